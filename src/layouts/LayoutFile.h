@@ -1,0 +1,42 @@
+// Reading and writing layout files: the program's own ".lay" and the external ".shp".
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/LayoutShape.h"
+
+namespace velmor {
+
+inline constexpr std::string_view LayMagic = "Velmor 3.0";
+
+// Splits text the way the layout readers read lines: a line ends at CR, one LF right after a CR
+// is skipped, a lone LF is an ordinary character, and character 26 ends the file.
+std::vector<std::string> SplitLayoutLines(std::string_view text);
+
+struct LayFile {
+  bool magicOk = false;   // line 1 is exactly "Velmor 3.0"
+  std::string name;       // line 2, taken even when the magic is wrong
+  LayoutShape shape;      // valid only when magicOk
+};
+
+// Parses ".lay" text. With the right magic, line 3 must be 3400 characters of '0' and '1';
+// anything else is refused with a message in `error` (returns false). A wrong magic is not an
+// error: the caller keeps its shape and takes only the name.
+bool ParseLayFile(std::string_view text, LayFile& out, std::string& error);
+
+// Parses ".shp" text: the first 144 lines, hexadecimal x, y, z at positions 4-9. Short files,
+// short lines, bad digits and places outside the board are refused with a message.
+bool ParseShpFile(std::string_view text, LayoutShape& out, std::string& error);
+
+// The three CR LF-ended lines of a ".lay" file.
+std::string FormatLayFile(std::string_view name, const LayoutShape& shape);
+
+// Whole-file helpers. ReadWholeFile fails with a message for a missing or unreadable file.
+bool ReadWholeFile(const std::string& path, std::string& out, std::string& error);
+// Writes to a temporary file beside `path` and renames it over the old file, so a failed write
+// never leaves half a file behind.
+bool WriteFileAtomically(const std::string& path, std::string_view data, std::string& error);
+
+}  // namespace velmor

@@ -1,0 +1,198 @@
+// Free tiles, hints, deals and the new-game commands.
+#include <string>
+
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+bool TVelmor::Dispo(int tile) const {
+  if (GameMode == ModeRivers || GameMode == ModeEditor) return true;
+  if (tile < 1 || tile > TileTotal) return false;
+  const Place& p = Board.TilePlace[tile];
+  if (p.column == 0 && p.row == 0) return false;
+  return IsFreeAt(Board.BoardGrid, p.column, p.row, p.layer, false);
+}
+
+bool TVelmor::Dispo_Vertical(int tile) const {
+  if (GameMode == ModeRivers || GameMode == ModeEditor) return true;
+  if (tile < 1 || tile > TileTotal) return false;
+  const Place& p = Board.TilePlace[tile];
+  if (p.column == 0 && p.row == 0) return false;
+  return IsFreeAt(Board.BoardGrid, p.column, p.row, p.layer, true);
+}
+
+void TVelmor::IsItFree() {
+  if (GameMode != ModeSolitaire && GameMode != ModeTwoPlayers) return;
+  if (Vertical.Checked())
+    Free.Recount(Board.TileCount, [this](int t) { return Dispo_Vertical(t); });
+  else
+    Free.Recount(Board.TileCount, [this](int t) { return Dispo(t); });
+}
+
+void TVelmor::Hint() {
+  if (GameMode != ModeSolitaire || Free.MovesLeft == 0) return;
+  HintTileA = 0;
+  HintTileB = 0;
+  IsItFree();
+  if (Free.FreeCount < 2 || Free.MovesLeft == 0) return;
+  HintIndex = HintIndex % Free.MovesLeft + 1;
+  int a = 0, b = 0;
+  if (Free.NthMove(HintIndex, a, b)) {
+    HintTileA = a;
+    HintTileB = b;
+  }
+  PenaltySeconds += 40;
+  FullRedraw();
+}
+
+void TVelmor::VerticalClick() {
+  switch (GameMode) {
+    case ModeSolitaire:
+      if (platform.Confirm("Vertical variation",
+                           "If you want to change the game mode, you'll have to restart your "
+                           "game. Do you wish to continue ?")) {
+        BeginGame();
+        Vertical.Toggle();
+      }
+      break;
+    case ModeNoGame:
+    case ModeGameOver:
+    case ModeStopped:
+      Vertical.Toggle();
+      break;
+    default:
+      break;
+  }
+}
+
+void TVelmor::ReseedFromClock() { Gen.Reseed(platform.UtcMillisecondOfDay()); }
+
+bool TVelmor::AnimatedDeal() const {
+  return Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor &&
+         GameMode != ModeGameOver && GameMode != ModeStopped && !RandomSeed1.Checked();
+}
+
+void TVelmor::DealLayout() {
+  const int n = MarkLayoutPositions(Board.BoardGrid, Shape);
+  Board.TilesLeft = n;
+  Board.TileCount = TileTotal;
+  for (auto& p : Board.TilePlace) p = Place{};
+  if (!IsDealableCount(n)) {
+    // Layout readers refuse such shapes; this only guards against a shape built some other way.
+    MarkLayoutPositions(Board.BoardGrid, LayoutShape{});
+    Board.TilesLeft = 0;
+    platform.ShowError("The layout \"" + LayoutName + "\" has " + std::to_string(n) +
+                       " tiles; a layout needs an even number of tiles from 2 to 144.");
+    return;
+  }
+
+  const bool animated = AnimatedDeal();
+  if (animated) FullRedraw();
+
+  DealHooks hooks;
+  hooks.seed = [this] {
+    if (RandomSeed1.Checked() && GameNumber > 0)
+      Gen.GeneratorState = static_cast<uint32_t>(GameNumber);
+    else
+      ReseedFromClock();
+  };
+
+  if (Winnable.Checked()) {
+    if (animated) {
+      hooks.redrawStart = [this] { FullRedraw(); };
+      hooks.redrawPair = [this] { FullRedraw(); RepaintNow(); };
+    }
+    if (CreateBoard(Board, Shape, Gen, hooks, &RemovalOrder)) return;
+    // A shape that keeps running into dead ends cannot be dealt winnable at all.
+    RemovalOrder.clear();
+    MarkLayoutPositions(Board.BoardGrid, Shape);
+    for (auto& p : Board.TilePlace) p = Place{};
+    hooks = DealHooks{};
+    ReseedFromClock();
+    RandomPlacement(Board, n, Gen, hooks);
+    ShowStatus("This layout cannot be dealt winnable: dealt at random.");
+    return;
+  }
+
+  if (Animate.Checked() && GameMode != ModeEditor && !RandomSeed1.Checked())
+    hooks.redrawTile = [this](int tile) { RedrawTile(tile); RepaintNow(); };
+  RandomPlacement(Board, n, Gen, hooks);
+}
+
+bool TVelmor::ShuffleBoard() {
+  const bool playing = GameMode == ModeSolitaire || GameMode == ModeTwoPlayers || GameMode == ModeRivers;
+  DealHooks hooks;
+  hooks.seed = [this] { ReseedFromClock(); };
+  if (Animate.Checked() && playing && !RandomSeed1.Checked()) hooks.redrawStart = [this] { FullRedraw(); };
+  if (Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor &&
+      GameMode != ModeGameOver && GameMode != ModeStopped)
+    hooks.redrawPair = [this] { FullRedraw(); RepaintNow(); };
+  return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
+}
+
+void TVelmor::BeginGame() {
+  ColorHighlight();
+  Pause1.SetCaption("&Pause");
+  PauseButton.SetCaption("Pause");
+  ShowBackgroundOnFrame();
+  if (BoardNumber >= 100) {
+    for (int k = 1; k <= LayoutCount; ++k)
+      if (MenuItem* entry = LayoutEntry(k); entry && entry->Checked()) BoardNumber = k;
+  }
+
+  DealLayout();
+
+  BoardCleared = false;
+  ResultShown = false;
+  StatusBounce = false;
+  HintIndex = 0;
+  HintTileA = 0;
+  HintTileB = 0;
+  ElapsedSeconds = 0;
+  PauseOffset = 0;
+  FirstTile = 0;
+  SecondTile = 0;
+  PenaltySeconds = 0;
+  HoverTile = 0;
+
+  if (GameMode == ModePaused) {
+    Pause1.SetCaption("&Pause");
+    PauseButton.SetCaption("Pause");
+    Pause1.SetEnabled(true);
+  }
+  if (GameMode != ModeEditor) IM(ModeSolitaire);
+  if (GameNumber > 0 && RandomSeed1.Checked())
+    ShowStatus("Specific Board started. Random Seed #" + std::to_string(GameNumber));
+  ShowPanelHOF();
+  FullRedraw();
+  if (StatusPos <= 1) ShowStatus("New game started.");
+  StartTick = platform.TickCount();
+}
+
+void TVelmor::RandomSolitaireGame1Click() {
+  RandomSeed1.SetChecked(false);
+  BeginGame();
+}
+
+void TVelmor::NewRandomSpecificGame1Click() {
+  RandomSeed1.SetChecked(true);
+  ReseedFromClock();
+  GameNumber = RandomBelow(2147483647);
+  BeginGame();
+}
+
+void TVelmor::NewSpecificGame1Click() {
+  RandomSeed1.SetChecked(true);
+  BeginGame();
+}
+
+void TVelmor::NewGame() {
+  if (GameMode == ModeRivers || BoardNumber == 100 || BoardNumber == 101)
+    FourRivers(BoardNumber == 101);
+  else if (GameMode == ModeTwoPlayers)
+    TwoPlayers();
+  else
+    RandomSolitaireGame1Click();
+}
+
+}  // namespace velmor

@@ -1,0 +1,276 @@
+// Layout files, the layout list and the "&Layout" menu entries.
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "base/Text.h"
+#include "layouts/LayoutFile.h"
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+namespace {
+
+const char* const CreditLine = "Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !";
+
+std::string ShapeProblem(int positions) {
+  if (positions == 0) return "it holds no tile";
+  return "it holds " + std::to_string(positions) +
+         " tiles, and a deal needs an even number of tiles from 2 to 144";
+}
+
+}  // namespace
+
+bool TVelmor::ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name) {
+  std::string text, error;
+  if (!ReadWholeFile(path, text, error)) {
+    platform.ShowError("The layout could not be loaded: " + error + ".");
+    return false;
+  }
+  if (text.empty()) {
+    platform.ShowError("The layout \"" + path + "\" is an empty file. The current layout stays.");
+    return false;
+  }
+  if (shp) {
+    if (!ParseShpFile(text, shape, error)) {
+      platform.ShowError("The layout \"" + path + "\" is damaged: " + error +
+                         ". The current layout stays.");
+      return false;
+    }
+    name = path;
+  } else {
+    LayFile lay;
+    if (!ParseLayFile(text, lay, error)) {
+      platform.ShowError("The layout \"" + path + "\" is damaged: " + error +
+                         ". The current layout stays.");
+      return false;
+    }
+    // A file with another first line keeps the current shape and only lends its name, as
+    // layout files always have; with no current shape there is nothing to keep.
+    if (lay.magicOk)
+      shape = lay.shape;
+    else if (!IsDealableCount(shape.Count())) {
+      platform.ShowError("\"" + path + "\" is not a layout file: its first line is not \"" +
+                         std::string(LayMagic) + "\".");
+      return false;
+    }
+    name = lay.name;
+  }
+  const int positions = shape.Count();
+  if (!IsDealableCount(positions)) {
+    platform.ShowError("The layout \"" + path + "\" cannot be played: " + ShapeProblem(positions) +
+                       ". The current layout stays.");
+    return false;
+  }
+  return true;
+}
+
+void TVelmor::AfterLayoutRead() {
+  ReachedRank = 0;
+  if (StartingUp) {
+    ShowStatus(CreditLine);
+    return;
+  }
+  ShowStatus("Layout " + UpperCase(LayoutName) + " selected.");
+  BeginGame();
+}
+
+bool TVelmor::RunLayout(const std::string& path) {
+  LayoutShape shape = Shape;
+  std::string name;
+  if (!ReadLayoutFile(path, false, shape, name)) return false;
+  Shape = shape;
+  LayoutName = name;
+  AfterLayoutRead();
+  return true;
+}
+
+bool TVelmor::RunShpLayout(const std::string& path) {
+  LayoutShape shape;
+  std::string name;
+  if (!ReadLayoutFile(path, true, shape, name)) return false;
+  Shape = shape;
+  LayoutName = name;
+  AfterLayoutRead();
+  return true;
+}
+
+bool TVelmor::LoadCurrentLayout() {
+  return Contains(LayoutPath, ".shp") ? RunShpLayout(LayoutPath) : RunLayout(LayoutPath);
+}
+
+MenuItem* TVelmor::LayoutEntry(int boardNumber) {
+  const auto& items = Layout1.Items();
+  const size_t index = static_cast<size_t>(boardNumber) + 2;
+  if (boardNumber < 1 || index >= items.size()) return nullptr;
+  return items[index];
+}
+
+void TVelmor::CheckLayoutEntry(int boardNumber) {
+  for (int k = 1; k <= LayoutCount; ++k)
+    if (MenuItem* entry = LayoutEntry(k)) entry->SetChecked(k == boardNumber);
+}
+
+void TVelmor::AddLayoutEntry(const std::string& caption, bool shp) {
+  auto entry = std::make_unique<MenuItem>("", caption);
+  entry->SetCheckable();
+  if (shp)
+    entry->OnClick([this](MenuItem& item) { LoadShplayoutClick(item); });
+  else
+    entry->OnClick([this](MenuItem& item) { LoadlayoutClick(item); });
+  Layout1.AddOwned(std::move(entry));
+  ++LayoutCount;
+  LayoutList.resize(static_cast<size_t>(LayoutCount) + 1);
+  LayoutList[static_cast<size_t>(LayoutCount)] = caption;
+}
+
+namespace {
+void Choose(TVelmor& game, MenuItem& entry, const std::string& path, bool shp) {
+  const std::string oldPath = game.LayoutPath;
+  const int oldNumber = game.BoardNumber;
+  game.LayoutPath = path;
+  game.BoardNumber = game.Layout1.IndexOf(entry) - 2;
+  for (int k = 1; k <= game.LayoutCount; ++k)
+    if (MenuItem* e = game.LayoutEntry(k)) e->SetChecked(k == game.BoardNumber);
+  const bool ok = shp ? game.RunShpLayout(path) : game.RunLayout(path);
+  if (!ok) {  // the previous layout stays current, and so does its menu entry
+    game.LayoutPath = oldPath;
+    game.BoardNumber = oldNumber;
+    for (int k = 1; k <= game.LayoutCount; ++k)
+      if (MenuItem* e = game.LayoutEntry(k)) e->SetChecked(k == oldNumber);
+  }
+}
+}  // namespace
+
+void TVelmor::LoadlayoutClick(MenuItem& entry) {
+  Choose(*this, entry, LayoutsFolder() + entry.Caption() + ".lay", false);
+}
+
+void TVelmor::LoadShplayoutClick(MenuItem& entry) {
+  Choose(*this, entry, LayoutsFolder() + entry.Caption(), true);
+}
+
+bool TVelmor::BuildLayoutList() {
+  namespace fs = std::filesystem;
+  std::vector<std::string> lay, shp;
+  std::error_code ec;
+  for (fs::directory_iterator it(LayoutsFolder(), ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeError;
+    if (it->is_directory(typeError)) continue;
+    const std::string file = it->path().filename().string();
+    const size_t dot = file.rfind('.');
+    if (dot == std::string::npos || dot == 0) continue;
+    const std::string ext = file.substr(dot);
+    if (ext == ".lay")
+      lay.push_back(file.substr(0, file.size() - 4));
+    else if (ext == ".shp")
+      shp.push_back(file);
+  }
+  auto byName = [](const std::string& a, const std::string& b) {
+    const int c = CompareText(a, b);
+    return c != 0 ? c < 0 : a < b;
+  };
+  std::sort(lay.begin(), lay.end(), byName);
+  // The folder listing comes in no useful order on this system; sorting keeps it stable.
+  std::sort(shp.begin(), shp.end(), byName);
+
+  if (BoardNumber < -1) BoardNumber = -1;
+  if (BoardNumber == -1) {
+    BoardNumber = 1;
+    for (size_t i = 0; i < lay.size(); ++i)
+      if (lay[i] == "Traditional") {
+        BoardNumber = static_cast<int>(i) + 1;
+        break;
+      }
+  }
+
+  LayoutCount = 0;
+  LayoutList.assign(1, std::string());
+  std::vector<std::string> leftOut;
+  for (const std::string& name : lay) {
+    if (LayoutCount < MaxLayouts) AddLayoutEntry(name, false);
+    else leftOut.push_back(name + ".lay");
+  }
+  for (const std::string& name : shp) {
+    if (LayoutCount < MaxLayouts) AddLayoutEntry(name, true);
+    else leftOut.push_back(name);
+  }
+
+  if (LayoutCount == 0) {
+    platform.ShowError("No layout was found in \"" + LayoutsFolder() +
+                       "\". Velmor needs at least one layout file (.lay or .shp) there to play.");
+    return false;
+  }
+  if (!leftOut.empty()) {
+    std::string list;
+    for (size_t i = 0; i < leftOut.size() && i < 10; ++i) list += (i ? ", " : "") + leftOut[i];
+    if (leftOut.size() > 10) list += ", ...";
+    platform.ShowMessage("The Layout menu holds 99 layouts at most; " +
+                         std::to_string(leftOut.size()) + " more were left out: " + list + ".");
+  }
+  if (BoardNumber > LayoutCount) BoardNumber = LayoutCount;
+  ResolveLayoutPath();
+  CheckLayoutEntry(BoardNumber);
+  return true;
+}
+
+void TVelmor::ResolveLayoutPath() {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  auto firstEntryPath = [this] { return LayoutsFolder() + LayoutList[1] + ".lay"; };
+  if (BoardNumber <= 0 || BoardNumber > LayoutCount) {
+    BoardNumber = 1;
+    LayoutPath = firstEntryPath();
+    return;
+  }
+  LayoutPath = LayoutsFolder() + LayoutList[static_cast<size_t>(BoardNumber)];
+  if (fs::exists(LayoutPath + ".lay", ec)) LayoutPath += ".lay";
+  if (fs::exists(LayoutPath + ".shp", ec)) LayoutPath += ".shp";
+  if (!fs::exists(LayoutPath, ec)) {
+    BoardNumber = 1;
+    LayoutPath = firstEntryPath();
+  }
+}
+
+bool TVelmor::SaveLayout() {
+  const std::string oldPath = LayoutPath;
+  if (LayoutPath.empty()) {
+    const auto chosen = platform.SaveFileDialog(
+        {"Please choose a name for your layout file", "LAY Layout files (*.lay)|*.lay", LayoutsFolder()});
+    if (!chosen) return false;
+    LayoutPath = *chosen;
+  }
+  if (!Contains(LayoutPath, ".lay")) LayoutPath += ".lay";
+
+  std::string error;
+  if (!WriteFileAtomically(LayoutPath, FormatLayFile(LayoutName, Shape), error)) {
+    platform.ShowError("The layout was not saved: " + error + ".");
+    LayoutPath = oldPath;
+    return false;
+  }
+  IM(ModeNoGame);
+
+  const std::string file = FileNamePart(LayoutPath);
+  const std::string entryName = file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
+  const int oldNumber = BoardNumber;
+  BoardNumber = 0;
+  for (int k = 1; k <= LayoutCount; ++k)
+    if (LayoutList[static_cast<size_t>(k)] == entryName) BoardNumber = k;
+
+  if (BoardNumber == 0) {
+    if (LayoutCount >= MaxLayouts) {
+      BoardNumber = oldNumber;
+      platform.ShowMessage("The layout was saved, but the Layout menu holds 99 layouts at most, "
+                           "so it is not listed.");
+      return true;
+    }
+    AddLayoutEntry(entryName, false);
+    BoardNumber = LayoutCount;
+    LoadHallTableFor(BoardNumber);
+  }
+  // The check mark always names the current layout, also when an existing file was overwritten.
+  CheckLayoutEntry(BoardNumber);
+  return true;
+}
+
+}  // namespace velmor

@@ -1,0 +1,63 @@
+#include "shell/MenuItem.h"
+
+#include <algorithm>
+
+namespace velmor {
+
+void MenuItem::SetCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  Notify(Change::State);
+}
+
+void MenuItem::SetChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  Notify(Change::State);
+}
+
+void MenuItem::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Notify(Change::State);
+}
+
+void MenuItem::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  Notify(Change::State);
+}
+
+MenuItem& MenuItem::Add(MenuItem& child) {
+  child.parent_ = this;
+  items_.push_back(&child);
+  Notify(Change::Children);
+  return child;
+}
+
+MenuItem& MenuItem::AddOwned(std::unique_ptr<MenuItem> child) {
+  MenuItem& ref = *child;
+  owned_.push_back(std::move(child));
+  return Add(ref);
+}
+
+MenuItem& MenuItem::AddSeparator() {
+  auto sep = std::make_unique<MenuItem>("", "-");
+  sep->separator_ = true;
+  return AddOwned(std::move(sep));
+}
+
+int MenuItem::IndexOf(const MenuItem& child) const {
+  const auto it = std::find(items_.begin(), items_.end(), &child);
+  return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+void MenuItem::Notify(Change change) {
+  for (MenuItem* m = this; m; m = m->parent_)
+    if (m->observer_) {
+      m->observer_(*this, change);
+      return;
+    }
+}
+
+}  // namespace velmor

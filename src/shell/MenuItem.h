@@ -1,0 +1,73 @@
+// Menu entries, toolbar buttons and captions as plain objects: the check mark *is* the option.
+// The window layer mirrors each item and calls Click(); it learns of changes through Observer.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velmor {
+
+class MenuItem {
+ public:
+  enum class Change { State, Children };
+  using Observer = std::function<void(MenuItem&, Change)>;
+
+  MenuItem() = default;
+  MenuItem(std::string name, std::string caption, std::string shortcut = {})
+      : name_(std::move(name)), caption_(std::move(caption)), shortcut_(std::move(shortcut)) {}
+  MenuItem(const MenuItem&) = delete;
+  MenuItem& operator=(const MenuItem&) = delete;
+
+  const std::string& Name() const { return name_; }
+  const std::string& Caption() const { return caption_; }
+  const std::string& ShortCut() const { return shortcut_; }
+  const std::string& Hint() const { return hint_; }
+  bool Checked() const { return checked_; }
+  bool Enabled() const { return enabled_; }
+  bool Visible() const { return visible_; }
+  bool Checkable() const { return checkable_; }
+  bool IsSeparator() const { return separator_; }
+  int RadioGroup() const { return radioGroup_; }
+
+  void SetCaption(std::string caption);
+  void SetChecked(bool checked);
+  void Toggle() { SetChecked(!checked_); }
+  void SetEnabled(bool enabled);
+  void SetVisible(bool visible);
+  MenuItem& SetHint(std::string hint) { hint_ = std::move(hint); return *this; }
+  MenuItem& SetCheckable(bool checkable = true) { checkable_ = checkable; return *this; }
+  MenuItem& SetRadioGroup(int group) { checkable_ = true; radioGroup_ = group; return *this; }
+  MenuItem& OnClick(std::function<void(MenuItem&)> handler) { handler_ = std::move(handler); return *this; }
+
+  // Runs the item's handler, as the menu or the button does.
+  void Click() {
+    if (handler_) handler_(*this);
+  }
+
+  // Sub-entries, in menu order. Add() keeps a pointer; AddOwned() keeps the entry alive too.
+  const std::vector<MenuItem*>& Items() const { return items_; }
+  MenuItem& Add(MenuItem& child);
+  MenuItem& AddOwned(std::unique_ptr<MenuItem> child);
+  MenuItem& AddSeparator();
+  // 0-based position of `child` among the entries, -1 when it is not one of them.
+  int IndexOf(const MenuItem& child) const;
+
+  // One observer for the whole tree: set on the root, found by every descendant through parent_.
+  void SetObserver(Observer observer) { observer_ = std::move(observer); }
+
+ private:
+  void Notify(Change change);
+
+  std::string name_, caption_, shortcut_, hint_;
+  bool checked_ = false, enabled_ = true, visible_ = true, checkable_ = false, separator_ = false;
+  int radioGroup_ = 0;
+  std::function<void(MenuItem&)> handler_;
+  std::vector<MenuItem*> items_;
+  std::vector<std::unique_ptr<MenuItem>> owned_;
+  MenuItem* parent_ = nullptr;
+  Observer observer_;
+};
+
+}  // namespace velmor

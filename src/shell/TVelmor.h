@@ -1,0 +1,160 @@
+// The game object: the main window without the window. It owns every piece of game state, the
+// menu items whose check marks are the options, and every command handler.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "board/Deal.h"
+#include "board/FreeTiles.h"
+#include "board/Generator.h"
+#include "board/Grid.h"
+#include "board/LayoutShape.h"
+#include "shell/MenuItem.h"
+#include "shell/Platform.h"
+
+namespace velmor {
+
+enum GameModes : uint8_t {
+  ModeNoGame = 0,
+  ModeSolitaire = 1,
+  ModeTwoPlayers = 2,
+  ModeRivers = 3,
+  ModeEditor = 4,
+  ModeGameOver = 5,
+  ModeStopped = 6,
+  ModePaused = 7,
+};
+
+class TVelmor {
+ public:
+  TVelmor(Platform& platform, std::string appFolder);
+  TVelmor(const TVelmor&) = delete;
+  TVelmor& operator=(const TVelmor&) = delete;
+
+  Platform& platform;
+  std::string AppFolder;  // ends with '/'
+
+  // ---- Board model -------------------------------------------------------------------------
+  BoardState Board;            // BoardGrid, TilePlace, TileCount, TilesLeft
+  int32_t BoardOriginX = 36;
+  int32_t BoardOriginY = 25;
+  uint8_t GameMode = ModeNoGame;
+  uint8_t ResumeMode = ModeStopped;
+  uint8_t FirstTile = 0;
+  uint8_t SecondTile = 0;
+  void IM(uint8_t mode) { GameMode = mode; }
+
+  // ---- Free tiles, moves and hints ---------------------------------------------------------
+  FreeTiles Free;              // FreeList, FreeCount, MovesLeft
+  int32_t HintIndex = 0;
+  int32_t HintTileA = 0;
+  int32_t HintTileB = 0;
+  bool Dispo(int tile) const;
+  bool Dispo_Vertical(int tile) const;
+  // The play-time test: the vertical variation when it is checked.
+  bool IsPlayable(int tile) const { return Vertical.Checked() ? Dispo_Vertical(tile) : Dispo(tile); }
+  void IsItFree();
+  void Hint();
+  void VerticalClick();
+
+  // ---- Deals and game numbers --------------------------------------------------------------
+  Generator Gen;               // GeneratorState
+  int32_t GameNumber = 0;
+  std::vector<Place> RemovalOrder;  // how the last winnable deal or reshuffle emptied the board
+  int RandomBelow(int n) { return Gen.RandomBelow(n); }
+  void ReseedFromClock();
+  void DealLayout();
+  bool ShuffleBoard();
+  void BeginGame();
+  void RandomSolitaireGame1Click();
+  void NewRandomSpecificGame1Click();
+  void NewSpecificGame1Click();
+  void NewGame();
+
+  // ---- Clock and status (the parts the deal touches) ---------------------------------------
+  uint32_t StartTick = 0;
+  int32_t ElapsedSeconds = 0;
+  int32_t PauseOffset = 0;
+  int32_t PenaltySeconds = 0;
+  std::string StatusMessage = " ";
+  int32_t StatusLength = 1;
+  int32_t StatusPos = 1;
+  bool StatusBounce = false;
+  void ShowStatus(const std::string& message);
+  bool BoardCleared = false;
+  bool ResultShown = false;
+  uint8_t HoverTile = 0;
+
+  // ---- Layouts -----------------------------------------------------------------------------
+  LayoutShape Shape;           // LayoutShape
+  std::string LayoutName = "External Layout";
+  std::string LayoutPath;
+  std::vector<std::string> LayoutList;  // 1-based: entry 0 unused
+  int32_t LayoutCount = 0;
+  int32_t BoardNumber = -1;
+  bool StartingUp = false;
+  int32_t ReachedRank = 0;
+  static constexpr int MaxLayouts = 99;  // board numbers 100 and 101 are the two flat games
+
+  bool RunLayout(const std::string& path);
+  bool RunShpLayout(const std::string& path);
+  bool SaveLayout();
+  void LoadlayoutClick(MenuItem& entry);
+  void LoadShplayoutClick(MenuItem& entry);
+  // Builds LayoutList and the "&Layout" entries from AppFolder + "Layouts/". False (after
+  // telling the player) when there is no layout at all.
+  bool BuildLayoutList();
+  void ResolveLayoutPath();
+  // Loads LayoutPath with the reader its name calls for.
+  bool LoadCurrentLayout();
+  MenuItem* LayoutEntry(int boardNumber);
+  std::string LayoutsFolder() const { return AppFolder + "Layouts/"; }
+
+  // ---- Menu items and buttons --------------------------------------------------------------
+  MenuItem RandomSolitaireGame1{"RandomSolitaireGame1", "Mah-Jongg Solitaire : New Fully Random Game", "F2"};
+  MenuItem NewRandomSpecificGame1{"NewRandomSpecificGame1", "Mah-Jongg Solitaire : New Random Specific Game"};
+  MenuItem NewSpecificGame1{"NewSpecificGame1", "Mah-Jongg Solitaire : New Specific Game"};
+  MenuItem Solitaire1player1{"Solitaire1player1", "Solitaire (1-player)"};
+  MenuItem ExplorerButton1{"ExplorerButton1", "New"};
+  MenuItem Winnable{"Winnable", "Winnable Layouts (in at least one way)"};
+  MenuItem Shuffable{"Shuffable", "Winnable Shuffles (in at least one way)"};
+  MenuItem Animate{"Animate", "Animate Board while building the tiles"};
+  MenuItem RandomSeed1{"RandomSeed1", "Random Seed"};
+  MenuItem Vertical{"Vertical", "Vertical Variation"};
+  MenuItem GiveHint{"GiveHint", "&Hint", "Ctrl+H"};
+  MenuItem ExplorerButton3{"ExplorerButton3", "Hint"};
+  MenuItem Pause1{"Pause1", "&Pause", "F12"};
+  MenuItem PauseButton{"PauseButton", "Pause"};
+  MenuItem Layout1{"Layout1", "&Layout"};
+  MenuItem CreateLayout1{"CreateLayout1", "Create Layout"};
+  MenuItem Editlayout1{"Editlayout1", "Edit Layout"};
+
+  // Every named item, for the window layer and for tests.
+  MenuItem* FindItem(const std::string& name);
+
+  // ---- Hooks into drawing and panels -------------------------------------------------------
+  virtual ~TVelmor() = default;
+  virtual void FullRedraw() {}             // placeholder until board drawing exists
+  virtual void RedrawTile(int /*tile*/) {}  // placeholder until board drawing exists
+  virtual void ShowPanelHOF() {}           // placeholder until the Hall of Fame panel exists
+  virtual void ColorHighlight() {}         // placeholder until the highlight styles exist
+  virtual void ShowBackgroundOnFrame() {}  // placeholder: FrameBuffer := BackgroundImage
+  virtual void RepaintNow() { platform.ProcessMessages(); }
+  virtual void LoadHallTableFor(int /*boardNumber*/) {}  // placeholder until the Hall of Fame
+  virtual void TwoPlayers() { RandomSolitaireGame1Click(); }  // placeholder until two players
+  virtual void FourRivers(bool /*hard*/) { RandomSolitaireGame1Click(); }  // placeholder
+
+ private:
+  bool AnimatedDeal() const;
+  bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name);
+  void AfterLayoutRead();
+  void AddLayoutEntry(const std::string& caption, bool shp);
+  void CheckLayoutEntry(int boardNumber);
+  std::vector<std::unique_ptr<MenuItem>> ownedItems_;
+  std::vector<MenuItem*> registry_;
+};
+
+}  // namespace velmor

@@ -1,0 +1,101 @@
+// velmor-cli is read by other programs: its output format and exit codes are an interface.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "TestSupport.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+struct CliRun {
+  int status;
+  std::string out;
+};
+
+CliRun Cli(const std::string& args) {
+  const std::string command = std::string(VELMOR_CLI) + " " + args + " 2>/dev/null";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  CliRun run{-1, {}};
+  if (!pipe) return run;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  const int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+}  // namespace
+
+TEST(Cli, LayoutPrintsNameCountAndCells) {
+  ScratchFolder dir;
+  LayoutShape shape = RowShape(6);
+  const std::string path = dir.Write("Layouts/Six.lay", FormatLayFile("Six in a row", shape));
+  const CliRun run = Cli("layout " + path);
+  ASSERT_EQ(run.status, 0);
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "name: Six in a row");
+  EXPECT_EQ(lines[1], "tiles: 6");
+  std::string cells;
+  for (uint8_t v : shape.cells) cells.push_back(static_cast<char>('0' + v));
+  EXPECT_EQ(lines[2], "cells: " + cells);
+}
+
+TEST(Cli, DealMatchesTheGameAndListsFreeTilesAndMoves) {
+  const std::string path = DataDir() + "/Layouts/Traditional.lay";
+  const CliRun run = Cli("deal " + path + " --game 1 --winnable");
+  ASSERT_EQ(run.status, 0);
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 146u);
+
+  FakePlatform platform;
+  TVelmor game(platform, DataDir());
+  game.Shape = TraditionalShape();
+  game.Winnable.SetChecked(true);
+  game.GameNumber = 1;
+  game.NewSpecificGame1Click();
+  game.IsItFree();
+  for (int t = 1; t <= 144; ++t) {
+    const Place& p = game.Board.TilePlace[t];
+    EXPECT_EQ(lines[static_cast<size_t>(t - 1)], std::to_string(t) + " " + std::to_string(p.column) + " " +
+                                                      std::to_string(p.row) + " " + std::to_string(p.layer));
+  }
+  std::string free = "free:";
+  for (int k = 1; k <= game.Free.FreeCount; ++k) free += " " + std::to_string(game.Free.FreeList[k]);
+  EXPECT_EQ(lines[144], free);
+  EXPECT_EQ(lines[145], "moves: " + std::to_string(game.Free.MovesLeft));
+  EXPECT_GT(game.Free.MovesLeft, 0);
+
+  const CliRun vertical = Cli("deal " + path + " --game 1 --winnable --vertical");
+  ASSERT_EQ(vertical.status, 0);
+  const auto vlines = Lines(vertical.out);
+  ASSERT_EQ(vlines.size(), 146u);
+  EXPECT_TRUE(std::equal(lines.begin(), lines.begin() + 144, vlines.begin()));  // same deal
+  EXPECT_NE(vlines[144], lines[144]);  // counted by the other rule
+}
+
+TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {
+  ScratchFolder dir;
+  const std::string odd = dir.Write("Layouts/Odd.lay", FormatLayFile("Odd", RowShape(5)));
+  const std::string traditional = DataDir() + "/Layouts/Traditional.lay";
+  for (const std::string& args :
+       {std::string("deal ") + odd + " --game 3", "deal " + traditional + " --game 0",
+        "deal " + traditional + " --game 2147483648", "deal " + traditional,
+        "deal " + traditional + " --game x", "layout " + dir.path() + "missing.lay",
+        "layout " + dir.Write("junk.lay", "\x01\x02 not a layout"), std::string("frobnicate"),
+        std::string("")}) {
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, 1) << args;
+    EXPECT_EQ(run.out, "") << args;
+  }
+}

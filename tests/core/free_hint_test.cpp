@@ -1,0 +1,181 @@
+// Free-tile tests on tile numbers, move counting, hints and the vertical variation option.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+class Play : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  RecordingGame game{platform, "/nonexistent/"};
+  void SetUp() override {
+    game.GameMode = ModeSolitaire;
+    game.Board.TileCount = 144;
+  }
+  // Tiles in a row on layer 1, each with its own row so none blocks another's sides.
+  void LoneTiles(std::initializer_list<int> tiles) {
+    int row = 2;
+    for (int t : tiles) {
+      game.Board.PutTile(t, {10, row, 1});
+      row += 2;
+    }
+  }
+};
+}  // namespace
+
+TEST_F(Play, CountsFreeTilesAndNeighbourMoves) {
+  LoneTiles({1, 2, 3, 4});
+  game.IsItFree();
+  EXPECT_EQ(game.Free.FreeCount, 4);
+  EXPECT_EQ(game.Free.MovesLeft, 3);  // four free tiles of a group count three moves
+}
+
+TEST_F(Play, FlowersCountAsOneMoveAndGroupBordersAsNone) {
+  LoneTiles({109, 112, 4, 5});
+  game.Board.PutTile(110, {20, 4, 1});  // flowers 110 and 111 are blocked on both sides
+  game.Board.PutTile(111, {24, 4, 1});
+  game.Board.PutTile(57, {18, 4, 1});
+  game.Board.PutTile(58, {22, 4, 1});
+  game.Board.PutTile(59, {26, 4, 1});
+  game.IsItFree();
+  ASSERT_EQ(game.Free.FreeCount, 6);  // 4, 5, 57, 59, 109, 112
+  EXPECT_EQ(game.Free.FreeList[1], 4);
+  EXPECT_EQ(game.Free.FreeList[5], 109);
+  EXPECT_EQ(game.Free.FreeList[6], 112);
+  EXPECT_EQ(game.Free.MovesLeft, 2);  // 57-59 (group 14) and 109-112; 4 and 5 differ
+}
+
+TEST_F(Play, IsItFreeUsesTheVerticalRuleWhenChecked) {
+  game.Board.PutTile(1, {10, 6, 1});
+  game.Board.PutTile(2, {8, 6, 1});
+  game.Board.PutTile(3, {12, 6, 1});
+  game.IsItFree();
+  EXPECT_EQ(game.Free.FreeCount, 2);  // the middle tile is boxed in
+  game.Vertical.SetChecked(true);
+  game.IsItFree();
+  EXPECT_EQ(game.Free.FreeCount, 3);
+  EXPECT_EQ(game.Free.MovesLeft, 2);
+}
+
+TEST_F(Play, IsItFreeKeepsTheLastCountOutsideSolitaireGames) {
+  LoneTiles({1, 2});
+  game.IsItFree();
+  ASSERT_EQ(game.Free.MovesLeft, 1);
+  game.Board.TakeTile(2);
+  for (uint8_t mode : {ModeNoGame, ModeRivers, ModeEditor, ModeGameOver, ModeStopped, ModePaused}) {
+    game.GameMode = mode;
+    game.IsItFree();
+    EXPECT_EQ(game.Free.MovesLeft, 1) << int(mode);
+  }
+  game.GameMode = ModeTwoPlayers;
+  game.IsItFree();
+  EXPECT_EQ(game.Free.MovesLeft, 0);
+}
+
+TEST_F(Play, DispoAcceptsEverythingInRiversAndEditorButNotRemovedTiles) {
+  game.Board.PutTile(1, {10, 6, 1});
+  game.Board.PutTile(2, {10, 6, 2});  // covers tile 1
+  EXPECT_FALSE(game.Dispo(1));
+  EXPECT_FALSE(game.Dispo(50));       // never on the board
+  EXPECT_FALSE(game.Dispo_Vertical(50));
+  game.GameMode = ModeRivers;
+  EXPECT_TRUE(game.Dispo(1));
+  EXPECT_TRUE(game.Dispo_Vertical(1));
+  game.GameMode = ModeEditor;
+  EXPECT_TRUE(game.Dispo(1));
+  EXPECT_TRUE(game.Dispo(50));
+}
+
+TEST_F(Play, HintsCycleThroughMovesAndCostFortySecondsEach) {
+  LoneTiles({1, 2, 3, 4});
+  game.IsItFree();
+  const std::pair<int, int> expected[] = {{1, 2}, {2, 3}, {3, 4}, {1, 2}};
+  int penalty = 0;
+  for (auto [a, b] : expected) {
+    const int redraws = game.fullRedraws;
+    game.Hint();
+    penalty += 40;
+    EXPECT_EQ(game.HintTileA, a);
+    EXPECT_EQ(game.HintTileB, b);
+    EXPECT_EQ(game.PenaltySeconds, penalty);
+    EXPECT_EQ(game.fullRedraws, redraws + 1);
+  }
+  EXPECT_EQ(game.HintIndex, 1);
+}
+
+TEST_F(Play, HintsDoNothingOutsideSolitaireOrWithoutMoves) {
+  LoneTiles({1, 2});
+  game.IsItFree();
+  for (uint8_t mode : {ModeTwoPlayers, ModeRivers, ModeEditor, ModePaused}) {
+    game.GameMode = mode;
+    game.Hint();
+    EXPECT_EQ(game.HintTileA, 0) << int(mode);
+    EXPECT_EQ(game.PenaltySeconds, 0) << int(mode);
+  }
+  game.GameMode = ModeSolitaire;
+  game.Board.TakeTile(2);
+  game.IsItFree();  // the last count found no move
+  game.Hint();
+  EXPECT_EQ(game.HintTileA, 0);
+  EXPECT_EQ(game.PenaltySeconds, 0);
+}
+
+TEST_F(Play, HintRecountsBeforeShowingAndStopsWhenTheBoardChanged) {
+  LoneTiles({1, 2});
+  game.IsItFree();
+  game.Board.TakeTile(1);  // the count still says one move; the board has none
+  game.Hint();
+  EXPECT_EQ(game.HintTileA, 0);
+  EXPECT_EQ(game.PenaltySeconds, 0);
+  EXPECT_EQ(game.Free.MovesLeft, 0);
+}
+
+class VerticalOption : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  RecordingGame game{platform, "/nonexistent/"};
+  void SetUp() override { game.Shape = RowShape(8); }
+};
+
+TEST_F(VerticalOption, CancelKeepsTheGameAndTheOption) {
+  game.BeginGame();
+  const Grid before = game.Board.BoardGrid;
+  platform.confirmAnswers = {false};
+  game.VerticalClick();
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].caption, "Vertical variation");
+  EXPECT_EQ(platform.questions[0].text,
+            "If you want to change the game mode, you'll have to restart your game. Do you wish "
+            "to continue ?");
+  EXPECT_FALSE(game.Vertical.Checked());
+  EXPECT_TRUE(game.Board.BoardGrid == before);
+}
+
+TEST_F(VerticalOption, OkDealsANewGameThenToggles) {
+  game.BeginGame();
+  game.PenaltySeconds = 80;
+  platform.timeOfDay += 1;  // a different clock seed gives a different deal
+  game.VerticalClick();
+  EXPECT_TRUE(game.Vertical.Checked());
+  EXPECT_EQ(game.PenaltySeconds, 0);  // a new game was dealt
+  EXPECT_EQ(game.GameMode, ModeSolitaire);
+}
+
+TEST_F(VerticalOption, TogglesAtOnceWithoutAGameAndIgnoresOtherModes) {
+  for (uint8_t mode : {ModeNoGame, ModeGameOver, ModeStopped}) {
+    game.GameMode = mode;
+    const bool before = game.Vertical.Checked();
+    game.VerticalClick();
+    EXPECT_NE(game.Vertical.Checked(), before) << int(mode);
+  }
+  for (uint8_t mode : {ModeTwoPlayers, ModeRivers, ModeEditor, ModePaused}) {
+    game.GameMode = mode;
+    const bool before = game.Vertical.Checked();
+    game.VerticalClick();
+    EXPECT_EQ(game.Vertical.Checked(), before) << int(mode);
+  }
+  EXPECT_TRUE(platform.questions.empty());
+}

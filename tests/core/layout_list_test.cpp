@@ -1,0 +1,246 @@
+// The layout list, the "&Layout" menu entries, choosing a layout and saving one.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include <sys/resource.h>
+
+#include "TestSupport.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+class LayoutList : public ::testing::Test {
+ protected:
+  ScratchFolder dir;
+  FakePlatform platform;
+  RecordingGame game{platform, dir.path()};
+
+  void AddLay(const std::string& name, int tiles = 8) {
+    dir.Write("Layouts/" + name + ".lay", FormatLayFile(name + " heap", RowShape(tiles)));
+  }
+  void AddShp(const std::string& file) {
+    std::string text;
+    for (int i = 0; i < 144; ++i) {
+      char line[16];
+      std::snprintf(line, sizeof line, "   %02X%02X00\r\n", 2 * (i % 16), 2 * (i / 16));
+      text += line;
+    }
+    dir.Write("Layouts/" + file, text);
+  }
+  std::vector<std::string> Captions() {
+    std::vector<std::string> out;
+    for (MenuItem* item : game.Layout1.Items()) out.push_back(item->Caption());
+    return out;
+  }
+  int CheckedEntry() {
+    int found = 0;
+    for (int k = 1; k <= game.LayoutCount; ++k)
+      if (game.LayoutEntry(k)->Checked()) {
+        EXPECT_EQ(found, 0) << "two entries checked";
+        found = k;
+      }
+    return found;
+  }
+};
+}  // namespace
+
+TEST_F(LayoutList, SortedWithoutCaseThenShpFilesAndTraditionalFirstChoice) {
+  AddLay("pyramid");
+  AddLay("Bridge");
+  AddLay("Traditional");
+  AddLay("castle");
+  AddShp("Spiral.shp");
+  dir.Write("Layouts/notes.txt", "not a layout");
+  dir.Write("Layouts/noextension", "x");
+  std::filesystem::create_directories(dir.path() + "Layouts/folder.lay");
+  ASSERT_TRUE(game.BuildLayoutList());
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Create Layout", "Edit Layout", "-", "Bridge",
+                                                  "castle", "pyramid", "Traditional", "Spiral.shp"}));
+  EXPECT_EQ(game.LayoutCount, 5);
+  EXPECT_EQ(game.LayoutList[5], "Spiral.shp");
+  EXPECT_EQ(game.BoardNumber, 4);
+  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/Traditional.lay");
+  EXPECT_EQ(CheckedEntry(), 4);
+}
+
+TEST_F(LayoutList, SavedBoardNumberIsHonouredAndClamped) {
+  AddLay("A");
+  AddLay("B");
+  AddShp("C.shp");
+  game.BoardNumber = -1;  // no Traditional: the first
+  ASSERT_TRUE(game.BuildLayoutList());
+  EXPECT_EQ(game.BoardNumber, 1);
+
+  for (auto [saved, expected, path] : {std::tuple{2, 2, "B.lay"}, std::tuple{3, 3, "C.shp"},
+                                       std::tuple{57, 3, "C.shp"}, std::tuple{0, 1, "A.lay"},
+                                       std::tuple{-7, 1, "A.lay"}}) {
+    RecordingGame fresh(platform, dir.path());
+    fresh.BoardNumber = saved;
+    ASSERT_TRUE(fresh.BuildLayoutList());
+    EXPECT_EQ(fresh.BoardNumber, expected) << saved;
+    EXPECT_EQ(fresh.LayoutPath, dir.path() + "Layouts/" + path) << saved;
+  }
+}
+
+TEST_F(LayoutList, NoLayoutIsReportedAndFails) {
+  EXPECT_FALSE(game.BuildLayoutList());  // no folder at all
+  ASSERT_EQ(platform.errors.size(), 1u);
+  EXPECT_NE(platform.errors[0].find("Layouts/"), std::string::npos);
+  std::filesystem::create_directories(dir.path() + "Layouts");
+  EXPECT_FALSE(game.BuildLayoutList());
+}
+
+TEST_F(LayoutList, AtMostNinetyNineEntriesAndOneReport) {
+  for (int i = 0; i < 101; ++i) AddLay("L" + std::to_string(1000 + i));
+  AddShp("Z.shp");
+  game.BoardNumber = 150;
+  ASSERT_TRUE(game.BuildLayoutList());
+  EXPECT_EQ(game.LayoutCount, 99);
+  EXPECT_EQ(game.BoardNumber, 99);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("3 more"), std::string::npos);
+  EXPECT_NE(platform.messages[0].find("Z.shp"), std::string::npos);
+}
+
+TEST_F(LayoutList, ResolveFallsBackToTheFirstEntryWhenTheFileIsGone) {
+  AddLay("A");
+  AddLay("B");
+  game.BoardNumber = 2;
+  ASSERT_TRUE(game.BuildLayoutList());
+  std::filesystem::remove(dir.path() + "Layouts/B.lay");
+  game.ResolveLayoutPath();
+  EXPECT_EQ(game.BoardNumber, 1);
+  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/A.lay");
+}
+
+TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
+  AddLay("A", 6);
+  AddLay("B", 10);
+  AddShp("C.shp");
+  ASSERT_TRUE(game.BuildLayoutList());
+  game.LayoutEntry(2)->Click();
+  EXPECT_EQ(game.BoardNumber, 2);
+  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/B.lay");
+  EXPECT_EQ(game.LayoutName, "B heap");
+  EXPECT_EQ(game.Board.TilesLeft, 10);
+  EXPECT_EQ(CheckedEntry(), 2);
+  game.LayoutEntry(3)->Click();
+  EXPECT_EQ(game.BoardNumber, 3);
+  EXPECT_EQ(game.LayoutName, dir.path() + "Layouts/C.shp");
+  EXPECT_EQ(game.Board.TilesLeft, 144);
+  EXPECT_EQ(CheckedEntry(), 3);
+}
+
+TEST_F(LayoutList, ABrokenEntryKeepsThePreviousLayoutAndItsMark) {
+  AddLay("A", 6);
+  dir.Write("Layouts/Broken.lay", "Velmor 3.0\r\nBroken\r\n0101\r\n");
+  ASSERT_TRUE(game.BuildLayoutList());
+  game.LayoutEntry(1)->Click();
+  ASSERT_EQ(game.LayoutName, "A heap");
+  game.LayoutEntry(2)->Click();
+  EXPECT_EQ(platform.errors.size(), 1u);
+  EXPECT_EQ(game.BoardNumber, 1);
+  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/A.lay");
+  EXPECT_EQ(game.LayoutName, "A heap");
+  EXPECT_EQ(CheckedEntry(), 1);
+}
+
+TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
+  AddLay("B");
+  AddShp("C.shp");
+  ASSERT_TRUE(game.BuildLayoutList());
+  game.Shape = RowShape(144 / 2);
+  game.LayoutName = "Fresh";
+  game.LayoutPath.clear();
+  game.GameMode = ModeEditor;
+  platform.saveAnswers = {dir.path() + "Layouts/A"};
+  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_EQ(platform.saveDialogs.size(), 1u);
+  EXPECT_EQ(platform.saveDialogs[0].title, "Please choose a name for your layout file");
+  EXPECT_EQ(platform.saveDialogs[0].filter, "LAY Layout files (*.lay)|*.lay");
+  EXPECT_EQ(platform.saveDialogs[0].initialFolder, dir.path() + "Layouts/");
+  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/A.lay");
+  EXPECT_EQ(game.GameMode, ModeNoGame);
+  EXPECT_EQ(Captions().back(), "A");  // after the .shp entry, not in sorted place
+  EXPECT_EQ(game.LayoutCount, 3);
+  EXPECT_EQ(game.BoardNumber, 3);
+  EXPECT_EQ(CheckedEntry(), 3);
+
+  std::string text, error;
+  ASSERT_TRUE(ReadWholeFile(game.LayoutPath, text, error));
+  EXPECT_EQ(text, FormatLayFile("Fresh", RowShape(72)));
+
+  // The new entry loads like any other.
+  game.LayoutEntry(3)->Click();
+  EXPECT_EQ(game.LayoutName, "Fresh");
+  EXPECT_EQ(game.Board.TilesLeft, 72);
+}
+
+TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
+  AddLay("A");
+  AddLay("B");
+  ASSERT_TRUE(game.BuildLayoutList());
+  game.LayoutEntry(1)->Click();
+  game.Shape = RowShape(4);
+  game.LayoutPath = dir.path() + "Layouts/B.lay";
+  ASSERT_TRUE(game.SaveLayout());
+  EXPECT_TRUE(platform.saveDialogs.empty());
+  EXPECT_EQ(game.LayoutCount, 2);
+  EXPECT_EQ(game.BoardNumber, 2);
+  EXPECT_EQ(CheckedEntry(), 2);
+  game.LayoutEntry(2)->Click();
+  EXPECT_EQ(game.Board.TilesLeft, 4);
+}
+
+TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
+  AddLay("A");
+  ASSERT_TRUE(game.BuildLayoutList());
+  game.LayoutPath.clear();
+  game.GameMode = ModeEditor;
+  EXPECT_FALSE(game.SaveLayout());  // the dialog is cancelled
+  EXPECT_TRUE(game.LayoutPath.empty());
+  EXPECT_EQ(game.GameMode, ModeEditor);
+  EXPECT_TRUE(platform.errors.empty());
+
+  // A folder name holding ".lay" gets no extension appended; a missing folder fails cleanly.
+  platform.saveAnswers = {dir.path() + "my.layouts/new"};
+  EXPECT_FALSE(game.SaveLayout());
+  EXPECT_EQ(platform.errors.size(), 1u);
+  EXPECT_TRUE(game.LayoutPath.empty());
+  EXPECT_EQ(game.GameMode, ModeEditor);
+  EXPECT_EQ(game.LayoutCount, 1);
+
+  std::filesystem::create_directories(dir.path() + "my.layouts");
+  platform.saveAnswers = {dir.path() + "my.layouts/new"};
+  ASSERT_TRUE(game.SaveLayout());
+  EXPECT_TRUE(std::filesystem::exists(dir.path() + "my.layouts/new"));
+}
+
+TEST_F(LayoutList, AFailedSaveKeepsTheOldFileWhole) {
+  AddLay("A", 8);
+  ASSERT_TRUE(game.BuildLayoutList());
+  game.Shape = RowShape(4);
+  game.LayoutPath = dir.path() + "Layouts/A.lay";
+  {
+    // A disk that fills up mid-write: files may not grow beyond 1000 bytes.
+    struct rlimit saved;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = saved;
+    tiny.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool saved_ok = game.SaveLayout();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved_ok);
+  }
+  EXPECT_EQ(platform.errors.size(), 1u);
+  std::string text, error;
+  ASSERT_TRUE(ReadWholeFile(dir.path() + "Layouts/A.lay", text, error));
+  EXPECT_EQ(text, FormatLayFile("A heap", RowShape(8)));
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path() + "Layouts"))
+    EXPECT_EQ(entry.path().filename(), "A.lay");  // no temporary file left behind
+}

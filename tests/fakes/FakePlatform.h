@@ -1,0 +1,60 @@
+// A platform for tests: a clock moved by hand, scripted dialog answers, and records of what the
+// game showed.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/Platform.h"
+
+namespace velmor {
+
+class FakePlatform : public Platform {
+ public:
+  uint32_t tick = 1000;
+  uint32_t timeOfDay = 12345678;  // ms since midnight UTC
+  std::deque<bool> confirmAnswers;  // empty: every question is answered OK
+  std::deque<std::optional<std::string>> saveAnswers;  // empty: the dialog is cancelled
+  std::deque<std::optional<std::string>> openAnswers;
+
+  struct Question {
+    std::string caption, text;
+  };
+  std::vector<Question> questions;
+  std::vector<std::string> messages, errors;
+  std::vector<FileDialogRequest> saveDialogs, openDialogs;
+  int processed = 0;
+
+  uint32_t TickCount() override { return tick; }
+  uint32_t UtcMillisecondOfDay() override { return timeOfDay; }
+  bool Confirm(const std::string& caption, const std::string& text) override {
+    questions.push_back({caption, text});
+    if (confirmAnswers.empty()) return true;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+  }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ShowError(const std::string& text) override { errors.push_back(text); }
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest& r) override {
+    saveDialogs.push_back(r);
+    return Next(saveAnswers);
+  }
+  std::optional<std::string> OpenPictureDialog(const FileDialogRequest& r) override {
+    openDialogs.push_back(r);
+    return Next(openAnswers);
+  }
+  void ProcessMessages() override { ++processed; }
+
+ private:
+  static std::optional<std::string> Next(std::deque<std::optional<std::string>>& q) {
+    if (q.empty()) return std::nullopt;
+    auto v = q.front();
+    q.pop_front();
+    return v;
+  }
+};
+
+}  // namespace velmor
