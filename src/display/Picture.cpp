@@ -1,0 +1,70 @@
+#include "display/Picture.h"
+
+#include <algorithm>
+
+namespace velmor {
+
+void Picture::Resize(int width, int height, uint32_t fill) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), fill);
+}
+
+void Picture::Fill(Rect r, uint32_t pixel) {
+  r.left = std::max(r.left, 0);
+  r.top = std::max(r.top, 0);
+  r.right = std::min(r.right, width_);
+  r.bottom = std::min(r.bottom, height_);
+  for (int y = r.top; y < r.bottom; ++y) std::fill(row(y) + r.left, row(y) + std::max(r.left, r.right), pixel);
+}
+
+void Picture::Frame(Rect r, uint32_t pixel) {
+  if (r.empty()) return;
+  Fill({r.left, r.top, r.right, r.top + 1}, pixel);
+  Fill({r.left, r.bottom - 1, r.right, r.bottom}, pixel);
+  Fill({r.left, r.top, r.left + 1, r.bottom}, pixel);
+  Fill({r.right - 1, r.top, r.right, r.bottom}, pixel);
+}
+
+void Picture::PenRectangle(Rect r, int penWidth, uint32_t pixel) {
+  if (r.empty() || penWidth <= 0) return;
+  const int before = (penWidth - 1) / 2, after = penWidth / 2;
+  // The outline runs through the first and the last pixel of each side.
+  const int l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
+  Fill({l - before, t - before, rr + after + 1, t + after + 1}, pixel);
+  Fill({l - before, b - before, rr + after + 1, b + after + 1}, pixel);
+  Fill({l - before, t - before, l + after + 1, b + after + 1}, pixel);
+  Fill({rr - before, t - before, rr + after + 1, b + after + 1}, pixel);
+}
+
+void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op) {
+  // Clip against the source, then the destination, moving both corners together.
+  if (sx < 0) { w += sx; dx -= sx; sx = 0; }
+  if (sy < 0) { h += sy; dy -= sy; sy = 0; }
+  if (dx < 0) { w += dx; sx -= dx; dx = 0; }
+  if (dy < 0) { h += dy; sy -= dy; dy = 0; }
+  w = std::min({w, src.width() - sx, dst.width() - dx});
+  h = std::min({h, src.height() - sy, dst.height() - dy});
+  if (w <= 0 || h <= 0) return;
+  constexpr uint32_t Colour = 0x00FFFFFF;
+  for (int y = 0; y < h; ++y) {
+    const uint32_t* s = src.row(sy + y) + sx;
+    uint32_t* d = dst.row(dy + y) + dx;
+    switch (op) {
+      case RasterOp::SRCCOPY:
+        for (int x = 0; x < w; ++x) d[x] = s[x] & Colour;
+        break;
+      case RasterOp::SRCAND:
+        for (int x = 0; x < w; ++x) d[x] = (d[x] & s[x]) & Colour;
+        break;
+      case RasterOp::SRCPAINT:
+        for (int x = 0; x < w; ++x) d[x] = (d[x] | s[x]) & Colour;
+        break;
+      case RasterOp::SRCINVERT:
+        for (int x = 0; x < w; ++x) d[x] = (d[x] ^ s[x]) & Colour;
+        break;
+    }
+  }
+}
+
+}  // namespace velmor

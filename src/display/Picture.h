@@ -1,0 +1,76 @@
+// Off-screen pictures and the four raster operations the board is composed with.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace velmor {
+
+// A colour written as 0x00BBGGRR, the form the game's colour constants use.
+struct ColorRef {
+  uint32_t value;
+};
+
+// One pixel in memory: bytes B, G, R, X, read as a little-endian 0x00RRGGBB word. This is the
+// layout of a 32-bit Windows DIB and of QImage::Format_RGB32, so the window shows it as is.
+constexpr uint32_t Pixel(ColorRef c) {
+  return ((c.value & 0xFF) << 16) | (c.value & 0xFF00) | ((c.value >> 16) & 0xFF);
+}
+constexpr uint32_t Rgb(int r, int g, int b) {
+  return (static_cast<uint32_t>(r & 0xFF) << 16) | (static_cast<uint32_t>(g & 0xFF) << 8) |
+         static_cast<uint32_t>(b & 0xFF);
+}
+constexpr int RedOf(uint32_t p) { return (p >> 16) & 0xFF; }
+constexpr int GreenOf(uint32_t p) { return (p >> 8) & 0xFF; }
+constexpr int BlueOf(uint32_t p) { return p & 0xFF; }
+
+enum class RasterOp { SRCCOPY, SRCAND, SRCPAINT, SRCINVERT };
+
+// Left and top included, right and bottom excluded.
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
+  bool empty() const { return right <= left || bottom <= top; }
+  bool Intersects(const Rect& o) const {
+    return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+  }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+class Picture {
+ public:
+  Picture() = default;
+  Picture(int width, int height, uint32_t fill = 0) { Resize(width, height, fill); }
+
+  void Resize(int width, int height, uint32_t fill = 0);
+  int width() const { return width_; }
+  int height() const { return height_; }
+  bool empty() const { return width_ <= 0 || height_ <= 0; }
+  uint32_t* row(int y) { return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
+  const uint32_t* row(int y) const { return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
+  uint32_t at(int x, int y) const { return row(y)[x]; }
+  void set(int x, int y, uint32_t p) { row(y)[x] = p; }
+  const std::vector<uint32_t>& pixels() const { return pixels_; }
+  std::vector<uint32_t>& pixels() { return pixels_; }
+
+  // Solid fill of a rectangle, clipped to the picture.
+  void Fill(Rect r, uint32_t pixel);
+  // A 1-pixel line just inside the rectangle's edges.
+  void Frame(Rect r, uint32_t pixel);
+  // The outline of (left, top)-(right, bottom) drawn with a pen `penWidth` pixels wide, centred
+  // on the outline, inside untouched.
+  void PenRectangle(Rect r, int penWidth, uint32_t pixel);
+
+  friend bool operator==(const Picture&, const Picture&) = default;
+
+ private:
+  int width_ = 0, height_ = 0;
+  std::vector<uint32_t> pixels_;
+};
+
+// Copies the w x h rectangle at (sx, sy) of src onto (dx, dy) of dst with `op`, clipped to both
+// pictures. Operations act on the colour bytes only; the fourth byte stays zero.
+void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op);
+
+}  // namespace velmor
