@@ -1,6 +1,7 @@
 // Off-screen pictures and the four raster operations the board is composed with.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
