@@ -134,7 +134,7 @@ void TVelmor::BeginGame() {
   ColorHighlight();
   Pause1.SetCaption("&Pause");
   PauseButton.SetCaption("Pause");
-  ShowBackgroundOnFrame();
+  FrameBuffer = BackgroundImage;
   if (BoardNumber >= 100) {
     for (int k = 1; k <= LayoutCount; ++k)
       if (MenuItem* entry = LayoutEntry(k); entry && entry->Checked()) BoardNumber = k;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "display/Picture.h"
+
 namespace velmor {
 
 struct FileDialogRequest {
@@ -34,6 +36,12 @@ class Platform {
 
   // Lets pending window events run, so a change shows before a long operation goes on.
   virtual void ProcessMessages() = 0;
+
+  // Reads a bitmap file into `out` (the picture takes the file's size). False with a reason.
+  virtual bool LoadBitmap(const std::string& path, Picture& out, std::string& error) = 0;
+
+  // Copies `area` of `picture` onto the same place of the board image on screen.
+  virtual void PresentBoard(const Picture& picture, const Rect& area) = 0;
 };
 
 }  // namespace velmor

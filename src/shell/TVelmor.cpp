@@ -20,6 +20,27 @@ TVelmor::TVelmor(Platform& p, std::string appFolder) : platform(p), AppFolder(st
   GiveHint.OnClick([this](MenuItem&) { Hint(); });
   ExplorerButton3.SetHint("Show possible moves").OnClick([this](MenuItem&) { Hint(); });
 
+  Highlight1.SetRadioGroup(1).OnClick([this](MenuItem&) { Highlight1Click(); });
+  for (MenuItem* rect : {&Highlight2, &Highlight4, &Highlight5})
+    rect->SetRadioGroup(1).OnClick([this](MenuItem& item) { Highlight2Click(item); });
+  Highlight3.SetRadioGroup(1).OnClick([this](MenuItem&) { Highlight3Click(); });
+  Highlight4.SetChecked(true);
+  Invert.SetCheckable().OnClick([this](MenuItem&) { InvertClick(); });
+  Shadows.SetCheckable().OnClick([this](MenuItem&) { ShadowsClick(); });
+  Shadows.SetChecked(true);
+
+  Tileset1.Add(Load1.SetRadioGroup(2).OnClick([this](MenuItem&) { Load1Click(); }));
+  Tileset1.AddSeparator();
+  for (MenuItem* item : {&MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1})
+    Tileset1.Add(item->SetRadioGroup(2).OnClick([this](MenuItem& i) { BuiltInTilesetClick(i); }));
+  MahJongg3.SetChecked(true);
+  Background1.Add(LoadBackground.SetRadioGroup(3).OnClick([this](MenuItem&) { LoadBackgroundClick(); }));
+  Background1.AddSeparator();
+  Background1.Add(None1.SetRadioGroup(3).OnClick([this](MenuItem&) { None1Click(); }));
+  for (MenuItem* item : {&Dragons1, &Andromeda, &Kanji1, &Catpats})
+    Background1.Add(item->SetRadioGroup(3).OnClick([this](MenuItem& i) { BuiltInBackgroundClick(i); }));
+  Andromeda.SetChecked(true);
+
   Layout1.Add(CreateLayout1);
   Layout1.Add(Editlayout1);
   Layout1.AddSeparator();
@@ -29,7 +50,14 @@ TVelmor::TVelmor(Platform& p, std::string appFolder) : platform(p), AppFolder(st
                &Shuffable,            &Animate,                &RandomSeed1,
                &Vertical,             &GiveHint,               &ExplorerButton3,
                &Pause1,               &PauseButton,            &Layout1,
-               &CreateLayout1,        &Editlayout1};
+               &CreateLayout1,        &Editlayout1,            &Highlight1,
+               &Highlight2,           &Highlight3,             &Highlight4,
+               &Highlight5,           &Invert,                 &Shadows,
+               &Tileset1,             &Load1,                  &MahJongg1,
+               &MahJongg2,            &MahJongg3,              &Lowcolor1,
+               &Background1,          &LoadBackground,         &None1,
+               &Dragons1,             &Andromeda,              &Kanji1,
+               &Catpats};
 }
 
 MenuItem* TVelmor::FindItem(const std::string& name) {

@@ -12,6 +12,8 @@
 #include "board/Generator.h"
 #include "board/Grid.h"
 #include "board/LayoutShape.h"
+#include "display/Picture.h"
+#include "display/Tileset.h"
 #include "shell/MenuItem.h"
 #include "shell/Platform.h"
 
@@ -135,13 +137,73 @@ class TVelmor {
   // Every named item, for the window layer and for tests.
   MenuItem* FindItem(const std::string& name);
 
-  // ---- Hooks into drawing and panels -------------------------------------------------------
+  // ---- Board pictures and drawing -----------------------------------------------------------
+  Picture BackgroundImage{BoardPictureWidth, BoardPictureHeight};
+  Picture FrameBuffer{BoardPictureWidth, BoardPictureHeight};
+  Picture TilesetPicture{SheetWidth, SheetHeight};
+  Picture TileSheet{SheetWidth, SheetHeight};
+  static constexpr Rect NoBox{-1, -1, -1, -1};
+  Rect RedrawBox = NoBox;
+  int32_t HighlightMode = 3;
+  uint32_t PenColor = 0;  // the hover rectangle's colour, as a pixel
+  Place EditorGhost{-1, -1, -1};
+  Rect GhostBox = NoBox;
+  bool RefreshHallPanel = false;
+  bool PathFound = false;  // the flat game's path search has reached its target
+
+  // Screen rectangle of the whole picture of a tile anchored at `p`.
+  Rect TileBox(const Place& p) const;
   virtual ~TVelmor() = default;
-  virtual void FullRedraw() {}             // placeholder until board drawing exists
-  virtual void RedrawTile(int /*tile*/) {}  // placeholder until board drawing exists
+  virtual void FullRedraw();
+  virtual void RedrawTile(int tile);
+  void Redraw();
+  void ShowIt(int c, int r, int l, int v);
+  void ShowFond();
+  void ColorHighlight();
+  void Highlight1Click();
+  void Highlight2Click(MenuItem& sender);
+  void Highlight3Click();
+  void InvertClick() { Invert.Toggle(); }
+  void ShadowsClick();
+
+  MenuItem Highlight1{"Highlight1", "None"};
+  MenuItem Highlight2{"Highlight2", "Red Rectangle"};
+  MenuItem Highlight3{"Highlight3", "Colored Tile"};
+  MenuItem Highlight4{"Highlight4", "Green Rectangle"};
+  MenuItem Highlight5{"Highlight5", "Blue Rectangle"};
+  MenuItem Invert{"Invert", "&Invert selection"};
+  MenuItem Shadows{"Shadows", "Enable 3D shadows on tilesets"};
+
+  // ---- Tilesets and backgrounds --------------------------------------------------------------
+  std::string LastLoadedTileset;
+  std::string LastLoadedBackground;
+  void LoadTileset(const std::string& path);
+  void NouveauFond(const std::string& path);
+  void Load1Click();
+  void LoadBackgroundClick();
+  void None1Click();
+  void ActiveTilesetBackground();
+  // Built-in choices: tileset items 1-4 and background items with a file.
+  void BuiltInTilesetClick(MenuItem& item);
+  void BuiltInBackgroundClick(MenuItem& item);
+
+  MenuItem Tileset1{"Tileset1", "Tileset"};
+  MenuItem Load1{"Load1", "Load from disk"};
+  MenuItem MahJongg1{"MahJongg1", "Orange borders"};
+  MenuItem MahJongg2{"MahJongg2", "Dark borders"};
+  MenuItem MahJongg3{"MahJongg3", "Blue borders"};
+  MenuItem Lowcolor1{"Lowcolor1", "Few Colors"};
+  MenuItem Background1{"Background1", "Background"};
+  MenuItem LoadBackground{"LoadBackground", "Load from disk"};
+  MenuItem None1{"None1", "None"};
+  MenuItem Dragons1{"Dragons1", "&Dragons"};
+  MenuItem Andromeda{"Andromeda", "Andromeda"};
+  MenuItem Kanji1{"Kanji1", "&Kanji (classic)"};
+  MenuItem Catpats{"Catpats", "Catpats"};
+
+  // ---- Hooks into parts that come later ------------------------------------------------------
   virtual void ShowPanelHOF() {}           // placeholder until the Hall of Fame panel exists
-  virtual void ColorHighlight() {}         // placeholder until the highlight styles exist
-  virtual void ShowBackgroundOnFrame() {}  // placeholder: FrameBuffer := BackgroundImage
+  virtual void GameOver() { ShowFond(); }  // placeholder until the end of game exists
   virtual void RepaintNow() { platform.ProcessMessages(); }
   virtual void LoadHallTableFor(int /*boardNumber*/) {}  // placeholder until the Hall of Fame
   virtual void TwoPlayers() { RandomSolitaireGame1Click(); }  // placeholder until two players
@@ -150,6 +212,15 @@ class TVelmor {
  private:
   bool AnimatedDeal() const;
   bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name);
+  void ClearHover();
+  bool LoadPicture(const std::string& path, bool jpeg, Picture& out);
+  void ShowTileset(MenuItem* item);
+  void ShowBackground(MenuItem* item);
+  void KeepShownTileset();
+  void KeepShownBackground();
+  MenuItem* shownTileset_ = nullptr;     // the choice whose picture is really in use
+  MenuItem* shownBackground_ = nullptr;
+  bool fallingBack_ = false;
   void AfterLayoutRead();
   void AddLayoutEntry(const std::string& caption, bool shp);
   void CheckLayoutEntry(int boardNumber);

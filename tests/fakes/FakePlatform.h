@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,9 @@ class FakePlatform : public Platform {
   std::vector<std::string> messages, errors;
   std::vector<FileDialogRequest> saveDialogs, openDialogs;
   int processed = 0;
+  std::map<std::string, Picture> bitmaps;  // what LoadBitmap finds, by path
+  Picture screen{704, 468};               // the board image as the player sees it
+  std::vector<Rect> presented;
 
   uint32_t TickCount() override { return tick; }
   uint32_t UtcMillisecondOfDay() override { return timeOfDay; }
@@ -47,6 +51,20 @@ class FakePlatform : public Platform {
     return Next(openAnswers);
   }
   void ProcessMessages() override { ++processed; }
+  bool LoadBitmap(const std::string& path, Picture& out, std::string& error) override {
+    const auto it = bitmaps.find(path);
+    if (it == bitmaps.end()) {
+      error = "not a bitmap picture";
+      return false;
+    }
+    out = it->second;
+    return true;
+  }
+  void PresentBoard(const Picture& picture, const Rect& area) override {
+    presented.push_back(area);
+    BitBlt(screen, area.left, area.top, area.width(), area.height(), picture, area.left, area.top,
+           RasterOp::SRCCOPY);
+  }
 
  private:
   static std::optional<std::string> Next(std::deque<std::optional<std::string>>& q) {

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <iostream>
 
+#include "platform/QtPictures.h"
+
 namespace velmor {
 
 uint32_t CliPlatform::TickCount() {
@@ -25,4 +27,10 @@ void CliPlatform::ShowError(const std::string& text) {
   std::cerr << "velmor-cli: " << text << '\n';
 }
 
+}  // namespace velmor
+
+namespace velmor {
+bool CliPlatform::LoadBitmap(const std::string& path, Picture& out, std::string& error) {
+  return LoadPictureFile(path, out, error);
+}
 }  // namespace velmor

@@ -15,6 +15,8 @@ class CliPlatform : public Platform {
   std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<std::string> OpenPictureDialog(const FileDialogRequest&) override { return std::nullopt; }
   void ProcessMessages() override {}
+  bool LoadBitmap(const std::string& path, Picture& out, std::string& error) override;
+  void PresentBoard(const Picture&, const Rect&) override {}
 
   bool errorShown = false;
 };

@@ -9,6 +9,7 @@
 #include "CliPlatform.h"
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
+#include "platform/QtPictures.h"
 #include "shell/TVelmor.h"
 
 using namespace velmor;
@@ -18,7 +19,9 @@ namespace {
 const char* const Usage =
     "usage:\n"
     "  velmor-cli layout FILE\n"
-    "  velmor-cli deal FILE --game N [--winnable] [--vertical]\n";
+    "  velmor-cli deal FILE --game N [--winnable] [--vertical]\n"
+    "  velmor-cli render FILE --game N [--winnable] --tileset PATH --background PATH|none\n"
+    "             [--no-shadows] [--highlight K --hover T] [--pick T] --out OUT.png\n";
 
 int Fail(const std::string& message) {
   std::cerr << "velmor-cli: " << message << '\n';
@@ -50,38 +53,83 @@ int LayoutCommand(const std::vector<std::string>& args) {
   return 0;
 }
 
-int DealCommand(const std::vector<std::string>& args) {
+struct DealOptions {
   std::string path;
   long long game = -1;
   bool winnable = false, vertical = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--game") {
-      if (i + 1 >= args.size() || !ParseInt(args[i + 1], game))
-        return Fail("--game needs a number from 1 to 2147483647");
-      ++i;
-    } else if (args[i] == "--winnable") {
-      winnable = true;
-    } else if (args[i] == "--vertical") {
-      vertical = true;
-    } else if (args[i].rfind("--", 0) == 0 || !path.empty()) {
-      return Fail("unexpected argument \"" + args[i] + "\"\n" + Usage);
-    } else {
-      path = args[i];
-    }
-  }
-  if (path.empty()) return Fail(std::string("deal needs a layout FILE\n") + Usage);
-  if (game < 1 || game > 2147483647) return Fail("--game needs a number from 1 to 2147483647");
+  // render only
+  std::string tileset, background, out;
+  bool shadows = true;
+  long long highlight = -1, hover = 0, pick = 0;
+};
 
-  CliPlatform platform;
-  std::error_code ec;
-  const std::filesystem::path folder = std::filesystem::absolute(path, ec).parent_path();
-  TVelmor velmor(platform, folder.string());
-  velmor.Winnable.SetChecked(winnable);
-  velmor.Vertical.SetChecked(vertical);
+// Reads the options of `deal` (and of `render` when `render` is true). False after a message.
+bool ParseDealOptions(const std::vector<std::string>& args, bool render, DealOptions& o) {
+  auto number = [&](size_t& i, long long& into, const char* what) {
+    if (i + 1 >= args.size() || !ParseInt(args[i + 1], into)) {
+      Fail(std::string(what) + " needs a number");
+      return false;
+    }
+    ++i;
+    return true;
+  };
+  auto text = [&](size_t& i, std::string& into, const char* what) {
+    if (i + 1 >= args.size()) {
+      Fail(std::string(what) + " needs a value");
+      return false;
+    }
+    into = args[++i];
+    return true;
+  };
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    bool ok = true;
+    if (a == "--game") ok = number(i, o.game, "--game");
+    else if (a == "--winnable") o.winnable = true;
+    else if (a == "--vertical") o.vertical = true;
+    else if (render && a == "--tileset") ok = text(i, o.tileset, "--tileset");
+    else if (render && a == "--background") ok = text(i, o.background, "--background");
+    else if (render && a == "--out") ok = text(i, o.out, "--out");
+    else if (render && a == "--no-shadows") o.shadows = false;
+    else if (render && a == "--highlight") ok = number(i, o.highlight, "--highlight");
+    else if (render && a == "--hover") ok = number(i, o.hover, "--hover");
+    else if (render && a == "--pick") ok = number(i, o.pick, "--pick");
+    else if (a.rfind("--", 0) == 0 || !o.path.empty()) ok = Fail("unexpected argument \"" + a + "\"\n" + Usage) == 0;
+    else o.path = a;
+    if (!ok) return false;
+  }
+  if (o.path.empty()) return Fail(std::string("a layout FILE is needed\n") + Usage) == 0;
+  if (o.game < 1 || o.game > 2147483647) return Fail("--game needs a number from 1 to 2147483647") == 0;
+  if (render) {
+    if (o.tileset.empty() || o.background.empty() || o.out.empty())
+      return Fail("render needs --tileset, --background and --out") == 0;
+    if (o.highlight < -1 || o.highlight > 4) return Fail("--highlight takes 0 to 4") == 0;
+    if (o.hover < 0 || o.hover > 144 || o.pick < 0 || o.pick > 144) return Fail("tiles are numbered 1 to 144") == 0;
+  }
+  return true;
+}
+
+// Deals the layout exactly as the game does for a specific game number.
+bool DealLikeTheGame(TVelmor& velmor, CliPlatform& platform, const DealOptions& o) {
+  velmor.Winnable.SetChecked(o.winnable);
+  velmor.Vertical.SetChecked(o.vertical);
   velmor.RandomSeed1.SetChecked(true);
-  velmor.GameNumber = static_cast<int32_t>(game);
-  velmor.LayoutPath = path;
-  if (!velmor.LoadCurrentLayout() || platform.errorShown) return 1;
+  velmor.GameNumber = static_cast<int32_t>(o.game);
+  velmor.LayoutPath = o.path;
+  return velmor.LoadCurrentLayout() && !platform.errorShown;
+}
+
+std::string FolderOf(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::absolute(path, ec).parent_path().string();
+}
+
+int DealCommand(const std::vector<std::string>& args) {
+  DealOptions o;
+  if (!ParseDealOptions(args, false, o)) return 1;
+  CliPlatform platform;
+  TVelmor velmor(platform, FolderOf(o.path));
+  if (!DealLikeTheGame(velmor, platform, o)) return 1;
 
   velmor.IsItFree();
   for (int t = 1; t <= TileTotal; ++t) {
@@ -91,6 +139,39 @@ int DealCommand(const std::vector<std::string>& args) {
   std::cout << "free:";
   for (int k = 1; k <= velmor.Free.FreeCount; ++k) std::cout << ' ' << int(velmor.Free.FreeList[static_cast<size_t>(k)]);
   std::cout << "\nmoves: " << velmor.Free.MovesLeft << '\n';
+  return 0;
+}
+
+int RenderCommand(const std::vector<std::string>& args) {
+  DealOptions o;
+  if (!ParseDealOptions(args, true, o)) return 1;
+  for (const std::string& file : {o.tileset, o.background}) {
+    std::error_code ec;
+    if (file != "none" && !std::filesystem::is_regular_file(file, ec)) return Fail("no file \"" + file + "\"");
+  }
+  CliPlatform platform;
+  TVelmor velmor(platform, FolderOf(o.path));
+  velmor.BoardOriginX = 36;
+  velmor.BoardOriginY = 25;
+  velmor.Shadows.SetChecked(o.shadows);
+  velmor.LoadTileset(o.tileset);
+  if (o.background == "none")
+    velmor.None1Click();
+  else
+    velmor.NouveauFond(o.background);
+  if (platform.errorShown || !DealLikeTheGame(velmor, platform, o)) return 1;
+
+  if (o.highlight >= 0) {
+    // The "Highlight" values 0-4 name these items in this order.
+    MenuItem* items[] = {&velmor.Highlight1, &velmor.Highlight2, &velmor.Highlight3, &velmor.Highlight4,
+                         &velmor.Highlight5};
+    items[o.highlight]->Click();
+  }
+  velmor.HoverTile = static_cast<uint8_t>(o.hover);
+  velmor.FirstTile = static_cast<uint8_t>(o.pick);
+  velmor.FullRedraw();
+  std::string error;
+  if (!SavePng(velmor.FrameBuffer, o.out, error)) return Fail(error);
   return 0;
 }
 
@@ -105,6 +186,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "layout") return LayoutCommand(args);
   if (command == "deal") return DealCommand(args);
+  if (command == "render") return RenderCommand(args);
   if (command == "--help" || command == "-h") {
     std::cout << Usage;
     return 0;

@@ -1,0 +1,53 @@
+// Where things lie in a tileset picture, and how the sheet of ready-made tiles is built from it.
+#pragma once
+
+#include "display/Picture.h"
+
+namespace velmor {
+
+namespace tileset {
+inline constexpr Rect BlankTile{0, 256, 46, 312};
+inline constexpr Rect BlankFace{6, 256, 46, 306};
+inline constexpr Rect PickedFace{52, 256, 92, 306};
+inline constexpr Rect HintedFace{98, 256, 138, 306};
+inline constexpr Rect TileMask{138, 256, 184, 312};
+inline constexpr Rect TileMaskTop{138, 256, 184, 306};
+inline constexpr Rect TileMaskCorner{178, 306, 184, 312};
+inline constexpr int MinWidth = 369, MinHeight = 567;
+
+// Face picture and face mask of the face in sheet column i, row j.
+constexpr Rect FacePicture(int i, int j) { return {41 * i + 1, 51 * j + 1, 41 * i + 41, 51 * j + 51}; }
+constexpr Rect FaceMask(int i, int j) { return {41 * i + 1, 51 * j + 313, 41 * i + 41, 51 * j + 363}; }
+}  // namespace tileset
+
+constexpr int BoardPictureWidth = 704;
+constexpr int BoardPictureHeight = 468;
+constexpr int SheetWidth = 800;
+constexpr int SheetHeight = 600;
+
+// Lays every face onto the blank tile, so one mask and one copy draw a whole tile.
+void ChangeTexture(const Picture& tilesetPicture, Picture& tileSheet);
+
+// Covers the background with `pic`: once at (0,0) when it is at least as large, else repeated.
+void TileBackground(Picture& background, const Picture& pic);
+
+// Solid teal inside a 1-pixel black frame: the "None" background.
+void PlainBackground(Picture& background);
+
+// Copies `src` through its mask: AND the mask (black = opaque), then OR the picture.
+struct MaskedImage {
+  Picture image;
+  Picture mask;
+  int width() const { return image.width(); }
+  int height() const { return image.height(); }
+};
+void DrawTransparent(Picture& dst, int x, int y, const MaskedImage& piece);
+
+// The stippled grey shadow pieces: vertical 1..5 (10 x 20) and the horizontal one (20 x 10).
+struct ShadowPieces {
+  MaskedImage vertical[6];  // index 0 unused, as in the image list
+  MaskedImage horizontal;
+};
+const ShadowPieces& Shadows();
+
+}  // namespace velmor

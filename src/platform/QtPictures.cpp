@@ -1,0 +1,54 @@
+#include "platform/QtPictures.h"
+
+#include <QImage>
+#include <QImageReader>
+
+#include <cstring>
+
+namespace velmor {
+
+bool LoadPictureFile(const std::string& path, Picture& out, std::string& error) {
+  QImageReader reader(QString::fromStdString(path));
+  reader.setAutoTransform(false);
+  const QSize size = reader.size();
+  if (size.isValid() && (size.width() > MaxBitmapSide || size.height() > MaxBitmapSide)) {
+    error = "the picture is " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+            " pixels; at most " + std::to_string(MaxBitmapSide) + " on a side can be used";
+    return false;
+  }
+  QImage image;
+  if (!reader.read(&image) || image.isNull()) {
+    error = reader.errorString().toStdString();
+    if (error.empty()) error = "not a picture file";
+    return false;
+  }
+  image = image.convertToFormat(QImage::Format_RGB32);
+  Picture picture(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
+    uint32_t* dst = picture.row(y);
+    for (int x = 0; x < image.width(); ++x) dst[x] = line[x] & 0x00FFFFFFu;
+  }
+  out = std::move(picture);
+  return true;
+}
+
+bool SavePng(const Picture& picture, const std::string& path, std::string& error) {
+  QImage image(picture.width(), picture.height(), QImage::Format_RGB888);
+  for (int y = 0; y < picture.height(); ++y) {
+    uchar* line = image.scanLine(y);
+    const uint32_t* src = picture.row(y);
+    for (int x = 0; x < picture.width(); ++x) {
+      line[3 * x] = static_cast<uchar>(RedOf(src[x]));
+      line[3 * x + 1] = static_cast<uchar>(GreenOf(src[x]));
+      line[3 * x + 2] = static_cast<uchar>(BlueOf(src[x]));
+    }
+  }
+  if (!image.save(QString::fromStdString(path), "PNG")) {
+    error = "cannot write \"" + path + "\"";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace velmor

@@ -1,0 +1,206 @@
+// Choosing tilesets and backgrounds: built-in items, pictures from disk, start-up.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "display/Tileset.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+
+Picture Gradient(int w, int h) {
+  Picture p(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) p.set(x, y, Rgb(x % 256, y % 256, (x / 256) * 16 + (y / 256)));
+  return p;
+}
+
+Picture PlainTileset(uint32_t colour) {
+  Picture t(tileset::MinWidth, tileset::MinHeight, colour);
+  return t;
+}
+
+class Looks : public ::testing::Test {
+ protected:
+  ScratchFolder dir;
+  FakePlatform platform;
+  TVelmor game{platform, dir.path()};
+
+  // A bitmap the fake loader knows, with a file on disk so that existence checks pass.
+  std::string Bitmap(const std::string& relative, const Picture& picture) {
+    const std::string path = dir.Write(relative, "BM");
+    platform.bitmaps[path] = picture;
+    return path;
+  }
+  void ShipBuiltIns() {
+    Bitmap("Tilesets/pai.bmp", PlainTileset(Rgb(1, 0, 0)));
+    Bitmap("Tilesets/darkpai.bmp", PlainTileset(Rgb(2, 0, 0)));
+    Bitmap("Tilesets/bluepai.bmp", PlainTileset(Rgb(3, 0, 0)));
+    Bitmap("Tilesets/pai256.bmp", PlainTileset(Rgb(4, 0, 0)));
+    Bitmap("Backgrounds/kanji.bmp", Picture(100, 100, Rgb(0, 1, 0)));
+    Bitmap("Backgrounds/dragons.bmp", Picture(100, 100, Rgb(0, 2, 0)));
+  }
+  uint32_t TilesetColour() const { return game.TilesetPicture.at(5, 5); }
+  std::vector<std::string> CheckedTilesets() {
+    std::vector<std::string> out;
+    for (MenuItem* item : game.Tileset1.Items())
+      if (item->Checked()) out.push_back(item->Caption() + (item == &game.Load1 ? "(disk)" : ""));
+    return out;
+  }
+  std::vector<std::string> CheckedBackgrounds() {
+    std::vector<std::string> out;
+    for (MenuItem* item : game.Background1.Items())
+      if (item->Checked()) out.push_back(item->Caption() + (item == &game.LoadBackground ? "(disk)" : ""));
+    return out;
+  }
+};
+
+}  // namespace
+
+TEST(Background, TilingRule) {
+  for (auto [w, h] : {std::pair{704, 468}, std::pair{900, 500}, std::pair{800, 300}, std::pair{100, 100},
+                      std::pair{703, 1000}}) {
+    SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+    const Picture pic = Gradient(w, h);
+    Picture bg(704, 468, Rgb(9, 9, 9));
+    TileBackground(bg, pic);
+    for (int y = 0; y < 468; y += 13)
+      for (int x = 0; x < 704; x += 11) ASSERT_EQ(bg.at(x, y), pic.at(x % w, y % h)) << x << "," << y;
+    EXPECT_EQ(bg.at(703, 467), pic.at(703 % w, 467 % h));
+  }
+}
+
+TEST(Background, NoneIsTealInABlackFrame) {
+  Picture bg(704, 468, Rgb(1, 2, 3));
+  PlainBackground(bg);
+  EXPECT_EQ(bg.at(0, 0), 0u);
+  EXPECT_EQ(bg.at(703, 200), 0u);
+  EXPECT_EQ(bg.at(300, 467), 0u);
+  EXPECT_EQ(bg.at(1, 1), Rgb(0, 128, 128));
+  EXPECT_EQ(bg.at(702, 466), Rgb(0, 128, 128));
+}
+
+TEST_F(Looks, BuiltInTilesetsCheckOneItemAndRebuildTheSheet) {
+  ShipBuiltIns();
+  game.MahJongg1.Click();
+  EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
+  EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
+  EXPECT_EQ(game.TileSheet.at(10, 10), Rgb(1, 0, 0));  // the blank tile of a uniform picture
+  game.Lowcolor1.Click();
+  EXPECT_EQ(TilesetColour(), Rgb(4, 0, 0));
+  EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Few Colors"});
+  EXPECT_TRUE(platform.presented.empty());  // no game yet: nothing redrawn
+  game.GameMode = ModeSolitaire;
+  game.MahJongg2.Click();
+  EXPECT_FALSE(platform.presented.empty());
+}
+
+TEST_F(Looks, MissingBuiltInAsksForAFileAndCancelKeepsTheTilesetInUse) {
+  ShipBuiltIns();
+  game.MahJongg1.Click();
+  std::filesystem::remove(dir.path() + "Tilesets/darkpai.bmp");
+  game.MahJongg2.Click();  // the dialog opens and is cancelled
+  ASSERT_EQ(platform.openDialogs.size(), 1u);
+  EXPECT_EQ(platform.openDialogs[0].title, "Please choose a Tileset bitmap file");
+  EXPECT_EQ(platform.openDialogs[0].filter, "Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg");
+  EXPECT_EQ(platform.openDialogs[0].initialFolder, dir.path() + "Tilesets/");
+  EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
+  EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
+  EXPECT_TRUE(game.LastLoadedTileset.empty());
+}
+
+TEST_F(Looks, LoadFromDiskRemembersTheFileAndReloadsItWithoutADialog) {
+  ShipBuiltIns();
+  game.MahJongg3.Click();
+  const std::string mine = Bitmap("elsewhere/mine.bmp", PlainTileset(Rgb(7, 7, 7)));
+  platform.openAnswers = {mine};
+  game.Load1.Click();
+  EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
+  EXPECT_EQ(game.LastLoadedTileset, mine);
+  EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
+  game.MahJongg3.Click();
+  game.Load1.Click();  // not checked, file remembered: no dialog
+  EXPECT_EQ(platform.openDialogs.size(), 1u);
+  EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
+  game.Load1.Click();  // checked already: asks for another file; cancelled keeps it
+  EXPECT_EQ(platform.openDialogs.size(), 2u);
+  EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
+  EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
+}
+
+TEST_F(Looks, AnUnreadableTilesetKeepsTheOldLookAndItsMark) {
+  ShipBuiltIns();
+  game.MahJongg1.Click();
+  const std::string junk = dir.Write("junk.bmp", "not a picture");
+  platform.openAnswers = {junk};
+  game.Load1.Click();
+  EXPECT_EQ(platform.errors.size(), 1u);
+  EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
+  EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
+}
+
+TEST_F(Looks, BackgroundsFromBitmapsAndJpegsAndTheirFailures) {
+  ShipBuiltIns();
+  game.Kanji1.Click();
+  EXPECT_EQ(game.BackgroundImage.at(650, 450), Rgb(0, 1, 0));
+  // ".JPG" in capitals is not a JPEG name here: the bitmap loader reads it.
+  const std::string upper = Bitmap("pics/photo.JPG", Picture(800, 600, Rgb(5, 5, 5)));
+  platform.openAnswers = {upper};
+  game.LoadBackground.Click();
+  EXPECT_EQ(game.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
+  EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
+  // A damaged ".jpg" leaves the previous background and its check mark.
+  const std::string broken = dir.Write("pics/broken.jpg", "\xff\xd8\xff\xe0 definitely not a jpeg");
+  platform.openAnswers = {broken};
+  game.LoadBackground.Click();
+  EXPECT_EQ(platform.errors.size(), 1u);
+  EXPECT_EQ(game.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
+  EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
+  EXPECT_EQ(game.LastLoadedBackground, broken);
+  game.None1.Click();
+  EXPECT_EQ(game.BackgroundImage.at(10, 10), Rgb(0, 128, 128));
+  EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"None"});
+}
+
+TEST_F(Looks, StartUpAppliesTheRememberedChoices) {
+  ShipBuiltIns();
+  // Tileset 2 (or anything unknown) checks nothing the start-up looks for: dark borders.
+  game.MahJongg3.SetChecked(false);
+  game.MahJongg2.SetChecked(true);
+  game.Andromeda.SetChecked(false);
+  game.Dragons1.SetChecked(true);
+  game.ActiveTilesetBackground();
+  EXPECT_EQ(TilesetColour(), Rgb(2, 0, 0));
+  EXPECT_EQ(game.BackgroundImage.at(5, 5), Rgb(0, 2, 0));
+  EXPECT_TRUE(platform.openDialogs.empty());
+  EXPECT_TRUE(platform.presented.empty());
+}
+
+TEST_F(Looks, StartUpWithoutARememberedFileAsksAndFallsBackOnCancel) {
+  ShipBuiltIns();
+  game.MahJongg3.SetChecked(false);
+  game.Load1.SetChecked(true);  // "Tileset" = 0 with no remembered path
+  game.Andromeda.SetChecked(false);
+  game.LoadBackground.SetChecked(true);
+  game.ActiveTilesetBackground();
+  // Background: the dialog, then once more for the missing default picture; tileset: once.
+  EXPECT_EQ(platform.openDialogs.size(), 3u);
+  EXPECT_EQ(TilesetColour(), Rgb(3, 0, 0));  // the default "Blue borders"
+  EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Blue borders"});
+  // The default background file is missing here, so the fallback ends on plain teal.
+  EXPECT_EQ(game.BackgroundImage.at(5, 5), Rgb(0, 128, 128));
+  EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"None"});
+}
+
+TEST_F(Looks, StartUpReloadsARememberedFileWithoutADialog) {
+  ShipBuiltIns();
+  const std::string mine = Bitmap("mine.bmp", Picture(704, 468, Rgb(6, 6, 6)));
+  game.LastLoadedBackground = mine;
+  game.Andromeda.SetChecked(false);
+  game.LoadBackground.SetChecked(true);
+  game.ActiveTilesetBackground();
+  EXPECT_TRUE(platform.openDialogs.empty());
+  EXPECT_EQ(game.BackgroundImage.at(100, 100), Rgb(6, 6, 6));
+  EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
+}

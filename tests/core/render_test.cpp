@@ -1,0 +1,316 @@
+// Board drawing, pixel by pixel, on a synthetic tileset whose regions have distinct colours.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "display/Tileset.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+
+constexpr uint32_t Black = 0, White = Rgb(255, 255, 255);
+constexpr uint32_t Side = Rgb(200, 100, 0), Lower = Rgb(150, 60, 0), Ground = Rgb(250, 240, 220);
+constexpr uint32_t Picked = Rgb(255, 220, 0), Hinted = Rgb(120, 230, 120), Back = Rgb(10, 20, 30);
+constexpr uint32_t Grey = Rgb(123, 123, 123);
+
+uint32_t FaceColour(int i, int j) { return Rgb(20 + 20 * i, 30 + 40 * j, 90); }
+
+// A whole tile is opaque except its top-left and bottom-right 6 x 6 corners, as a block seen
+// from the lower left. Each face picture fills its left half; the right half shows the ground.
+Picture SyntheticTileset() {
+  using namespace tileset;
+  Picture t(tileset::MinWidth, tileset::MinHeight, Black);
+  for (int j = 0; j < 5; ++j)
+    for (int i = 0; i < 9; ++i) {
+      const Rect pic = FacePicture(i, j), mask = FaceMask(i, j);
+      t.Fill({pic.left, pic.top, pic.left + 20, pic.bottom}, FaceColour(i, j));
+      t.Fill({mask.left, mask.top, mask.left + 20, mask.bottom}, Black);
+      t.Fill({mask.left + 20, mask.top, mask.right, mask.bottom}, White);
+    }
+  t.Fill({0, 256, 6, 312}, Side);
+  t.Fill({6, 306, 46, 312}, Lower);
+  t.Fill(BlankFace, Ground);
+  t.Fill({0, 256, 6, 262}, Black);
+  t.Fill({40, 306, 46, 312}, Black);
+  t.Fill(PickedFace, Picked);
+  t.Fill(HintedFace, Hinted);
+  t.Fill(TileMask, Black);
+  t.Fill({138, 256, 144, 262}, White);
+  t.Fill({178, 306, 184, 312}, White);
+  return t;
+}
+
+class Render : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  TVelmor game{platform, "/nonexistent/"};
+
+  void SetUp() override {
+    game.TilesetPicture = SyntheticTileset();
+    ChangeTexture(game.TilesetPicture, game.TileSheet);
+    game.BackgroundImage.Fill({0, 0, 704, 468}, Back);
+    game.BoardOriginX = 36;
+    game.BoardOriginY = 25;
+    game.Shadows.SetChecked(false);
+    game.GameMode = ModeSolitaire;
+    game.Board.TilesLeft = 144;
+  }
+  // Face top-left of a tile at (c, r, l).
+  static int X(int c, int l) { return 36 + 20 * c + 6 * l - 46; }
+  static int Y(int r, int l) { return 25 + 25 * r - 6 * l - 59; }
+  uint32_t At(int x, int y) const { return game.FrameBuffer.at(x, y); }
+  static uint32_t FaceOf(int tile) {
+    const SheetCell cell = FaceCell(FaceOfTile(tile));
+    return FaceColour(cell.column, cell.row);
+  }
+};
+
+}  // namespace
+
+TEST_F(Render, TileSheetHoldsEveryFaceOnTheBlankTile) {
+  for (int f = 1; f <= FaceTotal; ++f) {
+    const SheetCell cell = FaceCell(f);
+    const int sx = 46 * cell.column, sy = 56 * cell.row;
+    EXPECT_EQ(game.TileSheet.at(sx + 6, sy + 10), FaceColour(cell.column, cell.row)) << f;
+    EXPECT_EQ(game.TileSheet.at(sx + 45, sy + 10), Ground) << f;
+    EXPECT_EQ(game.TileSheet.at(sx + 2, sy + 30), Side) << f;
+    EXPECT_EQ(game.TileSheet.at(sx + 20, sy + 53), Lower) << f;
+    EXPECT_EQ(game.TileSheet.at(sx + 1, sy + 1), Black) << f;
+  }
+}
+
+TEST_F(Render, ATileIsDrawnThroughItsMaskAtItsPlace) {
+  game.Board.PutTile(1, {10, 6, 1});
+  game.FullRedraw();
+  const int x = X(10, 1), y = Y(6, 1);
+  EXPECT_EQ(At(x, y), FaceOf(1));
+  EXPECT_EQ(At(x + 39, y + 49), Ground);
+  EXPECT_EQ(At(x - 6, y + 30), Side);
+  EXPECT_EQ(At(x + 10, y + 55), Lower);
+  EXPECT_EQ(At(x - 6, y), Back);        // transparent corners show the background
+  EXPECT_EQ(At(x + 39, y + 55), Back);
+  EXPECT_EQ(At(x - 7, y + 30), Back);   // nothing outside the box
+  EXPECT_EQ(At(x + 40, y + 30), Back);
+  // The whole picture reached the screen.
+  EXPECT_EQ(platform.screen, game.FrameBuffer);
+  EXPECT_EQ(platform.presented.back(), (Rect{0, 0, 704, 468}));
+}
+
+TEST_F(Render, HigherLayersAndLeftColumnsAreDrawnLast) {
+  game.Board.PutTile(2, {20, 12, 1});
+  game.Board.PutTile(37, {20, 12, 2});  // exactly on top
+  game.Board.PutTile(1, {10, 6, 1});
+  game.Board.PutTile(73, {12, 6, 1});  // two columns right: its side edge lies under tile 1
+  game.FullRedraw();
+  EXPECT_EQ(At(X(20, 2) + 1, Y(12, 2) + 1), FaceOf(37));
+  EXPECT_EQ(At(X(20, 1) + 10, Y(12, 1) + 46), Lower);  // the upper tile's lower edge
+  EXPECT_EQ(At(X(12, 1) - 3, Y(6, 1) + 20), Ground);  // tile 1's face, not tile 73's edge
+  EXPECT_EQ(At(X(12, 1) + 1, Y(6, 1) + 20), FaceOf(73));
+}
+
+TEST_F(Render, LowerEdgeStopsShortOfTheFaceOfTheTileBelowRight) {
+  game.Board.PutTile(1, {10, 6, 1});
+  game.FullRedraw();
+  const int x = X(10, 1), y = Y(6, 1);
+  EXPECT_EQ(At(x + 30, y + 52), Lower);  // full edge without the neighbour
+  game.Board.PutTile(73, {11, 8, 1});    // half a tile right, one tile lower
+  game.FullRedraw();
+  EXPECT_EQ(At(x + 10, y + 52), Lower);
+  EXPECT_EQ(At(x + 30, y + 52), FaceOf(73));  // the neighbour's face stays visible
+  EXPECT_EQ(At(x + 14, y + 53), Lower);       // the copied part ends at x+15
+}
+
+TEST_F(Render, PickedHintedAndColoredHoverMarks) {
+  game.Board.PutTile(1, {4, 4, 1});
+  game.Board.PutTile(2, {10, 4, 1});
+  game.Board.PutTile(5, {16, 4, 1});
+  game.Board.PutTile(9, {22, 4, 1});
+  game.FirstTile = 1;
+  game.HintTileA = 2;
+  game.HoverTile = 5;
+  game.HighlightMode = 2;
+  game.FullRedraw();
+  EXPECT_EQ(At(X(4, 1) + 30, Y(4, 1) + 20), Picked);
+  EXPECT_EQ(At(X(4, 1) + 3, Y(4, 1) + 20), FaceOf(1));  // the face stands on the coloured ground
+  EXPECT_EQ(At(X(10, 1) + 30, Y(4, 1) + 20), Hinted);
+  EXPECT_EQ(At(X(16, 1) + 30, Y(4, 1) + 20), Hinted);
+  EXPECT_EQ(At(X(22, 1) + 30, Y(4, 1) + 20), Ground);
+  EXPECT_EQ(At(X(4, 1) - 3, Y(4, 1) + 20), Side);  // edges keep their look
+}
+
+TEST_F(Render, InvertXorsTheWholeFace) {
+  game.Board.PutTile(1, {4, 4, 1});
+  game.Board.PutTile(5, {10, 4, 1});
+  game.FirstTile = 1;
+  game.HoverTile = 5;
+  game.HighlightMode = 2;
+  game.Invert.SetChecked(true);
+  game.FullRedraw();
+  EXPECT_EQ(At(X(4, 1) + 30, Y(4, 1) + 20), Ground ^ White);
+  EXPECT_EQ(At(X(4, 1) + 3, Y(4, 1) + 20), FaceOf(1) ^ White);
+  EXPECT_EQ(At(X(10, 1) + 30, Y(4, 1) + 20), Ground ^ White);
+  EXPECT_EQ(At(X(4, 1) - 3, Y(4, 1) + 20), Side);
+}
+
+TEST_F(Render, HoverRectangleIsThreePixelsWideInThePenColour) {
+  game.Board.PutTile(1, {4, 4, 1});
+  game.FirstTile = 1;
+  game.HoverTile = 1;
+  game.Highlight4.SetChecked(true);
+  game.ColorHighlight();
+  ASSERT_EQ(game.HighlightMode, 3);
+  game.FullRedraw();
+  const int x = X(4, 1), y = Y(4, 1);
+  const uint32_t green = Rgb(0, 128, 0);
+  for (int d = 0; d < 3; ++d) {
+    EXPECT_EQ(At(x + d, y + 20), green) << d;        // left band x..x+2
+    EXPECT_EQ(At(x + 37 + d, y + 20), green) << d;   // right band x+37..x+39
+    EXPECT_EQ(At(x + 20, y + d), green) << d;
+    EXPECT_EQ(At(x + 20, y + 47 + d), green) << d;
+  }
+  EXPECT_EQ(At(x + 3, y + 20), FaceOf(1));  // inside: the picked look
+  EXPECT_EQ(At(x + 30, y + 20), Picked);
+  EXPECT_EQ(At(x - 1, y + 20), Side);
+}
+
+TEST_F(Render, HighlightHandlersSetModeAndPen) {
+  game.Highlight2Click(game.Highlight2);
+  EXPECT_EQ(game.HighlightMode, 1);
+  EXPECT_EQ(game.PenColor, Rgb(255, 0, 0));
+  EXPECT_TRUE(game.Highlight2.Checked());
+  EXPECT_FALSE(game.Highlight4.Checked());
+  game.Highlight2Click(game.Highlight5);
+  EXPECT_EQ(game.HighlightMode, 4);
+  EXPECT_EQ(game.PenColor, Rgb(0, 0, 255));
+  game.Board.PutTile(1, {4, 4, 1});
+  game.HoverTile = 1;
+  platform.presented.clear();
+  game.Highlight3Click();
+  EXPECT_EQ(game.HighlightMode, 2);
+  EXPECT_EQ(game.HoverTile, 0);
+  ASSERT_EQ(platform.presented.size(), 1u);  // the unhovered tile was redrawn alone
+  EXPECT_EQ(platform.presented[0], game.TileBox({4, 4, 1}));
+  game.Highlight1Click();
+  EXPECT_EQ(game.HighlightMode, 0);
+  EXPECT_TRUE(game.Highlight1.Checked());
+  EXPECT_FALSE(game.Highlight3.Checked());
+  game.HighlightMode = 9;  // an odd settings value: none of the rectangles is checked
+  game.Highlight1.SetChecked(false);
+  game.ColorHighlight();
+  EXPECT_EQ(game.HighlightMode, 9);
+}
+
+TEST_F(Render, EditorDrawsBlankTilesAndTheGhostOnAnEmptyCell) {
+  game.GameMode = ModeEditor;
+  game.Board.PutTile(1, {10, 6, 1});
+  game.FirstTile = 1;  // no marks in the editor
+  game.EditorGhost = {11, 8, 1};
+  game.FullRedraw();
+  EXPECT_EQ(At(X(10, 1) + 3, Y(6, 1) + 20), Ground);
+  EXPECT_EQ(At(X(11, 1) + 3, Y(8, 1) + 20), Picked);
+  EXPECT_EQ(At(X(10, 1) + 30, Y(6, 1) + 52), Picked);  // short lower edge: the ghost counts
+}
+
+TEST_F(Render, PartialRedrawTouchesOnlyTheTileBox) {
+  game.Board.PutTile(1, {10, 6, 1});
+  game.Board.PutTile(5, {20, 6, 1});
+  game.FullRedraw();
+  platform.presented.clear();
+  game.FirstTile = 1;
+  game.RedrawTile(1);
+  ASSERT_EQ(platform.presented.size(), 1u);
+  EXPECT_EQ(platform.presented[0], (Rect{X(10, 1) - 6, Y(6, 1), X(10, 1) + 40, Y(6, 1) + 56}));
+  EXPECT_EQ(platform.screen.at(X(10, 1) + 30, Y(6, 1) + 20), Picked);
+  EXPECT_EQ(game.RedrawBox, TVelmor::NoBox);
+}
+
+TEST_F(Render, PlaceMarkersAreNotDrawn) {
+  game.Board.BoardGrid.set(10, 6, 1, PlaceMarker);
+  game.FullRedraw();
+  EXPECT_EQ(At(X(10, 1) + 10, Y(6, 1) + 10), Back);
+}
+
+TEST_F(Render, PausedOrClearedBoardsShowOnlyTheBackground) {
+  game.Board.PutTile(1, {10, 6, 1});
+  game.FullRedraw();
+  game.GameMode = ModePaused;
+  game.FullRedraw();
+  EXPECT_EQ(platform.screen.at(X(10, 1) + 10, Y(6, 1) + 10), Back);
+  game.GameMode = ModeSolitaire;
+  game.Board.TakeTile(1);
+  game.Board.TilesLeft = 0;
+  game.ElapsedSeconds = 0;
+  game.FullRedraw();
+  EXPECT_FALSE(game.BoardCleared);  // not before a second of play
+  game.ElapsedSeconds = 3;
+  game.FullRedraw();
+  EXPECT_TRUE(game.BoardCleared);
+}
+
+namespace {
+int GreyIn(const Picture& p, const Rect& r) {
+  int n = 0;
+  for (int y = std::max(r.top, 0); y < std::min(r.bottom, p.height()); ++y)
+    for (int x = std::max(r.left, 0); x < std::min(r.right, p.width()); ++x) n += p.at(x, y) == Grey;
+  return n;
+}
+}  // namespace
+
+TEST_F(Render, EachShadowRuleCastsItsPieces) {
+  // Opaque pixels of the pieces: V1 50, V2 100, V3 30, V4 30, V5 75, H 100.
+  struct Case {
+    int dc, dr, grey;
+    int firstDx, firstDy;  // an opaque pixel of the rule's first piece
+  } cases[] = {
+      {+1, -2, 30 + 50, 20, 0},        {0, -2, 30 + 100 + 50, 0, 0}, {-1, -2, 100 + 30, 0, 0},
+      {-2, -2, 30, 0, 0},              {+1, -1, 30 + 50, 20, 25},    {0, -1, 30 + 100 + 50, 0, 25},
+      {-1, -1, 100 + 30, 0, 25},       {-2, -1, 30, 0, 25},          {-2, +1, 30 + 75, 0, 25},
+      {-2, 0, 30 + 100 + 100, 0, 0},   {-1, +1, 30 + 75, 20, 25},    {-1, 0, 30 + 100 + 100, 20, 0},
+  };
+  // Rules 11, 12, 15 and 16 share their neighbour with rules 8, 4, 7 and 3, so both fire; where
+  // a V3 and a V4 piece land on one spot they share their ten diagonal pixels.
+  const int extra[][3] = {{-2, -1, 75 + 50 + 30 - 10}, {-2, -2, 30 - 10}, {-1, -1, 75 + 50 + 30 - 10},
+                          {-1, -2, 30 - 10}};
+  game.Shadows.SetChecked(true);
+  for (const Case& k : cases) {
+    SCOPED_TRACE(std::to_string(k.dc) + "," + std::to_string(k.dr));
+    game.Board = BoardState{};
+    game.Board.PutTile(1, {10, 10, 1});
+    game.Board.PutTile(2, {10 + k.dc, 10 + k.dr, 2});
+    game.FrameBuffer.Fill({0, 0, 704, 468}, Back);
+    game.ShowIt(10, 10, 1, 1);  // the lower tile alone, so the upper one hides nothing
+    int expected = k.grey;
+    for (const auto& e : extra)
+      if (e[0] == k.dc && e[1] == k.dr) expected += e[2];
+    EXPECT_EQ(GreyIn(game.FrameBuffer, {0, 0, 704, 468}), expected);
+    EXPECT_EQ(At(X(10, 1) + k.firstDx, Y(10, 1) + k.firstDy), Grey);
+  }
+}
+
+TEST_F(Render, NoShadowsOnTheTopLayerTheFirstColumnOrTheFirstRowOrWhenOff) {
+  game.Shadows.SetChecked(true);
+  const Place lower[] = {{10, 10, 5}, {1, 10, 1}, {10, 1, 1}};
+  for (const Place& p : lower) {
+    game.Board = BoardState{};
+    game.Board.PutTile(1, p);
+    game.Board.BoardGrid.set(p.column, p.row - 1, p.layer + 1, 2);
+    game.FrameBuffer.Fill({0, 0, 704, 468}, Back);
+    game.ShowIt(p.column, p.row, p.layer, 1);
+    EXPECT_EQ(GreyIn(game.FrameBuffer, {0, 0, 704, 468}), 0) << p.column << "," << p.row << "," << p.layer;
+  }
+  game.Shadows.SetChecked(false);
+  game.Board = BoardState{};
+  game.Board.PutTile(1, {10, 10, 1});
+  game.Board.PutTile(2, {10, 9, 2});
+  game.FrameBuffer.Fill({0, 0, 704, 468}, Back);
+  game.ShowIt(10, 10, 1, 1);
+  EXPECT_EQ(GreyIn(game.FrameBuffer, {0, 0, 704, 468}), 0);
+}
+
+TEST_F(Render, TilesBeyondThePictureAreCutOff) {
+  game.Board.PutTile(1, {34, 20, 5});
+  game.FullRedraw();  // must not write outside the 704 x 468 picture
+  EXPECT_EQ(game.FrameBuffer.width(), 704);
+  EXPECT_EQ(At(703, 467), FaceOf(1));  // the face reaches the corner and stops there
+}
