@@ -41,6 +41,27 @@ TVelmor::TVelmor(Platform& p, std::string appFolder) : platform(p), AppFolder(st
     Background1.Add(item->SetRadioGroup(3).OnClick([this](MenuItem& i) { BuiltInBackgroundClick(i); }));
   Andromeda.SetChecked(true);
 
+  Pause1.OnClick([this](MenuItem&) { PauseClick(); });
+  PauseButton.SetHint("Pause game").OnClick([this](MenuItem&) { PauseClick(); });
+  ShowTime.SetCheckable().OnClick([this](MenuItem&) { ShowTimeClick(); });
+  Moves.SetCheckable().OnClick([this](MenuItem&) { NStatus(); });
+  CoolStatus.SetCheckable().OnClick([](MenuItem& item) { item.Toggle(); });
+  for (MenuItem* option : {&ShowTime, &Moves, &CoolStatus}) option->SetChecked(true);
+  for (MenuItem* panel : {&TilesLeftPanel, &TilesLeftLine, &MovesLeftPanel, &MovesLeftLine, &TimePanel,
+                          &TimeLine, &StatusPanel, &StatusText})
+    LigneStatus.Add(*panel);
+  MovesLeftPanel.OnClick([this](MenuItem&) { NStatus(); });
+  TimePanel.OnClick([this](MenuItem&) { ShowTimeClick(); });
+
+  for (MenuItem* option : {&RandomMusic, &PlayMusic, &PlaySounds, &StartMusic})
+    option->SetCheckable().OnClick([](MenuItem& item) { item.Toggle(); });  // music comes later
+  PlayMusic.SetChecked(true);
+  PlaySounds.SetChecked(true);
+  StartMusic.SetChecked(true);
+  SetMusic.SetHint("Pause music");
+  Music.Add(RandomMusic);
+  Music.AddSeparator();
+
   Layout1.Add(CreateLayout1);
   Layout1.Add(Editlayout1);
   Layout1.AddSeparator();
@@ -57,7 +78,13 @@ TVelmor::TVelmor(Platform& p, std::string appFolder) : platform(p), AppFolder(st
                &MahJongg2,            &MahJongg3,              &Lowcolor1,
                &Background1,          &LoadBackground,         &None1,
                &Dragons1,             &Andromeda,              &Kanji1,
-               &Catpats};
+               &Catpats,              &LigneStatus,            &TilesLeftPanel,
+               &TilesLeftLine,        &MovesLeftPanel,         &MovesLeftLine,
+               &TimePanel,            &TimeLine,               &StatusPanel,
+               &StatusText,           &ShowTime,               &Moves,
+               &CoolStatus,           &Music,                  &RandomMusic,
+               &PlayMusic,            &PlaySounds,             &StartMusic,
+               &SetMusic};
 }
 
 MenuItem* TVelmor::FindItem(const std::string& name) {
@@ -66,10 +93,5 @@ MenuItem* TVelmor::FindItem(const std::string& name) {
   return nullptr;
 }
 
-void TVelmor::ShowStatus(const std::string& message) {
-  StatusLength = static_cast<int32_t>(message.size());
-  StatusMessage = message;
-  StatusPos = StatusLength;
-}
 
 }  // namespace velmor

@@ -76,7 +76,7 @@ class TVelmor {
   void NewSpecificGame1Click();
   void NewGame();
 
-  // ---- Clock and status (the parts the deal touches) ---------------------------------------
+  // ---- Clock, pause and status line -------------------------------------------------------
   uint32_t StartTick = 0;
   int32_t ElapsedSeconds = 0;
   int32_t PauseOffset = 0;
@@ -84,11 +84,45 @@ class TVelmor {
   std::string StatusMessage = " ";
   int32_t StatusLength = 1;
   int32_t StatusPos = 1;
+  int32_t StatusStep = 1;
   bool StatusBounce = false;
-  void ShowStatus(const std::string& message);
+  uint32_t TickCount = 0;  // timer ticks since start-up
   bool BoardCleared = false;
   bool ResultShown = false;
   uint8_t HoverTile = 0;
+  static constexpr int TimeLimitSeconds = 6000;  // 100 minutes: the clock shows 99:59 at most
+
+  void ShowStatus(const std::string& message);
+  void Temps();  // the 50 ms heartbeat
+  void WriteScore();
+  void PauseClick();
+  void FormDeactivate();
+  void FormActivate();
+  void NStatus();
+  void ShowTimeClick();
+  void Stop();
+
+  // The status line: four captions and four values.
+  MenuItem LigneStatus{"LigneStatus", ""};
+  MenuItem TilesLeftPanel{"TilesLeftPanel", "Tiles"};
+  MenuItem TilesLeftLine{"TilesLeftLine", "--"};
+  MenuItem MovesLeftPanel{"MovesLeftPanel", "Moves left"};
+  MenuItem MovesLeftLine{"MovesLeftLine", "--"};
+  MenuItem TimePanel{"TimePanel", "Time"};
+  MenuItem TimeLine{"TimeLine", "--:--"};
+  MenuItem StatusPanel{"StatusPanel", "Status"};
+  MenuItem StatusText{"StatusText", " "};
+  MenuItem ShowTime{"ShowTime", "&Show Time Left", "Ctrl+L"};
+  MenuItem Moves{"Moves", "Show &Moves Left", "Ctrl+M"};
+  MenuItem CoolStatus{"CoolStatus", "Cool Status"};
+
+  // ---- Music and sound options -------------------------------------------------------------
+  MenuItem Music{"Music", "M&usic"};
+  MenuItem RandomMusic{"RandomMusic", "Random Music"};
+  MenuItem PlayMusic{"PlayMusic", "Play music"};
+  MenuItem PlaySounds{"PlaySounds", "Play sound effects"};
+  MenuItem StartMusic{"StartMusic", "Run music automatically at startup"};
+  MenuItem SetMusic{"SetMusic", "Music"};
 
   // ---- Layouts -----------------------------------------------------------------------------
   LayoutShape Shape;           // LayoutShape
@@ -205,6 +239,9 @@ class TVelmor {
   virtual void ShowPanelHOF() {}           // placeholder until the Hall of Fame panel exists
   virtual void GameOver() { ShowFond(); }  // placeholder until the end of game exists
   virtual void RepaintNow() { platform.ProcessMessages(); }
+  virtual void MusicSupervision() {}        // placeholder until music plays
+  virtual void RefreshTwoPlayerPanel() {}   // placeholder until the two-player game exists
+  virtual void RefreshMenuPictures() {}     // menu pictures follow the toolbar glyphs (window layer)
   virtual void LoadHallTableFor(int /*boardNumber*/) {}  // placeholder until the Hall of Fame
   virtual void TwoPlayers() { RandomSolitaireGame1Click(); }  // placeholder until two players
   virtual void FourRivers(bool /*hard*/) { RandomSolitaireGame1Click(); }  // placeholder

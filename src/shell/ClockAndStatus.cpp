@@ -1,0 +1,128 @@
+// The heartbeat: game clock, status line, pause and the automatic pause on focus loss.
+#include <algorithm>
+
+#include "base/Format.h"
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+namespace {
+std::string From(const std::string& text, int pos) {
+  const size_t start = static_cast<size_t>(pos > 0 ? pos - 1 : 0);
+  return start < text.size() ? text.substr(start) : std::string();
+}
+bool Playing(uint8_t mode) { return mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers; }
+}  // namespace
+
+void TVelmor::ShowStatus(const std::string& message) {
+  StatusLength = static_cast<int32_t>(message.size());
+  StatusMessage = message;
+  StatusPos = StatusLength;
+}
+
+void TVelmor::Temps() {
+  ++TickCount;
+
+  int pos = StatusPos;
+  if (StatusBounce && TickCount % 2 == 0) {
+    pos += StatusStep;
+    if (pos <= 0 || pos >= StatusLength) {
+      StatusStep = -StatusStep;
+      pos += StatusStep;
+    }
+    pos = std::max(pos, 1);
+    StatusPos = pos;
+    StatusText.SetCaption(From(StatusMessage, pos));
+  } else if (pos <= 1) {
+    StatusMessage = " ";
+  } else {
+    pos = std::max(pos - 1, 1);
+    if (!CoolStatus.Checked()) pos = 1;
+    StatusPos = pos;
+    StatusText.SetCaption(From(StatusMessage, pos));
+  }
+
+  if (PlayMusic.Checked()) MusicSupervision();
+  if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();
+  if (GameMode == ModeGameOver) return;
+  if (Playing(GameMode)) {
+    ElapsedSeconds = static_cast<int32_t>((platform.TickCount() - StartTick) / 1000u);
+    if (ElapsedSeconds + PenaltySeconds >= TimeLimitSeconds) Stop();
+  }
+  WriteScore();
+  if (GameMode == ModeStopped || GameMode == ModePaused) ShowFond();
+}
+
+void TVelmor::WriteScore() {
+  const bool shown = GameMode == ModeSolitaire || GameMode == ModeTwoPlayers || GameMode == ModeRivers ||
+                     GameMode == ModePaused;
+  if (!shown || BoardCleared) {
+    MovesLeftLine.SetCaption("");
+    TilesLeftLine.SetCaption("");
+    TimeLine.SetCaption("");
+    return;
+  }
+  IsItFree();
+  TilesLeftLine.SetCaption(std::to_string(Board.TilesLeft));
+  const bool solitaire = GameMode == ModeSolitaire || GameMode == ModeTwoPlayers;
+  MovesLeftLine.SetCaption(Moves.Checked() && solitaire ? std::to_string(Free.MovesLeft) : "");
+  TimeLine.SetCaption((GameMode == ModeSolitaire || GameMode == ModeRivers) && ShowTime.Checked()
+                          ? FormatMinSec(ElapsedSeconds + PenaltySeconds)
+                          : "");
+  if (Free.MovesLeft > 0) StatusBounce = false;
+  if (Board.TilesLeft == 0) {
+    if (!ResultShown) FullRedraw();
+  } else if (Free.MovesLeft == 0 && solitaire && !StatusBounce) {
+    StatusStep = 1;
+    ShowStatus("      SORRY, NO MORE MOVES !!");
+    StatusBounce = true;
+  }
+}
+
+void TVelmor::PauseClick() {
+  if (GameMode == ModeSolitaire || GameMode == ModeRivers) {
+    ResumeMode = GameMode;
+    IM(ModePaused);
+    PauseOffset = static_cast<int32_t>(platform.TickCount() - StartTick);
+    Pause1.SetCaption("&Continue");
+    PauseButton.SetCaption("Play");
+    ShowFond();
+  } else if (GameMode == ModePaused) {
+    IM(ResumeMode);
+    StartTick = platform.TickCount() - static_cast<uint32_t>(PauseOffset);
+    PauseButton.SetCaption("Pause");
+    Pause1.SetCaption("&Pause");
+    FullRedraw();
+  }
+}
+
+void TVelmor::FormDeactivate() {
+  if (GameMode != ModePaused) PauseClick();
+}
+
+void TVelmor::FormActivate() {
+  if (GameMode == ModePaused) PauseClick();
+  RefreshMenuPictures();
+}
+
+void TVelmor::NStatus() {
+  Moves.Toggle();
+  if (!Moves.Checked()) MovesLeftLine.SetCaption("");
+}
+
+void TVelmor::ShowTimeClick() {
+  ShowTime.Toggle();
+  if (!ShowTime.Checked()) TimeLine.SetCaption("");
+}
+
+void TVelmor::Stop() {
+  if (GameMode == ModePaused) {
+    StartTick = platform.TickCount() - static_cast<uint32_t>(PauseOffset);
+    PauseButton.SetCaption("Pause");
+    Pause1.SetCaption("&Pause");
+  }
+  IM(ModeStopped);
+  ShowFond();
+}
+
+}  // namespace velmor

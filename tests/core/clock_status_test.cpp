@@ -1,0 +1,183 @@
+// The heartbeat: clock, time limit, pause, focus, and the sliding status message.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+class Clock : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  TVelmor game{platform, "/nonexistent/"};
+  void SetUp() override {
+    game.Shape = RowShape(8);
+    game.Winnable.SetChecked(true);
+    game.RandomSolitaireGame1Click();
+  }
+  void Advance(uint32_t ms) {
+    platform.tick += ms;
+    game.Temps();
+  }
+};
+}  // namespace
+
+TEST_F(Clock, ShowsMinutesAndSecondsWithPenalties) {
+  Advance(59'900);
+  EXPECT_EQ(game.TimeLine.Caption(), "00:59");
+  Advance(100);
+  EXPECT_EQ(game.TimeLine.Caption(), "01:00");
+  game.PenaltySeconds = 40;
+  Advance(0);
+  EXPECT_EQ(game.TimeLine.Caption(), "01:40");
+  EXPECT_EQ(game.TilesLeftLine.Caption(), "8");
+  EXPECT_EQ(game.MovesLeftLine.Caption(), std::to_string(game.Free.MovesLeft));
+}
+
+TEST_F(Clock, SurvivesTheTickCounterWrapping) {
+  platform.tick = 0xFFFFFFFFu - 2'000;
+  game.RandomSolitaireGame1Click();
+  Advance(65'000);  // the counter wrapped past zero meanwhile
+  EXPECT_EQ(game.ElapsedSeconds, 65);
+  EXPECT_EQ(game.TimeLine.Caption(), "01:05");
+}
+
+TEST_F(Clock, PausedTimeDoesNotCount) {
+  Advance(30'000);
+  game.PauseClick();
+  EXPECT_EQ(game.GameMode, ModePaused);
+  EXPECT_EQ(game.Pause1.Caption(), "&Continue");
+  EXPECT_EQ(game.PauseButton.Caption(), "Play");
+  Advance(600'000);
+  EXPECT_EQ(game.TimeLine.Caption(), "");  // blank while paused
+  EXPECT_EQ(game.TilesLeftLine.Caption(), "8");
+  game.PauseClick();
+  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Pause1.Caption(), "&Pause");
+  Advance(0);
+  EXPECT_EQ(game.TimeLine.Caption(), "00:30");
+}
+
+TEST_F(Clock, StopsTheGameAtOneHundredMinutes) {
+  game.PenaltySeconds = 40;
+  Advance(5'959'000);
+  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.TimeLine.Caption(), "99:59");
+  platform.presented.clear();
+  Advance(1'000);
+  EXPECT_EQ(game.GameMode, ModeStopped);
+  EXPECT_EQ(game.TimeLine.Caption(), "");
+  ASSERT_FALSE(platform.presented.empty());  // the background hides the board
+  EXPECT_EQ(platform.screen, game.BackgroundImage);
+}
+
+TEST_F(Clock, PauseOnlyInSolitaireAndRivers) {
+  for (uint8_t mode : {ModeTwoPlayers, ModeEditor, ModeNoGame, ModeGameOver, ModeStopped}) {
+    game.GameMode = mode;
+    game.PauseClick();
+    EXPECT_EQ(game.GameMode, mode);
+  }
+  game.GameMode = ModeTwoPlayers;
+  Advance(5'000);
+  EXPECT_EQ(game.TimeLine.Caption(), "");  // two players see their times elsewhere
+}
+
+TEST_F(Clock, FocusLossPausesAndFocusResumesWithTheClockUnchanged) {
+  game.GameMode = ModeRivers;
+  Advance(12'000);
+  game.FormDeactivate();
+  EXPECT_EQ(game.GameMode, ModePaused);
+  EXPECT_EQ(game.ResumeMode, ModeRivers);
+  Advance(90'000);
+  game.FormDeactivate();  // already paused: nothing
+  EXPECT_EQ(game.GameMode, ModePaused);
+  game.FormActivate();
+  EXPECT_EQ(game.GameMode, ModeRivers);
+  Advance(0);
+  EXPECT_EQ(game.TimeLine.Caption(), "00:12");
+  EXPECT_EQ(game.MovesLeftLine.Caption(), "");  // no move count in the flat game
+}
+
+TEST_F(Clock, StopWhilePausedResetsThePauseCaptions) {
+  Advance(10'000);
+  game.PauseClick();
+  Advance(5'000);
+  game.Stop();
+  EXPECT_EQ(game.GameMode, ModeStopped);
+  EXPECT_EQ(game.Pause1.Caption(), "&Pause");
+  EXPECT_EQ(game.PauseButton.Caption(), "Pause");
+  EXPECT_EQ(platform.tick - game.StartTick, 10'000u);
+}
+
+TEST_F(Clock, CoolStatusSlidesTheMessageIn) {
+  game.StatusBounce = false;
+  game.ShowStatus("New game started.");
+  game.Temps();
+  EXPECT_EQ(game.StatusText.Caption(), "d.");
+  game.Temps();
+  EXPECT_EQ(game.StatusText.Caption(), "ed.");
+  for (int i = 3; i <= 16; ++i) game.Temps();
+  EXPECT_EQ(game.StatusText.Caption(), "New game started.");
+  EXPECT_EQ(game.StatusMessage, "New game started.");
+  game.Temps();
+  EXPECT_EQ(game.StatusMessage, " ");
+  EXPECT_EQ(game.StatusText.Caption(), "New game started.");
+}
+
+TEST_F(Clock, PlainStatusShowsTheWholeMessageAtOnce) {
+  game.CoolStatus.Click();
+  EXPECT_FALSE(game.CoolStatus.Checked());
+  game.ShowStatus("Game restarted.");
+  game.Temps();
+  EXPECT_EQ(game.StatusText.Caption(), "Game restarted.");
+}
+
+TEST_F(Clock, NoMoreMovesIsRaisedOncePerSituation) {
+  // Two tiles of different groups: no move at all.
+  game.Board = BoardState{};
+  game.Board.PutTile(1, {4, 4, 1});
+  game.Board.PutTile(5, {10, 4, 1});
+  game.Board.TilesLeft = 2;
+  game.ShowStatus(" ");
+  game.Temps();
+  EXPECT_TRUE(game.StatusBounce);
+  EXPECT_EQ(game.StatusMessage, "      SORRY, NO MORE MOVES !!");
+  for (int i = 0; i < 100; ++i) game.Temps();
+  EXPECT_TRUE(game.StatusBounce);
+  EXPECT_NE(game.StatusMessage, "      SORRY, NO MORE MOVES !!");  // not raised again
+  // A move appears (as after an undo): the flag drops and can be raised again later.
+  game.Board.PutTile(2, {16, 4, 1});
+  game.Board.TilesLeft = 3;
+  game.Temps();
+  EXPECT_FALSE(game.StatusBounce);
+  game.Board.TakeTile(2);
+  game.Temps();
+  EXPECT_TRUE(game.StatusBounce);
+  EXPECT_EQ(game.StatusMessage, "      SORRY, NO MORE MOVES !!");
+}
+
+TEST_F(Clock, ValuePanelsFollowTheirOptions) {
+  Advance(3'000);
+  ASSERT_NE(game.MovesLeftLine.Caption(), "");
+  game.Moves.Click();
+  EXPECT_EQ(game.MovesLeftLine.Caption(), "");
+  game.ShowTime.Click();
+  EXPECT_EQ(game.TimeLine.Caption(), "");
+  game.Moves.Click();
+  game.ShowTime.Click();
+  EXPECT_EQ(game.TimeLine.Caption(), "");  // shown again from the next tick
+  Advance(0);
+  EXPECT_EQ(game.TimeLine.Caption(), "00:03");
+  EXPECT_NE(game.MovesLeftLine.Caption(), "");
+  game.MovesLeftPanel.Click();  // the caption panels act like their menu entries
+  EXPECT_FALSE(game.Moves.Checked());
+}
+
+TEST_F(Clock, NoGameMeansBlankCounters) {
+  game.GameMode = ModeStopped;
+  Advance(1'000);
+  EXPECT_EQ(game.TilesLeftLine.Caption(), "");
+  EXPECT_EQ(game.MovesLeftLine.Caption(), "");
+  EXPECT_EQ(game.TimeLine.Caption(), "");
+}
