@@ -89,16 +89,30 @@ int CountFreePositions(const Grid& grid, const std::vector<Place>& positions) {
 
 void RandomPlacement(BoardState& board, int n, Generator& gen, const DealHooks& hooks) {
   Call(hooks.seed);
+  // The three draws of an attempt, computed from one state at once: s1 = a*s + 1,
+  // s2 = a^2*s + a + 1, s3 = a^3*s + a^2 + a + 1 (mod 2^32). The last positions take thousands
+  // of attempts, and this keeps the chain of dependent multiplications to one per attempt.
+  constexpr uint32_t A = 134775813u, A2 = A * A, A3 = A2 * A, C2 = A + 1u, C3 = A2 + A + 1u;
+  auto below = [](uint32_t state, uint32_t range) {
+    return static_cast<int>((static_cast<uint64_t>(state) * range) >> 32);
+  };
+  uint32_t s = gen.GeneratorState;
   for (int i = 1; i <= n; ++i) {
     int c, r, l;
     do {
-      c = gen.RandomBelow(AnchorColumns) + 1;
-      r = gen.RandomBelow(AnchorRows) + 1;
-      l = gen.RandomBelow(AnchorLayers) + 1;
+      const uint32_t s1 = A * s + 1u, s2 = A2 * s + C2, s3 = A3 * s + C3;
+      c = below(s1, AnchorColumns) + 1;
+      r = below(s2, AnchorRows) + 1;
+      l = below(s3, AnchorLayers) + 1;
+      s = s3;
     } while (board.BoardGrid.at(c, r, l) != PlaceMarker);
     board.PutTile(i, Place{c, r, l});
-    if (hooks.redrawTile) hooks.redrawTile(i);
+    if (hooks.redrawTile) {
+      gen.GeneratorState = s;
+      hooks.redrawTile(i);
+    }
   }
+  gen.GeneratorState = s;
 }
 
 bool CreateBoard(BoardState& board, const LayoutShape& shape, Generator& gen,

@@ -42,6 +42,22 @@ class Platform {
 
   // Copies `area` of `picture` onto the same place of the board image on screen.
   virtual void PresentBoard(const Picture& picture, const Rect& area) = 0;
+
+  // The screen, and the main window placed on it. The window's size is given as the size of
+  // its content: board picture (and side panel) plus the toolbar and status line shown.
+  virtual int ScreenWidth() = 0;
+  virtual int ScreenHeight() = 0;
+  virtual int ToolbarHeight() = 0;
+  virtual int StatusBarHeight() = 0;
+  virtual void PlaceWindow(int left, int top, int width, int height) = 0;
+  virtual void WindowPlacement(int& left, int& top, int& width, int& height) = 0;
+  // Switches the screen to another mode for this run; false when it cannot (or, with
+  // `testOnly`, would not) be done.
+  virtual bool ChangeDisplayMode(int width, int height, bool testOnly) = 0;
+  virtual void RestoreDisplayMode() = 0;
+  // 0: the default pointer; 21: the program's own "TECHNO" pointer.
+  virtual void SetCursor(int cursor) = 0;
+  virtual void CloseMainWindow() = 0;
 };
 
 }  // namespace velmor

@@ -171,6 +171,89 @@ class TVelmor {
   // Every named item, for the window layer and for tests.
   MenuItem* FindItem(const std::string& name);
 
+  // ---- The window's menus, toolbar and view options -----------------------------------------
+  MenuItem VO{"VO", ""};            // the main menu bar
+  MenuItem File1{"File1", "&File"};
+  MenuItem Play1{"Play1", "&Play"};
+  MenuItem View1{"View1", "&View"};
+  MenuItem Configuration1{"Configuration1", "&Configuration"};
+  MenuItem HighlightMenu{"HighlightMenu", "&Highlight"};
+  MenuItem Help1{"Help1", "&Help"};
+  MenuItem Tools{"Tools", ""};      // the toolbar
+  MenuItem NewPopup{"NewPopup", ""};
+
+  MenuItem TwoPlayerGame1{"TwoPlayerGame1", "Mah-Jongg Solitaire : New 2-Player Game", "Shift+F2"};
+  MenuItem RiversEasy1{"RiversEasy1", "Mah-Jongg Rivers : New Game (Easy)", "F3"};
+  MenuItem RiversHard1{"RiversHard1", "Mah-Jongg Rivers : New Game (Hard)"};
+  MenuItem Solitaire2player1{"Solitaire2player1", "Solitaire (2-player)"};
+  MenuItem MJRiversEasy1{"MJRiversEasy1", "MJ Rivers (Easy)"};
+  MenuItem MJRiversHard1{"MJRiversHard1", "MJ Rivers (Hard)"};
+  MenuItem Exit1{"Exit1", "E&xit"};
+  MenuItem Undo1{"Undo1", "&Back", "Ctrl+Z"};
+  MenuItem Restart1{"Restart1", "&Restart", "Ctrl+R"};
+  MenuItem Stoppe{"Stoppe", "&Stop", "Ctrl+X"};
+  MenuItem Shuffle1{"Shuffle1", "Shu&ffle", "Ctrl+S"};
+  MenuItem Toolbar1{"Toolbar1", "Show &Toolbar", "Ctrl+T"};
+  MenuItem ShowTitle{"ShowTitle", "Show Status Bar", "Ctrl+B"};
+  MenuItem ShowHallFame{"ShowHallFame", "Show Hall of &Fame", "Ctrl+F"};
+  MenuItem CoolToolbar{"CoolToolbar", "Cool Toolbar"};
+  MenuItem FlatButtons{"FlatButtons", "Cool Buttons"};
+  MenuItem CoolMenu1{"CoolMenu1", "Cool Menu"};
+  MenuItem CoolMouse{"CoolMouse", "Cool Mouse"};
+  MenuItem ShowCurrentTile{"ShowCurrentTile", "Show Current Tile"};
+  MenuItem OnlyPossibleMoves{"OnlyPossibleMoves", "Only Possible Moves"};
+  MenuItem Res800{"Res800", "Switch to 800x600 at startup"};
+  MenuItem StartDirectly{"StartDirectly", "Begin game directly at startup"};
+  MenuItem EnableHall{"EnableHall", "Enable time tracking for the Hall of fame"};
+  MenuItem AnimateTileRivers{"AnimateTileRivers", "Animate Tile Rivers in Voverizo Dadazu"};
+  MenuItem Contents1{"Contents1", "&Contents", "F1"};
+  MenuItem WhatsNew1{"WhatsNew1", "What's New"};
+  MenuItem French1{"French1", "French Help"};
+  MenuItem ViewTiles1{"ViewTiles1", "View Tiles"};
+  MenuItem Changeplayername{"Changeplayername", "&Player Name"};
+  MenuItem Halloffame1{"Halloffame1", "&Hall of Fame", "F10"};
+  MenuItem About1{"About1", "&About...", "F11"};
+  MenuItem ExplorerButton2{"ExplorerButton2", "Back"};
+  MenuItem ShuffleButton{"ShuffleButton", "Shuffle"};
+  MenuItem HelpButton{"HelpButton", "Help"};
+  MenuItem AboutButton{"AboutButton", "About"};
+  MenuItem HallFameButton{"HallFameButton", "Hall of Fame"};
+  MenuItem ExitButton{"ExitButton", "Exit"};
+  MenuItem HofBox{"HofBox", ""};    // the Hall of Fame side panel (its visibility)
+
+  // ---- Start-up, settings and shutdown --------------------------------------------------------
+  std::string CurrentPlayer = "Player1";
+  int32_t SavedLayoutNumber = 1;
+  bool DisplayModeChanged = false;
+  int32_t PreviousRes = 0;
+  Picture HofPic;                    // the clean side-panel picture
+  Picture SaveHof;                   // the side panel as composed
+  static constexpr int HofWidth = 92;
+  std::string IniPath() const { return AppFolder + "Velmor.ini"; }
+  // Everything up to the first showing of the window. False when the program cannot run (the
+  // player has been told why): the caller ends the program.
+  bool Init();
+  bool LoadFiles();
+  void FormShow();
+  void FormCloseQuery();
+  void Exit1Click() { platform.CloseMainWindow(); }
+  void Toolbar1Click();
+  void ShowTitleClick();
+  void CoolToolbarClick() { CoolToolbar.Toggle(); }
+  void FlatButtonsClick() { FlatButtons.Toggle(); }
+  void CoolMouseClick();
+  int WindowContentWidth() const;
+  int WindowContentHeight() const;
+
+  // ---- Tunes ----------------------------------------------------------------------------------
+  int32_t MusicCount = 0;
+  int32_t MidiNumber = -1;
+  std::string CurrentTune;  // path of the tune chosen last
+  bool BuildTuneList();
+  void LoadMidiClick(MenuItem& entry);
+  MenuItem* TuneEntry(int number);
+  virtual void SelectedMusic(const std::string& path) { CurrentTune = path; }  // placeholder until music plays
+
   // ---- Board pictures and drawing -----------------------------------------------------------
   Picture BackgroundImage{BoardPictureWidth, BoardPictureHeight};
   Picture FrameBuffer{BoardPictureWidth, BoardPictureHeight};
@@ -243,6 +326,8 @@ class TVelmor {
   virtual void RefreshTwoPlayerPanel() {}   // placeholder until the two-player game exists
   virtual void RefreshMenuPictures() {}     // menu pictures follow the toolbar glyphs (window layer)
   virtual void LoadHallTableFor(int /*boardNumber*/) {}  // placeholder until the Hall of Fame
+  virtual void LoadHallOfFame() {}                        // placeholder until the Hall of Fame
+  virtual void SaveHallOfFame() {}                        // placeholder until the Hall of Fame
   virtual void TwoPlayers() { RandomSolitaireGame1Click(); }  // placeholder until two players
   virtual void FourRivers(bool /*hard*/) { RandomSolitaireGame1Click(); }  // placeholder
 
@@ -261,8 +346,7 @@ class TVelmor {
   void AfterLayoutRead();
   void AddLayoutEntry(const std::string& caption, bool shp);
   void CheckLayoutEntry(int boardNumber);
-  std::vector<std::unique_ptr<MenuItem>> ownedItems_;
-  std::vector<MenuItem*> registry_;
+  void BuildMenus();
 };
 
 }  // namespace velmor

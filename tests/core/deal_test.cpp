@@ -118,6 +118,31 @@ TEST(RandomPlacement, FillsExactlyTheMarkedPositions) {
   EXPECT_EQ(redrawn.back(), 144);
 }
 
+TEST(RandomPlacement, DrawsColumnRowAndLayerInTurnFromTheGenerator) {
+  const LayoutShape shape = TraditionalShape();
+  for (uint32_t seed : {1u, 77u, 0xFFFFFFFFu, 2147483647u}) {
+    BoardState board;
+    Generator gen;
+    RandomPlacement(board, MarkLayoutPositions(board.BoardGrid, shape), gen, SeedWith(gen, seed));
+    // The same deal drawn the plain way, one RandomBelow at a time.
+    BoardState plain;
+    MarkLayoutPositions(plain.BoardGrid, shape);
+    Generator g;
+    g.GeneratorState = seed;
+    for (int t = 1; t <= 144; ++t) {
+      int c, r, l;
+      do {
+        c = g.RandomBelow(34) + 1;
+        r = g.RandomBelow(20) + 1;
+        l = g.RandomBelow(5) + 1;
+      } while (plain.BoardGrid.at(c, r, l) != PlaceMarker);
+      plain.PutTile(t, {c, r, l});
+    }
+    EXPECT_TRUE(board.BoardGrid == plain.BoardGrid) << seed;
+    EXPECT_EQ(gen.GeneratorState, g.GeneratorState) << seed;
+  }
+}
+
 TEST(PositionList, OrderIsLayerThenRowThenColumn) {
   Grid g;
   g.set(9, 2, 1, PlaceMarker);

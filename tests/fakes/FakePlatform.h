@@ -30,6 +30,15 @@ class FakePlatform : public Platform {
   std::map<std::string, Picture> bitmaps;  // what LoadBitmap finds, by path
   Picture screen{704, 468};               // the board image as the player sees it
   std::vector<Rect> presented;
+  int screenWidth = 1280, screenHeight = 1024;
+  int toolbarHeight = 33, statusBarHeight = 19;
+  struct Placement {
+    int left = 0, top = 0, width = 0, height = 0;
+  } window;
+  bool displayModeAvailable = false;
+  int modeChanges = 0, modeRestores = 0;
+  int cursor = -1;
+  bool closed = false;
 
   uint32_t TickCount() override { return tick; }
   uint32_t UtcMillisecondOfDay() override { return timeOfDay; }
@@ -60,6 +69,29 @@ class FakePlatform : public Platform {
     out = it->second;
     return true;
   }
+  int ScreenWidth() override { return screenWidth; }
+  int ScreenHeight() override { return screenHeight; }
+  int ToolbarHeight() override { return toolbarHeight; }
+  int StatusBarHeight() override { return statusBarHeight; }
+  void PlaceWindow(int left, int top, int width, int height) override { window = {left, top, width, height}; }
+  void WindowPlacement(int& left, int& top, int& width, int& height) override {
+    left = window.left;
+    top = window.top;
+    width = window.width;
+    height = window.height;
+  }
+  bool ChangeDisplayMode(int width, int height, bool testOnly) override {
+    if (!displayModeAvailable) return false;
+    if (!testOnly) {
+      ++modeChanges;
+      screenWidth = width;
+      screenHeight = height;
+    }
+    return true;
+  }
+  void RestoreDisplayMode() override { ++modeRestores; }
+  void SetCursor(int c) override { cursor = c; }
+  void CloseMainWindow() override { closed = true; }
   void PresentBoard(const Picture& picture, const Rect& area) override {
     presented.push_back(area);
     BitBlt(screen, area.left, area.top, area.width(), area.height(), picture, area.left, area.top,

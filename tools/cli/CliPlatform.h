@@ -17,6 +17,17 @@ class CliPlatform : public Platform {
   void ProcessMessages() override {}
   bool LoadBitmap(const std::string& path, Picture& out, std::string& error) override;
   void PresentBoard(const Picture&, const Rect&) override {}
+  // No screen here: the board origin of a screen at least 800 pixels wide.
+  int ScreenWidth() override { return 1024; }
+  int ScreenHeight() override { return 768; }
+  int ToolbarHeight() override { return 0; }
+  int StatusBarHeight() override { return 0; }
+  void PlaceWindow(int, int, int, int) override {}
+  void WindowPlacement(int& l, int& t, int& w, int& h) override { l = t = w = h = 0; }
+  bool ChangeDisplayMode(int, int, bool) override { return false; }
+  void RestoreDisplayMode() override {}
+  void SetCursor(int) override {}
+  void CloseMainWindow() override {}
 
   bool errorShown = false;
 };
