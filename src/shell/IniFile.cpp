@@ -217,7 +217,9 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
   if (s == marks_.size()) {
     // A blank line before a new section, as a person would leave one.
     if (!text_.empty() && BlankLineStart(text_.size() - 2, 0) == std::string::npos) AddLine({});
-    AddLine("[" + std::string(section) + "]");
+    std::string header(1, '[');
+    header.append(section).push_back(']');
+    AddLine(header);
     AddLine(line);
     return true;
   }
@@ -231,6 +233,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     const uint32_t valueBegin = m.valueBegin;
     Splice(valueBegin, m.lineEnd - valueBegin, newValue, i + 1);
     m.lineEnd = static_cast<uint32_t>(valueBegin + newValue.size());
+    while (m.valueBegin < m.lineEnd && Blank(text_[m.valueBegin])) ++m.valueBegin;
     return true;
   }
 
