@@ -1,0 +1,275 @@
+#include "platform/MainWindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "chrome/Artwork.h"
+
+namespace velmor {
+
+namespace {
+
+class ClickLabel : public QLabel {
+ public:
+  explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
+  std::function<void()> onClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && onClick) onClick();
+  }
+};
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+PictureView::PictureView(int width, int height, QWidget* parent)
+    : QWidget(parent), image_(width, height, QImage::Format_RGB32) {
+  image_.fill(Qt::black);
+  setFixedSize(width, height);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureView::Present(const Picture& picture, const Rect& area) {
+  const int left = std::max({area.left, 0}), top = std::max({area.top, 0});
+  const int right = std::min({area.right, picture.width(), image_.width()});
+  const int bottom = std::min({area.bottom, picture.height(), image_.height()});
+  if (right <= left || bottom <= top) return;
+  for (int y = top; y < bottom; ++y)
+    std::memcpy(image_.scanLine(y) + 4 * left, picture.row(y) + left, 4 * static_cast<size_t>(right - left));
+  update(QRect(left, top, right - left, bottom - top));
+}
+
+void PictureView::paintEvent(QPaintEvent* e) {
+  QPainter p(this);
+  p.drawImage(e->rect(), image_, e->rect());
+}
+
+void PictureView::mousePressEvent(QMouseEvent* e) {
+  if (onPress) onPress(e->button(), e->position().toPoint());
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* e) {
+  if (onMove) onMove(e->position().toPoint());
+}
+
+MainWindow::MainWindow(TVelmor& game) : game_(game) {
+  setWindowTitle("Velmor 5.21");
+  QPalette dark = palette();
+  dark.setColor(QPalette::Window, Qt::black);
+
+  auto* central = new QWidget(this);
+  central->setAutoFillBackground(true);
+  central->setPalette(dark);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  tools_ = new TWallpaper(central);
+  tools_->SetBevels(TWallpaper::Bevel::Lowered, TWallpaper::Bevel::Raised, 1, 0);
+  tools_->setFixedHeight(33);
+  auto* buttons = new QHBoxLayout(tools_);
+  buttons->setContentsMargins(2, 1, 2, 1);
+  buttons->setSpacing(1);
+  for (MenuItem* item : game_.Tools.Items()) {
+    auto* button = new QToolButton(tools_);
+    button->setIcon(ToolbarIcon(Text(item->Name())));
+    button->setIconSize(QSize(20, 20));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setFixedHeight(29);
+    button->setFocusPolicy(Qt::NoFocus);
+    MenuItem* model = item;
+    connect(button, &QToolButton::clicked, this, [model] { model->Click(); });
+    buttons_[item] = button;
+    buttons->addWidget(button);
+    Sync(*item);
+  }
+  buttons->addStretch(1);
+  column->addWidget(tools_);
+
+  auto* row = new QHBoxLayout();
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  board_ = new PictureView(BoardPictureWidth, BoardPictureHeight, central);
+  hof_ = new PictureView(TVelmor::HofWidth, BoardPictureHeight, central);
+  row->addWidget(board_);
+  row->addWidget(hof_);
+  column->addLayout(row);
+  setCentralWidget(central);
+
+  status_ = statusBar();
+  status_->setSizeGripEnabled(false);
+  for (MenuItem* panel : game_.LigneStatus.Items()) {
+    auto* label = new ClickLabel(status_);
+    const bool value = panel->Name().find("Line") != std::string::npos || panel == &game_.StatusText;
+    label->setFrameStyle(value ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    label->setMinimumWidth(panel == &game_.StatusText ? 120 : value ? 44 : 0);
+    label->setAlignment(panel == &game_.StatusText ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    MenuItem* model = panel;
+    label->onClick = [model] { model->Click(); };
+    labels_[panel] = label;
+    status_->addWidget(label, panel == &game_.StatusText ? 1 : 0);
+    Sync(*panel);
+  }
+
+  for (MenuItem* menu : game_.VO.Items()) {
+    QMenu* m = menuBar()->addMenu(Text(menu->Caption()));
+    menus_[menu] = m;
+    BuildMenu(m, *menu);
+  }
+
+  auto observe = [this](MenuItem& item, MenuItem::Change change) {
+    if (change == MenuItem::Change::Children)
+      Rebuild(item);
+    else
+      Sync(item);
+  };
+  for (MenuItem* root : {&game_.VO, &game_.Tools, &game_.LigneStatus, &game_.HofBox, &game_.NewPopup})
+    root->SetObserver(observe);
+
+  connect(&timer_, &QTimer::timeout, this, [this] { game_.Temps(); });
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (closing_ || !isVisible()) return;
+    if (state == Qt::ApplicationActive)
+      game_.FormActivate();
+    else if (state == Qt::ApplicationInactive)
+      game_.FormDeactivate();
+  });
+  Sync(game_.Tools);
+  Sync(game_.LigneStatus);
+  Sync(game_.HofBox);
+  ApplyToolbarLook();
+}
+
+QAction* MainWindow::MakeAction(MenuItem& item) {
+  auto* action = new QAction(Text(item.Caption()), this);
+  action->setCheckable(item.Checkable());
+  if (!item.ShortCut().empty()) action->setShortcut(QKeySequence(Text(item.ShortCut())));
+  if (item.RadioGroup()) {
+    QActionGroup*& group = groups_[item.RadioGroup()];
+    if (!group) {
+      group = new QActionGroup(this);
+      group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    }
+    group->addAction(action);
+  }
+  MenuItem* model = &item;
+  connect(action, &QAction::triggered, this, [this, model] {
+    model->Click();
+    Sync(*model);  // Qt toggled the action itself; the model decides
+  });
+  actions_[&item] = action;
+  Sync(item);
+  return action;
+}
+
+void MainWindow::BuildMenu(QMenu* menu, MenuItem& model) {
+  for (MenuItem* item : model.Items()) {
+    if (item->IsSeparator()) {
+      menu->addSeparator();
+    } else if (!item->Items().empty()) {
+      QMenu* sub = menu->addMenu(Text(item->Caption()));
+      menus_[item] = sub;
+      BuildMenu(sub, *item);
+    } else {
+      menu->addAction(MakeAction(*item));
+    }
+  }
+}
+
+void MainWindow::Rebuild(MenuItem& menuModel) {
+  const auto it = menus_.find(&menuModel);
+  if (it == menus_.end()) return;
+  for (QAction* a : it->second->actions()) {
+    for (auto m = actions_.begin(); m != actions_.end(); ++m)
+      if (m->second == a) {
+        actions_.erase(m);
+        break;
+      }
+  }
+  it->second->clear();
+  BuildMenu(it->second, menuModel);
+}
+
+void MainWindow::Sync(MenuItem& item) {
+  if (const auto a = actions_.find(&item); a != actions_.end()) {
+    QAction* action = a->second;
+    action->setText(Text(item.Caption()));
+    action->setChecked(item.Checked());
+    action->setEnabled(item.Enabled());
+    action->setVisible(item.Visible());
+  }
+  if (const auto b = buttons_.find(&item); b != buttons_.end()) {
+    QString caption = Text(item.Caption());
+    b->second->setText(caption);
+    b->second->setToolTip(Text(item.Hint()));
+    b->second->setEnabled(item.Enabled());
+  }
+  if (const auto l = labels_.find(&item); l != labels_.end()) l->second->setText(Text(item.Caption()));
+  if (&item == &game_.Tools || &item == &game_.LigneStatus || &item == &game_.HofBox) {
+    tools_->setVisible(game_.Tools.Visible());
+    status_->setVisible(game_.LigneStatus.Visible());
+    hof_->setVisible(game_.HofBox.Visible());
+    FitContent();
+  }
+  if (&item == &game_.CoolToolbar || &item == &game_.FlatButtons) ApplyToolbarLook();
+}
+
+void MainWindow::ApplyToolbarLook() {
+  tools_->SetWallpaper(game_.CoolToolbar.Checked() ? MakeToolBitmap() : QPixmap());
+  for (auto& [item, button] : buttons_) button->setAutoRaise(game_.FlatButtons.Checked());
+}
+
+int MainWindow::ToolbarHeight() const { return tools_->height(); }
+int MainWindow::StatusBarHeight() const { return status_->sizeHint().height(); }
+
+void MainWindow::FitContent() {
+  centralWidget()->adjustSize();
+  adjustSize();
+  setFixedSize(sizeHint());
+}
+
+QAction* MainWindow::ActionOf(const MenuItem& item) const {
+  const auto it = actions_.find(&item);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QToolButton* MainWindow::ButtonOf(const MenuItem& item) const {
+  const auto it = buttons_.find(&item);
+  return it == buttons_.end() ? nullptr : it->second;
+}
+
+QLabel* MainWindow::LabelOf(const MenuItem& item) const {
+  const auto it = labels_.find(&item);
+  return it == labels_.end() ? nullptr : it->second;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!closing_) {
+    closing_ = true;
+    timer_.stop();
+    game_.FormCloseQuery();
+  }
+  event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  game_.FormShow();
+}
+
+void MainWindow::changeEvent(QEvent* event) { QMainWindow::changeEvent(event); }
+
+}  // namespace velmor

@@ -1,0 +1,83 @@
+// The main window: menu bar, toolbar, board picture, side panel and status line, each built
+// from the game object's items and kept in step with them.
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <map>
+
+#include "chrome/Wallpaper.h"
+#include "shell/TVelmor.h"
+
+class QActionGroup;
+class QMenu;
+class QStatusBar;
+
+namespace velmor {
+
+// Shows one picture at 1:1 and reports the pointer in its own pixels.
+class PictureView : public QWidget {
+ public:
+  PictureView(int width, int height, QWidget* parent);
+  QImage& image() { return image_; }
+  // Copies `area` of `picture` into the shown image and repaints that part.
+  void Present(const Picture& picture, const Rect& area);
+  std::function<void(Qt::MouseButton, QPoint)> onPress;
+  std::function<void(QPoint)> onMove;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+
+ private:
+  QImage image_;
+};
+
+class MainWindow : public QMainWindow {
+ public:
+  explicit MainWindow(TVelmor& game);
+
+  PictureView* Board() { return board_; }
+  PictureView* HallPanel() { return hof_; }
+  int ToolbarHeight() const;
+  int StatusBarHeight() const;
+  // Sizes the window around the parts that are shown.
+  void FitContent();
+  void StartTimer() { timer_.start(50); }
+  // Clicks the action that mirrors `item`, as the player would.
+  QAction* ActionOf(const MenuItem& item) const;
+  QToolButton* ButtonOf(const MenuItem& item) const;
+  QLabel* LabelOf(const MenuItem& item) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildMenu(QMenu* menu, MenuItem& model);
+  QAction* MakeAction(MenuItem& item);
+  void Sync(MenuItem& item);
+  void Rebuild(MenuItem& menuModel);
+  void ApplyToolbarLook();
+
+  TVelmor& game_;
+  PictureView* board_ = nullptr;
+  PictureView* hof_ = nullptr;
+  TWallpaper* tools_ = nullptr;
+  QStatusBar* status_ = nullptr;
+  QTimer timer_;
+  bool closing_ = false;
+  std::map<const MenuItem*, QAction*> actions_;
+  std::map<const MenuItem*, QMenu*> menus_;
+  std::map<const MenuItem*, QToolButton*> buttons_;
+  std::map<const MenuItem*, QLabel*> labels_;
+  std::map<int, QActionGroup*> groups_;
+};
+
+}  // namespace velmor

@@ -1,0 +1,156 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStringList>
+
+#include "chrome/Artwork.h"
+#include "platform/MainWindow.h"
+#include "platform/QtPictures.h"
+
+namespace velmor {
+
+namespace {
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+QElapsedTimer& Clock() {
+  static QElapsedTimer clock = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }();
+  return clock;
+}
+}  // namespace
+
+QString QtFilter(const std::string& filter) {
+  const QStringList parts = Text(filter).split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    const int paren = description.indexOf('(');
+    if (paren > 0) description = description.left(paren).trimmed();
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (QString& p : patterns) p = p.trimmed();
+    filters << description + " (" + patterns.join(' ') + ")";
+  }
+  return filters.join(";;");
+}
+
+QtPlatform::QtPlatform() { Clock(); }
+
+uint32_t QtPlatform::TickCount() {
+  // A millisecond counter that wraps like the system's 32-bit tick.
+  return static_cast<uint32_t>(Clock().elapsed() + 1000);
+}
+
+uint32_t QtPlatform::UtcMillisecondOfDay() {
+  return static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay() -
+                               QDateTime::currentDateTime().offsetFromUtc() * 1000 + 86'400'000) %
+         86'400'000u;
+}
+
+bool QtPlatform::Confirm(const std::string& caption, const std::string& text) {
+  return QMessageBox::question(window_, Text(caption), Text(text), QMessageBox::Ok | QMessageBox::Cancel,
+                               QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+void QtPlatform::ShowMessage(const std::string& text) {
+  QMessageBox::information(window_, "Velmor", Text(text));
+}
+
+void QtPlatform::ShowError(const std::string& text) { QMessageBox::warning(window_, "Velmor", Text(text)); }
+
+std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogRequest& r) {
+  const QString chosen = QFileDialog::getSaveFileName(window_, Text(r.title), Text(r.initialFolder), QtFilter(r.filter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+std::optional<std::string> QtPlatform::OpenPictureDialog(const FileDialogRequest& r) {
+  QFileDialog dialog(window_, Text(r.title), Text(r.initialFolder), QtFilter(r.filter));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  // A preview beside the file list, so the player sees the picture before choosing it.
+  auto* preview = new QLabel(&dialog);
+  preview->setFixedSize(220, 220);
+  preview->setAlignment(Qt::AlignCenter);
+  preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+    grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
+  QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
+    Picture picture;
+    std::string error;
+    if (!QFileInfo(path).isFile() || !LoadPictureFile(path.toStdString(), picture, error)) {
+      preview->setPixmap(QPixmap());
+      preview->setText("No preview");
+      return;
+    }
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
+                       QImage::Format_RGB32);
+    preview->setPixmap(QPixmap::fromImage(image.scaled(preview->size() - QSize(8, 8), Qt::KeepAspectRatio,
+                                                       Qt::SmoothTransformation)));
+  });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(); }
+
+bool QtPlatform::LoadBitmap(const std::string& path, Picture& out, std::string& error) {
+  return LoadPictureFile(path, out, error);
+}
+
+void QtPlatform::PresentBoard(const Picture& picture, const Rect& area) {
+  if (window_) window_->Board()->Present(picture, area);
+}
+
+int QtPlatform::ScreenWidth() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().width() : 1024;
+}
+
+int QtPlatform::ScreenHeight() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().height() : 768;
+}
+
+int QtPlatform::ToolbarHeight() { return window_ ? window_->ToolbarHeight() : 33; }
+int QtPlatform::StatusBarHeight() { return window_ ? window_->StatusBarHeight() : 20; }
+
+void QtPlatform::PlaceWindow(int left, int top, int, int) {
+  if (!window_) return;
+  window_->FitContent();  // the size follows from the parts shown
+  window_->move(left, top);
+}
+
+void QtPlatform::WindowPlacement(int& left, int& top, int& width, int& height) {
+  left = window_ ? window_->x() : 0;
+  top = window_ ? window_->y() : 0;
+  width = window_ ? window_->width() : 0;
+  height = window_ ? window_->height() : 0;
+}
+
+// A desktop session owns the screen mode here; a game does not switch it.
+bool QtPlatform::ChangeDisplayMode(int, int, bool) { return false; }
+
+void QtPlatform::SetCursor(int cursor) {
+  const bool techno = cursor == 21;
+  if (techno == technoCursor_) return;
+  if (techno)
+    QApplication::setOverrideCursor(TechnoCursor());
+  else
+    QApplication::restoreOverrideCursor();
+  technoCursor_ = techno;
+}
+
+void QtPlatform::CloseMainWindow() {
+  if (window_) window_->close();
+}
+
+}  // namespace velmor

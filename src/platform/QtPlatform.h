@@ -1,0 +1,46 @@
+// The port on Qt: the real clock, dialogs, message boxes, the screen and the main window.
+#pragma once
+
+#include <QElapsedTimer>
+
+#include "shell/Platform.h"
+
+namespace velmor {
+
+class MainWindow;
+
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  void SetWindow(MainWindow* window) { window_ = window; }
+
+  uint32_t TickCount() override;
+  uint32_t UtcMillisecondOfDay() override;
+  bool Confirm(const std::string& caption, const std::string& text) override;
+  void ShowMessage(const std::string& text) override;
+  void ShowError(const std::string& text) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> OpenPictureDialog(const FileDialogRequest& request) override;
+  void ProcessMessages() override;
+  bool LoadBitmap(const std::string& path, Picture& out, std::string& error) override;
+  void PresentBoard(const Picture& picture, const Rect& area) override;
+  int ScreenWidth() override;
+  int ScreenHeight() override;
+  int ToolbarHeight() override;
+  int StatusBarHeight() override;
+  void PlaceWindow(int left, int top, int width, int height) override;
+  void WindowPlacement(int& left, int& top, int& width, int& height) override;
+  bool ChangeDisplayMode(int width, int height, bool testOnly) override;
+  void RestoreDisplayMode() override {}
+  void SetCursor(int cursor) override;
+  void CloseMainWindow() override;
+
+ private:
+  MainWindow* window_ = nullptr;
+  bool technoCursor_ = false;
+};
+
+// "Description (*.a; *.b)|*.a;*.b" pairs as Qt's "Description (*.a *.b)" filters.
+QString QtFilter(const std::string& filter);
+
+}  // namespace velmor
