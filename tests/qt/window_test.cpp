@@ -1,0 +1,105 @@
+// The real window: start-up, a dealt board, the clock, pause, and the settings at closing.
+#include <fstream>
+#include <sstream>
+
+#include <QMessageBox>
+#include <QTimer>
+
+#include "WindowFixture.h"
+#include "layouts/LayoutFile.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+std::string Read(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+}  // namespace
+
+TEST_F(GameWindow, StartsWithADealtTraditionalBoardAndWritesSettingsWhenClosed) {
+  ASSERT_FALSE(std::filesystem::exists(folder / "Velmor.ini"));
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(game->LayoutName, "Traditional");
+  EXPECT_EQ(game->Board.TilesLeft, 144);
+  EXPECT_GT(TilePixelsOnScreen(), 100000);  // tiles cover a good part of the picture
+
+  QTest::qWait(1200);  // the heartbeat runs: counters and clock
+  EXPECT_EQ(window->LabelOf(game->TilesLeftLine)->text(), "144");
+  EXPECT_FALSE(window->LabelOf(game->MovesLeftLine)->text().isEmpty());
+  EXPECT_EQ(window->LabelOf(game->TimeLine)->text().left(3), "00:");
+
+  window->close();
+  const std::string ini = Read(folder / "Velmor.ini");
+  EXPECT_NE(ini.find("[Velmor]\r\n"), std::string::npos);
+  for (const char* key : {"Highlight=3", "Background=4", "Tileset=3", "StartDirectly=1", "Shadows=1",
+                          "CurrentPlayer1=Player1", "WPos=", "HPos=", "PreviousRes="})
+    EXPECT_NE(ini.find(key), std::string::npos) << key;
+  EXPECT_LT(ini.find("Highlight="), ini.find("PreviousRes="));  // written in table order
+}
+
+TEST_F(GameWindow, PauseHidesTheBoardAndResumeShowsItAgain) {
+  ASSERT_TRUE(Start());
+  QToolButton* pause = window->ButtonOf(game->PauseButton);
+  ASSERT_NE(pause, nullptr);
+  QTest::mouseClick(pause, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(game->GameMode, ModePaused);
+  EXPECT_EQ(pause->text(), "Play");
+  EXPECT_EQ(TilePixelsOnScreen(), 0);
+  QTest::mouseClick(pause, Qt::LeftButton);
+  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_GT(TilePixelsOnScreen(), 100000);
+}
+
+TEST_F(GameWindow, MenusMirrorTheGameObject) {
+  ASSERT_TRUE(Start());
+  QAction* shadows = window->ActionOf(game->Shadows);
+  ASSERT_NE(shadows, nullptr);
+  EXPECT_TRUE(shadows->isChecked());
+  shadows->trigger();
+  EXPECT_FALSE(game->Shadows.Checked());
+  EXPECT_FALSE(shadows->isChecked());
+  QAction* hint = window->ActionOf(game->GiveHint);
+  ASSERT_NE(hint, nullptr);
+  EXPECT_EQ(hint->shortcut(), QKeySequence("Ctrl+H"));
+  // The layout entries follow the fixed ones, the checked one being the current layout.
+  QAction* traditional = window->ActionOf(*game->LayoutEntry(game->BoardNumber));
+  ASSERT_NE(traditional, nullptr);
+  EXPECT_EQ(traditional->text(), "Traditional");
+  EXPECT_TRUE(traditional->isChecked());
+  QAction* none = window->ActionOf(game->Highlight1);
+  none->trigger();
+  EXPECT_EQ(game->HighlightMode, 0);
+  EXPECT_TRUE(none->isChecked());
+  EXPECT_FALSE(window->ActionOf(game->Highlight4)->isChecked());
+}
+
+TEST_F(GameWindow, SettingsComeBackAtTheNextStart) {
+  ASSERT_TRUE(Start());
+  window->ActionOf(game->Kanji1)->trigger();
+  window->ActionOf(game->MahJongg1)->trigger();
+  window->ActionOf(game->Winnable)->trigger();
+  window->ActionOf(game->Toolbar1)->trigger();
+  Close();
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(game->Kanji1.Checked());
+  EXPECT_TRUE(game->MahJongg1.Checked());
+  EXPECT_TRUE(game->Winnable.Checked());
+  EXPECT_FALSE(game->Toolbar1.Checked());
+  EXPECT_FALSE(game->Tools.Visible());
+}
+
+TEST_F(GameWindow, MissingTunesOrLayoutsEndTheStartWithAMessage) {
+  std::filesystem::remove_all(folder / "Layouts");
+  // The message box would wait for a click; answer it as soon as it shows.
+  QTimer::singleShot(0, [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* box = qobject_cast<QMessageBox*>(w)) box->accept();
+  });
+  EXPECT_FALSE(Start());
+}
