@@ -1,0 +1,249 @@
+// Start-up and shutdown with the settings file: defaults, round trips, placement, lists.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "shell/IniFile.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+
+class Startup : public ::testing::Test {
+ protected:
+  ScratchFolder dir;
+  FakePlatform platform;
+  std::unique_ptr<TVelmor> game;
+
+  void SetUp() override {
+    std::filesystem::create_directories(dir.path() + "Layouts");
+    for (const char* layout : {"Traditional.lay", "Pyramid.lay", "Spiral.shp"})
+      std::filesystem::copy_file(DataDir() + "/Layouts/" + layout, dir.path() + "Layouts/" + layout,
+                                 std::filesystem::copy_options::overwrite_existing);
+    for (const char* tune : {"Autumn", "Night", "River"}) dir.Write(std::string("Musics/") + tune + ".mid", "MThd");
+    for (const char* picture : {"Tilesets/bluepai.bmp", "Tilesets/darkpai.bmp", "Backgrounds/kanji.bmp"})
+      platform.bitmaps[dir.Write(picture, "BM")] = Picture(400, 600, Rgb(1, 2, 3));
+  }
+  bool Start() {
+    game = std::make_unique<TVelmor>(platform, dir.path());
+    if (!game->Init()) return false;
+    game->FormShow();
+    return true;
+  }
+  std::string Ini() {
+    std::string text, error;
+    ReadWholeFile(dir.path() + "Velmor.ini", text, error);
+    return text;
+  }
+};
+
+}  // namespace
+
+TEST_F(Startup, FirstStartTakesTheDefaultsAndDealsTraditional) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(game->GameMode, ModeSolitaire);  // "Begin game directly at startup" is on
+  EXPECT_EQ(game->LayoutName, "Traditional");
+  EXPECT_EQ(game->MidiNumber, 2);  // "Night"
+  EXPECT_TRUE(game->TuneEntry(2)->Checked());
+  EXPECT_EQ(game->CurrentTune, dir.path() + "Musics/Night.mid");
+  EXPECT_EQ(game->HighlightMode, 3);
+  EXPECT_EQ(game->PenColor, Rgb(0, 128, 0));
+  EXPECT_TRUE(game->Highlight4.Checked());
+  EXPECT_TRUE(game->MahJongg3.Checked());  // blue borders
+  // Andromeda is the default background; it is not in this folder, so the player is asked, and
+  // cancelling ends on plain teal.
+  EXPECT_TRUE(game->None1.Checked());
+  EXPECT_EQ(platform.window.left, 0);
+  EXPECT_EQ(platform.window.top, 0);
+  EXPECT_EQ(platform.window.width, 704 + 92);
+  EXPECT_EQ(platform.window.height, 468 + 33 + 19);
+  EXPECT_EQ(platform.cursor, 21);
+  EXPECT_EQ(game->BoardOriginX, 36);
+  EXPECT_TRUE(game->SetMusic.Enabled());
+  EXPECT_TRUE(platform.errors.empty());
+}
+
+TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
+  dir.Write("Velmor.ini", "; my notes\r\n[Other]\r\nkeep=me\r\n[Velmor]\r\nUnknownKey=42\r\nHighlight=1\r\n");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(game->HighlightMode, 1);
+  EXPECT_TRUE(game->Highlight2.Checked());
+  platform.window = {17, 23, 800, 560};
+  game->FormCloseQuery();
+  const std::string ini = Ini();
+  EXPECT_NE(ini.find("; my notes\r\n[Other]\r\nkeep=me\r\n"), std::string::npos);
+  EXPECT_NE(ini.find("UnknownKey=42"), std::string::npos);
+  const char* keys[] = {"Highlight", "Invert", "ShowMoves", "PlayMusic", "PlaySounds", "CurrentPlayer1",
+                        "Background", "BoardNumber", "MidiNumber", "Tileset", "SetRes800", "LastLoadedTileset",
+                        "LastLoadedBackground", "StartDirectly", "StartMusic", "ShowHallOfFame", "ShowToolbar",
+                        "ShowStatus", "CoolMenu", "CoolMouse", "CoolStatus", "CoolToolbar", "TileRivers",
+                        "ShowTime", "FlatButtons", "EnableHall", "Shadows", "Vertical", "Winnable", "Shuffable",
+                        "Animate", "ShowTile", "OnlyPossible", "RandomMusic", "RandomSeed", "XPos", "YPos", "WPos",
+                        "HPos", "PreviousRes"};
+  size_t last = 0;
+  for (const char* key : keys) {
+    const size_t at = ini.find(std::string("\r\n") + key + "=");
+    ASSERT_NE(at, std::string::npos) << key;
+    if (std::string(key) != "Highlight") EXPECT_GT(at, last) << key;  // Highlight kept its old place
+    last = at;
+  }
+  IniFile file;
+  std::string error;
+  ASSERT_TRUE(file.Load(dir.path() + "Velmor.ini", error));
+  EXPECT_EQ(file.ReadInteger("Velmor", "XPos", -1), 17);
+  EXPECT_EQ(file.ReadInteger("Velmor", "WPos", -1), 800);
+  EXPECT_EQ(file.ReadInteger("Velmor", "Background", -1), 2);
+  EXPECT_EQ(file.ReadInteger("Velmor", "PreviousRes", -1), 1280);
+}
+
+TEST_F(Startup, EveryOptionRoundTrips) {
+  ASSERT_TRUE(Start());
+  // Flip every option away from its default, as a player would from the menus.
+  for (MenuItem* item : {&game->Invert, &game->Moves, &game->PlayMusic, &game->PlaySounds, &game->Res800,
+                         &game->StartDirectly, &game->StartMusic, &game->ShowHallFame, &game->Toolbar1,
+                         &game->ShowTitle, &game->CoolMenu1, &game->CoolMouse, &game->CoolStatus,
+                         &game->CoolToolbar, &game->AnimateTileRivers, &game->ShowTime, &game->FlatButtons,
+                         &game->EnableHall, &game->Shadows, &game->Winnable, &game->Shuffable, &game->Animate,
+                         &game->ShowCurrentTile, &game->OnlyPossibleMoves, &game->RandomMusic})
+    item->Toggle();
+  game->Vertical.Toggle();
+  game->Highlight3Click();
+  game->Kanji1.Click();
+  game->MahJongg2.Click();
+  game->CurrentPlayer = "Ann Lee";
+  game->GameNumber = 2147483647;
+  game->LayoutEntry(1)->Click();  // Pyramid sorts first
+  game->TuneEntry(3)->Click();
+  platform.window = {40, 50, 704, 468};
+  game->FormCloseQuery();
+
+  FakePlatform again;
+  again.bitmaps = platform.bitmaps;
+  TVelmor second(again, dir.path());
+  ASSERT_TRUE(second.Init());
+  for (auto [a, b] : std::initializer_list<std::pair<MenuItem*, MenuItem*>>{
+           {&game->Invert, &second.Invert},           {&game->Moves, &second.Moves},
+           {&game->PlayMusic, &second.PlayMusic},     {&game->PlaySounds, &second.PlaySounds},
+           {&game->Res800, &second.Res800},           {&game->StartDirectly, &second.StartDirectly},
+           {&game->StartMusic, &second.StartMusic},   {&game->ShowHallFame, &second.ShowHallFame},
+           {&game->Toolbar1, &second.Toolbar1},       {&game->ShowTitle, &second.ShowTitle},
+           {&game->CoolMenu1, &second.CoolMenu1},     {&game->CoolMouse, &second.CoolMouse},
+           {&game->CoolStatus, &second.CoolStatus},   {&game->CoolToolbar, &second.CoolToolbar},
+           {&game->AnimateTileRivers, &second.AnimateTileRivers},
+           {&game->ShowTime, &second.ShowTime},       {&game->FlatButtons, &second.FlatButtons},
+           {&game->EnableHall, &second.EnableHall},   {&game->Shadows, &second.Shadows},
+           {&game->Vertical, &second.Vertical},       {&game->Winnable, &second.Winnable},
+           {&game->Shuffable, &second.Shuffable},     {&game->Animate, &second.Animate},
+           {&game->ShowCurrentTile, &second.ShowCurrentTile},
+           {&game->OnlyPossibleMoves, &second.OnlyPossibleMoves},
+           {&game->RandomMusic, &second.RandomMusic}})
+    EXPECT_EQ(a->Checked(), b->Checked()) << a->Caption();
+  EXPECT_EQ(second.HighlightMode, 2);
+  EXPECT_TRUE(second.Highlight3.Checked());
+  EXPECT_TRUE(second.Kanji1.Checked());
+  EXPECT_TRUE(second.MahJongg2.Checked());
+  EXPECT_EQ(second.CurrentPlayer, "Ann Lee");
+  EXPECT_EQ(second.GameNumber, 2147483647);
+  EXPECT_EQ(second.BoardNumber, 1);
+  EXPECT_EQ(second.LayoutName, "Pyramid");
+  EXPECT_EQ(second.MidiNumber, 3);
+  EXPECT_EQ(again.window.left, 40);  // same screen width: the saved place
+  EXPECT_EQ(again.window.top, 50);
+  EXPECT_EQ(second.GameMode, ModeNoGame);
+  second.FormShow();
+  EXPECT_EQ(second.GameMode, ModeStopped);  // "Begin game directly" was switched off
+}
+
+TEST_F(Startup, AnotherScreenWidthCentresTheWindowAndSmallScreensShrinkIt) {
+  dir.Write("Velmor.ini", "[Velmor]\r\nPreviousRes=1024\r\nXPos=300\r\nYPos=200\r\n");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(platform.window.left, (1280 - 796) / 2);
+  EXPECT_EQ(platform.window.top, (1024 - 520) / 2);
+
+  platform.screenWidth = 640;
+  platform.screenHeight = 480;
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(platform.window.left, 0);
+  EXPECT_EQ(platform.window.width, 640);
+  EXPECT_EQ(platform.window.height, 480 - 19);
+  EXPECT_FALSE(game->ShowHallFame.Checked());
+  EXPECT_FALSE(game->Toolbar1.Checked());
+  EXPECT_EQ(game->BoardOriginX, -5);
+  EXPECT_EQ(game->BoardOriginY, 0);
+}
+
+TEST_F(Startup, OddValuesAreSettled) {
+  dir.Write("Velmor.ini",
+            "[Velmor]\r\nBoardNumber=-9\r\nMidiNumber=99\r\nHighlight=7\r\nTileset=11\r\nBackground=-1\r\n"
+            "LastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\n");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(game->LayoutName, "Traditional");  // below -1 counts as none saved
+  EXPECT_EQ(game->MidiNumber, 3);              // too large: the last tune
+  EXPECT_EQ(game->HighlightMode, 7);           // no item checked, the value stays
+  for (MenuItem* item : game->HighlightMenu.Items()) EXPECT_FALSE(item->Checked());
+  EXPECT_TRUE(game->MahJongg2.Checked());  // unknown tileset: dark borders
+  EXPECT_TRUE(game->None1.Checked());      // unknown background: none
+  EXPECT_TRUE(game->LastLoadedTileset.empty());
+  EXPECT_FALSE(game->DisplayModeChanged);  // no mode switch on this system
+  EXPECT_EQ(platform.modeChanges, 0);
+}
+
+TEST_F(Startup, TheScreenModeIsRestoredOnlyWhenItWasChanged) {
+  dir.Write("Velmor.ini", "[Velmor]\r\nSetRes800=1\r\n");
+  platform.displayModeAvailable = true;
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(game->DisplayModeChanged);
+  EXPECT_EQ(platform.modeChanges, 1);
+  game->FormCloseQuery();
+  EXPECT_EQ(platform.modeRestores, 1);
+
+  platform.screenWidth = 800;
+  platform.screenHeight = 600;
+  ASSERT_TRUE(Start());
+  EXPECT_FALSE(game->DisplayModeChanged);
+  game->FormCloseQuery();
+  EXPECT_EQ(platform.modeRestores, 1);
+}
+
+TEST_F(Startup, MissingTunesOrLayoutsStopTheStartWithAMessage) {
+  std::filesystem::remove_all(dir.path() + "Musics");
+  EXPECT_FALSE(Start());
+  ASSERT_EQ(platform.errors.size(), 1u);
+  EXPECT_NE(platform.errors[0].find("Musics/"), std::string::npos);
+  dir.Write("Musics/Night.mid", "MThd");
+  std::filesystem::remove_all(dir.path() + "Layouts");
+  EXPECT_FALSE(Start());
+  EXPECT_EQ(platform.errors.size(), 2u);
+  dir.Write("Layouts/Broken.lay", "Velmor 3.0\r\nBroken\r\n01\r\n");
+  EXPECT_FALSE(Start());  // the only layout is unreadable
+  EXPECT_GE(platform.errors.size(), 3u);
+}
+
+TEST_F(Startup, ASettingsFileThatCannotBeReadIsNotOverwritten) {
+  std::filesystem::create_directories(dir.path() + "Velmor.ini");  // a folder in the way
+  ASSERT_TRUE(Start());
+  const size_t before = platform.errors.size();
+  game->FormCloseQuery();
+  EXPECT_GT(platform.errors.size(), before);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path() + "Velmor.ini"));
+}
+
+TEST_F(Startup, ViewTogglesResizeTheWindow) {
+  ASSERT_TRUE(Start());
+  const int height = platform.window.height;
+  game->Toolbar1.Click();
+  EXPECT_FALSE(game->Tools.Visible());
+  EXPECT_EQ(platform.window.height, height - 33);
+  game->ShowTitle.Click();
+  EXPECT_FALSE(game->LigneStatus.Visible());
+  EXPECT_EQ(platform.window.height, height - 33 - 19);
+  game->Toolbar1.Click();
+  game->ShowTitle.Click();
+  EXPECT_EQ(platform.window.height, height);
+  game->CoolMouse.Click();
+  EXPECT_EQ(platform.cursor, 0);
+  game->Exit1.Click();
+  EXPECT_TRUE(platform.closed);
+}
