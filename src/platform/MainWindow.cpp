@@ -129,6 +129,16 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     menus_[menu] = m;
     BuildMenu(m, *menu);
   }
+  // Menu entries that do what a toolbar button does show that button's picture.
+  const std::pair<MenuItem*, MenuItem*> pictures[] = {
+      {&game_.RandomSolitaireGame1, &game_.ExplorerButton1}, {&game_.TwoPlayerGame1, &game_.ExplorerButton1},
+      {&game_.RiversEasy1, &game_.ExplorerButton1},          {&game_.RiversHard1, &game_.ExplorerButton1},
+      {&game_.Undo1, &game_.ExplorerButton2},                {&game_.GiveHint, &game_.ExplorerButton3},
+      {&game_.Shuffle1, &game_.ShuffleButton},               {&game_.Pause1, &game_.PauseButton},
+      {&game_.About1, &game_.AboutButton},                   {&game_.Halloffame1, &game_.HallFameButton},
+      {&game_.Exit1, &game_.ExitButton}};
+  for (auto [entry, button] : pictures)
+    if (QAction* action = ActionOf(*entry)) action->setIcon(buttons_[button]->icon());
 
   auto observe = [this](MenuItem& item, MenuItem::Change change) {
     if (change == MenuItem::Change::Children)

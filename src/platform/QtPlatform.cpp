@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringList>
+#include <QThread>
 
 #include "chrome/Artwork.h"
 #include "platform/MainWindow.h"
@@ -101,6 +102,11 @@ std::optional<std::string> QtPlatform::OpenPictureDialog(const FileDialogRequest
 }
 
 void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void QtPlatform::Pace(int milliseconds) {
+  if (window_) window_->Board()->repaint();
+  QThread::msleep(static_cast<unsigned long>(std::max(milliseconds, 0)));
+}
 
 bool QtPlatform::LoadBitmap(const std::string& path, Picture& out, std::string& error) {
   return LoadPictureFile(path, out, error);

@@ -22,6 +22,7 @@ class QtPlatform : public Platform {
   std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
   std::optional<std::string> OpenPictureDialog(const FileDialogRequest& request) override;
   void ProcessMessages() override;
+  void Pace(int milliseconds) override;
   bool LoadBitmap(const std::string& path, Picture& out, std::string& error) override;
   void PresentBoard(const Picture& picture, const Rect& area) override;
   int ScreenWidth() override;

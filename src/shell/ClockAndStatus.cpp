@@ -101,8 +101,8 @@ void TVelmor::FormDeactivate() {
 }
 
 void TVelmor::FormActivate() {
+  // The menu pictures are the toolbar's own icons, which never change here: nothing to refresh.
   if (GameMode == ModePaused) PauseClick();
-  RefreshMenuPictures();
 }
 
 void TVelmor::NStatus() {

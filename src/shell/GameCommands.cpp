@@ -100,7 +100,7 @@ void TVelmor::DealLayout() {
   if (Winnable.Checked()) {
     if (animated) {
       hooks.redrawStart = [this] { FullRedraw(); };
-      hooks.redrawPair = [this] { FullRedraw(); RepaintNow(); };
+      hooks.redrawPair = [this] { FullRedraw(); AnimationStep(2 * DealTileMs); };
     }
     if (CreateBoard(Board, Shape, Gen, hooks, &RemovalOrder)) return;
     // A shape that keeps running into dead ends cannot be dealt winnable at all.
@@ -115,7 +115,7 @@ void TVelmor::DealLayout() {
   }
 
   if (Animate.Checked() && GameMode != ModeEditor && !RandomSeed1.Checked())
-    hooks.redrawTile = [this](int tile) { RedrawTile(tile); RepaintNow(); };
+    hooks.redrawTile = [this](int tile) { RedrawTile(tile); AnimationStep(DealTileMs); };
   RandomPlacement(Board, n, Gen, hooks);
 }
 
@@ -126,7 +126,7 @@ bool TVelmor::ShuffleBoard() {
   if (Animate.Checked() && playing && !RandomSeed1.Checked()) hooks.redrawStart = [this] { FullRedraw(); };
   if (Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor &&
       GameMode != ModeGameOver && GameMode != ModeStopped)
-    hooks.redrawPair = [this] { FullRedraw(); RepaintNow(); };
+    hooks.redrawPair = [this] { FullRedraw(); AnimationStep(2 * DealTileMs); };
   return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
 }
 

@@ -36,6 +36,9 @@ class Platform {
 
   // Lets pending window events run, so a change shows before a long operation goes on.
   virtual void ProcessMessages() = 0;
+  // Puts what was presented on screen now, then waits: one step of an animation. Nothing else
+  // runs meanwhile, so the game is never re-entered in the middle of a step.
+  virtual void Pace(int milliseconds) = 0;
 
   // Reads a bitmap file into `out` (the picture takes the file's size). False with a reason.
   virtual bool LoadBitmap(const std::string& path, Picture& out, std::string& error) = 0;

@@ -321,10 +321,11 @@ class TVelmor {
   // ---- Hooks into parts that come later ------------------------------------------------------
   virtual void ShowPanelHOF() {}           // placeholder until the Hall of Fame panel exists
   virtual void GameOver() { ShowFond(); }  // placeholder until the end of game exists
-  virtual void RepaintNow() { platform.ProcessMessages(); }
+  // One step of an animation: shown at once, then a short wait so the eye can follow it.
+  void AnimationStep(int milliseconds) { platform.Pace(milliseconds); }
+  static constexpr int DealTileMs = 5;
   virtual void MusicSupervision() {}        // placeholder until music plays
   virtual void RefreshTwoPlayerPanel() {}   // placeholder until the two-player game exists
-  virtual void RefreshMenuPictures() {}     // menu pictures follow the toolbar glyphs (window layer)
   virtual void LoadHallTableFor(int /*boardNumber*/) {}  // placeholder until the Hall of Fame
   virtual void LoadHallOfFame() {}                        // placeholder until the Hall of Fame
   virtual void SaveHallOfFame() {}                        // placeholder until the Hall of Fame

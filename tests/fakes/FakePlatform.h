@@ -60,6 +60,8 @@ class FakePlatform : public Platform {
     return Next(openAnswers);
   }
   void ProcessMessages() override { ++processed; }
+  int pacedMs = 0;
+  void Pace(int milliseconds) override { pacedMs += milliseconds; }
   bool LoadBitmap(const std::string& path, Picture& out, std::string& error) override {
     const auto it = bitmaps.find(path);
     if (it == bitmaps.end()) {

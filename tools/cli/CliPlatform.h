@@ -15,6 +15,7 @@ class CliPlatform : public Platform {
   std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<std::string> OpenPictureDialog(const FileDialogRequest&) override { return std::nullopt; }
   void ProcessMessages() override {}
+  void Pace(int) override {}
   bool LoadBitmap(const std::string& path, Picture& out, std::string& error) override;
   void PresentBoard(const Picture&, const Rect&) override {}
   // No screen here: the board origin of a screen at least 800 pixels wide.
