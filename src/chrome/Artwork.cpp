@@ -12,8 +12,9 @@ namespace {
 
 constexpr int IconSize = 20;
 
-// A small mahjong tile: the picture of the New button and a motif of the splash.
-void DrawTile(QPainter& p, QRectF face, const QColor& edge, const QString& glyph, const QColor& ink) {
+// A small mahjong tile with a face drawn in shapes (no font needed): the picture of the New
+// button and the motif of the splash. Faces: 0 one-dot, 1 two-bamboo, 2 three-dot.
+void DrawTile(QPainter& p, QRectF face, const QColor& edge, int motif) {
   const qreal t = face.width() * 0.15;
   QPainterPath body;
   body.moveTo(face.left(), face.top());
@@ -32,13 +33,32 @@ void DrawTile(QPainter& p, QRectF face, const QColor& edge, const QString& glyph
   p.setBrush(g);
   p.setPen(QPen(QColor(120, 100, 70), face.width() / 30.0));
   p.drawRoundedRect(face, face.width() / 12.0, face.width() / 12.0);
-  if (!glyph.isEmpty()) {
-    QFont f("DejaVu Sans");
-    f.setPixelSize(static_cast<int>(face.height() * 0.62));
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(ink);
-    p.drawText(face, Qt::AlignCenter, glyph);
+  const QPointF c = face.center();
+  const qreal u = face.width();
+  auto dot = [&](QPointF at, qreal r, const QColor& colour) {
+    p.setPen(QPen(colour, r * 0.35));
+    p.setBrush(QColor(255, 252, 240));
+    p.drawEllipse(at, r, r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(at, r * 0.45, r * 0.45);
+  };
+  switch (motif) {
+    case 0:
+      dot(c, u * 0.3, QColor(200, 40, 40));
+      break;
+    case 1:
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(30, 130, 60));
+      p.drawRoundedRect(QRectF(c.x() - u * 0.08, face.top() + u * 0.12, u * 0.16, face.height() * 0.36), 2, 2);
+      p.setBrush(QColor(30, 70, 160));
+      p.drawRoundedRect(QRectF(c.x() - u * 0.08, c.y() + u * 0.04, u * 0.16, face.height() * 0.36), 2, 2);
+      break;
+    default:
+      dot(QPointF(face.left() + u * 0.27, face.top() + u * 0.3), u * 0.15, QColor(30, 70, 160));
+      dot(c, u * 0.15, QColor(200, 40, 40));
+      dot(QPointF(face.right() - u * 0.27, face.bottom() - u * 0.3), u * 0.15, QColor(30, 130, 60));
+      break;
   }
 }
 
@@ -189,7 +209,7 @@ QPixmap NewTile() {
   QPixmap pm = Canvas();
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  DrawTile(p, QRectF(4, 1, 14, 16), QColor(40, 90, 170), QString::fromUtf8("\u4e2d"), QColor(200, 30, 30));
+  DrawTile(p, QRectF(4, 1, 14, 16), QColor(40, 90, 170), 0);
   return pm;
 }
 
@@ -217,10 +237,7 @@ QPixmap SplashPicture() {
   sky.setColorAt(0, QColor(18, 28, 60));
   sky.setColorAt(1, QColor(50, 30, 70));
   p.fillRect(pm.rect(), sky);
-  const QString glyphs[] = {QString::fromUtf8("\u4e2d"), QString::fromUtf8("\u767c"), QString::fromUtf8("\u6771")};
-  const QColor inks[] = {QColor(200, 30, 30), QColor(20, 130, 60), QColor(20, 40, 110)};
-  for (int i = 0; i < 3; ++i)
-    DrawTile(p, QRectF(230 + 34 * i, 40 + 8 * i, 30, 38), QColor(40, 90, 170), glyphs[i], inks[i]);
+  for (int i = 0; i < 3; ++i) DrawTile(p, QRectF(230 + 34 * i, 40 + 8 * i, 30, 38), QColor(40, 90, 170), i);
   QFont title("DejaVu Serif");
   title.setPixelSize(46);
   title.setBold(true);

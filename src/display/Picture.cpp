@@ -10,11 +10,23 @@ void Picture::Resize(int width, int height, uint32_t fill) {
   pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), fill);
 }
 
+Rect Picture::DrawableArea() const {
+  Rect area{0, 0, width_, height_};
+  if (clipped_) {
+    area.left = std::max(area.left, clip_.left);
+    area.top = std::max(area.top, clip_.top);
+    area.right = std::min(area.right, clip_.right);
+    area.bottom = std::min(area.bottom, clip_.bottom);
+  }
+  return area;
+}
+
 void Picture::Fill(Rect r, uint32_t pixel) {
-  r.left = std::max(r.left, 0);
-  r.top = std::max(r.top, 0);
-  r.right = std::min(r.right, width_);
-  r.bottom = std::min(r.bottom, height_);
+  const Rect area = DrawableArea();
+  r.left = std::max(r.left, area.left);
+  r.top = std::max(r.top, area.top);
+  r.right = std::min(r.right, area.right);
+  r.bottom = std::min(r.bottom, area.bottom);
   for (int y = r.top; y < r.bottom; ++y) std::fill(row(y) + r.left, row(y) + std::max(r.left, r.right), pixel);
 }
 
@@ -38,13 +50,14 @@ void Picture::PenRectangle(Rect r, int penWidth, uint32_t pixel) {
 }
 
 void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op) {
-  // Clip against the source, then the destination, moving both corners together.
+  // Clip against the source, then the destination's drawable area, moving both corners together.
+  const Rect area = dst.DrawableArea();
   if (sx < 0) { w += sx; dx -= sx; sx = 0; }
   if (sy < 0) { h += sy; dy -= sy; sy = 0; }
-  if (dx < 0) { w += dx; sx -= dx; dx = 0; }
-  if (dy < 0) { h += dy; sy -= dy; dy = 0; }
-  w = std::min({w, src.width() - sx, dst.width() - dx});
-  h = std::min({h, src.height() - sy, dst.height() - dy});
+  if (dx < area.left) { w -= area.left - dx; sx += area.left - dx; dx = area.left; }
+  if (dy < area.top) { h -= area.top - dy; sy += area.top - dy; dy = area.top; }
+  w = std::min({w, src.width() - sx, area.right - dx});
+  h = std::min({h, src.height() - sy, area.bottom - dy});
   if (w <= 0 || h <= 0) return;
   constexpr uint32_t Colour = 0x00FFFFFF;
   for (int y = 0; y < h; ++y) {

@@ -63,11 +63,21 @@ class Picture {
   // on the outline, inside untouched.
   void PenRectangle(Rect r, int penWidth, uint32_t pixel);
 
-  friend bool operator==(const Picture&, const Picture&) = default;
+  // Drawing into this picture (BitBlt as destination, Fill, Frame, PenRectangle) stays inside
+  // the clip rectangle while one is set.
+  void SetClip(const Rect& clip) { clip_ = clip; clipped_ = true; }
+  void ClearClip() { clipped_ = false; }
+  Rect DrawableArea() const;
+
+  friend bool operator==(const Picture& a, const Picture& b) {
+    return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_;
+  }
 
  private:
   int width_ = 0, height_ = 0;
   std::vector<uint32_t> pixels_;
+  Rect clip_;
+  bool clipped_ = false;
 };
 
 // Copies the w x h rectangle at (sx, sy) of src onto (dx, dy) of dst with `op`, clipped to both

@@ -22,8 +22,13 @@ constexpr Rect FaceMask(int i, int j) { return {41 * i + 1, 51 * j + 313, 41 * i
 
 constexpr int BoardPictureWidth = 704;
 constexpr int BoardPictureHeight = 468;
+// The tileset picture's size until a file is loaded.
 constexpr int SheetWidth = 800;
 constexpr int SheetHeight = 600;
+// The ready-made tiles: nine columns and five rows of 46 x 56 cells, and nothing more, since
+// every picture counts against the game's memory.
+constexpr int TileSheetWidth = 9 * 46;
+constexpr int TileSheetHeight = 5 * 56;
 
 // Lays every face onto the blank tile, so one mask and one copy draw a whole tile.
 void ChangeTexture(const Picture& tilesetPicture, Picture& tileSheet);

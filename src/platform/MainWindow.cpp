@@ -34,27 +34,57 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-PictureView::PictureView(int width, int height, QWidget* parent)
-    : QWidget(parent), image_(width, height, QImage::Format_RGB32) {
-  image_.fill(Qt::black);
+PictureView::PictureView(int width, int height, QWidget* parent) : QWidget(parent) {
   setFixedSize(width, height);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QImage PictureView::Wrap(const Picture& picture) const {
+  return QImage(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
+                QImage::Format_RGB32);
+}
+
+QImage PictureView::Shown() const {
+  QImage out(width(), height(), QImage::Format_RGB32);
+  out.fill(Qt::black);
+  QPainter p(&out);
+  if (!mixed_.isNull())
+    p.drawImage(0, 0, mixed_);
+  else if (source_)
+    p.drawImage(0, 0, Wrap(*source_));
+  return out;
+}
+
 void PictureView::Present(const Picture& picture, const Rect& area) {
-  const int left = std::max({area.left, 0}), top = std::max({area.top, 0});
-  const int right = std::min({area.right, picture.width(), image_.width()});
-  const int bottom = std::min({area.bottom, picture.height(), image_.height()});
-  if (right <= left || bottom <= top) return;
-  for (int y = top; y < bottom; ++y)
-    std::memcpy(image_.scanLine(y) + 4 * left, picture.row(y) + left, 4 * static_cast<size_t>(right - left));
-  update(QRect(left, top, right - left, bottom - top));
+  const QRect target = QRect(area.left, area.top, area.width(), area.height()) & rect();
+  if (target.isEmpty()) return;
+  if (target == rect() || (area.left <= 0 && area.top <= 0 && area.right >= picture.width() &&
+                           area.bottom >= picture.height())) {
+    source_ = &picture;
+    mixed_ = QImage();
+    update();
+    return;
+  }
+  if (mixed_.isNull() && source_ == &picture) {
+    update(target);
+    return;
+  }
+  if (mixed_.isNull()) mixed_ = Shown();
+  QPainter p(&mixed_);
+  p.drawImage(target.topLeft(), Wrap(picture), target);
+  source_ = nullptr;
+  update(target);
 }
 
 void PictureView::paintEvent(QPaintEvent* e) {
   QPainter p(this);
-  p.drawImage(e->rect(), image_, e->rect());
+  if (!mixed_.isNull())
+    p.drawImage(e->rect(), mixed_, e->rect());
+  else if (source_)
+    p.drawImage(e->rect(), Wrap(*source_), e->rect());
+  else
+    p.fillRect(e->rect(), Qt::black);
 }
 
 void PictureView::mousePressEvent(QMouseEvent* e) {

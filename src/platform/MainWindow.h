@@ -19,12 +19,14 @@ class QStatusBar;
 
 namespace velmor {
 
-// Shows one picture at 1:1 and reports the pointer in its own pixels.
+// Shows the game's pictures at 1:1 and reports the pointer in its own pixels. A picture shown
+// whole is painted straight from the game's memory; only a mix of two pictures needs a copy.
 class PictureView : public QWidget {
  public:
   PictureView(int width, int height, QWidget* parent);
-  QImage& image() { return image_; }
-  // Copies `area` of `picture` into the shown image and repaints that part.
+  // What the view shows now, as a picture of its own size.
+  QImage Shown() const;
+  // Shows `area` of `picture` at the same place and repaints that part.
   void Present(const Picture& picture, const Rect& area);
   std::function<void(Qt::MouseButton, QPoint)> onPress;
   std::function<void(QPoint)> onMove;
@@ -35,7 +37,9 @@ class PictureView : public QWidget {
   void mouseMoveEvent(QMouseEvent*) override;
 
  private:
-  QImage image_;
+  QImage Wrap(const Picture& picture) const;
+  const Picture* source_ = nullptr;
+  QImage mixed_;
 };
 
 class MainWindow : public QMainWindow {

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QSplashScreen>
 
+#include <malloc.h>
+
 #include "chrome/Artwork.h"
 #include "platform/MainWindow.h"
 #include "platform/QtPlatform.h"
@@ -11,8 +13,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Velmor 5.21");
 
-  QSplashScreen splash(velmor::SplashPicture());
-  splash.show();
+  auto* splash = new QSplashScreen(velmor::SplashPicture());
+  splash->show();
   app.processEvents();
 
   velmor::QtPlatform platform;
@@ -23,6 +25,9 @@ int main(int argc, char** argv) {
 
   window.StartTimer();
   window.show();
-  splash.finish(&window);
+  splash->finish(&window);
+  delete splash;
+  // Start-up decoded pictures into temporary buffers; give those pages back to the system.
+  malloc_trim(0);
   return app.exec();
 }

@@ -76,6 +76,9 @@ void TVelmor::Redraw() {
     BitBlt(FrameBuffer, 0, 0, BackgroundImage.width(), BackgroundImage.height(), BackgroundImage, 0, 0,
            RasterOp::SRCCOPY);
 
+  // A partial redraw draws the overlapping tiles only inside the box, so FrameBuffer always
+  // holds exactly what a full redraw would: the window can show it as it is.
+  if (partial) FrameBuffer.SetClip(RedrawBox);
   const Grid& grid = Board.BoardGrid;
   for (int l = 1; l <= AnchorLayers; ++l)
     for (int c = AnchorColumns; c >= 1; --c)
@@ -83,6 +86,7 @@ void TVelmor::Redraw() {
         const uint8_t v = grid.at(c, r, l);
         if ((v >= 1 && v <= 154) || EditorGhost == Place{c, r, l}) ShowIt(c, r, l, v);
       }
+  FrameBuffer.ClearClip();
 
   platform.PresentBoard(FrameBuffer, partial ? RedrawBox : Rect{0, 0, FrameBuffer.width(), FrameBuffer.height()});
 }

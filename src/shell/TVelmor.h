@@ -258,7 +258,7 @@ class TVelmor {
   Picture BackgroundImage{BoardPictureWidth, BoardPictureHeight};
   Picture FrameBuffer{BoardPictureWidth, BoardPictureHeight};
   Picture TilesetPicture{SheetWidth, SheetHeight};
-  Picture TileSheet{SheetWidth, SheetHeight};
+  Picture TileSheet{TileSheetWidth, TileSheetHeight};
   static constexpr Rect NoBox{-1, -1, -1, -1};
   Rect RedrawBox = NoBox;
   int32_t HighlightMode = 3;

@@ -225,6 +225,28 @@ TEST_F(Render, PartialRedrawTouchesOnlyTheTileBox) {
   EXPECT_EQ(game.RedrawBox, TVelmor::NoBox);
 }
 
+TEST_F(Render, PartialRedrawLeavesTheSamePictureAsAFullOne) {
+  game.Shape = TraditionalShape();
+  game.Winnable.SetChecked(true);
+  game.GameNumber = 8;
+  game.NewSpecificGame1Click();
+  game.Shadows.SetChecked(true);
+  game.FullRedraw();
+  for (int tile : {1, 37, 77, 100, 120, 144}) {
+    game.FirstTile = static_cast<uint8_t>(tile);
+    game.HoverTile = static_cast<uint8_t>(tile % 144 + 1);
+    game.RedrawTile(tile);
+    game.RedrawTile(game.HoverTile);
+    const Picture partial = game.FrameBuffer;
+    game.FullRedraw();
+    EXPECT_TRUE(partial == game.FrameBuffer) << tile;
+    game.FirstTile = 0;  // and unmarked again
+    game.HoverTile = 0;
+    game.RedrawTile(tile);
+    game.RedrawTile(tile % 144 + 1);
+  }
+}
+
 TEST_F(Render, PlaceMarkersAreNotDrawn) {
   game.Board.BoardGrid.set(10, 6, 1, PlaceMarker);
   game.FullRedraw();

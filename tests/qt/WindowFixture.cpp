@@ -1,7 +1,5 @@
 #include "WindowFixture.h"
 
-#include <fstream>
-
 #include <unistd.h>
 
 namespace velmor::test {
@@ -21,10 +19,7 @@ void GameWindow::FreshFolder() {
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   std::filesystem::copy(VELMOR_DATA_DIR, folder, std::filesystem::copy_options::recursive);
-  if (!std::filesystem::exists(folder / "Musics")) {  // TEMPORARY until the tunes land
-    std::filesystem::create_directories(folder / "Musics");
-    std::ofstream(folder / "Musics" / "Night.mid") << "MThd";
-  }
+
 }
 
 bool GameWindow::Start() {
@@ -48,7 +43,7 @@ void GameWindow::Close() {
 }
 
 int GameWindow::TilePixelsOnScreen() {
-  const QImage& shown = window->Board()->image();
+  const QImage shown = window->Board()->Shown();
   int differing = 0;
   for (int y = 0; y < shown.height(); ++y) {
     const auto* line = reinterpret_cast<const uint32_t*>(shown.constScanLine(y));
