@@ -61,6 +61,30 @@ void BM_ChangeTexture(benchmark::State& state) {
 }
 BENCHMARK(BM_ChangeTexture)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 
+// One pair taken by two clicks: the first selects (one tile redrawn), the second removes the pair
+// (the whole board redrawn with shadows).
+void BM_ClickRemovesAPair(benchmark::State& state) {
+  Scene scene;
+  TVelmor& game = scene.game;
+  size_t next = 0;
+  auto click = [&game](const Place& p) {
+    game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                    game.BoardOriginY + TileTop(p.row, p.layer) + 25);
+  };
+  for (auto _ : state) {
+    if (next == game.RemovalOrder.size()) {
+      state.PauseTiming();
+      game.NewSpecificGame1Click();
+      next = 0;
+      state.ResumeTiming();
+    }
+    click(game.RemovalOrder[next]);
+    click(game.RemovalOrder[next + 1]);
+    next += 2;
+  }
+}
+BENCHMARK(BM_ClickRemovesAPair)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -49,6 +49,27 @@ void Picture::PenRectangle(Rect r, int penWidth, uint32_t pixel) {
   Fill({rr - before, t - before, rr + after + 1, b + after + 1}, pixel);
 }
 
+namespace {
+// One row between two different pictures; __restrict lets the compiler use vector instructions.
+void RasterRow(uint32_t* __restrict d, const uint32_t* __restrict s, int w, RasterOp op) {
+  constexpr uint32_t Colour = 0x00FFFFFF;
+  switch (op) {
+    case RasterOp::SRCCOPY:
+      for (int x = 0; x < w; ++x) d[x] = s[x] & Colour;
+      break;
+    case RasterOp::SRCAND:
+      for (int x = 0; x < w; ++x) d[x] = (d[x] & s[x]) & Colour;
+      break;
+    case RasterOp::SRCPAINT:
+      for (int x = 0; x < w; ++x) d[x] = (d[x] | s[x]) & Colour;
+      break;
+    case RasterOp::SRCINVERT:
+      for (int x = 0; x < w; ++x) d[x] = (d[x] ^ s[x]) & Colour;
+      break;
+  }
+}
+}  // namespace
+
 void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op) {
   // Clip against the source, then the destination's drawable area, moving both corners together.
   const Rect area = dst.DrawableArea();
@@ -60,9 +81,14 @@ void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int 
   h = std::min({h, src.height() - sy, area.bottom - dy});
   if (w <= 0 || h <= 0) return;
   constexpr uint32_t Colour = 0x00FFFFFF;
+  const bool overlap = &src == &dst;  // a picture copied onto itself: keep the plain loops
   for (int y = 0; y < h; ++y) {
     const uint32_t* s = src.row(sy + y) + sx;
     uint32_t* d = dst.row(dy + y) + dx;
+    if (!overlap) {
+      RasterRow(d, s, w, op);
+      continue;
+    }
     switch (op) {
       case RasterOp::SRCCOPY:
         for (int x = 0; x < w; ++x) d[x] = s[x] & Colour;

@@ -122,6 +122,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     button->setFocusPolicy(Qt::NoFocus);
     MenuItem* model = item;
     connect(button, &QToolButton::clicked, this, [model] { model->Click(); });
+    if (item == &game_.ExplorerButton1) button->installEventFilter(this);  // its right button
     buttons_[item] = button;
     buttons->addWidget(button);
     Sync(*item);
@@ -133,6 +134,12 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
   board_ = new PictureView(BoardPictureWidth, BoardPictureHeight, central);
+  auto button = [](Qt::MouseButton b) {
+    return b == Qt::RightButton ? TVelmor::Button::Secondary
+           : b == Qt::MiddleButton ? TVelmor::Button::Middle : TVelmor::Button::Primary;
+  };
+  board_->onPress = [this, button](Qt::MouseButton b, QPoint at) { game_.ButtonDown(button(b), at.x(), at.y()); };
+  board_->onMove = [this](QPoint at) { game_.FormMouseMove(at.x(), at.y()); };
   hof_ = new PictureView(TVelmor::HofWidth, BoardPictureHeight, central);
   row->addWidget(board_);
   row->addWidget(hof_);
@@ -294,6 +301,27 @@ QToolButton* MainWindow::ButtonOf(const MenuItem& item) const {
 QLabel* MainWindow::LabelOf(const MenuItem& item) const {
   const auto it = labels_.find(&item);
   return it == labels_.end() ? nullptr : it->second;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease && watched == ButtonOf(game_.ExplorerButton1)) {
+    const auto* release = static_cast<QMouseEvent*>(event);
+    if (release->button() == Qt::RightButton) {
+      game_.ExplorerButton1MouseUp(TVelmor::Button::Secondary);
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::Popup(MenuItem& menu, const MenuItem& below) {
+  if (!popup_) {
+    popup_ = new QMenu(this);
+    BuildMenu(popup_, menu);
+  }
+  QWidget* anchor = ButtonOf(below);
+  const QPoint at = anchor ? anchor->mapToGlobal(QPoint(0, anchor->height())) : QCursor::pos();
+  popup_->popup(at);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

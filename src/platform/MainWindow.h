@@ -57,6 +57,9 @@ class MainWindow : public QMainWindow {
   QAction* ActionOf(const MenuItem& item) const;
   QToolButton* ButtonOf(const MenuItem& item) const;
   QLabel* LabelOf(const MenuItem& item) const;
+  // Opens the pop-up `menu` in true screen coordinates just below the toolbar button `below`.
+  void Popup(MenuItem& menu, const MenuItem& below);
+  QMenu* PopupShown() const { return popup_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -82,6 +85,8 @@ class MainWindow : public QMainWindow {
   std::map<const MenuItem*, QToolButton*> buttons_;
   std::map<const MenuItem*, QLabel*> labels_;
   std::map<int, QActionGroup*> groups_;
+  QMenu* popup_ = nullptr;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace velmor

@@ -155,6 +155,14 @@ void QtPlatform::SetCursor(int cursor) {
   technoCursor_ = techno;
 }
 
+void QtPlatform::PresentPanel(const Picture& picture, const Rect& area) {
+  if (window_) window_->HallPanel()->Present(picture, area);
+}
+
+void QtPlatform::PopupMenu(MenuItem& menu, const MenuItem& below) {
+  if (window_) window_->Popup(menu, below);
+}
+
 void QtPlatform::CloseMainWindow() {
   if (window_) window_->close();
 }

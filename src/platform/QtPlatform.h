@@ -35,6 +35,9 @@ class QtPlatform : public Platform {
   void RestoreDisplayMode() override {}
   void SetCursor(int cursor) override;
   void CloseMainWindow() override;
+  void PresentPanel(const Picture& picture, const Rect& area) override;
+  void PopupMenu(MenuItem& menu, const MenuItem& below) override;
+  void PlayWave(const std::string&) override {}  // placeholder until sound effects play
 
  private:
   MainWindow* window_ = nullptr;

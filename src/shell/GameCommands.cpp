@@ -154,6 +154,7 @@ void TVelmor::BeginGame() {
   SecondTile = 0;
   PenaltySeconds = 0;
   HoverTile = 0;
+  HistoryCount = 0;  // the history table stays; only its count starts again
 
   if (GameMode == ModePaused) {
     Pause1.SetCaption("&Pause");

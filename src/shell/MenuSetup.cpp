@@ -28,6 +28,9 @@ void TVelmor::BuildMenus() {
   GiveHint.OnClick([this](MenuItem&) { Hint(); });
   Pause1.OnClick([this](MenuItem&) { PauseClick(); });
   Stoppe.OnClick([this](MenuItem&) { Stop(); });
+  Undo1.OnClick([this](MenuItem&) { Back(); });
+  Restart1.OnClick([this](MenuItem&) { Restart(); });
+  Shuffle1.OnClick([this](MenuItem&) { Shuffle1Click(); });
   Vertical.SetCheckable().OnClick([this](MenuItem&) { VerticalClick(); });
   for (MenuItem* item : {&Undo1, &Restart1, &Stoppe, &Shuffle1, &GiveHint, &Pause1}) Play1.Add(*item);
   Play1.AddSeparator();
@@ -44,8 +47,8 @@ void TVelmor::BuildMenus() {
   ShowHallFame.SetCheckable();  // its handler comes with the Hall of Fame panel
   Moves.SetCheckable().OnClick([this](MenuItem&) { NStatus(); });
   ShowTime.SetCheckable().OnClick([this](MenuItem&) { ShowTimeClick(); });
-  Toggler(ShowCurrentTile);
-  Toggler(OnlyPossibleMoves);
+  ShowCurrentTile.SetCheckable().OnClick([this](MenuItem&) { ShowCurrentTileClick(); });
+  OnlyPossibleMoves.SetCheckable().OnClick([this](MenuItem&) { OnlyPossibleMovesClick(); });
   Invert.SetCheckable().OnClick([this](MenuItem&) { InvertClick(); });
   Shadows.SetCheckable().OnClick([this](MenuItem&) { ShadowsClick(); });
   CoolToolbar.SetCheckable().OnClick([this](MenuItem&) { CoolToolbarClick(); });
@@ -112,9 +115,9 @@ void TVelmor::BuildMenus() {
 
   // Toolbar and the New button's pop-up.
   ExplorerButton1.SetHint("New game").OnClick([this](MenuItem&) { NewGame(); });
-  ExplorerButton2.SetHint("Undo move");
+  ExplorerButton2.SetHint("Undo move").OnClick([this](MenuItem&) { Back(); });
   ExplorerButton3.SetHint("Show possible moves").OnClick([this](MenuItem&) { Hint(); });
-  ShuffleButton.SetHint("Shuffle tiles");
+  ShuffleButton.SetHint("Shuffle tiles").OnClick([this](MenuItem&) { Shuffle1Click(); });
   PauseButton.SetHint("Pause game").OnClick([this](MenuItem&) { PauseClick(); });
   SetMusic.SetHint("Pause music");
   HelpButton.SetHint("Help");

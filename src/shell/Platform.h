@@ -7,6 +7,7 @@
 #include <string>
 
 #include "display/Picture.h"
+#include "shell/MenuItem.h"
 
 namespace velmor {
 
@@ -60,6 +61,12 @@ class Platform {
   virtual void RestoreDisplayMode() = 0;
   // 0: the default pointer; 21: the program's own "TECHNO" pointer.
   virtual void SetCursor(int cursor) = 0;
+  // Copies `area` of `picture` onto the same place of the side panel on screen.
+  virtual void PresentPanel(const Picture& picture, const Rect& area) = 0;
+  // Opens a pop-up menu just below the toolbar button `below`.
+  virtual void PopupMenu(MenuItem& menu, const MenuItem& below) = 0;
+  // Plays a wave file without waiting; a new sound cuts off the one playing.
+  virtual void PlayWave(const std::string& path) = 0;
   virtual void CloseMainWindow() = 0;
 };
 

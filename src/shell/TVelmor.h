@@ -2,6 +2,7 @@
 // menu items whose check marks are the options, and every command handler.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -75,6 +76,37 @@ class TVelmor {
   void NewRandomSpecificGame1Click();
   void NewSpecificGame1Click();
   void NewGame();
+
+  // ---- Selection, matching, undo and shuffle -------------------------------------------------
+  struct HistoryEntry {
+    uint8_t tile = 0;
+    int32_t column = 0, row = 0, layer = 0;
+  };
+  std::array<HistoryEntry, 146> MoveHistory{};
+  int32_t HistoryCount = 0;  // tiles removed so far in this game: the valid MoveHistory entries
+  enum class Button { Primary, Secondary, Middle };
+  void ChoisitPai(int x, int y, int column, int row, Button button);
+  void SonOK(int tile);
+  void TestStile2();
+  void PlaySound(const std::string& name);
+  void Back();
+  void GoBack();
+  void BackHistory();
+  void Restart();
+  void Shuffle1Click();
+
+  // ---- Pointer ----------------------------------------------------------------------------
+  int32_t PointedTile = 0;
+  int32_t PrevPointedTile = 0;
+  static constexpr Rect CurrentTilePreview{24, 390, 70, 446};
+  void FormMouseMove(int X, int Y);
+  void ButtonDown(Button button, int X, int Y);
+  void ExplorerButton1MouseUp(Button button);
+  void ShowCurrentTileClick();
+  void OnlyPossibleMovesClick() { OnlyPossibleMoves.Toggle(); }
+  void ShowTileInPreview(int tile);
+  void ClearPreview();
+  void RedrawHOF();
 
   // ---- Clock, pause and status line -------------------------------------------------------
   uint32_t StartTick = 0;
@@ -330,6 +362,9 @@ class TVelmor {
   virtual void LoadHallOfFame() {}                        // placeholder until the Hall of Fame
   virtual void SaveHallOfFame() {}                        // placeholder until the Hall of Fame
   virtual void TwoPlayers() { RandomSolitaireGame1Click(); }  // placeholder until two players
+  virtual void TurnChange() {}                                // placeholder until two players
+  virtual bool CanBeReached(int /*a*/, int /*b*/) { return false; }  // placeholder: flat game
+  virtual void EditorClick(Button, int /*x*/, int /*y*/, int /*column*/, int /*row*/) {}  // placeholder: editor
   virtual void FourRivers(bool /*hard*/) { RandomSolitaireGame1Click(); }  // placeholder
 
  private:

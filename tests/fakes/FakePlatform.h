@@ -39,6 +39,9 @@ class FakePlatform : public Platform {
   int modeChanges = 0, modeRestores = 0;
   int cursor = -1;
   bool closed = false;
+  Picture panel{92, 468};             // the side panel as the player sees it
+  std::vector<std::string> sounds;    // wave files played, in order
+  std::vector<std::string> popups;    // pop-up menus opened
 
   uint32_t TickCount() override { return tick; }
   uint32_t UtcMillisecondOfDay() override { return timeOfDay; }
@@ -94,6 +97,11 @@ class FakePlatform : public Platform {
   void RestoreDisplayMode() override { ++modeRestores; }
   void SetCursor(int c) override { cursor = c; }
   void CloseMainWindow() override { closed = true; }
+  void PresentPanel(const Picture& picture, const Rect& area) override {
+    BitBlt(panel, area.left, area.top, area.width(), area.height(), picture, area.left, area.top, RasterOp::SRCCOPY);
+  }
+  void PopupMenu(MenuItem& menu, const MenuItem&) override { popups.push_back(menu.Name()); }
+  void PlayWave(const std::string& path) override { sounds.push_back(path.substr(path.rfind('/') + 1)); }
   void PresentBoard(const Picture& picture, const Rect& area) override {
     presented.push_back(area);
     BitBlt(screen, area.left, area.top, area.width(), area.height(), picture, area.left, area.top,

@@ -1,0 +1,106 @@
+// The pointer over the board: hover marks, the editor's ghost tile, the preview in the side
+// panel, and button presses.
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+namespace {
+bool InGame(uint8_t mode) { return mode >= ModeSolitaire && mode <= ModeEditor; }
+}  // namespace
+
+void TVelmor::FormMouseMove(int X, int Y) {
+  if (HighlightMode == 0 && GameMode != ModeEditor) return;
+  if (!InGame(GameMode)) return;
+  const int x = X - BoardOriginX, y = Y - BoardOriginY;
+  const int column = x / 20, row = y / 25;
+  const bool onBoard = column >= 0 && column <= 34 && row >= 0 && row <= 20;
+
+  if (GameMode == ModeEditor && onBoard) {
+    EditorGhost = Place{-1, -1, -1};
+    const Place p = WhatAdd(Board.BoardGrid, x, y);
+    if (p.layer == 0) return;
+    const Rect box = TileBox(p);
+    if (box.left == GhostBox.left && box.top == GhostBox.top) return;
+    RedrawBox = GhostBox;
+    Redraw();
+    RedrawBox = NoBox;
+    EditorGhost = p;
+    GhostBox = box;
+    RedrawBox = box;
+    Redraw();
+    RedrawBox = NoBox;
+    return;
+  }
+
+  PrevPointedTile = PointedTile;
+  if (!onBoard || GameMode == ModeEditor) return;
+  const int t = WhatTileThere(Board.BoardGrid, x, y);
+  const bool eligible = t > 0 && (!OnlyPossibleMoves.Checked() || Dispo(t));
+  if (eligible) {
+    PointedTile = t;
+    if (ShowCurrentTile.Checked() && GameMode != ModeTwoPlayers) ShowTileInPreview(t);
+    if (PrevPointedTile == PointedTile) return;
+    if (PrevPointedTile != 0) {
+      const int h = HoverTile;
+      HoverTile = 0;
+      RedrawTile(h);
+    }
+    HoverTile = static_cast<uint8_t>(t);
+    RedrawTile(t);
+    return;
+  }
+  if (GameMode != ModeTwoPlayers && ShowCurrentTile.Checked()) ClearPreview();
+  if (HoverTile != 0) {
+    const int h = HoverTile;
+    HoverTile = 0;
+    RedrawTile(h);
+  }
+  PointedTile = 0;
+  PrevPointedTile = 0;
+}
+
+void TVelmor::ButtonDown(Button button, int X, int Y) {
+  if (!InGame(GameMode)) return;
+  const int x = X - BoardOriginX, y = Y - BoardOriginY;
+  if (button == Button::Secondary && GameMode != ModeEditor) {
+    HintTileA = HintTileB = 0;
+    FirstTile = SecondTile = 0;
+    FullRedraw();
+    RedrawHOF();
+    return;
+  }
+  ChoisitPai(x, y, x / 20, y / 25, button);
+}
+
+void TVelmor::ExplorerButton1MouseUp(Button button) {
+  if (button == Button::Secondary) platform.PopupMenu(NewPopup, ExplorerButton1);
+}
+
+void TVelmor::ShowCurrentTileClick() {
+  ShowCurrentTile.Toggle();
+  ShowPanelHOF();
+}
+
+void TVelmor::ShowTileInPreview(int tile) {
+  const Place& p = Board.TilePlace[static_cast<size_t>(tile)];
+  if (p.layer != 5 && Board.BoardGrid.at(p.column, p.row, p.layer + 1) != 0) {
+    ClearPreview();  // a tile lies exactly on it: its face must stay hidden
+    return;
+  }
+  const Rect& area = CurrentTilePreview;
+  const SheetCell cell = FaceCell(FaceOfTile(tile));
+  BitBlt(SaveHof, area.left, area.top, 46, 56, TilesetPicture, tileset::TileMask.left, tileset::TileMask.top,
+         RasterOp::SRCAND);
+  BitBlt(SaveHof, area.left, area.top, 46, 56, TileSheet, 46 * cell.column, 56 * cell.row, RasterOp::SRCPAINT);
+  RedrawHOF();
+}
+
+void TVelmor::ClearPreview() {
+  const Rect& area = CurrentTilePreview;
+  BitBlt(SaveHof, area.left, area.top, area.width(), area.height(), HofPic, area.left, area.top, RasterOp::SRCCOPY);
+  RedrawHOF();
+}
+
+void TVelmor::RedrawHOF() { platform.PresentPanel(SaveHof, {0, 0, SaveHof.width(), SaveHof.height()}); }
+
+}  // namespace velmor

@@ -1,0 +1,317 @@
+// Playing with the mouse: the selection table, removal and its history, undo, restart, shuffle.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "TestSupport.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+
+class Clicks : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  TVelmor game{platform, "/app/"};
+
+  void SetUp() override {
+    game.GameMode = ModeSolitaire;
+    game.Board.TilesLeft = 0;
+  }
+  void Put(int tile, Place p) {
+    game.Board.PutTile(tile, p);
+    ++game.Board.TilesLeft;
+  }
+  // A click in the middle of the tile's face, as the window reports it.
+  void Click(int tile, TVelmor::Button button = TVelmor::Button::Primary) { ClickAt(tile, 26, 25, button); }
+  // A click at (dx, dy) inside the tile's picture: (2, 52) reaches a tile covered from above.
+  void ClickAt(int tile, int dx, int dy, TVelmor::Button button = TVelmor::Button::Primary) {
+    const Place& p = game.Board.TilePlace[tile];
+    game.ButtonDown(button, game.BoardOriginX + TileLeft(p.column, p.layer) + dx,
+                    game.BoardOriginY + TileTop(p.row, p.layer) + dy);
+  }
+  std::vector<std::string> Sounds() {
+    auto s = platform.sounds;
+    platform.sounds.clear();
+    return s;
+  }
+  using S = std::vector<std::string>;
+};
+
+}  // namespace
+
+TEST_F(Clicks, SelectionTableRowByRow) {
+  Put(1, {4, 4, 1});
+  Put(2, {10, 4, 1});
+  Put(5, {16, 4, 1});
+  Put(9, {22, 4, 1});
+  Put(10, {22, 4, 2});  // lies on tile 9: 9 is not free
+
+  ClickAt(9, 2, 52);  // nothing selected, not free
+  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(Sounds(), S{"noway.wav"});
+  Click(1);  // nothing selected, free
+  EXPECT_EQ(game.FirstTile, 1);
+  EXPECT_EQ(Sounds(), S{"select.wav"});
+  ClickAt(9, 2, 52);  // selected, other tile not free: the selection stays
+  EXPECT_EQ(game.FirstTile, 1);
+  EXPECT_EQ(game.SecondTile, 0);
+  EXPECT_EQ(Sounds(), S{"noway.wav"});
+  Click(1);  // the selected tile again: dropped
+  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(Sounds(), S{"select.wav"});
+  Click(1);
+  Sounds();
+  Click(5);  // free, another group: it becomes the selection
+  EXPECT_EQ(game.FirstTile, 5);
+  EXPECT_EQ(game.SecondTile, 0);
+  EXPECT_EQ(Sounds(), S{"select.wav"});
+  Click(1);
+  Click(2);  // free and matching: the pair goes
+  EXPECT_EQ(Sounds(), (S{"select.wav", "done.wav"}));
+  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_TRUE(game.Board.TilePlace[1].empty());
+  EXPECT_TRUE(game.Board.TilePlace[2].empty());
+  EXPECT_EQ(game.Board.BoardGrid.at(4, 4, 1), 0);
+  EXPECT_EQ(game.Board.TilesLeft, 3);
+}
+
+TEST_F(Clicks, FlowersMatchEachOtherAndTheHistoryKeepsTheOrderOfClicks) {
+  Put(111, {4, 4, 1});
+  Put(109, {10, 4, 1});
+  Put(1, {16, 4, 1});
+  Put(3, {22, 4, 1});
+  Click(111);
+  Click(109);
+  Click(3);
+  Click(1);
+  ASSERT_EQ(game.HistoryCount, 4);
+  EXPECT_EQ(game.MoveHistory[0].tile, 111);  // the tile selected first comes first
+  EXPECT_EQ(game.MoveHistory[1].tile, 109);
+  EXPECT_EQ(game.MoveHistory[1].column, 10);
+  EXPECT_EQ(game.MoveHistory[2].tile, 3);
+  EXPECT_EQ(game.MoveHistory[3].tile, 1);
+  EXPECT_EQ(game.Board.TilesLeft, 0);
+}
+
+TEST_F(Clicks, ClicksAreIgnoredOffTilesOutsideGamesAndWhileWaiting) {
+  Put(1, {4, 4, 1});
+  game.ButtonDown(TVelmor::Button::Primary, 700, 460);  // no tile there
+  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_TRUE(Sounds().empty());
+  for (uint8_t mode : {ModeNoGame, ModeGameOver, ModeStopped, ModePaused}) {
+    game.GameMode = mode;
+    Click(1);
+    EXPECT_EQ(game.FirstTile, 0) << int(mode);
+  }
+  EXPECT_TRUE(Sounds().empty());
+}
+
+TEST_F(Clicks, TheBoardAreaReachesAColumnAndARowBeforeTheOrigin) {
+  // Division truncates toward zero: up to 19 pixels left and 24 above the origin still count.
+  game.Board.PutTile(1, {1, 2, 1});  // its picture starts 26 pixels left of the origin
+  game.ChoisitPai(-19, 5, -19 / 20, 5 / 25, TVelmor::Button::Primary);
+  EXPECT_EQ(game.FirstTile, 1);
+  game.FirstTile = 0;
+  game.ChoisitPai(-21, 5, -21 / 20 - 1, 0, TVelmor::Button::Primary);  // what the window passes
+  EXPECT_EQ(game.FirstTile, 0);
+}
+
+TEST_F(Clicks, SecondaryClickDropsPicksAndHintsEvenOffTiles) {
+  Put(1, {4, 4, 1});
+  Put(2, {10, 4, 1});
+  Click(1);
+  game.HintTileA = 1;
+  game.HintTileB = 2;
+  game.ButtonDown(TVelmor::Button::Secondary, 700, 460);
+  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.HintTileA, 0);
+  EXPECT_EQ(game.HintTileB, 0);
+}
+
+TEST_F(Clicks, MiddleClicksSelectLikePrimaryOnes) {
+  Put(1, {4, 4, 1});
+  Click(1, TVelmor::Button::Middle);
+  EXPECT_EQ(game.FirstTile, 1);
+}
+
+TEST_F(Clicks, VerticalVariationDecidesWhichTilesMayBeTaken) {
+  Put(1, {10, 6, 1});
+  Put(5, {8, 6, 1});
+  Put(9, {12, 6, 1});
+  Put(13, {10, 4, 1});
+  Put(17, {10, 8, 1});
+  Click(1);
+  EXPECT_EQ(game.FirstTile, 0);  // neighbours on both sides
+  game.Vertical.SetChecked(true);
+  Click(1);
+  EXPECT_EQ(game.FirstTile, 0);  // neighbours above and below
+  game.Board.TakeTile(13);
+  Click(1);
+  EXPECT_EQ(game.FirstTile, 1);  // free above, whatever lies beside it
+}
+
+namespace {
+class Undo : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  TVelmor game{platform, "/app/"};
+  std::vector<Place> order;
+
+  void SetUp() override {
+    game.Shape = TraditionalShape();
+    game.Winnable.SetChecked(true);
+    game.GameNumber = 42;
+    game.NewSpecificGame1Click();
+    order = game.RemovalOrder;
+  }
+  void RemovePairs(int pairs) {
+    for (int k = 0; k < pairs; ++k) {
+      for (int i = 0; i < 2; ++i) {
+        const Place& p = order[static_cast<size_t>(2 * removed + i)];
+        game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                        game.BoardOriginY + TileTop(p.row, p.layer) + 25);
+      }
+      ++removed;
+    }
+  }
+  int removed = 0;
+};
+}  // namespace
+
+TEST_F(Undo, BackTakesPairsBackOneByOneUntilTheDeal) {
+  const Grid dealt = game.Board.BoardGrid;
+  game.Back();  // nothing removed yet
+  EXPECT_TRUE(game.Board.BoardGrid == dealt);
+  RemovePairs(3);
+  ASSERT_EQ(game.Board.TilesLeft, 138);
+  ASSERT_EQ(game.HistoryCount, 6);
+  game.FirstTile = 5;
+  game.HintTileA = 7;
+  for (int k = 0; k < 3; ++k) game.Undo1.Click();
+  EXPECT_TRUE(game.Board.BoardGrid == dealt);
+  EXPECT_EQ(game.Board.TilesLeft, 144);
+  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.HintTileA, 0);
+  for (int t = 1; t <= 144; ++t) EXPECT_EQ(game.Board.BoardGrid.at(game.Board.TilePlace[t]), t);
+  game.Back();
+  EXPECT_EQ(game.Board.TilesLeft, 144);
+}
+
+TEST_F(Undo, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
+  RemovePairs(2);
+  game.GameMode = ModeTwoPlayers;
+  game.Back();
+  EXPECT_EQ(game.Board.TilesLeft, 140);
+  game.GameMode = ModeRivers;  // the flat game has undo
+  game.Back();
+  EXPECT_EQ(game.Board.TilesLeft, 142);
+  game.GameMode = ModeSolitaire;
+  removed = 1;
+  RemovePairs(71);
+  ASSERT_EQ(game.Board.TilesLeft, 0);
+  game.Back();
+  game.Restart();
+  EXPECT_EQ(game.Board.TilesLeft, 0);  // a won game cannot be taken back
+}
+
+TEST_F(Undo, RestartPutsEveryPairBackAndResetsTheClock) {
+  RemovePairs(5);
+  game.PenaltySeconds = 80;
+  platform.tick += 61'000;
+  game.Temps();
+  ASSERT_EQ(game.TimeLine.Caption(), "02:21");
+  game.Restart1.Click();
+  EXPECT_EQ(game.Board.TilesLeft, 144);
+  EXPECT_EQ(game.HistoryCount, 0);
+  EXPECT_EQ(game.PenaltySeconds, 0);
+  EXPECT_EQ(game.StartTick, platform.tick);
+  EXPECT_EQ(game.StatusMessage, "Game restarted.");
+  game.Temps();
+  EXPECT_EQ(game.TimeLine.Caption(), "00:00");
+}
+
+namespace {
+std::multiset<int> Tiles(const BoardState& b) {
+  std::multiset<int> s;
+  for (int t = 1; t <= 144; ++t)
+    if (!b.TilePlace[t].empty()) s.insert(t);
+  return s;
+}
+}  // namespace
+
+TEST_F(Undo, BothShufflesKeepTilesAndPlacesAndUndoStillWorks) {
+  RemovePairs(4);
+  const auto places = BuildPositionList(game.Board.BoardGrid);
+  const auto tiles = Tiles(game.Board);
+  const TVelmor::HistoryEntry last = game.MoveHistory[7];
+  for (bool winnable : {true, false}) {
+    game.Shuffable.SetChecked(winnable);
+    game.ShuffleButton.Click();
+    EXPECT_EQ(BuildPositionList(game.Board.BoardGrid), places) << winnable;
+    EXPECT_EQ(Tiles(game.Board), tiles) << winnable;
+    for (int t : tiles) EXPECT_EQ(game.Board.BoardGrid.at(game.Board.TilePlace[t]), t);
+  }
+  game.Back();  // the last pair returns to its old places, which nobody took
+  EXPECT_EQ(game.Board.BoardGrid.at(last.column, last.row, last.layer), last.tile);
+  EXPECT_EQ(game.Board.TilesLeft, 138);
+}
+
+TEST_F(Undo, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
+  game.Shuffle1Click();
+  game.IsItFree();
+  const int n = game.Free.MovesLeft;
+  ASSERT_GE(n, 2);
+  EXPECT_EQ(game.StatusMessage, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
+  EXPECT_EQ(game.PenaltySeconds, 10 * n);
+  EXPECT_EQ(game.FirstTile, 0);
+
+  game.GameMode = ModeTwoPlayers;
+  game.Shuffle1Click();
+  EXPECT_EQ(game.PenaltySeconds, 10 * n);  // no charge with two players
+  game.GameMode = ModeRivers;
+  game.ShowStatus("before");
+  game.Shuffle1Click();
+  EXPECT_EQ(game.StatusMessage, "before");  // nothing said in the flat game
+  EXPECT_EQ(game.PenaltySeconds, 10 * n);
+  game.GameMode = ModeSolitaire;
+  game.BoardCleared = true;
+  const Grid before = game.Board.BoardGrid;
+  game.Shuffle1Click();
+  EXPECT_TRUE(game.Board.BoardGrid == before);
+}
+
+TEST(Shuffle, MessagesForOneMoveAndForNone) {
+  FakePlatform platform;
+  TVelmor game(platform, "/app/");
+  game.GameMode = ModeSolitaire;
+  game.Board.PutTile(1, {4, 4, 1});
+  game.Board.PutTile(2, {4, 4, 2});  // stacked: no shuffle can help
+  game.Board.TilesLeft = 2;
+  game.Shuffle1Click();
+  EXPECT_EQ(game.StatusMessage, "No moves found. Try to press Back a few times.");
+  EXPECT_EQ(game.PenaltySeconds, 0);
+  game.Shuffable.SetChecked(false);  // random swaps try 101 passes, and cannot help either
+  game.Shuffle1Click();
+  EXPECT_EQ(game.StatusMessage, "No moves found. Try to press Back a few times.");
+  game.Board = BoardState{};
+  game.Board.PutTile(1, {4, 4, 1});
+  game.Board.PutTile(2, {10, 4, 1});
+  game.Board.TilesLeft = 2;
+  game.Shuffle1Click();
+  EXPECT_EQ(game.StatusMessage, "Tiles shuffled. 1 new move found.");
+  EXPECT_EQ(game.PenaltySeconds, 10);
+}
+
+TEST(Stop, HidesTheBoardAndEndsAPause) {
+  FakePlatform platform;
+  TVelmor game(platform, "/app/");
+  game.Shape = RowShape(8);
+  game.RandomSolitaireGame1Click();
+  game.PauseClick();
+  game.Stoppe.Click();
+  EXPECT_EQ(game.GameMode, ModeStopped);
+  EXPECT_EQ(game.PauseButton.Caption(), "Pause");
+  EXPECT_EQ(platform.screen, game.BackgroundImage);
+}

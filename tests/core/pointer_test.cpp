@@ -1,0 +1,144 @@
+// The pointer over the board: hover marks, the side-panel preview, the editor's ghost tile.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+
+class EditorSpy : public TVelmor {
+ public:
+  using TVelmor::TVelmor;
+  std::vector<Button> editorClicks;
+  void EditorClick(Button b, int, int, int, int) override { editorClicks.push_back(b); }
+};
+
+class Pointer : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  EditorSpy game{platform, "/app/"};
+
+  void SetUp() override {
+    game.GameMode = ModeSolitaire;
+    game.Board.PutTile(1, {4, 4, 1});
+    game.Board.PutTile(5, {10, 4, 1});
+    game.Board.PutTile(9, {12, 4, 1});
+    game.Board.PutTile(13, {14, 4, 1});  // 9 sits between 5 and 13: blocked
+    game.Board.PutTile(2, {20, 4, 1});
+    game.Board.PutTile(3, {20, 4, 2});  // exactly on 2
+    game.Board.PutTile(6, {26, 4, 1});
+    game.Board.PutTile(7, {27, 5, 2});  // half on 6
+    game.Board.TilesLeft = 8;
+    game.SaveHof = Picture(92, 468, Rgb(9, 9, 9));
+    game.HofPic = game.SaveHof;
+    game.TilesetPicture = Picture(369, 567, 0);  // an opaque tile mask everywhere
+    game.TileSheet.Fill({0, 0, game.TileSheet.width(), game.TileSheet.height()}, Rgb(200, 100, 50));
+  }
+  void MoveTo(int tile, int dx = 26, int dy = 25) {
+    const Place& p = game.Board.TilePlace[tile];
+    game.FormMouseMove(game.BoardOriginX + TileLeft(p.column, p.layer) + dx,
+                       game.BoardOriginY + TileTop(p.row, p.layer) + dy);
+  }
+  size_t Presents() const { return platform.presented.size(); }
+  bool Previewed() const { return platform.panel.at(30, 400) == Rgb(200, 100, 50); }
+};
+
+}  // namespace
+
+TEST_F(Pointer, HoverFollowsTheTileAndStaysWhenThePointerLeavesTheBoard) {
+  MoveTo(1);
+  EXPECT_EQ(game.HoverTile, 1);
+  const size_t before = Presents();
+  MoveTo(1, 30, 30);  // same tile: nothing redrawn
+  EXPECT_EQ(Presents(), before);
+  game.FormMouseMove(2000, 2000);  // off the board
+  EXPECT_EQ(game.HoverTile, 1);
+  MoveTo(1);  // back on the same tile
+  EXPECT_EQ(Presents(), before);
+  MoveTo(5);
+  EXPECT_EQ(game.HoverTile, 5);
+  EXPECT_EQ(Presents(), before + 2);  // old box cleared, new one marked
+  game.FormMouseMove(game.BoardOriginX + 680, game.BoardOriginY + 10);  // on the board, no tile
+  EXPECT_EQ(game.HoverTile, 0);
+  EXPECT_EQ(game.PointedTile, 0);
+}
+
+TEST_F(Pointer, OnlyPossibleMovesMarksFreeTilesOnlyExceptInTheFlatGame) {
+  game.OnlyPossibleMoves.Click();
+  game.ShowCurrentTile.SetChecked(true);
+  MoveTo(5);
+  ASSERT_EQ(game.HoverTile, 5);
+  EXPECT_TRUE(Previewed());
+  MoveTo(9);  // blocked
+  EXPECT_EQ(game.HoverTile, 0);
+  EXPECT_FALSE(Previewed());
+  game.GameMode = ModeRivers;
+  MoveTo(9);
+  EXPECT_EQ(game.HoverTile, 9);
+}
+
+TEST_F(Pointer, PreviewShowsVisibleFacesOnlyAndNeverWithTwoPlayers) {
+  game.ShowCurrentTile.SetChecked(true);
+  MoveTo(6, 2, 40);  // tile 6 is only half covered
+  ASSERT_EQ(game.PointedTile, 6);
+  EXPECT_TRUE(Previewed());
+  MoveTo(2, 2, 52);  // reached through its edge, but a tile lies exactly on it
+  ASSERT_EQ(game.PointedTile, 2);
+  EXPECT_FALSE(Previewed());
+  game.GameMode = ModeTwoPlayers;
+  MoveTo(5);
+  EXPECT_FALSE(Previewed());
+}
+
+TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
+  game.Highlight1Click();
+  MoveTo(1);
+  EXPECT_EQ(game.HoverTile, 0);
+  game.Highlight3Click();
+  game.GameMode = ModeStopped;
+  const size_t before = Presents();
+  MoveTo(1);
+  EXPECT_EQ(game.HoverTile, 0);
+  EXPECT_EQ(Presents(), before);
+}
+
+TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
+  game.Highlight1Click();
+  game.GameMode = ModeEditor;
+  game.GhostBox = TVelmor::NoBox;  // a freshly started editor
+  platform.presented.clear();
+  game.FormMouseMove(game.BoardOriginX + 300, game.BoardOriginY + 300);
+  ASSERT_NE(game.EditorGhost.layer, -1);
+  ASSERT_EQ(platform.presented.size(), 2u);
+  EXPECT_EQ(platform.presented[0], (Rect{0, 0, 704, 468}));  // the first move: a full redraw
+  const Place first = game.EditorGhost;
+  game.FormMouseMove(game.BoardOriginX + 301, game.BoardOriginY + 301);  // same add place
+  EXPECT_EQ(platform.presented.size(), 2u);
+  game.FormMouseMove(game.BoardOriginX + 400, game.BoardOriginY + 300);
+  ASSERT_EQ(platform.presented.size(), 4u);  // the old box and the new one
+  EXPECT_EQ(platform.presented[2], game.TileBox(first));
+  EXPECT_EQ(platform.presented[3], game.TileBox(game.EditorGhost));
+}
+
+TEST_F(Pointer, RightClicksInTheEditorGoToTheEditor) {
+  game.GameMode = ModeEditor;
+  game.ButtonDown(TVelmor::Button::Secondary, game.BoardOriginX + 300, game.BoardOriginY + 300);
+  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + 300, game.BoardOriginY + 300);
+  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + 900, game.BoardOriginY + 300);  // off
+  EXPECT_EQ(game.editorClicks, (std::vector<TVelmor::Button>{TVelmor::Button::Secondary, TVelmor::Button::Primary}));
+}
+
+TEST_F(Pointer, NewButtonPopupAndTheCoolMouse) {
+  game.ExplorerButton1MouseUp(TVelmor::Button::Primary);
+  EXPECT_TRUE(platform.popups.empty());
+  game.ExplorerButton1MouseUp(TVelmor::Button::Secondary);
+  EXPECT_EQ(platform.popups, std::vector<std::string>{"NewPopup"});
+  ASSERT_EQ(game.NewPopup.Items().size(), 4u);
+  EXPECT_EQ(game.NewPopup.Items()[0]->Caption(), "Solitaire (1-player)");
+  EXPECT_EQ(game.NewPopup.Items()[3]->Caption(), "MJ Rivers (Hard)");
+  game.CoolMouse.SetChecked(false);
+  game.CoolMouse.Click();
+  EXPECT_EQ(platform.cursor, 21);
+}

@@ -1,0 +1,41 @@
+// A whole game played in the real window with real mouse clicks.
+#include "WindowFixture.h"
+#include "board/Grid.h"
+
+#include <QMenu>
+
+using namespace velmor;
+using namespace velmor::test;
+
+TEST_F(GameWindow, AWinnableDealIsClearedByClickingItsPairs) {
+  ASSERT_TRUE(Start());
+  game->Winnable.SetChecked(true);
+  game->GameNumber = 2024;
+  game->NewSpecificGame1Click();
+  const std::vector<Place> order = game->RemovalOrder;
+  ASSERT_EQ(order.size(), 144u);
+  PictureView* board = window->Board();
+  for (size_t k = 0; k < order.size(); ++k) {
+    const Place& p = order[k];
+    const QPoint face(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                      game->BoardOriginY + TileTop(p.row, p.layer) + 25);
+    QTest::mouseMove(board, face);
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);
+    if (k % 2 == 1) ASSERT_EQ(game->Board.TilesLeft, 144 - static_cast<int>(k) - 1) << "pair " << k / 2 + 1;
+  }
+  EXPECT_EQ(game->Board.TilesLeft, 0);
+  EXPECT_EQ(game->HistoryCount, 144);
+}
+
+TEST_F(GameWindow, RightClickOnNewOpensTheGamePopupBelowTheButton) {
+  ASSERT_TRUE(Start());
+  QToolButton* button = window->ButtonOf(game->ExplorerButton1);
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::RightButton);
+  QMenu* popup = window->PopupShown();
+  ASSERT_NE(popup, nullptr);
+  EXPECT_TRUE(popup->isVisible());
+  EXPECT_EQ(popup->actions().size(), 4);
+  EXPECT_GE(popup->pos().y(), button->mapToGlobal(QPoint(0, button->height())).y() - 1);
+  popup->hide();
+}
