@@ -80,29 +80,18 @@ void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int 
   w = std::min({w, src.width() - sx, area.right - dx});
   h = std::min({h, src.height() - sy, area.bottom - dy});
   if (w <= 0 || h <= 0) return;
-  constexpr uint32_t Colour = 0x00FFFFFF;
-  const bool overlap = &src == &dst;  // a picture copied onto itself: keep the plain loops
-  for (int y = 0; y < h; ++y) {
+  // A picture copied onto itself goes through a copy of each source row, so the rows may
+  // overlap; everywhere else the rows are read and written in place.
+  std::vector<uint32_t> row;
+  const bool upward = &src == &dst && dy > sy;  // rows not yet read must not be overwritten
+  for (int i = 0; i < h; ++i) {
+    const int y = upward ? h - 1 - i : i;
     const uint32_t* s = src.row(sy + y) + sx;
-    uint32_t* d = dst.row(dy + y) + dx;
-    if (!overlap) {
-      RasterRow(d, s, w, op);
-      continue;
+    if (&src == &dst) {
+      row.assign(s, s + w);
+      s = row.data();
     }
-    switch (op) {
-      case RasterOp::SRCCOPY:
-        for (int x = 0; x < w; ++x) d[x] = s[x] & Colour;
-        break;
-      case RasterOp::SRCAND:
-        for (int x = 0; x < w; ++x) d[x] = (d[x] & s[x]) & Colour;
-        break;
-      case RasterOp::SRCPAINT:
-        for (int x = 0; x < w; ++x) d[x] = (d[x] | s[x]) & Colour;
-        break;
-      case RasterOp::SRCINVERT:
-        for (int x = 0; x < w; ++x) d[x] = (d[x] ^ s[x]) & Colour;
-        break;
-    }
+    RasterRow(dst.row(dy + y) + dx, s, w, op);
   }
 }
 

@@ -29,6 +29,9 @@ class CliPlatform : public Platform {
   void RestoreDisplayMode() override {}
   void SetCursor(int) override {}
   void CloseMainWindow() override {}
+  void PresentPanel(const Picture&, const Rect&) override {}
+  void PopupMenu(MenuItem&, const MenuItem&) override {}
+  void PlayWave(const std::string&) override {}
 
   bool errorShown = false;
 };
