@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 cd build
-ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure --timeout 300 -j"$(nproc)"

@@ -1,6 +1,7 @@
-// The tileset and background files as the game reads them. A tileset is drawn bitwise (AND a
-// mask, OR a picture), so a single stray pixel value shows up as a hole, a tint or a fringe on
-// screen; these tests look for exactly those faults in the committed files.
+// The tileset, background and panel files as the game reads them. A tileset is drawn bitwise (AND
+// a mask, OR a picture), so a single stray pixel value shows up as a hole, a tint or a fringe on
+// screen; these tests look for exactly those faults in the committed files. The Hall of Fame panel
+// and the help pages carry text drawn by the game, so their pictures must leave it readable.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -385,8 +388,8 @@ INSTANTIATE_TEST_SUITE_P(Backgrounds, BackgroundFile,
 TEST(Backgrounds, JpegsAreBaseline)
 {
     // The game's JPEG reader is built for baseline files only.
-    for (const char* file : {"andromeda.jpg", "catpats.jpg"}) {
-        const QByteArray bytes = readFile(DataDir + "/Backgrounds/" + file);
+    for (const char* file : {"Backgrounds/andromeda.jpg", "Backgrounds/catpats.jpg", "orange.jpg"}) {
+        const QByteArray bytes = readFile(DataDir + "/" + file);
         ASSERT_TRUE(bytes.startsWith("\xFF\xD8")) << file << " is not a JPEG";
         EXPECT_TRUE(bytes.contains(QByteArray("\xFF\xC0", 2))) << file << ": no baseline frame";
         EXPECT_FALSE(bytes.contains(QByteArray("\xFF\xC2", 2))) << file << " is progressive";
@@ -419,6 +422,153 @@ TEST(Backgrounds, PatternsRepeatWithoutASeam)
         }
         EXPECT_LT(seam / w, 2.5 * inner / (double(w) * (h - 1)) + 3) << file << ": top/bottom seam";
     }
+}
+
+// ---------------------------------------------------------------- panels
+
+// WCAG relative luminance and contrast ratio: 4.5 is the usual floor for small text, 7 is
+// comfortable. The panel's text is small bold type, so it is held to 7.
+double relativeLuminance(QRgb c)
+{
+    auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+const QRgb Aqua = qRgb(0, 255, 255);  // the dimmest of the panel's text colours
+const QRgb DarkRed = qRgb(128, 0, 0);  // the help pages' headings
+
+class HallOfFamePanel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path = DataDir + "/hof.bmp";
+        panel = loadRgb(path);
+        ASSERT_FALSE(panel.isNull()) << "hof.bmp cannot be read";
+    }
+
+    // Every pixel of `area` against aqua; reports the worst one.
+    void expectReadable(const QRect& area, const char* what)
+    {
+        double worst = 100;
+        QPoint where;
+        double sum = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const double c = contrast(Aqua, at(panel, {x, y}));
+                if (c < worst)
+                    worst = c, where = {x, y};
+                sum += qGray(panel.pixel(x, y));
+            }
+        EXPECT_GE(worst, 7.0) << what << ": aqua text would be hard to read at (" << where.x()
+                              << "," << where.y() << ")";
+        // Dark on average too, not just free of bright spots, so the text does not look washed.
+        EXPECT_LT(sum / (area.width() * area.height()), 45.0) << what;
+    }
+
+    QString path;
+    QImage panel;
+};
+
+TEST_F(HallOfFamePanel, IsAnUncompressedTrueColourBitmapOfThePanelsSize)
+{
+    EXPECT_EQ(panel.size(), QSize(92, 468));
+    const QByteArray bytes = readFile(path);
+    ASSERT_GE(bytes.size(), 54);
+    EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+    EXPECT_EQ(little(bytes, 14, 4), 40u) << "not a BITMAPINFOHEADER";
+    EXPECT_EQ(little(bytes, 18, 4), 92u);
+    EXPECT_EQ(little(bytes, 22, 4), 468u) << "rows must be stored bottom-up";
+    EXPECT_EQ(little(bytes, 28, 2), 24u);
+    EXPECT_EQ(little(bytes, 30, 4), 0u) << "compressed bitmap";
+    // 92 pixels of three bytes need no row padding.
+    EXPECT_EQ(std::uint32_t(bytes.size()), little(bytes, 10, 4) + 92u * 3u * 468u);
+}
+
+TEST_F(HallOfFamePanel, RankRowsReadInEveryPanelMode)
+{
+    // Names start at x = 15 and run to the frame; the modes move the rows by up to 20 pixels.
+    for (int shift : {-20, 0, 20})
+        for (int rank = 1; rank <= 10; ++rank) {
+            const int top = 27 * rank + 61 + shift;
+            const std::string what = "rank " + std::to_string(rank) + " shifted by "
+                                     + std::to_string(shift);
+            expectReadable(QRect(QPoint(10, top), QPoint(87, top + 23)), what.c_str());
+        }
+}
+
+TEST_F(HallOfFamePanel, TitleAndTwoPlayerScoresRead)
+{
+    // The title raised by 20 meets the ornament at the top, which is kept dull for that; it is
+    // not held to the full contrast.
+    for (int shift : {0, 20})
+        expectReadable(QRect(QPoint(15, 28 + shift), QPoint(80, 62 + shift)), "title");
+    // "PLAY 1", "PLAY 2" and their times, from x = 4 down to the last time's baseline.
+    expectReadable(QRect(QPoint(4, 380), QPoint(87, 453)), "two-player scores");
+}
+
+TEST_F(HallOfFamePanel, FrameSetsThePanelApartFromTheBoard)
+{
+    // The board's backgrounds are dark too; without a lighter frame the panel would run into
+    // them. Compare the outer four columns with the ground just inside.
+    double frame = 0, ground = 0;
+    for (int y = 30; y < 440; ++y) {
+        for (int x : {1, 2, 89, 90})
+            frame += relativeLuminance(at(panel, {x, y}));
+        for (int x : {6, 7, 84, 85})
+            ground += relativeLuminance(at(panel, {x, y}));
+    }
+    EXPECT_GT(frame, 4 * ground);
+}
+
+class HelpPaper : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path = DataDir + "/orange.jpg";
+        paper = loadRgb(path);
+        ASSERT_FALSE(paper.isNull()) << "orange.jpg cannot be read";
+    }
+
+    QString path;
+    QImage paper;
+};
+
+TEST_F(HelpPaper, IsAboutAPageInSizeAndSmallOnDisk)
+{
+    // Stretched to pages of about 600 x 400: much smaller would blur, another shape would distort.
+    EXPECT_GE(paper.width(), 540);
+    EXPECT_LE(paper.width(), 660);
+    EXPECT_NEAR(double(paper.width()) / paper.height(), 1.5, 0.1);
+    EXPECT_LT(QFile(path).size(), 120 * 1024);
+}
+
+TEST_F(HelpPaper, IsWarmAndLightUnderDarkText)
+{
+    double r = 0, g = 0, b = 0, gray = 0, worst = 100;
+    QPoint where;
+    for (int y = 0; y < paper.height(); ++y)
+        for (int x = 0; x < paper.width(); ++x) {
+            const QRgb c = paper.pixel(x, y);
+            r += qRed(c), g += qGreen(c), b += qBlue(c), gray += qGray(c);
+            if (contrast(DarkRed, c) < worst)
+                worst = contrast(DarkRed, c), where = {x, y};
+        }
+    const double n = double(paper.width()) * paper.height();
+    EXPECT_GT(gray / n, 200.0);
+    EXPECT_GE(worst, 4.5) << "dark red text would be hard to read at (" << where.x() << ","
+                          << where.y() << ")";
+    // Orange: red over green over blue, clearly; swapped channels would give a blue page.
+    EXPECT_GT(r / n, g / n + 15);
+    EXPECT_GT(g / n, b / n + 30);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "chrome/Artwork.h"
+#include "platform/HelpWindow.h"
 
 namespace velmor {
 
@@ -322,6 +323,11 @@ void MainWindow::Popup(MenuItem& menu, const MenuItem& below) {
   QWidget* anchor = ButtonOf(below);
   const QPoint at = anchor ? anchor->mapToGlobal(QPoint(0, anchor->height())) : QCursor::pos();
   popup_->popup(at);
+}
+
+void MainWindow::ShowHelp() {
+  if (!help_) help_ = new HelpWindow(game_, this);
+  help_->Run();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

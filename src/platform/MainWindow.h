@@ -60,6 +60,9 @@ class MainWindow : public QMainWindow {
   // Opens the pop-up `menu` in true screen coordinates just below the toolbar button `below`.
   void Popup(MenuItem& menu, const MenuItem& below);
   QMenu* PopupShown() const { return popup_; }
+  // The help window, made when it is first needed.
+  void ShowHelp();
+  class HelpWindow* Help() const { return help_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -86,6 +89,7 @@ class MainWindow : public QMainWindow {
   std::map<const MenuItem*, QLabel*> labels_;
   std::map<int, QActionGroup*> groups_;
   QMenu* popup_ = nullptr;
+  class HelpWindow* help_ = nullptr;
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QStringList>
 #include <QThread>
+#include <QPainter>
+#include <QFontMetrics>
 
 #include "chrome/Artwork.h"
 #include "platform/MainWindow.h"
@@ -161,6 +163,27 @@ void QtPlatform::PresentPanel(const Picture& picture, const Rect& area) {
 
 void QtPlatform::PopupMenu(MenuItem& menu, const MenuItem& below) {
   if (window_) window_->Popup(menu, below);
+}
+
+void QtPlatform::DrawText(Picture& picture, int x, int y, const std::string& text, const TextStyle& style,
+                          uint32_t colour) {
+  QImage image(reinterpret_cast<uchar*>(picture.pixels().data()), picture.width(), picture.height(),
+               QImage::Format_RGB32);
+  QPainter painter(&image);
+  QFont font(Text(style.family));
+  font.setPointSize(style.pointSize);
+  font.setBold(style.bold);
+  font.setItalic(style.italic);
+  painter.setFont(font);
+  painter.setPen(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+  painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), Text(text));
+  painter.end();
+  // Text drawing may set the fourth byte; the game's pictures keep it zero.
+  for (uint32_t& p : picture.pixels()) p &= 0x00FFFFFFu;
+}
+
+void QtPlatform::ShowHelp() {
+  if (window_) window_->ShowHelp();
 }
 
 void QtPlatform::CloseMainWindow() {

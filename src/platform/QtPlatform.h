@@ -38,6 +38,9 @@ class QtPlatform : public Platform {
   void PresentPanel(const Picture& picture, const Rect& area) override;
   void PopupMenu(MenuItem& menu, const MenuItem& below) override;
   void PlayWave(const std::string&) override {}  // placeholder until sound effects play
+  void DrawText(Picture& picture, int x, int y, const std::string& text, const TextStyle& style,
+                uint32_t colour) override;
+  void ShowHelp() override;
 
  private:
   MainWindow* window_ = nullptr;

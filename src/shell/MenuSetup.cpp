@@ -136,6 +136,24 @@ void TVelmor::BuildMenus() {
   MovesLeftPanel.OnClick([this](MenuItem&) { NStatus(); });
   TimePanel.OnClick([this](MenuItem&) { ShowTimeClick(); });
 
+  // Help, the tiles, the options and the Hall of Fame: all in the help window.
+  auto help = [this](MenuItem& item, HelpPage page) { item.OnClick([this, page](MenuItem&) { CallHelp(page); }); };
+  help(Contents1, HelpPage::Help);
+  help(HelpButton, HelpPage::Help);
+  help(WhatsNew1, HelpPage::Whatsnew);
+  help(French1, HelpPage::Francais);
+  help(ViewTiles1, HelpPage::SeeTiles);
+  help(About1, HelpPage::Hello);
+  help(AboutButton, HelpPage::Hello);
+  help(Changeplayername, HelpPage::GoOptions);
+  help(RandomSeed1, HelpPage::GoOptions);
+  help(Halloffame1, HelpPage::GoHall);
+  help(HallFameButton, HelpPage::GoHall);
+  ShowHallFame.OnClick([this](MenuItem&) { ShowHallPanel(); });
+  EnableHall.OnClick([this](MenuItem&) { EnableHallClick(); });
+  TwoPlayerGame1.OnClick([this](MenuItem&) { TwoPlayers(); });
+  Solitaire2player1.OnClick([this](MenuItem&) { TwoPlayers(); });
+
   // The defaults of a first start, before any settings are read.
   for (MenuItem* on : {&Shuffable, &Shadows, &Highlight4, &MahJongg3, &Andromeda, &ShowTime, &Moves, &CoolStatus,
                        &PlayMusic, &PlaySounds, &StartMusic, &StartDirectly, &ShowHallFame, &Toolbar1, &ShowTitle,

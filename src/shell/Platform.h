@@ -65,6 +65,16 @@ class Platform {
   virtual void PresentPanel(const Picture& picture, const Rect& area) = 0;
   // Opens a pop-up menu just below the toolbar button `below`.
   virtual void PopupMenu(MenuItem& menu, const MenuItem& below) = 0;
+  // Draws text with its top-left corner at (x, y) in the named font, background untouched.
+  struct TextStyle {
+    std::string family;
+    int pointSize = 10;
+    bool bold = false, italic = false;
+  };
+  virtual void DrawText(Picture& picture, int x, int y, const std::string& text, const TextStyle& style,
+                        uint32_t colour) = 0;
+  // Shows the help window modally; returns when the player closes it.
+  virtual void ShowHelp() = 0;
   // Plays a wave file without waiting; a new sound cuts off the one playing.
   virtual void PlayWave(const std::string& path) = 0;
   virtual void CloseMainWindow() = 0;

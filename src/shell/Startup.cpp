@@ -1,7 +1,9 @@
 // Start-up, the settings file "Velmor.ini", the view options and shutdown.
 #include <filesystem>
 
+#include "layouts/LayoutFile.h"
 #include "shell/IniFile.h"
+#include "shell/RtfReader.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -35,6 +37,7 @@ bool TVelmor::Init() {
     HofPic = Picture();  // the panel stays plain, as with no picture at all
   if (HofPic.empty()) HofPic.Resize(HofWidth, BoardPictureHeight);
   HofBox.SetVisible(false);
+  if (!ReadHelpTexts()) return false;
   SaveHof = HofPic;
   EditorGhost = Place{-1, -1, -1};
   RedrawBox = NoBox;
@@ -150,6 +153,20 @@ bool TVelmor::Init() {
 
   ActiveTilesetBackground();
   ColorHighlight();
+  return true;
+}
+
+bool TVelmor::ReadHelpTexts() {
+  for (auto [file, html] : {std::pair{"velmor.rtf", &HelpHtml}, std::pair{"whatsnew.rtf", &WhatsNewHtml}}) {
+    std::string text, error;
+    RtfDocument doc;
+    if (!ReadWholeFile(AppFolder + file, text, error) || !ReadRtf(text, doc, error)) {
+      platform.ShowError("The help text \"" + AppFolder + file + "\" could not be read: " + error +
+                         ". Velmor cannot start without it.");
+      return false;
+    }
+    *html = RtfToHtml(doc);
+  }
   return true;
 }
 

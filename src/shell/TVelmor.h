@@ -15,6 +15,7 @@
 #include "board/LayoutShape.h"
 #include "display/Picture.h"
 #include "display/Tileset.h"
+#include "modes/HallOfFame.h"
 #include "shell/MenuItem.h"
 #include "shell/Platform.h"
 
@@ -350,22 +351,63 @@ class TVelmor {
   MenuItem Kanji1{"Kanji1", "&Kanji (classic)"};
   MenuItem Catpats{"Catpats", "Catpats"};
 
-  // ---- Hooks into parts that come later ------------------------------------------------------
-  virtual void ShowPanelHOF() {}           // placeholder until the Hall of Fame panel exists
-  virtual void GameOver() { ShowFond(); }  // placeholder until the end of game exists
+  // ---- End of game, two players, Hall of Fame ------------------------------------------------
+  std::array<HallList, RiversHardList + 1> HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
+  bool NewRecordShowing = false;
+  bool Player2Turn = false;
+  int32_t Player1Millis = 0, Player2Millis = 0;
+  uint32_t Player1TurnStart = 0, Player2TurnStart = 0;
+  void GameOver();
+  void TwoPlayers();
+  void TurnChange();
+  void RefreshTwoPlayerPanel();
+  int32_t RunningMillis(bool player2) const;
+  void AddHall();
+  void ShowPanelHOF();
+  void ShowHallPanel();
+  void EnableHallClick() { EnableHall.Toggle(); }
+  void LoadHallTableFor(int boardNumber, bool padShortValues = false);
+  void LoadHallOfFame();
+  bool SaveHallOfFame();
+  std::string HallPath() const { return AppFolder + "Hallfame.ini"; }
+  std::string HallSection(int list) const;
+  HallList& CurrentHallList();
+  int RankTenTime(int list) const;
+
+  // ---- Help window ----------------------------------------------------------------------------
+  enum class HelpPage { Help, Whatsnew, Hello, Francais, SeeTiles, GoOptions, GoHall };
+  struct HelpWindowState {
+    HelpPage ActivePage = HelpPage::Help;
+    std::string PlayerName, RandomSeed, HallEdit1, HallLabel1;
+    bool NewRecordLook = false;  // label and name field instead of the list chooser and reset
+    std::vector<std::string> LayoutChooser;
+    int ChooserIndex = -1;
+    struct Row {
+      std::string rank, name, time, malus;
+    };
+    std::vector<Row> Scores;
+    Picture Pai{600, 340};  // the tile faces page
+  } Help;
+  void CallHelp(HelpPage page);
+  void GenerateList(int list);
+  void LayoutComboBoxChange(int index);
+  void DeleteHighscoresClick(int index);
+  void HallEdit1Change(const std::string& text);
+  void PlayerNameChange(const std::string& text) { CurrentPlayer = text; }
+  void RandomSeedChange(const std::string& text) { Help.RandomSeed = text; }
+  void FillLayoutChooser();
+  std::string HelpHtml, WhatsNewHtml;  // the two text pages, read at start-up
+  bool ReadHelpTexts();
+
   // One step of an animation: shown at once, then a short wait so the eye can follow it.
   void AnimationStep(int milliseconds) { platform.Pace(milliseconds); }
   static constexpr int DealTileMs = 5;
+
+  // ---- Hooks into parts that come later ------------------------------------------------------
   virtual void MusicSupervision() {}        // placeholder until music plays
-  virtual void RefreshTwoPlayerPanel() {}   // placeholder until the two-player game exists
-  virtual void LoadHallTableFor(int /*boardNumber*/) {}  // placeholder until the Hall of Fame
-  virtual void LoadHallOfFame() {}                        // placeholder until the Hall of Fame
-  virtual void SaveHallOfFame() {}                        // placeholder until the Hall of Fame
-  virtual void TwoPlayers() { RandomSolitaireGame1Click(); }  // placeholder until two players
-  virtual void TurnChange() {}                                // placeholder until two players
+  virtual void FourRivers(bool /*hard*/) { RandomSolitaireGame1Click(); }  // placeholder
   virtual bool CanBeReached(int /*a*/, int /*b*/) { return false; }  // placeholder: flat game
   virtual void EditorClick(Button, int /*x*/, int /*y*/, int /*column*/, int /*row*/) {}  // placeholder: editor
-  virtual void FourRivers(bool /*hard*/) { RandomSolitaireGame1Click(); }  // placeholder
 
  private:
   bool AnimatedDeal() const;

@@ -23,6 +23,8 @@ class Startup : public ::testing::Test {
       std::filesystem::copy_file(DataDir() + "/Layouts/" + layout, dir.path() + "Layouts/" + layout,
                                  std::filesystem::copy_options::overwrite_existing);
     for (const char* tune : {"Autumn", "Night", "River"}) dir.Write(std::string("Musics/") + tune + ".mid", "MThd");
+    dir.Write("velmor.rtf", "{\\rtf1 The rules.\\par}");
+    dir.Write("whatsnew.rtf", "{\\rtf1 Version 5.21.\\par}");
     for (const char* picture : {"Tilesets/bluepai.bmp", "Tilesets/darkpai.bmp", "Backgrounds/kanji.bmp"})
       platform.bitmaps[dir.Write(picture, "BM")] = Picture(400, 600, Rgb(1, 2, 3));
   }

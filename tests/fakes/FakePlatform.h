@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -101,6 +102,25 @@ class FakePlatform : public Platform {
     BitBlt(panel, area.left, area.top, area.width(), area.height(), picture, area.left, area.top, RasterOp::SRCCOPY);
   }
   void PopupMenu(MenuItem& menu, const MenuItem&) override { popups.push_back(menu.Name()); }
+  struct Text {
+    int x, y;
+    std::string text;
+    TextStyle style;
+    uint32_t colour;
+  };
+  std::vector<Text> texts;  // text drawn into pictures, in order
+  int helpShown = 0;
+  std::function<void()> onHelp;  // what the player does while the help window is open
+  void DrawText(Picture& picture, int x, int y, const std::string& text, const TextStyle& style,
+                uint32_t colour) override {
+    texts.push_back({x, y, text, style, colour});
+    // A mark the tests can see: one pixel of the colour at the text's corner.
+    if (x >= 0 && y >= 0 && x < picture.width() && y < picture.height()) picture.set(x, y, colour);
+  }
+  void ShowHelp() override {
+    ++helpShown;
+    if (onHelp) onHelp();
+  }
   void PlayWave(const std::string& path) override { sounds.push_back(path.substr(path.rfind('/') + 1)); }
   void PresentBoard(const Picture& picture, const Rect& area) override {
     presented.push_back(area);

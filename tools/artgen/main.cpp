@@ -2,14 +2,16 @@
 //
 //   velmor-artgen DATA_DIR [--preview DIR]
 //
-// Writes DATA_DIR/Tilesets/{pai,darkpai,bluepai,pai256}.bmp and
-// DATA_DIR/Backgrounds/{kanji.bmp,dragons.bmp,andromeda.jpg,catpats.jpg}. The output depends only
+// Writes DATA_DIR/Tilesets/{pai,darkpai,bluepai,pai256}.bmp,
+// DATA_DIR/Backgrounds/{kanji.bmp,dragons.bmp,andromeda.jpg,catpats.jpg} and the Hall of Fame
+// panel and help page paper, DATA_DIR/{hof.bmp,orange.jpg}. The output depends only
 // on this program, Qt and the fonts named in Glyphs.cpp, so running it again reproduces the files.
 
 #include "Backgrounds.h"
 #include "BmpFile.h"
 #include "Faces.h"
 #include "Glyphs.h"
+#include "Panels.h"
 #include "Preview.h"
 #include "Quantize.h"
 #include "TileSheet.h"
@@ -85,6 +87,10 @@ int main(int argc, char** argv)
         || !writeBmp24(dragonsBackground(), backgrounds + "/dragons.bmp", &error)
         || !writeJpeg(andromedaBackground(), backgrounds + "/andromeda.jpg", &error)
         || !writeJpeg(catPawsBackground(), backgrounds + "/catpats.jpg", &error))
+        return fail(error);
+
+    if (!writeBmp24(hallOfFamePanel(), dataDir + "/hof.bmp", &error)
+        || !writeJpeg(helpPaper(), dataDir + "/orange.jpg", &error))
         return fail(error);
 
     if (!previewDir.isEmpty() && !writePreview(dataDir, previewDir, &error))

@@ -1,0 +1,86 @@
+#include "modes/HallOfFame.h"
+
+#include "base/Text.h"
+
+namespace velmor {
+
+namespace {
+std::string Right4(int value) {
+  std::string s = std::to_string(value);
+  if (s.size() < 4) s.insert(0, 4 - s.size(), ' ');
+  return s;
+}
+
+bool Field(const std::string& entry, size_t from, int& out) {
+  if (entry.size() < from + 4) return false;
+  size_t i = from;
+  while (i < from + 4 && entry[i] == ' ') ++i;
+  if (i == from + 4) return false;
+  int v = 0;
+  for (; i < from + 4; ++i) {
+    if (entry[i] < '0' || entry[i] > '9') return false;
+    v = v * 10 + (entry[i] - '0');
+  }
+  out = v;
+  return true;
+}
+}  // namespace
+
+std::string FillerEntry(int rank) { return "---      " + Right4(60 * rank + 240) + "    0"; }
+
+std::string HallName(std::string_view name) {
+  std::string n(name.substr(0, 8));
+  n.resize(8, ' ');
+  return n;
+}
+
+std::string MakeHallEntry(std::string_view name, int total, int malus) {
+  return HallName(name) + " " + Right4(total) + " " + Right4(malus);
+}
+
+bool EntryTime(const std::string& entry, int& seconds) { return Field(entry, 9, seconds); }
+bool EntryMalus(const std::string& entry, int& seconds) { return Field(entry, 14, seconds); }
+
+bool EntryReadable(const std::string& entry) {
+  int t, m;
+  return entry.size() == HallEntryLength && entry[8] == ' ' && entry[13] == ' ' && EntryTime(entry, t) &&
+         EntryMalus(entry, m);
+}
+
+HallList::HallList() { Reset(); }
+
+void HallList::Reset() {
+  entries[0].clear();
+  for (int r = 1; r <= HallRanks; ++r) entries[static_cast<size_t>(r)] = FillerEntry(r);
+}
+
+bool HallList::IsEmpty() const {
+  for (int r = 1; r <= HallRanks; ++r)
+    if (!Contains(entries[static_cast<size_t>(r)], "--- ")) return false;
+  return true;
+}
+
+int HallList::Add(std::string_view name, int total, int malus) {
+  auto time = [this](int r) {
+    int t = 0;
+    EntryTime(entries[static_cast<size_t>(r)], t);
+    return t;
+  };
+  auto penalty = [this](int r) {
+    int m = 0;
+    EntryMalus(entries[static_cast<size_t>(r)], m);
+    return m;
+  };
+  int pos = HallRanks;
+  for (int r = HallRanks; r >= 1; --r)
+    if (time(r) >= total) pos = r;
+  if (time(pos) == total && penalty(pos) <= malus) {
+    if (pos == HallRanks) return 0;
+    ++pos;
+  }
+  for (int r = HallRanks; r > pos; --r) entries[static_cast<size_t>(r)] = entries[static_cast<size_t>(r) - 1];
+  entries[static_cast<size_t>(pos)] = MakeHallEntry(name, total, malus);
+  return pos;
+}
+
+}  // namespace velmor

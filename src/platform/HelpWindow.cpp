@@ -1,0 +1,231 @@
+#include "platform/HelpWindow.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace velmor {
+
+namespace {
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// A page whose picture background is stretched to the page.
+class BackdropPage : public QWidget {
+ public:
+  BackdropPage(const QPixmap& backdrop, QWidget* parent) : QWidget(parent), backdrop_(backdrop) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    if (backdrop_.isNull())
+      p.fillRect(rect(), QColor(250, 214, 160));
+    else
+      p.drawPixmap(rect(), backdrop_);
+  }
+
+ private:
+  QPixmap backdrop_;
+};
+
+const char* const AboutHtml =
+    "<div style='font-family:\"Courier New\"; font-size:30pt; font-weight:bold; color:#c00000;'>Velmor 5.21</div>"
+    "<p style='font-size:11pt;'>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</p>"
+    "<p>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.<br>"
+    "Thanks to everyone who played the earlier versions and sent ideas and layouts.</p>"
+    "<p><a href='https://velmor.example.org/'>velmor.example.org</a> &nbsp; "
+    "<a href='https://velmor.example.org/layouts/'>More layouts</a><br>"
+    "<a href='mailto:players@velmor.example.org'>players@velmor.example.org</a> &nbsp; "
+    "<a href='mailto:layouts@velmor.example.org'>layouts@velmor.example.org</a></p>";
+
+const char* const FrenchHtml =
+    "<h2 style='color:#8a1010;'>Velmor : le solitaire Mah-Jongg</h2>"
+    "<p>Velmor est un jeu de patience : un tas de 144 tuiles est pos&eacute; sur la table, sur "
+    "plusieurs &eacute;tages.</p>"
+    "<p><b>But du jeu :</b> retirer toutes les tuiles, deux par deux, jusqu'&agrave; vider le plateau.</p>"
+    "<p><b>Tuiles libres :</b> on ne peut prendre qu'une tuile libre, c'est-&agrave;-dire sans tuile "
+    "au-dessus d'elle et avec au moins un c&ocirc;t&eacute;, gauche ou droit, d&eacute;gag&eacute;.</p>"
+    "<p><b>Paires :</b> deux tuiles identiques forment une paire. Les quatre fleurs vont ensemble, "
+    "de m&ecirc;me que les quatre saisons, bien que chacune ait son propre dessin.</p>"
+    "<p style='font-size:8pt;'>Ce jeu est distribu&eacute; tel quel, sans garantie d'aucune sorte.</p>";
+}  // namespace
+
+HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(game) {
+  setWindowTitle("Velmor - Help");
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(616, 438);
+  background_.load(Text(game_.AppFolder + "orange.jpg"));
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(4, 4, 4, 4);
+  pages_ = new QTabWidget(this);
+  column->addWidget(pages_);
+
+  auto textPage = [this](const std::string& html) {
+    auto* view = new QTextBrowser(pages_);
+    view->setReadOnly(true);
+    view->setOpenExternalLinks(true);
+    QPalette tip = view->palette();
+    tip.setColor(QPalette::Base, palette().color(QPalette::ToolTipBase));
+    view->setPalette(tip);
+    view->setHtml(Text(html));
+    return view;
+  };
+  help_ = textPage(game_.HelpHtml);
+  whatsnew_ = textPage(game_.WhatsNewHtml);
+  pages_->addTab(help_, "Help");
+  pages_->addTab(whatsnew_, "What's New");
+  pages_->addTab(PicturePage(AboutHtml, false), "About");
+  pages_->addTab(PicturePage(FrenchHtml, false), "French");
+  pages_->addTab(PicturePage(QString(), true), "Tiles");
+
+  auto* options = new QWidget(pages_);
+  auto* optionsColumn = new QVBoxLayout(options);
+  auto* nameGroup = new QGroupBox("Player Name", options);
+  auto* nameRow = new QHBoxLayout(nameGroup);
+  nameRow->addWidget(new QLabel("Your name", nameGroup));
+  playerName_ = new QLineEdit(nameGroup);
+  playerName_->setMaxLength(8);
+  playerName_->setFont(QFont("Courier New"));
+  nameRow->addWidget(playerName_);
+  connect(playerName_, &QLineEdit::textEdited, this, [this](const QString& t) { game_.PlayerNameChange(t.toStdString()); });
+  auto* seedGroup = new QGroupBox("Random Seed", options);
+  auto* seedColumn = new QVBoxLayout(seedGroup);
+  seedColumn->addWidget(new QLabel("Choose a specific game number (from 1 to 2,147,483,647)", seedGroup));
+  randomSeed_ = new QLineEdit(seedGroup);
+  randomSeed_->setValidator(new QIntValidator(1, 2147483647, randomSeed_));
+  seedColumn->addWidget(randomSeed_);
+  seedColumn->addWidget(new QLabel("Activate the game by clicking File -> Vuvodudo Dazaroviv : New Specific Game", seedGroup));
+  connect(randomSeed_, &QLineEdit::textEdited, this, [this](const QString& t) { game_.RandomSeedChange(t.toStdString()); });
+  optionsColumn->addWidget(nameGroup);
+  optionsColumn->addWidget(seedGroup);
+  optionsColumn->addStretch(1);
+  pages_->addTab(options, "Options");
+
+  auto* hall = new QWidget(pages_);
+  auto* hallColumn = new QVBoxLayout(hall);
+  scores_ = new QTableWidget(10, 4, hall);
+  scores_->setHorizontalHeaderLabels({"Rk", "Name", "Time", "Malus"});
+  scores_->verticalHeader()->hide();
+  scores_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  scores_->setColumnWidth(0, 40);
+  scores_->setColumnWidth(1, 150);
+  scores_->setColumnWidth(2, 100);
+  scores_->setColumnWidth(3, 70);
+  scores_->setFont(QFont("Times New Roman", 11));
+  QPalette table = scores_->palette();
+  table.setColor(QPalette::Base, QColor(188, 188, 222));
+  scores_->setPalette(table);
+  hallColumn->addWidget(scores_);
+  auto* hallRow = new QHBoxLayout();
+  chooser_ = new QComboBox(hall);
+  reset_ = new QPushButton("Reset High Scores", hall);
+  hallLabel_ = new QLabel(hall);
+  hallEdit_ = new QLineEdit(hall);
+  hallEdit_->setMaxLength(8);
+  hallRow->addWidget(chooser_, 1);
+  hallRow->addWidget(reset_);
+  hallRow->addWidget(hallLabel_, 1);
+  hallRow->addWidget(hallEdit_);
+  hallColumn->addLayout(hallRow);
+  connect(chooser_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (filling_) return;
+    game_.LayoutComboBoxChange(i);
+    FillScores();
+  });
+  connect(reset_, &QPushButton::clicked, this, [this] {
+    game_.DeleteHighscoresClick(chooser_->currentIndex());
+    FillScores();
+  });
+  connect(hallEdit_, &QLineEdit::textEdited, this, [this](const QString& t) {
+    game_.HallEdit1Change(t.toStdString());
+    FillScores();
+  });
+  pages_->addTab(hall, "Hall of Fame");
+
+  auto* back = new QPushButton("Return to Velmor", this);
+  back->setDefault(true);
+  connect(back, &QPushButton::clicked, this, &QDialog::accept);
+  auto* bottom = new QHBoxLayout();
+  bottom->addStretch(1);
+  bottom->addWidget(back);
+  bottom->addStretch(1);
+  column->addLayout(bottom);
+}
+
+QWidget* HelpWindow::PicturePage(const QString& html, bool withTiles) {
+  auto* page = new BackdropPage(background_, pages_);
+  auto* column = new QVBoxLayout(page);
+  if (withTiles) {
+    tiles_ = new QLabel(page);
+    tiles_->setAlignment(Qt::AlignCenter);
+    column->addWidget(tiles_);
+  } else {
+    auto* text = new QLabel(html, page);
+    text->setWordWrap(true);
+    text->setOpenExternalLinks(false);
+    text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(text, &QLabel::linkActivated, this, [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+    column->addWidget(text);
+    column->addStretch(1);
+  }
+  return page;
+}
+
+void HelpWindow::FillScores() {
+  filling_ = true;
+  const auto& rows = game_.Help.Scores;
+  for (int r = 0; r < static_cast<int>(rows.size()) && r < 10; ++r) {
+    const auto& row = rows[static_cast<size_t>(r)];
+    const QString cells[] = {Text(row.rank), Text(row.name), Text(row.time), Text(row.malus)};
+    for (int c = 0; c < 4; ++c) {
+      auto* item = new QTableWidgetItem(cells[c]);
+      if (c >= 2) item->setTextAlignment(Qt::AlignCenter);
+      scores_->setItem(r, c, item);
+    }
+  }
+  if (chooser_->count() != static_cast<int>(game_.Help.LayoutChooser.size())) {
+    chooser_->clear();
+    for (const std::string& name : game_.Help.LayoutChooser) chooser_->addItem(Text(name));
+  }
+  chooser_->setCurrentIndex(game_.Help.ChooserIndex);
+  filling_ = false;
+}
+
+void HelpWindow::Refresh() {
+  const TVelmor::HelpWindowState& h = game_.Help;
+  pages_->setCurrentIndex(static_cast<int>(h.ActivePage));
+  playerName_->setText(Text(h.PlayerName));
+  randomSeed_->setText(Text(h.RandomSeed));
+  const QImage pai(reinterpret_cast<const uchar*>(h.Pai.pixels().data()), h.Pai.width(), h.Pai.height(),
+                   QImage::Format_RGB32);
+  tiles_->setPixmap(QPixmap::fromImage(pai));
+  hallEdit_->setText(Text(h.HallEdit1));
+  hallLabel_->setText(Text(h.HallLabel1));
+  hallLabel_->setVisible(h.NewRecordLook);
+  hallEdit_->setVisible(h.NewRecordLook);
+  chooser_->setVisible(!h.NewRecordLook);
+  reset_->setVisible(!h.NewRecordLook);
+  FillScores();
+}
+
+void HelpWindow::Run() {
+  Refresh();
+  exec();
+  hide();
+}
+
+}  // namespace velmor

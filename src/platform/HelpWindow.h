@@ -1,0 +1,50 @@
+// The help window: seven pages over the game object's help state, shown modally.
+#pragma once
+
+#include <QDialog>
+
+#include "shell/TVelmor.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QTextBrowser;
+
+namespace velmor {
+
+class HelpWindow : public QDialog {
+ public:
+  HelpWindow(TVelmor& game, QWidget* parent);
+  // Brings every page up to date with the game's help state, then runs the window modally.
+  void Run();
+  QTabWidget* Pages() const { return pages_; }
+  QTableWidget* Scores() const { return scores_; }
+  QLineEdit* NameField() const { return hallEdit_; }
+  QLabel* RecordLabel() const { return hallLabel_; }
+  QComboBox* Chooser() const { return chooser_; }
+
+ private:
+  void Refresh();
+  void FillScores();
+  QWidget* PicturePage(const QString& html, bool withTiles);
+
+  TVelmor& game_;
+  QTabWidget* pages_ = nullptr;
+  QTextBrowser* help_ = nullptr;
+  QTextBrowser* whatsnew_ = nullptr;
+  QLabel* tiles_ = nullptr;
+  QLineEdit* playerName_ = nullptr;
+  QLineEdit* randomSeed_ = nullptr;
+  QTableWidget* scores_ = nullptr;
+  QComboBox* chooser_ = nullptr;
+  QPushButton* reset_ = nullptr;
+  QLabel* hallLabel_ = nullptr;
+  QLineEdit* hallEdit_ = nullptr;
+  QPixmap background_;
+  bool filling_ = false;
+};
+
+}  // namespace velmor

@@ -1,0 +1,254 @@
+// The end of a game, the two-player game and the Hall of Fame with its side panel.
+#include <filesystem>
+
+#include "base/Format.h"
+#include "base/Text.h"
+#include "shell/IniFile.h"
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+namespace {
+constexpr uint32_t Yellow = Rgb(255, 255, 0), Aqua = Rgb(0, 255, 255), White = Rgb(255, 255, 255);
+}  // namespace
+
+// ---- End of game --------------------------------------------------------------------------
+
+void TVelmor::GameOver() {
+  ShowFond();
+  bool ended = false;
+  if (GameMode == ModeTwoPlayers) {
+    ResultShown = true;
+    WriteScore();
+    Stop();
+    if (Player2Millis < Player1Millis)
+      ShowStatus("Player 2 WON ! Congratulations !");
+    else if (Player2Millis == Player1Millis)
+      ShowStatus("Same score for both players !");
+    else
+      ShowStatus("Player 1 WON ! Congratulations !");
+    IM(ModeGameOver);
+    ended = true;
+  }
+  if (BoardCleared && !ResultShown) {
+    ResultShown = true;
+    WriteScore();
+    Stop();
+    const int total = ElapsedSeconds + PenaltySeconds;
+    std::string message = "Congratulations !! You WON !";
+    if (EnableHall.Checked()) {
+      message = "You WON ! Your time is : " + FormatMinSec(total);
+      IM(ModeGameOver);
+      ResumeMode = ModeGameOver;
+      if (RankTenTime(BoardNumber) > total) {
+        AddHall();
+        ShowPanelHOF();
+        NewRecordShowing = true;
+        CallHelp(HelpPage::GoHall);
+        NewRecordShowing = false;
+      }
+    }
+    ShowStatus(message);
+    ended = true;
+  }
+  if (ended) ResumeMode = ModeGameOver;
+}
+
+// ---- Two players ---------------------------------------------------------------------------
+
+void TVelmor::TwoPlayers() {
+  ColorHighlight();
+  FrameBuffer = BackgroundImage;
+  if (BoardNumber >= 100) {
+    for (int k = 1; k <= LayoutCount; ++k)
+      if (MenuItem* entry = LayoutEntry(k); entry && entry->Checked()) BoardNumber = k;
+  }
+  DealLayout();
+  Player2Turn = false;
+  BoardCleared = ResultShown = false;
+  HintIndex = HintTileA = HintTileB = 0;
+  FirstTile = SecondTile = 0;
+  HoverTile = 0;
+  ElapsedSeconds = 0;
+  Player1Millis = Player2Millis = 0;
+  PauseOffset = 0;
+  StatusBounce = false;
+  HistoryCount = 0;
+  if (GameMode == ModePaused) {
+    Pause1.SetCaption("&Pause");
+    PauseButton.SetCaption("Pause");
+    Pause1.SetEnabled(true);
+  }
+  ShowStatus("Two-Player Solitaire started.");
+  IM(ModeTwoPlayers);
+  if (GameNumber > 0 && RandomSeed1.Checked())
+    ShowStatus("Specific Board started. Random Seed #" + std::to_string(GameNumber));
+  ShowPanelHOF();
+  FullRedraw();
+  StartTick = Player1TurnStart = Player2TurnStart = platform.TickCount();
+}
+
+void TVelmor::TurnChange() {
+  const uint32_t now = platform.TickCount();
+  if (!Player2Turn) {
+    Player2Turn = true;
+    Player1Millis += static_cast<int32_t>(now - Player1TurnStart);
+    Player2TurnStart = now;
+  } else {
+    Player2Turn = false;
+    Player2Millis += static_cast<int32_t>(now - Player2TurnStart);
+    Player1TurnStart = now;
+  }
+}
+
+int32_t TVelmor::RunningMillis(bool player2) const {
+  const uint32_t now = platform.TickCount();
+  if (player2) return Player2Millis + (Player2Turn ? static_cast<int32_t>(now - Player2TurnStart) : 0);
+  return Player1Millis + (!Player2Turn ? static_cast<int32_t>(now - Player1TurnStart) : 0);
+}
+
+void TVelmor::RefreshTwoPlayerPanel() {
+  const Rect area{0, 380, HofWidth, 468};
+  BitBlt(SaveHof, area.left, area.top, area.width(), area.height(), HofPic, area.left, area.top, RasterOp::SRCCOPY);
+  const bool secondHalf = platform.TickCount() % 1000 > 500;
+  const Platform::TextStyle big{"Arial", 18, true, false}, small{"Arial", 10, true, false};
+  if (Player2Turn || secondHalf) platform.DrawText(SaveHof, 4, 380, "PLAY 1", big, Yellow);
+  if (!Player2Turn || secondHalf) platform.DrawText(SaveHof, 4, 422, "PLAY 2", big, Aqua);
+  platform.DrawText(SaveHof, 30, 402, FormatMinSec(RunningMillis(false) / 1000), small, White);
+  platform.DrawText(SaveHof, 30, 444, FormatMinSec(RunningMillis(true) / 1000), small, White);
+  platform.PresentPanel(SaveHof, area);
+}
+
+// ---- Hall of Fame --------------------------------------------------------------------------
+
+HallList& TVelmor::CurrentHallList() {
+  const int list = (BoardNumber >= 1 && BoardNumber <= RiversHardList) ? BoardNumber : 1;
+  return HallOfFame[static_cast<size_t>(list)];
+}
+
+int TVelmor::RankTenTime(int list) const {
+  if (list < 1 || list > RiversHardList) return 0;
+  int t = 0;
+  EntryTime(HallOfFame[static_cast<size_t>(list)].entries[HallRanks], t);
+  return t;
+}
+
+std::string TVelmor::HallSection(int list) const {
+  if (list == RiversEasyList) return "Rivers";
+  if (list == RiversHardList) return "Rivers2";
+  std::string name = list >= 1 && list <= LayoutCount ? LayoutList[static_cast<size_t>(list)] : std::string();
+  std::erase(name, ' ');
+  return name;
+}
+
+void TVelmor::AddHall() {
+  const int rank = CurrentHallList().Add(CurrentPlayer, ElapsedSeconds + PenaltySeconds, PenaltySeconds);
+  if (rank == 0) return;
+  ReachedRank = rank;
+  // A record is kept on disk at once: a crash later in the session must not lose it.
+  SaveHallOfFame();
+}
+
+void TVelmor::LoadHallTableFor(int list, bool padShortValues) {
+  if (list < 1 || list > RiversHardList) return;
+  IniFile ini;
+  std::string error;
+  if (!ini.Load(HallPath(), error)) {
+    platform.ShowError("The Hall of Fame could not be read: " + error + ".");
+    return;
+  }
+  HallList& table = HallOfFame[static_cast<size_t>(list)];
+  const std::string section = HallSection(list);
+  int repaired = 0;
+  for (int r = 1; r <= HallRanks; ++r) {
+    std::string value = ini.ReadString(section, "Rank" + std::to_string(r), FillerEntry(r));
+    // The reader trims a name that began with spaces; hyphens take their place.
+    if (padShortValues && value.size() < HallEntryLength) value.insert(0, HallEntryLength - value.size(), '-');
+    // An entry spoilt by hand would break every later drawing of the list: its rank's filler
+    // stands in for it.
+    if (!EntryReadable(value)) {
+      value = FillerEntry(r);
+      ++repaired;
+    }
+    table.entries[static_cast<size_t>(r)] = value;
+  }
+  if (repaired)
+    platform.ShowMessage("The Hall of Fame of \"" + section + "\" held " + std::to_string(repaired) +
+                         " unreadable entr" + (repaired == 1 ? "y" : "ies") + "; " +
+                         (repaired == 1 ? "it was" : "they were") + " replaced by empty places.");
+}
+
+void TVelmor::LoadHallOfFame() {
+  for (int k = 1; k <= LayoutCount; ++k) LoadHallTableFor(k, true);
+  LoadHallTableFor(RiversEasyList, true);
+  LoadHallTableFor(RiversHardList, true);
+  FillLayoutChooser();
+}
+
+bool TVelmor::SaveHallOfFame() {
+  IniFile ini;
+  std::string error;
+  if (!ini.Load(HallPath(), error)) {
+    platform.ShowError("The Hall of Fame was not saved: " + error + ".");
+    return false;
+  }
+  auto writeList = [&](int list) {
+    const std::string section = HallSection(list);
+    for (int r = 1; r <= HallRanks; ++r)
+      ini.WriteString(section, "Rank" + std::to_string(r), HallOfFame[static_cast<size_t>(list)].entries[static_cast<size_t>(r)]);
+  };
+  for (int k = 1; k <= LayoutCount; ++k) {
+    if (HallOfFame[static_cast<size_t>(k)].IsEmpty())
+      ini.EraseSection(HallSection(k));
+    else
+      writeList(k);
+  }
+  writeList(RiversEasyList);
+  writeList(RiversHardList);
+  if (!ini.Save(error)) {
+    platform.ShowError("The Hall of Fame was not saved: " + error + ".");
+    return false;
+  }
+  return true;
+}
+
+void TVelmor::ShowPanelHOF() {
+  if (!ShowHallFame.Checked()) return;
+  const int dy = GameMode == ModeTwoPlayers ? 20 : ShowCurrentTile.Checked() ? 10 : -20;
+  SaveHof = HofPic;
+  if (GameMode == ModeEditor) {
+    RedrawHOF();
+    return;
+  }
+  platform.DrawText(SaveHof, 21, 50 - dy, "HALL OF", {"Comic Sans MS", 10, true, false}, Yellow);
+  platform.DrawText(SaveHof, 31, 70 - dy, "FAME", {"Comic Sans MS", 10, true, false}, Yellow);
+  const HallList& list = CurrentHallList();
+  for (int i = 1; i <= HallRanks; ++i) {
+    const std::string& entry = list.entries[static_cast<size_t>(i)];
+    const Platform::TextStyle style{"Verdana", 9, true, i == ReachedRank};
+    int time = 0;
+    EntryTime(entry, time);
+    platform.DrawText(SaveHof, 15, 27 * i - dy + 81, entry.substr(0, 8), style, White);
+    platform.DrawText(SaveHof, 39, 27 * i - dy + 94, FormatMinSec(time), style, Aqua);
+  }
+  RedrawHOF();
+}
+
+void TVelmor::ShowHallPanel() {
+  ShowHallFame.Toggle();
+  int left, top, width, height;
+  platform.WindowPlacement(left, top, width, height);
+  if (ShowHallFame.Checked()) {
+    HofBox.SetVisible(true);
+    platform.PlaceWindow(left, top, width + HofWidth, height);
+    ShowPanelHOF();
+    RefreshHallPanel = true;
+  } else {
+    // On a 640-pixel screen the window keeps its width.
+    if (platform.ScreenWidth() > 640) platform.PlaceWindow(left, top, width - HofWidth, height);
+    HofBox.SetVisible(false);
+  }
+  FullRedraw();
+}
+
+}  // namespace velmor

@@ -1,0 +1,128 @@
+// The help window's logic: opening it on a page (the game pauses meanwhile), the tile faces
+// page, the options and the Hall of Fame page.
+#include "base/Format.h"
+#include "base/Text.h"
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+namespace {
+
+struct FacePosition {
+  int first, last, top, left, step;
+};
+// Where each family's faces stand on the tiles page.
+constexpr FacePosition FacePositions[] = {
+    {1, 9, 34, 10, 45}, {10, 18, 114, 10, 45}, {19, 27, 194, 10, 45}, {28, 31, 274, 10, 45},
+    {32, 35, 274, 235, 45}, {39, 40, 34, 440, 45}, {41, 42, 114, 440, 45}, {36, 38, 194, 440, 45},
+};
+
+struct Caption {
+  const char* text;
+  int x, y;
+};
+constexpr Caption FamilyCaptions[] = {
+    {"Craks (4 times each)", 10, 14},    {"Bamboos (4 times each)", 10, 92}, {"Dots (4 times each)", 10, 172},
+    {"Flowers (once each)", 10, 252},    {"Seasons (once each)", 305, 252},  {"Winds (4 times each)", 440, 14},
+    {"Dragons (4 times each)", 440, 172},
+};
+
+}  // namespace
+
+void TVelmor::FillLayoutChooser() {
+  Help.LayoutChooser.clear();
+  for (int k = 1; k <= LayoutCount; ++k) Help.LayoutChooser.push_back(LayoutList[static_cast<size_t>(k)] + " Layout");
+  Help.LayoutChooser.push_back("Voverizo Dadazu (Easy)");
+  Help.LayoutChooser.push_back("Voverizo Dadazu (Hard)");
+  Help.ChooserIndex = BoardNumber >= 100 ? LayoutCount + BoardNumber - 100 : BoardNumber - 1;
+}
+
+void TVelmor::CallHelp(HelpPage page) {
+  if (GameMode == ModeTwoPlayers) return;
+  if (GameMode != ModePaused) PauseClick();
+  GameMode = ModePaused;
+  Help.ActivePage = page;
+  Help.PlayerName = CurrentPlayer;
+  Help.RandomSeed = std::to_string(GameNumber);
+
+  // The faces of the tileset in use, on a white page with the divider line.
+  Help.Pai = Picture(600, 340, Rgb(255, 255, 255));
+  for (const FacePosition& f : FacePositions)
+    for (int face = f.first; face <= f.last; ++face) {
+      const SheetCell cell = FaceCell(face);
+      const int x = f.left + f.step * (face - f.first);
+      BitBlt(Help.Pai, x, f.top, FaceWidth, FaceHeight, TileSheet, 46 * cell.column + 6, 56 * cell.row + 1,
+             RasterOp::SRCCOPY);
+    }
+  Help.Pai.Fill({424, 0, 425, Help.Pai.height()}, Rgb(0, 0, 0));
+  for (const Caption& c : FamilyCaptions) platform.DrawText(Help.Pai, c.x, c.y, c.text, {"Arial", 9, true, false}, 0);
+
+  GenerateList(BoardNumber);
+  Help.HallEdit1 = CurrentPlayer;
+  Help.NewRecordLook = NewRecordShowing;
+  Help.HallLabel1 =
+      NewRecordShowing ? "You reached rank #" + std::to_string(ReachedRank) + ", " + CurrentPlayer + " !" : "";
+
+  platform.ShowHelp();
+
+  // A game number typed on the options page is the one "New Specific Game" deals next.
+  long long typed = 0;
+  if (ParseInt(Help.RandomSeed, typed) && typed >= 1 && typed <= 2147483647) GameNumber = static_cast<int32_t>(typed);
+  if (GameMode == ModePaused) PauseClick();
+}
+
+void TVelmor::GenerateList(int list) {
+  if (list < 1 || list > RiversHardList) return;
+  Help.ChooserIndex = list == RiversEasyList ? LayoutCount : list == RiversHardList ? LayoutCount + 1 : list - 1;
+  Help.Scores.clear();
+  const HallList& table = HallOfFame[static_cast<size_t>(list)];
+  for (int r = 1; r <= HallRanks; ++r) {
+    const std::string& entry = table.entries[static_cast<size_t>(r)];
+    int time = 0, malus = 0;
+    EntryTime(entry, time);
+    EntryMalus(entry, malus);
+    Help.Scores.push_back({std::to_string(r), entry.substr(0, 8), FormatMinSec(time), FormatMinSec(malus)});
+  }
+}
+
+namespace {
+int ListOfChooserIndex(int index, int layoutCount) {
+  if (index < 0) return 0;
+  if (index == layoutCount) return RiversEasyList;
+  if (index == layoutCount + 1) return RiversHardList;
+  return index + 1;
+}
+}  // namespace
+
+void TVelmor::LayoutComboBoxChange(int index) {
+  const int list = ListOfChooserIndex(index, LayoutCount);
+  if (list) GenerateList(list);
+}
+
+void TVelmor::DeleteHighscoresClick(int index) {
+  const int list = ListOfChooserIndex(index, LayoutCount);
+  if (!list) return;
+  if (platform.Confirm("Please confirm...", "Do you really want to remove the Hall of Fame entries for this layout ?"))
+    HallOfFame[static_cast<size_t>(list)].Reset();
+  ShowPanelHOF();
+  GenerateList(list);
+  RefreshHallPanel = true;
+}
+
+void TVelmor::HallEdit1Change(const std::string& text) {
+  Help.HallEdit1 = text;
+  if (text != CurrentPlayer) {
+    CurrentPlayer = text.empty() ? "-" : text;
+    std::string name = CurrentPlayer;
+    if (!name.empty() && name[0] == ' ') name[0] = '-';
+    if (ReachedRank >= 1 && ReachedRank <= HallRanks && BoardNumber >= 1 && BoardNumber <= RiversHardList) {
+      std::string& entry = HallOfFame[static_cast<size_t>(BoardNumber)].entries[static_cast<size_t>(ReachedRank)];
+      entry.replace(0, 8, HallName(name));
+      SaveHallOfFame();  // the record on disk carries its owner's name at once
+    }
+    GenerateList(BoardNumber);
+  }
+  ShowPanelHOF();
+}
+
+}  // namespace velmor
