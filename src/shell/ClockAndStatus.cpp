@@ -122,6 +122,8 @@ void TVelmor::Stop() {
     Pause1.SetCaption("&Pause");
   }
   IM(ModeStopped);
+  // A later resume (the help window closing) must not bring a stopped game back.
+  ResumeMode = ModeStopped;
   ShowFond();
 }
 

@@ -1,0 +1,272 @@
+// The Hall of Fame lists, their file, and how games end.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "modes/HallOfFame.h"
+#include "shell/IniFile.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+TEST(HallList, FillersRankingAndTies) {
+  HallList list;
+  EXPECT_EQ(list.entries[1], "---       300    0");
+  EXPECT_EQ(list.entries[10], "---       840    0");
+  EXPECT_TRUE(list.IsEmpty());
+
+  HallList a;
+  EXPECT_EQ(a.Add("Ann", 299, 0), 1);
+  EXPECT_EQ(a.entries[1], "Ann       299    0");
+  EXPECT_EQ(a.entries[2], FillerEntry(1));  // the old first place moves down
+  EXPECT_EQ(a.entries[10], FillerEntry(9));  // and the old tenth drops out
+  EXPECT_FALSE(a.IsEmpty());
+
+  HallList b;
+  EXPECT_EQ(b.Add("Bo", 300, 0), 2);  // same time and malus as the filler: the older stays ahead
+  HallList c;
+  EXPECT_EQ(c.Add("Cy", 300, 40), 2);
+  EXPECT_EQ(c.Add("Di", 300, 0), 2);  // a smaller malus passes an equal time (not the filler)
+  EXPECT_EQ(c.entries[3], "Cy        300   40");
+
+  HallList d;
+  EXPECT_EQ(d.Add("Eve", 840, 0), 0);  // equal to the tenth: nothing to insert
+  EXPECT_TRUE(d.IsEmpty());
+}
+
+TEST(HallList, NamesAreCutOrPaddedToEight) {
+  EXPECT_EQ(MakeHallEntry("Alexandra", 61, 40), "Alexandr   61   40");
+  EXPECT_EQ(MakeHallEntry("Bob", 1, 0), "Bob         1    0");
+  int t = 0, m = 0;
+  EXPECT_TRUE(EntryTime("Bob         1   40", t));
+  EXPECT_TRUE(EntryMalus("Bob         1   40", m));
+  EXPECT_EQ(t, 1);
+  EXPECT_EQ(m, 40);
+  EXPECT_FALSE(EntryReadable("Bob        1x    0"));
+  EXPECT_FALSE(EntryReadable("Bob"));
+  EXPECT_TRUE(EntryReadable(FillerEntry(7)));
+}
+
+namespace {
+
+class Ending : public ::testing::Test {
+ protected:
+  ScratchFolder dir;
+  FakePlatform platform;
+  TVelmor game{platform, dir.path()};
+
+  void SetUp() override {
+    // "Two Step": tiles 1 and 2 side by side, so one pair wins the game.
+    dir.Write("Layouts/Two Step.lay", FormatLayFile("Two Step", ShapeOf({{4, 4, 1}, {10, 4, 1}})));
+    dir.Write("Layouts/Wide.lay", FormatLayFile("Wide", RowShape(8)));
+    ASSERT_TRUE(game.BuildLayoutList());
+    game.LoadHallOfFame();
+    game.LayoutEntry(1)->Click();
+    ASSERT_EQ(game.Board.TilesLeft, 2);
+  }
+  void ClickTile(int tile) {
+    const Place& p = game.Board.TilePlace[tile];
+    game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                    game.BoardOriginY + TileTop(p.row, p.layer) + 25);
+  }
+  // Plays the only pair after `seconds` and lets the heartbeat notice the empty board.
+  void WinAfter(int seconds) {
+    platform.tick += static_cast<uint32_t>(seconds) * 1000;
+    ClickTile(1);
+    ClickTile(2);
+    ASSERT_EQ(game.Board.TilesLeft, 0);
+    game.Temps();
+  }
+  std::string HallFile() {
+    std::string text, error;
+    ReadWholeFile(dir.path() + "Hallfame.ini", text, error);
+    return text;
+  }
+};
+
+}  // namespace
+
+TEST_F(Ending, AWinWithoutTimeTrackingIsCongratulatedAndStops) {
+  game.EnableHall.SetChecked(false);
+  WinAfter(425);
+  EXPECT_EQ(game.StatusMessage, "Congratulations !! You WON !");
+  EXPECT_EQ(game.GameMode, ModeStopped);
+  EXPECT_EQ(platform.helpShown, 0);
+  EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
+}
+
+TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
+  game.CurrentPlayer = "Zoe";
+  game.PenaltySeconds = 0;
+  bool labelSeen = false;
+  platform.onHelp = [&] {
+    labelSeen = game.Help.HallLabel1 == "You reached rank #1, Zoe !" && game.Help.NewRecordLook &&
+                game.Help.ActivePage == TVelmor::HelpPage::GoHall;
+    game.HallEdit1Change("Zoe Q");  // the player corrects the name on the page
+  };
+  WinAfter(125);
+  EXPECT_EQ(game.StatusMessage, "You WON ! Your time is : 02:05");
+  EXPECT_EQ(platform.helpShown, 1);
+  EXPECT_TRUE(labelSeen);
+  EXPECT_EQ(game.GameMode, ModeGameOver);  // the help window's resume lands on the game's end
+  EXPECT_EQ(game.HallOfFame[1].entries[1], "Zoe Q     125    0");
+  EXPECT_EQ(game.ReachedRank, 1);
+  // The record is on disk already, under the layout's name without spaces.
+  const std::string file = HallFile();
+  EXPECT_NE(file.find("[TwoStep]"), std::string::npos);
+  EXPECT_NE(file.find("Rank1=Zoe Q     125    0"), std::string::npos);
+  EXPECT_NE(file.find("[Rivers]"), std::string::npos);
+  EXPECT_EQ(file.find("[Wide]"), std::string::npos);  // an empty list writes no section
+}
+
+TEST_F(Ending, ATimeEqualToTheTenthIsNotRecorded) {
+  WinAfter(840);
+  EXPECT_EQ(game.StatusMessage, "You WON ! Your time is : 14:00");
+  EXPECT_EQ(platform.helpShown, 0);
+  EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
+  ASSERT_TRUE(game.LayoutEntry(1)->Checked());
+  game.LayoutEntry(1)->Click();
+  WinAfter(839);
+  EXPECT_EQ(platform.helpShown, 1);
+  EXPECT_EQ(game.ReachedRank, 10);
+}
+
+TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
+  game.LayoutEntry(2)->Click();  // eight tiles in a row: four pairs
+  game.Winnable.SetChecked(true);
+  game.TwoPlayerGame1.Click();
+  ASSERT_EQ(game.GameMode, ModeTwoPlayers);
+  EXPECT_EQ(game.StatusMessage, "Two-Player Solitaire started.");
+  const std::vector<Place> order = game.RemovalOrder;
+  const int thinking[] = {10, 8, 12, 9};  // player 1, 2, 1, 2
+  for (int k = 0; k < 4; ++k) {
+    platform.tick += static_cast<uint32_t>(thinking[k]) * 1000;
+    for (int i = 0; i < 2; ++i) {
+      const Place& p = order[static_cast<size_t>(2 * k + i)];
+      game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                      game.BoardOriginY + TileTop(p.row, p.layer) + 25);
+    }
+    EXPECT_EQ(game.Player2Turn, k % 2 == 0) << k;  // each pair hands the turn over
+  }
+  EXPECT_EQ(game.Player1Millis, 22000);
+  EXPECT_EQ(game.Player2Millis, 17000);
+  game.Temps();
+  EXPECT_EQ(game.StatusMessage, "Player 2 WON ! Congratulations !");
+  EXPECT_EQ(game.GameMode, ModeGameOver);
+  EXPECT_TRUE(game.HallOfFame[2].IsEmpty());  // two-player games are not recorded
+  EXPECT_EQ(platform.helpShown, 0);
+}
+
+TEST_F(Ending, EqualThinkingTimesAreADraw) {
+  game.TwoPlayers();
+  platform.tick += 5000;
+  game.TurnChange();
+  platform.tick += 5000;
+  game.TurnChange();
+  game.Board.TilesLeft = 0;
+  game.GameOver();
+  EXPECT_EQ(game.StatusMessage, "Same score for both players !");
+}
+
+TEST_F(Ending, TheTwoPlayerPanelBlinksThePlayerToMove) {
+  game.TwoPlayers();
+  platform.texts.clear();
+  platform.tick = 10'200;  // first half of a second: the player to move is not lit
+  game.Temps();
+  auto drew = [&](const std::string& text) {
+    for (const auto& t : platform.texts)
+      if (t.text == text) return true;
+    return false;
+  };
+  EXPECT_FALSE(drew("PLAY 1"));
+  EXPECT_TRUE(drew("PLAY 2"));
+  platform.texts.clear();
+  platform.tick = 10'700;
+  game.Temps();
+  EXPECT_TRUE(drew("PLAY 1"));
+  EXPECT_TRUE(drew("PLAY 2"));
+}
+
+TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
+  WinAfter(100);
+  ASSERT_NE(HallFile().find("[TwoStep]"), std::string::npos);
+  game.DeleteHighscoresClick(0);  // confirmed
+  EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
+  EXPECT_EQ(platform.questions.back().caption, "Please confirm...");
+  EXPECT_TRUE(game.RefreshHallPanel);
+  game.DeleteHighscoresClick(game.LayoutCount);  // the easy flat game's list
+  ASSERT_TRUE(game.SaveHallOfFame());
+  const std::string file = HallFile();
+  EXPECT_EQ(file.find("[TwoStep]"), std::string::npos);
+  EXPECT_NE(file.find("[Rivers]\r\nRank1=---       300    0"), std::string::npos);
+  EXPECT_NE(file.find("[Rivers2]"), std::string::npos);
+}
+
+TEST_F(Ending, EntriesAreReadBackAndRepairedWhenSpoilt) {
+  dir.Write("Hallfame.ini",
+            "[TwoStep]\r\nRank1= Sam      100    0\r\nRank2=Broken entry!!\r\nRank3=Liz       abc    0\r\n"
+            "[Unrelated]\r\nkeep=this\r\n");
+  game.LoadHallOfFame();
+  const HallList& list = game.HallOfFame[1];
+  EXPECT_EQ(list.entries[1], "-Sam      100    0");  // the trimmed leading space comes back as '-'
+  EXPECT_EQ(list.entries[2], FillerEntry(2));
+  EXPECT_EQ(list.entries[3], FillerEntry(3));
+  ASSERT_EQ(platform.messages.size(), 1u);  // said once for the list
+  EXPECT_NE(platform.messages[0].find("2 unreadable entries"), std::string::npos);
+  ASSERT_TRUE(game.SaveHallOfFame());
+  EXPECT_NE(HallFile().find("[Unrelated]\r\nkeep=this"), std::string::npos);
+}
+
+TEST_F(Ending, ThePanelListsTheCurrentLayout) {
+  game.HallOfFame[1].Add("Mia", 61, 0);
+  platform.texts.clear();
+  game.ShowPanelHOF();
+  ASSERT_GE(platform.texts.size(), 22u);
+  EXPECT_EQ(platform.texts[0].text, "HALL OF");
+  EXPECT_EQ(platform.texts[0].y, 70);  // 50 - (-20)
+  EXPECT_EQ(platform.texts[2].text, "Mia     ");
+  EXPECT_EQ(platform.texts[3].text, "01:01");
+  EXPECT_EQ(platform.texts[3].colour, Rgb(0, 255, 255));
+  game.ShowHallFame.SetChecked(false);
+  platform.texts.clear();
+  game.ShowPanelHOF();
+  EXPECT_TRUE(platform.texts.empty());
+}
+
+TEST_F(Ending, HelpPausesTheGameAndTakesATypedGameNumber) {
+  platform.tick += 30'000;
+  game.Temps();
+  platform.onHelp = [&] {
+    EXPECT_EQ(game.GameMode, ModePaused);
+    platform.tick += 600'000;  // ten minutes reading
+    game.RandomSeedChange("777");
+  };
+  game.Contents1.Click();
+  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.GameNumber, 777);
+  game.Temps();
+  EXPECT_EQ(game.TimeLine.Caption(), "00:30");
+  platform.onHelp = [&] { game.RandomSeedChange("0"); };  // not a game number: ignored
+  game.RandomSeed1.Click();
+  EXPECT_EQ(game.GameNumber, 777);
+  EXPECT_EQ(game.Help.ActivePage, TVelmor::HelpPage::GoOptions);
+
+  game.TwoPlayers();
+  const int shown = platform.helpShown;
+  game.Contents1.Click();  // not during a two-player game
+  EXPECT_EQ(platform.helpShown, shown);
+  game.Stop();
+  game.About1.Click();
+  EXPECT_EQ(game.GameMode, ModeStopped);  // closing the help window does not revive a stopped game
+}
+
+TEST_F(Ending, TogglingThePanelWhilePausedKeepsTheBoardHidden) {
+  game.BackgroundImage.Fill({0, 0, 704, 468}, Rgb(0, 128, 128));
+  game.PauseClick();
+  game.ShowHallFame.Click();
+  EXPECT_EQ(platform.screen, game.BackgroundImage);
+  game.ShowHallFame.Click();
+  EXPECT_EQ(platform.screen, game.BackgroundImage);
+  game.PauseClick();
+  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_FALSE(platform.screen == game.BackgroundImage);
+}
