@@ -41,10 +41,12 @@ class QtPlatform : public Platform {
   void DrawText(Picture& picture, int x, int y, const std::string& text, const TextStyle& style,
                 uint32_t colour) override;
   void ShowHelp() override;
+  MediaPlayer& Media() override { return media_; }
 
  private:
   MainWindow* window_ = nullptr;
   bool technoCursor_ = false;
+  SilentMediaPlayer media_;  // until the sound device lands
 };
 
 // "Description (*.a; *.b)|*.a;*.b" pairs as Qt's "Description (*.a *.b)" filters.

@@ -189,7 +189,7 @@ void TVelmor::NewSpecificGame1Click() {
 
 void TVelmor::NewGame() {
   if (GameMode == ModeRivers || BoardNumber == 100 || BoardNumber == 101)
-    FourRivers(BoardNumber == 101);
+    FourRivers(BoardNumber == RiversHardList);  // the variant last played
   else if (GameMode == ModeTwoPlayers)
     TwoPlayers();
   else

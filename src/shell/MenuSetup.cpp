@@ -152,6 +152,9 @@ void TVelmor::BuildMenus() {
   ShowHallFame.OnClick([this](MenuItem&) { ShowHallPanel(); });
   EnableHall.OnClick([this](MenuItem&) { EnableHallClick(); });
   TwoPlayerGame1.OnClick([this](MenuItem&) { TwoPlayers(); });
+  for (MenuItem* rivers : {&RiversEasy1, &RiversHard1, &MJRiversEasy1, &MJRiversHard1})
+    rivers->OnClick([this](MenuItem& item) { FourRiversClick(item); });
+  AnimateTileRivers.OnClick([this](MenuItem&) { AnimateTileRiversClick(); });
   Solitaire2player1.OnClick([this](MenuItem&) { TwoPlayers(); });
 
   // The defaults of a first start, before any settings are read.

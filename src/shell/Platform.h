@@ -17,6 +17,41 @@ struct FileDialogRequest {
   std::string initialFolder;  // ends with '/'
 };
 
+// The music player: one MIDI tune at a time. Positions and lengths are in the tune's ticks.
+class MediaPlayer {
+ public:
+  virtual ~MediaPlayer() = default;
+  // Opens a tune (closing the one open); false with a reason when it cannot be read or played.
+  virtual bool Open(const std::string& path, std::string& error) = 0;
+  virtual void Close() = 0;
+  virtual bool IsOpen() const = 0;
+  virtual void Play() = 0;         // from the current position
+  virtual void Stop() = 0;         // stops playing and keeps the position
+  virtual void PauseResume() = 0;  // pauses a playing tune, resumes a paused one
+  virtual void Rewind() = 0;       // back to the start
+  virtual long long Start() const = 0;
+  virtual long long Length() const = 0;
+  virtual long long Position() const = 0;
+};
+
+// For a program without sound: nothing opens, nothing plays.
+class SilentMediaPlayer : public MediaPlayer {
+ public:
+  bool Open(const std::string&, std::string& error) override {
+    error = "there is no sound here";
+    return false;
+  }
+  void Close() override {}
+  bool IsOpen() const override { return false; }
+  void Play() override {}
+  void Stop() override {}
+  void PauseResume() override {}
+  void Rewind() override {}
+  long long Start() const override { return 0; }
+  long long Length() const override { return 0; }
+  long long Position() const override { return 0; }
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -75,6 +110,8 @@ class Platform {
                         uint32_t colour) = 0;
   // Shows the help window modally; returns when the player closes it.
   virtual void ShowHelp() = 0;
+  // The music player; every call is harmless when there is no sound device.
+  virtual MediaPlayer& Media() = 0;
   // Plays a wave file without waiting; a new sound cuts off the one playing.
   virtual void PlayWave(const std::string& path) = 0;
   virtual void CloseMainWindow() = 0;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -374,6 +375,18 @@ class TVelmor {
   HallList& CurrentHallList();
   int RankTenTime(int list) const;
 
+  // ---- Voverizo Dadazu -------------------------------------------------------------------------
+  struct MovingTileState {
+    int tile = 0, column = 0, row = 0;
+  } MovingTile;
+  static constexpr int RiverSlideMs = 10;
+  // Deals the flat game; `state` replaces the clock seed (for velmor-cli).
+  void FourRivers(bool hard, std::optional<uint32_t> state = std::nullopt);
+  void FourRiversClick(MenuItem& item) { FourRivers(item.Caption().find("Easy") == std::string::npos); }
+  bool CanBeReached(int a, int b);
+  void MoveRiverTiles(int column, int row, int layer);
+  void AnimateTileRiversClick() { AnimateTileRivers.Toggle(); }
+
   // ---- Help window ----------------------------------------------------------------------------
   enum class HelpPage { Help, Whatsnew, Hello, Francais, SeeTiles, GoOptions, GoHall };
   struct HelpWindowState {
@@ -405,13 +418,15 @@ class TVelmor {
 
   // ---- Hooks into parts that come later ------------------------------------------------------
   virtual void MusicSupervision() {}        // placeholder until music plays
-  virtual void FourRivers(bool /*hard*/) { RandomSolitaireGame1Click(); }  // placeholder
-  virtual bool CanBeReached(int /*a*/, int /*b*/) { return false; }  // placeholder: flat game
+
   virtual void EditorClick(Button, int /*x*/, int /*y*/, int /*column*/, int /*row*/) {}  // placeholder: editor
 
  private:
   bool AnimatedDeal() const;
   bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name);
+  enum class Direction { Right, Left, Down, Up };
+  bool RiverSearch(int level, bool horizontal, int c, int r, int layer, const Place& target);
+  bool RiverRun(int level, Direction d, int c, int r, int layer, const Place& target);
   void ClearHover();
   bool LoadPicture(const std::string& path, bool jpeg, Picture& out);
   void ShowTileset(MenuItem* item);

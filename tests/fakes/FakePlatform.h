@@ -13,6 +13,52 @@
 
 namespace velmor {
 
+// A music player that plays nothing: the test moves the position by hand.
+class FakeMediaPlayer : public MediaPlayer {
+ public:
+  std::string opened;  // path of the tune open, empty when none
+  bool playing = false, failOpen = false;
+  long long start = 0, length = 1000, position = 0;
+  std::vector<std::string> log;  // calls, in order
+
+  bool Open(const std::string& path, std::string& error) override {
+    log.push_back("open " + path.substr(path.rfind('/') + 1));
+    if (failOpen) {
+      error = "no tune device";
+      return false;
+    }
+    opened = path;
+    position = 0;
+    playing = false;
+    return true;
+  }
+  void Close() override {
+    log.push_back("close");
+    opened.clear();
+    playing = false;
+  }
+  bool IsOpen() const override { return !opened.empty(); }
+  void Play() override {
+    log.push_back("play");
+    playing = IsOpen();
+  }
+  void Stop() override {
+    log.push_back("stop");
+    playing = false;
+  }
+  void PauseResume() override {
+    log.push_back("pause");
+    playing = !playing && IsOpen();
+  }
+  void Rewind() override {
+    log.push_back("rewind");
+    position = start;
+  }
+  long long Start() const override { return start; }
+  long long Length() const override { return length; }
+  long long Position() const override { return position; }
+};
+
 class FakePlatform : public Platform {
  public:
   uint32_t tick = 1000;
@@ -121,6 +167,8 @@ class FakePlatform : public Platform {
     ++helpShown;
     if (onHelp) onHelp();
   }
+  FakeMediaPlayer media;
+  MediaPlayer& Media() override { return media; }
   void PlayWave(const std::string& path) override { sounds.push_back(path.substr(path.rfind('/') + 1)); }
   void PresentBoard(const Picture& picture, const Rect& area) override {
     presented.push_back(area);

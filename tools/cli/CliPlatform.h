@@ -34,6 +34,12 @@ class CliPlatform : public Platform {
   void PlayWave(const std::string&) override {}
   void DrawText(Picture&, int, int, const std::string&, const TextStyle&, uint32_t) override {}
   void ShowHelp() override {}
+  MediaPlayer& Media() override { return media_; }
+
+ private:
+  SilentMediaPlayer media_;
+
+ public:
 
   bool errorShown = false;
 };

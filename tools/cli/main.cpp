@@ -21,7 +21,8 @@ const char* const Usage =
     "  velmor-cli layout FILE\n"
     "  velmor-cli deal FILE --game N [--winnable] [--vertical]\n"
     "  velmor-cli render FILE --game N [--winnable] --tileset PATH --background PATH|none\n"
-    "             [--no-shadows] [--highlight K --hover T] [--pick T] --out OUT.png\n";
+    "             [--no-shadows] [--highlight K --hover T] [--pick T] --out OUT.png\n"
+    "  velmor-cli rivers easy|hard --state S\n";
 
 int Fail(const std::string& message) {
   std::cerr << "velmor-cli: " << message << '\n';
@@ -142,6 +143,42 @@ int DealCommand(const std::vector<std::string>& args) {
   return 0;
 }
 
+int RiversCommand(const std::vector<std::string>& args) {
+  long long state = -1;
+  std::string variant;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--state") {
+      if (i + 1 >= args.size() || !ParseInt(args[i + 1], state) || state < 0 || state > 4294967295LL)
+        return Fail("--state needs a number from 0 to 4294967295");
+      ++i;
+    } else if ((args[i] == "easy" || args[i] == "hard") && variant.empty()) {
+      variant = args[i];
+    } else {
+      return Fail("unexpected argument \"" + args[i] + "\"\n" + Usage);
+    }
+  }
+  if (variant.empty() || state < 0) return Fail(std::string("rivers needs easy or hard and --state S\n") + Usage);
+
+  CliPlatform platform;
+  TVelmor velmor(platform, ".");
+  velmor.AnimateTileRivers.SetChecked(false);  // the search must leave the board as dealt
+  velmor.FourRivers(variant == "hard", static_cast<uint32_t>(state));
+  const int tiles = variant == "hard" ? 144 : 84;
+  for (int t = 1; t <= tiles; ++t) {
+    const Place& p = velmor.Board.TilePlace[static_cast<size_t>(t)];
+    std::cout << t << ' ' << p.column << ' ' << p.row << ' ' << p.layer << '\n';
+  }
+  std::cout << "reachable:";
+  for (int a = 1; a <= tiles; ++a)
+    for (int b = a + 1; b <= tiles; ++b)
+      if (MatchGroup(a) == MatchGroup(b) &&
+          velmor.Board.TilePlace[static_cast<size_t>(a)].layer == velmor.Board.TilePlace[static_cast<size_t>(b)].layer &&
+          velmor.CanBeReached(a, b))
+        std::cout << ' ' << a << '-' << b;
+  std::cout << '\n';
+  return platform.errorShown ? 1 : 0;
+}
+
 int RenderCommand(const std::vector<std::string>& args) {
   DealOptions o;
   if (!ParseDealOptions(args, true, o)) return 1;
@@ -187,6 +224,7 @@ int main(int argc, char** argv) {
   if (command == "layout") return LayoutCommand(args);
   if (command == "deal") return DealCommand(args);
   if (command == "render") return RenderCommand(args);
+  if (command == "rivers") return RiversCommand(args);
   if (command == "--help" || command == "-h") {
     std::cout << Usage;
     return 0;
