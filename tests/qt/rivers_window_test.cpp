@@ -1,0 +1,51 @@
+// The flat game played in the real window by clicks, to its end.
+#include "WindowFixture.h"
+#include "board/Grid.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+TEST_F(GameWindow, AnEasyFlatGameIsPlayedToItsEndByClicks) {
+  ASSERT_TRUE(Start());
+  game->AnimateTileRivers.SetChecked(false);
+  game->EnableHall.SetChecked(false);  // no record page to close at the end
+  window->ActionOf(game->RiversEasy1)->trigger();
+  ASSERT_EQ(game->GameMode, ModeRivers);
+  if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
+    window->grab().save(QString("%1/rivers-easy.png").arg(QString(dir)));
+  PictureView* board = window->Board();
+  auto click = [&](int tile) {
+    const Place& p = game->Board.TilePlace[tile];
+    const QPoint face(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                      game->BoardOriginY + TileTop(p.row, p.layer) + 25);
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);
+  };
+  for (int round = 0; round < 400 && game->Board.TilesLeft > 0; ++round) {
+    bool removed = false;
+    for (int a = 1; a <= 84 && !removed; ++a)
+      for (int b = a + 1; b <= 84 && !removed; ++b) {
+        if (MatchGroup(a) != MatchGroup(b) || game->Board.TilePlace[a].empty() || game->Board.TilePlace[b].empty())
+          continue;
+        if (!game->CanBeReached(b, a)) continue;
+        const int before = game->Board.TilesLeft;
+        click(a);
+        click(b);
+        ASSERT_EQ(game->Board.TilesLeft, before - 2);
+        removed = true;
+      }
+    if (!removed) QTest::mouseClick(window->ButtonOf(game->ShuffleButton), Qt::LeftButton);  // stuck: reshuffle
+  }
+  EXPECT_EQ(game->Board.TilesLeft, 0);
+  QTest::qWait(1100);  // the heartbeat notices the empty board
+  EXPECT_EQ(game->GameMode, ModeStopped);
+  EXPECT_EQ(game->StatusMessage.substr(0, 15), "Congratulations");
+}
+
+TEST_F(GameWindow, TheHardFlatBoardHasTwoFullLayers) {
+  ASSERT_TRUE(Start());
+  window->ActionOf(game->RiversHard1)->trigger();
+  EXPECT_EQ(game->Board.TilesLeft, 144);
+  EXPECT_GT(TilePixelsOnScreen(), 100000);
+  if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
+    window->grab().save(QString("%1/rivers-hard.png").arg(QString(dir)));
+}
