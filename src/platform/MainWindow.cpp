@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -131,6 +132,27 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   buttons->addStretch(1);
   column->addWidget(tools_);
 
+  // The editor's panel takes the toolbar's place while a layout is being built.
+  editorPanel_ = new QFrame(central);
+  editorPanel_->setAutoFillBackground(true);
+  editorPanel_->setFixedHeight(33);
+  auto* panelRow = new QHBoxLayout(editorPanel_);
+  panelRow->setContentsMargins(8, 2, 8, 2);
+  panelRow->addWidget(new QLabel("Tiles left", editorPanel_));
+  auto* counter = new QLabel(editorPanel_);
+  counter->setMinimumWidth(40);
+  counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  labels_[&game_.Label40] = counter;
+  panelRow->addWidget(counter);
+  panelRow->addSpacing(20);
+  panelRow->addWidget(new QLabel("Layout Name", editorPanel_));
+  layoutName_ = new QLineEdit(editorPanel_);
+  panelRow->addWidget(layoutName_, 1);
+  connect(layoutName_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    game_.Edit1.SetCaption(text.toStdString());
+  });
+  column->addWidget(editorPanel_);
+
   auto* row = new QHBoxLayout();
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
@@ -162,11 +184,12 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     Sync(*panel);
   }
 
-  for (MenuItem* menu : game_.VO.Items()) {
-    QMenu* m = menuBar()->addMenu(Text(menu->Caption()));
-    menus_[menu] = m;
-    BuildMenu(m, *menu);
-  }
+  for (MenuItem* root : {&game_.VO, &game_.EditorMenu})
+    for (MenuItem* menu : root->Items()) {
+      QMenu* m = menuBar()->addMenu(Text(menu->Caption()));
+      menus_[menu] = m;
+      BuildMenu(m, *menu);
+    }
   // Menu entries that do what a toolbar button does show that button's picture.
   const std::pair<MenuItem*, MenuItem*> pictures[] = {
       {&game_.RandomSolitaireGame1, &game_.ExplorerButton1}, {&game_.TwoPlayerGame1, &game_.ExplorerButton1},
@@ -184,8 +207,12 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     else
       Sync(item);
   };
-  for (MenuItem* root : {&game_.VO, &game_.Tools, &game_.LigneStatus, &game_.HofBox, &game_.NewPopup})
+  for (MenuItem* root : {&game_.VO, &game_.Tools, &game_.LigneStatus, &game_.HofBox, &game_.NewPopup,
+                          &game_.EditorMenu, &game_.EditorPanel})
     root->SetObserver(observe);
+  ShowMenuBarOf(game_.VO, game_.VO.Visible());
+  ShowMenuBarOf(game_.EditorMenu, game_.EditorMenu.Visible());
+  Sync(game_.EditorPanel);
 
   connect(&timer_, &QTimer::timeout, this, [this] { game_.Temps(); });
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -273,11 +300,33 @@ void MainWindow::Sync(MenuItem& item) {
     FitContent();
   }
   if (&item == &game_.CoolToolbar || &item == &game_.FlatButtons) ApplyToolbarLook();
+  if (&item == &game_.VO || &item == &game_.EditorMenu) ShowMenuBarOf(item, item.Visible());
+  if (&item == &game_.EditorPanel && editorPanel_) {
+    editorPanel_->setVisible(item.Visible());
+    FitContent();
+  }
+  if (&item == &game_.Edit1 && layoutName_ && layoutName_->text() != Text(item.Caption()))
+    layoutName_->setText(Text(item.Caption()));
 }
 
 void MainWindow::ApplyToolbarLook() {
   tools_->SetWallpaper(game_.CoolToolbar.Checked() ? MakeToolBitmap() : QPixmap());
   for (auto& [item, button] : buttons_) button->setAutoRaise(game_.FlatButtons.Checked());
+}
+
+// One menu bar shows at a time; the hidden one's shortcuts must not fire (both use Ctrl+S and
+// Ctrl+X for different things).
+void MainWindow::ShowMenuBarOf(MenuItem& root, bool shown) {
+  std::function<void(MenuItem&)> walk = [&](MenuItem& menu) {
+    for (MenuItem* item : menu.Items()) {
+      if (QAction* action = ActionOf(*item))
+        action->setShortcut(shown && !item->ShortCut().empty() ? QKeySequence(Text(item->ShortCut())) : QKeySequence());
+      walk(*item);
+    }
+  };
+  for (MenuItem* menu : root.Items())
+    if (const auto m = menus_.find(menu); m != menus_.end()) m->second->menuAction()->setVisible(shown);
+  walk(root);
 }
 
 int MainWindow::ToolbarHeight() const { return tools_->height(); }

@@ -14,6 +14,7 @@
 #include "shell/TVelmor.h"
 
 class QActionGroup;
+class QLineEdit;
 class QMenu;
 class QStatusBar;
 
@@ -80,6 +81,9 @@ class MainWindow : public QMainWindow {
   PictureView* board_ = nullptr;
   PictureView* hof_ = nullptr;
   TWallpaper* tools_ = nullptr;
+  QWidget* editorPanel_ = nullptr;
+  QLineEdit* layoutName_ = nullptr;
+  void ShowMenuBarOf(MenuItem& root, bool shown);
   QStatusBar* status_ = nullptr;
   QTimer timer_;
   bool closing_ = false;

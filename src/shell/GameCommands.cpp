@@ -77,6 +77,13 @@ void TVelmor::DealLayout() {
   Board.TilesLeft = n;
   Board.TileCount = TileTotal;
   for (auto& p : Board.TilePlace) p = Place{};
+  if (GameMode == ModeEditor) {
+    // The editor's heap is unfinished by nature (any count, odd too): its tiles are only
+    // numbered, never dealt, and all look blank.
+    int t = 0;
+    for (const Place& p : BuildPositionList(Board.BoardGrid)) Board.PutTile(++t, p);
+    return;
+  }
   if (!IsDealableCount(n)) {
     // Layout readers refuse such shapes; this only guards against a shape built some other way.
     MarkLayoutPositions(Board.BoardGrid, LayoutShape{});

@@ -233,6 +233,7 @@ void TVelmor::ResolveLayoutPath() {
 }
 
 bool TVelmor::SaveLayout() {
+  SaveFailed = false;
   const std::string oldPath = LayoutPath;
   if (LayoutPath.empty()) {
     const auto chosen = platform.SaveFileDialog(
@@ -246,6 +247,7 @@ bool TVelmor::SaveLayout() {
   if (!WriteFileAtomically(LayoutPath, FormatLayFile(LayoutName, Shape), error)) {
     platform.ShowError("The layout was not saved: " + error + ".");
     LayoutPath = oldPath;
+    SaveFailed = true;
     return false;
   }
   IM(ModeNoGame);

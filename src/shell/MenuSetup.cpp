@@ -157,6 +157,24 @@ void TVelmor::BuildMenus() {
   AnimateTileRivers.OnClick([this](MenuItem&) { AnimateTileRiversClick(); });
   Solitaire2player1.OnClick([this](MenuItem&) { TwoPlayers(); });
 
+  // The layout editor: its own menu bar and panel.
+  CreateLayout1.OnClick([this](MenuItem&) { CreateLayout1Click(); });
+  Editlayout1.OnClick([this](MenuItem&) { Editlayout1Click(); });
+  for (MenuItem* item : {&Save1, &SaveAs1, &TryIt1})
+    EditorExit.Add(item->OnClick([this](MenuItem& i) { SaveandexitClick(i); }));
+  EditorExit.AddSeparator();
+  EditorExit.Add(Cancel2.OnClick([this](MenuItem&) { Cancel2Click(); }));
+  MoveBoard1.Add(Movetoleft1.OnClick([this](MenuItem&) { MoveBoard(-1, 0); }));
+  MoveBoard1.Add(Movetoright1.OnClick([this](MenuItem&) { MoveBoard(1, 0); }));
+  MoveBoard1.Add(Movetotop1.OnClick([this](MenuItem&) { MoveBoard(0, -1); }));
+  MoveBoard1.Add(Movetobottom1.OnClick([this](MenuItem&) { MoveBoard(0, 1); }));
+  EditorMenu.Add(EditorExit);
+  EditorMenu.Add(MoveBoard1);
+  EditorMenu.SetVisible(false);
+  EditorPanel.Add(Label40);
+  EditorPanel.Add(Edit1);
+  EditorPanel.SetVisible(false);
+
   // The defaults of a first start, before any settings are read.
   for (MenuItem* on : {&Shuffable, &Shadows, &Highlight4, &MahJongg3, &Andromeda, &ShowTime, &Moves, &CoolStatus,
                        &PlayMusic, &PlaySounds, &StartMusic, &StartDirectly, &ShowHallFame, &Toolbar1, &ShowTitle,

@@ -250,7 +250,7 @@ void TVelmor::FormCloseQuery() {
 
 void TVelmor::Toolbar1Click() {
   Toolbar1.Toggle();
-  Tools.SetVisible(Toolbar1.Checked());
+  (GameMode == ModeEditor ? EditorPanel : Tools).SetVisible(Toolbar1.Checked());
   int left, top, width, height;
   platform.WindowPlacement(left, top, width, height);
   platform.PlaceWindow(left, top, width, height + (Toolbar1.Checked() ? 1 : -1) * platform.ToolbarHeight());

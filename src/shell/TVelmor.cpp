@@ -18,7 +18,7 @@ MenuItem* Find(MenuItem& root, const std::string& name) {
 }  // namespace
 
 MenuItem* TVelmor::FindItem(const std::string& name) {
-  for (MenuItem* root : {&VO, &Tools, &NewPopup, &LigneStatus, &HofBox})
+  for (MenuItem* root : {&VO, &Tools, &NewPopup, &LigneStatus, &HofBox, &EditorMenu, &EditorPanel})
     if (MenuItem* found = Find(*root, name)) return found;
   return nullptr;
 }

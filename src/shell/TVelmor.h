@@ -375,6 +375,32 @@ class TVelmor {
   HallList& CurrentHallList();
   int RankTenTime(int list) const;
 
+  // ---- Layout editor ------------------------------------------------------------------------
+  int32_t TilesToPlace = 0;
+  MenuItem EditorMenu{"EditorMenu", ""};  // shown in the menu bar instead of VO while editing
+  MenuItem EditorExit{"EditorExit", "Exit"};
+  MenuItem Save1{"Save1", "Save"};
+  MenuItem SaveAs1{"SaveAs1", "Save as..."};
+  MenuItem TryIt1{"TryIt1", "Try it"};
+  MenuItem Cancel2{"Cancel2", "Exit"};
+  MenuItem MoveBoard1{"MoveBoard1", "Move Board"};
+  MenuItem Movetoleft1{"Movetoleft1", "Move to left <", "Ctrl+S"};
+  MenuItem Movetoright1{"Movetoright1", "Move to right >", "Ctrl+D"};
+  MenuItem Movetotop1{"Movetotop1", "Move to top /\\", "Ctrl+E"};
+  MenuItem Movetobottom1{"Movetobottom1", "Move to bottom \\/", "Ctrl+X"};
+  MenuItem EditorPanel{"EditorPanel", ""};  // shown in place of the toolbar while editing
+  MenuItem Label40{"Label40", "144"};
+  MenuItem Edit1{"Edit1", ""};             // the layout's name, as typed
+  void CreateLayout1Click() { EnterEditor(true); }
+  void Editlayout1Click() { EnterEditor(false); }
+  void EnterEditor(bool create);
+  void EditorClick(Button button, int x, int y, int column, int row);
+  void SaveandexitClick(MenuItem& sender);
+  void Cancel2Click();
+  void MoveBoard(int dc, int dr);
+  bool EditorStartedEmpty = false;  // "Create Layout": the first "Save" asks for a name
+  bool SaveFailed = false;          // the last SaveLayout could not write its file
+
   // ---- Voverizo Dadazu -------------------------------------------------------------------------
   struct MovingTileState {
     int tile = 0, column = 0, row = 0;
@@ -419,7 +445,7 @@ class TVelmor {
   // ---- Hooks into parts that come later ------------------------------------------------------
   virtual void MusicSupervision() {}        // placeholder until music plays
 
-  virtual void EditorClick(Button, int /*x*/, int /*y*/, int /*column*/, int /*row*/) {}  // placeholder: editor
+
 
  private:
   bool AnimatedDeal() const;

@@ -8,17 +8,10 @@ using namespace velmor::test;
 
 namespace {
 
-class EditorSpy : public TVelmor {
- public:
-  using TVelmor::TVelmor;
-  std::vector<Button> editorClicks;
-  void EditorClick(Button b, int, int, int, int) override { editorClicks.push_back(b); }
-};
-
 class Pointer : public ::testing::Test {
  protected:
   FakePlatform platform;
-  EditorSpy game{platform, "/app/"};
+  TVelmor game{platform, "/app/"};
 
   void SetUp() override {
     game.GameMode = ModeSolitaire;
@@ -124,10 +117,12 @@ TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
 
 TEST_F(Pointer, RightClicksInTheEditorGoToTheEditor) {
   game.GameMode = ModeEditor;
-  game.ButtonDown(TVelmor::Button::Secondary, game.BoardOriginX + 300, game.BoardOriginY + 300);
-  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + 300, game.BoardOriginY + 300);
-  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + 900, game.BoardOriginY + 300);  // off
-  EXPECT_EQ(game.editorClicks, (std::vector<TVelmor::Button>{TVelmor::Button::Secondary, TVelmor::Button::Primary}));
+  game.TilesToPlace = 144 - 8;
+  MoveTo(1, 26, 40);
+  game.ButtonDown(TVelmor::Button::Secondary, game.BoardOriginX + TileLeft(4, 1) + 26,
+                  game.BoardOriginY + TileTop(4, 1) + 40);
+  EXPECT_TRUE(game.Board.TilePlace[1].empty());  // taken away, not a dropped selection
+  EXPECT_EQ(game.TilesToPlace, 144 - 7);
 }
 
 TEST_F(Pointer, NewButtonPopupAndTheCoolMouse) {

@@ -1,0 +1,50 @@
+// The sound device: MIDI tunes through a General MIDI synthesizer, and one wave effect at a
+// time on top. Nothing is opened before the first sound is asked for, so start-up stays quick
+// and a game that stays mute never touches the device.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "shell/Platform.h"
+
+namespace velmor {
+
+// Owns the one audio device of the process; make a single instance.
+//
+// With no usable device the first call says so once on standard error, and from then on the
+// game runs silently: PlayWave succeeds without a sound, Open fails with "no sound device ...",
+// every other call does nothing. Without the soundfont the effects still play and Open fails
+// with "no General MIDI soundfont found at ...".
+class Audio : public MediaPlayer {
+ public:
+  static constexpr const char* DefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+  explicit Audio(std::string soundFont = DefaultSoundFont);
+  ~Audio() override;
+  Audio(const Audio&) = delete;
+  Audio& operator=(const Audio&) = delete;
+
+  bool Open(const std::string& path, std::string& error) override;
+  void Close() override;
+  bool IsOpen() const override;
+  void Play() override;
+  void Stop() override;
+  void PauseResume() override;
+  void Rewind() override;
+  // Positions are in the tune's ticks. Once a tune has played to its end, Position stays at
+  // Start() + Length() until Rewind or Open.
+  long long Start() const override;
+  long long Length() const override;
+  long long Position() const override;
+
+  // Starts a wave file and returns at once; it cuts off the effect still sounding. False with a
+  // reason when the file cannot be read or is not a wave the mixer knows.
+  bool PlayWave(const std::string& path, std::string& error);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace velmor

@@ -1,0 +1,469 @@
+// The sound device with the real mixer and synthesizer. The process runs under SDL's dummy
+// driver, which pulls audio at the pace of a sound card that plays nothing; tests that need
+// another driver run their body in a forked child, which sees a fresh SDL.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/Audio.h"
+
+namespace velmor {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+const fs::path DataDir = VELMOR_DATA_DIR;
+
+std::vector<std::string> ShippedTunes() {
+  std::vector<std::string> tunes;
+  for (const auto& entry : fs::directory_iterator(DataDir / "Musics"))
+    if (entry.path().extension() == ".mid") tunes.push_back(entry.path().string());
+  std::sort(tunes.begin(), tunes.end());
+  return tunes;
+}
+
+std::string TestName(const testing::TestParamInfo<std::string>& info) {
+  return fs::path(info.param).stem().string();
+}
+
+// Polls until `done` holds; the bound only keeps a broken player from hanging the run.
+bool WaitFor(const std::function<bool()>& done) {
+  const auto giveUp = std::chrono::steady_clock::now() + 30s;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > giveUp) return false;
+    std::this_thread::sleep_for(5ms);
+  }
+  return true;
+}
+
+class Scratch {
+ public:
+  Scratch() : dir_(fs::temp_directory_path() / ("velmor-audio-" + std::to_string(::getpid()))) {
+    fs::create_directories(dir_);
+  }
+  ~Scratch() {
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    const fs::path file = dir_ / name;
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file.string();
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+ private:
+  fs::path dir_;
+};
+
+// ---- Reading a Standard MIDI File's timing, independently of FluidSynth ----
+
+struct Timing {
+  int division = 0;
+  std::map<long long, double> tempo;  // tick -> microseconds per quarter note
+  long long endTick = 0;              // the last event of the longest track
+
+  double Seconds(long long tick) const {
+    double seconds = 0, usPerQuarter = 500000;
+    long long at = 0;
+    for (const auto& [change, us] : tempo) {
+      if (change >= tick) break;
+      seconds += (change - at) * usPerQuarter / division / 1e6;
+      at = change;
+      usPerQuarter = us;
+    }
+    return seconds + (tick - at) * usPerQuarter / division / 1e6;
+  }
+};
+
+Timing ReadTiming(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<unsigned char> b{std::istreambuf_iterator<char>(in), {}};
+  size_t at = 0;
+  auto need = [&](size_t n) {
+    if (at + n > b.size()) throw std::runtime_error(path + ": runs past its end");
+  };
+  auto big = [&](int n) {
+    need(n);
+    uint32_t v = 0;
+    while (n--) v = v << 8 | b[at++];
+    return v;
+  };
+  auto variable = [&] {
+    uint32_t v = 0;
+    for (;;) {
+      need(1);
+      const unsigned char c = b[at++];
+      v = v << 7 | (c & 0x7F);
+      if (!(c & 0x80)) return v;
+    }
+  };
+  if (big(4) != 0x4D546864 || big(4) != 6) throw std::runtime_error(path + ": no MThd header");
+  Timing t;
+  big(2);
+  const int tracks = int(big(2));
+  t.division = int(big(2));
+  for (int track = 0; track < tracks; ++track) {
+    if (big(4) != 0x4D54726B) throw std::runtime_error(path + ": a chunk that is not MTrk");
+    const size_t end = at + big(4);
+    long long tick = 0;
+    unsigned char status = 0;
+    while (at < end) {
+      tick += variable();
+      need(1);
+      if (b[at] & 0x80) status = b[at++];
+      if (status == 0xFF) {
+        need(1);
+        const unsigned char type = b[at++];
+        const uint32_t length = variable();
+        need(length);
+        if (type == 0x51 && length == 3) t.tempo[tick] = b[at] << 16 | b[at + 1] << 8 | b[at + 2];
+        at += length;
+      } else if (status == 0xF0 || status == 0xF7) {
+        at += variable();
+      } else {
+        at += (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
+      }
+    }
+    t.endTick = std::max(t.endTick, tick);
+  }
+  return t;
+}
+
+// Half a second at 120 a minute: one quarter note sounding for the first eighth.
+std::string ShortTune() {
+  const std::string events = std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7) +  // tempo 500000
+                             std::string("\x00\xC0\x00", 3) +                 // piano
+                             std::string("\x00\x90\x3C\x60", 4) +             // note on
+                             std::string("\x30\x80\x3C\x40", 4) +             // off at 48
+                             std::string("\x30\xFF\x2F\x00", 4);              // end at 96
+  std::string file = std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14) + "MTrk";
+  for (int shift = 24; shift >= 0; shift -= 8) file += char(events.size() >> shift & 0xFF);
+  return file + events;
+}
+
+// ---- A child process for the tests that need SDL started with another driver ----
+
+// Runs `body` in a forked child with `environment` set; returns what the body reported as
+// wrong (empty when all was well), or how the child died.
+std::string InChild(const std::map<std::string, std::string>& environment,
+                    const std::function<std::string()>& body) {
+  int channel[2];
+  if (::pipe(channel) != 0) return "no pipe";
+  const pid_t child = ::fork();
+  if (child < 0) return "no fork";
+  if (child == 0) {
+    ::close(channel[0]);
+    for (const auto& [name, value] : environment) ::setenv(name.c_str(), value.c_str(), 1);
+    const std::string report = body();
+    if (!report.empty() && ::write(channel[1], report.data(), report.size()) < 0) ::_exit(3);
+    ::_exit(report.empty() ? 0 : 1);
+  }
+  ::close(channel[1]);
+  std::string report;
+  char buffer[512];
+  ssize_t n;
+  while ((n = ::read(channel[0], buffer, sizeof buffer)) > 0) report.append(buffer, size_t(n));
+  ::close(channel[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (!WIFEXITED(status)) return "the child died: " + report;
+  if (WEXITSTATUS(status) != 0 && report.empty()) return "the child failed without a word";
+  return report;
+}
+
+// ---- The shipped tunes ----
+
+class ShippedTune : public testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedTune, OpensWithTheFilesLengthOfOneToThreeMinutes) {
+  Audio audio;
+  std::string error;
+  ASSERT_TRUE(audio.Open(GetParam(), error)) << error;
+  EXPECT_TRUE(audio.IsOpen());
+  EXPECT_EQ(audio.Start(), 0);
+  EXPECT_EQ(audio.Position(), 0);
+
+  const Timing timing = ReadTiming(GetParam());
+  EXPECT_EQ(audio.Length(), timing.endTick);
+  const double seconds = timing.Seconds(audio.Start() + audio.Length());
+  EXPECT_GE(seconds, 60.0);
+  EXPECT_LE(seconds, 180.0);
+}
+
+// SDL's disk driver writes what the mixer hands the sound card to a file, as fast as the
+// synthesizer renders, so a whole tune can be heard out.
+TEST_P(ShippedTune, SitsNearMinus20dBFSWithoutClipping) {
+  Scratch scratch;
+  const std::string output = scratch.Path("mixer.raw");
+  const std::string tune = GetParam();
+  const std::string failure = InChild(
+      {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", output}, {"SDL_DISKAUDIODELAY", "0"}}, [&] {
+        Audio audio;
+        std::string error;
+        if (!audio.Open(tune, error)) return error;
+        audio.Play();
+        if (!WaitFor([&] { return audio.Position() >= audio.Start() + audio.Length(); }))
+          return std::string("the tune did not end");
+        return std::string();
+      });
+  ASSERT_EQ(failure, "");
+
+  // 16-bit stereo; the level counts from the first sound to the last, not the silence around.
+  std::ifstream in(output, std::ios::binary);
+  std::vector<int16_t> samples;
+  int16_t s;
+  while (in.read(reinterpret_cast<char*>(&s), sizeof s)) samples.push_back(s);
+  auto loud = [](int16_t v) { return std::abs(int(v)) > 64; };
+  const auto first = std::find_if(samples.begin(), samples.end(), loud);
+  const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
+  ASSERT_LT(first, last) << "no music came out";
+  double sum = 0;
+  int peak = 0;
+  for (auto i = first; i != last; ++i) {
+    sum += double(*i) * *i;
+    peak = std::max(peak, std::abs(int(*i)));
+  }
+  const double rmsDb = 10 * std::log10(sum / double(last - first) / (32768.0 * 32768.0));
+  const double seconds = double(last - first) / 2 / 44100;
+  EXPECT_GT(seconds, 55.0) << "the whole tune came through";
+  EXPECT_GT(rmsDb, -26.0);
+  EXPECT_LT(rmsDb, -16.0);
+  EXPECT_LT(peak, 32767) << "clipped";
+}
+
+INSTANTIATE_TEST_SUITE_P(Musics, ShippedTune, testing::ValuesIn(ShippedTunes()), TestName);
+
+TEST(ShippedTunes, AreThere) { EXPECT_GE(ShippedTunes().size(), 1u); }
+
+// ---- Playing ----
+
+TEST(Playback, AdvancesHoldsWhenStoppedOrPausedAndRewindsToTheStart) {
+  Audio audio;
+  std::string error;
+  ASSERT_TRUE(audio.Open(ShippedTunes().front(), error)) << error;
+
+  audio.Play();
+  ASSERT_TRUE(WaitFor([&] { return audio.Position() > 0; }));
+
+  audio.Stop();
+  const long long stopped = audio.Position();
+  std::this_thread::sleep_for(200ms);
+  EXPECT_EQ(audio.Position(), stopped);
+
+  audio.PauseResume();  // resumes from where it stopped
+  ASSERT_TRUE(WaitFor([&] { return audio.Position() > stopped; }));
+  audio.PauseResume();
+  const long long paused = audio.Position();
+  EXPECT_GE(paused, stopped);
+  EXPECT_LT(paused, audio.Length());
+  std::this_thread::sleep_for(200ms);
+  EXPECT_EQ(audio.Position(), paused);
+
+  audio.Rewind();
+  EXPECT_EQ(audio.Position(), 0);
+  std::this_thread::sleep_for(200ms);
+  EXPECT_EQ(audio.Position(), 0) << "a paused tune stays paused when rewound";
+
+  audio.Play();
+  ASSERT_TRUE(WaitFor([&] { return audio.Position() > 0; }));
+}
+
+TEST(Playback, RewindWhilePlayingGoesOnFromTheTop) {
+  const std::string tune = ShippedTunes().front();
+  const long long oneSecond = 2 * ReadTiming(tune).division;  // at least: no tune here is faster than 120
+  Audio audio;
+  std::string error;
+  ASSERT_TRUE(audio.Open(tune, error)) << error;
+  audio.Play();
+  ASSERT_TRUE(WaitFor([&] { return audio.Position() > oneSecond; }));
+  audio.Rewind();
+  const long long after = audio.Position();
+  EXPECT_LT(after, oneSecond);
+  ASSERT_TRUE(WaitFor([&] { return audio.Position() > after; }));
+}
+
+TEST(Playback, AFinishedTuneStaysAtItsEndUntilRewound) {
+  Scratch scratch;
+  const std::string tune = scratch.Write("short.mid", ShortTune());
+  Audio audio;
+  std::string error;
+  ASSERT_TRUE(audio.Open(tune, error)) << error;
+  EXPECT_EQ(audio.Length(), 96);
+  const long long end = audio.Start() + audio.Length();
+
+  audio.Play();
+  ASSERT_TRUE(WaitFor([&] { return audio.Position() >= end; }));
+  std::this_thread::sleep_for(300ms);  // past the player's own wait for the notes to die away
+  EXPECT_EQ(audio.Position(), end);
+  audio.Play();
+  std::this_thread::sleep_for(100ms);
+  EXPECT_EQ(audio.Position(), end) << "playing from the end plays nothing";
+  EXPECT_TRUE(audio.IsOpen());
+
+  // What the game does at the end of a tune: rewind and play it again.
+  audio.Rewind();
+  EXPECT_LT(audio.Position(), end);
+  audio.Play();
+  ASSERT_TRUE(WaitFor([&] { return audio.Position() >= end; }));
+}
+
+TEST(Playback, OpenReplacesTheTuneAndCloseLeavesNothingToPlay) {
+  Scratch scratch;
+  const std::string shortTune = scratch.Write("short.mid", ShortTune());
+  Audio audio;
+  std::string error;
+  ASSERT_TRUE(audio.Open(ShippedTunes().front(), error)) << error;
+  audio.Play();
+  ASSERT_TRUE(WaitFor([&] { return audio.Position() > 0; }));
+
+  ASSERT_TRUE(audio.Open(shortTune, error)) << error;
+  EXPECT_EQ(audio.Length(), 96);
+  EXPECT_EQ(audio.Position(), 0);
+  std::this_thread::sleep_for(100ms);
+  EXPECT_EQ(audio.Position(), 0) << "a tune just opened waits for Play";
+
+  audio.Close();
+  EXPECT_FALSE(audio.IsOpen());
+  audio.Play();
+  audio.PauseResume();
+  audio.Rewind();
+  audio.Stop();
+  EXPECT_EQ(audio.Length(), 0);
+  EXPECT_EQ(audio.Position(), 0);
+}
+
+// ---- Sound effects ----
+
+TEST(Effects, EveryShippedEffectPlaysAndCutsOffTheOneBefore) {
+  Audio audio;
+  std::string error;
+  ASSERT_TRUE(audio.Open(ShippedTunes().front(), error)) << error;
+  audio.Play();
+  // Each start halts and frees the effect before it, mid-sound or not.
+  for (int round = 0; round < 20; ++round)
+    for (const char* name : {"select.wav", "noway.wav", "done.wav"}) {
+      EXPECT_TRUE(audio.PlayWave((DataDir / name).string(), error)) << name << ": " << error;
+      if (round % 5 == 0) std::this_thread::sleep_for(30ms);
+    }
+  EXPECT_TRUE(WaitFor([&] { return audio.Position() > 0; })) << "the music plays under the effects";
+}
+
+// ---- Files that cannot be played ----
+
+TEST(BadFiles, TunesFailWithAReasonAndLeaveNothingOpen) {
+  Scratch scratch;
+  std::string truncated = ShortTune();
+  truncated.resize(truncated.size() - 6);
+  const std::map<std::string, std::string> files = {
+      {"missing", scratch.Path("missing.mid")},
+      {"empty", scratch.Write("empty.mid", "")},
+      {"garbage", scratch.Write("garbage.mid", std::string(3000, '\x5A'))},
+      {"truncated", scratch.Write("truncated.mid", truncated)},
+      {"header only", scratch.Write("header.mid", ShortTune().substr(0, 14))},
+  };
+  Audio audio;
+  for (const auto& [what, path] : files) {
+    std::string error;
+    ASSERT_TRUE(audio.Open(ShippedTunes().front(), error)) << error;
+    error.clear();
+    EXPECT_FALSE(audio.Open(path, error)) << what;
+    EXPECT_NE(error.find(path), std::string::npos) << what << ": " << error;
+    EXPECT_FALSE(audio.IsOpen()) << what;
+    EXPECT_EQ(audio.Length(), 0) << what;
+    audio.Play();
+    EXPECT_EQ(audio.Position(), 0) << what;
+  }
+  std::string error;
+  EXPECT_TRUE(audio.Open(ShippedTunes().back(), error)) << "a good tune still opens: " << error;
+}
+
+TEST(BadFiles, WavesFailWithAReason) {
+  Scratch scratch;
+  const std::map<std::string, std::string> files = {
+      {"missing", scratch.Path("missing.wav")},
+      {"empty", scratch.Write("empty.wav", "")},
+      {"garbage", scratch.Write("garbage.wav", std::string(5000, '\x33'))},
+      {"a tune", (DataDir / "Musics" / fs::path(ShippedTunes().front()).filename()).string()},
+  };
+  Audio audio;
+  for (const auto& [what, path] : files) {
+    std::string error;
+    EXPECT_FALSE(audio.PlayWave(path, error)) << what;
+    EXPECT_NE(error.find(path), std::string::npos) << what << ": " << error;
+  }
+  std::string error;
+  EXPECT_TRUE(audio.PlayWave((DataDir / "select.wav").string(), error)) << error;
+}
+
+// ---- Without a soundfont or without a device ----
+
+TEST(Degraded, WithoutTheSoundFontMusicFailsOnceExplainedAndEffectsStillPlay) {
+  Audio audio("/nowhere/gm.sf2");
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    std::string error;
+    EXPECT_FALSE(audio.Open(ShippedTunes().front(), error));
+    EXPECT_EQ(error, "no General MIDI soundfont found at /nowhere/gm.sf2");
+  }
+  EXPECT_FALSE(audio.IsOpen());
+  audio.Play();
+  EXPECT_EQ(audio.Position(), 0);
+  std::string error;
+  EXPECT_TRUE(audio.PlayWave((DataDir / "done.wav").string(), error)) << error;
+}
+
+TEST(Degraded, WithoutADeviceEveryCallIsANoOpAndOneLineSaysSo) {
+  Scratch scratch;
+  const std::string log = scratch.Path("stderr.txt");
+  const std::string tune = ShippedTunes().front();
+  const std::string wave = (DataDir / "select.wav").string();
+  const std::string failure = InChild({{"SDL_AUDIODRIVER", "nonexistent"}}, [&] {
+    if (!std::freopen(log.c_str(), "w", stderr)) return std::string("cannot catch stderr");
+    std::string wrong;
+    {
+      Audio audio;
+      for (int round = 0; round < 3; ++round) {
+        std::string error;
+        if (!audio.PlayWave(wave, error)) wrong += "PlayWave failed: " + error + "\n";
+        if (audio.PlayWave("/nowhere/x.wav", error) == false) wrong += "PlayWave looked for a file\n";
+        if (audio.Open(tune, error)) wrong += "Open succeeded\n";
+        if (error.find("no sound device") != 0) wrong += "Open said: " + error + "\n";
+        audio.Play();
+        audio.PauseResume();
+        audio.Stop();
+        audio.Rewind();
+        audio.Close();
+        if (audio.IsOpen() || audio.Length() != 0 || audio.Position() != 0) wrong += "not idle\n";
+      }
+    }
+    std::fflush(stderr);
+    std::ifstream in(log);
+    int lines = 0;
+    for (std::string line; std::getline(in, line);) ++lines;
+    if (lines != 1) wrong += "stderr had " + std::to_string(lines) + " lines\n";
+    return wrong;
+  });
+  EXPECT_EQ(failure, "");
+}
+
+}  // namespace
+}  // namespace velmor

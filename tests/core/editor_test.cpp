@@ -1,0 +1,205 @@
+// The layout editor: placing and taking tiles, moving the heap, saving, trying and leaving.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TestSupport.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+
+class Editor : public ::testing::Test {
+ protected:
+  ScratchFolder dir;
+  FakePlatform platform;
+  TVelmor game{platform, dir.path()};
+
+  void SetUp() override {
+    std::filesystem::create_directories(dir.path() + "Layouts");
+    std::filesystem::copy_file(DataDir() + "/Layouts/Traditional.lay", dir.path() + "Layouts/Traditional.lay");
+    ASSERT_TRUE(game.BuildLayoutList());
+    ASSERT_TRUE(game.LoadCurrentLayout());
+  }
+  // A left click where the ghost would show place `p`, or a right click on the tile at `p`: the
+  // first point of the place's picture where the game sees that place.
+  void ClickPlace(Place p, TVelmor::Button button = TVelmor::Button::Primary) {
+    const Grid& g = game.Board.BoardGrid;
+    const int tile = g.at(p);
+    for (int dy = 0; dy < TileBoxHeight; ++dy)
+      for (int dx = 0; dx < TileBoxWidth; ++dx) {
+        const int x = TileLeft(p.column, p.layer) + dx, y = TileTop(p.row, p.layer) + dy;
+        if (x / 20 < 0 || y / 25 < 0 || x / 20 > 34 || y / 25 > 20) continue;  // off the board area
+        const bool hit = button == TVelmor::Button::Primary ? WhatAdd(g, x, y) == p
+                                                            : tile != 0 && WhatTileThere(g, x, y) == tile;
+        if (hit) {
+          game.ButtonDown(button, game.BoardOriginX + x, game.BoardOriginY + y);
+          return;
+        }
+      }
+    clicksMissed++;  // no point of the picture leads there: the click is not made
+  }
+  int clicksMissed = 0;
+  int Left() { return std::stoi(game.Label40.Caption()); }
+  // Fills layer 1 row by row, two columns and two rows apart, with `count` tiles.
+  void Fill(int count) {
+    for (int r = 2, placed = 0; r <= 18 && placed < count; r += 2)
+      for (int c = 2; c <= 32 && placed < count; c += 2, ++placed) ClickPlace({c, r, 1});
+  }
+};
+
+}  // namespace
+
+TEST_F(Editor, CreateStartsEmptyAndCountsDownAndUp) {
+  game.CreateLayout1.Click();
+  EXPECT_EQ(game.GameMode, ModeEditor);
+  EXPECT_EQ(game.LayoutName, "New Layout");
+  EXPECT_EQ(game.Edit1.Caption(), "New Layout");
+  EXPECT_EQ(Left(), 144);
+  EXPECT_FALSE(game.VO.Visible());
+  EXPECT_TRUE(game.EditorMenu.Visible());
+  EXPECT_TRUE(game.EditorPanel.Visible());
+  EXPECT_FALSE(game.Tools.Visible());
+  EXPECT_TRUE(platform.errors.empty());
+
+  game.TryIt1.Click();  // nothing placed yet
+  EXPECT_EQ(platform.messages.back(), "You haven't finished building the layout yet !");
+  EXPECT_EQ(game.GameMode, ModeEditor);
+
+  Fill(144);
+  EXPECT_EQ(Left(), 0);
+  ClickPlace({2, 2, 1}, TVelmor::Button::Secondary);
+  EXPECT_EQ(Left(), 1);
+  ClickPlace({2, 2, 1});
+  EXPECT_EQ(Left(), 0);
+  ClickPlace({5, 3, 2});  // a 145th tile is refused
+  EXPECT_EQ(Left(), 0);
+  EXPECT_EQ(game.Shape.Count(), 144);
+}
+
+TEST_F(Editor, NeighboursOnALayerMustBeTwoApart) {
+  game.CreateLayout1.Click();
+  ClickPlace({10, 6, 1});
+  ClickPlace({11, 6, 1});  // one column apart: refused (where it can be pointed at at all)
+  EXPECT_EQ(Left(), 143);
+  ClickPlace({12, 6, 1});
+  EXPECT_EQ(Left(), 142);
+  ClickPlace({11, 6, 2});  // on top, half over both
+  EXPECT_EQ(Left(), 141);
+  ClickPlace({10, 6, 1}, TVelmor::Button::Secondary);  // covered from above: stays
+  EXPECT_EQ(Left(), 141);
+  ClickPlace({11, 6, 2}, TVelmor::Button::Secondary);
+  EXPECT_EQ(Left(), 142);
+  ClickPlace({10, 6, 1}, TVelmor::Button::Secondary);
+  EXPECT_EQ(Left(), 143);
+}
+
+TEST_F(Editor, MovingTheHeapNeedsAFreeEdge) {
+  game.CreateLayout1.Click();
+  ClickPlace({2, 4, 1});
+  ClickPlace({1, 8, 1});  // on column 1
+  const Grid before = game.Board.BoardGrid;
+  game.Movetoleft1.Click();
+  EXPECT_TRUE(game.Board.BoardGrid == before);  // column 1 holds a tile
+  game.Movetoright1.Click();
+  EXPECT_EQ(game.Board.BoardGrid.at(3, 4, 1), before.at(2, 4, 1));
+  EXPECT_EQ(game.Board.BoardGrid.at(2, 8, 1), before.at(1, 8, 1));
+  EXPECT_EQ(game.Shape.at(1, 3, 2), 1);  // shape row 3, column 2 = anchor (3, 4)
+  game.Movetoleft1.Click();
+  game.Movetoleft1.Click();  // column 1 is occupied again after the first move
+  EXPECT_TRUE(game.Board.BoardGrid == before);
+  game.Movetotop1.Click();
+  EXPECT_EQ(game.Board.BoardGrid.at(2, 3, 1), before.at(2, 4, 1));
+  game.Movetobottom1.Click();
+  EXPECT_TRUE(game.Board.BoardGrid == before);
+  ClickPlace({4, 20, 1});
+  const Grid low = game.Board.BoardGrid;
+  game.Movetobottom1.Click();
+  EXPECT_TRUE(game.Board.BoardGrid == low);
+  int tiles = 0;
+  for (int t = 1; t <= 144; ++t) tiles += !game.Board.TilePlace[t].empty();
+  EXPECT_EQ(tiles, 3);
+  EXPECT_EQ(game.Board.BoardGrid.at(game.Board.TilePlace[1]), 1);
+}
+
+TEST_F(Editor, ExitRestoresTheFileAndTryItKeepsTheChanges) {
+  const LayoutShape traditional = game.Shape;
+  game.Editlayout1.Click();
+  EXPECT_EQ(Left(), 0);
+  const Place top = game.Board.TilePlace[144].layer == 5 ? game.Board.TilePlace[144] : Place{};
+  int capTile = 0;
+  for (int t = 1; t <= 144; ++t)
+    if (game.Board.TilePlace[t].layer == 5) capTile = t;
+  ASSERT_GT(capTile, 0);
+  const Place cap = game.Board.TilePlace[capTile];
+  (void)top;
+  ClickPlace(cap, TVelmor::Button::Secondary);  // the top tile can always go
+  EXPECT_EQ(Left(), 1);
+  game.Save1.Click();
+  EXPECT_EQ(platform.messages.back(), "You haven't finished building the layout yet !");
+  game.Cancel2.Click();
+  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_TRUE(game.Shape == traditional);
+  EXPECT_TRUE(game.VO.Visible());
+  EXPECT_TRUE(game.Tools.Visible());
+
+  game.Editlayout1.Click();
+  for (int t = 1; t <= 144; ++t)
+    if (game.Board.TilePlace[t].layer == 5) ClickPlace(game.Board.TilePlace[t], TVelmor::Button::Secondary);
+  ClickPlace({2, 18, 1});  // somewhere else on the table
+  game.TryIt1.Click();
+  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Board.TilesLeft, 144);
+  EXPECT_FALSE(game.Shape == traditional);
+  game.Editlayout1.Click();
+  EXPECT_EQ(game.Board.BoardGrid.at(2, 18, 1) != 0, true);  // the changes are still there
+  std::string text, error;
+  ReadWholeFile(dir.path() + "Layouts/Traditional.lay", text, error);
+  EXPECT_EQ(text, FormatLayFile("Traditional", traditional));  // and not in the file
+}
+
+TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
+  game.CreateLayout1.Click();
+  Fill(144);
+  game.Edit1.SetCaption("Flat Lands");
+  platform.saveAnswers = {dir.path() + "Layouts/Flat"};
+  game.Save1.Click();  // a new layout: asks, never overwrites Traditional
+  ASSERT_EQ(platform.saveDialogs.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Flat.lay"));
+  EXPECT_EQ(game.LayoutCount, 2);
+  EXPECT_EQ(game.LayoutList[2], "Flat");
+  EXPECT_EQ(game.BoardNumber, 2);
+  EXPECT_TRUE(game.LayoutEntry(2)->Checked());
+  EXPECT_EQ(game.LayoutName, "Flat Lands");
+  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Board.TilesLeft, 144);
+
+  game.Editlayout1.Click();  // edit and save under its existing name: no new entry
+  ClickPlace({2, 2, 1}, TVelmor::Button::Secondary);
+  ClickPlace({3, 3, 2});
+  game.Save1.Click();
+  EXPECT_EQ(platform.saveDialogs.size(), 1u);
+  EXPECT_EQ(game.LayoutCount, 2);
+  EXPECT_EQ(game.BoardNumber, 2);
+}
+
+TEST_F(Editor, AFailedSaveKeepsTheEditorOpen) {
+  game.CreateLayout1.Click();
+  Fill(144);
+  platform.saveAnswers = {dir.path() + "no/such/folder/X"};
+  game.SaveAs1.Click();
+  EXPECT_EQ(platform.errors.size(), 1u);
+  EXPECT_EQ(game.GameMode, ModeEditor);
+  EXPECT_EQ(game.Shape.Count(), 144);
+  EXPECT_FALSE(game.VO.Visible());
+}
+
+TEST_F(Editor, TheToolbarEntryActsOnTheEditorPanelWhileEditing) {
+  game.CreateLayout1.Click();
+  game.Toolbar1.Click();
+  EXPECT_FALSE(game.EditorPanel.Visible());
+  EXPECT_FALSE(game.Tools.Visible());
+  game.Toolbar1.Click();
+  EXPECT_TRUE(game.EditorPanel.Visible());
+}
