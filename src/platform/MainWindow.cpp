@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -99,12 +100,8 @@ void PictureView::mouseMoveEvent(QMouseEvent* e) {
 
 MainWindow::MainWindow(TVelmor& game) : game_(game) {
   setWindowTitle("Velmor 5.21");
-  QPalette dark = palette();
-  dark.setColor(QPalette::Window, Qt::black);
 
   auto* central = new QWidget(this);
-  central->setAutoFillBackground(true);
-  central->setPalette(dark);
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
@@ -143,6 +140,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   counter->setMinimumWidth(40);
   counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   labels_[&game_.Label40] = counter;
+  Sync(game_.Label40);
   panelRow->addWidget(counter);
   panelRow->addSpacing(20);
   panelRow->addWidget(new QLabel("Layout Name", editorPanel_));

@@ -1,0 +1,81 @@
+// The layout editor in the real window: a whole layout built by clicks, saved and dealt.
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <fstream>
+
+#include "WindowFixture.h"
+#include "board/Grid.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+// A point of the board picture where a left click adds a tile at `p`, if there is one.
+bool AddPoint(const TVelmor& game, const Place& p, QPoint& at) {
+  for (int dy = 0; dy < TileBoxHeight; ++dy)
+    for (int dx = 0; dx < TileBoxWidth; ++dx) {
+      const int x = TileLeft(p.column, p.layer) + dx, y = TileTop(p.row, p.layer) + dy;
+      if (x < 0 || y < 0) continue;
+      if (WhatAdd(game.Board.BoardGrid, x, y) == p) {
+        at = QPoint(game.BoardOriginX + x, game.BoardOriginY + y);
+        return true;
+      }
+    }
+  return false;
+}
+}  // namespace
+
+TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
+  ASSERT_TRUE(Start());
+  window->ActionOf(game->CreateLayout1)->trigger();
+  ASSERT_EQ(game->GameMode, ModeEditor);
+  EXPECT_TRUE(window->LabelOf(game->Label40)->isVisible());
+  EXPECT_EQ(window->LabelOf(game->Label40)->text(), "144");
+
+  // 12 x 6 on the table and 12 x 6 on top of it, a tile's width apart.
+  PictureView* board = window->Board();
+  for (int layer = 1; layer <= 2; ++layer)
+    for (int r = 4; r <= 14; r += 2)
+      for (int c = 6; c <= 28; c += 2) {
+        QPoint at;
+        ASSERT_TRUE(AddPoint(*game, {c, r, layer}, at)) << c << "," << r << "," << layer;
+        QTest::mouseMove(board, at);
+        QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, at);
+      }
+  EXPECT_EQ(window->LabelOf(game->Label40)->text(), "0");
+  if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty()) {
+    QTest::mouseMove(board, QPoint(300, 200));
+    QTest::mouseMove(board, QPoint(game->BoardOriginX + 260, game->BoardOriginY + 110));
+    window->grab().save(QString("%1/editor.png").arg(QString(dir)));
+  }
+
+  const std::string file = (folder / "Layouts" / "Twin Decks").string();
+  // The save dialog is modal: answer it as a player would once it shows.
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&answer, file] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+        answer.stop();
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromStdString(file));  // typed, then Enter
+        QTest::keyClick(name, Qt::Key_Return);
+      }
+  });
+  answer.start(50);
+  window->ActionOf(game->Save1)->trigger();
+  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_TRUE(std::filesystem::exists(file + ".lay"));
+  QMenu* layouts = nullptr;
+  for (QAction* a : window->menuBar()->actions())
+    if (a->text() == "&Layout") layouts = a->menu();
+  ASSERT_NE(layouts, nullptr);
+  EXPECT_EQ(layouts->actions().last()->text(), "Twin Decks");
+  EXPECT_TRUE(layouts->actions().last()->isChecked());
+  layouts->actions().last()->trigger();
+  EXPECT_EQ(game->Board.TilesLeft, 144);
+  EXPECT_EQ(game->LayoutName, "New Layout");
+}
