@@ -68,7 +68,9 @@ void TVelmor::BuildMenus() {
   // Configuration: options that take effect at the next deal, shuffle or start.
   for (MenuItem* item : {&Winnable, &Shuffable, &Animate, &AnimateTileRivers, &EnableHall, &StartDirectly, &Res800})
     Toggler(*item);
-  for (MenuItem* item : {&RandomMusic, &PlayMusic, &PlaySounds, &StartMusic}) Toggler(*item);  // music comes later
+  for (MenuItem* item : {&PlaySounds, &StartMusic}) Toggler(*item);
+  PlayMusic.SetCheckable().OnClick([this](MenuItem&) { PlayMusicClick(); });
+  RandomMusic.SetCheckable().OnClick([this](MenuItem&) { RandomMusicClick(); });
   RandomSeed1.SetCheckable();  // its click opens the options page of the help window
   for (MenuItem* item : {&Winnable, &Shuffable, &Animate, &AnimateTileRivers}) Configuration1.Add(*item);
   Configuration1.AddSeparator();
@@ -119,7 +121,7 @@ void TVelmor::BuildMenus() {
   ExplorerButton3.SetHint("Show possible moves").OnClick([this](MenuItem&) { Hint(); });
   ShuffleButton.SetHint("Shuffle tiles").OnClick([this](MenuItem&) { Shuffle1Click(); });
   PauseButton.SetHint("Pause game").OnClick([this](MenuItem&) { PauseClick(); });
-  SetMusic.SetHint("Pause music");
+  SetMusic.SetHint("Pause music").OnClick([this](MenuItem&) { SetMusicClick(); });
   HelpButton.SetHint("Help");
   AboutButton.SetHint("About Velmor");
   HallFameButton.SetHint("Hall of Fame");

@@ -149,7 +149,6 @@ bool TVelmor::Init() {
   }
 
   SetMusic.SetEnabled(PlayMusic.Checked());
-  if (MenuItem* tune = TuneEntry(MidiNumber)) tune->Click();
 
   ActiveTilesetBackground();
   ColorHighlight();
@@ -181,6 +180,9 @@ bool TVelmor::LoadFiles() {
 
 void TVelmor::FormShow() {
   if (GameMode != ModeNoGame) return;
+  // The current tune starts as the window shows: opening the synthesiser would only delay
+  // the first picture.
+  if (MenuItem* tune = TuneEntry(MidiNumber)) tune->Click();
   GameMode = ModeStopped;
   if (StartDirectly.Checked()) NewGame();
 }

@@ -286,7 +286,12 @@ class TVelmor {
   bool BuildTuneList();
   void LoadMidiClick(MenuItem& entry);
   MenuItem* TuneEntry(int number);
-  virtual void SelectedMusic(const std::string& path) { CurrentTune = path; }  // placeholder until music plays
+  void SelectedMusic(const std::string& path);
+  void PlayMusicClick();
+  void RandomMusicClick();
+  void SetMusicClick();
+  void PlayRandomTune();
+  bool MusicProblemShown = false;  // a tune that cannot play is reported once per session
 
   // ---- Board pictures and drawing -----------------------------------------------------------
   Picture BackgroundImage{BoardPictureWidth, BoardPictureHeight};
@@ -443,7 +448,7 @@ class TVelmor {
   static constexpr int DealTileMs = 5;
 
   // ---- Hooks into parts that come later ------------------------------------------------------
-  virtual void MusicSupervision() {}        // placeholder until music plays
+  void MusicSupervision();
 
 
 

@@ -1,0 +1,107 @@
+// Music and sound effects with a music player the test drives by hand.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "TestSupport.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+class Music : public ::testing::Test {
+ protected:
+  ScratchFolder dir;
+  FakePlatform platform;
+  TVelmor game{platform, dir.path()};
+
+  void SetUp() override {
+    for (const char* tune : {"Bamboo", "Night", "Rain"}) dir.Write(std::string("Musics/") + tune + ".mid", "MThd");
+    ASSERT_TRUE(game.BuildTuneList());
+    game.TuneEntry(game.MidiNumber)->Click();
+    platform.media.log.clear();
+  }
+  FakeMediaPlayer& media() { return platform.media; }
+};
+}  // namespace
+
+TEST_F(Music, TheCurrentTuneLoopsWhenItEnds) {
+  EXPECT_EQ(media().opened, dir.path() + "Musics/Night.mid");
+  EXPECT_TRUE(media().playing);
+  media().position = 999;
+  game.MusicSupervision();
+  EXPECT_TRUE(media().log.empty());  // not at the end yet
+  media().position = 1000;
+  game.Temps();  // the heartbeat notices the end
+  EXPECT_EQ(media().log, (std::vector<std::string>{"rewind", "play"}));
+  EXPECT_EQ(media().position, 0);
+}
+
+TEST_F(Music, RandomMusicPicksAnotherTuneAtTheEndAndAtOnce) {
+  game.RandomMusic.Click();  // switching it on changes the tune at once
+  ASSERT_FALSE(media().log.empty());
+  EXPECT_EQ(media().log[0], "close");
+  EXPECT_EQ(media().log[1].substr(0, 5), "open ");
+  const int first = game.MidiNumber;
+  EXPECT_TRUE(game.TuneEntry(first)->Checked());
+  std::set<int> heard{first};
+  for (int i = 0; i < 30; ++i) {
+    media().position = media().length;
+    game.MusicSupervision();
+    heard.insert(game.MidiNumber);
+  }
+  EXPECT_EQ(heard.size(), 3u);  // every tune comes up sooner or later
+}
+
+TEST_F(Music, PlayMusicStopsAndStartsTheCurrentTuneFromItsBeginning) {
+  media().position = 500;
+  game.PlayMusic.Click();
+  EXPECT_FALSE(game.PlayMusic.Checked());
+  EXPECT_FALSE(media().playing);
+  EXPECT_FALSE(game.SetMusic.Enabled());
+  game.PlayMusic.Click();
+  EXPECT_TRUE(media().playing);
+  EXPECT_EQ(media().position, 0);
+  EXPECT_TRUE(game.SetMusic.Enabled());
+  game.SetMusic.Click();
+  EXPECT_FALSE(media().playing);
+  game.SetMusic.Click();
+  EXPECT_TRUE(media().playing);
+}
+
+TEST_F(Music, ATuneThatCannotPlayIsReportedOnce) {
+  media().failOpen = true;
+  game.TuneEntry(1)->Click();
+  EXPECT_EQ(game.StatusMessage, "No music: no tune device.");
+  game.ShowStatus("x");
+  game.TuneEntry(2)->Click();
+  EXPECT_EQ(game.StatusMessage, "x");
+  EXPECT_EQ(game.MidiNumber, 2);  // the choice moves all the same
+  media().position = 5000;
+  game.MusicSupervision();  // nothing open: nothing to restart
+  EXPECT_EQ(media().log.back().substr(0, 4), "open");
+}
+
+TEST_F(Music, WithoutNightTheFirstTuneIsCurrent) {
+  ScratchFolder other;
+  other.Write("Musics/b.mid", "x");
+  other.Write("Musics/A.mid", "x");
+  TVelmor second(platform, other.path());
+  ASSERT_TRUE(second.BuildTuneList());
+  EXPECT_EQ(second.MidiNumber, 1);
+  EXPECT_EQ(second.TuneEntry(1)->Caption(), "A");
+}
+
+TEST_F(Music, NoEffectIsPlayedWhileSoundsAreOff) {
+  game.GameMode = ModeSolitaire;
+  game.Board.PutTile(1, {4, 4, 1});
+  game.Board.TilesLeft = 1;
+  game.PlaySounds.Click();
+  ASSERT_FALSE(game.PlaySounds.Checked());
+  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(4, 1) + 26, game.BoardOriginY + TileTop(4, 1) + 25);
+  EXPECT_EQ(game.FirstTile, 1);
+  EXPECT_TRUE(platform.sounds.empty());
+  game.PlaySounds.Click();
+  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(4, 1) + 26, game.BoardOriginY + TileTop(4, 1) + 25);
+  EXPECT_EQ(platform.sounds, std::vector<std::string>{"select.wav"});
+}
