@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev
   libjpeg62-turbo-dev
-  libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core
 )

@@ -127,6 +127,7 @@ bool Audio::Impl::EnsureDevice() {
   device = Device::Missing;
   // The game's window belongs to Qt; SDL is here for the sound only.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velmor");  // the name in the desktop's mixer
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     deviceProblem = SDL_GetError();
   } else if (Mix_OpenAudioDevice(MixerRate, AUDIO_S16SYS, 2, MixerChunkFrames, nullptr, 0) != 0) {
@@ -166,6 +167,8 @@ bool Audio::Impl::EnsureSynth(std::string& error) {
   fluid_settings_setnum(settings, "synth.gain", MusicGain);
   // Let the last notes ring out instead of silencing the synth the moment a tune ends.
   fluid_settings_setint(settings, "player.reset-synth", 0);
+  // Only the instruments a tune asks for are read into memory, not the whole soundfont.
+  fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
   fluid_synth_t* made = new_fluid_synth(settings);
   lastFluidError.clear();
   if (made == nullptr || fluid_synth_sfload(made, soundFont.c_str(), 1) == FLUID_FAILED) {
@@ -369,6 +372,12 @@ bool Audio::PlayWave(const std::string& path, std::string& error) {
 
   std::vector<unsigned char> bytes;
   if (!ReadWholeFile(path, bytes, error)) return false;
+  // The mixer would also decode a tune or a compressed sound, taking seconds over it.
+  if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
+      std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
+    error = path + " is not a wave file";
+    return false;
+  }
   Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
   if (chunk == nullptr) {
     error = path + ": " + Mix_GetError();
@@ -384,5 +393,7 @@ bool Audio::PlayWave(const std::string& path, std::string& error) {
   m.effect = chunk;
   return true;
 }
+
+bool Audio::NoDevice() const { return impl_->device == Impl::Device::Missing; }
 
 }  // namespace velmor

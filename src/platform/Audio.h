@@ -37,6 +37,7 @@ class Audio : public MediaPlayer {
   long long Start() const override;
   long long Length() const override;
   long long Position() const override;
+  bool NoDevice() const override;
 
   // Starts a wave file and returns at once; it cuts off the effect still sounding. False with a
   // reason when the file cannot be read or is not a wave the mixer knows.

@@ -186,6 +186,11 @@ void QtPlatform::ShowHelp() {
   if (window_) window_->ShowHelp();
 }
 
+void QtPlatform::PlayWave(const std::string& path) {
+  std::string error;
+  audio_.PlayWave(path, error);  // a missing effect is simply not heard
+}
+
 void QtPlatform::CloseMainWindow() {
   if (window_) window_->close();
 }

@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 
+#include "platform/Audio.h"
 #include "shell/Platform.h"
 
 namespace velmor {
@@ -37,16 +38,16 @@ class QtPlatform : public Platform {
   void CloseMainWindow() override;
   void PresentPanel(const Picture& picture, const Rect& area) override;
   void PopupMenu(MenuItem& menu, const MenuItem& below) override;
-  void PlayWave(const std::string&) override {}  // placeholder until sound effects play
+  void PlayWave(const std::string& path) override;
   void DrawText(Picture& picture, int x, int y, const std::string& text, const TextStyle& style,
                 uint32_t colour) override;
   void ShowHelp() override;
-  MediaPlayer& Media() override { return media_; }
+  MediaPlayer& Media() override { return audio_; }
 
  private:
   MainWindow* window_ = nullptr;
   bool technoCursor_ = false;
-  SilentMediaPlayer media_;  // until the sound device lands
+  Audio audio_;
 };
 
 // "Description (*.a; *.b)|*.a;*.b" pairs as Qt's "Description (*.a *.b)" filters.

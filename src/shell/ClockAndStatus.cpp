@@ -42,6 +42,10 @@ void TVelmor::Temps() {
     StatusText.SetCaption(From(StatusMessage, pos));
   }
 
+  if (FirstTunePending) {
+    FirstTunePending = false;
+    if (MenuItem* tune = TuneEntry(MidiNumber)) tune->Click();
+  }
   if (PlayMusic.Checked()) MusicSupervision();
   if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();
   if (GameMode == ModeGameOver) return;

@@ -13,7 +13,8 @@ void TVelmor::SelectedMusic(const std::string& path) {
   media.Close();
   std::string error;
   if (!media.Open(path, error)) {
-    if (!MusicProblemShown) ShowStatus("No music: " + error + ".");
+    // A machine without sound plays silently; a missing soundfont or a bad tune is worth a word.
+    if (!MusicProblemShown && !media.NoDevice()) ShowStatus("No music: " + error + ".");
     MusicProblemShown = true;
     return;
   }

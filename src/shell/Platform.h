@@ -32,6 +32,8 @@ class MediaPlayer {
   virtual long long Start() const = 0;
   virtual long long Length() const = 0;
   virtual long long Position() const = 0;
+  // True when there is no sound device at all: the game then stays quiet without telling.
+  virtual bool NoDevice() const { return false; }
 };
 
 // For a program without sound: nothing opens, nothing plays.

@@ -180,9 +180,9 @@ bool TVelmor::LoadFiles() {
 
 void TVelmor::FormShow() {
   if (GameMode != ModeNoGame) return;
-  // The current tune starts as the window shows: opening the synthesiser would only delay
-  // the first picture.
-  if (MenuItem* tune = TuneEntry(MidiNumber)) tune->Click();
+  // The current tune starts with the first heartbeat after the window shows: opening the
+  // synthesiser would only delay the first picture.
+  FirstTunePending = true;
   GameMode = ModeStopped;
   if (StartDirectly.Checked()) NewGame();
 }

@@ -292,6 +292,7 @@ class TVelmor {
   void SetMusicClick();
   void PlayRandomTune();
   bool MusicProblemShown = false;  // a tune that cannot play is reported once per session
+  bool FirstTunePending = false;
 
   // ---- Board pictures and drawing -----------------------------------------------------------
   Picture BackgroundImage{BoardPictureWidth, BoardPictureHeight};

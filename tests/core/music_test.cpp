@@ -82,6 +82,15 @@ TEST_F(Music, ATuneThatCannotPlayIsReportedOnce) {
   EXPECT_EQ(media().log.back().substr(0, 4), "open");
 }
 
+TEST_F(Music, AMachineWithoutSoundStaysQuietAboutIt) {
+  media().failOpen = true;
+  media().noDevice = true;
+  game.ShowStatus("before");
+  game.TuneEntry(1)->Click();
+  EXPECT_EQ(game.StatusMessage, "before");
+  EXPECT_TRUE(platform.errors.empty());
+}
+
 TEST_F(Music, WithoutNightTheFirstTuneIsCurrent) {
   ScratchFolder other;
   other.Write("Musics/b.mid", "x");

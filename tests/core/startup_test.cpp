@@ -32,6 +32,7 @@ class Startup : public ::testing::Test {
     game = std::make_unique<TVelmor>(platform, dir.path());
     if (!game->Init()) return false;
     game->FormShow();
+    game->Temps();  // the first heartbeat starts the music
     return true;
   }
   std::string Ini() {

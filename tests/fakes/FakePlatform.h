@@ -57,6 +57,8 @@ class FakeMediaPlayer : public MediaPlayer {
   long long Start() const override { return start; }
   long long Length() const override { return length; }
   long long Position() const override { return position; }
+  bool noDevice = false;
+  bool NoDevice() const override { return noDevice; }
 };
 
 class FakePlatform : public Platform {
