@@ -65,3 +65,53 @@ TEST_F(GameWindow, HallOfFamePageListsTheCurrentLayout) {
   });
   QTest::mouseClick(window->ButtonOf(game->HallFameButton), Qt::LeftButton);
 }
+
+TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
+  ASSERT_TRUE(Start());
+  game->Winnable.SetChecked(true);
+  game->GameNumber = 99;
+  game->NewSpecificGame1Click();
+  const std::vector<Place> order = game->RemovalOrder;
+  QTest::qWait(1100);  // at least a second of play
+  bool checked = false;
+  WhileHelpIsOpen(*window, [&](HelpWindow& help) {
+    EXPECT_EQ(help.Pages()->currentIndex(), 6);
+    EXPECT_EQ(help.RecordLabel()->text(), "You reached rank #1, Player1 !");
+    EXPECT_TRUE(help.NameField()->isVisible());
+    EXPECT_FALSE(help.Chooser()->isVisible());
+    help.NameField()->selectAll();
+    QTest::keyClicks(help.NameField(), "Ada");
+    EXPECT_EQ(help.Scores()->item(0, 1)->text(), "Ada     ");
+    if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
+      window->HallPanel()->Shown().save(QString("%1/panel-record.png").arg(QString(dir)));
+    checked = true;
+  });
+  for (const Place& p : order)
+    QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                             game->BoardOriginY + TileTop(p.row, p.layer) + 25));
+  ASSERT_EQ(game->Board.TilesLeft, 0);
+  QTest::qWait(300);  // the heartbeat ends the game and opens the page
+  EXPECT_TRUE(checked);
+  EXPECT_EQ(game->GameMode, ModeGameOver);
+  EXPECT_EQ(game->HallOfFame[static_cast<size_t>(game->BoardNumber)].entries[1].substr(0, 8), "Ada     ");
+  EXPECT_EQ(game->CurrentPlayer, "Ada");
+}
+
+TEST_F(GameWindow, TheTwoPlayerPanelShowsBothClocks) {
+  ASSERT_TRUE(Start());
+  window->ActionOf(game->TwoPlayerGame1)->trigger();
+  ASSERT_EQ(game->GameMode, ModeTwoPlayers);
+  QTest::qWait(700);
+  const QImage panel = window->HallPanel()->Shown();
+  // Yellow "PLAY 1" or aqua "PLAY 2" text stands in the lower part of the panel.
+  int lit = 0;
+  for (int y = 380; y < 468; ++y)
+    for (int x = 0; x < 92; ++x) {
+      const QColor c = panel.pixelColor(x, y);
+      lit += (c.red() > 200 && c.green() > 200 && c.blue() < 80) || (c.red() < 80 && c.green() > 200 && c.blue() > 200);
+    }
+  EXPECT_GT(lit, 30);
+  if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
+    window->grab().save(QString("%1/two-players.png").arg(QString(dir)));
+}
