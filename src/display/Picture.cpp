@@ -95,4 +95,24 @@ void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int 
   }
 }
 
+void MaskBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& mask, int mx, int my, const Picture& src,
+             int sx, int sy) {
+  // Move all three corners together past whatever lies outside one of the pictures.
+  const Rect area = dst.DrawableArea();
+  const int skipX = std::max({0, area.left - dx, -mx, -sx});
+  const int skipY = std::max({0, area.top - dy, -my, -sy});
+  dx += skipX, mx += skipX, sx += skipX, w -= skipX;
+  dy += skipY, my += skipY, sy += skipY, h -= skipY;
+  w = std::min({w, area.right - dx, mask.width() - mx, src.width() - sx});
+  h = std::min({h, area.bottom - dy, mask.height() - my, src.height() - sy});
+  if (w <= 0 || h <= 0) return;
+  constexpr uint32_t Colour = 0x00FFFFFF;
+  for (int y = 0; y < h; ++y) {
+    uint32_t* __restrict d = dst.row(dy + y) + dx;
+    const uint32_t* __restrict m = mask.row(my + y) + mx;
+    const uint32_t* __restrict s = src.row(sy + y) + sx;
+    for (int x = 0; x < w; ++x) d[x] = ((d[x] & m[x]) | s[x]) & Colour;
+  }
+}
+
 }  // namespace velmor

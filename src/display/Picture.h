@@ -84,4 +84,9 @@ class Picture {
 // pictures. Operations act on the colour bytes only; the fourth byte stays zero.
 void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op);
 
+// The transparent copy in one pass: the same as SRCAND with `mask` at (mx, my), then SRCPAINT
+// with `src` at (sx, sy), clipped to all three pictures. Neither may be `dst` itself.
+void MaskBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& mask, int mx, int my, const Picture& src,
+             int sx, int sy);
+
 }  // namespace velmor

@@ -33,8 +33,7 @@ void PlainBackground(Picture& bg) {
 }
 
 void DrawTransparent(Picture& dst, int x, int y, const MaskedImage& piece) {
-  BitBlt(dst, x, y, piece.width(), piece.height(), piece.mask, 0, 0, RasterOp::SRCAND);
-  BitBlt(dst, x, y, piece.width(), piece.height(), piece.image, 0, 0, RasterOp::SRCPAINT);
+  MaskBlt(dst, x, y, piece.width(), piece.height(), piece.mask, 0, 0, piece.image, 0, 0);
 }
 
 namespace {

@@ -111,14 +111,12 @@ void TVelmor::ShowIt(int c, int r, int l, int v) {
   // The tile half a column right and a row lower was drawn first: keep this tile's lower edge
   // off its face.
   if (grid.at(c + 1, r + 2, l) != 0 || EditorGhost == Place{c + 1, r + 2, l}) {
-    BitBlt(fb, X - 6, Y, 46, 50, TilesetPicture, TileMaskTop.left, TileMaskTop.top, RasterOp::SRCAND);
-    BitBlt(fb, X - 6, Y, 46, 50, TileSheet, sx, sy, RasterOp::SRCPAINT);
+    MaskBlt(fb, X - 6, Y, 46, 50, TilesetPicture, TileMaskTop.left, TileMaskTop.top, TileSheet, sx, sy);
     BitBlt(fb, X - 6, Y + 50, 21, 6, TileSheet, sx, sy + 50, RasterOp::SRCCOPY);
-    BitBlt(fb, X + 15, Y + 50, 6, 6, TilesetPicture, TileMaskCorner.left, TileMaskCorner.top, RasterOp::SRCAND);
-    BitBlt(fb, X + 15, Y + 50, 6, 6, TileSheet, sx + 40, sy + 50, RasterOp::SRCPAINT);
+    MaskBlt(fb, X + 15, Y + 50, 6, 6, TilesetPicture, TileMaskCorner.left, TileMaskCorner.top, TileSheet, sx + 40,
+            sy + 50);
   } else {
-    BitBlt(fb, X - 6, Y, 46, 56, TilesetPicture, TileMask.left, TileMask.top, RasterOp::SRCAND);
-    BitBlt(fb, X - 6, Y, 46, 56, TileSheet, sx, sy, RasterOp::SRCPAINT);
+    MaskBlt(fb, X - 6, Y, 46, 56, TilesetPicture, TileMask.left, TileMask.top, TileSheet, sx, sy);
   }
 
   if (editing) {

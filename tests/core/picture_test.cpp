@@ -45,6 +45,27 @@ TEST(Picture, TransfersAreClippedToBothPictures) {
   EXPECT_EQ(dst2.at(0, 0), Rgb(99, 99, 99));
 }
 
+TEST(Picture, MaskBltIsAndThenOrInOnePassClippedToAllThree) {
+  Picture mask(6, 6), src(6, 6), dst(5, 5);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 6; ++x) {
+      mask.set(x, y, (x + y) % 2 ? Rgb(255, 255, 255) : 0);
+      src.set(x, y, Rgb(x * 10, y * 10, 1));
+    }
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 5; ++x) dst.set(x, y, Rgb(x, y, 200));
+  Picture twoPass = dst;
+  BitBlt(twoPass, -1, 1, 6, 6, mask, 0, 0, RasterOp::SRCAND);
+  BitBlt(twoPass, -1, 1, 6, 6, src, 0, 0, RasterOp::SRCPAINT);
+  MaskBlt(dst, -1, 1, 6, 6, mask, 0, 0, src, 0, 0);
+  EXPECT_EQ(dst, twoPass);
+  Picture small(3, 3, Rgb(1, 1, 1));
+  Picture out(5, 5, Rgb(9, 9, 9));
+  MaskBlt(out, 0, 0, 5, 5, mask, 0, 0, small, 1, 1);  // the picture runs out after two pixels
+  EXPECT_NE(out.at(1, 1), Rgb(9, 9, 9));
+  EXPECT_EQ(out.at(2, 2), Rgb(9, 9, 9));
+}
+
 TEST(Picture, ClipRectangleLimitsEveryDrawing) {
   Picture dst(10, 10, 0);
   const Picture src(10, 10, Rgb(1, 1, 1));
