@@ -129,6 +129,22 @@ TEST_F(Looks, LoadFromDiskRemembersTheFileAndReloadsItWithoutADialog) {
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
 }
 
+TEST_F(Looks, ATilesetSmallerThanItsLayoutReadsAsBlackWhereItEnds) {
+  ShipBuiltIns();
+  game.MahJongg1.Click();  // a full picture first, so leftovers would show
+  const std::string tiny = Bitmap("tiny.bmp", Picture(100, 60, Rgb(50, 60, 70)));
+  platform.openAnswers = {tiny};
+  game.Load1.Click();
+  EXPECT_EQ(game.TilesetPicture.width(), tileset::MinWidth);
+  EXPECT_EQ(game.TilesetPicture.at(10, 10), Rgb(50, 60, 70));
+  EXPECT_EQ(game.TilesetPicture.at(300, 400), 0u);
+  // Every ready-made tile is built from the blank tile at y 256: black, not the old tileset.
+  EXPECT_EQ(game.TileSheet.at(2, 30), 0u);
+  game.Board.PutTile(1, {30, 18, 5});  // a tile reaching the picture's far corner draws safely
+  game.GameMode = ModeSolitaire;
+  game.FullRedraw();
+}
+
 TEST_F(Looks, AnUnreadableTilesetKeepsTheOldLookAndItsMark) {
   ShipBuiltIns();
   game.MahJongg1.Click();
