@@ -31,6 +31,15 @@ bool TVelmor::ReadLayoutFile(const std::string& path, bool shp, LayoutShape& sha
     platform.ShowError("The layout \"" + path + "\" is an empty file. The current layout stays.");
     return false;
   }
+  // Layout files are text; anything with control bytes is something else under a layout's name.
+  const bool binary = std::any_of(text.begin(), text.end(), [](char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return c < 0x20 && c != '\r' && c != '\n' && c != '\t' && c != 26;
+  });
+  if (binary) {
+    platform.ShowError("\"" + path + "\" is not a layout file. The current layout stays.");
+    return false;
+  }
   if (shp) {
     if (!ParseShpFile(text, shape, error)) {
       platform.ShowError("The layout \"" + path + "\" is damaged: " + error +
