@@ -1,7 +1,10 @@
 // Start-up and shutdown with the settings file: defaults, round trips, placement, lists.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+
+#include <sys/resource.h>
 
 #include "TestSupport.h"
 #include "shell/IniFile.h"
@@ -249,4 +252,39 @@ TEST_F(Startup, ViewTogglesResizeTheWindow) {
   EXPECT_EQ(platform.cursor, 0);
   game->Exit1.Click();
   EXPECT_TRUE(platform.closed);
+}
+
+namespace {
+// Runs `write` while files may not grow beyond 200 bytes: a disk that fills up mid-write.
+template <class F>
+void WithFullDisk(F&& write) {
+  struct rlimit saved;
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit tiny = saved;
+  tiny.rlim_cur = 200;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+  write();
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+}
+}  // namespace
+
+TEST_F(Startup, AFailedShutdownWriteKeepsTheOldFilesWholeAndSaysSo) {
+  const std::string settings = "[Velmor]\r\nHighlight=1\r\n";
+  const std::string records = "[Rivers]\r\nRank1=Old        50    0\r\n";
+  dir.Write("Velmor.ini", settings);
+  dir.Write("Hallfame.ini", records);
+  ASSERT_TRUE(Start());
+  game->HallOfFame[RiversEasyList].Add("New", 10, 0);
+  const size_t before = platform.errors.size();
+  WithFullDisk([&] { game->FormCloseQuery(); });
+  EXPECT_EQ(platform.errors.size(), before + 2);  // the settings and the records
+  std::string text, error;
+  ASSERT_TRUE(ReadWholeFile(dir.path() + "Velmor.ini", text, error));
+  EXPECT_EQ(text, settings);
+  ASSERT_TRUE(ReadWholeFile(dir.path() + "Hallfame.ini", text, error));
+  EXPECT_EQ(text, records);
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
