@@ -5,20 +5,28 @@
 
 namespace velmor {
 
-bool TVelmor::Dispo(int tile) const {
+bool TVelmor::TileFree(int tile, bool vertical) const {
   if (GameMode == ModeRivers || GameMode == ModeEditor) return true;
   if (tile < 1 || tile > TileTotal) return false;
   const Place& p = Board.TilePlace[tile];
   if (p.column == 0 && p.row == 0) return false;
-  return IsFreeAt(Board.BoardGrid, p.column, p.row, p.layer, false);
+  return IsFreeAt(Board.BoardGrid, p.column, p.row, p.layer, vertical);
 }
 
-bool TVelmor::Dispo_Vertical(int tile) const {
-  if (GameMode == ModeRivers || GameMode == ModeEditor) return true;
-  if (tile < 1 || tile > TileTotal) return false;
-  const Place& p = Board.TilePlace[tile];
-  if (p.column == 0 && p.row == 0) return false;
-  return IsFreeAt(Board.BoardGrid, p.column, p.row, p.layer, true);
+bool TVelmor::Dispo(int tile) const { return TileFree(tile, false); }
+bool TVelmor::Dispo_Vertical(int tile) const { return TileFree(tile, true); }
+
+void TVelmor::LayoutFromCheckedEntry() {
+  if (BoardNumber < 100) return;
+  for (int k = 1; k <= LayoutCount; ++k)
+    if (MenuItem* entry = LayoutEntry(k); entry && entry->Checked()) BoardNumber = k;
+}
+
+void TVelmor::EndPauseForNewGame() {
+  if (GameMode != ModePaused) return;
+  Pause1.SetCaption("&Pause");
+  PauseButton.SetCaption("Pause");
+  Pause1.SetEnabled(true);
 }
 
 void TVelmor::IsItFree() {
@@ -142,11 +150,7 @@ void TVelmor::BeginGame() {
   Pause1.SetCaption("&Pause");
   PauseButton.SetCaption("Pause");
   FrameBuffer = BackgroundImage;
-  if (BoardNumber >= 100) {
-    for (int k = 1; k <= LayoutCount; ++k)
-      if (MenuItem* entry = LayoutEntry(k); entry && entry->Checked()) BoardNumber = k;
-  }
-
+  LayoutFromCheckedEntry();
   DealLayout();
 
   BoardCleared = false;
@@ -163,11 +167,7 @@ void TVelmor::BeginGame() {
   HoverTile = 0;
   HistoryCount = 0;  // the history table stays; only its count starts again
 
-  if (GameMode == ModePaused) {
-    Pause1.SetCaption("&Pause");
-    PauseButton.SetCaption("Pause");
-    Pause1.SetEnabled(true);
-  }
+  EndPauseForNewGame();
   if (GameMode != ModeEditor) IM(ModeSolitaire);
   if (GameNumber > 0 && RandomSeed1.Checked())
     ShowStatus("Specific Board started. Random Seed #" + std::to_string(GameNumber));

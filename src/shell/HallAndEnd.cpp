@@ -59,10 +59,7 @@ void TVelmor::GameOver() {
 void TVelmor::TwoPlayers() {
   ColorHighlight();
   FrameBuffer = BackgroundImage;
-  if (BoardNumber >= 100) {
-    for (int k = 1; k <= LayoutCount; ++k)
-      if (MenuItem* entry = LayoutEntry(k); entry && entry->Checked()) BoardNumber = k;
-  }
+  LayoutFromCheckedEntry();
   DealLayout();
   Player2Turn = false;
   BoardCleared = ResultShown = false;
@@ -74,11 +71,7 @@ void TVelmor::TwoPlayers() {
   PauseOffset = 0;
   StatusBounce = false;
   HistoryCount = 0;
-  if (GameMode == ModePaused) {
-    Pause1.SetCaption("&Pause");
-    PauseButton.SetCaption("Pause");
-    Pause1.SetEnabled(true);
-  }
+  EndPauseForNewGame();
   ShowStatus("Two-Player Solitaire started.");
   IM(ModeTwoPlayers);
   if (GameNumber > 0 && RandomSeed1.Checked())

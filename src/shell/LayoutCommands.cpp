@@ -133,30 +133,26 @@ void TVelmor::AddLayoutEntry(const std::string& caption, bool shp) {
   LayoutList[static_cast<size_t>(LayoutCount)] = caption;
 }
 
-namespace {
-void Choose(TVelmor& game, MenuItem& entry, const std::string& path, bool shp) {
-  const std::string oldPath = game.LayoutPath;
-  const int oldNumber = game.BoardNumber;
-  game.LayoutPath = path;
-  game.BoardNumber = game.Layout1.IndexOf(entry) - 2;
-  for (int k = 1; k <= game.LayoutCount; ++k)
-    if (MenuItem* e = game.LayoutEntry(k)) e->SetChecked(k == game.BoardNumber);
-  const bool ok = shp ? game.RunShpLayout(path) : game.RunLayout(path);
-  if (!ok) {  // the previous layout stays current, and so does its menu entry
-    game.LayoutPath = oldPath;
-    game.BoardNumber = oldNumber;
-    for (int k = 1; k <= game.LayoutCount; ++k)
-      if (MenuItem* e = game.LayoutEntry(k)) e->SetChecked(k == oldNumber);
+void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
+  const std::string oldPath = LayoutPath;
+  const int oldNumber = BoardNumber;
+  LayoutPath = path;
+  BoardNumber = Layout1.IndexOf(entry) - 2;
+  CheckLayoutEntry(BoardNumber);
+  if (!(shp ? RunShpLayout(path) : RunLayout(path))) {
+    // The previous layout stays current, and so does its menu entry.
+    LayoutPath = oldPath;
+    BoardNumber = oldNumber;
+    CheckLayoutEntry(oldNumber);
   }
 }
-}  // namespace
 
 void TVelmor::LoadlayoutClick(MenuItem& entry) {
-  Choose(*this, entry, LayoutsFolder() + entry.Caption() + ".lay", false);
+  ChooseLayout(entry, LayoutsFolder() + entry.Caption() + ".lay", false);
 }
 
 void TVelmor::LoadShplayoutClick(MenuItem& entry) {
-  Choose(*this, entry, LayoutsFolder() + entry.Caption(), true);
+  ChooseLayout(entry, LayoutsFolder() + entry.Caption(), true);
 }
 
 bool TVelmor::BuildLayoutList() {

@@ -48,11 +48,7 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   StatusBounce = false;
   HistoryCount = 0;
   StartTick = platform.TickCount();
-  if (GameMode == ModePaused) {
-    Pause1.SetCaption("&Pause");
-    PauseButton.SetCaption("Pause");
-    Pause1.SetEnabled(true);
-  }
+  EndPauseForNewGame();
   ShowStatus("Voverizo Dadazu started.");
   IM(ModeRivers);
   FullRedraw();

@@ -253,18 +253,20 @@ void TVelmor::FormCloseQuery() {
 void TVelmor::Toolbar1Click() {
   Toolbar1.Toggle();
   (GameMode == ModeEditor ? EditorPanel : Tools).SetVisible(Toolbar1.Checked());
-  int left, top, width, height;
-  platform.WindowPlacement(left, top, width, height);
-  platform.PlaceWindow(left, top, width, height + (Toolbar1.Checked() ? 1 : -1) * platform.ToolbarHeight());
+  GrowWindow((Toolbar1.Checked() ? 1 : -1) * platform.ToolbarHeight());
   FullRedraw();
 }
 
 void TVelmor::ShowTitleClick() {
   ShowTitle.Toggle();
   LigneStatus.SetVisible(ShowTitle.Checked());
+  GrowWindow((ShowTitle.Checked() ? 1 : -1) * platform.StatusBarHeight());
+}
+
+void TVelmor::GrowWindow(int extraHeight) {
   int left, top, width, height;
   platform.WindowPlacement(left, top, width, height);
-  platform.PlaceWindow(left, top, width, height + (ShowTitle.Checked() ? 1 : -1) * platform.StatusBarHeight());
+  platform.PlaceWindow(left, top, width, height + extraHeight);
 }
 
 void TVelmor::CoolMouseClick() {

@@ -273,6 +273,7 @@ class TVelmor {
   void Exit1Click() { platform.CloseMainWindow(); }
   void Toolbar1Click();
   void ShowTitleClick();
+  void GrowWindow(int extraHeight);
   void CoolToolbarClick() { CoolToolbar.Toggle(); }
   void FlatButtonsClick() { FlatButtons.Toggle(); }
   void CoolMouseClick();
@@ -471,7 +472,13 @@ class TVelmor {
   void AfterLayoutRead();
   void AddLayoutEntry(const std::string& caption, bool shp);
   void CheckLayoutEntry(int boardNumber);
+  void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);
   void BuildMenus();
+  bool TileFree(int tile, bool vertical) const;
+  // After a flat game, BoardNumber names the layout whose menu entry is still checked.
+  void LayoutFromCheckedEntry();
+  // A new game started while paused restores the pause captions.
+  void EndPauseForNewGame();
 };
 
 }  // namespace velmor
