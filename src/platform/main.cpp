@@ -1,26 +1,73 @@
 // Velmor: the program's main block.
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QSplashScreen>
 
 #include <malloc.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
 
 #include "chrome/Artwork.h"
 #include "platform/MainWindow.h"
 #include "platform/QtPlatform.h"
+#include "shell/GameFolders.h"
 #include "shell/TVelmor.h"
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnTerminate(int) {
+  const char byte = 1;
+  // Only async-signal-safe work here; the event loop does the rest.
+  [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+}
+
+// A logout or `kill` ends the game the way closing its window does, so the settings and records
+// are written.
+void CloseOnTerminate(QWidget& window) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &window);
+  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
+    char byte;
+    [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
+    notifier->setEnabled(false);
+    window.close();
+    QApplication::quit();
+  });
+  struct sigaction action = {};
+  action.sa_handler = OnTerminate;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGHUP, &action, nullptr);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Velmor 5.21");
+  QApplication::setDesktopFileName("org.velmor.Velmor");
 
   auto* splash = new QSplashScreen(velmor::SplashPicture());
   splash->show();
   app.processEvents();
 
+  const velmor::GameFolders folders = velmor::FindGameFolders(
+      QCoreApplication::applicationDirPath().toStdString(), [](const char* name) { return std::getenv(name); });
+  velmor::CarryOverPlayerFiles(folders);
+
   velmor::QtPlatform platform;
-  velmor::TVelmor game(platform, QCoreApplication::applicationDirPath().toStdString() + "/");
+  velmor::TVelmor game(platform, folders.app);
+  game.UsePlayerFolders(folders.config, folders.userLayouts);
   velmor::MainWindow window(game);
   platform.SetWindow(&window);
+  CloseOnTerminate(window);
   if (!game.Init()) return 1;  // the player has been told what is missing
 
   window.StartTimer();

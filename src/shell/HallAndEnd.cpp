@@ -4,6 +4,7 @@
 #include "base/Format.h"
 #include "base/Text.h"
 #include "shell/IniFile.h"
+#include "shell/GameFolders.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -198,7 +199,7 @@ bool TVelmor::SaveHallOfFame() {
   }
   writeList(RiversEasyList);
   writeList(RiversHardList);
-  if (!ini.Save(error)) {
+  if (!MakeFolder(ConfigFolder, error) || !ini.Save(error)) {
     platform.ShowError("The Hall of Fame was not saved: " + error + ".");
     return false;
   }

@@ -1,10 +1,12 @@
 // Layout files, the layout list and the "&Layout" menu entries.
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
+#include "shell/GameFolders.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -120,7 +122,7 @@ void TVelmor::CheckLayoutEntry(int boardNumber) {
     if (MenuItem* entry = LayoutEntry(k)) entry->SetChecked(k == boardNumber);
 }
 
-void TVelmor::AddLayoutEntry(const std::string& caption, bool shp) {
+void TVelmor::AddLayoutEntry(const std::string& caption, bool shp, const std::string& folder) {
   auto entry = std::make_unique<MenuItem>("", caption);
   entry->SetCheckable();
   if (shp)
@@ -131,6 +133,15 @@ void TVelmor::AddLayoutEntry(const std::string& caption, bool shp) {
   ++LayoutCount;
   LayoutList.resize(static_cast<size_t>(LayoutCount) + 1);
   LayoutList[static_cast<size_t>(LayoutCount)] = caption;
+  LayoutFolders.resize(static_cast<size_t>(LayoutCount) + 1);
+  LayoutFolders[static_cast<size_t>(LayoutCount)] = folder;
+}
+
+std::string TVelmor::EntryFolder(int boardNumber) const {
+  if (boardNumber >= 1 && static_cast<size_t>(boardNumber) < LayoutFolders.size() &&
+      !LayoutFolders[static_cast<size_t>(boardNumber)].empty())
+    return LayoutFolders[static_cast<size_t>(boardNumber)];
+  return LayoutsFolder();
 }
 
 void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
@@ -148,29 +159,37 @@ void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
 }
 
 void TVelmor::LoadlayoutClick(MenuItem& entry) {
-  ChooseLayout(entry, LayoutsFolder() + entry.Caption() + ".lay", false);
+  ChooseLayout(entry, EntryFolder(Layout1.IndexOf(entry) - 2) + entry.Caption() + ".lay", false);
 }
 
 void TVelmor::LoadShplayoutClick(MenuItem& entry) {
-  ChooseLayout(entry, LayoutsFolder() + entry.Caption(), true);
+  ChooseLayout(entry, EntryFolder(Layout1.IndexOf(entry) - 2) + entry.Caption(), true);
 }
 
 bool TVelmor::BuildLayoutList() {
   namespace fs = std::filesystem;
+  // Name -> folder; a player's layout of the same file name replaces the shipped one.
+  std::map<std::string, std::string> layFolder, shpFolder;
+  auto scan = [&](const std::string& folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      std::error_code typeError;
+      if (it->is_directory(typeError)) continue;
+      const std::string file = it->path().filename().string();
+      const size_t dot = file.rfind('.');
+      if (dot == std::string::npos || dot == 0) continue;
+      const std::string ext = file.substr(dot);
+      if (ext == ".lay")
+        layFolder[file.substr(0, file.size() - 4)] = folder;
+      else if (ext == ".shp")
+        shpFolder[file] = folder;
+    }
+  };
+  scan(LayoutsFolder());
+  if (!UserLayoutsFolder.empty()) scan(UserLayoutsFolder);
   std::vector<std::string> lay, shp;
-  std::error_code ec;
-  for (fs::directory_iterator it(LayoutsFolder(), ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code typeError;
-    if (it->is_directory(typeError)) continue;
-    const std::string file = it->path().filename().string();
-    const size_t dot = file.rfind('.');
-    if (dot == std::string::npos || dot == 0) continue;
-    const std::string ext = file.substr(dot);
-    if (ext == ".lay")
-      lay.push_back(file.substr(0, file.size() - 4));
-    else if (ext == ".shp")
-      shp.push_back(file);
-  }
+  for (const auto& [name, folder] : layFolder) lay.push_back(name);
+  for (const auto& [name, folder] : shpFolder) shp.push_back(name);
   auto byName = [](const std::string& a, const std::string& b) {
     const int c = CompareText(a, b);
     return c != 0 ? c < 0 : a < b;
@@ -191,13 +210,14 @@ bool TVelmor::BuildLayoutList() {
 
   LayoutCount = 0;
   LayoutList.assign(1, std::string());
+  LayoutFolders.assign(1, std::string());
   std::vector<std::string> leftOut;
   for (const std::string& name : lay) {
-    if (LayoutCount < MaxLayouts) AddLayoutEntry(name, false);
+    if (LayoutCount < MaxLayouts) AddLayoutEntry(name, false, layFolder[name]);
     else leftOut.push_back(name + ".lay");
   }
   for (const std::string& name : shp) {
-    if (LayoutCount < MaxLayouts) AddLayoutEntry(name, true);
+    if (LayoutCount < MaxLayouts) AddLayoutEntry(name, true, shpFolder[name]);
     else leftOut.push_back(name);
   }
 
@@ -222,13 +242,13 @@ bool TVelmor::BuildLayoutList() {
 void TVelmor::ResolveLayoutPath() {
   namespace fs = std::filesystem;
   std::error_code ec;
-  auto firstEntryPath = [this] { return LayoutsFolder() + LayoutList[1] + ".lay"; };
+  auto firstEntryPath = [this] { return EntryFolder(1) + LayoutList[1] + ".lay"; };
   if (BoardNumber <= 0 || BoardNumber > LayoutCount) {
     BoardNumber = 1;
     LayoutPath = firstEntryPath();
     return;
   }
-  LayoutPath = LayoutsFolder() + LayoutList[static_cast<size_t>(BoardNumber)];
+  LayoutPath = EntryFolder(BoardNumber) + LayoutList[static_cast<size_t>(BoardNumber)];
   if (fs::exists(LayoutPath + ".lay", ec)) LayoutPath += ".lay";
   if (fs::exists(LayoutPath + ".shp", ec)) LayoutPath += ".shp";
   if (!fs::exists(LayoutPath, ec)) {
@@ -238,17 +258,29 @@ void TVelmor::ResolveLayoutPath() {
 }
 
 bool TVelmor::SaveLayout() {
+  namespace fs = std::filesystem;
   SaveFailed = false;
   const std::string oldPath = LayoutPath;
   if (LayoutPath.empty()) {
     const auto chosen = platform.SaveFileDialog(
-        {"Please choose a name for your layout file", "LAY Layout files (*.lay)|*.lay", LayoutsFolder()});
+        {"Please choose a name for your layout file", "LAY Layout files (*.lay)|*.lay", SaveLayoutsFolder()});
     if (!chosen) return false;
     LayoutPath = *chosen;
   }
   if (!Contains(LayoutPath, ".lay")) LayoutPath += ".lay";
+  // The shipped layouts are shared and may be read-only: a changed one becomes the player's own.
+  if (!UserLayoutsFolder.empty() && fs::path(LayoutPath).parent_path() == fs::path(LayoutsFolder()).parent_path())
+    LayoutPath = UserLayoutsFolder + FileNamePart(LayoutPath);
 
   std::string error;
+  if (!UserLayoutsFolder.empty() && fs::path(LayoutPath).parent_path() == fs::path(UserLayoutsFolder).parent_path() &&
+      !MakeFolder(UserLayoutsFolder, error)) {
+    platform.ShowError("The layout was not saved: " + error + ".");
+    LayoutPath = oldPath;
+    SaveFailed = true;
+    return false;
+  }
+
   if (!WriteFileAtomically(LayoutPath, FormatLayFile(LayoutName, Shape), error)) {
     platform.ShowError("The layout was not saved: " + error + ".");
     LayoutPath = oldPath;
@@ -263,6 +295,8 @@ bool TVelmor::SaveLayout() {
   BoardNumber = 0;
   for (int k = 1; k <= LayoutCount; ++k)
     if (LayoutList[static_cast<size_t>(k)] == entryName) BoardNumber = k;
+  const std::string savedFolder = fs::path(LayoutPath).parent_path().string() + "/";
+  if (BoardNumber != 0) LayoutFolders[static_cast<size_t>(BoardNumber)] = savedFolder;
 
   if (BoardNumber == 0) {
     if (LayoutCount >= MaxLayouts) {
@@ -271,7 +305,7 @@ bool TVelmor::SaveLayout() {
                            "so it is not listed.");
       return true;
     }
-    AddLayoutEntry(entryName, false);
+    AddLayoutEntry(entryName, false, savedFolder);
     BoardNumber = LayoutCount;
     LoadHallTableFor(BoardNumber);
   }

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "layouts/LayoutFile.h"
+#include "shell/GameFolders.h"
 #include "shell/IniFile.h"
 #include "shell/RtfReader.h"
 #include "shell/TVelmor.h"
@@ -243,7 +244,8 @@ void TVelmor::FormCloseQuery() {
     ini.WriteInteger(Section, "WPos", width);
     ini.WriteInteger(Section, "HPos", height);
     ini.WriteInteger(Section, "PreviousRes", platform.ScreenWidth());
-    if (!ini.Save(error)) platform.ShowError("The settings were not saved: " + error + ".");
+    if (!MakeFolder(ConfigFolder, error) || !ini.Save(error))
+      platform.ShowError("The settings were not saved: " + error + ".");
   }
 
   SaveHallOfFame();

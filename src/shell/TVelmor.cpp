@@ -4,8 +4,18 @@ namespace velmor {
 
 TVelmor::TVelmor(Platform& p, std::string appFolder) : platform(p), AppFolder(std::move(appFolder)) {
   if (!AppFolder.empty() && AppFolder.back() != '/') AppFolder.push_back('/');
+  ConfigFolder = AppFolder;
 
   BuildMenus();
+}
+
+void TVelmor::UsePlayerFolders(const std::string& config, const std::string& layouts) {
+  auto withSlash = [](std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder.push_back('/');
+    return folder;
+  };
+  ConfigFolder = config.empty() ? AppFolder : withSlash(config);
+  UserLayoutsFolder = withSlash(layouts);
 }
 
 namespace {

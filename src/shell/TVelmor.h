@@ -41,6 +41,11 @@ class TVelmor {
 
   Platform& platform;
   std::string AppFolder;  // ends with '/'
+  // The player's settings and records; AppFolder unless the program is installed for everyone.
+  std::string ConfigFolder;
+  // Where the player's own layouts are saved and listed from; empty when that is AppFolder's.
+  std::string UserLayoutsFolder;
+  void UsePlayerFolders(const std::string& config, const std::string& layouts);
 
   // ---- Board model -------------------------------------------------------------------------
   BoardState Board;            // BoardGrid, TilePlace, TileCount, TilesLeft
@@ -163,6 +168,7 @@ class TVelmor {
   std::string LayoutName = "External Layout";
   std::string LayoutPath;
   std::vector<std::string> LayoutList;  // 1-based: entry 0 unused
+  std::vector<std::string> LayoutFolders;  // the folder each LayoutList entry was found in
   int32_t LayoutCount = 0;
   int32_t BoardNumber = -1;
   bool StartingUp = false;
@@ -174,7 +180,8 @@ class TVelmor {
   bool SaveLayout();
   void LoadlayoutClick(MenuItem& entry);
   void LoadShplayoutClick(MenuItem& entry);
-  // Builds LayoutList and the "&Layout" entries from AppFolder + "Layouts/". False (after
+  // Builds LayoutList and the "&Layout" entries from AppFolder + "Layouts/" and the player's
+  // own layouts folder, where a layout of the same name replaces the shipped one. False (after
   // telling the player) when there is no layout at all.
   bool BuildLayoutList();
   void ResolveLayoutPath();
@@ -182,6 +189,9 @@ class TVelmor {
   bool LoadCurrentLayout();
   MenuItem* LayoutEntry(int boardNumber);
   std::string LayoutsFolder() const { return AppFolder + "Layouts/"; }
+  // Where new and changed layouts are written.
+  std::string SaveLayoutsFolder() const { return UserLayoutsFolder.empty() ? LayoutsFolder() : UserLayoutsFolder; }
+  std::string EntryFolder(int boardNumber) const;
 
   // ---- Menu items and buttons --------------------------------------------------------------
   MenuItem RandomSolitaireGame1{"RandomSolitaireGame1", "Mah-Jongg Solitaire : New Fully Random Game", "F2"};
@@ -263,7 +273,7 @@ class TVelmor {
   Picture HofPic;                    // the clean side-panel picture
   Picture SaveHof;                   // the side panel as composed
   static constexpr int HofWidth = 92;
-  std::string IniPath() const { return AppFolder + "Velmor.ini"; }
+  std::string IniPath() const { return ConfigFolder + "Velmor.ini"; }
   // Everything up to the first showing of the window. False when the program cannot run (the
   // player has been told why): the caller ends the program.
   bool Init();
@@ -377,7 +387,7 @@ class TVelmor {
   void LoadHallTableFor(int boardNumber, bool padShortValues = false);
   void LoadHallOfFame();
   bool SaveHallOfFame();
-  std::string HallPath() const { return AppFolder + "Hallfame.ini"; }
+  std::string HallPath() const { return ConfigFolder + "Hallfame.ini"; }
   std::string HallSection(int list) const;
   HallList& CurrentHallList();
   int RankTenTime(int list) const;
@@ -470,7 +480,7 @@ class TVelmor {
   MenuItem* shownBackground_ = nullptr;
   bool fallingBack_ = false;
   void AfterLayoutRead();
-  void AddLayoutEntry(const std::string& caption, bool shp);
+  void AddLayoutEntry(const std::string& caption, bool shp, const std::string& folder);
   void CheckLayoutEntry(int boardNumber);
   void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);
   void BuildMenus();

@@ -1,0 +1,38 @@
+// Where the game finds its data and where it keeps the player's own files.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace velmor {
+
+struct GameFolders {
+  std::string app;           // the shipped data (layouts, pictures, tunes, help); ends with '/'
+  std::string config;        // "Velmor.ini" and "Hallfame.ini"; ends with '/'
+  std::string userLayouts;   // layouts the player saves; empty: they go with the shipped ones
+  bool PerUser() const { return !userLayouts.empty(); }
+};
+
+// True when files can be created in the folder (tried, not guessed from permission bits).
+bool FolderIsWritable(const std::string& folder);
+
+using EnvironmentLookup = std::function<const char*(const char*)>;
+
+// The data lies beside the program in a build folder or a portable copy; an installed program
+// finds it in <prefix>/share/velmor/. An installed copy is shared by every account on the machine
+// and a read-only folder cannot keep anything, so in both cases the player's settings, records
+// and layouts live in the player's own folders (XDG base directories). Otherwise everything stays
+// beside the program, as it always did.
+GameFolders FindGameFolders(const std::string& programFolder, const EnvironmentLookup& env,
+                            const std::function<bool(const std::string&)>& writable = FolderIsWritable);
+
+// A copy that was played beside the program and is now read-only (or was installed over) keeps its
+// settings and records: the first start with player folders copies them there. Existing player
+// files are never replaced.
+void CarryOverPlayerFiles(const GameFolders& folders);
+
+// Creates the folder and its parents when missing. False, with the reason, when that fails.
+bool MakeFolder(const std::string& folder, std::string& error);
+
+
+}  // namespace velmor
