@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmor builds and runs with; packages already present are skipped.
+# With --dev also what the full check needs (fuzzing, packaging and its validators).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,16 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core
 )
+
+# The full check (scripts/test.sh --full): libFuzzer comes with clang; the package and install
+# tests build a .deb and validate the desktop files and man pages.
+dev_packages=(
+  clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream groff-base file procps
+)
+if [ "${1:-}" = "--dev" ]; then
+  packages+=("${dev_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

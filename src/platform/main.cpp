@@ -19,6 +19,8 @@
 namespace {
 
 int signalPipe[2] = {-1, -1};
+bool terminateAsked = false;
+bool windowUp = false;
 
 void OnTerminate(int) {
   const char byte = 1;
@@ -27,16 +29,26 @@ void OnTerminate(int) {
 }
 
 // A logout or `kill` ends the game the way closing its window does, so the settings and records
-// are written.
+// are written. During start-up nothing has changed yet and the state is half read, so then the
+// program only leaves, after closing any message it is waiting on.
 void CloseOnTerminate(QWidget& window) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
   auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &window);
   QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
     char byte;
     [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
+    if (terminateAsked) return;
+    terminateAsked = true;
     notifier->setEnabled(false);
-    window.close();
-    QApplication::quit();
+    for (int guard = 0; guard < 16; ++guard) {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || modal == &window) break;
+      modal->close();
+    }
+    if (windowUp) {
+      window.close();
+      QApplication::quit();
+    }
   });
   struct sigaction action = {};
   action.sa_handler = OnTerminate;
@@ -69,6 +81,8 @@ int main(int argc, char** argv) {
   platform.SetWindow(&window);
   CloseOnTerminate(window);
   if (!game.Init()) return 1;  // the player has been told what is missing
+  if (terminateAsked) return 0;
+  windowUp = true;
 
   window.StartTimer();
   window.show();
