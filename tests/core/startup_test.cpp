@@ -288,3 +288,36 @@ TEST_F(Startup, AFailedShutdownWriteKeepsTheOldFilesWholeAndSaysSo) {
   for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
+
+TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
+  // Empty settings and records read as fresh ones and are written whole at shutdown.
+  dir.Write("Velmor.ini", "");
+  dir.Write("Hallfame.ini", "");
+  dir.Write("Layouts/Empty.lay", "");
+  dir.Write("Layouts/Empty.shp", "");
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(platform.errors.empty());
+  EXPECT_EQ(game->LayoutName, "Traditional");
+  EXPECT_EQ(game->HighlightMode, 3);
+  EXPECT_EQ(game->HallOfFame[1].entries[1], FillerEntry(1));
+
+  // Choosing an empty layout says so and keeps the heap in play.
+  const std::string before = game->LayoutPath;
+  for (int k = 1; k <= game->LayoutCount; ++k)
+    if (game->LayoutList[static_cast<size_t>(k)].rfind("Empty", 0) == 0) {
+      const size_t errors = platform.errors.size() + platform.messages.size();
+      game->LayoutEntry(k)->Click();
+      EXPECT_GT(platform.errors.size() + platform.messages.size(), errors) << game->LayoutList[static_cast<size_t>(k)];
+      EXPECT_EQ(game->LayoutPath, before);
+      EXPECT_EQ(game->Board.TilesLeft, 144);
+    }
+  game->FormCloseQuery();
+  EXPECT_NE(Ini().find("[Velmor]\r\nHighlight=3\r\n"), std::string::npos);
+
+  // An empty help text cannot be shown: the start ends with a message naming it.
+  dir.Write("whatsnew.rtf", "");
+  platform.errors.clear();
+  EXPECT_FALSE(Start());
+  ASSERT_EQ(platform.errors.size(), 1u);
+  EXPECT_NE(platform.errors[0].find("whatsnew.rtf"), std::string::npos);
+}
