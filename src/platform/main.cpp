@@ -1,5 +1,6 @@
 // Velmor: the program's main block.
 #include <QApplication>
+#include <QIcon>
 #include <QSocketNotifier>
 #include <QSplashScreen>
 
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Velmor 5.21");
   QApplication::setDesktopFileName("org.velmor.Velmor");
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/velmor-%1.png").arg(size));
+  QApplication::setWindowIcon(QIcon::fromTheme("velmor", icon));
 
   auto* splash = new QSplashScreen(velmor::SplashPicture());
   splash->show();
