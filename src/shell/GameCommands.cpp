@@ -142,7 +142,42 @@ bool TVelmor::ShuffleBoard() {
   if (Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor &&
       GameMode != ModeGameOver && GameMode != ModeStopped)
     hooks.redrawPair = [this] { FullRedraw(); AnimationStep(2 * DealTileMs); };
-  return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
+  if (GameMode != ModeRivers) return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
+
+  // A flat-board pair can only be joined on its own layer, and the hard board keeps the groups of
+  // its two layers apart; mixing tiles between the layers would leave pairs that can never be
+  // taken. So each layer is shuffled on its own, the upper one first as it would be taken first.
+  // The steps are not animated: they would show the board as it was.
+  hooks.redrawStart = nullptr;
+  hooks.redrawPair = nullptr;
+  bool shuffled = false;
+  std::vector<Place> order;
+  for (int layer = AnchorLayers; layer >= 1; --layer) {
+    BoardState part = Board;
+    bool any = false;
+    for (int t = 1; t <= Board.TileCount && t <= TileTotal; ++t) {
+      const Place p = Board.TilePlace[static_cast<size_t>(t)];
+      if (p.empty()) continue;
+      if (p.layer == layer) {
+        any = true;
+      } else {
+        part.BoardGrid.set(p, 0);
+        part.TilePlace[static_cast<size_t>(t)] = Place{};
+      }
+    }
+    if (!any) continue;
+    std::vector<Place> partOrder;
+    if (!velmor::ShuffleBoard(part, Gen, hooks, &partOrder)) continue;
+    for (int t = 1; t <= Board.TileCount && t <= TileTotal; ++t) {
+      if (Board.TilePlace[static_cast<size_t>(t)].empty() || Board.TilePlace[static_cast<size_t>(t)].layer != layer) continue;
+      Board.TilePlace[static_cast<size_t>(t)] = part.TilePlace[static_cast<size_t>(t)];
+      Board.BoardGrid.set(part.TilePlace[static_cast<size_t>(t)], static_cast<uint8_t>(t));
+    }
+    order.insert(order.end(), partOrder.begin(), partOrder.end());
+    shuffled = true;
+  }
+  if (shuffled) RemovalOrder = order;
+  return shuffled;
 }
 
 void TVelmor::BeginGame() {

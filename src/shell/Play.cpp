@@ -149,7 +149,7 @@ void TVelmor::Shuffle1Click() {
               r2 = RandomBelow(AnchorRows) + 1;
               l2 = RandomBelow(AnchorLayers) + 1;
               u = grid.at(c2, r2, l2);
-            } while (u < 1 || u > TileTotal);
+            } while (u < 1 || u > TileTotal || (GameMode == ModeRivers && l2 != l));  // see ShuffleBoard
             std::swap(Board.TilePlace[static_cast<size_t>(t)], Board.TilePlace[static_cast<size_t>(u)]);
             grid.set(c2, r2, l2, static_cast<uint8_t>(t));
             grid.set(c, r, l, static_cast<uint8_t>(u));
