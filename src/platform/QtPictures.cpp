@@ -1,6 +1,7 @@
 #include "platform/QtPictures.h"
 
 #include <QImage>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <cstring>
@@ -8,8 +9,18 @@
 namespace velmor {
 
 bool LoadPictureFile(const std::string& path, Picture& out, std::string& error) {
-  QImageReader reader(QString::fromStdString(path));
+  // Only the bitmap reader: the files are shared by players, and letting Qt probe the content
+  // would hand a file named .bmp to every other decoder (a crafted PNG makes libpng ask for
+  // gigabytes before it fails).
+  QImageReader reader(QString::fromStdString(path), "bmp");
+  reader.setAutoDetectImageFormat(false);
   reader.setAutoTransform(false);
+  if (!reader.canRead()) {
+    error = QFileInfo(QString::fromStdString(path)).isFile() ? "not a bitmap (.bmp) file"
+                                                              : reader.errorString().toStdString();
+    if (error.empty()) error = "the file cannot be read";
+    return false;
+  }
   const QSize size = reader.size();
   if (size.isValid() && (size.width() > MaxBitmapSide || size.height() > MaxBitmapSide)) {
     error = "the picture is " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +

@@ -14,6 +14,7 @@
 
 #include "chrome/Artwork.h"
 #include "platform/MainWindow.h"
+#include "display/Jpeg.h"
 #include "platform/QtPictures.h"
 
 namespace velmor {
@@ -89,7 +90,10 @@ std::optional<std::string> QtPlatform::OpenPictureDialog(const FileDialogRequest
   QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
     Picture picture;
     std::string error;
-    if (!QFileInfo(path).isFile() || !LoadPictureFile(path.toStdString(), picture, error)) {
+    // The same readers the game will use on the file, so the preview never promises more.
+    const std::string file = path.toStdString();
+    const bool jpeg = file.find(".jpg") != std::string::npos;
+    if (!QFileInfo(path).isFile() || !(jpeg ? DecodeJpegFile(file, picture, error) : LoadPictureFile(file, picture, error))) {
       preview->setPixmap(QPixmap());
       preview->setText("No preview");
       return;

@@ -90,7 +90,8 @@ void TVelmor::LoadTileset(const std::string& path) {
   for (MenuItem* entry : {&Load1, &MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1})
     if (entry->Checked()) chosen = entry;
   Picture picture;
-  if (!LoadPicture(path, false, picture)) {
+  // The dialog offers .jpg tilesets too; they go through the same JPEG reader as backgrounds.
+  if (!LoadPicture(path, Contains(path, ".jpg"), picture)) {
     KeepShownTileset();
     return;
   }

@@ -220,3 +220,18 @@ TEST_F(Looks, StartUpReloadsARememberedFileWithoutADialog) {
   EXPECT_EQ(game.BackgroundImage.at(100, 100), Rgb(6, 6, 6));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
 }
+
+TEST_F(Looks, AJpegTilesetFromDiskIsDecodedAsAJpeg) {
+  ShipBuiltIns();
+  game.MahJongg1.Click();
+  // A real JPEG, never handed to the bitmap loader (which knows nothing of it here).
+  const std::string mine = dir.path() + "elsewhere/mine.jpg";
+  std::filesystem::create_directories(dir.path() + "elsewhere");
+  std::filesystem::copy_file(DataDir() + "/Backgrounds/andromeda.jpg", mine);
+  platform.openAnswers = {mine};
+  game.Load1.Click();
+  EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
+  EXPECT_EQ(game.LastLoadedTileset, mine);
+  EXPECT_NE(TilesetColour(), Rgb(1, 0, 0));
+  EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
+}

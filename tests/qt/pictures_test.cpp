@@ -6,6 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include <QImage>
+
 #include "platform/QtPictures.h"
 
 using namespace velmor;
@@ -71,4 +73,25 @@ TEST(BitmapFiles, TheShippedTilesetReadsAtItsSize) {
   EXPECT_EQ(picture.width(), 369);
   EXPECT_EQ(picture.height(), 567);
   for (uint32_t p : picture.pixels()) ASSERT_EQ(p >> 24, 0u);  // the fourth byte stays zero
+}
+
+TEST(BitmapFiles, OnlyBitmapsAreDecodedWhateverTheirName) {
+  // A picture of another kind named .bmp never reaches another decoder: the file that made
+  // libpng ask for gigabytes is refused before any of it is decoded.
+  QImage png(8, 8, QImage::Format_RGB32);
+  png.fill(Qt::red);
+  const std::string path = (std::filesystem::temp_directory_path() / "velmor-png-named.bmp").string();
+  ASSERT_TRUE(png.save(QString::fromStdString(path), "PNG"));
+  Picture picture(3, 3, Rgb(1, 2, 3));
+  std::string error;
+  EXPECT_FALSE(LoadPictureFile(path, picture, error));
+  EXPECT_EQ(error, "not a bitmap (.bmp) file");
+  EXPECT_EQ(picture, Picture(3, 3, Rgb(1, 2, 3)));
+
+  // A real bitmap still reads, under any name.
+  ASSERT_TRUE(png.save(QString::fromStdString(path), "BMP"));
+  ASSERT_TRUE(LoadPictureFile(path, picture, error)) << error;
+  EXPECT_EQ(picture.width(), 8);
+  EXPECT_EQ(picture.pixels()[0], Rgb(255, 0, 0));
+  std::filesystem::remove(path);
 }
