@@ -15,6 +15,8 @@ bool SameText(std::string_view a, std::string_view b);
 bool Contains(std::string_view haystack, std::string_view needle);
 // File-name part of a path ("/a/b/c.lay" -> "c.lay").
 std::string FileNamePart(std::string_view path);
+// A folder path ending in '/', as every folder the game keeps does ("" stays "").
+std::string FolderWithSlash(std::string folder);
 // Strict decimal parse of a whole string, leading and trailing blanks allowed; false on anything else.
 bool ParseInt(std::string_view s, long long& out);
 

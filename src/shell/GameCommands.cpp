@@ -1,4 +1,5 @@
 // Free tiles, hints, deals and the new-game commands.
+#include <algorithm>
 #include <string>
 
 #include "shell/TVelmor.h"
@@ -152,26 +153,28 @@ bool TVelmor::ShuffleBoard() {
   hooks.redrawPair = nullptr;
   bool shuffled = false;
   std::vector<Place> order;
+  const int tiles = std::min(Board.TileCount, TileTotal);
   for (int layer = AnchorLayers; layer >= 1; --layer) {
+    // The same board with only this layer's tiles on it.
     BoardState part = Board;
     bool any = false;
-    for (int t = 1; t <= Board.TileCount && t <= TileTotal; ++t) {
-      const Place p = Board.TilePlace[static_cast<size_t>(t)];
-      if (p.empty()) continue;
-      if (p.layer == layer) {
-        any = true;
-      } else {
-        part.BoardGrid.set(p, 0);
-        part.TilePlace[static_cast<size_t>(t)] = Place{};
+    for (int t = 1; t <= tiles; ++t) {
+      Place& p = part.TilePlace[static_cast<size_t>(t)];
+      if (p.empty() || p.layer == layer) {
+        any |= !p.empty();
+        continue;
       }
+      part.BoardGrid.set(p, 0);
+      p = Place{};
     }
-    if (!any) continue;
     std::vector<Place> partOrder;
-    if (!velmor::ShuffleBoard(part, Gen, hooks, &partOrder)) continue;
-    for (int t = 1; t <= Board.TileCount && t <= TileTotal; ++t) {
-      if (Board.TilePlace[static_cast<size_t>(t)].empty() || Board.TilePlace[static_cast<size_t>(t)].layer != layer) continue;
-      Board.TilePlace[static_cast<size_t>(t)] = part.TilePlace[static_cast<size_t>(t)];
-      Board.BoardGrid.set(part.TilePlace[static_cast<size_t>(t)], static_cast<uint8_t>(t));
+    if (!any || !velmor::ShuffleBoard(part, Gen, hooks, &partOrder)) continue;
+    // The layer's places are the same set as before, so writing its tiles back covers them all.
+    for (int t = 1; t <= tiles; ++t) {
+      const Place& p = part.TilePlace[static_cast<size_t>(t)];
+      if (p.empty() || p.layer != layer) continue;
+      Board.TilePlace[static_cast<size_t>(t)] = p;
+      Board.BoardGrid.set(p, static_cast<uint8_t>(t));
     }
     order.insert(order.end(), partOrder.begin(), partOrder.end());
     shuffled = true;

@@ -7,16 +7,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/Text.h"
+
 namespace velmor {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string WithSlash(std::string folder) {
-  if (!folder.empty() && folder.back() != '/') folder.push_back('/');
-  return folder;
-}
 
 bool HasLayouts(const fs::path& folder) {
   std::error_code ec;
@@ -25,7 +22,7 @@ bool HasLayouts(const fs::path& folder) {
 
 // XDG wants relative values ignored.
 std::string XdgFolder(const EnvironmentLookup& env, const char* variable, const char* fallbackUnderHome) {
-  if (const char* value = env(variable); value && value[0] == '/') return WithSlash(value);
+  if (const char* value = env(variable); value && value[0] == '/') return FolderWithSlash(value);
   std::string home;
   if (const char* value = env("HOME"); value && value[0] == '/') {
     home = value;
@@ -33,7 +30,7 @@ std::string XdgFolder(const EnvironmentLookup& env, const char* variable, const 
     home = pw->pw_dir;
   }
   if (home.empty()) return {};
-  return WithSlash(home) + fallbackUnderHome;
+  return FolderWithSlash(home) + fallbackUnderHome;
 }
 
 }  // namespace
@@ -41,7 +38,7 @@ std::string XdgFolder(const EnvironmentLookup& env, const char* variable, const 
 bool FolderIsWritable(const std::string& folder) {
   // access() answers yes for root on any folder of a writable file system, and no on some
   // network file systems that would accept the file, so try it.
-  std::string probe = WithSlash(folder) + ".velmor-write-test-XXXXXX";
+  std::string probe = FolderWithSlash(folder) + ".velmor-write-test-XXXXXX";
   const int fd = ::mkstemp(probe.data());
   if (fd < 0) return false;
   ::close(fd);
@@ -79,13 +76,13 @@ GameFolders FindGameFolders(const std::string& programFolder, const EnvironmentL
   const fs::path shared = (program / ".." / "share" / "velmor").lexically_normal();
   bool installed = false;
   if (HasLayouts(program)) {
-    folders.app = WithSlash(program.string());
+    folders.app = FolderWithSlash(program.string());
   } else if (HasLayouts(shared)) {
-    folders.app = WithSlash(shared.string());
+    folders.app = FolderWithSlash(shared.string());
     installed = true;
   } else {
     // Nothing anywhere: start-up names this folder when it finds no layout.
-    folders.app = WithSlash(program.string());
+    folders.app = FolderWithSlash(program.string());
   }
   folders.config = folders.app;
 

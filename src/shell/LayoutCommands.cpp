@@ -272,16 +272,12 @@ bool TVelmor::SaveLayout() {
   if (!UserLayoutsFolder.empty() && fs::path(LayoutPath).parent_path() == fs::path(LayoutsFolder()).parent_path())
     LayoutPath = UserLayoutsFolder + FileNamePart(LayoutPath);
 
+  // The player's own folder does not exist until the first layout is kept there.
+  const bool playersFolder =
+      !UserLayoutsFolder.empty() && fs::path(LayoutPath).parent_path() == fs::path(UserLayoutsFolder).parent_path();
   std::string error;
-  if (!UserLayoutsFolder.empty() && fs::path(LayoutPath).parent_path() == fs::path(UserLayoutsFolder).parent_path() &&
-      !MakeFolder(UserLayoutsFolder, error)) {
-    platform.ShowError("The layout was not saved: " + error + ".");
-    LayoutPath = oldPath;
-    SaveFailed = true;
-    return false;
-  }
-
-  if (!WriteFileAtomically(LayoutPath, FormatLayFile(LayoutName, Shape), error)) {
+  if ((playersFolder && !MakeFolder(UserLayoutsFolder, error)) ||
+      !WriteFileAtomically(LayoutPath, FormatLayFile(LayoutName, Shape), error)) {
     platform.ShowError("The layout was not saved: " + error + ".");
     LayoutPath = oldPath;
     SaveFailed = true;

@@ -1,21 +1,19 @@
 #include "shell/TVelmor.h"
 
+#include "base/Text.h"
+
 namespace velmor {
 
 TVelmor::TVelmor(Platform& p, std::string appFolder) : platform(p), AppFolder(std::move(appFolder)) {
-  if (!AppFolder.empty() && AppFolder.back() != '/') AppFolder.push_back('/');
+  AppFolder = FolderWithSlash(AppFolder);
   ConfigFolder = AppFolder;
 
   BuildMenus();
 }
 
 void TVelmor::UsePlayerFolders(const std::string& config, const std::string& layouts) {
-  auto withSlash = [](std::string folder) {
-    if (!folder.empty() && folder.back() != '/') folder.push_back('/');
-    return folder;
-  };
-  ConfigFolder = config.empty() ? AppFolder : withSlash(config);
-  UserLayoutsFolder = withSlash(layouts);
+  ConfigFolder = config.empty() ? AppFolder : FolderWithSlash(config);
+  UserLayoutsFolder = FolderWithSlash(layouts);
 }
 
 namespace {
