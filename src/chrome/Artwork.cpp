@@ -258,9 +258,14 @@ QPixmap SplashPicture() {
 
 QCursor TechnoCursor() {
   // Monochrome 32 x 32: a bitmap and a mask, the tip at (0, 0).
+  // A new mono image's colour table is black at 0, white at 1, and QBitmap::fromImage inverts
+  // such an image; stating the table the cursor expects (0 = white, 1 = black) keeps 1 meaning
+  // "black" in the bitmap and "opaque" in the mask.
   QImage shape(32, 32, QImage::Format_Mono), mask(32, 32, QImage::Format_Mono);
-  shape.fill(0);
-  mask.fill(0);
+  for (QImage* image : {&shape, &mask}) {
+    image->setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    image->fill(0);
+  }
   QPolygon arrow{{0, 0}, {0, 27}, {7, 20}, {12, 30}, {17, 28}, {12, 18}, {21, 18}};
   QImage painted(32, 32, QImage::Format_ARGB32);
   painted.fill(Qt::transparent);

@@ -95,6 +95,12 @@ bool ParseShpFile(std::string_view text, LayoutShape& out, std::string& error) {
   return true;
 }
 
+bool IsShpPath(std::string_view path) {
+  if (path.size() < 4) return false;
+  std::string_view ext = path.substr(path.size() - 4);
+  return ext[0] == '.' && (ext[1] | 0x20) == 's' && (ext[2] | 0x20) == 'h' && (ext[3] | 0x20) == 'p';
+}
+
 std::string FormatLayFile(std::string_view name, const LayoutShape& shape) {
   std::string out;
   out.reserve(LayoutShape::CellCount + name.size() + 20);

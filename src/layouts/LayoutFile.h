@@ -30,6 +30,10 @@ bool ParseLayFile(std::string_view text, LayFile& out, std::string& error);
 // short lines, bad digits and places outside the board are refused with a message.
 bool ParseShpFile(std::string_view text, LayoutShape& out, std::string& error);
 
+// True when the file's extension is ".shp" in any case: the external format is known by its
+// extension alone, never by ".shp" elsewhere in the path ("Spiral.shp.lay" is a ".lay" file).
+bool IsShpPath(std::string_view path);
+
 // The three CR LF-ended lines of a ".lay" file.
 std::string FormatLayFile(std::string_view name, const LayoutShape& shape);
 

@@ -108,7 +108,7 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   randomSeed_ = new QLineEdit(seedGroup);
   randomSeed_->setValidator(new QIntValidator(1, 2147483647, randomSeed_));
   seedColumn->addWidget(randomSeed_);
-  seedColumn->addWidget(new QLabel("Activate the game by clicking File -> Vuvodudo Dazaroviv : New Specific Game", seedGroup));
+  seedColumn->addWidget(new QLabel("Activate the game by clicking File -> Mah-Jongg Solitaire : New Specific Game", seedGroup));
   connect(randomSeed_, &QLineEdit::textEdited, this, [this](const QString& t) { game_.RandomSeedChange(t.toStdString()); });
   optionsColumn->addWidget(nameGroup);
   optionsColumn->addWidget(seedGroup);

@@ -198,6 +198,9 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
       {&game_.Exit1, &game_.ExitButton}};
   for (auto [entry, button] : pictures)
     if (QAction* action = ActionOf(*entry)) action->setIcon(buttons_[button]->icon());
+  // "Show Toolbar" also shows and hides the editor's panel, so its key must work while the editor
+  // menu replaces the main one: the window itself carries the action too.
+  if (QAction* toolbar = ActionOf(game_.Toolbar1)) addAction(toolbar);
 
   auto observe = [this](MenuItem& item, MenuItem::Change change) {
     if (change == MenuItem::Change::Children)
@@ -241,7 +244,15 @@ QAction* MainWindow::MakeAction(MenuItem& item) {
   MenuItem* model = &item;
   connect(action, &QAction::triggered, this, [this, model] {
     model->Click();
-    Sync(*model);  // Qt toggled the action itself; the model decides
+    // Qt toggled the action itself, and in a radio group unchecked its neighbours too; a
+    // handler that keeps the old choice (a cancelled dialog) changes no model, so every member
+    // of the group is set back from the model.
+    if (model->RadioGroup() == 0) {
+      Sync(*model);
+      return;
+    }
+    for (const auto& [item, member] : actions_)
+      if (item->RadioGroup() == model->RadioGroup()) Sync(*item);
   });
   actions_[&item] = action;
   Sync(item);
@@ -276,7 +287,7 @@ void MainWindow::Rebuild(MenuItem& menuModel) {
   BuildMenu(it->second, menuModel);
 }
 
-void MainWindow::Sync(MenuItem& item) {
+void MainWindow::Sync(const MenuItem& item) {
   if (const auto a = actions_.find(&item); a != actions_.end()) {
     QAction* action = a->second;
     action->setText(Text(item.Caption()));
@@ -314,10 +325,10 @@ void MainWindow::ApplyToolbarLook() {
 
 // One menu bar shows at a time; the hidden one's shortcuts must not fire (both use Ctrl+S and
 // Ctrl+X for different things).
-void MainWindow::ShowMenuBarOf(MenuItem& root, bool shown) {
-  std::function<void(MenuItem&)> walk = [&](MenuItem& menu) {
+void MainWindow::ShowMenuBarOf(const MenuItem& root, bool shown) {
+  std::function<void(const MenuItem&)> walk = [&](const MenuItem& menu) {
     for (MenuItem* item : menu.Items()) {
-      if (QAction* action = ActionOf(*item))
+      if (QAction* action = ActionOf(*item); action && item != &game_.Toolbar1)
         action->setShortcut(shown && !item->ShortCut().empty() ? QKeySequence(Text(item->ShortCut())) : QKeySequence());
       walk(*item);
     }

@@ -73,7 +73,7 @@ class MainWindow : public QMainWindow {
  private:
   void BuildMenu(QMenu* menu, MenuItem& model);
   QAction* MakeAction(MenuItem& item);
-  void Sync(MenuItem& item);
+  void Sync(const MenuItem& item);
   void Rebuild(MenuItem& menuModel);
   void ApplyToolbarLook();
 
@@ -83,7 +83,7 @@ class MainWindow : public QMainWindow {
   TWallpaper* tools_ = nullptr;
   QWidget* editorPanel_ = nullptr;
   QLineEdit* layoutName_ = nullptr;
-  void ShowMenuBarOf(MenuItem& root, bool shown);
+  void ShowMenuBarOf(const MenuItem& root, bool shown);
   QStatusBar* status_ = nullptr;
   QTimer timer_;
   bool closing_ = false;

@@ -23,57 +23,47 @@ std::string ShapeProblem(int positions) {
 
 }  // namespace
 
-bool TVelmor::ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name) {
+bool TVelmor::ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name,
+                             LayoutRefusal& refusal) {
+  auto refuse = [&refusal](std::string reason, bool currentStays = true) {
+    refusal = {std::move(reason), currentStays};
+    return false;
+  };
   std::string text, error;
-  if (!ReadWholeFile(path, text, error)) {
-    platform.ShowError("The layout could not be loaded: " + error + ".");
-    return false;
-  }
-  if (text.empty()) {
-    platform.ShowError("The layout \"" + path + "\" is an empty file. The current layout stays.");
-    return false;
-  }
+  if (!ReadWholeFile(path, text, error)) return refuse("The layout could not be loaded: " + error + ".", false);
+  if (text.empty()) return refuse("The layout \"" + path + "\" is an empty file.");
   // Layout files are text; anything with control bytes is something else under a layout's name.
   const bool binary = std::any_of(text.begin(), text.end(), [](char ch) {
     const auto c = static_cast<unsigned char>(ch);
     return c < 0x20 && c != '\r' && c != '\n' && c != '\t' && c != 26;
   });
-  if (binary) {
-    platform.ShowError("\"" + path + "\" is not a layout file. The current layout stays.");
-    return false;
-  }
+  if (binary) return refuse("\"" + path + "\" is not a layout file.");
   if (shp) {
-    if (!ParseShpFile(text, shape, error)) {
-      platform.ShowError("The layout \"" + path + "\" is damaged: " + error +
-                         ". The current layout stays.");
-      return false;
-    }
+    if (!ParseShpFile(text, shape, error)) return refuse("The layout \"" + path + "\" is damaged: " + error + ".");
     name = path;
   } else {
     LayFile lay;
-    if (!ParseLayFile(text, lay, error)) {
-      platform.ShowError("The layout \"" + path + "\" is damaged: " + error +
-                         ". The current layout stays.");
-      return false;
-    }
+    if (!ParseLayFile(text, lay, error)) return refuse("The layout \"" + path + "\" is damaged: " + error + ".");
     // A file with another first line keeps the current shape and only lends its name, as
     // layout files always have; with no current shape there is nothing to keep.
     if (lay.magicOk)
       shape = lay.shape;
-    else if (!IsDealableCount(shape.Count())) {
-      platform.ShowError("\"" + path + "\" is not a layout file: its first line is not \"" +
-                         std::string(LayMagic) + "\".");
-      return false;
-    }
+    else if (!IsDealableCount(shape.Count()))
+      return refuse("\"" + path + "\" is not a layout file: its first line is not \"" + std::string(LayMagic) + "\".",
+                    false);
     name = lay.name;
   }
   const int positions = shape.Count();
-  if (!IsDealableCount(positions)) {
-    platform.ShowError("The layout \"" + path + "\" cannot be played: " + ShapeProblem(positions) +
-                       ". The current layout stays.");
-    return false;
-  }
+  if (!IsDealableCount(positions))
+    return refuse("The layout \"" + path + "\" cannot be played: " + ShapeProblem(positions) + ".");
   return true;
+}
+
+bool TVelmor::ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name) {
+  LayoutRefusal refusal;
+  if (ReadLayoutFile(path, shp, shape, name, refusal)) return true;
+  platform.ShowError(refusal.reason + (refusal.currentStays ? " The current layout stays." : ""));
+  return false;
 }
 
 void TVelmor::AfterLayoutRead() {
@@ -107,7 +97,42 @@ bool TVelmor::RunShpLayout(const std::string& path) {
 }
 
 bool TVelmor::LoadCurrentLayout() {
-  return Contains(LayoutPath, ".shp") ? RunShpLayout(LayoutPath) : RunLayout(LayoutPath);
+  return IsShpPath(LayoutPath) ? RunShpLayout(LayoutPath) : RunLayout(LayoutPath);
+}
+
+// A remembered layout that has become unreadable must not keep the game from starting: the
+// player is told which file was refused and why, and "Traditional" (or else the first readable
+// entry) is played instead.
+bool TVelmor::LoadStartLayout() {
+  auto read = [this](LayoutRefusal& refusal) {
+    LayoutShape shape = Shape;
+    std::string name;
+    if (!ReadLayoutFile(LayoutPath, IsShpPath(LayoutPath), shape, name, refusal)) return false;
+    Shape = shape;
+    LayoutName = name;
+    AfterLayoutRead();
+    return true;
+  };
+  LayoutRefusal refused;
+  if (read(refused)) return true;
+  const int failed = BoardNumber;
+  std::vector<int> order;
+  for (int k = 1; k <= LayoutCount; ++k)
+    if (LayoutFiles[static_cast<size_t>(k)] == "Traditional.lay") order.push_back(k);
+  for (int k = 1; k <= LayoutCount; ++k) order.push_back(k);
+  for (int k : order) {
+    if (k == failed) continue;
+    BoardNumber = k;
+    LayoutPath = EntryFolder(k) + LayoutFiles[static_cast<size_t>(k)];
+    LayoutRefusal ignored;
+    if (!read(ignored)) continue;
+    CheckLayoutEntry(k);
+    platform.ShowError(refused.reason + " Velmor starts with the layout \"" + LayoutList[static_cast<size_t>(k)] +
+                       "\" instead.");
+    return true;
+  }
+  platform.ShowError(refused.reason);
+  return false;
 }
 
 MenuItem* TVelmor::LayoutEntry(int boardNumber) {
@@ -135,6 +160,8 @@ void TVelmor::AddLayoutEntry(const std::string& caption, bool shp, const std::st
   LayoutList[static_cast<size_t>(LayoutCount)] = caption;
   LayoutFolders.resize(static_cast<size_t>(LayoutCount) + 1);
   LayoutFolders[static_cast<size_t>(LayoutCount)] = folder;
+  LayoutFiles.resize(static_cast<size_t>(LayoutCount) + 1);
+  LayoutFiles[static_cast<size_t>(LayoutCount)] = shp ? caption : caption + ".lay";
 }
 
 std::string TVelmor::EntryFolder(int boardNumber) const {
@@ -211,6 +238,7 @@ bool TVelmor::BuildLayoutList() {
   LayoutCount = 0;
   LayoutList.assign(1, std::string());
   LayoutFolders.assign(1, std::string());
+  LayoutFiles.assign(1, std::string());
   std::vector<std::string> leftOut;
   for (const std::string& name : lay) {
     if (LayoutCount < MaxLayouts) AddLayoutEntry(name, false, layFolder[name]);
@@ -234,6 +262,10 @@ bool TVelmor::BuildLayoutList() {
                          std::to_string(leftOut.size()) + " more were left out: " + list + ".");
   }
   if (BoardNumber > LayoutCount) BoardNumber = LayoutCount;
+  // The remembered file wins over the remembered position, which a newly saved layout that
+  // sorts before it would shift.
+  for (int k = 1; k <= LayoutCount && !RememberedLayoutFile.empty(); ++k)
+    if (LayoutFiles[static_cast<size_t>(k)] == RememberedLayoutFile) BoardNumber = k;
   ResolveLayoutPath();
   CheckLayoutEntry(BoardNumber);
   return true;
@@ -248,9 +280,8 @@ void TVelmor::ResolveLayoutPath() {
     LayoutPath = firstEntryPath();
     return;
   }
-  LayoutPath = EntryFolder(BoardNumber) + LayoutList[static_cast<size_t>(BoardNumber)];
-  if (fs::exists(LayoutPath + ".lay", ec)) LayoutPath += ".lay";
-  if (fs::exists(LayoutPath + ".shp", ec)) LayoutPath += ".shp";
+  // The entry's own file: a name can stand for a ".lay" and a ".shp" file at once.
+  LayoutPath = EntryFolder(BoardNumber) + LayoutFiles[static_cast<size_t>(BoardNumber)];
   if (!fs::exists(LayoutPath, ec)) {
     BoardNumber = 1;
     LayoutPath = firstEntryPath();
@@ -267,10 +298,25 @@ bool TVelmor::SaveLayout() {
     if (!chosen) return false;
     LayoutPath = *chosen;
   }
-  if (!Contains(LayoutPath, ".lay")) LayoutPath += ".lay";
+  const std::string confirmed = LayoutPath;  // the name the player saw (a dialog asked about it)
+  // An edited ".shp" layout is written in the program's own format beside it, as "Spiral.lay",
+  // never as "Spiral.shp.lay", which would be listed as a second "Spiral.shp".
+  if (IsShpPath(LayoutPath))
+    LayoutPath = LayoutPath.substr(0, LayoutPath.size() - 4) + ".lay";
+  else if (!Contains(LayoutPath, ".lay"))
+    LayoutPath += ".lay";
   // The shipped layouts are shared and may be read-only: a changed one becomes the player's own.
   if (!UserLayoutsFolder.empty() && fs::path(LayoutPath).parent_path() == fs::path(LayoutsFolder()).parent_path())
     LayoutPath = UserLayoutsFolder + FileNamePart(LayoutPath);
+  std::error_code ec;
+  if (LayoutPath != confirmed && fs::exists(LayoutPath, ec) &&
+      !platform.Confirm("Save layout", "The layout file \"" + FileNamePart(LayoutPath) +
+                                           "\" already exists. Do you want to replace it?")) {
+    // Declined: nothing is written and the layout stays in the editor.
+    LayoutPath = oldPath;
+    SaveFailed = true;
+    return false;
+  }
 
   // The player's own folder does not exist until the first layout is kept there.
   const bool playersFolder =
@@ -289,8 +335,9 @@ bool TVelmor::SaveLayout() {
   const std::string entryName = file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
   const int oldNumber = BoardNumber;
   BoardNumber = 0;
+  // Only a ".lay" entry can stand for the file just written, even when a ".shp" entry has its name.
   for (int k = 1; k <= LayoutCount; ++k)
-    if (LayoutList[static_cast<size_t>(k)] == entryName) BoardNumber = k;
+    if (LayoutFiles[static_cast<size_t>(k)] == entryName + ".lay") BoardNumber = k;
   const std::string savedFolder = fs::path(LayoutPath).parent_path().string() + "/";
   if (BoardNumber != 0) LayoutFolders[static_cast<size_t>(BoardNumber)] = savedFolder;
 

@@ -79,12 +79,12 @@ void TVelmor::KeepShownBackground() {
   if (!shownBackground_) None1Click();
 }
 
-void TVelmor::LoadTileset(const std::string& path) {
+bool TVelmor::LoadTileset(const std::string& path) {
   if (!FileExists(path)) {
     LastLoadedTileset.clear();
     ShowTileset(&Load1);
     Load1Click();
-    return;
+    return shownTileset_ == &Load1;
   }
   MenuItem* chosen = nullptr;
   for (MenuItem* entry : {&Load1, &MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1})
@@ -93,7 +93,7 @@ void TVelmor::LoadTileset(const std::string& path) {
   // The dialog offers .jpg tilesets too; they go through the same JPEG reader as backgrounds.
   if (!LoadPicture(path, Contains(path, ".jpg"), picture)) {
     KeepShownTileset();
-    return;
+    return false;
   }
   // A picture too small for the tileset layout is read as black where it has no pixels.
   if (picture.width() < tileset::MinWidth || picture.height() < tileset::MinHeight) {
@@ -105,6 +105,7 @@ void TVelmor::LoadTileset(const std::string& path) {
   shownTileset_ = chosen;
   ChangeTexture(TilesetPicture, TileSheet);
   if (GameMode != ModeNoGame) FullRedraw();
+  return true;
 }
 
 void TVelmor::BuiltInTilesetClick(MenuItem& item) {
@@ -115,7 +116,9 @@ void TVelmor::BuiltInTilesetClick(MenuItem& item) {
 
 void TVelmor::Load1Click() {
   for (;;) {
-    if (Load1.Checked() || LastLoadedTileset.empty()) {
+    const std::string previous = LastLoadedTileset;
+    const bool ask = Load1.Checked() || LastLoadedTileset.empty();
+    if (ask) {
       const auto chosen = platform.OpenPictureDialog(
           {"Please choose a Tileset bitmap file", "Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg",
            AppFolder + "Tilesets/"});
@@ -127,7 +130,9 @@ void TVelmor::Load1Click() {
     }
     if (FileExists(LastLoadedTileset)) {
       ShowTileset(&Load1);
-      LoadTileset(LastLoadedTileset);
+      // A file that cannot be read is not remembered, or the next click would read it again
+      // instead of asking for another.
+      if (!LoadTileset(LastLoadedTileset)) LastLoadedTileset = ask ? previous : std::string();
       return;
     }
     LastLoadedTileset.clear();
@@ -135,12 +140,12 @@ void TVelmor::Load1Click() {
   }
 }
 
-void TVelmor::NouveauFond(const std::string& path) {
+bool TVelmor::NouveauFond(const std::string& path) {
   if (!FileExists(path)) {
     LastLoadedBackground.clear();
     ShowBackground(&LoadBackground);
     LoadBackgroundClick();
-    return;
+    return shownBackground_ == &LoadBackground;
   }
   MenuItem* chosen = nullptr;
   for (MenuItem* entry : {&LoadBackground, &None1, &Dragons1, &Andromeda, &Kanji1, &Catpats})
@@ -148,11 +153,12 @@ void TVelmor::NouveauFond(const std::string& path) {
   Picture picture;
   if (!LoadPicture(path, Contains(path, ".jpg"), picture)) {
     KeepShownBackground();
-    return;
+    return false;
   }
   TileBackground(BackgroundImage, picture);
   shownBackground_ = chosen;
   if (GameMode != ModeNoGame) FullRedraw();
+  return true;
 }
 
 void TVelmor::BuiltInBackgroundClick(MenuItem& item) {
@@ -170,7 +176,9 @@ void TVelmor::None1Click() {
 
 void TVelmor::LoadBackgroundClick() {
   for (;;) {
-    if (LoadBackground.Checked() || LastLoadedBackground.empty()) {
+    const std::string previous = LastLoadedBackground;
+    const bool ask = LoadBackground.Checked() || LastLoadedBackground.empty();
+    if (ask) {
       const auto chosen = platform.OpenPictureDialog(
           {"Please choose a Background bitmap file", "Background files (*.bmp; *.jpg)|*.bmp;*.jpg",
            AppFolder + "Backgrounds/"});
@@ -182,7 +190,9 @@ void TVelmor::LoadBackgroundClick() {
     }
     if (FileExists(LastLoadedBackground)) {
       ShowBackground(&LoadBackground);
-      NouveauFond(LastLoadedBackground);
+      // A file that cannot be read is not remembered, or the next click would read it again
+      // instead of asking for another.
+      if (!NouveauFond(LastLoadedBackground)) LastLoadedBackground = ask ? previous : std::string();
       return;
     }
     LastLoadedBackground.clear();

@@ -57,6 +57,7 @@ bool TVelmor::Init() {
   CurrentPlayer = ini.ReadString(Section, "CurrentPlayer1", "Player1");
   const int background = ini.ReadInteger(Section, "Background", 4);
   BoardNumber = ini.ReadInteger(Section, "BoardNumber", -1);
+  RememberedLayoutFile = ini.ReadString(Section, "LayoutFile", "");
   MidiNumber = ini.ReadInteger(Section, "MidiNumber", -1);
   const int tilesetValue = ini.ReadInteger(Section, "Tileset", 3);
   flag("SetRes800", Res800, false);
@@ -142,7 +143,7 @@ bool TVelmor::Init() {
   for (int k = 0; k < 5; ++k) tilesets[k]->SetChecked(k == tilesetValue);
 
   StartingUp = true;
-  const bool layoutRead = LoadCurrentLayout();
+  const bool layoutRead = LoadStartLayout();
   StartingUp = false;
   if (!layoutRead) {
     platform.ShowError("Velmor cannot start without a readable layout.");
@@ -212,6 +213,8 @@ void TVelmor::FormCloseQuery() {
     ini.WriteString(Section, "CurrentPlayer1", CurrentPlayer);
     ini.WriteInteger(Section, "Background", background);
     ini.WriteInteger(Section, "BoardNumber", BoardNumber);
+    const bool listed = BoardNumber >= 1 && BoardNumber <= LayoutCount;
+    ini.WriteString(Section, "LayoutFile", listed ? LayoutFiles[static_cast<size_t>(BoardNumber)] : std::string());
     ini.WriteInteger(Section, "MidiNumber", MidiNumber);
     ini.WriteInteger(Section, "Tileset", tilesetValue);
     flag("SetRes800", Res800);

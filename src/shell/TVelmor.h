@@ -169,6 +169,8 @@ class TVelmor {
   std::string LayoutPath;
   std::vector<std::string> LayoutList;  // 1-based: entry 0 unused
   std::vector<std::string> LayoutFolders;  // the folder each LayoutList entry was found in
+  std::vector<std::string> LayoutFiles;    // the file name of each entry ("Spiral.shp", "Pyramid.lay")
+  std::string RememberedLayoutFile;        // "LayoutFile" of the settings: wins over BoardNumber
   int32_t LayoutCount = 0;
   int32_t BoardNumber = -1;
   bool StartingUp = false;
@@ -185,8 +187,10 @@ class TVelmor {
   // telling the player) when there is no layout at all.
   bool BuildLayoutList();
   void ResolveLayoutPath();
-  // Loads LayoutPath with the reader its name calls for.
+  // Loads LayoutPath with the reader its extension calls for.
   bool LoadCurrentLayout();
+  // The same at start-up, falling back to another layout when the remembered one is refused.
+  bool LoadStartLayout();
   MenuItem* LayoutEntry(int boardNumber);
   std::string LayoutsFolder() const { return AppFolder + "Layouts/"; }
   // Where new and changed layouts are written.
@@ -345,8 +349,9 @@ class TVelmor {
   // ---- Tilesets and backgrounds --------------------------------------------------------------
   std::string LastLoadedTileset;
   std::string LastLoadedBackground;
-  void LoadTileset(const std::string& path);
-  void NouveauFond(const std::string& path);
+  // Both say whether the picture is now in use (a missing file hands over to the dialog).
+  bool LoadTileset(const std::string& path);
+  bool NouveauFond(const std::string& path);
   void Load1Click();
   void LoadBackgroundClick();
   void None1Click();
@@ -466,6 +471,12 @@ class TVelmor {
 
  private:
   bool AnimatedDeal() const;
+  struct LayoutRefusal {
+    std::string reason;
+    bool currentStays = true;  // the message ends by saying the current layout stays
+  };
+  bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name,
+                      LayoutRefusal& refusal);
   bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name);
   enum class Direction { Right, Left, Down, Up };
   bool RiverSearch(int level, bool horizontal, int c, int r, int layer, const Place& target);

@@ -244,3 +244,34 @@ TEST_F(LayoutList, AFailedSaveKeepsTheOldFileWhole) {
   for (const auto& entry : std::filesystem::directory_iterator(dir.path() + "Layouts"))
     EXPECT_EQ(entry.path().filename(), "A.lay");  // no temporary file left behind
 }
+
+TEST_F(LayoutList, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
+  AddLay("Pyramid");
+  ASSERT_TRUE(game.BuildLayoutList());
+  const std::string pyramid = dir.path() + "Layouts/Pyramid.lay";
+  std::string before, error;
+  ASSERT_TRUE(ReadWholeFile(pyramid, before, error));
+  game.Shape = RowShape(12);
+  game.LayoutName = "Mine";
+  game.GameMode = ModeEditor;
+  // Typed without ".lay": the dialog saw no file of that name, so the game asks.
+  for (bool replace : {false, true}) {
+    game.LayoutPath.clear();
+    platform.saveAnswers = {dir.path() + "Layouts/Pyramid"};
+    platform.confirmAnswers = {replace};
+    const size_t asked = platform.questions.size();
+    EXPECT_EQ(game.SaveLayout(), replace);
+    ASSERT_EQ(platform.questions.size(), asked + 1);
+    EXPECT_NE(platform.questions.back().text.find("\"Pyramid.lay\" already exists"), std::string::npos);
+    std::string now;
+    ASSERT_TRUE(ReadWholeFile(pyramid, now, error));
+    EXPECT_EQ(now == before, !replace);
+    EXPECT_EQ(game.SaveFailed, !replace);  // declined: the layout stays in the editor
+  }
+  // The name the dialog itself confirmed is not asked about twice.
+  game.LayoutPath.clear();
+  platform.saveAnswers = {pyramid};
+  const size_t asked = platform.questions.size();
+  EXPECT_TRUE(game.SaveLayout());
+  EXPECT_EQ(platform.questions.size(), asked);
+}

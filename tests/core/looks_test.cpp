@@ -154,6 +154,18 @@ TEST_F(Looks, AnUnreadableTilesetKeepsTheOldLookAndItsMark) {
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
+  // The unreadable file is not remembered: the next click asks again instead of re-reading it.
+  EXPECT_EQ(game.LastLoadedTileset, "");
+  game.Load1.Click();
+  EXPECT_EQ(platform.openDialogs.size(), 2u);
+  EXPECT_EQ(platform.errors.size(), 1u);
+  // A remembered file that has become unreadable is forgotten when it fails, also at start-up.
+  game.LastLoadedTileset = junk;
+  game.Load1.Click();
+  EXPECT_EQ(platform.openDialogs.size(), 2u);
+  EXPECT_EQ(platform.errors.size(), 2u);
+  EXPECT_EQ(game.LastLoadedTileset, "");
+  EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
 }
 
 TEST_F(Looks, BackgroundsFromBitmapsAndJpegsAndTheirFailures) {
@@ -173,7 +185,7 @@ TEST_F(Looks, BackgroundsFromBitmapsAndJpegsAndTheirFailures) {
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_EQ(game.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
-  EXPECT_EQ(game.LastLoadedBackground, broken);
+  EXPECT_EQ(game.LastLoadedBackground, upper);  // the picture in use stays the remembered one
   game.None1.Click();
   EXPECT_EQ(game.BackgroundImage.at(10, 10), Rgb(0, 128, 128));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"None"});

@@ -82,7 +82,7 @@ TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
   EXPECT_NE(ini.find("; my notes\r\n[Other]\r\nkeep=me\r\n"), std::string::npos);
   EXPECT_NE(ini.find("UnknownKey=42"), std::string::npos);
   const char* keys[] = {"Highlight", "Invert", "ShowMoves", "PlayMusic", "PlaySounds", "CurrentPlayer1",
-                        "Background", "BoardNumber", "MidiNumber", "Tileset", "SetRes800", "LastLoadedTileset",
+                        "Background", "BoardNumber", "LayoutFile", "MidiNumber", "Tileset", "SetRes800", "LastLoadedTileset",
                         "LastLoadedBackground", "StartDirectly", "StartMusic", "ShowHallOfFame", "ShowToolbar",
                         "ShowStatus", "CoolMenu", "CoolMouse", "CoolStatus", "CoolToolbar", "TileRivers",
                         "ShowTime", "FlatButtons", "EnableHall", "Shadows", "Vertical", "Winnable", "Shuffable",
@@ -320,4 +320,55 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
   EXPECT_FALSE(Start());
   ASSERT_EQ(platform.errors.size(), 1u);
   EXPECT_NE(platform.errors[0].find("whatsnew.rtf"), std::string::npos);
+}
+
+TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
+  ASSERT_TRUE(Start());
+  for (int k = 1; k <= game->LayoutCount; ++k)
+    if (game->LayoutList[static_cast<size_t>(k)] == "Spiral.shp") game->LayoutEntry(k)->Click();
+  ASSERT_TRUE(game->LayoutPath.ends_with("Spiral.shp"));
+  game->Editlayout1Click();
+  game->SaveandexitClick(game->Save1);
+  EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Spiral.lay"));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "Layouts/Spiral.shp.lay"));
+  game->FormCloseQuery();
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(platform.errors.empty());
+  EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Spiral.lay");
+  EXPECT_EQ(game->Board.TilesLeft, 144);
+}
+
+TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditional) {
+  // A file left by older versions: ".shp" inside the name of a ".lay" file is read as a ".lay".
+  std::filesystem::copy_file(dir.path() + "Layouts/Pyramid.lay", dir.path() + "Layouts/Spiral.shp.lay");
+  dir.Write("Velmor.ini", "[Velmor]\r\nBoardNumber=1\r\nLayoutFile=Spiral.shp.lay\r\n");
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(platform.errors.empty());
+  EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Spiral.shp.lay");
+  EXPECT_EQ(game->LayoutName, "Pyramid");
+
+  // A layout that sorts first shifts every position; the file name still finds Pyramid.
+  dir.Write("Velmor.ini", "[Velmor]\r\nBoardNumber=1\r\nLayoutFile=Pyramid.lay\r\n");
+  dir.Write("Layouts/Aardvark.lay", FormatLayFile("Aardvark", RowShape(8)));
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Pyramid.lay");
+  EXPECT_TRUE(game->LayoutEntry(game->BoardNumber)->Checked());
+  game->FormCloseQuery();
+  EXPECT_NE(Ini().find("\r\nLayoutFile=Pyramid.lay\r\n"), std::string::npos);
+  // Old settings without the key keep choosing by position.
+  dir.Write("Velmor.ini", "[Velmor]\r\nBoardNumber=1\r\n");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Aardvark.lay");
+
+  // Remembered but damaged: the start goes on with Traditional and says which file and why.
+  dir.Write("Layouts/Aardvark.lay", "Velmor 3.0\r\nAardvark\r\n01\r\n");
+  dir.Write("Velmor.ini", "[Velmor]\r\nBoardNumber=1\r\nLayoutFile=Aardvark.lay\r\n");
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(platform.errors.size(), 1u);
+  EXPECT_NE(platform.errors[0].find("Aardvark.lay\" is damaged"), std::string::npos) << platform.errors[0];
+  EXPECT_NE(platform.errors[0].find("starts with the layout \"Traditional\""), std::string::npos);
+  EXPECT_EQ(game->LayoutName, "Traditional");
+  EXPECT_TRUE(game->LayoutEntry(game->BoardNumber)->Checked());
+  game->FormShow();
+  EXPECT_EQ(game->Board.TilesLeft, 144);
 }

@@ -79,3 +79,18 @@ TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
   EXPECT_EQ(game->Board.TilesLeft, 144);
   EXPECT_EQ(game->LayoutName, "New Layout");
 }
+
+TEST_F(GameWindow, CtrlTHidesAndShowsTheEditorPanel) {
+  ASSERT_TRUE(Start());
+  window->ActionOf(game->CreateLayout1)->trigger();
+  ASSERT_EQ(game->GameMode, ModeEditor);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  ASSERT_TRUE(game->EditorPanel.Visible());
+  QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_FALSE(game->EditorPanel.Visible());
+  EXPECT_FALSE(game->Tools.Visible());
+  QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_TRUE(game->EditorPanel.Visible());
+  EXPECT_FALSE(game->Tools.Visible());
+}

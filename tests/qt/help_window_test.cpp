@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -114,4 +116,21 @@ TEST_F(GameWindow, TheTwoPlayerPanelShowsBothClocks) {
   EXPECT_GT(lit, 30);
   if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
     window->grab().save(QString("%1/two-players.png").arg(QString(dir)));
+}
+
+TEST_F(GameWindow, TheOptionsPageNamesARealFileMenuEntry) {
+  ASSERT_TRUE(Start());
+  QString named;
+  WhileHelpIsOpen(*window, [&](HelpWindow& help) {
+    const QString lead = "Activate the game by clicking File -> ";
+    for (QLabel* label : help.findChildren<QLabel*>())
+      if (label->text().startsWith(lead)) named = label->text().mid(lead.size());
+  });
+  window->ActionOf(game->ViewTiles1)->trigger();
+  ASSERT_FALSE(named.isEmpty());
+  QStringList fileEntries;
+  for (QAction* menu : window->menuBar()->actions())
+    if (menu->text() == "&File")
+      for (QAction* entry : menu->menu()->actions()) fileEntries << entry->text();
+  EXPECT_TRUE(fileEntries.contains(named)) << named.toStdString();
 }

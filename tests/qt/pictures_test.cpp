@@ -1,13 +1,17 @@
-// Reading bitmap files: sizes refused before decoding, empty and broken files.
+// Reading bitmap files (sizes refused before decoding, empty and broken files) and the pointer image.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
+#include <QBitmap>
+#include <QCursor>
 #include <QImage>
 
+#include "chrome/Artwork.h"
 #include "platform/QtPictures.h"
 
 using namespace velmor;
@@ -94,4 +98,40 @@ TEST(BitmapFiles, OnlyBitmapsAreDecodedWhateverTheirName) {
   EXPECT_EQ(picture.width(), 8);
   EXPECT_EQ(picture.pixels()[0], Rgb(255, 0, 0));
   std::filesystem::remove(path);
+}
+
+// The pointer as the screen shows it: mask 0 is transparent, else bitmap 1 is black and 0 white.
+TEST(TechnoPointer, IsAWhiteArrowWithABlackOutlineOnTransparency) {
+  const QCursor cursor = TechnoCursor();
+  ASSERT_EQ(cursor.hotSpot(), QPoint(0, 0));
+  const QImage bits = cursor.bitmap().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage mask = cursor.mask().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(bits.size(), QSize(32, 32));
+  enum Look { Transparent, White, Black };
+  auto look = [&](int x, int y) {
+    // In a QBitmap colour 1 (set) reads back as black.
+    if (qGray(mask.pixel(x, y)) >= 128) return Transparent;
+    return qGray(bits.pixel(x, y)) < 128 ? Black : White;
+  };
+  EXPECT_EQ(look(0, 0), Black);      // the tip is outline
+  EXPECT_EQ(look(31, 31), Transparent);
+  EXPECT_EQ(look(31, 0), Transparent);
+  EXPECT_EQ(look(3, 10), White);     // inside the arrow
+  EXPECT_EQ(look(14, 26), White);    // inside the tail
+  int white = 0, transparent = 0;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      const Look here = look(x, y);
+      white += here == White;
+      transparent += here == Transparent;
+      if (here != White) continue;
+      // Every white pixel is enclosed: its four neighbours are never transparent.
+      for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+        const int nx = x + dx, ny = y + dy;
+        ASSERT_TRUE(nx >= 0 && ny >= 0 && nx < 32 && ny < 32) << x << "," << y;
+        EXPECT_NE(look(nx, ny), Transparent) << "white pixel " << x << "," << y << " touches the outside";
+      }
+    }
+  EXPECT_GT(white, 100);
+  EXPECT_GT(transparent, 32 * 32 / 2);
 }

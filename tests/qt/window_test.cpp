@@ -2,6 +2,7 @@
 #include <fstream>
 #include <sstream>
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -102,4 +103,24 @@ TEST_F(GameWindow, MissingTunesOrLayoutsEndTheStartWithAMessage) {
       if (auto* box = qobject_cast<QMessageBox*>(w)) box->accept();
   });
   EXPECT_FALSE(Start());
+}
+
+TEST_F(GameWindow, CancellingLoadFromDiskKeepsTheLookInUseChecked) {
+  ASSERT_TRUE(Start());
+  QTimer cancel;
+  QObject::connect(&cancel, &QTimer::timeout, [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) dialog->reject();
+  });
+  cancel.start(50);
+  auto checked = [this](MenuItem& menu) {
+    QStringList out;
+    for (MenuItem* item : menu.Items())
+      if (QAction* action = window->ActionOf(*item); action && action->isChecked()) out << action->text();
+    return out;
+  };
+  window->ActionOf(game->Load1)->trigger();
+  EXPECT_EQ(checked(game->Tileset1), QStringList{"Blue borders"});
+  window->ActionOf(game->LoadBackground)->trigger();
+  EXPECT_EQ(checked(game->Background1), QStringList{"Andromeda"});
 }

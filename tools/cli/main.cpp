@@ -36,7 +36,7 @@ int LayoutCommand(const std::vector<std::string>& args) {
   if (!ReadWholeFile(path, text, error)) return Fail(error);
   LayoutShape shape;
   std::string name;
-  if (Contains(path, ".shp")) {
+  if (IsShpPath(path)) {
     if (!ParseShpFile(text, shape, error)) return Fail("\"" + path + "\" is damaged: " + error);
     name = path;
   } else {
