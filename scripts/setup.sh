@@ -12,10 +12,10 @@ packages=(
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core
 )
 
-# The full check (scripts/test.sh --full): libFuzzer comes with clang; the package and install
+# The full check (scripts/test.sh --full): libFuzzer and the formatter come with clang; the package and install
 # tests build a .deb and validate the desktop files and man pages.
 dev_packages=(
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   dpkg-dev desktop-file-utils appstream groff-base file procps
 )
 if [ "${1:-}" = "--dev" ]; then

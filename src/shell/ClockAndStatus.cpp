@@ -50,8 +50,8 @@ void TVelmor::Temps() {
   if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();
   if (GameMode == ModeGameOver) return;
   if (Playing(GameMode)) {
-    ElapsedSeconds = static_cast<int32_t>((platform.TickCount() - StartTick) / 1000u);
-    if (ElapsedSeconds + PenaltySeconds >= TimeLimitSeconds) Stop();
+    Clock.Update(platform.TickCount());
+    if (Clock.Total() >= TimeLimitSeconds) Stop();
   }
   WriteScore();
   if (GameMode == ModeStopped || GameMode == ModePaused) ShowFond();
@@ -71,7 +71,7 @@ void TVelmor::WriteScore() {
   const bool solitaire = GameMode == ModeSolitaire || GameMode == ModeTwoPlayers;
   MovesLeftLine.SetCaption(Moves.Checked() && solitaire ? std::to_string(Free.MovesLeft) : "");
   TimeLine.SetCaption((GameMode == ModeSolitaire || GameMode == ModeRivers) && ShowTime.Checked()
-                          ? FormatMinSec(ElapsedSeconds + PenaltySeconds)
+                          ? FormatMinSec(Clock.Total())
                           : "");
   if (Free.MovesLeft > 0) StatusBounce = false;
   if (Board.TilesLeft == 0) {
@@ -87,13 +87,13 @@ void TVelmor::PauseClick() {
   if (GameMode == ModeSolitaire || GameMode == ModeRivers) {
     ResumeMode = GameMode;
     IM(ModePaused);
-    PauseOffset = static_cast<int32_t>(platform.TickCount() - StartTick);
+    Clock.Pause(platform.TickCount());
     Pause1.SetCaption("&Continue");
     PauseButton.SetCaption("Play");
     ShowFond();
   } else if (GameMode == ModePaused) {
     IM(ResumeMode);
-    StartTick = platform.TickCount() - static_cast<uint32_t>(PauseOffset);
+    Clock.Resume(platform.TickCount());
     PauseButton.SetCaption("Pause");
     Pause1.SetCaption("&Pause");
     FullRedraw();
@@ -121,7 +121,7 @@ void TVelmor::ShowTimeClick() {
 
 void TVelmor::Stop() {
   if (GameMode == ModePaused) {
-    StartTick = platform.TickCount() - static_cast<uint32_t>(PauseOffset);
+    Clock.Resume(platform.TickCount());
     PauseButton.SetCaption("Pause");
     Pause1.SetCaption("&Pause");
   }

@@ -63,7 +63,7 @@ void TVelmor::RedrawTile(int tile) {
 
 void TVelmor::Redraw() {
   if (RefreshHallPanel) ShowPanelHOF();
-  if (Board.TilesLeft == 0 && GameMode != ModeEditor && ElapsedSeconds > 0) BoardCleared = true;
+  if (Board.TilesLeft == 0 && GameMode != ModeEditor && Clock.ElapsedSeconds > 0) BoardCleared = true;
   if (BoardCleared || GameMode == ModePaused) {
     GameOver();
     return;

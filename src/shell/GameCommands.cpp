@@ -50,7 +50,7 @@ void TVelmor::Hint() {
     HintTileA = a;
     HintTileB = b;
   }
-  PenaltySeconds += 40;
+  Clock.AddPenalty(40);
   FullRedraw();
 }
 
@@ -191,19 +191,7 @@ void TVelmor::BeginGame() {
   LayoutFromCheckedEntry();
   DealLayout();
 
-  BoardCleared = false;
-  ResultShown = false;
-  StatusBounce = false;
-  HintIndex = 0;
-  HintTileA = 0;
-  HintTileB = 0;
-  ElapsedSeconds = 0;
-  PauseOffset = 0;
-  FirstTile = 0;
-  SecondTile = 0;
-  PenaltySeconds = 0;
-  HoverTile = 0;
-  HistoryCount = 0;  // the history table stays; only its count starts again
+  ResetForNewGame(NewGameKind::Solitaire);
 
   EndPauseForNewGame();
   if (GameMode != ModeEditor) IM(ModeSolitaire);
@@ -212,7 +200,21 @@ void TVelmor::BeginGame() {
   ShowPanelHOF();
   FullRedraw();
   if (StatusPos <= 1) ShowStatus("New game started.");
-  StartTick = platform.TickCount();
+  Clock.StartTick = platform.TickCount();
+}
+
+// What every new deal starts from, whatever its kind. A two-player game keeps PenaltySeconds as
+// the game before left it: hints are not offered and shuffles cost nothing there, so the only
+// use it has is the 100-minute limit, which still counts what that game owed.
+void TVelmor::ResetForNewGame(NewGameKind kind) {
+  BoardCleared = ResultShown = StatusBounce = false;
+  HintIndex = HintTileA = HintTileB = 0;
+  FirstTile = SecondTile = 0;
+  HoverTile = 0;
+  HistoryCount = 0;  // the history table stays; only its count starts again
+  const int32_t penalty = Clock.PenaltySeconds;
+  Clock.Clear();
+  if (kind == NewGameKind::TwoPlayers) Clock.PenaltySeconds = penalty;
 }
 
 void TVelmor::RandomSolitaireGame1Click() {

@@ -22,12 +22,11 @@ void TVelmor::GameOver() {
     ResultShown = true;
     WriteScore();
     Stop();
-    if (Player2Millis < Player1Millis)
-      ShowStatus("Player 2 WON ! Congratulations !");
-    else if (Player2Millis == Player1Millis)
-      ShowStatus("Same score for both players !");
-    else
-      ShowStatus("Player 1 WON ! Congratulations !");
+    switch (Turns.Outcome()) {
+      case TwoPlayerClock::Result::Player2Won: ShowStatus("Player 2 WON ! Congratulations !"); break;
+      case TwoPlayerClock::Result::Tie: ShowStatus("Same score for both players !"); break;
+      case TwoPlayerClock::Result::Player1Won: ShowStatus("Player 1 WON ! Congratulations !"); break;
+    }
     IM(ModeGameOver);
     ended = true;
   }
@@ -35,7 +34,7 @@ void TVelmor::GameOver() {
     ResultShown = true;
     WriteScore();
     Stop();
-    const int total = ElapsedSeconds + PenaltySeconds;
+    const int total = Clock.Total();
     std::string message = "Congratulations !! You WON !";
     if (EnableHall.Checked()) {
       message = "You WON ! Your time is : " + FormatMinSec(total);
@@ -62,16 +61,7 @@ void TVelmor::TwoPlayers() {
   FrameBuffer = BackgroundImage;
   LayoutFromCheckedEntry();
   DealLayout();
-  Player2Turn = false;
-  BoardCleared = ResultShown = false;
-  HintIndex = HintTileA = HintTileB = 0;
-  FirstTile = SecondTile = 0;
-  HoverTile = 0;
-  ElapsedSeconds = 0;
-  Player1Millis = Player2Millis = 0;
-  PauseOffset = 0;
-  StatusBounce = false;
-  HistoryCount = 0;
+  ResetForNewGame(NewGameKind::TwoPlayers);
   EndPauseForNewGame();
   ShowStatus("Two-Player Solitaire started.");
   IM(ModeTwoPlayers);
@@ -79,37 +69,21 @@ void TVelmor::TwoPlayers() {
     ShowStatus("Specific Board started. Random Seed #" + std::to_string(GameNumber));
   ShowPanelHOF();
   FullRedraw();
-  StartTick = Player1TurnStart = Player2TurnStart = platform.TickCount();
-}
-
-void TVelmor::TurnChange() {
   const uint32_t now = platform.TickCount();
-  if (!Player2Turn) {
-    Player2Turn = true;
-    Player1Millis += static_cast<int32_t>(now - Player1TurnStart);
-    Player2TurnStart = now;
-  } else {
-    Player2Turn = false;
-    Player2Millis += static_cast<int32_t>(now - Player2TurnStart);
-    Player1TurnStart = now;
-  }
-}
-
-int32_t TVelmor::RunningMillis(bool player2) const {
-  const uint32_t now = platform.TickCount();
-  if (player2) return Player2Millis + (Player2Turn ? static_cast<int32_t>(now - Player2TurnStart) : 0);
-  return Player1Millis + (!Player2Turn ? static_cast<int32_t>(now - Player1TurnStart) : 0);
+  Clock.StartTick = now;
+  Turns.Start(now);
 }
 
 void TVelmor::RefreshTwoPlayerPanel() {
   const Rect area{0, 380, HofWidth, 468};
   BitBlt(SaveHof, area.left, area.top, area.width(), area.height(), HofPic, area.left, area.top, RasterOp::SRCCOPY);
-  const bool secondHalf = platform.TickCount() % 1000 > 500;
+  const uint32_t now = platform.TickCount();
+  const bool secondHalf = now % 1000 > 500;
   const Platform::TextStyle big{"Arial", 18, true, false}, small{"Arial", 10, true, false};
-  if (Player2Turn || secondHalf) platform.DrawText(SaveHof, 4, 380, "PLAY 1", big, Yellow);
-  if (!Player2Turn || secondHalf) platform.DrawText(SaveHof, 4, 422, "PLAY 2", big, Aqua);
-  platform.DrawText(SaveHof, 30, 402, FormatMinSec(RunningMillis(false) / 1000), small, White);
-  platform.DrawText(SaveHof, 30, 444, FormatMinSec(RunningMillis(true) / 1000), small, White);
+  if (Turns.Player2Turn || secondHalf) platform.DrawText(SaveHof, 4, 380, "PLAY 1", big, Yellow);
+  if (!Turns.Player2Turn || secondHalf) platform.DrawText(SaveHof, 4, 422, "PLAY 2", big, Aqua);
+  platform.DrawText(SaveHof, 30, 402, FormatMinSec(Turns.Running(false, now) / 1000), small, White);
+  platform.DrawText(SaveHof, 30, 444, FormatMinSec(Turns.Running(true, now) / 1000), small, White);
   platform.PresentPanel(SaveHof, area);
 }
 
@@ -136,7 +110,7 @@ std::string TVelmor::HallSection(int list) const {
 }
 
 void TVelmor::AddHall() {
-  const int rank = CurrentHallList().Add(CurrentPlayer, ElapsedSeconds + PenaltySeconds, PenaltySeconds);
+  const int rank = CurrentHallList().Add(CurrentPlayer, Clock.Total(), Clock.PenaltySeconds);
   if (rank == 0) return;
   ReachedRank = rank;
   // A record is kept on disk at once: a crash later in the session must not lose it.

@@ -118,11 +118,8 @@ void TVelmor::Restart() {
   if (Board.TilesLeft == 0 || HistoryCount == 0) return;
   if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
   while (HistoryCount > 0) GoBack();
-  ElapsedSeconds = 0;
-  PenaltySeconds = 0;
+  Clock.Start(platform.TickCount());
   HoverTile = 0;
-  PauseOffset = 0;
-  StartTick = platform.TickCount();
   ShowStatus("Game restarted.");
 }
 
@@ -168,7 +165,7 @@ void TVelmor::Shuffle1Click() {
       ShowStatus("Tiles shuffled. 1 new move found.");
     else
       ShowStatus("No moves found. Try to press Back a few times.");
-    if (GameMode != ModeTwoPlayers) PenaltySeconds += 10 * n;
+    if (GameMode != ModeTwoPlayers) Clock.AddPenalty(10 * n);
   }
   FullRedraw();
   platform.ProcessMessages();

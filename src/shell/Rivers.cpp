@@ -40,14 +40,8 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   Board.TilesLeft = hard ? 144 : 84;
   Board.TileCount = TileTotal;
 
-  BoardCleared = ResultShown = false;
-  FirstTile = SecondTile = 0;
-  HintIndex = HintTileA = HintTileB = 0;
-  HoverTile = 0;
-  ElapsedSeconds = PenaltySeconds = PauseOffset = 0;
-  StatusBounce = false;
-  HistoryCount = 0;
-  StartTick = platform.TickCount();
+  ResetForNewGame(NewGameKind::Rivers);
+  Clock.StartTick = platform.TickCount();
   EndPauseForNewGame();
   ShowStatus("Voverizo Dadazu started.");
   IM(ModeRivers);

@@ -129,11 +129,7 @@ bool TVelmor::Init() {
   if (ShowHallFame.Checked()) ShowPanelHOF();
 
   Board = BoardState{};
-  FirstTile = SecondTile = 0;
-  HintIndex = HintTileA = HintTileB = 0;
-  ElapsedSeconds = PauseOffset = PenaltySeconds = 0;
-  BoardCleared = ResultShown = StatusBounce = false;
-  HoverTile = 0;
+  ResetForNewGame(NewGameKind::Solitaire);
   ReachedRank = 0;
   LayoutName = "External Layout";
 

@@ -16,6 +16,7 @@
 #include "board/LayoutShape.h"
 #include "display/Picture.h"
 #include "display/Tileset.h"
+#include "modes/GameClock.h"
 #include "modes/HallOfFame.h"
 #include "shell/MenuItem.h"
 #include "shell/Platform.h"
@@ -83,6 +84,8 @@ class TVelmor {
   void NewRandomSpecificGame1Click();
   void NewSpecificGame1Click();
   void NewGame();
+  enum class NewGameKind { Solitaire, TwoPlayers, Rivers };
+  void ResetForNewGame(NewGameKind kind);
 
   // ---- Selection, matching, undo and shuffle -------------------------------------------------
   struct HistoryEntry {
@@ -116,10 +119,7 @@ class TVelmor {
   void RedrawHOF();
 
   // ---- Clock, pause and status line -------------------------------------------------------
-  uint32_t StartTick = 0;
-  int32_t ElapsedSeconds = 0;
-  int32_t PauseOffset = 0;
-  int32_t PenaltySeconds = 0;
+  GameClock Clock;
   std::string StatusMessage = " ";
   int32_t StatusLength = 1;
   int32_t StatusPos = 1;
@@ -377,14 +377,11 @@ class TVelmor {
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
   std::array<HallList, RiversHardList + 1> HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
-  bool Player2Turn = false;
-  int32_t Player1Millis = 0, Player2Millis = 0;
-  uint32_t Player1TurnStart = 0, Player2TurnStart = 0;
+  TwoPlayerClock Turns;
   void GameOver();
   void TwoPlayers();
-  void TurnChange();
+  void TurnChange() { Turns.TurnChange(platform.TickCount()); }
   void RefreshTwoPlayerPanel();
-  int32_t RunningMillis(bool player2) const;
   void AddHall();
   void ShowPanelHOF();
   void ShowHallPanel();

@@ -28,7 +28,7 @@ TEST_F(Clock, ShowsMinutesAndSecondsWithPenalties) {
   EXPECT_EQ(game.TimeLine.Caption(), "00:59");
   Advance(100);
   EXPECT_EQ(game.TimeLine.Caption(), "01:00");
-  game.PenaltySeconds = 40;
+  game.Clock.PenaltySeconds = 40;
   Advance(0);
   EXPECT_EQ(game.TimeLine.Caption(), "01:40");
   EXPECT_EQ(game.TilesLeftLine.Caption(), "8");
@@ -39,7 +39,7 @@ TEST_F(Clock, SurvivesTheTickCounterWrapping) {
   platform.tick = 0xFFFFFFFFu - 2'000;
   game.RandomSolitaireGame1Click();
   Advance(65'000);  // the counter wrapped past zero meanwhile
-  EXPECT_EQ(game.ElapsedSeconds, 65);
+  EXPECT_EQ(game.Clock.ElapsedSeconds, 65);
   EXPECT_EQ(game.TimeLine.Caption(), "01:05");
 }
 
@@ -60,7 +60,7 @@ TEST_F(Clock, PausedTimeDoesNotCount) {
 }
 
 TEST_F(Clock, StopsTheGameAtOneHundredMinutes) {
-  game.PenaltySeconds = 40;
+  game.Clock.PenaltySeconds = 40;
   Advance(5'959'000);
   EXPECT_EQ(game.GameMode, ModeSolitaire);
   EXPECT_EQ(game.TimeLine.Caption(), "99:59");
@@ -107,7 +107,7 @@ TEST_F(Clock, StopWhilePausedResetsThePauseCaptions) {
   EXPECT_EQ(game.GameMode, ModeStopped);
   EXPECT_EQ(game.Pause1.Caption(), "&Pause");
   EXPECT_EQ(game.PauseButton.Caption(), "Pause");
-  EXPECT_EQ(platform.tick - game.StartTick, 10'000u);
+  EXPECT_EQ(platform.tick - game.Clock.StartTick, 10'000u);
 }
 
 TEST_F(Clock, CoolStatusSlidesTheMessageIn) {

@@ -100,7 +100,7 @@ TEST_F(Play, HintsCycleThroughMovesAndCostFortySecondsEach) {
     penalty += 40;
     EXPECT_EQ(game.HintTileA, a);
     EXPECT_EQ(game.HintTileB, b);
-    EXPECT_EQ(game.PenaltySeconds, penalty);
+    EXPECT_EQ(game.Clock.PenaltySeconds, penalty);
     EXPECT_EQ(game.fullRedraws, redraws + 1);
   }
   EXPECT_EQ(game.HintIndex, 1);
@@ -113,14 +113,14 @@ TEST_F(Play, HintsDoNothingOutsideSolitaireOrWithoutMoves) {
     game.GameMode = mode;
     game.Hint();
     EXPECT_EQ(game.HintTileA, 0) << int(mode);
-    EXPECT_EQ(game.PenaltySeconds, 0) << int(mode);
+    EXPECT_EQ(game.Clock.PenaltySeconds, 0) << int(mode);
   }
   game.GameMode = ModeSolitaire;
   game.Board.TakeTile(2);
   game.IsItFree();  // the last count found no move
   game.Hint();
   EXPECT_EQ(game.HintTileA, 0);
-  EXPECT_EQ(game.PenaltySeconds, 0);
+  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
 }
 
 TEST_F(Play, HintRecountsBeforeShowingAndStopsWhenTheBoardChanged) {
@@ -129,7 +129,7 @@ TEST_F(Play, HintRecountsBeforeShowingAndStopsWhenTheBoardChanged) {
   game.Board.TakeTile(1);  // the count still says one move; the board has none
   game.Hint();
   EXPECT_EQ(game.HintTileA, 0);
-  EXPECT_EQ(game.PenaltySeconds, 0);
+  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
   EXPECT_EQ(game.Free.MovesLeft, 0);
 }
 
@@ -156,11 +156,11 @@ TEST_F(VerticalOption, CancelKeepsTheGameAndTheOption) {
 
 TEST_F(VerticalOption, OkDealsANewGameThenToggles) {
   game.BeginGame();
-  game.PenaltySeconds = 80;
+  game.Clock.PenaltySeconds = 80;
   platform.timeOfDay += 1;  // a different clock seed gives a different deal
   game.VerticalClick();
   EXPECT_TRUE(game.Vertical.Checked());
-  EXPECT_EQ(game.PenaltySeconds, 0);  // a new game was dealt
+  EXPECT_EQ(game.Clock.PenaltySeconds, 0);  // a new game was dealt
   EXPECT_EQ(game.GameMode, ModeSolitaire);
 }
 

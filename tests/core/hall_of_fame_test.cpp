@@ -96,7 +96,7 @@ TEST_F(Ending, AWinWithoutTimeTrackingIsCongratulatedAndStops) {
 
 TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
   game.CurrentPlayer = "Zoe";
-  game.PenaltySeconds = 0;
+  game.Clock.PenaltySeconds = 0;
   bool labelSeen = false;
   platform.onHelp = [&] {
     labelSeen = game.Help.HallLabel1 == "You reached rank #1, Zoe !" && game.Help.NewRecordLook &&
@@ -145,10 +145,10 @@ TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
       game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
                       game.BoardOriginY + TileTop(p.row, p.layer) + 25);
     }
-    EXPECT_EQ(game.Player2Turn, k % 2 == 0) << k;  // each pair hands the turn over
+    EXPECT_EQ(game.Turns.Player2Turn, k % 2 == 0) << k;  // each pair hands the turn over
   }
-  EXPECT_EQ(game.Player1Millis, 22000);
-  EXPECT_EQ(game.Player2Millis, 17000);
+  EXPECT_EQ(game.Turns.Player1Millis, 22000);
+  EXPECT_EQ(game.Turns.Player2Millis, 17000);
   game.Temps();
   EXPECT_EQ(game.StatusMessage, "Player 2 WON ! Congratulations !");
   EXPECT_EQ(game.GameMode, ModeGameOver);

@@ -20,8 +20,8 @@ TEST_F(NewGame, BeginGameResetsTheGameAndStartsTheClock) {
   game.HintIndex = 3;
   game.HintTileA = 5;
   game.FirstTile = 7;
-  game.PenaltySeconds = 120;
-  game.ElapsedSeconds = 50;
+  game.Clock.PenaltySeconds = 120;
+  game.Clock.ElapsedSeconds = 50;
   game.BoardCleared = true;
   game.HoverTile = 9;
   platform.tick = 424242;
@@ -32,11 +32,11 @@ TEST_F(NewGame, BeginGameResetsTheGameAndStartsTheClock) {
   EXPECT_EQ(game.HintIndex, 0);
   EXPECT_EQ(game.HintTileA, 0);
   EXPECT_EQ(game.FirstTile, 0);
-  EXPECT_EQ(game.PenaltySeconds, 0);
-  EXPECT_EQ(game.ElapsedSeconds, 0);
+  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
+  EXPECT_EQ(game.Clock.ElapsedSeconds, 0);
   EXPECT_FALSE(game.BoardCleared);
   EXPECT_EQ(game.HoverTile, 0);
-  EXPECT_EQ(game.StartTick, 424242u);
+  EXPECT_EQ(game.Clock.StartTick, 424242u);
   EXPECT_EQ(game.StatusMessage, "New game started.");
   EXPECT_GE(game.fullRedraws, 1);
   for (int l = 1; l <= 5; ++l)  // no place marker survives a deal

@@ -218,15 +218,15 @@ TEST_F(Undo, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
 
 TEST_F(Undo, RestartPutsEveryPairBackAndResetsTheClock) {
   RemovePairs(5);
-  game.PenaltySeconds = 80;
+  game.Clock.PenaltySeconds = 80;
   platform.tick += 61'000;
   game.Temps();
   ASSERT_EQ(game.TimeLine.Caption(), "02:21");
   game.Restart1.Click();
   EXPECT_EQ(game.Board.TilesLeft, 144);
   EXPECT_EQ(game.HistoryCount, 0);
-  EXPECT_EQ(game.PenaltySeconds, 0);
-  EXPECT_EQ(game.StartTick, platform.tick);
+  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
+  EXPECT_EQ(game.Clock.StartTick, platform.tick);
   EXPECT_EQ(game.StatusMessage, "Game restarted.");
   game.Temps();
   EXPECT_EQ(game.TimeLine.Caption(), "00:00");
@@ -264,17 +264,17 @@ TEST_F(Undo, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
   const int n = game.Free.MovesLeft;
   ASSERT_GE(n, 2);
   EXPECT_EQ(game.StatusMessage, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
-  EXPECT_EQ(game.PenaltySeconds, 10 * n);
+  EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);
   EXPECT_EQ(game.FirstTile, 0);
 
   game.GameMode = ModeTwoPlayers;
   game.Shuffle1Click();
-  EXPECT_EQ(game.PenaltySeconds, 10 * n);  // no charge with two players
+  EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);  // no charge with two players
   game.GameMode = ModeRivers;
   game.ShowStatus("before");
   game.Shuffle1Click();
   EXPECT_EQ(game.StatusMessage, "before");  // nothing said in the flat game
-  EXPECT_EQ(game.PenaltySeconds, 10 * n);
+  EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);
   game.GameMode = ModeSolitaire;
   game.BoardCleared = true;
   const Grid before = game.Board.BoardGrid;
@@ -291,7 +291,7 @@ TEST(Shuffle, MessagesForOneMoveAndForNone) {
   game.Board.TilesLeft = 2;
   game.Shuffle1Click();
   EXPECT_EQ(game.StatusMessage, "No moves found. Try to press Back a few times.");
-  EXPECT_EQ(game.PenaltySeconds, 0);
+  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
   game.Shuffable.SetChecked(false);  // random swaps try 101 passes, and cannot help either
   game.Shuffle1Click();
   EXPECT_EQ(game.StatusMessage, "No moves found. Try to press Back a few times.");
@@ -301,7 +301,7 @@ TEST(Shuffle, MessagesForOneMoveAndForNone) {
   game.Board.TilesLeft = 2;
   game.Shuffle1Click();
   EXPECT_EQ(game.StatusMessage, "Tiles shuffled. 1 new move found.");
-  EXPECT_EQ(game.PenaltySeconds, 10);
+  EXPECT_EQ(game.Clock.PenaltySeconds, 10);
 }
 
 TEST(Stop, HidesTheBoardAndEndsAPause) {

@@ -262,10 +262,10 @@ TEST_F(Render, PausedOrClearedBoardsShowOnlyTheBackground) {
   game.GameMode = ModeSolitaire;
   game.Board.TakeTile(1);
   game.Board.TilesLeft = 0;
-  game.ElapsedSeconds = 0;
+  game.Clock.ElapsedSeconds = 0;
   game.FullRedraw();
   EXPECT_FALSE(game.BoardCleared);  // not before a second of play
-  game.ElapsedSeconds = 3;
+  game.Clock.ElapsedSeconds = 3;
   game.FullRedraw();
   EXPECT_TRUE(game.BoardCleared);
 }

@@ -309,10 +309,10 @@ class Session {
     if (game.GameMode == ModeRivers && !game.MovesLeftLine.Caption().empty())
       Broken(what, "a flat game shows a moves count");
     if (shown) {
-      if (game.ElapsedSeconds != playedMs / 1000 || game.PenaltySeconds != penalty)
-        Broken(what, "clock at " + std::to_string(game.ElapsedSeconds) + "+" + std::to_string(game.PenaltySeconds) +
+      if (game.Clock.ElapsedSeconds != playedMs / 1000 || game.Clock.PenaltySeconds != penalty)
+        Broken(what, "clock at " + std::to_string(game.Clock.ElapsedSeconds) + "+" + std::to_string(game.Clock.PenaltySeconds) +
                          " s, expected " + std::to_string(playedMs / 1000) + "+" + std::to_string(penalty));
-      const std::string time = Running() && game.ShowTime.Checked() ? MinSec(game.ElapsedSeconds + penalty) : "";
+      const std::string time = Running() && game.ShowTime.Checked() ? MinSec(game.Clock.ElapsedSeconds + penalty) : "";
       if (game.TimeLine.Caption() != time) Broken(what, "time shown as \"" + game.TimeLine.Caption() + "\", expected \"" + time + "\"");
       if (game.TilesLeftLine.Caption() != std::to_string(b.TilesLeft))
         Broken(what, "tiles shown as \"" + game.TilesLeftLine.Caption() + "\"");
@@ -425,7 +425,7 @@ class Session {
     if (platform.helpShown > helpsAtDeal) {
       // A record: it went into the game's list, and the help window showed it.
       ++records;
-      const int total = game.ElapsedSeconds + penalty, rank = game.ReachedRank;
+      const int total = game.Clock.ElapsedSeconds + penalty, rank = game.ReachedRank;
       const HallList& list = game.HallOfFame[static_cast<size_t>(game.BoardNumber)];
       if (rank < 1 || rank > HallRanks || list.entries[static_cast<size_t>(rank)] != MakeHallEntry(game.CurrentPlayer, total, penalty))
         Broken("end", "the record of " + MinSec(total) + " is not at rank " + std::to_string(rank));
@@ -434,9 +434,9 @@ class Session {
     if (game.GameMode != (tracked ? ModeGameOver : ModeStopped))
       Broken("end", "mode " + std::to_string(game.GameMode) + " after the board was cleared");
     const std::string verdict =
-        tracked ? "You WON ! Your time is : " + MinSec(game.ElapsedSeconds + penalty) : "Congratulations !! You WON !";
+        tracked ? "You WON ! Your time is : " + MinSec(game.Clock.ElapsedSeconds + penalty) : "Congratulations !! You WON !";
     if (game.StatusMessage != verdict) Broken("end", "status \"" + game.StatusMessage + "\"");
-    if (game.ElapsedSeconds != playedMs / 1000 || game.PenaltySeconds != penalty) Broken("end", "the final time is off");
+    if (game.Clock.ElapsedSeconds != playedMs / 1000 || game.Clock.PenaltySeconds != penalty) Broken("end", "the final time is off");
     game.Back();  // a won game cannot be taken back
     game.Shuffle1Click();
     if (game.Board.TilesLeft != 0 || game.HistoryCount != dealtCount) Broken("end", "a cleared board was changed");
@@ -458,7 +458,7 @@ class Solitaire : public Session {
     for (int actions = 0; game.Board.TilesLeft > 0; ++actions) {
       if (actions > 20'000) Broken("play", "the deal does not end");
       // Shuffles and hints cost time; a restart gives the clock back before the limit stops the game.
-      if (game.ElapsedSeconds + game.PenaltySeconds > 5000 && game.HistoryCount > 0) {
+      if (game.Clock.ElapsedSeconds + game.Clock.PenaltySeconds > 5000 && game.HistoryCount > 0) {
         RestartAndReplay();
         continue;
       }
@@ -592,7 +592,7 @@ class Solitaire : public Session {
     const int index = game.HintIndex;
     game.Hint();
     if (n.moves == 0) {
-      if (game.PenaltySeconds != penalty) Broken("hint", "a hint with no move cost time");
+      if (game.Clock.PenaltySeconds != penalty) Broken("hint", "a hint with no move cost time");
       Step("hint without moves");
       return;
     }
@@ -830,7 +830,7 @@ class Rivers : public Session {
         for (int l = 0; l < GridLayers; ++l)
           if ((before.at(c, r, l) != 0) != (game.Board.BoardGrid.at(c, r, l) != 0))
             Broken("shuffle", "the occupied places changed at " + Str({c, r, l}));
-    if (game.Board.TilesLeft != left || game.PenaltySeconds != 0 || game.StatusMessage != status)
+    if (game.Board.TilesLeft != left || game.Clock.PenaltySeconds != 0 || game.StatusMessage != status)
       Broken("shuffle", "a flat game's shuffle counted, cost or said something");
     Step("shuffle");
   }
@@ -929,7 +929,7 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
       if (games % 2) {
         game.RandomSolitaireGame1Click();
         penalty = 10 * dice.Below(300);  // as after hints and shuffles
-        game.PenaltySeconds = penalty;
+        game.Clock.PenaltySeconds = penalty;
       } else {
         game.RiversEasy1.Click();
         penalty = 0;
@@ -971,7 +971,7 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
         phaseEnd = now + somePause();
         continue;
       }
-      ASSERT_EQ(game.ElapsedSeconds, elapsed) << "at " << now << " ms, tick " << platform.tick;
+      ASSERT_EQ(game.Clock.ElapsedSeconds, elapsed) << "at " << now << " ms, tick " << platform.tick;
       if (elapsed + penalty != shown) {
         ASSERT_GT(elapsed + penalty, shown) << "the shown time went back at " << now << " ms";
         shown = elapsed + penalty;
@@ -980,7 +980,7 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
       ASSERT_EQ(game.TimeLine.Caption(), expected) << "at " << now << " ms, tick " << platform.tick;
     } else if (phase == Phase::Paused) {
       ASSERT_EQ(int{game.GameMode}, int{ModePaused}) << now;
-      ASSERT_EQ(game.ElapsedSeconds, elapsed) << "at " << now << " ms";
+      ASSERT_EQ(game.Clock.ElapsedSeconds, elapsed) << "at " << now << " ms";
       ASSERT_EQ(game.TimeLine.Caption(), "");
     } else {
       ASSERT_EQ(int{game.GameMode}, int{ModeStopped}) << now;
