@@ -136,10 +136,13 @@ bool TVelmor::LoadStartLayout() {
 }
 
 MenuItem* TVelmor::LayoutEntry(int boardNumber) {
-  const auto& items = Layout1.Items();
-  const size_t index = static_cast<size_t>(boardNumber) + 2;
-  if (boardNumber < 1 || index >= items.size()) return nullptr;
-  return items[index];
+  if (boardNumber < 1 || boardNumber > LayoutCount) return nullptr;
+  return LayoutEntries[static_cast<size_t>(boardNumber)];
+}
+
+int TVelmor::LayoutNumberOf(const MenuItem& entry) const {
+  const auto it = std::find(LayoutEntries.begin(), LayoutEntries.end(), &entry);
+  return it == LayoutEntries.end() ? 0 : static_cast<int>(it - LayoutEntries.begin());
 }
 
 void TVelmor::CheckLayoutEntry(int boardNumber) {
@@ -154,6 +157,8 @@ void TVelmor::AddLayoutEntry(const std::string& caption, bool shp, const std::st
     entry->OnClick([this](MenuItem& item) { LoadShplayoutClick(item); });
   else
     entry->OnClick([this](MenuItem& item) { LoadlayoutClick(item); });
+  LayoutEntries.resize(static_cast<size_t>(LayoutCount) + 1);
+  LayoutEntries.push_back(entry.get());
   Layout1.AddOwned(std::move(entry));
   ++LayoutCount;
   LayoutList.resize(static_cast<size_t>(LayoutCount) + 1);
@@ -175,7 +180,7 @@ void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
   const std::string oldPath = LayoutPath;
   const int oldNumber = BoardNumber;
   LayoutPath = path;
-  BoardNumber = Layout1.IndexOf(entry) - 2;
+  BoardNumber = LayoutNumberOf(entry);
   CheckLayoutEntry(BoardNumber);
   if (!(shp ? RunShpLayout(path) : RunLayout(path))) {
     // The previous layout stays current, and so does its menu entry.
@@ -186,11 +191,13 @@ void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
 }
 
 void TVelmor::LoadlayoutClick(MenuItem& entry) {
-  ChooseLayout(entry, EntryFolder(Layout1.IndexOf(entry) - 2) + entry.Caption() + ".lay", false);
+  const int k = LayoutNumberOf(entry);
+  ChooseLayout(entry, EntryFolder(k) + LayoutFiles[static_cast<size_t>(k)], false);
 }
 
 void TVelmor::LoadShplayoutClick(MenuItem& entry) {
-  ChooseLayout(entry, EntryFolder(Layout1.IndexOf(entry) - 2) + entry.Caption(), true);
+  const int k = LayoutNumberOf(entry);
+  ChooseLayout(entry, EntryFolder(k) + LayoutFiles[static_cast<size_t>(k)], true);
 }
 
 bool TVelmor::BuildLayoutList() {
@@ -239,6 +246,7 @@ bool TVelmor::BuildLayoutList() {
   LayoutList.assign(1, std::string());
   LayoutFolders.assign(1, std::string());
   LayoutFiles.assign(1, std::string());
+  LayoutEntries.assign(1, nullptr);
   std::vector<std::string> leftOut;
   for (const std::string& name : lay) {
     if (LayoutCount < MaxLayouts) AddLayoutEntry(name, false, layFolder[name]);

@@ -192,6 +192,8 @@ class TVelmor {
   // The same at start-up, falling back to another layout when the remembered one is refused.
   bool LoadStartLayout();
   MenuItem* LayoutEntry(int boardNumber);
+  int LayoutNumberOf(const MenuItem& entry) const;  // 0 when it is no layout entry
+  std::vector<MenuItem*> LayoutEntries;            // 1-based, beside LayoutList
   std::string LayoutsFolder() const { return AppFolder + "Layouts/"; }
   // Where new and changed layouts are written.
   std::string SaveLayoutsFolder() const { return UserLayoutsFolder.empty() ? LayoutsFolder() : UserLayoutsFolder; }
@@ -301,6 +303,7 @@ class TVelmor {
   bool BuildTuneList();
   void LoadMidiClick(MenuItem& entry);
   MenuItem* TuneEntry(int number);
+  std::vector<MenuItem*> TuneEntries;  // 1-based: the tune entries of the Music menu
   void SelectedMusic(const std::string& path);
   void PlayMusicClick();
   void RandomMusicClick();

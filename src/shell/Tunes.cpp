@@ -8,10 +8,8 @@
 namespace velmor {
 
 MenuItem* TVelmor::TuneEntry(int number) {
-  const auto& items = Music.Items();
-  const size_t index = static_cast<size_t>(number) + 1;
-  if (number < 1 || index >= items.size()) return nullptr;
-  return items[index];
+  if (number < 1 || number > MusicCount) return nullptr;
+  return TuneEntries[static_cast<size_t>(number)];
 }
 
 bool TVelmor::BuildTuneList() {
@@ -29,9 +27,11 @@ bool TVelmor::BuildTuneList() {
     return c != 0 ? c < 0 : a < b;
   });
   MusicCount = 0;
+  TuneEntries.assign(1, nullptr);
   for (const std::string& name : names) {
     auto entry = std::make_unique<MenuItem>("", name);
     entry->SetCheckable().OnClick([this](MenuItem& item) { LoadMidiClick(item); });
+    TuneEntries.push_back(entry.get());
     Music.AddOwned(std::move(entry));
     ++MusicCount;
   }
@@ -50,7 +50,9 @@ bool TVelmor::BuildTuneList() {
 
 void TVelmor::LoadMidiClick(MenuItem& entry) {
   const std::string path = AppFolder + "Musics/" + entry.Caption() + ".mid";
-  MidiNumber = Music.IndexOf(entry) - 1;
+  const auto it = std::find(TuneEntries.begin(), TuneEntries.end(), &entry);
+  if (it == TuneEntries.end()) return;
+  MidiNumber = static_cast<int32_t>(it - TuneEntries.begin());
   for (int k = 1; k <= MusicCount; ++k) TuneEntry(k)->SetChecked(k == MidiNumber);
   SelectedMusic(path);
 }
