@@ -20,4 +20,9 @@ std::string FolderWithSlash(std::string folder);
 // Strict decimal parse of a whole string, leading and trailing blanks allowed; false on anything else.
 bool ParseInt(std::string_view s, long long& out);
 
+// A Windows-1252 byte as a Unicode code point (the code page's holes give U+FFFD).
+char32_t FromCp1252(unsigned char b);
+// Appends a code point as UTF-8; surrogates and values past U+10FFFF become U+FFFD.
+void AppendUtf8(std::string& s, char32_t c);
+
 }  // namespace velmor

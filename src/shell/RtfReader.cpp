@@ -1,7 +1,8 @@
 #include "shell/RtfReader.h"
 
 #include <algorithm>
-#include <array>
+
+#include "base/Text.h"
 
 namespace velmor {
 
@@ -10,34 +11,6 @@ namespace {
 constexpr char32_t Replacement = 0xFFFD;
 constexpr char32_t BulletChar = 0x2022;
 constexpr std::string_view BulletUtf8 = "\xE2\x80\xA2";
-
-// The upper half of Windows-1252; the rest of the code page is Latin-1. The five holes of the
-// code page become the replacement character rather than invisible control characters.
-constexpr std::array<char16_t, 32> Cp1252High = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
-char32_t FromCp1252(unsigned char b) { return b >= 0x80 && b < 0xA0 ? Cp1252High[b - 0x80] : b; }
-
-void AppendUtf8(std::string& s, char32_t c) {
-  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = Replacement;
-  if (c < 0x80) {
-    s += static_cast<char>(c);
-  } else if (c < 0x800) {
-    s += static_cast<char>(0xC0 | (c >> 6));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    s += static_cast<char>(0xE0 | (c >> 12));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    s += static_cast<char>(0xF0 | (c >> 18));
-    s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -475,34 +448,6 @@ void Parser::StartNewParagraph() {
   bulletWord_ = false;
 }
 
-void AppendEscaped(std::string& html, std::string_view text) {
-  for (char c : text) {
-    switch (c) {
-      case '&': html += "&amp;"; break;
-      case '<': html += "&lt;"; break;
-      case '>': html += "&gt;"; break;
-      case '"': html += "&quot;"; break;
-      case '\n': html += "<br />"; break;
-      default: html += c;
-    }
-  }
-}
-
-// Font sizes: whole points, or ".5" for an odd half-point.
-std::string Points(int halfPoints) {
-  return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : "");
-}
-
-// Margins in pixels at 96 per inch: rich-text views honour pixel margins and may drop others.
-std::string Pixels(int twips) { return std::to_string((twips + 7) / 15) + "px"; }
-
-std::string HexColour(uint32_t rgb) {
-  static const char digits[] = "0123456789abcdef";
-  std::string s = "#";
-  for (int shift = 20; shift >= 0; shift -= 4) s += digits[(rgb >> shift) & 0xF];
-  return s;
-}
-
 }  // namespace
 
 std::string RtfParagraph::Text() const {
@@ -522,47 +467,6 @@ bool ReadRtf(std::string_view rtf, RtfDocument& out, std::string& error) {
   if (!parser.Run(doc, error)) return false;
   out = std::move(doc);
   return true;
-}
-
-std::string RtfToHtml(const RtfDocument& doc) {
-  std::string html = "<html><body>\n";
-  bool inList = false;
-  for (const RtfParagraph& p : doc.paragraphs) {
-    if (p.bullet != inList) {
-      // The list's own margins would add to the items' spacing.
-      html += p.bullet ? "<ul style=\"margin-top:0; margin-bottom:0;\">\n" : "</ul>\n";
-      inList = p.bullet;
-    }
-    // Margins are always written: a view's own default margins would undo the text's spacing.
-    // A list already indents its items by about a quarter inch, which stands for that much of
-    // the item's left indent. RTF keeps every space, hence pre-wrap.
-    const int indent = p.bullet ? std::max(0, p.leftIndentTwips - 360) : p.leftIndentTwips;
-    std::string style = "margin-top:0; margin-bottom:" + Pixels(p.spaceAfterTwips) + "; margin-left:" +
-                        Pixels(indent) + "; white-space:pre-wrap;";
-    if (p.alignment == 1) style += " text-align:center;";
-    if (p.alignment == 2) style += " text-align:right;";
-    html += p.bullet ? "<li style=\"" : "<p style=\"";
-    html += style + "\">";
-    for (const RtfRun& r : p.runs) {
-      html += "<span style=\"font-size:" + Points(r.halfPoints) + "pt";
-      if (r.colour != 0) html += ";color:" + HexColour(r.colour);
-      html += "\">";
-      if (r.bold) html += "<b>";
-      if (r.italic) html += "<i>";
-      if (r.underline) html += "<u>";
-      AppendEscaped(html, r.text);
-      if (r.underline) html += "</u>";
-      if (r.italic) html += "</i>";
-      if (r.bold) html += "</b>";
-      html += "</span>";
-    }
-    // An empty paragraph is a blank line in RTF; some views drop an empty block altogether.
-    if (p.runs.empty()) html += "&#160;";
-    html += p.bullet ? "</li>\n" : "</p>\n";
-  }
-  if (inList) html += "</ul>\n";
-  html += "</body></html>\n";
-  return html;
 }
 
 }  // namespace velmor
