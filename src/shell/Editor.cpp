@@ -140,7 +140,7 @@ void TVelmor::Cancel2Click() {
   Tools.SetVisible(true);
   VO.SetVisible(true);
   EditorMenu.SetVisible(false);
-  if (BoardNumber > LayoutCount) BoardNumber = LayoutCount;
+  if (BoardNumber > Layouts.Count()) BoardNumber = Layouts.Count();
   ResolveLayoutPath();
   IM(ModeSolitaire);
   LoadCurrentLayout();

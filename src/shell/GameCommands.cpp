@@ -19,7 +19,7 @@ bool TVelmor::Dispo_Vertical(int tile) const { return TileFree(tile, true); }
 
 void TVelmor::LayoutFromCheckedEntry() {
   if (BoardNumber < 100) return;
-  for (int k = 1; k <= LayoutCount; ++k)
+  for (int k = 1; k <= Layouts.Count(); ++k)
     if (MenuItem* entry = LayoutEntry(k); entry && entry->Checked()) BoardNumber = k;
 }
 

@@ -104,7 +104,7 @@ int TVelmor::RankTenTime(int list) const {
 std::string TVelmor::HallSection(int list) const {
   if (list == RiversEasyList) return "Rivers";
   if (list == RiversHardList) return "Rivers2";
-  std::string name = list >= 1 && list <= LayoutCount ? LayoutList[static_cast<size_t>(list)] : std::string();
+  std::string name = Layouts.Has(list) ? Layouts[list].name : std::string();
   std::erase(name, ' ');
   return name;
 }
@@ -147,7 +147,7 @@ void TVelmor::LoadHallTableFor(int list, bool padShortValues) {
 }
 
 void TVelmor::LoadHallOfFame() {
-  for (int k = 1; k <= LayoutCount; ++k) LoadHallTableFor(k, true);
+  for (int k = 1; k <= Layouts.Count(); ++k) LoadHallTableFor(k, true);
   LoadHallTableFor(RiversEasyList, true);
   LoadHallTableFor(RiversHardList, true);
   FillLayoutChooser();
@@ -165,7 +165,7 @@ bool TVelmor::SaveHallOfFame() {
     for (int r = 1; r <= HallRanks; ++r)
       ini.WriteString(section, "Rank" + std::to_string(r), HallOfFame[static_cast<size_t>(list)].entries[static_cast<size_t>(r)]);
   };
-  for (int k = 1; k <= LayoutCount; ++k) {
+  for (int k = 1; k <= Layouts.Count(); ++k) {
     if (HallOfFame[static_cast<size_t>(k)].IsEmpty())
       ini.EraseSection(HallSection(k));
     else

@@ -31,10 +31,10 @@ constexpr Caption FamilyCaptions[] = {
 
 void TVelmor::FillLayoutChooser() {
   Help.LayoutChooser.clear();
-  for (int k = 1; k <= LayoutCount; ++k) Help.LayoutChooser.push_back(LayoutList[static_cast<size_t>(k)] + " Layout");
+  for (int k = 1; k <= Layouts.Count(); ++k) Help.LayoutChooser.push_back(Layouts[k].name + " Layout");
   Help.LayoutChooser.push_back("Voverizo Dadazu (Easy)");
   Help.LayoutChooser.push_back("Voverizo Dadazu (Hard)");
-  Help.ChooserIndex = BoardNumber >= 100 ? LayoutCount + BoardNumber - 100 : BoardNumber - 1;
+  Help.ChooserIndex = BoardNumber >= 100 ? Layouts.Count() + BoardNumber - 100 : BoardNumber - 1;
 }
 
 void TVelmor::CallHelp(HelpPage page) {
@@ -73,7 +73,7 @@ void TVelmor::CallHelp(HelpPage page) {
 
 void TVelmor::GenerateList(int list) {
   if (list < 1 || list > RiversHardList) return;
-  Help.ChooserIndex = list == RiversEasyList ? LayoutCount : list == RiversHardList ? LayoutCount + 1 : list - 1;
+  Help.ChooserIndex = list == RiversEasyList ? Layouts.Count() : list == RiversHardList ? Layouts.Count() + 1 : list - 1;
   Help.Scores.clear();
   const HallList& table = HallOfFame[static_cast<size_t>(list)];
   for (int r = 1; r <= HallRanks; ++r) {
@@ -95,12 +95,12 @@ int ListOfChooserIndex(int index, int layoutCount) {
 }  // namespace
 
 void TVelmor::LayoutComboBoxChange(int index) {
-  const int list = ListOfChooserIndex(index, LayoutCount);
+  const int list = ListOfChooserIndex(index, Layouts.Count());
   if (list) GenerateList(list);
 }
 
 void TVelmor::DeleteHighscoresClick(int index) {
-  const int list = ListOfChooserIndex(index, LayoutCount);
+  const int list = ListOfChooserIndex(index, Layouts.Count());
   if (!list) return;
   if (platform.Confirm("Please confirm...", "Do you really want to remove the Hall of Fame entries for this layout ?"))
     HallOfFame[static_cast<size_t>(list)].Reset();

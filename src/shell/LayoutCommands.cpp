@@ -6,6 +6,7 @@
 
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
+#include "layouts/LayoutLibrary.h"
 #include "shell/GameFolders.h"
 #include "shell/TVelmor.h"
 
@@ -117,18 +118,16 @@ bool TVelmor::LoadStartLayout() {
   if (read(refused)) return true;
   const int failed = BoardNumber;
   std::vector<int> order;
-  for (int k = 1; k <= LayoutCount; ++k)
-    if (LayoutFiles[static_cast<size_t>(k)] == "Traditional.lay") order.push_back(k);
-  for (int k = 1; k <= LayoutCount; ++k) order.push_back(k);
+  if (const int traditional = Layouts.FindFile("Traditional.lay")) order.push_back(traditional);
+  for (int k = 1; k <= Layouts.Count(); ++k) order.push_back(k);
   for (int k : order) {
     if (k == failed) continue;
     BoardNumber = k;
-    LayoutPath = EntryFolder(k) + LayoutFiles[static_cast<size_t>(k)];
+    LayoutPath = Layouts[k].Path();
     LayoutRefusal ignored;
     if (!read(ignored)) continue;
     CheckLayoutEntry(k);
-    platform.ShowError(refused.reason + " Velmor starts with the layout \"" + LayoutList[static_cast<size_t>(k)] +
-                       "\" instead.");
+    platform.ShowError(refused.reason + " Velmor starts with the layout \"" + Layouts[k].name + "\" instead.");
     return true;
   }
   platform.ShowError(refused.reason);
@@ -136,7 +135,7 @@ bool TVelmor::LoadStartLayout() {
 }
 
 MenuItem* TVelmor::LayoutEntry(int boardNumber) {
-  if (boardNumber < 1 || boardNumber > LayoutCount) return nullptr;
+  if (!Layouts.Has(boardNumber) || static_cast<size_t>(boardNumber) >= LayoutEntries.size()) return nullptr;
   return LayoutEntries[static_cast<size_t>(boardNumber)];
 }
 
@@ -146,34 +145,21 @@ int TVelmor::LayoutNumberOf(const MenuItem& entry) const {
 }
 
 void TVelmor::CheckLayoutEntry(int boardNumber) {
-  for (int k = 1; k <= LayoutCount; ++k)
+  for (int k = 1; k <= Layouts.Count(); ++k)
     if (MenuItem* entry = LayoutEntry(k)) entry->SetChecked(k == boardNumber);
 }
 
-void TVelmor::AddLayoutEntry(const std::string& caption, bool shp, const std::string& folder) {
-  auto entry = std::make_unique<MenuItem>("", caption);
+void TVelmor::AddLayoutEntry(int number) {
+  const LayoutInfo& info = Layouts[number];
+  auto entry = std::make_unique<MenuItem>("", info.name);
   entry->SetCheckable();
-  if (shp)
+  if (info.shp)
     entry->OnClick([this](MenuItem& item) { LoadShplayoutClick(item); });
   else
     entry->OnClick([this](MenuItem& item) { LoadlayoutClick(item); });
-  LayoutEntries.resize(static_cast<size_t>(LayoutCount) + 1);
-  LayoutEntries.push_back(entry.get());
+  LayoutEntries.resize(std::max(LayoutEntries.size(), static_cast<size_t>(number) + 1));
+  LayoutEntries[static_cast<size_t>(number)] = entry.get();
   Layout1.AddOwned(std::move(entry));
-  ++LayoutCount;
-  LayoutList.resize(static_cast<size_t>(LayoutCount) + 1);
-  LayoutList[static_cast<size_t>(LayoutCount)] = caption;
-  LayoutFolders.resize(static_cast<size_t>(LayoutCount) + 1);
-  LayoutFolders[static_cast<size_t>(LayoutCount)] = folder;
-  LayoutFiles.resize(static_cast<size_t>(LayoutCount) + 1);
-  LayoutFiles[static_cast<size_t>(LayoutCount)] = shp ? caption : caption + ".lay";
-}
-
-std::string TVelmor::EntryFolder(int boardNumber) const {
-  if (boardNumber >= 1 && static_cast<size_t>(boardNumber) < LayoutFolders.size() &&
-      !LayoutFolders[static_cast<size_t>(boardNumber)].empty())
-    return LayoutFolders[static_cast<size_t>(boardNumber)];
-  return LayoutsFolder();
 }
 
 void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
@@ -191,73 +177,22 @@ void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
 }
 
 void TVelmor::LoadlayoutClick(MenuItem& entry) {
-  const int k = LayoutNumberOf(entry);
-  ChooseLayout(entry, EntryFolder(k) + LayoutFiles[static_cast<size_t>(k)], false);
+  if (const int k = LayoutNumberOf(entry)) ChooseLayout(entry, Layouts[k].Path(), false);
 }
 
 void TVelmor::LoadShplayoutClick(MenuItem& entry) {
-  const int k = LayoutNumberOf(entry);
-  ChooseLayout(entry, EntryFolder(k) + LayoutFiles[static_cast<size_t>(k)], true);
+  if (const int k = LayoutNumberOf(entry)) ChooseLayout(entry, Layouts[k].Path(), true);
 }
 
 bool TVelmor::BuildLayoutList() {
-  namespace fs = std::filesystem;
-  // Name -> folder; a player's layout of the same file name replaces the shipped one.
-  std::map<std::string, std::string> layFolder, shpFolder;
-  auto scan = [&](const std::string& folder) {
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-      std::error_code typeError;
-      if (it->is_directory(typeError)) continue;
-      const std::string file = it->path().filename().string();
-      const size_t dot = file.rfind('.');
-      if (dot == std::string::npos || dot == 0) continue;
-      const std::string ext = file.substr(dot);
-      if (ext == ".lay")
-        layFolder[file.substr(0, file.size() - 4)] = folder;
-      else if (ext == ".shp")
-        shpFolder[file] = folder;
-    }
-  };
-  scan(LayoutsFolder());
-  if (!UserLayoutsFolder.empty()) scan(UserLayoutsFolder);
-  std::vector<std::string> lay, shp;
-  for (const auto& [name, folder] : layFolder) lay.push_back(name);
-  for (const auto& [name, folder] : shpFolder) shp.push_back(name);
-  auto byName = [](const std::string& a, const std::string& b) {
-    const int c = CompareText(a, b);
-    return c != 0 ? c < 0 : a < b;
-  };
-  std::sort(lay.begin(), lay.end(), byName);
-  // The folder listing comes in no useful order on this system; sorting keeps it stable.
-  std::sort(shp.begin(), shp.end(), byName);
-
-  if (BoardNumber < -1) BoardNumber = -1;
-  if (BoardNumber == -1) {
-    BoardNumber = 1;
-    for (size_t i = 0; i < lay.size(); ++i)
-      if (lay[i] == "Traditional") {
-        BoardNumber = static_cast<int>(i) + 1;
-        break;
-      }
-  }
-
-  LayoutCount = 0;
-  LayoutList.assign(1, std::string());
-  LayoutFolders.assign(1, std::string());
-  LayoutFiles.assign(1, std::string());
-  LayoutEntries.assign(1, nullptr);
   std::vector<std::string> leftOut;
-  for (const std::string& name : lay) {
-    if (LayoutCount < MaxLayouts) AddLayoutEntry(name, false, layFolder[name]);
-    else leftOut.push_back(name + ".lay");
-  }
-  for (const std::string& name : shp) {
-    if (LayoutCount < MaxLayouts) AddLayoutEntry(name, true, shpFolder[name]);
-    else leftOut.push_back(name);
-  }
+  Layouts.Scan(LayoutsFolder(), UserLayoutsFolder, leftOut);
+  if (BoardNumber < -1) BoardNumber = -1;
+  if (BoardNumber == -1) BoardNumber = std::max(1, Layouts.FindFile("Traditional.lay"));
+  LayoutEntries.assign(1, nullptr);
+  for (int k = 1; k <= Layouts.Count(); ++k) AddLayoutEntry(k);
 
-  if (LayoutCount == 0) {
+  if (Layouts.Count() == 0) {
     platform.ShowError("No layout was found in \"" + LayoutsFolder() +
                        "\". Velmor needs at least one layout file (.lay or .shp) there to play.");
     return false;
@@ -269,11 +204,11 @@ bool TVelmor::BuildLayoutList() {
     platform.ShowMessage("The Layout menu holds 99 layouts at most; " +
                          std::to_string(leftOut.size()) + " more were left out: " + list + ".");
   }
-  if (BoardNumber > LayoutCount) BoardNumber = LayoutCount;
+  if (BoardNumber > Layouts.Count()) BoardNumber = Layouts.Count();
   // The remembered file wins over the remembered position, which a newly saved layout that
   // sorts before it would shift.
-  for (int k = 1; k <= LayoutCount && !RememberedLayoutFile.empty(); ++k)
-    if (LayoutFiles[static_cast<size_t>(k)] == RememberedLayoutFile) BoardNumber = k;
+  if (!RememberedLayoutFile.empty())
+    if (const int k = Layouts.FindFile(RememberedLayoutFile)) BoardNumber = k;
   ResolveLayoutPath();
   CheckLayoutEntry(BoardNumber);
   return true;
@@ -282,14 +217,14 @@ bool TVelmor::BuildLayoutList() {
 void TVelmor::ResolveLayoutPath() {
   namespace fs = std::filesystem;
   std::error_code ec;
-  auto firstEntryPath = [this] { return EntryFolder(1) + LayoutList[1] + ".lay"; };
-  if (BoardNumber <= 0 || BoardNumber > LayoutCount) {
+  auto firstEntryPath = [this] { return Layouts[1].Path(); };
+  if (!Layouts.Has(BoardNumber)) {
     BoardNumber = 1;
     LayoutPath = firstEntryPath();
     return;
   }
   // The entry's own file: a name can stand for a ".lay" and a ".shp" file at once.
-  LayoutPath = EntryFolder(BoardNumber) + LayoutFiles[static_cast<size_t>(BoardNumber)];
+  LayoutPath = Layouts[BoardNumber].Path();
   if (!fs::exists(LayoutPath, ec)) {
     BoardNumber = 1;
     LayoutPath = firstEntryPath();
@@ -307,12 +242,7 @@ bool TVelmor::SaveLayout() {
     LayoutPath = *chosen;
   }
   const std::string confirmed = LayoutPath;  // the name the player saw (a dialog asked about it)
-  // An edited ".shp" layout is written in the program's own format beside it, as "Spiral.lay",
-  // never as "Spiral.shp.lay", which would be listed as a second "Spiral.shp".
-  if (IsShpPath(LayoutPath))
-    LayoutPath = LayoutPath.substr(0, LayoutPath.size() - 4) + ".lay";
-  else if (!Contains(LayoutPath, ".lay"))
-    LayoutPath += ".lay";
+  LayoutPath = LayFilePathFor(LayoutPath);
   // The shipped layouts are shared and may be read-only: a changed one becomes the player's own.
   if (!UserLayoutsFolder.empty() && fs::path(LayoutPath).parent_path() == fs::path(LayoutsFolder()).parent_path())
     LayoutPath = UserLayoutsFolder + FileNamePart(LayoutPath);
@@ -342,22 +272,19 @@ bool TVelmor::SaveLayout() {
   const std::string file = FileNamePart(LayoutPath);
   const std::string entryName = file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
   const int oldNumber = BoardNumber;
-  BoardNumber = 0;
-  // Only a ".lay" entry can stand for the file just written, even when a ".shp" entry has its name.
-  for (int k = 1; k <= LayoutCount; ++k)
-    if (LayoutFiles[static_cast<size_t>(k)] == entryName + ".lay") BoardNumber = k;
   const std::string savedFolder = fs::path(LayoutPath).parent_path().string() + "/";
-  if (BoardNumber != 0) LayoutFolders[static_cast<size_t>(BoardNumber)] = savedFolder;
+  BoardNumber = Layouts.FindFile(file);
+  if (BoardNumber != 0) Layouts[BoardNumber].folder = savedFolder;
 
   if (BoardNumber == 0) {
-    if (LayoutCount >= MaxLayouts) {
+    if (Layouts.Count() >= LayoutLibrary::MaxEntries) {
       BoardNumber = oldNumber;
       platform.ShowMessage("The layout was saved, but the Layout menu holds 99 layouts at most, "
                            "so it is not listed.");
       return true;
     }
-    AddLayoutEntry(entryName, false, savedFolder);
-    BoardNumber = LayoutCount;
+    BoardNumber = Layouts.Add({entryName, file, savedFolder, false});
+    AddLayoutEntry(BoardNumber);
     LoadHallTableFor(BoardNumber);
   }
   // The check mark always names the current layout, also when an existing file was overwritten.

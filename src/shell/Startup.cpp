@@ -209,8 +209,7 @@ void TVelmor::FormCloseQuery() {
     ini.WriteString(Section, "CurrentPlayer1", CurrentPlayer);
     ini.WriteInteger(Section, "Background", background);
     ini.WriteInteger(Section, "BoardNumber", BoardNumber);
-    const bool listed = BoardNumber >= 1 && BoardNumber <= LayoutCount;
-    ini.WriteString(Section, "LayoutFile", listed ? LayoutFiles[static_cast<size_t>(BoardNumber)] : std::string());
+    ini.WriteString(Section, "LayoutFile", Layouts.Has(BoardNumber) ? Layouts[BoardNumber].file : std::string());
     ini.WriteInteger(Section, "MidiNumber", MidiNumber);
     ini.WriteInteger(Section, "Tileset", tilesetValue);
     flag("SetRes800", Res800);

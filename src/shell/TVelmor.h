@@ -16,6 +16,7 @@
 #include "board/LayoutShape.h"
 #include "display/Picture.h"
 #include "display/Tileset.h"
+#include "layouts/LayoutLibrary.h"
 #include "modes/GameClock.h"
 #include "modes/HallOfFame.h"
 #include "shell/MenuItem.h"
@@ -167,22 +168,18 @@ class TVelmor {
   LayoutShape Shape;           // LayoutShape
   std::string LayoutName = "External Layout";
   std::string LayoutPath;
-  std::vector<std::string> LayoutList;  // 1-based: entry 0 unused
-  std::vector<std::string> LayoutFolders;  // the folder each LayoutList entry was found in
-  std::vector<std::string> LayoutFiles;    // the file name of each entry ("Spiral.shp", "Pyramid.lay")
-  std::string RememberedLayoutFile;        // "LayoutFile" of the settings: wins over BoardNumber
-  int32_t LayoutCount = 0;
+  LayoutLibrary Layouts;              // the Layout menu's entries, in its order
+  std::string RememberedLayoutFile;  // "LayoutFile" of the settings: wins over BoardNumber
   int32_t BoardNumber = -1;
   bool StartingUp = false;
   int32_t ReachedRank = 0;
-  static constexpr int MaxLayouts = 99;  // board numbers 100 and 101 are the two flat games
 
   bool RunLayout(const std::string& path);
   bool RunShpLayout(const std::string& path);
   bool SaveLayout();
   void LoadlayoutClick(MenuItem& entry);
   void LoadShplayoutClick(MenuItem& entry);
-  // Builds LayoutList and the "&Layout" entries from AppFolder + "Layouts/" and the player's
+  // Builds Layouts and the "&Layout" entries from AppFolder + "Layouts/" and the player's
   // own layouts folder, where a layout of the same name replaces the shipped one. False (after
   // telling the player) when there is no layout at all.
   bool BuildLayoutList();
@@ -193,11 +190,10 @@ class TVelmor {
   bool LoadStartLayout();
   MenuItem* LayoutEntry(int boardNumber);
   int LayoutNumberOf(const MenuItem& entry) const;  // 0 when it is no layout entry
-  std::vector<MenuItem*> LayoutEntries;            // 1-based, beside LayoutList
+  std::vector<MenuItem*> LayoutEntries;            // 1-based, beside Layouts
   std::string LayoutsFolder() const { return AppFolder + "Layouts/"; }
   // Where new and changed layouts are written.
   std::string SaveLayoutsFolder() const { return UserLayoutsFolder.empty() ? LayoutsFolder() : UserLayoutsFolder; }
-  std::string EntryFolder(int boardNumber) const;
 
   // ---- Menu items and buttons --------------------------------------------------------------
   MenuItem RandomSolitaireGame1{"RandomSolitaireGame1", "Mah-Jongg Solitaire : New Fully Random Game", "F2"};
@@ -491,7 +487,7 @@ class TVelmor {
   MenuItem* shownBackground_ = nullptr;
   bool fallingBack_ = false;
   void AfterLayoutRead();
-  void AddLayoutEntry(const std::string& caption, bool shp, const std::string& folder);
+  void AddLayoutEntry(int number);  // the menu entry of Layouts[number], appended
   void CheckLayoutEntry(int boardNumber);
   void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);
   void BuildMenus();

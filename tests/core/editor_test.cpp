@@ -167,8 +167,8 @@ TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
   game.Save1.Click();  // a new layout: asks, never overwrites Traditional
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Flat.lay"));
-  EXPECT_EQ(game.LayoutCount, 2);
-  EXPECT_EQ(game.LayoutList[2], "Flat");
+  EXPECT_EQ(game.Layouts.Count(), 2);
+  EXPECT_EQ(game.Layouts[2].name, "Flat");
   EXPECT_EQ(game.BoardNumber, 2);
   EXPECT_TRUE(game.LayoutEntry(2)->Checked());
   EXPECT_EQ(game.LayoutName, "Flat Lands");
@@ -180,7 +180,7 @@ TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
   ClickPlace({3, 3, 2});
   game.Save1.Click();
   EXPECT_EQ(platform.saveDialogs.size(), 1u);
-  EXPECT_EQ(game.LayoutCount, 2);
+  EXPECT_EQ(game.Layouts.Count(), 2);
   EXPECT_EQ(game.BoardNumber, 2);
 }
 

@@ -193,7 +193,7 @@ TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
   EXPECT_EQ(platform.questions.back().caption, "Please confirm...");
   EXPECT_TRUE(game.RefreshHallPanel);
-  game.DeleteHighscoresClick(game.LayoutCount);  // the easy flat game's list
+  game.DeleteHighscoresClick(game.Layouts.Count());  // the easy flat game's list
   ASSERT_TRUE(game.SaveHallOfFame());
   const std::string file = HallFile();
   EXPECT_EQ(file.find("[TwoStep]"), std::string::npos);

@@ -37,7 +37,7 @@ class LayoutList : public ::testing::Test {
   }
   int CheckedEntry() {
     int found = 0;
-    for (int k = 1; k <= game.LayoutCount; ++k)
+    for (int k = 1; k <= game.Layouts.Count(); ++k)
       if (game.LayoutEntry(k)->Checked()) {
         EXPECT_EQ(found, 0) << "two entries checked";
         found = k;
@@ -59,8 +59,8 @@ TEST_F(LayoutList, SortedWithoutCaseThenShpFilesAndTraditionalFirstChoice) {
   ASSERT_TRUE(game.BuildLayoutList());
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Create Layout", "Edit Layout", "-", "Bridge",
                                                   "castle", "pyramid", "Traditional", "Spiral.shp"}));
-  EXPECT_EQ(game.LayoutCount, 5);
-  EXPECT_EQ(game.LayoutList[5], "Spiral.shp");
+  EXPECT_EQ(game.Layouts.Count(), 5);
+  EXPECT_EQ(game.Layouts[5].name, "Spiral.shp");
   EXPECT_EQ(game.BoardNumber, 4);
   EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/Traditional.lay");
   EXPECT_EQ(CheckedEntry(), 4);
@@ -98,7 +98,7 @@ TEST_F(LayoutList, AtMostNinetyNineEntriesAndOneReport) {
   AddShp("Z.shp");
   game.BoardNumber = 150;
   ASSERT_TRUE(game.BuildLayoutList());
-  EXPECT_EQ(game.LayoutCount, 99);
+  EXPECT_EQ(game.Layouts.Count(), 99);
   EXPECT_EQ(game.BoardNumber, 99);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].find("3 more"), std::string::npos);
@@ -165,7 +165,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/A.lay");
   EXPECT_EQ(game.GameMode, ModeNoGame);
   EXPECT_EQ(Captions().back(), "A");  // after the .shp entry, not in sorted place
-  EXPECT_EQ(game.LayoutCount, 3);
+  EXPECT_EQ(game.Layouts.Count(), 3);
   EXPECT_EQ(game.BoardNumber, 3);
   EXPECT_EQ(CheckedEntry(), 3);
 
@@ -188,7 +188,7 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
   game.LayoutPath = dir.path() + "Layouts/B.lay";
   ASSERT_TRUE(game.SaveLayout());
   EXPECT_TRUE(platform.saveDialogs.empty());
-  EXPECT_EQ(game.LayoutCount, 2);
+  EXPECT_EQ(game.Layouts.Count(), 2);
   EXPECT_EQ(game.BoardNumber, 2);
   EXPECT_EQ(CheckedEntry(), 2);
   game.LayoutEntry(2)->Click();
@@ -211,7 +211,7 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_TRUE(game.LayoutPath.empty());
   EXPECT_EQ(game.GameMode, ModeEditor);
-  EXPECT_EQ(game.LayoutCount, 1);
+  EXPECT_EQ(game.Layouts.Count(), 1);
 
   std::filesystem::create_directories(dir.path() + "my.layouts");
   platform.saveAnswers = {dir.path() + "my.layouts/new"};

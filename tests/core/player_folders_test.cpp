@@ -136,7 +136,9 @@ class PlayerFolders : public ::testing::Test {
     dir.Write("home/.local/share/velmor/Layouts/" + name + ".lay", FormatLayFile(name + " (mine)", RowShape(tiles)));
   }
   std::vector<std::string> Entries() {
-    return std::vector<std::string>(game.LayoutList.begin() + 1, game.LayoutList.end());
+    std::vector<std::string> names;
+    for (int k = 1; k <= game.Layouts.Count(); ++k) names.push_back(game.Layouts[k].name);
+    return names;
   }
 };
 
@@ -175,7 +177,7 @@ TEST_F(PlayerFolders, ChangingAShippedLayoutSavesItAsThePlayersOwn) {
   EXPECT_TRUE(platform.saveDialogs.empty());
   EXPECT_EQ(game.LayoutPath, mine + "Bridge.lay");
   EXPECT_EQ(FilesUnder(shipped), before);
-  EXPECT_EQ(game.LayoutCount, 2);
+  EXPECT_EQ(game.Layouts.Count(), 2);
   EXPECT_EQ(game.BoardNumber, 1);
   game.LayoutEntry(2)->Click();
   game.LayoutEntry(1)->Click();  // the entry now reads the player's copy
@@ -191,14 +193,14 @@ TEST_F(PlayerFolders, ANewLayoutIsOfferedThePlayersFolderAndListed) {
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_EQ(platform.saveDialogs[0].initialFolder, mine);
   EXPECT_TRUE(fs::is_regular_file(mine + "Zigzag.lay"));
-  EXPECT_EQ(game.LayoutCount, 3);
-  EXPECT_EQ(game.EntryFolder(3), mine);
+  EXPECT_EQ(game.Layouts.Count(), 3);
+  EXPECT_EQ(game.Layouts[3].folder, mine);
 
   // The next start finds it again.
   RecordingGame next(platform, shipped);
   next.UsePlayerFolders(config, mine);
   ASSERT_TRUE(next.BuildLayoutList());
-  EXPECT_EQ(next.LayoutList.back(), "Zigzag");
+  EXPECT_EQ(next.Layouts[next.Layouts.Count()].name, "Zigzag");
 }
 
 TEST_F(PlayerFolders, AnOwnFolderThatCannotBeMadeFailsTheSaveCleanly) {

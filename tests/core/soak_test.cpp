@@ -507,7 +507,7 @@ class Solitaire : public Session {
 
   void Deal(int index) {
     ++deals;
-    const int layout = dice.Below(game.LayoutCount) + 1;
+    const int layout = dice.Below(game.Layouts.Count()) + 1;
     const bool vertical = dice.PerMille(120);
     const bool winnable = dice.PerMille(550);
     game.drawForReal = index % 500 == 7;
@@ -850,7 +850,7 @@ TEST(LongPlay, TenThousandDealsPlayedOutWithEveryCommandInBetween) {
   QuietPlatform platform;
   SoakGame game{platform, ScratchWithLayouts(dir)};
   ASSERT_TRUE(game.BuildLayoutList());
-  ASSERT_GE(game.LayoutCount, 9);
+  ASSERT_GE(game.Layouts.Count(), 9);
   game.StartingUp = true;  // as at start-up: the current layout is read but not dealt
   ASSERT_TRUE(game.LoadCurrentLayout());
   game.StartingUp = false;

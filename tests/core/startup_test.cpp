@@ -303,11 +303,11 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
 
   // Choosing an empty layout says so and keeps the heap in play.
   const std::string before = game->LayoutPath;
-  for (int k = 1; k <= game->LayoutCount; ++k)
-    if (game->LayoutList[static_cast<size_t>(k)].rfind("Empty", 0) == 0) {
+  for (int k = 1; k <= game->Layouts.Count(); ++k)
+    if (game->Layouts[static_cast<size_t>(k)].name.rfind("Empty", 0) == 0) {
       const size_t errors = platform.errors.size() + platform.messages.size();
       game->LayoutEntry(k)->Click();
-      EXPECT_GT(platform.errors.size() + platform.messages.size(), errors) << game->LayoutList[static_cast<size_t>(k)];
+      EXPECT_GT(platform.errors.size() + platform.messages.size(), errors) << game->Layouts[static_cast<size_t>(k)].name;
       EXPECT_EQ(game->LayoutPath, before);
       EXPECT_EQ(game->Board.TilesLeft, 144);
     }
@@ -324,8 +324,8 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
 
 TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   ASSERT_TRUE(Start());
-  for (int k = 1; k <= game->LayoutCount; ++k)
-    if (game->LayoutList[static_cast<size_t>(k)] == "Spiral.shp") game->LayoutEntry(k)->Click();
+  for (int k = 1; k <= game->Layouts.Count(); ++k)
+    if (game->Layouts[static_cast<size_t>(k)].name == "Spiral.shp") game->LayoutEntry(k)->Click();
   ASSERT_TRUE(game->LayoutPath.ends_with("Spiral.shp"));
   game->Editlayout1Click();
   game->SaveandexitClick(game->Save1);

@@ -62,7 +62,7 @@ TEST_F(GameWindow, HallOfFamePageListsTheCurrentLayout) {
     EXPECT_EQ(help.Chooser()->currentText(), "Traditional Layout");
     EXPECT_TRUE(help.Chooser()->isVisible());
     EXPECT_FALSE(help.NameField()->isVisible());
-    help.Chooser()->setCurrentIndex(game->LayoutCount);  // the easy flat game's list
+    help.Chooser()->setCurrentIndex(game->Layouts.Count());  // the easy flat game's list
     EXPECT_EQ(help.Scores()->item(0, 1)->text(), "---     ");
   });
   QTest::mouseClick(window->ButtonOf(game->HallFameButton), Qt::LeftButton);
