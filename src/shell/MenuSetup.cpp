@@ -1,4 +1,5 @@
 // The menu bar, the toolbar, the New button's pop-up and the status line, with their handlers.
+#include "shell/Settings.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -178,10 +179,7 @@ void TVelmor::BuildMenus() {
   EditorPanel.SetVisible(false);
 
   // The defaults of a first start, before any settings are read.
-  for (MenuItem* on : {&Shuffable, &Shadows, &Highlight4, &MahJongg3, &Andromeda, &ShowTime, &Moves, &CoolStatus,
-                       &PlayMusic, &PlaySounds, &StartMusic, &StartDirectly, &ShowHallFame, &Toolbar1, &ShowTitle,
-                       &CoolMenu1, &CoolMouse, &CoolToolbar, &AnimateTileRivers, &FlatButtons, &EnableHall})
-    on->SetChecked(true);
+  VelmorSettings(*this).ApplyDefaults();
 }
 
 }  // namespace velmor

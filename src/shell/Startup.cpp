@@ -5,13 +5,12 @@
 #include "shell/GameFolders.h"
 #include "shell/IniFile.h"
 #include "shell/RtfReader.h"
+#include "shell/Settings.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
 
 namespace {
-
-constexpr const char* Section = "Velmor";
 
 bool IsFile(const std::string& path) {
   std::error_code ec;
@@ -44,50 +43,11 @@ bool TVelmor::Init() {
   RedrawBox = NoBox;
   StatusText.SetCaption(" ");
 
-  // Settings, in the order of the file; a missing file gives the defaults.
+  // Settings come first: they decide the screen mode, the window and the layout. "PreviousRes"
+  // defaults to the screen width found before any switch to 800x600.
   IniFile ini;
   if (!ini.Load(IniPath(), error)) platform.ShowError("The settings could not be read: " + error + ". The defaults apply.");
-  auto flag = [&](const char* key, MenuItem& item, bool def) { item.SetChecked(ini.ReadBool(Section, key, def)); };
-  const int highlight = ini.ReadInteger(Section, "Highlight", 3);
-  HighlightMode = highlight;
-  flag("Invert", Invert, false);
-  flag("ShowMoves", Moves, true);
-  flag("PlayMusic", PlayMusic, true);
-  flag("PlaySounds", PlaySounds, true);
-  CurrentPlayer = ini.ReadString(Section, "CurrentPlayer1", "Player1");
-  const int background = ini.ReadInteger(Section, "Background", 4);
-  BoardNumber = ini.ReadInteger(Section, "BoardNumber", -1);
-  RememberedLayoutFile = ini.ReadString(Section, "LayoutFile", "");
-  MidiNumber = ini.ReadInteger(Section, "MidiNumber", -1);
-  const int tilesetValue = ini.ReadInteger(Section, "Tileset", 3);
-  flag("SetRes800", Res800, false);
-  LastLoadedTileset = ini.ReadString(Section, "LastLoadedTileset", "");
-  LastLoadedBackground = ini.ReadString(Section, "LastLoadedBackground", "");
-  flag("StartDirectly", StartDirectly, true);
-  flag("StartMusic", StartMusic, true);
-  flag("ShowHallOfFame", ShowHallFame, true);
-  flag("ShowToolbar", Toolbar1, true);
-  flag("ShowStatus", ShowTitle, true);
-  flag("CoolMenu", CoolMenu1, true);
-  flag("CoolMouse", CoolMouse, true);
-  flag("CoolStatus", CoolStatus, true);
-  flag("CoolToolbar", CoolToolbar, true);
-  flag("TileRivers", AnimateTileRivers, true);
-  flag("ShowTime", ShowTime, true);
-  flag("FlatButtons", FlatButtons, true);
-  flag("EnableHall", EnableHall, true);
-  flag("Shadows", Shadows, true);
-  flag("Vertical", Vertical, false);
-  flag("Winnable", Winnable, false);
-  flag("Shuffable", Shuffable, true);
-  flag("Animate", Animate, false);
-  flag("ShowTile", ShowCurrentTile, false);
-  flag("OnlyPossible", OnlyPossibleMoves, false);
-  flag("RandomMusic", RandomMusic, false);
-  GameNumber = ini.ReadInteger(Section, "RandomSeed", 0);
-  const int xPos = ini.ReadInteger(Section, "XPos", 0);
-  const int yPos = ini.ReadInteger(Section, "YPos", 0);
-  PreviousRes = ini.ReadInteger(Section, "PreviousRes", platform.ScreenWidth());
+  VelmorSettings(*this).Read(ini);
 
   if (Res800.Checked()) {
     DisplayModeChanged = false;
@@ -102,8 +62,8 @@ bool TVelmor::Init() {
 
   int left, top;
   if (screen == PreviousRes) {
-    left = xPos;
-    top = yPos;
+    left = SavedLeft;
+    top = SavedTop;
   } else if (screen == 640) {
     ShowHallFame.SetChecked(false);
     Toolbar1.SetChecked(false);
@@ -123,8 +83,6 @@ bool TVelmor::Init() {
 
   if (!LoadFiles()) return false;
 
-  MenuItem* highlights[] = {&Highlight1, &Highlight2, &Highlight3, &Highlight4, &Highlight5};
-  for (int k = 0; k < 5; ++k) highlights[k]->SetChecked(k == highlight);
   platform.SetCursor(CoolMouse.Checked() ? 21 : 0);
   if (ShowHallFame.Checked()) ShowPanelHOF();
 
@@ -132,11 +90,6 @@ bool TVelmor::Init() {
   ResetForNewGame(NewGameKind::Solitaire);
   ReachedRank = 0;
   LayoutName = "External Layout";
-
-  MenuItem* backgrounds[] = {&Kanji1, &Dragons1, &None1, &LoadBackground, &Andromeda, &Catpats};
-  for (int k = 0; k < 6; ++k) backgrounds[k]->SetChecked(k == background);
-  MenuItem* tilesets[] = {&Load1, &MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1};
-  for (int k = 0; k < 5; ++k) tilesets[k]->SetChecked(k == tilesetValue);
 
   StartingUp = true;
   const bool layoutRead = LoadStartLayout();
@@ -186,65 +139,15 @@ void TVelmor::FormShow() {
 }
 
 void TVelmor::FormCloseQuery() {
-  const int background = Kanji1.Checked() ? 0 : Dragons1.Checked() ? 1 : None1.Checked() ? 2
-                       : Andromeda.Checked() ? 4 : Catpats.Checked() ? 5 : 3;
-  const int tilesetValue = Load1.Checked() ? 0 : MahJongg1.Checked() ? 1 : MahJongg2.Checked() ? 2
-                         : MahJongg3.Checked() ? 3 : 4;
-  if (BoardNumber >= 100) BoardNumber = SavedLayoutNumber;
-
   IniFile ini;
   std::string error;
-  if (!ini.Load(IniPath(), error)) {
-    // A file we cannot read is not overwritten: the player's other sections live there too.
-    platform.ShowError("The settings were not saved: " + error + ".");
-  } else {
-    int left, top, width, height;
-    platform.WindowPlacement(left, top, width, height);
-    auto flag = [&](const char* key, const MenuItem& item) { ini.WriteBool(Section, key, item.Checked()); };
-    ini.WriteInteger(Section, "Highlight", HighlightMode);
-    flag("Invert", Invert);
-    flag("ShowMoves", Moves);
-    flag("PlayMusic", PlayMusic);
-    flag("PlaySounds", PlaySounds);
-    ini.WriteString(Section, "CurrentPlayer1", CurrentPlayer);
-    ini.WriteInteger(Section, "Background", background);
-    ini.WriteInteger(Section, "BoardNumber", BoardNumber);
-    ini.WriteString(Section, "LayoutFile", Layouts.Has(BoardNumber) ? Layouts[BoardNumber].file : std::string());
-    ini.WriteInteger(Section, "MidiNumber", MidiNumber);
-    ini.WriteInteger(Section, "Tileset", tilesetValue);
-    flag("SetRes800", Res800);
-    ini.WriteString(Section, "LastLoadedTileset", LastLoadedTileset);
-    ini.WriteString(Section, "LastLoadedBackground", LastLoadedBackground);
-    flag("StartDirectly", StartDirectly);
-    flag("StartMusic", StartMusic);
-    flag("ShowHallOfFame", ShowHallFame);
-    flag("ShowToolbar", Toolbar1);
-    flag("ShowStatus", ShowTitle);
-    flag("CoolMenu", CoolMenu1);
-    flag("CoolMouse", CoolMouse);
-    flag("CoolStatus", CoolStatus);
-    flag("CoolToolbar", CoolToolbar);
-    flag("TileRivers", AnimateTileRivers);
-    flag("ShowTime", ShowTime);
-    flag("FlatButtons", FlatButtons);
-    flag("EnableHall", EnableHall);
-    flag("Shadows", Shadows);
-    flag("Vertical", Vertical);
-    flag("Winnable", Winnable);
-    flag("Shuffable", Shuffable);
-    flag("Animate", Animate);
-    flag("ShowTile", ShowCurrentTile);
-    flag("OnlyPossible", OnlyPossibleMoves);
-    flag("RandomMusic", RandomMusic);
-    ini.WriteInteger(Section, "RandomSeed", GameNumber);
-    ini.WriteInteger(Section, "XPos", left);
-    ini.WriteInteger(Section, "YPos", top);
-    ini.WriteInteger(Section, "WPos", width);
-    ini.WriteInteger(Section, "HPos", height);
-    ini.WriteInteger(Section, "PreviousRes", platform.ScreenWidth());
-    if (!MakeFolder(ConfigFolder, error) || !ini.Save(error))
-      platform.ShowError("The settings were not saved: " + error + ".");
+  // A file we cannot read is not overwritten: the player's other sections live there too.
+  bool saved = ini.Load(IniPath(), error);
+  if (saved) {
+    VelmorSettings(*this).Write(ini);
+    saved = MakeFolder(ConfigFolder, error) && ini.Save(error);
   }
+  if (!saved) platform.ShowError("The settings were not saved: " + error + ".");
 
   SaveHallOfFame();
   if (DisplayModeChanged && platform.ChangeDisplayMode(0, 0, true)) platform.RestoreDisplayMode();

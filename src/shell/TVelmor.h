@@ -272,6 +272,7 @@ class TVelmor {
   int32_t SavedLayoutNumber = 1;
   bool DisplayModeChanged = false;
   int32_t PreviousRes = 0;
+  int32_t SavedLeft = 0, SavedTop = 0;  // the window's place at the last shutdown
   Picture HofPic;                    // the clean side-panel picture
   Picture SaveHof;                   // the side panel as composed
   static constexpr int HofWidth = 92;

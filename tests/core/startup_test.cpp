@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 
 #include <sys/resource.h>
 
@@ -371,4 +372,78 @@ TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditio
   EXPECT_TRUE(game->LayoutEntry(game->BoardNumber)->Checked());
   game->FormShow();
   EXPECT_EQ(game->Board.TilesLeft, 144);
+}
+
+// The file a player carries between versions: for the same settings, the same bytes.
+TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
+  struct Case {
+    const char* name;
+    int screenWidth, screenHeight;
+    const char* before;  // nullptr: no file yet
+    std::function<void(TVelmor&)> play;
+    const char* after;
+  };
+  const Case cases[] = {
+      {"first start", 1280, 1024, nullptr, [](TVelmor&) {},
+       "[Velmor]\r\nHighlight=3\r\nInvert=0\r\nShowMoves=1\r\nPlayMusic=1\r\nPlaySounds=1\r\n"
+       "CurrentPlayer1=Player1\r\nBackground=2\r\nBoardNumber=2\r\nLayoutFile=Traditional.lay\r\nMidiNumber=2\r\n"
+       "Tileset=3\r\nSetRes800=0\r\nLastLoadedTileset=\r\nLastLoadedBackground=\r\nStartDirectly=1\r\n"
+       "StartMusic=1\r\nShowHallOfFame=1\r\nShowToolbar=1\r\nShowStatus=1\r\nCoolMenu=1\r\nCoolMouse=1\r\n"
+       "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
+       "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
+       "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=796\r\nHPos=520\r\nPreviousRes=1280\r\n"},
+      {"every option flipped", 1280, 1024, nullptr,
+       [](TVelmor& g) {
+         for (MenuItem* item : {&g.Invert, &g.Moves, &g.PlayMusic, &g.PlaySounds, &g.Res800, &g.StartDirectly,
+                                &g.StartMusic, &g.ShowHallFame, &g.Toolbar1, &g.ShowTitle, &g.CoolMenu1, &g.CoolMouse,
+                                &g.CoolStatus, &g.CoolToolbar, &g.AnimateTileRivers, &g.ShowTime, &g.FlatButtons,
+                                &g.EnableHall, &g.Shadows, &g.Vertical, &g.Winnable, &g.Shuffable, &g.Animate,
+                                &g.ShowCurrentTile, &g.OnlyPossibleMoves, &g.RandomMusic})
+           item->Toggle();
+         g.Highlight3Click();
+         g.Kanji1.Click();
+         g.MahJongg2.Click();
+         g.CurrentPlayer = "Ann Lee";
+         g.GameNumber = 2147483647;
+         g.LastLoadedTileset = "/home/ann/My Tiles/pai.bmp";
+         g.LastLoadedBackground = "/home/ann/sky.jpg";
+         g.LayoutEntry(1)->Click();  // Pyramid, remembered through the flat game that follows
+         g.TuneEntry(3)->Click();
+         g.FourRivers(false, 1u);
+         g.platform.PlaceWindow(40, 50, 704, 468);
+       },
+       "[Velmor]\r\nHighlight=2\r\nInvert=1\r\nShowMoves=0\r\nPlayMusic=0\r\nPlaySounds=0\r\n"
+       "CurrentPlayer1=Ann Lee\r\nBackground=0\r\nBoardNumber=1\r\nLayoutFile=Pyramid.lay\r\nMidiNumber=3\r\n"
+       "Tileset=2\r\nSetRes800=1\r\nLastLoadedTileset=/home/ann/My Tiles/pai.bmp\r\n"
+       "LastLoadedBackground=/home/ann/sky.jpg\r\nStartDirectly=0\r\nStartMusic=0\r\nShowHallOfFame=0\r\n"
+       "ShowToolbar=0\r\nShowStatus=0\r\nCoolMenu=0\r\nCoolMouse=0\r\nCoolStatus=0\r\nCoolToolbar=0\r\n"
+       "TileRivers=0\r\nShowTime=0\r\nFlatButtons=0\r\nEnableHall=0\r\nShadows=0\r\nVertical=1\r\nWinnable=1\r\n"
+       "Shuffable=0\r\nAnimate=1\r\nShowTile=1\r\nOnlyPossible=1\r\nRandomMusic=1\r\nRandomSeed=2147483647\r\n"
+       "XPos=40\r\nYPos=50\r\nWPos=704\r\nHPos=468\r\nPreviousRes=1280\r\n"},
+      {"odd values on a small screen", 640, 480,
+       "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7 \r\nTileset=11\r\nBackground=-1\r\n"
+       "BoardNumber=-9\r\nMidiNumber=99\r\nLastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\nShowMoves=yes\r\n"
+       "RandomSeed=99999999999\r\nUnknownKey=42\r\nXPos=300\r\nPreviousRes=1024\r\n[Later]\r\nx=1\r\n[Velmor]\r\n"
+       "Invert=1\r\n",
+       [](TVelmor&) {},
+       "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7\r\nTileset=2\r\nBackground=2\r\n"
+       "BoardNumber=2\r\nMidiNumber=3\r\nLastLoadedTileset=\r\nSetRes800=1\r\nShowMoves=1\r\nRandomSeed=0\r\n"
+       "UnknownKey=42\r\nXPos=0\r\nPreviousRes=640\r\nInvert=1\r\nPlayMusic=1\r\nPlaySounds=1\r\n"
+       "CurrentPlayer1=Player1\r\nLayoutFile=Traditional.lay\r\nLastLoadedBackground=\r\nStartDirectly=1\r\n"
+       "StartMusic=1\r\nShowHallOfFame=0\r\nShowToolbar=0\r\nShowStatus=1\r\nCoolMenu=1\r\nCoolMouse=1\r\n"
+       "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
+       "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
+       "YPos=0\r\nWPos=640\r\nHPos=461\r\n[Later]\r\nx=1\r\n[Velmor]\r\nInvert=1\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(dir.path() + "Velmor.ini");
+    if (c.before) dir.Write("Velmor.ini", c.before);
+    platform.screenWidth = c.screenWidth;
+    platform.screenHeight = c.screenHeight;
+    ASSERT_TRUE(Start());
+    c.play(*game);
+    game->FormCloseQuery();
+    EXPECT_EQ(Ini(), c.after);
+  }
 }

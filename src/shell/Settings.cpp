@@ -1,0 +1,168 @@
+// The settings table, and the one table of "Velmor.ini".
+#include "shell/Settings.h"
+
+#include <vector>
+
+#include "shell/IniFile.h"
+#include "shell/MenuItem.h"
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+SettingsTable& SettingsTable::Flag(std::string key, MenuItem& item, bool fallback) {
+  entries_.push_back({std::move(key), fallback, [&item] { return Value(item.Checked()); },
+                      [&item](const Value& v) { item.SetChecked(std::get<bool>(v)); }});
+  return *this;
+}
+
+SettingsTable& SettingsTable::Number(std::string key, int& member, int fallback) {
+  return Number(std::move(key), [&member] { return member; }, [&member](int v) { member = v; }, fallback);
+}
+
+SettingsTable& SettingsTable::Text(std::string key, std::string& member, std::string fallback) {
+  return Text(std::move(key), [&member] { return member; }, [&member](const std::string& v) { member = v; },
+              std::move(fallback));
+}
+
+SettingsTable& SettingsTable::Number(std::string key, std::function<int()> get, std::function<void(int)> set,
+                                     int fallback) {
+  Entry entry{std::move(key), fallback, [get = std::move(get)] { return Value(get()); }, nullptr};
+  if (set) entry.set = [set = std::move(set)](const Value& v) { set(std::get<int>(v)); };
+  entries_.push_back(std::move(entry));
+  return *this;
+}
+
+SettingsTable& SettingsTable::Text(std::string key, std::function<std::string()> get,
+                                   std::function<void(const std::string&)> set, std::string fallback) {
+  Entry entry{std::move(key), std::move(fallback), [get = std::move(get)] { return Value(get()); }, nullptr};
+  if (set) entry.set = [set = std::move(set)](const Value& v) { set(std::get<std::string>(v)); };
+  entries_.push_back(std::move(entry));
+  return *this;
+}
+
+void SettingsTable::ApplyDefaults() const {
+  for (const Entry& e : entries_)
+    if (e.IsRead()) e.set(e.fallback);
+}
+
+void SettingsTable::Read(const IniFile& ini) const {
+  for (const Entry& e : entries_) {
+    if (!e.IsRead()) continue;
+    switch (e.type()) {
+      case Type::Bool: e.set(ini.ReadBool(section_, e.key, std::get<bool>(e.fallback))); break;
+      case Type::Int: e.set(ini.ReadInteger(section_, e.key, std::get<int>(e.fallback))); break;
+      case Type::String: e.set(ini.ReadString(section_, e.key, std::get<std::string>(e.fallback))); break;
+    }
+  }
+}
+
+void SettingsTable::Write(IniFile& ini) const {
+  for (const Entry& e : entries_) {
+    const Value v = e.get();
+    switch (e.type()) {
+      case Type::Bool: ini.WriteBool(section_, e.key, std::get<bool>(v)); break;
+      case Type::Int: ini.WriteInteger(section_, e.key, std::get<int>(v)); break;
+      case Type::String: ini.WriteString(section_, e.key, std::get<std::string>(v)); break;
+    }
+  }
+}
+
+namespace {
+
+using Choices = std::vector<MenuItem*>;
+
+// The position of the checked choice. The choice at `unmarked` also stands for no mark at all, so
+// it is the last one looked at.
+int CheckedChoice(const Choices& choices, int unmarked) {
+  int k = 0;
+  for (MenuItem* item : choices) {
+    if (k != unmarked && item->Checked()) return k;
+    ++k;
+  }
+  return unmarked;
+}
+
+// A value with no choice of its own leaves every mark off.
+void CheckChoice(const Choices& choices, int value) {
+  int k = 0;
+  for (MenuItem* item : choices) item->SetChecked(k++ == value);
+}
+
+}  // namespace
+
+SettingsTable VelmorSettings(TVelmor& g) {
+  const Choices highlights{&g.Highlight1, &g.Highlight2, &g.Highlight3, &g.Highlight4, &g.Highlight5};
+  const Choices backgrounds{&g.Kanji1, &g.Dragons1, &g.None1, &g.LoadBackground, &g.Andromeda, &g.Catpats};
+  const Choices tilesets{&g.Load1, &g.MahJongg1, &g.MahJongg2, &g.MahJongg3, &g.Lowcolor1};
+  // A flat game has no layout of its own: the layout played before it is the one remembered.
+  auto layout = [&g] { return g.BoardNumber >= 100 ? g.SavedLayoutNumber : g.BoardNumber; };
+  auto placement = [&g](int part) {
+    return [&g, part] {
+      int box[4];
+      g.platform.WindowPlacement(box[0], box[1], box[2], box[3]);
+      return box[part];
+    };
+  };
+
+  SettingsTable t("Velmor");
+  // A highlight number without a menu entry is kept as it is, with no entry checked.
+  t.Number("Highlight", [&g] { return g.HighlightMode; },
+           [&g, highlights](int v) {
+             g.HighlightMode = v;
+             CheckChoice(highlights, v);
+           },
+           3);
+  t.Flag("Invert", g.Invert, false);
+  t.Flag("ShowMoves", g.Moves, true);
+  t.Flag("PlayMusic", g.PlayMusic, true);
+  t.Flag("PlaySounds", g.PlaySounds, true);
+  t.Text("CurrentPlayer1", g.CurrentPlayer, "Player1");
+  t.Number("Background", [backgrounds] { return CheckedChoice(backgrounds, 3); },
+           [backgrounds](int v) { CheckChoice(backgrounds, v); }, 4);
+  t.Number("BoardNumber", layout, [&g](int v) { g.BoardNumber = v; }, -1);
+  // The file name finds the layout again when other layouts have shifted the numbers.
+  t.Text("LayoutFile",
+         [&g, layout] {
+           const int n = layout();
+           return g.Layouts.Has(n) ? g.Layouts[n].file : std::string();
+         },
+         [&g](const std::string& v) { g.RememberedLayoutFile = v; }, "");
+  t.Number("MidiNumber", g.MidiNumber, -1);
+  t.Number("Tileset", [tilesets] { return CheckedChoice(tilesets, 4); },
+           [tilesets](int v) { CheckChoice(tilesets, v); }, 3);
+  t.Flag("SetRes800", g.Res800, false);
+  t.Text("LastLoadedTileset", g.LastLoadedTileset, "");
+  t.Text("LastLoadedBackground", g.LastLoadedBackground, "");
+  t.Flag("StartDirectly", g.StartDirectly, true);
+  t.Flag("StartMusic", g.StartMusic, true);
+  t.Flag("ShowHallOfFame", g.ShowHallFame, true);
+  t.Flag("ShowToolbar", g.Toolbar1, true);
+  t.Flag("ShowStatus", g.ShowTitle, true);
+  t.Flag("CoolMenu", g.CoolMenu1, true);
+  t.Flag("CoolMouse", g.CoolMouse, true);
+  t.Flag("CoolStatus", g.CoolStatus, true);
+  t.Flag("CoolToolbar", g.CoolToolbar, true);
+  t.Flag("TileRivers", g.AnimateTileRivers, true);
+  t.Flag("ShowTime", g.ShowTime, true);
+  t.Flag("FlatButtons", g.FlatButtons, true);
+  t.Flag("EnableHall", g.EnableHall, true);
+  t.Flag("Shadows", g.Shadows, true);
+  t.Flag("Vertical", g.Vertical, false);
+  t.Flag("Winnable", g.Winnable, false);
+  t.Flag("Shuffable", g.Shuffable, true);
+  t.Flag("Animate", g.Animate, false);
+  t.Flag("ShowTile", g.ShowCurrentTile, false);
+  t.Flag("OnlyPossible", g.OnlyPossibleMoves, false);
+  t.Flag("RandomMusic", g.RandomMusic, false);
+  t.Number("RandomSeed", g.GameNumber, 0);
+  // The window's place is used again only on a screen of the same width; its size is never read.
+  t.Number("XPos", placement(0), [&g](int v) { g.SavedLeft = v; }, 0);
+  t.Number("YPos", placement(1), [&g](int v) { g.SavedTop = v; }, 0);
+  t.Number("WPos", placement(2), nullptr, 0);
+  t.Number("HPos", placement(3), nullptr, 0);
+  t.Number("PreviousRes", [&g] { return g.platform.ScreenWidth(); }, [&g](int v) { g.PreviousRes = v; },
+           g.platform.ScreenWidth());
+  return t;
+}
+
+}  // namespace velmor
