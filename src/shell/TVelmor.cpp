@@ -16,20 +16,4 @@ void TVelmor::UsePlayerFolders(const std::string& config, const std::string& lay
   UserLayoutsFolder = FolderWithSlash(layouts);
 }
 
-namespace {
-MenuItem* Find(MenuItem& root, const std::string& name) {
-  if (root.Name() == name) return &root;
-  for (MenuItem* child : root.Items())
-    if (MenuItem* found = Find(*child, name)) return found;
-  return nullptr;
-}
-}  // namespace
-
-MenuItem* TVelmor::FindItem(const std::string& name) {
-  for (MenuItem* root : {&VO, &Tools, &NewPopup, &LigneStatus, &HofBox, &EditorMenu, &EditorPanel})
-    if (MenuItem* found = Find(*root, name)) return found;
-  return nullptr;
-}
-
-
 }  // namespace velmor
