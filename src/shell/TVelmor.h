@@ -357,7 +357,6 @@ class TVelmor {
   bool RefreshPanelAndCheckGameEnd();
 
  public:
-
   // ---- Tilesets and backgrounds --------------------------------------------------------------
   std::string LastLoadedTileset;
   std::string LastLoadedBackground;
