@@ -5,21 +5,20 @@
 #include <stdexcept>
 
 #include "board/Deal.h"
-#include "fakes/FakePlatform.h"
+#include "board/FreeTiles.h"
 #include "layouts/LayoutFile.h"
-#include "shell/TVelmor.h"
 
 using namespace velmor;
 
 namespace {
 
 LayoutShape Traditional() {
-  std::string text, error;
-  LayFile lay;
-  if (!ReadWholeFile(std::string(VELMOR_DATA_DIR) + "/Layouts/Traditional.lay", text, error) ||
-      !ParseLayFile(text, lay, error) || !lay.magicOk)
-    throw std::runtime_error("cannot read Traditional.lay: " + error);
-  return lay.shape;
+  LayoutShape shape;
+  std::string name;
+  LayoutRefusal refusal;
+  if (!ReadPlayableLayout(std::string(VELMOR_DATA_DIR) + "/Layouts/Traditional.lay", false, shape, name, refusal))
+    throw std::runtime_error(refusal.reason);
+  return shape;
 }
 
 void BM_CreateBoardTraditional(benchmark::State& state) {
@@ -36,34 +35,25 @@ void BM_CreateBoardTraditional(benchmark::State& state) {
 }
 BENCHMARK(BM_CreateBoardTraditional)->Unit(benchmark::kMicrosecond)->Iterations(1)->Repetitions(501)->ReportAggregatesOnly(true);
 
-void BM_RandomDealLayoutTraditional(benchmark::State& state) {
-  FakePlatform platform;
-  TVelmor game(platform, "/nonexistent/");
-  game.Shape = Traditional();
-  game.RandomSeed1.SetChecked(true);
-  game.GameMode = ModeSolitaire;
-  static int32_t number = 1;
+void BM_RandomDealTraditional(benchmark::State& state) {
+  static const LayoutShape shape = Traditional();
+  static uint32_t number = 1;
   for (auto _ : state) {
-    game.GameNumber = number++;
-    game.DealLayout();
-    benchmark::DoNotOptimize(game.Board.TilesLeft);
+    const NumberedDeal deal = DealGameNumber(shape, number++, false, 0);
+    benchmark::DoNotOptimize(deal.board.TilesLeft);
   }
 }
-BENCHMARK(BM_RandomDealLayoutTraditional)->Unit(benchmark::kMicrosecond)->Iterations(1)->Repetitions(501)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RandomDealTraditional)->Unit(benchmark::kMicrosecond)->Iterations(1)->Repetitions(501)->ReportAggregatesOnly(true);
 
-void BM_IsItFreeFullBoard(benchmark::State& state) {
-  FakePlatform platform;
-  TVelmor game(platform, "/nonexistent/");
-  game.Shape = Traditional();
-  game.GameNumber = 1;
-  game.Winnable.SetChecked(true);
-  game.NewSpecificGame1Click();
+void BM_FreeTilesFullBoard(benchmark::State& state) {
+  const BoardState board = DealGameNumber(Traditional(), 1, true, 0).board;
+  FreeTiles free;
   for (auto _ : state) {
-    game.IsItFree();
-    benchmark::DoNotOptimize(game.Free.MovesLeft);
+    free.Recount(board.TileCount, [&](int t) { return IsTileFree(board, t, false); });
+    benchmark::DoNotOptimize(free.MovesLeft);
   }
 }
-BENCHMARK(BM_IsItFreeFullBoard)->Unit(benchmark::kNanosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FreeTilesFullBoard)->Unit(benchmark::kNanosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 

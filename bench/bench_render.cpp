@@ -1,14 +1,15 @@
-// Drawing speed: a whole board with shadows, one tile box, and rebuilding the tile sheet.
+// Drawing speed: a whole board with shadows, one tile box, a pair taken, and rebuilding the tile
+// sheet.
 // Run: build/bench/bench_render
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
 
+#include "board/Deal.h"
+#include "display/BoardRenderer.h"
 #include "display/Tileset.h"
-#include "fakes/FakePlatform.h"
 #include "layouts/LayoutFile.h"
 #include "platform/QtPictures.h"
-#include "shell/TVelmor.h"
 
 using namespace velmor;
 
@@ -16,45 +17,43 @@ namespace {
 
 const std::string Data = VELMOR_DATA_DIR;
 
-// The window shows FrameBuffer as it is, so presenting costs nothing here either.
-struct QuietPlatform : FakePlatform {
-  void PresentBoard(const Picture&, const Rect&) override {}
-};
-
-// A dealt "Traditional" game with the real blue tileset and the kanji background.
+// Game 1 of "Traditional", winnable, with the real blue tileset and the kanji background.
 struct Scene {
-  QuietPlatform platform;
-  TVelmor game{platform, Data + "/"};
+  Picture tilesetPicture{SheetWidth, SheetHeight}, tileSheet{TileSheetWidth, TileSheetHeight};
+  Picture background{BoardPictureWidth, BoardPictureHeight}, frame{BoardPictureWidth, BoardPictureHeight};
+  LayoutShape shape;
+  NumberedDeal deal;
+  BoardRenderer renderer{{tilesetPicture, tileSheet, background, true}, BoardOriginLeft, BoardOriginTop};
   Scene() {
-    std::string error;
-    Picture tiles, kanji;
-    if (!LoadPictureFile(Data + "/Tilesets/bluepai.bmp", tiles, error) ||
+    std::string error, name;
+    Picture kanji;
+    if (!LoadPictureFile(Data + "/Tilesets/bluepai.bmp", tilesetPicture, error) ||
         !LoadPictureFile(Data + "/Backgrounds/kanji.bmp", kanji, error))
       throw std::runtime_error(error);
-    platform.bitmaps[Data + "/Tilesets/bluepai.bmp"] = tiles;
-    platform.bitmaps[Data + "/Backgrounds/kanji.bmp"] = kanji;
-    game.MahJongg3.Click();
-    game.Kanji1.Click();
-    game.Shadows.SetChecked(true);
-    game.LayoutPath = Data + "/Layouts/Traditional.lay";
-    game.Winnable.SetChecked(true);
-    game.GameNumber = 1;
-    game.RandomSeed1.SetChecked(true);
-    if (!game.LoadCurrentLayout()) throw std::runtime_error("cannot deal Traditional");
+    PadTilesetPicture(tilesetPicture);
+    ChangeTexture(tilesetPicture, tileSheet);
+    TileBackground(background, kanji);
+    LayoutRefusal refusal;
+    if (!ReadPlayableLayout(Data + "/Layouts/Traditional.lay", false, shape, name, refusal))
+      throw std::runtime_error(refusal.reason);
+    deal = DealGameNumber(shape, 1, true, 0);
   }
 };
 
 void BM_FullRedrawTraditionalWithShadows(benchmark::State& state) {
   Scene scene;
-  for (auto _ : state) scene.game.FullRedraw();
+  const BoardMarks marks;
+  for (auto _ : state) scene.renderer.Compose(scene.frame, scene.deal.board.BoardGrid, marks);
 }
 BENCHMARK(BM_FullRedrawTraditionalWithShadows)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 
 void BM_RedrawTile(benchmark::State& state) {
   Scene scene;
+  const BoardMarks marks;
+  const BoardState& board = scene.deal.board;
   int tile = 1;
   for (auto _ : state) {
-    scene.game.RedrawTile(tile);
+    scene.renderer.Compose(scene.frame, board.BoardGrid, marks, scene.renderer.TileBox(board.TilePlace[tile]));
     tile = tile % 144 + 1;
   }
 }
@@ -62,33 +61,35 @@ BENCHMARK(BM_RedrawTile)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportA
 
 void BM_ChangeTexture(benchmark::State& state) {
   Scene scene;
-  for (auto _ : state) ChangeTexture(scene.game.TilesetPicture, scene.game.TileSheet);
+  for (auto _ : state) ChangeTexture(scene.tilesetPicture, scene.tileSheet);
 }
 BENCHMARK(BM_ChangeTexture)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 
-// One pair taken by two clicks: the first selects (one tile redrawn), the second removes the pair
-// (the whole board redrawn with shadows).
-void BM_ClickRemovesAPair(benchmark::State& state) {
+// What the board shows when a pair is taken by two clicks: the first tile redrawn picked, then
+// the pair off the board and the whole board redrawn with shadows.
+void BM_PairTakenAndRedrawn(benchmark::State& state) {
   Scene scene;
-  TVelmor& game = scene.game;
+  uint32_t game = 1;
   size_t next = 0;
-  auto click = [&game](const Place& p) {
-    game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                    game.BoardOriginY + TileTop(p.row, p.layer) + 25);
-  };
   for (auto _ : state) {
-    if (next == game.RemovalOrder.size()) {
+    if (next == scene.deal.removalOrder.size()) {
       state.PauseTiming();
-      game.NewSpecificGame1Click();
+      scene.deal = DealGameNumber(scene.shape, ++game, true, 0);
       next = 0;
       state.ResumeTiming();
     }
-    click(game.RemovalOrder[next]);
-    click(game.RemovalOrder[next + 1]);
+    BoardState& board = scene.deal.board;
+    const Place a = scene.deal.removalOrder[next], b = scene.deal.removalOrder[next + 1];
+    BoardMarks marks;
+    marks.picked1 = board.BoardGrid.at(a);
+    scene.renderer.Compose(scene.frame, board.BoardGrid, marks, scene.renderer.TileBox(a));
+    board.TakeTile(board.BoardGrid.at(a));
+    board.TakeTile(board.BoardGrid.at(b));
+    scene.renderer.Compose(scene.frame, board.BoardGrid, BoardMarks{});
     next += 2;
   }
 }
-BENCHMARK(BM_ClickRemovesAPair)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PairTakenAndRedrawn)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 
 }  // namespace
 

@@ -147,6 +147,35 @@ bool CreateBoard(BoardState& board, const LayoutShape& shape, Generator& gen,
   return true;
 }
 
+bool DealShape(BoardState& board, const LayoutShape& shape, bool winnable, Generator& gen, const DealHooks& hooks,
+               const std::function<void()>& reseedForFallback, std::vector<Place>* removalOrder) {
+  const int n = MarkLayoutPositions(board.BoardGrid, shape);
+  board.TilesLeft = n;
+  board.TileCount = TileTotal;
+  for (auto& p : board.TilePlace) p = Place{};
+  if (!winnable) {
+    RandomPlacement(board, n, gen, hooks);
+    return true;
+  }
+  if (CreateBoard(board, shape, gen, hooks, removalOrder)) return true;
+  if (removalOrder) removalOrder->clear();
+  MarkLayoutPositions(board.BoardGrid, shape);
+  for (auto& p : board.TilePlace) p = Place{};
+  Call(reseedForFallback);
+  RandomPlacement(board, n, gen, DealHooks{});
+  return false;
+}
+
+NumberedDeal DealGameNumber(const LayoutShape& shape, uint32_t number, bool winnable, uint32_t fallbackSeed) {
+  NumberedDeal deal;
+  Generator gen;
+  DealHooks hooks;
+  hooks.seed = [&] { gen.GeneratorState = number; };
+  deal.fellBack =
+      !DealShape(deal.board, shape, winnable, gen, hooks, [&] { gen.Reseed(fallbackSeed); }, &deal.removalOrder);
+  return deal;
+}
+
 bool ShuffleBoard(BoardState& board, Generator& gen, const DealHooks& hooks,
                   std::vector<Place>* removalOrder) {
   Call(hooks.redrawStart);

@@ -2,6 +2,7 @@
 // winnable reshuffle.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -36,6 +37,22 @@ void RandomPlacement(BoardState& board, int n, Generator& gen, const DealHooks& 
 // kept running into dead ends (a shape that cannot be taken apart pair by pair).
 bool CreateBoard(BoardState& board, const LayoutShape& shape, Generator& gen,
                  const DealHooks& hooks, std::vector<Place>* removalOrder = nullptr);
+
+// A new game's deal of `shape`: the winnable construction when `winnable`, else the plain random
+// placement. A shape the construction cannot take apart is dealt at random instead, after
+// `reseedForFallback` (the game seeds from its clock); the fallback calls no hook. Returns false
+// only then. `removalOrder` is written by a winnable deal alone (and emptied by its fallback).
+bool DealShape(BoardState& board, const LayoutShape& shape, bool winnable, Generator& gen, const DealHooks& hooks,
+               const std::function<void()>& reseedForFallback, std::vector<Place>* removalOrder = nullptr);
+
+// Game number `number` of `shape`, as "specific game" deals it: the generator starts from the
+// number. `fallbackSeed` seeds the random placement of a winnable deal that falls back.
+struct NumberedDeal {
+  BoardState board;
+  std::vector<Place> removalOrder;  // a winnable deal's solution, pair by pair
+  bool fellBack = false;            // asked winnable, dealt at random
+};
+NumberedDeal DealGameNumber(const LayoutShape& shape, uint32_t number, bool winnable, uint32_t fallbackSeed);
 
 // The winnable reshuffle of the tiles on the board. Returns false (board untouched) when fewer
 // than two tiles are free, or when the board cannot be taken apart at all.

@@ -20,6 +20,13 @@ bool IsFreeAt(const Grid& g, int c, int r, int l, bool vertical) {
   return true;
 }
 
+bool IsTileFree(const BoardState& board, int tile, bool vertical) {
+  if (tile < 1 || tile > TileTotal) return false;
+  const Place& p = board.TilePlace[static_cast<size_t>(tile)];
+  if (p.column == 0 && p.row == 0) return false;
+  return IsFreeAt(board.BoardGrid, p.column, p.row, p.layer, vertical);
+}
+
 int WhatTileThere(const Grid& g, int x, int y) {
   int hit = 0;
   for (int l = 1; l <= AnchorLayers; ++l)

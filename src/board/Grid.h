@@ -1,28 +1,14 @@
-// The board: which tile stands where, and the pixel geometry that maps places to pictures.
+// The board: which tile stands where, and the lookups from board pixels to places.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <cstring>
 
+#include "board/Geometry.h"
 #include "board/Tiles.h"
 
 namespace velmor {
-
-constexpr uint8_t PlaceMarker = 155;  // a layout position still waiting for its tile during a deal
-
-constexpr int GridColumns = 38;  // columns 0..37
-constexpr int GridRows = 23;     // rows 0..22
-constexpr int GridLayers = 6;    // layers 0..5; anchors use 1..5
-constexpr int AnchorColumns = 34;
-constexpr int AnchorRows = 20;
-constexpr int AnchorLayers = 5;
-
-// Tile picture size, thickness included, and the face inside it.
-constexpr int TileBoxWidth = 46;
-constexpr int TileBoxHeight = 56;
-constexpr int FaceWidth = 40;
-constexpr int FaceHeight = 50;
 
 struct Place {
   int32_t column = 0;
@@ -74,15 +60,9 @@ struct BoardState {
   }
 };
 
-// Left edge of a face and top of a tile picture, from zero-based column, row and layer indices.
-constexpr int CoordX(int i, int k, int originX) { return 20 * i + 6 * k - 20 + originX; }
-constexpr int CoordY(int j, int k, int originY) { return 25 * j - 6 * k - 40 + originY; }
-
-// Top-left corner of the picture of a tile anchored at (c, r, l), relative to the board origin.
-constexpr int TileLeft(int c, int l) { return 20 * c + 6 * l - 52; }
-constexpr int TileTop(int r, int l) { return 25 * r - 6 * l - 59; }
-
 bool IsFreeAt(const Grid& grid, int c, int r, int l, bool vertical);
+// Tile `tile` (1..144) stands on the board and may be taken, by the standard or vertical rule.
+bool IsTileFree(const BoardState& board, int tile, bool vertical);
 
 // Topmost tile whose picture covers (x, y), relative to the board origin; 0 if none.
 int WhatTileThere(const Grid& grid, int x, int y);

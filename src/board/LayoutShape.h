@@ -9,7 +9,7 @@
 namespace velmor {
 
 struct LayoutShape {
-  static constexpr int Layers = 5, Rows = 20, Columns = 34;
+  static constexpr int Layers = AnchorLayers, Rows = AnchorRows, Columns = AnchorColumns;
   static constexpr int LayerCells = Rows * Columns;  // 680
   static constexpr int CellCount = Layers * LayerCells;  // 3400
 

@@ -1,5 +1,7 @@
 #include "display/Tileset.h"
 
+#include <algorithm>
+
 #include "board/Tiles.h"
 
 namespace velmor {
@@ -8,12 +10,20 @@ void ChangeTexture(const Picture& t, Picture& sheet) {
   using namespace tileset;
   for (int face = 1; face <= FaceTotal; ++face) {
     const SheetCell cell = FaceCell(face);
-    const int sx = 46 * cell.column, sy = 56 * cell.row;
+    const int sx = TileBoxWidth * cell.column, sy = TileBoxHeight * cell.row;
     const Rect mask = FaceMask(cell.column, cell.row), pic = FacePicture(cell.column, cell.row);
-    BitBlt(sheet, sx, sy, 46, 56, t, BlankTile.left, BlankTile.top, RasterOp::SRCCOPY);
-    BitBlt(sheet, sx + 6, sy, 40, 50, t, mask.left, mask.top, RasterOp::SRCAND);
-    BitBlt(sheet, sx + 6, sy, 40, 50, t, pic.left, pic.top, RasterOp::SRCPAINT);
+    BitBlt(sheet, sx, sy, TileBoxWidth, TileBoxHeight, t, BlankTile.left, BlankTile.top, RasterOp::SRCCOPY);
+    BitBlt(sheet, sx + EdgeWidth, sy, FaceWidth, FaceHeight, t, mask.left, mask.top, RasterOp::SRCAND);
+    BitBlt(sheet, sx + EdgeWidth, sy, FaceWidth, FaceHeight, t, pic.left, pic.top, RasterOp::SRCPAINT);
   }
+}
+
+void PadTilesetPicture(Picture& picture) {
+  using namespace tileset;
+  if (picture.width() >= MinWidth && picture.height() >= MinHeight) return;
+  Picture padded(std::max(picture.width(), MinWidth), std::max(picture.height(), MinHeight), 0);
+  BitBlt(padded, 0, 0, picture.width(), picture.height(), picture, 0, 0, RasterOp::SRCCOPY);
+  picture = std::move(padded);
 }
 
 void TileBackground(Picture& bg, const Picture& pic) {

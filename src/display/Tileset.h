@@ -1,6 +1,7 @@
 // Where things lie in a tileset picture, and how the sheet of ready-made tiles is built from it.
 #pragma once
 
+#include "board/Geometry.h"
 #include "display/Picture.h"
 
 namespace velmor {
@@ -25,10 +26,13 @@ constexpr int BoardPictureHeight = 468;
 // The tileset picture's size until a file is loaded.
 constexpr int SheetWidth = 800;
 constexpr int SheetHeight = 600;
-// The ready-made tiles: nine columns and five rows of 46 x 56 cells, and nothing more, since
-// every picture counts against the game's memory.
-constexpr int TileSheetWidth = 9 * 46;
-constexpr int TileSheetHeight = 5 * 56;
+// The ready-made tiles: nine columns and five rows of tile boxes, and nothing more, since every
+// picture counts against the game's memory.
+constexpr int TileSheetWidth = 9 * TileBoxWidth;
+constexpr int TileSheetHeight = 5 * TileBoxHeight;
+
+// A picture too small for the tileset layout is read as black where it has no pixels.
+void PadTilesetPicture(Picture& picture);
 
 // Lays every face onto the blank tile, so one mask and one copy draw a whole tile.
 void ChangeTexture(const Picture& tilesetPicture, Picture& tileSheet);

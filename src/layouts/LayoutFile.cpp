@@ -1,5 +1,6 @@
 #include "layouts/LayoutFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -99,6 +100,56 @@ bool IsShpPath(std::string_view path) {
   if (path.size() < 4) return false;
   std::string_view ext = path.substr(path.size() - 4);
   return ext[0] == '.' && (ext[1] | 0x20) == 's' && (ext[2] | 0x20) == 'h' && (ext[3] | 0x20) == 'p';
+}
+
+bool ParseLayoutText(const std::string& path, bool shp, std::string_view text, LayFile& out, std::string& error) {
+  if (!shp) return ParseLayFile(text, out, error);
+  LayFile result;
+  if (!ParseShpFile(text, result.shape, error)) return false;
+  result.magicOk = true;
+  result.name = path;
+  out = std::move(result);
+  return true;
+}
+
+namespace {
+std::string ShapeProblem(int positions) {
+  if (positions == 0) return "it holds no tile";
+  return "it holds " + std::to_string(positions) +
+         " tiles, and a deal needs an even number of tiles from 2 to 144";
+}
+}  // namespace
+
+bool ReadPlayableLayout(const std::string& path, bool shp, LayoutShape& shape, std::string& name,
+                        LayoutRefusal& refusal) {
+  auto refuse = [&refusal](std::string reason, bool currentStays = true) {
+    refusal = {std::move(reason), currentStays};
+    return false;
+  };
+  std::string text, error;
+  if (!ReadWholeFile(path, text, error)) return refuse("The layout could not be loaded: " + error + ".", false);
+  if (text.empty()) return refuse("The layout \"" + path + "\" is an empty file.");
+  // Layout files are text; anything with control bytes is something else under a layout's name.
+  const bool binary = std::any_of(text.begin(), text.end(), [](char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return c < 0x20 && c != '\r' && c != '\n' && c != '\t' && c != 26;
+  });
+  if (binary) return refuse("\"" + path + "\" is not a layout file.");
+  LayFile read;
+  if (!ParseLayoutText(path, shp, text, read, error))
+    return refuse("The layout \"" + path + "\" is damaged: " + error + ".");
+  // A file with another first line keeps the current shape and only lends its name; with no
+  // current shape there is nothing to keep.
+  if (read.magicOk)
+    shape = read.shape;
+  else if (!IsDealableCount(shape.Count()))
+    return refuse("\"" + path + "\" is not a layout file: its first line is not \"" + std::string(LayMagic) + "\".",
+                  false);
+  name = read.name;
+  const int positions = shape.Count();
+  if (!IsDealableCount(positions))
+    return refuse("The layout \"" + path + "\" cannot be played: " + ShapeProblem(positions) + ".");
+  return true;
 }
 
 std::string FormatLayFile(std::string_view name, const LayoutShape& shape) {

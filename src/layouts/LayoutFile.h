@@ -34,6 +34,22 @@ bool ParseShpFile(std::string_view text, LayoutShape& out, std::string& error);
 // extension alone, never by ".shp" elsewhere in the path ("Spiral.shp.lay" is a ".lay" file).
 bool IsShpPath(std::string_view path);
 
+// Parses layout text with the reader `shp` calls for (callers go by IsShpPath or by the kind of
+// their menu entry). A ".shp" is named by its path and never has a wrong first line.
+bool ParseLayoutText(const std::string& path, bool shp, std::string_view text, LayFile& out, std::string& error);
+
+// Why the game will not play a layout file, as the player is told.
+struct LayoutRefusal {
+  std::string reason;
+  bool currentStays = true;  // the message ends by saying the current layout stays
+};
+
+// Reads a layout file for play. `shape` holds the current shape on entry: a ".lay" whose first
+// line is another program's keeps it and only lends its name, as layout files always have.
+// Refused: unreadable, empty or binary files, damaged ones, and shapes a deal cannot fill.
+bool ReadPlayableLayout(const std::string& path, bool shp, LayoutShape& shape, std::string& name,
+                        LayoutRefusal& refusal);
+
 // The three CR LF-ended lines of a ".lay" file.
 std::string FormatLayFile(std::string_view name, const LayoutShape& shape);
 

@@ -35,7 +35,7 @@ void TVelmor::EnterEditor(bool create) {
 }
 
 void TVelmor::EditorClick(Button button, int x, int y, int column, int row) {
-  if (column >= 35 || row >= 21) return;
+  if (column > AnchorColumns || row > AnchorRows) return;
   Grid& grid = Board.BoardGrid;
   if (button == Button::Primary) {
     if (TilesToPlace <= 0) return;

@@ -118,21 +118,12 @@ void TVelmor::DealLayout() {
       hooks.redrawStart = [this] { FullRedraw(); };
       hooks.redrawPair = [this] { FullRedraw(); AnimationStep(2 * DealTileMs); };
     }
-    if (CreateBoard(Board, Shape, Gen, hooks, &RemovalOrder)) return;
-    // A shape that keeps running into dead ends cannot be dealt winnable at all.
-    RemovalOrder.clear();
-    MarkLayoutPositions(Board.BoardGrid, Shape);
-    for (auto& p : Board.TilePlace) p = Place{};
-    hooks = DealHooks{};
-    ReseedFromClock();
-    RandomPlacement(Board, n, Gen, hooks);
-    ShowStatus("This layout cannot be dealt winnable: dealt at random.");
-    return;
-  }
-
-  if (Animate.Checked() && GameMode != ModeEditor && !RandomSeed1.Checked())
+  } else if (Animate.Checked() && GameMode != ModeEditor && !RandomSeed1.Checked()) {
     hooks.redrawTile = [this](int tile) { RedrawTile(tile); AnimationStep(DealTileMs); };
-  RandomPlacement(Board, n, Gen, hooks);
+  }
+  // A shape that keeps running into dead ends cannot be dealt winnable at all.
+  if (!DealShape(Board, Shape, Winnable.Checked(), Gen, hooks, [this] { ReseedFromClock(); }, &RemovalOrder))
+    ShowStatus("This layout cannot be dealt winnable: dealt at random.");
 }
 
 bool TVelmor::ShuffleBoard() {

@@ -16,53 +16,11 @@ namespace {
 
 const char* const CreditLine = "Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !";
 
-std::string ShapeProblem(int positions) {
-  if (positions == 0) return "it holds no tile";
-  return "it holds " + std::to_string(positions) +
-         " tiles, and a deal needs an even number of tiles from 2 to 144";
-}
-
 }  // namespace
-
-bool TVelmor::ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name,
-                             LayoutRefusal& refusal) {
-  auto refuse = [&refusal](std::string reason, bool currentStays = true) {
-    refusal = {std::move(reason), currentStays};
-    return false;
-  };
-  std::string text, error;
-  if (!ReadWholeFile(path, text, error)) return refuse("The layout could not be loaded: " + error + ".", false);
-  if (text.empty()) return refuse("The layout \"" + path + "\" is an empty file.");
-  // Layout files are text; anything with control bytes is something else under a layout's name.
-  const bool binary = std::any_of(text.begin(), text.end(), [](char ch) {
-    const auto c = static_cast<unsigned char>(ch);
-    return c < 0x20 && c != '\r' && c != '\n' && c != '\t' && c != 26;
-  });
-  if (binary) return refuse("\"" + path + "\" is not a layout file.");
-  if (shp) {
-    if (!ParseShpFile(text, shape, error)) return refuse("The layout \"" + path + "\" is damaged: " + error + ".");
-    name = path;
-  } else {
-    LayFile lay;
-    if (!ParseLayFile(text, lay, error)) return refuse("The layout \"" + path + "\" is damaged: " + error + ".");
-    // A file with another first line keeps the current shape and only lends its name, as
-    // layout files always have; with no current shape there is nothing to keep.
-    if (lay.magicOk)
-      shape = lay.shape;
-    else if (!IsDealableCount(shape.Count()))
-      return refuse("\"" + path + "\" is not a layout file: its first line is not \"" + std::string(LayMagic) + "\".",
-                    false);
-    name = lay.name;
-  }
-  const int positions = shape.Count();
-  if (!IsDealableCount(positions))
-    return refuse("The layout \"" + path + "\" cannot be played: " + ShapeProblem(positions) + ".");
-  return true;
-}
 
 bool TVelmor::ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name) {
   LayoutRefusal refusal;
-  if (ReadLayoutFile(path, shp, shape, name, refusal)) return true;
+  if (ReadPlayableLayout(path, shp, shape, name, refusal)) return true;
   platform.ShowError(refusal.reason + (refusal.currentStays ? " The current layout stays." : ""));
   return false;
 }
@@ -108,7 +66,7 @@ bool TVelmor::LoadStartLayout() {
   auto read = [this](LayoutRefusal& refusal) {
     LayoutShape shape = Shape;
     std::string name;
-    if (!ReadLayoutFile(LayoutPath, IsShpPath(LayoutPath), shape, name, refusal)) return false;
+    if (!ReadPlayableLayout(LayoutPath, IsShpPath(LayoutPath), shape, name, refusal)) return false;
     Shape = shape;
     LayoutName = name;
     AfterLayoutRead();

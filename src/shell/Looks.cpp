@@ -1,5 +1,4 @@
 // Tilesets and backgrounds: the built-in choices, pictures loaded from disk, and start-up.
-#include <algorithm>
 #include <filesystem>
 
 #include "base/Text.h"
@@ -95,12 +94,7 @@ bool TVelmor::LoadTileset(const std::string& path) {
     KeepShownTileset();
     return false;
   }
-  // A picture too small for the tileset layout is read as black where it has no pixels.
-  if (picture.width() < tileset::MinWidth || picture.height() < tileset::MinHeight) {
-    Picture padded(std::max(picture.width(), tileset::MinWidth), std::max(picture.height(), tileset::MinHeight), 0);
-    BitBlt(padded, 0, 0, picture.width(), picture.height(), picture, 0, 0, RasterOp::SRCCOPY);
-    picture = std::move(padded);
-  }
+  PadTilesetPicture(picture);
   TilesetPicture = std::move(picture);
   shownTileset_ = chosen;
   ChangeTexture(TilesetPicture, TileSheet);

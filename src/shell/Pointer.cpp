@@ -9,11 +9,11 @@ bool InGame(uint8_t mode) { return mode >= ModeSolitaire && mode <= ModeEditor; 
 }  // namespace
 
 void TVelmor::FormMouseMove(int X, int Y) {
-  if (HighlightMode == 0 && GameMode != ModeEditor) return;
+  if (HighlightMode == HighlightNone && GameMode != ModeEditor) return;
   if (!InGame(GameMode)) return;
   const int x = X - BoardOriginX, y = Y - BoardOriginY;
-  const int column = x / 20, row = y / 25;
-  const bool onBoard = column >= 0 && column <= 34 && row >= 0 && row <= 20;
+  const int column = x / CellWidth, row = y / CellHeight;
+  const bool onBoard = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
 
   if (GameMode == ModeEditor && onBoard) {
     EditorGhost = Place{-1, -1, -1};
@@ -69,7 +69,7 @@ void TVelmor::ButtonDown(Button button, int X, int Y) {
     RedrawHOF();
     return;
   }
-  ChoisitPai(x, y, x / 20, y / 25, button);
+  ChoisitPai(x, y, x / CellWidth, y / CellHeight, button);
 }
 
 void TVelmor::ExplorerButton1MouseUp(Button button) {
@@ -89,9 +89,10 @@ void TVelmor::ShowTileInPreview(int tile) {
   }
   const Rect& area = CurrentTilePreview;
   const SheetCell cell = FaceCell(FaceOfTile(tile));
-  BitBlt(SaveHof, area.left, area.top, 46, 56, TilesetPicture, tileset::TileMask.left, tileset::TileMask.top,
+  BitBlt(SaveHof, area.left, area.top, TileBoxWidth, TileBoxHeight, TilesetPicture, tileset::TileMask.left, tileset::TileMask.top,
          RasterOp::SRCAND);
-  BitBlt(SaveHof, area.left, area.top, 46, 56, TileSheet, 46 * cell.column, 56 * cell.row, RasterOp::SRCPAINT);
+  BitBlt(SaveHof, area.left, area.top, TileBoxWidth, TileBoxHeight, TileSheet, TileBoxWidth * cell.column,
+         TileBoxHeight * cell.row, RasterOp::SRCPAINT);
   RedrawHOF();
 }
 

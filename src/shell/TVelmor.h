@@ -14,8 +14,10 @@
 #include "board/Generator.h"
 #include "board/Grid.h"
 #include "board/LayoutShape.h"
+#include "display/BoardRenderer.h"
 #include "display/Picture.h"
 #include "display/Tileset.h"
+#include "layouts/LayoutFile.h"
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameClock.h"
 #include "modes/HallOfFame.h"
@@ -233,6 +235,9 @@ class TVelmor : public GameMenus {
 
   // Screen rectangle of the whole picture of a tile anchored at `p`.
   Rect TileBox(const Place& p) const;
+  // The renderer over the current looks and board origin, and the marks of the game in progress.
+  BoardRenderer Renderer() const;
+  BoardMarks Marks() const;
   virtual ~TVelmor() = default;
   virtual void FullRedraw();
   virtual void RedrawTile(int tile);
@@ -247,6 +252,12 @@ class TVelmor : public GameMenus {
   void ShadowsClick();
 
 
+ private:
+  // Before every redraw: the Hall of Fame panel refreshed when asked for, and a cleared or
+  // paused board handed to GameOver instead of being drawn (true then).
+  bool RefreshPanelAndCheckGameEnd();
+
+ public:
   // ---- Tilesets and backgrounds --------------------------------------------------------------
   std::string LastLoadedTileset;
   std::string LastLoadedBackground;
@@ -342,12 +353,7 @@ class TVelmor : public GameMenus {
 
  private:
   bool AnimatedDeal() const;
-  struct LayoutRefusal {
-    std::string reason;
-    bool currentStays = true;  // the message ends by saying the current layout stays
-  };
-  bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name,
-                      LayoutRefusal& refusal);
+  // Reads a layout for play; a refusal is shown to the player.
   bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name);
   enum class Direction { Right, Left, Down, Up };
   bool RiverSearch(int level, bool horizontal, int c, int r, int layer, const Place& target);

@@ -12,7 +12,9 @@ uint32_t CliPlatform::TickCount() {
   return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-uint32_t CliPlatform::UtcMillisecondOfDay() {
+uint32_t CliPlatform::UtcMillisecondOfDay() { return UtcMillisecondOfDayNow(); }
+
+uint32_t UtcMillisecondOfDayNow() {
   using namespace std::chrono;
   const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
   return static_cast<uint32_t>(ms % 86'400'000);

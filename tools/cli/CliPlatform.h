@@ -5,6 +5,9 @@
 
 namespace velmor {
 
+// The clock seed of a deal: the UTC time of day in milliseconds.
+uint32_t UtcMillisecondOfDayNow();
+
 class CliPlatform : public Platform {
  public:
   uint32_t TickCount() override;

@@ -8,6 +8,11 @@
 
 #include "CliPlatform.h"
 #include "base/Text.h"
+#include "board/Deal.h"
+#include "board/FreeTiles.h"
+#include "display/BoardRenderer.h"
+#include "display/Jpeg.h"
+#include "display/Tileset.h"
 #include "layouts/LayoutFile.h"
 #include "platform/QtPictures.h"
 #include "shell/TVelmor.h"
@@ -34,20 +39,12 @@ int LayoutCommand(const std::vector<std::string>& args) {
   const std::string& path = args[0];
   std::string text, error;
   if (!ReadWholeFile(path, text, error)) return Fail(error);
-  LayoutShape shape;
-  std::string name;
-  if (IsShpPath(path)) {
-    if (!ParseShpFile(text, shape, error)) return Fail("\"" + path + "\" is damaged: " + error);
-    name = path;
-  } else {
-    LayFile lay;
-    if (!ParseLayFile(text, lay, error)) return Fail("\"" + path + "\" is damaged: " + error);
-    if (!lay.magicOk)
-      return Fail("\"" + path + "\" is not a layout file: its first line is not \"" +
-                  std::string(LayMagic) + "\"");
-    shape = lay.shape;
-    name = lay.name;
-  }
+  LayFile lay;
+  if (!ParseLayoutText(path, IsShpPath(path), text, lay, error)) return Fail("\"" + path + "\" is damaged: " + error);
+  if (!lay.magicOk)
+    return Fail("\"" + path + "\" is not a layout file: its first line is not \"" + std::string(LayMagic) + "\"");
+  const LayoutShape& shape = lay.shape;
+  const std::string& name = lay.name;
   std::string cells(LayoutShape::CellCount, '0');
   for (int i = 0; i < LayoutShape::CellCount; ++i) cells[static_cast<size_t>(i)] = shape.cells[static_cast<size_t>(i)] ? '1' : '0';
   std::cout << "name: " << name << "\ntiles: " << shape.Count() << "\ncells: " << cells << '\n';
@@ -110,36 +107,34 @@ bool ParseDealOptions(const std::vector<std::string>& args, bool render, DealOpt
   return true;
 }
 
-// Deals the layout exactly as the game does for a specific game number.
-bool DealLikeTheGame(TVelmor& velmor, CliPlatform& platform, const DealOptions& o) {
-  velmor.Winnable.SetChecked(o.winnable);
-  velmor.Vertical.SetChecked(o.vertical);
-  velmor.RandomSeed1.SetChecked(true);
-  velmor.GameNumber = static_cast<int32_t>(o.game);
-  velmor.LayoutPath = o.path;
-  return velmor.LoadCurrentLayout() && !platform.errorShown;
-}
-
-std::string FolderOf(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::absolute(path, ec).parent_path().string();
+// Reads and deals the layout exactly as the game does for a specific game number. False after a
+// message.
+bool DealLikeTheGame(const DealOptions& o, BoardState& board) {
+  LayoutShape shape;  // the game's shape before any layout: a foreign first line has none to borrow
+  std::string name;
+  LayoutRefusal refusal;
+  if (!ReadPlayableLayout(o.path, IsShpPath(o.path), shape, name, refusal))
+    return Fail(refusal.reason + (refusal.currentStays ? " The current layout stays." : "")) == 0;
+  // A shape that cannot be dealt winnable is dealt at random from the clock, as in the game.
+  board = DealGameNumber(shape, static_cast<uint32_t>(o.game), o.winnable, UtcMillisecondOfDayNow()).board;
+  return true;
 }
 
 int DealCommand(const std::vector<std::string>& args) {
   DealOptions o;
   if (!ParseDealOptions(args, false, o)) return 1;
-  CliPlatform platform;
-  TVelmor velmor(platform, FolderOf(o.path));
-  if (!DealLikeTheGame(velmor, platform, o)) return 1;
+  BoardState board;
+  if (!DealLikeTheGame(o, board)) return 1;
 
-  velmor.IsItFree();
+  FreeTiles free;
+  free.Recount(board.TileCount, [&](int t) { return IsTileFree(board, t, o.vertical); });
   for (int t = 1; t <= TileTotal; ++t) {
-    const Place& p = velmor.Board.TilePlace[static_cast<size_t>(t)];
+    const Place& p = board.TilePlace[static_cast<size_t>(t)];
     if (!p.empty()) std::cout << t << ' ' << p.column << ' ' << p.row << ' ' << p.layer << '\n';
   }
   std::cout << "free:";
-  for (int k = 1; k <= velmor.Free.FreeCount; ++k) std::cout << ' ' << int(velmor.Free.FreeList[static_cast<size_t>(k)]);
-  std::cout << "\nmoves: " << velmor.Free.MovesLeft << '\n';
+  for (int k = 1; k <= free.FreeCount; ++k) std::cout << ' ' << int(free.FreeList[static_cast<size_t>(k)]);
+  std::cout << "\nmoves: " << free.MovesLeft << '\n';
   return 0;
 }
 
@@ -179,6 +174,20 @@ int RiversCommand(const std::vector<std::string>& args) {
   return platform.errorShown ? 1 : 0;
 }
 
+std::string FolderOf(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::absolute(path, ec).parent_path().string();
+}
+
+// Reads a picture as the game does: its JPEG reader for ".jpg" files, the bitmap decoder for the
+// rest. False after the game's message.
+bool LoadLikeTheGame(const std::string& path, Picture& out) {
+  std::string error;
+  const bool ok = Contains(path, ".jpg") ? DecodeJpegFile(path, out, error) : LoadPictureFile(path, out, error);
+  if (!ok) Fail("The picture \"" + path + "\" could not be loaded: " + error + ".");
+  return ok;
+}
+
 int RenderCommand(const std::vector<std::string>& args) {
   DealOptions o;
   if (!ParseDealOptions(args, true, o)) return 1;
@@ -186,29 +195,52 @@ int RenderCommand(const std::vector<std::string>& args) {
     std::error_code ec;
     if (file != "none" && !std::filesystem::is_regular_file(file, ec)) return Fail("no file \"" + file + "\"");
   }
-  CliPlatform platform;
-  TVelmor velmor(platform, FolderOf(o.path));
-  velmor.BoardOriginX = 36;
-  velmor.BoardOriginY = 25;
-  velmor.Shadows.SetChecked(o.shadows);
-  velmor.LoadTileset(o.tileset);
-  if (o.background == "none")
-    velmor.None1Click();
-  else
-    velmor.NouveauFond(o.background);
-  if (platform.errorShown || !DealLikeTheGame(velmor, platform, o)) return 1;
-
-  if (o.highlight >= 0) {
-    // The "Highlight" values 0-4 name these items in this order.
-    MenuItem* items[] = {&velmor.Highlight1, &velmor.Highlight2, &velmor.Highlight3, &velmor.Highlight4,
-                         &velmor.Highlight5};
-    items[o.highlight]->Click();
+  // The game's pictures before any is loaded.
+  Picture tilesetPicture(SheetWidth, SheetHeight), tileSheet(TileSheetWidth, TileSheetHeight);
+  Picture background(BoardPictureWidth, BoardPictureHeight);
+  bool loaded = true;
+  std::string tilesetFile = o.tileset;
+  if (tilesetFile == "none") {
+    // The game without its tileset file falls back to the blue borders beside the program, and
+    // keeps the blank picture when those are missing too.
+    std::error_code ec;
+    tilesetFile = (std::filesystem::path(FolderOf(o.path)) / "Tilesets/bluepai.bmp").string();
+    if (!std::filesystem::is_regular_file(tilesetFile, ec)) tilesetFile.clear();
   }
-  velmor.HoverTile = static_cast<uint8_t>(o.hover);
-  velmor.FirstTile = static_cast<uint8_t>(o.pick);
-  velmor.FullRedraw();
+  if (!tilesetFile.empty()) {
+    Picture picture;
+    loaded = LoadLikeTheGame(tilesetFile, picture);
+    if (loaded) {
+      PadTilesetPicture(picture);
+      tilesetPicture = std::move(picture);
+      ChangeTexture(tilesetPicture, tileSheet);
+    }
+  }
+  if (o.background == "none") {
+    PlainBackground(background);
+  } else {
+    Picture picture;
+    if (LoadLikeTheGame(o.background, picture))
+      TileBackground(background, picture);
+    else
+      loaded = false;
+  }
+  BoardState board;
+  if (!loaded || !DealLikeTheGame(o, board)) return 1;
+
+  // The game starts with the green frame; the "Highlight" values 0-4 choose a style, and only the
+  // frames bring their own pen.
+  BoardMarks marks;
+  if (o.highlight >= 0) marks.highlight = static_cast<int32_t>(o.highlight);
+  if (o.highlight == HighlightRedFrame) marks.pen = RedPen;
+  if (o.highlight == HighlightBlueFrame) marks.pen = BluePen;
+  marks.hover = static_cast<int>(o.hover);
+  marks.picked1 = static_cast<int>(o.pick);
+  Picture frame(BoardPictureWidth, BoardPictureHeight);
+  const BoardRenderer renderer({tilesetPicture, tileSheet, background, o.shadows}, BoardOriginLeft, BoardOriginTop);
+  renderer.Compose(frame, board.BoardGrid, marks);
   std::string error;
-  if (!SavePng(velmor.FrameBuffer, o.out, error)) return Fail(error);
+  if (!SavePng(frame, o.out, error)) return Fail(error);
   return 0;
 }
 

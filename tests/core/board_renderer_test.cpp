@@ -1,0 +1,159 @@
+// The board renderer against its own interface: boxes, marks and shadows, on dealt boards and a
+// noise tileset, where any misplaced pixel shows.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "TestSupport.h"
+#include "board/Deal.h"
+#include "display/BoardRenderer.h"
+#include "display/Tileset.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+
+Picture Noise(int width, int height, uint32_t seed) {
+  std::mt19937 random(seed);
+  Picture p(width, height);
+  for (uint32_t& px : p.pixels()) px = random() & 0xFFFFFF;
+  return p;
+}
+
+class BoardRendererTest : public ::testing::Test {
+ protected:
+  Picture tiles = Noise(tileset::MinWidth, tileset::MinHeight, 1);
+  Picture sheet{TileSheetWidth, TileSheetHeight};
+  Picture background = Noise(BoardPictureWidth, BoardPictureHeight, 2);
+  std::mt19937 random{7};
+
+  void SetUp() override { ChangeTexture(tiles, sheet); }
+  BoardRenderer Renderer(bool shadows = true) const {
+    return BoardRenderer({tiles, sheet, background, shadows}, BoardOriginLeft, BoardOriginTop);
+  }
+  // A "Traditional" deal with some pairs of its solution already taken.
+  BoardState Board(uint32_t game) {
+    NumberedDeal deal = DealGameNumber(TraditionalShape(), game, true, 0);
+    const size_t taken = 2 * std::uniform_int_distribution<size_t>(0, 60)(random);
+    for (size_t k = 0; k < taken; ++k) deal.board.TakeTile(deal.board.BoardGrid.at(deal.removalOrder[k]));
+    return deal.board;
+  }
+  int AnyTile(const BoardState& board) {
+    for (;;) {
+      const int t = std::uniform_int_distribution<int>(1, TileTotal)(random);
+      if (!board.TilePlace[static_cast<size_t>(t)].empty()) return t;
+    }
+  }
+  BoardMarks AnyMarks(const BoardState& board) {
+    BoardMarks marks;
+    marks.picked1 = AnyTile(board);
+    marks.hintA = AnyTile(board);
+    marks.hover = AnyTile(board);
+    marks.highlight = std::uniform_int_distribution<int>(0, 4)(random);
+    marks.pen = random() & 0xFFFFFF;
+    marks.invert = random() % 2;
+    return marks;
+  }
+  Picture Full(const BoardRenderer& renderer, const BoardState& board, const BoardMarks& marks) const {
+    Picture frame(BoardPictureWidth, BoardPictureHeight);
+    renderer.Compose(frame, board.BoardGrid, marks);
+    return frame;
+  }
+};
+
+bool Inside(const Rect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+
+// Pixels where the two pictures differ, all of them inside `allowed`; false names the first one.
+::testing::AssertionResult DiffersOnlyWithin(const Picture& a, const Picture& b, const std::vector<Rect>& allowed,
+                                             int* count = nullptr) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.at(x, y) == b.at(x, y)) continue;
+      ++n;
+      bool ok = false;
+      for (const Rect& r : allowed) ok |= Inside(r, x, y);
+      if (!ok) return ::testing::AssertionFailure() << "pixel " << x << "," << y << " changed";
+    }
+  if (count) *count = n;
+  return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+// A box composed over any earlier picture leaves the box as a whole composition would, and
+// everything outside it untouched.
+TEST_F(BoardRendererTest, BoxComposeEqualsTheSameRegionOfAFullOne) {
+  const BoardRenderer renderer = Renderer();
+  for (uint32_t game = 1; game <= 6; ++game) {
+    const BoardState board = Board(game);
+    const BoardMarks marks = AnyMarks(board);
+    const Picture full = Full(renderer, board, marks);
+    for (int k = 0; k < 8; ++k) {
+      const Place p = board.TilePlace[static_cast<size_t>(AnyTile(board))];
+      Rect box = renderer.TileBox(p);
+      if (k % 2) {  // any rectangle, partly off the picture too
+        const int x = std::uniform_int_distribution<int>(-30, 700)(random);
+        const int y = std::uniform_int_distribution<int>(-30, 460)(random);
+        box = {x, y, x + std::uniform_int_distribution<int>(1, 150)(random),
+               y + std::uniform_int_distribution<int>(1, 150)(random)};
+      }
+      Picture frame = Noise(BoardPictureWidth, BoardPictureHeight, 100 + k);
+      const Picture before = frame;
+      renderer.Compose(frame, board.BoardGrid, marks, box);
+      for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+          ASSERT_EQ(frame.at(x, y), Inside(box, x, y) ? full.at(x, y) : before.at(x, y))
+              << "game " << game << " pixel " << x << "," << y;
+    }
+  }
+}
+
+// Every mark changes its own tile's box and nothing else; a slide in progress shows none.
+TEST_F(BoardRendererTest, MarksChangeOnlyTheirTilesBox) {
+  const BoardRenderer renderer = Renderer();
+  for (uint32_t game = 1; game <= 3; ++game) {
+    const BoardState board = Board(game);
+    const Picture plain = Full(renderer, board, {});
+    for (int k = 0; k < 6; ++k) {
+      int tile;
+      do tile = AnyTile(board);
+      while (!IsTileFree(board, tile, false));  // a free tile's face is in sight
+      const Rect box = renderer.TileBox(board.TilePlace[static_cast<size_t>(tile)]);
+      BoardMarks picked, hinted, hovered;
+      picked.picked2 = tile;
+      hinted.hintB = tile;
+      hovered.hover = tile;
+      hovered.highlight = k % 5;
+      hovered.pen = Rgb(255, 0, 255);
+      for (BoardMarks marks : {picked, hinted, hovered}) {
+        marks.invert = k % 2;
+        int changed = 0;
+        EXPECT_TRUE(DiffersOnlyWithin(plain, Full(renderer, board, marks), {box}, &changed)) << "tile " << tile;
+        EXPECT_GT(changed, 0) << "tile " << tile;
+        marks.slideInProgress = true;
+        EXPECT_TRUE(Full(renderer, board, marks) == plain) << "tile " << tile;
+      }
+    }
+  }
+}
+
+// Shadows fall only on tiles with a tile one layer up beside or over them, and some do fall.
+TEST_F(BoardRendererTest, ShadowsOnlyWhereAnUpperTileStands) {
+  for (uint32_t game = 1; game <= 4; ++game) {
+    const BoardState board = Board(game);
+    std::vector<Rect> shaded;
+    for (int t = 1; t <= TileTotal; ++t) {
+      const Place& p = board.TilePlace[static_cast<size_t>(t)];
+      if (p.empty()) continue;
+      bool upper = false;
+      for (int dc = -2; dc <= 1; ++dc)
+        for (int dr = -2; dr <= 1; ++dr) upper |= board.BoardGrid.at(p.column + dc, p.row + dr, p.layer + 1) != 0;
+      if (upper) shaded.push_back(Renderer().TileBox(p));
+    }
+    int changed = 0;
+    EXPECT_TRUE(DiffersOnlyWithin(Full(Renderer(false), board, {}), Full(Renderer(true), board, {}), shaded, &changed));
+    EXPECT_GT(changed, 0);
+  }
+}
