@@ -313,7 +313,10 @@ class TVelmor : public GameMenus {
   // Deals the flat game; `state` replaces the clock seed (for velmor-cli).
   void FourRivers(bool hard, std::optional<uint32_t> state = std::nullopt);
   void FourRiversClick(MenuItem& item) { FourRivers(item.Caption().find("Easy") == std::string::npos); }
+  // Whether a path of at most two bends joins a to b; if so, b slides along it to a's side.
   bool CanBeReached(int a, int b);
+  // Slides the tile standing on the first cell through the cells in turn, a shown step each.
+  void SlideRiverTile(const std::vector<Place>& cells);
   void MoveRiverTiles(int column, int row, int layer);
   void AnimateTileRiversClick() { AnimateTileRivers.Toggle(); }
 
@@ -355,9 +358,6 @@ class TVelmor : public GameMenus {
   bool AnimatedDeal() const;
   // Reads a layout for play; a refusal is shown to the player.
   bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name);
-  enum class Direction { Right, Left, Down, Up };
-  bool RiverSearch(int level, bool horizontal, int c, int r, int layer, const Place& target);
-  bool RiverRun(int level, Direction d, int c, int r, int layer, const Place& target);
   void ClearHover();
   bool LoadPicture(const std::string& path, bool jpeg, Picture& out);
   void ShowTileset(MenuItem* item);

@@ -14,6 +14,7 @@
 #include "display/Jpeg.h"
 #include "display/Tileset.h"
 #include "layouts/LayoutFile.h"
+#include "modes/RiverPath.h"
 #include "platform/QtPictures.h"
 #include "shell/TVelmor.h"
 
@@ -154,24 +155,19 @@ int RiversCommand(const std::vector<std::string>& args) {
   }
   if (variant.empty() || state < 0) return Fail(std::string("rivers needs easy or hard and --state S\n") + Usage);
 
-  CliPlatform platform;
-  TVelmor velmor(platform, ".");
-  velmor.AnimateTileRivers.SetChecked(false);  // the search must leave the board as dealt
-  velmor.FourRivers(variant == "hard", static_cast<uint32_t>(state));
-  const int tiles = variant == "hard" ? 144 : 84;
-  for (int t = 1; t <= tiles; ++t) {
-    const Place& p = velmor.Board.TilePlace[static_cast<size_t>(t)];
+  Generator gen;
+  gen.GeneratorState = static_cast<uint32_t>(state);
+  BoardState board;
+  const bool hard = variant == "hard";
+  DealRivers(board, gen, hard);
+  for (int t = 1; t <= (hard ? RiversHardTiles : RiversEasyTiles); ++t) {
+    const Place& p = board.TilePlace[static_cast<size_t>(t)];
     std::cout << t << ' ' << p.column << ' ' << p.row << ' ' << p.layer << '\n';
   }
   std::cout << "reachable:";
-  for (int a = 1; a <= tiles; ++a)
-    for (int b = a + 1; b <= tiles; ++b)
-      if (MatchGroup(a) == MatchGroup(b) &&
-          velmor.Board.TilePlace[static_cast<size_t>(a)].layer == velmor.Board.TilePlace[static_cast<size_t>(b)].layer &&
-          velmor.CanBeReached(a, b))
-        std::cout << ' ' << a << '-' << b;
+  for (auto [a, b] : ReachablePairs(board)) std::cout << ' ' << a << '-' << b;
   std::cout << '\n';
-  return platform.errorShown ? 1 : 0;
+  return 0;
 }
 
 std::string FolderOf(const std::string& path) {

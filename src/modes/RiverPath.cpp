@@ -1,0 +1,128 @@
+#include "modes/RiverPath.h"
+
+#include "board/Tiles.h"
+
+namespace velmor {
+
+void DealRivers(BoardState& board, Generator& gen, bool hard) {
+  for (int l = 1; l <= AnchorLayers; ++l)
+    for (int r = 1; r <= AnchorRows; ++r)
+      for (int c = 1; c <= AnchorColumns; ++c) board.BoardGrid.set(c, r, l, 0);
+  // Tiles left out of the easy deal must not keep places from an earlier game.
+  for (auto& p : board.TilePlace) p = Place{};
+
+  if (!hard) {
+    for (int t = 1; t <= RiversEasyTiles; ++t) {
+      int column, row;
+      do {
+        column = 2 * gen.RandomBelow(14) + 4;
+        row = 2 * gen.RandomBelow(6) + 5;
+      } while (board.BoardGrid.at(column, row, 1) != 0);
+      board.PutTile(t, {column, row, 1});
+    }
+  } else {
+    for (int layer = 1; layer <= 2; ++layer)
+      for (int j = 1; j <= 72; ++j) {
+        int column, row;
+        do {
+          column = 2 * gen.RandomBelow(12) + 6;
+          row = 2 * gen.RandomBelow(6) + 5;
+        } while (board.BoardGrid.at(column, row, layer) != 0);
+        board.PutTile(j + 72 * (layer - 1), {column, row, layer});
+      }
+  }
+  board.TilesLeft = hard ? RiversHardTiles : RiversEasyTiles;
+  board.TileCount = TileTotal;
+}
+
+namespace {
+
+enum class Heading { Right, Left, Down, Up };
+
+// A depth-first search, three runs deep. The first path it meets is the one the tile slides
+// along, so the order of the tries is part of the game.
+class RiverSearch {
+ public:
+  RiverSearch(const Grid& grid, const Place& target) : grid_(grid), target_(target) {}
+
+  // Both headings of one axis from (c, r), as the search turns there.
+  bool Turn(int level, bool horizontal, int c, int r) {
+    return Run(level, horizontal ? Heading::Right : Heading::Down, c, r) ||
+           Run(level, horizontal ? Heading::Left : Heading::Up, c, r);
+  }
+
+  // One straight run from (c0, r0), turning off at every empty cell while bends are left.
+  bool Run(int level, Heading d, int c0, int r0) {
+    const int dc = d == Heading::Right ? 2 : d == Heading::Left ? -2 : 0;
+    const int dr = d == Heading::Down ? 2 : d == Heading::Up ? -2 : 0;
+    const bool horizontal = dc != 0;
+    auto atLimit = [&](int c, int r) {
+      switch (d) {
+        case Heading::Right: return c >= 32;
+        case Heading::Left: return c <= 2;
+        case Heading::Down: return r >= 18;
+        case Heading::Up: return r <= 2;
+      }
+      return true;
+    };
+    // The sliding tile comes back along this run, from (c, r) to just before its start; inner runs
+    // have been recorded first, as the tile passes them first.
+    auto slideBack = [&](int c, int r) {
+      for (; !(c == c0 && r == r0); c -= dc, r -= dr) slide.push_back({c, r, target_.layer});
+    };
+
+    int c = c0, r = r0;
+    while (!atLimit(c, r)) {
+      c += dc;
+      r += dr;
+      if (grid_.at(c, r, target_.layer) != 0) {
+        if (c == target_.column && r == target_.row) {
+          slideBack(c, r);
+          return true;
+        }
+        return false;
+      }
+      if (level < 3 && Turn(level + 1, !horizontal, c, r)) {
+        slideBack(c, r);
+        return true;
+      }
+    }
+    return false;
+  }
+
+  std::vector<Place> slide;
+
+ private:
+  const Grid& grid_;
+  const Place target_;
+};
+
+}  // namespace
+
+RiverPath FindRiverPath(const Grid& grid, const Place& from, const Place& to) {
+  RiverPath path;
+  if (from.layer != to.layer || from.empty() || to.empty()) return path;
+  RiverSearch search(grid, to);
+  for (Heading d : {Heading::Right, Heading::Left, Heading::Down, Heading::Up})
+    if (search.Run(1, d, from.column, from.row)) {
+      path.found = true;
+      path.slide = std::move(search.slide);
+      break;
+    }
+  return path;
+}
+
+std::vector<std::pair<int, int>> ReachablePairs(const BoardState& board) {
+  std::vector<std::pair<int, int>> pairs;
+  for (int a = 1; a <= TileTotal; ++a)
+    for (int b = a + 1; b <= TileTotal; ++b) {
+      const Place& pa = board.TilePlace[static_cast<size_t>(a)];
+      const Place& pb = board.TilePlace[static_cast<size_t>(b)];
+      if (MatchGroup(a) == MatchGroup(b) && !pa.empty() && !pb.empty() && pa.layer == pb.layer &&
+          FindRiverPath(board.BoardGrid, pa, pb).found)
+        pairs.push_back({a, b});
+    }
+  return pairs;
+}
+
+}  // namespace velmor
