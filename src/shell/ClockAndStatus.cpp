@@ -75,7 +75,8 @@ void TVelmor::WriteScore() {
                           : "");
   if (Free.MovesLeft > 0) StatusBounce = false;
   if (Board.TilesLeft == 0) {
-    if (!ResultShown) FullRedraw();
+    // A board cleared before the clock showed its first second ends on a later heartbeat.
+    if (!ResultShown && !CheckGameEnd()) FullRedraw();
   } else if (Free.MovesLeft == 0 && solitaire && !StatusBounce) {
     StatusStep = 1;
     ShowStatus("      SORRY, NO MORE MOVES !!");

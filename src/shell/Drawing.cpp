@@ -38,18 +38,13 @@ void TVelmor::RedrawTile(int tile) {
   RedrawBox = NoBox;
 }
 
-bool TVelmor::RefreshPanelAndCheckGameEnd() {
-  if (RefreshHallPanel) ShowPanelHOF();
-  if (Board.TilesLeft == 0 && GameMode != ModeEditor && Clock.ElapsedSeconds > 0) BoardCleared = true;
-  if (BoardCleared || GameMode == ModePaused) {
-    GameOver();
-    return true;
-  }
-  return false;
-}
-
 void TVelmor::Redraw() {
-  if (RefreshPanelAndCheckGameEnd()) return;
+  if (RefreshHallPanel) ShowPanelHOF();
+  // A paused or finished game shows the bare background, never its tiles.
+  if (BoardCleared || GameMode == ModePaused) {
+    ShowFond();
+    return;
+  }
   // A partial redraw draws the overlapping tiles only inside the box, so FrameBuffer always
   // holds exactly what a full redraw would: the window can show it as it is.
   const bool partial = RedrawBox.bottom != -1;

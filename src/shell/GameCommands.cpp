@@ -202,7 +202,7 @@ void TVelmor::ResetForNewGame(NewGameKind kind) {
   HintIndex = HintTileA = HintTileB = 0;
   FirstTile = SecondTile = 0;
   HoverTile = 0;
-  HistoryCount = 0;  // the history table stays; only its count starts again
+  History.Clear();
   const int32_t penalty = Clock.PenaltySeconds;
   Clock.Clear();
   if (kind == NewGameKind::TwoPlayers) Clock.PenaltySeconds = penalty;

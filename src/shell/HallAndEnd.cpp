@@ -15,6 +15,15 @@ constexpr uint32_t Yellow = Rgb(255, 255, 0), Aqua = Rgb(0, 255, 255), White = R
 
 // ---- End of game --------------------------------------------------------------------------
 
+// The one place that decides a game is over: the board is empty and the clock has run. Called
+// after every pair taken and by the heartbeat; GameOver then tells the player.
+bool TVelmor::CheckGameEnd() {
+  if (Board.TilesLeft == 0 && GameMode != ModeEditor && Clock.ElapsedSeconds > 0) BoardCleared = true;
+  if (!BoardCleared) return false;
+  GameOver();
+  return true;
+}
+
 void TVelmor::GameOver() {
   ShowFond();
   bool ended = false;

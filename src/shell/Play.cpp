@@ -64,18 +64,15 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
       return;
     }
   }
-  const Place placeB = Board.TilePlace[static_cast<size_t>(b)];
-  MoveHistory[static_cast<size_t>(HistoryCount)] = {static_cast<uint8_t>(a), placeA.column, placeA.row, placeA.layer};
-  MoveHistory[static_cast<size_t>(HistoryCount) + 1] = {static_cast<uint8_t>(b), placeB.column, placeB.row, placeB.layer};
-  HistoryCount += 2;
   FirstTile = 0;
   SecondTile = 0;
-  Board.TakeTile(a);
-  Board.TakeTile(b);
+  History.TakePair(Board, a, placeA, b);
   FullRedraw();
-  Board.TilesLeft -= 2;
   PlaySound("done");
   if (GameMode == ModeTwoPlayers) TurnChange();
+  // The win is timed at the pair that cleared the board.
+  Clock.Update(platform.TickCount());
+  CheckGameEnd();
 }
 
 void TVelmor::TestStile2() {
@@ -92,7 +89,7 @@ void TVelmor::TestStile2() {
 
 void TVelmor::Back() {
   if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
-  if (Board.TilesLeft == 0 || HistoryCount == 0) return;
+  if (Board.TilesLeft == 0 || History.Empty()) return;
   GoBack();
 }
 
@@ -103,21 +100,16 @@ void TVelmor::GoBack() {
 }
 
 void TVelmor::BackHistory() {
-  if (HistoryCount <= 0) return;
-  Board.TilesLeft += 2;
-  HistoryCount -= 2;
+  if (History.Empty()) return;
   FirstTile = SecondTile = 0;
   HintTileA = HintTileB = 0;
-  for (int k = HistoryCount; k <= HistoryCount + 1; ++k) {
-    const HistoryEntry& e = MoveHistory[static_cast<size_t>(k)];
-    Board.PutTile(e.tile, Place{e.column, e.row, e.layer});
-  }
+  History.TakeBackPair(Board);
 }
 
 void TVelmor::Restart() {
-  if (Board.TilesLeft == 0 || HistoryCount == 0) return;
+  if (Board.TilesLeft == 0 || History.Empty()) return;
   if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
-  while (HistoryCount > 0) GoBack();
+  while (!History.Empty()) GoBack();
   Clock.Start(platform.TickCount());
   HoverTile = 0;
   ShowStatus("Game restarted.");

@@ -13,6 +13,7 @@
 #include "board/FreeTiles.h"
 #include "board/Generator.h"
 #include "board/Grid.h"
+#include "board/History.h"
 #include "board/LayoutShape.h"
 #include "display/BoardRenderer.h"
 #include "display/Picture.h"
@@ -93,12 +94,7 @@ class TVelmor : public GameMenus {
   void ResetForNewGame(NewGameKind kind);
 
   // ---- Selection, matching, undo and shuffle -------------------------------------------------
-  struct HistoryEntry {
-    uint8_t tile = 0;
-    int32_t column = 0, row = 0, layer = 0;
-  };
-  std::array<HistoryEntry, 146> MoveHistory{};
-  int32_t HistoryCount = 0;  // tiles removed so far in this game: the valid MoveHistory entries
+  PairHistory History;
   enum class Button { Primary, Secondary, Middle };
   void ChoisitPai(int x, int y, int column, int row, Button button);
   void SonOK(int tile);
@@ -252,12 +248,6 @@ class TVelmor : public GameMenus {
   void ShadowsClick();
 
 
- private:
-  // Before every redraw: the Hall of Fame panel refreshed when asked for, and a cleared or
-  // paused board handed to GameOver instead of being drawn (true then).
-  bool RefreshPanelAndCheckGameEnd();
-
- public:
   // ---- Tilesets and backgrounds --------------------------------------------------------------
   std::string LastLoadedTileset;
   std::string LastLoadedBackground;
@@ -277,6 +267,7 @@ class TVelmor : public GameMenus {
   std::array<HallList, RiversHardList + 1> HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
   TwoPlayerClock Turns;
+  bool CheckGameEnd();  // true when the game has just ended or had ended before
   void GameOver();
   void TwoPlayers();
   void TurnChange() { Turns.TurnChange(platform.TickCount()); }

@@ -86,12 +86,12 @@ TEST_F(Clicks, FlowersMatchEachOtherAndTheHistoryKeepsTheOrderOfClicks) {
   Click(109);
   Click(3);
   Click(1);
-  ASSERT_EQ(game.HistoryCount, 4);
-  EXPECT_EQ(game.MoveHistory[0].tile, 111);  // the tile selected first comes first
-  EXPECT_EQ(game.MoveHistory[1].tile, 109);
-  EXPECT_EQ(game.MoveHistory[1].column, 10);
-  EXPECT_EQ(game.MoveHistory[2].tile, 3);
-  EXPECT_EQ(game.MoveHistory[3].tile, 1);
+  ASSERT_EQ(game.History.Count, 4);
+  EXPECT_EQ(game.History.Entries[0].tile, 111);  // the tile selected first comes first
+  EXPECT_EQ(game.History.Entries[1].tile, 109);
+  EXPECT_EQ(game.History.Entries[1].column, 10);
+  EXPECT_EQ(game.History.Entries[2].tile, 3);
+  EXPECT_EQ(game.History.Entries[3].tile, 1);
   EXPECT_EQ(game.Board.TilesLeft, 0);
 }
 
@@ -186,7 +186,7 @@ TEST_F(Undo, BackTakesPairsBackOneByOneUntilTheDeal) {
   EXPECT_TRUE(game.Board.BoardGrid == dealt);
   RemovePairs(3);
   ASSERT_EQ(game.Board.TilesLeft, 138);
-  ASSERT_EQ(game.HistoryCount, 6);
+  ASSERT_EQ(game.History.Count, 6);
   game.FirstTile = 5;
   game.HintTileA = 7;
   for (int k = 0; k < 3; ++k) game.Undo1.Click();
@@ -224,7 +224,7 @@ TEST_F(Undo, RestartPutsEveryPairBackAndResetsTheClock) {
   ASSERT_EQ(game.TimeLine.Caption(), "02:21");
   game.Restart1.Click();
   EXPECT_EQ(game.Board.TilesLeft, 144);
-  EXPECT_EQ(game.HistoryCount, 0);
+  EXPECT_EQ(game.History.Count, 0);
   EXPECT_EQ(game.Clock.PenaltySeconds, 0);
   EXPECT_EQ(game.Clock.StartTick, platform.tick);
   EXPECT_EQ(game.StatusMessage, "Game restarted.");
@@ -245,7 +245,7 @@ TEST_F(Undo, BothShufflesKeepTilesAndPlacesAndUndoStillWorks) {
   RemovePairs(4);
   const auto places = BuildPositionList(game.Board.BoardGrid);
   const auto tiles = Tiles(game.Board);
-  const TVelmor::HistoryEntry last = game.MoveHistory[7];
+  const HistoryEntry last = game.History.Entries[7];
   for (bool winnable : {true, false}) {
     game.Shuffable.SetChecked(winnable);
     game.ShuffleButton.Click();

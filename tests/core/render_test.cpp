@@ -259,15 +259,21 @@ TEST_F(Render, PausedOrClearedBoardsShowOnlyTheBackground) {
   game.GameMode = ModePaused;
   game.FullRedraw();
   EXPECT_EQ(platform.screen.at(X(10, 1) + 10, Y(6, 1) + 10), Back);
+  // Drawing decides nothing: an empty board is a won game only once the end is checked, and
+  // not before a second of play.
   game.GameMode = ModeSolitaire;
   game.Board.TakeTile(1);
   game.Board.TilesLeft = 0;
-  game.Clock.ElapsedSeconds = 0;
-  game.FullRedraw();
-  EXPECT_FALSE(game.BoardCleared);  // not before a second of play
   game.Clock.ElapsedSeconds = 3;
   game.FullRedraw();
-  EXPECT_TRUE(game.BoardCleared);
+  EXPECT_FALSE(game.BoardCleared);
+  game.Clock.ElapsedSeconds = 0;
+  EXPECT_FALSE(game.CheckGameEnd());
+  game.Clock.ElapsedSeconds = 3;
+  EXPECT_TRUE(game.CheckGameEnd());
+  game.Board.PutTile(1, {10, 6, 1});  // even a tile put back stays hidden once the game is over
+  game.FullRedraw();
+  EXPECT_EQ(platform.screen.at(X(10, 1) + 10, Y(6, 1) + 10), Back);
 }
 
 namespace {

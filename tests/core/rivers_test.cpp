@@ -61,9 +61,9 @@ TEST_F(Rivers, ThePairGoesAndUndoPutsTheSlidTileBack) {
   EXPECT_EQ(platform.sounds.back(), "done.wav");
   EXPECT_EQ(platform.pacedMs, TVelmor::RiverSlideMs * static_cast<int>(path.slide.size()));  // one step a cell
   EXPECT_FALSE(game.PathFound);
-  ASSERT_EQ(game.HistoryCount, 2);
-  EXPECT_EQ(game.MoveHistory[0].tile, 1);
-  EXPECT_EQ(game.MoveHistory[0].column, 6);  // where it stood before the slide
+  ASSERT_EQ(game.History.Count, 2);
+  EXPECT_EQ(game.History.Entries[0].tile, 1);
+  EXPECT_EQ(game.History.Entries[0].column, 6);  // where it stood before the slide
   EXPECT_EQ(game.Board.BoardGrid.at(12, 3, 1), 0);  // nothing left on the path
   game.Back();
   EXPECT_EQ(game.Board.TilePlace[1], (Place{6, 5, 1}));

@@ -70,15 +70,14 @@ class QuietPlatform : public FakePlatform {
   void PlayWave(const std::string& path) override { lastSound = path.substr(path.rfind('/') + 1); }
 };
 
-// Composing the board picture for every step of every deal would take hours. Most games skip the
-// picture; the redraws that decide something (the cleared board ends the game there, a paused
-// game is handled there) always run, and a few whole games are drawn for real.
+// Composing the board picture for every step of every deal would take hours. Drawing decides
+// nothing about the game, so most games skip the picture, and a few whole games are drawn for real.
 class SoakGame : public TVelmor {
  public:
   using TVelmor::TVelmor;
   bool drawForReal = false;
   void FullRedraw() override {
-    if (drawForReal || Board.TilesLeft == 0 || GameMode == ModePaused) TVelmor::FullRedraw();
+    if (drawForReal) TVelmor::FullRedraw();
   }
   void RedrawTile(int tile) override {
     if (drawForReal) TVelmor::RedrawTile(tile);
@@ -262,11 +261,11 @@ class Session {
       Broken(what, "TilesLeft is " + std::to_string(b.TilesLeft) + " with " + std::to_string(onBoard) + " on the board");
     if (b.TilesLeft % 2) Broken(what, "an odd number of tiles");
 
-    if (game.HistoryCount != dealtCount - b.TilesLeft || game.HistoryCount % 2)
-      Broken(what, "HistoryCount " + std::to_string(game.HistoryCount) + " with " + std::to_string(b.TilesLeft) + " tiles left");
+    if (game.History.Count != dealtCount - b.TilesLeft || game.History.Count % 2)
+      Broken(what, "HistoryCount " + std::to_string(game.History.Count) + " with " + std::to_string(b.TilesLeft) + " tiles left");
     bool removed[TileTotal + 1] = {};
-    for (int k = 0; k < game.HistoryCount; ++k) {
-      const auto& e = game.MoveHistory[static_cast<size_t>(k)];
+    for (int k = 0; k < game.History.Count; ++k) {
+      const auto& e = game.History.Entries[static_cast<size_t>(k)];
       const Place p{e.column, e.row, e.layer};
       if (e.tile < 1 || e.tile > dealtCount || removed[e.tile] || OnBoard(e.tile))
         Broken(what, "history entry " + std::to_string(k) + " names tile " + std::to_string(e.tile));
@@ -276,7 +275,7 @@ class Session {
         Broken(what, "history entry " + std::to_string(k) + " keeps " + Str(p) + ", not an empty place dealt");
       marks[p.column][p.row][p.layer] = 2;
       if (k % 2) {
-        const int first = game.MoveHistory[static_cast<size_t>(k - 1)].tile;
+        const int first = game.History.Entries[static_cast<size_t>(k - 1)].tile;
         if (!TilesMatch(first, e.tile) || !PicturesPair(first, e.tile))
           Broken(what, "removed pair " + std::to_string(first) + "-" + std::to_string(e.tile) + " does not match");
       }
@@ -344,14 +343,14 @@ class Session {
     if (!TilesMatch(a, b) || !Playable(a) || !Playable(b))
       Broken(why, "the test's own pair " + std::to_string(a) + "-" + std::to_string(b) + " cannot be taken");
     const Place pa = game.Board.TilePlace[static_cast<size_t>(a)], pb = game.Board.TilePlace[static_cast<size_t>(b)];
-    const int r = game.HistoryCount;
+    const int r = game.History.Count;
     Click(a);
     if (game.FirstTile != a || platform.lastSound != "select.wav") Broken(why, "tile " + std::to_string(a) + " not selected");
     Step(why + ", first tile");
     Click(b);
-    const auto& h0 = game.MoveHistory[static_cast<size_t>(r)];
-    const auto& h1 = game.MoveHistory[static_cast<size_t>(r) + 1];
-    if (game.HistoryCount != r + 2 || OnBoard(a) || OnBoard(b) || game.FirstTile != 0 || platform.lastSound != "done.wav")
+    const auto& h0 = game.History.Entries[static_cast<size_t>(r)];
+    const auto& h1 = game.History.Entries[static_cast<size_t>(r) + 1];
+    if (game.History.Count != r + 2 || OnBoard(a) || OnBoard(b) || game.FirstTile != 0 || platform.lastSound != "done.wav")
       Broken(why, "pair " + std::to_string(a) + "-" + std::to_string(b) + " was not removed");
     if (h0.tile != a || !(Place{h0.column, h0.row, h0.layer} == pa) || h1.tile != b || !(Place{h1.column, h1.row, h1.layer} == pb))
       Broken(why, "the history does not hold the pair where it stood");
@@ -360,7 +359,7 @@ class Session {
 
   // Takes back `pairs` pairs and plays them again, as a player who regrets and then doesn't.
   void UndoAndRedo(int pairs) {
-    pairs = std::min(pairs, game.HistoryCount / 2);
+    pairs = std::min(pairs, game.History.Count / 2);
     if (pairs == 0) {
       const Grid before = game.Board.BoardGrid;
       game.Back();
@@ -368,11 +367,11 @@ class Session {
       Step("undo with nothing to undo");
       return;
     }
-    const int from = game.HistoryCount - 2 * pairs;
-    std::vector<TVelmor::HistoryEntry> taken(game.MoveHistory.begin() + from, game.MoveHistory.begin() + game.HistoryCount);
+    const int from = game.History.Count - 2 * pairs;
+    std::vector<HistoryEntry> taken(game.History.Entries.begin() + from, game.History.Entries.begin() + game.History.Count);
     for (int k = pairs - 1; k >= 0; --k) {
       game.Back();
-      if (game.HistoryCount != from + 2 * k) Broken("undo", "HistoryCount " + std::to_string(game.HistoryCount));
+      if (game.History.Count != from + 2 * k) Broken("undo", "HistoryCount " + std::to_string(game.History.Count));
       for (int j : {2 * k, 2 * k + 1}) {
         const auto& e = taken[static_cast<size_t>(j)];
         if (!(game.Board.TilePlace[e.tile] == Place{e.column, e.row, e.layer}))
@@ -439,7 +438,7 @@ class Session {
     if (game.Clock.ElapsedSeconds != playedMs / 1000 || game.Clock.PenaltySeconds != penalty) Broken("end", "the final time is off");
     game.Back();  // a won game cannot be taken back
     game.Shuffle1Click();
-    if (game.Board.TilesLeft != 0 || game.HistoryCount != dealtCount) Broken("end", "a cleared board was changed");
+    if (game.Board.TilesLeft != 0 || game.History.Count != dealtCount) Broken("end", "a cleared board was changed");
     Check("game over");
   }
 };
@@ -458,7 +457,7 @@ class Solitaire : public Session {
     for (int actions = 0; game.Board.TilesLeft > 0; ++actions) {
       if (actions > 20'000) Broken("play", "the deal does not end");
       // Shuffles and hints cost time; a restart gives the clock back before the limit stops the game.
-      if (game.Clock.ElapsedSeconds + game.Clock.PenaltySeconds > 5000 && game.HistoryCount > 0) {
+      if (game.Clock.ElapsedSeconds + game.Clock.PenaltySeconds > 5000 && game.History.Count > 0) {
         RestartAndReplay();
         continue;
       }
@@ -485,11 +484,11 @@ class Solitaire : public Session {
         // board, more pairs each time the same end comes back. A fresh deal without any move only
         // has shuffles, and the winnable one always finds a way.
         if (++stuckInARow > 4) game.Shuffable.SetChecked(true);
-        if (stuckInARow <= 2 || game.HistoryCount == 0) {
+        if (stuckInARow <= 2 || game.History.Count == 0) {
           Shuffle();
         } else {
           stuckInARow = 0;
-          for (int k = 1 + rescues++ / 4; k > 0 && game.HistoryCount > 0; --k) {
+          for (int k = 1 + rescues++ / 4; k > 0 && game.History.Count > 0; --k) {
             game.Back();
             Step("undo when stuck");
           }
@@ -542,7 +541,7 @@ class Solitaire : public Session {
     verticalDeals += Vertical();
 
     if (game.GameMode != ModeSolitaire || game.BoardNumber != layout || game.Board.TilesLeft != 144 ||
-        game.HistoryCount != 0 || game.HintIndex != 0)
+        game.History.Count != 0 || game.HintIndex != 0)
       Broken("deal", "not a fresh game");
     for (int c = 1; c <= AnchorColumns; ++c)
       for (int r = 1; r <= AnchorRows; ++r)
@@ -621,12 +620,12 @@ class Solitaire : public Session {
     ++shuffles;
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));  // the winnable one seeds from it
     const Grid before = game.Board.BoardGrid;
-    const int left = game.Board.TilesLeft, history = game.HistoryCount;
+    const int left = game.Board.TilesLeft, history = game.History.Count;
     bool tiles[TileTotal + 1];
     for (int t = 0; t <= TileTotal; ++t) tiles[t] = OnBoard(t);
     game.Shuffle1Click();
     if (game.FirstTile || game.HintTileA || game.HintTileB) Broken("shuffle", "picks or hints kept");
-    if (game.Board.TilesLeft != left || game.HistoryCount != history) Broken("shuffle", "counters changed");
+    if (game.Board.TilesLeft != left || game.History.Count != history) Broken("shuffle", "counters changed");
     for (int t = 1; t <= TileTotal; ++t)
       if (tiles[t] != OnBoard(t)) Broken("shuffle", "tile " + std::to_string(t) + " came or went");
     for (int c = 0; c < GridColumns; ++c)
@@ -680,7 +679,7 @@ class Solitaire : public Session {
   }
 
   void RestartAndReplay() {
-    if (game.HistoryCount == 0) {
+    if (game.History.Count == 0) {
       const Grid before = game.Board.BoardGrid;
       const std::string status = game.StatusMessage;
       game.Restart();
@@ -690,11 +689,11 @@ class Solitaire : public Session {
       return;
     }
     ++restarts;
-    const std::vector<TVelmor::HistoryEntry> taken(game.MoveHistory.begin(), game.MoveHistory.begin() + game.HistoryCount);
+    const std::vector<HistoryEntry> taken(game.History.Entries.begin(), game.History.Entries.begin() + game.History.Count);
     game.Restart();
     playedMs = 0;
     penalty = 0;
-    if (game.HistoryCount != 0 || game.Board.TilesLeft != dealtCount || game.StatusMessage != "Game restarted.")
+    if (game.History.Count != 0 || game.Board.TilesLeft != dealtCount || game.StatusMessage != "Game restarted.")
       Broken("restart", "the board did not go back to the deal");
     Step("restart");
     // Playing the same pairs again leads back to where the game was, solution and all.
@@ -724,7 +723,7 @@ class Rivers : public Session {
     where = std::string("flat game ") + std::to_string(index) + (hard ? " (hard" : " (easy") +
             (game.AnimateTileRivers.Checked() ? ", sliding)" : ")");
     const int tiles = hard ? 144 : 84;
-    if (game.GameMode != ModeRivers || game.Board.TilesLeft != tiles || game.HistoryCount != 0 ||
+    if (game.GameMode != ModeRivers || game.Board.TilesLeft != tiles || game.History.Count != 0 ||
         game.BoardNumber != (hard ? RiversHardList : RiversEasyList))
       Broken("deal", "not a fresh flat game");
     for (int t = 1; t <= tiles; ++t) {
@@ -753,11 +752,11 @@ class Rivers : public Session {
         stuckInARow = 0;
       } else {
         ++stuck;
-        if (++stuckInARow <= 3 || game.HistoryCount == 0) {
+        if (++stuckInARow <= 3 || game.History.Count == 0) {
           Shuffle();
         } else {
           stuckInARow = 0;
-          for (int k = 1 + rescues++ / 4; k > 0 && game.HistoryCount > 0; --k) {
+          for (int k = 1 + rescues++ / 4; k > 0 && game.History.Count > 0; --k) {
             game.Back();
             Step("undo when stuck");
           }

@@ -24,7 +24,7 @@ TEST_F(GameWindow, AWinnableDealIsClearedByClickingItsPairs) {
     if (k % 2 == 1) ASSERT_EQ(game->Board.TilesLeft, 144 - static_cast<int>(k) - 1) << "pair " << k / 2 + 1;
   }
   EXPECT_EQ(game->Board.TilesLeft, 0);
-  EXPECT_EQ(game->HistoryCount, 144);
+  EXPECT_EQ(game->History.Count, 144);
 }
 
 TEST_F(GameWindow, RightClickOnNewOpensTheGamePopupBelowTheButton) {
