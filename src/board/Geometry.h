@@ -44,6 +44,9 @@ constexpr int TileTopOffset = 59;
 // from 800 pixels of screen up; below that it starts further up and left.
 constexpr int BoardOriginLeft = 36;
 constexpr int BoardOriginTop = 25;
+constexpr int SmallScreenOriginLeft = -5;
+constexpr int SmallScreenOriginTop = 0;
+constexpr int RoomyScreenWidth = 800;
 
 // Left edge of the face and top of the picture of a tile anchored at (c, r, l), relative to the
 // board origin; the picture's left edge is one side edge left of the face.

@@ -7,40 +7,15 @@
 namespace velmor {
 
 namespace {
-std::string From(const std::string& text, int pos) {
-  const size_t start = static_cast<size_t>(pos > 0 ? pos - 1 : 0);
-  return start < text.size() ? text.substr(start) : std::string();
-}
 bool Playing(uint8_t mode) { return mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers; }
 }  // namespace
 
-void TVelmor::ShowStatus(const std::string& message) {
-  StatusLength = static_cast<int32_t>(message.size());
-  StatusMessage = message;
-  StatusPos = StatusLength;
-}
+void TVelmor::ShowStatus(const std::string& message) { Status.Show(message); }
 
 void TVelmor::Temps() {
   ++TickCount;
 
-  int pos = StatusPos;
-  if (StatusBounce && TickCount % 2 == 0) {
-    pos += StatusStep;
-    if (pos <= 0 || pos >= StatusLength) {
-      StatusStep = -StatusStep;
-      pos += StatusStep;
-    }
-    pos = std::max(pos, 1);
-    StatusPos = pos;
-    StatusText.SetCaption(From(StatusMessage, pos));
-  } else if (pos <= 1) {
-    StatusMessage = " ";
-  } else {
-    pos = std::max(pos - 1, 1);
-    if (!CoolStatus.Checked()) pos = 1;
-    StatusPos = pos;
-    StatusText.SetCaption(From(StatusMessage, pos));
-  }
+  if (const auto shown = Status.Advance(TickCount, CoolStatus.Checked())) StatusText.SetCaption(*shown);
 
   if (FirstTunePending) {
     FirstTunePending = false;
@@ -73,14 +48,12 @@ void TVelmor::WriteScore() {
   TimeLine.SetCaption((GameMode == ModeSolitaire || GameMode == ModeRivers) && ShowTime.Checked()
                           ? FormatMinSec(Clock.Total())
                           : "");
-  if (Free.MovesLeft > 0) StatusBounce = false;
+  if (Free.MovesLeft > 0) Status.Bounce = false;
   if (Board.TilesLeft == 0) {
     // A board cleared before the clock showed its first second ends on a later heartbeat.
     if (!ResultShown && !CheckGameEnd()) FullRedraw();
-  } else if (Free.MovesLeft == 0 && solitaire && !StatusBounce) {
-    StatusStep = 1;
-    ShowStatus("      SORRY, NO MORE MOVES !!");
-    StatusBounce = true;
+  } else if (Free.MovesLeft == 0 && solitaire && !Status.Bounce) {
+    Status.StartBounce("      SORRY, NO MORE MOVES !!");
   }
 }
 

@@ -190,7 +190,7 @@ void TVelmor::BeginGame() {
     ShowStatus("Specific Board started. Random Seed #" + std::to_string(GameNumber));
   ShowPanelHOF();
   FullRedraw();
-  if (StatusPos <= 1) ShowStatus("New game started.");
+  if (Status.Pos <= 1) ShowStatus("New game started.");
   Clock.StartTick = platform.TickCount();
 }
 
@@ -198,7 +198,7 @@ void TVelmor::BeginGame() {
 // the game before left it: hints are not offered and shuffles cost nothing there, so the only
 // use it has is the 100-minute limit, which still counts what that game owed.
 void TVelmor::ResetForNewGame(NewGameKind kind) {
-  BoardCleared = ResultShown = StatusBounce = false;
+  BoardCleared = ResultShown = Status.Bounce = false;
   HintIndex = HintTileA = HintTileB = 0;
   FirstTile = SecondTile = 0;
   HoverTile = 0;

@@ -13,7 +13,7 @@ void TVelmor::SonOK(int tile) {
 }
 
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
-  const bool inside = column >= 0 && column <= 34 && row >= 0 && row <= 20;
+  const bool inside = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
   RefreshHallPanel = false;
   const int q = WhatTileThere(Board.BoardGrid, x, y);
 

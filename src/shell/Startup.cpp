@@ -57,8 +57,8 @@ bool TVelmor::Init() {
   }
 
   const int screen = platform.ScreenWidth();
-  BoardOriginX = screen >= 800 ? 36 : -5;
-  BoardOriginY = screen >= 800 ? 25 : 0;
+  BoardOriginX = screen >= RoomyScreenWidth ? BoardOriginLeft : SmallScreenOriginLeft;
+  BoardOriginY = screen >= RoomyScreenWidth ? BoardOriginTop : SmallScreenOriginTop;
 
   int left, top;
   if (screen == PreviousRes) {

@@ -22,6 +22,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameClock.h"
 #include "modes/HallOfFame.h"
+#include "modes/StatusLine.h"
 #include "shell/GameMenus.h"
 #include "shell/MenuItem.h"
 #include "shell/Platform.h"
@@ -56,8 +57,8 @@ class TVelmor : public GameMenus {
 
   // ---- Board model -------------------------------------------------------------------------
   BoardState Board;            // BoardGrid, TilePlace, TileCount, TilesLeft
-  int32_t BoardOriginX = 36;
-  int32_t BoardOriginY = 25;
+  int32_t BoardOriginX = BoardOriginLeft;
+  int32_t BoardOriginY = BoardOriginTop;
   uint8_t GameMode = ModeNoGame;
   uint8_t ResumeMode = ModeStopped;
   uint8_t FirstTile = 0;
@@ -121,11 +122,7 @@ class TVelmor : public GameMenus {
 
   // ---- Clock, pause and status line -------------------------------------------------------
   GameClock Clock;
-  std::string StatusMessage = " ";
-  int32_t StatusLength = 1;
-  int32_t StatusPos = 1;
-  int32_t StatusStep = 1;
-  bool StatusBounce = false;
+  StatusLine Status;
   uint32_t TickCount = 0;  // timer ticks since start-up
   bool BoardCleared = false;
   bool ResultShown = false;

@@ -111,7 +111,7 @@ TEST_F(Clock, StopWhilePausedResetsThePauseCaptions) {
 }
 
 TEST_F(Clock, CoolStatusSlidesTheMessageIn) {
-  game.StatusBounce = false;
+  game.Status.Bounce = false;
   game.ShowStatus("New game started.");
   game.Temps();
   EXPECT_EQ(game.StatusText.Caption(), "d.");
@@ -119,9 +119,9 @@ TEST_F(Clock, CoolStatusSlidesTheMessageIn) {
   EXPECT_EQ(game.StatusText.Caption(), "ed.");
   for (int i = 3; i <= 16; ++i) game.Temps();
   EXPECT_EQ(game.StatusText.Caption(), "New game started.");
-  EXPECT_EQ(game.StatusMessage, "New game started.");
+  EXPECT_EQ(game.Status.Message, "New game started.");
   game.Temps();
-  EXPECT_EQ(game.StatusMessage, " ");
+  EXPECT_EQ(game.Status.Message, " ");
   EXPECT_EQ(game.StatusText.Caption(), "New game started.");
 }
 
@@ -141,20 +141,20 @@ TEST_F(Clock, NoMoreMovesIsRaisedOncePerSituation) {
   game.Board.TilesLeft = 2;
   game.ShowStatus(" ");
   game.Temps();
-  EXPECT_TRUE(game.StatusBounce);
-  EXPECT_EQ(game.StatusMessage, "      SORRY, NO MORE MOVES !!");
+  EXPECT_TRUE(game.Status.Bounce);
+  EXPECT_EQ(game.Status.Message, "      SORRY, NO MORE MOVES !!");
   for (int i = 0; i < 100; ++i) game.Temps();
-  EXPECT_TRUE(game.StatusBounce);
-  EXPECT_NE(game.StatusMessage, "      SORRY, NO MORE MOVES !!");  // not raised again
+  EXPECT_TRUE(game.Status.Bounce);
+  EXPECT_NE(game.Status.Message, "      SORRY, NO MORE MOVES !!");  // not raised again
   // A move appears (as after an undo): the flag drops and can be raised again later.
   game.Board.PutTile(2, {16, 4, 1});
   game.Board.TilesLeft = 3;
   game.Temps();
-  EXPECT_FALSE(game.StatusBounce);
+  EXPECT_FALSE(game.Status.Bounce);
   game.Board.TakeTile(2);
   game.Temps();
-  EXPECT_TRUE(game.StatusBounce);
-  EXPECT_EQ(game.StatusMessage, "      SORRY, NO MORE MOVES !!");
+  EXPECT_TRUE(game.Status.Bounce);
+  EXPECT_EQ(game.Status.Message, "      SORRY, NO MORE MOVES !!");
 }
 
 TEST_F(Clock, ValuePanelsFollowTheirOptions) {

@@ -88,7 +88,7 @@ class Ending : public ::testing::Test {
 TEST_F(Ending, AWinWithoutTimeTrackingIsCongratulatedAndStops) {
   game.EnableHall.SetChecked(false);
   WinAfter(425);
-  EXPECT_EQ(game.StatusMessage, "Congratulations !! You WON !");
+  EXPECT_EQ(game.Status.Message, "Congratulations !! You WON !");
   EXPECT_EQ(game.GameMode, ModeStopped);
   EXPECT_EQ(platform.helpShown, 0);
   EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
@@ -104,7 +104,7 @@ TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
     game.HallEdit1Change("Zoe Q");  // the player corrects the name on the page
   };
   WinAfter(125);
-  EXPECT_EQ(game.StatusMessage, "You WON ! Your time is : 02:05");
+  EXPECT_EQ(game.Status.Message, "You WON ! Your time is : 02:05");
   EXPECT_EQ(platform.helpShown, 1);
   EXPECT_TRUE(labelSeen);
   EXPECT_EQ(game.GameMode, ModeGameOver);  // the help window's resume lands on the game's end
@@ -120,7 +120,7 @@ TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
 
 TEST_F(Ending, ATimeEqualToTheTenthIsNotRecorded) {
   WinAfter(840);
-  EXPECT_EQ(game.StatusMessage, "You WON ! Your time is : 14:00");
+  EXPECT_EQ(game.Status.Message, "You WON ! Your time is : 14:00");
   EXPECT_EQ(platform.helpShown, 0);
   EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
   ASSERT_TRUE(game.LayoutEntry(1)->Checked());
@@ -135,7 +135,7 @@ TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
   game.Winnable.SetChecked(true);
   game.TwoPlayerGame1.Click();
   ASSERT_EQ(game.GameMode, ModeTwoPlayers);
-  EXPECT_EQ(game.StatusMessage, "Two-Player Solitaire started.");
+  EXPECT_EQ(game.Status.Message, "Two-Player Solitaire started.");
   const std::vector<Place> order = game.RemovalOrder;
   const int thinking[] = {10, 8, 12, 9};  // player 1, 2, 1, 2
   for (int k = 0; k < 4; ++k) {
@@ -150,7 +150,7 @@ TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
   EXPECT_EQ(game.Turns.Player1Millis, 22000);
   EXPECT_EQ(game.Turns.Player2Millis, 17000);
   game.Temps();
-  EXPECT_EQ(game.StatusMessage, "Player 2 WON ! Congratulations !");
+  EXPECT_EQ(game.Status.Message, "Player 2 WON ! Congratulations !");
   EXPECT_EQ(game.GameMode, ModeGameOver);
   EXPECT_TRUE(game.HallOfFame[2].IsEmpty());  // two-player games are not recorded
   EXPECT_EQ(platform.helpShown, 0);
@@ -164,7 +164,7 @@ TEST_F(Ending, EqualThinkingTimesAreADraw) {
   game.TurnChange();
   game.Board.TilesLeft = 0;
   game.GameOver();
-  EXPECT_EQ(game.StatusMessage, "Same score for both players !");
+  EXPECT_EQ(game.Status.Message, "Same score for both players !");
 }
 
 TEST_F(Ending, TheTwoPlayerPanelBlinksThePlayerToMove) {

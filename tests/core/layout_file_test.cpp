@@ -110,7 +110,7 @@ TEST_F(LoadLayout, GoodFileBecomesTheShapeAndIsDealt) {
   EXPECT_TRUE(game.Shape == RowShape(12));
   EXPECT_EQ(game.Board.TilesLeft, 12);
   EXPECT_EQ(game.GameMode, ModeSolitaire);
-  EXPECT_EQ(game.StatusMessage, "Layout GREAT WALL selected.");
+  EXPECT_EQ(game.Status.Message, "Layout GREAT WALL selected.");
   EXPECT_EQ(game.ReachedRank, 0);
 }
 
@@ -120,7 +120,7 @@ TEST_F(LoadLayout, StartingUpShowsTheCreditLineAndDealsNothing) {
   ASSERT_TRUE(game.RunLayout(path));
   EXPECT_EQ(game.GameMode, ModeNoGame);
   EXPECT_EQ(game.Board.TilesLeft, 144);  // untouched
-  EXPECT_NE(game.StatusMessage.find("Velmor"), std::string::npos);
+  EXPECT_NE(game.Status.Message.find("Velmor"), std::string::npos);
 }
 
 TEST_F(LoadLayout, LineFeedOnlyFileKeepsTheShapeButTakesAnEmptyName) {
@@ -129,7 +129,7 @@ TEST_F(LoadLayout, LineFeedOnlyFileKeepsTheShapeButTakesAnEmptyName) {
   ASSERT_TRUE(game.RunLayout(path));
   EXPECT_TRUE(game.Shape == RowShape(6));
   EXPECT_EQ(game.LayoutName, "");
-  EXPECT_EQ(game.StatusMessage, "Layout  selected.");
+  EXPECT_EQ(game.Status.Message, "Layout  selected.");
   EXPECT_TRUE(platform.errors.empty());
 }
 
@@ -175,5 +175,5 @@ TEST_F(LoadLayout, ShpFileNameBecomesTheLayoutName) {
   ASSERT_TRUE(game.RunShpLayout(path)) << (platform.errors.empty() ? "" : platform.errors[0]);
   EXPECT_EQ(game.LayoutName, path);
   EXPECT_EQ(game.Shape.Count(), 144);
-  EXPECT_EQ(game.StatusMessage, "Layout " + UpperCase(path) + " selected.");
+  EXPECT_EQ(game.Status.Message, "Layout " + UpperCase(path) + " selected.");
 }

@@ -72,10 +72,10 @@ TEST_F(Music, PlayMusicStopsAndStartsTheCurrentTuneFromItsBeginning) {
 TEST_F(Music, ATuneThatCannotPlayIsReportedOnce) {
   media().failOpen = true;
   game.TuneEntry(1)->Click();
-  EXPECT_EQ(game.StatusMessage, "No music: no tune device.");
+  EXPECT_EQ(game.Status.Message, "No music: no tune device.");
   game.ShowStatus("x");
   game.TuneEntry(2)->Click();
-  EXPECT_EQ(game.StatusMessage, "x");
+  EXPECT_EQ(game.Status.Message, "x");
   EXPECT_EQ(game.MidiNumber, 2);  // the choice moves all the same
   media().position = 5000;
   game.MusicSupervision();  // nothing open: nothing to restart
@@ -87,7 +87,7 @@ TEST_F(Music, AMachineWithoutSoundStaysQuietAboutIt) {
   media().noDevice = true;
   game.ShowStatus("before");
   game.TuneEntry(1)->Click();
-  EXPECT_EQ(game.StatusMessage, "before");
+  EXPECT_EQ(game.Status.Message, "before");
   EXPECT_TRUE(platform.errors.empty());
 }
 

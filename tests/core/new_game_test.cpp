@@ -37,7 +37,7 @@ TEST_F(NewGame, BeginGameResetsTheGameAndStartsTheClock) {
   EXPECT_FALSE(game.BoardCleared);
   EXPECT_EQ(game.HoverTile, 0);
   EXPECT_EQ(game.Clock.StartTick, 424242u);
-  EXPECT_EQ(game.StatusMessage, "New game started.");
+  EXPECT_EQ(game.Status.Message, "New game started.");
   EXPECT_GE(game.fullRedraws, 1);
   for (int l = 1; l <= 5; ++l)  // no place marker survives a deal
     for (int r = 1; r <= 20; ++r)
@@ -63,7 +63,7 @@ TEST_F(NewGame, SpecificGamesRepeatAndAnnounceTheirNumber) {
   game.GameNumber = 31337;
   game.NewSpecificGame1Click();
   EXPECT_TRUE(game.RandomSeed1.Checked());
-  EXPECT_EQ(game.StatusMessage, "Specific Board started. Random Seed #31337");
+  EXPECT_EQ(game.Status.Message, "Specific Board started. Random Seed #31337");
   const Grid first = game.Board.BoardGrid;
   platform.timeOfDay += 999;  // the clock must not matter
   game.NewSpecificGame1Click();
@@ -81,7 +81,7 @@ TEST_F(NewGame, RandomGamesAreSeededFromTheClock) {
   game.GameNumber = 5;
   game.RandomSolitaireGame1Click();
   EXPECT_FALSE(game.RandomSeed1.Checked());
-  EXPECT_EQ(game.StatusMessage, "New game started.");
+  EXPECT_EQ(game.Status.Message, "New game started.");
   const Grid first = game.Board.BoardGrid;
   game.RandomSolitaireGame1Click();
   EXPECT_TRUE(game.Board.BoardGrid == first);  // same clock reading, same deal
@@ -93,7 +93,7 @@ TEST_F(NewGame, RandomGamesAreSeededFromTheClock) {
 TEST_F(NewGame, SpecificSwitchWithGameNumberZeroFallsBackToTheClock) {
   game.GameNumber = 0;
   game.NewSpecificGame1Click();
-  EXPECT_EQ(game.StatusMessage, "New game started.");
+  EXPECT_EQ(game.Status.Message, "New game started.");
   const Grid first = game.Board.BoardGrid;
   platform.timeOfDay += 1;
   game.NewSpecificGame1Click();
@@ -166,7 +166,7 @@ TEST_F(NewGame, UndealableWinnableShapeFallsBackToARandomDeal) {
   EXPECT_EQ(game.Board.TilesLeft, 2);
   EXPECT_FALSE(game.Board.TilePlace[1].empty());
   EXPECT_FALSE(game.Board.TilePlace[2].empty());
-  EXPECT_EQ(game.StatusMessage, "This layout cannot be dealt winnable: dealt at random.");
+  EXPECT_EQ(game.Status.Message, "This layout cannot be dealt winnable: dealt at random.");
 }
 
 TEST_F(NewGame, NewGameStartsTheKindLastPlayed) {

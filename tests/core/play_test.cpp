@@ -227,7 +227,7 @@ TEST_F(Undo, RestartPutsEveryPairBackAndResetsTheClock) {
   EXPECT_EQ(game.History.Count, 0);
   EXPECT_EQ(game.Clock.PenaltySeconds, 0);
   EXPECT_EQ(game.Clock.StartTick, platform.tick);
-  EXPECT_EQ(game.StatusMessage, "Game restarted.");
+  EXPECT_EQ(game.Status.Message, "Game restarted.");
   game.Temps();
   EXPECT_EQ(game.TimeLine.Caption(), "00:00");
 }
@@ -263,7 +263,7 @@ TEST_F(Undo, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
   game.IsItFree();
   const int n = game.Free.MovesLeft;
   ASSERT_GE(n, 2);
-  EXPECT_EQ(game.StatusMessage, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
+  EXPECT_EQ(game.Status.Message, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
   EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);
   EXPECT_EQ(game.FirstTile, 0);
 
@@ -273,7 +273,7 @@ TEST_F(Undo, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
   game.GameMode = ModeRivers;
   game.ShowStatus("before");
   game.Shuffle1Click();
-  EXPECT_EQ(game.StatusMessage, "before");  // nothing said in the flat game
+  EXPECT_EQ(game.Status.Message, "before");  // nothing said in the flat game
   EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);
   game.GameMode = ModeSolitaire;
   game.BoardCleared = true;
@@ -290,17 +290,17 @@ TEST(Shuffle, MessagesForOneMoveAndForNone) {
   game.Board.PutTile(2, {4, 4, 2});  // stacked: no shuffle can help
   game.Board.TilesLeft = 2;
   game.Shuffle1Click();
-  EXPECT_EQ(game.StatusMessage, "No moves found. Try to press Back a few times.");
+  EXPECT_EQ(game.Status.Message, "No moves found. Try to press Back a few times.");
   EXPECT_EQ(game.Clock.PenaltySeconds, 0);
   game.Shuffable.SetChecked(false);  // random swaps try 101 passes, and cannot help either
   game.Shuffle1Click();
-  EXPECT_EQ(game.StatusMessage, "No moves found. Try to press Back a few times.");
+  EXPECT_EQ(game.Status.Message, "No moves found. Try to press Back a few times.");
   game.Board = BoardState{};
   game.Board.PutTile(1, {4, 4, 1});
   game.Board.PutTile(2, {10, 4, 1});
   game.Board.TilesLeft = 2;
   game.Shuffle1Click();
-  EXPECT_EQ(game.StatusMessage, "Tiles shuffled. 1 new move found.");
+  EXPECT_EQ(game.Status.Message, "Tiles shuffled. 1 new move found.");
   EXPECT_EQ(game.Clock.PenaltySeconds, 10);
 }
 

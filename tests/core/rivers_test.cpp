@@ -41,7 +41,7 @@ TEST_F(Rivers, EitherDealStartsTheFlatGame) {
     EXPECT_EQ(game.GameMode, ModeRivers);
     EXPECT_EQ(game.BoardNumber, hard ? RiversHardList : RiversEasyList);
     EXPECT_EQ(game.Board.TilesLeft, hard ? 144 : 84);
-    EXPECT_EQ(game.StatusMessage, "Voverizo Dadazu started.");
+    EXPECT_EQ(game.Status.Message, "Voverizo Dadazu started.");
   }
 }
 

@@ -302,7 +302,7 @@ class Session {
         Broken(what, "MovesLeft " + std::to_string(f.MovesLeft) + ", expected " + std::to_string(n.moves));
       if (game.Moves.Checked() && game.MovesLeftLine.Caption() != std::to_string(n.moves))
         Broken(what, "moves shown as \"" + game.MovesLeftLine.Caption() + "\"");
-      if (b.TilesLeft > 0 && game.StatusBounce != (n.moves == 0))
+      if (b.TilesLeft > 0 && game.Status.Bounce != (n.moves == 0))
         Broken(what, "the no-more-moves message does not follow the moves count");
     }
     if (game.GameMode == ModeRivers && !game.MovesLeftLine.Caption().empty())
@@ -434,7 +434,7 @@ class Session {
       Broken("end", "mode " + std::to_string(game.GameMode) + " after the board was cleared");
     const std::string verdict =
         tracked ? "You WON ! Your time is : " + MinSec(game.Clock.ElapsedSeconds + penalty) : "Congratulations !! You WON !";
-    if (game.StatusMessage != verdict) Broken("end", "status \"" + game.StatusMessage + "\"");
+    if (game.Status.Message != verdict) Broken("end", "status \"" + game.Status.Message + "\"");
     if (game.Clock.ElapsedSeconds != playedMs / 1000 || game.Clock.PenaltySeconds != penalty) Broken("end", "the final time is off");
     game.Back();  // a won game cannot be taken back
     game.Shuffle1Click();
@@ -638,7 +638,7 @@ class Solitaire : public Session {
     const std::string status = moves >= 2   ? "Tiles shuffled. " + std::to_string(moves) + " new moves found."
                                : moves == 1 ? "Tiles shuffled. 1 new move found."
                                             : "No moves found. Try to press Back a few times.";
-    if (game.StatusMessage != status) Broken("shuffle", "status \"" + game.StatusMessage + "\"");
+    if (game.Status.Message != status) Broken("shuffle", "status \"" + game.Status.Message + "\"");
     penalty += 10 * moves;
 
     if (!(game.Board.BoardGrid == before)) {
@@ -681,9 +681,9 @@ class Solitaire : public Session {
   void RestartAndReplay() {
     if (game.History.Count == 0) {
       const Grid before = game.Board.BoardGrid;
-      const std::string status = game.StatusMessage;
+      const std::string status = game.Status.Message;
       game.Restart();
-      if (!(game.Board.BoardGrid == before) || game.StatusMessage != status)
+      if (!(game.Board.BoardGrid == before) || game.Status.Message != status)
         Broken("restart", "a restart with nothing removed did something");
       Step("restart with nothing to take back");
       return;
@@ -693,7 +693,7 @@ class Solitaire : public Session {
     game.Restart();
     playedMs = 0;
     penalty = 0;
-    if (game.History.Count != 0 || game.Board.TilesLeft != dealtCount || game.StatusMessage != "Game restarted.")
+    if (game.History.Count != 0 || game.Board.TilesLeft != dealtCount || game.Status.Message != "Game restarted.")
       Broken("restart", "the board did not go back to the deal");
     Step("restart");
     // Playing the same pairs again leads back to where the game was, solution and all.
@@ -816,7 +816,7 @@ class Rivers : public Session {
     ++shuffles;
     const Grid before = game.Board.BoardGrid;
     const int left = game.Board.TilesLeft;
-    const std::string status = game.StatusMessage;
+    const std::string status = game.Status.Message;
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));
     game.Shuffle1Click();
     // Pairs are only ever joined on one layer, so a tile must never change layers.
@@ -829,7 +829,7 @@ class Rivers : public Session {
         for (int l = 0; l < GridLayers; ++l)
           if ((before.at(c, r, l) != 0) != (game.Board.BoardGrid.at(c, r, l) != 0))
             Broken("shuffle", "the occupied places changed at " + Str({c, r, l}));
-    if (game.Board.TilesLeft != left || game.Clock.PenaltySeconds != 0 || game.StatusMessage != status)
+    if (game.Board.TilesLeft != left || game.Clock.PenaltySeconds != 0 || game.Status.Message != status)
       Broken("shuffle", "a flat game's shuffle counted, cost or said something");
     Step("shuffle");
   }

@@ -38,7 +38,7 @@ TEST_F(GameWindow, AnEasyFlatGameIsPlayedToItsEndByClicks) {
   EXPECT_EQ(game->Board.TilesLeft, 0);
   QTest::qWait(1100);  // the heartbeat notices the empty board
   EXPECT_EQ(game->GameMode, ModeStopped);
-  EXPECT_EQ(game->StatusMessage.substr(0, 15), "Congratulations");
+  EXPECT_EQ(game->Status.Message.substr(0, 15), "Congratulations");
 }
 
 TEST_F(GameWindow, TheHardFlatBoardHasTwoFullLayers) {

@@ -1,0 +1,57 @@
+// The status message: a new one appears whole, then its start scrolls away one character per
+// heartbeat (or it stays whole without the scrolling option); the "no more moves" message instead
+// bounces left and right every second heartbeat until a move is possible again.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace velmor {
+
+struct StatusLine {
+  std::string Message = " ";
+  int32_t Length = 1;
+  int32_t Pos = 1;   // 1-based: the message is shown from this character on
+  int32_t Step = 1;  // the bounce's direction
+  bool Bounce = false;
+
+  void Show(const std::string& message) {
+    Length = static_cast<int32_t>(message.size());
+    Message = message;
+    Pos = Length;
+  }
+  void StartBounce(const std::string& message) {
+    Step = 1;
+    Show(message);
+    Bounce = true;
+  }
+  // One heartbeat (`tick` counts them): the text to show now, or nothing when it stays.
+  std::optional<std::string> Advance(uint32_t tick, bool scrolling) {
+    int pos = Pos;
+    if (Bounce && tick % 2 == 0) {
+      pos += Step;
+      if (pos <= 0 || pos >= Length) {
+        Step = -Step;
+        pos += Step;
+      }
+      Pos = std::max(pos, 1);
+      return From(Pos);
+    }
+    if (pos <= 1) {
+      Message = " ";
+      return std::nullopt;
+    }
+    Pos = scrolling ? std::max(pos - 1, 1) : 1;
+    return From(Pos);
+  }
+
+ private:
+  std::string From(int pos) const {
+    const size_t start = static_cast<size_t>(pos > 0 ? pos - 1 : 0);
+    return start < Message.size() ? Message.substr(start) : std::string();
+  }
+};
+
+}  // namespace velmor
