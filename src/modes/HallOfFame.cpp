@@ -74,6 +74,7 @@ int HallList::Add(std::string_view name, int total, int malus) {
   int pos = HallRanks;
   for (int r = HallRanks; r >= 1; --r)
     if (time(r) >= total) pos = r;
+  if (time(pos) < total) return 0;  // slower than the whole list
   if (time(pos) == total && penalty(pos) <= malus) {
     if (pos == HallRanks) return 0;
     ++pos;
@@ -81,6 +82,32 @@ int HallList::Add(std::string_view name, int total, int malus) {
   for (int r = HallRanks; r > pos; --r) entries[static_cast<size_t>(r)] = entries[static_cast<size_t>(r) - 1];
   entries[static_cast<size_t>(pos)] = MakeHallEntry(name, total, malus);
   return pos;
+}
+
+bool HallList::Rename(int rank, std::string_view name) {
+  if (rank < 1 || rank > HallRanks) return false;
+  entries[static_cast<size_t>(rank)].replace(0, 8, HallName(name));
+  return true;
+}
+
+int HallOfFameBook::TenthTime(int list) const {
+  if (!IsList(list)) return 0;
+  int t = 0;
+  EntryTime((*this)[list].entries[HallRanks], t);
+  return t;
+}
+
+int HallOfFameBook::Enter(int list, std::string_view name, int total, int malus) {
+  if (!IsList(list) || total >= TenthTime(list)) return 0;
+  return (*this)[list].Add(name, total, malus);
+}
+
+std::string HallOfFameBook::Section(int list, std::string_view layoutName) {
+  if (list == RiversEasyList) return "Rivers";
+  if (list == RiversHardList) return "Rivers2";
+  std::string name(layoutName);
+  std::erase(name, ' ');
+  return name;
 }
 
 }  // namespace velmor

@@ -32,6 +32,32 @@ struct HallList {
   // Inserts a result by time, then malus, older entries first among equals. Returns the rank
   // taken, or 0 when the result does not enter the list.
   int Add(std::string_view name, int total, int malus);
+  // The name of the entry at `rank` (1..10) becomes `name`, cut or padded to 8; false for no rank.
+  bool Rename(int rank, std::string_view name);
+};
+
+// Every list the game keeps: one per layout, numbered as the Layout menu (1..99), and one per flat
+// game (RiversEasyList, RiversHardList). List 0 is never used.
+class HallOfFameBook {
+ public:
+  static bool IsList(int list) { return list >= 1 && list <= RiversHardList; }
+
+  HallList& operator[](int list) { return lists_[static_cast<size_t>(list)]; }
+  const HallList& operator[](int list) const { return lists_[static_cast<size_t>(list)]; }
+  // The list a game on `boardNumber` records to; layout 1's for a number that names no list.
+  HallList& ListOf(int boardNumber) { return lists_[static_cast<size_t>(IsList(boardNumber) ? boardNumber : 1)]; }
+  // The time a result must beat to enter `list`: its tenth. 0 for a number that names no list.
+  int TenthTime(int list) const;
+  // Enters a finished game's result in `list` when its time beats the tenth (an equal time does
+  // not enter, whatever its malus). Returns the rank taken, or 0.
+  int Enter(int list, std::string_view name, int total, int malus);
+
+  // The file's section for a list: the layout's name without its spaces (the file's sections
+  // predate names with spaces); the flat games have fixed names.
+  static std::string Section(int list, std::string_view layoutName);
+
+ private:
+  std::array<HallList, RiversHardList + 1> lists_;
 };
 
 }  // namespace velmor

@@ -1,10 +1,12 @@
 // The end of a game, the two-player game and the Hall of Fame with its side panel.
 #include <filesystem>
+#include <vector>
 
 #include "base/Format.h"
 #include "base/Text.h"
 #include "shell/IniFile.h"
 #include "shell/GameFolders.h"
+#include "shell/HallOfFameFile.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -98,28 +100,16 @@ void TVelmor::RefreshTwoPlayerPanel() {
 
 // ---- Hall of Fame --------------------------------------------------------------------------
 
-HallList& TVelmor::CurrentHallList() {
-  const int list = (BoardNumber >= 1 && BoardNumber <= RiversHardList) ? BoardNumber : 1;
-  return HallOfFame[static_cast<size_t>(list)];
-}
+HallList& TVelmor::CurrentHallList() { return HallOfFame.ListOf(BoardNumber); }
 
-int TVelmor::RankTenTime(int list) const {
-  if (list < 1 || list > RiversHardList) return 0;
-  int t = 0;
-  EntryTime(HallOfFame[static_cast<size_t>(list)].entries[HallRanks], t);
-  return t;
-}
+int TVelmor::RankTenTime(int list) const { return HallOfFame.TenthTime(list); }
 
 std::string TVelmor::HallSection(int list) const {
-  if (list == RiversEasyList) return "Rivers";
-  if (list == RiversHardList) return "Rivers2";
-  std::string name = Layouts.Has(list) ? Layouts[list].name : std::string();
-  std::erase(name, ' ');
-  return name;
+  return HallOfFameBook::Section(list, Layouts.Has(list) ? Layouts[list].name : std::string());
 }
 
 void TVelmor::AddHall() {
-  const int rank = CurrentHallList().Add(CurrentPlayer, Clock.Total(), Clock.PenaltySeconds);
+  const int rank = HallOfFame.Enter(BoardNumber, CurrentPlayer, Clock.Total(), Clock.PenaltySeconds);
   if (rank == 0) return;
   ReachedRank = rank;
   // A record is kept on disk at once: a crash later in the session must not lose it.
@@ -127,32 +117,15 @@ void TVelmor::AddHall() {
 }
 
 void TVelmor::LoadHallTableFor(int list, bool padShortValues) {
-  if (list < 1 || list > RiversHardList) return;
+  if (!HallOfFameBook::IsList(list)) return;
   IniFile ini;
   std::string error;
   if (!ini.Load(HallPath(), error)) {
     platform.ShowError("The Hall of Fame could not be read: " + error + ".");
     return;
   }
-  HallList& table = HallOfFame[static_cast<size_t>(list)];
-  const std::string section = HallSection(list);
-  int repaired = 0;
-  for (int r = 1; r <= HallRanks; ++r) {
-    std::string value = ini.ReadString(section, "Rank" + std::to_string(r), FillerEntry(r));
-    // The reader trims a name that began with spaces; hyphens take their place.
-    if (padShortValues && value.size() < HallEntryLength) value.insert(0, HallEntryLength - value.size(), '-');
-    // An entry spoilt by hand would break every later drawing of the list: its rank's filler
-    // stands in for it.
-    if (!EntryReadable(value)) {
-      value = FillerEntry(r);
-      ++repaired;
-    }
-    table.entries[static_cast<size_t>(r)] = value;
-  }
-  if (repaired)
-    platform.ShowMessage("The Hall of Fame of \"" + section + "\" held " + std::to_string(repaired) +
-                         " unreadable entr" + (repaired == 1 ? "y" : "ies") + "; " +
-                         (repaired == 1 ? "it was" : "they were") + " replaced by empty places.");
+  const std::string repaired = ReadHallList(ini, HallSection(list), list, padShortValues, HallOfFame);
+  if (!repaired.empty()) platform.ShowMessage(repaired);
 }
 
 void TVelmor::LoadHallOfFame() {
@@ -169,19 +142,9 @@ bool TVelmor::SaveHallOfFame() {
     platform.ShowError("The Hall of Fame was not saved: " + error + ".");
     return false;
   }
-  auto writeList = [&](int list) {
-    const std::string section = HallSection(list);
-    for (int r = 1; r <= HallRanks; ++r)
-      ini.WriteString(section, "Rank" + std::to_string(r), HallOfFame[static_cast<size_t>(list)].entries[static_cast<size_t>(r)]);
-  };
-  for (int k = 1; k <= Layouts.Count(); ++k) {
-    if (HallOfFame[static_cast<size_t>(k)].IsEmpty())
-      ini.EraseSection(HallSection(k));
-    else
-      writeList(k);
-  }
-  writeList(RiversEasyList);
-  writeList(RiversHardList);
+  std::vector<std::string> layoutNames;
+  for (int k = 1; k <= Layouts.Count(); ++k) layoutNames.push_back(Layouts[k].name);
+  WriteHallLists(HallOfFame, layoutNames, ini);
   if (!MakeFolder(ConfigFolder, error) || !ini.Save(error)) {
     platform.ShowError("The Hall of Fame was not saved: " + error + ".");
     return false;

@@ -72,10 +72,10 @@ void TVelmor::CallHelp(HelpPage page) {
 }
 
 void TVelmor::GenerateList(int list) {
-  if (list < 1 || list > RiversHardList) return;
+  if (!HallOfFameBook::IsList(list)) return;
   Help.ChooserIndex = list == RiversEasyList ? Layouts.Count() : list == RiversHardList ? Layouts.Count() + 1 : list - 1;
   Help.Scores.clear();
-  const HallList& table = HallOfFame[static_cast<size_t>(list)];
+  const HallList& table = HallOfFame[list];
   for (int r = 1; r <= HallRanks; ++r) {
     const std::string& entry = table.entries[static_cast<size_t>(r)];
     int time = 0, malus = 0;
@@ -103,7 +103,7 @@ void TVelmor::DeleteHighscoresClick(int index) {
   const int list = ListOfChooserIndex(index, Layouts.Count());
   if (!list) return;
   if (platform.Confirm("Please confirm...", "Do you really want to remove the Hall of Fame entries for this layout ?"))
-    HallOfFame[static_cast<size_t>(list)].Reset();
+    HallOfFame[list].Reset();
   ShowPanelHOF();
   GenerateList(list);
   RefreshHallPanel = true;
@@ -115,11 +115,8 @@ void TVelmor::HallEdit1Change(const std::string& text) {
     CurrentPlayer = text.empty() ? "-" : text;
     std::string name = CurrentPlayer;
     if (!name.empty() && name[0] == ' ') name[0] = '-';
-    if (ReachedRank >= 1 && ReachedRank <= HallRanks && BoardNumber >= 1 && BoardNumber <= RiversHardList) {
-      std::string& entry = HallOfFame[static_cast<size_t>(BoardNumber)].entries[static_cast<size_t>(ReachedRank)];
-      entry.replace(0, 8, HallName(name));
-      SaveHallOfFame();  // the record on disk carries its owner's name at once
-    }
+    // The record on disk carries its owner's name at once.
+    if (HallOfFameBook::IsList(BoardNumber) && HallOfFame[BoardNumber].Rename(ReachedRank, name)) SaveHallOfFame();
     GenerateList(BoardNumber);
   }
   ShowPanelHOF();

@@ -24,6 +24,7 @@
 #include "modes/HallOfFame.h"
 #include "modes/StatusLine.h"
 #include "shell/GameMenus.h"
+#include "shell/HelpState.h"
 #include "shell/MenuItem.h"
 #include "shell/Platform.h"
 
@@ -261,7 +262,7 @@ class TVelmor : public GameMenus {
 
 
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
-  std::array<HallList, RiversHardList + 1> HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
+  HallOfFameBook HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
   TwoPlayerClock Turns;
   bool CheckGameEnd();  // true when the game has just ended or had ended before
@@ -309,19 +310,9 @@ class TVelmor : public GameMenus {
   void AnimateTileRiversClick() { AnimateTileRivers.Toggle(); }
 
   // ---- Help window ----------------------------------------------------------------------------
-  enum class HelpPage { Help, Whatsnew, Hello, Francais, SeeTiles, GoOptions, GoHall };
-  struct HelpWindowState {
-    HelpPage ActivePage = HelpPage::Help;
-    std::string PlayerName, RandomSeed, HallEdit1, HallLabel1;
-    bool NewRecordLook = false;  // label and name field instead of the list chooser and reset
-    std::vector<std::string> LayoutChooser;
-    int ChooserIndex = -1;
-    struct Row {
-      std::string rank, name, time, malus;
-    };
-    std::vector<Row> Scores;
-    Picture Pai{600, 340};  // the tile faces page
-  } Help;
+  using HelpPage = velmor::HelpPage;
+  using HelpWindowState = velmor::HelpWindowState;
+  HelpWindowState Help;
   void CallHelp(HelpPage page);
   void GenerateList(int list);
   void LayoutComboBoxChange(int index);

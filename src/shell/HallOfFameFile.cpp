@@ -1,0 +1,48 @@
+#include "shell/HallOfFameFile.h"
+
+#include "shell/IniFile.h"
+
+namespace velmor {
+
+namespace {
+std::string RankKey(int rank) { return "Rank" + std::to_string(rank); }
+
+void WriteList(const HallList& table, const std::string& section, IniFile& ini) {
+  for (int r = 1; r <= HallRanks; ++r) ini.WriteString(section, RankKey(r), table.entries[static_cast<size_t>(r)]);
+}
+}  // namespace
+
+std::string ReadHallList(const IniFile& ini, const std::string& section, int list, bool padShortValues,
+                         HallOfFameBook& book) {
+  if (!HallOfFameBook::IsList(list)) return {};
+  HallList& table = book[list];
+  int repaired = 0;
+  for (int r = 1; r <= HallRanks; ++r) {
+    std::string value = ini.ReadString(section, RankKey(r), FillerEntry(r));
+    if (padShortValues && value.size() < HallEntryLength) value.insert(0, HallEntryLength - value.size(), '-');
+    // An entry spoilt by hand would break every later drawing of the list: its rank's filler
+    // stands in for it.
+    if (!EntryReadable(value)) {
+      value = FillerEntry(r);
+      ++repaired;
+    }
+    table.entries[static_cast<size_t>(r)] = value;
+  }
+  if (!repaired) return {};
+  return "The Hall of Fame of \"" + section + "\" held " + std::to_string(repaired) + " unreadable entr" +
+         (repaired == 1 ? "y" : "ies") + "; " + (repaired == 1 ? "it was" : "they were") + " replaced by empty places.";
+}
+
+void WriteHallLists(const HallOfFameBook& book, const std::vector<std::string>& layoutNames, IniFile& ini) {
+  for (int k = 1; k <= static_cast<int>(layoutNames.size()) && k < RiversEasyList; ++k) {
+    const std::string section = HallOfFameBook::Section(k, layoutNames[static_cast<size_t>(k - 1)]);
+    if (book[k].IsEmpty())
+      ini.EraseSection(section);
+    else
+      WriteList(book[k], section, ini);
+  }
+  WriteList(book[RiversEasyList], HallOfFameBook::Section(RiversEasyList, {}), ini);
+  WriteList(book[RiversHardList], HallOfFameBook::Section(RiversHardList, {}), ini);
+}
+
+}  // namespace velmor

@@ -1,0 +1,29 @@
+// What the help window shows: the page it opens on, the player's fields on the options page and
+// the Hall of Fame page's list. The game fills it before the window is shown and reads back what
+// the player typed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "display/Picture.h"
+
+namespace velmor {
+
+// In the order of the window's pages.
+enum class HelpPage { Help, Whatsnew, Hello, Francais, SeeTiles, GoOptions, GoHall };
+
+struct HelpWindowState {
+  HelpPage ActivePage = HelpPage::Help;
+  std::string PlayerName, RandomSeed, HallEdit1, HallLabel1;
+  bool NewRecordLook = false;  // label and name field instead of the list chooser and reset
+  std::vector<std::string> LayoutChooser;
+  int ChooserIndex = -1;
+  struct Row {
+    std::string rank, name, time, malus;
+  };
+  std::vector<Row> Scores;
+  Picture Pai{600, 340};  // the tile faces page
+};
+
+}  // namespace velmor
