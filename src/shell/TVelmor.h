@@ -10,19 +10,15 @@
 #include <vector>
 
 #include "board/Deal.h"
-#include "board/FreeTiles.h"
-#include "board/Generator.h"
 #include "board/Grid.h"
-#include "board/History.h"
 #include "board/LayoutShape.h"
 #include "display/BoardRenderer.h"
 #include "display/Picture.h"
 #include "display/Tileset.h"
 #include "layouts/LayoutFile.h"
 #include "layouts/LayoutLibrary.h"
-#include "modes/GameClock.h"
+#include "modes/GameState.h"
 #include "modes/HallOfFame.h"
-#include "modes/StatusLine.h"
 #include "shell/GameMenus.h"
 #include "shell/HelpState.h"
 #include "shell/MenuItem.h"
@@ -30,19 +26,9 @@
 
 namespace velmor {
 
-enum GameModes : uint8_t {
-  ModeNoGame = 0,
-  ModeSolitaire = 1,
-  ModeTwoPlayers = 2,
-  ModeRivers = 3,
-  ModeEditor = 4,
-  ModeGameOver = 5,
-  ModeStopped = 6,
-  ModePaused = 7,
-};
-
-// The menus are a model of their own; the game object wires their handlers and keeps their names.
-class TVelmor : public GameMenus {
+// The menus and the game in progress are models of their own; the game object keeps their names,
+// wires what the menus do and runs the handlers.
+class TVelmor : public GameMenus, public GameState {
  public:
   TVelmor(Platform& platform, std::string appFolder);
   TVelmor(const TVelmor&) = delete;
@@ -57,20 +43,11 @@ class TVelmor : public GameMenus {
   void UsePlayerFolders(const std::string& config, const std::string& layouts);
 
   // ---- Board model -------------------------------------------------------------------------
-  BoardState Board;            // BoardGrid, TilePlace, TileCount, TilesLeft
   int32_t BoardOriginX = BoardOriginLeft;
   int32_t BoardOriginY = BoardOriginTop;
-  uint8_t GameMode = ModeNoGame;
-  uint8_t ResumeMode = ModeStopped;
-  uint8_t FirstTile = 0;
-  uint8_t SecondTile = 0;
   void IM(uint8_t mode) { GameMode = mode; }
 
   // ---- Free tiles, moves and hints ---------------------------------------------------------
-  FreeTiles Free;              // FreeList, FreeCount, MovesLeft
-  int32_t HintIndex = 0;
-  int32_t HintTileA = 0;
-  int32_t HintTileB = 0;
   bool Dispo(int tile) const;
   bool Dispo_Vertical(int tile) const;
   // The play-time test: the vertical variation when it is checked.
@@ -80,9 +57,6 @@ class TVelmor : public GameMenus {
   void VerticalClick();
 
   // ---- Deals and game numbers --------------------------------------------------------------
-  Generator Gen;               // GeneratorState
-  int32_t GameNumber = 0;
-  std::vector<Place> RemovalOrder;  // how the last winnable deal or reshuffle emptied the board
   int RandomBelow(int n) { return Gen.RandomBelow(n); }
   void ReseedFromClock();
   void DealLayout();
@@ -96,7 +70,6 @@ class TVelmor : public GameMenus {
   void ResetForNewGame(NewGameKind kind);
 
   // ---- Selection, matching, undo and shuffle -------------------------------------------------
-  PairHistory History;
   enum class Button { Primary, Secondary, Middle };
   void ChoisitPai(int x, int y, int column, int row, Button button);
   void SonOK(int tile);
@@ -109,8 +82,6 @@ class TVelmor : public GameMenus {
   void Shuffle1Click();
 
   // ---- Pointer ----------------------------------------------------------------------------
-  int32_t PointedTile = 0;
-  int32_t PrevPointedTile = 0;
   static constexpr Rect CurrentTilePreview{24, 390, 70, 446};
   void FormMouseMove(int X, int Y);
   void ButtonDown(Button button, int X, int Y);
@@ -122,12 +93,7 @@ class TVelmor : public GameMenus {
   void RedrawHOF();
 
   // ---- Clock, pause and status line -------------------------------------------------------
-  GameClock Clock;
-  StatusLine Status;
   uint32_t TickCount = 0;  // timer ticks since start-up
-  bool BoardCleared = false;
-  bool ResultShown = false;
-  uint8_t HoverTile = 0;
   static constexpr int TimeLimitSeconds = 6000;  // 100 minutes: the clock shows 99:59 at most
 
   void ShowStatus(const std::string& message);
@@ -264,7 +230,6 @@ class TVelmor : public GameMenus {
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
   HallOfFameBook HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
-  TwoPlayerClock Turns;
   bool CheckGameEnd();  // true when the game has just ended or had ended before
   void GameOver();
   void TwoPlayers();
