@@ -1,4 +1,5 @@
-// Tilesets and backgrounds: the built-in choices, pictures loaded from disk, and start-up.
+// Tilesets and backgrounds: the built-in choices, pictures loaded from disk, and start-up. Both
+// menus follow the same rules (LookChoice); what differs is how a picture is put in use.
 #include <filesystem>
 
 #include "base/Text.h"
@@ -15,25 +16,6 @@ bool FileExists(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-struct Choice {
-  MenuItem TVelmor::*item;
-  const char* file;
-};
-
-constexpr Choice TilesetFiles[] = {
-    {&TVelmor::MahJongg1, "Tilesets/pai.bmp"},
-    {&TVelmor::MahJongg2, "Tilesets/darkpai.bmp"},
-    {&TVelmor::MahJongg3, "Tilesets/bluepai.bmp"},
-    {&TVelmor::Lowcolor1, "Tilesets/pai256.bmp"},
-};
-
-constexpr Choice BackgroundFiles[] = {
-    {&TVelmor::Kanji1, "Backgrounds/kanji.bmp"},
-    {&TVelmor::Dragons1, "Backgrounds/dragons.bmp"},
-    {&TVelmor::Andromeda, "Backgrounds/andromeda.jpg"},
-    {&TVelmor::Catpats, "Backgrounds/catpats.jpg"},
-};
-
 }  // namespace
 
 bool TVelmor::LoadPicture(const std::string& path, bool jpeg, Picture& out) {
@@ -43,182 +25,70 @@ bool TVelmor::LoadPicture(const std::string& path, bool jpeg, Picture& out) {
   return ok;
 }
 
-// Exactly one item of each menu is checked: the one whose picture is in use.
-void TVelmor::ShowTileset(MenuItem* item) {
-  for (MenuItem* entry : {&Load1, &MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1})
-    entry->SetChecked(entry == item);
+// Both menus reach the disk alike; what differs is how a picture read is put in use.
+LookChoice::Loaders TVelmor::LookLoaders(std::function<void(Picture&)> use, std::function<void()> fallBack) {
+  return {[this](const FileDialogRequest& request) { return platform.OpenPictureDialog(request); }, FileExists,
+          [this, use = std::move(use)](const std::string& path) {
+            Picture picture;
+            // The dialog offers .jpg tilesets too; they go through the same JPEG reader as backgrounds.
+            if (!LoadPicture(path, Contains(path, ".jpg"), picture)) return false;
+            use(picture);
+            if (GameMode != ModeNoGame) FullRedraw();
+            return true;
+          },
+          std::move(fallBack)};
 }
 
-void TVelmor::ShowBackground(MenuItem* item) {
-  for (MenuItem* entry : {&LoadBackground, &None1, &Dragons1, &Andromeda, &Kanji1, &Catpats})
-    entry->SetChecked(entry == item);
+LookChoice TVelmor::TilesetChoice() {
+  return LookChoice(AppFolder, Load1,
+                    {{&MahJongg1, "Tilesets/pai.bmp"},
+                     {&MahJongg2, "Tilesets/darkpai.bmp"},
+                     {&MahJongg3, "Tilesets/bluepai.bmp"},
+                     {&Lowcolor1, "Tilesets/pai256.bmp"}},
+                    {"Please choose a Tileset bitmap file", "Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg", "Tilesets/"},
+                    LookLoaders(
+                        [this](Picture& picture) {
+                          PadTilesetPicture(picture);
+                          TilesetPicture = std::move(picture);
+                          ChangeTexture(TilesetPicture, TileSheet);
+                        },
+                        [this] { BuiltInTilesetClick(MahJongg3); }));
 }
 
-// A cancelled dialog or an unreadable picture keeps the look in use and its check mark. At
-// start-up there is none yet: the default choice is taken instead, and for backgrounds plain
-// teal when even that picture cannot be read.
-void TVelmor::KeepShownTileset() {
-  if (shownTileset_ || fallingBack_) {
-    ShowTileset(shownTileset_);
-    return;
-  }
-  fallingBack_ = true;
-  BuiltInTilesetClick(MahJongg3);
-  fallingBack_ = false;
+LookChoice TVelmor::BackgroundChoice() {
+  return LookChoice(
+      AppFolder, LoadBackground,
+      {{&None1, ""},
+       {&Dragons1, "Backgrounds/dragons.bmp"},
+       {&Andromeda, "Backgrounds/andromeda.jpg"},
+       {&Kanji1, "Backgrounds/kanji.bmp"},
+       {&Catpats, "Backgrounds/catpats.jpg"}},
+      {"Please choose a Background bitmap file", "Background files (*.bmp; *.jpg)|*.bmp;*.jpg", "Backgrounds/"},
+      LookLoaders([this](Picture& picture) { TileBackground(BackgroundImage, picture); },
+                  // Plain teal when even the default picture cannot be read.
+                  [this] {
+                    BuiltInBackgroundClick(Andromeda);
+                    if (!backgrounds_.InUse()) None1Click();
+                  }));
 }
 
-void TVelmor::KeepShownBackground() {
-  if (shownBackground_ || fallingBack_) {
-    ShowBackground(shownBackground_);
-    return;
-  }
-  fallingBack_ = true;
-  BuiltInBackgroundClick(Andromeda);
-  fallingBack_ = false;
-  if (!shownBackground_) None1Click();
-}
-
-bool TVelmor::LoadTileset(const std::string& path) {
-  if (!FileExists(path)) {
-    LastLoadedTileset.clear();
-    ShowTileset(&Load1);
-    Load1Click();
-    return shownTileset_ == &Load1;
-  }
-  MenuItem* chosen = nullptr;
-  for (MenuItem* entry : {&Load1, &MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1})
-    if (entry->Checked()) chosen = entry;
-  Picture picture;
-  // The dialog offers .jpg tilesets too; they go through the same JPEG reader as backgrounds.
-  if (!LoadPicture(path, Contains(path, ".jpg"), picture)) {
-    KeepShownTileset();
-    return false;
-  }
-  PadTilesetPicture(picture);
-  TilesetPicture = std::move(picture);
-  shownTileset_ = chosen;
-  ChangeTexture(TilesetPicture, TileSheet);
-  if (GameMode != ModeNoGame) FullRedraw();
-  return true;
-}
-
-void TVelmor::BuiltInTilesetClick(MenuItem& item) {
-  ShowTileset(&item);
-  for (const Choice& choice : TilesetFiles)
-    if (&(this->*choice.item) == &item) LoadTileset(AppFolder + choice.file);
-}
-
-void TVelmor::Load1Click() {
-  for (;;) {
-    const std::string previous = LastLoadedTileset;
-    const bool ask = Load1.Checked() || LastLoadedTileset.empty();
-    if (ask) {
-      const auto chosen = platform.OpenPictureDialog(
-          {"Please choose a Tileset bitmap file", "Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg",
-           AppFolder + "Tilesets/"});
-      if (!chosen) {
-        KeepShownTileset();
-        return;
-      }
-      LastLoadedTileset = *chosen;
-    }
-    if (FileExists(LastLoadedTileset)) {
-      ShowTileset(&Load1);
-      // A file that cannot be read is not remembered, or the next click would read it again
-      // instead of asking for another.
-      if (!LoadTileset(LastLoadedTileset)) LastLoadedTileset = ask ? previous : std::string();
-      return;
-    }
-    LastLoadedTileset.clear();
-    ShowTileset(&Load1);
-  }
-}
-
-bool TVelmor::NouveauFond(const std::string& path) {
-  if (!FileExists(path)) {
-    LastLoadedBackground.clear();
-    ShowBackground(&LoadBackground);
-    LoadBackgroundClick();
-    return shownBackground_ == &LoadBackground;
-  }
-  MenuItem* chosen = nullptr;
-  for (MenuItem* entry : {&LoadBackground, &None1, &Dragons1, &Andromeda, &Kanji1, &Catpats})
-    if (entry->Checked()) chosen = entry;
-  Picture picture;
-  if (!LoadPicture(path, Contains(path, ".jpg"), picture)) {
-    KeepShownBackground();
-    return false;
-  }
-  TileBackground(BackgroundImage, picture);
-  shownBackground_ = chosen;
-  if (GameMode != ModeNoGame) FullRedraw();
-  return true;
-}
-
-void TVelmor::BuiltInBackgroundClick(MenuItem& item) {
-  ShowBackground(&item);
-  for (const Choice& choice : BackgroundFiles)
-    if (&(this->*choice.item) == &item) NouveauFond(AppFolder + choice.file);
-}
+bool TVelmor::LoadTileset(const std::string& path) { return tilesets_.Load(path); }
+bool TVelmor::NouveauFond(const std::string& path) { return backgrounds_.Load(path); }
+void TVelmor::Load1Click() { tilesets_.LoadFromDisk(); }
+void TVelmor::LoadBackgroundClick() { backgrounds_.LoadFromDisk(); }
+void TVelmor::BuiltInTilesetClick(MenuItem& item) { tilesets_.Choose(item); }
+void TVelmor::BuiltInBackgroundClick(MenuItem& item) { backgrounds_.Choose(item); }
 
 void TVelmor::None1Click() {
-  ShowBackground(&None1);
+  backgrounds_.Use(None1);
   PlainBackground(BackgroundImage);
-  shownBackground_ = &None1;
   if (GameMode != ModeNoGame) FullRedraw();
 }
 
-void TVelmor::LoadBackgroundClick() {
-  for (;;) {
-    const std::string previous = LastLoadedBackground;
-    const bool ask = LoadBackground.Checked() || LastLoadedBackground.empty();
-    if (ask) {
-      const auto chosen = platform.OpenPictureDialog(
-          {"Please choose a Background bitmap file", "Background files (*.bmp; *.jpg)|*.bmp;*.jpg",
-           AppFolder + "Backgrounds/"});
-      if (!chosen) {
-        KeepShownBackground();
-        return;
-      }
-      LastLoadedBackground = *chosen;
-    }
-    if (FileExists(LastLoadedBackground)) {
-      ShowBackground(&LoadBackground);
-      // A file that cannot be read is not remembered, or the next click would read it again
-      // instead of asking for another.
-      if (!NouveauFond(LastLoadedBackground)) LastLoadedBackground = ask ? previous : std::string();
-      return;
-    }
-    LastLoadedBackground.clear();
-    ShowBackground(&LoadBackground);
-  }
-}
-
+// The check marks read from the settings name the looks to take, clicked as the player would.
 void TVelmor::ActiveTilesetBackground() {
-  if (LoadBackground.Checked()) {
-    LoadBackground.SetChecked(false);
-    LoadBackgroundClick();
-  } else if (MenuItem* first = Kanji1.Checked()      ? &Kanji1
-                               : Dragons1.Checked()  ? &Dragons1
-                               : Andromeda.Checked() ? &Andromeda
-                               : Catpats.Checked()   ? &Catpats
-                                                     : nullptr) {
-    BuiltInBackgroundClick(*first);
-  } else {
-    None1Click();
-  }
-
-  if (Load1.Checked()) {
-    Load1.SetChecked(false);
-    Load1Click();
-  } else if (MenuItem* first = MahJongg1.Checked()   ? &MahJongg1
-                               : Lowcolor1.Checked() ? &Lowcolor1
-                               : MahJongg3.Checked() ? &MahJongg3
-                                                     : nullptr) {
-    BuiltInTilesetClick(*first);
-  } else {
-    BuiltInTilesetClick(MahJongg2);
-  }
+  backgrounds_.StartUpChoice({&Kanji1, &Dragons1, &Andromeda, &Catpats}, None1).Click();
+  tilesets_.StartUpChoice({&MahJongg1, &Lowcolor1, &MahJongg3}, MahJongg2).Click();
 }
 
 }  // namespace velmor

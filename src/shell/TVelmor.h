@@ -21,6 +21,7 @@
 #include "modes/HallOfFame.h"
 #include "shell/GameMenus.h"
 #include "shell/HelpState.h"
+#include "shell/LookChoice.h"
 #include "shell/MenuItem.h"
 #include "shell/Platform.h"
 
@@ -213,8 +214,19 @@ class TVelmor : public GameMenus, public GameState {
 
 
   // ---- Tilesets and backgrounds --------------------------------------------------------------
-  std::string LastLoadedTileset;
-  std::string LastLoadedBackground;
+ private:
+  // Each menu's rules; built before the names below that refer into them. They read AppFolder at
+  // each use, so the slash the constructor adds to it still counts.
+  LookChoice::Loaders LookLoaders(std::function<void(Picture&)> use, std::function<void()> fallBack);
+  LookChoice TilesetChoice();
+  LookChoice BackgroundChoice();
+  LookChoice tilesets_ = TilesetChoice();
+  LookChoice backgrounds_ = BackgroundChoice();
+
+ public:
+  // The files "Load from disk" reloads, under the names the settings keep them by.
+  std::string& LastLoadedTileset = tilesets_.remembered;
+  std::string& LastLoadedBackground = backgrounds_.remembered;
   // Both say whether the picture is now in use (a missing file hands over to the dialog).
   bool LoadTileset(const std::string& path);
   bool NouveauFond(const std::string& path);
@@ -304,13 +316,6 @@ class TVelmor : public GameMenus, public GameState {
   bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name);
   void ClearHover();
   bool LoadPicture(const std::string& path, bool jpeg, Picture& out);
-  void ShowTileset(MenuItem* item);
-  void ShowBackground(MenuItem* item);
-  void KeepShownTileset();
-  void KeepShownBackground();
-  MenuItem* shownTileset_ = nullptr;     // the choice whose picture is really in use
-  MenuItem* shownBackground_ = nullptr;
-  bool fallingBack_ = false;
   void AfterLayoutRead();
   void AddLayoutEntry(int number);  // the menu entry of Layouts[number], appended
   void CheckLayoutEntry(int boardNumber);
