@@ -18,13 +18,6 @@ const char* const CreditLine = "Welcome to Velmor 5.21 : Mah-Jongg solitaire for
 
 }  // namespace
 
-bool TVelmor::ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name) {
-  LayoutRefusal refusal;
-  if (ReadPlayableLayout(path, shp, shape, name, refusal)) return true;
-  platform.ShowError(refusal.reason + (refusal.currentStays ? " The current layout stays." : ""));
-  return false;
-}
-
 void TVelmor::AfterLayoutRead() {
   ReachedRank = 0;
   if (StartingUp) {
@@ -35,25 +28,28 @@ void TVelmor::AfterLayoutRead() {
   BeginGame();
 }
 
-bool TVelmor::RunLayout(const std::string& path) {
-  LayoutShape shape = Shape;
+// A ".lay" file with another first line only lends its name to the shape in use, so the reader
+// starts from that shape; a ".shp" file always brings a whole shape. A refusal is shown to the
+// player, or handed back in `refusal` when the caller has more to say.
+bool TVelmor::PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal) {
+  LayoutShape shape = shp ? LayoutShape{} : Shape;
   std::string name;
-  if (!ReadLayoutFile(path, false, shape, name)) return false;
+  LayoutRefusal refused;
+  if (!ReadPlayableLayout(path, shp, shape, name, refused)) {
+    if (refusal)
+      *refusal = refused;
+    else
+      platform.ShowError(refused.reason + (refused.currentStays ? " The current layout stays." : ""));
+    return false;
+  }
   Shape = shape;
   LayoutName = name;
   AfterLayoutRead();
   return true;
 }
 
-bool TVelmor::RunShpLayout(const std::string& path) {
-  LayoutShape shape;
-  std::string name;
-  if (!ReadLayoutFile(path, true, shape, name)) return false;
-  Shape = shape;
-  LayoutName = name;
-  AfterLayoutRead();
-  return true;
-}
+bool TVelmor::RunLayout(const std::string& path) { return PlayLayoutFile(path, false); }
+bool TVelmor::RunShpLayout(const std::string& path) { return PlayLayoutFile(path, true); }
 
 bool TVelmor::LoadCurrentLayout() {
   return IsShpPath(LayoutPath) ? RunShpLayout(LayoutPath) : RunLayout(LayoutPath);
@@ -63,15 +59,7 @@ bool TVelmor::LoadCurrentLayout() {
 // player is told which file was refused and why, and "Traditional" (or else the first readable
 // entry) is played instead.
 bool TVelmor::LoadStartLayout() {
-  auto read = [this](LayoutRefusal& refusal) {
-    LayoutShape shape = Shape;
-    std::string name;
-    if (!ReadPlayableLayout(LayoutPath, IsShpPath(LayoutPath), shape, name, refusal)) return false;
-    Shape = shape;
-    LayoutName = name;
-    AfterLayoutRead();
-    return true;
-  };
+  auto read = [this](LayoutRefusal& refusal) { return PlayLayoutFile(LayoutPath, IsShpPath(LayoutPath), &refusal); };
   LayoutRefusal refused;
   if (read(refused)) return true;
   const int failed = BoardNumber;

@@ -312,8 +312,8 @@ class TVelmor : public GameMenus, public GameState {
 
  private:
   bool AnimatedDeal() const;
-  // Reads a layout for play; a refusal is shown to the player.
-  bool ReadLayoutFile(const std::string& path, bool shp, LayoutShape& shape, std::string& name);
+  // Reads a layout and starts a deal on it (or shows the credit line at start-up).
+  bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
   void ClearHover();
   bool LoadPicture(const std::string& path, bool jpeg, Picture& out);
   void AfterLayoutRead();
