@@ -12,6 +12,7 @@
 #include "board/Deal.h"
 #include "board/Grid.h"
 #include "board/LayoutShape.h"
+#include "display/BoardPictures.h"
 #include "display/BoardRenderer.h"
 #include "display/Picture.h"
 #include "display/Tileset.h"
@@ -27,9 +28,9 @@
 
 namespace velmor {
 
-// The menus and the game in progress are models of their own; the game object keeps their names,
+// The menus, the game in progress and the board's pictures are models of their own; the game object keeps their names,
 // wires what the menus do and runs the handlers.
-class TVelmor : public GameMenus, public GameState {
+class TVelmor : public GameMenus, public GameState, public BoardPictures {
  public:
   TVelmor(Platform& platform, std::string appFolder);
   TVelmor(const TVelmor&) = delete;
@@ -44,8 +45,6 @@ class TVelmor : public GameMenus, public GameState {
   void UsePlayerFolders(const std::string& config, const std::string& layouts);
 
   // ---- Board model -------------------------------------------------------------------------
-  int32_t BoardOriginX = BoardOriginLeft;
-  int32_t BoardOriginY = BoardOriginTop;
   void IM(uint8_t mode) { GameMode = mode; }
 
   // ---- Free tiles, moves and hints ---------------------------------------------------------
@@ -181,18 +180,7 @@ class TVelmor : public GameMenus, public GameState {
   bool FirstTunePending = false;
 
   // ---- Board pictures and drawing -----------------------------------------------------------
-  Picture BackgroundImage{BoardPictureWidth, BoardPictureHeight};
-  Picture FrameBuffer{BoardPictureWidth, BoardPictureHeight};
-  Picture TilesetPicture{SheetWidth, SheetHeight};
-  Picture TileSheet{TileSheetWidth, TileSheetHeight};
-  static constexpr Rect NoBox{-1, -1, -1, -1};
-  Rect RedrawBox = NoBox;
-  int32_t HighlightMode = 3;
-  uint32_t PenColor = 0;  // the hover rectangle's colour, as a pixel
-  Place EditorGhost{-1, -1, -1};
-  Rect GhostBox = NoBox;
   bool RefreshHallPanel = false;
-  bool PathFound = false;  // the flat game's path search has reached its target
 
   // Screen rectangle of the whole picture of a tile anchored at `p`.
   Rect TileBox(const Place& p) const;

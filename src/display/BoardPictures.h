@@ -1,0 +1,32 @@
+// What the board picture is made of and where it stands: the looks in use (background, tileset
+// and the tiles built from it), the picture as last composed, the board origin, and the marks
+// that only the picture shows (highlight style, the editor's ghost, a slide under way).
+#pragma once
+
+#include <cstdint>
+
+#include "board/Geometry.h"
+#include "board/Grid.h"
+#include "display/Picture.h"
+#include "display/Tileset.h"
+
+namespace velmor {
+
+struct BoardPictures {
+  Picture BackgroundImage{BoardPictureWidth, BoardPictureHeight};
+  Picture FrameBuffer{BoardPictureWidth, BoardPictureHeight};
+  Picture TilesetPicture{SheetWidth, SheetHeight};
+  Picture TileSheet{TileSheetWidth, TileSheetHeight};
+  int32_t BoardOriginX = BoardOriginLeft;
+  int32_t BoardOriginY = BoardOriginTop;
+
+  static constexpr Rect NoBox{-1, -1, -1, -1};
+  Rect RedrawBox = NoBox;  // the box a partial redraw composes; NoBox: the whole picture
+  int32_t HighlightMode = 3;
+  uint32_t PenColor = 0;  // the hover rectangle's colour, as a pixel
+  Place EditorGhost{-1, -1, -1};
+  Rect GhostBox = NoBox;
+  bool PathFound = false;  // a flat-game slide is under way: no marks are drawn
+};
+
+}  // namespace velmor
