@@ -33,7 +33,11 @@ void BM_CreateBoardTraditional(benchmark::State& state) {
     ++game;
   }
 }
-BENCHMARK(BM_CreateBoardTraditional)->Unit(benchmark::kMicrosecond)->Iterations(1)->Repetitions(501)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CreateBoardTraditional)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(1)
+    ->Repetitions(501)
+    ->ReportAggregatesOnly(true);
 
 void BM_RandomDealTraditional(benchmark::State& state) {
   static const LayoutShape shape = Traditional();
@@ -43,7 +47,11 @@ void BM_RandomDealTraditional(benchmark::State& state) {
     benchmark::DoNotOptimize(deal.board.TilesLeft);
   }
 }
-BENCHMARK(BM_RandomDealTraditional)->Unit(benchmark::kMicrosecond)->Iterations(1)->Repetitions(501)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RandomDealTraditional)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(1)
+    ->Repetitions(501)
+    ->ReportAggregatesOnly(true);
 
 void BM_FreeTilesFullBoard(benchmark::State& state) {
   const BoardState board = DealGameNumber(Traditional(), 1, true, 0).board;

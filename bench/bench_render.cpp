@@ -45,7 +45,10 @@ void BM_FullRedrawTraditionalWithShadows(benchmark::State& state) {
   const BoardMarks marks;
   for (auto _ : state) scene.renderer.Compose(scene.frame, scene.deal.board.BoardGrid, marks);
 }
-BENCHMARK(BM_FullRedrawTraditionalWithShadows)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FullRedrawTraditionalWithShadows)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
 
 void BM_RedrawTile(benchmark::State& state) {
   Scene scene;

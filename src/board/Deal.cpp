@@ -32,8 +32,7 @@ bool TakeApart(Grid& grid, const std::vector<Place>& positions, int count, Gener
     auto drawFree = [&](const Place* other) {
       for (;;) {
         const Place& p = positions[static_cast<size_t>(gen.RandomBelow(n))];
-        if (grid.at(p) == PlaceMarker && IsFreeAt(grid, p.column, p.row, p.layer, false) &&
-            (!other || !(p == *other)))
+        if (grid.at(p) == PlaceMarker && IsFreeAt(grid, p.column, p.row, p.layer, false) && (!other || !(p == *other)))
           return p;
       }
     };
@@ -54,9 +53,7 @@ void ClearAnchors(Grid& grid) {
 
 }  // namespace
 
-bool IsDealableCount(int positions) {
-  return positions >= 2 && positions <= TileTotal && positions % 2 == 0;
-}
+bool IsDealableCount(int positions) { return positions >= 2 && positions <= TileTotal && positions % 2 == 0; }
 
 int MarkLayoutPositions(Grid& grid, const LayoutShape& shape) {
   int n = 0;
@@ -115,8 +112,8 @@ void RandomPlacement(BoardState& board, int n, Generator& gen, const DealHooks& 
   gen.GeneratorState = s;
 }
 
-bool CreateBoard(BoardState& board, const LayoutShape& shape, Generator& gen,
-                 const DealHooks& hooks, std::vector<Place>* removalOrder) {
+bool CreateBoard(BoardState& board, const LayoutShape& shape, Generator& gen, const DealHooks& hooks,
+                 std::vector<Place>* removalOrder) {
   Call(hooks.redrawStart);
   const int n = MarkLayoutPositions(board.BoardGrid, shape);
   board.TilesLeft = n;
@@ -126,8 +123,8 @@ bool CreateBoard(BoardState& board, const LayoutShape& shape, Generator& gen,
   Call(hooks.seed);
 
   std::vector<Place> order;
-  if (!TakeApart(board.BoardGrid, positions, n, gen,
-                 [&] { MarkLayoutPositions(board.BoardGrid, shape); }, order))
+  if (!TakeApart(
+          board.BoardGrid, positions, n, gen, [&] { MarkLayoutPositions(board.BoardGrid, shape); }, order))
     return false;
 
   // Give each removed pair two matching tiles, last pair first: removing them in the recorded
@@ -171,13 +168,12 @@ NumberedDeal DealGameNumber(const LayoutShape& shape, uint32_t number, bool winn
   Generator gen;
   DealHooks hooks;
   hooks.seed = [&] { gen.GeneratorState = number; };
-  deal.fellBack =
-      !DealShape(deal.board, shape, winnable, gen, hooks, [&] { gen.Reseed(fallbackSeed); }, &deal.removalOrder);
+  deal.fellBack = !DealShape(
+      deal.board, shape, winnable, gen, hooks, [&] { gen.Reseed(fallbackSeed); }, &deal.removalOrder);
   return deal;
 }
 
-bool ShuffleBoard(BoardState& board, Generator& gen, const DealHooks& hooks,
-                  std::vector<Place>* removalOrder) {
+bool ShuffleBoard(BoardState& board, Generator& gen, const DealHooks& hooks, std::vector<Place>* removalOrder) {
   Call(hooks.redrawStart);
   const int tileCount = std::clamp(board.TileCount, 0, TileTotal);
   std::vector<Place> kept(board.TilePlace.begin(), board.TilePlace.begin() + tileCount + 1);
@@ -185,8 +181,7 @@ bool ShuffleBoard(BoardState& board, Generator& gen, const DealHooks& hooks,
   Grid snapshot;
   for (int l = 1; l <= AnchorLayers; ++l)
     for (int r = 1; r <= AnchorRows; ++r)
-      for (int c = 1; c <= AnchorColumns; ++c)
-        snapshot.set(c, r, l, board.BoardGrid.at(c, r, l) ? PlaceMarker : 0);
+      for (int c = 1; c <= AnchorColumns; ++c) snapshot.set(c, r, l, board.BoardGrid.at(c, r, l) ? PlaceMarker : 0);
 
   auto restoreBoard = [&] {
     board.BoardGrid = snapshot;
@@ -216,7 +211,8 @@ bool ShuffleBoard(BoardState& board, Generator& gen, const DealHooks& hooks,
   Call(hooks.seed);
 
   std::vector<Place> order;
-  if (!TakeApart(board.BoardGrid, positions, m, gen, [&] { board.BoardGrid = snapshot; }, order)) {
+  if (!TakeApart(
+          board.BoardGrid, positions, m, gen, [&] { board.BoardGrid = snapshot; }, order)) {
     restoreBoard();
     return false;
   }

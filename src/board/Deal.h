@@ -35,8 +35,8 @@ void RandomPlacement(BoardState& board, int n, Generator& gen, const DealHooks& 
 
 // The winnable deal. Fills the grid from the shape itself. Returns false when the construction
 // kept running into dead ends (a shape that cannot be taken apart pair by pair).
-bool CreateBoard(BoardState& board, const LayoutShape& shape, Generator& gen,
-                 const DealHooks& hooks, std::vector<Place>* removalOrder = nullptr);
+bool CreateBoard(BoardState& board, const LayoutShape& shape, Generator& gen, const DealHooks& hooks,
+                 std::vector<Place>* removalOrder = nullptr);
 
 // A new game's deal of `shape`: the winnable construction when `winnable`, else the plain random
 // placement. A shape the construction cannot take apart is dealt at random instead, after

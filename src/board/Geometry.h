@@ -19,7 +19,7 @@ constexpr int TileBoxWidth = 46;
 constexpr int TileBoxHeight = 56;
 constexpr int FaceWidth = 40;
 constexpr int FaceHeight = 50;
-constexpr int EdgeWidth = TileBoxWidth - FaceWidth;    // the side edge, left of the face
+constexpr int EdgeWidth = TileBoxWidth - FaceWidth;     // the side edge, left of the face
 constexpr int EdgeHeight = TileBoxHeight - FaceHeight;  // the lower edge, under the face
 
 // Grid anchors run 1..34, 1..20 and 1..5; the grid itself keeps a margin of empty cells around

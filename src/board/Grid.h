@@ -35,9 +35,7 @@ class Grid {
   }
   void set(const Place& p, uint8_t v) { set(p.column, p.row, p.layer, v); }
   void clear() { std::memset(cells_, 0, sizeof cells_); }
-  friend bool operator==(const Grid& a, const Grid& b) {
-    return std::memcmp(a.cells_, b.cells_, sizeof a.cells_) == 0;
-  }
+  friend bool operator==(const Grid& a, const Grid& b) { return std::memcmp(a.cells_, b.cells_, sizeof a.cells_) == 0; }
 
  private:
   uint8_t cells_[GridColumns][GridRows][GridLayers] = {};

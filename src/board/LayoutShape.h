@@ -10,7 +10,7 @@ namespace velmor {
 
 struct LayoutShape {
   static constexpr int Layers = AnchorLayers, Rows = AnchorRows, Columns = AnchorColumns;
-  static constexpr int LayerCells = Rows * Columns;  // 680
+  static constexpr int LayerCells = Rows * Columns;      // 680
   static constexpr int CellCount = Layers * LayerCells;  // 3400
 
   // Flat index: (layer - 1) * 680 + row * 34 + column, layer 1..5, row 0..19, column 0..33.

@@ -5,8 +5,8 @@
 
 namespace velmor {
 
-constexpr int TileTotal = 144;   // tiles in a full set, numbered 1..144; 0 is "no tile"
-constexpr int FaceTotal = 42;    // distinct tile pictures, numbered 1..42
+constexpr int TileTotal = 144;  // tiles in a full set, numbered 1..144; 0 is "no tile"
+constexpr int FaceTotal = 42;   // distinct tile pictures, numbered 1..42
 
 constexpr int MatchGroup(int tile) { return (tile - 1) / 4; }
 
@@ -14,9 +14,9 @@ constexpr int MatchGroup(int tile) { return (tile - 1) / 4; }
 constexpr bool TilesMatch(int a, int b) { return a != b && MatchGroup(a) == MatchGroup(b); }
 
 constexpr int FaceOfTile(int tile) {
-  if (tile <= 108) return (tile + 3) / 4;          // craks 1-9, bamboos 10-18, dots 19-27
-  if (tile <= 116) return tile - 81;               // flowers 28-31, seasons 32-35
-  return (tile - 117) / 4 + 36;                    // dragons 36-38, winds 39-42
+  if (tile <= 108) return (tile + 3) / 4;  // craks 1-9, bamboos 10-18, dots 19-27
+  if (tile <= 116) return tile - 81;       // flowers 28-31, seasons 32-35
+  return (tile - 117) / 4 + 36;            // dragons 36-38, winds 39-42
 }
 
 // Column and row of a face in the tileset's face grid and in the sheet of ready-made tiles.

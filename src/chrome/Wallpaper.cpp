@@ -60,7 +60,8 @@ void TWallpaper::paintEvent(QPaintEvent*) {
   p.save();
   p.setClipRect(inner);
   for (int i = 0; i <= (width() - 2 * b) / w; ++i)
-    for (int j = 0; j <= (height() - 2 * b) / h; ++j) p.drawPixmap(inner.left() + i * w, inner.top() + j * h, wallpaper_);
+    for (int j = 0; j <= (height() - 2 * b) / h; ++j)
+      p.drawPixmap(inner.left() + i * w, inner.top() + j * h, wallpaper_);
   p.restore();
 }
 
@@ -78,8 +79,10 @@ QPixmap MakeToolBitmap() {
     const double centre = 16.0 + 7.0 * std::sin(2.0 * M_PI * x / 100.0);
     for (int y = 0; y < 32; ++y) {
       const double d = std::abs(y - centre);
-      if (d < 4.5 && (x + y) % 2 == 0) image.setPixel(x, y, 15);       // stippled white band
-      else if (d < 6.0 && (x + y) % 4 == 0) image.setPixel(x, y, 15);  // softer fringe
+      if (d < 4.5 && (x + y) % 2 == 0)
+        image.setPixel(x, y, 15);  // stippled white band
+      else if (d < 6.0 && (x + y) % 4 == 0)
+        image.setPixel(x, y, 15);  // softer fringe
     }
   }
   return QPixmap::fromImage(image);

@@ -58,8 +58,7 @@ void BoardRenderer::Compose(Picture& frame, const Grid& grid, const BoardMarks& 
 }
 
 void BoardRenderer::Compose(Picture& frame, const Grid& grid, const BoardMarks& marks, const Rect& box) const {
-  BitBlt(frame, box.left, box.top, box.width(), box.height(), looks_.background, box.left, box.top,
-         RasterOp::SRCCOPY);
+  BitBlt(frame, box.left, box.top, box.width(), box.height(), looks_.background, box.left, box.top, RasterOp::SRCCOPY);
   frame.SetClip(box);
   DrawTiles(frame, grid, marks, &box);
   frame.ClearClip();
@@ -70,7 +69,8 @@ void BoardRenderer::DrawTiles(Picture& frame, const Grid& grid, const BoardMarks
     for (int c = AnchorColumns; c >= 1; --c)
       for (int r = 1; r <= AnchorRows; ++r) {
         const uint8_t v = grid.at(c, r, l);
-        if ((v >= 1 && v <= HighestTileValue) || marks.ghost == Place{c, r, l}) DrawTile(frame, grid, marks, c, r, l, v, box);
+        if ((v >= 1 && v <= HighestTileValue) || marks.ghost == Place{c, r, l})
+          DrawTile(frame, grid, marks, c, r, l, v, box);
       }
 }
 
@@ -108,8 +108,8 @@ void BoardRenderer::DrawTile(Picture& fb, const Grid& grid, const BoardMarks& ma
     BitBlt(fb, X, Y, FaceWidth, FaceHeight, tiles, face.left, face.top, RasterOp::SRCCOPY);
   } else if (!marks.slideInProgress) {
     const bool picked = v == marks.picked1 || v == marks.picked2;
-    const bool marked = picked || v == marks.hintA || v == marks.hintB ||
-                        (v == marks.hover && marks.highlight == HighlightColoredTile);
+    const bool marked =
+        picked || v == marks.hintA || v == marks.hintB || (v == marks.hover && marks.highlight == HighlightColoredTile);
     if (marked) {
       if (marks.invert) {
         BitBlt(fb, X, Y, FaceWidth, FaceHeight, WhiteFace(), 0, 0, RasterOp::SRCINVERT);

@@ -36,8 +36,8 @@ struct BoardMarks {
   int hintA = 0, hintB = 0;      // the pair a hint shows
   int hover = 0;                 // the tile under the pointer
   int32_t highlight = HighlightGreenFrame;
-  uint32_t pen = GreenPen;       // the hover frame's colour
-  bool invert = false;           // picked and hinted faces inverted instead of coloured
+  uint32_t pen = GreenPen;  // the hover frame's colour
+  bool invert = false;      // picked and hinted faces inverted instead of coloured
   // The editor: every face blank, no marks, and the ghost (where a click would add a tile)
   // drawn with the picked ground, on an empty cell too.
   bool editing = false;

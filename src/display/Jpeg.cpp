@@ -113,8 +113,7 @@ void ConvertRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width, J_COLOR_SPAC
       }
       break;
     default:
-      for (JDIMENSION x = 0; x < width; ++x, in += 3)
-        out[x] = (uint32_t{in[0]} << 16) | (uint32_t{in[1]} << 8) | in[2];
+      for (JDIMENSION x = 0; x < width; ++x, in += 3) out[x] = (uint32_t{in[0]} << 16) | (uint32_t{in[1]} << 8) | in[2];
       break;
   }
 }

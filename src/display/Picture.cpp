@@ -73,10 +73,26 @@ void RasterRow(uint32_t* __restrict d, const uint32_t* __restrict s, int w, Rast
 void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int sx, int sy, RasterOp op) {
   // Clip against the source, then the destination's drawable area, moving both corners together.
   const Rect area = dst.DrawableArea();
-  if (sx < 0) { w += sx; dx -= sx; sx = 0; }
-  if (sy < 0) { h += sy; dy -= sy; sy = 0; }
-  if (dx < area.left) { w -= area.left - dx; sx += area.left - dx; dx = area.left; }
-  if (dy < area.top) { h -= area.top - dy; sy += area.top - dy; dy = area.top; }
+  if (sx < 0) {
+    w += sx;
+    dx -= sx;
+    sx = 0;
+  }
+  if (sy < 0) {
+    h += sy;
+    dy -= sy;
+    sy = 0;
+  }
+  if (dx < area.left) {
+    w -= area.left - dx;
+    sx += area.left - dx;
+    dx = area.left;
+  }
+  if (dy < area.top) {
+    h -= area.top - dy;
+    sy += area.top - dy;
+    dy = area.top;
+  }
   w = std::min({w, src.width() - sx, area.right - dx});
   h = std::min({h, src.height() - sy, area.bottom - dy});
   if (w <= 0 || h <= 0) return;

@@ -33,9 +33,7 @@ struct Rect {
   int width() const { return right - left; }
   int height() const { return bottom - top; }
   bool empty() const { return right <= left || bottom <= top; }
-  bool Intersects(const Rect& o) const {
-    return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
-  }
+  bool Intersects(const Rect& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
@@ -65,7 +63,10 @@ class Picture {
 
   // Drawing into this picture (BitBlt as destination, Fill, Frame, PenRectangle) stays inside
   // the clip rectangle while one is set.
-  void SetClip(const Rect& clip) { clip_ = clip; clipped_ = true; }
+  void SetClip(const Rect& clip) {
+    clip_ = clip;
+    clipped_ = true;
+  }
   void ClearClip() { clipped_ = false; }
   Rect DrawableArea() const;
 

@@ -47,8 +47,7 @@ bool ParseLayFile(std::string_view text, LayFile& out, std::string& error) {
     }
     for (size_t i = 0; i < cells.size(); ++i) {
       if (cells[i] != '0' && cells[i] != '1') {
-        error = "the tile map holds a character other than 0 or 1 at position " +
-                std::to_string(i + 1);
+        error = "the tile map holds a character other than 0 or 1 at position " + std::to_string(i + 1);
         return false;
       }
       result.shape.cells[i] = static_cast<uint8_t>(cells[i] - '0');
@@ -86,8 +85,8 @@ bool ParseShpFile(std::string_view text, LayoutShape& out, std::string& error) {
     const int y = 16 * HexDigit(line[5]) + HexDigit(line[6]);
     const int z = 16 * HexDigit(line[7]) + HexDigit(line[8]);
     if (x > 32 || y > 18 || z > 4) {
-      error = where + " places a tile outside the board (x " + std::to_string(x) + ", y " +
-              std::to_string(y) + ", z " + std::to_string(z) + ")";
+      error = where + " places a tile outside the board (x " + std::to_string(x) + ", y " + std::to_string(y) + ", z " +
+              std::to_string(z) + ")";
       return false;
     }
     shape.at(z + 1, y + 1, x + 1) = 1;
@@ -115,8 +114,7 @@ bool ParseLayoutText(const std::string& path, bool shp, std::string_view text, L
 namespace {
 std::string ShapeProblem(int positions) {
   if (positions == 0) return "it holds no tile";
-  return "it holds " + std::to_string(positions) +
-         " tiles, and a deal needs an even number of tiles from 2 to 144";
+  return "it holds " + std::to_string(positions) + " tiles, and a deal needs an even number of tiles from 2 to 144";
 }
 }  // namespace
 

@@ -16,9 +16,9 @@ inline constexpr std::string_view LayMagic = "Velmor 3.0";
 std::vector<std::string> SplitLayoutLines(std::string_view text);
 
 struct LayFile {
-  bool magicOk = false;   // line 1 is exactly "Velmor 3.0"
-  std::string name;       // line 2, taken even when the magic is wrong
-  LayoutShape shape;      // valid only when magicOk
+  bool magicOk = false;  // line 1 is exactly "Velmor 3.0"
+  std::string name;      // line 2, taken even when the magic is wrong
+  LayoutShape shape;     // valid only when magicOk
 };
 
 // Parses ".lay" text. With the right magic, line 3 must be 3400 characters of '0' and '1';

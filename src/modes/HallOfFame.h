@@ -27,7 +27,7 @@ struct HallList {
   std::array<std::string, HallRanks + 1> entries;  // 1-based
 
   HallList();
-  void Reset();  // the ten filler entries
+  void Reset();          // the ten filler entries
   bool IsEmpty() const;  // every entry holds the filler mark "--- "
   // Inserts a result by time, then malus, older entries first among equals. Returns the rank
   // taken, or 0 when the result does not enter the list.

@@ -58,10 +58,14 @@ class RiverSearch {
     const bool horizontal = dc != 0;
     auto atLimit = [&](int c, int r) {
       switch (d) {
-        case Heading::Right: return c >= 32;
-        case Heading::Left: return c <= 2;
-        case Heading::Down: return r >= 18;
-        case Heading::Up: return r <= 2;
+        case Heading::Right:
+          return c >= 32;
+        case Heading::Left:
+          return c <= 2;
+        case Heading::Down:
+          return r >= 18;
+        case Heading::Up:
+          return r <= 2;
       }
       return true;
     };

@@ -172,8 +172,8 @@ bool Audio::Impl::EnsureSynth(std::string& error) {
   fluid_synth_t* made = new_fluid_synth(settings);
   lastFluidError.clear();
   if (made == nullptr || fluid_synth_sfload(made, soundFont.c_str(), 1) == FLUID_FAILED) {
-    soundFontProblem = "cannot load the soundfont " + soundFont +
-                       (lastFluidError.empty() ? std::string() : ": " + lastFluidError);
+    soundFontProblem =
+        "cannot load the soundfont " + soundFont + (lastFluidError.empty() ? std::string() : ": " + lastFluidError);
     if (made != nullptr) delete_fluid_synth(made);
     error = soundFontProblem;
     return false;
@@ -261,9 +261,7 @@ void SDLCALL Audio::Impl::MixMusic(void* data, Uint8* stream, int bytes) {
   fluid_synth_write_s16(self.synth, bytes / 4, stream, 0, 2, stream, 1, 2);
 }
 
-Audio::Audio(std::string soundFont) : impl_(std::make_unique<Impl>()) {
-  impl_->soundFont = std::move(soundFont);
-}
+Audio::Audio(std::string soundFont) : impl_(std::make_unique<Impl>()) { impl_->soundFont = std::move(soundFont); }
 
 Audio::~Audio() = default;
 
@@ -373,8 +371,7 @@ bool Audio::PlayWave(const std::string& path, std::string& error) {
   std::vector<unsigned char> bytes;
   if (!ReadWholeFile(path, bytes, error)) return false;
   // The mixer would also decode a tune or a compressed sound, taking seconds over it.
-  if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
-      std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
+  if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
     error = path + " is not a wave file";
     return false;
   }

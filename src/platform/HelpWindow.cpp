@@ -64,8 +64,7 @@ const char* const FrenchHtml =
 
 HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(game) {
   setWindowTitle("Velmor - Help");
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint);
   setFixedSize(616, 438);
   background_.load(Text(game_.AppFolder + "orange.jpg"));
 
@@ -101,15 +100,18 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   playerName_->setMaxLength(8);
   playerName_->setFont(QFont("Courier New"));
   nameRow->addWidget(playerName_);
-  connect(playerName_, &QLineEdit::textEdited, this, [this](const QString& t) { game_.PlayerNameChange(t.toStdString()); });
+  connect(playerName_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { game_.PlayerNameChange(t.toStdString()); });
   auto* seedGroup = new QGroupBox("Random Seed", options);
   auto* seedColumn = new QVBoxLayout(seedGroup);
   seedColumn->addWidget(new QLabel("Choose a specific game number (from 1 to 2,147,483,647)", seedGroup));
   randomSeed_ = new QLineEdit(seedGroup);
   randomSeed_->setValidator(new QIntValidator(1, 2147483647, randomSeed_));
   seedColumn->addWidget(randomSeed_);
-  seedColumn->addWidget(new QLabel("Activate the game by clicking File -> Mah-Jongg Solitaire : New Specific Game", seedGroup));
-  connect(randomSeed_, &QLineEdit::textEdited, this, [this](const QString& t) { game_.RandomSeedChange(t.toStdString()); });
+  seedColumn->addWidget(
+      new QLabel("Activate the game by clicking File -> Mah-Jongg Solitaire : New Specific Game", seedGroup));
+  connect(randomSeed_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { game_.RandomSeedChange(t.toStdString()); });
   optionsColumn->addWidget(nameGroup);
   optionsColumn->addWidget(seedGroup);
   optionsColumn->addStretch(1);

@@ -62,8 +62,8 @@ QImage PictureView::Shown() const {
 void PictureView::Present(const Picture& picture, const Rect& area) {
   const QRect target = QRect(area.left, area.top, area.width(), area.height()) & rect();
   if (target.isEmpty()) return;
-  if (target == rect() || (area.left <= 0 && area.top <= 0 && area.right >= picture.width() &&
-                           area.bottom >= picture.height())) {
+  if (target == rect() ||
+      (area.left <= 0 && area.top <= 0 && area.right >= picture.width() && area.bottom >= picture.height())) {
     source_ = &picture;
     mixed_ = QImage();
     update();
@@ -146,9 +146,8 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   panelRow->addWidget(new QLabel("Layout Name", editorPanel_));
   layoutName_ = new QLineEdit(editorPanel_);
   panelRow->addWidget(layoutName_, 1);
-  connect(layoutName_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    game_.Edit1.SetCaption(text.toStdString());
-  });
+  connect(layoutName_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { game_.Edit1.SetCaption(text.toStdString()); });
   column->addWidget(editorPanel_);
 
   auto* row = new QHBoxLayout();
@@ -156,8 +155,9 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   row->setSpacing(0);
   board_ = new PictureView(BoardPictureWidth, BoardPictureHeight, central);
   auto button = [](Qt::MouseButton b) {
-    return b == Qt::RightButton ? TVelmor::Button::Secondary
-           : b == Qt::MiddleButton ? TVelmor::Button::Middle : TVelmor::Button::Primary;
+    return b == Qt::RightButton    ? TVelmor::Button::Secondary
+           : b == Qt::MiddleButton ? TVelmor::Button::Middle
+                                   : TVelmor::Button::Primary;
   };
   board_->onPress = [this, button](Qt::MouseButton b, QPoint at) { game_.ButtonDown(button(b), at.x(), at.y()); };
   board_->onMove = [this](QPoint at) { game_.FormMouseMove(at.x(), at.y()); };
@@ -189,13 +189,17 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
       BuildMenu(m, *menu);
     }
   // Menu entries that do what a toolbar button does show that button's picture.
-  const std::pair<MenuItem*, MenuItem*> pictures[] = {
-      {&game_.RandomSolitaireGame1, &game_.ExplorerButton1}, {&game_.TwoPlayerGame1, &game_.ExplorerButton1},
-      {&game_.RiversEasy1, &game_.ExplorerButton1},          {&game_.RiversHard1, &game_.ExplorerButton1},
-      {&game_.Undo1, &game_.ExplorerButton2},                {&game_.GiveHint, &game_.ExplorerButton3},
-      {&game_.Shuffle1, &game_.ShuffleButton},               {&game_.Pause1, &game_.PauseButton},
-      {&game_.About1, &game_.AboutButton},                   {&game_.Halloffame1, &game_.HallFameButton},
-      {&game_.Exit1, &game_.ExitButton}};
+  const std::pair<MenuItem*, MenuItem*> pictures[] = {{&game_.RandomSolitaireGame1, &game_.ExplorerButton1},
+                                                      {&game_.TwoPlayerGame1, &game_.ExplorerButton1},
+                                                      {&game_.RiversEasy1, &game_.ExplorerButton1},
+                                                      {&game_.RiversHard1, &game_.ExplorerButton1},
+                                                      {&game_.Undo1, &game_.ExplorerButton2},
+                                                      {&game_.GiveHint, &game_.ExplorerButton3},
+                                                      {&game_.Shuffle1, &game_.ShuffleButton},
+                                                      {&game_.Pause1, &game_.PauseButton},
+                                                      {&game_.About1, &game_.AboutButton},
+                                                      {&game_.Halloffame1, &game_.HallFameButton},
+                                                      {&game_.Exit1, &game_.ExitButton}};
   for (auto [entry, button] : pictures)
     if (QAction* action = ActionOf(*entry)) action->setIcon(buttons_[button]->icon());
   // "Show Toolbar" also shows and hides the editor's panel, so its key must work while the editor
@@ -208,8 +212,8 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     else
       Sync(item);
   };
-  for (MenuItem* root : {&game_.VO, &game_.Tools, &game_.LigneStatus, &game_.HofBox, &game_.NewPopup,
-                          &game_.EditorMenu, &game_.EditorPanel})
+  for (MenuItem* root : {&game_.VO, &game_.Tools, &game_.LigneStatus, &game_.HofBox, &game_.NewPopup, &game_.EditorMenu,
+                         &game_.EditorPanel})
     root->SetObserver(observe);
   ShowMenuBarOf(game_.VO, game_.VO.Visible());
   ShowMenuBarOf(game_.EditorMenu, game_.EditorMenu.Visible());

@@ -63,7 +63,9 @@ class MainWindow : public QMainWindow {
   QMenu* PopupShown() const { return popup_; }
   // The help window, made when it is first needed.
   void ShowHelp();
-  class HelpWindow* Help() const { return help_; }
+  class HelpWindow* Help() const {
+    return help_;
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,7 @@
 #include "platform/QtPictures.h"
 
-#include <QImage>
 #include <QFileInfo>
+#include <QImage>
 #include <QImageReader>
 
 #include <cstring>
@@ -17,7 +17,7 @@ bool LoadPictureFile(const std::string& path, Picture& out, std::string& error) 
   reader.setAutoTransform(false);
   if (!reader.canRead()) {
     error = QFileInfo(QString::fromStdString(path)).isFile() ? "not a bitmap (.bmp) file"
-                                                              : reader.errorString().toStdString();
+                                                             : reader.errorString().toStdString();
     if (error.empty()) error = "the file cannot be read";
     return false;
   }

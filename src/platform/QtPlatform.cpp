@@ -3,18 +3,18 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QStringList>
 #include <QThread>
-#include <QPainter>
-#include <QFontMetrics>
 
 #include "chrome/Artwork.h"
-#include "platform/MainWindow.h"
 #include "display/Jpeg.h"
+#include "platform/MainWindow.h"
 #include "platform/QtPictures.h"
 
 namespace velmor {
@@ -64,14 +64,13 @@ bool QtPlatform::Confirm(const std::string& caption, const std::string& text) {
                                QMessageBox::Ok) == QMessageBox::Ok;
 }
 
-void QtPlatform::ShowMessage(const std::string& text) {
-  QMessageBox::information(window_, "Velmor", Text(text));
-}
+void QtPlatform::ShowMessage(const std::string& text) { QMessageBox::information(window_, "Velmor", Text(text)); }
 
 void QtPlatform::ShowError(const std::string& text) { QMessageBox::warning(window_, "Velmor", Text(text)); }
 
 std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogRequest& r) {
-  const QString chosen = QFileDialog::getSaveFileName(window_, Text(r.title), Text(r.initialFolder), QtFilter(r.filter));
+  const QString chosen =
+      QFileDialog::getSaveFileName(window_, Text(r.title), Text(r.initialFolder), QtFilter(r.filter));
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
 }
@@ -93,15 +92,16 @@ std::optional<std::string> QtPlatform::OpenPictureDialog(const FileDialogRequest
     // The same readers the game will use on the file, so the preview never promises more.
     const std::string file = path.toStdString();
     const bool jpeg = file.find(".jpg") != std::string::npos;
-    if (!QFileInfo(path).isFile() || !(jpeg ? DecodeJpegFile(file, picture, error) : LoadPictureFile(file, picture, error))) {
+    if (!QFileInfo(path).isFile() ||
+        !(jpeg ? DecodeJpegFile(file, picture, error) : LoadPictureFile(file, picture, error))) {
       preview->setPixmap(QPixmap());
       preview->setText("No preview");
       return;
     }
     const QImage image(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
                        QImage::Format_RGB32);
-    preview->setPixmap(QPixmap::fromImage(image.scaled(preview->size() - QSize(8, 8), Qt::KeepAspectRatio,
-                                                       Qt::SmoothTransformation)));
+    preview->setPixmap(
+        QPixmap::fromImage(image.scaled(preview->size() - QSize(8, 8), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();

@@ -74,8 +74,8 @@ int main(int argc, char** argv) {
   splash->show();
   app.processEvents();
 
-  const velmor::GameFolders folders = velmor::FindGameFolders(
-      QCoreApplication::applicationDirPath().toStdString(), [](const char* name) { return std::getenv(name); });
+  const velmor::GameFolders folders = velmor::FindGameFolders(QCoreApplication::applicationDirPath().toStdString(),
+                                                              [](const char* name) { return std::getenv(name); });
   velmor::CarryOverPlayerFiles(folders);
 
   velmor::QtPlatform platform;

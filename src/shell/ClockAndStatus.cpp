@@ -33,8 +33,8 @@ void TVelmor::Temps() {
 }
 
 void TVelmor::WriteScore() {
-  const bool shown = GameMode == ModeSolitaire || GameMode == ModeTwoPlayers || GameMode == ModeRivers ||
-                     GameMode == ModePaused;
+  const bool shown =
+      GameMode == ModeSolitaire || GameMode == ModeTwoPlayers || GameMode == ModeRivers || GameMode == ModePaused;
   if (!shown || BoardCleared) {
     MovesLeftLine.SetCaption("");
     TilesLeftLine.SetCaption("");
@@ -45,9 +45,8 @@ void TVelmor::WriteScore() {
   TilesLeftLine.SetCaption(std::to_string(Board.TilesLeft));
   const bool solitaire = GameMode == ModeSolitaire || GameMode == ModeTwoPlayers;
   MovesLeftLine.SetCaption(Moves.Checked() && solitaire ? std::to_string(Free.MovesLeft) : "");
-  TimeLine.SetCaption((GameMode == ModeSolitaire || GameMode == ModeRivers) && ShowTime.Checked()
-                          ? FormatMinSec(Clock.Total())
-                          : "");
+  TimeLine.SetCaption(
+      (GameMode == ModeSolitaire || GameMode == ModeRivers) && ShowTime.Checked() ? FormatMinSec(Clock.Total()) : "");
   if (Free.MovesLeft > 0) Status.Bounce = false;
   if (Board.TilesLeft == 0) {
     // A board cleared before the clock showed its first second ends on a later heartbeat.

@@ -97,8 +97,7 @@ void TVelmor::Highlight2Click(MenuItem& sender) {
   ClearHover();
   Highlight1.SetChecked(false);
   Highlight3.SetChecked(false);
-  for (MenuItem* item : {&Highlight2, &Highlight4, &Highlight5})
-    item->SetChecked(item->Caption() == sender.Caption());
+  for (MenuItem* item : {&Highlight2, &Highlight4, &Highlight5}) item->SetChecked(item->Caption() == sender.Caption());
   ColorHighlight();
 }
 

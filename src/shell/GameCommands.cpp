@@ -77,8 +77,8 @@ void TVelmor::VerticalClick() {
 void TVelmor::ReseedFromClock() { Gen.Reseed(platform.UtcMillisecondOfDay()); }
 
 bool TVelmor::AnimatedDeal() const {
-  return Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor &&
-         GameMode != ModeGameOver && GameMode != ModeStopped && !RandomSeed1.Checked();
+  return Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor && GameMode != ModeGameOver &&
+         GameMode != ModeStopped && !RandomSeed1.Checked();
 }
 
 void TVelmor::DealLayout() {
@@ -116,13 +116,20 @@ void TVelmor::DealLayout() {
   if (Winnable.Checked()) {
     if (animated) {
       hooks.redrawStart = [this] { FullRedraw(); };
-      hooks.redrawPair = [this] { FullRedraw(); AnimationStep(2 * DealTileMs); };
+      hooks.redrawPair = [this] {
+        FullRedraw();
+        AnimationStep(2 * DealTileMs);
+      };
     }
   } else if (Animate.Checked() && GameMode != ModeEditor && !RandomSeed1.Checked()) {
-    hooks.redrawTile = [this](int tile) { RedrawTile(tile); AnimationStep(DealTileMs); };
+    hooks.redrawTile = [this](int tile) {
+      RedrawTile(tile);
+      AnimationStep(DealTileMs);
+    };
   }
   // A shape that keeps running into dead ends cannot be dealt winnable at all.
-  if (!DealShape(Board, Shape, Winnable.Checked(), Gen, hooks, [this] { ReseedFromClock(); }, &RemovalOrder))
+  if (!DealShape(
+          Board, Shape, Winnable.Checked(), Gen, hooks, [this] { ReseedFromClock(); }, &RemovalOrder))
     ShowStatus("This layout cannot be dealt winnable: dealt at random.");
 }
 
@@ -131,9 +138,12 @@ bool TVelmor::ShuffleBoard() {
   DealHooks hooks;
   hooks.seed = [this] { ReseedFromClock(); };
   if (Animate.Checked() && playing && !RandomSeed1.Checked()) hooks.redrawStart = [this] { FullRedraw(); };
-  if (Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor &&
-      GameMode != ModeGameOver && GameMode != ModeStopped)
-    hooks.redrawPair = [this] { FullRedraw(); AnimationStep(2 * DealTileMs); };
+  if (Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor && GameMode != ModeGameOver &&
+      GameMode != ModeStopped)
+    hooks.redrawPair = [this] {
+      FullRedraw();
+      AnimationStep(2 * DealTileMs);
+    };
   if (GameMode != ModeRivers) return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
 
   // A flat-board pair can only be joined on its own layer, and the hard board keeps the groups of

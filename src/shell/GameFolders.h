@@ -7,9 +7,9 @@
 namespace velmor {
 
 struct GameFolders {
-  std::string app;           // the shipped data (layouts, pictures, tunes, help); ends with '/'
-  std::string config;        // "Velmor.ini" and "Hallfame.ini"; ends with '/'
-  std::string userLayouts;   // layouts the player saves; empty: they go with the shipped ones
+  std::string app;          // the shipped data (layouts, pictures, tunes, help); ends with '/'
+  std::string config;       // "Velmor.ini" and "Hallfame.ini"; ends with '/'
+  std::string userLayouts;  // layouts the player saves; empty: they go with the shipped ones
   bool PerUser() const { return !userLayouts.empty(); }
 };
 
@@ -33,6 +33,5 @@ void CarryOverPlayerFiles(const GameFolders& folders);
 
 // Creates the folder and its parents when missing. False, with the reason, when that fails.
 bool MakeFolder(const std::string& folder, std::string& error);
-
 
 }  // namespace velmor

@@ -63,8 +63,8 @@ GameMenus::GameMenus() {
   Help1.AddSeparator();
   Help1.Add(About1);
 
-  for (MenuItem* menu : {&File1, &Play1, &Layout1, &View1, &Configuration1, &HighlightMenu, &Tileset1,
-                         &Background1, &Music, &Help1})
+  for (MenuItem* menu :
+       {&File1, &Play1, &Layout1, &View1, &Configuration1, &HighlightMenu, &Tileset1, &Background1, &Music, &Help1})
     VO.Add(*menu);
 
   // The toolbar and the New button's pop-up.
@@ -83,8 +83,8 @@ GameMenus::GameMenus() {
     Tools.Add(*button);
   for (MenuItem* item : {&Solitaire1player1, &Solitaire2player1, &MJRiversEasy1, &MJRiversHard1}) NewPopup.Add(*item);
 
-  for (MenuItem* panel : {&TilesLeftPanel, &TilesLeftLine, &MovesLeftPanel, &MovesLeftLine, &TimePanel,
-                          &TimeLine, &StatusPanel, &StatusText})
+  for (MenuItem* panel : {&TilesLeftPanel, &TilesLeftLine, &MovesLeftPanel, &MovesLeftLine, &TimePanel, &TimeLine,
+                          &StatusPanel, &StatusText})
     LigneStatus.Add(*panel);
 
   // The layout editor: its own menu bar and panel, hidden until it starts.

@@ -59,14 +59,14 @@ struct GameMenus {
   MenuItem Editlayout1{"Editlayout1", "Edit Layout"};
 
   // ---- The menu bar, the toolbar and the view options ----------------------------------------------
-  MenuItem VO{"VO", ""};            // the main menu bar
+  MenuItem VO{"VO", ""};  // the main menu bar
   MenuItem File1{"File1", "&File"};
   MenuItem Play1{"Play1", "&Play"};
   MenuItem View1{"View1", "&View"};
   MenuItem Configuration1{"Configuration1", "&Configuration"};
   MenuItem HighlightMenu{"HighlightMenu", "&Highlight"};
   MenuItem Help1{"Help1", "&Help"};
-  MenuItem Tools{"Tools", ""};      // the toolbar
+  MenuItem Tools{"Tools", ""};  // the toolbar
   MenuItem NewPopup{"NewPopup", ""};
   MenuItem TwoPlayerGame1{"TwoPlayerGame1", "Mah-Jongg Solitaire : New 2-Player Game", "Shift+F2"};
   MenuItem RiversEasy1{"RiversEasy1", "Mah-Jongg Rivers : New Game (Easy)", "F3"};
@@ -105,7 +105,7 @@ struct GameMenus {
   MenuItem AboutButton{"AboutButton", "About"};
   MenuItem HallFameButton{"HallFameButton", "Hall of Fame"};
   MenuItem ExitButton{"ExitButton", "Exit"};
-  MenuItem HofBox{"HofBox", ""};    // the Hall of Fame side panel (its visibility)
+  MenuItem HofBox{"HofBox", ""};  // the Hall of Fame side panel (its visibility)
 
   // ---- Highlight and drawing options ---------------------------------------------------------------
   MenuItem Highlight1{"Highlight1", "None"};
@@ -145,7 +145,7 @@ struct GameMenus {
   MenuItem Movetobottom1{"Movetobottom1", "Move to bottom \\/", "Ctrl+X"};
   MenuItem EditorPanel{"EditorPanel", ""};  // shown in place of the toolbar while editing
   MenuItem Label40{"Label40", "144"};
-  MenuItem Edit1{"Edit1", ""};             // the layout's name, as typed
+  MenuItem Edit1{"Edit1", ""};  // the layout's name, as typed
 };
 
 }  // namespace velmor

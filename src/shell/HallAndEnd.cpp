@@ -4,9 +4,9 @@
 
 #include "base/Format.h"
 #include "base/Text.h"
-#include "shell/IniFile.h"
 #include "shell/GameFolders.h"
 #include "shell/HallOfFameFile.h"
+#include "shell/IniFile.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -34,9 +34,15 @@ void TVelmor::GameOver() {
     WriteScore();
     Stop();
     switch (Turns.Outcome()) {
-      case TwoPlayerClock::Result::Player2Won: ShowStatus("Player 2 WON ! Congratulations !"); break;
-      case TwoPlayerClock::Result::Tie: ShowStatus("Same score for both players !"); break;
-      case TwoPlayerClock::Result::Player1Won: ShowStatus("Player 1 WON ! Congratulations !"); break;
+      case TwoPlayerClock::Result::Player2Won:
+        ShowStatus("Player 2 WON ! Congratulations !");
+        break;
+      case TwoPlayerClock::Result::Tie:
+        ShowStatus("Same score for both players !");
+        break;
+      case TwoPlayerClock::Result::Player1Won:
+        ShowStatus("Player 1 WON ! Congratulations !");
+        break;
     }
     IM(ModeGameOver);
     ended = true;

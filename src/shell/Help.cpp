@@ -13,7 +13,7 @@ struct FacePosition {
 };
 // Where each family's faces stand on the tiles page.
 constexpr FacePosition FacePositions[] = {
-    {1, 9, 34, 10, 45}, {10, 18, 114, 10, 45}, {19, 27, 194, 10, 45}, {28, 31, 274, 10, 45},
+    {1, 9, 34, 10, 45},     {10, 18, 114, 10, 45}, {19, 27, 194, 10, 45},  {28, 31, 274, 10, 45},
     {32, 35, 274, 235, 45}, {39, 40, 34, 440, 45}, {41, 42, 114, 440, 45}, {36, 38, 194, 440, 45},
 };
 
@@ -22,8 +22,8 @@ struct Caption {
   int x, y;
 };
 constexpr Caption FamilyCaptions[] = {
-    {"Craks (4 times each)", 10, 14},    {"Bamboos (4 times each)", 10, 92}, {"Dots (4 times each)", 10, 172},
-    {"Flowers (once each)", 10, 252},    {"Seasons (once each)", 305, 252},  {"Winds (4 times each)", 440, 14},
+    {"Craks (4 times each)", 10, 14},     {"Bamboos (4 times each)", 10, 92}, {"Dots (4 times each)", 10, 172},
+    {"Flowers (once each)", 10, 252},     {"Seasons (once each)", 305, 252},  {"Winds (4 times each)", 440, 14},
     {"Dragons (4 times each)", 440, 172},
 };
 
@@ -73,7 +73,9 @@ void TVelmor::CallHelp(HelpPage page) {
 
 void TVelmor::GenerateList(int list) {
   if (!HallOfFameBook::IsList(list)) return;
-  Help.ChooserIndex = list == RiversEasyList ? Layouts.Count() : list == RiversHardList ? Layouts.Count() + 1 : list - 1;
+  Help.ChooserIndex = list == RiversEasyList   ? Layouts.Count()
+                      : list == RiversHardList ? Layouts.Count() + 1
+                                               : list - 1;
   Help.Scores.clear();
   const HallList& table = HallOfFame[list];
   for (int r = 1; r <= HallRanks; ++r) {

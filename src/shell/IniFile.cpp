@@ -197,9 +197,7 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
   return v != 0;
 }
 
-bool IniFile::SectionExists(std::string_view section) const {
-  return FindSection(TrimBlanks(section)) < marks_.size();
-}
+bool IniFile::SectionExists(std::string_view section) const { return FindSection(TrimBlanks(section)) < marks_.size(); }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   section = TrimBlanks(section);

@@ -51,9 +51,7 @@ bool TVelmor::PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* r
 bool TVelmor::RunLayout(const std::string& path) { return PlayLayoutFile(path, false); }
 bool TVelmor::RunShpLayout(const std::string& path) { return PlayLayoutFile(path, true); }
 
-bool TVelmor::LoadCurrentLayout() {
-  return IsShpPath(LayoutPath) ? RunShpLayout(LayoutPath) : RunLayout(LayoutPath);
-}
+bool TVelmor::LoadCurrentLayout() { return IsShpPath(LayoutPath) ? RunShpLayout(LayoutPath) : RunLayout(LayoutPath); }
 
 // A remembered layout that has become unreadable must not keep the game from starting: the
 // player is told which file was refused and why, and "Traditional" (or else the first readable
@@ -147,8 +145,8 @@ bool TVelmor::BuildLayoutList() {
     std::string list;
     for (size_t i = 0; i < leftOut.size() && i < 10; ++i) list += (i ? ", " : "") + leftOut[i];
     if (leftOut.size() > 10) list += ", ...";
-    platform.ShowMessage("The Layout menu holds 99 layouts at most; " +
-                         std::to_string(leftOut.size()) + " more were left out: " + list + ".");
+    platform.ShowMessage("The Layout menu holds 99 layouts at most; " + std::to_string(leftOut.size()) +
+                         " more were left out: " + list + ".");
   }
   if (BoardNumber > Layouts.Count()) BoardNumber = Layouts.Count();
   // The remembered file wins over the remembered position, which a newly saved layout that
@@ -225,8 +223,9 @@ bool TVelmor::SaveLayout() {
   if (BoardNumber == 0) {
     if (Layouts.Count() >= LayoutLibrary::MaxEntries) {
       BoardNumber = oldNumber;
-      platform.ShowMessage("The layout was saved, but the Layout menu holds 99 layouts at most, "
-                           "so it is not listed.");
+      platform.ShowMessage(
+          "The layout was saved, but the Layout menu holds 99 layouts at most, "
+          "so it is not listed.");
       return true;
     }
     BoardNumber = Layouts.Add({entryName, file, savedFolder, false});

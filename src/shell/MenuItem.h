@@ -36,10 +36,23 @@ class MenuItem {
   void Toggle() { SetChecked(!checked_); }
   void SetEnabled(bool enabled);
   void SetVisible(bool visible);
-  MenuItem& SetHint(std::string hint) { hint_ = std::move(hint); return *this; }
-  MenuItem& SetCheckable(bool checkable = true) { checkable_ = checkable; return *this; }
-  MenuItem& SetRadioGroup(int group) { checkable_ = true; radioGroup_ = group; return *this; }
-  MenuItem& OnClick(std::function<void(MenuItem&)> handler) { handler_ = std::move(handler); return *this; }
+  MenuItem& SetHint(std::string hint) {
+    hint_ = std::move(hint);
+    return *this;
+  }
+  MenuItem& SetCheckable(bool checkable = true) {
+    checkable_ = checkable;
+    return *this;
+  }
+  MenuItem& SetRadioGroup(int group) {
+    checkable_ = true;
+    radioGroup_ = group;
+    return *this;
+  }
+  MenuItem& OnClick(std::function<void(MenuItem&)> handler) {
+    handler_ = std::move(handler);
+    return *this;
+  }
 
   // Runs the item's handler, as the menu or the button does.
   void Click() {

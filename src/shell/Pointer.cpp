@@ -89,8 +89,8 @@ void TVelmor::ShowTileInPreview(int tile) {
   }
   const Rect& area = CurrentTilePreview;
   const SheetCell cell = FaceCell(FaceOfTile(tile));
-  BitBlt(SaveHof, area.left, area.top, TileBoxWidth, TileBoxHeight, TilesetPicture, tileset::TileMask.left, tileset::TileMask.top,
-         RasterOp::SRCAND);
+  BitBlt(SaveHof, area.left, area.top, TileBoxWidth, TileBoxHeight, TilesetPicture, tileset::TileMask.left,
+         tileset::TileMask.top, RasterOp::SRCAND);
   BitBlt(SaveHof, area.left, area.top, TileBoxWidth, TileBoxHeight, TileSheet, TileBoxWidth * cell.column,
          TileBoxHeight * cell.row, RasterOp::SRCPAINT);
   RedrawHOF();

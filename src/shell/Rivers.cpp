@@ -25,8 +25,8 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
 
 bool TVelmor::CanBeReached(int a, int b) {
   PathFound = false;
-  const RiverPath path = FindRiverPath(Board.BoardGrid, Board.TilePlace[static_cast<size_t>(a)],
-                                       Board.TilePlace[static_cast<size_t>(b)]);
+  const RiverPath path =
+      FindRiverPath(Board.BoardGrid, Board.TilePlace[static_cast<size_t>(a)], Board.TilePlace[static_cast<size_t>(b)]);
   if (!path.found) return false;
   SlideRiverTile(path.slide);
   return true;

@@ -12,20 +12,29 @@ namespace {
 void AppendEscaped(std::string& html, std::string_view text) {
   for (char c : text) {
     switch (c) {
-      case '&': html += "&amp;"; break;
-      case '<': html += "&lt;"; break;
-      case '>': html += "&gt;"; break;
-      case '"': html += "&quot;"; break;
-      case '\n': html += "<br />"; break;
-      default: html += c;
+      case '&':
+        html += "&amp;";
+        break;
+      case '<':
+        html += "&lt;";
+        break;
+      case '>':
+        html += "&gt;";
+        break;
+      case '"':
+        html += "&quot;";
+        break;
+      case '\n':
+        html += "<br />";
+        break;
+      default:
+        html += c;
     }
   }
 }
 
 // Font sizes: whole points, or ".5" for an odd half-point.
-std::string Points(int halfPoints) {
-  return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : "");
-}
+std::string Points(int halfPoints) { return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : ""); }
 
 // Margins in pixels at 96 per inch: rich-text views honour pixel margins and may drop others.
 std::string Pixels(int twips) { return std::to_string((twips + 7) / 15) + "px"; }
@@ -52,8 +61,8 @@ std::string RtfToHtml(const RtfDocument& doc) {
     // A list already indents its items by about a quarter inch, which stands for that much of
     // the item's left indent. RTF keeps every space, hence pre-wrap.
     const int indent = p.bullet ? std::max(0, p.leftIndentTwips - 360) : p.leftIndentTwips;
-    std::string style = "margin-top:0; margin-bottom:" + Pixels(p.spaceAfterTwips) + "; margin-left:" +
-                        Pixels(indent) + "; white-space:pre-wrap;";
+    std::string style = "margin-top:0; margin-bottom:" + Pixels(p.spaceAfterTwips) + "; margin-left:" + Pixels(indent) +
+                        "; white-space:pre-wrap;";
     if (p.alignment == 1) style += " text-align:center;";
     if (p.alignment == 2) style += " text-align:right;";
     html += p.bullet ? "<li style=\"" : "<p style=\"";

@@ -23,8 +23,8 @@ int HexValue(char c) {
 }
 
 enum class Destination : uint8_t {
-  Text,        // shown
-  Skip,        // font tables, pictures, starred groups and anything else never shown
+  Text,  // shown
+  Skip,  // font tables, pictures, starred groups and anything else never shown
   ColourTable,
   BulletText,  // the bullet word processors write before a list item, kept apart from its text
 };
@@ -70,8 +70,8 @@ class Parser {
   std::vector<GroupState> stack_;
   bool groupFresh_ = false;  // nothing but control words since the last '{'
   bool groupHasText_ = false;
-  int fallbackLeft_ = 0;     // characters after \u that stand in for it, still to skip
-  char16_t pendingHigh_ = 0; // first half of a surrogate pair written as two \u
+  int fallbackLeft_ = 0;      // characters after \u that stand in for it, still to skip
+  char16_t pendingHigh_ = 0;  // first half of a surrogate pair written as two \u
 
   std::vector<uint32_t> colours_;  // the colour table; an entry without components is "auto" (0)
   int red_ = 0, green_ = 0, blue_ = 0;
@@ -226,11 +226,10 @@ void Parser::ControlWord(std::string_view word, bool hasParam, long param) {
   if (word == "fonttbl" || word == "stylesheet" || word == "info" || word == "pict" || word == "object" ||
       word == "header" || word == "headerl" || word == "headerr" || word == "headerf" || word == "footer" ||
       word == "footerl" || word == "footerr" || word == "footerf" || word == "footnote" || word == "filetbl" ||
-      word == "listtable" || word == "listoverridetable" || word == "revtbl" || word == "rsidtbl" ||
-      word == "xe" || word == "tc" || word == "annotation" || word == "atnid" || word == "atnauthor" ||
-      word == "themedata" || word == "colorschememapping" || word == "datastore" || word == "latentstyles" ||
-      word == "generator" || word == "bkmkstart" || word == "bkmkend" || word == "nonshppict" ||
-      word == "fldinst") {
+      word == "listtable" || word == "listoverridetable" || word == "revtbl" || word == "rsidtbl" || word == "xe" ||
+      word == "tc" || word == "annotation" || word == "atnid" || word == "atnauthor" || word == "themedata" ||
+      word == "colorschememapping" || word == "datastore" || word == "latentstyles" || word == "generator" ||
+      word == "bkmkstart" || word == "bkmkend" || word == "nonshppict" || word == "fldinst") {
     EnterDestination(Destination::Skip);
     return;
   }
@@ -254,37 +253,60 @@ void Parser::ControlWord(std::string_view word, bool hasParam, long param) {
   if (s.dest == Destination::Skip || s.dest == Destination::BulletText) return;
 
   // Character formatting.
-  if (word == "b") s.bold = on;
-  else if (word == "i") s.italic = on;
+  if (word == "b")
+    s.bold = on;
+  else if (word == "i")
+    s.italic = on;
   else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" || word == "ulth" || word == "uldash" ||
            word == "ulwave")
     s.underline = on;
-  else if (word == "ulnone") s.underline = false;
-  else if (word == "fs") s.halfPoints = hasParam ? clamp(param, 2, 2000) : 24;
-  else if (word == "cf") s.colourIndex = clamp(param, 0, 1 << 20);
-  else if (word == "plain") ResetCharacter();
+  else if (word == "ulnone")
+    s.underline = false;
+  else if (word == "fs")
+    s.halfPoints = hasParam ? clamp(param, 2, 2000) : 24;
+  else if (word == "cf")
+    s.colourIndex = clamp(param, 0, 1 << 20);
+  else if (word == "plain")
+    ResetCharacter();
   // Paragraph formatting.
-  else if (word == "pard") ResetParagraph();
-  else if (word == "ql" || word == "qj") s.alignment = 0;
-  else if (word == "qc") s.alignment = 1;
-  else if (word == "qr") s.alignment = 2;
-  else if (word == "li") s.leftIndent = clamp(param, 0, 31680);  // up to 22 inches
-  else if (word == "sa") s.spaceAfter = clamp(param, 0, 31680);
-  else if (word == "uc") s.unicodeSkip = clamp(param, 0, 16);
+  else if (word == "pard")
+    ResetParagraph();
+  else if (word == "ql" || word == "qj")
+    s.alignment = 0;
+  else if (word == "qc")
+    s.alignment = 1;
+  else if (word == "qr")
+    s.alignment = 2;
+  else if (word == "li")
+    s.leftIndent = clamp(param, 0, 31680);  // up to 22 inches
+  else if (word == "sa")
+    s.spaceAfter = clamp(param, 0, 31680);
+  else if (word == "uc")
+    s.unicodeSkip = clamp(param, 0, 16);
   // Breaks and special characters.
-  else if (word == "par" || word == "page") EndParagraph();
-  else if (word == "line") Character(U'\n');
-  else if (word == "tab") Character(U'\t');
-  else if (word == "u") Unicode(param);
+  else if (word == "par" || word == "page")
+    EndParagraph();
+  else if (word == "line")
+    Character(U'\n');
+  else if (word == "tab")
+    Character(U'\t');
+  else if (word == "u")
+    Unicode(param);
   else if (word == "bullet") {
     if (para_.runs.empty()) bulletWord_ = true;
     Character(BulletChar);
-  } else if (word == "emdash") Character(0x2014);
-  else if (word == "endash") Character(0x2013);
-  else if (word == "lquote") Character(0x2018);
-  else if (word == "rquote") Character(0x2019);
-  else if (word == "ldblquote") Character(0x201C);
-  else if (word == "rdblquote") Character(0x201D);
+  } else if (word == "emdash")
+    Character(0x2014);
+  else if (word == "endash")
+    Character(0x2013);
+  else if (word == "lquote")
+    Character(0x2018);
+  else if (word == "rquote")
+    Character(0x2019);
+  else if (word == "ldblquote")
+    Character(0x201C);
+  else if (word == "rdblquote")
+    Character(0x201D);
   // Everything else (fonts, languages, document settings, unknown words) changes nothing we show.
 }
 

@@ -14,8 +14,8 @@ namespace velmor {
 struct RtfRun {
   std::string text;  // UTF-8; "\t" for a tab, "\n" for a line break inside the paragraph
   bool bold = false, italic = false, underline = false;
-  int halfPoints = 24;   // \fs
-  uint32_t colour = 0;   // 0x00RRGGBB, 0 = default black
+  int halfPoints = 24;  // \fs
+  uint32_t colour = 0;  // 0x00RRGGBB, 0 = default black
   bool SameLook(const RtfRun& o) const {
     return bold == o.bold && italic == o.italic && underline == o.underline && halfPoints == o.halfPoints &&
            colour == o.colour;

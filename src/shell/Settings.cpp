@@ -16,12 +16,14 @@ SettingsTable& SettingsTable::Flag(std::string key, MenuItem& item, bool fallbac
 }
 
 SettingsTable& SettingsTable::Number(std::string key, int& member, int fallback) {
-  return Number(std::move(key), [&member] { return member; }, [&member](int v) { member = v; }, fallback);
+  return Number(
+      std::move(key), [&member] { return member; }, [&member](int v) { member = v; }, fallback);
 }
 
 SettingsTable& SettingsTable::Text(std::string key, std::string& member, std::string fallback) {
-  return Text(std::move(key), [&member] { return member; }, [&member](const std::string& v) { member = v; },
-              std::move(fallback));
+  return Text(
+      std::move(key), [&member] { return member; }, [&member](const std::string& v) { member = v; },
+      std::move(fallback));
 }
 
 SettingsTable& SettingsTable::Number(std::string key, std::function<int()> get, std::function<void(int)> set,
@@ -49,9 +51,15 @@ void SettingsTable::Read(const IniFile& ini) const {
   for (const Entry& e : entries_) {
     if (!e.IsRead()) continue;
     switch (e.type()) {
-      case Type::Bool: e.set(ini.ReadBool(section_, e.key, std::get<bool>(e.fallback))); break;
-      case Type::Int: e.set(ini.ReadInteger(section_, e.key, std::get<int>(e.fallback))); break;
-      case Type::String: e.set(ini.ReadString(section_, e.key, std::get<std::string>(e.fallback))); break;
+      case Type::Bool:
+        e.set(ini.ReadBool(section_, e.key, std::get<bool>(e.fallback)));
+        break;
+      case Type::Int:
+        e.set(ini.ReadInteger(section_, e.key, std::get<int>(e.fallback)));
+        break;
+      case Type::String:
+        e.set(ini.ReadString(section_, e.key, std::get<std::string>(e.fallback)));
+        break;
     }
   }
 }
@@ -60,9 +68,15 @@ void SettingsTable::Write(IniFile& ini) const {
   for (const Entry& e : entries_) {
     const Value v = e.get();
     switch (e.type()) {
-      case Type::Bool: ini.WriteBool(section_, e.key, std::get<bool>(v)); break;
-      case Type::Int: ini.WriteInteger(section_, e.key, std::get<int>(v)); break;
-      case Type::String: ini.WriteString(section_, e.key, std::get<std::string>(v)); break;
+      case Type::Bool:
+        ini.WriteBool(section_, e.key, std::get<bool>(v));
+        break;
+      case Type::Int:
+        ini.WriteInteger(section_, e.key, std::get<int>(v));
+        break;
+      case Type::String:
+        ini.WriteString(section_, e.key, std::get<std::string>(v));
+        break;
     }
   }
 }
@@ -106,30 +120,34 @@ SettingsTable VelmorSettings(TVelmor& g) {
 
   SettingsTable t("Velmor");
   // A highlight number without a menu entry is kept as it is, with no entry checked.
-  t.Number("Highlight", [&g] { return g.HighlightMode; },
-           [&g, highlights](int v) {
-             g.HighlightMode = v;
-             CheckChoice(highlights, v);
-           },
-           3);
+  t.Number(
+      "Highlight", [&g] { return g.HighlightMode; },
+      [&g, highlights](int v) {
+        g.HighlightMode = v;
+        CheckChoice(highlights, v);
+      },
+      3);
   t.Flag("Invert", g.Invert, false);
   t.Flag("ShowMoves", g.Moves, true);
   t.Flag("PlayMusic", g.PlayMusic, true);
   t.Flag("PlaySounds", g.PlaySounds, true);
   t.Text("CurrentPlayer1", g.CurrentPlayer, "Player1");
-  t.Number("Background", [backgrounds] { return CheckedChoice(backgrounds, 3); },
-           [backgrounds](int v) { CheckChoice(backgrounds, v); }, 4);
-  t.Number("BoardNumber", layout, [&g](int v) { g.BoardNumber = v; }, -1);
+  t.Number(
+      "Background", [backgrounds] { return CheckedChoice(backgrounds, 3); },
+      [backgrounds](int v) { CheckChoice(backgrounds, v); }, 4);
+  t.Number(
+      "BoardNumber", layout, [&g](int v) { g.BoardNumber = v; }, -1);
   // The file name finds the layout again when other layouts have shifted the numbers.
-  t.Text("LayoutFile",
-         [&g, layout] {
-           const int n = layout();
-           return g.Layouts.Has(n) ? g.Layouts[n].file : std::string();
-         },
-         [&g](const std::string& v) { g.RememberedLayoutFile = v; }, "");
+  t.Text(
+      "LayoutFile",
+      [&g, layout] {
+        const int n = layout();
+        return g.Layouts.Has(n) ? g.Layouts[n].file : std::string();
+      },
+      [&g](const std::string& v) { g.RememberedLayoutFile = v; }, "");
   t.Number("MidiNumber", g.MidiNumber, -1);
-  t.Number("Tileset", [tilesets] { return CheckedChoice(tilesets, 4); },
-           [tilesets](int v) { CheckChoice(tilesets, v); }, 3);
+  t.Number(
+      "Tileset", [tilesets] { return CheckedChoice(tilesets, 4); }, [tilesets](int v) { CheckChoice(tilesets, v); }, 3);
   t.Flag("SetRes800", g.Res800, false);
   t.Text("LastLoadedTileset", g.LastLoadedTileset, "");
   t.Text("LastLoadedBackground", g.LastLoadedBackground, "");
@@ -156,12 +174,15 @@ SettingsTable VelmorSettings(TVelmor& g) {
   t.Flag("RandomMusic", g.RandomMusic, false);
   t.Number("RandomSeed", g.GameNumber, 0);
   // The window's place is used again only on a screen of the same width; its size is never read.
-  t.Number("XPos", placement(0), [&g](int v) { g.SavedLeft = v; }, 0);
-  t.Number("YPos", placement(1), [&g](int v) { g.SavedTop = v; }, 0);
+  t.Number(
+      "XPos", placement(0), [&g](int v) { g.SavedLeft = v; }, 0);
+  t.Number(
+      "YPos", placement(1), [&g](int v) { g.SavedTop = v; }, 0);
   t.Number("WPos", placement(2), nullptr, 0);
   t.Number("HPos", placement(3), nullptr, 0);
-  t.Number("PreviousRes", [&g] { return g.platform.ScreenWidth(); }, [&g](int v) { g.PreviousRes = v; },
-           g.platform.ScreenWidth());
+  t.Number(
+      "PreviousRes", [&g] { return g.platform.ScreenWidth(); }, [&g](int v) { g.PreviousRes = v; },
+      g.platform.ScreenWidth());
   return t;
 }
 

@@ -35,8 +35,8 @@ class SettingsTable {
   SettingsTable& Text(std::string key, std::string& member, std::string fallback);
   // Values computed from the program's state. A null `set` makes a key that is only written.
   SettingsTable& Number(std::string key, std::function<int()> get, std::function<void(int)> set, int fallback);
-  SettingsTable& Text(std::string key, std::function<std::string()> get,
-                      std::function<void(const std::string&)> set, std::string fallback);
+  SettingsTable& Text(std::string key, std::function<std::string()> get, std::function<void(const std::string&)> set,
+                      std::string fallback);
 
   const std::string& Section() const { return section_; }
   const std::vector<Entry>& Entries() const { return entries_; }

@@ -19,9 +19,7 @@ bool IsFile(const std::string& path) {
 
 }  // namespace
 
-int TVelmor::WindowContentWidth() const {
-  return BoardPictureWidth + (ShowHallFame.Checked() ? HofWidth : 0);
-}
+int TVelmor::WindowContentWidth() const { return BoardPictureWidth + (ShowHallFame.Checked() ? HofWidth : 0); }
 
 int TVelmor::WindowContentHeight() const {
   return BoardPictureHeight + (Toolbar1.Checked() ? platform.ToolbarHeight() : 0) +
@@ -46,7 +44,8 @@ bool TVelmor::Init() {
   // Settings come first: they decide the screen mode, the window and the layout. "PreviousRes"
   // defaults to the screen width found before any switch to 800x600.
   IniFile ini;
-  if (!ini.Load(IniPath(), error)) platform.ShowError("The settings could not be read: " + error + ". The defaults apply.");
+  if (!ini.Load(IniPath(), error))
+    platform.ShowError("The settings could not be read: " + error + ". The defaults apply.");
   VelmorSettings(*this).Read(ini);
 
   if (Res800.Checked()) {

@@ -93,7 +93,7 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   void RedrawHOF();
 
   // ---- Clock, pause and status line -------------------------------------------------------
-  uint32_t TickCount = 0;  // timer ticks since start-up
+  uint32_t TickCount = 0;                        // timer ticks since start-up
   static constexpr int TimeLimitSeconds = 6000;  // 100 minutes: the clock shows 99:59 at most
 
   void ShowStatus(const std::string& message);
@@ -107,10 +107,10 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   void Stop();
 
   // ---- Layouts -----------------------------------------------------------------------------
-  LayoutShape Shape;           // LayoutShape
+  LayoutShape Shape;  // LayoutShape
   std::string LayoutName = "External Layout";
   std::string LayoutPath;
-  LayoutLibrary Layouts;              // the Layout menu's entries, in its order
+  LayoutLibrary Layouts;             // the Layout menu's entries, in its order
   std::string RememberedLayoutFile;  // "LayoutFile" of the settings: wins over BoardNumber
   int32_t BoardNumber = -1;
   bool StartingUp = false;
@@ -132,7 +132,7 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   bool LoadStartLayout();
   MenuItem* LayoutEntry(int boardNumber);
   int LayoutNumberOf(const MenuItem& entry) const;  // 0 when it is no layout entry
-  std::vector<MenuItem*> LayoutEntries;            // 1-based, beside Layouts
+  std::vector<MenuItem*> LayoutEntries;             // 1-based, beside Layouts
   std::string LayoutsFolder() const { return AppFolder + "Layouts/"; }
   // Where new and changed layouts are written.
   std::string SaveLayoutsFolder() const { return UserLayoutsFolder.empty() ? LayoutsFolder() : UserLayoutsFolder; }
@@ -143,8 +143,8 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   bool DisplayModeChanged = false;
   int32_t PreviousRes = 0;
   int32_t SavedLeft = 0, SavedTop = 0;  // the window's place at the last shutdown
-  Picture HofPic;                    // the clean side-panel picture
-  Picture SaveHof;                   // the side panel as composed
+  Picture HofPic;                       // the clean side-panel picture
+  Picture SaveHof;                      // the side panel as composed
   static constexpr int HofWidth = 92;
   std::string IniPath() const { return ConfigFolder + "Velmor.ini"; }
   // Everything up to the first showing of the window. False when the program cannot run (the
@@ -200,7 +200,6 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   void InvertClick() { Invert.Toggle(); }
   void ShadowsClick();
 
-
   // ---- Tilesets and backgrounds --------------------------------------------------------------
  private:
   // Each menu's rules; built before the names below that refer into them. They read AppFolder at
@@ -225,7 +224,6 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   // Built-in choices: tileset items 1-4 and background items with a file.
   void BuiltInTilesetClick(MenuItem& item);
   void BuiltInBackgroundClick(MenuItem& item);
-
 
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
   HallOfFameBook HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
@@ -295,8 +293,6 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
 
   // ---- Hooks into parts that come later ------------------------------------------------------
   void MusicSupervision();
-
-
 
  private:
   bool AnimatedDeal() const;

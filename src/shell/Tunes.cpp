@@ -20,7 +20,8 @@ bool TVelmor::BuildTuneList() {
     std::error_code typeError;
     if (it->is_directory(typeError)) continue;
     const std::string file = it->path().filename().string();
-    if (file.size() > 4 && file.compare(file.size() - 4, 4, ".mid") == 0) names.push_back(file.substr(0, file.size() - 4));
+    if (file.size() > 4 && file.compare(file.size() - 4, 4, ".mid") == 0)
+      names.push_back(file.substr(0, file.size() - 4));
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     const int c = CompareText(a, b);

@@ -41,9 +41,7 @@ std::vector<std::string> ShippedTunes() {
   return tunes;
 }
 
-std::string TestName(const testing::TestParamInfo<std::string>& info) {
-  return fs::path(info.param).stem().string();
-}
+std::string TestName(const testing::TestParamInfo<std::string>& info) { return fs::path(info.param).stem().string(); }
 
 // Polls until `done` holds; the bound only keeps a broken player from hanging the run.
 bool WaitFor(const std::function<bool()>& done) {
@@ -152,10 +150,10 @@ Timing ReadTiming(const std::string& path) {
 // Half a second at 120 a minute: one quarter note long, its note sounding for the first half.
 std::string ShortTune() {
   const std::string events = std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7) +  // tempo 500000
-                             std::string("\x00\xC0\x00", 3) +                 // piano
-                             std::string("\x00\x90\x3C\x60", 4) +             // note on
-                             std::string("\x30\x80\x3C\x40", 4) +             // off at 48
-                             std::string("\x30\xFF\x2F\x00", 4);              // end at 96
+                             std::string("\x00\xC0\x00", 3) +                  // piano
+                             std::string("\x00\x90\x3C\x60", 4) +              // note on
+                             std::string("\x30\x80\x3C\x40", 4) +              // off at 48
+                             std::string("\x30\xFF\x2F\x00", 4);               // end at 96
   std::string file = std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14) + "MTrk";
   for (int shift = 24; shift >= 0; shift -= 8) file += char(events.size() >> shift & 0xFF);
   return file + events;
@@ -203,8 +201,8 @@ std::string RunInChild(const std::map<std::string, std::string>& environment) {
   ::close(output[0]);
   int status = 0;
   ::waitpid(child, &status, 0);
-  const bool passed = WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
-                      text.find("[  PASSED  ] 1 test.") != std::string::npos;
+  const bool passed =
+      WIFEXITED(status) && WEXITSTATUS(status) == 0 && text.find("[  PASSED  ] 1 test.") != std::string::npos;
   return passed ? std::string() : "the child run failed:\n" + text;
 }
 
@@ -241,8 +239,7 @@ TEST_P(ShippedTune, SitsNearMinus20dBFSWithoutClipping) {
   }
   Scratch scratch;
   const std::string output = scratch.Path("mixer.raw");
-  ASSERT_EQ(RunInChild({{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", output}, {"SDL_DISKAUDIODELAY", "1"}}),
-            "");
+  ASSERT_EQ(RunInChild({{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", output}, {"SDL_DISKAUDIODELAY", "1"}}), "");
 
   // 16-bit stereo; the level counts from the first sound to the last, not the silence around.
   std::ifstream in(output, std::ios::binary);

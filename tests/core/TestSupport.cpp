@@ -17,8 +17,7 @@ ScratchFolder::ScratchFolder() {
 
 ScratchFolder::~ScratchFolder() {
   std::error_code ec;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, ec);
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
   std::filesystem::remove_all(path_, ec);
 }
 
@@ -63,7 +62,8 @@ int ReplayRemovals(BoardState board, const std::vector<Place>& order, std::strin
       return removed;
     };
     if (ta < 1 || ta > TileTotal || tb < 1 || tb > TileTotal) return fail("an empty place");
-    if (!TilesMatch(ta, tb)) return fail("tiles " + std::to_string(ta) + " and " + std::to_string(tb) + " do not match");
+    if (!TilesMatch(ta, tb))
+      return fail("tiles " + std::to_string(ta) + " and " + std::to_string(tb) + " do not match");
     if (!IsFreeAt(board.BoardGrid, a.column, a.row, a.layer, false) ||
         !IsFreeAt(board.BoardGrid, b.column, b.row, b.layer, false))
       return fail("a tile is not free");

@@ -81,13 +81,13 @@ TEST(WhatTileThere, HigherLayerWinsThenLeftColumnThenLowerRow) {
 
   Grid side;
   side.set(5, 5, 1, 1);
-  side.set(7, 5, 1, 2);                      // two columns to the right: 6 pixels overlap
-  EXPECT_EQ(WhatTileThere(side, 96, 80), 1);   // the left tile is drawn last
+  side.set(7, 5, 1, 2);                       // two columns to the right: 6 pixels overlap
+  EXPECT_EQ(WhatTileThere(side, 96, 80), 1);  // the left tile is drawn last
   EXPECT_EQ(WhatTileThere(side, 101, 80), 2);
 
   Grid stacked;
   stacked.set(5, 5, 1, 1);
-  stacked.set(5, 7, 1, 2);                   // two rows lower: 6 pixels overlap
+  stacked.set(5, 7, 1, 2);  // two rows lower: 6 pixels overlap
   EXPECT_EQ(WhatTileThere(stacked, 70, 112), 2);
   EXPECT_EQ(WhatTileThere(stacked, 70, 105), 1);
 }
@@ -160,12 +160,12 @@ TEST_F(FreeRule, VerticalVariationLooksAboveAndBelow) {
   g.set(12, 6, 1, 3);
   EXPECT_FALSE(Free(10, 6, 1, false));
   EXPECT_TRUE(Free(10, 6, 1, true));  // side neighbours do not count here
-  g.set(9, 4, 1, 4);                   // two rows above, one column left
+  g.set(9, 4, 1, 4);                  // two rows above, one column left
   EXPECT_TRUE(Free(10, 6, 1, true));
-  g.set(11, 8, 1, 5);                  // two rows below, one column right
+  g.set(11, 8, 1, 5);  // two rows below, one column right
   EXPECT_FALSE(Free(10, 6, 1, true));
   g.set(9, 4, 1, 0);
-  g.set(10, 6, 2, 6);                  // nothing above is still required
+  g.set(10, 6, 2, 6);  // nothing above is still required
   EXPECT_FALSE(Free(10, 6, 1, true));
 }
 

@@ -68,7 +68,7 @@ TEST(Cli, DealMatchesTheGameAndListsFreeTilesAndMoves) {
   for (int t = 1; t <= 144; ++t) {
     const Place& p = game.Board.TilePlace[t];
     EXPECT_EQ(lines[static_cast<size_t>(t - 1)], std::to_string(t) + " " + std::to_string(p.column) + " " +
-                                                      std::to_string(p.row) + " " + std::to_string(p.layer));
+                                                     std::to_string(p.row) + " " + std::to_string(p.layer));
   }
   std::string free = "free:";
   for (int k = 1; k <= game.Free.FreeCount; ++k) free += " " + std::to_string(game.Free.FreeList[k]);
@@ -81,7 +81,7 @@ TEST(Cli, DealMatchesTheGameAndListsFreeTilesAndMoves) {
   const auto vlines = Lines(vertical.out);
   ASSERT_EQ(vlines.size(), 146u);
   EXPECT_TRUE(std::equal(lines.begin(), lines.begin() + 144, vlines.begin()));  // same deal
-  EXPECT_NE(vlines[144], lines[144]);  // counted by the other rule
+  EXPECT_NE(vlines[144], lines[144]);                                           // counted by the other rule
 }
 
 TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {
@@ -90,10 +90,9 @@ TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {
   const std::string traditional = DataDir() + "/Layouts/Traditional.lay";
   for (const std::string& args :
        {std::string("deal ") + odd + " --game 3", "deal " + traditional + " --game 0",
-        "deal " + traditional + " --game 2147483648", "deal " + traditional,
-        "deal " + traditional + " --game x", "layout " + dir.path() + "missing.lay",
-        "layout " + dir.Write("junk.lay", "\x01\x02 not a layout"), std::string("frobnicate"),
-        std::string("")}) {
+        "deal " + traditional + " --game 2147483648", "deal " + traditional, "deal " + traditional + " --game x",
+        "layout " + dir.path() + "missing.lay", "layout " + dir.Write("junk.lay", "\x01\x02 not a layout"),
+        std::string("frobnicate"), std::string("")}) {
     const CliRun run = Cli(args);
     EXPECT_EQ(run.status, 1) << args;
     EXPECT_EQ(run.out, "") << args;

@@ -31,8 +31,8 @@ class Editor : public ::testing::Test {
       for (int dx = 0; dx < TileBoxWidth; ++dx) {
         const int x = TileLeft(p.column, p.layer) + dx, y = TileTop(p.row, p.layer) + dy;
         if (x / 20 < 0 || y / 25 < 0 || x / 20 > 34 || y / 25 > 20) continue;  // off the board area
-        const bool hit = button == TVelmor::Button::Primary ? WhatAdd(g, x, y) == p
-                                                            : tile != 0 && WhatTileThere(g, x, y) == tile;
+        const bool hit =
+            button == TVelmor::Button::Primary ? WhatAdd(g, x, y) == p : tile != 0 && WhatTileThere(g, x, y) == tile;
         if (hit) {
           game.ButtonDown(button, game.BoardOriginX + x, game.BoardOriginY + y);
           return;

@@ -79,7 +79,7 @@ TEST_F(Play, DispoAcceptsEverythingInRiversAndEditorButNotRemovedTiles) {
   game.Board.PutTile(1, {10, 6, 1});
   game.Board.PutTile(2, {10, 6, 2});  // covers tile 1
   EXPECT_FALSE(game.Dispo(1));
-  EXPECT_FALSE(game.Dispo(50));       // never on the board
+  EXPECT_FALSE(game.Dispo(50));  // never on the board
   EXPECT_FALSE(game.Dispo_Vertical(50));
   game.GameMode = ModeRivers;
   EXPECT_TRUE(game.Dispo(1));

@@ -17,7 +17,7 @@ TEST(HallList, FillersRankingAndTies) {
   HallList a;
   EXPECT_EQ(a.Add("Ann", 299, 0), 1);
   EXPECT_EQ(a.entries[1], "Ann       299    0");
-  EXPECT_EQ(a.entries[2], FillerEntry(1));  // the old first place moves down
+  EXPECT_EQ(a.entries[2], FillerEntry(1));   // the old first place moves down
   EXPECT_EQ(a.entries[10], FillerEntry(9));  // and the old tenth drops out
   EXPECT_FALSE(a.IsEmpty());
 

@@ -117,15 +117,13 @@ TEST(IniFileOnDisk, EveryKindOfValueComesBackFromTheFile) {
   IniFile ini;
   std::string error;
   ASSERT_TRUE(ini.Load(path, error));
-  for (size_t i = 0; i < values.size(); ++i)
-    ASSERT_TRUE(ini.WriteString("Values", ValueKey(i), values[i])) << i;
+  for (size_t i = 0; i < values.size(); ++i) ASSERT_TRUE(ini.WriteString("Values", ValueKey(i), values[i])) << i;
   ASSERT_TRUE(ini.WriteString(std::string("Odd\0\xFFName", 9), std::string("k\0y", 3), "named"));
   ASSERT_TRUE(ini.Save(error)) << error;
 
   IniFile back;
   ASSERT_TRUE(back.Load(path, error)) << error;
-  for (size_t i = 0; i < values.size(); ++i)
-    EXPECT_EQ(back.ReadString("Values", ValueKey(i), "?"), values[i]) << i;
+  for (size_t i = 0; i < values.size(); ++i) EXPECT_EQ(back.ReadString("Values", ValueKey(i), "?"), values[i]) << i;
   EXPECT_EQ(back.ReadString(std::string("ODD\0\xFFname", 9), std::string("K\0Y", 3), "?"), "named");
   EXPECT_EQ(back.Text(), ini.Text());
 }
@@ -173,13 +171,13 @@ TEST(IniRead, NamesMatchWithoutCaseAndValuesLoseSurroundingBlanks) {
 
 TEST(IniRead, OnlyRealKeyLinesCount) {
   const IniFile ini = FromText(
-      "Early=1\n"            // before any section: kept, not a key
+      "Early=1\n"  // before any section: kept, not a key
       "[Options]\n"
       ";Commented=1\n"
       "   ; Indented=1\n"
       "=nameless\n"
       "no equals sign\n"
-      "[broken header\n"     // not a header, so the section goes on
+      "[broken header\n"  // not a header, so the section goes on
       "After=7\n");
   EXPECT_EQ(ini.ReadString("", "Early", "?"), "?");
   EXPECT_EQ(ini.ReadString("Options", "Early", "?"), "?");
@@ -364,8 +362,7 @@ TEST(IniHostile, MegabyteLinesAreQuick) {
   IniFile ini;
   std::string value;
   const double seconds = SecondsFor([&] {
-    ini.LoadText("[A]\n" + std::string(1 << 20, ' ') + "Key=" + big + "\n[" + big + "\n" + big +
-                 "\nNext=1\n");
+    ini.LoadText("[A]\n" + std::string(1 << 20, ' ') + "Key=" + big + "\n[" + big + "\n" + big + "\nNext=1\n");
     value = ini.ReadString("A", "Key", "");
     ini.WriteString("A", "Key", "short");
     ini.WriteString("A", "New", big);
@@ -383,8 +380,7 @@ TEST(IniHostile, BinaryGarbageGivesAStableDocument) {
     std::string garbage(20000, '\0');
     // Lean on the characters the reader cares about so every path is taken.
     const std::string special("[]=;\r\n \t\0\xEF\xBB\xBF", 12);
-    for (char& c : garbage)
-      c = random() % 4 == 0 ? special[random() % 12] : static_cast<char>(random() % 256);
+    for (char& c : garbage) c = random() % 4 == 0 ? special[random() % 12] : static_cast<char>(random() % 256);
     IniFile ini = FromText(garbage);
     const std::string text = ini.Text();
     // Reading what was written gives the same document, and new keys can be found again.

@@ -28,7 +28,7 @@ struct Source {
 
 struct EncodeOptions {
   bool progressive = false;
-  J_COLOR_SPACE stored = JCS_UNKNOWN;  // JCS_UNKNOWN: libjpeg's default for the input
+  J_COLOR_SPACE stored = JCS_UNKNOWN;      // JCS_UNKNOWN: libjpeg's default for the input
   std::vector<jpeg_scan_info> scans = {};  // a hand-made progression, if any
 };
 
@@ -68,7 +68,7 @@ Bytes Encode(const Source& src, const EncodeOptions& options = {}) {
 // Flat 16 x 16 blocks line up with the encoder's colour subsampling, so away from the block
 // edges the decoded colours must come back almost exactly.
 constexpr int Block = 16;
-const uint32_t Palette[] = {Rgb(230, 20, 20),  Rgb(20, 200, 40),  Rgb(30, 40, 220),  Rgb(250, 240, 30),
+const uint32_t Palette[] = {Rgb(230, 20, 20),  Rgb(20, 200, 40),  Rgb(30, 40, 220),   Rgb(250, 240, 30),
                             Rgb(20, 220, 230), Rgb(200, 30, 210), Rgb(255, 255, 255), Rgb(0, 0, 0),
                             Rgb(128, 64, 32),  Rgb(40, 90, 160),  Rgb(180, 180, 90),  Rgb(90, 20, 60)};
 
@@ -113,8 +113,7 @@ void ExpectBlocks(const Picture& pic, Expected expected, int tolerance = 4) {
       const uint32_t e = expected(x, y);
       if (std::abs(RedOf(p) - RedOf(e)) > tolerance || std::abs(GreenOf(p) - GreenOf(e)) > tolerance ||
           std::abs(BlueOf(p) - BlueOf(e)) > tolerance) {
-        if (bad++ < 5)
-          ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << std::hex << p << ", expected " << e;
+        if (bad++ < 5) ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << std::hex << p << ", expected " << e;
       }
     }
   EXPECT_EQ(bad, 0);

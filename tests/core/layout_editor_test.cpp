@@ -63,8 +63,7 @@ struct Editing {
 std::optional<std::pair<int, int>> PointFor(const Grid& g, Place p, bool onTile) {
   for (int y = TileTop(p.row, p.layer); y < TileTop(p.row, p.layer) + TileBoxHeight; ++y)
     for (int x = TileLeft(p.column, p.layer); x < TileLeft(p.column, p.layer) + TileBoxWidth; ++x)
-      if (onTile ? g.at(p) != 0 && WhatTileThere(g, x, y) == g.at(p) : WhatAdd(g, x, y) == p)
-        return std::pair{x, y};
+      if (onTile ? g.at(p) != 0 && WhatTileThere(g, x, y) == g.at(p) : WhatAdd(g, x, y) == p) return std::pair{x, y};
   return std::nullopt;
 }
 
@@ -81,8 +80,10 @@ bool RemoveAt(Editing& e, Place p) {
 void Build(Editing& e, std::mt19937& rng, int clicks) {
   std::uniform_int_distribution<int> x(0, (AnchorColumns + 1) * CellWidth - 1), y(0, (AnchorRows + 1) * CellHeight - 1);
   for (int i = 0; i < clicks; ++i) {
-    if (rng() % 5) e.editor.Add(x(rng), y(rng));
-    else e.editor.Remove(x(rng), y(rng));
+    if (rng() % 5)
+      e.editor.Add(x(rng), y(rng));
+    else
+      e.editor.Remove(x(rng), y(rng));
   }
 }
 

@@ -143,15 +143,18 @@ TEST_F(LoadLayout, BadFilesLeaveEverythingAsItWas) {
       dir.path() + "Layouts/missing.lay",
       dir.Write("Layouts/empty.lay", ""),
       dir.Write("Layouts/short.lay", "Velmor 3.0\r\nShort\r\n0101\r\n"),
-      dir.Write("Layouts/garbage.lay", std::string("\x7f" "ELF\x02\x01\x01\0\0\0 binary\r\n\x01\x02", 20)),
+      dir.Write("Layouts/garbage.lay", std::string("\x7f"
+                                                   "ELF\x02\x01\x01\0\0\0 binary\r\n\x01\x02",
+                                                   20)),
       Lay("odd.lay", "Odd", odd),
       Lay("none.lay", "None", LayoutShape{}),
       Lay("big.lay", "Big", big),
-      dir.Write("Layouts/dup.shp", [] {
-        std::string t;
-        for (int i = 0; i < 144; ++i) t += "   000000\r\n";  // one place, 144 times
-        return t;
-      }()),
+      dir.Write("Layouts/dup.shp",
+                [] {
+                  std::string t;
+                  for (int i = 0; i < 144; ++i) t += "   000000\r\n";  // one place, 144 times
+                  return t;
+                }()),
   };
   for (const std::string& file : files) {
     platform.errors.clear();

@@ -57,8 +57,8 @@ TEST_F(LayoutList, SortedWithoutCaseThenShpFilesAndTraditionalFirstChoice) {
   dir.Write("Layouts/noextension", "x");
   std::filesystem::create_directories(dir.path() + "Layouts/folder.lay");
   ASSERT_TRUE(game.BuildLayoutList());
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"Create Layout", "Edit Layout", "-", "Bridge",
-                                                  "castle", "pyramid", "Traditional", "Spiral.shp"}));
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Create Layout", "Edit Layout", "-", "Bridge", "castle", "pyramid",
+                                                  "Traditional", "Spiral.shp"}));
   EXPECT_EQ(game.Layouts.Count(), 5);
   EXPECT_EQ(game.Layouts[5].name, "Spiral.shp");
   EXPECT_EQ(game.BoardNumber, 4);
@@ -74,9 +74,8 @@ TEST_F(LayoutList, SavedBoardNumberIsHonouredAndClamped) {
   ASSERT_TRUE(game.BuildLayoutList());
   EXPECT_EQ(game.BoardNumber, 1);
 
-  for (auto [saved, expected, path] : {std::tuple{2, 2, "B.lay"}, std::tuple{3, 3, "C.shp"},
-                                       std::tuple{57, 3, "C.shp"}, std::tuple{0, 1, "A.lay"},
-                                       std::tuple{-7, 1, "A.lay"}}) {
+  for (auto [saved, expected, path] : {std::tuple{2, 2, "B.lay"}, std::tuple{3, 3, "C.shp"}, std::tuple{57, 3, "C.shp"},
+                                       std::tuple{0, 1, "A.lay"}, std::tuple{-7, 1, "A.lay"}}) {
     RecordingGame fresh(platform, dir.path());
     fresh.BoardNumber = saved;
     ASSERT_TRUE(fresh.BuildLayoutList());

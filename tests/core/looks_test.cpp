@@ -59,8 +59,8 @@ class Looks : public ::testing::Test {
 }  // namespace
 
 TEST(Background, TilingRule) {
-  for (auto [w, h] : {std::pair{704, 468}, std::pair{900, 500}, std::pair{800, 300}, std::pair{100, 100},
-                      std::pair{703, 1000}}) {
+  for (auto [w, h] :
+       {std::pair{704, 468}, std::pair{900, 500}, std::pair{800, 300}, std::pair{100, 100}, std::pair{703, 1000}}) {
     SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
     const Picture pic = Gradient(w, h);
     Picture bg(704, 468, Rgb(9, 9, 9));

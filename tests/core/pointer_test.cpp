@@ -52,7 +52,7 @@ TEST_F(Pointer, HoverFollowsTheTileAndStaysWhenThePointerLeavesTheBoard) {
   EXPECT_EQ(Presents(), before);
   MoveTo(5);
   EXPECT_EQ(game.HoverTile, 5);
-  EXPECT_EQ(Presents(), before + 2);  // old box cleared, new one marked
+  EXPECT_EQ(Presents(), before + 2);                                    // old box cleared, new one marked
   game.FormMouseMove(game.BoardOriginX + 680, game.BoardOriginY + 10);  // on the board, no tile
   EXPECT_EQ(game.HoverTile, 0);
   EXPECT_EQ(game.PointedTile, 0);

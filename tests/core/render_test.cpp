@@ -88,9 +88,9 @@ TEST_F(Render, ATileIsDrawnThroughItsMaskAtItsPlace) {
   EXPECT_EQ(At(x + 39, y + 49), Ground);
   EXPECT_EQ(At(x - 6, y + 30), Side);
   EXPECT_EQ(At(x + 10, y + 55), Lower);
-  EXPECT_EQ(At(x - 6, y), Back);        // transparent corners show the background
+  EXPECT_EQ(At(x - 6, y), Back);  // transparent corners show the background
   EXPECT_EQ(At(x + 39, y + 55), Back);
-  EXPECT_EQ(At(x - 7, y + 30), Back);   // nothing outside the box
+  EXPECT_EQ(At(x - 7, y + 30), Back);  // nothing outside the box
   EXPECT_EQ(At(x + 40, y + 30), Back);
   // The whole picture reached the screen.
   EXPECT_EQ(platform.screen, game.FrameBuffer);
@@ -105,7 +105,7 @@ TEST_F(Render, HigherLayersAndLeftColumnsAreDrawnLast) {
   game.FullRedraw();
   EXPECT_EQ(At(X(20, 2) + 1, Y(12, 2) + 1), FaceOf(37));
   EXPECT_EQ(At(X(20, 1) + 10, Y(12, 1) + 46), Lower);  // the upper tile's lower edge
-  EXPECT_EQ(At(X(12, 1) - 3, Y(6, 1) + 20), Ground);  // tile 1's face, not tile 73's edge
+  EXPECT_EQ(At(X(12, 1) - 3, Y(6, 1) + 20), Ground);   // tile 1's face, not tile 73's edge
   EXPECT_EQ(At(X(12, 1) + 1, Y(6, 1) + 20), FaceOf(73));
 }
 
@@ -164,8 +164,8 @@ TEST_F(Render, HoverRectangleIsThreePixelsWideInThePenColour) {
   const int x = X(4, 1), y = Y(4, 1);
   const uint32_t green = Rgb(0, 128, 0);
   for (int d = 0; d < 3; ++d) {
-    EXPECT_EQ(At(x + d, y + 20), green) << d;        // left band x..x+2
-    EXPECT_EQ(At(x + 37 + d, y + 20), green) << d;   // right band x+37..x+39
+    EXPECT_EQ(At(x + d, y + 20), green) << d;       // left band x..x+2
+    EXPECT_EQ(At(x + 37 + d, y + 20), green) << d;  // right band x+37..x+39
     EXPECT_EQ(At(x + 20, y + d), green) << d;
     EXPECT_EQ(At(x + 20, y + 47 + d), green) << d;
   }
@@ -291,15 +291,17 @@ TEST_F(Render, EachShadowRuleCastsItsPieces) {
     int dc, dr, grey;
     int firstDx, firstDy;  // an opaque pixel of the rule's first piece
   } cases[] = {
-      {+1, -2, 30 + 50, 20, 0},        {0, -2, 30 + 100 + 50, 0, 0}, {-1, -2, 100 + 30, 0, 0},
-      {-2, -2, 30, 0, 0},              {+1, -1, 30 + 50, 20, 25},    {0, -1, 30 + 100 + 50, 0, 25},
-      {-1, -1, 100 + 30, 0, 25},       {-2, -1, 30, 0, 25},          {-2, +1, 30 + 75, 0, 25},
-      {-2, 0, 30 + 100 + 100, 0, 0},   {-1, +1, 30 + 75, 20, 25},    {-1, 0, 30 + 100 + 100, 20, 0},
+      {+1, -2, 30 + 50, 20, 0},  {0, -2, 30 + 100 + 50, 0, 0},
+      {-1, -2, 100 + 30, 0, 0},  {-2, -2, 30, 0, 0},
+      {+1, -1, 30 + 50, 20, 25}, {0, -1, 30 + 100 + 50, 0, 25},
+      {-1, -1, 100 + 30, 0, 25}, {-2, -1, 30, 0, 25},
+      {-2, +1, 30 + 75, 0, 25},  {-2, 0, 30 + 100 + 100, 0, 0},
+      {-1, +1, 30 + 75, 20, 25}, {-1, 0, 30 + 100 + 100, 20, 0},
   };
   // Rules 11, 12, 15 and 16 share their neighbour with rules 8, 4, 7 and 3, so both fire; where
   // a V3 and a V4 piece land on one spot they share their ten diagonal pixels.
-  const int extra[][3] = {{-2, -1, 75 + 50 + 30 - 10}, {-2, -2, 30 - 10}, {-1, -1, 75 + 50 + 30 - 10},
-                          {-1, -2, 30 - 10}};
+  const int extra[][3] = {
+      {-2, -1, 75 + 50 + 30 - 10}, {-2, -2, 30 - 10}, {-1, -1, 75 + 50 + 30 - 10}, {-1, -2, 30 - 10}};
   game.Shadows.SetChecked(true);
   for (const Case& k : cases) {
     SCOPED_TRACE(std::to_string(k.dc) + "," + std::to_string(k.dr));

@@ -21,10 +21,14 @@ constexpr int StepC[] = {2, -2, 0, 0}, StepR[] = {0, 0, 2, -2};
 // Whether a run heading `d` may step on from (c, r): the board's border.
 bool MayStep(int d, int c, int r) {
   switch (d) {
-    case 0: return c < 32;
-    case 1: return c > 2;
-    case 2: return r < 18;
-    default: return r > 2;
+    case 0:
+      return c < 32;
+    case 1:
+      return c > 2;
+    case 2:
+      return r < 18;
+    default:
+      return r > 2;
   }
 }
 

@@ -63,7 +63,7 @@ TEST_F(Rivers, ThePairGoesAndUndoPutsTheSlidTileBack) {
   EXPECT_FALSE(game.PathFound);
   ASSERT_EQ(game.History.Count, 2);
   EXPECT_EQ(game.History.Entries[0].tile, 1);
-  EXPECT_EQ(game.History.Entries[0].column, 6);  // where it stood before the slide
+  EXPECT_EQ(game.History.Entries[0].column, 6);     // where it stood before the slide
   EXPECT_EQ(game.Board.BoardGrid.at(12, 3, 1), 0);  // nothing left on the path
   game.Back();
   EXPECT_EQ(game.Board.TilePlace[1], (Place{6, 5, 1}));
@@ -123,8 +123,8 @@ TEST_F(Rivers, ShufflesKeepEveryTileOnItsOwnLayer) {
       // Take a few pairs first so the layers no longer match each other.
       for (int taken = 0, a = 73; a <= 144 && taken < 6; ++a)
         for (int b = a + 1; b <= 144; ++b)
-          if (MatchGroup(a) == MatchGroup(b) && !game.Board.TilePlace[a].empty() &&
-              !game.Board.TilePlace[b].empty() && game.CanBeReached(a, b)) {
+          if (MatchGroup(a) == MatchGroup(b) && !game.Board.TilePlace[a].empty() && !game.Board.TilePlace[b].empty() &&
+              game.CanBeReached(a, b)) {
             Click(a);
             Click(b);
             ++taken;
@@ -142,7 +142,8 @@ TEST_F(Rivers, ShufflesKeepEveryTileOnItsOwnLayer) {
       for (int t = 1; t <= 144; ++t) {
         const Place& p = game.Board.TilePlace[t];
         if (p.empty()) continue;
-        EXPECT_EQ(p.layer, t <= 72 ? 1 : 2) << "tile " << t << (winnable ? " winnable" : " random") << " state " << state;
+        EXPECT_EQ(p.layer, t <= 72 ? 1 : 2)
+            << "tile " << t << (winnable ? " winnable" : " random") << " state " << state;
         EXPECT_EQ(game.Board.BoardGrid.at(p), t);
         after.insert({p.column, p.row, p.layer});
         moved += !(p == was[t]);

@@ -120,7 +120,7 @@ TEST(RtfParagraphs, BreaksEmptyParagraphsAndTheLastLine) {
 
 TEST(RtfBullets, EveryUsualSpellingMakesAListItem) {
   const char* items[] = {
-      R"(\pard{\pntext\f0\'b7\tab}Item\par)",       // what word processors write
+      R"(\pard{\pntext\f0\'b7\tab}Item\par)",  // what word processors write
       R"(\pard{\*\pn\pnlvlblt}{\listtext\'95\tab}Item\par)",
       R"(\pard\bullet\tab Item\par)",
       R"(\pard\bullet Item\par)",
@@ -147,23 +147,28 @@ TEST(RtfEscapes, CodePageUnicodeAndSymbols) {
     const RtfDocument doc = Read(rtf);
     return doc.paragraphs.empty() ? std::string("(none)") : doc.paragraphs[0].Text();
   };
-  EXPECT_EQ(text(R"({\rtf1 caf\'e9 \'80\'93\'94\'96})"), "caf\xC3\xA9 \xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D\xE2\x80\x93");
-  EXPECT_EQ(text(R"({\rtf1 \u8364?5 \u233\'e9!})"), "\xE2\x82\xAC" "5 \xC3\xA9!");  // the stand-in is dropped
+  EXPECT_EQ(text(R"({\rtf1 caf\'e9 \'80\'93\'94\'96})"),
+            "caf\xC3\xA9 \xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D\xE2\x80\x93");
+  EXPECT_EQ(text(R"({\rtf1 \u8364?5 \u233\'e9!})"),
+            "\xE2\x82\xAC"
+            "5 \xC3\xA9!");  // the stand-in is dropped
   EXPECT_EQ(text(R"({\rtf1\uc2\u8364 xxy\uc0\u233 z})"), "\xE2\x82\xACy\xC3\xA9z");
-  EXPECT_EQ(text(R"({\rtf1\u233{x}})"), "\xC3\xA9x");                    // a group ends the stand-in
-  EXPECT_EQ(text(R"({\rtf1\u-10179?\u-8704?})"), "\xF0\x9F\x98\x80");     // a surrogate pair
-  EXPECT_EQ(text(R"({\rtf1\u-10179?x})"), "\xEF\xBF\xBDx");               // half a pair
-  EXPECT_EQ(text(R"({\rtf1 \{a\}\\b\~c hy\-phen})"), "{a}\\b\xC2\xA0" "c hyphen");
-  EXPECT_EQ(text("{\\rtf1 \xE9\x80}"), "\xC3\xA9\xE2\x82\xAC");           // raw bytes are code page 1252
-  EXPECT_EQ(text(R"({\rtf1 a\'zz\'4})"), "azz4");                         // broken escapes show what follows
+  EXPECT_EQ(text(R"({\rtf1\u233{x}})"), "\xC3\xA9x");                  // a group ends the stand-in
+  EXPECT_EQ(text(R"({\rtf1\u-10179?\u-8704?})"), "\xF0\x9F\x98\x80");  // a surrogate pair
+  EXPECT_EQ(text(R"({\rtf1\u-10179?x})"), "\xEF\xBF\xBDx");            // half a pair
+  EXPECT_EQ(text(R"({\rtf1 \{a\}\\b\~c hy\-phen})"),
+            "{a}\\b\xC2\xA0"
+            "c hyphen");
+  EXPECT_EQ(text("{\\rtf1 \xE9\x80}"), "\xC3\xA9\xE2\x82\xAC");  // raw bytes are code page 1252
+  EXPECT_EQ(text(R"({\rtf1 a\'zz\'4})"), "azz4");                // broken escapes show what follows
 }
 
 TEST(RtfIgnored, UnknownWordsAndDestinationsShowNothing) {
-  const RtfDocument doc = Read(
-      R"({\rtf1\ansi\ansicpg1252\deff0\viewkind4\foo-12\barbaz99999999999999 )"
-      R"({\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1 Courier New;}})"
-      R"({\stylesheet{\s0 Normal;}}{\info{\title T}{\author A}})"
-      R"({\*\generator Writer 1.0;}{\*\unknown {nested {deeper}} text}A{\*\bkmkstart x}B\par})");
+  const RtfDocument doc =
+      Read(R"({\rtf1\ansi\ansicpg1252\deff0\viewkind4\foo-12\barbaz99999999999999 )"
+           R"({\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1 Courier New;}})"
+           R"({\stylesheet{\s0 Normal;}}{\info{\title T}{\author A}})"
+           R"({\*\generator Writer 1.0;}{\*\unknown {nested {deeper}} text}A{\*\bkmkstart x}B\par})");
   EXPECT_EQ(Texts(doc), std::vector<std::string>{"AB"});
   // A destination word in running text does not swallow the rest of the document, nor does a star.
   EXPECT_EQ(Texts(Read(R"({\rtf1 a\fonttbl b{\b c\* d}\par})")), std::vector<std::string>{"abc d"});
@@ -184,9 +189,7 @@ TEST(RtfHostile, RefusesWhatIsNotAWholeRtfText) {
 }
 
 TEST(RtfHostile, NestingAndSizeLimits) {
-  const auto nested = [](int depth) {
-    return "{\\rtf1" + std::string(depth - 1, '{') + "x" + std::string(depth, '}');
-  };
+  const auto nested = [](int depth) { return "{\\rtf1" + std::string(depth - 1, '{') + "x" + std::string(depth, '}'); };
   EXPECT_EQ(Texts(Read(nested(RtfMaxDepth))), std::vector<std::string>{"x"});
   std::string why;
   EXPECT_TRUE(Fails(nested(RtfMaxDepth + 1), &why));
@@ -238,8 +241,20 @@ TEST(RtfHostile, LongRepetitiveInputsAreRead) {
   // measured in bench/, here only the result counts.
   const std::vector<std::string> inputs = {
       "{\\rtf1\\bullet" + std::string(4 << 20, '\t') + "x\\par}",
-      "{\\rtf1 " + [] { std::string s; for (int i = 0; i < 400000; ++i) s += "\\b a\\b0 b"; return s; }() + "}",
-      "{\\rtf1" + [] { std::string s; for (int i = 0; i < 500000; ++i) s += "{\\u8364?}"; return s; }() + "}",
+      "{\\rtf1 " +
+          [] {
+            std::string s;
+            for (int i = 0; i < 400000; ++i) s += "\\b a\\b0 b";
+            return s;
+          }() +
+          "}",
+      "{\\rtf1" +
+          [] {
+            std::string s;
+            for (int i = 0; i < 500000; ++i) s += "{\\u8364?}";
+            return s;
+          }() +
+          "}",
       "{\\rtf1\\" + std::string(4 << 20, 'x') + "1}",
   };
   for (const std::string& input : inputs) {
@@ -251,9 +266,9 @@ TEST(RtfHostile, LongRepetitiveInputsAreRead) {
 }
 
 TEST(RtfHtml, MarkupAndEscaping) {
-  const std::string html = RtfToHtml(Read(
-      R"({\rtf1{\colortbl;\red255\green0\blue16;}\qc\sa240{\b\cf1\fs21 Title}\par\pard )"
-      R"(a < b & c > "d"\line e\par{\pntext\tab}one\par{\pntext\tab}{\i\ul two}\par\pard\par last\par})"));
+  const std::string html = RtfToHtml(
+      Read(R"({\rtf1{\colortbl;\red255\green0\blue16;}\qc\sa240{\b\cf1\fs21 Title}\par\pard )"
+           R"(a < b & c > "d"\line e\par{\pntext\tab}one\par{\pntext\tab}{\i\ul two}\par\pard\par last\par})"));
   EXPECT_NE(html.find("text-align:center"), std::string::npos);
   EXPECT_NE(html.find("margin-bottom:16px"), std::string::npos);
   EXPECT_NE(html.find(R"(<span style="font-size:10.5pt;color:#ff0010"><b>Title</b></span>)"), std::string::npos);
@@ -271,9 +286,10 @@ TEST(RtfHtml, MarkupAndEscaping) {
 
 TEST(RtfShippedTexts, BothFilesAreCleanAsciiRtf) {
   // Only words this reader understands, so a typo cannot silently drop formatting.
-  const std::set<std::string> known = {"rtf", "ansi", "ansicpg", "deff", "fonttbl", "f", "fswiss", "fmodern",
-                                        "fcharset", "colortbl", "red", "green", "blue", "uc", "fs", "pard",
-                                        "qc", "sa", "li", "b", "i", "cf", "par", "pntext", "tab"};
+  const std::set<std::string> known = {"rtf",     "ansi",     "ansicpg",  "deff", "fonttbl", "f",    "fswiss",
+                                       "fmodern", "fcharset", "colortbl", "red",  "green",   "blue", "uc",
+                                       "fs",      "pard",     "qc",       "sa",   "li",      "b",    "i",
+                                       "cf",      "par",      "pntext",   "tab"};
   for (const std::string name : {"velmor.rtf", "whatsnew.rtf"}) {
     const std::string text = Shipped(name);
     for (size_t i = 0; i < text.size(); ++i) {
@@ -319,12 +335,12 @@ TEST(RtfShippedTexts, TheManualCoversEveryMenuAndBothGames) {
   }
   EXPECT_GE(bullets, 20);
   // Each top menu has a bold heading of its own.
-  for (const char* menu : {"File", "Play", "Layout", "View", "Configuration", "Highlight", "Tileset",
-                           "Background", "Music", "Help"})
+  for (const char* menu :
+       {"File", "Play", "Layout", "View", "Configuration", "Highlight", "Tileset", "Background", "Music", "Help"})
     EXPECT_NE(bold.find(std::string("The ") + menu + " menu"), std::string::npos) << menu;
-  for (const char* phrase : {"Voverizo Dadazu", "Velmor.ini", "Hallfame.ini", "Layouts/", "Tilesets/",
-                             "Backgrounds/", "Musics/", ".lay", "Velmor 3.0", "40 seconds", "10 seconds",
-                             "100 minutes", "144 tiles", "Malus", "New Specific Game", "Try it", "Save as..."})
+  for (const char* phrase : {"Voverizo Dadazu", "Velmor.ini", "Hallfame.ini", "Layouts/", "Tilesets/", "Backgrounds/",
+                             "Musics/", ".lay", "Velmor 3.0", "40 seconds", "10 seconds", "100 minutes", "144 tiles",
+                             "Malus", "New Specific Game", "Try it", "Save as..."})
     EXPECT_NE(all.find(phrase), std::string::npos) << phrase;
 }
 

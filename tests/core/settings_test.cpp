@@ -28,8 +28,10 @@ struct Targets {
     table.Flag("Flag", flag, true)
         .Number("Number", number, -1)
         .Text("Text", text, "Player1")
-        .Number("Derived", [this] { return derived * 2; }, [this](int v) { derived = v / 2; }, 8)
-        .Number("Size", [this] { return sizeSeen; }, nullptr, 5);
+        .Number(
+            "Derived", [this] { return derived * 2; }, [this](int v) { derived = v / 2; }, 8)
+        .Number(
+            "Size", [this] { return sizeSeen; }, nullptr, 5);
   }
   void Scramble() {
     flag.SetChecked(false);
@@ -90,9 +92,10 @@ TEST(SettingsTable, EveryTypeRoundTripsThroughTheFileInTableOrder) {
     EXPECT_EQ(to.text, from.text) << k;
     EXPECT_EQ(to.derived, from.derived) << k;
     EXPECT_EQ(reread.ReadInteger("Game", "Size", -1), k);
-    EXPECT_EQ(written.Text(), "[Game]\r\nFlag=" + std::string(k % 2 ? "1" : "0") + "\r\nNumber=" +
-                                  std::to_string(from.number) + "\r\nText=" + from.text + "\r\nDerived=" +
-                                  std::to_string(from.derived * 2) + "\r\nSize=" + std::to_string(k) + "\r\n");
+    EXPECT_EQ(written.Text(), "[Game]\r\nFlag=" + std::string(k % 2 ? "1" : "0") +
+                                  "\r\nNumber=" + std::to_string(from.number) + "\r\nText=" + from.text +
+                                  "\r\nDerived=" + std::to_string(from.derived * 2) + "\r\nSize=" + std::to_string(k) +
+                                  "\r\n");
   }
 }
 

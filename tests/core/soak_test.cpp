@@ -174,7 +174,8 @@ class Session {
   bool Vertical() const { return game.Vertical.Checked(); }
   bool OnBoard(int t) const { return t >= 1 && t <= TileTotal && !game.Board.TilePlace[t].empty(); }
   bool Playable(int t) const {
-    return OnBoard(t) && (game.GameMode == ModeRivers || FreeUnderRule(game.Board.BoardGrid, game.Board.TilePlace[t], Vertical()));
+    return OnBoard(t) &&
+           (game.GameMode == ModeRivers || FreeUnderRule(game.Board.BoardGrid, game.Board.TilePlace[t], Vertical()));
   }
 
   void Tick(int ms) {
@@ -243,8 +244,10 @@ class Session {
           if (c < 1 || c > AnchorColumns || r < 1 || r > AnchorRows || l < 1 || l > AnchorLayers)
             Broken(what, "tile " + std::to_string(v) + " outside the anchor range at " + Str(here));
           if (!(b.TilePlace[v] == here))
-            Broken(what, "cell " + Str(here) + " names tile " + std::to_string(v) + " whose place is " + Str(b.TilePlace[v]));
-          if (marks[c][r][l] != 1) Broken(what, "tile " + std::to_string(v) + " stands on " + Str(here) + ", not a place dealt");
+            Broken(what,
+                   "cell " + Str(here) + " names tile " + std::to_string(v) + " whose place is " + Str(b.TilePlace[v]));
+          if (marks[c][r][l] != 1)
+            Broken(what, "tile " + std::to_string(v) + " stands on " + Str(here) + ", not a place dealt");
           marks[c][r][l] = 3;
           for (int dc = -1; dc <= 1; ++dc)
             for (int dr = -1; dr <= 1; ++dr)
@@ -254,15 +257,18 @@ class Session {
         }
     for (int t = 1; t <= TileTotal; ++t) {
       const Place& p = b.TilePlace[t];
-      if (!p.empty() && g.at(p) != t) Broken(what, "tile " + std::to_string(t) + " is missing from its place " + Str(p));
+      if (!p.empty() && g.at(p) != t)
+        Broken(what, "tile " + std::to_string(t) + " is missing from its place " + Str(p));
       if (!p.empty() && t > dealtCount) Broken(what, "tile " + std::to_string(t) + " was never dealt");
     }
     if (onBoard != b.TilesLeft)
-      Broken(what, "TilesLeft is " + std::to_string(b.TilesLeft) + " with " + std::to_string(onBoard) + " on the board");
+      Broken(what,
+             "TilesLeft is " + std::to_string(b.TilesLeft) + " with " + std::to_string(onBoard) + " on the board");
     if (b.TilesLeft % 2) Broken(what, "an odd number of tiles");
 
     if (game.History.Count != dealtCount - b.TilesLeft || game.History.Count % 2)
-      Broken(what, "HistoryCount " + std::to_string(game.History.Count) + " with " + std::to_string(b.TilesLeft) + " tiles left");
+      Broken(what, "HistoryCount " + std::to_string(game.History.Count) + " with " + std::to_string(b.TilesLeft) +
+                       " tiles left");
     bool removed[TileTotal + 1] = {};
     for (int k = 0; k < game.History.Count; ++k) {
       const auto& e = game.History.Entries[static_cast<size_t>(k)];
@@ -270,8 +276,8 @@ class Session {
       if (e.tile < 1 || e.tile > dealtCount || removed[e.tile] || OnBoard(e.tile))
         Broken(what, "history entry " + std::to_string(k) + " names tile " + std::to_string(e.tile));
       removed[e.tile] = true;
-      if (p.column < 0 || p.column >= GridColumns || p.row < 0 || p.row >= GridRows || p.layer < 0 || p.layer >= GridLayers ||
-          marks[p.column][p.row][p.layer] != 1)
+      if (p.column < 0 || p.column >= GridColumns || p.row < 0 || p.row >= GridRows || p.layer < 0 ||
+          p.layer >= GridLayers || marks[p.column][p.row][p.layer] != 1)
         Broken(what, "history entry " + std::to_string(k) + " keeps " + Str(p) + ", not an empty place dealt");
       marks[p.column][p.row][p.layer] = 2;
       if (k % 2) {
@@ -296,8 +302,11 @@ class Session {
       const Count n = Recount();
       const auto& f = game.Free;
       bool same = f.FreeCount == static_cast<int>(n.free.size());
-      for (int k = 0; same && k < f.FreeCount; ++k) same = f.FreeList[static_cast<size_t>(k) + 1] == n.free[static_cast<size_t>(k)];
-      if (!same) Broken(what, "FreeList disagrees: " + std::to_string(f.FreeCount) + " free, " + std::to_string(n.free.size()) + " expected");
+      for (int k = 0; same && k < f.FreeCount; ++k)
+        same = f.FreeList[static_cast<size_t>(k) + 1] == n.free[static_cast<size_t>(k)];
+      if (!same)
+        Broken(what, "FreeList disagrees: " + std::to_string(f.FreeCount) + " free, " + std::to_string(n.free.size()) +
+                         " expected");
       if (f.MovesLeft != n.moves)
         Broken(what, "MovesLeft " + std::to_string(f.MovesLeft) + ", expected " + std::to_string(n.moves));
       if (game.Moves.Checked() && game.MovesLeftLine.Caption() != std::to_string(n.moves))
@@ -309,10 +318,12 @@ class Session {
       Broken(what, "a flat game shows a moves count");
     if (shown) {
       if (game.Clock.ElapsedSeconds != playedMs / 1000 || game.Clock.PenaltySeconds != penalty)
-        Broken(what, "clock at " + std::to_string(game.Clock.ElapsedSeconds) + "+" + std::to_string(game.Clock.PenaltySeconds) +
-                         " s, expected " + std::to_string(playedMs / 1000) + "+" + std::to_string(penalty));
+        Broken(what, "clock at " + std::to_string(game.Clock.ElapsedSeconds) + "+" +
+                         std::to_string(game.Clock.PenaltySeconds) + " s, expected " + std::to_string(playedMs / 1000) +
+                         "+" + std::to_string(penalty));
       const std::string time = Running() && game.ShowTime.Checked() ? MinSec(game.Clock.ElapsedSeconds + penalty) : "";
-      if (game.TimeLine.Caption() != time) Broken(what, "time shown as \"" + game.TimeLine.Caption() + "\", expected \"" + time + "\"");
+      if (game.TimeLine.Caption() != time)
+        Broken(what, "time shown as \"" + game.TimeLine.Caption() + "\", expected \"" + time + "\"");
       if (game.TilesLeftLine.Caption() != std::to_string(b.TilesLeft))
         Broken(what, "tiles shown as \"" + game.TilesLeftLine.Caption() + "\"");
     }
@@ -345,14 +356,17 @@ class Session {
     const Place pa = game.Board.TilePlace[static_cast<size_t>(a)], pb = game.Board.TilePlace[static_cast<size_t>(b)];
     const int r = game.History.Count;
     Click(a);
-    if (game.FirstTile != a || platform.lastSound != "select.wav") Broken(why, "tile " + std::to_string(a) + " not selected");
+    if (game.FirstTile != a || platform.lastSound != "select.wav")
+      Broken(why, "tile " + std::to_string(a) + " not selected");
     Step(why + ", first tile");
     Click(b);
     const auto& h0 = game.History.Entries[static_cast<size_t>(r)];
     const auto& h1 = game.History.Entries[static_cast<size_t>(r) + 1];
-    if (game.History.Count != r + 2 || OnBoard(a) || OnBoard(b) || game.FirstTile != 0 || platform.lastSound != "done.wav")
+    if (game.History.Count != r + 2 || OnBoard(a) || OnBoard(b) || game.FirstTile != 0 ||
+        platform.lastSound != "done.wav")
       Broken(why, "pair " + std::to_string(a) + "-" + std::to_string(b) + " was not removed");
-    if (h0.tile != a || !(Place{h0.column, h0.row, h0.layer} == pa) || h1.tile != b || !(Place{h1.column, h1.row, h1.layer} == pb))
+    if (h0.tile != a || !(Place{h0.column, h0.row, h0.layer} == pa) || h1.tile != b ||
+        !(Place{h1.column, h1.row, h1.layer} == pb))
       Broken(why, "the history does not hold the pair where it stood");
     Step(why + ", second tile");
   }
@@ -368,7 +382,8 @@ class Session {
       return;
     }
     const int from = game.History.Count - 2 * pairs;
-    std::vector<HistoryEntry> taken(game.History.Entries.begin() + from, game.History.Entries.begin() + game.History.Count);
+    std::vector<HistoryEntry> taken(game.History.Entries.begin() + from,
+                                    game.History.Entries.begin() + game.History.Count);
     for (int k = pairs - 1; k >= 0; --k) {
       game.Back();
       if (game.History.Count != from + 2 * k) Broken("undo", "HistoryCount " + std::to_string(game.History.Count));
@@ -397,10 +412,18 @@ class Session {
     const Grid board = game.Board.BoardGrid;
     for (int k = dice.Below(4); k > 0; --k) {
       switch (dice.Below(4)) {
-        case 0: game.Back(); break;
-        case 1: game.Shuffle1Click(); break;
-        case 2: game.Hint(); break;
-        default: game.ButtonDown(TVelmor::Button::Primary, 360, 240); break;
+        case 0:
+          game.Back();
+          break;
+        case 1:
+          game.Shuffle1Click();
+          break;
+        case 2:
+          game.Hint();
+          break;
+        default:
+          game.ButtonDown(TVelmor::Button::Primary, 360, 240);
+          break;
       }
       if (!(game.Board.BoardGrid == board) || game.FirstTile) Broken("paused", "the board changed while paused");
       Tick(dice.Below(600'000));
@@ -426,16 +449,18 @@ class Session {
       ++records;
       const int total = game.Clock.ElapsedSeconds + penalty, rank = game.ReachedRank;
       const HallList& list = game.HallOfFame[static_cast<size_t>(game.BoardNumber)];
-      if (rank < 1 || rank > HallRanks || list.entries[static_cast<size_t>(rank)] != MakeHallEntry(game.CurrentPlayer, total, penalty))
+      if (rank < 1 || rank > HallRanks ||
+          list.entries[static_cast<size_t>(rank)] != MakeHallEntry(game.CurrentPlayer, total, penalty))
         Broken("end", "the record of " + MinSec(total) + " is not at rank " + std::to_string(rank));
     }
     const bool tracked = game.EnableHall.Checked();
     if (game.GameMode != (tracked ? ModeGameOver : ModeStopped))
       Broken("end", "mode " + std::to_string(game.GameMode) + " after the board was cleared");
-    const std::string verdict =
-        tracked ? "You WON ! Your time is : " + MinSec(game.Clock.ElapsedSeconds + penalty) : "Congratulations !! You WON !";
+    const std::string verdict = tracked ? "You WON ! Your time is : " + MinSec(game.Clock.ElapsedSeconds + penalty)
+                                        : "Congratulations !! You WON !";
     if (game.Status.Message != verdict) Broken("end", "status \"" + game.Status.Message + "\"");
-    if (game.Clock.ElapsedSeconds != playedMs / 1000 || game.Clock.PenaltySeconds != penalty) Broken("end", "the final time is off");
+    if (game.Clock.ElapsedSeconds != playedMs / 1000 || game.Clock.PenaltySeconds != penalty)
+      Broken("end", "the final time is off");
     game.Back();  // a won game cannot be taken back
     game.Shuffle1Click();
     if (game.Board.TilesLeft != 0 || game.History.Count != dealtCount) Broken("end", "a cleared board was changed");
@@ -448,8 +473,8 @@ class Session {
 class Solitaire : public Session {
  public:
   using Session::Session;
-  int deals = 0, winnableDeals = 0, verticalDeals = 0, hints = 0, undos = 0, shuffles = 0, pauses = 0,
-      restarts = 0, stuck = 0;
+  int deals = 0, winnableDeals = 0, verticalDeals = 0, hints = 0, undos = 0, shuffles = 0, pauses = 0, restarts = 0,
+      stuck = 0;
 
   void PlayDeal(int index) {
     Deal(index);
@@ -522,12 +547,16 @@ class Solitaire : public Session {
       game.LayoutEntry(layout)->Click();
     } else {
       switch (dice.Below(3)) {
-        case 0: game.RandomSolitaireGame1Click(); break;
+        case 0:
+          game.RandomSolitaireGame1Click();
+          break;
         case 1:
           game.GameNumber = 1 + dice.Below(2'000'000'000);
           game.NewSpecificGame1Click();
           break;
-        default: game.NewRandomSpecificGame1Click(); break;
+        default:
+          game.NewRandomSpecificGame1Click();
+          break;
       }
     }
     // Switching the variation in a running game asks, then deals again.
@@ -689,7 +718,8 @@ class Solitaire : public Session {
       return;
     }
     ++restarts;
-    const std::vector<HistoryEntry> taken(game.History.Entries.begin(), game.History.Entries.begin() + game.History.Count);
+    const std::vector<HistoryEntry> taken(game.History.Entries.begin(),
+                                          game.History.Entries.begin() + game.History.Count);
     game.Restart();
     playedMs = 0;
     penalty = 0;
@@ -823,7 +853,8 @@ class Rivers : public Session {
     const bool hard = game.BoardNumber == RiversHardList;
     for (int t = 1; t <= 144; ++t)
       if (OnBoard(t) && game.Board.TilePlace[t].layer != (hard && t > 72 ? 2 : 1))
-        Broken("shuffle", "tile " + std::to_string(t) + " moved to layer " + std::to_string(game.Board.TilePlace[t].layer));
+        Broken("shuffle",
+               "tile " + std::to_string(t) + " moved to layer " + std::to_string(game.Board.TilePlace[t].layer));
     for (int c = 0; c < GridColumns; ++c)
       for (int r = 0; r < GridRows; ++r)
         for (int l = 0; l < GridLayers; ++l)
@@ -866,9 +897,9 @@ TEST(LongPlay, TenThousandDealsPlayedOutWithEveryCommandInBetween) {
   EXPECT_GT(play.restarts, 100);
   EXPECT_GT(play.records, 20);
   std::cout << "[ soak     ] " << play.deals << " deals (" << play.winnableDeals << " winnable, " << play.verticalDeals
-            << " vertical), " << play.steps << " steps checked; " << play.hints << " hints, " << play.undos << " undos, "
-            << play.shuffles << " shuffles, " << play.pauses << " pauses, " << play.restarts << " restarts, "
-            << play.stuck << " times stuck, " << play.records << " records\n";
+            << " vertical), " << play.steps << " steps checked; " << play.hints << " hints, " << play.undos
+            << " undos, " << play.shuffles << " shuffles, " << play.pauses << " pauses, " << play.restarts
+            << " restarts, " << play.stuck << " times stuck, " << play.records << " records\n";
   RecordProperty("steps_checked", std::to_string(play.steps));
 }
 
@@ -889,7 +920,8 @@ TEST(LongPlay, AThousandFlatGamesPlayedOutWithUndoShuffleAndPause) {
   EXPECT_GT(play.records, 10);
   std::cout << "[ soak     ] " << play.games << " flat games (" << play.hardGames << " hard), " << play.steps
             << " steps checked; " << play.undos << " undos, " << play.shuffles << " shuffles, " << play.pauses
-            << " pauses, " << play.refused << " unjoined pairs refused, " << play.stuck << " times stuck, " << play.records << " records\n";
+            << " pauses, " << play.refused << " unjoined pairs refused, " << play.stuck << " times stuck, "
+            << play.records << " records\n";
   RecordProperty("steps_checked", std::to_string(play.steps));
 }
 
@@ -910,8 +942,8 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
   auto nearWrap2 = [&](uint64_t t) { return t + 30 * Minute >= Wrap2 && t <= Wrap2 + 30 * Minute; };
   auto somePause = [&] {
     const int kind = dice.Below(20);
-    if (kind < 14) return uint64_t{1000} + static_cast<uint64_t>(dice.Below(600'000));     // seconds to minutes
-    if (kind < 19) return Minute * static_cast<uint64_t>(60 + dice.Below(11 * 60));       // hours
+    if (kind < 14) return uint64_t{1000} + static_cast<uint64_t>(dice.Below(600'000));  // seconds to minutes
+    if (kind < 19) return Minute * static_cast<uint64_t>(60 + dice.Below(11 * 60));     // hours
     return Day * static_cast<uint64_t>(1 + dice.Below(4));                              // days
   };
   auto someStretch = [&] { return uint64_t{1000} + static_cast<uint64_t>(dice.Below(40 * 60'000)); };
@@ -939,12 +971,18 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
       phaseEnd = games == 1 ? 2 * Minute : now + someStretch();
     } else if (phase == Phase::Playing && now >= phaseEnd && !nearWrap2(now)) {
       ++pauses;
-      if (dice.PerMille(500)) game.PauseClick(); else game.FormDeactivate();
+      if (dice.PerMille(500))
+        game.PauseClick();
+      else
+        game.FormDeactivate();
       ASSERT_EQ(int{game.GameMode}, int{ModePaused}) << now;
       phase = Phase::Paused;
       phaseEnd = games == 1 && pauses == 1 ? 8 * Minute : now + somePause();
     } else if (phase == Phase::Paused && (now >= phaseEnd || nearWrap2(now))) {
-      if (dice.PerMille(500)) game.PauseClick(); else game.FormActivate();
+      if (dice.PerMille(500))
+        game.PauseClick();
+      else
+        game.FormActivate();
       ASSERT_TRUE(game.GameMode == ModeSolitaire || game.GameMode == ModeRivers) << int{game.GameMode} << " at " << now;
       phase = Phase::Playing;
       phaseEnd = now + someStretch();
@@ -989,7 +1027,7 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
   EXPECT_TRUE(playedOverWrap2);
   EXPECT_GT(stops, 20);
   EXPECT_GT(pauses, 100);
-  std::cout << "[ soak     ] " << ticks << " heartbeats over 50 days: " << games << " games, " << pauses
-            << " pauses, " << stops << " stopped at the time limit\n";
+  std::cout << "[ soak     ] " << ticks << " heartbeats over 50 days: " << games << " games, " << pauses << " pauses, "
+            << stops << " stopped at the time limit\n";
   RecordProperty("heartbeats", std::to_string(ticks));
 }

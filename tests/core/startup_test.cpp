@@ -82,13 +82,47 @@ TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
   const std::string ini = Ini();
   EXPECT_NE(ini.find("; my notes\r\n[Other]\r\nkeep=me\r\n"), std::string::npos);
   EXPECT_NE(ini.find("UnknownKey=42"), std::string::npos);
-  const char* keys[] = {"Highlight", "Invert", "ShowMoves", "PlayMusic", "PlaySounds", "CurrentPlayer1",
-                        "Background", "BoardNumber", "LayoutFile", "MidiNumber", "Tileset", "SetRes800", "LastLoadedTileset",
-                        "LastLoadedBackground", "StartDirectly", "StartMusic", "ShowHallOfFame", "ShowToolbar",
-                        "ShowStatus", "CoolMenu", "CoolMouse", "CoolStatus", "CoolToolbar", "TileRivers",
-                        "ShowTime", "FlatButtons", "EnableHall", "Shadows", "Vertical", "Winnable", "Shuffable",
-                        "Animate", "ShowTile", "OnlyPossible", "RandomMusic", "RandomSeed", "XPos", "YPos", "WPos",
-                        "HPos", "PreviousRes"};
+  const char* keys[] = {"Highlight",
+                        "Invert",
+                        "ShowMoves",
+                        "PlayMusic",
+                        "PlaySounds",
+                        "CurrentPlayer1",
+                        "Background",
+                        "BoardNumber",
+                        "LayoutFile",
+                        "MidiNumber",
+                        "Tileset",
+                        "SetRes800",
+                        "LastLoadedTileset",
+                        "LastLoadedBackground",
+                        "StartDirectly",
+                        "StartMusic",
+                        "ShowHallOfFame",
+                        "ShowToolbar",
+                        "ShowStatus",
+                        "CoolMenu",
+                        "CoolMouse",
+                        "CoolStatus",
+                        "CoolToolbar",
+                        "TileRivers",
+                        "ShowTime",
+                        "FlatButtons",
+                        "EnableHall",
+                        "Shadows",
+                        "Vertical",
+                        "Winnable",
+                        "Shuffable",
+                        "Animate",
+                        "ShowTile",
+                        "OnlyPossible",
+                        "RandomMusic",
+                        "RandomSeed",
+                        "XPos",
+                        "YPos",
+                        "WPos",
+                        "HPos",
+                        "PreviousRes"};
   size_t last = 0;
   for (const char* key : keys) {
     const size_t at = ini.find(std::string("\r\n") + key + "=");
@@ -108,12 +142,13 @@ TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
 TEST_F(Startup, EveryOptionRoundTrips) {
   ASSERT_TRUE(Start());
   // Flip every option away from its default, as a player would from the menus.
-  for (MenuItem* item : {&game->Invert, &game->Moves, &game->PlayMusic, &game->PlaySounds, &game->Res800,
-                         &game->StartDirectly, &game->StartMusic, &game->ShowHallFame, &game->Toolbar1,
-                         &game->ShowTitle, &game->CoolMenu1, &game->CoolMouse, &game->CoolStatus,
-                         &game->CoolToolbar, &game->AnimateTileRivers, &game->ShowTime, &game->FlatButtons,
-                         &game->EnableHall, &game->Shadows, &game->Winnable, &game->Shuffable, &game->Animate,
-                         &game->ShowCurrentTile, &game->OnlyPossibleMoves, &game->RandomMusic})
+  for (MenuItem* item : {&game->Invert,      &game->Moves,         &game->PlayMusic,         &game->PlaySounds,
+                         &game->Res800,      &game->StartDirectly, &game->StartMusic,        &game->ShowHallFame,
+                         &game->Toolbar1,    &game->ShowTitle,     &game->CoolMenu1,         &game->CoolMouse,
+                         &game->CoolStatus,  &game->CoolToolbar,   &game->AnimateTileRivers, &game->ShowTime,
+                         &game->FlatButtons, &game->EnableHall,    &game->Shadows,           &game->Winnable,
+                         &game->Shuffable,   &game->Animate,       &game->ShowCurrentTile,   &game->OnlyPossibleMoves,
+                         &game->RandomMusic})
     item->Toggle();
   game->Vertical.Toggle();
   game->Highlight3Click();
@@ -130,22 +165,33 @@ TEST_F(Startup, EveryOptionRoundTrips) {
   again.bitmaps = platform.bitmaps;
   TVelmor second(again, dir.path());
   ASSERT_TRUE(second.Init());
-  for (auto [a, b] : std::initializer_list<std::pair<MenuItem*, MenuItem*>>{
-           {&game->Invert, &second.Invert},           {&game->Moves, &second.Moves},
-           {&game->PlayMusic, &second.PlayMusic},     {&game->PlaySounds, &second.PlaySounds},
-           {&game->Res800, &second.Res800},           {&game->StartDirectly, &second.StartDirectly},
-           {&game->StartMusic, &second.StartMusic},   {&game->ShowHallFame, &second.ShowHallFame},
-           {&game->Toolbar1, &second.Toolbar1},       {&game->ShowTitle, &second.ShowTitle},
-           {&game->CoolMenu1, &second.CoolMenu1},     {&game->CoolMouse, &second.CoolMouse},
-           {&game->CoolStatus, &second.CoolStatus},   {&game->CoolToolbar, &second.CoolToolbar},
-           {&game->AnimateTileRivers, &second.AnimateTileRivers},
-           {&game->ShowTime, &second.ShowTime},       {&game->FlatButtons, &second.FlatButtons},
-           {&game->EnableHall, &second.EnableHall},   {&game->Shadows, &second.Shadows},
-           {&game->Vertical, &second.Vertical},       {&game->Winnable, &second.Winnable},
-           {&game->Shuffable, &second.Shuffable},     {&game->Animate, &second.Animate},
-           {&game->ShowCurrentTile, &second.ShowCurrentTile},
-           {&game->OnlyPossibleMoves, &second.OnlyPossibleMoves},
-           {&game->RandomMusic, &second.RandomMusic}})
+  for (auto [a, b] :
+       std::initializer_list<std::pair<MenuItem*, MenuItem*>>{{&game->Invert, &second.Invert},
+                                                              {&game->Moves, &second.Moves},
+                                                              {&game->PlayMusic, &second.PlayMusic},
+                                                              {&game->PlaySounds, &second.PlaySounds},
+                                                              {&game->Res800, &second.Res800},
+                                                              {&game->StartDirectly, &second.StartDirectly},
+                                                              {&game->StartMusic, &second.StartMusic},
+                                                              {&game->ShowHallFame, &second.ShowHallFame},
+                                                              {&game->Toolbar1, &second.Toolbar1},
+                                                              {&game->ShowTitle, &second.ShowTitle},
+                                                              {&game->CoolMenu1, &second.CoolMenu1},
+                                                              {&game->CoolMouse, &second.CoolMouse},
+                                                              {&game->CoolStatus, &second.CoolStatus},
+                                                              {&game->CoolToolbar, &second.CoolToolbar},
+                                                              {&game->AnimateTileRivers, &second.AnimateTileRivers},
+                                                              {&game->ShowTime, &second.ShowTime},
+                                                              {&game->FlatButtons, &second.FlatButtons},
+                                                              {&game->EnableHall, &second.EnableHall},
+                                                              {&game->Shadows, &second.Shadows},
+                                                              {&game->Vertical, &second.Vertical},
+                                                              {&game->Winnable, &second.Winnable},
+                                                              {&game->Shuffable, &second.Shuffable},
+                                                              {&game->Animate, &second.Animate},
+                                                              {&game->ShowCurrentTile, &second.ShowCurrentTile},
+                                                              {&game->OnlyPossibleMoves, &second.OnlyPossibleMoves},
+                                                              {&game->RandomMusic, &second.RandomMusic}})
     EXPECT_EQ(a->Checked(), b->Checked()) << a->Caption();
   EXPECT_EQ(second.HighlightMode, 2);
   EXPECT_TRUE(second.Highlight3.Checked());
@@ -308,7 +354,8 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
     if (game->Layouts[static_cast<size_t>(k)].name.rfind("Empty", 0) == 0) {
       const size_t errors = platform.errors.size() + platform.messages.size();
       game->LayoutEntry(k)->Click();
-      EXPECT_GT(platform.errors.size() + platform.messages.size(), errors) << game->Layouts[static_cast<size_t>(k)].name;
+      EXPECT_GT(platform.errors.size() + platform.messages.size(), errors)
+          << game->Layouts[static_cast<size_t>(k)].name;
       EXPECT_EQ(game->LayoutPath, before);
       EXPECT_EQ(game->Board.TilesLeft, 144);
     }
@@ -394,11 +441,13 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=796\r\nHPos=520\r\nPreviousRes=1280\r\n"},
       {"every option flipped", 1280, 1024, nullptr,
        [](TVelmor& g) {
-         for (MenuItem* item : {&g.Invert, &g.Moves, &g.PlayMusic, &g.PlaySounds, &g.Res800, &g.StartDirectly,
-                                &g.StartMusic, &g.ShowHallFame, &g.Toolbar1, &g.ShowTitle, &g.CoolMenu1, &g.CoolMouse,
-                                &g.CoolStatus, &g.CoolToolbar, &g.AnimateTileRivers, &g.ShowTime, &g.FlatButtons,
-                                &g.EnableHall, &g.Shadows, &g.Vertical, &g.Winnable, &g.Shuffable, &g.Animate,
-                                &g.ShowCurrentTile, &g.OnlyPossibleMoves, &g.RandomMusic})
+         for (MenuItem* item :
+              {&g.Invert,        &g.Moves,       &g.PlayMusic,    &g.PlaySounds,      &g.Res800,
+               &g.StartDirectly, &g.StartMusic,  &g.ShowHallFame, &g.Toolbar1,        &g.ShowTitle,
+               &g.CoolMenu1,     &g.CoolMouse,   &g.CoolStatus,   &g.CoolToolbar,     &g.AnimateTileRivers,
+               &g.ShowTime,      &g.FlatButtons, &g.EnableHall,   &g.Shadows,         &g.Vertical,
+               &g.Winnable,      &g.Shuffable,   &g.Animate,      &g.ShowCurrentTile, &g.OnlyPossibleMoves,
+               &g.RandomMusic})
            item->Toggle();
          g.Highlight3Click();
          g.Kanji1.Click();

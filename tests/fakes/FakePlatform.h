@@ -64,8 +64,8 @@ class FakeMediaPlayer : public MediaPlayer {
 class FakePlatform : public Platform {
  public:
   uint32_t tick = 1000;
-  uint32_t timeOfDay = 12345678;  // ms since midnight UTC
-  std::deque<bool> confirmAnswers;  // empty: every question is answered OK
+  uint32_t timeOfDay = 12345678;                       // ms since midnight UTC
+  std::deque<bool> confirmAnswers;                     // empty: every question is answered OK
   std::deque<std::optional<std::string>> saveAnswers;  // empty: the dialog is cancelled
   std::deque<std::optional<std::string>> openAnswers;
 
@@ -77,7 +77,7 @@ class FakePlatform : public Platform {
   std::vector<FileDialogRequest> saveDialogs, openDialogs;
   int processed = 0;
   std::map<std::string, Picture> bitmaps;  // what LoadBitmap finds, by path
-  Picture screen{704, 468};               // the board image as the player sees it
+  Picture screen{704, 468};                // the board image as the player sees it
   std::vector<Rect> presented;
   int screenWidth = 1280, screenHeight = 1024;
   int toolbarHeight = 33, statusBarHeight = 19;
@@ -88,9 +88,9 @@ class FakePlatform : public Platform {
   int modeChanges = 0, modeRestores = 0;
   int cursor = -1;
   bool closed = false;
-  Picture panel{92, 468};             // the side panel as the player sees it
-  std::vector<std::string> sounds;    // wave files played, in order
-  std::vector<std::string> popups;    // pop-up menus opened
+  Picture panel{92, 468};           // the side panel as the player sees it
+  std::vector<std::string> sounds;  // wave files played, in order
+  std::vector<std::string> popups;  // pop-up menus opened
 
   uint32_t TickCount() override { return tick; }
   uint32_t UtcMillisecondOfDay() override { return timeOfDay; }
@@ -174,8 +174,7 @@ class FakePlatform : public Platform {
   void PlayWave(const std::string& path) override { sounds.push_back(path.substr(path.rfind('/') + 1)); }
   void PresentBoard(const Picture& picture, const Rect& area) override {
     presented.push_back(area);
-    BitBlt(screen, area.left, area.top, area.width(), area.height(), picture, area.left, area.top,
-           RasterOp::SRCCOPY);
+    BitBlt(screen, area.left, area.top, area.width(), area.height(), picture, area.left, area.top, RasterOp::SRCCOPY);
   }
 
  private:

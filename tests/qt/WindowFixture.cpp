@@ -19,7 +19,6 @@ void GameWindow::FreshFolder() {
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   std::filesystem::copy(VELMOR_DATA_DIR, folder, std::filesystem::copy_options::recursive);
-
 }
 
 bool GameWindow::Start() {

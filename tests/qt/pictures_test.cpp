@@ -113,11 +113,11 @@ TEST(TechnoPointer, IsAWhiteArrowWithABlackOutlineOnTransparency) {
     if (qGray(mask.pixel(x, y)) >= 128) return Transparent;
     return qGray(bits.pixel(x, y)) < 128 ? Black : White;
   };
-  EXPECT_EQ(look(0, 0), Black);      // the tip is outline
+  EXPECT_EQ(look(0, 0), Black);  // the tip is outline
   EXPECT_EQ(look(31, 31), Transparent);
   EXPECT_EQ(look(31, 0), Transparent);
-  EXPECT_EQ(look(3, 10), White);     // inside the arrow
-  EXPECT_EQ(look(14, 26), White);    // inside the tail
+  EXPECT_EQ(look(3, 10), White);   // inside the arrow
+  EXPECT_EQ(look(14, 26), White);  // inside the tail
   int white = 0, transparent = 0;
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {

@@ -53,9 +53,12 @@ TEST(Wallpaper, ToolBitmapIsSilverWithAWhiteBandInSixteenColours) {
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 100; ++x) {
       const QColor c = image.pixelColor(x, y);
-      if (c == QColor(192, 192, 192)) ++silver;
-      else if (c == QColor(255, 255, 255)) ++white;
-      else ++other;
+      if (c == QColor(192, 192, 192))
+        ++silver;
+      else if (c == QColor(255, 255, 255))
+        ++white;
+      else
+        ++other;
     }
   EXPECT_EQ(other, 0);
   EXPECT_GT(silver, white);

@@ -33,17 +33,17 @@ const QPoint FaceInTile(Depth, 0);
 
 QRect facePicture(int column, int row);
 QRect faceMask(int column, int row);
-QPoint cellOfFace(int face);  // face 1..42 -> sheet column and row
+QPoint cellOfFace(int face);          // face 1..42 -> sheet column and row
 int faceAtCell(int column, int row);  // 0 for the cells no face uses
 }  // namespace sheet
 
 struct TileStyle {
-    QString fileName;
-    QColor border;  // the back layer of the tile, seen on its side and lower edges
-    QColor ground;  // the face
-    QColor picked;
-    QColor hinted;
-    bool palettised;
+  QString fileName;
+  QColor border;  // the back layer of the tile, seen on its side and lower edges
+  QColor ground;  // the face
+  QColor picked;
+  QColor hinted;
+  bool palettised;
 };
 
 std::vector<TileStyle> tileStyles();
@@ -54,8 +54,8 @@ QImage blankTile(const TileStyle& style, const QImage& outline);
 QImage faceGround(const QColor& color, const QImage& outline);  // 40 x 50
 
 struct FaceParts {
-    QImage picture;  // what the game ORs in; black wherever the ground shows
-    QImage mask;     // black where the picture is drawn, white where the ground shows
+  QImage picture;  // what the game ORs in; black wherever the ground shows
+  QImage mask;     // black where the picture is drawn, white where the ground shows
 };
 
 // Splits a drawn face (premultiplied, transparent where nothing is drawn) into picture and mask,

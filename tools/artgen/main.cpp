@@ -25,75 +25,67 @@
 
 namespace {
 
-bool writeJpeg(const QImage& image, const QString& path, QString* error)
-{
-    QImageWriter writer(path, "jpeg");
-    writer.setQuality(88);
-    writer.setOptimizedWrite(true);  // smaller Huffman tables; still a baseline file
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
-        *error = path + ": " + writer.errorString();
-        return false;
-    }
-    return true;
+bool writeJpeg(const QImage& image, const QString& path, QString* error) {
+  QImageWriter writer(path, "jpeg");
+  writer.setQuality(88);
+  writer.setOptimizedWrite(true);  // smaller Huffman tables; still a baseline file
+  if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
+    *error = path + ": " + writer.errorString();
+    return false;
+  }
+  return true;
 }
 
-int fail(const QString& message)
-{
-    QTextStream(stderr) << "velmor-artgen: " << message << '\n';
-    return 1;
+int fail(const QString& message) {
+  QTextStream(stderr) << "velmor-artgen: " << message << '\n';
+  return 1;
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    QString dataDir, previewDir;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--preview") && i + 1 < args.size())
-            previewDir = args[++i];
-        else if (dataDir.isEmpty() && !args[i].startsWith('-'))
-            dataDir = args[i];
-        else
-            return fail("usage: velmor-artgen DATA_DIR [--preview DIR]");
-    }
-    if (dataDir.isEmpty())
-        return fail("usage: velmor-artgen DATA_DIR [--preview DIR]");
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  const QStringList args = app.arguments().mid(1);
+  QString dataDir, previewDir;
+  for (int i = 0; i < args.size(); ++i) {
+    if (args[i] == QLatin1String("--preview") && i + 1 < args.size())
+      previewDir = args[++i];
+    else if (dataDir.isEmpty() && !args[i].startsWith('-'))
+      dataDir = args[i];
+    else
+      return fail("usage: velmor-artgen DATA_DIR [--preview DIR]");
+  }
+  if (dataDir.isEmpty()) return fail("usage: velmor-artgen DATA_DIR [--preview DIR]");
 
-    using namespace artgen;
-    QString error;
-    if (!checkFonts(&error))
-        return fail(error);
-    const QString tilesets = dataDir + "/Tilesets";
-    const QString backgrounds = dataDir + "/Backgrounds";
-    if (!QDir().mkpath(tilesets) || !QDir().mkpath(backgrounds))
-        return fail("cannot create the folders under " + dataDir);
+  using namespace artgen;
+  QString error;
+  if (!checkFonts(&error)) return fail(error);
+  const QString tilesets = dataDir + "/Tilesets";
+  const QString backgrounds = dataDir + "/Backgrounds";
+  if (!QDir().mkpath(tilesets) || !QDir().mkpath(backgrounds))
+    return fail("cannot create the folders under " + dataDir);
 
-    std::array<QImage, sheet::FaceCount> faces;
-    for (int face = 1; face <= sheet::FaceCount; ++face)
-        faces[face - 1] = drawFace(face);
+  std::array<QImage, sheet::FaceCount> faces;
+  for (int face = 1; face <= sheet::FaceCount; ++face) faces[face - 1] = drawFace(face);
 
-    for (const TileStyle& style : tileStyles()) {
-        const QImage sheetImage = buildSheet(style, faces);
-        const QString path = tilesets + "/" + style.fileName;
-        const bool ok = style.palettised ? writeBmp8(quantizeTo256(sheetImage), path, &error)
-                                         : writeBmp24(sheetImage, path, &error);
-        if (!ok)
-            return fail(error);
-    }
+  for (const TileStyle& style : tileStyles()) {
+    const QImage sheetImage = buildSheet(style, faces);
+    const QString path = tilesets + "/" + style.fileName;
+    const bool ok =
+        style.palettised ? writeBmp8(quantizeTo256(sheetImage), path, &error) : writeBmp24(sheetImage, path, &error);
+    if (!ok) return fail(error);
+  }
 
-    if (!writeBmp24(kanjiBackground(), backgrounds + "/kanji.bmp", &error)
-        || !writeBmp24(dragonsBackground(), backgrounds + "/dragons.bmp", &error)
-        || !writeJpeg(andromedaBackground(), backgrounds + "/andromeda.jpg", &error)
-        || !writeJpeg(catPawsBackground(), backgrounds + "/catpats.jpg", &error))
-        return fail(error);
+  if (!writeBmp24(kanjiBackground(), backgrounds + "/kanji.bmp", &error) ||
+      !writeBmp24(dragonsBackground(), backgrounds + "/dragons.bmp", &error) ||
+      !writeJpeg(andromedaBackground(), backgrounds + "/andromeda.jpg", &error) ||
+      !writeJpeg(catPawsBackground(), backgrounds + "/catpats.jpg", &error))
+    return fail(error);
 
-    if (!writeBmp24(hallOfFamePanel(), dataDir + "/hof.bmp", &error)
-        || !writeJpeg(helpPaper(), dataDir + "/orange.jpg", &error))
-        return fail(error);
+  if (!writeBmp24(hallOfFamePanel(), dataDir + "/hof.bmp", &error) ||
+      !writeJpeg(helpPaper(), dataDir + "/orange.jpg", &error))
+    return fail(error);
 
-    if (!previewDir.isEmpty() && !writePreview(dataDir, previewDir, &error))
-        return fail(error);
-    return 0;
+  if (!previewDir.isEmpty() && !writePreview(dataDir, previewDir, &error)) return fail(error);
+  return 0;
 }

@@ -43,7 +43,6 @@ class CliPlatform : public Platform {
   SilentMediaPlayer media_;
 
  public:
-
   bool errorShown = false;
 };
 

@@ -47,7 +47,8 @@ int LayoutCommand(const std::vector<std::string>& args) {
   const LayoutShape& shape = lay.shape;
   const std::string& name = lay.name;
   std::string cells(LayoutShape::CellCount, '0');
-  for (int i = 0; i < LayoutShape::CellCount; ++i) cells[static_cast<size_t>(i)] = shape.cells[static_cast<size_t>(i)] ? '1' : '0';
+  for (int i = 0; i < LayoutShape::CellCount; ++i)
+    cells[static_cast<size_t>(i)] = shape.cells[static_cast<size_t>(i)] ? '1' : '0';
   std::cout << "name: " << name << "\ntiles: " << shape.Count() << "\ncells: " << cells << '\n';
   return 0;
 }
@@ -83,18 +84,30 @@ bool ParseDealOptions(const std::vector<std::string>& args, bool render, DealOpt
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     bool ok = true;
-    if (a == "--game") ok = number(i, o.game, "--game");
-    else if (a == "--winnable") o.winnable = true;
-    else if (a == "--vertical") o.vertical = true;
-    else if (render && a == "--tileset") ok = text(i, o.tileset, "--tileset");
-    else if (render && a == "--background") ok = text(i, o.background, "--background");
-    else if (render && a == "--out") ok = text(i, o.out, "--out");
-    else if (render && a == "--no-shadows") o.shadows = false;
-    else if (render && a == "--highlight") ok = number(i, o.highlight, "--highlight");
-    else if (render && a == "--hover") ok = number(i, o.hover, "--hover");
-    else if (render && a == "--pick") ok = number(i, o.pick, "--pick");
-    else if (a.rfind("--", 0) == 0 || !o.path.empty()) ok = Fail("unexpected argument \"" + a + "\"\n" + Usage) == 0;
-    else o.path = a;
+    if (a == "--game")
+      ok = number(i, o.game, "--game");
+    else if (a == "--winnable")
+      o.winnable = true;
+    else if (a == "--vertical")
+      o.vertical = true;
+    else if (render && a == "--tileset")
+      ok = text(i, o.tileset, "--tileset");
+    else if (render && a == "--background")
+      ok = text(i, o.background, "--background");
+    else if (render && a == "--out")
+      ok = text(i, o.out, "--out");
+    else if (render && a == "--no-shadows")
+      o.shadows = false;
+    else if (render && a == "--highlight")
+      ok = number(i, o.highlight, "--highlight");
+    else if (render && a == "--hover")
+      ok = number(i, o.hover, "--hover");
+    else if (render && a == "--pick")
+      ok = number(i, o.pick, "--pick");
+    else if (a.rfind("--", 0) == 0 || !o.path.empty())
+      ok = Fail("unexpected argument \"" + a + "\"\n" + Usage) == 0;
+    else
+      o.path = a;
     if (!ok) return false;
   }
   if (o.path.empty()) return Fail(std::string("a layout FILE is needed\n") + Usage) == 0;

@@ -24,8 +24,7 @@ constexpr int MaxUpDownImbalance = 50;
 constexpr int MinFreeAtStart = 16;
 
 std::string PlaceText(int c, int r, int l) {
-  return "the tile at column " + std::to_string(c) + ", row " + std::to_string(r) + ", layer " +
-         std::to_string(l);
+  return "the tile at column " + std::to_string(c) + ", row " + std::to_string(r) + ", layer " + std::to_string(l);
 }
 
 template <class Visit>
@@ -69,8 +68,7 @@ LayoutFigures Measure(const LayoutShape& shape) {
 bool CheckShape(const LayoutShape& shape, std::string& error) {
   const int count = shape.Count();
   if (count != TileTotal) {
-    error = "it holds " + std::to_string(count) + " tiles; a layout needs exactly " +
-            std::to_string(TileTotal);
+    error = "it holds " + std::to_string(count) + " tiles; a layout needs exactly " + std::to_string(TileTotal);
     return false;
   }
 
@@ -114,8 +112,8 @@ bool CheckShape(const LayoutShape& shape, std::string& error) {
   if (std::abs(f.marginLeft - f.marginRight) > MaxSidewaysImbalance ||
       std::abs(f.marginTop - f.marginBottom) > MaxUpDownImbalance) {
     error = "the heap is off centre: margins of " + std::to_string(f.marginLeft) + " (left), " +
-            std::to_string(f.marginRight) + " (right), " + std::to_string(f.marginTop) +
-            " (top) and " + std::to_string(f.marginBottom) + " (bottom) pixels";
+            std::to_string(f.marginRight) + " (right), " + std::to_string(f.marginTop) + " (top) and " +
+            std::to_string(f.marginBottom) + " (bottom) pixels";
     return false;
   }
   if (f.freeAtStart < MinFreeAtStart) {
@@ -148,14 +146,13 @@ bool CheckDeals(const LayoutShape& shape, int games, std::string& error) {
       const Place& b = order[k + 1];
       const int ta = grid.at(a), tb = grid.at(b);
       const std::string pair = which + ", pair " + std::to_string(k / 2 + 1) + " (" +
-                               PlaceText(a.column, a.row, a.layer) + " and " +
-                               PlaceText(b.column, b.row, b.layer) + ")";
+                               PlaceText(a.column, a.row, a.layer) + " and " + PlaceText(b.column, b.row, b.layer) +
+                               ")";
       if (ta == 0 || tb == 0 || ta == PlaceMarker || tb == PlaceMarker || !TilesMatch(ta, tb)) {
         error = pair + ": not two matching tiles";
         return false;
       }
-      if (!IsFreeAt(grid, a.column, a.row, a.layer, false) ||
-          !IsFreeAt(grid, b.column, b.row, b.layer, false)) {
+      if (!IsFreeAt(grid, a.column, a.row, a.layer, false) || !IsFreeAt(grid, b.column, b.row, b.layer, false)) {
         error = pair + ": not both free when their turn comes";
         return false;
       }

@@ -24,8 +24,7 @@ std::vector<std::string_view> PictureLines(std::string_view picture) {
 }
 
 std::string Where(int layer, int line, int column) {
-  return "layer " + std::to_string(layer) + ", line " + std::to_string(line) + ", column " +
-         std::to_string(column);
+  return "layer " + std::to_string(layer) + ", line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
 }  // namespace
@@ -47,8 +46,8 @@ bool ReadDrawing(const LayoutDrawing& drawing, LayoutShape& shape, std::string& 
 
     const std::vector<std::string_view> lines = PictureLines(layer.picture);
     if (static_cast<int>(lines.size()) > PictureRows) {
-      error = "layer " + std::to_string(l) + " has " + std::to_string(lines.size()) +
-              " lines; the board is " + std::to_string(PictureRows) + " half-rows high";
+      error = "layer " + std::to_string(l) + " has " + std::to_string(lines.size()) + " lines; the board is " +
+              std::to_string(PictureRows) + " half-rows high";
       return false;
     }
     std::array<std::array<char, PictureColumns>, PictureRows> cell{};
@@ -58,13 +57,13 @@ bool ReadDrawing(const LayoutDrawing& drawing, LayoutShape& shape, std::string& 
         const char ch = lines[y][x];
         if (ch == ' ') continue;
         if (x >= PictureColumns) {
-          error = Where(l, static_cast<int>(y) + 1, static_cast<int>(x) + 1) +
-                  ": the board is only " + std::to_string(PictureColumns) + " half-columns wide";
+          error = Where(l, static_cast<int>(y) + 1, static_cast<int>(x) + 1) + ": the board is only " +
+                  std::to_string(PictureColumns) + " half-columns wide";
           return false;
         }
         if (ch != '/' && ch != '\\') {
-          error = Where(l, static_cast<int>(y) + 1, static_cast<int>(x) + 1) + ": '" +
-                  std::string(1, ch) + "' is not part of a tile (draw one as /\\ above \\/)";
+          error = Where(l, static_cast<int>(y) + 1, static_cast<int>(x) + 1) + ": '" + std::string(1, ch) +
+                  "' is not part of a tile (draw one as /\\ above \\/)";
           return false;
         }
         cell[y][x] = ch;
@@ -76,8 +75,7 @@ bool ReadDrawing(const LayoutDrawing& drawing, LayoutShape& shape, std::string& 
       for (int x = 0; x < PictureColumns; ++x) {
         if (cell[y][x] == ' ') continue;
         const bool whole = y + 1 < PictureRows && x + 1 < PictureColumns && cell[y][x] == '/' &&
-                           cell[y][x + 1] == '\\' && cell[y + 1][x] == '\\' &&
-                           cell[y + 1][x + 1] == '/';
+                           cell[y][x + 1] == '\\' && cell[y + 1][x] == '\\' && cell[y + 1][x + 1] == '/';
         if (!whole) {
           error = Where(l, y + 1, x + 1) +
                   ": a broken tile (each tile is /\\ above \\/, whole, with no other tile over "

@@ -12,8 +12,7 @@ namespace {
 LayoutShape Read(std::vector<LayerDrawing> layers, std::string* errorOut = nullptr) {
   LayoutShape shape;
   std::string error;
-  const bool ok =
-      ReadDrawing(LayoutDrawing{"Test", FileKind::Lay, std::move(layers)}, shape, error);
+  const bool ok = ReadDrawing(LayoutDrawing{"Test", FileKind::Lay, std::move(layers)}, shape, error);
   if (errorOut)
     *errorOut = ok ? std::string() : error;
   else
@@ -71,16 +70,13 @@ TEST(ReadDrawing, PutsEachTileOnTheAnchorUnderItsTopLeftCharacter) {
 }
 
 TEST(ReadDrawing, NamesWhereADrawingGoesWrong) {
-  EXPECT_EQ(ReadError({{1, "\n\n  /\\\n  \\\\\n"}}).substr(0, 30),
-            "layer 1, line 2, column 3: a b");
-  EXPECT_NE(ReadError({{2, "\n\n  /\\x\n  \\/\n"}}).find("layer 2, line 2, column 5: 'x'"),
-            std::string::npos);
+  EXPECT_EQ(ReadError({{1, "\n\n  /\\\n  \\\\\n"}}).substr(0, 30), "layer 1, line 2, column 3: a b");
+  EXPECT_NE(ReadError({{2, "\n\n  /\\x\n  \\/\n"}}).find("layer 2, line 2, column 5: 'x'"), std::string::npos);
   // Two tiles of a layer drawn over one another leave broken corners.
   EXPECT_NE(ReadError({{1, "\n /\\\n \\/\\\n  \\/\n"}}).find("broken tile"), std::string::npos);
   EXPECT_NE(ReadError({{1, "\n"}, {1, "\n"}}).find("twice"), std::string::npos);
   EXPECT_NE(ReadError({{6, "\n"}}).find("layers run 1 to 5"), std::string::npos);
-  EXPECT_NE(ReadError({{1, "\n" + std::string(35, ' ') + "/\\\n"}}).find("wide"),
-            std::string::npos);
+  EXPECT_NE(ReadError({{1, "\n" + std::string(35, ' ') + "/\\\n"}}).find("wide"), std::string::npos);
 }
 
 TEST(ReadDrawing, ReadsBackWhatDrawLayersPrints) {

@@ -35,8 +35,7 @@ int Usage() {
 
 // Reads back what was formatted, with the game's own readers, so the generator and the game can
 // never disagree about a file.
-bool ReadBack(const LayoutDrawing& drawing, const std::string& text, const LayoutShape& shape,
-              std::string& error) {
+bool ReadBack(const LayoutDrawing& drawing, const std::string& text, const LayoutShape& shape, std::string& error) {
   LayoutShape back;
   if (drawing.kind == FileKind::Lay) {
     LayFile lay;
@@ -57,8 +56,7 @@ bool ReadBack(const LayoutDrawing& drawing, const std::string& text, const Layou
 }
 
 bool Produce(const LayoutDrawing& drawing, const Options& options) {
-  const std::string file =
-      std::string(drawing.name) + (drawing.kind == FileKind::Lay ? ".lay" : ".shp");
+  const std::string file = std::string(drawing.name) + (drawing.kind == FileKind::Lay ? ".lay" : ".shp");
   auto refuse = [&](const std::string& why) {
     std::fprintf(stderr, "%s: refused: %s\n", file.c_str(), why.c_str());
     return false;
@@ -70,10 +68,9 @@ bool Produce(const LayoutDrawing& drawing, const Options& options) {
 
   const LayoutFigures f = Measure(shape);
   if (!options.quiet) std::printf("== %s\n%s", file.c_str(), DrawLayers(shape).c_str());
-  std::printf("%-18s %3d tiles (%d/%d/%d/%d/%d), %2d free at the start, margins %d/%d/%d/%d px\n",
-              file.c_str(), f.tiles, f.perLayer[0], f.perLayer[1], f.perLayer[2], f.perLayer[3],
-              f.perLayer[4], f.freeAtStart, f.marginLeft, f.marginRight, f.marginTop,
-              f.marginBottom);
+  std::printf("%-18s %3d tiles (%d/%d/%d/%d/%d), %2d free at the start, margins %d/%d/%d/%d px\n", file.c_str(),
+              f.tiles, f.perLayer[0], f.perLayer[1], f.perLayer[2], f.perLayer[3], f.perLayer[4], f.freeAtStart,
+              f.marginLeft, f.marginRight, f.marginTop, f.marginBottom);
 
   if (!CheckShape(shape, error)) return refuse(error);
   if (!CheckDeals(shape, options.games, error)) return refuse(error);

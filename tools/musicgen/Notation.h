@@ -11,15 +11,15 @@ namespace musicgen {
 constexpr int TicksPerQuarter = 480;
 
 struct Note {
-    int start = 0;   // ticks from the start of the part
-    int length = 0;  // as written; how long it actually sounds is decided when the file is written
-    int key = 60;
-    int velocity = 64;
+  int start = 0;   // ticks from the start of the part
+  int length = 0;  // as written; how long it actually sounds is decided when the file is written
+  int key = 60;
+  int velocity = 64;
 };
 
 struct Part {
-    std::vector<Note> notes;
-    int length = 0;  // ticks, trailing rests included
+  std::vector<Note> notes;
+  int length = 0;  // ticks, trailing rests included
 };
 
 // Reads a part written in the note text described in README.md. Throws std::runtime_error naming

@@ -7,40 +7,40 @@
 namespace musicgen {
 
 struct Voice {
-    std::string name;  // the track name
-    int channel = 1;   // 1 to 16 as players count them; 10 is the drum channel
-    int program = 1;   // General MIDI 1 to 128; not sent on channel 10
-    int volume = 100;
-    int pan = 64;
-    int reverb = 48;
-    int chorus = 0;
-    // Share of each written note that sounds. Plucked instruments die away on their own, so the
-    // gap only matters for winds and bowed strings, where it lets repeated notes speak.
-    double gate = 0.95;
-    std::string notes;
+  std::string name;  // the track name
+  int channel = 1;   // 1 to 16 as players count them; 10 is the drum channel
+  int program = 1;   // General MIDI 1 to 128; not sent on channel 10
+  int volume = 100;
+  int pan = 64;
+  int reverb = 48;
+  int chorus = 0;
+  // Share of each written note that sounds. Plucked instruments die away on their own, so the
+  // gap only matters for winds and bowed strings, where it lets repeated notes speak.
+  double gate = 0.95;
+  std::string notes;
 };
 
 struct TempoChange {
-    int bar = 1;  // from the start of this bar, counted from 1
-    double quartersPerMinute = 120;
+  int bar = 1;  // from the start of this bar, counted from 1
+  double quartersPerMinute = 120;
 };
 
 struct Tune {
-    std::string fileName;
-    std::string title;
-    int beats = 4;  // time signature
-    int unit = 4;
-    std::vector<TempoChange> tempo;
-    std::vector<Voice> voices;
+  std::string fileName;
+  std::string title;
+  int beats = 4;  // time signature
+  int unit = 4;
+  std::vector<TempoChange> tempo;
+  std::vector<Voice> voices;
 
-    int ticksPerBar() const;
+  int ticksPerBar() const;
 };
 
 struct WrittenTune {
-    std::vector<std::uint8_t> bytes;
-    double seconds = 0;
-    int bars = 0;
-    int notes = 0;
+  std::vector<std::uint8_t> bytes;
+  double seconds = 0;
+  int bars = 0;
+  int notes = 0;
 };
 
 // Throws std::runtime_error, naming the tune and the part, when the parts are not all the same
