@@ -6,12 +6,10 @@
 
 namespace velmor {
 
+// On the flat board and in the editor every tile counts as free.
 bool TVelmor::TileFree(int tile, bool vertical) const {
   if (GameMode == ModeRivers || GameMode == ModeEditor) return true;
-  if (tile < 1 || tile > TileTotal) return false;
-  const Place& p = Board.TilePlace[tile];
-  if (p.column == 0 && p.row == 0) return false;
-  return IsFreeAt(Board.BoardGrid, p.column, p.row, p.layer, vertical);
+  return IsTileFree(Board, tile, vertical);
 }
 
 bool TVelmor::Dispo(int tile) const { return TileFree(tile, false); }

@@ -1,5 +1,4 @@
 // The end of a game, the two-player game and the Hall of Fame with its side panel.
-#include <filesystem>
 #include <vector>
 
 #include "base/Format.h"

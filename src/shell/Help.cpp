@@ -51,8 +51,8 @@ void TVelmor::CallHelp(HelpPage page) {
     for (int face = f.first; face <= f.last; ++face) {
       const SheetCell cell = FaceCell(face);
       const int x = f.left + f.step * (face - f.first);
-      BitBlt(Help.Pai, x, f.top, FaceWidth, FaceHeight, TileSheet, 46 * cell.column + 6, 56 * cell.row + 1,
-             RasterOp::SRCCOPY);
+      BitBlt(Help.Pai, x, f.top, FaceWidth, FaceHeight, TileSheet, TileBoxWidth * cell.column + EdgeWidth,
+             TileBoxHeight * cell.row + 1, RasterOp::SRCCOPY);
     }
   Help.Pai.Fill({424, 0, 425, Help.Pai.height()}, Rgb(0, 0, 0));
   for (const Caption& c : FamilyCaptions) platform.DrawText(Help.Pai, c.x, c.y, c.text, {"Arial", 9, true, false}, 0);
