@@ -1,6 +1,7 @@
 // What the board picture is made of and where it stands: the looks in use (background, tileset
 // and the tiles built from it), the picture as last composed, the board origin, and the marks
-// that only the picture shows (highlight style, the editor's ghost, a slide under way).
+// that only the picture shows (highlight style, the editor's ghost, a slide under way), and the Hall
+// of Fame panel beside the board.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +28,11 @@ struct BoardPictures {
   Place EditorGhost{-1, -1, -1};
   Rect GhostBox = NoBox;
   bool PathFound = false;  // a flat-game slide is under way: no marks are drawn
+
+  // The Hall of Fame panel beside the board: clean, and as composed with its text.
+  static constexpr int HofWidth = 92;
+  Picture HofPic;
+  Picture SaveHof;
 };
 
 }  // namespace velmor

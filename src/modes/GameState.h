@@ -11,6 +11,7 @@
 #include "board/Grid.h"
 #include "board/History.h"
 #include "modes/GameClock.h"
+#include "modes/Selection.h"
 #include "modes/StatusLine.h"
 
 namespace velmor {
@@ -26,7 +27,7 @@ enum GameModes : uint8_t {
   ModePaused = 7,
 };
 
-struct GameState {
+struct GameState : Selection {
   uint8_t GameMode = ModeNoGame;
   uint8_t ResumeMode = ModeStopped;  // the mode a pause or the help window returns to
 
@@ -37,7 +38,6 @@ struct GameState {
   int32_t GameNumber = 0;
   std::vector<Place> RemovalOrder;  // how the last winnable deal or reshuffle emptied the board
 
-  uint8_t FirstTile = 0, SecondTile = 0;  // the picks
   int32_t HintIndex = 0, HintTileA = 0, HintTileB = 0;
   uint8_t HoverTile = 0;
   int32_t PointedTile = 0, PrevPointedTile = 0;

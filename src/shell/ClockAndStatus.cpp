@@ -17,9 +17,9 @@ void TVelmor::Temps() {
 
   if (const auto shown = Status.Advance(TickCount, CoolStatus.Checked())) StatusText.SetCaption(*shown);
 
-  if (FirstTunePending) {
-    FirstTunePending = false;
-    if (MenuItem* tune = TuneEntry(MidiNumber)) tune->Click();
+  if (Tunes.FirstPending) {
+    Tunes.FirstPending = false;
+    if (MenuItem* tune = Tunes.Entry(Tunes.Number)) tune->Click();
   }
   if (PlayMusic.Checked()) MusicSupervision();
   if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();

@@ -18,7 +18,7 @@ bool TVelmor::Dispo_Vertical(int tile) const { return TileFree(tile, true); }
 void TVelmor::LayoutFromCheckedEntry() {
   if (BoardNumber < 100) return;
   for (int k = 1; k <= Layouts.Count(); ++k)
-    if (MenuItem* entry = LayoutEntry(k); entry && entry->Checked()) BoardNumber = k;
+    if (MenuItem* entry = LayoutEntries.Entry(k); entry && entry->Checked()) BoardNumber = k;
 }
 
 void TVelmor::EndPauseForNewGame() {
@@ -208,7 +208,7 @@ void TVelmor::BeginGame() {
 void TVelmor::ResetForNewGame(NewGameKind kind) {
   BoardCleared = ResultShown = Status.Bounce = false;
   HintIndex = HintTileA = HintTileB = 0;
-  FirstTile = SecondTile = 0;
+  Selection::Clear();
   HoverTile = 0;
   History.Clear();
   const int32_t penalty = Clock.PenaltySeconds;

@@ -56,7 +56,7 @@ void TVelmor::GameOver() {
       message = "You WON ! Your time is : " + FormatMinSec(total);
       IM(ModeGameOver);
       ResumeMode = ModeGameOver;
-      if (RankTenTime(BoardNumber) > total) {
+      if (HallOfFame.TenthTime(BoardNumber) > total) {
         AddHall();
         ShowPanelHOF();
         NewRecordShowing = true;
@@ -105,14 +105,6 @@ void TVelmor::RefreshTwoPlayerPanel() {
 
 // ---- Hall of Fame --------------------------------------------------------------------------
 
-HallList& TVelmor::CurrentHallList() { return HallOfFame.ListOf(BoardNumber); }
-
-int TVelmor::RankTenTime(int list) const { return HallOfFame.TenthTime(list); }
-
-std::string TVelmor::HallSection(int list) const {
-  return HallOfFameBook::Section(list, Layouts.Has(list) ? Layouts[list].name : std::string());
-}
-
 void TVelmor::AddHall() {
   const int rank = HallOfFame.Enter(BoardNumber, CurrentPlayer, Clock.Total(), Clock.PenaltySeconds);
   if (rank == 0) return;
@@ -129,7 +121,9 @@ void TVelmor::LoadHallTableFor(int list, bool padShortValues) {
     platform.ShowError("The Hall of Fame could not be read: " + error + ".");
     return;
   }
-  const std::string repaired = ReadHallList(ini, HallSection(list), list, padShortValues, HallOfFame);
+  const std::string repaired =
+      ReadHallList(ini, HallOfFameBook::Section(list, Layouts.Has(list) ? Layouts[list].name : std::string()), list,
+                   padShortValues, HallOfFame);
   if (!repaired.empty()) platform.ShowMessage(repaired);
 }
 
@@ -167,7 +161,7 @@ void TVelmor::ShowPanelHOF() {
   }
   platform.DrawText(SaveHof, 21, 50 - dy, "HALL OF", {"Comic Sans MS", 10, true, false}, Yellow);
   platform.DrawText(SaveHof, 31, 70 - dy, "FAME", {"Comic Sans MS", 10, true, false}, Yellow);
-  const HallList& list = CurrentHallList();
+  const HallList& list = HallOfFame.ListOf(BoardNumber);
   for (int i = 1; i <= HallRanks; ++i) {
     const std::string& entry = list.entries[static_cast<size_t>(i)];
     const Platform::TextStyle style{"Verdana", 9, true, i == ReachedRank};

@@ -70,27 +70,12 @@ bool TVelmor::LoadStartLayout() {
     LayoutPath = Layouts[k].Path();
     LayoutRefusal ignored;
     if (!read(ignored)) continue;
-    CheckLayoutEntry(k);
+    LayoutEntries.CheckOnly(k);
     platform.ShowError(refused.reason + " Velmor starts with the layout \"" + Layouts[k].name + "\" instead.");
     return true;
   }
   platform.ShowError(refused.reason);
   return false;
-}
-
-MenuItem* TVelmor::LayoutEntry(int boardNumber) {
-  if (!Layouts.Has(boardNumber) || static_cast<size_t>(boardNumber) >= LayoutEntries.size()) return nullptr;
-  return LayoutEntries[static_cast<size_t>(boardNumber)];
-}
-
-int TVelmor::LayoutNumberOf(const MenuItem& entry) const {
-  const auto it = std::find(LayoutEntries.begin(), LayoutEntries.end(), &entry);
-  return it == LayoutEntries.end() ? 0 : static_cast<int>(it - LayoutEntries.begin());
-}
-
-void TVelmor::CheckLayoutEntry(int boardNumber) {
-  for (int k = 1; k <= Layouts.Count(); ++k)
-    if (MenuItem* entry = LayoutEntry(k)) entry->SetChecked(k == boardNumber);
 }
 
 void TVelmor::AddLayoutEntry(int number) {
@@ -101,8 +86,7 @@ void TVelmor::AddLayoutEntry(int number) {
     entry->OnClick([this](MenuItem& item) { LoadShplayoutClick(item); });
   else
     entry->OnClick([this](MenuItem& item) { LoadlayoutClick(item); });
-  LayoutEntries.resize(std::max(LayoutEntries.size(), static_cast<size_t>(number) + 1));
-  LayoutEntries[static_cast<size_t>(number)] = entry.get();
+  LayoutEntries.Set(number, *entry);
   Layout1.AddOwned(std::move(entry));
 }
 
@@ -110,22 +94,22 @@ void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
   const std::string oldPath = LayoutPath;
   const int oldNumber = BoardNumber;
   LayoutPath = path;
-  BoardNumber = LayoutNumberOf(entry);
-  CheckLayoutEntry(BoardNumber);
+  BoardNumber = LayoutEntries.NumberOf(entry);
+  LayoutEntries.CheckOnly(BoardNumber);
   if (!(shp ? RunShpLayout(path) : RunLayout(path))) {
     // The previous layout stays current, and so does its menu entry.
     LayoutPath = oldPath;
     BoardNumber = oldNumber;
-    CheckLayoutEntry(oldNumber);
+    LayoutEntries.CheckOnly(oldNumber);
   }
 }
 
 void TVelmor::LoadlayoutClick(MenuItem& entry) {
-  if (const int k = LayoutNumberOf(entry)) ChooseLayout(entry, Layouts[k].Path(), false);
+  if (const int k = LayoutEntries.NumberOf(entry)) ChooseLayout(entry, Layouts[k].Path(), false);
 }
 
 void TVelmor::LoadShplayoutClick(MenuItem& entry) {
-  if (const int k = LayoutNumberOf(entry)) ChooseLayout(entry, Layouts[k].Path(), true);
+  if (const int k = LayoutEntries.NumberOf(entry)) ChooseLayout(entry, Layouts[k].Path(), true);
 }
 
 bool TVelmor::BuildLayoutList() {
@@ -133,7 +117,7 @@ bool TVelmor::BuildLayoutList() {
   Layouts.Scan(LayoutsFolder(), UserLayoutsFolder, leftOut);
   if (BoardNumber < -1) BoardNumber = -1;
   if (BoardNumber == -1) BoardNumber = std::max(1, Layouts.FindFile("Traditional.lay"));
-  LayoutEntries.assign(1, nullptr);
+  LayoutEntries.Clear();
   for (int k = 1; k <= Layouts.Count(); ++k) AddLayoutEntry(k);
 
   if (Layouts.Count() == 0) {
@@ -154,7 +138,7 @@ bool TVelmor::BuildLayoutList() {
   if (!RememberedLayoutFile.empty())
     if (const int k = Layouts.FindFile(RememberedLayoutFile)) BoardNumber = k;
   ResolveLayoutPath();
-  CheckLayoutEntry(BoardNumber);
+  LayoutEntries.CheckOnly(BoardNumber);
   return true;
 }
 
@@ -233,7 +217,7 @@ bool TVelmor::SaveLayout() {
     LoadHallTableFor(BoardNumber);
   }
   // The check mark always names the current layout, also when an existing file was overwritten.
-  CheckLayoutEntry(BoardNumber);
+  LayoutEntries.CheckOnly(BoardNumber);
   return true;
 }
 

@@ -60,4 +60,25 @@ void MenuItem::Notify(Change change) {
     }
 }
 
+void NumberedEntries::Set(int number, MenuItem& item) {
+  if (number < 1) return;
+  if (static_cast<size_t>(number) >= items_.size()) items_.resize(static_cast<size_t>(number) + 1, nullptr);
+  items_[static_cast<size_t>(number)] = &item;
+}
+
+MenuItem* NumberedEntries::Entry(int number) const {
+  return number >= 1 && number <= Count() ? items_[static_cast<size_t>(number)] : nullptr;
+}
+
+int NumberedEntries::NumberOf(const MenuItem& item) const {
+  for (int k = 1; k <= Count(); ++k)
+    if (items_[static_cast<size_t>(k)] == &item) return k;
+  return 0;
+}
+
+void NumberedEntries::CheckOnly(int number) {
+  for (int k = 1; k <= Count(); ++k)
+    if (MenuItem* item = items_[static_cast<size_t>(k)]) item->SetChecked(k == number);
+}
+
 }  // namespace velmor

@@ -83,4 +83,20 @@ class MenuItem {
   Observer observer_;
 };
 
+// The entries of a menu that lists files (layouts, tunes), numbered from 1 as the settings and the
+// Hall of Fame count them.
+class NumberedEntries {
+ public:
+  void Clear() { items_.assign(1, nullptr); }
+  void Set(int number, MenuItem& item);
+  int Count() const { return static_cast<int>(items_.size()) - 1; }
+  MenuItem* Entry(int number) const;         // nullptr outside 1..Count()
+  int NumberOf(const MenuItem& item) const;  // 0 when it is none of them
+  // Checks entry `number` alone; none when `number` is no entry.
+  void CheckOnly(int number);
+
+ private:
+  std::vector<MenuItem*> items_{nullptr};
+};
+
 }  // namespace velmor

@@ -6,7 +6,7 @@
 namespace velmor {
 
 void TVelmor::SelectedMusic(const std::string& path) {
-  CurrentTune = path;
+  Tunes.Current = path;
   std::error_code ec;
   if (!PlayMusic.Checked() || !std::filesystem::is_regular_file(path, ec)) return;
   MediaPlayer& media = platform.Media();
@@ -14,16 +14,16 @@ void TVelmor::SelectedMusic(const std::string& path) {
   std::string error;
   if (!media.Open(path, error)) {
     // A machine without sound plays silently; a missing soundfont or a bad tune is worth a word.
-    if (!MusicProblemShown && !media.NoDevice()) ShowStatus("No music: " + error + ".");
-    MusicProblemShown = true;
+    if (!Tunes.ProblemShown && !media.NoDevice()) ShowStatus("No music: " + error + ".");
+    Tunes.ProblemShown = true;
     return;
   }
   media.Play();
 }
 
 void TVelmor::PlayRandomTune() {
-  if (MusicCount < 1) return;
-  if (MenuItem* tune = TuneEntry(RandomBelow(MusicCount) + 1)) tune->Click();
+  if (Tunes.Count() < 1) return;
+  if (MenuItem* tune = Tunes.Entry(RandomBelow(Tunes.Count()) + 1)) tune->Click();
 }
 
 void TVelmor::MusicSupervision() {
@@ -42,7 +42,7 @@ void TVelmor::PlayMusicClick() {
   PlayMusic.Toggle();
   SetMusic.SetEnabled(PlayMusic.Checked());
   if (PlayMusic.Checked()) {
-    if (MenuItem* tune = TuneEntry(MidiNumber)) tune->Click();
+    if (MenuItem* tune = Tunes.Entry(Tunes.Number)) tune->Click();
   } else {
     platform.Media().Stop();
   }

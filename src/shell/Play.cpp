@@ -7,65 +7,45 @@ void TVelmor::PlaySound(const std::string& name) {
   if (PlaySounds.Checked()) platform.PlayWave(AppFolder + name + ".wav");
 }
 
-void TVelmor::SonOK(int tile) {
-  PlaySound("select");
-  if (tile > 0) RedrawTile(tile);
-}
-
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const bool inside = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
   RefreshHallPanel = false;
-  const int q = WhatTileThere(Board.BoardGrid, x, y);
-
-  if (inside && q > 0 && GameMode != ModeEditor) {
-    if (FirstTile == 0) {
-      FirstTile = static_cast<uint8_t>(q);
-      if (IsPlayable(q)) {
-        SonOK(q);
-      } else {
-        FirstTile = 0;
-        PlaySound("noway");
-      }
-    } else {
-      SecondTile = static_cast<uint8_t>(q);
-      if (IsPlayable(q)) {
-        TestStile2();
-      } else {
-        SecondTile = 0;
-        PlaySound("noway");
-      }
-    }
-  }
-
   if (GameMode == ModeEditor) {
     if (inside) EditorClick(button, x, y, column, row);
     return;
   }
+  const int q = WhatTileThere(Board.BoardGrid, x, y);
+  if (!inside || q <= 0) return;
 
-  if (FirstTile == 0 || SecondTile == 0) return;
-  auto takeAsSelection = [this] {
-    const int previous = FirstTile;
-    FirstTile = SecondTile;
-    SecondTile = 0;
-    RedrawTile(previous);
+  Selection::Result picked = Selection::Click(q, IsPlayable(q));
+  switch (picked.outcome) {
+    case Selection::Outcome::Refused:
+      PlaySound("noway");
+      return;
+    case Selection::Outcome::Picked:
+      PlaySound("select");
+      RedrawTile(q);
+      return;
+    case Selection::Outcome::Dropped:
+      PlaySound("select");
+      RedrawTile(q);
+      return;
+    case Selection::Outcome::Repicked:
+    case Selection::Outcome::Pair:
+      RedrawTile(q);
+      break;
+  }
+  const int a = FirstTile, b = SecondTile;
+  // In the flat game the path search may slide the first tile; its history entry keeps where it was.
+  const Place placeA = Board.TilePlace[static_cast<size_t>(a)];
+  if (picked.outcome == Selection::Outcome::Pair && GameMode == ModeRivers && !CanBeReached(b, a))
+    picked = Selection::Repick();
+  if (picked.outcome == Selection::Outcome::Repicked) {
+    RedrawTile(picked.released);
     PlaySound("select");
-  };
-  if (!TilesMatch(FirstTile, SecondTile)) {
-    takeAsSelection();
     return;
   }
-
-  const int a = FirstTile, b = SecondTile;
-  Place placeA = Board.TilePlace[static_cast<size_t>(a)];
-  if (GameMode == ModeRivers) {
-    // The path search may slide the first tile; its history entry keeps where it was.
-    if (!CanBeReached(b, a)) {
-      takeAsSelection();
-      return;
-    }
-  }
-  FirstTile = 0;
-  SecondTile = 0;
+  Selection::Clear();
   History.TakePair(Board, a, placeA, b);
   FullRedraw();
   PlaySound("done");
@@ -73,18 +53,6 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   // The win is timed at the pair that cleared the board.
   Clock.Update(platform.TickCount());
   CheckGameEnd();
-}
-
-void TVelmor::TestStile2() {
-  if (FirstTile == SecondTile) {
-    const int tile = FirstTile;
-    FirstTile = 0;
-    SecondTile = 0;
-    PlaySound("select");
-    RedrawTile(tile);
-    return;
-  }
-  RedrawTile(SecondTile);
 }
 
 void TVelmor::Back() {
@@ -101,7 +69,7 @@ void TVelmor::GoBack() {
 
 void TVelmor::BackHistory() {
   if (History.Empty()) return;
-  FirstTile = SecondTile = 0;
+  Selection::Clear();
   HintTileA = HintTileB = 0;
   History.TakeBackPair(Board);
 }
@@ -119,7 +87,7 @@ void TVelmor::Shuffle1Click() {
   if (BoardCleared) return;
   if (GameMode != ModeSolitaire && GameMode != ModeTwoPlayers && GameMode != ModeRivers) return;
   HintTileA = HintTileB = 0;
-  FirstTile = SecondTile = 0;
+  Selection::Clear();
 
   if (Shuffable.Checked()) {
     ShuffleBoard();

@@ -64,7 +64,7 @@ void TVelmor::ButtonDown(Button button, int X, int Y) {
   const int x = X - BoardOriginX, y = Y - BoardOriginY;
   if (button == Button::Secondary && GameMode != ModeEditor) {
     HintTileA = HintTileB = 0;
-    FirstTile = SecondTile = 0;
+    Selection::Clear();
     FullRedraw();
     RedrawHOF();
     return;

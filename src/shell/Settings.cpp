@@ -145,7 +145,7 @@ SettingsTable VelmorSettings(TVelmor& g) {
         return g.Layouts.Has(n) ? g.Layouts[n].file : std::string();
       },
       [&g](const std::string& v) { g.RememberedLayoutFile = v; }, "");
-  t.Number("MidiNumber", g.MidiNumber, -1);
+  t.Number("MidiNumber", g.Tunes.Number, -1);
   t.Number(
       "Tileset", [tilesets] { return CheckedChoice(tilesets, 4); }, [tilesets](int v) { CheckChoice(tilesets, v); }, 3);
   t.Flag("SetRes800", g.Res800, false);

@@ -132,7 +132,7 @@ void TVelmor::FormShow() {
   if (GameMode != ModeNoGame) return;
   // The current tune starts with the first heartbeat after the window shows: opening the
   // synthesiser would only delay the first picture.
-  FirstTunePending = true;
+  Tunes.FirstPending = true;
   GameMode = ModeStopped;
   if (StartDirectly.Checked()) NewGame();
 }

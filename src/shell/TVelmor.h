@@ -17,6 +17,7 @@
 #include "display/Picture.h"
 #include "display/Tileset.h"
 #include "layouts/LayoutFile.h"
+#include "layouts/LayoutInPlay.h"
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
 #include "modes/HallOfFame.h"
@@ -25,12 +26,14 @@
 #include "shell/LookChoice.h"
 #include "shell/MenuItem.h"
 #include "shell/Platform.h"
+#include "shell/TuneList.h"
+#include "shell/WindowState.h"
 
 namespace velmor {
 
 // The menus, the game in progress and the board's pictures are models of their own; the game object keeps their names,
 // wires what the menus do and runs the handlers.
-class TVelmor : public GameMenus, public GameState, public BoardPictures {
+class TVelmor : public GameMenus, public GameState, public LayoutInPlay, public BoardPictures, public WindowState {
  public:
   TVelmor(Platform& platform, std::string appFolder);
   TVelmor(const TVelmor&) = delete;
@@ -72,8 +75,6 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   // ---- Selection, matching, undo and shuffle -------------------------------------------------
   enum class Button { Primary, Secondary, Middle };
   void ChoisitPai(int x, int y, int column, int row, Button button);
-  void SonOK(int tile);
-  void TestStile2();
   void PlaySound(const std::string& name);
   void Back();
   void GoBack();
@@ -107,12 +108,7 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   void Stop();
 
   // ---- Layouts -----------------------------------------------------------------------------
-  LayoutShape Shape;  // LayoutShape
-  std::string LayoutName = "External Layout";
-  std::string LayoutPath;
-  LayoutLibrary Layouts;             // the Layout menu's entries, in its order
-  std::string RememberedLayoutFile;  // "LayoutFile" of the settings: wins over BoardNumber
-  int32_t BoardNumber = -1;
+  LayoutLibrary Layouts;  // the Layout menu's entries, in its order
   bool StartingUp = false;
   int32_t ReachedRank = 0;
 
@@ -130,22 +126,13 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   bool LoadCurrentLayout();
   // The same at start-up, falling back to another layout when the remembered one is refused.
   bool LoadStartLayout();
-  MenuItem* LayoutEntry(int boardNumber);
-  int LayoutNumberOf(const MenuItem& entry) const;  // 0 when it is no layout entry
-  std::vector<MenuItem*> LayoutEntries;             // 1-based, beside Layouts
+  NumberedEntries LayoutEntries;  // beside Layouts
   std::string LayoutsFolder() const { return AppFolder + "Layouts/"; }
   // Where new and changed layouts are written.
   std::string SaveLayoutsFolder() const { return UserLayoutsFolder.empty() ? LayoutsFolder() : UserLayoutsFolder; }
 
   // ---- Start-up, settings and shutdown --------------------------------------------------------
   std::string CurrentPlayer = "Player1";
-  int32_t SavedLayoutNumber = 1;
-  bool DisplayModeChanged = false;
-  int32_t PreviousRes = 0;
-  int32_t SavedLeft = 0, SavedTop = 0;  // the window's place at the last shutdown
-  Picture HofPic;                       // the clean side-panel picture
-  Picture SaveHof;                      // the side panel as composed
-  static constexpr int HofWidth = 92;
   std::string IniPath() const { return ConfigFolder + "Velmor.ini"; }
   // Everything up to the first showing of the window. False when the program cannot run (the
   // player has been told why): the caller ends the program.
@@ -164,20 +151,14 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   int WindowContentHeight() const;
 
   // ---- Tunes ----------------------------------------------------------------------------------
-  int32_t MusicCount = 0;
-  int32_t MidiNumber = -1;
-  std::string CurrentTune;  // path of the tune chosen last
+  TuneList Tunes;
   bool BuildTuneList();
   void LoadMidiClick(MenuItem& entry);
-  MenuItem* TuneEntry(int number);
-  std::vector<MenuItem*> TuneEntries;  // 1-based: the tune entries of the Music menu
   void SelectedMusic(const std::string& path);
   void PlayMusicClick();
   void RandomMusicClick();
   void SetMusicClick();
   void PlayRandomTune();
-  bool MusicProblemShown = false;  // a tune that cannot play is reported once per session
-  bool FirstTunePending = false;
 
   // ---- Board pictures and drawing -----------------------------------------------------------
   bool RefreshHallPanel = false;
@@ -237,13 +218,9 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   void ShowPanelHOF();
   void ShowHallPanel();
   void EnableHallClick() { EnableHall.Toggle(); }
-  void LoadHallTableFor(int boardNumber, bool padShortValues = false);
   void LoadHallOfFame();
   bool SaveHallOfFame();
   std::string HallPath() const { return ConfigFolder + "Hallfame.ini"; }
-  std::string HallSection(int list) const;
-  HallList& CurrentHallList();
-  int RankTenTime(int list) const;
 
   // ---- Layout editor ------------------------------------------------------------------------
   int32_t TilesToPlace = 0;
@@ -295,6 +272,7 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   void MusicSupervision();
 
  private:
+  void LoadHallTableFor(int boardNumber, bool padShortValues = false);
   bool AnimatedDeal() const;
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
@@ -302,7 +280,6 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   bool LoadPicture(const std::string& path, bool jpeg, Picture& out);
   void AfterLayoutRead();
   void AddLayoutEntry(int number);  // the menu entry of Layouts[number], appended
-  void CheckLayoutEntry(int boardNumber);
   void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);
   void BuildMenus();
   bool TileFree(int tile, bool vertical) const;

@@ -146,7 +146,7 @@ TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
   EXPECT_EQ(game.Layouts.Count(), 2);
   EXPECT_EQ(game.Layouts[2].name, "Flat");
   EXPECT_EQ(game.BoardNumber, 2);
-  EXPECT_TRUE(game.LayoutEntry(2)->Checked());
+  EXPECT_TRUE(game.LayoutEntries.Entry(2)->Checked());
   EXPECT_EQ(game.LayoutName, "Flat Lands");
   EXPECT_EQ(game.GameMode, ModeSolitaire);
   EXPECT_EQ(game.Board.TilesLeft, 144);

@@ -60,7 +60,7 @@ class Ending : public ::testing::Test {
     dir.Write("Layouts/Wide.lay", FormatLayFile("Wide", RowShape(8)));
     ASSERT_TRUE(game.BuildLayoutList());
     game.LoadHallOfFame();
-    game.LayoutEntry(1)->Click();
+    game.LayoutEntries.Entry(1)->Click();
     ASSERT_EQ(game.Board.TilesLeft, 2);
   }
   void ClickTile(int tile) {
@@ -123,15 +123,15 @@ TEST_F(Ending, ATimeEqualToTheTenthIsNotRecorded) {
   EXPECT_EQ(game.Status.Message, "You WON ! Your time is : 14:00");
   EXPECT_EQ(platform.helpShown, 0);
   EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
-  ASSERT_TRUE(game.LayoutEntry(1)->Checked());
-  game.LayoutEntry(1)->Click();
+  ASSERT_TRUE(game.LayoutEntries.Entry(1)->Checked());
+  game.LayoutEntries.Entry(1)->Click();
   WinAfter(839);
   EXPECT_EQ(platform.helpShown, 1);
   EXPECT_EQ(game.ReachedRank, 10);
 }
 
 TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
-  game.LayoutEntry(2)->Click();  // eight tiles in a row: four pairs
+  game.LayoutEntries.Entry(2)->Click();  // eight tiles in a row: four pairs
   game.Winnable.SetChecked(true);
   game.TwoPlayerGame1.Click();
   ASSERT_EQ(game.GameMode, ModeTwoPlayers);

@@ -38,7 +38,7 @@ class LayoutList : public ::testing::Test {
   int CheckedEntry() {
     int found = 0;
     for (int k = 1; k <= game.Layouts.Count(); ++k)
-      if (game.LayoutEntry(k)->Checked()) {
+      if (game.LayoutEntries.Entry(k)->Checked()) {
         EXPECT_EQ(found, 0) << "two entries checked";
         found = k;
       }
@@ -120,13 +120,13 @@ TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
   AddLay("B", 10);
   AddShp("C.shp");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntry(2)->Click();
+  game.LayoutEntries.Entry(2)->Click();
   EXPECT_EQ(game.BoardNumber, 2);
   EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/B.lay");
   EXPECT_EQ(game.LayoutName, "B heap");
   EXPECT_EQ(game.Board.TilesLeft, 10);
   EXPECT_EQ(CheckedEntry(), 2);
-  game.LayoutEntry(3)->Click();
+  game.LayoutEntries.Entry(3)->Click();
   EXPECT_EQ(game.BoardNumber, 3);
   EXPECT_EQ(game.LayoutName, dir.path() + "Layouts/C.shp");
   EXPECT_EQ(game.Board.TilesLeft, 144);
@@ -137,9 +137,9 @@ TEST_F(LayoutList, ABrokenEntryKeepsThePreviousLayoutAndItsMark) {
   AddLay("A", 6);
   dir.Write("Layouts/Broken.lay", "Velmor 3.0\r\nBroken\r\n0101\r\n");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntry(1)->Click();
+  game.LayoutEntries.Entry(1)->Click();
   ASSERT_EQ(game.LayoutName, "A heap");
-  game.LayoutEntry(2)->Click();
+  game.LayoutEntries.Entry(2)->Click();
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_EQ(game.BoardNumber, 1);
   EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/A.lay");
@@ -173,7 +173,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   EXPECT_EQ(text, FormatLayFile("Fresh", RowShape(72)));
 
   // The new entry loads like any other.
-  game.LayoutEntry(3)->Click();
+  game.LayoutEntries.Entry(3)->Click();
   EXPECT_EQ(game.LayoutName, "Fresh");
   EXPECT_EQ(game.Board.TilesLeft, 72);
 }
@@ -182,7 +182,7 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
   AddLay("A");
   AddLay("B");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntry(1)->Click();
+  game.LayoutEntries.Entry(1)->Click();
   game.Shape = RowShape(4);
   game.LayoutPath = dir.path() + "Layouts/B.lay";
   ASSERT_TRUE(game.SaveLayout());
@@ -190,7 +190,7 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
   EXPECT_EQ(game.Layouts.Count(), 2);
   EXPECT_EQ(game.BoardNumber, 2);
   EXPECT_EQ(CheckedEntry(), 2);
-  game.LayoutEntry(2)->Click();
+  game.LayoutEntries.Entry(2)->Click();
   EXPECT_EQ(game.Board.TilesLeft, 4);
 }
 

@@ -18,7 +18,7 @@ class Music : public ::testing::Test {
   void SetUp() override {
     for (const char* tune : {"Bamboo", "Night", "Rain"}) dir.Write(std::string("Musics/") + tune + ".mid", "MThd");
     ASSERT_TRUE(game.BuildTuneList());
-    game.TuneEntry(game.MidiNumber)->Click();
+    game.Tunes.Entry(game.Tunes.Number)->Click();
     platform.media.log.clear();
   }
   FakeMediaPlayer& media() { return platform.media; }
@@ -42,13 +42,13 @@ TEST_F(Music, RandomMusicPicksAnotherTuneAtTheEndAndAtOnce) {
   ASSERT_FALSE(media().log.empty());
   EXPECT_EQ(media().log[0], "close");
   EXPECT_EQ(media().log[1].substr(0, 5), "open ");
-  const int first = game.MidiNumber;
-  EXPECT_TRUE(game.TuneEntry(first)->Checked());
+  const int first = game.Tunes.Number;
+  EXPECT_TRUE(game.Tunes.Entry(first)->Checked());
   std::set<int> heard{first};
   for (int i = 0; i < 30; ++i) {
     media().position = media().length;
     game.MusicSupervision();
-    heard.insert(game.MidiNumber);
+    heard.insert(game.Tunes.Number);
   }
   EXPECT_EQ(heard.size(), 3u);  // every tune comes up sooner or later
 }
@@ -71,12 +71,12 @@ TEST_F(Music, PlayMusicStopsAndStartsTheCurrentTuneFromItsBeginning) {
 
 TEST_F(Music, ATuneThatCannotPlayIsReportedOnce) {
   media().failOpen = true;
-  game.TuneEntry(1)->Click();
+  game.Tunes.Entry(1)->Click();
   EXPECT_EQ(game.Status.Message, "No music: no tune device.");
   game.ShowStatus("x");
-  game.TuneEntry(2)->Click();
+  game.Tunes.Entry(2)->Click();
   EXPECT_EQ(game.Status.Message, "x");
-  EXPECT_EQ(game.MidiNumber, 2);  // the choice moves all the same
+  EXPECT_EQ(game.Tunes.Number, 2);  // the choice moves all the same
   media().position = 5000;
   game.MusicSupervision();  // nothing open: nothing to restart
   EXPECT_EQ(media().log.back().substr(0, 4), "open");
@@ -86,7 +86,7 @@ TEST_F(Music, AMachineWithoutSoundStaysQuietAboutIt) {
   media().failOpen = true;
   media().noDevice = true;
   game.ShowStatus("before");
-  game.TuneEntry(1)->Click();
+  game.Tunes.Entry(1)->Click();
   EXPECT_EQ(game.Status.Message, "before");
   EXPECT_TRUE(platform.errors.empty());
 }
@@ -97,8 +97,8 @@ TEST_F(Music, WithoutNightTheFirstTuneIsCurrent) {
   other.Write("Musics/A.mid", "x");
   TVelmor second(platform, other.path());
   ASSERT_TRUE(second.BuildTuneList());
-  EXPECT_EQ(second.MidiNumber, 1);
-  EXPECT_EQ(second.TuneEntry(1)->Caption(), "A");
+  EXPECT_EQ(second.Tunes.Number, 1);
+  EXPECT_EQ(second.Tunes.Entry(1)->Caption(), "A");
 }
 
 TEST_F(Music, NoEffectIsPlayedWhileSoundsAreOff) {

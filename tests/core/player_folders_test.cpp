@@ -152,12 +152,12 @@ TEST_F(PlayerFolders, TheListMergesShippedAndOwnLayoutsAndOwnOnesReplaceShippedN
   EXPECT_EQ(game.BoardNumber, 3);
   EXPECT_EQ(game.LayoutPath, mine + "Traditional.lay");
 
-  game.LayoutEntry(1)->Click();
+  game.LayoutEntries.Entry(1)->Click();
   EXPECT_EQ(game.LayoutName, "Arch (mine)");
-  game.LayoutEntry(2)->Click();
+  game.LayoutEntries.Entry(2)->Click();
   EXPECT_EQ(game.LayoutPath, shipped + "Layouts/Bridge.lay");
   EXPECT_EQ(game.Board.TilesLeft, 8);
-  game.LayoutEntry(3)->Click();
+  game.LayoutEntries.Entry(3)->Click();
   EXPECT_EQ(game.LayoutName, "Traditional (mine)");
   EXPECT_EQ(game.Board.TilesLeft, 6);
 }
@@ -171,7 +171,7 @@ TEST_F(PlayerFolders, AMissingOwnFolderStillListsTheShippedLayouts) {
 TEST_F(PlayerFolders, ChangingAShippedLayoutSavesItAsThePlayersOwn) {
   const auto before = FilesUnder(shipped);
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntry(1)->Click();  // Bridge, shipped
+  game.LayoutEntries.Entry(1)->Click();  // Bridge, shipped
   game.Shape = RowShape(4);
   ASSERT_TRUE(game.SaveLayout());
   EXPECT_TRUE(platform.saveDialogs.empty());
@@ -179,8 +179,8 @@ TEST_F(PlayerFolders, ChangingAShippedLayoutSavesItAsThePlayersOwn) {
   EXPECT_EQ(FilesUnder(shipped), before);
   EXPECT_EQ(game.Layouts.Count(), 2);
   EXPECT_EQ(game.BoardNumber, 1);
-  game.LayoutEntry(2)->Click();
-  game.LayoutEntry(1)->Click();  // the entry now reads the player's copy
+  game.LayoutEntries.Entry(2)->Click();
+  game.LayoutEntries.Entry(1)->Click();  // the entry now reads the player's copy
   EXPECT_EQ(game.Board.TilesLeft, 4);
 }
 
@@ -206,7 +206,7 @@ TEST_F(PlayerFolders, ANewLayoutIsOfferedThePlayersFolderAndListed) {
 TEST_F(PlayerFolders, AnOwnFolderThatCannotBeMadeFailsTheSaveCleanly) {
   dir.Write("home/.local/share/velmor", "a file where the folder should be");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntry(2)->Click();
+  game.LayoutEntries.Entry(2)->Click();
   const std::string before = game.LayoutPath;
   game.Shape = RowShape(4);
   EXPECT_FALSE(game.SaveLayout());

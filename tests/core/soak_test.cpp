@@ -544,7 +544,7 @@ class Solitaire : public Session {
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));
 
     if (layout != game.BoardNumber) {
-      game.LayoutEntry(layout)->Click();
+      game.LayoutEntries.Entry(layout)->Click();
     } else {
       switch (dice.Below(3)) {
         case 0:

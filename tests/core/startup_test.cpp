@@ -52,9 +52,9 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndDealsTraditional) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->GameMode, ModeSolitaire);  // "Begin game directly at startup" is on
   EXPECT_EQ(game->LayoutName, "Traditional");
-  EXPECT_EQ(game->MidiNumber, 2);  // "Night"
-  EXPECT_TRUE(game->TuneEntry(2)->Checked());
-  EXPECT_EQ(game->CurrentTune, dir.path() + "Musics/Night.mid");
+  EXPECT_EQ(game->Tunes.Number, 2);  // "Night"
+  EXPECT_TRUE(game->Tunes.Entry(2)->Checked());
+  EXPECT_EQ(game->Tunes.Current, dir.path() + "Musics/Night.mid");
   EXPECT_EQ(game->HighlightMode, 3);
   EXPECT_EQ(game->PenColor, Rgb(0, 128, 0));
   EXPECT_TRUE(game->Highlight4.Checked());
@@ -156,8 +156,8 @@ TEST_F(Startup, EveryOptionRoundTrips) {
   game->MahJongg2.Click();
   game->CurrentPlayer = "Ann Lee";
   game->GameNumber = 2147483647;
-  game->LayoutEntry(1)->Click();  // Pyramid sorts first
-  game->TuneEntry(3)->Click();
+  game->LayoutEntries.Entry(1)->Click();  // Pyramid sorts first
+  game->Tunes.Entry(3)->Click();
   platform.window = {40, 50, 704, 468};
   game->FormCloseQuery();
 
@@ -201,7 +201,7 @@ TEST_F(Startup, EveryOptionRoundTrips) {
   EXPECT_EQ(second.GameNumber, 2147483647);
   EXPECT_EQ(second.BoardNumber, 1);
   EXPECT_EQ(second.LayoutName, "Pyramid");
-  EXPECT_EQ(second.MidiNumber, 3);
+  EXPECT_EQ(second.Tunes.Number, 3);
   EXPECT_EQ(again.window.left, 40);  // same screen width: the saved place
   EXPECT_EQ(again.window.top, 50);
   EXPECT_EQ(second.GameMode, ModeNoGame);
@@ -233,7 +233,7 @@ TEST_F(Startup, OddValuesAreSettled) {
             "LastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\n");
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->LayoutName, "Traditional");  // below -1 counts as none saved
-  EXPECT_EQ(game->MidiNumber, 3);              // too large: the last tune
+  EXPECT_EQ(game->Tunes.Number, 3);            // too large: the last tune
   EXPECT_EQ(game->HighlightMode, 7);           // no item checked, the value stays
   for (MenuItem* item : game->HighlightMenu.Items()) EXPECT_FALSE(item->Checked());
   EXPECT_TRUE(game->MahJongg2.Checked());  // unknown tileset: dark borders
@@ -353,7 +353,7 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
   for (int k = 1; k <= game->Layouts.Count(); ++k)
     if (game->Layouts[static_cast<size_t>(k)].name.rfind("Empty", 0) == 0) {
       const size_t errors = platform.errors.size() + platform.messages.size();
-      game->LayoutEntry(k)->Click();
+      game->LayoutEntries.Entry(k)->Click();
       EXPECT_GT(platform.errors.size() + platform.messages.size(), errors)
           << game->Layouts[static_cast<size_t>(k)].name;
       EXPECT_EQ(game->LayoutPath, before);
@@ -373,7 +373,7 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
 TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   ASSERT_TRUE(Start());
   for (int k = 1; k <= game->Layouts.Count(); ++k)
-    if (game->Layouts[static_cast<size_t>(k)].name == "Spiral.shp") game->LayoutEntry(k)->Click();
+    if (game->Layouts[static_cast<size_t>(k)].name == "Spiral.shp") game->LayoutEntries.Entry(k)->Click();
   ASSERT_TRUE(game->LayoutPath.ends_with("Spiral.shp"));
   game->Editlayout1Click();
   game->SaveandexitClick(game->Save1);
@@ -400,7 +400,7 @@ TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditio
   dir.Write("Layouts/Aardvark.lay", FormatLayFile("Aardvark", RowShape(8)));
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Pyramid.lay");
-  EXPECT_TRUE(game->LayoutEntry(game->BoardNumber)->Checked());
+  EXPECT_TRUE(game->LayoutEntries.Entry(game->BoardNumber)->Checked());
   game->FormCloseQuery();
   EXPECT_NE(Ini().find("\r\nLayoutFile=Pyramid.lay\r\n"), std::string::npos);
   // Old settings without the key keep choosing by position.
@@ -416,7 +416,7 @@ TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditio
   EXPECT_NE(platform.errors[0].find("Aardvark.lay\" is damaged"), std::string::npos) << platform.errors[0];
   EXPECT_NE(platform.errors[0].find("starts with the layout \"Traditional\""), std::string::npos);
   EXPECT_EQ(game->LayoutName, "Traditional");
-  EXPECT_TRUE(game->LayoutEntry(game->BoardNumber)->Checked());
+  EXPECT_TRUE(game->LayoutEntries.Entry(game->BoardNumber)->Checked());
   game->FormShow();
   EXPECT_EQ(game->Board.TilesLeft, 144);
 }
@@ -456,8 +456,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
          g.GameNumber = 2147483647;
          g.LastLoadedTileset = "/home/ann/My Tiles/pai.bmp";
          g.LastLoadedBackground = "/home/ann/sky.jpg";
-         g.LayoutEntry(1)->Click();  // Pyramid, remembered through the flat game that follows
-         g.TuneEntry(3)->Click();
+         g.LayoutEntries.Entry(1)->Click();  // Pyramid, remembered through the flat game that follows
+         g.Tunes.Entry(3)->Click();
          g.FourRivers(false, 1u);
          g.platform.PlaceWindow(40, 50, 704, 468);
        },

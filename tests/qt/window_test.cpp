@@ -69,7 +69,7 @@ TEST_F(GameWindow, MenusMirrorTheGameObject) {
   ASSERT_NE(hint, nullptr);
   EXPECT_EQ(hint->shortcut(), QKeySequence("Ctrl+H"));
   // The layout entries follow the fixed ones, the checked one being the current layout.
-  QAction* traditional = window->ActionOf(*game->LayoutEntry(game->BoardNumber));
+  QAction* traditional = window->ActionOf(*game->LayoutEntries.Entry(game->BoardNumber));
   ASSERT_NE(traditional, nullptr);
   EXPECT_EQ(traditional->text(), "Traditional");
   EXPECT_TRUE(traditional->isChecked());

@@ -1,0 +1,21 @@
+// The layout the board is dealt from: its shape, name and file, and its number in the layout list.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "board/LayoutShape.h"
+
+namespace velmor {
+
+struct LayoutInPlay {
+  LayoutShape Shape;
+  std::string LayoutName = "External Layout";
+  std::string LayoutPath;
+  // The Layout menu's entry, 1-based; 100 and 101 while a flat game runs, -1 before the first choice.
+  int32_t BoardNumber = -1;
+  int32_t SavedLayoutNumber = 1;     // the layout a flat game returns to
+  std::string RememberedLayoutFile;  // "LayoutFile" of the settings: wins over BoardNumber
+};
+
+}  // namespace velmor

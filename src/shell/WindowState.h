@@ -1,0 +1,14 @@
+// Where the window stood when the program last ended, and what start-up changed on the screen.
+#pragma once
+
+#include <cstdint>
+
+namespace velmor {
+
+struct WindowState {
+  int32_t SavedLeft = 0, SavedTop = 0;  // the window's place at the last shutdown
+  int32_t PreviousRes = 0;              // the screen width then: the place only counts on the same screen
+  bool DisplayModeChanged = false;      // start-up switched to 800 x 600; shutdown switches back
+};
+
+}  // namespace velmor
