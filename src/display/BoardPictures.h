@@ -28,9 +28,15 @@ struct BoardPictures {
   Place EditorGhost{-1, -1, -1};
   Rect GhostBox = NoBox;
   bool PathFound = false;  // a flat-game slide is under way: no marks are drawn
+  struct MovingTileState {
+    int tile = 0, column = 0, row = 0;
+  } MovingTile;  // the sliding tile and where it stands now
+  // The pace of the animations: one step shown, then this long to let the eye follow it.
+  static constexpr int DealTileMs = 5, RiverSlideMs = 10;
 
   // The Hall of Fame panel beside the board: clean, and as composed with its text.
   static constexpr int HofWidth = 92;
+  static constexpr Rect CurrentTilePreview{24, 390, 70, 446};  // the pointed tile, shown in the panel
   Picture HofPic;
   Picture SaveHof;
 };

@@ -16,6 +16,11 @@ struct LayoutInPlay {
   int32_t BoardNumber = -1;
   int32_t SavedLayoutNumber = 1;     // the layout a flat game returns to
   std::string RememberedLayoutFile;  // "LayoutFile" of the settings: wins over BoardNumber
+
+  // While the editor builds a layout.
+  int32_t TilesToPlace = 0;
+  bool EditorStartedEmpty = false;  // "Create Layout": the first "Save" asks for a name
+  bool SaveFailed = false;          // the last save could not write its file
 };
 
 }  // namespace velmor

@@ -8,6 +8,8 @@
 namespace velmor {
 
 struct GameClock {
+  static constexpr int TimeLimitSeconds = 6000;  // 100 minutes: the clock shows 99:59 at most
+
   uint32_t StartTick = 0;      // the counter's value when the running clock stood at zero
   int32_t ElapsedSeconds = 0;  // as of the last Update
   int32_t PauseOffset = 0;     // milliseconds run when the clock was paused

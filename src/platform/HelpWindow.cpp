@@ -83,8 +83,8 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
     view->setHtml(Text(html));
     return view;
   };
-  help_ = textPage(game_.HelpHtml);
-  whatsnew_ = textPage(game_.WhatsNewHtml);
+  help_ = textPage(game_.Help.HelpHtml);
+  whatsnew_ = textPage(game_.Help.WhatsNewHtml);
   pages_->addTab(help_, "Help");
   pages_->addTab(whatsnew_, "What's New");
   pages_->addTab(PicturePage(AboutHtml, false), "About");

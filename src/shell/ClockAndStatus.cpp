@@ -21,12 +21,12 @@ void TVelmor::Temps() {
     Tunes.FirstPending = false;
     if (MenuItem* tune = Tunes.Entry(Tunes.Number)) tune->Click();
   }
-  if (PlayMusic.Checked()) MusicSupervision();
+  if (PlayMusic.Checked()) Tunes.MusicSupervision();
   if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();
   if (GameMode == ModeGameOver) return;
   if (Playing(GameMode)) {
     Clock.Update(platform.TickCount());
-    if (Clock.Total() >= TimeLimitSeconds) Stop();
+    if (Clock.Total() >= GameClock::TimeLimitSeconds) Stop();
   }
   WriteScore();
   if (GameMode == ModeStopped || GameMode == ModePaused) ShowFond();

@@ -98,4 +98,9 @@ GameFolders FindGameFolders(const std::string& programFolder, const EnvironmentL
   return folders;
 }
 
+void FolderPaths::UsePlayerFolders(const std::string& config, const std::string& layouts) {
+  ConfigFolder = config.empty() ? AppFolder : FolderWithSlash(config);
+  UserLayoutsFolder = FolderWithSlash(layouts);
+}
+
 }  // namespace velmor

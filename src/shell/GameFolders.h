@@ -13,6 +13,22 @@ struct GameFolders {
   bool PerUser() const { return !userLayouts.empty(); }
 };
 
+// The folders of the running game, and the files it keeps in them.
+struct FolderPaths {
+  std::string AppFolder;  // ends with '/'
+  // The player's settings and records; AppFolder unless the program is installed for everyone.
+  std::string ConfigFolder;
+  // Where the player's own layouts are saved and listed from; empty when that is AppFolder's.
+  std::string UserLayoutsFolder;
+  void UsePlayerFolders(const std::string& config, const std::string& layouts);
+
+  std::string LayoutsFolder() const { return AppFolder + "Layouts/"; }
+  // Where new and changed layouts are written.
+  std::string SaveLayoutsFolder() const { return UserLayoutsFolder.empty() ? LayoutsFolder() : UserLayoutsFolder; }
+  std::string IniPath() const { return ConfigFolder + "Velmor.ini"; }
+  std::string HallPath() const { return ConfigFolder + "Hallfame.ini"; }
+};
+
 // True when files can be created in the folder (tried, not guessed from permission bits).
 bool FolderIsWritable(const std::string& folder);
 

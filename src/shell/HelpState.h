@@ -23,7 +23,8 @@ struct HelpWindowState {
     std::string rank, name, time, malus;
   };
   std::vector<Row> Scores;
-  Picture Pai{600, 340};  // the tile faces page
+  Picture Pai{600, 340};               // the tile faces page
+  std::string HelpHtml, WhatsNewHtml;  // the two text pages, read at start-up
 };
 
 }  // namespace velmor

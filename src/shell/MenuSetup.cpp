@@ -19,8 +19,8 @@ void TVelmor::BuildMenus() {
   TwoPlayerGame1.OnClick([this](MenuItem&) { TwoPlayers(); });
   Solitaire2player1.OnClick([this](MenuItem&) { TwoPlayers(); });
   for (MenuItem* rivers : {&RiversEasy1, &RiversHard1, &MJRiversEasy1, &MJRiversHard1})
-    rivers->OnClick([this](MenuItem& item) { FourRiversClick(item); });
-  Exit1.OnClick([this](MenuItem&) { Exit1Click(); });
+    rivers->OnClick([this](MenuItem& item) { FourRivers(item.Caption().find("Easy") == std::string::npos); });
+  Exit1.OnClick([this](MenuItem&) { platform.CloseMainWindow(); });
 
   // Play.
   GiveHint.OnClick([this](MenuItem&) { Hint(); });
@@ -38,22 +38,21 @@ void TVelmor::BuildMenus() {
   Moves.OnClick([this](MenuItem&) { NStatus(); });
   ShowTime.OnClick([this](MenuItem&) { ShowTimeClick(); });
   ShowCurrentTile.OnClick([this](MenuItem&) { ShowCurrentTileClick(); });
-  OnlyPossibleMoves.OnClick([this](MenuItem&) { OnlyPossibleMovesClick(); });
-  Invert.OnClick([this](MenuItem&) { InvertClick(); });
+  Toggler(OnlyPossibleMoves);
+  Toggler(Invert);
   Shadows.OnClick([this](MenuItem&) { ShadowsClick(); });
-  CoolToolbar.OnClick([this](MenuItem&) { CoolToolbarClick(); });
-  FlatButtons.OnClick([this](MenuItem&) { FlatButtonsClick(); });
+  Toggler(CoolToolbar);
+  Toggler(FlatButtons);
   Toggler(CoolMenu1);  // plain menus here: the option keeps its mark
   CoolMouse.OnClick([this](MenuItem&) { CoolMouseClick(); });
   Toggler(CoolStatus);
 
   // Configuration: options that take effect at the next deal, shuffle or start.
-  for (MenuItem* item : {&Winnable, &Shuffable, &Animate, &StartDirectly, &Res800, &PlaySounds, &StartMusic})
+  for (MenuItem* item : {&Winnable, &Shuffable, &Animate, &StartDirectly, &Res800, &PlaySounds, &StartMusic,
+                         &AnimateTileRivers, &EnableHall})
     Toggler(*item);
-  AnimateTileRivers.OnClick([this](MenuItem&) { AnimateTileRiversClick(); });
-  EnableHall.OnClick([this](MenuItem&) { EnableHallClick(); });
-  PlayMusic.OnClick([this](MenuItem&) { PlayMusicClick(); });
-  RandomMusic.OnClick([this](MenuItem&) { RandomMusicClick(); });
+  PlayMusic.OnClick([this](MenuItem&) { Tunes.PlayMusicClick(); });
+  RandomMusic.OnClick([this](MenuItem&) { Tunes.RandomMusicClick(); });
 
   // Highlight, tileset and background: one choice each.
   Highlight1.OnClick([this](MenuItem&) { Highlight1Click(); });
@@ -74,8 +73,8 @@ void TVelmor::BuildMenus() {
   ExplorerButton3.OnClick([this](MenuItem&) { Hint(); });
   ShuffleButton.OnClick([this](MenuItem&) { Shuffle1Click(); });
   PauseButton.OnClick([this](MenuItem&) { PauseClick(); });
-  SetMusic.OnClick([this](MenuItem&) { SetMusicClick(); });
-  ExitButton.OnClick([this](MenuItem&) { Exit1Click(); });
+  SetMusic.OnClick([this](MenuItem&) { Tunes.SetMusicClick(); });
+  ExitButton.OnClick([this](MenuItem&) { platform.CloseMainWindow(); });
   MovesLeftPanel.OnClick([this](MenuItem&) { NStatus(); });
   TimePanel.OnClick([this](MenuItem&) { ShowTimeClick(); });
 
@@ -94,8 +93,8 @@ void TVelmor::BuildMenus() {
   help(HallFameButton, HelpPage::GoHall);
 
   // The layout editor.
-  CreateLayout1.OnClick([this](MenuItem&) { CreateLayout1Click(); });
-  Editlayout1.OnClick([this](MenuItem&) { Editlayout1Click(); });
+  CreateLayout1.OnClick([this](MenuItem&) { EnterEditor(true); });
+  Editlayout1.OnClick([this](MenuItem&) { EnterEditor(false); });
   for (MenuItem* item : {&Save1, &SaveAs1, &TryIt1}) item->OnClick([this](MenuItem& i) { SaveandexitClick(i); });
   Cancel2.OnClick([this](MenuItem&) { Cancel2Click(); });
   Movetoleft1.OnClick([this](MenuItem&) { MoveBoard(-1, 0); });

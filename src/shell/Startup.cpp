@@ -106,7 +106,7 @@ bool TVelmor::Init() {
 }
 
 bool TVelmor::ReadHelpTexts() {
-  for (auto [file, html] : {std::pair{"velmor.rtf", &HelpHtml}, std::pair{"whatsnew.rtf", &WhatsNewHtml}}) {
+  for (auto [file, html] : {std::pair{"velmor.rtf", &Help.HelpHtml}, std::pair{"whatsnew.rtf", &Help.WhatsNewHtml}}) {
     std::string text, error;
     RtfDocument doc;
     if (!ReadWholeFile(AppFolder + file, text, error) || !ReadRtf(text, doc, error)) {
@@ -120,7 +120,7 @@ bool TVelmor::ReadHelpTexts() {
 }
 
 bool TVelmor::LoadFiles() {
-  if (!BuildTuneList()) return false;
+  if (!Tunes.BuildTuneList(AppFolder + "Musics/")) return false;
   if (!BuildLayoutList()) return false;
   LoadHallOfFame();
   if (!IsFile(LastLoadedTileset)) LastLoadedTileset.clear();

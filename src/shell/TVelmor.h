@@ -21,31 +21,31 @@
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
 #include "modes/HallOfFame.h"
+#include "shell/GameFolders.h"
 #include "shell/GameMenus.h"
 #include "shell/HelpState.h"
+#include "shell/Jukebox.h"
 #include "shell/LookChoice.h"
 #include "shell/MenuItem.h"
 #include "shell/Platform.h"
-#include "shell/TuneList.h"
 #include "shell/WindowState.h"
 
 namespace velmor {
 
 // The menus, the game in progress and the board's pictures are models of their own; the game object keeps their names,
 // wires what the menus do and runs the handlers.
-class TVelmor : public GameMenus, public GameState, public LayoutInPlay, public BoardPictures, public WindowState {
+class TVelmor : public GameMenus,
+                public GameState,
+                public LayoutInPlay,
+                public BoardPictures,
+                public WindowState,
+                public FolderPaths {
  public:
   TVelmor(Platform& platform, std::string appFolder);
   TVelmor(const TVelmor&) = delete;
   TVelmor& operator=(const TVelmor&) = delete;
 
   Platform& platform;
-  std::string AppFolder;  // ends with '/'
-  // The player's settings and records; AppFolder unless the program is installed for everyone.
-  std::string ConfigFolder;
-  // Where the player's own layouts are saved and listed from; empty when that is AppFolder's.
-  std::string UserLayoutsFolder;
-  void UsePlayerFolders(const std::string& config, const std::string& layouts);
 
   // ---- Board model -------------------------------------------------------------------------
   void IM(uint8_t mode) { GameMode = mode; }
@@ -83,19 +83,16 @@ class TVelmor : public GameMenus, public GameState, public LayoutInPlay, public 
   void Shuffle1Click();
 
   // ---- Pointer ----------------------------------------------------------------------------
-  static constexpr Rect CurrentTilePreview{24, 390, 70, 446};
   void FormMouseMove(int X, int Y);
   void ButtonDown(Button button, int X, int Y);
   void ExplorerButton1MouseUp(Button button);
   void ShowCurrentTileClick();
-  void OnlyPossibleMovesClick() { OnlyPossibleMoves.Toggle(); }
   void ShowTileInPreview(int tile);
   void ClearPreview();
   void RedrawHOF();
 
   // ---- Clock, pause and status line -------------------------------------------------------
-  uint32_t TickCount = 0;                        // timer ticks since start-up
-  static constexpr int TimeLimitSeconds = 6000;  // 100 minutes: the clock shows 99:59 at most
+  uint32_t TickCount = 0;  // timer ticks since start-up
 
   void ShowStatus(const std::string& message);
   void Temps();  // the 50 ms heartbeat
@@ -127,38 +124,27 @@ class TVelmor : public GameMenus, public GameState, public LayoutInPlay, public 
   // The same at start-up, falling back to another layout when the remembered one is refused.
   bool LoadStartLayout();
   NumberedEntries LayoutEntries;  // beside Layouts
-  std::string LayoutsFolder() const { return AppFolder + "Layouts/"; }
-  // Where new and changed layouts are written.
-  std::string SaveLayoutsFolder() const { return UserLayoutsFolder.empty() ? LayoutsFolder() : UserLayoutsFolder; }
 
   // ---- Start-up, settings and shutdown --------------------------------------------------------
   std::string CurrentPlayer = "Player1";
-  std::string IniPath() const { return ConfigFolder + "Velmor.ini"; }
   // Everything up to the first showing of the window. False when the program cannot run (the
   // player has been told why): the caller ends the program.
   bool Init();
   bool LoadFiles();
   void FormShow();
   void FormCloseQuery();
-  void Exit1Click() { platform.CloseMainWindow(); }
   void Toolbar1Click();
   void ShowTitleClick();
   void GrowWindow(int extraHeight);
-  void CoolToolbarClick() { CoolToolbar.Toggle(); }
-  void FlatButtonsClick() { FlatButtons.Toggle(); }
   void CoolMouseClick();
   int WindowContentWidth() const;
   int WindowContentHeight() const;
 
   // ---- Tunes ----------------------------------------------------------------------------------
-  TuneList Tunes;
-  bool BuildTuneList();
-  void LoadMidiClick(MenuItem& entry);
-  void SelectedMusic(const std::string& path);
-  void PlayMusicClick();
-  void RandomMusicClick();
-  void SetMusicClick();
-  void PlayRandomTune();
+  Jukebox Tunes{platform,
+                {Music, PlayMusic, RandomMusic, SetMusic},
+                [this](int n) { return RandomBelow(n); },
+                [this](const std::string& message) { ShowStatus(message); }};
 
   // ---- Board pictures and drawing -----------------------------------------------------------
   bool RefreshHallPanel = false;
@@ -178,7 +164,6 @@ class TVelmor : public GameMenus, public GameState, public LayoutInPlay, public 
   void Highlight1Click();
   void Highlight2Click(MenuItem& sender);
   void Highlight3Click();
-  void InvertClick() { Invert.Toggle(); }
   void ShadowsClick();
 
   // ---- Tilesets and backgrounds --------------------------------------------------------------
@@ -217,37 +202,24 @@ class TVelmor : public GameMenus, public GameState, public LayoutInPlay, public 
   void AddHall();
   void ShowPanelHOF();
   void ShowHallPanel();
-  void EnableHallClick() { EnableHall.Toggle(); }
   void LoadHallOfFame();
   bool SaveHallOfFame();
-  std::string HallPath() const { return ConfigFolder + "Hallfame.ini"; }
 
   // ---- Layout editor ------------------------------------------------------------------------
-  int32_t TilesToPlace = 0;
-  void CreateLayout1Click() { EnterEditor(true); }
-  void Editlayout1Click() { EnterEditor(false); }
   void EnterEditor(bool create);
   void EditorClick(Button button, int x, int y, int column, int row);
   void SaveandexitClick(MenuItem& sender);
   void Cancel2Click();
   void MoveBoard(int dc, int dr);
-  bool EditorStartedEmpty = false;  // "Create Layout": the first "Save" asks for a name
-  bool SaveFailed = false;          // the last SaveLayout could not write its file
 
   // ---- Voverizo Dadazu -------------------------------------------------------------------------
-  struct MovingTileState {
-    int tile = 0, column = 0, row = 0;
-  } MovingTile;
-  static constexpr int RiverSlideMs = 10;
   // Deals the flat game; `state` replaces the clock seed (for velmor-cli).
   void FourRivers(bool hard, std::optional<uint32_t> state = std::nullopt);
-  void FourRiversClick(MenuItem& item) { FourRivers(item.Caption().find("Easy") == std::string::npos); }
   // Whether a path of at most two bends joins a to b; if so, b slides along it to a's side.
   bool CanBeReached(int a, int b);
   // Slides the tile standing on the first cell through the cells in turn, a shown step each.
   void SlideRiverTile(const std::vector<Place>& cells);
   void MoveRiverTiles(int column, int row, int layer);
-  void AnimateTileRiversClick() { AnimateTileRivers.Toggle(); }
 
   // ---- Help window ----------------------------------------------------------------------------
   using HelpPage = velmor::HelpPage;
@@ -261,15 +233,10 @@ class TVelmor : public GameMenus, public GameState, public LayoutInPlay, public 
   void PlayerNameChange(const std::string& text) { CurrentPlayer = text; }
   void RandomSeedChange(const std::string& text) { Help.RandomSeed = text; }
   void FillLayoutChooser();
-  std::string HelpHtml, WhatsNewHtml;  // the two text pages, read at start-up
   bool ReadHelpTexts();
 
   // One step of an animation: shown at once, then a short wait so the eye can follow it.
   void AnimationStep(int milliseconds) { platform.Pace(milliseconds); }
-  static constexpr int DealTileMs = 5;
-
-  // ---- Hooks into parts that come later ------------------------------------------------------
-  void MusicSupervision();
 
  private:
   void LoadHallTableFor(int boardNumber, bool padShortValues = false);

@@ -17,7 +17,7 @@ class Music : public ::testing::Test {
 
   void SetUp() override {
     for (const char* tune : {"Bamboo", "Night", "Rain"}) dir.Write(std::string("Musics/") + tune + ".mid", "MThd");
-    ASSERT_TRUE(game.BuildTuneList());
+    ASSERT_TRUE(game.Tunes.BuildTuneList(dir.path() + "Musics/"));
     game.Tunes.Entry(game.Tunes.Number)->Click();
     platform.media.log.clear();
   }
@@ -29,7 +29,7 @@ TEST_F(Music, TheCurrentTuneLoopsWhenItEnds) {
   EXPECT_EQ(media().opened, dir.path() + "Musics/Night.mid");
   EXPECT_TRUE(media().playing);
   media().position = 999;
-  game.MusicSupervision();
+  game.Tunes.MusicSupervision();
   EXPECT_TRUE(media().log.empty());  // not at the end yet
   media().position = 1000;
   game.Temps();  // the heartbeat notices the end
@@ -47,7 +47,7 @@ TEST_F(Music, RandomMusicPicksAnotherTuneAtTheEndAndAtOnce) {
   std::set<int> heard{first};
   for (int i = 0; i < 30; ++i) {
     media().position = media().length;
-    game.MusicSupervision();
+    game.Tunes.MusicSupervision();
     heard.insert(game.Tunes.Number);
   }
   EXPECT_EQ(heard.size(), 3u);  // every tune comes up sooner or later
@@ -78,7 +78,7 @@ TEST_F(Music, ATuneThatCannotPlayIsReportedOnce) {
   EXPECT_EQ(game.Status.Message, "x");
   EXPECT_EQ(game.Tunes.Number, 2);  // the choice moves all the same
   media().position = 5000;
-  game.MusicSupervision();  // nothing open: nothing to restart
+  game.Tunes.MusicSupervision();  // nothing open: nothing to restart
   EXPECT_EQ(media().log.back().substr(0, 4), "open");
 }
 
@@ -96,7 +96,7 @@ TEST_F(Music, WithoutNightTheFirstTuneIsCurrent) {
   other.Write("Musics/b.mid", "x");
   other.Write("Musics/A.mid", "x");
   TVelmor second(platform, other.path());
-  ASSERT_TRUE(second.BuildTuneList());
+  ASSERT_TRUE(second.Tunes.BuildTuneList(other.path() + "Musics/"));
   EXPECT_EQ(second.Tunes.Number, 1);
   EXPECT_EQ(second.Tunes.Entry(1)->Caption(), "A");
 }

@@ -742,7 +742,7 @@ class Rivers : public Session {
     const bool hard = index % 2 == 1;
     ++games;
     hardGames += hard;
-    if (dice.PerMille(500) != game.AnimateTileRivers.Checked()) game.AnimateTileRiversClick();
+    if (dice.PerMille(500) != game.AnimateTileRivers.Checked()) game.AnimateTileRivers.Click();
     game.Shuffable.SetChecked(dice.PerMille(500));
     game.EnableHall.SetChecked(dice.PerMille(800));
     game.drawForReal = index % 100 == 3;

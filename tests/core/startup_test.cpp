@@ -375,7 +375,7 @@ TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   for (int k = 1; k <= game->Layouts.Count(); ++k)
     if (game->Layouts[static_cast<size_t>(k)].name == "Spiral.shp") game->LayoutEntries.Entry(k)->Click();
   ASSERT_TRUE(game->LayoutPath.ends_with("Spiral.shp"));
-  game->Editlayout1Click();
+  game->Editlayout1.Click();
   game->SaveandexitClick(game->Save1);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Spiral.lay"));
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "Layouts/Spiral.shp.lay"));

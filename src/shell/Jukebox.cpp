@@ -1,0 +1,116 @@
+#include "shell/Jukebox.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "base/Text.h"
+
+namespace velmor {
+
+namespace {
+
+std::vector<std::string> TuneNames(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeError;
+    if (it->is_directory(typeError)) continue;
+    const std::string file = it->path().filename().string();
+    if (file.size() > 4 && file.compare(file.size() - 4, 4, ".mid") == 0)
+      names.push_back(file.substr(0, file.size() - 4));
+  }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const int c = CompareText(a, b);
+    return c != 0 ? c < 0 : a < b;
+  });
+  return names;
+}
+
+}  // namespace
+
+bool Jukebox::BuildTuneList(const std::string& folder) {
+  folder_ = folder;
+  const std::vector<std::string> names = TuneNames(folder);
+  entries_.Clear();
+  for (const std::string& name : names) {
+    auto entry = std::make_unique<MenuItem>("", name);
+    entry->SetCheckable().OnClick([this](MenuItem& item) { LoadMidiClick(item); });
+    entries_.Set(Count() + 1, *entry);
+    items_.musicMenu.AddOwned(std::move(entry));
+  }
+  if (Count() == 0) {
+    platform_.ShowError("No tune was found in \"" + folder + "\". Velmor needs its tunes (.mid files) there.");
+    return false;
+  }
+  if (Number == -1) {
+    const auto night = std::find(names.begin(), names.end(), "Night");
+    if (night != names.end()) Number = static_cast<int32_t>(night - names.begin()) + 1;
+  }
+  Number = std::clamp(Number, 1, Count());
+  entries_.CheckOnly(Number);
+  return true;
+}
+
+void Jukebox::LoadMidiClick(MenuItem& entry) {
+  const int k = entries_.NumberOf(entry);
+  if (k == 0) return;
+  Number = k;
+  entries_.CheckOnly(k);
+  SelectedMusic(folder_ + entry.Caption() + ".mid");
+}
+
+void Jukebox::SelectedMusic(const std::string& path) {
+  Current = path;
+  std::error_code ec;
+  if (!items_.playMusic.Checked() || !std::filesystem::is_regular_file(path, ec)) return;
+  MediaPlayer& media = platform_.Media();
+  media.Close();
+  std::string error;
+  if (!media.Open(path, error)) {
+    // A machine without sound plays silently; a missing soundfont or a bad tune is worth a word.
+    if (!problemShown_ && !media.NoDevice()) tell_("No music: " + error + ".");
+    problemShown_ = true;
+    return;
+  }
+  media.Play();
+}
+
+void Jukebox::PlayRandomTune() {
+  if (Count() < 1) return;
+  if (MenuItem* tune = Entry(randomBelow_(Count()) + 1)) tune->Click();
+}
+
+void Jukebox::MusicSupervision() {
+  const MediaPlayer& media = platform_.Media();
+  if (!media.IsOpen() || media.Length() <= 0) return;
+  if (media.Position() < media.Start() + media.Length()) return;
+  if (items_.randomMusic.Checked()) {
+    PlayRandomTune();
+  } else {
+    platform_.Media().Rewind();
+    platform_.Media().Play();
+  }
+}
+
+void Jukebox::PlayMusicClick() {
+  items_.playMusic.Toggle();
+  items_.setMusic.SetEnabled(items_.playMusic.Checked());
+  if (items_.playMusic.Checked()) {
+    if (MenuItem* tune = Entry(Number)) tune->Click();
+  } else {
+    platform_.Media().Stop();
+  }
+}
+
+void Jukebox::RandomMusicClick() {
+  items_.randomMusic.Toggle();
+  if (items_.randomMusic.Checked()) PlayRandomTune();
+}
+
+void Jukebox::SetMusicClick() {
+  // With no tune open there is nothing to pause; the button simply does nothing.
+  if (platform_.Media().IsOpen()) platform_.Media().PauseResume();
+}
+
+}  // namespace velmor
