@@ -572,10 +572,13 @@ TEST_P(ScaledTileset, KeepsWhatTheBitwiseDrawingNeeds) {
         const QRgb m = at(sheet, mask.topLeft() + QPoint(x, y));
         ASSERT_TRUE(m == Black || m == White) << "face mask of (" << c.column << "," << c.row << ")";
         const bool outsideTile = at(sheet, tileMask.topLeft() + QPoint(Depth * k + x, y)) == White;
-        if (m == White || outsideTile)
+        if (m == White || outsideTile) {
           ASSERT_EQ(at(sheet, pic.topLeft() + QPoint(x, y)), Black)
               << "cell (" << c.column << "," << c.row << ") at (" << x << "," << y << ")";
-        if (outsideTile) ASSERT_EQ(m, White) << "cell (" << c.column << "," << c.row << ") draws outside the tile";
+        }
+        if (outsideTile) {
+          ASSERT_EQ(m, White) << "cell (" << c.column << "," << c.row << ") draws outside the tile";
+        }
       }
   }
 }
