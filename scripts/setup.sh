@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev zlib1g-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core

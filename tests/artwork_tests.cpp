@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 
 #include <algorithm>
@@ -14,6 +15,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
+
+#include "display/Png.h"
+#include "display/ScaledArtwork.h"
 
 namespace {
 
@@ -488,5 +492,124 @@ TEST_F(HelpPaper, IsWarmAndLightUnderDarkText) {
   EXPECT_GT(r / n, g / n + 15);
   EXPECT_GT(g / n, b / n + 30);
 }
+
+// ---------------------------------------------------------------- larger artwork
+
+// The 1x files and, beside each, the same picture drawn 2, 3 and 4 times larger.
+const char* const BuiltInLooks[] = {"Tilesets/pai.bmp",          "Tilesets/darkpai.bmp",    "Tilesets/bluepai.bmp",
+                                    "Tilesets/pai256.bmp",       "Backgrounds/kanji.bmp",   "Backgrounds/dragons.bmp",
+                                    "Backgrounds/andromeda.jpg", "Backgrounds/catpats.jpg", "hof.bmp"};
+
+QString scaledFile(const char* look, int k) {
+  return QString::fromStdString(velmor::ArtworkForScale((DataDir + "/" + look).toStdString(), k));
+}
+
+TEST(LargerArtwork, EveryBuiltInLookShipsAtEachScaleExactlyKTimesItsSize) {
+  for (const char* look : BuiltInLooks) {
+    const QSize one = QImageReader(DataDir + "/" + look).size();
+    ASSERT_TRUE(one.isValid()) << look;
+    for (int k = 2; k <= velmor::MaxArtworkScale; ++k) {
+      const QString file = scaledFile(look, k);
+      ASSERT_FALSE(file.isEmpty()) << look << " has no " << k << "x file";
+      EXPECT_EQ(QImageReader(file).size(), one * k) << file.toStdString();
+    }
+  }
+}
+
+TEST(LargerArtwork, TheGamesPngReaderSeesWhatQtSees) {
+  for (const char* look : BuiltInLooks)
+    for (int k = 2; k <= velmor::MaxArtworkScale; ++k) {
+      const QString file = scaledFile(look, k);
+      const QImage expected = loadRgb(file);
+      velmor::Picture picture;
+      std::string error;
+      ASSERT_TRUE(velmor::DecodePngFile(file.toStdString(), picture, error)) << error;
+      ASSERT_EQ(QSize(picture.width(), picture.height()), expected.size()) << file.toStdString();
+      for (int y = 0; y < expected.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
+        for (int x = 0; x < expected.width(); ++x)
+          ASSERT_EQ(picture.at(x, y), line[x] & 0xFFFFFFu) << file.toStdString() << " at (" << x << "," << y << ")";
+      }
+    }
+}
+
+struct ScaledTilesetCase {
+  const char* look;
+  int k;
+};
+
+void PrintTo(const ScaledTilesetCase& c, std::ostream* os) { *os << c.look << " at " << c.k << "x"; }
+
+class ScaledTileset : public ::testing::TestWithParam<ScaledTilesetCase> {
+ protected:
+  void SetUp() override {
+    k = GetParam().k;
+    sheet = loadRgb(scaledFile(GetParam().look, k));
+    one = loadRgb(DataDir + "/" + GetParam().look);
+    ASSERT_FALSE(sheet.isNull() || one.isNull());
+  }
+  QRect scaled(const QRect& r) const { return QRect(r.topLeft() * k, r.size() * k); }
+
+  int k = 1;
+  QImage sheet, one;
+};
+
+// What the bitwise drawing needs, as for the 1x files: pure black and white masks, pictures black
+// wherever the ground shows, a blank tile black exactly outside its outline, and nothing drawn
+// outside that outline.
+TEST_P(ScaledTileset, KeepsWhatTheBitwiseDrawingNeeds) {
+  const QRect tileMask = scaled(TileMask), blank = scaled(BlankTile);
+  for (int y = 0; y < tileMask.height(); ++y)
+    for (int x = 0; x < tileMask.width(); ++x) {
+      const QRgb m = at(sheet, tileMask.topLeft() + QPoint(x, y));
+      ASSERT_TRUE(m == Black || m == White) << "tile mask (" << x << "," << y << ")";
+      ASSERT_EQ(m == White, at(sheet, blank.topLeft() + QPoint(x, y)) == Black) << "tile (" << x << "," << y << ")";
+    }
+  for (const Cell& c : allCells()) {
+    const QRect pic = scaled(facePicture(c.column, c.row)), mask = scaled(faceMask(c.column, c.row));
+    for (int y = 0; y < pic.height(); ++y)
+      for (int x = 0; x < pic.width(); ++x) {
+        const QRgb m = at(sheet, mask.topLeft() + QPoint(x, y));
+        ASSERT_TRUE(m == Black || m == White) << "face mask of (" << c.column << "," << c.row << ")";
+        const bool outsideTile = at(sheet, tileMask.topLeft() + QPoint(Depth * k + x, y)) == White;
+        if (m == White || outsideTile) {
+          ASSERT_EQ(at(sheet, pic.topLeft() + QPoint(x, y)), Black)
+              << "cell (" << c.column << "," << c.row << ") at (" << x << "," << y << ")";
+        }
+        if (outsideTile) {
+          ASSERT_EQ(m, White) << "cell (" << c.column << "," << c.row << ") draws outside the tile";
+        }
+      }
+  }
+}
+
+// The same places as the 1x sheet: the outline and each face's drawn area, pixel for pixel where
+// the larger sheet is sampled at the middle of each 1x pixel, but for the anti-aliased edges.
+TEST_P(ScaledTileset, MatchesTheOneXLayout) {
+  auto agreement = [&](const QRect& area) {
+    int same = 0;
+    for (int y = 0; y < area.height(); ++y)
+      for (int x = 0; x < area.width(); ++x) {
+        const QPoint small = area.topLeft() + QPoint(x, y);
+        same += (at(one, small) == Black) == (at(sheet, small * k + QPoint(k / 2, k / 2)) == Black);
+      }
+    return double(same) / (area.width() * area.height());
+  };
+  EXPECT_GT(agreement(TileMask), 0.98);
+  for (const Cell& c : allCells())
+    EXPECT_GT(agreement(faceMask(c.column, c.row)), 0.85) << "cell (" << c.column << "," << c.row << ")";
+}
+
+std::vector<ScaledTilesetCase> scaledTilesetCases() {
+  std::vector<ScaledTilesetCase> cases;
+  for (const char* look : {"Tilesets/pai.bmp", "Tilesets/darkpai.bmp", "Tilesets/bluepai.bmp", "Tilesets/pai256.bmp"})
+    for (int k = 2; k <= 4; ++k) cases.push_back({look, k});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tilesets, ScaledTileset, ::testing::ValuesIn(scaledTilesetCases()), [](const auto& info) {
+  return QString::fromLatin1(info.param.look).section('/', 1).section('.', 0, 0).toStdString() + "_" +
+         std::to_string(info.param.k) + "x";
+});
 
 }  // namespace

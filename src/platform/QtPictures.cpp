@@ -6,9 +6,14 @@
 
 #include <cstring>
 
+#include "display/Png.h"
+
 namespace velmor {
 
 bool LoadPictureFile(const std::string& path, Picture& out, std::string& error) {
+  // PNG goes to the game's own reader, which bounds every size before it allocates anything;
+  // the larger artwork ships as PNG, so the game and the CLI read it the same way.
+  if (IsPngPath(path)) return DecodePngFile(path, out, error);
   // Only the bitmap reader: the files are shared by players, and letting Qt probe the content
   // would hand a file named .bmp to every other decoder (a crafted PNG makes libpng ask for
   // gigabytes before it fails).

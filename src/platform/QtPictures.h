@@ -9,8 +9,8 @@ namespace velmor {
 
 constexpr int MaxBitmapSide = 8192;
 
-// Reads any picture file Qt understands into `out`. Refuses pictures larger than
-// MaxBitmapSide on a side before decoding them.
+// Reads a bitmap file into `out`, or a ".png" file through DecodePngFile. Refuses pictures
+// larger than MaxBitmapSide on a side before decoding them.
 bool LoadPictureFile(const std::string& path, Picture& out, std::string& error);
 
 // Writes `picture` as a 24-bit RGB PNG file.

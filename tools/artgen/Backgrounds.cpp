@@ -30,14 +30,16 @@ QImage mottled(int width, int height, const QColor& base, double strength, std::
 }
 
 // Draws `scene` once for the picture and once for each neighbouring copy, so whatever crosses an
-// edge comes back in on the opposite one and the picture tiles without a seam.
-void drawWrapped(QImage& image, const std::function<void(QPainter&)>& scene) {
+// edge comes back in on the opposite one and the picture tiles without a seam. The scene is in
+// the 1x picture's units; `k` is how much larger the image is.
+void drawWrapped(QImage& image, int k, const std::function<void(QPainter&)>& scene) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  if (k != 1) p.scale(k, k);
   for (int dy = -1; dy <= 1; ++dy) {
     for (int dx = -1; dx <= 1; ++dx) {
       p.save();
-      p.translate(dx * image.width(), dy * image.height());
+      p.translate(dx * image.width() / k, dy * image.height() / k);
       scene(p);
       p.restore();
     }
@@ -66,9 +68,9 @@ QPainterPath flame(QPointF from, QPointF to, double width, double bend) {
 
 // ---------------------------------------------------------------- kanji
 
-QImage makeKanji() {
+QImage makeKanji(int k) {
   const int size = 256;
-  QImage image = mottled(size, size, QColor(30, 34, 58), 0.22, 11);
+  QImage image = mottled(size * k, size * k, QColor(30, 34, 58), 0.22, 11);
   const QString characters = QString::fromUtf8("龍風雲山水花月雪福春夢和樂竹梅蘭菊星天海鳥松");
   Rng rng(2024);
   struct Mark {
@@ -92,7 +94,7 @@ QImage makeKanji() {
       ++next;
     }
   }
-  drawWrapped(image, [&](QPainter& p) {
+  drawWrapped(image, k, [&](QPainter& p) {
     for (const Mark& m : marks) {
       p.save();
       p.translate(m.at);
@@ -345,10 +347,10 @@ void dragonScene(QPainter& p, const DragonInk& ink) {
   p.restore();
 }
 
-QImage makeDragons() {
+QImage makeDragons(int k) {
   const DragonInk ink;
-  QImage image = mottled(256, 256, ink.ground, 0.18, 23);
-  drawWrapped(image, [&](QPainter& p) { dragonScene(p, ink); });
+  QImage image = mottled(256 * k, 256 * k, ink.ground, 0.18, 23);
+  drawWrapped(image, k, [&](QPainter& p) { dragonScene(p, ink); });
   return image;
 }
 
@@ -363,9 +365,12 @@ struct Light {
   }
 };
 
-QImage makeAndromeda() {
+// The sky is worked out in the 1x picture's units and sampled at each of the k x k pixels that
+// cover a 1x pixel, so a larger picture shows the same galaxy in finer detail.
+QImage makeAndromeda(int k) {
   const int width = 704, height = 468;
-  std::vector<Light> sky(std::size_t(width) * height);
+  const int columns = width * k, rows = height * k;
+  std::vector<Light> sky(std::size_t(columns) * rows);
   const TilingNoise dust(7, 8);
   const TilingNoise haze(5, 3);
 
@@ -374,17 +379,17 @@ QImage makeAndromeda() {
   const double tilt = -33 * Pi / 180;  // position angle of the long axis
   const double flatten = 0.30;         // cosine of the inclination
   const double pitch = std::tan(17 * Pi / 180);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const double dx = x + 0.5 - centre.x();
-      const double dy = y + 0.5 - centre.y();
+  for (int y = 0; y < rows; ++y) {
+    for (int x = 0; x < columns; ++x) {
+      const double dx = (x + 0.5) / k - centre.x();
+      const double dy = (y + 0.5) / k - centre.y();
       const double u = dx * std::cos(tilt) + dy * std::sin(tilt);
       const double v = (-dx * std::sin(tilt) + dy * std::cos(tilt)) / flatten;
       const double r = std::hypot(u, v);
       const double theta = std::atan2(v, u);
-      Light& l = sky[std::size_t(y) * width + x];
+      Light& l = sky[std::size_t(y) * columns + x];
 
-      const double h = haze.fbm(double(x) / width, double(y) / height, 5);
+      const double h = haze.fbm(double(x) / columns, double(y) / rows, 5);
       l.add(0.015 + 0.05 * h * h, 0.55, 0.5, 1.0);
 
       const double clumps = dust.fbm(u / 700 + 0.5, v / 700 + 0.5, 5);
@@ -408,14 +413,14 @@ QImage makeAndromeda() {
 
   // Two small companion galaxies.
   auto companion = [&](QPointF c, double size, double ratio, double angle, double strength) {
-    for (int y = std::max(0, int(c.y() - 6 * size)); y < std::min(height, int(c.y() + 6 * size)); ++y)
-      for (int x = std::max(0, int(c.x() - 6 * size)); x < std::min(width, int(c.x() + 6 * size)); ++x) {
-        const double dx = x + 0.5 - c.x();
-        const double dy = y + 0.5 - c.y();
+    for (int y = std::max(0, int((c.y() - 6 * size) * k)); y < std::min(rows, int((c.y() + 6 * size) * k)); ++y)
+      for (int x = std::max(0, int((c.x() - 6 * size) * k)); x < std::min(columns, int((c.x() + 6 * size) * k)); ++x) {
+        const double dx = (x + 0.5) / k - c.x();
+        const double dy = (y + 0.5) / k - c.y();
         const double u = dx * std::cos(angle) + dy * std::sin(angle);
         const double v = (-dx * std::sin(angle) + dy * std::cos(angle)) / ratio;
         const double rr = std::hypot(u, v) / size;
-        sky[std::size_t(y) * width + x].add(strength * std::exp(-rr * rr), 1.0, 0.9, 0.75);
+        sky[std::size_t(y) * columns + x].add(strength * std::exp(-rr * rr), 1.0, 0.9, 0.75);
       }
   };
   companion({322, 262}, 4.5, 0.8, 0.3, 0.45);
@@ -430,23 +435,23 @@ QImage makeAndromeda() {
     const double warmth = rng.uniform();
     const double cr = 0.75 + 0.25 * warmth, cg = 0.8 + 0.1 * warmth, cb = 1.0 - 0.35 * warmth;
     const double sigma = 0.45 + 0.7 * bright;
-    const int reach = int(std::ceil(3 * sigma));
-    for (int y = int(sy) - reach; y <= int(sy) + reach; ++y)
-      for (int x = int(sx) - reach; x <= int(sx) + reach; ++x) {
-        if (x < 0 || y < 0 || x >= width || y >= height) continue;
-        const double d2 = std::pow(x + 0.5 - sx, 2) + std::pow(y + 0.5 - sy, 2);
-        sky[std::size_t(y) * width + x].add(bright * std::exp(-d2 / (2 * sigma * sigma)), cr, cg, cb);
+    const int reach = int(std::ceil(3 * sigma * k));
+    for (int y = int(sy * k) - reach; y <= int(sy * k) + reach; ++y)
+      for (int x = int(sx * k) - reach; x <= int(sx * k) + reach; ++x) {
+        if (x < 0 || y < 0 || x >= columns || y >= rows) continue;
+        const double d2 = std::pow((x + 0.5) / k - sx, 2) + std::pow((y + 0.5) / k - sy, 2);
+        sky[std::size_t(y) * columns + x].add(bright * std::exp(-d2 / (2 * sigma * sigma)), cr, cg, cb);
       }
   }
 
   // Soft exposure: highlights roll off rather than clip, and the brightest pixel stays below
   // white so the board's tiles remain the brightest thing on screen.
-  QImage image(width, height, QImage::Format_RGB32);
+  QImage image(columns, rows, QImage::Format_RGB32);
   auto expose = [](double v) { return int(std::lround(215.0 * (1.0 - std::exp(-1.6 * v)))); };
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0; y < rows; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x) {
-      const Light& l = sky[std::size_t(y) * width + x];
+    for (int x = 0; x < columns; ++x) {
+      const Light& l = sky[std::size_t(y) * columns + x];
       line[x] = qRgb(expose(l.r), expose(l.g), expose(l.b));
     }
   }
@@ -482,10 +487,10 @@ void paw(QPainter& p, QPointF at, double size, double turn, const QColor& color)
   p.restore();
 }
 
-QImage makeCatPaws() {
+QImage makeCatPaws(int k) {
   const int size = 240;
   const QColor ground(52, 62, 74);
-  QImage image = mottled(size, size, ground, 0.16, 31);
+  QImage image = mottled(size * k, size * k, ground, 0.16, 31);
   // Two trails of prints crossing the tile diagonally, left and right feet alternating; each
   // trail leaves the tile exactly where it enters the next copy.
   struct Print {
@@ -508,7 +513,7 @@ QImage makeCatPaws() {
   // crossed exactly one tile in each direction.
   trail({20, 20}, {40, 40}, 6, 135, 1.22);
   trail({140, 20}, {-40, 40}, 6, 225, 1.17);
-  drawWrapped(image, [&](QPainter& p) {
+  drawWrapped(image, k, [&](QPainter& p) {
     for (const Print& pr : prints) paw(p, pr.at, pr.size, pr.turn, pr.color);
   });
   return image;
@@ -516,12 +521,12 @@ QImage makeCatPaws() {
 
 }  // namespace
 
-QImage kanjiBackground() { return makeKanji(); }
+QImage kanjiBackground(int k) { return makeKanji(k); }
 
-QImage dragonsBackground() { return makeDragons(); }
+QImage dragonsBackground(int k) { return makeDragons(k); }
 
-QImage andromedaBackground() { return makeAndromeda(); }
+QImage andromedaBackground(int k) { return makeAndromeda(k); }
 
-QImage catPawsBackground() { return makeCatPaws(); }
+QImage catPawsBackground(int k) { return makeCatPaws(k); }
 
 }  // namespace artgen

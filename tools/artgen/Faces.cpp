@@ -30,14 +30,17 @@ const QColor Leaf(32, 112, 52);
 
 enum class Family { Character, Bamboo, Dot, Flower, Season, Dragon, Wind };
 
+// The drawings below are in the 1x face's units; the canvas scales them to its own size.
 struct Canvas {
-  QImage image{sheet::FaceWidth * Supersample, sheet::FaceHeight* Supersample, QImage::Format_ARGB32_Premultiplied};
+  QImage image;
   QPainter p;
-  Canvas() {
+  explicit Canvas(int k)
+      : image(sheet::FaceWidth * Supersample * k, sheet::FaceHeight * Supersample * k,
+              QImage::Format_ARGB32_Premultiplied) {
     image.fill(Qt::transparent);
     p.begin(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(Supersample, Supersample);
+    p.scale(Supersample * k, Supersample * k);
     p.setPen(Qt::NoPen);
   }
 };
@@ -595,24 +598,25 @@ Index indexOf(Family family, int n) {
   return {};
 }
 
-// Painted at the tile's own size with hinting, where the supersampled glyph would come out blurred.
-void drawIndex(QImage& face, const Index& index) {
+// Painted at the tile's own size with hinting, where the supersampled glyph would come out blurred;
+// on a larger face the font is set that much larger, so it is hinted for the size it shows at.
+void drawIndex(QImage& face, const Index& index, int k) {
   QPainter p(&face);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(9);
+  font.setPixelSize(9 * k);
   font.setBold(true);
   font.setStyleStrategy(QFont::NoFontMerging);
   font.setHintingPreference(QFont::PreferFullHinting);
   p.setFont(font);
   p.setPen(index.color);
-  p.drawText(QRectF(2.5, 1.5, 10, 10), Qt::AlignLeft | Qt::AlignTop, index.text);
+  p.drawText(QRectF(2.5 * k, 1.5 * k, 10 * k, 10 * k), Qt::AlignLeft | Qt::AlignTop, index.text);
 }
 
 }  // namespace
 
-QImage drawFace(int face) {
+QImage drawFace(int face, int k) {
   Family family;
   int n;
   if (face <= 9) {
@@ -631,7 +635,7 @@ QImage drawFace(int face) {
     family = Family::Wind, n = face - 39;
   }
 
-  Canvas canvas;
+  Canvas canvas(k);
   QPainter& p = canvas.p;
   switch (family) {
     case Family::Character:
@@ -662,7 +666,7 @@ QImage drawFace(int face) {
   }
   p.end();
   QImage out = downsample(canvas.image, Supersample);
-  drawIndex(out, indexOf(family, n));
+  drawIndex(out, indexOf(family, n), k);
   return out;
 }
 

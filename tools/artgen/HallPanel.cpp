@@ -25,21 +25,24 @@ const QColor Gold(192, 146, 66);
 const QColor DullGold(124, 88, 40);
 }  // namespace lacquer
 
-// The ground is computed at 1x and only the inlay is painted large, so the averaging leaves the
-// ground's pixels exactly as computed and smooths just the gold.
-QImage lacquerGround() {
+// The ground is computed at the panel's own size and only the inlay is painted large, so the
+// averaging leaves the ground's pixels exactly as computed and smooths just the gold. Distances
+// are in the 1x panel's units, whatever the size drawn.
+QImage lacquerGround(int k) {
   const TilingNoise mottle(53, 3);
-  QImage image(Width, Height, QImage::Format_RGB32);
-  for (int y = 0; y < Height; ++y) {
+  QImage image(Width * k, Height * k, QImage::Format_RGB32);
+  for (int y = 0; y < Height * k; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < Width; ++x) {
-      const double u = (x + 0.5) / Width;
-      const double v = (y + 0.5) / Height;
+    for (int x = 0; x < Width * k; ++x) {
+      const double px = (x + 0.5) / k;
+      const double py = (y + 0.5) / k;
+      const double u = px / Width;
+      const double v = py / Height;
       QColor c = mixColor(lacquer::Top, lacquer::Bottom, v);
       // A broad, soft reflection running down the left of centre, as on polished lacquer.
       const double sheen = std::exp(-std::pow((u - 0.38) / 0.22, 2)) * (1.0 - 0.5 * v);
       // The ground darkens into the frame, so the inlay looks set into it.
-      const double toEdge = std::min({x + 0.5, Width - x - 0.5, y + 0.5, Height - y - 0.5});
+      const double toEdge = std::min({px, Width - px, py, Height - py});
       const double shade = 1.0 - 0.35 * std::exp(-(toEdge - 3.0) / 3.0) * (toEdge > 3.0);
       const double grain = mottle.fbm(u * 0.25, v, 5) - 0.5;
       c = scaleColor(c, (1.0 + 0.12 * sheen + 0.10 * grain) * shade);
@@ -139,14 +142,14 @@ void inlay(QPainter& p) {
 
 }  // namespace
 
-QImage hallOfFamePanel() {
-  const QImage ground = lacquerGround();
+QImage hallOfFamePanel(int k) {
+  const QImage ground = lacquerGround(k);
   QImage large = ground.scaled(ground.size() * Supersample, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
   {
     QPainter p(&large);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(Supersample, Supersample);
+    p.scale(Supersample * k, Supersample * k);
     inlay(p);
   }
   return downsample(large, Supersample).convertToFormat(QImage::Format_RGB32);

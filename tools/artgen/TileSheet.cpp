@@ -16,6 +16,10 @@ QRect facePicture(int column, int row) { return QRect(41 * column + 1, 51 * row 
 
 QRect faceMask(int column, int row) { return facePicture(column, row).translated(0, MaskOffset); }
 
+QRect scaled(const QRect& rect, int k) {
+  return QRect(rect.x() * k, rect.y() * k, rect.width() * k, rect.height() * k);
+}
+
 QPoint cellOfFace(int face) {
   if (face >= 1 && face <= 9) return {face - 1, 2};  // characters
   if (face <= 18) return {face - 10, 1};             // bamboos
@@ -84,12 +88,13 @@ QRgb opaque(const QColor& c) {
 }
 
 // The face with a low bevel: light catches the top and left, the rim where the tile meets what
-// lies behind it is darker so neighbouring tiles stay apart.
-QColor faceShade(const QColor& ground, int fx, int fy) {
-  const int top = fy;
-  const int right = sheet::FaceWidth - 1 - fx;
-  const int left = fx;
-  const int bottom = sheet::FaceHeight - 1 - fy;
+// lies behind it is darker so neighbouring tiles stay apart. Each band of the bevel is k pixels
+// wide on a sheet drawn k times larger.
+QColor faceShade(const QColor& ground, int fx, int fy, int k) {
+  const int top = fy / k;
+  const int right = (sheet::FaceWidth * k - 1 - fx) / k;
+  const int left = fx / k;
+  const int bottom = (sheet::FaceHeight * k - 1 - fy) / k;
   if (top == 0 || right == 0) return scaleColor(ground, 0.78);
   if (left == 0 || bottom == 0) return scaleColor(ground, 0.88);
   if (top == 1 || left == 1) return scaleColor(ground, 1.45);
@@ -99,22 +104,20 @@ QColor faceShade(const QColor& ground, int fx, int fy) {
 
 }  // namespace
 
-QImage tileOutline() {
+QImage tileOutline(int k) {
   using namespace sheet;
-  const QPolygonF corners{{double(Depth), 0},
-                          {double(TileWidth), 0},
-                          {double(TileWidth), double(FaceHeight)},
-                          {double(FaceWidth), double(TileHeight)},
-                          {0, double(TileHeight)},
-                          {0, double(Depth)}};
-  QImage cover(TileWidth, TileHeight, QImage::Format_Grayscale8);
+  const double s = k;
+  const QPolygonF corners{
+      {Depth * s, 0},      {TileWidth * s, 0}, {TileWidth * s, FaceHeight * s}, {FaceWidth * s, TileHeight * s},
+      {0, TileHeight * s}, {0, Depth * s}};
+  QImage cover(TileWidth * k, TileHeight * k, QImage::Format_Grayscale8);
   cover.fill(0);
   {
     QPainter p(&cover);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawPath(roundedPolygon(corners, 2.5));
+    p.drawPath(roundedPolygon(corners, 2.5 * s));
   }
   // Tiles are drawn through a 1-bit mask, so a pixel belongs to the tile or not.
   for (int y = 0; y < cover.height(); ++y) {
@@ -124,21 +127,22 @@ QImage tileOutline() {
   return cover;
 }
 
-QImage blankTile(const TileStyle& style, const QImage& outline) {
+QImage blankTile(const TileStyle& style, const QImage& outline, int k) {
   using namespace sheet;
-  QImage tile(TileWidth, TileHeight, QImage::Format_RGB32);
+  QImage tile(TileWidth * k, TileHeight * k, QImage::Format_RGB32);
   tile.fill(Qt::black);
   const int ivoryLayer = 2;  // the bone layer under the face, before the coloured back
-  for (int y = 0; y < TileHeight; ++y) {
-    for (int x = 0; x < TileWidth; ++x) {
+  for (int y = 0; y < TileHeight * k; ++y) {
+    for (int x = 0; x < TileWidth * k; ++x) {
       if (!inside(outline, x, y)) continue;
-      if (x >= Depth && y < FaceHeight) {
-        tile.setPixel(x, y, opaque(faceShade(style.ground, x - Depth, y)));
+      if (x >= Depth * k && y < FaceHeight * k) {
+        tile.setPixel(x, y, opaque(faceShade(style.ground, x - Depth * k, y, k)));
         continue;
       }
-      // The side and lower edges meet on the diagonal from (6, 50) to (0, 56).
-      const double cx = x + 0.5;
-      const double cy = y + 0.5;
+      // The side and lower edges meet on the diagonal from (6, 50) to (0, 56); the shading
+      // is worked out in the 1x tile's units.
+      const double cx = (x + 0.5) / k;
+      const double cy = (y + 0.5) / k;
       const double diagonal = cx + cy - TileHeight;
       const bool side = x < Depth && diagonal < 0;
       const double depth = side ? Depth - cx : cy - FaceHeight;  // 0 at the face
@@ -153,8 +157,8 @@ QImage blankTile(const TileStyle& style, const QImage& outline) {
         const double across = (depth - ivoryLayer) / (Depth - ivoryLayer);
         c = scaleColor(style.border, light * (1.0 - 0.16 * across));
       }
-      const bool rim = !inside(outline, x - 1, y) || !inside(outline, x, y + 1) || !inside(outline, x + 1, y) ||
-                       !inside(outline, x, y - 1);
+      const bool rim = !inside(outline, x - k, y) || !inside(outline, x, y + k) || !inside(outline, x + k, y) ||
+                       !inside(outline, x, y - k);
       if (rim) c = scaleColor(c, 0.70);
       tile.setPixel(x, y, opaque(c));
     }
@@ -162,30 +166,30 @@ QImage blankTile(const TileStyle& style, const QImage& outline) {
   return tile;
 }
 
-QImage faceGround(const QColor& color, const QImage& outline) {
+QImage faceGround(const QColor& color, const QImage& outline, int k) {
   using namespace sheet;
-  QImage face(FaceWidth, FaceHeight, QImage::Format_RGB32);
+  QImage face(FaceWidth * k, FaceHeight * k, QImage::Format_RGB32);
   face.fill(Qt::black);
-  for (int y = 0; y < FaceHeight; ++y)
-    for (int x = 0; x < FaceWidth; ++x)
-      if (inside(outline, x + Depth, y)) face.setPixel(x, y, opaque(faceShade(color, x, y)));
+  for (int y = 0; y < FaceHeight * k; ++y)
+    for (int x = 0; x < FaceWidth * k; ++x)
+      if (inside(outline, x + Depth * k, y)) face.setPixel(x, y, opaque(faceShade(color, x, y, k)));
   return face;
 }
 
-FaceParts separateFace(const QImage& art, const QColor& ground, const QImage& outline) {
+FaceParts separateFace(const QImage& art, const QColor& ground, const QImage& outline, int k) {
   using namespace sheet;
   const QImage src = art.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  FaceParts parts{QImage(FaceWidth, FaceHeight, QImage::Format_RGB32),
-                  QImage(FaceWidth, FaceHeight, QImage::Format_RGB32)};
+  const int width = FaceWidth * k, height = FaceHeight * k;
+  FaceParts parts{QImage(width, height, QImage::Format_RGB32), QImage(width, height, QImage::Format_RGB32)};
   // Below this coverage a pixel would only tint the ground a shade; leaving it out keeps a
   // ground-coloured halo off the picked and hinted faces.
   const int faintest = 8;
-  for (int y = 0; y < FaceHeight; ++y) {
+  for (int y = 0; y < height; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-    for (int x = 0; x < FaceWidth; ++x) {
+    for (int x = 0; x < width; ++x) {
       const QRgb p = line[x];
       const int a = qAlpha(p);
-      if (a < faintest || !inside(outline, x + Depth, y)) {
+      if (a < faintest || !inside(outline, x + Depth * k, y)) {
         parts.picture.setPixel(x, y, qRgb(0, 0, 0));
         parts.mask.setPixel(x, y, qRgb(255, 255, 255));
         continue;
@@ -201,32 +205,32 @@ FaceParts separateFace(const QImage& art, const QColor& ground, const QImage& ou
   return parts;
 }
 
-QImage buildSheet(const TileStyle& style, const std::array<QImage, sheet::FaceCount>& faces) {
+QImage buildSheet(const TileStyle& style, const std::array<QImage, sheet::FaceCount>& faces, int k) {
   using namespace sheet;
-  const QImage outline = tileOutline();
-  QImage out(Width, Height, QImage::Format_RGB32);
+  const QImage outline = tileOutline(k);
+  QImage out(Width * k, Height * k, QImage::Format_RGB32);
   out.fill(Qt::black);
   QPainter p(&out);
   for (int row = 0; row < Rows; ++row) {
     for (int column = 0; column < Columns; ++column) {
       const int face = faceAtCell(column, row);
       if (face == 0) {
-        p.fillRect(faceMask(column, row), Qt::white);
+        p.fillRect(scaled(faceMask(column, row), k), Qt::white);
         continue;
       }
-      const FaceParts parts = separateFace(faces[face - 1], style.ground, outline);
-      p.drawImage(facePicture(column, row).topLeft(), parts.picture);
-      p.drawImage(faceMask(column, row).topLeft(), parts.mask);
+      const FaceParts parts = separateFace(faces[face - 1], style.ground, outline, k);
+      p.drawImage(scaled(facePicture(column, row), k).topLeft(), parts.picture);
+      p.drawImage(scaled(faceMask(column, row), k).topLeft(), parts.mask);
     }
   }
-  p.drawImage(BlankTile.topLeft(), blankTile(style, outline));
-  p.drawImage(PickedFace.topLeft(), faceGround(style.picked, outline));
-  p.drawImage(HintedFace.topLeft(), faceGround(style.hinted, outline));
-  QImage mask(TileWidth, TileHeight, QImage::Format_RGB32);
-  for (int y = 0; y < TileHeight; ++y)
-    for (int x = 0; x < TileWidth; ++x)
+  p.drawImage(scaled(BlankTile, k).topLeft(), blankTile(style, outline, k));
+  p.drawImage(scaled(PickedFace, k).topLeft(), faceGround(style.picked, outline, k));
+  p.drawImage(scaled(HintedFace, k).topLeft(), faceGround(style.hinted, outline, k));
+  QImage mask(TileWidth * k, TileHeight * k, QImage::Format_RGB32);
+  for (int y = 0; y < mask.height(); ++y)
+    for (int x = 0; x < mask.width(); ++x)
       mask.setPixel(x, y, inside(outline, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-  p.drawImage(TileMask.topLeft(), mask);
+  p.drawImage(scaled(TileMask, k).topLeft(), mask);
   p.end();
   return out;
 }

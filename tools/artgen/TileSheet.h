@@ -33,8 +33,9 @@ const QPoint FaceInTile(Depth, 0);
 
 QRect facePicture(int column, int row);
 QRect faceMask(int column, int row);
-QPoint cellOfFace(int face);          // face 1..42 -> sheet column and row
-int faceAtCell(int column, int row);  // 0 for the cells no face uses
+QRect scaled(const QRect& rect, int k);  // the same place in a sheet drawn k times larger
+QPoint cellOfFace(int face);             // face 1..42 -> sheet column and row
+int faceAtCell(int column, int row);     // 0 for the cells no face uses
 }  // namespace sheet
 
 struct TileStyle {
@@ -48,10 +49,13 @@ struct TileStyle {
 
 std::vector<TileStyle> tileStyles();
 
-// 46 x 56, Format_Grayscale8: 255 inside the tile's outline, 0 outside.
-QImage tileOutline();
-QImage blankTile(const TileStyle& style, const QImage& outline);
-QImage faceGround(const QColor& color, const QImage& outline);  // 40 x 50
+// Every picture below can be drawn k times larger (k = 1..4) for large boards: the outline and
+// the bevels are drawn again at that size, with each distance multiplied by k.
+
+// 46 x 56 (times k), Format_Grayscale8: 255 inside the tile's outline, 0 outside.
+QImage tileOutline(int k = 1);
+QImage blankTile(const TileStyle& style, const QImage& outline, int k = 1);
+QImage faceGround(const QColor& color, const QImage& outline, int k = 1);  // 40 x 50 (times k)
 
 struct FaceParts {
   QImage picture;  // what the game ORs in; black wherever the ground shows
@@ -60,9 +64,10 @@ struct FaceParts {
 
 // Splits a drawn face (premultiplied, transparent where nothing is drawn) into picture and mask,
 // blending its soft edges into `ground` so they look smooth on the tile's own face colour.
-FaceParts separateFace(const QImage& art, const QColor& ground, const QImage& outline);
+FaceParts separateFace(const QImage& art, const QColor& ground, const QImage& outline, int k = 1);
 
-// faces[0] is face 1. Returns a 24-bit-ready RGB32 sheet in the game's layout.
-QImage buildSheet(const TileStyle& style, const std::array<QImage, sheet::FaceCount>& faces);
+// faces[0] is face 1, drawn for the same k. Returns a 24-bit-ready RGB32 sheet in the game's
+// layout, every place in it k times as far from the corner.
+QImage buildSheet(const TileStyle& style, const std::array<QImage, sheet::FaceCount>& faces, int k = 1);
 
 }  // namespace artgen

@@ -4,14 +4,17 @@
 //
 // Writes DATA_DIR/Tilesets/{pai,darkpai,bluepai,pai256}.bmp,
 // DATA_DIR/Backgrounds/{kanji.bmp,dragons.bmp,andromeda.jpg,catpats.jpg} and the Hall of Fame
-// panel and help page paper, DATA_DIR/{hof.bmp,orange.jpg}. The output depends only
-// on this program, Qt and the fonts named in Glyphs.cpp, so running it again reproduces the files.
+// panel and help page paper, DATA_DIR/{hof.bmp,orange.jpg}. The tilesets, backgrounds and panel
+// are also drawn 2, 3 and 4 times larger for large windows, as PNG files beside the 1x ones
+// (pai@2x.png, kanji@3x.png, hof@4x.png, ...). The output depends only on this program, Qt and
+// the fonts named in Glyphs.cpp, so running it again reproduces the files.
 
 #include "Backgrounds.h"
 #include "BmpFile.h"
 #include "Faces.h"
 #include "Glyphs.h"
 #include "Panels.h"
+#include "PngFile.h"
 #include "Preview.h"
 #include "Quantize.h"
 #include "TileSheet.h"
@@ -34,6 +37,11 @@ bool writeJpeg(const QImage& image, const QString& path, QString* error) {
     return false;
   }
   return true;
+}
+
+// "pai.bmp" drawn k times larger is "pai@2x.png".
+QString scaledName(const QString& path, int k) {
+  return path.left(path.lastIndexOf('.')) + QStringLiteral("@%1x.png").arg(k);
 }
 
 int fail(const QString& message) {
@@ -85,6 +93,22 @@ int main(int argc, char** argv) {
   if (!writeBmp24(hallOfFamePanel(), dataDir + "/hof.bmp", &error) ||
       !writeJpeg(helpPaper(), dataDir + "/orange.jpg", &error))
     return fail(error);
+
+  for (int k = 2; k <= 4; ++k) {
+    for (int face = 1; face <= sheet::FaceCount; ++face) faces[face - 1] = drawFace(face, k);
+    for (const TileStyle& style : tileStyles()) {
+      const QImage sheetImage = buildSheet(style, faces, k);
+      if (!writePng(style.palettised ? quantizeTo256(sheetImage) : sheetImage,
+                    scaledName(tilesets + "/" + style.fileName, k), &error))
+        return fail(error);
+    }
+    if (!writePng(kanjiBackground(k), scaledName(backgrounds + "/kanji.bmp", k), &error) ||
+        !writePng(dragonsBackground(k), scaledName(backgrounds + "/dragons.bmp", k), &error) ||
+        !writePng(andromedaBackground(k), scaledName(backgrounds + "/andromeda.jpg", k), &error) ||
+        !writePng(catPawsBackground(k), scaledName(backgrounds + "/catpats.jpg", k), &error) ||
+        !writePng(hallOfFamePanel(k), scaledName(dataDir + "/hof.bmp", k), &error))
+      return fail(error);
+  }
 
   if (!previewDir.isEmpty() && !writePreview(dataDir, previewDir, &error)) return fail(error);
   return 0;
