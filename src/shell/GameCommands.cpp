@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "board/Deal.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {

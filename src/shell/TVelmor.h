@@ -2,20 +2,12 @@
 // menu items whose check marks are the options, and every command handler.
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "board/Deal.h"
-#include "board/Grid.h"
-#include "board/LayoutShape.h"
 #include "display/BoardPictures.h"
 #include "display/BoardRenderer.h"
-#include "display/Picture.h"
-#include "display/Tileset.h"
 #include "layouts/LayoutFile.h"
 #include "layouts/LayoutInPlay.h"
 #include "layouts/LayoutLibrary.h"
@@ -26,8 +18,6 @@
 #include "shell/HelpState.h"
 #include "shell/Jukebox.h"
 #include "shell/LookChoice.h"
-#include "shell/MenuItem.h"
-#include "shell/Platform.h"
 #include "shell/WindowState.h"
 
 namespace velmor {
@@ -46,10 +36,7 @@ class TVelmor : public GameMenus,
   TVelmor& operator=(const TVelmor&) = delete;
 
   Platform& platform;
-
-  // ---- Board model -------------------------------------------------------------------------
   void IM(uint8_t mode) { GameMode = mode; }
-
   // ---- Free tiles, moves and hints ---------------------------------------------------------
   bool Dispo(int tile) const;
   bool Dispo_Vertical(int tile) const;
@@ -58,7 +45,6 @@ class TVelmor : public GameMenus,
   void IsItFree();
   void Hint();
   void VerticalClick();
-
   // ---- Deals and game numbers --------------------------------------------------------------
   int RandomBelow(int n) { return Gen.RandomBelow(n); }
   void ReseedFromClock();
@@ -71,7 +57,6 @@ class TVelmor : public GameMenus,
   void NewGame();
   enum class NewGameKind { Solitaire, TwoPlayers, Rivers };
   void ResetForNewGame(NewGameKind kind);
-
   // ---- Selection, matching, undo and shuffle -------------------------------------------------
   enum class Button { Primary, Secondary, Middle };
   void ChoisitPai(int x, int y, int column, int row, Button button);
@@ -81,7 +66,6 @@ class TVelmor : public GameMenus,
   void BackHistory();
   void Restart();
   void Shuffle1Click();
-
   // ---- Pointer ----------------------------------------------------------------------------
   void FormMouseMove(int X, int Y);
   void ButtonDown(Button button, int X, int Y);
@@ -90,7 +74,6 @@ class TVelmor : public GameMenus,
   void ShowTileInPreview(int tile);
   void ClearPreview();
   void RedrawHOF();
-
   // ---- Clock, pause and status line -------------------------------------------------------
   uint32_t TickCount = 0;  // timer ticks since start-up
 
@@ -103,7 +86,6 @@ class TVelmor : public GameMenus,
   void NStatus();
   void ShowTimeClick();
   void Stop();
-
   // ---- Layouts -----------------------------------------------------------------------------
   LayoutLibrary Layouts;  // the Layout menu's entries, in its order
   bool StartingUp = false;
@@ -124,7 +106,6 @@ class TVelmor : public GameMenus,
   // The same at start-up, falling back to another layout when the remembered one is refused.
   bool LoadStartLayout();
   NumberedEntries LayoutEntries;  // beside Layouts
-
   // ---- Start-up, settings and shutdown --------------------------------------------------------
   std::string CurrentPlayer = "Player1";
   // Everything up to the first showing of the window. False when the program cannot run (the
@@ -139,13 +120,11 @@ class TVelmor : public GameMenus,
   void CoolMouseClick();
   int WindowContentWidth() const;
   int WindowContentHeight() const;
-
   // ---- Tunes ----------------------------------------------------------------------------------
   Jukebox Tunes{platform,
                 {Music, PlayMusic, RandomMusic, SetMusic},
                 [this](int n) { return RandomBelow(n); },
                 [this](const std::string& message) { ShowStatus(message); }};
-
   // ---- Board pictures and drawing -----------------------------------------------------------
   bool RefreshHallPanel = false;
 
@@ -165,7 +144,6 @@ class TVelmor : public GameMenus,
   void Highlight2Click(MenuItem& sender);
   void Highlight3Click();
   void ShadowsClick();
-
   // ---- Tilesets and backgrounds --------------------------------------------------------------
  private:
   // Each menu's rules; built before the names below that refer into them. They read AppFolder at
@@ -190,7 +168,6 @@ class TVelmor : public GameMenus,
   // Built-in choices: tileset items 1-4 and background items with a file.
   void BuiltInTilesetClick(MenuItem& item);
   void BuiltInBackgroundClick(MenuItem& item);
-
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
   HallOfFameBook HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
@@ -204,14 +181,12 @@ class TVelmor : public GameMenus,
   void ShowHallPanel();
   void LoadHallOfFame();
   bool SaveHallOfFame();
-
   // ---- Layout editor ------------------------------------------------------------------------
   void EnterEditor(bool create);
   void EditorClick(Button button, int x, int y, int column, int row);
   void SaveandexitClick(MenuItem& sender);
   void Cancel2Click();
   void MoveBoard(int dc, int dr);
-
   // ---- Voverizo Dadazu -------------------------------------------------------------------------
   // Deals the flat game; `state` replaces the clock seed (for velmor-cli).
   void FourRivers(bool hard, std::optional<uint32_t> state = std::nullopt);
@@ -220,7 +195,6 @@ class TVelmor : public GameMenus,
   // Slides the tile standing on the first cell through the cells in turn, a shown step each.
   void SlideRiverTile(const std::vector<Place>& cells);
   void MoveRiverTiles(int column, int row, int layer);
-
   // ---- Help window ----------------------------------------------------------------------------
   using HelpPage = velmor::HelpPage;
   using HelpWindowState = velmor::HelpWindowState;

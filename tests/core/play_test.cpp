@@ -4,6 +4,7 @@
 #include <set>
 
 #include "TestSupport.h"
+#include "board/Deal.h"
 
 using namespace velmor;
 using namespace velmor::test;
