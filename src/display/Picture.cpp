@@ -30,12 +30,12 @@ void Picture::Fill(Rect r, uint32_t pixel) {
   for (int y = r.top; y < r.bottom; ++y) std::fill(row(y) + r.left, row(y) + std::max(r.left, r.right), pixel);
 }
 
-void Picture::Frame(Rect r, uint32_t pixel) {
+void Picture::Frame(Rect r, uint32_t pixel, int thickness) {
   if (r.empty()) return;
-  Fill({r.left, r.top, r.right, r.top + 1}, pixel);
-  Fill({r.left, r.bottom - 1, r.right, r.bottom}, pixel);
-  Fill({r.left, r.top, r.left + 1, r.bottom}, pixel);
-  Fill({r.right - 1, r.top, r.right, r.bottom}, pixel);
+  Fill({r.left, r.top, r.right, r.top + thickness}, pixel);
+  Fill({r.left, r.bottom - thickness, r.right, r.bottom}, pixel);
+  Fill({r.left, r.top, r.left + thickness, r.bottom}, pixel);
+  Fill({r.right - thickness, r.top, r.right, r.bottom}, pixel);
 }
 
 void Picture::PenRectangle(Rect r, int penWidth, uint32_t pixel) {
