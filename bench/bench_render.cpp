@@ -22,8 +22,8 @@ const std::string Data = VELMOR_DATA_DIR;
 // Game 1 of "Traditional", winnable, with the real blue tileset and the kanji background.
 struct Scene {
   int k;
-  Picture tilesetPicture{SheetWidth, SheetHeight}, tileSheet{TileSheetWidth * k, TileSheetHeight * k};
-  Picture background{BoardPictureWidth, BoardPictureHeight}, frame{BoardPictureWidth * k, BoardPictureHeight * k};
+  Picture tilesetPicture{SheetWidth, SheetHeight}, tileSheet{TileSheetWidth * k, TileSheetHeight*k};
+  Picture background{BoardPictureWidth, BoardPictureHeight}, frame{BoardPictureWidth * k, BoardPictureHeight*k};
   LayoutShape shape;
   NumberedDeal deal;
   BoardRenderer renderer{{tilesetPicture, tileSheet, background, true}, BoardOriginLeft, BoardOriginTop, k};

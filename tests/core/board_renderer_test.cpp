@@ -217,8 +217,8 @@ TEST_P(BoardRendererAtScale, IsTheOneXBoardEnlargedByRepetition) {
         Picture frameK = EnlargeByRepetition(frame, k);
         one.Compose(frame, board.BoardGrid, marks, box);
         atK.Compose(frameK, board.BoardGrid, marks, box.Scaled(k));
-        ASSERT_TRUE(frameK == EnlargeByRepetition(frame, k)) << "game " << game << " box at " << box.left << ","
-                                                             << box.top;
+        ASSERT_TRUE(frameK == EnlargeByRepetition(frame, k))
+            << "game " << game << " box at " << box.left << "," << box.top;
       }
     }
   }
