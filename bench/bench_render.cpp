@@ -1,5 +1,6 @@
 // Drawing speed: a whole board with shadows, one tile box, a pair taken, and rebuilding the tile
-// sheet.
+// sheet; the board and a tile box also at the larger scales (the argument), where the 1x looks
+// are enlarged by repetition.
 // Run: build/bench/bench_render
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 
 #include "board/Deal.h"
 #include "display/BoardRenderer.h"
+#include "display/Scale.h"
 #include "display/Tileset.h"
 #include "layouts/LayoutFile.h"
 #include "platform/QtPictures.h"
@@ -19,20 +21,25 @@ const std::string Data = VELMOR_DATA_DIR;
 
 // Game 1 of "Traditional", winnable, with the real blue tileset and the kanji background.
 struct Scene {
-  Picture tilesetPicture{SheetWidth, SheetHeight}, tileSheet{TileSheetWidth, TileSheetHeight};
-  Picture background{BoardPictureWidth, BoardPictureHeight}, frame{BoardPictureWidth, BoardPictureHeight};
+  int k;
+  Picture tilesetPicture{SheetWidth, SheetHeight}, tileSheet{TileSheetWidth * k, TileSheetHeight*k};
+  Picture background{BoardPictureWidth, BoardPictureHeight}, frame{BoardPictureWidth * k, BoardPictureHeight*k};
   LayoutShape shape;
   NumberedDeal deal;
-  BoardRenderer renderer{{tilesetPicture, tileSheet, background, true}, BoardOriginLeft, BoardOriginTop};
-  Scene() {
+  BoardRenderer renderer{{tilesetPicture, tileSheet, background, true}, BoardOriginLeft, BoardOriginTop, k};
+  explicit Scene(int scale = 1) : k(scale) {
     std::string error, name;
     Picture kanji;
     if (!LoadPictureFile(Data + "/Tilesets/bluepai.bmp", tilesetPicture, error) ||
         !LoadPictureFile(Data + "/Backgrounds/kanji.bmp", kanji, error))
       throw std::runtime_error(error);
     PadTilesetPicture(tilesetPicture);
-    ChangeTexture(tilesetPicture, tileSheet);
     TileBackground(background, kanji);
+    if (k > 1) {
+      tilesetPicture = EnlargeByRepetition(tilesetPicture, k);
+      background = EnlargeByRepetition(background, k);
+    }
+    ChangeTexture(tilesetPicture, tileSheet, k);
     LayoutRefusal refusal;
     if (!ReadPlayableLayout(Data + "/Layouts/Traditional.lay", false, shape, name, refusal))
       throw std::runtime_error(refusal.reason);
@@ -41,17 +48,20 @@ struct Scene {
 };
 
 void BM_FullRedrawTraditionalWithShadows(benchmark::State& state) {
-  Scene scene;
+  Scene scene(static_cast<int>(state.range(0)));
   const BoardMarks marks;
   for (auto _ : state) scene.renderer.Compose(scene.frame, scene.deal.board.BoardGrid, marks);
 }
 BENCHMARK(BM_FullRedrawTraditionalWithShadows)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);
 
 void BM_RedrawTile(benchmark::State& state) {
-  Scene scene;
+  Scene scene(static_cast<int>(state.range(0)));
   const BoardMarks marks;
   const BoardState& board = scene.deal.board;
   int tile = 1;
@@ -60,7 +70,7 @@ void BM_RedrawTile(benchmark::State& state) {
     tile = tile % 144 + 1;
   }
 }
-BENCHMARK(BM_RedrawTile)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RedrawTile)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 
 void BM_ChangeTexture(benchmark::State& state) {
   Scene scene;

@@ -1,5 +1,7 @@
 #include "display/BoardRenderer.h"
 
+#include <algorithm>
+
 #include "board/Tiles.h"
 #include "display/Tileset.h"
 
@@ -38,17 +40,29 @@ constexpr ShadowRule ShadowRules[16] = {
 // The top layer has nothing above it; the first column and row lie under the picture's edges.
 constexpr int LastShadedLayer = AnchorLayers - 1;
 
-const Picture& WhiteFace() {
-  static const Picture filled(FaceWidth, FaceHeight, Rgb(255, 255, 255));
-  return filled;
+// The colour bits of `r` flipped, within what `picture` lets be drawn: the inverted marks.
+void InvertColours(Picture& picture, Rect r) {
+  const Rect area = picture.DrawableArea();
+  r = {std::max(r.left, area.left), std::max(r.top, area.top), std::min(r.right, area.right),
+       std::min(r.bottom, area.bottom)};
+  for (int y = r.top; y < r.bottom; ++y) {
+    uint32_t* p = picture.row(y);
+    for (int x = r.left; x < r.right; ++x) p[x] = (p[x] ^ 0xFFFFFF) & 0xFFFFFF;
+  }
 }
 
+// How wide the hover frame's pen is at 1x; the frame lies just inside the face.
+constexpr int HoverPenWidth = 3;
+
 }  // namespace
+
+BoardRenderer::BoardRenderer(const BoardLooks& looks, int originX, int originY, int scale)
+    : looks_(looks), originX_(originX), originY_(originY), k_(std::clamp(scale, 1, MaxScale)) {}
 
 Rect BoardRenderer::TileBox(const Place& p) const {
   const int x = originX_ + TileLeft(p.column, p.layer);
   const int y = originY_ + TileTop(p.row, p.layer);
-  return {x, y, x + TileBoxWidth, y + TileBoxHeight};
+  return Rect{x, y, x + TileBoxWidth, y + TileBoxHeight}.Scaled(k_);
 }
 
 void BoardRenderer::Compose(Picture& frame, const Grid& grid, const BoardMarks& marks) const {
@@ -76,16 +90,20 @@ void BoardRenderer::DrawTiles(Picture& frame, const Grid& grid, const BoardMarks
 
 void BoardRenderer::DrawTile(Picture& fb, const Grid& grid, const BoardMarks& marks, int c, int r, int l, int v,
                              const Rect* box) const {
-  const int X = originX_ + FaceLeft(c, l);
-  const int Y = originY_ + TileTop(r, l);
-  const Rect tileBox{X - EdgeWidth, Y, X + FaceWidth, Y + TileBoxHeight};
+  const int k = k_;
+  // Every distance below is a 1x one times k.
+  const int X = k * (originX_ + FaceLeft(c, l));
+  const int Y = k * (originY_ + TileTop(r, l));
+  const int edgeW = k * EdgeWidth, edgeH = k * EdgeHeight, faceW = k * FaceWidth, faceH = k * FaceHeight;
+  const int boxW = k * TileBoxWidth, boxH = k * TileBoxHeight;
+  const Rect tileBox{X - edgeW, Y, X + faceW, Y + boxH};
   if (box && !tileBox.Intersects(*box)) return;
 
   int sx = 0, sy = 0;
   if (!marks.editing && v >= 1 && v <= TileTotal) {
     const SheetCell cell = FaceCell(FaceOfTile(v));
-    sx = TileBoxWidth * cell.column;
-    sy = TileBoxHeight * cell.row;
+    sx = boxW * cell.column;
+    sy = boxH * cell.row;
   }
 
   using namespace tileset;
@@ -94,45 +112,48 @@ void BoardRenderer::DrawTile(Picture& fb, const Grid& grid, const BoardMarks& ma
   // The tile half a column right and a row lower was drawn first: keep this tile's lower edge
   // off its face.
   if (grid.at(c + 1, r + 2, l) != 0 || marks.ghost == Place{c + 1, r + 2, l}) {
-    constexpr int Uncovered = EdgeWidth + 15;  // the part of the lower edge left of that face
-    MaskBlt(fb, X - EdgeWidth, Y, TileBoxWidth, FaceHeight, tiles, TileMaskTop.left, TileMaskTop.top, sheet, sx, sy);
-    BitBlt(fb, X - EdgeWidth, Y + FaceHeight, Uncovered, EdgeHeight, sheet, sx, sy + FaceHeight, RasterOp::SRCCOPY);
-    MaskBlt(fb, X - EdgeWidth + Uncovered, Y + FaceHeight, EdgeWidth, EdgeHeight, tiles, TileMaskCorner.left,
-            TileMaskCorner.top, sheet, sx + TileBoxWidth - EdgeWidth, sy + FaceHeight);
+    const int uncovered = k * (EdgeWidth + 15);  // the part of the lower edge left of that face
+    const Rect top = TileMaskTop.Scaled(k), corner = TileMaskCorner.Scaled(k);
+    MaskBlt(fb, X - edgeW, Y, boxW, faceH, tiles, top.left, top.top, sheet, sx, sy);
+    BitBlt(fb, X - edgeW, Y + faceH, uncovered, edgeH, sheet, sx, sy + faceH, RasterOp::SRCCOPY);
+    MaskBlt(fb, X - edgeW + uncovered, Y + faceH, edgeW, edgeH, tiles, corner.left, corner.top, sheet,
+            sx + boxW - edgeW, sy + faceH);
   } else {
-    MaskBlt(fb, X - EdgeWidth, Y, TileBoxWidth, TileBoxHeight, tiles, TileMask.left, TileMask.top, sheet, sx, sy);
+    const Rect mask = TileMask.Scaled(k);
+    MaskBlt(fb, X - edgeW, Y, boxW, boxH, tiles, mask.left, mask.top, sheet, sx, sy);
   }
 
   if (marks.editing) {
-    const Rect face = marks.ghost == Place{c, r, l} ? PickedFace : BlankFace;
-    BitBlt(fb, X, Y, FaceWidth, FaceHeight, tiles, face.left, face.top, RasterOp::SRCCOPY);
+    const Rect face = (marks.ghost == Place{c, r, l} ? PickedFace : BlankFace).Scaled(k);
+    BitBlt(fb, X, Y, faceW, faceH, tiles, face.left, face.top, RasterOp::SRCCOPY);
   } else if (!marks.slideInProgress) {
     const bool picked = v == marks.picked1 || v == marks.picked2;
     const bool marked =
         picked || v == marks.hintA || v == marks.hintB || (v == marks.hover && marks.highlight == HighlightColoredTile);
     if (marked) {
       if (marks.invert) {
-        BitBlt(fb, X, Y, FaceWidth, FaceHeight, WhiteFace(), 0, 0, RasterOp::SRCINVERT);
+        InvertColours(fb, {X, Y, X + faceW, Y + faceH});
       } else {
-        const Rect ground = picked ? PickedFace : HintedFace;
+        const Rect ground = (picked ? PickedFace : HintedFace).Scaled(k);
         const SheetCell cell = FaceCell(FaceOfTile(v));
-        const Rect mask = FaceMask(cell.column, cell.row), pic = FacePicture(cell.column, cell.row);
-        BitBlt(fb, X, Y, FaceWidth, FaceHeight, tiles, ground.left, ground.top, RasterOp::SRCCOPY);
-        BitBlt(fb, X, Y, FaceWidth, FaceHeight, tiles, mask.left, mask.top, RasterOp::SRCAND);
-        BitBlt(fb, X, Y, FaceWidth, FaceHeight, tiles, pic.left, pic.top, RasterOp::SRCPAINT);
+        const Rect mask = FaceMask(cell.column, cell.row).Scaled(k);
+        const Rect pic = FacePicture(cell.column, cell.row).Scaled(k);
+        BitBlt(fb, X, Y, faceW, faceH, tiles, ground.left, ground.top, RasterOp::SRCCOPY);
+        BitBlt(fb, X, Y, faceW, faceH, tiles, mask.left, mask.top, RasterOp::SRCAND);
+        BitBlt(fb, X, Y, faceW, faceH, tiles, pic.left, pic.top, RasterOp::SRCPAINT);
       }
     }
     if (v == marks.hover && marks.highlight != HighlightColoredTile)
-      fb.PenRectangle({X + 1, Y + 1, X + FaceWidth - 1, Y + FaceHeight - 1}, 3, marks.pen);
+      fb.Frame({X, Y, X + faceW, Y + faceH}, marks.pen, k * HoverPenWidth);
   }
 
   if (looks_.shadows && l <= LastShadedLayer && c >= 2 && r >= 2) {
-    const ShadowPieces& pieces = Shadows();
+    const ShadowPieces& pieces = Shadows(k);
     for (const ShadowRule& rule : ShadowRules) {
       if (grid.at(c + rule.dc, r + rule.dr, l + 1) == 0) continue;
-      for (int k = 0; k < rule.count; ++k) {
-        const auto& p = rule.pieces[k];
-        DrawTransparent(fb, X + p.dx, Y + p.dy, p.image ? pieces.vertical[p.image] : pieces.horizontal);
+      for (int i = 0; i < rule.count; ++i) {
+        const auto& p = rule.pieces[i];
+        DrawTransparent(fb, X + k * p.dx, Y + k * p.dy, p.image ? pieces.vertical[p.image] : pieces.horizontal);
       }
     }
   }

@@ -6,6 +6,7 @@
 
 #include "board/Grid.h"
 #include "display/Picture.h"
+#include "display/Scale.h"
 
 namespace velmor {
 
@@ -22,7 +23,7 @@ inline constexpr uint32_t RedPen = Pixel({0x0000FF});
 inline constexpr uint32_t GreenPen = Pixel({0x008000});
 inline constexpr uint32_t BluePen = Pixel({0xFF0000});
 
-// The pictures a board is drawn from.
+// The pictures a board is drawn from, all at the renderer's scale.
 struct BoardLooks {
   const Picture& tilesetPicture;  // faces, masks, blank and coloured grounds
   const Picture& tileSheet;       // every face already laid on the blank tile (ChangeTexture)
@@ -45,11 +46,16 @@ struct BoardMarks {
   bool slideInProgress = false;  // a flat-game slide has found its way: no marks until it ends
 };
 
+// Draws at a whole scale K from 1 to MaxScale: every distance of the 1x picture, from the grid
+// steps to the width of a frame, is K times longer, so a board drawn at K from 1x looks enlarged
+// by pixel repetition is exactly the 1x board enlarged the same way. Rectangles given to and
+// returned by the renderer are in the pixels of the picture it draws.
 class BoardRenderer {
  public:
-  // The board origin is where column 0, row 0 of the grid lies in the board picture.
-  BoardRenderer(const BoardLooks& looks, int originX, int originY)
-      : looks_(looks), originX_(originX), originY_(originY) {}
+  // The board origin is where column 0, row 0 of the grid lies in the board picture at 1x.
+  BoardRenderer(const BoardLooks& looks, int originX, int originY, int scale = 1);
+
+  int scale() const { return k_; }
 
   // The whole picture of a tile anchored at `p`.
   Rect TileBox(const Place& p) const;
@@ -69,6 +75,7 @@ class BoardRenderer {
   void DrawTiles(Picture& frame, const Grid& grid, const BoardMarks& marks, const Rect* box) const;
   BoardLooks looks_;
   int originX_, originY_;
+  int k_;
 };
 
 }  // namespace velmor

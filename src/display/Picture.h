@@ -34,6 +34,8 @@ struct Rect {
   int height() const { return bottom - top; }
   bool empty() const { return right <= left || bottom <= top; }
   bool Intersects(const Rect& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+  // The same rectangle in a picture drawn `k` times larger.
+  constexpr Rect Scaled(int k) const { return {left * k, top * k, right * k, bottom * k}; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
@@ -55,8 +57,8 @@ class Picture {
 
   // Solid fill of a rectangle, clipped to the picture.
   void Fill(Rect r, uint32_t pixel);
-  // A 1-pixel line just inside the rectangle's edges.
-  void Frame(Rect r, uint32_t pixel);
+  // A line `thickness` pixels wide just inside the rectangle's edges.
+  void Frame(Rect r, uint32_t pixel, int thickness = 1);
   // The outline of (left, top)-(right, bottom) drawn with a pen `penWidth` pixels wide, centred
   // on the outline, inside untouched.
   void PenRectangle(Rect r, int penWidth, uint32_t pixel);

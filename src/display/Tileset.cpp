@@ -1,27 +1,32 @@
 #include "display/Tileset.h"
 
 #include <algorithm>
+#include <mutex>
 
 #include "board/Tiles.h"
+#include "display/Scale.h"
 
 namespace velmor {
 
-void ChangeTexture(const Picture& t, Picture& sheet) {
+void ChangeTexture(const Picture& t, Picture& sheet, int k) {
   using namespace tileset;
+  const Rect blank = BlankTile.Scaled(k);
+  const int w = TileBoxWidth * k, h = TileBoxHeight * k, faceW = FaceWidth * k, faceH = FaceHeight * k;
   for (int face = 1; face <= FaceTotal; ++face) {
     const SheetCell cell = FaceCell(face);
-    const int sx = TileBoxWidth * cell.column, sy = TileBoxHeight * cell.row;
-    const Rect mask = FaceMask(cell.column, cell.row), pic = FacePicture(cell.column, cell.row);
-    BitBlt(sheet, sx, sy, TileBoxWidth, TileBoxHeight, t, BlankTile.left, BlankTile.top, RasterOp::SRCCOPY);
-    BitBlt(sheet, sx + EdgeWidth, sy, FaceWidth, FaceHeight, t, mask.left, mask.top, RasterOp::SRCAND);
-    BitBlt(sheet, sx + EdgeWidth, sy, FaceWidth, FaceHeight, t, pic.left, pic.top, RasterOp::SRCPAINT);
+    const int sx = w * cell.column, sy = h * cell.row;
+    const Rect mask = FaceMask(cell.column, cell.row).Scaled(k), pic = FacePicture(cell.column, cell.row).Scaled(k);
+    BitBlt(sheet, sx, sy, w, h, t, blank.left, blank.top, RasterOp::SRCCOPY);
+    BitBlt(sheet, sx + EdgeWidth * k, sy, faceW, faceH, t, mask.left, mask.top, RasterOp::SRCAND);
+    BitBlt(sheet, sx + EdgeWidth * k, sy, faceW, faceH, t, pic.left, pic.top, RasterOp::SRCPAINT);
   }
 }
 
-void PadTilesetPicture(Picture& picture) {
+void PadTilesetPicture(Picture& picture, int k) {
   using namespace tileset;
-  if (picture.width() >= MinWidth && picture.height() >= MinHeight) return;
-  Picture padded(std::max(picture.width(), MinWidth), std::max(picture.height(), MinHeight), 0);
+  const int minWidth = MinWidth * k, minHeight = MinHeight * k;
+  if (picture.width() >= minWidth && picture.height() >= minHeight) return;
+  Picture padded(std::max(picture.width(), minWidth), std::max(picture.height(), minHeight), 0);
   BitBlt(padded, 0, 0, picture.width(), picture.height(), picture, 0, 0, RasterOp::SRCCOPY);
   picture = std::move(padded);
 }
@@ -37,9 +42,9 @@ void TileBackground(Picture& bg, const Picture& pic) {
     for (int x = 0; x < bg.width(); x += w) BitBlt(bg, x, y, w, h, pic, 0, 0, RasterOp::SRCCOPY);
 }
 
-void PlainBackground(Picture& bg) {
+void PlainBackground(Picture& bg, int k) {
   bg.Fill({0, 0, bg.width(), bg.height()}, Pixel({0x808000}));
-  bg.Frame({0, 0, bg.width(), bg.height()}, Pixel({0x000000}));
+  bg.Frame({0, 0, bg.width(), bg.height()}, Pixel({0x000000}), k);
 }
 
 void DrawTransparent(Picture& dst, int x, int y, const MaskedImage& piece) {
@@ -74,9 +79,21 @@ ShadowPieces BuildShadows() {
 }
 }  // namespace
 
-const ShadowPieces& Shadows() {
+const ShadowPieces& Shadows(int k) {
   static const ShadowPieces pieces = BuildShadows();
-  return pieces;
+  if (k <= 1) return pieces;
+  // Built on first use only: most players never leave one scale.
+  static std::once_flag built[MaxScale + 1];
+  static ShadowPieces enlarged[MaxScale + 1];
+  k = std::min(k, MaxScale);
+  std::call_once(built[k], [k] {
+    auto enlarge = [k](const MaskedImage& m) {
+      return MaskedImage{EnlargeByRepetition(m.image, k), EnlargeByRepetition(m.mask, k)};
+    };
+    for (int i = 0; i < 6; ++i) enlarged[k].vertical[i] = enlarge(pieces.vertical[i]);
+    enlarged[k].horizontal = enlarge(pieces.horizontal);
+  });
+  return enlarged[k];
 }
 
 }  // namespace velmor

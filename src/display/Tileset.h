@@ -1,4 +1,6 @@
 // Where things lie in a tileset picture, and how the sheet of ready-made tiles is built from it.
+// The positions are those of a tileset drawn at 1x; one drawn at scale K has every coordinate
+// multiplied by K, and so do the tile sheet, the background and the shadow pieces at K.
 #pragma once
 
 #include "board/Geometry.h"
@@ -31,17 +33,18 @@ constexpr int SheetHeight = 600;
 constexpr int TileSheetWidth = 9 * TileBoxWidth;
 constexpr int TileSheetHeight = 5 * TileBoxHeight;
 
-// A picture too small for the tileset layout is read as black where it has no pixels.
-void PadTilesetPicture(Picture& picture);
+// A picture too small for the tileset layout (at `scale`) is read as black where it has no pixels.
+void PadTilesetPicture(Picture& picture, int scale = 1);
 
-// Lays every face onto the blank tile, so one mask and one copy draw a whole tile.
-void ChangeTexture(const Picture& tilesetPicture, Picture& tileSheet);
+// Lays every face onto the blank tile, so one mask and one copy draw a whole tile. Both pictures
+// are at `scale`.
+void ChangeTexture(const Picture& tilesetPicture, Picture& tileSheet, int scale = 1);
 
 // Covers the background with `pic`: once at (0,0) when it is at least as large, else repeated.
 void TileBackground(Picture& background, const Picture& pic);
 
-// Solid teal inside a 1-pixel black frame: the "None" background.
-void PlainBackground(Picture& background);
+// Solid teal inside a 1-pixel black frame, `scale` pixels at `scale`: the "None" background.
+void PlainBackground(Picture& background, int scale = 1);
 
 // Copies `src` through its mask: AND the mask (black = opaque), then OR the picture.
 struct MaskedImage {
@@ -57,6 +60,8 @@ struct ShadowPieces {
   MaskedImage vertical[6];  // index 0 unused, as in the image list
   MaskedImage horizontal;
 };
-const ShadowPieces& Shadows();
+// The pieces at `scale` (1..MaxScale) are the 1x ones with each pixel repeated, so a board drawn
+// at K shows the same stipple as the 1x board enlarged, each dot K pixels square.
+const ShadowPieces& Shadows(int scale = 1);
 
 }  // namespace velmor

@@ -1,5 +1,5 @@
-// The board renderer against its own interface: boxes, marks and shadows, on dealt boards and a
-// noise tileset, where any misplaced pixel shows.
+// The board renderer against its own interface: boxes, marks, shadows and scales, on dealt boards
+// and a noise tileset, where any misplaced pixel shows.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "board/Deal.h"
 #include "display/BoardRenderer.h"
+#include "display/Scale.h"
 #include "display/Tileset.h"
 
 using namespace velmor;
@@ -157,3 +158,70 @@ TEST_F(BoardRendererTest, ShadowsOnlyWhereAnUpperTileStands) {
     EXPECT_GT(changed, 0);
   }
 }
+
+// Drawn at K from 1x looks enlarged by pixel repetition, the board is the 1x board enlarged the
+// same way: every mark, shadow, frame and partial redraw at K is the 1x one with its distances
+// multiplied.
+class BoardRendererAtScale : public BoardRendererTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(BoardRendererAtScale, IsTheOneXBoardEnlargedByRepetition) {
+  const int k = GetParam();
+  const Picture tilesK = EnlargeByRepetition(tiles, k), backgroundK = EnlargeByRepetition(background, k);
+  Picture sheetK(TileSheetWidth * k, TileSheetHeight * k);
+  ChangeTexture(tilesK, sheetK, k);
+  ASSERT_TRUE(sheetK == EnlargeByRepetition(sheet, k));
+  Picture plain(BoardPictureWidth, BoardPictureHeight), plainK(BoardPictureWidth * k, BoardPictureHeight * k);
+  PlainBackground(plain);
+  PlainBackground(plainK, k);
+  EXPECT_TRUE(plainK == EnlargeByRepetition(plain, k));
+
+  const BoardRenderer one = Renderer();
+  const BoardRenderer atK({tilesK, sheetK, backgroundK, true}, BoardOriginLeft, BoardOriginTop, k);
+  for (uint32_t game = 1; game <= 3; ++game) {
+    const BoardState board = Board(game);
+    auto freeTile = [&] {
+      int tile;
+      do tile = AnyTile(board);
+      while (!IsTileFree(board, tile, false));
+      return tile;
+    };
+    // Every hover style, inverted and coloured marks, and the editor with its ghost.
+    std::vector<BoardMarks> variants;
+    for (int style = HighlightNone; style <= HighlightBlueFrame; ++style) {
+      BoardMarks marks = AnyMarks(board);
+      marks.picked1 = freeTile(), marks.hintB = freeTile(), marks.hover = freeTile();
+      marks.highlight = style;
+      marks.invert = style % 2;
+      variants.push_back(marks);
+    }
+    BoardMarks editing;
+    editing.editing = true;
+    editing.ghost = {std::uniform_int_distribution<int>(1, AnchorColumns)(random),
+                     std::uniform_int_distribution<int>(1, AnchorRows)(random),
+                     std::uniform_int_distribution<int>(1, AnchorLayers)(random)};
+    variants.push_back(editing);
+
+    for (const BoardMarks& marks : variants) {
+      const Picture full = Full(one, board, marks);
+      Picture fullK(BoardPictureWidth * k, BoardPictureHeight * k);
+      atK.Compose(fullK, board.BoardGrid, marks);
+      ASSERT_TRUE(fullK == EnlargeByRepetition(full, k)) << "game " << game << " highlight " << marks.highlight;
+
+      // A tile's box, or any box partly off the picture, redrawn over an earlier picture.
+      const Place p = board.TilePlace[static_cast<size_t>(marks.hover ? marks.hover : AnyTile(board))];
+      ASSERT_EQ(atK.TileBox(p), one.TileBox(p).Scaled(k));
+      const int x = std::uniform_int_distribution<int>(-30, 700)(random);
+      const int y = std::uniform_int_distribution<int>(-30, 460)(random);
+      for (const Rect& box : {one.TileBox(p), Rect{x, y, x + 90, y + 120}}) {
+        Picture frame = Noise(BoardPictureWidth, BoardPictureHeight, game);
+        Picture frameK = EnlargeByRepetition(frame, k);
+        one.Compose(frame, board.BoardGrid, marks, box);
+        atK.Compose(frameK, board.BoardGrid, marks, box.Scaled(k));
+        ASSERT_TRUE(frameK == EnlargeByRepetition(frame, k))
+            << "game " << game << " box at " << box.left << "," << box.top;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, BoardRendererAtScale, ::testing::Values(2, 3));

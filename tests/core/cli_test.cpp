@@ -92,6 +92,7 @@ TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {
        {std::string("deal ") + odd + " --game 3", "deal " + traditional + " --game 0",
         "deal " + traditional + " --game 2147483648", "deal " + traditional, "deal " + traditional + " --game x",
         "layout " + dir.path() + "missing.lay", "layout " + dir.Write("junk.lay", "\x01\x02 not a layout"),
+        "render " + traditional + " --game 1 --tileset none --background none --scale 5 --out " + dir.path() + "b.png",
         std::string("frobnicate"), std::string("")}) {
     const CliRun run = Cli(args);
     EXPECT_EQ(run.status, 1) << args;

@@ -12,6 +12,7 @@
 #include "board/FreeTiles.h"
 #include "display/BoardRenderer.h"
 #include "display/Jpeg.h"
+#include "display/Scale.h"
 #include "display/Tileset.h"
 #include "layouts/LayoutFile.h"
 #include "modes/RiverPath.h"
@@ -27,7 +28,7 @@ const char* const Usage =
     "  velmor-cli layout FILE\n"
     "  velmor-cli deal FILE --game N [--winnable] [--vertical]\n"
     "  velmor-cli render FILE --game N [--winnable] --tileset PATH --background PATH|none\n"
-    "             [--no-shadows] [--highlight K --hover T] [--pick T] --out OUT.png\n"
+    "             [--no-shadows] [--highlight K --hover T] [--pick T] [--scale K] --out OUT.png\n"
     "  velmor-cli rivers easy|hard --state S\n";
 
 int Fail(const std::string& message) {
@@ -61,6 +62,7 @@ struct DealOptions {
   std::string tileset, background, out;
   bool shadows = true;
   long long highlight = -1, hover = 0, pick = 0;
+  long long scale = 1;
 };
 
 // Reads the options of `deal` (and of `render` when `render` is true). False after a message.
@@ -104,6 +106,8 @@ bool ParseDealOptions(const std::vector<std::string>& args, bool render, DealOpt
       ok = number(i, o.hover, "--hover");
     else if (render && a == "--pick")
       ok = number(i, o.pick, "--pick");
+    else if (render && a == "--scale")
+      ok = number(i, o.scale, "--scale");
     else if (a.rfind("--", 0) == 0 || !o.path.empty())
       ok = Fail("unexpected argument \"" + a + "\"\n" + Usage) == 0;
     else
@@ -117,6 +121,7 @@ bool ParseDealOptions(const std::vector<std::string>& args, bool render, DealOpt
       return Fail("render needs --tileset, --background and --out") == 0;
     if (o.highlight < -1 || o.highlight > 4) return Fail("--highlight takes 0 to 4") == 0;
     if (o.hover < 0 || o.hover > 144 || o.pick < 0 || o.pick > 144) return Fail("tiles are numbered 1 to 144") == 0;
+    if (o.scale < 1 || o.scale > MaxScale) return Fail("--scale takes 1 to " + std::to_string(MaxScale)) == 0;
   }
   return true;
 }
@@ -197,6 +202,15 @@ bool LoadLikeTheGame(const std::string& path, Picture& out) {
   return ok;
 }
 
+// A look (tileset or background picture) as drawn at `scale`. The files are drawn at 1x, so their
+// pixels are repeated; a picture drawn at the scale itself, kept beside the 1x file, belongs here
+// once the game reads one. False after the game's message.
+bool LoadLookAtScale(const std::string& path, int scale, Picture& out) {
+  if (!LoadLikeTheGame(path, out)) return false;
+  if (scale > 1) out = EnlargeByRepetition(out, scale);
+  return true;
+}
+
 int RenderCommand(const std::vector<std::string>& args) {
   DealOptions o;
   if (!ParseDealOptions(args, true, o)) return 1;
@@ -204,9 +218,10 @@ int RenderCommand(const std::vector<std::string>& args) {
     std::error_code ec;
     if (file != "none" && !std::filesystem::is_regular_file(file, ec)) return Fail("no file \"" + file + "\"");
   }
-  // The game's pictures before any is loaded.
-  Picture tilesetPicture(SheetWidth, SheetHeight), tileSheet(TileSheetWidth, TileSheetHeight);
-  Picture background(BoardPictureWidth, BoardPictureHeight);
+  // The game's pictures before any is loaded, at the scale asked for.
+  const int k = static_cast<int>(o.scale);
+  Picture tilesetPicture(SheetWidth * k, SheetHeight * k), tileSheet(TileSheetWidth * k, TileSheetHeight * k);
+  Picture background(BoardPictureWidth * k, BoardPictureHeight * k);
   bool loaded = true;
   std::string tilesetFile = o.tileset;
   if (tilesetFile == "none") {
@@ -218,18 +233,18 @@ int RenderCommand(const std::vector<std::string>& args) {
   }
   if (!tilesetFile.empty()) {
     Picture picture;
-    loaded = LoadLikeTheGame(tilesetFile, picture);
+    loaded = LoadLookAtScale(tilesetFile, k, picture);
     if (loaded) {
-      PadTilesetPicture(picture);
+      PadTilesetPicture(picture, k);
       tilesetPicture = std::move(picture);
-      ChangeTexture(tilesetPicture, tileSheet);
+      ChangeTexture(tilesetPicture, tileSheet, k);
     }
   }
   if (o.background == "none") {
-    PlainBackground(background);
+    PlainBackground(background, k);
   } else {
     Picture picture;
-    if (LoadLikeTheGame(o.background, picture))
+    if (LoadLookAtScale(o.background, k, picture))
       TileBackground(background, picture);
     else
       loaded = false;
@@ -245,8 +260,8 @@ int RenderCommand(const std::vector<std::string>& args) {
   if (o.highlight == HighlightBlueFrame) marks.pen = BluePen;
   marks.hover = static_cast<int>(o.hover);
   marks.picked1 = static_cast<int>(o.pick);
-  Picture frame(BoardPictureWidth, BoardPictureHeight);
-  const BoardRenderer renderer({tilesetPicture, tileSheet, background, o.shadows}, BoardOriginLeft, BoardOriginTop);
+  Picture frame(BoardPictureWidth * k, BoardPictureHeight * k);
+  const BoardRenderer renderer({tilesetPicture, tileSheet, background, o.shadows}, BoardOriginLeft, BoardOriginTop, k);
   renderer.Compose(frame, board.BoardGrid, marks);
   std::string error;
   if (!SavePng(frame, o.out, error)) return Fail(error);

@@ -1,0 +1,74 @@
+// Pictures brought to another size: repetition, area averaging and smooth enlargement.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "display/Scale.h"
+
+using namespace velmor;
+
+namespace {
+Picture Noise(int width, int height, uint32_t seed) {
+  std::mt19937 random(seed);
+  Picture p(width, height);
+  for (uint32_t& px : p.pixels()) px = random() & 0xFFFFFF;
+  return p;
+}
+}  // namespace
+
+// Averaging each K x K block of a picture enlarged K times gives the picture back.
+TEST(Scale, RepetitionThenBlockAverageIsTheOriginal) {
+  const Picture p = Noise(37, 23, 1);
+  for (int k = 1; k <= MaxScale; ++k) {
+    const Picture big = EnlargeByRepetition(p, k);
+    ASSERT_EQ(big.width(), 37 * k);
+    ASSERT_EQ(big.height(), 23 * k);
+    EXPECT_EQ(big.at(37 * k - 1, 23 * k - 1), p.at(36, 22)) << k;
+    EXPECT_TRUE(ReduceArea(big, 37, 23) == p) << k;
+  }
+}
+
+// Area averaging sees a picture as the colour over its area, so the result cannot depend on how
+// finely that area was cut into pixels: repeating the pixels first changes nothing, for any size.
+// One pixel is the whole picture's rounded mean; a constant picture stays constant.
+TEST(Scale, ReduceAreaWeighsByCoveredArea) {
+  const Picture p = Noise(31, 17, 2);
+  std::mt19937 random(3);
+  for (int n = 0; n < 20; ++n) {
+    const int w = std::uniform_int_distribution<int>(1, 31)(random);
+    const int h = std::uniform_int_distribution<int>(1, 17)(random);
+    const Picture reduced = ReduceArea(p, w, h);
+    ASSERT_EQ(reduced.width(), w);
+    ASSERT_EQ(reduced.height(), h);
+    EXPECT_TRUE(ReduceArea(EnlargeByRepetition(p, 3), w, h) == reduced) << w << " x " << h;
+    EXPECT_TRUE(ReduceArea(Picture(31, 17, Rgb(9, 200, 77)), w, h) == Picture(w, h, Rgb(9, 200, 77)));
+  }
+  long red = 0, green = 0, blue = 0;
+  for (uint32_t px : p.pixels()) red += RedOf(px), green += GreenOf(px), blue += BlueOf(px);
+  const long n = 31 * 17;
+  EXPECT_EQ(ReduceArea(p, 1, 1).at(0, 0),
+            Rgb(static_cast<int>((red + n / 2) / n), static_cast<int>((green + n / 2) / n),
+                static_cast<int>((blue + n / 2) / n)));
+}
+
+// Smooth enlargement keeps a picture at its own size and a constant picture constant, and never
+// leaves the range of the two pixels it interpolates between.
+TEST(Scale, EnlargeSmoothInterpolatesBetweenNeighbours) {
+  const Picture p = Noise(20, 12, 4);
+  EXPECT_TRUE(EnlargeSmooth(p, 20, 12) == p);
+  EXPECT_TRUE(EnlargeSmooth(Picture(20, 12, Rgb(1, 128, 255)), 93, 61) == Picture(93, 61, Rgb(1, 128, 255)));
+  // A picture dark on the left and light on the right rises across, never overshooting.
+  Picture halves(2, 3);
+  halves.Fill({0, 0, 1, 3}, Rgb(10, 10, 10));
+  halves.Fill({1, 0, 2, 3}, Rgb(250, 250, 250));
+  const Picture big = EnlargeSmooth(halves, 9, 7);
+  ASSERT_EQ(big.width(), 9);
+  ASSERT_EQ(big.height(), 7);
+  for (int y = 0; y < 7; ++y) {
+    EXPECT_EQ(big.at(0, y), Rgb(10, 10, 10));
+    EXPECT_EQ(big.at(8, y), Rgb(250, 250, 250));
+    for (int x = 1; x < 9; ++x) EXPECT_LE(RedOf(big.at(x - 1, y)), RedOf(big.at(x, y))) << x << "," << y;
+  }
+  EXPECT_GT(RedOf(big.at(4, 3)), 10);
+  EXPECT_LT(RedOf(big.at(4, 3)), 250);
+}
