@@ -241,13 +241,7 @@ bool DecodeJpeg(const uint8_t* data, size_t size, Picture& out, std::string& err
 }
 
 bool DecodeJpegFile(const std::string& path, Picture& out, std::string& error) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes, error)) return false;
-  if (!DecodeJpeg(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out, error)) {
-    error = "\"" + path + "\": " + error;
-    return false;
-  }
-  return true;
+  return DecodePictureFile(path, DecodeJpeg, out, error);
 }
 
 }  // namespace velmor

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "layouts/LayoutFile.h"
+
 namespace velmor {
 
 void Picture::Resize(int width, int height, uint32_t fill) {
@@ -139,6 +141,16 @@ void MaskBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& mask, in
   h = std::min({h, area.bottom - dy, mask.height() - my, src.height() - sy});
   if (w <= 0 || h <= 0) return;
   for (int y = 0; y < h; ++y) MaskRow(dst.row(dy + y) + dx, mask.row(my + y) + mx, src.row(sy + y) + sx, w);
+}
+
+bool DecodePictureFile(const std::string& path, PictureDecoder decode, Picture& out, std::string& error) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes, error)) return false;
+  if (!decode(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out, error)) {
+    error = "\"" + path + "\": " + error;
+    return false;
+  }
+  return true;
 }
 
 }  // namespace velmor

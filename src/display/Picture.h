@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace velmor {
@@ -91,5 +92,9 @@ void BitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int 
 // with `src` at (sx, sy), clipped to all three pictures. Neither may be `dst` itself.
 void MaskBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& mask, int mx, int my, const Picture& src,
              int sx, int sy);
+
+// Reads the file at `path` and hands its bytes to `decode`; the error names the file.
+using PictureDecoder = bool (*)(const uint8_t* data, size_t size, Picture& out, std::string& error);
+bool DecodePictureFile(const std::string& path, PictureDecoder decode, Picture& out, std::string& error);
 
 }  // namespace velmor

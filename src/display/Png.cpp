@@ -353,13 +353,7 @@ bool DecodePng(const uint8_t* data, size_t size, Picture& out, std::string& erro
 }
 
 bool DecodePngFile(const std::string& path, Picture& out, std::string& error) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes, error)) return false;
-  if (!DecodePng(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out, error)) {
-    error = "\"" + path + "\": " + error;
-    return false;
-  }
-  return true;
+  return DecodePictureFile(path, DecodePng, out, error);
 }
 
 }  // namespace velmor

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,14 @@
 #include "shell/TVelmor.h"
 
 namespace velmor::test {
+
+// A picture of random colours: every pixel differs from its neighbours, so any misplaced copy shows.
+inline Picture Noise(int width, int height, uint32_t seed) {
+  std::mt19937 random(seed);
+  Picture p(width, height);
+  for (uint32_t& px : p.pixels()) px = random() & 0xFFFFFF;
+  return p;
+}
 
 // A fresh folder under the system temp folder, removed when the object goes away.
 class ScratchFolder {

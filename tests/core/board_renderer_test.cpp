@@ -15,13 +15,6 @@ using namespace velmor::test;
 
 namespace {
 
-Picture Noise(int width, int height, uint32_t seed) {
-  std::mt19937 random(seed);
-  Picture p(width, height);
-  for (uint32_t& px : p.pixels()) px = random() & 0xFFFFFF;
-  return p;
-}
-
 class BoardRendererTest : public ::testing::Test {
  protected:
   Picture tiles = Noise(tileset::MinWidth, tileset::MinHeight, 1);

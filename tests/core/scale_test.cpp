@@ -3,18 +3,11 @@
 
 #include <random>
 
+#include "TestSupport.h"
 #include "display/Scale.h"
 
 using namespace velmor;
-
-namespace {
-Picture Noise(int width, int height, uint32_t seed) {
-  std::mt19937 random(seed);
-  Picture p(width, height);
-  for (uint32_t& px : p.pixels()) px = random() & 0xFFFFFF;
-  return p;
-}
-}  // namespace
+using namespace velmor::test;
 
 // Averaging each K x K block of a picture enlarged K times gives the picture back.
 TEST(Scale, RepetitionThenBlockAverageIsTheOriginal) {
