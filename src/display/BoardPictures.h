@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "board/Geometry.h"
 #include "board/Grid.h"
@@ -28,6 +29,15 @@ struct BoardPictures {
   Place EditorGhost{-1, -1, -1};
   Rect GhostBox = NoBox;
   bool PathFound = false;  // a flat-game slide is under way: no marks are drawn
+  // The pictures are drawn at this whole scale (1..MaxScale) for the window's size and screen; every
+  // position the game works with stays in 1x board pixels.
+  int32_t Scale = 1;
+  // The looks as read, at 1x, and the files they came from: a scale change redraws from them,
+  // taking the file's larger artwork where there is some.
+  struct LookSource {
+    Picture picture;  // empty: the plain "None" background, or no panel picture
+    std::string path;
+  } TilesetSource, BackgroundSource, HofSource;
   struct MovingTileState {
     int tile = 0, column = 0, row = 0;
   } MovingTile;  // the sliding tile and where it stands now

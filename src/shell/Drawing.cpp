@@ -5,7 +5,8 @@
 namespace velmor {
 
 BoardRenderer TVelmor::Renderer() const {
-  return BoardRenderer({TilesetPicture, TileSheet, BackgroundImage, Shadows.Checked()}, BoardOriginX, BoardOriginY);
+  return BoardRenderer({TilesetPicture, TileSheet, BackgroundImage, Shadows.Checked()}, BoardOriginX, BoardOriginY,
+                       Scale);
 }
 
 BoardMarks TVelmor::Marks() const {

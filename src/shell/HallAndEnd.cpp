@@ -91,15 +91,15 @@ void TVelmor::TwoPlayers() {
 }
 
 void TVelmor::RefreshTwoPlayerPanel() {
-  const Rect area{0, 380, HofWidth, 468};
+  const Rect area = Rect{0, 380, HofWidth, 468}.Scaled(Scale);
   BitBlt(SaveHof, area.left, area.top, area.width(), area.height(), HofPic, area.left, area.top, RasterOp::SRCCOPY);
   const uint32_t now = platform.TickCount();
   const bool secondHalf = now % 1000 > 500;
   const Platform::TextStyle big{"Arial", 18, true, false}, small{"Arial", 10, true, false};
-  if (Turns.Player2Turn || secondHalf) platform.DrawText(SaveHof, 4, 380, "PLAY 1", big, Yellow);
-  if (!Turns.Player2Turn || secondHalf) platform.DrawText(SaveHof, 4, 422, "PLAY 2", big, Aqua);
-  platform.DrawText(SaveHof, 30, 402, FormatMinSec(Turns.Running(false, now) / 1000), small, White);
-  platform.DrawText(SaveHof, 30, 444, FormatMinSec(Turns.Running(true, now) / 1000), small, White);
+  if (Turns.Player2Turn || secondHalf) PanelText(4, 380, "PLAY 1", big, Yellow);
+  if (!Turns.Player2Turn || secondHalf) PanelText(4, 422, "PLAY 2", big, Aqua);
+  PanelText(30, 402, FormatMinSec(Turns.Running(false, now) / 1000), small, White);
+  PanelText(30, 444, FormatMinSec(Turns.Running(true, now) / 1000), small, White);
   platform.PresentPanel(SaveHof, area);
 }
 
@@ -151,6 +151,11 @@ bool TVelmor::SaveHallOfFame() {
   return true;
 }
 
+void TVelmor::PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour) {
+  style.pointSize *= Scale;
+  platform.DrawText(SaveHof, x * Scale, y * Scale, text, style, colour);
+}
+
 void TVelmor::ShowPanelHOF() {
   if (!ShowHallFame.Checked()) return;
   const int dy = GameMode == ModeTwoPlayers ? 20 : ShowCurrentTile.Checked() ? 10 : -20;
@@ -159,16 +164,16 @@ void TVelmor::ShowPanelHOF() {
     RedrawHOF();
     return;
   }
-  platform.DrawText(SaveHof, 21, 50 - dy, "HALL OF", {"Comic Sans MS", 10, true, false}, Yellow);
-  platform.DrawText(SaveHof, 31, 70 - dy, "FAME", {"Comic Sans MS", 10, true, false}, Yellow);
+  PanelText(21, 50 - dy, "HALL OF", {"Comic Sans MS", 10, true, false}, Yellow);
+  PanelText(31, 70 - dy, "FAME", {"Comic Sans MS", 10, true, false}, Yellow);
   const HallList& list = HallOfFame.ListOf(BoardNumber);
   for (int i = 1; i <= HallRanks; ++i) {
     const std::string& entry = list.entries[static_cast<size_t>(i)];
     const Platform::TextStyle style{"Verdana", 9, true, i == ReachedRank};
     int time = 0;
     EntryTime(entry, time);
-    platform.DrawText(SaveHof, 15, 27 * i - dy + 81, entry.substr(0, 8), style, White);
-    platform.DrawText(SaveHof, 39, 27 * i - dy + 94, FormatMinSec(time), style, Aqua);
+    PanelText(15, 27 * i - dy + 81, entry.substr(0, 8), style, White);
+    PanelText(39, 27 * i - dy + 94, FormatMinSec(time), style, Aqua);
   }
   RedrawHOF();
 }

@@ -1,9 +1,13 @@
 // Tilesets and backgrounds: the built-in choices, pictures loaded from disk, and start-up. Both
 // menus follow the same rules (LookChoice); what differs is how a picture is put in use.
+#include <algorithm>
 #include <filesystem>
 
 #include "base/Text.h"
 #include "display/Jpeg.h"
+#include "display/Png.h"
+#include "display/Scale.h"
+#include "display/ScaledArtwork.h"
 #include "display/Tileset.h"
 #include "shell/TVelmor.h"
 
@@ -26,13 +30,14 @@ bool TVelmor::LoadPicture(const std::string& path, bool jpeg, Picture& out) {
 }
 
 // Both menus reach the disk alike; what differs is how a picture read is put in use.
-LookChoice::Loaders TVelmor::LookLoaders(std::function<void(Picture&)> use, std::function<void()> fallBack) {
+LookChoice::Loaders TVelmor::LookLoaders(std::function<void(Picture&, const std::string&)> use,
+                                         std::function<void()> fallBack) {
   return {[this](const FileDialogRequest& request) { return platform.OpenPictureDialog(request); }, FileExists,
           [this, use = std::move(use)](const std::string& path) {
             Picture picture;
             // The dialog offers .jpg tilesets too; they go through the same JPEG reader as backgrounds.
             if (!LoadPicture(path, Contains(path, ".jpg"), picture)) return false;
-            use(picture);
+            use(picture, path);
             if (GameMode != ModeNoGame) FullRedraw();
             return true;
           },
@@ -47,10 +52,10 @@ LookChoice TVelmor::TilesetChoice() {
                      {&Lowcolor1, "Tilesets/pai256.bmp"}},
                     {"Please choose a Tileset bitmap file", "Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg", "Tilesets/"},
                     LookLoaders(
-                        [this](Picture& picture) {
+                        [this](Picture& picture, const std::string& path) {
                           PadTilesetPicture(picture);
-                          TilesetPicture = std::move(picture);
-                          ChangeTexture(TilesetPicture, TileSheet);
+                          TilesetSource = {std::move(picture), path};
+                          ScaleTileset();
                         },
                         [this] { BuiltInTilesetClick(MahJongg3); }));
 }
@@ -64,12 +69,16 @@ LookChoice TVelmor::BackgroundChoice() {
        {&Kanji1, "Backgrounds/kanji.bmp"},
        {&Catpats, "Backgrounds/catpats.jpg"}},
       {"Please choose a Background bitmap file", "Background files (*.bmp; *.jpg)|*.bmp;*.jpg", "Backgrounds/"},
-      LookLoaders([this](Picture& picture) { TileBackground(BackgroundImage, picture); },
-                  // Plain teal when even the default picture cannot be read.
-                  [this] {
-                    BuiltInBackgroundClick(Andromeda);
-                    if (!backgrounds_.InUse()) None1Click();
-                  }));
+      LookLoaders(
+          [this](Picture& picture, const std::string& path) {
+            BackgroundSource = {std::move(picture), path};
+            ScaleBackground();
+          },
+          // Plain teal when even the default picture cannot be read.
+          [this] {
+            BuiltInBackgroundClick(Andromeda);
+            if (!backgrounds_.InUse()) None1Click();
+          }));
 }
 
 bool TVelmor::LoadTileset(const std::string& path) { return tilesets_.Load(path); }
@@ -81,7 +90,8 @@ void TVelmor::BuiltInBackgroundClick(MenuItem& item) { backgrounds_.Choose(item)
 
 void TVelmor::None1Click() {
   backgrounds_.Use(None1);
-  PlainBackground(BackgroundImage);
+  BackgroundSource = {};
+  ScaleBackground();
   if (GameMode != ModeNoGame) FullRedraw();
 }
 
@@ -89,6 +99,52 @@ void TVelmor::None1Click() {
 void TVelmor::ActiveTilesetBackground() {
   backgrounds_.StartUpChoice({&Kanji1, &Dragons1, &Andromeda, &Catpats}, None1).Click();
   tilesets_.StartUpChoice({&MahJongg1, &Lowcolor1, &MahJongg3}, MahJongg2).Click();
+}
+
+// ---- The looks at the board's scale -----------------------------------------------------------
+
+Picture TVelmor::AtScale(const LookSource& source) const {
+  if (Scale == 1) return source.picture;
+  // Artwork drawn for the size wins over an enlargement; a picture of the player's own has none.
+  Picture drawn;
+  std::string error;
+  if (const std::string art = ArtworkForScale(source.path, Scale); !art.empty() && DecodePngFile(art, drawn, error))
+    return drawn;
+  return EnlargeByRepetition(source.picture, Scale);
+}
+
+void TVelmor::ScaleTileset() {
+  if (TilesetSource.picture.empty()) {
+    TilesetPicture = Picture(SheetWidth * Scale, SheetHeight * Scale);
+  } else {
+    TilesetPicture = AtScale(TilesetSource);
+    PadTilesetPicture(TilesetPicture, Scale);
+  }
+  TileSheet = Picture(TileSheetWidth * Scale, TileSheetHeight * Scale);
+  ChangeTexture(TilesetPicture, TileSheet, Scale);
+}
+
+void TVelmor::ScaleBackground() {
+  BackgroundImage = Picture(BoardPictureWidth * Scale, BoardPictureHeight * Scale);
+  if (BackgroundSource.picture.empty())
+    PlainBackground(BackgroundImage, Scale);
+  else
+    TileBackground(BackgroundImage, AtScale(BackgroundSource));
+}
+
+void TVelmor::SetBoardScale(int scale) {
+  scale = std::clamp(scale, 1, MaxScale);
+  if (scale == Scale) return;
+  Scale = scale;
+  ScaleTileset();
+  ScaleBackground();
+  HofPic = HofSource.picture.empty() ? Picture(HofWidth * Scale, BoardPictureHeight * Scale) : AtScale(HofSource);
+  FrameBuffer = BackgroundImage;
+  RedrawBox = NoBox;
+  GhostBox = NoBox;
+  if (GameMode != ModeNoGame) Redraw();
+  ShowPanelHOF();
+  if (!ShowHallFame.Checked()) SaveHof = HofPic;
 }
 
 }  // namespace velmor

@@ -87,17 +87,16 @@ void TVelmor::ShowTileInPreview(int tile) {
     ClearPreview();  // a tile lies exactly on it: its face must stay hidden
     return;
   }
-  const Rect& area = CurrentTilePreview;
+  const Rect area = CurrentTilePreview.Scaled(Scale), mask = tileset::TileMask.Scaled(Scale);
   const SheetCell cell = FaceCell(FaceOfTile(tile));
-  BitBlt(SaveHof, area.left, area.top, TileBoxWidth, TileBoxHeight, TilesetPicture, tileset::TileMask.left,
-         tileset::TileMask.top, RasterOp::SRCAND);
-  BitBlt(SaveHof, area.left, area.top, TileBoxWidth, TileBoxHeight, TileSheet, TileBoxWidth * cell.column,
-         TileBoxHeight * cell.row, RasterOp::SRCPAINT);
+  const int w = TileBoxWidth * Scale, h = TileBoxHeight * Scale;
+  BitBlt(SaveHof, area.left, area.top, w, h, TilesetPicture, mask.left, mask.top, RasterOp::SRCAND);
+  BitBlt(SaveHof, area.left, area.top, w, h, TileSheet, w * cell.column, h * cell.row, RasterOp::SRCPAINT);
   RedrawHOF();
 }
 
 void TVelmor::ClearPreview() {
-  const Rect& area = CurrentTilePreview;
+  const Rect area = CurrentTilePreview.Scaled(Scale);
   BitBlt(SaveHof, area.left, area.top, area.width(), area.height(), HofPic, area.left, area.top, RasterOp::SRCCOPY);
   RedrawHOF();
 }

@@ -33,6 +33,7 @@ bool TVelmor::Init() {
   std::string error;
   if (IsFile(AppFolder + "hof.bmp") && !platform.LoadBitmap(AppFolder + "hof.bmp", HofPic, error))
     HofPic = Picture();  // the panel stays plain, as with no picture at all
+  if (!HofPic.empty()) HofSource = {HofPic, AppFolder + "hof.bmp"};
   if (HofPic.empty()) HofPic.Resize(HofWidth, BoardPictureHeight);
   HofBox.SetVisible(false);
   if (!ReadHelpTexts()) return false;

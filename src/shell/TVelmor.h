@@ -148,7 +148,8 @@ class TVelmor : public GameMenus,
  private:
   // Each menu's rules; built before the names below that refer into them. They read AppFolder at
   // each use, so the slash the constructor adds to it still counts.
-  LookChoice::Loaders LookLoaders(std::function<void(Picture&)> use, std::function<void()> fallBack);
+  LookChoice::Loaders LookLoaders(std::function<void(Picture&, const std::string&)> use,
+                                  std::function<void()> fallBack);
   LookChoice TilesetChoice();
   LookChoice BackgroundChoice();
   LookChoice tilesets_ = TilesetChoice();
@@ -168,6 +169,11 @@ class TVelmor : public GameMenus,
   // Built-in choices: tileset items 1-4 and background items with a file.
   void BuiltInTilesetClick(MenuItem& item);
   void BuiltInBackgroundClick(MenuItem& item);
+  // The window shows the board at another whole scale: every picture is made again at it.
+  void SetBoardScale(int scale);
+  Picture AtScale(const LookSource& source) const;
+  void ScaleTileset();
+  void ScaleBackground();
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
   HallOfFameBook HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
@@ -214,6 +220,8 @@ class TVelmor : public GameMenus,
 
  private:
   void LoadHallTableFor(int boardNumber, bool padShortValues = false);
+  // Text on the side panel, placed and sized in 1x panel pixels.
+  void PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour);
   bool AnimatedDeal() const;
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "display/Scale.h"
 #include "display/Tileset.h"
 
 using namespace velmor;
@@ -246,4 +247,27 @@ TEST_F(Looks, AJpegTilesetFromDiskIsDecodedAsAJpeg) {
   EXPECT_EQ(game.LastLoadedTileset, mine);
   EXPECT_NE(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
+}
+
+// Looks without larger artwork (the player's own files) are enlarged by repeating pixels, and so
+// the board and the panel at scale K are the 1x ones repeated; back at 1x nothing has changed.
+TEST_F(Looks, AtEveryScaleLooksWithoutLargerArtworkGiveTheOneXPictureRepeated) {
+  game.LoadTileset(Bitmap("mine/tiles.bmp", Noise(tileset::MinWidth, tileset::MinHeight, 7)));
+  game.NouveauFond(Bitmap("mine/back.bmp", Noise(90, 70, 8)));
+  game.HofSource = {Noise(TVelmor::HofWidth, BoardPictureHeight, 9), dir.path() + "mine/panel.bmp"};
+  game.HofPic = game.HofSource.picture;
+  game.GameMode = ModeSolitaire;
+  for (int t = 1; t <= 40; ++t) game.Board.PutTile(t, {2 + 3 * (t % 10), 2 + 3 * (t / 10), 1 + t % 3});
+  game.Board.TilesLeft = 40;
+  game.FirstTile = 3;
+  game.HoverTile = 12;
+  game.FullRedraw();
+  const Picture board1 = game.FrameBuffer, panel1 = game.HofPic;
+  for (int k : {2, 3, 1}) {
+    game.SetBoardScale(k);
+    EXPECT_TRUE(game.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
+    EXPECT_TRUE(game.HofPic == EnlargeByRepetition(panel1, k)) << k;
+    game.RedrawTile(12);  // a partial redraw at K keeps the picture whole
+    EXPECT_TRUE(game.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
+  }
 }
