@@ -84,7 +84,9 @@ bool MakeSavedGame(const GameState& game, const LayoutInPlay& layout, bool verti
   while (s.History.RedoEnd + 1 < std::min(h.RedoEnd, TileTotal + 1)) {
     const HistoryEntry &a = h.Entries[static_cast<size_t>(s.History.RedoEnd)],
                        &b = h.Entries[static_cast<size_t>(s.History.RedoEnd) + 1];
-    if (s.Board.TilePlace[a.tile] != a.place() || s.Board.TilePlace[b.tile] != b.place()) break;
+    if (a.tile > TileTotal || b.tile > TileTotal || s.Board.TilePlace[a.tile] != a.place() ||
+        s.Board.TilePlace[b.tile] != b.place())
+      break;
     s.History.RedoEnd += 2;
   }
   std::copy_n(h.Entries.begin(), s.History.RedoEnd, s.History.Entries.begin());
