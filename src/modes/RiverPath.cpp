@@ -116,17 +116,47 @@ RiverPath FindRiverPath(const Grid& grid, const Place& from, const Place& to) {
   return path;
 }
 
-std::vector<std::pair<int, int>> ReachablePairs(const BoardState& board) {
-  std::vector<std::pair<int, int>> pairs;
+namespace {
+
+// Calls `visit(a, b)` for each pair ReachablePairs lists, in its order, until `visit` returns false.
+template <class Visit>
+void VisitReachablePairs(const BoardState& board, Visit&& visit) {
   for (int a = 1; a <= TileTotal; ++a)
     for (int b = a + 1; b <= TileTotal; ++b) {
       const Place& pa = board.TilePlace[static_cast<size_t>(a)];
       const Place& pb = board.TilePlace[static_cast<size_t>(b)];
       if (MatchGroup(a) == MatchGroup(b) && !pa.empty() && !pb.empty() && pa.layer == pb.layer &&
-          FindRiverPath(board.BoardGrid, pa, pb).found)
-        pairs.push_back({a, b});
+          FindRiverPath(board.BoardGrid, pa, pb).found && !visit(a, b))
+        return;
     }
+}
+
+}  // namespace
+
+std::vector<std::pair<int, int>> ReachablePairs(const BoardState& board) {
+  std::vector<std::pair<int, int>> pairs;
+  VisitReachablePairs(board, [&](int a, int b) {
+    pairs.push_back({a, b});
+    return true;
+  });
   return pairs;
 }
+
+int CountReachablePairs(const BoardState& board) {
+  int count = 0;
+  VisitReachablePairs(board, [&](int, int) { return ++count > 0; });
+  return count;
+}
+
+std::optional<std::pair<int, int>> FirstReachablePair(const BoardState& board) {
+  std::optional<std::pair<int, int>> first;
+  VisitReachablePairs(board, [&](int a, int b) {
+    first = {a, b};
+    return false;
+  });
+  return first;
+}
+
+bool RiversDeadEnd(const BoardState& board) { return board.TilesLeft > 0 && !FirstReachablePair(board); }
 
 }  // namespace velmor

@@ -2,6 +2,7 @@
 // two bends. Nothing here draws; the game slides the tile along the path it is handed.
 #pragma once
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -34,5 +35,11 @@ RiverPath FindRiverPath(const Grid& grid, const Place& from, const Place& to);
 
 // Pairs (a < b) of matching tiles on the board that a path joins now, in order of a, then b.
 std::vector<std::pair<int, int>> ReachablePairs(const BoardState& board);
+// How many such pairs there are: the moves the flat board offers now, nothing slid.
+int CountReachablePairs(const BoardState& board);
+// The first of them, the flat game's hint; none when the board offers no move.
+std::optional<std::pair<int, int>> FirstReachablePair(const BoardState& board);
+// Tiles are left but no path joins any matching two of them: only a shuffle or Back goes on.
+bool RiversDeadEnd(const BoardState& board);
 
 }  // namespace velmor

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -167,6 +168,9 @@ TEST(RiverPath, AgreesWithABreadthFirstSearchAndKeepsToTheRule) {
           if (MatchGroup(a) == MatchGroup(b) && TwoBendPath(board.BoardGrid, board.TilePlace[a], board.TilePlace[b]))
             expected.push_back({a, b});
       EXPECT_EQ(ReachablePairs(board), expected) << "state " << state;
+      EXPECT_EQ(CountReachablePairs(board), static_cast<int>(expected.size()));
+      EXPECT_EQ(FirstReachablePair(board), expected.empty() ? std::nullopt : std::optional(expected.front()));
+      EXPECT_EQ(RiversDeadEnd(board), expected.empty());
     }
   }
   EXPECT_GT(found, 1000);
@@ -224,4 +228,26 @@ TEST(RiverPath, TheFirstPathInTheGamesOrderIsTheOneSlidAlong) {
   board.PutTile(3, {16, 11, 1});
   EXPECT_EQ(FindRiverPath(board.BoardGrid, board.TilePlace[1], board.TilePlace[2]).slide,
             (std::vector<Place>{{16, 13, 1}, {18, 13, 1}, {18, 11, 1}, {18, 9, 1}}));
+}
+
+TEST(RiverPath, ADeadEndIsABoardWhereNoMatchingTwoCanBeJoined) {
+  // Two pairs crossed in a square: each tile is walled in on two sides by the other pair, and
+  // reaching its partner round the square takes three bends.
+  BoardState board;
+  board.TilesLeft = 4;
+  board.PutTile(1, {10, 9, 1});
+  board.PutTile(5, {12, 9, 1});
+  board.PutTile(6, {10, 11, 1});
+  board.PutTile(2, {12, 11, 1});
+  EXPECT_TRUE(RiversDeadEnd(board));
+  EXPECT_EQ(FirstReachablePair(board), std::nullopt);
+  // Moving one tile out of the square opens both pairs; the hint is the lower one.
+  board.TakeTile(6);
+  board.PutTile(6, {14, 13, 1});
+  EXPECT_FALSE(RiversDeadEnd(board));
+  EXPECT_EQ(CountReachablePairs(board), 2);
+  EXPECT_EQ(FirstReachablePair(board), std::optional(std::pair{1, 2}));
+  board = BoardState{};
+  board.TilesLeft = 0;
+  EXPECT_FALSE(RiversDeadEnd(board)) << "an empty board is won, not stuck";
 }
