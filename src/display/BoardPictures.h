@@ -32,6 +32,7 @@ struct BoardPictures {
   // The pictures are drawn at this whole scale (1..MaxScale) for the window's size and screen; every
   // position the game works with stays in 1x board pixels.
   int32_t Scale = 1;
+  uint32_t BackgroundGeneration = 1;  // counts the background pictures made, for the window's copies
   // The looks as read, at 1x, and the files they came from: a scale change redraws from them,
   // taking the file's larger artwork where there is some.
   struct LookSource {

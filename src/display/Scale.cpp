@@ -45,7 +45,14 @@ std::vector<Span> AreaSpans(int src, int dst) {
 
 Picture ReduceArea(const Picture& p, int width, int height) {
   Picture out(width, height);
-  if (out.empty() || p.empty()) return out;
+  ReduceAreaInto(p, out, {0, 0, width, height});
+  return out;
+}
+
+void ReduceAreaInto(const Picture& p, Picture& out, Rect box) {
+  const int width = out.width(), height = out.height();
+  box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, width), std::min(box.bottom, height)};
+  if (out.empty() || p.empty() || box.empty()) return;
   const std::vector<Span> columns = AreaSpans(p.width(), width), rows = AreaSpans(p.height(), height);
   // One source row summed across: three channels per destination column. The boundary row two
   // destination rows share is summed once.
@@ -55,7 +62,7 @@ Picture ReduceArea(const Picture& p, int width, int height) {
     if (y == summedRow) return;
     summedRow = y;
     const uint32_t* s = p.row(y);
-    for (int x = 0; x < width; ++x) {
+    for (int x = box.left; x < box.right; ++x) {
       const Span& span = columns[static_cast<size_t>(x)];
       uint64_t r = 0, g = 0, b = 0;
       for (size_t i = 0; i < span.weights.size(); ++i) {
@@ -70,21 +77,21 @@ Picture ReduceArea(const Picture& p, int width, int height) {
     }
   };
   const uint64_t total = static_cast<uint64_t>(p.width()) * static_cast<uint64_t>(p.height());
-  for (int y = 0; y < height; ++y) {
+  for (int y = box.top; y < box.bottom; ++y) {
     const Span& span = rows[static_cast<size_t>(y)];
     std::fill(sums.begin(), sums.end(), 0);
     for (size_t i = 0; i < span.weights.size(); ++i) {
       sumAcross(span.first + static_cast<int>(i));
-      for (size_t c = 0; c < sums.size(); ++c) sums[c] += span.weights[i] * across[c];
+      for (size_t c = 3 * static_cast<size_t>(box.left); c < 3 * static_cast<size_t>(box.right); ++c)
+        sums[c] += span.weights[i] * across[c];
     }
     uint32_t* d = out.row(y);
-    for (int x = 0; x < width; ++x) {
+    for (int x = box.left; x < box.right; ++x) {
       const uint64_t* c = &sums[3 * static_cast<size_t>(x)];
       d[x] = Rgb(static_cast<int>((c[0] + total / 2) / total), static_cast<int>((c[1] + total / 2) / total),
                  static_cast<int>((c[2] + total / 2) / total));
     }
   }
-  return out;
 }
 
 namespace {

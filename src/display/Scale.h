@@ -16,6 +16,9 @@ Picture EnlargeByRepetition(const Picture& picture, int scale);
 // exact covered area, rounded to nearest: for bringing a picture drawn at K down to a size
 // between K - 1 and K.
 Picture ReduceArea(const Picture& picture, int width, int height);
+// The same for the pixels of `box` alone, `out`'s size giving the ratio: a window that shows a
+// reduced board brings only what changed down to its size.
+void ReduceAreaInto(const Picture& picture, Picture& out, Rect box);
 
 // Bilinear interpolation between pixel centres, edges held: for sizes past the largest scale.
 Picture EnlargeSmooth(const Picture& picture, int width, int height);

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,8 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "chrome/Artwork.h"
@@ -36,67 +39,6 @@ class ClickLabel : public QLabel {
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
-
-PictureView::PictureView(int width, int height, QWidget* parent) : QWidget(parent) {
-  setFixedSize(width, height);
-  setMouseTracking(true);
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-QImage PictureView::Wrap(const Picture& picture) const {
-  return QImage(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
-                QImage::Format_RGB32);
-}
-
-QImage PictureView::Shown() const {
-  QImage out(width(), height(), QImage::Format_RGB32);
-  out.fill(Qt::black);
-  QPainter p(&out);
-  if (!mixed_.isNull())
-    p.drawImage(0, 0, mixed_);
-  else if (source_)
-    p.drawImage(0, 0, Wrap(*source_));
-  return out;
-}
-
-void PictureView::Present(const Picture& picture, const Rect& area) {
-  const QRect target = QRect(area.left, area.top, area.width(), area.height()) & rect();
-  if (target.isEmpty()) return;
-  if (target == rect() ||
-      (area.left <= 0 && area.top <= 0 && area.right >= picture.width() && area.bottom >= picture.height())) {
-    source_ = &picture;
-    mixed_ = QImage();
-    update();
-    return;
-  }
-  if (mixed_.isNull() && source_ == &picture) {
-    update(target);
-    return;
-  }
-  if (mixed_.isNull()) mixed_ = Shown();
-  QPainter p(&mixed_);
-  p.drawImage(target.topLeft(), Wrap(picture), target);
-  source_ = nullptr;
-  update(target);
-}
-
-void PictureView::paintEvent(QPaintEvent* e) {
-  QPainter p(this);
-  if (!mixed_.isNull())
-    p.drawImage(e->rect(), mixed_, e->rect());
-  else if (source_)
-    p.drawImage(e->rect(), Wrap(*source_), e->rect());
-  else
-    p.fillRect(e->rect(), Qt::black);
-}
-
-void PictureView::mousePressEvent(QMouseEvent* e) {
-  if (onPress) onPress(e->button(), e->position().toPoint());
-}
-
-void PictureView::mouseMoveEvent(QMouseEvent* e) {
-  if (onMove) onMove(e->position().toPoint());
-}
 
 MainWindow::MainWindow(TVelmor& game) : game_(game) {
   setWindowTitle("Velmor 5.21");
@@ -150,21 +92,15 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
           [this](const QString& text) { game_.Edit1.SetCaption(text.toStdString()); });
   column->addWidget(editorPanel_);
 
-  auto* row = new QHBoxLayout();
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
-  board_ = new PictureView(BoardPictureWidth, BoardPictureHeight, central);
+  area_ = new BoardArea(game_, central);
   auto button = [](Qt::MouseButton b) {
     return b == Qt::RightButton    ? TVelmor::Button::Secondary
            : b == Qt::MiddleButton ? TVelmor::Button::Middle
                                    : TVelmor::Button::Primary;
   };
-  board_->onPress = [this, button](Qt::MouseButton b, QPoint at) { game_.ButtonDown(button(b), at.x(), at.y()); };
-  board_->onMove = [this](QPoint at) { game_.FormMouseMove(at.x(), at.y()); };
-  hof_ = new PictureView(TVelmor::HofWidth, BoardPictureHeight, central);
-  row->addWidget(board_);
-  row->addWidget(hof_);
-  column->addLayout(row);
+  Board()->onPress = [this, button](Qt::MouseButton b, QPoint at) { game_.ButtonDown(button(b), at.x(), at.y()); };
+  Board()->onMove = [this](QPoint at) { game_.FormMouseMove(at.x(), at.y()); };
+  column->addWidget(area_, 1);
   setCentralWidget(central);
 
   status_ = statusBar();
@@ -309,7 +245,7 @@ void MainWindow::Sync(const MenuItem& item) {
   if (&item == &game_.Tools || &item == &game_.LigneStatus || &item == &game_.HofBox) {
     tools_->setVisible(game_.Tools.Visible());
     status_->setVisible(game_.LigneStatus.Visible());
-    hof_->setVisible(game_.HofBox.Visible());
+    HallPanel()->setVisible(game_.HofBox.Visible());
     FitContent();
   }
   if (&item == &game_.CoolToolbar || &item == &game_.FlatButtons) ApplyToolbarLook();
@@ -346,9 +282,59 @@ int MainWindow::ToolbarHeight() const { return tools_->height(); }
 int MainWindow::StatusBarHeight() const { return status_->sizeHint().height(); }
 
 void MainWindow::FitContent() {
+  if (isMaximized() || isFullScreen()) {
+    area_->Fit();
+    return;
+  }
   centralWidget()->adjustSize();
   adjustSize();
-  setFixedSize(sizeHint());
+  resize(sizeHint());
+  area_->Fit();
+}
+
+void MainWindow::SetFullScreen(bool on) {
+  if (on == isFullScreen()) return;
+  if (on) {
+    wasMaximized_ = isMaximized();
+    showFullScreen();
+  } else if (wasMaximized_) {
+    showMaximized();
+  } else {
+    showNormal();
+  }
+}
+
+void MainWindow::ShowAsSaved(int width, int height, bool maximized) {
+  if (width > 0 && height > 0) {
+    const QSize least = minimumSizeHint();
+    resize(std::max(width, least.width()), std::max(height, least.height()));
+  }
+  wasMaximized_ = maximized;
+  if (game_.FullScreen.Checked())
+    showFullScreen();
+  else if (maximized)
+    showMaximized();
+  else
+    show();
+}
+
+Platform::WindowShape MainWindow::Shape() const {
+  Platform::WindowShape shape;
+  shape.maximized = isFullScreen() ? wasMaximized_ : isMaximized();
+  const QSize normal = normalGeometry().size().isValid() ? normalGeometry().size() : size();
+  if (std::abs(area_->ShownScale() - devicePixelRatioF()) > 1e-9 || isMaximized() || isFullScreen()) {
+    shape.width = normal.width();
+    shape.height = normal.height();
+  }
+  return shape;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && isFullScreen()) {
+    game_.FullScreen.Click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 QAction* MainWindow::ActionOf(const MenuItem& item) const {
@@ -406,6 +392,11 @@ void MainWindow::showEvent(QShowEvent* event) {
   game_.FormShow();
 }
 
-void MainWindow::changeEvent(QEvent* event) { QMainWindow::changeEvent(event); }
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // The window manager may end full screen itself; the menu's check mark follows.
+  if (event->type() == QEvent::WindowStateChange && game_.FullScreen.Checked() != isFullScreen())
+    game_.FullScreen.SetChecked(isFullScreen());
+}
 
 }  // namespace velmor

@@ -11,6 +11,7 @@
 #include <map>
 
 #include "chrome/Wallpaper.h"
+#include "platform/BoardArea.h"
 #include "shell/TVelmor.h"
 
 class QActionGroup;
@@ -20,39 +21,24 @@ class QStatusBar;
 
 namespace velmor {
 
-// Shows the game's pictures at 1:1 and reports the pointer in its own pixels. A picture shown
-// whole is painted straight from the game's memory; only a mix of two pictures needs a copy.
-class PictureView : public QWidget {
- public:
-  PictureView(int width, int height, QWidget* parent);
-  // What the view shows now, as a picture of its own size.
-  QImage Shown() const;
-  // Shows `area` of `picture` at the same place and repaints that part.
-  void Present(const Picture& picture, const Rect& area);
-  std::function<void(Qt::MouseButton, QPoint)> onPress;
-  std::function<void(QPoint)> onMove;
-
- protected:
-  void paintEvent(QPaintEvent*) override;
-  void mousePressEvent(QMouseEvent*) override;
-  void mouseMoveEvent(QMouseEvent*) override;
-
- private:
-  QImage Wrap(const Picture& picture) const;
-  const Picture* source_ = nullptr;
-  QImage mixed_;
-};
-
 class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(TVelmor& game);
 
-  PictureView* Board() { return board_; }
-  PictureView* HallPanel() { return hof_; }
+  PictureView* Board() { return area_->Board(); }
+  PictureView* HallPanel() { return area_->Panel(); }
+  BoardArea* Area() { return area_; }
   int ToolbarHeight() const;
   int StatusBarHeight() const;
-  // Sizes the window around the parts that are shown.
+  // Sizes the window around the parts that are shown, keeping the board's scale; a maximised or
+  // full-screen window keeps its size and fits the board inside.
   void FitContent();
+  void SetFullScreen(bool on);
+  // Shows the window as the player left it: its size, maximised or full screen.
+  void ShowAsSaved(int width, int height, bool maximized);
+  // What the settings keep: the size when neither maximised nor full screen (0 x 0 at the natural
+  // size, so that the board stays exactly 1:1 whatever the toolbar and status line do).
+  Platform::WindowShape Shape() const;
   void StartTimer() { timer_.start(50); }
   // Clicks the action that mirrors `item`, as the player would.
   QAction* ActionOf(const MenuItem& item) const;
@@ -71,6 +57,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildMenu(QMenu* menu, MenuItem& model);
@@ -80,8 +67,8 @@ class MainWindow : public QMainWindow {
   void ApplyToolbarLook();
 
   TVelmor& game_;
-  PictureView* board_ = nullptr;
-  PictureView* hof_ = nullptr;
+  BoardArea* area_ = nullptr;
+  bool wasMaximized_ = false;  // what leaving full screen returns to
   TWallpaper* tools_ = nullptr;
   QWidget* editorPanel_ = nullptr;
   QLineEdit* layoutName_ = nullptr;

@@ -199,4 +199,10 @@ void QtPlatform::CloseMainWindow() {
   if (window_) window_->close();
 }
 
+Platform::WindowShape QtPlatform::CurrentWindowShape() { return window_ ? window_->Shape() : WindowShape{}; }
+
+void QtPlatform::SetFullScreen(bool on) {
+  if (window_) window_->SetFullScreen(on);
+}
+
 }  // namespace velmor

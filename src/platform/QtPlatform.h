@@ -36,6 +36,8 @@ class QtPlatform : public Platform {
   void RestoreDisplayMode() override {}
   void SetCursor(int cursor) override;
   void CloseMainWindow() override;
+  WindowShape CurrentWindowShape() override;
+  void SetFullScreen(bool on) override;
   void PresentPanel(const Picture& picture, const Rect& area) override;
   void PopupMenu(MenuItem& menu, const MenuItem& below) override;
   void PlayWave(const std::string& path) override;

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
   windowUp = true;
 
   window.StartTimer();
-  window.show();
+  window.ShowAsSaved(game.SavedWidth, game.SavedHeight, game.SavedMaximized);
   splash->finish(&window);
   delete splash;
   // Start-up decoded pictures into temporary buffers; give those pages back to the system.

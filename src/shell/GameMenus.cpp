@@ -20,7 +20,7 @@ GameMenus::GameMenus() {
   Layout1.Add(Editlayout1);
   Layout1.AddSeparator();
 
-  for (MenuItem* item : {&Toolbar1, &ShowTitle, &ShowHallFame}) View1.Add(item->SetCheckable());
+  for (MenuItem* item : {&Toolbar1, &ShowTitle, &ShowHallFame, &FullScreen}) View1.Add(item->SetCheckable());
   View1.AddSeparator();
   for (MenuItem* item : {&Moves, &ShowTime, &ShowCurrentTile, &OnlyPossibleMoves}) View1.Add(item->SetCheckable());
   View1.AddSeparator();

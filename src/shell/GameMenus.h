@@ -82,6 +82,7 @@ struct GameMenus {
   MenuItem Toolbar1{"Toolbar1", "Show &Toolbar", "Ctrl+T"};
   MenuItem ShowTitle{"ShowTitle", "Show Status Bar", "Ctrl+B"};
   MenuItem ShowHallFame{"ShowHallFame", "Show Hall of &Fame", "Ctrl+F"};
+  MenuItem FullScreen{"FullScreen", "F&ull Screen", "F11"};
   MenuItem CoolToolbar{"CoolToolbar", "Cool Toolbar"};
   MenuItem FlatButtons{"FlatButtons", "Cool Buttons"};
   MenuItem CoolMenu1{"CoolMenu1", "Cool Menu"};
@@ -98,7 +99,7 @@ struct GameMenus {
   MenuItem ViewTiles1{"ViewTiles1", "View Tiles"};
   MenuItem Changeplayername{"Changeplayername", "&Player Name"};
   MenuItem Halloffame1{"Halloffame1", "&Hall of Fame", "F10"};
-  MenuItem About1{"About1", "&About...", "F11"};
+  MenuItem About1{"About1", "&About..."};  // F11 is the desktop's key for full screen
   MenuItem ExplorerButton2{"ExplorerButton2", "Back"};
   MenuItem ShuffleButton{"ShuffleButton", "Shuffle"};
   MenuItem HelpButton{"HelpButton", "Help"};

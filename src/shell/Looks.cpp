@@ -125,6 +125,7 @@ void TVelmor::ScaleTileset() {
 }
 
 void TVelmor::ScaleBackground() {
+  ++BackgroundGeneration;
   BackgroundImage = Picture(BoardPictureWidth * Scale, BoardPictureHeight * Scale);
   if (BackgroundSource.picture.empty())
     PlainBackground(BackgroundImage, Scale);
@@ -142,7 +143,11 @@ void TVelmor::SetBoardScale(int scale) {
   FrameBuffer = BackgroundImage;
   RedrawBox = NoBox;
   GhostBox = NoBox;
-  if (GameMode != ModeNoGame) Redraw();
+  // What was on the board is shown again: the background alone once a game is stopped or over.
+  if (GameMode == ModeStopped || GameMode == ModeGameOver)
+    ShowFond();
+  else if (GameMode != ModeNoGame)
+    Redraw();
   ShowPanelHOF();
   if (!ShowHallFame.Checked()) SaveHof = HofPic;
 }

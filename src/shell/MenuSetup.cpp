@@ -35,6 +35,10 @@ void TVelmor::BuildMenus() {
   Toolbar1.OnClick([this](MenuItem&) { Toolbar1Click(); });
   ShowTitle.OnClick([this](MenuItem&) { ShowTitleClick(); });
   ShowHallFame.OnClick([this](MenuItem&) { ShowHallPanel(); });
+  FullScreen.OnClick([this](MenuItem& item) {
+    item.Toggle();
+    platform.SetFullScreen(item.Checked());
+  });
   Moves.OnClick([this](MenuItem&) { NStatus(); });
   ShowTime.OnClick([this](MenuItem&) { ShowTimeClick(); });
   ShowCurrentTile.OnClick([this](MenuItem&) { ShowCurrentTileClick(); });

@@ -117,6 +117,15 @@ class Platform {
   // Plays a wave file without waiting; a new sound cuts off the one playing.
   virtual void PlayWave(const std::string& path) = 0;
   virtual void CloseMainWindow() = 0;
+
+  // The window's shape beyond its place, as the settings keep it: a size the player chose (0 x 0
+  // for the natural size) and whether it is maximised. Full screen is an option of its own.
+  struct WindowShape {
+    int width = 0, height = 0;
+    bool maximized = false;
+  };
+  virtual WindowShape CurrentWindowShape() { return {}; }
+  virtual void SetFullScreen(bool) {}
 };
 
 }  // namespace velmor

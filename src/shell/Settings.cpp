@@ -183,6 +183,14 @@ SettingsTable VelmorSettings(TVelmor& g) {
   t.Number(
       "PreviousRes", [&g] { return g.platform.ScreenWidth(); }, [&g](int v) { g.PreviousRes = v; },
       g.platform.ScreenWidth());
+  t.Number(
+      "WindowWidth", [&g] { return g.platform.CurrentWindowShape().width; }, [&g](int v) { g.SavedWidth = v; }, 0);
+  t.Number(
+      "WindowHeight", [&g] { return g.platform.CurrentWindowShape().height; }, [&g](int v) { g.SavedHeight = v; }, 0);
+  t.Number(
+      "WindowMaximized", [&g] { return g.platform.CurrentWindowShape().maximized ? 1 : 0; },
+      [&g](int v) { g.SavedMaximized = v != 0; }, 0);
+  t.Flag("FullScreen", g.FullScreen, false);
   return t;
 }
 

@@ -65,3 +65,18 @@ TEST(Scale, EnlargeSmoothInterpolatesBetweenNeighbours) {
   EXPECT_GT(RedOf(big.at(4, 3)), 10);
   EXPECT_LT(RedOf(big.at(4, 3)), 250);
 }
+
+// Reducing only a box gives exactly the whole reduction's pixels there and touches nothing else.
+TEST(Scale, ReducingABoxMatchesTheWholeReductionThere) {
+  const Picture p = Noise(90, 60, 5);
+  const Picture whole = ReduceArea(p, 67, 41);
+  for (const Rect box : {Rect{0, 0, 67, 41}, Rect{10, 5, 30, 22}, Rect{60, 30, 80, 50}, Rect{-5, -5, 3, 2}}) {
+    Picture part(67, 41, Rgb(1, 2, 3));
+    ReduceAreaInto(p, part, box);
+    for (int y = 0; y < 41; ++y)
+      for (int x = 0; x < 67; ++x) {
+        const bool inside = x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+        ASSERT_EQ(part.at(x, y), inside ? whole.at(x, y) : Rgb(1, 2, 3)) << x << "," << y;
+      }
+  }
+}

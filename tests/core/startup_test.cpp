@@ -438,7 +438,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "StartMusic=1\r\nShowHallOfFame=1\r\nShowToolbar=1\r\nShowStatus=1\r\nCoolMenu=1\r\nCoolMouse=1\r\n"
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
-       "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=796\r\nHPos=520\r\nPreviousRes=1280\r\n"},
+       "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=796\r\nHPos=520\r\nPreviousRes=1280\r\nWindowWidth=0\r\n"
+       "WindowHeight=0\r\nWindowMaximized=0\r\nFullScreen=0\r\n"},
       {"every option flipped", 1280, 1024, nullptr,
        [](TVelmor& g) {
          for (MenuItem* item :
@@ -447,8 +448,9 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
                &g.CoolMenu1,     &g.CoolMouse,   &g.CoolStatus,   &g.CoolToolbar,     &g.AnimateTileRivers,
                &g.ShowTime,      &g.FlatButtons, &g.EnableHall,   &g.Shadows,         &g.Vertical,
                &g.Winnable,      &g.Shuffable,   &g.Animate,      &g.ShowCurrentTile, &g.OnlyPossibleMoves,
-               &g.RandomMusic})
+               &g.RandomMusic,   &g.FullScreen})
            item->Toggle();
+         static_cast<FakePlatform&>(g.platform).shape = {1200, 800, true};  // a maximised window
          g.Highlight3Click();
          g.Kanji1.Click();
          g.MahJongg2.Click();
@@ -468,7 +470,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "ShowToolbar=0\r\nShowStatus=0\r\nCoolMenu=0\r\nCoolMouse=0\r\nCoolStatus=0\r\nCoolToolbar=0\r\n"
        "TileRivers=0\r\nShowTime=0\r\nFlatButtons=0\r\nEnableHall=0\r\nShadows=0\r\nVertical=1\r\nWinnable=1\r\n"
        "Shuffable=0\r\nAnimate=1\r\nShowTile=1\r\nOnlyPossible=1\r\nRandomMusic=1\r\nRandomSeed=2147483647\r\n"
-       "XPos=40\r\nYPos=50\r\nWPos=704\r\nHPos=468\r\nPreviousRes=1280\r\n"},
+       "XPos=40\r\nYPos=50\r\nWPos=704\r\nHPos=468\r\nPreviousRes=1280\r\nWindowWidth=1200\r\n"
+       "WindowHeight=800\r\nWindowMaximized=1\r\nFullScreen=1\r\n"},
       {"odd values on a small screen", 640, 480,
        "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7 \r\nTileset=11\r\nBackground=-1\r\n"
        "BoardNumber=-9\r\nMidiNumber=99\r\nLastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\nShowMoves=yes\r\n"
@@ -482,7 +485,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "StartMusic=1\r\nShowHallOfFame=0\r\nShowToolbar=0\r\nShowStatus=1\r\nCoolMenu=1\r\nCoolMouse=1\r\n"
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
-       "YPos=0\r\nWPos=640\r\nHPos=461\r\n[Later]\r\nx=1\r\n[Velmor]\r\nInvert=1\r\n"},
+       "YPos=0\r\nWPos=640\r\nHPos=461\r\nWindowWidth=0\r\nWindowHeight=0\r\nWindowMaximized=0\r\n"
+       "FullScreen=0\r\n[Later]\r\nx=1\r\n[Velmor]\r\nInvert=1\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -490,6 +494,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
     if (c.before) dir.Write("Velmor.ini", c.before);
     platform.screenWidth = c.screenWidth;
     platform.screenHeight = c.screenHeight;
+    platform.shape = {};
     ASSERT_TRUE(Start());
     c.play(*game);
     game->FormCloseQuery();

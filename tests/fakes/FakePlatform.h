@@ -146,6 +146,10 @@ class FakePlatform : public Platform {
   void RestoreDisplayMode() override { ++modeRestores; }
   void SetCursor(int c) override { cursor = c; }
   void CloseMainWindow() override { closed = true; }
+  WindowShape shape;
+  WindowShape CurrentWindowShape() override { return shape; }
+  bool fullScreen = false;
+  void SetFullScreen(bool on) override { fullScreen = on; }
   void PresentPanel(const Picture& picture, const Rect& area) override {
     BitBlt(panel, area.left, area.top, area.width(), area.height(), picture, area.left, area.top, RasterOp::SRCCOPY);
   }

@@ -1,0 +1,188 @@
+#include "platform/BoardArea.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "display/Scale.h"
+
+namespace velmor {
+
+PictureView::PictureView(int width, int height, QWidget* parent) : QWidget(parent), base_(width, height) {
+  setFixedSize(base_);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage PictureView::Wrap(const Picture& picture) const {
+  return QImage(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
+                QImage::Format_RGB32);
+}
+
+const Picture* PictureView::Truth() const {
+  if (!mixed_.empty()) return &mixed_;
+  // The game's picture is kept by reference; after a change of scale it may not have been made
+  // again yet.
+  if (source_ && source_->width() == base_.width() * k_ && source_->height() == base_.height() * k_) return source_;
+  return nullptr;
+}
+
+QImage PictureView::Shown() const {
+  if (Reducing()) return Wrap(reduced_).copy();
+  QImage out(base_.width() * k_, base_.height() * k_, QImage::Format_RGB32);
+  out.fill(Qt::black);
+  if (const Picture* truth = Truth()) {
+    QPainter p(&out);
+    p.drawImage(0, 0, Wrap(*truth));
+  }
+  return out;
+}
+
+void PictureView::SetScale(double scale, int k) {
+  const double dpr = devicePixelRatioF();
+  setFixedSize(static_cast<int>(std::lround(base_.width() * scale / dpr)),
+               static_cast<int>(std::lround(base_.height() * scale / dpr)));
+  if (scale == scale_ && k == k_) return;
+  if (k != k_) mixed_ = Picture();
+  scale_ = scale;
+  k_ = k;
+  reduced_ = Reducing() ? Picture(static_cast<int>(std::lround(base_.width() * scale)),
+                                  static_cast<int>(std::lround(base_.height() * scale)))
+                        : Picture();
+  if (const Picture* truth = Reducing() ? Truth() : nullptr)
+    ReduceAreaInto(*truth, reduced_, {0, 0, reduced_.width(), reduced_.height()});
+  update();
+}
+
+void PictureView::Present(const Picture& picture, const Rect& area) {
+  const Rect full{0, 0, base_.width() * k_, base_.height() * k_};
+  const Rect box{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, full.right),
+                 std::min(area.bottom, full.bottom)};
+  if (box.empty()) return;
+  if (box.left == 0 && box.top == 0 && box.right == full.right && box.bottom == full.bottom) {
+    source_ = &picture;
+    mixed_ = Picture();
+  } else if (mixed_.empty() && source_ == &picture) {
+    // The picture the view shows has changed in the box: nothing to keep.
+  } else {
+    // Two pictures share the view: it keeps its own copy of the mix.
+    if (mixed_.empty()) {
+      const Picture* truth = Truth();
+      mixed_ = truth ? *truth : Picture(full.right, full.bottom);
+    }
+    BitBlt(mixed_, box.left, box.top, box.width(), box.height(), picture, box.left, box.top, RasterOp::SRCCOPY);
+    source_ = nullptr;
+  }
+  const double dpr = devicePixelRatioF();
+  if (Reducing()) {
+    // The changed pixels only, brought to the shown size; one more pixel around them catches
+    // the device pixels they share with their neighbours.
+    const double f = scale_ / k_;
+    const Rect shown{static_cast<int>(std::floor(box.left * f)) - 1, static_cast<int>(std::floor(box.top * f)) - 1,
+                     static_cast<int>(std::ceil(box.right * f)) + 1, static_cast<int>(std::ceil(box.bottom * f)) + 1};
+    ReduceAreaInto(*Truth(), reduced_, shown);
+    update(QRectF(shown.left / dpr, shown.top / dpr, shown.width() / dpr, shown.height() / dpr).toAlignedRect());
+    return;
+  }
+  const double f = scale_ / k_ / dpr;  // logical pixels per picture pixel
+  update(QRectF(box.left * f, box.top * f, box.width() * f, box.height() * f).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+void PictureView::paintEvent(QPaintEvent* e) {
+  QPainter p(this);
+  if (Reducing()) {
+    QImage shown = Wrap(reduced_);
+    shown.setDevicePixelRatio(devicePixelRatioF());
+    p.drawImage(QPointF(0, 0), shown);
+    return;
+  }
+  const Picture* truth = Truth();
+  if (!truth) {
+    p.fillRect(e->rect(), Qt::black);
+    return;
+  }
+  if (scale_ == k_) {
+    // 1:1 in device pixels: the picture's pixels are exactly the screen's.
+    QImage shown = Wrap(*truth);
+    shown.setDevicePixelRatio(devicePixelRatioF());
+    p.drawImage(QPointF(0, 0), shown);
+    return;
+  }
+  // Past the largest drawn scale the picture is enlarged smoothly.
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(QRectF(rect()), Wrap(*truth));
+}
+
+QPoint PictureView::ToBase(QPointF at) const {
+  const double f = devicePixelRatioF() / scale_;
+  return {static_cast<int>(std::floor(at.x() * f)), static_cast<int>(std::floor(at.y() * f))};
+}
+
+void PictureView::mousePressEvent(QMouseEvent* e) {
+  if (onPress) onPress(e->button(), ToBase(e->position()));
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* e) {
+  if (onMove) onMove(ToBase(e->position()));
+}
+
+BoardArea::BoardArea(TVelmor& game, QWidget* parent) : QWidget(parent), game_(game) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  board_ = new PictureView(BoardPictureWidth, BoardPictureHeight, this);
+  panel_ = new PictureView(TVelmor::HofWidth, BoardPictureHeight, this);
+}
+
+QSize BoardArea::sizeHint() const { return SizeFor(shownScale_ > 0 ? shownScale_ : devicePixelRatioF()); }
+
+QSize BoardArea::SizeFor(double scale) const {
+  const double dpr = devicePixelRatioF();
+  const int width = BoardPictureWidth + (game_.HofBox.Visible() ? TVelmor::HofWidth : 0);
+  return {static_cast<int>(std::lround(width * scale / dpr)),
+          static_cast<int>(std::lround(BoardPictureHeight * scale / dpr))};
+}
+
+void BoardArea::Fit() {
+  const double dpr = devicePixelRatioF();
+  const bool panel = game_.HofBox.Visible();
+  const int width1x = BoardPictureWidth + (panel ? TVelmor::HofWidth : 0);
+  // Device pixels per 1x pixel; a size within half a pixel of a whole scale is that scale, so the
+  // natural window shows the pictures 1:1.
+  double scale = std::min(width() * dpr / width1x, height() * dpr / BoardPictureHeight);
+  if (std::abs(scale - std::round(scale)) * BoardPictureHeight < 0.5) scale = std::round(scale);
+  scale = std::max(scale, 0.25);
+  const int k = std::clamp(static_cast<int>(std::ceil(scale - 1e-9)), 1, MaxScale);
+  board_->SetScale(scale, k);
+  panel_->SetScale(scale, k);
+  game_.SetBoardScale(k);  // a new scale makes every picture again and presents it
+  const int shownWidth = board_->width() + (panel ? panel_->width() : 0);
+  const int left = (width() - shownWidth) / 2, top = (height() - board_->height()) / 2;
+  board_->move(left, top);
+  panel_->move(left + board_->width(), top);
+  surround_ = QImage();
+  shownScale_ = scale;
+  update();
+}
+
+void BoardArea::resizeEvent(QResizeEvent*) { Fit(); }
+
+void BoardArea::paintEvent(QPaintEvent* e) {
+  QPainter p(this);
+  const Picture& back = game_.BackgroundImage;
+  if (surroundOf_ != game_.BackgroundGeneration || surround_.isNull()) {
+    // The background around the pictures continues the board's own, at the board's size.
+    const QImage wrapped(reinterpret_cast<const uchar*>(back.pixels().data()), back.width(), back.height(),
+                         QImage::Format_RGB32);
+    const double dpr = devicePixelRatioF();
+    surround_ = wrapped.scaled(QSize(board_->width(), board_->height()) * dpr, Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
+    surround_.setDevicePixelRatio(dpr);
+    surroundOf_ = game_.BackgroundGeneration;
+  }
+  QBrush brush(surround_);
+  brush.setTransform(QTransform::fromTranslate(board_->x(), board_->y()));
+  p.fillRect(e->rect(), brush);
+}
+
+}  // namespace velmor
