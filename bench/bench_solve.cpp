@@ -1,8 +1,8 @@
 // How quickly the solver decides random deals of every shipped layout, and positions reached after
 // 20 random legal moves from them, each with a one-second limit: the share decided, the median
 // time and the median positions searched.
-// Run: build/bench/bench_solve [GAMES [LIMIT_MS]]   (defaults: 200 games per layout, 1000 ms;
-//      games 1..GAMES, standard rule, then the vertical rule on Traditional)
+// Run: build/bench/bench_solve [GAMES [LIMIT_MS [LAYOUT]]]   (defaults: 200 games per layout,
+//      1000 ms, every layout; games 1..GAMES, standard rule, then the vertical rule on Traditional)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -104,7 +104,9 @@ int main(int argc, char** argv) {
   std::sort(files.begin(), files.end());
   std::printf("%-12s %-9s %5s %5s %5s %5s %9s %9s %10s %9s\n", "layout", "start", "games", "won", "lost", "unkn",
               "decided", "median ms", "med nodes", "worst ms");
-  for (const auto& file : files) Run(file, false, games, limitMs);
-  Run(folder / "Traditional.lay", true, games, limitMs);
+  const std::string only = argc > 3 ? argv[3] : "";
+  for (const auto& file : files)
+    if (only.empty() || file.stem() == only) Run(file, false, games, limitMs);
+  if (only.empty() || only == "Traditional") Run(folder / "Traditional.lay", true, games, limitMs);
   return 0;
 }

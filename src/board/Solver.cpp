@@ -108,9 +108,20 @@ class Search {
     Build(board, vertical);
   }
 
+  // A search that goes wrong early can spend long proving a hopeless part lost, while another
+  // order of moves would have won at once; so it starts over, a little shuffled, with twice the
+  // allowance each time. What was proven lost stays in the table, and the allowance keeps
+  // doubling, so the last run is as exhaustive as one long search.
   Solution Run() {
     Solution s;
-    s.result = lost_ ? SolveResult::NotWinnable : Node(standing_, hash_);
+    s.result = SolveResult::NotWinnable;
+    for (uint64_t allowance = FirstAllowance; !lost_; allowance *= 2) {
+      budgetEnd_ = nodes_ + allowance;
+      s.result = Node(standing_, hash_, nullptr, 0);
+      if (s.result != SolveResult::Unknown || stopped_) break;
+      path_.clear();
+      ++restarts_;
+    }
     s.nodes = nodes_;
     if (s.result == SolveResult::Winnable)
       for (auto [a, b] : path_) s.moves.emplace_back(spots_[static_cast<size_t>(a)].tile, spots_[static_cast<size_t>(b)].tile);
@@ -121,11 +132,15 @@ class Search {
   struct Move {
     int a, b, score;
   };
+  struct Pair {
+    uint8_t a, b;
+  };
 
   void Build(const BoardState& board, bool vertical);
   void FindHolds();
   void FindLiveGroupSets();
-  SolveResult Node(TileSet standing, uint64_t hash);
+  SolveResult Node(TileSet standing, uint64_t hash, const Pair* sleeping, int sleepCount);
+  bool PairsDeadlocked(const TileSet& standing) const;
   bool ShouldStop();
 
   const Spot& At(int i) const { return spots_[static_cast<size_t>(i)]; }
@@ -136,8 +151,14 @@ class Search {
     return set;
   }
 
+  static constexpr uint64_t FirstAllowance = 1000;
+  static constexpr uint64_t NoiseSpan = 24;
+
   const SolveLimits& limits_;
   LostTable table_;
+  uint64_t budgetEnd_ = 0;
+  int restarts_ = 0;
+  uint64_t noise_ = 0x1234;
   std::chrono::steady_clock::time_point start_;
   std::vector<Spot> spots_;
   std::array<std::vector<int>, GroupTotal> members_;
@@ -265,9 +286,50 @@ bool Search::ShouldStop() {
   return limits_.maxTime.count() > 0 && std::chrono::steady_clock::now() - start_ >= limits_.maxTime;
 }
 
-SolveResult Search::Node(TileSet standing, uint64_t hash) {
+// Groups down to their last two tiles must take exactly those two together. When the pair of one
+// group holds up a tile of another's and so on round to the first, none of them can ever go.
+bool Search::PairsDeadlocked(const TileSet& standing) const {
+  std::array<TileSet, GroupTotal> tiles, held;
+  std::array<int, GroupTotal> group;
+  int k = 0;
+  for (int g = 0; g < GroupTotal; ++g) {
+    TileSet t, h;
+    int count = 0;
+    for (int i : members_[static_cast<size_t>(g)])
+      if (standing.Has(i)) {
+        t.Add(i);
+        for (size_t w = 0; w < 3; ++w) h.w[w] |= At(i).holds.w[w];
+        ++count;
+      }
+    if (count != 2) continue;
+    tiles[static_cast<size_t>(k)] = t;
+    held[static_cast<size_t>(k)] = h;
+    group[static_cast<size_t>(k++)] = g;
+  }
+  // Peel off pairs nothing left waits on; what cannot be peeled waits in a circle.
+  std::array<uint64_t, GroupTotal> waitsOn{};
+  for (int x = 0; x < k; ++x)
+    for (int y = 0; y < k; ++y)
+      if (x != y && held[static_cast<size_t>(y)].Meets(tiles[static_cast<size_t>(x)]))
+        waitsOn[static_cast<size_t>(x)] |= uint64_t{1} << y;
+  uint64_t left = k == 64 ? ~uint64_t{0} : (uint64_t{1} << k) - 1;
+  for (bool peeled = true; peeled && left;) {
+    peeled = false;
+    for (uint64_t bits = left; bits; bits &= bits - 1) {
+      const int x = std::countr_zero(bits);
+      if (!(waitsOn[static_cast<size_t>(x)] & left)) {
+        left &= ~(uint64_t{1} << x);
+        peeled = true;
+      }
+    }
+  }
+  (void)group;
+  return left != 0;
+}
+
+SolveResult Search::Node(TileSet standing, uint64_t hash, const Pair* sleeping, int sleepCount) {
   if ((++nodes_ & 1023) == 0 && ShouldStop()) stopped_ = true;
-  if (stopped_) return SolveResult::Unknown;
+  if (stopped_ || nodes_ >= budgetEnd_) return SolveResult::Unknown;
   const size_t mark = path_.size();
   auto lost = [&] {
     path_.resize(mark);
@@ -307,7 +369,7 @@ SolveResult Search::Node(TileSet standing, uint64_t hash) {
   if (standing.Empty()) return SolveResult::Winnable;
   for (int g = 0; g < GroupTotal; ++g)
     if (!live_[static_cast<size_t>(g)][static_cast<size_t>(GroupSetIn(g, standing))]) return lost();
-  if (table_.Has(standing, hash)) return lost();
+  if (table_.Has(standing, hash) || PairsDeadlocked(standing)) return lost();
 
   // Tiles that hold up the most of what still stands go first; of three free tiles of a group the
   // one left behind is the one in the way of the least.
@@ -318,22 +380,45 @@ SolveResult Search::Node(TileSet standing, uint64_t hash) {
     for (int i : members_[static_cast<size_t>(g)])
       if (free.Has(i)) f[count++] = i;
     for (int x = 0; x < count; ++x)
-      for (int y = x + 1; y < count; ++y)
-        moves[static_cast<size_t>(moveCount++)] = {f[x], f[y], At(f[x]).holds.CountIn(standing) + At(f[y]).holds.CountIn(standing)};
+      for (int y = x + 1; y < count; ++y) {
+        const int held = At(f[x]).holds.CountIn(standing) + At(f[y]).holds.CountIn(standing);
+        const int shake = restarts_ ? static_cast<int>(SplitMix(noise_) % NoiseSpan) : 0;
+        moves[static_cast<size_t>(moveCount++)] = {f[x], f[y], held * 8 + shake};
+      }
   }
-  std::stable_sort(moves.begin(), moves.begin() + moveCount, [](const Move& x, const Move& y) { return x.score > y.score; });
+  std::stable_sort(moves.begin(), moves.begin() + moveCount,
+                   [](const Move& x, const Move& y) { return x.score > y.score; });
+
+  // Moves are never undone by other moves, so a move already proven lost here or above, whose
+  // tiles still stand, stays lost after any move that leaves them alone: the position it gives is
+  // reached from the lost one too. Those sleep and are not tried again below.
+  std::array<Pair, 3 * GroupTotal> sleep, next;
+  int sleepers = 0;
+  for (int k = 0; k < sleepCount; ++k)
+    if (standing.Has(sleeping[k].a) && standing.Has(sleeping[k].b)) sleep[static_cast<size_t>(sleepers++)] = sleeping[k];
 
   const uint64_t before = nodes_;
   for (int k = 0; k < moveCount; ++k) {
     const Move& m = moves[static_cast<size_t>(k)];
-    TileSet next = standing;
-    next.Remove(m.a);
-    next.Remove(m.b);
+    bool asleep = false;
+    for (int z = 0; z < sleepers && !asleep; ++z)
+      asleep = (sleep[static_cast<size_t>(z)].a == m.a && sleep[static_cast<size_t>(z)].b == m.b);
+    if (asleep) continue;
+    int nextCount = 0;
+    for (int z = 0; z < sleepers; ++z) {
+      const Pair p = sleep[static_cast<size_t>(z)];
+      if (p.a != m.a && p.a != m.b && p.b != m.a && p.b != m.b) next[static_cast<size_t>(nextCount++)] = p;
+    }
+    TileSet after = standing;
+    after.Remove(m.a);
+    after.Remove(m.b);
     const size_t line = path_.size();
     path_.emplace_back(m.a, m.b);
-    const SolveResult r = Node(next, hash ^ At(m.a).key ^ At(m.b).key);
+    const SolveResult r = Node(after, hash ^ At(m.a).key ^ At(m.b).key, next.data(), nextCount);
     if (r != SolveResult::NotWinnable) return r;
     path_.resize(line);
+    if (sleepers < static_cast<int>(sleep.size()))
+      sleep[static_cast<size_t>(sleepers++)] = {static_cast<uint8_t>(m.a), static_cast<uint8_t>(m.b)};
   }
   table_.Store(standing, hash, nodes_ - before);
   return lost();
