@@ -151,8 +151,8 @@ class Search {
     return set;
   }
 
-  static constexpr uint64_t FirstAllowance = 1000;
-  static constexpr uint64_t NoiseSpan = 24;
+  static constexpr uint64_t FirstAllowance = 100;
+  static constexpr uint64_t NoiseSpan = 200;
 
   const SolveLimits& limits_;
   LostTable table_;
@@ -290,7 +290,6 @@ bool Search::ShouldStop() {
 // group holds up a tile of another's and so on round to the first, none of them can ever go.
 bool Search::PairsDeadlocked(const TileSet& standing) const {
   std::array<TileSet, GroupTotal> tiles, held;
-  std::array<int, GroupTotal> group;
   int k = 0;
   for (int g = 0; g < GroupTotal; ++g) {
     TileSet t, h;
@@ -303,8 +302,7 @@ bool Search::PairsDeadlocked(const TileSet& standing) const {
       }
     if (count != 2) continue;
     tiles[static_cast<size_t>(k)] = t;
-    held[static_cast<size_t>(k)] = h;
-    group[static_cast<size_t>(k++)] = g;
+    held[static_cast<size_t>(k++)] = h;
   }
   // Peel off pairs nothing left waits on; what cannot be peeled waits in a circle.
   std::array<uint64_t, GroupTotal> waitsOn{};
@@ -323,7 +321,6 @@ bool Search::PairsDeadlocked(const TileSet& standing) const {
       }
     }
   }
-  (void)group;
   return left != 0;
 }
 
