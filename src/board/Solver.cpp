@@ -115,7 +115,7 @@ class Search {
   Solution Run() {
     Solution s;
     s.result = SolveResult::NotWinnable;
-    for (uint64_t allowance = FirstAllowance; !lost_; allowance *= 2) {
+    for (uint64_t allowance = FirstAllowance; !lost_; allowance = std::min(allowance * 2, MostAllowance)) {
       budgetEnd_ = nodes_ + allowance;
       s.result = Node(standing_, hash_, nullptr, 0);
       if (s.result != SolveResult::Unknown || stopped_) break;
@@ -124,7 +124,7 @@ class Search {
     }
     s.nodes = nodes_;
     if (s.result == SolveResult::Winnable)
-      for (auto [a, b] : path_) s.moves.emplace_back(spots_[static_cast<size_t>(a)].tile, spots_[static_cast<size_t>(b)].tile);
+      for (auto [a, b] : path_) s.moves.emplace_back(At(a).tile, At(b).tile);
     return s;
   }
 
@@ -151,7 +151,7 @@ class Search {
     return set;
   }
 
-  static constexpr uint64_t FirstAllowance = 100;
+  static constexpr uint64_t FirstAllowance = 100, MostAllowance = uint64_t{1} << 62;
   static constexpr uint64_t NoiseSpan = 200;
 
   const SolveLimits& limits_;
@@ -392,7 +392,8 @@ SolveResult Search::Node(TileSet standing, uint64_t hash, const Pair* sleeping, 
   std::array<Pair, 3 * GroupTotal> sleep, next;
   int sleepers = 0;
   for (int k = 0; k < sleepCount; ++k)
-    if (standing.Has(sleeping[k].a) && standing.Has(sleeping[k].b)) sleep[static_cast<size_t>(sleepers++)] = sleeping[k];
+    if (standing.Has(sleeping[k].a) && standing.Has(sleeping[k].b))
+      sleep[static_cast<size_t>(sleepers++)] = sleeping[k];
 
   const uint64_t before = nodes_;
   for (int k = 0; k < moveCount; ++k) {
