@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "TestSupport.h"
+#include "board/Deal.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -84,6 +85,27 @@ TEST(Cli, DealMatchesTheGameAndListsFreeTilesAndMoves) {
   EXPECT_NE(vlines[144], lines[144]);                                           // counted by the other rule
 }
 
+TEST(Cli, SolvePrintsTheResultAndAWinThatReplays) {
+  const std::string path = DataDir() + "/Layouts/Traditional.lay";
+  const CliRun run = Cli("solve " + path + " --game 5 --winnable --limit-ms 60000");
+  ASSERT_EQ(run.status, 0);
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "result: winnable");
+  EXPECT_EQ(lines[1].rfind("nodes: ", 0), 0u);
+  ASSERT_EQ(lines[2].rfind("moves:", 0), 0u);
+
+  BoardState board = DealGameNumber(TraditionalShape(), 5, true, 0).board;
+  std::istringstream moves(lines[2].substr(6));
+  int a, b, taken = 0;
+  for (char dash; moves >> a >> dash >> b; taken += 2) {
+    ASSERT_TRUE(TilesMatch(a, b) && IsTileFree(board, a, false) && IsTileFree(board, b, false)) << a << '-' << b;
+    board.TakeTile(a);
+    board.TakeTile(b);
+  }
+  EXPECT_EQ(taken, 144);
+}
+
 TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {
   ScratchFolder dir;
   const std::string odd = dir.Write("Layouts/Odd.lay", FormatLayFile("Odd", RowShape(5)));
@@ -91,6 +113,7 @@ TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {
   for (const std::string& args :
        {std::string("deal ") + odd + " --game 3", "deal " + traditional + " --game 0",
         "deal " + traditional + " --game 2147483648", "deal " + traditional, "deal " + traditional + " --game x",
+        "solve " + traditional + " --game 1 --limit-ms x", "deal " + traditional + " --game 1 --limit-ms 5",
         "layout " + dir.path() + "missing.lay", "layout " + dir.Write("junk.lay", "\x01\x02 not a layout"),
         "render " + traditional + " --game 1 --tileset none --background none --scale 5 --out " + dir.path() + "b.png",
         std::string("frobnicate"), std::string("")}) {

@@ -1,5 +1,6 @@
 // velmor-cli: the game's rules without the window, for layout authors and for testing.
 // Results go to standard output; errors to standard error with exit code 1.
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -10,6 +11,7 @@
 #include "base/Text.h"
 #include "board/Deal.h"
 #include "board/FreeTiles.h"
+#include "board/Solver.h"
 #include "display/BoardRenderer.h"
 #include "display/Jpeg.h"
 #include "display/Scale.h"
@@ -27,6 +29,7 @@ const char* const Usage =
     "usage:\n"
     "  velmor-cli layout FILE\n"
     "  velmor-cli deal FILE --game N [--winnable] [--vertical]\n"
+    "  velmor-cli solve FILE --game N [--winnable] [--vertical] [--limit-ms T]\n"
     "  velmor-cli render FILE --game N [--winnable] --tileset PATH --background PATH|none\n"
     "             [--no-shadows] [--highlight K --hover T] [--pick T] [--scale K] --out OUT.png\n"
     "  velmor-cli rivers easy|hard --state S\n";
@@ -58,6 +61,7 @@ struct DealOptions {
   std::string path;
   long long game = -1;
   bool winnable = false, vertical = false;
+  long long limitMs = 0;  // solve only; 0 for no limit
   // render only
   std::string tileset, background, out;
   bool shadows = true;
@@ -65,8 +69,11 @@ struct DealOptions {
   long long scale = 1;
 };
 
-// Reads the options of `deal` (and of `render` when `render` is true). False after a message.
-bool ParseDealOptions(const std::vector<std::string>& args, bool render, DealOptions& o) {
+enum class DealUse { Deal, Render, Solve };
+
+// Reads the options of `deal` and the extra ones of `render` or `solve`. False after a message.
+bool ParseDealOptions(const std::vector<std::string>& args, DealUse use, DealOptions& o) {
+  const bool render = use == DealUse::Render;
   auto number = [&](size_t& i, long long& into, const char* what) {
     if (i + 1 >= args.size() || !ParseInt(args[i + 1], into)) {
       Fail(std::string(what) + " needs a number");
@@ -92,6 +99,8 @@ bool ParseDealOptions(const std::vector<std::string>& args, bool render, DealOpt
       o.winnable = true;
     else if (a == "--vertical")
       o.vertical = true;
+    else if (use == DealUse::Solve && a == "--limit-ms")
+      ok = number(i, o.limitMs, "--limit-ms");
     else if (render && a == "--tileset")
       ok = text(i, o.tileset, "--tileset");
     else if (render && a == "--background")
@@ -116,6 +125,7 @@ bool ParseDealOptions(const std::vector<std::string>& args, bool render, DealOpt
   }
   if (o.path.empty()) return Fail(std::string("a layout FILE is needed\n") + Usage) == 0;
   if (o.game < 1 || o.game > 2147483647) return Fail("--game needs a number from 1 to 2147483647") == 0;
+  if (o.limitMs < 0) return Fail("--limit-ms needs a number of milliseconds, 0 for no limit") == 0;
   if (render) {
     if (o.tileset.empty() || o.background.empty() || o.out.empty())
       return Fail("render needs --tileset, --background and --out") == 0;
@@ -141,7 +151,7 @@ bool DealLikeTheGame(const DealOptions& o, BoardState& board) {
 
 int DealCommand(const std::vector<std::string>& args) {
   DealOptions o;
-  if (!ParseDealOptions(args, false, o)) return 1;
+  if (!ParseDealOptions(args, DealUse::Deal, o)) return 1;
   BoardState board;
   if (!DealLikeTheGame(o, board)) return 1;
 
@@ -154,6 +164,26 @@ int DealCommand(const std::vector<std::string>& args) {
   std::cout << "free:";
   for (int k = 1; k <= free.FreeCount; ++k) std::cout << ' ' << int(free.FreeList[static_cast<size_t>(k)]);
   std::cout << "\nmoves: " << free.MovesLeft << '\n';
+  return 0;
+}
+
+int SolveCommand(const std::vector<std::string>& args) {
+  DealOptions o;
+  if (!ParseDealOptions(args, DealUse::Solve, o)) return 1;
+  BoardState board;
+  if (!DealLikeTheGame(o, board)) return 1;
+  SolveLimits limits;
+  limits.maxTime = std::chrono::milliseconds(o.limitMs);
+  const Solution s = SolveBoard(board, o.vertical, limits);
+  const char* result = s.result == SolveResult::Winnable      ? "winnable"
+                       : s.result == SolveResult::NotWinnable ? "not winnable"
+                                                              : "unknown";
+  std::cout << "result: " << result << "\nnodes: " << s.nodes << '\n';
+  if (s.result == SolveResult::Winnable) {
+    std::cout << "moves:";
+    for (auto [a, b] : s.moves) std::cout << ' ' << a << '-' << b;
+    std::cout << '\n';
+  }
   return 0;
 }
 
@@ -213,7 +243,7 @@ bool LoadLookAtScale(const std::string& path, int scale, Picture& out) {
 
 int RenderCommand(const std::vector<std::string>& args) {
   DealOptions o;
-  if (!ParseDealOptions(args, true, o)) return 1;
+  if (!ParseDealOptions(args, DealUse::Render, o)) return 1;
   for (const std::string& file : {o.tileset, o.background}) {
     std::error_code ec;
     if (file != "none" && !std::filesystem::is_regular_file(file, ec)) return Fail("no file \"" + file + "\"");
@@ -279,6 +309,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "layout") return LayoutCommand(args);
   if (command == "deal") return DealCommand(args);
+  if (command == "solve") return SolveCommand(args);
   if (command == "render") return RenderCommand(args);
   if (command == "rivers") return RiversCommand(args);
   if (command == "--help" || command == "-h") {

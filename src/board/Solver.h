@@ -1,0 +1,43 @@
+// An exact search for a way to clear the board pair by pair: whether a deal or a position reached
+// in play can still be won, and how. It works on any layout and either free rule, and it can be
+// stopped from another thread, so the game may run it in the background.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <stop_token>
+#include <utility>
+#include <vector>
+
+#include "board/Grid.h"
+
+namespace velmor {
+
+enum class SolveResult {
+  Winnable,     // `moves` empties the board
+  NotWinnable,  // every way of playing was tried (or ruled out) and none empties the board
+  Unknown,      // stopped first: node or time limit, or cancelled
+};
+
+struct SolveLimits {
+  uint64_t maxNodes = 0;                      // positions to search at most; 0 for no limit
+  std::chrono::milliseconds maxTime{0};       // 0 for no limit
+  const std::atomic<bool>* cancel = nullptr;  // set to true from another thread to stop
+  std::stop_token stop;                       // the same for a std::jthread
+  size_t tableBytes = size_t{64} << 20;       // memory for positions known to be lost
+};
+
+struct Solution {
+  SolveResult result = SolveResult::Unknown;
+  std::vector<std::pair<int, int>> moves;  // Winnable only: the pairs of tile numbers, first pair first
+  uint64_t nodes = 0;                      // positions the search looked at
+};
+
+// Tiles on the board are those with a place in `board.TilePlace`; a grid cell that holds anything
+// other than the tile placed there blocks like a tile that never leaves. The stop checks come
+// every thousand positions or so, a millisecond or less apart.
+Solution SolveBoard(const BoardState& board, bool vertical, const SolveLimits& limits = {});
+
+}  // namespace velmor
