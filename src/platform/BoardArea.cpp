@@ -175,8 +175,8 @@ void BoardArea::paintEvent(QPaintEvent* e) {
     const QImage wrapped(reinterpret_cast<const uchar*>(back.pixels().data()), back.width(), back.height(),
                          QImage::Format_RGB32);
     const double dpr = devicePixelRatioF();
-    surround_ = wrapped.scaled(QSize(board_->width(), board_->height()) * dpr, Qt::IgnoreAspectRatio,
-                               Qt::SmoothTransformation);
+    surround_ =
+        wrapped.scaled(QSize(board_->width(), board_->height()) * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     surround_.setDevicePixelRatio(dpr);
     surroundOf_ = game_.BackgroundGeneration;
   }

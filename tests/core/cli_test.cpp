@@ -6,6 +6,8 @@
 
 #include "TestSupport.h"
 #include "board/Deal.h"
+#include "display/Png.h"
+#include "display/Scale.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -120,5 +122,27 @@ TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {
     const CliRun run = Cli(args);
     EXPECT_EQ(run.status, 1) << args;
     EXPECT_EQ(run.out, "") << args;
+  }
+}
+
+// Looks with no larger artwork beside them are enlarged by repeating pixels, so the board at K is
+// the 1x board repeated, shadows, hover frame and pick included.
+TEST(Cli, RenderAtScaleKIsTheOneXPictureRepeatedForOneXLooks) {
+  ScratchFolder dir;
+  std::filesystem::copy_file(DataDir() + "/Tilesets/darkpai.bmp", dir.path() + "tiles.bmp");
+  std::filesystem::copy_file(DataDir() + "/Backgrounds/kanji.bmp", dir.path() + "back.bmp");
+  const std::string base = "render " + DataDir() + "/Layouts/Traditional.lay --game 5 --tileset " + dir.path() +
+                           "tiles.bmp --background " + dir.path() + "back.bmp --highlight 3 --hover 70 " +
+                           "--pick 12 --out " + dir.path();
+  ASSERT_EQ(Cli(base + "one.png").status, 0);
+  Picture one;
+  std::string error;
+  ASSERT_TRUE(DecodePngFile(dir.path() + "one.png", one, error)) << error;
+  for (int k : {2, 3}) {
+    const std::string out = "k" + std::to_string(k) + ".png";
+    ASSERT_EQ(Cli(base + out + " --scale " + std::to_string(k)).status, 0);
+    Picture shown;
+    ASSERT_TRUE(DecodePngFile(dir.path() + out, shown, error)) << error;
+    EXPECT_TRUE(shown == EnlargeByRepetition(one, k)) << k;
   }
 }

@@ -14,7 +14,9 @@
 #include "board/Solver.h"
 #include "display/BoardRenderer.h"
 #include "display/Jpeg.h"
+#include "display/Png.h"
 #include "display/Scale.h"
+#include "display/ScaledArtwork.h"
 #include "display/Tileset.h"
 #include "layouts/LayoutFile.h"
 #include "modes/RiverPath.h"
@@ -235,9 +237,18 @@ bool LoadLikeTheGame(const std::string& path, Picture& out) {
 // A look (tileset or background picture) as drawn at `scale`. The files are drawn at 1x, so their
 // pixels are repeated; a picture drawn at the scale itself, kept beside the 1x file, belongs here
 // once the game reads one. False after the game's message.
+// As the game does: the artwork drawn for the scale when the look has some beside it, else the
+// 1x picture with its pixels repeated.
 bool LoadLookAtScale(const std::string& path, int scale, Picture& out) {
   if (!LoadLikeTheGame(path, out)) return false;
-  if (scale > 1) out = EnlargeByRepetition(out, scale);
+  if (scale == 1) return true;
+  std::string error;
+  Picture drawn;
+  if (const std::string art = ArtworkForScale(path, scale); !art.empty() && DecodePngFile(art, drawn, error)) {
+    out = std::move(drawn);
+    return true;
+  }
+  out = EnlargeByRepetition(out, scale);
   return true;
 }
 

@@ -1,0 +1,89 @@
+// What a player feels in the real window (offscreen platform): a window resized until its new
+// picture is painted, and a tile click at a size between whole scales.
+// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_window
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+
+#include "board/Grid.h"
+#include "platform/MainWindow.h"
+#include "platform/QtPlatform.h"
+
+using namespace velmor;
+
+namespace {
+
+struct Window {
+  std::filesystem::path folder = std::filesystem::temp_directory_path() / "velmor-bench-window";
+  QtPlatform platform;
+  std::unique_ptr<TVelmor> game;
+  std::unique_ptr<MainWindow> window;
+  Window() {
+    std::filesystem::remove_all(folder);
+    std::filesystem::copy(VELMOR_DATA_DIR, folder, std::filesystem::copy_options::recursive);
+    game = std::make_unique<TVelmor>(platform, folder.string() + "/");
+    window = std::make_unique<MainWindow>(*game);
+    platform.SetWindow(window.get());
+    game->PlayMusic.SetChecked(false);
+    if (!game->Init()) std::abort();
+    window->show();
+    game->Winnable.SetChecked(true);
+    game->GameNumber = 3;
+    game->NewSpecificGame1Click();
+    QApplication::processEvents();
+  }
+  ~Window() {
+    window->close();
+    window.reset();
+    game.reset();
+    std::filesystem::remove_all(folder);
+  }
+};
+
+void Settle(MainWindow& w) {
+  QApplication::processEvents();
+  benchmark::DoNotOptimize(w.grab());  // painted, as the screen would get it
+}
+
+void BM_ResizeToSettled(benchmark::State& state) {
+  Window w;
+  const QSize sizes[] = {{1300, 800}, {1600, 1000}, {2700, 1500}, {1000, 700}};
+  size_t i = 0;
+  for (auto _ : state) {
+    w.window->resize(sizes[i++ % 4]);
+    Settle(*w.window);
+  }
+}
+BENCHMARK(BM_ResizeToSettled)->Unit(benchmark::kMillisecond);
+
+// A pick and its undo at 2700 x 1500 (the board drawn at 3x and reduced), then at the natural size.
+void ClickAt(benchmark::State& state, QSize size) {
+  Window w;
+  if (!size.isEmpty()) w.window->resize(size);
+  Settle(*w.window);
+  PictureView* board = w.window->Board();
+  const Place p = w.game->RemovalOrder.front();
+  const double f = board->Scale() / board->devicePixelRatioF();
+  const QPoint face(static_cast<int>((w.game->BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
+                    static_cast<int>((w.game->BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
+  for (auto _ : state) {
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);  // picked, then dropped
+    Settle(*w.window);
+  }
+}
+void BM_ClickNatural(benchmark::State& state) { ClickAt(state, {}); }
+void BM_ClickBetweenScales(benchmark::State& state) { ClickAt(state, {2700, 1500}); }
+BENCHMARK(BM_ClickNatural)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClickBetweenScales)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

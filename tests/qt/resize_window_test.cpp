@@ -1,0 +1,56 @@
+// The board at every window size: it keeps its shape, fills the room, and a click on a tile's face
+// takes that tile whatever the scale.
+#include <QKeyEvent>
+
+#include "WindowFixture.h"
+#include "board/Grid.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+TEST_F(GameWindow, AtEverySizeTheBoardFitsAndAClickOnAFaceTakesThatTile) {
+  ASSERT_TRUE(Start());
+  game->Winnable.SetChecked(true);
+  game->GameNumber = 77;
+  game->NewSpecificGame1Click();
+  const std::vector<Place> order = game->RemovalOrder;
+  PictureView* board = window->Board();
+  const QSize natural = window->size();
+  size_t next = 0;
+  for (const QSize size : {natural, QSize(1300, 800), QSize(1600, 1000), QSize(2700, 1500), QSize(3900, 2300)}) {
+    SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+    window->resize(size);
+    QApplication::processEvents();
+    const double scale = board->Scale();
+    EXPECT_EQ(game->Scale, std::clamp(static_cast<int>(std::ceil(scale - 1e-9)), 1, 4));
+    EXPECT_NEAR(board->width() * 468.0, board->height() * 704.0, 704.0);  // the shape is kept
+    const BoardArea* area = window->Area();
+    const int room = std::min(area->width() - board->width() - window->HallPanel()->width(),
+                              area->height() - board->height());
+    EXPECT_LE(room, 2);  // it fills the room in one direction at least
+    if (size == natural) EXPECT_EQ(scale, 1.0);
+    if (size.width() > 3000) EXPECT_GT(scale, 4.0);  // past the largest drawn scale
+    // Two pairs clicked through their faces' centres, mapped as the picture is.
+    for (int k = 0; k < 4; ++k, ++next) {
+      const Place& p = order[next];
+      const double x1 = game->BoardOriginX + TileLeft(p.column, p.layer) + 26.5,
+                   y1 = game->BoardOriginY + TileTop(p.row, p.layer) + 25.5;
+      const QPoint face(static_cast<int>(x1 * scale / board->devicePixelRatioF()),
+                        static_cast<int>(y1 * scale / board->devicePixelRatioF()));
+      QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);
+      ASSERT_EQ(game->Board.TilesLeft, 144 - static_cast<int>(next) - (k % 2 == 1 ? 1 : 0)) << "tile " << next;
+    }
+  }
+}
+
+TEST_F(GameWindow, FullScreenComesAndGoesWithItsItemAndEscape) {
+  ASSERT_TRUE(Start());
+  game->FullScreen.Click();
+  QApplication::processEvents();
+  EXPECT_TRUE(window->isFullScreen());
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &escape);
+  QApplication::processEvents();
+  EXPECT_FALSE(window->isFullScreen());
+  EXPECT_FALSE(game->FullScreen.Checked());
+}
