@@ -25,8 +25,8 @@ TEST_F(GameWindow, AtEverySizeTheBoardFitsAndAClickOnAFaceTakesThatTile) {
     EXPECT_EQ(game->Scale, std::clamp(static_cast<int>(std::ceil(scale - 1e-9)), 1, 4));
     EXPECT_NEAR(board->width() * 468.0, board->height() * 704.0, 704.0);  // the shape is kept
     const BoardArea* area = window->Area();
-    const int room = std::min(area->width() - board->width() - window->HallPanel()->width(),
-                              area->height() - board->height());
+    const int room =
+        std::min(area->width() - board->width() - window->HallPanel()->width(), area->height() - board->height());
     EXPECT_LE(room, 2);  // it fills the room in one direction at least
     if (size == natural) EXPECT_EQ(scale, 1.0);
     if (size.width() > 3000) EXPECT_GT(scale, 4.0);  // past the largest drawn scale
