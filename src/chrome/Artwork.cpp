@@ -218,6 +218,7 @@ QPixmap NewTile() {
 QIcon ToolbarIcon(const QString& name) {
   if (name == "ExplorerButton1") return QIcon(NewTile());
   if (name == "ExplorerButton2") return QIcon(Arrow(true));
+  if (name == "RedoButton") return QIcon(Arrow(false));
   if (name == "ExplorerButton3") return QIcon(Bulb());
   if (name == "ShuffleButton") return QIcon(ShuffleArrows());
   if (name == "PauseButton") return QIcon(PauseBars());

@@ -10,6 +10,7 @@
 #include "board/Geometry.h"
 #include "board/Grid.h"
 #include "display/Picture.h"
+#include "display/ScaledLooks.h"
 #include "display/Tileset.h"
 
 namespace velmor {
@@ -35,10 +36,7 @@ struct BoardPictures {
   uint32_t BackgroundGeneration = 1;  // counts the background pictures made, for the window's copies
   // The looks as read, at 1x, and the files they came from: a scale change redraws from them,
   // taking the file's larger artwork where there is some.
-  struct LookSource {
-    Picture picture;  // empty: the plain "None" background, or no panel picture
-    std::string path;
-  } TilesetSource, BackgroundSource, HofSource;
+  LookSource TilesetSource, BackgroundSource, HofSource;
   struct MovingTileState {
     int tile = 0, column = 0, row = 0;
   } MovingTile;  // the sliding tile and where it stands now

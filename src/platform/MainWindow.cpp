@@ -38,6 +38,13 @@ class ClickLabel : public QLabel {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
+// An item's keys: one, or several that do the same, separated by '|'.
+QList<QKeySequence> Keys(const MenuItem& item) {
+  QList<QKeySequence> keys;
+  for (const QString& key : Text(item.ShortCut()).split('|', Qt::SkipEmptyParts)) keys.append(QKeySequence(key));
+  return keys;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(TVelmor& game) : game_(game) {
@@ -130,6 +137,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
                                                       {&game_.RiversEasy1, &game_.ExplorerButton1},
                                                       {&game_.RiversHard1, &game_.ExplorerButton1},
                                                       {&game_.Undo1, &game_.ExplorerButton2},
+                                                      {&game_.Redo1, &game_.RedoButton},
                                                       {&game_.GiveHint, &game_.ExplorerButton3},
                                                       {&game_.Shuffle1, &game_.ShuffleButton},
                                                       {&game_.Pause1, &game_.PauseButton},
@@ -172,7 +180,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
 QAction* MainWindow::MakeAction(MenuItem& item) {
   auto* action = new QAction(Text(item.Caption()), this);
   action->setCheckable(item.Checkable());
-  if (!item.ShortCut().empty()) action->setShortcut(QKeySequence(Text(item.ShortCut())));
+  action->setShortcuts(Keys(item));
   if (item.RadioGroup()) {
     QActionGroup*& group = groups_[item.RadioGroup()];
     if (!group) {
@@ -269,7 +277,7 @@ void MainWindow::ShowMenuBarOf(const MenuItem& root, bool shown) {
   std::function<void(const MenuItem&)> walk = [&](const MenuItem& menu) {
     for (MenuItem* item : menu.Items()) {
       if (QAction* action = ActionOf(*item); action && item != &game_.Toolbar1)
-        action->setShortcut(shown && !item->ShortCut().empty() ? QKeySequence(Text(item->ShortCut())) : QKeySequence());
+        action->setShortcuts(shown ? Keys(*item) : QList<QKeySequence>());
       walk(*item);
     }
   };

@@ -64,6 +64,7 @@ void TVelmor::PauseClick() {
     Pause1.SetCaption("&Continue");
     PauseButton.SetCaption("Play");
     ShowFond();
+    KeepGame();
   } else if (GameMode == ModePaused) {
     IM(ResumeMode);
     Clock.Resume(platform.TickCount());

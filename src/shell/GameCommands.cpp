@@ -201,6 +201,7 @@ void TVelmor::BeginGame() {
   FullRedraw();
   if (Status.Pos <= 1) ShowStatus("New game started.");
   Clock.StartTick = platform.TickCount();
+  KeepGame();
 }
 
 // What every new deal starts from, whatever its kind. A two-player game keeps PenaltySeconds as

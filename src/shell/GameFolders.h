@@ -27,6 +27,7 @@ struct FolderPaths {
   std::string SaveLayoutsFolder() const { return UserLayoutsFolder.empty() ? LayoutsFolder() : UserLayoutsFolder; }
   std::string IniPath() const { return ConfigFolder + "Velmor.ini"; }
   std::string HallPath() const { return ConfigFolder + "Hallfame.ini"; }
+  std::string ResumePath() const { return ConfigFolder + "Resume.vsave"; }  // the game in progress
 };
 
 // True when files can be created in the folder (tried, not guessed from permission bits).

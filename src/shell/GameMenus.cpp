@@ -11,7 +11,7 @@ GameMenus::GameMenus() {
   File1.AddSeparator();
   File1.Add(Exit1);
 
-  for (MenuItem* item : {&Undo1, &Restart1, &Stoppe, &Shuffle1, &GiveHint, &Pause1}) Play1.Add(*item);
+  for (MenuItem* item : {&Undo1, &Redo1, &Restart1, &Stoppe, &Shuffle1, &GiveHint, &Pause1}) Play1.Add(*item);
   Play1.AddSeparator();
   Play1.Add(Vertical.SetCheckable());
 
@@ -38,6 +38,7 @@ GameMenus::GameMenus() {
   for (MenuItem* item : {&PlayMusic, &PlaySounds, &StartMusic}) Configuration1.Add(item->SetCheckable());
   Configuration1.AddSeparator();
   Configuration1.Add(StartDirectly.SetCheckable());
+  Configuration1.Add(ResumeLastGame.SetCheckable());
   Configuration1.Add(Res800.SetCheckable());
   Configuration1.AddSeparator();
   Configuration1.Add(Changeplayername);
@@ -70,6 +71,7 @@ GameMenus::GameMenus() {
   // The toolbar and the New button's pop-up.
   ExplorerButton1.SetHint("New game");
   ExplorerButton2.SetHint("Undo move");
+  RedoButton.SetHint("Redo move");
   ExplorerButton3.SetHint("Show possible moves");
   ShuffleButton.SetHint("Shuffle tiles");
   PauseButton.SetHint("Pause game");
@@ -78,8 +80,8 @@ GameMenus::GameMenus() {
   AboutButton.SetHint("About Velmor");
   HallFameButton.SetHint("Hall of Fame");
   ExitButton.SetHint("Quit Velmor");
-  for (MenuItem* button : {&ExplorerButton1, &ExplorerButton2, &ExplorerButton3, &ShuffleButton, &PauseButton,
-                           &SetMusic, &HelpButton, &AboutButton, &HallFameButton, &ExitButton})
+  for (MenuItem* button : {&ExplorerButton1, &ExplorerButton2, &RedoButton, &ExplorerButton3, &ShuffleButton,
+                           &PauseButton, &SetMusic, &HelpButton, &AboutButton, &HallFameButton, &ExitButton})
     Tools.Add(*button);
   for (MenuItem* item : {&Solitaire1player1, &Solitaire2player1, &MJRiversEasy1, &MJRiversHard1}) NewPopup.Add(*item);
 

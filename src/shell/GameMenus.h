@@ -76,6 +76,7 @@ struct GameMenus {
   MenuItem MJRiversHard1{"MJRiversHard1", "MJ Rivers (Hard)"};
   MenuItem Exit1{"Exit1", "E&xit"};
   MenuItem Undo1{"Undo1", "&Back", "Ctrl+Z"};
+  MenuItem Redo1{"Redo1", "R&edo", "Ctrl+Shift+Z|Ctrl+Y"};  // '|' between keys that do the same
   MenuItem Restart1{"Restart1", "&Restart", "Ctrl+R"};
   MenuItem Stoppe{"Stoppe", "&Stop", "Ctrl+X"};
   MenuItem Shuffle1{"Shuffle1", "Shu&ffle", "Ctrl+S"};
@@ -91,6 +92,7 @@ struct GameMenus {
   MenuItem OnlyPossibleMoves{"OnlyPossibleMoves", "Only Possible Moves"};
   MenuItem Res800{"Res800", "Switch to 800x600 at startup"};
   MenuItem StartDirectly{"StartDirectly", "Begin game directly at startup"};
+  MenuItem ResumeLastGame{"ResumeLastGame", "Resume Last Game"};
   MenuItem EnableHall{"EnableHall", "Enable time tracking for the Hall of fame"};
   MenuItem AnimateTileRivers{"AnimateTileRivers", "Animate Tile Rivers in Voverizo Dadazu"};
   MenuItem Contents1{"Contents1", "&Contents", "F1"};
@@ -101,6 +103,7 @@ struct GameMenus {
   MenuItem Halloffame1{"Halloffame1", "&Hall of Fame", "F10"};
   MenuItem About1{"About1", "&About..."};  // F11 is the desktop's key for full screen
   MenuItem ExplorerButton2{"ExplorerButton2", "Back"};
+  MenuItem RedoButton{"RedoButton", ""};  // an arrow alone: the toolbar keeps its width
   MenuItem ShuffleButton{"ShuffleButton", "Shuffle"};
   MenuItem HelpButton{"HelpButton", "Help"};
   MenuItem AboutButton{"AboutButton", "About"};

@@ -5,9 +5,6 @@
 
 #include "base/Text.h"
 #include "display/Jpeg.h"
-#include "display/Png.h"
-#include "display/Scale.h"
-#include "display/ScaledArtwork.h"
 #include "display/Tileset.h"
 #include "shell/TVelmor.h"
 
@@ -55,7 +52,7 @@ LookChoice TVelmor::TilesetChoice() {
                         [this](Picture& picture, const std::string& path) {
                           PadTilesetPicture(picture);
                           TilesetSource = {std::move(picture), path};
-                          ScaleTileset();
+                          MakeTilesetAtScale(TilesetSource, Scale, TilesetPicture, TileSheet);
                         },
                         [this] { BuiltInTilesetClick(MahJongg3); }));
 }
@@ -72,7 +69,7 @@ LookChoice TVelmor::BackgroundChoice() {
       LookLoaders(
           [this](Picture& picture, const std::string& path) {
             BackgroundSource = {std::move(picture), path};
-            ScaleBackground();
+            NewBackground();
           },
           // Plain teal when even the default picture cannot be read.
           [this] {
@@ -91,7 +88,7 @@ void TVelmor::BuiltInBackgroundClick(MenuItem& item) { backgrounds_.Choose(item)
 void TVelmor::None1Click() {
   backgrounds_.Use(None1);
   BackgroundSource = {};
-  ScaleBackground();
+  NewBackground();
   if (GameMode != ModeNoGame) FullRedraw();
 }
 
@@ -103,43 +100,19 @@ void TVelmor::ActiveTilesetBackground() {
 
 // ---- The looks at the board's scale -----------------------------------------------------------
 
-Picture TVelmor::AtScale(const LookSource& source) const {
-  if (Scale == 1) return source.picture;
-  // Artwork drawn for the size wins over an enlargement; a picture of the player's own has none.
-  Picture drawn;
-  std::string error;
-  if (const std::string art = ArtworkForScale(source.path, Scale); !art.empty() && DecodePngFile(art, drawn, error))
-    return drawn;
-  return EnlargeByRepetition(source.picture, Scale);
-}
-
-void TVelmor::ScaleTileset() {
-  if (TilesetSource.picture.empty()) {
-    TilesetPicture = Picture(SheetWidth * Scale, SheetHeight * Scale);
-  } else {
-    TilesetPicture = AtScale(TilesetSource);
-    PadTilesetPicture(TilesetPicture, Scale);
-  }
-  TileSheet = Picture(TileSheetWidth * Scale, TileSheetHeight * Scale);
-  ChangeTexture(TilesetPicture, TileSheet, Scale);
-}
-
-void TVelmor::ScaleBackground() {
+void TVelmor::NewBackground() {
   ++BackgroundGeneration;
-  BackgroundImage = Picture(BoardPictureWidth * Scale, BoardPictureHeight * Scale);
-  if (BackgroundSource.picture.empty())
-    PlainBackground(BackgroundImage, Scale);
-  else
-    TileBackground(BackgroundImage, AtScale(BackgroundSource));
+  MakeBackgroundAtScale(BackgroundSource, Scale, BackgroundImage);
 }
 
 void TVelmor::SetBoardScale(int scale) {
   scale = std::clamp(scale, 1, MaxScale);
   if (scale == Scale) return;
   Scale = scale;
-  ScaleTileset();
-  ScaleBackground();
-  HofPic = HofSource.picture.empty() ? Picture(HofWidth * Scale, BoardPictureHeight * Scale) : AtScale(HofSource);
+  MakeTilesetAtScale(TilesetSource, Scale, TilesetPicture, TileSheet);
+  NewBackground();
+  HofPic =
+      HofSource.picture.empty() ? Picture(HofWidth * Scale, BoardPictureHeight * Scale) : LookAtScale(HofSource, Scale);
   FrameBuffer = BackgroundImage;
   RedrawBox = NoBox;
   GhostBox = NoBox;

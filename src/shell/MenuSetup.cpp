@@ -27,6 +27,7 @@ void TVelmor::BuildMenus() {
   Pause1.OnClick([this](MenuItem&) { PauseClick(); });
   Stoppe.OnClick([this](MenuItem&) { Stop(); });
   Undo1.OnClick([this](MenuItem&) { Back(); });
+  Redo1.OnClick([this](MenuItem&) { Redo(); });
   Restart1.OnClick([this](MenuItem&) { Restart(); });
   Shuffle1.OnClick([this](MenuItem&) { Shuffle1Click(); });
   Vertical.OnClick([this](MenuItem&) { VerticalClick(); });
@@ -53,7 +54,7 @@ void TVelmor::BuildMenus() {
 
   // Configuration: options that take effect at the next deal, shuffle or start.
   for (MenuItem* item : {&Winnable, &Shuffable, &Animate, &StartDirectly, &Res800, &PlaySounds, &StartMusic,
-                         &AnimateTileRivers, &EnableHall})
+                         &AnimateTileRivers, &EnableHall, &ResumeLastGame})
     Toggler(*item);
   PlayMusic.OnClick([this](MenuItem&) { Tunes.PlayMusicClick(); });
   RandomMusic.OnClick([this](MenuItem&) { Tunes.RandomMusicClick(); });
@@ -74,6 +75,7 @@ void TVelmor::BuildMenus() {
   // The toolbar and the status line.
   ExplorerButton1.OnClick([this](MenuItem&) { NewGame(); });
   ExplorerButton2.OnClick([this](MenuItem&) { Back(); });
+  RedoButton.OnClick([this](MenuItem&) { Redo(); });
   ExplorerButton3.OnClick([this](MenuItem&) { Hint(); });
   ShuffleButton.OnClick([this](MenuItem&) { Shuffle1Click(); });
   PauseButton.OnClick([this](MenuItem&) { PauseClick(); });

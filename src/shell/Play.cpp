@@ -53,6 +53,7 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   // The win is timed at the pair that cleared the board.
   Clock.Update(platform.TickCount());
   CheckGameEnd();
+  KeepGame();
 }
 
 void TVelmor::Back() {
@@ -65,6 +66,7 @@ void TVelmor::GoBack() {
   if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
   BackHistory();
   FullRedraw();
+  KeepGame();
 }
 
 void TVelmor::BackHistory() {
@@ -74,13 +76,27 @@ void TVelmor::BackHistory() {
   History.TakeBackPair(Board);
 }
 
+void TVelmor::Redo() {
+  if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
+  Selection::Clear();
+  HintTileA = HintTileB = 0;
+  if (!History.RedoPair(Board)) return;
+  FullRedraw();
+  PlaySound("done");
+  Clock.Update(platform.TickCount());
+  CheckGameEnd();
+  KeepGame();
+}
+
 void TVelmor::Restart() {
   if (Board.TilesLeft == 0 || History.Empty()) return;
   if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
   while (!History.Empty()) GoBack();
+  History.ClearRedo();
   Clock.Start(platform.TickCount());
   HoverTile = 0;
   ShowStatus("Game restarted.");
+  KeepGame();
 }
 
 void TVelmor::Shuffle1Click() {
@@ -88,6 +104,7 @@ void TVelmor::Shuffle1Click() {
   if (GameMode != ModeSolitaire && GameMode != ModeTwoPlayers && GameMode != ModeRivers) return;
   HintTileA = HintTileB = 0;
   Selection::Clear();
+  History.ClearRedo();  // the pairs taken back no longer stand where they were taken
 
   if (Shuffable.Checked()) {
     ShuffleBoard();
@@ -128,6 +145,7 @@ void TVelmor::Shuffle1Click() {
     if (GameMode != ModeTwoPlayers) Clock.AddPenalty(10 * n);
   }
   FullRedraw();
+  KeepGame();
   platform.ProcessMessages();
 }
 

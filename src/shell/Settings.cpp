@@ -191,6 +191,7 @@ SettingsTable VelmorSettings(TVelmor& g) {
       "WindowMaximized", [&g] { return g.platform.CurrentWindowShape().maximized ? 1 : 0; },
       [&g](int v) { g.SavedMaximized = v != 0; }, 0);
   t.Flag("FullScreen", g.FullScreen, false);
+  t.Flag("ResumeLastGame", g.ResumeLastGame, true);
   return t;
 }
 

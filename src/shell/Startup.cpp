@@ -135,6 +135,8 @@ void TVelmor::FormShow() {
   // synthesiser would only delay the first picture.
   Tunes.FirstPending = true;
   GameMode = ModeStopped;
+  KeepingGames = true;
+  if (ResumeLastGame.Checked() && ResumeGame()) return;
   if (StartDirectly.Checked()) NewGame();
 }
 
@@ -150,6 +152,7 @@ void TVelmor::FormCloseQuery() {
   if (!saved) platform.ShowError("The settings were not saved: " + error + ".");
 
   SaveHallOfFame();
+  KeepGame();
   if (DisplayModeChanged && platform.ChangeDisplayMode(0, 0, true)) platform.RestoreDisplayMode();
 }
 

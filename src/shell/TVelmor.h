@@ -13,6 +13,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
 #include "modes/HallOfFame.h"
+#include "modes/SavedGame.h"
 #include "shell/GameFolders.h"
 #include "shell/GameMenus.h"
 #include "shell/HelpState.h"
@@ -61,7 +62,14 @@ class TVelmor : public GameMenus,
   enum class Button { Primary, Secondary, Middle };
   void ChoisitPai(int x, int y, int column, int row, Button button);
   void PlaySound(const std::string& name);
+  // The game in progress, kept after every move and taken up again at the next start.
+  void KeepGame();
+  bool ResumeGame();
+  bool ContinueGame(const SavedGame& saved, std::string& error);
+  bool KeepGameFailed = false, KeepingGames = false;
   void Back();
+  // Takes again the pairs taken back, in turn, until another pair is taken.
+  void Redo();
   void GoBack();
   void BackHistory();
   void Restart();
@@ -171,9 +179,7 @@ class TVelmor : public GameMenus,
   void BuiltInBackgroundClick(MenuItem& item);
   // The window shows the board at another whole scale: every picture is made again at it.
   void SetBoardScale(int scale);
-  Picture AtScale(const LookSource& source) const;
-  void ScaleTileset();
-  void ScaleBackground();
+  void NewBackground();  // BackgroundImage made again from its source at the scale
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
   HallOfFameBook HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;

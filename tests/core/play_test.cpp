@@ -200,6 +200,54 @@ TEST_F(Undo, BackTakesPairsBackOneByOneUntilTheDeal) {
   EXPECT_EQ(game.Board.TilesLeft, 144);
 }
 
+// Redo takes the pairs taken back again, in turn, with the sound of a pair, until another pair is
+// taken; the last pair of the game, taken again, wins it.
+TEST_F(Undo, RedoTakesAgainWhatBackGaveBackUntilAnotherMove) {
+  RemovePairs(3);
+  const Grid afterThree = game.Board.BoardGrid;
+  for (int k = 0; k < 3; ++k) game.Undo1.Click();
+  platform.sounds.clear();
+  for (int k = 0; k < 3; ++k) game.Redo1.Click();
+  EXPECT_TRUE(game.Board.BoardGrid == afterThree);
+  EXPECT_EQ(platform.sounds.size(), 3u);
+  game.Redo1.Click();  // nothing more to take again
+  EXPECT_EQ(game.Board.TilesLeft, 138);
+
+  game.Undo1.Click();
+  game.Undo1.Click();
+  removed = 1;
+  RemovePairs(1);  // the same pair again: the redo of the next one stays
+  game.RedoButton.Click();
+  EXPECT_TRUE(game.Board.BoardGrid == afterThree);
+
+  // A won game cannot be taken back, so the last pair is put back by hand, as an older position
+  // would hold it: taken again, it wins the game.
+  removed = 3;
+  RemovePairs(69);
+  ASSERT_EQ(game.Board.TilesLeft, 0);
+  ASSERT_TRUE(game.History.TakeBackPair(game.Board));
+  game.BoardCleared = game.ResultShown = false;
+  game.GameMode = ModeSolitaire;
+  platform.tick += 5000;
+  game.Redo1.Click();
+  EXPECT_EQ(game.Board.TilesLeft, 0);
+  EXPECT_TRUE(game.BoardCleared);
+}
+
+TEST_F(Undo, AShuffleARestartOrANewDealEndRedo) {
+  for (auto end : {+[](TVelmor& g) { g.Shuffle1Click(); }, +[](TVelmor& g) { g.Restart(); },
+                   +[](TVelmor& g) { g.NewSpecificGame1Click(); }}) {
+    removed = 0;
+    game.NewSpecificGame1Click();
+    RemovePairs(2);
+    game.Undo1.Click();
+    end(game);
+    const Grid before = game.Board.BoardGrid;
+    game.Redo1.Click();
+    EXPECT_TRUE(game.Board.BoardGrid == before);
+  }
+}
+
 TEST_F(Undo, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
   RemovePairs(2);
   game.GameMode = ModeTwoPlayers;

@@ -142,13 +142,13 @@ TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
 TEST_F(Startup, EveryOptionRoundTrips) {
   ASSERT_TRUE(Start());
   // Flip every option away from its default, as a player would from the menus.
-  for (MenuItem* item : {&game->Invert,      &game->Moves,         &game->PlayMusic,         &game->PlaySounds,
-                         &game->Res800,      &game->StartDirectly, &game->StartMusic,        &game->ShowHallFame,
-                         &game->Toolbar1,    &game->ShowTitle,     &game->CoolMenu1,         &game->CoolMouse,
-                         &game->CoolStatus,  &game->CoolToolbar,   &game->AnimateTileRivers, &game->ShowTime,
-                         &game->FlatButtons, &game->EnableHall,    &game->Shadows,           &game->Winnable,
-                         &game->Shuffable,   &game->Animate,       &game->ShowCurrentTile,   &game->OnlyPossibleMoves,
-                         &game->RandomMusic})
+  for (MenuItem* item : {&game->Invert,      &game->Moves,          &game->PlayMusic,         &game->PlaySounds,
+                         &game->Res800,      &game->StartDirectly,  &game->StartMusic,        &game->ShowHallFame,
+                         &game->Toolbar1,    &game->ShowTitle,      &game->CoolMenu1,         &game->CoolMouse,
+                         &game->CoolStatus,  &game->CoolToolbar,    &game->AnimateTileRivers, &game->ShowTime,
+                         &game->FlatButtons, &game->EnableHall,     &game->Shadows,           &game->Winnable,
+                         &game->Shuffable,   &game->Animate,        &game->ShowCurrentTile,   &game->OnlyPossibleMoves,
+                         &game->RandomMusic, &game->ResumeLastGame, &game->FullScreen})
     item->Toggle();
   game->Vertical.Toggle();
   game->Highlight3Click();
@@ -191,7 +191,9 @@ TEST_F(Startup, EveryOptionRoundTrips) {
                                                               {&game->Animate, &second.Animate},
                                                               {&game->ShowCurrentTile, &second.ShowCurrentTile},
                                                               {&game->OnlyPossibleMoves, &second.OnlyPossibleMoves},
-                                                              {&game->RandomMusic, &second.RandomMusic}})
+                                                              {&game->RandomMusic, &second.RandomMusic},
+                                                              {&game->ResumeLastGame, &second.ResumeLastGame},
+                                                              {&game->FullScreen, &second.FullScreen}})
     EXPECT_EQ(a->Checked(), b->Checked()) << a->Caption();
   EXPECT_EQ(second.HighlightMode, 2);
   EXPECT_TRUE(second.Highlight3.Checked());
@@ -389,14 +391,14 @@ TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
 TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditional) {
   // A file left by older versions: ".shp" inside the name of a ".lay" file is read as a ".lay".
   std::filesystem::copy_file(dir.path() + "Layouts/Pyramid.lay", dir.path() + "Layouts/Spiral.shp.lay");
-  dir.Write("Velmor.ini", "[Velmor]\r\nBoardNumber=1\r\nLayoutFile=Spiral.shp.lay\r\n");
+  dir.Write("Velmor.ini", "[Velmor]\r\nResumeLastGame=0\r\nBoardNumber=1\r\nLayoutFile=Spiral.shp.lay\r\n");
   ASSERT_TRUE(Start());
   EXPECT_TRUE(platform.errors.empty());
   EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Spiral.shp.lay");
   EXPECT_EQ(game->LayoutName, "Pyramid");
 
   // A layout that sorts first shifts every position; the file name still finds Pyramid.
-  dir.Write("Velmor.ini", "[Velmor]\r\nBoardNumber=1\r\nLayoutFile=Pyramid.lay\r\n");
+  dir.Write("Velmor.ini", "[Velmor]\r\nResumeLastGame=0\r\nBoardNumber=1\r\nLayoutFile=Pyramid.lay\r\n");
   dir.Write("Layouts/Aardvark.lay", FormatLayFile("Aardvark", RowShape(8)));
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Pyramid.lay");
@@ -404,13 +406,13 @@ TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditio
   game->FormCloseQuery();
   EXPECT_NE(Ini().find("\r\nLayoutFile=Pyramid.lay\r\n"), std::string::npos);
   // Old settings without the key keep choosing by position.
-  dir.Write("Velmor.ini", "[Velmor]\r\nBoardNumber=1\r\n");
+  dir.Write("Velmor.ini", "[Velmor]\r\nResumeLastGame=0\r\nBoardNumber=1\r\n");
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Aardvark.lay");
 
   // Remembered but damaged: the start goes on with Traditional and says which file and why.
   dir.Write("Layouts/Aardvark.lay", "Velmor 3.0\r\nAardvark\r\n01\r\n");
-  dir.Write("Velmor.ini", "[Velmor]\r\nBoardNumber=1\r\nLayoutFile=Aardvark.lay\r\n");
+  dir.Write("Velmor.ini", "[Velmor]\r\nResumeLastGame=0\r\nBoardNumber=1\r\nLayoutFile=Aardvark.lay\r\n");
   ASSERT_TRUE(Start());
   ASSERT_EQ(platform.errors.size(), 1u);
   EXPECT_NE(platform.errors[0].find("Aardvark.lay\" is damaged"), std::string::npos) << platform.errors[0];
@@ -439,16 +441,16 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=796\r\nHPos=520\r\nPreviousRes=1280\r\nWindowWidth=0\r\n"
-       "WindowHeight=0\r\nWindowMaximized=0\r\nFullScreen=0\r\n"},
+       "WindowHeight=0\r\nWindowMaximized=0\r\nFullScreen=0\r\nResumeLastGame=1\r\n"},
       {"every option flipped", 1280, 1024, nullptr,
        [](TVelmor& g) {
          for (MenuItem* item :
-              {&g.Invert,        &g.Moves,       &g.PlayMusic,    &g.PlaySounds,      &g.Res800,
-               &g.StartDirectly, &g.StartMusic,  &g.ShowHallFame, &g.Toolbar1,        &g.ShowTitle,
-               &g.CoolMenu1,     &g.CoolMouse,   &g.CoolStatus,   &g.CoolToolbar,     &g.AnimateTileRivers,
-               &g.ShowTime,      &g.FlatButtons, &g.EnableHall,   &g.Shadows,         &g.Vertical,
-               &g.Winnable,      &g.Shuffable,   &g.Animate,      &g.ShowCurrentTile, &g.OnlyPossibleMoves,
-               &g.RandomMusic,   &g.FullScreen})
+              {&g.Invert,        &g.Moves,       &g.PlayMusic,     &g.PlaySounds,      &g.Res800,
+               &g.StartDirectly, &g.StartMusic,  &g.ShowHallFame,  &g.Toolbar1,        &g.ShowTitle,
+               &g.CoolMenu1,     &g.CoolMouse,   &g.CoolStatus,    &g.CoolToolbar,     &g.AnimateTileRivers,
+               &g.ShowTime,      &g.FlatButtons, &g.EnableHall,    &g.Shadows,         &g.Vertical,
+               &g.Winnable,      &g.Shuffable,   &g.Animate,       &g.ShowCurrentTile, &g.OnlyPossibleMoves,
+               &g.RandomMusic,   &g.FullScreen,  &g.ResumeLastGame})
            item->Toggle();
          static_cast<FakePlatform&>(g.platform).shape = {1200, 800, true};  // a maximised window
          g.Highlight3Click();
@@ -471,7 +473,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "TileRivers=0\r\nShowTime=0\r\nFlatButtons=0\r\nEnableHall=0\r\nShadows=0\r\nVertical=1\r\nWinnable=1\r\n"
        "Shuffable=0\r\nAnimate=1\r\nShowTile=1\r\nOnlyPossible=1\r\nRandomMusic=1\r\nRandomSeed=2147483647\r\n"
        "XPos=40\r\nYPos=50\r\nWPos=704\r\nHPos=468\r\nPreviousRes=1280\r\nWindowWidth=1200\r\n"
-       "WindowHeight=800\r\nWindowMaximized=1\r\nFullScreen=1\r\n"},
+       "WindowHeight=800\r\nWindowMaximized=1\r\nFullScreen=1\r\nResumeLastGame=0\r\n"},
       {"odd values on a small screen", 640, 480,
        "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7 \r\nTileset=11\r\nBackground=-1\r\n"
        "BoardNumber=-9\r\nMidiNumber=99\r\nLastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\nShowMoves=yes\r\n"
@@ -486,7 +488,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "YPos=0\r\nWPos=640\r\nHPos=461\r\nWindowWidth=0\r\nWindowHeight=0\r\nWindowMaximized=0\r\n"
-       "FullScreen=0\r\n[Later]\r\nx=1\r\n[Velmor]\r\nInvert=1\r\n"},
+       "FullScreen=0\r\nResumeLastGame=1\r\n[Later]\r\nx=1\r\n[Velmor]\r\nInvert=1\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -500,4 +502,49 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
     game->FormCloseQuery();
     EXPECT_EQ(Ini(), c.after);
   }
+}
+
+// The game in progress comes back at the next start as it was left: board, history, clock;
+// Back works on it. A save that cannot be continued is moved aside, with a word, and a new game
+// starts.
+TEST_F(Startup, TheGameInProgressIsResumedAndADamagedOneMovedAside) {
+  ASSERT_TRUE(Start());
+  game->Winnable.SetChecked(true);
+  game->GameNumber = 31;
+  game->NewSpecificGame1Click();
+  const std::vector<Place> order = game->RemovalOrder;
+  for (size_t k = 0; k < 6; ++k)
+    game->ButtonDown(TVelmor::Button::Primary, game->BoardOriginX + TileLeft(order[k].column, order[k].layer) + 26,
+                     game->BoardOriginY + TileTop(order[k].row, order[k].layer) + 25);
+  ASSERT_EQ(game->Board.TilesLeft, 138);
+  platform.tick += 65000;
+  game->Clock.Update(platform.tick);
+  game->Undo1.Click();  // and taken again by Redo after the restart
+  const BoardState board = game->Board;
+  const int elapsed = game->Clock.ElapsedSeconds;
+  game->FormCloseQuery();
+  game.reset();
+
+  platform.tick = 500;  // a new run: the counter starts afresh
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(game->Board.BoardGrid == board.BoardGrid);
+  EXPECT_EQ(game->Board.TilesLeft, 140);
+  EXPECT_EQ(game->GameNumber, 31);
+  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  game->Clock.Update(platform.tick);
+  EXPECT_EQ(game->Clock.ElapsedSeconds, elapsed);
+  game->Redo1.Click();
+  EXPECT_EQ(game->Board.TilesLeft, 138);
+  game->Undo1.Click();
+  game->Undo1.Click();
+  EXPECT_EQ(game->Board.TilesLeft, 142);
+  game.reset();
+
+  dir.Write("Resume.vsave", "Velmor saved game 1\nnot really\n");
+  platform.errors.clear();
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(platform.errors.size(), 1u);
+  EXPECT_NE(platform.errors[0].find("cannot be continued"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(dir.path() + "Resume.vsave.damaged"));
+  EXPECT_EQ(game->Board.TilesLeft, 144);  // a new game ("Begin game directly" is on)
 }

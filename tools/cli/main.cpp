@@ -16,7 +16,7 @@
 #include "display/Jpeg.h"
 #include "display/Png.h"
 #include "display/Scale.h"
-#include "display/ScaledArtwork.h"
+#include "display/ScaledLooks.h"
 #include "display/Tileset.h"
 #include "layouts/LayoutFile.h"
 #include "modes/RiverPath.h"
@@ -234,24 +234,6 @@ bool LoadLikeTheGame(const std::string& path, Picture& out) {
   return ok;
 }
 
-// A look (tileset or background picture) as drawn at `scale`. The files are drawn at 1x, so their
-// pixels are repeated; a picture drawn at the scale itself, kept beside the 1x file, belongs here
-// once the game reads one. False after the game's message.
-// As the game does: the artwork drawn for the scale when the look has some beside it, else the
-// 1x picture with its pixels repeated.
-bool LoadLookAtScale(const std::string& path, int scale, Picture& out) {
-  if (!LoadLikeTheGame(path, out)) return false;
-  if (scale == 1) return true;
-  std::string error;
-  Picture drawn;
-  if (const std::string art = ArtworkForScale(path, scale); !art.empty() && DecodePngFile(art, drawn, error)) {
-    out = std::move(drawn);
-    return true;
-  }
-  out = EnlargeByRepetition(out, scale);
-  return true;
-}
-
 int RenderCommand(const std::vector<std::string>& args) {
   DealOptions o;
   if (!ParseDealOptions(args, DealUse::Render, o)) return 1;
@@ -259,37 +241,30 @@ int RenderCommand(const std::vector<std::string>& args) {
     std::error_code ec;
     if (file != "none" && !std::filesystem::is_regular_file(file, ec)) return Fail("no file \"" + file + "\"");
   }
-  // The game's pictures before any is loaded, at the scale asked for.
+  // The pictures as the game makes them at the scale asked for.
   const int k = static_cast<int>(o.scale);
-  Picture tilesetPicture(SheetWidth * k, SheetHeight * k), tileSheet(TileSheetWidth * k, TileSheetHeight * k);
-  Picture background(BoardPictureWidth * k, BoardPictureHeight * k);
   bool loaded = true;
-  std::string tilesetFile = o.tileset;
-  if (tilesetFile == "none") {
+  LookSource tiles;
+  tiles.path = o.tileset;
+  if (tiles.path == "none") {
     // The game without its tileset file falls back to the blue borders beside the program, and
     // keeps the blank picture when those are missing too.
     std::error_code ec;
-    tilesetFile = (std::filesystem::path(FolderOf(o.path)) / "Tilesets/bluepai.bmp").string();
-    if (!std::filesystem::is_regular_file(tilesetFile, ec)) tilesetFile.clear();
+    tiles.path = (std::filesystem::path(FolderOf(o.path)) / "Tilesets/bluepai.bmp").string();
+    if (!std::filesystem::is_regular_file(tiles.path, ec)) tiles.path.clear();
   }
-  if (!tilesetFile.empty()) {
-    Picture picture;
-    loaded = LoadLookAtScale(tilesetFile, k, picture);
-    if (loaded) {
-      PadTilesetPicture(picture, k);
-      tilesetPicture = std::move(picture);
-      ChangeTexture(tilesetPicture, tileSheet, k);
-    }
+  if (!tiles.path.empty()) {
+    loaded = LoadLikeTheGame(tiles.path, tiles.picture);
+    PadTilesetPicture(tiles.picture);
   }
-  if (o.background == "none") {
-    PlainBackground(background, k);
-  } else {
-    Picture picture;
-    if (LoadLookAtScale(o.background, k, picture))
-      TileBackground(background, picture);
-    else
-      loaded = false;
+  LookSource back;
+  if (o.background != "none") {
+    back.path = o.background;
+    loaded = LoadLikeTheGame(back.path, back.picture) && loaded;
   }
+  Picture tilesetPicture, tileSheet, background;
+  MakeTilesetAtScale(tiles, k, tilesetPicture, tileSheet);
+  MakeBackgroundAtScale(back, k, background);
   BoardState board;
   if (!loaded || !DealLikeTheGame(o, board)) return 1;
 

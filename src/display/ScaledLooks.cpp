@@ -1,0 +1,38 @@
+#include "display/ScaledLooks.h"
+
+#include "display/Png.h"
+#include "display/Scale.h"
+#include "display/ScaledArtwork.h"
+#include "display/Tileset.h"
+
+namespace velmor {
+
+Picture LookAtScale(const LookSource& source, int scale) {
+  if (scale == 1) return source.picture;
+  Picture drawn;
+  std::string error;
+  if (const std::string art = ArtworkForScale(source.path, scale); !art.empty() && DecodePngFile(art, drawn, error))
+    return drawn;
+  return EnlargeByRepetition(source.picture, scale);
+}
+
+void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPicture, Picture& tileSheet) {
+  if (source.picture.empty()) {
+    tilesetPicture = Picture(SheetWidth * scale, SheetHeight * scale);
+  } else {
+    tilesetPicture = LookAtScale(source, scale);
+    PadTilesetPicture(tilesetPicture, scale);
+  }
+  tileSheet = Picture(TileSheetWidth * scale, TileSheetHeight * scale);
+  ChangeTexture(tilesetPicture, tileSheet, scale);
+}
+
+void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& background) {
+  background = Picture(BoardPictureWidth * scale, BoardPictureHeight * scale);
+  if (source.picture.empty())
+    PlainBackground(background, scale);
+  else
+    TileBackground(background, LookAtScale(source, scale));
+}
+
+}  // namespace velmor

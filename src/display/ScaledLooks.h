@@ -1,0 +1,26 @@
+// The looks as read, at 1x, and the pictures the board is drawn from at a whole scale.
+#pragma once
+
+#include <string>
+
+#include "display/Picture.h"
+
+namespace velmor {
+
+struct LookSource {
+  Picture picture;  // empty: no picture (the plain "None" background, no tileset yet)
+  std::string path;
+};
+
+// The look at `scale`: the artwork drawn for that scale when the file has some beside it, else its
+// pixels repeated (a player's own picture).
+Picture LookAtScale(const LookSource& source, int scale);
+
+// The tileset picture, padded to its layout, and the sheet of ready-made tiles at `scale`. With no
+// picture both are black, as before any tileset is read.
+void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPicture, Picture& tileSheet);
+
+// The board-sized background at `scale`: the picture repeated over it, or the plain "None" one.
+void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& background);
+
+}  // namespace velmor
