@@ -16,7 +16,7 @@ for run in 1 2 3 4 5; do
   DISPLAY=$display "$bin/velmor" >/dev/null 2>&1 &
   pid=$!
   # Poll often: xdotool's own --sync waits half a second between looks.
-  until DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21$" >/dev/null 2>&1; do
+  until DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" >/dev/null 2>&1; do
     kill -0 $pid 2>/dev/null || { echo "velmor ended before its window showed" >&2; exit 1; }
     sleep 0.005
   done

@@ -82,8 +82,9 @@ QPixmap Arrow(bool back) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(30, 90, 170));
   p.drawPolygon(head);
-  (void)back;
-  return pm;
+  p.end();
+  // Forward (redo) is the same arrow turned the other way.
+  return back ? pm : QPixmap::fromImage(pm.toImage().mirrored(true, false));
 }
 
 QPixmap Bulb() {

@@ -201,6 +201,10 @@ void QtPlatform::CloseMainWindow() {
 
 Platform::WindowShape QtPlatform::CurrentWindowShape() { return window_ ? window_->Shape() : WindowShape{}; }
 
+void QtPlatform::SetWindowTitle(const std::string& title) {
+  if (window_) window_->setWindowTitle(QString::fromStdString(title));
+}
+
 void QtPlatform::SetFullScreen(bool on) {
   if (window_) window_->SetFullScreen(on);
 }

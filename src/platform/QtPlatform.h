@@ -38,6 +38,7 @@ class QtPlatform : public Platform {
   void CloseMainWindow() override;
   WindowShape CurrentWindowShape() override;
   void SetFullScreen(bool on) override;
+  void SetWindowTitle(const std::string& title) override;
   void PresentPanel(const Picture& picture, const Rect& area) override;
   void PopupMenu(MenuItem& menu, const MenuItem& below) override;
   void PlayWave(const std::string& path) override;

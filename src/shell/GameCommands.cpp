@@ -201,7 +201,19 @@ void TVelmor::BeginGame() {
   FullRedraw();
   if (Status.Pos <= 1) ShowStatus("New game started.");
   Clock.StartTick = platform.TickCount();
+  UpdateWindowTitle();
   KeepGame();
+}
+
+void TVelmor::UpdateWindowTitle() {
+  std::string title = "Velmor 5.21";
+  if (BoardNumber == RiversEasyList || BoardNumber == RiversHardList)
+    title += BoardNumber == RiversHardList ? " - Voverizo Dadazu (Hard)" : " - Voverizo Dadazu (Easy)";
+  else if (!LayoutName.empty())
+    title += " - " + LayoutName;
+  if (GameNumber > 0 && RandomSeed1.Checked() && BoardNumber < RiversEasyList)
+    title += " - game " + std::to_string(GameNumber);
+  platform.SetWindowTitle(title);
 }
 
 // What every new deal starts from, whatever its kind. A two-player game keeps PenaltySeconds as

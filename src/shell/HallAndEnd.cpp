@@ -88,6 +88,7 @@ void TVelmor::TwoPlayers() {
   const uint32_t now = platform.TickCount();
   Clock.StartTick = now;
   Turns.Start(now);
+  UpdateWindowTitle();
   KeepGame();
 }
 

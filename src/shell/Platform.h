@@ -126,6 +126,7 @@ class Platform {
   };
   virtual WindowShape CurrentWindowShape() { return {}; }
   virtual void SetFullScreen(bool) {}
+  virtual void SetWindowTitle(const std::string&) {}
 };
 
 }  // namespace velmor

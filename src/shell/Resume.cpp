@@ -75,6 +75,7 @@ bool TVelmor::ContinueGame(const SavedGame& saved, std::string& error) {
   IsItFree();
   FullRedraw();
   ShowPanelHOF();
+  UpdateWindowTitle();
   return true;
 }
 

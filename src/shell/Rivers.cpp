@@ -21,6 +21,7 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   IM(ModeRivers);
   FullRedraw();
   ShowPanelHOF();
+  UpdateWindowTitle();
   KeepGame();
 }
 

@@ -58,6 +58,8 @@ class TVelmor : public GameMenus,
   void NewGame();
   enum class NewGameKind { Solitaire, TwoPlayers, Rivers };
   void ResetForNewGame(NewGameKind kind);
+  // The window's title names the layout and, for a numbered deal, its number.
+  void UpdateWindowTitle();
   // ---- Selection, matching, undo and shuffle -------------------------------------------------
   enum class Button { Primary, Secondary, Middle };
   void ChoisitPai(int x, int y, int column, int row, Button button);

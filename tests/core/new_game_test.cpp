@@ -76,6 +76,18 @@ TEST_F(NewGame, SpecificGamesRepeatAndAnnounceTheirNumber) {
   EXPECT_TRUE(game.Board.BoardGrid == winnable);
 }
 
+// The title bar names the layout, and the deal's number when it has one.
+TEST_F(NewGame, TheWindowTitleNamesTheLayoutAndTheGameNumber) {
+  game.LayoutName = "Traditional";
+  game.GameNumber = 12345;
+  game.NewSpecificGame1Click();
+  EXPECT_EQ(platform.title, "Velmor 5.21 - Traditional - game 12345");
+  game.RandomSolitaireGame1Click();
+  EXPECT_EQ(platform.title, "Velmor 5.21 - Traditional");
+  game.FourRivers(true, 7u);
+  EXPECT_EQ(platform.title, "Velmor 5.21 - Voverizo Dadazu (Hard)");
+}
+
 TEST_F(NewGame, RandomGamesAreSeededFromTheClock) {
   game.RandomSeed1.SetChecked(true);
   game.GameNumber = 5;

@@ -149,6 +149,8 @@ class FakePlatform : public Platform {
   WindowShape shape;
   WindowShape CurrentWindowShape() override { return shape; }
   bool fullScreen = false;
+  std::string title;
+  void SetWindowTitle(const std::string& t) override { title = t; }
   void SetFullScreen(bool on) override { fullScreen = on; }
   void PresentPanel(const Picture& picture, const Rect& area) override {
     BitBlt(panel, area.left, area.top, area.width(), area.height(), picture, area.left, area.top, RasterOp::SRCCOPY);
