@@ -47,6 +47,8 @@ void TVelmor::WriteScore() {
   MovesLeftLine.SetCaption(Moves.Checked() && solitaire ? std::to_string(Free.MovesLeft) : "");
   TimeLine.SetCaption(
       (GameMode == ModeSolitaire || GameMode == ModeRivers) && ShowTime.Checked() ? FormatMinSec(Clock.Total()) : "");
+  // Two players see both clocks and whose turn it is here too, with the side panel hidden.
+  if (GameMode == ModeTwoPlayers) TimeLine.SetCaption(TwoPlayerTimes());
   if (Free.MovesLeft > 0) Status.Bounce = false;
   if (Board.TilesLeft == 0) {
     // A board cleared before the clock showed its first second ends on a later heartbeat.
@@ -54,6 +56,16 @@ void TVelmor::WriteScore() {
   } else if (Free.MovesLeft == 0 && solitaire && !Status.Bounce) {
     Status.StartBounce("      SORRY, NO MORE MOVES !!");
   }
+}
+
+std::string TVelmor::TwoPlayerTimes() const {
+  const uint32_t now = platform.TickCount();
+  auto player = [&](bool second) {
+    const bool onTurn = Turns.Player2Turn == second;
+    return std::string(onTurn ? "\u25B6 " : "") + (second ? "Player 2 " : "Player 1 ") +
+           FormatMinSec(Turns.Running(second, now) / 1000);
+  };
+  return player(false) + "  \u00B7  " + player(true);
 }
 
 void TVelmor::PauseClick() {

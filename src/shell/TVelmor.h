@@ -90,6 +90,7 @@ class TVelmor : public GameMenus,
   void ShowStatus(const std::string& message);
   void Temps();  // the 50 ms heartbeat
   void WriteScore();
+  std::string TwoPlayerTimes() const;  // both clocks, the player on turn marked
   void PauseClick();
   void FormDeactivate();
   void FormActivate();

@@ -78,9 +78,6 @@ TEST_F(Clock, PauseOnlyInSolitaireAndRivers) {
     game.PauseClick();
     EXPECT_EQ(game.GameMode, mode);
   }
-  game.GameMode = ModeTwoPlayers;
-  Advance(5'000);
-  EXPECT_EQ(game.TimeLine.Caption(), "");  // two players see their times elsewhere
 }
 
 TEST_F(Clock, FocusLossPausesAndFocusResumesWithTheClockUnchanged) {
@@ -180,4 +177,14 @@ TEST_F(Clock, NoGameMeansBlankCounters) {
   EXPECT_EQ(game.TilesLeftLine.Caption(), "");
   EXPECT_EQ(game.MovesLeftLine.Caption(), "");
   EXPECT_EQ(game.TimeLine.Caption(), "");
+}
+
+// With or without the side panel, the status line shows both players' clocks and whose turn it is.
+TEST_F(Clock, TwoPlayersSeeBothClocksAndTheTurnOnTheStatusLine) {
+  game.TwoPlayers();
+  Advance(65000);
+  EXPECT_EQ(game.TimeLine.Caption(), "\u25B6 Player 1 01:05  \u00B7  Player 2 00:00");
+  game.TurnChange();
+  Advance(3000);
+  EXPECT_EQ(game.TimeLine.Caption(), "Player 1 01:05  \u00B7  \u25B6 Player 2 00:03");
 }
