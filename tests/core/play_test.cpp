@@ -14,7 +14,8 @@ namespace {
 class Clicks : public ::testing::Test {
  protected:
   FakePlatform platform;
-  TVelmor game{platform, "/app/"};
+  ScratchFolder dir;  // a won game writes its record
+  TVelmor game{platform, dir.path()};
 
   void SetUp() override {
     game.GameMode = ModeSolitaire;
@@ -157,7 +158,8 @@ namespace {
 class Undo : public ::testing::Test {
  protected:
   FakePlatform platform;
-  TVelmor game{platform, "/app/"};
+  ScratchFolder dir;  // a won game writes its record
+  TVelmor game{platform, dir.path()};
   std::vector<Place> order;
 
   void SetUp() override {

@@ -14,7 +14,8 @@ namespace {
 class Rivers : public ::testing::Test {
  protected:
   FakePlatform platform;
-  TVelmor game{platform, "/app/"};
+  ScratchFolder dir;  // a won game writes its record
+  TVelmor game{platform, dir.path()};
 
   // An empty flat board in the flat game, to place tiles by hand.
   void EmptyBoard() {
