@@ -81,7 +81,8 @@ void PictureView::Present(const Picture& picture, const Rect& area) {
     const double f = scale_ / k_;
     const Rect shown{static_cast<int>(std::floor(box.left * f)) - 1, static_cast<int>(std::floor(box.top * f)) - 1,
                      static_cast<int>(std::ceil(box.right * f)) + 1, static_cast<int>(std::ceil(box.bottom * f)) + 1};
-    ReduceAreaInto(*Truth(), reduced_, shown);
+    // A picture of another size than the view expects (a hand-made panel picture) is not shown.
+    if (const Picture* truth = Truth()) ReduceAreaInto(*truth, reduced_, shown);
     update(QRectF(shown.left / dpr, shown.top / dpr, shown.width() / dpr, shown.height() / dpr).toAlignedRect());
     return;
   }
