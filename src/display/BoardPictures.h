@@ -41,7 +41,7 @@ struct BoardPictures {
     int tile = 0, column = 0, row = 0;
   } MovingTile;  // the sliding tile and where it stands now
   // The pace of the animations: one step shown, then this long to let the eye follow it.
-  static constexpr int DealTileMs = 5, RiverSlideMs = 10;
+  static constexpr int DealTileMs = 5, RiverSlideMs = 10, HintPathMs = 700;
 
   // The Hall of Fame panel beside the board: clean, and as composed with its text.
   static constexpr int HofWidth = 92;

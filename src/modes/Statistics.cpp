@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
+#include "base/Format.h"
 #include "base/Text.h"
 #include "layouts/LayoutInPlay.h"
 #include "modes/HallOfFame.h"
 
 namespace velmor {
+
+namespace {
+constexpr const char* FlatEasyKey = "Flat game, easy";
+constexpr const char* FlatHardKey = "Flat game, hard";
+}  // namespace
 
 void Statistics::GameStarted(const std::string& key) {
   for (auto& [name, entry] : entries_)
@@ -45,9 +51,29 @@ const StatisticsEntry& Statistics::Of(const std::string& key) const {
   return found == entries_.end() ? none : found->second;
 }
 
+std::vector<StatisticsRow> StatisticsRows(const Statistics& stats) {
+  std::vector<StatisticsRow> rows;
+  auto time = [](int seconds, bool any) { return any ? FormatMinSec(seconds) : std::string("-"); };
+  for (const auto& [key, e] : stats.Entries()) {
+    std::string name = key;
+    if (key == FlatEasyKey)
+      name = "Voverizo Dadazu (Easy)";
+    else if (key == FlatHardKey)
+      name = "Voverizo Dadazu (Hard)";
+    else if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0)
+      name.erase(dot);  // the layout's file name without ".lay"
+    rows.push_back({name, std::to_string(e.Started), std::to_string(e.Won), time(e.BestSeconds, e.Won > 0),
+                    time(e.AverageSeconds(), e.Won > 0), std::to_string(e.CurrentStreak),
+                    std::to_string(e.LongestStreak)});
+  }
+  std::sort(rows.begin(), rows.end(),
+            [](const StatisticsRow& a, const StatisticsRow& b) { return CompareText(a.name, b.name) < 0; });
+  return rows;
+}
+
 std::string StatisticsKey(const LayoutInPlay& layout) {
-  if (layout.BoardNumber == RiversEasyList) return "Flat game, easy";
-  if (layout.BoardNumber == RiversHardList) return "Flat game, hard";
+  if (layout.BoardNumber == RiversEasyList) return FlatEasyKey;
+  if (layout.BoardNumber == RiversHardList) return FlatHardKey;
   return layout.LayoutPath.empty() ? layout.LayoutName : FileNamePart(layout.LayoutPath);
 }
 

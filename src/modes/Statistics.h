@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace velmor {
 
@@ -44,6 +45,12 @@ class Statistics {
  private:
   std::map<std::string, StatisticsEntry> entries_;
 };
+
+// What the Statistics page shows, one row per layout or variant played, by name.
+struct StatisticsRow {
+  std::string name, started, won, best, average, streak, longest;
+};
+std::vector<StatisticsRow> StatisticsRows(const Statistics& stats);
 
 // The key the game in progress is counted under: the flat game's variant, or the layout's file name
 // (its name when it has no file).

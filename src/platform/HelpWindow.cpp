@@ -158,6 +158,31 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   });
   pages_->addTab(hall, "Hall of Fame");
 
+  auto* stats = new QWidget(pages_);
+  auto* statsColumn = new QVBoxLayout(stats);
+  statistics_ = new QTableWidget(0, 7, stats);
+  statistics_->setHorizontalHeaderLabels({"Layout", "Started", "Won", "Best", "Average", "Streak", "Longest"});
+  statistics_->verticalHeader()->hide();
+  statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  statistics_->setSelectionMode(QAbstractItemView::NoSelection);
+  statistics_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  statistics_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  statistics_->setPalette(table);
+  statsColumn->addWidget(statistics_);
+  statisticsNone_ = new QLabel("No game has been counted yet.", stats);
+  statsColumn->addWidget(statisticsNone_);
+  auto* statsRow = new QHBoxLayout();
+  statsRow->addStretch(1);
+  auto* resetStats = new QPushButton("Reset Statistics", stats);
+  statsRow->addWidget(resetStats);
+  statsColumn->addLayout(statsRow);
+  connect(resetStats, &QPushButton::clicked, this, [this] {
+    if (!game_.Records.AskAndReset()) return;
+    game_.Help.Statistics = StatisticsRows(game_.Records.Figures());
+    FillStatistics();
+  });
+  pages_->addTab(stats, "Statistics");
+
   auto* back = new QPushButton("Return to Velmor", this);
   back->setDefault(true);
   connect(back, &QPushButton::clicked, this, &QDialog::accept);
@@ -207,6 +232,22 @@ void HelpWindow::FillScores() {
   filling_ = false;
 }
 
+void HelpWindow::FillStatistics() {
+  const auto& rows = game_.Help.Statistics;
+  statistics_->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    const StatisticsRow& row = rows[static_cast<size_t>(r)];
+    const QString cells[] = {Text(row.name),    Text(row.started), Text(row.won),    Text(row.best),
+                             Text(row.average), Text(row.streak),  Text(row.longest)};
+    for (int c = 0; c < 7; ++c) {
+      auto* item = new QTableWidgetItem(cells[c]);
+      if (c >= 1) item->setTextAlignment(Qt::AlignCenter);
+      statistics_->setItem(r, c, item);
+    }
+  }
+  statisticsNone_->setVisible(rows.empty());
+}
+
 void HelpWindow::Refresh() {
   const TVelmor::HelpWindowState& h = game_.Help;
   pages_->setCurrentIndex(static_cast<int>(h.ActivePage));
@@ -222,6 +263,7 @@ void HelpWindow::Refresh() {
   chooser_->setVisible(!h.NewRecordLook);
   reset_->setVisible(!h.NewRecordLook);
   FillScores();
+  FillStatistics();
 }
 
 void HelpWindow::Run() {

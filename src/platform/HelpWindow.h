@@ -1,4 +1,4 @@
-// The help window: seven pages over the game object's help state, shown modally.
+// The help window: eight pages over the game object's help state, shown modally.
 #pragma once
 
 #include <QDialog>
@@ -25,10 +25,12 @@ class HelpWindow : public QDialog {
   QLineEdit* NameField() const { return hallEdit_; }
   QLabel* RecordLabel() const { return hallLabel_; }
   QComboBox* Chooser() const { return chooser_; }
+  QTableWidget* StatisticsTable() const { return statistics_; }
 
  private:
   void Refresh();
   void FillScores();
+  void FillStatistics();
   QWidget* PicturePage(const QString& html, bool withTiles);
 
   TVelmor& game_;
@@ -39,6 +41,8 @@ class HelpWindow : public QDialog {
   QLineEdit* playerName_ = nullptr;
   QLineEdit* randomSeed_ = nullptr;
   QTableWidget* scores_ = nullptr;
+  QTableWidget* statistics_ = nullptr;
+  QLabel* statisticsNone_ = nullptr;
   QComboBox* chooser_ = nullptr;
   QPushButton* reset_ = nullptr;
   QLabel* hallLabel_ = nullptr;

@@ -19,6 +19,7 @@
 #include <cstring>
 
 #include "chrome/Artwork.h"
+#include "platform/DeadEndPanel.h"
 #include "platform/HelpWindow.h"
 
 namespace velmor {
@@ -379,6 +380,19 @@ void MainWindow::Popup(MenuItem& menu, const MenuItem& below) {
   QWidget* anchor = ButtonOf(below);
   const QPoint at = anchor ? anchor->mapToGlobal(QPoint(0, anchor->height())) : QCursor::pos();
   popup_->popup(at);
+}
+
+void MainWindow::ShowDeadEnd(bool shown) {
+  if (!deadEnd_ && !shown) return;
+  if (!deadEnd_) {
+    auto way = [this](const char* caption, MenuItem& item) {
+      return DeadEndPanel::Way{caption, [&item] { item.Click(); }};
+    };
+    deadEnd_ = new DeadEndPanel(Board(), {way("Back", game_.Undo1), way("Shuffle", game_.Shuffle1),
+                                          way("Restart", game_.Restart1), way("New Game", game_.ExplorerButton1)});
+  }
+  deadEnd_->setVisible(shown);
+  if (shown) deadEnd_->raise();
 }
 
 void MainWindow::ShowHelp() {

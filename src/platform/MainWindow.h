@@ -47,6 +47,11 @@ class MainWindow : public QMainWindow {
   // Opens the pop-up `menu` in true screen coordinates just below the toolbar button `below`.
   void Popup(MenuItem& menu, const MenuItem& below);
   QMenu* PopupShown() const { return popup_; }
+  // The notice over the board that no move is left; made when first needed.
+  void ShowDeadEnd(bool shown);
+  class DeadEndPanel* DeadEnd() const {
+    return deadEnd_;
+  }
   // The help window, made when it is first needed.
   void ShowHelp();
   class HelpWindow* Help() const {
@@ -71,6 +76,7 @@ class MainWindow : public QMainWindow {
   bool wasMaximized_ = false;  // what leaving full screen returns to
   TWallpaper* tools_ = nullptr;
   QWidget* editorPanel_ = nullptr;
+  class DeadEndPanel* deadEnd_ = nullptr;
   QLineEdit* layoutName_ = nullptr;
   void ShowMenuBarOf(const MenuItem& root, bool shown);
   QStatusBar* status_ = nullptr;

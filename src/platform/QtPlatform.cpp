@@ -205,6 +205,17 @@ void QtPlatform::SetWindowTitle(const std::string& title) {
   if (window_) window_->setWindowTitle(QString::fromStdString(title));
 }
 
+std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogRequest& r) {
+  const QString chosen =
+      QFileDialog::getOpenFileName(window_, Text(r.title), Text(r.initialFolder), QtFilter(r.filter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+void QtPlatform::ShowDeadEnd(bool shown) {
+  if (window_) window_->ShowDeadEnd(shown);
+}
+
 void QtPlatform::SetFullScreen(bool on) {
   if (window_) window_->SetFullScreen(on);
 }

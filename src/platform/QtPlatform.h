@@ -39,6 +39,8 @@ class QtPlatform : public Platform {
   WindowShape CurrentWindowShape() override;
   void SetFullScreen(bool on) override;
   void SetWindowTitle(const std::string& title) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
+  void ShowDeadEnd(bool shown) override;
   void PresentPanel(const Picture& picture, const Rect& area) override;
   void PopupMenu(MenuItem& menu, const MenuItem& below) override;
   void PlayWave(const std::string& path) override;

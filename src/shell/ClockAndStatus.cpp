@@ -23,6 +23,7 @@ void TVelmor::Temps() {
   }
   if (PlayMusic.Checked()) Tunes.MusicSupervision();
   if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();
+  DeadEnds.Tick();
   if (GameMode == ModeGameOver) return;
   if (Playing(GameMode)) {
     Clock.Update(platform.TickCount());
@@ -44,7 +45,10 @@ void TVelmor::WriteScore() {
   IsItFree();
   TilesLeftLine.SetCaption(std::to_string(Board.TilesLeft));
   const bool solitaire = GameMode == ModeSolitaire || GameMode == ModeTwoPlayers;
-  MovesLeftLine.SetCaption(Moves.Checked() && solitaire ? std::to_string(Free.MovesLeft) : "");
+  // The flat game counts the pairs a path joins now; the count is taken after each move.
+  const bool counted = solitaire || GameMode == ModeRivers;
+  const int moves = GameMode == ModeRivers ? DeadEnds.FlatMoves() : Free.MovesLeft;
+  MovesLeftLine.SetCaption(Moves.Checked() && counted ? std::to_string(moves) : "");
   TimeLine.SetCaption(
       (GameMode == ModeSolitaire || GameMode == ModeRivers) && ShowTime.Checked() ? FormatMinSec(Clock.Total()) : "");
   // Two players see both clocks and whose turn it is here too, with the side panel hidden.
@@ -76,7 +80,7 @@ void TVelmor::PauseClick() {
     Pause1.SetCaption("&Continue");
     PauseButton.SetCaption("Play");
     ShowFond();
-    KeepGame();
+    Keeper.Keep();
   } else if (GameMode == ModePaused) {
     IM(ResumeMode);
     Clock.Resume(platform.TickCount());

@@ -38,6 +38,7 @@ void TVelmor::IsItFree() {
 }
 
 void TVelmor::Hint() {
+  if (GameMode == ModeRivers) return RiversHint();
   if (GameMode != ModeSolitaire || Free.MovesLeft == 0) return;
   HintTileA = 0;
   HintTileB = 0;
@@ -202,7 +203,8 @@ void TVelmor::BeginGame() {
   if (Status.Pos <= 1) ShowStatus("New game started.");
   Clock.StartTick = platform.TickCount();
   UpdateWindowTitle();
-  KeepGame();
+  if (GameMode == ModeSolitaire) Records.Started(StatisticsKey(*this));
+  AfterMove();
 }
 
 void TVelmor::UpdateWindowTitle() {

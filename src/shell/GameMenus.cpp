@@ -9,6 +9,9 @@ GameMenus::GameMenus() {
   File1.Add(RiversEasy1);
   File1.Add(RiversHard1);
   File1.AddSeparator();
+  File1.Add(SaveGame1);
+  File1.Add(LoadGame1);
+  File1.AddSeparator();
   File1.Add(Exit1);
 
   for (MenuItem* item : {&Undo1, &Redo1, &Restart1, &Stoppe, &Shuffle1, &GiveHint, &Pause1}) Play1.Add(*item);
@@ -61,6 +64,7 @@ GameMenus::GameMenus() {
   for (MenuItem* item : {&Contents1, &WhatsNew1, &French1, &ViewTiles1}) Help1.Add(*item);
   Help1.AddSeparator();
   Help1.Add(Halloffame1);
+  Help1.Add(Statistics1);
   Help1.AddSeparator();
   Help1.Add(About1);
 

@@ -74,6 +74,8 @@ struct GameMenus {
   MenuItem Solitaire2player1{"Solitaire2player1", "Solitaire (2-player)"};
   MenuItem MJRiversEasy1{"MJRiversEasy1", "MJ Rivers (Easy)"};
   MenuItem MJRiversHard1{"MJRiversHard1", "MJ Rivers (Hard)"};
+  MenuItem SaveGame1{"SaveGame1", "&Save Game…"};
+  MenuItem LoadGame1{"LoadGame1", "&Load Game…"};
   MenuItem Exit1{"Exit1", "E&xit"};
   MenuItem Undo1{"Undo1", "&Back", "Ctrl+Z"};
   MenuItem Redo1{"Redo1", "R&edo", "Ctrl+Shift+Z|Ctrl+Y"};  // '|' between keys that do the same
@@ -101,6 +103,7 @@ struct GameMenus {
   MenuItem ViewTiles1{"ViewTiles1", "View Tiles"};
   MenuItem Changeplayername{"Changeplayername", "&Player Name"};
   MenuItem Halloffame1{"Halloffame1", "&Hall of Fame", "F10"};
+  MenuItem Statistics1{"Statistics1", "&Statistics"};
   MenuItem About1{"About1", "&About..."};  // F11 is the desktop's key for full screen
   MenuItem ExplorerButton2{"ExplorerButton2", "Back"};
   MenuItem RedoButton{"RedoButton", ""};  // an arrow alone: the toolbar keeps its width

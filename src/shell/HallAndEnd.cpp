@@ -51,6 +51,7 @@ void TVelmor::GameOver() {
     WriteScore();
     Stop();
     const int total = Clock.Total();
+    Records.Won(StatisticsKey(*this), total);
     std::string message = "Congratulations !! You WON !";
     if (EnableHall.Checked()) {
       message = "You WON ! Your time is : " + FormatMinSec(total);
@@ -89,7 +90,7 @@ void TVelmor::TwoPlayers() {
   Clock.StartTick = now;
   Turns.Start(now);
   UpdateWindowTitle();
-  KeepGame();
+  AfterMove();
 }
 
 void TVelmor::RefreshTwoPlayerPanel() {

@@ -58,6 +58,7 @@ void TVelmor::CallHelp(HelpPage page) {
   for (const Caption& c : FamilyCaptions) platform.DrawText(Help.Pai, c.x, c.y, c.text, {"Arial", 9, true, false}, 0);
 
   GenerateList(BoardNumber);
+  Help.Statistics = StatisticsRows(Records.Figures());
   Help.HallEdit1 = CurrentPlayer;
   Help.NewRecordLook = NewRecordShowing;
   Help.HallLabel1 =

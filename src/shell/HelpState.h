@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "display/Picture.h"
+#include "modes/Statistics.h"
 
 namespace velmor {
 
 // In the order of the window's pages.
-enum class HelpPage { Help, Whatsnew, Hello, Francais, SeeTiles, GoOptions, GoHall };
+enum class HelpPage { Help, Whatsnew, Hello, Francais, SeeTiles, GoOptions, GoHall, GoStatistics };
 
 struct HelpWindowState {
   HelpPage ActivePage = HelpPage::Help;
@@ -23,6 +24,7 @@ struct HelpWindowState {
     std::string rank, name, time, malus;
   };
   std::vector<Row> Scores;
+  std::vector<StatisticsRow> Statistics;
   Picture Pai{600, 340};               // the tile faces page
   std::string HelpHtml, WhatsNewHtml;  // the two text pages, read at start-up
 };

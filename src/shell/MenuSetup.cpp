@@ -20,6 +20,8 @@ void TVelmor::BuildMenus() {
   Solitaire2player1.OnClick([this](MenuItem&) { TwoPlayers(); });
   for (MenuItem* rivers : {&RiversEasy1, &RiversHard1, &MJRiversEasy1, &MJRiversHard1})
     rivers->OnClick([this](MenuItem& item) { FourRivers(item.Caption().find("Easy") == std::string::npos); });
+  SaveGame1.OnClick([this](MenuItem&) { Keeper.SaveAs(); });
+  LoadGame1.OnClick([this](MenuItem&) { Keeper.Load(); });
   Exit1.OnClick([this](MenuItem&) { platform.CloseMainWindow(); });
 
   // Play.
@@ -96,6 +98,7 @@ void TVelmor::BuildMenus() {
   help(Changeplayername, HelpPage::GoOptions);
   help(RandomSeed1, HelpPage::GoOptions);
   help(Halloffame1, HelpPage::GoHall);
+  help(Statistics1, HelpPage::GoStatistics);
   help(HallFameButton, HelpPage::GoHall);
 
   // The layout editor.

@@ -127,6 +127,10 @@ class Platform {
   virtual WindowShape CurrentWindowShape() { return {}; }
   virtual void SetFullScreen(bool) {}
   virtual void SetWindowTitle(const std::string&) {}
+  // A file to read that is not a picture (a saved game); empty when the player cancels.
+  virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest&) { return std::nullopt; }
+  // The notice over the board that no move is left, with the ways on; false takes it away.
+  virtual void ShowDeadEnd(bool) {}
 };
 
 }  // namespace velmor

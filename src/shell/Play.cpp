@@ -7,6 +7,11 @@ void TVelmor::PlaySound(const std::string& name) {
   if (PlaySounds.Checked()) platform.PlayWave(AppFolder + name + ".wav");
 }
 
+void TVelmor::AfterMove() {
+  Keeper.Keep();
+  DeadEnds.Check();
+}
+
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const bool inside = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
   RefreshHallPanel = false;
@@ -53,7 +58,7 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   // The win is timed at the pair that cleared the board.
   Clock.Update(platform.TickCount());
   CheckGameEnd();
-  KeepGame();
+  AfterMove();
 }
 
 void TVelmor::Back() {
@@ -66,7 +71,7 @@ void TVelmor::GoBack() {
   if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
   BackHistory();
   FullRedraw();
-  KeepGame();
+  AfterMove();
 }
 
 void TVelmor::BackHistory() {
@@ -85,7 +90,7 @@ void TVelmor::Redo() {
   PlaySound("done");
   Clock.Update(platform.TickCount());
   CheckGameEnd();
-  KeepGame();
+  AfterMove();
 }
 
 void TVelmor::Restart() {
@@ -96,7 +101,7 @@ void TVelmor::Restart() {
   Clock.Start(platform.TickCount());
   HoverTile = 0;
   ShowStatus("Game restarted.");
-  KeepGame();
+  AfterMove();
 }
 
 void TVelmor::Shuffle1Click() {
@@ -145,7 +150,7 @@ void TVelmor::Shuffle1Click() {
     if (GameMode != ModeTwoPlayers) Clock.AddPenalty(10 * n);
   }
   FullRedraw();
-  KeepGame();
+  AfterMove();
   platform.ProcessMessages();
 }
 

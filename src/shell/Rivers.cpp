@@ -1,4 +1,6 @@
 // Voverizo Dadazu: the flat board, and pairs joined by a path of at most two bends.
+#include <algorithm>
+
 #include "modes/RiverPath.h"
 #include "shell/TVelmor.h"
 
@@ -22,7 +24,8 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   FullRedraw();
   ShowPanelHOF();
   UpdateWindowTitle();
-  KeepGame();
+  Records.Started(StatisticsKey(*this));
+  AfterMove();
 }
 
 bool TVelmor::CanBeReached(int a, int b) {
@@ -53,6 +56,40 @@ void TVelmor::MoveRiverTiles(int column, int row, int layer) {
   Board.PutTile(tile, {column, row, layer});
   RedrawTile(tile);
   AnimationStep(RiverSlideMs);
+}
+
+void TVelmor::RiversHint() {
+  const std::vector<std::pair<int, int>> pairs = ReachablePairs(Board);
+  if (pairs.empty()) return;
+  Selection::Clear();
+  HintIndex = HintIndex % static_cast<int>(pairs.size()) + 1;
+  const auto [a, b] = pairs[static_cast<size_t>(HintIndex - 1)];
+  HintTileA = a;
+  HintTileB = b;
+  Clock.AddPenalty(40);
+  FullRedraw();
+
+  // The path from one tile's face to the other's, through the middle of every cell it crosses.
+  const Place& from = Board.TilePlace[static_cast<size_t>(a)];
+  const RiverPath path = FindRiverPath(Board.BoardGrid, from, Board.TilePlace[static_cast<size_t>(b)]);
+  std::vector<Place> cells = path.slide;
+  cells.push_back(from);
+  auto centre = [this](const Place& p) {
+    const Rect box = TileBox(p);
+    return std::pair{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+  };
+  const int half = 2 * Scale;
+  constexpr uint32_t PathColour = Rgb(255, 214, 0);
+  for (size_t k = 1; k < cells.size(); ++k) {
+    const auto [x1, y1] = centre(cells[k - 1]);
+    const auto [x2, y2] = centre(cells[k]);
+    FrameBuffer.Fill(
+        {std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half + 1, std::max(y1, y2) + half + 1},
+        PathColour);
+  }
+  platform.PresentBoard(FrameBuffer, {0, 0, FrameBuffer.width(), FrameBuffer.height()});
+  AnimationStep(HintPathMs);
+  FullRedraw();
 }
 
 }  // namespace velmor

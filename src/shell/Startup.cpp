@@ -124,6 +124,7 @@ bool TVelmor::LoadFiles() {
   if (!Tunes.BuildTuneList(AppFolder + "Musics/")) return false;
   if (!BuildLayoutList()) return false;
   LoadHallOfFame();
+  Records.Load();
   if (!IsFile(LastLoadedTileset)) LastLoadedTileset.clear();
   if (!IsFile(LastLoadedBackground)) LastLoadedBackground.clear();
   return true;
@@ -135,8 +136,8 @@ void TVelmor::FormShow() {
   // synthesiser would only delay the first picture.
   Tunes.FirstPending = true;
   GameMode = ModeStopped;
-  KeepingGames = true;
-  if (ResumeLastGame.Checked() && ResumeGame()) return;
+  Keeper.Active = Records.Active = true;
+  if (ResumeLastGame.Checked() && Keeper.Resume()) return;
   if (StartDirectly.Checked()) NewGame();
 }
 
@@ -152,7 +153,7 @@ void TVelmor::FormCloseQuery() {
   if (!saved) platform.ShowError("The settings were not saved: " + error + ".");
 
   SaveHallOfFame();
-  KeepGame();
+  Keeper.Keep();
   if (DisplayModeChanged && platform.ChangeDisplayMode(0, 0, true)) platform.RestoreDisplayMode();
 }
 

@@ -13,12 +13,15 @@
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
 #include "modes/HallOfFame.h"
-#include "modes/SavedGame.h"
+#include "shell/DeadEnd.h"
 #include "shell/GameFolders.h"
+#include "shell/GameKeeper.h"
 #include "shell/GameMenus.h"
+#include "shell/GameRecords.h"
 #include "shell/HelpState.h"
 #include "shell/Jukebox.h"
 #include "shell/LookChoice.h"
+#include "shell/StatisticsFile.h"
 #include "shell/WindowState.h"
 
 namespace velmor {
@@ -64,11 +67,12 @@ class TVelmor : public GameMenus,
   enum class Button { Primary, Secondary, Middle };
   void ChoisitPai(int x, int y, int column, int row, Button button);
   void PlaySound(const std::string& name);
-  // The game in progress, kept after every move and taken up again at the next start.
-  void KeepGame();
-  bool ResumeGame();
-  bool ContinueGame(const SavedGame& saved, std::string& error);
-  bool KeepGameFailed = false, KeepingGames = false;
+  // The game in progress on disk, the player's statistics, and the board that offers no move.
+  GameKeeper Keeper{*this};
+  GameRecords Records{platform, [this] { return ConfigFolder + StatisticsFileName; }};
+  DeadEnd DeadEnds{*this};
+  // What follows every move and every new board: the game kept, a dead end noticed.
+  void AfterMove();
   void Back();
   // Takes again the pairs taken back, in turn, until another pair is taken.
   void Redo();
@@ -210,6 +214,8 @@ class TVelmor : public GameMenus,
   // Slides the tile standing on the first cell through the cells in turn, a shown step each.
   void SlideRiverTile(const std::vector<Place>& cells);
   void MoveRiverTiles(int column, int row, int layer);
+  // Marks a pair a path joins now and shows the path for a moment, at a hint's cost.
+  void RiversHint();
   // ---- Help window ----------------------------------------------------------------------------
   using HelpPage = velmor::HelpPage;
   using HelpWindowState = velmor::HelpWindowState;
@@ -228,6 +234,7 @@ class TVelmor : public GameMenus,
   void AnimationStep(int milliseconds) { platform.Pace(milliseconds); }
 
  private:
+  friend class GameKeeper;
   void LoadHallTableFor(int boardNumber, bool padShortValues = false);
   // Text on the side panel, placed and sized in 1x panel pixels.
   void PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour);

@@ -93,7 +93,6 @@ TEST_F(Clock, FocusLossPausesAndFocusResumesWithTheClockUnchanged) {
   EXPECT_EQ(game.GameMode, ModeRivers);
   Advance(0);
   EXPECT_EQ(game.TimeLine.Caption(), "00:12");
-  EXPECT_EQ(game.MovesLeftLine.Caption(), "");  // no move count in the flat game
 }
 
 TEST_F(Clock, StopWhilePausedResetsThePauseCaptions) {

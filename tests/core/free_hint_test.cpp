@@ -106,10 +106,10 @@ TEST_F(Play, HintsCycleThroughMovesAndCostFortySecondsEach) {
   EXPECT_EQ(game.HintIndex, 1);
 }
 
-TEST_F(Play, HintsDoNothingOutsideSolitaireOrWithoutMoves) {
+TEST_F(Play, HintsDoNothingOutsideTheOnePlayerGamesOrWithoutMoves) {
   LoneTiles({1, 2});
   game.IsItFree();
-  for (uint8_t mode : {ModeTwoPlayers, ModeRivers, ModeEditor, ModePaused}) {
+  for (uint8_t mode : {ModeTwoPlayers, ModeEditor, ModePaused}) {
     game.GameMode = mode;
     game.Hint();
     EXPECT_EQ(game.HintTileA, 0) << int(mode);

@@ -159,3 +159,66 @@ TEST_F(Rivers, ShufflesKeepEveryTileOnItsOwnLayer) {
       }
     }
 }
+
+// A board with tiles left and no move: the notice comes a moment after the status line, the flat
+// game's clock stands still under it, and Back takes both away.
+TEST_F(Rivers, ADeadEndIsNoticedHoldsTheFlatClockAndGoesWithBack) {
+  EmptyBoard();
+  Put(1, 4, 5);
+  Put(2, 30, 15);
+  for (int c = 2; c <= 32; c += 2) game.Board.BoardGrid.set(c, 7, 1, 40);  // 1 and 2 can never meet
+  Put(5, 10, 11);
+  Put(6, 16, 11);
+  game.DeadEnds.Check();
+  EXPECT_FALSE(game.DeadEnds.Stuck());
+  Click(5);
+  Click(6);
+  ASSERT_TRUE(RiversDeadEnd(game.Board));
+  EXPECT_TRUE(game.DeadEnds.Stuck());
+  game.Clock.Update(platform.tick);
+  const int held = game.Clock.ElapsedSeconds;
+  game.Temps();
+  EXPECT_FALSE(platform.deadEndShown);  // the status line speaks first
+  platform.tick += 5000;
+  game.Temps();
+  EXPECT_TRUE(platform.deadEndShown);
+  EXPECT_EQ(game.Clock.ElapsedSeconds, held);
+  game.Back();
+  EXPECT_FALSE(game.DeadEnds.Stuck());
+  EXPECT_FALSE(platform.deadEndShown);
+  platform.tick += 3000;
+  game.Temps();
+  EXPECT_EQ(game.Clock.ElapsedSeconds, held + 3);
+
+  // The same in the solitaire game: the last two tiles of a face stacked one on the other.
+  game.Board = BoardState{};
+  game.Board.TilesLeft = 0;
+  Put(1, 10, 10, 1);
+  Put(2, 10, 10, 2);
+  game.IM(ModeSolitaire);
+  game.DeadEnds.Check();
+  EXPECT_TRUE(game.DeadEnds.Stuck());
+  platform.tick += 2000;
+  game.Temps();
+  EXPECT_TRUE(platform.deadEndShown);
+  game.IM(ModeStopped);  // any way out of the game takes the notice away
+  game.Temps();
+  EXPECT_FALSE(platform.deadEndShown);
+}
+
+TEST_F(Rivers, HintOffersAJoinablePairAndMovesLeftCountsThem) {
+  game.Moves.SetChecked(true);
+  for (bool hard : {false, true}) {
+    game.FourRivers(hard, 11u);
+    const auto pairs = ReachablePairs(game.Board);
+    game.WriteScore();
+    EXPECT_EQ(game.MovesLeftLine.Caption(), std::to_string(pairs.size()));
+    platform.pacedMs = 0;
+    for (size_t k = 0; k < std::min<size_t>(pairs.size(), 3); ++k) {
+      game.Hint();
+      EXPECT_EQ((std::pair{game.HintTileA, game.HintTileB}), pairs[k]);  // each hint the next pair
+    }
+    EXPECT_EQ(game.Clock.PenaltySeconds, 40 * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
+    EXPECT_EQ(platform.pacedMs, TVelmor::HintPathMs * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
+  }
+}

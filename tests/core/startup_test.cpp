@@ -548,3 +548,76 @@ TEST_F(Startup, TheGameInProgressIsResumedAndADamagedOneMovedAside) {
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Resume.vsave.damaged"));
   EXPECT_EQ(game->Board.TilesLeft, 144);  // a new game ("Begin game directly" is on)
 }
+
+TEST_F(Startup, ASavedGameLoadsBackAfterAskingAndABrokenOneChangesNothing) {
+  ASSERT_TRUE(Start());
+  game->Winnable.SetChecked(true);
+  game->GameNumber = 77;
+  game->NewSpecificGame1Click();
+  const std::vector<Place> order = game->RemovalOrder;
+  auto take = [&](size_t k) {
+    game->ButtonDown(TVelmor::Button::Primary, game->BoardOriginX + TileLeft(order[k].column, order[k].layer) + 26,
+                     game->BoardOriginY + TileTop(order[k].row, order[k].layer) + 25);
+  };
+  for (size_t k = 0; k < 4; ++k) take(k);
+  const BoardState saved = game->Board;
+  platform.saveAnswers.push_back(dir.path() + "mine");
+  game->SaveGame1.Click();
+  ASSERT_TRUE(std::filesystem::exists(dir.path() + "mine.vsave"));
+  take(4);
+  take(5);
+
+  platform.openAnswers.push_back(dir.path() + "mine.vsave");
+  platform.confirmAnswers.push_back(false);  // the game in progress is kept
+  game->LoadGame1.Click();
+  EXPECT_EQ(game->Board.TilesLeft, 138);
+  platform.openAnswers.push_back(dir.path() + "mine.vsave");
+  game->LoadGame1.Click();
+  EXPECT_TRUE(game->Board.BoardGrid == saved.BoardGrid);
+  EXPECT_EQ(game->History.Count, 4);
+  EXPECT_EQ(platform.questions.size(), 2u);
+
+  dir.Write("broken.vsave", "Velmor saved game 1\nBoard=\n");
+  platform.openAnswers.push_back(dir.path() + "broken.vsave");
+  platform.errors.clear();
+  game->LoadGame1.Click();
+  ASSERT_EQ(platform.errors.size(), 1u);
+  EXPECT_NE(platform.errors[0].find("cannot be loaded"), std::string::npos);
+  EXPECT_TRUE(game->Board.BoardGrid == saved.BoardGrid);
+  EXPECT_TRUE(std::filesystem::exists(dir.path() + "broken.vsave"));  // the player's file stays
+}
+
+TEST_F(Startup, StatisticsCountGamesWinsAndStreaksAndOutliveTheProgram) {
+  ASSERT_TRUE(Start());  // "Begin game directly": one Traditional game under way
+  game->Winnable.SetChecked(true);
+  game->GameNumber = 5;
+  game->NewSpecificGame1Click();  // the first is left: a loss
+  const std::vector<Place> order = game->RemovalOrder;
+  platform.tick += 90000;
+  for (const Place& p : order)
+    game->ButtonDown(TVelmor::Button::Primary, game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                     game->BoardOriginY + TileTop(p.row, p.layer) + 25);
+  ASSERT_EQ(game->Board.TilesLeft, 0);
+  game->RiversHard1.Click();
+  const StatisticsEntry traditional = game->Records.Figures().Of("Traditional.lay");
+  EXPECT_EQ(traditional.Started, 2);
+  EXPECT_EQ(traditional.Won, 1);
+  EXPECT_EQ(traditional.BestSeconds, 90);
+  EXPECT_EQ(traditional.CurrentStreak, 1);
+  EXPECT_EQ(game->Records.Figures().Of(StatisticsKey(*game)).Started, 1);
+  game->FormCloseQuery();
+  game.reset();
+
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(game->Records.Figures().Of("Traditional.lay"), traditional);
+  game->Statistics1.Click();
+  ASSERT_EQ(game->Help.Statistics.size(), 2u);
+  EXPECT_EQ(game->Help.Statistics[0].name, "Traditional");
+  EXPECT_EQ(game->Help.Statistics[0].best, "01:30");
+  platform.confirmAnswers.push_back(false);
+  EXPECT_FALSE(game->Records.AskAndReset());
+  EXPECT_TRUE(game->Records.AskAndReset());
+  game.reset();
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(game->Records.Figures().Of("Traditional.lay").Won, 0);
+}

@@ -152,6 +152,12 @@ class FakePlatform : public Platform {
   std::string title;
   void SetWindowTitle(const std::string& t) override { title = t; }
   void SetFullScreen(bool on) override { fullScreen = on; }
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest& r) override {
+    openDialogs.push_back(r);
+    return Next(openAnswers);
+  }
+  bool deadEndShown = false;
+  void ShowDeadEnd(bool shown) override { deadEndShown = shown; }
   void PresentPanel(const Picture& picture, const Rect& area) override {
     BitBlt(panel, area.left, area.top, area.width(), area.height(), picture, area.left, area.top, RasterOp::SRCCOPY);
   }

@@ -42,7 +42,8 @@ TEST_F(GameWindow, HelpOpensOnItsPageAndTheGameWaits) {
     pageShown = help.Pages()->currentIndex();
     modeWhileOpen = game->GameMode;
     EXPECT_EQ(help.windowTitle(), "Velmor - Help");
-    EXPECT_EQ(help.Pages()->count(), 7);
+    EXPECT_EQ(help.Pages()->count(), 8);
+    EXPECT_EQ(help.Pages()->tabText(7), "Statistics");
     EXPECT_EQ(help.Pages()->tabText(6), "Hall of Fame");
   });
   window->ActionOf(game->ViewTiles1)->trigger();

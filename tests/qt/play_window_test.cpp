@@ -1,8 +1,10 @@
 // A whole game played in the real window with real mouse clicks.
 #include "WindowFixture.h"
 #include "board/Grid.h"
+#include "platform/DeadEndPanel.h"
 
 #include <QMenu>
+#include <QPushButton>
 
 using namespace velmor;
 using namespace velmor::test;
@@ -38,4 +40,37 @@ TEST_F(GameWindow, RightClickOnNewOpensTheGamePopupBelowTheButton) {
   EXPECT_EQ(popup->actions().size(), 4);
   EXPECT_GE(popup->pos().y(), button->mapToGlobal(QPoint(0, button->height())).y() - 1);
   popup->hide();
+}
+
+// Played on without a way out, a deal ends in the notice over the board; its buttons are the game's
+// own commands.
+TEST_F(GameWindow, ADeadEndShowsItsNoticeUntilAButtonOpensAMoveAgain) {
+  ASSERT_TRUE(Start());
+  game->Winnable.SetChecked(false);
+  for (int number = 1; number < 50 && !game->DeadEnds.Stuck(); ++number) {
+    game->GameNumber = number;
+    game->NewSpecificGame1Click();
+    int a = 0, b = 0;
+    // The first move offered, every time, until none is left.
+    while (game->Free.MovesLeft > 0 && game->Free.NthMove(1, a, b)) {
+      for (int tile : {a, b}) {
+        const Place& p = game->Board.TilePlace[static_cast<size_t>(tile)];
+        const QPoint face(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                          game->BoardOriginY + TileTop(p.row, p.layer) + 25);
+        QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier, face);
+      }
+      game->IsItFree();
+    }
+  }
+  ASSERT_TRUE(game->DeadEnds.Stuck());
+  QTest::qWait(DeadEnd::NoticeDelayMs + 300);
+  DeadEndPanel* notice = window->DeadEnd();
+  ASSERT_NE(notice, nullptr);
+  ASSERT_TRUE(notice->isVisible());
+  if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
+    window->grab().save(QString("%1/dead-end.png").arg(QString(dir)));
+  const int left = game->Board.TilesLeft;
+  QTest::mouseClick(notice->Buttons()[0], Qt::LeftButton);  // Back
+  EXPECT_EQ(game->Board.TilesLeft, left + 2);
+  EXPECT_FALSE(notice->isVisible());
 }

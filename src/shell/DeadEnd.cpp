@@ -1,0 +1,53 @@
+#include "shell/DeadEnd.h"
+
+#include "modes/RiverPath.h"
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+void DeadEnd::Check() {
+  TVelmor& g = game_;
+  const uint32_t now = g.platform.TickCount();
+  bool stuck = false;
+  flatMoves_ = g.GameMode == ModeRivers ? CountReachablePairs(g.Board) : 0;
+  if (g.Board.TilesLeft > 0 && !g.BoardCleared) {
+    if (g.GameMode == ModeSolitaire) {
+      g.IsItFree();
+      stuck = g.Free.MovesLeft == 0;
+    } else if (g.GameMode == ModeRivers) {
+      stuck = flatMoves_ == 0;
+    }
+  }
+  if (stuck == stuck_) return;
+  stuck_ = stuck;
+  since_ = now;
+  if (stuck && g.GameMode == ModeRivers) {
+    g.Clock.Update(now);
+    g.Clock.Pause(now);
+    clockHeld_ = true;
+    g.Status.StartBounce("      SORRY, NO MORE MOVES !!");
+  }
+  if (!stuck) {
+    // The held clock already stands where it stopped: it simply runs on from here.
+    clockHeld_ = false;
+    Tick();
+  }
+}
+
+void DeadEnd::Tick() {
+  TVelmor& g = game_;
+  const uint32_t now = g.platform.TickCount();
+  const bool playing = g.GameMode == ModeSolitaire || g.GameMode == ModeRivers;
+  if (stuck_ && !playing && g.GameMode != ModePaused) {
+    // A new board, the editor or the end of the game came some other way than a move.
+    stuck_ = clockHeld_ = false;
+  }
+  // Paused, the clock keeps its own count; running, it is pushed along so that it shows no time.
+  if (clockHeld_ && g.GameMode == ModeRivers) g.Clock.Resume(now);
+  const bool show = stuck_ && playing && now - since_ >= NoticeDelayMs;
+  if (show == shown_) return;
+  shown_ = show;
+  g.platform.ShowDeadEnd(show);
+}
+
+}  // namespace velmor

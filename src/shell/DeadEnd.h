@@ -1,0 +1,35 @@
+// A board with tiles left and no move open. The status line says so first; a moment later a
+// notice over the board offers the ways on (Back, Shuffle, Restart, New Game) and stays until one
+// of them, or anything else, opens a move again. The flat game's clock stands still meanwhile.
+#pragma once
+
+#include <cstdint>
+
+namespace velmor {
+
+class TVelmor;
+
+class DeadEnd {
+ public:
+  static constexpr uint32_t NoticeDelayMs = 1500;  // the status line's message is read first
+
+  explicit DeadEnd(TVelmor& game) : game_(game) {}
+  DeadEnd(const DeadEnd&) = delete;
+  DeadEnd& operator=(const DeadEnd&) = delete;
+
+  // After every move and every new board.
+  void Check();
+  // Every heartbeat: shows or hides the notice, and holds the flat game's clock.
+  void Tick();
+  bool Stuck() const { return stuck_; }
+  // The flat game's "Moves left": pairs a path joins now, as of the last check.
+  int FlatMoves() const { return flatMoves_; }
+
+ private:
+  TVelmor& game_;
+  bool stuck_ = false, shown_ = false, clockHeld_ = false;
+  uint32_t since_ = 0;
+  int flatMoves_ = 0;
+};
+
+}  // namespace velmor
