@@ -118,11 +118,53 @@ TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {
         "solve " + traditional + " --game 1 --limit-ms x", "deal " + traditional + " --game 1 --limit-ms 5",
         "layout " + dir.path() + "missing.lay", "layout " + dir.Write("junk.lay", "\x01\x02 not a layout"),
         "render " + traditional + " --game 1 --tileset none --background none --scale 5 --out " + dir.path() + "b.png",
+        "import " + traditional + " --out-dir " + dir.path(), "import " + dir.Write("a.map", "<map>"),
         std::string("frobnicate"), std::string("")}) {
     const CliRun run = Cli(args);
     EXPECT_EQ(run.status, 1) << args;
     EXPECT_EQ(run.out, "") << args;
   }
+}
+
+TEST(Cli, ImportWritesEveryHeapThatFitsAndSaysWhyTheOthersDoNot) {
+  ScratchFolder dir;
+  const LayoutShape traditional = TraditionalShape();
+  // The heap as <tile> elements; with `tiles` false its half-tile places are written as whole
+  // tiles, which makes it twice as wide and high.
+  auto tileList = [&](bool tiles) {
+    auto coordinate = [&](int half) {
+      return tiles ? std::to_string(half / 2) + (half % 2 ? ".5" : "") : std::to_string(half);
+    };
+    std::string text;
+    for (int l = 1; l <= LayoutShape::Layers; ++l)
+      for (int r = 0; r < LayoutShape::Rows; ++r)
+        for (int c = 0; c < LayoutShape::Columns; ++c)
+          if (traditional.at(l, r, c))
+            text += "<tile x='" + coordinate(c) + "' y='" + coordinate(r) + "' z='" + std::to_string(l - 1) + "'/>";
+    return text;
+  };
+  const std::string small = "<map name='Small'><row left='0' right='1' y='0'/></map>";
+  const std::string twice = "<map name='../A'>" + tileList(true) + "</map>";
+  const std::string file = dir.Write("in/Heaps.map", "<mahjongg><map name='Wide'>" + tileList(false) + "</map>" +
+                                                         twice + small + twice + "</mahjongg>");
+  const CliRun run = Cli("import " + file + " --out-dir " + dir.path() + "out");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(Lines(run.out),
+            (std::vector<std::string>{
+                "refused: Wide: it is 58 half tiles wide; the board holds 34", "imported: ../A -> _A.lay",
+                "refused: Small: it has 2 tiles; a heap needs exactly 144", "imported: ../A -> _A (2).lay"}));
+  for (const std::string written : {"_A.lay", "_A (2).lay"}) {
+    LayoutShape shape;
+    std::string name;
+    LayoutRefusal refusal;
+    ASSERT_TRUE(ReadPlayableLayout(dir.path() + "out/" + written, false, shape, name, refusal)) << refusal.reason;
+    EXPECT_EQ(name, "../A");
+    EXPECT_TRUE(shape == traditional);
+  }
+
+  const CliRun none = Cli("import " + dir.Write("Small.map", small) + " --out-dir " + dir.path() + "out");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(none.out, "refused: Small: it has 2 tiles; a heap needs exactly 144\n");
 }
 
 // Looks with no larger artwork beside them are enlarged by repeating pixels, so the board at K is

@@ -1,5 +1,6 @@
 // velmor-cli: the game's rules without the window, for layout authors and for testing.
 // Results go to standard output; errors to standard error with exit code 1.
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "display/Scale.h"
 #include "display/ScaledLooks.h"
 #include "display/Tileset.h"
+#include "layouts/ImportLayout.h"
 #include "layouts/LayoutFile.h"
 #include "modes/RiverPath.h"
 #include "platform/QtPictures.h"
@@ -34,7 +36,8 @@ const char* const Usage =
     "  velmor-cli solve FILE --game N [--winnable] [--vertical] [--limit-ms T]\n"
     "  velmor-cli render FILE --game N [--winnable] --tileset PATH --background PATH|none\n"
     "             [--no-shadows] [--highlight K --hover T] [--pick T] [--scale K] --out OUT.png\n"
-    "  velmor-cli rivers easy|hard --state S\n";
+    "  velmor-cli rivers easy|hard --state S\n"
+    "  velmor-cli import FILE --out-dir DIR\n";
 
 int Fail(const std::string& message) {
   std::cerr << "velmor-cli: " << message << '\n';
@@ -56,6 +59,49 @@ int LayoutCommand(const std::vector<std::string>& args) {
   for (int i = 0; i < LayoutShape::CellCount; ++i)
     cells[static_cast<size_t>(i)] = shape.cells[static_cast<size_t>(i)] ? '1' : '0';
   std::cout << "name: " << name << "\ntiles: " << shape.Count() << "\ncells: " << cells << '\n';
+  return 0;
+}
+
+// Turns each heap of a KMahjongg layout or GNOME Mahjongg map file into a ".lay" file in DIR.
+int ImportCommand(const std::vector<std::string>& args) {
+  std::string path, outDir;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--out-dir") {
+      if (i + 1 >= args.size()) return Fail("--out-dir needs a value");
+      outDir = args[++i];
+    } else if (args[i].rfind("--", 0) == 0 || !path.empty()) {
+      return Fail("unexpected argument \"" + args[i] + "\"\n" + Usage);
+    } else {
+      path = args[i];
+    }
+  }
+  if (path.empty() || outDir.empty()) return Fail(std::string("import needs FILE and --out-dir DIR\n") + Usage);
+  std::vector<ImportedHeap> heaps;
+  std::string error;
+  if (!ImportLayoutFile(path, heaps, error)) return Fail(error);
+  std::error_code ec;
+  std::filesystem::create_directories(outDir, ec);
+  if (!std::filesystem::is_directory(outDir, ec)) return Fail("cannot make the folder \"" + outDir + "\"");
+  int imported = 0;
+  std::vector<std::string> written;  // two maps of one name in a file both arrive, the second numbered
+  for (const ImportedHeap& heap : heaps) {
+    if (!heap.imported) {
+      std::cout << "refused: " << heap.name << ": " << heap.refusal << '\n';
+      continue;
+    }
+    std::string file = ImportedLayFileName(heap.name);
+    const std::string stem = file.substr(0, file.size() - 4);
+    for (int copy = 2; std::find(written.begin(), written.end(), file) != written.end(); ++copy)
+      file = stem + " (" + std::to_string(copy) + ").lay";
+    if (!SaveImportedHeap((std::filesystem::path(outDir) / file).string(), heap, error)) {
+      Fail(error);
+      continue;
+    }
+    written.push_back(file);
+    std::cout << "imported: " << heap.name << " -> " << file << '\n';
+    ++imported;
+  }
+  if (imported == 0) return Fail("\"" + path + "\" gave no layout that fits the board");
   return 0;
 }
 
@@ -298,6 +344,7 @@ int main(int argc, char** argv) {
   if (command == "solve") return SolveCommand(args);
   if (command == "render") return RenderCommand(args);
   if (command == "rivers") return RiversCommand(args);
+  if (command == "import") return ImportCommand(args);
   if (command == "--help" || command == "-h") {
     std::cout << Usage;
     return 0;
