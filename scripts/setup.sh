@@ -13,10 +13,12 @@ packages=(
 )
 
 # The full check (scripts/test.sh --full): libFuzzer and the formatter come with clang; the package and install
-# tests build a .deb and validate the desktop files and man pages.
+# tests build a .deb and validate the desktop files and man pages. ImageMagick lays out the contact sheet of the
+# layouts (scripts/contact-sheet.sh).
 dev_packages=(
   clang libclang-rt-14-dev clang-format
   dpkg-dev desktop-file-utils appstream groff-base file procps
+  imagemagick
 )
 if [ "${1:-}" = "--dev" ]; then
   packages+=("${dev_packages[@]}")

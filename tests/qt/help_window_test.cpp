@@ -135,3 +135,32 @@ TEST_F(GameWindow, TheOptionsPageNamesARealFileMenuEntry) {
       for (QAction* entry : menu->menu()->actions()) fileEntries << entry->text();
   EXPECT_TRUE(fileEntries.contains(named)) << named.toStdString();
 }
+
+// Every file in the layouts folder gets a menu entry, a place in the Hall of Fame chooser and a
+// list of its own; the last entry of a long menu is where a numbering slip would show.
+TEST_F(GameWindow, TheLastOfManyLayoutsPlaysFromItsMenuEntryAndKeepsItsOwnRecords) {
+  ASSERT_TRUE(Start());
+  const int count = game->Layouts.Count();
+  const auto files = std::distance(std::filesystem::directory_iterator(folder / "Layouts"), {});
+  ASSERT_EQ(count, files);
+  ASSERT_GE(count, 41);
+  for (int k = 1; k <= count; ++k) ASSERT_NE(window->ActionOf(*game->LayoutEntries.Entry(k)), nullptr) << k;
+
+  QAction* last = window->ActionOf(*game->LayoutEntries.Entry(count));
+  last->trigger();
+  EXPECT_TRUE(last->isChecked());
+  EXPECT_EQ(game->BoardNumber, count);
+  EXPECT_EQ(game->LayoutPath, game->Layouts[static_cast<size_t>(count)].Path());
+  EXPECT_EQ(game->Board.TilesLeft, 144);
+
+  game->HallOfFame[static_cast<size_t>(count)].Add("Kim", 95, 40);
+  WhileHelpIsOpen(*window, [&](HelpWindow& help) {
+    EXPECT_EQ(help.Chooser()->count(), count + 2);  // and the two flat-game lists
+    EXPECT_EQ(help.Chooser()->currentIndex(), count - 1);
+    EXPECT_EQ(help.Chooser()->currentText(), last->text() + " Layout");  // the menu and the list agree
+    EXPECT_EQ(help.Scores()->item(0, 1)->text(), "Kim     ");
+    help.Chooser()->setCurrentIndex(count - 2);
+    EXPECT_EQ(help.Scores()->item(0, 1)->text(), "---     ");
+  });
+  QTest::mouseClick(window->ButtonOf(game->HallFameButton), Qt::LeftButton);
+}

@@ -29,6 +29,13 @@ struct LayoutDrawing {
 
 const std::vector<LayoutDrawing>& ShippedLayouts();
 
+// The heaps after the first nine, one family to a source file so each file stays readable.
+void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts);
+void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts);
+void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts);
+void AddOpenLayouts(std::vector<LayoutDrawing>& layouts);
+void AddSteepLayouts(std::vector<LayoutDrawing>& layouts);
+
 // False with a message naming the layer, line and column of anything that is not a whole tile.
 bool ReadDrawing(const LayoutDrawing& drawing, LayoutShape& shape, std::string& error);
 

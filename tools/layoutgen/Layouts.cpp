@@ -6,7 +6,8 @@ namespace velmor::layoutgen {
 
 // clang-format off
 const std::vector<LayoutDrawing>& ShippedLayouts() {
-  static const std::vector<LayoutDrawing> layouts = {
+  static const std::vector<LayoutDrawing> layouts = [] {
+    std::vector<LayoutDrawing> all = {
 
 // The classic heap: a stepped base, a square tower on it, a single cap, and the three end tiles
 // that keep the middle rows of the base shut until they are taken.
@@ -742,6 +743,13 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
                     \/\/
 )"}}}
 };
+    AddAnimalLayouts(all);
+    AddBuildingLayouts(all);
+    AddSymbolLayouts(all);
+    AddOpenLayouts(all);
+    AddSteepLayouts(all);
+    return all;
+  }();
   return layouts;
 }
 // clang-format on
