@@ -45,6 +45,13 @@ void Statistics::GameLost(const std::string& key) {
   found->second.CurrentStreak = 0;
 }
 
+void Statistics::GameWithdrawn(const std::string& key) {
+  const auto found = entries_.find(key);
+  if (found == entries_.end() || !found->second.Unfinished) return;
+  found->second.Unfinished = false;
+  --found->second.Started;
+}
+
 const StatisticsEntry& Statistics::Of(const std::string& key) const {
   static const StatisticsEntry none;
   const auto found = entries_.find(key);

@@ -33,6 +33,8 @@ class Statistics {
   // A game given up or stuck; nothing happens for a game that is not under way.
   void GameLost(const std::string& key);
   void GameAbandoned(const std::string& key) { GameLost(key); }
+  // A game under way that is to count for nothing after all: neither started nor lost.
+  void GameWithdrawn(const std::string& key);
   void Reset() { entries_.clear(); }
 
   // All zero for a key never played.

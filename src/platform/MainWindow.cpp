@@ -100,6 +100,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
           [this](const QString& text) { game_.Edit1.SetCaption(text.toStdString()); });
   column->addWidget(editorPanel_);
 
+  qApp->installEventFilter(this);  // the demo stops at any key or click
   area_ = new BoardArea(game_, central);
   auto button = [](Qt::MouseButton b) {
     return b == Qt::RightButton    ? TVelmor::Button::Secondary
@@ -249,6 +250,7 @@ void MainWindow::Sync(const MenuItem& item) {
     b->second->setText(caption);
     b->second->setToolTip(Text(item.Hint()));
     b->second->setEnabled(item.Enabled());
+    if (b->second->isHidden() == item.Visible()) b->second->setVisible(item.Visible());
   }
   if (const auto l = labels_.find(&item); l != labels_.end()) l->second->setText(Text(item.Caption()));
   if (&item == &game_.Tools || &item == &game_.LigneStatus || &item == &game_.HofBox) {
@@ -362,6 +364,22 @@ QLabel* MainWindow::LabelOf(const MenuItem& item) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // While the demo plays, the first key or click anywhere in the program takes the game back and
+  // does nothing else. A key first comes as a shortcut check: accepted, no menu command runs.
+  const QEvent::Type type = event->type();
+  if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::MouseButtonPress) {
+    if (game_.Solver.DemoRunning()) {
+      game_.Solver.StopDemo();
+      swallowKey_ = type == QEvent::ShortcutOverride;
+      event->accept();
+      return true;
+    }
+    if (type == QEvent::KeyPress && swallowKey_) {
+      swallowKey_ = false;
+      return true;
+    }
+    if (type != QEvent::ShortcutOverride) swallowKey_ = false;
+  }
   if (event->type() == QEvent::MouseButtonRelease && watched == ButtonOf(game_.ExplorerButton1)) {
     const auto* release = static_cast<QMouseEvent*>(event);
     if (release->button() == Qt::RightButton) {

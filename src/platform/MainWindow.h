@@ -82,6 +82,7 @@ class MainWindow : public QMainWindow {
   QStatusBar* status_ = nullptr;
   QTimer timer_;
   bool closing_ = false;
+  bool swallowKey_ = false;  // the key press whose shortcut check stopped the demo
   std::map<const MenuItem*, QAction*> actions_;
   std::map<const MenuItem*, QMenu*> menus_;
   std::map<const MenuItem*, QToolButton*> buttons_;

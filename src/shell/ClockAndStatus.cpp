@@ -24,6 +24,7 @@ void TVelmor::Temps() {
   if (PlayMusic.Checked()) Tunes.MusicSupervision();
   if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();
   DeadEnds.Tick();
+  Solver.Tick();
   if (GameMode == ModeGameOver) return;
   if (Playing(GameMode)) {
     Clock.Update(platform.TickCount());

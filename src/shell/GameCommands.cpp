@@ -1,6 +1,7 @@
 // Free tiles, hints, deals and the new-game commands.
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "board/Deal.h"
 #include "shell/TVelmor.h"
@@ -40,6 +41,13 @@ void TVelmor::IsItFree() {
 void TVelmor::Hint() {
   if (GameMode == ModeRivers) return RiversHint();
   if (GameMode != ModeSolitaire || Free.MovesLeft == 0) return;
+  // Watching winnability, the hint is a pair the solver's way to the end takes.
+  if (const auto keep = Solver.KeepingPair()) {
+    std::tie(HintTileA, HintTileB) = *keep;
+    Clock.AddPenalty(40);
+    FullRedraw();
+    return;
+  }
   HintTileA = 0;
   HintTileB = 0;
   IsItFree();
@@ -223,6 +231,7 @@ void TVelmor::UpdateWindowTitle() {
 // use it has is the 100-minute limit, which still counts what that game owed.
 void TVelmor::ResetForNewGame(NewGameKind kind) {
   BoardCleared = ResultShown = Status.Bounce = false;
+  Solver.NewBoard();
   HintIndex = HintTileA = HintTileB = 0;
   Selection::Clear();
   HoverTile = 0;

@@ -134,6 +134,7 @@ bool GameKeeper::Continue(const SavedGame& saved, std::string& error) {
   g.ShowPanelHOF();
   g.UpdateWindowTitle();
   g.DeadEnds.Check();
+  g.Solver.PositionChanged();
   return true;
 }
 

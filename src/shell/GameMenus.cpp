@@ -16,6 +16,9 @@ GameMenus::GameMenus() {
 
   for (MenuItem* item : {&Undo1, &Redo1, &Restart1, &Stoppe, &Shuffle1, &GiveHint, &Pause1}) Play1.Add(*item);
   Play1.AddSeparator();
+  Play1.Add(CanIStillWin1);
+  Play1.Add(Demo1);
+  Play1.AddSeparator();
   Play1.Add(Vertical.SetCheckable());
 
   // The entries of the layout files follow the separator.
@@ -37,6 +40,7 @@ GameMenus::GameMenus() {
   for (MenuItem* item : {&Winnable, &Shuffable, &Animate, &AnimateTileRivers}) Configuration1.Add(item->SetCheckable());
   Configuration1.AddSeparator();
   Configuration1.Add(EnableHall.SetCheckable());
+  Configuration1.Add(WatchWinnability.SetCheckable());
   Configuration1.AddSeparator();
   for (MenuItem* item : {&PlayMusic, &PlaySounds, &StartMusic}) Configuration1.Add(item->SetCheckable());
   Configuration1.AddSeparator();
@@ -84,9 +88,11 @@ GameMenus::GameMenus() {
   AboutButton.SetHint("About Velmor");
   HallFameButton.SetHint("Hall of Fame");
   ExitButton.SetHint("Quit Velmor");
-  for (MenuItem* button : {&ExplorerButton1, &ExplorerButton2, &RedoButton, &ExplorerButton3, &ShuffleButton,
-                           &PauseButton, &SetMusic, &HelpButton, &AboutButton, &HallFameButton, &ExitButton})
+  for (MenuItem* button :
+       {&ExplorerButton1, &ExplorerButton2, &RedoButton, &ExplorerButton3, &ShuffleButton, &PauseButton, &SetMusic,
+        &HelpButton, &AboutButton, &HallFameButton, &ExitButton, &WinnableMark})
     Tools.Add(*button);
+  WinnableMark.SetVisible(false);
   for (MenuItem* item : {&Solitaire1player1, &Solitaire2player1, &MJRiversEasy1, &MJRiversHard1}) NewPopup.Add(*item);
 
   for (MenuItem* panel : {&TilesLeftPanel, &TilesLeftLine, &MovesLeftPanel, &MovesLeftLine, &TimePanel, &TimeLine,

@@ -80,6 +80,10 @@ struct GameMenus {
   MenuItem Undo1{"Undo1", "&Back", "Ctrl+Z"};
   MenuItem Redo1{"Redo1", "R&edo", "Ctrl+Shift+Z|Ctrl+Y"};  // '|' between keys that do the same
   MenuItem Restart1{"Restart1", "&Restart", "Ctrl+R"};
+  MenuItem CanIStillWin1{"CanIStillWin1", "Can I Still &Win?", "Ctrl+W"};
+  MenuItem Demo1{"Demo1", "&Demo", "F5"};
+  MenuItem WatchWinnability{"WatchWinnability", "Watch Winnability"};
+  MenuItem WinnableMark{"WinnableMark", ""};  // on the toolbar while the watch is on
   MenuItem Stoppe{"Stoppe", "&Stop", "Ctrl+X"};
   MenuItem Shuffle1{"Shuffle1", "Shu&ffle", "Ctrl+S"};
   MenuItem Toolbar1{"Toolbar1", "Show &Toolbar", "Ctrl+T"};

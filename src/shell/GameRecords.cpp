@@ -11,8 +11,7 @@ void GameRecords::Load() {
     // The file is left as it is: counting afresh over it would lose every game in it.
     platform_.ShowError("The statistics could not be read: " + error + ". They are not counted this time.");
     unreadable_ = true;
-  }
-  else if (!warning.empty())
+  } else if (!warning.empty())
     platform_.ShowMessage(warning);
 }
 
@@ -29,6 +28,12 @@ void GameRecords::Won(const std::string& key, int seconds) {
 void GameRecords::Abandoned(const std::string& key) {
   if (!Active || !stats_.Of(key).Unfinished) return;
   stats_.GameAbandoned(key);
+  Save();
+}
+
+void GameRecords::Withdrawn(const std::string& key) {
+  if (!Active || !stats_.Of(key).Unfinished) return;
+  stats_.GameWithdrawn(key);
   Save();
 }
 

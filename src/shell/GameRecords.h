@@ -21,6 +21,7 @@ class GameRecords {
   void Started(const std::string& key);
   void Won(const std::string& key, int seconds);
   void Abandoned(const std::string& key);
+  void Withdrawn(const std::string& key);
   // Forgets every game counted once the player has said yes; true when it did.
   bool AskAndReset();
   const Statistics& Figures() const { return stats_; }

@@ -46,6 +46,15 @@ void TVelmor::GameOver() {
     IM(ModeGameOver);
     ended = true;
   }
+  if (BoardCleared && !ResultShown && Solver.DemoPlayed()) {
+    // The demo's game is nobody's record.
+    ResultShown = true;
+    WriteScore();
+    Stop();
+    IM(ModeGameOver);
+    ShowStatus("The demo cleared the board.");
+    ended = true;
+  }
   if (BoardCleared && !ResultShown) {
     ResultShown = true;
     WriteScore();

@@ -31,6 +31,13 @@ void TVelmor::BuildMenus() {
   Undo1.OnClick([this](MenuItem&) { Back(); });
   Redo1.OnClick([this](MenuItem&) { Redo(); });
   Restart1.OnClick([this](MenuItem&) { Restart(); });
+  CanIStillWin1.OnClick([this](MenuItem&) { Solver.CanIStillWin(); });
+  Demo1.OnClick([this](MenuItem&) { Solver.StartDemo(); });
+  WatchWinnability.OnClick([this](MenuItem& item) {
+    item.Toggle();
+    Solver.PositionChanged();
+  });
+  WinnableMark.OnClick([this](MenuItem&) { Solver.CanIStillWin(); });
   Shuffle1.OnClick([this](MenuItem&) { Shuffle1Click(); });
   Vertical.OnClick([this](MenuItem&) { VerticalClick(); });
 

@@ -10,6 +10,7 @@ void TVelmor::PlaySound(const std::string& name) {
 void TVelmor::AfterMove() {
   Keeper.Keep();
   DeadEnds.Check();
+  Solver.PositionChanged();
 }
 
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
@@ -50,6 +51,10 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
     PlaySound("select");
     return;
   }
+  TakePair(a, placeA, b);
+}
+
+void TVelmor::TakePair(int a, const Place& placeA, int b) {
   Selection::Clear();
   History.TakePair(Board, a, placeA, b);
   FullRedraw();

@@ -61,6 +61,7 @@ void TVelmor::FormMouseMove(int X, int Y) {
 
 void TVelmor::ButtonDown(Button button, int X, int Y) {
   if (!InGame(GameMode)) return;
+  if (Solver.DemoRunning()) return Solver.StopDemo();  // the click takes the game back, nothing more
   const int x = X - BoardOriginX, y = Y - BoardOriginY;
   if (button == Button::Secondary && GameMode != ModeEditor) {
     HintTileA = HintTileB = 0;

@@ -192,6 +192,7 @@ SettingsTable VelmorSettings(TVelmor& g) {
       [&g](int v) { g.SavedMaximized = v != 0; }, 0);
   t.Flag("FullScreen", g.FullScreen, false);
   t.Flag("ResumeLastGame", g.ResumeLastGame, true);
+  t.Flag("WatchWinnability", g.WatchWinnability, false);
   return t;
 }
 

@@ -21,6 +21,7 @@
 #include "shell/HelpState.h"
 #include "shell/Jukebox.h"
 #include "shell/LookChoice.h"
+#include "shell/SolverPlay.h"
 #include "shell/StatisticsFile.h"
 #include "shell/WindowState.h"
 
@@ -71,8 +72,11 @@ class TVelmor : public GameMenus,
   GameKeeper Keeper{*this};
   GameRecords Records{platform, [this] { return ConfigFolder + StatisticsFileName; }};
   DeadEnd DeadEnds{*this};
-  // What follows every move and every new board: the game kept, a dead end noticed.
+  SolverPlay Solver{*this};
+  // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
   void AfterMove();
+  // A matching pair of free tiles leaves the board, as a click on the second one does it.
+  void TakePair(int a, const Place& placeA, int b);
   void Back();
   // Takes again the pairs taken back, in turn, until another pair is taken.
   void Redo();

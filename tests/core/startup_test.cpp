@@ -148,7 +148,7 @@ TEST_F(Startup, EveryOptionRoundTrips) {
                          &game->CoolStatus,  &game->CoolToolbar,    &game->AnimateTileRivers, &game->ShowTime,
                          &game->FlatButtons, &game->EnableHall,     &game->Shadows,           &game->Winnable,
                          &game->Shuffable,   &game->Animate,        &game->ShowCurrentTile,   &game->OnlyPossibleMoves,
-                         &game->RandomMusic, &game->ResumeLastGame, &game->FullScreen})
+                         &game->RandomMusic, &game->ResumeLastGame, &game->FullScreen,        &game->WatchWinnability})
     item->Toggle();
   game->Vertical.Toggle();
   game->Highlight3Click();
@@ -193,7 +193,8 @@ TEST_F(Startup, EveryOptionRoundTrips) {
                                                               {&game->OnlyPossibleMoves, &second.OnlyPossibleMoves},
                                                               {&game->RandomMusic, &second.RandomMusic},
                                                               {&game->ResumeLastGame, &second.ResumeLastGame},
-                                                              {&game->FullScreen, &second.FullScreen}})
+                                                              {&game->FullScreen, &second.FullScreen},
+                                                              {&game->WatchWinnability, &second.WatchWinnability}})
     EXPECT_EQ(a->Checked(), b->Checked()) << a->Caption();
   EXPECT_EQ(second.HighlightMode, 2);
   EXPECT_TRUE(second.Highlight3.Checked());
@@ -441,16 +442,16 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=796\r\nHPos=520\r\nPreviousRes=1280\r\nWindowWidth=0\r\n"
-       "WindowHeight=0\r\nWindowMaximized=0\r\nFullScreen=0\r\nResumeLastGame=1\r\n"},
+       "WindowHeight=0\r\nWindowMaximized=0\r\nFullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\n"},
       {"every option flipped", 1280, 1024, nullptr,
        [](TVelmor& g) {
          for (MenuItem* item :
-              {&g.Invert,        &g.Moves,       &g.PlayMusic,     &g.PlaySounds,      &g.Res800,
-               &g.StartDirectly, &g.StartMusic,  &g.ShowHallFame,  &g.Toolbar1,        &g.ShowTitle,
-               &g.CoolMenu1,     &g.CoolMouse,   &g.CoolStatus,    &g.CoolToolbar,     &g.AnimateTileRivers,
-               &g.ShowTime,      &g.FlatButtons, &g.EnableHall,    &g.Shadows,         &g.Vertical,
-               &g.Winnable,      &g.Shuffable,   &g.Animate,       &g.ShowCurrentTile, &g.OnlyPossibleMoves,
-               &g.RandomMusic,   &g.FullScreen,  &g.ResumeLastGame})
+              {&g.Invert,        &g.Moves,       &g.PlayMusic,      &g.PlaySounds,      &g.Res800,
+               &g.StartDirectly, &g.StartMusic,  &g.ShowHallFame,   &g.Toolbar1,        &g.ShowTitle,
+               &g.CoolMenu1,     &g.CoolMouse,   &g.CoolStatus,     &g.CoolToolbar,     &g.AnimateTileRivers,
+               &g.ShowTime,      &g.FlatButtons, &g.EnableHall,     &g.Shadows,         &g.Vertical,
+               &g.Winnable,      &g.Shuffable,   &g.Animate,        &g.ShowCurrentTile, &g.OnlyPossibleMoves,
+               &g.RandomMusic,   &g.FullScreen,  &g.ResumeLastGame, &g.WatchWinnability})
            item->Toggle();
          static_cast<FakePlatform&>(g.platform).shape = {1200, 800, true};  // a maximised window
          g.Highlight3Click();
@@ -473,7 +474,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "TileRivers=0\r\nShowTime=0\r\nFlatButtons=0\r\nEnableHall=0\r\nShadows=0\r\nVertical=1\r\nWinnable=1\r\n"
        "Shuffable=0\r\nAnimate=1\r\nShowTile=1\r\nOnlyPossible=1\r\nRandomMusic=1\r\nRandomSeed=2147483647\r\n"
        "XPos=40\r\nYPos=50\r\nWPos=704\r\nHPos=468\r\nPreviousRes=1280\r\nWindowWidth=1200\r\n"
-       "WindowHeight=800\r\nWindowMaximized=1\r\nFullScreen=1\r\nResumeLastGame=0\r\n"},
+       "WindowHeight=800\r\nWindowMaximized=1\r\nFullScreen=1\r\nResumeLastGame=0\r\nWatchWinnability=1\r\n"},
       {"odd values on a small screen", 640, 480,
        "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7 \r\nTileset=11\r\nBackground=-1\r\n"
        "BoardNumber=-9\r\nMidiNumber=99\r\nLastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\nShowMoves=yes\r\n"
@@ -488,7 +489,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "YPos=0\r\nWPos=640\r\nHPos=461\r\nWindowWidth=0\r\nWindowHeight=0\r\nWindowMaximized=0\r\n"
-       "FullScreen=0\r\nResumeLastGame=1\r\n[Later]\r\nx=1\r\n[Velmor]\r\nInvert=1\r\n"},
+       "FullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\n[Later]\r\nx=1\r\n[Velmor]\r\nInvert=1\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

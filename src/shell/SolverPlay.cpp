@@ -1,0 +1,147 @@
+#include "shell/SolverPlay.h"
+
+#include <tuple>
+
+#include "board/Tiles.h"
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+bool SolverPlay::Watching() const { return game_.WatchWinnability.Checked() && game_.GameMode == ModeSolitaire; }
+
+void SolverPlay::CanIStillWin() {
+  TVelmor& g = game_;
+  if (g.GameMode != ModeSolitaire) {
+    g.ShowStatus("The solver answers in a one-player game.");
+    return;
+  }
+  announce_ = true;
+  if (known_) return Tell(*known_);
+  g.ShowStatus("Looking for a way to clear the board...");
+  if (!watch_.Busy() || !Watching()) question_ = watch_.Ask(g.Board, &g.History, g.Vertical.Checked());
+}
+
+void SolverPlay::PositionChanged() {
+  TVelmor& g = game_;
+  known_.reset();
+  announce_ = false;
+  if (demo_) return;  // the demo plays on its own plan; the watch waits until it stops
+  if (!Watching() || g.Board.TilesLeft == 0) {
+    watch_.Cancel();
+    SetMark("", "");
+    return;
+  }
+  question_ = watch_.Ask(g.Board, &g.History, g.Vertical.Checked());
+  SetMark("\u2026", "Looking for a way to clear the board");
+}
+
+void SolverPlay::NewBoard() {
+  StopDemo();
+  demoPlayed_ = false;
+  known_.reset();
+  watch_.Cancel();
+}
+
+void SolverPlay::Tick() {
+  if (auto answer = watch_.Take(); answer && answer->question == question_) {
+    if (demo_ && planAsked_) {
+      planAsked_ = false;
+      if (answer->result == SolveResult::Winnable) plan_ = answer->moves;
+    } else {
+      known_ = std::move(*answer);
+      Tell(*known_);
+    }
+  }
+  if (!game_.WatchWinnability.Checked()) SetMark("", "");
+  if (demo_ && !planAsked_ && game_.platform.TickCount() - lastStep_ >= DemoStepMs) DemoStep();
+}
+
+void SolverPlay::Tell(const WinnabilityAnswer& answer) {
+  TVelmor& g = game_;
+  std::string text;
+  switch (answer.result) {
+    case SolveResult::Winnable:
+      text = "Still winnable";
+      SetMark("\u2714", "Still winnable");
+      break;
+    case SolveResult::NotWinnable:
+      text = "No longer winnable";
+      if (answer.goBack > 0)
+        text += " \u2014 go back " + std::to_string(answer.goBack) + (answer.goBack == 1 ? " pair" : " pairs");
+      SetMark("\u2718", "No longer winnable");
+      break;
+    case SolveResult::Unknown:
+      text = "The solver could not tell in time whether the game can still be won";
+      SetMark("?", "Not known whether the game can still be won");
+      break;
+  }
+  if (announce_ || Watching()) g.ShowStatus(text + ".");
+  announce_ = false;
+}
+
+void SolverPlay::SetMark(const char* caption, const char* hint) {
+  MenuItem& mark = game_.WinnableMark;
+  const bool shown = game_.WatchWinnability.Checked() && *caption != '\0';
+  if (mark.Caption() != caption) mark.SetCaption(caption);
+  if (mark.Hint() != hint) mark.SetHint(hint);
+  if (mark.Visible() != shown) mark.SetVisible(shown);
+}
+
+std::optional<std::pair<int, int>> SolverPlay::KeepingPair() const {
+  if (!Watching() || !known_ || known_->result != SolveResult::Winnable || known_->moves.empty()) return std::nullopt;
+  return known_->moves.front();
+}
+
+void SolverPlay::StartDemo() {
+  TVelmor& g = game_;
+  if (g.GameMode != ModeSolitaire || g.Board.TilesLeft == 0 || demo_) return;
+  demo_ = demoPlayed_ = true;
+  g.Records.Withdrawn(StatisticsKey(g));
+  plan_.clear();
+  planned_ = 0;
+  if (known_ && known_->result == SolveResult::Winnable) {
+    plan_ = known_->moves;
+  } else {
+    planAsked_ = true;
+    question_ = watch_.Ask(g.Board, nullptr, g.Vertical.Checked());
+  }
+  g.Selection::Clear();
+  g.HintTileA = g.HintTileB = 0;
+  lastStep_ = g.platform.TickCount() - DemoStepMs;
+  g.ShowStatus("Demo: the game plays itself. Click or press a key to take over.");
+}
+
+void SolverPlay::StopDemo() {
+  if (!demo_) return;
+  demo_ = planAsked_ = false;
+  plan_.clear();
+  game_.ShowStatus("Demo stopped.");
+  PositionChanged();
+}
+
+void SolverPlay::DemoStep() {
+  TVelmor& g = game_;
+  if (g.GameMode != ModeSolitaire || g.Board.TilesLeft == 0) {
+    demo_ = false;
+    return;
+  }
+  lastStep_ = g.platform.TickCount();
+  int a = 0, b = 0;
+  auto standing = [&g](int t) { return t > 0 && !g.Board.TilePlace[static_cast<size_t>(t)].empty() && g.IsPlayable(t); };
+  if (planned_ < plan_.size() && standing(plan_[planned_].first) && standing(plan_[planned_].second)) {
+    std::tie(a, b) = plan_[planned_++];
+  } else {
+    // Without a way to the end the demo still shows the moves there are, to the last one.
+    g.IsItFree();
+    if (!g.Free.NthMove(1, a, b)) {
+      demo_ = false;
+      g.ShowStatus("Demo: no move is left.");
+      return;
+    }
+    plan_.clear();
+  }
+  g.TakePair(a, g.Board.TilePlace[static_cast<size_t>(a)], b);
+  if (g.Board.TilesLeft == 0) demo_ = false;
+}
+
+}  // namespace velmor

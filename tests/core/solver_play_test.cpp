@@ -1,0 +1,121 @@
+// The solver in play: the background watch, hints that keep the game winnable, and the demo.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "TestSupport.h"
+#include "modes/WinnabilityWatch.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+
+// Four tiles of one face (tiles 1-4 are the same face): 1 under 2 in a stack, 3 and 4 side by side.
+// Taking 3 and 4 first leaves the stacked two, which can never be taken.
+BoardState StackTrap(PairHistory& history) {
+  BoardState board;
+  board.TileCount = 144;
+  board.PutTile(1, {10, 10, 1});
+  board.PutTile(2, {10, 10, 2});
+  board.PutTile(3, {20, 10, 1});
+  board.PutTile(4, {24, 10, 1});
+  board.TilesLeft = 4;
+  history.TakePair(board, 3, board.TilePlace[3], 4);
+  return board;
+}
+
+template <typename Ready>
+bool WaitFor(Ready ready) {
+  for (int i = 0; i < 1000; ++i) {
+    if (ready()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return false;
+}
+
+class SolverInPlay : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  ScratchFolder dir;
+  TVelmor game{platform, dir.path()};
+  void SetUp() override {
+    game.Shape = TraditionalShape();
+    game.Winnable.SetChecked(true);
+    game.RandomSeed1.SetChecked(true);
+    game.GameNumber = 4242;
+    game.BeginGame();
+  }
+  // Heartbeats until the watch's answer is in.
+  bool Answered() {
+    return WaitFor([&] {
+      game.Temps();
+      return game.WinnableMark.Caption() != "\u2026";
+    });
+  }
+};
+
+}  // namespace
+
+TEST(WinnabilityWatch, OnlyTheLastQuestionIsAnsweredAndALostGameSaysHowFarBack) {
+  WinnabilityWatch watch;
+  PairHistory history;
+  const BoardState lost = StackTrap(history);
+  watch.Ask(lost, nullptr, false);  // overtaken by the next question
+  const uint64_t last = watch.Ask(lost, &history, false);
+  std::optional<WinnabilityAnswer> answer;
+  ASSERT_TRUE(WaitFor([&] { return (answer = watch.Take()).has_value(); }));
+  EXPECT_EQ(answer->question, last);
+  EXPECT_EQ(answer->result, SolveResult::NotWinnable);
+  EXPECT_EQ(answer->goBack, 1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_FALSE(watch.Take().has_value());
+
+  watch.Ask(lost, &history, false);
+  watch.Cancel();
+  ASSERT_TRUE(WaitFor([&] { return !watch.Busy(); }));
+  EXPECT_FALSE(watch.Take().has_value());
+}
+
+TEST_F(SolverInPlay, TheWatchMarksTheToolbarAndHintsFollowItsWay) {
+  game.WatchWinnability.Click();
+  ASSERT_TRUE(Answered());
+  EXPECT_EQ(game.WinnableMark.Caption(), "\u2714");
+  EXPECT_TRUE(game.WinnableMark.Visible());
+  EXPECT_EQ(game.Status.Message, "Still winnable.");
+  const auto keep = game.Solver.KeepingPair();
+  ASSERT_TRUE(keep);
+  game.Hint();
+  EXPECT_EQ((std::pair{game.HintTileA, game.HintTileB}), *keep);
+  EXPECT_EQ(game.Clock.PenaltySeconds, 40);
+
+  game.WatchWinnability.Click();  // off: the mark goes and hints are as they always were
+  game.Temps();
+  EXPECT_FALSE(game.WinnableMark.Visible());
+  EXPECT_FALSE(game.Solver.KeepingPair());
+}
+
+TEST_F(SolverInPlay, TheDemoPlaysToTheEndAndAnyClickStopsIt) {
+  game.Demo1.Click();
+  ASSERT_TRUE(game.Solver.DemoRunning());
+  platform.tick += 100;
+  game.Temps();
+  const int left = game.Board.TilesLeft;
+  game.ButtonDown(TVelmor::Button::Primary, 1, 1);
+  EXPECT_FALSE(game.Solver.DemoRunning());
+  EXPECT_EQ(game.FirstTile, 0);  // the click only took the game back
+
+  game.EnableHall.SetChecked(true);
+  game.Demo1.Click();
+  platform.tick += 1000;  // a game long enough to be a record
+  ASSERT_TRUE(WaitFor([&] {
+    platform.tick += SolverPlay::DemoStepMs;
+    game.Temps();
+    return game.Board.TilesLeft == 0;
+  }));
+  EXPECT_LT(game.Board.TilesLeft, left);
+  EXPECT_EQ(game.GameMode, ModeGameOver);
+  EXPECT_EQ(game.Status.Message, "The demo cleared the board.");
+  EXPECT_TRUE(game.HallOfFame.ListOf(game.BoardNumber).IsEmpty());
+}
