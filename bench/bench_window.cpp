@@ -1,5 +1,6 @@
 // What a player feels in the real window (offscreen platform): a window resized until its new
-// picture is painted, and a tile click at a size between whole scales.
+// picture is painted, a tile click at a size between whole scales, and a click while the
+// winnability watch searches in the background.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_window
 #include <benchmark/benchmark.h>
 
@@ -59,8 +60,9 @@ void BM_ResizeToSettled(benchmark::State& state) {
 BENCHMARK(BM_ResizeToSettled)->Unit(benchmark::kMillisecond);
 
 // A pick and its undo at 2700 x 1500 (the board drawn at 3x and reduced), then at the natural size.
-void ClickAt(benchmark::State& state, QSize size) {
+void ClickAt(benchmark::State& state, QSize size, bool solving = false) {
   Window w;
+  w.game->WatchWinnability.SetChecked(solving);
   if (!size.isEmpty()) w.window->resize(size);
   Settle(*w.window);
   PictureView* board = w.window->Board();
@@ -69,14 +71,18 @@ void ClickAt(benchmark::State& state, QSize size) {
   const QPoint face(static_cast<int>((w.game->BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
                     static_cast<int>((w.game->BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
   for (auto _ : state) {
+    // Asked again before every click, the watch's worker searches the whole time.
+    if (solving) w.game->Solver.PositionChanged();
     QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);  // picked, then dropped
     Settle(*w.window);
   }
 }
 void BM_ClickNatural(benchmark::State& state) { ClickAt(state, {}); }
 void BM_ClickBetweenScales(benchmark::State& state) { ClickAt(state, {2700, 1500}); }
+void BM_ClickWhileSolving(benchmark::State& state) { ClickAt(state, {}, true); }
 BENCHMARK(BM_ClickNatural)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClickBetweenScales)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClickWhileSolving)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

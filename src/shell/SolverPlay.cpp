@@ -127,7 +127,9 @@ void SolverPlay::DemoStep() {
   }
   lastStep_ = g.platform.TickCount();
   int a = 0, b = 0;
-  auto standing = [&g](int t) { return t > 0 && !g.Board.TilePlace[static_cast<size_t>(t)].empty() && g.IsPlayable(t); };
+  auto standing = [&g](int t) {
+    return t > 0 && !g.Board.TilePlace[static_cast<size_t>(t)].empty() && g.IsPlayable(t);
+  };
   if (planned_ < plan_.size() && standing(plan_[planned_].first) && standing(plan_[planned_].second)) {
     std::tie(a, b) = plan_[planned_++];
   } else {

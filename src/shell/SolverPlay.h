@@ -48,10 +48,10 @@ class SolverPlay {
   TVelmor& game_;
   WinnabilityWatch watch_;
   uint64_t question_ = 0;
-  bool announce_ = false;                    // the player asked: the answer goes to the status line
-  std::optional<WinnabilityAnswer> known_;   // for the position on the board now
+  bool announce_ = false;                   // the player asked: the answer goes to the status line
+  std::optional<WinnabilityAnswer> known_;  // for the position on the board now
   bool demo_ = false, demoPlayed_ = false;
-  std::vector<std::pair<int, int>> plan_;    // the demo's way to the end, once the solver found it
+  std::vector<std::pair<int, int>> plan_;  // the demo's way to the end, once the solver found it
   size_t planned_ = 0;
   bool planAsked_ = false;
   uint32_t lastStep_ = 0;
