@@ -3,14 +3,21 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <mutex>
+#include <thread>
 #include <vector>
+
+#include "base/Midi.h"
 
 namespace velmor {
 
@@ -24,9 +31,9 @@ constexpr int EffectChannel = 0;
 // 0.2. This lifts them by 15 dB, to about -20 dBFS; the loudest peak then sits near -1 dBFS.
 constexpr double MusicGain = 1.1;
 
-// FluidSynth reports through a global log. Its complaints about a tune or a soundfont become
-// the reason Open gives, instead of lines on standard error; the calls that load tunes and
-// soundfonts run on the caller's thread, so a thread-local keeps them apart from the mixer's.
+// FluidSynth reports through a global log. Its complaints about a soundfont become the reason
+// the music gives, instead of lines on standard error; the soundfont loads on the music's own
+// thread, so a thread-local keeps them apart from the mixer's.
 thread_local std::string lastFluidError;
 
 void KeepFluidError(int level, const char* message, void*) {
@@ -67,48 +74,101 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, s
   return true;
 }
 
-int IgnoreEvent(void*, fluid_midi_event_t*) { return FLUID_OK; }
+// The window asks for the position many times a second while the synthesizer renders on SDL's
+// thread: the renderer publishes it in one word, with the number of the tune (and rewind) it
+// belongs to, so a question never waits for a block being rendered.
+constexpr int TickBits = 40;
+constexpr uint64_t TickMask = (uint64_t{1} << TickBits) - 1;
+constexpr uint32_t GenerationMask = (1u << (64 - TickBits)) - 1;
+
+uint64_t Pack(uint32_t generation, long long tick) {
+  return uint64_t(generation & GenerationMask) << TickBits | (uint64_t(std::max(tick, 0LL)) & TickMask);
+}
 
 }  // namespace
 
 struct Audio::Impl {
   std::string soundFont;
 
-  enum class Device { Untried, Ready, Missing } device = Device::Untried;
-  std::string deviceProblem;
+  // ---- The device: opened by whichever thread needs it first (an effect, or the music) ----
+  enum Device { Untried, Ready, Missing };
+  std::mutex deviceLock;
+  std::atomic<int> device{Untried};
+  std::string deviceProblem;  // written before `device` turns Missing
   int rate = MixerRate;
   Mix_Chunk* effect = nullptr;  // the last effect started; freed when the next one replaces it
 
-  // The synthesizer is rendered on SDL's audio thread, inside MixMusic: everything that touches
-  // the synth or the player holds this lock.
-  mutable std::mutex lock;
+  // ---- The music's thread: it alone creates the synthesizer and hands it tunes ----
+  // A tune's start (the synthesizer, its soundfont, the player) takes tens of milliseconds; the
+  // window only queues what it wants and reads what this thread and the renderer publish.
+  struct Command {
+    enum Kind { Open, Close, Play, Stop, Rewind } kind;
+    uint32_t generation = 0;
+    std::string path;
+    std::vector<unsigned char> tune;
+    long long length = 0;
+  };
+  std::thread worker;
+  std::mutex queueLock;
+  std::condition_variable wake;
+  std::deque<Command> queue;
+  bool quitting = false;
+
+  // Everything below is the worker's, shared with the renderer (MixMusic) under `synthLock`.
+  std::mutex synthLock;
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
-  std::string soundFontProblem;  // set once loading failed, so it is not tried again per tune
   fluid_player_t* player = nullptr;
   std::vector<unsigned char> tune;  // kept to start the tune afresh on Rewind
   long long length = 0;
   bool playing = false;
+  uint32_t playerGeneration = 0;  // of the open or rewind the player was made for
+  uint32_t openGeneration = 0;    // of the open that brought the tune
 
-  // A synthesizer that never sounds, for reading a tune's length before it plays.
-  fluid_settings_t* probeSettings = nullptr;
-  fluid_synth_t* probeSynth = nullptr;
+  // What the worker and the renderer publish for the window.
+  std::atomic<uint64_t> published{0};      // Pack(generation, tick)
+  std::atomic<uint32_t> failedOpen{0};     // an open the worker could not carry out
+  std::mutex problemLock;                  // guards the two strings below
+  std::string soundFontProblem;            // once set, no tune is tried again
+  std::string failedPath, failedReason;    // why `failedOpen` failed
+
+  // ---- The window's view: what it asked for, so every answer is immediate ----
+  uint32_t generation = 0;      // counts opens, closes and rewinds
+  uint32_t viewOpen = 0;        // generation of the open tune, 0 for none
+  long long viewLength = 0;
+  bool viewPlaying = false;
+  bool soundFontChecked = false;
 
   ~Impl();
   bool EnsureDevice();
   bool EnsureSynth(std::string& error);
-  long long MeasureTune(std::string& error);
+  void Send(Command command);
+  void Work();
+  void Run(Command& command);
+  void Fail(const Command& command, const std::string& reason);
   fluid_player_t* NewPlayer();
   void DropPlayer();
   long long PositionLocked() const;
+  void Publish() { published.store(Pack(playerGeneration, PositionLocked()), std::memory_order_release); }
   void PlayLocked();
   void StopLocked();
+  bool ViewOpen() const {
+    return viewOpen != 0 && device.load() != Missing && failedOpen.load(std::memory_order_acquire) != viewOpen;
+  }
 
   static void SDLCALL MixMusic(void* data, Uint8* stream, int bytes);
 };
 
 Audio::Impl::~Impl() {
-  if (device == Device::Ready) {
+  {
+    std::lock_guard guard(queueLock);
+    quitting = true;
+    queue.clear();
+  }
+  wake.notify_one();
+  // A soundfont being read cannot be interrupted; the wait is at most that load.
+  if (worker.joinable()) worker.join();
+  if (device == Ready) {
     Mix_HookMusic(nullptr, nullptr);  // returns once the mixer thread is out of MixMusic
     Mix_HaltChannel(-1);
     if (effect != nullptr) Mix_FreeChunk(effect);
@@ -118,13 +178,12 @@ Audio::Impl::~Impl() {
   if (player != nullptr) delete_fluid_player(player);
   if (synth != nullptr) delete_fluid_synth(synth);
   if (settings != nullptr) delete_fluid_settings(settings);
-  if (probeSynth != nullptr) delete_fluid_synth(probeSynth);
-  if (probeSettings != nullptr) delete_fluid_settings(probeSettings);
 }
 
 bool Audio::Impl::EnsureDevice() {
-  if (device != Device::Untried) return device == Device::Ready;
-  device = Device::Missing;
+  if (const int known = device.load(); known != Untried) return known == Ready;
+  std::lock_guard guard(deviceLock);
+  if (device != Untried) return device == Ready;
   // The game's window belongs to Qt; SDL is here for the sound only.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velmor");  // the name in the desktop's mixer
@@ -136,86 +195,147 @@ bool Audio::Impl::EnsureDevice() {
     deviceProblem = Mix_GetError();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   } else {
-    device = Device::Ready;
     Mix_AllocateChannels(1);
     Uint16 format;
     int channels;
     Mix_QuerySpec(&rate, &format, &channels);
+    device = Ready;
     return true;
   }
+  device = Missing;
   std::fprintf(stderr, "velmor: no sound device, playing silently (%s)\n", deviceProblem.c_str());
   return false;
 }
 
+// On the worker. The synthesizer is made once and serves every tune after.
 bool Audio::Impl::EnsureSynth(std::string& error) {
   if (synth != nullptr) return true;
-  if (!soundFontProblem.empty()) {
-    error = soundFontProblem;
-    return false;
+  {
+    std::lock_guard guard(problemLock);
+    if (!soundFontProblem.empty()) {
+      error = soundFontProblem;
+      return false;
+    }
   }
   RouteFluidLog();
-  if (std::FILE* file = std::fopen(soundFont.c_str(), "rb")) {
-    std::fclose(file);
-  } else {
-    soundFontProblem = "no General MIDI soundfont found at " + soundFont;
-    error = soundFontProblem;
-    return false;
-  }
-
-  settings = new_fluid_settings();
-  fluid_settings_setnum(settings, "synth.sample-rate", rate);
-  fluid_settings_setnum(settings, "synth.gain", MusicGain);
+  fluid_settings_t* madeSettings = new_fluid_settings();
+  fluid_settings_setnum(madeSettings, "synth.sample-rate", rate);
+  fluid_settings_setnum(madeSettings, "synth.gain", MusicGain);
   // Let the last notes ring out instead of silencing the synth the moment a tune ends.
-  fluid_settings_setint(settings, "player.reset-synth", 0);
+  fluid_settings_setint(madeSettings, "player.reset-synth", 0);
   // Only the instruments a tune asks for are read into memory, not the whole soundfont.
-  fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-  fluid_synth_t* made = new_fluid_synth(settings);
+  fluid_settings_setint(madeSettings, "synth.dynamic-sample-loading", 1);
+  fluid_synth_t* made = new_fluid_synth(madeSettings);
   lastFluidError.clear();
   if (made == nullptr || fluid_synth_sfload(made, soundFont.c_str(), 1) == FLUID_FAILED) {
-    soundFontProblem =
-        "cannot load the soundfont " + soundFont + (lastFluidError.empty() ? std::string() : ": " + lastFluidError);
+    error = "cannot load the soundfont " + soundFont + (lastFluidError.empty() ? std::string() : ": " + lastFluidError);
     if (made != nullptr) delete_fluid_synth(made);
-    error = soundFontProblem;
+    delete_fluid_settings(madeSettings);
+    std::lock_guard guard(problemLock);
+    soundFontProblem = error;
     return false;
   }
-
-  probeSettings = new_fluid_settings();
-  fluid_settings_setint(probeSettings, "synth.reverb.active", 0);
-  fluid_settings_setint(probeSettings, "synth.chorus.active", 0);
-  fluid_settings_setint(probeSettings, "player.reset-synth", 0);
-  probeSynth = new_fluid_synth(probeSettings);
-
   {
-    std::lock_guard guard(lock);
+    std::lock_guard guard(synthLock);
+    settings = madeSettings;
     synth = made;
   }
   Mix_HookMusic(MixMusic, this);
   return true;
 }
 
-// FluidSynth reads a tune only once its player runs, on the thread that renders. A silent
-// player on the probe synth, run for one block, gives the length right away and refuses the
-// same files the real player would.
-long long Audio::Impl::MeasureTune(std::string& error) {
-  if (probeSynth == nullptr) {
-    error = "the synthesizer could not be started";
-    return 0;
+void Audio::Impl::Send(Command command) {
+  {
+    std::lock_guard guard(queueLock);
+    queue.push_back(std::move(command));
   }
-  lastFluidError.clear();
-  fluid_player_t* probe = new_fluid_player(probeSynth);
-  if (probe == nullptr) {
-    error = "the synthesizer could not be started";
-    return 0;
+  if (!worker.joinable()) {
+    worker = std::thread([this] { Work(); });
+  } else {
+    wake.notify_one();
   }
-  fluid_player_set_playback_callback(probe, IgnoreEvent, nullptr);
-  fluid_player_add_mem(probe, tune.data(), tune.size());
-  fluid_player_play(probe);
-  float left[64], right[64];
-  fluid_synth_write_float(probeSynth, 64, left, 0, 1, right, 0, 1);
-  const long long ticks = fluid_player_get_total_ticks(probe);
-  delete_fluid_player(probe);
-  if (ticks <= 0) error = lastFluidError.empty() ? "there is nothing to play in it" : lastFluidError;
-  return ticks;
+}
+
+void Audio::Impl::Work() {
+  for (;;) {
+    Command command;
+    {
+      std::unique_lock guard(queueLock);
+      wake.wait(guard, [this] { return quitting || !queue.empty(); });
+      if (quitting) return;
+      command = std::move(queue.front());
+      queue.pop_front();
+    }
+    Run(command);
+  }
+}
+
+void Audio::Impl::Fail(const Command& command, const std::string& reason) {
+  {
+    std::lock_guard guard(problemLock);
+    failedPath = command.path;
+    failedReason = reason;
+  }
+  failedOpen.store(command.generation, std::memory_order_release);
+}
+
+void Audio::Impl::Run(Command& command) {
+  if (command.kind == Command::Open) {
+    if (!EnsureDevice()) return;  // the window learns it from NoDevice
+    std::string error;
+    if (!EnsureSynth(error)) return Fail(command, error);
+  }
+  if (synth == nullptr) return;  // nothing was ever opened: nothing to close, play or stop
+  std::lock_guard guard(synthLock);
+  switch (command.kind) {
+    case Command::Open:
+      DropPlayer();
+      // A fresh start for the new tune's instruments and controllers.
+      fluid_synth_system_reset(synth);
+      tune = std::move(command.tune);
+      length = command.length;
+      openGeneration = playerGeneration = command.generation;
+      playing = false;
+      player = NewPlayer();
+      if (player == nullptr) {
+        tune.clear();
+        Fail(command, command.path + ": the synthesizer could not take it");
+      }
+      break;
+    case Command::Close:
+      DropPlayer();
+      tune.clear();
+      length = 0;
+      playing = false;
+      playerGeneration = command.generation;
+      break;
+    case Command::Play:
+      PlayLocked();
+      break;
+    case Command::Stop:
+      StopLocked();
+      break;
+    case Command::Rewind: {
+      if (player == nullptr) break;
+      // A new player rather than a seek: it works the same whether the tune is playing, paused,
+      // or finished (see PlayLocked).
+      const bool wasPlaying = playing;
+      DropPlayer();
+      player = NewPlayer();
+      playing = false;
+      playerGeneration = command.generation;
+      if (player == nullptr) {
+        tune.clear();
+        Command failed = command;
+        failed.generation = openGeneration;
+        Fail(failed, "the synthesizer could not start the tune again");
+      } else if (wasPlaying) {
+        PlayLocked();
+      }
+      break;
+    }
+  }
+  Publish();
 }
 
 fluid_player_t* Audio::Impl::NewPlayer() {
@@ -257,8 +377,9 @@ void Audio::Impl::StopLocked() {
 
 void SDLCALL Audio::Impl::MixMusic(void* data, Uint8* stream, int bytes) {
   Impl& self = *static_cast<Impl*>(data);
-  std::lock_guard guard(self.lock);
+  std::lock_guard guard(self.synthLock);
   fluid_synth_write_s16(self.synth, bytes / 4, stream, 0, 2, stream, 1, 2);
+  self.Publish();
 }
 
 Audio::Audio(std::string soundFont) : impl_(std::make_unique<Impl>()) { impl_->soundFont = std::move(soundFont); }
@@ -268,100 +389,117 @@ Audio::~Audio() = default;
 bool Audio::Open(const std::string& path, std::string& error) {
   Close();
   Impl& m = *impl_;
-  if (!m.EnsureDevice()) {
+  if (m.device == Impl::Missing) {
     error = "no sound device (" + m.deviceProblem + ")";
     return false;
   }
-  if (!m.EnsureSynth(error)) return false;
+  {
+    std::lock_guard guard(m.problemLock);
+    if (!m.soundFontProblem.empty()) {
+      error = m.soundFontProblem;
+      return false;
+    }
+    // A tune the synthesizer refused after Open said yes gives its reason when asked for again.
+    if (!m.failedReason.empty() && m.failedPath == path) {
+      error = m.failedReason;
+      m.failedPath.clear();
+      m.failedReason.clear();
+      return false;
+    }
+  }
+  if (!m.soundFontChecked) {
+    m.soundFontChecked = true;
+    if (::access(m.soundFont.c_str(), R_OK) != 0) {
+      // Said at once, and only on a machine that has a device to play it on.
+      if (!m.EnsureDevice()) {
+        error = "no sound device (" + m.deviceProblem + ")";
+        return false;
+      }
+      std::lock_guard guard(m.problemLock);
+      m.soundFontProblem = "no General MIDI soundfont found at " + m.soundFont;
+      error = m.soundFontProblem;
+      return false;
+    }
+  }
 
-  std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(path, bytes, error)) return false;
-  if (bytes.size() < 14 || std::memcmp(bytes.data(), "MThd", 4) != 0) {
+  Impl::Command command{Impl::Command::Open};
+  if (!ReadWholeFile(path, command.tune, error)) return false;
+  if (command.tune.size() < 14 || std::memcmp(command.tune.data(), "MThd", 4) != 0) {
     error = path + " is not a MIDI file";
     return false;
   }
-  m.tune = std::move(bytes);
-  const long long length = m.MeasureTune(error);
-  if (length <= 0) {
+  MidiTiming timing;
+  if (!ReadMidiTiming(command.tune.data(), command.tune.size(), timing, error)) {
     error = path + ": " + error;
-    m.tune.clear();
     return false;
   }
-
-  std::lock_guard guard(m.lock);
-  // A fresh start for the new tune's instruments and controllers.
-  fluid_synth_system_reset(m.synth);
-  m.player = m.NewPlayer();
-  if (m.player == nullptr) {
-    error = path + ": the synthesizer could not take it";
-    m.tune.clear();
+  if (timing.lengthTicks <= 0) {
+    error = path + ": there is nothing to play in it";
     return false;
   }
-  m.length = length;
-  m.playing = false;
+  if (timing.lengthTicks > INT32_MAX) {  // the synthesizer counts ticks in an int
+    error = path + ": it is too long to play";
+    return false;
+  }
+  command.generation = ++m.generation;
+  command.path = path;
+  command.length = timing.lengthTicks;
+  m.viewOpen = command.generation;
+  m.viewLength = timing.lengthTicks;
+  m.viewPlaying = false;
+  m.Send(std::move(command));
   return true;
 }
 
 void Audio::Close() {
   Impl& m = *impl_;
-  std::lock_guard guard(m.lock);
-  m.DropPlayer();
-  m.tune.clear();
-  m.length = 0;
-  m.playing = false;
+  const bool wasOpen = m.viewOpen != 0;
+  m.viewOpen = 0;
+  m.viewLength = 0;
+  m.viewPlaying = false;
+  if (wasOpen) m.Send({Impl::Command::Close, ++m.generation});
 }
 
-bool Audio::IsOpen() const {
-  std::lock_guard guard(impl_->lock);
-  return impl_->player != nullptr;
-}
+bool Audio::IsOpen() const { return impl_->ViewOpen(); }
 
 void Audio::Play() {
-  std::lock_guard guard(impl_->lock);
-  impl_->PlayLocked();
+  Impl& m = *impl_;
+  if (!m.ViewOpen()) return;
+  m.viewPlaying = true;
+  m.Send({Impl::Command::Play});
 }
 
 void Audio::Stop() {
-  std::lock_guard guard(impl_->lock);
-  impl_->StopLocked();
+  Impl& m = *impl_;
+  if (!m.ViewOpen()) return;
+  m.viewPlaying = false;
+  m.Send({Impl::Command::Stop});
 }
 
 void Audio::PauseResume() {
-  std::lock_guard guard(impl_->lock);
-  if (impl_->playing)
-    impl_->StopLocked();
+  if (impl_->viewPlaying)
+    Stop();
   else
-    impl_->PlayLocked();
+    Play();
 }
 
 void Audio::Rewind() {
   Impl& m = *impl_;
-  std::lock_guard guard(m.lock);
-  if (m.player == nullptr) return;
-  // A new player rather than a seek: it works the same whether the tune is playing, paused,
-  // or finished (see PlayLocked).
-  const bool wasPlaying = m.playing;
-  m.DropPlayer();
-  m.player = m.NewPlayer();
-  m.playing = false;
-  if (m.player == nullptr) {
-    m.tune.clear();
-    m.length = 0;
-  } else if (wasPlaying) {
-    m.PlayLocked();
-  }
+  if (!m.ViewOpen()) return;
+  m.Send({Impl::Command::Rewind, ++m.generation});
 }
 
 long long Audio::Start() const { return 0; }
 
-long long Audio::Length() const {
-  std::lock_guard guard(impl_->lock);
-  return impl_->length;
-}
+long long Audio::Length() const { return impl_->ViewOpen() ? impl_->viewLength : 0; }
 
 long long Audio::Position() const {
-  std::lock_guard guard(impl_->lock);
-  return impl_->PositionLocked();
+  const Impl& m = *impl_;
+  if (!m.ViewOpen()) return 0;
+  // Until the worker has carried out the last open or rewind, the tune is at its start.
+  const uint64_t now = m.published.load(std::memory_order_acquire);
+  if ((now >> TickBits) != (m.generation & GenerationMask)) return 0;
+  return static_cast<long long>(now & TickMask);
 }
 
 bool Audio::PlayWave(const std::string& path, std::string& error) {
@@ -391,6 +529,6 @@ bool Audio::PlayWave(const std::string& path, std::string& error) {
   return true;
 }
 
-bool Audio::NoDevice() const { return impl_->device == Impl::Device::Missing; }
+bool Audio::NoDevice() const { return impl_->device == Impl::Missing; }
 
 }  // namespace velmor

@@ -12,10 +12,15 @@ namespace velmor {
 
 // Owns the one audio device of the process; make a single instance.
 //
-// With no usable device the first call says so once on standard error, and from then on the
-// game runs silently: PlayWave succeeds without a sound, Open fails with "no sound device ...",
-// every other call does nothing. Without the soundfont the effects still play and Open fails
-// with "no General MIDI soundfont found at ...".
+// The music has a thread of its own: it makes the one synthesizer, reads the soundfont and hands
+// it each tune, so no call here waits for them. Open reads and checks the tune and answers at
+// once; a refusal found later (no device, a soundfont that will not load) shows as NoDevice, or
+// as IsOpen turning false with the reason given by the next Open of that tune.
+//
+// With no usable device the first use of it says so once on standard error, and from then on
+// the game runs silently: PlayWave succeeds without a sound, Open fails with "no sound device
+// ...", every other call does nothing. Without the soundfont the effects still play and Open
+// fails with "no General MIDI soundfont found at ...".
 class Audio : public MediaPlayer {
  public:
   static constexpr const char* DefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";

@@ -62,6 +62,7 @@ void Jukebox::LoadMidiClick(MenuItem& entry) {
 
 void Jukebox::SelectedMusic(const std::string& path) {
   Current = path;
+  started_ = false;
   std::error_code ec;
   if (!items_.playMusic.Checked() || !std::filesystem::is_regular_file(path, ec)) return;
   MediaPlayer& media = platform_.Media();
@@ -74,6 +75,7 @@ void Jukebox::SelectedMusic(const std::string& path) {
     return;
   }
   media.Play();
+  started_ = true;
 }
 
 void Jukebox::PlayRandomTune() {
@@ -83,6 +85,13 @@ void Jukebox::PlayRandomTune() {
 
 void Jukebox::MusicSupervision() {
   const MediaPlayer& media = platform_.Media();
+  if (!media.IsOpen() && started_ && !media.NoDevice()) {
+    // The player starts a tune in the background and may refuse it after Open said yes; opening
+    // it again brings the reason, told like any tune that cannot play.
+    started_ = false;
+    SelectedMusic(Current);
+    return;
+  }
   if (!media.IsOpen() || media.Length() <= 0) return;
   if (media.Position() < media.Start() + media.Length()) return;
   if (items_.randomMusic.Checked()) {

@@ -55,6 +55,7 @@ class Jukebox {
   NumberedEntries entries_;
   std::string folder_;
   bool problemShown_ = false;  // a tune that cannot play is reported once per session
+  bool started_ = false;       // the tune chosen last was opened and asked to play
 };
 
 }  // namespace velmor

@@ -259,6 +259,10 @@ TEST_P(ShippedTune, SitsNearMinus20dBFSWithoutClipping) {
   const double rmsDb = 10 * std::log10(sum / double(last - first) / (32768.0 * 32768.0));
   const double seconds = double(last - first) / 2 / 44100;
   EXPECT_GT(seconds, 55.0) << "the whole tune came through";
+  // Looping at the length read from the file neither cuts the tune short nor waits in silence:
+  // the sound spans the file's time, give or take the last notes ringing out.
+  const Timing timing = ReadTiming(GetParam());
+  EXPECT_NEAR(seconds, timing.Seconds(timing.endTick), 3.0);
   EXPECT_GT(rmsDb, -26.0);
   EXPECT_LT(rmsDb, -16.0);
   EXPECT_LT(peak, 32767) << "clipped";
@@ -278,7 +282,8 @@ TEST(Playback, AdvancesHoldsWhenStoppedOrPausedAndRewindsToTheStart) {
   audio.Play();
   ASSERT_TRUE(WaitFor([&] { return audio.Position() > 0; }));
 
-  audio.Stop();
+  audio.Stop();  // carried out on the music's thread a moment later
+  std::this_thread::sleep_for(50ms);
   const long long stopped = audio.Position();
   std::this_thread::sleep_for(200ms);
   EXPECT_EQ(audio.Position(), stopped);
@@ -286,6 +291,7 @@ TEST(Playback, AdvancesHoldsWhenStoppedOrPausedAndRewindsToTheStart) {
   audio.PauseResume();  // resumes from where it stopped
   ASSERT_TRUE(WaitFor([&] { return audio.Position() > stopped; }));
   audio.PauseResume();
+  std::this_thread::sleep_for(50ms);
   const long long paused = audio.Position();
   EXPECT_GE(paused, stopped);
   EXPECT_LT(paused, audio.Length());
@@ -363,6 +369,53 @@ TEST(Playback, OpenReplacesTheTuneAndCloseLeavesNothingToPlay) {
   audio.Stop();
   EXPECT_EQ(audio.Length(), 0);
   EXPECT_EQ(audio.Position(), 0);
+}
+
+// ---- The music's own thread ----
+
+// The first tune makes the synthesizer and reads its soundfont, tens of milliseconds; the window
+// meanwhile changes its mind, and every call answers at once from what it asked for.
+TEST(MusicThread, CallsReturnAtOnceWhileTheSynthesizerStartsAndTheLastTunePlays) {
+  const std::vector<std::string> tunes = ShippedTunes();
+  ASSERT_GE(tunes.size(), 2u);
+  const std::string& first = tunes.front();
+  const std::string& last = tunes.back();
+  Audio audio;
+  std::string error;
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(audio.Open(first, error)) << error;
+  audio.Play();
+  audio.PauseResume();
+  audio.PauseResume();
+  ASSERT_TRUE(audio.Open(last, error)) << error;
+  audio.Play();
+  const auto calls = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(calls, 15ms) << "the window waited for the synthesizer";
+  EXPECT_TRUE(audio.IsOpen());
+  EXPECT_EQ(audio.Length(), ReadTiming(last).endTick);
+
+  ASSERT_TRUE(WaitFor([&] { return audio.Position() > 0; }));
+  EXPECT_EQ(audio.Length(), ReadTiming(last).endTick);
+  audio.Stop();
+  audio.Close();
+  EXPECT_FALSE(audio.IsOpen());
+  EXPECT_EQ(audio.Position(), 0);
+  EXPECT_EQ(audio.Length(), 0);
+}
+
+// The window closing while its first tune starts: the player goes at any point of the start
+// without a crash and without waiting for more than the soundfont being read.
+TEST(MusicThread, ThePlayerCanGoWhileItsMusicStarts) {
+  for (const auto delay : {0ms, 1ms, 5ms, 15ms, 40ms}) {
+    auto audio = std::make_unique<Audio>();
+    std::string error;
+    ASSERT_TRUE(audio->Open(ShippedTunes().front(), error)) << error;
+    audio->Play();
+    std::this_thread::sleep_for(delay);
+    const auto start = std::chrono::steady_clock::now();
+    audio.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s) << "after " << delay.count() << " ms";
+  }
 }
 
 // ---- Sound effects ----
@@ -454,6 +507,12 @@ TEST(Degraded, WithoutADeviceEveryCallIsANoOpAndOneLineSaysSo) {
   ASSERT_NE(std::freopen(log.c_str(), "w", stderr), nullptr);
   {
     Audio audio;
+    // The music's thread finds the device missing after Open has said yes.
+    std::string error;
+    audio.Open(ShippedTunes().front(), error);
+    audio.Play();
+    ASSERT_TRUE(WaitFor([&] { return audio.NoDevice(); }));
+    EXPECT_FALSE(audio.IsOpen());
     for (int round = 0; round < 3; ++round) {
       std::string error;
       EXPECT_TRUE(audio.PlayWave((DataDir / "select.wav").string(), error)) << error;

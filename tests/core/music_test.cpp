@@ -82,6 +82,17 @@ TEST_F(Music, ATuneThatCannotPlayIsReportedOnce) {
   EXPECT_EQ(media().log.back().substr(0, 4), "open");
 }
 
+// A player that starts tunes in the background may refuse one after Open said yes.
+TEST_F(Music, ATuneRefusedAfterOpeningIsReportedAtTheNextHeartbeat) {
+  media().opened.clear();
+  media().failOpen = true;
+  game.Tunes.MusicSupervision();
+  EXPECT_EQ(game.Status.Message, "No music: no tune device.");
+  const size_t calls = media().log.size();
+  game.Tunes.MusicSupervision();
+  EXPECT_EQ(media().log.size(), calls) << "asked once, not at every heartbeat";
+}
+
 TEST_F(Music, AMachineWithoutSoundStaysQuietAboutIt) {
   media().failOpen = true;
   media().noDevice = true;
