@@ -21,6 +21,7 @@
 #include "chrome/Artwork.h"
 #include "platform/DeadEndPanel.h"
 #include "platform/HelpWindow.h"
+#include "platform/LayoutChooser.h"
 
 namespace velmor {
 
@@ -226,10 +227,12 @@ void MainWindow::BuildMenu(QMenu* menu, MenuItem& model) {
 void MainWindow::Rebuild(MenuItem& menuModel) {
   const auto it = menus_.find(&menuModel);
   if (it == menus_.end()) return;
+  // The entries may be gone with their models: their actions go too, rather than piling up.
   for (QAction* a : it->second->actions()) {
     for (auto m = actions_.begin(); m != actions_.end(); ++m)
       if (m->second == a) {
         actions_.erase(m);
+        a->deleteLater();
         break;
       }
   }
@@ -411,6 +414,14 @@ void MainWindow::ShowDeadEnd(bool shown) {
   }
   deadEnd_->setVisible(shown);
   if (shown) deadEnd_->raise();
+}
+
+int MainWindow::ChooseLayout(const LayoutChooserModel& model) {
+  LayoutChooser chooser(model, this);
+  chooser_ = &chooser;
+  chooser.exec();
+  chooser_ = nullptr;
+  return chooser.Chosen();
 }
 
 void MainWindow::ShowHelp() {

@@ -52,6 +52,11 @@ class MainWindow : public QMainWindow {
   class DeadEndPanel* DeadEnd() const {
     return deadEnd_;
   }
+  // The layout chooser over `model`, run modally: the layout picked, or 0.
+  int ChooseLayout(const LayoutChooserModel& model);
+  class LayoutChooser* Chooser() const {
+    return chooser_;
+  }
   // The help window, made when it is first needed.
   void ShowHelp();
   class HelpWindow* Help() const {
@@ -90,6 +95,7 @@ class MainWindow : public QMainWindow {
   std::map<int, QActionGroup*> groups_;
   QMenu* popup_ = nullptr;
   class HelpWindow* help_ = nullptr;
+  class LayoutChooser* chooser_ = nullptr;  // while it is open
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -212,6 +212,8 @@ std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogRequest& r
   return chosen.toStdString();
 }
 
+int QtPlatform::ChooseLayout(const LayoutChooserModel& model) { return window_ ? window_->ChooseLayout(model) : 0; }
+
 void QtPlatform::ShowDeadEnd(bool shown) {
   if (window_) window_->ShowDeadEnd(shown);
 }

@@ -41,6 +41,7 @@ class QtPlatform : public Platform {
   void SetWindowTitle(const std::string& title) override;
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
   void ShowDeadEnd(bool shown) override;
+  int ChooseLayout(const LayoutChooserModel& model) override;
   void PresentPanel(const Picture& picture, const Rect& area) override;
   void PopupMenu(MenuItem& menu, const MenuItem& below) override;
   void PlayWave(const std::string& path) override;

@@ -21,7 +21,10 @@ GameMenus::GameMenus() {
   Play1.AddSeparator();
   Play1.Add(Vertical.SetCheckable());
 
-  // The entries of the layout files follow the separator.
+  // The entries of the layout files follow the second separator.
+  Layout1.Add(ChooseLayout1);
+  Layout1.Add(ImportLayout1);
+  Layout1.AddSeparator();
   Layout1.Add(CreateLayout1);
   Layout1.Add(Editlayout1);
   Layout1.AddSeparator();

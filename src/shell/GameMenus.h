@@ -55,6 +55,8 @@ struct GameMenus {
   MenuItem Pause1{"Pause1", "&Pause", "F12"};
   MenuItem PauseButton{"PauseButton", "Pause"};
   MenuItem Layout1{"Layout1", "&Layout"};
+  MenuItem ChooseLayout1{"ChooseLayout1", "&Choose Layout…", "Ctrl+O"};
+  MenuItem ImportLayout1{"ImportLayout1", "&Import Layout…"};
   MenuItem CreateLayout1{"CreateLayout1", "Create Layout"};
   MenuItem Editlayout1{"Editlayout1", "Edit Layout"};
 

@@ -52,6 +52,17 @@ int MenuItem::IndexOf(const MenuItem& child) const {
   return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
+void MenuItem::RemoveFrom(int index) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  const std::vector<MenuItem*> gone(items_.begin() + index, items_.end());
+  items_.resize(static_cast<size_t>(index));
+  for (MenuItem* item : gone) item->parent_ = nullptr;  // those kept elsewhere belong to no menu now
+  std::erase_if(owned_, [&gone](const std::unique_ptr<MenuItem>& item) {
+    return std::find(gone.begin(), gone.end(), item.get()) != gone.end();
+  });
+  Notify(Change::Children);
+}
+
 void MenuItem::Notify(Change change) {
   for (MenuItem* m = this; m; m = m->parent_)
     if (m->observer_) {

@@ -66,6 +66,8 @@ class MenuItem {
   MenuItem& AddSeparator();
   // 0-based position of `child` among the entries, -1 when it is not one of them.
   int IndexOf(const MenuItem& child) const;
+  // Takes away the entries from 0-based position `index` on; the owned ones are destroyed.
+  void RemoveFrom(int index);
 
   // One observer for the whole tree: set on the root, found by every descendant through parent_.
   void SetObserver(Observer observer) { observer_ = std::move(observer); }

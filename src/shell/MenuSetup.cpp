@@ -108,6 +108,10 @@ void TVelmor::BuildMenus() {
   help(Statistics1, HelpPage::GoStatistics);
   help(HallFameButton, HelpPage::GoHall);
 
+  // Layouts by their pictures, and from other games.
+  ChooseLayout1.OnClick([this](MenuItem&) { Choice.Choose(); });
+  ImportLayout1.OnClick([this](MenuItem&) { Choice.Import(); });
+
   // The layout editor.
   CreateLayout1.OnClick([this](MenuItem&) { EnterEditor(true); });
   Editlayout1.OnClick([this](MenuItem&) { EnterEditor(false); });

@@ -11,6 +11,8 @@
 
 namespace velmor {
 
+class LayoutChooserModel;
+
 struct FileDialogRequest {
   std::string title;
   std::string filter;         // "Description (*.ext)|*.ext" pairs separated by '|'
@@ -131,6 +133,9 @@ class Platform {
   virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest&) { return std::nullopt; }
   // The notice over the board that no move is left, with the ways on; false takes it away.
   virtual void ShowDeadEnd(bool) {}
+  // Shows the layout chooser over the model's rows modally: the number of the layout the player
+  // picked, or 0 when the chooser was closed without one.
+  virtual int ChooseLayout(const LayoutChooserModel&) { return 0; }
 };
 
 }  // namespace velmor

@@ -20,6 +20,7 @@
 #include "shell/GameRecords.h"
 #include "shell/HelpState.h"
 #include "shell/Jukebox.h"
+#include "shell/LayoutChoice.h"
 #include "shell/LookChoice.h"
 #include "shell/SolverPlay.h"
 #include "shell/StatisticsFile.h"
@@ -125,6 +126,7 @@ class TVelmor : public GameMenus,
   // The same at start-up, falling back to another layout when the remembered one is refused.
   bool LoadStartLayout();
   NumberedEntries LayoutEntries;  // beside Layouts
+  LayoutChoice Choice{*this};     // the chooser and the importer
   // ---- Start-up, settings and shutdown --------------------------------------------------------
   std::string CurrentPlayer = "Player1";
   // Everything up to the first showing of the window. False when the program cannot run (the
@@ -239,6 +241,7 @@ class TVelmor : public GameMenus,
 
  private:
   friend class GameKeeper;
+  friend class LayoutChoice;
   void LoadHallTableFor(int boardNumber, bool padShortValues = false);
   // Text on the side panel, placed and sized in 1x panel pixels.
   void PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour);

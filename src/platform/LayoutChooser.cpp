@@ -1,0 +1,206 @@
+#include "platform/LayoutChooser.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace velmor {
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+enum Role { NumberRole = Qt::UserRole, LayersRole, RecordRole, InPlayRole };
+
+constexpr int CardWidth = 172, CardHeight = 178, CardGap = 8;
+
+// A card per layout: the sketch, the name under it, then its layers and the player's record.
+class CardDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {CardWidth, CardHeight}; }
+
+  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing);
+    const QRectF card = QRectF(option.rect).adjusted(3.5, 3.5, -3.5, -3.5);
+    const bool selected = option.state & QStyle::State_Selected;
+    const bool hovered = option.state & QStyle::State_MouseOver;
+    const QPalette& pal = option.palette;
+    QPainterPath outline;
+    outline.addRoundedRect(card, 7, 7);
+    p->fillPath(outline, selected ? pal.color(QPalette::Highlight).lighter(185) : pal.color(QPalette::Base));
+    p->setPen(QPen(selected  ? pal.color(QPalette::Highlight)
+                   : hovered ? pal.color(QPalette::Highlight).lighter(140)
+                             : pal.color(QPalette::Mid),
+                   selected ? 2.0 : 1.0));
+    p->drawPath(outline);
+
+    const QPixmap sketch = index.data(Qt::DecorationRole).value<QPixmap>();
+    const QRect picture(option.rect.left() + (option.rect.width() - sketch.width()) / 2, option.rect.top() + 9,
+                        sketch.width(), sketch.height());
+    QPainterPath rounded;
+    rounded.addRoundedRect(QRectF(picture), 4, 4);
+    p->setClipPath(rounded);
+    p->drawPixmap(picture.topLeft(), sketch);
+    p->setClipping(false);
+
+    QRect line(option.rect.left() + 10, picture.bottom() + 5, option.rect.width() - 20, 18);
+    QFont name = option.font;
+    name.setBold(true);
+    p->setFont(name);
+    p->setPen(pal.color(QPalette::Text));
+    QString title = index.data(Qt::DisplayRole).toString();
+    if (index.data(InPlayRole).toBool()) title += QString::fromUtf8(" \u2022 in play");
+    p->drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
+                QFontMetrics(name).elidedText(title, Qt::ElideRight, line.width()));
+
+    QFont small = option.font;
+    small.setPointSizeF(option.font.pointSizeF() * 0.9);
+    p->setFont(small);
+    p->setPen(pal.color(QPalette::PlaceholderText));
+    for (int role : {LayersRole, RecordRole}) {
+      line.translate(0, line.height() - 2);
+      p->drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
+                  QFontMetrics(small).elidedText(index.data(role).toString(), Qt::ElideRight, line.width()));
+    }
+    p->restore();
+  }
+};
+
+}  // namespace
+
+LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) : QDialog(parent), model_(model) {
+  setWindowTitle("Velmor - Choose Layout");
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(10, 10, 10, 10);
+
+  auto* top = new QHBoxLayout();
+  auto* find = new QLabel("&Filter:", this);
+  filter_ = new QLineEdit(this);
+  filter_->setPlaceholderText("Type part of a layout's name");
+  filter_->setClearButtonEnabled(true);
+  find->setBuddy(filter_);
+  top->addWidget(find);
+  top->addWidget(filter_, 1);
+  column->addLayout(top);
+
+  list_ = new QListWidget(this);
+  list_->setViewMode(QListView::IconMode);
+  list_->setMovement(QListView::Static);
+  list_->setResizeMode(QListView::Adjust);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->setUniformItemSizes(true);
+  list_->setGridSize(QSize(CardWidth + CardGap, CardHeight + CardGap));
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setMouseTracking(true);
+  list_->setItemDelegate(new CardDelegate(list_));
+  list_->setFrameShape(QFrame::NoFrame);
+  QPalette back = list_->palette();
+  back.setColor(QPalette::Base, palette().color(QPalette::Window).darker(104));
+  list_->viewport()->setPalette(back);
+  list_->viewport()->setBackgroundRole(QPalette::Base);
+  QListWidgetItem* inPlay = nullptr;
+  for (const LayoutChoiceRow& row : model_.Rows()) {
+    auto* item = new QListWidgetItem(Text(row.name), list_);
+    const Picture& sketch = *row.sketch;
+    const QImage image(reinterpret_cast<const uchar*>(sketch.pixels().data()), sketch.width(), sketch.height(),
+                       QImage::Format_RGB32);
+    item->setData(Qt::DecorationRole, QPixmap::fromImage(image));
+    item->setData(NumberRole, row.number);
+    item->setData(LayersRole, Text(row.LayersText()));
+    item->setData(RecordRole, Text(row.RecordText()));
+    item->setData(InPlayRole, row.number == model_.Current());
+    item->setToolTip(Text(row.name));
+    if (row.number == model_.Current()) inPlay = item;
+  }
+  column->addWidget(list_, 1);
+
+  none_ = new QLabel(this);
+  none_->setAlignment(Qt::AlignCenter);
+  none_->hide();
+  column->addWidget(none_);
+
+  auto* bottom = new QHBoxLayout();
+  auto* hint = new QLabel("Double-click a layout or press Return to play it.", this);
+  hint->setForegroundRole(QPalette::PlaceholderText);
+  bottom->addWidget(hint, 1);
+  play_ = new QPushButton("&Play", this);
+  play_->setDefault(true);
+  auto* close = new QPushButton("Close", this);
+  bottom->addWidget(play_);
+  bottom->addWidget(close);
+  column->addLayout(bottom);
+
+  connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) { ApplyFilter(text); });
+  connect(list_, &QListWidget::itemDoubleClicked, this, [this] { Play(); });
+  connect(play_, &QPushButton::clicked, this, [this] { Play(); });
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  filter_->installEventFilter(this);
+
+  // Five cards across, three rows down; the window may be made larger.
+  const int across = 5;
+  resize(across * (CardWidth + CardGap) + 2 * 10 + list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8,
+         3 * (CardHeight + CardGap) + 110);
+  if (inPlay) {
+    list_->setCurrentItem(inPlay);
+    list_->scrollToItem(inPlay, QAbstractItemView::PositionAtCenter);
+  } else if (list_->count() > 0) {
+    list_->setCurrentRow(0);
+  }
+  filter_->setFocus();
+}
+
+void LayoutChooser::ApplyFilter(const QString& text) {
+  const std::string filter = text.toStdString();
+  int shown = 0;
+  for (int i = 0; i < list_->count(); ++i) {
+    const bool match = LayoutChooserModel::Matches(model_.Rows()[static_cast<size_t>(i)], filter);
+    list_->item(i)->setHidden(!match);
+    shown += match;
+  }
+  // Return plays what is highlighted, so a layout the filter hides is never the one highlighted.
+  QListWidgetItem* current = list_->currentItem();
+  if (!current || current->isHidden()) {
+    list_->setCurrentItem(nullptr);
+    for (int i = 0; i < list_->count(); ++i)
+      if (!list_->item(i)->isHidden()) {
+        list_->setCurrentRow(i);
+        break;
+      }
+  }
+  if (list_->currentItem()) list_->scrollToItem(list_->currentItem());
+  none_->setText(QString("No layout's name holds \u201C%1\u201D.").arg(text.trimmed()));
+  none_->setVisible(shown == 0);
+  play_->setEnabled(shown > 0);
+}
+
+void LayoutChooser::Play() {
+  QListWidgetItem* item = list_->currentItem();
+  if (!item || item->isHidden() || chosen_ != 0) return;
+  chosen_ = item->data(NumberRole).toInt();
+  accept();
+}
+
+// The arrow keys move through the pictures while the filter keeps the typing.
+bool LayoutChooser::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == filter_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+      QApplication::sendEvent(list_, event);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace velmor
