@@ -374,7 +374,8 @@ TEST(Playback, OpenReplacesTheTuneAndCloseLeavesNothingToPlay) {
 // ---- The music's own thread ----
 
 // The first tune makes the synthesizer and reads its soundfont, tens of milliseconds; the window
-// meanwhile changes its mind, and every call answers at once from what it asked for.
+// meanwhile changes its mind, and every call answers from what it asked for (how soon is
+// bench_music's business).
 TEST(MusicThread, CallsReturnAtOnceWhileTheSynthesizerStartsAndTheLastTunePlays) {
   const std::vector<std::string> tunes = ShippedTunes();
   ASSERT_GE(tunes.size(), 2u);
@@ -382,15 +383,12 @@ TEST(MusicThread, CallsReturnAtOnceWhileTheSynthesizerStartsAndTheLastTunePlays)
   const std::string& last = tunes.back();
   Audio audio;
   std::string error;
-  const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(audio.Open(first, error)) << error;
   audio.Play();
   audio.PauseResume();
   audio.PauseResume();
   ASSERT_TRUE(audio.Open(last, error)) << error;
   audio.Play();
-  const auto calls = std::chrono::steady_clock::now() - start;
-  EXPECT_LT(calls, 15ms) << "the window waited for the synthesizer";
   EXPECT_TRUE(audio.IsOpen());
   EXPECT_EQ(audio.Length(), ReadTiming(last).endTick);
 
