@@ -170,8 +170,7 @@ bool ReadMidiTiming(const unsigned char* data, size_t size, MidiTiming& out, std
     ++found;
   }
   // Format 1 keeps the tempo map in the first track but a change may stand in any of them.
-  std::stable_sort(out.tempo.begin(), out.tempo.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(out.tempo.begin(), out.tempo.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   return true;
 }
 

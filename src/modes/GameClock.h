@@ -14,18 +14,36 @@ struct GameClock {
   int32_t ElapsedSeconds = 0;  // as of the last Update
   int32_t PauseOffset = 0;     // milliseconds run when the clock was paused
   int32_t PenaltySeconds = 0;
+  // Standing still without a pause (a flat board with no move left): PauseOffset is the time run.
+  bool Held = false;
 
   // A new game or a restart: nothing played, nothing owed, running from `now`.
   void Start(uint32_t now) {
     ElapsedSeconds = PauseOffset = PenaltySeconds = 0;
+    Held = false;
     StartTick = now;
   }
   // Zero again without starting: the game that follows sets StartTick itself.
-  void Clear() { ElapsedSeconds = PauseOffset = PenaltySeconds = 0; }
-  void Pause(uint32_t now) { PauseOffset = static_cast<int32_t>(now - StartTick); }
-  // Runs on from where Pause left it.
+  void Clear() {
+    ElapsedSeconds = PauseOffset = PenaltySeconds = 0;
+    Held = false;
+  }
+  // Milliseconds run as of `now`.
+  uint32_t RunMillis(uint32_t now) const { return Held ? static_cast<uint32_t>(PauseOffset) : now - StartTick; }
+  void Pause(uint32_t now) { PauseOffset = static_cast<int32_t>(RunMillis(now)); }
+  // Runs on from where Pause left it (a held clock still stands).
   void Resume(uint32_t now) { StartTick = now - static_cast<uint32_t>(PauseOffset); }
-  void Update(uint32_t now) { ElapsedSeconds = static_cast<int32_t>((now - StartTick) / 1000u); }
+  void Hold(uint32_t now) {
+    if (Held) return;
+    PauseOffset = static_cast<int32_t>(now - StartTick);
+    Held = true;
+  }
+  void Release(uint32_t now) {
+    if (!Held) return;
+    StartTick = now - static_cast<uint32_t>(PauseOffset);
+    Held = false;
+  }
+  void Update(uint32_t now) { ElapsedSeconds = static_cast<int32_t>(RunMillis(now) / 1000u); }
   void AddPenalty(int seconds) { PenaltySeconds += seconds; }
   // What the player is charged: time played plus penalties.
   int32_t Total() const { return ElapsedSeconds + PenaltySeconds; }

@@ -91,7 +91,8 @@ bool MakeSavedGame(const GameState& game, const LayoutInPlay& layout, bool verti
   }
   std::copy_n(h.Entries.begin(), s.History.RedoEnd, s.History.Entries.begin());
 
-  s.ElapsedMillis = paused ? std::max(game.Clock.PauseOffset, 0) : Millis(now - game.Clock.StartTick);
+  s.ElapsedMillis =
+      paused || game.Clock.Held ? std::max(game.Clock.PauseOffset, 0) : Millis(now - game.Clock.StartTick);
   s.PenaltySeconds = game.Clock.PenaltySeconds;
   if (s.Kind == SavedGameKind::TwoPlayers) {
     s.Player1Millis = std::max(game.Turns.Running(false, now), 0);

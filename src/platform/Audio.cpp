@@ -126,15 +126,15 @@ struct Audio::Impl {
   uint32_t openGeneration = 0;    // of the open that brought the tune
 
   // What the worker and the renderer publish for the window.
-  std::atomic<uint64_t> published{0};      // Pack(generation, tick)
-  std::atomic<uint32_t> failedOpen{0};     // an open the worker could not carry out
-  std::mutex problemLock;                  // guards the two strings below
-  std::string soundFontProblem;            // once set, no tune is tried again
-  std::string failedPath, failedReason;    // why `failedOpen` failed
+  std::atomic<uint64_t> published{0};    // Pack(generation, tick)
+  std::atomic<uint32_t> failedOpen{0};   // an open the worker could not carry out
+  std::mutex problemLock;                // guards the two strings below
+  std::string soundFontProblem;          // once set, no tune is tried again
+  std::string failedPath, failedReason;  // why `failedOpen` failed
 
   // ---- The window's view: what it asked for, so every answer is immediate ----
-  uint32_t generation = 0;      // counts opens, closes and rewinds
-  uint32_t viewOpen = 0;        // generation of the open tune, 0 for none
+  uint32_t generation = 0;  // counts opens, closes and rewinds
+  uint32_t viewOpen = 0;    // generation of the open tune, 0 for none
   long long viewLength = 0;
   bool viewPlaying = false;
   bool soundFontChecked = false;

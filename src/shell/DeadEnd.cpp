@@ -22,14 +22,11 @@ void DeadEnd::Check() {
   stuck_ = stuck;
   since_ = now;
   if (stuck && g.GameMode == ModeRivers) {
-    g.Clock.Update(now);
-    g.Clock.Pause(now);
-    clockHeld_ = true;
+    g.Clock.Hold(now);
     g.Status.StartBounce("      SORRY, NO MORE MOVES !!");
   }
   if (!stuck) {
-    // The held clock already stands where it stopped: it simply runs on from here.
-    clockHeld_ = false;
+    g.Clock.Release(now);
     Tick();
   }
 }
@@ -40,10 +37,9 @@ void DeadEnd::Tick() {
   const bool playing = g.GameMode == ModeSolitaire || g.GameMode == ModeRivers;
   if (stuck_ && !playing && g.GameMode != ModePaused) {
     // A new board, the editor or the end of the game came some other way than a move.
-    stuck_ = clockHeld_ = false;
+    stuck_ = false;
+    g.Clock.Release(now);
   }
-  // Paused, the clock keeps its own count; running, it is pushed along so that it shows no time.
-  if (clockHeld_ && g.GameMode == ModeRivers) g.Clock.Resume(now);
   const bool show = stuck_ && playing && now - since_ >= NoticeDelayMs;
   if (show == shown_) return;
   shown_ = show;

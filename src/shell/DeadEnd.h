@@ -27,7 +27,7 @@ class DeadEnd {
 
  private:
   TVelmor& game_;
-  bool stuck_ = false, shown_ = false, clockHeld_ = false;
+  bool stuck_ = false, shown_ = false;
   uint32_t since_ = 0;
   int flatMoves_ = 0;
 };

@@ -36,7 +36,7 @@ std::string Header(int tracks, int division) {
 
 // The lengths the synthesizer itself reported for the shipped tunes (its player, run silently).
 TEST(MidiTiming, ShippedTunesLastAsLongAsTheSynthesizerMeasured) {
-  const std::pair<const char*, long long> measured[] = {{"Garden", 92160}, {"Greensleeves", 103680},
+  const std::pair<const char*, long long> measured[] = {{"Garden", 92160},  {"Greensleeves", 103680},
                                                         {"Jasmine", 65280}, {"Lanterns", 69120},
                                                         {"Night", 57600},   {"Sakura", 69120}};
   for (const auto& [name, ticks] : measured) {
@@ -61,11 +61,11 @@ TEST(MidiTiming, ShippedTunesLastAsLongAsTheSynthesizerMeasured) {
 // Two tracks, the longer one deciding; a tempo change halfway; running status carried over a
 // meta event; a chunk of another kind passed over.
 TEST(MidiTiming, TempoChangesTurnTicksIntoSeconds) {
-  const std::string first = std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7) +  // 500 000 us a quarter
-                            std::string("\x00\x90\x3C\x60", 4) +              // note on
+  const std::string first = std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7) +      // 500 000 us a quarter
+                            std::string("\x00\x90\x3C\x60", 4) +                  // note on
                             std::string("\x81\x40\xFF\x51\x03\x03\xD0\x90", 8) +  // 192: 250 000
-                            std::string("\x00\x3C\x00", 3) +                  // running status: note off
-                            std::string("\x81\x40\xFF\x2F\x00", 5);           // ends at 384
+                            std::string("\x00\x3C\x00", 3) +                      // running status: note off
+                            std::string("\x81\x40\xFF\x2F\x00", 5);               // ends at 384
   const std::string second = std::string("\x60\xF0\x02\x7E\xF7", 5) + std::string("\x00\xFF\x2F\x00", 4);
   const auto file = Bytes(Header(2, 96) + Chunk("XFIH", "skip me") + Chunk("MTrk", first) + Chunk("MTrk", second));
   MidiTiming timing;

@@ -180,7 +180,9 @@ class Session {
   }
 
   void Tick(int ms) {
-    if (Running()) playedMs += ms;
+    // A flat board with no pair left to join holds the clock until a move opens again.
+    const bool held = game.GameMode == ModeRivers && game.Board.TilesLeft > 0 && RiversDeadEnd(game.Board);
+    if (Running() && !held) playedMs += ms;
     platform.tick += static_cast<uint32_t>(ms);
     game.Temps();
   }
