@@ -51,6 +51,7 @@ void InvertColours(Picture& picture, Rect r) {
   }
 }
 
+constexpr uint32_t CursorOuter = Rgb(0, 0, 0), CursorInner = Rgb(255, 196, 0);
 // How wide the hover frame's pen is at 1x; the frame lies just inside the face.
 constexpr int HoverPenWidth = 3;
 
@@ -145,6 +146,11 @@ void BoardRenderer::DrawTile(Picture& fb, const Grid& grid, const BoardMarks& ma
     }
     if (v == marks.hover && marks.highlight != HighlightColoredTile)
       fb.Frame({X, Y, X + faceW, Y + faceH}, marks.pen, k * HoverPenWidth);
+    // Two colours, so the keyboard's frame stands out on light and dark faces and marks alike.
+    if (v == marks.cursor) {
+      fb.Frame({X, Y, X + faceW, Y + faceH}, CursorOuter, k * 4);
+      fb.Frame({X + k, Y + k, X + faceW - k, Y + faceH - k}, CursorInner, k * 2);
+    }
   }
 
   if (looks_.shadows && l <= LastShadedLayer && c >= 2 && r >= 2) {

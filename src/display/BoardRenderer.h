@@ -36,6 +36,7 @@ struct BoardMarks {
   int picked1 = 0, picked2 = 0;  // the tiles chosen for a pair
   int hintA = 0, hintB = 0;      // the pair a hint shows
   int hover = 0;                 // the tile under the pointer
+  int cursor = 0;                // the keyboard's tile
   int32_t highlight = HighlightGreenFrame;
   uint32_t pen = GreenPen;  // the hover frame's colour
   bool invert = false;      // picked and hinted faces inverted instead of coloured

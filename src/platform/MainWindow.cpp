@@ -383,6 +383,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type != QEvent::ShortcutOverride) swallowKey_ = false;
   }
+  // The board's keys, wherever the focus is in the main window, before Tab moves the focus.
+  if (type == QEvent::KeyPress && BoardKey(static_cast<QKeyEvent*>(event))) return true;
   if (event->type() == QEvent::MouseButtonRelease && watched == ButtonOf(game_.ExplorerButton1)) {
     const auto* release = static_cast<QMouseEvent*>(event);
     if (release->button() == Qt::RightButton) {
@@ -391,6 +393,50 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::BoardKey(QKeyEvent* event) {
+  if (QApplication::activeWindow() != this || QApplication::activePopupWidget() ||
+      qobject_cast<QLineEdit*>(QApplication::focusWidget()) ||
+      event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    return false;
+  using Key = KeyboardPlay::Key;
+  Key key;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      key = Key::Left;
+      break;
+    case Qt::Key_Right:
+      key = Key::Right;
+      break;
+    case Qt::Key_Up:
+      key = Key::Up;
+      break;
+    case Qt::Key_Down:
+      key = Key::Down;
+      break;
+    case Qt::Key_Tab:
+      key = Key::Tab;
+      break;
+    case Qt::Key_Backtab:
+      key = Key::BackTab;
+      break;
+    case Qt::Key_Home:
+      key = Key::Home;
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      key = Key::Activate;
+      break;
+    case Qt::Key_Escape:
+      if (isFullScreen()) return false;  // Escape leaves full screen first
+      key = Key::Cancel;
+      break;
+    default:
+      return false;
+  }
+  return game_.Keys.Press(key);
 }
 
 void MainWindow::Popup(MenuItem& menu, const MenuItem& below) {

@@ -75,6 +75,8 @@ class MainWindow : public QMainWindow {
   void Sync(const MenuItem& item);
   void Rebuild(MenuItem& menuModel);
   void ApplyToolbarLook();
+  // Arrows, Tab, Home, Space, Return and Escape for the board's cursor; false when not for it.
+  bool BoardKey(QKeyEvent* event);
 
   TVelmor& game_;
   BoardArea* area_ = nullptr;

@@ -16,6 +16,7 @@ BoardMarks TVelmor::Marks() const {
   marks.hintA = HintTileA;
   marks.hintB = HintTileB;
   marks.hover = HoverTile;
+  marks.cursor = Keys.Tile();
   marks.highlight = HighlightMode;
   marks.pen = PenColor;
   marks.invert = Invert.Checked();

@@ -9,6 +9,7 @@ bool InGame(uint8_t mode) { return mode >= ModeSolitaire && mode <= ModeEditor; 
 }  // namespace
 
 void TVelmor::FormMouseMove(int X, int Y) {
+  Keys.PointerMoved();
   if (HighlightMode == HighlightNone && GameMode != ModeEditor) return;
   if (!InGame(GameMode)) return;
   const int x = X - BoardOriginX, y = Y - BoardOriginY;

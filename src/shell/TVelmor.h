@@ -20,6 +20,7 @@
 #include "shell/GameRecords.h"
 #include "shell/HelpState.h"
 #include "shell/Jukebox.h"
+#include "shell/KeyboardPlay.h"
 #include "shell/LayoutChoice.h"
 #include "shell/LookChoice.h"
 #include "shell/SolverPlay.h"
@@ -74,6 +75,7 @@ class TVelmor : public GameMenus,
   GameRecords Records{platform, [this] { return ConfigFolder + StatisticsFileName; }};
   DeadEnd DeadEnds{*this};
   SolverPlay Solver{*this};
+  KeyboardPlay Keys{*this};
   // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
   void AfterMove();
   // A matching pair of free tiles leaves the board, as a click on the second one does it.

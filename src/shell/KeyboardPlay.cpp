@@ -1,0 +1,53 @@
+#include "shell/KeyboardPlay.h"
+
+#include "modes/BoardCursor.h"
+#include "shell/TVelmor.h"
+
+namespace velmor {
+
+bool KeyboardPlay::Press(Key key) {
+  TVelmor& g = game_;
+  const bool flat = g.GameMode == ModeRivers;
+  if (g.GameMode != ModeSolitaire && g.GameMode != ModeTwoPlayers && !flat) return false;
+  const Selectable selectable = [&g, flat](int t) { return flat || g.IsPlayable(t); };
+  const bool onBoard = tile_ >= 1 && tile_ <= TileTotal && !g.Board.TilePlace[static_cast<size_t>(tile_)].empty();
+  if (!shown_ || !onBoard) {
+    // The first key only brings the cursor out, where the player can see it.
+    shown_ = true;
+    MoveTo(onBoard && TileVisible(g.Board, tile_) ? tile_ : FirstFreeTile(g.Board, selectable));
+    if (key != Key::Cancel) return true;
+  }
+  int x = 0, y = 0;
+  switch (key) {
+    case Key::Left: MoveTo(CursorMove(g.Board, tile_, CursorStep::Left, selectable)); break;
+    case Key::Right: MoveTo(CursorMove(g.Board, tile_, CursorStep::Right, selectable)); break;
+    case Key::Up: MoveTo(CursorMove(g.Board, tile_, CursorStep::Up, selectable)); break;
+    case Key::Down: MoveTo(CursorMove(g.Board, tile_, CursorStep::Down, selectable)); break;
+    case Key::Tab: MoveTo(CursorNextFree(g.Board, tile_, false, selectable)); break;
+    case Key::BackTab: MoveTo(CursorNextFree(g.Board, tile_, true, selectable)); break;
+    case Key::Home: MoveTo(FirstFreeTile(g.Board, selectable)); break;
+    case Key::Activate:
+      // Exactly a click on a point of the tile that shows, so every rule and sound is the click's.
+      if (VisiblePoint(g.Board, tile_, x, y))
+        g.ButtonDown(TVelmor::Button::Primary, g.BoardOriginX + x, g.BoardOriginY + y);
+      if (g.Board.TilePlace[static_cast<size_t>(tile_)].empty()) MoveTo(FirstFreeTile(g.Board, selectable));
+      break;
+    case Key::Cancel: g.ButtonDown(TVelmor::Button::Secondary, g.BoardOriginX, g.BoardOriginY); break;
+  }
+  return true;
+}
+
+void KeyboardPlay::PointerMoved() {
+  if (!shown_) return;
+  shown_ = false;
+  if (tile_ > 0) game_.RedrawTile(tile_);
+}
+
+void KeyboardPlay::MoveTo(int tile) {
+  const int old = tile_;
+  tile_ = tile;
+  if (old > 0 && old != tile) game_.RedrawTile(old);
+  if (tile > 0) game_.RedrawTile(tile);
+}
+
+}  // namespace velmor

@@ -1,0 +1,98 @@
+// The keyboard's cursor: where the arrows and Tab take it, and keys that act as the clicks do.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "TestSupport.h"
+#include "board/Deal.h"
+#include "modes/BoardCursor.h"
+
+using namespace velmor;
+using namespace velmor::test;
+
+namespace {
+
+struct Centre {
+  int x, y;
+};
+Centre FaceCentreOf(const BoardState& board, int t) {
+  const Place& p = board.TilePlace[static_cast<size_t>(t)];
+  return {FaceLeft(p.column, p.layer) + FaceWidth / 2, TileTop(p.row, p.layer) + FaceHeight / 2};
+}
+
+class KeyboardGame : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  ScratchFolder dir;
+  TVelmor game{platform, dir.path()};
+  void SetUp() override {
+    game.Shape = TraditionalShape();
+    game.RandomSeed1.SetChecked(true);
+    game.GameNumber = 12;
+    game.BeginGame();
+  }
+};
+
+}  // namespace
+
+// Over whole deals: every arrow lands on a visible tile that lies that way (or stays), and Tab
+// visits every free tile once, in reading order, before it comes round again.
+TEST_F(KeyboardGame, ArrowsGoToVisibleTilesThatWayAndTabVisitsEveryFreeTileOnce) {
+  const BoardState& board = game.Board;
+  const Selectable free = [&](int t) { return IsTileFree(board, t, false); };
+  for (int t = 1; t <= TileTotal; ++t) {
+    if (!TileVisible(board, t)) continue;
+    const Centre a = FaceCentreOf(board, t);
+    for (CursorStep step : {CursorStep::Left, CursorStep::Right, CursorStep::Up, CursorStep::Down}) {
+      const int to = CursorMove(board, t, step, free);
+      if (to == t) continue;
+      ASSERT_TRUE(TileVisible(board, to));
+      const Centre b = FaceCentreOf(board, to);
+      const int ahead = step == CursorStep::Left    ? a.x - b.x
+                        : step == CursorStep::Right ? b.x - a.x
+                        : step == CursorStep::Up    ? a.y - b.y
+                                                    : b.y - a.y;
+      EXPECT_GT(ahead, 0) << t << " -> " << to;
+    }
+  }
+  std::set<int> seen;
+  int tile = FirstFreeTile(board, free);
+  for (int k = 0; k < 200 && seen.insert(tile).second; ++k) {
+    const int next = CursorNextFree(board, tile, false, free);
+    EXPECT_EQ(CursorNextFree(board, next, true, free), tile);
+    tile = next;
+  }
+  int freeCount = 0;
+  for (int t = 1; t <= TileTotal; ++t) freeCount += free(t) ? 1 : 0;
+  EXPECT_EQ(static_cast<int>(seen.size()), freeCount);
+  EXPECT_EQ(tile, FirstFreeTile(board, free));  // round again
+}
+
+TEST_F(KeyboardGame, SpaceReturnAndEscapeDoWhatTheMouseButtonsDo) {
+  using Key = KeyboardPlay::Key;
+  EXPECT_TRUE(game.Keys.Press(Key::Home));  // the first key shows the cursor
+  const int first = game.Keys.Tile();
+  ASSERT_GT(first, 0);
+  EXPECT_EQ(game.Marks().cursor, first);
+  game.Keys.Press(Key::Activate);
+  EXPECT_EQ(game.FirstTile, first);
+  EXPECT_EQ(platform.sounds.back(), "select.wav");
+  game.Keys.Press(Key::Cancel);
+  EXPECT_EQ(game.FirstTile, 0);
+
+  // A pair taken with keys alone: the cursor walks the free tiles to the first one's partner.
+  int a = 0, b = 0;
+  game.IsItFree();
+  ASSERT_TRUE(game.Free.NthMove(1, a, b));
+  for (int target : {a, b}) {
+    for (int k = 0; k < 150 && game.Keys.Tile() != target; ++k) game.Keys.Press(Key::Tab);
+    ASSERT_EQ(game.Keys.Tile(), target);
+    game.Keys.Press(Key::Activate);
+  }
+  EXPECT_EQ(game.Board.TilesLeft, 142);
+  EXPECT_EQ(platform.sounds.back(), "done.wav");
+  game.FormMouseMove(100, 100);  // the pointer over the board hides the cursor
+  EXPECT_EQ(game.Keys.Tile(), 0);
+  game.GameMode = ModeStopped;
+  EXPECT_FALSE(game.Keys.Press(Key::Tab));  // no game: the window may use the key
+}
