@@ -46,7 +46,6 @@ struct Spot {
   bool neverFree = false, firstWalled = false, secondWalled = false;  // blocked by something that stays
   TileSet holds;     // tiles that cannot be free while this one stands, whatever else goes
   std::vector<int> leans;  // tiles that may come free when this one goes: it is on or beside them
-  TileSet heldBy;          // the tiles whose `holds` has this one
   uint64_t key = 0;  // its share of the position's hash
 };
 
@@ -122,7 +121,7 @@ class Search {
     s.result = SolveResult::NotWinnable;
     for (uint64_t allowance = FirstAllowance; !lost_; allowance = std::min(allowance * 2, MostAllowance)) {
       budgetEnd_ = nodes_ + allowance;
-      s.result = Node(standing_, FreeAmong(standing_), hash_, AnyGroup, nullptr, 0);
+      s.result = Node(standing_, FreeAmong(standing_), TileSet{}, hash_, AnyGroup, nullptr, 0);
       if (s.result != SolveResult::Unknown || stopped_) break;
       path_.clear();
       ++restarts_;
@@ -144,9 +143,9 @@ class Search {
   void Build(const BoardState& board, bool vertical);
   void FindHolds();
   void FindLiveGroupSets();
-  SolveResult Node(TileSet standing, TileSet free, uint64_t hash, int changed, const Pair* sleeping, int sleepCount);
-  bool PairsDeadlocked(const TileSet& standing) const;
-  bool PairClosesCircle(const TileSet& standing, int group) const;
+  SolveResult Node(TileSet standing, TileSet free, TileSet pairs, uint64_t hash, int changed, const Pair* sleeping,
+                   int sleepCount);
+  bool PairsStuck(TileSet standing, TileSet free, TileSet pairs) const;
   TileSet FreeAmong(const TileSet& standing) const {
     TileSet free;
     standing.ForEach([&](int i) {
@@ -277,7 +276,6 @@ void Search::FindHolds() {
     TileSet held = closure(self);
     held.Remove(i);
     spots_[static_cast<size_t>(i)].holds = held;
-    held.ForEach([&](int j) { spots_[static_cast<size_t>(j)].heldBy.Add(i); });
   }
 }
 
@@ -315,77 +313,38 @@ bool Search::ShouldStop() {
   return limits_.maxTime.count() > 0 && std::chrono::steady_clock::now() - start_ >= limits_.maxTime;
 }
 
-// Groups down to their last two tiles must take exactly those two together. When the pair of one
-// group holds up a tile of another's and so on round to the first, none of them can ever go.
-bool Search::PairsDeadlocked(const TileSet& standing) const {
-  std::array<TileSet, GroupTotal> tiles, held;
-  int k = 0;
-  for (int g = 0; g < GroupTotal; ++g) {
-    TileSet t, h;
-    int count = 0;
-    for (int i : members_[static_cast<size_t>(g)])
-      if (standing.Has(i)) {
-        t.Add(i);
-        for (size_t w = 0; w < 3; ++w) h.w[w] |= At(i).holds.w[w];
-        ++count;
-      }
-    if (count != 2) continue;
-    tiles[static_cast<size_t>(k)] = t;
-    held[static_cast<size_t>(k++)] = h;
-  }
-  // Peel off pairs nothing left waits on; what cannot be peeled waits in a circle.
-  std::array<uint64_t, GroupTotal> waitsOn{};
-  for (int x = 0; x < k; ++x)
-    for (int y = 0; y < k; ++y)
-      if (x != y && held[static_cast<size_t>(y)].Meets(tiles[static_cast<size_t>(x)]))
-        waitsOn[static_cast<size_t>(x)] |= uint64_t{1} << y;
-  uint64_t left = k == 64 ? ~uint64_t{0} : (uint64_t{1} << k) - 1;
-  for (bool peeled = true; peeled && left;) {
-    peeled = false;
-    for (uint64_t bits = left; bits; bits &= bits - 1) {
-      const int x = std::countr_zero(bits);
-      if (!(waitsOn[static_cast<size_t>(x)] & left)) {
-        left &= ~(uint64_t{1} << x);
-        peeled = true;
-      }
-    }
-  }
-  return left != 0;
-}
-
-// `changed` is the group the move into this position took from, or AnyGroup: only that group's
-// tiles differ from the position before, whose checks passed.
-// The same for one group just down to its pair: following what holds it up through other groups
-// down to their pairs, does the chain come back to it?
-bool Search::PairClosesCircle(const TileSet& standing, int group) const {
-  auto holders = [&](int g, TileSet& into) {
-    for (int i : members_[static_cast<size_t>(g)])
-      if (standing.Has(i))
-        for (size_t w = 0; w < 3; ++w) into.w[w] |= At(i).heldBy.w[w] & standing.w[w];
-  };
-  TileSet waiting, seen;
-  holders(group, waiting);
-  uint64_t groupsSeen = 0;
-  while (!waiting.Empty()) {
-    TileSet now = waiting;
-    for (size_t w = 0; w < 3; ++w) seen.w[w] |= now.w[w];
-    waiting = TileSet{};
-    bool closed = false;
+// Play loosely: a tile of a group with four standing may go alone once free, but a group down to
+// its pair must still take both tiles together. Taking tiles never makes others less free, so
+// the order does not matter, and if even this cannot empty the board, no real play can. It
+// catches pairs that wait on each other, across a row (one of each between the other's tiles)
+// as well as in piles. A position can only newly fail this when a group comes down to a pair.
+bool Search::PairsStuck(TileSet standing, TileSet free, TileSet pairs) const {
+  TileSet todo = free;
+  // Once the pairs are gone the rest can go one by one: the board as dealt was checked for that.
+  while (!todo.Empty() && pairs.Meets(standing)) {
+    const TileSet now = todo;
+    const TileSet before = free;
     now.ForEach([&](int i) {
-      const int g = At(i).group;
-      if (g == group) closed = true;
-      if (closed || (groupsSeen >> g) & 1) return;
-      groupsSeen |= uint64_t{1} << g;
-      if (groupTiles_[static_cast<size_t>(g)].CountIn(standing) == 2) holders(g, waiting);
+      if (!standing.Has(i)) return;
+      if (!pairs.Has(i)) {
+        Take(i, standing, free);
+        return;
+      }
+      TileSet partner = groupTiles_[static_cast<size_t>(At(i).group)];
+      for (size_t w = 0; w < 3; ++w) partner.w[w] &= pairs.w[w] & standing.w[w];
+      partner.Remove(i);
+      if (!partner.Within(free)) return;
+      Take(i, standing, free);
+      partner.ForEach([&](int j) { Take(j, standing, free); });
     });
-    if (closed) return true;
-    for (size_t w = 0; w < 3; ++w) waiting.w[w] &= ~seen.w[w];
+    for (size_t w = 0; w < 3; ++w) todo.w[w] = free.w[w] & ~before.w[w];
   }
-  return false;
+  return pairs.Meets(standing);
 }
 
-SolveResult Search::Node(TileSet standing, TileSet free, uint64_t hash, int changed, const Pair* sleeping,
-                         int sleepCount) {
+// `pairs` holds the tiles of groups down to two (those gone may be left in).
+SolveResult Search::Node(TileSet standing, TileSet free, TileSet pairs, uint64_t hash, int changed,
+                         const Pair* sleeping, int sleepCount) {
   if ((++nodes_ & 1023) == 0 && ShouldStop()) stopped_ = true;
   if (stopped_ || nodes_ >= budgetEnd_) return SolveResult::Unknown;
   const size_t mark = path_.size();
@@ -393,9 +352,10 @@ SolveResult Search::Node(TileSet standing, TileSet free, uint64_t hash, int chan
     path_.resize(mark);
     return SolveResult::NotWinnable;
   };
+  bool newPair = false;
   if (changed != AnyGroup) {
-    // The group's tiles can still be paired off, and if it is down to a pair, that pair closes no
-    // circle of pairs waiting on each other (a circle without it would have been found before).
+    // The group's tiles must still pair off among themselves. If it is down to a pair that is not
+    // free yet, the looser play below must be tried again: nothing else could have made it fail.
     const TileSet left = [&] {
       TileSet t = standing;
       for (size_t w = 0; w < 3; ++w) t.w[w] &= groupTiles_[static_cast<size_t>(changed)].w[w];
@@ -403,7 +363,10 @@ SolveResult Search::Node(TileSet standing, TileSet free, uint64_t hash, int chan
     }();
     const int count = left.CountIn(left);
     if (!live_[static_cast<size_t>(changed)][static_cast<size_t>(GroupSetIn(changed, standing))]) return lost();
-    if (count == 2 && !left.Within(free) && PairClosesCircle(standing, changed)) return lost();
+    if (count == 2) {
+      for (size_t w = 0; w < 3; ++w) pairs.w[w] |= left.w[w];
+      newPair = !left.Within(free);
+    }
   }
 
   // A group whose standing tiles are all free goes at once: nothing else can use them, and taking
@@ -434,9 +397,14 @@ SolveResult Search::Node(TileSet standing, TileSet free, uint64_t hash, int chan
   if (changed == AnyGroup) {
     for (int g = 0; g < GroupTotal; ++g)
       if (!live_[static_cast<size_t>(g)][static_cast<size_t>(GroupSetIn(g, standing))]) return lost();
-    if (PairsDeadlocked(standing)) return lost();
+    for (int g = 0; g < GroupTotal; ++g) {
+      const TileSet& group = groupTiles_[static_cast<size_t>(g)];
+      if (group.CountIn(standing) == 2)
+        for (size_t w = 0; w < 3; ++w) pairs.w[w] |= group.w[w] & standing.w[w];
+    }
+    newPair = true;
   }
-  if (table_.Has(standing, hash)) return lost();
+  if (table_.Has(standing, hash) || (newPair && PairsStuck(standing, free, pairs))) return lost();
 
   // Tiles that hold up the most of what still stands go first; of three free tiles of a group the
   // one left behind is the one in the way of the least.
@@ -483,7 +451,7 @@ SolveResult Search::Node(TileSet standing, TileSet free, uint64_t hash, int chan
     const size_t line = path_.size();
     path_.emplace_back(m.a, m.b);
     const SolveResult r =
-        Node(after, freeAfter, hash ^ At(m.a).key ^ At(m.b).key, At(m.a).group, next.data(), nextCount);
+        Node(after, freeAfter, pairs, hash ^ At(m.a).key ^ At(m.b).key, At(m.a).group, next.data(), nextCount);
     if (r != SolveResult::NotWinnable) return r;
     path_.resize(line);
     if (sleepers < static_cast<int>(sleep.size()))
