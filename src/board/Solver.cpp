@@ -44,9 +44,9 @@ struct Spot {
   TileSet above;          // tiles resting on it
   TileSet first, second;  // tiles on either side: left and right, or above and below for the vertical rule
   bool neverFree = false, firstWalled = false, secondWalled = false;  // blocked by something that stays
-  TileSet holds;     // tiles that cannot be free while this one stands, whatever else goes
+  TileSet holds;           // tiles that cannot be free while this one stands, whatever else goes
   std::vector<int> leans;  // tiles that may come free when this one goes: it is on or beside them
-  uint64_t key = 0;  // its share of the position's hash
+  uint64_t key = 0;        // its share of the position's hash
 };
 
 bool FreeIn(const Spot& s, const TileSet& standing) {
