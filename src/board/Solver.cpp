@@ -22,10 +22,13 @@ struct TileSet {
   bool Has(int i) const { return (w[static_cast<size_t>(i >> 6)] >> (i & 63)) & 1; }
   bool Meets(const TileSet& o) const { return ((w[0] & o.w[0]) | (w[1] & o.w[1]) | (w[2] & o.w[2])) != 0; }
   bool Empty() const { return (w[0] | w[1] | w[2]) == 0; }
+  bool Within(const TileSet& o) const { return ((w[0] & ~o.w[0]) | (w[1] & ~o.w[1]) | (w[2] & ~o.w[2])) == 0; }
   int CountIn(const TileSet& o) const {
     return std::popcount(w[0] & o.w[0]) + std::popcount(w[1] & o.w[1]) + std::popcount(w[2] & o.w[2]);
   }
-  friend bool operator==(const TileSet&, const TileSet&) = default;
+  friend bool operator==(const TileSet& x, const TileSet& y) {
+    return ((x.w[0] ^ y.w[0]) | (x.w[1] ^ y.w[1]) | (x.w[2] ^ y.w[2])) == 0;
+  }
   template <class F>
   void ForEach(F&& f) const {
     for (int k = 0; k < 3; ++k)
@@ -41,8 +44,9 @@ struct Spot {
   TileSet above;          // tiles resting on it
   TileSet first, second;  // tiles on either side: left and right, or above and below for the vertical rule
   bool neverFree = false, firstWalled = false, secondWalled = false;  // blocked by something that stays
-  TileSet holds;     // tiles that cannot be free while this one stands, whatever else goes
-  uint64_t key = 0;  // its share of the position's hash
+  TileSet holds;           // tiles that cannot be free while this one stands, whatever else goes
+  std::vector<int> leans;  // tiles that may come free when this one goes: it is on or beside them
+  uint64_t key = 0;        // its share of the position's hash
 };
 
 bool FreeIn(const Spot& s, const TileSet& standing) {
@@ -117,7 +121,7 @@ class Search {
     s.result = SolveResult::NotWinnable;
     for (uint64_t allowance = FirstAllowance; !lost_; allowance = std::min(allowance * 2, MostAllowance)) {
       budgetEnd_ = nodes_ + allowance;
-      s.result = Node(standing_, hash_, nullptr, 0);
+      s.result = Node(standing_, FreeAmong(standing_), TileSet{}, hash_, AnyGroup, nullptr, 0);
       if (s.result != SolveResult::Unknown || stopped_) break;
       path_.clear();
       ++restarts_;
@@ -139,8 +143,23 @@ class Search {
   void Build(const BoardState& board, bool vertical);
   void FindHolds();
   void FindLiveGroupSets();
-  SolveResult Node(TileSet standing, uint64_t hash, const Pair* sleeping, int sleepCount);
-  bool PairsDeadlocked(const TileSet& standing) const;
+  SolveResult Node(TileSet standing, TileSet free, TileSet pairs, uint64_t hash, int changed, const Pair* sleeping,
+                   int sleepCount);
+  bool PairsStuck(TileSet standing, TileSet free, TileSet pairs) const;
+  TileSet FreeAmong(const TileSet& standing) const {
+    TileSet free;
+    standing.ForEach([&](int i) {
+      if (FreeIn(At(i), standing)) free.Add(i);
+    });
+    return free;
+  }
+  // Taking a tile only ever frees the tiles it was on or beside.
+  void Take(int i, TileSet& standing, TileSet& free) const {
+    standing.Remove(i);
+    free.Remove(i);
+    for (int j : At(i).leans)
+      if (standing.Has(j) && !free.Has(j) && FreeIn(At(j), standing)) free.Add(j);
+  }
   bool ShouldStop();
 
   const Spot& At(int i) const { return spots_[static_cast<size_t>(i)]; }
@@ -153,6 +172,7 @@ class Search {
 
   static constexpr uint64_t FirstAllowance = 100, MostAllowance = uint64_t{1} << 62;
   static constexpr uint64_t NoiseSpan = 200;
+  static constexpr int AnyGroup = -1;
 
   const SolveLimits& limits_;
   LostTable table_;
@@ -162,6 +182,7 @@ class Search {
   std::chrono::steady_clock::time_point start_;
   std::vector<Spot> spots_;
   std::array<std::vector<int>, GroupTotal> members_;
+  std::array<TileSet, GroupTotal> groupTiles_;
   // live_[g][set]: the tiles of group g in `set` (bits by slot) can be paired off as far as the
   // tiles of that group alone decide; a position with a dead set is lost.
   std::array<std::array<bool, 16>, GroupTotal> live_{};
@@ -217,6 +238,12 @@ void Search::Build(const BoardState& board, bool vertical) {
     auto& group = members_[static_cast<size_t>(s.group)];
     s.slot = static_cast<int>(group.size());
     group.push_back(static_cast<int>(i));
+    groupTiles_[static_cast<size_t>(s.group)].Add(static_cast<int>(i));
+  }
+  for (size_t j = 0; j < spots_.size(); ++j) {
+    TileSet near = spots_[j].above;
+    for (size_t w = 0; w < 3; ++w) near.w[w] |= spots_[j].first.w[w] | spots_[j].second.w[w];
+    near.ForEach([&](int i) { spots_[static_cast<size_t>(i)].leans.push_back(static_cast<int>(j)); });
   }
   for (const auto& group : members_) lost_ |= group.size() % 2 != 0;  // one tile would stay behind
   if (lost_) return;
@@ -286,45 +313,38 @@ bool Search::ShouldStop() {
   return limits_.maxTime.count() > 0 && std::chrono::steady_clock::now() - start_ >= limits_.maxTime;
 }
 
-// Groups down to their last two tiles must take exactly those two together. When the pair of one
-// group holds up a tile of another's and so on round to the first, none of them can ever go.
-bool Search::PairsDeadlocked(const TileSet& standing) const {
-  std::array<TileSet, GroupTotal> tiles, held;
-  int k = 0;
-  for (int g = 0; g < GroupTotal; ++g) {
-    TileSet t, h;
-    int count = 0;
-    for (int i : members_[static_cast<size_t>(g)])
-      if (standing.Has(i)) {
-        t.Add(i);
-        for (size_t w = 0; w < 3; ++w) h.w[w] |= At(i).holds.w[w];
-        ++count;
+// Play loosely: a tile of a group with four standing may go alone once free, but a group down to
+// its pair must still take both tiles together. Taking tiles never makes others less free, so
+// the order does not matter, and if even this cannot empty the board, no real play can. It
+// catches pairs that wait on each other, across a row (one of each between the other's tiles)
+// as well as in piles. A position can only newly fail this when a group comes down to a pair.
+bool Search::PairsStuck(TileSet standing, TileSet free, TileSet pairs) const {
+  TileSet todo = free;
+  // Once the pairs are gone the rest can go one by one: the board as dealt was checked for that.
+  while (!todo.Empty() && pairs.Meets(standing)) {
+    const TileSet now = todo;
+    const TileSet before = free;
+    now.ForEach([&](int i) {
+      if (!standing.Has(i)) return;
+      if (!pairs.Has(i)) {
+        Take(i, standing, free);
+        return;
       }
-    if (count != 2) continue;
-    tiles[static_cast<size_t>(k)] = t;
-    held[static_cast<size_t>(k++)] = h;
+      TileSet partner = groupTiles_[static_cast<size_t>(At(i).group)];
+      for (size_t w = 0; w < 3; ++w) partner.w[w] &= pairs.w[w] & standing.w[w];
+      partner.Remove(i);
+      if (!partner.Within(free)) return;
+      Take(i, standing, free);
+      partner.ForEach([&](int j) { Take(j, standing, free); });
+    });
+    for (size_t w = 0; w < 3; ++w) todo.w[w] = free.w[w] & ~before.w[w];
   }
-  // Peel off pairs nothing left waits on; what cannot be peeled waits in a circle.
-  std::array<uint64_t, GroupTotal> waitsOn{};
-  for (int x = 0; x < k; ++x)
-    for (int y = 0; y < k; ++y)
-      if (x != y && held[static_cast<size_t>(y)].Meets(tiles[static_cast<size_t>(x)]))
-        waitsOn[static_cast<size_t>(x)] |= uint64_t{1} << y;
-  uint64_t left = k == 64 ? ~uint64_t{0} : (uint64_t{1} << k) - 1;
-  for (bool peeled = true; peeled && left;) {
-    peeled = false;
-    for (uint64_t bits = left; bits; bits &= bits - 1) {
-      const int x = std::countr_zero(bits);
-      if (!(waitsOn[static_cast<size_t>(x)] & left)) {
-        left &= ~(uint64_t{1} << x);
-        peeled = true;
-      }
-    }
-  }
-  return left != 0;
+  return pairs.Meets(standing);
 }
 
-SolveResult Search::Node(TileSet standing, uint64_t hash, const Pair* sleeping, int sleepCount) {
+// `pairs` holds the tiles of groups down to two (those gone may be left in).
+SolveResult Search::Node(TileSet standing, TileSet free, TileSet pairs, uint64_t hash, int changed,
+                         const Pair* sleeping, int sleepCount) {
   if ((++nodes_ & 1023) == 0 && ShouldStop()) stopped_ = true;
   if (stopped_ || nodes_ >= budgetEnd_) return SolveResult::Unknown;
   const size_t mark = path_.size();
@@ -332,18 +352,31 @@ SolveResult Search::Node(TileSet standing, uint64_t hash, const Pair* sleeping, 
     path_.resize(mark);
     return SolveResult::NotWinnable;
   };
+  bool newPair = false;
+  if (changed != AnyGroup) {
+    // The group's tiles must still pair off among themselves. If it is down to a pair that is not
+    // free yet, the looser play below must be tried again: nothing else could have made it fail.
+    const TileSet left = [&] {
+      TileSet t = standing;
+      for (size_t w = 0; w < 3; ++w) t.w[w] &= groupTiles_[static_cast<size_t>(changed)].w[w];
+      return t;
+    }();
+    const int count = left.CountIn(left);
+    if (!live_[static_cast<size_t>(changed)][static_cast<size_t>(GroupSetIn(changed, standing))]) return lost();
+    if (count == 2) {
+      for (size_t w = 0; w < 3; ++w) pairs.w[w] |= left.w[w];
+      newPair = !left.Within(free);
+    }
+  }
 
   // A group whose standing tiles are all free goes at once: nothing else can use them, and taking
   // tiles away never makes another tile less free, so any win still works after it. With four
-  // free, any two pairs do.
-  TileSet free;
+  // free, any two pairs do. A group taken whole leaves no tiles whose pairing could go wrong.
   for (bool took = true; took;) {
     took = false;
-    free = TileSet{};
-    standing.ForEach([&](int i) {
-      if (FreeIn(At(i), standing)) free.Add(i);
-    });
     for (int g = 0; g < GroupTotal; ++g) {
+      const TileSet& group = groupTiles_[static_cast<size_t>(g)];
+      if (!group.Meets(standing)) continue;
       int left[4], count = 0;
       bool allFree = true;
       for (int i : members_[static_cast<size_t>(g)])
@@ -351,22 +384,27 @@ SolveResult Search::Node(TileSet standing, uint64_t hash, const Pair* sleeping, 
           left[count++] = i;
           allFree &= free.Has(i);
         }
-      if (count == 0 || !allFree) continue;
+      if (!allFree) continue;
       for (int k = 0; k + 1 < count; k += 2) {
         path_.emplace_back(left[k], left[k + 1]);
-        standing.Remove(left[k]);
-        standing.Remove(left[k + 1]);
         hash ^= At(left[k]).key ^ At(left[k + 1]).key;
-        free.Remove(left[k]);
-        free.Remove(left[k + 1]);
       }
+      for (int k = 0; k < count; ++k) Take(left[k], standing, free);
       took = true;
     }
   }
   if (standing.Empty()) return SolveResult::Winnable;
-  for (int g = 0; g < GroupTotal; ++g)
-    if (!live_[static_cast<size_t>(g)][static_cast<size_t>(GroupSetIn(g, standing))]) return lost();
-  if (table_.Has(standing, hash) || PairsDeadlocked(standing)) return lost();
+  if (changed == AnyGroup) {
+    for (int g = 0; g < GroupTotal; ++g)
+      if (!live_[static_cast<size_t>(g)][static_cast<size_t>(GroupSetIn(g, standing))]) return lost();
+    for (int g = 0; g < GroupTotal; ++g) {
+      const TileSet& group = groupTiles_[static_cast<size_t>(g)];
+      if (group.CountIn(standing) == 2)
+        for (size_t w = 0; w < 3; ++w) pairs.w[w] |= group.w[w] & standing.w[w];
+    }
+    newPair = true;
+  }
+  if (table_.Has(standing, hash) || (newPair && PairsStuck(standing, free, pairs))) return lost();
 
   // Tiles that hold up the most of what still stands go first; of three free tiles of a group the
   // one left behind is the one in the way of the least.
@@ -407,12 +445,13 @@ SolveResult Search::Node(TileSet standing, uint64_t hash, const Pair* sleeping, 
       const Pair p = sleep[static_cast<size_t>(z)];
       if (p.a != m.a && p.a != m.b && p.b != m.a && p.b != m.b) next[static_cast<size_t>(nextCount++)] = p;
     }
-    TileSet after = standing;
-    after.Remove(m.a);
-    after.Remove(m.b);
+    TileSet after = standing, freeAfter = free;
+    Take(m.a, after, freeAfter);
+    Take(m.b, after, freeAfter);
     const size_t line = path_.size();
     path_.emplace_back(m.a, m.b);
-    const SolveResult r = Node(after, hash ^ At(m.a).key ^ At(m.b).key, next.data(), nextCount);
+    const SolveResult r =
+        Node(after, freeAfter, pairs, hash ^ At(m.a).key ^ At(m.b).key, At(m.a).group, next.data(), nextCount);
     if (r != SolveResult::NotWinnable) return r;
     path_.resize(line);
     if (sleepers < static_cast<int>(sleep.size()))

@@ -146,6 +146,30 @@ TEST(Solver, FourOfAFaceInOnePileIsLostAtOnce) {
   }
 }
 
+// Two faces down to their pairs, laid one of each between the other's tiles in a row of a full
+// board: neither pair can ever be free at once, which is found without searching the board.
+TEST(Solver, PairsInterleavedInARowAreLostAtOnce) {
+  BoardState board = DealGameNumber(TraditionalShape(), 7, true, 0).board;
+  int column = 0, row = 0;  // four tiles side by side on the bottom layer
+  for (int r = 1; r <= AnchorRows && !column; ++r)
+    for (int c = 1; c + 6 <= AnchorColumns && !column; ++c)
+      if (board.BoardGrid.at(c, r, 1) && board.BoardGrid.at(c + 2, r, 1) && board.BoardGrid.at(c + 4, r, 1) &&
+          board.BoardGrid.at(c + 6, r, 1)) {
+        column = c;
+        row = r;
+      }
+  ASSERT_NE(column, 0);
+  const int line[4] = {1, 5, 2, 6};  // 1 and 2 match, 5 and 6 match
+  for (int k = 0; k < 4; ++k) {
+    const int there = board.BoardGrid.at(column + 2 * k, row, 1), mine = line[k];
+    const Place a = board.TilePlace[there], b = board.TilePlace[mine];
+    board.PutTile(mine, a);
+    board.PutTile(there, b);
+  }
+  for (const int gone : {3, 4, 7, 8}) board.TakeTile(gone);
+  EXPECT_EQ(SolveBoard(board, false, NodeLimit(1000)).result, SolveResult::NotWinnable);
+}
+
 // Two faces in one line, each pair parted by a tile of the other: taken apart by the rule that
 // looks along the line, stuck under the rule that looks across it.
 TEST(Solver, FollowsTheFreeRuleItIsGiven) {
