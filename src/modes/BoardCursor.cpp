@@ -68,10 +68,18 @@ int CursorMove(const BoardState& board, int from, CursorStep step, const Selecta
     const int dx = b.x - a.x, dy = b.y - a.y;
     int ahead = 0, across = 0;
     switch (step) {
-      case CursorStep::Left: ahead = -dx, across = dy; break;
-      case CursorStep::Right: ahead = dx, across = dy; break;
-      case CursorStep::Up: ahead = -dy, across = dx; break;
-      case CursorStep::Down: ahead = dy, across = dx; break;
+      case CursorStep::Left:
+        ahead = -dx, across = dy;
+        break;
+      case CursorStep::Right:
+        ahead = dx, across = dy;
+        break;
+      case CursorStep::Up:
+        ahead = -dy, across = dx;
+        break;
+      case CursorStep::Down:
+        ahead = dy, across = dx;
+        break;
     }
     // Less than a quarter face ahead is the same column or row, seen from a layer shift.
     const int minimum = (step == CursorStep::Left || step == CursorStep::Right) ? FaceWidth / 4 : FaceHeight / 4;

@@ -130,7 +130,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
 
   for (MenuItem* root : {&game_.VO, &game_.EditorMenu})
     for (MenuItem* menu : root->Items()) {
-      QMenu* m = menuBar()->addMenu(Text(menu->Caption()));
+      QMenu* m = menuBar()->addMenu(Text(AcceleratedCaption(*menu)));
       menus_[menu] = m;
       BuildMenu(m, *menu);
     }
@@ -181,7 +181,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
 }
 
 QAction* MainWindow::MakeAction(MenuItem& item) {
-  auto* action = new QAction(Text(item.Caption()), this);
+  auto* action = new QAction(Text(AcceleratedCaption(item)), this);
   action->setCheckable(item.Checkable());
   action->setShortcuts(Keys(item));
   if (item.RadioGroup()) {
@@ -215,7 +215,7 @@ void MainWindow::BuildMenu(QMenu* menu, MenuItem& model) {
     if (item->IsSeparator()) {
       menu->addSeparator();
     } else if (!item->Items().empty()) {
-      QMenu* sub = menu->addMenu(Text(item->Caption()));
+      QMenu* sub = menu->addMenu(Text(AcceleratedCaption(*item)));
       menus_[item] = sub;
       BuildMenu(sub, *item);
     } else {
@@ -243,7 +243,13 @@ void MainWindow::Rebuild(MenuItem& menuModel) {
 void MainWindow::Sync(const MenuItem& item) {
   if (const auto a = actions_.find(&item); a != actions_.end()) {
     QAction* action = a->second;
-    action->setText(Text(item.Caption()));
+    // A new caption may take a letter an entry beside it had: the whole menu is lettered again.
+    if (const MenuItem* menu = item.Parent(); menu && action->text() != Text(AcceleratedCaption(item))) {
+      const std::vector<std::string> captions = AcceleratedCaptions(*menu);
+      for (size_t k = 0; k < captions.size(); ++k)
+        if (const auto other = actions_.find(menu->Items()[k]); other != actions_.end())
+          other->second->setText(Text(captions[k]));
+    }
     action->setChecked(item.Checked());
     action->setEnabled(item.Enabled());
     action->setVisible(item.Visible());

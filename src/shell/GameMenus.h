@@ -66,7 +66,7 @@ struct GameMenus {
   MenuItem Play1{"Play1", "&Play"};
   MenuItem View1{"View1", "&View"};
   MenuItem Configuration1{"Configuration1", "&Configuration"};
-  MenuItem HighlightMenu{"HighlightMenu", "&Highlight"};
+  MenuItem HighlightMenu{"HighlightMenu", "Hi&ghlight"};
   MenuItem Help1{"Help1", "&Help"};
   MenuItem Tools{"Tools", ""};  // the toolbar
   MenuItem NewPopup{"NewPopup", ""};

@@ -19,20 +19,36 @@ bool KeyboardPlay::Press(Key key) {
   }
   int x = 0, y = 0;
   switch (key) {
-    case Key::Left: MoveTo(CursorMove(g.Board, tile_, CursorStep::Left, selectable)); break;
-    case Key::Right: MoveTo(CursorMove(g.Board, tile_, CursorStep::Right, selectable)); break;
-    case Key::Up: MoveTo(CursorMove(g.Board, tile_, CursorStep::Up, selectable)); break;
-    case Key::Down: MoveTo(CursorMove(g.Board, tile_, CursorStep::Down, selectable)); break;
-    case Key::Tab: MoveTo(CursorNextFree(g.Board, tile_, false, selectable)); break;
-    case Key::BackTab: MoveTo(CursorNextFree(g.Board, tile_, true, selectable)); break;
-    case Key::Home: MoveTo(FirstFreeTile(g.Board, selectable)); break;
+    case Key::Left:
+      MoveTo(CursorMove(g.Board, tile_, CursorStep::Left, selectable));
+      break;
+    case Key::Right:
+      MoveTo(CursorMove(g.Board, tile_, CursorStep::Right, selectable));
+      break;
+    case Key::Up:
+      MoveTo(CursorMove(g.Board, tile_, CursorStep::Up, selectable));
+      break;
+    case Key::Down:
+      MoveTo(CursorMove(g.Board, tile_, CursorStep::Down, selectable));
+      break;
+    case Key::Tab:
+      MoveTo(CursorNextFree(g.Board, tile_, false, selectable));
+      break;
+    case Key::BackTab:
+      MoveTo(CursorNextFree(g.Board, tile_, true, selectable));
+      break;
+    case Key::Home:
+      MoveTo(FirstFreeTile(g.Board, selectable));
+      break;
     case Key::Activate:
       // Exactly a click on a point of the tile that shows, so every rule and sound is the click's.
       if (VisiblePoint(g.Board, tile_, x, y))
         g.ButtonDown(TVelmor::Button::Primary, g.BoardOriginX + x, g.BoardOriginY + y);
       if (g.Board.TilePlace[static_cast<size_t>(tile_)].empty()) MoveTo(FirstFreeTile(g.Board, selectable));
       break;
-    case Key::Cancel: g.ButtonDown(TVelmor::Button::Secondary, g.BoardOriginX, g.BoardOriginY); break;
+    case Key::Cancel:
+      g.ButtonDown(TVelmor::Button::Secondary, g.BoardOriginX, g.BoardOriginY);
+      break;
   }
   return true;
 }

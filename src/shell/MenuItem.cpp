@@ -1,5 +1,10 @@
 #include "shell/MenuItem.h"
 
+#include <cctype>
+#include <functional>
+#include <map>
+#include <set>
+
 #include <algorithm>
 
 namespace velmor {
@@ -90,6 +95,84 @@ int NumberedEntries::NumberOf(const MenuItem& item) const {
 void NumberedEntries::CheckOnly(int number) {
   for (int k = 1; k <= Count(); ++k)
     if (MenuItem* item = items_[static_cast<size_t>(k)]) item->SetChecked(k == number);
+}
+
+char AcceleratorOf(const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;  // "&&" is an ampersand shown as such
+      continue;
+    }
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i + 1])));
+  }
+  return 0;
+}
+
+std::vector<std::string> AcceleratedCaptions(const MenuItem& menu) {
+  std::vector<std::string> captions;
+  std::set<char> taken;
+  for (const MenuItem* item : menu.Items()) {
+    captions.push_back(item && !item->IsSeparator() ? item->Caption() : std::string());
+    if (const char a = AcceleratorOf(captions.back())) taken.insert(a);
+  }
+  auto usable = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+  auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+  // Each entry's candidates, word starts first as a player would guess them, then any letter or
+  // digit; each with the position it stands at.
+  struct Entry {
+    size_t caption;
+    std::vector<std::pair<char, size_t>> candidates;
+  };
+  std::vector<Entry> entries;
+  for (size_t k = 0; k < captions.size(); ++k) {
+    const std::string& caption = captions[k];
+    if (caption.empty() || AcceleratorOf(caption) != 0) continue;
+    Entry e{k, {}};
+    std::set<char> listed;
+    for (int pass = 0; pass < 2; ++pass)
+      for (size_t i = 0; i < caption.size(); ++i) {
+        const bool wordStart = i == 0 || !usable(caption[i - 1]);
+        const char c = lower(caption[i]);
+        if (usable(caption[i]) && (pass == 1 || wordStart) && !taken.count(c) && listed.insert(c).second)
+          e.candidates.push_back({c, i});
+      }
+    entries.push_back(std::move(e));
+  }
+  // As many entries as possible get a letter of their own: augmenting paths over the candidates,
+  // tried in order of preference.
+  std::map<char, size_t> owner;  // letter -> index into entries
+  std::vector<int> choice(entries.size(), -1);
+  std::function<bool(size_t, std::set<char>&)> place = [&](size_t e, std::set<char>& visited) {
+    for (size_t c = 0; c < entries[e].candidates.size(); ++c) {
+      const char letter = entries[e].candidates[c].first;
+      if (!visited.insert(letter).second) continue;
+      const auto held = owner.find(letter);
+      if (held == owner.end() || place(held->second, visited)) {
+        owner[letter] = e;
+        choice[e] = static_cast<int>(c);
+        return true;
+      }
+    }
+    return false;
+  };
+  for (size_t e = 0; e < entries.size(); ++e) {
+    std::set<char> visited;
+    place(e, visited);  // a long list may run out of letters and digits
+  }
+  for (size_t e = 0; e < entries.size(); ++e)
+    if (choice[e] >= 0)
+      captions[entries[e].caption].insert(entries[e].candidates[static_cast<size_t>(choice[e])].second, 1, '&');
+  return captions;
+}
+
+std::string AcceleratedCaption(const MenuItem& item) {
+  const MenuItem* menu = item.Parent();
+  if (!menu) return item.Caption();
+  const std::vector<MenuItem*>& items = menu->Items();
+  for (size_t k = 0; k < items.size(); ++k)
+    if (items[k] == &item) return AcceleratedCaptions(*menu)[k];
+  return item.Caption();
 }
 
 }  // namespace velmor

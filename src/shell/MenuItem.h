@@ -61,6 +61,7 @@ class MenuItem {
 
   // Sub-entries, in menu order. Add() keeps a pointer; AddOwned() keeps the entry alive too.
   const std::vector<MenuItem*>& Items() const { return items_; }
+  const MenuItem* Parent() const { return parent_; }
   MenuItem& Add(MenuItem& child);
   MenuItem& AddOwned(std::unique_ptr<MenuItem> child);
   MenuItem& AddSeparator();
@@ -84,6 +85,15 @@ class MenuItem {
   MenuItem* parent_ = nullptr;
   Observer observer_;
 };
+
+// Every entry's caption as the window shows it: entries without an accelerator ('&' before a
+// letter) get one, the first letter of a word not taken in the menu, else any letter or digit not
+// taken, so each can be reached from the keyboard. Aligned with menu.Items() ("" for separators).
+std::vector<std::string> AcceleratedCaptions(const MenuItem& menu);
+// The accelerator of a caption, lower case; 0 when it has none.
+char AcceleratorOf(const std::string& caption);
+// The item's caption from its menu's AcceleratedCaptions (its own caption outside a menu).
+std::string AcceleratedCaption(const MenuItem& item);
 
 // The entries of a menu that lists files (layouts, tunes), numbered from 1 as the settings and the
 // Hall of Fame count them.

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <map>
 
 #include <sys/resource.h>
 
@@ -621,4 +622,29 @@ TEST_F(Startup, StatisticsCountGamesWinsAndStreaksAndOutliveTheProgram) {
   game.reset();
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->Records.Figures().Of("Traditional.lay").Won, 0);
+}
+
+// Every menu, the lists of layouts and tunes included, can be worked from the keyboard: each entry
+// has its own accelerator within its menu while letters and digits last.
+TEST_F(Startup, EveryMenuEntryHasAnAcceleratorOfItsOwn) {
+  ASSERT_TRUE(Start());
+  std::function<void(const MenuItem&)> check = [&](const MenuItem& menu) {
+    const std::vector<std::string> captions = AcceleratedCaptions(menu);
+    std::map<char, std::string> seen;
+    int entries = 0;
+    for (size_t k = 0; k < captions.size(); ++k) {
+      if (captions[k].empty()) continue;
+      ++entries;
+      const char a = AcceleratorOf(captions[k]);
+      if (a == 0) {
+        EXPECT_GT(entries, 36) << menu.Name() << ": \"" << captions[k] << "\" has no accelerator";
+        continue;
+      }
+      const auto [it, fresh] = seen.emplace(a, captions[k]);
+      EXPECT_TRUE(fresh) << menu.Name() << ": \"" << captions[k] << "\" and \"" << it->second << "\"";
+    }
+    for (const MenuItem* item : menu.Items())
+      if (item && !item->Items().empty()) check(*item);
+  };
+  for (const MenuItem* root : {&game->VO, &game->EditorMenu, &game->NewPopup}) check(*root);
 }

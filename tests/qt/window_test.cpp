@@ -116,7 +116,8 @@ TEST_F(GameWindow, CancellingLoadFromDiskKeepsTheLookInUseChecked) {
   auto checked = [this](MenuItem& menu) {
     QStringList out;
     for (MenuItem* item : menu.Items())
-      if (QAction* action = window->ActionOf(*item); action && action->isChecked()) out << action->text();
+      if (QAction* action = window->ActionOf(*item); action && action->isChecked())
+        out << QString(action->text()).remove(QChar('&'));
     return out;
   };
   window->ActionOf(game->Load1)->trigger();
