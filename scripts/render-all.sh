@@ -7,7 +7,7 @@ out=${1:-/tmp/velmor-renders}
 mkdir -p "$out"
 cli=build/bin/velmor-cli
 layout=data/Layouts/Traditional.lay
-for tileset in pai darkpai bluepai pai256; do
+for tileset in pai darkpai bluepai pai256 contrast; do
   for background in kanji.bmp dragons.bmp andromeda.jpg catpats.jpg none; do
     bg=$([ "$background" = none ] && echo none || echo "data/Backgrounds/$background")
     name="$tileset-${background%.*}"

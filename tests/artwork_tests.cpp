@@ -240,7 +240,8 @@ TEST_P(TilesetFile, ComposedFacesAreVisiblyDifferentFromEachOther) {
 
 INSTANTIATE_TEST_SUITE_P(Tilesets, TilesetFile,
                          ::testing::Values(TilesetCase{"pai.bmp", 24}, TilesetCase{"darkpai.bmp", 24},
-                                           TilesetCase{"bluepai.bmp", 24}, TilesetCase{"pai256.bmp", 8}),
+                                           TilesetCase{"bluepai.bmp", 24}, TilesetCase{"pai256.bmp", 8},
+                                           TilesetCase{"contrast.bmp", 24}),
                          [](const auto& info) {
                            QString name = QString::fromLatin1(info.param.file);
                            return name.section('.', 0, 0).toStdString();
@@ -250,7 +251,7 @@ TEST(Tilesets, AllShareOneTileOutline) {
   // The board is laid out for one outline; a tileset with another would leave gaps or overlaps.
   const QImage reference = loadRgb(DataDir + "/Tilesets/pai.bmp").copy(TileMask);
   ASSERT_FALSE(reference.isNull());
-  for (const char* file : {"darkpai.bmp", "bluepai.bmp", "pai256.bmp"}) {
+  for (const char* file : {"darkpai.bmp", "bluepai.bmp", "pai256.bmp", "contrast.bmp"}) {
     const QImage mask = loadRgb(DataDir + "/Tilesets/" + file).copy(TileMask);
     EXPECT_EQ(mask, reference) << file;
   }
@@ -258,7 +259,7 @@ TEST(Tilesets, AllShareOneTileOutline) {
 
 TEST(Tilesets, EachShowsItsOwnEdgeColour) {
   // Choosing a tileset must change how the board looks: compare the tiles' side edges.
-  const char* files[] = {"pai.bmp", "darkpai.bmp", "bluepai.bmp", "pai256.bmp"};
+  const char* files[] = {"pai.bmp", "darkpai.bmp", "bluepai.bmp", "pai256.bmp", "contrast.bmp"};
   std::vector<QRgb> edge;
   for (const char* file : files) {
     const QImage sheet = loadRgb(DataDir + "/Tilesets/" + file);
@@ -496,9 +497,11 @@ TEST_F(HelpPaper, IsWarmAndLightUnderDarkText) {
 // ---------------------------------------------------------------- larger artwork
 
 // The 1x files and, beside each, the same picture drawn 2, 3 and 4 times larger.
-const char* const BuiltInLooks[] = {"Tilesets/pai.bmp",          "Tilesets/darkpai.bmp",    "Tilesets/bluepai.bmp",
-                                    "Tilesets/pai256.bmp",       "Backgrounds/kanji.bmp",   "Backgrounds/dragons.bmp",
-                                    "Backgrounds/andromeda.jpg", "Backgrounds/catpats.jpg", "hof.bmp"};
+const char* const BuiltInLooks[] = {"Tilesets/pai.bmp",        "Tilesets/darkpai.bmp",
+                                    "Tilesets/bluepai.bmp",    "Tilesets/pai256.bmp",
+                                    "Tilesets/contrast.bmp",   "Backgrounds/kanji.bmp",
+                                    "Backgrounds/dragons.bmp", "Backgrounds/andromeda.jpg",
+                                    "Backgrounds/catpats.jpg", "hof.bmp"};
 
 QString scaledFile(const char* look, int k) {
   return QString::fromStdString(velmor::ArtworkForScale((DataDir + "/" + look).toStdString(), k));
@@ -602,7 +605,8 @@ TEST_P(ScaledTileset, MatchesTheOneXLayout) {
 
 std::vector<ScaledTilesetCase> scaledTilesetCases() {
   std::vector<ScaledTilesetCase> cases;
-  for (const char* look : {"Tilesets/pai.bmp", "Tilesets/darkpai.bmp", "Tilesets/bluepai.bmp", "Tilesets/pai256.bmp"})
+  for (const char* look : {"Tilesets/pai.bmp", "Tilesets/darkpai.bmp", "Tilesets/bluepai.bmp", "Tilesets/pai256.bmp",
+                           "Tilesets/contrast.bmp"})
     for (int k = 2; k <= 4; ++k) cases.push_back({look, k});
   return cases;
 }

@@ -59,7 +59,8 @@ GameMenus::GameMenus() {
     HighlightMenu.Add(item->SetRadioGroup(1));
   Tileset1.Add(Load1.SetRadioGroup(2));
   Tileset1.AddSeparator();
-  for (MenuItem* item : {&MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1}) Tileset1.Add(item->SetRadioGroup(2));
+  for (MenuItem* item : {&MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1, &HighContrast1})
+    Tileset1.Add(item->SetRadioGroup(2));
   Background1.Add(LoadBackground.SetRadioGroup(3));
   Background1.AddSeparator();
   for (MenuItem* item : {&None1, &Dragons1, &Andromeda, &Kanji1, &Catpats}) Background1.Add(item->SetRadioGroup(3));

@@ -136,6 +136,7 @@ struct GameMenus {
   MenuItem MahJongg2{"MahJongg2", "Dark borders"};
   MenuItem MahJongg3{"MahJongg3", "Blue borders"};
   MenuItem Lowcolor1{"Lowcolor1", "Few Colors"};
+  MenuItem HighContrast1{"HighContrast1", "High Contrast"};
   MenuItem Background1{"Background1", "Background"};
   MenuItem LoadBackground{"LoadBackground", "Load from disk"};
   MenuItem None1{"None1", "None"};

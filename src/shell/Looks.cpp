@@ -46,7 +46,8 @@ LookChoice TVelmor::TilesetChoice() {
                     {{&MahJongg1, "Tilesets/pai.bmp"},
                      {&MahJongg2, "Tilesets/darkpai.bmp"},
                      {&MahJongg3, "Tilesets/bluepai.bmp"},
-                     {&Lowcolor1, "Tilesets/pai256.bmp"}},
+                     {&Lowcolor1, "Tilesets/pai256.bmp"},
+                     {&HighContrast1, "Tilesets/contrast.bmp"}},
                     {"Please choose a Tileset bitmap file", "Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg", "Tilesets/"},
                     LookLoaders(
                         [this](Picture& picture, const std::string& path) {
@@ -95,7 +96,7 @@ void TVelmor::None1Click() {
 // The check marks read from the settings name the looks to take, clicked as the player would.
 void TVelmor::ActiveTilesetBackground() {
   backgrounds_.StartUpChoice({&Kanji1, &Dragons1, &Andromeda, &Catpats}, None1).Click();
-  tilesets_.StartUpChoice({&MahJongg1, &Lowcolor1, &MahJongg3}, MahJongg2).Click();
+  tilesets_.StartUpChoice({&HighContrast1, &MahJongg1, &Lowcolor1, &MahJongg3}, MahJongg2).Click();
 }
 
 // ---- The looks at the board's scale -----------------------------------------------------------

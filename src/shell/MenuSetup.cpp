@@ -74,7 +74,7 @@ void TVelmor::BuildMenus() {
     rect->OnClick([this](MenuItem& item) { Highlight2Click(item); });
   Highlight3.OnClick([this](MenuItem&) { Highlight3Click(); });
   Load1.OnClick([this](MenuItem&) { Load1Click(); });
-  for (MenuItem* item : {&MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1})
+  for (MenuItem* item : {&MahJongg1, &MahJongg2, &MahJongg3, &Lowcolor1, &HighContrast1})
     item->OnClick([this](MenuItem& i) { BuiltInTilesetClick(i); });
   LoadBackground.OnClick([this](MenuItem&) { LoadBackgroundClick(); });
   None1.OnClick([this](MenuItem&) { None1Click(); });

@@ -148,6 +148,15 @@ SettingsTable VelmorSettings(TVelmor& g) {
   t.Number("MidiNumber", g.Tunes.Number, -1);
   t.Number(
       "Tileset", [tilesets] { return CheckedChoice(tilesets, 4); }, [tilesets](int v) { CheckChoice(tilesets, v); }, 3);
+  // A key of its own, read after "Tileset", so that settings files from before the high contrast
+  // tiles read as they always did and, when set, it is the one taken at start-up.
+  t.Number(
+      "HighContrastTiles", [&g] { return g.HighContrast1.Checked() ? 1 : 0; },
+      [&g, tilesets](int v) {
+        if (v != 0) CheckChoice(tilesets, -1);
+        g.HighContrast1.SetChecked(v != 0);
+      },
+      0);
   t.Flag("SetRes800", g.Res800, false);
   t.Text("LastLoadedTileset", g.LastLoadedTileset, "");
   t.Text("LastLoadedBackground", g.LastLoadedBackground, "");

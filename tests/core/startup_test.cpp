@@ -94,6 +94,7 @@ TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
                         "LayoutFile",
                         "MidiNumber",
                         "Tileset",
+                        "HighContrastTiles",
                         "SetRes800",
                         "LastLoadedTileset",
                         "LastLoadedBackground",
@@ -211,6 +212,41 @@ TEST_F(Startup, EveryOptionRoundTrips) {
   EXPECT_EQ(second.GameMode, ModeNoGame);
   second.FormShow();
   EXPECT_EQ(second.GameMode, ModeStopped);  // "Begin game directly" was switched off
+}
+
+// The high contrast tiles are kept under a key of their own, beside "Tileset", and win over it.
+TEST_F(Startup, HighContrastTilesAreKeptUnderTheirOwnKeyAndWinAtStartUp) {
+  const Picture contrast(400, 600, Rgb(9, 9, 9));
+  platform.bitmaps[dir.Write("Tilesets/contrast.bmp", "BM")] = contrast;
+  const std::string mine = dir.Write("elsewhere/mine.bmp", "BM");
+  platform.bitmaps[mine] = Picture(400, 600, Rgb(7, 7, 7));
+  auto checkedTilesets = [](TVelmor& g) {
+    std::vector<std::string> checked;
+    for (MenuItem* item : g.Tileset1.Items())
+      if (item->Checked()) checked.push_back(item->Caption());
+    return checked;
+  };
+  // A file from before the key, naming a tileset loaded from disk, then the key set beside it.
+  for (const char* highContrast : {"", "HighContrastTiles=1\r\n"}) {
+    SCOPED_TRACE(highContrast);
+    dir.Write("Velmor.ini", "[Velmor]\r\nTileset=0\r\nLastLoadedTileset=" + mine + "\r\n" + highContrast);
+    ASSERT_TRUE(Start());
+    const bool set = *highContrast != 0;
+    EXPECT_EQ(game->TilesetPicture.at(5, 5), set ? Rgb(9, 9, 9) : Rgb(7, 7, 7));
+    EXPECT_EQ(checkedTilesets(*game), std::vector<std::string>{set ? "High Contrast" : "Load from disk"});
+  }
+  game->MahJongg3.Click();
+  game->HighContrast1.Click();
+  EXPECT_EQ(game->TilesetPicture.at(5, 5), Rgb(9, 9, 9));
+  game->FormCloseQuery();
+  EXPECT_NE(Ini().find("\r\nHighContrastTiles=1\r\n"), std::string::npos);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(checkedTilesets(*game), std::vector<std::string>{"High Contrast"});
+  game->MahJongg3.Click();
+  game->FormCloseQuery();
+  const std::string ini = Ini();
+  EXPECT_NE(ini.find("\r\nTileset=3\r\n"), std::string::npos);
+  EXPECT_NE(ini.find("\r\nHighContrastTiles=0\r\n"), std::string::npos);
 }
 
 TEST_F(Startup, AnotherScreenWidthCentresTheWindowAndSmallScreensShrinkIt) {
@@ -438,7 +474,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
       {"first start", 1280, 1024, nullptr, [](TVelmor&) {},
        "[Velmor]\r\nHighlight=3\r\nInvert=0\r\nShowMoves=1\r\nPlayMusic=1\r\nPlaySounds=1\r\n"
        "CurrentPlayer1=Player1\r\nBackground=2\r\nBoardNumber=2\r\nLayoutFile=Traditional.lay\r\nMidiNumber=2\r\n"
-       "Tileset=3\r\nSetRes800=0\r\nLastLoadedTileset=\r\nLastLoadedBackground=\r\nStartDirectly=1\r\n"
+       "Tileset=3\r\nHighContrastTiles=0\r\nSetRes800=0\r\nLastLoadedTileset=\r\nLastLoadedBackground=\r\n"
+       "StartDirectly=1\r\n"
        "StartMusic=1\r\nShowHallOfFame=1\r\nShowToolbar=1\r\nShowStatus=1\r\nCoolMenu=1\r\nCoolMouse=1\r\n"
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
@@ -469,7 +506,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        },
        "[Velmor]\r\nHighlight=2\r\nInvert=1\r\nShowMoves=0\r\nPlayMusic=0\r\nPlaySounds=0\r\n"
        "CurrentPlayer1=Ann Lee\r\nBackground=0\r\nBoardNumber=1\r\nLayoutFile=Pyramid.lay\r\nMidiNumber=3\r\n"
-       "Tileset=2\r\nSetRes800=1\r\nLastLoadedTileset=/home/ann/My Tiles/pai.bmp\r\n"
+       "Tileset=2\r\nHighContrastTiles=0\r\nSetRes800=1\r\nLastLoadedTileset=/home/ann/My Tiles/pai.bmp\r\n"
        "LastLoadedBackground=/home/ann/sky.jpg\r\nStartDirectly=0\r\nStartMusic=0\r\nShowHallOfFame=0\r\n"
        "ShowToolbar=0\r\nShowStatus=0\r\nCoolMenu=0\r\nCoolMouse=0\r\nCoolStatus=0\r\nCoolToolbar=0\r\n"
        "TileRivers=0\r\nShowTime=0\r\nFlatButtons=0\r\nEnableHall=0\r\nShadows=0\r\nVertical=1\r\nWinnable=1\r\n"
@@ -485,7 +522,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7\r\nTileset=2\r\nBackground=2\r\n"
        "BoardNumber=2\r\nMidiNumber=3\r\nLastLoadedTileset=\r\nSetRes800=1\r\nShowMoves=1\r\nRandomSeed=0\r\n"
        "UnknownKey=42\r\nXPos=0\r\nPreviousRes=640\r\nInvert=1\r\nPlayMusic=1\r\nPlaySounds=1\r\n"
-       "CurrentPlayer1=Player1\r\nLayoutFile=Traditional.lay\r\nLastLoadedBackground=\r\nStartDirectly=1\r\n"
+       "CurrentPlayer1=Player1\r\nLayoutFile=Traditional.lay\r\nHighContrastTiles=0\r\nLastLoadedBackground=\r\n"
+       "StartDirectly=1\r\n"
        "StartMusic=1\r\nShowHallOfFame=0\r\nShowToolbar=0\r\nShowStatus=1\r\nCoolMenu=1\r\nCoolMouse=1\r\n"
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"

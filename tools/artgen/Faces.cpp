@@ -17,6 +17,7 @@ namespace {
 // circles and strokes is uneven from one tile to the next.
 constexpr int Supersample = 4;
 constexpr double Pi = 3.14159265358979323846;
+constexpr double SymbolShrink = 0.8;  // high contrast faces give a corner to the index
 
 namespace ink {
 const QColor Red(196, 30, 36);
@@ -614,11 +615,7 @@ void drawIndex(QImage& face, const Index& index, int k) {
   p.drawText(QRectF(2.5 * k, 1.5 * k, 10 * k, 10 * k), Qt::AlignLeft | Qt::AlignTop, index.text);
 }
 
-}  // namespace
-
-QImage drawFace(int face, int k) {
-  Family family;
-  int n;
+void faceOf(int face, Family& family, int& n) {
   if (face <= 9) {
     family = Family::Character, n = face;
   } else if (face <= 18) {
@@ -634,9 +631,9 @@ QImage drawFace(int face, int k) {
   } else {
     family = Family::Wind, n = face - 39;
   }
+}
 
-  Canvas canvas(k);
-  QPainter& p = canvas.p;
+void drawSymbol(QPainter& p, Family family, int n) {
   switch (family) {
     case Family::Character:
       drawCharacter(p, n);
@@ -664,9 +661,83 @@ QImage drawFace(int face, int k) {
       drawWind(p, n);
       break;
   }
+}
+
+// ---------------------------------------------------------------- high contrast
+
+// Not quite black: a black picture pixel is the one the bitwise drawing leaves out.
+const QColor ContrastInk(14, 14, 14);
+
+// The symbols drawn in one ink. Light fills (a season's window, a flower's heart) read as the
+// tile's own ground, everything darker as ink; the ink then grows by `grow` pixels all round so
+// thin strokes stay visible to weak eyes.
+void inkOnly(QImage& image, int grow) {
+  const int w = image.width(), h = image.height();
+  std::vector<int> cover(std::size_t(w) * h, 0);
+  for (int y = 0; y < h; ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      const int a = qAlpha(line[x]);
+      if (a == 0) continue;
+      // Premultiplied: the colour's own lightness is the channel sum over the coverage.
+      const double light = (0.299 * qRed(line[x]) + 0.587 * qGreen(line[x]) + 0.114 * qBlue(line[x])) / a;
+      if (light < 0.78) cover[std::size_t(y) * w + x] = a;
+    }
+  }
+  for (int y = 0; y < h; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < w; ++x) {
+      int a = 0;
+      for (int dy = -grow; dy <= grow; ++dy)
+        for (int dx = -grow; dx <= grow; ++dx) {
+          const int sx = x + dx, sy = y + dy;
+          if (dx * dx + dy * dy > grow * grow || sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
+          a = std::max(a, cover[std::size_t(sy) * w + sx]);
+        }
+      line[x] = qRgba(ContrastInk.red() * a / 255, ContrastInk.green() * a / 255, ContrastInk.blue() * a / 255, a);
+    }
+  }
+}
+
+// The index fills the upper left corner, in bold black, as large as the face allows once the
+// symbol has made room for it.
+void drawLargeIndex(QImage& face, const QString& text, int k) {
+  QPainter p(&face);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(15 * k);
+  font.setBold(true);
+  font.setStyleStrategy(QFont::NoFontMerging);
+  font.setHintingPreference(QFont::PreferFullHinting);
+  p.setFont(font);
+  p.setPen(ContrastInk);
+  p.drawText(QRectF(3 * k, 2 * k, 14 * k, 16 * k), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+}  // namespace
+
+QImage drawFace(int face, int k, Look look) {
+  Family family;
+  int n;
+  faceOf(face, family, n);
+  Canvas canvas(k);
+  QPainter& p = canvas.p;
+  if (look == Look::HighContrast) {
+    // The symbol shrinks towards the lower right corner, clear of the frame and the index.
+    const QPointF corner(37.5, 46);
+    p.translate(corner);
+    p.scale(SymbolShrink, SymbolShrink);
+    p.translate(-corner);
+  }
+  drawSymbol(p, family, n);
   p.end();
+  if (look == Look::HighContrast) inkOnly(canvas.image, k);
   QImage out = downsample(canvas.image, Supersample);
-  drawIndex(out, indexOf(family, n), k);
+  if (look == Look::HighContrast)
+    drawLargeIndex(out, indexOf(family, n).text, k);
+  else
+    drawIndex(out, indexOf(family, n), k);
   return out;
 }
 

@@ -47,6 +47,10 @@ std::vector<TileStyle> tileStyles() {
       {QStringLiteral("darkpai.bmp"), QColor(86, 72, 64), ivory, amber, sky, false},
       {QStringLiteral("bluepai.bmp"), QColor(44, 92, 186), ivory, amber, sky, false},
       {QStringLiteral("pai256.bmp"), QColor(36, 138, 72), ivory, amber, sky, true},
+      // Amber and cyan grounds are strong enough to see from across the room and still light
+      // enough for the black symbols on them.
+      {QStringLiteral("contrast.bmp"), QColor(40, 40, 44), Qt::white, QColor(255, 184, 0), QColor(0, 214, 255), false,
+       Look::HighContrast},
   };
 }
 
@@ -102,6 +106,21 @@ QColor faceShade(const QColor& ground, int fx, int fy, int k) {
   return ground;
 }
 
+// The high contrast face: one flat colour inside a black frame FrameWidth pixels wide (times k),
+// so each tile stands apart from its neighbours without any shading to make out.
+constexpr int FrameWidth = 2;
+const QColor Frame(18, 18, 18);
+
+QColor flatFace(const QColor& ground, int fx, int fy, int k) {
+  const int fromEdge =
+      std::min(std::min(fx, sheet::FaceWidth * k - 1 - fx), std::min(fy, sheet::FaceHeight * k - 1 - fy));
+  return fromEdge < FrameWidth * k ? Frame : ground;
+}
+
+QColor faceColour(const TileStyle& style, const QColor& ground, int fx, int fy, int k) {
+  return style.look == Look::HighContrast ? flatFace(ground, fx, fy, k) : faceShade(ground, fx, fy, k);
+}
+
 }  // namespace
 
 QImage tileOutline(int k) {
@@ -136,7 +155,13 @@ QImage blankTile(const TileStyle& style, const QImage& outline, int k) {
     for (int x = 0; x < TileWidth * k; ++x) {
       if (!inside(outline, x, y)) continue;
       if (x >= Depth * k && y < FaceHeight * k) {
-        tile.setPixel(x, y, opaque(faceShade(style.ground, x - Depth * k, y, k)));
+        tile.setPixel(x, y, opaque(faceColour(style, style.ground, x - Depth * k, y, k)));
+        continue;
+      }
+      if (style.look == Look::HighContrast) {
+        // Two flat tones, the lower edge the darker, keep the stack readable without gradients.
+        const bool side = x < Depth * k && x + y < TileHeight * k;
+        tile.setPixel(x, y, opaque(side ? style.border : scaleColor(style.border, 0.55)));
         continue;
       }
       // The side and lower edges meet on the diagonal from (6, 50) to (0, 56); the shading
@@ -166,13 +191,13 @@ QImage blankTile(const TileStyle& style, const QImage& outline, int k) {
   return tile;
 }
 
-QImage faceGround(const QColor& color, const QImage& outline, int k) {
+QImage faceGround(const TileStyle& style, const QColor& color, const QImage& outline, int k) {
   using namespace sheet;
   QImage face(FaceWidth * k, FaceHeight * k, QImage::Format_RGB32);
   face.fill(Qt::black);
   for (int y = 0; y < FaceHeight * k; ++y)
     for (int x = 0; x < FaceWidth * k; ++x)
-      if (inside(outline, x + Depth * k, y)) face.setPixel(x, y, opaque(faceShade(color, x, y, k)));
+      if (inside(outline, x + Depth * k, y)) face.setPixel(x, y, opaque(faceColour(style, color, x, y, k)));
   return face;
 }
 
@@ -224,8 +249,8 @@ QImage buildSheet(const TileStyle& style, const std::array<QImage, sheet::FaceCo
     }
   }
   p.drawImage(scaled(BlankTile, k).topLeft(), blankTile(style, outline, k));
-  p.drawImage(scaled(PickedFace, k).topLeft(), faceGround(style.picked, outline, k));
-  p.drawImage(scaled(HintedFace, k).topLeft(), faceGround(style.hinted, outline, k));
+  p.drawImage(scaled(PickedFace, k).topLeft(), faceGround(style, style.picked, outline, k));
+  p.drawImage(scaled(HintedFace, k).topLeft(), faceGround(style, style.hinted, outline, k));
   QImage mask(TileWidth * k, TileHeight * k, QImage::Format_RGB32);
   for (int y = 0; y < mask.height(); ++y)
     for (int x = 0; x < mask.width(); ++x)

@@ -38,6 +38,10 @@ QPoint cellOfFace(int face);             // face 1..42 -> sheet column and row
 int faceAtCell(int column, int row);     // 0 for the cells no face uses
 }  // namespace sheet
 
+// Coloured tiles have bevelled faces and painted symbols. High contrast tiles are for players who
+// see poorly: flat white faces framed in black, black symbols and a large corner index.
+enum class Look { Coloured, HighContrast };
+
 struct TileStyle {
   QString fileName;
   QColor border;  // the back layer of the tile, seen on its side and lower edges
@@ -45,6 +49,7 @@ struct TileStyle {
   QColor picked;
   QColor hinted;
   bool palettised;
+  Look look = Look::Coloured;
 };
 
 std::vector<TileStyle> tileStyles();
@@ -55,7 +60,8 @@ std::vector<TileStyle> tileStyles();
 // 46 x 56 (times k), Format_Grayscale8: 255 inside the tile's outline, 0 outside.
 QImage tileOutline(int k = 1);
 QImage blankTile(const TileStyle& style, const QImage& outline, int k = 1);
-QImage faceGround(const QColor& color, const QImage& outline, int k = 1);  // 40 x 50 (times k)
+// 40 x 50 (times k): a face of `color` finished as the style's faces are.
+QImage faceGround(const TileStyle& style, const QColor& color, const QImage& outline, int k = 1);
 
 struct FaceParts {
   QImage picture;  // what the game ORs in; black wherever the ground shows

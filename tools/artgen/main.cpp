@@ -2,7 +2,7 @@
 //
 //   velmor-artgen DATA_DIR [--preview DIR]
 //
-// Writes DATA_DIR/Tilesets/{pai,darkpai,bluepai,pai256}.bmp,
+// Writes DATA_DIR/Tilesets/{pai,darkpai,bluepai,pai256,contrast}.bmp,
 // DATA_DIR/Backgrounds/{kanji.bmp,dragons.bmp,andromeda.jpg,catpats.jpg} and the Hall of Fame
 // panel and help page paper, DATA_DIR/{hof.bmp,orange.jpg}. The tilesets, backgrounds and panel
 // are also drawn 2, 3 and 4 times larger for large windows, as PNG files beside the 1x ones
@@ -27,6 +27,22 @@
 #include <array>
 
 namespace {
+
+using Faces = std::array<QImage, artgen::sheet::FaceCount>;
+
+// Each look's 42 faces, drawn once for every tileset of that look.
+struct FaceSets {
+  Faces coloured, highContrast;
+  explicit FaceSets(int k) {
+    for (int face = 1; face <= artgen::sheet::FaceCount; ++face) {
+      coloured[face - 1] = artgen::drawFace(face, k);
+      highContrast[face - 1] = artgen::drawFace(face, k, artgen::Look::HighContrast);
+    }
+  }
+  const Faces& of(const artgen::TileStyle& style) const {
+    return style.look == artgen::Look::HighContrast ? highContrast : coloured;
+  }
+};
 
 bool writeJpeg(const QImage& image, const QString& path, QString* error) {
   QImageWriter writer(path, "jpeg");
@@ -73,11 +89,9 @@ int main(int argc, char** argv) {
   if (!QDir().mkpath(tilesets) || !QDir().mkpath(backgrounds))
     return fail("cannot create the folders under " + dataDir);
 
-  std::array<QImage, sheet::FaceCount> faces;
-  for (int face = 1; face <= sheet::FaceCount; ++face) faces[face - 1] = drawFace(face);
-
+  const FaceSets faces(1);
   for (const TileStyle& style : tileStyles()) {
-    const QImage sheetImage = buildSheet(style, faces);
+    const QImage sheetImage = buildSheet(style, faces.of(style));
     const QString path = tilesets + "/" + style.fileName;
     const bool ok =
         style.palettised ? writeBmp8(quantizeTo256(sheetImage), path, &error) : writeBmp24(sheetImage, path, &error);
@@ -95,9 +109,9 @@ int main(int argc, char** argv) {
     return fail(error);
 
   for (int k = 2; k <= 4; ++k) {
-    for (int face = 1; face <= sheet::FaceCount; ++face) faces[face - 1] = drawFace(face, k);
+    const FaceSets larger(k);
     for (const TileStyle& style : tileStyles()) {
-      const QImage sheetImage = buildSheet(style, faces, k);
+      const QImage sheetImage = buildSheet(style, larger.of(style), k);
       if (!writePng(style.palettised ? quantizeTo256(sheetImage) : sheetImage,
                     scaledName(tilesets + "/" + style.fileName, k), &error))
         return fail(error);
