@@ -430,6 +430,15 @@ bool MainWindow::BoardKey(QKeyEvent* event) {
     case Qt::Key_Home:
       key = Key::Home;
       break;
+    case Qt::Key_PageUp:
+      key = Key::PageUp;
+      break;
+    case Qt::Key_PageDown:
+      key = Key::PageDown;
+      break;
+    case Qt::Key_Delete:
+      key = Key::Delete;
+      break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:

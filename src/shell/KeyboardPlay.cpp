@@ -1,5 +1,7 @@
 #include "shell/KeyboardPlay.h"
 
+#include <algorithm>
+
 #include "modes/BoardCursor.h"
 #include "shell/TVelmor.h"
 
@@ -7,6 +9,7 @@ namespace velmor {
 
 bool KeyboardPlay::Press(Key key) {
   TVelmor& g = game_;
+  if (g.GameMode == ModeEditor) return EditorPress(key);
   const bool flat = g.GameMode == ModeRivers;
   if (g.GameMode != ModeSolitaire && g.GameMode != ModeTwoPlayers && !flat) return false;
   const Selectable selectable = [&g, flat](int t) { return flat || g.IsPlayable(t); };
@@ -49,7 +52,45 @@ bool KeyboardPlay::Press(Key key) {
     case Key::Cancel:
       g.ButtonDown(TVelmor::Button::Secondary, g.BoardOriginX, g.BoardOriginY);
       break;
+    default:
+      return false;
   }
+  return true;
+}
+
+bool KeyboardPlay::EditorPress(Key key) {
+  TVelmor& g = game_;
+  switch (key) {
+    case Key::Left:
+      column_ = std::max(column_ - 1, 1);
+      break;
+    case Key::Right:
+      column_ = std::min(column_ + 1, AnchorColumns);
+      break;
+    case Key::Up:
+      row_ = std::max(row_ - 1, 1);
+      break;
+    case Key::Down:
+      row_ = std::min(row_ + 1, AnchorRows);
+      break;
+    case Key::PageUp:
+      layer_ = std::min(layer_ + 1, AnchorLayers);
+      break;
+    case Key::PageDown:
+      layer_ = std::max(layer_ - 1, 1);
+      break;
+    case Key::Activate:
+    case Key::Delete:
+      break;
+    default:
+      return false;
+  }
+  // The middle of the face a tile at the place would show: where the mouse would point at it.
+  const int x = FaceLeft(column_, layer_) + FaceWidth / 2, y = TileTop(row_, layer_) + FaceHeight / 2;
+  if (key == Key::Activate || key == Key::Delete)
+    g.EditorClick(key == Key::Activate ? TVelmor::Button::Primary : TVelmor::Button::Secondary, x, y, x / CellWidth,
+                  y / CellHeight);
+  g.FormMouseMove(g.BoardOriginX + x, g.BoardOriginY + y);  // the ghost shows where a tile would go
   return true;
 }
 

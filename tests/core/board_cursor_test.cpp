@@ -96,3 +96,21 @@ TEST_F(KeyboardGame, SpaceReturnAndEscapeDoWhatTheMouseButtonsDo) {
   game.GameMode = ModeStopped;
   EXPECT_FALSE(game.Keys.Press(Key::Tab));  // no game: the window may use the key
 }
+
+TEST_F(KeyboardGame, TheEditorPlacesAndTakesAwayTilesWithKeys) {
+  using Key = KeyboardPlay::Key;
+  game.EnterEditor(true);
+  ASSERT_EQ(game.GameMode, ModeEditor);
+  const int toPlace = game.TilesToPlace;
+  game.Keys.Press(Key::Activate);
+  EXPECT_EQ(game.TilesToPlace, toPlace - 1);
+  for (int k = 0; k < 2; ++k) game.Keys.Press(Key::Right);  // a tile's width along
+  game.Keys.Press(Key::Activate);
+  game.Keys.Press(Key::Left);  // half a tile back: on both, so the upper layer is allowed
+  game.Keys.Press(Key::PageUp);
+  game.Keys.Press(Key::Activate);
+  EXPECT_EQ(game.TilesToPlace, toPlace - 3);
+  EXPECT_EQ(game.EditorGhost.layer, 3);  // the place shown is where the next tile would go: on it
+  game.Keys.Press(Key::Delete);
+  EXPECT_EQ(game.TilesToPlace, toPlace - 2);
+}
