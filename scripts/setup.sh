@@ -14,11 +14,13 @@ packages=(
 
 # The full check (scripts/test.sh --full): libFuzzer and the formatter come with clang; the package and install
 # tests build a .deb and validate the desktop files and man pages. ImageMagick lays out the contact sheet of the
-# layouts (scripts/contact-sheet.sh).
+# layouts (scripts/contact-sheet.sh); the accessibility bus and its Python client let scripts/a11y-tree.sh read the
+# window as a screen reader does.
 dev_packages=(
   clang libclang-rt-14-dev clang-format
   dpkg-dev desktop-file-utils appstream groff-base file procps
   imagemagick
+  at-spi2-core python3-pyatspi
 )
 if [ "${1:-}" = "--dev" ]; then
   packages+=("${dev_packages[@]}")

@@ -128,11 +128,17 @@ void PictureView::mouseMoveEvent(QMouseEvent* e) {
   if (onMove) onMove(ToBase(e->position()));
 }
 
+BoardView::BoardView(TVelmor& game, QWidget* parent)
+    : PictureView(BoardPictureWidth, BoardPictureHeight, parent), game_(game) {
+  setAccessibleName("Board");
+}
+
 BoardArea::BoardArea(TVelmor& game, QWidget* parent) : QWidget(parent), game_(game) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  board_ = new PictureView(BoardPictureWidth, BoardPictureHeight, this);
+  board_ = new BoardView(game, this);
   panel_ = new PictureView(TVelmor::HofWidth, BoardPictureHeight, this);
+  panel_->setAccessibleName("Hall of Fame");
 }
 
 QSize BoardArea::sizeHint() const { return SizeFor(shownScale_ > 0 ? shownScale_ : devicePixelRatioF()); }

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <functional>
 
+class QTimer;
+
 #include "display/Picture.h"
 #include "shell/TVelmor.h"
 
@@ -47,10 +49,23 @@ class PictureView : public QWidget {
   Picture reduced_;  // what a view between scales shows, at device pixels
 };
 
+// The board's view: the one a screen reader reads tile by tile (platform/BoardAccessible).
+class BoardView : public PictureView {
+ public:
+  BoardView(TVelmor& game, QWidget* parent);
+  TVelmor& Game() const { return game_; }
+  // Which tiles stood where when the view last looked, and the wait before a screen reader is told.
+  size_t shownTiles = 0;
+  QTimer* settling = nullptr;
+
+ private:
+  TVelmor& game_;
+};
+
 class BoardArea : public QWidget {
  public:
   BoardArea(TVelmor& game, QWidget* parent);
-  PictureView* Board() const { return board_; }
+  BoardView* Board() const { return board_; }
   PictureView* Panel() const { return panel_; }
   // The size that shows the board at `scale` (device pixels per 1x pixel) with the panel if shown.
   QSize SizeFor(double scale) const;
@@ -67,7 +82,7 @@ class BoardArea : public QWidget {
 
  private:
   TVelmor& game_;
-  PictureView* board_;
+  BoardView* board_;
   PictureView* panel_;
   QImage surround_;  // the background at the shown scale, repeated around the pictures
   uint32_t surroundOf_ = 0;

@@ -19,6 +19,7 @@
 #include <cstring>
 
 #include "chrome/Artwork.h"
+#include "platform/BoardAccessible.h"
 #include "platform/DeadEndPanel.h"
 #include "platform/HelpWindow.h"
 #include "platform/LayoutChooser.h"
@@ -102,6 +103,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   column->addWidget(editorPanel_);
 
   qApp->installEventFilter(this);  // the demo stops at any key or click
+  InstallBoardAccessibility();
   area_ = new BoardArea(game_, central);
   auto button = [](Qt::MouseButton b) {
     return b == Qt::RightButton    ? TVelmor::Button::Secondary
@@ -258,10 +260,21 @@ void MainWindow::Sync(const MenuItem& item) {
     QString caption = Text(item.Caption());
     b->second->setText(caption);
     b->second->setToolTip(Text(item.Hint()));
+    // A button that shows an arrow or a mark alone is read out by what it does.
+    b->second->setAccessibleName(&item == &game_.RedoButton     ? QStringLiteral("Redo")
+                                 : &item == &game_.WinnableMark ? Text(item.Hint())
+                                                                : QString());
     b->second->setEnabled(item.Enabled());
     if (b->second->isHidden() == item.Visible()) b->second->setVisible(item.Visible());
   }
-  if (const auto l = labels_.find(&item); l != labels_.end()) l->second->setText(Text(item.Caption()));
+  if (const auto l = labels_.find(&item); l != labels_.end()) {
+    // The status line scrolls or bounces its message a character at a time; a screen reader is
+    // given the whole message once, as it comes ("No more moves", a result): a new name tells it.
+    if (const QString whole = Text(game_.Status.Message);
+        &item == &game_.StatusText && !whole.trimmed().isEmpty() && l->second->accessibleName() != whole)
+      l->second->setAccessibleName(whole);
+    l->second->setText(Text(item.Caption()));
+  }
   if (&item == &game_.Tools || &item == &game_.LigneStatus || &item == &game_.HofBox) {
     tools_->setVisible(game_.Tools.Visible());
     status_->setVisible(game_.LigneStatus.Visible());

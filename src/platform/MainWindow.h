@@ -25,7 +25,7 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(TVelmor& game);
 
-  PictureView* Board() { return area_->Board(); }
+  BoardView* Board() { return area_->Board(); }
   PictureView* HallPanel() { return area_->Panel(); }
   BoardArea* Area() { return area_; }
   int ToolbarHeight() const;

@@ -14,6 +14,7 @@
 
 #include "chrome/Artwork.h"
 #include "display/Jpeg.h"
+#include "platform/BoardAccessible.h"
 #include "platform/MainWindow.h"
 #include "platform/QtPictures.h"
 
@@ -119,7 +120,13 @@ bool QtPlatform::LoadBitmap(const std::string& path, Picture& out, std::string& 
 }
 
 void QtPlatform::PresentBoard(const Picture& picture, const Rect& area) {
-  if (window_) window_->Board()->Present(picture, area);
+  if (!window_) return;
+  window_->Board()->Present(picture, area);
+  NoteBoardPresented(window_->Board());
+}
+
+void QtPlatform::CursorMoved(int tile) {
+  if (window_) AnnounceCursor(window_->Board(), tile);
 }
 
 int QtPlatform::ScreenWidth() {

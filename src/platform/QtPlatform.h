@@ -43,6 +43,7 @@ class QtPlatform : public Platform {
   void ShowDeadEnd(bool shown) override;
   int ChooseLayout(const LayoutChooserModel& model) override;
   void PresentPanel(const Picture& picture, const Rect& area) override;
+  void CursorMoved(int tile) override;
   void PopupMenu(MenuItem& menu, const MenuItem& below) override;
   void PlayWave(const std::string& path) override;
   void DrawText(Picture& picture, int x, int y, const std::string& text, const TextStyle& style,

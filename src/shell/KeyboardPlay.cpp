@@ -105,6 +105,7 @@ void KeyboardPlay::MoveTo(int tile) {
   tile_ = tile;
   if (old > 0 && old != tile) game_.RedrawTile(old);
   if (tile > 0) game_.RedrawTile(tile);
+  game_.platform.CursorMoved(tile);
 }
 
 }  // namespace velmor

@@ -136,6 +136,8 @@ class Platform {
   // Shows the layout chooser over the model's rows modally: the number of the layout the player
   // picked, or 0 when the chooser was closed without one.
   virtual int ChooseLayout(const LayoutChooserModel&) { return 0; }
+  // The keyboard's cursor now frames `tile` (0: none), for a screen reader to follow.
+  virtual void CursorMoved(int) {}
 };
 
 }  // namespace velmor

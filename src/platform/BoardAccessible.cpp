@@ -1,0 +1,205 @@
+#include "platform/BoardAccessible.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <tuple>
+
+#include "board/TileNames.h"
+#include "modes/BoardCursor.h"
+
+namespace velmor {
+
+namespace {
+
+bool OnBoard(const TVelmor& g, int tile) {
+  return tile >= 1 && tile <= TileTotal && !g.Board.TilePlace[static_cast<size_t>(tile)].empty();
+}
+
+// The reader hears what the picture shows: no faces in the editor, none while the game is paused
+// or stopped (the background alone), and no board before the first game.
+bool FacesShown(const TVelmor& g) {
+  return g.GameMode != ModeEditor && g.GameMode != ModePaused && g.GameMode != ModeStopped && g.GameMode != ModeNoGame;
+}
+
+// One tile: it has no widget of its own, so it lives as long as the board's interface and answers
+// from the game's state at each question.
+class TileAccessible : public QAccessibleInterface {
+ public:
+  TileAccessible(const BoardAccessible* board, int tile) : board_(board), tile_(tile) {}
+
+  bool isValid() const override { return board_->isValid() && OnBoard(board_->Game(), tile_); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return board_->window(); }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return const_cast<BoardAccessible*>(board_); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+  QString text(QAccessible::Text t) const override {
+    if (!isValid()) return {};
+    const TVelmor& g = board_->Game();
+    if (t == QAccessible::Name) return QString::fromStdString(TileName(tile_));
+    if (t != QAccessible::Description) return {};
+    return QString::fromStdString(TileDescription(Facts(g), g.Board.TilePlace[static_cast<size_t>(tile_)]));
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!isValid()) {
+      s.invalid = true;
+      return s;
+    }
+    const TVelmor& g = board_->Game();
+    const TileState facts = Facts(g);
+    s.focusable = s.selectable = true;
+    s.disabled = !facts.free;
+    s.selected = facts.picked;
+    s.focused = g.Keys.Tile() == tile_;
+    return s;
+  }
+
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const TVelmor& g = board_->Game();
+    const BoardView* view = board_->View();
+    const Place& p = g.Board.TilePlace[static_cast<size_t>(tile_)];
+    const double f = view->Scale() / view->devicePixelRatioF();  // logical pixels per 1x pixel
+    const QRectF face((g.BoardOriginX + FaceLeft(p.column, p.layer)) * f,
+                      (g.BoardOriginY + TileTop(p.row, p.layer)) * f, FaceWidth * f, FaceHeight * f);
+    return QRect(view->mapToGlobal(face.topLeft().toPoint()), face.size().toSize());
+  }
+
+ private:
+  TileState Facts(const TVelmor& g) const {
+    // As the keyboard's Tab sees it: in the flat game every tile may be tried.
+    return {.free = g.GameMode == ModeRivers || g.IsPlayable(tile_),
+            .picked = g.FirstTile == tile_ || g.SecondTile == tile_,
+            .hinted = g.HintTileA == tile_ || g.HintTileB == tile_};
+  }
+  const BoardAccessible* board_;
+  int tile_;
+};
+
+QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
+  if (auto* view = dynamic_cast<BoardView*>(object)) return new BoardAccessible(view);
+  return nullptr;
+}
+
+}  // namespace
+
+BoardAccessible::BoardAccessible(BoardView* view) : QAccessibleWidget(view, QAccessible::List), view_(view) {}
+
+BoardAccessible::~BoardAccessible() {
+  for (const auto& [tile, id] : tiles_) QAccessible::deleteAccessibleInterface(id);
+}
+
+QString BoardAccessible::text(QAccessible::Text t) const {
+  if (t == QAccessible::Description) {
+    const int left = Game().Board.TilesLeft;
+    return QStringLiteral("%1 tile%2 left").arg(left).arg(left == 1 ? QString() : QStringLiteral("s"));
+  }
+  return QAccessibleWidget::text(t);
+}
+
+std::vector<int> BoardAccessible::Shown() const {
+  const BoardState& board = Game().Board;
+  std::vector<int> tiles;
+  if (!FacesShown(Game())) return tiles;
+  for (int t = 1; t <= TileTotal; ++t)
+    if (TileVisible(board, t)) tiles.push_back(t);
+  auto key = [&board](int t) {
+    const Place& p = board.TilePlace[static_cast<size_t>(t)];
+    return std::tuple{p.row, p.column, -p.layer};
+  };
+  std::sort(tiles.begin(), tiles.end(), [&key](int a, int b) { return key(a) < key(b); });
+  return tiles;
+}
+
+int BoardAccessible::childCount() const { return static_cast<int>(Shown().size()) + QAccessibleWidget::childCount(); }
+
+QAccessibleInterface* BoardAccessible::child(int index) const {
+  const std::vector<int> tiles = Shown();
+  if (index < 0) return nullptr;
+  if (index < static_cast<int>(tiles.size())) return Tile(tiles[static_cast<size_t>(index)]);
+  // Widgets over the board (the dead-end notice) follow the tiles.
+  return QAccessibleWidget::child(index - static_cast<int>(tiles.size()));
+}
+
+int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
+  const std::vector<int> tiles = Shown();
+  for (size_t i = 0; i < tiles.size(); ++i)
+    if (const auto it = tiles_.find(tiles[i]);
+        it != tiles_.end() && QAccessible::accessibleInterface(it->second) == child)
+      return static_cast<int>(i);
+  const int widget = QAccessibleWidget::indexOfChild(child);
+  return widget < 0 ? -1 : widget + static_cast<int>(tiles.size());
+}
+
+QAccessibleInterface* BoardAccessible::Tile(int tile) const {
+  if (!OnBoard(Game(), tile)) return nullptr;
+  if (const auto it = tiles_.find(tile); it != tiles_.end()) return QAccessible::accessibleInterface(it->second);
+  QAccessibleInterface* made = new TileAccessible(this, tile);
+  tiles_[tile] = QAccessible::registerAccessibleInterface(made);
+  return made;
+}
+
+QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
+  // The widget's own lookup would go through the tiles as children; only widgets are wanted here.
+  for (int i = 0; i < QAccessibleWidget::childCount(); ++i)
+    if (QAccessibleInterface* widget = QAccessibleWidget::child(i);
+        widget && !widget->state().invisible && widget->rect().contains(x, y))
+      return widget;
+  const QPoint local = view_->mapFromGlobal(QPoint(x, y));
+  const double f = view_->devicePixelRatioF() / view_->Scale();  // 1x pixels per logical pixel
+  const TVelmor& g = Game();
+  const int tile = WhatTileThere(g.Board.BoardGrid, static_cast<int>(local.x() * f) - g.BoardOriginX,
+                                 static_cast<int>(local.y() * f) - g.BoardOriginY);
+  return tile > 0 && FacesShown(g) ? Tile(tile) : nullptr;
+}
+
+QAccessibleInterface* BoardAccessible::focusChild() const {
+  const int tile = Game().Keys.Tile();
+  return tile > 0 && FacesShown(Game()) ? Tile(tile) : nullptr;
+}
+
+void InstallBoardAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(BoardFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void AnnounceCursor(BoardView* view, int tile) {
+  auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(view));
+  if (QAccessibleInterface* framed = board ? board->Tile(tile) : nullptr) {
+    QAccessibleEvent event(framed, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+void NoteBoardPresented(BoardView* view) {
+  // Nobody listens: nothing to work out.
+  if (!QAccessible::isActive()) return;
+  const BoardState& board = view->Game().Board;
+  size_t seen = 0;
+  for (const Place& p : board.TilePlace)
+    seen = seen * 1000003 + static_cast<size_t>(p.column * 4096 + p.row * 8 + p.layer);
+  if (seen == view->shownTiles) return;
+  view->shownTiles = seen;
+  if (!view->settling) {
+    view->settling = new QTimer(view);
+    view->settling->setSingleShot(true);
+    QObject::connect(view->settling, &QTimer::timeout, view, [view] {
+      QAccessibleEvent event(view, QAccessible::ObjectReorder);
+      QAccessible::updateAccessibility(&event);
+    });
+  }
+  // A deal or a shuffle changes the board step by step for a while: one word when it has settled.
+  view->settling->start(250);
+}
+
+}  // namespace velmor
