@@ -76,3 +76,23 @@ TEST_F(GameWindow, ADeadEndShowsItsNoticeUntilAButtonOpensAMoveAgain) {
   EXPECT_EQ(game->Board.TilesLeft, left + 2);
   EXPECT_FALSE(notice->isVisible());
 }
+
+// A whole game won with the keyboard alone: Tab walks the free tiles, Return takes them.
+TEST_F(GameWindow, AWinnableDealIsClearedWithKeysOnly) {
+  ASSERT_TRUE(Start());
+  game->EnableHall.SetChecked(false);
+  game->Winnable.SetChecked(true);
+  game->GameNumber = 77;
+  game->NewSpecificGame1Click();
+  window->activateWindow();
+  QApplication::setActiveWindow(window.get());
+  const std::vector<Place> order = game->RemovalOrder;
+  QTest::keyClick(window.get(), Qt::Key_Home);  // the cursor comes out
+  for (const Place& p : order) {
+    const int tile = game->Board.BoardGrid.at(p);
+    for (int k = 0; k < 150 && game->Keys.Tile() != tile; ++k) QTest::keyClick(window.get(), Qt::Key_Tab);
+    ASSERT_EQ(game->Keys.Tile(), tile);
+    QTest::keyClick(window.get(), Qt::Key_Return);
+  }
+  EXPECT_EQ(game->Board.TilesLeft, 0);
+}
