@@ -257,6 +257,10 @@ void Audio::Impl::Send(Command command) {
 }
 
 void Audio::Impl::Work() {
+  // SDL keeps per-thread state (its error text) for threads it did not start; it is freed here.
+  struct ThreadStateCleanup {
+    ~ThreadStateCleanup() { SDL_TLSCleanup(); }
+  } cleanup;
   for (;;) {
     Command command;
     {
