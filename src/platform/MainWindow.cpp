@@ -403,7 +403,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::ShortcutOverride) swallowKey_ = false;
   }
   // The board's keys, wherever the focus is in the main window, before Tab moves the focus.
-  if (type == QEvent::KeyPress && BoardKey(static_cast<QKeyEvent*>(event))) return true;
+  if (type == QEvent::KeyPress && BoardKey(watched, static_cast<QKeyEvent*>(event))) return true;
   if (event->type() == QEvent::MouseButtonRelease && watched == ButtonOf(game_.ExplorerButton1)) {
     const auto* release = static_cast<QMouseEvent*>(event);
     if (release->button() == Qt::RightButton) {
@@ -414,8 +414,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::BoardKey(QKeyEvent* event) {
-  if (QApplication::activeWindow() != this || QApplication::activePopupWidget() ||
+bool MainWindow::BoardKey(QObject* receiver, QKeyEvent* event) {
+  // Only keys meant for this window: a dialog's Return or Escape is the dialog's.
+  const auto* widget = qobject_cast<QWidget*>(receiver);
+  if (!widget || widget->window() != this || QApplication::activePopupWidget() ||
       qobject_cast<QLineEdit*>(QApplication::focusWidget()) ||
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
     return false;

@@ -76,7 +76,7 @@ class MainWindow : public QMainWindow {
   void Rebuild(MenuItem& menuModel);
   void ApplyToolbarLook();
   // Arrows, Tab, Home, Space, Return and Escape for the board's cursor; false when not for it.
-  bool BoardKey(QKeyEvent* event);
+  bool BoardKey(QObject* receiver, QKeyEvent* event);
 
   TVelmor& game_;
   BoardArea* area_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 #include <fstream>
 
@@ -93,4 +94,21 @@ TEST_F(GameWindow, CtrlTHidesAndShowsTheEditorPanel) {
   QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
   EXPECT_TRUE(game->EditorPanel.Visible());
   EXPECT_FALSE(game->Tools.Visible());
+}
+
+// A dialog over the editor keeps its own Return: the board's cursor never takes a dialog's key.
+TEST_F(GameWindow, ADialogsReturnIsTheDialogsWhileTheEditorIsOpen) {
+  ASSERT_TRUE(Start());
+  window->ActionOf(game->CreateLayout1)->trigger();
+  ASSERT_EQ(game->GameMode, ModeEditor);
+  const int toPlace = game->TilesToPlace;
+  QDialog dialog(window.get());
+  auto* button = new QPushButton("OK", &dialog);
+  button->setDefault(true);
+  QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
+  dialog.show();
+  QApplication::setActiveWindow(window.get());  // the main window still active, as a slow start leaves it
+  QTest::keyClick(button, Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(game->TilesToPlace, toPlace);  // no tile was placed by the dialog's key
 }
