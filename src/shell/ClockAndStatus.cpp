@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "base/Format.h"
+#include "base/Say.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -59,18 +60,16 @@ void TVelmor::WriteScore() {
     // A board cleared before the clock showed its first second ends on a later heartbeat.
     if (!ResultShown && !CheckGameEnd()) FullRedraw();
   } else if (Free.MovesLeft == 0 && solitaire && !Status.Bounce) {
-    Status.StartBounce("      SORRY, NO MORE MOVES !!");
+    Status.StartBounce(VELMOR_TEXT("      SORRY, NO MORE MOVES !!"));
   }
 }
 
 std::string TVelmor::TwoPlayerTimes() const {
   const uint32_t now = platform.TickCount();
-  auto player = [&](bool second) {
-    const bool onTurn = Turns.Player2Turn == second;
-    return std::string(onTurn ? "\u25B6 " : "") + (second ? "Player 2 " : "Player 1 ") +
-           FormatMinSec(Turns.Running(second, now) / 1000);
-  };
-  return player(false) + "  \u00B7  " + player(true);
+  // The arrow marks the player on turn.
+  return Fill(Turns.Player2Turn ? VELMOR_TEXT("Player 1 %1  \u00B7  \u25B6 Player 2 %2")
+                                : VELMOR_TEXT("\u25B6 Player 1 %1  \u00B7  Player 2 %2"),
+              FormatMinSec(Turns.Running(false, now) / 1000), FormatMinSec(Turns.Running(true, now) / 1000));
 }
 
 void TVelmor::PauseClick() {
@@ -78,15 +77,15 @@ void TVelmor::PauseClick() {
     ResumeMode = GameMode;
     IM(ModePaused);
     Clock.Pause(platform.TickCount());
-    Pause1.SetCaption("&Continue");
-    PauseButton.SetCaption("Play");
+    Pause1.SetCaption(VELMOR_TEXT("&Continue"));
+    PauseButton.SetCaption(VELMOR_TEXT("Play"));
     ShowFond();
     Keeper.Keep();
   } else if (GameMode == ModePaused) {
     IM(ResumeMode);
     Clock.Resume(platform.TickCount());
-    PauseButton.SetCaption("Pause");
-    Pause1.SetCaption("&Pause");
+    PauseButton.SetCaption(VELMOR_TEXT("Pause"));
+    Pause1.SetCaption(VELMOR_TEXT("&Pause"));
     FullRedraw();
   }
 }
@@ -113,8 +112,8 @@ void TVelmor::ShowTimeClick() {
 void TVelmor::Stop() {
   if (GameMode == ModePaused) {
     Clock.Resume(platform.TickCount());
-    PauseButton.SetCaption("Pause");
-    Pause1.SetCaption("&Pause");
+    PauseButton.SetCaption(VELMOR_TEXT("Pause"));
+    Pause1.SetCaption(VELMOR_TEXT("&Pause"));
   }
   IM(ModeStopped);
   // A later resume (the help window closing) must not bring a stopped game back.

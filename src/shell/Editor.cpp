@@ -1,4 +1,5 @@
 // The layout editor: building a heap tile by tile on the board itself.
+#include "base/Say.h"
 #include "layouts/LayoutEditor.h"
 #include "shell/TVelmor.h"
 
@@ -12,7 +13,7 @@ void TVelmor::EnterEditor(bool create) {
   VO.SetVisible(false);
   EditorMenu.SetVisible(true);
   Tools.SetVisible(false);
-  if (create) LayoutName = "New Layout";
+  if (create) LayoutName = VELMOR_TEXT("New Layout");
   Edit1.SetCaption(LayoutName);
   Label40.SetCaption(std::to_string(TilesToPlace));
   EditorPanel.SetVisible(true);
@@ -41,7 +42,7 @@ void TVelmor::SaveandexitClick(MenuItem& sender) {
   LayoutEditor(Shape, Board, TilesToPlace).Recount();
   Label40.SetCaption(std::to_string(TilesToPlace));
   if (TilesToPlace != 0) {
-    platform.ShowMessage("You haven't finished building the layout yet !");
+    platform.ShowMessage(VELMOR_TEXT("You haven't finished building the layout yet !"));
     return;
   }
   LayoutName = Edit1.Caption();

@@ -3,6 +3,7 @@
 #include <string>
 #include <tuple>
 
+#include "base/Say.h"
 #include "board/Deal.h"
 #include "shell/TVelmor.h"
 
@@ -25,8 +26,8 @@ void TVelmor::LayoutFromCheckedEntry() {
 
 void TVelmor::EndPauseForNewGame() {
   if (GameMode != ModePaused) return;
-  Pause1.SetCaption("&Pause");
-  PauseButton.SetCaption("Pause");
+  Pause1.SetCaption(VELMOR_TEXT("&Pause"));
+  PauseButton.SetCaption(VELMOR_TEXT("Pause"));
   Pause1.SetEnabled(true);
 }
 
@@ -65,9 +66,9 @@ void TVelmor::Hint() {
 void TVelmor::VerticalClick() {
   switch (GameMode) {
     case ModeSolitaire:
-      if (platform.Confirm("Vertical variation",
-                           "If you want to change the game mode, you'll have to restart your "
-                           "game. Do you wish to continue ?")) {
+      if (platform.Confirm(VELMOR_TEXT("Vertical variation"),
+                           VELMOR_TEXT("If you want to change the game mode, you'll have to restart your "
+                                       "game. Do you wish to continue ?"))) {
         BeginGame();
         Vertical.Toggle();
       }
@@ -105,8 +106,9 @@ void TVelmor::DealLayout() {
     // Layout readers refuse such shapes; this only guards against a shape built some other way.
     MarkLayoutPositions(Board.BoardGrid, LayoutShape{});
     Board.TilesLeft = 0;
-    platform.ShowError("The layout \"" + LayoutName + "\" has " + std::to_string(n) +
-                       " tiles; a layout needs an even number of tiles from 2 to 144.");
+    platform.ShowError(
+        Fill(VELMOR_TEXT("The layout \"%1\" has %2 tiles; a layout needs an even number of tiles from 2 to 144."),
+             LayoutName, n));
     return;
   }
 
@@ -138,7 +140,7 @@ void TVelmor::DealLayout() {
   // A shape that keeps running into dead ends cannot be dealt winnable at all.
   if (!DealShape(
           Board, Shape, Winnable.Checked(), Gen, hooks, [this] { ReseedFromClock(); }, &RemovalOrder))
-    ShowStatus("This layout cannot be dealt winnable: dealt at random.");
+    ShowStatus(VELMOR_TEXT("This layout cannot be dealt winnable: dealt at random."));
 }
 
 bool TVelmor::ShuffleBoard() {
@@ -194,8 +196,8 @@ bool TVelmor::ShuffleBoard() {
 
 void TVelmor::BeginGame() {
   ColorHighlight();
-  Pause1.SetCaption("&Pause");
-  PauseButton.SetCaption("Pause");
+  Pause1.SetCaption(VELMOR_TEXT("&Pause"));
+  PauseButton.SetCaption(VELMOR_TEXT("Pause"));
   FrameBuffer = BackgroundImage;
   LayoutFromCheckedEntry();
   DealLayout();
@@ -205,10 +207,10 @@ void TVelmor::BeginGame() {
   EndPauseForNewGame();
   if (GameMode != ModeEditor) IM(ModeSolitaire);
   if (GameNumber > 0 && RandomSeed1.Checked())
-    ShowStatus("Specific Board started. Random Seed #" + std::to_string(GameNumber));
+    ShowStatus(Fill(VELMOR_TEXT("Specific Board started. Random Seed #%1"), GameNumber));
   ShowPanelHOF();
   FullRedraw();
-  if (Status.Pos <= 1) ShowStatus("New game started.");
+  if (Status.Pos <= 1) ShowStatus(VELMOR_TEXT("New game started."));
   Clock.StartTick = platform.TickCount();
   UpdateWindowTitle();
   if (GameMode == ModeSolitaire) Records.Started(StatisticsKey(*this));
@@ -216,13 +218,18 @@ void TVelmor::BeginGame() {
 }
 
 void TVelmor::UpdateWindowTitle() {
-  std::string title = "Velmor 5.21";
-  if (BoardNumber == RiversEasyList || BoardNumber == RiversHardList)
-    title += BoardNumber == RiversHardList ? " - Voverizo Dadazu (Hard)" : " - Voverizo Dadazu (Easy)";
+  // Only a numbered deal on a layout names its number; the flat games never have one.
+  const bool numbered = GameNumber > 0 && RandomSeed1.Checked() && BoardNumber < RiversEasyList;
+  std::string title;
+  if (BoardNumber == RiversHardList)
+    title = VELMOR_TEXT("Velmor 5.21 - Voverizo Dadazu (Hard)");
+  else if (BoardNumber == RiversEasyList)
+    title = VELMOR_TEXT("Velmor 5.21 - Voverizo Dadazu (Easy)");
   else if (!LayoutName.empty())
-    title += " - " + LayoutName;
-  if (GameNumber > 0 && RandomSeed1.Checked() && BoardNumber < RiversEasyList)
-    title += " - game " + std::to_string(GameNumber);
+    title = numbered ? Fill(VELMOR_TEXT("Velmor 5.21 - %1 - game %2"), LayoutName, GameNumber)
+                     : Fill(VELMOR_TEXT("Velmor 5.21 - %1"), LayoutName);
+  else
+    title = numbered ? Fill(VELMOR_TEXT("Velmor 5.21 - game %1"), GameNumber) : VELMOR_TEXT("Velmor 5.21");
   platform.SetWindowTitle(title);
 }
 

@@ -81,17 +81,17 @@ GameMenus::GameMenus() {
     VO.Add(*menu);
 
   // The toolbar and the New button's pop-up.
-  ExplorerButton1.SetHint("New game");
-  ExplorerButton2.SetHint("Undo move");
-  RedoButton.SetHint("Redo move");
-  ExplorerButton3.SetHint("Show possible moves");
-  ShuffleButton.SetHint("Shuffle tiles");
-  PauseButton.SetHint("Pause game");
-  SetMusic.SetHint("Pause music");
-  HelpButton.SetHint("Help");
-  AboutButton.SetHint("About Velmor");
-  HallFameButton.SetHint("Hall of Fame");
-  ExitButton.SetHint("Quit Velmor");
+  ExplorerButton1.SetHint(VELMOR_TEXT("New game"));
+  ExplorerButton2.SetHint(VELMOR_TEXT("Undo move"));
+  RedoButton.SetHint(VELMOR_TEXT("Redo move"));
+  ExplorerButton3.SetHint(VELMOR_TEXT("Show possible moves"));
+  ShuffleButton.SetHint(VELMOR_TEXT("Shuffle tiles"));
+  PauseButton.SetHint(VELMOR_TEXT("Pause game"));
+  SetMusic.SetHint(VELMOR_TEXT("Pause music"));
+  HelpButton.SetHint(VELMOR_TEXT("Help"));
+  AboutButton.SetHint(VELMOR_TEXT("About Velmor"));
+  HallFameButton.SetHint(VELMOR_TEXT("Hall of Fame"));
+  ExitButton.SetHint(VELMOR_TEXT("Quit Velmor"));
   for (MenuItem* button :
        {&ExplorerButton1, &ExplorerButton2, &RedoButton, &ExplorerButton3, &ShuffleButton, &PauseButton, &SetMusic,
         &HelpButton, &AboutButton, &HallFameButton, &ExitButton, &WinnableMark})

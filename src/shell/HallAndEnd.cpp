@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "base/Format.h"
+#include "base/Say.h"
 #include "base/Text.h"
 #include "shell/GameFolders.h"
 #include "shell/HallOfFameFile.h"
@@ -34,13 +35,13 @@ void TVelmor::GameOver() {
     Stop();
     switch (Turns.Outcome()) {
       case TwoPlayerClock::Result::Player2Won:
-        ShowStatus("Player 2 WON ! Congratulations !");
+        ShowStatus(VELMOR_TEXT("Player 2 WON ! Congratulations !"));
         break;
       case TwoPlayerClock::Result::Tie:
-        ShowStatus("Same score for both players !");
+        ShowStatus(VELMOR_TEXT("Same score for both players !"));
         break;
       case TwoPlayerClock::Result::Player1Won:
-        ShowStatus("Player 1 WON ! Congratulations !");
+        ShowStatus(VELMOR_TEXT("Player 1 WON ! Congratulations !"));
         break;
     }
     IM(ModeGameOver);
@@ -52,7 +53,7 @@ void TVelmor::GameOver() {
     WriteScore();
     Stop();
     IM(ModeGameOver);
-    ShowStatus("The demo cleared the board.");
+    ShowStatus(VELMOR_TEXT("The demo cleared the board."));
     ended = true;
   }
   if (BoardCleared && !ResultShown) {
@@ -61,9 +62,9 @@ void TVelmor::GameOver() {
     Stop();
     const int total = Clock.Total();
     Records.Won(StatisticsKey(*this), total);
-    std::string message = "Congratulations !! You WON !";
+    std::string message = VELMOR_TEXT("Congratulations !! You WON !");
     if (EnableHall.Checked()) {
-      message = "You WON ! Your time is : " + FormatMinSec(total);
+      message = Fill(VELMOR_TEXT("You WON ! Your time is : %1"), FormatMinSec(total));
       IM(ModeGameOver);
       ResumeMode = ModeGameOver;
       if (HallOfFame.TenthTime(BoardNumber) > total) {
@@ -89,10 +90,10 @@ void TVelmor::TwoPlayers() {
   DealLayout();
   ResetForNewGame(NewGameKind::TwoPlayers);
   EndPauseForNewGame();
-  ShowStatus("Two-Player Solitaire started.");
+  ShowStatus(VELMOR_TEXT("Two-Player Solitaire started."));
   IM(ModeTwoPlayers);
   if (GameNumber > 0 && RandomSeed1.Checked())
-    ShowStatus("Specific Board started. Random Seed #" + std::to_string(GameNumber));
+    ShowStatus(Fill(VELMOR_TEXT("Specific Board started. Random Seed #%1"), GameNumber));
   ShowPanelHOF();
   FullRedraw();
   const uint32_t now = platform.TickCount();
@@ -108,8 +109,8 @@ void TVelmor::RefreshTwoPlayerPanel() {
   const uint32_t now = platform.TickCount();
   const bool secondHalf = now % 1000 > 500;
   const Platform::TextStyle big{"Arial", 18, true, false}, small{"Arial", 10, true, false};
-  if (Turns.Player2Turn || secondHalf) PanelText(4, 380, "PLAY 1", big, Yellow);
-  if (!Turns.Player2Turn || secondHalf) PanelText(4, 422, "PLAY 2", big, Aqua);
+  if (Turns.Player2Turn || secondHalf) PanelText(4, 380, VELMOR_TEXT("PLAY 1"), big, Yellow);
+  if (!Turns.Player2Turn || secondHalf) PanelText(4, 422, VELMOR_TEXT("PLAY 2"), big, Aqua);
   PanelText(30, 402, FormatMinSec(Turns.Running(false, now) / 1000), small, White);
   PanelText(30, 444, FormatMinSec(Turns.Running(true, now) / 1000), small, White);
   platform.PresentPanel(SaveHof, area);
@@ -130,7 +131,7 @@ void TVelmor::LoadHallTableFor(int list, bool padShortValues) {
   IniFile ini;
   std::string error;
   if (!ini.Load(HallPath(), error)) {
-    platform.ShowError("The Hall of Fame could not be read: " + error + ".");
+    platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame could not be read: %1."), error));
     return;
   }
   const std::string repaired =
@@ -150,14 +151,14 @@ bool TVelmor::SaveHallOfFame() {
   IniFile ini;
   std::string error;
   if (!ini.Load(HallPath(), error)) {
-    platform.ShowError("The Hall of Fame was not saved: " + error + ".");
+    platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
     return false;
   }
   std::vector<std::string> layoutNames;
   for (int k = 1; k <= Layouts.Count(); ++k) layoutNames.push_back(Layouts[k].name);
   WriteHallLists(HallOfFame, layoutNames, ini);
   if (!MakeFolder(ConfigFolder, error) || !ini.Save(error)) {
-    platform.ShowError("The Hall of Fame was not saved: " + error + ".");
+    platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
     return false;
   }
   return true;
@@ -176,8 +177,8 @@ void TVelmor::ShowPanelHOF() {
     RedrawHOF();
     return;
   }
-  PanelText(21, 50 - dy, "HALL OF", {"Comic Sans MS", 10, true, false}, Yellow);
-  PanelText(31, 70 - dy, "FAME", {"Comic Sans MS", 10, true, false}, Yellow);
+  PanelText(21, 50 - dy, VELMOR_TEXT("HALL OF"), {"Comic Sans MS", 10, true, false}, Yellow);
+  PanelText(31, 70 - dy, VELMOR_TEXT("FAME"), {"Comic Sans MS", 10, true, false}, Yellow);
   const HallList& list = HallOfFame.ListOf(BoardNumber);
   for (int i = 1; i <= HallRanks; ++i) {
     const std::string& entry = list.entries[static_cast<size_t>(i)];

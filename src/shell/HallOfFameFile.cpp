@@ -1,5 +1,6 @@
 #include "shell/HallOfFameFile.h"
 
+#include "base/Say.h"
 #include "shell/IniFile.h"
 
 namespace velmor {
@@ -9,6 +10,14 @@ std::string RankKey(int rank) { return "Rank" + std::to_string(rank); }
 
 void WriteList(const HallList& table, const std::string& section, IniFile& ini) {
   for (int r = 1; r <= HallRanks; ++r) ini.WriteString(section, RankKey(r), table.entries[static_cast<size_t>(r)]);
+}
+
+// What the player is told when `repaired` entries were replaced: %1 is the list's section, %2 the count.
+const char* RepairedPattern(int repaired) {
+  return repaired == 1
+             ? VELMOR_TEXT("The Hall of Fame of \"%1\" held 1 unreadable entry; it was replaced by empty places.")
+             : VELMOR_TEXT(
+                   "The Hall of Fame of \"%1\" held %2 unreadable entries; they were replaced by empty places.");
 }
 }  // namespace
 
@@ -29,8 +38,7 @@ std::string ReadHallList(const IniFile& ini, const std::string& section, int lis
     table.entries[static_cast<size_t>(r)] = value;
   }
   if (!repaired) return {};
-  return "The Hall of Fame of \"" + section + "\" held " + std::to_string(repaired) + " unreadable entr" +
-         (repaired == 1 ? "y" : "ies") + "; " + (repaired == 1 ? "it was" : "they were") + " replaced by empty places.";
+  return Fill(RepairedPattern(repaired), section, repaired);
 }
 
 void WriteHallLists(const HallOfFameBook& book, const std::vector<std::string>& layoutNames, IniFile& ini) {

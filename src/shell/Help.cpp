@@ -1,6 +1,7 @@
 // The help window's logic: opening it on a page (the game pauses meanwhile), the tile faces
 // page, the options and the Hall of Fame page.
 #include "base/Format.h"
+#include "base/Say.h"
 #include "base/Text.h"
 #include "shell/TVelmor.h"
 
@@ -21,19 +22,15 @@ struct Caption {
   const char* text;
   int x, y;
 };
-constexpr Caption FamilyCaptions[] = {
-    {"Craks (4 times each)", 10, 14},     {"Bamboos (4 times each)", 10, 92}, {"Dots (4 times each)", 10, 172},
-    {"Flowers (once each)", 10, 252},     {"Seasons (once each)", 305, 252},  {"Winds (4 times each)", 440, 14},
-    {"Dragons (4 times each)", 440, 172},
-};
 
 }  // namespace
 
 void TVelmor::FillLayoutChooser() {
   Help.LayoutChooser.clear();
-  for (int k = 1; k <= Layouts.Count(); ++k) Help.LayoutChooser.push_back(Layouts[k].name + " Layout");
-  Help.LayoutChooser.push_back("Voverizo Dadazu (Easy)");
-  Help.LayoutChooser.push_back("Voverizo Dadazu (Hard)");
+  for (int k = 1; k <= Layouts.Count(); ++k)
+    Help.LayoutChooser.push_back(Fill(VELMOR_TEXT("%1 Layout"), Layouts[k].name));
+  Help.LayoutChooser.push_back(VELMOR_TEXT("Voverizo Dadazu (Easy)"));
+  Help.LayoutChooser.push_back(VELMOR_TEXT("Voverizo Dadazu (Hard)"));
   Help.ChooserIndex = BoardNumber >= 100 ? Layouts.Count() + BoardNumber - 100 : BoardNumber - 1;
 }
 
@@ -55,14 +52,20 @@ void TVelmor::CallHelp(HelpPage page) {
              TileBoxHeight * cell.row + 1, RasterOp::SRCCOPY);
     }
   Help.Pai.Fill({424, 0, 425, Help.Pai.height()}, Rgb(0, 0, 0));
+  // Each family's caption above its faces.
+  static constexpr Caption FamilyCaptions[] = {
+      {VELMOR_TEXT("Craks (4 times each)"), 10, 14},     {VELMOR_TEXT("Bamboos (4 times each)"), 10, 92},
+      {VELMOR_TEXT("Dots (4 times each)"), 10, 172},     {VELMOR_TEXT("Flowers (once each)"), 10, 252},
+      {VELMOR_TEXT("Seasons (once each)"), 305, 252},    {VELMOR_TEXT("Winds (4 times each)"), 440, 14},
+      {VELMOR_TEXT("Dragons (4 times each)"), 440, 172},
+  };
   for (const Caption& c : FamilyCaptions) platform.DrawText(Help.Pai, c.x, c.y, c.text, {"Arial", 9, true, false}, 0);
 
   GenerateList(BoardNumber);
   Help.Statistics = StatisticsRows(Records.Figures());
   Help.HallEdit1 = CurrentPlayer;
   Help.NewRecordLook = NewRecordShowing;
-  Help.HallLabel1 =
-      NewRecordShowing ? "You reached rank #" + std::to_string(ReachedRank) + ", " + CurrentPlayer + " !" : "";
+  Help.HallLabel1 = NewRecordShowing ? Fill(VELMOR_TEXT("You reached rank #%1, %2 !"), ReachedRank, CurrentPlayer) : "";
 
   platform.ShowHelp();
 
@@ -105,7 +108,8 @@ void TVelmor::LayoutComboBoxChange(int index) {
 void TVelmor::DeleteHighscoresClick(int index) {
   const int list = ListOfChooserIndex(index, Layouts.Count());
   if (!list) return;
-  if (platform.Confirm("Please confirm...", "Do you really want to remove the Hall of Fame entries for this layout ?"))
+  if (platform.Confirm(VELMOR_TEXT("Please confirm..."),
+                       VELMOR_TEXT("Do you really want to remove the Hall of Fame entries for this layout ?")))
     HallOfFame[list].Reset();
   ShowPanelHOF();
   GenerateList(list);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/Say.h"
 #include "base/Text.h"
 
 namespace velmor {
@@ -40,7 +41,8 @@ bool Jukebox::BuildTuneList(const std::string& folder) {
     items_.musicMenu.AddOwned(std::move(entry));
   }
   if (Count() == 0) {
-    platform_.ShowError("No tune was found in \"" + folder + "\". Velmor needs its tunes (.mid files) there.");
+    platform_.ShowError(
+        Fill(VELMOR_TEXT("No tune was found in \"%1\". Velmor needs its tunes (.mid files) there."), folder));
     return false;
   }
   if (Number == -1) {
@@ -70,7 +72,7 @@ void Jukebox::SelectedMusic(const std::string& path) {
   std::string error;
   if (!media.Open(path, error)) {
     // A machine without sound plays silently; a missing soundfont or a bad tune is worth a word.
-    if (!problemShown_ && !media.NoDevice()) tell_("No music: " + error + ".");
+    if (!problemShown_ && !media.NoDevice()) tell_(Fill(VELMOR_TEXT("No music: %1."), error));
     problemShown_ = true;
     return;
   }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Say.h"
 #include "shell/MenuItem.h"
 #include "shell/Platform.h"
 
@@ -14,6 +15,8 @@ namespace velmor {
 
 class Jukebox {
  public:
+  VELMOR_SPEAKS(velmor)
+
   // The menu items the music answers to and shows itself on.
   struct Items {
     MenuItem& musicMenu;    // the tune entries are added here

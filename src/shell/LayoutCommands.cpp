@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
 #include "layouts/LayoutLibrary.h"
@@ -12,19 +13,13 @@
 
 namespace velmor {
 
-namespace {
-
-const char* const CreditLine = "Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !";
-
-}  // namespace
-
 void TVelmor::AfterLayoutRead() {
   ReachedRank = 0;
   if (StartingUp) {
-    ShowStatus(CreditLine);
+    ShowStatus(VELMOR_TEXT("Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !"));
     return;
   }
-  ShowStatus("Layout " + UpperCase(LayoutName) + " selected.");
+  ShowStatus(Fill(VELMOR_TEXT("Layout %1 selected."), UpperCase(LayoutName)));
   BeginGame();
 }
 
@@ -39,7 +34,8 @@ bool TVelmor::PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* r
     if (refusal)
       *refusal = refused;
     else
-      platform.ShowError(refused.reason + (refused.currentStays ? " The current layout stays." : ""));
+      platform.ShowError(refused.currentStays ? Fill(VELMOR_TEXT("%1 The current layout stays."), refused.reason)
+                                              : refused.reason);
     return false;
   }
   Shape = shape;
@@ -71,7 +67,8 @@ bool TVelmor::LoadStartLayout() {
     LayoutRefusal ignored;
     if (!read(ignored)) continue;
     LayoutEntries.CheckOnly(k);
-    platform.ShowError(refused.reason + " Velmor starts with the layout \"" + Layouts[k].name + "\" instead.");
+    platform.ShowError(
+        Fill(VELMOR_TEXT("%1 Velmor starts with the layout \"%2\" instead."), refused.reason, Layouts[k].name));
     return true;
   }
   platform.ShowError(refused.reason);
@@ -121,16 +118,18 @@ bool TVelmor::BuildLayoutList() {
   for (int k = 1; k <= Layouts.Count(); ++k) AddLayoutEntry(k);
 
   if (Layouts.Count() == 0) {
-    platform.ShowError("No layout was found in \"" + LayoutsFolder() +
-                       "\". Velmor needs at least one layout file (.lay or .shp) there to play.");
+    platform.ShowError(
+        Fill(VELMOR_TEXT("No layout was found in \"%1\". Velmor needs at least one layout file (.lay or .shp) there "
+                         "to play."),
+             LayoutsFolder()));
     return false;
   }
   if (!leftOut.empty()) {
     std::string list;
     for (size_t i = 0; i < leftOut.size() && i < 10; ++i) list += (i ? ", " : "") + leftOut[i];
     if (leftOut.size() > 10) list += ", ...";
-    platform.ShowMessage("The Layout menu holds 99 layouts at most; " + std::to_string(leftOut.size()) +
-                         " more were left out: " + list + ".");
+    platform.ShowMessage(Fill(VELMOR_TEXT("The Layout menu holds 99 layouts at most; %1 more were left out: %2."),
+                              leftOut.size(), list));
   }
   if (BoardNumber > Layouts.Count()) BoardNumber = Layouts.Count();
   // The remembered file wins over the remembered position, which a newly saved layout that
@@ -164,8 +163,8 @@ bool TVelmor::SaveLayout() {
   SaveFailed = false;
   const std::string oldPath = LayoutPath;
   if (LayoutPath.empty()) {
-    const auto chosen = platform.SaveFileDialog(
-        {"Please choose a name for your layout file", "LAY Layout files (*.lay)|*.lay", SaveLayoutsFolder()});
+    const auto chosen = platform.SaveFileDialog({VELMOR_TEXT("Please choose a name for your layout file"),
+                                                 VELMOR_TEXT("LAY Layout files (*.lay)|*.lay"), SaveLayoutsFolder()});
     if (!chosen) return false;
     LayoutPath = *chosen;
   }
@@ -176,8 +175,9 @@ bool TVelmor::SaveLayout() {
     LayoutPath = UserLayoutsFolder + FileNamePart(LayoutPath);
   std::error_code ec;
   if (LayoutPath != confirmed && fs::exists(LayoutPath, ec) &&
-      !platform.Confirm("Save layout", "The layout file \"" + FileNamePart(LayoutPath) +
-                                           "\" already exists. Do you want to replace it?")) {
+      !platform.Confirm(VELMOR_TEXT("Save layout"),
+                        Fill(VELMOR_TEXT("The layout file \"%1\" already exists. Do you want to replace it?"),
+                             FileNamePart(LayoutPath)))) {
     // Declined: nothing is written and the layout stays in the editor.
     LayoutPath = oldPath;
     SaveFailed = true;
@@ -190,7 +190,7 @@ bool TVelmor::SaveLayout() {
   std::string error;
   if ((playersFolder && !MakeFolder(UserLayoutsFolder, error)) ||
       !WriteFileAtomically(LayoutPath, FormatLayFile(LayoutName, Shape), error)) {
-    platform.ShowError("The layout was not saved: " + error + ".");
+    platform.ShowError(Fill(VELMOR_TEXT("The layout was not saved: %1."), error));
     LayoutPath = oldPath;
     SaveFailed = true;
     return false;
@@ -208,8 +208,7 @@ bool TVelmor::SaveLayout() {
     if (Layouts.Count() >= LayoutLibrary::MaxEntries) {
       BoardNumber = oldNumber;
       platform.ShowMessage(
-          "The layout was saved, but the Layout menu holds 99 layouts at most, "
-          "so it is not listed.");
+          VELMOR_TEXT("The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed."));
       return true;
     }
     BoardNumber = Layouts.Add({entryName, file, savedFolder, false});

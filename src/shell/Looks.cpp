@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/Say.h"
 #include "base/Text.h"
 #include "display/Jpeg.h"
 #include "display/Tileset.h"
@@ -22,7 +23,7 @@ bool FileExists(const std::string& path) {
 bool TVelmor::LoadPicture(const std::string& path, bool jpeg, Picture& out) {
   std::string error;
   const bool ok = jpeg ? DecodeJpegFile(path, out, error) : platform.LoadBitmap(path, out, error);
-  if (!ok) platform.ShowError("The picture \"" + path + "\" could not be loaded: " + error + ".");
+  if (!ok) platform.ShowError(Fill(VELMOR_TEXT("The picture \"%1\" could not be loaded: %2."), path, error));
   return ok;
 }
 
@@ -48,7 +49,8 @@ LookChoice TVelmor::TilesetChoice() {
                      {&MahJongg3, "Tilesets/bluepai.bmp"},
                      {&Lowcolor1, "Tilesets/pai256.bmp"},
                      {&HighContrast1, "Tilesets/contrast.bmp"}},
-                    {"Please choose a Tileset bitmap file", "Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg", "Tilesets/"},
+                    {VELMOR_TEXT("Please choose a Tileset bitmap file"),
+                     VELMOR_TEXT("Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg"), "Tilesets/"},
                     LookLoaders(
                         [this](Picture& picture, const std::string& path) {
                           PadTilesetPicture(picture);
@@ -59,24 +61,24 @@ LookChoice TVelmor::TilesetChoice() {
 }
 
 LookChoice TVelmor::BackgroundChoice() {
-  return LookChoice(
-      AppFolder, LoadBackground,
-      {{&None1, ""},
-       {&Dragons1, "Backgrounds/dragons.bmp"},
-       {&Andromeda, "Backgrounds/andromeda.jpg"},
-       {&Kanji1, "Backgrounds/kanji.bmp"},
-       {&Catpats, "Backgrounds/catpats.jpg"}},
-      {"Please choose a Background bitmap file", "Background files (*.bmp; *.jpg)|*.bmp;*.jpg", "Backgrounds/"},
-      LookLoaders(
-          [this](Picture& picture, const std::string& path) {
-            BackgroundSource = {std::move(picture), path};
-            NewBackground();
-          },
-          // Plain teal when even the default picture cannot be read.
-          [this] {
-            BuiltInBackgroundClick(Andromeda);
-            if (!backgrounds_.InUse()) None1Click();
-          }));
+  return LookChoice(AppFolder, LoadBackground,
+                    {{&None1, ""},
+                     {&Dragons1, "Backgrounds/dragons.bmp"},
+                     {&Andromeda, "Backgrounds/andromeda.jpg"},
+                     {&Kanji1, "Backgrounds/kanji.bmp"},
+                     {&Catpats, "Backgrounds/catpats.jpg"}},
+                    {VELMOR_TEXT("Please choose a Background bitmap file"),
+                     VELMOR_TEXT("Background files (*.bmp; *.jpg)|*.bmp;*.jpg"), "Backgrounds/"},
+                    LookLoaders(
+                        [this](Picture& picture, const std::string& path) {
+                          BackgroundSource = {std::move(picture), path};
+                          NewBackground();
+                        },
+                        // Plain teal when even the default picture cannot be read.
+                        [this] {
+                          BuiltInBackgroundClick(Andromeda);
+                          if (!backgrounds_.InUse()) None1Click();
+                        }));
 }
 
 bool TVelmor::LoadTileset(const std::string& path) { return tilesets_.Load(path); }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/Say.h"
 #include "display/Picture.h"
 #include "shell/MenuItem.h"
 
@@ -41,8 +42,10 @@ class MediaPlayer {
 // For a program without sound: nothing opens, nothing plays.
 class SilentMediaPlayer : public MediaPlayer {
  public:
+  VELMOR_SPEAKS(velmor)
+
   bool Open(const std::string&, std::string& error) override {
-    error = "there is no sound here";
+    error = VELMOR_TEXT("there is no sound here");
     return false;
   }
   void Close() override {}

@@ -1,4 +1,5 @@
 // Clicks on tiles: selecting, refusing and removing pairs; undo, restart and shuffle.
+#include "base/Say.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -105,7 +106,7 @@ void TVelmor::Restart() {
   History.ClearRedo();
   Clock.Start(platform.TickCount());
   HoverTile = 0;
-  ShowStatus("Game restarted.");
+  ShowStatus(VELMOR_TEXT("Game restarted."));
   AfterMove();
 }
 
@@ -147,11 +148,11 @@ void TVelmor::Shuffle1Click() {
     IsItFree();
     const int n = Free.MovesLeft;
     if (n >= 2)
-      ShowStatus("Tiles shuffled. " + std::to_string(n) + " new moves found.");
+      ShowStatus(Fill(VELMOR_TEXT("Tiles shuffled. %1 new moves found."), n));
     else if (n == 1)
-      ShowStatus("Tiles shuffled. 1 new move found.");
+      ShowStatus(VELMOR_TEXT("Tiles shuffled. 1 new move found."));
     else
-      ShowStatus("No moves found. Try to press Back a few times.");
+      ShowStatus(VELMOR_TEXT("No moves found. Try to press Back a few times."));
     if (GameMode != ModeTwoPlayers) Clock.AddPenalty(10 * n);
   }
   FullRedraw();

@@ -1,6 +1,7 @@
 // Voverizo Dadazu: the flat board, and pairs joined by a path of at most two bends.
 #include <algorithm>
 
+#include "base/Say.h"
 #include "modes/RiverPath.h"
 #include "shell/TVelmor.h"
 
@@ -19,7 +20,7 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   ResetForNewGame(NewGameKind::Rivers);
   Clock.StartTick = platform.TickCount();
   EndPauseForNewGame();
-  ShowStatus("Voverizo Dadazu started.");
+  ShowStatus(VELMOR_TEXT("Voverizo Dadazu started."));
   IM(ModeRivers);
   FullRedraw();
   ShowPanelHOF();

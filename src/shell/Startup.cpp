@@ -1,6 +1,7 @@
 // Start-up, the settings file "Velmor.ini", the view options and shutdown.
 #include <filesystem>
 
+#include "base/Say.h"
 #include "layouts/LayoutFile.h"
 #include "shell/GameFolders.h"
 #include "shell/IniFile.h"
@@ -46,7 +47,7 @@ bool TVelmor::Init() {
   // defaults to the screen width found before any switch to 800x600.
   IniFile ini;
   if (!ini.Load(IniPath(), error))
-    platform.ShowError("The settings could not be read: " + error + ". The defaults apply.");
+    platform.ShowError(Fill(VELMOR_TEXT("The settings could not be read: %1. The defaults apply."), error));
   VelmorSettings(*this).Read(ini);
 
   if (Res800.Checked()) {
@@ -89,13 +90,13 @@ bool TVelmor::Init() {
   Board = BoardState{};
   ResetForNewGame(NewGameKind::Solitaire);
   ReachedRank = 0;
-  LayoutName = "External Layout";
+  LayoutName = VELMOR_TEXT("External Layout");
 
   StartingUp = true;
   const bool layoutRead = LoadStartLayout();
   StartingUp = false;
   if (!layoutRead) {
-    platform.ShowError("Velmor cannot start without a readable layout.");
+    platform.ShowError(VELMOR_TEXT("Velmor cannot start without a readable layout."));
     return false;
   }
 
@@ -111,8 +112,9 @@ bool TVelmor::ReadHelpTexts() {
     std::string text, error;
     RtfDocument doc;
     if (!ReadWholeFile(AppFolder + file, text, error) || !ReadRtf(text, doc, error)) {
-      platform.ShowError("The help text \"" + AppFolder + file + "\" could not be read: " + error +
-                         ". Velmor cannot start without it.");
+      platform.ShowError(
+          Fill(VELMOR_TEXT("The help text \"%1\" could not be read: %2. Velmor cannot start without it."),
+               AppFolder + file, error));
       return false;
     }
     *html = RtfToHtml(doc);
@@ -150,7 +152,7 @@ void TVelmor::FormCloseQuery() {
     VelmorSettings(*this).Write(ini);
     saved = MakeFolder(ConfigFolder, error) && ini.Save(error);
   }
-  if (!saved) platform.ShowError("The settings were not saved: " + error + ".");
+  if (!saved) platform.ShowError(Fill(VELMOR_TEXT("The settings were not saved: %1."), error));
 
   SaveHallOfFame();
   Keeper.Keep();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Say.h"
 #include "display/BoardPictures.h"
 #include "display/BoardRenderer.h"
 #include "layouts/LayoutFile.h"
@@ -38,6 +39,8 @@ class TVelmor : public GameMenus,
                 public WindowState,
                 public FolderPaths {
  public:
+  VELMOR_SPEAKS(velmor)
+
   TVelmor(Platform& platform, std::string appFolder);
   TVelmor(const TVelmor&) = delete;
   TVelmor& operator=(const TVelmor&) = delete;
