@@ -9,11 +9,14 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "chrome/Artwork.h"
 #include "platform/MainWindow.h"
 #include "platform/QtPlatform.h"
+#include "shell/CommandLine.h"
 #include "shell/GameFolders.h"
 #include "shell/TVelmor.h"
 
@@ -63,6 +66,16 @@ void CloseOnTerminate(QWidget& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before the toolkit starts, so that --help and --version need no display.
+  const velmor::CommandLine command = velmor::ReadCommandLine({argv + 1, argv + argc}, [] {
+    std::error_code unread;
+    const std::string program = std::filesystem::canonical("/proc/self/exe", unread).parent_path().string();
+    return velmor::ListedLayouts(velmor::FindGameFolders(program, [](const char* name) { return std::getenv(name); }));
+  });
+  if (command.Ends()) {
+    std::fputs(command.text.c_str(), command.ExitStatus() == 0 ? stdout : stderr);
+    return command.ExitStatus();
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Velmor 5.21");
   QApplication::setDesktopFileName("org.velmor.Velmor");
@@ -80,6 +93,7 @@ int main(int argc, char** argv) {
 
   velmor::QtPlatform platform;
   velmor::TVelmor game(platform, folders.app);
+  game.Asked = command.start;
   game.UsePlayerFolders(folders.config, folders.userLayouts);
   velmor::MainWindow window(game);
   platform.SetWindow(&window);

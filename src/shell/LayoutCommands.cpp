@@ -133,9 +133,10 @@ bool TVelmor::BuildLayoutList() {
   }
   if (BoardNumber > Layouts.Count()) BoardNumber = Layouts.Count();
   // The remembered file wins over the remembered position, which a newly saved layout that
-  // sorts before it would shift.
+  // sorts before it would shift; the layout the command line names wins over both.
   if (!RememberedLayoutFile.empty())
     if (const int k = Layouts.FindFile(RememberedLayoutFile)) BoardNumber = k;
+  if (const int k = Asked.LayoutNumber(Layouts)) BoardNumber = k;
   ResolveLayoutPath();
   LayoutEntries.CheckOnly(BoardNumber);
   return true;

@@ -18,6 +18,14 @@ bool IsFile(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
+// The layout asked for is in play already (it was read at start-up in the remembered one's place).
+void PlayAsked(TVelmor& g, const StartRequest& asked) {
+  if (asked.rivers != StartRequest::Rivers::No) return g.FourRivers(asked.rivers == StartRequest::Rivers::Hard);
+  if (!asked.game) return g.RandomSolitaireGame1Click();
+  g.GameNumber = asked.game;
+  g.NewSpecificGame1Click();
+}
+
 }  // namespace
 
 int TVelmor::WindowContentWidth() const { return BoardPictureWidth + (ShowHallFame.Checked() ? HofWidth : 0); }
@@ -139,6 +147,8 @@ void TVelmor::FormShow() {
   Tunes.FirstPending = true;
   GameMode = ModeStopped;
   Keeper.Active = Records.Active = true;
+  // A game asked for on the command line wins; the unfinished one counts as New Game counts it.
+  if (Asked.Any()) return PlayAsked(*this, Asked);
   if (ResumeLastGame.Checked() && Keeper.Resume()) return;
   if (StartDirectly.Checked()) NewGame();
 }

@@ -14,6 +14,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
 #include "modes/HallOfFame.h"
+#include "shell/CommandLine.h"
 #include "shell/DeadEnd.h"
 #include "shell/GameFolders.h"
 #include "shell/GameKeeper.h"
@@ -134,6 +135,8 @@ class TVelmor : public GameMenus,
   LayoutChoice Choice{*this};     // the chooser and the importer
   // ---- Start-up, settings and shutdown --------------------------------------------------------
   std::string CurrentPlayer = "Player1";
+  // The first game the command line asked for, played instead of the remembered one.
+  StartRequest Asked;
   // Everything up to the first showing of the window. False when the program cannot run (the
   // player has been told why): the caller ends the program.
   bool Init();

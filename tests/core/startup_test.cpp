@@ -33,8 +33,9 @@ class Startup : public ::testing::Test {
     for (const char* picture : {"Tilesets/bluepai.bmp", "Tilesets/darkpai.bmp", "Backgrounds/kanji.bmp"})
       platform.bitmaps[dir.Write(picture, "BM")] = Picture(400, 600, Rgb(1, 2, 3));
   }
-  bool Start() {
+  bool Start(const StartRequest& asked = {}) {
     game = std::make_unique<TVelmor>(platform, dir.path());
+    game->Asked = asked;
     if (!game->Init()) return false;
     game->FormShow();
     game->Temps();  // the first heartbeat starts the music
@@ -587,6 +588,34 @@ TEST_F(Startup, TheGameInProgressIsResumedAndADamagedOneMovedAside) {
   EXPECT_NE(platform.errors[0].find("cannot be continued"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Resume.vsave.damaged"));
   EXPECT_EQ(game->Board.TilesLeft, 144);  // a new game ("Begin game directly" is on)
+}
+
+TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(game->Records.Figures().Of("Traditional.lay").Unfinished);
+  game->FormCloseQuery();
+  ASSERT_TRUE(std::filesystem::exists(game->ResumePath()));
+
+  ASSERT_TRUE(Start({.game = 12, .layout = "pYRAMID"}));
+  EXPECT_EQ(game->BoardNumber, game->Layouts.FindFile("Pyramid.lay"));
+  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(platform.title, "Velmor 5.21 - " + game->LayoutName + " - game 12");
+  // Counted as New Game counts it: the unfinished game lost, the new one under way.
+  const StatisticsEntry left = game->Records.Figures().Of("Traditional.lay");
+  EXPECT_FALSE(left.Unfinished);
+  EXPECT_EQ(left.Started, 1);
+  EXPECT_TRUE(game->Records.Figures().Of("Pyramid.lay").Unfinished);
+  const BoardState asked = game->Board;
+  game->NewSpecificGame1Click();
+  EXPECT_TRUE(game->Board.BoardGrid == asked.BoardGrid);
+  game->FormCloseQuery();
+
+  StartRequest flat;
+  flat.rivers = StartRequest::Rivers::Hard;
+  ASSERT_TRUE(Start(flat));
+  EXPECT_EQ(game->GameMode, ModeRivers);
+  EXPECT_EQ(game->BoardNumber, RiversHardList);
+  EXPECT_EQ(game->SavedLayoutNumber, game->Layouts.FindFile("Pyramid.lay"));  // remembered, as the menu leaves it
 }
 
 TEST_F(Startup, ASavedGameLoadsBackAfterAskingAndABrokenOneChangesNothing) {
