@@ -28,10 +28,7 @@ inline std::string_view AsText(const std::string& s) { return s; }
 inline std::string_view AsText(std::string_view s) { return s; }
 inline std::string_view AsText(const char* s) { return s; }
 template <typename N>
-  requires std::is_integral_v<N>
-std::string AsText(N n) {
-  return std::to_string(n);
-}
+requires std::is_integral_v<N> std::string AsText(N n) { return std::to_string(n); }
 }  // namespace detail
 
 template <typename... Values>

@@ -1,5 +1,8 @@
 #include "platform/BoardAccessible.h"
 
+#include "base/Say.h"
+#include "platform/Translation.h"
+
 #include <QTimer>
 #include <algorithm>
 #include <tuple>
@@ -41,9 +44,9 @@ class TileAccessible : public QAccessibleInterface {
   QString text(QAccessible::Text t) const override {
     if (!isValid()) return {};
     const TVelmor& g = board_->Game();
-    if (t == QAccessible::Name) return QString::fromStdString(TileName(tile_));
+    if (t == QAccessible::Name) return Say(TileName(tile_));
     if (t != QAccessible::Description) return {};
-    return QString::fromStdString(TileDescription(Facts(g), g.Board.TilePlace[static_cast<size_t>(tile_)]));
+    return Say(TileDescription(Facts(g), g.Board.TilePlace[static_cast<size_t>(tile_)]));
   }
 
   QAccessible::State state() const override {
@@ -99,7 +102,7 @@ BoardAccessible::~BoardAccessible() {
 QString BoardAccessible::text(QAccessible::Text t) const {
   if (t == QAccessible::Description) {
     const int left = Game().Board.TilesLeft;
-    return QStringLiteral("%1 tile%2 left").arg(left).arg(left == 1 ? QString() : QStringLiteral("s"));
+    return Say(Fill(left == 1 ? VELMOR_TEXT("%1 tile left") : VELMOR_TEXT("%1 tiles left"), left));
   }
   return QAccessibleWidget::text(t);
 }

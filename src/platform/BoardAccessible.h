@@ -6,11 +6,14 @@
 #include <map>
 #include <vector>
 
+#include "base/Say.h"
 #include "platform/BoardArea.h"
 
 namespace velmor {
 
 class BoardAccessible : public QAccessibleWidget {
+  VELMOR_SPEAKS(velmor)
+
  public:
   explicit BoardAccessible(BoardView* view);
   ~BoardAccessible() override;

@@ -1,5 +1,8 @@
 #include "platform/BoardArea.h"
 
+#include "base/Say.h"
+#include "platform/Translation.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -130,7 +133,7 @@ void PictureView::mouseMoveEvent(QMouseEvent* e) {
 
 BoardView::BoardView(TVelmor& game, QWidget* parent)
     : PictureView(BoardPictureWidth, BoardPictureHeight, parent), game_(game) {
-  setAccessibleName("Board");
+  setAccessibleName(Say(VELMOR_TEXT("Board")));
 }
 
 BoardArea::BoardArea(TVelmor& game, QWidget* parent) : QWidget(parent), game_(game) {
@@ -138,7 +141,7 @@ BoardArea::BoardArea(TVelmor& game, QWidget* parent) : QWidget(parent), game_(ga
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   board_ = new BoardView(game, this);
   panel_ = new PictureView(TVelmor::HofWidth, BoardPictureHeight, this);
-  panel_->setAccessibleName("Hall of Fame");
+  panel_->setAccessibleName(Say(VELMOR_TEXT("Hall of Fame")));
 }
 
 QSize BoardArea::sizeHint() const { return SizeFor(shownScale_ > 0 ? shownScale_ : devicePixelRatioF()); }

@@ -9,6 +9,7 @@
 
 class QTimer;
 
+#include "base/Say.h"
 #include "display/Picture.h"
 #include "shell/TVelmor.h"
 
@@ -51,6 +52,8 @@ class PictureView : public QWidget {
 
 // The board's view: the one a screen reader reads tile by tile (platform/BoardAccessible).
 class BoardView : public PictureView {
+  VELMOR_SPEAKS(velmor)
+
  public:
   BoardView(TVelmor& game, QWidget* parent);
   TVelmor& Game() const { return game_; }
@@ -63,6 +66,8 @@ class BoardView : public PictureView {
 };
 
 class BoardArea : public QWidget {
+  VELMOR_SPEAKS(velmor)
+
  public:
   BoardArea(TVelmor& game, QWidget* parent);
   BoardView* Board() const { return board_; }

@@ -1,5 +1,8 @@
 #include "platform/DeadEndPanel.h"
 
+#include "base/Say.h"
+#include "platform/Translation.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +13,7 @@ namespace velmor {
 
 DeadEndPanel::DeadEndPanel(QWidget* board, const std::vector<Way>& ways) : QFrame(board) {
   setObjectName("DeadEndPanel");
-  setAccessibleName("No more moves");
+  setAccessibleName(Say(VELMOR_TEXT("No more moves")));
   // Dark and opaque enough to read over any background and tileset, without hiding the board.
   setStyleSheet(
       "#DeadEndPanel { background: rgba(20, 24, 32, 225); border: 2px solid rgba(255, 255, 255, 170);"
@@ -20,7 +23,7 @@ DeadEndPanel::DeadEndPanel(QWidget* board, const std::vector<Way>& ways) : QFram
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(22, 16, 22, 18);
   column->setSpacing(14);
-  auto* title = new QLabel("No more moves", this);
+  auto* title = new QLabel(Say(VELMOR_TEXT("No more moves")), this);
   title->setAlignment(Qt::AlignCenter);
   column->addWidget(title);
   auto* row = new QHBoxLayout();

@@ -4,12 +4,15 @@
 #include <QFrame>
 #include <functional>
 #include <vector>
+#include "base/Say.h"
 
 class QPushButton;
 
 namespace velmor {
 
 class DeadEndPanel : public QFrame {
+  VELMOR_SPEAKS(velmor)
+
  public:
   struct Way {
     QString caption;

@@ -1,5 +1,8 @@
 #include "platform/HelpWindow.h"
 
+#include "base/Say.h"
+#include "platform/Translation.h"
+
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
@@ -40,15 +43,25 @@ class BackdropPage : public QWidget {
   QPixmap backdrop_;
 };
 
-const char* const AboutHtml =
-    "<div style='font-family:\"Courier New\"; font-size:30pt; font-weight:bold; color:#c00000;'>Velmor 5.21</div>"
-    "<p style='font-size:11pt;'>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</p>"
-    "<p>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.<br>"
-    "Thanks to everyone who played the earlier versions and sent ideas and layouts.</p>"
-    "<p><a href='https://velmor.example.org/'>velmor.example.org</a> &nbsp; "
-    "<a href='https://velmor.example.org/layouts/'>More layouts</a><br>"
-    "<a href='mailto:players@velmor.example.org'>players@velmor.example.org</a> &nbsp; "
-    "<a href='mailto:layouts@velmor.example.org'>layouts@velmor.example.org</a></p>";
+// The page's words are translated one sentence at a time; its markup stays here.
+QString AboutHtml() {
+  return QString(
+             "<div style='font-family:\"Courier New\"; font-size:30pt; font-weight:bold; color:#c00000;'>Velmor "
+             "5.21</div>"
+             "<p style='font-size:11pt;'>%1</p>"
+             "<p>%2<br>%3</p>"
+             "<p><a href='https://velmor.example.org/'>velmor.example.org</a> &nbsp; "
+             "<a href='https://velmor.example.org/layouts/'>%4</a><br>"
+             "<a href='mailto:players@velmor.example.org'>players@velmor.example.org</a> &nbsp; "
+             "<a href='mailto:layouts@velmor.example.org'>layouts@velmor.example.org</a></p>")
+      .arg(Say(VELMOR_TEXT("Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.")).toHtmlEscaped(),
+           Say(VELMOR_TEXT(
+                   "Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators."))
+               .toHtmlEscaped(),
+           Say(VELMOR_TEXT("Thanks to everyone who played the earlier versions and sent ideas and layouts."))
+               .toHtmlEscaped(),
+           Say(VELMOR_TEXT("More layouts")).toHtmlEscaped());
+}
 
 const char* const FrenchHtml =
     "<h2 style='color:#8a1010;'>Velmor : le solitaire Mah-Jongg</h2>"
@@ -63,7 +76,7 @@ const char* const FrenchHtml =
 }  // namespace
 
 HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(game) {
-  setWindowTitle("Velmor - Help");
+  setWindowTitle(Say(VELMOR_TEXT("Velmor - Help")));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint);
   setFixedSize(616, 438);
   background_.load(Text(game_.AppFolder + "orange.jpg"));
@@ -85,42 +98,44 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   };
   help_ = textPage(game_.Help.HelpHtml);
   whatsnew_ = textPage(game_.Help.WhatsNewHtml);
-  pages_->addTab(help_, "Help");
-  pages_->addTab(whatsnew_, "What's New");
-  pages_->addTab(PicturePage(AboutHtml, false), "About");
-  pages_->addTab(PicturePage(FrenchHtml, false), "French");
-  pages_->addTab(PicturePage(QString(), true), "Tiles");
+  pages_->addTab(help_, Say(VELMOR_TEXT("Help")));
+  pages_->addTab(whatsnew_, Say(VELMOR_TEXT("What's New")));
+  pages_->addTab(PicturePage(AboutHtml(), false), Say(VELMOR_TEXT("About")));
+  pages_->addTab(PicturePage(FrenchHtml, false), Say(VELMOR_TEXT("French")));
+  pages_->addTab(PicturePage(QString(), true), Say(VELMOR_TEXT("Tiles")));
 
   auto* options = new QWidget(pages_);
   auto* optionsColumn = new QVBoxLayout(options);
-  auto* nameGroup = new QGroupBox("Player Name", options);
+  auto* nameGroup = new QGroupBox(Say(VELMOR_TEXT("Player Name")), options);
   auto* nameRow = new QHBoxLayout(nameGroup);
-  nameRow->addWidget(new QLabel("Your name", nameGroup));
+  nameRow->addWidget(new QLabel(Say(VELMOR_TEXT("Your name")), nameGroup));
   playerName_ = new QLineEdit(nameGroup);
   playerName_->setMaxLength(8);
   playerName_->setFont(QFont("Courier New"));
   nameRow->addWidget(playerName_);
   connect(playerName_, &QLineEdit::textEdited, this,
           [this](const QString& t) { game_.PlayerNameChange(t.toStdString()); });
-  auto* seedGroup = new QGroupBox("Random Seed", options);
+  auto* seedGroup = new QGroupBox(Say(VELMOR_TEXT("Random Seed")), options);
   auto* seedColumn = new QVBoxLayout(seedGroup);
-  seedColumn->addWidget(new QLabel("Choose a specific game number (from 1 to 2,147,483,647)", seedGroup));
+  seedColumn->addWidget(
+      new QLabel(Say(VELMOR_TEXT("Choose a specific game number (from 1 to 2,147,483,647)")), seedGroup));
   randomSeed_ = new QLineEdit(seedGroup);
   randomSeed_->setValidator(new QIntValidator(1, 2147483647, randomSeed_));
   seedColumn->addWidget(randomSeed_);
-  seedColumn->addWidget(
-      new QLabel("Activate the game by clicking File -> Mah-Jongg Solitaire : New Specific Game", seedGroup));
+  seedColumn->addWidget(new QLabel(
+      Say(VELMOR_TEXT("Activate the game by clicking File -> Mah-Jongg Solitaire : New Specific Game")), seedGroup));
   connect(randomSeed_, &QLineEdit::textEdited, this,
           [this](const QString& t) { game_.RandomSeedChange(t.toStdString()); });
   optionsColumn->addWidget(nameGroup);
   optionsColumn->addWidget(seedGroup);
   optionsColumn->addStretch(1);
-  pages_->addTab(options, "Options");
+  pages_->addTab(options, Say(VELMOR_TEXT("Options")));
 
   auto* hall = new QWidget(pages_);
   auto* hallColumn = new QVBoxLayout(hall);
   scores_ = new QTableWidget(10, 4, hall);
-  scores_->setHorizontalHeaderLabels({"Rk", "Name", "Time", "Malus"});
+  scores_->setHorizontalHeaderLabels(
+      {Say(VELMOR_TEXT("Rk")), Say(VELMOR_TEXT("Name")), Say(VELMOR_TEXT("Time")), Say(VELMOR_TEXT("Malus"))});
   scores_->verticalHeader()->hide();
   scores_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   scores_->setColumnWidth(0, 40);
@@ -134,7 +149,7 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   hallColumn->addWidget(scores_);
   auto* hallRow = new QHBoxLayout();
   chooser_ = new QComboBox(hall);
-  reset_ = new QPushButton("Reset High Scores", hall);
+  reset_ = new QPushButton(Say(VELMOR_TEXT("Reset High Scores")), hall);
   hallLabel_ = new QLabel(hall);
   hallEdit_ = new QLineEdit(hall);
   hallEdit_->setMaxLength(8);
@@ -156,12 +171,14 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
     game_.HallEdit1Change(t.toStdString());
     FillScores();
   });
-  pages_->addTab(hall, "Hall of Fame");
+  pages_->addTab(hall, Say(VELMOR_TEXT("Hall of Fame")));
 
   auto* stats = new QWidget(pages_);
   auto* statsColumn = new QVBoxLayout(stats);
   statistics_ = new QTableWidget(0, 7, stats);
-  statistics_->setHorizontalHeaderLabels({"Layout", "Started", "Won", "Best", "Average", "Streak", "Longest"});
+  statistics_->setHorizontalHeaderLabels(
+      {Say(VELMOR_TEXT("Layout")), Say(VELMOR_TEXT("Started")), Say(VELMOR_TEXT("Won")), Say(VELMOR_TEXT("Best")),
+       Say(VELMOR_TEXT("Average")), Say(VELMOR_TEXT("Streak")), Say(VELMOR_TEXT("Longest"))});
   statistics_->verticalHeader()->hide();
   statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   statistics_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -169,11 +186,11 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   statistics_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   statistics_->setPalette(table);
   statsColumn->addWidget(statistics_);
-  statisticsNone_ = new QLabel("No game has been counted yet.", stats);
+  statisticsNone_ = new QLabel(Say(VELMOR_TEXT("No game has been counted yet.")), stats);
   statsColumn->addWidget(statisticsNone_);
   auto* statsRow = new QHBoxLayout();
   statsRow->addStretch(1);
-  auto* resetStats = new QPushButton("Reset Statistics", stats);
+  auto* resetStats = new QPushButton(Say(VELMOR_TEXT("Reset Statistics")), stats);
   statsRow->addWidget(resetStats);
   statsColumn->addLayout(statsRow);
   connect(resetStats, &QPushButton::clicked, this, [this] {
@@ -181,9 +198,9 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
     game_.Help.Statistics = StatisticsRows(game_.Records.Figures());
     FillStatistics();
   });
-  pages_->addTab(stats, "Statistics");
+  pages_->addTab(stats, Say(VELMOR_TEXT("Statistics")));
 
-  auto* back = new QPushButton("Return to Velmor", this);
+  auto* back = new QPushButton(Say(VELMOR_TEXT("Return to Velmor")), this);
   back->setDefault(true);
   connect(back, &QPushButton::clicked, this, &QDialog::accept);
   auto* bottom = new QHBoxLayout();

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+#include "base/Say.h"
 #include "shell/TVelmor.h"
 
 class QComboBox;
@@ -16,6 +17,8 @@ class QTextBrowser;
 namespace velmor {
 
 class HelpWindow : public QDialog {
+  VELMOR_SPEAKS(velmor)
+
  public:
   HelpWindow(TVelmor& game, QWidget* parent);
   // Brings every page up to date with the game's help state, then runs the window modally.

@@ -1,5 +1,8 @@
 #include "platform/LayoutChooser.h"
 
+#include "base/Say.h"
+#include "platform/Translation.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -80,14 +83,14 @@ class CardDelegate : public QStyledItemDelegate {
 }  // namespace
 
 LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) : QDialog(parent), model_(model) {
-  setWindowTitle("Velmor - Choose Layout");
+  setWindowTitle(Say(VELMOR_TEXT("Velmor - Choose Layout")));
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(10, 10, 10, 10);
 
   auto* top = new QHBoxLayout();
-  auto* find = new QLabel("&Filter:", this);
+  auto* find = new QLabel(Say(VELMOR_TEXT("&Filter:")), this);
   filter_ = new QLineEdit(this);
-  filter_->setPlaceholderText("Type part of a layout's name");
+  filter_->setPlaceholderText(Say(VELMOR_TEXT("Type part of a layout's name")));
   filter_->setClearButtonEnabled(true);
   find->setBuddy(filter_);
   top->addWidget(find);
@@ -111,16 +114,16 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
   list_->viewport()->setBackgroundRole(QPalette::Base);
   QListWidgetItem* inPlay = nullptr;
   for (const LayoutChoiceRow& row : model_.Rows()) {
-    auto* item = new QListWidgetItem(Text(row.name), list_);
+    auto* item = new QListWidgetItem(Say(row.name), list_);
     const Picture& sketch = *row.sketch;
     const QImage image(reinterpret_cast<const uchar*>(sketch.pixels().data()), sketch.width(), sketch.height(),
                        QImage::Format_RGB32);
     item->setData(Qt::DecorationRole, QPixmap::fromImage(image));
     item->setData(NumberRole, row.number);
-    item->setData(LayersRole, Text(row.LayersText()));
-    item->setData(RecordRole, Text(row.RecordText()));
+    item->setData(LayersRole, Say(row.LayersText()));
+    item->setData(RecordRole, Say(row.RecordText()));
     item->setData(InPlayRole, row.number == model_.Current());
-    item->setToolTip(Text(row.name));
+    item->setToolTip(Say(row.name));
     if (row.number == model_.Current()) inPlay = item;
   }
   column->addWidget(list_, 1);
@@ -131,12 +134,12 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
   column->addWidget(none_);
 
   auto* bottom = new QHBoxLayout();
-  auto* hint = new QLabel("Double-click a layout or press Return to play it.", this);
+  auto* hint = new QLabel(Say(VELMOR_TEXT("Double-click a layout or press Return to play it.")), this);
   hint->setForegroundRole(QPalette::PlaceholderText);
   bottom->addWidget(hint, 1);
-  play_ = new QPushButton("&Play", this);
+  play_ = new QPushButton(Say(VELMOR_TEXT("&Play")), this);
   play_->setDefault(true);
-  auto* close = new QPushButton("Close", this);
+  auto* close = new QPushButton(Say(VELMOR_TEXT("Close")), this);
   bottom->addWidget(play_);
   bottom->addWidget(close);
   column->addLayout(bottom);
@@ -164,7 +167,9 @@ void LayoutChooser::ApplyFilter(const QString& text) {
   const std::string filter = text.toStdString();
   int shown = 0;
   for (int i = 0; i < list_->count(); ++i) {
-    const bool match = LayoutChooserModel::Matches(model_.Rows()[static_cast<size_t>(i)], filter);
+    // The name as shown, in the player's language, or as the layout file has it.
+    const bool match = LayoutChooserModel::Matches(model_.Rows()[static_cast<size_t>(i)], filter) ||
+                       list_->item(i)->text().contains(text.trimmed(), Qt::CaseInsensitive);
     list_->item(i)->setHidden(!match);
     shown += match;
   }
@@ -179,7 +184,7 @@ void LayoutChooser::ApplyFilter(const QString& text) {
       }
   }
   if (list_->currentItem()) list_->scrollToItem(list_->currentItem());
-  none_->setText(QString("No layout's name holds \u201C%1\u201D.").arg(text.trimmed()));
+  none_->setText(Say(Fill(VELMOR_TEXT("No layout's name holds \u201C%1\u201D."), text.trimmed().toStdString())));
   none_->setVisible(shown == 0);
   play_->setEnabled(shown > 0);
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "base/Say.h"
 #include "shell/LayoutChooserModel.h"
 
 class QLabel;
@@ -14,6 +15,8 @@ class QPushButton;
 namespace velmor {
 
 class LayoutChooser : public QDialog {
+  VELMOR_SPEAKS(velmor)
+
  public:
   LayoutChooser(const LayoutChooserModel& model, QWidget* parent);
   // The number of the layout picked; 0 until one is.

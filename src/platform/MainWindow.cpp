@@ -1,5 +1,8 @@
 #include "platform/MainWindow.h"
 
+#include "base/Say.h"
+#include "platform/Translation.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -87,7 +90,8 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   editorPanel_->setFixedHeight(33);
   auto* panelRow = new QHBoxLayout(editorPanel_);
   panelRow->setContentsMargins(8, 2, 8, 2);
-  panelRow->addWidget(new QLabel("Tiles left", editorPanel_));
+  tilesLeftLabel_ = new QLabel(Say(VELMOR_TEXT("Tiles left")), editorPanel_);
+  panelRow->addWidget(tilesLeftLabel_);
   auto* counter = new QLabel(editorPanel_);
   counter->setMinimumWidth(40);
   counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -95,7 +99,8 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   Sync(game_.Label40);
   panelRow->addWidget(counter);
   panelRow->addSpacing(20);
-  panelRow->addWidget(new QLabel("Layout Name", editorPanel_));
+  layoutNameLabel_ = new QLabel(Say(VELMOR_TEXT("Layout Name")), editorPanel_);
+  panelRow->addWidget(layoutNameLabel_);
   layoutName_ = new QLineEdit(editorPanel_);
   panelRow->addWidget(layoutName_, 1);
   connect(layoutName_, &QLineEdit::textEdited, this,
@@ -132,7 +137,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
 
   for (MenuItem* root : {&game_.VO, &game_.EditorMenu})
     for (MenuItem* menu : root->Items()) {
-      QMenu* m = menuBar()->addMenu(Text(AcceleratedCaption(*menu)));
+      QMenu* m = menuBar()->addMenu(SayCaption(*menu));
       menus_[menu] = m;
       BuildMenu(m, *menu);
     }
@@ -183,7 +188,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
 }
 
 QAction* MainWindow::MakeAction(MenuItem& item) {
-  auto* action = new QAction(Text(AcceleratedCaption(item)), this);
+  auto* action = new QAction(SayCaption(item), this);
   action->setCheckable(item.Checkable());
   action->setShortcuts(Keys(item));
   if (item.RadioGroup()) {
@@ -217,7 +222,7 @@ void MainWindow::BuildMenu(QMenu* menu, MenuItem& model) {
     if (item->IsSeparator()) {
       menu->addSeparator();
     } else if (!item->Items().empty()) {
-      QMenu* sub = menu->addMenu(Text(AcceleratedCaption(*item)));
+      QMenu* sub = menu->addMenu(SayCaption(*item));
       menus_[item] = sub;
       BuildMenu(sub, *item);
     } else {
@@ -246,23 +251,17 @@ void MainWindow::Sync(const MenuItem& item) {
   if (const auto a = actions_.find(&item); a != actions_.end()) {
     QAction* action = a->second;
     // A new caption may take a letter an entry beside it had: the whole menu is lettered again.
-    if (const MenuItem* menu = item.Parent(); menu && action->text() != Text(AcceleratedCaption(item))) {
-      const std::vector<std::string> captions = AcceleratedCaptions(*menu);
-      for (size_t k = 0; k < captions.size(); ++k)
-        if (const auto other = actions_.find(menu->Items()[k]); other != actions_.end())
-          other->second->setText(Text(captions[k]));
-    }
+    if (const MenuItem* menu = item.Parent(); menu && action->text() != SayCaption(item)) Reletter(*menu);
     action->setChecked(item.Checked());
     action->setEnabled(item.Enabled());
     action->setVisible(item.Visible());
   }
   if (const auto b = buttons_.find(&item); b != buttons_.end()) {
-    QString caption = Text(item.Caption());
-    b->second->setText(caption);
-    b->second->setToolTip(Text(item.Hint()));
+    b->second->setText(Say(item.Caption()));
+    b->second->setToolTip(Say(item.Hint()));
     // A button that shows an arrow or a mark alone is read out by what it does.
-    b->second->setAccessibleName(&item == &game_.RedoButton     ? QStringLiteral("Redo")
-                                 : &item == &game_.WinnableMark ? Text(item.Hint())
+    b->second->setAccessibleName(&item == &game_.RedoButton     ? Say(VELMOR_TEXT("Redo"))
+                                 : &item == &game_.WinnableMark ? Say(item.Hint())
                                                                 : QString());
     b->second->setEnabled(item.Enabled());
     if (b->second->isHidden() == item.Visible()) b->second->setVisible(item.Visible());
@@ -273,7 +272,7 @@ void MainWindow::Sync(const MenuItem& item) {
     if (const QString whole = Text(game_.Status.Message);
         &item == &game_.StatusText && !whole.trimmed().isEmpty() && l->second->accessibleName() != whole)
       l->second->setAccessibleName(whole);
-    l->second->setText(Text(item.Caption()));
+    l->second->setText(Say(item.Caption()));
   }
   if (&item == &game_.Tools || &item == &game_.LigneStatus || &item == &game_.HofBox) {
     tools_->setVisible(game_.Tools.Visible());
@@ -469,6 +468,37 @@ bool MainWindow::BoardKey(QObject* receiver, QKeyEvent* event) {
   return game_.Keys.Press(key);
 }
 
+void MainWindow::Reletter(const MenuItem& menu) {
+  const std::vector<QString> captions = SayCaptions(menu);
+  for (size_t k = 0; k < captions.size(); ++k) {
+    const MenuItem* item = menu.Items()[k];
+    if (const auto a = actions_.find(item); a != actions_.end()) a->second->setText(captions[k]);
+    if (const auto m = menus_.find(item); m != menus_.end()) m->second->setTitle(captions[k]);
+  }
+}
+
+void MainWindow::Retranslate() {
+  for (const MenuItem* root : {&game_.VO, &game_.EditorMenu}) Reletter(*root);
+  for (const auto& [menu, shown] : menus_) Reletter(*menu);
+  for (const auto& [item, button] : buttons_) Sync(*item);
+  for (const auto& [item, label] : labels_) Sync(*item);
+  if (tilesLeftLabel_) tilesLeftLabel_->setText(Say(VELMOR_TEXT("Tiles left")));
+  if (layoutNameLabel_) layoutNameLabel_->setText(Say(VELMOR_TEXT("Layout Name")));
+  // Built again, in the new language, the next time they are needed.
+  if (popup_ && !popup_->isVisible()) {
+    popup_->deleteLater();
+    popup_ = nullptr;
+  }
+  if (deadEnd_) {
+    const bool shown = deadEnd_->isVisible();
+    deadEnd_->deleteLater();
+    deadEnd_ = nullptr;
+    if (shown) ShowDeadEnd(true);
+  }
+  if (Board()) Board()->setAccessibleName(Say(VELMOR_TEXT("Board")));
+  if (HallPanel()) HallPanel()->setAccessibleName(Say(VELMOR_TEXT("Hall of Fame")));
+}
+
 void MainWindow::Popup(MenuItem& menu, const MenuItem& below) {
   if (!popup_) {
     popup_ = new QMenu(this);
@@ -483,10 +513,11 @@ void MainWindow::ShowDeadEnd(bool shown) {
   if (!deadEnd_ && !shown) return;
   if (!deadEnd_) {
     auto way = [this](const char* caption, MenuItem& item) {
-      return DeadEndPanel::Way{caption, [&item] { item.Click(); }};
+      return DeadEndPanel::Way{Say(caption), [&item] { item.Click(); }};
     };
-    deadEnd_ = new DeadEndPanel(Board(), {way("Back", game_.Undo1), way("Shuffle", game_.Shuffle1),
-                                          way("Restart", game_.Restart1), way("New Game", game_.ExplorerButton1)});
+    deadEnd_ = new DeadEndPanel(
+        Board(), {way(VELMOR_TEXT("Back"), game_.Undo1), way(VELMOR_TEXT("Shuffle"), game_.Shuffle1),
+                  way(VELMOR_TEXT("Restart"), game_.Restart1), way(VELMOR_TEXT("New Game"), game_.ExplorerButton1)});
   }
   deadEnd_->setVisible(shown);
   if (shown) deadEnd_->raise();

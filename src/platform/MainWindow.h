@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 
+#include "base/Say.h"
 #include "chrome/Wallpaper.h"
 #include "platform/BoardArea.h"
 #include "shell/TVelmor.h"
@@ -22,6 +23,8 @@ class QStatusBar;
 namespace velmor {
 
 class MainWindow : public QMainWindow {
+  VELMOR_SPEAKS(velmor)
+
  public:
   explicit MainWindow(TVelmor& game);
 
@@ -49,6 +52,8 @@ class MainWindow : public QMainWindow {
   QMenu* PopupShown() const { return popup_; }
   // The notice over the board that no move is left; made when first needed.
   void ShowDeadEnd(bool shown);
+  // Every caption, hint and label again in the language now spoken.
+  void Retranslate();
   class DeadEndPanel* DeadEnd() const {
     return deadEnd_;
   }
@@ -85,6 +90,7 @@ class MainWindow : public QMainWindow {
   QWidget* editorPanel_ = nullptr;
   class DeadEndPanel* deadEnd_ = nullptr;
   QLineEdit* layoutName_ = nullptr;
+  class QLabel *tilesLeftLabel_ = nullptr, *layoutNameLabel_ = nullptr;
   void ShowMenuBarOf(const MenuItem& root, bool shown);
   QStatusBar* status_ = nullptr;
   QTimer timer_;
@@ -96,6 +102,8 @@ class MainWindow : public QMainWindow {
   std::map<const MenuItem*, QLabel*> labels_;
   std::map<int, QActionGroup*> groups_;
   QMenu* popup_ = nullptr;
+  // Captions of a menu's entries (and submenus' titles), translated and lettered together.
+  void Reletter(const MenuItem& menu);
   class HelpWindow* help_ = nullptr;
   class LayoutChooser* chooser_ = nullptr;  // while it is open
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,11 +12,15 @@
 #include <QStringList>
 #include <QThread>
 
+#include <cstdlib>
+
+#include "base/Say.h"
 #include "chrome/Artwork.h"
 #include "display/Jpeg.h"
 #include "platform/BoardAccessible.h"
 #include "platform/MainWindow.h"
 #include "platform/QtPictures.h"
+#include "platform/Translation.h"
 
 namespace velmor {
 
@@ -37,7 +41,7 @@ QString QtFilter(const std::string& filter) {
   const QStringList parts = Text(filter).split('|');
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString description = parts[i];
+    QString description = Say(parts[i].toStdString());
     const int paren = description.indexOf('(');
     if (paren > 0) description = description.left(paren).trimmed();
     QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
@@ -61,23 +65,22 @@ uint32_t QtPlatform::UtcMillisecondOfDay() {
 }
 
 bool QtPlatform::Confirm(const std::string& caption, const std::string& text) {
-  return QMessageBox::question(window_, Text(caption), Text(text), QMessageBox::Ok | QMessageBox::Cancel,
+  return QMessageBox::question(window_, Say(caption), Say(text), QMessageBox::Ok | QMessageBox::Cancel,
                                QMessageBox::Ok) == QMessageBox::Ok;
 }
 
-void QtPlatform::ShowMessage(const std::string& text) { QMessageBox::information(window_, "Velmor", Text(text)); }
+void QtPlatform::ShowMessage(const std::string& text) { QMessageBox::information(window_, "Velmor", Say(text)); }
 
-void QtPlatform::ShowError(const std::string& text) { QMessageBox::warning(window_, "Velmor", Text(text)); }
+void QtPlatform::ShowError(const std::string& text) { QMessageBox::warning(window_, "Velmor", Say(text)); }
 
 std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogRequest& r) {
-  const QString chosen =
-      QFileDialog::getSaveFileName(window_, Text(r.title), Text(r.initialFolder), QtFilter(r.filter));
+  const QString chosen = QFileDialog::getSaveFileName(window_, Say(r.title), Text(r.initialFolder), QtFilter(r.filter));
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
 }
 
 std::optional<std::string> QtPlatform::OpenPictureDialog(const FileDialogRequest& r) {
-  QFileDialog dialog(window_, Text(r.title), Text(r.initialFolder), QtFilter(r.filter));
+  QFileDialog dialog(window_, Say(r.title), Text(r.initialFolder), QtFilter(r.filter));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   // A preview beside the file list, so the player sees the picture before choosing it.
@@ -96,7 +99,7 @@ std::optional<std::string> QtPlatform::OpenPictureDialog(const FileDialogRequest
     if (!QFileInfo(path).isFile() ||
         !(jpeg ? DecodeJpegFile(file, picture, error) : LoadPictureFile(file, picture, error))) {
       preview->setPixmap(QPixmap());
-      preview->setText("No preview");
+      preview->setText(Say(VELMOR_TEXT("No preview")));
       return;
     }
     const QImage image(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
@@ -187,7 +190,7 @@ void QtPlatform::DrawText(Picture& picture, int x, int y, const std::string& tex
   font.setItalic(style.italic);
   painter.setFont(font);
   painter.setPen(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
-  painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), Text(text));
+  painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), Say(text));
   painter.end();
   // Text drawing may set the fourth byte; the game's pictures keep it zero.
   for (uint32_t& p : picture.pixels()) p &= 0x00FFFFFFu;
@@ -209,12 +212,11 @@ void QtPlatform::CloseMainWindow() {
 Platform::WindowShape QtPlatform::CurrentWindowShape() { return window_ ? window_->Shape() : WindowShape{}; }
 
 void QtPlatform::SetWindowTitle(const std::string& title) {
-  if (window_) window_->setWindowTitle(QString::fromStdString(title));
+  if (window_) window_->setWindowTitle(Say(title));
 }
 
 std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogRequest& r) {
-  const QString chosen =
-      QFileDialog::getOpenFileName(window_, Text(r.title), Text(r.initialFolder), QtFilter(r.filter));
+  const QString chosen = QFileDialog::getOpenFileName(window_, Say(r.title), Text(r.initialFolder), QtFilter(r.filter));
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
 }
@@ -224,6 +226,31 @@ int QtPlatform::ChooseLayout(const LayoutChooserModel& model) { return window_ ?
 void QtPlatform::ShowDeadEnd(bool shown) {
   if (window_) window_->ShowDeadEnd(shown);
 }
+
+std::string QtPlatform::SystemLanguage() {
+  // The order the C library weighs them in; LANGUAGE, a list of preferences, goes first unless
+  // the locale is plain C.
+  std::string locale;
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+    if (const char* value = std::getenv(name); value && *value) {
+      locale = value;
+      break;
+    }
+  if (locale.empty() || locale == "C" || locale == "POSIX") return locale;
+  if (const char* preferred = std::getenv("LANGUAGE"); preferred && *preferred) {
+    const std::string list = preferred;
+    return list.substr(0, list.find(':'));
+  }
+  return locale;
+}
+
+bool QtPlatform::UseLanguage(const std::string& code, const std::string& folder, std::string& error) {
+  const bool used = Translation::Current().Use(code, folder + "translations/", error);
+  if (window_) window_->Retranslate();
+  return used;
+}
+
+std::string QtPlatform::Translate(const std::string& english) { return Say(english).toStdString(); }
 
 void QtPlatform::SetFullScreen(bool on) {
   if (window_) window_->SetFullScreen(on);

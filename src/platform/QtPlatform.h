@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 
+#include "base/Say.h"
 #include "platform/Audio.h"
 #include "shell/Platform.h"
 
@@ -11,6 +12,8 @@ namespace velmor {
 class MainWindow;
 
 class QtPlatform : public Platform {
+  VELMOR_SPEAKS(velmor)
+
  public:
   QtPlatform();
   void SetWindow(MainWindow* window) { window_ = window; }
@@ -50,6 +53,9 @@ class QtPlatform : public Platform {
                 uint32_t colour) override;
   void ShowHelp() override;
   MediaPlayer& Media() override { return audio_; }
+  std::string SystemLanguage() override;
+  bool UseLanguage(const std::string& code, const std::string& folder, std::string& error) override;
+  std::string Translate(const std::string& english) override;
 
  private:
   MainWindow* window_ = nullptr;

@@ -53,6 +53,8 @@ GameMenus::GameMenus() {
   Configuration1.AddSeparator();
   Configuration1.Add(Changeplayername);
   Configuration1.Add(RandomSeed1.SetCheckable());
+  Configuration1.AddSeparator();
+  Configuration1.Add(Language1);  // its entries come with the language choice
 
   // Highlight, tileset and background: one choice each.
   for (MenuItem* item : {&Highlight1, &Highlight2, &Highlight3, &Highlight4, &Highlight5})

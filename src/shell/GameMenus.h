@@ -54,6 +54,7 @@ struct GameMenus {
   MenuItem Shuffable{"Shuffable", VELMOR_TEXT("Winnable Shuffles (in at least one way)")};
   MenuItem Animate{"Animate", VELMOR_TEXT("Animate Board while building the tiles")};
   MenuItem RandomSeed1{"RandomSeed1", VELMOR_TEXT("Random Seed")};
+  MenuItem Language1{"Language1", VELMOR_TEXT("Language")};
   MenuItem Vertical{"Vertical", VELMOR_TEXT("Vertical Variation")};
   MenuItem GiveHint{"GiveHint", VELMOR_TEXT("&Hint"), "Ctrl+H"};
   MenuItem ExplorerButton3{"ExplorerButton3", VELMOR_TEXT("Hint")};

@@ -109,12 +109,39 @@ char AcceleratorOf(const std::string& caption) {
   return 0;
 }
 
+namespace {
+// Takes away the '&' of a caption, the "&&" of a shown ampersand aside.
+std::string WithoutAccelerator(const std::string& caption) {
+  std::string out;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) {
+      if (caption[i + 1] == '&') {
+        out += "&&";
+        ++i;
+      }
+      continue;
+    }
+    out += caption[i];
+  }
+  return out;
+}
+}  // namespace
+
 std::vector<std::string> AcceleratedCaptions(const MenuItem& menu) {
   std::vector<std::string> captions;
-  std::set<char> taken;
-  for (const MenuItem* item : menu.Items()) {
+  for (const MenuItem* item : menu.Items())
     captions.push_back(item && !item->IsSeparator() ? item->Caption() : std::string());
-    if (const char a = AcceleratorOf(captions.back())) taken.insert(a);
+  return AcceleratedCaptions(std::move(captions));
+}
+
+std::vector<std::string> AcceleratedCaptions(std::vector<std::string> captions) {
+  std::set<char> taken;
+  // A letter given twice (two translations choosing the same one), or an accelerator on a letter
+  // outside ASCII, is given up: that entry is lettered below like one without.
+  for (std::string& caption : captions) {
+    const char a = AcceleratorOf(caption);
+    if (a == 0) continue;
+    if (static_cast<unsigned char>(a) >= 0x80 || !taken.insert(a).second) caption = WithoutAccelerator(caption);
   }
   auto usable = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
   auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
@@ -132,7 +159,8 @@ std::vector<std::string> AcceleratedCaptions(const MenuItem& menu) {
     std::set<char> listed;
     for (int pass = 0; pass < 2; ++pass)
       for (size_t i = 0; i < caption.size(); ++i) {
-        const bool wordStart = i == 0 || !usable(caption[i - 1]);
+        // A byte of a letter outside ASCII neither starts a word nor is usable itself.
+        const bool wordStart = i == 0 || (!usable(caption[i - 1]) && static_cast<unsigned char>(caption[i - 1]) < 0x80);
         const char c = lower(caption[i]);
         if (usable(caption[i]) && (pass == 1 || wordStart) && !taken.count(c) && listed.insert(c).second)
           e.candidates.push_back({c, i});

@@ -90,6 +90,9 @@ class MenuItem {
 // letter) get one, the first letter of a word not taken in the menu, else any letter or digit not
 // taken, so each can be reached from the keyboard. Aligned with menu.Items() ("" for separators).
 std::vector<std::string> AcceleratedCaptions(const MenuItem& menu);
+// The same over captions given in menu order ("" for separators), such as translated ones: an
+// accelerator that repeats one before it, or stands on a letter outside ASCII, is replaced.
+std::vector<std::string> AcceleratedCaptions(std::vector<std::string> captions);
 // The accelerator of a caption, lower case; 0 when it has none.
 char AcceleratorOf(const std::string& caption);
 // The item's caption from its menu's AcceleratedCaptions (its own caption outside a menu).

@@ -141,6 +141,17 @@ class Platform {
   virtual int ChooseLayout(const LayoutChooserModel&) { return 0; }
   // The keyboard's cursor now frames `tile` (0: none), for a screen reader to follow.
   virtual void CursorMoved(int) {}
+
+  // The language the locale settings ask for ("de_DE.UTF-8", "pt_BR"; "" when none is set).
+  virtual std::string SystemLanguage() { return {}; }
+  // From now on the window speaks `code` ("en", "de", "pt_BR") from the catalogues in `folder`;
+  // false with a reason when its catalogue cannot be read.
+  virtual bool UseLanguage(const std::string& /*code*/, const std::string& /*folder*/, std::string& /*error*/) {
+    return true;
+  }
+  // A text in the language the window speaks, for what the core shapes itself (the status line
+  // scrolls its message a character at a time).
+  virtual std::string Translate(const std::string& english) { return english; }
 };
 
 }  // namespace velmor

@@ -45,7 +45,6 @@ bool TVelmor::Init() {
   if (!HofPic.empty()) HofSource = {HofPic, AppFolder + "hof.bmp"};
   if (HofPic.empty()) HofPic.Resize(HofWidth, BoardPictureHeight);
   HofBox.SetVisible(false);
-  if (!ReadHelpTexts()) return false;
   SaveHof = HofPic;
   EditorGhost = Place{-1, -1, -1};
   RedrawBox = NoBox;
@@ -57,6 +56,13 @@ bool TVelmor::Init() {
   if (!ini.Load(IniPath(), error))
     platform.ShowError(Fill(VELMOR_TEXT("The settings could not be read: %1. The defaults apply."), error));
   VelmorSettings(*this).Read(ini);
+  // The language first: the help texts are read in it.
+  Languages.Apply();
+  Languages.onChange = [this] {
+    ReadHelpTexts();
+    UpdateWindowTitle();
+  };
+  if (!ReadHelpTexts()) return false;
 
   if (Res800.Checked()) {
     DisplayModeChanged = false;
@@ -116,13 +122,23 @@ bool TVelmor::Init() {
 }
 
 bool TVelmor::ReadHelpTexts() {
-  for (auto [file, html] : {std::pair{"velmor.rtf", &Help.HelpHtml}, std::pair{"whatsnew.rtf", &Help.WhatsNewHtml}}) {
+  for (auto [english, html] :
+       {std::pair{"velmor.rtf", &Help.HelpHtml}, std::pair{"whatsnew.rtf", &Help.WhatsNewHtml}}) {
+    const std::string local = LanguageChoice::LocalFile(english, Languages.Spoken(),
+                                                        [this](const std::string& f) { return IsFile(AppFolder + f); });
+    // A translated text that cannot be read gives way to the English one.
     std::string text, error;
     RtfDocument doc;
-    if (!ReadWholeFile(AppFolder + file, text, error) || !ReadRtf(text, doc, error)) {
+    bool read = false;
+    for (const std::string& file : {local, std::string(english)}) {
+      text.clear();
+      doc = RtfDocument();
+      if ((read = ReadWholeFile(AppFolder + file, text, error) && ReadRtf(text, doc, error))) break;
+    }
+    if (!read) {
       platform.ShowError(
           Fill(VELMOR_TEXT("The help text \"%1\" could not be read: %2. Velmor cannot start without it."),
-               AppFolder + file, error));
+               AppFolder + english, error));
       return false;
     }
     *html = RtfToHtml(doc);

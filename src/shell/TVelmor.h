@@ -23,6 +23,7 @@
 #include "shell/HelpState.h"
 #include "shell/Jukebox.h"
 #include "shell/KeyboardPlay.h"
+#include "shell/LanguageChoice.h"
 #include "shell/LayoutChoice.h"
 #include "shell/LookChoice.h"
 #include "shell/SolverPlay.h"
@@ -80,6 +81,8 @@ class TVelmor : public GameMenus,
   DeadEnd DeadEnds{*this};
   SolverPlay Solver{*this};
   KeyboardPlay Keys{*this};
+  // The language the window speaks, and the help texts in it.
+  LanguageChoice Languages{platform, AppFolder, Language1, /*radioGroup=*/9};
   // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
   void AfterMove();
   // A matching pair of free tiles leaves the board, as a click on the second one does it.

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -158,6 +159,18 @@ class FakePlatform : public Platform {
   }
   bool deadEndShown = false;
   void ShowDeadEnd(bool shown) override { deadEndShown = shown; }
+  std::string systemLanguage;          // what the locale settings ask for
+  std::vector<std::string> languages;  // every language the window was told to speak
+  std::set<std::string> missingCatalogues;
+  std::string SystemLanguage() override { return systemLanguage; }
+  bool UseLanguage(const std::string& code, const std::string&, std::string& error) override {
+    if (missingCatalogues.count(code)) {
+      error = "no catalogue for " + code;
+      return false;
+    }
+    languages.push_back(code);
+    return true;
+  }
   void PresentPanel(const Picture& picture, const Rect& area) override {
     BitBlt(panel, area.left, area.top, area.width(), area.height(), picture, area.left, area.top, RasterOp::SRCCOPY);
   }

@@ -1,0 +1,174 @@
+// The catalogues and the translation step, checked as a translator and a player would meet them.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <set>
+
+#include "WindowFixture.h"
+#include "base/Say.h"
+#include "platform/Translation.h"
+
+namespace velmor::test {
+namespace {
+
+const char* const Languages[] = {"de", "es", "fr", "it", "nl", "pt_BR"};
+
+struct Entry {
+  QString context, source, translation, type;
+};
+
+std::vector<Entry> ReadCatalogue(const QString& path) {
+  std::vector<Entry> entries;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return entries;
+  QXmlStreamReader xml(&file);
+  QString context;
+  Entry entry;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == u"name") context = xml.readElementText();
+    if (xml.name() == u"message") entry = Entry{context, {}, {}, {}};
+    if (xml.name() == u"source") entry.source = xml.readElementText();
+    if (xml.name() == u"translation") {
+      entry.type = xml.attributes().value("type").toString();
+      entry.translation = xml.readElementText();
+      entries.push_back(entry);
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+  return entries;
+}
+
+std::multiset<QString> Holes(const QString& text) {
+  std::multiset<QString> holes;
+  for (qsizetype i = 0; i + 1 < text.size(); ++i)
+    if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') holes.insert(text.mid(i, 2));
+  return holes;
+}
+
+// Every catalogue holds exactly the texts the sources mark today, each translated, in the one
+// context the window looks in, with the same holes as the English.
+TEST(Catalogues, AreCompleteCurrentAndKeepEveryHole) {
+  QTemporaryDir scratch;
+  ASSERT_TRUE(scratch.isValid());
+  const QString fresh = scratch.filePath("fresh.ts");
+  QProcess lupdate;
+  lupdate.setWorkingDirectory(VELMOR_SOURCE_DIR);
+  lupdate.start(VELMOR_LUPDATE, {"-silent", "-tr-function-alias", "QT_TR_NOOP=VELMOR_TEXT,Q_DECLARE_TR_FUNCTIONS=VELMOR_SPEAKS",
+                                 "src", "tools/layoutgen", "-ts", fresh});
+  ASSERT_TRUE(lupdate.waitForFinished(120000));
+  ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+  std::set<QString> marked;
+  for (const Entry& e : ReadCatalogue(fresh)) marked.insert(e.source);
+  ASSERT_GT(marked.size(), 300u);
+
+  for (const char* language : Languages) {
+    SCOPED_TRACE(language);
+    std::set<QString> held;
+    for (const Entry& e : ReadCatalogue(QString(VELMOR_SOURCE_DIR "/translations/velmor_%1.ts").arg(language))) {
+      held.insert(e.source);
+      EXPECT_EQ(e.context, "velmor") << e.source.toStdString();
+      EXPECT_TRUE(e.type.isEmpty()) << e.type.toStdString() << ": " << e.source.toStdString();
+      EXPECT_FALSE(e.translation.trimmed().isEmpty()) << e.source.toStdString();
+      EXPECT_EQ(Holes(e.source), Holes(e.translation)) << e.source.toStdString() << " -> " << e.translation.toStdString();
+    }
+    std::vector<QString> missing, stale;
+    std::set_difference(marked.begin(), marked.end(), held.begin(), held.end(), std::back_inserter(missing));
+    std::set_difference(held.begin(), held.end(), marked.begin(), marked.end(), std::back_inserter(stale));
+    EXPECT_TRUE(missing.empty()) << missing.size() << " texts not in the catalogue, e.g. "
+                                 << (missing.empty() ? "" : missing[0].toStdString());
+    EXPECT_TRUE(stale.empty()) << stale.size() << " texts no source marks, e.g. "
+                               << (stale.empty() ? "" : stale[0].toStdString());
+  }
+}
+
+class TranslatedWindow : public GameWindow {
+ protected:
+  void SetUp() override {
+    GameWindow::SetUp();
+    std::filesystem::copy(VELMOR_QM_DIR, folder / "translations", std::filesystem::copy_options::recursive);
+  }
+  void TearDown() override {
+    std::string none;
+    Translation::Current().Use("en", "", none);
+    qunsetenv("LC_ALL");
+    GameWindow::TearDown();
+  }
+  static QString Plain(QString caption) { return caption.remove('&'); }
+  static QString Catalogue(const char* english) { return QCoreApplication::translate("velmor", english); }
+};
+
+// Every menu keeps one letter per entry in every language, however the translators chose.
+TEST_F(TranslatedWindow, EveryMenuLettersEachEntryOnceInEveryLanguage) {
+  ASSERT_TRUE(Start());
+  std::string error;
+  for (const char* language : Languages) {
+    ASSERT_TRUE(Translation::Current().Use(language, (folder / "translations/").string(), error)) << error;
+    window->Retranslate();
+    std::vector<QMenu*> menus;
+    for (QAction* top : window->menuBar()->actions())
+      if (top->menu()) menus.push_back(top->menu());
+    menus.push_back(nullptr);  // the menu bar itself
+    for (size_t m = 0; m < menus.size(); ++m) {
+      const QList<QAction*> actions = menus[m] ? menus[m]->actions() : window->menuBar()->actions();
+      std::map<char, QString> letters;
+      for (QAction* a : actions) {
+        if (a->isSeparator() || !a->isVisible()) continue;
+        if (a->menu() && menus[m]) menus.push_back(a->menu());
+        const char letter = AcceleratorOf(a->text().toStdString());
+        // Only a list longer than the letters and digits (the layouts) may leave some without.
+        if (actions.size() <= 30) EXPECT_NE(letter, 0) << language << ": " << a->text().toStdString();
+        if (letter == 0) continue;
+        const auto [it, fresh] = letters.emplace(letter, a->text());
+        EXPECT_TRUE(fresh) << language << ": '" << letter << "' in " << it->second.toStdString() << " and "
+                           << a->text().toStdString();
+      }
+    }
+  }
+}
+
+// Under a German locale the menus, the status line and a message box with a hole speak German,
+// and the manual is the German one.
+TEST_F(TranslatedWindow, AGermanLocaleTranslatesMenusStatusAndMessages) {
+  qputenv("LC_ALL", "de_DE.UTF-8");
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(Translation::Current().Code(), "de");
+  const QString file = Plain(window->menuBar()->actions().first()->text());
+  EXPECT_EQ(file, Plain(Catalogue("&File")));
+  EXPECT_NE(file, "File");
+
+  game->ShowStatus("New game started.");
+  for (int beat = 0; beat < 3; ++beat) game->Temps();
+  const QString status = Catalogue("New game started.");
+  bool shown = false;
+  for (QLabel* label : window->statusBar()->findChildren<QLabel*>())
+    shown = shown || label->accessibleName() == status;
+  EXPECT_TRUE(shown) << status.toStdString();
+  EXPECT_NE(status, "New game started.");
+
+  QString boxText;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      boxText = box->text();
+      box->accept();
+    }
+  });
+  platform->ShowError(Fill(VELMOR_TEXT("The saved game cannot be loaded: %1."), VELMOR_TEXT("the file is empty")));
+  const QString expected = Catalogue("The saved game cannot be loaded: %1.").replace("%1", Catalogue("the file is empty"));
+  EXPECT_EQ(boxText, expected);
+  EXPECT_NE(game->Help.HelpHtml.find("Die Regeln"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmor::test

@@ -1,0 +1,20 @@
+# Writes every source text of a catalogue that has holes (%1 .. %9) to OUT, one per line, as the
+# window reads them: XML entities resolved, a line break written as \n.
+file(READ ${TS} ts)
+# A semicolon would split CMake's lists, and every entity ends with one.
+string(REPLACE ";" "@SEMICOLON@" ts "${ts}")
+string(REGEX MATCHALL "<source>[^<]*%[1-9][^<]*</source>" sources "${ts}")
+set(lines "")
+foreach(source IN LISTS sources)
+  string(REGEX REPLACE "^<source>(.*)</source>$" "\\1" text "${source}")
+  string(REPLACE "\n" "\\n" text "${text}")
+  foreach(entity "lt@<" "gt@>" "quot@\"" "apos@'" "amp@&")
+    string(REGEX REPLACE "^([a-z]+)@(.)$" "\\1" name "${entity}")
+    string(REGEX REPLACE "^([a-z]+)@(.)$" "\\2" char "${entity}")
+    string(REPLACE "&${name}@SEMICOLON@" "${char}" text "${text}")
+  endforeach()
+  string(REPLACE "@SEMICOLON@" ";" text "${text}")
+  string(APPEND lines "${text}\n")
+endforeach()
+file(WRITE ${OUT}.part "${lines}")
+file(RENAME ${OUT}.part ${OUT})
