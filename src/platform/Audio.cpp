@@ -27,9 +27,10 @@ constexpr int MixerRate = 44100;
 constexpr int MixerChunkFrames = 1024;  // about 23 ms: a click's effect still feels immediate
 constexpr int EffectChannel = 0;
 
-// The tunes come out of this soundfont at about -35 dBFS RMS at FluidSynth's default gain of
-// 0.2. This lifts them by 15 dB, to about -20 dBFS; the loudest peak then sits near -1 dBFS.
-constexpr double MusicGain = 1.1;
+// The tunes are made to come out of this soundfont equally loud, about -39.5 dBFS RMS at
+// FluidSynth's default gain of 0.2. This lifts them by 17 dB, to about -22.5 dBFS: some 3 dB
+// under the sound effects, with the loudest peak near -3.5 dBFS (scripts/sound-levels.sh).
+constexpr double MusicGain = 1.4;
 
 // FluidSynth reports through a global log. Its complaints about a soundfont become the reason
 // the music gives, instead of lines on standard error; the soundfont loads on the music's own
