@@ -5,11 +5,14 @@
 
 #include <string>
 
+#include "base/Say.h"
 #include "shell/MenuItem.h"
 
 namespace velmor {
 
 struct GameMenus {
+  VELMOR_SPEAKS(velmor)
+
   GameMenus();
   GameMenus(const GameMenus&) = delete;
   GameMenus& operator=(const GameMenus&) = delete;
@@ -38,6 +41,8 @@ struct GameMenus {
   MenuItem PlaySounds{"PlaySounds", "Play sound effects"};
   MenuItem StartMusic{"StartMusic", "Run music automatically at startup"};
   MenuItem SetMusic{"SetMusic", "Music"};
+  MenuItem MusicVolume{"MusicVolume", VELMOR_TEXT("Music &Volume")};  // its steps come with SoundLevels
+  MenuItem EffectsVolume{"EffectsVolume", VELMOR_TEXT("E&ffects Volume")};
 
   // ---- New games, play and layouts -----------------------------------------------------------------
   MenuItem RandomSolitaireGame1{"RandomSolitaireGame1", "Mah-Jongg Solitaire : New Fully Random Game", "F2"};

@@ -416,6 +416,37 @@ TEST(MusicThread, ThePlayerCanGoWhileItsMusicStarts) {
   }
 }
 
+// The renderer takes the level up itself, so it holds while the music's thread is still making
+// the synthesizer: a tune asked to play silent stays silent through its first quarter, then is
+// heard once turned up while it plays. (SDL's disk driver keeps what was played, as above.)
+TEST(MusicThread, AVolumeReachesTheSynthesizerWhileItStartsAndWhileItPlays) {
+  const std::string tune = ShippedTunes().front();
+  const Timing timing = ReadTiming(tune);
+  if (IsChild()) {
+    Audio audio;
+    std::string error;
+    ASSERT_TRUE(audio.Open(tune, error)) << error;
+    audio.Play();
+    audio.SetVolume(0);
+    ASSERT_TRUE(WaitFor([&] { return audio.Position() >= timing.endTick / 4; }));
+    audio.SetVolume(1);
+    ASSERT_TRUE(WaitFor([&] { return audio.Position() >= timing.endTick / 2; }));
+    return;
+  }
+  Scratch scratch;
+  const std::string output = scratch.Path("mixer.raw");
+  ASSERT_EQ(RunInChild({{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", output}, {"SDL_DISKAUDIODELAY", "1"}}), "");
+
+  std::ifstream in(output, std::ios::binary);
+  std::vector<int16_t> samples;
+  int16_t s;
+  while (in.read(reinterpret_cast<char*>(&s), sizeof s)) samples.push_back(s);
+  const auto first = std::find_if(samples.begin(), samples.end(), [](int16_t v) { return std::abs(int(v)) > 64; });
+  ASSERT_NE(first, samples.end()) << "the music was never heard";
+  const double silentSeconds = double(first - samples.begin()) / 2 / 44100;
+  EXPECT_GE(silentSeconds, timing.Seconds(timing.endTick / 4) - 0.1);
+}
+
 // ---- Sound effects ----
 
 TEST(Effects, EveryShippedEffectPlaysAndCutsOffTheOneBefore) {
