@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cmath>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
@@ -27,9 +28,10 @@ constexpr int MixerRate = 44100;
 constexpr int MixerChunkFrames = 1024;  // about 23 ms: a click's effect still feels immediate
 constexpr int EffectChannel = 0;
 
-// The tunes come out of this soundfont at about -35 dBFS RMS at FluidSynth's default gain of
-// 0.2. This lifts them by 15 dB, to about -20 dBFS; the loudest peak then sits near -1 dBFS.
-constexpr double MusicGain = 1.1;
+// The tunes are made to come out of this soundfont equally loud, about -39.5 dBFS RMS at
+// FluidSynth's default gain of 0.2. This lifts them by 17 dB, to about -22.5 dBFS: some 3 dB
+// under the sound effects, with the loudest peak near -3.5 dBFS (scripts/sound-levels.sh).
+constexpr double MusicGain = 1.4;
 
 // FluidSynth reports through a global log. Its complaints about a soundfont become the reason
 // the music gives, instead of lines on standard error; the soundfont loads on the music's own
@@ -97,6 +99,7 @@ struct Audio::Impl {
   std::string deviceProblem;  // written before `device` turns Missing
   int rate = MixerRate;
   Mix_Chunk* effect = nullptr;  // the last effect started; freed when the next one replaces it
+  int effectsVolume = MIX_MAX_VOLUME;
 
   // ---- The music's thread: it alone creates the synthesizer and hands it tunes ----
   // A tune's start (the synthesizer, its soundfont, the player) takes tens of milliseconds; the
@@ -122,8 +125,10 @@ struct Audio::Impl {
   std::vector<unsigned char> tune;  // kept to start the tune afresh on Rewind
   long long length = 0;
   bool playing = false;
-  uint32_t playerGeneration = 0;  // of the open or rewind the player was made for
-  uint32_t openGeneration = 0;    // of the open that brought the tune
+  uint32_t playerGeneration = 0;      // of the open or rewind the player was made for
+  uint32_t openGeneration = 0;        // of the open that brought the tune
+  float appliedGain = MusicGain;      // what the synthesizer was last told
+  std::atomic<float> musicVolume{1};  // the window's wish, taken up by the renderer
 
   // What the worker and the renderer publish for the window.
   std::atomic<uint64_t> published{0};    // Pack(generation, tick)
@@ -382,6 +387,13 @@ void Audio::Impl::StopLocked() {
 void SDLCALL Audio::Impl::MixMusic(void* data, Uint8* stream, int bytes) {
   Impl& self = *static_cast<Impl*>(data);
   std::lock_guard guard(self.synthLock);
+  // The renderer takes the volume up itself: the music's thread may be busy for a while with a
+  // soundfont or a tune, and the level is heard at once all the same.
+  const float gain = float(MusicGain) * self.musicVolume.load(std::memory_order_relaxed);
+  if (gain != self.appliedGain) {
+    fluid_synth_set_gain(self.synth, gain);
+    self.appliedGain = gain;
+  }
   fluid_synth_write_s16(self.synth, bytes / 4, stream, 0, 2, stream, 1, 2);
   self.Publish();
 }
@@ -522,6 +534,7 @@ bool Audio::PlayWave(const std::string& path, std::string& error) {
     error = path + ": " + Mix_GetError();
     return false;
   }
+  Mix_Volume(EffectChannel, m.effectsVolume);
   // Starting on the one effect channel halts the effect there, so the chunk it played is free.
   if (Mix_PlayChannel(EffectChannel, chunk, 0) < 0) {
     error = path + ": " + Mix_GetError();
@@ -534,5 +547,13 @@ bool Audio::PlayWave(const std::string& path, std::string& error) {
 }
 
 bool Audio::NoDevice() const { return impl_->device == Impl::Missing; }
+
+void Audio::SetVolume(double volume) {
+  impl_->musicVolume.store(float(std::clamp(volume, 0.0, 1.0)), std::memory_order_relaxed);
+}
+
+void Audio::SetEffectsVolume(double volume) {
+  impl_->effectsVolume = int(std::lround(std::clamp(volume, 0.0, 1.0) * MIX_MAX_VOLUME));
+}
 
 }  // namespace velmor

@@ -43,10 +43,14 @@ class Audio : public MediaPlayer {
   long long Length() const override;
   long long Position() const override;
   bool NoDevice() const override;
+  // Takes effect from the next block the synthesizer renders, whatever its thread is doing.
+  void SetVolume(double volume) override;
 
   // Starts a wave file and returns at once; it cuts off the effect still sounding. False with a
   // reason when the file cannot be read or is not a wave the mixer knows.
   bool PlayWave(const std::string& path, std::string& error);
+  // For the effects started from now on: 0 (silent) to 1 (as the file has it).
+  void SetEffectsVolume(double volume);
 
  private:
   struct Impl;

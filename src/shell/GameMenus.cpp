@@ -46,6 +46,8 @@ GameMenus::GameMenus() {
   Configuration1.Add(WatchWinnability.SetCheckable());
   Configuration1.AddSeparator();
   for (MenuItem* item : {&PlayMusic, &PlaySounds, &StartMusic}) Configuration1.Add(item->SetCheckable());
+  Configuration1.Add(MusicVolume);
+  Configuration1.Add(EffectsVolume);
   Configuration1.AddSeparator();
   Configuration1.Add(StartDirectly.SetCheckable());
   Configuration1.Add(ResumeLastGame.SetCheckable());

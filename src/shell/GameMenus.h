@@ -41,6 +41,8 @@ struct GameMenus {
   MenuItem PlaySounds{"PlaySounds", VELMOR_TEXT("Play sound effects")};
   MenuItem StartMusic{"StartMusic", VELMOR_TEXT("Run music automatically at startup")};
   MenuItem SetMusic{"SetMusic", VELMOR_TEXT("Music")};
+  MenuItem MusicVolume{"MusicVolume", VELMOR_TEXT("Music &Volume")};  // its steps come with SoundLevels
+  MenuItem EffectsVolume{"EffectsVolume", VELMOR_TEXT("E&ffects Volume")};
 
   // ---- New games, play and layouts -----------------------------------------------------------------
   MenuItem RandomSolitaireGame1{"RandomSolitaireGame1", VELMOR_TEXT("Mah-Jongg Solitaire : New Fully Random Game"),

@@ -35,6 +35,9 @@ class MediaPlayer {
   virtual long long Start() const = 0;
   virtual long long Length() const = 0;
   virtual long long Position() const = 0;
+  // The music's loudness from now on, the tune playing included: a share of the full amplitude,
+  // 0 (silent) to 1 (the game's own level). It lasts across tunes and before the first one.
+  virtual void SetVolume(double volume) = 0;
   // True when there is no sound device at all: the game then stays quiet without telling.
   virtual bool NoDevice() const { return false; }
 };
@@ -57,6 +60,7 @@ class SilentMediaPlayer : public MediaPlayer {
   long long Start() const override { return 0; }
   long long Length() const override { return 0; }
   long long Position() const override { return 0; }
+  void SetVolume(double) override {}
 };
 
 class Platform {
@@ -121,6 +125,8 @@ class Platform {
   virtual MediaPlayer& Media() = 0;
   // Plays a wave file without waiting; a new sound cuts off the one playing.
   virtual void PlayWave(const std::string& path) = 0;
+  // The loudness of the effects started from now on, as for MediaPlayer::SetVolume.
+  virtual void SetEffectsVolume(double volume) = 0;
   virtual void CloseMainWindow() = 0;
 
   // The window's shape beyond its place, as the settings keep it: a size the player chose (0 x 0

@@ -202,6 +202,11 @@ SettingsTable VelmorSettings(TVelmor& g) {
   t.Flag("FullScreen", g.FullScreen, false);
   t.Flag("ResumeLastGame", g.ResumeLastGame, true);
   t.Flag("WatchWinnability", g.WatchWinnability, false);
+  t.Number(
+      "MusicVolume", [&g] { return g.Volumes.Music(); }, [&g](int v) { g.Volumes.SetMusic(v); }, SoundLevels::Full);
+  t.Number(
+      "EffectsVolume", [&g] { return g.Volumes.Effects(); }, [&g](int v) { g.Volumes.SetEffects(v); },
+      SoundLevels::Full);
   return t;
 }
 

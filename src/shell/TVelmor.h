@@ -27,6 +27,7 @@
 #include "shell/LayoutChoice.h"
 #include "shell/LookChoice.h"
 #include "shell/SolverPlay.h"
+#include "shell/SoundLevels.h"
 #include "shell/StatisticsFile.h"
 #include "shell/WindowState.h"
 
@@ -157,6 +158,7 @@ class TVelmor : public GameMenus,
                 {Music, PlayMusic, RandomMusic, SetMusic},
                 [this](int n) { return RandomBelow(n); },
                 [this](const std::string& message) { ShowStatus(message); }};
+  SoundLevels Volumes{platform, MusicVolume, EffectsVolume};
   // ---- Board pictures and drawing -----------------------------------------------------------
   bool RefreshHallPanel = false;
 

@@ -215,6 +215,49 @@ TEST_F(Startup, EveryOptionRoundTrips) {
   EXPECT_EQ(second.GameMode, ModeStopped);  // "Begin game directly" was switched off
 }
 
+// The volume steps: each is applied to its player at once, the steps rise from silence to the
+// full level, and the choice comes back at the next start. "Off" is a level only: the music and
+// sound options keep their marks and the tune goes on.
+TEST_F(Startup, AVolumeStepIsAppliedAtOnceAndComesBackAtTheNextStart) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(platform.media.volume, 1.0);
+  EXPECT_EQ(platform.effectsVolume, 1.0);
+  auto step = [](TVelmor& g, const char* menu, int level) { return g.FindItem(menu + std::to_string(level)); };
+  double music = -1, effects = 2;
+  for (int level = 0; level <= SoundLevels::Full; ++level) {
+    step(*game, "MusicVolume", level)->Click();
+    step(*game, "EffectsVolume", SoundLevels::Full - level)->Click();
+    EXPECT_GT(platform.media.volume, music) << level;
+    EXPECT_LT(platform.effectsVolume, effects) << level;
+    music = platform.media.volume;
+    effects = platform.effectsVolume;
+    for (int k = 0; k <= SoundLevels::Full; ++k) {
+      EXPECT_EQ(step(*game, "MusicVolume", k)->Checked(), k == level);
+      EXPECT_EQ(step(*game, "EffectsVolume", k)->Checked(), k == SoundLevels::Full - level);
+    }
+  }
+  EXPECT_EQ(music, 1.0);
+  EXPECT_EQ(effects, 0.0);
+
+  step(*game, "MusicVolume", 2)->Click();
+  const double chosen = platform.media.volume;
+  EXPECT_GT(chosen, 0.0);
+  EXPECT_LT(chosen, 1.0);
+  EXPECT_TRUE(game->PlaySounds.Checked());
+  EXPECT_TRUE(game->PlayMusic.Checked());
+  EXPECT_TRUE(platform.media.playing);
+  game->FormCloseQuery();
+
+  FakePlatform again;
+  again.bitmaps = platform.bitmaps;
+  TVelmor second(again, dir.path());
+  ASSERT_TRUE(second.Init());
+  EXPECT_EQ(again.media.volume, chosen);
+  EXPECT_EQ(again.effectsVolume, 0.0);
+  EXPECT_TRUE(step(second, "MusicVolume", 2)->Checked());
+  EXPECT_TRUE(step(second, "EffectsVolume", 0)->Checked());
+}
+
 // The high contrast tiles are kept under a key of their own, beside "Tileset", and win over it.
 TEST_F(Startup, HighContrastTilesAreKeptUnderTheirOwnKeyAndWinAtStartUp) {
   const Picture contrast(400, 600, Rgb(9, 9, 9));
@@ -481,7 +524,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=796\r\nHPos=520\r\nPreviousRes=1280\r\nWindowWidth=0\r\n"
-       "WindowHeight=0\r\nWindowMaximized=0\r\nFullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\n"},
+       "WindowHeight=0\r\nWindowMaximized=0\r\nFullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\n"
+       "MusicVolume=5\r\nEffectsVolume=5\r\n"},
       {"every option flipped", 1280, 1024, nullptr,
        [](TVelmor& g) {
          for (MenuItem* item :
@@ -504,6 +548,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
          g.Tunes.Entry(3)->Click();
          g.FourRivers(false, 1u);
          g.platform.PlaceWindow(40, 50, 704, 468);
+         g.FindItem("MusicVolume1")->Click();
+         g.FindItem("EffectsVolume0")->Click();
        },
        "[Velmor]\r\nHighlight=2\r\nInvert=1\r\nShowMoves=0\r\nPlayMusic=0\r\nPlaySounds=0\r\n"
        "CurrentPlayer1=Ann Lee\r\nBackground=0\r\nBoardNumber=1\r\nLayoutFile=Pyramid.lay\r\nMidiNumber=3\r\n"
@@ -513,23 +559,25 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "TileRivers=0\r\nShowTime=0\r\nFlatButtons=0\r\nEnableHall=0\r\nShadows=0\r\nVertical=1\r\nWinnable=1\r\n"
        "Shuffable=0\r\nAnimate=1\r\nShowTile=1\r\nOnlyPossible=1\r\nRandomMusic=1\r\nRandomSeed=2147483647\r\n"
        "XPos=40\r\nYPos=50\r\nWPos=704\r\nHPos=468\r\nPreviousRes=1280\r\nWindowWidth=1200\r\n"
-       "WindowHeight=800\r\nWindowMaximized=1\r\nFullScreen=1\r\nResumeLastGame=0\r\nWatchWinnability=1\r\n"},
+       "WindowHeight=800\r\nWindowMaximized=1\r\nFullScreen=1\r\nResumeLastGame=0\r\nWatchWinnability=1\r\n"
+       "MusicVolume=1\r\nEffectsVolume=0\r\n"},
       {"odd values on a small screen", 640, 480,
        "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7 \r\nTileset=11\r\nBackground=-1\r\n"
        "BoardNumber=-9\r\nMidiNumber=99\r\nLastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\nShowMoves=yes\r\n"
-       "RandomSeed=99999999999\r\nUnknownKey=42\r\nXPos=300\r\nPreviousRes=1024\r\n[Later]\r\nx=1\r\n[Velmor]\r\n"
-       "Invert=1\r\n",
+       "RandomSeed=99999999999\r\nUnknownKey=42\r\nXPos=300\r\nPreviousRes=1024\r\nMusicVolume=9\r\n"
+       "[Later]\r\nx=1\r\n[Velmor]\r\nInvert=1\r\n",
        [](TVelmor&) {},
        "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7\r\nTileset=2\r\nBackground=2\r\n"
        "BoardNumber=2\r\nMidiNumber=3\r\nLastLoadedTileset=\r\nSetRes800=1\r\nShowMoves=1\r\nRandomSeed=0\r\n"
-       "UnknownKey=42\r\nXPos=0\r\nPreviousRes=640\r\nInvert=1\r\nPlayMusic=1\r\nPlaySounds=1\r\n"
+       "UnknownKey=42\r\nXPos=0\r\nPreviousRes=640\r\nMusicVolume=5\r\nInvert=1\r\nPlayMusic=1\r\nPlaySounds=1\r\n"
        "CurrentPlayer1=Player1\r\nLayoutFile=Traditional.lay\r\nHighContrastTiles=0\r\nLastLoadedBackground=\r\n"
        "StartDirectly=1\r\n"
        "StartMusic=1\r\nShowHallOfFame=0\r\nShowToolbar=0\r\nShowStatus=1\r\nCoolMenu=1\r\nCoolMouse=1\r\n"
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "YPos=0\r\nWPos=640\r\nHPos=461\r\nWindowWidth=0\r\nWindowHeight=0\r\nWindowMaximized=0\r\n"
-       "FullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\n[Later]\r\nx=1\r\n[Velmor]\r\nInvert=1\r\n"},
+       "FullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\nEffectsVolume=5\r\n[Later]\r\nx=1\r\n[Velmor]\r\n"
+       "Invert=1\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -58,6 +58,8 @@ class FakeMediaPlayer : public MediaPlayer {
   long long Start() const override { return start; }
   long long Length() const override { return length; }
   long long Position() const override { return position; }
+  double volume = 1;
+  void SetVolume(double v) override { volume = v; }
   bool noDevice = false;
   bool NoDevice() const override { return noDevice; }
 };
@@ -91,6 +93,7 @@ class FakePlatform : public Platform {
   bool closed = false;
   Picture panel{92, 468};           // the side panel as the player sees it
   std::vector<std::string> sounds;  // wave files played, in order
+  double effectsVolume = 1;
   std::vector<std::string> popups;  // pop-up menus opened
 
   uint32_t TickCount() override { return tick; }
@@ -197,6 +200,7 @@ class FakePlatform : public Platform {
   FakeMediaPlayer media;
   MediaPlayer& Media() override { return media; }
   void PlayWave(const std::string& path) override { sounds.push_back(path.substr(path.rfind('/') + 1)); }
+  void SetEffectsVolume(double volume) override { effectsVolume = volume; }
   void PresentBoard(const Picture& picture, const Rect& area) override {
     presented.push_back(area);
     BitBlt(screen, area.left, area.top, area.width(), area.height(), picture, area.left, area.top, RasterOp::SRCCOPY);

@@ -35,6 +35,7 @@ class CliPlatform : public Platform {
   void PresentPanel(const Picture&, const Rect&) override {}
   void PopupMenu(MenuItem&, const MenuItem&) override {}
   void PlayWave(const std::string&) override {}
+  void SetEffectsVolume(double) override {}
   void DrawText(Picture&, int, int, const std::string&, const TextStyle&, uint32_t) override {}
   void ShowHelp() override {}
   MediaPlayer& Media() override { return media_; }

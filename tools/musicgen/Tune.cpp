@@ -35,6 +35,11 @@ std::vector<Note> articulate(std::vector<Note> notes, double gate, int end) {
   return notes;
 }
 
+// General MIDI synthesisers take the channel volume as a square law: 40 log10(v / 127) dB.
+int channelVolume(int volume, double levelDb) {
+  return std::clamp(int(std::lround(volume * std::pow(10.0, levelDb / 40))), 0, 127);
+}
+
 double secondsAt(const Tune& tune, int tick) {
   const int barTicks = tune.ticksPerBar();
   double seconds = 0;
@@ -92,7 +97,7 @@ WrittenTune writeTune(const Tune& tune) {
     const int channel = voice.channel - 1;
     MidiTrack& track = tracks.emplace_back(voice.name);
     if (voice.channel != DrumChannel) track.program(0, channel, voice.program - 1);
-    track.controller(0, channel, 7, voice.volume);
+    track.controller(0, channel, 7, channelVolume(voice.volume, tune.levelDb));
     track.controller(0, channel, 10, voice.pan);
     track.controller(0, channel, 91, voice.reverb);
     track.controller(0, channel, 93, voice.chorus);

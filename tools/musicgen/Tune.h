@@ -32,6 +32,10 @@ struct Tune {
   int unit = 4;
   std::vector<TempoChange> tempo;
   std::vector<Voice> voices;
+  // Moves the whole tune by this many dB through every part's channel volume, the balance of
+  // the parts kept: the voices are set by ear within a tune, this evens the tunes out with one
+  // another (scripts/sound-levels.sh measures them).
+  double levelDb = 0;
 
   int ticksPerBar() const;
 };

@@ -45,6 +45,7 @@ std::string rests(int bars, std::string_view barRest) {
 // Koto alone, then the shakuhachi over a koto accompaniment, and the koto echoes the last line.
 Tune sakura() {
   Tune tune{"Sakura.mid", "Sakura", 4, 4, {{1, 63}, {35, 58}, {36, 54}}, {}};
+  tune.levelDb = -1.0;
   const std::string bar = "rw";
 
   const std::string melody =
@@ -86,6 +87,7 @@ Tune sakura() {
 // The song itself comes to rest on D; a short coda carries it home to G.
 Tune jasmine() {
   Tune tune{"Jasmine.mid", "Jasmine Flower", 2, 4, {{1, 66}, {66, 60}, {67, 54}}, {}};
+  tune.levelDb = -5.3;
   const std::string bar = "rh";
 
   const std::string melody =
@@ -134,6 +136,7 @@ Tune jasmine() {
 // first verse and refrain over a harp, the strings the second, and the flute closes.
 Tune greensleeves() {
   Tune tune{"Greensleeves.mid", "Greensleeves", 3, 4, {{1, 90}, {69, 82}, {71, 74}}, {}};
+  tune.levelDb = -4.9;
   const std::string bar = "rh.";
 
   // The verse starts on a pick-up note, which the bar before it supplies.
@@ -217,6 +220,7 @@ Tune night() {
 // flute has the middle part while the koto turns to broken chords.
 Tune garden() {
   Tune tune{"Garden.mid", "Garden", 4, 4, {{1, 92}, {47, 84}, {48, 76}}, {}};
+  tune.levelDb = -2.0;
   const std::string bar = "rw";
 
   const std::string opening =
@@ -263,6 +267,7 @@ Tune garden() {
 // the pan flute sings the D minor middle twice.
 Tune lanterns() {
   Tune tune{"Lanterns.mid", "Lanterns", 6, 8, {{1, 72}, {47, 66}, {48, 60}}, {}};
+  tune.levelDb = -2.9;
   const std::string bar = "rh.";
 
   const std::string opening =
