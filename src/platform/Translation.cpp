@@ -55,7 +55,9 @@ bool Translation::Use(const std::string& code, const std::string& folder, std::s
         }
       }
       // A pattern that is all holes would match anything.
-      if (literal >= 3) patterns_.push_back({source, QRegularExpression(expression + "$", QRegularExpression::DotMatchesEverythingOption)});
+      if (literal >= 3)
+        patterns_.push_back(
+            {source, QRegularExpression(expression + "$", QRegularExpression::DotMatchesEverythingOption)});
     }
   }
   // The longer a pattern's own text, the surer a match: those are tried first.
@@ -65,7 +67,8 @@ bool Translation::Use(const std::string& code, const std::string& folder, std::s
   catalogue_ = std::move(catalogue);
   // Qt's own buttons and file dialogs ("OK", "Cancel") in the same language, when installed.
   auto qtOwn = std::make_unique<QTranslator>();
-  if (qtOwn->load(QLocale(QString::fromStdString(code)), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  if (qtOwn->load(QLocale(QString::fromStdString(code)), "qtbase", "_",
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(qtOwn.get());
     qtOwn_ = std::move(qtOwn);
   }
@@ -120,7 +123,8 @@ QString Translation::Say(const std::string& english) const {
   while (first < last && text[first].isSpace()) ++first;
   while (last > first && text[last - 1].isSpace()) --last;
   QString said;
-  const QString result = Lookup(text.mid(first, last - first), 0, said) ? text.left(first) + said + text.mid(last) : text;
+  const QString result =
+      Lookup(text.mid(first, last - first), 0, said) ? text.left(first) + said + text.mid(last) : text;
   if (said_.size() > 4000) said_.clear();  // the clock's and counters' texts keep coming
   said_.insert(text, result);
   return result;
@@ -133,7 +137,8 @@ std::vector<QString> SayCaptions(const MenuItem& menu) {
   for (const MenuItem* item : menu.Items())
     captions.push_back(item && !item->IsSeparator() ? Say(item->Caption()).toStdString() : std::string());
   std::vector<QString> shown;
-  for (const std::string& caption : AcceleratedCaptions(std::move(captions))) shown.push_back(QString::fromStdString(caption));
+  for (const std::string& caption : AcceleratedCaptions(std::move(captions)))
+    shown.push_back(QString::fromStdString(caption));
   return shown;
 }
 

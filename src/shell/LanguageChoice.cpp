@@ -6,8 +6,14 @@ namespace velmor {
 
 const std::vector<LanguageChoice::Language>& LanguageChoice::Languages() {
   static const std::vector<Language> languages = {
-      {"en", "English"},       {"de", "Deutsch"},    {"es", "Espa\xC3\xB1ol"},
-      {"fr", "Fran\xC3\xA7" "ais"}, {"it", "Italiano"}, {"nl", "Nederlands"},
+      {"en", "English"},
+      {"de", "Deutsch"},
+      {"es", "Espa\xC3\xB1ol"},
+      {"fr",
+       "Fran\xC3\xA7"
+       "ais"},
+      {"it", "Italiano"},
+      {"nl", "Nederlands"},
       {"pt_BR", "Portugu\xC3\xAAs (Brasil)"},
   };
   return languages;
@@ -32,7 +38,8 @@ std::string LanguageChoice::LocalFile(const std::string& file, const std::string
                                       const std::function<bool(const std::string&)>& exists) {
   if (code.empty() || code == "en") return file;
   const size_t dot = file.rfind('.');
-  const std::string local = dot == std::string::npos ? file + "." + code : file.substr(0, dot) + "." + code + file.substr(dot);
+  const std::string local =
+      dot == std::string::npos ? file + "." + code : file.substr(0, dot) + "." + code + file.substr(dot);
   return exists(local) ? local : file;
 }
 

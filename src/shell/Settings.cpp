@@ -207,6 +207,7 @@ SettingsTable VelmorSettings(TVelmor& g) {
   t.Number(
       "EffectsVolume", [&g] { return g.Volumes.Effects(); }, [&g](int v) { g.Volumes.SetEffects(v); },
       SoundLevels::Full);
+  t.Text("Language", g.Languages.choice, "System");
   return t;
 }
 

@@ -10,10 +10,17 @@ TEST(LanguageChoice, TheSystemLocaleOrTheChoiceNamesTheLanguageSpoken) {
   const struct {
     const char *choice, *locale, *spoken;
   } cases[] = {
-      {"System", "de_DE.UTF-8", "de"},   {"System", "fr_CA.UTF-8@euro", "fr"}, {"System", "pt_BR", "pt_BR"},
-      {"System", "pt_PT.UTF-8", "pt_BR"}, {"System", "nl", "nl"},              {"System", "C", "en"},
-      {"System", "", "en"},               {"System", "ja_JP.UTF-8", "en"},      {"it", "de_DE.UTF-8", "it"},
-      {"en", "fr_FR.UTF-8", "en"},        {"Klingon", "es_ES.UTF-8", "es"},
+      {"System", "de_DE.UTF-8", "de"},
+      {"System", "fr_CA.UTF-8@euro", "fr"},
+      {"System", "pt_BR", "pt_BR"},
+      {"System", "pt_PT.UTF-8", "pt_BR"},
+      {"System", "nl", "nl"},
+      {"System", "C", "en"},
+      {"System", "", "en"},
+      {"System", "ja_JP.UTF-8", "en"},
+      {"it", "de_DE.UTF-8", "it"},
+      {"en", "fr_FR.UTF-8", "en"},
+      {"Klingon", "es_ES.UTF-8", "es"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(LanguageChoice::Resolve(c.choice, c.locale), c.spoken) << c.choice << " / " << c.locale;

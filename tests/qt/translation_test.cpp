@@ -65,8 +65,9 @@ TEST(Catalogues, AreCompleteCurrentAndKeepEveryHole) {
   const QString fresh = scratch.filePath("fresh.ts");
   QProcess lupdate;
   lupdate.setWorkingDirectory(VELMOR_SOURCE_DIR);
-  lupdate.start(VELMOR_LUPDATE, {"-silent", "-tr-function-alias", "QT_TR_NOOP=VELMOR_TEXT,Q_DECLARE_TR_FUNCTIONS=VELMOR_SPEAKS",
-                                 "src", "tools/layoutgen", "-ts", fresh});
+  lupdate.start(VELMOR_LUPDATE,
+                {"-silent", "-tr-function-alias", "QT_TR_NOOP=VELMOR_TEXT,Q_DECLARE_TR_FUNCTIONS=VELMOR_SPEAKS", "src",
+                 "tools/layoutgen", "-ts", fresh});
   ASSERT_TRUE(lupdate.waitForFinished(120000));
   ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
   std::set<QString> marked;
@@ -81,7 +82,8 @@ TEST(Catalogues, AreCompleteCurrentAndKeepEveryHole) {
       EXPECT_EQ(e.context, "velmor") << e.source.toStdString();
       EXPECT_TRUE(e.type.isEmpty()) << e.type.toStdString() << ": " << e.source.toStdString();
       EXPECT_FALSE(e.translation.trimmed().isEmpty()) << e.source.toStdString();
-      EXPECT_EQ(Holes(e.source), Holes(e.translation)) << e.source.toStdString() << " -> " << e.translation.toStdString();
+      EXPECT_EQ(Holes(e.source), Holes(e.translation))
+          << e.source.toStdString() << " -> " << e.translation.toStdString();
     }
     std::vector<QString> missing, stale;
     std::set_difference(marked.begin(), marked.end(), held.begin(), held.end(), std::back_inserter(missing));
@@ -152,8 +154,7 @@ TEST_F(TranslatedWindow, AGermanLocaleTranslatesMenusStatusAndMessages) {
   for (int beat = 0; beat < 3; ++beat) game->Temps();
   const QString status = Catalogue("New game started.");
   bool shown = false;
-  for (QLabel* label : window->statusBar()->findChildren<QLabel*>())
-    shown = shown || label->accessibleName() == status;
+  for (QLabel* label : window->statusBar()->findChildren<QLabel*>()) shown = shown || label->accessibleName() == status;
   EXPECT_TRUE(shown) << status.toStdString();
   EXPECT_NE(status, "New game started.");
 
@@ -165,7 +166,8 @@ TEST_F(TranslatedWindow, AGermanLocaleTranslatesMenusStatusAndMessages) {
     }
   });
   platform->ShowError(Fill(VELMOR_TEXT("The saved game cannot be loaded: %1."), VELMOR_TEXT("the file is empty")));
-  const QString expected = Catalogue("The saved game cannot be loaded: %1.").replace("%1", Catalogue("the file is empty"));
+  const QString expected =
+      Catalogue("The saved game cannot be loaded: %1.").replace("%1", Catalogue("the file is empty"));
   EXPECT_EQ(boxText, expected);
   EXPECT_NE(game->Help.HelpHtml.find("Die Regeln"), std::string::npos);
 }
