@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Say.h"
+
 namespace velmor {
 
 namespace {
@@ -58,19 +60,19 @@ bool ReadTrack(Reader in, MidiTiming& out, long long& ticks, std::string& error)
   while (in.Left() > 0) {
     uint32_t delta;
     if (!in.Variable(delta)) {
-      error = "a track ends in the middle of an event";
+      error = VELMOR_TEXT("a track ends in the middle of an event");
       return false;
     }
     ticks += delta;
     if (in.Left() == 0) {
-      error = "a track ends in the middle of an event";
+      error = VELMOR_TEXT("a track ends in the middle of an event");
       return false;
     }
     unsigned char status = running;
     if (in.Peek() & 0x80) {
       in.Byte(status);
     } else if (running == 0) {
-      error = "a track has a data byte where an event should start";
+      error = VELMOR_TEXT("a track has a data byte where an event should start");
       return false;
     }
     uint32_t length = 0;
@@ -87,7 +89,7 @@ bool ReadTrack(Reader in, MidiTiming& out, long long& ticks, std::string& error)
     } else if (status == 0xF0 || status == 0xF7) {
       ok = in.Variable(length) && in.Skip(length);
     } else if (status > 0xF0) {
-      error = "a track holds a system message that has no place in a file";
+      error = VELMOR_TEXT("a track holds a system message that has no place in a file");
       return false;
     } else {
       running = status;
@@ -95,7 +97,7 @@ bool ReadTrack(Reader in, MidiTiming& out, long long& ticks, std::string& error)
       ok = in.Skip(kind == 0xC0 || kind == 0xD0 ? 1 : 2);
     }
     if (!ok) {
-      error = "a track ends in the middle of an event";
+      error = VELMOR_TEXT("a track ends in the middle of an event");
       return false;
     }
   }
@@ -124,19 +126,19 @@ bool ReadMidiTiming(const unsigned char* data, size_t size, MidiTiming& out, std
   Reader in(data, size);
   uint32_t id = 0, headerLength = 0, format = 0, tracks = 0, division = 0;
   if (!in.Big(4, id) || id != 0x4D546864 || !in.Big(4, headerLength) || headerLength < 6) {
-    error = "not a MIDI file";
+    error = VELMOR_TEXT("not a MIDI file");
     return false;
   }
   if (!in.Big(2, format) || !in.Big(2, tracks) || !in.Big(2, division) || !in.Skip(headerLength - 6)) {
-    error = "its header is cut short";
+    error = VELMOR_TEXT("its header is cut short");
     return false;
   }
   if (format > 2) {
-    error = "MIDI format " + std::to_string(format) + " is not one of 0, 1 and 2";
+    error = Fill(VELMOR_TEXT("MIDI format %1 is not one of 0, 1 and 2"), format);
     return false;
   }
   if (tracks == 0) {
-    error = "it has no track";
+    error = VELMOR_TEXT("it has no track");
     return false;
   }
   if (division & 0x8000) {
@@ -148,17 +150,17 @@ bool ReadMidiTiming(const unsigned char* data, size_t size, MidiTiming& out, std
     out.division = int(division);
   }
   if (out.division <= 0) {
-    error = "its time division is zero";
+    error = VELMOR_TEXT("its time division is zero");
     return false;
   }
   for (uint32_t found = 0; found < tracks;) {
     uint32_t chunk = 0, length = 0;
     if (!in.Big(4, chunk) || !in.Big(4, length)) {
-      error = "it has " + std::to_string(found) + " of its " + std::to_string(tracks) + " tracks";
+      error = Fill(VELMOR_TEXT("it has %1 of its %2 tracks"), found, tracks);
       return false;
     }
     if (in.Left() < length) {
-      error = "a track runs past the end of the file";
+      error = VELMOR_TEXT("a track runs past the end of the file");
       return false;
     }
     Reader body(in.Here(), length);

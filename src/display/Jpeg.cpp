@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <csetjmp>
-#include <cstdarg>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <new>
 
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include "base/Say.h"
 #include "layouts/LayoutFile.h"
 
 namespace velmor {
@@ -32,37 +32,43 @@ struct Session {
 
 Session& SessionOf(j_common_ptr cinfo) { return *static_cast<Session*>(cinfo->client_data); }
 
-[[noreturn]] __attribute__((format(printf, 2, 3))) void Fail(j_common_ptr cinfo, const char* format, ...) {
+// Keeps the filled reason in the session; the string it builds is gone before Fail jumps, since
+// the jump would skip its destructor.
+template <typename... Values>
+void KeepReason(j_common_ptr cinfo, const char* pattern, const Values&... values) {
   Session& s = SessionOf(cinfo);
-  std::va_list args;
-  va_start(args, format);
-  std::vsnprintf(s.reason, sizeof s.reason, format, args);
-  va_end(args);
-  std::longjmp(s.jump, 1);
+  const std::string reason = Fill(pattern, values...);
+  std::snprintf(s.reason, sizeof s.reason, "%s", reason.c_str());
+}
+
+template <typename... Values>
+[[noreturn]] void Fail(j_common_ptr cinfo, const char* pattern, const Values&... values) {
+  KeepReason(cinfo, pattern, values...);
+  std::longjmp(SessionOf(cinfo).jump, 1);
 }
 
 [[noreturn]] void FailTooLarge(j_decompress_ptr cinfo) {
-  Fail(reinterpret_cast<j_common_ptr>(cinfo), "the JPEG picture is too large (%u x %u, at most %d a side)",
+  Fail(reinterpret_cast<j_common_ptr>(cinfo), VELMOR_TEXT("the JPEG picture is too large (%1 x %2, at most %3 a side)"),
        cinfo->image_width, cinfo->image_height, MaxJpegSide);
 }
 
 [[noreturn]] void OnError(j_common_ptr cinfo) {
   switch (cinfo->err->msg_code) {
     case JERR_NO_SOI:
-      Fail(cinfo, "not a JPEG picture");
+      Fail(cinfo, VELMOR_TEXT("not a JPEG picture"));
     case JERR_INPUT_EMPTY:
     case JERR_INPUT_EOF:
-      Fail(cinfo, "the JPEG picture is truncated");
+      Fail(cinfo, VELMOR_TEXT("the JPEG picture is truncated"));
     case JERR_EMPTY_IMAGE:
-      Fail(cinfo, "the JPEG picture has no pixels");
+      Fail(cinfo, VELMOR_TEXT("the JPEG picture has no pixels"));
     case JERR_IMAGE_TOO_BIG:
       FailTooLarge(reinterpret_cast<j_decompress_ptr>(cinfo));
     case JERR_OUT_OF_MEMORY:
-      Fail(cinfo, "not enough memory to decode the JPEG picture");
+      Fail(cinfo, VELMOR_TEXT("not enough memory to decode the JPEG picture"));
     default: {
       char text[JMSG_LENGTH_MAX];
       cinfo->err->format_message(cinfo, text);
-      Fail(cinfo, "cannot decode the JPEG picture: %s", text);
+      Fail(cinfo, VELMOR_TEXT("cannot decode the JPEG picture: %1"), text);
     }
   }
 }
@@ -80,11 +86,11 @@ void OnMessage(j_common_ptr cinfo, int level) {
     case JWRN_BOGUS_ICC:
       return;
     case JWRN_JPEG_EOF:
-      Fail(cinfo, "the JPEG picture is truncated");
+      Fail(cinfo, VELMOR_TEXT("the JPEG picture is truncated"));
     default: {
       char text[JMSG_LENGTH_MAX];
       cinfo->err->format_message(cinfo, text);
-      Fail(cinfo, "the JPEG picture is damaged: %s", text);
+      Fail(cinfo, VELMOR_TEXT("the JPEG picture is damaged: %1"), text);
     }
   }
 }
@@ -93,7 +99,7 @@ void OnOutputMessage(j_common_ptr) {}
 
 void OnProgress(j_common_ptr cinfo) {
   if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > MaxScans)
-    Fail(cinfo, "the JPEG picture has too many scans");
+    Fail(cinfo, VELMOR_TEXT("the JPEG picture has too many scans"));
 }
 
 inline uint8_t Scale255(unsigned a, unsigned b) { return static_cast<uint8_t>((a * b + 127) / 255); }
@@ -127,7 +133,7 @@ void ReadConverted(j_decompress_ptr cinfo, Picture& decoded) {
   while (cinfo->output_scanline < cinfo->output_height) {
     const JDIMENSION first = cinfo->output_scanline;
     const JDIMENSION got = jpeg_read_scanlines(cinfo, rows, batch);
-    if (got == 0) Fail(reinterpret_cast<j_common_ptr>(cinfo), "the JPEG picture is truncated");
+    if (got == 0) Fail(reinterpret_cast<j_common_ptr>(cinfo), VELMOR_TEXT("the JPEG picture is truncated"));
     for (JDIMENSION i = 0; i < got; ++i)
       ConvertRow(rows[i], decoded.row(static_cast<int>(first + i)), cinfo->output_width, cinfo->out_color_space,
                  inverted);
@@ -147,7 +153,7 @@ void ReadDirect(j_decompress_ptr cinfo, Picture& decoded) {
     for (JDIMENSION i = 0; i < count; ++i)
       rows[i] = reinterpret_cast<JSAMPROW>(decoded.row(static_cast<int>(first + i)));
     if (jpeg_read_scanlines(cinfo, rows, count) == 0)
-      Fail(reinterpret_cast<j_common_ptr>(cinfo), "the JPEG picture is truncated");
+      Fail(reinterpret_cast<j_common_ptr>(cinfo), VELMOR_TEXT("the JPEG picture is truncated"));
   }
   // The X byte comes back as 0xFF and our pixels want it zero. Clearing each row right behind
   // the decoder doubled the decoding time (libjpeg's vector stores seem to bypass the cache);
@@ -176,7 +182,7 @@ bool Run(Session& s, const uint8_t* data, size_t size, Picture& decoded) {
   jpeg_read_header(&cinfo, TRUE);
 
   const auto common = reinterpret_cast<j_common_ptr>(&cinfo);
-  if (cinfo.image_width == 0 || cinfo.image_height == 0) Fail(common, "the JPEG picture has no pixels");
+  if (cinfo.image_width == 0 || cinfo.image_height == 0) Fail(common, VELMOR_TEXT("the JPEG picture has no pixels"));
   if (cinfo.image_width > MaxJpegSide || cinfo.image_height > MaxJpegSide) FailTooLarge(&cinfo);
   switch (cinfo.jpeg_color_space) {
     case JCS_GRAYSCALE:
@@ -194,7 +200,8 @@ bool Run(Session& s, const uint8_t* data, size_t size, Picture& decoded) {
       cinfo.out_color_space = JCS_CMYK;
       break;
     default:
-      Fail(common, "the JPEG picture has an unsupported colour layout (%d components)", cinfo.num_components);
+      Fail(common, VELMOR_TEXT("the JPEG picture has an unsupported colour layout (%1 components)"),
+           cinfo.num_components);
   }
   jpeg_start_decompress(&cinfo);
 
@@ -206,7 +213,7 @@ bool Run(Session& s, const uint8_t* data, size_t size, Picture& decoded) {
   } catch (const std::bad_alloc&) {
     allocated = false;  // jumping out of the handler itself would leak the exception
   }
-  if (!allocated) Fail(common, "not enough memory to decode the JPEG picture");
+  if (!allocated) Fail(common, VELMOR_TEXT("not enough memory to decode the JPEG picture"));
 #ifdef JCS_EXTENSIONS
   if (cinfo.out_color_space == DirectSpace)
     ReadDirect(&cinfo, decoded);
@@ -223,11 +230,11 @@ bool Run(Session& s, const uint8_t* data, size_t size, Picture& decoded) {
 
 bool DecodeJpeg(const uint8_t* data, size_t size, Picture& out, std::string& error) {
   if (size == 0) {
-    error = "the JPEG data is empty";
+    error = VELMOR_TEXT("the JPEG data is empty");
     return false;
   }
   if (size < 2 || data[0] != 0xFF || data[1] != 0xD8) {
-    error = "not a JPEG picture";
+    error = VELMOR_TEXT("not a JPEG picture");
     return false;
   }
   Session session{};

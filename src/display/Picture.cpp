@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Say.h"
 #include "layouts/LayoutFile.h"
 
 namespace velmor {
@@ -147,7 +148,7 @@ bool DecodePictureFile(const std::string& path, PictureDecoder decode, Picture& 
   std::string bytes;
   if (!ReadWholeFile(path, bytes, error)) return false;
   if (!decode(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out, error)) {
-    error = "\"" + path + "\": " + error;
+    error = Fill(VELMOR_TEXT("\"%1\": %2"), path, error);
     return false;
   }
   return true;

@@ -8,6 +8,7 @@
 
 #include <zlib.h>
 
+#include "base/Say.h"
 #include "layouts/LayoutFile.h"
 
 namespace velmor {
@@ -46,7 +47,7 @@ struct Span {
 
 bool ReadHeader(const uint8_t* p, uint32_t length, Header& h, std::string& error) {
   if (length != 13) {
-    error = "the PNG header is damaged";
+    error = VELMOR_TEXT("the PNG header is damaged");
     return false;
   }
   h.width = BigEndian32(p);
@@ -54,12 +55,12 @@ bool ReadHeader(const uint8_t* p, uint32_t length, Header& h, std::string& error
   h.depth = p[8];
   h.colourType = p[9];
   if (h.width == 0 || h.height == 0) {
-    error = "the PNG picture has no pixels";
+    error = VELMOR_TEXT("the PNG picture has no pixels");
     return false;
   }
   if (h.width > MaxPngSide || h.height > MaxPngSide) {
-    error = "the PNG picture is too large (" + std::to_string(h.width) + " x " + std::to_string(h.height) +
-            ", at most " + std::to_string(MaxPngSide) + " a side)";
+    error =
+        Fill(VELMOR_TEXT("the PNG picture is too large (%1 x %2, at most %3 a side)"), h.width, h.height, MaxPngSide);
     return false;
   }
   const int d = h.depth;
@@ -81,23 +82,23 @@ bool ReadHeader(const uint8_t* p, uint32_t length, Header& h, std::string& error
       h.channels = 4, depthOk = d == 8 || d == 16;
       break;
     default:
-      error = "the PNG picture has an unknown colour type";
+      error = VELMOR_TEXT("the PNG picture has an unknown colour type");
       return false;
   }
   if (!depthOk) {
-    error = "the PNG picture has a bit depth its colour type does not allow";
+    error = VELMOR_TEXT("the PNG picture has a bit depth its colour type does not allow");
     return false;
   }
   if (p[10] != 0 || p[11] != 0) {
-    error = "the PNG picture uses an unknown compression or filter method";
+    error = VELMOR_TEXT("the PNG picture uses an unknown compression or filter method");
     return false;
   }
   if (p[12] == 1) {
-    error = "interlaced PNG pictures cannot be read; save the picture without interlacing";
+    error = VELMOR_TEXT("interlaced PNG pictures cannot be read; save the picture without interlacing");
     return false;
   }
   if (p[12] != 0) {
-    error = "the PNG picture uses an unknown interlace method";
+    error = VELMOR_TEXT("the PNG picture uses an unknown interlace method");
     return false;
   }
   return true;
@@ -169,6 +170,7 @@ int Index(const uint8_t* row, size_t index, int depth) {
 // besides the picture itself.
 class Inflater {
  public:
+  VELMOR_SPEAKS(velmor)
   explicit Inflater(const std::vector<Span>& chunks) : chunks_(chunks) {}
   ~Inflater() {
     if (open_) inflateEnd(&stream_);
@@ -178,7 +180,7 @@ class Inflater {
 
   bool Open(std::string& error) {
     if (inflateInit(&stream_) != Z_OK) {
-      error = "not enough memory to decode the PNG picture";
+      error = VELMOR_TEXT("not enough memory to decode the PNG picture");
       return false;
     }
     open_ = true;
@@ -192,7 +194,7 @@ class Inflater {
     while (stream_.avail_out > 0) {
       if (stream_.avail_in == 0) {
         if (next_ == chunks_.size() || ended_) {
-          error = "the PNG picture is truncated";
+          error = VELMOR_TEXT("the PNG picture is truncated");
           return false;
         }
         stream_.next_in = const_cast<Bytef*>(chunks_[next_].data);
@@ -204,11 +206,11 @@ class Inflater {
       if (status == Z_STREAM_END) {
         ended_ = true;
         if (stream_.avail_out > 0) {
-          error = "the PNG picture is truncated";
+          error = VELMOR_TEXT("the PNG picture is truncated");
           return false;
         }
       } else if (status != Z_OK && !(status == Z_BUF_ERROR && stream_.avail_in == 0)) {
-        error = "the PNG picture data is damaged";
+        error = VELMOR_TEXT("the PNG picture data is damaged");
         return false;
       }
     }
@@ -235,7 +237,7 @@ bool IsPngPath(const std::string& path) {
 
 bool DecodePng(const uint8_t* data, size_t size, Picture& out, std::string& error) {
   if (size < Signature.size() || std::memcmp(data, Signature.data(), Signature.size()) != 0) {
-    error = "not a PNG picture";
+    error = VELMOR_TEXT("not a PNG picture");
     return false;
   }
   // First the chunks: their bounds and checksums, the header, the palette and where the
@@ -248,41 +250,41 @@ bool DecodePng(const uint8_t* data, size_t size, Picture& out, std::string& erro
   size_t at = Signature.size();
   while (!haveEnd) {
     if (size - at < 12) {
-      error = "the PNG picture is truncated";
+      error = VELMOR_TEXT("the PNG picture is truncated");
       return false;
     }
     const uint32_t length = BigEndian32(data + at);
     const uint8_t* type = data + at + 4;
     if (length > 0x7FFFFFFFu) {
-      error = "the PNG picture is damaged";
+      error = VELMOR_TEXT("the PNG picture is damaged");
       return false;
     }
     if (length > size - at - 12) {
-      error = "the PNG picture is truncated";
+      error = VELMOR_TEXT("the PNG picture is truncated");
       return false;
     }
     const uint8_t* body = type + 4;
     const uint32_t stored = BigEndian32(body + length);
     if (crc32(crc32(0L, Z_NULL, 0), type, length + 4) != stored) {
-      error = "the PNG picture is damaged (a checksum does not match)";
+      error = VELMOR_TEXT("the PNG picture is damaged (a checksum does not match)");
       return false;
     }
     at += size_t{length} + 12;
     const std::string name(reinterpret_cast<const char*>(type), 4);
     if (!haveHeader && name != "IHDR") {
-      error = "the PNG picture has no header";
+      error = VELMOR_TEXT("the PNG picture has no header");
       return false;
     }
     if (name == "IHDR") {
       if (haveHeader) {
-        error = "the PNG picture has two headers";
+        error = VELMOR_TEXT("the PNG picture has two headers");
         return false;
       }
       if (!ReadHeader(body, length, header, error)) return false;
       haveHeader = true;
     } else if (name == "PLTE") {
       if (length % 3 != 0 || length == 0 || length > 256 * 3) {
-        error = "the PNG palette is damaged";
+        error = VELMOR_TEXT("the PNG palette is damaged");
         return false;
       }
       palette.clear();
@@ -294,18 +296,18 @@ bool DecodePng(const uint8_t* data, size_t size, Picture& out, std::string& erro
       haveEnd = true;
     } else if (!(type[0] & 0x20)) {
       // An upper-case first letter marks a chunk the picture cannot be shown without.
-      error = "the PNG picture uses a feature that cannot be read (" + name + ")";
+      error = Fill(VELMOR_TEXT("the PNG picture uses a feature that cannot be read (%1)"), name);
       return false;
     }
   }
   if (header.colourType == Indexed && palette.empty()) {
-    error = "the PNG picture has no palette";
+    error = VELMOR_TEXT("the PNG picture has no palette");
     return false;
   }
   const size_t rowBytes = header.RowBytes();
   const uint64_t raw = (uint64_t{rowBytes} + 1) * header.height;
   if (compressed == 0 || raw > compressed * MaxInflateRatio) {
-    error = "the PNG picture is truncated";
+    error = VELMOR_TEXT("the PNG picture is truncated");
     return false;
   }
 
@@ -318,7 +320,7 @@ bool DecodePng(const uint8_t* data, size_t size, Picture& out, std::string& erro
     if (!inflater.Read(row.data(), row.size(), error)) return false;
     uint8_t* samples = row.data() + 1;
     if (!Unfilter(row[0], samples, previous.data(), rowBytes, step)) {
-      error = "the PNG picture data is damaged (an unknown row filter)";
+      error = VELMOR_TEXT("the PNG picture data is damaged (an unknown row filter)");
       return false;
     }
     uint32_t* dst = picture.row(static_cast<int>(y));
@@ -335,7 +337,7 @@ bool DecodePng(const uint8_t* data, size_t size, Picture& out, std::string& erro
         case Indexed: {
           const int i = Index(samples, x, d);
           if (static_cast<size_t>(i) >= palette.size()) {
-            error = "the PNG picture uses a colour its palette does not have";
+            error = VELMOR_TEXT("the PNG picture uses a colour its palette does not have");
             return false;
           }
           dst[x] = palette[i];

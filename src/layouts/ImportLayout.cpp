@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "base/Say.h"
 #include "layouts/LayoutFile.h"
 
 namespace velmor {
@@ -32,12 +33,10 @@ struct SlotList {
   void Skip(int64_t n) { count = std::min<int64_t>(count + n, INT64_C(1) << 60); }
 };
 
-std::string Num(int64_t v) { return std::to_string(v); }
-
 // Puts the tiles on the board, centred, or says why they do not fit.
 bool ToShape(const SlotList& list, LayoutShape& shape, std::string& refusal) {
   if (list.count != HeapTiles) {
-    refusal = "it has " + Num(list.count) + " tiles; a heap needs exactly " + Num(HeapTiles);
+    refusal = Fill(VELMOR_TEXT("it has %1 tiles; a heap needs exactly %2"), list.count, HeapTiles);
     return false;
   }
   int64_t minX = INT64_MAX, maxX = INT64_MIN, minY = INT64_MAX, maxY = INT64_MIN, minZ = INT64_MAX, maxZ = INT64_MIN;
@@ -47,21 +46,21 @@ bool ToShape(const SlotList& list, LayoutShape& shape, std::string& refusal) {
     minZ = std::min(minZ, s.z), maxZ = std::max(maxZ, s.z);
   }
   if (minZ < 0) {
-    refusal = "a tile lies below the bottom layer (layer " + Num(minZ) + ")";
+    refusal = Fill(VELMOR_TEXT("a tile lies below the bottom layer (layer %1)"), minZ);
     return false;
   }
   if (maxZ + 1 > LayoutShape::Layers) {
-    refusal = "it has " + Num(maxZ + 1) + " layers; the board holds " + Num(LayoutShape::Layers);
+    refusal = Fill(VELMOR_TEXT("it has %1 layers; the board holds %2"), maxZ + 1, LayoutShape::Layers);
     return false;
   }
   // A tile covers two half tiles each way from where it stands.
   const int64_t width = maxX - minX + 2, height = maxY - minY + 2;
   if (width > LayoutShape::Columns) {
-    refusal = "it is " + Num(width) + " half tiles wide; the board holds " + Num(LayoutShape::Columns);
+    refusal = Fill(VELMOR_TEXT("it is %1 half tiles wide; the board holds %2"), width, LayoutShape::Columns);
     return false;
   }
   if (height > LayoutShape::Rows) {
-    refusal = "it is " + Num(height) + " half tiles high; the board holds " + Num(LayoutShape::Rows);
+    refusal = Fill(VELMOR_TEXT("it is %1 half tiles high; the board holds %2"), height, LayoutShape::Rows);
     return false;
   }
   const int64_t left = (LayoutShape::Columns - width) / 2, top = (LayoutShape::Rows - height) / 2;
@@ -75,7 +74,7 @@ bool ToShape(const SlotList& list, LayoutShape& shape, std::string& refusal) {
         bool& cell =
             covered[static_cast<size_t>(layer)][static_cast<size_t>(row + dr)][static_cast<size_t>(column + dc)];
         if (cell) {
-          refusal = "two tiles overlap on layer " + Num(layer + 1);
+          refusal = Fill(VELMOR_TEXT("two tiles overlap on layer %1"), layer + 1);
           return false;
         }
         cell = true;
@@ -161,9 +160,10 @@ bool ReadKMahjonggLayout(std::string_view text, std::string_view name, std::vect
   const std::string_view magic = lines.empty() ? std::string_view() : Trim(lines[0]);
   const bool v10 = magic == "kmahjongg-layout-v1.0", v11 = magic == "kmahjongg-layout-v1.1";
   if (!v10 && !v11) {
-    error = magic.substr(0, KMahjonggMagic.size()) == KMahjonggMagic
-                ? "it is a KMahjongg layout of a version other than 1.0 and 1.1"
-                : "it is not a KMahjongg layout: its first line is not \"kmahjongg-layout-v1.0\" or \"-v1.1\"";
+    error =
+        magic.substr(0, KMahjonggMagic.size()) == KMahjonggMagic
+            ? VELMOR_TEXT("it is a KMahjongg layout of a version other than 1.0 and 1.1")
+            : VELMOR_TEXT("it is not a KMahjongg layout: its first line is not \"kmahjongg-layout-v1.0\" or \"-v1.1\"");
     return false;
   }
   // Version 1.0 has the one board size; 1.1 gives its own in "w", "h" and "d" lines.
@@ -175,7 +175,8 @@ bool ReadKMahjonggLayout(std::string_view text, std::string_view name, std::vect
     if (v11 && (line[0] == 'w' || line[0] == 'h' || line[0] == 'd')) {
       int64_t& size = line[0] == 'w' ? width : line[0] == 'h' ? height : depth;
       if (!ReadSize(line.substr(1), size)) {
-        error = "its size line \"" + CleanName(line.substr(0, 20)) + "\" holds no size from 1 to 9999999";
+        error =
+            Fill(VELMOR_TEXT("its size line \"%1\" holds no size from 1 to 9999999"), CleanName(line.substr(0, 20)));
         return false;
       }
       continue;
@@ -183,14 +184,13 @@ bool ReadKMahjonggLayout(std::string_view text, std::string_view name, std::vect
     cells.append(line);
   }
   if (width == 0 || height == 0 || depth == 0) {
-    error = "it does not give its width, height and depth";
+    error = VELMOR_TEXT("it does not give its width, height and depth");
     return false;
   }
   // Each size is below ten million and the text below MaxImportFileSize, so no product overflows.
   const int64_t have = static_cast<int64_t>(cells.size()), layerCells = width * height;
   if (layerCells > have || layerCells * depth != have) {
-    error =
-        "its tile map has " + Num(have) + " cells instead of " + Num(width) + " x " + Num(height) + " x " + Num(depth);
+    error = Fill(VELMOR_TEXT("its tile map has %1 cells instead of %2 x %3 x %4"), have, width, height, depth);
     return false;
   }
   const int64_t expected = have;
@@ -284,6 +284,7 @@ std::string DecodeEntities(std::string_view s) {
 // are passed over; nothing here recurses, so no nesting is too deep.
 class MarkupReader {
  public:
+  VELMOR_SPEAKS(velmor)
   explicit MarkupReader(std::string_view text) : text_(text) {}
 
   // The next tag; false at the end of the text or, with `error` set, when the text breaks off.
@@ -294,11 +295,11 @@ class MarkupReader {
       pos_ = lt;
       const std::string_view rest = text_.substr(pos_);
       if (rest.substr(0, 4) == "<!--") {
-        if (!SkipPast("-->", 4, "a comment", error)) return false;
+        if (!SkipPast("-->", 4, VELMOR_TEXT("the file ends inside a comment"), error)) return false;
       } else if (rest.substr(0, 9) == "<![CDATA[") {
-        if (!SkipPast("]]>", 9, "a CDATA section", error)) return false;
+        if (!SkipPast("]]>", 9, VELMOR_TEXT("the file ends inside a CDATA section"), error)) return false;
       } else if (rest.substr(0, 2) == "<?") {
-        if (!SkipPast("?>", 2, "an XML declaration", error)) return false;
+        if (!SkipPast("?>", 2, VELMOR_TEXT("the file ends inside an XML declaration"), error)) return false;
       } else if (rest.substr(0, 2) == "<!") {
         if (!SkipDeclaration(error)) return false;
       } else {
@@ -308,9 +309,10 @@ class MarkupReader {
   }
 
  private:
-  bool SkipPast(std::string_view end, size_t from, const char* what, std::string& error) {
+  // `unclosed` is what the player is told when `end` never comes.
+  bool SkipPast(std::string_view end, size_t from, const char* unclosed, std::string& error) {
     const size_t at = text_.find(end, pos_ + from);
-    if (at == std::string_view::npos) return Broken(std::string("the file ends inside ") + what, error);
+    if (at == std::string_view::npos) return Broken(unclosed, error);
     pos_ = at + end.size();
     return true;
   }
@@ -323,7 +325,7 @@ class MarkupReader {
       if (text_[i] == ']') inBrackets = false;
       if (text_[i] == '>' && !inBrackets) break;
     }
-    if (i >= text_.size()) return Broken("the file ends inside a declaration", error);
+    if (i >= text_.size()) return Broken(VELMOR_TEXT("the file ends inside a declaration"), error);
     pos_ = i + 1;
     return true;
   }
@@ -352,7 +354,8 @@ class MarkupReader {
     tag.name = Lower(ReadName());
     while (true) {
       SkipSpace();
-      if (pos_ >= text_.size()) return Broken("the file ends inside the tag <" + CleanName(tag.name) + ">", error);
+      if (pos_ >= text_.size())
+        return Broken(Fill(VELMOR_TEXT("the file ends inside the tag <%1>"), CleanName(tag.name)), error);
       const char ch = text_[pos_];
       if (ch == '>') {
         ++pos_;
@@ -363,7 +366,7 @@ class MarkupReader {
         ++pos_;
         continue;
       }
-      if (ch == '<') return Broken("the tag <" + CleanName(tag.name) + "> is never closed", error);
+      if (ch == '<') return Broken(Fill(VELMOR_TEXT("the tag <%1> is never closed"), CleanName(tag.name)), error);
       Attribute attribute;
       attribute.name = Lower(ReadName());
       if (attribute.name.empty()) {  // a stray '=' or the like: step over it
@@ -377,7 +380,8 @@ class MarkupReader {
         if (pos_ < text_.size() && (text_[pos_] == '"' || text_[pos_] == '\'')) {
           const size_t close = text_.find(text_[pos_], pos_ + 1);
           if (close == std::string_view::npos)
-            return Broken("the file ends inside the value of \"" + CleanName(attribute.name) + "\"", error);
+            return Broken(Fill(VELMOR_TEXT("the file ends inside the value of \"%1\""), CleanName(attribute.name)),
+                          error);
           attribute.value = DecodeEntities(text_.substr(pos_ + 1, close - pos_ - 1));
           pos_ = close + 1;
         } else {
@@ -431,6 +435,7 @@ bool ParseCoordinate(std::string_view s, double& out) {
 // Reads one element's coordinates: across and down in half tiles, the layer as a whole number.
 class Coordinates {
  public:
+  VELMOR_SPEAKS(velmor)
   Coordinates(const Tag& tag, int64_t layerZ) : tag_(tag), layerZ_(layerZ) {}
   // Missing coordinates count as 0, and a missing z as the enclosing <layer>'s, as in the maps
   // GNOME Mahjongg reads.
@@ -453,8 +458,8 @@ class Coordinates {
     const std::string* value = FindAttribute(tag_, name);
     if (!value) return true;
     if (ParseCoordinate(*value, v)) return true;
-    problem_ = "a <" + tag_.name + "> has " + std::string(name) + "=\"" + CleanName(value->substr(0, 20)) +
-               "\", which is not a coordinate";
+    problem_ = Fill(VELMOR_TEXT("a <%1> has %2=\"%3\", which is not a coordinate"), tag_.name, name,
+                    CleanName(value->substr(0, 20)));
     return false;
   }
   const Tag& tag_;
@@ -541,10 +546,10 @@ bool ReadGnomeMahjonggMaps(std::string_view text, std::vector<ImportedHeap>& hea
     }
   }
   if (inMap) {
-    heaps.push_back(RefusedHeap(name, broken.empty() ? "the file ends inside this map" : broken));
+    heaps.push_back(RefusedHeap(name, broken.empty() ? VELMOR_TEXT("the file ends inside this map") : broken));
   }
   if (!sawMap) {
-    error = broken.empty() ? "it is not a GNOME Mahjongg map file: it holds no <map>" : broken;
+    error = broken.empty() ? VELMOR_TEXT("it is not a GNOME Mahjongg map file: it holds no <map>") : broken;
     return false;
   }
   return true;
@@ -557,7 +562,7 @@ bool ImportLayoutText(std::string_view text, const std::string& path, std::vecto
   if (start.substr(0, KMahjonggMagic.size()) == KMahjonggMagic)
     return ReadKMahjonggLayout(start, std::filesystem::path(path).stem().string(), heaps, error);
   if (start.substr(0, 1) == "<") return ReadGnomeMahjonggMaps(text, heaps, error);
-  error = "it is neither a KMahjongg layout nor a GNOME Mahjongg map";
+  error = VELMOR_TEXT("it is neither a KMahjongg layout nor a GNOME Mahjongg map");
   return false;
 }
 
@@ -565,17 +570,17 @@ bool ImportLayoutFile(const std::string& path, std::vector<ImportedHeap>& heaps,
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
   if (!ec && size > MaxImportFileSize) {
-    error = "\"" + path + "\" is too large to be a layout (" + std::to_string(size) + " bytes)";
+    error = Fill(VELMOR_TEXT("\"%1\" is too large to be a layout (%2 bytes)"), path, size);
     return false;
   }
   std::string text;
   if (!ReadWholeFile(path, text, error)) return false;
   if (text.size() > MaxImportFileSize) {  // a file that grew, or one whose size nobody could tell
-    error = "\"" + path + "\" is too large to be a layout";
+    error = Fill(VELMOR_TEXT("\"%1\" is too large to be a layout"), path);
     return false;
   }
   if (!ImportLayoutText(text, path, heaps, error)) {
-    error = "\"" + path + "\" cannot be imported: " + error;
+    error = Fill(VELMOR_TEXT("\"%1\" cannot be imported: %2"), path, error);
     return false;
   }
   return true;
@@ -603,7 +608,7 @@ std::string ImportedLayFileName(std::string_view heapName) {
 
 bool SaveImportedHeap(const std::string& path, const ImportedHeap& heap, std::string& error) {
   if (!heap.imported) {
-    error = "\"" + heap.name + "\" was not imported: " + heap.refusal;
+    error = Fill(VELMOR_TEXT("\"%1\" was not imported: %2"), heap.name, heap.refusal);
     return false;
   }
   return WriteFileAtomically(path, FormatLayFile(heap.name, heap.shape), error);

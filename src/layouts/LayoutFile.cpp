@@ -10,6 +10,8 @@
 
 #include <unistd.h>
 
+#include "base/Say.h"
+
 namespace velmor {
 
 std::vector<std::string> SplitLayoutLines(std::string_view text) {
@@ -41,13 +43,12 @@ bool ParseLayFile(std::string_view text, LayFile& out, std::string& error) {
   if (result.magicOk) {
     const std::string cells = lines.size() > 2 ? lines[2] : std::string();
     if (cells.size() != LayoutShape::CellCount) {
-      error = "the tile map holds " + std::to_string(cells.size()) + " cells instead of " +
-              std::to_string(LayoutShape::CellCount);
+      error = Fill(VELMOR_TEXT("the tile map holds %1 cells instead of %2"), cells.size(), LayoutShape::CellCount);
       return false;
     }
     for (size_t i = 0; i < cells.size(); ++i) {
       if (cells[i] != '0' && cells[i] != '1') {
-        error = "the tile map holds a character other than 0 or 1 at position " + std::to_string(i + 1);
+        error = Fill(VELMOR_TEXT("the tile map holds a character other than 0 or 1 at position %1"), i + 1);
         return false;
       }
       result.shape.cells[i] = static_cast<uint8_t>(cells[i] - '0');
@@ -65,28 +66,26 @@ bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'
 bool ParseShpFile(std::string_view text, LayoutShape& out, std::string& error) {
   const std::vector<std::string> lines = SplitLayoutLines(text);
   if (lines.size() < 144) {
-    error = "it has " + std::to_string(lines.size()) + " lines; 144 are needed";
+    error = Fill(VELMOR_TEXT("it has %1 lines; 144 are needed"), lines.size());
     return false;
   }
   LayoutShape shape;
   for (int i = 0; i < 144; ++i) {
     const std::string& line = lines[static_cast<size_t>(i)];
-    const std::string where = "line " + std::to_string(i + 1);
     if (line.size() < 9) {
-      error = where + " is shorter than 9 characters";
+      error = Fill(VELMOR_TEXT("line %1 is shorter than 9 characters"), i + 1);
       return false;
     }
     for (int k = 3; k < 9; ++k)
       if (!IsHexDigit(line[static_cast<size_t>(k)])) {
-        error = where + " has \"" + line.substr(3, 6) + "\" where hexadecimal coordinates belong";
+        error = Fill(VELMOR_TEXT("line %1 has \"%2\" where hexadecimal coordinates belong"), i + 1, line.substr(3, 6));
         return false;
       }
     const int x = 16 * HexDigit(line[3]) + HexDigit(line[4]);
     const int y = 16 * HexDigit(line[5]) + HexDigit(line[6]);
     const int z = 16 * HexDigit(line[7]) + HexDigit(line[8]);
     if (x > 32 || y > 18 || z > 4) {
-      error = where + " places a tile outside the board (x " + std::to_string(x) + ", y " + std::to_string(y) + ", z " +
-              std::to_string(z) + ")";
+      error = Fill(VELMOR_TEXT("line %1 places a tile outside the board (x %2, y %3, z %4)"), i + 1, x, y, z);
       return false;
     }
     shape.at(z + 1, y + 1, x + 1) = 1;
@@ -111,13 +110,6 @@ bool ParseLayoutText(const std::string& path, bool shp, std::string_view text, L
   return true;
 }
 
-namespace {
-std::string ShapeProblem(int positions) {
-  if (positions == 0) return "it holds no tile";
-  return "it holds " + std::to_string(positions) + " tiles, and a deal needs an even number of tiles from 2 to 144";
-}
-}  // namespace
-
 bool ReadPlayableLayout(const std::string& path, bool shp, LayoutShape& shape, std::string& name,
                         LayoutRefusal& refusal) {
   auto refuse = [&refusal](std::string reason, bool currentStays = true) {
@@ -125,28 +117,34 @@ bool ReadPlayableLayout(const std::string& path, bool shp, LayoutShape& shape, s
     return false;
   };
   std::string text, error;
-  if (!ReadWholeFile(path, text, error)) return refuse("The layout could not be loaded: " + error + ".", false);
-  if (text.empty()) return refuse("The layout \"" + path + "\" is an empty file.");
+  if (!ReadWholeFile(path, text, error))
+    return refuse(Fill(VELMOR_TEXT("The layout could not be loaded: %1."), error), false);
+  if (text.empty()) return refuse(Fill(VELMOR_TEXT("The layout \"%1\" is an empty file."), path));
   // Layout files are text; anything with control bytes is something else under a layout's name.
   const bool binary = std::any_of(text.begin(), text.end(), [](char ch) {
     const auto c = static_cast<unsigned char>(ch);
     return c < 0x20 && c != '\r' && c != '\n' && c != '\t' && c != 26;
   });
-  if (binary) return refuse("\"" + path + "\" is not a layout file.");
+  if (binary) return refuse(Fill(VELMOR_TEXT("\"%1\" is not a layout file."), path));
   LayFile read;
   if (!ParseLayoutText(path, shp, text, read, error))
-    return refuse("The layout \"" + path + "\" is damaged: " + error + ".");
+    return refuse(Fill(VELMOR_TEXT("The layout \"%1\" is damaged: %2."), path, error));
   // A file with another first line keeps the current shape and only lends its name; with no
   // current shape there is nothing to keep.
   if (read.magicOk)
     shape = read.shape;
   else if (!IsDealableCount(shape.Count()))
-    return refuse("\"" + path + "\" is not a layout file: its first line is not \"" + std::string(LayMagic) + "\".",
+    return refuse(Fill(VELMOR_TEXT("\"%1\" is not a layout file: its first line is not \"%2\"."), path, LayMagic),
                   false);
   name = read.name;
   const int positions = shape.Count();
   if (!IsDealableCount(positions))
-    return refuse("The layout \"" + path + "\" cannot be played: " + ShapeProblem(positions) + ".");
+    return refuse(
+        positions == 0
+            ? Fill(VELMOR_TEXT("The layout \"%1\" cannot be played: it holds no tile."), path)
+            : Fill(VELMOR_TEXT("The layout \"%1\" cannot be played: it holds %2 tiles, and a deal needs an even "
+                               "number of tiles from 2 to 144."),
+                   path, positions));
   return true;
 }
 
@@ -163,18 +161,18 @@ std::string FormatLayFile(std::string_view name, const LayoutShape& shape) {
 bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
-    error = "\"" + path + "\" is a folder, not a file";
+    error = Fill(VELMOR_TEXT("\"%1\" is a folder, not a file"), path);
     return false;
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    error = "cannot open \"" + path + "\": " + std::strerror(errno);
+    error = Fill(VELMOR_TEXT("cannot open \"%1\": %2"), path, std::strerror(errno));
     return false;
   }
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad()) {
-    error = "cannot read \"" + path + "\"";
+    error = Fill(VELMOR_TEXT("cannot read \"%1\""), path);
     return false;
   }
   out = buffer.str();
@@ -185,7 +183,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, std::st
   const std::string temp = path + ".tmp-" + std::to_string(::getpid());
   std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) {
-    error = "cannot write \"" + path + "\": " + std::strerror(errno);
+    error = Fill(VELMOR_TEXT("cannot write \"%1\": %2"), path, std::strerror(errno));
     return false;
   }
   bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
@@ -195,11 +193,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, std::st
   ok = (std::fclose(f) == 0) && ok;
   if (!ok) {
     std::remove(temp.c_str());
-    error = "cannot write \"" + path + "\": " + std::strerror(savedErrno ? savedErrno : EIO);
+    error = Fill(VELMOR_TEXT("cannot write \"%1\": %2"), path, std::strerror(savedErrno ? savedErrno : EIO));
     return false;
   }
   if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    error = "cannot replace \"" + path + "\": " + std::strerror(errno);
+    error = Fill(VELMOR_TEXT("cannot replace \"%1\": %2"), path, std::strerror(errno));
     std::remove(temp.c_str());
     return false;
   }

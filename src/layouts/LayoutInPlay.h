@@ -4,13 +4,17 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Say.h"
 #include "board/LayoutShape.h"
 
 namespace velmor {
 
+// The name of a layout that came from outside the library, until its file gives one.
+inline constexpr const char* ExternalLayoutName = VELMOR_TEXT("External Layout");
+
 struct LayoutInPlay {
   LayoutShape Shape;
-  std::string LayoutName = "External Layout";
+  std::string LayoutName = ExternalLayoutName;
   std::string LayoutPath;
   // The Layout menu's entry, 1-based; 100 and 101 while a flat game runs, -1 before the first choice.
   int32_t BoardNumber = -1;

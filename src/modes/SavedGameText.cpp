@@ -10,6 +10,7 @@
 
 #include <zlib.h>
 
+#include "base/Say.h"
 #include "board/Tiles.h"
 #include "modes/HallOfFame.h"
 #include "modes/RiverPath.h"
@@ -112,10 +113,12 @@ uint32_t Checksum(std::string_view text) {
   return static_cast<uint32_t>(crc);
 }
 
-std::string Tile(int t) { return "tile " + std::to_string(t); }
-
-// Whether the board, the history and the deal it came from add up; the reason when they do not.
-std::string Inconsistency(const SavedGame& s) {
+// Whether the board, the history and the deal it came from add up; `why` says what does not.
+bool AddsUp(const SavedGame& s, std::string& why) {
+  auto no = [&why](std::string reason) {
+    why = std::move(reason);
+    return false;
+  };
   const BoardState& board = s.Board;
   const PairHistory& h = s.History;
   Grid taken;
@@ -123,35 +126,38 @@ std::string Inconsistency(const SavedGame& s) {
   for (int t = 1; t <= TileTotal; ++t) {
     const Place& p = board.TilePlace[static_cast<size_t>(t)];
     if (p.empty()) continue;
-    if (t > board.TileCount) return Tile(t) + " is on the board of a game of " + std::to_string(board.TileCount);
+    if (t > board.TileCount)
+      return no(Fill(VELMOR_TEXT("tile %1 is on the board of a game of %2"), t, board.TileCount));
     ++onBoard;
   }
   if (onBoard != board.TilesLeft)
-    return "the board holds " + std::to_string(onBoard) + " tiles instead of " + std::to_string(board.TilesLeft);
+    return no(Fill(VELMOR_TEXT("the board holds %1 tiles instead of %2"), onBoard, board.TilesLeft));
 
   std::array<bool, TileTotal + 1> seen{};
   for (int k = 0; k < h.RedoEnd; ++k) {
     const HistoryEntry& e = h.Entries[static_cast<size_t>(k)];
     const Place p = e.place();
     if (e.tile < 1 || e.tile > board.TileCount || p.empty())
-      return "history entry " + std::to_string(k + 1) + " is wrong";
-    if (seen[e.tile]) return Tile(e.tile) + " is taken twice";
+      return no(Fill(VELMOR_TEXT("history entry %1 is wrong"), k + 1));
+    if (seen[e.tile]) return no(Fill(VELMOR_TEXT("tile %1 is taken twice"), e.tile));
     seen[e.tile] = true;
     if (k % 2 == 1 && !TilesMatch(h.Entries[static_cast<size_t>(k) - 1].tile, e.tile))
-      return "the history pairs " + Tile(h.Entries[static_cast<size_t>(k) - 1].tile) + " with " + Tile(e.tile) +
-             ", which do not match";
+      return no(Fill(VELMOR_TEXT("the history pairs tile %1 with tile %2, which do not match"),
+                     h.Entries[static_cast<size_t>(k) - 1].tile, e.tile));
     const Place& now = board.TilePlace[e.tile];
     if (k >= h.Count) {
-      if (now != p) return Tile(e.tile) + " was taken back but does not stand where it was taken from";
+      if (now != p)
+        return no(Fill(VELMOR_TEXT("tile %1 was taken back but does not stand where it was taken from"), e.tile));
       continue;
     }
-    if (!now.empty()) return Tile(e.tile) + " was taken but is still on the board";
-    if (board.BoardGrid.at(p) || taken.at(p)) return Tile(e.tile) + " was taken from a place that is not free";
+    if (!now.empty()) return no(Fill(VELMOR_TEXT("tile %1 was taken but is still on the board"), e.tile));
+    if (board.BoardGrid.at(p) || taken.at(p))
+      return no(Fill(VELMOR_TEXT("tile %1 was taken from a place that is not free"), e.tile));
     taken.set(p, e.tile);
   }
 
   if (s.Kind != SavedGameKind::TwoPlayers && (s.Player1Millis || s.Player2Millis || s.Player2Turn))
-    return "a game for one player has the clocks of two";
+    return no(VELMOR_TEXT("a game for one player has the clocks of two"));
 
   const int dealt = board.TilesLeft + h.Count;
   // Every tile dealt stands either on the board or in the history, on its own layer of the flat
@@ -165,23 +171,24 @@ std::string Inconsistency(const SavedGame& s) {
   if (s.Flat()) {
     const bool hard = s.Kind == SavedGameKind::FlatHard;
     const int tiles = hard ? RiversHardTiles : RiversEasyTiles;
-    if (s.BoardNumber != (hard ? RiversHardList : RiversEasyList)) return "the flat game has a layout number";
-    if (dealt != tiles) return "a flat game of " + std::to_string(tiles) + " tiles holds " + std::to_string(dealt);
+    if (s.BoardNumber != (hard ? RiversHardList : RiversEasyList))
+      return no(VELMOR_TEXT("the flat game has a layout number"));
+    if (dealt != tiles) return no(Fill(VELMOR_TEXT("a flat game of %1 tiles holds %2"), tiles, dealt));
     for (int t = 1; t <= TileTotal; ++t) {
       const Place p = placeOf(t);
       if (p.empty()) continue;
-      if (t > tiles || p.layer > (hard ? 2 : 1)) return Tile(t) + " is not part of this flat game";
+      if (t > tiles || p.layer > (hard ? 2 : 1))
+        return no(Fill(VELMOR_TEXT("tile %1 is not part of this flat game"), t));
     }
-    return "";
+    return true;
   }
-  if (s.BoardNumber >= RiversEasyList) return "a layout game has the number of a flat game";
+  if (s.BoardNumber >= RiversEasyList) return no(VELMOR_TEXT("a layout game has the number of a flat game"));
   if (dealt != s.Shape.Count())
-    return "the layout has " + std::to_string(s.Shape.Count()) + " places but the game holds " + std::to_string(dealt) +
-           " tiles";
+    return no(Fill(VELMOR_TEXT("the layout has %1 places but the game holds %2 tiles"), s.Shape.Count(), dealt));
   for (int t = 1; t <= TileTotal; ++t)
     if (const Place p = placeOf(t); !p.empty() && !s.Shape.at(p.layer, p.row - 1, p.column - 1))
-      return Tile(t) + " stands outside the layout";
-  return "";
+      return no(Fill(VELMOR_TEXT("tile %1 stands outside the layout"), t));
+  return true;
 }
 
 }  // namespace
@@ -239,19 +246,20 @@ bool ParseSavedGame(std::string_view text, SavedGame& out, std::string& error) {
   const size_t firstEnd = text.find('\n');
   const std::string_view first = text.substr(0, firstEnd);
   if (first != SavedGameMagic) {
-    if (first.starts_with("Velmor saved game ")) return fail("it was saved by another version of the game");
-    return fail("it is not a saved game");
+    if (first.starts_with("Velmor saved game "))
+      return fail(VELMOR_TEXT("it was saved by another version of the game"));
+    return fail(VELMOR_TEXT("it is not a saved game"));
   }
-  if (text.back() != '\n' || firstEnd + 1 == text.size()) return fail("it is cut short");
+  if (text.back() != '\n' || firstEnd + 1 == text.size()) return fail(VELMOR_TEXT("it is cut short"));
   const size_t lastStart = text.rfind('\n', text.size() - 2) + 1;
   const std::string_view last = text.substr(lastStart, text.size() - 1 - lastStart);
   long long stored = 0;
-  if (!last.starts_with("Checksum=") || last.size() != 17) return fail("it is cut short");
+  if (!last.starts_with("Checksum=") || last.size() != 17) return fail(VELMOR_TEXT("it is cut short"));
   const auto [end, ec] = std::from_chars(last.data() + 9, last.data() + 17, stored, 16);
   if (ec != std::errc() || end != last.data() + 17 || last[9] == '-' || last[9] == '+')
-    return fail("its checksum line is damaged");
+    return fail(VELMOR_TEXT("its checksum line is damaged"));
   if (static_cast<uint32_t>(stored) != Checksum(text.substr(0, lastStart)))
-    return fail("it is damaged: its checksum does not match its contents");
+    return fail(VELMOR_TEXT("it is damaged: its checksum does not match its contents"));
 
   std::map<std::string_view, std::string_view> fields;
   std::string_view body = text.substr(firstEnd + 1, lastStart - firstEnd - 1);
@@ -262,15 +270,15 @@ bool ParseSavedGame(std::string_view text, SavedGame& out, std::string& error) {
     const size_t eq = line.find('=');
     const std::string_view key = line.substr(0, eq);
     if (eq == std::string_view::npos || std::find(Keys.begin(), Keys.end(), key) == Keys.end())
-      return fail("it holds a line it should not: \"" + std::string(line.substr(0, 40)) + "\"");
-    if (!fields.emplace(key, line.substr(eq + 1)).second) return fail("it holds \"" + std::string(key) + "\" twice");
+      return fail(Fill(VELMOR_TEXT("it holds a line it should not: \"%1\""), line.substr(0, 40)));
+    if (!fields.emplace(key, line.substr(eq + 1)).second) return fail(Fill(VELMOR_TEXT("it holds \"%1\" twice"), key));
   }
   for (const char* key : Keys)
-    if (!fields.count(key)) return fail("its line \"" + std::string(key) + "\" is missing");
+    if (!fields.count(key)) return fail(Fill(VELMOR_TEXT("its line \"%1\" is missing"), key));
 
   auto bad = [&](const char* key) {
-    return fail("its line \"" + std::string(key) + "\" holds \"" + std::string(fields[key].substr(0, 40)) +
-                "\", which is out of range or unreadable");
+    return fail(Fill(VELMOR_TEXT("its line \"%1\" holds \"%2\", which is out of range or unreadable"), key,
+                     fields[key].substr(0, 40)));
   };
   SavedGame s;
   long long v = 0;
@@ -306,7 +314,8 @@ bool ParseSavedGame(std::string_view text, SavedGame& out, std::string& error) {
     Place p;
     if (!ReadPlace(places[static_cast<size_t>(t) - 1], p)) return bad("Places");
     if (p.empty()) continue;
-    if (const int other = s.Board.BoardGrid.at(p)) return fail(Tile(other) + " and " + Tile(t) + " share a place");
+    if (const int other = s.Board.BoardGrid.at(p))
+      return fail(Fill(VELMOR_TEXT("tile %1 and tile %2 share a place"), other, t));
     s.Board.PutTile(t, p);
   }
 
@@ -342,7 +351,7 @@ bool ParseSavedGame(std::string_view text, SavedGame& out, std::string& error) {
   if (!number("HintIndex", 0, TileTotal)) return bad("HintIndex");
   s.HintIndex = static_cast<int32_t>(v);
 
-  if (const std::string why = Inconsistency(s); !why.empty()) return fail("it does not add up: " + why);
+  if (std::string why; !AddsUp(s, why)) return fail(Fill(VELMOR_TEXT("it does not add up: %1"), why));
   out = std::move(s);
   return true;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Format.h"
+#include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/LayoutInPlay.h"
 #include "modes/HallOfFame.h"
@@ -64,9 +65,9 @@ std::vector<StatisticsRow> StatisticsRows(const Statistics& stats) {
   for (const auto& [key, e] : stats.Entries()) {
     std::string name = key;
     if (key == FlatEasyKey)
-      name = "Voverizo Dadazu (Easy)";
+      name = VELMOR_TEXT("Voverizo Dadazu (Easy)");
     else if (key == FlatHardKey)
-      name = "Voverizo Dadazu (Hard)";
+      name = VELMOR_TEXT("Voverizo Dadazu (Hard)");
     else if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0)
       name.erase(dot);  // the layout's file name without ".lay"
     rows.push_back({name, std::to_string(e.Started), std::to_string(e.Won), time(e.BestSeconds, e.Won > 0),

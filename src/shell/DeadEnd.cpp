@@ -1,5 +1,6 @@
 #include "shell/DeadEnd.h"
 
+#include "base/Say.h"
 #include "modes/RiverPath.h"
 #include "shell/TVelmor.h"
 
@@ -23,7 +24,7 @@ void DeadEnd::Check() {
   since_ = now;
   if (stuck && g.GameMode == ModeRivers) {
     g.Clock.Hold(now);
-    g.Status.StartBounce("      SORRY, NO MORE MOVES !!");
+    g.Status.StartBounce(VELMOR_TEXT("      SORRY, NO MORE MOVES !!"));
   }
   if (!stuck) {
     g.Clock.Release(now);

@@ -5,12 +5,15 @@
 
 #include <cstdint>
 
+#include "base/Say.h"
+
 namespace velmor {
 
 class TVelmor;
 
 class DeadEnd {
  public:
+  VELMOR_SPEAKS(velmor)
   static constexpr uint32_t NoticeDelayMs = 1500;  // the status line's message is read first
 
   explicit DeadEnd(TVelmor& game) : game_(game) {}

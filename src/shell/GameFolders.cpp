@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/Say.h"
 #include "base/Text.h"
 
 namespace velmor {
@@ -51,7 +52,8 @@ bool MakeFolder(const std::string& folder, std::string& error) {
   if (fs::is_directory(folder, ec)) return true;
   fs::create_directories(folder, ec);
   if (ec || !fs::is_directory(folder, ec)) {
-    error = "cannot create the folder \"" + folder + "\": " + (ec ? ec.message() : std::string("not a folder"));
+    error = Fill(VELMOR_TEXT("cannot create the folder \"%1\": %2"), folder,
+                 ec ? ec.message() : std::string(VELMOR_TEXT("not a folder")));
     return false;
   }
   return true;

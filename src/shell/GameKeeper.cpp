@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "base/Say.h"
 #include "base/Text.h"
 #include "shell/SavedGameFile.h"
 #include "shell/TVelmor.h"
@@ -11,7 +12,7 @@
 namespace velmor {
 
 namespace {
-constexpr const char* SavedGameFilter = "Velmor saved games (*.vsave)|*.vsave";
+constexpr const char* SavedGameFilter = VELMOR_TEXT("Velmor saved games (*.vsave)|*.vsave");
 }  // namespace
 
 void GameKeeper::Keep() {
@@ -27,7 +28,7 @@ void GameKeeper::Keep() {
   }
   if (!MakeFolder(g.ConfigFolder, error) || !WriteSavedGame(g.ResumePath(), saved, error)) {
     // Once per session is enough: the game goes on either way.
-    if (!keepFailed_) g.ShowStatus("The game in progress could not be kept: " + error + ".");
+    if (!keepFailed_) g.ShowStatus(Fill(VELMOR_TEXT("The game in progress could not be kept: %1."), error));
     keepFailed_ = true;
   }
 }
@@ -40,11 +41,11 @@ bool GameKeeper::Resume() {
     case SavedGameRead::Missing:
       return false;
     case SavedGameRead::Unreadable:
-      g.platform.ShowError("The game in progress cannot be continued: " + error + ".");
+      g.platform.ShowError(Fill(VELMOR_TEXT("The game in progress cannot be continued: %1."), error));
       return false;
     case SavedGameRead::Read:
       if (Continue(saved, error)) {
-        g.ShowStatus("Game resumed.");
+        g.ShowStatus(VELMOR_TEXT("Game resumed."));
         return true;
       }
       break;
@@ -52,8 +53,12 @@ bool GameKeeper::Resume() {
       break;
   }
   std::string movedTo, moveError;
-  const std::string kept = MoveAside(g.ResumePath(), movedTo, moveError) ? " It was kept as \"" + movedTo + "\"." : "";
-  g.platform.ShowError("The game in progress cannot be continued: " + error + "." + kept + " A new game starts.");
+  if (MoveAside(g.ResumePath(), movedTo, moveError))
+    g.platform.ShowError(
+        Fill(VELMOR_TEXT("The game in progress cannot be continued: %1. It was kept as \"%2\". A new game starts."),
+             error, movedTo));
+  else
+    g.platform.ShowError(Fill(VELMOR_TEXT("The game in progress cannot be continued: %1. A new game starts."), error));
   return false;
 }
 
@@ -63,44 +68,45 @@ void GameKeeper::SaveAs() {
   TVelmor& g = game_;
   SavedGame saved;
   if (!MakeSavedGame(g, g, g.Vertical.Checked(), g.platform.TickCount(), saved)) {
-    g.platform.ShowMessage("There is no game in progress to save.");
+    g.platform.ShowMessage(VELMOR_TEXT("There is no game in progress to save."));
     return;
   }
-  const auto chosen = g.platform.SaveFileDialog({"Save Game", SavedGameFilter, DialogFolder()});
+  const auto chosen = g.platform.SaveFileDialog({VELMOR_TEXT("Save Game"), SavedGameFilter, DialogFolder()});
   if (!chosen || chosen->empty()) return;
   std::string path = *chosen;
   if (LowerCase(std::filesystem::path(path).extension().string()) != SavedGameExtension) path += SavedGameExtension;
   std::string error;
   if (!WriteSavedGame(path, saved, error)) {
-    g.platform.ShowError("The game was not saved: " + error + ".");
+    g.platform.ShowError(Fill(VELMOR_TEXT("The game was not saved: %1."), error));
     return;
   }
   lastFolder_ = std::filesystem::path(path).parent_path().string() + "/";
-  g.ShowStatus("Game saved as \"" + FileNamePart(path) + "\".");
+  g.ShowStatus(Fill(VELMOR_TEXT("Game saved as \"%1\"."), FileNamePart(path)));
 }
 
 void GameKeeper::Load() {
   TVelmor& g = game_;
-  const auto chosen = g.platform.OpenFileDialog({"Load Game", SavedGameFilter, DialogFolder()});
+  const auto chosen = g.platform.OpenFileDialog({VELMOR_TEXT("Load Game"), SavedGameFilter, DialogFolder()});
   if (!chosen || chosen->empty()) return;
   SavedGame saved, current;
   std::string error;
   if (ReadSavedGame(*chosen, saved, error) != SavedGameRead::Read) {
     // The player's own file stays where it is, whatever is wrong with it.
-    g.platform.ShowError("The saved game cannot be loaded: " + error + ".");
+    g.platform.ShowError(Fill(VELMOR_TEXT("The saved game cannot be loaded: %1."), error));
     return;
   }
   if (MakeSavedGame(g, g, g.Vertical.Checked(), g.platform.TickCount(), current) &&
-      !g.platform.Confirm("Load Game", "A game is in progress. Leave it and load \"" + FileNamePart(*chosen) + "\"?"))
+      !g.platform.Confirm(VELMOR_TEXT("Load Game"),
+                          Fill(VELMOR_TEXT("A game is in progress. Leave it and load \"%1\"?"), FileNamePart(*chosen))))
     return;
   const std::string left = StatisticsKey(g);
   if (!Continue(saved, error)) {
-    g.platform.ShowError("The saved game cannot be loaded: " + error + ".");
+    g.platform.ShowError(Fill(VELMOR_TEXT("The saved game cannot be loaded: %1."), error));
     return;
   }
   g.Records.Abandoned(left);
   lastFolder_ = std::filesystem::path(*chosen).parent_path().string() + "/";
-  g.ShowStatus("Game loaded.");
+  g.ShowStatus(VELMOR_TEXT("Game loaded."));
   Keep();
 }
 
@@ -110,7 +116,7 @@ bool GameKeeper::Continue(const SavedGame& saved, std::string& error) {
   if (!saved.Flat()) {
     layout = g.Layouts.FindFile(std::filesystem::path(saved.LayoutPath).filename().string());
     if (layout == 0) {
-      error = "its layout \"" + saved.LayoutName + "\" is no longer there";
+      error = Fill(VELMOR_TEXT("its layout \"%1\" is no longer there"), saved.LayoutName);
       return false;
     }
   }
@@ -125,8 +131,8 @@ bool GameKeeper::Continue(const SavedGame& saved, std::string& error) {
   g.LayoutEntries.CheckOnly(saved.Flat() ? g.SavedLayoutNumber : g.BoardNumber);
   g.Vertical.SetChecked(saved.Vertical);
   if (g.GameMode == ModePaused) {
-    g.Pause1.SetCaption("&Continue");
-    g.PauseButton.SetCaption("Play");
+    g.Pause1.SetCaption(VELMOR_TEXT("&Continue"));
+    g.PauseButton.SetCaption(VELMOR_TEXT("Play"));
   }
   g.ColorHighlight();
   g.IsItFree();

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/Say.h"
 #include "modes/SavedGame.h"
 
 namespace velmor {
@@ -12,6 +13,7 @@ class TVelmor;
 
 class GameKeeper {
  public:
+  VELMOR_SPEAKS(velmor)
   explicit GameKeeper(TVelmor& game) : game_(game) {}
   GameKeeper(const GameKeeper&) = delete;
   GameKeeper& operator=(const GameKeeper&) = delete;

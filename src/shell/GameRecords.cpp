@@ -1,5 +1,6 @@
 #include "shell/GameRecords.h"
 
+#include "base/Say.h"
 #include "shell/GameFolders.h"
 #include "shell/StatisticsFile.h"
 
@@ -9,7 +10,8 @@ void GameRecords::Load() {
   std::string warning, error;
   if (!LoadStatistics(path_(), stats_, warning, error)) {
     // The file is left as it is: counting afresh over it would lose every game in it.
-    platform_.ShowError("The statistics could not be read: " + error + ". They are not counted this time.");
+    platform_.ShowError(
+        Fill(VELMOR_TEXT("The statistics could not be read: %1. They are not counted this time."), error));
     unreadable_ = true;
   } else if (!warning.empty())
     platform_.ShowMessage(warning);
@@ -38,8 +40,9 @@ void GameRecords::Withdrawn(const std::string& key) {
 }
 
 bool GameRecords::AskAndReset() {
-  if (!platform_.Confirm("Please confirm...",
-                         "Do you really want to reset the statistics of every layout and of Voverizo Dadazu ?"))
+  if (!platform_.Confirm(
+          VELMOR_TEXT("Please confirm..."),
+          VELMOR_TEXT("Do you really want to reset the statistics of every layout and of Voverizo Dadazu ?")))
     return false;
   stats_.Reset();
   // An unreadable file stays unread; a reset is the player's word that it may go.
@@ -55,7 +58,7 @@ void GameRecords::Save() {
   std::string error;
   if (MakeFolder(folder, error) && SaveStatistics(path, stats_, error)) return;
   // Once a session: the game goes on, and the next count tries again.
-  if (!saveFailed_) platform_.ShowError("The statistics were not saved: " + error + ".");
+  if (!saveFailed_) platform_.ShowError(Fill(VELMOR_TEXT("The statistics were not saved: %1."), error));
   saveFailed_ = true;
 }
 

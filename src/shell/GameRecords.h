@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "base/Say.h"
 #include "modes/Statistics.h"
 #include "shell/Platform.h"
 
@@ -12,6 +13,7 @@ namespace velmor {
 
 class GameRecords {
  public:
+  VELMOR_SPEAKS(velmor)
   GameRecords(Platform& platform, std::function<std::string()> path) : platform_(platform), path_(std::move(path)) {}
 
   // Off until the window first shows, so that building a game object writes nothing.

@@ -3,6 +3,7 @@
 #include <climits>
 #include <filesystem>
 
+#include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
 
@@ -96,23 +97,23 @@ bool IniFile::Load(const std::string& path, std::string& error) {
     return true;
   }
   if (ec) {
-    error = "cannot read \"" + path + "\": " + ec.message();
+    error = Fill(VELMOR_TEXT("cannot read \"%1\": %2"), path, ec.message());
     return false;
   }
   // A pipe or device would block or never end; the settings are always a plain file.
   if (status.type() != std::filesystem::file_type::regular) {
-    error = "\"" + path + "\" is not a plain file";
+    error = Fill(VELMOR_TEXT("\"%1\" is not a plain file"), path);
     return false;
   }
   const uintmax_t size = std::filesystem::file_size(path, ec);
   if (!ec && size > MaxFileBytes) {
-    error = "\"" + path + "\" is too large to be a settings file";
+    error = Fill(VELMOR_TEXT("\"%1\" is too large to be a settings file"), path);
     return false;
   }
   std::string data;
   if (!ReadWholeFile(path, data, error)) return false;
   if (!LoadText(data)) {
-    error = "\"" + path + "\" is too large to be a settings file";
+    error = Fill(VELMOR_TEXT("\"%1\" is too large to be a settings file"), path);
     return false;
   }
   path_ = path;
@@ -297,7 +298,7 @@ void IniFile::EraseSection(std::string_view section) {
 
 bool IniFile::Save(std::string& error) const {
   if (path_.empty()) {
-    error = "no settings file was read, so none can be written";
+    error = VELMOR_TEXT("no settings file was read, so none can be written");
     return false;
   }
   return WriteFileAtomically(path_, text_, error);

@@ -7,10 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Say.h"
+
 namespace velmor {
 
 class IniFile {
  public:
+  VELMOR_SPEAKS(velmor)
   // Reads the file if it exists; a missing file is an empty document (not an error). False with
   // a reason for a file that exists but cannot be read; the document is then empty and Save
   // refuses, so an unreadable file is never overwritten with defaults.

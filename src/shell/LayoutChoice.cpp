@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 
+#include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/ImportLayout.h"
 #include "shell/TVelmor.h"
@@ -12,7 +13,7 @@ namespace velmor {
 
 namespace {
 
-constexpr const char* ImportFilter = "Layouts from other games (*.layout *.map)|*.layout;*.map";
+constexpr const char* ImportFilter = VELMOR_TEXT("Layouts from other games (*.layout *.map)|*.layout;*.map");
 
 std::string Joined(const std::vector<std::string>& parts, const std::string& between) {
   std::string out;
@@ -38,13 +39,13 @@ void LayoutChoice::Choose() {
 void LayoutChoice::Import() {
   namespace fs = std::filesystem;
   TVelmor& g = game_;
-  const auto chosen = g.platform.OpenFileDialog({"Import Layout", ImportFilter, lastFolder_});
+  const auto chosen = g.platform.OpenFileDialog({VELMOR_TEXT("Import Layout"), ImportFilter, lastFolder_});
   if (!chosen || chosen->empty()) return;
   lastFolder_ = fs::path(*chosen).parent_path().string() + "/";
   std::vector<ImportedHeap> heaps;
   std::string error;
   if (!ImportLayoutFile(*chosen, heaps, error)) {
-    g.platform.ShowError(error + ". No layout was imported.");
+    g.platform.ShowError(Fill(VELMOR_TEXT("%1. No layout was imported."), error));
     return;
   }
 
@@ -52,7 +53,7 @@ void LayoutChoice::Import() {
   std::vector<std::string> imported, refused, kept, written;
   for (const ImportedHeap& heap : heaps) {
     if (!heap.imported) {
-      refused.push_back(heap.name + " (" + heap.refusal + ")");
+      refused.push_back(Fill(VELMOR_TEXT("%1 (%2)"), heap.name, heap.refusal));
       continue;
     }
     // Two maps of one name in a file both come in, the second numbered.
@@ -64,31 +65,39 @@ void LayoutChoice::Import() {
     std::error_code ec;
     // A shipped layout of the name is not overwritten, but the player's file would take its place.
     const bool exists = fs::exists(folder + file, ec) || g.Layouts.FindFile(file) != 0;
-    if (exists && !g.platform.Confirm("Import Layout",
-                                      "The layout \"" + name + "\" already exists. Do you want to replace it?")) {
+    if (exists &&
+        !g.platform.Confirm(VELMOR_TEXT("Import Layout"),
+                            Fill(VELMOR_TEXT("The layout \"%1\" already exists. Do you want to replace it?"), name))) {
       kept.push_back(name);
       continue;
     }
     if (!MakeFolder(folder, error) || !SaveImportedHeap(folder + file, heap, error)) {
-      refused.push_back(heap.name + " (" + error + ")");
+      refused.push_back(Fill(VELMOR_TEXT("%1 (%2)"), heap.name, error));
       continue;
     }
     written.push_back(file);
     imported.push_back(name);
   }
 
-  std::string report = "From \"" + FileNamePart(*chosen) + "\":";
-  if (!imported.empty()) report += "\nImported into the Layout menu: " + Joined(imported, ", ") + ".";
-  if (!refused.empty()) report += "\nRefused: " + Joined(refused, "; ") + ".";
-  if (!kept.empty()) report += "\nKept as they were: " + Joined(kept, ", ") + ".";
+  // Each line that applies goes below the report so far, which fills the line's first hole.
+  std::string report = Fill(VELMOR_TEXT("From \"%1\":"), FileNamePart(*chosen));
+  if (!imported.empty())
+    report = Fill(VELMOR_TEXT("%1\nImported into the Layout menu: %2."), report, Joined(imported, ", "));
+  if (!refused.empty()) {
+    // Each refusal holds a reason the window translates, so they are joined by a pattern of their own.
+    std::string list = refused[0];
+    for (size_t i = 1; i < refused.size(); ++i) list = Fill(VELMOR_TEXT("%1; %2"), list, refused[i]);
+    report = Fill(VELMOR_TEXT("%1\nRefused: %2."), report, list);
+  }
+  if (!kept.empty()) report = Fill(VELMOR_TEXT("%1\nKept as they were: %2."), report, Joined(kept, ", "));
   if (imported.empty()) {
-    g.platform.ShowError(report + "\nNo layout was imported.");
+    g.platform.ShowError(Fill(VELMOR_TEXT("%1\nNo layout was imported."), report));
     return;
   }
   const std::vector<std::string> leftOut = Relist();
   if (!leftOut.empty())
-    report += "\nThe Layout menu holds " + std::to_string(LayoutLibrary::MaxEntries) + " layouts at most; " +
-              std::to_string(leftOut.size()) + " were left out: " + Joined(leftOut, ", ") + ".";
+    report = Fill(VELMOR_TEXT("%1\nThe Layout menu holds %2 layouts at most; %3 were left out: %4."), report,
+                  LayoutLibrary::MaxEntries, leftOut.size(), Joined(leftOut, ", "));
   g.platform.ShowMessage(report);
 }
 

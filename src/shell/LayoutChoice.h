@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Say.h"
 #include "shell/LayoutChooserModel.h"
 
 namespace velmor {
@@ -13,6 +14,7 @@ class TVelmor;
 
 class LayoutChoice {
  public:
+  VELMOR_SPEAKS(velmor)
   explicit LayoutChoice(TVelmor& game) : game_(game) {}
   LayoutChoice(const LayoutChoice&) = delete;
   LayoutChoice& operator=(const LayoutChoice&) = delete;

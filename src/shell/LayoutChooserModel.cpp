@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Format.h"
+#include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
 #include "layouts/LayoutLibrary.h"
@@ -65,16 +66,17 @@ Picture LayoutSketch(const LayoutShape& shape, int width, int height) {
 }
 
 std::string LayoutChoiceRow::LayersText() const {
-  if (!readable) return "Cannot be read";
-  if (layers == 0) return "No heap of its own";
-  return std::to_string(layers) + (layers == 1 ? " layer" : " layers");
+  if (!readable) return VELMOR_TEXT("Cannot be read");
+  if (layers == 0) return VELMOR_TEXT("No heap of its own");
+  return Fill(layers == 1 ? VELMOR_TEXT("%1 layer") : VELMOR_TEXT("%1 layers"), layers);
 }
 
 std::string LayoutChoiceRow::RecordText() const {
-  std::string text;
-  if (won > 0) text = won == 1 ? "Won once" : "Won " + std::to_string(won) + " times";
-  if (bestSeconds > 0) text += (text.empty() ? "Best " : ", best ") + FormatMinSec(bestSeconds);
-  return text.empty() ? "Not won yet" : text;
+  const std::string best = FormatMinSec(bestSeconds);
+  if (won == 0) return bestSeconds > 0 ? Fill(VELMOR_TEXT("Best %1"), best) : VELMOR_TEXT("Not won yet");
+  if (won == 1) return bestSeconds > 0 ? Fill(VELMOR_TEXT("Won once, best %1"), best) : VELMOR_TEXT("Won once");
+  return bestSeconds > 0 ? Fill(VELMOR_TEXT("Won %1 times, best %2"), won, best)
+                         : Fill(VELMOR_TEXT("Won %1 times"), won);
 }
 
 const LayoutChooserModel::Sketched& LayoutChooserModel::SketchOf(const std::string& path, bool shp) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Say.h"
 #include "board/LayoutShape.h"
 #include "display/Picture.h"
 
@@ -23,6 +24,7 @@ class Statistics;
 Picture LayoutSketch(const LayoutShape& shape, int width, int height);
 
 struct LayoutChoiceRow {
+  VELMOR_SPEAKS(velmor)
   int number = 0;  // the Layout menu's entry
   std::string name;
   bool readable = true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Say.h"
 #include "base/Text.h"
 
 namespace velmor {
@@ -43,6 +44,7 @@ struct GroupState {
 
 class Parser {
  public:
+  VELMOR_SPEAKS(velmor)
   explicit Parser(std::string_view text) : in_(text) {}
 
   bool Run(RtfDocument& doc, std::string& error);
@@ -87,7 +89,7 @@ bool Parser::Run(RtfDocument& doc, std::string& error) {
   while (start < in_.size() && (in_[start] == ' ' || in_[start] == '\t' || in_[start] == '\r' || in_[start] == '\n'))
     ++start;
   if (in_.substr(start, 5) != "{\\rtf") {
-    error = "The text does not begin with {\\rtf, so it is not RTF.";
+    error = VELMOR_TEXT("The text does not begin with {\\rtf, so it is not RTF.");
     return false;
   }
   pos_ = start;
@@ -96,7 +98,7 @@ bool Parser::Run(RtfDocument& doc, std::string& error) {
     if (c == '{') {
       ++pos_;
       if (static_cast<int>(stack_.size()) >= RtfMaxDepth) {
-        error = "The groups are nested deeper than " + std::to_string(RtfMaxDepth) + " levels.";
+        error = Fill(VELMOR_TEXT("The groups are nested deeper than %1 levels."), RtfMaxDepth);
         return false;
       }
       OpenGroup();
@@ -149,12 +151,12 @@ bool Parser::Run(RtfDocument& doc, std::string& error) {
     }
   }
   if (!stack_.empty()) {
-    error = "The text ends inside an open group, so it is cut short or a '}' is missing.";
+    error = VELMOR_TEXT("The text ends inside an open group, so it is cut short or a '}' is missing.");
     return false;
   }
   while (pos_ < in_.size() && (in_[pos_] == ' ' || in_[pos_] == '\r' || in_[pos_] == '\n' || in_[pos_] == '\0')) ++pos_;
   if (pos_ < in_.size() && in_[pos_] == '}') {
-    error = "A '}' closes a group that was never opened.";
+    error = VELMOR_TEXT("A '}' closes a group that was never opened.");
     return false;
   }
   // Text after the last \par still belongs to the document, with the look it was written in.
@@ -481,7 +483,7 @@ std::string RtfParagraph::Text() const {
 bool ReadRtf(std::string_view rtf, RtfDocument& out, std::string& error) {
   out = RtfDocument{};
   if (rtf.size() > RtfMaxBytes) {
-    error = "The text is larger than " + std::to_string(RtfMaxBytes >> 20) + " MB, too large for a help text.";
+    error = Fill(VELMOR_TEXT("The text is larger than %1 MB, too large for a help text."), RtfMaxBytes >> 20);
     return false;
   }
   Parser parser(rtf);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/Say.h"
 #include "layouts/LayoutFile.h"
 
 namespace velmor {
@@ -24,12 +25,12 @@ bool Exists(const std::string& path) {
 SavedGameRead ReadSavedGame(const std::string& path, SavedGame& out, std::string& error) {
   std::error_code ec;
   if (!Exists(path)) {
-    error = "there is no file \"" + path + "\"";
+    error = Fill(VELMOR_TEXT("there is no file \"%1\""), path);
     return SavedGameRead::Missing;
   }
   const uintmax_t size = std::filesystem::file_size(path, ec);
   if (!ec && size > LargestSavedGame) {
-    error = "it is not a saved game";
+    error = VELMOR_TEXT("it is not a saved game");
     return SavedGameRead::Damaged;
   }
   std::string text;
@@ -45,13 +46,13 @@ bool MoveAside(const std::string& path, std::string& movedTo, std::string& error
   std::string target = path + ".damaged";
   for (int k = 2; Exists(target); ++k) {
     if (k > 1000) {
-      error = "too many damaged copies of \"" + path + "\" lie beside it";
+      error = Fill(VELMOR_TEXT("too many damaged copies of \"%1\" lie beside it"), path);
       return false;
     }
     target = path + ".damaged-" + std::to_string(k);
   }
   if (std::rename(path.c_str(), target.c_str()) != 0) {
-    error = "cannot rename \"" + path + "\": " + std::strerror(errno);
+    error = Fill(VELMOR_TEXT("cannot rename \"%1\": %2"), path, std::strerror(errno));
     return false;
   }
   movedTo = target;

@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "base/Say.h"
 #include "board/Tiles.h"
 #include "shell/TVelmor.h"
 
@@ -12,12 +13,12 @@ bool SolverPlay::Watching() const { return game_.WatchWinnability.Checked() && g
 void SolverPlay::CanIStillWin() {
   TVelmor& g = game_;
   if (g.GameMode != ModeSolitaire) {
-    g.ShowStatus("The solver answers in a one-player game.");
+    g.ShowStatus(VELMOR_TEXT("The solver answers in a one-player game."));
     return;
   }
   announce_ = true;
   if (known_) return Tell(*known_);
-  g.ShowStatus("Looking for a way to clear the board...");
+  g.ShowStatus(VELMOR_TEXT("Looking for a way to clear the board..."));
   if (!watch_.Busy() || !Watching()) question_ = watch_.Ask(g.Board, &g.History, g.Vertical.Checked());
 }
 
@@ -32,7 +33,7 @@ void SolverPlay::PositionChanged() {
     return;
   }
   question_ = watch_.Ask(g.Board, &g.History, g.Vertical.Checked());
-  SetMark("\u2026", "Looking for a way to clear the board");
+  SetMark("\u2026", VELMOR_TEXT("Looking for a way to clear the board"));
 }
 
 void SolverPlay::NewBoard() {
@@ -61,21 +62,24 @@ void SolverPlay::Tell(const WinnabilityAnswer& answer) {
   std::string text;
   switch (answer.result) {
     case SolveResult::Winnable:
-      text = "Still winnable";
-      SetMark("\u2714", "Still winnable");
+      text = VELMOR_TEXT("Still winnable.");
+      SetMark("\u2714", VELMOR_TEXT("Still winnable"));
       break;
     case SolveResult::NotWinnable:
-      text = "No longer winnable";
-      if (answer.goBack > 0)
-        text += " \u2014 go back " + std::to_string(answer.goBack) + (answer.goBack == 1 ? " pair" : " pairs");
-      SetMark("\u2718", "No longer winnable");
+      if (answer.goBack == 1)
+        text = Fill(VELMOR_TEXT("No longer winnable \u2014 go back %1 pair."), answer.goBack);
+      else if (answer.goBack > 0)
+        text = Fill(VELMOR_TEXT("No longer winnable \u2014 go back %1 pairs."), answer.goBack);
+      else
+        text = VELMOR_TEXT("No longer winnable.");
+      SetMark("\u2718", VELMOR_TEXT("No longer winnable"));
       break;
     case SolveResult::Unknown:
-      text = "The solver could not tell in time whether the game can still be won";
-      SetMark("?", "Not known whether the game can still be won");
+      text = VELMOR_TEXT("The solver could not tell in time whether the game can still be won.");
+      SetMark("?", VELMOR_TEXT("Not known whether the game can still be won"));
       break;
   }
-  if (announce_ || Watching()) g.ShowStatus(text + ".");
+  if (announce_ || Watching()) g.ShowStatus(text);
   announce_ = false;
 }
 
@@ -108,14 +112,14 @@ void SolverPlay::StartDemo() {
   g.Selection::Clear();
   g.HintTileA = g.HintTileB = 0;
   lastStep_ = g.platform.TickCount() - DemoStepMs;
-  g.ShowStatus("Demo: the game plays itself. Click or press a key to take over.");
+  g.ShowStatus(VELMOR_TEXT("Demo: the game plays itself. Click or press a key to take over."));
 }
 
 void SolverPlay::StopDemo() {
   if (!demo_) return;
   demo_ = planAsked_ = false;
   plan_.clear();
-  game_.ShowStatus("Demo stopped.");
+  game_.ShowStatus(VELMOR_TEXT("Demo stopped."));
   PositionChanged();
 }
 
@@ -137,7 +141,7 @@ void SolverPlay::DemoStep() {
     g.IsItFree();
     if (!g.Free.NthMove(1, a, b)) {
       demo_ = false;
-      g.ShowStatus("Demo: no move is left.");
+      g.ShowStatus(VELMOR_TEXT("Demo: no move is left."));
       return;
     }
     plan_.clear();

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/Say.h"
 #include "modes/WinnabilityWatch.h"
 
 namespace velmor {
@@ -16,6 +17,7 @@ class TVelmor;
 
 class SolverPlay {
  public:
+  VELMOR_SPEAKS(velmor)
   static constexpr uint32_t DemoStepMs = 500;
 
   explicit SolverPlay(TVelmor& game, WinnabilityWatch::Budget budget = {}) : game_(game), watch_(budget) {}

@@ -1,5 +1,6 @@
 #include "shell/StatisticsFile.h"
 
+#include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
 #include "shell/IniFile.h"
@@ -7,6 +8,10 @@
 namespace velmor {
 
 namespace {
+
+constexpr const char* TooLargeWarning =
+    VELMOR_TEXT("The statistics file is too large to be read; the statistics start afresh.");
+constexpr const char* UnreadableWarning = VELMOR_TEXT("Some statistics could not be read and count as zero: %1.");
 
 std::string Section(int k) { return "Game " + std::to_string(k); }
 
@@ -30,7 +35,7 @@ constexpr Field Fields[] = {
 std::string ReadStatisticsText(const std::string& text, Statistics& out) {
   IniFile ini;
   out.Reset();
-  if (!ini.LoadText(text)) return "The statistics file is too large to be read; the statistics start afresh.";
+  if (!ini.LoadText(text)) return TooLargeWarning;
   std::string unreadable;
   // The sections run on from 1 without a gap; a section taken out by hand ends the list there.
   for (int k = 1; ini.SectionExists(Section(k)); ++k) {
@@ -55,7 +60,7 @@ std::string ReadStatisticsText(const std::string& text, Statistics& out) {
     out.Set(name, entry);
   }
   if (unreadable.empty()) return {};
-  return "Some statistics could not be read and count as zero: " + unreadable + ".";
+  return Fill(UnreadableWarning, unreadable);
 }
 
 bool LoadStatistics(const std::string& path, Statistics& out, std::string& warning, std::string& error) {

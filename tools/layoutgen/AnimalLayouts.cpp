@@ -1,6 +1,8 @@
 // Heaps drawn as animals. How the pictures are read is explained with LayerDrawing in LayoutGen.h.
 #include "LayoutGen.h"
 
+#include "base/Say.h"
+
 namespace velmor::layoutgen {
 
 // clang-format off
@@ -9,7 +11,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A cat sitting up with pricked ears and its tail curled along the floor. The ears and the tail
 // tip come away first; the head and the haunches are low domes that open from their rims.
-{"Cat", FileKind::Lay, {
+{VELMOR_TEXT("Cat"), FileKind::Lay, {
 {1, R"(
 
      /\          /\
@@ -112,7 +114,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A fish swimming left: a round body, an open eye, a forked tail and fins above and below. The
 // tail fork and the fins are loose ends from the start; the body is a low dome.
-{"Fish", FileKind::Lay, {
+{VELMOR_TEXT("Fish"), FileKind::Lay, {
 {1, R"(
 
           /\/\
@@ -197,7 +199,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Two pairs of wings spread from a slim body, the upper pair larger, with antennae above the
 // head. Each wing is a small heap of its own, so the game runs as four games that meet at the body.
-{"Butterfly", FileKind::Lay, {
+{VELMOR_TEXT("Butterfly"), FileKind::Lay, {
 {1, R"(
 
   /\/\/\      /\  /\      /\/\/\
@@ -256,7 +258,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // An owl on a branch: ear tufts, folded wings and two great round eyes, each a ring on the top
 // layer around an open centre. The rings come down first and the body opens from its sides.
-{"Owl", FileKind::Lay, {
+{VELMOR_TEXT("Owl"), FileKind::Lay, {
 {1, R"(
 
        /\/\          /\/\
@@ -311,7 +313,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A turtle seen from above: head, four flippers and a short tail around a high domed shell.
 // The limbs are the first pickings; the shell is taken from its rim up to the top plate.
-{"Turtle", FileKind::Lay, {
+{VELMOR_TEXT("Turtle"), FileKind::Lay, {
 {1, R"(
 
         /\/\            /\/\
@@ -396,7 +398,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A snail creeping right with its horns up: a tall round shell on a long low foot. The foot
 // and the horns give many open ends; the shell is a dome taken from its rim.
-{"Snail", FileKind::Lay, {
+{VELMOR_TEXT("Snail"), FileKind::Lay, {
 {1, R"(
 
      /\/\/\/\/\            /\  /\

@@ -1,6 +1,8 @@
 // Heaps drawn as buildings. How the pictures are read is explained with LayerDrawing in LayoutGen.h.
 #include "LayoutGen.h"
 
+#include "base/Say.h"
+
 namespace velmor::layoutgen {
 
 // clang-format off
@@ -9,7 +11,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A castle front: two corner towers and a keep between them, all crenellated, joined by a wall
 // with a gateway cut to the ground. The gateway's sides and the tower tops open the game.
-{"Castle", FileKind::Lay, {
+{VELMOR_TEXT("Castle"), FileKind::Lay, {
 {1, R"(
 
      /\  /\  /\    /\  /\  /\
@@ -58,7 +60,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A temple front: a pediment on a row of six columns above a stepped base. The columns stand
 // apart, so every one of them is open from the start; the roof comes off from its ends.
-{"Temple", FileKind::Lay, {
+{VELMOR_TEXT("Temple"), FileKind::Lay, {
 {1, R"(
 
                /\/\
@@ -113,7 +115,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A lighthouse on its rock: the lamp throws three beams to each side, the tower widens down to
 // the rocks and the sea runs along the bottom. The beams and the sea open the game.
-{"Lighthouse", FileKind::Lay, {
+{VELMOR_TEXT("Lighthouse"), FileKind::Lay, {
 {1, R"(
 
    /\/\      /\/\/\/\      /\/\
@@ -183,7 +185,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A broad arch on two legs, thick at the crown with a keystone on top. The legs are tall
 // stacks taken from the top; the span opens from its ends inwards.
-{"Arch", FileKind::Lay, {
+{VELMOR_TEXT("Arch"), FileKind::Lay, {
 {1, R"(
 
        /\/\/\/\/\/\/\/\/\/\
@@ -243,7 +245,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A pagoda of four roofs, each narrower than the one below with its eaves turned up, and a spire
 // five tiles high. The eave tips are free from the start; the spire is the deepest stack.
-{"Pagoda", FileKind::Lay, {
+{VELMOR_TEXT("Pagoda"), FileKind::Lay, {
 {1, R"(
 
                /\/\

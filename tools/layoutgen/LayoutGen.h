@@ -5,9 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Say.h"
 #include "board/LayoutShape.h"
 
 namespace velmor::layoutgen {
+
+// The layouts' names are marked where they are drawn: the Layout menu and the chooser show them,
+// so they are translated along with the game's own texts.
+VELMOR_SPEAKS(velmor)
 
 // One layer of a heap drawn on the half-tile grid: line k of the picture is board row k, character
 // k is board column k, so every layer of a layout lines up with the others in the source. A tile

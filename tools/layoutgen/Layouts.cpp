@@ -2,6 +2,8 @@
 // LayerDrawing in LayoutGen.h; velmor-layoutgen prints every layout back in the same form.
 #include "LayoutGen.h"
 
+#include "base/Say.h"
+
 namespace velmor::layoutgen {
 
 // clang-format off
@@ -11,7 +13,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // The classic heap: a stepped base, a square tower on it, a single cap, and the three end tiles
 // that keep the middle rows of the base shut until they are taken.
-{"Traditional", FileKind::Lay, {
+{VELMOR_TEXT("Traditional"), FileKind::Lay, {
 {1, R"(
 
 
@@ -96,7 +98,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // Each layer steps in a whole tile at the sides, so the ends of every course stay open, but only
 // half a tile at the top and bottom, which keeps the faces climbing in a tight slope.
-{"Pyramid", FileKind::Lay, {
+{VELMOR_TEXT("Pyramid"), FileKind::Lay, {
 {1, R"(
 
 
@@ -182,7 +184,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // A suspension bridge: the road runs half a row above the deck and locks it in place, the towers
 // rise to the top, and the cables are single tiles that open the game up.
-{"Bridge", FileKind::Lay, {
+{VELMOR_TEXT("Bridge"), FileKind::Lay, {
 {1, R"(
 
 
@@ -263,7 +265,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // Walls topped with merlons, four corner towers, a gatehouse and a keep rising to the top.
 // The merlons and the gate give the walls many ends, so the long sides do not jam.
-{"Fortress", FileKind::Lay, {
+{VELMOR_TEXT("Fortress"), FileKind::Lay, {
 {1, R"(
 
 
@@ -358,7 +360,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // Raised pincers, eyes on stalks and three legs a side around a domed shell. The legs and the
 // pincer tips are the easy pickings; the shell comes apart from its rim inwards.
-{"Crab", FileKind::Lay, {
+{VELMOR_TEXT("Crab"), FileKind::Lay, {
 {1, R"(
 
  /\  /\                    /\  /\
@@ -451,7 +453,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // Seven islands over the whole table, only two layers deep: every island has open ends, so the
 // game is about choosing well among many free tiles rather than digging.
-{"Archipelago", FileKind::Lay, {
+{VELMOR_TEXT("Archipelago"), FileKind::Lay, {
 {1, R"(
 
 /\/\/\/\    /\/\/\/\/\    /\/\/\/\
@@ -496,7 +498,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // Most tiles stand well above the table: seven stacks, the corner ones five high, each taken
 // strictly from the top, so choosing which stack to open next is most of the game.
-{"Towers", FileKind::Lay, {
+{VELMOR_TEXT("Towers"), FileKind::Lay, {
 {1, R"(
 
 
@@ -600,7 +602,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // A wall laid in staggered courses, each half a tile along from the one below, with two windows
 // and a door whose ragged edges free tiles the straight rows would keep shut.
-{"Brickwork", FileKind::Lay, {
+{VELMOR_TEXT("Brickwork"), FileKind::Lay, {
 {1, R"(
 
 
@@ -660,7 +662,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // One path winding inwards and climbing as it goes, shipped in the external format to show it
 // off: the outer arm is the way in, the centre stands five high.
-{"Spiral", FileKind::Shp, {
+{VELMOR_TEXT("Spiral"), FileKind::Shp, {
 {1, R"(
 
   /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\

@@ -2,6 +2,8 @@
 // pictures are read is explained with LayerDrawing in LayoutGen.h.
 #include "LayoutGen.h"
 
+#include "base/Say.h"
+
 namespace velmor::layoutgen {
 
 // clang-format off
@@ -10,7 +12,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Nearly the whole table in one layer, the courses laid half a tile apart like a lawn of
 // paving, with a few stones on top. Long rows and little height: a game of spotting pairs.
-{"Meadow", FileKind::Lay, {
+{VELMOR_TEXT("Meadow"), FileKind::Lay, {
 {1, R"(
 
  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
@@ -52,7 +54,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Twelve flower beds in three rows of four, each two tiles deep with paths between them. Every
 // bed opens at both ends, so a first game never runs short of moves.
-{"Garden", FileKind::Lay, {
+{VELMOR_TEXT("Garden"), FileKind::Lay, {
 {1, R"(
 
 
@@ -96,7 +98,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Stepping stones: short rows of three with a tile on the middle one, each row set half a tile
 // along from the last. Most tiles are free from the first move, the gentlest heap we ship.
-{"Stones", FileKind::Lay, {
+{VELMOR_TEXT("Stones"), FileKind::Lay, {
 {1, R"(
 
  /\/\/\  /\/\/\  /\/\/\  /\/\/\
@@ -143,7 +145,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 // Cells of a comb: every other course half a tile along, two hexagonal cells left empty and a
 // few tiles on the outer walls. With half-tile steps everywhere, neighbours lock each other in
 // unexpected ways.
-{"Honeycomb", FileKind::Lay, {
+{VELMOR_TEXT("Honeycomb"), FileKind::Lay, {
 {1, R"(
 
  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
@@ -189,7 +191,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Swell after swell: each course is pushed sideways by a half tile more or less than the one
 // below, so the rows ripple across the table, with crests riding on top.
-{"Waves", FileKind::Lay, {
+{VELMOR_TEXT("Waves"), FileKind::Lay, {
 {1, R"(
 
    /\/\/\/\/\/\/\/\/\/\/\/\
@@ -235,7 +237,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Short dominoes two layers high set out like a chequerboard, each course a domino along from
 // the one below. Every domino stands on its own, so the top of each is free from the start.
-{"Checkers", FileKind::Lay, {
+{VELMOR_TEXT("Checkers"), FileKind::Lay, {
 {1, R"(
 
  /\/\    /\/\    /\/\    /\/\
@@ -281,7 +283,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Upright columns of tiles, every other one half a tile lower, like the scales of a fish. A
 // tile touches four neighbours at its corners, so each course runs in a zigzag across the table.
-{"Scales", FileKind::Lay, {
+{VELMOR_TEXT("Scales"), FileKind::Lay, {
 {1, R"(
 
  /\  /\  /\  /\  /\  /\  /\  /\

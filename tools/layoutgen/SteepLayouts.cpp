@@ -2,6 +2,8 @@
 // the pictures are read is explained with LayerDrawing in LayoutGen.h.
 #include "LayoutGen.h"
 
+#include "base/Say.h"
+
 namespace velmor::layoutgen {
 
 // clang-format off
@@ -10,7 +12,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A strongroom: two layers of long unbroken courses, every one locked until its ends are
 // cleared. Few tiles are free at any time and a careless pair can bury the match you need.
-{"Vault", FileKind::Lay, {
+{VELMOR_TEXT("Vault"), FileKind::Lay, {
 {1, R"(
 
 
@@ -54,7 +56,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A narrow slab three layers deep standing in the middle of the table: sixteen ends open at
 // the start, and every tile underneath waits for the whole column above it.
-{"Monolith", FileKind::Lay, {
+{VELMOR_TEXT("Monolith"), FileKind::Lay, {
 {1, R"(
 
 
@@ -118,7 +120,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A tall, narrow needle of stone five layers high, tapering in half-tile steps from its base
 // to a capstone row. A tall heap with a deep middle.
-{"Obelisk", FileKind::Lay, {
+{VELMOR_TEXT("Obelisk"), FileKind::Lay, {
 {1, R"(
 
             /\/\/\/\/\
@@ -225,7 +227,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A stepped temple mound of five layers, each terrace set in from the one below, the top two
 // laid half a row off the others around a single summit tile.
-{"Ziggurat", FileKind::Lay, {
+{VELMOR_TEXT("Ziggurat"), FileKind::Lay, {
 {1, R"(
 
 
@@ -307,7 +309,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A volcano: round slopes rising through all five layers to a rim around an open crater. The
 // rim and the foot of the slopes are free at the start; the cone comes down ring by ring.
-{"Volcano", FileKind::Lay, {
+{VELMOR_TEXT("Volcano"), FileKind::Lay, {
 {1, R"(
 
 
@@ -394,7 +396,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Three tall pillars, each two tiles wide down the whole table and two layers deep, with a
 // ridge one tile wide along the top that rises to a fourth layer at mid height.
-{"Columns", FileKind::Lay, {
+{VELMOR_TEXT("Columns"), FileKind::Lay, {
 {1, R"(
 
      /\/\      /\/\      /\/\
@@ -476,7 +478,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A mountain rising through all five layers in rings, broad at the foot and with a single
 // summit, its slopes free at every ring's ends.
-{"Mountain", FileKind::Lay, {
+{VELMOR_TEXT("Mountain"), FileKind::Lay, {
 {1, R"(
 
 

@@ -2,6 +2,8 @@
 // LayoutGen.h.
 #include "LayoutGen.h"
 
+#include "base/Say.h"
+
 namespace velmor::layoutgen {
 
 // clang-format off
@@ -10,7 +12,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // The letter X: two strokes three tiles wide crossing in the middle, each row a tile and a half
 // along from the last, with a ridge up to five high on each stroke. Few tiles are free at first.
-{"X", FileKind::Lay, {
+{VELMOR_TEXT("X"), FileKind::Lay, {
 {1, R"(
 
  /\/\/\                    /\/\/\
@@ -119,7 +121,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // The letter H: two upright bars joined by a crossbar at mid height. The bars are three layers
 // deep with a knob on each, the crossbar is low and opens from its ends at the start.
-{"H", FileKind::Lay, {
+{VELMOR_TEXT("H"), FileKind::Lay, {
 {1, R"(
 
      /\/\/\            /\/\/\
@@ -197,7 +199,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A heart with two round lobes over a point, built up as a cushion in three layers. The lobes'
 // outer edges and the point open the game; the cushion comes down from its rim.
-{"Heart", FileKind::Lay, {
+{VELMOR_TEXT("Heart"), FileKind::Lay, {
 {1, R"(
 
       /\/\/\/\      /\/\/\/\
@@ -250,7 +252,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A five-pointed star: a point up, arms wide to each side and two legs apart below, raised
 // towards its middle. The five points are the open ends.
-{"Star", FileKind::Lay, {
+{VELMOR_TEXT("Star"), FileKind::Lay, {
 {1, R"(
 
 
@@ -310,7 +312,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A cross of two equal bars. The arm ends are free at the start; the middle, where the bars
 // meet, is the highest ground.
-{"Cross", FileKind::Lay, {
+{VELMOR_TEXT("Cross"), FileKind::Lay, {
 {1, R"(
 
              /\/\/\/\
@@ -384,7 +386,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // An arrow pointing right: a feathered tail, a long shaft and a broad head. The feathers and
 // the head's barbs open the game; the shaft is a ridge taken from its ends.
-{"Arrow", FileKind::Lay, {
+{VELMOR_TEXT("Arrow"), FileKind::Lay, {
 {1, R"(
 
                      /\/\
@@ -458,7 +460,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A ring around an empty middle, three layers at its thickest and narrowing towards the top
 // layer. Both its rims give open ends.
-{"Ring", FileKind::Lay, {
+{VELMOR_TEXT("Ring"), FileKind::Lay, {
 {1, R"(
 
            /\/\/\/\/\/\
