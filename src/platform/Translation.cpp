@@ -118,13 +118,16 @@ QString Translation::Say(const std::string& english) const {
   const QString text = QString::fromStdString(english);
   if (!catalogue_ || text.trimmed().isEmpty()) return text;
   if (const auto known = said_.constFind(text); known != said_.cend()) return *known;
-  // Blanks around a text are the layout's (a message centred or indented), not the sentence's.
+  // Blanks around a text are the layout's (a message centred or indented), not the sentence's: a
+  // text is known as it is, or else without them.
   qsizetype first = 0, last = text.size();
   while (first < last && text[first].isSpace()) ++first;
   while (last > first && text[last - 1].isSpace()) --last;
-  QString said;
-  const QString result =
-      Lookup(text.mid(first, last - first), 0, said) ? text.left(first) + said + text.mid(last) : text;
+  QString said, result = text;
+  if (Exact(text, said))
+    result = said;
+  else if (Lookup(text.mid(first, last - first), 0, said))
+    result = text.left(first) + said + text.mid(last);
   if (said_.size() > 4000) said_.clear();  // the clock's and counters' texts keep coming
   said_.insert(text, result);
   return result;
