@@ -7,7 +7,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${1:-20}
-targets=(fuzz_lay fuzz_shp fuzz_import fuzz_ini fuzz_hall fuzz_save fuzz_jpeg fuzz_png fuzz_rtf fuzz_bitmap)
+targets=(fuzz_lay fuzz_shp fuzz_import fuzz_ini fuzz_hall fuzz_save fuzz_jpeg fuzz_png fuzz_rtf fuzz_bitmap fuzz_midi)
 
 # libFuzzer comes with clang, not gcc; check before a long configure fails obscurely.
 if ! command -v clang++ >/dev/null || ! command -v clang >/dev/null; then

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjpeg62-turbo-dev zlib1g-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
@@ -15,11 +15,11 @@ packages=(
 # The full check (scripts/test.sh --full): libFuzzer and the formatter come with clang; the package and install
 # tests build a .deb and validate the desktop files and man pages. ImageMagick lays out the contact sheet of the
 # layouts (scripts/contact-sheet.sh); the accessibility bus and its Python client let scripts/a11y-tree.sh read the
-# window as a screen reader does.
+# window as a screen reader does. FluidSynth's player and SoX measure the tunes' levels (scripts/sound-levels.sh).
 dev_packages=(
   clang libclang-rt-14-dev clang-format
   dpkg-dev desktop-file-utils appstream groff-base file procps
-  imagemagick
+  imagemagick fluidsynth sox
   at-spi2-core python3-pyatspi
 )
 if [ "${1:-}" = "--dev" ]; then

@@ -17,8 +17,9 @@ struct StatusLine {
   int32_t Step = 1;  // the bounce's direction
   bool Bounce = false;
 
+  // Positions count characters, not bytes: a translated message scrolls a letter at a time too.
   void Show(const std::string& message) {
-    Length = static_cast<int32_t>(message.size());
+    Length = static_cast<int32_t>(Characters(message));
     Message = message;
     Pos = Length;
   }
@@ -48,9 +49,18 @@ struct StatusLine {
   }
 
  private:
+  static bool Continues(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+  static size_t Characters(const std::string& s) {
+    return static_cast<size_t>(std::count_if(s.begin(), s.end(), [](char c) { return !Continues(c); }));
+  }
   std::string From(int pos) const {
-    const size_t start = static_cast<size_t>(pos > 0 ? pos - 1 : 0);
-    return start < Message.size() ? Message.substr(start) : std::string();
+    size_t skip = static_cast<size_t>(pos > 0 ? pos - 1 : 0), at = 0;
+    while (at < Message.size() && skip > 0) {
+      ++at;
+      while (at < Message.size() && Continues(Message[at])) ++at;
+      --skip;
+    }
+    return at < Message.size() ? Message.substr(at) : std::string();
   }
 };
 

@@ -272,7 +272,8 @@ void MainWindow::Sync(const MenuItem& item) {
     if (const QString whole = Text(game_.Status.Message);
         &item == &game_.StatusText && !whole.trimmed().isEmpty() && l->second->accessibleName() != whole)
       l->second->setAccessibleName(whole);
-    l->second->setText(Say(item.Caption()));
+    // The core shapes the status line's frames from a message it was given translated.
+    l->second->setText(&item == &game_.StatusText ? Text(item.Caption()) : Say(item.Caption()));
   }
   if (&item == &game_.Tools || &item == &game_.LigneStatus || &item == &game_.HofBox) {
     tools_->setVisible(game_.Tools.Visible());

@@ -11,7 +11,8 @@ namespace {
 bool Playing(uint8_t mode) { return mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers; }
 }  // namespace
 
-void TVelmor::ShowStatus(const std::string& message) { Status.Show(message); }
+// The status line scrolls its message itself, so it is given the message as the player reads it.
+void TVelmor::ShowStatus(const std::string& message) { Status.Show(platform.Translate(message)); }
 
 void TVelmor::Temps() {
   ++TickCount;
@@ -60,7 +61,7 @@ void TVelmor::WriteScore() {
     // A board cleared before the clock showed its first second ends on a later heartbeat.
     if (!ResultShown && !CheckGameEnd()) FullRedraw();
   } else if (Free.MovesLeft == 0 && solitaire && !Status.Bounce) {
-    Status.StartBounce(VELMOR_TEXT("      SORRY, NO MORE MOVES !!"));
+    Status.StartBounce(platform.Translate(VELMOR_TEXT("      SORRY, NO MORE MOVES !!")));
   }
 }
 

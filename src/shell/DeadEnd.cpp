@@ -24,7 +24,7 @@ void DeadEnd::Check() {
   since_ = now;
   if (stuck && g.GameMode == ModeRivers) {
     g.Clock.Hold(now);
-    g.Status.StartBounce(VELMOR_TEXT("      SORRY, NO MORE MOVES !!"));
+    g.Status.StartBounce(g.platform.Translate(VELMOR_TEXT("      SORRY, NO MORE MOVES !!")));
   }
   if (!stuck) {
     g.Clock.Release(now);

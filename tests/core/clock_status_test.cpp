@@ -1,6 +1,8 @@
 // The heartbeat: clock, time limit, pause, focus, and the sliding status message.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestSupport.h"
 
 using namespace velmor;
@@ -119,6 +121,26 @@ TEST_F(Clock, CoolStatusSlidesTheMessageIn) {
   game.Temps();
   EXPECT_EQ(game.Status.Message, " ");
   EXPECT_EQ(game.StatusText.Caption(), "New game started.");
+}
+
+// A message in another language slides in a letter at a time, never showing half a letter.
+TEST_F(Clock, ATranslatedMessageSlidesInByLetters) {
+  game.Status.Bounce = false;
+  const std::string message =
+      "Neues Spiel: \xC3\x9C"
+      "berall gr\xC3\xBC\xC3\x9F"
+      "er.";  // 28 letters, 31 bytes
+  game.ShowStatus(message);
+  auto letters = [](const std::string& s) {
+    return std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+  };
+  for (int shown = 2; shown <= 28; ++shown) {
+    game.Temps();
+    const std::string frame = game.StatusText.Caption();
+    EXPECT_EQ(letters(frame), shown);
+    EXPECT_EQ(message.substr(message.size() - frame.size()), frame);
+  }
+  EXPECT_EQ(game.StatusText.Caption(), message);
 }
 
 TEST_F(Clock, PlainStatusShowsTheWholeMessageAtOnce) {
