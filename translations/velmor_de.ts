@@ -8,198 +8,198 @@
         <location filename="../src/base/Midi.cpp" line="68"/>
         <location filename="../src/base/Midi.cpp" line="100"/>
         <source>a track ends in the middle of an event</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spur endet mitten in einem Ereignis</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="75"/>
         <source>a track has a data byte where an event should start</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spur hat ein Datenbyte, wo ein Ereignis beginnen müsste</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="92"/>
         <source>a track holds a system message that has no place in a file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spur enthält eine Systemnachricht, die in einer Datei nichts zu suchen hat</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="129"/>
         <source>not a MIDI file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine MIDI-Datei</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="133"/>
         <source>its header is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateikopf ist abgeschnitten</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="137"/>
         <source>MIDI format %1 is not one of 0, 1 and 2</source>
-        <translation type="unfinished"></translation>
+        <translation>das MIDI-Format %1 ist weder 0 noch 1 noch 2</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="141"/>
         <source>it has no track</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält keine Spur</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="153"/>
         <source>its time division is zero</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeiteinteilung ist null</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="159"/>
         <source>it has %1 of its %2 tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält nur %1 ihrer %2 Spuren</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="163"/>
         <source>a track runs past the end of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spur reicht über das Dateiende hinaus</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="11"/>
         <source>Crak %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen %1</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="11"/>
         <source>Bamboo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambus %1</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="11"/>
         <source>Dot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreis %1</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="12"/>
         <source>Flower: Plum</source>
-        <translation type="unfinished"></translation>
+        <translation>Blume: Pflaume</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="12"/>
         <source>Flower: Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>Blume: Orchidee</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="13"/>
         <source>Flower: Chrysanthemum</source>
-        <translation type="unfinished"></translation>
+        <translation>Blume: Chrysantheme</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="13"/>
         <source>Flower: Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Blume: Bambus</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="14"/>
         <source>Season: Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeit: Frühling</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="14"/>
         <source>Season: Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeit: Sommer</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="15"/>
         <source>Season: Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeit: Herbst</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="15"/>
         <source>Season: Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeit: Winter</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="16"/>
         <source>Red Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Roter Drache</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="16"/>
         <source>Green Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Grüner Drache</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="16"/>
         <source>White Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Weißer Drache</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>East Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostwind</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>South Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Südwind</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>West Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Westwind</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="18"/>
         <source>North Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordwind</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="21"/>
         <source>blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>blockiert</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="22"/>
         <source>free</source>
-        <translation type="unfinished"></translation>
+        <translation>frei</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="23"/>
         <source>blocked, picked</source>
-        <translation type="unfinished"></translation>
+        <translation>blockiert, ausgewählt</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="24"/>
         <source>free, picked</source>
-        <translation type="unfinished"></translation>
+        <translation>frei, ausgewählt</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="25"/>
         <source>blocked, hinted</source>
-        <translation type="unfinished"></translation>
+        <translation>blockiert, als Tipp markiert</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="26"/>
         <source>free, hinted</source>
-        <translation type="unfinished"></translation>
+        <translation>frei, als Tipp markiert</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="27"/>
         <source>blocked, picked, hinted</source>
-        <translation type="unfinished"></translation>
+        <translation>blockiert, ausgewählt, als Tipp markiert</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="28"/>
         <source>free, picked, hinted</source>
-        <translation type="unfinished"></translation>
+        <translation>frei, ausgewählt, als Tipp markiert</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="29"/>
         <source>%1, layer %2, row %3, column %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Ebene %2, Reihe %3, Spalte %4</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="51"/>
         <source>the JPEG picture is too large (%1 x %2, at most %3 a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>das JPEG-Bild ist zu groß (%1 x %2, höchstens %3 je Seite)</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="58"/>
         <location filename="../src/display/Jpeg.cpp" line="237"/>
         <source>not a JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JPEG-Bild</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="61"/>
@@ -207,94 +207,94 @@
         <location filename="../src/display/Jpeg.cpp" line="136"/>
         <location filename="../src/display/Jpeg.cpp" line="156"/>
         <source>the JPEG picture is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>das JPEG-Bild ist abgeschnitten</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="63"/>
         <location filename="../src/display/Jpeg.cpp" line="185"/>
         <source>the JPEG picture has no pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>das JPEG-Bild hat keine Pixel</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="67"/>
         <location filename="../src/display/Jpeg.cpp" line="216"/>
         <source>not enough memory to decode the JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Speicher, um das JPEG-Bild zu dekodieren</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="71"/>
         <source>cannot decode the JPEG picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das JPEG-Bild kann nicht dekodiert werden: %1</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="93"/>
         <source>the JPEG picture is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das JPEG-Bild ist beschädigt: %1</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="102"/>
         <source>the JPEG picture has too many scans</source>
-        <translation type="unfinished"></translation>
+        <translation>das JPEG-Bild hat zu viele Scans</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="203"/>
         <source>the JPEG picture has an unsupported colour layout (%1 components)</source>
-        <translation type="unfinished"></translation>
+        <translation>das JPEG-Bild hat einen nicht unterstützten Farbaufbau (%1 Komponenten)</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="233"/>
         <source>the JPEG data is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die JPEG-Daten sind leer</translation>
     </message>
     <message>
         <location filename="../src/display/Picture.cpp" line="151"/>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: %2</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="50"/>
         <source>the PNG header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>der PNG-Kopf ist beschädigt</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="58"/>
         <source>the PNG picture has no pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild hat keine Pixel</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="63"/>
         <source>the PNG picture is too large (%1 x %2, at most %3 a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild ist zu groß (%1 x %2, höchstens %3 je Seite)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="85"/>
         <source>the PNG picture has an unknown colour type</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild hat einen unbekannten Farbtyp</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="89"/>
         <source>the PNG picture has a bit depth its colour type does not allow</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild hat eine Bittiefe, die sein Farbtyp nicht erlaubt</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="93"/>
         <source>the PNG picture uses an unknown compression or filter method</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild verwendet eine unbekannte Kompressions- oder Filtermethode</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="97"/>
         <source>interlaced PNG pictures cannot be read; save the picture without interlacing</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder mit Zeilensprung (Interlacing) können nicht gelesen werden; speichern Sie das Bild ohne Interlacing</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="101"/>
         <source>the PNG picture uses an unknown interlace method</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild verwendet eine unbekannte Interlacing-Methode</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="183"/>
         <source>not enough memory to decode the PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Speicher, um das PNG-Bild zu dekodieren</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="197"/>
@@ -303,449 +303,449 @@
         <location filename="../src/display/Png.cpp" line="263"/>
         <location filename="../src/display/Png.cpp" line="310"/>
         <source>the PNG picture is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild ist abgeschnitten</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="213"/>
         <source>the PNG picture data is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die PNG-Bilddaten sind beschädigt</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="240"/>
         <source>not a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>kein PNG-Bild</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="259"/>
         <source>the PNG picture is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild ist beschädigt</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="269"/>
         <source>the PNG picture is damaged (a checksum does not match)</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild ist beschädigt (eine Prüfsumme stimmt nicht)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="275"/>
         <source>the PNG picture has no header</source>
-        <translation type="unfinished"></translation>
+        <translation>dem PNG-Bild fehlt der Kopf</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="280"/>
         <source>the PNG picture has two headers</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild hat zwei Köpfe</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="287"/>
         <source>the PNG palette is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die PNG-Palette ist beschädigt</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="299"/>
         <source>the PNG picture uses a feature that cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild verwendet eine Funktion, die nicht gelesen werden kann (%1)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="304"/>
         <source>the PNG picture has no palette</source>
-        <translation type="unfinished"></translation>
+        <translation>dem PNG-Bild fehlt die Palette</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="323"/>
         <source>the PNG picture data is damaged (an unknown row filter)</source>
-        <translation type="unfinished"></translation>
+        <translation>die PNG-Bilddaten sind beschädigt (ein unbekannter Zeilenfilter)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="340"/>
         <source>the PNG picture uses a colour its palette does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild verwendet eine Farbe, die seine Palette nicht enthält</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="39"/>
         <source>it has %1 tiles; a heap needs exactly %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stapel hat %1 Steine, braucht aber genau %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="49"/>
         <source>a tile lies below the bottom layer (layer %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Stein liegt unter der untersten Ebene (Ebene %1)</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="53"/>
         <source>it has %1 layers; the board holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stapel hat %1 Ebenen; das Spielfeld fasst %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="59"/>
         <source>it is %1 half tiles wide; the board holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stapel ist %1 halbe Steine breit; das Spielfeld fasst %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="63"/>
         <source>it is %1 half tiles high; the board holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stapel ist %1 halbe Steine hoch; das Spielfeld fasst %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="77"/>
         <source>two tiles overlap on layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zwei Steine überlappen sich auf Ebene %1</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="165"/>
         <source>it is a KMahjongg layout of a version other than 1.0 and 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist ein KMahjongg-Layout einer anderen Version als 1.0 und 1.1</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="166"/>
         <source>it is not a KMahjongg layout: its first line is not &quot;kmahjongg-layout-v1.0&quot; or &quot;-v1.1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein KMahjongg-Layout, denn die erste Zeile lautet nicht „kmahjongg-layout-v1.0“ oder „-v1.1“</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="179"/>
         <source>its size line &quot;%1&quot; holds no size from 1 to 9999999</source>
-        <translation type="unfinished"></translation>
+        <translation>die Größenzeile „%1“ enthält keine Größe von 1 bis 9999999</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="187"/>
         <source>it does not give its width, height and depth</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei gibt Breite, Höhe und Tiefe nicht an</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="193"/>
         <source>its tile map has %1 cells instead of %2 x %3 x %4</source>
-        <translation type="unfinished"></translation>
+        <translation>der Steinplan hat %1 Zellen statt %2 x %3 x %4</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="298"/>
         <source>the file ends inside a comment</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet innerhalb eines Kommentars</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="300"/>
         <source>the file ends inside a CDATA section</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet innerhalb eines CDATA-Abschnitts</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="302"/>
         <source>the file ends inside an XML declaration</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet innerhalb einer XML-Deklaration</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="328"/>
         <source>the file ends inside a declaration</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet innerhalb einer Deklaration</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="358"/>
         <source>the file ends inside the tag &lt;%1&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet innerhalb des Tags &lt;%1&gt;</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="369"/>
         <source>the tag &lt;%1&gt; is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>das Tag &lt;%1&gt; wird nie geschlossen</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="383"/>
         <source>the file ends inside the value of &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet innerhalb des Werts von „%1“</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="461"/>
         <source>a &lt;%1&gt; has %2=&quot;%3&quot;, which is not a coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>ein &lt;%1&gt; hat %2=&quot;%3&quot;, was keine Koordinate ist</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="549"/>
         <source>the file ends inside this map</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet innerhalb dieser Karte</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="552"/>
         <source>it is not a GNOME Mahjongg map file: it holds no &lt;map&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist keine GNOME-Mahjongg-Kartendatei, denn sie enthält kein &lt;map&gt;</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="565"/>
         <source>it is neither a KMahjongg layout nor a GNOME Mahjongg map</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist weder ein KMahjongg-Layout noch eine GNOME-Mahjongg-Karte</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="573"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist zu groß für ein Layout (%2 Bytes)</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="579"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist zu groß für ein Layout</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="583"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht importiert werden: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="611"/>
         <source>&quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht importiert: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
         <source>the tile map holds %1 cells instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Steinplan enthält %1 statt %2 Zellen</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="51"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Steinplan enthält an Position %1 ein anderes Zeichen als 0 oder 1</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="69"/>
         <source>it has %1 lines; 144 are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat %1 Zeilen; nötig sind 144</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
         <source>line %1 is shorter than 9 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist kürzer als 9 Zeichen</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="81"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält „%2“, wo hexadezimale Koordinaten stehen müssen</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="88"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 setzt einen Stein außerhalb des Spielfelds (x %2, y %3, z %4)</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="121"/>
         <source>The layout could not be loaded: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout konnte nicht geladen werden: %1.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="122"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout „%1“ ist eine leere Datei.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
         <source>&quot;%1&quot; is not a layout file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Layout-Datei.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="131"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout „%1“ ist beschädigt: %2.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="137"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Layout-Datei, denn die erste Zeile lautet nicht „%2“.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="144"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout „%1“ kann nicht gespielt werden, denn es enthält keinen Stein.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="145"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout „%1“ kann nicht gespielt werden: Es enthält %2 Steine, eine Verteilung braucht aber eine gerade Anzahl von 2 bis 144 Steinen.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="164"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="169"/>
         <source>cannot open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="175"/>
         <source>cannot read &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="186"/>
         <location filename="../src/layouts/LayoutFile.cpp" line="196"/>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="200"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht ersetzt werden: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
         <location filename="../src/shell/Startup.cpp" line="107"/>
         <source>External Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Externes Layout</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="130"/>
         <source>tile %1 is on the board of a game of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein %1 liegt auf dem Spielfeld eines Spiels mit %2 Steinen</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="134"/>
         <source>the board holds %1 tiles instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>auf dem Spielfeld liegen %1 statt %2 Steine</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="141"/>
         <source>history entry %1 is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufseintrag %1 ist fehlerhaft</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="142"/>
         <source>tile %1 is taken twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein %1 wurde zweimal abgenommen</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="145"/>
         <source>the history pairs tile %1 with tile %2, which do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf paart Stein %1 mit Stein %2, die nicht zusammenpassen</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="150"/>
         <source>tile %1 was taken back but does not stand where it was taken from</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein %1 wurde zurückgelegt, liegt aber nicht dort, wo er abgenommen wurde</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="153"/>
         <source>tile %1 was taken but is still on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein %1 wurde abgenommen, liegt aber noch auf dem Spielfeld</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="155"/>
         <source>tile %1 was taken from a place that is not free</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein %1 wurde von einem Platz abgenommen, der nicht frei ist</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="160"/>
         <source>a game for one player has the clocks of two</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Spiel für einen Spieler hat die Uhren von zwei Spielern</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="175"/>
         <source>the flat game has a layout number</source>
-        <translation type="unfinished"></translation>
+        <translation>das flache Spiel hat eine Layout-Nummer</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="176"/>
         <source>a flat game of %1 tiles holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ein flaches Spiel mit %1 Steinen enthält %2</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="181"/>
         <source>tile %1 is not part of this flat game</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein %1 gehört nicht zu diesem flachen Spiel</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="185"/>
         <source>a layout game has the number of a flat game</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Layout-Spiel hat die Nummer eines flachen Spiels</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="187"/>
         <source>the layout has %1 places but the game holds %2 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>das Layout hat %1 Plätze, das Spiel aber %2 Steine</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="190"/>
         <source>tile %1 stands outside the layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein %1 liegt außerhalb des Layouts</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="250"/>
         <source>it was saved by another version of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wurde von einer anderen Version des Spiels gespeichert</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
         <location filename="../src/shell/SavedGameFile.cpp" line="33"/>
         <source>it is not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein gespeichertes Spiel</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="253"/>
         <location filename="../src/modes/SavedGameText.cpp" line="257"/>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist unvollständig</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="260"/>
         <source>its checksum line is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Prüfsummenzeile ist beschädigt</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="262"/>
         <source>it is damaged: its checksum does not match its contents</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt, denn die Prüfsumme passt nicht zum Inhalt</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="273"/>
         <source>it holds a line it should not: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält eine unzulässige Zeile: „%1“</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="274"/>
         <source>it holds &quot;%1&quot; twice</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält „%1“ zweimal</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="277"/>
         <source>its line &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile „%1“ fehlt</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="280"/>
         <source>its line &quot;%1&quot; holds &quot;%2&quot;, which is out of range or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile „%1“ enthält „%2“, was außerhalb des Bereichs liegt oder unlesbar ist</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="318"/>
         <source>tile %1 and tile %2 share a place</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein %1 und Stein %2 liegen auf demselben Platz</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="354"/>
         <source>it does not add up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Spielstand ist widersprüchlich: %1</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="68"/>
         <location filename="../src/shell/Help.cpp" line="32"/>
         <source>Voverizo Dadazu (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voverizo Dadazu (leicht)</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="70"/>
         <location filename="../src/shell/Help.cpp" line="33"/>
         <source>Voverizo Dadazu (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voverizo Dadazu (schwer)</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
         <source>%1 tile left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stein übrig</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
         <source>%1 tiles left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Steine übrig</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
         <location filename="../src/platform/MainWindow.cpp" line="498"/>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
@@ -754,288 +754,288 @@
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <location filename="../src/platform/DeadEndPanel.cpp" line="16"/>
         <location filename="../src/platform/DeadEndPanel.cpp" line="26"/>
         <source>No more moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Züge mehr</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="57"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg-Solitär und Voverizo Dadazu für den Linux-Desktop.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="58"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine, Hintergründe, Layouts, Melodien und Klänge wurden für dieses Spiel von seinen eigenen Generatoren erzeugt.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="61"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Danke an alle, die frühere Versionen gespielt und Ideen und Layouts geschickt haben.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>More layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Layouts</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="79"/>
         <source>Velmor - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor - Hilfe</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="101"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="102"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist neu</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="103"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="104"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="109"/>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielername</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="111"/>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="118"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielnummer</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine bestimmte Spielnummer (von 1 bis 2.147.483.647)</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="126"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten Sie das Spiel mit Datei -&gt; Mah-Jongg-Solitär: Neues Spiel mit Nummer</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="132"/>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="138"/>
         <source>Rk</source>
-        <translation type="unfinished"></translation>
+        <translation>Pl.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="138"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="138"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="138"/>
         <source>Malus</source>
-        <translation type="unfinished"></translation>
+        <translation>Malus</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="152"/>
         <source>Reset High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste zurücksetzen</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="180"/>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="180"/>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Begonnen</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="180"/>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="180"/>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestzeit</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="181"/>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnitt</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="181"/>
         <source>Streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="181"/>
         <source>Longest</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="189"/>
         <source>No game has been counted yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch kein Spiel gezählt.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="193"/>
         <source>Reset Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="201"/>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="203"/>
         <source>Return to Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zu Velmor</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="86"/>
         <source>Velmor - Choose Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor - Layout wählen</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="91"/>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter:</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="93"/>
         <source>Type part of a layout&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil eines Layout-Namens eingeben</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="137"/>
         <source>Double-click a layout or press Return to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf ein Layout oder drücken Sie die Eingabetaste, um es zu spielen.</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
         <location filename="../src/shell/GameMenus.h" line="74"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="142"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="187"/>
         <source>No layout&apos;s name holds “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Layout-Name enthält „%1“.</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="93"/>
         <location filename="../src/platform/MainWindow.cpp" line="485"/>
         <source>Tiles left</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine übrig</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="102"/>
         <location filename="../src/platform/MainWindow.cpp" line="486"/>
         <source>Layout Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout-Name</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="263"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="519"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="519"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu starten</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <location filename="../src/platform/QtPlatform.cpp" line="102"/>
         <source>No preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="63"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
-        <translation type="unfinished"></translation>
+        <translation>      LEIDER KEINE ZÜGE MEHR!!</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="70"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 1 %1  ·  ▶ Spieler 2 %2</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="71"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>▶ Spieler 1 %1  ·  Spieler 2 %2</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="80"/>
         <location filename="../src/shell/GameKeeper.cpp" line="134"/>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
         <location filename="../src/shell/GameKeeper.cpp" line="135"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="87"/>
@@ -1044,7 +1044,7 @@
         <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
@@ -1053,1519 +1053,1524 @@
         <location filename="../src/shell/GameCommands.cpp" line="199"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <location filename="../src/shell/Editor.cpp" line="16"/>
         <source>New Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Layout</translation>
     </message>
     <message>
         <location filename="../src/shell/Editor.cpp" line="45"/>
         <source>You haven&apos;t finished building the layout yet !</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout ist noch nicht fertig gebaut!</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="69"/>
         <source>Vertical variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikale Variante</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Um die Spielart zu wechseln, müssen Sie Ihr Spiel neu beginnen. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="110"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout „%1“ hat %2 Steine; ein Layout braucht eine gerade Anzahl von 2 bis 144 Steinen.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="143"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Layout lässt sich nicht lösbar verteilen: zufällig verteilt.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="210"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Specific Board started. Random Seed #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel mit Nummer gestartet. Spielnummer #%1</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="213"/>
         <source>New game started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel gestartet.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - Voverizo Dadazu (schwer)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="227"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - Voverizo Dadazu (leicht)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="229"/>
         <source>Velmor 5.21 - %1 - game %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - %1 - Spiel %2</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="230"/>
         <source>Velmor 5.21 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="232"/>
         <source>Velmor 5.21 - game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - Spiel %1</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="232"/>
         <source>Velmor 5.21</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21</translation>
     </message>
     <message>
         <location filename="../src/shell/GameFolders.cpp" line="55"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“ kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <location filename="../src/shell/GameFolders.cpp" line="56"/>
         <source>not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ordner</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="15"/>
         <source>Velmor saved games (*.vsave)|*.vsave</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor-Spielstände (*.vsave)|*.vsave</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="31"/>
         <source>The game in progress could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel konnte nicht gesichert werden: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="44"/>
         <source>The game in progress cannot be continued: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="48"/>
         <source>Game resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel fortgesetzt.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="58"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1. Es wurde als „%2“ aufbewahrt. Ein neues Spiel beginnt.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="61"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1. Ein neues Spiel beginnt.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="71"/>
         <source>There is no game in progress to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft kein Spiel, das gespeichert werden könnte.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="74"/>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel speichern</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="80"/>
         <source>The game was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="84"/>
         <source>Game saved as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel gespeichert als „%1“.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="89"/>
         <location filename="../src/shell/GameKeeper.cpp" line="99"/>
         <source>Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel laden</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="95"/>
         <location filename="../src/shell/GameKeeper.cpp" line="104"/>
         <source>The saved game cannot be loaded: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Spielstand kann nicht geladen werden: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="100"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel läuft gerade. Wollen Sie es verlassen und „%1“ laden?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="109"/>
         <source>Game loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel geladen.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="119"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>das Layout „%1“ ist nicht mehr vorhanden</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="88"/>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="89"/>
         <source>Undo move</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug zurücknehmen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="90"/>
         <source>Redo move</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug wiederholen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="91"/>
         <source>Show possible moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mögliche Züge zeigen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="92"/>
         <source>Shuffle tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine mischen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="93"/>
         <source>Pause game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel anhalten</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="94"/>
         <source>Pause music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik anhalten</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="96"/>
         <source>About Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Velmor</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="98"/>
         <source>Quit Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor beenden</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="27"/>
         <source>Moves left</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge übrig</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="31"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="33"/>
         <source>&amp;Show Time Left</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielzeit anzeigen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="34"/>
         <source>Show &amp;Moves Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende &amp;Züge anzeigen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="35"/>
         <source>Cool Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicke Statusleiste</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="38"/>
         <source>M&amp;usic</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;usik</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="39"/>
         <source>Random Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufällige Musik</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="40"/>
         <source>Play music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik abspielen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="41"/>
         <source>Play sound effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangeffekte abspielen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="42"/>
         <source>Run music automatically at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik beim Start automatisch abspielen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="43"/>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="44"/>
         <source>Music &amp;Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik&amp;lautstärke</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="45"/>
         <source>E&amp;ffects Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effektlautstärke</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="48"/>
         <source>Mah-Jongg Solitaire : New Fully Random Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg-Solitär: Neues Zufallsspiel</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="51"/>
         <source>Mah-Jongg Solitaire : New Random Specific Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg-Solitär: Neues Spiel mit Zufallsnummer</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="52"/>
         <source>Mah-Jongg Solitaire : New Specific Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg-Solitär: Neues Spiel mit Nummer</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="53"/>
         <source>Solitaire (1-player)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solitär (1 Spieler)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="54"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="55"/>
         <source>Winnable Layouts (in at least one way)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösbare Spiele (mindestens ein Lösungsweg)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="56"/>
         <source>Winnable Shuffles (in at least one way)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösbares Mischen (mindestens ein Lösungsweg)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="57"/>
         <source>Animate Board while building the tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbau der Steine animieren</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="59"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="60"/>
         <source>Vertical Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikale Variante</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="61"/>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="62"/>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="65"/>
         <source>&amp;Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Layout</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="66"/>
         <source>&amp;Choose Layout…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Layout wählen…</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="67"/>
         <source>&amp;Import Layout…</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout &amp;importieren…</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="68"/>
         <source>Create Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout erstellen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="69"/>
         <source>Edit Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="73"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="75"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="76"/>
         <source>&amp;Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="77"/>
         <source>Hi&amp;ghlight</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markierung</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="78"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="81"/>
         <source>Mah-Jongg Solitaire : New 2-Player Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg-Solitär: Neues Spiel für 2 Spieler</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="82"/>
         <source>Mah-Jongg Rivers : New Game (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg-Flüsse: Neues Spiel (leicht)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="83"/>
         <source>Mah-Jongg Rivers : New Game (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg-Flüsse: Neues Spiel (schwer)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="84"/>
         <source>Solitaire (2-player)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solitär (2 Spieler)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="85"/>
         <source>MJ Rivers (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>MJ-Flüsse (leicht)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="86"/>
         <source>MJ Rivers (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>MJ-Flüsse (schwer)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="87"/>
         <source>&amp;Save Game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;speichern…</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="88"/>
         <source>&amp;Load Game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;laden…</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="89"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="90"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="91"/>
         <source>R&amp;edo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="92"/>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu starten</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="93"/>
         <source>Can I Still &amp;Win?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kann ich noch gewinnen?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="94"/>
         <source>&amp;Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Demo</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="95"/>
         <source>Watch Winnability</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösbarkeit überwachen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="97"/>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="98"/>
         <source>Shu&amp;ffle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mischen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="99"/>
         <source>Show &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeugleiste anzeigen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="100"/>
         <source>Show Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste anzeigen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="101"/>
         <source>Show Hall of &amp;Fame</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste anzeigen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="102"/>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vollbild</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="103"/>
         <source>Cool Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicke Werkzeugleiste</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="104"/>
         <source>Cool Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicke Schaltflächen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="105"/>
         <source>Cool Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Schickes Menü</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="106"/>
         <source>Cool Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicker Mauszeiger</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="107"/>
         <source>Show Current Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuellen Stein anzeigen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="108"/>
         <source>Only Possible Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur mögliche Züge</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="109"/>
         <source>Switch to 800x600 at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start auf 800x600 umschalten</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="110"/>
         <source>Begin game directly at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start sofort ein Spiel beginnen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="111"/>
         <source>Resume Last Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Spiel fortsetzen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="112"/>
         <source>Enable time tracking for the Hall of fame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitmessung für die Bestenliste aktivieren</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="113"/>
         <source>Animate Tile Rivers in Voverizo Dadazu</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinflüsse in Voverizo Dadazu animieren</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="114"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="116"/>
         <source>French Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Französische Hilfe</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="117"/>
         <source>View Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine ansehen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="118"/>
         <source>&amp;Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielername</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="119"/>
         <source>&amp;Hall of Fame</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="120"/>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="121"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Übe&amp;r...</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="128"/>
         <location filename="../src/shell/GameMenus.h" line="158"/>
         <location filename="../src/shell/GameMenus.h" line="162"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="132"/>
         <location filename="../src/shell/GameMenus.h" line="150"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="133"/>
         <source>Red Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Roter Rahmen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="134"/>
         <source>Colored Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbiger Stein</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="135"/>
         <source>Green Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Grüner Rahmen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="136"/>
         <source>Blue Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauer Rahmen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="137"/>
         <source>&amp;Invert selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;invertieren</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="138"/>
         <source>Enable 3D shadows on tilesets</source>
-        <translation type="unfinished"></translation>
+        <translation>3D-Schatten für Steine aktivieren</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="141"/>
         <source>Tileset</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinsatz</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="142"/>
         <location filename="../src/shell/GameMenus.h" line="149"/>
         <source>Load from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Datei laden</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="143"/>
         <source>Orange borders</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange Ränder</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="144"/>
         <source>Dark borders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkle Ränder</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="145"/>
         <source>Blue borders</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaue Ränder</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="146"/>
         <source>Few Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenige Farben</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="147"/>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoher Kontrast</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="148"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="151"/>
         <source>&amp;Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drachen</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="152"/>
         <source>Andromeda</source>
-        <translation type="unfinished"></translation>
+        <translation>Andromeda</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="153"/>
         <source>&amp;Kanji (classic)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kanji (klassisch)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="154"/>
         <source>Catpats</source>
-        <translation type="unfinished"></translation>
+        <translation>Catpats</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="159"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="160"/>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter...</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="161"/>
         <source>Try it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausprobieren</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="163"/>
         <source>Move Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld verschieben</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="164"/>
         <source>Move to left &lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links &lt;</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="165"/>
         <source>Move to right &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts &gt;</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="166"/>
         <source>Move to top /\</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben /\</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="167"/>
         <source>Move to bottom \/</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten \/</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="14"/>
         <source>The statistics could not be read: %1. They are not counted this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statistik konnte nicht gelesen werden: %1. Diesmal wird nichts gezählt.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
         <location filename="../src/shell/Help.cpp" line="111"/>
         <source>Please confirm...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bestätigen...</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="45"/>
         <source>Do you really want to reset the statistics of every layout and of Voverizo Dadazu ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie die Statistik aller Layouts und von Voverizo Dadazu wirklich zurücksetzen?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="61"/>
         <source>The statistics were not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statistik wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="38"/>
         <source>Player 2 WON ! Congratulations !</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 2 HAT GEWONNEN! Glückwunsch!</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="41"/>
         <source>Same score for both players !</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichstand für beide Spieler!</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="44"/>
         <source>Player 1 WON ! Congratulations !</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 1 HAT GEWONNEN! Glückwunsch!</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="56"/>
         <source>The demo cleared the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Demo hat das Spielfeld abgeräumt.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="65"/>
         <source>Congratulations !! You WON !</source>
-        <translation type="unfinished"></translation>
+        <translation>Glückwunsch!! Sie haben GEWONNEN!</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
         <source>You WON ! Your time is : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben GEWONNEN! Ihre Zeit: %1</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="93"/>
         <source>Two-Player Solitaire started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solitär für zwei Spieler gestartet.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="112"/>
         <source>PLAY 1</source>
-        <translation type="unfinished"></translation>
+        <translation>SPIELER 1</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="113"/>
         <source>PLAY 2</source>
-        <translation type="unfinished"></translation>
+        <translation>SPIELER 2</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="134"/>
         <source>The Hall of Fame could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste konnte nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="154"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="161"/>
         <source>The Hall of Fame was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="180"/>
         <source>HALL OF</source>
-        <translation type="unfinished"></translation>
+        <translation>BESTEN-</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="181"/>
         <source>FAME</source>
-        <translation type="unfinished"></translation>
+        <translation>LISTE</translation>
     </message>
     <message>
         <location filename="../src/shell/HallOfFameFile.cpp" line="18"/>
         <source>The Hall of Fame of &quot;%1&quot; held 1 unreadable entry; it was replaced by empty places.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste von „%1“ enthielt 1 unlesbaren Eintrag; er wurde durch einen leeren Platz ersetzt.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
         <source>The Hall of Fame of &quot;%1&quot; held %2 unreadable entries; they were replaced by empty places.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste von „%1“ enthielt %2 unlesbare Einträge; sie wurden durch leere Plätze ersetzt.</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="31"/>
         <source>%1 Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout %1</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="57"/>
         <source>Craks (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen (je 4-mal)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="57"/>
         <source>Bamboos (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambus (je 4-mal)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Dots (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreise (je 4-mal)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Flowers (once each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Blumen (je einmal)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Seasons (once each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeiten (je einmal)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Winds (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Winde (je 4-mal)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Dragons (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drachen (je 4-mal)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="68"/>
         <source>You reached rank #%1, %2 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Platz #%1 erreicht, %2!</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="112"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie die Einträge der Bestenliste für dieses Layout wirklich löschen?</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="100"/>
         <source>cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="105"/>
         <source>&quot;%1&quot; is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="110"/>
         <location filename="../src/shell/IniFile.cpp" line="116"/>
         <source>&quot;%1&quot; is too large to be a settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist zu groß für eine Einstellungsdatei</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="301"/>
         <source>no settings file was read, so none can be written</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde keine Einstellungsdatei gelesen, also kann auch keine geschrieben werden</translation>
     </message>
     <message>
         <location filename="../src/shell/Jukebox.cpp" line="45"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
-        <translation type="unfinished"></translation>
+        <translation>In „%1“ wurde keine Melodie gefunden. Velmor braucht dort seine Melodien (.mid-Dateien).</translation>
     </message>
     <message>
         <location filename="../src/shell/Jukebox.cpp" line="75"/>
         <source>No music: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Musik: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/LanguageChoice.cpp" line="59"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <location filename="../src/shell/LanguageChoice.cpp" line="74"/>
         <source>Velmor cannot speak this language: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor kann diese Sprache nicht sprechen: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="16"/>
         <source>Layouts from other games (*.layout *.map)|*.layout;*.map</source>
-        <translation type="unfinished"></translation>
+        <translation>Layouts aus anderen Spielen (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
         <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout importieren</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="48"/>
         <source>%1. No layout was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Es wurde kein Layout importiert.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="56"/>
         <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout „%1“ existiert bereits. Wollen Sie es ersetzen?</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
         <source>From &quot;%1&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus „%1“:</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ins Menü Layout importiert: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Abgelehnt: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
         <source>%1
 Kept as they were: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Unverändert belassen: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1
 No layout was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Es wurde kein Layout importiert.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="69"/>
         <source>Cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbar</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="70"/>
         <source>No heap of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein eigener Stapel</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="71"/>
         <source>%1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ebene</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="71"/>
         <source>%1 layers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ebenen</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="76"/>
         <source>Best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestzeit %1</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="76"/>
         <source>Not won yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht gewonnen</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="77"/>
         <source>Won once, best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal gewonnen, Bestzeit %1</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="77"/>
         <source>Won once</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal gewonnen</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="78"/>
         <source>Won %1 times, best %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-mal gewonnen, Bestzeit %2</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="79"/>
         <source>Won %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-mal gewonnen</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="19"/>
         <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Velmor 5.21: Mah-Jongg-Solitär für Linux. Viel Spaß!</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="22"/>
         <source>Layout %1 selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout %1 ausgewählt.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="37"/>
         <source>%1 The current layout stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Das aktuelle Layout bleibt.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="71"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Velmor startet stattdessen mit dem Layout „%2“.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="122"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>In „%1“ wurde kein Layout gefunden. Velmor braucht dort mindestens eine Layout-Datei (.lay oder .shp), um zu spielen.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="131"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü Layout fasst höchstens 99 Layouts; %1 weitere wurden weggelassen: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="167"/>
         <source>Please choose a name for your layout file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Namen für Ihre Layout-Datei</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="168"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
-        <translation type="unfinished"></translation>
+        <translation>LAY-Layout-Dateien (*.lay)|*.lay</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="179"/>
         <source>Save layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout speichern</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="180"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Layout-Datei „%1“ existiert bereits. Wollen Sie sie ersetzen?</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="194"/>
         <source>The layout was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="212"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Layout wurde gespeichert, aber das Menü Layout fasst höchstens 99 Layouts, daher erscheint es dort nicht.</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="26"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „%1“ konnte nicht geladen werden: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="52"/>
         <source>Please choose a Tileset bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Bilddatei für den Steinsatz</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="53"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinsatz-Bilder (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="70"/>
         <source>Please choose a Background bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Bilddatei für den Hintergrund</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="71"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbilder (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
         <location filename="../src/shell/Platform.h" line="51"/>
         <source>there is no sound here</source>
-        <translation type="unfinished"></translation>
+        <translation>auf diesem System gibt es keinen Ton</translation>
     </message>
     <message>
         <location filename="../src/shell/Play.cpp" line="109"/>
         <source>Game restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel neu gestartet.</translation>
     </message>
     <message>
         <location filename="../src/shell/Play.cpp" line="151"/>
         <source>Tiles shuffled. %1 new moves found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine gemischt. %1 neue Züge gefunden.</translation>
     </message>
     <message>
         <location filename="../src/shell/Play.cpp" line="153"/>
         <source>Tiles shuffled. 1 new move found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine gemischt. 1 neuer Zug gefunden.</translation>
     </message>
     <message>
         <location filename="../src/shell/Play.cpp" line="155"/>
         <source>No moves found. Try to press Back a few times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Züge gefunden. Drücken Sie ein paarmal auf Zurück.</translation>
     </message>
     <message>
         <location filename="../src/shell/Rivers.cpp" line="23"/>
         <source>Voverizo Dadazu started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voverizo Dadazu gestartet.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="92"/>
         <source>The text does not begin with {\rtf, so it is not RTF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text beginnt nicht mit {\rtf, ist also kein RTF.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="101"/>
         <source>The groups are nested deeper than %1 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gruppen sind tiefer als %1 Ebenen verschachtelt.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="154"/>
         <source>The text ends inside an open group, so it is cut short or a &apos;}&apos; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text endet in einer offenen Gruppe; er ist also abgeschnitten, oder es fehlt eine &apos;}&apos;.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="159"/>
         <source>A &apos;}&apos; closes a group that was never opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine &apos;}&apos; schließt eine Gruppe, die nie geöffnet wurde.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="486"/>
         <source>The text is larger than %1 MB, too large for a help text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text ist größer als %1 MB und damit zu groß für einen Hilfetext.</translation>
     </message>
     <message>
         <location filename="../src/shell/SavedGameFile.cpp" line="28"/>
         <source>there is no file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Datei „%1“</translation>
     </message>
     <message>
         <location filename="../src/shell/SavedGameFile.cpp" line="49"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>neben „%1“ liegen zu viele beschädigte Kopien</translation>
     </message>
     <message>
         <location filename="../src/shell/SavedGameFile.cpp" line="55"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht umbenannt werden: %2</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="16"/>
         <source>The solver answers in a one-player game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Löser antwortet nur im Spiel für einen Spieler.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="21"/>
         <source>Looking for a way to clear the board...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach einem Lösungsweg...</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="36"/>
         <source>Looking for a way to clear the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach einem Lösungsweg</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="65"/>
         <source>Still winnable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch lösbar.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="66"/>
         <source>Still winnable</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch lösbar</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="70"/>
         <source>No longer winnable — go back %1 pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr lösbar – gehen Sie %1 Paar zurück.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="72"/>
         <source>No longer winnable — go back %1 pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr lösbar – gehen Sie %1 Paare zurück.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="74"/>
         <source>No longer winnable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr lösbar.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="75"/>
         <source>No longer winnable</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr lösbar</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="78"/>
         <source>The solver could not tell in time whether the game can still be won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Löser konnte nicht rechtzeitig feststellen, ob das Spiel noch zu gewinnen ist.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="79"/>
         <source>Not known whether the game can still be won</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt, ob das Spiel noch zu gewinnen ist</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="115"/>
         <source>Demo: the game plays itself. Click or press a key to take over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo: Das Spiel spielt sich selbst. Klicken Sie oder drücken Sie eine Taste, um zu übernehmen.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo beendet.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="144"/>
         <source>Demo: no move is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo: Kein Zug mehr möglich.</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="14"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="14"/>
         <source>Very Quiet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr leise</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="15"/>
         <source>Quiet</source>
-        <translation type="unfinished"></translation>
+        <translation>Leise</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="15"/>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="16"/>
         <source>Loud</source>
-        <translation type="unfinished"></translation>
+        <translation>Laut</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="16"/>
         <source>Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Voll</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="57"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gelesen werden: %1. Es gelten die Standardwerte.</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="113"/>
         <source>Velmor cannot start without a readable layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor kann ohne lesbares Layout nicht starten.</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="140"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hilfetext „%1“ konnte nicht gelesen werden: %2. Ohne ihn kann Velmor nicht starten.</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="181"/>
         <source>The settings were not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen wurden nicht gespeichert: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/StatisticsFile.cpp" line="13"/>
         <source>The statistics file is too large to be read; the statistics start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statistikdatei ist zu groß zum Lesen; die Statistik beginnt von vorn.</translation>
     </message>
     <message>
         <location filename="../src/shell/StatisticsFile.cpp" line="14"/>
         <source>Some statistics could not be read and count as zero: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Statistikwerte konnten nicht gelesen werden und zählen als null: %1.</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="14"/>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Katze</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="117"/>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fisch</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="202"/>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmetterling</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="261"/>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Eule</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="316"/>
         <source>Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Schildkröte</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="401"/>
         <source>Snail</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnecke</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="14"/>
         <source>Castle</source>
-        <translation type="unfinished"></translation>
+        <translation>Burg</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="63"/>
         <source>Temple</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempel</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="118"/>
         <source>Lighthouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchtturm</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="188"/>
         <source>Arch</source>
-        <translation type="unfinished"></translation>
+        <translation>Torbogen</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="248"/>
         <source>Pagoda</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagode</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="16"/>
         <source>Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Traditionell</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="101"/>
         <source>Pyramid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyramide</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="187"/>
         <source>Bridge</source>
-        <translation type="unfinished"></translation>
+        <translation>Brücke</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="268"/>
         <source>Fortress</source>
-        <translation type="unfinished"></translation>
+        <translation>Festung</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="363"/>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Krabbe</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="456"/>
         <source>Archipelago</source>
-        <translation type="unfinished"></translation>
+        <translation>Archipel</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="501"/>
         <source>Towers</source>
-        <translation type="unfinished"></translation>
+        <translation>Türme</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="605"/>
         <source>Brickwork</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauerwerk</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="665"/>
         <source>Spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirale</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="15"/>
         <source>Meadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiese</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="57"/>
         <source>Garden</source>
-        <translation type="unfinished"></translation>
+        <translation>Garten</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="101"/>
         <source>Stones</source>
-        <translation type="unfinished"></translation>
+        <translation>Trittsteine</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="148"/>
         <source>Honeycomb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienenwabe</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="194"/>
         <source>Waves</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellen</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="240"/>
         <source>Checkers</source>
-        <translation type="unfinished"></translation>
+        <translation>Schachbrett</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="286"/>
         <source>Scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuppen</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="15"/>
         <source>Vault</source>
-        <translation type="unfinished"></translation>
+        <translation>Tresor</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="59"/>
         <source>Monolith</source>
-        <translation type="unfinished"></translation>
+        <translation>Monolith</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="123"/>
         <source>Obelisk</source>
-        <translation type="unfinished"></translation>
+        <translation>Obelisk</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="230"/>
         <source>Ziggurat</source>
-        <translation type="unfinished"></translation>
+        <translation>Zikkurat</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="312"/>
         <source>Volcano</source>
-        <translation type="unfinished"></translation>
+        <translation>Vulkan</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="399"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Säulen</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="481"/>
         <source>Mountain</source>
-        <translation type="unfinished"></translation>
+        <translation>Berg</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="15"/>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="124"/>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="202"/>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="255"/>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="315"/>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="389"/>
         <source>Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="463"/>
         <source>Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Ring</translation>
     </message>
 </context>
 </TS>
