@@ -8,198 +8,198 @@
         <location filename="../src/base/Midi.cpp" line="68"/>
         <location filename="../src/base/Midi.cpp" line="100"/>
         <source>a track ends in the middle of an event</source>
-        <translation type="unfinished"></translation>
+        <translation>une piste s'arrête au milieu d'un événement</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="75"/>
         <source>a track has a data byte where an event should start</source>
-        <translation type="unfinished"></translation>
+        <translation>une piste contient un octet de données là où un événement devrait commencer</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="92"/>
         <source>a track holds a system message that has no place in a file</source>
-        <translation type="unfinished"></translation>
+        <translation>une piste contient un message système qui n'a pas sa place dans un fichier</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="129"/>
         <source>not a MIDI file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un fichier MIDI</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="133"/>
         <source>its header is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>son en-tête est tronqué</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="137"/>
         <source>MIDI format %1 is not one of 0, 1 and 2</source>
-        <translation type="unfinished"></translation>
+        <translation>le format MIDI %1 n'est ni 0, ni 1, ni 2</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="141"/>
         <source>it has no track</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne contient aucune piste</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="153"/>
         <source>its time division is zero</source>
-        <translation type="unfinished"></translation>
+        <translation>sa division temporelle est nulle</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="159"/>
         <source>it has %1 of its %2 tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne contient que %1 de ses %2 pistes</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="163"/>
         <source>a track runs past the end of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>une piste dépasse la fin du fichier</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="11"/>
         <source>Crak %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractère %1</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="11"/>
         <source>Bamboo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambou %1</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="11"/>
         <source>Dot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cercle %1</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="12"/>
         <source>Flower: Plum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur : prunier</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="12"/>
         <source>Flower: Orchid</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur : orchidée</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="13"/>
         <source>Flower: Chrysanthemum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur : chrysanthème</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="13"/>
         <source>Flower: Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur : bambou</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="14"/>
         <source>Season: Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison : printemps</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="14"/>
         <source>Season: Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison : été</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="15"/>
         <source>Season: Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison : automne</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="15"/>
         <source>Season: Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison : hiver</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="16"/>
         <source>Red Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon rouge</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="16"/>
         <source>Green Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon vert</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="16"/>
         <source>White Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon blanc</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>East Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent d'est</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>South Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent du sud</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>West Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent d'ouest</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="18"/>
         <source>North Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent du nord</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="21"/>
         <source>blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>bloquée</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="22"/>
         <source>free</source>
-        <translation type="unfinished"></translation>
+        <translation>libre</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="23"/>
         <source>blocked, picked</source>
-        <translation type="unfinished"></translation>
+        <translation>bloquée, sélectionnée</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="24"/>
         <source>free, picked</source>
-        <translation type="unfinished"></translation>
+        <translation>libre, sélectionnée</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="25"/>
         <source>blocked, hinted</source>
-        <translation type="unfinished"></translation>
+        <translation>bloquée, indiquée</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="26"/>
         <source>free, hinted</source>
-        <translation type="unfinished"></translation>
+        <translation>libre, indiquée</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="27"/>
         <source>blocked, picked, hinted</source>
-        <translation type="unfinished"></translation>
+        <translation>bloquée, sélectionnée, indiquée</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="28"/>
         <source>free, picked, hinted</source>
-        <translation type="unfinished"></translation>
+        <translation>libre, sélectionnée, indiquée</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="29"/>
         <source>%1, layer %2, row %3, column %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, niveau %2, rangée %3, colonne %4</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="51"/>
         <source>the JPEG picture is too large (%1 x %2, at most %3 a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image JPEG est trop grande (%1 x %2, au plus %3 de côté)</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="58"/>
         <location filename="../src/display/Jpeg.cpp" line="237"/>
         <source>not a JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas une image JPEG</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="61"/>
@@ -207,94 +207,94 @@
         <location filename="../src/display/Jpeg.cpp" line="136"/>
         <location filename="../src/display/Jpeg.cpp" line="156"/>
         <source>the JPEG picture is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image JPEG est tronquée</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="63"/>
         <location filename="../src/display/Jpeg.cpp" line="185"/>
         <source>the JPEG picture has no pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image JPEG ne contient aucun pixel</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="67"/>
         <location filename="../src/display/Jpeg.cpp" line="216"/>
         <source>not enough memory to decode the JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante pour décoder l'image JPEG</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="71"/>
         <source>cannot decode the JPEG picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de décoder l'image JPEG : %1</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="93"/>
         <source>the JPEG picture is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image JPEG est endommagée : %1</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="102"/>
         <source>the JPEG picture has too many scans</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image JPEG comporte trop de passes</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="203"/>
         <source>the JPEG picture has an unsupported colour layout (%1 components)</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image JPEG utilise une organisation des couleurs non prise en charge (%1 composantes)</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="233"/>
         <source>the JPEG data is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>les données JPEG sont vides</translation>
     </message>
     <message>
         <location filename="../src/display/Picture.cpp" line="151"/>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : %2</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="50"/>
         <source>the PNG header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>l'en-tête PNG est endommagé</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="58"/>
         <source>the PNG picture has no pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG ne contient aucun pixel</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="63"/>
         <source>the PNG picture is too large (%1 x %2, at most %3 a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG est trop grande (%1 x %2, au plus %3 de côté)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="85"/>
         <source>the PNG picture has an unknown colour type</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG a un type de couleur inconnu</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="89"/>
         <source>the PNG picture has a bit depth its colour type does not allow</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG a une profondeur de bits que son type de couleur n'autorise pas</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="93"/>
         <source>the PNG picture uses an unknown compression or filter method</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG utilise une méthode de compression ou de filtrage inconnue</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="97"/>
         <source>interlaced PNG pictures cannot be read; save the picture without interlacing</source>
-        <translation type="unfinished"></translation>
+        <translation>les images PNG entrelacées ne peuvent pas être lues ; enregistrez l'image sans entrelacement</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="101"/>
         <source>the PNG picture uses an unknown interlace method</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG utilise une méthode d'entrelacement inconnue</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="183"/>
         <source>not enough memory to decode the PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante pour décoder l'image PNG</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="197"/>
@@ -303,449 +303,449 @@
         <location filename="../src/display/Png.cpp" line="263"/>
         <location filename="../src/display/Png.cpp" line="310"/>
         <source>the PNG picture is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG est tronquée</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="213"/>
         <source>the PNG picture data is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>les données de l'image PNG sont endommagées</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="240"/>
         <source>not a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas une image PNG</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="259"/>
         <source>the PNG picture is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG est endommagée</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="269"/>
         <source>the PNG picture is damaged (a checksum does not match)</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG est endommagée (une somme de contrôle ne correspond pas)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="275"/>
         <source>the PNG picture has no header</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG n'a pas d'en-tête</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="280"/>
         <source>the PNG picture has two headers</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG a deux en-têtes</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="287"/>
         <source>the PNG palette is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>la palette PNG est endommagée</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="299"/>
         <source>the PNG picture uses a feature that cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG utilise une fonction illisible (%1)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="304"/>
         <source>the PNG picture has no palette</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG n'a pas de palette</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="323"/>
         <source>the PNG picture data is damaged (an unknown row filter)</source>
-        <translation type="unfinished"></translation>
+        <translation>les données de l'image PNG sont endommagées (un filtre de ligne inconnu)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="340"/>
         <source>the PNG picture uses a colour its palette does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>l'image PNG utilise une couleur absente de sa palette</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="39"/>
         <source>it has %1 tiles; a heap needs exactly %2</source>
-        <translation type="unfinished"></translation>
+        <translation>elle compte %1 tuiles ; une pile en demande exactement %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="49"/>
         <source>a tile lies below the bottom layer (layer %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>une tuile se trouve sous le niveau le plus bas (niveau %1)</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="53"/>
         <source>it has %1 layers; the board holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>elle compte %1 niveaux ; le plateau en accepte %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="59"/>
         <source>it is %1 half tiles wide; the board holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>elle mesure %1 demi-tuiles de large ; le plateau en accepte %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="63"/>
         <source>it is %1 half tiles high; the board holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>elle mesure %1 demi-tuiles de haut ; le plateau en accepte %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="77"/>
         <source>two tiles overlap on layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>deux tuiles se chevauchent au niveau %1</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="165"/>
         <source>it is a KMahjongg layout of a version other than 1.0 and 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>c'est une disposition KMahjongg d'une version autre que 1.0 et 1.1</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="166"/>
         <source>it is not a KMahjongg layout: its first line is not &quot;kmahjongg-layout-v1.0&quot; or &quot;-v1.1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas une disposition KMahjongg : sa première ligne n'est ni « kmahjongg-layout-v1.0 » ni « -v1.1 »</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="179"/>
         <source>its size line &quot;%1&quot; holds no size from 1 to 9999999</source>
-        <translation type="unfinished"></translation>
+        <translation>sa ligne de taille « %1 » ne donne aucune taille entre 1 et 9999999</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="187"/>
         <source>it does not give its width, height and depth</source>
-        <translation type="unfinished"></translation>
+        <translation>sa largeur, sa hauteur et sa profondeur ne sont pas indiquées</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="193"/>
         <source>its tile map has %1 cells instead of %2 x %3 x %4</source>
-        <translation type="unfinished"></translation>
+        <translation>sa carte des tuiles compte %1 cases au lieu de %2 x %3 x %4</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="298"/>
         <source>the file ends inside a comment</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s'arrête au milieu d'un commentaire</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="300"/>
         <source>the file ends inside a CDATA section</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s'arrête au milieu d'une section CDATA</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="302"/>
         <source>the file ends inside an XML declaration</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s'arrête au milieu d'une déclaration XML</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="328"/>
         <source>the file ends inside a declaration</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s'arrête au milieu d'une déclaration</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="358"/>
         <source>the file ends inside the tag &lt;%1&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s'arrête au milieu de la balise &lt;%1&gt;</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="369"/>
         <source>the tag &lt;%1&gt; is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>la balise &lt;%1&gt; n'est jamais fermée</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="383"/>
         <source>the file ends inside the value of &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s'arrête au milieu de la valeur de « %1 »</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="461"/>
         <source>a &lt;%1&gt; has %2=&quot;%3&quot;, which is not a coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>une balise &lt;%1&gt; a %2=&quot;%3&quot;, qui n'est pas une coordonnée</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="549"/>
         <source>the file ends inside this map</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s'arrête au milieu de cette carte</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="552"/>
         <source>it is not a GNOME Mahjongg map file: it holds no &lt;map&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un fichier de carte GNOME Mahjongg : il ne contient aucune balise &lt;map&gt;</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="565"/>
         <source>it is neither a KMahjongg layout nor a GNOME Mahjongg map</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est ni une disposition KMahjongg ni une carte GNOME Mahjongg</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="573"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est trop volumineux pour être une disposition (%2 octets)</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="579"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est trop volumineux pour être une disposition</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="583"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être importé : %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="611"/>
         <source>&quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n'a pas été importé : %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
         <source>the tile map holds %1 cells instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte des tuiles compte %1 cases au lieu de %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="51"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte des tuiles contient un caractère autre que 0 ou 1 à la position %1</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="69"/>
         <source>it has %1 lines; 144 are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>elle compte %1 lignes ; il en faut 144</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
         <source>line %1 is shorter than 9 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 compte moins de 9 caractères</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="81"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 contient « %2 » là où des coordonnées hexadécimales sont attendues</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="88"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 place une tuile hors du plateau (x %2, y %3, z %4)</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="121"/>
         <source>The layout could not be loaded: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La disposition n'a pas pu être chargée : %1.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="122"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La disposition « %1 » est un fichier vide.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
         <source>&quot;%1&quot; is not a layout file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n'est pas un fichier de disposition.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="131"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La disposition « %1 » est endommagée : %2.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="137"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n'est pas un fichier de disposition : sa première ligne n'est pas « %2 ».</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="144"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
-        <translation type="unfinished"></translation>
+        <translation>La disposition « %1 » ne peut pas être jouée : elle ne contient aucune tuile.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="145"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
-        <translation type="unfinished"></translation>
+        <translation>La disposition « %1 » ne peut pas être jouée : elle contient %2 tuiles, alors qu'une donne demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="164"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est un dossier, pas un fichier</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="169"/>
         <source>cannot open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d'ouvrir « %1 » : %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="175"/>
         <source>cannot read &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire « %1 »</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="186"/>
         <location filename="../src/layouts/LayoutFile.cpp" line="196"/>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d'écrire « %1 » : %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="200"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de remplacer « %1 » : %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
         <location filename="../src/shell/Startup.cpp" line="107"/>
         <source>External Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposition externe</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="130"/>
         <source>tile %1 is on the board of a game of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile %1 se trouve sur le plateau d'une partie de %2 tuiles</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="134"/>
         <source>the board holds %1 tiles instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le plateau compte %1 tuiles au lieu de %2</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="141"/>
         <source>history entry %1 is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>l'entrée %1 de l'historique est erronée</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="142"/>
         <source>tile %1 is taken twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile %1 est retirée deux fois</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="145"/>
         <source>the history pairs tile %1 with tile %2, which do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>l'historique associe la tuile %1 à la tuile %2, qui ne vont pas ensemble</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="150"/>
         <source>tile %1 was taken back but does not stand where it was taken from</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile %1 a été remise en jeu mais ne se trouve pas là où elle a été retirée</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="153"/>
         <source>tile %1 was taken but is still on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile %1 a été retirée mais se trouve encore sur le plateau</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="155"/>
         <source>tile %1 was taken from a place that is not free</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile %1 a été retirée d'une place qui n'est pas libre</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="160"/>
         <source>a game for one player has the clocks of two</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie à un joueur a les chronomètres de deux joueurs</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="175"/>
         <source>the flat game has a layout number</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie à plat porte un numéro de disposition</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="176"/>
         <source>a flat game of %1 tiles holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie à plat de %1 tuiles en contient %2</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="181"/>
         <source>tile %1 is not part of this flat game</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile %1 ne fait pas partie de cette partie à plat</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="185"/>
         <source>a layout game has the number of a flat game</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie sur disposition porte le numéro d'une partie à plat</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="187"/>
         <source>the layout has %1 places but the game holds %2 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>la disposition a %1 places mais la partie compte %2 tuiles</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="190"/>
         <source>tile %1 stands outside the layout</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile %1 se trouve hors de la disposition</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="250"/>
         <source>it was saved by another version of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a été enregistrée par une autre version du jeu</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
         <location filename="../src/shell/SavedGameFile.cpp" line="33"/>
         <source>it is not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas une partie enregistrée</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="253"/>
         <location filename="../src/modes/SavedGameText.cpp" line="257"/>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est tronquée</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="260"/>
         <source>its checksum line is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>sa ligne de somme de contrôle est endommagée</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="262"/>
         <source>it is damaged: its checksum does not match its contents</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est endommagée : sa somme de contrôle ne correspond pas à son contenu</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="273"/>
         <source>it holds a line it should not: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient une ligne inattendue : « %1 »</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="274"/>
         <source>it holds &quot;%1&quot; twice</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient « %1 » deux fois</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="277"/>
         <source>its line &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>sa ligne « %1 » est absente</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="280"/>
         <source>its line &quot;%1&quot; holds &quot;%2&quot;, which is out of range or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>sa ligne « %1 » contient « %2 », valeur hors limites ou illisible</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="318"/>
         <source>tile %1 and tile %2 share a place</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile %1 et la tuile %2 occupent la même place</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="354"/>
         <source>it does not add up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est incohérente : %1</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="68"/>
         <location filename="../src/shell/Help.cpp" line="32"/>
         <source>Voverizo Dadazu (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voverizo Dadazu (facile)</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="70"/>
         <location filename="../src/shell/Help.cpp" line="33"/>
         <source>Voverizo Dadazu (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
         <source>%1 tile left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tuile restante</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
         <source>%1 tiles left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tuiles restantes</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
         <location filename="../src/platform/MainWindow.cpp" line="498"/>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
@@ -754,288 +754,288 @@
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau d'honneur</translation>
     </message>
     <message>
         <location filename="../src/platform/DeadEndPanel.cpp" line="16"/>
         <location filename="../src/platform/DeadEndPanel.cpp" line="26"/>
         <source>No more moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucun coup</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="57"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Mah-Jongg solitaire et Voverizo Dadazu pour le bureau Linux.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="58"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuiles, fonds, dispositions, mélodies et sons ont été créés pour ce jeu par ses propres générateurs.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="61"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci à tous ceux qui ont joué aux versions précédentes et envoyé des idées et des dispositions.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>More layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de dispositions</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="79"/>
         <source>Velmor - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor - Aide</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="101"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="102"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="103"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="104"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuiles</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="109"/>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="111"/>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="118"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de partie</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un numéro de partie précis (de 1 à 2 147 483 647)</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="126"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancez la partie par Fichier -&gt; Mah-Jongg Solitaire : Nouvelle partie par numéro</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="132"/>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="138"/>
         <source>Rk</source>
-        <translation type="unfinished"></translation>
+        <translation>Rg</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="138"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="138"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="138"/>
         <source>Malus</source>
-        <translation type="unfinished"></translation>
+        <translation>Malus</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="152"/>
         <source>Reset High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les records</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="180"/>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposition</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="180"/>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouées</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="180"/>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagnées</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="180"/>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="181"/>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="181"/>
         <source>Streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Série</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="181"/>
         <source>Longest</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus longue</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="189"/>
         <source>No game has been counted yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie n'a encore été comptée.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="193"/>
         <source>Reset Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les statistiques</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="201"/>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="203"/>
         <source>Return to Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à Velmor</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="86"/>
         <source>Velmor - Choose Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor - Choisir une disposition</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="91"/>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtre :</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="93"/>
         <source>Type part of a layout&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez une partie du nom d'une disposition</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="137"/>
         <source>Double-click a layout or press Return to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur une disposition ou appuyez sur Entrée pour y jouer.</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
         <location filename="../src/shell/GameMenus.h" line="74"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="142"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="187"/>
         <source>No layout&apos;s name holds “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom de disposition ne contient « %1 ».</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="93"/>
         <location filename="../src/platform/MainWindow.cpp" line="485"/>
         <source>Tiles left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuiles restantes</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="102"/>
         <location filename="../src/platform/MainWindow.cpp" line="486"/>
         <source>Layout Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la disposition</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="263"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="519"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="519"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <location filename="../src/platform/QtPlatform.cpp" line="102"/>
         <source>No preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d'aperçu</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="63"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
-        <translation type="unfinished"></translation>
+        <translation>      DÉSOLÉ, PLUS AUCUN COUP !!</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="70"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 1 %1  ·  ▶ Joueur 2 %2</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="71"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>▶ Joueur 1 %1  ·  Joueur 2 %2</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="80"/>
         <location filename="../src/shell/GameKeeper.cpp" line="134"/>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
         <location filename="../src/shell/GameKeeper.cpp" line="135"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="87"/>
@@ -1044,7 +1044,7 @@
         <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
@@ -1053,1519 +1053,1524 @@
         <location filename="../src/shell/GameCommands.cpp" line="199"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <location filename="../src/shell/Editor.cpp" line="16"/>
         <source>New Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle disposition</translation>
     </message>
     <message>
         <location filename="../src/shell/Editor.cpp" line="45"/>
         <source>You haven&apos;t finished building the layout yet !</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n'avez pas fini de construire la disposition !</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="69"/>
         <source>Vertical variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variante verticale</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour changer de mode de jeu, vous devez recommencer votre partie. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="110"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
-        <translation type="unfinished"></translation>
+        <translation>La disposition « %1 » compte %2 tuiles ; une disposition demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="143"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette disposition ne permet pas de donne gagnable : donne au hasard.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="210"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Specific Board started. Random Seed #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie numérotée lancée. Numéro de partie #%1</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="213"/>
         <source>New game started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie lancée.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="227"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - Voverizo Dadazu (facile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="229"/>
         <source>Velmor 5.21 - %1 - game %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - %1 - partie %2</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="230"/>
         <source>Velmor 5.21 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="232"/>
         <source>Velmor 5.21 - game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21 - partie %1</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="232"/>
         <source>Velmor 5.21</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 5.21</translation>
     </message>
     <message>
         <location filename="../src/shell/GameFolders.cpp" line="55"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier « %1 » : %2</translation>
     </message>
     <message>
         <location filename="../src/shell/GameFolders.cpp" line="56"/>
         <source>not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un dossier</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="15"/>
         <source>Velmor saved games (*.vsave)|*.vsave</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties enregistrées Velmor (*.vsave)|*.vsave</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="31"/>
         <source>The game in progress could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours n'a pas pu être conservée : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="44"/>
         <source>The game in progress cannot be continued: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours ne peut pas être reprise : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="48"/>
         <source>Game resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie reprise.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="58"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours ne peut pas être reprise : %1. Elle a été conservée sous « %2 ». Une nouvelle partie commence.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="61"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours ne peut pas être reprise : %1. Une nouvelle partie commence.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="71"/>
         <source>There is no game in progress to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie en cours à enregistrer.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="74"/>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la partie</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="80"/>
         <source>The game was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie n'a pas été enregistrée : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="84"/>
         <source>Game saved as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie enregistrée sous « %1 ».</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="89"/>
         <location filename="../src/shell/GameKeeper.cpp" line="99"/>
         <source>Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une partie</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="95"/>
         <location filename="../src/shell/GameKeeper.cpp" line="104"/>
         <source>The saved game cannot be loaded: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie enregistrée ne peut pas être chargée : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="100"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie est en cours. L'abandonner et charger « %1 » ?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="109"/>
         <source>Game loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie chargée.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="119"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>sa disposition « %1 » n'existe plus</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="88"/>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="89"/>
         <source>Undo move</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le coup</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="90"/>
         <source>Redo move</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le coup</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="91"/>
         <source>Show possible moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer les coups possibles</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="92"/>
         <source>Shuffle tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger les tuiles</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="93"/>
         <source>Pause game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre la partie en pause</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="94"/>
         <source>Pause music</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre la musique en pause</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="96"/>
         <source>About Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Velmor</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="98"/>
         <source>Quit Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Velmor</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="27"/>
         <source>Moves left</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups restants</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="31"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="33"/>
         <source>&amp;Show Time Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;temps</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="34"/>
         <source>Show &amp;Moves Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;coups restants</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="35"/>
         <source>Cool Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d'état stylée</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="38"/>
         <source>M&amp;usic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Musique</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="39"/>
         <source>Random Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique aléatoire</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="40"/>
         <source>Play music</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer la musique</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="41"/>
         <source>Play sound effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer les effets sonores</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="42"/>
         <source>Run music automatically at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la musique automatiquement au démarrage</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="43"/>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="44"/>
         <source>Music &amp;Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volume de la musique</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="45"/>
         <source>E&amp;ffects Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume des &amp;effets</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="48"/>
         <source>Mah-Jongg Solitaire : New Fully Random Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg Solitaire : Nouvelle partie entièrement aléatoire</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="51"/>
         <source>Mah-Jongg Solitaire : New Random Specific Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg Solitaire : Nouvelle partie à numéro aléatoire</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="52"/>
         <source>Mah-Jongg Solitaire : New Specific Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg Solitaire : Nouvelle partie par numéro</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="53"/>
         <source>Solitaire (1-player)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solitaire (1 joueur)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="54"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="55"/>
         <source>Winnable Layouts (in at least one way)</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnes gagnables (d'au moins une façon)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="56"/>
         <source>Winnable Shuffles (in at least one way)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanges gagnables (d'au moins une façon)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="57"/>
         <source>Animate Board while building the tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Animer la pose des tuiles</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="59"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="60"/>
         <source>Vertical Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variante verticale</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="61"/>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="62"/>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="65"/>
         <source>&amp;Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disposition</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="66"/>
         <source>&amp;Choose Layout…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choisir une disposition…</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="67"/>
         <source>&amp;Import Layout…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer une disposition…</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="68"/>
         <source>Create Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une disposition</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="69"/>
         <source>Edit Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la disposition</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="73"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="75"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="76"/>
         <source>&amp;Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="77"/>
         <source>Hi&amp;ghlight</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Surbrillance</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="78"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="81"/>
         <source>Mah-Jongg Solitaire : New 2-Player Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg Solitaire : Nouvelle partie à 2 joueurs</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="82"/>
         <source>Mah-Jongg Rivers : New Game (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg Rivières : Nouvelle partie (facile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="83"/>
         <source>Mah-Jongg Rivers : New Game (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mah-Jongg Rivières : Nouvelle partie (difficile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="84"/>
         <source>Solitaire (2-player)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solitaire (2 joueurs)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="85"/>
         <source>MJ Rivers (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>MJ Rivières (facile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="86"/>
         <source>MJ Rivers (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>MJ Rivières (difficile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="87"/>
         <source>&amp;Save Game…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la partie…</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="88"/>
         <source>&amp;Load Game…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger une partie…</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="89"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="90"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="91"/>
         <source>R&amp;edo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="92"/>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;commencer</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="93"/>
         <source>Can I Still &amp;Win?</source>
-        <translation type="unfinished"></translation>
+        <translation>Puis-je encore &amp;gagner ?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="94"/>
         <source>&amp;Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démo</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="95"/>
         <source>Watch Winnability</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveiller si la partie reste gagnable</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="97"/>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrê&amp;ter</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="98"/>
         <source>Shu&amp;ffle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mélanger</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="99"/>
         <source>Show &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;barre d'outils</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="100"/>
         <source>Show Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la barre d'état</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="101"/>
         <source>Show Hall of &amp;Fame</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le tableau d'&amp;honneur</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="102"/>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plein écran</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="103"/>
         <source>Cool Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d'outils stylée</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="104"/>
         <source>Cool Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons stylés</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="105"/>
         <source>Cool Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu stylé</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="106"/>
         <source>Cool Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Souris stylée</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="107"/>
         <source>Show Current Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la tuile survolée</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="108"/>
         <source>Only Possible Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups possibles uniquement</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="109"/>
         <source>Switch to 800x600 at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer en 800x600 au démarrage</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="110"/>
         <source>Begin game directly at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer une partie dès le démarrage</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="111"/>
         <source>Resume Last Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre la dernière partie</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="112"/>
         <source>Enable time tracking for the Hall of fame</source>
-        <translation type="unfinished"></translation>
+        <translation>Chronométrer pour le tableau d'honneur</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="113"/>
         <source>Animate Tile Rivers in Voverizo Dadazu</source>
-        <translation type="unfinished"></translation>
+        <translation>Animer les rivières de tuiles dans Voverizo Dadazu</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="114"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="116"/>
         <source>French Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide en français</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="117"/>
         <source>View Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les tuiles</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="118"/>
         <source>&amp;Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du &amp;joueur</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="119"/>
         <source>&amp;Hall of Fame</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tableau d'honneur</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="120"/>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Stat&amp;istiques</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="121"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="128"/>
         <location filename="../src/shell/GameMenus.h" line="158"/>
         <location filename="../src/shell/GameMenus.h" line="162"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="132"/>
         <location filename="../src/shell/GameMenus.h" line="150"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="133"/>
         <source>Red Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangle rouge</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="134"/>
         <source>Colored Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuile colorée</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="135"/>
         <source>Green Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangle vert</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="136"/>
         <source>Blue Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangle bleu</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="137"/>
         <source>&amp;Invert selection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inverser la sélection</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="138"/>
         <source>Enable 3D shadows on tilesets</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombres 3D sur les tuiles</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="141"/>
         <source>Tileset</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de tuiles</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="142"/>
         <location filename="../src/shell/GameMenus.h" line="149"/>
         <source>Load from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger depuis le disque</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="143"/>
         <source>Orange borders</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordures orange</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="144"/>
         <source>Dark borders</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordures sombres</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="145"/>
         <source>Blue borders</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordures bleues</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="146"/>
         <source>Few Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Peu de couleurs</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="147"/>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste élevé</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="148"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="151"/>
         <source>&amp;Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dragons</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="152"/>
         <source>Andromeda</source>
-        <translation type="unfinished"></translation>
+        <translation>Andromède</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="153"/>
         <source>&amp;Kanji (classic)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kanji (classique)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="154"/>
         <source>Catpats</source>
-        <translation type="unfinished"></translation>
+        <translation>Catpats</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="159"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="160"/>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="161"/>
         <source>Try it</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayer</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="163"/>
         <source>Move Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le plateau</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="164"/>
         <source>Move to left &lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la gauche &lt;</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="165"/>
         <source>Move to right &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la droite &gt;</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="166"/>
         <source>Move to top /\</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le haut /\</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="167"/>
         <source>Move to bottom \/</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le bas \/</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="14"/>
         <source>The statistics could not be read: %1. They are not counted this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les statistiques n'ont pas pu être lues : %1. Elles ne sont pas comptées cette fois-ci.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
         <location filename="../src/shell/Help.cpp" line="111"/>
         <source>Please confirm...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez confirmer...</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="45"/>
         <source>Do you really want to reset the statistics of every layout and of Voverizo Dadazu ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer les statistiques de toutes les dispositions et de Voverizo Dadazu ?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="61"/>
         <source>The statistics were not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les statistiques n'ont pas été enregistrées : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="38"/>
         <source>Player 2 WON ! Congratulations !</source>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur 2 A GAGNÉ ! Félicitations !</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="41"/>
         <source>Same score for both players !</source>
-        <translation type="unfinished"></translation>
+        <translation>Score identique pour les deux joueurs !</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="44"/>
         <source>Player 1 WON ! Congratulations !</source>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur 1 A GAGNÉ ! Félicitations !</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="56"/>
         <source>The demo cleared the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>La démo a vidé le plateau.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="65"/>
         <source>Congratulations !! You WON !</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations !! Vous avez GAGNÉ !</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
         <source>You WON ! Your time is : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez GAGNÉ ! Votre temps : %1</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="93"/>
         <source>Two-Player Solitaire started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie de solitaire à deux joueurs lancée.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="112"/>
         <source>PLAY 1</source>
-        <translation type="unfinished"></translation>
+        <translation>JOUEUR 1</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="113"/>
         <source>PLAY 2</source>
-        <translation type="unfinished"></translation>
+        <translation>JOUEUR 2</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="134"/>
         <source>The Hall of Fame could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau d'honneur n'a pas pu être lu : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="154"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="161"/>
         <source>The Hall of Fame was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau d'honneur n'a pas été enregistré : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="180"/>
         <source>HALL OF</source>
-        <translation type="unfinished"></translation>
+        <translation>LES</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="181"/>
         <source>FAME</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORDS</translation>
     </message>
     <message>
         <location filename="../src/shell/HallOfFameFile.cpp" line="18"/>
         <source>The Hall of Fame of &quot;%1&quot; held 1 unreadable entry; it was replaced by empty places.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau d'honneur de « %1 » contenait 1 entrée illisible ; elle a été remplacée par une place vide.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
         <source>The Hall of Fame of &quot;%1&quot; held %2 unreadable entries; they were replaced by empty places.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau d'honneur de « %1 » contenait %2 entrées illisibles ; elles ont été remplacées par des places vides.</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="31"/>
         <source>%1 Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposition %1</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="57"/>
         <source>Craks (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractères (4 fois chacun)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="57"/>
         <source>Bamboos (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambous (4 fois chacun)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Dots (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cercles (4 fois chacun)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Flowers (once each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleurs (une fois chacune)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Seasons (once each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisons (une fois chacune)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Winds (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vents (4 fois chacun)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Dragons (4 times each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragons (4 fois chacun)</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="68"/>
         <source>You reached rank #%1, %2 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez atteint le rang #%1, %2 !</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="112"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer le tableau d'honneur de cette disposition ?</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="100"/>
         <source>cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire « %1 » : %2</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="105"/>
         <source>&quot;%1&quot; is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n'est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="110"/>
         <location filename="../src/shell/IniFile.cpp" line="116"/>
         <source>&quot;%1&quot; is too large to be a settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est trop volumineux pour être un fichier de réglages</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="301"/>
         <source>no settings file was read, so none can be written</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier de réglages n'a été lu, donc aucun ne peut être écrit</translation>
     </message>
     <message>
         <location filename="../src/shell/Jukebox.cpp" line="45"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mélodie n'a été trouvée dans « %1 ». Velmor a besoin de ses mélodies (fichiers .mid) à cet endroit.</translation>
     </message>
     <message>
         <location filename="../src/shell/Jukebox.cpp" line="75"/>
         <source>No music: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de musique : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/LanguageChoice.cpp" line="59"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <location filename="../src/shell/LanguageChoice.cpp" line="74"/>
         <source>Velmor cannot speak this language: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor ne sait pas parler cette langue : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="16"/>
         <source>Layouts from other games (*.layout *.map)|*.layout;*.map</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositions d'autres jeux (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
         <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une disposition</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="48"/>
         <source>%1. No layout was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Aucune disposition n'a été importée.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="56"/>
         <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La disposition « %1 » existe déjà. Voulez-vous la remplacer ?</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
         <source>From &quot;%1&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis « %1 » :</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Importées dans le menu Disposition : %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; %2</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Refusées : %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
         <source>%1
 Kept as they were: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Conservées telles quelles : %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1
 No layout was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Aucune disposition n'a été importée.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées de côté : %4.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="69"/>
         <source>Cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Illisible</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="70"/>
         <source>No heap of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans pile à elle</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="71"/>
         <source>%1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 niveau</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="71"/>
         <source>%1 layers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 niveaux</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="76"/>
         <source>Best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Record %1</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="76"/>
         <source>Not won yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de victoire</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="77"/>
         <source>Won once, best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 victoire, record %1</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="77"/>
         <source>Won once</source>
-        <translation type="unfinished"></translation>
+        <translation>1 victoire</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="78"/>
         <source>Won %1 times, best %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 victoires, record %2</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="79"/>
         <source>Won %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 victoires</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="19"/>
         <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Velmor 5.21 : le Mah-Jongg solitaire pour Linux. Amusez-vous bien !</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="22"/>
         <source>Layout %1 selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposition %1 choisie.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="37"/>
         <source>%1 The current layout stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 La disposition actuelle est conservée.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="71"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Velmor démarre plutôt avec la disposition « %2 ».</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="122"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune disposition n'a été trouvée dans « %1 ». Velmor a besoin d'au moins un fichier de disposition (.lay ou .shp) à cet endroit pour jouer.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="131"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le menu Disposition contient au plus 99 dispositions ; %1 autres ont été laissées de côté : %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="167"/>
         <source>Please choose a name for your layout file</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un nom pour votre fichier de disposition</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="168"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de disposition LAY (*.lay)|*.lay</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="179"/>
         <source>Save layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la disposition</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="180"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de disposition « %1 » existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="194"/>
         <source>The layout was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La disposition n'a pas été enregistrée : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="212"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La disposition a été enregistrée, mais le menu Disposition contient au plus 99 dispositions : elle n'y figure donc pas.</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="26"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'image « %1 » n'a pas pu être chargée : %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="52"/>
         <source>Please choose a Tileset bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir une image de jeu de tuiles</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="53"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de jeu de tuiles (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="70"/>
         <source>Please choose a Background bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir une image de fond</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="71"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de fond (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
         <location filename="../src/shell/Platform.h" line="51"/>
         <source>there is no sound here</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun son n'est disponible ici</translation>
     </message>
     <message>
         <location filename="../src/shell/Play.cpp" line="109"/>
         <source>Game restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie recommencée.</translation>
     </message>
     <message>
         <location filename="../src/shell/Play.cpp" line="151"/>
         <source>Tiles shuffled. %1 new moves found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuiles mélangées. %1 nouveaux coups trouvés.</translation>
     </message>
     <message>
         <location filename="../src/shell/Play.cpp" line="153"/>
         <source>Tiles shuffled. 1 new move found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuiles mélangées. 1 nouveau coup trouvé.</translation>
     </message>
     <message>
         <location filename="../src/shell/Play.cpp" line="155"/>
         <source>No moves found. Try to press Back a few times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun coup trouvé. Essayez d'appuyer plusieurs fois sur Annuler.</translation>
     </message>
     <message>
         <location filename="../src/shell/Rivers.cpp" line="23"/>
         <source>Voverizo Dadazu started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voverizo Dadazu lancé.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="92"/>
         <source>The text does not begin with {\rtf, so it is not RTF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte ne commence pas par {\rtf : ce n'est donc pas du RTF.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="101"/>
         <source>The groups are nested deeper than %1 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les groupes sont imbriqués sur plus de %1 niveaux.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="154"/>
         <source>The text ends inside an open group, so it is cut short or a &apos;}&apos; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte s'arrête dans un groupe ouvert : il est tronqué ou il manque une « } ».</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="159"/>
         <source>A &apos;}&apos; closes a group that was never opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une « } » ferme un groupe qui n'a jamais été ouvert.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="486"/>
         <source>The text is larger than %1 MB, too large for a help text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte dépasse %1 Mo, ce qui est trop pour un texte d'aide.</translation>
     </message>
     <message>
         <location filename="../src/shell/SavedGameFile.cpp" line="28"/>
         <source>there is no file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier « %1 » n'existe pas</translation>
     </message>
     <message>
         <location filename="../src/shell/SavedGameFile.cpp" line="49"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de copies endommagées de « %1 » se trouvent à côté</translation>
     </message>
     <message>
         <location filename="../src/shell/SavedGameFile.cpp" line="55"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de renommer « %1 » : %2</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="16"/>
         <source>The solver answers in a one-player game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solveur ne répond que dans une partie à un joueur.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="21"/>
         <source>Looking for a way to clear the board...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d'une solution pour vider le plateau...</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="36"/>
         <source>Looking for a way to clear the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d'une solution pour vider le plateau</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="65"/>
         <source>Still winnable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoire encore possible.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="66"/>
         <source>Still winnable</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoire encore possible</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="70"/>
         <source>No longer winnable — go back %1 pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de victoire possible — revenez %1 paire en arrière.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="72"/>
         <source>No longer winnable — go back %1 pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de victoire possible — revenez %1 paires en arrière.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="74"/>
         <source>No longer winnable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de victoire possible.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="75"/>
         <source>No longer winnable</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de victoire possible</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="78"/>
         <source>The solver could not tell in time whether the game can still be won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solveur n'a pas pu déterminer à temps si la partie peut encore être gagnée.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="79"/>
         <source>Not known whether the game can still be won</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de savoir si la partie peut encore être gagnée</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="115"/>
         <source>Demo: the game plays itself. Click or press a key to take over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démo : le jeu joue tout seul. Cliquez ou appuyez sur une touche pour reprendre la main.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démo arrêtée.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="144"/>
         <source>Demo: no move is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démo : plus aucun coup possible.</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="14"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupé</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="14"/>
         <source>Very Quiet</source>
-        <translation type="unfinished"></translation>
+        <translation>Très faible</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="15"/>
         <source>Quiet</source>
-        <translation type="unfinished"></translation>
+        <translation>Faible</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="15"/>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="16"/>
         <source>Loud</source>
-        <translation type="unfinished"></translation>
+        <translation>Fort</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="16"/>
         <source>Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="57"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n'ont pas pu être lus : %1. Les valeurs par défaut s'appliquent.</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="113"/>
         <source>Velmor cannot start without a readable layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor ne peut pas démarrer sans disposition lisible.</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="140"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte d'aide « %1 » n'a pas pu être lu : %2. Velmor ne peut pas démarrer sans lui.</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="181"/>
         <source>The settings were not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n'ont pas été enregistrés : %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/StatisticsFile.cpp" line="13"/>
         <source>The statistics file is too large to be read; the statistics start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des statistiques est trop volumineux pour être lu ; les statistiques repartent de zéro.</translation>
     </message>
     <message>
         <location filename="../src/shell/StatisticsFile.cpp" line="14"/>
         <source>Some statistics could not be read and count as zero: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines statistiques n'ont pas pu être lues et comptent pour zéro : %1.</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="14"/>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="117"/>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="202"/>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Papillon</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="261"/>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibou</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="316"/>
         <source>Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortue</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="401"/>
         <source>Snail</source>
-        <translation type="unfinished"></translation>
+        <translation>Escargot</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="14"/>
         <source>Castle</source>
-        <translation type="unfinished"></translation>
+        <translation>Château</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="63"/>
         <source>Temple</source>
-        <translation type="unfinished"></translation>
+        <translation>Temple</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="118"/>
         <source>Lighthouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Phare</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="188"/>
         <source>Arch</source>
-        <translation type="unfinished"></translation>
+        <translation>Arche</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/BuildingLayouts.cpp" line="248"/>
         <source>Pagoda</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagode</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="16"/>
         <source>Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Traditionnelle</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="101"/>
         <source>Pyramid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyramide</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="187"/>
         <source>Bridge</source>
-        <translation type="unfinished"></translation>
+        <translation>Pont</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="268"/>
         <source>Fortress</source>
-        <translation type="unfinished"></translation>
+        <translation>Forteresse</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="363"/>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Crabe</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="456"/>
         <source>Archipelago</source>
-        <translation type="unfinished"></translation>
+        <translation>Archipel</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="501"/>
         <source>Towers</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="605"/>
         <source>Brickwork</source>
-        <translation type="unfinished"></translation>
+        <translation>Mur de briques</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/Layouts.cpp" line="665"/>
         <source>Spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirale</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="15"/>
         <source>Meadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Prairie</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="57"/>
         <source>Garden</source>
-        <translation type="unfinished"></translation>
+        <translation>Jardin</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="101"/>
         <source>Stones</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierres</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="148"/>
         <source>Honeycomb</source>
-        <translation type="unfinished"></translation>
+        <translation>Nid d'abeilles</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="194"/>
         <source>Waves</source>
-        <translation type="unfinished"></translation>
+        <translation>Vagues</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="240"/>
         <source>Checkers</source>
-        <translation type="unfinished"></translation>
+        <translation>Damier</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="286"/>
         <source>Scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Écailles</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="15"/>
         <source>Vault</source>
-        <translation type="unfinished"></translation>
+        <translation>Chambre forte</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="59"/>
         <source>Monolith</source>
-        <translation type="unfinished"></translation>
+        <translation>Monolithe</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="123"/>
         <source>Obelisk</source>
-        <translation type="unfinished"></translation>
+        <translation>Obélisque</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="230"/>
         <source>Ziggurat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziggourat</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="312"/>
         <source>Volcano</source>
-        <translation type="unfinished"></translation>
+        <translation>Volcan</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="399"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SteepLayouts.cpp" line="481"/>
         <source>Mountain</source>
-        <translation type="unfinished"></translation>
+        <translation>Montagne</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="15"/>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="124"/>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="202"/>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="255"/>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="315"/>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Croix</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="389"/>
         <source>Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="463"/>
         <source>Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
 </context>
 </TS>
