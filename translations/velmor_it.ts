@@ -28,7 +28,7 @@
     <message>
         <location filename="../src/base/Midi.cpp" line="133"/>
         <source>its header is cut short</source>
-        <translation>la sua intestazione è troncata</translation>
+        <translation>l'intestazione del file è troncata</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="137"/>
@@ -38,17 +38,17 @@
     <message>
         <location filename="../src/base/Midi.cpp" line="141"/>
         <source>it has no track</source>
-        <translation>non contiene nessuna traccia</translation>
+        <translation>il file non contiene nessuna traccia</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="153"/>
         <source>its time division is zero</source>
-        <translation>la sua divisione temporale è zero</translation>
+        <translation>la divisione temporale del file è zero</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="159"/>
         <source>it has %1 of its %2 tracks</source>
-        <translation>contiene solo %1 delle sue %2 tracce</translation>
+        <translation>il file contiene solo %1 delle sue %2 tracce</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="163"/>
@@ -553,7 +553,7 @@
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="145"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
-        <translation>Impossibile giocare lo schema &quot;%1&quot;: contiene %2 tessere, e una distribuzione richiede un numero pari di tessere da 2 a 144.</translation>
+        <translation>Impossibile giocare lo schema &quot;%1&quot;: contiene %2 tessere, ma una distribuzione richiede un numero pari di tessere da 2 a 144.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="164"/>
@@ -590,7 +590,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="130"/>
         <source>tile %1 is on the board of a game of %2</source>
-        <translation>la tessera %1 è sul tavoliere di una partita da %2</translation>
+        <translation>la tessera %1 è sul tavoliere di una partita da %2 tessere</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="134"/>
@@ -605,7 +605,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="142"/>
         <source>tile %1 is taken twice</source>
-        <translation>la tessera %1 è tolta due volte</translation>
+        <translation>la tessera %1 viene tolta due volte</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="145"/>
@@ -717,7 +717,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="354"/>
         <source>it does not add up: %1</source>
-        <translation>i conti non tornano: %1</translation>
+        <translation>il contenuto non è coerente: %1</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="68"/>
@@ -1083,7 +1083,7 @@
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="143"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
-        <translation>Schema non distribuibile in modo risolvibile: distribuito a caso.</translation>
+        <translation>Questo schema non ammette una distribuzione risolvibile: distribuito a caso.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="210"/>
@@ -2016,7 +2016,7 @@ Rifiutati: %2.</translation>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
-Lasciati come erano: %2.</translation>
+Lasciati invariati: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
@@ -2295,7 +2295,7 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="115"/>
         <source>Demo: the game plays itself. Click or press a key to take over.</source>
-        <translation>Demo: il gioco gioca da solo. Fai clic o premi un tasto per riprendere il controllo.</translation>
+        <translation>Demo: la partita si gioca da sola. Fai clic o premi un tasto per prendere il controllo.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
