@@ -743,14 +743,14 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
-        <location filename="../src/platform/MainWindow.cpp" line="498"/>
+        <location filename="../src/platform/MainWindow.cpp" line="499"/>
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
         <location filename="../src/platform/HelpWindow.cpp" line="174"/>
-        <location filename="../src/platform/MainWindow.cpp" line="499"/>
+        <location filename="../src/platform/MainWindow.cpp" line="500"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
@@ -951,6 +951,10 @@
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
+        <source>&amp;Play Layout</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
         <location filename="../src/shell/GameMenus.h" line="74"/>
         <source>&amp;Play</source>
         <translation>&amp;Partida</translation>
@@ -967,13 +971,13 @@
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="93"/>
-        <location filename="../src/platform/MainWindow.cpp" line="485"/>
+        <location filename="../src/platform/MainWindow.cpp" line="486"/>
         <source>Tiles left</source>
         <translation>Fichas restantes</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="102"/>
-        <location filename="../src/platform/MainWindow.cpp" line="486"/>
+        <location filename="../src/platform/MainWindow.cpp" line="487"/>
         <source>Layout Name</source>
         <translation>Nombre de la disposición</translation>
     </message>
@@ -983,63 +987,63 @@
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="519"/>
+        <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="519"/>
+        <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mezclar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <source>Restart</source>
         <translation>Reiniciar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <source>New Game</source>
         <translation>Nueva partida</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="102"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="103"/>
         <source>No preview</source>
         <translation>Sin vista previa</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="63"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="64"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      LO SIENTO, ¡NO QUEDAN MOVIMIENTOS!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="70"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="71"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Jugador 1 %1  ·  ▶ Jugador 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="71"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="72"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Jugador 1 %1  ·  Jugador 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="80"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
         <location filename="../src/shell/GameKeeper.cpp" line="134"/>
         <source>&amp;Continue</source>
         <translation>&amp;Continuar</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="82"/>
         <location filename="../src/shell/GameKeeper.cpp" line="135"/>
         <source>Play</source>
         <translation>Jugar</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="87"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
         <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
@@ -1047,8 +1051,8 @@
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="117"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
         <location filename="../src/shell/GameCommands.cpp" line="199"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>

@@ -8,7 +8,7 @@
         <location filename="../src/base/Midi.cpp" line="68"/>
         <location filename="../src/base/Midi.cpp" line="100"/>
         <source>a track ends in the middle of an event</source>
-        <translation>une piste s'arrête au milieu d'un événement</translation>
+        <translation>une piste s&apos;arrête au milieu d&apos;un événement</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="75"/>
@@ -18,12 +18,12 @@
     <message>
         <location filename="../src/base/Midi.cpp" line="92"/>
         <source>a track holds a system message that has no place in a file</source>
-        <translation>une piste contient un message système qui n'a pas sa place dans un fichier</translation>
+        <translation>une piste contient un message système qui n&apos;a pas sa place dans un fichier</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="129"/>
         <source>not a MIDI file</source>
-        <translation>ce n'est pas un fichier MIDI</translation>
+        <translation>ce n&apos;est pas un fichier MIDI</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="133"/>
@@ -33,7 +33,7 @@
     <message>
         <location filename="../src/base/Midi.cpp" line="137"/>
         <source>MIDI format %1 is not one of 0, 1 and 2</source>
-        <translation>le format MIDI %1 n'est ni 0, ni 1, ni 2</translation>
+        <translation>le format MIDI %1 n&apos;est ni 0, ni 1, ni 2</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="141"/>
@@ -73,42 +73,42 @@
     <message>
         <location filename="../src/board/TileNames.cpp" line="12"/>
         <source>Flower: Plum</source>
-        <translation>Fleur : prunier</translation>
+        <translation>Fleur&#xa0;: prunier</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="12"/>
         <source>Flower: Orchid</source>
-        <translation>Fleur : orchidée</translation>
+        <translation>Fleur&#xa0;: orchidée</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="13"/>
         <source>Flower: Chrysanthemum</source>
-        <translation>Fleur : chrysanthème</translation>
+        <translation>Fleur&#xa0;: chrysanthème</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="13"/>
         <source>Flower: Bamboo</source>
-        <translation>Fleur : bambou</translation>
+        <translation>Fleur&#xa0;: bambou</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="14"/>
         <source>Season: Spring</source>
-        <translation>Saison : printemps</translation>
+        <translation>Saison&#xa0;: printemps</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="14"/>
         <source>Season: Summer</source>
-        <translation>Saison : été</translation>
+        <translation>Saison&#xa0;: été</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="15"/>
         <source>Season: Autumn</source>
-        <translation>Saison : automne</translation>
+        <translation>Saison&#xa0;: automne</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="15"/>
         <source>Season: Winter</source>
-        <translation>Saison : hiver</translation>
+        <translation>Saison&#xa0;: hiver</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="16"/>
@@ -128,7 +128,7 @@
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>East Wind</source>
-        <translation>Vent d'est</translation>
+        <translation>Vent d&apos;est</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
@@ -138,7 +138,7 @@
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>West Wind</source>
-        <translation>Vent d'ouest</translation>
+        <translation>Vent d&apos;ouest</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="18"/>
@@ -193,13 +193,13 @@
     <message>
         <location filename="../src/display/Jpeg.cpp" line="51"/>
         <source>the JPEG picture is too large (%1 x %2, at most %3 a side)</source>
-        <translation>l'image JPEG est trop grande (%1 x %2, au plus %3 de côté)</translation>
+        <translation>l&apos;image JPEG est trop grande (%1 x %2, au plus %3 de côté)</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="58"/>
         <location filename="../src/display/Jpeg.cpp" line="237"/>
         <source>not a JPEG picture</source>
-        <translation>ce n'est pas une image JPEG</translation>
+        <translation>ce n&apos;est pas une image JPEG</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="61"/>
@@ -207,39 +207,39 @@
         <location filename="../src/display/Jpeg.cpp" line="136"/>
         <location filename="../src/display/Jpeg.cpp" line="156"/>
         <source>the JPEG picture is truncated</source>
-        <translation>l'image JPEG est tronquée</translation>
+        <translation>l&apos;image JPEG est tronquée</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="63"/>
         <location filename="../src/display/Jpeg.cpp" line="185"/>
         <source>the JPEG picture has no pixels</source>
-        <translation>l'image JPEG ne contient aucun pixel</translation>
+        <translation>l&apos;image JPEG ne contient aucun pixel</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="67"/>
         <location filename="../src/display/Jpeg.cpp" line="216"/>
         <source>not enough memory to decode the JPEG picture</source>
-        <translation>mémoire insuffisante pour décoder l'image JPEG</translation>
+        <translation>mémoire insuffisante pour décoder l&apos;image JPEG</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="71"/>
         <source>cannot decode the JPEG picture: %1</source>
-        <translation>impossible de décoder l'image JPEG : %1</translation>
+        <translation>impossible de décoder l&apos;image JPEG&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="93"/>
         <source>the JPEG picture is damaged: %1</source>
-        <translation>l'image JPEG est endommagée : %1</translation>
+        <translation>l&apos;image JPEG est endommagée&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="102"/>
         <source>the JPEG picture has too many scans</source>
-        <translation>l'image JPEG comporte trop de passes</translation>
+        <translation>l&apos;image JPEG comporte trop de passes</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="203"/>
         <source>the JPEG picture has an unsupported colour layout (%1 components)</source>
-        <translation>l'image JPEG utilise une organisation des couleurs non prise en charge (%1 composantes)</translation>
+        <translation>l&apos;image JPEG utilise une organisation des couleurs non prise en charge (%1 composantes)</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="233"/>
@@ -249,52 +249,52 @@
     <message>
         <location filename="../src/display/Picture.cpp" line="151"/>
         <source>&quot;%1&quot;: %2</source>
-        <translation>« %1 » : %2</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="50"/>
         <source>the PNG header is damaged</source>
-        <translation>l'en-tête PNG est endommagé</translation>
+        <translation>l&apos;en-tête PNG est endommagé</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="58"/>
         <source>the PNG picture has no pixels</source>
-        <translation>l'image PNG ne contient aucun pixel</translation>
+        <translation>l&apos;image PNG ne contient aucun pixel</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="63"/>
         <source>the PNG picture is too large (%1 x %2, at most %3 a side)</source>
-        <translation>l'image PNG est trop grande (%1 x %2, au plus %3 de côté)</translation>
+        <translation>l&apos;image PNG est trop grande (%1 x %2, au plus %3 de côté)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="85"/>
         <source>the PNG picture has an unknown colour type</source>
-        <translation>l'image PNG a un type de couleur inconnu</translation>
+        <translation>l&apos;image PNG a un type de couleur inconnu</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="89"/>
         <source>the PNG picture has a bit depth its colour type does not allow</source>
-        <translation>l'image PNG a une profondeur de bits que son type de couleur n'autorise pas</translation>
+        <translation>l&apos;image PNG a une profondeur de bits que son type de couleur n&apos;autorise pas</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="93"/>
         <source>the PNG picture uses an unknown compression or filter method</source>
-        <translation>l'image PNG utilise une méthode de compression ou de filtrage inconnue</translation>
+        <translation>l&apos;image PNG utilise une méthode de compression ou de filtrage inconnue</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="97"/>
         <source>interlaced PNG pictures cannot be read; save the picture without interlacing</source>
-        <translation>les images PNG entrelacées ne peuvent pas être lues ; enregistrez l'image sans entrelacement</translation>
+        <translation>les images PNG entrelacées ne peuvent pas être lues&#xa0;; enregistrez l&apos;image sans entrelacement</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="101"/>
         <source>the PNG picture uses an unknown interlace method</source>
-        <translation>l'image PNG utilise une méthode d'entrelacement inconnue</translation>
+        <translation>l&apos;image PNG utilise une méthode d&apos;entrelacement inconnue</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="183"/>
         <source>not enough memory to decode the PNG picture</source>
-        <translation>mémoire insuffisante pour décoder l'image PNG</translation>
+        <translation>mémoire insuffisante pour décoder l&apos;image PNG</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="197"/>
@@ -303,37 +303,37 @@
         <location filename="../src/display/Png.cpp" line="263"/>
         <location filename="../src/display/Png.cpp" line="310"/>
         <source>the PNG picture is truncated</source>
-        <translation>l'image PNG est tronquée</translation>
+        <translation>l&apos;image PNG est tronquée</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="213"/>
         <source>the PNG picture data is damaged</source>
-        <translation>les données de l'image PNG sont endommagées</translation>
+        <translation>les données de l&apos;image PNG sont endommagées</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="240"/>
         <source>not a PNG picture</source>
-        <translation>ce n'est pas une image PNG</translation>
+        <translation>ce n&apos;est pas une image PNG</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="259"/>
         <source>the PNG picture is damaged</source>
-        <translation>l'image PNG est endommagée</translation>
+        <translation>l&apos;image PNG est endommagée</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="269"/>
         <source>the PNG picture is damaged (a checksum does not match)</source>
-        <translation>l'image PNG est endommagée (une somme de contrôle ne correspond pas)</translation>
+        <translation>l&apos;image PNG est endommagée (une somme de contrôle ne correspond pas)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="275"/>
         <source>the PNG picture has no header</source>
-        <translation>l'image PNG n'a pas d'en-tête</translation>
+        <translation>l&apos;image PNG n&apos;a pas d&apos;en-tête</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="280"/>
         <source>the PNG picture has two headers</source>
-        <translation>l'image PNG a deux en-têtes</translation>
+        <translation>l&apos;image PNG a deux en-têtes</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="287"/>
@@ -343,27 +343,27 @@
     <message>
         <location filename="../src/display/Png.cpp" line="299"/>
         <source>the PNG picture uses a feature that cannot be read (%1)</source>
-        <translation>l'image PNG utilise une fonction illisible (%1)</translation>
+        <translation>l&apos;image PNG utilise une fonction illisible (%1)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="304"/>
         <source>the PNG picture has no palette</source>
-        <translation>l'image PNG n'a pas de palette</translation>
+        <translation>l&apos;image PNG n&apos;a pas de palette</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="323"/>
         <source>the PNG picture data is damaged (an unknown row filter)</source>
-        <translation>les données de l'image PNG sont endommagées (un filtre de ligne inconnu)</translation>
+        <translation>les données de l&apos;image PNG sont endommagées (un filtre de ligne inconnu)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="340"/>
         <source>the PNG picture uses a colour its palette does not have</source>
-        <translation>l'image PNG utilise une couleur absente de sa palette</translation>
+        <translation>l&apos;image PNG utilise une couleur absente de sa palette</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="39"/>
         <source>it has %1 tiles; a heap needs exactly %2</source>
-        <translation>elle compte %1 tuiles ; une pile en demande exactement %2</translation>
+        <translation>elle compte %1 tuiles&#xa0;; une pile en demande exactement %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="49"/>
@@ -373,17 +373,17 @@
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="53"/>
         <source>it has %1 layers; the board holds %2</source>
-        <translation>elle compte %1 niveaux ; le plateau en accepte %2</translation>
+        <translation>elle compte %1 niveaux&#xa0;; le plateau en accepte %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="59"/>
         <source>it is %1 half tiles wide; the board holds %2</source>
-        <translation>elle mesure %1 demi-tuiles de large ; le plateau en accepte %2</translation>
+        <translation>elle mesure %1 demi-tuiles de large&#xa0;; le plateau en accepte %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="63"/>
         <source>it is %1 half tiles high; the board holds %2</source>
-        <translation>elle mesure %1 demi-tuiles de haut ; le plateau en accepte %2</translation>
+        <translation>elle mesure %1 demi-tuiles de haut&#xa0;; le plateau en accepte %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="77"/>
@@ -393,17 +393,17 @@
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="165"/>
         <source>it is a KMahjongg layout of a version other than 1.0 and 1.1</source>
-        <translation>c'est une disposition KMahjongg d'une version autre que 1.0 et 1.1</translation>
+        <translation>c&apos;est une disposition KMahjongg d&apos;une version autre que 1.0 et 1.1</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="166"/>
         <source>it is not a KMahjongg layout: its first line is not &quot;kmahjongg-layout-v1.0&quot; or &quot;-v1.1&quot;</source>
-        <translation>ce n'est pas une disposition KMahjongg : sa première ligne n'est ni « kmahjongg-layout-v1.0 » ni « -v1.1 »</translation>
+        <translation>ce n&apos;est pas une disposition KMahjongg&#xa0;: sa première ligne n&apos;est ni «&#xa0;kmahjongg-layout-v1.0&#xa0;» ni «&#xa0;-v1.1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="179"/>
         <source>its size line &quot;%1&quot; holds no size from 1 to 9999999</source>
-        <translation>sa ligne de taille « %1 » ne donne aucune taille entre 1 et 9999999</translation>
+        <translation>sa ligne de taille «&#xa0;%1&#xa0;» ne donne aucune taille entre 1 et 9999999</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="187"/>
@@ -418,77 +418,77 @@
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="298"/>
         <source>the file ends inside a comment</source>
-        <translation>le fichier s'arrête au milieu d'un commentaire</translation>
+        <translation>le fichier s&apos;arrête au milieu d&apos;un commentaire</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="300"/>
         <source>the file ends inside a CDATA section</source>
-        <translation>le fichier s'arrête au milieu d'une section CDATA</translation>
+        <translation>le fichier s&apos;arrête au milieu d&apos;une section CDATA</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="302"/>
         <source>the file ends inside an XML declaration</source>
-        <translation>le fichier s'arrête au milieu d'une déclaration XML</translation>
+        <translation>le fichier s&apos;arrête au milieu d&apos;une déclaration XML</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="328"/>
         <source>the file ends inside a declaration</source>
-        <translation>le fichier s'arrête au milieu d'une déclaration</translation>
+        <translation>le fichier s&apos;arrête au milieu d&apos;une déclaration</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="358"/>
         <source>the file ends inside the tag &lt;%1&gt;</source>
-        <translation>le fichier s'arrête au milieu de la balise &lt;%1&gt;</translation>
+        <translation>le fichier s&apos;arrête au milieu de la balise &lt;%1&gt;</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="369"/>
         <source>the tag &lt;%1&gt; is never closed</source>
-        <translation>la balise &lt;%1&gt; n'est jamais fermée</translation>
+        <translation>la balise &lt;%1&gt; n&apos;est jamais fermée</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="383"/>
         <source>the file ends inside the value of &quot;%1&quot;</source>
-        <translation>le fichier s'arrête au milieu de la valeur de « %1 »</translation>
+        <translation>le fichier s&apos;arrête au milieu de la valeur de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="461"/>
         <source>a &lt;%1&gt; has %2=&quot;%3&quot;, which is not a coordinate</source>
-        <translation>une balise &lt;%1&gt; a %2=&quot;%3&quot;, qui n'est pas une coordonnée</translation>
+        <translation>une balise &lt;%1&gt; a %2=&quot;%3&quot;, qui n&apos;est pas une coordonnée</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="549"/>
         <source>the file ends inside this map</source>
-        <translation>le fichier s'arrête au milieu de cette carte</translation>
+        <translation>le fichier s&apos;arrête au milieu de cette carte</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="552"/>
         <source>it is not a GNOME Mahjongg map file: it holds no &lt;map&gt;</source>
-        <translation>ce n'est pas un fichier de carte GNOME Mahjongg : il ne contient aucune balise &lt;map&gt;</translation>
+        <translation>ce n&apos;est pas un fichier de carte GNOME Mahjongg&#xa0;: il ne contient aucune balise &lt;map&gt;</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="565"/>
         <source>it is neither a KMahjongg layout nor a GNOME Mahjongg map</source>
-        <translation>ce n'est ni une disposition KMahjongg ni une carte GNOME Mahjongg</translation>
+        <translation>ce n&apos;est ni une disposition KMahjongg ni une carte GNOME Mahjongg</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="573"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
-        <translation>« %1 » est trop volumineux pour être une disposition (%2 octets)</translation>
+        <translation>«&#xa0;%1&#xa0;» est trop volumineux pour être une disposition (%2 octets)</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="579"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
-        <translation>« %1 » est trop volumineux pour être une disposition</translation>
+        <translation>«&#xa0;%1&#xa0;» est trop volumineux pour être une disposition</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="583"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
-        <translation>« %1 » ne peut pas être importé : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être importé&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="611"/>
         <source>&quot;%1&quot; was not imported: %2</source>
-        <translation>« %1 » n'a pas été importé : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été importé&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
@@ -503,7 +503,7 @@
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="69"/>
         <source>it has %1 lines; 144 are needed</source>
-        <translation>elle compte %1 lignes ; il en faut 144</translation>
+        <translation>elle compte %1 lignes&#xa0;; il en faut 144</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
@@ -513,7 +513,7 @@
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="81"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
-        <translation>la ligne %1 contient « %2 » là où des coordonnées hexadécimales sont attendues</translation>
+        <translation>la ligne %1 contient «&#xa0;%2&#xa0;» là où des coordonnées hexadécimales sont attendues</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="88"/>
@@ -523,63 +523,63 @@
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="121"/>
         <source>The layout could not be loaded: %1.</source>
-        <translation>La disposition n'a pas pu être chargée : %1.</translation>
+        <translation>La disposition n&apos;a pas pu être chargée&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="122"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
-        <translation>La disposition « %1 » est un fichier vide.</translation>
+        <translation>La disposition «&#xa0;%1&#xa0;» est un fichier vide.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
         <source>&quot;%1&quot; is not a layout file.</source>
-        <translation>« %1 » n'est pas un fichier de disposition.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de disposition.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="131"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
-        <translation>La disposition « %1 » est endommagée : %2.</translation>
+        <translation>La disposition «&#xa0;%1&#xa0;» est endommagée&#xa0;: %2.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="137"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
-        <translation>« %1 » n'est pas un fichier de disposition : sa première ligne n'est pas « %2 ».</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de disposition&#xa0;: sa première ligne n&apos;est pas «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="144"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
-        <translation>La disposition « %1 » ne peut pas être jouée : elle ne contient aucune tuile.</translation>
+        <translation>La disposition «&#xa0;%1&#xa0;» ne peut pas être jouée&#xa0;: elle ne contient aucune tuile.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="145"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
-        <translation>La disposition « %1 » ne peut pas être jouée : elle contient %2 tuiles, alors qu'une donne demande un nombre pair de tuiles, de 2 à 144.</translation>
+        <translation>La disposition «&#xa0;%1&#xa0;» ne peut pas être jouée&#xa0;: elle contient %2 tuiles, alors qu&apos;une donne demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="164"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
-        <translation>« %1 » est un dossier, pas un fichier</translation>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="169"/>
         <source>cannot open &quot;%1&quot;: %2</source>
-        <translation>impossible d'ouvrir « %1 » : %2</translation>
+        <translation>impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="175"/>
         <source>cannot read &quot;%1&quot;</source>
-        <translation>impossible de lire « %1 »</translation>
+        <translation>impossible de lire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="186"/>
         <location filename="../src/layouts/LayoutFile.cpp" line="196"/>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation>impossible d'écrire « %1 » : %2</translation>
+        <translation>impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutFile.cpp" line="200"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
-        <translation>impossible de remplacer « %1 » : %2</translation>
+        <translation>impossible de remplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
@@ -590,7 +590,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="130"/>
         <source>tile %1 is on the board of a game of %2</source>
-        <translation>la tuile %1 se trouve sur le plateau d'une partie de %2 tuiles</translation>
+        <translation>la tuile %1 se trouve sur le plateau d&apos;une partie de %2 tuiles</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="134"/>
@@ -600,7 +600,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="141"/>
         <source>history entry %1 is wrong</source>
-        <translation>l'entrée %1 de l'historique est erronée</translation>
+        <translation>l&apos;entrée %1 de l&apos;historique est erronée</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="142"/>
@@ -610,7 +610,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="145"/>
         <source>the history pairs tile %1 with tile %2, which do not match</source>
-        <translation>l'historique associe la tuile %1 à la tuile %2, qui ne vont pas ensemble</translation>
+        <translation>l&apos;historique associe la tuile %1 à la tuile %2, qui ne vont pas ensemble</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="150"/>
@@ -625,7 +625,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="155"/>
         <source>tile %1 was taken from a place that is not free</source>
-        <translation>la tuile %1 a été retirée d'une place qui n'est pas libre</translation>
+        <translation>la tuile %1 a été retirée d&apos;une place qui n&apos;est pas libre</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="160"/>
@@ -650,7 +650,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="185"/>
         <source>a layout game has the number of a flat game</source>
-        <translation>une partie sur disposition porte le numéro d'une partie à plat</translation>
+        <translation>une partie sur disposition porte le numéro d&apos;une partie à plat</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="187"/>
@@ -671,7 +671,7 @@
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
         <location filename="../src/shell/SavedGameFile.cpp" line="33"/>
         <source>it is not a saved game</source>
-        <translation>ce n'est pas une partie enregistrée</translation>
+        <translation>ce n&apos;est pas une partie enregistrée</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="253"/>
@@ -687,27 +687,27 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="262"/>
         <source>it is damaged: its checksum does not match its contents</source>
-        <translation>elle est endommagée : sa somme de contrôle ne correspond pas à son contenu</translation>
+        <translation>elle est endommagée&#xa0;: sa somme de contrôle ne correspond pas à son contenu</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="273"/>
         <source>it holds a line it should not: &quot;%1&quot;</source>
-        <translation>elle contient une ligne inattendue : « %1 »</translation>
+        <translation>elle contient une ligne inattendue&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="274"/>
         <source>it holds &quot;%1&quot; twice</source>
-        <translation>elle contient « %1 » deux fois</translation>
+        <translation>elle contient «&#xa0;%1&#xa0;» deux fois</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="277"/>
         <source>its line &quot;%1&quot; is missing</source>
-        <translation>sa ligne « %1 » est absente</translation>
+        <translation>sa ligne «&#xa0;%1&#xa0;» est absente</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="280"/>
         <source>its line &quot;%1&quot; holds &quot;%2&quot;, which is out of range or unreadable</source>
-        <translation>sa ligne « %1 » contient « %2 », valeur hors limites ou illisible</translation>
+        <translation>sa ligne «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», valeur hors limites ou illisible</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="318"/>
@@ -717,7 +717,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="354"/>
         <source>it does not add up: %1</source>
-        <translation>elle est incohérente : %1</translation>
+        <translation>elle est incohérente&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="68"/>
@@ -743,18 +743,18 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
-        <location filename="../src/platform/MainWindow.cpp" line="498"/>
+        <location filename="../src/platform/MainWindow.cpp" line="499"/>
         <source>Board</source>
         <translation>Plateau</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
         <location filename="../src/platform/HelpWindow.cpp" line="174"/>
-        <location filename="../src/platform/MainWindow.cpp" line="499"/>
+        <location filename="../src/platform/MainWindow.cpp" line="500"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
-        <translation>Tableau d'honneur</translation>
+        <translation>Tableau d&apos;honneur</translation>
     </message>
     <message>
         <location filename="../src/platform/DeadEndPanel.cpp" line="16"/>
@@ -841,7 +841,7 @@
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="126"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
-        <translation>Lancez la partie par Fichier -&gt; Mah-Jongg Solitaire : Nouvelle partie par numéro</translation>
+        <translation>Lancez la partie par Fichier -&gt; Mah-Jongg Solitaire&#xa0;: Nouvelle partie par numéro</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="132"/>
@@ -912,7 +912,7 @@
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="189"/>
         <source>No game has been counted yet.</source>
-        <translation>Aucune partie n'a encore été comptée.</translation>
+        <translation>Aucune partie n&apos;a encore été comptée.</translation>
     </message>
     <message>
         <location filename="../src/platform/HelpWindow.cpp" line="193"/>
@@ -937,12 +937,12 @@
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="91"/>
         <source>&amp;Filter:</source>
-        <translation>&amp;Filtre :</translation>
+        <translation>&amp;Filtre&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="93"/>
         <source>Type part of a layout&apos;s name</source>
-        <translation>Tapez une partie du nom d'une disposition</translation>
+        <translation>Tapez une partie du nom d&apos;une disposition</translation>
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="137"/>
@@ -951,6 +951,10 @@
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
+        <source>&amp;Play Layout</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
         <location filename="../src/shell/GameMenus.h" line="74"/>
         <source>&amp;Play</source>
         <translation>&amp;Partie</translation>
@@ -963,17 +967,17 @@
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="187"/>
         <source>No layout&apos;s name holds “%1”.</source>
-        <translation>Aucun nom de disposition ne contient « %1 ».</translation>
+        <translation>Aucun nom de disposition ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="93"/>
-        <location filename="../src/platform/MainWindow.cpp" line="485"/>
+        <location filename="../src/platform/MainWindow.cpp" line="486"/>
         <source>Tiles left</source>
         <translation>Tuiles restantes</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="102"/>
-        <location filename="../src/platform/MainWindow.cpp" line="486"/>
+        <location filename="../src/platform/MainWindow.cpp" line="487"/>
         <source>Layout Name</source>
         <translation>Nom de la disposition</translation>
     </message>
@@ -983,63 +987,63 @@
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="519"/>
+        <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="519"/>
+        <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mélanger</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <source>Restart</source>
         <translation>Recommencer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="102"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="103"/>
         <source>No preview</source>
-        <translation>Pas d'aperçu</translation>
+        <translation>Pas d&apos;aperçu</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="63"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="64"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
-        <translation>      DÉSOLÉ, PLUS AUCUN COUP !!</translation>
+        <translation>      DÉSOLÉ, PLUS AUCUN COUP&#xa0;!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="70"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="71"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Joueur 1 %1  ·  ▶ Joueur 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="71"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="72"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Joueur 1 %1  ·  Joueur 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="80"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
         <location filename="../src/shell/GameKeeper.cpp" line="134"/>
         <source>&amp;Continue</source>
         <translation>&amp;Reprendre</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="82"/>
         <location filename="../src/shell/GameKeeper.cpp" line="135"/>
         <source>Play</source>
         <translation>Jouer</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="87"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
         <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
@@ -1047,8 +1051,8 @@
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="117"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
         <location filename="../src/shell/GameCommands.cpp" line="199"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
@@ -1063,7 +1067,7 @@
     <message>
         <location filename="../src/shell/Editor.cpp" line="45"/>
         <source>You haven&apos;t finished building the layout yet !</source>
-        <translation>Vous n'avez pas fini de construire la disposition !</translation>
+        <translation>Vous n&apos;avez pas fini de construire la disposition&#xa0;!</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="69"/>
@@ -1073,17 +1077,17 @@
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
-        <translation>Pour changer de mode de jeu, vous devez recommencer votre partie. Voulez-vous continuer ?</translation>
+        <translation>Pour changer de mode de jeu, vous devez recommencer votre partie. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="110"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
-        <translation>La disposition « %1 » compte %2 tuiles ; une disposition demande un nombre pair de tuiles, de 2 à 144.</translation>
+        <translation>La disposition «&#xa0;%1&#xa0;» compte %2 tuiles&#xa0;; une disposition demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="143"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
-        <translation>Cette disposition ne permet pas de donne gagnable : donne au hasard.</translation>
+        <translation>Cette disposition ne permet pas de donne gagnable&#xa0;: donne au hasard.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="210"/>
@@ -1129,12 +1133,12 @@
     <message>
         <location filename="../src/shell/GameFolders.cpp" line="55"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
-        <translation>impossible de créer le dossier « %1 » : %2</translation>
+        <translation>impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/shell/GameFolders.cpp" line="56"/>
         <source>not a folder</source>
-        <translation>ce n'est pas un dossier</translation>
+        <translation>ce n&apos;est pas un dossier</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="15"/>
@@ -1144,12 +1148,12 @@
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="31"/>
         <source>The game in progress could not be kept: %1.</source>
-        <translation>La partie en cours n'a pas pu être conservée : %1.</translation>
+        <translation>La partie en cours n&apos;a pas pu être conservée&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="44"/>
         <source>The game in progress cannot be continued: %1.</source>
-        <translation>La partie en cours ne peut pas être reprise : %1.</translation>
+        <translation>La partie en cours ne peut pas être reprise&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="48"/>
@@ -1159,12 +1163,12 @@
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="58"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
-        <translation>La partie en cours ne peut pas être reprise : %1. Elle a été conservée sous « %2 ». Une nouvelle partie commence.</translation>
+        <translation>La partie en cours ne peut pas être reprise&#xa0;: %1. Elle a été conservée sous «&#xa0;%2&#xa0;». Une nouvelle partie commence.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="61"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
-        <translation>La partie en cours ne peut pas être reprise : %1. Une nouvelle partie commence.</translation>
+        <translation>La partie en cours ne peut pas être reprise&#xa0;: %1. Une nouvelle partie commence.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="71"/>
@@ -1179,12 +1183,12 @@
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="80"/>
         <source>The game was not saved: %1.</source>
-        <translation>La partie n'a pas été enregistrée : %1.</translation>
+        <translation>La partie n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="84"/>
         <source>Game saved as &quot;%1&quot;.</source>
-        <translation>Partie enregistrée sous « %1 ».</translation>
+        <translation>Partie enregistrée sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="89"/>
@@ -1196,12 +1200,12 @@
         <location filename="../src/shell/GameKeeper.cpp" line="95"/>
         <location filename="../src/shell/GameKeeper.cpp" line="104"/>
         <source>The saved game cannot be loaded: %1.</source>
-        <translation>La partie enregistrée ne peut pas être chargée : %1.</translation>
+        <translation>La partie enregistrée ne peut pas être chargée&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="100"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
-        <translation>Une partie est en cours. L'abandonner et charger « %1 » ?</translation>
+        <translation>Une partie est en cours. L&apos;abandonner et charger «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="109"/>
@@ -1211,7 +1215,7 @@
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="119"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
-        <translation>sa disposition « %1 » n'existe plus</translation>
+        <translation>sa disposition «&#xa0;%1&#xa0;» n&apos;existe plus</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="88"/>
@@ -1281,7 +1285,7 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="35"/>
         <source>Cool Status</source>
-        <translation>Barre d'état stylée</translation>
+        <translation>Barre d&apos;état stylée</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="38"/>
@@ -1326,17 +1330,17 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="48"/>
         <source>Mah-Jongg Solitaire : New Fully Random Game</source>
-        <translation>Mah-Jongg Solitaire : Nouvelle partie entièrement aléatoire</translation>
+        <translation>Mah-Jongg Solitaire&#xa0;: Nouvelle partie entièrement aléatoire</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="51"/>
         <source>Mah-Jongg Solitaire : New Random Specific Game</source>
-        <translation>Mah-Jongg Solitaire : Nouvelle partie à numéro aléatoire</translation>
+        <translation>Mah-Jongg Solitaire&#xa0;: Nouvelle partie à numéro aléatoire</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="52"/>
         <source>Mah-Jongg Solitaire : New Specific Game</source>
-        <translation>Mah-Jongg Solitaire : Nouvelle partie par numéro</translation>
+        <translation>Mah-Jongg Solitaire&#xa0;: Nouvelle partie par numéro</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="53"/>
@@ -1351,12 +1355,12 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="55"/>
         <source>Winnable Layouts (in at least one way)</source>
-        <translation>Donnes gagnables (d'au moins une façon)</translation>
+        <translation>Donnes gagnables (d&apos;au moins une façon)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="56"/>
         <source>Winnable Shuffles (in at least one way)</source>
-        <translation>Mélanges gagnables (d'au moins une façon)</translation>
+        <translation>Mélanges gagnables (d&apos;au moins une façon)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="57"/>
@@ -1436,17 +1440,17 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="81"/>
         <source>Mah-Jongg Solitaire : New 2-Player Game</source>
-        <translation>Mah-Jongg Solitaire : Nouvelle partie à 2 joueurs</translation>
+        <translation>Mah-Jongg Solitaire&#xa0;: Nouvelle partie à 2 joueurs</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="82"/>
         <source>Mah-Jongg Rivers : New Game (Easy)</source>
-        <translation>Mah-Jongg Rivières : Nouvelle partie (facile)</translation>
+        <translation>Mah-Jongg Rivières&#xa0;: Nouvelle partie (facile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="83"/>
         <source>Mah-Jongg Rivers : New Game (Hard)</source>
-        <translation>Mah-Jongg Rivières : Nouvelle partie (difficile)</translation>
+        <translation>Mah-Jongg Rivières&#xa0;: Nouvelle partie (difficile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="84"/>
@@ -1496,7 +1500,7 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="93"/>
         <source>Can I Still &amp;Win?</source>
-        <translation>Puis-je encore &amp;gagner ?</translation>
+        <translation>Puis-je encore &amp;gagner&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="94"/>
@@ -1521,17 +1525,17 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="99"/>
         <source>Show &amp;Toolbar</source>
-        <translation>Afficher la &amp;barre d'outils</translation>
+        <translation>Afficher la &amp;barre d&apos;outils</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="100"/>
         <source>Show Status Bar</source>
-        <translation>Afficher la barre d'état</translation>
+        <translation>Afficher la barre d&apos;état</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="101"/>
         <source>Show Hall of &amp;Fame</source>
-        <translation>Afficher le tableau d'&amp;honneur</translation>
+        <translation>Afficher le tableau d&apos;&amp;honneur</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="102"/>
@@ -1541,7 +1545,7 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="103"/>
         <source>Cool Toolbar</source>
-        <translation>Barre d'outils stylée</translation>
+        <translation>Barre d&apos;outils stylée</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="104"/>
@@ -1586,7 +1590,7 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="112"/>
         <source>Enable time tracking for the Hall of fame</source>
-        <translation>Chronométrer pour le tableau d'honneur</translation>
+        <translation>Chronométrer pour le tableau d&apos;honneur</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="113"/>
@@ -1616,7 +1620,7 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="119"/>
         <source>&amp;Hall of Fame</source>
-        <translation>&amp;Tableau d'honneur</translation>
+        <translation>&amp;Tableau d&apos;honneur</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="120"/>
@@ -1775,7 +1779,7 @@
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="14"/>
         <source>The statistics could not be read: %1. They are not counted this time.</source>
-        <translation>Les statistiques n'ont pas pu être lues : %1. Elles ne sont pas comptées cette fois-ci.</translation>
+        <translation>Les statistiques n&apos;ont pas pu être lues&#xa0;: %1. Elles ne sont pas comptées cette fois-ci.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
@@ -1786,27 +1790,27 @@
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="45"/>
         <source>Do you really want to reset the statistics of every layout and of Voverizo Dadazu ?</source>
-        <translation>Voulez-vous vraiment effacer les statistiques de toutes les dispositions et de Voverizo Dadazu ?</translation>
+        <translation>Voulez-vous vraiment effacer les statistiques de toutes les dispositions et de Voverizo Dadazu&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="61"/>
         <source>The statistics were not saved: %1.</source>
-        <translation>Les statistiques n'ont pas été enregistrées : %1.</translation>
+        <translation>Les statistiques n&apos;ont pas été enregistrées&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="38"/>
         <source>Player 2 WON ! Congratulations !</source>
-        <translation>Le joueur 2 A GAGNÉ ! Félicitations !</translation>
+        <translation>Le joueur 2 A GAGNÉ&#xa0;! Félicitations&#xa0;!</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="41"/>
         <source>Same score for both players !</source>
-        <translation>Score identique pour les deux joueurs !</translation>
+        <translation>Score identique pour les deux joueurs&#xa0;!</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="44"/>
         <source>Player 1 WON ! Congratulations !</source>
-        <translation>Le joueur 1 A GAGNÉ ! Félicitations !</translation>
+        <translation>Le joueur 1 A GAGNÉ&#xa0;! Félicitations&#xa0;!</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="56"/>
@@ -1816,12 +1820,12 @@
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="65"/>
         <source>Congratulations !! You WON !</source>
-        <translation>Félicitations !! Vous avez GAGNÉ !</translation>
+        <translation>Félicitations&#xa0;!! Vous avez GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
         <source>You WON ! Your time is : %1</source>
-        <translation>Vous avez GAGNÉ ! Votre temps : %1</translation>
+        <translation>Vous avez GAGNÉ&#xa0;! Votre temps&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="93"/>
@@ -1841,13 +1845,13 @@
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="134"/>
         <source>The Hall of Fame could not be read: %1.</source>
-        <translation>Le tableau d'honneur n'a pas pu être lu : %1.</translation>
+        <translation>Le tableau d&apos;honneur n&apos;a pas pu être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="154"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="161"/>
         <source>The Hall of Fame was not saved: %1.</source>
-        <translation>Le tableau d'honneur n'a pas été enregistré : %1.</translation>
+        <translation>Le tableau d&apos;honneur n&apos;a pas été enregistré&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="180"/>
@@ -1862,12 +1866,12 @@
     <message>
         <location filename="../src/shell/HallOfFameFile.cpp" line="18"/>
         <source>The Hall of Fame of &quot;%1&quot; held 1 unreadable entry; it was replaced by empty places.</source>
-        <translation>Le tableau d'honneur de « %1 » contenait 1 entrée illisible ; elle a été remplacée par une place vide.</translation>
+        <translation>Le tableau d&apos;honneur de «&#xa0;%1&#xa0;» contenait 1 entrée illisible&#xa0;; elle a été remplacée par une place vide.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
         <source>The Hall of Fame of &quot;%1&quot; held %2 unreadable entries; they were replaced by empty places.</source>
-        <translation>Le tableau d'honneur de « %1 » contenait %2 entrées illisibles ; elles ont été remplacées par des places vides.</translation>
+        <translation>Le tableau d&apos;honneur de «&#xa0;%1&#xa0;» contenait %2 entrées illisibles&#xa0;; elles ont été remplacées par des places vides.</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="31"/>
@@ -1912,43 +1916,43 @@
     <message>
         <location filename="../src/shell/Help.cpp" line="68"/>
         <source>You reached rank #%1, %2 !</source>
-        <translation>Vous avez atteint le rang #%1, %2 !</translation>
+        <translation>Vous avez atteint le rang #%1, %2&#xa0;!</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="112"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
-        <translation>Voulez-vous vraiment effacer le tableau d'honneur de cette disposition ?</translation>
+        <translation>Voulez-vous vraiment effacer le tableau d&apos;honneur de cette disposition&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="100"/>
         <source>cannot read &quot;%1&quot;: %2</source>
-        <translation>impossible de lire « %1 » : %2</translation>
+        <translation>impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="105"/>
         <source>&quot;%1&quot; is not a plain file</source>
-        <translation>« %1 » n'est pas un fichier ordinaire</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="110"/>
         <location filename="../src/shell/IniFile.cpp" line="116"/>
         <source>&quot;%1&quot; is too large to be a settings file</source>
-        <translation>« %1 » est trop volumineux pour être un fichier de réglages</translation>
+        <translation>«&#xa0;%1&#xa0;» est trop volumineux pour être un fichier de réglages</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="301"/>
         <source>no settings file was read, so none can be written</source>
-        <translation>aucun fichier de réglages n'a été lu, donc aucun ne peut être écrit</translation>
+        <translation>aucun fichier de réglages n&apos;a été lu, donc aucun ne peut être écrit</translation>
     </message>
     <message>
         <location filename="../src/shell/Jukebox.cpp" line="45"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
-        <translation>Aucune mélodie n'a été trouvée dans « %1 ». Velmor a besoin de ses mélodies (fichiers .mid) à cet endroit.</translation>
+        <translation>Aucune mélodie n&apos;a été trouvée dans «&#xa0;%1&#xa0;». Velmor a besoin de ses mélodies (fichiers .mid) à cet endroit.</translation>
     </message>
     <message>
         <location filename="../src/shell/Jukebox.cpp" line="75"/>
         <source>No music: %1.</source>
-        <translation>Pas de musique : %1.</translation>
+        <translation>Pas de musique&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/LanguageChoice.cpp" line="59"/>
@@ -1958,12 +1962,12 @@
     <message>
         <location filename="../src/shell/LanguageChoice.cpp" line="74"/>
         <source>Velmor cannot speak this language: %1.</source>
-        <translation>Velmor ne sait pas parler cette langue : %1.</translation>
+        <translation>Velmor ne sait pas parler cette langue&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="16"/>
         <source>Layouts from other games (*.layout *.map)|*.layout;*.map</source>
-        <translation>Dispositions d'autres jeux (*.layout *.map)|*.layout;*.map</translation>
+        <translation>Dispositions d&apos;autres jeux (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
@@ -1974,7 +1978,7 @@
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="48"/>
         <source>%1. No layout was imported.</source>
-        <translation>%1. Aucune disposition n'a été importée.</translation>
+        <translation>%1. Aucune disposition n&apos;a été importée.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="56"/>
@@ -1985,52 +1989,52 @@
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation>La disposition « %1 » existe déjà. Voulez-vous la remplacer ?</translation>
+        <translation>La disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
         <source>From &quot;%1&quot;:</source>
-        <translation>Depuis « %1 » :</translation>
+        <translation>Depuis «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
-Importées dans le menu Disposition : %2.</translation>
+Importées dans le menu Disposition&#xa0;: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
         <source>%1; %2</source>
-        <translation>%1 ; %2</translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
-Refusées : %2.</translation>
+Refusées&#xa0;: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
-Conservées telles quelles : %2.</translation>
+Conservées telles quelles&#xa0;: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
-Aucune disposition n'a été importée.</translation>
+Aucune disposition n&apos;a été importée.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
-Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées de côté : %4.</translation>
+Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissées de côté&#xa0;: %4.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutChooserModel.cpp" line="69"/>
@@ -2085,7 +2089,7 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="19"/>
         <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
-        <translation>Bienvenue dans Velmor 5.21 : le Mah-Jongg solitaire pour Linux. Amusez-vous bien !</translation>
+        <translation>Bienvenue dans Velmor 5.21&#xa0;: le Mah-Jongg solitaire pour Linux. Amusez-vous bien&#xa0;!</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="22"/>
@@ -2100,17 +2104,17 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="71"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
-        <translation>%1 Velmor démarre plutôt avec la disposition « %2 ».</translation>
+        <translation>%1 Velmor démarre plutôt avec la disposition «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="122"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
-        <translation>Aucune disposition n'a été trouvée dans « %1 ». Velmor a besoin d'au moins un fichier de disposition (.lay ou .shp) à cet endroit pour jouer.</translation>
+        <translation>Aucune disposition n&apos;a été trouvée dans «&#xa0;%1&#xa0;». Velmor a besoin d&apos;au moins un fichier de disposition (.lay ou .shp) à cet endroit pour jouer.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="131"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
-        <translation>Le menu Disposition contient au plus 99 dispositions ; %1 autres ont été laissées de côté : %2.</translation>
+        <translation>Le menu Disposition contient au plus 99 dispositions&#xa0;; %1 autres ont été laissées de côté&#xa0;: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="167"/>
@@ -2130,22 +2134,22 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="180"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation>Le fichier de disposition « %1 » existe déjà. Voulez-vous le remplacer ?</translation>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="194"/>
         <source>The layout was not saved: %1.</source>
-        <translation>La disposition n'a pas été enregistrée : %1.</translation>
+        <translation>La disposition n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="212"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
-        <translation>La disposition a été enregistrée, mais le menu Disposition contient au plus 99 dispositions : elle n'y figure donc pas.</translation>
+        <translation>La disposition a été enregistrée, mais le menu Disposition contient au plus 99 dispositions&#xa0;: elle n&apos;y figure donc pas.</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="26"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
-        <translation>L'image « %1 » n'a pas pu être chargée : %2.</translation>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être chargée&#xa0;: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="52"/>
@@ -2170,7 +2174,7 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/Platform.h" line="51"/>
         <source>there is no sound here</source>
-        <translation>aucun son n'est disponible ici</translation>
+        <translation>aucun son n&apos;est disponible ici</translation>
     </message>
     <message>
         <location filename="../src/shell/Play.cpp" line="109"/>
@@ -2190,7 +2194,7 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/Play.cpp" line="155"/>
         <source>No moves found. Try to press Back a few times.</source>
-        <translation>Aucun coup trouvé. Essayez d'appuyer plusieurs fois sur Annuler.</translation>
+        <translation>Aucun coup trouvé. Essayez d&apos;appuyer plusieurs fois sur Annuler.</translation>
     </message>
     <message>
         <location filename="../src/shell/Rivers.cpp" line="23"/>
@@ -2200,7 +2204,7 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="92"/>
         <source>The text does not begin with {\rtf, so it is not RTF.</source>
-        <translation>Le texte ne commence pas par {\rtf : ce n'est donc pas du RTF.</translation>
+        <translation>Le texte ne commence pas par {\rtf&#xa0;: ce n&apos;est donc pas du RTF.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="101"/>
@@ -2210,32 +2214,32 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="154"/>
         <source>The text ends inside an open group, so it is cut short or a &apos;}&apos; is missing.</source>
-        <translation>Le texte s'arrête dans un groupe ouvert : il est tronqué ou il manque une « } ».</translation>
+        <translation>Le texte s&apos;arrête dans un groupe ouvert&#xa0;: il est tronqué ou il manque une «&#xa0;}&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="159"/>
         <source>A &apos;}&apos; closes a group that was never opened.</source>
-        <translation>Une « } » ferme un groupe qui n'a jamais été ouvert.</translation>
+        <translation>Une «&#xa0;}&#xa0;» ferme un groupe qui n&apos;a jamais été ouvert.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="486"/>
         <source>The text is larger than %1 MB, too large for a help text.</source>
-        <translation>Le texte dépasse %1 Mo, ce qui est trop pour un texte d'aide.</translation>
+        <translation>Le texte dépasse %1 Mo, ce qui est trop pour un texte d&apos;aide.</translation>
     </message>
     <message>
         <location filename="../src/shell/SavedGameFile.cpp" line="28"/>
         <source>there is no file &quot;%1&quot;</source>
-        <translation>le fichier « %1 » n'existe pas</translation>
+        <translation>le fichier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
         <location filename="../src/shell/SavedGameFile.cpp" line="49"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
-        <translation>trop de copies endommagées de « %1 » se trouvent à côté</translation>
+        <translation>trop de copies endommagées de «&#xa0;%1&#xa0;» se trouvent à côté</translation>
     </message>
     <message>
         <location filename="../src/shell/SavedGameFile.cpp" line="55"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
-        <translation>impossible de renommer « %1 » : %2</translation>
+        <translation>impossible de renommer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="16"/>
@@ -2245,12 +2249,12 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="21"/>
         <source>Looking for a way to clear the board...</source>
-        <translation>Recherche d'une solution pour vider le plateau...</translation>
+        <translation>Recherche d&apos;une solution pour vider le plateau...</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="36"/>
         <source>Looking for a way to clear the board</source>
-        <translation>Recherche d'une solution pour vider le plateau</translation>
+        <translation>Recherche d&apos;une solution pour vider le plateau</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="65"/>
@@ -2285,7 +2289,7 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="78"/>
         <source>The solver could not tell in time whether the game can still be won.</source>
-        <translation>Le solveur n'a pas pu déterminer à temps si la partie peut encore être gagnée.</translation>
+        <translation>Le solveur n&apos;a pas pu déterminer à temps si la partie peut encore être gagnée.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="79"/>
@@ -2295,7 +2299,7 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="115"/>
         <source>Demo: the game plays itself. Click or press a key to take over.</source>
-        <translation>Démo : le jeu joue tout seul. Cliquez ou appuyez sur une touche pour reprendre la main.</translation>
+        <translation>Démo&#xa0;: le jeu joue tout seul. Cliquez ou appuyez sur une touche pour reprendre la main.</translation>
     </message>
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
@@ -2305,7 +2309,7 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/SolverPlay.cpp" line="144"/>
         <source>Demo: no move is left.</source>
-        <translation>Démo : plus aucun coup possible.</translation>
+        <translation>Démo&#xa0;: plus aucun coup possible.</translation>
     </message>
     <message>
         <location filename="../src/shell/SoundLevels.cpp" line="14"/>
@@ -2340,7 +2344,7 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/Startup.cpp" line="57"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
-        <translation>Les réglages n'ont pas pu être lus : %1. Les valeurs par défaut s'appliquent.</translation>
+        <translation>Les réglages n&apos;ont pas pu être lus&#xa0;: %1. Les valeurs par défaut s&apos;appliquent.</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="113"/>
@@ -2350,22 +2354,22 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../src/shell/Startup.cpp" line="140"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
-        <translation>Le texte d'aide « %1 » n'a pas pu être lu : %2. Velmor ne peut pas démarrer sans lui.</translation>
+        <translation>Le texte d&apos;aide «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2. Velmor ne peut pas démarrer sans lui.</translation>
     </message>
     <message>
         <location filename="../src/shell/Startup.cpp" line="181"/>
         <source>The settings were not saved: %1.</source>
-        <translation>Les réglages n'ont pas été enregistrés : %1.</translation>
+        <translation>Les réglages n&apos;ont pas été enregistrés&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/StatisticsFile.cpp" line="13"/>
         <source>The statistics file is too large to be read; the statistics start afresh.</source>
-        <translation>Le fichier des statistiques est trop volumineux pour être lu ; les statistiques repartent de zéro.</translation>
+        <translation>Le fichier des statistiques est trop volumineux pour être lu&#xa0;; les statistiques repartent de zéro.</translation>
     </message>
     <message>
         <location filename="../src/shell/StatisticsFile.cpp" line="14"/>
         <source>Some statistics could not be read and count as zero: %1.</source>
-        <translation>Certaines statistiques n'ont pas pu être lues et comptent pour zéro : %1.</translation>
+        <translation>Certaines statistiques n&apos;ont pas pu être lues et comptent pour zéro&#xa0;: %1.</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="14"/>
@@ -2485,7 +2489,7 @@ Le menu Disposition contient au plus %2 dispositions ; %3 ont été laissées d
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="148"/>
         <source>Honeycomb</source>
-        <translation>Nid d'abeilles</translation>
+        <translation>Nid d&apos;abeilles</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="194"/>

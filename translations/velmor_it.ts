@@ -28,7 +28,7 @@
     <message>
         <location filename="../src/base/Midi.cpp" line="133"/>
         <source>its header is cut short</source>
-        <translation>l'intestazione del file è troncata</translation>
+        <translation>l&apos;intestazione del file è troncata</translation>
     </message>
     <message>
         <location filename="../src/base/Midi.cpp" line="137"/>
@@ -128,7 +128,7 @@
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>East Wind</source>
-        <translation>Vento dell'est</translation>
+        <translation>Vento dell&apos;est</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
@@ -138,7 +138,7 @@
     <message>
         <location filename="../src/board/TileNames.cpp" line="17"/>
         <source>West Wind</source>
-        <translation>Vento dell'ovest</translation>
+        <translation>Vento dell&apos;ovest</translation>
     </message>
     <message>
         <location filename="../src/board/TileNames.cpp" line="18"/>
@@ -193,13 +193,13 @@
     <message>
         <location filename="../src/display/Jpeg.cpp" line="51"/>
         <source>the JPEG picture is too large (%1 x %2, at most %3 a side)</source>
-        <translation>l'immagine JPEG è troppo grande (%1 x %2, al massimo %3 per lato)</translation>
+        <translation>l&apos;immagine JPEG è troppo grande (%1 x %2, al massimo %3 per lato)</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="58"/>
         <location filename="../src/display/Jpeg.cpp" line="237"/>
         <source>not a JPEG picture</source>
-        <translation>non è un'immagine JPEG</translation>
+        <translation>non è un&apos;immagine JPEG</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="61"/>
@@ -207,39 +207,39 @@
         <location filename="../src/display/Jpeg.cpp" line="136"/>
         <location filename="../src/display/Jpeg.cpp" line="156"/>
         <source>the JPEG picture is truncated</source>
-        <translation>l'immagine JPEG è troncata</translation>
+        <translation>l&apos;immagine JPEG è troncata</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="63"/>
         <location filename="../src/display/Jpeg.cpp" line="185"/>
         <source>the JPEG picture has no pixels</source>
-        <translation>l'immagine JPEG non ha pixel</translation>
+        <translation>l&apos;immagine JPEG non ha pixel</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="67"/>
         <location filename="../src/display/Jpeg.cpp" line="216"/>
         <source>not enough memory to decode the JPEG picture</source>
-        <translation>memoria insufficiente per decodificare l'immagine JPEG</translation>
+        <translation>memoria insufficiente per decodificare l&apos;immagine JPEG</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="71"/>
         <source>cannot decode the JPEG picture: %1</source>
-        <translation>impossibile decodificare l'immagine JPEG: %1</translation>
+        <translation>impossibile decodificare l&apos;immagine JPEG: %1</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="93"/>
         <source>the JPEG picture is damaged: %1</source>
-        <translation>l'immagine JPEG è danneggiata: %1</translation>
+        <translation>l&apos;immagine JPEG è danneggiata: %1</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="102"/>
         <source>the JPEG picture has too many scans</source>
-        <translation>l'immagine JPEG ha troppe scansioni</translation>
+        <translation>l&apos;immagine JPEG ha troppe scansioni</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="203"/>
         <source>the JPEG picture has an unsupported colour layout (%1 components)</source>
-        <translation>l'immagine JPEG ha una struttura dei colori non supportata (%1 componenti)</translation>
+        <translation>l&apos;immagine JPEG ha una struttura dei colori non supportata (%1 componenti)</translation>
     </message>
     <message>
         <location filename="../src/display/Jpeg.cpp" line="233"/>
@@ -254,47 +254,47 @@
     <message>
         <location filename="../src/display/Png.cpp" line="50"/>
         <source>the PNG header is damaged</source>
-        <translation>l'intestazione PNG è danneggiata</translation>
+        <translation>l&apos;intestazione PNG è danneggiata</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="58"/>
         <source>the PNG picture has no pixels</source>
-        <translation>l'immagine PNG non ha pixel</translation>
+        <translation>l&apos;immagine PNG non ha pixel</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="63"/>
         <source>the PNG picture is too large (%1 x %2, at most %3 a side)</source>
-        <translation>l'immagine PNG è troppo grande (%1 x %2, al massimo %3 per lato)</translation>
+        <translation>l&apos;immagine PNG è troppo grande (%1 x %2, al massimo %3 per lato)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="85"/>
         <source>the PNG picture has an unknown colour type</source>
-        <translation>l'immagine PNG ha un tipo di colore sconosciuto</translation>
+        <translation>l&apos;immagine PNG ha un tipo di colore sconosciuto</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="89"/>
         <source>the PNG picture has a bit depth its colour type does not allow</source>
-        <translation>l'immagine PNG ha una profondità di bit che il suo tipo di colore non ammette</translation>
+        <translation>l&apos;immagine PNG ha una profondità di bit che il suo tipo di colore non ammette</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="93"/>
         <source>the PNG picture uses an unknown compression or filter method</source>
-        <translation>l'immagine PNG usa un metodo di compressione o di filtro sconosciuto</translation>
+        <translation>l&apos;immagine PNG usa un metodo di compressione o di filtro sconosciuto</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="97"/>
         <source>interlaced PNG pictures cannot be read; save the picture without interlacing</source>
-        <translation>le immagini PNG interlacciate non si possono leggere; salva l'immagine senza interlacciamento</translation>
+        <translation>le immagini PNG interlacciate non si possono leggere; salva l&apos;immagine senza interlacciamento</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="101"/>
         <source>the PNG picture uses an unknown interlace method</source>
-        <translation>l'immagine PNG usa un metodo di interlacciamento sconosciuto</translation>
+        <translation>l&apos;immagine PNG usa un metodo di interlacciamento sconosciuto</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="183"/>
         <source>not enough memory to decode the PNG picture</source>
-        <translation>memoria insufficiente per decodificare l'immagine PNG</translation>
+        <translation>memoria insufficiente per decodificare l&apos;immagine PNG</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="197"/>
@@ -303,37 +303,37 @@
         <location filename="../src/display/Png.cpp" line="263"/>
         <location filename="../src/display/Png.cpp" line="310"/>
         <source>the PNG picture is truncated</source>
-        <translation>l'immagine PNG è troncata</translation>
+        <translation>l&apos;immagine PNG è troncata</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="213"/>
         <source>the PNG picture data is damaged</source>
-        <translation>i dati dell'immagine PNG sono danneggiati</translation>
+        <translation>i dati dell&apos;immagine PNG sono danneggiati</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="240"/>
         <source>not a PNG picture</source>
-        <translation>non è un'immagine PNG</translation>
+        <translation>non è un&apos;immagine PNG</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="259"/>
         <source>the PNG picture is damaged</source>
-        <translation>l'immagine PNG è danneggiata</translation>
+        <translation>l&apos;immagine PNG è danneggiata</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="269"/>
         <source>the PNG picture is damaged (a checksum does not match)</source>
-        <translation>l'immagine PNG è danneggiata (un checksum non corrisponde)</translation>
+        <translation>l&apos;immagine PNG è danneggiata (un checksum non corrisponde)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="275"/>
         <source>the PNG picture has no header</source>
-        <translation>l'immagine PNG non ha intestazione</translation>
+        <translation>l&apos;immagine PNG non ha intestazione</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="280"/>
         <source>the PNG picture has two headers</source>
-        <translation>l'immagine PNG ha due intestazioni</translation>
+        <translation>l&apos;immagine PNG ha due intestazioni</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="287"/>
@@ -343,22 +343,22 @@
     <message>
         <location filename="../src/display/Png.cpp" line="299"/>
         <source>the PNG picture uses a feature that cannot be read (%1)</source>
-        <translation>l'immagine PNG usa una funzione che non si può leggere (%1)</translation>
+        <translation>l&apos;immagine PNG usa una funzione che non si può leggere (%1)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="304"/>
         <source>the PNG picture has no palette</source>
-        <translation>l'immagine PNG non ha tavolozza</translation>
+        <translation>l&apos;immagine PNG non ha tavolozza</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="323"/>
         <source>the PNG picture data is damaged (an unknown row filter)</source>
-        <translation>i dati dell'immagine PNG sono danneggiati (un filtro di riga sconosciuto)</translation>
+        <translation>i dati dell&apos;immagine PNG sono danneggiati (un filtro di riga sconosciuto)</translation>
     </message>
     <message>
         <location filename="../src/display/Png.cpp" line="340"/>
         <source>the PNG picture uses a colour its palette does not have</source>
-        <translation>l'immagine PNG usa un colore che non è nella sua tavolozza</translation>
+        <translation>l&apos;immagine PNG usa un colore che non è nella sua tavolozza</translation>
     </message>
     <message>
         <location filename="../src/layouts/ImportLayout.cpp" line="39"/>
@@ -665,7 +665,7 @@
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="250"/>
         <source>it was saved by another version of the game</source>
-        <translation>il file è stato salvato da un'altra versione del gioco</translation>
+        <translation>il file è stato salvato da un&apos;altra versione del gioco</translation>
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
@@ -743,18 +743,18 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
-        <location filename="../src/platform/MainWindow.cpp" line="498"/>
+        <location filename="../src/platform/MainWindow.cpp" line="499"/>
         <source>Board</source>
         <translation>Tavoliere</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
         <location filename="../src/platform/HelpWindow.cpp" line="174"/>
-        <location filename="../src/platform/MainWindow.cpp" line="499"/>
+        <location filename="../src/platform/MainWindow.cpp" line="500"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
-        <translation>Albo d'oro</translation>
+        <translation>Albo d&apos;oro</translation>
     </message>
     <message>
         <location filename="../src/platform/DeadEndPanel.cpp" line="16"/>
@@ -951,6 +951,10 @@
     </message>
     <message>
         <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
+        <source>&amp;Play Layout</source>
+        <translation>&amp;Gioca</translation>
+    </message>
+    <message>
         <location filename="../src/shell/GameMenus.h" line="74"/>
         <source>&amp;Play</source>
         <translation>&amp;Partita</translation>
@@ -967,13 +971,13 @@
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="93"/>
-        <location filename="../src/platform/MainWindow.cpp" line="485"/>
+        <location filename="../src/platform/MainWindow.cpp" line="486"/>
         <source>Tiles left</source>
         <translation>Tessere rimaste</translation>
     </message>
     <message>
         <location filename="../src/platform/MainWindow.cpp" line="102"/>
-        <location filename="../src/platform/MainWindow.cpp" line="486"/>
+        <location filename="../src/platform/MainWindow.cpp" line="487"/>
         <source>Layout Name</source>
         <translation>Nome dello schema</translation>
     </message>
@@ -983,63 +987,63 @@
         <translation>Ripeti</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="519"/>
+        <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="519"/>
+        <location filename="../src/platform/MainWindow.cpp" line="520"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mescola</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <source>Restart</source>
         <translation>Ricomincia</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <source>New Game</source>
         <translation>Nuova partita</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="102"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="103"/>
         <source>No preview</source>
         <translation>Nessuna anteprima</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="63"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="64"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      SPIACENTE, NON CI SONO PIÙ MOSSE!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="70"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="71"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Giocatore 1 %1  ·  ▶ Giocatore 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="71"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="72"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Giocatore 1 %1  ·  Giocatore 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="80"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
         <location filename="../src/shell/GameKeeper.cpp" line="134"/>
         <source>&amp;Continue</source>
         <translation>&amp;Continua</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="82"/>
         <location filename="../src/shell/GameKeeper.cpp" line="135"/>
         <source>Play</source>
         <translation>Gioca</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="87"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
         <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
@@ -1047,8 +1051,8 @@
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="117"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
         <location filename="../src/shell/GameCommands.cpp" line="199"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
@@ -1169,7 +1173,7 @@
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="71"/>
         <source>There is no game in progress to save.</source>
-        <translation>Non c'è nessuna partita in corso da salvare.</translation>
+        <translation>Non c&apos;è nessuna partita in corso da salvare.</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="74"/>
@@ -1201,7 +1205,7 @@
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="100"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
-        <translation>C'è una partita in corso. Vuoi abbandonarla e caricare &quot;%1&quot;?</translation>
+        <translation>C&apos;è una partita in corso. Vuoi abbandonarla e caricare &quot;%1&quot;?</translation>
     </message>
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="109"/>
@@ -1211,7 +1215,7 @@
     <message>
         <location filename="../src/shell/GameKeeper.cpp" line="119"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
-        <translation>il suo schema &quot;%1&quot; non c'è più</translation>
+        <translation>il suo schema &quot;%1&quot; non c&apos;è più</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.cpp" line="88"/>
@@ -1306,7 +1310,7 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="42"/>
         <source>Run music automatically at startup</source>
-        <translation>Avvia automaticamente la musica all'avvio</translation>
+        <translation>Avvia automaticamente la musica all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="43"/>
@@ -1531,7 +1535,7 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="101"/>
         <source>Show Hall of &amp;Fame</source>
-        <translation>Mostra &amp;Albo d'oro</translation>
+        <translation>Mostra &amp;Albo d&apos;oro</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="102"/>
@@ -1571,22 +1575,22 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="109"/>
         <source>Switch to 800x600 at startup</source>
-        <translation>Passa a 800x600 all'avvio</translation>
+        <translation>Passa a 800x600 all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="110"/>
         <source>Begin game directly at startup</source>
-        <translation>Inizia subito una partita all'avvio</translation>
+        <translation>Inizia subito una partita all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="111"/>
         <source>Resume Last Game</source>
-        <translation>Riprendi l'ultima partita</translation>
+        <translation>Riprendi l&apos;ultima partita</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="112"/>
         <source>Enable time tracking for the Hall of fame</source>
-        <translation>Attiva il cronometro per l'Albo d'oro</translation>
+        <translation>Attiva il cronometro per l&apos;Albo d&apos;oro</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="113"/>
@@ -1616,7 +1620,7 @@
     <message>
         <location filename="../src/shell/GameMenus.h" line="119"/>
         <source>&amp;Hall of Fame</source>
-        <translation>&amp;Albo d'oro</translation>
+        <translation>&amp;Albo d&apos;oro</translation>
     </message>
     <message>
         <location filename="../src/shell/GameMenus.h" line="120"/>
@@ -1841,13 +1845,13 @@
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="134"/>
         <source>The Hall of Fame could not be read: %1.</source>
-        <translation>Impossibile leggere l'Albo d'oro: %1.</translation>
+        <translation>Impossibile leggere l&apos;Albo d&apos;oro: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="154"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="161"/>
         <source>The Hall of Fame was not saved: %1.</source>
-        <translation>L'Albo d'oro non è stato salvato: %1.</translation>
+        <translation>L&apos;Albo d&apos;oro non è stato salvato: %1.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="180"/>
@@ -1857,17 +1861,17 @@
     <message>
         <location filename="../src/shell/HallAndEnd.cpp" line="181"/>
         <source>FAME</source>
-        <translation>D'ORO</translation>
+        <translation>D&apos;ORO</translation>
     </message>
     <message>
         <location filename="../src/shell/HallOfFameFile.cpp" line="18"/>
         <source>The Hall of Fame of &quot;%1&quot; held 1 unreadable entry; it was replaced by empty places.</source>
-        <translation>L'Albo d'oro di &quot;%1&quot; conteneva 1 voce illeggibile; è stata sostituita da un posto vuoto.</translation>
+        <translation>L&apos;Albo d&apos;oro di &quot;%1&quot; conteneva 1 voce illeggibile; è stata sostituita da un posto vuoto.</translation>
     </message>
     <message>
         <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
         <source>The Hall of Fame of &quot;%1&quot; held %2 unreadable entries; they were replaced by empty places.</source>
-        <translation>L'Albo d'oro di &quot;%1&quot; conteneva %2 voci illeggibili; sono state sostituite da posti vuoti.</translation>
+        <translation>L&apos;Albo d&apos;oro di &quot;%1&quot; conteneva %2 voci illeggibili; sono state sostituite da posti vuoti.</translation>
     </message>
     <message>
         <location filename="../src/shell/Help.cpp" line="31"/>
@@ -1917,7 +1921,7 @@
     <message>
         <location filename="../src/shell/Help.cpp" line="112"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
-        <translation>Vuoi davvero cancellare le voci dell'Albo d'oro per questo schema?</translation>
+        <translation>Vuoi davvero cancellare le voci dell&apos;Albo d&apos;oro per questo schema?</translation>
     </message>
     <message>
         <location filename="../src/shell/IniFile.cpp" line="100"/>
@@ -2140,12 +2144,12 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
     <message>
         <location filename="../src/shell/LayoutCommands.cpp" line="212"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
-        <translation>Lo schema è stato salvato, ma il menu Schema contiene al massimo 99 schemi, quindi non compare nell'elenco.</translation>
+        <translation>Lo schema è stato salvato, ma il menu Schema contiene al massimo 99 schemi, quindi non compare nell&apos;elenco.</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="26"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
-        <translation>Impossibile caricare l'immagine &quot;%1&quot;: %2.</translation>
+        <translation>Impossibile caricare l&apos;immagine &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <location filename="../src/shell/Looks.cpp" line="52"/>
@@ -2210,12 +2214,12 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="154"/>
         <source>The text ends inside an open group, so it is cut short or a &apos;}&apos; is missing.</source>
-        <translation>Il testo finisce dentro un gruppo aperto: è troncato o manca una '}'.</translation>
+        <translation>Il testo finisce dentro un gruppo aperto: è troncato o manca una &apos;}&apos;.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="159"/>
         <source>A &apos;}&apos; closes a group that was never opened.</source>
-        <translation>Una '}' chiude un gruppo che non è mai stato aperto.</translation>
+        <translation>Una &apos;}&apos; chiude un gruppo che non è mai stato aperto.</translation>
     </message>
     <message>
         <location filename="../src/shell/RtfReader.cpp" line="486"/>
@@ -2485,7 +2489,7 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="148"/>
         <source>Honeycomb</source>
-        <translation>Nido d'ape</translation>
+        <translation>Nido d&apos;ape</translation>
     </message>
     <message>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="194"/>

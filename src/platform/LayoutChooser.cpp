@@ -137,7 +137,7 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
   auto* hint = new QLabel(Say(VELMOR_TEXT("Double-click a layout or press Return to play it.")), this);
   hint->setForegroundRole(QPalette::PlaceholderText);
   bottom->addWidget(hint, 1);
-  play_ = new QPushButton(Say(VELMOR_TEXT("&Play")), this);
+  play_ = new QPushButton(Say(VELMOR_TEXT("&Play Layout")), this);
   play_->setDefault(true);
   auto* close = new QPushButton(Say(VELMOR_TEXT("Close")), this);
   bottom->addWidget(play_);

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "base/Say.h"
@@ -188,9 +189,17 @@ void QtPlatform::DrawText(Picture& picture, int x, int y, const std::string& tex
   font.setPointSize(style.pointSize);
   font.setBold(style.bold);
   font.setItalic(style.italic);
+  // The panels are laid out for the English; a longer translation gets a smaller size that takes
+  // no more room than the English (or the picture's right edge) would.
+  const QString said = Say(text);
+  if (said != Text(text)) {
+    const int room = std::max(QFontMetrics(font).horizontalAdvance(Text(text)), picture.width() - x - 2);
+    while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(said) > room)
+      font.setPointSize(font.pointSize() - 1);
+  }
   painter.setFont(font);
   painter.setPen(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
-  painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), Say(text));
+  painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), said);
   painter.end();
   // Text drawing may set the fourth byte; the game's pictures keep it zero.
   for (uint32_t& p : picture.pixels()) p &= 0x00FFFFFFu;
