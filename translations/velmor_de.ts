@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="107"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Externes Layout</translation>
     </message>
@@ -930,27 +930,32 @@
         <translation>Zurück zu Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="86"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <source>%1 • in play</source>
+        <translation>%1 • im Spiel</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Layout wählen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="91"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="93"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Teil eines Layout-Namens eingeben</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="137"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Doppelklicken Sie auf ein Layout oder drücken Sie die Eingabetaste, um es zu spielen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Spielen</translation>
     </message>
@@ -960,12 +965,12 @@
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="142"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="187"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Kein Layout-Name enthält „%1“.</translation>
     </message>
@@ -2347,17 +2352,17 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Die Einstellungen konnten nicht gelesen werden: %1. Es gelten die Standardwerte.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="113"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor kann ohne lesbares Layout nicht starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="140"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Der Hilfetext „%1“ konnte nicht gelesen werden: %2. Ohne ihn kann Velmor nicht starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="181"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>Die Einstellungen wurden nicht gespeichert: %1.</translation>
     </message>

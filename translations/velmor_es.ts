@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="107"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Disposición externa</translation>
     </message>
@@ -930,27 +930,32 @@
         <translation>Volver a Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="86"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <source>%1 • in play</source>
+        <translation>%1 • en juego</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Elegir disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="91"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="93"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Escribe parte del nombre de una disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="137"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Haz doble clic en una disposición o pulsa Intro para jugarla.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -960,12 +965,12 @@
         <translation>&amp;Partida</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="142"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="187"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Ningún nombre de disposición contiene «%1».</translation>
     </message>
@@ -2347,17 +2352,17 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>No se ha podido leer la configuración: %1. Se aplican los valores predeterminados.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="113"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor no puede arrancar sin una disposición legible.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="140"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>No se ha podido leer el texto de ayuda &quot;%1&quot;: %2. Velmor no puede arrancar sin él.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="181"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>No se ha guardado la configuración: %1.</translation>
     </message>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="107"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Disposition externe</translation>
     </message>
@@ -930,27 +930,32 @@
         <translation>Retour à Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="86"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <source>%1 • in play</source>
+        <translation>%1 • en cours</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Choisir une disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="91"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtre&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="93"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Tapez une partie du nom d&apos;une disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="137"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Double-cliquez sur une disposition ou appuyez sur Entrée pour y jouer.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -960,12 +965,12 @@
         <translation>&amp;Partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="142"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="187"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Aucun nom de disposition ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -2347,17 +2352,17 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Les réglages n&apos;ont pas pu être lus&#xa0;: %1. Les valeurs par défaut s&apos;appliquent.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="113"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor ne peut pas démarrer sans disposition lisible.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="140"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Le texte d&apos;aide «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2. Velmor ne peut pas démarrer sans lui.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="181"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>Les réglages n&apos;ont pas été enregistrés&#xa0;: %1.</translation>
     </message>

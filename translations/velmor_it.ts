@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="107"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Schema esterno</translation>
     </message>
@@ -930,27 +930,32 @@
         <translation>Torna a Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="86"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <source>%1 • in play</source>
+        <translation>%1 • in gioco</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Scegli schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="91"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="93"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Scrivi parte del nome di uno schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="137"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Fai doppio clic su uno schema o premi Invio per giocarci.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Gioca</translation>
     </message>
@@ -960,12 +965,12 @@
         <translation>&amp;Partita</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="142"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="187"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Nessuno schema ha “%1” nel nome.</translation>
     </message>
@@ -2347,17 +2352,17 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Impossibile leggere le impostazioni: %1. Si usano i valori predefiniti.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="113"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor non può avviarsi senza uno schema leggibile.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="140"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Impossibile leggere il testo di aiuto &quot;%1&quot;: %2. Velmor non può avviarsi senza.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="181"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>Le impostazioni non sono state salvate: %1.</translation>
     </message>

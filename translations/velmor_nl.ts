@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="107"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Externe opstelling</translation>
     </message>
@@ -930,27 +930,32 @@
         <translation>Terug naar Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="86"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <source>%1 • in play</source>
+        <translation>%1 • in spel</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Opstelling kiezen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="91"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="93"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Typ een deel van de naam van een opstelling</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="137"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Dubbelklik op een opstelling of druk op Enter om die te spelen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="140"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Spelen</translation>
     </message>
@@ -960,12 +965,12 @@
         <translation>&amp;Spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="142"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="187"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Geen enkele opstellingsnaam bevat “%1”.</translation>
     </message>
@@ -2347,17 +2352,17 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>De instellingen konden niet worden gelezen: %1. De standaardinstellingen gelden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="113"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor kan niet starten zonder een leesbare opstelling.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="140"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>De helptekst &quot;%1&quot; kon niet worden gelezen: %2. Velmor kan niet zonder starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="181"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>De instellingen zijn niet opgeslagen: %1.</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "platform/Translation.h"
 
 #include <QApplication>
+#include <QCollator>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,18 +16,23 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <vector>
+
 namespace velmor {
 
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-enum Role { NumberRole = Qt::UserRole, LayersRole, RecordRole, InPlayRole };
+enum Role { NumberRole = Qt::UserRole, LayersRole, RecordRole, InPlayRole, RowRole };
 
 constexpr int CardWidth = 172, CardHeight = 178, CardGap = 8;
 
 // A card per layout: the sketch, the name under it, then its layers and the player's record.
 class CardDelegate : public QStyledItemDelegate {
+  VELMOR_SPEAKS(velmor)
+
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
@@ -63,7 +69,7 @@ class CardDelegate : public QStyledItemDelegate {
     p->setFont(name);
     p->setPen(pal.color(QPalette::Text));
     QString title = index.data(Qt::DisplayRole).toString();
-    if (index.data(InPlayRole).toBool()) title += QString::fromUtf8(" \u2022 in play");
+    if (index.data(InPlayRole).toBool()) title = Say(Fill(VELMOR_TEXT("%1 \u2022 in play"), title.toStdString()));
     p->drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
                 QFontMetrics(name).elidedText(title, Qt::ElideRight, line.width()));
 
@@ -113,8 +119,21 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
   list_->viewport()->setPalette(back);
   list_->viewport()->setBackgroundRole(QPalette::Base);
   QListWidgetItem* inPlay = nullptr;
-  for (const LayoutChoiceRow& row : model_.Rows()) {
+  // The cards go in the order of the names as shown: translated names are sorted as their
+  // language sorts them.
+  std::vector<size_t> order(model_.Rows().size());
+  for (size_t k = 0; k < order.size(); ++k) order[k] = k;
+  if (Translation::Current().Code() != "") {
+    QCollator collator{QLocale(QString::fromStdString(Translation::Current().Code()))};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+      return collator.compare(Say(model_.Rows()[a].name), Say(model_.Rows()[b].name)) < 0;
+    });
+  }
+  for (size_t k : order) {
+    const LayoutChoiceRow& row = model_.Rows()[k];
     auto* item = new QListWidgetItem(Say(row.name), list_);
+    item->setData(RowRole, static_cast<int>(k));
     const Picture& sketch = *row.sketch;
     const QImage image(reinterpret_cast<const uchar*>(sketch.pixels().data()), sketch.width(), sketch.height(),
                        QImage::Format_RGB32);
@@ -168,7 +187,7 @@ void LayoutChooser::ApplyFilter(const QString& text) {
   int shown = 0;
   for (int i = 0; i < list_->count(); ++i) {
     // The name as shown, in the player's language, or as the layout file has it.
-    const bool match = LayoutChooserModel::Matches(model_.Rows()[static_cast<size_t>(i)], filter) ||
+    const bool match = LayoutChooserModel::Matches(model_.Rows()[list_->item(i)->data(RowRole).toUInt()], filter) ||
                        list_->item(i)->text().contains(text.trimmed(), Qt::CaseInsensitive);
     list_->item(i)->setHidden(!match);
     shown += match;

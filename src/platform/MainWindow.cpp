@@ -47,7 +47,8 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 // An item's keys: one, or several that do the same, separated by '|'.
 QList<QKeySequence> Keys(const MenuItem& item) {
   QList<QKeySequence> keys;
-  for (const QString& key : Text(item.ShortCut()).split('|', Qt::SkipEmptyParts)) keys.append(QKeySequence(key));
+  for (const QString& key : Text(item.ShortCut()).split('|', Qt::SkipEmptyParts))
+    keys.append(QKeySequence::fromString(key, QKeySequence::PortableText));
   return keys;
 }
 

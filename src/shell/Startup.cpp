@@ -61,6 +61,11 @@ bool TVelmor::Init() {
   Languages.onChange = [this] {
     ReadHelpTexts();
     UpdateWindowTitle();
+    // The side panel's words are drawn into its picture.
+    if (GameMode == ModeTwoPlayers)
+      RefreshTwoPlayerPanel();
+    else
+      ShowPanelHOF();
   };
   if (!ReadHelpTexts()) return false;
 

@@ -17,11 +17,18 @@
 #include "WindowFixture.h"
 #include "base/Say.h"
 #include "platform/Translation.h"
+#include "shell/LanguageChoice.h"
 
 namespace velmor::test {
 namespace {
 
-const char* const Languages[] = {"de", "es", "fr", "it", "nl", "pt_BR"};
+// Every language the game offers beside English.
+std::vector<std::string> Languages() {
+  std::vector<std::string> codes;
+  for (const LanguageChoice::Language& l : LanguageChoice::Languages())
+    if (l.code != "en") codes.push_back(l.code);
+  return codes;
+}
 
 struct Entry {
   QString context, source, translation, type;
@@ -74,10 +81,11 @@ TEST(Catalogues, AreCompleteCurrentAndKeepEveryHole) {
   for (const Entry& e : ReadCatalogue(fresh)) marked.insert(e.source);
   ASSERT_GT(marked.size(), 300u);
 
-  for (const char* language : Languages) {
+  for (const std::string& language : Languages()) {
     SCOPED_TRACE(language);
     std::set<QString> held;
-    for (const Entry& e : ReadCatalogue(QString(VELMOR_SOURCE_DIR "/translations/velmor_%1.ts").arg(language))) {
+    for (const Entry& e :
+         ReadCatalogue(QString(VELMOR_SOURCE_DIR "/translations/velmor_%1.ts").arg(QString::fromStdString(language)))) {
       held.insert(e.source);
       EXPECT_EQ(e.context, "velmor") << e.source.toStdString();
       EXPECT_TRUE(e.type.isEmpty()) << e.type.toStdString() << ": " << e.source.toStdString();
@@ -115,7 +123,7 @@ class TranslatedWindow : public GameWindow {
 TEST_F(TranslatedWindow, EveryMenuLettersEachEntryOnceInEveryLanguage) {
   ASSERT_TRUE(Start());
   std::string error;
-  for (const char* language : Languages) {
+  for (const std::string& language : Languages()) {
     ASSERT_TRUE(Translation::Current().Use(language, (folder / "translations/").string(), error)) << error;
     window->Retranslate();
     std::vector<QMenu*> menus;
