@@ -361,132 +361,132 @@
         <translation>das PNG-Bild verwendet eine Farbe, die seine Palette nicht enthält</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="39"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="13"/>
         <source>it has %1 tiles; a heap needs exactly %2</source>
         <translation>der Stapel hat %1 Steine, braucht aber genau %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="49"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="23"/>
         <source>a tile lies below the bottom layer (layer %1)</source>
         <translation>ein Stein liegt unter der untersten Ebene (Ebene %1)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="53"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="27"/>
         <source>it has %1 layers; the board holds %2</source>
         <translation>der Stapel hat %1 Ebenen; das Spielfeld fasst %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="59"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="33"/>
         <source>it is %1 half tiles wide; the board holds %2</source>
         <translation>der Stapel ist %1 halbe Steine breit; das Spielfeld fasst %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="63"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="37"/>
         <source>it is %1 half tiles high; the board holds %2</source>
         <translation>der Stapel ist %1 halbe Steine hoch; das Spielfeld fasst %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="77"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="51"/>
         <source>two tiles overlap on layer %1</source>
         <translation>zwei Steine überlappen sich auf Ebene %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="165"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="44"/>
         <source>it is a KMahjongg layout of a version other than 1.0 and 1.1</source>
         <translation>die Datei ist ein KMahjongg-Layout einer anderen Version als 1.0 und 1.1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="166"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="45"/>
         <source>it is not a KMahjongg layout: its first line is not &quot;kmahjongg-layout-v1.0&quot; or &quot;-v1.1&quot;</source>
         <translation>die Datei ist kein KMahjongg-Layout, denn die erste Zeile lautet nicht „kmahjongg-layout-v1.0“ oder „-v1.1“</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="179"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="58"/>
         <source>its size line &quot;%1&quot; holds no size from 1 to 9999999</source>
         <translation>die Größenzeile „%1“ enthält keine Größe von 1 bis 9999999</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="187"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="66"/>
         <source>it does not give its width, height and depth</source>
         <translation>die Datei gibt Breite, Höhe und Tiefe nicht an</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="193"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="72"/>
         <source>its tile map has %1 cells instead of %2 x %3 x %4</source>
         <translation>der Steinplan hat %1 Zellen statt %2 x %3 x %4</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="298"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="102"/>
         <source>the file ends inside a comment</source>
         <translation>die Datei endet innerhalb eines Kommentars</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="300"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="104"/>
         <source>the file ends inside a CDATA section</source>
         <translation>die Datei endet innerhalb eines CDATA-Abschnitts</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="302"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="106"/>
         <source>the file ends inside an XML declaration</source>
         <translation>die Datei endet innerhalb einer XML-Deklaration</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="328"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="132"/>
         <source>the file ends inside a declaration</source>
         <translation>die Datei endet innerhalb einer Deklaration</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="358"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="162"/>
         <source>the file ends inside the tag &lt;%1&gt;</source>
         <translation>die Datei endet innerhalb des Tags &lt;%1&gt;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="369"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="173"/>
         <source>the tag &lt;%1&gt; is never closed</source>
         <translation>das Tag &lt;%1&gt; wird nie geschlossen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="383"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="187"/>
         <source>the file ends inside the value of &quot;%1&quot;</source>
         <translation>die Datei endet innerhalb des Werts von „%1“</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="461"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="265"/>
         <source>a &lt;%1&gt; has %2=&quot;%3&quot;, which is not a coordinate</source>
         <translation>ein &lt;%1&gt; hat %2=&quot;%3&quot;, was keine Koordinate ist</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="549"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="353"/>
         <source>the file ends inside this map</source>
         <translation>die Datei endet innerhalb dieser Karte</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="552"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="356"/>
         <source>it is not a GNOME Mahjongg map file: it holds no &lt;map&gt;</source>
         <translation>die Datei ist keine GNOME-Mahjongg-Kartendatei, denn sie enthält kein &lt;map&gt;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="565"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="91"/>
         <source>it is neither a KMahjongg layout nor a GNOME Mahjongg map</source>
         <translation>die Datei ist weder ein KMahjongg-Layout noch eine GNOME-Mahjongg-Karte</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="573"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="99"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
         <translation>„%1“ ist zu groß für ein Layout (%2 Bytes)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="579"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="105"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
         <translation>„%1“ ist zu groß für ein Layout</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="583"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="109"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
         <translation>„%1“ kann nicht importiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="611"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="137"/>
         <source>&quot;%1&quot; was not imported: %2</source>
         <translation>„%1“ wurde nicht importiert: %2</translation>
     </message>
@@ -743,14 +743,14 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
-        <location filename="../src/platform/MainWindow.cpp" line="499"/>
+        <location filename="../src/platform/MainWindow.cpp" line="500"/>
         <source>Board</source>
         <translation>Spielfeld</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
         <location filename="../src/platform/HelpWindow.cpp" line="174"/>
-        <location filename="../src/platform/MainWindow.cpp" line="500"/>
+        <location filename="../src/platform/MainWindow.cpp" line="501"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
@@ -975,41 +975,41 @@
         <translation>Kein Layout-Name enthält „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="93"/>
-        <location filename="../src/platform/MainWindow.cpp" line="486"/>
+        <location filename="../src/platform/MainWindow.cpp" line="94"/>
+        <location filename="../src/platform/MainWindow.cpp" line="487"/>
         <source>Tiles left</source>
         <translation>Steine übrig</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="102"/>
-        <location filename="../src/platform/MainWindow.cpp" line="487"/>
+        <location filename="../src/platform/MainWindow.cpp" line="103"/>
+        <location filename="../src/platform/MainWindow.cpp" line="488"/>
         <source>Layout Name</source>
         <translation>Layout-Name</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="263"/>
+        <location filename="../src/platform/MainWindow.cpp" line="264"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="522"/>
         <source>Restart</source>
         <translation>Neu starten</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="522"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>

@@ -361,132 +361,132 @@
         <translation>la imagen PNG usa un color que su paleta no tiene</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="39"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="13"/>
         <source>it has %1 tiles; a heap needs exactly %2</source>
         <translation>tiene %1 fichas; un montón necesita exactamente %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="49"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="23"/>
         <source>a tile lies below the bottom layer (layer %1)</source>
         <translation>una ficha queda por debajo de la capa inferior (capa %1)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="53"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="27"/>
         <source>it has %1 layers; the board holds %2</source>
         <translation>tiene %1 capas; en el tablero caben %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="59"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="33"/>
         <source>it is %1 half tiles wide; the board holds %2</source>
         <translation>mide %1 medias fichas de ancho; en el tablero caben %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="63"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="37"/>
         <source>it is %1 half tiles high; the board holds %2</source>
         <translation>mide %1 medias fichas de alto; en el tablero caben %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="77"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="51"/>
         <source>two tiles overlap on layer %1</source>
         <translation>dos fichas se solapan en la capa %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="165"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="44"/>
         <source>it is a KMahjongg layout of a version other than 1.0 and 1.1</source>
         <translation>es una disposición de KMahjongg de una versión distinta de la 1.0 y la 1.1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="166"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="45"/>
         <source>it is not a KMahjongg layout: its first line is not &quot;kmahjongg-layout-v1.0&quot; or &quot;-v1.1&quot;</source>
         <translation>no es una disposición de KMahjongg: su primera línea no es &quot;kmahjongg-layout-v1.0&quot; ni &quot;-v1.1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="179"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="58"/>
         <source>its size line &quot;%1&quot; holds no size from 1 to 9999999</source>
         <translation>su línea de tamaño &quot;%1&quot; no contiene ningún tamaño de 1 a 9999999</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="187"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="66"/>
         <source>it does not give its width, height and depth</source>
         <translation>no indica su anchura, altura y profundidad</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="193"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="72"/>
         <source>its tile map has %1 cells instead of %2 x %3 x %4</source>
         <translation>su mapa de fichas tiene %1 celdas en lugar de %2 x %3 x %4</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="298"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="102"/>
         <source>the file ends inside a comment</source>
         <translation>el archivo termina dentro de un comentario</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="300"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="104"/>
         <source>the file ends inside a CDATA section</source>
         <translation>el archivo termina dentro de una sección CDATA</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="302"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="106"/>
         <source>the file ends inside an XML declaration</source>
         <translation>el archivo termina dentro de una declaración XML</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="328"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="132"/>
         <source>the file ends inside a declaration</source>
         <translation>el archivo termina dentro de una declaración</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="358"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="162"/>
         <source>the file ends inside the tag &lt;%1&gt;</source>
         <translation>el archivo termina dentro de la etiqueta &lt;%1&gt;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="369"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="173"/>
         <source>the tag &lt;%1&gt; is never closed</source>
         <translation>la etiqueta &lt;%1&gt; no se cierra nunca</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="383"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="187"/>
         <source>the file ends inside the value of &quot;%1&quot;</source>
         <translation>el archivo termina dentro del valor de &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="461"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="265"/>
         <source>a &lt;%1&gt; has %2=&quot;%3&quot;, which is not a coordinate</source>
         <translation>un elemento &lt;%1&gt; tiene %2=&quot;%3&quot;, que no es una coordenada</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="549"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="353"/>
         <source>the file ends inside this map</source>
         <translation>el archivo termina dentro de este mapa</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="552"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="356"/>
         <source>it is not a GNOME Mahjongg map file: it holds no &lt;map&gt;</source>
         <translation>no es un archivo de mapas de GNOME Mahjongg: no contiene ningún &lt;map&gt;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="565"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="91"/>
         <source>it is neither a KMahjongg layout nor a GNOME Mahjongg map</source>
         <translation>no es ni una disposición de KMahjongg ni un mapa de GNOME Mahjongg</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="573"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="99"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
         <translation>&quot;%1&quot; es demasiado grande para ser una disposición (%2 bytes)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="579"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="105"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
         <translation>&quot;%1&quot; es demasiado grande para ser una disposición</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="583"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="109"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
         <translation>&quot;%1&quot; no se puede importar: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="611"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="137"/>
         <source>&quot;%1&quot; was not imported: %2</source>
         <translation>&quot;%1&quot; no se ha importado: %2</translation>
     </message>
@@ -743,14 +743,14 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
-        <location filename="../src/platform/MainWindow.cpp" line="499"/>
+        <location filename="../src/platform/MainWindow.cpp" line="500"/>
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
         <location filename="../src/platform/HelpWindow.cpp" line="174"/>
-        <location filename="../src/platform/MainWindow.cpp" line="500"/>
+        <location filename="../src/platform/MainWindow.cpp" line="501"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
@@ -975,41 +975,41 @@
         <translation>Ningún nombre de disposición contiene «%1».</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="93"/>
-        <location filename="../src/platform/MainWindow.cpp" line="486"/>
+        <location filename="../src/platform/MainWindow.cpp" line="94"/>
+        <location filename="../src/platform/MainWindow.cpp" line="487"/>
         <source>Tiles left</source>
         <translation>Fichas restantes</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="102"/>
-        <location filename="../src/platform/MainWindow.cpp" line="487"/>
+        <location filename="../src/platform/MainWindow.cpp" line="103"/>
+        <location filename="../src/platform/MainWindow.cpp" line="488"/>
         <source>Layout Name</source>
         <translation>Nombre de la disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="263"/>
+        <location filename="../src/platform/MainWindow.cpp" line="264"/>
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mezclar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="522"/>
         <source>Restart</source>
         <translation>Reiniciar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="522"/>
         <source>New Game</source>
         <translation>Nueva partida</translation>
     </message>

@@ -361,132 +361,132 @@
         <translation>l&apos;image PNG utilise une couleur absente de sa palette</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="39"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="13"/>
         <source>it has %1 tiles; a heap needs exactly %2</source>
         <translation>elle compte %1 tuiles&#xa0;; une pile en demande exactement %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="49"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="23"/>
         <source>a tile lies below the bottom layer (layer %1)</source>
         <translation>une tuile se trouve sous le niveau le plus bas (niveau %1)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="53"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="27"/>
         <source>it has %1 layers; the board holds %2</source>
         <translation>elle compte %1 niveaux&#xa0;; le plateau en accepte %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="59"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="33"/>
         <source>it is %1 half tiles wide; the board holds %2</source>
         <translation>elle mesure %1 demi-tuiles de large&#xa0;; le plateau en accepte %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="63"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="37"/>
         <source>it is %1 half tiles high; the board holds %2</source>
         <translation>elle mesure %1 demi-tuiles de haut&#xa0;; le plateau en accepte %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="77"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="51"/>
         <source>two tiles overlap on layer %1</source>
         <translation>deux tuiles se chevauchent au niveau %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="165"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="44"/>
         <source>it is a KMahjongg layout of a version other than 1.0 and 1.1</source>
         <translation>c&apos;est une disposition KMahjongg d&apos;une version autre que 1.0 et 1.1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="166"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="45"/>
         <source>it is not a KMahjongg layout: its first line is not &quot;kmahjongg-layout-v1.0&quot; or &quot;-v1.1&quot;</source>
         <translation>ce n&apos;est pas une disposition KMahjongg&#xa0;: sa première ligne n&apos;est ni «&#xa0;kmahjongg-layout-v1.0&#xa0;» ni «&#xa0;-v1.1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="179"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="58"/>
         <source>its size line &quot;%1&quot; holds no size from 1 to 9999999</source>
         <translation>sa ligne de taille «&#xa0;%1&#xa0;» ne donne aucune taille entre 1 et 9999999</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="187"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="66"/>
         <source>it does not give its width, height and depth</source>
         <translation>sa largeur, sa hauteur et sa profondeur ne sont pas indiquées</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="193"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="72"/>
         <source>its tile map has %1 cells instead of %2 x %3 x %4</source>
         <translation>sa carte des tuiles compte %1 cases au lieu de %2 x %3 x %4</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="298"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="102"/>
         <source>the file ends inside a comment</source>
         <translation>le fichier s&apos;arrête au milieu d&apos;un commentaire</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="300"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="104"/>
         <source>the file ends inside a CDATA section</source>
         <translation>le fichier s&apos;arrête au milieu d&apos;une section CDATA</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="302"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="106"/>
         <source>the file ends inside an XML declaration</source>
         <translation>le fichier s&apos;arrête au milieu d&apos;une déclaration XML</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="328"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="132"/>
         <source>the file ends inside a declaration</source>
         <translation>le fichier s&apos;arrête au milieu d&apos;une déclaration</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="358"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="162"/>
         <source>the file ends inside the tag &lt;%1&gt;</source>
         <translation>le fichier s&apos;arrête au milieu de la balise &lt;%1&gt;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="369"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="173"/>
         <source>the tag &lt;%1&gt; is never closed</source>
         <translation>la balise &lt;%1&gt; n&apos;est jamais fermée</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="383"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="187"/>
         <source>the file ends inside the value of &quot;%1&quot;</source>
         <translation>le fichier s&apos;arrête au milieu de la valeur de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="461"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="265"/>
         <source>a &lt;%1&gt; has %2=&quot;%3&quot;, which is not a coordinate</source>
         <translation>une balise &lt;%1&gt; a %2=&quot;%3&quot;, qui n&apos;est pas une coordonnée</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="549"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="353"/>
         <source>the file ends inside this map</source>
         <translation>le fichier s&apos;arrête au milieu de cette carte</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="552"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="356"/>
         <source>it is not a GNOME Mahjongg map file: it holds no &lt;map&gt;</source>
         <translation>ce n&apos;est pas un fichier de carte GNOME Mahjongg&#xa0;: il ne contient aucune balise &lt;map&gt;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="565"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="91"/>
         <source>it is neither a KMahjongg layout nor a GNOME Mahjongg map</source>
         <translation>ce n&apos;est ni une disposition KMahjongg ni une carte GNOME Mahjongg</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="573"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="99"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
         <translation>«&#xa0;%1&#xa0;» est trop volumineux pour être une disposition (%2 octets)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="579"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="105"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
         <translation>«&#xa0;%1&#xa0;» est trop volumineux pour être une disposition</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="583"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="109"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être importé&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="611"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="137"/>
         <source>&quot;%1&quot; was not imported: %2</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;a pas été importé&#xa0;: %2</translation>
     </message>
@@ -743,14 +743,14 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
-        <location filename="../src/platform/MainWindow.cpp" line="499"/>
+        <location filename="../src/platform/MainWindow.cpp" line="500"/>
         <source>Board</source>
         <translation>Plateau</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
         <location filename="../src/platform/HelpWindow.cpp" line="174"/>
-        <location filename="../src/platform/MainWindow.cpp" line="500"/>
+        <location filename="../src/platform/MainWindow.cpp" line="501"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
@@ -975,41 +975,41 @@
         <translation>Aucun nom de disposition ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="93"/>
-        <location filename="../src/platform/MainWindow.cpp" line="486"/>
+        <location filename="../src/platform/MainWindow.cpp" line="94"/>
+        <location filename="../src/platform/MainWindow.cpp" line="487"/>
         <source>Tiles left</source>
         <translation>Tuiles restantes</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="102"/>
-        <location filename="../src/platform/MainWindow.cpp" line="487"/>
+        <location filename="../src/platform/MainWindow.cpp" line="103"/>
+        <location filename="../src/platform/MainWindow.cpp" line="488"/>
         <source>Layout Name</source>
         <translation>Nom de la disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="263"/>
+        <location filename="../src/platform/MainWindow.cpp" line="264"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mélanger</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="522"/>
         <source>Restart</source>
         <translation>Recommencer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="522"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>

@@ -361,132 +361,132 @@
         <translation>l&apos;immagine PNG usa un colore che non è nella sua tavolozza</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="39"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="13"/>
         <source>it has %1 tiles; a heap needs exactly %2</source>
         <translation>ha %1 tessere; una pila ne richiede esattamente %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="49"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="23"/>
         <source>a tile lies below the bottom layer (layer %1)</source>
         <translation>una tessera sta sotto lo strato più basso (strato %1)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="53"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="27"/>
         <source>it has %1 layers; the board holds %2</source>
         <translation>ha %1 strati; il tavoliere ne contiene %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="59"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="33"/>
         <source>it is %1 half tiles wide; the board holds %2</source>
         <translation>è largo %1 mezze tessere; il tavoliere ne contiene %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="63"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="37"/>
         <source>it is %1 half tiles high; the board holds %2</source>
         <translation>è alto %1 mezze tessere; il tavoliere ne contiene %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="77"/>
+        <location filename="../src/layouts/ImportHeap.cpp" line="51"/>
         <source>two tiles overlap on layer %1</source>
         <translation>due tessere si sovrappongono sullo strato %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="165"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="44"/>
         <source>it is a KMahjongg layout of a version other than 1.0 and 1.1</source>
         <translation>è uno schema KMahjongg di una versione diversa da 1.0 e 1.1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="166"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="45"/>
         <source>it is not a KMahjongg layout: its first line is not &quot;kmahjongg-layout-v1.0&quot; or &quot;-v1.1&quot;</source>
         <translation>non è uno schema KMahjongg: la sua prima riga non è &quot;kmahjongg-layout-v1.0&quot; né &quot;-v1.1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="179"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="58"/>
         <source>its size line &quot;%1&quot; holds no size from 1 to 9999999</source>
         <translation>la sua riga delle dimensioni &quot;%1&quot; non contiene nessuna dimensione da 1 a 9999999</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="187"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="66"/>
         <source>it does not give its width, height and depth</source>
         <translation>non indica larghezza, altezza e profondità</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="193"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="72"/>
         <source>its tile map has %1 cells instead of %2 x %3 x %4</source>
         <translation>la sua mappa delle tessere ha %1 celle invece di %2 x %3 x %4</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="298"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="102"/>
         <source>the file ends inside a comment</source>
         <translation>il file finisce dentro un commento</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="300"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="104"/>
         <source>the file ends inside a CDATA section</source>
         <translation>il file finisce dentro una sezione CDATA</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="302"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="106"/>
         <source>the file ends inside an XML declaration</source>
         <translation>il file finisce dentro una dichiarazione XML</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="328"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="132"/>
         <source>the file ends inside a declaration</source>
         <translation>il file finisce dentro una dichiarazione</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="358"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="162"/>
         <source>the file ends inside the tag &lt;%1&gt;</source>
         <translation>il file finisce dentro il tag &lt;%1&gt;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="369"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="173"/>
         <source>the tag &lt;%1&gt; is never closed</source>
         <translation>il tag &lt;%1&gt; non viene mai chiuso</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="383"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="187"/>
         <source>the file ends inside the value of &quot;%1&quot;</source>
         <translation>il file finisce dentro il valore di &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="461"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="265"/>
         <source>a &lt;%1&gt; has %2=&quot;%3&quot;, which is not a coordinate</source>
         <translation>un &lt;%1&gt; ha %2=&quot;%3&quot;, che non è una coordinata</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="549"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="353"/>
         <source>the file ends inside this map</source>
         <translation>il file finisce dentro questa mappa</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="552"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="356"/>
         <source>it is not a GNOME Mahjongg map file: it holds no &lt;map&gt;</source>
         <translation>non è un file di mappe di GNOME Mahjongg: non contiene nessun &lt;map&gt;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="565"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="91"/>
         <source>it is neither a KMahjongg layout nor a GNOME Mahjongg map</source>
         <translation>non è né uno schema KMahjongg né una mappa di GNOME Mahjongg</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="573"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="99"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
         <translation>&quot;%1&quot; è troppo grande per essere uno schema (%2 byte)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="579"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="105"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
         <translation>&quot;%1&quot; è troppo grande per essere uno schema</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="583"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="109"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
         <translation>impossibile importare &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="611"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="137"/>
         <source>&quot;%1&quot; was not imported: %2</source>
         <translation>&quot;%1&quot; non è stato importato: %2</translation>
     </message>
@@ -743,14 +743,14 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
-        <location filename="../src/platform/MainWindow.cpp" line="499"/>
+        <location filename="../src/platform/MainWindow.cpp" line="500"/>
         <source>Board</source>
         <translation>Tavoliere</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
         <location filename="../src/platform/HelpWindow.cpp" line="174"/>
-        <location filename="../src/platform/MainWindow.cpp" line="500"/>
+        <location filename="../src/platform/MainWindow.cpp" line="501"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
@@ -975,41 +975,41 @@
         <translation>Nessuno schema ha “%1” nel nome.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="93"/>
-        <location filename="../src/platform/MainWindow.cpp" line="486"/>
+        <location filename="../src/platform/MainWindow.cpp" line="94"/>
+        <location filename="../src/platform/MainWindow.cpp" line="487"/>
         <source>Tiles left</source>
         <translation>Tessere rimaste</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="102"/>
-        <location filename="../src/platform/MainWindow.cpp" line="487"/>
+        <location filename="../src/platform/MainWindow.cpp" line="103"/>
+        <location filename="../src/platform/MainWindow.cpp" line="488"/>
         <source>Layout Name</source>
         <translation>Nome dello schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="263"/>
+        <location filename="../src/platform/MainWindow.cpp" line="264"/>
         <source>Redo</source>
         <translation>Ripeti</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="520"/>
+        <location filename="../src/platform/MainWindow.cpp" line="521"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mescola</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="522"/>
         <source>Restart</source>
         <translation>Ricomincia</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="522"/>
         <source>New Game</source>
         <translation>Nuova partita</translation>
     </message>
