@@ -9,7 +9,6 @@ namespace velmor {
 
 namespace {
 
-
 struct Attribute {
   std::string name, value;
 };

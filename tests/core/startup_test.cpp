@@ -765,3 +765,24 @@ TEST_F(Startup, EveryMenuEntryHasAnAcceleratorOfItsOwn) {
   };
   for (const MenuItem* root : {&game->VO, &game->EditorMenu, &game->NewPopup}) check(*root);
 }
+
+// The help texts come in the language spoken; a translated one that is missing or cannot be read
+// gives way to the English without a word, and choosing another language reads them again.
+TEST_F(Startup, HelpTextsFollowTheLanguageAndFallBackToEnglish) {
+  dir.Write("velmor.de.rtf", "{\\rtf1 Die Regeln.\\par}");
+  dir.Write("whatsnew.de.rtf", "{\\rtf1 broken");
+  dir.Write("velmor.fr.rtf", "{\\rtf1 Les r\\'e8gles.\\par}");
+  platform.systemLanguage = "de_DE.UTF-8";
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(platform.languages.back(), "de");
+  EXPECT_NE(game->Help.HelpHtml.find("Die Regeln."), std::string::npos);
+  EXPECT_NE(game->Help.WhatsNewHtml.find("Version 5.21."), std::string::npos);
+  EXPECT_TRUE(platform.errors.empty());
+
+  game->FindItem("Language_fr")->Click();
+  EXPECT_EQ(platform.languages.back(), "fr");
+  EXPECT_NE(game->Help.HelpHtml.find("Les r\xC3\xA8gles."), std::string::npos);
+  game->FindItem("Language_it")->Click();
+  EXPECT_NE(game->Help.HelpHtml.find("The rules."), std::string::npos);
+  EXPECT_TRUE(platform.errors.empty());
+}
