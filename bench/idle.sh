@@ -11,7 +11,7 @@ display=${IDLE_DISPLAY:-:92}
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 pid=
-trap 'kill $pid $xvfb 2>/dev/null || true; rm -f "$bin/Velmor.ini"' EXIT
+trap 'kill $pid $xvfb 2>/dev/null || true; rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}' EXIT
 for _ in $(seq 200); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
 start() {
@@ -40,7 +40,7 @@ sample() {
 }
 rss() { awk '/^VmRSS/ {r = $2} /^RssAnon/ {a = $2} END {printf "RSS %d kB, anonymous %d kB", r, a}' /proc/$pid/status; }
 
-rm -f "$bin/Velmor.ini"
+rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
 start
 sample "music on, game running"
 key F12
@@ -55,7 +55,7 @@ sleep 1
 sample "music off, game paused"
 stop
 
-rm -f "$bin/Velmor.ini"
+rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
 start
 echo "after the first game: $(rss)"
 for _ in $(seq "$games"); do

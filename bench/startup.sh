@@ -36,7 +36,7 @@ declare -A times rss anon
 measure() {
   local game=$1 home=$scratch/$1
   rm -rf "$home" && mkdir -p "$home/config" "$home/data"
-  rm -f "$bin/Velmor.ini"
+  rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
   local program=$game
   [ "$game" = velmor ] && program=$bin/velmor
   local start end pid
@@ -60,7 +60,7 @@ measure() {
 for round in $(seq "$rounds"); do
   for game in "${games[@]}"; do measure "$game"; done
 done
-rm -f "$bin/Velmor.ini"
+rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
 
 median() { printf '%s\n' $@ | sort -n | awk '{v[NR] = $1} END {print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 printf '%-16s %-34s %-44s %s\n' game "start-up to mapped window (ms)" "resident after 3 s (kB)" "anonymous (kB)"
