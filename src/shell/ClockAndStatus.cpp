@@ -38,7 +38,7 @@ void TVelmor::Temps() {
 // to collect, no demo, no music to watch. A running clock needs a beat only when its second turns.
 int TVelmor::HeartbeatDelay() const {
   constexpr int Beat = 50;
-  if (Tunes.FirstPending || PlayMusic.Checked() || !Status.Still() || !Solver.Idle() || DeadEnds.Pending()) return Beat;
+  if (Tunes.FirstPending || (PlayMusic.Checked() && Tunes.Listening()) || !Status.Still() || !Solver.Idle() || DeadEnds.Pending()) return Beat;
   if (GameMode == ModeTwoPlayers) return Beat;  // the turn's name blinks
   if (!Playing(GameMode)) return 0;
   if (Board.TilesLeft == 0 && !ResultShown) return Beat;

@@ -230,12 +230,16 @@ TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
   run(3'000);
   EXPECT_EQ(game.HeartbeatDelay(), 0);
   EXPECT_GT(sleeps, 0);
-  // Something that moves on its own keeps the beat: a message, the demo, music.
+  // A message moves on its own, and so does a tune, whose end is watched for.
   game.ShowStatus("Again");
   EXPECT_EQ(game.HeartbeatDelay(), 50);
   poke();  // the window asks before it sleeps again
   run(3'000);
+  EXPECT_EQ(game.HeartbeatDelay(), 0);
   game.PlayMusic.SetChecked(true);
+  EXPECT_EQ(game.HeartbeatDelay(), 0) << "music on, but no tune to watch";
+  std::string error;
+  ASSERT_TRUE(platform.media.Open("/tunes/Night.mid", error));
   EXPECT_EQ(game.HeartbeatDelay(), 50);
 }
 
