@@ -13,7 +13,13 @@ display=${STARTUP_DISPLAY:-:90}
 scratch=$(mktemp -d)
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+bus=
+trap 'kill $xvfb $bus 2>/dev/null || true; rm -rf "$scratch"' EXIT
+# One session bus for every game: some of them will not start without one.
+if command -v dbus-daemon >/dev/null; then
+  { read -r DBUS_SESSION_BUS_ADDRESS && read -r bus; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  export DBUS_SESSION_BUS_ADDRESS
+fi
 for _ in $(seq 200); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
 PATH=$PATH:/usr/games  # where Debian puts games
@@ -57,9 +63,17 @@ measure() {
   wait $pid 2>/dev/null || true
 }
 
+declare -A failed
 for round in $(seq "$rounds"); do
-  for game in "${games[@]}"; do measure "$game"; done
+  for game in "${games[@]}"; do
+    [ -z "${failed[$game]:-}" ] || continue
+    measure "$game" || failed[$game]=1
+  done
 done
+kept=()
+for game in "${games[@]}"; do [ -z "${failed[$game]:-}" ] && kept+=("$game"); done
+games=("${kept[@]}")
+[ "${games[0]:-}" = velmor ] || { echo "velmor did not start" >&2; exit 1; }
 rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
 
 median() { printf '%s\n' $@ | sort -n | awk '{v[NR] = $1} END {print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
