@@ -11,8 +11,9 @@ display=${IDLE_DISPLAY:-:92}
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 pid=
-trap 'kill $pid $xvfb 2>/dev/null || true; rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}' EXIT
+trap 'kill $pid $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}' EXIT
 for _ in $(seq 200); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "no X server on $display" >&2; exit 1; }
 
 start() {
   DISPLAY=$display "$bin/velmor" >/dev/null 2>&1 &

@@ -14,13 +14,15 @@ scratch=$(mktemp -d)
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 bus=
-trap 'kill $xvfb $bus 2>/dev/null || true; rm -rf "$scratch"' EXIT
+# The server is waited for as it ends, so that a run right after this one finds the display free.
+trap 'kill $xvfb $bus 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
 # One session bus for every game: some of them will not start without one.
 if command -v dbus-daemon >/dev/null; then
   { read -r DBUS_SESSION_BUS_ADDRESS && read -r bus; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
   export DBUS_SESSION_BUS_ADDRESS
 fi
 for _ in $(seq 200); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "no X server on $display" >&2; exit 1; }
 
 PATH=$PATH:/usr/games  # where Debian puts games
 games=(velmor)
