@@ -1,4 +1,5 @@
-// Dealing speed: the winnable construction, the plain random deal and the free-tile recount.
+// Dealing speed: the winnable construction, the plain random deal and the free-tile recount; and
+// the searches behind a click in the flat game (Voverizo Dadazu).
 // Run: build/bench/bench_deal   (medians are over one deal per repetition, a new game each time)
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 #include "board/Deal.h"
 #include "board/FreeTiles.h"
 #include "layouts/LayoutFile.h"
+#include "modes/RiverPath.h"
 
 using namespace velmor;
 
@@ -62,6 +64,31 @@ void BM_FreeTilesFullBoard(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FreeTilesFullBoard)->Unit(benchmark::kNanosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A click on the second tile of a pair in the flat game: the path between the two is looked for,
+// then the moves the board still offers are counted (the dead-end check after the move), on a
+// fresh easy (0) or hard (1) board.
+void BM_RiversClickSearch(benchmark::State& state) {
+  BoardState board;
+  Generator gen;
+  gen.GeneratorState = 1;
+  DealRivers(board, gen, state.range(0) == 1);
+  const auto pair = FirstReachablePair(board);
+  if (!pair) throw std::runtime_error("the deal offers no move");
+  const Place from = board.TilePlace[static_cast<size_t>(pair->first)];
+  const Place to = board.TilePlace[static_cast<size_t>(pair->second)];
+  for (auto _ : state) {
+    const RiverPath path = FindRiverPath(board.BoardGrid, from, to);
+    benchmark::DoNotOptimize(path.found);
+    benchmark::DoNotOptimize(CountReachablePairs(board));
+  }
+}
+BENCHMARK(BM_RiversClickSearch)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

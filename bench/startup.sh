@@ -1,32 +1,96 @@
 #!/usr/bin/env bash
-# Start-up time and memory of the real game, measured from outside: launch under Xvfb until the
-# main window is mapped, then read the resident memory three seconds later. Median of five.
-# Usage: bench/startup.sh [build/bin]     (needs xvfb and xdotool)
+# Start-up time and memory of the real game, measured from outside, side by side with two other
+# solitaire games when they are installed (kshisen, gnome-mahjongg). Each round starts every game
+# once, in turn, on the same Xvfb with fresh settings: the time until its main window is mapped,
+# then its resident memory (VmRSS) and anonymous memory (RssAnon) three seconds later. Prints the
+# medians and Velmor's ratios against each peer.
+# Usage: bench/startup.sh [build/bin] [rounds]     (needs Xvfb and xdotool)
+#        STARTUP_DISPLAY=:91 picks another display number.
 set -euo pipefail
-bin=${1:-build/bin}
-display=:97
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
+bin=$(cd "${1:-build/bin}" && pwd)
+rounds=${2:-5}
+display=${STARTUP_DISPLAY:-:90}
+scratch=$(mktemp -d)
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
-times=() ; rss=()
-for run in 1 2 3 4 5; do
-  rm -f "$bin/Velmor.ini"
+bus=
+# The server is waited for as it ends, so that a run right after this one finds the display free.
+trap 'kill $xvfb $bus 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+# One session bus for every game: some of them will not start without one.
+if command -v dbus-daemon >/dev/null; then
+  { read -r DBUS_SESSION_BUS_ADDRESS && read -r bus; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  export DBUS_SESSION_BUS_ADDRESS
+fi
+for _ in $(seq 200); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "no X server on $display" >&2; exit 1; }
+
+PATH=$PATH:/usr/games  # where Debian puts games
+games=(velmor)
+command -v kshisen >/dev/null && games+=(kshisen)
+command -v gnome-mahjongg >/dev/null && games+=(gnome-mahjongg)
+
+# The window to wait for: Velmor's main window by its title (its splash comes first), a peer's
+# first visible window of its own process.
+found() {
+  local game=$1 pid=$2
+  if [ "$game" = velmor ]; then
+    DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" >/dev/null 2>&1
+  else
+    DISPLAY=$display xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1
+  fi
+}
+
+declare -A times rss anon
+measure() {
+  local game=$1 home=$scratch/$1
+  rm -rf "$home" && mkdir -p "$home/config" "$home/data"
+  rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
+  local program=$game
+  [ "$game" = velmor ] && program=$bin/velmor
+  local start end pid
   start=$(date +%s%N)
-  DISPLAY=$display "$bin/velmor" >/dev/null 2>&1 &
+  DISPLAY=$display XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data "$program" >/dev/null 2>&1 &
   pid=$!
   # Poll often: xdotool's own --sync waits half a second between looks.
-  until DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" >/dev/null 2>&1; do
-    kill -0 $pid 2>/dev/null || { echo "velmor ended before its window showed" >&2; exit 1; }
+  until found "$game" $pid; do
+    if ! kill -0 $pid 2>/dev/null; then echo "$game ended before its window showed" >&2; return 1; fi
     sleep 0.005
   done
   end=$(date +%s%N)
-  times+=($(( (end - start) / 1000000 )))
+  times[$game]+="$(((end - start) / 1000000)) "
   sleep 3
-  rss+=($(awk '/VmRSS/ {print $2}' /proc/$pid/status))
-  kill $pid; wait $pid 2>/dev/null || true
+  rss[$game]+="$(awk '/^VmRSS/ {print $2}' /proc/$pid/status) "
+  anon[$game]+="$(awk '/^RssAnon/ {print $2}' /proc/$pid/status) "
+  kill $pid 2>/dev/null || true
+  wait $pid 2>/dev/null || true
+}
+
+declare -A failed
+for round in $(seq "$rounds"); do
+  for game in "${games[@]}"; do
+    [ -z "${failed[$game]:-}" ] || continue
+    measure "$game" || failed[$game]=1
+  done
 done
-median() { printf '%s\n' "$@" | sort -n | sed -n 3p; }
-echo "start-up to mapped window (ms): ${times[*]}  median $(median "${times[@]}")"
-echo "resident memory after 3 s (kB): ${rss[*]}  median $(median "${rss[@]}")"
-rm -f "$bin/Velmor.ini"
+kept=()
+for game in "${games[@]}"; do [ -z "${failed[$game]:-}" ] && kept+=("$game"); done
+games=("${kept[@]}")
+[ "${games[0]:-}" = velmor ] || { echo "velmor did not start" >&2; exit 1; }
+rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
+
+median() { printf '%s\n' $@ | sort -n | awk '{v[NR] = $1} END {print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+printf '%-16s %-34s %-44s %s\n' game "start-up to mapped window (ms)" "resident after 3 s (kB)" "anonymous (kB)"
+for game in "${games[@]}"; do
+  printf '%-16s %-34s %-44s %s\n' "$game" "median $(median ${times[$game]}) (${times[$game]% })" \
+    "median $(median ${rss[$game]}) (${rss[$game]% })" "median $(median ${anon[$game]})"
+done
+velmorTime=$(median ${times[velmor]})
+velmorRss=$(median ${rss[velmor]})
+velmorAnon=$(median ${anon[velmor]})
+for game in "${games[@]:1}"; do
+  awk -v g="$game" -v vt="$velmorTime" -v pt="$(median ${times[$game]})" -v vr="$velmorRss" \
+    -v pr="$(median ${rss[$game]})" -v va="$velmorAnon" -v pa="$(median ${anon[$game]})" 'BEGIN {
+      printf "against %s: Velmor starts %.2fx sooner; resident %.2fx, anonymous %.2fx of %s'"'"'s\n", g, pt / vt, vr / pr, va / pa, g
+    }'
+done
+[ ${#games[@]} -gt 1 ] || echo "(kshisen and gnome-mahjongg are not installed: Velmor alone)"

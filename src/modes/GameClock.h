@@ -43,6 +43,8 @@ struct GameClock {
     StartTick = now - static_cast<uint32_t>(PauseOffset);
     Held = false;
   }
+  // Until the shown second changes; 0 for a clock that stands still.
+  uint32_t MillisToNextSecond(uint32_t now) const { return Held ? 0 : 1000 - RunMillis(now) % 1000; }
   void Update(uint32_t now) { ElapsedSeconds = static_cast<int32_t>(RunMillis(now) / 1000u); }
   void AddPenalty(int seconds) { PenaltySeconds += seconds; }
   // What the player is charged: time played plus penalties.

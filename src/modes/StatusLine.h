@@ -28,6 +28,8 @@ struct StatusLine {
     Show(message);
     Bounce = true;
   }
+  // Nothing left to scroll or bounce: further heartbeats would change nothing.
+  bool Still() const { return !Bounce && Pos <= 1 && Message == " "; }
   // One heartbeat (`tick` counts them): the text to show now, or nothing when it stays.
   std::optional<std::string> Advance(uint32_t tick, bool scrolling) {
     int pos = Pos;

@@ -50,6 +50,11 @@ bool WinnabilityWatch::Busy() const {
   return working_ || pending_.has_value();
 }
 
+bool WinnabilityWatch::Quiet() const {
+  std::lock_guard lock(mutex_);
+  return !working_ && !pending_ && !answer_;
+}
+
 void WinnabilityWatch::Work() {
   std::unique_lock lock(mutex_);
   for (;;) {

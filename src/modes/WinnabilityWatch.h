@@ -50,6 +50,8 @@ class WinnabilityWatch {
   // The answer to the last question, once, when it is ready.
   std::optional<WinnabilityAnswer> Take();
   bool Busy() const;
+  // No question in work and no answer waiting to be taken.
+  bool Quiet() const;
 
  private:
   struct Question {

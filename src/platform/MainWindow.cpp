@@ -3,6 +3,7 @@
 #include "base/Say.h"
 #include "platform/Translation.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -174,18 +175,46 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   ShowMenuBarOf(game_.EditorMenu, game_.EditorMenu.Visible());
   Sync(game_.EditorPanel);
 
-  connect(&timer_, &QTimer::timeout, this, [this] { game_.Temps(); });
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    game_.Temps();
+    // A steady beat keeps its rhythm; a clock's beat is aimed at its next second.
+    const int delay = game_.HeartbeatDelay();
+    if (delay == 0)
+      timer_.stop();
+    else if (delay != timer_.interval())
+      timer_.start(delay);
+  });
+  // Whatever started moving, however it started, is seen before the program goes to sleep (or,
+  // when events are only polled for, at the next poll).
+  auto look = [this] {
+    if (beating_ && !closing_) WakeHeartbeat(game_.HeartbeatDelay());
+  };
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, look);
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, this, look);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (closing_ || !isVisible()) return;
     if (state == Qt::ApplicationActive)
       game_.FormActivate();
     else if (state == Qt::ApplicationInactive)
       game_.FormDeactivate();
+    WakeHeartbeat(50);
   });
   Sync(game_.Tools);
   Sync(game_.LigneStatus);
   Sync(game_.HofBox);
   ApplyToolbarLook();
+}
+
+void MainWindow::StartTimer() {
+  beating_ = true;
+  timer_.start(50);
+}
+
+// A beat within `delay` ms (none for 0), sooner if one is already due sooner.
+void MainWindow::WakeHeartbeat(int delay) {
+  if (!beating_ || closing_ || delay <= 0) return;
+  if (!timer_.isActive() || timer_.remainingTime() > delay) timer_.start(delay);
 }
 
 QAction* MainWindow::MakeAction(MenuItem& item) {
@@ -390,6 +419,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // While the demo plays, the first key or click anywhere in the program takes the game back and
   // does nothing else. A key first comes as a shortcut check: accepted, no menu command runs.
   const QEvent::Type type = event->type();
+  // The player's hand may change what the status line and the clock show: one beat soon after.
+  if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+      type == QEvent::MouseButtonDblClick || type == QEvent::Wheel || (type == QEvent::Resize && watched == this))
+    WakeHeartbeat(50);
   if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::MouseButtonPress) {
     if (game_.Solver.DemoRunning()) {
       game_.Solver.StopDemo();

@@ -42,7 +42,9 @@ class MainWindow : public QMainWindow {
   // What the settings keep: the size when neither maximised nor full screen (0 x 0 at the natural
   // size, so that the board stays exactly 1:1 whatever the toolbar and status line do).
   Platform::WindowShape Shape() const;
-  void StartTimer() { timer_.start(50); }
+  // The heartbeat runs only while something moves or counts (see TVelmor::HeartbeatDelay).
+  void StartTimer();
+  bool HeartbeatRunning() const { return timer_.isActive(); }
   // Clicks the action that mirrors `item`, as the player would.
   QAction* ActionOf(const MenuItem& item) const;
   QToolButton* ButtonOf(const MenuItem& item) const;
@@ -94,6 +96,8 @@ class MainWindow : public QMainWindow {
   void ShowMenuBarOf(const MenuItem& root, bool shown);
   QStatusBar* status_ = nullptr;
   QTimer timer_;
+  bool beating_ = false;  // the heartbeat was started: it may sleep and wake from now on
+  void WakeHeartbeat(int delay);
   bool closing_ = false;
   bool swallowKey_ = false;  // the key press whose shortcut check stopped the demo
   std::map<const MenuItem*, QAction*> actions_;

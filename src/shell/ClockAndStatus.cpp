@@ -36,6 +36,23 @@ void TVelmor::Temps() {
   if (GameMode == ModeStopped || GameMode == ModePaused) ShowFond();
 }
 
+// The window sleeps between heartbeats while nothing moves: a still status line, no worker answer
+// to collect, no demo, no music to watch. A running clock needs a beat only when its second turns.
+int TVelmor::HeartbeatDelay() const {
+  constexpr int Beat = 50;
+  if (Tunes.FirstPending || (PlayMusic.Checked() && Tunes.Listening()) || !Status.Still() || !Solver.Idle() ||
+      DeadEnds.Pending())
+    return Beat;
+  if (GameMode == ModeTwoPlayers) return Beat;  // the turn's name blinks
+  if (!Playing(GameMode)) return 0;
+  if (Board.TilesLeft == 0 && !ResultShown) return Beat;
+  // The status line learns of a dead end on a beat; the bounce then keeps the beat going.
+  if (Free.MovesLeft == 0 && GameMode == ModeSolitaire && !BoardCleared) return Beat;
+  // A held clock stands; a running one is looked at just after its second turns.
+  const uint32_t next = Clock.MillisToNextSecond(platform.TickCount());
+  return next == 0 ? 0 : static_cast<int>(next) + 2;
+}
+
 void TVelmor::WriteScore() {
   const bool shown =
       GameMode == ModeSolitaire || GameMode == ModeTwoPlayers || GameMode == ModeRivers || GameMode == ModePaused;

@@ -25,6 +25,8 @@ class DeadEnd {
   // Every heartbeat: shows or hides the notice, and holds the flat game's clock.
   void Tick();
   bool Stuck() const { return stuck_; }
+  // The notice waits to be shown or hidden.
+  bool Pending() const { return stuck_ != shown_; }
   // The flat game's "Moves left": pairs a path joins now, as of the last check.
   int FlatMoves() const { return flatMoves_; }
 

@@ -104,6 +104,11 @@ void Jukebox::MusicSupervision() {
   }
 }
 
+bool Jukebox::Listening() const {
+  const MediaPlayer& media = platform_.Media();
+  return media.IsOpen() ? media.Length() > 0 : started_ && !media.NoDevice();
+}
+
 void Jukebox::PlayMusicClick() {
   items_.playMusic.Toggle();
   items_.setMusic.SetEnabled(items_.playMusic.Checked());

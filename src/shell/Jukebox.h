@@ -46,6 +46,8 @@ class Jukebox {
   void PlayRandomTune();
   // The heartbeat's look at the tune: one that has ended loops or gives way to a random one.
   void MusicSupervision();
+  // A tune plays or is on its way: MusicSupervision has something to look at.
+  bool Listening() const;
   void PlayMusicClick();
   void RandomMusicClick();
   void SetMusicClick();

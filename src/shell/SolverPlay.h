@@ -38,6 +38,8 @@ class SolverPlay {
   void StartDemo();
   void StopDemo();
   bool DemoRunning() const { return demo_; }
+  // Nothing for the heartbeat to collect or play.
+  bool Idle() const { return !demo_ && watch_.Quiet(); }
   // The demo played in this game: it counts for no record.
   bool DemoPlayed() const { return demoPlayed_; }
 

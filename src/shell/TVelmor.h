@@ -108,6 +108,8 @@ class TVelmor : public GameMenus,
 
   void ShowStatus(const std::string& message);
   void Temps();  // the 50 ms heartbeat
+  // Milliseconds until the heartbeat has something to do again: 0 when nothing moves or counts.
+  int HeartbeatDelay() const;
   void WriteScore();
   std::string TwoPlayerTimes() const;  // both clocks, the player on turn marked
   void PauseClick();

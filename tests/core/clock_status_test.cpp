@@ -209,3 +209,71 @@ TEST_F(Clock, TwoPlayersSeeBothClocksAndTheTurnOnTheStatusLine) {
   Advance(3000);
   EXPECT_EQ(game.TimeLine.Caption(), "Player 1 01:05  \u00B7  \u25B6 Player 2 00:03");
 }
+
+// The window sleeps for HeartbeatDelay() between beats, or for good at 0. Beating every 50 ms
+// instead must show nothing that a sleeping window would have missed: each change on the status
+// line, the counters or the mode comes no later than one beat after the window would wake.
+TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
+  auto shown = [&] {
+    return game.StatusText.Caption() + "|" + game.TimeLine.Caption() + "|" + game.MovesLeftLine.Caption() + "|" +
+           game.TilesLeftLine.Caption() + "|" + std::to_string(game.GameMode);
+  };
+  constexpr uint64_t Never = ~uint64_t{0};
+  uint64_t now = 0, due = 0;
+  int sleeps = 0;
+  auto run = [&](int ms) {
+    for (int t = 0; t < ms; t += 50) {
+      const std::string before = shown();
+      Advance(50);
+      now += 50;
+      if (shown() != before) EXPECT_LE(due, now + 50) << "changed to " << shown();
+      if (due <= now) {
+        const int delay = game.HeartbeatDelay();
+        ASSERT_GE(delay, 0);
+        due = delay == 0 ? Never : now + static_cast<uint64_t>(delay);
+        sleeps += delay == 0 || delay > 50;
+      }
+    }
+  };
+  auto poke = [&] { due = now; };    // the player's hand wakes the window
+  game.PlayMusic.SetChecked(false);  // a tune's end is looked for on every beat
+  game.ShowStatus("A message that scrolls away");
+  run(6'000);
+  EXPECT_GT(game.HeartbeatDelay(), 50) << "a running clock alone beats once a second";
+  game.PauseClick();
+  poke();
+  run(3'000);
+  EXPECT_EQ(game.HeartbeatDelay(), 0) << "a paused game with a still status line needs no beat";
+  game.PauseClick();
+  poke();
+  run(3'000);
+  game.Stop();
+  poke();
+  run(3'000);
+  EXPECT_EQ(game.HeartbeatDelay(), 0);
+  EXPECT_GT(sleeps, 0);
+  // A message moves on its own, and so does a tune, whose end is watched for.
+  game.ShowStatus("Again");
+  EXPECT_EQ(game.HeartbeatDelay(), 50);
+  poke();  // the window asks before it sleeps again
+  run(3'000);
+  EXPECT_EQ(game.HeartbeatDelay(), 0);
+  game.PlayMusic.SetChecked(true);
+  EXPECT_EQ(game.HeartbeatDelay(), 0) << "music on, but no tune to watch";
+  std::string error;
+  ASSERT_TRUE(platform.media.Open("/tunes/Night.mid", error));
+  EXPECT_EQ(game.HeartbeatDelay(), 50);
+}
+
+// A dead end starts its bounce on the beat after the move, and the bounce keeps the beat.
+TEST_F(Clock, ADeadEndKeepsTheHeartbeat) {
+  game.Board = BoardState{};
+  game.Board.PutTile(1, {4, 4, 1});
+  game.Board.PutTile(5, {10, 4, 1});
+  game.Board.TilesLeft = 2;
+  game.Temps();
+  for (int i = 0; i < 40; ++i) {
+    EXPECT_EQ(game.HeartbeatDelay(), 50);
+    Advance(50);
+  }
+}

@@ -36,6 +36,7 @@ void WhileHelpIsOpen(MainWindow& window, std::function<void(HelpWindow&)> inspec
 TEST_F(GameWindow, HelpOpensOnItsPageAndTheGameWaits) {
   ASSERT_TRUE(Start());
   QTest::qWait(200);
+  EXPECT_EQ(window->Help(), nullptr) << "the help window is made when first opened, not at start";
   int pageShown = -1;
   uint8_t modeWhileOpen = 0;
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {

@@ -57,6 +57,26 @@ TEST_F(GameWindow, PauseHidesTheBoardAndResumeShowsItAgain) {
   EXPECT_GT(TilePixelsOnScreen(), 100000);
 }
 
+// A paused game with a still status line and no music wakes nothing; a new message wakes the
+// heartbeat again, however it came, and scrolls as before.
+TEST_F(GameWindow, HeartbeatSleepsWhileNothingMovesAndWakesForAMessage) {
+  // The program's own loop, which sleeps between events (QTest::qWait only polls).
+  auto idle = [](int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+  };
+  ASSERT_TRUE(Start());
+  game->PlayMusic.SetChecked(false);
+  game->PauseClick();
+  for (int i = 0; i < 300 && window->HeartbeatRunning(); ++i) idle(50);  // the solver may still be thinking
+  EXPECT_FALSE(window->HeartbeatRunning());
+  game->ShowStatus("Moving again");
+  QLabel* status = window->LabelOf(game->StatusText);
+  for (int i = 0; i < 40 && !status->text().contains("again"); ++i) idle(50);
+  EXPECT_TRUE(status->text().contains("again"));
+}
+
 TEST_F(GameWindow, MenusMirrorTheGameObject) {
   ASSERT_TRUE(Start());
   QAction* shadows = window->ActionOf(game->Shadows);
