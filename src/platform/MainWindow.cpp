@@ -137,12 +137,15 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     Sync(*panel);
   }
 
-  for (MenuItem* root : {&game_.VO, &game_.EditorMenu})
-    for (MenuItem* menu : root->Items()) {
-      QMenu* m = menuBar()->addMenu(SayCaption(*menu));
+  for (MenuItem* root : {&game_.VO, &game_.EditorMenu}) {
+    const std::vector<QString> captions = SayCaptions(*root);
+    for (size_t k = 0; k < root->Items().size(); ++k) {
+      MenuItem* menu = root->Items()[k];
+      QMenu* m = menuBar()->addMenu(captions[k]);
       menus_[menu] = m;
       BuildMenu(m, *menu);
     }
+  }
   // Menu entries that do what a toolbar button does show that button's picture.
   const std::pair<MenuItem*, MenuItem*> pictures[] = {{&game_.RandomSolitaireGame1, &game_.ExplorerButton1},
                                                       {&game_.TwoPlayerGame1, &game_.ExplorerButton1},
@@ -217,8 +220,9 @@ void MainWindow::WakeHeartbeat(int delay) {
   if (!timer_.isActive() || timer_.remainingTime() > delay) timer_.start(delay);
 }
 
-QAction* MainWindow::MakeAction(MenuItem& item) {
-  auto* action = new QAction(SayCaption(item), this);
+QAction* MainWindow::MakeAction(MenuItem& item, const QString& caption) {
+  auto* action = new QAction(caption, this);
+  lettered_[&item] = item.Caption();
   action->setCheckable(item.Checkable());
   action->setShortcuts(Keys(item));
   if (item.RadioGroup()) {
@@ -248,15 +252,18 @@ QAction* MainWindow::MakeAction(MenuItem& item) {
 }
 
 void MainWindow::BuildMenu(QMenu* menu, MenuItem& model) {
-  for (MenuItem* item : model.Items()) {
+  // Lettering a menu weighs every entry against the others: done once for the whole menu.
+  const std::vector<QString> captions = SayCaptions(model);
+  for (size_t k = 0; k < model.Items().size(); ++k) {
+    MenuItem* item = model.Items()[k];
     if (item->IsSeparator()) {
       menu->addSeparator();
     } else if (!item->Items().empty()) {
-      QMenu* sub = menu->addMenu(SayCaption(*item));
+      QMenu* sub = menu->addMenu(captions[k]);
       menus_[item] = sub;
       BuildMenu(sub, *item);
     } else {
-      menu->addAction(MakeAction(*item));
+      menu->addAction(MakeAction(*item, captions[k]));
     }
   }
 }
@@ -281,7 +288,10 @@ void MainWindow::Sync(const MenuItem& item) {
   if (const auto a = actions_.find(&item); a != actions_.end()) {
     QAction* action = a->second;
     // A new caption may take a letter an entry beside it had: the whole menu is lettered again.
-    if (const MenuItem* menu = item.Parent(); menu && action->text() != SayCaption(item)) Reletter(*menu);
+    if (const MenuItem* menu = item.Parent(); menu && lettered_[&item] != item.Caption()) {
+      lettered_[&item] = item.Caption();
+      Reletter(*menu);
+    }
     action->setChecked(item.Checked());
     action->setEnabled(item.Enabled());
     action->setVisible(item.Visible());
@@ -507,6 +517,7 @@ void MainWindow::Reletter(const MenuItem& menu) {
   const std::vector<QString> captions = SayCaptions(menu);
   for (size_t k = 0; k < captions.size(); ++k) {
     const MenuItem* item = menu.Items()[k];
+    if (item) lettered_[item] = item->Caption();
     if (const auto a = actions_.find(item); a != actions_.end()) a->second->setText(captions[k]);
     if (const auto m = menus_.find(item); m != menus_.end()) m->second->setTitle(captions[k]);
   }

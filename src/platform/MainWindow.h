@@ -78,7 +78,9 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenu(QMenu* menu, MenuItem& model);
-  QAction* MakeAction(MenuItem& item);
+  QAction* MakeAction(MenuItem& item, const QString& caption);
+  // The caption each entry was lettered with: a new one letters its menu again.
+  std::map<const MenuItem*, std::string> lettered_;
   void Sync(const MenuItem& item);
   void Rebuild(MenuItem& menuModel);
   void ApplyToolbarLook();

@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <random>
 #include <regex>
 #include <set>
 
 #include "TestSupport.h"
+#include "shell/LanguageChoice.h"
 #include "shell/RtfReader.h"
 
 using namespace velmor;
@@ -284,13 +286,20 @@ TEST(RtfHtml, MarkupAndEscaping) {
   EXPECT_NE(html.find("&#160;"), std::string::npos);  // the empty paragraph keeps its line
 }
 
-TEST(RtfShippedTexts, BothFilesAreCleanAsciiRtf) {
+// The English texts and every translation of them, which must keep the English structure.
+TEST(RtfShippedTexts, EveryFileIsCleanAsciiRtf) {
   // Only words this reader understands, so a typo cannot silently drop formatting.
   const std::set<std::string> known = {"rtf",     "ansi",     "ansicpg",  "deff", "fonttbl", "f",    "fswiss",
                                        "fmodern", "fcharset", "colortbl", "red",  "green",   "blue", "uc",
                                        "fs",      "pard",     "qc",       "sa",   "li",      "b",    "i",
                                        "cf",      "par",      "pntext",   "tab"};
-  for (const std::string name : {"velmor.rtf", "whatsnew.rtf"}) {
+  std::vector<std::string> names = {"velmor.rtf", "whatsnew.rtf"};
+  for (const LanguageChoice::Language& l : LanguageChoice::Languages())
+    if (l.code != "en")
+      for (const char* file : {"velmor.rtf", "whatsnew.rtf"})
+        names.push_back(LanguageChoice::LocalFile(file, l.code, [](const std::string&) { return true; }));
+  std::map<std::string, size_t> englishParagraphs;
+  for (const std::string& name : names) {
     const std::string text = Shipped(name);
     for (size_t i = 0; i < text.size(); ++i) {
       ASSERT_LT(static_cast<unsigned char>(text[i]), 0x80) << name << " byte " << i;
@@ -311,6 +320,11 @@ TEST(RtfShippedTexts, BothFilesAreCleanAsciiRtf) {
       EXPECT_FALSE(std::regex_search(t, std::regex(R"(\\[a-z]|[{}])"))) << name << ": " << t;
       EXPECT_EQ(t.find("  "), std::string::npos) << name << ": " << t;
     }
+    const std::string english = name.substr(0, name.find('.')) + ".rtf";
+    if (name == english)
+      englishParagraphs[english] = doc.paragraphs.size();
+    else
+      EXPECT_EQ(doc.paragraphs.size(), englishParagraphs[english]) << name;
     // The title comes first, larger than the text and bold.
     ASSERT_FALSE(doc.paragraphs.empty());
     EXPECT_TRUE(doc.paragraphs[0].runs.at(0).bold);
