@@ -38,6 +38,8 @@ expected=(
   share/velmor/Layouts/Traditional.lay share/velmor/Tilesets/pai.bmp share/velmor/Backgrounds/kanji.bmp
   share/velmor/Musics/Night.mid share/velmor/hof.bmp share/velmor/orange.jpg share/velmor/select.wav
   share/velmor/velmor.rtf share/velmor/whatsnew.rtf
+  share/velmor/velmor.de.rtf share/velmor/whatsnew.pt_BR.rtf
+  share/velmor/translations/velmor_de.qm share/velmor/translations/velmor_pt_BR.qm share/velmor/translations/patterns.txt
   share/applications/org.velmor.Velmor.desktop
   share/metainfo/org.velmor.Velmor.metainfo.xml
   share/icons/hicolor/scalable/apps/velmor.svg
@@ -52,9 +54,11 @@ done
 for program in velmor velmor-cli; do
   [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
 done
-# Every file of data/ is the game's; the installed data must be exactly that tree.
-diff <(cd data && find . -type f | sort) <(cd "$prefix/share/velmor" && find . -type f | sort) \
-  || fail "share/velmor/ differs from data/"
+# Every file of data/ is the game's, and the compiled catalogues beside it; the installed data
+# must be exactly that tree.
+diff <({ (cd data && find . -type f); (cd translations && ls velmor_*.ts | sed 's|^\(.*\)\.ts$|./translations/\1.qm|'); echo ./translations/patterns.txt; } | sort) \
+  <(cd "$prefix/share/velmor" && find . -type f | sort) \
+  || fail "share/velmor/ differs from data/ and the catalogues"
 for name in Velmor.ini Hallfame.ini; do
   [ -z "$(find "$prefix" -name "$name")" ] || fail "$name was installed; it belongs to each player"
 done
