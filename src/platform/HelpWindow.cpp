@@ -243,7 +243,7 @@ void HelpWindow::FillScores() {
   }
   if (chooser_->count() != static_cast<int>(game_.Help.LayoutChooser.size())) {
     chooser_->clear();
-    for (const std::string& name : game_.Help.LayoutChooser) chooser_->addItem(Text(name));
+    for (const std::string& name : game_.Help.LayoutChooser) chooser_->addItem(Say(name));
   }
   chooser_->setCurrentIndex(game_.Help.ChooserIndex);
   filling_ = false;
@@ -254,7 +254,7 @@ void HelpWindow::FillStatistics() {
   statistics_->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     const StatisticsRow& row = rows[static_cast<size_t>(r)];
-    const QString cells[] = {Text(row.name),    Text(row.started), Text(row.won),    Text(row.best),
+    const QString cells[] = {Say(row.name),     Text(row.started), Text(row.won),    Text(row.best),
                              Text(row.average), Text(row.streak),  Text(row.longest)};
     for (int c = 0; c < 7; ++c) {
       auto* item = new QTableWidgetItem(cells[c]);
@@ -274,7 +274,7 @@ void HelpWindow::Refresh() {
                    QImage::Format_RGB32);
   tiles_->setPixmap(QPixmap::fromImage(pai));
   hallEdit_->setText(Text(h.HallEdit1));
-  hallLabel_->setText(Text(h.HallLabel1));
+  hallLabel_->setText(Say(h.HallLabel1));
   hallLabel_->setVisible(h.NewRecordLook);
   hallEdit_->setVisible(h.NewRecordLook);
   chooser_->setVisible(!h.NewRecordLook);

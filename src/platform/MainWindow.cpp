@@ -531,6 +531,10 @@ void MainWindow::Retranslate() {
   if (tilesLeftLabel_) tilesLeftLabel_->setText(Say(VELMOR_TEXT("Tiles left")));
   if (layoutNameLabel_) layoutNameLabel_->setText(Say(VELMOR_TEXT("Layout Name")));
   // Built again, in the new language, the next time they are needed.
+  if (help_ && !help_->isVisible()) {
+    help_->deleteLater();
+    help_ = nullptr;
+  }
   if (popup_ && !popup_->isVisible()) {
     popup_->deleteLater();
     popup_ = nullptr;
