@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -230,6 +231,9 @@ bool Audio::Impl::EnsureSynth(std::string& error) {
   fluid_settings_setint(madeSettings, "player.reset-synth", 0);
   // Only the instruments a tune asks for are read into memory, not the whole soundfont.
   fluid_settings_setint(madeSettings, "synth.dynamic-sample-loading", 1);
+  // Every voice costs its buffers whether it sounds or not. The shipped tunes never sound more
+  // than 56 notes at once; 96 leaves a player's own tunes room without the default's 256.
+  fluid_settings_setint(madeSettings, "synth.polyphony", 96);
   fluid_synth_t* made = new_fluid_synth(madeSettings);
   lastFluidError.clear();
   if (made == nullptr || fluid_synth_sfload(made, soundFont.c_str(), 1) == FLUID_FAILED) {
@@ -240,6 +244,8 @@ bool Audio::Impl::EnsureSynth(std::string& error) {
     soundFontProblem = error;
     return false;
   }
+  // Reading the soundfont leaves megabytes of its buffers free but kept; they go back now.
+  malloc_trim(0);
   {
     std::lock_guard guard(synthLock);
     settings = madeSettings;

@@ -25,7 +25,7 @@ struct HelpWindowState {
   };
   std::vector<Row> Scores;
   std::vector<StatisticsRow> Statistics;
-  Picture Pai{600, 340};               // the tile faces page
+  Picture Pai;                         // the tile faces page, drawn when the help window opens
   std::string HelpHtml, WhatsNewHtml;  // the two text pages, read at start-up
 };
 
