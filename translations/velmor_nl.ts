@@ -416,52 +416,52 @@
         <translation>de stenenkaart heeft %1 cellen in plaats van %2 x %3 x %4</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="102"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="101"/>
         <source>the file ends inside a comment</source>
         <translation>het bestand eindigt midden in een commentaar</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="104"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="103"/>
         <source>the file ends inside a CDATA section</source>
         <translation>het bestand eindigt midden in een CDATA-sectie</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="106"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="105"/>
         <source>the file ends inside an XML declaration</source>
         <translation>het bestand eindigt midden in een XML-declaratie</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="132"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="131"/>
         <source>the file ends inside a declaration</source>
         <translation>het bestand eindigt midden in een declaratie</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="162"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="161"/>
         <source>the file ends inside the tag &lt;%1&gt;</source>
         <translation>het bestand eindigt midden in de tag &lt;%1&gt;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="173"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="172"/>
         <source>the tag &lt;%1&gt; is never closed</source>
         <translation>de tag &lt;%1&gt; wordt nooit gesloten</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="187"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="186"/>
         <source>the file ends inside the value of &quot;%1&quot;</source>
         <translation>het bestand eindigt midden in de waarde van &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="265"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="264"/>
         <source>a &lt;%1&gt; has %2=&quot;%3&quot;, which is not a coordinate</source>
         <translation>een &lt;%1&gt; heeft %2=&quot;%3&quot;, wat geen coördinaat is</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="353"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="352"/>
         <source>the file ends inside this map</source>
         <translation>het bestand eindigt midden in deze kaart</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportMap.cpp" line="356"/>
+        <location filename="../src/layouts/ImportMap.cpp" line="355"/>
         <source>it is not a GNOME Mahjongg map file: it holds no &lt;map&gt;</source>
         <translation>het is geen kaartbestand van GNOME Mahjongg: het bevat geen &lt;map&gt;</translation>
     </message>
@@ -743,14 +743,14 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="136"/>
-        <location filename="../src/platform/MainWindow.cpp" line="500"/>
+        <location filename="../src/platform/MainWindowMenus.cpp" line="140"/>
         <source>Board</source>
         <translation>Bord</translation>
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="144"/>
         <location filename="../src/platform/HelpWindow.cpp" line="174"/>
-        <location filename="../src/platform/MainWindow.cpp" line="501"/>
+        <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
         <source>Hall of Fame</source>
@@ -975,41 +975,41 @@
         <translation>Geen enkele opstellingsnaam bevat “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="94"/>
-        <location filename="../src/platform/MainWindow.cpp" line="487"/>
+        <location filename="../src/platform/MainWindow.cpp" line="87"/>
+        <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Stenen over</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="103"/>
-        <location filename="../src/platform/MainWindow.cpp" line="488"/>
+        <location filename="../src/platform/MainWindow.cpp" line="96"/>
+        <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Naam opstelling</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="264"/>
+        <location filename="../src/platform/MainWindow.cpp" line="231"/>
         <source>Redo</source>
         <translation>Herhalen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="436"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Terug</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="521"/>
+        <location filename="../src/platform/MainWindow.cpp" line="436"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Schudden</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="522"/>
+        <location filename="../src/platform/MainWindow.cpp" line="437"/>
         <source>Restart</source>
         <translation>Opnieuw beginnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="522"/>
+        <location filename="../src/platform/MainWindow.cpp" line="437"/>
         <source>New Game</source>
         <translation>Nieuw spel</translation>
     </message>
@@ -1019,36 +1019,36 @@
         <translation>Geen voorbeeld</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="64"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      SORRY, GEEN ZETTEN MEER!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="71"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Speler 1 %1  ·  ▶ Speler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="72"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Speler 1 %1  ·  Speler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
         <location filename="../src/shell/GameKeeper.cpp" line="134"/>
         <source>&amp;Continue</source>
         <translation>&amp;Verder</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="82"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
         <location filename="../src/shell/GameKeeper.cpp" line="135"/>
         <source>Play</source>
         <translation>Spelen</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="105"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="133"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
         <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
@@ -1056,8 +1056,8 @@
         <translation>Pauze</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="117"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="134"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
         <location filename="../src/shell/GameCommands.cpp" line="199"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>

@@ -2,7 +2,7 @@
 
 namespace velmor {
 
-std::string FillPattern(std::string_view pattern, std::initializer_list<std::string_view> values) {
+std::string FillPattern(std::string_view pattern, std::span<const std::string_view> values) {
   std::string out;
   out.reserve(pattern.size() + 32);
   for (size_t i = 0; i < pattern.size(); ++i) {
@@ -10,7 +10,7 @@ std::string FillPattern(std::string_view pattern, std::initializer_list<std::str
     if (c == '%' && i + 1 < pattern.size()) {
       const char next = pattern[i + 1];
       if (next >= '1' && next <= '9' && static_cast<size_t>(next - '1') < values.size()) {
-        out += *(values.begin() + (next - '1'));
+        out += values[static_cast<size_t>(next - '1')];
         ++i;
         continue;
       }

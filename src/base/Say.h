@@ -10,6 +10,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -21,7 +22,10 @@ namespace velmor {
 
 // Replaces %1 .. %9 in `pattern` by the values in order, in one pass (a value's own "%1" stays);
 // a hole without a value is kept as it is.
-std::string FillPattern(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string FillPattern(std::string_view pattern, std::span<const std::string_view> values);
+inline std::string FillPattern(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  return FillPattern(pattern, std::span<const std::string_view>(values.begin(), values.size()));
+}
 
 namespace detail {
 inline std::string_view AsText(const std::string& s) { return s; }

@@ -254,8 +254,11 @@ std::string QtPlatform::SystemLanguage() {
 }
 
 bool QtPlatform::UseLanguage(const std::string& code, const std::string& folder, std::string& error) {
+  // The window was built in English; start-up in English changes nothing and letters no menu again.
+  const std::string before = Translation::Current().Code();
+  if (before == (code == "en" ? "" : code)) return true;
   const bool used = Translation::Current().Use(code, folder + "translations/", error);
-  if (window_) window_->Retranslate();
+  if (window_ && Translation::Current().Code() != before) window_->Retranslate();
   return used;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "base/Say.h"
 #include "shell/MenuItem.h"
 
 namespace velmor {
@@ -95,19 +96,9 @@ bool Translation::Lookup(const QString& english, int depth, QString& out) const 
       QString hole = m.captured(k), said;
       holes.push_back((Lookup(hole, depth + 1, said) ? said : hole).toStdString());
     }
-    std::vector<std::string_view> values(holes.begin(), holes.end());
+    const std::vector<std::string_view> values(holes.begin(), holes.end());
     // The translation may put the holes in another order; each keeps its number.
-    std::string filled = pattern.toStdString();
-    std::string result;
-    for (size_t i = 0; i < filled.size(); ++i) {
-      if (filled[i] == '%' && i + 1 < filled.size() && filled[i + 1] >= '1' && filled[i + 1] <= '9' &&
-          static_cast<size_t>(filled[i + 1] - '1') < values.size()) {
-        result += values[static_cast<size_t>(filled[i + 1] - '1')];
-        ++i;
-      } else {
-        result += filled[i];
-      }
-    }
+    const std::string result = FillPattern(pattern.toStdString(), values);
     out = QString::fromStdString(result);
     return true;
   }
@@ -143,15 +134,6 @@ std::vector<QString> SayCaptions(const MenuItem& menu) {
   for (const std::string& caption : AcceleratedCaptions(std::move(captions)))
     shown.push_back(QString::fromStdString(caption));
   return shown;
-}
-
-QString SayCaption(const MenuItem& item) {
-  if (const MenuItem* menu = item.Parent()) {
-    const std::vector<MenuItem*>& items = menu->Items();
-    for (size_t k = 0; k < items.size(); ++k)
-      if (items[k] == &item) return SayCaptions(*menu)[k];
-  }
-  return Say(item.Caption());
 }
 
 }  // namespace velmor

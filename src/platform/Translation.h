@@ -51,7 +51,5 @@ QString Say(const std::string& english);
 // The captions of a menu's entries as the window shows them: translated, then given accelerators
 // so that each letter is used once in the menu. Aligned with menu.Items().
 std::vector<QString> SayCaptions(const MenuItem& menu);
-// One entry's caption from SayCaptions of its menu (its own caption, translated, outside a menu).
-QString SayCaption(const MenuItem& item);
 
 }  // namespace velmor
