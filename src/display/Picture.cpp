@@ -10,7 +10,20 @@ namespace velmor {
 void Picture::Resize(int width, int height, uint32_t fill) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
-  pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), fill);
+  const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
+  if (pixels_ && pixels_.use_count() == 1)
+    pixels_->assign(count, fill);
+  else
+    pixels_ = std::make_shared<std::vector<uint32_t>>(count, fill);
+}
+
+const std::vector<uint32_t>& Picture::NoPixels() {
+  static const std::vector<uint32_t> none;
+  return none;
+}
+
+void Picture::Own() {
+  pixels_ = pixels_ ? std::make_shared<std::vector<uint32_t>>(*pixels_) : std::make_shared<std::vector<uint32_t>>();
 }
 
 Rect Picture::DrawableArea() const {

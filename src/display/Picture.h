@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Copies share their pixels until one of them is drawn into: a look kept as read and the same
+// look in use at 1x are one buffer, not two.
 class Picture {
  public:
   Picture() = default;
@@ -49,12 +52,18 @@ class Picture {
   int width() const { return width_; }
   int height() const { return height_; }
   bool empty() const { return width_ <= 0 || height_ <= 0; }
-  uint32_t* row(int y) { return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
-  const uint32_t* row(int y) const { return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
+  uint32_t* row(int y) { return pixels().data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
+  const uint32_t* row(int y) const { return pixels().data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
   uint32_t at(int x, int y) const { return row(y)[x]; }
   void set(int x, int y, uint32_t p) { row(y)[x] = p; }
-  const std::vector<uint32_t>& pixels() const { return pixels_; }
-  std::vector<uint32_t>& pixels() { return pixels_; }
+  const std::vector<uint32_t>& pixels() const { return pixels_ ? *pixels_ : NoPixels(); }
+  // Writable pixels: a buffer still shared with a copy is copied first.
+  std::vector<uint32_t>& pixels() {
+    if (!pixels_ || pixels_.use_count() > 1) Own();
+    return *pixels_;
+  }
+  // Whether two pictures hold the very same buffer (not merely equal pixels).
+  bool SharesPixelsWith(const Picture& other) const { return pixels_ && pixels_ == other.pixels_; }
 
   // Solid fill of a rectangle, clipped to the picture.
   void Fill(Rect r, uint32_t pixel);
@@ -74,12 +83,15 @@ class Picture {
   Rect DrawableArea() const;
 
   friend bool operator==(const Picture& a, const Picture& b) {
-    return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_;
+    return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels() == b.pixels();
   }
 
  private:
+  static const std::vector<uint32_t>& NoPixels();
+  void Own();
+
   int width_ = 0, height_ = 0;
-  std::vector<uint32_t> pixels_;
+  std::shared_ptr<std::vector<uint32_t>> pixels_;
   Rect clip_;
   bool clipped_ = false;
 };

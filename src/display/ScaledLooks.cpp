@@ -28,11 +28,20 @@ void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPic
 }
 
 void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& background) {
-  background = Picture(BoardPictureWidth * scale, BoardPictureHeight * scale);
-  if (source.picture.empty())
+  const int width = BoardPictureWidth * scale, height = BoardPictureHeight * scale;
+  if (source.picture.empty()) {
+    background = Picture(width, height);
     PlainBackground(background, scale);
-  else
-    TileBackground(background, LookAtScale(source, scale));
+    return;
+  }
+  Picture look = LookAtScale(source, scale);
+  // A picture made for the board is the background as it is, sharing the look's pixels.
+  if (look.width() == width && look.height() == height) {
+    background = std::move(look);
+    return;
+  }
+  background = Picture(width, height);
+  TileBackground(background, look);
 }
 
 }  // namespace velmor

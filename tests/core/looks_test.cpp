@@ -82,6 +82,23 @@ TEST(Background, NoneIsTealInABlackFrame) {
   EXPECT_EQ(bg.at(702, 466), Rgb(0, 128, 128));
 }
 
+TEST(Background, AtOneXALookMadeForTheBoardIsKeptOnceNotTwice) {
+  const LookSource board{Gradient(704, 468), "board.jpg"}, small{Gradient(100, 100), "small.jpg"};
+  Picture background;
+  MakeBackgroundAtScale(board, 1, background);
+  EXPECT_TRUE(background.SharesPixelsWith(board.picture));
+  MakeBackgroundAtScale(small, 1, background);
+  EXPECT_FALSE(background.SharesPixelsWith(small.picture));
+  MakeBackgroundAtScale(board, 2, background);
+  EXPECT_EQ(background.width(), 1408);
+  EXPECT_FALSE(background.SharesPixelsWith(board.picture));
+
+  const LookSource tiles{Picture(tileset::MinWidth, tileset::MinHeight, Rgb(1, 0, 0)), "tiles.bmp"};
+  Picture tilesetPicture, sheet;
+  MakeTilesetAtScale(tiles, 1, tilesetPicture, sheet);
+  EXPECT_TRUE(tilesetPicture.SharesPixelsWith(tiles.picture));
+}
+
 TEST_F(Looks, BuiltInTilesetsCheckOneItemAndRebuildTheSheet) {
   ShipBuiltIns();
   game.MahJongg1.Click();

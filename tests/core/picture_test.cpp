@@ -110,3 +110,29 @@ TEST(Picture, FillFrameAndThreePixelPen) {
   EXPECT_EQ(edge.at(3, 1), Rgb(3, 3, 3));
   EXPECT_EQ(edge.at(3, 2), 0u);
 }
+
+TEST(Picture, CopiesShareUntilEitherIsDrawnInto) {
+  const std::pair<const char*, void (*)(Picture&)> writes[] = {
+      {"set", [](Picture& p) { p.set(1, 1, Rgb(9, 9, 9)); }},
+      {"Fill",
+       [](Picture& p) {
+         p.Fill({0, 0, 2, 2}, Rgb(9, 9, 9));
+       }},
+      {"BitBlt", [](Picture& p) { BitBlt(p, 0, 0, 3, 3, Picture(3, 3, Rgb(9, 9, 9)), 0, 0, RasterOp::SRCCOPY); }},
+      {"pixels", [](Picture& p) { p.pixels()[0] = Rgb(9, 9, 9); }},
+      {"Resize", [](Picture& p) { p.Resize(4, 4, Rgb(9, 9, 9)); }},
+  };
+  for (auto [name, write] : writes) {
+    for (bool writeTheCopy : {false, true}) {
+      SCOPED_TRACE(std::string(name) + (writeTheCopy ? " on the copy" : " on the original"));
+      Picture original(4, 4, Rgb(1, 2, 3));
+      Picture copy = original;
+      EXPECT_TRUE(copy.SharesPixelsWith(original));
+      write(writeTheCopy ? copy : original);
+      const Picture& untouched = writeTheCopy ? original : copy;
+      EXPECT_FALSE(copy.SharesPixelsWith(original));
+      EXPECT_EQ(untouched, Picture(4, 4, Rgb(1, 2, 3)));
+      EXPECT_NE(copy, original);
+    }
+  }
+}
