@@ -4,7 +4,10 @@
 # once, in turn, on the same Xvfb with fresh settings: the time until its main window is mapped,
 # then its resident memory (VmRSS) and anonymous memory (RssAnon) three seconds later. Prints the
 # medians and Velmor's ratios against each peer.
-# Usage: bench/startup.sh [build/bin] [rounds]     (needs Xvfb and xdotool)
+# The moment of mapping is taken from the X server's own MapNotify events, read as they come
+# (xev on the root window); polling with xdotool alone would add its 20-odd ms per look to every
+# game alike. Velmor plays its music into SDL's dummy device, as it would into a sound card.
+# Usage: bench/startup.sh [build/bin] [rounds]     (needs Xvfb, xev and xdotool)
 #        STARTUP_DISPLAY=:91 picks another display number.
 set -euo pipefail
 bin=$(cd "${1:-build/bin}" && pwd)
@@ -15,7 +18,9 @@ Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 bus=
 # The server is waited for as it ends, so that a run right after this one finds the display free.
-trap 'kill $xvfb $bus 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+xev=
+watcher=
+trap 'kill $xvfb $bus $xev $watcher 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
 # One session bus for every game: some of them will not start without one.
 if command -v dbus-daemon >/dev/null; then
   { read -r DBUS_SESSION_BUS_ADDRESS && read -r bus; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
@@ -24,6 +29,24 @@ fi
 for _ in $(seq 200); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "no X server on $display" >&2; exit 1; }
 
+# Every top-level window mapped, as "microseconds window-id", stamped the moment the event arrives.
+maps=$scratch/maps
+mkfifo "$scratch/events"
+DISPLAY=$display stdbuf -oL xev -root -event substructure >"$scratch/events" 2>/dev/null &
+xev=$!
+while IFS= read -r line; do
+  case $line in
+    MapNotify*)
+      at=${EPOCHREALTIME/./}
+      IFS= read -r line
+      id=${line#*window }
+      echo "$at ${id%%,*}"
+      ;;
+  esac
+done <"$scratch/events" >"$maps" &
+watcher=$!
+sleep 0.2
+
 PATH=$PATH:/usr/games  # where Debian puts games
 games=(velmor)
 command -v kshisen >/dev/null && games+=(kshisen)
@@ -31,13 +54,22 @@ command -v gnome-mahjongg >/dev/null && games+=(gnome-mahjongg)
 
 # The window to wait for: Velmor's main window by its title (its splash comes first), a peer's
 # first visible window of its own process.
-found() {
+windows() {
   local game=$1 pid=$2
   if [ "$game" = velmor ]; then
-    DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" >/dev/null 2>&1
+    DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" 2>/dev/null
   else
-    DISPLAY=$display xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1
+    DISPLAY=$display xdotool search --onlyvisible --pid "$pid" 2>/dev/null
   fi
+}
+
+# When the first of these windows was mapped after `since` (microseconds), from the server's events.
+mapped() {
+  local since=$1 ids=() id
+  shift
+  for id in "$@"; do ids+=("$(printf '0x%x' "$id")"); done
+  awk -v since="$since" -v ids="${ids[*]}" 'BEGIN {n = split(ids, list, " "); for (i = 1; i <= n; ++i) want[list[i]] = 1}
+    $1 >= since && ($2 in want) && (first == "" || $1 < first) {first = $1} END {print first}' "$maps"
 }
 
 declare -A times rss anon
@@ -47,17 +79,18 @@ measure() {
   rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
   local program=$game
   [ "$game" = velmor ] && program=$bin/velmor
-  local start end pid
-  start=$(date +%s%N)
-  DISPLAY=$display XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data "$program" >/dev/null 2>&1 &
+  local start end pid shown
+  start=${EPOCHREALTIME/./}
+  DISPLAY=$display XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data SDL_AUDIODRIVER=dummy "$program" >/dev/null 2>&1 &
   pid=$!
-  # Poll often: xdotool's own --sync waits half a second between looks.
-  until found "$game" $pid; do
+  until shown=$(windows "$game" $pid) && [ -n "$shown" ]; do
     if ! kill -0 $pid 2>/dev/null; then echo "$game ended before its window showed" >&2; return 1; fi
     sleep 0.005
   done
-  end=$(date +%s%N)
-  times[$game]+="$(((end - start) / 1000000)) "
+  sleep 0.05  # the event is on its way to the reader
+  end=$(mapped "$start" $shown)
+  [ -n "$end" ] || end=${EPOCHREALTIME/./}
+  times[$game]+="$(((end - start) / 1000)) "
   sleep 3
   rss[$game]+="$(awk '/^VmRSS/ {print $2}' /proc/$pid/status) "
   anon[$game]+="$(awk '/^RssAnon/ {print $2}' /proc/$pid/status) "
