@@ -81,7 +81,9 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName("org.velmor.Velmor");
   QIcon icon;
   for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/velmor-%1.png").arg(size));
-  QApplication::setWindowIcon(QIcon::fromTheme("velmor", icon));
+  // The program's own pictures, not the icon theme's: looking a name up in the theme reads its
+  // folders and costs the start several milliseconds.
+  QApplication::setWindowIcon(icon);
 
   auto* splash = new QSplashScreen(velmor::SplashPicture());
   splash->show();

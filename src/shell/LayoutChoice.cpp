@@ -114,7 +114,7 @@ std::vector<std::string> LayoutChoice::Relist() {
   g.Layouts.Scan(g.LayoutsFolder(), g.UserLayoutsFolder, leftOut);
   if (MenuItem* first = g.LayoutEntries.Entry(1)) g.Layout1.RemoveFrom(g.Layout1.IndexOf(*first));
   g.LayoutEntries.Clear();
-  for (int k = 1; k <= g.Layouts.Count(); ++k) g.AddLayoutEntry(k);
+  g.AddLayoutEntries(1);
 
   for (int k = 1; k < RiversEasyList; ++k) {
     const auto kept = g.Layouts.Has(k) ? lists.find(g.Layouts[k].file) : lists.end();

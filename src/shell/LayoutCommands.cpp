@@ -75,16 +75,20 @@ bool TVelmor::LoadStartLayout() {
   return false;
 }
 
-void TVelmor::AddLayoutEntry(int number) {
-  const LayoutInfo& info = Layouts[number];
-  auto entry = std::make_unique<MenuItem>("", info.name);
-  entry->SetCheckable();
-  if (info.shp)
-    entry->OnClick([this](MenuItem& item) { LoadShplayoutClick(item); });
-  else
-    entry->OnClick([this](MenuItem& item) { LoadlayoutClick(item); });
-  LayoutEntries.Set(number, *entry);
-  Layout1.AddOwned(std::move(entry));
+void TVelmor::AddLayoutEntries(int from) {
+  std::vector<std::unique_ptr<MenuItem>> entries;
+  for (int number = from; number <= Layouts.Count(); ++number) {
+    const LayoutInfo& info = Layouts[number];
+    auto entry = std::make_unique<MenuItem>("", info.name);
+    entry->SetCheckable();
+    if (info.shp)
+      entry->OnClick([this](MenuItem& item) { LoadShplayoutClick(item); });
+    else
+      entry->OnClick([this](MenuItem& item) { LoadlayoutClick(item); });
+    LayoutEntries.Set(number, *entry);
+    entries.push_back(std::move(entry));
+  }
+  Layout1.AddOwned(std::move(entries));
 }
 
 void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
@@ -115,7 +119,7 @@ bool TVelmor::BuildLayoutList() {
   if (BoardNumber < -1) BoardNumber = -1;
   if (BoardNumber == -1) BoardNumber = std::max(1, Layouts.FindFile("Traditional.lay"));
   LayoutEntries.Clear();
-  for (int k = 1; k <= Layouts.Count(); ++k) AddLayoutEntry(k);
+  AddLayoutEntries(1);
 
   if (Layouts.Count() == 0) {
     platform.ShowError(
@@ -213,7 +217,7 @@ bool TVelmor::SaveLayout() {
       return true;
     }
     BoardNumber = Layouts.Add({entryName, file, savedFolder, false});
-    AddLayoutEntry(BoardNumber);
+    AddLayoutEntries(BoardNumber);
     LoadHallTableFor(BoardNumber);
   }
   // The check mark always names the current layout, also when an existing file was overwritten.

@@ -46,6 +46,16 @@ MenuItem& MenuItem::AddOwned(std::unique_ptr<MenuItem> child) {
   return Add(ref);
 }
 
+void MenuItem::AddOwned(std::vector<std::unique_ptr<MenuItem>> children) {
+  if (children.empty()) return;
+  for (std::unique_ptr<MenuItem>& child : children) {
+    child->parent_ = this;
+    items_.push_back(child.get());
+    owned_.push_back(std::move(child));
+  }
+  Notify(Change::Children);
+}
+
 MenuItem& MenuItem::AddSeparator() {
   auto sep = std::make_unique<MenuItem>("", "-");
   sep->separator_ = true;

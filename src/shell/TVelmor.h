@@ -266,7 +266,7 @@ class TVelmor : public GameMenus,
   void ClearHover();
   bool LoadPicture(const std::string& path, bool jpeg, Picture& out);
   void AfterLayoutRead();
-  void AddLayoutEntry(int number);  // the menu entry of Layouts[number], appended
+  void AddLayoutEntries(int from);  // the menu entries of Layouts[from] on, appended
   void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);
   void BuildMenus();
   bool TileFree(int tile, bool vertical) const;

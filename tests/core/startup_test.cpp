@@ -766,6 +766,24 @@ TEST_F(Startup, EveryMenuEntryHasAnAcceleratorOfItsOwn) {
   for (const MenuItem* root : {&game->VO, &game->EditorMenu, &game->NewPopup}) check(*root);
 }
 
+// A window rebuilds a menu whenever its entries change: the layouts' entries arrive in one change.
+TEST_F(Startup, TheLayoutMenuIsFilledInOneChange) {
+  game = std::make_unique<TVelmor>(platform, dir.path());
+  std::map<const MenuItem*, int> changes;
+  game->VO.SetObserver([&](MenuItem& item, MenuItem::Change change) {
+    if (change == MenuItem::Change::Children) ++changes[&item];
+  });
+  ASSERT_TRUE(game->Init());
+  EXPECT_EQ(changes[&game->Layout1], 1);
+  ASSERT_GT(game->Layouts.Count(), 1);
+  int position = game->Layout1.IndexOf(*game->LayoutEntries.Entry(1));
+  for (int k = 1; k <= game->Layouts.Count(); ++k, ++position) {
+    ASSERT_EQ(game->Layout1.Items().at(static_cast<size_t>(position)), game->LayoutEntries.Entry(k));
+    EXPECT_EQ(game->LayoutEntries.Entry(k)->Caption(), game->Layouts[k].name);
+    EXPECT_EQ(game->LayoutEntries.Entry(k)->Parent(), &game->Layout1);
+  }
+}
+
 // The help texts come in the language spoken; a translated one that is missing or cannot be read
 // gives way to the English without a word, and choosing another language reads them again.
 TEST_F(Startup, HelpTextsFollowTheLanguageAndFallBackToEnglish) {
