@@ -1,8 +1,5 @@
 #include "platform/Audio.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-#include <fluidsynth.h>
 #include <malloc.h>
 #include <unistd.h>
 
@@ -20,6 +17,7 @@
 #include <vector>
 
 #include "base/Midi.h"
+#include "platform/SoundLibraries.h"
 
 namespace velmor {
 
@@ -190,23 +188,27 @@ bool Audio::Impl::EnsureDevice() {
   if (const int known = device.load(); known != Untried) return known == Ready;
   std::lock_guard guard(deviceLock);
   if (device != Untried) return device == Ready;
-  // The game's window belongs to Qt; SDL is here for the sound only.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velmor");  // the name in the desktop's mixer
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    deviceProblem = SDL_GetError();
-  } else if (Mix_OpenAudioDevice(MixerRate, AUDIO_S16SYS, 2, MixerChunkFrames, nullptr, 0) != 0) {
-    // No format changes allowed: SDL converts for the hardware, so MixMusic always writes
-    // interleaved 16-bit stereo.
-    deviceProblem = Mix_GetError();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  } else {
-    Mix_AllocateChannels(1);
-    Uint16 format;
-    int channels;
-    Mix_QuerySpec(&rate, &format, &channels);
-    device = Ready;
-    return true;
+  // The libraries are opened here, by whichever thread wants a sound first; the window's start
+  // never waits for them.
+  if (OpenSoundLibraries(deviceProblem)) {
+    // The game's window belongs to Qt; SDL is here for the sound only.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velmor");  // the name in the desktop's mixer
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      deviceProblem = SDL_GetError();
+    } else if (Mix_OpenAudioDevice(MixerRate, AUDIO_S16SYS, 2, MixerChunkFrames, nullptr, 0) != 0) {
+      // No format changes allowed: SDL converts for the hardware, so MixMusic always writes
+      // interleaved 16-bit stereo.
+      deviceProblem = Mix_GetError();
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    } else {
+      Mix_AllocateChannels(1);
+      Uint16 format;
+      int channels;
+      Mix_QuerySpec(&rate, &format, &channels);
+      device = Ready;
+      return true;
+    }
   }
   device = Missing;
   std::fprintf(stderr, "velmor: no sound device, playing silently (%s)\n", deviceProblem.c_str());
@@ -270,7 +272,9 @@ void Audio::Impl::Send(Command command) {
 void Audio::Impl::Work() {
   // SDL keeps per-thread state (its error text) for threads it did not start; it is freed here.
   struct ThreadStateCleanup {
-    ~ThreadStateCleanup() { SDL_TLSCleanup(); }
+    ~ThreadStateCleanup() {
+      if (SoundLibrariesOpen()) SDL_TLSCleanup();
+    }
   } cleanup;
   for (;;) {
     Command command;
