@@ -22,6 +22,7 @@
 #include "platform/MainWindow.h"
 #include "platform/QtPictures.h"
 #include "platform/Translation.h"
+#include "shell/GameFolders.h"
 
 namespace velmor {
 
@@ -52,7 +53,15 @@ QString QtFilter(const std::string& filter) {
   return filters.join(";;");
 }
 
-QtPlatform::QtPlatform() { Clock(); }
+// The shipped tunes play from the small soundfont among the game's data, beside the Musics folder.
+QtPlatform::QtPlatform()
+    : audio_(Audio::DefaultSoundFont,
+             FindGameFolders(QCoreApplication::applicationDirPath().toStdString(),
+                             [](const char* name) { return std::getenv(name); })
+                     .app +
+                 "velmor.sf2") {
+  Clock();
+}
 
 uint32_t QtPlatform::TickCount() {
   // A millisecond counter that wraps like the system's 32-bit tick.
