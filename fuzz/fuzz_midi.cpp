@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // once, in order, each with a key that sounded.
   velmor::MidiSounds sounds;
   std::string soundsError;
-  if (velmor::ReadMidiSounds(data, size, sounds, soundsError) != error.empty() || soundsError != error) __builtin_trap();
+  if (velmor::ReadMidiSounds(data, size, sounds, soundsError) != error.empty() || soundsError != error)
+    __builtin_trap();
   for (size_t i = 0; i < sounds.presets.size(); ++i) {
     const auto& p = sounds.presets[i];
     if (p.keys.none() || p.program < 0 || p.program > 127 || p.bank < 0 || p.bank > velmor::MidiSounds::DrumBank)

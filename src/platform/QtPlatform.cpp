@@ -53,15 +53,17 @@ QString QtFilter(const std::string& filter) {
   return filters.join(";;");
 }
 
+namespace {
+
 // The shipped tunes play from the small soundfont among the game's data, beside the Musics folder.
-QtPlatform::QtPlatform()
-    : audio_(Audio::DefaultSoundFont,
-             FindGameFolders(QCoreApplication::applicationDirPath().toStdString(),
-                             [](const char* name) { return std::getenv(name); })
-                     .app +
-                 "velmor.sf2") {
-  Clock();
+std::string TuneFontPath() {
+  const auto environment = [](const char* name) { return std::getenv(name); };
+  return FindGameFolders(QCoreApplication::applicationDirPath().toStdString(), environment).app + "velmor.sf2";
 }
+
+}  // namespace
+
+QtPlatform::QtPlatform() : audio_(Audio::DefaultSoundFont, TuneFontPath()) { Clock(); }
 
 uint32_t QtPlatform::TickCount() {
   // A millisecond counter that wraps like the system's 32-bit tick.

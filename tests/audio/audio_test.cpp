@@ -152,9 +152,9 @@ Timing ReadTiming(const std::string& path) {
 std::string ShortTune(int channel = 0, int program = 0, int key = 0x3C) {
   const std::string events = std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7) +  // tempo 500000
                              std::string{'\0', char(0xC0 | channel), char(program)} +
-                             std::string{'\0', char(0x90 | channel), char(key), '\x60'} +     // note on
+                             std::string{'\0', char(0x90 | channel), char(key), '\x60'} +    // note on
                              std::string{'\x30', char(0x80 | channel), char(key), '\x40'} +  // off at 48
-                             std::string("\x30\xFF\x2F\x00", 4);                         // end at 96
+                             std::string("\x30\xFF\x2F\x00", 4);                             // end at 96
   std::string file = std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14) + "MTrk";
   for (int shift = 24; shift >= 0; shift -= 8) file += char(events.size() >> shift & 0xFF);
   return file + events;

@@ -123,7 +123,7 @@ TEST(MidiSounds, PresetsAreResolvedPerChannelAcrossTracksAsTheyPlay) {
                             std::string("\x00\xB9\x00\x05", 4) +  // ch 10: bank select passed over
                             std::string("\x00\xC9\x10", 3) +      // ch 10 kit 16
                             std::string("\x00\x99\x24\x40", 4) + std::string("\x00\xFF\x2F\x00", 4);
-  const std::string second = std::string("\x14\xC0\x30", 3) +     // 20: ch 1 program 48 from bank 8
+  const std::string second = std::string("\x14\xC0\x30", 3) +      // 20: ch 1 program 48 from bank 8
                              std::string("\x14\x90\x40\x50", 4) +  // 40
                              std::string("\x00\xFF\x2F\x00", 4);
   const auto file = Bytes(Header(2, 96) + Chunk("MTrk", first) + Chunk("MTrk", second));

@@ -168,10 +168,10 @@ int Run(const fs::path& fontPath, const fs::path& musics, const fs::path& outPat
   auto top = Chunks(font, 12, std::min<size_t>(font.size(), 8 + size_t(Get(font, 4, 4))));
   auto sdta = Chunks(top.at("LISTsdta"), 0, top.at("LISTsdta").size());
   auto pdta = Chunks(top.at("LISTpdta"), 0, top.at("LISTpdta").size());
-  const Zones presets{{&pdta.at("phdr"), 38}, {&pdta.at("pbag"), 4}, {&pdta.at("pmod"), 10}, {&pdta.at("pgen"), 4},
-                      24, Instrument};
-  const Zones instruments{{&pdta.at("inst"), 22}, {&pdta.at("ibag"), 4}, {&pdta.at("imod"), 10},
-                          {&pdta.at("igen"), 4}, 20, SampleId};
+  const Zones presets{
+      {&pdta.at("phdr"), 38}, {&pdta.at("pbag"), 4}, {&pdta.at("pmod"), 10}, {&pdta.at("pgen"), 4}, 24, Instrument};
+  const Zones instruments{
+      {&pdta.at("inst"), 22}, {&pdta.at("ibag"), 4}, {&pdta.at("imod"), 10}, {&pdta.at("igen"), 4}, 20, SampleId};
   const Table samples{&pdta.at("shdr"), 46};
 
   // The presets, their zones that answer a key played, and the keys each instrument is asked for.
@@ -223,7 +223,8 @@ int Run(const fs::path& fontPath, const fs::path& musics, const fs::path& outPat
   for (bool grown = true; grown;) {
     grown = false;
     for (int s : std::set<int>(keptSamples))
-      if ((samples.Field(s, 44, 2) & 0x7FFF) != 1 && keptSamples.insert(int(samples.Field(s, 42, 2))).second) grown = true;
+      if ((samples.Field(s, 44, 2) & 0x7FFF) != 1 && keptSamples.insert(int(samples.Field(s, 42, 2))).second)
+        grown = true;
   }
 
   // Sample points: each kept sample's span with its guard points, as the font has them.
@@ -245,7 +246,8 @@ int Run(const fs::path& fontPath, const fs::path& musics, const fs::path& outPat
     headers.insert(headers.end(), header.begin(), header.end());
   }
   for (size_t h = 0; h < headers.size(); h += 46)
-    if ((Get(headers, h + 44, 2) & 0x7FFF) != 1) Put(headers, h + 42, sampleNumbers.at(int(Get(headers, h + 42, 2))), 2);
+    if ((Get(headers, h + 44, 2) & 0x7FFF) != 1)
+      Put(headers, h + 42, sampleNumbers.at(int(Get(headers, h + 42, 2))), 2);
   headers.resize(headers.size() + 46, 0);
   std::memcpy(headers.data() + headers.size() - 46, "EOS", 3);
 
@@ -273,7 +275,8 @@ int Run(const fs::path& fontPath, const fs::path& musics, const fs::path& outPat
                                           Chunk("imod", imod), Chunk("igen", igen), Chunk("shdr", headers)})})
     body.insert(body.end(), list.begin(), list.end());
   const Bytes file = Chunk("RIFF", body);
-  std::ofstream(outPath, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+  std::ofstream(outPath, std::ios::binary)
+      .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
 
   for (size_t p : keptPresets) {
     const Bytes r = presets.headers.Record(p);
