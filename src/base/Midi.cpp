@@ -1,6 +1,7 @@
 #include "base/Midi.h"
 
 #include <algorithm>
+#include <map>
 
 #include "base/Say.h"
 
@@ -52,8 +53,15 @@ class Reader {
   size_t at_ = 0;
 };
 
-// Walks one track's events (the chunk's body), adding its tempo changes; false with a reason.
-bool ReadTrack(Reader in, MidiTiming& out, long long& ticks, std::string& error) {
+// A channel message that decides what sounds: a bank select, a program change or a note on.
+struct ChannelEvent {
+  long long tick;
+  unsigned char status, first, second;
+};
+
+// Walks one track's events (the chunk's body), adding its tempo changes and, when asked, the
+// channel messages that choose and sound instruments; false with a reason.
+bool ReadTrack(Reader in, MidiTiming& out, std::vector<ChannelEvent>* events, long long& ticks, std::string& error) {
   // Running status carries over meta and system events: players accept files that rely on it.
   unsigned char running = 0;
   ticks = 0;
@@ -94,7 +102,14 @@ bool ReadTrack(Reader in, MidiTiming& out, long long& ticks, std::string& error)
     } else {
       running = status;
       const int kind = status & 0xF0;
-      ok = in.Skip(kind == 0xC0 || kind == 0xD0 ? 1 : 2);
+      const size_t data = kind == 0xC0 || kind == 0xD0 ? 1 : 2;
+      ok = in.Left() >= data;
+      if (ok && events != nullptr) {
+        const unsigned char first = in.Here()[0] & 0x7F, second = data == 2 ? in.Here()[1] & 0x7F : 0;
+        if (kind == 0xC0 || (kind == 0x90 && second > 0) || (kind == 0xB0 && first == 0))
+          events->push_back({ticks, status, first, second});
+      }
+      ok = ok && in.Skip(data);
     }
     if (!ok) {
       error = VELMOR_TEXT("a track ends in the middle of an event");
@@ -121,7 +136,10 @@ double MidiTiming::Seconds(long long tick) const {
   return seconds + double(tick - at) * usPerQuarter / division / 1e6;
 }
 
-bool ReadMidiTiming(const unsigned char* data, size_t size, MidiTiming& out, std::string& error) {
+namespace {
+
+bool ReadMidi(const unsigned char* data, size_t size, MidiTiming& out, std::vector<ChannelEvent>* events,
+              std::string& error) {
   out = MidiTiming();
   Reader in(data, size);
   uint32_t id = 0, headerLength = 0, format = 0, tracks = 0, division = 0;
@@ -167,12 +185,51 @@ bool ReadMidiTiming(const unsigned char* data, size_t size, MidiTiming& out, std
     in.Skip(length);
     if (chunk != 0x4D54726B) continue;  // a chunk of another kind: players pass over it
     long long ticks = 0;
-    if (!ReadTrack(body, out, ticks, error)) return false;
+    if (!ReadTrack(body, out, events, ticks, error)) return false;
     out.lengthTicks = std::max(out.lengthTicks, ticks);
     ++found;
   }
   // Format 1 keeps the tempo map in the first track but a change may stand in any of them.
   std::stable_sort(out.tempo.begin(), out.tempo.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  return true;
+}
+
+}  // namespace
+
+bool ReadMidiTiming(const unsigned char* data, size_t size, MidiTiming& out, std::string& error) {
+  return ReadMidi(data, size, out, nullptr, error);
+}
+
+bool ReadMidiSounds(const unsigned char* data, size_t size, MidiSounds& out, std::string& error) {
+  out = MidiSounds();
+  MidiTiming timing;
+  std::vector<ChannelEvent> events;
+  if (!ReadMidi(data, size, timing, &events, error)) return false;
+  // The tracks were read one after another; played, they interleave by tick.
+  std::stable_sort(events.begin(), events.end(), [](const auto& a, const auto& b) { return a.tick < b.tick; });
+  struct Channel {
+    int selectedBank = 0;  // waits for the next program change
+    int bank = 0, program = 0;
+  };
+  Channel channels[16];
+  channels[MidiSounds::DrumChannel].bank = MidiSounds::DrumBank;
+  std::map<std::pair<int, int>, std::bitset<128>> sounded;
+  for (const ChannelEvent& e : events) {
+    const int number = e.status & 0x0F;
+    Channel& c = channels[number];
+    switch (e.status & 0xF0) {
+      case 0xB0:
+        c.selectedBank = e.second;
+        break;
+      case 0xC0:
+        c.bank = number == MidiSounds::DrumChannel ? MidiSounds::DrumBank : c.selectedBank;
+        c.program = e.first;
+        break;
+      default:
+        sounded[{c.bank, c.program}].set(e.first);
+    }
+  }
+  for (const auto& [preset, keys] : sounded) out.presets.push_back({preset.first, preset.second, keys});
   return true;
 }
 

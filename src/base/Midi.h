@@ -1,7 +1,8 @@
-// The timing of a Standard MIDI File, read without a synthesizer: how many ticks the tune lasts
-// and how its tempo changes turn ticks into seconds.
+// A Standard MIDI File read without a synthesizer: how many ticks the tune lasts and how its
+// tempo changes turn ticks into seconds, and which instruments and keys it sounds.
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,5 +29,25 @@ struct MidiTiming {
 // Reads the header and walks every track's events. False with a reason when the bytes are not a
 // well-formed MIDI file (a track running past the end, a data byte with no status before it, ...).
 bool ReadMidiTiming(const unsigned char* data, size_t size, MidiTiming& out, std::string& error);
+
+// The presets a tune's notes sound on, resolved per channel the way a General MIDI player does:
+// a program change takes the bank last selected on its channel (controller 0; controller 32 is
+// not heard), a channel starts on bank 0 program 0, and channel 10 always plays the drum kits of
+// bank 128. A program chosen but never played is not listed: it makes no sound.
+struct MidiSounds {
+  static constexpr int DrumBank = 128;
+  static constexpr int DrumChannel = 9;
+  struct Preset {
+    int bank = 0;
+    int program = 0;
+    std::bitset<128> keys;  // the keys that start a note on it
+    bool operator==(const Preset&) const = default;
+  };
+  std::vector<Preset> presets;  // by bank, then program; each once
+};
+
+// Reads the tracks as they play together, an event at an equal tick in track order. False with a
+// reason exactly when ReadMidiTiming refuses the bytes.
+bool ReadMidiSounds(const unsigned char* data, size_t size, MidiSounds& out, std::string& error);
 
 }  // namespace velmor

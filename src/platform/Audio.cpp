@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bitset>
 #include <cerrno>
 #include <cmath>
 #include <condition_variable>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -75,6 +77,91 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, s
   return true;
 }
 
+// The keys each preset of a soundfont sounds, by bank and program: a preset zone's keys that one
+// of its instrument's zones with a sample answers too. A global zone's key range is the others'
+// default. Only the preset tables are read, never the samples.
+using FontKeys = std::map<std::pair<int, int>, std::bitset<128>>;
+
+bool ReadFontKeys(const std::string& path, FontKeys& out) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  auto u32 = [](const unsigned char* b) {
+    return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+  };
+  unsigned char head[12];
+  std::vector<unsigned char> pdta;
+  if (std::fread(head, 1, 12, file) == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
+      std::memcmp(head + 8, "sfbk", 4) == 0) {
+    while (std::fread(head, 1, 12, file) == 12) {
+      const uint32_t size = u32(head + 4);
+      if (std::memcmp(head, "LIST", 4) == 0 && std::memcmp(head + 8, "pdta", 4) == 0 && size >= 4 &&
+          size < (64u << 20)) {
+        pdta.resize(size - 4);
+        if (std::fread(pdta.data(), 1, pdta.size(), file) != pdta.size()) pdta.clear();
+        break;
+      }
+      if (size < 4 || std::fseek(file, long(size - 4 + (size & 1)), SEEK_CUR) != 0) break;
+    }
+  }
+  std::fclose(file);
+  std::map<std::string, std::pair<const unsigned char*, size_t>> tables;
+  for (size_t at = 0; at + 8 <= pdta.size();) {
+    const size_t size = u32(&pdta[at + 4]);
+    if (size > pdta.size() - at - 8) return false;
+    tables[std::string(pdta.begin() + long(at), pdta.begin() + long(at) + 4)] = {&pdta[at + 8], size};
+    at += 8 + size;
+  }
+  struct Level {
+    const unsigned char *headers, *bags, *gens;
+    size_t count, bagCount, genCount;
+  };
+  auto level = [&](const char* h, const char* b, const char* g, size_t headerSize, Level& made) {
+    if (!tables.count(h) || !tables.count(b) || !tables.count(g)) return false;
+    made = {tables[h].first,      tables[b].first,     tables[g].first, tables[h].second / headerSize,
+            tables[b].second / 4, tables[g].second / 4};
+    return made.count >= 1 && made.bagCount >= 1;
+  };
+  Level presets, instruments;
+  if (!level("phdr", "pbag", "pgen", 38, presets) || !level("inst", "ibag", "igen", 22, instruments)) return false;
+  auto u16 = [](const unsigned char* b) { return size_t(b[0] | b[1] << 8); };
+  // Calls `zone` with each zone's keys and link of header `h` (its last record only closes the list).
+  auto zones = [&](const Level& l, size_t headerSize, size_t bagField, size_t h, int link, auto zone) {
+    const size_t firstBag = u16(l.headers + h * headerSize + bagField);
+    const size_t endBag = u16(l.headers + (h + 1) * headerSize + bagField);
+    std::bitset<128> defaults;
+    defaults.set();
+    for (size_t bag = firstBag; bag < endBag && bag + 1 < l.bagCount; ++bag) {
+      std::bitset<128> keys = defaults;
+      int target = -1;
+      for (size_t g = u16(l.bags + bag * 4); g < u16(l.bags + bag * 4 + 4) && g < l.genCount; ++g) {
+        const unsigned char* gen = l.gens + g * 4;
+        if (u16(gen) == 43) {
+          keys.reset();
+          for (int k = gen[2]; k <= gen[3] && k < 128; ++k) keys.set(size_t(k));
+        } else if (int(u16(gen)) == link) {
+          target = int(u16(gen + 2));
+        }
+      }
+      if (target >= 0)
+        zone(keys, target);
+      else if (bag == firstBag)
+        defaults = keys;
+    }
+  };
+  std::vector<std::bitset<128>> instrumentKeys(instruments.count);
+  for (size_t i = 0; i + 1 < instruments.count; ++i)
+    zones(instruments, 22, 20, i, 53, [&](std::bitset<128> keys, int) { instrumentKeys[i] |= keys; });
+  out.clear();
+  for (size_t p = 0; p + 1 < presets.count; ++p) {
+    const unsigned char* header = presets.headers + p * 38;
+    std::bitset<128>& keys = out[{int(u16(header + 22)), int(u16(header + 20))}];
+    zones(presets, 38, 24, p, 41, [&](std::bitset<128> zoneKeys, int instrument) {
+      if (size_t(instrument) < instrumentKeys.size()) keys |= zoneKeys & instrumentKeys[size_t(instrument)];
+    });
+  }
+  return true;
+}
+
 // The window asks for the position many times a second while the synthesizer renders on SDL's
 // thread: the renderer publishes it in one word, with the number of the tune (and rewind) it
 // belongs to, so a question never waits for a block being rendered.
@@ -90,6 +177,7 @@ uint64_t Pack(uint32_t generation, long long tick) {
 
 struct Audio::Impl {
   std::string soundFont;
+  std::string tuneFont;  // empty: every tune plays from `soundFont`
 
   // ---- The device: opened by whichever thread needs it first (an effect, or the music) ----
   enum Device { Untried, Ready, Missing };
@@ -124,6 +212,11 @@ struct Audio::Impl {
   std::vector<unsigned char> tune;  // kept to start the tune afresh on Rewind
   long long length = 0;
   bool playing = false;
+  std::string loadedFont;  // the font `synth` holds
+  // What the small font can play, read when the first tune comes; `tuneFontUsable` turns false
+  // for good when it cannot be read or loaded.
+  bool tuneFontRead = false, tuneFontUsable = true;
+  FontKeys tuneFontKeys;
   uint32_t playerGeneration = 0;      // of the open or rewind the player was made for
   uint32_t openGeneration = 0;        // of the open that brought the tune
   float appliedGain = MusicGain;      // what the synthesizer was last told
@@ -133,7 +226,8 @@ struct Audio::Impl {
   std::atomic<uint64_t> published{0};    // Pack(generation, tick)
   std::atomic<uint32_t> failedOpen{0};   // an open the worker could not carry out
   std::mutex problemLock;                // guards the two strings below
-  std::string soundFontProblem;          // once set, no tune is tried again
+  std::string soundFontProblem;          // the whole font's: once set, it is not tried again
+  std::string publishedFont;             // `loadedFont` as the window may read it
   std::string failedPath, failedReason;  // why `failedOpen` failed
 
   // ---- The window's view: what it asked for, so every answer is immediate ----
@@ -145,7 +239,8 @@ struct Audio::Impl {
 
   ~Impl();
   bool EnsureDevice();
-  bool EnsureSynth(std::string& error);
+  const std::string& FontFor(const std::vector<unsigned char>& tune);
+  bool UseFont(const std::string& font, std::string& error);
   void Send(Command command);
   void Work();
   void Run(Command& command);
@@ -215,15 +310,46 @@ bool Audio::Impl::EnsureDevice() {
   return false;
 }
 
-// On the worker. The synthesizer is made once and serves every tune after.
-bool Audio::Impl::EnsureSynth(std::string& error) {
-  if (synth != nullptr) return true;
-  {
+// On the worker: the small font when it holds every preset and key the tune plays, else the whole
+// one. A tune that cannot be read here was already refused by Open.
+const std::string& Audio::Impl::FontFor(const std::vector<unsigned char>& tune) {
+  if (tuneFont.empty() || !tuneFontUsable) return soundFont;
+  if (!tuneFontRead) {
+    tuneFontRead = true;
+    tuneFontUsable = ReadFontKeys(tuneFont, tuneFontKeys);
+    if (!tuneFontUsable) return soundFont;
+  }
+  MidiSounds sounds;
+  std::string error;
+  if (!ReadMidiSounds(tune.data(), tune.size(), sounds, error)) return soundFont;
+  for (const MidiSounds::Preset& preset : sounds.presets) {
+    const auto held = tuneFontKeys.find({preset.bank, preset.program});
+    if (held == tuneFontKeys.end() || (preset.keys & ~held->second).any()) return soundFont;
+  }
+  return tuneFont;
+}
+
+// On the worker. One synthesizer holding one soundfont serves the tunes; a tune that needs the
+// other font gets a new synthesizer, the old one and its font going first so that the two are
+// never in memory together.
+bool Audio::Impl::UseFont(const std::string& font, std::string& error) {
+  if (synth != nullptr && loadedFont == font) return true;
+  if (font == soundFont) {
     std::lock_guard guard(problemLock);
     if (!soundFontProblem.empty()) {
       error = soundFontProblem;
       return false;
     }
+  }
+  if (synth != nullptr) {
+    Mix_HookMusic(nullptr, nullptr);  // returns once the mixer thread is out of MixMusic
+    if (player != nullptr) delete_fluid_player(player);
+    delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
+    player = nullptr;
+    synth = nullptr;
+    settings = nullptr;
+    loadedFont.clear();
   }
   RouteFluidLog();
   fluid_settings_t* madeSettings = new_fluid_settings();
@@ -231,19 +357,27 @@ bool Audio::Impl::EnsureSynth(std::string& error) {
   fluid_settings_setnum(madeSettings, "synth.gain", MusicGain);
   // Let the last notes ring out instead of silencing the synth the moment a tune ends.
   fluid_settings_setint(madeSettings, "player.reset-synth", 0);
-  // Only the instruments a tune asks for are read into memory, not the whole soundfont.
+  // Only the instruments a tune asks for are read into memory, not the whole soundfont. Even the
+  // small font's samples cost 0.7 MB more when all are read at once.
   fluid_settings_setint(madeSettings, "synth.dynamic-sample-loading", 1);
   // Every voice costs its buffers whether it sounds or not. The shipped tunes never sound more
   // than 56 notes at once; 96 leaves a player's own tunes room without the default's 256.
   fluid_settings_setint(madeSettings, "synth.polyphony", 96);
   fluid_synth_t* made = new_fluid_synth(madeSettings);
   lastFluidError.clear();
-  if (made == nullptr || fluid_synth_sfload(made, soundFont.c_str(), 1) == FLUID_FAILED) {
-    error = "cannot load the soundfont " + soundFont + (lastFluidError.empty() ? std::string() : ": " + lastFluidError);
+  if (made == nullptr || fluid_synth_sfload(made, font.c_str(), 1) == FLUID_FAILED) {
+    if (::access(font.c_str(), R_OK) != 0 && font == soundFont)
+      error = "no General MIDI soundfont found at " + font;
+    else
+      error = "cannot load the soundfont " + font + (lastFluidError.empty() ? std::string() : ": " + lastFluidError);
     if (made != nullptr) delete_fluid_synth(made);
     delete_fluid_settings(madeSettings);
-    std::lock_guard guard(problemLock);
-    soundFontProblem = error;
+    if (font == tuneFont) {
+      tuneFontUsable = false;
+    } else {
+      std::lock_guard guard(problemLock);
+      soundFontProblem = error;
+    }
     return false;
   }
   // Reading the soundfont leaves megabytes of its buffers free but kept; they go back now.
@@ -252,6 +386,12 @@ bool Audio::Impl::EnsureSynth(std::string& error) {
     std::lock_guard guard(synthLock);
     settings = madeSettings;
     synth = made;
+    appliedGain = MusicGain;
+  }
+  loadedFont = font;
+  {
+    std::lock_guard guard(problemLock);
+    publishedFont = font;
   }
   Mix_HookMusic(MixMusic, this);
   return true;
@@ -302,7 +442,12 @@ void Audio::Impl::Run(Command& command) {
   if (command.kind == Command::Open) {
     if (!EnsureDevice()) return;  // the window learns it from NoDevice
     std::string error;
-    if (!EnsureSynth(error)) return Fail(command, error);
+    const std::string& font = FontFor(command.tune);
+    if (font != loadedFont) {
+      std::lock_guard guard(synthLock);
+      DropPlayer();  // the tune before stops here, not when the new font is in
+    }
+    if (!UseFont(font, error) && (font == soundFont || !UseFont(soundFont, error))) return Fail(command, error);
   }
   if (synth == nullptr) return;  // nothing was ever opened: nothing to close, play or stop
   std::lock_guard guard(synthLock);
@@ -408,7 +553,10 @@ void SDLCALL Audio::Impl::MixMusic(void* data, Uint8* stream, int bytes) {
   self.Publish();
 }
 
-Audio::Audio(std::string soundFont) : impl_(std::make_unique<Impl>()) { impl_->soundFont = std::move(soundFont); }
+Audio::Audio(std::string soundFont, std::string tuneFont) : impl_(std::make_unique<Impl>()) {
+  impl_->soundFont = std::move(soundFont);
+  impl_->tuneFont = std::move(tuneFont);
+}
 
 Audio::~Audio() = default;
 
@@ -421,7 +569,8 @@ bool Audio::Open(const std::string& path, std::string& error) {
   }
   {
     std::lock_guard guard(m.problemLock);
-    if (!m.soundFontProblem.empty()) {
+    // With a small font at hand the music's thread decides whether the tune needs the whole one.
+    if (!m.soundFontProblem.empty() && m.tuneFont.empty()) {
       error = m.soundFontProblem;
       return false;
     }
@@ -435,12 +584,15 @@ bool Audio::Open(const std::string& path, std::string& error) {
   }
   if (!m.soundFontChecked) {
     m.soundFontChecked = true;
-    if (::access(m.soundFont.c_str(), R_OK) != 0) {
+    if (::access(m.soundFont.c_str(), R_OK) != 0 && (m.tuneFont.empty() || ::access(m.tuneFont.c_str(), R_OK) != 0)) {
       // Said at once, and only on a machine that has a device to play it on.
       if (!m.EnsureDevice()) {
         error = "no sound device (" + m.deviceProblem + ")";
         return false;
       }
+      // Neither font: the small one is forgotten too, so every tune is refused here from now on.
+      // No music thread has started yet to be reading it.
+      m.tuneFont.clear();
       std::lock_guard guard(m.problemLock);
       m.soundFontProblem = "no General MIDI soundfont found at " + m.soundFont;
       error = m.soundFontProblem;
@@ -554,6 +706,11 @@ bool Audio::PlayWave(const std::string& path, std::string& error) {
   if (m.effect != nullptr) Mix_FreeChunk(m.effect);
   m.effect = chunk;
   return true;
+}
+
+std::string Audio::SoundFont() const {
+  std::lock_guard guard(impl_->problemLock);
+  return impl_->publishedFont;
 }
 
 bool Audio::NoDevice() const { return impl_->device == Impl::Missing; }

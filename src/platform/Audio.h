@@ -17,15 +17,20 @@ namespace velmor {
 // once; a refusal found later (no device, a soundfont that will not load) shows as NoDevice, or
 // as IsOpen turning false with the reason given by the next Open of that tune.
 //
+// A tune plays from `tuneFont`, a small soundfont holding only what the shipped tunes sound,
+// when it holds every preset and key the tune plays; any other tune from the whole General MIDI
+// `soundFont`. The music's thread changes fonts when a tune needs the other one. A small font
+// that is missing or will not load is passed over for the whole one.
+//
 // With no usable device the first use of it says so once on standard error, and from then on
 // the game runs silently: PlayWave succeeds without a sound, Open fails with "no sound device
-// ...", every other call does nothing. Without the soundfont the effects still play and Open
-// fails with "no General MIDI soundfont found at ...".
+// ...", every other call does nothing. Without the whole soundfont the effects still play and a
+// tune the small one cannot play fails with "no General MIDI soundfont found at ...".
 class Audio : public MediaPlayer {
  public:
   static constexpr const char* DefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-  explicit Audio(std::string soundFont = DefaultSoundFont);
+  explicit Audio(std::string soundFont = DefaultSoundFont, std::string tuneFont = {});
   ~Audio() override;
   Audio(const Audio&) = delete;
   Audio& operator=(const Audio&) = delete;
@@ -51,6 +56,9 @@ class Audio : public MediaPlayer {
   bool PlayWave(const std::string& path, std::string& error);
   // For the effects started from now on: 0 (silent) to 1 (as the file has it).
   void SetEffectsVolume(double volume);
+
+  // The soundfont the last tune the music's thread started plays from; empty before the first.
+  std::string SoundFont() const;
 
  private:
   struct Impl;

@@ -22,6 +22,7 @@
 #include "platform/MainWindow.h"
 #include "platform/QtPictures.h"
 #include "platform/Translation.h"
+#include "shell/GameFolders.h"
 
 namespace velmor {
 
@@ -52,7 +53,17 @@ QString QtFilter(const std::string& filter) {
   return filters.join(";;");
 }
 
-QtPlatform::QtPlatform() { Clock(); }
+namespace {
+
+// The shipped tunes play from the small soundfont among the game's data, beside the Musics folder.
+std::string TuneFontPath() {
+  const auto environment = [](const char* name) { return std::getenv(name); };
+  return FindGameFolders(QCoreApplication::applicationDirPath().toStdString(), environment).app + "velmor.sf2";
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() : audio_(Audio::DefaultSoundFont, TuneFontPath()) { Clock(); }
 
 uint32_t QtPlatform::TickCount() {
   // A millisecond counter that wraps like the system's 32-bit tick.

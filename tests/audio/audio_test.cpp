@@ -148,12 +148,13 @@ Timing ReadTiming(const std::string& path) {
 }
 
 // Half a second at 120 a minute: one quarter note long, its note sounding for the first half.
-std::string ShortTune() {
+// Piano by default, on channel 1.
+std::string ShortTune(int channel = 0, int program = 0, int key = 0x3C) {
   const std::string events = std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7) +  // tempo 500000
-                             std::string("\x00\xC0\x00", 3) +                  // piano
-                             std::string("\x00\x90\x3C\x60", 4) +              // note on
-                             std::string("\x30\x80\x3C\x40", 4) +              // off at 48
-                             std::string("\x30\xFF\x2F\x00", 4);               // end at 96
+                             std::string{'\0', char(0xC0 | channel), char(program)} +
+                             std::string{'\0', char(0x90 | channel), char(key), '\x60'} +    // note on
+                             std::string{'\x30', char(0x80 | channel), char(key), '\x40'} +  // off at 48
+                             std::string("\x30\xFF\x2F\x00", 4);                             // end at 96
   std::string file = std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14) + "MTrk";
   for (int shift = 24; shift >= 0; shift -= 8) file += char(events.size() >> shift & 0xFF);
   return file + events;
@@ -508,6 +509,52 @@ TEST(BadFiles, WavesFailWithAReason) {
   }
   std::string error;
   EXPECT_TRUE(audio.PlayWave((DataDir / "select.wav").string(), error)) << error;
+}
+
+// ---- The small soundfont beside the tunes ----
+
+const std::string TuneFont = (DataDir / "velmor.sf2").string();
+
+// Plays `tune` until it is heard and answers the soundfont it came from.
+std::string FontPlaying(Audio& audio, const std::string& tune) {
+  std::string error;
+  EXPECT_TRUE(audio.Open(tune, error)) << tune << ": " << error;
+  audio.Play();
+  EXPECT_TRUE(WaitFor([&] { return audio.Position() > 0; })) << tune;
+  return audio.SoundFont();
+}
+
+TEST(SoundFonts, ShippedTunesPlayFromTheSmallFontAndOthersFromTheWholeOne) {
+  Scratch scratch;
+  Audio audio(Audio::DefaultSoundFont, TuneFont);
+  for (const std::string& tune : ShippedTunes()) EXPECT_EQ(FontPlaying(audio, tune), TuneFont) << tune;
+  // A program the shipped tunes never choose, and a drum they never strike: the whole font.
+  EXPECT_EQ(FontPlaying(audio, scratch.Write("piano.mid", ShortTune())), Audio::DefaultSoundFont);
+  EXPECT_EQ(FontPlaying(audio, ShippedTunes().front()), TuneFont);
+  EXPECT_EQ(FontPlaying(audio, scratch.Write("kick.mid", ShortTune(9, 0, 36))), Audio::DefaultSoundFont);
+}
+
+TEST(SoundFonts, AMissingOrUnreadableSmallFontLeavesEveryTuneToTheWholeOne) {
+  Scratch scratch;
+  const std::string broken = scratch.Write("broken.sf2", std::string("RIFF\xFF\0\0\0sfbkLIST", 16));
+  for (const std::string& small : {scratch.Path("none.sf2"), broken}) {
+    Audio audio(Audio::DefaultSoundFont, small);
+    EXPECT_EQ(FontPlaying(audio, ShippedTunes().back()), Audio::DefaultSoundFont) << small;
+  }
+}
+
+TEST(SoundFonts, WithoutTheWholeFontOnlyTheTunesTheSmallOneHoldsPlay) {
+  Scratch scratch;
+  Audio audio("/nowhere/gm.sf2", TuneFont);
+  EXPECT_EQ(FontPlaying(audio, ShippedTunes().front()), TuneFont);
+  const std::string piano = scratch.Write("piano.mid", ShortTune());
+  std::string error;
+  ASSERT_TRUE(audio.Open(piano, error)) << "the music's thread finds out";
+  audio.Play();
+  ASSERT_TRUE(WaitFor([&] { return !audio.IsOpen(); }));
+  EXPECT_FALSE(audio.Open(piano, error));
+  EXPECT_EQ(error, "no General MIDI soundfont found at /nowhere/gm.sf2");
+  EXPECT_EQ(FontPlaying(audio, ShippedTunes().front()), TuneFont);
 }
 
 // ---- Without a soundfont or without a device ----

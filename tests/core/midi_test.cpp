@@ -1,8 +1,11 @@
-// The timing read from a MIDI file, which the music player loops by.
+// The timing read from a MIDI file, which the music player loops by, and the instruments it sounds.
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -94,4 +97,68 @@ TEST(MidiTiming, MalformedFilesAreRefusedWithAReason) {
     EXPECT_FALSE(ReadMidiTiming(file.data(), file.size(), timing, error)) << reason;
     EXPECT_NE(error.find(reason), std::string::npos) << error;
   }
+}
+
+namespace {
+
+// A preset as the reader lists it, from its bank, program and keys.
+MidiSounds::Preset Sounded(int bank, int program, std::initializer_list<int> keys) {
+  MidiSounds::Preset preset{bank, program, {}};
+  for (int key : keys) preset.keys.set(size_t(key));
+  return preset;
+}
+
+}  // namespace
+
+// Two tracks played together: a program change takes the bank selected on its channel before it,
+// whichever track either came from; channel 10 stays on the drum bank; a silent note, a program
+// never played and bank select's second controller leave no trace.
+TEST(MidiSounds, PresetsAreResolvedPerChannelAcrossTracksAsTheyPlay) {
+  const std::string first = std::string("\x00\x90\x3C\x60", 4) +  // ch 1 at 0: bank 0 program 0
+                            std::string("\x0A\xB0\x00\x08", 4) +  // 10: bank 8, waiting
+                            std::string("\x00\xB0\x20\x05", 4) +  // controller 32: not heard
+                            std::string("\x14\x90\x3E\x60", 4) +  // 30: after the other track's change
+                            std::string("\x14\x41\x00", 3) +      // 50: running status, velocity 0
+                            std::string("\x00\xC1\x05", 3) +      // ch 2 program 5, never played
+                            std::string("\x00\xB9\x00\x05", 4) +  // ch 10: bank select passed over
+                            std::string("\x00\xC9\x10", 3) +      // ch 10 kit 16
+                            std::string("\x00\x99\x24\x40", 4) + std::string("\x00\xFF\x2F\x00", 4);
+  const std::string second = std::string("\x14\xC0\x30", 3) +      // 20: ch 1 program 48 from bank 8
+                             std::string("\x14\x90\x40\x50", 4) +  // 40
+                             std::string("\x00\xFF\x2F\x00", 4);
+  const auto file = Bytes(Header(2, 96) + Chunk("MTrk", first) + Chunk("MTrk", second));
+  MidiSounds sounds;
+  std::string error;
+  ASSERT_TRUE(ReadMidiSounds(file.data(), file.size(), sounds, error)) << error;
+  const std::vector<MidiSounds::Preset> expected = {Sounded(0, 0, {0x3C}), Sounded(8, 48, {0x3E, 0x40}),
+                                                    Sounded(128, 16, {0x24})};
+  EXPECT_EQ(sounds.presets, expected);
+}
+
+// What the soundfont for the shipped tunes is cut to, as their notation gives it: twelve General
+// MIDI programs and the open triangle. Any cut of a file is refused exactly as its timing is.
+TEST(MidiSounds, ShippedTunesSoundTheirTwelveInstrumentsAndTheTriangle) {
+  std::set<std::pair<int, int>> presets;
+  std::bitset<128> drums;
+  for (const char* name : {"Garden", "Greensleeves", "Jasmine", "Lanterns", "Night", "Sakura"}) {
+    const std::vector<unsigned char> tune = ReadTune(name);
+    MidiSounds sounds;
+    std::string error;
+    ASSERT_TRUE(ReadMidiSounds(tune.data(), tune.size(), sounds, error)) << name << ": " << error;
+    for (const auto& p : sounds.presets) {
+      presets.insert({p.bank, p.program});
+      if (p.bank == MidiSounds::DrumBank) drums |= p.keys;
+    }
+    for (size_t size = 0; size < tune.size(); size += 7) {
+      MidiTiming timing;
+      std::string timingError, soundsError;
+      EXPECT_EQ(ReadMidiSounds(tune.data(), size, sounds, soundsError),
+                ReadMidiTiming(tune.data(), size, timing, timingError));
+      EXPECT_EQ(soundsError, timingError) << name << " cut at " << size;
+    }
+  }
+  const std::set<std::pair<int, int>> expected = {{0, 8},  {0, 10}, {0, 45}, {0, 46}, {0, 48},  {0, 49}, {0, 73},
+                                                  {0, 75}, {0, 77}, {0, 88}, {0, 89}, {0, 107}, {128, 0}};
+  EXPECT_EQ(presets, expected);
+  EXPECT_EQ(drums, std::bitset<128>().set(81));  // the open triangle
 }
