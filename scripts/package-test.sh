@@ -62,8 +62,12 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = games ] || fail "section: $(field Section)"
 [ "$(field Maintainer)" = "Velmor developers <dev@velmor.org>" ] || fail "maintainer: $(field Maintainer)"
 depends=$(field Depends)
-for needed in timgm6mb-soundfont libqt6widgets6 libsdl2-mixer-2.0-0 libfluidsynth3 libjpeg62-turbo; do
+for needed in timgm6mb-soundfont libqt6widgets6 libsdl2-2.0-0 libsdl2-mixer-2.0-0 libfluidsynth3 libjpeg62-turbo; do
   [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
+done
+recommends=$(field Recommends)
+for wanted in qt6-translations-l10n fonts-dejavu-core; do
+  [[ ", $recommends," == *", $wanted"[\ ,]* ]] || fail "Recommends lacks $wanted: $recommends"
 done
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents.txt"
 for file in ./usr/bin/velmor ./usr/bin/velmor-cli ./usr/share/velmor/Layouts/Traditional.lay \

@@ -192,7 +192,7 @@ struct Audio::Impl {
   // A tune's start (the synthesizer, its soundfont, the player) takes tens of milliseconds; the
   // window only queues what it wants and reads what this thread and the renderer publish.
   struct Command {
-    enum Kind { Open, Close, Play, Stop, Rewind } kind;
+    enum Kind { Prepare, Open, Close, Play, Stop, Rewind } kind;
     uint32_t generation = 0;
     std::string path;
     std::vector<unsigned char> tune;
@@ -439,6 +439,10 @@ void Audio::Impl::Fail(const Command& command, const std::string& reason) {
 }
 
 void Audio::Impl::Run(Command& command) {
+  if (command.kind == Command::Prepare) {
+    EnsureDevice();
+    return;
+  }
   if (command.kind == Command::Open) {
     if (!EnsureDevice()) return;  // the window learns it from NoDevice
     std::string error;
@@ -452,6 +456,8 @@ void Audio::Impl::Run(Command& command) {
   if (synth == nullptr) return;  // nothing was ever opened: nothing to close, play or stop
   std::lock_guard guard(synthLock);
   switch (command.kind) {
+    case Command::Prepare:
+      break;
     case Command::Open:
       DropPlayer();
       // A fresh start for the new tune's instruments and controllers.
@@ -678,6 +684,10 @@ long long Audio::Position() const {
   const uint64_t now = m.published.load(std::memory_order_acquire);
   if ((now >> TickBits) != (m.generation & GenerationMask)) return 0;
   return static_cast<long long>(now & TickMask);
+}
+
+void Audio::Prepare() {
+  if (impl_->device == Impl::Untried) impl_->Send({Impl::Command::Prepare});
 }
 
 bool Audio::PlayWave(const std::string& path, std::string& error) {

@@ -49,6 +49,7 @@ class QtPlatform : public Platform {
   void CursorMoved(int tile) override;
   void PopupMenu(MenuItem& menu, const MenuItem& below) override;
   void PlayWave(const std::string& path) override;
+  void PrepareSound() override { audio_.Prepare(); }
   void SetEffectsVolume(double volume) override { audio_.SetEffectsVolume(volume); }
   void DrawText(Picture& picture, int x, int y, const std::string& text, const TextStyle& style,
                 uint32_t colour) override;

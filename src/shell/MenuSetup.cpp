@@ -62,9 +62,13 @@ void TVelmor::BuildMenus() {
   Toggler(CoolStatus);
 
   // Configuration: options that take effect at the next deal, shuffle or start.
-  for (MenuItem* item : {&Winnable, &Shuffable, &Animate, &StartDirectly, &Res800, &PlaySounds, &StartMusic,
-                         &AnimateTileRivers, &EnableHall, &ResumeLastGame})
+  for (MenuItem* item : {&Winnable, &Shuffable, &Animate, &StartDirectly, &Res800, &StartMusic, &AnimateTileRivers,
+                         &EnableHall, &ResumeLastGame})
     Toggler(*item);
+  PlaySounds.OnClick([this](MenuItem& item) {
+    item.Toggle();
+    if (item.Checked()) platform.PrepareSound();
+  });
   PlayMusic.OnClick([this](MenuItem&) { Tunes.PlayMusicClick(); });
   RandomMusic.OnClick([this](MenuItem&) { Tunes.RandomMusicClick(); });
 

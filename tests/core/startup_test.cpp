@@ -766,6 +766,25 @@ TEST_F(Startup, EveryMenuEntryHasAnAcceleratorOfItsOwn) {
   for (const MenuItem* root : {&game->VO, &game->EditorMenu, &game->NewPopup}) check(*root);
 }
 
+// The effects' device is readied once the window shows, and again when effects are turned on,
+// never when they are off.
+TEST_F(Startup, TheEffectsDeviceIsReadiedOnlyForEffectsThatWillSound) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(platform.soundsPrepared, 1);
+  game->PlaySounds.Click();
+  EXPECT_FALSE(game->PlaySounds.Checked());
+  EXPECT_EQ(platform.soundsPrepared, 1);
+  game->PlaySounds.Click();
+  EXPECT_TRUE(game->PlaySounds.Checked());
+  EXPECT_EQ(platform.soundsPrepared, 2);
+  game->PlaySounds.Click();
+  game->FormCloseQuery();
+  platform.soundsPrepared = 0;
+  ASSERT_TRUE(Start());  // with effects off, as the settings now say
+  EXPECT_FALSE(game->PlaySounds.Checked());
+  EXPECT_EQ(platform.soundsPrepared, 0);
+}
+
 // A window rebuilds a menu whenever its entries change: the layouts' entries arrive in one change.
 TEST_F(Startup, TheLayoutMenuIsFilledInOneChange) {
   game = std::make_unique<TVelmor>(platform, dir.path());

@@ -200,6 +200,8 @@ class FakePlatform : public Platform {
   FakeMediaPlayer media;
   MediaPlayer& Media() override { return media; }
   void PlayWave(const std::string& path) override { sounds.push_back(path.substr(path.rfind('/') + 1)); }
+  int soundsPrepared = 0;
+  void PrepareSound() override { ++soundsPrepared; }
   void SetEffectsVolume(double volume) override { effectsVolume = volume; }
   void PresentBoard(const Picture& picture, const Rect& area) override {
     presented.push_back(area);
