@@ -216,22 +216,38 @@ QPixmap NewTile() {
 
 }  // namespace
 
-QIcon ToolbarIcon(const QString& name) {
-  if (name == "ExplorerButton1") return QIcon(NewTile());
-  if (name == "ExplorerButton2") return QIcon(Arrow(true));
-  if (name == "RedoButton") return QIcon(Arrow(false));
-  if (name == "ExplorerButton3") return QIcon(Bulb());
-  if (name == "ShuffleButton") return QIcon(ShuffleArrows());
-  if (name == "PauseButton") return QIcon(PauseBars());
-  if (name == "SetMusic") return QIcon(Note());
-  if (name == "HelpButton") return QIcon(Letter("?", QColor(40, 110, 190)));
-  if (name == "AboutButton") return QIcon(Letter("i", QColor(60, 150, 90)));
-  if (name == "HallFameButton") return QIcon(Trophy());
-  if (name == "ExitButton") return QIcon(Door());
+QStringList ToolbarIconNames() {
+  return {"ExplorerButton1", "ExplorerButton2", "RedoButton",  "ExplorerButton3", "ShuffleButton", "PauseButton",
+          "SetMusic",        "HelpButton",      "AboutButton", "HallFameButton",  "ExitButton"};
+}
+
+QPixmap DrawToolbarIcon(const QString& name) {
+  if (name == "ExplorerButton1") return NewTile();
+  if (name == "ExplorerButton2") return Arrow(true);
+  if (name == "RedoButton") return Arrow(false);
+  if (name == "ExplorerButton3") return Bulb();
+  if (name == "ShuffleButton") return ShuffleArrows();
+  if (name == "PauseButton") return PauseBars();
+  if (name == "SetMusic") return Note();
+  if (name == "HelpButton") return Letter("?", QColor(40, 110, 190));
+  if (name == "AboutButton") return Letter("i", QColor(60, 150, 90));
+  if (name == "HallFameButton") return Trophy();
+  if (name == "ExitButton") return Door();
   return {};
 }
 
+QIcon ToolbarIcon(const QString& name) {
+  if (!ToolbarIconNames().contains(name)) return {};
+  if (QPixmap shipped; shipped.load(":/chrome/toolbar/" + name + ".png", "PNG")) return QIcon(shipped);
+  return QIcon(DrawToolbarIcon(name));
+}
+
 QPixmap SplashPicture() {
+  if (QPixmap shipped; shipped.load(":/chrome/splash.png", "PNG")) return shipped;
+  return DrawSplashPicture();
+}
+
+QPixmap DrawSplashPicture() {
   QPixmap pm(360, 200);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);

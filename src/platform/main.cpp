@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 #include <QSplashScreen>
 
+#include <fontconfig/fontconfig.h>
 #include <malloc.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "chrome/Artwork.h"
 #include "platform/MainWindow.h"
@@ -76,15 +78,21 @@ int main(int argc, char** argv) {
     std::fputs(command.text.c_str(), command.ExitStatus() == 0 ? stdout : stderr);
     return command.ExitStatus();
   }
+  // Fontconfig reads its configuration and font caches on first use, milliseconds the window's
+  // first words would wait for: they are read beside the toolkit's own start instead.
+  std::thread fonts([] { FcInit(); });
   QApplication app(argc, argv);
   QApplication::setApplicationName("Velmor 5.21");
   QApplication::setDesktopFileName("org.velmor.Velmor");
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/velmor-%1.png").arg(size));
+  // Up to 128 pixels: every window sends each size to the X server as it maps, and the desktop
+  // takes its larger pictures from the installed icon theme.
+  for (int size : {16, 24, 32, 48, 64, 128}) icon.addFile(QString(":/icons/velmor-%1.png").arg(size));
   // The program's own pictures, not the icon theme's: looking a name up in the theme reads its
   // folders and costs the start several milliseconds.
   QApplication::setWindowIcon(icon);
 
+  fonts.join();
   auto* splash = new QSplashScreen(velmor::SplashPicture());
   splash->show();
   app.processEvents();

@@ -135,3 +135,32 @@ TEST(TechnoPointer, IsAWhiteArrowWithABlackOutlineOnTransparency) {
   EXPECT_GT(white, 100);
   EXPECT_GT(transparent, 32 * 32 / 2);
 }
+
+// The splash and the toolbar's icons are carried ready-made; after a change to their drawing
+// they must be made again (velmor-chromegen), or the game would show the old ones.
+TEST(ChromePictures, TheShippedOnesAreWhatTheDrawingMakes) {
+  auto farthest = [](const QImage& a, const QImage& b) {
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y)
+      for (int x = 0; x < a.width(); ++x) {
+        const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+        for (int shift : {0, 8, 16, 24})
+          most = std::max(most, std::abs(int((p >> shift) & 0xFF) - int((q >> shift) & 0xFF)));
+      }
+    return most;
+  };
+  std::vector<std::pair<QString, std::pair<QImage, QImage>>> pictures = {
+      {"splash", {SplashPicture().toImage(), DrawSplashPicture().toImage()}}};
+  for (const QString& name : ToolbarIconNames())
+    pictures.push_back({name, {ToolbarIcon(name).pixmap(20, 20).toImage(), DrawToolbarIcon(name).toImage()}});
+  ASSERT_EQ(pictures.size(), 12u);
+  for (auto& [name, pair] : pictures) {
+    SCOPED_TRACE(name.toStdString());
+    const QImage shipped = pair.first.convertToFormat(QImage::Format_ARGB32);
+    const QImage drawn = pair.second.convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(drawn.isNull());
+    ASSERT_EQ(shipped.size(), drawn.size());
+    // Font rasterising may differ by a shade from machine to machine; a changed drawing does not.
+    EXPECT_LE(farthest(shipped, drawn), 24);
+  }
+}
