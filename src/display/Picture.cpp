@@ -13,18 +13,18 @@ void Picture::Resize(int width, int height, uint32_t fill) {
   const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
   if (pixels_ && pixels_.use_count() == 1)
     pixels_->assign(count, fill);
+  else if (fill == 0)
+    pixels_ = std::make_shared<Pixels>(count);  // zero as it comes; see ZeroedAllocator
   else
-    pixels_ = std::make_shared<std::vector<uint32_t>>(count, fill);
+    pixels_ = std::make_shared<Pixels>(count, fill);
 }
 
-const std::vector<uint32_t>& Picture::NoPixels() {
-  static const std::vector<uint32_t> none;
+const Pixels& Picture::NoPixels() {
+  static const Pixels none;
   return none;
 }
 
-void Picture::Own() {
-  pixels_ = pixels_ ? std::make_shared<std::vector<uint32_t>>(*pixels_) : std::make_shared<std::vector<uint32_t>>();
-}
+void Picture::Own() { pixels_ = pixels_ ? std::make_shared<Pixels>(*pixels_) : std::make_shared<Pixels>(); }
 
 Rect Picture::DrawableArea() const {
   Rect area{0, 0, width_, height_};

@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,30 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Pixel memory handed out zeroed (calloc) and left untouched by a value-initialising vector: a
+// new black picture costs neither the time of filling it nor, until something is drawn on it,
+// the memory, since fresh pages from the system are zero already.
+template <class T>
+struct ZeroedAllocator {
+  using value_type = T;
+  ZeroedAllocator() = default;
+  template <class U>
+  ZeroedAllocator(const ZeroedAllocator<U>&) {}
+  T* allocate(size_t n) {
+    if (void* p = std::calloc(n, sizeof(T))) return static_cast<T*>(p);
+    throw std::bad_alloc();
+  }
+  void deallocate(T* p, size_t) { std::free(p); }
+  template <class U>
+  void construct(U*) noexcept {}  // value-initialised: calloc made it zero
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+  friend bool operator==(const ZeroedAllocator&, const ZeroedAllocator&) { return true; }
+};
+using Pixels = std::vector<uint32_t, ZeroedAllocator<uint32_t>>;
+
 // Copies share their pixels until one of them is drawn into: a look kept as read and the same
 // look in use at 1x are one buffer, not two.
 class Picture {
@@ -56,9 +82,9 @@ class Picture {
   const uint32_t* row(int y) const { return pixels().data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
   uint32_t at(int x, int y) const { return row(y)[x]; }
   void set(int x, int y, uint32_t p) { row(y)[x] = p; }
-  const std::vector<uint32_t>& pixels() const { return pixels_ ? *pixels_ : NoPixels(); }
+  const Pixels& pixels() const { return pixels_ ? *pixels_ : NoPixels(); }
   // Writable pixels: a buffer still shared with a copy is copied first.
-  std::vector<uint32_t>& pixels() {
+  Pixels& pixels() {
     if (!pixels_ || pixels_.use_count() > 1) Own();
     return *pixels_;
   }
@@ -87,11 +113,11 @@ class Picture {
   }
 
  private:
-  static const std::vector<uint32_t>& NoPixels();
+  static const Pixels& NoPixels();
   void Own();
 
   int width_ = 0, height_ = 0;
-  std::shared_ptr<std::vector<uint32_t>> pixels_;
+  std::shared_ptr<Pixels> pixels_;
   Rect clip_;
   bool clipped_ = false;
 };

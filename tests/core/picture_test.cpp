@@ -1,6 +1,8 @@
 // Pictures and block transfers: the four raster operations, clipping, fills and outlines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "display/Picture.h"
 
 using namespace velmor;
@@ -133,6 +135,22 @@ TEST(Picture, CopiesShareUntilEitherIsDrawnInto) {
       EXPECT_FALSE(copy.SharesPixelsWith(original));
       EXPECT_EQ(untouched, Picture(4, 4, Rgb(1, 2, 3)));
       EXPECT_NE(copy, original);
+    }
+  }
+}
+
+// New pictures come from zeroed memory without being filled: one made where a coloured one
+// just was must still be black throughout, small or large.
+TEST(Picture, ANewPictureIsBlackWhateverTheMemoryHeldBefore) {
+  for (int side : {3, 64, 300, 1200}) {
+    SCOPED_TRACE(side);
+    for (int round = 0; round < 3; ++round) {
+      { Picture used(side, side, Rgb(200, 100, 50)); }
+      Picture fresh(side, side);
+      Picture resized(1, 1, Rgb(1, 1, 1));
+      resized.Resize(side, side);
+      for (const Picture* p : {&fresh, &resized})
+        ASSERT_TRUE(std::all_of(p->pixels().begin(), p->pixels().end(), [](uint32_t v) { return v == 0; }));
     }
   }
 }
