@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QFont>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -236,14 +237,23 @@ QPixmap DrawToolbarIcon(const QString& name) {
   return {};
 }
 
+namespace {
+// Read as an image, not with QPixmap::load, which would keep a copy in the pixmap cache for as
+// long as the program runs.
+QPixmap Shipped(const QString& resource) {
+  QImage image;
+  return image.load(resource, "PNG") ? QPixmap::fromImage(std::move(image)) : QPixmap();
+}
+}  // namespace
+
 QIcon ToolbarIcon(const QString& name) {
   if (!ToolbarIconNames().contains(name)) return {};
-  if (QPixmap shipped; shipped.load(":/chrome/toolbar/" + name + ".png", "PNG")) return QIcon(shipped);
+  if (const QPixmap shipped = Shipped(":/chrome/toolbar/" + name + ".png"); !shipped.isNull()) return QIcon(shipped);
   return QIcon(DrawToolbarIcon(name));
 }
 
 QPixmap SplashPicture() {
-  if (QPixmap shipped; shipped.load(":/chrome/splash.png", "PNG")) return shipped;
+  if (QPixmap shipped = Shipped(":/chrome/splash.png"); !shipped.isNull()) return shipped;
   return DrawSplashPicture();
 }
 

@@ -360,9 +360,10 @@ bool Audio::Impl::UseFont(const std::string& font, std::string& error) {
   // Only the instruments a tune asks for are read into memory, not the whole soundfont. Even the
   // small font's samples cost 0.7 MB more when all are read at once.
   fluid_settings_setint(madeSettings, "synth.dynamic-sample-loading", 1);
-  // Every voice costs its buffers whether it sounds or not. The shipped tunes never sound more
-  // than 56 notes at once; 96 leaves a player's own tunes room without the default's 256.
-  fluid_settings_setint(madeSettings, "synth.polyphony", 96);
+  // Every voice costs about 6 kB whether it sounds or not. The shipped tunes never sound more
+  // than 56 notes at once (rendered with 64 voices they come out sample for sample as with 96);
+  // 96 leaves a player's own tunes room without the default's 256.
+  fluid_settings_setint(madeSettings, "synth.polyphony", font == tuneFont ? 64 : 96);
   fluid_synth_t* made = new_fluid_synth(madeSettings);
   lastFluidError.clear();
   if (made == nullptr || fluid_synth_sfload(made, font.c_str(), 1) == FLUID_FAILED) {
