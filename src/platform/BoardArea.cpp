@@ -177,6 +177,10 @@ void BoardArea::Fit() {
 
 void BoardArea::resizeEvent(QResizeEvent*) { Fit(); }
 
+void BoardArea::FollowBackground() {
+  if (surroundOf_ != game_.BackgroundGeneration) update();
+}
+
 void BoardArea::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   const Picture& back = game_.BackgroundImage;

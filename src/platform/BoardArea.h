@@ -80,6 +80,8 @@ class BoardArea : public QWidget {
   QSize minimumSizeHint() const override { return SizeFor(devicePixelRatioF() / 2); }
   // Places the pictures for the area's size and tells the game the scale to draw at.
   void Fit();
+  // Repaints the margin around the pictures when the game's background has changed since.
+  void FollowBackground();
 
  protected:
   void resizeEvent(QResizeEvent*) override;

@@ -137,6 +137,9 @@ bool QtPlatform::LoadBitmap(const std::string& path, Picture& out, std::string& 
 void QtPlatform::PresentBoard(const Picture& picture, const Rect& area) {
   if (!window_) return;
   window_->Board()->Present(picture, area);
+  // The margin around a board larger than its window continues the background: a new one shows
+  // there too.
+  window_->Area()->FollowBackground();
   NoteBoardPresented(window_->Board());
 }
 

@@ -1,6 +1,7 @@
 // The board at every window size: it keeps its shape, fills the room, and a click on a tile's face
 // takes that tile whatever the scale.
 #include <QKeyEvent>
+#include <QScreen>
 
 #include "WindowFixture.h"
 #include "board/Grid.h"
@@ -41,6 +42,25 @@ TEST_F(GameWindow, AtEverySizeTheBoardFitsAndAClickOnAFaceTakesThatTile) {
       ASSERT_EQ(game->Board.TilesLeft, 144 - static_cast<int>(next) - (k % 2 == 1 ? 1 : 0)) << "tile " << next;
     }
   }
+}
+
+// Around a board smaller than its window the background goes on; a new background shows there
+// as soon as it shows on the board.
+TEST_F(GameWindow, TheMarginAroundTheBoardFollowsTheBackground) {
+  ASSERT_TRUE(Start());
+  window->resize(QSize(2200, 900));
+  QApplication::processEvents();
+  const PictureView* board = window->Board();
+  ASSERT_GT(board->x(), 20);
+  // What the screen shows (the window's last painting), not a fresh rendering of the area.
+  const QPoint margin = window->Area()->mapTo(window.get(), QPoint(board->x() / 2, board->y() + board->height() / 2));
+  auto shown = [&] {
+    QApplication::processEvents();
+    return window->screen()->grabWindow(window->winId()).toImage().pixelColor(margin * window->devicePixelRatioF());
+  };
+  EXPECT_NE(shown(), QColor(0, 128, 128));
+  game->None1.Click();  // teal in a thin black frame
+  EXPECT_EQ(shown(), QColor(0, 128, 128));
 }
 
 TEST_F(GameWindow, FullScreenComesAndGoesWithItsItemAndEscape) {
