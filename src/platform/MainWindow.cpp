@@ -78,28 +78,9 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   buttons->addStretch(1);
   column->addWidget(tools_);
 
-  // The editor's panel takes the toolbar's place while a layout is being built.
-  editorPanel_ = new QFrame(central);
-  editorPanel_->setAutoFillBackground(true);
-  editorPanel_->setFixedHeight(33);
-  auto* panelRow = new QHBoxLayout(editorPanel_);
-  panelRow->setContentsMargins(8, 2, 8, 2);
-  tilesLeftLabel_ = new QLabel(Say(VELMOR_TEXT("Tiles left")), editorPanel_);
-  panelRow->addWidget(tilesLeftLabel_);
-  auto* counter = new QLabel(editorPanel_);
-  counter->setMinimumWidth(40);
-  counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  labels_[&game_.Label40] = counter;
-  Sync(game_.Label40);
-  panelRow->addWidget(counter);
-  panelRow->addSpacing(20);
-  layoutNameLabel_ = new QLabel(Say(VELMOR_TEXT("Layout Name")), editorPanel_);
-  panelRow->addWidget(layoutNameLabel_);
-  layoutName_ = new QLineEdit(editorPanel_);
-  panelRow->addWidget(layoutName_, 1);
-  connect(layoutName_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { game_.Edit1.SetCaption(text.toStdString()); });
-  column->addWidget(editorPanel_);
+  // The editor's panel takes the toolbar's place while a layout is being built; it is made the
+  // first time the editor opens (BuildEditorPanel), here below the toolbar.
+  column_ = column;
 
   qApp->installEventFilter(this);  // the demo stops at any key or click
   InstallBoardAccessibility();
@@ -212,6 +193,31 @@ void MainWindow::WakeHeartbeat(int delay) {
   if (!timer_.isActive() || timer_.remainingTime() > delay) timer_.start(delay);
 }
 
+void MainWindow::BuildEditorPanel() {
+  editorPanel_ = new QFrame(centralWidget());
+  editorPanel_->setAutoFillBackground(true);
+  editorPanel_->setFixedHeight(33);
+  auto* panelRow = new QHBoxLayout(editorPanel_);
+  panelRow->setContentsMargins(8, 2, 8, 2);
+  tilesLeftLabel_ = new QLabel(Say(VELMOR_TEXT("Tiles left")), editorPanel_);
+  panelRow->addWidget(tilesLeftLabel_);
+  auto* counter = new QLabel(editorPanel_);
+  counter->setMinimumWidth(40);
+  counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  labels_[&game_.Label40] = counter;
+  Sync(game_.Label40);
+  panelRow->addWidget(counter);
+  panelRow->addSpacing(20);
+  layoutNameLabel_ = new QLabel(Say(VELMOR_TEXT("Layout Name")), editorPanel_);
+  panelRow->addWidget(layoutNameLabel_);
+  layoutName_ = new QLineEdit(editorPanel_);
+  panelRow->addWidget(layoutName_, 1);
+  connect(layoutName_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { game_.Edit1.SetCaption(text.toStdString()); });
+  column_->insertWidget(column_->indexOf(tools_) + 1, editorPanel_);
+  Sync(game_.Edit1);
+}
+
 void MainWindow::Sync(const MenuItem& item) {
   if (const auto a = actions_.find(&item); a != actions_.end()) {
     QAction* action = a->second;
@@ -251,8 +257,9 @@ void MainWindow::Sync(const MenuItem& item) {
   }
   if (&item == &game_.CoolToolbar || &item == &game_.FlatButtons) ApplyToolbarLook();
   if (&item == &game_.VO || &item == &game_.EditorMenu) ShowMenuBarOf(item, item.Visible());
-  if (&item == &game_.EditorPanel && editorPanel_) {
-    editorPanel_->setVisible(item.Visible());
+  if (&item == &game_.EditorPanel) {
+    if (!editorPanel_ && item.Visible()) BuildEditorPanel();
+    if (editorPanel_) editorPanel_->setVisible(item.Visible());
     FitContent();
   }
   if (&item == &game_.Edit1 && layoutName_ && layoutName_->text() != Text(item.Caption()))

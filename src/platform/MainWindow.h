@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <functional>
 #include <map>
 
@@ -92,6 +93,8 @@ class MainWindow : public QMainWindow {
   bool wasMaximized_ = false;  // what leaving full screen returns to
   TWallpaper* tools_ = nullptr;
   QWidget* editorPanel_ = nullptr;
+  QVBoxLayout* column_ = nullptr;  // toolbar, editor's panel, board
+  void BuildEditorPanel();
   class DeadEndPanel* deadEnd_ = nullptr;
   QLineEdit* layoutName_ = nullptr;
   class QLabel *tilesLeftLabel_ = nullptr, *layoutNameLabel_ = nullptr;
