@@ -9,9 +9,13 @@
 # game alike. Velmor plays its music into SDL's dummy device, as it would into a sound card.
 # Usage: bench/startup.sh [build/bin] [rounds]     (needs Xvfb, xev and xdotool)
 #        STARTUP_DISPLAY=:91 picks another display number.
+#        STARTUP_BEFORE=other/build/bin adds an earlier Velmor build to the same rounds
+#        ("velmor-before"), for a before-and-after in one run.
 set -euo pipefail
 bin=$(cd "${1:-build/bin}" && pwd)
 rounds=${2:-5}
+before=
+[ -z "${STARTUP_BEFORE:-}" ] || before=$(cd "$STARTUP_BEFORE" && pwd)
 display=${STARTUP_DISPLAY:-:90}
 scratch=$(mktemp -d)
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -49,6 +53,7 @@ sleep 0.2
 
 PATH=$PATH:/usr/games  # where Debian puts games
 games=(velmor)
+[ -z "$before" ] || games+=(velmor-before)
 command -v kshisen >/dev/null && games+=(kshisen)
 command -v gnome-mahjongg >/dev/null && games+=(gnome-mahjongg)
 
@@ -56,7 +61,7 @@ command -v gnome-mahjongg >/dev/null && games+=(gnome-mahjongg)
 # first visible window of its own process.
 windows() {
   local game=$1 pid=$2
-  if [ "$game" = velmor ]; then
+  if [[ $game == velmor* ]]; then
     DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" 2>/dev/null
   else
     DISPLAY=$display xdotool search --onlyvisible --pid "$pid" 2>/dev/null
@@ -76,9 +81,13 @@ declare -A times rss anon
 measure() {
   local game=$1 home=$scratch/$1
   rm -rf "$home" && mkdir -p "$home/config" "$home/data"
-  rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
-  local program=$game
-  [ "$game" = velmor ] && program=$bin/velmor
+  local program=$game folder=
+  [ "$game" = velmor ] && folder=$bin
+  [ "$game" = velmor-before ] && folder=$before
+  if [ -n "$folder" ]; then
+    rm -f "$folder"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
+    program=$folder/velmor
+  fi
   local start end pid shown
   start=${EPOCHREALTIME/./}
   DISPLAY=$display XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data SDL_AUDIODRIVER=dummy "$program" >/dev/null 2>&1 &
@@ -109,7 +118,7 @@ kept=()
 for game in "${games[@]}"; do [ -z "${failed[$game]:-}" ] && kept+=("$game"); done
 games=("${kept[@]}")
 [ "${games[0]:-}" = velmor ] || { echo "velmor did not start" >&2; exit 1; }
-rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
+for folder in "$bin" $before; do rm -f "$folder"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}; done
 
 median() { printf '%s\n' $@ | sort -n | awk '{v[NR] = $1} END {print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 printf '%-16s %-34s %-44s %s\n' game "start-up to mapped window (ms)" "resident after 3 s (kB)" "anonymous (kB)"

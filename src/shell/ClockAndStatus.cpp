@@ -20,7 +20,10 @@ void TVelmor::Temps() {
   if (const auto shown = Status.Advance(TickCount, CoolStatus.Checked())) StatusText.SetCaption(*shown);
 
   if (Tunes.FirstPending) {
+    // The window is up: the sound's libraries and device open now, behind it, for the effects
+    // as for the tune.
     Tunes.FirstPending = false;
+    if (PlaySounds.Checked()) platform.PrepareSound();
     if (MenuItem* tune = Tunes.Entry(Tunes.Number)) tune->Click();
   }
   if (PlayMusic.Checked()) Tunes.MusicSupervision();

@@ -163,11 +163,10 @@ bool TVelmor::LoadFiles() {
 
 void TVelmor::FormShow() {
   if (GameMode != ModeNoGame) return;
-  // The current tune starts with the first heartbeat after the window shows: opening the
-  // synthesiser would only delay the first picture. The device for the effects opens now, in
-  // the background, rather than on the first click.
+  // The current tune starts with the first heartbeat after the window shows, and the effects'
+  // device opens then too (not on the first click): opening either would only delay the first
+  // picture.
   Tunes.FirstPending = true;
-  if (PlaySounds.Checked()) platform.PrepareSound();
   GameMode = ModeStopped;
   Keeper.Active = Records.Active = true;
   // A game asked for on the command line wins; the unfinished one counts as New Game counts it.

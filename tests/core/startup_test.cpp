@@ -766,10 +766,15 @@ TEST_F(Startup, EveryMenuEntryHasAnAcceleratorOfItsOwn) {
   for (const MenuItem* root : {&game->VO, &game->EditorMenu, &game->NewPopup}) check(*root);
 }
 
-// The effects' device is readied once the window shows, and again when effects are turned on,
-// never when they are off.
+// The effects' device is readied with the first heartbeat after the window shows, and again when
+// effects are turned on, never when they are off.
 TEST_F(Startup, TheEffectsDeviceIsReadiedOnlyForEffectsThatWillSound) {
-  ASSERT_TRUE(Start());
+  game = std::make_unique<TVelmor>(platform, dir.path());
+  ASSERT_TRUE(game->Init());
+  game->FormShow();
+  EXPECT_EQ(platform.soundsPrepared, 0);  // not while the first picture is being made
+  game->Temps();
+  game->Temps();
   EXPECT_EQ(platform.soundsPrepared, 1);
   game->PlaySounds.Click();
   EXPECT_FALSE(game->PlaySounds.Checked());
