@@ -105,6 +105,8 @@ measure() {
   anon[$game]+="$(awk '/^RssAnon/ {print $2}' /proc/$pid/status) "
   kill $pid 2>/dev/null || true
   wait $pid 2>/dev/null || true
+  # What a game leaves running as it goes (its helpers winding down) must not weigh on the next.
+  sleep 1
 }
 
 declare -A failed
