@@ -441,7 +441,9 @@ void Audio::Impl::Fail(const Command& command, const std::string& reason) {
 
 void Audio::Impl::Run(Command& command) {
   if (command.kind == Command::Prepare) {
-    EnsureDevice();
+    // The libraries only: an open device keeps SDL's thread waking every period, silence or not.
+    std::string unused;
+    OpenSoundLibraries(unused);
     return;
   }
   if (command.kind == Command::Open) {
@@ -687,8 +689,10 @@ long long Audio::Position() const {
   return static_cast<long long>(now & TickMask);
 }
 
+bool Audio::LibrariesOpen() { return SoundLibrariesOpen(); }
+
 void Audio::Prepare() {
-  if (impl_->device == Impl::Untried) impl_->Send({Impl::Command::Prepare});
+  if (impl_->device == Impl::Untried && !SoundLibrariesOpen()) impl_->Send({Impl::Command::Prepare});
 }
 
 bool Audio::PlayWave(const std::string& path, std::string& error) {

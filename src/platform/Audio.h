@@ -54,9 +54,11 @@ class Audio : public MediaPlayer {
   // Starts a wave file and returns at once; it cuts off the effect still sounding. False with a
   // reason when the file cannot be read or is not a wave the mixer knows.
   bool PlayWave(const std::string& path, std::string& error);
-  // Opens the libraries and the device on the music's thread, so that the first effect finds
-  // them ready instead of opening them on the caller's.
+  // Opens the sound libraries on the music's thread, so that the first effect does not wait for
+  // them on the caller's. The device itself opens with the first sound.
   void Prepare();
+  // Whether the sound libraries have been opened in this process.
+  static bool LibrariesOpen();
   // For the effects started from now on: 0 (silent) to 1 (as the file has it).
   void SetEffectsVolume(double volume);
 

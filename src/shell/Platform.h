@@ -125,8 +125,8 @@ class Platform {
   virtual MediaPlayer& Media() = 0;
   // Plays a wave file without waiting; a new sound cuts off the one playing.
   virtual void PlayWave(const std::string& path) = 0;
-  // Gets the sound device ready in the background, so that the first effect is not kept
-  // waiting for it.
+  // Gets the sound ready in the background (what can be, short of holding the device open), so
+  // that the first effect is not kept waiting.
   virtual void PrepareSound() {}
   // The loudness of the effects started from now on, as for MediaPlayer::SetVolume.
   virtual void SetEffectsVolume(double volume) = 0;
