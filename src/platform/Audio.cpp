@@ -183,16 +183,18 @@ struct Audio::Impl {
   enum Device { Untried, Ready, Missing };
   std::mutex deviceLock;
   std::atomic<int> device{Untried};
-  std::string deviceProblem;  // written before `device` turns Missing
+  std::atomic<bool> opening{false};  // a thread is opening the device now
+  std::mutex effectLock;             // the effect channel, played from the window's thread or this one
+  std::string deviceProblem;         // written before `device` turns Missing
   int rate = MixerRate;
   Mix_Chunk* effect = nullptr;  // the last effect started; freed when the next one replaces it
-  int effectsVolume = MIX_MAX_VOLUME;
+  std::atomic<int> effectsVolume{MIX_MAX_VOLUME};
 
   // ---- The music's thread: it alone creates the synthesizer and hands it tunes ----
   // A tune's start (the synthesizer, its soundfont, the player) takes tens of milliseconds; the
   // window only queues what it wants and reads what this thread and the renderer publish.
   struct Command {
-    enum Kind { Prepare, Open, Close, Play, Stop, Rewind } kind;
+    enum Kind { Prepare, Effect, Open, Close, Play, Stop, Rewind } kind;
     uint32_t generation = 0;
     std::string path;
     std::vector<unsigned char> tune;
@@ -239,6 +241,7 @@ struct Audio::Impl {
 
   ~Impl();
   bool EnsureDevice();
+  bool PlayEffect(const std::vector<unsigned char>& wave, const std::string& path, std::string& error);
   const std::string& FontFor(const std::vector<unsigned char>& tune);
   bool UseFont(const std::string& font, std::string& error);
   void Send(Command command);
@@ -283,6 +286,11 @@ bool Audio::Impl::EnsureDevice() {
   if (const int known = device.load(); known != Untried) return known == Ready;
   std::lock_guard guard(deviceLock);
   if (device != Untried) return device == Ready;
+  opening = true;
+  struct Opened {
+    std::atomic<bool>& flag;
+    ~Opened() { flag = false; }
+  } opened{opening};
   // The libraries are opened here, by whichever thread wants a sound first; the window's start
   // never waits for them.
   if (OpenSoundLibraries(deviceProblem)) {
@@ -440,6 +448,11 @@ void Audio::Impl::Fail(const Command& command, const std::string& reason) {
 }
 
 void Audio::Impl::Run(Command& command) {
+  if (command.kind == Command::Effect) {
+    std::string unheard;  // the window was told all it could be before handing the effect over
+    if (EnsureDevice()) PlayEffect(command.tune, command.path, unheard);
+    return;
+  }
   if (command.kind == Command::Prepare) {
     // The libraries only: an open device keeps SDL's thread waking every period, silence or not.
     std::string unused;
@@ -460,6 +473,7 @@ void Audio::Impl::Run(Command& command) {
   std::lock_guard guard(synthLock);
   switch (command.kind) {
     case Command::Prepare:
+    case Command::Effect:
       break;
     case Command::Open:
       DropPlayer();
@@ -697,7 +711,10 @@ void Audio::Prepare() {
 
 bool Audio::PlayWave(const std::string& path, std::string& error) {
   Impl& m = *impl_;
-  if (!m.EnsureDevice()) return true;  // a silent game: the missing device was reported once
+  // While the music's thread opens the device (the libraries, the sound server), the effect is
+  // handed to it rather than keeping the click that asked for it waiting.
+  const bool handOver = m.device == Impl::Untried && m.opening;
+  if (!handOver && !m.EnsureDevice()) return true;  // a silent game: the missing device was reported once
 
   std::vector<unsigned char> bytes;
   if (!ReadWholeFile(path, bytes, error)) return false;
@@ -706,20 +723,32 @@ bool Audio::PlayWave(const std::string& path, std::string& error) {
     error = path + " is not a wave file";
     return false;
   }
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+  if (handOver) {
+    Impl::Command effect{Impl::Command::Effect};
+    effect.path = path;
+    effect.tune = std::move(bytes);
+    m.Send(std::move(effect));
+    return true;
+  }
+  return m.PlayEffect(bytes, path, error);
+}
+
+bool Audio::Impl::PlayEffect(const std::vector<unsigned char>& wave, const std::string& path, std::string& error) {
+  std::lock_guard guard(effectLock);
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
   if (chunk == nullptr) {
     error = path + ": " + Mix_GetError();
     return false;
   }
-  Mix_Volume(EffectChannel, m.effectsVolume);
+  Mix_Volume(EffectChannel, effectsVolume);
   // Starting on the one effect channel halts the effect there, so the chunk it played is free.
   if (Mix_PlayChannel(EffectChannel, chunk, 0) < 0) {
     error = path + ": " + Mix_GetError();
     Mix_FreeChunk(chunk);
     return false;
   }
-  if (m.effect != nullptr) Mix_FreeChunk(m.effect);
-  m.effect = chunk;
+  if (effect != nullptr) Mix_FreeChunk(effect);
+  effect = chunk;
   return true;
 }
 
