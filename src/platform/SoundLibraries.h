@@ -11,23 +11,43 @@
 #include <string>
 
 // Every function the sound code calls.
-#define VELMOR_SOUND_FUNCTIONS(X)                                                                             \
-  X(SDL_SetHint)                                                                                              \
-  X(SDL_InitSubSystem)                                                                                        \
-  X(SDL_QuitSubSystem)                                                                                        \
-  X(SDL_GetError)                                                                                             \
-  X(SDL_RWFromConstMem)                                                                                       \
-  X(SDL_TLSCleanup)                                                                                           \
-  X(Mix_OpenAudioDevice)                                                                                      \
-  X(Mix_AllocateChannels)                                                                                     \
-  X(Mix_QuerySpec)                                                                                            \
-  X(Mix_HookMusic)                                                                                            \
-  X(Mix_HaltChannel) X(Mix_FreeChunk) X(Mix_CloseAudio) X(Mix_Volume) X(Mix_PlayChannel) X(Mix_LoadWAV_RW)    \
-      X(fluid_set_log_function) X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setnum)       \
-          X(fluid_settings_setint) X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload)             \
-              X(fluid_synth_system_reset) X(fluid_synth_set_gain) X(fluid_synth_all_notes_off)                \
-                  X(fluid_synth_write_s16) X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add_mem) \
-                      X(fluid_player_play) X(fluid_player_stop) X(fluid_player_get_current_tick)
+// clang-format off
+#define VELMOR_SOUND_FUNCTIONS(X) \
+  X(SDL_SetHint) \
+  X(SDL_InitSubSystem) \
+  X(SDL_QuitSubSystem) \
+  X(SDL_GetError) \
+  X(SDL_RWFromConstMem) \
+  X(SDL_TLSCleanup) \
+  X(Mix_OpenAudioDevice) \
+  X(Mix_AllocateChannels) \
+  X(Mix_QuerySpec) \
+  X(Mix_HookMusic) \
+  X(Mix_HaltChannel) \
+  X(Mix_FreeChunk) \
+  X(Mix_CloseAudio) \
+  X(Mix_Volume) \
+  X(Mix_PlayChannel) \
+  X(Mix_LoadWAV_RW) \
+  X(fluid_set_log_function) \
+  X(new_fluid_settings) \
+  X(delete_fluid_settings) \
+  X(fluid_settings_setnum) \
+  X(fluid_settings_setint) \
+  X(new_fluid_synth) \
+  X(delete_fluid_synth) \
+  X(fluid_synth_sfload) \
+  X(fluid_synth_system_reset) \
+  X(fluid_synth_set_gain) \
+  X(fluid_synth_all_notes_off) \
+  X(fluid_synth_write_s16) \
+  X(new_fluid_player) \
+  X(delete_fluid_player) \
+  X(fluid_player_add_mem) \
+  X(fluid_player_play) \
+  X(fluid_player_stop) \
+  X(fluid_player_get_current_tick)
+// clang-format on
 
 namespace velmor {
 
