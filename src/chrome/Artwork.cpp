@@ -217,23 +217,32 @@ QPixmap NewTile() {
 
 }  // namespace
 
+namespace {
+// Each button with an icon, and its drawing.
+const std::pair<const char*, QPixmap (*)()> Drawings[] = {
+    {"ExplorerButton1", [] { return NewTile(); }},
+    {"ExplorerButton2", [] { return Arrow(true); }},
+    {"RedoButton", [] { return Arrow(false); }},
+    {"ExplorerButton3", [] { return Bulb(); }},
+    {"ShuffleButton", [] { return ShuffleArrows(); }},
+    {"PauseButton", [] { return PauseBars(); }},
+    {"SetMusic", [] { return Note(); }},
+    {"HelpButton", [] { return Letter("?", QColor(40, 110, 190)); }},
+    {"AboutButton", [] { return Letter("i", QColor(60, 150, 90)); }},
+    {"HallFameButton", [] { return Trophy(); }},
+    {"ExitButton", [] { return Door(); }},
+};
+}  // namespace
+
 QStringList ToolbarIconNames() {
-  return {"ExplorerButton1", "ExplorerButton2", "RedoButton",  "ExplorerButton3", "ShuffleButton", "PauseButton",
-          "SetMusic",        "HelpButton",      "AboutButton", "HallFameButton",  "ExitButton"};
+  QStringList names;
+  for (const auto& [name, draw] : Drawings) names << name;
+  return names;
 }
 
 QPixmap DrawToolbarIcon(const QString& name) {
-  if (name == "ExplorerButton1") return NewTile();
-  if (name == "ExplorerButton2") return Arrow(true);
-  if (name == "RedoButton") return Arrow(false);
-  if (name == "ExplorerButton3") return Bulb();
-  if (name == "ShuffleButton") return ShuffleArrows();
-  if (name == "PauseButton") return PauseBars();
-  if (name == "SetMusic") return Note();
-  if (name == "HelpButton") return Letter("?", QColor(40, 110, 190));
-  if (name == "AboutButton") return Letter("i", QColor(60, 150, 90));
-  if (name == "HallFameButton") return Trophy();
-  if (name == "ExitButton") return Door();
+  for (const auto& [button, draw] : Drawings)
+    if (name == button) return draw();
   return {};
 }
 

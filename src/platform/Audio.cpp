@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <bitset>
 #include <cerrno>
 #include <cmath>
 #include <condition_variable>
@@ -13,12 +12,12 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
-#include <map>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 #include "base/Midi.h"
+#include "base/SoundFontKeys.h"
 #include "platform/SoundLibraries.h"
 
 namespace velmor {
@@ -73,91 +72,6 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, s
   if (bytes.empty()) {
     error = path + " is empty";
     return false;
-  }
-  return true;
-}
-
-// The keys each preset of a soundfont sounds, by bank and program: a preset zone's keys that one
-// of its instrument's zones with a sample answers too. A global zone's key range is the others'
-// default. Only the preset tables are read, never the samples.
-using FontKeys = std::map<std::pair<int, int>, std::bitset<128>>;
-
-bool ReadFontKeys(const std::string& path, FontKeys& out) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  auto u32 = [](const unsigned char* b) {
-    return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
-  };
-  unsigned char head[12];
-  std::vector<unsigned char> pdta;
-  if (std::fread(head, 1, 12, file) == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
-      std::memcmp(head + 8, "sfbk", 4) == 0) {
-    while (std::fread(head, 1, 12, file) == 12) {
-      const uint32_t size = u32(head + 4);
-      if (std::memcmp(head, "LIST", 4) == 0 && std::memcmp(head + 8, "pdta", 4) == 0 && size >= 4 &&
-          size < (64u << 20)) {
-        pdta.resize(size - 4);
-        if (std::fread(pdta.data(), 1, pdta.size(), file) != pdta.size()) pdta.clear();
-        break;
-      }
-      if (size < 4 || std::fseek(file, long(size - 4 + (size & 1)), SEEK_CUR) != 0) break;
-    }
-  }
-  std::fclose(file);
-  std::map<std::string, std::pair<const unsigned char*, size_t>> tables;
-  for (size_t at = 0; at + 8 <= pdta.size();) {
-    const size_t size = u32(&pdta[at + 4]);
-    if (size > pdta.size() - at - 8) return false;
-    tables[std::string(pdta.begin() + long(at), pdta.begin() + long(at) + 4)] = {&pdta[at + 8], size};
-    at += 8 + size;
-  }
-  struct Level {
-    const unsigned char *headers, *bags, *gens;
-    size_t count, bagCount, genCount;
-  };
-  auto level = [&](const char* h, const char* b, const char* g, size_t headerSize, Level& made) {
-    if (!tables.count(h) || !tables.count(b) || !tables.count(g)) return false;
-    made = {tables[h].first,      tables[b].first,     tables[g].first, tables[h].second / headerSize,
-            tables[b].second / 4, tables[g].second / 4};
-    return made.count >= 1 && made.bagCount >= 1;
-  };
-  Level presets, instruments;
-  if (!level("phdr", "pbag", "pgen", 38, presets) || !level("inst", "ibag", "igen", 22, instruments)) return false;
-  auto u16 = [](const unsigned char* b) { return size_t(b[0] | b[1] << 8); };
-  // Calls `zone` with each zone's keys and link of header `h` (its last record only closes the list).
-  auto zones = [&](const Level& l, size_t headerSize, size_t bagField, size_t h, int link, auto zone) {
-    const size_t firstBag = u16(l.headers + h * headerSize + bagField);
-    const size_t endBag = u16(l.headers + (h + 1) * headerSize + bagField);
-    std::bitset<128> defaults;
-    defaults.set();
-    for (size_t bag = firstBag; bag < endBag && bag + 1 < l.bagCount; ++bag) {
-      std::bitset<128> keys = defaults;
-      int target = -1;
-      for (size_t g = u16(l.bags + bag * 4); g < u16(l.bags + bag * 4 + 4) && g < l.genCount; ++g) {
-        const unsigned char* gen = l.gens + g * 4;
-        if (u16(gen) == 43) {
-          keys.reset();
-          for (int k = gen[2]; k <= gen[3] && k < 128; ++k) keys.set(size_t(k));
-        } else if (int(u16(gen)) == link) {
-          target = int(u16(gen + 2));
-        }
-      }
-      if (target >= 0)
-        zone(keys, target);
-      else if (bag == firstBag)
-        defaults = keys;
-    }
-  };
-  std::vector<std::bitset<128>> instrumentKeys(instruments.count);
-  for (size_t i = 0; i + 1 < instruments.count; ++i)
-    zones(instruments, 22, 20, i, 53, [&](std::bitset<128> keys, int) { instrumentKeys[i] |= keys; });
-  out.clear();
-  for (size_t p = 0; p + 1 < presets.count; ++p) {
-    const unsigned char* header = presets.headers + p * 38;
-    std::bitset<128>& keys = out[{int(u16(header + 22)), int(u16(header + 20))}];
-    zones(presets, 38, 24, p, 41, [&](std::bitset<128> zoneKeys, int instrument) {
-      if (size_t(instrument) < instrumentKeys.size()) keys |= zoneKeys & instrumentKeys[size_t(instrument)];
-    });
   }
   return true;
 }
@@ -218,7 +132,7 @@ struct Audio::Impl {
   // What the small font can play, read when the first tune comes; `tuneFontUsable` turns false
   // for good when it cannot be read or loaded.
   bool tuneFontRead = false, tuneFontUsable = true;
-  FontKeys tuneFontKeys;
+  SoundFontKeys tuneFontKeys;
   uint32_t playerGeneration = 0;      // of the open or rewind the player was made for
   uint32_t openGeneration = 0;        // of the open that brought the tune
   float appliedGain = MusicGain;      // what the synthesizer was last told
@@ -324,17 +238,13 @@ const std::string& Audio::Impl::FontFor(const std::vector<unsigned char>& tune) 
   if (tuneFont.empty() || !tuneFontUsable) return soundFont;
   if (!tuneFontRead) {
     tuneFontRead = true;
-    tuneFontUsable = ReadFontKeys(tuneFont, tuneFontKeys);
+    tuneFontUsable = ReadSoundFontKeys(tuneFont, tuneFontKeys);
     if (!tuneFontUsable) return soundFont;
   }
   MidiSounds sounds;
   std::string error;
-  if (!ReadMidiSounds(tune.data(), tune.size(), sounds, error)) return soundFont;
-  for (const MidiSounds::Preset& preset : sounds.presets) {
-    const auto held = tuneFontKeys.find({preset.bank, preset.program});
-    if (held == tuneFontKeys.end() || (preset.keys & ~held->second).any()) return soundFont;
-  }
-  return tuneFont;
+  return ReadMidiSounds(tune.data(), tune.size(), sounds, error) && HoldsAll(tuneFontKeys, sounds) ? tuneFont
+                                                                                                   : soundFont;
 }
 
 // On the worker. One synthesizer holding one soundfont serves the tunes; a tune that needs the
