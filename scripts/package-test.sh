@@ -66,7 +66,7 @@ for needed in timgm6mb-soundfont libqt6widgets6 libsdl2-2.0-0 libsdl2-mixer-2.0-
   [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
 recommends=$(field Recommends)
-for wanted in qt6-translations-l10n fonts-dejavu-core; do
+for wanted in qt6-wayland qt6-translations-l10n fonts-dejavu-core; do
   [[ ", $recommends," == *", $wanted"[\ ,]* ]] || fail "Recommends lacks $wanted: $recommends"
 done
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents.txt"

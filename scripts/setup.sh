@@ -16,11 +16,14 @@ packages=(
 # tests build a .deb and validate the desktop files and man pages. ImageMagick lays out the contact sheet of the
 # layouts (scripts/contact-sheet.sh); the accessibility bus and its Python client let scripts/a11y-tree.sh read the
 # window as a screen reader does. FluidSynth's player and SoX measure the tunes' levels (scripts/sound-levels.sh).
+# Xvfb, xdotool, a headless weston and Qt's Wayland plugin show the same deal under X11 and Wayland
+# (scripts/display-test.sh).
 dev_packages=(
   clang libclang-rt-14-dev clang-format
   dpkg-dev desktop-file-utils appstream groff-base file procps
   imagemagick fluidsynth sox
   at-spi2-core python3-pyatspi
+  xvfb xdotool weston qt6-wayland
 )
 if [ "${1:-}" = "--dev" ]; then
   packages+=("${dev_packages[@]}")

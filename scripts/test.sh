@@ -17,6 +17,7 @@ if [ $full -eq 1 ]; then
   step "sanitizers"; scripts/sanitize.sh
   step "fuzzing"; scripts/fuzz.sh 20
   # The release build above is the one a packager would install.
+  step "display test"; scripts/display-test.sh build
   step "install test"; scripts/install-test.sh build
   step "package test"; scripts/package-test.sh build
   step "done"

@@ -1,6 +1,5 @@
 #include "chrome/Artwork.h"
 
-#include <QBitmap>
 #include <QFont>
 #include <QImage>
 #include <QLinearGradient>
@@ -294,16 +293,10 @@ QPixmap DrawSplashPicture() {
 }
 
 QCursor TechnoCursor() {
-  // Monochrome 32 x 32: a bitmap and a mask, the tip at (0, 0).
-  // A new mono image's colour table is black at 0, white at 1, and QBitmap::fromImage inverts
-  // such an image; stating the table the cursor expects (0 = white, 1 = black) keeps 1 meaning
-  // "black" in the bitmap and "opaque" in the mask.
-  QImage shape(32, 32, QImage::Format_Mono), mask(32, 32, QImage::Format_Mono);
-  for (QImage* image : {&shape, &mask}) {
-    image->setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    image->fill(0);
-  }
-  QPolygon arrow{{0, 0}, {0, 27}, {7, 20}, {12, 30}, {17, 28}, {12, 18}, {21, 18}};
+  // 32 x 32, the tip at (0, 0), each pixel black, white or transparent as a monochrome cursor
+  // would be. It is given as a colour picture: a bitmap-and-mask cursor has no picture that a
+  // Wayland compositor can be handed, so there it would show nothing.
+  const QPolygon arrow{{0, 0}, {0, 27}, {7, 20}, {12, 30}, {17, 28}, {12, 18}, {21, 18}};
   QImage painted(32, 32, QImage::Format_ARGB32);
   painted.fill(Qt::transparent);
   {
@@ -312,14 +305,13 @@ QCursor TechnoCursor() {
     p.setBrush(Qt::white);
     p.drawPolygon(arrow);
   }
+  QImage shape(32, 32, QImage::Format_ARGB32);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
       const QRgb c = painted.pixel(x, y);
-      if (qAlpha(c) < 128) continue;
-      mask.setPixel(x, y, 1);
-      shape.setPixel(x, y, qGray(c) < 128 ? 1 : 0);  // 1 = black in a cursor bitmap
+      shape.setPixel(x, y, qAlpha(c) < 128 ? qRgba(0, 0, 0, 0) : qGray(c) < 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
-  return QCursor(QBitmap::fromImage(shape), QBitmap::fromImage(mask), 0, 0);
+  return QCursor(QPixmap::fromImage(shape), 0, 0);
 }
 
 }  // namespace velmor

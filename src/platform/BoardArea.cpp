@@ -1,6 +1,7 @@
 #include "platform/BoardArea.h"
 
 #include "base/Say.h"
+#include "platform/QtPictures.h"
 #include "platform/Translation.h"
 
 #include <QMouseEvent>
@@ -18,11 +19,6 @@ PictureView::PictureView(int width, int height, QWidget* parent) : QWidget(paren
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QImage PictureView::Wrap(const Picture& picture) const {
-  return QImage(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
-                QImage::Format_RGB32);
-}
-
 const Picture* PictureView::Truth() const {
   if (!mixed_.empty()) return &mixed_;
   // The game's picture is kept by reference; after a change of scale it may not have been made
@@ -32,12 +28,12 @@ const Picture* PictureView::Truth() const {
 }
 
 QImage PictureView::Shown() const {
-  if (Reducing()) return Wrap(reduced_).copy();
+  if (Reducing()) return WrapPicture(reduced_).copy();
   QImage out(base_.width() * k_, base_.height() * k_, QImage::Format_RGB32);
   out.fill(Qt::black);
   if (const Picture* truth = Truth()) {
     QPainter p(&out);
-    p.drawImage(0, 0, Wrap(*truth));
+    p.drawImage(0, 0, WrapPicture(*truth));
   }
   return out;
 }
@@ -95,27 +91,32 @@ void PictureView::Present(const Picture& picture, const Rect& area) {
 
 void PictureView::paintEvent(QPaintEvent* e) {
   QPainter p(this);
+  Draw(p, e->rect());
+  MakeOpaque(p, e->rect());
+}
+
+void PictureView::Draw(QPainter& p, const QRect& area) {
   if (Reducing()) {
-    QImage shown = Wrap(reduced_);
+    QImage shown = WrapPicture(reduced_);
     shown.setDevicePixelRatio(devicePixelRatioF());
     p.drawImage(QPointF(0, 0), shown);
     return;
   }
   const Picture* truth = Truth();
   if (!truth) {
-    p.fillRect(e->rect(), Qt::black);
+    p.fillRect(area, Qt::black);
     return;
   }
   if (scale_ == k_) {
     // 1:1 in device pixels: the picture's pixels are exactly the screen's.
-    QImage shown = Wrap(*truth);
+    QImage shown = WrapPicture(*truth);
     shown.setDevicePixelRatio(devicePixelRatioF());
     p.drawImage(QPointF(0, 0), shown);
     return;
   }
   // Past the largest drawn scale the picture is enlarged smoothly.
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawImage(QRectF(rect()), Wrap(*truth));
+  p.drawImage(QRectF(rect()), WrapPicture(*truth));
 }
 
 QPoint PictureView::ToBase(QPointF at) const {
@@ -186,8 +187,7 @@ void BoardArea::paintEvent(QPaintEvent* e) {
   const Picture& back = game_.BackgroundImage;
   if (surroundOf_ != game_.BackgroundGeneration || surround_.isNull()) {
     // The background around the pictures continues the board's own, at the board's size.
-    const QImage wrapped(reinterpret_cast<const uchar*>(back.pixels().data()), back.width(), back.height(),
-                         QImage::Format_RGB32);
+    const QImage wrapped = WrapPicture(back);
     const double dpr = devicePixelRatioF();
     surround_ =
         wrapped.scaled(QSize(board_->width(), board_->height()) * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -197,6 +197,7 @@ void BoardArea::paintEvent(QPaintEvent* e) {
   QBrush brush(surround_);
   brush.setTransform(QTransform::fromTranslate(board_->x(), board_->y()));
   p.fillRect(e->rect(), brush);
+  MakeOpaque(p, e->rect());
 }
 
 }  // namespace velmor

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
 class QTimer;
 
 #include "base/Say.h"
@@ -40,7 +41,7 @@ class PictureView : public QWidget {
   bool Reducing() const { return scale_ < k_; }
   // What the view shows, at the picture's scale: the game's picture or the view's own mix.
   const Picture* Truth() const;
-  QImage Wrap(const Picture& picture) const;
+  void Draw(QPainter& p, const QRect& area);
   QPoint ToBase(QPointF at) const;
   QSize base_;
   double scale_ = 1;

@@ -1,6 +1,7 @@
 #include "platform/HelpWindow.h"
 
 #include "base/Say.h"
+#include "platform/QtPictures.h"
 #include "platform/Translation.h"
 
 #include <QComboBox>
@@ -270,9 +271,7 @@ void HelpWindow::Refresh() {
   pages_->setCurrentIndex(static_cast<int>(h.ActivePage));
   playerName_->setText(Text(h.PlayerName));
   randomSeed_->setText(Text(h.RandomSeed));
-  const QImage pai(reinterpret_cast<const uchar*>(h.Pai.pixels().data()), h.Pai.width(), h.Pai.height(),
-                   QImage::Format_RGB32);
-  tiles_->setPixmap(QPixmap::fromImage(pai));
+  tiles_->setPixmap(QPixmap::fromImage(OpaqueImage(h.Pai)));
   hallEdit_->setText(Text(h.HallEdit1));
   hallLabel_->setText(Say(h.HallLabel1));
   hallLabel_->setVisible(h.NewRecordLook);

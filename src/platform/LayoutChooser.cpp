@@ -1,6 +1,7 @@
 #include "platform/LayoutChooser.h"
 
 #include "base/Say.h"
+#include "platform/QtPictures.h"
 #include "platform/Translation.h"
 
 #include <QApplication>
@@ -135,9 +136,7 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
     auto* item = new QListWidgetItem(Say(row.name), list_);
     item->setData(RowRole, static_cast<int>(k));
     const Picture& sketch = *row.sketch;
-    const QImage image(reinterpret_cast<const uchar*>(sketch.pixels().data()), sketch.width(), sketch.height(),
-                       QImage::Format_RGB32);
-    item->setData(Qt::DecorationRole, QPixmap::fromImage(image));
+    item->setData(Qt::DecorationRole, QPixmap::fromImage(OpaqueImage(sketch)));
     item->setData(NumberRole, row.number);
     item->setData(LayersRole, Say(row.LayersText()));
     item->setData(RecordRole, Say(row.RecordText()));

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QPaintEngine>
+#include <QPainter>
 
 #include <cstring>
 
@@ -47,6 +49,32 @@ bool LoadPictureFile(const std::string& path, Picture& out, std::string& error) 
   }
   out = std::move(picture);
   return true;
+}
+
+QImage WrapPicture(const Picture& picture) {
+  return QImage(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
+                QImage::Format_RGB32);
+}
+
+QImage OpaqueImage(const Picture& picture) {
+  QImage image(picture.width(), picture.height(), QImage::Format_RGB32);
+  for (int y = 0; y < picture.height(); ++y) {
+    const uint32_t* src = picture.row(y);
+    auto* dst = reinterpret_cast<uint32_t*>(image.scanLine(y));
+    for (int x = 0; x < picture.width(); ++x) dst[x] = src[x] | 0xFF000000u;
+  }
+  return image;
+}
+
+void MakeOpaque(QPainter& painter, const QRect& area) {
+  const QPaintEngine* engine = painter.paintEngine();
+  const QPaintDevice* target = engine ? engine->paintDevice() : nullptr;
+  if (target && target->devType() == QInternal::Image && !static_cast<const QImage*>(target)->hasAlphaChannel()) return;
+  // Black laid under what is there: the colours stay, the alpha becomes full.
+  painter.save();
+  painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+  painter.fillRect(area, Qt::black);
+  painter.restore();
 }
 
 bool SavePng(const Picture& picture, const std::string& path, std::string& error) {

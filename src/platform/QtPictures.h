@@ -1,9 +1,13 @@
 // Bitmap files in and PNG files out, through Qt's image readers and writers.
 #pragma once
 
+#include <QImage>
 #include <string>
 
 #include "display/Picture.h"
+
+class QPainter;
+class QRect;
 
 namespace velmor {
 
@@ -12,6 +16,18 @@ constexpr int MaxBitmapSide = 8192;
 // Reads a bitmap file into `out`, or a ".png" file through DecodePngFile. Refuses pictures
 // larger than MaxBitmapSide on a side before decoding them.
 bool LoadPictureFile(const std::string& path, Picture& out, std::string& error);
+
+// A picture's pixels leave their fourth byte 0, where Qt's RGB32 expects 0xFF. Qt ignores it when
+// it paints onto an opaque surface (an X11 window), but a Wayland window's buffer keeps the
+// byte as alpha, and the compositor would see the picture as transparent.
+//
+// The picture's pixels as an image, without copying: only for drawing through OpaquePaint.
+QImage WrapPicture(const Picture& picture);
+// A copy with every pixel opaque, for a pixmap or a label that Qt paints by itself.
+QImage OpaqueImage(const Picture& picture);
+// Makes what was just painted into `area` (in the painter's coordinates) opaque, where the
+// surface keeps an alpha channel; elsewhere it does nothing.
+void MakeOpaque(QPainter& painter, const QRect& area);
 
 // Writes `picture` as a 24-bit RGB PNG file.
 bool SavePng(const Picture& picture, const std::string& path, std::string& error);

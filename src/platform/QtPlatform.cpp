@@ -114,10 +114,8 @@ std::optional<std::string> QtPlatform::OpenPictureDialog(const FileDialogRequest
       preview->setText(Say(VELMOR_TEXT("No preview")));
       return;
     }
-    const QImage image(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
-                       QImage::Format_RGB32);
-    preview->setPixmap(
-        QPixmap::fromImage(image.scaled(preview->size() - QSize(8, 8), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    preview->setPixmap(QPixmap::fromImage(
+        OpaqueImage(picture).scaled(preview->size() - QSize(8, 8), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
