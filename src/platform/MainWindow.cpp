@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -297,10 +298,29 @@ void MainWindow::SetFullScreen(bool on) {
   }
 }
 
-void MainWindow::ShowAsSaved(int width, int height, bool maximized) {
-  if (width > 0 && height > 0) {
+void MainWindow::ShowAsSaved(int width, int height, bool maximized, bool firstStart) {
+  const QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+  // Room for the frame the window manager adds, which is not known before the window shows.
+  const QRect room = on ? on->availableGeometry().adjusted(0, 0, -16, -48) : QRect(0, 0, 1 << 14, 1 << 14);
+  QSize size = width > 0 && height > 0 ? QSize(width, height) : QSize();
+  if (!size.isValid() && firstStart && !maximized) {
+    // About two thirds of the screen's width, as the other tile games open; the natural size when
+    // that is close, so that the board stays 1:1.
+    const QSize natural = sizeHint();
+    const double f = std::min(0.65 * room.width() / natural.width(), 0.85 * room.height() / natural.height());
+    if (std::abs(f - 1) > 0.1) size = (QSizeF(natural) * f).toSize();
+  }
+  if (!size.isValid() && !maximized) size = sizeHint();
+  if (size.isValid()) {
+    // A size saved on a larger screen, or at a smaller scale, is brought within this one.
     const QSize least = minimumSizeHint();
-    resize(std::max(width, least.width()), std::max(height, least.height()));
+    size = size.boundedTo(room.size()).expandedTo(least);
+    if (size != this->size()) resize(size);
+    // Kept on screen: a place saved on another screen must not leave the window out of reach.
+    QPoint at = firstStart ? room.center() - QPoint(size.width() / 2, size.height() / 2) : pos();
+    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
+    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
+    if (at != pos()) move(at);
   }
   wasMaximized_ = maximized;
   if (game_.FullScreen.Checked())

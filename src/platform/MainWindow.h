@@ -38,8 +38,9 @@ class MainWindow : public QMainWindow {
   // full-screen window keeps its size and fits the board inside.
   void FitContent();
   void SetFullScreen(bool on);
-  // Shows the window as the player left it: its size, maximised or full screen.
-  void ShowAsSaved(int width, int height, bool maximized);
+  // Shows the window as the player left it: its size, maximised or full screen, fitted to the
+  // screen it opens on. A first start opens at a comfortable share of that screen.
+  void ShowAsSaved(int width, int height, bool maximized, bool firstStart);
   // What the settings keep: the size when neither maximised nor full screen (0 x 0 at the natural
   // size, so that the board stays exactly 1:1 whatever the toolbar and status line do).
   Platform::WindowShape Shape() const;

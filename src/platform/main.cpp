@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
   windowUp = true;
 
   window.StartTimer();
-  window.ShowAsSaved(game.SavedWidth, game.SavedHeight, game.SavedMaximized);
+  window.ShowAsSaved(game.SavedWidth, game.SavedHeight, game.SavedMaximized, game.FirstStart);
   splash->finish(&window);
   delete splash;
   // Start-up decoded pictures into temporary buffers; give those pages back to the system.

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "base/Say.h"
+#include "display/ScaledLooks.h"
 #include "layouts/LayoutFile.h"
 #include "shell/GameFolders.h"
 #include "shell/IniFile.h"
@@ -40,10 +41,12 @@ bool TVelmor::Init() {
   ResumeMode = ModeStopped;
 
   std::string error;
-  if (IsFile(AppFolder + "hof.bmp") && !platform.LoadBitmap(AppFolder + "hof.bmp", HofPic, error))
-    HofPic = Picture();  // the panel stays plain, as with no picture at all
-  if (!HofPic.empty()) HofSource = {HofPic, AppFolder + "hof.bmp"};
-  if (HofPic.empty()) HofPic.Resize(HofWidth, BoardPictureHeight);
+  Picture panel;
+  if (IsFile(AppFolder + "hof.bmp") && !platform.LoadBitmap(AppFolder + "hof.bmp", panel, error))
+    panel = Picture();  // the panel stays plain, as with no picture at all
+  HofSource = panel.empty() ? LookSource{} : LookSource{panel, AppFolder + "hof.bmp"};
+  // The window may have chosen its scale already (a HiDPI screen): the panel is made for it.
+  HofPic = panel.empty() ? Picture(HofWidth * Scale, BoardPictureHeight * Scale) : LookAtScale(HofSource, Scale);
   HofBox.SetVisible(false);
   SaveHof = HofPic;
   EditorGhost = Place{-1, -1, -1};
@@ -53,6 +56,7 @@ bool TVelmor::Init() {
   // Settings come first: they decide the screen mode, the window and the layout. "PreviousRes"
   // defaults to the screen width found before any switch to 800x600.
   IniFile ini;
+  FirstStart = !IsFile(IniPath());
   if (!ini.Load(IniPath(), error))
     platform.ShowError(Fill(VELMOR_TEXT("The settings could not be read: %1. The defaults apply."), error));
   VelmorSettings(*this).Read(ini);

@@ -12,6 +12,8 @@ struct WindowState {
   // The size the player gave the window (0 x 0: the natural one) and whether it was maximised.
   int32_t SavedWidth = 0, SavedHeight = 0;
   bool SavedMaximized = false;
+  // No settings file yet: the window opens at a share of the screen rather than at its natural size.
+  bool FirstStart = false;
 };
 
 }  // namespace velmor

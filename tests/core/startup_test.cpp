@@ -828,3 +828,22 @@ TEST_F(Startup, HelpTextsFollowTheLanguageAndFallBackToEnglish) {
   EXPECT_NE(game->Help.HelpHtml.find("The rules."), std::string::npos);
   EXPECT_TRUE(platform.errors.empty());
 }
+
+// A HiDPI window chooses its scale before the game starts: every picture start-up makes, the
+// panel's too, is made at that scale, whether the panel has its own picture or none.
+TEST_F(Startup, PicturesAreMadeAtTheScaleTheWindowChoseBeforeStartUp) {
+  for (bool panelPicture : {true, false}) {
+    if (panelPicture)
+      platform.bitmaps[dir.Write("hof.bmp", "BM")] = Picture(TVelmor::HofWidth, BoardPictureHeight, Rgb(9, 8, 7));
+    game = std::make_unique<TVelmor>(platform, dir.path());
+    game->SetBoardScale(2);
+    ASSERT_TRUE(game->Init());
+    game->FormShow();
+    EXPECT_EQ(game->HofPic.width(), TVelmor::HofWidth * 2) << panelPicture;
+    EXPECT_EQ(game->HofPic.height(), BoardPictureHeight * 2) << panelPicture;
+    EXPECT_EQ(game->FrameBuffer.width(), BoardPictureWidth * 2) << panelPicture;
+    if (panelPicture) EXPECT_EQ(game->HofPic.at(3, 3), Rgb(9, 8, 7));
+    game->FormCloseQuery();
+    std::filesystem::remove(dir.path() + "hof.bmp");
+  }
+}
