@@ -1,5 +1,7 @@
 // Redrawing the board: the marks of the game in progress handed to the renderer, and the
 // highlight options.
+#include <algorithm>
+
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -37,6 +39,26 @@ void TVelmor::RedrawTile(int tile) {
   if (tile < 0 || tile > TileTotal) return;
   RedrawBox = TileBox(Board.TilePlace[static_cast<size_t>(tile)]);
   Redraw();
+  RedrawBox = NoBox;
+}
+
+void TVelmor::RedrawTaken(const Place& a, const Place& b) {
+  // The flat game's slide and the last pair (the board is cleared) change more than two places.
+  if (GameMode == ModeRivers || Board.TilesLeft == 0) {
+    FullRedraw();
+    return;
+  }
+  // Only the two places change, and the shadows they cast on the faces of the layer below: at a
+  // large size a whole board redrawn (and brought to the window's scale) costs many times more.
+  const BoardRenderer renderer = Renderer();
+  for (const Place& p : {a, b}) {
+    const Rect own = renderer.TileBox(p);
+    const Rect first = renderer.TileBox({p.column - 1, p.row - 1, p.layer - 1});
+    const Rect last = renderer.TileBox({p.column + 2, p.row + 2, p.layer - 1});
+    RedrawBox = {std::min({own.left, first.left}), std::min({own.top, first.top}), std::max({own.right, last.right}),
+                 std::max({own.bottom, last.bottom})};
+    Redraw();
+  }
   RedrawBox = NoBox;
 }
 

@@ -57,8 +57,9 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
 
 void TVelmor::TakePair(int a, const Place& placeA, int b) {
   Selection::Clear();
+  const Place placeB = Board.TilePlace[static_cast<size_t>(b)];
   History.TakePair(Board, a, placeA, b);
-  FullRedraw();
+  RedrawTaken(placeA, placeB);
   PlaySound("done");
   if (GameMode == ModeTwoPlayers) TurnChange();
   // The win is timed at the pair that cleared the board.

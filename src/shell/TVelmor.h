@@ -88,6 +88,8 @@ class TVelmor : public GameMenus,
   void AfterMove();
   // A matching pair of free tiles leaves the board, as a click on the second one does it.
   void TakePair(int a, const Place& placeA, int b);
+  // After a pair has left the board: redraws what the two places change.
+  void RedrawTaken(const Place& a, const Place& b);
   void Back();
   // Takes again the pairs taken back, in turn, until another pair is taken.
   void Redo();

@@ -247,6 +247,37 @@ TEST_F(Render, PartialRedrawLeavesTheSamePictureAsAFullOne) {
   }
 }
 
+// A taken pair redraws only around its two places, shadows on the layer below included, and
+// leaves the picture a full redraw would make, at 1x and 2x, until the heap is gone.
+TEST_F(Render, ATakenPairLeavesTheSamePictureAsAFullRedraw) {
+  game.Shape = TraditionalShape();
+  game.Winnable.SetChecked(true);
+  game.GameNumber = 8;
+  game.NewSpecificGame1Click();
+  game.Shadows.SetChecked(true);
+  game.FullRedraw();
+  for (int pairs = 0; pairs < 72; ++pairs) {
+    if (pairs == 36) game.SetBoardScale(2);
+    int a = 0, b = 0;
+    for (int x = 1; x <= 144 && !b; ++x)
+      for (int y = x + 1; y <= 144 && !b; ++y)
+        if (TilesMatch(x, y) && !game.Board.TilePlace[x].empty() && !game.Board.TilePlace[y].empty() &&
+            game.IsPlayable(x) && game.IsPlayable(y))
+          a = x, b = y;
+    ASSERT_NE(b, 0) << pairs;  // a winnable deal always has one
+    game.HoverTile = static_cast<uint8_t>(b);
+    platform.presented.clear();
+    const Place placeA = game.Board.TilePlace[a];
+    game.TakePair(a, placeA, b);
+    if (game.Board.TilesLeft == 0) break;
+    for (const Rect& shown : platform.presented)
+      EXPECT_LT(shown.width() * shown.height(), game.FrameBuffer.width() * game.FrameBuffer.height() / 8);
+    const Picture partial = game.FrameBuffer;
+    game.FullRedraw();
+    ASSERT_TRUE(partial == game.FrameBuffer) << pairs;
+  }
+}
+
 TEST_F(Render, PlaceMarkersAreNotDrawn) {
   game.Board.BoardGrid.set(10, 6, 1, PlaceMarker);
   game.FullRedraw();
