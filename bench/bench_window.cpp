@@ -84,6 +84,39 @@ BENCHMARK(BM_ClickNatural)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClickBetweenScales)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClickWhileSolving)->Unit(benchmark::kMillisecond);
 
+// A pair taken at 1600 x 1000 (between whole scales) and at 3840 x 2160, from the click on its
+// second tile to the window settled; Back puts it again between rounds, untimed.
+void PairAt(benchmark::State& state, QSize size) {
+  Window w;
+  w.window->resize(size);
+  Settle(*w.window);
+  PictureView* board = w.window->Board();
+  const double f = board->Scale() / board->devicePixelRatioF();
+  auto faceOf = [&](const Place& p) {
+    return QPoint(static_cast<int>((w.game->BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
+                  static_cast<int>((w.game->BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
+  };
+  // A winnable deal is built in reverse, so its first two places in removal order are a free pair.
+  const Place a = w.game->RemovalOrder[0], b = w.game->RemovalOrder[1];
+  for (auto _ : state) {
+    state.PauseTiming();
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, faceOf(a));
+    Settle(*w.window);
+    state.ResumeTiming();
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, faceOf(b));
+    Settle(*w.window);
+    state.PauseTiming();
+    if (w.game->Board.TilesLeft != 142) state.SkipWithError("the two places were not a free pair");
+    w.game->Back();
+    Settle(*w.window);
+    state.ResumeTiming();
+  }
+}
+void BM_PairBetweenScales(benchmark::State& state) { PairAt(state, {1600, 1000}); }
+void BM_PairAt4K(benchmark::State& state) { PairAt(state, {3840, 2160}); }
+BENCHMARK(BM_PairBetweenScales)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PairAt4K)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
