@@ -285,6 +285,12 @@ void HelpWindow::Refresh() {
 
 void HelpWindow::Run() {
   Refresh();
+  // A record is signed at once: what the player types replaces the name offered, and Return
+  // keeps it. The window shows the field's focus when it opens.
+  if (game_.Help.NewRecordLook) {
+    hallEdit_->setFocus(Qt::OtherFocusReason);
+    hallEdit_->selectAll();
+  }
   exec();
   hide();
 }

@@ -83,12 +83,18 @@ TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
     EXPECT_EQ(help.RecordLabel()->text(), "You reached rank #1, Player1 !");
     EXPECT_TRUE(help.NameField()->isVisible());
     EXPECT_FALSE(help.Chooser()->isVisible());
-    help.NameField()->selectAll();
-    QTest::keyClicks(help.NameField(), "Ada");
+    // Typed at once, without a click into the field, the name replaces the one offered.
+    EXPECT_EQ(help.focusWidget(), help.NameField()) << "the field the window's keys go to";
+    QApplication::setActiveWindow(&help);  // as the window manager does when the window opens
+    EXPECT_EQ(QApplication::focusWidget(), help.NameField());
+    EXPECT_EQ(help.NameField()->selectedText(), "Player1");
+    if (QWidget* typedInto = QApplication::focusWidget()) QTest::keyClicks(typedInto, "Ada");
     EXPECT_EQ(help.Scores()->item(0, 1)->text(), "Ada     ");
     if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
       window->HallPanel()->Shown().save(QString("%1/panel-record.png").arg(QString(dir)));
     checked = true;
+    if (QWidget* typedInto = QApplication::focusWidget()) QTest::keyClick(typedInto, Qt::Key_Return);
+    EXPECT_FALSE(help.isVisible()) << "Return signs the record and goes back to the game";
   });
   for (const Place& p : order)
     QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier,
