@@ -96,6 +96,28 @@ TEST_F(SolverInPlay, TheWatchMarksTheToolbarAndHintsFollowItsWay) {
   EXPECT_FALSE(game.Solver.KeepingPair());
 }
 
+// The window mirrors the mark from its change notices alone; after each one it must show the mark,
+// its tooltip and its spoken name as they are now, never the tooltip of the answer before.
+TEST_F(SolverInPlay, TheMarksWindowMirrorAlwaysHasTheLastAnswersTooltip) {
+  std::string shownCaption, shownHint;
+  game.Tools.SetObserver([&](MenuItem& item, MenuItem::Change) {
+    if (&item == &game.WinnableMark) shownCaption = item.Caption(), shownHint = item.Hint();
+  });
+  auto mirrored = [&] { return shownCaption == game.WinnableMark.Caption() && shownHint == game.WinnableMark.Hint(); };
+  game.WatchWinnability.Click();
+  EXPECT_TRUE(mirrored());
+  ASSERT_TRUE(Answered());
+  EXPECT_EQ(shownCaption, "\u2714");
+  EXPECT_EQ(shownHint, "Still winnable");
+  const auto keep = game.Solver.KeepingPair();
+  ASSERT_TRUE(keep);
+  game.TakePair(keep->first, game.Board.TilePlace[static_cast<size_t>(keep->first)], keep->second);
+  EXPECT_EQ(shownHint, "Looking for a way to clear the board");
+  ASSERT_TRUE(Answered());
+  EXPECT_TRUE(mirrored());
+  EXPECT_EQ(shownHint, "Still winnable");
+}
+
 TEST_F(SolverInPlay, TheDemoPlaysToTheEndAndAnyClickStopsIt) {
   game.Demo1.Click();
   ASSERT_TRUE(game.Solver.DemoRunning());
