@@ -233,10 +233,8 @@ void MainWindow::Sync(const MenuItem& item) {
   if (const auto b = buttons_.find(&item); b != buttons_.end()) {
     b->second->setText(Say(item.Caption()));
     b->second->setToolTip(Say(item.Hint()));
-    // A button that shows an arrow or a mark alone is read out by what it does.
-    b->second->setAccessibleName(&item == &game_.RedoButton     ? Say(VELMOR_TEXT("Redo"))
-                                 : &item == &game_.WinnableMark ? Say(item.Hint())
-                                                                : QString());
+    // The winnability mark shows a sign alone: it is read out by what the sign means.
+    b->second->setAccessibleName(&item == &game_.WinnableMark ? Say(item.Hint()) : QString());
     b->second->setEnabled(item.Enabled());
     if (b->second->isHidden() == item.Visible()) b->second->setVisible(item.Visible());
   }

@@ -30,6 +30,7 @@ void TVelmor::Temps() {
   if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();
   DeadEnds.Tick();
   Solver.Tick();
+  UpdateCommands();  // a dead end's move count or a mode set elsewhere is seen within a beat
   if (GameMode == ModeGameOver) return;
   if (Playing(GameMode)) {
     Clock.Update(platform.TickCount());

@@ -49,7 +49,12 @@ class TVelmor : public GameMenus,
   TVelmor& operator=(const TVelmor&) = delete;
 
   Platform& platform;
-  void IM(uint8_t mode) { GameMode = mode; }
+  void IM(uint8_t mode) {
+    GameMode = mode;
+    UpdateCommands();
+  }
+  // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
+  void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------
   bool Dispo(int tile) const;
   bool Dispo_Vertical(int tile) const;
