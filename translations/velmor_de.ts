@@ -2307,6 +2307,11 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Demo: Das Spiel spielt sich selbst. Klicken Sie oder drücken Sie eine Taste, um zu übernehmen.</translation>
     </message>
     <message>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <source>Game paused: press F12 or click Play to go on.</source>
+        <translation>Spiel angehalten: F12 drücken oder auf Spielen klicken, um weiterzuspielen.</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Demo beendet.</translation>

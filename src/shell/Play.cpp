@@ -70,6 +70,7 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
 }
 
 void TVelmor::TakePair(int a, const Place& placeA, int b) {
+  StatusGivesWay();
   Selection::Clear();
   History.TakePair(Board, a, placeA, b);
   FullRedraw();

@@ -112,6 +112,8 @@ class TVelmor : public GameMenus,
   uint32_t TickCount = 0;  // timer ticks since start-up
 
   void ShowStatus(const std::string& message);
+  // The game went on: the greeting or the pause's message leaves the status line.
+  void StatusGivesWay();
   void Temps();  // the 50 ms heartbeat
   // Milliseconds until the heartbeat has something to do again: 0 when nothing moves or counts.
   int HeartbeatDelay() const;

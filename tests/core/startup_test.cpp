@@ -454,15 +454,30 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
   EXPECT_NE(platform.errors[0].find("whatsnew.rtf"), std::string::npos);
 }
 
+TEST_F(Startup, TheWelcomeGivesWayAtTheFirstPairWhereMessagesStay) {
+  ASSERT_TRUE(Start());
+  game->CoolStatus.SetChecked(false);
+  for (int beat = 0; beat < 5; ++beat) game->Temps();
+  EXPECT_EQ(game->StatusText.Caption().rfind("Welcome to Velmor", 0), 0u) << game->StatusText.Caption();
+  int a = 0, b = 0;
+  game->IsItFree();
+  ASSERT_TRUE(game->Free.NthMove(1, a, b));
+  game->TakePair(a, game->Board.TilePlace[static_cast<size_t>(a)], b);
+  EXPECT_EQ(game->StatusText.Caption(), " ");
+}
+
 TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   ASSERT_TRUE(Start());
   for (int k = 1; k <= game->Layouts.Count(); ++k)
-    if (game->Layouts[static_cast<size_t>(k)].name == "Spiral.shp") game->LayoutEntries.Entry(k)->Click();
+    if (game->Layouts[static_cast<size_t>(k)].file == "Spiral.shp") game->LayoutEntries.Entry(k)->Click();
   ASSERT_TRUE(game->LayoutPath.ends_with("Spiral.shp"));
   game->Editlayout1.Click();
   game->SaveandexitClick(game->Save1);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Spiral.lay"));
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "Layouts/Spiral.shp.lay"));
+  std::string saved, error;
+  ASSERT_TRUE(ReadWholeFile(dir.path() + "Layouts/Spiral.lay", saved, error)) << error;
+  EXPECT_EQ(saved.substr(saved.find("\r\n") + 2, 8), "Spiral\r\n") << "the name line carries no folder";
   game->FormCloseQuery();
   ASSERT_TRUE(Start());
   EXPECT_TRUE(platform.errors.empty());
