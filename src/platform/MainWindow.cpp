@@ -68,6 +68,11 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setFixedHeight(29);
     button->setFocusPolicy(Qt::NoFocus);
+    // A greyed-out command stays readable over the light wallpaper: dimmed, not washed away.
+    QPalette dimmed = button->palette();
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+      dimmed.setColor(QPalette::Disabled, role, QColor(118, 118, 118));
+    button->setPalette(dimmed);
     MenuItem* model = item;
     connect(button, &QToolButton::clicked, this, [model] { model->Click(); });
     if (item == &game_.ExplorerButton1) button->installEventFilter(this);  // its right button
