@@ -2312,6 +2312,16 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Jeu en pause : appuyez sur F12 ou cliquez sur Jouer pour continuer.</translation>
     </message>
     <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back 1 pair and it can be won</source>
+        <translation>Annulez 1 paire et la partie peut être gagnée</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back %1 pairs and it can be won</source>
+        <translation>Annulez %1 paires et la partie peut être gagnée</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Démo arrêtée.</translation>

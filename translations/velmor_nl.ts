@@ -2312,6 +2312,16 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Spel gepauzeerd: druk op F12 of klik op Spelen om verder te gaan.</translation>
     </message>
     <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back 1 pair and it can be won</source>
+        <translation>1 paar terug en het is te winnen</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back %1 pairs and it can be won</source>
+        <translation>%1 paren terug en het is te winnen</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Demo gestopt.</translation>

@@ -2312,6 +2312,16 @@ O menu Layout comporta no máximo %2 layouts; %3 ficaram de fora: %4.</translati
         <translation>Jogo em pausa: pressione F12 ou clique em Jogar para continuar.</translation>
     </message>
     <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back 1 pair and it can be won</source>
+        <translation>Volte 1 par e dá para ganhar</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back %1 pairs and it can be won</source>
+        <translation>Volte %1 pares e dá para ganhar</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Demonstração interrompida.</translation>

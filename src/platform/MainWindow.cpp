@@ -388,6 +388,8 @@ bool MainWindow::BoardKey(QObject* receiver, QKeyEvent* event) {
       qobject_cast<QLineEdit*>(QApplication::focusWidget()) ||
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
     return false;
+  // The notice's ways come first while it shows: no move is left on the board anyway.
+  if (deadEnd_ && deadEnd_->isVisible() && deadEnd_->Key(*event)) return true;
   using Key = KeyboardPlay::Key;
   Key key;
   switch (event->key()) {
@@ -438,16 +440,28 @@ bool MainWindow::BoardKey(QObject* receiver, QKeyEvent* event) {
 
 void MainWindow::ShowDeadEnd(bool shown) {
   if (!deadEnd_ && !shown) return;
+  // The board's pictures are drawn at a whole scale for the screen's pixels; the notice, laid
+  // out in the window's own units, takes the part of it that is the window's size.
+  const int scale = std::max(1, static_cast<int>(std::lround(game_.Scale / Board()->devicePixelRatioF())));
+  if (deadEnd_ && shown && deadEnd_->Scale() != scale) {
+    deadEnd_->deleteLater();
+    deadEnd_ = nullptr;
+  }
   if (!deadEnd_) {
     auto way = [this](const char* caption, MenuItem& item) {
       return DeadEndPanel::Way{Say(caption), [&item] { item.Click(); }};
     };
     deadEnd_ = new DeadEndPanel(
-        Board(), {way(VELMOR_TEXT("Back"), game_.Undo1), way(VELMOR_TEXT("Shuffle"), game_.Shuffle1),
-                  way(VELMOR_TEXT("Restart"), game_.Restart1), way(VELMOR_TEXT("New Game"), game_.ExplorerButton1)});
+        Board(),
+        {way(VELMOR_TEXT("Back"), game_.Undo1), way(VELMOR_TEXT("Shuffle"), game_.Shuffle1),
+         way(VELMOR_TEXT("Restart"), game_.Restart1), way(VELMOR_TEXT("New Game"), game_.ExplorerButton1)},
+        scale);
   }
+  const bool appearing = shown && deadEnd_->isHidden();
+  deadEnd_->SetAdvice(Say(game_.DeadEnds.Advice()));
   deadEnd_->setVisible(shown);
   if (shown) deadEnd_->raise();
+  if (appearing) deadEnd_->Announce();
 }
 
 int MainWindow::ChooseLayout(const LayoutChooserModel& model) {
