@@ -540,7 +540,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=796\r\nHPos=520\r\nPreviousRes=1280\r\nWindowWidth=0\r\n"
        "WindowHeight=0\r\nWindowMaximized=0\r\nFullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\n"
-       "MusicVolume=5\r\nEffectsVolume=5\r\nLanguage=System\r\n"},
+       "MusicVolume=5\r\nEffectsVolume=5\r\nLanguage=System\r\nHelpWidth=0\r\nHelpHeight=0\r\n"},
       {"every option flipped", 1280, 1024, nullptr,
        [](TVelmor& g) {
          for (MenuItem* item :
@@ -576,7 +576,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "Shuffable=0\r\nAnimate=1\r\nShowTile=1\r\nOnlyPossible=1\r\nRandomMusic=1\r\nRandomSeed=2147483647\r\n"
        "XPos=40\r\nYPos=50\r\nWPos=704\r\nHPos=468\r\nPreviousRes=1280\r\nWindowWidth=1200\r\n"
        "WindowHeight=800\r\nWindowMaximized=1\r\nFullScreen=1\r\nResumeLastGame=0\r\nWatchWinnability=1\r\n"
-       "MusicVolume=1\r\nEffectsVolume=0\r\nLanguage=pt_BR\r\n"},
+       "MusicVolume=1\r\nEffectsVolume=0\r\nLanguage=pt_BR\r\nHelpWidth=0\r\nHelpHeight=0\r\n"},
       {"odd values on a small screen", 640, 480,
        "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7 \r\nTileset=11\r\nBackground=-1\r\n"
        "BoardNumber=-9\r\nMidiNumber=99\r\nLastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\nShowMoves=yes\r\n"
@@ -592,7 +592,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "YPos=0\r\nWPos=640\r\nHPos=461\r\nWindowWidth=0\r\nWindowHeight=0\r\nWindowMaximized=0\r\n"
-       "FullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\nEffectsVolume=5\r\nLanguage=System\r\n[Later]\r\nx="
+       "FullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\nEffectsVolume=5\r\nLanguage=System\r\nHelpWidth="
+       "0\r\nHelpHeight=0\r\n[Later]\r\nx="
        "1\r\n[Velmor]\r\n"
        "Invert=1\r\n"},
   };

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -51,6 +52,30 @@ TEST_F(GameWindow, HelpOpensOnItsPageAndTheGameWaits) {
   EXPECT_EQ(pageShown, 4);
   EXPECT_EQ(modeWhileOpen, ModePaused);
   EXPECT_EQ(game->GameMode, ModeSolitaire);
+}
+
+// The manual opens on a good part of the screen, never beyond it, and comes back at the size the
+// player gave it, in this session and the next.
+TEST_F(GameWindow, TheHelpWindowFitsTheScreenAndKeepsTheSizeItWasGiven) {
+  ASSERT_TRUE(Start());
+  const QSize screen = window->screen()->availableGeometry().size();
+  QSize first;
+  WhileHelpIsOpen(*window, [&](HelpWindow& help) {
+    first = help.size();
+    help.resize(700, 520);
+  });
+  window->ActionOf(game->Contents1)->trigger();
+  EXPECT_LE(first.width(), std::max(screen.width(), 616));
+  EXPECT_GE(first.width(), std::min(screen.width() / 2, 616));
+  QSize again;
+  WhileHelpIsOpen(*window, [&](HelpWindow& help) { again = help.size(); });
+  window->ActionOf(game->Contents1)->trigger();
+  EXPECT_EQ(again, QSize(700, 520));
+  window->close();
+  ASSERT_TRUE(Start());
+  WhileHelpIsOpen(*window, [&](HelpWindow& help) { again = help.size(); });
+  window->ActionOf(game->Contents1)->trigger();
+  EXPECT_EQ(again, QSize(700, 520)) << "at the next start too";
 }
 
 TEST_F(GameWindow, HallOfFamePageListsTheCurrentLayout) {
