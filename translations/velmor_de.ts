@@ -2307,6 +2307,21 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Demo: Das Spiel spielt sich selbst. Klicken Sie oder drücken Sie eine Taste, um zu übernehmen.</translation>
     </message>
     <message>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <source>Game paused: press F12 or click Play to go on.</source>
+        <translation>Spiel angehalten: F12 drücken oder auf Spielen klicken, um weiterzuspielen.</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back 1 pair and it can be won</source>
+        <translation>1 Paar zurück, und es ist zu gewinnen</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back %1 pairs and it can be won</source>
+        <translation>%1 Paare zurück, und es ist zu gewinnen</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Demo beendet.</translation>

@@ -2307,6 +2307,21 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>Demo: la partida se juega sola. Haz clic o pulsa una tecla para tomar el control.</translation>
     </message>
     <message>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <source>Game paused: press F12 or click Play to go on.</source>
+        <translation>Juego en pausa: pulse F12 o haga clic en Jugar para seguir.</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back 1 pair and it can be won</source>
+        <translation>Deshaga 1 pareja y se puede ganar</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back %1 pairs and it can be won</source>
+        <translation>Deshaga %1 parejas y se puede ganar</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Demo detenida.</translation>

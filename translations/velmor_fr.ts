@@ -2307,6 +2307,21 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Démo&#xa0;: le jeu joue tout seul. Cliquez ou appuyez sur une touche pour reprendre la main.</translation>
     </message>
     <message>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <source>Game paused: press F12 or click Play to go on.</source>
+        <translation>Jeu en pause : appuyez sur F12 ou cliquez sur Jouer pour continuer.</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back 1 pair and it can be won</source>
+        <translation>Annulez 1 paire et la partie peut être gagnée</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back %1 pairs and it can be won</source>
+        <translation>Annulez %1 paires et la partie peut être gagnée</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Démo arrêtée.</translation>

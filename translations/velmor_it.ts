@@ -2307,6 +2307,21 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Demo: la partita si gioca da sola. Fai clic o premi un tasto per prendere il controllo.</translation>
     </message>
     <message>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <source>Game paused: press F12 or click Play to go on.</source>
+        <translation>Gioco in pausa: premi F12 o fai clic su Gioca per continuare.</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back 1 pair and it can be won</source>
+        <translation>Annulla 1 coppia e si può vincere</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back %1 pairs and it can be won</source>
+        <translation>Annulla %1 coppie e si può vincere</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Demo interrotta.</translation>

@@ -2307,6 +2307,21 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Demo: het spel speelt zichzelf. Klik of druk op een toets om het over te nemen.</translation>
     </message>
     <message>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <source>Game paused: press F12 or click Play to go on.</source>
+        <translation>Spel gepauzeerd: druk op F12 of klik op Spelen om verder te gaan.</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back 1 pair and it can be won</source>
+        <translation>1 paar terug en het is te winnen</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back %1 pairs and it can be won</source>
+        <translation>%1 paren terug en het is te winnen</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Demo gestopt.</translation>

@@ -2307,6 +2307,21 @@ O menu Layout comporta no máximo %2 layouts; %3 ficaram de fora: %4.</translati
         <translation>Demonstração: o jogo joga sozinho. Clique ou pressione uma tecla para assumir.</translation>
     </message>
     <message>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <source>Game paused: press F12 or click Play to go on.</source>
+        <translation>Jogo em pausa: pressione F12 ou clique em Jogar para continuar.</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back 1 pair and it can be won</source>
+        <translation>Volte 1 par e dá para ganhar</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <source>Back %1 pairs and it can be won</source>
+        <translation>Volte %1 pares e dá para ganhar</translation>
+    </message>
+    <message>
         <location filename="../src/shell/SolverPlay.cpp" line="122"/>
         <source>Demo stopped.</source>
         <translation>Demonstração interrompida.</translation>

@@ -105,7 +105,9 @@ bool ParseLayoutText(const std::string& path, bool shp, std::string_view text, L
   LayFile result;
   if (!ParseShpFile(text, result.shape, error)) return false;
   result.magicOk = true;
-  result.name = path;
+  // The file carries no name of its own. Its path is no name: it would travel into the title and
+  // into every ".lay" saved from it, naming a folder of the machine it was made on.
+  result.name = std::filesystem::path(path).stem().string();
   out = std::move(result);
   return true;
 }

@@ -35,7 +35,7 @@ bool ParseShpFile(std::string_view text, LayoutShape& out, std::string& error);
 bool IsShpPath(std::string_view path);
 
 // Parses layout text with the reader `shp` calls for (callers go by IsShpPath or by the kind of
-// their menu entry). A ".shp" is named by its path and never has a wrong first line.
+// their menu entry). A ".shp" is named by its file's base name ("Spiral") and never has a wrong first line.
 bool ParseLayoutText(const std::string& path, bool shp, std::string_view text, LayFile& out, std::string& error);
 
 // Why the game will not play a layout file, as the player is told.

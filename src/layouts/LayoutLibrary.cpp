@@ -38,7 +38,7 @@ void LayoutLibrary::Scan(const std::string& shipped, const std::string& players,
   };
   std::vector<LayoutInfo> lay, shp;
   for (const auto& [file, folder] : layFolder) lay.push_back({file.substr(0, file.size() - 4), file, folder, false});
-  for (const auto& [file, folder] : shpFolder) shp.push_back({file, file, folder, true});
+  for (const auto& [file, folder] : shpFolder) shp.push_back({file.substr(0, file.size() - 4), file, folder, true});
   std::sort(lay.begin(), lay.end(), byName);
   // The folder listing comes in no useful order on this system; sorting keeps it stable.
   std::sort(shp.begin(), shp.end(), byName);

@@ -8,11 +8,15 @@
 namespace velmor {
 
 struct LayoutInfo {
-  std::string name;    // as listed: a ".lay" file's name without ".lay", a ".shp" file's whole name
+  std::string name;    // as listed: the file's name without ".lay" or ".shp"
   std::string file;    // "Pyramid.lay", "Spiral.shp"
   std::string folder;  // ends with '/'
   bool shp = false;
   std::string Path() const { return folder + file; }
+  // The name its records are kept under. A ".shp" layout was once listed by its whole file name,
+  // and Hall of Fame files written then must still find its records (and not mix them with those
+  // of a ".lay" of the same base name).
+  const std::string& RecordName() const { return shp ? file : name; }
 };
 
 class LayoutLibrary {

@@ -16,12 +16,32 @@ struct StatusLine {
   int32_t Pos = 1;   // 1-based: the message is shown from this character on
   int32_t Step = 1;  // the bounce's direction
   bool Bounce = false;
+  bool Held = false, GivesWay = false;  // see Hold and ShowUntilMove
 
   // Positions count characters, not bytes: a translated message scrolls a letter at a time too.
   void Show(const std::string& message) {
     Length = static_cast<int32_t>(Characters(message));
     Message = message;
     Pos = Length;
+    Held = GivesWay = false;
+  }
+  // A greeting: it goes the way of any message and, where messages stay, gives way at the first
+  // move (GiveWay).
+  void ShowUntilMove(const std::string& message) {
+    Show(message);
+    GivesWay = true;
+  }
+  // A state the player must see for as long as it lasts (the pause): shown whole, never
+  // scrolled away, until GiveWay.
+  void Hold(const std::string& message) {
+    Show(message);
+    Held = GivesWay = true;
+  }
+  // The game went on: a greeting or a held message leaves; the caption to show then, once.
+  std::optional<std::string> GiveWay() {
+    if (!GivesWay) return std::nullopt;
+    Show(" ");
+    return Message;
   }
   void StartBounce(const std::string& message) {
     Step = 1;
@@ -46,7 +66,7 @@ struct StatusLine {
       Message = " ";
       return std::nullopt;
     }
-    Pos = scrolling ? std::max(pos - 1, 1) : 1;
+    Pos = scrolling && !Held ? std::max(pos - 1, 1) : 1;
     return From(Pos);
   }
 

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -78,8 +79,9 @@ const char* const FrenchHtml =
 
 HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(game) {
   setWindowTitle(Say(VELMOR_TEXT("Velmor - Help")));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint);
-  setFixedSize(616, 438);
+  setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+  // The pages were laid out for this size; the player may make the window larger.
+  setMinimumSize(616, 438);
   background_.load(Text(game_.AppFolder + "orange.jpg"));
 
   auto* column = new QVBoxLayout(this);
@@ -284,7 +286,22 @@ void HelpWindow::Refresh() {
 
 void HelpWindow::Run() {
   Refresh();
+  // The size the player gave the window last, else a good part of the screen: the manual is read
+  // at length, and 616 by 438 is a stamp on a large screen.
+  const QRect screen = (parentWidget() ? parentWidget()->screen() : this->screen())->availableGeometry();
+  const HelpWindowState& h = game_.Help;
+  const QSize wanted = h.Width > 0 && h.Height > 0 ? QSize(h.Width, h.Height)
+                                                   : QSize(screen.width() * 11 / 20, screen.height() * 7 / 10);
+  resize(wanted.boundedTo(screen.size()).expandedTo(minimumSize()));
+  // A record is signed at once: what the player types replaces the name offered, and Return
+  // keeps it. The window shows the field's focus when it opens.
+  if (game_.Help.NewRecordLook) {
+    hallEdit_->setFocus(Qt::OtherFocusReason);
+    hallEdit_->selectAll();
+  }
   exec();
+  game_.Help.Width = width();
+  game_.Help.Height = height();
   hide();
 }
 

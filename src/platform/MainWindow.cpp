@@ -69,6 +69,11 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setFixedHeight(29);
     button->setFocusPolicy(Qt::NoFocus);
+    // A greyed-out command stays readable over the light wallpaper: dimmed, not washed away.
+    QPalette dimmed = button->palette();
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+      dimmed.setColor(QPalette::Disabled, role, QColor(118, 118, 118));
+    button->setPalette(dimmed);
     MenuItem* model = item;
     connect(button, &QToolButton::clicked, this, [model] { model->Click(); });
     if (item == &game_.ExplorerButton1) button->installEventFilter(this);  // its right button
@@ -234,10 +239,8 @@ void MainWindow::Sync(const MenuItem& item) {
   if (const auto b = buttons_.find(&item); b != buttons_.end()) {
     b->second->setText(Say(item.Caption()));
     b->second->setToolTip(Say(item.Hint()));
-    // A button that shows an arrow or a mark alone is read out by what it does.
-    b->second->setAccessibleName(&item == &game_.RedoButton     ? Say(VELMOR_TEXT("Redo"))
-                                 : &item == &game_.WinnableMark ? Say(item.Hint())
-                                                                : QString());
+    // The winnability mark shows a sign alone: it is read out by what the sign means.
+    b->second->setAccessibleName(&item == &game_.WinnableMark ? Say(item.Hint()) : QString());
     b->second->setEnabled(item.Enabled());
     if (b->second->isHidden() == item.Visible()) b->second->setVisible(item.Visible());
   }
@@ -405,6 +408,8 @@ bool MainWindow::BoardKey(QObject* receiver, QKeyEvent* event) {
       qobject_cast<QLineEdit*>(QApplication::focusWidget()) ||
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
     return false;
+  // The notice's ways come first while it shows: no move is left on the board anyway.
+  if (deadEnd_ && deadEnd_->isVisible() && deadEnd_->Key(*event)) return true;
   using Key = KeyboardPlay::Key;
   Key key;
   switch (event->key()) {
@@ -455,16 +460,28 @@ bool MainWindow::BoardKey(QObject* receiver, QKeyEvent* event) {
 
 void MainWindow::ShowDeadEnd(bool shown) {
   if (!deadEnd_ && !shown) return;
+  // The board's pictures are drawn at a whole scale for the screen's pixels; the notice, laid
+  // out in the window's own units, takes the part of it that is the window's size.
+  const int scale = std::max(1, static_cast<int>(std::lround(game_.Scale / Board()->devicePixelRatioF())));
+  if (deadEnd_ && shown && deadEnd_->Scale() != scale) {
+    deadEnd_->deleteLater();
+    deadEnd_ = nullptr;
+  }
   if (!deadEnd_) {
     auto way = [this](const char* caption, MenuItem& item) {
       return DeadEndPanel::Way{Say(caption), [&item] { item.Click(); }};
     };
     deadEnd_ = new DeadEndPanel(
-        Board(), {way(VELMOR_TEXT("Back"), game_.Undo1), way(VELMOR_TEXT("Shuffle"), game_.Shuffle1),
-                  way(VELMOR_TEXT("Restart"), game_.Restart1), way(VELMOR_TEXT("New Game"), game_.ExplorerButton1)});
+        Board(),
+        {way(VELMOR_TEXT("Back"), game_.Undo1), way(VELMOR_TEXT("Shuffle"), game_.Shuffle1),
+         way(VELMOR_TEXT("Restart"), game_.Restart1), way(VELMOR_TEXT("New Game"), game_.ExplorerButton1)},
+        scale);
   }
+  const bool appearing = shown && deadEnd_->isHidden();
+  deadEnd_->SetAdvice(Say(game_.DeadEnds.Advice()));
   deadEnd_->setVisible(shown);
   if (shown) deadEnd_->raise();
+  if (appearing) deadEnd_->Announce();
 }
 
 int MainWindow::ChooseLayout(const LayoutChooserModel& model) {

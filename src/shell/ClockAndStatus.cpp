@@ -14,6 +14,10 @@ bool Playing(uint8_t mode) { return mode == ModeSolitaire || mode == ModeTwoPlay
 // The status line scrolls its message itself, so it is given the message as the player reads it.
 void TVelmor::ShowStatus(const std::string& message) { Status.Show(platform.Translate(message)); }
 
+void TVelmor::StatusGivesWay() {
+  if (const auto blank = Status.GiveWay()) StatusText.SetCaption(*blank);
+}
+
 void TVelmor::Temps() {
   ++TickCount;
 
@@ -30,6 +34,7 @@ void TVelmor::Temps() {
   if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();
   DeadEnds.Tick();
   Solver.Tick();
+  UpdateCommands();  // a dead end's move count or a mode set elsewhere is seen within a beat
   if (GameMode == ModeGameOver) return;
   if (Playing(GameMode)) {
     Clock.Update(platform.TickCount());
@@ -101,9 +106,11 @@ void TVelmor::PauseClick() {
     Pause1.SetCaption(VELMOR_TEXT("&Continue"));
     PauseButton.SetCaption(VELMOR_TEXT("Play"));
     ShowFond();
+    Status.Hold(platform.Translate(VELMOR_TEXT("Game paused: press F12 or click Play to go on.")));
     Keeper.Keep();
   } else if (GameMode == ModePaused) {
     IM(ResumeMode);
+    StatusGivesWay();
     Clock.Resume(platform.TickCount());
     PauseButton.SetCaption(VELMOR_TEXT("Pause"));
     Pause1.SetCaption(VELMOR_TEXT("&Pause"));
@@ -135,6 +142,7 @@ void TVelmor::Stop() {
     Clock.Resume(platform.TickCount());
     PauseButton.SetCaption(VELMOR_TEXT("Pause"));
     Pause1.SetCaption(VELMOR_TEXT("&Pause"));
+    StatusGivesWay();
   }
   IM(ModeStopped);
   // A later resume (the help window closing) must not bring a stopped game back.

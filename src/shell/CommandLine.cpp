@@ -40,6 +40,9 @@ const char* const HelpText =
 int StartRequest::LayoutNumber(const LayoutLibrary& layouts) const {
   for (int k = 1; k <= layouts.Count(); ++k)
     if (SameText(layouts[k].name, layout)) return k;
+  // A ".shp" layout was listed by its file name once; scripts that give it so still find it.
+  for (int k = 1; k <= layouts.Count(); ++k)
+    if (layouts[k].shp && SameText(layouts[k].file, layout)) return k;
   return 0;
 }
 

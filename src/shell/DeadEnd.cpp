@@ -42,9 +42,19 @@ void DeadEnd::Tick() {
     g.Clock.Release(now);
   }
   const bool show = stuck_ && playing && now - since_ >= NoticeDelayMs;
-  if (show == shown_) return;
+  // The watch's answer may come after the notice: shown again, the notice takes its word.
+  const bool newAdvice = show && Advice() != advice_;
+  if (show == shown_ && !newAdvice) return;
   shown_ = show;
+  advice_ = show ? Advice() : std::string();
   g.platform.ShowDeadEnd(show);
+}
+
+std::string DeadEnd::Advice() const {
+  const int pairs = game_.Solver.PairsBackToWin();
+  if (pairs <= 0) return {};
+  return pairs == 1 ? VELMOR_TEXT("Back 1 pair and it can be won")
+                    : Fill(VELMOR_TEXT("Back %1 pairs and it can be won"), pairs);
 }
 
 }  // namespace velmor

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/Say.h"
 
@@ -29,12 +30,16 @@ class DeadEnd {
   bool Pending() const { return stuck_ != shown_; }
   // The flat game's "Moves left": pairs a path joins now, as of the last check.
   int FlatMoves() const { return flatMoves_; }
+  // The notice's word on the way back, in English: how many pairs Back must take back for the
+  // game to be won again, once the winnability watch knows; empty otherwise.
+  std::string Advice() const;
 
  private:
   TVelmor& game_;
   bool stuck_ = false, shown_ = false;
   uint32_t since_ = 0;
   int flatMoves_ = 0;
+  std::string advice_;  // as the notice shows it
 };
 
 }  // namespace velmor

@@ -29,6 +29,7 @@ void TVelmor::EndPauseForNewGame() {
   Pause1.SetCaption(VELMOR_TEXT("&Pause"));
   PauseButton.SetCaption(VELMOR_TEXT("Pause"));
   Pause1.SetEnabled(true);
+  StatusGivesWay();
 }
 
 void TVelmor::IsItFree() {

@@ -120,7 +120,7 @@ struct GameMenus {
   MenuItem Statistics1{"Statistics1", VELMOR_TEXT("&Statistics")};
   MenuItem About1{"About1", VELMOR_TEXT("&About...")};  // F11 is the desktop's key for full screen
   MenuItem ExplorerButton2{"ExplorerButton2", VELMOR_TEXT("Back")};
-  MenuItem RedoButton{"RedoButton", ""};  // an arrow alone: the toolbar keeps its width
+  MenuItem RedoButton{"RedoButton", VELMOR_TEXT("Redo")};
   MenuItem ShuffleButton{"ShuffleButton", VELMOR_TEXT("Shuffle")};
   MenuItem HelpButton{"HelpButton", VELMOR_TEXT("Help")};
   MenuItem AboutButton{"AboutButton", VELMOR_TEXT("About")};

@@ -135,8 +135,8 @@ void TVelmor::LoadHallTableFor(int list, bool padShortValues) {
     return;
   }
   const std::string repaired =
-      ReadHallList(ini, HallOfFameBook::Section(list, Layouts.Has(list) ? Layouts[list].name : std::string()), list,
-                   padShortValues, HallOfFame);
+      ReadHallList(ini, HallOfFameBook::Section(list, Layouts.Has(list) ? Layouts[list].RecordName() : std::string()),
+                   list, padShortValues, HallOfFame);
   if (!repaired.empty()) platform.ShowMessage(repaired);
 }
 
@@ -155,7 +155,7 @@ bool TVelmor::SaveHallOfFame() {
     return false;
   }
   std::vector<std::string> layoutNames;
-  for (int k = 1; k <= Layouts.Count(); ++k) layoutNames.push_back(Layouts[k].name);
+  for (int k = 1; k <= Layouts.Count(); ++k) layoutNames.push_back(Layouts[k].RecordName());
   WriteHallLists(HallOfFame, layoutNames, ini);
   if (!MakeFolder(ConfigFolder, error) || !ini.Save(error)) {
     platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));

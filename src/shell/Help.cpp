@@ -37,7 +37,7 @@ void TVelmor::FillLayoutChooser() {
 void TVelmor::CallHelp(HelpPage page) {
   if (GameMode == ModeTwoPlayers) return;
   if (GameMode != ModePaused) PauseClick();
-  GameMode = ModePaused;
+  IM(ModePaused);
   Help.ActivePage = page;
   Help.PlayerName = CurrentPlayer;
   Help.RandomSeed = std::to_string(GameNumber);

@@ -3,6 +3,7 @@
 // the player typed.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct HelpWindowState {
   std::vector<StatisticsRow> Statistics;
   Picture Pai;                         // the tile faces page, drawn when the help window opens
   std::string HelpHtml, WhatsNewHtml;  // the two text pages, read at start-up
+  int32_t Width = 0, Height = 0;       // the window's size when it was closed last; 0: never opened
 };
 
 }  // namespace velmor

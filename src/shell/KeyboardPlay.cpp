@@ -14,8 +14,14 @@ bool KeyboardPlay::Press(Key key) {
   if (g.GameMode != ModeSolitaire && g.GameMode != ModeTwoPlayers && !flat) return false;
   const Selectable selectable = [&g, flat](int t) { return flat || g.IsPlayable(t); };
   const bool onBoard = tile_ >= 1 && tile_ <= TileTotal && !g.Board.TilePlace[static_cast<size_t>(tile_)].empty();
+  // Escape after a pick made with the mouse drops it, and the hand stays on the mouse: the
+  // cursor would only stand on some other tile.
+  if (!shown_ && key == Key::Cancel) {
+    g.ButtonDown(TVelmor::Button::Secondary, g.BoardOriginX, g.BoardOriginY);
+    return true;
+  }
   if (!shown_ || !onBoard) {
-    // The first key only brings the cursor out, where the player can see it.
+    // The first key that moves the cursor brings it out, where the player can see it.
     shown_ = true;
     MoveTo(onBoard && TileVisible(g.Board, tile_) ? tile_ : FirstFreeTile(g.Board, selectable));
     if (key != Key::Cancel) return true;

@@ -16,7 +16,8 @@ namespace velmor {
 void TVelmor::AfterLayoutRead() {
   ReachedRank = 0;
   if (StartingUp) {
-    ShowStatus(VELMOR_TEXT("Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !"));
+    Status.ShowUntilMove(
+        platform.Translate(VELMOR_TEXT("Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !")));
     return;
   }
   ShowStatus(Fill(VELMOR_TEXT("Layout %1 selected."), UpperCase(LayoutName)));

@@ -15,6 +15,13 @@ void MenuItem::SetCaption(std::string caption) {
   Notify(Change::State);
 }
 
+MenuItem& MenuItem::SetHint(std::string hint) {
+  if (hint == hint_) return *this;
+  hint_ = std::move(hint);
+  Notify(Change::State);
+  return *this;
+}
+
 void MenuItem::SetChecked(bool checked) {
   if (checked == checked_) return;
   checked_ = checked;

@@ -36,10 +36,9 @@ class MenuItem {
   void Toggle() { SetChecked(!checked_); }
   void SetEnabled(bool enabled);
   void SetVisible(bool visible);
-  MenuItem& SetHint(std::string hint) {
-    hint_ = std::move(hint);
-    return *this;
-  }
+  // The tooltip and, for a button showing a mark alone, what a screen reader says: a change is
+  // told like a new caption, or the window would keep showing the old one beside the new mark.
+  MenuItem& SetHint(std::string hint);
   MenuItem& SetCheckable(bool checkable = true) {
     checkable_ = checkable;
     return *this;

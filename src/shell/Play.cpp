@@ -1,5 +1,6 @@
 // Clicks on tiles: selecting, refusing and removing pairs; undo, restart and shuffle.
 #include "base/Say.h"
+#include "modes/PlayCommands.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -12,6 +13,19 @@ void TVelmor::AfterMove() {
   Keeper.Keep();
   DeadEnds.Check();
   Solver.PositionChanged();
+  UpdateCommands();
+}
+
+void TVelmor::UpdateCommands() {
+  const PlayCommands can = CommandsFor(*this);
+  for (auto [items, on] : {std::pair{std::pair{&Undo1, &ExplorerButton2}, can.back},
+                           {{&Redo1, &RedoButton}, can.redo},
+                           {{&Restart1, &Restart1}, can.restart},
+                           {{&GiveHint, &ExplorerButton3}, can.hint},
+                           {{&Shuffle1, &ShuffleButton}, can.shuffle}}) {
+    items.first->SetEnabled(on);
+    items.second->SetEnabled(on);
+  }
 }
 
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
@@ -56,6 +70,7 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
 }
 
 void TVelmor::TakePair(int a, const Place& placeA, int b) {
+  StatusGivesWay();
   Selection::Clear();
   const Place placeB = Board.TilePlace[static_cast<size_t>(b)];
   History.TakePair(Board, a, placeA, b);

@@ -208,6 +208,8 @@ SettingsTable VelmorSettings(TVelmor& g) {
       "EffectsVolume", [&g] { return g.Volumes.Effects(); }, [&g](int v) { g.Volumes.SetEffects(v); },
       SoundLevels::Full);
   t.Text("Language", g.Languages.choice, "System");
+  t.Number("HelpWidth", g.Help.Width, 0);
+  t.Number("HelpHeight", g.Help.Height, 0);
   return t;
 }
 

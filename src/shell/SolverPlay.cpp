@@ -96,6 +96,11 @@ std::optional<std::pair<int, int>> SolverPlay::KeepingPair() const {
   return known_->moves.front();
 }
 
+int SolverPlay::PairsBackToWin() const {
+  if (!Watching() || !known_ || known_->result != SolveResult::NotWinnable) return 0;
+  return known_->goBack;
+}
+
 void SolverPlay::StartDemo() {
   TVelmor& g = game_;
   if (g.GameMode != ModeSolitaire || g.Board.TilesLeft == 0 || demo_) return;
@@ -142,12 +147,16 @@ void SolverPlay::DemoStep() {
     if (!g.Free.NthMove(1, a, b)) {
       demo_ = false;
       g.ShowStatus(VELMOR_TEXT("Demo: no move is left."));
+      PositionChanged();  // the watch, silent while the demo played, answers for where it stopped
       return;
     }
     plan_.clear();
   }
   g.TakePair(a, g.Board.TilePlace[static_cast<size_t>(a)], b);
-  if (g.Board.TilesLeft == 0) demo_ = false;
+  if (g.Board.TilesLeft == 0) {
+    demo_ = false;
+    PositionChanged();  // nothing left to watch: the mark goes
+  }
 }
 
 }  // namespace velmor

@@ -34,6 +34,9 @@ class SolverPlay {
   void Tick();
   // A pair of free tiles whose taking keeps the game winnable, when the watch knows one.
   std::optional<std::pair<int, int>> KeepingPair() const;
+  // The pairs to take back to a position that can be won, as the watch found for the position on
+  // the board; 0 when it found none, was not asked, or the game can still be won.
+  int PairsBackToWin() const;
 
   void StartDemo();
   void StopDemo();

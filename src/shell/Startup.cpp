@@ -171,7 +171,7 @@ void TVelmor::FormShow() {
   // device opens then too (not on the first click): opening either would only delay the first
   // picture.
   Tunes.FirstPending = true;
-  GameMode = ModeStopped;
+  IM(ModeStopped);
   Keeper.Active = Records.Active = true;
   // A game asked for on the command line wins; the unfinished one counts as New Game counts it.
   if (Asked.Any()) return PlayAsked(*this, Asked);

@@ -49,7 +49,12 @@ class TVelmor : public GameMenus,
   TVelmor& operator=(const TVelmor&) = delete;
 
   Platform& platform;
-  void IM(uint8_t mode) { GameMode = mode; }
+  void IM(uint8_t mode) {
+    GameMode = mode;
+    UpdateCommands();
+  }
+  // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
+  void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------
   bool Dispo(int tile) const;
   bool Dispo_Vertical(int tile) const;
@@ -109,6 +114,8 @@ class TVelmor : public GameMenus,
   uint32_t TickCount = 0;  // timer ticks since start-up
 
   void ShowStatus(const std::string& message);
+  // The game went on: the greeting or the pause's message leaves the status line.
+  void StatusGivesWay();
   void Temps();  // the 50 ms heartbeat
   // Milliseconds until the heartbeat has something to do again: 0 when nothing moves or counts.
   int HeartbeatDelay() const;

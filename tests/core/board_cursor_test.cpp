@@ -97,6 +97,20 @@ TEST_F(KeyboardGame, SpaceReturnAndEscapeDoWhatTheMouseButtonsDo) {
   EXPECT_FALSE(game.Keys.Press(Key::Tab));  // no game: the window may use the key
 }
 
+TEST_F(KeyboardGame, EscapeAfterAMousePickDropsItWithoutBringingOutTheCursor) {
+  using Key = KeyboardPlay::Key;
+  const int tile = FirstFreeTile(game.Board, [&](int t) { return game.IsPlayable(t); });
+  const Centre c = FaceCentreOf(game.Board, tile);
+  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + c.x, game.BoardOriginY + c.y);
+  ASSERT_EQ(game.FirstTile, tile);
+  EXPECT_TRUE(game.Keys.Press(Key::Cancel));
+  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.Keys.Tile(), 0);
+  EXPECT_EQ(game.Marks().cursor, 0);
+  game.Keys.Press(Key::Right);  // a key that moves the cursor still brings it out
+  EXPECT_GT(game.Keys.Tile(), 0);
+}
+
 TEST_F(KeyboardGame, TheEditorPlacesAndTakesAwayTilesWithKeys) {
   using Key = KeyboardPlay::Key;
   game.EnterEditor(true);

@@ -61,6 +61,23 @@ TEST_F(Clock, PausedTimeDoesNotCount) {
   EXPECT_EQ(game.TimeLine.Caption(), "00:30");
 }
 
+// However the status line moves its messages, a paused game says so until it goes on.
+TEST_F(Clock, ThePausedGameSaysSoOnTheStatusLineUntilItGoesOn) {
+  for (bool scrolling : {true, false}) {
+    game.CoolStatus.SetChecked(scrolling);
+    game.PauseClick();
+    for (int beat = 0; beat < 200; ++beat) Advance(50);
+    EXPECT_EQ(game.StatusText.Caption(), "Game paused: press F12 or click Play to go on.") << scrolling;
+    EXPECT_EQ(game.HeartbeatDelay(), 0) << "the held message needs no beat";
+    game.PauseClick();
+    Advance(50);
+    EXPECT_EQ(game.StatusText.Caption(), " ") << scrolling;
+  }
+  game.PauseClick();
+  game.Stop();  // a stopped game is no longer paused either
+  EXPECT_EQ(game.StatusText.Caption(), " ");
+}
+
 TEST_F(Clock, StopsTheGameAtOneHundredMinutes) {
   game.Clock.PenaltySeconds = 40;
   Advance(5'959'000);

@@ -10,7 +10,7 @@ namespace {
 LayoutLibrary TwoLayouts() {
   LayoutLibrary layouts;
   layouts.Add({"Cat", "Cat.lay", "/data/Layouts/", false});
-  layouts.Add({"Spiral.shp", "Spiral.shp", "/data/Layouts/", true});
+  layouts.Add({"Spiral", "Spiral.shp", "/data/Layouts/", true});
   return layouts;
 }
 
@@ -50,7 +50,9 @@ TEST(CommandLine, GoodOptionsInEitherSpellingAmongTheToolkitsOwn) {
     EXPECT_EQ(line.start.layout, c.layout) << where;
     EXPECT_EQ(line.start.rivers, c.rivers) << where;
   }
-  EXPECT_EQ(Read({"--layout", "SPIRAL.shp"}).start.LayoutNumber(TwoLayouts()), 2);
+  EXPECT_EQ(Read({"--layout", "SPIRAL"}).start.LayoutNumber(TwoLayouts()), 2);
+  EXPECT_EQ(Read({"--layout", "SPIRAL.shp"}).start.LayoutNumber(TwoLayouts()), 2);  // as it was once listed
+  EXPECT_EQ(Read({"--layout", "Cat.lay"}).start.LayoutNumber(TwoLayouts()), 0);
   EXPECT_EQ(StartRequest{}.LayoutNumber(TwoLayouts()), 0);
 }
 
@@ -115,5 +117,5 @@ TEST(CommandLine, AnUnknownLayoutListsTheLayoutsAndOnlyThenAreTheyRead) {
   EXPECT_EQ(line.ExitStatus(), 2);
   EXPECT_NE(line.text.find("'Dog'"), std::string::npos);
   EXPECT_NE(line.text.find("velmor --help"), std::string::npos);
-  EXPECT_NE(line.text.find("Cat, Spiral.shp"), std::string::npos) << line.text;
+  EXPECT_NE(line.text.find("Cat, Spiral."), std::string::npos) << line.text;
 }

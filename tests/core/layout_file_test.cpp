@@ -167,6 +167,7 @@ TEST_F(LoadLayout, BadFilesLeaveEverythingAsItWas) {
   }
 }
 
+// The name travels into the title, the editor and every ".lay" saved from it: no folder in it.
 TEST_F(LoadLayout, ShpFileNameBecomesTheLayoutName) {
   std::string text;
   for (int i = 0; i < 144; ++i) {
@@ -176,7 +177,9 @@ TEST_F(LoadLayout, ShpFileNameBecomesTheLayoutName) {
   }
   const std::string path = dir.Write("Layouts/Flat.shp", text);
   ASSERT_TRUE(game.RunShpLayout(path)) << (platform.errors.empty() ? "" : platform.errors[0]);
-  EXPECT_EQ(game.LayoutName, path);
+  EXPECT_EQ(game.LayoutName, "Flat");
   EXPECT_EQ(game.Shape.Count(), 144);
-  EXPECT_EQ(game.Status.Message, "Layout " + UpperCase(path) + " selected.");
+  EXPECT_EQ(game.Status.Message, "Layout FLAT selected.");
+  game.Editlayout1.Click();
+  EXPECT_EQ(game.Edit1.Caption(), "Flat");
 }

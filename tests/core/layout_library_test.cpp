@@ -23,7 +23,9 @@ TEST(LayoutLibrary, ListsLayThenShpEachSortedAndThePlayersFileWins) {
   EXPECT_EQ(files, (std::vector<std::string>{"Alpha.lay", "Mid.lay", "zeta.lay", "A.shp", "b.shp"}));
   EXPECT_EQ(library[3].Path(), dir.path() + "mine/zeta.lay");
   EXPECT_EQ(library[3].name, "zeta");
-  EXPECT_EQ(library[4].name, "A.shp");
+  EXPECT_EQ(library[4].name, "A");
+  EXPECT_EQ(library[4].RecordName(), "A.shp");  // where its records were always kept
+  EXPECT_EQ(library[3].RecordName(), "zeta");
   EXPECT_EQ(library.FindFile("b.shp"), 5);
   EXPECT_EQ(library.FindName("Mid"), 2);
   EXPECT_EQ(library.FindName("A"), 0);  // only ".lay" entries are found by name

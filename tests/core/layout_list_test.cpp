@@ -62,9 +62,9 @@ TEST_F(LayoutList, SortedWithoutCaseThenShpFilesAndTraditionalFirstChoice) {
   dir.Write("Layouts/noextension", "x");
   std::filesystem::create_directories(dir.path() + "Layouts/folder.lay");
   ASSERT_TRUE(game.BuildLayoutList());
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"Bridge", "castle", "pyramid", "Traditional", "Spiral.shp"}));
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Bridge", "castle", "pyramid", "Traditional", "Spiral"}));
   EXPECT_EQ(game.Layouts.Count(), 5);
-  EXPECT_EQ(game.Layouts[5].name, "Spiral.shp");
+  EXPECT_EQ(game.Layouts[5].name, "Spiral");
   EXPECT_EQ(game.BoardNumber, 4);
   EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/Traditional.lay");
   EXPECT_EQ(CheckedEntry(), 4);
@@ -132,7 +132,7 @@ TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
   EXPECT_EQ(CheckedEntry(), 2);
   game.LayoutEntries.Entry(3)->Click();
   EXPECT_EQ(game.BoardNumber, 3);
-  EXPECT_EQ(game.LayoutName, dir.path() + "Layouts/C.shp");
+  EXPECT_EQ(game.LayoutName, "C");
   EXPECT_EQ(game.Board.TilesLeft, 144);
   EXPECT_EQ(CheckedEntry(), 3);
 }

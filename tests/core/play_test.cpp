@@ -236,6 +236,47 @@ TEST_F(Undo, RedoTakesAgainWhatBackGaveBackUntilAnotherMove) {
   EXPECT_TRUE(game.BoardCleared);
 }
 
+// The menu and the toolbar offer only the commands that would act; one run anyway (its key is
+// not blocked) changes nothing.
+TEST_F(Undo, OnlyTheCommandsThatCanActAreEnabledInTheMenuAndOnTheToolbar) {
+  const std::pair<MenuItem*, MenuItem*> commands[] = {{&game.Undo1, &game.ExplorerButton2},
+                                                      {&game.Redo1, &game.RedoButton},
+                                                      {&game.Restart1, &game.Restart1},
+                                                      {&game.GiveHint, &game.ExplorerButton3},
+                                                      {&game.Shuffle1, &game.ShuffleButton}};
+  auto offered = [&] {
+    std::string on;
+    for (auto [entry, button] : commands) {
+      EXPECT_EQ(entry->Enabled(), button->Enabled()) << entry->Name();
+      if (entry->Enabled())
+        on += (on.empty() ? "" : " ") + entry->Name();
+      else {
+        const Grid grid = game.Board.BoardGrid;
+        const int count = game.History.Count, redoEnd = game.History.RedoEnd;
+        entry->Click();
+        EXPECT_TRUE(game.Board.BoardGrid == grid) << entry->Name();
+        EXPECT_EQ(game.History.Count, count) << entry->Name();
+        EXPECT_EQ(game.History.RedoEnd, redoEnd) << entry->Name();
+      }
+    }
+    return on;
+  };
+  EXPECT_EQ(offered(), "GiveHint Shuffle1") << "after the deal";
+  RemovePairs(1);
+  EXPECT_EQ(offered(), "Undo1 Restart1 GiveHint Shuffle1") << "after a pair";
+  game.Undo1.Click();
+  EXPECT_EQ(offered(), "Redo1 GiveHint Shuffle1") << "after Back";
+  game.Redo1.Click();
+  EXPECT_EQ(offered(), "Undo1 Restart1 GiveHint Shuffle1") << "after Redo";
+  game.Pause1.Click();
+  EXPECT_EQ(offered(), "") << "while paused";
+  game.Pause1.Click();
+  platform.tick += 5000;
+  RemovePairs(71);
+  ASSERT_EQ(game.Board.TilesLeft, 0);
+  EXPECT_EQ(offered(), "") << "once the game is won";
+}
+
 TEST_F(Undo, AShuffleARestartOrANewDealEndRedo) {
   for (auto end : {+[](TVelmor& g) { g.Shuffle1Click(); }, +[](TVelmor& g) { g.Restart(); },
                    +[](TVelmor& g) { g.NewSpecificGame1Click(); }}) {

@@ -27,8 +27,8 @@ BoardState StackTrap(PairHistory& history) {
 }
 
 template <typename Ready>
-bool WaitFor(Ready ready) {
-  for (int i = 0; i < 1000; ++i) {
+bool WaitFor(Ready ready, int tries = 1000) {
+  for (int i = 0; i < tries; ++i) {
     if (ready()) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
@@ -47,12 +47,15 @@ class SolverInPlay : public ::testing::Test {
     game.GameNumber = 4242;
     game.BeginGame();
   }
-  // Heartbeats until the watch's answer is in.
-  bool Answered() {
-    return WaitFor([&] {
-      game.Temps();
-      return game.WinnableMark.Caption() != "\u2026";
-    });
+  // Heartbeats until the watch's answer is in; a walk back through a long history may take the
+  // watch's whole budget, more on a busy machine.
+  bool Answered(int tries = 1000) {
+    return WaitFor(
+        [&] {
+          game.Temps();
+          return game.WinnableMark.Caption() != "\u2026";
+        },
+        tries);
   }
 };
 
@@ -96,6 +99,28 @@ TEST_F(SolverInPlay, TheWatchMarksTheToolbarAndHintsFollowItsWay) {
   EXPECT_FALSE(game.Solver.KeepingPair());
 }
 
+// The window mirrors the mark from its change notices alone; after each one it must show the mark,
+// its tooltip and its spoken name as they are now, never the tooltip of the answer before.
+TEST_F(SolverInPlay, TheMarksWindowMirrorAlwaysHasTheLastAnswersTooltip) {
+  std::string shownCaption, shownHint;
+  game.Tools.SetObserver([&](MenuItem& item, MenuItem::Change) {
+    if (&item == &game.WinnableMark) shownCaption = item.Caption(), shownHint = item.Hint();
+  });
+  auto mirrored = [&] { return shownCaption == game.WinnableMark.Caption() && shownHint == game.WinnableMark.Hint(); };
+  game.WatchWinnability.Click();
+  EXPECT_TRUE(mirrored());
+  ASSERT_TRUE(Answered());
+  EXPECT_EQ(shownCaption, "\u2714");
+  EXPECT_EQ(shownHint, "Still winnable");
+  const auto keep = game.Solver.KeepingPair();
+  ASSERT_TRUE(keep);
+  game.TakePair(keep->first, game.Board.TilePlace[static_cast<size_t>(keep->first)], keep->second);
+  EXPECT_EQ(shownHint, "Looking for a way to clear the board");
+  ASSERT_TRUE(Answered());
+  EXPECT_TRUE(mirrored());
+  EXPECT_EQ(shownHint, "Still winnable");
+}
+
 TEST_F(SolverInPlay, TheDemoPlaysToTheEndAndAnyClickStopsIt) {
   game.Demo1.Click();
   ASSERT_TRUE(game.Solver.DemoRunning());
@@ -118,4 +143,31 @@ TEST_F(SolverInPlay, TheDemoPlaysToTheEndAndAnyClickStopsIt) {
   EXPECT_EQ(game.GameMode, ModeGameOver);
   EXPECT_EQ(game.Status.Message, "The demo cleared the board.");
   EXPECT_TRUE(game.HallOfFame.ListOf(game.BoardNumber).IsEmpty());
+}
+
+// Stuck with the watch on, the notice says how far back the game can be won, and it can.
+TEST_F(SolverInPlay, TheDeadEndNoticeSaysHowManyPairsBackTheGameCanBeWonAgain) {
+  game.Winnable.SetChecked(false);
+  for (int number = 1; number < 50 && !game.DeadEnds.Stuck(); ++number) {
+    game.GameNumber = number;
+    game.NewSpecificGame1Click();
+    int a = 0, b = 0;
+    while (game.Free.MovesLeft > 0 && game.Free.NthMove(1, a, b))  // the first move offered, every time
+      game.TakePair(a, game.Board.TilePlace[static_cast<size_t>(a)], b);
+  }
+  ASSERT_TRUE(game.DeadEnds.Stuck());
+  platform.tick += DeadEnd::NoticeDelayMs;
+  game.Temps();
+  ASSERT_TRUE(platform.deadEndShown);
+  EXPECT_EQ(game.DeadEnds.Advice(), "") << "no watch, no word on the way back";
+  game.WatchWinnability.Click();
+  ASSERT_TRUE(Answered(6000));
+  const int back = game.Solver.PairsBackToWin();
+  ASSERT_GT(back, 0) << game.Status.Message;
+  EXPECT_EQ(game.DeadEnds.Advice(),
+            back == 1 ? "Back 1 pair and it can be won" : "Back " + std::to_string(back) + " pairs and it can be won");
+  for (int k = 0; k < back; ++k) game.Back();
+  ASSERT_TRUE(Answered(6000));
+  EXPECT_EQ(game.Status.Message, "Still winnable.");
+  EXPECT_EQ(game.DeadEnds.Advice(), "");
 }

@@ -454,15 +454,30 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
   EXPECT_NE(platform.errors[0].find("whatsnew.rtf"), std::string::npos);
 }
 
+TEST_F(Startup, TheWelcomeGivesWayAtTheFirstPairWhereMessagesStay) {
+  ASSERT_TRUE(Start());
+  game->CoolStatus.SetChecked(false);
+  for (int beat = 0; beat < 5; ++beat) game->Temps();
+  EXPECT_EQ(game->StatusText.Caption().rfind("Welcome to Velmor", 0), 0u) << game->StatusText.Caption();
+  int a = 0, b = 0;
+  game->IsItFree();
+  ASSERT_TRUE(game->Free.NthMove(1, a, b));
+  game->TakePair(a, game->Board.TilePlace[static_cast<size_t>(a)], b);
+  EXPECT_EQ(game->StatusText.Caption(), " ");
+}
+
 TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   ASSERT_TRUE(Start());
   for (int k = 1; k <= game->Layouts.Count(); ++k)
-    if (game->Layouts[static_cast<size_t>(k)].name == "Spiral.shp") game->LayoutEntries.Entry(k)->Click();
+    if (game->Layouts[static_cast<size_t>(k)].file == "Spiral.shp") game->LayoutEntries.Entry(k)->Click();
   ASSERT_TRUE(game->LayoutPath.ends_with("Spiral.shp"));
   game->Editlayout1.Click();
   game->SaveandexitClick(game->Save1);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Spiral.lay"));
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "Layouts/Spiral.shp.lay"));
+  std::string saved, error;
+  ASSERT_TRUE(ReadWholeFile(dir.path() + "Layouts/Spiral.lay", saved, error)) << error;
+  EXPECT_EQ(saved.substr(saved.find("\r\n") + 2, 8), "Spiral\r\n") << "the name line carries no folder";
   game->FormCloseQuery();
   ASSERT_TRUE(Start());
   EXPECT_TRUE(platform.errors.empty());
@@ -525,7 +540,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=796\r\nHPos=520\r\nPreviousRes=1280\r\nWindowWidth=0\r\n"
        "WindowHeight=0\r\nWindowMaximized=0\r\nFullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\n"
-       "MusicVolume=5\r\nEffectsVolume=5\r\nLanguage=System\r\n"},
+       "MusicVolume=5\r\nEffectsVolume=5\r\nLanguage=System\r\nHelpWidth=0\r\nHelpHeight=0\r\n"},
       {"every option flipped", 1280, 1024, nullptr,
        [](TVelmor& g) {
          for (MenuItem* item :
@@ -561,7 +576,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "Shuffable=0\r\nAnimate=1\r\nShowTile=1\r\nOnlyPossible=1\r\nRandomMusic=1\r\nRandomSeed=2147483647\r\n"
        "XPos=40\r\nYPos=50\r\nWPos=704\r\nHPos=468\r\nPreviousRes=1280\r\nWindowWidth=1200\r\n"
        "WindowHeight=800\r\nWindowMaximized=1\r\nFullScreen=1\r\nResumeLastGame=0\r\nWatchWinnability=1\r\n"
-       "MusicVolume=1\r\nEffectsVolume=0\r\nLanguage=pt_BR\r\n"},
+       "MusicVolume=1\r\nEffectsVolume=0\r\nLanguage=pt_BR\r\nHelpWidth=0\r\nHelpHeight=0\r\n"},
       {"odd values on a small screen", 640, 480,
        "; my notes\r\n[Other]\r\nkeep=me\r\n\r\n[VELMOR]\r\n  highlight = 7 \r\nTileset=11\r\nBackground=-1\r\n"
        "BoardNumber=-9\r\nMidiNumber=99\r\nLastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\nShowMoves=yes\r\n"
@@ -577,7 +592,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "CoolStatus=1\r\nCoolToolbar=1\r\nTileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
        "YPos=0\r\nWPos=640\r\nHPos=461\r\nWindowWidth=0\r\nWindowHeight=0\r\nWindowMaximized=0\r\n"
-       "FullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\nEffectsVolume=5\r\nLanguage=System\r\n[Later]\r\nx="
+       "FullScreen=0\r\nResumeLastGame=1\r\nWatchWinnability=0\r\nEffectsVolume=5\r\nLanguage=System\r\nHelpWidth="
+       "0\r\nHelpHeight=0\r\n[Later]\r\nx="
        "1\r\n[Velmor]\r\n"
        "Invert=1\r\n"},
   };

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -53,6 +54,30 @@ TEST_F(GameWindow, HelpOpensOnItsPageAndTheGameWaits) {
   EXPECT_EQ(game->GameMode, ModeSolitaire);
 }
 
+// The manual opens on a good part of the screen, never beyond it, and comes back at the size the
+// player gave it, in this session and the next.
+TEST_F(GameWindow, TheHelpWindowFitsTheScreenAndKeepsTheSizeItWasGiven) {
+  ASSERT_TRUE(Start());
+  const QSize screen = window->screen()->availableGeometry().size();
+  QSize first;
+  WhileHelpIsOpen(*window, [&](HelpWindow& help) {
+    first = help.size();
+    help.resize(700, 520);
+  });
+  window->ActionOf(game->Contents1)->trigger();
+  EXPECT_LE(first.width(), std::max(screen.width(), 616));
+  EXPECT_GE(first.width(), std::min(screen.width() / 2, 616));
+  QSize again;
+  WhileHelpIsOpen(*window, [&](HelpWindow& help) { again = help.size(); });
+  window->ActionOf(game->Contents1)->trigger();
+  EXPECT_EQ(again, QSize(700, 520));
+  window->close();
+  ASSERT_TRUE(Start());
+  WhileHelpIsOpen(*window, [&](HelpWindow& help) { again = help.size(); });
+  window->ActionOf(game->Contents1)->trigger();
+  EXPECT_EQ(again, QSize(700, 520)) << "at the next start too";
+}
+
 TEST_F(GameWindow, HallOfFamePageListsTheCurrentLayout) {
   ASSERT_TRUE(Start());
   game->HallOfFame[static_cast<size_t>(game->BoardNumber)].Add("Kim", 95, 40);
@@ -83,12 +108,18 @@ TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
     EXPECT_EQ(help.RecordLabel()->text(), "You reached rank #1, Player1 !");
     EXPECT_TRUE(help.NameField()->isVisible());
     EXPECT_FALSE(help.Chooser()->isVisible());
-    help.NameField()->selectAll();
-    QTest::keyClicks(help.NameField(), "Ada");
+    // Typed at once, without a click into the field, the name replaces the one offered.
+    EXPECT_EQ(help.focusWidget(), help.NameField()) << "the field the window's keys go to";
+    QApplication::setActiveWindow(&help);  // as the window manager does when the window opens
+    EXPECT_EQ(QApplication::focusWidget(), help.NameField());
+    EXPECT_EQ(help.NameField()->selectedText(), "Player1");
+    if (QWidget* typedInto = QApplication::focusWidget()) QTest::keyClicks(typedInto, "Ada");
     EXPECT_EQ(help.Scores()->item(0, 1)->text(), "Ada     ");
     if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
       window->HallPanel()->Shown().save(QString("%1/panel-record.png").arg(QString(dir)));
     checked = true;
+    if (QWidget* typedInto = QApplication::focusWidget()) QTest::keyClick(typedInto, Qt::Key_Return);
+    EXPECT_FALSE(help.isVisible()) << "Return signs the record and goes back to the game";
   });
   for (const Place& p : order)
     QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier,

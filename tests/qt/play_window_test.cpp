@@ -71,8 +71,18 @@ TEST_F(GameWindow, ADeadEndShowsItsNoticeUntilAButtonOpensAMoveAgain) {
   ASSERT_TRUE(notice->isVisible());
   if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
     window->grab().save(QString("%1/dead-end.png").arg(QString(dir)));
+  // The keyboard is on the first way; Tab and the arrows go from way to way, Return takes one.
+  QApplication::setActiveWindow(window.get());
+  EXPECT_EQ(QApplication::focusWidget(), notice->Buttons()[0]);
+  QTest::keyClick(window.get(), Qt::Key_Right);
+  EXPECT_EQ(QApplication::focusWidget(), notice->Buttons()[1]);
+  QTest::keyClick(window.get(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), notice->Buttons()[2]);
+  QTest::keyClick(window.get(), Qt::Key_Left);
+  QTest::keyClick(window.get(), Qt::Key_Left);
+  EXPECT_EQ(QApplication::focusWidget(), notice->Buttons()[0]);
   const int left = game->Board.TilesLeft;
-  QTest::mouseClick(notice->Buttons()[0], Qt::LeftButton);  // Back
+  QTest::keyClick(window.get(), Qt::Key_Return);  // Back
   EXPECT_EQ(game->Board.TilesLeft, left + 2);
   EXPECT_FALSE(notice->isVisible());
 }

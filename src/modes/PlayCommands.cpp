@@ -1,0 +1,19 @@
+#include "modes/PlayCommands.h"
+
+namespace velmor {
+
+PlayCommands CommandsFor(const GameState& game) {
+  const uint8_t mode = game.GameMode;
+  // The one-player game and the flat game keep a history; the two-player game keeps none.
+  const bool withHistory = mode == ModeSolitaire || mode == ModeRivers;
+  const bool tilesStand = game.Board.TilesLeft > 0 && !game.BoardCleared;
+  PlayCommands c;
+  c.back = c.restart = withHistory && tilesStand && !game.History.Empty();
+  c.redo = withHistory && game.History.CanRedo();
+  // The flat game looks for its own pairs when asked; the free-tile count is the tile game's.
+  c.hint = tilesStand && (mode == ModeRivers || (mode == ModeSolitaire && game.Free.MovesLeft > 0));
+  c.shuffle = tilesStand && (withHistory || mode == ModeTwoPlayers);
+  return c;
+}
+
+}  // namespace velmor
