@@ -2,13 +2,19 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QSet>
+#include <QSortFilterProxyModel>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QThread>
 
@@ -85,10 +91,50 @@ void QtPlatform::ShowMessage(const std::string& text) { QMessageBox::information
 
 void QtPlatform::ShowError(const std::string& text) { QMessageBox::warning(window_, "Velmor", Say(text)); }
 
-std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogRequest& r) {
-  const QString chosen = QFileDialog::getSaveFileName(window_, Say(r.title), Text(r.initialFolder), QtFilter(r.filter));
+namespace {
+
+// Leaves out of a file dialog's list the files the game keeps for itself.
+class HiddenFiles : public QSortFilterProxyModel {
+ public:
+  HiddenFiles(const std::vector<std::string>& hidden, QObject* parent) : QSortFilterProxyModel(parent) {
+    for (const std::string& path : hidden) hidden_.insert(QFileInfo(Text(path)).absoluteFilePath());
+  }
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    return !files || !hidden_.contains(files->filePath(files->index(row, 0, parent)));
+  }
+
+ private:
+  QSet<QString> hidden_;
+};
+
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& r, bool save) {
+  QFileDialog dialog(parent, Say(r.title), Text(r.initialFolder), QtFilter(r.filter));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!r.hidden.empty()) {
+    // Only Qt's own dialog can leave files out of its list.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setProxyModel(new HiddenFiles(r.hidden, &dialog));
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString chosen = dialog.selectedFiles().first();
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogRequest& r) {
+  return RunFileDialog(window_, r, true);
+}
+
+std::string QtPlatform::DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+  return (folder.endsWith('/') ? folder : folder + '/').toStdString();
 }
 
 std::optional<std::string> QtPlatform::OpenPictureDialog(const FileDialogRequest& r) {
@@ -237,9 +283,7 @@ void QtPlatform::SetWindowTitle(const std::string& title) {
 }
 
 std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogRequest& r) {
-  const QString chosen = QFileDialog::getOpenFileName(window_, Say(r.title), Text(r.initialFolder), QtFilter(r.filter));
-  if (chosen.isEmpty()) return std::nullopt;
-  return chosen.toStdString();
+  return RunFileDialog(window_, r, false);
 }
 
 int QtPlatform::ChooseLayout(const LayoutChooserModel& model) { return window_ ? window_->ChooseLayout(model) : 0; }

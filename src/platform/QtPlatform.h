@@ -42,6 +42,7 @@ class QtPlatform : public Platform {
   WindowShape CurrentWindowShape() override;
   void SetFullScreen(bool on) override;
   void SetWindowTitle(const std::string& title) override;
+  std::string DocumentsFolder() override;
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
   void ShowDeadEnd(bool shown) override;
   int ChooseLayout(const LayoutChooserModel& model) override;

@@ -36,6 +36,19 @@ std::string XdgFolder(const EnvironmentLookup& env, const char* variable, const 
 
 }  // namespace
 
+std::string SavedGamesDialogFolder(const std::string& last, const std::string& documents) {
+  return last.empty() ? documents : last;
+}
+
+std::string ImportDialogFolder(const std::string& last, const std::string& documents,
+                               const std::function<bool(const std::string&)>& isFolder) {
+  if (!last.empty()) return last;
+  for (const char* installed : {"/usr/share/kmahjongg/layouts/", "/usr/share/games/kmahjongg/layouts/",
+                                "/usr/share/gnome-mahjongg/", "/usr/share/games/gnome-mahjongg/"})
+    if (isFolder(installed)) return installed;
+  return documents;
+}
+
 bool FolderIsWritable(const std::string& folder) {
   // access() answers yes for root on any folder of a writable file system, and no on some
   // network file systems that would accept the file, so try it.

@@ -30,6 +30,14 @@ struct FolderPaths {
   std::string ResumePath() const { return ConfigFolder + "Resume.vsave"; }  // the game in progress
 };
 
+// Where the Save Game and Load Game dialogs open: the folder the player last used, else their
+// documents folder; never the program's own, where the game keeps its files.
+std::string SavedGamesDialogFolder(const std::string& last, const std::string& documents);
+// Where Import Layout opens: the folder last used, else the first of the other tile games'
+// installed layout folders that exists, else the documents folder.
+std::string ImportDialogFolder(const std::string& last, const std::string& documents,
+                               const std::function<bool(const std::string&)>& isFolder);
+
 // True when files can be created in the folder (tried, not guessed from permission bits).
 bool FolderIsWritable(const std::string& folder);
 

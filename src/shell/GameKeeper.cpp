@@ -62,7 +62,9 @@ bool GameKeeper::Resume() {
   return false;
 }
 
-std::string GameKeeper::DialogFolder() const { return lastFolder_.empty() ? game_.ConfigFolder : lastFolder_; }
+std::string GameKeeper::DialogFolder() const {
+  return SavedGamesDialogFolder(lastFolder_, game_.platform.DocumentsFolder());
+}
 
 void GameKeeper::SaveAs() {
   TVelmor& g = game_;
@@ -71,7 +73,8 @@ void GameKeeper::SaveAs() {
     g.platform.ShowMessage(VELMOR_TEXT("There is no game in progress to save."));
     return;
   }
-  const auto chosen = g.platform.SaveFileDialog({VELMOR_TEXT("Save Game"), SavedGameFilter, DialogFolder()});
+  const auto chosen =
+      g.platform.SaveFileDialog({VELMOR_TEXT("Save Game"), SavedGameFilter, DialogFolder(), {g.ResumePath()}});
   if (!chosen || chosen->empty()) return;
   std::string path = *chosen;
   if (LowerCase(std::filesystem::path(path).extension().string()) != SavedGameExtension) path += SavedGameExtension;
@@ -86,7 +89,8 @@ void GameKeeper::SaveAs() {
 
 void GameKeeper::Load() {
   TVelmor& g = game_;
-  const auto chosen = g.platform.OpenFileDialog({VELMOR_TEXT("Load Game"), SavedGameFilter, DialogFolder()});
+  const auto chosen =
+      g.platform.OpenFileDialog({VELMOR_TEXT("Load Game"), SavedGameFilter, DialogFolder(), {g.ResumePath()}});
   if (!chosen || chosen->empty()) return;
   SavedGame saved, current;
   std::string error;

@@ -39,7 +39,12 @@ void LayoutChoice::Choose() {
 void LayoutChoice::Import() {
   namespace fs = std::filesystem;
   TVelmor& g = game_;
-  const auto chosen = g.platform.OpenFileDialog({VELMOR_TEXT("Import Layout"), ImportFilter, lastFolder_});
+  const auto chosen = g.platform.OpenFileDialog(
+      {VELMOR_TEXT("Import Layout"), ImportFilter,
+       ImportDialogFolder(lastFolder_, g.platform.DocumentsFolder(), [](const std::string& f) {
+         std::error_code unread;
+         return fs::is_directory(f, unread);
+       })});
   if (!chosen || chosen->empty()) return;
   lastFolder_ = fs::path(*chosen).parent_path().string() + "/";
   std::vector<ImportedHeap> heaps;

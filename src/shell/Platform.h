@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Say.h"
 #include "display/Picture.h"
@@ -16,8 +17,9 @@ class LayoutChooserModel;
 
 struct FileDialogRequest {
   std::string title;
-  std::string filter;         // "Description (*.ext)|*.ext" pairs separated by '|'
-  std::string initialFolder;  // ends with '/'
+  std::string filter;                    // "Description (*.ext)|*.ext" pairs separated by '|'
+  std::string initialFolder;             // ends with '/'
+  std::vector<std::string> hidden = {};  // files the game keeps for itself, never listed
 };
 
 // The music player: one MIDI tune at a time. Positions and lengths are in the tune's ticks.
@@ -141,6 +143,8 @@ class Platform {
   virtual WindowShape CurrentWindowShape() { return {}; }
   virtual void SetFullScreen(bool) {}
   virtual void SetWindowTitle(const std::string&) {}
+  // The player's documents folder, ending in '/' (their home when they have none).
+  virtual std::string DocumentsFolder() { return {}; }
   // A file to read that is not a picture (a saved game); empty when the player cancels.
   virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest&) { return std::nullopt; }
   // The notice over the board that no move is left, with the ways on; false takes it away.

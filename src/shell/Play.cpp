@@ -69,7 +69,7 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   TakePair(a, placeA, b);
 }
 
-void TVelmor::TakePair(int a, const Place& placeA, int b) {
+void TVelmor::TakePair(int a, Place placeA, int b) {
   StatusGivesWay();
   Selection::Clear();
   const Place placeB = Board.TilePlace[static_cast<size_t>(b)];

@@ -92,7 +92,8 @@ class TVelmor : public GameMenus,
   // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
   void AfterMove();
   // A matching pair of free tiles leaves the board, as a click on the second one does it.
-  void TakePair(int a, const Place& placeA, int b);
+  // `placeA` by value: callers may name the very entry of TilePlace that the pair clears.
+  void TakePair(int a, Place placeA, int b);
   // After a pair has left the board: redraws what the two places change.
   void RedrawTaken(const Place& a, const Place& b);
   void Back();

@@ -227,3 +227,29 @@ TEST_F(PlayerFolders, SettingsAndRecordsAreWrittenToTheConfigFolderOnly) {
   EXPECT_NE(text.find("Mia"), std::string::npos);
   EXPECT_EQ(FilesUnder(shipped), before);
 }
+
+// The file dialogs open in the player's folders, never the program's: the last one used first.
+TEST(DialogFolders, TheLastFolderUsedThenThePlayersOwn) {
+  const std::string docs = "/home/p/Documents/", last = "/media/usb/";
+  EXPECT_EQ(SavedGamesDialogFolder("", docs), docs);
+  EXPECT_EQ(SavedGamesDialogFolder(last, docs), last);
+  for (const std::string peer : {"/usr/share/kmahjongg/layouts/", "/usr/share/gnome-mahjongg/"}) {
+    auto only = [&](const std::string& f) { return f == peer; };
+    EXPECT_EQ(ImportDialogFolder("", docs, only), peer);
+    EXPECT_EQ(ImportDialogFolder(last, docs, only), last);
+  }
+  EXPECT_EQ(ImportDialogFolder("", docs, [](const std::string&) { return false; }), docs);
+}
+
+// Loading a game opens in the documents folder and never lists the game in progress's own file.
+TEST(DialogFolders, LoadGameOpensInTheDocumentsAndHidesTheResumeFile) {
+  ScratchFolder dir;
+  FakePlatform platform;
+  platform.documents = "/home/p/Documents/";
+  TVelmor game{platform, dir.path()};
+  platform.openAnswers = {std::nullopt};
+  game.LoadGame1.Click();
+  ASSERT_EQ(platform.openDialogs.size(), 1u);
+  EXPECT_EQ(platform.openDialogs[0].initialFolder, platform.documents);
+  EXPECT_EQ(platform.openDialogs[0].hidden, std::vector<std::string>{game.ResumePath()});
+}

@@ -156,6 +156,8 @@ class FakePlatform : public Platform {
   std::string title;
   void SetWindowTitle(const std::string& t) override { title = t; }
   void SetFullScreen(bool on) override { fullScreen = on; }
+  std::string documents;
+  std::string DocumentsFolder() override { return documents; }
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& r) override {
     openDialogs.push_back(r);
     return Next(openAnswers);
