@@ -60,6 +60,15 @@ class Render : public ::testing::Test {
   static int X(int c, int l) { return 36 + 20 * c + 6 * l - 46; }
   static int Y(int r, int l) { return 25 + 25 * r - 6 * l - 59; }
   uint32_t At(int x, int y) const { return game.FrameBuffer.at(x, y); }
+  // A whole winnable heap, drawn with its shadows.
+  void DealWithShadows() {
+    game.Shape = TraditionalShape();
+    game.Winnable.SetChecked(true);
+    game.GameNumber = 8;
+    game.NewSpecificGame1Click();
+    game.Shadows.SetChecked(true);
+    game.FullRedraw();
+  }
   static uint32_t FaceOf(int tile) {
     const SheetCell cell = FaceCell(FaceOfTile(tile));
     return FaceColour(cell.column, cell.row);
@@ -226,12 +235,7 @@ TEST_F(Render, PartialRedrawTouchesOnlyTheTileBox) {
 }
 
 TEST_F(Render, PartialRedrawLeavesTheSamePictureAsAFullOne) {
-  game.Shape = TraditionalShape();
-  game.Winnable.SetChecked(true);
-  game.GameNumber = 8;
-  game.NewSpecificGame1Click();
-  game.Shadows.SetChecked(true);
-  game.FullRedraw();
+  DealWithShadows();
   for (int tile : {1, 37, 77, 100, 120, 144}) {
     game.FirstTile = static_cast<uint8_t>(tile);
     game.HoverTile = static_cast<uint8_t>(tile % 144 + 1);
@@ -250,12 +254,7 @@ TEST_F(Render, PartialRedrawLeavesTheSamePictureAsAFullOne) {
 // A taken pair redraws only around its two places, shadows on the layer below included, and
 // leaves the picture a full redraw would make, at 1x and 2x, until the heap is gone.
 TEST_F(Render, ATakenPairLeavesTheSamePictureAsAFullRedraw) {
-  game.Shape = TraditionalShape();
-  game.Winnable.SetChecked(true);
-  game.GameNumber = 8;
-  game.NewSpecificGame1Click();
-  game.Shadows.SetChecked(true);
-  game.FullRedraw();
+  DealWithShadows();
   for (int pairs = 0; pairs < 72; ++pairs) {
     if (pairs == 36) game.SetBoardScale(2);
     int a = 0, b = 0;
