@@ -104,6 +104,21 @@ void BM_PairTakenAndRedrawn(benchmark::State& state) {
 }
 BENCHMARK(BM_PairTakenAndRedrawn)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 
+// A board drawn at K brought down to the window's device pixels: the whole of it, as after a
+// resize, for 1600 x 1000 (from 2x), 1920 x 1200 (from 3x) and 2700 x 1500 (from 4x).
+void BM_ReduceBoard(benchmark::State& state) {
+  const int k = static_cast<int>(state.range(0));
+  const double scale = static_cast<double>(state.range(1)) / 100;
+  const Picture board(BoardPictureWidth * k, BoardPictureHeight * k, Rgb(40, 90, 200));
+  Picture out(static_cast<int>(BoardPictureWidth * scale), static_cast<int>(BoardPictureHeight * scale));
+  const AreaReduction reduction(board.width(), board.height(), out.width(), out.height());
+  for (auto _ : state) {
+    reduction.Into(board, out, {0, 0, out.width(), out.height()});
+    benchmark::DoNotOptimize(out.row(0));
+  }
+}
+BENCHMARK(BM_ReduceBoard)->Args({2, 190})->Args({3, 241})->Args({4, 305})->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 namespace velmor {
@@ -18,30 +19,169 @@ Picture EnlargeByRepetition(const Picture& p, int k) {
   return out;
 }
 
-namespace {
-
-// The source pixels one destination pixel covers along one axis, with their weights. Source pixel
-// i spans [i * dst, (i + 1) * dst) and destination pixel j spans [j * src, (j + 1) * src), so
-// every overlap is a whole number and the weights of one destination pixel add up to `src`.
-struct Span {
-  int first = 0;
-  std::vector<uint32_t> weights;
-};
-
-std::vector<Span> AreaSpans(int src, int dst) {
-  std::vector<Span> spans(static_cast<size_t>(dst));
-  const int64_t s = src, d = dst;
+// Source pixel i spans [i * to, (i + 1) * to) and destination pixel j spans [j * from, (j + 1) *
+// from), so every overlap is a whole number and the weights of one destination pixel add up to
+// `from`.
+AreaReduction::Axis AreaReduction::Spans(int from, int to) {
+  Axis axis;
+  axis.first.resize(static_cast<size_t>(to));
+  axis.start.reserve(static_cast<size_t>(to) + 1);
+  const int64_t s = from, d = to;
   for (int64_t j = 0; j < d; ++j) {
     const int64_t lo = j * s, hi = (j + 1) * s;
-    Span& span = spans[static_cast<size_t>(j)];
-    span.first = static_cast<int>(lo / d);
+    axis.first[static_cast<size_t>(j)] = static_cast<int>(lo / d);
+    axis.start.push_back(static_cast<uint32_t>(axis.weights.size()));
     for (int64_t i = lo / d; i * d < hi; ++i)
-      span.weights.push_back(static_cast<uint32_t>(std::min(hi, (i + 1) * d) - std::max(lo, i * d)));
+      axis.weights.push_back(static_cast<uint32_t>(std::min(hi, (i + 1) * d) - std::max(lo, i * d)));
   }
-  return spans;
+  axis.start.push_back(static_cast<uint32_t>(axis.weights.size()));
+  return axis;
 }
 
+AreaReduction::AreaReduction(int fromWidth, int fromHeight, int toWidth, int toHeight)
+    : fromWidth_(fromWidth),
+      fromHeight_(fromHeight),
+      columns_(Spans(fromWidth, toWidth)),
+      rows_(Spans(fromHeight, toHeight)) {
+  for (size_t x = 0; x < columns_.first.size(); ++x)
+    taps_ = std::max(taps_, static_cast<int>(columns_.start[x + 1] - columns_.start[x]));
+  if (taps_ < 1 || taps_ > 4 || taps_ > fromWidth) {
+    taps_ = 0;
+    return;
+  }
+  const size_t n = static_cast<size_t>(taps_);
+  tapFirst_.resize(columns_.first.size());
+  tapWeights_.assign(columns_.first.size() * n, 0);
+  for (size_t x = 0; x < columns_.first.size(); ++x) {
+    const int first = std::min(columns_.first[x], fromWidth - taps_);
+    tapFirst_[x] = first;
+    for (uint32_t i = columns_.start[x]; i < columns_.start[x + 1]; ++i)
+      tapWeights_[x * n + static_cast<size_t>(columns_.first[x] - first) + (i - columns_.start[x])] =
+          columns_.weights[i];
+  }
+}
+
+bool AreaReduction::Between(const Picture& p, const Picture& out) const {
+  return p.width() == fromWidth_ && p.height() == fromHeight_ &&
+         out.width() == static_cast<int>(columns_.first.size()) && out.height() == static_cast<int>(rows_.first.size());
+}
+
+namespace {
+
+// The rounded quotient n / d by one multiplication and a shift instead of a division per channel
+// (a board's worth of pixels would otherwise spend most of its time dividing): for every n below
+// 2^31, floor(n / d) = n * m >> (31 + l) with l = ceil(log2 d) and m = floor(2^(31 + l) / d) + 1.
+struct RoundedDivision {
+  uint32_t half;
+  uint64_t m;
+  int shift;
+  explicit RoundedDivision(uint32_t d) : half(d / 2) {
+    int l = 0;
+    while ((uint64_t{1} << l) < d) ++l;
+    shift = 31 + l;
+    m = (uint64_t{1} << shift) / d + 1;
+  }
+  uint32_t operator()(uint32_t n) const { return static_cast<uint32_t>((uint64_t{n + half} * m) >> shift); }
+};
+
+// One source row summed across, `Taps` weights for each destination column.
+template <int Taps, typename Total>
+void SumAcross(const uint32_t* s, Total* a, size_t left, size_t right, const int* first, const uint32_t* weights) {
+  for (size_t x = left; x < right; ++x, a += 3) {
+    const uint32_t* px = s + first[x];
+    const uint32_t* w = weights + x * Taps;
+    Total r = 0, g = 0, b = 0;
+    for (int i = 0; i < Taps; ++i) {
+      r += w[i] * ((px[i] >> 16) & 0xFF);
+      g += w[i] * ((px[i] >> 8) & 0xFF);
+      b += w[i] * (px[i] & 0xFF);
+    }
+    a[0] = r, a[1] = g, a[2] = b;
+  }
+}
+
+// A larger picture than any board sums in 64 bits and divides as it goes.
+struct PlainDivision {
+  uint64_t d;
+  uint64_t operator()(uint64_t n) const { return (n + d / 2) / d; }
+};
+
 }  // namespace
+
+void AreaReduction::Into(const Picture& p, Picture& out, Rect box) const {
+  const int width = out.width(), height = out.height();
+  box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, width), std::min(box.bottom, height)};
+  if (out.empty() || p.empty() || box.empty()) return;
+  // Every sum is below the picture's area times 255.
+  const uint64_t area = static_cast<uint64_t>(p.width()) * static_cast<uint64_t>(p.height());
+  auto sum = [&](Rect part) {
+    if (area * 255 + area < (uint64_t{1} << 31))
+      Sum<uint32_t>(p, out, part, RoundedDivision(static_cast<uint32_t>(area)));
+    else
+      Sum<uint64_t>(p, out, part, PlainDivision{area});
+  };
+  // A whole board (a resize) is shared between two threads, each with its own rows; a few tiles'
+  // worth is not worth starting one.
+  if (static_cast<int64_t>(box.width()) * box.height() < 200'000 || box.height() < 2) return sum(box);
+  const int middle = box.top + box.height() / 2;
+  std::thread upper(sum, Rect{box.left, box.top, box.right, middle});
+  sum({box.left, middle, box.right, box.bottom});
+  upper.join();
+}
+
+template <typename Total, typename Divide>
+void AreaReduction::Sum(const Picture& p, Picture& out, Rect box, Divide divide) const {
+  // One source row summed across: three channels per destination column. The boundary row two
+  // destination rows share is summed once.
+  const size_t left = static_cast<size_t>(box.left), right = static_cast<size_t>(box.right);
+  std::vector<Total> across(3 * (right - left)), sums(across.size());
+  int summedRow = -1;
+  auto sumAcross = [&](int y) {
+    if (y == summedRow) return;
+    summedRow = y;
+    const uint32_t* s = p.row(y);
+    Total* a = across.data();
+    switch (taps_) {
+      case 1:
+        return SumAcross<1>(s, a, left, right, tapFirst_.data(), tapWeights_.data());
+      case 2:
+        return SumAcross<2>(s, a, left, right, tapFirst_.data(), tapWeights_.data());
+      case 3:
+        return SumAcross<3>(s, a, left, right, tapFirst_.data(), tapWeights_.data());
+      case 4:
+        return SumAcross<4>(s, a, left, right, tapFirst_.data(), tapWeights_.data());
+      default:
+        break;
+    }
+    for (size_t x = left; x < right; ++x, a += 3) {
+      const uint32_t* px = s + columns_.first[x];
+      const uint32_t* w = columns_.weights.data() + columns_.start[x];
+      const uint32_t* end = columns_.weights.data() + columns_.start[x + 1];
+      uint32_t r = 0, g = 0, b = 0;
+      for (; w != end; ++w, ++px) {
+        r += *w * ((*px >> 16) & 0xFF);
+        g += *w * ((*px >> 8) & 0xFF);
+        b += *w * (*px & 0xFF);
+      }
+      a[0] = r, a[1] = g, a[2] = b;
+    }
+  };
+  for (int y = box.top; y < box.bottom; ++y) {
+    const size_t row = static_cast<size_t>(y);
+    const uint32_t begin = rows_.start[row], end = rows_.start[row + 1];
+    sumAcross(rows_.first[row]);
+    const Total w0 = rows_.weights[begin];
+    for (size_t c = 0; c < sums.size(); ++c) sums[c] = w0 * across[c];
+    for (uint32_t i = begin + 1; i < end; ++i) {
+      sumAcross(rows_.first[row] + static_cast<int>(i - begin));
+      const Total w = rows_.weights[i];
+      for (size_t c = 0; c < sums.size(); ++c) sums[c] += w * across[c];
+    }
+    uint32_t* d = out.row(y) + left;
+    for (size_t c = 0; c < sums.size(); c += 3, ++d)
+      *d = static_cast<uint32_t>((divide(sums[c]) << 16) | (divide(sums[c + 1]) << 8) | divide(sums[c + 2]));
+  }
+}
 
 Picture ReduceArea(const Picture& p, int width, int height) {
   Picture out(width, height);
@@ -50,48 +190,7 @@ Picture ReduceArea(const Picture& p, int width, int height) {
 }
 
 void ReduceAreaInto(const Picture& p, Picture& out, Rect box) {
-  const int width = out.width(), height = out.height();
-  box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, width), std::min(box.bottom, height)};
-  if (out.empty() || p.empty() || box.empty()) return;
-  const std::vector<Span> columns = AreaSpans(p.width(), width), rows = AreaSpans(p.height(), height);
-  // One source row summed across: three channels per destination column. The boundary row two
-  // destination rows share is summed once.
-  std::vector<uint64_t> across(static_cast<size_t>(width) * 3), sums(static_cast<size_t>(width) * 3);
-  int summedRow = -1;
-  auto sumAcross = [&](int y) {
-    if (y == summedRow) return;
-    summedRow = y;
-    const uint32_t* s = p.row(y);
-    for (int x = box.left; x < box.right; ++x) {
-      const Span& span = columns[static_cast<size_t>(x)];
-      uint64_t r = 0, g = 0, b = 0;
-      for (size_t i = 0; i < span.weights.size(); ++i) {
-        const uint32_t px = s[span.first + static_cast<int>(i)], w = span.weights[i];
-        r += uint64_t{w} * static_cast<uint32_t>(RedOf(px));
-        g += uint64_t{w} * static_cast<uint32_t>(GreenOf(px));
-        b += uint64_t{w} * static_cast<uint32_t>(BlueOf(px));
-      }
-      across[3 * static_cast<size_t>(x)] = r;
-      across[3 * static_cast<size_t>(x) + 1] = g;
-      across[3 * static_cast<size_t>(x) + 2] = b;
-    }
-  };
-  const uint64_t total = static_cast<uint64_t>(p.width()) * static_cast<uint64_t>(p.height());
-  for (int y = box.top; y < box.bottom; ++y) {
-    const Span& span = rows[static_cast<size_t>(y)];
-    std::fill(sums.begin(), sums.end(), 0);
-    for (size_t i = 0; i < span.weights.size(); ++i) {
-      sumAcross(span.first + static_cast<int>(i));
-      for (size_t c = 3 * static_cast<size_t>(box.left); c < 3 * static_cast<size_t>(box.right); ++c)
-        sums[c] += span.weights[i] * across[c];
-    }
-    uint32_t* d = out.row(y);
-    for (int x = box.left; x < box.right; ++x) {
-      const uint64_t* c = &sums[3 * static_cast<size_t>(x)];
-      d[x] = Rgb(static_cast<int>((c[0] + total / 2) / total), static_cast<int>((c[1] + total / 2) / total),
-                 static_cast<int>((c[2] + total / 2) / total));
-    }
-  }
+  AreaReduction(p.width(), p.height(), out.width(), out.height()).Into(p, out, box);
 }
 
 namespace {

@@ -2,6 +2,9 @@
 // size from there.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "display/Picture.h"
 
 namespace velmor {
@@ -19,6 +22,37 @@ Picture ReduceArea(const Picture& picture, int width, int height);
 // The same for the pixels of `box` alone, `out`'s size giving the ratio: a window that shows a
 // reduced board brings only what changed down to its size.
 void ReduceAreaInto(const Picture& picture, Picture& out, Rect box);
+
+// ReduceAreaInto for one pair of sizes, with the weights worked out once: a view reducing every
+// change of its picture keeps one.
+class AreaReduction {
+ public:
+  AreaReduction() = default;
+  AreaReduction(int fromWidth, int fromHeight, int toWidth, int toHeight);
+  // Whether this reduction is the one from `picture`'s size to `out`'s.
+  bool Between(const Picture& picture, const Picture& out) const;
+  // `picture` and `out` must have the sizes the reduction was made for.
+  void Into(const Picture& picture, Picture& out, Rect box) const;
+
+ private:
+  // For each destination pixel along one axis, the source pixels it covers: the first one, and
+  // their weights at weights[start[j]] up to weights[start[j + 1]].
+  struct Axis {
+    std::vector<int> first;
+    std::vector<uint32_t> start;
+    std::vector<uint32_t> weights;
+  };
+  static Axis Spans(int from, int to);
+  template <typename Total, typename Divide>
+  void Sum(const Picture& picture, Picture& out, Rect box, Divide divide) const;
+  int fromWidth_ = 0, fromHeight_ = 0;
+  Axis columns_, rows_;
+  // The same columns with a fixed number of weights each (zeros after a column's own, its first
+  // pixel moved back where the row would end), so a row is summed without a loop per pixel.
+  int taps_ = 0;  // 0: not laid out so (a source narrower than the taps)
+  std::vector<int> tapFirst_;
+  std::vector<uint32_t> tapWeights_;
+};
 
 // Bilinear interpolation between pixel centres, edges held: for sizes past the largest scale.
 Picture EnlargeSmooth(const Picture& picture, int width, int height);

@@ -1,5 +1,7 @@
 #include "display/ScaledLooks.h"
 
+#include <future>
+
 #include "display/Png.h"
 #include "display/Scale.h"
 #include "display/ScaledArtwork.h"
@@ -42,6 +44,21 @@ void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& backgro
   }
   background = Picture(width, height);
   TileBackground(background, look);
+}
+
+LooksAtScale MakeLooksAtScale(const LookSource& tileset, const LookSource& background, const LookSource& panel,
+                              int panelWidth, int scale) {
+  LooksAtScale looks;
+  auto backgroundMade =
+      std::async(std::launch::async, [&] { MakeBackgroundAtScale(background, scale, looks.background); });
+  auto panelMade = std::async(std::launch::async, [&] {
+    looks.panel =
+        panel.picture.empty() ? Picture(panelWidth * scale, BoardPictureHeight * scale) : LookAtScale(panel, scale);
+  });
+  MakeTilesetAtScale(tileset, scale, looks.tilesetPicture, looks.tileSheet);
+  backgroundMade.get();
+  panelMade.get();
+  return looks;
 }
 
 }  // namespace velmor

@@ -23,4 +23,13 @@ void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPic
 // The board-sized background at `scale`: the picture repeated over it, or the plain "None" one.
 void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& background);
 
+// Every look at `scale` at once: the tileset's pictures, the background and the side panel's
+// picture (`panel` empty: a plain one of `panelWidth` at 1x). The files are read side by side, as a
+// change of the window's scale waits for all of them.
+struct LooksAtScale {
+  Picture tilesetPicture, tileSheet, background, panel;
+};
+LooksAtScale MakeLooksAtScale(const LookSource& tileset, const LookSource& background, const LookSource& panel,
+                              int panelWidth, int scale);
+
 }  // namespace velmor

@@ -49,9 +49,15 @@ void PictureView::SetScale(double scale, int k) {
   reduced_ = Reducing() ? Picture(static_cast<int>(std::lround(base_.width() * scale)),
                                   static_cast<int>(std::lround(base_.height() * scale)))
                         : Picture();
-  if (const Picture* truth = Reducing() ? Truth() : nullptr)
-    ReduceAreaInto(*truth, reduced_, {0, 0, reduced_.width(), reduced_.height()});
+  reduction_ = Reducing() ? AreaReduction(base_.width() * k_, base_.height() * k_, reduced_.width(), reduced_.height())
+                          : AreaReduction();
+  if (Reducing()) Reduce({0, 0, reduced_.width(), reduced_.height()});
   update();
+}
+
+void PictureView::Reduce(const Rect& box) {
+  if (const Picture* truth = Truth(); truth && reduction_.Between(*truth, reduced_))
+    reduction_.Into(*truth, reduced_, box);
 }
 
 void PictureView::Present(const Picture& picture, const Rect& area) {
@@ -80,8 +86,7 @@ void PictureView::Present(const Picture& picture, const Rect& area) {
     const double f = scale_ / k_;
     const Rect shown{static_cast<int>(std::floor(box.left * f)) - 1, static_cast<int>(std::floor(box.top * f)) - 1,
                      static_cast<int>(std::ceil(box.right * f)) + 1, static_cast<int>(std::ceil(box.bottom * f)) + 1};
-    // A picture of another size than the view expects (a hand-made panel picture) is not shown.
-    if (const Picture* truth = Truth()) ReduceAreaInto(*truth, reduced_, shown);
+    Reduce(shown);
     update(QRectF(shown.left / dpr, shown.top / dpr, shown.width() / dpr, shown.height() / dpr).toAlignedRect());
     return;
   }
@@ -171,7 +176,6 @@ void BoardArea::Fit() {
   const int left = (width() - shownWidth) / 2, top = (height() - board_->height()) / 2;
   board_->move(left, top);
   panel_->move(left + board_->width(), top);
-  surround_ = QImage();
   shownScale_ = scale;
   update();
 }
@@ -184,19 +188,21 @@ void BoardArea::FollowBackground() {
 
 void BoardArea::paintEvent(QPaintEvent* e) {
   QPainter p(this);
+  // The background around the pictures continues the board's own, at the board's size: the
+  // game's picture itself, stretched by the brush, so no copy of it is kept at the window's size.
   const Picture& back = game_.BackgroundImage;
-  if (surroundOf_ != game_.BackgroundGeneration || surround_.isNull()) {
-    // The background around the pictures continues the board's own, at the board's size.
+  if (back.empty()) {
+    p.fillRect(e->rect(), Qt::black);
+  } else {
     const QImage wrapped = WrapPicture(back);
-    const double dpr = devicePixelRatioF();
-    surround_ =
-        wrapped.scaled(QSize(board_->width(), board_->height()) * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    surround_.setDevicePixelRatio(dpr);
-    surroundOf_ = game_.BackgroundGeneration;
+    QBrush brush(wrapped);
+    brush.setTransform(QTransform::fromTranslate(board_->x(), board_->y())
+                           .scale(static_cast<double>(board_->width()) / back.width(),
+                                  static_cast<double>(board_->height()) / back.height()));
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.fillRect(e->rect(), brush);
   }
-  QBrush brush(surround_);
-  brush.setTransform(QTransform::fromTranslate(board_->x(), board_->y()));
-  p.fillRect(e->rect(), brush);
+  surroundOf_ = game_.BackgroundGeneration;
   MakeOpaque(p, e->rect());
 }
 

@@ -12,6 +12,7 @@ class QTimer;
 
 #include "base/Say.h"
 #include "display/Picture.h"
+#include "display/Scale.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -48,7 +49,11 @@ class PictureView : public QWidget {
   int k_ = 1;
   const Picture* source_ = nullptr;
   Picture mixed_;
-  Picture reduced_;  // what a view between scales shows, at device pixels
+  Picture reduced_;          // what a view between scales shows, at device pixels
+  AreaReduction reduction_;  // from the picture's size to reduced_'s
+  // Brings `box` (device pixels) of the truth down to reduced_, when the truth has the size
+  // the view expects (a hand-made panel picture of another size is not shown).
+  void Reduce(const Rect& box);
 };
 
 // The board's view: the one a screen reader reads tile by tile (platform/BoardAccessible).
@@ -92,9 +97,8 @@ class BoardArea : public QWidget {
   TVelmor& game_;
   BoardView* board_;
   PictureView* panel_;
-  QImage surround_;  // the background at the shown scale, repeated around the pictures
-  uint32_t surroundOf_ = 0;
-  double shownScale_ = 0;  // 0 until the first fit: then the screen's own pixel ratio
+  uint32_t surroundOf_ = 0;  // the background the margin around the pictures was painted with
+  double shownScale_ = 0;    // 0 until the first fit: then the screen's own pixel ratio
 };
 
 }  // namespace velmor

@@ -112,10 +112,12 @@ void TVelmor::SetBoardScale(int scale) {
   scale = std::clamp(scale, 1, MaxScale);
   if (scale == Scale) return;
   Scale = scale;
-  MakeTilesetAtScale(TilesetSource, Scale, TilesetPicture, TileSheet);
-  NewBackground();
-  HofPic =
-      HofSource.picture.empty() ? Picture(HofWidth * Scale, BoardPictureHeight * Scale) : LookAtScale(HofSource, Scale);
+  LooksAtScale looks = MakeLooksAtScale(TilesetSource, BackgroundSource, HofSource, HofWidth, Scale);
+  TilesetPicture = std::move(looks.tilesetPicture);
+  TileSheet = std::move(looks.tileSheet);
+  ++BackgroundGeneration;
+  BackgroundImage = std::move(looks.background);
+  HofPic = std::move(looks.panel);
   FrameBuffer = BackgroundImage;
   RedrawBox = NoBox;
   GhostBox = NoBox;

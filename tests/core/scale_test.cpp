@@ -36,6 +36,8 @@ TEST(Scale, ReduceAreaWeighsByCoveredArea) {
     EXPECT_TRUE(ReduceArea(EnlargeByRepetition(p, 3), w, h) == reduced) << w << " x " << h;
     EXPECT_TRUE(ReduceArea(Picture(31, 17, Rgb(9, 200, 77)), w, h) == Picture(w, h, Rgb(9, 200, 77)));
   }
+  // As large as the largest board picture: the sums a reduction keeps must not overflow there.
+  EXPECT_TRUE(ReduceArea(Picture(3184, 1872, Rgb(255, 254, 1)), 2999, 1771) == Picture(2999, 1771, Rgb(255, 254, 1)));
   long red = 0, green = 0, blue = 0;
   for (uint32_t px : p.pixels()) red += RedOf(px), green += GreenOf(px), blue += BlueOf(px);
   const long n = 31 * 17;
