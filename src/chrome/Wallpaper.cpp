@@ -53,7 +53,9 @@ void TWallpaper::paintEvent(QPaintEvent*) {
   r.adjust(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
   bevel(inner_);
 
-  const int w = wallpaper_.width(), h = wallpaper_.height();
+  // A picture made for a HiDPI screen tiles by its size in the window's own pixels.
+  const QSize size = wallpaper_.deviceIndependentSize().toSize();
+  const int w = size.width(), h = size.height();
   if (wallpaper_.isNull() || w <= 0 || h <= 0) return;
   const int b = Inset();
   const QRect inner = rect().adjusted(b, b, -b, -b);
@@ -65,7 +67,39 @@ void TWallpaper::paintEvent(QPaintEvent*) {
   p.restore();
 }
 
-QPixmap MakeToolBitmap() {
+namespace {
+
+// The band's centre line at x (in 1x pixels): one full period of a wave across the width, so
+// neighbouring copies join without a step.
+double BandCentre(double x) { return 16.0 + 7.0 * std::sin(2.0 * M_PI * x / 100.0); }
+
+// The same wave for a screen of `scale` device pixels a pixel, where the 16-colour stipple would be a
+// coarse screen door: the white the stipple stands for (half the band, a quarter of its fringe)
+// laid over the silver as a shade, its edges smoothed over four by four samples a pixel.
+QPixmap SmoothToolBitmap(int scale) {
+  QImage image(100 * scale, 32 * scale, QImage::Format_RGB32);
+  constexpr int Samples = 4;
+  for (int py = 0; py < image.height(); ++py)
+    for (int px = 0; px < image.width(); ++px) {
+      double white = 0;
+      for (int sy = 0; sy < Samples; ++sy)
+        for (int sx = 0; sx < Samples; ++sx) {
+          const double x = (px + (sx + 0.5) / Samples) / scale, y = (py + (sy + 0.5) / Samples) / scale;
+          const double d = std::abs(y - 0.5 - BandCentre(x - 0.5));
+          white += d < 4.5 ? 0.5 : d < 6.0 ? 0.25 : 0.0;
+        }
+      const int v = static_cast<int>(std::lround(192 + 63 * white / (Samples * Samples)));
+      image.setPixel(px, py, qRgb(v, v, v));
+    }
+  QPixmap pixmap = QPixmap::fromImage(image);
+  pixmap.setDevicePixelRatio(scale);
+  return pixmap;
+}
+
+}  // namespace
+
+QPixmap MakeToolBitmap(int scale) {
+  if (scale >= 2) return SmoothToolBitmap(scale);
   QImage image(100, 32, QImage::Format_Indexed8);
   image.setColorCount(16);
   const QRgb colours[16] = {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
@@ -74,9 +108,8 @@ QPixmap MakeToolBitmap() {
                             qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
   for (int i = 0; i < 16; ++i) image.setColor(i, colours[i]);
   image.fill(8);  // silver
-  // One full period of a wave across the width, so neighbouring copies join without a step.
   for (int x = 0; x < 100; ++x) {
-    const double centre = 16.0 + 7.0 * std::sin(2.0 * M_PI * x / 100.0);
+    const double centre = BandCentre(x);
     for (int y = 0; y < 32; ++y) {
       const double d = std::abs(y - centre);
       if (d < 4.5 && (x + y) % 2 == 0)

@@ -30,7 +30,8 @@ class TWallpaper : public QFrame {
 };
 
 // The toolbar picture: 100 x 32, silver with a stippled white wave from edge to edge, drawn in
-// 16 colours.
-QPixmap MakeToolBitmap();
+// 16 colours. At a `scale` of 2 and more, the same wave at that many device pixels a pixel,
+// shaded instead of stippled.
+QPixmap MakeToolBitmap(int scale = 1);
 
 }  // namespace velmor

@@ -155,13 +155,20 @@ void BoardRenderer::DrawTile(Picture& fb, const Grid& grid, const BoardMarks& ma
 
   if (looks_.shadows && l <= LastShadedLayer && c >= 2 && r >= 2) {
     const ShadowPieces& pieces = Shadows(k);
+    PlacedPiece placed[16 * 3];
+    int count = 0;
     for (const ShadowRule& rule : ShadowRules) {
       if (grid.at(c + rule.dc, r + rule.dr, l + 1) == 0) continue;
       for (int i = 0; i < rule.count; ++i) {
         const auto& p = rule.pieces[i];
-        DrawTransparent(fb, X + k * p.dx, Y + k * p.dy, p.image ? pieces.vertical[p.image] : pieces.horizontal);
+        const MaskedImage& piece = p.image ? pieces.vertical[p.image] : pieces.horizontal;
+        if (pieces.translucent)
+          placed[count++] = {X + k * p.dx, Y + k * p.dy, &piece};
+        else
+          DrawTransparent(fb, X + k * p.dx, Y + k * p.dy, piece);
       }
     }
+    DrawShade(fb, placed, count);
   }
 }
 

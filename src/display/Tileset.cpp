@@ -52,6 +52,9 @@ void DrawTransparent(Picture& dst, int x, int y, const MaskedImage& piece) {
 }
 
 namespace {
+// No picture pixel has its top byte set: the mark of a pixel no piece covers.
+constexpr uint32_t NoShade = 0xFF000000u;
+
 template <class Opaque>
 MaskedImage MakePiece(int w, int h, Opaque&& opaque) {
   constexpr uint32_t Grey = Rgb(123, 123, 123), White = Rgb(255, 255, 255);
@@ -65,15 +68,17 @@ MaskedImage MakePiece(int w, int h, Opaque&& opaque) {
   return piece;
 }
 
-ShadowPieces BuildShadows() {
+// `stippled` false: the areas the stipple spans, every pixel of them.
+ShadowPieces BuildShadows(bool stippled = true) {
   ShadowPieces s;
-  auto even = [](int x, int y) { return (x + y) % 2 == 0; };
+  auto even = [stippled](int x, int y) { return !stippled || (x + y) % 2 == 0; };
+  auto odd = [stippled](int x, int y) { return !stippled || (x + y) % 2 != 0; };
   s.vertical[1] = MakePiece(10, 20, [&](int x, int y) { return y < 10 && even(x, y); });
   s.vertical[0] = MakePiece(10, 20, [&](int x, int y) { return y < 10 && even(x, y); });
-  s.vertical[2] = MakePiece(10, 20, [&](int x, int y) { return !even(x, y); });
+  s.vertical[2] = MakePiece(10, 20, [&](int x, int y) { return odd(x, y); });
   s.vertical[3] = MakePiece(10, 20, [&](int x, int y) { return y < 10 && x >= y && even(x, y); });
   s.vertical[4] = MakePiece(10, 20, [&](int x, int y) { return y < 10 && x <= y && even(x, y); });
-  s.vertical[5] = MakePiece(10, 20, [&](int x, int y) { return y < 15 && !even(x, y); });
+  s.vertical[5] = MakePiece(10, 20, [&](int x, int y) { return y < 15 && odd(x, y); });
   s.horizontal = MakePiece(20, 10, even);
   return s;
 }
@@ -90,10 +95,53 @@ const ShadowPieces& Shadows(int k) {
     auto enlarge = [k](const MaskedImage& m) {
       return MaskedImage{EnlargeByRepetition(m.image, k), EnlargeByRepetition(m.mask, k)};
     };
-    for (int i = 0; i < 6; ++i) enlarged[k].vertical[i] = enlarge(pieces.vertical[i]);
-    enlarged[k].horizontal = enlarge(pieces.horizontal);
+    const ShadowPieces areas = BuildShadows(false);
+    for (int i = 0; i < 6; ++i) enlarged[k].vertical[i] = enlarge(areas.vertical[i]);
+    enlarged[k].horizontal = enlarge(areas.horizontal);
+    enlarged[k].translucent = true;
   });
   return enlarged[k];
+}
+
+void DrawShade(Picture& dst, const PlacedPiece* pieces, int count) {
+  if (count <= 0) return;
+  Rect all = {pieces[0].x, pieces[0].y, pieces[0].x, pieces[0].y};
+  for (int i = 0; i < count; ++i) {
+    const PlacedPiece& p = pieces[i];
+    all = {std::min(all.left, p.x), std::min(all.top, p.y), std::max(all.right, p.x + p.piece->width()),
+           std::max(all.bottom, p.y + p.piece->height())};
+  }
+  const Rect area = dst.DrawableArea();
+  const Rect clip{std::max(all.left, area.left), std::max(all.top, area.top), std::min(all.right, area.right),
+                  std::min(all.bottom, area.bottom)};
+  if (clip.empty()) return;
+  // Which pixels any piece covers, and the grey there, first; then each of them shaded once.
+  thread_local std::vector<uint32_t> grey;
+  const size_t w = static_cast<size_t>(clip.width());
+  grey.assign(w * static_cast<size_t>(clip.height()), NoShade);
+  for (int i = 0; i < count; ++i) {
+    const PlacedPiece& p = pieces[i];
+    const int top = std::max(p.y, clip.top), bottom = std::min(p.y + p.piece->height(), clip.bottom);
+    const int left = std::max(p.x, clip.left), right = std::min(p.x + p.piece->width(), clip.right);
+    for (int y = top; y < bottom; ++y) {
+      const uint32_t* mask = p.piece->mask.row(y - p.y);
+      const uint32_t* image = p.piece->image.row(y - p.y);
+      uint32_t* g = grey.data() + static_cast<size_t>(y - clip.top) * w;
+      for (int x = left; x < right; ++x)
+        if ((mask[x - p.x] & 0xFFFFFF) == 0) g[x - clip.left] = image[x - p.x];
+    }
+  }
+  for (int y = clip.top; y < clip.bottom; ++y) {
+    uint32_t* d = dst.row(y);
+    const uint32_t* g = grey.data() + static_cast<size_t>(y - clip.top) * w;
+    for (int x = clip.left; x < clip.right; ++x) {
+      const uint32_t shade = g[x - clip.left];
+      if (shade == NoShade) continue;
+      const uint32_t px = d[x];
+      d[x] = Rgb((RedOf(px) + RedOf(shade) + 1) / 2, (GreenOf(px) + GreenOf(shade) + 1) / 2,
+                 (BlueOf(px) + BlueOf(shade) + 1) / 2);
+    }
+  }
 }
 
 }  // namespace velmor

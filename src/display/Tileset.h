@@ -55,13 +55,25 @@ struct MaskedImage {
 };
 void DrawTransparent(Picture& dst, int x, int y, const MaskedImage& piece);
 
-// The stippled grey shadow pieces: vertical 1..5 (10 x 20) and the horizontal one (20 x 10).
+// The grey shadow pieces: vertical 1..5 (10 x 20) and the horizontal one (20 x 10).
 struct ShadowPieces {
   MaskedImage vertical[6];  // index 0 unused, as in the image list
   MaskedImage horizontal;
+  // Stippled: every other pixel grey, drawn through the mask. Translucent: the whole area the
+  // stipple spans, each pixel halfway to the grey, and an area two pieces share shaded once.
+  bool translucent = false;
 };
-// The pieces at `scale` (1..MaxScale) are the 1x ones with each pixel repeated, so a board drawn
-// at K shows the same stipple as the 1x board enlarged, each dot K pixels square.
+// At 1x the stipple; from 2x on, where one dot would be a block of K x K pixels (a screen door),
+// the translucent shade of the same areas (each 1x pixel a K x K block), which the stipple only
+// stood for.
 const ShadowPieces& Shadows(int scale = 1);
+
+// The translucent pieces drawn at (x, y) of `dst` (where they are opaque, within its drawable
+// area): the pixels any of them covers once halfway to the piece's grey.
+struct PlacedPiece {
+  int x, y;
+  const MaskedImage* piece;
+};
+void DrawShade(Picture& dst, const PlacedPiece* pieces, int count);
 
 }  // namespace velmor

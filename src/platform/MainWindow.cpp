@@ -271,7 +271,8 @@ void MainWindow::Sync(const MenuItem& item) {
 }
 
 void MainWindow::ApplyToolbarLook() {
-  tools_->SetWallpaper(game_.CoolToolbar.Checked() ? MakeToolBitmap() : QPixmap());
+  const int scale = static_cast<int>(std::lround(devicePixelRatioF()));
+  tools_->SetWallpaper(game_.CoolToolbar.Checked() ? MakeToolBitmap(scale) : QPixmap());
   for (auto& [item, button] : buttons_) button->setAutoRaise(game_.FlatButtons.Checked());
 }
 

@@ -153,8 +153,8 @@ TEST_F(BoardRendererTest, ShadowsOnlyWhereAnUpperTileStands) {
 }
 
 // Drawn at K from 1x looks enlarged by pixel repetition, the board is the 1x board enlarged the
-// same way: every mark, shadow, frame and partial redraw at K is the 1x one with its distances
-// multiplied.
+// same way: every mark, frame and partial redraw at K is the 1x one with its distances
+// multiplied. (Shadows are shaded at K, not stippled: see the Shadows test.)
 class BoardRendererAtScale : public BoardRendererTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(BoardRendererAtScale, IsTheOneXBoardEnlargedByRepetition) {
@@ -168,8 +168,8 @@ TEST_P(BoardRendererAtScale, IsTheOneXBoardEnlargedByRepetition) {
   PlainBackground(plainK, k);
   EXPECT_TRUE(plainK == EnlargeByRepetition(plain, k));
 
-  const BoardRenderer one = Renderer();
-  const BoardRenderer atK({tilesK, sheetK, backgroundK, true}, BoardOriginLeft, BoardOriginTop, k);
+  const BoardRenderer one = Renderer(false);
+  const BoardRenderer atK({tilesK, sheetK, backgroundK, false}, BoardOriginLeft, BoardOriginTop, k);
   for (uint32_t game = 1; game <= 3; ++game) {
     const BoardState board = Board(game);
     auto freeTile = [&] {
@@ -218,3 +218,39 @@ TEST_P(BoardRendererAtScale, IsTheOneXBoardEnlargedByRepetition) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, BoardRendererAtScale, ::testing::Values(2, 3));
+
+// From 2x on, a shadow piece shades the area its 1x stipple spans: every dot's block and every gap
+// between two dots halfway to the grey, nothing more than a pixel away from a dot, and a piece
+// drawn twice shades once.
+TEST(Shadows, FromTwoXOnTheStipplesAreaIsShadedOnce) {
+  constexpr uint32_t Ground = Rgb(200, 40, 90), Half = Rgb((200 + 124) / 2, (40 + 124) / 2, (90 + 124) / 2);
+  const ShadowPieces& one = Shadows(1);
+  ASSERT_FALSE(one.translucent);
+  for (int k = 2; k <= MaxScale; ++k) {
+    const ShadowPieces& atK = Shadows(k);
+    ASSERT_TRUE(atK.translucent);
+    for (int i = 0; i < 7; ++i) {
+      const MaskedImage& dots = i < 6 ? one.vertical[i] : one.horizontal;
+      const MaskedImage& shade = i < 6 ? atK.vertical[i] : atK.horizontal;
+      if (i == 0) continue;  // unused
+      Picture picture(shade.width() + 4, shade.height() + 4, Ground);
+      const PlacedPiece twice[] = {{2, 2, &shade}, {2, 2, &shade}};
+      DrawShade(picture, twice, 2);
+      auto dot = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < dots.width() && y < dots.height() && (dots.mask.at(x, y) & 0xFFFFFF) == 0;
+      };
+      for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+          const uint32_t px = picture.at(x, y);
+          ASSERT_TRUE(px == Ground || px == Half) << k << " piece " << i << " at " << x << "," << y;
+          const int u = (x - 2 + k) / k - 1, v = (y - 2 + k) / k - 1;  // the 1x pixel, -1 left of the piece
+          // No screen door: a gap between two dots is shaded as they are.
+          if (dot(u, v) || (dot(u - 1, v) && dot(u + 1, v)))
+            ASSERT_EQ(px, Half) << k << " piece " << i << " at " << x << "," << y;
+          if (px == Half)
+            ASSERT_TRUE(dot(u, v) || dot(u - 1, v) || dot(u + 1, v) || dot(u, v - 1) || dot(u, v + 1))
+                << k << " piece " << i << " at " << x << "," << y;
+        }
+    }
+  }
+}

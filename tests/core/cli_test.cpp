@@ -168,13 +168,13 @@ TEST(Cli, ImportWritesEveryHeapThatFitsAndSaysWhyTheOthersDoNot) {
 }
 
 // Looks with no larger artwork beside them are enlarged by repeating pixels, so the board at K is
-// the 1x board repeated, shadows, hover frame and pick included.
+// the 1x board repeated, hover frame and pick included (shadows are shaded at K, not repeated).
 TEST(Cli, RenderAtScaleKIsTheOneXPictureRepeatedForOneXLooks) {
   ScratchFolder dir;
   std::filesystem::copy_file(DataDir() + "/Tilesets/darkpai.bmp", dir.path() + "tiles.bmp");
   std::filesystem::copy_file(DataDir() + "/Backgrounds/kanji.bmp", dir.path() + "back.bmp");
   const std::string base = "render " + DataDir() + "/Layouts/Traditional.lay --game 5 --tileset " + dir.path() +
-                           "tiles.bmp --background " + dir.path() + "back.bmp --highlight 3 --hover 70 " +
+                           "tiles.bmp --background " + dir.path() + "back.bmp --no-shadows --highlight 3 --hover 70 " +
                            "--pick 12 --out " + dir.path();
   ASSERT_EQ(Cli(base + "one.png").status, 0);
   Picture one;

@@ -77,3 +77,22 @@ TEST(Wallpaper, ToolBitmapIsSilverWithAWhiteBandInSixteenColours) {
   };
   EXPECT_NEAR(centre(0), centre(98), 2.0);
 }
+
+// On a HiDPI screen the band is shaded, not stippled: the picture has the screen's pixels, stays
+// between silver and white, and no two neighbours jump as a stipple's dots and gaps would.
+TEST(Wallpaper, ToolBitmapAtTwoXIsShadedWithoutAScreenDoor) {
+  const QPixmap pixmap = MakeToolBitmap(2);
+  EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), QSize(100, 32));
+  const QImage image = pixmap.toImage();
+  ASSERT_EQ(image.size(), QSize(200, 64));
+  int lighter = 0;
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 200; ++x) {
+      const int v = qRed(image.pixel(x, y));
+      ASSERT_TRUE(v >= 192 && v <= 255 && qGreen(image.pixel(x, y)) == v) << x << "," << y;
+      if (x > 0) ASSERT_LE(std::abs(v - qRed(image.pixel(x - 1, y))), 16) << x << "," << y;
+      if (y > 0) ASSERT_LE(std::abs(v - qRed(image.pixel(x, y - 1))), 16) << x << "," << y;
+      lighter += v > 200;
+    }
+  EXPECT_GT(lighter, 4 * 300);
+}
