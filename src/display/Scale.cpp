@@ -42,24 +42,7 @@ AreaReduction::AreaReduction(int fromWidth, int fromHeight, int toWidth, int toH
     : fromWidth_(fromWidth),
       fromHeight_(fromHeight),
       columns_(Spans(fromWidth, toWidth)),
-      rows_(Spans(fromHeight, toHeight)) {
-  for (size_t x = 0; x < columns_.first.size(); ++x)
-    taps_ = std::max(taps_, static_cast<int>(columns_.start[x + 1] - columns_.start[x]));
-  if (taps_ < 1 || taps_ > 4 || taps_ > fromWidth) {
-    taps_ = 0;
-    return;
-  }
-  const size_t n = static_cast<size_t>(taps_);
-  tapFirst_.resize(columns_.first.size());
-  tapWeights_.assign(columns_.first.size() * n, 0);
-  for (size_t x = 0; x < columns_.first.size(); ++x) {
-    const int first = std::min(columns_.first[x], fromWidth - taps_);
-    tapFirst_[x] = first;
-    for (uint32_t i = columns_.start[x]; i < columns_.start[x + 1]; ++i)
-      tapWeights_[x * n + static_cast<size_t>(columns_.first[x] - first) + (i - columns_.start[x])] =
-          columns_.weights[i];
-  }
-}
+      rows_(Spans(fromHeight, toHeight)) {}
 
 bool AreaReduction::Between(const Picture& p, const Picture& out) const {
   return p.width() == fromWidth_ && p.height() == fromHeight_ &&
@@ -83,22 +66,6 @@ struct RoundedDivision {
   }
   uint32_t operator()(uint32_t n) const { return static_cast<uint32_t>((uint64_t{n + half} * m) >> shift); }
 };
-
-// One source row summed across, `Taps` weights for each destination column.
-template <int Taps, typename Total>
-void SumAcross(const uint32_t* s, Total* a, size_t left, size_t right, const int* first, const uint32_t* weights) {
-  for (size_t x = left; x < right; ++x, a += 3) {
-    const uint32_t* px = s + first[x];
-    const uint32_t* w = weights + x * Taps;
-    Total r = 0, g = 0, b = 0;
-    for (int i = 0; i < Taps; ++i) {
-      r += w[i] * ((px[i] >> 16) & 0xFF);
-      g += w[i] * ((px[i] >> 8) & 0xFF);
-      b += w[i] * (px[i] & 0xFF);
-    }
-    a[0] = r, a[1] = g, a[2] = b;
-  }
-}
 
 // A larger picture than any board sums in 64 bits and divides as it goes.
 struct PlainDivision {
@@ -141,23 +108,11 @@ void AreaReduction::Sum(const Picture& p, Picture& out, Rect box, Divide divide)
     summedRow = y;
     const uint32_t* s = p.row(y);
     Total* a = across.data();
-    switch (taps_) {
-      case 1:
-        return SumAcross<1>(s, a, left, right, tapFirst_.data(), tapWeights_.data());
-      case 2:
-        return SumAcross<2>(s, a, left, right, tapFirst_.data(), tapWeights_.data());
-      case 3:
-        return SumAcross<3>(s, a, left, right, tapFirst_.data(), tapWeights_.data());
-      case 4:
-        return SumAcross<4>(s, a, left, right, tapFirst_.data(), tapWeights_.data());
-      default:
-        break;
-    }
     for (size_t x = left; x < right; ++x, a += 3) {
       const uint32_t* px = s + columns_.first[x];
       const uint32_t* w = columns_.weights.data() + columns_.start[x];
       const uint32_t* end = columns_.weights.data() + columns_.start[x + 1];
-      uint32_t r = 0, g = 0, b = 0;
+      Total r = 0, g = 0, b = 0;
       for (; w != end; ++w, ++px) {
         r += *w * ((*px >> 16) & 0xFF);
         g += *w * ((*px >> 8) & 0xFF);

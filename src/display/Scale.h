@@ -47,11 +47,6 @@ class AreaReduction {
   void Sum(const Picture& picture, Picture& out, Rect box, Divide divide) const;
   int fromWidth_ = 0, fromHeight_ = 0;
   Axis columns_, rows_;
-  // The same columns with a fixed number of weights each (zeros after a column's own, its first
-  // pixel moved back where the row would end), so a row is summed without a loop per pixel.
-  int taps_ = 0;  // 0: not laid out so (a source narrower than the taps)
-  std::vector<int> tapFirst_;
-  std::vector<uint32_t> tapWeights_;
 };
 
 // Bilinear interpolation between pixel centres, edges held: for sizes past the largest scale.

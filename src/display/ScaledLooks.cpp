@@ -46,15 +46,16 @@ void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& backgro
   TileBackground(background, look);
 }
 
+Picture PanelAtScale(const LookSource& panel, int panelWidth, int scale) {
+  return panel.picture.empty() ? Picture(panelWidth * scale, BoardPictureHeight * scale) : LookAtScale(panel, scale);
+}
+
 LooksAtScale MakeLooksAtScale(const LookSource& tileset, const LookSource& background, const LookSource& panel,
                               int panelWidth, int scale) {
   LooksAtScale looks;
   auto backgroundMade =
       std::async(std::launch::async, [&] { MakeBackgroundAtScale(background, scale, looks.background); });
-  auto panelMade = std::async(std::launch::async, [&] {
-    looks.panel =
-        panel.picture.empty() ? Picture(panelWidth * scale, BoardPictureHeight * scale) : LookAtScale(panel, scale);
-  });
+  auto panelMade = std::async(std::launch::async, [&] { looks.panel = PanelAtScale(panel, panelWidth, scale); });
   MakeTilesetAtScale(tileset, scale, looks.tilesetPicture, looks.tileSheet);
   backgroundMade.get();
   panelMade.get();

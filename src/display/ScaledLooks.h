@@ -23,6 +23,10 @@ void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPic
 // The board-sized background at `scale`: the picture repeated over it, or the plain "None" one.
 void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& background);
 
+// The side panel's picture at `scale`: the look's, or a plain one of `panelWidth` at 1x when there
+// is no picture.
+Picture PanelAtScale(const LookSource& panel, int panelWidth, int scale);
+
 // Every look at `scale` at once: the tileset's pictures, the background and the side panel's
 // picture (`panel` empty: a plain one of `panelWidth` at 1x). The files are read side by side, as a
 // change of the window's scale waits for all of them.

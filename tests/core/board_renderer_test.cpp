@@ -245,11 +245,13 @@ TEST(Shadows, FromTwoXOnTheStipplesAreaIsShadedOnce) {
           ASSERT_TRUE(px == Ground || px == Half) << k << " piece " << i << " at " << x << "," << y;
           const int u = (x - 2 + k) / k - 1, v = (y - 2 + k) / k - 1;  // the 1x pixel, -1 left of the piece
           // No screen door: a gap between two dots is shaded as they are.
-          if (dot(u, v) || (dot(u - 1, v) && dot(u + 1, v)))
+          if (dot(u, v) || (dot(u - 1, v) && dot(u + 1, v))) {
             ASSERT_EQ(px, Half) << k << " piece " << i << " at " << x << "," << y;
-          if (px == Half)
+          }
+          if (px == Half) {
             ASSERT_TRUE(dot(u, v) || dot(u - 1, v) || dot(u + 1, v) || dot(u, v - 1) || dot(u, v + 1))
                 << k << " piece " << i << " at " << x << "," << y;
+          }
         }
     }
   }
