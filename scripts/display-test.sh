@@ -19,6 +19,11 @@ result() {
   [ -n "${DISPLAY_TEST_KEEP:-}" ] && echo "display-test: kept $work" || rm -rf "$work"
 }
 trap result EXIT
+# A build tree keeps the game's settings beside the program: a copy without them starts as a new
+# player's first start would, whatever window size an earlier run saved.
+cp -r "$bin" "$work/bin"
+bin=$work/bin
+rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}
 fail() {
   echo "display-test: $*" >&2
   exit 1
