@@ -1,4 +1,4 @@
-// Decoding speed of a background picture, the file already in memory.
+// Decoding speed of a background picture and of the large artwork, the file already in memory.
 // Run: build/bench/bench_jpeg   (medians over 10 repetitions)
 #include <benchmark/benchmark.h>
 
@@ -10,6 +10,7 @@
 #include <jpeglib.h>
 
 #include "display/Jpeg.h"
+#include "display/Png.h"
 #include "layouts/LayoutFile.h"
 
 using namespace velmor;
@@ -94,6 +95,28 @@ void BM_DecodeStandIn(benchmark::State& state) {
   state.SetLabel("704 x 468, detailed, quality 85");
 }
 BENCHMARK(BM_DecodeStandIn)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// The artwork a change of scale decodes when nothing is kept from an earlier run.
+void BM_DecodeArtworkPng(benchmark::State& state) {
+  static const char* const files[] = {"Backgrounds/andromeda@3x.png", "Tilesets/pai@3x.png",
+                                      "Backgrounds/andromeda@4x.png"};
+  const std::string path = std::string(VELMOR_DATA_DIR) + "/" + files[state.range(0)];
+  std::string text, error;
+  if (!ReadWholeFile(path, text, error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  Picture pic;
+  for (auto _ : state) {
+    if (!DecodePng(reinterpret_cast<const uint8_t*>(text.data()), text.size(), pic, error)) {
+      state.SkipWithError(error.c_str());
+      break;
+    }
+    benchmark::DoNotOptimize(pic.pixels().data());
+  }
+  state.SetLabel(files[state.range(0)]);
+}
+BENCHMARK(BM_DecodeArtworkPng)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

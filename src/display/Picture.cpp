@@ -11,6 +11,7 @@ void Picture::Resize(int width, int height, uint32_t fill) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
+  viewed_.reset();
   if (pixels_ && pixels_.use_count() == 1)
     pixels_->assign(count, fill);
   else if (fill == 0)
@@ -19,12 +20,24 @@ void Picture::Resize(int width, int height, uint32_t fill) {
     pixels_ = std::make_shared<Pixels>(count, fill);
 }
 
-const Pixels& Picture::NoPixels() {
-  static const Pixels none;
-  return none;
+Picture Picture::Viewing(int width, int height, std::shared_ptr<const uint32_t> pixels) {
+  Picture picture;
+  if (width <= 0 || height <= 0 || !pixels) return picture;
+  picture.width_ = width;
+  picture.height_ = height;
+  picture.viewed_ = std::move(pixels);
+  return picture;
 }
 
-void Picture::Own() { pixels_ = pixels_ ? std::make_shared<Pixels>(*pixels_) : std::make_shared<Pixels>(); }
+void Picture::Own() {
+  if (viewed_) {
+    const uint32_t* from = viewed_.get();
+    pixels_ = std::make_shared<Pixels>(from, from + static_cast<size_t>(width_) * static_cast<size_t>(height_));
+    viewed_.reset();
+    return;
+  }
+  pixels_ = pixels_ ? std::make_shared<Pixels>(*pixels_) : std::make_shared<Pixels>();
+}
 
 Rect Picture::DrawableArea() const {
   Rect area{0, 0, width_, height_};

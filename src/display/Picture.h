@@ -1,11 +1,13 @@
 // Off-screen pictures and the four raster operations the board is composed with.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -78,18 +80,25 @@ class Picture {
   int width() const { return width_; }
   int height() const { return height_; }
   bool empty() const { return width_ <= 0 || height_ <= 0; }
+  // A picture whose pixels are kept elsewhere (a file mapped into memory), read where they lie
+  // and copied only when something is drawn into it; `pixels` holds width x height of them.
+  static Picture Viewing(int width, int height, std::shared_ptr<const uint32_t> pixels);
   uint32_t* row(int y) { return pixels().data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
-  const uint32_t* row(int y) const { return pixels().data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
+  const uint32_t* row(int y) const { return data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
   uint32_t at(int x, int y) const { return row(y)[x]; }
   void set(int x, int y, uint32_t p) { row(y)[x] = p; }
-  const Pixels& pixels() const { return pixels_ ? *pixels_ : NoPixels(); }
+  std::span<const uint32_t> pixels() const {
+    return {data(), static_cast<size_t>(width_) * static_cast<size_t>(height_)};
+  }
   // Writable pixels: a buffer still shared with a copy is copied first.
   Pixels& pixels() {
     if (!pixels_ || pixels_.use_count() > 1) Own();
     return *pixels_;
   }
   // Whether two pictures hold the very same buffer (not merely equal pixels).
-  bool SharesPixelsWith(const Picture& other) const { return pixels_ && pixels_ == other.pixels_; }
+  bool SharesPixelsWith(const Picture& other) const {
+    return (pixels_ && pixels_ == other.pixels_) || (viewed_ && viewed_ == other.viewed_);
+  }
 
   // Solid fill of a rectangle, clipped to the picture.
   void Fill(Rect r, uint32_t pixel);
@@ -109,15 +118,17 @@ class Picture {
   Rect DrawableArea() const;
 
   friend bool operator==(const Picture& a, const Picture& b) {
-    return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels() == b.pixels();
+    const auto pa = a.pixels(), pb = b.pixels();
+    return a.width_ == b.width_ && a.height_ == b.height_ && std::equal(pa.begin(), pa.end(), pb.begin(), pb.end());
   }
 
  private:
-  static const Pixels& NoPixels();
+  const uint32_t* data() const { return viewed_ ? viewed_.get() : pixels_ ? pixels_->data() : nullptr; }
   void Own();
 
   int width_ = 0, height_ = 0;
   std::shared_ptr<Pixels> pixels_;
+  std::shared_ptr<const uint32_t> viewed_;  // pixels kept elsewhere, while nothing is drawn
   Rect clip_;
   bool clipped_ = false;
 };

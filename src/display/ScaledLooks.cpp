@@ -9,54 +9,112 @@
 
 namespace velmor {
 
-Picture LookAtScale(const LookSource& source, int scale) {
-  if (scale == 1) return source.picture;
-  Picture drawn;
+namespace {
+
+// The artwork drawn for `scale` beside the look's file, decoded; false when there is none (1x,
+// a player's own picture) or it cannot be read, and the look is enlarged instead.
+bool DecodeArtwork(const LookSource& source, int scale, std::string& art, Picture& drawn) {
+  if (scale == 1) return false;
+  art = ArtworkForScale(source.path, scale);
   std::string error;
-  if (const std::string art = ArtworkForScale(source.path, scale); !art.empty() && DecodePngFile(art, drawn, error))
-    return drawn;
-  return EnlargeByRepetition(source.picture, scale);
+  return !art.empty() && DecodePngFile(art, drawn, error);
 }
 
-void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPicture, Picture& tileSheet) {
+// What a store keeps is named by the artwork file it was made from, so a kept picture always
+// follows the file it stands for; pictures made from a player's own 1x file are not kept.
+std::string Kept(const char* what, int scale) { return std::string(what) + "@" + std::to_string(scale); }
+
+std::optional<Picture> FindKept(ArtworkStore* store, const LookSource& source, int scale, const char* what,
+                                std::string& art) {
+  if (!store || scale == 1) return std::nullopt;
+  art = ArtworkForScale(source.path, scale);
+  if (art.empty()) return std::nullopt;
+  return store->Find(art, Kept(what, scale));
+}
+
+// The look's own pixels, repeated to `scale`.
+Picture Enlarged(const LookSource& source, int scale) {
+  return scale == 1 ? source.picture : EnlargeByRepetition(source.picture, scale);
+}
+
+}  // namespace
+
+Picture LookAtScale(const LookSource& source, int scale) {
+  if (scale == 1) return source.picture;
+  std::string art;
+  Picture drawn;
+  return DecodeArtwork(source, scale, art, drawn) ? drawn : Enlarged(source, scale);
+}
+
+void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPicture, Picture& tileSheet,
+                        ArtworkStore* store) {
+  std::string art;
+  bool drawn = false;
   if (source.picture.empty()) {
     tilesetPicture = Picture(SheetWidth * scale, SheetHeight * scale);
   } else {
-    tilesetPicture = LookAtScale(source, scale);
+    std::optional<Picture> kept = FindKept(store, source, scale, "tileset", art), sheet;
+    if (kept) sheet = store->Find(art, Kept("sheet", scale));
+    if (kept && sheet && sheet->width() == TileSheetWidth * scale && sheet->height() == TileSheetHeight * scale) {
+      tilesetPicture = std::move(*kept);
+      tileSheet = std::move(*sheet);
+      return;
+    }
+    drawn = DecodeArtwork(source, scale, art, tilesetPicture);
+    if (!drawn) tilesetPicture = Enlarged(source, scale);
     PadTilesetPicture(tilesetPicture, scale);
   }
   tileSheet = Picture(TileSheetWidth * scale, TileSheetHeight * scale);
   ChangeTexture(tilesetPicture, tileSheet, scale);
+  if (store && drawn) {
+    store->Keep(art, Kept("tileset", scale), tilesetPicture);
+    store->Keep(art, Kept("sheet", scale), tileSheet);
+  }
 }
 
-void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& background) {
+void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& background, ArtworkStore* store) {
   const int width = BoardPictureWidth * scale, height = BoardPictureHeight * scale;
   if (source.picture.empty()) {
     background = Picture(width, height);
     PlainBackground(background, scale);
     return;
   }
-  Picture look = LookAtScale(source, scale);
+  std::string art;
+  if (std::optional<Picture> kept = FindKept(store, source, scale, "board", art);
+      kept && kept->width() == width && kept->height() == height) {
+    background = std::move(*kept);
+    return;
+  }
+  Picture look;
+  const bool drawn = DecodeArtwork(source, scale, art, look);
+  if (!drawn) look = Enlarged(source, scale);
   // A picture made for the board is the background as it is, sharing the look's pixels.
   if (look.width() == width && look.height() == height) {
     background = std::move(look);
-    return;
+  } else {
+    background = Picture(width, height);
+    TileBackground(background, look);
   }
-  background = Picture(width, height);
-  TileBackground(background, look);
+  if (store && drawn) store->Keep(art, Kept("board", scale), background);
 }
 
-Picture PanelAtScale(const LookSource& panel, int panelWidth, int scale) {
-  return panel.picture.empty() ? Picture(panelWidth * scale, BoardPictureHeight * scale) : LookAtScale(panel, scale);
+Picture PanelAtScale(const LookSource& panel, int panelWidth, int scale, ArtworkStore* store) {
+  if (panel.picture.empty()) return Picture(panelWidth * scale, BoardPictureHeight * scale);
+  std::string art;
+  if (std::optional<Picture> kept = FindKept(store, panel, scale, "panel", art)) return std::move(*kept);
+  Picture look;
+  if (!DecodeArtwork(panel, scale, art, look)) return Enlarged(panel, scale);
+  if (store) store->Keep(art, Kept("panel", scale), look);
+  return look;
 }
 
 LooksAtScale MakeLooksAtScale(const LookSource& tileset, const LookSource& background, const LookSource& panel,
-                              int panelWidth, int scale) {
+                              int panelWidth, int scale, ArtworkStore* store) {
   LooksAtScale looks;
   auto backgroundMade =
-      std::async(std::launch::async, [&] { MakeBackgroundAtScale(background, scale, looks.background); });
-  auto panelMade = std::async(std::launch::async, [&] { looks.panel = PanelAtScale(panel, panelWidth, scale); });
-  MakeTilesetAtScale(tileset, scale, looks.tilesetPicture, looks.tileSheet);
+      std::async(std::launch::async, [&] { MakeBackgroundAtScale(background, scale, looks.background, store); });
+  auto panelMade = std::async(std::launch::async, [&] { looks.panel = PanelAtScale(panel, panelWidth, scale, store); });
+  MakeTilesetAtScale(tileset, scale, looks.tilesetPicture, looks.tileSheet, store);
   backgroundMade.get();
   panelMade.get();
   return looks;

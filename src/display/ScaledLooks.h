@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "display/ArtworkStore.h"
 #include "display/Picture.h"
 
 namespace velmor {
@@ -12,20 +13,24 @@ struct LookSource {
   std::string path;
 };
 
+// With a store, every picture made from artwork drawn for `scale` is taken from the store when it
+// holds it and given to it when it is made.
+
 // The look at `scale`: the artwork drawn for that scale when the file has some beside it, else its
 // pixels repeated (a player's own picture).
 Picture LookAtScale(const LookSource& source, int scale);
 
 // The tileset picture, padded to its layout, and the sheet of ready-made tiles at `scale`. With no
 // picture both are black, as before any tileset is read.
-void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPicture, Picture& tileSheet);
+void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPicture, Picture& tileSheet,
+                        ArtworkStore* store = nullptr);
 
 // The board-sized background at `scale`: the picture repeated over it, or the plain "None" one.
-void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& background);
+void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& background, ArtworkStore* store = nullptr);
 
 // The side panel's picture at `scale`: the look's, or a plain one of `panelWidth` at 1x when there
 // is no picture.
-Picture PanelAtScale(const LookSource& panel, int panelWidth, int scale);
+Picture PanelAtScale(const LookSource& panel, int panelWidth, int scale, ArtworkStore* store = nullptr);
 
 // Every look at `scale` at once: the tileset's pictures, the background and the side panel's
 // picture (`panel` empty: a plain one of `panelWidth` at 1x). The files are read side by side, as a
@@ -34,6 +39,6 @@ struct LooksAtScale {
   Picture tilesetPicture, tileSheet, background, panel;
 };
 LooksAtScale MakeLooksAtScale(const LookSource& tileset, const LookSource& background, const LookSource& panel,
-                              int panelWidth, int scale);
+                              int panelWidth, int scale, ArtworkStore* store = nullptr);
 
 }  // namespace velmor

@@ -69,7 +69,20 @@ std::string TuneFontPath() {
 
 }  // namespace
 
-QtPlatform::QtPlatform() : audio_(Audio::DefaultSoundFont, TuneFontPath()) { Clock(); }
+namespace {
+// In the player's cache folder, since what is kept there can always be made again; with no such
+// folder nothing is kept.
+std::string KeptLooksFolder() {
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  return cache.isEmpty() ? std::string() : cache.toStdString() + "/velmor/artwork/";
+}
+}  // namespace
+
+QtPlatform::QtPlatform()
+    : audio_(Audio::DefaultSoundFont, TuneFontPath()),
+      keptLooks_(KeptLooksFolder(), 256ull << 20, std::chrono::milliseconds(400)) {
+  Clock();
+}
 
 uint32_t QtPlatform::TickCount() {
   // A millisecond counter that wraps like the system's 32-bit tick.

@@ -5,6 +5,7 @@
 
 #include "base/Say.h"
 #include "platform/Audio.h"
+#include "platform/KeptArtwork.h"
 #include "shell/Platform.h"
 
 namespace velmor {
@@ -56,6 +57,7 @@ class QtPlatform : public Platform {
                 uint32_t colour) override;
   void ShowHelp() override;
   MediaPlayer& Media() override { return audio_; }
+  ArtworkStore* KeptLooks() override { return &keptLooks_; }
   std::string SystemLanguage() override;
   bool UseLanguage(const std::string& code, const std::string& folder, std::string& error) override;
   std::string Translate(const std::string& english) override;
@@ -64,6 +66,7 @@ class QtPlatform : public Platform {
   MainWindow* window_ = nullptr;
   bool technoCursor_ = false;
   Audio audio_;
+  KeptArtwork keptLooks_;
 };
 
 // "Description (*.a; *.b)|*.a;*.b" pairs as Qt's "Description (*.a *.b)" filters.

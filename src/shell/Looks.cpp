@@ -55,7 +55,7 @@ LookChoice TVelmor::TilesetChoice() {
                         [this](Picture& picture, const std::string& path) {
                           PadTilesetPicture(picture);
                           TilesetSource = {std::move(picture), path};
-                          MakeTilesetAtScale(TilesetSource, Scale, TilesetPicture, TileSheet);
+                          MakeTilesetAtScale(TilesetSource, Scale, TilesetPicture, TileSheet, platform.KeptLooks());
                         },
                         [this] { BuiltInTilesetClick(MahJongg3); }));
 }
@@ -105,14 +105,15 @@ void TVelmor::ActiveTilesetBackground() {
 
 void TVelmor::NewBackground() {
   ++BackgroundGeneration;
-  MakeBackgroundAtScale(BackgroundSource, Scale, BackgroundImage);
+  MakeBackgroundAtScale(BackgroundSource, Scale, BackgroundImage, platform.KeptLooks());
 }
 
 void TVelmor::SetBoardScale(int scale) {
   scale = std::clamp(scale, 1, MaxScale);
   if (scale == Scale) return;
   Scale = scale;
-  LooksAtScale looks = MakeLooksAtScale(TilesetSource, BackgroundSource, HofSource, HofWidth, Scale);
+  LooksAtScale looks =
+      MakeLooksAtScale(TilesetSource, BackgroundSource, HofSource, HofWidth, Scale, platform.KeptLooks());
   TilesetPicture = std::move(looks.tilesetPicture);
   TileSheet = std::move(looks.tileSheet);
   ++BackgroundGeneration;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Say.h"
+#include "display/ArtworkStore.h"
 #include "display/Picture.h"
 #include "shell/MenuItem.h"
 
@@ -165,6 +166,8 @@ class Platform {
   // A text in the language the window speaks, for what the core shapes itself (the status line
   // scrolls its message a character at a time).
   virtual std::string Translate(const std::string& english) { return english; }
+  // Where pictures made from artwork at a large scale are kept between runs; none: made each time.
+  virtual ArtworkStore* KeptLooks() { return nullptr; }
 };
 
 }  // namespace velmor

@@ -46,7 +46,7 @@ bool TVelmor::Init() {
     panel = Picture();  // the panel stays plain, as with no picture at all
   HofSource = panel.empty() ? LookSource{} : LookSource{panel, AppFolder + "hof.bmp"};
   // The window may have chosen its scale already (a HiDPI screen): the panel is made for it.
-  HofPic = PanelAtScale(HofSource, HofWidth, Scale);
+  HofPic = PanelAtScale(HofSource, HofWidth, Scale, platform.KeptLooks());
   HofBox.SetVisible(false);
   SaveHof = HofPic;
   EditorGhost = Place{-1, -1, -1};

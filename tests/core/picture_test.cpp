@@ -124,18 +124,25 @@ TEST(Picture, CopiesShareUntilEitherIsDrawnInto) {
       {"pixels", [](Picture& p) { p.pixels()[0] = Rgb(9, 9, 9); }},
       {"Resize", [](Picture& p) { p.Resize(4, 4, Rgb(9, 9, 9)); }},
   };
+  // A picture may also read pixels kept elsewhere (a mapped file), which no drawing may touch.
+  const auto elsewhere = std::make_shared<std::vector<uint32_t>>(16, Rgb(1, 2, 3));
+  const std::shared_ptr<const uint32_t> kept(elsewhere, elsewhere->data());
   for (auto [name, write] : writes) {
-    for (bool writeTheCopy : {false, true}) {
-      SCOPED_TRACE(std::string(name) + (writeTheCopy ? " on the copy" : " on the original"));
-      Picture original(4, 4, Rgb(1, 2, 3));
-      Picture copy = original;
-      EXPECT_TRUE(copy.SharesPixelsWith(original));
-      write(writeTheCopy ? copy : original);
-      const Picture& untouched = writeTheCopy ? original : copy;
-      EXPECT_FALSE(copy.SharesPixelsWith(original));
-      EXPECT_EQ(untouched, Picture(4, 4, Rgb(1, 2, 3)));
-      EXPECT_NE(copy, original);
-    }
+    for (bool writeTheCopy : {false, true})
+      for (bool viewing : {false, true}) {
+        SCOPED_TRACE(std::string(name) + (writeTheCopy ? " on the copy" : " on the original") +
+                     (viewing ? " of pixels kept elsewhere" : ""));
+        Picture original = viewing ? Picture::Viewing(4, 4, kept) : Picture(4, 4, Rgb(1, 2, 3));
+        EXPECT_EQ(original, Picture(4, 4, Rgb(1, 2, 3)));
+        Picture copy = original;
+        EXPECT_TRUE(copy.SharesPixelsWith(original));
+        write(writeTheCopy ? copy : original);
+        const Picture& untouched = writeTheCopy ? original : copy;
+        EXPECT_FALSE(copy.SharesPixelsWith(original));
+        EXPECT_EQ(untouched, Picture(4, 4, Rgb(1, 2, 3)));
+        EXPECT_NE(copy, original);
+        EXPECT_EQ(*elsewhere, std::vector<uint32_t>(16, Rgb(1, 2, 3)));
+      }
   }
 }
 
