@@ -111,13 +111,12 @@ std::optional<Picture> KeptArtwork::Find(const std::string& source, const std::s
                         ::pread(fd, &header, sizeof header, 0) == static_cast<ssize_t>(sizeof header) &&
                         header.keyLength == key.size() && key.size() <= KeyRoom &&
                         ::pread(fd, keyRead, key.size(), sizeof header) == static_cast<ssize_t>(key.size());
-  const bool matches = readable && std::memcmp(header.magic, Magic, sizeof Magic) == 0 && header.version == Version &&
-                       header.width > 0 && header.height > 0 && header.width <= LargestSide &&
-                       header.height <= LargestSide &&
-                       static_cast<uint64_t>(st.st_size) ==
-                           HeaderBytes + uint64_t{header.width} * header.height * sizeof(uint32_t) &&
-                       header.sourceSize == sourceSize && header.sourceTime == sourceTime &&
-                       std::memcmp(keyRead, key.data(), key.size()) == 0;
+  const bool matches =
+      readable && std::memcmp(header.magic, Magic, sizeof Magic) == 0 && header.version == Version &&
+      header.width > 0 && header.height > 0 && header.width <= LargestSide && header.height <= LargestSide &&
+      static_cast<uint64_t>(st.st_size) == HeaderBytes + uint64_t{header.width} * header.height * sizeof(uint32_t) &&
+      header.sourceSize == sourceSize && header.sourceTime == sourceTime &&
+      std::memcmp(keyRead, key.data(), key.size()) == 0;
   if (!matches) {
     ::close(fd);
     return std::nullopt;
@@ -199,8 +198,8 @@ bool KeptArtwork::Write(const Job& job) {
   const std::string temporary = final + ".tmp" + std::to_string(::getpid());
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
-  bool written = WriteAll(fd, head.data(), head.size(), stopping_) &&
-                 WriteAll(fd, pixels, count * sizeof(uint32_t), stopping_);
+  bool written =
+      WriteAll(fd, head.data(), head.size(), stopping_) && WriteAll(fd, pixels, count * sizeof(uint32_t), stopping_);
   written = ::close(fd) == 0 && written;
   if (!written || ::rename(temporary.c_str(), final.c_str()) != 0) {
     ::unlink(temporary.c_str());

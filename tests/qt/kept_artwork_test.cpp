@@ -58,8 +58,9 @@ struct CountingStore : ArtworkStore {
 TEST(KeptArtwork, TheShippedLooksTakenFromTheStoreAreThoseMadeFromTheirFiles) {
   Scratch scratch;
   const std::string data = VELMOR_DATA_DIR;
-  const LookSource tileset{Picture(1, 1), data + "/Tilesets/pai.bmp"}, board{Picture(1, 1), data + "/Backgrounds/andromeda.jpg"},
-      tiled{Picture(1, 1), data + "/Backgrounds/kanji.bmp"}, panel{Picture(1, 1), data + "/hof.bmp"};
+  const LookSource tileset{Picture(1, 1), data + "/Tilesets/pai.bmp"},
+      board{Picture(1, 1), data + "/Backgrounds/andromeda.jpg"}, tiled{Picture(1, 1), data + "/Backgrounds/kanji.bmp"},
+      panel{Picture(1, 1), data + "/hof.bmp"};
   for (const LookSource* background : {&board, &tiled}) {
     KeptArtwork kept(scratch / (background == &board ? "kept-board" : "kept-tiled"));
     CountingStore store(kept);
@@ -112,11 +113,13 @@ TEST(KeptArtwork, AKeptFileThatIsDamagedOrOlderThanItsSourceIsNotUsed) {
          f.seekp(static_cast<std::streamoff>(whole - 7));
          f.put('\x5a');
        }},
-      {"another mark", [&] {
+      {"another mark",
+       [&] {
          std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
          f.put('W');
        }},
-      {"a larger width", [&] {
+      {"a larger width",
+       [&] {
          std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
          f.seekp(12);
          f.put('\x7f');
