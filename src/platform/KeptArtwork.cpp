@@ -144,6 +144,9 @@ void KeptArtwork::Keep(const std::string& source, const std::string& what, const
   {
     std::lock_guard lock(mutex_);
     if (stopping_) return;
+    // Made again before the first was written (a scale left and come back to): one is enough.
+    for (const Job& queued : jobs_)
+      if (queued.key == job.key) return;
     jobs_.push_back(std::move(job));
     if (!worker_.joinable()) worker_ = std::thread([this] { Work(); });
   }
@@ -162,16 +165,19 @@ void KeptArtwork::Work() {
   while (true) {
     changed_.wait(lock, [this] { return !jobs_.empty() || stopping_; });
     if (stopping_) return;
+    // One wait a batch: the pictures one change of scale made are written together after it.
     if (delay_.count() > 0 && changed_.wait_for(lock, delay_, [this] { return stopping_.load(); })) return;
-    Job job = std::move(jobs_.front());
-    jobs_.pop_front();
-    busy_ = true;
-    lock.unlock();
-    if (Write(job)) Trim(FileFor(job.key));
-    job.picture = Picture();  // the game's buffer is let go before the next one is taken
-    lock.lock();
-    busy_ = false;
-    changed_.notify_all();
+    while (!jobs_.empty() && !stopping_) {
+      Job job = std::move(jobs_.front());
+      jobs_.pop_front();
+      busy_ = true;
+      lock.unlock();
+      if (Write(job)) Trim(FileFor(job.key));
+      job.picture = Picture();  // the game's buffer is let go before the next one is taken
+      lock.lock();
+      busy_ = false;
+      changed_.notify_all();
+    }
   }
 }
 
