@@ -11,11 +11,13 @@ namespace velmor {
 
 namespace {
 
-// The artwork drawn for `scale` beside the look's file, decoded; false when there is none (1x,
-// a player's own picture) or it cannot be read, and the look is enlarged instead.
-bool DecodeArtwork(const LookSource& source, int scale, std::string& art, Picture& drawn) {
-  if (scale == 1) return false;
-  art = ArtworkForScale(source.path, scale);
+// The artwork file drawn for `scale` beside the look's own, or "" (1x, or none beside it: a
+// player's own picture, which is enlarged instead).
+std::string ArtFor(const LookSource& source, int scale) {
+  return scale == 1 ? std::string() : ArtworkForScale(source.path, scale);
+}
+
+bool Decoded(const std::string& art, Picture& drawn) {
   std::string error;
   return !art.empty() && DecodePngFile(art, drawn, error);
 }
@@ -24,11 +26,8 @@ bool DecodeArtwork(const LookSource& source, int scale, std::string& art, Pictur
 // follows the file it stands for; pictures made from a player's own 1x file are not kept.
 std::string Kept(const char* what, int scale) { return std::string(what) + "@" + std::to_string(scale); }
 
-std::optional<Picture> FindKept(ArtworkStore* store, const LookSource& source, int scale, const char* what,
-                                std::string& art) {
-  if (!store || scale == 1) return std::nullopt;
-  art = ArtworkForScale(source.path, scale);
-  if (art.empty()) return std::nullopt;
+std::optional<Picture> FindKept(ArtworkStore* store, const std::string& art, const char* what, int scale) {
+  if (!store || art.empty()) return std::nullopt;
   return store->Find(art, Kept(what, scale));
 }
 
@@ -40,27 +39,25 @@ Picture Enlarged(const LookSource& source, int scale) {
 }  // namespace
 
 Picture LookAtScale(const LookSource& source, int scale) {
-  if (scale == 1) return source.picture;
-  std::string art;
   Picture drawn;
-  return DecodeArtwork(source, scale, art, drawn) ? drawn : Enlarged(source, scale);
+  return Decoded(ArtFor(source, scale), drawn) ? drawn : Enlarged(source, scale);
 }
 
 void MakeTilesetAtScale(const LookSource& source, int scale, Picture& tilesetPicture, Picture& tileSheet,
                         ArtworkStore* store) {
-  std::string art;
+  const std::string art = ArtFor(source, scale);
   bool drawn = false;
   if (source.picture.empty()) {
     tilesetPicture = Picture(SheetWidth * scale, SheetHeight * scale);
   } else {
-    std::optional<Picture> kept = FindKept(store, source, scale, "tileset", art), sheet;
+    std::optional<Picture> kept = FindKept(store, art, "tileset", scale), sheet;
     if (kept) sheet = store->Find(art, Kept("sheet", scale));
     if (kept && sheet && sheet->width() == TileSheetWidth * scale && sheet->height() == TileSheetHeight * scale) {
       tilesetPicture = std::move(*kept);
       tileSheet = std::move(*sheet);
       return;
     }
-    drawn = DecodeArtwork(source, scale, art, tilesetPicture);
+    drawn = Decoded(art, tilesetPicture);
     if (!drawn) tilesetPicture = Enlarged(source, scale);
     PadTilesetPicture(tilesetPicture, scale);
   }
@@ -79,14 +76,14 @@ void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& backgro
     PlainBackground(background, scale);
     return;
   }
-  std::string art;
-  if (std::optional<Picture> kept = FindKept(store, source, scale, "board", art);
+  const std::string art = ArtFor(source, scale);
+  if (std::optional<Picture> kept = FindKept(store, art, "board", scale);
       kept && kept->width() == width && kept->height() == height) {
     background = std::move(*kept);
     return;
   }
   Picture look;
-  const bool drawn = DecodeArtwork(source, scale, art, look);
+  const bool drawn = Decoded(art, look);
   if (!drawn) look = Enlarged(source, scale);
   // A picture made for the board is the background as it is, sharing the look's pixels.
   if (look.width() == width && look.height() == height) {
@@ -100,10 +97,10 @@ void MakeBackgroundAtScale(const LookSource& source, int scale, Picture& backgro
 
 Picture PanelAtScale(const LookSource& panel, int panelWidth, int scale, ArtworkStore* store) {
   if (panel.picture.empty()) return Picture(panelWidth * scale, BoardPictureHeight * scale);
-  std::string art;
-  if (std::optional<Picture> kept = FindKept(store, panel, scale, "panel", art)) return std::move(*kept);
+  const std::string art = ArtFor(panel, scale);
+  if (std::optional<Picture> kept = FindKept(store, art, "panel", scale)) return std::move(*kept);
   Picture look;
-  if (!DecodeArtwork(panel, scale, art, look)) return Enlarged(panel, scale);
+  if (!Decoded(art, look)) return Enlarged(panel, scale);
   if (store) store->Keep(art, Kept("panel", scale), look);
   return look;
 }

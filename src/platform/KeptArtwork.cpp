@@ -201,7 +201,9 @@ bool KeptArtwork::Write(const Job& job) {
   std::memcpy(head.data() + sizeof header, job.key.data(), job.key.size());
 
   const std::string final = FileFor(job.key);
-  const std::string temporary = final + ".tmp" + std::to_string(::getpid());
+  // Not WriteFileAtomically: the pixels go out from where they lie, in pieces a quit can stop
+  // between, and what can be made again needs no fsync.
+  const std::string temporary = final + ".tmp-" + std::to_string(::getpid());
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   bool written =
@@ -231,7 +233,7 @@ void KeptArtwork::Trim(const std::string& keep) {
     const uint64_t size = item.file_size(itemError);
     if (itemError) continue;
     // A write a crash cut short leaves its temporary file behind.
-    if (name.find(".pix.tmp") != std::string::npos) {
+    if (name.find(".pix.tmp-") != std::string::npos) {
       if (now - used > std::chrono::hours(1)) std::filesystem::remove(item.path(), itemError);
       continue;
     }

@@ -67,9 +67,6 @@ std::string TuneFontPath() {
   return FindGameFolders(QCoreApplication::applicationDirPath().toStdString(), environment).app + "velmor.sf2";
 }
 
-}  // namespace
-
-namespace {
 // In the player's cache folder, since what is kept there can always be made again; with no such
 // folder nothing is kept.
 std::string KeptLooksFolder() {
