@@ -1,6 +1,7 @@
 #include "display/BoardRenderer.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "board/Tiles.h"
 #include "display/Tileset.h"
@@ -68,8 +69,22 @@ Rect BoardRenderer::TileBox(const Place& p) const {
 
 void BoardRenderer::Compose(Picture& frame, const Grid& grid, const BoardMarks& marks) const {
   const Picture& bg = looks_.background;
-  BitBlt(frame, 0, 0, bg.width(), bg.height(), bg, 0, 0, RasterOp::SRCCOPY);
-  DrawTiles(frame, grid, marks, nullptr);
+  // A frame that is the background still (just made for a new scale) is copied once, by the
+  // first tile drawn, not twice.
+  if (!frame.SharesPixelsWith(bg)) BitBlt(frame, 0, 0, bg.width(), bg.height(), bg, 0, 0, RasterOp::SRCCOPY);
+  if (k_ == 1) return DrawTiles(frame, grid, marks, nullptr);
+  // A whole board at 2x and up is drawn as an upper and a lower half side by side, each drawn
+  // exactly as the whole composition leaves it there.
+  const int middle = frame.height() / 2;
+  const Rect upper{0, 0, frame.width(), middle}, lower{0, middle, frame.width(), frame.height()};
+  auto draw = [&](Picture part, const Rect& box) {
+    part.SetClip(box);
+    DrawTiles(part, grid, marks, &box);
+  };
+  const Picture shared = frame.DrawingShared();
+  std::thread other(draw, shared, upper);
+  draw(shared, lower);
+  other.join();
 }
 
 void BoardRenderer::Compose(Picture& frame, const Grid& grid, const BoardMarks& marks, const Rect& box) const {

@@ -39,6 +39,13 @@ void Picture::Own() {
   pixels_ = pixels_ ? std::make_shared<Pixels>(*pixels_) : std::make_shared<Pixels>();
 }
 
+Picture Picture::DrawingShared() {
+  pixels();
+  Picture shared = *this;
+  shared.drawsShared_ = true;
+  return shared;
+}
+
 Rect Picture::DrawableArea() const {
   Rect area{0, 0, width_, height_};
   if (clipped_) {

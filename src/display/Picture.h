@@ -92,9 +92,13 @@ class Picture {
   }
   // Writable pixels: a buffer still shared with a copy is copied first.
   Pixels& pixels() {
-    if (!pixels_ || pixels_.use_count() > 1) Own();
+    if (!drawsShared_ && (!pixels_ || pixels_.use_count() > 1)) Own();
     return *pixels_;
   }
+  // The very same pixels, drawn into directly with a clip of its own, so that parts of one
+  // picture can be drawn side by side on several threads. Nothing is copied: while it lives,
+  // nothing may draw into this picture but through it and its copies, which draw shared too.
+  Picture DrawingShared();
   // Whether two pictures hold the very same buffer (not merely equal pixels).
   bool SharesPixelsWith(const Picture& other) const {
     return (pixels_ && pixels_ == other.pixels_) || (viewed_ && viewed_ == other.viewed_);
@@ -131,6 +135,7 @@ class Picture {
   std::shared_ptr<const uint32_t> viewed_;  // pixels kept elsewhere, while nothing is drawn
   Rect clip_;
   bool clipped_ = false;
+  bool drawsShared_ = false;  // see DrawingShared
 };
 
 // Copies the w x h rectangle at (sx, sy) of src onto (dx, dy) of dst with `op`, clipped to both

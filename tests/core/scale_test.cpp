@@ -46,6 +46,38 @@ TEST(Scale, ReduceAreaWeighsByCoveredArea) {
                 static_cast<int>((blue + n / 2) / n)));
 }
 
+// Every reduced pixel is the covered area's mean, rounded to nearest, worked out here the long way
+// (source pixel i spans [i * to, (i + 1) * to), destination pixel j spans [j * from, (j + 1) *
+// from)), at ratios below two, as between whole scales, and above.
+TEST(Scale, ReduceAreaIsTheRoundedMeanOfTheCoveredArea) {
+  std::mt19937 random(6);
+  for (int n = 0; n < 40; ++n) {
+    const int fw = std::uniform_int_distribution<int>(3, 60)(random);
+    const int fh = std::uniform_int_distribution<int>(3, 40)(random);
+    const int tw = std::uniform_int_distribution<int>(std::max(1, fw / (n % 2 ? 2 : 4)), fw)(random);
+    const int th = std::uniform_int_distribution<int>(std::max(1, fh / (n % 2 ? 2 : 4)), fh)(random);
+    const Picture p = Noise(fw, fh, 10 + static_cast<uint32_t>(n));
+    const Picture reduced = ReduceArea(p, tw, th);
+    auto overlap = [](int i, int j, int from, int to) {
+      return std::max(0, std::min((i + 1) * to, (j + 1) * from) - std::max(i * to, j * from));
+    };
+    for (int y = 0; y < th; ++y)
+      for (int x = 0; x < tw; ++x) {
+        long sum[3] = {0, 0, 0};
+        for (int sy = 0; sy < fh; ++sy)
+          for (int sx = 0; sx < fw; ++sx) {
+            const long w = static_cast<long>(overlap(sx, x, fw, tw)) * overlap(sy, y, fh, th);
+            const uint32_t c = p.at(sx, sy);
+            sum[0] += w * RedOf(c), sum[1] += w * GreenOf(c), sum[2] += w * BlueOf(c);
+          }
+        const long area = static_cast<long>(fw) * fh;
+        auto mean = [&](long v) { return static_cast<int>((v + area / 2) / area); };
+        ASSERT_EQ(reduced.at(x, y), Rgb(mean(sum[0]), mean(sum[1]), mean(sum[2])))
+            << fw << "x" << fh << " to " << tw << "x" << th << " at " << x << "," << y;
+      }
+  }
+}
+
 // Smooth enlargement keeps a picture at its own size and a constant picture constant, and never
 // leaves the range of the two pixels it interpolates between.
 TEST(Scale, EnlargeSmoothInterpolatesBetweenNeighbours) {
