@@ -1,5 +1,7 @@
 #include "display/ScaledLooks.h"
 
+#include <algorithm>
+#include <cmath>
 #include <future>
 
 #include "display/Png.h"
@@ -103,6 +105,36 @@ Picture PanelAtScale(const LookSource& panel, int panelWidth, int scale, Artwork
   if (!Decoded(art, look)) return Enlarged(panel, scale);
   if (store) store->Keep(art, Kept("panel", scale), look);
   return look;
+}
+
+std::vector<int> ScalesAhead(int current, int width, int height) {
+  // The board alone, without the side panel, is the largest a window of the screen can show.
+  const double largest =
+      std::min(static_cast<double>(width) / BoardPictureWidth, static_cast<double>(height) / BoardPictureHeight);
+  const int top = std::clamp(static_cast<int>(std::ceil(largest - 1e-9)), 1, MaxScale);
+  std::vector<int> scales;
+  for (int k = 2; k <= top; ++k)
+    if (k != current) scales.push_back(k);
+  std::stable_sort(scales.begin(), scales.end(), [current](int a, int b) {
+    return std::abs(a - current) < std::abs(b - current) || (std::abs(a - current) == std::abs(b - current) && a > b);
+  });
+  return scales;
+}
+
+void KeepLooksAhead(const LookSource& tileset, const LookSource& background, const LookSource& panel, int panelWidth,
+                    const std::vector<int>& scales, ArtworkStore& store, const std::atomic<bool>& stopping) {
+  for (int scale : scales) {
+    if (!stopping && !tileset.picture.empty() && !ArtFor(tileset, scale).empty()) {
+      Picture tilesetPicture, tileSheet;
+      MakeTilesetAtScale(tileset, scale, tilesetPicture, tileSheet, &store);
+    }
+    if (!stopping && !background.picture.empty() && !ArtFor(background, scale).empty()) {
+      Picture made;
+      MakeBackgroundAtScale(background, scale, made, &store);
+    }
+    if (!stopping && !panel.picture.empty() && !ArtFor(panel, scale).empty())
+      PanelAtScale(panel, panelWidth, scale, &store);
+  }
 }
 
 LooksAtScale MakeLooksAtScale(const LookSource& tileset, const LookSource& background, const LookSource& panel,

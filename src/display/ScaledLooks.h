@@ -1,7 +1,9 @@
 // The looks as read, at 1x, and the pictures the board is drawn from at a whole scale.
 #pragma once
 
+#include <atomic>
 #include <string>
+#include <vector>
 
 #include "display/ArtworkStore.h"
 #include "display/Picture.h"
@@ -40,5 +42,16 @@ struct LooksAtScale {
 };
 LooksAtScale MakeLooksAtScale(const LookSource& tileset, const LookSource& background, const LookSource& panel,
                               int panelWidth, int scale, ArtworkStore* store = nullptr);
+
+// The scales other than `current` that a window on a screen of `width` x `height` device pixels
+// can draw the board at, from 2x up, nearest first and the larger of two as near: those worth
+// making ahead of the player's next resize.
+std::vector<int> ScalesAhead(int current, int width, int height);
+
+// Makes every picture drawn from artwork for each of `scales` that `store` does not hold yet and
+// hands it over, one after another on the caller's thread; gives up between pictures once
+// `stopping` is set. Looks with nothing drawn for a scale (a player's own pictures) are skipped.
+void KeepLooksAhead(const LookSource& tileset, const LookSource& background, const LookSource& panel, int panelWidth,
+                    const std::vector<int>& scales, ArtworkStore& store, const std::atomic<bool>& stopping);
 
 }  // namespace velmor

@@ -146,8 +146,20 @@ void KeptArtwork::Keep(const std::string& source, const std::string& what, const
     if (stopping_) return;
     // Made again before the first was written (a scale left and come back to): one is enough.
     for (const Job& queued : jobs_)
-      if (queued.key == job.key) return;
+      if (!queued.make && queued.key == job.key) return;
     jobs_.push_back(std::move(job));
+    if (!worker_.joinable()) worker_ = std::thread([this] { Work(); });
+  }
+  changed_.notify_all();
+}
+
+void KeptArtwork::MakeAhead(Making make) {
+  if (folder_.empty() || !make) return;
+  {
+    std::lock_guard lock(mutex_);
+    if (stopping_) return;
+    std::erase_if(jobs_, [](const Job& queued) { return static_cast<bool>(queued.make); });
+    jobs_.push_back({{}, 0, 0, {}, std::move(make)});
     if (!worker_.joinable()) worker_ = std::thread([this] { Work(); });
   }
   changed_.notify_all();
@@ -172,8 +184,11 @@ void KeptArtwork::Work() {
       jobs_.pop_front();
       busy_ = true;
       lock.unlock();
-      if (Write(job)) Trim(FileFor(job.key));
-      job.picture = Picture();  // the game's buffer is let go before the next one is taken
+      if (job.make)
+        job.make(stopping_);
+      else if (Write(job))
+        Trim(FileFor(job.key));
+      job = Job();  // the game's buffer is let go before the next one is taken
       lock.lock();
       busy_ = false;
       changed_.notify_all();

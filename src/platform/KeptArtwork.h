@@ -26,7 +26,9 @@ class KeptArtwork : public ArtworkStore {
   ~KeptArtwork() override;  // a write under way is given up, its temporary file removed
   std::optional<Picture> Find(const std::string& source, const std::string& what) override;
   void Keep(const std::string& source, const std::string& what, const Picture& picture) override;
-  // Waits until every picture handed to Keep is written (or given up).
+  void MakeAhead(Making make) override;
+  // Waits until every picture handed to Keep is written (or given up), and what MakeAhead was
+  // given has run.
   void Flush();
 
  private:
@@ -35,6 +37,7 @@ class KeptArtwork : public ArtworkStore {
     uint64_t sourceSize;
     int64_t sourceTime;
     Picture picture;
+    Making make;  // set: a making to run, not a picture to write
   };
   std::string FileFor(const std::string& key) const;
   void Work();

@@ -6,6 +6,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <cmath>
 #include <cstring>
 
 #include "display/Png.h"
@@ -75,6 +76,38 @@ void MakeOpaque(QPainter& painter, const QRect& area) {
   painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
   painter.fillRect(area, Qt::black);
   painter.restore();
+}
+
+bool PaintOpaque(QPainter& painter, const Picture& picture, const QRegion& region) {
+  QPaintEngine* engine = painter.paintEngine();
+  QPaintDevice* target = engine ? engine->paintDevice() : nullptr;
+  if (!target || target->devType() != QInternal::Image) return false;
+  auto* image = static_cast<QImage*>(target);
+  const QImage::Format format = image->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+      format != QImage::Format_ARGB32_Premultiplied)
+    return false;
+  // Only a whole-pixel move and a whole scale between the painter's units and the device's.
+  const QTransform t = painter.deviceTransform();
+  const double scale = t.m11();
+  if (t.type() > QTransform::TxScale || t.m22() != scale || scale < 1 || scale != std::round(scale) ||
+      t.dx() != std::round(t.dx()) || t.dy() != std::round(t.dy()))
+    return false;
+  const int k = static_cast<int>(scale), dx = static_cast<int>(t.dx()), dy = static_cast<int>(t.dy());
+  const QRect inside = QRect(dx, dy, picture.width(), picture.height()).intersected(image->rect());
+  if (inside.isEmpty()) return true;
+  uchar* bits = image->bits();  // a detached buffer: the window's own, painted in place
+  const qsizetype stride = image->bytesPerLine();
+  for (const QRect& logical : region) {
+    const QRect r = QRect(dx + logical.x() * k, dy + logical.y() * k, logical.width() * k, logical.height() * k)
+                        .intersected(inside);
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      const uint32_t* from = picture.row(y - dy) + (r.left() - dx);
+      auto* to = reinterpret_cast<uint32_t*>(bits + y * stride) + r.left();
+      for (int x = 0; x < r.width(); ++x) to[x] = from[x] | 0xFF000000u;
+    }
+  }
+  return true;
 }
 
 bool SavePng(const Picture& picture, const std::string& path, std::string& error) {

@@ -28,6 +28,11 @@ QImage OpaqueImage(const Picture& picture);
 // Makes what was just painted into `area` (in the painter's coordinates) opaque, where the
 // surface keeps an alpha channel; elsewhere it does nothing.
 void MakeOpaque(QPainter& painter, const QRect& area);
+// Paints `picture` 1:1 in device pixels at the painter's origin into `region` (in the painter's
+// coordinates) and makes it opaque in the same pass, copying the pixels straight into the window's
+// buffer; false, with nothing painted, where that buffer is not a plain 32-bit image or the
+// painter's origin does not fall on a device pixel (then drawImage and MakeOpaque are the way).
+bool PaintOpaque(QPainter& painter, const Picture& picture, const QRegion& region);
 
 // Writes `picture` as a 24-bit RGB PNG file.
 bool SavePng(const Picture& picture, const std::string& path, std::string& error);

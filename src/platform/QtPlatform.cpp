@@ -211,6 +211,11 @@ int QtPlatform::ScreenHeight() {
   return screen ? screen->geometry().height() : 768;
 }
 
+double QtPlatform::ScreenPixelRatio() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->devicePixelRatio() : 1;
+}
+
 int QtPlatform::ToolbarHeight() { return window_ ? window_->ToolbarHeight() : 33; }
 int QtPlatform::StatusBarHeight() { return window_ ? window_->StatusBarHeight() : 20; }
 

@@ -32,6 +32,7 @@ class QtPlatform : public Platform {
   void PresentBoard(const Picture& picture, const Rect& area) override;
   int ScreenWidth() override;
   int ScreenHeight() override;
+  double ScreenPixelRatio() override;
   int ToolbarHeight() override;
   int StatusBarHeight() override;
   void PlaceWindow(int left, int top, int width, int height) override;

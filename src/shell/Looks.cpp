@@ -1,6 +1,7 @@
 // Tilesets and backgrounds: the built-in choices, pictures loaded from disk, and start-up. Both
 // menus follow the same rules (LookChoice); what differs is how a picture is put in use.
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "base/Say.h"
@@ -56,6 +57,7 @@ LookChoice TVelmor::TilesetChoice() {
                           PadTilesetPicture(picture);
                           TilesetSource = {std::move(picture), path};
                           MakeTilesetAtScale(TilesetSource, Scale, TilesetPicture, TileSheet, platform.KeptLooks());
+                          MakeLooksAhead();
                         },
                         [this] { BuiltInTilesetClick(MahJongg3); }));
 }
@@ -106,6 +108,22 @@ void TVelmor::ActiveTilesetBackground() {
 void TVelmor::NewBackground() {
   ++BackgroundGeneration;
   MakeBackgroundAtScale(BackgroundSource, Scale, BackgroundImage, platform.KeptLooks());
+  MakeLooksAhead();
+}
+
+// A first maximise then finds its pictures kept instead of decoding the large artwork while the
+// player waits.
+void TVelmor::MakeLooksAhead() {
+  ArtworkStore* store = platform.KeptLooks();
+  if (!store) return;
+  const double ratio = platform.ScreenPixelRatio();
+  const std::vector<int> scales = ScalesAhead(Scale, static_cast<int>(std::lround(platform.ScreenWidth() * ratio)),
+                                              static_cast<int>(std::lround(platform.ScreenHeight() * ratio)));
+  if (scales.empty()) return;
+  store->MakeAhead([tileset = TilesetSource, background = BackgroundSource, panel = HofSource, scales,
+                    store](const std::atomic<bool>& stopping) {
+    KeepLooksAhead(tileset, background, panel, HofWidth, scales, *store, stopping);
+  });
 }
 
 void TVelmor::SetBoardScale(int scale) {

@@ -100,6 +100,7 @@ class Platform {
   // its content: board picture (and side panel) plus the toolbar and status line shown.
   virtual int ScreenWidth() = 0;
   virtual int ScreenHeight() = 0;
+  virtual double ScreenPixelRatio() { return 1; }  // device pixels per unit of the two above
   virtual int ToolbarHeight() = 0;
   virtual int StatusBarHeight() = 0;
   virtual void PlaceWindow(int left, int top, int width, int height) = 0;

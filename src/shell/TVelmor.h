@@ -217,7 +217,8 @@ class TVelmor : public GameMenus,
   void BuiltInBackgroundClick(MenuItem& item);
   // The window shows the board at another whole scale: every picture is made again at it.
   void SetBoardScale(int scale);
-  void NewBackground();  // BackgroundImage made again from its source at the scale
+  void NewBackground();   // BackgroundImage made again from its source at the scale
+  void MakeLooksAhead();  // the looks at the screen's other scales, made and kept in the background
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
   HallOfFameBook HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;

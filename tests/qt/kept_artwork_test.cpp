@@ -49,6 +49,7 @@ struct CountingStore : ArtworkStore {
   void Keep(const std::string& source, const std::string& what, const Picture& picture) override {
     kept.Keep(source, what, picture);
   }
+  void MakeAhead(Making make) override { kept.MakeAhead(std::move(make)); }
   KeptArtwork& kept;
   std::atomic<int> hits{0};
 };
@@ -76,6 +77,29 @@ TEST(KeptArtwork, TheShippedLooksTakenFromTheStoreAreThoseMadeFromTheirFiles) {
       EXPECT_EQ(looks.background, made.background);
       EXPECT_EQ(looks.panel, made.panel);
     }
+  }
+}
+
+// The looks made ahead for the screen's scales are there to be found at the first change to one.
+TEST(KeptArtwork, LooksMadeAheadAreFoundAtTheirScale) {
+  Scratch scratch;
+  const std::string data = VELMOR_DATA_DIR;
+  const LookSource tileset{Picture(1, 1), data + "/Tilesets/pai.bmp"},
+      board{Picture(1, 1), data + "/Backgrounds/kanji.bmp"}, panel{Picture(1, 1), data + "/hof.bmp"};
+  KeptArtwork kept(scratch / "kept");
+  CountingStore store(kept);
+  EXPECT_EQ(ScalesAhead(3, 3840, 2400), (std::vector<int>{4, 2}));
+  EXPECT_EQ(ScalesAhead(1, 1920, 1200), (std::vector<int>{2, 3}));
+  EXPECT_EQ(ScalesAhead(2, 1024, 768), std::vector<int>{});
+  store.MakeAhead([&](const std::atomic<bool>& stopping) {
+    KeepLooksAhead(tileset, board, panel, 92, ScalesAhead(1, 1920, 1200), store, stopping);
+  });
+  kept.Flush();
+  for (int scale : {2, 3}) {
+    store.hits = 0;
+    const LooksAtScale found = MakeLooksAtScale(tileset, board, panel, 92, scale, &store);
+    EXPECT_EQ(store.hits, 4) << scale;
+    EXPECT_EQ(found.background, MakeLooksAtScale(tileset, board, panel, 92, scale).background) << scale;
   }
 }
 

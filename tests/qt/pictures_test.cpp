@@ -10,6 +10,7 @@
 #include <QBitmap>
 #include <QCursor>
 #include <QImage>
+#include <QPainter>
 
 #include "chrome/Artwork.h"
 #include "platform/QtPictures.h"
@@ -166,4 +167,37 @@ TEST(ChromePictures, TheShippedOnesAreWhatTheDrawingMakes) {
     // Font rasterising may differ by a shade from machine to machine; a changed drawing does not.
     EXPECT_LE(farthest(shipped, drawn), 24);
   }
+}
+
+// Painted 1:1 straight into a window's buffer, a picture lands where drawImage would put it, only
+// inside the region, and opaque; a painter that does not fall on whole device pixels is refused.
+TEST(PaintOpaque, CopiesTheRegionOpaqueWhereDrawImageWouldPutIt) {
+  Picture picture(30, 20);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 30; ++x) picture.set(x, y, Rgb(x * 8, y * 12, 77));
+  for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32}) {
+    for (const int k : {1, 2}) {
+      QImage buffer(80, 60, format);
+      buffer.fill(QColor(1, 2, 3, 4));
+      const QImage before = buffer;
+      const QRegion region = QRegion(2, 1, 5, 4) + QRegion(9, 6, 3, 3);
+      {
+        QPainter p(&buffer);
+        p.translate(7, 5);
+        p.scale(k, k);
+        ASSERT_TRUE(PaintOpaque(p, picture, region));
+      }
+      for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 80; ++x) {
+          const int px = x - 7, py = y - 5;
+          const bool inside = px >= 0 && py >= 0 && px < 30 && py < 20 && region.contains(QPoint(px / k, py / k));
+          ASSERT_EQ(buffer.pixel(x, y), inside ? (picture.at(px, py) | 0xFF000000u) : before.pixel(x, y))
+              << format << " at " << k << "x: " << x << "," << y;
+        }
+    }
+  }
+  QImage buffer(40, 40, QImage::Format_ARGB32_Premultiplied);
+  QPainter p(&buffer);
+  p.translate(0.5, 0);
+  EXPECT_FALSE(PaintOpaque(p, picture, QRegion(0, 0, 10, 10)));
 }
