@@ -44,7 +44,12 @@ game=7
 game_env=(env -u WAYLAND_DISPLAY -u DISPLAY SDL_AUDIODRIVER=dummy LANG=C.UTF-8 LC_ALL=C.UTF-8)
 
 # X11.
-display=:$((90 + RANDOM % 9))
+# A display number no other server holds: one taken makes Xvfb fail and the test with it.
+display=
+for n in $(shuf -i 90-199); do
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }
+done
+[ -n "$display" ] || fail "no free X display number"
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 wait_for 10 env DISPLAY="$display" xdotool getdisplaygeometry || fail "Xvfb did not start"

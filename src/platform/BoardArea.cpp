@@ -87,14 +87,24 @@ void PictureView::Present(const Picture& picture, const Rect& area) {
     const Rect shown{static_cast<int>(std::floor(box.left * f)) - 1, static_cast<int>(std::floor(box.top * f)) - 1,
                      static_cast<int>(std::ceil(box.right * f)) + 1, static_cast<int>(std::ceil(box.bottom * f)) + 1};
     Reduce(shown);
-    update(QRectF(shown.left / dpr, shown.top / dpr, shown.width() / dpr, shown.height() / dpr).toAlignedRect());
+    Changed(QRectF(shown.left / dpr, shown.top / dpr, shown.width() / dpr, shown.height() / dpr).toAlignedRect());
     return;
   }
   const double f = scale_ / k_ / dpr;  // logical pixels per picture pixel
-  update(QRectF(box.left * f, box.top * f, box.width() * f, box.height() * f).toAlignedRect().adjusted(-1, -1, 1, 1));
+  Changed(QRectF(box.left * f, box.top * f, box.width() * f, box.height() * f).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+void PictureView::Changed(const QRect& area) {
+  pending_ += area;
+  update(area);
+}
+
+void PictureView::ShowPending() {
+  if (!pending_.isEmpty() && isVisible()) repaint(pending_);
 }
 
 void PictureView::paintEvent(QPaintEvent* e) {
+  pending_ -= e->region();
   QPainter p(this);
   // Shown 1:1, the pixels are copied into the window's buffer and made opaque at once; blending
   // them in and then laying black under them took several times as long on a large window.

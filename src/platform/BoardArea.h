@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 
@@ -28,6 +29,8 @@ class PictureView : public QWidget {
   // Shows `area` (in the picture's pixels) of `picture` at the same place and repaints that part.
   void Present(const Picture& picture, const Rect& area);
   void SetScale(double scale, int k);
+  // Paints what Present changed since the last paint at once, and puts it on the screen.
+  void ShowPending();
   double Scale() const { return scale_; }
   QSize BaseSize() const { return base_; }
   std::function<void(Qt::MouseButton, QPoint)> onPress;  // in 1x pixels
@@ -48,12 +51,14 @@ class PictureView : public QWidget {
   double scale_ = 1;
   int k_ = 1;
   const Picture* source_ = nullptr;
+  QRegion pending_;  // asked to be painted by Present, not painted yet
   Picture mixed_;
   Picture reduced_;          // what a view between scales shows, at device pixels
   AreaReduction reduction_;  // from the picture's size to reduced_'s
   // Brings `box` (device pixels) of the truth down to reduced_, when the truth has the size
   // the view expects (a hand-made panel picture of another size is not shown).
   void Reduce(const Rect& box);
+  void Changed(const QRect& area);  // in the view's coordinates
 };
 
 // The board's view: the one a screen reader reads tile by tile (platform/BoardAccessible).

@@ -197,6 +197,10 @@ void QtPlatform::PresentBoard(const Picture& picture, const Rect& area) {
   NoteBoardPresented(window_->Board());
 }
 
+void QtPlatform::ShowPresented() {
+  if (window_) window_->Board()->ShowPending();
+}
+
 void QtPlatform::CursorMoved(int tile) {
   if (window_) AnnounceCursor(window_->Board(), tile);
 }

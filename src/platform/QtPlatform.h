@@ -48,6 +48,7 @@ class QtPlatform : public Platform {
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
   void ShowDeadEnd(bool shown) override;
   int ChooseLayout(const LayoutChooserModel& model) override;
+  void ShowPresented() override;
   void PresentPanel(const Picture& picture, const Rect& area) override;
   void CursorMoved(int tile) override;
   void PopupMenu(MenuItem& menu, const MenuItem& below) override;

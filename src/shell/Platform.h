@@ -95,6 +95,9 @@ class Platform {
 
   // Copies `area` of `picture` onto the same place of the board image on screen.
   virtual void PresentBoard(const Picture& picture, const Rect& area) = 0;
+  // What was presented goes to the screen now, not after the rest of the handler: a pair taken
+  // is seen before its sound, its save and the checks that follow it.
+  virtual void ShowPresented() {}
 
   // The screen, and the main window placed on it. The window's size is given as the size of
   // its content: board picture (and side panel) plus the toolbar and status line shown.

@@ -75,6 +75,7 @@ void TVelmor::TakePair(int a, Place placeA, int b) {
   const Place placeB = Board.TilePlace[static_cast<size_t>(b)];
   History.TakePair(Board, a, placeA, b);
   RedrawTaken(placeA, placeB);
+  platform.ShowPresented();
   PlaySound("done");
   if (GameMode == ModeTwoPlayers) TurnChange();
   // The win is timed at the pair that cleared the board.

@@ -106,3 +106,33 @@ TEST_F(GameWindow, AWinnableDealIsClearedWithKeysOnly) {
   }
   EXPECT_EQ(game->Board.TilesLeft, 0);
 }
+
+// A pair taken is on the screen before the click's handler goes on to its sound, its save and
+// its checks: the board is painted within the click itself, not at the next turn of the loop.
+TEST_F(GameWindow, APairTakenIsPaintedWithinTheClick) {
+  ASSERT_TRUE(Start());
+  game->Winnable.SetChecked(true);
+  game->GameNumber = 7;
+  game->NewSpecificGame1Click();
+  PictureView* board = window->Board();
+  struct PaintCount : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) ++paints;
+      return false;
+    }
+  } count;
+  board->installEventFilter(&count);
+  auto click = [&](const Place& p) {
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                             game->BoardOriginY + TileTop(p.row, p.layer) + 25));
+  };
+  click(game->RemovalOrder[0]);
+  QApplication::processEvents();
+  count.paints = 0;
+  click(game->RemovalOrder[1]);
+  EXPECT_EQ(game->Board.TilesLeft, 142);
+  EXPECT_GE(count.paints, 1);
+  board->removeEventFilter(&count);
+}
