@@ -1,6 +1,8 @@
 // velmor-cli is read by other programs: its output format and exit codes are an interface.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <cstdio>
 #include <sstream>
 
@@ -106,6 +108,20 @@ TEST(Cli, SolvePrintsTheResultAndAWinThatReplays) {
     board.TakeTile(b);
   }
   EXPECT_EQ(taken, 144);
+}
+
+// A search is bounded unless asked not to be, and one that could not tell says so with its own
+// exit status: the Turtle's first random deal took 48 minutes of CPU once with no limit.
+TEST(Cli, SolveStopsByItselfAndSaysWhenItCouldNotTell) {
+  const std::string turtle = DataDir() + "/Layouts/Turtle.lay";
+  const CliRun stopped = Cli("solve " + turtle + " --game 1 --limit-ms 1");
+  EXPECT_EQ(stopped.status, 2);
+  EXPECT_EQ(Lines(stopped.out).at(0), "result: unknown");
+  const auto started = std::chrono::steady_clock::now();
+  const CliRun bounded = Cli("solve " + turtle + " --game 1");
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
+  ASSERT_FALSE(Lines(bounded.out).empty());
+  EXPECT_EQ(bounded.status, Lines(bounded.out)[0] == "result: unknown" ? 2 : 0) << bounded.out;
 }
 
 TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {

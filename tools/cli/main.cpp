@@ -1,5 +1,6 @@
 // velmor-cli: the game's rules without the window, for layout authors and for testing.
-// Results go to standard output; errors to standard error with exit code 1.
+// Results go to standard output; errors to standard error with exit code 1. A search that could
+// not tell in its time exits with 2.
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -109,7 +110,7 @@ struct DealOptions {
   std::string path;
   long long game = -1;
   bool winnable = false, vertical = false;
-  long long limitMs = 0;  // solve only; 0 for no limit
+  long long limitMs = 10'000;  // solve only; 0 for no limit: a search is bounded unless asked not to be
   // render only
   std::string tileset, background, out;
   bool shadows = true;
@@ -232,7 +233,8 @@ int SolveCommand(const std::vector<std::string>& args) {
     for (auto [a, b] : s.moves) std::cout << ' ' << a << '-' << b;
     std::cout << '\n';
   }
-  return 0;
+  // A script tells "could not tell" from an answer without reading the output.
+  return s.result == SolveResult::Unknown ? 2 : 0;
 }
 
 int RiversCommand(const std::vector<std::string>& args) {
