@@ -86,14 +86,6 @@ void Picture::PenRectangle(Rect r, int penWidth, uint32_t pixel) {
 }
 
 namespace {
-// The rows are where a board's drawing time goes, and at the larger scales they outrun what the
-// baseline vector instructions can do; where the processor has wider ones, a copy of the row
-// loops built for them is chosen when the program loads. The results are the same either way.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
-#define VELMOR_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
-#else
-#define VELMOR_WIDE_VECTORS
-#endif
 
 // One row between two different pictures; __restrict lets the compiler use vector instructions.
 VELMOR_WIDE_VECTORS void RasterRow(uint32_t* __restrict d, const uint32_t* __restrict s, int w, RasterOp op) {

@@ -163,13 +163,14 @@ void AreaReduction::Sum(const Picture& p, Picture& out, Rect box, Divide divide)
 // each axis. The three rows under a row of the result are summed down first, a channel at a time
 // over whole rows, which the compiler does several pixels at once; then three columns of those
 // sums across. Every sum stays below 2^31 (the caller's test).
-void AreaReduction::SumThreeTaps(const Picture& p, Picture& out, Rect box, uint32_t area) const {
+VELMOR_WIDE_VECTORS void AreaReduction::SumThreeTaps(const Picture& p, Picture& out, Rect box, uint32_t area) const {
   // floor(v / area) as the high half of v * ceil(2^64 / area): exact for every v * area below
   // 2^64, with one multiplication and no shift.
   const uint64_t reciprocal = ~uint64_t{0} / area + 1;
   const uint32_t half = area / 2;
   auto divide = [&](uint32_t v) {
-    return static_cast<uint32_t>((static_cast<unsigned __int128>(v + half) * reciprocal) >> 64);
+    __extension__ using Wide = unsigned __int128;
+    return static_cast<uint32_t>((static_cast<Wide>(v + half) * reciprocal) >> 64);
   };
   // The source columns the box's pixels cover.
   const int from = columns3_.first[static_cast<size_t>(box.left)];

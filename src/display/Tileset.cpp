@@ -103,6 +103,21 @@ const ShadowPieces& Shadows(int k) {
   return enlarged[k];
 }
 
+namespace {
+
+// Each shaded pixel halfway to its grey, the others as they are; without a branch a pixel, the
+// compiler does several at once.
+VELMOR_WIDE_VECTORS void ShadeRow(uint32_t* __restrict d, const uint32_t* __restrict g, int w) {
+  for (int x = 0; x < w; ++x) {
+    const uint32_t shade = g[x], px = d[x];
+    const uint32_t half = Rgb((RedOf(px) + RedOf(shade) + 1) / 2, (GreenOf(px) + GreenOf(shade) + 1) / 2,
+                              (BlueOf(px) + BlueOf(shade) + 1) / 2);
+    d[x] = shade == NoShade ? px : half;
+  }
+}
+
+}  // namespace
+
 void DrawShade(Picture& dst, const PlacedPiece* pieces, int count) {
   if (count <= 0) return;
   Rect all = {pieces[0].x, pieces[0].y, pieces[0].x, pieces[0].y};
@@ -131,17 +146,8 @@ void DrawShade(Picture& dst, const PlacedPiece* pieces, int count) {
         if ((mask[x - p.x] & 0xFFFFFF) == 0) g[x - clip.left] = image[x - p.x];
     }
   }
-  for (int y = clip.top; y < clip.bottom; ++y) {
-    uint32_t* d = dst.row(y);
-    const uint32_t* g = grey.data() + static_cast<size_t>(y - clip.top) * w;
-    for (int x = clip.left; x < clip.right; ++x) {
-      const uint32_t shade = g[x - clip.left];
-      if (shade == NoShade) continue;
-      const uint32_t px = d[x];
-      d[x] = Rgb((RedOf(px) + RedOf(shade) + 1) / 2, (GreenOf(px) + GreenOf(shade) + 1) / 2,
-                 (BlueOf(px) + BlueOf(shade) + 1) / 2);
-    }
-  }
+  for (int y = clip.top; y < clip.bottom; ++y)
+    ShadeRow(dst.row(y) + clip.left, grey.data() + static_cast<size_t>(y - clip.top) * w, clip.width());
 }
 
 }  // namespace velmor
