@@ -208,13 +208,29 @@ void BoardArea::paintEvent(QPaintEvent* e) {
   if (back.empty()) {
     p.fillRect(e->rect(), Qt::black);
   } else {
-    const QImage wrapped = WrapPicture(back);
-    QBrush brush(wrapped);
-    brush.setTransform(QTransform::fromTranslate(board_->x(), board_->y())
-                           .scale(static_cast<double>(board_->width()) / back.width(),
-                                  static_cast<double>(board_->height()) / back.height()));
+    // Only the part of the background under each piece of the margin, repeated as the board's
+    // own repeats, made opaque and stretched: a brush of the whole picture had Qt convert all of
+    // it (12 MB at 3x) for a margin a few pixels wide.
+    const double sx = static_cast<double>(board_->width()) / back.width();
+    const double sy = static_cast<double>(board_->height()) / back.height();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.fillRect(e->rect(), brush);
+    for (const QRect& r : e->region()) {
+      const int u0 = static_cast<int>(std::floor((r.left() - board_->x()) / sx)) - 1;
+      const int v0 = static_cast<int>(std::floor((r.top() - board_->y()) / sy)) - 1;
+      const int u1 = static_cast<int>(std::ceil((r.right() + 1 - board_->x()) / sx)) + 1;
+      const int v1 = static_cast<int>(std::ceil((r.bottom() + 1 - board_->y()) / sy)) + 1;
+      QImage part(u1 - u0, v1 - v0, QImage::Format_RGB32);
+      for (int v = v0; v < v1; ++v) {
+        const uint32_t* from = back.row(((v % back.height()) + back.height()) % back.height());
+        auto* to = reinterpret_cast<uint32_t*>(part.scanLine(v - v0));
+        for (int u = u0; u < u1; ++u)
+          to[u - u0] = from[((u % back.width()) + back.width()) % back.width()] | 0xFF000000u;
+      }
+      p.save();
+      p.setClipRect(r);
+      p.drawImage(QRectF(board_->x() + u0 * sx, board_->y() + v0 * sy, (u1 - u0) * sx, (v1 - v0) * sy), part);
+      p.restore();
+    }
   }
   surroundOf_ = game_.BackgroundGeneration;
   MakeOpaque(p, e->rect());
