@@ -46,7 +46,7 @@ AreaReduction::AreaReduction(int fromWidth, int fromHeight, int toWidth, int toH
       columns3_(AsThreeTaps(columns_, fromWidth)),
       rows3_(AsThreeTaps(rows_, fromHeight)) {}
 
-AreaReduction::ThreeTaps AreaReduction::AsThreeTaps(const Axis& axis, int from) {
+ThreeTaps AreaReduction::AsThreeTaps(const Axis& axis, int from) {
   ThreeTaps taps;
   if (from < 3) return taps;
   const size_t n = axis.first.size();
@@ -94,6 +94,60 @@ struct PlainDivision {
 
 }  // namespace
 
+namespace {
+
+// Every reduction between two whole scales: each pixel covers two or three of the picture's along
+// each axis. The three rows under a row of the result are summed down first, a channel at a time
+// over whole rows, which the compiler does several pixels at once; then three columns of those
+// sums across. Every sum stays below 2^31 (the caller's test).
+VELMOR_WIDE_VECTORS void SumThreeTaps(const Picture& p, Picture& out, Rect box, uint32_t area, const ThreeTaps& columns,
+                                      const ThreeTaps& rows) {
+  // floor(v / area) as the high half of v * ceil(2^64 / area): exact for every v * area below
+  // 2^64, with one multiplication and no shift.
+  const uint64_t reciprocal = ~uint64_t{0} / area + 1;
+  const uint32_t half = area / 2;
+  auto divide = [&](uint32_t v) {
+    __extension__ using Wide = unsigned __int128;
+    return static_cast<uint32_t>((static_cast<Wide>(v + half) * reciprocal) >> 64);
+  };
+  // The source columns the box's pixels cover.
+  const int from = columns.first[static_cast<size_t>(box.left)];
+  const int to = columns.first[static_cast<size_t>(box.right - 1)] + 3;
+  const size_t n = static_cast<size_t>(to - from);
+  // Red and blue share a 64-bit sum, 32 bits apart: no sum carries into the other.
+  std::vector<uint64_t> redBlue(n);
+  std::vector<uint32_t> green(n);
+  for (int y = box.top; y < box.bottom; ++y) {
+    const size_t row = static_cast<size_t>(y);
+    const int first = rows.first[row];
+    const uint64_t w0 = rows.weights[3 * row], w1 = rows.weights[3 * row + 1], w2 = rows.weights[3 * row + 2];
+    const uint32_t* a = p.row(first) + from;
+    const uint32_t* b = p.row(first + 1) + from;
+    const uint32_t* c = p.row(first + 2) + from;
+    uint64_t* __restrict rb = redBlue.data();
+    uint32_t* __restrict g = green.data();
+    auto packed = [](uint32_t px) { return (uint64_t{px & 0xFF0000} << 16) | (px & 0xFF); };
+    auto greenOf = [](uint32_t px) { return (px >> 8) & 0xFF; };
+    for (size_t i = 0; i < n; ++i) {
+      rb[i] = w0 * packed(a[i]) + w1 * packed(b[i]) + w2 * packed(c[i]);
+      g[i] = static_cast<uint32_t>(w0) * greenOf(a[i]) + static_cast<uint32_t>(w1) * greenOf(b[i]) +
+             static_cast<uint32_t>(w2) * greenOf(c[i]);
+    }
+    uint32_t* d = out.row(y);
+    for (int x = box.left; x < box.right; ++x) {
+      const size_t column = static_cast<size_t>(x);
+      const size_t i = static_cast<size_t>(columns.first[column] - from);
+      const uint32_t* w = columns.weights.data() + 3 * column;
+      const uint64_t sumRedBlue = w[0] * rb[i] + w[1] * rb[i + 1] + w[2] * rb[i + 2];
+      const uint32_t sumGreen = w[0] * g[i] + w[1] * g[i + 1] + w[2] * g[i + 2];
+      d[x] = (divide(static_cast<uint32_t>(sumRedBlue >> 32)) << 16) | (divide(sumGreen) << 8) |
+             divide(static_cast<uint32_t>(sumRedBlue));
+    }
+  }
+}
+
+}  // namespace
+
 void AreaReduction::Into(const Picture& p, Picture& out, Rect box) const {
   const int width = out.width(), height = out.height();
   box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, width), std::min(box.bottom, height)};
@@ -102,7 +156,7 @@ void AreaReduction::Into(const Picture& p, Picture& out, Rect box) const {
   const uint64_t area = static_cast<uint64_t>(p.width()) * static_cast<uint64_t>(p.height());
   auto sum = [&](Rect part) {
     if (area * 255 + area < (uint64_t{1} << 31) && !columns3_.first.empty() && !rows3_.first.empty())
-      SumThreeTaps(p, out, part, static_cast<uint32_t>(area));
+      SumThreeTaps(p, out, part, static_cast<uint32_t>(area), columns3_, rows3_);
     else if (area * 255 + area < (uint64_t{1} << 31))
       Sum<uint32_t>(p, out, part, RoundedDivision(static_cast<uint32_t>(area)));
     else
@@ -156,55 +210,6 @@ void AreaReduction::Sum(const Picture& p, Picture& out, Rect box, Divide divide)
     uint32_t* d = out.row(y) + left;
     for (size_t c = 0; c < sums.size(); c += 3, ++d)
       *d = static_cast<uint32_t>((divide(sums[c]) << 16) | (divide(sums[c + 1]) << 8) | divide(sums[c + 2]));
-  }
-}
-
-// Every reduction between two whole scales: each pixel covers two or three of the picture's along
-// each axis. The three rows under a row of the result are summed down first, a channel at a time
-// over whole rows, which the compiler does several pixels at once; then three columns of those
-// sums across. Every sum stays below 2^31 (the caller's test).
-VELMOR_WIDE_VECTORS void AreaReduction::SumThreeTaps(const Picture& p, Picture& out, Rect box, uint32_t area) const {
-  // floor(v / area) as the high half of v * ceil(2^64 / area): exact for every v * area below
-  // 2^64, with one multiplication and no shift.
-  const uint64_t reciprocal = ~uint64_t{0} / area + 1;
-  const uint32_t half = area / 2;
-  auto divide = [&](uint32_t v) {
-    __extension__ using Wide = unsigned __int128;
-    return static_cast<uint32_t>((static_cast<Wide>(v + half) * reciprocal) >> 64);
-  };
-  // The source columns the box's pixels cover.
-  const int from = columns3_.first[static_cast<size_t>(box.left)];
-  const int to = columns3_.first[static_cast<size_t>(box.right - 1)] + 3;
-  const size_t n = static_cast<size_t>(to - from);
-  // Red and blue share a 64-bit sum, 32 bits apart: no sum carries into the other.
-  std::vector<uint64_t> redBlue(n);
-  std::vector<uint32_t> green(n);
-  for (int y = box.top; y < box.bottom; ++y) {
-    const size_t row = static_cast<size_t>(y);
-    const int first = rows3_.first[row];
-    const uint64_t w0 = rows3_.weights[3 * row], w1 = rows3_.weights[3 * row + 1], w2 = rows3_.weights[3 * row + 2];
-    const uint32_t* a = p.row(first) + from;
-    const uint32_t* b = p.row(first + 1) + from;
-    const uint32_t* c = p.row(first + 2) + from;
-    uint64_t* __restrict rb = redBlue.data();
-    uint32_t* __restrict g = green.data();
-    auto packed = [](uint32_t px) { return (uint64_t{px & 0xFF0000} << 16) | (px & 0xFF); };
-    auto greenOf = [](uint32_t px) { return (px >> 8) & 0xFF; };
-    for (size_t i = 0; i < n; ++i) {
-      rb[i] = w0 * packed(a[i]) + w1 * packed(b[i]) + w2 * packed(c[i]);
-      g[i] = static_cast<uint32_t>(w0) * greenOf(a[i]) + static_cast<uint32_t>(w1) * greenOf(b[i]) +
-             static_cast<uint32_t>(w2) * greenOf(c[i]);
-    }
-    uint32_t* d = out.row(y);
-    for (int x = box.left; x < box.right; ++x) {
-      const size_t column = static_cast<size_t>(x);
-      const size_t i = static_cast<size_t>(columns3_.first[column] - from);
-      const uint32_t* w = columns3_.weights.data() + 3 * column;
-      const uint64_t sumRedBlue = w[0] * rb[i] + w[1] * rb[i + 1] + w[2] * rb[i + 2];
-      const uint32_t sumGreen = w[0] * g[i] + w[1] * g[i + 1] + w[2] * g[i + 2];
-      d[x] = (divide(static_cast<uint32_t>(sumRedBlue >> 32)) << 16) | (divide(sumGreen) << 8) |
-             divide(static_cast<uint32_t>(sumRedBlue));
-    }
   }
 }
 

@@ -23,6 +23,14 @@ Picture ReduceArea(const Picture& picture, int width, int height);
 // reduced board brings only what changed down to its size.
 void ReduceAreaInto(const Picture& picture, Picture& out, Rect box);
 
+// An axis of a reduction as exactly three weights a pixel from a first source pixel moved back
+// to leave room for them, or nothing when some pixel covers more than three (a reduction by more
+// than half).
+struct ThreeTaps {
+  std::vector<int> first;
+  std::vector<uint32_t> weights;  // three a pixel
+};
+
 // ReduceAreaInto for one pair of sizes, with the weights worked out once: a view reducing every
 // change of its picture keeps one.
 class AreaReduction {
@@ -43,16 +51,9 @@ class AreaReduction {
     std::vector<uint32_t> weights;
   };
   static Axis Spans(int from, int to);
-  // The same spans as exactly three weights from a first pixel moved back to leave room for
-  // them, or nothing when some pixel covers more than three (a reduction by more than half).
-  struct ThreeTaps {
-    std::vector<int> first;
-    std::vector<uint32_t> weights;  // three a pixel
-  };
   static ThreeTaps AsThreeTaps(const Axis& axis, int from);
   template <typename Total, typename Divide>
   void Sum(const Picture& picture, Picture& out, Rect box, Divide divide) const;
-  void SumThreeTaps(const Picture& picture, Picture& out, Rect box, uint32_t area) const;
   int fromWidth_ = 0, fromHeight_ = 0;
   Axis columns_, rows_;
   ThreeTaps columns3_, rows3_;
