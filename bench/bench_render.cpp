@@ -119,6 +119,22 @@ void BM_ReduceBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_ReduceBoard)->Args({2, 190})->Args({3, 241})->Args({4, 305})->Unit(benchmark::kMillisecond);
 
+// A board drawn at the largest scale enlarged smoothly to a 3840 x 2160 window's board, the whole
+// of it as after a resize.
+void BM_EnlargeBoard(benchmark::State& state) {
+  const int k = MaxScale;
+  const double scale = 4.46;
+  const Picture board(BoardPictureWidth * k, BoardPictureHeight * k, Rgb(40, 90, 200));
+  const int w = static_cast<int>(BoardPictureWidth * scale), h = static_cast<int>(BoardPictureHeight * scale);
+  std::vector<uint32_t> out(static_cast<size_t>(w) * static_cast<size_t>(h));
+  const SmoothEnlargement enlargement(board.width(), board.height(), w, h);
+  for (auto _ : state) {
+    enlargement.Into(board, out.data(), w, {0, 0, w, h}, 0xFF000000u);
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+BENCHMARK(BM_EnlargeBoard)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -67,18 +67,44 @@ Rect BoardRenderer::TileBox(const Place& p) const {
   return Rect{x, y, x + TileBoxWidth, y + TileBoxHeight}.Scaled(k_);
 }
 
+Rect BoardRenderer::TakenBox(const Place& p) const {
+  Rect box = TileBox(p);
+  const int l = p.layer - 1;
+  if (!looks_.shadows || l < 1 || l > LastShadedLayer) return box;
+  const ShadowPieces& pieces = Shadows(k_);
+  // The pieces each tile below draws for a tile where `p` is, as DrawTile places them.
+  for (const ShadowRule& rule : ShadowRules) {
+    const int c = p.column - rule.dc, r = p.row - rule.dr;
+    if (c < 2 || r < 2) continue;
+    const int X = k_ * (originX_ + FaceLeft(c, l)), Y = k_ * (originY_ + TileTop(r, l));
+    for (int i = 0; i < rule.count; ++i) {
+      const auto& piece = rule.pieces[i];
+      const MaskedImage& image = piece.image ? pieces.vertical[piece.image] : pieces.horizontal;
+      const int x = X + k_ * piece.dx, y = Y + k_ * piece.dy;
+      box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + image.width()),
+             std::max(box.bottom, y + image.height())};
+    }
+  }
+  return box;
+}
+
 void BoardRenderer::Compose(Picture& frame, const Grid& grid, const BoardMarks& marks) const {
   const Picture& bg = looks_.background;
-  // A frame that is the background still (just made for a new scale) is copied once, by the
-  // first tile drawn, not twice.
-  if (!frame.SharesPixelsWith(bg)) BitBlt(frame, 0, 0, bg.width(), bg.height(), bg, 0, 0, RasterOp::SRCCOPY);
-  if (k_ == 1) return DrawTiles(frame, grid, marks, nullptr);
+  if (k_ == 1) {
+    // A frame that is the background still (just made for a new scale) is copied once, by the
+    // first tile drawn, not twice.
+    if (!frame.SharesPixelsWith(bg)) BitBlt(frame, 0, 0, bg.width(), bg.height(), bg, 0, 0, RasterOp::SRCCOPY);
+    return DrawTiles(frame, grid, marks, nullptr);
+  }
   // A whole board at 2x and up is drawn as an upper and a lower half side by side, each drawn
-  // exactly as the whole composition leaves it there.
+  // exactly as the whole composition leaves it there, its background copied by its own thread.
+  // A frame that is the background still gets memory of its own that nobody has touched yet.
+  if (frame.SharesPixelsWith(bg)) frame = Picture(bg.width(), bg.height());
   const int middle = frame.height() / 2;
   const Rect upper{0, 0, frame.width(), middle}, lower{0, middle, frame.width(), frame.height()};
   auto draw = [&](Picture part, const Rect& box) {
     part.SetClip(box);
+    BitBlt(part, box.left, box.top, box.width(), box.height(), bg, box.left, box.top, RasterOp::SRCCOPY);
     DrawTiles(part, grid, marks, &box);
   };
   const Picture shared = frame.DrawingShared();

@@ -60,6 +60,9 @@ class BoardRenderer {
 
   // The whole picture of a tile anchored at `p`.
   Rect TileBox(const Place& p) const;
+  // What can change when the tile anchored at `p` goes: its picture and the shadows it cast on
+  // the faces of the layer below.
+  Rect TakenBox(const Place& p) const;
 
   // The board over the background into `frame` (the background's size).
   void Compose(Picture& frame, const Grid& grid, const BoardMarks& marks) const;

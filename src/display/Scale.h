@@ -2,6 +2,7 @@
 // size from there.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -61,5 +62,33 @@ class AreaReduction {
 
 // Bilinear interpolation between pixel centres, edges held: for sizes past the largest scale.
 Picture EnlargeSmooth(const Picture& picture, int width, int height);
+
+// EnlargeSmooth for one pair of sizes, with the taps worked out once, writing wherever the caller
+// keeps the pixels: a view past the largest scale enlarges only what changed, straight into the
+// window's buffer, and keeps no enlarged copy of its own.
+class SmoothEnlargement {
+ public:
+  SmoothEnlargement() = default;
+  SmoothEnlargement(int fromWidth, int fromHeight, int toWidth, int toHeight);
+  // Whether `picture` has the size the enlargement was made for.
+  bool From(const Picture& picture) const;
+  int width() const { return static_cast<int>(columns_.a.size()); }
+  int height() const { return static_cast<int>(rows_.a.size()); }
+  // The enlarged pixels of `box` (clipped to the enlarged size), each ORed with `set`: the one for
+  // the box's top left corner goes to `to`, rows `stride` pixels apart.
+  void Into(const Picture& picture, uint32_t* to, ptrdiff_t stride, Rect box, uint32_t set = 0) const;
+
+ private:
+  // For each enlarged pixel along one axis, the two source pixels around its centre and the
+  // second one's weight in 1/256ths.
+  struct Taps {
+    std::vector<int> a, b;
+    std::vector<uint32_t> weight;
+  };
+  static Taps Between(int from, int to);
+  void Rows(const Picture& picture, uint32_t* to, ptrdiff_t stride, Rect clipped, uint32_t set) const;
+  int fromWidth_ = 0, fromHeight_ = 0;
+  Taps columns_, rows_;
+};
 
 }  // namespace velmor

@@ -53,8 +53,9 @@ class PictureView : public QWidget {
   const Picture* source_ = nullptr;
   QRegion pending_;  // asked to be painted by Present, not painted yet
   Picture mixed_;
-  Picture reduced_;          // what a view between scales shows, at device pixels
-  AreaReduction reduction_;  // from the picture's size to reduced_'s
+  Picture reduced_;                // what a view between scales shows, at device pixels
+  AreaReduction reduction_;        // from the picture's size to reduced_'s
+  SmoothEnlargement enlargement_;  // from the picture's size to the view's, past the largest scale
   // Brings `box` (device pixels) of the truth down to reduced_, when the truth has the size
   // the view expects (a hand-made panel picture of another size is not shown).
   void Reduce(const Rect& box);

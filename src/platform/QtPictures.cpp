@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 #include "display/Png.h"
 
@@ -78,34 +79,75 @@ void MakeOpaque(QPainter& painter, const QRect& area) {
   painter.restore();
 }
 
-bool PaintOpaque(QPainter& painter, const Picture& picture, const QRegion& region) {
+namespace {
+
+// The window's buffer a painter paints into, where it is a plain 32-bit image and the painter's
+// origin falls on a device pixel; `scale` device pixels make one of the painter's.
+struct DeviceImage {
+  QImage* image = nullptr;
+  double scale = 1;
+  int dx = 0, dy = 0;
+  // A rectangle in the painter's coordinates as the device pixels it covers, within the image.
+  QRect Covered(const QRect& logical) const {
+    return QRectF(dx + logical.x() * scale, dy + logical.y() * scale, logical.width() * scale, logical.height() * scale)
+        .toAlignedRect()
+        .intersected(image->rect());
+  }
+};
+
+std::optional<DeviceImage> PaintedImage(QPainter& painter) {
   QPaintEngine* engine = painter.paintEngine();
   QPaintDevice* target = engine ? engine->paintDevice() : nullptr;
-  if (!target || target->devType() != QInternal::Image) return false;
+  if (!target || target->devType() != QInternal::Image) return std::nullopt;
   auto* image = static_cast<QImage*>(target);
   const QImage::Format format = image->format();
   if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
       format != QImage::Format_ARGB32_Premultiplied)
-    return false;
-  // Only a whole-pixel move and a whole scale between the painter's units and the device's.
+    return std::nullopt;
   const QTransform t = painter.deviceTransform();
-  const double scale = t.m11();
-  if (t.type() > QTransform::TxScale || t.m22() != scale || scale < 1 || scale != std::round(scale) ||
-      t.dx() != std::round(t.dx()) || t.dy() != std::round(t.dy()))
-    return false;
-  const int k = static_cast<int>(scale), dx = static_cast<int>(t.dx()), dy = static_cast<int>(t.dy());
+  if (t.type() > QTransform::TxScale || t.m22() != t.m11() || t.m11() <= 0 || t.dx() != std::round(t.dx()) ||
+      t.dy() != std::round(t.dy()))
+    return std::nullopt;
+  return DeviceImage{image, t.m11(), static_cast<int>(t.dx()), static_cast<int>(t.dy())};
+}
+
+}  // namespace
+
+bool PaintOpaque(QPainter& painter, const Picture& picture, const QRegion& region) {
+  const std::optional<DeviceImage> device = PaintedImage(painter);
+  // Only a whole scale between the painter's units and the device's.
+  if (!device || device->scale < 1 || device->scale != std::round(device->scale)) return false;
+  const auto [image, scale, dx, dy] = *device;
   const QRect inside = QRect(dx, dy, picture.width(), picture.height()).intersected(image->rect());
   if (inside.isEmpty()) return true;
   uchar* bits = image->bits();  // a detached buffer: the window's own, painted in place
   const qsizetype stride = image->bytesPerLine();
   for (const QRect& logical : region) {
-    const QRect r = QRect(dx + logical.x() * k, dy + logical.y() * k, logical.width() * k, logical.height() * k)
-                        .intersected(inside);
+    const QRect r = device->Covered(logical).intersected(inside);
     for (int y = r.top(); y <= r.bottom(); ++y) {
       const uint32_t* from = picture.row(y - dy) + (r.left() - dx);
       auto* to = reinterpret_cast<uint32_t*>(bits + y * stride) + r.left();
       for (int x = 0; x < r.width(); ++x) to[x] = from[x] | 0xFF000000u;
     }
+  }
+  return true;
+}
+
+bool PaintEnlarged(QPainter& painter, const Picture& picture, const SmoothEnlargement& enlargement,
+                   const QRegion& region) {
+  const std::optional<DeviceImage> device = PaintedImage(painter);
+  if (!device || !enlargement.From(picture)) return false;
+  const auto [image, scale, dx, dy] = *device;
+  const QRect inside = QRect(dx, dy, enlargement.width(), enlargement.height()).intersected(image->rect());
+  if (inside.isEmpty()) return true;
+  uchar* bits = image->bits();
+  const qsizetype stride = image->bytesPerLine();
+  for (const QRect& logical : region) {
+    const QRect r = device->Covered(logical).intersected(inside);
+    if (r.isEmpty()) continue;
+    auto* to = reinterpret_cast<uint32_t*>(bits + r.top() * stride) + r.left();
+    enlargement.Into(picture, to, stride / 4, {r.left() - dx, r.top() - dy, r.right() + 1 - dx, r.bottom() + 1 - dy},
+                     0xFF000000u);
   }
   return true;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "display/Picture.h"
+#include "display/Scale.h"
 
 class QPainter;
 class QRect;
@@ -33,6 +34,11 @@ void MakeOpaque(QPainter& painter, const QRect& area);
 // buffer; false, with nothing painted, where that buffer is not a plain 32-bit image or the
 // painter's origin does not fall on a device pixel (then drawImage and MakeOpaque are the way).
 bool PaintOpaque(QPainter& painter, const Picture& picture, const QRegion& region);
+// Paints `picture` enlarged smoothly to the enlargement's size at the painter's origin into
+// `region`, opaque, in the same way; false where the window's buffer is not a plain 32-bit image
+// or the painter's origin is not on a device pixel.
+bool PaintEnlarged(QPainter& painter, const Picture& picture, const SmoothEnlargement& enlargement,
+                   const QRegion& region);
 
 // Writes `picture` as a 24-bit RGB PNG file.
 bool SavePng(const Picture& picture, const std::string& path, std::string& error);
