@@ -12,9 +12,7 @@ namespace {
 
 constexpr int GroupTotal = TileTotal / 4;
 
-// A set of the board's tiles by their index in the search (0..143): a position is the set of
-// tiles still standing. Which tile number stands where does not matter to the search, only the
-// group, so positions reached by taking the same places in another order meet in one key.
+// A set of the board's tiles by their index in the search (0..143), or of the search's choices.
 struct TileSet {
   std::array<uint64_t, 3> w{};
   void Add(int i) { w[static_cast<size_t>(i >> 6)] |= uint64_t{1} << (i & 63); }
@@ -40,13 +38,11 @@ struct TileSet {
 struct Spot {
   int tile = 0;
   int group = 0;
-  int slot = 0;           // its bit among the tiles of its group
   TileSet above;          // tiles resting on it
   TileSet first, second;  // tiles on either side: left and right, or above and below for the vertical rule
   bool neverFree = false, firstWalled = false, secondWalled = false;  // blocked by something that stays
   TileSet holds;           // tiles that cannot be free while this one stands, whatever else goes
   std::vector<int> leans;  // tiles that may come free when this one goes: it is on or beside them
-  uint64_t key = 0;        // its share of the position's hash
 };
 
 bool FreeIn(const Spot& s, const TileSet& standing) {
@@ -67,9 +63,9 @@ uint64_t SplitMix(uint64_t& x) {
   return z ^ (z >> 31);
 }
 
-// Positions proven lost, keyed by the standing tiles. Two entries share a cache line; a new one
-// pushes out the one whose proof took fewer positions. The memory is only touched as it fills,
-// so a quick search does not pay for the whole table.
+// Sets of choices proven to lose, each a set of bits. Two entries share a cache line; a new one
+// pushes out the one whose proof took less work. The memory is only touched as it fills, so a
+// quick search does not pay for the whole table.
 class LostTable {
  public:
   explicit LostTable(size_t bytes) {
@@ -92,7 +88,7 @@ class LostTable {
 
  private:
   struct Entry {
-    TileSet standing;  // empty: a free slot (the empty board is never lost)
+    TileSet standing;  // empty: a free slot (the searches never store an empty set)
     uint64_t work;
   };
   struct Bucket {
@@ -105,26 +101,48 @@ class LostTable {
   size_t mask_ = 0;
 };
 
+// Any win pairs each group's tiles off one way: with four tiles standing, one of three
+// matchings. Once every group's matching is fixed the game is easy: a fixed pair goes as soon as
+// both its tiles are free, and taking tiles never makes another less free, so playing every pair
+// that can go, in any order, empties the board if anything can. The search therefore chooses
+// matchings, not moves: a group at a time, the most constrained first, each choice tried only
+// if a looser play can still empty the board with it.
 class Search {
  public:
   Search(const BoardState& board, bool vertical, const SolveLimits& limits)
       : limits_(limits), table_(limits.tableBytes), start_(std::chrono::steady_clock::now()) {
     Build(board, vertical);
+    partner_.assign(spots_.size(), -1);
+    choice_.fill(Unassigned);
+    chosen_.Add(TileSetBits - 1);  // never empty: an empty set marks a free slot of the table
+    for (int g = 0; g < GroupTotal; ++g)
+      if (members_[static_cast<size_t>(g)].size() == 2) Assign(g, 0);
+    for (int g = 0; g < GroupTotal; ++g)
+      if (choice_[static_cast<size_t>(g)] != Unassigned) given_ |= uint64_t{1} << g;
+    free_ = FreeAmong(standing_);
+    for (const Spot& s : spots_) s.holds.ForEach([&](int i) { ++buried_[static_cast<size_t>(At(i).group)]; });
   }
 
-  // A search that goes wrong early can spend long proving a hopeless part lost, while another
-  // order of moves would have won at once; so it starts over, a little shuffled, with twice the
+  // The rule that names the position lost before any choice, if one does.
+  std::optional<LostRule> LostAtSight() {
+    if (lost_) return rule_;
+    TileSet left;
+    if (!LooselyEmpties(left)) return LostRule::PairsWaiting;
+    return std::nullopt;
+  }
+
+  // A search that goes wrong early can spend long on a part that does not matter, while other
+  // choices would have won at once; so it starts over, its ties broken at random, with twice the
   // allowance each time. What was proven lost stays in the table, and the allowance keeps
   // doubling, so the last run is as exhaustive as one long search.
   Solution Run() {
     Solution s;
+    uint64_t conflict = 0;
     s.result = SolveResult::NotWinnable;
-    for (uint64_t allowance = FirstAllowance; !lost_; allowance = std::min(allowance * 2, MostAllowance)) {
-      budgetEnd_ = nodes_ + allowance;
-      s.result = Node(standing_, FreeAmong(standing_), TileSet{}, hash_, AnyGroup, nullptr, 0);
+    for (uint64_t allowance = std::max<uint64_t>(limits_.firstRun, 1); !lost_; allowance *= 2, ++restarts_) {
+      budgetEnd_ = allowance >= MostAllowance ? ~uint64_t{0} : nodes_ + allowance;
+      s.result = Decide(conflict);
       if (s.result != SolveResult::Unknown || stopped_) break;
-      path_.clear();
-      ++restarts_;
     }
     s.nodes = nodes_;
     if (s.result == SolveResult::Winnable)
@@ -133,19 +151,14 @@ class Search {
   }
 
  private:
-  struct Move {
-    int a, b, score;
-  };
-  struct Pair {
-    uint8_t a, b;
-  };
-
   void Build(const BoardState& board, bool vertical);
   void FindHolds();
   void FindLiveGroupSets();
-  SolveResult Node(TileSet standing, TileSet free, TileSet pairs, uint64_t hash, int changed, const Pair* sleeping,
-                   int sleepCount);
-  bool PairsStuck(TileSet standing, TileSet free, TileSet pairs) const;
+  SolveResult Decide(uint64_t& conflict);
+  int LooselyEmpties(TileSet& left);
+  uint64_t Blame(const TileSet& left) const;
+  bool PlayGreedily();
+  bool ShouldStop();
   TileSet FreeAmong(const TileSet& standing) const {
     TileSet free;
     standing.ForEach([&](int i) {
@@ -160,38 +173,75 @@ class Search {
     for (int j : At(i).leans)
       if (standing.Has(j) && !free.Has(j) && FreeIn(At(j), standing)) free.Add(j);
   }
-  bool ShouldStop();
-
   const Spot& At(int i) const { return spots_[static_cast<size_t>(i)]; }
-  int GroupSetIn(int g, const TileSet& standing) const {
-    int set = 0;
-    for (int i : members_[static_cast<size_t>(g)])
-      if (standing.Has(i)) set |= 1 << At(i).slot;
-    return set;
+  const std::vector<int>& Members(int g) const { return members_[static_cast<size_t>(g)]; }
+  // Matching k of a group of four: its first tile with the second, third or fourth.
+  std::array<int, 4> Pairs(int g, int k) const {
+    const auto& m = Members(g);
+    static constexpr int order[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}};
+    std::array<int, 4> p{};
+    for (size_t x = 0; x < m.size(); ++x) p[x] = m[static_cast<size_t>(order[k][x])];
+    return p;
+  }
+  // A pair one of whose tiles holds the other up can never be free at once.
+  bool Possible(int g, int k) const {
+    const std::array<int, 4> p = Pairs(g, k);
+    for (size_t x = 0; x < Members(g).size(); x += 2)
+      if (At(p[x]).holds.Has(p[x + 1]) || At(p[x + 1]).holds.Has(p[x])) return false;
+    return true;
+  }
+  void Assign(int g, int k) {
+    const std::array<int, 4> p = Pairs(g, k);
+    for (size_t x = 0; x < Members(g).size(); x += 2) {
+      partner_[static_cast<size_t>(p[x])] = p[x + 1];
+      partner_[static_cast<size_t>(p[x + 1])] = p[x];
+    }
+    choice_[static_cast<size_t>(g)] = static_cast<int8_t>(k);
+    chosen_.Add(3 * g + k);
+    chosenHash_ ^= ChoiceKey(g, k);
+  }
+  void Unassign(int g) {
+    const int k = choice_[static_cast<size_t>(g)];
+    for (int i : Members(g)) partner_[static_cast<size_t>(i)] = -1;
+    choice_[static_cast<size_t>(g)] = -1;
+    chosen_.Remove(3 * g + k);
+    chosenHash_ ^= ChoiceKey(g, k);
+  }
+  static uint64_t ChoiceKey(int g, int k) {
+    uint64_t x = static_cast<uint64_t>(3 * g + k) * 0x9e3779b97f4a7c15ull;
+    return SplitMix(x);
   }
 
-  static constexpr uint64_t FirstAllowance = 100, MostAllowance = uint64_t{1} << 62;
-  static constexpr uint64_t NoiseSpan = 200;
-  static constexpr int AnyGroup = -1;
+  static constexpr int Unassigned = -1;
+  static constexpr uint64_t MostAllowance = uint64_t{1} << 40;
+  static constexpr int TileSetBits = 192;
 
   const SolveLimits& limits_;
-  LostTable table_;
-  uint64_t budgetEnd_ = 0;
-  int restarts_ = 0;
-  uint64_t noise_ = 0x1234;
+  LostTable table_;  // sets of choices proven to lose, as bits 3 g + k
   std::chrono::steady_clock::time_point start_;
   std::vector<Spot> spots_;
   std::array<std::vector<int>, GroupTotal> members_;
   std::array<TileSet, GroupTotal> groupTiles_;
-  // live_[g][set]: the tiles of group g in `set` (bits by slot) can be paired off as far as the
-  // tiles of that group alone decide; a position with a dead set is lost.
-  std::array<std::array<bool, 16>, GroupTotal> live_{};
-  TileSet standing_;
-  uint64_t hash_ = 0;
+  TileSet standing_, free_;
+  std::vector<int> partner_;  // each tile's fixed partner, or -1 while its group is open
+  std::array<int8_t, GroupTotal> choice_{};
+  TileSet chosen_;
+  uint64_t chosenHash_ = 0;
+  uint64_t given_ = 0;
+  std::array<int, GroupTotal> buried_{};  // how many tiles hold up a tile of each group
+  std::array<double, GroupTotal> activity_{};
+  double bump_ = 1;  // groups down to a pair from the start: their matching is no choice
   bool lost_ = false;
+  std::optional<LostRule> rule_;  // why, when lost_ was found before any choice
   bool stopped_ = false;
+  uint64_t budgetEnd_ = ~uint64_t{0};  // where the present run gives up and starts over
+  int restarts_ = 0;
+  uint64_t noise_ = 0x5eed;
+  bool Halted() const { return stopped_ || nodes_ >= budgetEnd_; }
+  // From the second run on, ties and near ties are broken at random.
+  int Noise(int span) { return restarts_ ? static_cast<int>(SplitMix(noise_) % static_cast<uint64_t>(span)) : 0; }
   uint64_t nodes_ = 0;
-  std::vector<std::pair<int, int>> path_;  // spots taken on the line being searched
+  std::vector<std::pair<int, int>> path_;  // the pairs of the win found
 };
 
 void Search::Build(const BoardState& board, bool vertical) {
@@ -214,7 +264,6 @@ void Search::Build(const BoardState& board, bool vertical) {
     else
       walled = true;
   };
-  uint64_t seed = 0x5eed;
   for (size_t i = 0; i < spots_.size(); ++i) {
     Spot& s = spots_[i];
     const Place p = board.TilePlace[static_cast<size_t>(s.tile)];
@@ -232,11 +281,8 @@ void Search::Build(const BoardState& board, bool vertical) {
     if (l != AnchorLayers)
       for (int dc = -1; dc <= 1; ++dc)
         for (int dr = -1; dr <= 1; ++dr) blocker(c + dc, r + dr, l + 1, s.above, s.neverFree);
-    s.key = SplitMix(seed);
     standing_.Add(static_cast<int>(i));
-    hash_ ^= s.key;
     auto& group = members_[static_cast<size_t>(s.group)];
-    s.slot = static_cast<int>(group.size());
     group.push_back(static_cast<int>(i));
     groupTiles_[static_cast<size_t>(s.group)].Add(static_cast<int>(i));
   }
@@ -246,7 +292,10 @@ void Search::Build(const BoardState& board, bool vertical) {
     near.ForEach([&](int i) { spots_[static_cast<size_t>(i)].leans.push_back(static_cast<int>(j)); });
   }
   for (const auto& group : members_) lost_ |= group.size() % 2 != 0;  // one tile would stay behind
-  if (lost_) return;
+  if (lost_) {
+    rule_ = LostRule::OddGroup;
+    return;
+  }
   FindHolds();
   if (!lost_) FindLiveGroupSets();
 }
@@ -268,6 +317,7 @@ void Search::FindHolds() {
   };
   if (!closure(TileSet{}).Empty()) {
     lost_ = true;
+    rule_ = LostRule::StuckTile;
     return;
   }
   for (int i = 0; i < n; ++i) {
@@ -285,7 +335,9 @@ void Search::FindHolds() {
 void Search::FindLiveGroupSets() {
   for (int g = 0; g < GroupTotal; ++g) {
     const auto& m = members_[static_cast<size_t>(g)];
-    auto& live = live_[static_cast<size_t>(g)];
+    // live[set]: the tiles of the group in `set` (bits by their place in the group) can be paired
+    // off as far as the group's own tiles decide.
+    std::array<bool, 16> live{};
     const int size = static_cast<int>(m.size());
     auto holds = [&](int x, int y) { return At(m[static_cast<size_t>(x)]).holds.Has(m[static_cast<size_t>(y)]); };
     live[0] = true;
@@ -302,7 +354,10 @@ void Search::FindLiveGroupSets() {
           }
         }
     }
-    if (!live[static_cast<size_t>((1 << size) - 1)]) lost_ = true;
+    if (!live[static_cast<size_t>((1 << size) - 1)]) {
+      lost_ = true;
+      rule_ = LostRule::DeadGroup;
+    }
   }
 }
 
@@ -313,158 +368,202 @@ bool Search::ShouldStop() {
   return limits_.maxTime.count() > 0 && std::chrono::steady_clock::now() - start_ >= limits_.maxTime;
 }
 
-// Play loosely: a tile of a group with four standing may go alone once free, but a group down to
-// its pair must still take both tiles together. Taking tiles never makes others less free, so
-// the order does not matter, and if even this cannot empty the board, no real play can. It
-// catches pairs that wait on each other, across a row (one of each between the other's tiles)
-// as well as in piles. A position can only newly fail this when a group comes down to a pair.
-bool Search::PairsStuck(TileSet standing, TileSet free, TileSet pairs) const {
-  TileSet todo = free;
-  // Once the pairs are gone the rest can go one by one: the board as dealt was checked for that.
-  while (!todo.Empty() && pairs.Meets(standing)) {
-    const TileSet now = todo;
-    const TileSet before = free;
-    now.ForEach([&](int i) {
-      if (!standing.Has(i)) return;
-      if (!pairs.Has(i)) {
-        Take(i, standing, free);
-        return;
-      }
-      TileSet partner = groupTiles_[static_cast<size_t>(At(i).group)];
-      for (size_t w = 0; w < 3; ++w) partner.w[w] &= pairs.w[w] & standing.w[w];
-      partner.Remove(i);
-      if (!partner.Within(free)) return;
-      Take(i, standing, free);
-      partner.ForEach([&](int j) { Take(j, standing, free); });
-    });
-    for (size_t w = 0; w < 3; ++w) todo.w[w] = free.w[w] & ~before.w[w];
-  }
-  return pairs.Meets(standing);
-}
-
-// `pairs` holds the tiles of groups down to two (those gone may be left in).
-SolveResult Search::Node(TileSet standing, TileSet free, TileSet pairs, uint64_t hash, int changed,
-                         const Pair* sleeping, int sleepCount) {
-  if ((++nodes_ & 1023) == 0 && ShouldStop()) stopped_ = true;
-  if (stopped_ || nodes_ >= budgetEnd_) return SolveResult::Unknown;
-  const size_t mark = path_.size();
-  auto lost = [&] {
-    path_.resize(mark);
-    return SolveResult::NotWinnable;
-  };
-  bool newPair = false;
-  if (changed != AnyGroup) {
-    // The group's tiles must still pair off among themselves. If it is down to a pair that is not
-    // free yet, the looser play below must be tried again: nothing else could have made it fail.
-    const TileSet left = [&] {
-      TileSet t = standing;
-      for (size_t w = 0; w < 3; ++w) t.w[w] &= groupTiles_[static_cast<size_t>(changed)].w[w];
-      return t;
-    }();
-    const int count = left.CountIn(left);
-    if (!live_[static_cast<size_t>(changed)][static_cast<size_t>(GroupSetIn(changed, standing))]) return lost();
-    if (count == 2) {
-      for (size_t w = 0; w < 3; ++w) pairs.w[w] |= left.w[w];
-      newPair = !left.Within(free);
-    }
-  }
-
-  // A group whose standing tiles are all free goes at once: nothing else can use them, and taking
-  // tiles away never makes another tile less free, so any win still works after it. With four
-  // free, any two pairs do. A group taken whole leaves no tiles whose pairing could go wrong.
+// Loose play: a fixed pair goes when both its tiles are free; a tile of an open group goes once it
+// is free and another tile of its group is free too or gone already. Whatever a real play takes,
+// loose play has taken by then (the tiles a real pair needs are free here too, as at least as
+// much has gone), so where loose play cannot empty the board, no real play can. The rounds it
+// took, or 0 when it cannot.
+int Search::LooselyEmpties(TileSet& left) {
+  if ((++nodes_ & 15) == 0 && ShouldStop()) stopped_ = true;
+  TileSet standing = standing_, free = free_;
+  int round = 0;
   for (bool took = true; took;) {
     took = false;
-    for (int g = 0; g < GroupTotal; ++g) {
-      const TileSet& group = groupTiles_[static_cast<size_t>(g)];
-      if (!group.Meets(standing)) continue;
-      int left[4], count = 0;
-      bool allFree = true;
-      for (int i : members_[static_cast<size_t>(g)])
-        if (standing.Has(i)) {
-          left[count++] = i;
-          allFree &= free.Has(i);
-        }
-      if (!allFree) continue;
-      for (int k = 0; k + 1 < count; k += 2) {
-        path_.emplace_back(left[k], left[k + 1]);
-        hash ^= At(left[k]).key ^ At(left[k + 1]).key;
+    ++round;
+    const TileSet now = free;
+    now.ForEach([&](int i) {
+      if (!standing.Has(i)) return;  // gone this round as a partner
+      const int p = partner_[static_cast<size_t>(i)];
+      if (p >= 0) {
+        if (!free.Has(p)) return;
+        Take(p, standing, free);
+      } else {
+        TileSet others = groupTiles_[static_cast<size_t>(At(i).group)];
+        others.Remove(i);
+        bool partnered = false;
+        for (size_t w = 0; w < 3; ++w) partnered |= (others.w[w] & (free.w[w] | ~standing.w[w])) != 0;
+        if (!partnered) return;
       }
-      for (int k = 0; k < count; ++k) Take(left[k], standing, free);
+      Take(i, standing, free);
       took = true;
-    }
+    });
   }
-  if (standing.Empty()) return SolveResult::Winnable;
-  if (changed == AnyGroup) {
-    for (int g = 0; g < GroupTotal; ++g)
-      if (!live_[static_cast<size_t>(g)][static_cast<size_t>(GroupSetIn(g, standing))]) return lost();
-    for (int g = 0; g < GroupTotal; ++g) {
-      const TileSet& group = groupTiles_[static_cast<size_t>(g)];
-      if (group.CountIn(standing) == 2)
-        for (size_t w = 0; w < 3; ++w) pairs.w[w] |= group.w[w] & standing.w[w];
-    }
-    newPair = true;
-  }
-  if (table_.Has(standing, hash) || (newPair && PairsStuck(standing, free, pairs))) return lost();
+  left = free;  // free and waiting: what Blame needs
+  return standing.Empty() ? round : 0;
+}
 
-  // Tiles that hold up the most of what still stands go first; of three free tiles of a group the
-  // one left behind is the one in the way of the least.
-  std::array<Move, 3 * GroupTotal> moves;
-  int moveCount = 0;
-  for (int g = 0; g < GroupTotal; ++g) {
-    int f[4], count = 0;
-    for (int i : members_[static_cast<size_t>(g)])
-      if (free.Has(i)) f[count++] = i;
-    for (int x = 0; x < count; ++x)
-      for (int y = x + 1; y < count; ++y) {
-        const int held = At(f[x]).holds.CountIn(standing) + At(f[y]).holds.CountIn(standing);
-        const int shake = restarts_ ? static_cast<int>(SplitMix(noise_) % NoiseSpan) : 0;
-        moves[static_cast<size_t>(moveCount++)] = {f[x], f[y], held * 8 + shake};
+// The choices that leave loose play stuck with the free tiles `left` waiting: those of the groups
+// among them with a fixed partner. Any play that keeps those choices gets stuck too, whatever the
+// other groups do: the first tile of the stuck ones to go would have to be free with so much
+// gone, and so free here, and its partner (or, in an open group, another of its tiles) too.
+uint64_t Search::Blame(const TileSet& left) const {
+  uint64_t groups = 0;
+  for (int g = 0; g < GroupTotal; ++g)
+    if (choice_[static_cast<size_t>(g)] != Unassigned && groupTiles_[static_cast<size_t>(g)].Meets(left))
+      groups |= uint64_t{1} << g;
+  return groups & ~given_;
+}
+
+// Real play, every pair as soon as it can go: an open group pairs two of its tiles once both are
+// free, if its other two can still go together. With every group's matching fixed this empties
+// the board whenever anything can; with some open it may miss. The pairs go to path_.
+bool Search::PlayGreedily() {
+  TileSet standing = standing_, free = free_;
+  std::vector<int> partner = partner_;
+  path_.clear();
+  for (bool took = true; took;) {
+    took = false;
+    const TileSet now = free;
+    now.ForEach([&](int i) {
+      if (!standing.Has(i)) return;
+      int p = partner[static_cast<size_t>(i)];
+      if (p < 0) {
+        const auto& m = Members(At(i).group);
+        for (int j : m) {
+          if (j == i || !free.Has(j)) continue;
+          int rest[2], r = 0;
+          for (int x : m)
+            if (x != i && x != j) rest[r++] = x;
+          if (At(rest[0]).holds.Has(rest[1]) || At(rest[1]).holds.Has(rest[0])) continue;
+          p = j;
+          partner[static_cast<size_t>(rest[0])] = rest[1];
+          partner[static_cast<size_t>(rest[1])] = rest[0];
+          break;
+        }
+        if (p < 0) return;
+      } else if (!free.Has(p)) {
+        return;
       }
+      path_.emplace_back(i, p);
+      Take(i, standing, free);
+      Take(p, standing, free);
+      took = true;
+    });
   }
-  std::stable_sort(moves.begin(), moves.begin() + moveCount,
-                   [](const Move& x, const Move& y) { return x.score > y.score; });
+  return standing.Empty();
+}
 
-  // Moves are never undone by other moves, so a move already proven lost here or above, whose
-  // tiles still stand, stays lost after any move that leaves them alone: the position it gives is
-  // reached from the lost one too. Those sleep and are not tried again below.
-  std::array<Pair, 3 * GroupTotal> sleep, next;
-  int sleepers = 0;
-  for (int k = 0; k < sleepCount; ++k)
-    if (standing.Has(sleeping[k].a) && standing.Has(sleeping[k].b))
-      sleep[static_cast<size_t>(sleepers++)] = sleeping[k];
-
+// A lost answer comes with the groups whose choices it rests on. When the choice just made is not
+// among them, the others made since the last one that is cannot help either, and are skipped.
+SolveResult Search::Decide(uint64_t& conflict) {
+  if (Halted()) return SolveResult::Unknown;
+  const uint64_t assigned = [&] {
+    uint64_t groups = 0;
+    for (int g = 0; g < GroupTotal; ++g)
+      if (choice_[static_cast<size_t>(g)] != Unassigned) groups |= uint64_t{1} << g;
+    return groups & ~given_;
+  }();
+  if (table_.Has(chosen_, chosenHash_)) {
+    conflict = assigned;
+    return SolveResult::NotWinnable;
+  }
+  TileSet left;
+  if (!LooselyEmpties(left)) {
+    conflict = Blame(left);
+    return Halted() ? SolveResult::Unknown : SolveResult::NotWinnable;
+  }
+  if (PlayGreedily()) return SolveResult::Winnable;
   const uint64_t before = nodes_;
-  for (int k = 0; k < moveCount; ++k) {
-    const Move& m = moves[static_cast<size_t>(k)];
-    bool asleep = false;
-    for (int z = 0; z < sleepers && !asleep; ++z)
-      asleep = (sleep[static_cast<size_t>(z)].a == m.a && sleep[static_cast<size_t>(z)].b == m.b);
-    if (asleep) continue;
-    int nextCount = 0;
-    for (int z = 0; z < sleepers; ++z) {
-      const Pair p = sleep[static_cast<size_t>(z)];
-      if (p.a != m.a && p.a != m.b && p.b != m.a && p.b != m.b) next[static_cast<size_t>(nextCount++)] = p;
+  // Every open group's matchings are tried with loose play: those it cannot empty the board with
+  // are ruled out, and a group left with one takes it at once, which may rule out more. A group
+  // taken so has the choices that ruled out its others as its reason.
+  std::vector<int> forced;
+  std::vector<uint64_t> reasons;
+  auto undo = [&] {
+    for (auto g = forced.rbegin(); g != forced.rend(); ++g) Unassign(*g);
+  };
+  auto explain = [&](uint64_t groups) {
+    for (size_t x = forced.size(); x-- > 0;)
+      if ((groups >> forced[x]) & 1) groups = (groups & ~(uint64_t{1} << forced[x])) | reasons[x];
+    return groups;
+  };
+  auto lost = [&](uint64_t groups) {
+    conflict = explain(groups);
+    undo();
+    table_.Store(chosen_, chosenHash_, nodes_ - before);
+    return SolveResult::NotWinnable;
+  };
+  int best = -1, bestCount = 4, bestScore = 0;
+  std::array<std::pair<int, int>, 3> bestOptions{};  // rounds of loose play, matching
+  for (bool again = true; again;) {
+    again = false;
+    best = -1;
+    bestCount = 4;
+    for (int g = 0; g < GroupTotal; ++g) {
+      if (choice_[static_cast<size_t>(g)] != Unassigned || Members(g).empty()) continue;
+      std::array<std::pair<int, int>, 3> options{};
+      int count = 0;
+      uint64_t why = 0;
+      for (int k = 0; k < 3; ++k) {
+        if (!Possible(g, k)) continue;
+        Assign(g, k);
+        const int rounds = LooselyEmpties(left);
+        if (!rounds) why |= Blame(left);
+        Unassign(g);
+        if (rounds) options[static_cast<size_t>(count++)] = {rounds + Noise(3), k};
+      }
+      why &= ~(uint64_t{1} << g);
+      if (Halted()) {
+        undo();
+        return SolveResult::Unknown;
+      }
+      if (count == 0) return lost(why);
+      if (count == 1) {
+        Assign(g, options[0].second);
+        forced.push_back(g);
+        reasons.push_back(why);
+        again = true;
+      } else if (const int score = buried_[static_cast<size_t>(g)] + Noise(8);
+                 count < bestCount || (count == bestCount && score > bestScore)) {
+        best = g;
+        bestScore = score;
+        bestCount = count;
+        bestOptions = options;
+      }
     }
-    TileSet after = standing, freeAfter = free;
-    Take(m.a, after, freeAfter);
-    Take(m.b, after, freeAfter);
-    const size_t line = path_.size();
-    path_.emplace_back(m.a, m.b);
-    const SolveResult r =
-        Node(after, freeAfter, pairs, hash ^ At(m.a).key ^ At(m.b).key, At(m.a).group, next.data(), nextCount);
-    if (r != SolveResult::NotWinnable) return r;
-    path_.resize(line);
-    if (sleepers < static_cast<int>(sleep.size()))
-      sleep[static_cast<size_t>(sleepers++)] = {static_cast<uint8_t>(m.a), static_cast<uint8_t>(m.b)};
   }
-  table_.Store(standing, hash, nodes_ - before);
-  return lost();
+  if (PlayGreedily()) return SolveResult::Winnable;
+  if (best < 0) return lost(assigned | ~given_);  // every group fixed: greedy play is exact
+  // The matching loose play empties the board with soonest first.
+  for (int x = 1; x < bestCount; ++x)  // two or three: sorted by hand
+    for (int y = x; y > 0 && bestOptions[static_cast<size_t>(y)] < bestOptions[static_cast<size_t>(y - 1)]; --y)
+      std::swap(bestOptions[static_cast<size_t>(y)], bestOptions[static_cast<size_t>(y - 1)]);
+  uint64_t why = 0;
+  for (int x = 0; x < bestCount; ++x) {
+    Assign(best, bestOptions[static_cast<size_t>(x)].second);
+    uint64_t below = 0;
+    const SolveResult r = Decide(below);
+    Unassign(best);
+    if (r != SolveResult::NotWinnable) {
+      undo();  // a halted run leaves the choices as they were, for the next run
+      return r;
+    }
+    if (!((below >> best) & 1)) return lost(below);
+    why |= below & ~(uint64_t{1} << best);
+  }
+  return lost(why);
 }
 
 }  // namespace
 
 Solution SolveBoard(const BoardState& board, bool vertical, const SolveLimits& limits) {
   return Search(board, vertical, limits).Run();
+}
+
+std::optional<LostRule> LostAtSight(const BoardState& board, bool vertical) {
+  SolveLimits limits;
+  limits.tableBytes = 0;
+  return Search(board, vertical, limits).LostAtSight();
 }
 
 }  // namespace velmor
