@@ -141,7 +141,7 @@ class Search {
     s.result = SolveResult::NotWinnable;
     for (uint64_t allowance = std::max<uint64_t>(limits_.firstRun, 1); !lost_; allowance *= 2, ++restarts_) {
       budgetEnd_ = allowance >= MostAllowance ? ~uint64_t{0} : nodes_ + allowance;
-      s.result = Decide(conflict);
+      s.result = Decide(conflict, -1);
       if (s.result != SolveResult::Unknown || stopped_) break;
     }
     s.nodes = nodes_;
@@ -154,7 +154,15 @@ class Search {
   void Build(const BoardState& board, bool vertical);
   void FindHolds();
   void FindLiveGroupSets();
-  SolveResult Decide(uint64_t& conflict);
+  SolveResult Decide(uint64_t& conflict, int latest);
+  // A set of choices that loses, and the groups they are of.
+  struct Nogood {
+    TileSet choices;
+    uint64_t groups;
+  };
+  void Learn(uint64_t groups);
+  // A nogood among those holding choice `bit` that the present choices contain, or null.
+  const Nogood* Broken(int bit) const;
   int LooselyEmpties(TileSet& left);
   uint64_t Blame(const TileSet& left) const;
   bool PlayGreedily();
@@ -214,10 +222,16 @@ class Search {
 
   static constexpr int Unassigned = -1;
   static constexpr uint64_t MostAllowance = uint64_t{1} << 40;
+  static constexpr size_t MostNogoods = 200'000;
+  static constexpr int MostNogoodGroups = 16;
   static constexpr int TileSetBits = 192;
 
   const SolveLimits& limits_;
   LostTable table_;  // sets of choices proven to lose, as bits 3 g + k
+  // The groups of every lost answer, as the choices they had then: any later set of choices that
+  // holds one of these loses too, wherever in the search it comes.
+  std::vector<Nogood> nogoods_;
+  std::array<std::vector<uint32_t>, 3 * GroupTotal> nogoodsWith_;
   std::chrono::steady_clock::time_point start_;
   std::vector<Spot> spots_;
   std::array<std::vector<int>, GroupTotal> members_;
@@ -415,30 +429,34 @@ uint64_t Search::Blame(const TileSet& left) const {
 }
 
 // Real play, every pair as soon as it can go: an open group pairs two of its tiles once both are
-// free, if its other two can still go together. With every group's matching fixed this empties
-// the board whenever anything can; with some open it may miss. The pairs go to path_.
+// free, if loose play can still empty the board with the matching that makes. With every group's
+// matching fixed this empties the board whenever anything can; with some open it may miss. The
+// pairs go to path_; the matchings it fixed are open again afterwards.
 bool Search::PlayGreedily() {
   TileSet standing = standing_, free = free_;
-  std::vector<int> partner = partner_;
+  std::vector<int> fixed;
   path_.clear();
   for (bool took = true; took;) {
     took = false;
     const TileSet now = free;
     now.ForEach([&](int i) {
       if (!standing.Has(i)) return;
-      int p = partner[static_cast<size_t>(i)];
+      int p = partner_[static_cast<size_t>(i)];
       if (p < 0) {
-        const auto& m = Members(At(i).group);
-        for (int j : m) {
-          if (j == i || !free.Has(j)) continue;
-          int rest[2], r = 0;
-          for (int x : m)
-            if (x != i && x != j) rest[r++] = x;
-          if (At(rest[0]).holds.Has(rest[1]) || At(rest[1]).holds.Has(rest[0])) continue;
-          p = j;
-          partner[static_cast<size_t>(rest[0])] = rest[1];
-          partner[static_cast<size_t>(rest[1])] = rest[0];
-          break;
+        const int g = At(i).group;
+        for (int k = 0; k < 3 && p < 0; ++k) {
+          const std::array<int, 4> pairs = Pairs(g, k);
+          const int at = static_cast<int>(std::find(pairs.begin(), pairs.end(), i) - pairs.begin());
+          const int j = pairs[static_cast<size_t>(at ^ 1)];
+          if (!free.Has(j) || !Possible(g, k)) continue;
+          Assign(g, k);
+          TileSet left;
+          if (LooselyEmpties(left)) {
+            fixed.push_back(g);
+            p = j;
+          } else {
+            Unassign(g);
+          }
         }
         if (p < 0) return;
       } else if (!free.Has(p)) {
@@ -450,13 +468,41 @@ bool Search::PlayGreedily() {
       took = true;
     });
   }
+  for (auto g = fixed.rbegin(); g != fixed.rend(); ++g) Unassign(*g);
   return standing.Empty();
+}
+
+void Search::Learn(uint64_t groups) {
+  // Small sets only: a large one seldom comes again, and each costs a look at every probe.
+  if (groups == 0 || std::popcount(groups) > MostNogoodGroups) return;
+  if (nogoods_.size() >= MostNogoods) {
+    nogoods_.clear();
+    for (auto& list : nogoodsWith_) list.clear();
+  }
+  Nogood n{TileSet{}, groups};
+  for (uint64_t bits = groups; bits; bits &= bits - 1) {
+    const int g = std::countr_zero(bits);
+    n.choices.Add(3 * g + choice_[static_cast<size_t>(g)]);
+  }
+  const auto index = static_cast<uint32_t>(nogoods_.size());
+  nogoods_.push_back(n);
+  n.choices.ForEach([&](int bit) { nogoodsWith_[static_cast<size_t>(bit)].push_back(index); });
+}
+
+const Search::Nogood* Search::Broken(int bit) const {
+  for (uint32_t i : nogoodsWith_[static_cast<size_t>(bit)])
+    if (nogoods_[i].choices.Within(chosen_)) return &nogoods_[i];
+  return nullptr;
 }
 
 // A lost answer comes with the groups whose choices it rests on. When the choice just made is not
 // among them, the others made since the last one that is cannot help either, and are skipped.
-SolveResult Search::Decide(uint64_t& conflict) {
+SolveResult Search::Decide(uint64_t& conflict, int latest) {
   if (Halted()) return SolveResult::Unknown;
+  if (const Nogood* known = latest >= 0 ? Broken(latest) : nullptr) {
+    conflict = known->groups;
+    return SolveResult::NotWinnable;
+  }
   const uint64_t assigned = [&] {
     uint64_t groups = 0;
     for (int g = 0; g < GroupTotal; ++g)
@@ -489,6 +535,7 @@ SolveResult Search::Decide(uint64_t& conflict) {
   };
   auto lost = [&](uint64_t groups) {
     conflict = explain(groups);
+    Learn(conflict);
     undo();
     table_.Store(chosen_, chosenHash_, nodes_ - before);
     return SolveResult::NotWinnable;
@@ -507,8 +554,9 @@ SolveResult Search::Decide(uint64_t& conflict) {
       for (int k = 0; k < 3; ++k) {
         if (!Possible(g, k)) continue;
         Assign(g, k);
-        const int rounds = LooselyEmpties(left);
-        if (!rounds) why |= Blame(left);
+        const Nogood* known = Broken(3 * g + k);
+        const int rounds = known ? 0 : LooselyEmpties(left);
+        if (!rounds) why |= known ? known->groups : Blame(left);
         Unassign(g);
         if (rounds) options[static_cast<size_t>(count++)] = {rounds + Noise(3), k};
       }
@@ -542,7 +590,7 @@ SolveResult Search::Decide(uint64_t& conflict) {
   for (int x = 0; x < bestCount; ++x) {
     Assign(best, bestOptions[static_cast<size_t>(x)].second);
     uint64_t below = 0;
-    const SolveResult r = Decide(below);
+    const SolveResult r = Decide(below, 3 * best + bestOptions[static_cast<size_t>(x)].second);
     Unassign(best);
     if (r != SolveResult::NotWinnable) {
       undo();  // a halted run leaves the choices as they were, for the next run

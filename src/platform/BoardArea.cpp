@@ -116,7 +116,11 @@ void PictureView::paintEvent(QPaintEvent* e) {
   if (shown && PaintOpaque(p, *shown, e->region())) return;
   // Past the largest scale only the part asked for is enlarged, straight into the buffer: Qt's
   // smooth drawing through the clip took over half of a taken pair's time at 4K.
-  if (const Picture* truth = Truth(); !shown && truth && PaintEnlarged(p, *truth, enlargement_, e->region())) return;
+  // (A view moved to a screen of another pixel ratio keeps its scale until the next fit.)
+  const bool sized = enlargement_.width() == std::lround(width() * devicePixelRatioF()) &&
+                     enlargement_.height() == std::lround(height() * devicePixelRatioF());
+  if (const Picture* truth = Truth(); !shown && truth && sized && PaintEnlarged(p, *truth, enlargement_, e->region()))
+    return;
   Draw(p, e->rect());
   MakeOpaque(p, e->rect());
 }
