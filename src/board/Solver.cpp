@@ -132,14 +132,15 @@ class Search {
   }
 
   // A search that goes wrong early can spend long on a part that does not matter, while other
-  // choices would have won at once; so it starts over, its ties broken at random, with twice the
-  // allowance each time. What was proven lost stays in the table, and the allowance keeps
-  // doubling, so the last run is as exhaustive as one long search.
+  // choices would have won at once; so it starts over, its ties broken at random, with half as much
+  // allowance again each time. What was proven lost stays known, and the allowance keeps
+  // growing, so the last run is as exhaustive as one long search.
   Solution Run() {
     Solution s;
     uint64_t conflict = 0;
     s.result = SolveResult::NotWinnable;
-    for (uint64_t allowance = std::max<uint64_t>(limits_.firstRun, 1); !lost_; allowance *= 2, ++restarts_) {
+    for (uint64_t allowance = std::max<uint64_t>(limits_.firstRun, 1); !lost_;
+         allowance += allowance / 2 + 1, ++restarts_) {
       budgetEnd_ = allowance >= MostAllowance ? ~uint64_t{0} : nodes_ + allowance;
       s.result = Decide(conflict, -1);
       if (s.result != SolveResult::Unknown || stopped_) break;
