@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstdlib>
-#include <memory>
 
 namespace velmor {
 
@@ -63,44 +61,6 @@ uint64_t SplitMix(uint64_t& x) {
   return z ^ (z >> 31);
 }
 
-// Sets of choices proven to lose, each a set of bits. Two entries share a cache line; a new one
-// pushes out the one whose proof took less work. The memory is only touched as it fills, so a
-// quick search does not pay for the whole table.
-class LostTable {
- public:
-  explicit LostTable(size_t bytes) {
-    size_t buckets = 1;
-    while (buckets * 2 * sizeof(Bucket) <= bytes) buckets *= 2;
-    buckets_.reset(static_cast<Bucket*>(std::calloc(buckets, sizeof(Bucket))));
-    mask_ = buckets_ ? buckets - 1 : 0;
-  }
-  bool Has(const TileSet& standing, uint64_t hash) const {
-    if (!buckets_) return false;
-    const Bucket& b = buckets_[hash & mask_];
-    return b.entry[0].standing == standing || b.entry[1].standing == standing;
-  }
-  void Store(const TileSet& standing, uint64_t hash, uint64_t work) {
-    if (!buckets_) return;
-    Bucket& b = buckets_[hash & mask_];
-    Entry& victim = b.entry[0].work <= b.entry[1].work ? b.entry[0] : b.entry[1];
-    victim = {standing, work};
-  }
-
- private:
-  struct Entry {
-    TileSet standing;  // empty: a free slot (the searches never store an empty set)
-    uint64_t work;
-  };
-  struct Bucket {
-    Entry entry[2];
-  };
-  struct Free {
-    void operator()(Bucket* p) const { std::free(p); }
-  };
-  std::unique_ptr<Bucket[], Free> buckets_;
-  size_t mask_ = 0;
-};
-
 // Any win pairs each group's tiles off one way: with four tiles standing, one of three
 // matchings. Once every group's matching is fixed the game is easy: a fixed pair goes as soon as
 // both its tiles are free, and taking tiles never makes another less free, so playing every pair
@@ -110,11 +70,12 @@ class LostTable {
 class Search {
  public:
   Search(const BoardState& board, bool vertical, const SolveLimits& limits)
-      : limits_(limits), table_(limits.tableBytes), start_(std::chrono::steady_clock::now()) {
+      : limits_(limits),
+        mostNogoods_(std::max<size_t>(limits.tableBytes / NogoodBytes, 1024)),
+        start_(std::chrono::steady_clock::now()) {
     Build(board, vertical);
     partner_.assign(spots_.size(), -1);
     choice_.fill(Unassigned);
-    chosen_.Add(TileSetBits - 1);  // never empty: an empty set marks a free slot of the table
     for (int g = 0; g < GroupTotal; ++g)
       if (members_[static_cast<size_t>(g)].size() == 2) Assign(g, 0);
     for (int g = 0; g < GroupTotal; ++g)
@@ -133,7 +94,7 @@ class Search {
 
   // A search that goes wrong early can spend long on a part that does not matter, while other
   // choices would have won at once; so it starts over, its ties broken at random, with half as much
-  // allowance again each time. What was proven lost stays known, and the allowance keeps
+  // allowance again each time. What was learnt to lose stays known, and the allowance keeps
   // growing, so the last run is as exhaustive as one long search.
   Solution Run() {
     Solution s;
@@ -207,32 +168,25 @@ class Search {
     }
     choice_[static_cast<size_t>(g)] = static_cast<int8_t>(k);
     chosen_.Add(3 * g + k);
-    chosenHash_ ^= ChoiceKey(g, k);
   }
   void Unassign(int g) {
     const int k = choice_[static_cast<size_t>(g)];
     for (int i : Members(g)) partner_[static_cast<size_t>(i)] = -1;
     choice_[static_cast<size_t>(g)] = -1;
     chosen_.Remove(3 * g + k);
-    chosenHash_ ^= ChoiceKey(g, k);
-  }
-  static uint64_t ChoiceKey(int g, int k) {
-    uint64_t x = static_cast<uint64_t>(3 * g + k) * 0x9e3779b97f4a7c15ull;
-    return SplitMix(x);
   }
 
   static constexpr int Unassigned = -1;
   static constexpr uint64_t MostAllowance = uint64_t{1} << 40;
-  static constexpr size_t MostNogoods = 200'000;
   static constexpr int MostNogoodGroups = 16;
-  static constexpr int TileSetBits = 192;
+  static constexpr size_t NogoodBytes = sizeof(Nogood) + MostNogoodGroups * sizeof(uint32_t);
 
   const SolveLimits& limits_;
-  LostTable table_;  // sets of choices proven to lose, as bits 3 g + k
   // The groups of every lost answer, as the choices they had then: any later set of choices that
   // holds one of these loses too, wherever in the search it comes.
   std::vector<Nogood> nogoods_;
   std::array<std::vector<uint32_t>, 3 * GroupTotal> nogoodsWith_;
+  size_t mostNogoods_;  // as many as the memory allowed holds
   std::chrono::steady_clock::time_point start_;
   std::vector<Spot> spots_;
   std::array<std::vector<int>, GroupTotal> members_;
@@ -240,8 +194,7 @@ class Search {
   TileSet standing_, free_;
   std::vector<int> partner_;  // each tile's fixed partner, or -1 while its group is open
   std::array<int8_t, GroupTotal> choice_{};
-  TileSet chosen_;
-  uint64_t chosenHash_ = 0;
+  TileSet chosen_;  // the choices, as bits 3 g + k
   uint64_t given_ = 0;
   std::array<int, GroupTotal> buried_{};  // how many tiles hold up a tile of each group
   std::array<double, GroupTotal> activity_{};
@@ -476,7 +429,7 @@ bool Search::PlayGreedily() {
 void Search::Learn(uint64_t groups) {
   // Small sets only: a large one seldom comes again, and each costs a look at every probe.
   if (groups == 0 || std::popcount(groups) > MostNogoodGroups) return;
-  if (nogoods_.size() >= MostNogoods) {
+  if (nogoods_.size() >= mostNogoods_) {
     nogoods_.clear();
     for (auto& list : nogoodsWith_) list.clear();
   }
@@ -504,23 +457,12 @@ SolveResult Search::Decide(uint64_t& conflict, int latest) {
     conflict = known->groups;
     return SolveResult::NotWinnable;
   }
-  const uint64_t assigned = [&] {
-    uint64_t groups = 0;
-    for (int g = 0; g < GroupTotal; ++g)
-      if (choice_[static_cast<size_t>(g)] != Unassigned) groups |= uint64_t{1} << g;
-    return groups & ~given_;
-  }();
-  if (table_.Has(chosen_, chosenHash_)) {
-    conflict = assigned;
-    return SolveResult::NotWinnable;
-  }
   TileSet left;
   if (!LooselyEmpties(left)) {
     conflict = Blame(left);
     return Halted() ? SolveResult::Unknown : SolveResult::NotWinnable;
   }
   if (PlayGreedily()) return SolveResult::Winnable;
-  const uint64_t before = nodes_;
   // Every open group's matchings are tried with loose play: those it cannot empty the board with
   // are ruled out, and a group left with one takes it at once, which may rule out more. A group
   // taken so has the choices that ruled out its others as its reason.
@@ -538,7 +480,6 @@ SolveResult Search::Decide(uint64_t& conflict, int latest) {
     conflict = explain(groups);
     Learn(conflict);
     undo();
-    table_.Store(chosen_, chosenHash_, nodes_ - before);
     return SolveResult::NotWinnable;
   };
   int best = -1, bestCount = 4, bestScore = 0;
@@ -582,7 +523,8 @@ SolveResult Search::Decide(uint64_t& conflict, int latest) {
     }
   }
   if (PlayGreedily()) return SolveResult::Winnable;
-  if (best < 0) return lost(assigned | ~given_);  // every group fixed: greedy play is exact
+  // Every group fixed: greedy play is exact, and loose play said it empties the board.
+  if (best < 0) return lost(((uint64_t{1} << GroupTotal) - 1) & ~given_);
   // The matching loose play empties the board with soonest first.
   for (int x = 1; x < bestCount; ++x)  // two or three: sorted by hand
     for (int y = x; y > 0 && bestOptions[static_cast<size_t>(y)] < bestOptions[static_cast<size_t>(y - 1)]; --y)

@@ -27,7 +27,7 @@ struct SolveLimits {
   std::chrono::milliseconds maxTime{0};       // 0 for no limit
   const std::atomic<bool>* cancel = nullptr;  // set to true from another thread to stop
   std::stop_token stop;                       // the same for a std::jthread
-  size_t tableBytes = size_t{64} << 20;       // memory for sets of choices known to lose
+  size_t tableBytes = size_t{64} << 20;       // memory for the sets of choices it learns lose
   uint64_t firstRun = 4000;                   // loose plays before the search first starts over
 };
 
