@@ -172,7 +172,7 @@ class Search {
   void Unassign(int g) {
     const int k = choice_[static_cast<size_t>(g)];
     for (int i : Members(g)) partner_[static_cast<size_t>(i)] = -1;
-    choice_[static_cast<size_t>(g)] = -1;
+    choice_[static_cast<size_t>(g)] = Unassigned;
     chosen_.Remove(3 * g + k);
   }
 
