@@ -140,7 +140,8 @@ int main(int argc, char** argv) {
   const int limitMs = argc > 2 ? std::atoi(argv[2]) : 1000;
   const std::filesystem::path folder = std::filesystem::path(VELMOR_DATA_DIR) / "Layouts";
   std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().extension() == ".lay" || entry.path().extension() == ".shp") files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   std::printf("%-12s %-9s %5s %5s %5s %5s %9s %9s %10s %9s\n", "layout", "start", "games", "won", "lost", "unkn",
               "decided", "median ms", "med nodes", "worst ms");

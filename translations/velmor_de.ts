@@ -4,54 +4,54 @@
 <context>
     <name>velmor</name>
     <message>
-        <location filename="../src/base/Midi.cpp" line="63"/>
-        <location filename="../src/base/Midi.cpp" line="68"/>
-        <location filename="../src/base/Midi.cpp" line="100"/>
+        <location filename="../src/base/Midi.cpp" line="71"/>
+        <location filename="../src/base/Midi.cpp" line="76"/>
+        <location filename="../src/base/Midi.cpp" line="115"/>
         <source>a track ends in the middle of an event</source>
         <translation>eine Spur endet mitten in einem Ereignis</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="75"/>
+        <location filename="../src/base/Midi.cpp" line="83"/>
         <source>a track has a data byte where an event should start</source>
         <translation>eine Spur hat ein Datenbyte, wo ein Ereignis beginnen müsste</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="92"/>
+        <location filename="../src/base/Midi.cpp" line="100"/>
         <source>a track holds a system message that has no place in a file</source>
         <translation>eine Spur enthält eine Systemnachricht, die in einer Datei nichts zu suchen hat</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="129"/>
+        <location filename="../src/base/Midi.cpp" line="147"/>
         <source>not a MIDI file</source>
         <translation>keine MIDI-Datei</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="133"/>
+        <location filename="../src/base/Midi.cpp" line="151"/>
         <source>its header is cut short</source>
         <translation>der Dateikopf ist abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="137"/>
+        <location filename="../src/base/Midi.cpp" line="155"/>
         <source>MIDI format %1 is not one of 0, 1 and 2</source>
         <translation>das MIDI-Format %1 ist weder 0 noch 1 noch 2</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="141"/>
+        <location filename="../src/base/Midi.cpp" line="159"/>
         <source>it has no track</source>
         <translation>die Datei enthält keine Spur</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="153"/>
+        <location filename="../src/base/Midi.cpp" line="171"/>
         <source>its time division is zero</source>
         <translation>die Zeiteinteilung ist null</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="159"/>
+        <location filename="../src/base/Midi.cpp" line="177"/>
         <source>it has %1 of its %2 tracks</source>
         <translation>die Datei enthält nur %1 ihrer %2 Spuren</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="163"/>
+        <location filename="../src/base/Midi.cpp" line="181"/>
         <source>a track runs past the end of the file</source>
         <translation>eine Spur reicht über das Dateiende hinaus</translation>
     </message>
@@ -247,7 +247,7 @@
         <translation>die JPEG-Daten sind leer</translation>
     </message>
     <message>
-        <location filename="../src/display/Picture.cpp" line="151"/>
+        <location filename="../src/display/Picture.cpp" line="176"/>
         <source>&quot;%1&quot;: %2</source>
         <translation>„%1“: %2</translation>
     </message>
@@ -292,61 +292,61 @@
         <translation>das PNG-Bild verwendet eine unbekannte Interlacing-Methode</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="183"/>
+        <location filename="../src/display/Png.cpp" line="181"/>
         <source>not enough memory to decode the PNG picture</source>
         <translation>nicht genug Speicher, um das PNG-Bild zu dekodieren</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="197"/>
-        <location filename="../src/display/Png.cpp" line="209"/>
-        <location filename="../src/display/Png.cpp" line="253"/>
-        <location filename="../src/display/Png.cpp" line="263"/>
-        <location filename="../src/display/Png.cpp" line="310"/>
+        <location filename="../src/display/Png.cpp" line="195"/>
+        <location filename="../src/display/Png.cpp" line="207"/>
+        <location filename="../src/display/Png.cpp" line="251"/>
+        <location filename="../src/display/Png.cpp" line="261"/>
+        <location filename="../src/display/Png.cpp" line="308"/>
         <source>the PNG picture is truncated</source>
         <translation>das PNG-Bild ist abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="213"/>
+        <location filename="../src/display/Png.cpp" line="211"/>
         <source>the PNG picture data is damaged</source>
         <translation>die PNG-Bilddaten sind beschädigt</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="240"/>
+        <location filename="../src/display/Png.cpp" line="238"/>
         <source>not a PNG picture</source>
         <translation>kein PNG-Bild</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="259"/>
+        <location filename="../src/display/Png.cpp" line="257"/>
         <source>the PNG picture is damaged</source>
         <translation>das PNG-Bild ist beschädigt</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="269"/>
+        <location filename="../src/display/Png.cpp" line="267"/>
         <source>the PNG picture is damaged (a checksum does not match)</source>
         <translation>das PNG-Bild ist beschädigt (eine Prüfsumme stimmt nicht)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="275"/>
+        <location filename="../src/display/Png.cpp" line="273"/>
         <source>the PNG picture has no header</source>
         <translation>dem PNG-Bild fehlt der Kopf</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="280"/>
+        <location filename="../src/display/Png.cpp" line="278"/>
         <source>the PNG picture has two headers</source>
         <translation>das PNG-Bild hat zwei Köpfe</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="287"/>
+        <location filename="../src/display/Png.cpp" line="285"/>
         <source>the PNG palette is damaged</source>
         <translation>die PNG-Palette ist beschädigt</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="299"/>
+        <location filename="../src/display/Png.cpp" line="297"/>
         <source>the PNG picture uses a feature that cannot be read (%1)</source>
         <translation>das PNG-Bild verwendet eine Funktion, die nicht gelesen werden kann (%1)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="304"/>
+        <location filename="../src/display/Png.cpp" line="302"/>
         <source>the PNG picture has no palette</source>
         <translation>dem PNG-Bild fehlt die Palette</translation>
     </message>
@@ -356,7 +356,7 @@
         <translation>die PNG-Bilddaten sind beschädigt (ein unbekannter Zeilenfilter)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="340"/>
+        <location filename="../src/display/Png.cpp" line="344"/>
         <source>the PNG picture uses a colour its palette does not have</source>
         <translation>das PNG-Bild verwendet eine Farbe, die seine Palette nicht enthält</translation>
     </message>
@@ -521,69 +521,69 @@
         <translation>Zeile %1 setzt einen Stein außerhalb des Spielfelds (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="121"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>Das Layout konnte nicht geladen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="122"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>Das Layout „%1“ ist eine leere Datei.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>„%1“ ist keine Layout-Datei.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="131"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>Das Layout „%1“ ist beschädigt: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="137"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>„%1“ ist keine Layout-Datei, denn die erste Zeile lautet nicht „%2“.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="144"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>Das Layout „%1“ kann nicht gespielt werden, denn es enthält keinen Stein.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="145"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>Das Layout „%1“ kann nicht gespielt werden: Es enthält %2 Steine, eine Verteilung braucht aber eine gerade Anzahl von 2 bis 144 Steinen.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="164"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>„%1“ ist ein Ordner, keine Datei</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="169"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="175"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>„%1“ kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="186"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="196"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="200"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht ersetzt werden: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="112"/>
+        <location filename="../src/shell/Startup.cpp" line="116"/>
         <source>External Layout</source>
         <translation>Externes Layout</translation>
     </message>
@@ -742,14 +742,14 @@
         <translation>%1 Steine übrig</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="136"/>
+        <location filename="../src/platform/BoardArea.cpp" line="167"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="140"/>
         <source>Board</source>
         <translation>Spielfeld</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="144"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="174"/>
+        <location filename="../src/platform/BoardArea.cpp" line="175"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -757,205 +757,205 @@
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="16"/>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="26"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="19"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="39"/>
         <source>No more moves</source>
         <translation>Keine Züge mehr</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="57"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Mah-Jongg-Solitär und Voverizo Dadazu für den Linux-Desktop.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="58"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Steine, Hintergründe, Layouts, Melodien und Klänge wurden für dieses Spiel von seinen eigenen Generatoren erzeugt.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Danke an alle, die frühere Versionen gespielt und Ideen und Layouts geschickt haben.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
         <source>More layouts</source>
         <translation>Weitere Layouts</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="79"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="101"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="102"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Was ist neu</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="103"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <source>French</source>
         <translation>Französisch</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Steine</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <source>Player Name</source>
         <translation>Spielername</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>Your name</source>
         <translation>Ihr Name</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="118"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Spielnummer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Wählen Sie eine bestimmte Spielnummer (von 1 bis 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="126"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Starten Sie das Spiel mit Datei -&gt; Mah-Jongg-Solitär: Neues Spiel mit Nummer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="132"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Rk</source>
         <translation>Pl.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="152"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
         <source>Reset High Scores</source>
         <translation>Bestenliste zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Layout</source>
         <translation>Layout</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Started</source>
         <translation>Begonnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Best</source>
         <translation>Bestzeit</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Average</source>
         <translation>Schnitt</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Streak</source>
         <translation>Serie</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Longest</source>
         <translation>Längste</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="189"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
         <source>No game has been counted yet.</source>
         <translation>Es wurde noch kein Spiel gezählt.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
         <source>Reset Statistics</source>
         <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="201"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
         <source>Return to Velmor</source>
         <translation>Zurück zu Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
         <source>%1 • in play</source>
         <translation>%1 • im Spiel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Layout wählen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Teil eines Layout-Namens eingeben</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Doppelklicken Sie auf ein Layout oder drücken Sie die Eingabetaste, um es zu spielen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Spielen</translation>
     </message>
@@ -965,101 +965,101 @@
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Kein Layout-Name enthält „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="87"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Steine übrig</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="96"/>
+        <location filename="../src/platform/MainWindow.cpp" line="217"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Layout-Name</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="231"/>
+        <location filename="../src/shell/GameMenus.h" line="123"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>Restart</source>
         <translation>Neu starten</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="103"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
         <source>No preview</source>
         <translation>Keine Vorschau</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      LEIDER KEINE ZÜGE MEHR!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Spieler 1 %1  ·  ▶ Spieler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Spieler 1 %1  ·  Spieler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>&amp;Continue</source>
         <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="135"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
         <source>Play</source>
         <translation>Spielen</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="105"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="133"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="201"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="199"/>
+        <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
@@ -1075,73 +1075,73 @@
         <translation>Das Layout ist noch nicht fertig gebaut!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Vertikale Variante</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Um die Spielart zu wechseln, müssen Sie Ihr Spiel neu beginnen. Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="110"/>
+        <location filename="../src/shell/GameCommands.cpp" line="111"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>Das Layout „%1“ hat %2 Steine; ein Layout braucht eine gerade Anzahl von 2 bis 144 Steinen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="143"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Dieses Layout lässt sich nicht lösbar verteilen: zufällig verteilt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="210"/>
+        <location filename="../src/shell/GameCommands.cpp" line="211"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Spiel mit Nummer gestartet. Spielnummer #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="213"/>
+        <location filename="../src/shell/GameCommands.cpp" line="214"/>
         <source>New game started.</source>
         <translation>Neues Spiel gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (schwer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="228"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (leicht)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="229"/>
+        <location filename="../src/shell/GameCommands.cpp" line="230"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - Spiel %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="231"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - Spiel %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="55"/>
+        <location filename="../src/shell/GameFolders.cpp" line="68"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>der Ordner „%1“ kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="56"/>
+        <location filename="../src/shell/GameFolders.cpp" line="69"/>
         <source>not a folder</source>
         <translation>kein Ordner</translation>
     </message>
@@ -1176,49 +1176,49 @@
         <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1. Ein neues Spiel beginnt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
         <source>There is no game in progress to save.</source>
         <translation>Es läuft kein Spiel, das gespeichert werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="74"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
         <source>Save Game</source>
         <translation>Spiel speichern</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="80"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
         <source>The game was not saved: %1.</source>
         <translation>Das Spiel wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="84"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Spiel gespeichert als „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="89"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>Load Game</source>
         <translation>Spiel laden</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="95"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>Der Spielstand kann nicht geladen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="100"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Ein Spiel läuft gerade. Wollen Sie es verlassen und „%1“ laden?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="109"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
         <source>Game loaded.</source>
         <translation>Spiel geladen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="119"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>das Layout „%1“ ist nicht mehr vorhanden</translation>
     </message>
@@ -1975,67 +1975,67 @@
         <translation>Layouts aus anderen Spielen (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
         <source>Import Layout</source>
         <translation>Layout importieren</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="48"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Es wurde kein Layout importiert.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="56"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Das Layout „%1“ existiert bereits. Wollen Sie es ersetzen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Aus „%1“:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Ins Menü Layout importiert: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Abgelehnt: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Unverändert belassen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Es wurde kein Layout importiert.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2092,112 +2092,122 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>%1-mal gewonnen</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="19"/>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="84"/>
+        <source>Counting the deals that can be cleared</source>
+        <translation>Die lösbaren Spiele werden gezählt</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="86"/>
+        <source>%1 % of deals can be cleared</source>
+        <translation>%1 % der Spiele sind lösbar</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
         <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
         <translation>Willkommen bei Velmor 5.21: Mah-Jongg-Solitär für Linux. Viel Spaß!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="22"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
         <source>Layout %1 selected.</source>
         <translation>Layout %1 ausgewählt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="37"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 Das aktuelle Layout bleibt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="71"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 Velmor startet stattdessen mit dem Layout „%2“.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="122"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>In „%1“ wurde kein Layout gefunden. Velmor braucht dort mindestens eine Layout-Datei (.lay oder .shp), um zu spielen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="131"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>Das Menü Layout fasst höchstens 99 Layouts; %1 weitere wurden weggelassen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="167"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Bitte wählen Sie einen Namen für Ihre Layout-Datei</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="168"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>LAY-Layout-Dateien (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="179"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>Save layout</source>
         <translation>Layout speichern</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="180"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Die Layout-Datei „%1“ existiert bereits. Wollen Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="194"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
         <source>The layout was not saved: %1.</source>
         <translation>Das Layout wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="212"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Das Layout wurde gespeichert, aber das Menü Layout fasst höchstens 99 Layouts, daher erscheint es dort nicht.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="26"/>
+        <location filename="../src/shell/Looks.cpp" line="27"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>Das Bild „%1“ konnte nicht geladen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="52"/>
+        <location filename="../src/shell/Looks.cpp" line="53"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Bitte wählen Sie eine Bilddatei für den Steinsatz</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="54"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Steinsatz-Bilder (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="72"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Bitte wählen Sie eine Bilddatei für den Hintergrund</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="71"/>
+        <location filename="../src/shell/Looks.cpp" line="73"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Hintergrundbilder (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Platform.h" line="51"/>
+        <location filename="../src/shell/Platform.h" line="54"/>
         <source>there is no sound here</source>
         <translation>auf diesem System gibt es keinen Ton</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="109"/>
+        <location filename="../src/shell/Play.cpp" line="126"/>
         <source>Game restarted.</source>
         <translation>Spiel neu gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="151"/>
+        <location filename="../src/shell/Play.cpp" line="168"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Steine gemischt. %1 neue Züge gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="153"/>
+        <location filename="../src/shell/Play.cpp" line="170"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Steine gemischt. 1 neuer Zug gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="155"/>
+        <location filename="../src/shell/Play.cpp" line="172"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>Keine Züge gefunden. Drücken Sie ein paarmal auf Zurück.</translation>
     </message>
@@ -2302,32 +2312,32 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Unbekannt, ob das Spiel noch zu gewinnen ist</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="115"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="120"/>
         <source>Demo: the game plays itself. Click or press a key to take over.</source>
         <translation>Demo: Das Spiel spielt sich selbst. Klicken Sie oder drücken Sie eine Taste, um zu übernehmen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Spiel angehalten: F12 drücken oder auf Spielen klicken, um weiterzuspielen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="56"/>
         <source>Back 1 pair and it can be won</source>
         <translation>1 Paar zurück, und es ist zu gewinnen</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="57"/>
         <source>Back %1 pairs and it can be won</source>
         <translation>%1 Paare zurück, und es ist zu gewinnen</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="122"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="127"/>
         <source>Demo stopped.</source>
         <translation>Demo beendet.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="144"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="149"/>
         <source>Demo: no move is left.</source>
         <translation>Demo: Kein Zug mehr möglich.</translation>
     </message>
@@ -2362,22 +2372,22 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Voll</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="57"/>
+        <location filename="../src/shell/Startup.cpp" line="61"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>Die Einstellungen konnten nicht gelesen werden: %1. Es gelten die Standardwerte.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="118"/>
+        <location filename="../src/shell/Startup.cpp" line="122"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor kann ohne lesbares Layout nicht starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="145"/>
+        <location filename="../src/shell/Startup.cpp" line="149"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Der Hilfetext „%1“ konnte nicht gelesen werden: %2. Ohne ihn kann Velmor nicht starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="191"/>
         <source>The settings were not saved: %1.</source>
         <translation>Die Einstellungen wurden nicht gespeichert: %1.</translation>
     </message>

@@ -4,54 +4,54 @@
 <context>
     <name>velmor</name>
     <message>
-        <location filename="../src/base/Midi.cpp" line="63"/>
-        <location filename="../src/base/Midi.cpp" line="68"/>
-        <location filename="../src/base/Midi.cpp" line="100"/>
+        <location filename="../src/base/Midi.cpp" line="71"/>
+        <location filename="../src/base/Midi.cpp" line="76"/>
+        <location filename="../src/base/Midi.cpp" line="115"/>
         <source>a track ends in the middle of an event</source>
         <translation>una pista termina en mitad de un evento</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="75"/>
+        <location filename="../src/base/Midi.cpp" line="83"/>
         <source>a track has a data byte where an event should start</source>
         <translation>una pista tiene un byte de datos donde debería empezar un evento</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="92"/>
+        <location filename="../src/base/Midi.cpp" line="100"/>
         <source>a track holds a system message that has no place in a file</source>
         <translation>una pista contiene un mensaje de sistema que no cabe en un archivo</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="129"/>
+        <location filename="../src/base/Midi.cpp" line="147"/>
         <source>not a MIDI file</source>
         <translation>no es un archivo MIDI</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="133"/>
+        <location filename="../src/base/Midi.cpp" line="151"/>
         <source>its header is cut short</source>
         <translation>su cabecera está incompleta</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="137"/>
+        <location filename="../src/base/Midi.cpp" line="155"/>
         <source>MIDI format %1 is not one of 0, 1 and 2</source>
         <translation>el formato MIDI %1 no es 0, 1 ni 2</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="141"/>
+        <location filename="../src/base/Midi.cpp" line="159"/>
         <source>it has no track</source>
         <translation>no tiene ninguna pista</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="153"/>
+        <location filename="../src/base/Midi.cpp" line="171"/>
         <source>its time division is zero</source>
         <translation>su división de tiempo es cero</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="159"/>
+        <location filename="../src/base/Midi.cpp" line="177"/>
         <source>it has %1 of its %2 tracks</source>
         <translation>solo tiene %1 de sus %2 pistas</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="163"/>
+        <location filename="../src/base/Midi.cpp" line="181"/>
         <source>a track runs past the end of the file</source>
         <translation>una pista sobrepasa el final del archivo</translation>
     </message>
@@ -247,7 +247,7 @@
         <translation>los datos JPEG están vacíos</translation>
     </message>
     <message>
-        <location filename="../src/display/Picture.cpp" line="151"/>
+        <location filename="../src/display/Picture.cpp" line="176"/>
         <source>&quot;%1&quot;: %2</source>
         <translation>&quot;%1&quot;: %2</translation>
     </message>
@@ -292,61 +292,61 @@
         <translation>la imagen PNG usa un método de entrelazado desconocido</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="183"/>
+        <location filename="../src/display/Png.cpp" line="181"/>
         <source>not enough memory to decode the PNG picture</source>
         <translation>no hay memoria suficiente para descodificar la imagen PNG</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="197"/>
-        <location filename="../src/display/Png.cpp" line="209"/>
-        <location filename="../src/display/Png.cpp" line="253"/>
-        <location filename="../src/display/Png.cpp" line="263"/>
-        <location filename="../src/display/Png.cpp" line="310"/>
+        <location filename="../src/display/Png.cpp" line="195"/>
+        <location filename="../src/display/Png.cpp" line="207"/>
+        <location filename="../src/display/Png.cpp" line="251"/>
+        <location filename="../src/display/Png.cpp" line="261"/>
+        <location filename="../src/display/Png.cpp" line="308"/>
         <source>the PNG picture is truncated</source>
         <translation>la imagen PNG está truncada</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="213"/>
+        <location filename="../src/display/Png.cpp" line="211"/>
         <source>the PNG picture data is damaged</source>
         <translation>los datos de la imagen PNG están dañados</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="240"/>
+        <location filename="../src/display/Png.cpp" line="238"/>
         <source>not a PNG picture</source>
         <translation>no es una imagen PNG</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="259"/>
+        <location filename="../src/display/Png.cpp" line="257"/>
         <source>the PNG picture is damaged</source>
         <translation>la imagen PNG está dañada</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="269"/>
+        <location filename="../src/display/Png.cpp" line="267"/>
         <source>the PNG picture is damaged (a checksum does not match)</source>
         <translation>la imagen PNG está dañada (una suma de comprobación no coincide)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="275"/>
+        <location filename="../src/display/Png.cpp" line="273"/>
         <source>the PNG picture has no header</source>
         <translation>la imagen PNG no tiene cabecera</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="280"/>
+        <location filename="../src/display/Png.cpp" line="278"/>
         <source>the PNG picture has two headers</source>
         <translation>la imagen PNG tiene dos cabeceras</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="287"/>
+        <location filename="../src/display/Png.cpp" line="285"/>
         <source>the PNG palette is damaged</source>
         <translation>la paleta PNG está dañada</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="299"/>
+        <location filename="../src/display/Png.cpp" line="297"/>
         <source>the PNG picture uses a feature that cannot be read (%1)</source>
         <translation>la imagen PNG usa una característica que no se puede leer (%1)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="304"/>
+        <location filename="../src/display/Png.cpp" line="302"/>
         <source>the PNG picture has no palette</source>
         <translation>la imagen PNG no tiene paleta</translation>
     </message>
@@ -356,7 +356,7 @@
         <translation>los datos de la imagen PNG están dañados (un filtro de fila desconocido)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="340"/>
+        <location filename="../src/display/Png.cpp" line="344"/>
         <source>the PNG picture uses a colour its palette does not have</source>
         <translation>la imagen PNG usa un color que su paleta no tiene</translation>
     </message>
@@ -521,69 +521,69 @@
         <translation>la línea %1 coloca una ficha fuera del tablero (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="121"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>No se ha podido cargar la disposición: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="122"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>La disposición &quot;%1&quot; es un archivo vacío.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>&quot;%1&quot; no es un archivo de disposición.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="131"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>La disposición &quot;%1&quot; está dañada: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="137"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>&quot;%1&quot; no es un archivo de disposición: su primera línea no es &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="144"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>No se puede jugar la disposición &quot;%1&quot;: no tiene ninguna ficha.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="145"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>No se puede jugar la disposición &quot;%1&quot;: tiene %2 fichas y un reparto necesita un número par de fichas entre 2 y 144.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="164"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>&quot;%1&quot; es una carpeta, no un archivo</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="169"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>no se puede abrir &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="175"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>no se puede leer &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="186"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="196"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>no se puede escribir &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="200"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>no se puede reemplazar &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="112"/>
+        <location filename="../src/shell/Startup.cpp" line="116"/>
         <source>External Layout</source>
         <translation>Disposición externa</translation>
     </message>
@@ -742,14 +742,14 @@
         <translation>Quedan %1 fichas</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="136"/>
+        <location filename="../src/platform/BoardArea.cpp" line="167"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="140"/>
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="144"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="174"/>
+        <location filename="../src/platform/BoardArea.cpp" line="175"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -757,205 +757,205 @@
         <translation>Salón de la Fama</translation>
     </message>
     <message>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="16"/>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="26"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="19"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="39"/>
         <source>No more moves</source>
         <translation>No quedan movimientos</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="57"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Solitario Mah-Jongg y Voverizo Dadazu para el escritorio Linux.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="58"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Las fichas, los fondos, las disposiciones, las melodías y los sonidos se crearon para este juego con sus propios generadores.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Gracias a todos los que jugaron a las versiones anteriores y enviaron ideas y disposiciones.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
         <source>More layouts</source>
         <translation>Más disposiciones</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="79"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Ayuda</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="101"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="102"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Novedades</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="103"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <source>French</source>
         <translation>Francés</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Fichas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <source>Player Name</source>
         <translation>Nombre del jugador</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>Your name</source>
         <translation>Tu nombre</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="118"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Semilla aleatoria</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Elige un número de partida concreto (de 1 a 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="126"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Empieza la partida haciendo clic en Archivo -&gt; Solitario Mah-Jongg: Nueva partida específica</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="132"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
         <source>Options</source>
         <translation>Opciones</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Rk</source>
         <translation>Pos.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="152"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
         <source>Reset High Scores</source>
         <translation>Borrar récords</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Layout</source>
         <translation>Disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Started</source>
         <translation>Empezadas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Won</source>
         <translation>Ganadas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Best</source>
         <translation>Mejor</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Average</source>
         <translation>Media</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Streak</source>
         <translation>Racha</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Longest</source>
         <translation>Más larga</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="189"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
         <source>No game has been counted yet.</source>
         <translation>Todavía no se ha contado ninguna partida.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
         <source>Reset Statistics</source>
         <translation>Borrar estadísticas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="201"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
         <source>Statistics</source>
         <translation>Estadísticas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
         <source>Return to Velmor</source>
         <translation>Volver a Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
         <source>%1 • in play</source>
         <translation>%1 • en juego</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Elegir disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Escribe parte del nombre de una disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Haz doble clic en una disposición o pulsa Intro para jugarla.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -965,101 +965,101 @@
         <translation>&amp;Partida</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Ningún nombre de disposición contiene «%1».</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="87"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Fichas restantes</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="96"/>
+        <location filename="../src/platform/MainWindow.cpp" line="217"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Nombre de la disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="231"/>
+        <location filename="../src/shell/GameMenus.h" line="123"/>
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mezclar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>Restart</source>
         <translation>Reiniciar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>New Game</source>
         <translation>Nueva partida</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="103"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
         <source>No preview</source>
         <translation>Sin vista previa</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      LO SIENTO, ¡NO QUEDAN MOVIMIENTOS!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Jugador 1 %1  ·  ▶ Jugador 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Jugador 1 %1  ·  Jugador 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>&amp;Continue</source>
         <translation>&amp;Continuar</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="135"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
         <source>Play</source>
         <translation>Jugar</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="105"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="133"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="201"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="199"/>
+        <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pausa</translation>
@@ -1075,73 +1075,73 @@
         <translation>¡Todavía no has terminado de construir la disposición!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Variante vertical</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Para cambiar el modo de juego tendrás que reiniciar la partida. ¿Quieres continuar?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="110"/>
+        <location filename="../src/shell/GameCommands.cpp" line="111"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>La disposición &quot;%1&quot; tiene %2 fichas; una disposición necesita un número par de fichas entre 2 y 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="143"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Esta disposición no se puede repartir con solución: se ha repartido al azar.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="210"/>
+        <location filename="../src/shell/GameCommands.cpp" line="211"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partida específica iniciada. Semilla aleatoria n.º %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="213"/>
+        <location filename="../src/shell/GameCommands.cpp" line="214"/>
         <source>New game started.</source>
         <translation>Nueva partida iniciada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (difícil)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="228"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (fácil)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="229"/>
+        <location filename="../src/shell/GameCommands.cpp" line="230"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - partida %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="231"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - partida %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="55"/>
+        <location filename="../src/shell/GameFolders.cpp" line="68"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>no se puede crear la carpeta &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="56"/>
+        <location filename="../src/shell/GameFolders.cpp" line="69"/>
         <source>not a folder</source>
         <translation>no es una carpeta</translation>
     </message>
@@ -1176,49 +1176,49 @@
         <translation>No se puede continuar la partida en curso: %1. Empieza una partida nueva.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
         <source>There is no game in progress to save.</source>
         <translation>No hay ninguna partida en curso que guardar.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="74"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
         <source>Save Game</source>
         <translation>Guardar partida</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="80"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
         <source>The game was not saved: %1.</source>
         <translation>No se ha guardado la partida: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="84"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partida guardada como &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="89"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>Load Game</source>
         <translation>Cargar partida</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="95"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>No se puede cargar la partida guardada: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="100"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Hay una partida en curso. ¿Quieres dejarla y cargar &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="109"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
         <source>Game loaded.</source>
         <translation>Partida cargada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="119"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>su disposición &quot;%1&quot; ya no existe</translation>
     </message>
@@ -1975,67 +1975,67 @@
         <translation>Disposiciones de otros juegos (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
         <source>Import Layout</source>
         <translation>Importar disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="48"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. No se ha importado ninguna disposición.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="56"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>La disposición &quot;%1&quot; ya existe. ¿Quieres reemplazarla?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
         <source>From &quot;%1&quot;:</source>
         <translation>De &quot;%1&quot;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Importadas al menú Disposición: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Rechazadas: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Conservadas sin cambios: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 No se ha importado ninguna disposición.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2092,112 +2092,122 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>Ganada %1 veces</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="19"/>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="84"/>
+        <source>Counting the deals that can be cleared</source>
+        <translation>Contando las partidas que se pueden resolver</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="86"/>
+        <source>%1 % of deals can be cleared</source>
+        <translation>Se puede resolver el %1 % de las partidas</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
         <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
         <translation>Te damos la bienvenida a Velmor 5.21: solitario Mah-Jongg para Linux. ¡Diviértete!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="22"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
         <source>Layout %1 selected.</source>
         <translation>Disposición %1 seleccionada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="37"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 Se mantiene la disposición actual.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="71"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 En su lugar, Velmor empieza con la disposición &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="122"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>No se ha encontrado ninguna disposición en &quot;%1&quot;. Velmor necesita ahí al menos un archivo de disposición (.lay o .shp) para jugar.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="131"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>El menú Disposición admite como máximo 99 disposiciones; se han quedado fuera %1 más: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="167"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Elige un nombre para tu archivo de disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="168"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>Archivos de disposición LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="179"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>Save layout</source>
         <translation>Guardar disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="180"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>El archivo de disposición &quot;%1&quot; ya existe. ¿Quieres reemplazarlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="194"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
         <source>The layout was not saved: %1.</source>
         <translation>No se ha guardado la disposición: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="212"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Se ha guardado la disposición, pero el menú Disposición admite como máximo 99 disposiciones, así que no aparece en él.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="26"/>
+        <location filename="../src/shell/Looks.cpp" line="27"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>No se ha podido cargar la imagen &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="52"/>
+        <location filename="../src/shell/Looks.cpp" line="53"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Elige un archivo de imagen para el juego de fichas</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="54"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Archivos de juego de fichas (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="72"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Elige un archivo de imagen para el fondo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="71"/>
+        <location filename="../src/shell/Looks.cpp" line="73"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Archivos de fondo (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Platform.h" line="51"/>
+        <location filename="../src/shell/Platform.h" line="54"/>
         <source>there is no sound here</source>
         <translation>no hay sonido disponible</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="109"/>
+        <location filename="../src/shell/Play.cpp" line="126"/>
         <source>Game restarted.</source>
         <translation>Partida reiniciada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="151"/>
+        <location filename="../src/shell/Play.cpp" line="168"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Fichas mezcladas. Se han encontrado %1 movimientos nuevos.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="153"/>
+        <location filename="../src/shell/Play.cpp" line="170"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Fichas mezcladas. Se ha encontrado 1 movimiento nuevo.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="155"/>
+        <location filename="../src/shell/Play.cpp" line="172"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>No se han encontrado movimientos. Prueba a pulsar Deshacer unas cuantas veces.</translation>
     </message>
@@ -2302,32 +2312,32 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>No se sabe si aún se puede ganar la partida</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="115"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="120"/>
         <source>Demo: the game plays itself. Click or press a key to take over.</source>
         <translation>Demo: la partida se juega sola. Haz clic o pulsa una tecla para tomar el control.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Juego en pausa: pulse F12 o haga clic en Jugar para seguir.</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="56"/>
         <source>Back 1 pair and it can be won</source>
         <translation>Deshaga 1 pareja y se puede ganar</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="57"/>
         <source>Back %1 pairs and it can be won</source>
         <translation>Deshaga %1 parejas y se puede ganar</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="122"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="127"/>
         <source>Demo stopped.</source>
         <translation>Demo detenida.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="144"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="149"/>
         <source>Demo: no move is left.</source>
         <translation>Demo: no queda ningún movimiento.</translation>
     </message>
@@ -2362,22 +2372,22 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>Máximo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="57"/>
+        <location filename="../src/shell/Startup.cpp" line="61"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>No se ha podido leer la configuración: %1. Se aplican los valores predeterminados.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="118"/>
+        <location filename="../src/shell/Startup.cpp" line="122"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor no puede arrancar sin una disposición legible.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="145"/>
+        <location filename="../src/shell/Startup.cpp" line="149"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>No se ha podido leer el texto de ayuda &quot;%1&quot;: %2. Velmor no puede arrancar sin él.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="191"/>
         <source>The settings were not saved: %1.</source>
         <translation>No se ha guardado la configuración: %1.</translation>
     </message>

@@ -4,54 +4,54 @@
 <context>
     <name>velmor</name>
     <message>
-        <location filename="../src/base/Midi.cpp" line="63"/>
-        <location filename="../src/base/Midi.cpp" line="68"/>
-        <location filename="../src/base/Midi.cpp" line="100"/>
+        <location filename="../src/base/Midi.cpp" line="71"/>
+        <location filename="../src/base/Midi.cpp" line="76"/>
+        <location filename="../src/base/Midi.cpp" line="115"/>
         <source>a track ends in the middle of an event</source>
         <translation>une piste s&apos;arrête au milieu d&apos;un événement</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="75"/>
+        <location filename="../src/base/Midi.cpp" line="83"/>
         <source>a track has a data byte where an event should start</source>
         <translation>une piste contient un octet de données là où un événement devrait commencer</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="92"/>
+        <location filename="../src/base/Midi.cpp" line="100"/>
         <source>a track holds a system message that has no place in a file</source>
         <translation>une piste contient un message système qui n&apos;a pas sa place dans un fichier</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="129"/>
+        <location filename="../src/base/Midi.cpp" line="147"/>
         <source>not a MIDI file</source>
         <translation>ce n&apos;est pas un fichier MIDI</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="133"/>
+        <location filename="../src/base/Midi.cpp" line="151"/>
         <source>its header is cut short</source>
         <translation>son en-tête est tronqué</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="137"/>
+        <location filename="../src/base/Midi.cpp" line="155"/>
         <source>MIDI format %1 is not one of 0, 1 and 2</source>
         <translation>le format MIDI %1 n&apos;est ni 0, ni 1, ni 2</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="141"/>
+        <location filename="../src/base/Midi.cpp" line="159"/>
         <source>it has no track</source>
         <translation>le fichier ne contient aucune piste</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="153"/>
+        <location filename="../src/base/Midi.cpp" line="171"/>
         <source>its time division is zero</source>
         <translation>sa division temporelle est nulle</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="159"/>
+        <location filename="../src/base/Midi.cpp" line="177"/>
         <source>it has %1 of its %2 tracks</source>
         <translation>le fichier ne contient que %1 de ses %2 pistes</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="163"/>
+        <location filename="../src/base/Midi.cpp" line="181"/>
         <source>a track runs past the end of the file</source>
         <translation>une piste dépasse la fin du fichier</translation>
     </message>
@@ -247,7 +247,7 @@
         <translation>les données JPEG sont vides</translation>
     </message>
     <message>
-        <location filename="../src/display/Picture.cpp" line="151"/>
+        <location filename="../src/display/Picture.cpp" line="176"/>
         <source>&quot;%1&quot;: %2</source>
         <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
@@ -292,61 +292,61 @@
         <translation>l&apos;image PNG utilise une méthode d&apos;entrelacement inconnue</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="183"/>
+        <location filename="../src/display/Png.cpp" line="181"/>
         <source>not enough memory to decode the PNG picture</source>
         <translation>mémoire insuffisante pour décoder l&apos;image PNG</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="197"/>
-        <location filename="../src/display/Png.cpp" line="209"/>
-        <location filename="../src/display/Png.cpp" line="253"/>
-        <location filename="../src/display/Png.cpp" line="263"/>
-        <location filename="../src/display/Png.cpp" line="310"/>
+        <location filename="../src/display/Png.cpp" line="195"/>
+        <location filename="../src/display/Png.cpp" line="207"/>
+        <location filename="../src/display/Png.cpp" line="251"/>
+        <location filename="../src/display/Png.cpp" line="261"/>
+        <location filename="../src/display/Png.cpp" line="308"/>
         <source>the PNG picture is truncated</source>
         <translation>l&apos;image PNG est tronquée</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="213"/>
+        <location filename="../src/display/Png.cpp" line="211"/>
         <source>the PNG picture data is damaged</source>
         <translation>les données de l&apos;image PNG sont endommagées</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="240"/>
+        <location filename="../src/display/Png.cpp" line="238"/>
         <source>not a PNG picture</source>
         <translation>ce n&apos;est pas une image PNG</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="259"/>
+        <location filename="../src/display/Png.cpp" line="257"/>
         <source>the PNG picture is damaged</source>
         <translation>l&apos;image PNG est endommagée</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="269"/>
+        <location filename="../src/display/Png.cpp" line="267"/>
         <source>the PNG picture is damaged (a checksum does not match)</source>
         <translation>l&apos;image PNG est endommagée (une somme de contrôle ne correspond pas)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="275"/>
+        <location filename="../src/display/Png.cpp" line="273"/>
         <source>the PNG picture has no header</source>
         <translation>l&apos;image PNG n&apos;a pas d&apos;en-tête</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="280"/>
+        <location filename="../src/display/Png.cpp" line="278"/>
         <source>the PNG picture has two headers</source>
         <translation>l&apos;image PNG a deux en-têtes</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="287"/>
+        <location filename="../src/display/Png.cpp" line="285"/>
         <source>the PNG palette is damaged</source>
         <translation>la palette PNG est endommagée</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="299"/>
+        <location filename="../src/display/Png.cpp" line="297"/>
         <source>the PNG picture uses a feature that cannot be read (%1)</source>
         <translation>l&apos;image PNG utilise une fonction illisible (%1)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="304"/>
+        <location filename="../src/display/Png.cpp" line="302"/>
         <source>the PNG picture has no palette</source>
         <translation>l&apos;image PNG n&apos;a pas de palette</translation>
     </message>
@@ -356,7 +356,7 @@
         <translation>les données de l&apos;image PNG sont endommagées (un filtre de ligne inconnu)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="340"/>
+        <location filename="../src/display/Png.cpp" line="344"/>
         <source>the PNG picture uses a colour its palette does not have</source>
         <translation>l&apos;image PNG utilise une couleur absente de sa palette</translation>
     </message>
@@ -521,69 +521,69 @@
         <translation>la ligne %1 place une tuile hors du plateau (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="121"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>La disposition n&apos;a pas pu être chargée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="122"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» est un fichier vide.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de disposition.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="131"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» est endommagée&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="137"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de disposition&#xa0;: sa première ligne n&apos;est pas «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="144"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» ne peut pas être jouée&#xa0;: elle ne contient aucune tuile.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="145"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» ne peut pas être jouée&#xa0;: elle contient %2 tuiles, alors qu&apos;une donne demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="164"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="169"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="175"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>impossible de lire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="186"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="196"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="200"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>impossible de remplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="112"/>
+        <location filename="../src/shell/Startup.cpp" line="116"/>
         <source>External Layout</source>
         <translation>Disposition externe</translation>
     </message>
@@ -742,14 +742,14 @@
         <translation>%1 tuiles restantes</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="136"/>
+        <location filename="../src/platform/BoardArea.cpp" line="167"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="140"/>
         <source>Board</source>
         <translation>Plateau</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="144"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="174"/>
+        <location filename="../src/platform/BoardArea.cpp" line="175"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -757,205 +757,205 @@
         <translation>Tableau d&apos;honneur</translation>
     </message>
     <message>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="16"/>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="26"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="19"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="39"/>
         <source>No more moves</source>
         <translation>Plus aucun coup</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="57"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Le Mah-Jongg solitaire et Voverizo Dadazu pour le bureau Linux.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="58"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Tuiles, fonds, dispositions, mélodies et sons ont été créés pour ce jeu par ses propres générateurs.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Merci à tous ceux qui ont joué aux versions précédentes et envoyé des idées et des dispositions.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
         <source>More layouts</source>
         <translation>Plus de dispositions</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="79"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Aide</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="101"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="102"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Nouveautés</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="103"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <source>French</source>
         <translation>Français</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Tuiles</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <source>Player Name</source>
         <translation>Nom du joueur</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>Your name</source>
         <translation>Votre nom</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="118"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Numéro de partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Choisissez un numéro de partie précis (de 1 à 2 147 483 647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="126"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Lancez la partie par Fichier -&gt; Mah-Jongg Solitaire&#xa0;: Nouvelle partie par numéro</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="132"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Rk</source>
         <translation>Rg</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Temps</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="152"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
         <source>Reset High Scores</source>
         <translation>Effacer les records</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Layout</source>
         <translation>Disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Started</source>
         <translation>Jouées</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Won</source>
         <translation>Gagnées</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Best</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Average</source>
         <translation>Moyenne</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Streak</source>
         <translation>Série</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Longest</source>
         <translation>Plus longue</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="189"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
         <source>No game has been counted yet.</source>
         <translation>Aucune partie n&apos;a encore été comptée.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
         <source>Reset Statistics</source>
         <translation>Effacer les statistiques</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="201"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
         <source>Return to Velmor</source>
         <translation>Retour à Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
         <source>%1 • in play</source>
         <translation>%1 • en cours</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Choisir une disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtre&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Tapez une partie du nom d&apos;une disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Double-cliquez sur une disposition ou appuyez sur Entrée pour y jouer.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -965,101 +965,101 @@
         <translation>&amp;Partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Aucun nom de disposition ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="87"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Tuiles restantes</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="96"/>
+        <location filename="../src/platform/MainWindow.cpp" line="217"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Nom de la disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="231"/>
+        <location filename="../src/shell/GameMenus.h" line="123"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mélanger</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>Restart</source>
         <translation>Recommencer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="103"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
         <source>No preview</source>
         <translation>Pas d&apos;aperçu</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      DÉSOLÉ, PLUS AUCUN COUP&#xa0;!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Joueur 1 %1  ·  ▶ Joueur 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Joueur 1 %1  ·  Joueur 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>&amp;Continue</source>
         <translation>&amp;Reprendre</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="135"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
         <source>Play</source>
         <translation>Jouer</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="105"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="133"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="201"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="199"/>
+        <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
@@ -1075,73 +1075,73 @@
         <translation>Vous n&apos;avez pas fini de construire la disposition&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Variante verticale</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Pour changer de mode de jeu, vous devez recommencer votre partie. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="110"/>
+        <location filename="../src/shell/GameCommands.cpp" line="111"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» compte %2 tuiles&#xa0;; une disposition demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="143"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Cette disposition ne permet pas de donne gagnable&#xa0;: donne au hasard.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="210"/>
+        <location filename="../src/shell/GameCommands.cpp" line="211"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partie numérotée lancée. Numéro de partie #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="213"/>
+        <location filename="../src/shell/GameCommands.cpp" line="214"/>
         <source>New game started.</source>
         <translation>Nouvelle partie lancée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="228"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (facile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="229"/>
+        <location filename="../src/shell/GameCommands.cpp" line="230"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - partie %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="231"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - partie %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="55"/>
+        <location filename="../src/shell/GameFolders.cpp" line="68"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="56"/>
+        <location filename="../src/shell/GameFolders.cpp" line="69"/>
         <source>not a folder</source>
         <translation>ce n&apos;est pas un dossier</translation>
     </message>
@@ -1176,49 +1176,49 @@
         <translation>La partie en cours ne peut pas être reprise&#xa0;: %1. Une nouvelle partie commence.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
         <source>There is no game in progress to save.</source>
         <translation>Aucune partie en cours à enregistrer.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="74"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
         <source>Save Game</source>
         <translation>Enregistrer la partie</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="80"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
         <source>The game was not saved: %1.</source>
         <translation>La partie n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="84"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partie enregistrée sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="89"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>Load Game</source>
         <translation>Charger une partie</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="95"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>La partie enregistrée ne peut pas être chargée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="100"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Une partie est en cours. L&apos;abandonner et charger «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="109"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
         <source>Game loaded.</source>
         <translation>Partie chargée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="119"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>sa disposition «&#xa0;%1&#xa0;» n&apos;existe plus</translation>
     </message>
@@ -1975,67 +1975,67 @@
         <translation>Dispositions d&apos;autres jeux (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
         <source>Import Layout</source>
         <translation>Importer une disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="48"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Aucune disposition n&apos;a été importée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="56"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>La disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Depuis «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Importées dans le menu Disposition&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1; %2</source>
         <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Refusées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Conservées telles quelles&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Aucune disposition n&apos;a été importée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2092,112 +2092,122 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>%1 victoires</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="19"/>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="84"/>
+        <source>Counting the deals that can be cleared</source>
+        <translation>Décompte des donnes qui peuvent être résolues</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="86"/>
+        <source>%1 % of deals can be cleared</source>
+        <translation>%1 % des donnes peuvent être résolues</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
         <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
         <translation>Bienvenue dans Velmor 5.21&#xa0;: le Mah-Jongg solitaire pour Linux. Amusez-vous bien&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="22"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
         <source>Layout %1 selected.</source>
         <translation>Disposition %1 choisie.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="37"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 La disposition actuelle est conservée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="71"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 Velmor démarre plutôt avec la disposition «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="122"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>Aucune disposition n&apos;a été trouvée dans «&#xa0;%1&#xa0;». Velmor a besoin d&apos;au moins un fichier de disposition (.lay ou .shp) à cet endroit pour jouer.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="131"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>Le menu Disposition contient au plus 99 dispositions&#xa0;; %1 autres ont été laissées de côté&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="167"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Veuillez choisir un nom pour votre fichier de disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="168"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>Fichiers de disposition LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="179"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>Save layout</source>
         <translation>Enregistrer la disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="180"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Le fichier de disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="194"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
         <source>The layout was not saved: %1.</source>
         <translation>La disposition n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="212"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>La disposition a été enregistrée, mais le menu Disposition contient au plus 99 dispositions&#xa0;: elle n&apos;y figure donc pas.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="26"/>
+        <location filename="../src/shell/Looks.cpp" line="27"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être chargée&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="52"/>
+        <location filename="../src/shell/Looks.cpp" line="53"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Veuillez choisir une image de jeu de tuiles</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="54"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Fichiers de jeu de tuiles (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="72"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Veuillez choisir une image de fond</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="71"/>
+        <location filename="../src/shell/Looks.cpp" line="73"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Fichiers de fond (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Platform.h" line="51"/>
+        <location filename="../src/shell/Platform.h" line="54"/>
         <source>there is no sound here</source>
         <translation>aucun son n&apos;est disponible ici</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="109"/>
+        <location filename="../src/shell/Play.cpp" line="126"/>
         <source>Game restarted.</source>
         <translation>Partie recommencée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="151"/>
+        <location filename="../src/shell/Play.cpp" line="168"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Tuiles mélangées. %1 nouveaux coups trouvés.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="153"/>
+        <location filename="../src/shell/Play.cpp" line="170"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Tuiles mélangées. 1 nouveau coup trouvé.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="155"/>
+        <location filename="../src/shell/Play.cpp" line="172"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>Aucun coup trouvé. Essayez d&apos;appuyer plusieurs fois sur Annuler.</translation>
     </message>
@@ -2302,32 +2312,32 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Impossible de savoir si la partie peut encore être gagnée</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="115"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="120"/>
         <source>Demo: the game plays itself. Click or press a key to take over.</source>
         <translation>Démo&#xa0;: le jeu joue tout seul. Cliquez ou appuyez sur une touche pour reprendre la main.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Jeu en pause : appuyez sur F12 ou cliquez sur Jouer pour continuer.</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="56"/>
         <source>Back 1 pair and it can be won</source>
         <translation>Annulez 1 paire et la partie peut être gagnée</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="57"/>
         <source>Back %1 pairs and it can be won</source>
         <translation>Annulez %1 paires et la partie peut être gagnée</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="122"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="127"/>
         <source>Demo stopped.</source>
         <translation>Démo arrêtée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="144"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="149"/>
         <source>Demo: no move is left.</source>
         <translation>Démo&#xa0;: plus aucun coup possible.</translation>
     </message>
@@ -2362,22 +2372,22 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Maximum</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="57"/>
+        <location filename="../src/shell/Startup.cpp" line="61"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>Les réglages n&apos;ont pas pu être lus&#xa0;: %1. Les valeurs par défaut s&apos;appliquent.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="118"/>
+        <location filename="../src/shell/Startup.cpp" line="122"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor ne peut pas démarrer sans disposition lisible.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="145"/>
+        <location filename="../src/shell/Startup.cpp" line="149"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Le texte d&apos;aide «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2. Velmor ne peut pas démarrer sans lui.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="191"/>
         <source>The settings were not saved: %1.</source>
         <translation>Les réglages n&apos;ont pas été enregistrés&#xa0;: %1.</translation>
     </message>

@@ -4,54 +4,54 @@
 <context>
     <name>velmor</name>
     <message>
-        <location filename="../src/base/Midi.cpp" line="63"/>
-        <location filename="../src/base/Midi.cpp" line="68"/>
-        <location filename="../src/base/Midi.cpp" line="100"/>
+        <location filename="../src/base/Midi.cpp" line="71"/>
+        <location filename="../src/base/Midi.cpp" line="76"/>
+        <location filename="../src/base/Midi.cpp" line="115"/>
         <source>a track ends in the middle of an event</source>
         <translation>una traccia finisce a metà di un evento</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="75"/>
+        <location filename="../src/base/Midi.cpp" line="83"/>
         <source>a track has a data byte where an event should start</source>
         <translation>una traccia ha un byte di dati dove dovrebbe iniziare un evento</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="92"/>
+        <location filename="../src/base/Midi.cpp" line="100"/>
         <source>a track holds a system message that has no place in a file</source>
         <translation>una traccia contiene un messaggio di sistema che non può stare in un file</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="129"/>
+        <location filename="../src/base/Midi.cpp" line="147"/>
         <source>not a MIDI file</source>
         <translation>non è un file MIDI</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="133"/>
+        <location filename="../src/base/Midi.cpp" line="151"/>
         <source>its header is cut short</source>
         <translation>l&apos;intestazione del file è troncata</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="137"/>
+        <location filename="../src/base/Midi.cpp" line="155"/>
         <source>MIDI format %1 is not one of 0, 1 and 2</source>
         <translation>il formato MIDI %1 non è né 0, né 1, né 2</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="141"/>
+        <location filename="../src/base/Midi.cpp" line="159"/>
         <source>it has no track</source>
         <translation>il file non contiene nessuna traccia</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="153"/>
+        <location filename="../src/base/Midi.cpp" line="171"/>
         <source>its time division is zero</source>
         <translation>la divisione temporale del file è zero</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="159"/>
+        <location filename="../src/base/Midi.cpp" line="177"/>
         <source>it has %1 of its %2 tracks</source>
         <translation>il file contiene solo %1 delle sue %2 tracce</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="163"/>
+        <location filename="../src/base/Midi.cpp" line="181"/>
         <source>a track runs past the end of the file</source>
         <translation>una traccia va oltre la fine del file</translation>
     </message>
@@ -247,7 +247,7 @@
         <translation>i dati JPEG sono vuoti</translation>
     </message>
     <message>
-        <location filename="../src/display/Picture.cpp" line="151"/>
+        <location filename="../src/display/Picture.cpp" line="176"/>
         <source>&quot;%1&quot;: %2</source>
         <translation>&quot;%1&quot;: %2</translation>
     </message>
@@ -292,61 +292,61 @@
         <translation>l&apos;immagine PNG usa un metodo di interlacciamento sconosciuto</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="183"/>
+        <location filename="../src/display/Png.cpp" line="181"/>
         <source>not enough memory to decode the PNG picture</source>
         <translation>memoria insufficiente per decodificare l&apos;immagine PNG</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="197"/>
-        <location filename="../src/display/Png.cpp" line="209"/>
-        <location filename="../src/display/Png.cpp" line="253"/>
-        <location filename="../src/display/Png.cpp" line="263"/>
-        <location filename="../src/display/Png.cpp" line="310"/>
+        <location filename="../src/display/Png.cpp" line="195"/>
+        <location filename="../src/display/Png.cpp" line="207"/>
+        <location filename="../src/display/Png.cpp" line="251"/>
+        <location filename="../src/display/Png.cpp" line="261"/>
+        <location filename="../src/display/Png.cpp" line="308"/>
         <source>the PNG picture is truncated</source>
         <translation>l&apos;immagine PNG è troncata</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="213"/>
+        <location filename="../src/display/Png.cpp" line="211"/>
         <source>the PNG picture data is damaged</source>
         <translation>i dati dell&apos;immagine PNG sono danneggiati</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="240"/>
+        <location filename="../src/display/Png.cpp" line="238"/>
         <source>not a PNG picture</source>
         <translation>non è un&apos;immagine PNG</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="259"/>
+        <location filename="../src/display/Png.cpp" line="257"/>
         <source>the PNG picture is damaged</source>
         <translation>l&apos;immagine PNG è danneggiata</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="269"/>
+        <location filename="../src/display/Png.cpp" line="267"/>
         <source>the PNG picture is damaged (a checksum does not match)</source>
         <translation>l&apos;immagine PNG è danneggiata (un checksum non corrisponde)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="275"/>
+        <location filename="../src/display/Png.cpp" line="273"/>
         <source>the PNG picture has no header</source>
         <translation>l&apos;immagine PNG non ha intestazione</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="280"/>
+        <location filename="../src/display/Png.cpp" line="278"/>
         <source>the PNG picture has two headers</source>
         <translation>l&apos;immagine PNG ha due intestazioni</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="287"/>
+        <location filename="../src/display/Png.cpp" line="285"/>
         <source>the PNG palette is damaged</source>
         <translation>la tavolozza PNG è danneggiata</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="299"/>
+        <location filename="../src/display/Png.cpp" line="297"/>
         <source>the PNG picture uses a feature that cannot be read (%1)</source>
         <translation>l&apos;immagine PNG usa una funzione che non si può leggere (%1)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="304"/>
+        <location filename="../src/display/Png.cpp" line="302"/>
         <source>the PNG picture has no palette</source>
         <translation>l&apos;immagine PNG non ha tavolozza</translation>
     </message>
@@ -356,7 +356,7 @@
         <translation>i dati dell&apos;immagine PNG sono danneggiati (un filtro di riga sconosciuto)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="340"/>
+        <location filename="../src/display/Png.cpp" line="344"/>
         <source>the PNG picture uses a colour its palette does not have</source>
         <translation>l&apos;immagine PNG usa un colore che non è nella sua tavolozza</translation>
     </message>
@@ -521,69 +521,69 @@
         <translation>la riga %1 mette una tessera fuori dal tavoliere (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="121"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>Impossibile caricare lo schema: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="122"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>Lo schema &quot;%1&quot; è un file vuoto.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>&quot;%1&quot; non è un file di schema.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="131"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>Lo schema &quot;%1&quot; è danneggiato: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="137"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>&quot;%1&quot; non è un file di schema: la sua prima riga non è &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="144"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>Impossibile giocare lo schema &quot;%1&quot;: non contiene nessuna tessera.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="145"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>Impossibile giocare lo schema &quot;%1&quot;: contiene %2 tessere, ma una distribuzione richiede un numero pari di tessere da 2 a 144.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="164"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>&quot;%1&quot; è una cartella, non un file</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="169"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>impossibile aprire &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="175"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>impossibile leggere &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="186"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="196"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="200"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>impossibile sostituire &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="112"/>
+        <location filename="../src/shell/Startup.cpp" line="116"/>
         <source>External Layout</source>
         <translation>Schema esterno</translation>
     </message>
@@ -742,14 +742,14 @@
         <translation>%1 tessere rimaste</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="136"/>
+        <location filename="../src/platform/BoardArea.cpp" line="167"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="140"/>
         <source>Board</source>
         <translation>Tavoliere</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="144"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="174"/>
+        <location filename="../src/platform/BoardArea.cpp" line="175"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -757,205 +757,205 @@
         <translation>Albo d&apos;oro</translation>
     </message>
     <message>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="16"/>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="26"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="19"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="39"/>
         <source>No more moves</source>
         <translation>Nessuna mossa possibile</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="57"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Solitario Mah-Jongg e Voverizo Dadazu per il desktop Linux.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="58"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Tessere, sfondi, schemi, brani e suoni sono stati creati per questo gioco dai suoi stessi generatori.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Grazie a tutti quelli che hanno giocato alle versioni precedenti e hanno inviato idee e schemi.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
         <source>More layouts</source>
         <translation>Altri schemi</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="79"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Aiuto</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="101"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Aiuto</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="102"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Novità</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="103"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <source>French</source>
         <translation>Francese</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Tessere</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <source>Player Name</source>
         <translation>Nome del giocatore</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>Your name</source>
         <translation>Il tuo nome</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="118"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Seme casuale</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Scegli un numero di partita specifico (da 1 a 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="126"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Avvia la partita facendo clic su File -&gt; Solitario Mah-Jongg: Nuova partita specifica</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="132"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
         <source>Options</source>
         <translation>Opzioni</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Rk</source>
         <translation>Pos.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Tempo</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="152"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
         <source>Reset High Scores</source>
         <translation>Azzera record</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Layout</source>
         <translation>Schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Started</source>
         <translation>Iniziate</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Won</source>
         <translation>Vinte</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Best</source>
         <translation>Migliore</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Average</source>
         <translation>Media</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Streak</source>
         <translation>Serie</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Longest</source>
         <translation>Serie più lunga</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="189"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
         <source>No game has been counted yet.</source>
         <translation>Nessuna partita ancora conteggiata.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
         <source>Reset Statistics</source>
         <translation>Azzera statistiche</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="201"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
         <source>Statistics</source>
         <translation>Statistiche</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
         <source>Return to Velmor</source>
         <translation>Torna a Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
         <source>%1 • in play</source>
         <translation>%1 • in gioco</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Scegli schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Scrivi parte del nome di uno schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Fai doppio clic su uno schema o premi Invio per giocarci.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Gioca</translation>
     </message>
@@ -965,101 +965,101 @@
         <translation>&amp;Partita</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Nessuno schema ha “%1” nel nome.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="87"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Tessere rimaste</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="96"/>
+        <location filename="../src/platform/MainWindow.cpp" line="217"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Nome dello schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="231"/>
+        <location filename="../src/shell/GameMenus.h" line="123"/>
         <source>Redo</source>
         <translation>Ripeti</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mescola</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>Restart</source>
         <translation>Ricomincia</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>New Game</source>
         <translation>Nuova partita</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="103"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
         <source>No preview</source>
         <translation>Nessuna anteprima</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      SPIACENTE, NON CI SONO PIÙ MOSSE!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Giocatore 1 %1  ·  ▶ Giocatore 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Giocatore 1 %1  ·  Giocatore 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>&amp;Continue</source>
         <translation>&amp;Continua</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="135"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
         <source>Play</source>
         <translation>Gioca</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="105"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="133"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="201"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="199"/>
+        <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pausa</translation>
@@ -1075,73 +1075,73 @@
         <translation>Non hai ancora finito di costruire lo schema!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Variante verticale</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Per cambiare modalità di gioco devi ricominciare la partita. Vuoi continuare?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="110"/>
+        <location filename="../src/shell/GameCommands.cpp" line="111"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>Lo schema &quot;%1&quot; ha %2 tessere; uno schema richiede un numero pari di tessere da 2 a 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="143"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Questo schema non ammette una distribuzione risolvibile: distribuito a caso.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="210"/>
+        <location filename="../src/shell/GameCommands.cpp" line="211"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partita specifica avviata. Seme casuale n. %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="213"/>
+        <location filename="../src/shell/GameCommands.cpp" line="214"/>
         <source>New game started.</source>
         <translation>Nuova partita avviata.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="228"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (facile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="229"/>
+        <location filename="../src/shell/GameCommands.cpp" line="230"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - partita %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="231"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - partita %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="55"/>
+        <location filename="../src/shell/GameFolders.cpp" line="68"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>impossibile creare la cartella &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="56"/>
+        <location filename="../src/shell/GameFolders.cpp" line="69"/>
         <source>not a folder</source>
         <translation>non è una cartella</translation>
     </message>
@@ -1176,49 +1176,49 @@
         <translation>Impossibile continuare la partita in corso: %1. Inizia una nuova partita.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
         <source>There is no game in progress to save.</source>
         <translation>Non c&apos;è nessuna partita in corso da salvare.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="74"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
         <source>Save Game</source>
         <translation>Salva partita</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="80"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
         <source>The game was not saved: %1.</source>
         <translation>La partita non è stata salvata: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="84"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partita salvata come &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="89"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>Load Game</source>
         <translation>Carica partita</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="95"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>Impossibile caricare la partita salvata: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="100"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>C&apos;è una partita in corso. Vuoi abbandonarla e caricare &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="109"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
         <source>Game loaded.</source>
         <translation>Partita caricata.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="119"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>il suo schema &quot;%1&quot; non c&apos;è più</translation>
     </message>
@@ -1975,67 +1975,67 @@
         <translation>Schemi di altri giochi (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
         <source>Import Layout</source>
         <translation>Importa schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="48"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Nessuno schema è stato importato.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="56"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Lo schema &quot;%1&quot; esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Da &quot;%1&quot;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Importati nel menu Schema: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Rifiutati: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Lasciati invariati: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Nessuno schema è stato importato.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2092,112 +2092,122 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Vinto %1 volte</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="19"/>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="84"/>
+        <source>Counting the deals that can be cleared</source>
+        <translation>Conteggio delle partite risolvibili</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="86"/>
+        <source>%1 % of deals can be cleared</source>
+        <translation>Il %1 % delle partite si può risolvere</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
         <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
         <translation>Benvenuto in Velmor 5.21: solitario Mah-Jongg per Linux. Buon divertimento!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="22"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
         <source>Layout %1 selected.</source>
         <translation>Schema %1 selezionato.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="37"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 Resta lo schema attuale.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="71"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 Velmor si avvia invece con lo schema &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="122"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>Nessuno schema trovato in &quot;%1&quot;. Per giocare, Velmor ha bisogno di almeno un file di schema (.lay o .shp) in quella cartella.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="131"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>Il menu Schema contiene al massimo 99 schemi; ne sono stati esclusi altri %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="167"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Scegli un nome per il file del tuo schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="168"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>File di schema LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="179"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>Save layout</source>
         <translation>Salva schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="180"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Il file di schema &quot;%1&quot; esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="194"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
         <source>The layout was not saved: %1.</source>
         <translation>Lo schema non è stato salvato: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="212"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Lo schema è stato salvato, ma il menu Schema contiene al massimo 99 schemi, quindi non compare nell&apos;elenco.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="26"/>
+        <location filename="../src/shell/Looks.cpp" line="27"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>Impossibile caricare l&apos;immagine &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="52"/>
+        <location filename="../src/shell/Looks.cpp" line="53"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Scegli un file bitmap per il set di tessere</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="54"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>File di set di tessere (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="72"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Scegli un file bitmap per lo sfondo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="71"/>
+        <location filename="../src/shell/Looks.cpp" line="73"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>File di sfondo (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Platform.h" line="51"/>
+        <location filename="../src/shell/Platform.h" line="54"/>
         <source>there is no sound here</source>
         <translation>nessun dispositivo audio disponibile</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="109"/>
+        <location filename="../src/shell/Play.cpp" line="126"/>
         <source>Game restarted.</source>
         <translation>Partita ricominciata.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="151"/>
+        <location filename="../src/shell/Play.cpp" line="168"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Tessere mescolate. Trovate %1 nuove mosse.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="153"/>
+        <location filename="../src/shell/Play.cpp" line="170"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Tessere mescolate. Trovata 1 nuova mossa.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="155"/>
+        <location filename="../src/shell/Play.cpp" line="172"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>Nessuna mossa trovata. Prova a premere Annulla qualche volta.</translation>
     </message>
@@ -2302,32 +2312,32 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Non si sa se la partita si può ancora vincere</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="115"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="120"/>
         <source>Demo: the game plays itself. Click or press a key to take over.</source>
         <translation>Demo: la partita si gioca da sola. Fai clic o premi un tasto per prendere il controllo.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Gioco in pausa: premi F12 o fai clic su Gioca per continuare.</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="56"/>
         <source>Back 1 pair and it can be won</source>
         <translation>Annulla 1 coppia e si può vincere</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="57"/>
         <source>Back %1 pairs and it can be won</source>
         <translation>Annulla %1 coppie e si può vincere</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="122"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="127"/>
         <source>Demo stopped.</source>
         <translation>Demo interrotta.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="144"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="149"/>
         <source>Demo: no move is left.</source>
         <translation>Demo: non resta nessuna mossa.</translation>
     </message>
@@ -2362,22 +2372,22 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Massimo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="57"/>
+        <location filename="../src/shell/Startup.cpp" line="61"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>Impossibile leggere le impostazioni: %1. Si usano i valori predefiniti.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="118"/>
+        <location filename="../src/shell/Startup.cpp" line="122"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor non può avviarsi senza uno schema leggibile.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="145"/>
+        <location filename="../src/shell/Startup.cpp" line="149"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Impossibile leggere il testo di aiuto &quot;%1&quot;: %2. Velmor non può avviarsi senza.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="191"/>
         <source>The settings were not saved: %1.</source>
         <translation>Le impostazioni non sono state salvate: %1.</translation>
     </message>

@@ -4,54 +4,54 @@
 <context>
     <name>velmor</name>
     <message>
-        <location filename="../src/base/Midi.cpp" line="63"/>
-        <location filename="../src/base/Midi.cpp" line="68"/>
-        <location filename="../src/base/Midi.cpp" line="100"/>
+        <location filename="../src/base/Midi.cpp" line="71"/>
+        <location filename="../src/base/Midi.cpp" line="76"/>
+        <location filename="../src/base/Midi.cpp" line="115"/>
         <source>a track ends in the middle of an event</source>
         <translation>een spoor eindigt midden in een gebeurtenis</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="75"/>
+        <location filename="../src/base/Midi.cpp" line="83"/>
         <source>a track has a data byte where an event should start</source>
         <translation>een spoor heeft een databyte waar een gebeurtenis zou moeten beginnen</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="92"/>
+        <location filename="../src/base/Midi.cpp" line="100"/>
         <source>a track holds a system message that has no place in a file</source>
         <translation>een spoor bevat een systeembericht dat niet in een bestand thuishoort</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="129"/>
+        <location filename="../src/base/Midi.cpp" line="147"/>
         <source>not a MIDI file</source>
         <translation>geen MIDI-bestand</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="133"/>
+        <location filename="../src/base/Midi.cpp" line="151"/>
         <source>its header is cut short</source>
         <translation>de header is onvolledig</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="137"/>
+        <location filename="../src/base/Midi.cpp" line="155"/>
         <source>MIDI format %1 is not one of 0, 1 and 2</source>
         <translation>MIDI-formaat %1 is niet 0, 1 of 2</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="141"/>
+        <location filename="../src/base/Midi.cpp" line="159"/>
         <source>it has no track</source>
         <translation>het bevat geen enkel spoor</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="153"/>
+        <location filename="../src/base/Midi.cpp" line="171"/>
         <source>its time division is zero</source>
         <translation>de tijdsindeling is nul</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="159"/>
+        <location filename="../src/base/Midi.cpp" line="177"/>
         <source>it has %1 of its %2 tracks</source>
         <translation>het bevat maar %1 van zijn %2 sporen</translation>
     </message>
     <message>
-        <location filename="../src/base/Midi.cpp" line="163"/>
+        <location filename="../src/base/Midi.cpp" line="181"/>
         <source>a track runs past the end of the file</source>
         <translation>een spoor loopt door voorbij het einde van het bestand</translation>
     </message>
@@ -247,7 +247,7 @@
         <translation>de JPEG-gegevens zijn leeg</translation>
     </message>
     <message>
-        <location filename="../src/display/Picture.cpp" line="151"/>
+        <location filename="../src/display/Picture.cpp" line="176"/>
         <source>&quot;%1&quot;: %2</source>
         <translation>&quot;%1&quot;: %2</translation>
     </message>
@@ -292,61 +292,61 @@
         <translation>de PNG-afbeelding gebruikt een onbekende interlacemethode</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="183"/>
+        <location filename="../src/display/Png.cpp" line="181"/>
         <source>not enough memory to decode the PNG picture</source>
         <translation>niet genoeg geheugen om de PNG-afbeelding te decoderen</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="197"/>
-        <location filename="../src/display/Png.cpp" line="209"/>
-        <location filename="../src/display/Png.cpp" line="253"/>
-        <location filename="../src/display/Png.cpp" line="263"/>
-        <location filename="../src/display/Png.cpp" line="310"/>
+        <location filename="../src/display/Png.cpp" line="195"/>
+        <location filename="../src/display/Png.cpp" line="207"/>
+        <location filename="../src/display/Png.cpp" line="251"/>
+        <location filename="../src/display/Png.cpp" line="261"/>
+        <location filename="../src/display/Png.cpp" line="308"/>
         <source>the PNG picture is truncated</source>
         <translation>de PNG-afbeelding is onvolledig</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="213"/>
+        <location filename="../src/display/Png.cpp" line="211"/>
         <source>the PNG picture data is damaged</source>
         <translation>de gegevens van de PNG-afbeelding zijn beschadigd</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="240"/>
+        <location filename="../src/display/Png.cpp" line="238"/>
         <source>not a PNG picture</source>
         <translation>geen PNG-afbeelding</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="259"/>
+        <location filename="../src/display/Png.cpp" line="257"/>
         <source>the PNG picture is damaged</source>
         <translation>de PNG-afbeelding is beschadigd</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="269"/>
+        <location filename="../src/display/Png.cpp" line="267"/>
         <source>the PNG picture is damaged (a checksum does not match)</source>
         <translation>de PNG-afbeelding is beschadigd (een controlesom klopt niet)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="275"/>
+        <location filename="../src/display/Png.cpp" line="273"/>
         <source>the PNG picture has no header</source>
         <translation>de PNG-afbeelding heeft geen header</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="280"/>
+        <location filename="../src/display/Png.cpp" line="278"/>
         <source>the PNG picture has two headers</source>
         <translation>de PNG-afbeelding heeft twee headers</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="287"/>
+        <location filename="../src/display/Png.cpp" line="285"/>
         <source>the PNG palette is damaged</source>
         <translation>het PNG-palet is beschadigd</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="299"/>
+        <location filename="../src/display/Png.cpp" line="297"/>
         <source>the PNG picture uses a feature that cannot be read (%1)</source>
         <translation>de PNG-afbeelding gebruikt een functie die niet kan worden gelezen (%1)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="304"/>
+        <location filename="../src/display/Png.cpp" line="302"/>
         <source>the PNG picture has no palette</source>
         <translation>de PNG-afbeelding heeft geen palet</translation>
     </message>
@@ -356,7 +356,7 @@
         <translation>de gegevens van de PNG-afbeelding zijn beschadigd (een onbekend rijfilter)</translation>
     </message>
     <message>
-        <location filename="../src/display/Png.cpp" line="340"/>
+        <location filename="../src/display/Png.cpp" line="344"/>
         <source>the PNG picture uses a colour its palette does not have</source>
         <translation>de PNG-afbeelding gebruikt een kleur die niet in haar palet staat</translation>
     </message>
@@ -521,69 +521,69 @@
         <translation>regel %1 plaatst een steen buiten het bord (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="121"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>De opstelling kon niet worden geladen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="122"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>De opstelling &quot;%1&quot; is een leeg bestand.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>&quot;%1&quot; is geen opstellingsbestand.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="131"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>De opstelling &quot;%1&quot; is beschadigd: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="137"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>&quot;%1&quot; is geen opstellingsbestand: de eerste regel is niet &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="144"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>De opstelling &quot;%1&quot; kan niet worden gespeeld: er staat geen enkele steen in.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="145"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>De opstelling &quot;%1&quot; kan niet worden gespeeld: ze bevat %2 stenen, en een spel heeft een even aantal stenen van 2 tot 144 nodig.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="164"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>&quot;%1&quot; is een map, geen bestand</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="169"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>kan &quot;%1&quot; niet openen: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="175"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>kan &quot;%1&quot; niet lezen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="186"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="196"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>kan &quot;%1&quot; niet schrijven: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="200"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>kan &quot;%1&quot; niet vervangen: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="112"/>
+        <location filename="../src/shell/Startup.cpp" line="116"/>
         <source>External Layout</source>
         <translation>Externe opstelling</translation>
     </message>
@@ -742,14 +742,14 @@
         <translation>%1 stenen over</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="136"/>
+        <location filename="../src/platform/BoardArea.cpp" line="167"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="140"/>
         <source>Board</source>
         <translation>Bord</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardArea.cpp" line="144"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="174"/>
+        <location filename="../src/platform/BoardArea.cpp" line="175"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -757,205 +757,205 @@
         <translation>Eregalerij</translation>
     </message>
     <message>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="16"/>
-        <location filename="../src/platform/DeadEndPanel.cpp" line="26"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="19"/>
+        <location filename="../src/platform/DeadEndPanel.cpp" line="39"/>
         <source>No more moves</source>
         <translation>Geen zetten meer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="57"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Mah-Jongg solitaire en Voverizo Dadazu voor de Linux-desktop.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="58"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Stenen, achtergronden, opstellingen, melodieën en geluiden zijn voor dit spel gemaakt door zijn eigen generatoren.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Dank aan iedereen die de eerdere versies speelde en ideeën en opstellingen instuurde.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
         <source>More layouts</source>
         <translation>Meer opstellingen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="79"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Help</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="101"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="102"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Wat is er nieuw</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="103"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Over</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <source>French</source>
         <translation>Frans</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Stenen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <source>Player Name</source>
         <translation>Spelersnaam</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>Your name</source>
         <translation>Je naam</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="118"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Spelnummer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Kies een bepaald spelnummer (van 1 tot 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="126"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Start het spel met Bestand -&gt; Mah-Jongg Solitaire : Nieuw genummerd spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="132"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
         <source>Options</source>
         <translation>Opties</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Rk</source>
         <translation>Pl.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="138"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="152"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
         <source>Reset High Scores</source>
         <translation>Scores wissen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Layout</source>
         <translation>Opstelling</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Started</source>
         <translation>Gestart</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="180"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
         <source>Best</source>
         <translation>Beste</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Average</source>
         <translation>Gemiddeld</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Streak</source>
         <translation>Reeks</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="181"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Longest</source>
         <translation>Langste</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="189"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
         <source>No game has been counted yet.</source>
         <translation>Er is nog geen spel geteld.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
         <source>Reset Statistics</source>
         <translation>Statistieken wissen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="201"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
         <source>Statistics</source>
         <translation>Statistieken</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
         <source>Return to Velmor</source>
         <translation>Terug naar Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="72"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
         <source>%1 • in play</source>
         <translation>%1 • in spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="92"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Opstelling kiezen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="97"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Typ een deel van de naam van een opstelling</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="156"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Dubbelklik op een opstelling of druk op Enter om die te spelen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="159"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Spelen</translation>
     </message>
@@ -965,101 +965,101 @@
         <translation>&amp;Spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="161"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="206"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Geen enkele opstellingsnaam bevat “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="87"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Stenen over</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="96"/>
+        <location filename="../src/platform/MainWindow.cpp" line="217"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Naam opstelling</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="231"/>
+        <location filename="../src/shell/GameMenus.h" line="123"/>
         <source>Redo</source>
         <translation>Herhalen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Terug</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="436"/>
+        <location filename="../src/platform/MainWindow.cpp" line="477"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Schudden</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>Restart</source>
         <translation>Opnieuw beginnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="437"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <source>New Game</source>
         <translation>Nieuw spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="103"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
         <source>No preview</source>
         <translation>Geen voorbeeld</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="81"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      SORRY, GEEN ZETTEN MEER!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="88"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Speler 1 %1  ·  ▶ Speler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Speler 1 %1  ·  Speler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>&amp;Continue</source>
         <translation>&amp;Verder</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="135"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
         <source>Play</source>
         <translation>Spelen</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="105"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="133"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="201"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pauze</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="134"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="199"/>
+        <location filename="../src/shell/GameCommands.cpp" line="200"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pauze</translation>
@@ -1075,73 +1075,73 @@
         <translation>De opstelling is nog niet af!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Verticale variant</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Als je de spelvorm wilt wijzigen, moet je je spel opnieuw beginnen. Wil je doorgaan?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="110"/>
+        <location filename="../src/shell/GameCommands.cpp" line="111"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>De opstelling &quot;%1&quot; heeft %2 stenen; een opstelling heeft een even aantal stenen van 2 tot 144 nodig.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="143"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Deze opstelling kan niet winbaar worden gedeeld; er is willekeurig gedeeld.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="210"/>
+        <location filename="../src/shell/GameCommands.cpp" line="211"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Genummerd spel gestart. Spelnummer #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="213"/>
+        <location filename="../src/shell/GameCommands.cpp" line="214"/>
         <source>New game started.</source>
         <translation>Nieuw spel gestart.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (moeilijk)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="228"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (makkelijk)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="229"/>
+        <location filename="../src/shell/GameCommands.cpp" line="230"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - spel %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="231"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - spel %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="232"/>
+        <location filename="../src/shell/GameCommands.cpp" line="233"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="55"/>
+        <location filename="../src/shell/GameFolders.cpp" line="68"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>kan de map &quot;%1&quot; niet maken: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="56"/>
+        <location filename="../src/shell/GameFolders.cpp" line="69"/>
         <source>not a folder</source>
         <translation>geen map</translation>
     </message>
@@ -1176,49 +1176,49 @@
         <translation>Het lopende spel kan niet worden voortgezet: %1. Er begint een nieuw spel.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
         <source>There is no game in progress to save.</source>
         <translation>Er is geen lopend spel om op te slaan.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="74"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
         <source>Save Game</source>
         <translation>Spel opslaan</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="80"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
         <source>The game was not saved: %1.</source>
         <translation>Het spel is niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="84"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Spel opgeslagen als &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="89"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>Load Game</source>
         <translation>Spel laden</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="95"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>Het opgeslagen spel kan niet worden geladen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="100"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Er loopt een spel. Wil je dat verlaten en &quot;%1&quot; laden?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="109"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
         <source>Game loaded.</source>
         <translation>Spel geladen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="119"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>de opstelling &quot;%1&quot; bestaat niet meer</translation>
     </message>
@@ -1975,67 +1975,67 @@
         <translation>Opstellingen uit andere spellen (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
         <source>Import Layout</source>
         <translation>Opstelling importeren</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="48"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Er is geen opstelling geïmporteerd.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="56"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>De opstelling &quot;%1&quot; bestaat al. Wil je die vervangen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Uit &quot;%1&quot;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Geïmporteerd in het menu Opstelling: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Geweigerd: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Ongewijzigd gelaten: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Er is geen opstelling geïmporteerd.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2092,112 +2092,122 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>%1 keer gewonnen</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="19"/>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="84"/>
+        <source>Counting the deals that can be cleared</source>
+        <translation>Bezig met tellen van de oplosbare spellen</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutChooserModel.cpp" line="86"/>
+        <source>%1 % of deals can be cleared</source>
+        <translation>%1 % van de spellen is oplosbaar</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
         <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
         <translation>Welkom bij Velmor 5.21 : Mah-Jongg solitaire voor Linux. Veel plezier!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="22"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
         <source>Layout %1 selected.</source>
         <translation>Opstelling %1 gekozen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="37"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 De huidige opstelling blijft.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="71"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 Velmor start in plaats daarvan met de opstelling &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="122"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>In &quot;%1&quot; is geen opstelling gevonden. Velmor heeft daar ten minste één opstellingsbestand (.lay of .shp) nodig om te kunnen spelen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="131"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>Het menu Opstelling bevat hoogstens 99 opstellingen; er zijn er nog %1 weggelaten: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="167"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Kies een naam voor je opstellingsbestand</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="168"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>LAY-opstellingsbestanden (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="179"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>Save layout</source>
         <translation>Opstelling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="180"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Het opstellingsbestand &quot;%1&quot; bestaat al. Wil je het vervangen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="194"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
         <source>The layout was not saved: %1.</source>
         <translation>De opstelling is niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="212"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>De opstelling is opgeslagen, maar het menu Opstelling bevat hoogstens 99 opstellingen, dus ze staat er niet in.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="26"/>
+        <location filename="../src/shell/Looks.cpp" line="27"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>De afbeelding &quot;%1&quot; kon niet worden geladen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="52"/>
+        <location filename="../src/shell/Looks.cpp" line="53"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Kies een bitmapbestand voor de stenenset</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="54"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Stenensetbestanden (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="72"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Kies een bitmapbestand voor de achtergrond</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="71"/>
+        <location filename="../src/shell/Looks.cpp" line="73"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Achtergrondbestanden (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Platform.h" line="51"/>
+        <location filename="../src/shell/Platform.h" line="54"/>
         <source>there is no sound here</source>
         <translation>er is hier geen geluid</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="109"/>
+        <location filename="../src/shell/Play.cpp" line="126"/>
         <source>Game restarted.</source>
         <translation>Spel opnieuw begonnen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="151"/>
+        <location filename="../src/shell/Play.cpp" line="168"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Stenen geschud. %1 nieuwe zetten gevonden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="153"/>
+        <location filename="../src/shell/Play.cpp" line="170"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Stenen geschud. 1 nieuwe zet gevonden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="155"/>
+        <location filename="../src/shell/Play.cpp" line="172"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>Geen zetten gevonden. Druk een paar keer op Terug.</translation>
     </message>
@@ -2302,32 +2312,32 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Onbekend of het spel nog te winnen is</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="115"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="120"/>
         <source>Demo: the game plays itself. Click or press a key to take over.</source>
         <translation>Demo: het spel speelt zichzelf. Klik of druk op een toets om het over te nemen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Spel gepauzeerd: druk op F12 of klik op Spelen om verder te gaan.</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="56"/>
         <source>Back 1 pair and it can be won</source>
         <translation>1 paar terug en het is te winnen</translation>
     </message>
     <message>
-        <location filename="../src/shell/DeadEnd.cpp" line="53"/>
+        <location filename="../src/shell/DeadEnd.cpp" line="57"/>
         <source>Back %1 pairs and it can be won</source>
         <translation>%1 paren terug en het is te winnen</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="122"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="127"/>
         <source>Demo stopped.</source>
         <translation>Demo gestopt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SolverPlay.cpp" line="144"/>
+        <location filename="../src/shell/SolverPlay.cpp" line="149"/>
         <source>Demo: no move is left.</source>
         <translation>Demo: er is geen zet meer.</translation>
     </message>
@@ -2362,22 +2372,22 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Maximaal</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="57"/>
+        <location filename="../src/shell/Startup.cpp" line="61"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>De instellingen konden niet worden gelezen: %1. De standaardinstellingen gelden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="118"/>
+        <location filename="../src/shell/Startup.cpp" line="122"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor kan niet starten zonder een leesbare opstelling.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="145"/>
+        <location filename="../src/shell/Startup.cpp" line="149"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>De helptekst &quot;%1&quot; kon niet worden gelezen: %2. Velmor kan niet zonder starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="191"/>
         <source>The settings were not saved: %1.</source>
         <translation>De instellingen zijn niet opgeslagen: %1.</translation>
     </message>

@@ -26,11 +26,12 @@ namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-enum Role { NumberRole = Qt::UserRole, LayersRole, RecordRole, InPlayRole, RowRole };
+enum Role { NumberRole = Qt::UserRole, LayersRole, RecordRole, ClearableRole, InPlayRole, RowRole };
 
-constexpr int CardWidth = 172, CardHeight = 178, CardGap = 8;
+constexpr int CardWidth = 172, CardHeight = 194, CardGap = 8;
 
-// A card per layout: the sketch, the name under it, then its layers and the player's record.
+// A card per layout: the sketch, the name under it, then its layers, the player's record and how
+// many of its deals can be cleared.
 class CardDelegate : public QStyledItemDelegate {
   VELMOR_SPEAKS(velmor)
 
@@ -78,7 +79,7 @@ class CardDelegate : public QStyledItemDelegate {
     small.setPointSizeF(option.font.pointSizeF() * 0.9);
     p->setFont(small);
     p->setPen(pal.color(QPalette::PlaceholderText));
-    for (int role : {LayersRole, RecordRole}) {
+    for (int role : {LayersRole, RecordRole, ClearableRole}) {
       line.translate(0, line.height() - 2);
       p->drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
                   QFontMetrics(small).elidedText(index.data(role).toString(), Qt::ElideRight, line.width()));
@@ -140,6 +141,7 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
     item->setData(NumberRole, row.number);
     item->setData(LayersRole, Say(row.LayersText()));
     item->setData(RecordRole, Say(row.RecordText()));
+    item->setData(ClearableRole, Say(row.ClearableText()));
     item->setData(InPlayRole, row.number == model_.Current());
     item->setToolTip(Say(row.name));
     if (row.number == model_.Current()) inPlay = item;

@@ -26,7 +26,7 @@ std::string Joined(const std::vector<std::string>& parts, const std::string& bet
 void LayoutChoice::Choose() {
   TVelmor& g = game_;
   const int inPlay = g.BoardNumber >= RiversEasyList ? g.SavedLayoutNumber : g.BoardNumber;
-  model_.Fill(g.Layouts, g.HallOfFame, g.Records.Figures(), inPlay);
+  model_.Fill(g.Layouts, g.HallOfFame, g.Records.Figures(), inPlay, &odds_);
   // Looking through the layouts takes no time off the clock.
   const bool paused = g.GameMode == ModeSolitaire || g.GameMode == ModeRivers;
   if (paused) g.PauseClick();
@@ -131,6 +131,7 @@ std::vector<std::string> LayoutChoice::Relist() {
     }
   }
   g.FillLayoutChooser();
+  Survey();
 
   int number = g.Layouts.FindFile(inPlayFile);
   if (number == 0) number = std::clamp(inPlay, 1, std::max(1, g.Layouts.Count()));
@@ -138,5 +139,7 @@ std::vector<std::string> LayoutChoice::Relist() {
   g.LayoutEntries.CheckOnly(number);
   return leftOut;
 }
+
+void LayoutChoice::Survey() { odds_.Survey(game_.Layouts, game_.UserLayoutsFolder); }
 
 }  // namespace velmor

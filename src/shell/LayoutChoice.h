@@ -30,10 +30,14 @@ class LayoutChoice {
   // layout its Hall of Fame list, whatever number it now has. The files a full menu leaves out.
   std::vector<std::string> Relist();
   const LayoutChooserModel& Model() const { return model_; }
+  // Reads the layouts' difficulty and counts, in the background, that of the player's layouts
+  // not yet counted.
+  void Survey();
 
  private:
   TVelmor& game_;
   LayoutChooserModel model_;
+  ClearableSurvey odds_;
   std::string lastFolder_;  // where the player last imported from
 };
 

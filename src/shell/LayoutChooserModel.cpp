@@ -79,6 +79,13 @@ std::string LayoutChoiceRow::RecordText() const {
                          : Fill(VELMOR_TEXT("Won %1 times"), won);
 }
 
+std::string LayoutChoiceRow::ClearableText() const {
+  if (!readable || layers == 0) return {};
+  if (clearable.state == ClearableFigure::Counting) return VELMOR_TEXT("Counting the deals that can be cleared");
+  if (clearable.state != ClearableFigure::Known || clearable.count.Percent() < 0) return {};
+  return Fill(VELMOR_TEXT("%1 % of deals can be cleared"), clearable.count.Percent());
+}
+
 const LayoutChooserModel::Sketched& LayoutChooserModel::SketchOf(const std::string& path, bool shp) {
   namespace fs = std::filesystem;
   std::error_code sizeError, timeError;
@@ -108,7 +115,7 @@ const LayoutChooserModel::Sketched& LayoutChooserModel::SketchOf(const std::stri
 }
 
 void LayoutChooserModel::Fill(const LayoutLibrary& layouts, const HallOfFameBook& hall, const Statistics& stats,
-                              int current) {
+                              int current, const ClearableSurvey* odds) {
   rows_.clear();
   current_ = current;
   for (int k = 1; k <= layouts.Count(); ++k) {
@@ -120,6 +127,7 @@ void LayoutChooserModel::Fill(const LayoutLibrary& layouts, const HallOfFameBook
     row.readable = sketched.readable;
     row.layers = sketched.layers;
     row.sketch = &sketched.sketch;
+    if (odds) row.clearable = odds->Of(info.Path());
     const std::string& first = hall[k].entries[1];
     if (!Contains(first, "--- ")) EntryTime(first, row.bestSeconds);
     row.won = stats.Of(info.file).Won;

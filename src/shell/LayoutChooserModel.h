@@ -12,6 +12,7 @@
 #include "base/Say.h"
 #include "board/LayoutShape.h"
 #include "display/Picture.h"
+#include "modes/ClearableSurvey.h"
 
 namespace velmor {
 
@@ -32,18 +33,23 @@ struct LayoutChoiceRow {
   int bestSeconds = 0;              // the Hall of Fame's first time; 0 when the list is empty
   int won = 0;                      // games won, as the statistics count them
   const Picture* sketch = nullptr;  // kept by the model, valid until the next Fill
-  // "3 layers", "Won 5 times", "Best 04:12", in the words the chooser shows.
+  ClearableFigure clearable;        // how many of its random deals can be cleared
+  // "3 layers", "Won 5 times", "Best 04:12", "97 % of deals can be cleared", in the words the
+  // chooser shows.
   std::string LayersText() const;
   std::string RecordText() const;
+  std::string ClearableText() const;
 };
 
 class LayoutChooserModel {
  public:
   static constexpr int SketchWidth = 150, SketchHeight = 112;
 
-  // Rows for every layout of `layouts`, `current` marking the one in play. A file is read and
-  // sketched once: later fills reuse what was made while its size and time stay the same.
-  void Fill(const LayoutLibrary& layouts, const HallOfFameBook& hall, const Statistics& stats, int current);
+  // Rows for every layout of `layouts`, `current` marking the one in play, with what `odds` knows
+  // of their difficulty. A file is read and sketched once: later fills reuse what was made while
+  // its size and time stay the same.
+  void Fill(const LayoutLibrary& layouts, const HallOfFameBook& hall, const Statistics& stats, int current,
+            const ClearableSurvey* odds = nullptr);
   const std::vector<LayoutChoiceRow>& Rows() const { return rows_; }
   int Current() const { return current_; }
   // Whether a row's name holds `filter`, ignoring case and the spaces around it (all do for none).

@@ -121,6 +121,7 @@ bool TVelmor::BuildLayoutList() {
   if (BoardNumber == -1) BoardNumber = std::max(1, Layouts.FindFile("Traditional.lay"));
   LayoutEntries.Clear();
   AddLayoutEntries(1);
+  Choice.Survey();
 
   if (Layouts.Count() == 0) {
     platform.ShowError(

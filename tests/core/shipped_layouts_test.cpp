@@ -14,7 +14,8 @@ namespace {
 
 std::vector<std::string> ShippedLayouts() {
   std::vector<std::string> files;
-  for (const auto& e : std::filesystem::directory_iterator(DataDir() + "/Layouts")) files.push_back(e.path().string());
+  for (const auto& e : std::filesystem::directory_iterator(DataDir() + "/Layouts"))
+    if (e.path().extension() == ".lay" || e.path().extension() == ".shp") files.push_back(e.path().string());
   std::sort(files.begin(), files.end());
   return files;
 }
