@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -38,7 +39,11 @@ class CardDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
-  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {CardWidth, CardHeight}; }
+  // Wide enough for the longest line a card shows, so no line is cut in a wordier language or a
+  // font that sets wider.
+  int width = CardWidth;
+
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {width, CardHeight}; }
 
   void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     p->save();
@@ -111,10 +116,10 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
   list_->setResizeMode(QListView::Adjust);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setUniformItemSizes(true);
-  list_->setGridSize(QSize(CardWidth + CardGap, CardHeight + CardGap));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setMouseTracking(true);
-  list_->setItemDelegate(new CardDelegate(list_));
+  auto* cards = new CardDelegate(list_);
+  list_->setItemDelegate(cards);
   list_->setFrameShape(QFrame::NoFrame);
   QPalette back = list_->palette();
   back.setColor(QPalette::Base, palette().color(QPalette::Window).darker(104));
@@ -132,8 +137,18 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
       return collator.compare(Say(model_.Rows()[a].name), Say(model_.Rows()[b].name)) < 0;
     });
   }
+  QFont bold = list_->font(), small = list_->font();
+  bold.setBold(true);
+  small.setPointSizeF(small.pointSizeF() * 0.9);
+  int widest = 0;
   for (size_t k : order) {
     const LayoutChoiceRow& row = model_.Rows()[k];
+    widest = std::max(
+        widest, QFontMetrics(bold).horizontalAdvance(Say(
+                    row.number == model_.Current() ? Fill(VELMOR_TEXT("%1 \u2022 in play"), Say(row.name).toStdString())
+                                                   : row.name)));
+    for (const std::string& text : {row.LayersText(), row.RecordText(), row.ClearableText()})
+      widest = std::max(widest, QFontMetrics(small).horizontalAdvance(Say(text)));
     auto* item = new QListWidgetItem(Say(row.name), list_);
     item->setData(RowRole, static_cast<int>(k));
     const Picture& sketch = *row.sketch;
@@ -146,6 +161,8 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
     item->setToolTip(Say(row.name));
     if (row.number == model_.Current()) inPlay = item;
   }
+  cards->width = std::clamp(widest + 24, CardWidth, 2 * CardWidth);
+  list_->setGridSize(QSize(cards->width + CardGap, CardHeight + CardGap));
   column->addWidget(list_, 1);
 
   none_ = new QLabel(this);
@@ -170,10 +187,14 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   filter_->installEventFilter(this);
 
-  // Five cards across, three rows down; the window may be made larger.
-  const int across = 5;
-  resize(across * (CardWidth + CardGap) + 2 * 10 + list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8,
-         3 * (CardHeight + CardGap) + 110);
+  // Five cards across, three rows down, fewer where the screen is smaller (a scaled desktop, a
+  // wordier language); the window may be made larger.
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(4096, 4096);
+  const int frame = 2 * 10 + list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8, below = 110;
+  const int across = std::clamp((room.width() - frame) / (cards->width + CardGap), 2, 5);
+  const int down = std::clamp((room.height() - below) / (CardHeight + CardGap), 1, 3);
+  resize(across * (cards->width + CardGap) + frame, down * (CardHeight + CardGap) + below);
   if (inPlay) {
     list_->setCurrentItem(inPlay);
     list_->scrollToItem(inPlay, QAbstractItemView::PositionAtCenter);
