@@ -10,6 +10,8 @@
 #include "board/Deal.h"
 #include "display/Png.h"
 #include "display/Scale.h"
+#include "layouts/ClearableShare.h"
+#include "layouts/LayoutFile.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -136,11 +138,27 @@ TEST(Cli, BadUseFailsWithExitCodeOneAndNoOutput) {
         "layout " + dir.path() + "missing.lay", "layout " + dir.Write("junk.lay", "\x01\x02 not a layout"),
         "render " + traditional + " --game 1 --tileset none --background none --scale 5 --out " + dir.path() + "b.png",
         "import " + traditional + " --out-dir " + dir.path(), "import " + dir.Write("a.map", "<map>"),
+        "clearable " + traditional + " --deals 0", "clearable " + odd, "clearable " + dir.path() + "missing.lay",
         std::string("frobnicate"), std::string("")}) {
     const CliRun run = Cli(args);
     EXPECT_EQ(run.status, 1) << args;
     EXPECT_EQ(run.out, "") << args;
   }
+}
+
+TEST(Cli, ClearableCountsTheDealsTheChooserCounts) {
+  LayoutShape shape;
+  std::string name;
+  LayoutRefusal refusal;
+  const std::string path = DataDir() + "/Layouts/Pyramid.lay";
+  ASSERT_TRUE(ReadPlayableLayout(path, false, shape, name, refusal));
+  const ClearableCount count = *CountClearable(shape, 24);
+  const CliRun run = Cli("clearable " + path + " --deals 24");
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(Lines(run.out),
+            (std::vector<std::string>{"cleared: " + std::to_string(count.cleared),
+                                      "lost: " + std::to_string(count.lost), "open: " + std::to_string(count.open),
+                                      "share: " + std::to_string(count.Percent()) + " %"}));
 }
 
 TEST(Cli, ImportWritesEveryHeapThatFitsAndSaysWhyTheOthersDoNot) {

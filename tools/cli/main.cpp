@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CliPlatform.h"
@@ -20,6 +21,7 @@
 #include "display/Scale.h"
 #include "display/ScaledLooks.h"
 #include "display/Tileset.h"
+#include "layouts/ClearableShare.h"
 #include "layouts/ImportLayout.h"
 #include "layouts/LayoutFile.h"
 #include "modes/RiverPath.h"
@@ -38,7 +40,8 @@ const char* const Usage =
     "  velmor-cli render FILE --game N [--winnable] --tileset PATH --background PATH|none\n"
     "             [--no-shadows] [--highlight K --hover T] [--pick T] [--scale K] --out OUT.png\n"
     "  velmor-cli rivers easy|hard --state S\n"
-    "  velmor-cli import FILE --out-dir DIR\n";
+    "  velmor-cli import FILE --out-dir DIR\n"
+    "  velmor-cli clearable FILE [--deals N]\n";
 
 int Fail(const std::string& message) {
   std::cerr << "velmor-cli: " << message << '\n';
@@ -237,6 +240,38 @@ int SolveCommand(const std::vector<std::string>& args) {
   return s.result == SolveResult::Unknown ? 2 : 0;
 }
 
+// The share of random deals the chooser shows for a layout, counted as the game counts it: for
+// authors weighing a heap before they ship it, and for layouts brought in from elsewhere.
+int ClearableCommand(const std::vector<std::string>& args) {
+  std::string path;
+  long long deals = ClearableDeals;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--deals") {
+      if (i + 1 >= args.size() || !ParseInt(args[i + 1], deals) || deals < 1 || deals > 100'000)
+        return Fail("--deals needs a number from 1 to 100000");
+      ++i;
+    } else if (args[i].rfind("--", 0) == 0 || !path.empty()) {
+      return Fail("unexpected argument \"" + args[i] + "\"\n" + Usage);
+    } else {
+      path = args[i];
+    }
+  }
+  if (path.empty()) return Fail(std::string("a layout FILE is needed\n") + Usage);
+  LayoutShape shape;
+  std::string name;
+  LayoutRefusal refusal;
+  if (!ReadPlayableLayout(path, IsShpPath(path), shape, name, refusal) || shape.Count() == 0)
+    return Fail(refusal.reason.empty() ? "\"" + path + "\" holds no heap to deal" : refusal.reason);
+  const int threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 16u));
+  const ClearableCount count = *CountClearable(shape, static_cast<int>(deals), ClearableNodesPerDeal, threads);
+  std::cout << "cleared: " << count.cleared << "\nlost: " << count.lost << "\nopen: " << count.open << "\nshare: ";
+  if (count.Percent() < 0)
+    std::cout << "unknown\n";
+  else
+    std::cout << count.Percent() << " %\n";
+  return 0;
+}
+
 int RiversCommand(const std::vector<std::string>& args) {
   long long state = -1;
   std::string variant;
@@ -347,6 +382,7 @@ int main(int argc, char** argv) {
   if (command == "render") return RenderCommand(args);
   if (command == "rivers") return RiversCommand(args);
   if (command == "import") return ImportCommand(args);
+  if (command == "clearable") return ClearableCommand(args);
   if (command == "--help" || command == "-h") {
     std::cout << Usage;
     return 0;
