@@ -183,7 +183,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 )"}}},
 
 // A suspension bridge: the road runs half a row above the deck and locks it in place, the towers
-// rise to the top, and the cables are single tiles that open the game up.
+// rise to the top, and the cables are single tiles that open the game up. Deck and road break with
+// half-tile joints at the towers' inner faces, so a span opens there and not only at the banks.
 {VELMOR_TEXT("Bridge"), FileKind::Lay, {
 {1, R"(
 
@@ -196,10 +197,10 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 /\    \/\/    /\  /\    \/\/    /\
 \/    /\/\    \//\\/    /\/\    \/
       \/\/      \/      \/\/
-/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
-\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
-/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
-\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+/\/\/\/\/\ /\/\/\/\/\/\ /\/\/\/\/\
+\/\/\/\/\/ \/\/\/\/\/\/ \/\/\/\/\/
+/\/\/\/\/\ /\/\/\/\/\/\ /\/\/\/\/\
+\/\/\/\/\/ \/\/\/\/\/\/ \/\/\/\/\/
       /\/\              /\/\
       \/\/              \/\/
       /\/\              /\/\
@@ -217,8 +218,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
       /\/\              /\/\
       \/\/              \/\/
 
-/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
-\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+/\/\/\/\/\ /\/\/\/\/\/\ /\/\/\/\/\
+\/\/\/\/\/ \/\/\/\/\/\/ \/\/\/\/\/
 
       /\/\              /\/\
       \/\/              \/\/
@@ -237,8 +238,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
       /\/\              /\/\
       \/\/              \/\/
 
-
-
+                /\
+                \/
 
       /\/\              /\/\
       \/\/              \/\/
@@ -248,6 +249,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 {4, R"(
 
 
+       /\                /\
+       \/                \/
        /\                /\
        \/                \/
        /\                /\

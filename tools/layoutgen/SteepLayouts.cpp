@@ -310,7 +310,8 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 )"}}},
 
 // A volcano: round slopes rising through all five layers to a rim around an open crater. The
-// rim and the foot of the slopes are free at the start; the cone comes down ring by ring.
+// rim and the foot of the slopes are free at the start; the cone comes down ring by ring. Two
+// ravines, half-tile joints down its flanks, open the long rows of every ring on both sides.
 {VELMOR_TEXT("Volcano"), FileKind::Lay, {
 {1, R"(
 
@@ -318,16 +319,16 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
              /\/\/\/\
              \/\/\/\/
-         /\/\/\/\/\/\/\/\
-         \/\/\/\/\/\/\/\/
-       /\/\/\/\/\/\/\/\/\/\
-       \/\/\/\/\/\/\/\/\/\/
-       /\/\/\/\/\/\/\/\/\/\
-       \/\/\/\/\/\/\/\/\/\/
-       /\/\/\/\/\/\/\/\/\/\
-       \/\/\/\/\/\/\/\/\/\/
-         /\/\/\/\/\/\/\/\
-         \/\/\/\/\/\/\/\/
+        /\/\ /\/\/\/\ /\/\
+        \/\/ \/\/\/\/ \/\/
+      /\/\/\ /\/\/\/\ /\/\/\
+      \/\/\/ \/\/\/\/ \/\/\/
+      /\/\/\ /\/\/\/\ /\/\/\
+      \/\/\/ \/\/\/\/ \/\/\/
+      /\/\/\ /\/\/\/\ /\/\/\
+      \/\/\/ \/\/\/\/ \/\/\/
+        /\/\ /\/\/\/\ /\/\
+        \/\/ \/\/\/\/ \/\/
              /\/\/\/\
              \/\/\/\/
 )"},
@@ -337,16 +338,16 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
-           /\/\/\/\/\/\
-           \/\/\/\/\/\/
-         /\/\/\/\/\/\/\/\
-         \/\/\/\/\/\/\/\/
-         /\/\/\/\/\/\/\/\
-         \/\/\/\/\/\/\/\/
-         /\/\/\/\/\/\/\/\
-         \/\/\/\/\/\/\/\/
-           /\/\/\/\/\/\
-           \/\/\/\/\/\/
+          /\ /\/\/\/\ /\
+          \/ \/\/\/\/ \/
+        /\/\ /\/\/\/\ /\/\
+        \/\/ \/\/\/\/ \/\/
+        /\/\ /\/\/\/\ /\/\
+        \/\/ \/\/\/\/ \/\/
+        /\/\ /\/\/\/\ /\/\
+        \/\/ \/\/\/\/ \/\/
+          /\ /\/\/\/\ /\
+          \/ \/\/\/\/ \/
 )"},
 {3, R"(
 
@@ -356,12 +357,12 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
              /\/\/\/\
              \/\/\/\/
-           /\/\/\/\/\/\
-           \/\/\/\/\/\/
-         /\/\/\/\/\/\/\/\
-         \/\/\/\/\/\/\/\/
-           /\/\/\/\/\/\
-           \/\/\/\/\/\/
+          /\ /\/\/\/\ /\
+          \/ \/\/\/\/ \/
+        /\/\ /\/\/\/\ /\/\
+        \/\/ \/\/\/\/ \/\/
+          /\ /\/\/\/\ /\
+          \/ \/\/\/\/ \/
              /\/\/\/\
              \/\/\/\/
 )"},
@@ -373,12 +374,12 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
-           /\/\/\/\/\/\
-           \/\/\/\/\/\/
-           /\/\    /\/\
-           \/\/    \/\/
-           /\/\/\/\/\/\
-           \/\/\/\/\/\/
+          /\ /\/\/\/\ /\
+          \/ \/\/\/\/ \/
+          /\ /\    /\ /\
+          \/ \/    \/ \/
+          /\ /\/\/\/\ /\
+          \/ \/\/\/\/ \/
 )"},
 {5, R"(
 

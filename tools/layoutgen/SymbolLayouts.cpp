@@ -251,7 +251,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 )"}}},
 
 // A five-pointed star: a point up, arms wide to each side and two legs apart below, raised
-// towards its middle. The five points are the open ends.
+// towards its middle. The five points are the open ends; half-tile joints where the arms meet the
+// middle open the long row of the arms there too.
 {VELMOR_TEXT("Star"), FileKind::Lay, {
 {1, R"(
 
@@ -260,8 +261,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
               \/\/\/
              /\/\/\/\
              \/\/\/\/
- /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+/\/\/\/\/\/\ /\/\/\/\ /\/\/\/\/\/\
+\/\/\/\/\/\/ \/\/\/\/ \/\/\/\/\/\/
      /\/\/\/\/\/\/\/\/\/\/\/\
      \/\/\/\/\/\/\/\/\/\/\/\/
          /\/\/\/\/\/\/\/\
@@ -280,8 +281,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
                 \/
                /\/\
                \/\/
-   /\/\/\/\/\/\/\/\/\/\/\/\/\/\
-   \/\/\/\/\/\/\/\/\/\/\/\/\/\/
+  /\/\/\/\/\ /\/\/\/\ /\/\/\/\/\
+  \/\/\/\/\/ \/\/\/\/ \/\/\/\/\/
        /\/\/\/\/\/\/\/\/\/\
        \/\/\/\/\/\/\/\/\/\/
            /\/\/\/\/\/\
@@ -300,8 +301,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
-     /\/\/\/\/\/\/\/\/\/\/\/\
-     \/\/\/\/\/\/\/\/\/\/\/\/
+    /\/\/\/\ /\/\/\/\ /\/\/\/\
+    \/\/\/\/ \/\/\/\/ \/\/\/\/
          /\/\/\/\/\/\/\/\
          \/\/\/\/\/\/\/\/
              /\/\/\/\
