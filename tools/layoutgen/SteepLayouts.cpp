@@ -120,8 +120,9 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
           \/\/\/\/ \/\/
 )"}}},
 
-// A tall, narrow needle of stone five layers high, tapering in half-tile steps from its base
-// to a capstone row. A tall heap with a deep middle.
+// A tall, narrow needle of stone five layers high, tapering in whole-tile steps from its base to
+// a capstone row. A tall heap with a deep middle; each layer stands square on the one below, so no
+// tile rests across two columns and a deal seldom buries a match beyond reach.
 {VELMOR_TEXT("Obelisk"), FileKind::Lay, {
 {1, R"(
 
@@ -146,45 +147,45 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 )"},
 {2, R"(
 
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
+              /\/\/\
+              \/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
 )"},
 {3, R"(
 
 
 
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
-             /\/\/\/\
-             \/\/\/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
 )"},
 {4, R"(
 
@@ -211,6 +212,8 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
+                /\
+                \/
                 /\
                 \/
                 /\

@@ -11,7 +11,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
   layouts.insert(layouts.end(), {
 
 // The letter X: two strokes three tiles wide crossing in the middle, each row a tile and a half
-// along from the last, with a ridge up to five high on each stroke. Few tiles are free at first.
+// along from the last, with a ridge up to five high on each stroke. Every layer stands square on
+// the one below, so a raised tile holds down only the tile under it.
 {VELMOR_TEXT("X"), FileKind::Lay, {
 {1, R"(
 
@@ -36,45 +37,45 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 )"},
 {2, R"(
 
-  /\/\                      /\/\
-  \/\/                      \/\/
-     /\/\                /\/\
-     \/\/                \/\/
-        /\/\          /\/\
-        \/\/          \/\/
-           /\/\    /\/\
-           \/\/    \/\/
-              /\/\/\
-              \/\/\/
+   /\                        /\
+   \/                        \/
+    /\/\/\              /\/\/\
+    \/\/\/              \/\/\/
+       /\/\/\        /\/\/\
+       \/\/\/        \/\/\/
+          /\/\/\  /\/\/\
+          \/\/\/  \/\/\/
              /\/\/\/\
              \/\/\/\/
-          /\/\      /\/\
-          \/\/      \/\/
-       /\/\            /\/\
-       \/\/            \/\/
-    /\/\                  /\/\
-    \/\/                  \/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+         /\/\/\    /\/\/\
+         \/\/\/    \/\/\/
+      /\/\/\          /\/\/\
+      \/\/\/          \/\/\/
+   /\/\/\                /\/\/\
+   \/\/\/                \/\/\/
 )"},
 {3, R"(
 
 
 
-     /\/\                /\/\
-     \/\/                \/\/
-        /\/\          /\/\
-        \/\/          \/\/
-           /\/\    /\/\
-           \/\/    \/\/
+      /\                  /\
+      \/                  \/
+         /\            /\
+         \/            \/
+            /\      /\
+            \/      \/
+               /\/\
+               \/\/
               /\/\/\
               \/\/\/
-             /\/\/\/\
-             \/\/\/\/
-          /\/\      /\/\
-          \/\/      \/\/
-       /\/\            /\/\
-       \/\/            \/\/
-    /\/\                  /\/\
-    \/\/                  \/\/
+           /\        /\
+           \/        \/
+        /\              /\
+        \/              \/
+     /\                    /\
+     \/                    \/
 )"},
 {4, R"(
 
@@ -88,8 +89,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
             \/      \/
                /\/\
                \/\/
-              /\  /\
-              \/  \/
+                /\
+                \/
            /\        /\
            \/        \/
         /\              /\
@@ -101,20 +102,20 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
-
-
+      /\                  /\
+      \/                  \/
          /\            /\
          \/            \/
             /\      /\
             \/      \/
-                /\
-                \/
-              /\  /\
-              \/  \/
+               /\/\
+               \/\/
+
+
            /\        /\
            \/        \/
-
-
+        /\              /\
+        \/              \/
      /\                    /\
      \/                    \/
 )"}}},
