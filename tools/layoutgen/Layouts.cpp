@@ -183,7 +183,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 )"}}},
 
 // A suspension bridge: the road runs half a row above the deck and locks it in place, the towers
-// rise to the top, and the cables are single tiles that open the game up.
+// rise to the top, and the cables are single tiles that open the game up. Deck and road break with
+// half-tile joints at the towers' inner faces, so a span opens there and not only at the banks.
 {VELMOR_TEXT("Bridge"), FileKind::Lay, {
 {1, R"(
 
@@ -196,10 +197,10 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 /\    \/\/    /\  /\    \/\/    /\
 \/    /\/\    \//\\/    /\/\    \/
       \/\/      \/      \/\/
-/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
-\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
-/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
-\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+/\/\/\/\/\ /\/\/\/\/\/\ /\/\/\/\/\
+\/\/\/\/\/ \/\/\/\/\/\/ \/\/\/\/\/
+/\/\/\/\/\ /\/\/\/\/\/\ /\/\/\/\/\
+\/\/\/\/\/ \/\/\/\/\/\/ \/\/\/\/\/
       /\/\              /\/\
       \/\/              \/\/
       /\/\              /\/\
@@ -217,8 +218,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
       /\/\              /\/\
       \/\/              \/\/
 
-/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
-\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+/\/\/\/\/\ /\/\/\/\/\/\ /\/\/\/\/\
+\/\/\/\/\/ \/\/\/\/\/\/ \/\/\/\/\/
 
       /\/\              /\/\
       \/\/              \/\/
@@ -237,8 +238,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
       /\/\              /\/\
       \/\/              \/\/
 
-
-
+                /\
+                \/
 
       /\/\              /\/\
       \/\/              \/\/
@@ -248,6 +249,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 {4, R"(
 
 
+       /\                /\
+       \/                \/
        /\                /\
        \/                \/
        /\                /\
@@ -263,14 +266,15 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
        \/                \/
 )"}}},
 
-// Walls topped with merlons, four corner towers, a gatehouse and a keep rising to the top.
-// The merlons and the gate give the walls many ends, so the long sides do not jam.
+// Walls topped with merlons, four square corner towers, a gatehouse and a keep rising to the top,
+// every layer square on the one below. Half-tile joints part the walls from the towers and break
+// them between, so the long sides open in many places and do not jam.
 {VELMOR_TEXT("Fortress"), FileKind::Lay, {
 {1, R"(
 
 
-  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
-  \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+  /\/\ /\/\/\/\ /\ /\/\/\/\ /\/\
+  \/\/ \/\/\/\/ \/ \/\/\/\/ \/\/
   /\/\                      /\/\
   \/\/                      \/\/
   /\      /\/\/\/\/\/\/\      /\
@@ -283,24 +287,24 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
   \/      \/\/\/\/\/\/\/      \/
   /\/\      /\      /\      /\/\
   \/\/      \/      \/      \/\/
-  /\/\/\/\/\/\      /\/\/\/\/\/\
-  \/\/\/\/\/\/      \/\/\/\/\/\/
+  /\/\ /\/\ /\      /\ /\/\ /\/\
+  \/\/ \/\/ \/      \/ \/\/ \/\/
 )"},
 {2, R"(
 
 
-  /\/\/\  /\  /\  /\  /\  /\/\/\
-  \/\/\/  \/  \/  \/  \/  \/\/\/
+  /\/\ /\  /\        /\  /\ /\/\
+  \/\/ \/  \/        \/  \/ \/\/
   /\/\                      /\/\
   \/\/                      \/\/
-
-           /\/\/\/\/\/\
-  /\       \/\/\/\/\/\/       /\
-  \/       /\/\/\/\/\/\       \/
-           \/\/\/\/\/\/
-           /\/\/\/\/\/\
-           \/\/\/\/\/\/
-
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
   /\/\      /\      /\      /\/\
   \/\/      \/      \/      \/\/
   /\/\      /\      /\      /\/\
@@ -309,43 +313,38 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 {3, R"(
 
 
-
-   /\                        /\
-   \/                        \/
-
-
-
-            /\/\/\/\/\
-            \/\/\/\/\/
-            /\/\/\/\/\
-            \/\/\/\/\/
-
-
-
-   /\        /\    /\        /\
-   \/        \/    \/        \/
+  /\/\                      /\/\
+  \/\/                      \/\/
+  /\/\                      /\/\
+  \/\/                      \/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
+              /\/\/\
+              \/\/\/
+  /\/\                      /\/\
+  \/\/                      \/\/
+  /\/\                      /\/\
+  \/\/                      \/\/
 )"},
 {4, R"(
 
 
 
-   /\                        /\
-   \/                        \/
 
 
 
 
-             /\/\/\/\
-             \/\/\/\/
 
-
-
-
-   /\                        /\
-   \/                        \/
+                /\
+                \/
+                /\
+                \/
 )"},
 {5, R"(
-
 
 
 
@@ -656,28 +655,29 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 )"}}},
 
 // One path winding inwards and climbing as it goes, shipped in the external format to show it
-// off: the outer arm is the way in, the centre stands five high.
+// off: the outer arm is the way in, the centre stands five high. Two half-tile joints run across
+// the whole spiral, so each long stretch of the path opens at them as well as at its ends.
 {VELMOR_TEXT("Spiral"), FileKind::Shp, {
 {1, R"(
 
-  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
-  \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
-                              /\
-                              \/
-  /\/\/\/\/\/\/\/\/\/\/\/\/\  /\
-  \/\/\/\/\/\/\/\/\/\/\/\/\/  \/
-  /\                      /\  /\
-  \/                      \/  \/
-  /\  /\/\/\/\/\/\/\/\/\  /\  /\
-  \/  \/\/\/\/\/\/\/\/\/  \/  \/
-  /\  /\                  /\  /\
-  \/  \/                  \/  \/
-  /\  /\/\/\/\/\/\/\/\/\/\/\  /\
-  \/  \/\/\/\/\/\/\/\/\/\/\/  \/
-  /\                          /\
-  \/                          \/
-  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
-  \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+ /\/\/\/\/\ /\/\/\/\ /\/\/\/\/\/\
+ \/\/\/\/\/ \/\/\/\/ \/\/\/\/\/\/
+                               /\
+                               \/
+ /\/\/\/\/\ /\/\/\/\ /\/\/\/\  /\
+ \/\/\/\/\/ \/\/\/\/ \/\/\/\/  \/
+ /\                        /\  /\
+ \/                        \/  \/
+ /\  /\/\/\ /\/\/\/\ /\/\  /\  /\
+ \/  \/\/\/ \/\/\/\/ \/\/  \/  \/
+ /\  /\                    /\  /\
+ \/  \/                    \/  \/
+ /\  /\/\/\ /\/\/\/\ /\/\/\/\  /\
+ \/  \/\/\/ \/\/\/\/ \/\/\/\/  \/
+ /\                            /\
+ \/                            \/
+ /\/\/\/\/\ /\/\/\/\ /\/\/\/\/\/\
+ \/\/\/\/\/ \/\/\/\/ \/\/\/\/\/\/
 )"},
 {2, R"(
 
@@ -685,16 +685,16 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 
 
-    /\/\/\/\/\/\/\/\/\/\/\/\
-    \/\/\/\/\/\/\/\/\/\/\/\/
-                          /\
-                          \/
-      /\/\/\/\/\/\/\/\/\  /\
-      \/\/\/\/\/\/\/\/\/  \/
-      /\                  /\
-      \/                  \/
-      /\/\/\/\/\/\/\/\/\/\/\
-      \/\/\/\/\/\/\/\/\/\/\/
+   /\/\/\/\ /\/\/\/\ /\/\/\/\
+   \/\/\/\/ \/\/\/\/ \/\/\/\/
+                           /\
+                           \/
+     /\/\/\ /\/\/\/\ /\/\  /\
+     \/\/\/ \/\/\/\/ \/\/  \/
+     /\                    /\
+     \/                    \/
+     /\/\/\ /\/\/\/\ /\/\/\/\
+     \/\/\/ \/\/\/\/ \/\/\/\/
 )"},
 {3, R"(
 
@@ -706,12 +706,12 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 
 
-      /\/\/\/\/\/\/\/\/\
-      \/\/\/\/\/\/\/\/\/
-      /\
-      \/
-      /\/\/\/\/\/\/\/\
-      \/\/\/\/\/\/\/\/
+     /\/\/\ /\/\/\/\ /\/\
+     \/\/\/ \/\/\/\/ \/\/
+     /\
+     \/
+     /\/\/\ /\/\/\/\ /\
+     \/\/\/ \/\/\/\/ \/
 )"},
 {4, R"(
 
@@ -723,8 +723,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 
 
-      /\/\/\/\/\/\/\/\/\
-      \/\/\/\/\/\/\/\/\/
+     /\/\/\ /\/\/\/\ /\/\
+     \/\/\/ \/\/\/\/ \/\/
 )"},
 {5, R"(
 
@@ -736,8 +736,8 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 
 
-                    /\/\
-                    \/\/
+                     /\/\
+                     \/\/
 )"}}}
 };
     AddAnimalLayouts(all);

@@ -11,7 +11,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
   layouts.insert(layouts.end(), {
 
 // The letter X: two strokes three tiles wide crossing in the middle, each row a tile and a half
-// along from the last, with a ridge up to five high on each stroke. Few tiles are free at first.
+// along from the last, with a ridge up to five high on each stroke. Every layer stands square on
+// the one below, so a raised tile holds down only the tile under it.
 {VELMOR_TEXT("X"), FileKind::Lay, {
 {1, R"(
 
@@ -36,45 +37,45 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 )"},
 {2, R"(
 
-  /\/\                      /\/\
-  \/\/                      \/\/
-     /\/\                /\/\
-     \/\/                \/\/
-        /\/\          /\/\
-        \/\/          \/\/
-           /\/\    /\/\
-           \/\/    \/\/
-              /\/\/\
-              \/\/\/
+   /\                        /\
+   \/                        \/
+    /\/\/\              /\/\/\
+    \/\/\/              \/\/\/
+       /\/\/\        /\/\/\
+       \/\/\/        \/\/\/
+          /\/\/\  /\/\/\
+          \/\/\/  \/\/\/
              /\/\/\/\
              \/\/\/\/
-          /\/\      /\/\
-          \/\/      \/\/
-       /\/\            /\/\
-       \/\/            \/\/
-    /\/\                  /\/\
-    \/\/                  \/\/
+            /\/\/\/\/\
+            \/\/\/\/\/
+         /\/\/\    /\/\/\
+         \/\/\/    \/\/\/
+      /\/\/\          /\/\/\
+      \/\/\/          \/\/\/
+   /\/\/\                /\/\/\
+   \/\/\/                \/\/\/
 )"},
 {3, R"(
 
 
 
-     /\/\                /\/\
-     \/\/                \/\/
-        /\/\          /\/\
-        \/\/          \/\/
-           /\/\    /\/\
-           \/\/    \/\/
+      /\                  /\
+      \/                  \/
+         /\            /\
+         \/            \/
+            /\      /\
+            \/      \/
+               /\/\
+               \/\/
               /\/\/\
               \/\/\/
-             /\/\/\/\
-             \/\/\/\/
-          /\/\      /\/\
-          \/\/      \/\/
-       /\/\            /\/\
-       \/\/            \/\/
-    /\/\                  /\/\
-    \/\/                  \/\/
+           /\        /\
+           \/        \/
+        /\              /\
+        \/              \/
+     /\                    /\
+     \/                    \/
 )"},
 {4, R"(
 
@@ -88,8 +89,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
             \/      \/
                /\/\
                \/\/
-              /\  /\
-              \/  \/
+                /\
+                \/
            /\        /\
            \/        \/
         /\              /\
@@ -101,20 +102,20 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
-
-
+      /\                  /\
+      \/                  \/
          /\            /\
          \/            \/
             /\      /\
             \/      \/
-                /\
-                \/
-              /\  /\
-              \/  \/
+               /\/\
+               \/\/
+
+
            /\        /\
            \/        \/
-
-
+        /\              /\
+        \/              \/
      /\                    /\
      \/                    \/
 )"}}},
@@ -251,7 +252,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 )"}}},
 
 // A five-pointed star: a point up, arms wide to each side and two legs apart below, raised
-// towards its middle. The five points are the open ends.
+// towards its middle. The five points are the open ends; half-tile joints where the arms meet the
+// middle open the long row of the arms there too.
 {VELMOR_TEXT("Star"), FileKind::Lay, {
 {1, R"(
 
@@ -260,8 +262,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
               \/\/\/
              /\/\/\/\
              \/\/\/\/
- /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+/\/\/\/\/\/\ /\/\/\/\ /\/\/\/\/\/\
+\/\/\/\/\/\/ \/\/\/\/ \/\/\/\/\/\/
      /\/\/\/\/\/\/\/\/\/\/\/\
      \/\/\/\/\/\/\/\/\/\/\/\/
          /\/\/\/\/\/\/\/\
@@ -280,8 +282,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
                 \/
                /\/\
                \/\/
-   /\/\/\/\/\/\/\/\/\/\/\/\/\/\
-   \/\/\/\/\/\/\/\/\/\/\/\/\/\/
+  /\/\/\/\/\ /\/\/\/\ /\/\/\/\/\
+  \/\/\/\/\/ \/\/\/\/ \/\/\/\/\/
        /\/\/\/\/\/\/\/\/\/\
        \/\/\/\/\/\/\/\/\/\/
            /\/\/\/\/\/\
@@ -300,8 +302,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
-     /\/\/\/\/\/\/\/\/\/\/\/\
-     \/\/\/\/\/\/\/\/\/\/\/\/
+    /\/\/\/\ /\/\/\/\ /\/\/\/\
+    \/\/\/\/ \/\/\/\/ \/\/\/\/
          /\/\/\/\/\/\/\/\
          \/\/\/\/\/\/\/\/
              /\/\/\/\
@@ -311,7 +313,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 )"}}},
 
 // A cross of two equal bars. The arm ends are free at the start; the middle, where the bars
-// meet, is the highest ground.
+// meet, is the highest ground. Half-tile joints part the side arms from the middle, so the long
+// bar opens at the joints as well as at its far ends.
 {VELMOR_TEXT("Cross"), FileKind::Lay, {
 {1, R"(
 
@@ -321,12 +324,12 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
              \/\/\/\/
              /\/\/\/\
              \/\/\/\/
- /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
- /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
- /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+/\/\/\/\/\/\ /\/\/\/\ /\/\/\/\/\/\
+\/\/\/\/\/\/ \/\/\/\/ \/\/\/\/\/\/
+/\/\/\/\/\/\ /\/\/\/\ /\/\/\/\/\/\
+\/\/\/\/\/\/ \/\/\/\/ \/\/\/\/\/\/
+/\/\/\/\/\/\ /\/\/\/\ /\/\/\/\/\/\
+\/\/\/\/\/\/ \/\/\/\/ \/\/\/\/\/\/
              /\/\/\/\
              \/\/\/\/
              /\/\/\/\
@@ -342,12 +345,12 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
                \/\/
                /\/\
                \/\/
-   /\/\/\/\/\/\/\/\/\/\/\/\/\/\
-   \/\/\/\/\/\/\/\/\/\/\/\/\/\/
-   /\/\/\/\/\/\/\/\/\/\/\/\/\/\
-   \/\/\/\/\/\/\/\/\/\/\/\/\/\/
-   /\/\/\/\/\/\/\/\/\/\/\/\/\/\
-   \/\/\/\/\/\/\/\/\/\/\/\/\/\/
+  /\/\/\/\/\ /\/\/\/\ /\/\/\/\/\
+  \/\/\/\/\/ \/\/\/\/ \/\/\/\/\/
+  /\/\/\/\/\ /\/\/\/\ /\/\/\/\/\
+  \/\/\/\/\/ \/\/\/\/ \/\/\/\/\/
+  /\/\/\/\/\ /\/\/\/\ /\/\/\/\/\
+  \/\/\/\/\/ \/\/\/\/ \/\/\/\/\/
                /\/\
                \/\/
                /\/\
@@ -365,8 +368,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
                /\/\
                \/\/
-     /\/\/\/\/\/\/\/\/\/\/\/\
-     \/\/\/\/\/\/\/\/\/\/\/\/
+    /\/\/\/\ /\/\/\/\ /\/\/\/\
+    \/\/\/\/ \/\/\/\/ \/\/\/\/
                /\/\
                \/\/
 )"},
@@ -385,47 +388,48 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 )"}}},
 
 // An arrow pointing right: a feathered tail, a long shaft and a broad head. The feathers and
-// the head's barbs open the game; the shaft is a ridge taken from its ends.
+// the head's barbs open the game; half-tile joints part the shaft from the tail and the head, so
+// the shaft is a ridge taken from both joints and not only from the arrow's two ends.
 {VELMOR_TEXT("Arrow"), FileKind::Lay, {
 {1, R"(
 
-                     /\/\
-                     \/\/
-   /\  /\            /\/\/\
-   \/  \/            \/\/\/
- /\/\/\/\            /\/\/\/\
- \/\/\/\/            \/\/\/\/
-   /\/\/\/\/\/\/\/\/\/\/\/\/\/\
-   \/\/\/\/\/\/\/\/\/\/\/\/\/\/
- /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
-   /\/\/\/\/\/\/\/\/\/\/\/\/\/\
-   \/\/\/\/\/\/\/\/\/\/\/\/\/\/
- /\/\/\/\            /\/\/\/\
- \/\/\/\/            \/\/\/\/
-   /\  /\            /\/\/\
-   \/  \/            \/\/\/
-                     /\/\
-                     \/\/
+                      /\/\
+                      \/\/
+  /\  /\              /\/\/\
+  \/  \/              \/\/\/
+/\/\/\/\              /\/\/\/\
+\/\/\/\/              \/\/\/\/
+  /\/\/\ /\/\/\/\/\/\ /\/\/\/\/\
+  \/\/\/ \/\/\/\/\/\/ \/\/\/\/\/
+/\/\/\/\ /\/\/\/\/\/\ /\/\/\/\/\/\
+\/\/\/\/ \/\/\/\/\/\/ \/\/\/\/\/\/
+  /\/\/\ /\/\/\/\/\/\ /\/\/\/\/\
+  \/\/\/ \/\/\/\/\/\/ \/\/\/\/\/
+/\/\/\/\              /\/\/\/\
+\/\/\/\/              \/\/\/\/
+  /\  /\              /\/\/\
+  \/  \/              \/\/\/
+                      /\/\
+                      \/\/
 )"},
 {2, R"(
 
 
 
-                       /\
-                       \/
-   /\/\                /\/\
-   \/\/                \/\/
-     /\/\/\/\/\/\/\/\/\/\/\/\
-     \/\/\/\/\/\/\/\/\/\/\/\/
-   /\/\/\/\/\/\/\/\/\/\/\/\/\/\
-   \/\/\/\/\/\/\/\/\/\/\/\/\/\/
-     /\/\/\/\/\/\/\/\/\/\/\/\
-     \/\/\/\/\/\/\/\/\/\/\/\/
-   /\/\                /\/\
-   \/\/                \/\/
-                       /\
-                       \/
+                        /\
+                        \/
+  /\/\                  /\/\
+  \/\/                  \/\/
+    /\/\ /\/\/\/\/\/\ /\/\/\/\
+    \/\/ \/\/\/\/\/\/ \/\/\/\/
+  /\/\/\ /\/\/\/\/\/\ /\/\/\/\/\
+  \/\/\/ \/\/\/\/\/\/ \/\/\/\/\/
+    /\/\ /\/\/\/\/\/\ /\/\/\/\
+    \/\/ \/\/\/\/\/\/ \/\/\/\/
+  /\/\                  /\/\
+  \/\/                  \/\/
+                        /\
+                        \/
 )"},
 {3, R"(
 
@@ -433,16 +437,16 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
-                       /\
-                       \/
-     /\                /\/\
-     \/                \/\/
-     /\/\/\/\/\/\/\/\/\/\/\/\
-     \/\/\/\/\/\/\/\/\/\/\/\/
-     /\                /\/\
-     \/                \/\/
-                       /\
-                       \/
+                        /\
+                        \/
+    /\                  /\/\
+    \/                  \/\/
+    /\/\ /\/\/\/\/\/\ /\/\/\/\
+    \/\/ \/\/\/\/\/\/ \/\/\/\/
+    /\                  /\/\
+    \/                  \/\/
+                        /\
+                        \/
 )"},
 {4, R"(
 
@@ -454,8 +458,8 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
-                       /\/\
-                       \/\/
+                        /\/\
+                        \/\/
 )"}}},
 
 // A ring around an empty middle, three layers at its thickest and narrowing towards the top
