@@ -360,11 +360,15 @@ int Search::LooselyEmpties(TileSet& left) {
         if (!free.Has(p)) return;
         Take(p, standing, free);
       } else {
-        TileSet others = groupTiles_[static_cast<size_t>(At(i).group)];
-        others.Remove(i);
-        bool partnered = false;
-        for (size_t w = 0; w < 3; ++w) partnered |= (others.w[w] & (free.w[w] | ~standing.w[w])) != 0;
-        if (!partnered) return;
+        // Another tile of its group free or gone, tested in registers: this is the search's
+        // innermost test, and a copy of the group on the stack cost a tenth of its time.
+        const TileSet& mates = groupTiles_[static_cast<size_t>(At(i).group)];
+        const uint64_t self = uint64_t{1} << (i & 63);
+        const int word = i >> 6;
+        const uint64_t m0 = mates.w[0] & (free.w[0] | ~standing.w[0]) & (word == 0 ? ~self : ~uint64_t{0});
+        const uint64_t m1 = mates.w[1] & (free.w[1] | ~standing.w[1]) & (word == 1 ? ~self : ~uint64_t{0});
+        const uint64_t m2 = mates.w[2] & (free.w[2] | ~standing.w[2]) & (word == 2 ? ~self : ~uint64_t{0});
+        if ((m0 | m1 | m2) == 0) return;
       }
       Take(i, standing, free);
       took = true;
