@@ -19,12 +19,6 @@ struct TileSet {
   bool Meets(const TileSet& o) const { return ((w[0] & o.w[0]) | (w[1] & o.w[1]) | (w[2] & o.w[2])) != 0; }
   bool Empty() const { return (w[0] | w[1] | w[2]) == 0; }
   bool Within(const TileSet& o) const { return ((w[0] & ~o.w[0]) | (w[1] & ~o.w[1]) | (w[2] & ~o.w[2])) == 0; }
-  int CountIn(const TileSet& o) const {
-    return std::popcount(w[0] & o.w[0]) + std::popcount(w[1] & o.w[1]) + std::popcount(w[2] & o.w[2]);
-  }
-  friend bool operator==(const TileSet& x, const TileSet& y) {
-    return ((x.w[0] ^ y.w[0]) | (x.w[1] ^ y.w[1]) | (x.w[2] ^ y.w[2])) == 0;
-  }
   template <class F>
   void ForEach(F&& f) const {
     for (int k = 0; k < 3; ++k)
@@ -360,8 +354,7 @@ int Search::LooselyEmpties(TileSet& left) {
         if (!free.Has(p)) return;
         Take(p, standing, free);
       } else {
-        // Another tile of its group free or gone, tested in registers: this is the search's
-        // innermost test, and a copy of the group on the stack cost a tenth of its time.
+        // Another tile of its group free or gone, tested in registers: the innermost test.
         const TileSet& mates = groupTiles_[static_cast<size_t>(At(i).group)];
         const uint64_t self = uint64_t{1} << (i & 63);
         const int word = i >> 6;
@@ -536,7 +529,7 @@ SolveResult Search::Decide(uint64_t& conflict, int latest) {
       if (choice_[static_cast<size_t>(g)] != Unassigned || Members(g).empty()) continue;
       std::array<std::pair<int, int>, 3> options{};
       int count = 0;
-      uint64_t why = bestWhy;
+      uint64_t why = 0;
       for (int k = 0; k < 3; ++k) {
         if (!Possible(g, k)) continue;
         Assign(g, k);
