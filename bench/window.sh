@@ -15,9 +15,12 @@
 # before and during its hint, and the two changed blobs (or the two ends of a drawn path).
 # Usage: bench/window.sh [build/bin] [rounds]   (needs Xvfb, openbox, xdotool, xev, wmctrl,
 #        ImageMagick, cc and libxdamage-dev)   WINDOW_DISPLAY=:94 picks another display;
-#        WINDOW_PEERS="kshisen" picks the peers.
+#        WINDOW_PEERS="kshisen" picks the peers; WINDOW_BEFORE=other/build/bin adds an earlier
+#        Velmor build to the same rounds ("velmor-before"), for a before-and-after in one run.
 set -euo pipefail
 bin=$(cd "${1:-build/bin}" && pwd)
+before=
+[ -z "${WINDOW_BEFORE:-}" ] || before=$(cd "$WINDOW_BEFORE" && pwd)
 rounds=${2:-5}
 display=${WINDOW_DISPLAY:-:93}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -32,10 +35,12 @@ cc -O2 "$here/damage-watch.c" -o "$dw" -lX11 -lXdamage 2>"$scratch/cc.log" || {
   cat "$scratch/cc.log" >&2; echo "cannot build damage-watch: install libxdamage-dev (and libx11-dev)" >&2
   rm -rf "$scratch"; exit 1; }
 export DISPLAY=$display
-clean_velmor() { rm -f "$bin"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}; }
+# The folder the Velmor being measured runs from (and keeps its files in).
+velmor_bin() { if [ "$game" = velmor-before ]; then echo "$before"; else echo "$bin"; fi; }
+clean_velmor() { rm -f "${1:-$(velmor_bin)}"/{Velmor.ini,Hallfame.ini,Statistics.ini,Resume.vsave}; }
 xvfb='' bus='' wm='' xev='' watcher='' pid=''
 trap 'kill $pid $xev $watcher $wm $bus $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true
-  clean_velmor; rm -rf "$scratch"' EXIT
+  clean_velmor "$bin"; [ -z "$before" ] || clean_velmor "$before"; rm -rf "$scratch"' EXIT
 # Big enough for a 3840x2160 window with its title bar.
 Xvfb "$display" -screen 0 3840x2400x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -65,8 +70,9 @@ sleep 0.2
 
 PATH=$PATH:/usr/games
 games=(velmor)
+[ -z "$before" ] || games+=(velmor-before)
 for peer in ${WINDOW_PEERS-kshisen kmahjongg gnome-mahjongg}; do command -v $peer >/dev/null && games+=("$peer"); done
-declare -A hintkey=([velmor]=ctrl+h [kshisen]=h [kmahjongg]=h [gnome-mahjongg]=ctrl+h)
+declare -A hintkey=([velmor]=ctrl+h [velmor-before]=ctrl+h [kshisen]=h [kmahjongg]=h [gnome-mahjongg]=ctrl+h)
 
 settle() { "$dw" -q 400 -t 10000 -m 32 || echo "  (the screen of $game did not settle in 10 s)" >&2; }
 # A timed request: "first last", the milliseconds from it to the first and the last damage it
@@ -79,13 +85,13 @@ mapped() { awk -v since="$1" -v id="$(printf '0x%x' "$2")" '$1 >= since && $2 ==
 launch() {
   local home=$1 program=$game shown='' query
   # Velmor's main window by its title (its splash comes first), a peer's by its process.
-  if [ "$game" = velmor ]; then program=$bin/velmor query=(--name "^Velmor 5.21( - .*)?$"); fi
+  if [[ $game == velmor* ]]; then program=$(velmor_bin)/velmor query=(--name "^Velmor 5.21( - .*)?$"); fi
   started=${EPOCHREALTIME/./}
   # GLib's keyfile back-end keeps gnome-mahjongg's settings under its own home, as dconf would.
   XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache GSETTINGS_BACKEND=keyfile \
     SDL_AUDIODRIVER=dummy "$program" >/dev/null 2>&1 &
   pid=$!
-  [ "$game" = velmor ] || query=(--pid "$pid")
+  [[ $game == velmor* ]] || query=(--pid "$pid")
   for _ in $(seq 600); do
     shown=$(timeout 2 xdotool search --onlyvisible "${query[@]}" 2>/dev/null | head -1) || true
     [ -n "$shown" ] && break
@@ -165,7 +171,7 @@ note() { notes[$1,$game]+=" (round ${round:-0}) $2"; echo "  $game, $1: $2" >&2;
 window_round() {
   local home=$scratch/home-$game t
   rm -rf "$home"; mkdir -p "$home"
-  [ "$game" = velmor ] && clean_velmor
+  [[ $game != velmor* ]] || clean_velmor
   launch "$home" || { note resize "did not start"; return; }
   settle
   # Each game starts with an empty cache folder: the first pass is a first resize ever to that
@@ -207,7 +213,7 @@ window_round() {
 save_big() {
   local home=$scratch/saved-$game
   rm -rf "$home"; mkdir -p "$home"
-  [ "$game" = velmor ] && clean_velmor
+  [[ $game != velmor* ]] || clean_velmor
   launch "$home" || return 1
   settle
   size 3840 2160
@@ -217,12 +223,13 @@ save_big() {
   if kill -0 $pid 2>/dev/null; then echo "  $game did not quit when its window was closed" >&2; finish; return 1; fi
   pid=
   mkdir "$home/beside"  # what Velmor keeps beside its binary
-  [ "$game" != velmor ] || for f in Velmor.ini Hallfame.ini Statistics.ini Resume.vsave; do [ ! -f "$bin/$f" ] || cp "$bin/$f" "$home/beside/"; done
+  [[ $game != velmor* ]] || for f in Velmor.ini Hallfame.ini Statistics.ini Resume.vsave; do
+    [ ! -f "$(velmor_bin)/$f" ] || cp "$(velmor_bin)/$f" "$home/beside/"; done
 }
 big_round() {
   local home=$scratch/home-$game end
   rm -rf "$home"; cp -r "$scratch/saved-$game" "$home"
-  [ "$game" = velmor ] && { clean_velmor; cp "$home"/beside/* "$bin/" 2>/dev/null || true; }
+  [[ $game != velmor* ]] || { clean_velmor; cp "$home"/beside/* "$(velmor_bin)/" 2>/dev/null || true; }
   launch "$home" || { note start "did not start"; return; }
   sleep 0.05  # the event is on its way to the reader
   end=$(mapped "$started" $win)

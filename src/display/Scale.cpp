@@ -64,8 +64,11 @@ ThreeTaps AreaReduction::AsThreeTaps(const Axis& axis, int from) {
 }
 
 bool AreaReduction::Between(const Picture& p, const Picture& out) const {
-  return p.width() == fromWidth_ && p.height() == fromHeight_ &&
-         out.width() == static_cast<int>(columns_.first.size()) && out.height() == static_cast<int>(rows_.first.size());
+  return From(p) && out.width() == width() && out.height() == height();
+}
+
+bool AreaReduction::From(const Picture& p) const {
+  return !p.empty() && p.width() == fromWidth_ && p.height() == fromHeight_;
 }
 
 namespace {
@@ -100,8 +103,8 @@ namespace {
 // each axis. The three rows under a row of the result are summed down first, a channel at a time
 // over whole rows, which the compiler does several pixels at once; then three columns of those
 // sums across. Every sum stays below 2^31 (the caller's test).
-VELMOR_WIDE_VECTORS void SumThreeTaps(const Picture& p, Picture& out, Rect box, uint32_t area, const ThreeTaps& columns,
-                                      const ThreeTaps& rows) {
+VELMOR_WIDE_VECTORS void SumThreeTaps(const Picture& p, uint32_t* to, ptrdiff_t stride, Rect box, uint32_t set,
+                                      uint32_t area, const ThreeTaps& columns, const ThreeTaps& rows) {
   // floor(v / area) as the high half of v * ceil(2^64 / area): exact for every v * area below
   // 2^64, with one multiplication and no shift.
   const uint64_t reciprocal = ~uint64_t{0} / area + 1;
@@ -112,12 +115,12 @@ VELMOR_WIDE_VECTORS void SumThreeTaps(const Picture& p, Picture& out, Rect box, 
   };
   // The source columns the box's pixels cover.
   const int from = columns.first[static_cast<size_t>(box.left)];
-  const int to = columns.first[static_cast<size_t>(box.right - 1)] + 3;
-  const size_t n = static_cast<size_t>(to - from);
+  const int past = columns.first[static_cast<size_t>(box.right - 1)] + 3;
+  const size_t n = static_cast<size_t>(past - from);
   // Red and blue share a 64-bit sum, 32 bits apart: no sum carries into the other.
   std::vector<uint64_t> redBlue(n);
   std::vector<uint32_t> green(n);
-  for (int y = box.top; y < box.bottom; ++y) {
+  for (int y = box.top; y < box.bottom; ++y, to += stride) {
     const size_t row = static_cast<size_t>(y);
     const int first = rows.first[row];
     const uint64_t w0 = rows.weights[3 * row], w1 = rows.weights[3 * row + 1], w2 = rows.weights[3 * row + 2];
@@ -133,15 +136,14 @@ VELMOR_WIDE_VECTORS void SumThreeTaps(const Picture& p, Picture& out, Rect box, 
       g[i] = static_cast<uint32_t>(w0) * greenOf(a[i]) + static_cast<uint32_t>(w1) * greenOf(b[i]) +
              static_cast<uint32_t>(w2) * greenOf(c[i]);
     }
-    uint32_t* d = out.row(y);
     for (int x = box.left; x < box.right; ++x) {
       const size_t column = static_cast<size_t>(x);
       const size_t i = static_cast<size_t>(columns.first[column] - from);
       const uint32_t* w = columns.weights.data() + 3 * column;
       const uint64_t sumRedBlue = w[0] * rb[i] + w[1] * rb[i + 1] + w[2] * rb[i + 2];
       const uint32_t sumGreen = w[0] * g[i] + w[1] * g[i + 1] + w[2] * g[i + 2];
-      d[x] = (divide(static_cast<uint32_t>(sumRedBlue >> 32)) << 16) | (divide(sumGreen) << 8) |
-             divide(static_cast<uint32_t>(sumRedBlue));
+      to[x - box.left] = (divide(static_cast<uint32_t>(sumRedBlue >> 32)) << 16) | (divide(sumGreen) << 8) |
+                         divide(static_cast<uint32_t>(sumRedBlue)) | set;
     }
   }
 }
@@ -149,30 +151,39 @@ VELMOR_WIDE_VECTORS void SumThreeTaps(const Picture& p, Picture& out, Rect box, 
 }  // namespace
 
 void AreaReduction::Into(const Picture& p, Picture& out, Rect box) const {
-  const int width = out.width(), height = out.height();
-  box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, width), std::min(box.bottom, height)};
-  if (out.empty() || p.empty() || box.empty()) return;
+  box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, out.width()),
+         std::min(box.bottom, out.height())};
+  if (!Between(p, out) || box.empty()) return;
+  Into(p, out.row(box.top) + box.left, out.width(), box);
+}
+
+void AreaReduction::Into(const Picture& p, uint32_t* to, ptrdiff_t stride, Rect box, uint32_t set) const {
+  const Rect clipped{std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, width()),
+                     std::min(box.bottom, height())};
+  if (clipped.empty() || !From(p)) return;
+  to += (clipped.top - box.top) * stride + (clipped.left - box.left);
   // Every sum is below the picture's area times 255.
   const uint64_t area = static_cast<uint64_t>(p.width()) * static_cast<uint64_t>(p.height());
-  auto sum = [&](Rect part) {
+  auto sum = [&](uint32_t* into, Rect part) {
     if (area * 255 + area < (uint64_t{1} << 31) && !columns3_.first.empty() && !rows3_.first.empty())
-      SumThreeTaps(p, out, part, static_cast<uint32_t>(area), columns3_, rows3_);
+      SumThreeTaps(p, into, stride, part, set, static_cast<uint32_t>(area), columns3_, rows3_);
     else if (area * 255 + area < (uint64_t{1} << 31))
-      Sum<uint32_t>(p, out, part, RoundedDivision(static_cast<uint32_t>(area)));
+      Sum<uint32_t>(p, into, stride, part, set, RoundedDivision(static_cast<uint32_t>(area)));
     else
-      Sum<uint64_t>(p, out, part, PlainDivision{area});
+      Sum<uint64_t>(p, into, stride, part, set, PlainDivision{area});
   };
   // A whole board (a resize) is shared between two threads, each with its own rows; a few tiles'
   // worth is not worth starting one.
-  if (static_cast<int64_t>(box.width()) * box.height() < 200'000 || box.height() < 2) return sum(box);
-  const int middle = box.top + box.height() / 2;
-  std::thread upper(sum, Rect{box.left, box.top, box.right, middle});
-  sum({box.left, middle, box.right, box.bottom});
+  if (static_cast<int64_t>(clipped.width()) * clipped.height() < 200'000 || clipped.height() < 2)
+    return sum(to, clipped);
+  const int middle = clipped.top + clipped.height() / 2;
+  std::thread upper(sum, to, Rect{clipped.left, clipped.top, clipped.right, middle});
+  sum(to + (middle - clipped.top) * stride, {clipped.left, middle, clipped.right, clipped.bottom});
   upper.join();
 }
 
 template <typename Total, typename Divide>
-void AreaReduction::Sum(const Picture& p, Picture& out, Rect box, Divide divide) const {
+void AreaReduction::Sum(const Picture& p, uint32_t* to, ptrdiff_t stride, Rect box, uint32_t set, Divide divide) const {
   // One source row summed across: three channels per destination column. The boundary row two
   // destination rows share is summed once.
   const size_t left = static_cast<size_t>(box.left), right = static_cast<size_t>(box.right);
@@ -196,7 +207,7 @@ void AreaReduction::Sum(const Picture& p, Picture& out, Rect box, Divide divide)
       a[0] = r, a[1] = g, a[2] = b;
     }
   };
-  for (int y = box.top; y < box.bottom; ++y) {
+  for (int y = box.top; y < box.bottom; ++y, to += stride) {
     const size_t row = static_cast<size_t>(y);
     const uint32_t begin = rows_.start[row], end = rows_.start[row + 1];
     sumAcross(rows_.first[row]);
@@ -207,9 +218,9 @@ void AreaReduction::Sum(const Picture& p, Picture& out, Rect box, Divide divide)
       const Total w = rows_.weights[i];
       for (size_t c = 0; c < sums.size(); ++c) sums[c] += w * across[c];
     }
-    uint32_t* d = out.row(y) + left;
+    uint32_t* d = to;
     for (size_t c = 0; c < sums.size(); c += 3, ++d)
-      *d = static_cast<uint32_t>((divide(sums[c]) << 16) | (divide(sums[c + 1]) << 8) | divide(sums[c + 2]));
+      *d = static_cast<uint32_t>((divide(sums[c]) << 16) | (divide(sums[c + 1]) << 8) | divide(sums[c + 2])) | set;
   }
 }
 

@@ -40,8 +40,16 @@ class AreaReduction {
   AreaReduction(int fromWidth, int fromHeight, int toWidth, int toHeight);
   // Whether this reduction is the one from `picture`'s size to `out`'s.
   bool Between(const Picture& picture, const Picture& out) const;
+  // Whether `picture` has the size the reduction was made for.
+  bool From(const Picture& picture) const;
+  int width() const { return static_cast<int>(columns_.first.size()); }
+  int height() const { return static_cast<int>(rows_.first.size()); }
   // `picture` and `out` must have the sizes the reduction was made for.
   void Into(const Picture& picture, Picture& out, Rect box) const;
+  // The reduced pixels of `box` (clipped to the reduced size), each ORed with `set`, written
+  // wherever the caller keeps them: the one for the box's top left corner goes to `to`, rows
+  // `stride` pixels apart. A view between scales reduces straight into the window's buffer.
+  void Into(const Picture& picture, uint32_t* to, ptrdiff_t stride, Rect box, uint32_t set = 0) const;
 
  private:
   // For each destination pixel along one axis, the source pixels it covers: the first one, and
@@ -54,7 +62,7 @@ class AreaReduction {
   static Axis Spans(int from, int to);
   static ThreeTaps AsThreeTaps(const Axis& axis, int from);
   template <typename Total, typename Divide>
-  void Sum(const Picture& picture, Picture& out, Rect box, Divide divide) const;
+  void Sum(const Picture& picture, uint32_t* to, ptrdiff_t stride, Rect box, uint32_t set, Divide divide) const;
   int fromWidth_ = 0, fromHeight_ = 0;
   Axis columns_, rows_;
   ThreeTaps columns3_, rows3_;

@@ -27,8 +27,14 @@ const Picture* PictureView::Truth() const {
   return nullptr;
 }
 
+Picture PictureView::Reduced() const {
+  Picture out(reduction_.width(), reduction_.height());
+  if (const Picture* truth = Truth()) reduction_.Into(*truth, out, {0, 0, out.width(), out.height()});
+  return out;
+}
+
 QImage PictureView::Shown() const {
-  if (Reducing()) return WrapPicture(reduced_).copy();
+  if (Reducing()) return WrapPicture(Reduced()).copy();
   QImage out(base_.width() * k_, base_.height() * k_, QImage::Format_RGB32);
   out.fill(Qt::black);
   if (const Picture* truth = Truth()) {
@@ -46,22 +52,15 @@ void PictureView::SetScale(double scale, int k) {
   if (k != k_) mixed_ = Picture();
   scale_ = scale;
   k_ = k;
-  reduced_ = Reducing() ? Picture(static_cast<int>(std::lround(base_.width() * scale)),
-                                  static_cast<int>(std::lround(base_.height() * scale)))
-                        : Picture();
-  reduction_ = Reducing() ? AreaReduction(base_.width() * k_, base_.height() * k_, reduced_.width(), reduced_.height())
+  reduction_ = Reducing() ? AreaReduction(base_.width() * k_, base_.height() * k_,
+                                          static_cast<int>(std::lround(base_.width() * scale)),
+                                          static_cast<int>(std::lround(base_.height() * scale)))
                           : AreaReduction();
   enlargement_ = scale_ > k_ ? SmoothEnlargement(base_.width() * k_, base_.height() * k_,
                                                  static_cast<int>(std::lround(width() * dpr)),
                                                  static_cast<int>(std::lround(height() * dpr)))
                              : SmoothEnlargement();
-  if (Reducing()) Reduce({0, 0, reduced_.width(), reduced_.height()});
   update();
-}
-
-void PictureView::Reduce(const Rect& box) {
-  if (const Picture* truth = Truth(); truth && reduction_.Between(*truth, reduced_))
-    reduction_.Into(*truth, reduced_, box);
 }
 
 void PictureView::Present(const Picture& picture, const Rect& area) {
@@ -90,7 +89,6 @@ void PictureView::Present(const Picture& picture, const Rect& area) {
     const double f = scale_ / k_;
     const Rect shown{static_cast<int>(std::floor(box.left * f)) - 1, static_cast<int>(std::floor(box.top * f)) - 1,
                      static_cast<int>(std::ceil(box.right * f)) + 1, static_cast<int>(std::ceil(box.bottom * f)) + 1};
-    Reduce(shown);
     Changed(QRectF(shown.left / dpr, shown.top / dpr, shown.width() / dpr, shown.height() / dpr).toAlignedRect());
     return;
   }
@@ -112,22 +110,24 @@ void PictureView::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   // Shown 1:1, the pixels are copied into the window's buffer and made opaque at once; blending
   // them in and then laying black under them took several times as long on a large window.
-  const Picture* shown = Reducing() ? &reduced_ : scale_ == k_ ? Truth() : nullptr;
-  if (shown && PaintOpaque(p, *shown, e->region())) return;
-  // Past the largest scale only the part asked for is enlarged, straight into the buffer: Qt's
+  const Picture* truth = Truth();
+  if (truth && scale_ == k_ && PaintOpaque(p, *truth, e->region())) return;
+  // Between scales and past the largest only the part asked for is reduced or enlarged, straight
+  // into the buffer: a reduced copy of the whole board cost a copy of it at every resize, and Qt's
   // smooth drawing through the clip took over half of a taken pair's time at 4K.
+  if (truth && Reducing() && PaintReduced(p, *truth, reduction_, e->region())) return;
   // (A view moved to a screen of another pixel ratio keeps its scale until the next fit.)
   const bool sized = enlargement_.width() == std::lround(width() * devicePixelRatioF()) &&
                      enlargement_.height() == std::lround(height() * devicePixelRatioF());
-  if (const Picture* truth = Truth(); !shown && truth && sized && PaintEnlarged(p, *truth, enlargement_, e->region()))
-    return;
+  if (truth && scale_ > k_ && sized && PaintEnlarged(p, *truth, enlargement_, e->region())) return;
   Draw(p, e->rect());
   MakeOpaque(p, e->rect());
 }
 
 void PictureView::Draw(QPainter& p, const QRect& area) {
   if (Reducing()) {
-    QImage shown = WrapPicture(reduced_);
+    const Picture reduced = Reduced();
+    QImage shown = WrapPicture(reduced);
     shown.setDevicePixelRatio(devicePixelRatioF());
     p.drawImage(QPointF(0, 0), shown);
     return;
@@ -230,16 +230,23 @@ void BoardArea::paintEvent(QPaintEvent* e) {
       const int v0 = static_cast<int>(std::floor((r.top() - board_->y()) / sy)) - 1;
       const int u1 = static_cast<int>(std::ceil((r.right() + 1 - board_->x()) / sx)) + 1;
       const int v1 = static_cast<int>(std::ceil((r.bottom() + 1 - board_->y()) / sy)) + 1;
-      QImage part(u1 - u0, v1 - v0, QImage::Format_RGB32);
+      Picture part(u1 - u0, v1 - v0);
+      const int startColumn = ((u0 % back.width()) + back.width()) % back.width();
       for (int v = v0; v < v1; ++v) {
         const uint32_t* from = back.row(((v % back.height()) + back.height()) % back.height());
-        auto* to = reinterpret_cast<uint32_t*>(part.scanLine(v - v0));
-        for (int u = u0; u < u1; ++u)
-          to[u - u0] = from[((u % back.width()) + back.width()) % back.width()] | 0xFF000000u;
+        uint32_t* to = part.row(v - v0);
+        // Whole runs of the background's row at a time, from where the part starts in it.
+        for (int u = 0, column = startColumn; u < part.width(); column = 0) {
+          const int run = std::min(back.width() - column, part.width() - u);
+          std::copy_n(from + column, run, to + u);
+          u += run;
+        }
       }
+      const QRectF target(board_->x() + u0 * sx, board_->y() + v0 * sy, (u1 - u0) * sx, (v1 - v0) * sy);
+      if (PaintStretched(p, part, target, r)) continue;
       p.save();
       p.setClipRect(r);
-      p.drawImage(QRectF(board_->x() + u0 * sx, board_->y() + v0 * sy, (u1 - u0) * sx, (v1 - v0) * sy), part);
+      p.drawImage(target, WrapPicture(part));
       p.restore();
     }
   }

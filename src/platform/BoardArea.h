@@ -53,12 +53,12 @@ class PictureView : public QWidget {
   const Picture* source_ = nullptr;
   QRegion pending_;  // asked to be painted by Present, not painted yet
   Picture mixed_;
-  Picture reduced_;                // what a view between scales shows, at device pixels
-  AreaReduction reduction_;        // from the picture's size to reduced_'s
-  SmoothEnlargement enlargement_;  // from the picture's size to the view's, past the largest scale
-  // Brings `box` (device pixels) of the truth down to reduced_, when the truth has the size
-  // the view expects (a hand-made panel picture of another size is not shown).
-  void Reduce(const Rect& box);
+  // From the picture's size to the view's in device pixels, between scales and past the largest;
+  // worked out as it is painted, so that no copy at the window's size is kept.
+  AreaReduction reduction_;
+  SmoothEnlargement enlargement_;
+  // The truth brought down to the view's size (for a look at what it shows, not for painting).
+  Picture Reduced() const;
   void Changed(const QRect& area);  // in the view's coordinates
 };
 

@@ -133,12 +133,16 @@ bool PaintOpaque(QPainter& painter, const Picture& picture, const QRegion& regio
   return true;
 }
 
-bool PaintEnlarged(QPainter& painter, const Picture& picture, const SmoothEnlargement& enlargement,
-                   const QRegion& region) {
+namespace {
+
+// Only the device pixels asked for are worked out, straight into the window's buffer, so the view
+// keeps no copy at the window's size.
+template <typename Resizing>
+bool PaintResized(QPainter& painter, const Picture& picture, const Resizing& resizing, const QRegion& region) {
   const std::optional<DeviceImage> device = PaintedImage(painter);
-  if (!device || !enlargement.From(picture)) return false;
+  if (!device || !resizing.From(picture)) return false;
   const auto [image, scale, dx, dy] = *device;
-  const QRect inside = QRect(dx, dy, enlargement.width(), enlargement.height()).intersected(image->rect());
+  const QRect inside = QRect(dx, dy, resizing.width(), resizing.height()).intersected(image->rect());
   if (inside.isEmpty()) return true;
   uchar* bits = image->bits();
   const qsizetype stride = image->bytesPerLine();
@@ -146,9 +150,38 @@ bool PaintEnlarged(QPainter& painter, const Picture& picture, const SmoothEnlarg
     const QRect r = device->Covered(logical).intersected(inside);
     if (r.isEmpty()) continue;
     auto* to = reinterpret_cast<uint32_t*>(bits + r.top() * stride) + r.left();
-    enlargement.Into(picture, to, stride / 4, {r.left() - dx, r.top() - dy, r.right() + 1 - dx, r.bottom() + 1 - dy},
-                     0xFF000000u);
+    resizing.Into(picture, to, stride / 4, {r.left() - dx, r.top() - dy, r.right() + 1 - dx, r.bottom() + 1 - dy},
+                  0xFF000000u);
   }
+  return true;
+}
+
+}  // namespace
+
+bool PaintEnlarged(QPainter& painter, const Picture& picture, const SmoothEnlargement& enlargement,
+                   const QRegion& region) {
+  return PaintResized(painter, picture, enlargement, region);
+}
+
+bool PaintReduced(QPainter& painter, const Picture& picture, const AreaReduction& reduction, const QRegion& region) {
+  return PaintResized(painter, picture, reduction, region);
+}
+
+bool PaintStretched(QPainter& painter, const Picture& picture, const QRectF& target, const QRect& clip) {
+  const std::optional<DeviceImage> device = PaintedImage(painter);
+  if (!device || picture.empty()) return false;
+  const auto [image, scale, dx, dy] = *device;
+  const QRect onDevice =
+      QRectF(dx + target.x() * scale, dy + target.y() * scale, target.width() * scale, target.height() * scale)
+          .toRect();
+  const QRect r = device->Covered(clip).intersected(onDevice);
+  if (r.isEmpty()) return true;
+  const SmoothEnlargement stretch(picture.width(), picture.height(), onDevice.width(), onDevice.height());
+  auto* to = reinterpret_cast<uint32_t*>(image->bits() + r.top() * image->bytesPerLine()) + r.left();
+  stretch.Into(picture, to, image->bytesPerLine() / 4,
+               {r.left() - onDevice.left(), r.top() - onDevice.top(), r.right() + 1 - onDevice.left(),
+                r.bottom() + 1 - onDevice.top()},
+               0xFF000000u);
   return true;
 }
 

@@ -39,6 +39,11 @@ bool PaintOpaque(QPainter& painter, const Picture& picture, const QRegion& regio
 // or the painter's origin is not on a device pixel.
 bool PaintEnlarged(QPainter& painter, const Picture& picture, const SmoothEnlargement& enlargement,
                    const QRegion& region);
+// The same, brought down to the reduction's size.
+bool PaintReduced(QPainter& painter, const Picture& picture, const AreaReduction& reduction, const QRegion& region);
+// Paints `picture` stretched smoothly over `target` (in the painter's coordinates, to the nearest
+// device pixel), opaque, inside `clip` only, in the same way.
+bool PaintStretched(QPainter& painter, const Picture& picture, const QRectF& target, const QRect& clip);
 
 // Writes `picture` as a 24-bit RGB PNG file.
 bool SavePng(const Picture& picture, const std::string& path, std::string& error);

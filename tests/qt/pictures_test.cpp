@@ -204,13 +204,13 @@ TEST(PaintOpaque, CopiesTheRegionOpaqueWhereDrawImageWouldPutIt) {
 
 // Enlarged straight into a window's buffer region by region, a picture gets exactly the pixels of
 // its whole smooth enlargement there, opaque, and nothing outside the region changes.
-TEST(PaintEnlarged, PaintsTheWholeEnlargementsPixelsInTheRegionOnly) {
-  Picture picture(30, 20);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 30; ++x) picture.set(x, y, Rgb(x * 8, y * 12, (x * y) % 256));
-  const int w = 41, h = 29;
-  const Picture whole = EnlargeSmooth(picture, w, h);
-  const SmoothEnlargement enlargement(30, 20, w, h);
+namespace {
+
+// Painting a picture enlarged or reduced region by region gives exactly the whole resized
+// picture's pixels there, opaque, and leaves everything else as it was.
+template <typename Resizing, typename Paint>
+void ExpectPaintsTheWholeResizingInTheRegionOnly(const Picture& picture, const Picture& whole, const Resizing& resizing,
+                                                 Paint paint) {
   for (const double dpr : {1.0, 2.0}) {
     QImage buffer(80, 60, QImage::Format_ARGB32_Premultiplied);
     buffer.fill(QColor(1, 2, 3, 4));
@@ -220,12 +220,12 @@ TEST(PaintEnlarged, PaintsTheWholeEnlargementsPixelsInTheRegionOnly) {
       QPainter p(&buffer);
       p.translate(7, 5);
       p.scale(dpr, dpr);
-      ASSERT_TRUE(PaintEnlarged(p, picture, enlargement, region));
+      ASSERT_TRUE(paint(p, picture, resizing, region));
     }
     for (int y = 0; y < 60; ++y)
       for (int x = 0; x < 80; ++x) {
         const int px = x - 7, py = y - 5;
-        const bool inside = px >= 0 && py >= 0 && px < w && py < h &&
+        const bool inside = px >= 0 && py >= 0 && px < whole.width() && py < whole.height() &&
                             region.contains(QPoint(static_cast<int>(px / dpr), static_cast<int>(py / dpr)));
         ASSERT_EQ(buffer.pixel(x, y), inside ? (whole.at(px, py) | 0xFF000000u) : before.pixel(x, y))
             << dpr << "x: " << x << "," << y;
@@ -233,5 +233,17 @@ TEST(PaintEnlarged, PaintsTheWholeEnlargementsPixelsInTheRegionOnly) {
   }
   QImage buffer(40, 40, QImage::Format_RGB32);
   QPainter p(&buffer);
-  EXPECT_FALSE(PaintEnlarged(p, Picture(31, 20), enlargement, QRegion(0, 0, 10, 10)));
+  EXPECT_FALSE(paint(p, Picture(31, 20), resizing, QRegion(0, 0, 10, 10)));
+}
+
+}  // namespace
+
+TEST(PaintResized, PaintsTheWholeResizedPixelsInTheRegionOnly) {
+  Picture picture(30, 20);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 30; ++x) picture.set(x, y, Rgb(x * 8, y * 12, (x * y) % 256));
+  ExpectPaintsTheWholeResizingInTheRegionOnly(picture, EnlargeSmooth(picture, 41, 29),
+                                              SmoothEnlargement(30, 20, 41, 29), PaintEnlarged);
+  ExpectPaintsTheWholeResizingInTheRegionOnly(picture, ReduceArea(picture, 23, 15), AreaReduction(30, 20, 23, 15),
+                                              PaintReduced);
 }
