@@ -471,119 +471,119 @@
         <translation>die Datei ist weder ein KMahjongg-Layout noch eine GNOME-Mahjongg-Karte</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="99"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="97"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
         <translation>„%1“ ist zu groß für ein Layout (%2 Bytes)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="105"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="103"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
         <translation>„%1“ ist zu groß für ein Layout</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="109"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="107"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
         <translation>„%1“ kann nicht importiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="137"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="135"/>
         <source>&quot;%1&quot; was not imported: %2</source>
         <translation>„%1“ wurde nicht importiert: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>der Steinplan enthält %1 statt %2 Zellen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="51"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>der Steinplan enthält an Position %1 ein anderes Zeichen als 0 oder 1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="69"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>die Datei hat %1 Zeilen; nötig sind 144</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>Zeile %1 ist kürzer als 9 Zeichen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="81"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>Zeile %1 enthält „%2“, wo hexadezimale Koordinaten stehen müssen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="88"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>Zeile %1 setzt einen Stein außerhalb des Spielfelds (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>Das Layout konnte nicht geladen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>Das Layout „%1“ ist eine leere Datei.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>„%1“ ist keine Layout-Datei.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>Das Layout „%1“ ist beschädigt: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>„%1“ ist keine Layout-Datei, denn die erste Zeile lautet nicht „%2“.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>Das Layout „%1“ kann nicht gespielt werden, denn es enthält keinen Stein.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>Das Layout „%1“ kann nicht gespielt werden: Es enthält %2 Steine, eine Verteilung braucht aber eine gerade Anzahl von 2 bis 144 Steinen.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
+        <location filename="../src/base/Files.cpp" line="122"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>„%1“ ist ein Ordner, keine Datei</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
+        <location filename="../src/base/Files.cpp" line="127"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
+        <location filename="../src/base/Files.cpp" line="133"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>„%1“ kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
+        <location filename="../src/base/Files.cpp" line="154"/>
+        <location filename="../src/base/Files.cpp" line="164"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
+        <location filename="../src/base/Files.cpp" line="168"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht ersetzt werden: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="116"/>
+        <location filename="../src/shell/Startup.cpp" line="111"/>
         <source>External Layout</source>
         <translation>Externes Layout</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="33"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
         <source>it is not a saved game</source>
         <translation>die Datei ist kein gespeichertes Spiel</translation>
     </message>
@@ -930,32 +930,33 @@
         <translation>Zurück zu Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
         <source>%1 • in play</source>
         <translation>%1 • im Spiel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Layout wählen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Teil eines Layout-Namens eingeben</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Doppelklicken Sie auf ein Layout oder drücken Sie die Eingabetaste, um es zu spielen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Spielen</translation>
     </message>
@@ -965,12 +966,12 @@
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Kein Layout-Name enthält „%1“.</translation>
     </message>
@@ -1036,13 +1037,13 @@
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>&amp;Continue</source>
         <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>Play</source>
         <translation>Spielen</translation>
     </message>
@@ -1136,12 +1137,12 @@
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="68"/>
+        <location filename="../src/base/Files.cpp" line="85"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>der Ordner „%1“ kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="69"/>
+        <location filename="../src/base/Files.cpp" line="86"/>
         <source>not a folder</source>
         <translation>kein Ordner</translation>
     </message>
@@ -1151,74 +1152,74 @@
         <translation>Velmor-Spielstände (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="31"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>Das laufende Spiel konnte nicht gesichert werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="44"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="48"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
         <source>Game resumed.</source>
         <translation>Spiel fortgesetzt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="58"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1. Es wurde als „%2“ aufbewahrt. Ein neues Spiel beginnt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="61"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1. Ein neues Spiel beginnt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
         <source>There is no game in progress to save.</source>
         <translation>Es läuft kein Spiel, das gespeichert werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
         <source>Save Game</source>
         <translation>Spiel speichern</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
         <source>The game was not saved: %1.</source>
         <translation>Das Spiel wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Spiel gespeichert als „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>Load Game</source>
         <translation>Spiel laden</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>Der Spielstand kann nicht geladen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Ein Spiel läuft gerade. Wollen Sie es verlassen und „%1“ laden?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
         <source>Game loaded.</source>
         <translation>Spiel geladen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>das Layout „%1“ ist nicht mehr vorhanden</translation>
     </message>
@@ -1929,12 +1930,12 @@
         <translation>Wollen Sie die Einträge der Bestenliste für dieses Layout wirklich löschen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="100"/>
+        <location filename="../src/shell/IniFile.cpp" line="101"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="105"/>
+        <location filename="../src/shell/IniFile.cpp" line="106"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>„%1“ ist keine gewöhnliche Datei</translation>
     </message>
@@ -1950,12 +1951,12 @@
         <translation>es wurde keine Einstellungsdatei gelesen, also kann auch keine geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="45"/>
+        <location filename="../src/shell/Jukebox.cpp" line="39"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>In „%1“ wurde keine Melodie gefunden. Velmor braucht dort seine Melodien (.mid-Dateien).</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="75"/>
+        <location filename="../src/shell/Jukebox.cpp" line="68"/>
         <source>No music: %1.</source>
         <translation>Keine Musik: %1.</translation>
     </message>
@@ -1975,67 +1976,67 @@
         <translation>Layouts aus anderen Spielen (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Layout importieren</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Es wurde kein Layout importiert.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Das Layout „%1“ existiert bereits. Wollen Sie es ersetzen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Aus „%1“:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Ins Menü Layout importiert: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Abgelehnt: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Unverändert belassen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Es wurde kein Layout importiert.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2132,57 +2133,57 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Das Menü Layout fasst höchstens 99 Layouts; %1 weitere wurden weggelassen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
         <source>Please choose a name for your layout file</source>
         <translation>Bitte wählen Sie einen Namen für Ihre Layout-Datei</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>LAY-Layout-Dateien (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
         <source>Save layout</source>
         <translation>Layout speichern</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Die Layout-Datei „%1“ existiert bereits. Wollen Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
         <source>The layout was not saved: %1.</source>
         <translation>Das Layout wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Das Layout wurde gespeichert, aber das Menü Layout fasst höchstens 99 Layouts, daher erscheint es dort nicht.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="27"/>
+        <location filename="../src/shell/Looks.cpp" line="24"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>Das Bild „%1“ konnte nicht geladen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="50"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Bitte wählen Sie eine Bilddatei für den Steinsatz</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="54"/>
+        <location filename="../src/shell/Looks.cpp" line="51"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Steinsatz-Bilder (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="72"/>
+        <location filename="../src/shell/Looks.cpp" line="69"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Bitte wählen Sie eine Bilddatei für den Hintergrund</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="73"/>
+        <location filename="../src/shell/Looks.cpp" line="70"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Hintergrundbilder (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2242,17 +2243,17 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Der Text ist größer als %1 MB und damit zu groß für einen Hilfetext.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="28"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>es gibt keine Datei „%1“</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="49"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>neben „%1“ liegen zu viele beschädigte Kopien</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="55"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht umbenannt werden: %2</translation>
     </message>
@@ -2372,22 +2373,22 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Voll</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="61"/>
+        <location filename="../src/shell/Startup.cpp" line="56"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>Die Einstellungen konnten nicht gelesen werden: %1. Es gelten die Standardwerte.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="122"/>
+        <location filename="../src/shell/Startup.cpp" line="117"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor kann ohne lesbares Layout nicht starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="149"/>
+        <location filename="../src/shell/Startup.cpp" line="144"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Der Hilfetext „%1“ konnte nicht gelesen werden: %2. Ohne ihn kann Velmor nicht starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="191"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>Die Einstellungen wurden nicht gespeichert: %1.</translation>
     </message>
@@ -2467,12 +2468,12 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Pyramide</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="187"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="188"/>
         <source>Bridge</source>
         <translation>Brücke</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="268"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="272"/>
         <source>Fortress</source>
         <translation>Festung</translation>
     </message>
@@ -2482,127 +2483,127 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Krabbe</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="456"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="450"/>
         <source>Archipelago</source>
         <translation>Archipel</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="501"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="495"/>
         <source>Towers</source>
         <translation>Türme</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="605"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="599"/>
         <source>Brickwork</source>
         <translation>Mauerwerk</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="665"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="660"/>
         <source>Spiral</source>
         <translation>Spirale</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="16"/>
         <source>Meadow</source>
         <translation>Wiese</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="57"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Garten</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="101"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="102"/>
         <source>Stones</source>
         <translation>Trittsteine</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="148"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="149"/>
         <source>Honeycomb</source>
         <translation>Bienenwabe</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="194"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="195"/>
         <source>Waves</source>
         <translation>Wellen</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="240"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="241"/>
         <source>Checkers</source>
         <translation>Schachbrett</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="286"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="288"/>
         <source>Scales</source>
         <translation>Schuppen</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="16"/>
         <source>Vault</source>
         <translation>Tresor</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="59"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="61"/>
         <source>Monolith</source>
         <translation>Monolith</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="123"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="126"/>
         <source>Obelisk</source>
         <translation>Obelisk</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="230"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="235"/>
         <source>Ziggurat</source>
         <translation>Zikkurat</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="312"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="318"/>
         <source>Volcano</source>
         <translation>Vulkan</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="399"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="405"/>
         <source>Columns</source>
         <translation>Säulen</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="481"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="488"/>
         <source>Mountain</source>
         <translation>Berg</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="16"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="124"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="125"/>
         <source>H</source>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="203"/>
         <source>Heart</source>
         <translation>Herz</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="255"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="257"/>
         <source>Star</source>
         <translation>Stern</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="315"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="318"/>
         <source>Cross</source>
         <translation>Kreuz</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="389"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="393"/>
         <source>Arrow</source>
         <translation>Pfeil</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="463"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="467"/>
         <source>Ring</source>
         <translation>Ring</translation>
     </message>

@@ -471,119 +471,119 @@
         <translation>no es ni una disposición de KMahjongg ni un mapa de GNOME Mahjongg</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="99"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="97"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
         <translation>&quot;%1&quot; es demasiado grande para ser una disposición (%2 bytes)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="105"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="103"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
         <translation>&quot;%1&quot; es demasiado grande para ser una disposición</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="109"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="107"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
         <translation>&quot;%1&quot; no se puede importar: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="137"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="135"/>
         <source>&quot;%1&quot; was not imported: %2</source>
         <translation>&quot;%1&quot; no se ha importado: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>el mapa de fichas tiene %1 celdas en lugar de %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="51"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>el mapa de fichas tiene un carácter distinto de 0 y 1 en la posición %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="69"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>tiene %1 líneas; se necesitan 144</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>la línea %1 tiene menos de 9 caracteres</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="81"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>la línea %1 tiene &quot;%2&quot; donde deberían ir coordenadas hexadecimales</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="88"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>la línea %1 coloca una ficha fuera del tablero (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>No se ha podido cargar la disposición: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>La disposición &quot;%1&quot; es un archivo vacío.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>&quot;%1&quot; no es un archivo de disposición.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>La disposición &quot;%1&quot; está dañada: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>&quot;%1&quot; no es un archivo de disposición: su primera línea no es &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>No se puede jugar la disposición &quot;%1&quot;: no tiene ninguna ficha.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>No se puede jugar la disposición &quot;%1&quot;: tiene %2 fichas y un reparto necesita un número par de fichas entre 2 y 144.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
+        <location filename="../src/base/Files.cpp" line="122"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>&quot;%1&quot; es una carpeta, no un archivo</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
+        <location filename="../src/base/Files.cpp" line="127"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>no se puede abrir &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
+        <location filename="../src/base/Files.cpp" line="133"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>no se puede leer &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
+        <location filename="../src/base/Files.cpp" line="154"/>
+        <location filename="../src/base/Files.cpp" line="164"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>no se puede escribir &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
+        <location filename="../src/base/Files.cpp" line="168"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>no se puede reemplazar &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="116"/>
+        <location filename="../src/shell/Startup.cpp" line="111"/>
         <source>External Layout</source>
         <translation>Disposición externa</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="33"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
         <source>it is not a saved game</source>
         <translation>no es una partida guardada</translation>
     </message>
@@ -930,32 +930,33 @@
         <translation>Volver a Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
         <source>%1 • in play</source>
         <translation>%1 • en juego</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Elegir disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Escribe parte del nombre de una disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Haz doble clic en una disposición o pulsa Intro para jugarla.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -965,12 +966,12 @@
         <translation>&amp;Partida</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Ningún nombre de disposición contiene «%1».</translation>
     </message>
@@ -1036,13 +1037,13 @@
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>&amp;Continue</source>
         <translation>&amp;Continuar</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>Play</source>
         <translation>Jugar</translation>
     </message>
@@ -1136,12 +1137,12 @@
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="68"/>
+        <location filename="../src/base/Files.cpp" line="85"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>no se puede crear la carpeta &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="69"/>
+        <location filename="../src/base/Files.cpp" line="86"/>
         <source>not a folder</source>
         <translation>no es una carpeta</translation>
     </message>
@@ -1151,74 +1152,74 @@
         <translation>Partidas guardadas de Velmor (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="31"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>No se ha podido conservar la partida en curso: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="44"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>No se puede continuar la partida en curso: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="48"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
         <source>Game resumed.</source>
         <translation>Partida reanudada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="58"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>No se puede continuar la partida en curso: %1. Se ha conservado como &quot;%2&quot;. Empieza una partida nueva.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="61"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>No se puede continuar la partida en curso: %1. Empieza una partida nueva.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
         <source>There is no game in progress to save.</source>
         <translation>No hay ninguna partida en curso que guardar.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
         <source>Save Game</source>
         <translation>Guardar partida</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
         <source>The game was not saved: %1.</source>
         <translation>No se ha guardado la partida: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partida guardada como &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>Load Game</source>
         <translation>Cargar partida</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>No se puede cargar la partida guardada: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Hay una partida en curso. ¿Quieres dejarla y cargar &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
         <source>Game loaded.</source>
         <translation>Partida cargada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>su disposición &quot;%1&quot; ya no existe</translation>
     </message>
@@ -1929,12 +1930,12 @@
         <translation>¿Seguro que quieres borrar las entradas del Salón de la Fama de esta disposición?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="100"/>
+        <location filename="../src/shell/IniFile.cpp" line="101"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>no se puede leer &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="105"/>
+        <location filename="../src/shell/IniFile.cpp" line="106"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>&quot;%1&quot; no es un archivo normal</translation>
     </message>
@@ -1950,12 +1951,12 @@
         <translation>no se ha leído ningún archivo de configuración, así que no se puede escribir ninguno</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="45"/>
+        <location filename="../src/shell/Jukebox.cpp" line="39"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>No se ha encontrado ninguna melodía en &quot;%1&quot;. Velmor necesita ahí sus melodías (archivos .mid).</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="75"/>
+        <location filename="../src/shell/Jukebox.cpp" line="68"/>
         <source>No music: %1.</source>
         <translation>Sin música: %1.</translation>
     </message>
@@ -1975,67 +1976,67 @@
         <translation>Disposiciones de otros juegos (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Importar disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. No se ha importado ninguna disposición.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>La disposición &quot;%1&quot; ya existe. ¿Quieres reemplazarla?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
         <source>From &quot;%1&quot;:</source>
         <translation>De &quot;%1&quot;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Importadas al menú Disposición: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Rechazadas: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Conservadas sin cambios: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 No se ha importado ninguna disposición.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2132,57 +2133,57 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>El menú Disposición admite como máximo 99 disposiciones; se han quedado fuera %1 más: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
         <source>Please choose a name for your layout file</source>
         <translation>Elige un nombre para tu archivo de disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>Archivos de disposición LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
         <source>Save layout</source>
         <translation>Guardar disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>El archivo de disposición &quot;%1&quot; ya existe. ¿Quieres reemplazarlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
         <source>The layout was not saved: %1.</source>
         <translation>No se ha guardado la disposición: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Se ha guardado la disposición, pero el menú Disposición admite como máximo 99 disposiciones, así que no aparece en él.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="27"/>
+        <location filename="../src/shell/Looks.cpp" line="24"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>No se ha podido cargar la imagen &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="50"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Elige un archivo de imagen para el juego de fichas</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="54"/>
+        <location filename="../src/shell/Looks.cpp" line="51"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Archivos de juego de fichas (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="72"/>
+        <location filename="../src/shell/Looks.cpp" line="69"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Elige un archivo de imagen para el fondo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="73"/>
+        <location filename="../src/shell/Looks.cpp" line="70"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Archivos de fondo (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2242,17 +2243,17 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>El texto ocupa más de %1 MB, demasiado para un texto de ayuda.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="28"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>no existe el archivo &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="49"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>hay demasiadas copias dañadas de &quot;%1&quot; a su lado</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="55"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>no se puede cambiar el nombre de &quot;%1&quot;: %2</translation>
     </message>
@@ -2372,22 +2373,22 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>Máximo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="61"/>
+        <location filename="../src/shell/Startup.cpp" line="56"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>No se ha podido leer la configuración: %1. Se aplican los valores predeterminados.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="122"/>
+        <location filename="../src/shell/Startup.cpp" line="117"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor no puede arrancar sin una disposición legible.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="149"/>
+        <location filename="../src/shell/Startup.cpp" line="144"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>No se ha podido leer el texto de ayuda &quot;%1&quot;: %2. Velmor no puede arrancar sin él.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="191"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>No se ha guardado la configuración: %1.</translation>
     </message>
@@ -2467,12 +2468,12 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>Pirámide</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="187"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="188"/>
         <source>Bridge</source>
         <translation>Puente</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="268"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="272"/>
         <source>Fortress</source>
         <translation>Fortaleza</translation>
     </message>
@@ -2482,127 +2483,127 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>Cangrejo</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="456"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="450"/>
         <source>Archipelago</source>
         <translation>Archipiélago</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="501"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="495"/>
         <source>Towers</source>
         <translation>Torres</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="605"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="599"/>
         <source>Brickwork</source>
         <translation>Ladrillos</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="665"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="660"/>
         <source>Spiral</source>
         <translation>Espiral</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="16"/>
         <source>Meadow</source>
         <translation>Pradera</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="57"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Jardín</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="101"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="102"/>
         <source>Stones</source>
         <translation>Piedras</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="148"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="149"/>
         <source>Honeycomb</source>
         <translation>Panal</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="194"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="195"/>
         <source>Waves</source>
         <translation>Olas</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="240"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="241"/>
         <source>Checkers</source>
         <translation>Damero</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="286"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="288"/>
         <source>Scales</source>
         <translation>Escamas</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="16"/>
         <source>Vault</source>
         <translation>Caja fuerte</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="59"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="61"/>
         <source>Monolith</source>
         <translation>Monolito</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="123"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="126"/>
         <source>Obelisk</source>
         <translation>Obelisco</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="230"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="235"/>
         <source>Ziggurat</source>
         <translation>Zigurat</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="312"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="318"/>
         <source>Volcano</source>
         <translation>Volcán</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="399"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="405"/>
         <source>Columns</source>
         <translation>Columnas</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="481"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="488"/>
         <source>Mountain</source>
         <translation>Montaña</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="16"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="124"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="125"/>
         <source>H</source>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="203"/>
         <source>Heart</source>
         <translation>Corazón</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="255"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="257"/>
         <source>Star</source>
         <translation>Estrella</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="315"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="318"/>
         <source>Cross</source>
         <translation>Cruz</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="389"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="393"/>
         <source>Arrow</source>
         <translation>Flecha</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="463"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="467"/>
         <source>Ring</source>
         <translation>Anillo</translation>
     </message>

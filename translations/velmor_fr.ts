@@ -471,119 +471,119 @@
         <translation>ce n&apos;est ni une disposition KMahjongg ni une carte GNOME Mahjongg</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="99"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="97"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
         <translation>«&#xa0;%1&#xa0;» est trop volumineux pour être une disposition (%2 octets)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="105"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="103"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
         <translation>«&#xa0;%1&#xa0;» est trop volumineux pour être une disposition</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="109"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="107"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être importé&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="137"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="135"/>
         <source>&quot;%1&quot; was not imported: %2</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;a pas été importé&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>la carte des tuiles compte %1 cases au lieu de %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="51"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>la carte des tuiles contient un caractère autre que 0 ou 1 à la position %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="69"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>elle compte %1 lignes&#xa0;; il en faut 144</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>la ligne %1 compte moins de 9 caractères</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="81"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>la ligne %1 contient «&#xa0;%2&#xa0;» là où des coordonnées hexadécimales sont attendues</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="88"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>la ligne %1 place une tuile hors du plateau (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>La disposition n&apos;a pas pu être chargée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» est un fichier vide.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de disposition.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» est endommagée&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de disposition&#xa0;: sa première ligne n&apos;est pas «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» ne peut pas être jouée&#xa0;: elle ne contient aucune tuile.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» ne peut pas être jouée&#xa0;: elle contient %2 tuiles, alors qu&apos;une donne demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
+        <location filename="../src/base/Files.cpp" line="122"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
+        <location filename="../src/base/Files.cpp" line="127"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
+        <location filename="../src/base/Files.cpp" line="133"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>impossible de lire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
+        <location filename="../src/base/Files.cpp" line="154"/>
+        <location filename="../src/base/Files.cpp" line="164"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
+        <location filename="../src/base/Files.cpp" line="168"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>impossible de remplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="116"/>
+        <location filename="../src/shell/Startup.cpp" line="111"/>
         <source>External Layout</source>
         <translation>Disposition externe</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="33"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
         <source>it is not a saved game</source>
         <translation>ce n&apos;est pas une partie enregistrée</translation>
     </message>
@@ -930,32 +930,33 @@
         <translation>Retour à Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
         <source>%1 • in play</source>
         <translation>%1 • en cours</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Choisir une disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtre&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Tapez une partie du nom d&apos;une disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Double-cliquez sur une disposition ou appuyez sur Entrée pour y jouer.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -965,12 +966,12 @@
         <translation>&amp;Partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Aucun nom de disposition ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -1036,13 +1037,13 @@
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>&amp;Continue</source>
         <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>Play</source>
         <translation>Jouer</translation>
     </message>
@@ -1136,12 +1137,12 @@
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="68"/>
+        <location filename="../src/base/Files.cpp" line="85"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="69"/>
+        <location filename="../src/base/Files.cpp" line="86"/>
         <source>not a folder</source>
         <translation>ce n&apos;est pas un dossier</translation>
     </message>
@@ -1151,74 +1152,74 @@
         <translation>Parties enregistrées Velmor (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="31"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>La partie en cours n&apos;a pas pu être conservée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="44"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>La partie en cours ne peut pas être reprise&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="48"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
         <source>Game resumed.</source>
         <translation>Partie reprise.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="58"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>La partie en cours ne peut pas être reprise&#xa0;: %1. Elle a été conservée sous «&#xa0;%2&#xa0;». Une nouvelle partie commence.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="61"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>La partie en cours ne peut pas être reprise&#xa0;: %1. Une nouvelle partie commence.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
         <source>There is no game in progress to save.</source>
         <translation>Aucune partie en cours à enregistrer.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
         <source>Save Game</source>
         <translation>Enregistrer la partie</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
         <source>The game was not saved: %1.</source>
         <translation>La partie n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partie enregistrée sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>Load Game</source>
         <translation>Charger une partie</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>La partie enregistrée ne peut pas être chargée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Une partie est en cours. L&apos;abandonner et charger «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
         <source>Game loaded.</source>
         <translation>Partie chargée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>sa disposition «&#xa0;%1&#xa0;» n&apos;existe plus</translation>
     </message>
@@ -1929,12 +1930,12 @@
         <translation>Voulez-vous vraiment effacer le tableau d&apos;honneur de cette disposition&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="100"/>
+        <location filename="../src/shell/IniFile.cpp" line="101"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="105"/>
+        <location filename="../src/shell/IniFile.cpp" line="106"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire</translation>
     </message>
@@ -1950,12 +1951,12 @@
         <translation>aucun fichier de réglages n&apos;a été lu, donc aucun ne peut être écrit</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="45"/>
+        <location filename="../src/shell/Jukebox.cpp" line="39"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>Aucune mélodie n&apos;a été trouvée dans «&#xa0;%1&#xa0;». Velmor a besoin de ses mélodies (fichiers .mid) à cet endroit.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="75"/>
+        <location filename="../src/shell/Jukebox.cpp" line="68"/>
         <source>No music: %1.</source>
         <translation>Pas de musique&#xa0;: %1.</translation>
     </message>
@@ -1975,67 +1976,67 @@
         <translation>Dispositions d&apos;autres jeux (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Importer une disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Aucune disposition n&apos;a été importée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>La disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Depuis «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Importées dans le menu Disposition&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
         <source>%1; %2</source>
         <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Refusées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Conservées telles quelles&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Aucune disposition n&apos;a été importée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2132,57 +2133,57 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Le menu Disposition contient au plus 99 dispositions&#xa0;; %1 autres ont été laissées de côté&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
         <source>Please choose a name for your layout file</source>
         <translation>Veuillez choisir un nom pour votre fichier de disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>Fichiers de disposition LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
         <source>Save layout</source>
         <translation>Enregistrer la disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Le fichier de disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
         <source>The layout was not saved: %1.</source>
         <translation>La disposition n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>La disposition a été enregistrée, mais le menu Disposition contient au plus 99 dispositions&#xa0;: elle n&apos;y figure donc pas.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="27"/>
+        <location filename="../src/shell/Looks.cpp" line="24"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être chargée&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="50"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Veuillez choisir une image de jeu de tuiles</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="54"/>
+        <location filename="../src/shell/Looks.cpp" line="51"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Fichiers de jeu de tuiles (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="72"/>
+        <location filename="../src/shell/Looks.cpp" line="69"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Veuillez choisir une image de fond</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="73"/>
+        <location filename="../src/shell/Looks.cpp" line="70"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Fichiers de fond (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2242,17 +2243,17 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Le texte dépasse %1 Mo, ce qui est trop pour un texte d&apos;aide.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="28"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>le fichier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="49"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>trop de copies endommagées de «&#xa0;%1&#xa0;» se trouvent à côté</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="55"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>impossible de renommer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
@@ -2372,22 +2373,22 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Maximum</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="61"/>
+        <location filename="../src/shell/Startup.cpp" line="56"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>Les réglages n&apos;ont pas pu être lus&#xa0;: %1. Les valeurs par défaut s&apos;appliquent.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="122"/>
+        <location filename="../src/shell/Startup.cpp" line="117"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor ne peut pas démarrer sans disposition lisible.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="149"/>
+        <location filename="../src/shell/Startup.cpp" line="144"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Le texte d&apos;aide «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2. Velmor ne peut pas démarrer sans lui.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="191"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>Les réglages n&apos;ont pas été enregistrés&#xa0;: %1.</translation>
     </message>
@@ -2467,12 +2468,12 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Pyramide</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="187"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="188"/>
         <source>Bridge</source>
         <translation>Pont</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="268"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="272"/>
         <source>Fortress</source>
         <translation>Forteresse</translation>
     </message>
@@ -2482,127 +2483,127 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Crabe</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="456"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="450"/>
         <source>Archipelago</source>
         <translation>Archipel</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="501"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="495"/>
         <source>Towers</source>
         <translation>Tours</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="605"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="599"/>
         <source>Brickwork</source>
         <translation>Mur de briques</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="665"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="660"/>
         <source>Spiral</source>
         <translation>Spirale</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="16"/>
         <source>Meadow</source>
         <translation>Prairie</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="57"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Jardin</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="101"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="102"/>
         <source>Stones</source>
         <translation>Pierres</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="148"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="149"/>
         <source>Honeycomb</source>
         <translation>Nid d&apos;abeilles</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="194"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="195"/>
         <source>Waves</source>
         <translation>Vagues</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="240"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="241"/>
         <source>Checkers</source>
         <translation>Damier</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="286"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="288"/>
         <source>Scales</source>
         <translation>Écailles</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="16"/>
         <source>Vault</source>
         <translation>Chambre forte</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="59"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="61"/>
         <source>Monolith</source>
         <translation>Monolithe</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="123"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="126"/>
         <source>Obelisk</source>
         <translation>Obélisque</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="230"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="235"/>
         <source>Ziggurat</source>
         <translation>Ziggourat</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="312"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="318"/>
         <source>Volcano</source>
         <translation>Volcan</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="399"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="405"/>
         <source>Columns</source>
         <translation>Colonnes</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="481"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="488"/>
         <source>Mountain</source>
         <translation>Montagne</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="16"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="124"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="125"/>
         <source>H</source>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="203"/>
         <source>Heart</source>
         <translation>Cœur</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="255"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="257"/>
         <source>Star</source>
         <translation>Étoile</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="315"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="318"/>
         <source>Cross</source>
         <translation>Croix</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="389"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="393"/>
         <source>Arrow</source>
         <translation>Flèche</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="463"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="467"/>
         <source>Ring</source>
         <translation>Anneau</translation>
     </message>

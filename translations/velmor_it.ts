@@ -471,119 +471,119 @@
         <translation>non è né uno schema KMahjongg né una mappa di GNOME Mahjongg</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="99"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="97"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
         <translation>&quot;%1&quot; è troppo grande per essere uno schema (%2 byte)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="105"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="103"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
         <translation>&quot;%1&quot; è troppo grande per essere uno schema</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="109"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="107"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
         <translation>impossibile importare &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="137"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="135"/>
         <source>&quot;%1&quot; was not imported: %2</source>
         <translation>&quot;%1&quot; non è stato importato: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>la mappa delle tessere contiene %1 celle invece di %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="51"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>la mappa delle tessere contiene un carattere diverso da 0 o 1 alla posizione %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="69"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>ha %1 righe; ne servono 144</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>la riga %1 è più corta di 9 caratteri</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="81"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>la riga %1 ha &quot;%2&quot; dove vanno le coordinate esadecimali</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="88"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>la riga %1 mette una tessera fuori dal tavoliere (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>Impossibile caricare lo schema: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>Lo schema &quot;%1&quot; è un file vuoto.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>&quot;%1&quot; non è un file di schema.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>Lo schema &quot;%1&quot; è danneggiato: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>&quot;%1&quot; non è un file di schema: la sua prima riga non è &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>Impossibile giocare lo schema &quot;%1&quot;: non contiene nessuna tessera.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>Impossibile giocare lo schema &quot;%1&quot;: contiene %2 tessere, ma una distribuzione richiede un numero pari di tessere da 2 a 144.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
+        <location filename="../src/base/Files.cpp" line="122"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>&quot;%1&quot; è una cartella, non un file</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
+        <location filename="../src/base/Files.cpp" line="127"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>impossibile aprire &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
+        <location filename="../src/base/Files.cpp" line="133"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>impossibile leggere &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
+        <location filename="../src/base/Files.cpp" line="154"/>
+        <location filename="../src/base/Files.cpp" line="164"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
+        <location filename="../src/base/Files.cpp" line="168"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>impossibile sostituire &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="116"/>
+        <location filename="../src/shell/Startup.cpp" line="111"/>
         <source>External Layout</source>
         <translation>Schema esterno</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="33"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
         <source>it is not a saved game</source>
         <translation>il file non è una partita salvata</translation>
     </message>
@@ -930,32 +930,33 @@
         <translation>Torna a Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
         <source>%1 • in play</source>
         <translation>%1 • in gioco</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Scegli schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Scrivi parte del nome di uno schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Fai doppio clic su uno schema o premi Invio per giocarci.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Gioca</translation>
     </message>
@@ -965,12 +966,12 @@
         <translation>&amp;Partita</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Nessuno schema ha “%1” nel nome.</translation>
     </message>
@@ -1036,13 +1037,13 @@
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>&amp;Continue</source>
         <translation>&amp;Continua</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>Play</source>
         <translation>Gioca</translation>
     </message>
@@ -1136,12 +1137,12 @@
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="68"/>
+        <location filename="../src/base/Files.cpp" line="85"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>impossibile creare la cartella &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="69"/>
+        <location filename="../src/base/Files.cpp" line="86"/>
         <source>not a folder</source>
         <translation>non è una cartella</translation>
     </message>
@@ -1151,74 +1152,74 @@
         <translation>Partite salvate di Velmor (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="31"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>Impossibile conservare la partita in corso: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="44"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>Impossibile continuare la partita in corso: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="48"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
         <source>Game resumed.</source>
         <translation>Partita ripresa.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="58"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>Impossibile continuare la partita in corso: %1. È stata conservata come &quot;%2&quot;. Inizia una nuova partita.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="61"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>Impossibile continuare la partita in corso: %1. Inizia una nuova partita.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
         <source>There is no game in progress to save.</source>
         <translation>Non c&apos;è nessuna partita in corso da salvare.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
         <source>Save Game</source>
         <translation>Salva partita</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
         <source>The game was not saved: %1.</source>
         <translation>La partita non è stata salvata: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partita salvata come &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>Load Game</source>
         <translation>Carica partita</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>Impossibile caricare la partita salvata: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>C&apos;è una partita in corso. Vuoi abbandonarla e caricare &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
         <source>Game loaded.</source>
         <translation>Partita caricata.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>il suo schema &quot;%1&quot; non c&apos;è più</translation>
     </message>
@@ -1929,12 +1930,12 @@
         <translation>Vuoi davvero cancellare le voci dell&apos;Albo d&apos;oro per questo schema?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="100"/>
+        <location filename="../src/shell/IniFile.cpp" line="101"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>impossibile leggere &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="105"/>
+        <location filename="../src/shell/IniFile.cpp" line="106"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>&quot;%1&quot; non è un file normale</translation>
     </message>
@@ -1950,12 +1951,12 @@
         <translation>non è stato letto nessun file di impostazioni, quindi non se ne può scrivere nessuno</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="45"/>
+        <location filename="../src/shell/Jukebox.cpp" line="39"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>Nessun brano trovato in &quot;%1&quot;. Velmor ha bisogno dei suoi brani (file .mid) in quella cartella.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="75"/>
+        <location filename="../src/shell/Jukebox.cpp" line="68"/>
         <source>No music: %1.</source>
         <translation>Niente musica: %1.</translation>
     </message>
@@ -1975,67 +1976,67 @@
         <translation>Schemi di altri giochi (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Importa schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Nessuno schema è stato importato.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Lo schema &quot;%1&quot; esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Da &quot;%1&quot;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Importati nel menu Schema: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Rifiutati: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Lasciati invariati: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Nessuno schema è stato importato.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2132,57 +2133,57 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Il menu Schema contiene al massimo 99 schemi; ne sono stati esclusi altri %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
         <source>Please choose a name for your layout file</source>
         <translation>Scegli un nome per il file del tuo schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>File di schema LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
         <source>Save layout</source>
         <translation>Salva schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Il file di schema &quot;%1&quot; esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
         <source>The layout was not saved: %1.</source>
         <translation>Lo schema non è stato salvato: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Lo schema è stato salvato, ma il menu Schema contiene al massimo 99 schemi, quindi non compare nell&apos;elenco.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="27"/>
+        <location filename="../src/shell/Looks.cpp" line="24"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>Impossibile caricare l&apos;immagine &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="50"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Scegli un file bitmap per il set di tessere</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="54"/>
+        <location filename="../src/shell/Looks.cpp" line="51"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>File di set di tessere (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="72"/>
+        <location filename="../src/shell/Looks.cpp" line="69"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Scegli un file bitmap per lo sfondo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="73"/>
+        <location filename="../src/shell/Looks.cpp" line="70"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>File di sfondo (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2242,17 +2243,17 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Il testo supera %1 MB, troppo per un testo di aiuto.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="28"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>il file &quot;%1&quot; non esiste</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="49"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>accanto a &quot;%1&quot; ci sono troppe copie danneggiate</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="55"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>impossibile rinominare &quot;%1&quot;: %2</translation>
     </message>
@@ -2372,22 +2373,22 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Massimo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="61"/>
+        <location filename="../src/shell/Startup.cpp" line="56"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>Impossibile leggere le impostazioni: %1. Si usano i valori predefiniti.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="122"/>
+        <location filename="../src/shell/Startup.cpp" line="117"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor non può avviarsi senza uno schema leggibile.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="149"/>
+        <location filename="../src/shell/Startup.cpp" line="144"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Impossibile leggere il testo di aiuto &quot;%1&quot;: %2. Velmor non può avviarsi senza.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="191"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>Le impostazioni non sono state salvate: %1.</translation>
     </message>
@@ -2467,12 +2468,12 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Piramide</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="187"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="188"/>
         <source>Bridge</source>
         <translation>Ponte</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="268"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="272"/>
         <source>Fortress</source>
         <translation>Fortezza</translation>
     </message>
@@ -2482,127 +2483,127 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Granchio</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="456"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="450"/>
         <source>Archipelago</source>
         <translation>Arcipelago</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="501"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="495"/>
         <source>Towers</source>
         <translation>Torri</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="605"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="599"/>
         <source>Brickwork</source>
         <translation>Muro di mattoni</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="665"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="660"/>
         <source>Spiral</source>
         <translation>Spirale</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="16"/>
         <source>Meadow</source>
         <translation>Prato</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="57"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Giardino</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="101"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="102"/>
         <source>Stones</source>
         <translation>Sassi</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="148"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="149"/>
         <source>Honeycomb</source>
         <translation>Nido d&apos;ape</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="194"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="195"/>
         <source>Waves</source>
         <translation>Onde</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="240"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="241"/>
         <source>Checkers</source>
         <translation>Scacchiera</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="286"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="288"/>
         <source>Scales</source>
         <translation>Scaglie</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="16"/>
         <source>Vault</source>
         <translation>Caveau</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="59"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="61"/>
         <source>Monolith</source>
         <translation>Monolito</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="123"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="126"/>
         <source>Obelisk</source>
         <translation>Obelisco</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="230"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="235"/>
         <source>Ziggurat</source>
         <translation>Ziggurat</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="312"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="318"/>
         <source>Volcano</source>
         <translation>Vulcano</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="399"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="405"/>
         <source>Columns</source>
         <translation>Colonne</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="481"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="488"/>
         <source>Mountain</source>
         <translation>Montagna</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="16"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="124"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="125"/>
         <source>H</source>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="203"/>
         <source>Heart</source>
         <translation>Cuore</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="255"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="257"/>
         <source>Star</source>
         <translation>Stella</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="315"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="318"/>
         <source>Cross</source>
         <translation>Croce</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="389"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="393"/>
         <source>Arrow</source>
         <translation>Freccia</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="463"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="467"/>
         <source>Ring</source>
         <translation>Anello</translation>
     </message>

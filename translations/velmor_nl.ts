@@ -471,119 +471,119 @@
         <translation>het is geen KMahjongg-opstelling en ook geen GNOME Mahjongg-kaart</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="99"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="97"/>
         <source>&quot;%1&quot; is too large to be a layout (%2 bytes)</source>
         <translation>&quot;%1&quot; is te groot voor een opstelling (%2 bytes)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="105"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="103"/>
         <source>&quot;%1&quot; is too large to be a layout</source>
         <translation>&quot;%1&quot; is te groot voor een opstelling</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="109"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="107"/>
         <source>&quot;%1&quot; cannot be imported: %2</source>
         <translation>&quot;%1&quot; kan niet worden geïmporteerd: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/ImportLayout.cpp" line="137"/>
+        <location filename="../src/layouts/ImportLayout.cpp" line="135"/>
         <source>&quot;%1&quot; was not imported: %2</source>
         <translation>&quot;%1&quot; is niet geïmporteerd: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>de stenenkaart bevat %1 cellen in plaats van %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="51"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>de stenenkaart bevat op positie %1 een ander teken dan 0 of 1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="69"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>ze heeft %1 regels; er zijn er 144 nodig</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>regel %1 is korter dan 9 tekens</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="81"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>regel %1 heeft &quot;%2&quot; waar hexadecimale coördinaten horen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="88"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>regel %1 plaatst een steen buiten het bord (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="123"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>De opstelling kon niet worden geladen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>De opstelling &quot;%1&quot; is een leeg bestand.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="130"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>&quot;%1&quot; is geen opstellingsbestand.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>De opstelling &quot;%1&quot; is beschadigd: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="139"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>&quot;%1&quot; is geen opstellingsbestand: de eerste regel is niet &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="146"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>De opstelling &quot;%1&quot; kan niet worden gespeeld: er staat geen enkele steen in.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="147"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>De opstelling &quot;%1&quot; kan niet worden gespeeld: ze bevat %2 stenen, en een spel heeft een even aantal stenen van 2 tot 144 nodig.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="166"/>
+        <location filename="../src/base/Files.cpp" line="122"/>
         <source>&quot;%1&quot; is a folder, not a file</source>
         <translation>&quot;%1&quot; is een map, geen bestand</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="171"/>
+        <location filename="../src/base/Files.cpp" line="127"/>
         <source>cannot open &quot;%1&quot;: %2</source>
         <translation>kan &quot;%1&quot; niet openen: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="177"/>
+        <location filename="../src/base/Files.cpp" line="133"/>
         <source>cannot read &quot;%1&quot;</source>
         <translation>kan &quot;%1&quot; niet lezen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="188"/>
-        <location filename="../src/layouts/LayoutFile.cpp" line="198"/>
+        <location filename="../src/base/Files.cpp" line="154"/>
+        <location filename="../src/base/Files.cpp" line="164"/>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>kan &quot;%1&quot; niet schrijven: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="202"/>
+        <location filename="../src/base/Files.cpp" line="168"/>
         <source>cannot replace &quot;%1&quot;: %2</source>
         <translation>kan &quot;%1&quot; niet vervangen: %2</translation>
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="116"/>
+        <location filename="../src/shell/Startup.cpp" line="111"/>
         <source>External Layout</source>
         <translation>Externe opstelling</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="33"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
         <source>it is not a saved game</source>
         <translation>het is geen opgeslagen spel</translation>
     </message>
@@ -930,32 +930,33 @@
         <translation>Terug naar Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="74"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
         <source>%1 • in play</source>
         <translation>%1 • in spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Opstelling kiezen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="101"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Typ een deel van de naam van een opstelling</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="157"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Dubbelklik op een opstelling of druk op Enter om die te spelen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="160"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Spelen</translation>
     </message>
@@ -965,12 +966,12 @@
         <translation>&amp;Spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="162"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="207"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Geen enkele opstellingsnaam bevat “%1”.</translation>
     </message>
@@ -1036,13 +1037,13 @@
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>&amp;Continue</source>
         <translation>&amp;Verder</translation>
     </message>
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="139"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
         <source>Play</source>
         <translation>Spelen</translation>
     </message>
@@ -1136,12 +1137,12 @@
         <translation>Velmor 5.21</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="68"/>
+        <location filename="../src/base/Files.cpp" line="85"/>
         <source>cannot create the folder &quot;%1&quot;: %2</source>
         <translation>kan de map &quot;%1&quot; niet maken: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameFolders.cpp" line="69"/>
+        <location filename="../src/base/Files.cpp" line="86"/>
         <source>not a folder</source>
         <translation>geen map</translation>
     </message>
@@ -1151,74 +1152,74 @@
         <translation>Opgeslagen Velmor-spellen (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="31"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>Het lopende spel kon niet worden bewaard: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="44"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>Het lopende spel kan niet worden voortgezet: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="48"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
         <source>Game resumed.</source>
         <translation>Spel hervat.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="58"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>Het lopende spel kan niet worden voortgezet: %1. Het is bewaard als &quot;%2&quot;. Er begint een nieuw spel.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="61"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>Het lopende spel kan niet worden voortgezet: %1. Er begint een nieuw spel.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="73"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
         <source>There is no game in progress to save.</source>
         <translation>Er is geen lopend spel om op te slaan.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="77"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
         <source>Save Game</source>
         <translation>Spel opslaan</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="83"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
         <source>The game was not saved: %1.</source>
         <translation>Het spel is niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="87"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Spel opgeslagen als &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="93"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>Load Game</source>
         <translation>Spel laden</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="99"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="108"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>Het opgeslagen spel kan niet worden geladen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="104"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Er loopt een spel. Wil je dat verlaten en &quot;%1&quot; laden?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="113"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
         <source>Game loaded.</source>
         <translation>Spel geladen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="123"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>de opstelling &quot;%1&quot; bestaat niet meer</translation>
     </message>
@@ -1929,12 +1930,12 @@
         <translation>Wil je de eregalerij van deze opstelling echt wissen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="100"/>
+        <location filename="../src/shell/IniFile.cpp" line="101"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>kan &quot;%1&quot; niet lezen: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="105"/>
+        <location filename="../src/shell/IniFile.cpp" line="106"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>&quot;%1&quot; is geen gewoon bestand</translation>
     </message>
@@ -1950,12 +1951,12 @@
         <translation>er is geen instellingenbestand gelezen, dus er kan er ook geen worden geschreven</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="45"/>
+        <location filename="../src/shell/Jukebox.cpp" line="39"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>In &quot;%1&quot; is geen melodie gevonden. Velmor heeft daar zijn melodieën (.mid-bestanden) nodig.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="75"/>
+        <location filename="../src/shell/Jukebox.cpp" line="68"/>
         <source>No music: %1.</source>
         <translation>Geen muziek: %1.</translation>
     </message>
@@ -1975,67 +1976,67 @@
         <translation>Opstellingen uit andere spellen (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="43"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="74"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Opstelling importeren</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="53"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Er is geen opstelling geïmporteerd.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="61"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="80"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>De opstelling &quot;%1&quot; bestaat al. Wil je die vervangen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="88"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Uit &quot;%1&quot;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Geïmporteerd in het menu Opstelling: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Geweigerd: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="97"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Ongewijzigd gelaten: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Er is geen opstelling geïmporteerd.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="104"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2132,57 +2133,57 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Het menu Opstelling bevat hoogstens 99 opstellingen; er zijn er nog %1 weggelaten: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
         <source>Please choose a name for your layout file</source>
         <translation>Kies een naam voor je opstellingsbestand</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>LAY-opstellingsbestanden (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
         <source>Save layout</source>
         <translation>Opstelling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="186"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Het opstellingsbestand &quot;%1&quot; bestaat al. Wil je het vervangen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="200"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
         <source>The layout was not saved: %1.</source>
         <translation>De opstelling is niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>De opstelling is opgeslagen, maar het menu Opstelling bevat hoogstens 99 opstellingen, dus ze staat er niet in.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="27"/>
+        <location filename="../src/shell/Looks.cpp" line="24"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>De afbeelding &quot;%1&quot; kon niet worden geladen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="53"/>
+        <location filename="../src/shell/Looks.cpp" line="50"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Kies een bitmapbestand voor de stenenset</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="54"/>
+        <location filename="../src/shell/Looks.cpp" line="51"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Stenensetbestanden (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="72"/>
+        <location filename="../src/shell/Looks.cpp" line="69"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Kies een bitmapbestand voor de achtergrond</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="73"/>
+        <location filename="../src/shell/Looks.cpp" line="70"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Achtergrondbestanden (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2242,17 +2243,17 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>De tekst is groter dan %1 MB, te groot voor een helptekst.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="28"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>er is geen bestand &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="49"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>er liggen al te veel beschadigde kopieën naast &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="55"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>kan de naam van &quot;%1&quot; niet wijzigen: %2</translation>
     </message>
@@ -2372,22 +2373,22 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Maximaal</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="61"/>
+        <location filename="../src/shell/Startup.cpp" line="56"/>
         <source>The settings could not be read: %1. The defaults apply.</source>
         <translation>De instellingen konden niet worden gelezen: %1. De standaardinstellingen gelden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="122"/>
+        <location filename="../src/shell/Startup.cpp" line="117"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor kan niet starten zonder een leesbare opstelling.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="149"/>
+        <location filename="../src/shell/Startup.cpp" line="144"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>De helptekst &quot;%1&quot; kon niet worden gelezen: %2. Velmor kan niet zonder starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="191"/>
+        <location filename="../src/shell/Startup.cpp" line="186"/>
         <source>The settings were not saved: %1.</source>
         <translation>De instellingen zijn niet opgeslagen: %1.</translation>
     </message>
@@ -2467,12 +2468,12 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Piramide</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="187"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="188"/>
         <source>Bridge</source>
         <translation>Brug</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="268"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="272"/>
         <source>Fortress</source>
         <translation>Vesting</translation>
     </message>
@@ -2482,127 +2483,127 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Krab</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="456"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="450"/>
         <source>Archipelago</source>
         <translation>Archipel</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="501"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="495"/>
         <source>Towers</source>
         <translation>Torens</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="605"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="599"/>
         <source>Brickwork</source>
         <translation>Metselwerk</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/Layouts.cpp" line="665"/>
+        <location filename="../tools/layoutgen/Layouts.cpp" line="660"/>
         <source>Spiral</source>
         <translation>Spiraal</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="16"/>
         <source>Meadow</source>
         <translation>Weide</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="57"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Tuin</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="101"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="102"/>
         <source>Stones</source>
         <translation>Stapstenen</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="148"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="149"/>
         <source>Honeycomb</source>
         <translation>Honingraat</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="194"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="195"/>
         <source>Waves</source>
         <translation>Golven</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="240"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="241"/>
         <source>Checkers</source>
         <translation>Dambord</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="286"/>
+        <location filename="../tools/layoutgen/OpenLayouts.cpp" line="288"/>
         <source>Scales</source>
         <translation>Schubben</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="16"/>
         <source>Vault</source>
         <translation>Kluis</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="59"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="61"/>
         <source>Monolith</source>
         <translation>Monoliet</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="123"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="126"/>
         <source>Obelisk</source>
         <translation>Obelisk</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="230"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="235"/>
         <source>Ziggurat</source>
         <translation>Ziggoerat</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="312"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="318"/>
         <source>Volcano</source>
         <translation>Vulkaan</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="399"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="405"/>
         <source>Columns</source>
         <translation>Zuilen</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="481"/>
+        <location filename="../tools/layoutgen/SteepLayouts.cpp" line="488"/>
         <source>Mountain</source>
         <translation>Berg</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="15"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="16"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="124"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="125"/>
         <source>H</source>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="203"/>
         <source>Heart</source>
         <translation>Hart</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="255"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="257"/>
         <source>Star</source>
         <translation>Ster</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="315"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="318"/>
         <source>Cross</source>
         <translation>Kruis</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="389"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="393"/>
         <source>Arrow</source>
         <translation>Pijl</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="463"/>
+        <location filename="../tools/layoutgen/SymbolLayouts.cpp" line="467"/>
         <source>Ring</source>
         <translation>Ring</translation>
     </message>

@@ -1,34 +1,36 @@
 #include "base/SoundFontKeys.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <vector>
+
+#include "base/Files.h"
 
 namespace velmor {
 
 bool ReadSoundFontKeys(const std::string& path, SoundFontKeys& out) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
   auto u32 = [](const unsigned char* b) {
     return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
   };
-  unsigned char head[12];
+  // Only the chunk headers and the preset data are read: the samples are most of the file.
+  std::string part;
+  auto read = [&](uintmax_t at, size_t count) { return ReadFilePart(path, at, count, part) && part.size() == count; };
+  if (!ReadFilePart(path, 0, 12, part)) return false;
   std::vector<unsigned char> pdta;
-  if (std::fread(head, 1, 12, file) == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
-      std::memcmp(head + 8, "sfbk", 4) == 0) {
-    while (std::fread(head, 1, 12, file) == 12) {
+  if (part.size() == 12 && std::memcmp(part.data(), "RIFF", 4) == 0 && std::memcmp(part.data() + 8, "sfbk", 4) == 0) {
+    for (uintmax_t at = 12; read(at, 12);) {
+      unsigned char head[12];
+      std::memcpy(head, part.data(), 12);
       const uint32_t size = u32(head + 4);
       if (std::memcmp(head, "LIST", 4) == 0 && std::memcmp(head + 8, "pdta", 4) == 0 && size >= 4 &&
           size < (64u << 20)) {
-        pdta.resize(size - 4);
-        if (std::fread(pdta.data(), 1, pdta.size(), file) != pdta.size()) pdta.clear();
+        if (read(at + 12, size - 4)) pdta.assign(part.begin(), part.end());
         break;
       }
-      if (size < 4 || std::fseek(file, long(size - 4 + (size & 1)), SEEK_CUR) != 0) break;
+      if (size < 4) break;
+      at += 8 + size + (size & 1);
     }
   }
-  std::fclose(file);
   std::map<std::string, std::pair<const unsigned char*, size_t>> tables;
   for (size_t at = 0; at + 8 <= pdta.size();) {
     const size_t size = u32(&pdta[at + 4]);

@@ -1,6 +1,6 @@
 #include "display/ScaledArtwork.h"
 
-#include <filesystem>
+#include "base/Files.h"
 
 namespace velmor {
 
@@ -21,10 +21,7 @@ std::string ArtworkForScale(const std::string& path, int scale, const std::funct
 }
 
 std::string ArtworkForScale(const std::string& path, int scale) {
-  return ArtworkForScale(path, scale, [](const std::string& file) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(file, ec);
-  });
+  return ArtworkForScale(path, scale, [](const std::string& file) { return IsFile(file); });
 }
 
 }  // namespace velmor

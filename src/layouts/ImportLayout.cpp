@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 
+#include "base/Files.h"
 #include "base/Say.h"
 #include "layouts/ImportHeap.h"
 #include "layouts/LayoutFile.h"
@@ -86,17 +86,15 @@ bool ImportLayoutText(std::string_view text, const std::string& path, std::vecto
   std::string_view start = SkipByteOrderMark(text);
   while (!start.empty() && IsSpace(start.front())) start.remove_prefix(1);
   if (start.substr(0, KMahjonggMagic.size()) == KMahjonggMagic)
-    return ReadKMahjonggLayout(start, std::filesystem::path(path).stem().string(), heaps, error);
+    return ReadKMahjonggLayout(start, FileStemOf(path), heaps, error);
   if (start.substr(0, 1) == "<") return ReadGnomeMahjonggMaps(text, heaps, error);
   error = VELMOR_TEXT("it is neither a KMahjongg layout nor a GNOME Mahjongg map");
   return false;
 }
 
 bool ImportLayoutFile(const std::string& path, std::vector<ImportedHeap>& heaps, std::string& error) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (!ec && size > MaxImportFileSize) {
-    error = Fill(VELMOR_TEXT("\"%1\" is too large to be a layout (%2 bytes)"), path, size);
+  if (const auto size = FileSize(path); size && *size > MaxImportFileSize) {
+    error = Fill(VELMOR_TEXT("\"%1\" is too large to be a layout (%2 bytes)"), path, *size);
     return false;
   }
   std::string text;

@@ -1,15 +1,9 @@
 #include "layouts/LayoutFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include <unistd.h>
-
+#include "base/Files.h"
 #include "base/Say.h"
 
 namespace velmor {
@@ -107,7 +101,7 @@ bool ParseLayoutText(const std::string& path, bool shp, std::string_view text, L
   result.magicOk = true;
   // The file carries no name of its own. Its path is no name: it would travel into the title and
   // into every ".lay" saved from it, naming a folder of the machine it was made on.
-  result.name = std::filesystem::path(path).stem().string();
+  result.name = FileStemOf(path);
   out = std::move(result);
   return true;
 }
@@ -158,52 +152,6 @@ std::string FormatLayFile(std::string_view name, const LayoutShape& shape) {
   for (uint8_t v : shape.cells) out.push_back(static_cast<char>('0' + v));
   out.append("\r\n");
   return out;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    error = Fill(VELMOR_TEXT("\"%1\" is a folder, not a file"), path);
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = Fill(VELMOR_TEXT("cannot open \"%1\": %2"), path, std::strerror(errno));
-    return false;
-  }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) {
-    error = Fill(VELMOR_TEXT("cannot read \"%1\""), path);
-    return false;
-  }
-  out = buffer.str();
-  return true;
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view data, std::string& error) {
-  const std::string temp = path + ".tmp-" + std::to_string(::getpid());
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) {
-    error = Fill(VELMOR_TEXT("cannot write \"%1\": %2"), path, std::strerror(errno));
-    return false;
-  }
-  bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-  ok = (std::fflush(f) == 0) && ok;
-  ok = (::fsync(::fileno(f)) == 0) && ok;
-  const int savedErrno = errno;
-  ok = (std::fclose(f) == 0) && ok;
-  if (!ok) {
-    std::remove(temp.c_str());
-    error = Fill(VELMOR_TEXT("cannot write \"%1\": %2"), path, std::strerror(savedErrno ? savedErrno : EIO));
-    return false;
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    error = Fill(VELMOR_TEXT("cannot replace \"%1\": %2"), path, std::strerror(errno));
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
 }
 
 }  // namespace velmor

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Files.h"
 #include "board/LayoutShape.h"
 
 namespace velmor {
@@ -52,11 +53,5 @@ bool ReadPlayableLayout(const std::string& path, bool shp, LayoutShape& shape, s
 
 // The three CR LF-ended lines of a ".lay" file.
 std::string FormatLayFile(std::string_view name, const LayoutShape& shape);
-
-// Whole-file helpers. ReadWholeFile fails with a message for a missing or unreadable file.
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& error);
-// Writes to a temporary file beside `path` and renames it over the old file, so a failed write
-// never leaves half a file behind.
-bool WriteFileAtomically(const std::string& path, std::string_view data, std::string& error);
 
 }  // namespace velmor

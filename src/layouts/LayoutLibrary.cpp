@@ -1,26 +1,21 @@
 #include "layouts/LayoutLibrary.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 
+#include "base/Files.h"
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
 
 namespace velmor {
 
 void LayoutLibrary::Scan(const std::string& shipped, const std::string& players, std::vector<std::string>& leftOut) {
-  namespace fs = std::filesystem;
   entries_.clear();
   leftOut.clear();
   // File name -> folder; the player's folder is scanned second, so its files win.
   std::map<std::string, std::string> layFolder, shpFolder;
   auto scan = [&](const std::string& folder) {
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-      std::error_code typeError;
-      if (it->is_directory(typeError)) continue;
-      const std::string file = it->path().filename().string();
+    for (const std::string& file : FilesIn(folder)) {
       const size_t dot = file.rfind('.');
       if (dot == std::string::npos || dot == 0) continue;
       const std::string ext = file.substr(dot);

@@ -1,25 +1,16 @@
 #include "shell/GameFolders.h"
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <unistd.h>
-
-#include <filesystem>
-#include <system_error>
 
 #include "base/Say.h"
 #include "base/Text.h"
 
 namespace velmor {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-bool HasLayouts(const fs::path& folder) {
-  std::error_code ec;
-  return fs::is_directory(folder / "Layouts", ec);
-}
+bool HasLayouts(const std::string& folder) { return IsFolder(FolderWithSlash(folder) + "Layouts"); }
 
 // XDG wants relative values ignored.
 std::string XdgFolder(const EnvironmentLookup& env, const char* variable, const char* fallbackUnderHome) {
@@ -49,55 +40,30 @@ std::string ImportDialogFolder(const std::string& last, const std::string& docum
   return documents;
 }
 
-bool FolderIsWritable(const std::string& folder) {
-  // access() answers yes for root on any folder of a writable file system, and no on some
-  // network file systems that would accept the file, so try it.
-  std::string probe = FolderWithSlash(folder) + ".velmor-write-test-XXXXXX";
-  const int fd = ::mkstemp(probe.data());
-  if (fd < 0) return false;
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return true;
-}
-
-bool MakeFolder(const std::string& folder, std::string& error) {
-  std::error_code ec;
-  if (fs::is_directory(folder, ec)) return true;
-  fs::create_directories(folder, ec);
-  if (ec || !fs::is_directory(folder, ec)) {
-    error = Fill(VELMOR_TEXT("cannot create the folder \"%1\": %2"), folder,
-                 ec ? ec.message() : std::string(VELMOR_TEXT("not a folder")));
-    return false;
-  }
-  return true;
-}
-
 void CarryOverPlayerFiles(const GameFolders& folders) {
   if (folders.config == folders.app) return;
   for (const char* name : {"Velmor.ini", "Hallfame.ini"}) {
-    std::error_code ec;
-    const fs::path from = folders.app + name, to = folders.config + name;
-    if (fs::exists(to, ec) || !fs::is_regular_file(from, ec)) continue;
-    fs::create_directories(folders.config, ec);
+    const std::string from = folders.app + name, to = folders.config + name;
+    std::string error;
     // On failure the old file stays where it was and the next start tries again.
-    fs::copy_file(from, to, ec);
+    if (!Exists(to) && IsFile(from) && MakeFolder(folders.config, error)) CopyNewFile(from, to);
   }
 }
 
 GameFolders FindGameFolders(const std::string& programFolder, const EnvironmentLookup& env,
                             const std::function<bool(const std::string&)>& writable) {
   GameFolders folders;
-  const fs::path program = fs::path(programFolder).lexically_normal();
-  const fs::path shared = (program / ".." / "share" / "velmor").lexically_normal();
+  const std::string program = NormalPath(programFolder);
+  const std::string shared = NormalPath(FolderWithSlash(program) + "../share/velmor");
   bool installed = false;
   if (HasLayouts(program)) {
-    folders.app = FolderWithSlash(program.string());
+    folders.app = FolderWithSlash(program);
   } else if (HasLayouts(shared)) {
-    folders.app = FolderWithSlash(shared.string());
+    folders.app = FolderWithSlash(shared);
     installed = true;
   } else {
     // Nothing anywhere: start-up names this folder when it finds no layout.
-    folders.app = FolderWithSlash(program.string());
+    folders.app = FolderWithSlash(program);
   }
   folders.config = folders.app;
 

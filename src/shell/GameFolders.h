@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "base/Files.h"
+
 namespace velmor {
 
 struct GameFolders {
@@ -38,9 +40,6 @@ std::string SavedGamesDialogFolder(const std::string& last, const std::string& d
 std::string ImportDialogFolder(const std::string& last, const std::string& documents,
                                const std::function<bool(const std::string&)>& isFolder);
 
-// True when files can be created in the folder (tried, not guessed from permission bits).
-bool FolderIsWritable(const std::string& folder);
-
 using EnvironmentLookup = std::function<const char*(const char*)>;
 
 // The data lies beside the program in a build folder or a portable copy; an installed program
@@ -55,8 +54,5 @@ GameFolders FindGameFolders(const std::string& programFolder, const EnvironmentL
 // settings and records: the first start with player folders copies them there. Existing player
 // files are never replaced.
 void CarryOverPlayerFiles(const GameFolders& folders);
-
-// Creates the folder and its parents when missing. False, with the reason, when that fails.
-bool MakeFolder(const std::string& folder, std::string& error);
 
 }  // namespace velmor

@@ -2,8 +2,7 @@
 // at the next start, and saved games the player files away.
 #include "shell/GameKeeper.h"
 
-#include <filesystem>
-
+#include "base/Files.h"
 #include "base/Say.h"
 #include "base/Text.h"
 #include "shell/SavedGameFile.h"
@@ -22,8 +21,7 @@ void GameKeeper::Keep() {
   std::string error;
   if (!MakeSavedGame(g, g, g.Vertical.Checked(), g.platform.TickCount(), saved)) {
     // A game that has ended, or none at all: the next start deals a new one.
-    std::error_code ec;
-    std::filesystem::remove(g.ResumePath(), ec);
+    RemoveFile(g.ResumePath());
     return;
   }
   if (!MakeFolder(g.ConfigFolder, error) || !WriteSavedGame(g.ResumePath(), saved, error)) {
@@ -77,13 +75,13 @@ void GameKeeper::SaveAs() {
       g.platform.SaveFileDialog({VELMOR_TEXT("Save Game"), SavedGameFilter, DialogFolder(), {g.ResumePath()}});
   if (!chosen || chosen->empty()) return;
   std::string path = *chosen;
-  if (LowerCase(std::filesystem::path(path).extension().string()) != SavedGameExtension) path += SavedGameExtension;
+  if (LowerCase(ExtensionOf(path)) != SavedGameExtension) path += SavedGameExtension;
   std::string error;
   if (!WriteSavedGame(path, saved, error)) {
     g.platform.ShowError(Fill(VELMOR_TEXT("The game was not saved: %1."), error));
     return;
   }
-  lastFolder_ = std::filesystem::path(path).parent_path().string() + "/";
+  lastFolder_ = FolderOf(path) + "/";
   g.ShowStatus(Fill(VELMOR_TEXT("Game saved as \"%1\"."), FileNamePart(path)));
 }
 
@@ -109,7 +107,7 @@ void GameKeeper::Load() {
     return;
   }
   g.Records.Abandoned(left);
-  lastFolder_ = std::filesystem::path(*chosen).parent_path().string() + "/";
+  lastFolder_ = FolderOf(*chosen) + "/";
   g.ShowStatus(VELMOR_TEXT("Game loaded."));
   Keep();
 }
@@ -118,7 +116,7 @@ bool GameKeeper::Continue(const SavedGame& saved, std::string& error) {
   TVelmor& g = game_;
   int layout = 0;
   if (!saved.Flat()) {
-    layout = g.Layouts.FindFile(std::filesystem::path(saved.LayoutPath).filename().string());
+    layout = g.Layouts.FindFile(FileNameOf(saved.LayoutPath));
     if (layout == 0) {
       error = Fill(VELMOR_TEXT("its layout \"%1\" is no longer there"), saved.LayoutName);
       return false;

@@ -1,8 +1,8 @@
 #include "shell/IniFile.h"
 
 #include <climits>
-#include <filesystem>
 
+#include "base/Files.h"
 #include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
@@ -90,23 +90,22 @@ size_t IniFile::BlankLineStart(size_t lineEnd, size_t floor) const {
 bool IniFile::Load(const std::string& path, std::string& error) {
   path_.clear();
   LoadText({});
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (status.type() == std::filesystem::file_type::not_found) {
+  std::string why;
+  const PathKind kind = KindOf(path, &why);
+  if (kind == PathKind::Missing) {
     path_ = path;
     return true;
   }
-  if (ec) {
-    error = Fill(VELMOR_TEXT("cannot read \"%1\": %2"), path, ec.message());
+  if (kind == PathKind::Unknown) {
+    error = Fill(VELMOR_TEXT("cannot read \"%1\": %2"), path, why);
     return false;
   }
   // A pipe or device would block or never end; the settings are always a plain file.
-  if (status.type() != std::filesystem::file_type::regular) {
+  if (kind != PathKind::File) {
     error = Fill(VELMOR_TEXT("\"%1\" is not a plain file"), path);
     return false;
   }
-  const uintmax_t size = std::filesystem::file_size(path, ec);
-  if (!ec && size > MaxFileBytes) {
+  if (const auto size = FileSize(path); size && *size > MaxFileBytes) {
     error = Fill(VELMOR_TEXT("\"%1\" is too large to be a settings file"), path);
     return false;
   }

@@ -1,8 +1,8 @@
 #include "shell/Jukebox.h"
 
 #include <algorithm>
-#include <filesystem>
 
+#include "base/Files.h"
 #include "base/Say.h"
 #include "base/Text.h"
 
@@ -11,16 +11,10 @@ namespace velmor {
 namespace {
 
 std::vector<std::string> TuneNames(const std::string& folder) {
-  namespace fs = std::filesystem;
   std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code typeError;
-    if (it->is_directory(typeError)) continue;
-    const std::string file = it->path().filename().string();
+  for (const std::string& file : FilesIn(folder))
     if (file.size() > 4 && file.compare(file.size() - 4, 4, ".mid") == 0)
       names.push_back(file.substr(0, file.size() - 4));
-  }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     const int c = CompareText(a, b);
     return c != 0 ? c < 0 : a < b;
@@ -65,8 +59,7 @@ void Jukebox::LoadMidiClick(MenuItem& entry) {
 void Jukebox::SelectedMusic(const std::string& path) {
   Current = path;
   started_ = false;
-  std::error_code ec;
-  if (!items_.playMusic.Checked() || !std::filesystem::is_regular_file(path, ec)) return;
+  if (!items_.playMusic.Checked() || !IsFile(path)) return;
   MediaPlayer& media = platform_.Media();
   media.Close();
   std::string error;

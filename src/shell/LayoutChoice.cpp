@@ -1,9 +1,9 @@
 #include "shell/LayoutChoice.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 
+#include "base/Files.h"
 #include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/ImportLayout.h"
@@ -37,16 +37,12 @@ void LayoutChoice::Choose() {
 }
 
 void LayoutChoice::Import() {
-  namespace fs = std::filesystem;
   TVelmor& g = game_;
-  const auto chosen = g.platform.OpenFileDialog(
-      {VELMOR_TEXT("Import Layout"), ImportFilter,
-       ImportDialogFolder(lastFolder_, g.platform.DocumentsFolder(), [](const std::string& f) {
-         std::error_code unread;
-         return fs::is_directory(f, unread);
-       })});
+  const auto chosen = g.platform.OpenFileDialog({VELMOR_TEXT("Import Layout"), ImportFilter,
+                                                 ImportDialogFolder(lastFolder_, g.platform.DocumentsFolder(),
+                                                                    [](const std::string& f) { return IsFolder(f); })});
   if (!chosen || chosen->empty()) return;
-  lastFolder_ = fs::path(*chosen).parent_path().string() + "/";
+  lastFolder_ = FolderOf(*chosen) + "/";
   std::vector<ImportedHeap> heaps;
   std::string error;
   if (!ImportLayoutFile(*chosen, heaps, error)) {
@@ -67,9 +63,8 @@ void LayoutChoice::Import() {
     for (int copy = 2; std::find(written.begin(), written.end(), file) != written.end(); ++copy)
       file = stem + " (" + std::to_string(copy) + ").lay";
     const std::string name = file.substr(0, file.size() - 4);
-    std::error_code ec;
     // A shipped layout of the name is not overwritten, but the player's file would take its place.
-    const bool exists = fs::exists(folder + file, ec) || g.Layouts.FindFile(file) != 0;
+    const bool exists = Exists(folder + file) || g.Layouts.FindFile(file) != 0;
     if (exists &&
         !g.platform.Confirm(VELMOR_TEXT("Import Layout"),
                             Fill(VELMOR_TEXT("The layout \"%1\" already exists. Do you want to replace it?"), name))) {

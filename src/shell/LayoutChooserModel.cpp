@@ -87,21 +87,15 @@ std::string LayoutChoiceRow::ClearableText() const {
 }
 
 const LayoutChooserModel::Sketched& LayoutChooserModel::SketchOf(const std::string& path, bool shp) {
-  namespace fs = std::filesystem;
-  std::error_code sizeError, timeError;
-  const std::uintmax_t size = fs::file_size(path, sizeError);
-  const fs::file_time_type time = fs::last_write_time(path, timeError);
+  const std::optional<FileStamp> stamp = StampOf(path);
   const auto known = sketches_.find(path);
-  if (known != sketches_.end() && !sizeError && !timeError && known->second.size == size && known->second.time == time)
-    return known->second;
+  if (known != sketches_.end() && stamp && known->second.stamp == *stamp) return known->second;
   ++filesRead_;
   Sketched made;
-  made.size = size;
-  made.time = time;
+  if (stamp) made.stamp = *stamp;
   std::string text, error;
   LayFile lay;
-  made.readable =
-      !sizeError && !timeError && ReadWholeFile(path, text, error) && ParseLayoutText(path, shp, text, lay, error);
+  made.readable = stamp && ReadWholeFile(path, text, error) && ParseLayoutText(path, shp, text, lay, error);
   LayoutShape shape;
   if (made.readable && lay.magicOk) shape = lay.shape;
   for (int l = 1; l <= LayoutShape::Layers; ++l)

@@ -3,12 +3,12 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/Files.h"
 #include "base/Say.h"
 #include "board/LayoutShape.h"
 #include "display/Picture.h"
@@ -61,8 +61,7 @@ class LayoutChooserModel {
 
  private:
   struct Sketched {
-    std::uintmax_t size = 0;
-    std::filesystem::file_time_type time;
+    FileStamp stamp;
     bool readable = false;
     int layers = 0;
     Picture sketch;

@@ -1,9 +1,9 @@
 // Layout files, the layout list and the "&Layout" menu entries.
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <string>
 
+#include "base/Files.h"
 #include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/LayoutFile.h"
@@ -149,8 +149,6 @@ bool TVelmor::BuildLayoutList() {
 }
 
 void TVelmor::ResolveLayoutPath() {
-  namespace fs = std::filesystem;
-  std::error_code ec;
   auto firstEntryPath = [this] { return Layouts[1].Path(); };
   if (!Layouts.Has(BoardNumber)) {
     BoardNumber = 1;
@@ -159,14 +157,13 @@ void TVelmor::ResolveLayoutPath() {
   }
   // The entry's own file: a name can stand for a ".lay" and a ".shp" file at once.
   LayoutPath = Layouts[BoardNumber].Path();
-  if (!fs::exists(LayoutPath, ec)) {
+  if (!Exists(LayoutPath)) {
     BoardNumber = 1;
     LayoutPath = firstEntryPath();
   }
 }
 
 bool TVelmor::SaveLayout() {
-  namespace fs = std::filesystem;
   SaveFailed = false;
   const std::string oldPath = LayoutPath;
   if (LayoutPath.empty()) {
@@ -178,10 +175,9 @@ bool TVelmor::SaveLayout() {
   const std::string confirmed = LayoutPath;  // the name the player saw (a dialog asked about it)
   LayoutPath = LayFilePathFor(LayoutPath);
   // The shipped layouts are shared and may be read-only: a changed one becomes the player's own.
-  if (!UserLayoutsFolder.empty() && fs::path(LayoutPath).parent_path() == fs::path(LayoutsFolder()).parent_path())
+  if (!UserLayoutsFolder.empty() && SamePath(FolderOf(LayoutPath), FolderOf(LayoutsFolder())))
     LayoutPath = UserLayoutsFolder + FileNamePart(LayoutPath);
-  std::error_code ec;
-  if (LayoutPath != confirmed && fs::exists(LayoutPath, ec) &&
+  if (LayoutPath != confirmed && Exists(LayoutPath) &&
       !platform.Confirm(VELMOR_TEXT("Save layout"),
                         Fill(VELMOR_TEXT("The layout file \"%1\" already exists. Do you want to replace it?"),
                              FileNamePart(LayoutPath)))) {
@@ -192,8 +188,7 @@ bool TVelmor::SaveLayout() {
   }
 
   // The player's own folder does not exist until the first layout is kept there.
-  const bool playersFolder =
-      !UserLayoutsFolder.empty() && fs::path(LayoutPath).parent_path() == fs::path(UserLayoutsFolder).parent_path();
+  const bool playersFolder = !UserLayoutsFolder.empty() && SamePath(FolderOf(LayoutPath), FolderOf(UserLayoutsFolder));
   std::string error;
   if ((playersFolder && !MakeFolder(UserLayoutsFolder, error)) ||
       !WriteFileAtomically(LayoutPath, FormatLayFile(LayoutName, Shape), error)) {
@@ -207,7 +202,7 @@ bool TVelmor::SaveLayout() {
   const std::string file = FileNamePart(LayoutPath);
   const std::string entryName = file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
   const int oldNumber = BoardNumber;
-  const std::string savedFolder = fs::path(LayoutPath).parent_path().string() + "/";
+  const std::string savedFolder = FolderOf(LayoutPath) + "/";
   BoardNumber = Layouts.FindFile(file);
   if (BoardNumber != 0) Layouts[BoardNumber].folder = savedFolder;
 

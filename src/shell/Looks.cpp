@@ -2,8 +2,8 @@
 // menus follow the same rules (LookChoice); what differs is how a picture is put in use.
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
+#include "base/Files.h"
 #include "base/Say.h"
 #include "base/Text.h"
 #include "display/Jpeg.h"
@@ -14,10 +14,7 @@ namespace velmor {
 
 namespace {
 
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && std::filesystem::is_regular_file(path, ec);
-}
+bool FileExists(const std::string& path) { return IsFile(path); }
 
 }  // namespace
 

@@ -1,10 +1,6 @@
 #include "shell/SavedGameFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-
+#include "base/Files.h"
 #include "base/Say.h"
 #include "layouts/LayoutFile.h"
 
@@ -15,21 +11,14 @@ namespace {
 // A saved game is a few kilobytes; anything far larger is something else under its name.
 constexpr uintmax_t LargestSavedGame = 1 << 20;
 
-bool Exists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
-}
-
 }  // namespace
 
 SavedGameRead ReadSavedGame(const std::string& path, SavedGame& out, std::string& error) {
-  std::error_code ec;
-  if (!Exists(path)) {
+  if (!NameTaken(path)) {
     error = Fill(VELMOR_TEXT("there is no file \"%1\""), path);
     return SavedGameRead::Missing;
   }
-  const uintmax_t size = std::filesystem::file_size(path, ec);
-  if (!ec && size > LargestSavedGame) {
+  if (const auto size = FileSize(path); size && *size > LargestSavedGame) {
     error = VELMOR_TEXT("it is not a saved game");
     return SavedGameRead::Damaged;
   }
@@ -44,15 +33,15 @@ bool WriteSavedGame(const std::string& path, const SavedGame& saved, std::string
 
 bool MoveAside(const std::string& path, std::string& movedTo, std::string& error) {
   std::string target = path + ".damaged";
-  for (int k = 2; Exists(target); ++k) {
+  for (int k = 2; NameTaken(target); ++k) {
     if (k > 1000) {
       error = Fill(VELMOR_TEXT("too many damaged copies of \"%1\" lie beside it"), path);
       return false;
     }
     target = path + ".damaged-" + std::to_string(k);
   }
-  if (std::rename(path.c_str(), target.c_str()) != 0) {
-    error = Fill(VELMOR_TEXT("cannot rename \"%1\": %2"), path, std::strerror(errno));
+  if (std::string why; !RenameFile(path, target, &why)) {
+    error = Fill(VELMOR_TEXT("cannot rename \"%1\": %2"), path, why);
     return false;
   }
   movedTo = target;

@@ -1,6 +1,6 @@
 // Start-up, the settings file "Velmor.ini", the view options and shutdown.
-#include <filesystem>
 
+#include "base/Files.h"
 #include "base/Say.h"
 #include "display/ScaledLooks.h"
 #include "layouts/LayoutFile.h"
@@ -13,11 +13,6 @@
 namespace velmor {
 
 namespace {
-
-bool IsFile(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && std::filesystem::is_regular_file(path, ec);
-}
 
 // The layout asked for is in play already (it was read at start-up in the remembered one's place).
 void PlayAsked(TVelmor& g, const StartRequest& asked) {
