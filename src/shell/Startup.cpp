@@ -37,8 +37,8 @@ int TVelmor::WindowContentHeight() const {
 }
 
 bool TVelmor::Init() {
-  IM(ModeNoGame);
-  ResumeMode = ModeStopped;
+  Play.Clear();
+  UpdateCommands();
 
   std::string error;
   Picture panel;
@@ -66,7 +66,7 @@ bool TVelmor::Init() {
     ReadHelpTexts();
     UpdateWindowTitle();
     // The side panel's words are drawn into its picture.
-    if (GameMode == ModeTwoPlayers)
+    if (Play.Is(GameKind::TwoPlayers))
       RefreshTwoPlayerPanel();
     else
       ShowPanelHOF();
@@ -166,12 +166,13 @@ bool TVelmor::LoadFiles() {
 }
 
 void TVelmor::FormShow() {
-  if (GameMode != ModeNoGame) return;
+  if (!Play.Idle()) return;
   // The current tune starts with the first heartbeat after the window shows, and the effects'
   // device opens then too (not on the first click): opening either would only delay the first
   // picture.
   Tunes.FirstPending = true;
-  IM(ModeStopped);
+  Play.Stop();
+  UpdateCommands();
   Keeper.Active = Records.Active = true;
   // A game asked for on the command line wins; the unfinished one counts as New Game counts it.
   if (Asked.Any()) return PlayAsked(*this, Asked);
@@ -197,7 +198,7 @@ void TVelmor::FormCloseQuery() {
 
 void TVelmor::Toolbar1Click() {
   Toolbar1.Toggle();
-  (GameMode == ModeEditor ? EditorPanel : Tools).SetVisible(Toolbar1.Checked());
+  (Play.Editing() ? EditorPanel : Tools).SetVisible(Toolbar1.Checked());
   GrowWindow((Toolbar1.Checked() ? 1 : -1) * platform.ToolbarHeight());
   FullRedraw();
 }
