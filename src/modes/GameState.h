@@ -11,25 +11,14 @@
 #include "board/Grid.h"
 #include "board/History.h"
 #include "modes/GameClock.h"
+#include "modes/PlayState.h"
 #include "modes/Selection.h"
 #include "modes/StatusLine.h"
 
 namespace velmor {
 
-enum GameModes : uint8_t {
-  ModeNoGame = 0,
-  ModeSolitaire = 1,
-  ModeTwoPlayers = 2,
-  ModeRivers = 3,
-  ModeEditor = 4,
-  ModeGameOver = 5,
-  ModeStopped = 6,
-  ModePaused = 7,
-};
-
 struct GameState : Selection {
-  uint8_t GameMode = ModeNoGame;
-  uint8_t ResumeMode = ModeStopped;  // the mode a pause or the help window returns to
+  PlayState Play;  // the kind of game and its phase
 
   BoardState Board;
   PairHistory History;

@@ -32,31 +32,30 @@ int32_t Millis(uint32_t difference) {
   return static_cast<int32_t>(std::min<uint32_t>(difference, std::numeric_limits<int32_t>::max()));
 }
 
-uint8_t ModeOf(SavedGameKind kind) {
+GameKind KindOf(SavedGameKind kind) {
   switch (kind) {
     case SavedGameKind::OnePlayer:
-      return ModeSolitaire;
+      return GameKind::OnePlayer;
     case SavedGameKind::TwoPlayers:
-      return ModeTwoPlayers;
+      return GameKind::TwoPlayers;
     default:
-      return ModeRivers;
+      return GameKind::Flat;
   }
 }
 
 }  // namespace
 
 bool MakeSavedGame(const GameState& game, const LayoutInPlay& layout, bool vertical, uint32_t now, SavedGame& out) {
-  const bool paused = game.GameMode == ModePaused;
-  const uint8_t mode = paused ? game.ResumeMode : game.GameMode;
+  const bool paused = game.Play.Paused();
   SavedGame s;
-  switch (mode) {
-    case ModeSolitaire:
+  switch (game.Play.ToKeep()) {
+    case GameKind::OnePlayer:
       s.Kind = SavedGameKind::OnePlayer;
       break;
-    case ModeTwoPlayers:
+    case GameKind::TwoPlayers:
       s.Kind = SavedGameKind::TwoPlayers;
       break;
-    case ModeRivers:
+    case GameKind::Flat:
       s.Kind = layout.BoardNumber == RiversHardList ? SavedGameKind::FlatHard : SavedGameKind::FlatEasy;
       break;
     default:
@@ -113,9 +112,7 @@ void ApplySavedGame(const SavedGame& saved, GameState& game, LayoutInPlay& layou
   layout.SavedLayoutNumber = saved.SavedLayoutNumber;
   layout.Shape = saved.Shape;
 
-  const uint8_t mode = ModeOf(saved.Kind);
-  game.GameMode = saved.Paused ? static_cast<uint8_t>(ModePaused) : mode;
-  game.ResumeMode = mode;
+  game.Play.Start(KindOf(saved.Kind), saved.Paused);
   game.GameNumber = saved.GameNumber;
   game.Gen.GeneratorState = saved.GeneratorState;
   game.Board = BoardState{};

@@ -20,9 +20,7 @@ bool OnBoard(const TVelmor& g, int tile) {
 
 // The reader hears what the picture shows: no faces in the editor, none while the game is paused
 // or stopped (the background alone), and no board before the first game.
-bool FacesShown(const TVelmor& g) {
-  return g.GameMode != ModeEditor && g.GameMode != ModePaused && g.GameMode != ModeStopped && g.GameMode != ModeNoGame;
-}
+bool FacesShown(const TVelmor& g) { return g.Play.Playing() || g.Play.Over(); }
 
 // One tile: it has no widget of its own, so it lives as long as the board's interface and answers
 // from the game's state at each question.
@@ -78,7 +76,7 @@ class TileAccessible : public QAccessibleInterface {
  private:
   TileState Facts(const TVelmor& g) const {
     // As the keyboard's Tab sees it: in the flat game every tile may be tried.
-    return {.free = g.GameMode == ModeRivers || g.IsPlayable(tile_),
+    return {.free = g.Play.Is(GameKind::Flat) || g.IsPlayable(tile_),
             .picked = g.FirstTile == tile_ || g.SecondTile == tile_,
             .hinted = g.HintTileA == tile_ || g.HintTileB == tile_};
   }

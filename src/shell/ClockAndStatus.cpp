@@ -7,10 +7,6 @@
 
 namespace velmor {
 
-namespace {
-bool Playing(uint8_t mode) { return mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers; }
-}  // namespace
-
 // The status line scrolls its message itself, so it is given the message as the player reads it.
 void TVelmor::ShowStatus(const std::string& message) { Status.Show(platform.Translate(message)); }
 
@@ -31,17 +27,17 @@ void TVelmor::Temps() {
     if (MenuItem* tune = Tunes.Entry(Tunes.Number)) tune->Click();
   }
   if (PlayMusic.Checked()) Tunes.MusicSupervision();
-  if (GameMode == ModeTwoPlayers) RefreshTwoPlayerPanel();
+  if (Play.Is(GameKind::TwoPlayers)) RefreshTwoPlayerPanel();
   DeadEnds.Tick();
   Solver.Tick();
   UpdateCommands();  // a dead end's move count or a mode set elsewhere is seen within a beat
-  if (GameMode == ModeGameOver) return;
-  if (Playing(GameMode)) {
+  if (Play.Over()) return;
+  if (Play.Playing()) {
     Clock.Update(platform.TickCount());
     if (Clock.Total() >= GameClock::TimeLimitSeconds) Stop();
   }
   WriteScore();
-  if (GameMode == ModeStopped || GameMode == ModePaused) ShowFond();
+  if (Play.Stopped() || Play.Paused()) ShowFond();
 }
 
 // The window sleeps between heartbeats while nothing moves: a still status line, no worker answer
@@ -51,20 +47,18 @@ int TVelmor::HeartbeatDelay() const {
   if (Tunes.FirstPending || (PlayMusic.Checked() && Tunes.Listening()) || !Status.Still() || !Solver.Idle() ||
       DeadEnds.Pending())
     return Beat;
-  if (GameMode == ModeTwoPlayers) return Beat;  // the turn's name blinks
-  if (!Playing(GameMode)) return 0;
+  if (Play.Is(GameKind::TwoPlayers)) return Beat;  // the turn's name blinks
+  if (!Play.Playing()) return 0;
   if (Board.TilesLeft == 0 && !ResultShown) return Beat;
   // The status line learns of a dead end on a beat; the bounce then keeps the beat going.
-  if (Free.MovesLeft == 0 && GameMode == ModeSolitaire && !BoardCleared) return Beat;
+  if (Free.MovesLeft == 0 && Play.Is(GameKind::OnePlayer) && !BoardCleared) return Beat;
   // A held clock stands; a running one is looked at just after its second turns.
   const uint32_t next = Clock.MillisToNextSecond(platform.TickCount());
   return next == 0 ? 0 : static_cast<int>(next) + 2;
 }
 
 void TVelmor::WriteScore() {
-  const bool shown =
-      GameMode == ModeSolitaire || GameMode == ModeTwoPlayers || GameMode == ModeRivers || GameMode == ModePaused;
-  if (!shown || BoardCleared) {
+  if (!Play.Underway() || BoardCleared) {
     MovesLeftLine.SetCaption("");
     TilesLeftLine.SetCaption("");
     TimeLine.SetCaption("");
@@ -72,15 +66,14 @@ void TVelmor::WriteScore() {
   }
   IsItFree();
   TilesLeftLine.SetCaption(std::to_string(Board.TilesLeft));
-  const bool solitaire = GameMode == ModeSolitaire || GameMode == ModeTwoPlayers;
+  const bool solitaire = Play.Is(GameKind::OnePlayer) || Play.Is(GameKind::TwoPlayers);
   // The flat game counts the pairs a path joins now; the count is taken after each move.
-  const bool counted = solitaire || GameMode == ModeRivers;
-  const int moves = GameMode == ModeRivers ? DeadEnds.FlatMoves() : Free.MovesLeft;
+  const bool counted = Play.Playing();
+  const int moves = Play.Is(GameKind::Flat) ? DeadEnds.FlatMoves() : Free.MovesLeft;
   MovesLeftLine.SetCaption(Moves.Checked() && counted ? std::to_string(moves) : "");
-  TimeLine.SetCaption(
-      (GameMode == ModeSolitaire || GameMode == ModeRivers) && ShowTime.Checked() ? FormatMinSec(Clock.Total()) : "");
+  TimeLine.SetCaption(Play.Solo() && ShowTime.Checked() ? FormatMinSec(Clock.Total()) : "");
   // Two players see both clocks and whose turn it is here too, with the side panel hidden.
-  if (GameMode == ModeTwoPlayers) TimeLine.SetCaption(TwoPlayerTimes());
+  if (Play.Is(GameKind::TwoPlayers)) TimeLine.SetCaption(TwoPlayerTimes());
   if (Free.MovesLeft > 0) Status.Bounce = false;
   if (Board.TilesLeft == 0) {
     // A board cleared before the clock showed its first second ends on a later heartbeat.
@@ -99,17 +92,16 @@ std::string TVelmor::TwoPlayerTimes() const {
 }
 
 void TVelmor::PauseClick() {
-  if (GameMode == ModeSolitaire || GameMode == ModeRivers) {
-    ResumeMode = GameMode;
-    IM(ModePaused);
+  if (Play.Pause()) {
+    UpdateCommands();
     Clock.Pause(platform.TickCount());
     Pause1.SetCaption(VELMOR_TEXT("&Continue"));
     PauseButton.SetCaption(VELMOR_TEXT("Play"));
     ShowFond();
     Status.Hold(platform.Translate(VELMOR_TEXT("Game paused: press F12 or click Play to go on.")));
     Keeper.Keep();
-  } else if (GameMode == ModePaused) {
-    IM(ResumeMode);
+  } else if (Play.Resume()) {
+    UpdateCommands();
     StatusGivesWay();
     Clock.Resume(platform.TickCount());
     PauseButton.SetCaption(VELMOR_TEXT("Pause"));
@@ -119,12 +111,12 @@ void TVelmor::PauseClick() {
 }
 
 void TVelmor::FormDeactivate() {
-  if (GameMode != ModePaused) PauseClick();
+  if (!Play.Paused()) PauseClick();
 }
 
 void TVelmor::FormActivate() {
   // The menu pictures are the toolbar's own icons, which never change here: nothing to refresh.
-  if (GameMode == ModePaused) PauseClick();
+  if (Play.Paused()) PauseClick();
 }
 
 void TVelmor::NStatus() {
@@ -138,15 +130,15 @@ void TVelmor::ShowTimeClick() {
 }
 
 void TVelmor::Stop() {
-  if (GameMode == ModePaused) {
+  if (Play.Paused()) {
     Clock.Resume(platform.TickCount());
     PauseButton.SetCaption(VELMOR_TEXT("Pause"));
     Pause1.SetCaption(VELMOR_TEXT("&Pause"));
     StatusGivesWay();
   }
-  IM(ModeStopped);
   // A later resume (the help window closing) must not bring a stopped game back.
-  ResumeMode = ModeStopped;
+  Play.Stop();
+  UpdateCommands();
   ShowFond();
 }
 

@@ -10,19 +10,19 @@ void DeadEnd::Check() {
   TVelmor& g = game_;
   const uint32_t now = g.platform.TickCount();
   bool stuck = false;
-  flatMoves_ = g.GameMode == ModeRivers ? CountReachablePairs(g.Board) : 0;
+  flatMoves_ = g.Play.Is(GameKind::Flat) ? CountReachablePairs(g.Board) : 0;
   if (g.Board.TilesLeft > 0 && !g.BoardCleared) {
-    if (g.GameMode == ModeSolitaire) {
+    if (g.Play.Is(GameKind::OnePlayer)) {
       g.IsItFree();
       stuck = g.Free.MovesLeft == 0;
-    } else if (g.GameMode == ModeRivers) {
+    } else if (g.Play.Is(GameKind::Flat)) {
       stuck = flatMoves_ == 0;
     }
   }
   if (stuck == stuck_) return;
   stuck_ = stuck;
   since_ = now;
-  if (stuck && g.GameMode == ModeRivers) {
+  if (stuck && g.Play.Is(GameKind::Flat)) {
     g.Clock.Hold(now);
     g.Status.StartBounce(g.platform.Translate(VELMOR_TEXT("      SORRY, NO MORE MOVES !!")));
   }
@@ -35,8 +35,8 @@ void DeadEnd::Check() {
 void DeadEnd::Tick() {
   TVelmor& g = game_;
   const uint32_t now = g.platform.TickCount();
-  const bool playing = g.GameMode == ModeSolitaire || g.GameMode == ModeRivers;
-  if (stuck_ && !playing && g.GameMode != ModePaused) {
+  const bool playing = g.Play.Solo();
+  if (stuck_ && !playing && !g.Play.Paused()) {
     // A new board, the editor or the end of the game came some other way than a move.
     stuck_ = false;
     g.Clock.Release(now);

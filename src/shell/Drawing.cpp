@@ -22,7 +22,7 @@ BoardMarks TVelmor::Marks() const {
   marks.highlight = HighlightMode;
   marks.pen = PenColor;
   marks.invert = Invert.Checked();
-  marks.editing = GameMode == ModeEditor;
+  marks.editing = Play.Editing();
   marks.ghost = EditorGhost;
   marks.slideInProgress = PathFound;
   return marks;
@@ -44,7 +44,7 @@ void TVelmor::RedrawTile(int tile) {
 
 void TVelmor::RedrawTaken(const Place& a, const Place& b) {
   // The flat game's slide and the last pair (the board is cleared) change more than two places.
-  if (GameMode == ModeRivers || Board.TilesLeft == 0) {
+  if (Play.Is(GameKind::Flat) || Board.TilesLeft == 0) {
     FullRedraw();
     return;
   }
@@ -65,7 +65,7 @@ void TVelmor::RedrawTaken(const Place& a, const Place& b) {
 void TVelmor::Redraw() {
   if (RefreshHallPanel) ShowPanelHOF();
   // A paused or finished game shows the bare background, never its tiles.
-  if (BoardCleared || GameMode == ModePaused) {
+  if (BoardCleared || Play.Paused()) {
     ShowFond();
     return;
   }

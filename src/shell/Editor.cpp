@@ -6,7 +6,8 @@
 namespace velmor {
 
 void TVelmor::EnterEditor(bool create) {
-  IM(ModeEditor);
+  Play.Start(GameKind::Editor);
+  UpdateCommands();
   GhostBox = NoBox;
   EditorStartedEmpty = create;
   LayoutEditor(Shape, Board, TilesToPlace).Start(create);
@@ -56,7 +57,8 @@ void TVelmor::SaveandexitClick(MenuItem& sender) {
   }
   VO.SetVisible(true);
   EditorMenu.SetVisible(false);
-  IM(ModeNoGame);
+  Play.Clear();
+  UpdateCommands();
   EditorGhost = Place{-1, -1, -1};
   EditorPanel.SetVisible(false);
   Tools.SetVisible(true);
@@ -71,7 +73,8 @@ void TVelmor::Cancel2Click() {
   EditorMenu.SetVisible(false);
   if (BoardNumber > Layouts.Count()) BoardNumber = Layouts.Count();
   ResolveLayoutPath();
-  IM(ModeSolitaire);
+  Play.Start(GameKind::OnePlayer);
+  UpdateCommands();
   LoadCurrentLayout();
 }
 

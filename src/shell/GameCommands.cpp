@@ -11,7 +11,7 @@ namespace velmor {
 
 // On the flat board and in the editor every tile counts as free.
 bool TVelmor::TileFree(int tile, bool vertical) const {
-  if (GameMode == ModeRivers || GameMode == ModeEditor) return true;
+  if (Play.Is(GameKind::Flat) || Play.Editing()) return true;
   return IsTileFree(Board, tile, vertical);
 }
 
@@ -25,7 +25,7 @@ void TVelmor::LayoutFromCheckedEntry() {
 }
 
 void TVelmor::EndPauseForNewGame() {
-  if (GameMode != ModePaused) return;
+  if (!Play.Paused()) return;
   Pause1.SetCaption(VELMOR_TEXT("&Pause"));
   PauseButton.SetCaption(VELMOR_TEXT("Pause"));
   Pause1.SetEnabled(true);
@@ -33,7 +33,7 @@ void TVelmor::EndPauseForNewGame() {
 }
 
 void TVelmor::IsItFree() {
-  if (GameMode != ModeSolitaire && GameMode != ModeTwoPlayers) return;
+  if (!Play.Is(GameKind::OnePlayer) && !Play.Is(GameKind::TwoPlayers)) return;
   if (Vertical.Checked())
     Free.Recount(Board.TileCount, [this](int t) { return Dispo_Vertical(t); });
   else
@@ -41,8 +41,8 @@ void TVelmor::IsItFree() {
 }
 
 void TVelmor::Hint() {
-  if (GameMode == ModeRivers) return RiversHint();
-  if (GameMode != ModeSolitaire || Free.MovesLeft == 0) return;
+  if (Play.Is(GameKind::Flat)) return RiversHint();
+  if (!Play.Is(GameKind::OnePlayer) || Free.MovesLeft == 0) return;
   // Watching winnability, the hint is a pair the solver's way to the end takes.
   if (const auto keep = Solver.KeepingPair()) {
     std::tie(HintTileA, HintTileB) = *keep;
@@ -65,38 +65,28 @@ void TVelmor::Hint() {
 }
 
 void TVelmor::VerticalClick() {
-  switch (GameMode) {
-    case ModeSolitaire:
-      if (platform.Confirm(VELMOR_TEXT("Vertical variation"),
-                           VELMOR_TEXT("If you want to change the game mode, you'll have to restart your "
-                                       "game. Do you wish to continue ?"))) {
-        BeginGame();
-        Vertical.Toggle();
-      }
-      break;
-    case ModeNoGame:
-    case ModeGameOver:
-    case ModeStopped:
+  if (Play.Is(GameKind::OnePlayer)) {
+    if (platform.Confirm(VELMOR_TEXT("Vertical variation"),
+                         VELMOR_TEXT("If you want to change the game mode, you'll have to restart your "
+                                     "game. Do you wish to continue ?"))) {
+      BeginGame();
       Vertical.Toggle();
-      break;
-    default:
-      break;
+    }
+  } else if (Play.Idle() || Play.Over() || Play.Stopped()) {
+    Vertical.Toggle();
   }
 }
 
 void TVelmor::ReseedFromClock() { Gen.Reseed(platform.UtcMillisecondOfDay()); }
 
-bool TVelmor::AnimatedDeal() const {
-  return Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor && GameMode != ModeGameOver &&
-         GameMode != ModeStopped && !RandomSeed1.Checked();
-}
+bool TVelmor::AnimatedDeal() const { return Animate.Checked() && Play.Underway() && !RandomSeed1.Checked(); }
 
 void TVelmor::DealLayout() {
   const int n = MarkLayoutPositions(Board.BoardGrid, Shape);
   Board.TilesLeft = n;
   Board.TileCount = TileTotal;
   for (auto& p : Board.TilePlace) p = Place{};
-  if (GameMode == ModeEditor) {
+  if (Play.Editing()) {
     // The editor's heap is unfinished by nature (any count, odd too): its tiles are only
     // numbered, never dealt, and all look blank.
     int t = 0;
@@ -132,7 +122,7 @@ void TVelmor::DealLayout() {
         AnimationStep(2 * DealTileMs);
       };
     }
-  } else if (Animate.Checked() && GameMode != ModeEditor && !RandomSeed1.Checked()) {
+  } else if (Animate.Checked() && !Play.Editing() && !RandomSeed1.Checked()) {
     hooks.redrawTile = [this](int tile) {
       RedrawTile(tile);
       AnimationStep(DealTileMs);
@@ -145,17 +135,16 @@ void TVelmor::DealLayout() {
 }
 
 bool TVelmor::ShuffleBoard() {
-  const bool playing = GameMode == ModeSolitaire || GameMode == ModeTwoPlayers || GameMode == ModeRivers;
+  const bool playing = Play.Playing();
   DealHooks hooks;
   hooks.seed = [this] { ReseedFromClock(); };
   if (Animate.Checked() && playing && !RandomSeed1.Checked()) hooks.redrawStart = [this] { FullRedraw(); };
-  if (Animate.Checked() && GameMode != ModeNoGame && GameMode != ModeEditor && GameMode != ModeGameOver &&
-      GameMode != ModeStopped)
+  if (Animate.Checked() && Play.Underway())
     hooks.redrawPair = [this] {
       FullRedraw();
       AnimationStep(2 * DealTileMs);
     };
-  if (GameMode != ModeRivers) return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
+  if (!Play.Is(GameKind::Flat)) return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
 
   // A flat-board pair can only be joined on its own layer, and the hard board keeps the groups of
   // its two layers apart; mixing tiles between the layers would leave pairs that can never be
@@ -206,7 +195,10 @@ void TVelmor::BeginGame() {
   ResetForNewGame(NewGameKind::Solitaire);
 
   EndPauseForNewGame();
-  if (GameMode != ModeEditor) IM(ModeSolitaire);
+  if (!Play.Editing()) {
+    Play.Start(GameKind::OnePlayer);
+    UpdateCommands();
+  }
   if (GameNumber > 0 && RandomSeed1.Checked())
     ShowStatus(Fill(VELMOR_TEXT("Specific Board started. Random Seed #%1"), GameNumber));
   ShowPanelHOF();
@@ -214,7 +206,7 @@ void TVelmor::BeginGame() {
   if (Status.Pos <= 1) ShowStatus(VELMOR_TEXT("New game started."));
   Clock.StartTick = platform.TickCount();
   UpdateWindowTitle();
-  if (GameMode == ModeSolitaire) Records.Started(StatisticsKey(*this));
+  if (Play.Is(GameKind::OnePlayer)) Records.Started(StatisticsKey(*this));
   AfterMove();
 }
 
@@ -267,9 +259,9 @@ void TVelmor::NewSpecificGame1Click() {
 }
 
 void TVelmor::NewGame() {
-  if (GameMode == ModeRivers || BoardNumber == 100 || BoardNumber == 101)
+  if (Play.Is(GameKind::Flat) || BoardNumber == 100 || BoardNumber == 101)
     FourRivers(BoardNumber == RiversHardList);  // the variant last played
-  else if (GameMode == ModeTwoPlayers)
+  else if (Play.Is(GameKind::TwoPlayers))
     TwoPlayers();
   else
     RandomSolitaireGame1Click();

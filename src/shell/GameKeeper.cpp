@@ -132,7 +132,7 @@ bool GameKeeper::Continue(const SavedGame& saved, std::string& error) {
   }
   g.LayoutEntries.CheckOnly(saved.Flat() ? g.SavedLayoutNumber : g.BoardNumber);
   g.Vertical.SetChecked(saved.Vertical);
-  if (g.GameMode == ModePaused) {
+  if (g.Play.Paused()) {
     g.Pause1.SetCaption(VELMOR_TEXT("&Continue"));
     g.PauseButton.SetCaption(VELMOR_TEXT("Play"));
   }

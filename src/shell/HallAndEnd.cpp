@@ -20,7 +20,7 @@ constexpr uint32_t Yellow = Rgb(255, 255, 0), Aqua = Rgb(0, 255, 255), White = R
 // The one place that decides a game is over: the board is empty and the clock has run. Called
 // after every pair taken and by the heartbeat; GameOver then tells the player.
 bool TVelmor::CheckGameEnd() {
-  if (Board.TilesLeft == 0 && GameMode != ModeEditor && Clock.ElapsedSeconds > 0) BoardCleared = true;
+  if (Board.TilesLeft == 0 && !Play.Editing() && Clock.ElapsedSeconds > 0) BoardCleared = true;
   if (!BoardCleared) return false;
   GameOver();
   return true;
@@ -29,7 +29,7 @@ bool TVelmor::CheckGameEnd() {
 void TVelmor::GameOver() {
   ShowFond();
   bool ended = false;
-  if (GameMode == ModeTwoPlayers) {
+  if (Play.Is(GameKind::TwoPlayers)) {
     ResultShown = true;
     WriteScore();
     Stop();
@@ -44,7 +44,8 @@ void TVelmor::GameOver() {
         ShowStatus(VELMOR_TEXT("Player 1 WON ! Congratulations !"));
         break;
     }
-    IM(ModeGameOver);
+    Play.End();
+    UpdateCommands();
     ended = true;
   }
   if (BoardCleared && !ResultShown && Solver.DemoPlayed()) {
@@ -52,7 +53,8 @@ void TVelmor::GameOver() {
     ResultShown = true;
     WriteScore();
     Stop();
-    IM(ModeGameOver);
+    Play.End();
+    UpdateCommands();
     ShowStatus(VELMOR_TEXT("The demo cleared the board."));
     ended = true;
   }
@@ -65,8 +67,8 @@ void TVelmor::GameOver() {
     std::string message = VELMOR_TEXT("Congratulations !! You WON !");
     if (EnableHall.Checked()) {
       message = Fill(VELMOR_TEXT("You WON ! Your time is : %1"), FormatMinSec(total));
-      IM(ModeGameOver);
-      ResumeMode = ModeGameOver;
+      Play.End();
+      UpdateCommands();
       if (HallOfFame.TenthTime(BoardNumber) > total) {
         AddHall();
         ShowPanelHOF();
@@ -78,7 +80,8 @@ void TVelmor::GameOver() {
     ShowStatus(message);
     ended = true;
   }
-  if (ended) ResumeMode = ModeGameOver;
+  // Without the hall the won game stays stopped, yet the help window's resume lands on its end.
+  if (ended) Play.EndStopped();
 }
 
 // ---- Two players ---------------------------------------------------------------------------
@@ -91,7 +94,8 @@ void TVelmor::TwoPlayers() {
   ResetForNewGame(NewGameKind::TwoPlayers);
   EndPauseForNewGame();
   ShowStatus(VELMOR_TEXT("Two-Player Solitaire started."));
-  IM(ModeTwoPlayers);
+  Play.Start(GameKind::TwoPlayers);
+  UpdateCommands();
   if (GameNumber > 0 && RandomSeed1.Checked())
     ShowStatus(Fill(VELMOR_TEXT("Specific Board started. Random Seed #%1"), GameNumber));
   ShowPanelHOF();
@@ -171,9 +175,9 @@ void TVelmor::PanelText(int x, int y, const std::string& text, Platform::TextSty
 
 void TVelmor::ShowPanelHOF() {
   if (!ShowHallFame.Checked()) return;
-  const int dy = GameMode == ModeTwoPlayers ? 20 : ShowCurrentTile.Checked() ? 10 : -20;
+  const int dy = Play.Is(GameKind::TwoPlayers) ? 20 : ShowCurrentTile.Checked() ? 10 : -20;
   SaveHof = HofPic;
-  if (GameMode == ModeEditor) {
+  if (Play.Editing()) {
     RedrawHOF();
     return;
   }

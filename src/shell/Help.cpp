@@ -35,9 +35,10 @@ void TVelmor::FillLayoutChooser() {
 }
 
 void TVelmor::CallHelp(HelpPage page) {
-  if (GameMode == ModeTwoPlayers) return;
-  if (GameMode != ModePaused) PauseClick();
-  IM(ModePaused);
+  if (Play.Is(GameKind::TwoPlayers)) return;
+  if (!Play.Paused()) PauseClick();
+  Play.Hold();
+  UpdateCommands();
   Help.ActivePage = page;
   Help.PlayerName = CurrentPlayer;
   Help.RandomSeed = std::to_string(GameNumber);
@@ -72,7 +73,7 @@ void TVelmor::CallHelp(HelpPage page) {
   // A game number typed on the options page is the one "New Specific Game" deals next.
   long long typed = 0;
   if (ParseInt(Help.RandomSeed, typed) && typed >= 1 && typed <= 2147483647) GameNumber = static_cast<int32_t>(typed);
-  if (GameMode == ModePaused) PauseClick();
+  if (Play.Paused()) PauseClick();
 }
 
 void TVelmor::GenerateList(int list) {

@@ -9,9 +9,9 @@ namespace velmor {
 
 bool KeyboardPlay::Press(Key key) {
   TVelmor& g = game_;
-  if (g.GameMode == ModeEditor) return EditorPress(key);
-  const bool flat = g.GameMode == ModeRivers;
-  if (g.GameMode != ModeSolitaire && g.GameMode != ModeTwoPlayers && !flat) return false;
+  if (g.Play.Editing()) return EditorPress(key);
+  const bool flat = g.Play.Is(GameKind::Flat);
+  if (!g.Play.Playing()) return false;
   const Selectable selectable = [&g, flat](int t) { return flat || g.IsPlayable(t); };
   const bool onBoard = tile_ >= 1 && tile_ <= TileTotal && !g.Board.TilePlace[static_cast<size_t>(tile_)].empty();
   // Escape after a pick made with the mouse drops it, and the hand stays on the mouse: the

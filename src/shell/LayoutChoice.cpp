@@ -28,12 +28,12 @@ void LayoutChoice::Choose() {
   const int inPlay = g.BoardNumber >= RiversEasyList ? g.SavedLayoutNumber : g.BoardNumber;
   model_.Fill(g.Layouts, g.HallOfFame, g.Records.Figures(), inPlay, &odds_);
   // Looking through the layouts takes no time off the clock.
-  const bool paused = g.GameMode == ModeSolitaire || g.GameMode == ModeRivers;
+  const bool paused = g.Play.Solo();
   if (paused) g.PauseClick();
   const int chosen = g.platform.ChooseLayout(model_);
   if (MenuItem* entry = g.LayoutEntries.Entry(chosen)) entry->Click();
   // Nothing chosen, or a file that was refused: the game goes on where it was.
-  if (paused && g.GameMode == ModePaused) g.PauseClick();
+  if (paused && g.Play.Paused()) g.PauseClick();
 }
 
 void LayoutChoice::Import() {

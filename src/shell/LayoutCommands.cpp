@@ -197,7 +197,8 @@ bool TVelmor::SaveLayout() {
     SaveFailed = true;
     return false;
   }
-  IM(ModeNoGame);
+  Play.Clear();
+  UpdateCommands();
 
   const std::string file = FileNamePart(LayoutPath);
   const std::string entryName = file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();

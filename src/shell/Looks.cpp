@@ -34,7 +34,7 @@ LookChoice::Loaders TVelmor::LookLoaders(std::function<void(Picture&, const std:
             // The dialog offers .jpg tilesets too; they go through the same JPEG reader as backgrounds.
             if (!LoadPicture(path, Contains(path, ".jpg"), picture)) return false;
             use(picture, path);
-            if (GameMode != ModeNoGame) FullRedraw();
+            if (!Play.Idle()) FullRedraw();
             return true;
           },
           std::move(fallBack)};
@@ -91,7 +91,7 @@ void TVelmor::None1Click() {
   backgrounds_.Use(None1);
   BackgroundSource = {};
   NewBackground();
-  if (GameMode != ModeNoGame) FullRedraw();
+  if (!Play.Idle()) FullRedraw();
 }
 
 // The check marks read from the settings name the looks to take, clicked as the player would.
@@ -138,9 +138,9 @@ void TVelmor::SetBoardScale(int scale) {
   RedrawBox = NoBox;
   GhostBox = NoBox;
   // What was on the board is shown again: the background alone once a game is stopped or over.
-  if (GameMode == ModeStopped || GameMode == ModeGameOver)
+  if (Play.Stopped() || Play.Over())
     ShowFond();
-  else if (GameMode != ModeNoGame)
+  else if (!Play.Idle())
     Redraw();
   ShowPanelHOF();
   if (!ShowHallFame.Checked()) SaveHof = HofPic;

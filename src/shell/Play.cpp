@@ -31,7 +31,7 @@ void TVelmor::UpdateCommands() {
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const bool inside = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
   RefreshHallPanel = false;
-  if (GameMode == ModeEditor) {
+  if (Play.Editing()) {
     if (inside) EditorClick(button, x, y, column, row);
     return;
   }
@@ -59,7 +59,7 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const int a = FirstTile, b = SecondTile;
   // In the flat game the path search may slide the first tile; its history entry keeps where it was.
   const Place placeA = Board.TilePlace[static_cast<size_t>(a)];
-  if (picked.outcome == Selection::Outcome::Pair && GameMode == ModeRivers && !CanBeReached(b, a))
+  if (picked.outcome == Selection::Outcome::Pair && Play.Is(GameKind::Flat) && !CanBeReached(b, a))
     picked = Selection::Repick();
   if (picked.outcome == Selection::Outcome::Repicked) {
     RedrawTile(picked.released);
@@ -77,7 +77,7 @@ void TVelmor::TakePair(int a, Place placeA, int b) {
   RedrawTaken(placeA, placeB);
   platform.ShowPresented();
   PlaySound("done");
-  if (GameMode == ModeTwoPlayers) TurnChange();
+  if (Play.Is(GameKind::TwoPlayers)) TurnChange();
   // The win is timed at the pair that cleared the board.
   Clock.Update(platform.TickCount());
   CheckGameEnd();
@@ -85,13 +85,13 @@ void TVelmor::TakePair(int a, Place placeA, int b) {
 }
 
 void TVelmor::Back() {
-  if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
+  if (!Play.Solo()) return;
   if (Board.TilesLeft == 0 || History.Empty()) return;
   GoBack();
 }
 
 void TVelmor::GoBack() {
-  if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
+  if (!Play.Solo()) return;
   BackHistory();
   FullRedraw();
   AfterMove();
@@ -105,7 +105,7 @@ void TVelmor::BackHistory() {
 }
 
 void TVelmor::Redo() {
-  if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
+  if (!Play.Solo()) return;
   Selection::Clear();
   HintTileA = HintTileB = 0;
   if (!History.RedoPair(Board)) return;
@@ -118,7 +118,7 @@ void TVelmor::Redo() {
 
 void TVelmor::Restart() {
   if (Board.TilesLeft == 0 || History.Empty()) return;
-  if (GameMode != ModeSolitaire && GameMode != ModeRivers) return;
+  if (!Play.Solo()) return;
   while (!History.Empty()) GoBack();
   History.ClearRedo();
   Clock.Start(platform.TickCount());
@@ -129,7 +129,7 @@ void TVelmor::Restart() {
 
 void TVelmor::Shuffle1Click() {
   if (BoardCleared) return;
-  if (GameMode != ModeSolitaire && GameMode != ModeTwoPlayers && GameMode != ModeRivers) return;
+  if (!Play.Playing()) return;
   HintTileA = HintTileB = 0;
   Selection::Clear();
   History.ClearRedo();  // the pairs taken back no longer stand where they were taken
@@ -151,7 +151,7 @@ void TVelmor::Shuffle1Click() {
               r2 = RandomBelow(AnchorRows) + 1;
               l2 = RandomBelow(AnchorLayers) + 1;
               u = grid.at(c2, r2, l2);
-            } while (u < 1 || u > TileTotal || (GameMode == ModeRivers && l2 != l));  // see ShuffleBoard
+            } while (u < 1 || u > TileTotal || (Play.Is(GameKind::Flat) && l2 != l));  // see ShuffleBoard
             std::swap(Board.TilePlace[static_cast<size_t>(t)], Board.TilePlace[static_cast<size_t>(u)]);
             grid.set(c2, r2, l2, static_cast<uint8_t>(t));
             grid.set(c, r, l, static_cast<uint8_t>(u));
@@ -161,7 +161,7 @@ void TVelmor::Shuffle1Click() {
     } while (Free.MovesLeft == 0 && passes < 101);
   }
 
-  if (GameMode != ModeRivers) {
+  if (!Play.Is(GameKind::Flat)) {
     IsItFree();
     const int n = Free.MovesLeft;
     if (n >= 2)
@@ -170,7 +170,7 @@ void TVelmor::Shuffle1Click() {
       ShowStatus(VELMOR_TEXT("Tiles shuffled. 1 new move found."));
     else
       ShowStatus(VELMOR_TEXT("No moves found. Try to press Back a few times."));
-    if (GameMode != ModeTwoPlayers) Clock.AddPenalty(10 * n);
+    if (!Play.Is(GameKind::TwoPlayers)) Clock.AddPenalty(10 * n);
   }
   FullRedraw();
   AfterMove();

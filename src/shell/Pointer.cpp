@@ -4,19 +4,15 @@
 
 namespace velmor {
 
-namespace {
-bool InGame(uint8_t mode) { return mode >= ModeSolitaire && mode <= ModeEditor; }
-}  // namespace
-
 void TVelmor::FormMouseMove(int X, int Y) {
   Keys.PointerMoved();
-  if (HighlightMode == HighlightNone && GameMode != ModeEditor) return;
-  if (!InGame(GameMode)) return;
+  if (HighlightMode == HighlightNone && !Play.Editing()) return;
+  if (!Play.Live()) return;
   const int x = X - BoardOriginX, y = Y - BoardOriginY;
   const int column = x / CellWidth, row = y / CellHeight;
   const bool onBoard = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
 
-  if (GameMode == ModeEditor && onBoard) {
+  if (Play.Editing() && onBoard) {
     EditorGhost = Place{-1, -1, -1};
     const Place p = WhatAdd(Board.BoardGrid, x, y);
     if (p.layer == 0) return;
@@ -34,12 +30,12 @@ void TVelmor::FormMouseMove(int X, int Y) {
   }
 
   PrevPointedTile = PointedTile;
-  if (!onBoard || GameMode == ModeEditor) return;
+  if (!onBoard || Play.Editing()) return;
   const int t = WhatTileThere(Board.BoardGrid, x, y);
   const bool eligible = t > 0 && (!OnlyPossibleMoves.Checked() || Dispo(t));
   if (eligible) {
     PointedTile = t;
-    if (ShowCurrentTile.Checked() && GameMode != ModeTwoPlayers) ShowTileInPreview(t);
+    if (ShowCurrentTile.Checked() && !Play.Is(GameKind::TwoPlayers)) ShowTileInPreview(t);
     if (PrevPointedTile == PointedTile) return;
     if (PrevPointedTile != 0) {
       const int h = HoverTile;
@@ -50,7 +46,7 @@ void TVelmor::FormMouseMove(int X, int Y) {
     RedrawTile(t);
     return;
   }
-  if (GameMode != ModeTwoPlayers && ShowCurrentTile.Checked()) ClearPreview();
+  if (!Play.Is(GameKind::TwoPlayers) && ShowCurrentTile.Checked()) ClearPreview();
   if (HoverTile != 0) {
     const int h = HoverTile;
     HoverTile = 0;
@@ -61,10 +57,10 @@ void TVelmor::FormMouseMove(int X, int Y) {
 }
 
 void TVelmor::ButtonDown(Button button, int X, int Y) {
-  if (!InGame(GameMode)) return;
+  if (!Play.Live()) return;
   if (Solver.DemoRunning()) return Solver.StopDemo();  // the click takes the game back, nothing more
   const int x = X - BoardOriginX, y = Y - BoardOriginY;
-  if (button == Button::Secondary && GameMode != ModeEditor) {
+  if (button == Button::Secondary && !Play.Editing()) {
     HintTileA = HintTileB = 0;
     Selection::Clear();
     FullRedraw();

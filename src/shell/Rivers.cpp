@@ -21,7 +21,8 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   Clock.StartTick = platform.TickCount();
   EndPauseForNewGame();
   ShowStatus(VELMOR_TEXT("Voverizo Dadazu started."));
-  IM(ModeRivers);
+  Play.Start(GameKind::Flat);
+  UpdateCommands();
   FullRedraw();
   ShowPanelHOF();
   UpdateWindowTitle();

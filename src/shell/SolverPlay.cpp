@@ -8,11 +8,11 @@
 
 namespace velmor {
 
-bool SolverPlay::Watching() const { return game_.WatchWinnability.Checked() && game_.GameMode == ModeSolitaire; }
+bool SolverPlay::Watching() const { return game_.WatchWinnability.Checked() && game_.Play.Is(GameKind::OnePlayer); }
 
 void SolverPlay::CanIStillWin() {
   TVelmor& g = game_;
-  if (g.GameMode != ModeSolitaire) {
+  if (!g.Play.Is(GameKind::OnePlayer)) {
     g.ShowStatus(VELMOR_TEXT("The solver answers in a one-player game."));
     return;
   }
@@ -103,7 +103,7 @@ int SolverPlay::PairsBackToWin() const {
 
 void SolverPlay::StartDemo() {
   TVelmor& g = game_;
-  if (g.GameMode != ModeSolitaire || g.Board.TilesLeft == 0 || demo_) return;
+  if (!g.Play.Is(GameKind::OnePlayer) || g.Board.TilesLeft == 0 || demo_) return;
   demo_ = demoPlayed_ = true;
   g.Records.Withdrawn(StatisticsKey(g));
   plan_.clear();
@@ -130,7 +130,7 @@ void SolverPlay::StopDemo() {
 
 void SolverPlay::DemoStep() {
   TVelmor& g = game_;
-  if (g.GameMode != ModeSolitaire || g.Board.TilesLeft == 0) {
+  if (!g.Play.Is(GameKind::OnePlayer) || g.Board.TilesLeft == 0) {
     demo_ = false;
     return;
   }

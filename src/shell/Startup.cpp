@@ -32,8 +32,8 @@ int TVelmor::WindowContentHeight() const {
 }
 
 bool TVelmor::Init() {
-  IM(ModeNoGame);
-  ResumeMode = ModeStopped;
+  Play.Clear();
+  UpdateCommands();
 
   std::string error;
   Picture panel;
@@ -61,7 +61,7 @@ bool TVelmor::Init() {
     ReadHelpTexts();
     UpdateWindowTitle();
     // The side panel's words are drawn into its picture.
-    if (GameMode == ModeTwoPlayers)
+    if (Play.Is(GameKind::TwoPlayers))
       RefreshTwoPlayerPanel();
     else
       ShowPanelHOF();
@@ -161,12 +161,13 @@ bool TVelmor::LoadFiles() {
 }
 
 void TVelmor::FormShow() {
-  if (GameMode != ModeNoGame) return;
+  if (!Play.Idle()) return;
   // The current tune starts with the first heartbeat after the window shows, and the effects'
   // device opens then too (not on the first click): opening either would only delay the first
   // picture.
   Tunes.FirstPending = true;
-  IM(ModeStopped);
+  Play.Stop();
+  UpdateCommands();
   Keeper.Active = Records.Active = true;
   // A game asked for on the command line wins; the unfinished one counts as New Game counts it.
   if (Asked.Any()) return PlayAsked(*this, Asked);
@@ -192,7 +193,7 @@ void TVelmor::FormCloseQuery() {
 
 void TVelmor::Toolbar1Click() {
   Toolbar1.Toggle();
-  (GameMode == ModeEditor ? EditorPanel : Tools).SetVisible(Toolbar1.Checked());
+  (Play.Editing() ? EditorPanel : Tools).SetVisible(Toolbar1.Checked());
   GrowWindow((Toolbar1.Checked() ? 1 : -1) * platform.ToolbarHeight());
   FullRedraw();
 }

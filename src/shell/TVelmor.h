@@ -49,10 +49,6 @@ class TVelmor : public GameMenus,
   TVelmor& operator=(const TVelmor&) = delete;
 
   Platform& platform;
-  void IM(uint8_t mode) {
-    GameMode = mode;
-    UpdateCommands();
-  }
   // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
   void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------

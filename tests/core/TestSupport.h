@@ -16,6 +16,11 @@
 
 namespace velmor::test {
 
+// Puts the game in the old mode `mode` directly, keeping what a pause returns to where it can.
+inline void SetMode(GameState& game, uint8_t mode) {
+  game.Play = PlayState::FromNumbers(mode, game.Play.ResumeNumber());
+}
+
 // A picture of random colours: every pixel differs from its neighbours, so any misplaced copy shows.
 inline Picture Noise(int width, int height, uint32_t seed) {
   std::mt19937 random(seed);

@@ -93,7 +93,7 @@ TEST_F(KeyboardGame, SpaceReturnAndEscapeDoWhatTheMouseButtonsDo) {
   EXPECT_EQ(platform.sounds.back(), "done.wav");
   game.FormMouseMove(100, 100);  // the pointer over the board hides the cursor
   EXPECT_EQ(game.Keys.Tile(), 0);
-  game.GameMode = ModeStopped;
+  SetMode(game, ModeStopped);
   EXPECT_FALSE(game.Keys.Press(Key::Tab));  // no game: the window may use the key
 }
 
@@ -114,7 +114,7 @@ TEST_F(KeyboardGame, EscapeAfterAMousePickDropsItWithoutBringingOutTheCursor) {
 TEST_F(KeyboardGame, TheEditorPlacesAndTakesAwayTilesWithKeys) {
   using Key = KeyboardPlay::Key;
   game.EnterEditor(true);
-  ASSERT_EQ(game.GameMode, ModeEditor);
+  ASSERT_EQ(game.Play.Number(), ModeEditor);
   const int toPlace = game.TilesToPlace;
   game.Keys.Press(Key::Activate);
   EXPECT_EQ(game.TilesToPlace, toPlace - 1);

@@ -48,14 +48,14 @@ TEST_F(Clock, SurvivesTheTickCounterWrapping) {
 TEST_F(Clock, PausedTimeDoesNotCount) {
   Advance(30'000);
   game.PauseClick();
-  EXPECT_EQ(game.GameMode, ModePaused);
+  EXPECT_EQ(game.Play.Number(), ModePaused);
   EXPECT_EQ(game.Pause1.Caption(), "&Continue");
   EXPECT_EQ(game.PauseButton.Caption(), "Play");
   Advance(600'000);
   EXPECT_EQ(game.TimeLine.Caption(), "");  // blank while paused
   EXPECT_EQ(game.TilesLeftLine.Caption(), "8");
   game.PauseClick();
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Pause1.Caption(), "&Pause");
   Advance(0);
   EXPECT_EQ(game.TimeLine.Caption(), "00:30");
@@ -81,11 +81,11 @@ TEST_F(Clock, ThePausedGameSaysSoOnTheStatusLineUntilItGoesOn) {
 TEST_F(Clock, StopsTheGameAtOneHundredMinutes) {
   game.Clock.PenaltySeconds = 40;
   Advance(5'959'000);
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.TimeLine.Caption(), "99:59");
   platform.presented.clear();
   Advance(1'000);
-  EXPECT_EQ(game.GameMode, ModeStopped);
+  EXPECT_EQ(game.Play.Number(), ModeStopped);
   EXPECT_EQ(game.TimeLine.Caption(), "");
   ASSERT_FALSE(platform.presented.empty());  // the background hides the board
   EXPECT_EQ(platform.screen, game.BackgroundImage);
@@ -93,23 +93,23 @@ TEST_F(Clock, StopsTheGameAtOneHundredMinutes) {
 
 TEST_F(Clock, PauseOnlyInSolitaireAndRivers) {
   for (uint8_t mode : {ModeTwoPlayers, ModeEditor, ModeNoGame, ModeGameOver, ModeStopped}) {
-    game.GameMode = mode;
+    SetMode(game, mode);
     game.PauseClick();
-    EXPECT_EQ(game.GameMode, mode);
+    EXPECT_EQ(game.Play.Number(), mode);
   }
 }
 
 TEST_F(Clock, FocusLossPausesAndFocusResumesWithTheClockUnchanged) {
-  game.GameMode = ModeRivers;
+  SetMode(game, ModeRivers);
   Advance(12'000);
   game.FormDeactivate();
-  EXPECT_EQ(game.GameMode, ModePaused);
-  EXPECT_EQ(game.ResumeMode, ModeRivers);
+  EXPECT_EQ(game.Play.Number(), ModePaused);
+  EXPECT_EQ(game.Play.ResumeNumber(), ModeRivers);
   Advance(90'000);
   game.FormDeactivate();  // already paused: nothing
-  EXPECT_EQ(game.GameMode, ModePaused);
+  EXPECT_EQ(game.Play.Number(), ModePaused);
   game.FormActivate();
-  EXPECT_EQ(game.GameMode, ModeRivers);
+  EXPECT_EQ(game.Play.Number(), ModeRivers);
   Advance(0);
   EXPECT_EQ(game.TimeLine.Caption(), "00:12");
 }
@@ -119,7 +119,7 @@ TEST_F(Clock, StopWhilePausedResetsThePauseCaptions) {
   game.PauseClick();
   Advance(5'000);
   game.Stop();
-  EXPECT_EQ(game.GameMode, ModeStopped);
+  EXPECT_EQ(game.Play.Number(), ModeStopped);
   EXPECT_EQ(game.Pause1.Caption(), "&Pause");
   EXPECT_EQ(game.PauseButton.Caption(), "Pause");
   EXPECT_EQ(platform.tick - game.Clock.StartTick, 10'000u);
@@ -210,7 +210,7 @@ TEST_F(Clock, ValuePanelsFollowTheirOptions) {
 }
 
 TEST_F(Clock, NoGameMeansBlankCounters) {
-  game.GameMode = ModeStopped;
+  SetMode(game, ModeStopped);
   Advance(1'000);
   EXPECT_EQ(game.TilesLeftLine.Caption(), "");
   EXPECT_EQ(game.MovesLeftLine.Caption(), "");
@@ -233,7 +233,7 @@ TEST_F(Clock, TwoPlayersSeeBothClocksAndTheTurnOnTheStatusLine) {
 TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
   auto shown = [&] {
     return game.StatusText.Caption() + "|" + game.TimeLine.Caption() + "|" + game.MovesLeftLine.Caption() + "|" +
-           game.TilesLeftLine.Caption() + "|" + std::to_string(game.GameMode);
+           game.TilesLeftLine.Caption() + "|" + std::to_string(game.Play.Number());
   };
   constexpr uint64_t Never = ~uint64_t{0};
   uint64_t now = 0, due = 0;

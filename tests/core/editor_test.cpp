@@ -53,7 +53,7 @@ class Editor : public ::testing::Test {
 
 TEST_F(Editor, CreateStartsEmptyAndCountsDownAndUp) {
   game.CreateLayout1.Click();
-  EXPECT_EQ(game.GameMode, ModeEditor);
+  EXPECT_EQ(game.Play.Number(), ModeEditor);
   EXPECT_EQ(game.LayoutName, "New Layout");
   EXPECT_EQ(game.Edit1.Caption(), "New Layout");
   EXPECT_EQ(Left(), 144);
@@ -65,7 +65,7 @@ TEST_F(Editor, CreateStartsEmptyAndCountsDownAndUp) {
 
   game.TryIt1.Click();  // nothing placed yet
   EXPECT_EQ(platform.messages.back(), "You haven't finished building the layout yet !");
-  EXPECT_EQ(game.GameMode, ModeEditor);
+  EXPECT_EQ(game.Play.Number(), ModeEditor);
 
   Fill(144);
   EXPECT_EQ(Left(), 0);
@@ -115,7 +115,7 @@ TEST_F(Editor, ExitRestoresTheFileAndTryItKeepsTheChanges) {
   game.Save1.Click();
   EXPECT_EQ(platform.messages.back(), "You haven't finished building the layout yet !");
   game.Cancel2.Click();
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_TRUE(game.Shape == traditional);
   EXPECT_TRUE(game.VO.Visible());
   EXPECT_TRUE(game.Tools.Visible());
@@ -125,7 +125,7 @@ TEST_F(Editor, ExitRestoresTheFileAndTryItKeepsTheChanges) {
     if (game.Board.TilePlace[t].layer == 5) ClickPlace(game.Board.TilePlace[t], TVelmor::Button::Secondary);
   ClickPlace({2, 18, 1});  // somewhere else on the table
   game.TryIt1.Click();
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Board.TilesLeft, 144);
   EXPECT_FALSE(game.Shape == traditional);
   game.Editlayout1.Click();
@@ -148,7 +148,7 @@ TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
   EXPECT_EQ(game.BoardNumber, 2);
   EXPECT_TRUE(game.LayoutEntries.Entry(2)->Checked());
   EXPECT_EQ(game.LayoutName, "Flat Lands");
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Board.TilesLeft, 144);
 
   game.Editlayout1.Click();  // edit and save under its existing name: no new entry
@@ -166,7 +166,7 @@ TEST_F(Editor, AFailedSaveKeepsTheEditorOpen) {
   platform.saveAnswers = {dir.path() + "no/such/folder/X"};
   game.SaveAs1.Click();
   EXPECT_EQ(platform.errors.size(), 1u);
-  EXPECT_EQ(game.GameMode, ModeEditor);
+  EXPECT_EQ(game.Play.Number(), ModeEditor);
   EXPECT_EQ(game.Shape.Count(), 144);
   EXPECT_FALSE(game.VO.Visible());
 }

@@ -12,7 +12,7 @@ class Play : public ::testing::Test {
   FakePlatform platform;
   RecordingGame game{platform, "/nonexistent/"};
   void SetUp() override {
-    game.GameMode = ModeSolitaire;
+    SetMode(game, ModeSolitaire);
     game.Board.TileCount = 144;
   }
   // Tiles in a row on layer 1, each with its own row so none blocks another's sides.
@@ -66,11 +66,11 @@ TEST_F(Play, IsItFreeKeepsTheLastCountOutsideSolitaireGames) {
   ASSERT_EQ(game.Free.MovesLeft, 1);
   game.Board.TakeTile(2);
   for (uint8_t mode : {ModeNoGame, ModeRivers, ModeEditor, ModeGameOver, ModeStopped, ModePaused}) {
-    game.GameMode = mode;
+    SetMode(game, mode);
     game.IsItFree();
     EXPECT_EQ(game.Free.MovesLeft, 1) << int(mode);
   }
-  game.GameMode = ModeTwoPlayers;
+  SetMode(game, ModeTwoPlayers);
   game.IsItFree();
   EXPECT_EQ(game.Free.MovesLeft, 0);
 }
@@ -81,10 +81,10 @@ TEST_F(Play, DispoAcceptsEverythingInRiversAndEditorButNotRemovedTiles) {
   EXPECT_FALSE(game.Dispo(1));
   EXPECT_FALSE(game.Dispo(50));  // never on the board
   EXPECT_FALSE(game.Dispo_Vertical(50));
-  game.GameMode = ModeRivers;
+  SetMode(game, ModeRivers);
   EXPECT_TRUE(game.Dispo(1));
   EXPECT_TRUE(game.Dispo_Vertical(1));
-  game.GameMode = ModeEditor;
+  SetMode(game, ModeEditor);
   EXPECT_TRUE(game.Dispo(1));
   EXPECT_TRUE(game.Dispo(50));
 }
@@ -110,12 +110,12 @@ TEST_F(Play, HintsDoNothingOutsideTheOnePlayerGamesOrWithoutMoves) {
   LoneTiles({1, 2});
   game.IsItFree();
   for (uint8_t mode : {ModeTwoPlayers, ModeEditor, ModePaused}) {
-    game.GameMode = mode;
+    SetMode(game, mode);
     game.Hint();
     EXPECT_EQ(game.HintTileA, 0) << int(mode);
     EXPECT_EQ(game.Clock.PenaltySeconds, 0) << int(mode);
   }
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   game.Board.TakeTile(2);
   game.IsItFree();  // the last count found no move
   game.Hint();
@@ -161,18 +161,18 @@ TEST_F(VerticalOption, OkDealsANewGameThenToggles) {
   game.VerticalClick();
   EXPECT_TRUE(game.Vertical.Checked());
   EXPECT_EQ(game.Clock.PenaltySeconds, 0);  // a new game was dealt
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
 }
 
 TEST_F(VerticalOption, TogglesAtOnceWithoutAGameAndIgnoresOtherModes) {
   for (uint8_t mode : {ModeNoGame, ModeGameOver, ModeStopped}) {
-    game.GameMode = mode;
+    SetMode(game, mode);
     const bool before = game.Vertical.Checked();
     game.VerticalClick();
     EXPECT_NE(game.Vertical.Checked(), before) << int(mode);
   }
   for (uint8_t mode : {ModeTwoPlayers, ModeRivers, ModeEditor, ModePaused}) {
-    game.GameMode = mode;
+    SetMode(game, mode);
     const bool before = game.Vertical.Checked();
     game.VerticalClick();
     EXPECT_EQ(game.Vertical.Checked(), before) << int(mode);

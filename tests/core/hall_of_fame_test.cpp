@@ -89,7 +89,7 @@ TEST_F(Ending, AWinWithoutTimeTrackingIsCongratulatedAndStops) {
   game.EnableHall.SetChecked(false);
   WinAfter(425);
   EXPECT_EQ(game.Status.Message, "Congratulations !! You WON !");
-  EXPECT_EQ(game.GameMode, ModeStopped);
+  EXPECT_EQ(game.Play.Number(), ModeStopped);
   EXPECT_EQ(platform.helpShown, 0);
   EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
 }
@@ -107,7 +107,7 @@ TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
   EXPECT_EQ(game.Status.Message, "You WON ! Your time is : 02:05");
   EXPECT_EQ(platform.helpShown, 1);
   EXPECT_TRUE(labelSeen);
-  EXPECT_EQ(game.GameMode, ModeGameOver);  // the help window's resume lands on the game's end
+  EXPECT_EQ(game.Play.Number(), ModeGameOver);  // the help window's resume lands on the game's end
   EXPECT_EQ(game.HallOfFame[1].entries[1], "Zoe Q     125    0");
   EXPECT_EQ(game.ReachedRank, 1);
   // The record is on disk already, under the layout's name without spaces.
@@ -134,7 +134,7 @@ TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
   game.LayoutEntries.Entry(2)->Click();  // eight tiles in a row: four pairs
   game.Winnable.SetChecked(true);
   game.TwoPlayerGame1.Click();
-  ASSERT_EQ(game.GameMode, ModeTwoPlayers);
+  ASSERT_EQ(game.Play.Number(), ModeTwoPlayers);
   EXPECT_EQ(game.Status.Message, "Two-Player Solitaire started.");
   const std::vector<Place> order = game.RemovalOrder;
   const int thinking[] = {10, 8, 12, 9};  // player 1, 2, 1, 2
@@ -151,7 +151,7 @@ TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
   EXPECT_EQ(game.Turns.Player2Millis, 17000);
   game.Temps();
   EXPECT_EQ(game.Status.Message, "Player 2 WON ! Congratulations !");
-  EXPECT_EQ(game.GameMode, ModeGameOver);
+  EXPECT_EQ(game.Play.Number(), ModeGameOver);
   EXPECT_TRUE(game.HallOfFame[2].IsEmpty());  // two-player games are not recorded
   EXPECT_EQ(platform.helpShown, 0);
 }
@@ -236,12 +236,12 @@ TEST_F(Ending, HelpPausesTheGameAndTakesATypedGameNumber) {
   platform.tick += 30'000;
   game.Temps();
   platform.onHelp = [&] {
-    EXPECT_EQ(game.GameMode, ModePaused);
+    EXPECT_EQ(game.Play.Number(), ModePaused);
     platform.tick += 600'000;  // ten minutes reading
     game.RandomSeedChange("777");
   };
   game.Contents1.Click();
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.GameNumber, 777);
   game.Temps();
   EXPECT_EQ(game.TimeLine.Caption(), "00:30");
@@ -256,7 +256,7 @@ TEST_F(Ending, HelpPausesTheGameAndTakesATypedGameNumber) {
   EXPECT_EQ(platform.helpShown, shown);
   game.Stop();
   game.About1.Click();
-  EXPECT_EQ(game.GameMode, ModeStopped);  // closing the help window does not revive a stopped game
+  EXPECT_EQ(game.Play.Number(), ModeStopped);  // closing the help window does not revive a stopped game
 }
 
 TEST_F(Ending, TogglingThePanelWhilePausedKeepsTheBoardHidden) {
@@ -267,6 +267,6 @@ TEST_F(Ending, TogglingThePanelWhilePausedKeepsTheBoardHidden) {
   game.ShowHallFame.Click();
   EXPECT_EQ(platform.screen, game.BackgroundImage);
   game.PauseClick();
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_FALSE(platform.screen == game.BackgroundImage);
 }

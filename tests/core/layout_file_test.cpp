@@ -109,7 +109,7 @@ TEST_F(LoadLayout, GoodFileBecomesTheShapeAndIsDealt) {
   EXPECT_EQ(game.LayoutName, "Great wall");
   EXPECT_TRUE(game.Shape == RowShape(12));
   EXPECT_EQ(game.Board.TilesLeft, 12);
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Status.Message, "Layout GREAT WALL selected.");
   EXPECT_EQ(game.ReachedRank, 0);
 }
@@ -118,7 +118,7 @@ TEST_F(LoadLayout, StartingUpShowsTheCreditLineAndDealsNothing) {
   const std::string path = Lay("Wall.lay", "Wall", RowShape(12));
   game.StartingUp = true;
   ASSERT_TRUE(game.RunLayout(path));
-  EXPECT_EQ(game.GameMode, ModeNoGame);
+  EXPECT_EQ(game.Play.Number(), ModeNoGame);
   EXPECT_EQ(game.Board.TilesLeft, 144);  // untouched
   EXPECT_NE(game.Status.Message.find("Velmor"), std::string::npos);
 }

@@ -158,7 +158,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   game.Shape = RowShape(144 / 2);
   game.LayoutName = "Fresh";
   game.LayoutPath.clear();
-  game.GameMode = ModeEditor;
+  SetMode(game, ModeEditor);
   platform.saveAnswers = {dir.path() + "Layouts/A"};
   ASSERT_TRUE(game.SaveLayout());
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
@@ -166,7 +166,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   EXPECT_EQ(platform.saveDialogs[0].filter, "LAY Layout files (*.lay)|*.lay");
   EXPECT_EQ(platform.saveDialogs[0].initialFolder, dir.path() + "Layouts/");
   EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/A.lay");
-  EXPECT_EQ(game.GameMode, ModeNoGame);
+  EXPECT_EQ(game.Play.Number(), ModeNoGame);
   EXPECT_EQ(Captions().back(), "A");  // after the .shp entry, not in sorted place
   EXPECT_EQ(game.Layouts.Count(), 3);
   EXPECT_EQ(game.BoardNumber, 3);
@@ -202,10 +202,10 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   AddLay("A");
   ASSERT_TRUE(game.BuildLayoutList());
   game.LayoutPath.clear();
-  game.GameMode = ModeEditor;
+  SetMode(game, ModeEditor);
   EXPECT_FALSE(game.SaveLayout());  // the dialog is cancelled
   EXPECT_TRUE(game.LayoutPath.empty());
-  EXPECT_EQ(game.GameMode, ModeEditor);
+  EXPECT_EQ(game.Play.Number(), ModeEditor);
   EXPECT_TRUE(platform.errors.empty());
 
   // A folder name holding ".lay" gets no extension appended; a missing folder fails cleanly.
@@ -213,7 +213,7 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   EXPECT_FALSE(game.SaveLayout());
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_TRUE(game.LayoutPath.empty());
-  EXPECT_EQ(game.GameMode, ModeEditor);
+  EXPECT_EQ(game.Play.Number(), ModeEditor);
   EXPECT_EQ(game.Layouts.Count(), 1);
 
   std::filesystem::create_directories(dir.path() + "my.layouts");
@@ -256,7 +256,7 @@ TEST_F(LayoutList, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
   ASSERT_TRUE(ReadWholeFile(pyramid, before, error));
   game.Shape = RowShape(12);
   game.LayoutName = "Mine";
-  game.GameMode = ModeEditor;
+  SetMode(game, ModeEditor);
   // Typed without ".lay": the dialog saw no file of that name, so the game asks.
   for (bool replace : {false, true}) {
     game.LayoutPath.clear();

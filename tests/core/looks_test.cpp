@@ -109,7 +109,7 @@ TEST_F(Looks, BuiltInTilesetsCheckOneItemAndRebuildTheSheet) {
   EXPECT_EQ(TilesetColour(), Rgb(4, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Few Colors"});
   EXPECT_TRUE(platform.presented.empty());  // no game yet: nothing redrawn
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   game.MahJongg2.Click();
   EXPECT_FALSE(platform.presented.empty());
 }
@@ -159,7 +159,7 @@ TEST_F(Looks, ATilesetSmallerThanItsLayoutReadsAsBlackWhereItEnds) {
   // Every ready-made tile is built from the blank tile at y 256: black, not the old tileset.
   EXPECT_EQ(game.TileSheet.at(2, 30), 0u);
   game.Board.PutTile(1, {30, 18, 5});  // a tile reaching the picture's far corner draws safely
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   game.FullRedraw();
 }
 
@@ -273,7 +273,7 @@ TEST_F(Looks, AtEveryScaleLooksWithoutLargerArtworkGiveTheOneXPictureRepeated) {
   game.NouveauFond(Bitmap("mine/back.bmp", Noise(90, 70, 8)));
   game.HofSource = {Noise(TVelmor::HofWidth, BoardPictureHeight, 9), dir.path() + "mine/panel.bmp"};
   game.HofPic = game.HofSource.picture;
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   for (int t = 1; t <= 40; ++t) game.Board.PutTile(t, {2 + 3 * (t % 10), 2 + 3 * (t / 10), 1 + t % 3});
   game.Board.TilesLeft = 40;
   game.FirstTile = 3;

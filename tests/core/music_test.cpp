@@ -113,7 +113,7 @@ TEST_F(Music, WithoutNightTheFirstTuneIsCurrent) {
 }
 
 TEST_F(Music, NoEffectIsPlayedWhileSoundsAreOff) {
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   game.Board.PutTile(1, {4, 4, 1});
   game.Board.TilesLeft = 1;
   game.PlaySounds.Click();

@@ -16,7 +16,7 @@ class NewGame : public ::testing::Test {
 }  // namespace
 
 TEST_F(NewGame, BeginGameResetsTheGameAndStartsTheClock) {
-  game.GameMode = ModeStopped;
+  SetMode(game, ModeStopped);
   game.HintIndex = 3;
   game.HintTileA = 5;
   game.FirstTile = 7;
@@ -26,7 +26,7 @@ TEST_F(NewGame, BeginGameResetsTheGameAndStartsTheClock) {
   game.HoverTile = 9;
   platform.tick = 424242;
   game.BeginGame();
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Board.TilesLeft, 144);
   EXPECT_EQ(game.Board.TileCount, 144);
   EXPECT_EQ(game.HintIndex, 0);
@@ -45,15 +45,15 @@ TEST_F(NewGame, BeginGameResetsTheGameAndStartsTheClock) {
 }
 
 TEST_F(NewGame, BeginGameKeepsTheEditorModeAndEndsAPause) {
-  game.GameMode = ModeEditor;
+  SetMode(game, ModeEditor);
   game.BeginGame();
-  EXPECT_EQ(game.GameMode, ModeEditor);
-  game.GameMode = ModePaused;
+  EXPECT_EQ(game.Play.Number(), ModeEditor);
+  SetMode(game, ModePaused);
   game.Pause1.SetCaption("&Continue");
   game.PauseButton.SetCaption("Play");
   game.Pause1.SetEnabled(false);
   game.BeginGame();
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Pause1.Caption(), "&Pause");
   EXPECT_EQ(game.PauseButton.Caption(), "Pause");
   EXPECT_TRUE(game.Pause1.Enabled());
@@ -126,7 +126,7 @@ TEST_F(NewGame, RandomSpecificGameDrawsItsNumberFromTheClock) {
 
 TEST_F(NewGame, AnimationDrawsEachTileButNeverASpecificGame) {
   game.Animate.SetChecked(true);
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   game.RandomSolitaireGame1Click();
   EXPECT_EQ(game.tileRedraws.size(), 144u);
   EXPECT_EQ(platform.pacedMs, 144 * 5);  // about 5 ms a tile: slow enough to watch
@@ -146,7 +146,7 @@ TEST_F(NewGame, AnimationDrawsEachTileButNeverASpecificGame) {
 TEST_F(NewGame, NoAnimationBeforeTheFirstGameOrAfterAStop) {
   game.Animate.SetChecked(true);
   for (uint8_t mode : {ModeNoGame, ModeStopped, ModeGameOver}) {
-    game.GameMode = mode;
+    SetMode(game, mode);
     game.Winnable.SetChecked(true);
     const int redraws = game.fullRedraws;
     game.RandomSolitaireGame1Click();
@@ -182,9 +182,9 @@ TEST_F(NewGame, UndealableWinnableShapeFallsBackToARandomDeal) {
 }
 
 TEST_F(NewGame, NewGameStartsTheKindLastPlayed) {
-  game.GameMode = ModeStopped;
+  SetMode(game, ModeStopped);
   game.RandomSeed1.SetChecked(true);
   game.NewGame();
-  EXPECT_EQ(game.GameMode, ModeSolitaire);
+  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_FALSE(game.RandomSeed1.Checked());
 }

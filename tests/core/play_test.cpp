@@ -18,7 +18,7 @@ class Clicks : public ::testing::Test {
   TVelmor game{platform, dir.path()};
 
   void SetUp() override {
-    game.GameMode = ModeSolitaire;
+    SetMode(game, ModeSolitaire);
     game.Board.TilesLeft = 0;
   }
   void Put(int tile, Place p) {
@@ -103,7 +103,7 @@ TEST_F(Clicks, ClicksAreIgnoredOffTilesOutsideGamesAndWhileWaiting) {
   EXPECT_EQ(game.FirstTile, 0);
   EXPECT_TRUE(Sounds().empty());
   for (uint8_t mode : {ModeNoGame, ModeGameOver, ModeStopped, ModePaused}) {
-    game.GameMode = mode;
+    SetMode(game, mode);
     Click(1);
     EXPECT_EQ(game.FirstTile, 0) << int(mode);
   }
@@ -229,7 +229,7 @@ TEST_F(Undo, RedoTakesAgainWhatBackGaveBackUntilAnotherMove) {
   ASSERT_EQ(game.Board.TilesLeft, 0);
   ASSERT_TRUE(game.History.TakeBackPair(game.Board));
   game.BoardCleared = game.ResultShown = false;
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   platform.tick += 5000;
   game.Redo1.Click();
   EXPECT_EQ(game.Board.TilesLeft, 0);
@@ -293,13 +293,13 @@ TEST_F(Undo, AShuffleARestartOrANewDealEndRedo) {
 
 TEST_F(Undo, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
   RemovePairs(2);
-  game.GameMode = ModeTwoPlayers;
+  SetMode(game, ModeTwoPlayers);
   game.Back();
   EXPECT_EQ(game.Board.TilesLeft, 140);
-  game.GameMode = ModeRivers;  // the flat game has undo
+  SetMode(game, ModeRivers);  // the flat game has undo
   game.Back();
   EXPECT_EQ(game.Board.TilesLeft, 142);
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   removed = 1;
   RemovePairs(71);
   ASSERT_EQ(game.Board.TilesLeft, 0);
@@ -359,15 +359,15 @@ TEST_F(Undo, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
   EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);
   EXPECT_EQ(game.FirstTile, 0);
 
-  game.GameMode = ModeTwoPlayers;
+  SetMode(game, ModeTwoPlayers);
   game.Shuffle1Click();
   EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);  // no charge with two players
-  game.GameMode = ModeRivers;
+  SetMode(game, ModeRivers);
   game.ShowStatus("before");
   game.Shuffle1Click();
   EXPECT_EQ(game.Status.Message, "before");  // nothing said in the flat game
   EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   game.BoardCleared = true;
   const Grid before = game.Board.BoardGrid;
   game.Shuffle1Click();
@@ -377,7 +377,7 @@ TEST_F(Undo, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
 TEST(Shuffle, MessagesForOneMoveAndForNone) {
   FakePlatform platform;
   TVelmor game(platform, "/app/");
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   game.Board.PutTile(1, {4, 4, 1});
   game.Board.PutTile(2, {4, 4, 2});  // stacked: no shuffle can help
   game.Board.TilesLeft = 2;
@@ -403,7 +403,7 @@ TEST(Stop, HidesTheBoardAndEndsAPause) {
   game.RandomSolitaireGame1Click();
   game.PauseClick();
   game.Stoppe.Click();
-  EXPECT_EQ(game.GameMode, ModeStopped);
+  EXPECT_EQ(game.Play.Number(), ModeStopped);
   EXPECT_EQ(game.PauseButton.Caption(), "Pause");
   EXPECT_EQ(platform.screen, game.BackgroundImage);
 }

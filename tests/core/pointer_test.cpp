@@ -14,7 +14,7 @@ class Pointer : public ::testing::Test {
   TVelmor game{platform, "/app/"};
 
   void SetUp() override {
-    game.GameMode = ModeSolitaire;
+    SetMode(game, ModeSolitaire);
     game.Board.PutTile(1, {4, 4, 1});
     game.Board.PutTile(5, {10, 4, 1});
     game.Board.PutTile(9, {12, 4, 1});
@@ -67,7 +67,7 @@ TEST_F(Pointer, OnlyPossibleMovesMarksFreeTilesOnlyExceptInTheFlatGame) {
   MoveTo(9);  // blocked
   EXPECT_EQ(game.HoverTile, 0);
   EXPECT_FALSE(Previewed());
-  game.GameMode = ModeRivers;
+  SetMode(game, ModeRivers);
   MoveTo(9);
   EXPECT_EQ(game.HoverTile, 9);
 }
@@ -80,7 +80,7 @@ TEST_F(Pointer, PreviewShowsVisibleFacesOnlyAndNeverWithTwoPlayers) {
   MoveTo(2, 2, 52);  // reached through its edge, but a tile lies exactly on it
   ASSERT_EQ(game.PointedTile, 2);
   EXPECT_FALSE(Previewed());
-  game.GameMode = ModeTwoPlayers;
+  SetMode(game, ModeTwoPlayers);
   MoveTo(5);
   EXPECT_FALSE(Previewed());
 }
@@ -90,7 +90,7 @@ TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
   MoveTo(1);
   EXPECT_EQ(game.HoverTile, 0);
   game.Highlight3Click();
-  game.GameMode = ModeStopped;
+  SetMode(game, ModeStopped);
   const size_t before = Presents();
   MoveTo(1);
   EXPECT_EQ(game.HoverTile, 0);
@@ -99,7 +99,7 @@ TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
 
 TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
   game.Highlight1Click();
-  game.GameMode = ModeEditor;
+  SetMode(game, ModeEditor);
   game.GhostBox = TVelmor::NoBox;  // a freshly started editor
   platform.presented.clear();
   game.FormMouseMove(game.BoardOriginX + 300, game.BoardOriginY + 300);
@@ -116,7 +116,7 @@ TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
 }
 
 TEST_F(Pointer, RightClicksInTheEditorGoToTheEditor) {
-  game.GameMode = ModeEditor;
+  SetMode(game, ModeEditor);
   game.TilesToPlace = 144 - 8;
   MoveTo(1, 26, 40);
   game.ButtonDown(TVelmor::Button::Secondary, game.BoardOriginX + TileLeft(4, 1) + 26,

@@ -53,7 +53,7 @@ class Render : public ::testing::Test {
     game.BoardOriginX = 36;
     game.BoardOriginY = 25;
     game.Shadows.SetChecked(false);
-    game.GameMode = ModeSolitaire;
+    SetMode(game, ModeSolitaire);
     game.Board.TilesLeft = 144;
   }
   // Face top-left of a tile at (c, r, l).
@@ -211,7 +211,7 @@ TEST_F(Render, HighlightHandlersSetModeAndPen) {
 }
 
 TEST_F(Render, EditorDrawsBlankTilesAndTheGhostOnAnEmptyCell) {
-  game.GameMode = ModeEditor;
+  SetMode(game, ModeEditor);
   game.Board.PutTile(1, {10, 6, 1});
   game.FirstTile = 1;  // no marks in the editor
   game.EditorGhost = {11, 8, 1};
@@ -286,12 +286,12 @@ TEST_F(Render, PlaceMarkersAreNotDrawn) {
 TEST_F(Render, PausedOrClearedBoardsShowOnlyTheBackground) {
   game.Board.PutTile(1, {10, 6, 1});
   game.FullRedraw();
-  game.GameMode = ModePaused;
+  SetMode(game, ModePaused);
   game.FullRedraw();
   EXPECT_EQ(platform.screen.at(X(10, 1) + 10, Y(6, 1) + 10), Back);
   // Drawing decides nothing: an empty board is a won game only once the end is checked, and
   // not before a second of play.
-  game.GameMode = ModeSolitaire;
+  SetMode(game, ModeSolitaire);
   game.Board.TakeTile(1);
   game.Board.TilesLeft = 0;
   game.Clock.ElapsedSeconds = 3;

@@ -39,7 +39,7 @@ class Rivers : public ::testing::Test {
 TEST_F(Rivers, EitherDealStartsTheFlatGame) {
   for (bool hard : {false, true}) {
     game.FourRivers(hard, 7u);
-    EXPECT_EQ(game.GameMode, ModeRivers);
+    EXPECT_EQ(game.Play.Number(), ModeRivers);
     EXPECT_EQ(game.BoardNumber, hard ? RiversHardList : RiversEasyList);
     EXPECT_EQ(game.Board.TilesLeft, hard ? 144 : 84);
     EXPECT_EQ(game.Status.Message, "Voverizo Dadazu started.");
@@ -108,7 +108,7 @@ TEST_F(Rivers, TheLayoutNumberSurvivesAFlatGame) {
   EXPECT_EQ(game.SavedLayoutNumber, 3);
   game.ExplorerButton1.Click();  // New: the flat game again, the variant last played
   EXPECT_EQ(game.BoardNumber, RiversEasyList);
-  EXPECT_EQ(game.GameMode, ModeRivers);
+  EXPECT_EQ(game.Play.Number(), ModeRivers);
   game.MJRiversHard1.Click();
   EXPECT_EQ(game.BoardNumber, RiversHardList);
 }
@@ -195,13 +195,15 @@ TEST_F(Rivers, ADeadEndIsNoticedHoldsTheFlatClockAndGoesWithBack) {
   game.Board.TilesLeft = 0;
   Put(1, 10, 10, 1);
   Put(2, 10, 10, 2);
-  game.IM(ModeSolitaire);
+  game.Play.Start(GameKind::OnePlayer);
+  game.UpdateCommands();
   game.DeadEnds.Check();
   EXPECT_TRUE(game.DeadEnds.Stuck());
   platform.tick += 2000;
   game.Temps();
   EXPECT_TRUE(platform.deadEndShown);
-  game.IM(ModeStopped);  // any way out of the game takes the notice away
+  game.Play.Stop();  // any way out of the game takes the notice away
+  game.UpdateCommands();
   game.Temps();
   EXPECT_FALSE(platform.deadEndShown);
 }

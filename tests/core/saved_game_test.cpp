@@ -42,7 +42,7 @@ Game Played(SavedGameKind kind, uint32_t seed, bool paused) {
     g.layout.BoardNumber = hard ? RiversHardList : RiversEasyList;
     s.Gen.GeneratorState = seed;
     DealRivers(s.Board, s.Gen, hard);
-    s.GameMode = ModeRivers;
+    s.Play.Start(GameKind::Flat);
     for (int k = 0; k < 6; ++k) {
       const auto pair = FirstReachablePair(s.Board);
       if (!pair) break;
@@ -51,7 +51,7 @@ Game Played(SavedGameKind kind, uint32_t seed, bool paused) {
   } else {
     NumberedDeal deal = DealGameNumber(g.layout.Shape, seed, true, 1);
     s.Board = deal.board;
-    s.GameMode = kind == SavedGameKind::OnePlayer ? ModeSolitaire : ModeTwoPlayers;
+    s.Play.Start(kind == SavedGameKind::OnePlayer ? GameKind::OnePlayer : GameKind::TwoPlayers);
     for (size_t k = 0; k + 1 < deal.removalOrder.size() && k < 16; k += 2) {
       const int a = s.Board.BoardGrid.at(deal.removalOrder[k]), b = s.Board.BoardGrid.at(deal.removalOrder[k + 1]);
       s.History.TakePair(s.Board, a, s.Board.TilePlace[a], b);
@@ -68,8 +68,7 @@ Game Played(SavedGameKind kind, uint32_t seed, bool paused) {
   s.Turns.TurnChange(9500);
   s.HintIndex = 2;
   if (paused) {
-    s.ResumeMode = s.GameMode;
-    s.GameMode = ModePaused;
+    s.Play.Start(s.Play.Kind(), /*paused=*/true);
     s.Clock.Pause(70000);
   }
   return g;
@@ -128,7 +127,7 @@ TEST(SavedGame, EveryKindComesBackExactlyAndPlaysOn) {
         ApplySavedGame(read, later.state, later.layout, now);
         EXPECT_TRUE(Snapshot(later, now) == saved);
         EXPECT_TRUE(later.state.Board.BoardGrid == g.state.Board.BoardGrid);
-        EXPECT_EQ(later.state.GameMode, paused ? static_cast<uint8_t>(ModePaused) : g.state.GameMode);
+        EXPECT_EQ(later.state.Play.Number(), paused ? static_cast<uint8_t>(ModePaused) : g.state.Play.Number());
         later.state.Clock.Update(now + 5000);
         EXPECT_EQ(later.state.Clock.ElapsedSeconds, (saved.ElapsedMillis + 5000) / 1000);
         if (kind == SavedGameKind::TwoPlayers) {

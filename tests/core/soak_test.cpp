@@ -171,17 +171,17 @@ class Session {
   int dealtCount = 0;
   int helpsAtDeal = 0;
 
-  bool Running() const { return game.GameMode == ModeSolitaire || game.GameMode == ModeRivers; }
+  bool Running() const { return game.Play.Number() == ModeSolitaire || game.Play.Number() == ModeRivers; }
   bool Vertical() const { return game.Vertical.Checked(); }
   bool OnBoard(int t) const { return t >= 1 && t <= TileTotal && !game.Board.TilePlace[t].empty(); }
   bool Playable(int t) const {
-    return OnBoard(t) &&
-           (game.GameMode == ModeRivers || FreeUnderRule(game.Board.BoardGrid, game.Board.TilePlace[t], Vertical()));
+    return OnBoard(t) && (game.Play.Number() == ModeRivers ||
+                          FreeUnderRule(game.Board.BoardGrid, game.Board.TilePlace[t], Vertical()));
   }
 
   void Tick(int ms) {
     // A flat board with no pair left to join holds the clock until a move opens again.
-    const bool held = game.GameMode == ModeRivers && game.Board.TilesLeft > 0 && RiversDeadEnd(game.Board);
+    const bool held = game.Play.Number() == ModeRivers && game.Board.TilesLeft > 0 && RiversDeadEnd(game.Board);
     if (Running() && !held) playedMs += ms;
     platform.tick += static_cast<uint32_t>(ms);
     game.Temps();
@@ -300,8 +300,8 @@ class Session {
         Broken(what, "hint " + std::to_string(ha) + "-" + std::to_string(hb));
     }
 
-    const bool shown = !game.BoardCleared && (Running() || game.GameMode == ModePaused);
-    if (game.GameMode == ModeSolitaire && !game.BoardCleared) {
+    const bool shown = !game.BoardCleared && (Running() || game.Play.Number() == ModePaused);
+    if (game.Play.Number() == ModeSolitaire && !game.BoardCleared) {
       const Count n = Recount();
       const auto& f = game.Free;
       bool same = f.FreeCount == static_cast<int>(n.free.size());
@@ -317,7 +317,7 @@ class Session {
       if (b.TilesLeft > 0 && game.Status.Bounce != (n.moves == 0))
         Broken(what, "the no-more-moves message does not follow the moves count");
     }
-    if (game.GameMode == ModeRivers && game.Moves.Checked() &&
+    if (game.Play.Number() == ModeRivers && game.Moves.Checked() &&
         game.MovesLeftLine.Caption() != std::to_string(CountReachablePairs(game.Board)))
       Broken(what, "a flat game's moves count is not the pairs a path joins");
     if (shown) {
@@ -404,13 +404,13 @@ class Session {
 
   // Pauses (by hand or by leaving the window), waits, tries to play while paused, resumes.
   void PauseAndResume() {
-    const uint8_t mode = game.GameMode;
+    const uint8_t mode = game.Play.Number();
     const bool byFocus = dice.PerMille(400);
     if (byFocus)
       game.FormDeactivate();
     else
       game.PauseClick();
-    if (game.GameMode != ModePaused || game.ResumeMode != mode || game.Pause1.Caption() != "&Continue")
+    if (game.Play.Number() != ModePaused || game.Play.ResumeNumber() != mode || game.Pause1.Caption() != "&Continue")
       Broken("pause", "not paused");
     Step("pause");
     const Grid board = game.Board.BoardGrid;
@@ -437,7 +437,7 @@ class Session {
       game.FormActivate();
     else
       game.PauseClick();
-    if (game.GameMode != mode || game.Pause1.Caption() != "&Pause") Broken("resume", "not resumed");
+    if (game.Play.Number() != mode || game.Pause1.Caption() != "&Pause") Broken("resume", "not resumed");
     Step("resume");
   }
 
@@ -458,8 +458,8 @@ class Session {
         Broken("end", "the record of " + MinSec(total) + " is not at rank " + std::to_string(rank));
     }
     const bool tracked = game.EnableHall.Checked();
-    if (game.GameMode != (tracked ? ModeGameOver : ModeStopped))
-      Broken("end", "mode " + std::to_string(game.GameMode) + " after the board was cleared");
+    if (game.Play.Number() != (tracked ? ModeGameOver : ModeStopped))
+      Broken("end", "mode " + std::to_string(game.Play.Number()) + " after the board was cleared");
     const std::string verdict = tracked ? "You WON ! Your time is : " + MinSec(game.Clock.ElapsedSeconds + penalty)
                                         : "Congratulations !! You WON !";
     if (game.Status.Message != verdict) Broken("end", "status \"" + game.Status.Message + "\"");
@@ -573,7 +573,7 @@ class Solitaire : public Session {
     winnableDeals += winnable;
     verticalDeals += Vertical();
 
-    if (game.GameMode != ModeSolitaire || game.BoardNumber != layout || game.Board.TilesLeft != 144 ||
+    if (game.Play.Number() != ModeSolitaire || game.BoardNumber != layout || game.Board.TilesLeft != 144 ||
         game.History.Count != 0 || game.HintIndex != 0)
       Broken("deal", "not a fresh game");
     for (int c = 1; c <= AnchorColumns; ++c)
@@ -757,7 +757,7 @@ class Rivers : public Session {
     where = std::string("flat game ") + std::to_string(index) + (hard ? " (hard" : " (easy") +
             (game.AnimateTileRivers.Checked() ? ", sliding)" : ")");
     const int tiles = hard ? 144 : 84;
-    if (game.GameMode != ModeRivers || game.Board.TilesLeft != tiles || game.History.Count != 0 ||
+    if (game.Play.Number() != ModeRivers || game.Board.TilesLeft != tiles || game.History.Count != 0 ||
         game.BoardNumber != (hard ? RiversHardList : RiversEasyList))
       Broken("deal", "not a fresh flat game");
     for (int t = 1; t <= tiles; ++t) {
@@ -979,7 +979,7 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
         game.PauseClick();
       else
         game.FormDeactivate();
-      ASSERT_EQ(int{game.GameMode}, int{ModePaused}) << now;
+      ASSERT_EQ(int{game.Play.Number()}, int{ModePaused}) << now;
       phase = Phase::Paused;
       phaseEnd = games == 1 && pauses == 1 ? 8 * Minute : now + somePause();
     } else if (phase == Phase::Paused && (now >= phaseEnd || nearWrap2(now))) {
@@ -987,7 +987,8 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
         game.PauseClick();
       else
         game.FormActivate();
-      ASSERT_TRUE(game.GameMode == ModeSolitaire || game.GameMode == ModeRivers) << int{game.GameMode} << " at " << now;
+      ASSERT_TRUE(game.Play.Number() == ModeSolitaire || game.Play.Number() == ModeRivers)
+          << int{game.Play.Number()} << " at " << now;
       phase = Phase::Playing;
       phaseEnd = now + someStretch();
     }
@@ -1005,7 +1006,8 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
     const int elapsed = static_cast<int>(playedMs / 1000);
     if (phase == Phase::Playing) {
       if (elapsed + penalty >= 6000) {  // the limit: the game stops and the board hides
-        ASSERT_EQ(int{game.GameMode}, int{ModeStopped}) << "at " << now << " ms, " << elapsed << "+" << penalty << " s";
+        ASSERT_EQ(int{game.Play.Number()}, int{ModeStopped})
+            << "at " << now << " ms, " << elapsed << "+" << penalty << " s";
         ASSERT_EQ(game.TimeLine.Caption(), "");
         ++stops;
         phase = Phase::Idle;
@@ -1020,11 +1022,11 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
       }
       ASSERT_EQ(game.TimeLine.Caption(), expected) << "at " << now << " ms, tick " << platform.tick;
     } else if (phase == Phase::Paused) {
-      ASSERT_EQ(int{game.GameMode}, int{ModePaused}) << now;
+      ASSERT_EQ(int{game.Play.Number()}, int{ModePaused}) << now;
       ASSERT_EQ(game.Clock.ElapsedSeconds, elapsed) << "at " << now << " ms";
       ASSERT_EQ(game.TimeLine.Caption(), "");
     } else {
-      ASSERT_EQ(int{game.GameMode}, int{ModeStopped}) << now;
+      ASSERT_EQ(int{game.Play.Number()}, int{ModeStopped}) << now;
     }
   }
   EXPECT_TRUE(pausedOverWrap1);

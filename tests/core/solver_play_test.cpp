@@ -140,7 +140,7 @@ TEST_F(SolverInPlay, TheDemoPlaysToTheEndAndAnyClickStopsIt) {
     return game.Board.TilesLeft == 0;
   }));
   EXPECT_LT(game.Board.TilesLeft, left);
-  EXPECT_EQ(game.GameMode, ModeGameOver);
+  EXPECT_EQ(game.Play.Number(), ModeGameOver);
   EXPECT_EQ(game.Status.Message, "The demo cleared the board.");
   EXPECT_TRUE(game.HallOfFame.ListOf(game.BoardNumber).IsEmpty());
 }

@@ -52,7 +52,7 @@ class Startup : public ::testing::Test {
 
 TEST_F(Startup, FirstStartTakesTheDefaultsAndDealsTraditional) {
   ASSERT_TRUE(Start());
-  EXPECT_EQ(game->GameMode, ModeSolitaire);  // "Begin game directly at startup" is on
+  EXPECT_EQ(game->Play.Number(), ModeSolitaire);  // "Begin game directly at startup" is on
   EXPECT_EQ(game->LayoutName, "Traditional");
   EXPECT_EQ(game->Tunes.Number, 2);  // "Night"
   EXPECT_TRUE(game->Tunes.Entry(2)->Checked());
@@ -210,9 +210,9 @@ TEST_F(Startup, EveryOptionRoundTrips) {
   EXPECT_EQ(second.Tunes.Number, 3);
   EXPECT_EQ(again.window.left, 40);  // same screen width: the saved place
   EXPECT_EQ(again.window.top, 50);
-  EXPECT_EQ(second.GameMode, ModeNoGame);
+  EXPECT_EQ(second.Play.Number(), ModeNoGame);
   second.FormShow();
-  EXPECT_EQ(second.GameMode, ModeStopped);  // "Begin game directly" was switched off
+  EXPECT_EQ(second.Play.Number(), ModeStopped);  // "Begin game directly" was switched off
 }
 
 // The volume steps: each is applied to its player at once, the steps rise from silence to the
@@ -637,7 +637,7 @@ TEST_F(Startup, TheGameInProgressIsResumedAndADamagedOneMovedAside) {
   EXPECT_TRUE(game->Board.BoardGrid == board.BoardGrid);
   EXPECT_EQ(game->Board.TilesLeft, 140);
   EXPECT_EQ(game->GameNumber, 31);
-  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
   game->Clock.Update(platform.tick);
   EXPECT_EQ(game->Clock.ElapsedSeconds, elapsed);
   game->Redo1.Click();
@@ -664,7 +664,7 @@ TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
 
   ASSERT_TRUE(Start({.game = 12, .layout = "pYRAMID"}));
   EXPECT_EQ(game->BoardNumber, game->Layouts.FindFile("Pyramid.lay"));
-  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
   EXPECT_EQ(platform.title, "Velmor 5.21 - " + game->LayoutName + " - game 12");
   // Counted as New Game counts it: the unfinished game lost, the new one under way.
   const StatisticsEntry left = game->Records.Figures().Of("Traditional.lay");
@@ -679,7 +679,7 @@ TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
   StartRequest flat;
   flat.rivers = StartRequest::Rivers::Hard;
   ASSERT_TRUE(Start(flat));
-  EXPECT_EQ(game->GameMode, ModeRivers);
+  EXPECT_EQ(game->Play.Number(), ModeRivers);
   EXPECT_EQ(game->BoardNumber, RiversHardList);
   EXPECT_EQ(game->SavedLayoutNumber, game->Layouts.FindFile("Pyramid.lay"));  // remembered, as the menu leaves it
 }

@@ -32,7 +32,7 @@ bool AddPoint(const TVelmor& game, const Place& p, QPoint& at) {
 TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
   ASSERT_TRUE(Start());
   window->ActionOf(game->CreateLayout1)->trigger();
-  ASSERT_EQ(game->GameMode, ModeEditor);
+  ASSERT_EQ(game->Play.Number(), ModeEditor);
   EXPECT_TRUE(window->LabelOf(game->Label40)->isVisible());
   EXPECT_EQ(window->LabelOf(game->Label40)->text(), "144");
 
@@ -68,7 +68,7 @@ TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
   });
   answer.start(50);
   window->ActionOf(game->Save1)->trigger();
-  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
   EXPECT_TRUE(std::filesystem::exists(file + ".lay"));
   QMenu* layouts = nullptr;
   for (QAction* a : window->menuBar()->actions())
@@ -84,7 +84,7 @@ TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
 TEST_F(GameWindow, CtrlTHidesAndShowsTheEditorPanel) {
   ASSERT_TRUE(Start());
   window->ActionOf(game->CreateLayout1)->trigger();
-  ASSERT_EQ(game->GameMode, ModeEditor);
+  ASSERT_EQ(game->Play.Number(), ModeEditor);
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   ASSERT_TRUE(game->EditorPanel.Visible());
@@ -100,7 +100,7 @@ TEST_F(GameWindow, CtrlTHidesAndShowsTheEditorPanel) {
 TEST_F(GameWindow, ADialogsReturnIsTheDialogsWhileTheEditorIsOpen) {
   ASSERT_TRUE(Start());
   window->ActionOf(game->CreateLayout1)->trigger();
-  ASSERT_EQ(game->GameMode, ModeEditor);
+  ASSERT_EQ(game->Play.Number(), ModeEditor);
   const int toPlace = game->TilesToPlace;
   QDialog dialog(window.get());
   auto* button = new QPushButton("OK", &dialog);

@@ -43,7 +43,7 @@ TEST_F(GameWindow, HelpOpensOnItsPageAndTheGameWaits) {
   uint8_t modeWhileOpen = 0;
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
     pageShown = help.Pages()->currentIndex();
-    modeWhileOpen = game->GameMode;
+    modeWhileOpen = game->Play.Number();
     EXPECT_EQ(help.windowTitle(), "Velmor - Help");
     EXPECT_EQ(help.Pages()->count(), 8);
     EXPECT_EQ(help.Pages()->tabText(7), "Statistics");
@@ -52,7 +52,7 @@ TEST_F(GameWindow, HelpOpensOnItsPageAndTheGameWaits) {
   window->ActionOf(game->ViewTiles1)->trigger();
   EXPECT_EQ(pageShown, 4);
   EXPECT_EQ(modeWhileOpen, ModePaused);
-  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
 }
 
 // The manual opens on a good part of the screen, never beyond it, and comes back at the size the
@@ -129,7 +129,7 @@ TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
   ASSERT_EQ(game->Board.TilesLeft, 0);
   QTest::qWait(300);  // the heartbeat ends the game and opens the page
   EXPECT_TRUE(checked);
-  EXPECT_EQ(game->GameMode, ModeGameOver);
+  EXPECT_EQ(game->Play.Number(), ModeGameOver);
   EXPECT_EQ(game->HallOfFame[static_cast<size_t>(game->BoardNumber)].entries[1].substr(0, 8), "Ada     ");
   EXPECT_EQ(game->CurrentPlayer, "Ada");
 }
@@ -137,7 +137,7 @@ TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
 TEST_F(GameWindow, TheTwoPlayerPanelShowsBothClocks) {
   ASSERT_TRUE(Start());
   window->ActionOf(game->TwoPlayerGame1)->trigger();
-  ASSERT_EQ(game->GameMode, ModeTwoPlayers);
+  ASSERT_EQ(game->Play.Number(), ModeTwoPlayers);
   QTest::qWait(700);
   const QImage panel = window->HallPanel()->Shown();
   // Yellow "PLAY 1" or aqua "PLAY 2" text stands in the lower part of the panel.

@@ -47,7 +47,7 @@ TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft)
     openedIn = opening.elapsed();
     shownAtFirst = Shown(chooser).size();
     EXPECT_EQ(chooser.Pictures()->currentItem()->text().toStdString(), game->Layouts[before].name);
-    EXPECT_EQ(game->GameMode, ModePaused);
+    EXPECT_EQ(game->Play.Number(), ModePaused);
     SavePicture(chooser, "layout-chooser");
     QTest::keyClick(chooser.Filter(), Qt::Key_Escape);
   });
@@ -56,7 +56,7 @@ TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft)
   EXPECT_LT(openedIn, 500);
   EXPECT_EQ(shownAtFirst, static_cast<size_t>(game->Layouts.Count()));
   EXPECT_EQ(game->BoardNumber, before);
-  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
 
   std::vector<std::string> filtered;
   WhileChooserIsOpen(*window, [&](LayoutChooser& chooser) {
@@ -71,6 +71,6 @@ TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft)
   EXPECT_EQ(game->Layouts[game->BoardNumber].name, "Pyramid");
   EXPECT_TRUE(window->ActionOf(*game->LayoutEntries.Entry(game->BoardNumber))->isChecked());
   EXPECT_FALSE(window->ActionOf(*game->LayoutEntries.Entry(before))->isChecked());
-  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
   EXPECT_EQ(game->Board.TileCount, 144);
 }

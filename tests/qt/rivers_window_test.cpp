@@ -10,7 +10,7 @@ TEST_F(GameWindow, AnEasyFlatGameIsPlayedToItsEndByClicks) {
   game->AnimateTileRivers.SetChecked(false);
   game->EnableHall.SetChecked(false);  // no record page to close at the end
   window->ActionOf(game->RiversEasy1)->trigger();
-  ASSERT_EQ(game->GameMode, ModeRivers);
+  ASSERT_EQ(game->Play.Number(), ModeRivers);
   if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty())
     window->grab().save(QString("%1/rivers-easy.png").arg(QString(dir)));
   PictureView* board = window->Board();
@@ -37,7 +37,7 @@ TEST_F(GameWindow, AnEasyFlatGameIsPlayedToItsEndByClicks) {
   }
   EXPECT_EQ(game->Board.TilesLeft, 0);
   QTest::qWait(1100);  // the heartbeat notices the empty board
-  EXPECT_EQ(game->GameMode, ModeStopped);
+  EXPECT_EQ(game->Play.Number(), ModeStopped);
   EXPECT_EQ(game->Status.Message.substr(0, 15), "Congratulations");
 }
 

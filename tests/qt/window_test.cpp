@@ -24,7 +24,7 @@ std::string Read(const std::filesystem::path& file) {
 TEST_F(GameWindow, StartsWithADealtTraditionalBoardAndWritesSettingsWhenClosed) {
   ASSERT_FALSE(std::filesystem::exists(folder / "Velmor.ini"));
   ASSERT_TRUE(Start());
-  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
   EXPECT_EQ(game->LayoutName, "Traditional");
   EXPECT_EQ(game->Board.TilesLeft, 144);
   EXPECT_GT(TilePixelsOnScreen(), 100000);  // tiles cover a good part of the picture
@@ -49,11 +49,11 @@ TEST_F(GameWindow, PauseHidesTheBoardAndResumeShowsItAgain) {
   ASSERT_NE(pause, nullptr);
   QTest::mouseClick(pause, Qt::LeftButton);
   QApplication::processEvents();
-  EXPECT_EQ(game->GameMode, ModePaused);
+  EXPECT_EQ(game->Play.Number(), ModePaused);
   EXPECT_EQ(pause->text(), "Play");
   EXPECT_EQ(TilePixelsOnScreen(), 0);
   QTest::mouseClick(pause, Qt::LeftButton);
-  EXPECT_EQ(game->GameMode, ModeSolitaire);
+  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
   EXPECT_GT(TilePixelsOnScreen(), 100000);
 }
 
