@@ -11,12 +11,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 data=${1:-data}
 soundfont=${SOUNDFONT:-$(sed -n 's/.*DefaultSoundFont = "\(.*\)";.*/\1/p' src/platform/Audio.h)}
-gain=${GAIN:-$(sed -n 's/^constexpr double MusicGain = \([0-9.]*\);.*/\1/p' src/platform/Audio.cpp)}
+gain=${GAIN:-$(sed -n 's/^inline constexpr double MusicGain = \([0-9.]*\);.*/\1/p' src/platform/AudioImpl.h)}
 for tool in fluidsynth sox; do
   command -v "$tool" >/dev/null || { echo "sound-levels: needs the $tool program" >&2; exit 1; }
 done
 [ -r "$soundfont" ] || { echo "sound-levels: no soundfont at $soundfont" >&2; exit 1; }
-[ -n "$gain" ] || { echo "sound-levels: cannot find MusicGain in src/platform/Audio.cpp" >&2; exit 1; }
+[ -n "$gain" ] || { echo "sound-levels: cannot find MusicGain in src/platform/AudioImpl.h" >&2; exit 1; }
 
 if [ -n "${KEEP:-}" ]; then
   work=$KEEP

@@ -10,7 +10,7 @@ small=data/velmor.sf2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# As src/platform/Audio.cpp sets them; reverb and chorus stay at their defaults.
+# As src/platform/AudioMusic.cpp sets them; reverb and chorus stay at their defaults.
 render() {
   fluidsynth -n -i -q -F "$3" -T wav -O float -r 44100 -g 1.4 -o synth.polyphony=96 \
     -o synth.dynamic-sample-loading=1 -o player.reset-synth=0 "$1" "$2" 2>/dev/null

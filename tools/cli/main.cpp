@@ -10,7 +10,6 @@
 #include <thread>
 #include <vector>
 
-#include "CliPlatform.h"
 #include "base/Text.h"
 #include "board/Deal.h"
 #include "board/FreeTiles.h"
@@ -26,7 +25,6 @@
 #include "layouts/LayoutFile.h"
 #include "modes/RiverPath.h"
 #include "platform/QtPictures.h"
-#include "shell/TVelmor.h"
 
 using namespace velmor;
 
@@ -42,6 +40,13 @@ const char* const Usage =
     "  velmor-cli rivers easy|hard --state S\n"
     "  velmor-cli import FILE --out-dir DIR\n"
     "  velmor-cli clearable FILE [--deals N]\n";
+
+// The clock seed of a deal: the UTC time of day in milliseconds.
+uint32_t UtcMillisecondOfDayNow() {
+  using namespace std::chrono;
+  const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+  return static_cast<uint32_t>(ms % 86'400'000);
+}
 
 int Fail(const std::string& message) {
   std::cerr << "velmor-cli: " << message << '\n';

@@ -1,37 +1,16 @@
-#include "platform/Audio.h"
-
+// The music's thread: it alone makes the synthesizer, loads the soundfont and hands it tunes,
+// while the window's calls only queue what they want and read what it publishes.
 #include <malloc.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <cmath>
-#include <condition_variable>
-#include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <deque>
-#include <mutex>
-#include <thread>
-#include <vector>
 
 #include "base/Midi.h"
-#include "base/SoundFontKeys.h"
-#include "platform/SoundLibraries.h"
+#include "platform/AudioImpl.h"
 
 namespace velmor {
 
 namespace {
-
-constexpr int MixerRate = 44100;
-constexpr int MixerChunkFrames = 1024;  // about 23 ms: a click's effect still feels immediate
-constexpr int EffectChannel = 0;
-
-// The tunes are made to come out of this soundfont equally loud, about -39.5 dBFS RMS at
-// FluidSynth's default gain of 0.2. This lifts them by 17 dB, to about -22.5 dBFS: some 3 dB
-// under the sound effects, with the loudest peak near -3.5 dBFS (scripts/sound-levels.sh).
-constexpr double MusicGain = 1.4;
 
 // FluidSynth reports through a global log. Its complaints about a soundfont become the reason
 // the music gives, instead of lines on standard error; the soundfont loads on the music's own
@@ -53,184 +32,7 @@ void RouteFluidLog() {
   });
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& error) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    error = "cannot open " + path + ": " + std::strerror(errno);
-    return false;
-  }
-  bytes.clear();
-  unsigned char buffer[16384];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) {
-    error = "cannot read " + path;
-    return false;
-  }
-  if (bytes.empty()) {
-    error = path + " is empty";
-    return false;
-  }
-  return true;
-}
-
-// The window asks for the position many times a second while the synthesizer renders on SDL's
-// thread: the renderer publishes it in one word, with the number of the tune (and rewind) it
-// belongs to, so a question never waits for a block being rendered.
-constexpr int TickBits = 40;
-constexpr uint64_t TickMask = (uint64_t{1} << TickBits) - 1;
-constexpr uint32_t GenerationMask = (1u << (64 - TickBits)) - 1;
-
-uint64_t Pack(uint32_t generation, long long tick) {
-  return uint64_t(generation & GenerationMask) << TickBits | (uint64_t(std::max(tick, 0LL)) & TickMask);
-}
-
 }  // namespace
-
-struct Audio::Impl {
-  std::string soundFont;
-  std::string tuneFont;  // empty: every tune plays from `soundFont`
-
-  // ---- The device: opened by whichever thread needs it first (an effect, or the music) ----
-  enum Device { Untried, Ready, Missing };
-  std::mutex deviceLock;
-  std::atomic<int> device{Untried};
-  std::atomic<bool> opening{false};  // a thread is opening the device now
-  std::mutex effectLock;             // the effect channel, played from the window's thread or this one
-  std::string deviceProblem;         // written before `device` turns Missing
-  int rate = MixerRate;
-  Mix_Chunk* effect = nullptr;  // the last effect started; freed when the next one replaces it
-  std::atomic<int> effectsVolume{MIX_MAX_VOLUME};
-
-  // ---- The music's thread: it alone creates the synthesizer and hands it tunes ----
-  // A tune's start (the synthesizer, its soundfont, the player) takes tens of milliseconds; the
-  // window only queues what it wants and reads what this thread and the renderer publish.
-  struct Command {
-    enum Kind { Prepare, Effect, Open, Close, Play, Stop, Rewind } kind;
-    uint32_t generation = 0;
-    std::string path;
-    std::vector<unsigned char> tune;
-    long long length = 0;
-  };
-  std::thread worker;
-  std::mutex queueLock;
-  std::condition_variable wake;
-  std::deque<Command> queue;
-  bool quitting = false;
-
-  // Everything below is the worker's, shared with the renderer (MixMusic) under `synthLock`.
-  std::mutex synthLock;
-  fluid_settings_t* settings = nullptr;
-  fluid_synth_t* synth = nullptr;
-  fluid_player_t* player = nullptr;
-  std::vector<unsigned char> tune;  // kept to start the tune afresh on Rewind
-  long long length = 0;
-  bool playing = false;
-  std::string loadedFont;  // the font `synth` holds
-  // What the small font can play, read when the first tune comes; `tuneFontUsable` turns false
-  // for good when it cannot be read or loaded.
-  bool tuneFontRead = false, tuneFontUsable = true;
-  SoundFontKeys tuneFontKeys;
-  uint32_t playerGeneration = 0;      // of the open or rewind the player was made for
-  uint32_t openGeneration = 0;        // of the open that brought the tune
-  float appliedGain = MusicGain;      // what the synthesizer was last told
-  std::atomic<float> musicVolume{1};  // the window's wish, taken up by the renderer
-
-  // What the worker and the renderer publish for the window.
-  std::atomic<uint64_t> published{0};    // Pack(generation, tick)
-  std::atomic<uint32_t> failedOpen{0};   // an open the worker could not carry out
-  std::mutex problemLock;                // guards the two strings below
-  std::string soundFontProblem;          // the whole font's: once set, it is not tried again
-  std::string publishedFont;             // `loadedFont` as the window may read it
-  std::string failedPath, failedReason;  // why `failedOpen` failed
-
-  // ---- The window's view: what it asked for, so every answer is immediate ----
-  uint32_t generation = 0;  // counts opens, closes and rewinds
-  uint32_t viewOpen = 0;    // generation of the open tune, 0 for none
-  long long viewLength = 0;
-  bool viewPlaying = false;
-  bool soundFontChecked = false;
-
-  ~Impl();
-  bool EnsureDevice();
-  bool PlayEffect(const std::vector<unsigned char>& wave, const std::string& path, std::string& error);
-  const std::string& FontFor(const std::vector<unsigned char>& tune);
-  bool UseFont(const std::string& font, std::string& error);
-  void Send(Command command);
-  void Work();
-  void Run(Command& command);
-  void Fail(const Command& command, const std::string& reason);
-  fluid_player_t* NewPlayer();
-  void DropPlayer();
-  long long PositionLocked() const;
-  void Publish() { published.store(Pack(playerGeneration, PositionLocked()), std::memory_order_release); }
-  void PlayLocked();
-  void StopLocked();
-  bool ViewOpen() const {
-    return viewOpen != 0 && device.load() != Missing && failedOpen.load(std::memory_order_acquire) != viewOpen;
-  }
-
-  static void SDLCALL MixMusic(void* data, Uint8* stream, int bytes);
-};
-
-Audio::Impl::~Impl() {
-  {
-    std::lock_guard guard(queueLock);
-    quitting = true;
-    queue.clear();
-  }
-  wake.notify_one();
-  // A soundfont being read cannot be interrupted; the wait is at most that load.
-  if (worker.joinable()) worker.join();
-  if (device == Ready) {
-    Mix_HookMusic(nullptr, nullptr);  // returns once the mixer thread is out of MixMusic
-    Mix_HaltChannel(-1);
-    if (effect != nullptr) Mix_FreeChunk(effect);
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  }
-  if (player != nullptr) delete_fluid_player(player);
-  if (synth != nullptr) delete_fluid_synth(synth);
-  if (settings != nullptr) delete_fluid_settings(settings);
-}
-
-bool Audio::Impl::EnsureDevice() {
-  if (const int known = device.load(); known != Untried) return known == Ready;
-  std::lock_guard guard(deviceLock);
-  if (device != Untried) return device == Ready;
-  opening = true;
-  struct Opened {
-    std::atomic<bool>& flag;
-    ~Opened() { flag = false; }
-  } opened{opening};
-  // The libraries are opened here, by whichever thread wants a sound first; the window's start
-  // never waits for them.
-  if (OpenSoundLibraries(deviceProblem)) {
-    // The game's window belongs to Qt; SDL is here for the sound only.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velmor");  // the name in the desktop's mixer
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-      deviceProblem = SDL_GetError();
-    } else if (Mix_OpenAudioDevice(MixerRate, AUDIO_S16SYS, 2, MixerChunkFrames, nullptr, 0) != 0) {
-      // No format changes allowed: SDL converts for the hardware, so MixMusic always writes
-      // interleaved 16-bit stereo.
-      deviceProblem = Mix_GetError();
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    } else {
-      Mix_AllocateChannels(1);
-      Uint16 format;
-      int channels;
-      Mix_QuerySpec(&rate, &format, &channels);
-      device = Ready;
-      return true;
-    }
-  }
-  device = Missing;
-  std::fprintf(stderr, "velmor: no sound device, playing silently (%s)\n", deviceProblem.c_str());
-  return false;
-}
 
 // On the worker: the small font when it holds every preset and key the tune plays, else the whole
 // one. A tune that cannot be read here was already refused by Open.
@@ -486,13 +288,6 @@ void SDLCALL Audio::Impl::MixMusic(void* data, Uint8* stream, int bytes) {
   self.Publish();
 }
 
-Audio::Audio(std::string soundFont, std::string tuneFont) : impl_(std::make_unique<Impl>()) {
-  impl_->soundFont = std::move(soundFont);
-  impl_->tuneFont = std::move(tuneFont);
-}
-
-Audio::~Audio() = default;
-
 bool Audio::Open(const std::string& path, std::string& error) {
   Close();
   Impl& m = *impl_;
@@ -613,68 +408,13 @@ long long Audio::Position() const {
   return static_cast<long long>(now & TickMask);
 }
 
-bool Audio::LibrariesOpen() { return SoundLibrariesOpen(); }
-
-void Audio::Prepare() {
-  if (impl_->device == Impl::Untried && !SoundLibrariesOpen()) impl_->Send({Impl::Command::Prepare});
-}
-
-bool Audio::PlayWave(const std::string& path, std::string& error) {
-  Impl& m = *impl_;
-  // While the music's thread opens the device (the libraries, the sound server), the effect is
-  // handed to it rather than keeping the click that asked for it waiting.
-  const bool handOver = m.device == Impl::Untried && m.opening;
-  if (!handOver && !m.EnsureDevice()) return true;  // a silent game: the missing device was reported once
-
-  std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(path, bytes, error)) return false;
-  // The mixer would also decode a tune or a compressed sound, taking seconds over it.
-  if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
-    error = path + " is not a wave file";
-    return false;
-  }
-  if (handOver) {
-    Impl::Command effect{Impl::Command::Effect};
-    effect.path = path;
-    effect.tune = std::move(bytes);
-    m.Send(std::move(effect));
-    return true;
-  }
-  return m.PlayEffect(bytes, path, error);
-}
-
-bool Audio::Impl::PlayEffect(const std::vector<unsigned char>& wave, const std::string& path, std::string& error) {
-  std::lock_guard guard(effectLock);
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
-  if (chunk == nullptr) {
-    error = path + ": " + Mix_GetError();
-    return false;
-  }
-  Mix_Volume(EffectChannel, effectsVolume);
-  // Starting on the one effect channel halts the effect there, so the chunk it played is free.
-  if (Mix_PlayChannel(EffectChannel, chunk, 0) < 0) {
-    error = path + ": " + Mix_GetError();
-    Mix_FreeChunk(chunk);
-    return false;
-  }
-  if (effect != nullptr) Mix_FreeChunk(effect);
-  effect = chunk;
-  return true;
-}
-
 std::string Audio::SoundFont() const {
   std::lock_guard guard(impl_->problemLock);
   return impl_->publishedFont;
 }
 
-bool Audio::NoDevice() const { return impl_->device == Impl::Missing; }
-
 void Audio::SetVolume(double volume) {
   impl_->musicVolume.store(float(std::clamp(volume, 0.0, 1.0)), std::memory_order_relaxed);
-}
-
-void Audio::SetEffectsVolume(double volume) {
-  impl_->effectsVolume = int(std::lround(std::clamp(volume, 0.0, 1.0) * MIX_MAX_VOLUME));
 }
 
 }  // namespace velmor
