@@ -491,67 +491,67 @@
         <translation>„%1“ wurde nicht importiert: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="40"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>der Steinplan enthält %1 statt %2 Zellen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="45"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>der Steinplan enthält an Position %1 ein anderes Zeichen als 0 oder 1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="63"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>die Datei hat %1 Zeilen; nötig sind 144</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="70"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>Zeile %1 ist kürzer als 9 Zeichen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="75"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>Zeile %1 enthält „%2“, wo hexadezimale Koordinaten stehen müssen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="82"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>Zeile %1 setzt einen Stein außerhalb des Spielfelds (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="117"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>Das Layout konnte nicht geladen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>Das Layout „%1“ ist eine leere Datei.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>„%1“ ist keine Layout-Datei.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="127"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>Das Layout „%1“ ist beschädigt: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>„%1“ ist keine Layout-Datei, denn die erste Zeile lautet nicht „%2“.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="140"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>Das Layout „%1“ kann nicht gespielt werden, denn es enthält keinen Stein.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>Das Layout „%1“ kann nicht gespielt werden: Es enthält %2 Steine, eine Verteilung braucht aber eine gerade Anzahl von 2 bis 144 Steinen.</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="22"/>
         <source>it is not a saved game</source>
         <translation>die Datei ist kein gespeichertes Spiel</translation>
     </message>
@@ -732,12 +732,12 @@
         <translation>Voverizo Dadazu (schwer)</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tile left</source>
         <translation>%1 Stein übrig</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tiles left</source>
         <translation>%1 Steine übrig</translation>
     </message>
@@ -1020,119 +1020,119 @@
         <translation>Keine Vorschau</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="82"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      LEIDER KEINE ZÜGE MEHR!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Spieler 1 %1  ·  ▶ Spieler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="90"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Spieler 1 %1  ·  Spieler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="136"/>
         <source>&amp;Continue</source>
         <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>Play</source>
         <translation>Spielen</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="201"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="189"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="16"/>
+        <location filename="../src/shell/Editor.cpp" line="17"/>
         <source>New Layout</source>
         <translation>Neues Layout</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="45"/>
+        <location filename="../src/shell/Editor.cpp" line="46"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>Das Layout ist noch nicht fertig gebaut!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="69"/>
         <source>Vertical variation</source>
         <translation>Vertikale Variante</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Um die Spielart zu wechseln, müssen Sie Ihr Spiel neu beginnen. Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="111"/>
+        <location filename="../src/shell/GameCommands.cpp" line="101"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>Das Layout „%1“ hat %2 Steine; ein Layout braucht eine gerade Anzahl von 2 bis 144 Steinen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="144"/>
+        <location filename="../src/shell/GameCommands.cpp" line="134"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Dieses Layout lässt sich nicht lösbar verteilen: zufällig verteilt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="211"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
+        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Spiel mit Nummer gestartet. Spielnummer #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="214"/>
+        <location filename="../src/shell/GameCommands.cpp" line="206"/>
         <source>New game started.</source>
         <translation>Neues Spiel gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="218"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (schwer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="228"/>
+        <location filename="../src/shell/GameCommands.cpp" line="220"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (leicht)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="222"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - Spiel %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="231"/>
+        <location filename="../src/shell/GameCommands.cpp" line="223"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - Spiel %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
@@ -1147,79 +1147,79 @@
         <translation>kein Ordner</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="15"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="14"/>
         <source>Velmor saved games (*.vsave)|*.vsave</source>
         <translation>Velmor-Spielstände (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="29"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>Das laufende Spiel konnte nicht gesichert werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="42"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="46"/>
         <source>Game resumed.</source>
         <translation>Spiel fortgesetzt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="56"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1. Es wurde als „%2“ aufbewahrt. Ein neues Spiel beginnt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="59"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>Das laufende Spiel kann nicht fortgesetzt werden: %1. Ein neues Spiel beginnt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
         <source>There is no game in progress to save.</source>
         <translation>Es läuft kein Spiel, das gespeichert werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="75"/>
         <source>Save Game</source>
         <translation>Spiel speichern</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="81"/>
         <source>The game was not saved: %1.</source>
         <translation>Das Spiel wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="85"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Spiel gespeichert als „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="91"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="101"/>
         <source>Load Game</source>
         <translation>Spiel laden</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="97"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="106"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>Der Spielstand kann nicht geladen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Ein Spiel läuft gerade. Wollen Sie es verlassen und „%1“ laden?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="111"/>
         <source>Game loaded.</source>
         <translation>Spiel geladen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="121"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>das Layout „%1“ ist nicht mehr vorhanden</translation>
     </message>
@@ -1789,7 +1789,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="111"/>
+        <location filename="../src/shell/Help.cpp" line="112"/>
         <source>Please confirm...</source>
         <translation>Bitte bestätigen...</translation>
     </message>
@@ -1819,53 +1819,53 @@
         <translation>Spieler 1 HAT GEWONNEN! Glückwunsch!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="56"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="58"/>
         <source>The demo cleared the board.</source>
         <translation>Die Demo hat das Spielfeld abgeräumt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="65"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
         <source>Congratulations !! You WON !</source>
         <translation>Glückwunsch!! Sie haben GEWONNEN!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="69"/>
         <source>You WON ! Your time is : %1</source>
         <translation>Sie haben GEWONNEN! Ihre Zeit: %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="93"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Two-Player Solitaire started.</source>
         <translation>Solitär für zwei Spieler gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="112"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="116"/>
         <source>PLAY 1</source>
         <translation>SPIELER 1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="113"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="117"/>
         <source>PLAY 2</source>
         <translation>SPIELER 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="134"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>Die Bestenliste konnte nicht gelesen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="154"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="161"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>Die Bestenliste wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="180"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
         <source>HALL OF</source>
         <translation>BESTEN-</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="181"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>FAME</source>
         <translation>LISTE</translation>
     </message>
@@ -1885,68 +1885,68 @@
         <translation>Layout %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Craks (4 times each)</source>
         <translation>Zeichen (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bambus (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Dots (4 times each)</source>
         <translation>Kreise (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Flowers (once each)</source>
         <translation>Blumen (je einmal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Seasons (once each)</source>
         <translation>Jahreszeiten (je einmal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Winds (4 times each)</source>
         <translation>Winde (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Dragons (4 times each)</source>
         <translation>Drachen (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="68"/>
+        <location filename="../src/shell/Help.cpp" line="69"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>Sie haben Platz #%1 erreicht, %2!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>Wollen Sie die Einträge der Bestenliste für dieses Layout wirklich löschen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="101"/>
+        <location filename="../src/shell/IniFile.cpp" line="100"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="106"/>
+        <location filename="../src/shell/IniFile.cpp" line="105"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>„%1“ ist keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="110"/>
-        <location filename="../src/shell/IniFile.cpp" line="116"/>
+        <location filename="../src/shell/IniFile.cpp" line="109"/>
+        <location filename="../src/shell/IniFile.cpp" line="115"/>
         <source>&quot;%1&quot; is too large to be a settings file</source>
         <translation>„%1“ ist zu groß für eine Einstellungsdatei</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="301"/>
+        <location filename="../src/shell/IniFile.cpp" line="300"/>
         <source>no settings file was read, so none can be written</source>
         <translation>es wurde keine Einstellungsdatei gelesen, also kann auch keine geschrieben werden</translation>
     </message>
@@ -1976,7 +1976,7 @@
         <translation>Layouts aus anderen Spielen (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
         <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Layout importieren</translation>
@@ -2153,7 +2153,7 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Die Layout-Datei „%1“ existiert bereits. Wollen Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
         <source>The layout was not saved: %1.</source>
         <translation>Das Layout wurde nicht gespeichert: %1.</translation>
     </message>
@@ -2243,17 +2243,17 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Der Text ist größer als %1 MB und damit zu groß für einen Hilfetext.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="18"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>es gibt keine Datei „%1“</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="38"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>neben „%1“ liegen zu viele beschädigte Kopien</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="44"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht umbenannt werden: %2</translation>
     </message>
@@ -2318,7 +2318,7 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Demo: Das Spiel spielt sich selbst. Klicken Sie oder drücken Sie eine Taste, um zu übernehmen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="101"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Spiel angehalten: F12 drücken oder auf Spielen klicken, um weiterzuspielen.</translation>
     </message>
@@ -2388,7 +2388,7 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Der Hilfetext „%1“ konnte nicht gelesen werden: %2. Ohne ihn kann Velmor nicht starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="187"/>
         <source>The settings were not saved: %1.</source>
         <translation>Die Einstellungen wurden nicht gespeichert: %1.</translation>
     </message>

@@ -491,67 +491,67 @@
         <translation>&quot;%1&quot; no se ha importado: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="40"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>el mapa de fichas tiene %1 celdas en lugar de %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="45"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>el mapa de fichas tiene un carácter distinto de 0 y 1 en la posición %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="63"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>tiene %1 líneas; se necesitan 144</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="70"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>la línea %1 tiene menos de 9 caracteres</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="75"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>la línea %1 tiene &quot;%2&quot; donde deberían ir coordenadas hexadecimales</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="82"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>la línea %1 coloca una ficha fuera del tablero (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="117"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>No se ha podido cargar la disposición: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>La disposición &quot;%1&quot; es un archivo vacío.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>&quot;%1&quot; no es un archivo de disposición.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="127"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>La disposición &quot;%1&quot; está dañada: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>&quot;%1&quot; no es un archivo de disposición: su primera línea no es &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="140"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>No se puede jugar la disposición &quot;%1&quot;: no tiene ninguna ficha.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>No se puede jugar la disposición &quot;%1&quot;: tiene %2 fichas y un reparto necesita un número par de fichas entre 2 y 144.</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="22"/>
         <source>it is not a saved game</source>
         <translation>no es una partida guardada</translation>
     </message>
@@ -732,12 +732,12 @@
         <translation>Voverizo Dadazu (difícil)</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tile left</source>
         <translation>Queda %1 ficha</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tiles left</source>
         <translation>Quedan %1 fichas</translation>
     </message>
@@ -1020,119 +1020,119 @@
         <translation>Sin vista previa</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="82"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      LO SIENTO, ¡NO QUEDAN MOVIMIENTOS!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Jugador 1 %1  ·  ▶ Jugador 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="90"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Jugador 1 %1  ·  Jugador 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="136"/>
         <source>&amp;Continue</source>
         <translation>&amp;Continuar</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>Play</source>
         <translation>Jugar</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="201"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="189"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="16"/>
+        <location filename="../src/shell/Editor.cpp" line="17"/>
         <source>New Layout</source>
         <translation>Nueva disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="45"/>
+        <location filename="../src/shell/Editor.cpp" line="46"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>¡Todavía no has terminado de construir la disposición!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="69"/>
         <source>Vertical variation</source>
         <translation>Variante vertical</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Para cambiar el modo de juego tendrás que reiniciar la partida. ¿Quieres continuar?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="111"/>
+        <location filename="../src/shell/GameCommands.cpp" line="101"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>La disposición &quot;%1&quot; tiene %2 fichas; una disposición necesita un número par de fichas entre 2 y 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="144"/>
+        <location filename="../src/shell/GameCommands.cpp" line="134"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Esta disposición no se puede repartir con solución: se ha repartido al azar.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="211"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
+        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partida específica iniciada. Semilla aleatoria n.º %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="214"/>
+        <location filename="../src/shell/GameCommands.cpp" line="206"/>
         <source>New game started.</source>
         <translation>Nueva partida iniciada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="218"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (difícil)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="228"/>
+        <location filename="../src/shell/GameCommands.cpp" line="220"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (fácil)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="222"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - partida %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="231"/>
+        <location filename="../src/shell/GameCommands.cpp" line="223"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - partida %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
@@ -1147,79 +1147,79 @@
         <translation>no es una carpeta</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="15"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="14"/>
         <source>Velmor saved games (*.vsave)|*.vsave</source>
         <translation>Partidas guardadas de Velmor (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="29"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>No se ha podido conservar la partida en curso: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="42"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>No se puede continuar la partida en curso: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="46"/>
         <source>Game resumed.</source>
         <translation>Partida reanudada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="56"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>No se puede continuar la partida en curso: %1. Se ha conservado como &quot;%2&quot;. Empieza una partida nueva.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="59"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>No se puede continuar la partida en curso: %1. Empieza una partida nueva.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
         <source>There is no game in progress to save.</source>
         <translation>No hay ninguna partida en curso que guardar.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="75"/>
         <source>Save Game</source>
         <translation>Guardar partida</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="81"/>
         <source>The game was not saved: %1.</source>
         <translation>No se ha guardado la partida: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="85"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partida guardada como &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="91"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="101"/>
         <source>Load Game</source>
         <translation>Cargar partida</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="97"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="106"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>No se puede cargar la partida guardada: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Hay una partida en curso. ¿Quieres dejarla y cargar &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="111"/>
         <source>Game loaded.</source>
         <translation>Partida cargada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="121"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>su disposición &quot;%1&quot; ya no existe</translation>
     </message>
@@ -1789,7 +1789,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="111"/>
+        <location filename="../src/shell/Help.cpp" line="112"/>
         <source>Please confirm...</source>
         <translation>Confirma, por favor...</translation>
     </message>
@@ -1819,53 +1819,53 @@
         <translation>¡Ha ganado el jugador 1! ¡Enhorabuena!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="56"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="58"/>
         <source>The demo cleared the board.</source>
         <translation>La demo ha vaciado el tablero.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="65"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
         <source>Congratulations !! You WON !</source>
         <translation>¡¡Enhorabuena!! ¡HAS GANADO!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="69"/>
         <source>You WON ! Your time is : %1</source>
         <translation>¡HAS GANADO! Tu tiempo: %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="93"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Two-Player Solitaire started.</source>
         <translation>Solitario para 2 jugadores iniciado.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="112"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="116"/>
         <source>PLAY 1</source>
         <translation>JUG. 1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="113"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="117"/>
         <source>PLAY 2</source>
         <translation>JUG. 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="134"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>No se ha podido leer el Salón de la Fama: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="154"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="161"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>No se ha guardado el Salón de la Fama: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="180"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
         <source>HALL OF</source>
         <translation>SALÓN DE</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="181"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>FAME</source>
         <translation>LA FAMA</translation>
     </message>
@@ -1885,68 +1885,68 @@
         <translation>Disposición %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Craks (4 times each)</source>
         <translation>Caracteres (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bambúes (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Dots (4 times each)</source>
         <translation>Círculos (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Flowers (once each)</source>
         <translation>Flores (una vez cada una)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Seasons (once each)</source>
         <translation>Estaciones (una vez cada una)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Winds (4 times each)</source>
         <translation>Vientos (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Dragons (4 times each)</source>
         <translation>Dragones (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="68"/>
+        <location filename="../src/shell/Help.cpp" line="69"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>¡Has alcanzado el puesto n.º %1, %2!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>¿Seguro que quieres borrar las entradas del Salón de la Fama de esta disposición?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="101"/>
+        <location filename="../src/shell/IniFile.cpp" line="100"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>no se puede leer &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="106"/>
+        <location filename="../src/shell/IniFile.cpp" line="105"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>&quot;%1&quot; no es un archivo normal</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="110"/>
-        <location filename="../src/shell/IniFile.cpp" line="116"/>
+        <location filename="../src/shell/IniFile.cpp" line="109"/>
+        <location filename="../src/shell/IniFile.cpp" line="115"/>
         <source>&quot;%1&quot; is too large to be a settings file</source>
         <translation>&quot;%1&quot; es demasiado grande para ser un archivo de configuración</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="301"/>
+        <location filename="../src/shell/IniFile.cpp" line="300"/>
         <source>no settings file was read, so none can be written</source>
         <translation>no se ha leído ningún archivo de configuración, así que no se puede escribir ninguno</translation>
     </message>
@@ -1976,7 +1976,7 @@
         <translation>Disposiciones de otros juegos (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
         <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Importar disposición</translation>
@@ -2153,7 +2153,7 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>El archivo de disposición &quot;%1&quot; ya existe. ¿Quieres reemplazarlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
         <source>The layout was not saved: %1.</source>
         <translation>No se ha guardado la disposición: %1.</translation>
     </message>
@@ -2243,17 +2243,17 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>El texto ocupa más de %1 MB, demasiado para un texto de ayuda.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="18"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>no existe el archivo &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="38"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>hay demasiadas copias dañadas de &quot;%1&quot; a su lado</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="44"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>no se puede cambiar el nombre de &quot;%1&quot;: %2</translation>
     </message>
@@ -2318,7 +2318,7 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>Demo: la partida se juega sola. Haz clic o pulsa una tecla para tomar el control.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="101"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Juego en pausa: pulse F12 o haga clic en Jugar para seguir.</translation>
     </message>
@@ -2388,7 +2388,7 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>No se ha podido leer el texto de ayuda &quot;%1&quot;: %2. Velmor no puede arrancar sin él.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="187"/>
         <source>The settings were not saved: %1.</source>
         <translation>No se ha guardado la configuración: %1.</translation>
     </message>

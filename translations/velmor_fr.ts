@@ -491,67 +491,67 @@
         <translation>«&#xa0;%1&#xa0;» n&apos;a pas été importé&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="40"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>la carte des tuiles compte %1 cases au lieu de %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="45"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>la carte des tuiles contient un caractère autre que 0 ou 1 à la position %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="63"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>elle compte %1 lignes&#xa0;; il en faut 144</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="70"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>la ligne %1 compte moins de 9 caractères</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="75"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>la ligne %1 contient «&#xa0;%2&#xa0;» là où des coordonnées hexadécimales sont attendues</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="82"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>la ligne %1 place une tuile hors du plateau (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="117"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>La disposition n&apos;a pas pu être chargée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» est un fichier vide.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de disposition.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="127"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» est endommagée&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de disposition&#xa0;: sa première ligne n&apos;est pas «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="140"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» ne peut pas être jouée&#xa0;: elle ne contient aucune tuile.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» ne peut pas être jouée&#xa0;: elle contient %2 tuiles, alors qu&apos;une donne demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="22"/>
         <source>it is not a saved game</source>
         <translation>ce n&apos;est pas une partie enregistrée</translation>
     </message>
@@ -732,12 +732,12 @@
         <translation>Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tile left</source>
         <translation>%1 tuile restante</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tiles left</source>
         <translation>%1 tuiles restantes</translation>
     </message>
@@ -1020,119 +1020,119 @@
         <translation>Pas d&apos;aperçu</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="82"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      DÉSOLÉ, PLUS AUCUN COUP&#xa0;!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Joueur 1 %1  ·  ▶ Joueur 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="90"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Joueur 1 %1  ·  Joueur 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="136"/>
         <source>&amp;Continue</source>
         <translation>&amp;Reprendre</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>Play</source>
         <translation>Jouer</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="201"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="189"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="16"/>
+        <location filename="../src/shell/Editor.cpp" line="17"/>
         <source>New Layout</source>
         <translation>Nouvelle disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="45"/>
+        <location filename="../src/shell/Editor.cpp" line="46"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>Vous n&apos;avez pas fini de construire la disposition&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="69"/>
         <source>Vertical variation</source>
         <translation>Variante verticale</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Pour changer de mode de jeu, vous devez recommencer votre partie. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="111"/>
+        <location filename="../src/shell/GameCommands.cpp" line="101"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» compte %2 tuiles&#xa0;; une disposition demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="144"/>
+        <location filename="../src/shell/GameCommands.cpp" line="134"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Cette disposition ne permet pas de donne gagnable&#xa0;: donne au hasard.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="211"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
+        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partie numérotée lancée. Numéro de partie #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="214"/>
+        <location filename="../src/shell/GameCommands.cpp" line="206"/>
         <source>New game started.</source>
         <translation>Nouvelle partie lancée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="218"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="228"/>
+        <location filename="../src/shell/GameCommands.cpp" line="220"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (facile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="222"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - partie %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="231"/>
+        <location filename="../src/shell/GameCommands.cpp" line="223"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - partie %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
@@ -1147,79 +1147,79 @@
         <translation>ce n&apos;est pas un dossier</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="15"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="14"/>
         <source>Velmor saved games (*.vsave)|*.vsave</source>
         <translation>Parties enregistrées Velmor (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="29"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>La partie en cours n&apos;a pas pu être conservée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="42"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>La partie en cours ne peut pas être reprise&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="46"/>
         <source>Game resumed.</source>
         <translation>Partie reprise.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="56"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>La partie en cours ne peut pas être reprise&#xa0;: %1. Elle a été conservée sous «&#xa0;%2&#xa0;». Une nouvelle partie commence.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="59"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>La partie en cours ne peut pas être reprise&#xa0;: %1. Une nouvelle partie commence.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
         <source>There is no game in progress to save.</source>
         <translation>Aucune partie en cours à enregistrer.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="75"/>
         <source>Save Game</source>
         <translation>Enregistrer la partie</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="81"/>
         <source>The game was not saved: %1.</source>
         <translation>La partie n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="85"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partie enregistrée sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="91"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="101"/>
         <source>Load Game</source>
         <translation>Charger une partie</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="97"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="106"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>La partie enregistrée ne peut pas être chargée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Une partie est en cours. L&apos;abandonner et charger «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="111"/>
         <source>Game loaded.</source>
         <translation>Partie chargée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="121"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>sa disposition «&#xa0;%1&#xa0;» n&apos;existe plus</translation>
     </message>
@@ -1789,7 +1789,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="111"/>
+        <location filename="../src/shell/Help.cpp" line="112"/>
         <source>Please confirm...</source>
         <translation>Veuillez confirmer...</translation>
     </message>
@@ -1819,53 +1819,53 @@
         <translation>Le joueur 1 A GAGNÉ&#xa0;! Félicitations&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="56"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="58"/>
         <source>The demo cleared the board.</source>
         <translation>La démo a vidé le plateau.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="65"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
         <source>Congratulations !! You WON !</source>
         <translation>Félicitations&#xa0;!! Vous avez GAGNÉ&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="69"/>
         <source>You WON ! Your time is : %1</source>
         <translation>Vous avez GAGNÉ&#xa0;! Votre temps&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="93"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Two-Player Solitaire started.</source>
         <translation>Partie de solitaire à deux joueurs lancée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="112"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="116"/>
         <source>PLAY 1</source>
         <translation>JOUEUR 1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="113"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="117"/>
         <source>PLAY 2</source>
         <translation>JOUEUR 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="134"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>Le tableau d&apos;honneur n&apos;a pas pu être lu&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="154"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="161"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>Le tableau d&apos;honneur n&apos;a pas été enregistré&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="180"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
         <source>HALL OF</source>
         <translation>LES</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="181"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>FAME</source>
         <translation>RECORDS</translation>
     </message>
@@ -1885,68 +1885,68 @@
         <translation>Disposition %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Craks (4 times each)</source>
         <translation>Caractères (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bambous (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Dots (4 times each)</source>
         <translation>Cercles (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Flowers (once each)</source>
         <translation>Fleurs (une fois chacune)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Seasons (once each)</source>
         <translation>Saisons (une fois chacune)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Winds (4 times each)</source>
         <translation>Vents (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Dragons (4 times each)</source>
         <translation>Dragons (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="68"/>
+        <location filename="../src/shell/Help.cpp" line="69"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>Vous avez atteint le rang #%1, %2&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>Voulez-vous vraiment effacer le tableau d&apos;honneur de cette disposition&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="101"/>
+        <location filename="../src/shell/IniFile.cpp" line="100"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="106"/>
+        <location filename="../src/shell/IniFile.cpp" line="105"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="110"/>
-        <location filename="../src/shell/IniFile.cpp" line="116"/>
+        <location filename="../src/shell/IniFile.cpp" line="109"/>
+        <location filename="../src/shell/IniFile.cpp" line="115"/>
         <source>&quot;%1&quot; is too large to be a settings file</source>
         <translation>«&#xa0;%1&#xa0;» est trop volumineux pour être un fichier de réglages</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="301"/>
+        <location filename="../src/shell/IniFile.cpp" line="300"/>
         <source>no settings file was read, so none can be written</source>
         <translation>aucun fichier de réglages n&apos;a été lu, donc aucun ne peut être écrit</translation>
     </message>
@@ -1976,7 +1976,7 @@
         <translation>Dispositions d&apos;autres jeux (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
         <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Importer une disposition</translation>
@@ -2153,7 +2153,7 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Le fichier de disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
         <source>The layout was not saved: %1.</source>
         <translation>La disposition n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
@@ -2243,17 +2243,17 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Le texte dépasse %1 Mo, ce qui est trop pour un texte d&apos;aide.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="18"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>le fichier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="38"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>trop de copies endommagées de «&#xa0;%1&#xa0;» se trouvent à côté</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="44"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>impossible de renommer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
@@ -2318,7 +2318,7 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Démo&#xa0;: le jeu joue tout seul. Cliquez ou appuyez sur une touche pour reprendre la main.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="101"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Jeu en pause : appuyez sur F12 ou cliquez sur Jouer pour continuer.</translation>
     </message>
@@ -2388,7 +2388,7 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Le texte d&apos;aide «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2. Velmor ne peut pas démarrer sans lui.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="187"/>
         <source>The settings were not saved: %1.</source>
         <translation>Les réglages n&apos;ont pas été enregistrés&#xa0;: %1.</translation>
     </message>

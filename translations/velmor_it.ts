@@ -491,67 +491,67 @@
         <translation>&quot;%1&quot; non è stato importato: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="40"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>la mappa delle tessere contiene %1 celle invece di %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="45"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>la mappa delle tessere contiene un carattere diverso da 0 o 1 alla posizione %1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="63"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>ha %1 righe; ne servono 144</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="70"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>la riga %1 è più corta di 9 caratteri</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="75"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>la riga %1 ha &quot;%2&quot; dove vanno le coordinate esadecimali</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="82"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>la riga %1 mette una tessera fuori dal tavoliere (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="117"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>Impossibile caricare lo schema: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>Lo schema &quot;%1&quot; è un file vuoto.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>&quot;%1&quot; non è un file di schema.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="127"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>Lo schema &quot;%1&quot; è danneggiato: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>&quot;%1&quot; non è un file di schema: la sua prima riga non è &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="140"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>Impossibile giocare lo schema &quot;%1&quot;: non contiene nessuna tessera.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>Impossibile giocare lo schema &quot;%1&quot;: contiene %2 tessere, ma una distribuzione richiede un numero pari di tessere da 2 a 144.</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="22"/>
         <source>it is not a saved game</source>
         <translation>il file non è una partita salvata</translation>
     </message>
@@ -732,12 +732,12 @@
         <translation>Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tile left</source>
         <translation>%1 tessera rimasta</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tiles left</source>
         <translation>%1 tessere rimaste</translation>
     </message>
@@ -1020,119 +1020,119 @@
         <translation>Nessuna anteprima</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="82"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      SPIACENTE, NON CI SONO PIÙ MOSSE!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Giocatore 1 %1  ·  ▶ Giocatore 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="90"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Giocatore 1 %1  ·  Giocatore 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="136"/>
         <source>&amp;Continue</source>
         <translation>&amp;Continua</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>Play</source>
         <translation>Gioca</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="201"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="189"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="16"/>
+        <location filename="../src/shell/Editor.cpp" line="17"/>
         <source>New Layout</source>
         <translation>Nuovo schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="45"/>
+        <location filename="../src/shell/Editor.cpp" line="46"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>Non hai ancora finito di costruire lo schema!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="69"/>
         <source>Vertical variation</source>
         <translation>Variante verticale</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Per cambiare modalità di gioco devi ricominciare la partita. Vuoi continuare?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="111"/>
+        <location filename="../src/shell/GameCommands.cpp" line="101"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>Lo schema &quot;%1&quot; ha %2 tessere; uno schema richiede un numero pari di tessere da 2 a 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="144"/>
+        <location filename="../src/shell/GameCommands.cpp" line="134"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Questo schema non ammette una distribuzione risolvibile: distribuito a caso.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="211"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
+        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partita specifica avviata. Seme casuale n. %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="214"/>
+        <location filename="../src/shell/GameCommands.cpp" line="206"/>
         <source>New game started.</source>
         <translation>Nuova partita avviata.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="218"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="228"/>
+        <location filename="../src/shell/GameCommands.cpp" line="220"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (facile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="222"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - partita %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="231"/>
+        <location filename="../src/shell/GameCommands.cpp" line="223"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - partita %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
@@ -1147,79 +1147,79 @@
         <translation>non è una cartella</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="15"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="14"/>
         <source>Velmor saved games (*.vsave)|*.vsave</source>
         <translation>Partite salvate di Velmor (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="29"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>Impossibile conservare la partita in corso: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="42"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>Impossibile continuare la partita in corso: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="46"/>
         <source>Game resumed.</source>
         <translation>Partita ripresa.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="56"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>Impossibile continuare la partita in corso: %1. È stata conservata come &quot;%2&quot;. Inizia una nuova partita.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="59"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>Impossibile continuare la partita in corso: %1. Inizia una nuova partita.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
         <source>There is no game in progress to save.</source>
         <translation>Non c&apos;è nessuna partita in corso da salvare.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="75"/>
         <source>Save Game</source>
         <translation>Salva partita</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="81"/>
         <source>The game was not saved: %1.</source>
         <translation>La partita non è stata salvata: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="85"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partita salvata come &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="91"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="101"/>
         <source>Load Game</source>
         <translation>Carica partita</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="97"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="106"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>Impossibile caricare la partita salvata: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>C&apos;è una partita in corso. Vuoi abbandonarla e caricare &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="111"/>
         <source>Game loaded.</source>
         <translation>Partita caricata.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="121"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>il suo schema &quot;%1&quot; non c&apos;è più</translation>
     </message>
@@ -1789,7 +1789,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="111"/>
+        <location filename="../src/shell/Help.cpp" line="112"/>
         <source>Please confirm...</source>
         <translation>Conferma...</translation>
     </message>
@@ -1819,53 +1819,53 @@
         <translation>Il giocatore 1 ha vinto! Complimenti!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="56"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="58"/>
         <source>The demo cleared the board.</source>
         <translation>La demo ha svuotato il tavoliere.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="65"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
         <source>Congratulations !! You WON !</source>
         <translation>Complimenti!! Hai VINTO!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="69"/>
         <source>You WON ! Your time is : %1</source>
         <translation>Hai VINTO! Il tuo tempo è: %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="93"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Two-Player Solitaire started.</source>
         <translation>Solitario a 2 giocatori avviato.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="112"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="116"/>
         <source>PLAY 1</source>
         <translation>GIOC. 1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="113"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="117"/>
         <source>PLAY 2</source>
         <translation>GIOC. 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="134"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>Impossibile leggere l&apos;Albo d&apos;oro: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="154"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="161"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>L&apos;Albo d&apos;oro non è stato salvato: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="180"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
         <source>HALL OF</source>
         <translation>ALBO</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="181"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>FAME</source>
         <translation>D&apos;ORO</translation>
     </message>
@@ -1885,68 +1885,68 @@
         <translation>Schema %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Craks (4 times each)</source>
         <translation>Caratteri (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bambù (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Dots (4 times each)</source>
         <translation>Cerchi (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Flowers (once each)</source>
         <translation>Fiori (1 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Seasons (once each)</source>
         <translation>Stagioni (1 ciascuna)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Winds (4 times each)</source>
         <translation>Venti (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Dragons (4 times each)</source>
         <translation>Draghi (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="68"/>
+        <location filename="../src/shell/Help.cpp" line="69"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>Hai raggiunto la posizione n. %1, %2!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>Vuoi davvero cancellare le voci dell&apos;Albo d&apos;oro per questo schema?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="101"/>
+        <location filename="../src/shell/IniFile.cpp" line="100"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>impossibile leggere &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="106"/>
+        <location filename="../src/shell/IniFile.cpp" line="105"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>&quot;%1&quot; non è un file normale</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="110"/>
-        <location filename="../src/shell/IniFile.cpp" line="116"/>
+        <location filename="../src/shell/IniFile.cpp" line="109"/>
+        <location filename="../src/shell/IniFile.cpp" line="115"/>
         <source>&quot;%1&quot; is too large to be a settings file</source>
         <translation>&quot;%1&quot; è troppo grande per essere un file di impostazioni</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="301"/>
+        <location filename="../src/shell/IniFile.cpp" line="300"/>
         <source>no settings file was read, so none can be written</source>
         <translation>non è stato letto nessun file di impostazioni, quindi non se ne può scrivere nessuno</translation>
     </message>
@@ -1976,7 +1976,7 @@
         <translation>Schemi di altri giochi (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
         <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Importa schema</translation>
@@ -2153,7 +2153,7 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Il file di schema &quot;%1&quot; esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
         <source>The layout was not saved: %1.</source>
         <translation>Lo schema non è stato salvato: %1.</translation>
     </message>
@@ -2243,17 +2243,17 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Il testo supera %1 MB, troppo per un testo di aiuto.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="18"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>il file &quot;%1&quot; non esiste</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="38"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>accanto a &quot;%1&quot; ci sono troppe copie danneggiate</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="44"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>impossibile rinominare &quot;%1&quot;: %2</translation>
     </message>
@@ -2318,7 +2318,7 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Demo: la partita si gioca da sola. Fai clic o premi un tasto per prendere il controllo.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="101"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Gioco in pausa: premi F12 o fai clic su Gioca per continuare.</translation>
     </message>
@@ -2388,7 +2388,7 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Impossibile leggere il testo di aiuto &quot;%1&quot;: %2. Velmor non può avviarsi senza.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="187"/>
         <source>The settings were not saved: %1.</source>
         <translation>Le impostazioni non sono state salvate: %1.</translation>
     </message>

@@ -491,67 +491,67 @@
         <translation>&quot;%1&quot; is niet geïmporteerd: %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="41"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="40"/>
         <source>the tile map holds %1 cells instead of %2</source>
         <translation>de stenenkaart bevat %1 cellen in plaats van %2</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="46"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="45"/>
         <source>the tile map holds a character other than 0 or 1 at position %1</source>
         <translation>de stenenkaart bevat op positie %1 een ander teken dan 0 of 1</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="64"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="63"/>
         <source>it has %1 lines; 144 are needed</source>
         <translation>ze heeft %1 regels; er zijn er 144 nodig</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="71"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="70"/>
         <source>line %1 is shorter than 9 characters</source>
         <translation>regel %1 is korter dan 9 tekens</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="76"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="75"/>
         <source>line %1 has &quot;%2&quot; where hexadecimal coordinates belong</source>
         <translation>regel %1 heeft &quot;%2&quot; waar hexadecimale coördinaten horen</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="83"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="82"/>
         <source>line %1 places a tile outside the board (x %2, y %3, z %4)</source>
         <translation>regel %1 plaatst een steen buiten het bord (x %2, y %3, z %4)</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="117"/>
         <source>The layout could not be loaded: %1.</source>
         <translation>De opstelling kon niet worden geladen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="119"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="118"/>
         <source>The layout &quot;%1&quot; is an empty file.</source>
         <translation>De opstelling &quot;%1&quot; is een leeg bestand.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="125"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="124"/>
         <source>&quot;%1&quot; is not a layout file.</source>
         <translation>&quot;%1&quot; is geen opstellingsbestand.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="128"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="127"/>
         <source>The layout &quot;%1&quot; is damaged: %2.</source>
         <translation>De opstelling &quot;%1&quot; is beschadigd: %2.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="134"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="133"/>
         <source>&quot;%1&quot; is not a layout file: its first line is not &quot;%2&quot;.</source>
         <translation>&quot;%1&quot; is geen opstellingsbestand: de eerste regel is niet &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="140"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds no tile.</source>
         <translation>De opstelling &quot;%1&quot; kan niet worden gespeeld: er staat geen enkele steen in.</translation>
     </message>
     <message>
-        <location filename="../src/layouts/LayoutFile.cpp" line="142"/>
+        <location filename="../src/layouts/LayoutFile.cpp" line="141"/>
         <source>The layout &quot;%1&quot; cannot be played: it holds %2 tiles, and a deal needs an even number of tiles from 2 to 144.</source>
         <translation>De opstelling &quot;%1&quot; kan niet worden gespeeld: ze bevat %2 stenen, en een spel heeft een even aantal stenen van 2 tot 144 nodig.</translation>
     </message>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <location filename="../src/modes/SavedGameText.cpp" line="251"/>
-        <location filename="../src/shell/SavedGameFile.cpp" line="24"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="22"/>
         <source>it is not a saved game</source>
         <translation>het is geen opgeslagen spel</translation>
     </message>
@@ -732,12 +732,12 @@
         <translation>Voverizo Dadazu (moeilijk)</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tile left</source>
         <translation>%1 steen over</translation>
     </message>
     <message>
-        <location filename="../src/platform/BoardAccessible.cpp" line="105"/>
+        <location filename="../src/platform/BoardAccessible.cpp" line="103"/>
         <source>%1 tiles left</source>
         <translation>%1 stenen over</translation>
     </message>
@@ -1020,119 +1020,119 @@
         <translation>Geen voorbeeld</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="82"/>
         <location filename="../src/shell/DeadEnd.cpp" line="27"/>
         <source>      SORRY, NO MORE MOVES !!</source>
         <translation>      SORRY, GEEN ZETTEN MEER!!</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="96"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="89"/>
         <source>Player 1 %1  ·  ▶ Player 2 %2</source>
         <translation>Speler 1 %1  ·  ▶ Speler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="97"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="90"/>
         <source>▶ Player 1 %1  ·  Player 2 %2</source>
         <translation>▶ Speler 1 %1  ·  Speler 2 %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="106"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="98"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="136"/>
         <source>&amp;Continue</source>
         <translation>&amp;Verder</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="138"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="99"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="137"/>
         <source>Play</source>
         <translation>Spelen</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="115"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="143"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
         <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="201"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pauze</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="116"/>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="144"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
         <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="200"/>
+        <location filename="../src/shell/GameCommands.cpp" line="189"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pauze</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="16"/>
+        <location filename="../src/shell/Editor.cpp" line="17"/>
         <source>New Layout</source>
         <translation>Nieuwe opstelling</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="45"/>
+        <location filename="../src/shell/Editor.cpp" line="46"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>De opstelling is nog niet af!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="69"/>
         <source>Vertical variation</source>
         <translation>Verticale variant</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Als je de spelvorm wilt wijzigen, moet je je spel opnieuw beginnen. Wil je doorgaan?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="111"/>
+        <location filename="../src/shell/GameCommands.cpp" line="101"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>De opstelling &quot;%1&quot; heeft %2 stenen; een opstelling heeft een even aantal stenen van 2 tot 144 nodig.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="144"/>
+        <location filename="../src/shell/GameCommands.cpp" line="134"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Deze opstelling kan niet winbaar worden gedeeld; er is willekeurig gedeeld.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="211"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
+        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Genummerd spel gestart. Spelnummer #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="214"/>
+        <location filename="../src/shell/GameCommands.cpp" line="206"/>
         <source>New game started.</source>
         <translation>Nieuw spel gestart.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="218"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (moeilijk)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="228"/>
+        <location filename="../src/shell/GameCommands.cpp" line="220"/>
         <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor 5.21 - Voverizo Dadazu (makkelijk)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="230"/>
+        <location filename="../src/shell/GameCommands.cpp" line="222"/>
         <source>Velmor 5.21 - %1 - game %2</source>
         <translation>Velmor 5.21 - %1 - spel %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="231"/>
+        <location filename="../src/shell/GameCommands.cpp" line="223"/>
         <source>Velmor 5.21 - %1</source>
         <translation>Velmor 5.21 - %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21 - game %1</source>
         <translation>Velmor 5.21 - spel %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="233"/>
+        <location filename="../src/shell/GameCommands.cpp" line="225"/>
         <source>Velmor 5.21</source>
         <translation>Velmor 5.21</translation>
     </message>
@@ -1147,79 +1147,79 @@
         <translation>geen map</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="15"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="14"/>
         <source>Velmor saved games (*.vsave)|*.vsave</source>
         <translation>Opgeslagen Velmor-spellen (*.vsave)|*.vsave</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="30"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="29"/>
         <source>The game in progress could not be kept: %1.</source>
         <translation>Het lopende spel kon niet worden bewaard: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="43"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="42"/>
         <source>The game in progress cannot be continued: %1.</source>
         <translation>Het lopende spel kan niet worden voortgezet: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="47"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="46"/>
         <source>Game resumed.</source>
         <translation>Spel hervat.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="57"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="56"/>
         <source>The game in progress cannot be continued: %1. It was kept as &quot;%2&quot;. A new game starts.</source>
         <translation>Het lopende spel kan niet worden voortgezet: %1. Het is bewaard als &quot;%2&quot;. Er begint een nieuw spel.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="60"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="59"/>
         <source>The game in progress cannot be continued: %1. A new game starts.</source>
         <translation>Het lopende spel kan niet worden voortgezet: %1. Er begint een nieuw spel.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="72"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="71"/>
         <source>There is no game in progress to save.</source>
         <translation>Er is geen lopend spel om op te slaan.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="76"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="75"/>
         <source>Save Game</source>
         <translation>Spel opslaan</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="82"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="81"/>
         <source>The game was not saved: %1.</source>
         <translation>Het spel is niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="86"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="85"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Spel opgeslagen als &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="92"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="91"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="101"/>
         <source>Load Game</source>
         <translation>Spel laden</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="98"/>
-        <location filename="../src/shell/GameKeeper.cpp" line="107"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="97"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="106"/>
         <source>The saved game cannot be loaded: %1.</source>
         <translation>Het opgeslagen spel kan niet worden geladen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="103"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="102"/>
         <source>A game is in progress. Leave it and load &quot;%1&quot;?</source>
         <translation>Er loopt een spel. Wil je dat verlaten en &quot;%1&quot; laden?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="112"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="111"/>
         <source>Game loaded.</source>
         <translation>Spel geladen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameKeeper.cpp" line="122"/>
+        <location filename="../src/shell/GameKeeper.cpp" line="121"/>
         <source>its layout &quot;%1&quot; is no longer there</source>
         <translation>de opstelling &quot;%1&quot; bestaat niet meer</translation>
     </message>
@@ -1789,7 +1789,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="111"/>
+        <location filename="../src/shell/Help.cpp" line="112"/>
         <source>Please confirm...</source>
         <translation>Bevestigen...</translation>
     </message>
@@ -1819,53 +1819,53 @@
         <translation>Speler 1 HEEFT GEWONNEN! Gefeliciteerd!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="56"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="58"/>
         <source>The demo cleared the board.</source>
         <translation>De demo heeft het bord leeggespeeld.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="65"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
         <source>Congratulations !! You WON !</source>
         <translation>Gefeliciteerd!! Je hebt GEWONNEN!</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="67"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="69"/>
         <source>You WON ! Your time is : %1</source>
         <translation>Je hebt GEWONNEN! Je tijd is: %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="93"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="96"/>
         <source>Two-Player Solitaire started.</source>
         <translation>Solitaire voor twee spelers gestart.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="112"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="116"/>
         <source>PLAY 1</source>
         <translation>SPELER 1</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="113"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="117"/>
         <source>PLAY 2</source>
         <translation>SPELER 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="134"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>De eregalerij kon niet worden gelezen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="154"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="161"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>De eregalerij is niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="180"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
         <source>HALL OF</source>
         <translation>ERE-</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="181"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>FAME</source>
         <translation>GALERIJ</translation>
     </message>
@@ -1885,68 +1885,68 @@
         <translation>Opstelling %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Craks (4 times each)</source>
         <translation>Karakters (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="57"/>
+        <location filename="../src/shell/Help.cpp" line="58"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bamboes (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Dots (4 times each)</source>
         <translation>Cirkels (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Flowers (once each)</source>
         <translation>Bloemen (elk één keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Seasons (once each)</source>
         <translation>Seizoenen (elk één keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Winds (4 times each)</source>
         <translation>Winden (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Dragons (4 times each)</source>
         <translation>Draken (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="68"/>
+        <location filename="../src/shell/Help.cpp" line="69"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>Je staat op plaats #%1, %2!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>Wil je de eregalerij van deze opstelling echt wissen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="101"/>
+        <location filename="../src/shell/IniFile.cpp" line="100"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>kan &quot;%1&quot; niet lezen: %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="106"/>
+        <location filename="../src/shell/IniFile.cpp" line="105"/>
         <source>&quot;%1&quot; is not a plain file</source>
         <translation>&quot;%1&quot; is geen gewoon bestand</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="110"/>
-        <location filename="../src/shell/IniFile.cpp" line="116"/>
+        <location filename="../src/shell/IniFile.cpp" line="109"/>
+        <location filename="../src/shell/IniFile.cpp" line="115"/>
         <source>&quot;%1&quot; is too large to be a settings file</source>
         <translation>&quot;%1&quot; is te groot voor een instellingenbestand</translation>
     </message>
     <message>
-        <location filename="../src/shell/IniFile.cpp" line="301"/>
+        <location filename="../src/shell/IniFile.cpp" line="300"/>
         <source>no settings file was read, so none can be written</source>
         <translation>er is geen instellingenbestand gelezen, dus er kan er ook geen worden geschreven</translation>
     </message>
@@ -1976,7 +1976,7 @@
         <translation>Opstellingen uit andere spellen (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
         <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
         <source>Import Layout</source>
         <translation>Opstelling importeren</translation>
@@ -2153,7 +2153,7 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Het opstellingsbestand &quot;%1&quot; bestaat al. Wil je het vervangen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="196"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
         <source>The layout was not saved: %1.</source>
         <translation>De opstelling is niet opgeslagen: %1.</translation>
     </message>
@@ -2243,17 +2243,17 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>De tekst is groter dan %1 MB, te groot voor een helptekst.</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="20"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="18"/>
         <source>there is no file &quot;%1&quot;</source>
         <translation>er is geen bestand &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="40"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="38"/>
         <source>too many damaged copies of &quot;%1&quot; lie beside it</source>
         <translation>er liggen al te veel beschadigde kopieën naast &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/shell/SavedGameFile.cpp" line="46"/>
+        <location filename="../src/shell/SavedGameFile.cpp" line="44"/>
         <source>cannot rename &quot;%1&quot;: %2</source>
         <translation>kan de naam van &quot;%1&quot; niet wijzigen: %2</translation>
     </message>
@@ -2318,7 +2318,7 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Demo: het spel speelt zichzelf. Klik of druk op een toets om het over te nemen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/ClockAndStatus.cpp" line="109"/>
+        <location filename="../src/shell/ClockAndStatus.cpp" line="101"/>
         <source>Game paused: press F12 or click Play to go on.</source>
         <translation>Spel gepauzeerd: druk op F12 of klik op Spelen om verder te gaan.</translation>
     </message>
@@ -2388,7 +2388,7 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>De helptekst &quot;%1&quot; kon niet worden gelezen: %2. Velmor kan niet zonder starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="186"/>
+        <location filename="../src/shell/Startup.cpp" line="187"/>
         <source>The settings were not saved: %1.</source>
         <translation>De instellingen zijn niet opgeslagen: %1.</translation>
     </message>
