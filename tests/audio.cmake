@@ -10,4 +10,4 @@ target_compile_definitions(velmor_audio_tests PRIVATE VELMOR_DATA_DIR="${CMAKE_S
 gtest_discover_tests(velmor_audio_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "-Musics/ShippedTune.SitsNear*"
   TEST_LIST velmor_audio_quick PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy")
 gtest_discover_tests(velmor_audio_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "Musics/ShippedTune.SitsNear*"
-  TEST_LIST velmor_audio_soak PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy" LABELS soak)
+  TEST_LIST velmor_audio_soak PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy" LABELS soak TIMEOUT 1500)
