@@ -54,11 +54,11 @@ bool ReadFilePart(const std::string& path, uintmax_t offset, size_t count, std::
 bool WriteFileAtomically(const std::string& path, std::string_view data, std::string& error);
 
 // Names taken apart by their text alone, with no look at the disk.
-std::string FileNameOf(const std::string& path);    // "a/b.lay" -> "b.lay"
-std::string FileStemOf(const std::string& path);    // "a/b.lay" -> "b"
-std::string ExtensionOf(const std::string& path);   // "a/b.lay" -> ".lay"
-std::string FolderOf(const std::string& path);      // "a/b.lay" -> "a"
-std::string NormalPath(const std::string& path);    // "a/./c/../b" -> "a/b"
+std::string FileNameOf(const std::string& path);            // "a/b.lay" -> "b.lay"
+std::string FileStemOf(const std::string& path);            // "a/b.lay" -> "b"
+std::string ExtensionOf(const std::string& path);           // "a/b.lay" -> ".lay"
+std::string FolderOf(const std::string& path);              // "a/b.lay" -> "a"
+std::string NormalPath(const std::string& path);            // "a/./c/../b" -> "a/b"
 bool SamePath(const std::string& a, const std::string& b);  // "a//b" and "a/b" are one
 
 }  // namespace velmor
