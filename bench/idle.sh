@@ -18,7 +18,7 @@ DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "no X serv
 start() {
   DISPLAY=$display "$bin/velmor" >/dev/null 2>&1 &
   pid=$!
-  until window=$(DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" 2>/dev/null); do
+  until window=$(DISPLAY=$display xdotool search --onlyvisible --name "^Velmor [0-9.]+( - .*)?$" 2>/dev/null); do
     sleep 0.02
   done
   # No window manager: the game is given the focus, or it pauses itself as a window left alone.

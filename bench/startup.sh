@@ -62,7 +62,7 @@ command -v gnome-mahjongg >/dev/null && games+=(gnome-mahjongg)
 windows() {
   local game=$1 pid=$2
   if [[ $game == velmor* ]]; then
-    DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" 2>/dev/null
+    DISPLAY=$display xdotool search --onlyvisible --name "^Velmor [0-9.]+( - .*)?$" 2>/dev/null
   else
     DISPLAY=$display xdotool search --onlyvisible --pid "$pid" 2>/dev/null
   fi

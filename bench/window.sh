@@ -85,7 +85,7 @@ mapped() { awk -v since="$1" -v id="$(printf '0x%x' "$2")" '$1 >= since && $2 ==
 launch() {
   local home=$1 program=$game shown='' query
   # Velmor's main window by its title (its splash comes first), a peer's by its process.
-  if [[ $game == velmor* ]]; then program=$(velmor_bin)/velmor query=(--name "^Velmor 5.21( - .*)?$"); fi
+  if [[ $game == velmor* ]]; then program=$(velmor_bin)/velmor query=(--name "^Velmor [0-9.]+( - .*)?$"); fi
   started=${EPOCHREALTIME/./}
   # GLib's keyfile back-end keeps gnome-mahjongg's settings under its own home, as dconf would.
   XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache GSETTINGS_BACKEND=keyfile \

@@ -21,7 +21,7 @@ for _ in $(seq 100); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2
 DISPLAY=$display HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 build/bin/velmor >/dev/null 2>&1 &
 game=$!
-until id=$(DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" 2>/dev/null); do
+until id=$(DISPLAY=$display xdotool search --onlyvisible --name "^Velmor [0-9.]+( - .*)?$" 2>/dev/null); do
   kill -0 $game 2>/dev/null || { echo "velmor ended before its window showed" >&2; exit 1; }
   sleep 0.05
 done

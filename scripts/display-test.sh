@@ -57,7 +57,7 @@ mkdir -p "$work/x11"
 "${game_env[@]}" HOME="$work/x11" DISPLAY="$display" QT_QPA_PLATFORM=xcb \
   "$bin/velmor" --layout "$layout" --game "$game" >"$work/x11.log" 2>&1 &
 pids+=($!)
-wait_for 20 env DISPLAY="$display" xdotool search --onlyvisible --name "^Velmor 5.21" || fail "no X11 window"
+wait_for 20 env DISPLAY="$display" xdotool search --onlyvisible --name "^Velmor [0-9.]+" || fail "no X11 window"
 sleep 2
 DISPLAY="$display" import -window root "$work/x11.png"
 

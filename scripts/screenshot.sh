@@ -13,7 +13,7 @@ trap 'kill $game $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 100); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 DISPLAY=$display build/bin/velmor >/dev/null 2>&1 &
 game=$!
-until id=$(DISPLAY=$display xdotool search --onlyvisible --name "^Velmor 5.21( - .*)?$" 2>/dev/null); do
+until id=$(DISPLAY=$display xdotool search --onlyvisible --name "^Velmor [0-9.]+( - .*)?$" 2>/dev/null); do
   kill -0 $game 2>/dev/null || { echo "velmor ended before its window showed" >&2; exit 1; }
   sleep 0.05
 done

@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,169 +763,169 @@
         <translation>Keine Züge mehr</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Mah-Jongg-Solitär und Voverizo Dadazu für den Linux-Desktop.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Steine, Hintergründe, Layouts, Melodien und Klänge wurden für dieses Spiel von seinen eigenen Generatoren erzeugt.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Danke an alle, die frühere Versionen gespielt und Ideen und Layouts geschickt haben.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>More layouts</source>
         <translation>Weitere Layouts</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Was ist neu</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <source>French</source>
         <translation>Französisch</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Steine</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <source>Player Name</source>
         <translation>Spielername</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <source>Your name</source>
         <translation>Ihr Name</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Spielnummer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Wählen Sie eine bestimmte Spielnummer (von 1 bis 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Starten Sie das Spiel mit Datei -&gt; Mah-Jongg-Solitär: Neues Spiel mit Nummer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Rk</source>
         <translation>Pl.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
         <source>Reset High Scores</source>
         <translation>Bestenliste zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Layout</source>
         <translation>Layout</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Started</source>
         <translation>Begonnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Best</source>
         <translation>Bestzeit</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Average</source>
         <translation>Schnitt</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Streak</source>
         <translation>Serie</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Longest</source>
         <translation>Längste</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
         <source>No game has been counted yet.</source>
         <translation>Es wurde noch kein Spiel gezählt.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
         <source>Reset Statistics</source>
         <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
         <source>Return to Velmor</source>
         <translation>Zurück zu Velmor</translation>
     </message>
@@ -976,13 +976,13 @@
         <translation>Kein Layout-Name enthält „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="208"/>
+        <location filename="../src/platform/MainWindow.cpp" line="209"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Steine übrig</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="217"/>
+        <location filename="../src/platform/MainWindow.cpp" line="218"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Layout-Name</translation>
@@ -993,24 +993,24 @@
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>Restart</source>
         <translation>Neu starten</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
@@ -1050,8 +1050,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="31"/>
+        <location filename="../src/shell/GameCommands.cpp" line="191"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pause</translation>
@@ -1059,8 +1059,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="189"/>
+        <location filename="../src/shell/GameCommands.cpp" line="30"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
@@ -1076,65 +1076,65 @@
         <translation>Das Layout ist noch nicht fertig gebaut!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Vertikale Variante</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Um die Spielart zu wechseln, müssen Sie Ihr Spiel neu beginnen. Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="101"/>
+        <location filename="../src/shell/GameCommands.cpp" line="102"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>Das Layout „%1“ hat %2 Steine; ein Layout braucht eine gerade Anzahl von 2 bis 144 Steinen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="134"/>
+        <location filename="../src/shell/GameCommands.cpp" line="135"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Dieses Layout lässt sich nicht lösbar verteilen: zufällig verteilt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/GameCommands.cpp" line="204"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Spiel mit Nummer gestartet. Spielnummer #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="206"/>
+        <location filename="../src/shell/GameCommands.cpp" line="207"/>
         <source>New game started.</source>
         <translation>Neues Spiel gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="218"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (schwer)</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (schwer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="220"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (leicht)</translation>
-    </message>
-    <message>
-        <location filename="../src/shell/GameCommands.cpp" line="222"/>
-        <source>Velmor 5.21 - %1 - game %2</source>
-        <translation>Velmor 5.21 - %1 - Spiel %2</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (leicht)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="223"/>
-        <source>Velmor 5.21 - %1</source>
-        <translation>Velmor 5.21 - %1</translation>
+        <source>Velmor %1 - %2 - game %3</source>
+        <translation>Velmor %1 - %2 - Spiel %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21 - game %1</source>
-        <translation>Velmor 5.21 - Spiel %1</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <source>Velmor %1 - %2</source>
+        <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21</source>
-        <translation>Velmor 5.21</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <source>Velmor %1 - game %2</source>
+        <translation>Velmor %1 - Spiel %2</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <source>Velmor %1</source>
+        <translation>Velmor %1</translation>
     </message>
     <message>
         <location filename="../src/base/Files.cpp" line="85"/>
@@ -2103,62 +2103,62 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>%1 % der Spiele sind lösbar</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
-        <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
-        <translation>Willkommen bei Velmor 5.21: Mah-Jongg-Solitär für Linux. Viel Spaß!</translation>
+        <location filename="../src/shell/LayoutCommands.cpp" line="21"/>
+        <source>Welcome to Velmor %1 : Mah-Jongg solitaire for Linux. Have fun !</source>
+        <translation>Willkommen bei Velmor %1: Mah-Jongg-Solitär für Linux. Viel Spaß!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="25"/>
         <source>Layout %1 selected.</source>
         <translation>Layout %1 ausgewählt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="40"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 Das aktuelle Layout bleibt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="74"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 Velmor startet stattdessen mit dem Layout „%2“.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="130"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>In „%1“ wurde kein Layout gefunden. Velmor braucht dort mindestens eine Layout-Datei (.lay oder .shp), um zu spielen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="139"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>Das Menü Layout fasst höchstens 99 Layouts; %1 weitere wurden weggelassen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
         <source>Please choose a name for your layout file</source>
         <translation>Bitte wählen Sie einen Namen für Ihre Layout-Datei</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>LAY-Layout-Dateien (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
         <source>Save layout</source>
         <translation>Layout speichern</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Die Layout-Datei „%1“ existiert bereits. Wollen Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
         <source>The layout was not saved: %1.</source>
         <translation>Das Layout wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Das Layout wurde gespeichert, aber das Menü Layout fasst höchstens 99 Layouts, daher erscheint es dort nicht.</translation>
     </message>

@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,169 +763,169 @@
         <translation>Plus aucun coup</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Le Mah-Jongg solitaire et Voverizo Dadazu pour le bureau Linux.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Tuiles, fonds, dispositions, mélodies et sons ont été créés pour ce jeu par ses propres générateurs.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Merci à tous ceux qui ont joué aux versions précédentes et envoyé des idées et des dispositions.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>More layouts</source>
         <translation>Plus de dispositions</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Aide</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Nouveautés</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <source>French</source>
         <translation>Français</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Tuiles</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <source>Player Name</source>
         <translation>Nom du joueur</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <source>Your name</source>
         <translation>Votre nom</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Numéro de partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Choisissez un numéro de partie précis (de 1 à 2 147 483 647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Lancez la partie par Fichier -&gt; Mah-Jongg Solitaire&#xa0;: Nouvelle partie par numéro</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Rk</source>
         <translation>Rg</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Temps</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
         <source>Reset High Scores</source>
         <translation>Effacer les records</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Layout</source>
         <translation>Disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Started</source>
         <translation>Jouées</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Won</source>
         <translation>Gagnées</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Best</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Average</source>
         <translation>Moyenne</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Streak</source>
         <translation>Série</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Longest</source>
         <translation>Plus longue</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
         <source>No game has been counted yet.</source>
         <translation>Aucune partie n&apos;a encore été comptée.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
         <source>Reset Statistics</source>
         <translation>Effacer les statistiques</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
         <source>Return to Velmor</source>
         <translation>Retour à Velmor</translation>
     </message>
@@ -976,13 +976,13 @@
         <translation>Aucun nom de disposition ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="208"/>
+        <location filename="../src/platform/MainWindow.cpp" line="209"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Tuiles restantes</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="217"/>
+        <location filename="../src/platform/MainWindow.cpp" line="218"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Nom de la disposition</translation>
@@ -993,24 +993,24 @@
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mélanger</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>Restart</source>
         <translation>Recommencer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
@@ -1050,8 +1050,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="31"/>
+        <location filename="../src/shell/GameCommands.cpp" line="191"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pause</translation>
@@ -1059,8 +1059,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="189"/>
+        <location filename="../src/shell/GameCommands.cpp" line="30"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
@@ -1076,65 +1076,65 @@
         <translation>Vous n&apos;avez pas fini de construire la disposition&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Variante verticale</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Pour changer de mode de jeu, vous devez recommencer votre partie. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="101"/>
+        <location filename="../src/shell/GameCommands.cpp" line="102"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» compte %2 tuiles&#xa0;; une disposition demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="134"/>
+        <location filename="../src/shell/GameCommands.cpp" line="135"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Cette disposition ne permet pas de donne gagnable&#xa0;: donne au hasard.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/GameCommands.cpp" line="204"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partie numérotée lancée. Numéro de partie #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="206"/>
+        <location filename="../src/shell/GameCommands.cpp" line="207"/>
         <source>New game started.</source>
         <translation>Nouvelle partie lancée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="218"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (difficile)</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="220"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (facile)</translation>
-    </message>
-    <message>
-        <location filename="../src/shell/GameCommands.cpp" line="222"/>
-        <source>Velmor 5.21 - %1 - game %2</source>
-        <translation>Velmor 5.21 - %1 - partie %2</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (facile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="223"/>
-        <source>Velmor 5.21 - %1</source>
-        <translation>Velmor 5.21 - %1</translation>
+        <source>Velmor %1 - %2 - game %3</source>
+        <translation>Velmor %1 - %2 - partie %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21 - game %1</source>
-        <translation>Velmor 5.21 - partie %1</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <source>Velmor %1 - %2</source>
+        <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21</source>
-        <translation>Velmor 5.21</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <source>Velmor %1 - game %2</source>
+        <translation>Velmor %1 - partie %2</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <source>Velmor %1</source>
+        <translation>Velmor %1</translation>
     </message>
     <message>
         <location filename="../src/base/Files.cpp" line="85"/>
@@ -2103,62 +2103,62 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>%1 % des donnes peuvent être résolues</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
-        <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
-        <translation>Bienvenue dans Velmor 5.21&#xa0;: le Mah-Jongg solitaire pour Linux. Amusez-vous bien&#xa0;!</translation>
+        <location filename="../src/shell/LayoutCommands.cpp" line="21"/>
+        <source>Welcome to Velmor %1 : Mah-Jongg solitaire for Linux. Have fun !</source>
+        <translation>Bienvenue dans Velmor %1&#xa0;: le Mah-Jongg solitaire pour Linux. Amusez-vous bien&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="25"/>
         <source>Layout %1 selected.</source>
         <translation>Disposition %1 choisie.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="40"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 La disposition actuelle est conservée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="74"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 Velmor démarre plutôt avec la disposition «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="130"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>Aucune disposition n&apos;a été trouvée dans «&#xa0;%1&#xa0;». Velmor a besoin d&apos;au moins un fichier de disposition (.lay ou .shp) à cet endroit pour jouer.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="139"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>Le menu Disposition contient au plus 99 dispositions&#xa0;; %1 autres ont été laissées de côté&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
         <source>Please choose a name for your layout file</source>
         <translation>Veuillez choisir un nom pour votre fichier de disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>Fichiers de disposition LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
         <source>Save layout</source>
         <translation>Enregistrer la disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Le fichier de disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
         <source>The layout was not saved: %1.</source>
         <translation>La disposition n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>La disposition a été enregistrée, mais le menu Disposition contient au plus 99 dispositions&#xa0;: elle n&apos;y figure donc pas.</translation>
     </message>

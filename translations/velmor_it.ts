@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,169 +763,169 @@
         <translation>Nessuna mossa possibile</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Solitario Mah-Jongg e Voverizo Dadazu per il desktop Linux.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Tessere, sfondi, schemi, brani e suoni sono stati creati per questo gioco dai suoi stessi generatori.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Grazie a tutti quelli che hanno giocato alle versioni precedenti e hanno inviato idee e schemi.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>More layouts</source>
         <translation>Altri schemi</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Aiuto</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Aiuto</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Novità</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <source>French</source>
         <translation>Francese</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Tessere</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <source>Player Name</source>
         <translation>Nome del giocatore</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <source>Your name</source>
         <translation>Il tuo nome</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Seme casuale</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Scegli un numero di partita specifico (da 1 a 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Avvia la partita facendo clic su File -&gt; Solitario Mah-Jongg: Nuova partita specifica</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Options</source>
         <translation>Opzioni</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Rk</source>
         <translation>Pos.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Tempo</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
         <source>Reset High Scores</source>
         <translation>Azzera record</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Layout</source>
         <translation>Schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Started</source>
         <translation>Iniziate</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Won</source>
         <translation>Vinte</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Best</source>
         <translation>Migliore</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Average</source>
         <translation>Media</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Streak</source>
         <translation>Serie</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Longest</source>
         <translation>Serie più lunga</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
         <source>No game has been counted yet.</source>
         <translation>Nessuna partita ancora conteggiata.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
         <source>Reset Statistics</source>
         <translation>Azzera statistiche</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
         <source>Statistics</source>
         <translation>Statistiche</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
         <source>Return to Velmor</source>
         <translation>Torna a Velmor</translation>
     </message>
@@ -976,13 +976,13 @@
         <translation>Nessuno schema ha “%1” nel nome.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="208"/>
+        <location filename="../src/platform/MainWindow.cpp" line="209"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Tessere rimaste</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="217"/>
+        <location filename="../src/platform/MainWindow.cpp" line="218"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Nome dello schema</translation>
@@ -993,24 +993,24 @@
         <translation>Ripeti</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mescola</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>Restart</source>
         <translation>Ricomincia</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>New Game</source>
         <translation>Nuova partita</translation>
     </message>
@@ -1050,8 +1050,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="31"/>
+        <location filename="../src/shell/GameCommands.cpp" line="191"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pausa</translation>
@@ -1059,8 +1059,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="189"/>
+        <location filename="../src/shell/GameCommands.cpp" line="30"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pausa</translation>
@@ -1076,65 +1076,65 @@
         <translation>Non hai ancora finito di costruire lo schema!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Variante verticale</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Per cambiare modalità di gioco devi ricominciare la partita. Vuoi continuare?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="101"/>
+        <location filename="../src/shell/GameCommands.cpp" line="102"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>Lo schema &quot;%1&quot; ha %2 tessere; uno schema richiede un numero pari di tessere da 2 a 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="134"/>
+        <location filename="../src/shell/GameCommands.cpp" line="135"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Questo schema non ammette una distribuzione risolvibile: distribuito a caso.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/GameCommands.cpp" line="204"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partita specifica avviata. Seme casuale n. %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="206"/>
+        <location filename="../src/shell/GameCommands.cpp" line="207"/>
         <source>New game started.</source>
         <translation>Nuova partita avviata.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="218"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (difficile)</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="220"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (facile)</translation>
-    </message>
-    <message>
-        <location filename="../src/shell/GameCommands.cpp" line="222"/>
-        <source>Velmor 5.21 - %1 - game %2</source>
-        <translation>Velmor 5.21 - %1 - partita %2</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (facile)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="223"/>
-        <source>Velmor 5.21 - %1</source>
-        <translation>Velmor 5.21 - %1</translation>
+        <source>Velmor %1 - %2 - game %3</source>
+        <translation>Velmor %1 - %2 - partita %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21 - game %1</source>
-        <translation>Velmor 5.21 - partita %1</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <source>Velmor %1 - %2</source>
+        <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21</source>
-        <translation>Velmor 5.21</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <source>Velmor %1 - game %2</source>
+        <translation>Velmor %1 - partita %2</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <source>Velmor %1</source>
+        <translation>Velmor %1</translation>
     </message>
     <message>
         <location filename="../src/base/Files.cpp" line="85"/>
@@ -2103,62 +2103,62 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Il %1 % delle partite si può risolvere</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
-        <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
-        <translation>Benvenuto in Velmor 5.21: solitario Mah-Jongg per Linux. Buon divertimento!</translation>
+        <location filename="../src/shell/LayoutCommands.cpp" line="21"/>
+        <source>Welcome to Velmor %1 : Mah-Jongg solitaire for Linux. Have fun !</source>
+        <translation>Benvenuto in Velmor %1: solitario Mah-Jongg per Linux. Buon divertimento!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="25"/>
         <source>Layout %1 selected.</source>
         <translation>Schema %1 selezionato.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="40"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 Resta lo schema attuale.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="74"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 Velmor si avvia invece con lo schema &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="130"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>Nessuno schema trovato in &quot;%1&quot;. Per giocare, Velmor ha bisogno di almeno un file di schema (.lay o .shp) in quella cartella.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="139"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>Il menu Schema contiene al massimo 99 schemi; ne sono stati esclusi altri %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
         <source>Please choose a name for your layout file</source>
         <translation>Scegli un nome per il file del tuo schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>File di schema LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
         <source>Save layout</source>
         <translation>Salva schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Il file di schema &quot;%1&quot; esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
         <source>The layout was not saved: %1.</source>
         <translation>Lo schema non è stato salvato: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Lo schema è stato salvato, ma il menu Schema contiene al massimo 99 schemi, quindi non compare nell&apos;elenco.</translation>
     </message>

@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,169 +763,169 @@
         <translation>Geen zetten meer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Mah-Jongg solitaire en Voverizo Dadazu voor de Linux-desktop.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Stenen, achtergronden, opstellingen, melodieën en geluiden zijn voor dit spel gemaakt door zijn eigen generatoren.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Dank aan iedereen die de eerdere versies speelde en ideeën en opstellingen instuurde.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>More layouts</source>
         <translation>Meer opstellingen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Help</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Wat is er nieuw</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Over</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <source>French</source>
         <translation>Frans</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Stenen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <source>Player Name</source>
         <translation>Spelersnaam</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <source>Your name</source>
         <translation>Je naam</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Spelnummer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Kies een bepaald spelnummer (van 1 tot 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Start het spel met Bestand -&gt; Mah-Jongg Solitaire : Nieuw genummerd spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Options</source>
         <translation>Opties</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Rk</source>
         <translation>Pl.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
         <source>Reset High Scores</source>
         <translation>Scores wissen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Layout</source>
         <translation>Opstelling</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Started</source>
         <translation>Gestart</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Best</source>
         <translation>Beste</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Average</source>
         <translation>Gemiddeld</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Streak</source>
         <translation>Reeks</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Longest</source>
         <translation>Langste</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
         <source>No game has been counted yet.</source>
         <translation>Er is nog geen spel geteld.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
         <source>Reset Statistics</source>
         <translation>Statistieken wissen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
         <source>Statistics</source>
         <translation>Statistieken</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
         <source>Return to Velmor</source>
         <translation>Terug naar Velmor</translation>
     </message>
@@ -976,13 +976,13 @@
         <translation>Geen enkele opstellingsnaam bevat “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="208"/>
+        <location filename="../src/platform/MainWindow.cpp" line="209"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Stenen over</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="217"/>
+        <location filename="../src/platform/MainWindow.cpp" line="218"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Naam opstelling</translation>
@@ -993,24 +993,24 @@
         <translation>Herhalen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Terug</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Schudden</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>Restart</source>
         <translation>Opnieuw beginnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>New Game</source>
         <translation>Nieuw spel</translation>
     </message>
@@ -1050,8 +1050,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="31"/>
+        <location filename="../src/shell/GameCommands.cpp" line="191"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pauze</translation>
@@ -1059,8 +1059,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="189"/>
+        <location filename="../src/shell/GameCommands.cpp" line="30"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pauze</translation>
@@ -1076,65 +1076,65 @@
         <translation>De opstelling is nog niet af!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Verticale variant</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Als je de spelvorm wilt wijzigen, moet je je spel opnieuw beginnen. Wil je doorgaan?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="101"/>
+        <location filename="../src/shell/GameCommands.cpp" line="102"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>De opstelling &quot;%1&quot; heeft %2 stenen; een opstelling heeft een even aantal stenen van 2 tot 144 nodig.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="134"/>
+        <location filename="../src/shell/GameCommands.cpp" line="135"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Deze opstelling kan niet winbaar worden gedeeld; er is willekeurig gedeeld.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/GameCommands.cpp" line="204"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Genummerd spel gestart. Spelnummer #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="206"/>
+        <location filename="../src/shell/GameCommands.cpp" line="207"/>
         <source>New game started.</source>
         <translation>Nieuw spel gestart.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="218"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (moeilijk)</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (moeilijk)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="220"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (makkelijk)</translation>
-    </message>
-    <message>
-        <location filename="../src/shell/GameCommands.cpp" line="222"/>
-        <source>Velmor 5.21 - %1 - game %2</source>
-        <translation>Velmor 5.21 - %1 - spel %2</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (makkelijk)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="223"/>
-        <source>Velmor 5.21 - %1</source>
-        <translation>Velmor 5.21 - %1</translation>
+        <source>Velmor %1 - %2 - game %3</source>
+        <translation>Velmor %1 - %2 - spel %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21 - game %1</source>
-        <translation>Velmor 5.21 - spel %1</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <source>Velmor %1 - %2</source>
+        <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21</source>
-        <translation>Velmor 5.21</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <source>Velmor %1 - game %2</source>
+        <translation>Velmor %1 - spel %2</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <source>Velmor %1</source>
+        <translation>Velmor %1</translation>
     </message>
     <message>
         <location filename="../src/base/Files.cpp" line="85"/>
@@ -2103,62 +2103,62 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>%1 % van de spellen is oplosbaar</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
-        <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
-        <translation>Welkom bij Velmor 5.21 : Mah-Jongg solitaire voor Linux. Veel plezier!</translation>
+        <location filename="../src/shell/LayoutCommands.cpp" line="21"/>
+        <source>Welcome to Velmor %1 : Mah-Jongg solitaire for Linux. Have fun !</source>
+        <translation>Welkom bij Velmor %1 : Mah-Jongg solitaire voor Linux. Veel plezier!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="25"/>
         <source>Layout %1 selected.</source>
         <translation>Opstelling %1 gekozen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="40"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 De huidige opstelling blijft.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="74"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 Velmor start in plaats daarvan met de opstelling &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="130"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>In &quot;%1&quot; is geen opstelling gevonden. Velmor heeft daar ten minste één opstellingsbestand (.lay of .shp) nodig om te kunnen spelen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="139"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>Het menu Opstelling bevat hoogstens 99 opstellingen; er zijn er nog %1 weggelaten: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
         <source>Please choose a name for your layout file</source>
         <translation>Kies een naam voor je opstellingsbestand</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>LAY-opstellingsbestanden (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
         <source>Save layout</source>
         <translation>Opstelling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Het opstellingsbestand &quot;%1&quot; bestaat al. Wil je het vervangen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
         <source>The layout was not saved: %1.</source>
         <translation>De opstelling is niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>De opstelling is opgeslagen, maar het menu Opstelling bevat hoogstens 99 opstellingen, dus ze staat er niet in.</translation>
     </message>

@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="177"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,169 +763,169 @@
         <translation>Não há mais jogadas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="59"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Paciência Mah-Jongg e Voverizo Dadazu para o desktop Linux.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Peças, fundos, layouts, músicas e sons foram criados para este jogo pelos seus próprios geradores.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Obrigado a todos que jogaram as versões anteriores e enviaram ideias e layouts.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="65"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>More layouts</source>
         <translation>Mais layouts</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="81"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Ajuda</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="104"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Ajuda</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Novidades</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Sobre</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
         <source>French</source>
         <translation>Francês</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Peças</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <source>Player Name</source>
         <translation>Nome do jogador</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <source>Your name</source>
         <translation>Seu nome</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Número do jogo</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="124"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Escolha um número de jogo (de 1 a 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="129"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Ative o jogo clicando em Arquivo -&gt; Paciência Mah-Jongg : Novo jogo numerado</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="135"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Options</source>
         <translation>Opções</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Rk</source>
         <translation>Pos.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Tempo</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="141"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Malus</source>
         <translation>Penalidade</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="155"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
         <source>Reset High Scores</source>
         <translation>Zerar recordes</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Layout</source>
         <translation>Layout</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Started</source>
         <translation>Iniciados</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Won</source>
         <translation>Vencidos</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="183"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <source>Best</source>
         <translation>Melhor</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Average</source>
         <translation>Média</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Streak</source>
         <translation>Sequência</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
         <source>Longest</source>
         <translation>Maior sequência</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="192"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
         <source>No game has been counted yet.</source>
         <translation>Nenhum jogo foi contado ainda.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="196"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
         <source>Reset Statistics</source>
         <translation>Zerar estatísticas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="204"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
         <source>Statistics</source>
         <translation>Estatísticas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="206"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
         <source>Return to Velmor</source>
         <translation>Voltar ao Velmor</translation>
     </message>
@@ -976,13 +976,13 @@
         <translation>Nenhum nome de layout contém “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="208"/>
+        <location filename="../src/platform/MainWindow.cpp" line="209"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Peças restantes</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="217"/>
+        <location filename="../src/platform/MainWindow.cpp" line="218"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Nome do layout</translation>
@@ -993,24 +993,24 @@
         <translation>Refazer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="477"/>
+        <location filename="../src/platform/MainWindow.cpp" line="478"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Embaralhar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>Restart</source>
         <translation>Reiniciar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="479"/>
         <source>New Game</source>
         <translation>Novo jogo</translation>
     </message>
@@ -1050,8 +1050,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="31"/>
+        <location filename="../src/shell/GameCommands.cpp" line="191"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pausar</translation>
@@ -1059,8 +1059,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="29"/>
-        <location filename="../src/shell/GameCommands.cpp" line="189"/>
+        <location filename="../src/shell/GameCommands.cpp" line="30"/>
+        <location filename="../src/shell/GameCommands.cpp" line="190"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>Pa&amp;usar</translation>
@@ -1076,65 +1076,65 @@
         <translation>Você ainda não terminou de montar o layout!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="69"/>
+        <location filename="../src/shell/GameCommands.cpp" line="70"/>
         <source>Vertical variation</source>
         <translation>Variante vertical</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="71"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Para mudar o modo de jogo, será preciso reiniciar o seu jogo. Deseja continuar?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="101"/>
+        <location filename="../src/shell/GameCommands.cpp" line="102"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>O layout &quot;%1&quot; tem %2 peças; um layout precisa de um número par de peças, de 2 a 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="134"/>
+        <location filename="../src/shell/GameCommands.cpp" line="135"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Este layout não pode ser distribuído com solução: distribuído ao acaso.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="203"/>
+        <location filename="../src/shell/GameCommands.cpp" line="204"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Jogo numerado iniciado. Número do jogo #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="206"/>
+        <location filename="../src/shell/GameCommands.cpp" line="207"/>
         <source>New game started.</source>
         <translation>Novo jogo iniciado.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="218"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Hard)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (Difícil)</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (Difícil)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="220"/>
-        <source>Velmor 5.21 - Voverizo Dadazu (Easy)</source>
-        <translation>Velmor 5.21 - Voverizo Dadazu (Fácil)</translation>
-    </message>
-    <message>
-        <location filename="../src/shell/GameCommands.cpp" line="222"/>
-        <source>Velmor 5.21 - %1 - game %2</source>
-        <translation>Velmor 5.21 - %1 - jogo %2</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
+        <translation>Velmor %1 - Voverizo Dadazu (Fácil)</translation>
     </message>
     <message>
         <location filename="../src/shell/GameCommands.cpp" line="223"/>
-        <source>Velmor 5.21 - %1</source>
-        <translation>Velmor 5.21 - %1</translation>
+        <source>Velmor %1 - %2 - game %3</source>
+        <translation>Velmor %1 - %2 - jogo %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21 - game %1</source>
-        <translation>Velmor 5.21 - jogo %1</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <source>Velmor %1 - %2</source>
+        <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="225"/>
-        <source>Velmor 5.21</source>
-        <translation>Velmor 5.21</translation>
+        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <source>Velmor %1 - game %2</source>
+        <translation>Velmor %1 - jogo %2</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <source>Velmor %1</source>
+        <translation>Velmor %1</translation>
     </message>
     <message>
         <location filename="../src/base/Files.cpp" line="85"/>
@@ -2103,62 +2103,62 @@ O menu Layout comporta no máximo %2 layouts; %3 ficaram de fora: %4.</translati
         <translation>%1 % das partidas podem ser resolvidas</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="20"/>
-        <source>Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !</source>
-        <translation>Bem-vindo ao Velmor 5.21 : paciência Mah-Jongg para Linux. Divirta-se!</translation>
+        <location filename="../src/shell/LayoutCommands.cpp" line="21"/>
+        <source>Welcome to Velmor %1 : Mah-Jongg solitaire for Linux. Have fun !</source>
+        <translation>Bem-vindo ao Velmor %1 : paciência Mah-Jongg para Linux. Divirta-se!</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="23"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="25"/>
         <source>Layout %1 selected.</source>
         <translation>Layout %1 selecionado.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="38"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="40"/>
         <source>%1 The current layout stays.</source>
         <translation>%1 O layout atual é mantido.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="72"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="74"/>
         <source>%1 Velmor starts with the layout &quot;%2&quot; instead.</source>
         <translation>%1 Em vez dele, o Velmor começa com o layout &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="128"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="130"/>
         <source>No layout was found in &quot;%1&quot;. Velmor needs at least one layout file (.lay or .shp) there to play.</source>
         <translation>Nenhum layout foi encontrado em &quot;%1&quot;. O Velmor precisa de pelo menos um arquivo de layout (.lay ou .shp) nessa pasta para jogar.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="137"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="139"/>
         <source>The Layout menu holds 99 layouts at most; %1 more were left out: %2.</source>
         <translation>O menu Layout comporta no máximo 99 layouts; outros %1 ficaram de fora: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="170"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
         <source>Please choose a name for your layout file</source>
         <translation>Escolha um nome para o seu arquivo de layout</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="171"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>Arquivos de layout LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="181"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
         <source>Save layout</source>
         <translation>Salvar layout</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="182"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>O arquivo de layout &quot;%1&quot; já existe. Deseja substituí-lo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="195"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
         <source>The layout was not saved: %1.</source>
         <translation>O layout não foi salvo: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="214"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>O layout foi salvo, mas o menu Layout comporta no máximo 99 layouts, por isso ele não aparece no menu.</translation>
     </message>

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "base/Version.h"
+
 namespace velmor {
 
 namespace {
@@ -288,7 +290,7 @@ QPixmap DrawSplashPicture() {
   p.setPen(QColor(220, 220, 235));
   p.drawText(QRectF(22, 112, 320, 24), Qt::AlignLeft, "Mah-Jongg solitaire");
   p.setPen(QColor(160, 160, 190));
-  p.drawText(QRectF(22, 160, 320, 24), Qt::AlignLeft, "Version 5.21 - loading...");
+  p.drawText(QRectF(22, 160, 320, 24), Qt::AlignLeft, "Version " VELMOR_VERSION " - loading...");
   return pm;
 }
 

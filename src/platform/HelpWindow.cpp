@@ -1,6 +1,7 @@
 #include "platform/HelpWindow.h"
 
 #include "base/Say.h"
+#include "base/Version.h"
 #include "platform/QtPictures.h"
 #include "platform/Translation.h"
 
@@ -48,8 +49,9 @@ class BackdropPage : public QWidget {
 // The page's words are translated one sentence at a time; its markup stays here.
 QString AboutHtml() {
   return QString(
-             "<div style='font-family:\"Courier New\"; font-size:30pt; font-weight:bold; color:#c00000;'>Velmor "
-             "5.21</div>"
+             "<div style='font-family:\"Courier New\"; font-size:30pt; font-weight:bold; "
+             "color:#c00000;'>Velmor " VELMOR_VERSION
+             "</div>"
              "<p style='font-size:11pt;'>%1</p>"
              "<p>%2<br>%3</p>"
              "<p><a href='https://velmor.example.org/'>velmor.example.org</a> &nbsp; "

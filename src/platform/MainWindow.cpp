@@ -1,6 +1,7 @@
 #include "platform/MainWindow.h"
 
 #include "base/Say.h"
+#include "base/Version.h"
 #include "platform/Translation.h"
 
 #include <QAbstractEventDispatcher>
@@ -49,7 +50,7 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 MainWindow::MainWindow(TVelmor& game) : game_(game) {
-  setWindowTitle("Velmor 5.21");
+  setWindowTitle(VELMOR_NAME_AND_VERSION);
 
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);

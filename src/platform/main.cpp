@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "base/Version.h"
 #include "chrome/Artwork.h"
 #include "platform/MainWindow.h"
 #include "platform/QtPlatform.h"
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
   // first words would wait for: they are read beside the toolkit's own start instead.
   std::thread fonts([] { FcInit(); });
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Velmor 5.21");
+  QApplication::setApplicationName(VELMOR_NAME_AND_VERSION);
   QApplication::setDesktopFileName("org.velmor.Velmor");
   QIcon icon;
   // Up to 128 pixels: every window sends each size to the X server as it maps, and the desktop

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "base/Version.h"
 #include "layouts/LayoutLibrary.h"
 #include "shell/GameFolders.h"
 
 namespace velmor {
 
 // The application's name, which is also what --version prints.
-inline constexpr const char* ProgramNameAndVersion = "Velmor 5.21";
+inline constexpr const char* ProgramNameAndVersion = VELMOR_NAME_AND_VERSION;
 
 // The first game the player asked for; nothing asked leaves start-up as it always was.
 struct StartRequest {

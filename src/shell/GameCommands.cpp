@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "base/Say.h"
+#include "base/Version.h"
 #include "board/Deal.h"
 #include "shell/TVelmor.h"
 
@@ -215,14 +216,15 @@ void TVelmor::UpdateWindowTitle() {
   const bool numbered = GameNumber > 0 && RandomSeed1.Checked() && BoardNumber < RiversEasyList;
   std::string title;
   if (BoardNumber == RiversHardList)
-    title = VELMOR_TEXT("Velmor 5.21 - Voverizo Dadazu (Hard)");
+    title = Fill(VELMOR_TEXT("Velmor %1 - Voverizo Dadazu (Hard)"), VELMOR_VERSION);
   else if (BoardNumber == RiversEasyList)
-    title = VELMOR_TEXT("Velmor 5.21 - Voverizo Dadazu (Easy)");
+    title = Fill(VELMOR_TEXT("Velmor %1 - Voverizo Dadazu (Easy)"), VELMOR_VERSION);
   else if (!LayoutName.empty())
-    title = numbered ? Fill(VELMOR_TEXT("Velmor 5.21 - %1 - game %2"), LayoutName, GameNumber)
-                     : Fill(VELMOR_TEXT("Velmor 5.21 - %1"), LayoutName);
+    title = numbered ? Fill(VELMOR_TEXT("Velmor %1 - %2 - game %3"), VELMOR_VERSION, LayoutName, GameNumber)
+                     : Fill(VELMOR_TEXT("Velmor %1 - %2"), VELMOR_VERSION, LayoutName);
   else
-    title = numbered ? Fill(VELMOR_TEXT("Velmor 5.21 - game %1"), GameNumber) : VELMOR_TEXT("Velmor 5.21");
+    title = numbered ? Fill(VELMOR_TEXT("Velmor %1 - game %2"), VELMOR_VERSION, GameNumber)
+                     : Fill(VELMOR_TEXT("Velmor %1"), VELMOR_VERSION);
   platform.SetWindowTitle(title);
 }
 

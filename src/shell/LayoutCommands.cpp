@@ -6,6 +6,7 @@
 #include "base/Files.h"
 #include "base/Say.h"
 #include "base/Text.h"
+#include "base/Version.h"
 #include "layouts/LayoutFile.h"
 #include "layouts/LayoutLibrary.h"
 #include "shell/GameFolders.h"
@@ -17,7 +18,8 @@ void TVelmor::AfterLayoutRead() {
   ReachedRank = 0;
   if (StartingUp) {
     Status.ShowUntilMove(
-        platform.Translate(VELMOR_TEXT("Welcome to Velmor 5.21 : Mah-Jongg solitaire for Linux. Have fun !")));
+        Fill(platform.Translate(VELMOR_TEXT("Welcome to Velmor %1 : Mah-Jongg solitaire for Linux. Have fun !")),
+             VELMOR_VERSION));
     return;
   }
   ShowStatus(Fill(VELMOR_TEXT("Layout %1 selected."), UpperCase(LayoutName)));

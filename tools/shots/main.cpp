@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "base/Version.h"
 #include "board/Grid.h"
 #include "platform/HelpWindow.h"
 #include "platform/MainWindow.h"
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Velmor 5.21");
+  QApplication::setApplicationName(VELMOR_NAME_AND_VERSION);
   const fs::path out = fs::absolute(argv[2]);
   const fs::path copy = fs::temp_directory_path() / ("velmor-shots-" + std::to_string(::getpid()));
   std::error_code ec;
