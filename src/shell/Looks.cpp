@@ -12,12 +12,6 @@
 
 namespace velmor {
 
-namespace {
-
-bool FileExists(const std::string& path) { return IsFile(path); }
-
-}  // namespace
-
 bool TVelmor::LoadPicture(const std::string& path, bool jpeg, Picture& out) {
   std::string error;
   const bool ok = jpeg ? DecodeJpegFile(path, out, error) : platform.LoadBitmap(path, out, error);
@@ -28,7 +22,7 @@ bool TVelmor::LoadPicture(const std::string& path, bool jpeg, Picture& out) {
 // Both menus reach the disk alike; what differs is how a picture read is put in use.
 LookChoice::Loaders TVelmor::LookLoaders(std::function<void(Picture&, const std::string&)> use,
                                          std::function<void()> fallBack) {
-  return {[this](const FileDialogRequest& request) { return platform.OpenPictureDialog(request); }, FileExists,
+  return {[this](const FileDialogRequest& request) { return platform.OpenPictureDialog(request); }, IsFile,
           [this, use = std::move(use)](const std::string& path) {
             Picture picture;
             // The dialog offers .jpg tilesets too; they go through the same JPEG reader as backgrounds.
