@@ -8,7 +8,7 @@
 #include "board/Deal.h"
 #include "board/FreeTiles.h"
 #include "layouts/LayoutFile.h"
-#include "modes/RiverPath.h"
+#include "modes/FlatGame.h"
 
 using namespace velmor;
 

@@ -236,4 +236,28 @@ bool ShuffleBoard(BoardState& board, Generator& gen, const DealHooks& hooks, std
   return true;
 }
 
+void PlainShuffle(BoardState& board, Generator& gen, bool sameLayer, const std::function<int()>& movesLeft) {
+  Grid& grid = board.BoardGrid;
+  int passes = 0;
+  do {
+    for (int c = 1; c <= AnchorColumns; ++c)
+      for (int r = 1; r <= AnchorRows; ++r)
+        for (int l = 1; l <= AnchorLayers; ++l) {
+          const int t = grid.at(c, r, l);
+          if (t < 1 || t > TileTotal) continue;
+          int c2, r2, l2, u;
+          do {
+            c2 = gen.RandomBelow(AnchorColumns) + 1;
+            r2 = gen.RandomBelow(AnchorRows) + 1;
+            l2 = gen.RandomBelow(AnchorLayers) + 1;
+            u = grid.at(c2, r2, l2);
+          } while (u < 1 || u > TileTotal || (sameLayer && l2 != l));
+          std::swap(board.TilePlace[static_cast<size_t>(t)], board.TilePlace[static_cast<size_t>(u)]);
+          grid.set(c2, r2, l2, static_cast<uint8_t>(t));
+          grid.set(c, r, l, static_cast<uint8_t>(u));
+        }
+    ++passes;
+  } while (movesLeft() == 0 && passes < 101);
+}
+
 }  // namespace velmor

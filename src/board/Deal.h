@@ -59,4 +59,9 @@ NumberedDeal DealGameNumber(const LayoutShape& shape, uint32_t number, bool winn
 bool ShuffleBoard(BoardState& board, Generator& gen, const DealHooks& hooks,
                   std::vector<Place>* removalOrder = nullptr);
 
+// The plain reshuffle: every tile on the board swaps places with another drawn at random, pass
+// after pass, until `movesLeft` (asked after each pass) finds a move or 101 passes have run.
+// `sameLayer` keeps every tile on its own layer.
+void PlainShuffle(BoardState& board, Generator& gen, bool sameLayer, const std::function<int()>& movesLeft);
+
 }  // namespace velmor

@@ -36,6 +36,14 @@ struct FreeTiles {
       }
     return false;
   }
+
+  // The hint after `hintIndex` (kept by the caller): the moves in turn, starting again after the
+  // last. False, the index untouched, when fewer than two tiles are free or no move is left.
+  bool NextHint(int32_t& hintIndex, int& a, int& b) const {
+    if (FreeCount < 2 || MovesLeft == 0) return false;
+    hintIndex = hintIndex % MovesLeft + 1;
+    return NthMove(hintIndex, a, b);
+  }
 };
 
 }  // namespace velmor

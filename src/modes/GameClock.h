@@ -9,6 +9,8 @@ namespace velmor {
 
 struct GameClock {
   static constexpr int TimeLimitSeconds = 6000;  // 100 minutes: the clock shows 99:59 at most
+  static constexpr int HintSeconds = 40;         // what a hint costs, on either board
+  static constexpr int ShuffleSecondsPerMove = 10;
 
   uint32_t StartTick = 0;      // the counter's value when the running clock stood at zero
   int32_t ElapsedSeconds = 0;  // as of the last Update
@@ -47,6 +49,9 @@ struct GameClock {
   uint32_t MillisToNextSecond(uint32_t now) const { return Held ? 0 : 1000 - RunMillis(now) % 1000; }
   void Update(uint32_t now) { ElapsedSeconds = static_cast<int32_t>(RunMillis(now) / 1000u); }
   void AddPenalty(int seconds) { PenaltySeconds += seconds; }
+  void ChargeHint() { AddPenalty(HintSeconds); }
+  // A shuffle costs more the more moves it found, so that shuffling is no short cut.
+  void ChargeShuffle(int movesFound) { AddPenalty(ShuffleSecondsPerMove * movesFound); }
   // What the player is charged: time played plus penalties.
   int32_t Total() const { return ElapsedSeconds + PenaltySeconds; }
 };

@@ -12,8 +12,8 @@
 
 #include "base/Say.h"
 #include "board/Tiles.h"
+#include "modes/FlatGame.h"
 #include "modes/HallOfFame.h"
-#include "modes/RiverPath.h"
 #include "modes/SavedGame.h"
 
 namespace velmor {

@@ -1,7 +1,7 @@
 #include "shell/DeadEnd.h"
 
 #include "base/Say.h"
-#include "modes/RiverPath.h"
+#include "modes/FlatGame.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {

@@ -6,18 +6,13 @@
 #include "base/Say.h"
 #include "base/Version.h"
 #include "board/Deal.h"
+#include "modes/FlatGame.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
 
-// On the flat board and in the editor every tile counts as free.
-bool TVelmor::TileFree(int tile, bool vertical) const {
-  if (Play.Is(GameKind::Flat) || Play.Editing()) return true;
-  return IsTileFree(Board, tile, vertical);
-}
-
-bool TVelmor::Dispo(int tile) const { return TileFree(tile, false); }
-bool TVelmor::Dispo_Vertical(int tile) const { return TileFree(tile, true); }
+bool TVelmor::Dispo(int tile) const { return TileFreeIn(Play, Board, tile, false); }
+bool TVelmor::Dispo_Vertical(int tile) const { return TileFreeIn(Play, Board, tile, true); }
 
 void TVelmor::LayoutFromCheckedEntry() {
   if (BoardNumber < 100) return;
@@ -47,21 +42,15 @@ void TVelmor::Hint() {
   // Watching winnability, the hint is a pair the solver's way to the end takes.
   if (const auto keep = Solver.KeepingPair()) {
     std::tie(HintTileA, HintTileB) = *keep;
-    Clock.AddPenalty(40);
-    FullRedraw();
-    return;
-  }
-  HintTileA = 0;
-  HintTileB = 0;
-  IsItFree();
-  if (Free.FreeCount < 2 || Free.MovesLeft == 0) return;
-  HintIndex = HintIndex % Free.MovesLeft + 1;
-  int a = 0, b = 0;
-  if (Free.NthMove(HintIndex, a, b)) {
+  } else {
+    HintTileA = HintTileB = 0;
+    IsItFree();
+    int a = 0, b = 0;
+    if (!Free.NextHint(HintIndex, a, b)) return;
     HintTileA = a;
     HintTileB = b;
   }
-  Clock.AddPenalty(40);
+  Clock.ChargeHint();
   FullRedraw();
 }
 
@@ -146,43 +135,7 @@ bool TVelmor::ShuffleBoard() {
       AnimationStep(2 * DealTileMs);
     };
   if (!Play.Is(GameKind::Flat)) return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
-
-  // A flat-board pair can only be joined on its own layer, and the hard board keeps the groups of
-  // its two layers apart; mixing tiles between the layers would leave pairs that can never be
-  // taken. So each layer is shuffled on its own, the upper one first as it would be taken first.
-  // The steps are not animated: they would show the board as it was.
-  hooks.redrawStart = nullptr;
-  hooks.redrawPair = nullptr;
-  bool shuffled = false;
-  std::vector<Place> order;
-  const int tiles = std::min(Board.TileCount, TileTotal);
-  for (int layer = AnchorLayers; layer >= 1; --layer) {
-    // The same board with only this layer's tiles on it.
-    BoardState part = Board;
-    bool any = false;
-    for (int t = 1; t <= tiles; ++t) {
-      Place& p = part.TilePlace[static_cast<size_t>(t)];
-      if (p.empty() || p.layer == layer) {
-        any |= !p.empty();
-        continue;
-      }
-      part.BoardGrid.set(p, 0);
-      p = Place{};
-    }
-    std::vector<Place> partOrder;
-    if (!any || !velmor::ShuffleBoard(part, Gen, hooks, &partOrder)) continue;
-    // The layer's places are the same set as before, so writing its tiles back covers them all.
-    for (int t = 1; t <= tiles; ++t) {
-      const Place& p = part.TilePlace[static_cast<size_t>(t)];
-      if (p.empty() || p.layer != layer) continue;
-      Board.TilePlace[static_cast<size_t>(t)] = p;
-      Board.BoardGrid.set(p, static_cast<uint8_t>(t));
-    }
-    order.insert(order.end(), partOrder.begin(), partOrder.end());
-    shuffled = true;
-  }
-  if (shuffled) RemovalOrder = order;
-  return shuffled;
+  return ShuffleFlatLayers(Board, Gen, hooks.seed, RemovalOrder);
 }
 
 void TVelmor::BeginGame() {

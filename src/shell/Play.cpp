@@ -1,5 +1,7 @@
 // Clicks on tiles: selecting, refusing and removing pairs; undo, restart and shuffle.
 #include "base/Say.h"
+#include "board/Deal.h"
+#include "modes/FlatGame.h"
 #include "modes/PlayCommands.h"
 #include "shell/TVelmor.h"
 
@@ -136,29 +138,14 @@ void TVelmor::Shuffle1Click() {
 
   if (Shuffable.Checked()) {
     ShuffleBoard();
+  } else if (Play.Is(GameKind::Flat)) {
+    // A pair is only ever joined on its own layer (see ShuffleFlatLayers).
+    PlainShuffle(Board, Gen, /*sameLayer=*/true, [this] { return CountReachablePairs(Board); });
   } else {
-    Grid& grid = Board.BoardGrid;
-    int passes = 0;
-    do {
-      for (int c = 1; c <= AnchorColumns; ++c)
-        for (int r = 1; r <= AnchorRows; ++r)
-          for (int l = 1; l <= AnchorLayers; ++l) {
-            const int t = grid.at(c, r, l);
-            if (t < 1 || t > TileTotal) continue;
-            int c2, r2, l2, u;
-            do {
-              c2 = RandomBelow(AnchorColumns) + 1;
-              r2 = RandomBelow(AnchorRows) + 1;
-              l2 = RandomBelow(AnchorLayers) + 1;
-              u = grid.at(c2, r2, l2);
-            } while (u < 1 || u > TileTotal || (Play.Is(GameKind::Flat) && l2 != l));  // see ShuffleBoard
-            std::swap(Board.TilePlace[static_cast<size_t>(t)], Board.TilePlace[static_cast<size_t>(u)]);
-            grid.set(c2, r2, l2, static_cast<uint8_t>(t));
-            grid.set(c, r, l, static_cast<uint8_t>(u));
-          }
+    PlainShuffle(Board, Gen, /*sameLayer=*/false, [this] {
       IsItFree();
-      ++passes;
-    } while (Free.MovesLeft == 0 && passes < 101);
+      return Free.MovesLeft;
+    });
   }
 
   if (!Play.Is(GameKind::Flat)) {
@@ -170,7 +157,7 @@ void TVelmor::Shuffle1Click() {
       ShowStatus(VELMOR_TEXT("Tiles shuffled. 1 new move found."));
     else
       ShowStatus(VELMOR_TEXT("No moves found. Try to press Back a few times."));
-    if (!Play.Is(GameKind::TwoPlayers)) Clock.AddPenalty(10 * n);
+    if (!Play.Is(GameKind::TwoPlayers)) Clock.ChargeShuffle(n);
   }
   FullRedraw();
   AfterMove();

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "base/Say.h"
-#include "modes/RiverPath.h"
+#include "modes/FlatGame.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -61,14 +61,13 @@ void TVelmor::MoveRiverTiles(int column, int row, int layer) {
 }
 
 void TVelmor::RiversHint() {
-  const std::vector<std::pair<int, int>> pairs = ReachablePairs(Board);
-  if (pairs.empty()) return;
+  const auto pair = NextFlatHint(Board, HintIndex);
+  if (!pair) return;
   Selection::Clear();
-  HintIndex = HintIndex % static_cast<int>(pairs.size()) + 1;
-  const auto [a, b] = pairs[static_cast<size_t>(HintIndex - 1)];
+  const auto [a, b] = *pair;
   HintTileA = a;
   HintTileB = b;
-  Clock.AddPenalty(40);
+  Clock.ChargeHint();
   FullRedraw();
 
   // The path from one tile's face to the other's, through the middle of every cell it crosses.

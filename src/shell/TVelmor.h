@@ -276,7 +276,6 @@ class TVelmor : public GameMenus,
   void AddLayoutEntries(int from);  // the menu entries of Layouts[from] on, appended
   void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);
   void BuildMenus();
-  bool TileFree(int tile, bool vertical) const;
   // After a flat game, BoardNumber names the layout whose menu entry is still checked.
   void LayoutFromCheckedEntry();
   // A new game started while paused restores the pause captions.

@@ -1,10 +1,8 @@
 // Voverizo Dadazu played: the deal starting the game, the slide, undo, the records and shuffles.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "TestSupport.h"
-#include "modes/RiverPath.h"
+#include "modes/FlatGame.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -111,53 +109,6 @@ TEST_F(Rivers, TheLayoutNumberSurvivesAFlatGame) {
   EXPECT_EQ(game.Play.Number(), ModeRivers);
   game.MJRiversHard1.Click();
   EXPECT_EQ(game.BoardNumber, RiversHardList);
-}
-
-TEST_F(Rivers, ShufflesKeepEveryTileOnItsOwnLayer) {
-  // A pair can only be joined on one layer; a shuffle that mixed the hard board's layers would
-  // leave pairs that can never be taken.
-  for (bool winnable : {false, true})
-    for (uint32_t state : {1u, 7u, 12345u}) {
-      game.Shuffable.SetChecked(winnable);
-      game.AnimateTileRivers.SetChecked(false);
-      game.FourRivers(true, state);
-      // Take a few pairs first so the layers no longer match each other.
-      for (int taken = 0, a = 73; a <= 144 && taken < 6; ++a)
-        for (int b = a + 1; b <= 144; ++b)
-          if (MatchGroup(a) == MatchGroup(b) && !game.Board.TilePlace[a].empty() && !game.Board.TilePlace[b].empty() &&
-              game.CanBeReached(a, b)) {
-            Click(a);
-            Click(b);
-            ++taken;
-            break;
-          }
-      const int left = game.Board.TilesLeft;
-      std::set<std::tuple<int, int, int>> before, after;
-      std::vector<Place> was(game.Board.TilePlace.begin(), game.Board.TilePlace.end());
-      for (int t = 1; t <= 144; ++t)
-        if (const Place& p = game.Board.TilePlace[t]; !p.empty()) before.insert({p.column, p.row, p.layer});
-
-      game.Shuffle1Click();
-
-      int moved = 0;
-      for (int t = 1; t <= 144; ++t) {
-        const Place& p = game.Board.TilePlace[t];
-        if (p.empty()) continue;
-        EXPECT_EQ(p.layer, t <= 72 ? 1 : 2)
-            << "tile " << t << (winnable ? " winnable" : " random") << " state " << state;
-        EXPECT_EQ(game.Board.BoardGrid.at(p), t);
-        after.insert({p.column, p.row, p.layer});
-        moved += !(p == was[t]);
-      }
-      EXPECT_EQ(after, before);
-      EXPECT_EQ(game.Board.TilesLeft, left);
-      EXPECT_GT(moved, left / 2);
-      if (winnable) {
-        EXPECT_EQ(game.RemovalOrder.size(), static_cast<size_t>(left));
-        std::string failure;
-        EXPECT_EQ(ReplayRemovals(game.Board, game.RemovalOrder, &failure), left) << failure;
-      }
-    }
 }
 
 // A board with tiles left and no move: the notice comes a moment after the status line, the flat

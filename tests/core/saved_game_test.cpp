@@ -10,9 +10,9 @@
 #include "TestSupport.h"
 #include "board/Deal.h"
 #include "layouts/LayoutInPlay.h"
+#include "modes/FlatGame.h"
 #include "modes/GameState.h"
 #include "modes/HallOfFame.h"
-#include "modes/RiverPath.h"
 #include "modes/SavedGame.h"
 #include "shell/SavedGameFile.h"
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "modes/RiverPath.h"
+#include "modes/FlatGame.h"
 
 using namespace velmor;
 using namespace velmor::test;

@@ -23,7 +23,7 @@
 #include "layouts/ClearableShare.h"
 #include "layouts/ImportLayout.h"
 #include "layouts/LayoutFile.h"
-#include "modes/RiverPath.h"
+#include "modes/FlatGame.h"
 #include "platform/QtPictures.h"
 
 using namespace velmor;

@@ -1,13 +1,17 @@
-// Voverizo Dadazu, the flat game: its deal, and the rule that joins a pair by a path of at most
-// two bends. Nothing here draws; the game slides the tile along the path it is handed.
+// Voverizo Dadazu, the flat game: its deal, its free tiles, its shuffles, the rule that joins a pair
+// by a path of at most two bends, its hint and its dead end. Nothing here draws; the game slides
+// the tile along the path it is handed.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "board/Generator.h"
 #include "board/Grid.h"
+#include "modes/PlayState.h"
 
 namespace velmor {
 
@@ -18,6 +22,18 @@ constexpr int RiversHardTiles = 144;  // two layers of 12 x 6
 // (hard) at random free places: column drawn before row, one tile after another, so a state
 // always gives the same board.
 void DealRivers(BoardState& board, Generator& gen, bool hard);
+
+// Whether `tile` may be picked in `play`: on the flat board (and in the editor) every tile may, as
+// the path decides whether a pair goes; on a heap it is the free-tile rule, vertical or not.
+bool TileFreeIn(const PlayState& play, const BoardState& board, int tile, bool vertical);
+
+// The flat game's winnable reshuffle. A pair can only be joined on its own layer, and the hard
+// board keeps the groups of its two layers apart; mixing tiles between the layers would leave
+// pairs that can never be taken. So each layer is shuffled on its own, the upper one first as it
+// would be taken first. `seed` seeds the generator before each layer's shuffle. False (board
+// untouched) when no layer could be shuffled; else `removalOrder` holds the layers' orders.
+bool ShuffleFlatLayers(BoardState& board, Generator& gen, const std::function<void()>& seed,
+                       std::vector<Place>& removalOrder);
 
 struct RiverPath {
   bool found = false;
@@ -39,6 +55,9 @@ std::vector<std::pair<int, int>> ReachablePairs(const BoardState& board);
 int CountReachablePairs(const BoardState& board);
 // The first of them, the flat game's hint; none when the board offers no move.
 std::optional<std::pair<int, int>> FirstReachablePair(const BoardState& board);
+// The hint after `hintIndex` (1-based, advanced and kept by the caller): the pairs a path joins
+// now, in turn, starting again after the last. None, and the index untouched, without a move.
+std::optional<std::pair<int, int>> NextFlatHint(const BoardState& board, int32_t& hintIndex);
 // Tiles are left but no path joins any matching two of them: only a shuffle or Back goes on.
 bool RiversDeadEnd(const BoardState& board);
 

@@ -1,5 +1,8 @@
-#include "modes/RiverPath.h"
+#include "modes/FlatGame.h"
 
+#include <algorithm>
+
+#include "board/Deal.h"
 #include "board/Tiles.h"
 
 namespace velmor {
@@ -158,5 +161,54 @@ std::optional<std::pair<int, int>> FirstReachablePair(const BoardState& board) {
 }
 
 bool RiversDeadEnd(const BoardState& board) { return board.TilesLeft > 0 && !FirstReachablePair(board); }
+
+std::optional<std::pair<int, int>> NextFlatHint(const BoardState& board, int32_t& hintIndex) {
+  const std::vector<std::pair<int, int>> pairs = ReachablePairs(board);
+  if (pairs.empty()) return std::nullopt;
+  hintIndex = hintIndex % static_cast<int>(pairs.size()) + 1;
+  return pairs[static_cast<size_t>(hintIndex - 1)];
+}
+
+bool TileFreeIn(const PlayState& play, const BoardState& board, int tile, bool vertical) {
+  if (play.Is(GameKind::Flat) || play.Editing()) return true;
+  return IsTileFree(board, tile, vertical);
+}
+
+bool ShuffleFlatLayers(BoardState& board, Generator& gen, const std::function<void()>& seed,
+                       std::vector<Place>& removalOrder) {
+  // The steps are not animated: they would show the board as it was.
+  DealHooks hooks;
+  hooks.seed = seed;
+  bool shuffled = false;
+  std::vector<Place> order;
+  const int tiles = std::min(board.TileCount, TileTotal);
+  for (int layer = AnchorLayers; layer >= 1; --layer) {
+    // The same board with only this layer's tiles on it.
+    BoardState part = board;
+    bool any = false;
+    for (int t = 1; t <= tiles; ++t) {
+      Place& p = part.TilePlace[static_cast<size_t>(t)];
+      if (p.empty() || p.layer == layer) {
+        any |= !p.empty();
+        continue;
+      }
+      part.BoardGrid.set(p, 0);
+      p = Place{};
+    }
+    std::vector<Place> partOrder;
+    if (!any || !ShuffleBoard(part, gen, hooks, &partOrder)) continue;
+    // The layer's places are the same set as before, so writing its tiles back covers them all.
+    for (int t = 1; t <= tiles; ++t) {
+      const Place& p = part.TilePlace[static_cast<size_t>(t)];
+      if (p.empty() || p.layer != layer) continue;
+      board.TilePlace[static_cast<size_t>(t)] = p;
+      board.BoardGrid.set(p, static_cast<uint8_t>(t));
+    }
+    order.insert(order.end(), partOrder.begin(), partOrder.end());
+    shuffled = true;
+  }
+  if (shuffled) removalOrder = order;
+  return shuffled;
+}
 
 }  // namespace velmor

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "modes/RiverPath.h"
+#include "board/Deal.h"
+#include "modes/FlatGame.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -250,4 +251,57 @@ TEST(RiverPath, ADeadEndIsABoardWhereNoMatchingTwoCanBeJoined) {
   board = BoardState{};
   board.TilesLeft = 0;
   EXPECT_FALSE(RiversDeadEnd(board)) << "an empty board is won, not stuck";
+}
+
+// A pair can only be joined on one layer; a shuffle that mixed the hard board's layers would
+// leave pairs that can never be taken. Both shuffles keep every tile on its own layer and on the
+// board's places; the winnable one leaves an order that empties the board.
+TEST(FlatShuffle, KeepsEveryTileOnItsOwnLayer) {
+  for (bool winnable : {false, true})
+    for (uint32_t state : {1u, 7u, 12345u}) {
+      BoardState board;
+      Generator gen;
+      gen.GeneratorState = state;
+      DealRivers(board, gen, /*hard=*/true);
+      // A few pairs off the upper layer first, so the layers no longer hold the same tiles.
+      for (int taken = 0; taken < 6; ++taken)
+        for (const auto& [a, b] : ReachablePairs(board))
+          if (board.TilePlace[static_cast<size_t>(a)].layer == 2) {
+            board.TakeTile(a);
+            board.TakeTile(b);
+            board.TilesLeft -= 2;
+            break;
+          }
+      const BoardState was = board;
+      std::set<std::tuple<int, int, int>> before, after;
+      for (int t = 1; t <= 144; ++t)
+        if (const Place& p = board.TilePlace[t]; !p.empty()) before.insert({p.column, p.row, p.layer});
+
+      std::vector<Place> order;
+      if (winnable)
+        ASSERT_TRUE(ShuffleFlatLayers(
+            board, gen, [&] { gen.GeneratorState = state + 1; }, order));
+      else
+        PlainShuffle(board, gen, /*sameLayer=*/true, [&] { return CountReachablePairs(board); });
+
+      const std::string where = (winnable ? "winnable, state " : "plain, state ") + std::to_string(state);
+      int moved = 0;
+      for (int t = 1; t <= 144; ++t) {
+        const Place& p = board.TilePlace[t];
+        EXPECT_EQ(p.empty(), was.TilePlace[t].empty()) << where;
+        if (p.empty()) continue;
+        EXPECT_EQ(p.layer, t <= 72 ? 1 : 2) << "tile " << t << ", " << where;
+        EXPECT_EQ(board.BoardGrid.at(p), t) << where;
+        after.insert({p.column, p.row, p.layer});
+        moved += !(p == was.TilePlace[t]);
+      }
+      EXPECT_EQ(after, before) << where;
+      EXPECT_GT(moved, board.TilesLeft / 2) << where;
+      if (winnable) {
+        std::string failure;
+        EXPECT_EQ(ReplayRemovals(board, order, &failure), board.TilesLeft) << failure << ", " << where;
+      } else {
+        EXPECT_GT(CountReachablePairs(board), 0) << where;
+      }
+    }
 }
