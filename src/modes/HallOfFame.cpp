@@ -90,22 +90,26 @@ bool HallList::Rename(int rank, std::string_view name) {
   return true;
 }
 
-int HallOfFameBook::TenthTime(int list) const {
-  if (!IsList(list)) return 0;
+const HallList& HallOfFameBook::Get(const std::string& key) const {
+  static const HallList none;
+  const auto found = lists_.find(key);
+  return found == lists_.end() ? none : found->second;
+}
+
+int HallOfFameBook::TenthTime(const std::string& key) const {
+  if (key.empty()) return 0;
   int t = 0;
-  EntryTime((*this)[list].entries[HallRanks], t);
+  EntryTime(Get(key).entries[HallRanks], t);
   return t;
 }
 
-int HallOfFameBook::Enter(int list, std::string_view name, int total, int malus) {
-  if (!IsList(list) || total >= TenthTime(list)) return 0;
-  return (*this)[list].Add(name, total, malus);
+int HallOfFameBook::Enter(const std::string& key, std::string_view name, int total, int malus) {
+  if (key.empty() || total >= TenthTime(key)) return 0;
+  return (*this)[key].Add(name, total, malus);
 }
 
-std::string HallOfFameBook::Section(int list, std::string_view layoutName) {
-  if (list == RiversEasyList) return "Rivers";
-  if (list == RiversHardList) return "Rivers2";
-  std::string name(layoutName);
+std::string HallOfFameBook::Section(std::string_view layoutRecordName) {
+  std::string name(layoutRecordName);
   std::erase(name, ' ');
   return name;
 }

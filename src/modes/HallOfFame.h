@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -36,28 +37,35 @@ struct HallList {
   bool Rename(int rank, std::string_view name);
 };
 
-// Every list the game keeps: one per layout, numbered as the Layout menu (1..99), and one per flat
-// game (RiversEasyList, RiversHardList). List 0 is never used.
+// Every list the game keeps: one per layout, known by the layout's file ("Pyramid.lay"), and one
+// per flat game (RiversEasyHall, RiversHardHall), so that a list follows its layout wherever the
+// Layout menu lists it.
+inline constexpr const char* RiversEasyHall = "Rivers";  // no extension: never a layout's file
+inline constexpr const char* RiversHardHall = "Rivers2";
+
 class HallOfFameBook {
  public:
-  static bool IsList(int list) { return list >= 1 && list <= RiversHardList; }
+  // Whether `number` names a list by the game's numbering: a layout's menu entry (1..99) or a
+  // flat game (RiversEasyList, RiversHardList).
+  static bool IsList(int number) { return number >= 1 && number <= RiversHardList; }
 
-  HallList& operator[](int list) { return lists_[static_cast<size_t>(list)]; }
-  const HallList& operator[](int list) const { return lists_[static_cast<size_t>(list)]; }
-  // The list a game on `boardNumber` records to; layout 1's for a number that names no list.
-  HallList& ListOf(int boardNumber) { return lists_[static_cast<size_t>(IsList(boardNumber) ? boardNumber : 1)]; }
-  // The time a result must beat to enter `list`: its tenth. 0 for a number that names no list.
-  int TenthTime(int list) const;
-  // Enters a finished game's result in `list` when its time beats the tenth (an equal time does
-  // not enter, whatever its malus). Returns the rank taken, or 0.
-  int Enter(int list, std::string_view name, int total, int malus);
+  // The list kept under `key`, made empty when there was none. An empty key names no list.
+  HallList& operator[](const std::string& key) { return lists_[key]; }
+  // The same without making one: an empty list stands in for a key that has none.
+  const HallList& Get(const std::string& key) const;
+  bool Has(const std::string& key) const { return lists_.count(key) != 0; }
+  // The time a result must beat to enter `key`'s list: its tenth. 0 for the empty key.
+  int TenthTime(const std::string& key) const;
+  // Enters a finished game's result when its time beats the tenth (an equal time does not enter,
+  // whatever its malus). Returns the rank taken, or 0; nothing enters under the empty key.
+  int Enter(const std::string& key, std::string_view name, int total, int malus);
 
-  // The file's section for a list: the layout's name without its spaces (the file's sections
-  // predate names with spaces); the flat games have fixed names.
-  static std::string Section(int list, std::string_view layoutName);
+  // The file's section for a layout's list: its record name without spaces (the file's sections
+  // predate names with spaces). The flat games' sections are their keys.
+  static std::string Section(std::string_view layoutRecordName);
 
  private:
-  std::array<HallList, RiversHardList + 1> lists_;
+  std::map<std::string, HallList, std::less<>> lists_;
 };
 
 }  // namespace velmor

@@ -69,7 +69,7 @@ void TVelmor::GameOver() {
       message = Fill(VELMOR_TEXT("You WON ! Your time is : %1"), FormatMinSec(total));
       Play.End();
       UpdateCommands();
-      if (HallOfFame.TenthTime(BoardNumber) > total) {
+      if (HallOfFame.TenthTime(HallKeyOf(Layouts, BoardNumber)) > total) {
         AddHall();
         ShowPanelHOF();
         NewRecordShowing = true;
@@ -123,7 +123,8 @@ void TVelmor::RefreshTwoPlayerPanel() {
 // ---- Hall of Fame --------------------------------------------------------------------------
 
 void TVelmor::AddHall() {
-  const int rank = HallOfFame.Enter(BoardNumber, CurrentPlayer, Clock.Total(), Clock.PenaltySeconds);
+  const int rank =
+      HallOfFame.Enter(HallKeyOf(Layouts, BoardNumber), CurrentPlayer, Clock.Total(), Clock.PenaltySeconds);
   if (rank == 0) return;
   ReachedRank = rank;
   // A record is kept on disk at once: a crash later in the session must not lose it.
@@ -131,16 +132,16 @@ void TVelmor::AddHall() {
 }
 
 void TVelmor::LoadHallTableFor(int list, bool padShortValues) {
-  if (!HallOfFameBook::IsList(list)) return;
+  const std::string key = HallKeyOf(Layouts, list);
+  if (key.empty()) return;
   IniFile ini;
   std::string error;
   if (!ini.Load(HallPath(), error)) {
     platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame could not be read: %1."), error));
     return;
   }
-  const std::string repaired =
-      ReadHallList(ini, HallOfFameBook::Section(list, Layouts.Has(list) ? Layouts[list].RecordName() : std::string()),
-                   list, padShortValues, HallOfFame);
+  const std::string section = Layouts.Has(list) ? HallOfFameBook::Section(Layouts[list].RecordName()) : key;
+  const std::string repaired = ReadHallList(ini, section, key, padShortValues, HallOfFame);
   if (!repaired.empty()) platform.ShowMessage(repaired);
 }
 
@@ -158,9 +159,9 @@ bool TVelmor::SaveHallOfFame() {
     platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
     return false;
   }
-  std::vector<std::string> layoutNames;
-  for (int k = 1; k <= Layouts.Count(); ++k) layoutNames.push_back(Layouts[k].RecordName());
-  WriteHallLists(HallOfFame, layoutNames, ini);
+  std::vector<HallLayout> listed;
+  for (int k = 1; k <= Layouts.Count(); ++k) listed.push_back({Layouts[k].file, Layouts[k].RecordName()});
+  WriteHallLists(HallOfFame, listed, ini);
   if (!MakeFolder(ConfigFolder, error) || !ini.Save(error)) {
     platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
     return false;
@@ -183,7 +184,8 @@ void TVelmor::ShowPanelHOF() {
   }
   PanelText(21, 50 - dy, VELMOR_TEXT("HALL OF"), {"Comic Sans MS", 10, true, false}, Yellow);
   PanelText(31, 70 - dy, VELMOR_TEXT("FAME"), {"Comic Sans MS", 10, true, false}, Yellow);
-  const HallList& list = HallOfFame.ListOf(BoardNumber);
+  // Before any game, the first layout's list.
+  const HallList& list = HallOfFame.Get(HallKeyOf(Layouts, HallOfFameBook::IsList(BoardNumber) ? BoardNumber : 1));
   for (int i = 1; i <= HallRanks; ++i) {
     const std::string& entry = list.entries[static_cast<size_t>(i)];
     const Platform::TextStyle style{"Verdana", 9, true, i == ReachedRank};

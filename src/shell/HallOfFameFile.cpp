@@ -1,6 +1,7 @@
 #include "shell/HallOfFameFile.h"
 
 #include "base/Say.h"
+#include "layouts/LayoutLibrary.h"
 #include "shell/IniFile.h"
 
 namespace velmor {
@@ -21,10 +22,16 @@ const char* RepairedPattern(int repaired) {
 }
 }  // namespace
 
-std::string ReadHallList(const IniFile& ini, const std::string& section, int list, bool padShortValues,
+std::string HallKeyOf(const LayoutLibrary& layouts, int number) {
+  if (number == RiversEasyList) return RiversEasyHall;
+  if (number == RiversHardList) return RiversHardHall;
+  return layouts.Has(number) ? layouts[number].file : std::string();
+}
+
+std::string ReadHallList(const IniFile& ini, const std::string& section, const std::string& key, bool padShortValues,
                          HallOfFameBook& book) {
-  if (!HallOfFameBook::IsList(list)) return {};
-  HallList& table = book[list];
+  if (key.empty()) return {};
+  HallList& table = book[key];
   int repaired = 0;
   for (int r = 1; r <= HallRanks; ++r) {
     std::string value = ini.ReadString(section, RankKey(r), FillerEntry(r));
@@ -41,16 +48,16 @@ std::string ReadHallList(const IniFile& ini, const std::string& section, int lis
   return Fill(RepairedPattern(repaired), section, repaired);
 }
 
-void WriteHallLists(const HallOfFameBook& book, const std::vector<std::string>& layoutNames, IniFile& ini) {
-  for (int k = 1; k <= static_cast<int>(layoutNames.size()) && k < RiversEasyList; ++k) {
-    const std::string section = HallOfFameBook::Section(k, layoutNames[static_cast<size_t>(k - 1)]);
-    if (book[k].IsEmpty())
+void WriteHallLists(const HallOfFameBook& book, const std::vector<HallLayout>& layouts, IniFile& ini) {
+  for (const HallLayout& layout : layouts) {
+    const std::string section = HallOfFameBook::Section(layout.recordName);
+    if (book.Get(layout.key).IsEmpty())
       ini.EraseSection(section);
     else
-      WriteList(book[k], section, ini);
+      WriteList(book.Get(layout.key), section, ini);
   }
-  WriteList(book[RiversEasyList], HallOfFameBook::Section(RiversEasyList, {}), ini);
-  WriteList(book[RiversHardList], HallOfFameBook::Section(RiversHardList, {}), ini);
+  WriteList(book.Get(RiversEasyHall), RiversEasyHall, ini);
+  WriteList(book.Get(RiversHardHall), RiversHardHall, ini);
 }
 
 }  // namespace velmor

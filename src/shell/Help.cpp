@@ -3,6 +3,7 @@
 #include "base/Format.h"
 #include "base/Say.h"
 #include "base/Text.h"
+#include "shell/HallOfFameFile.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -82,7 +83,7 @@ void TVelmor::GenerateList(int list) {
                       : list == RiversHardList ? Layouts.Count() + 1
                                                : list - 1;
   Help.Scores.clear();
-  const HallList& table = HallOfFame[list];
+  const HallList& table = HallOfFame.Get(HallKeyOf(Layouts, list));
   for (int r = 1; r <= HallRanks; ++r) {
     const std::string& entry = table.entries[static_cast<size_t>(r)];
     int time = 0, malus = 0;
@@ -111,7 +112,7 @@ void TVelmor::DeleteHighscoresClick(int index) {
   if (!list) return;
   if (platform.Confirm(VELMOR_TEXT("Please confirm..."),
                        VELMOR_TEXT("Do you really want to remove the Hall of Fame entries for this layout ?")))
-    HallOfFame[list].Reset();
+    if (const std::string key = HallKeyOf(Layouts, list); !key.empty()) HallOfFame[key].Reset();
   ShowPanelHOF();
   GenerateList(list);
   RefreshHallPanel = true;
@@ -124,7 +125,8 @@ void TVelmor::HallEdit1Change(const std::string& text) {
     std::string name = CurrentPlayer;
     if (!name.empty() && name[0] == ' ') name[0] = '-';
     // The record on disk carries its owner's name at once.
-    if (HallOfFameBook::IsList(BoardNumber) && HallOfFame[BoardNumber].Rename(ReachedRank, name)) SaveHallOfFame();
+    const std::string key = HallKeyOf(Layouts, BoardNumber);
+    if (!key.empty() && HallOfFame[key].Rename(ReachedRank, name)) SaveHallOfFame();
     GenerateList(BoardNumber);
   }
   ShowPanelHOF();

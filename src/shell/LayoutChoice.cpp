@@ -7,6 +7,7 @@
 #include "base/Say.h"
 #include "base/Text.h"
 #include "layouts/ImportLayout.h"
+#include "shell/HallOfFameFile.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -106,25 +107,15 @@ std::vector<std::string> LayoutChoice::Relist() {
   const bool flat = g.BoardNumber >= RiversEasyList;
   const int inPlay = flat ? g.SavedLayoutNumber : g.BoardNumber;
   const std::string inPlayFile = g.Layouts.Has(inPlay) ? g.Layouts[inPlay].file : std::string();
-  // The Hall of Fame counts its lists by menu number: each list follows its layout's file.
-  std::map<std::string, HallList> lists;
-  for (int k = 1; k <= g.Layouts.Count(); ++k) lists[g.Layouts[k].file] = g.HallOfFame[k];
-
   std::vector<std::string> leftOut;
   g.Layouts.Scan(g.LayoutsFolder(), g.UserLayoutsFolder, leftOut);
   if (MenuItem* first = g.LayoutEntries.Entry(1)) g.Layout1.RemoveFrom(g.Layout1.IndexOf(*first));
   g.LayoutEntries.Clear();
   g.AddLayoutEntries(1);
 
-  for (int k = 1; k < RiversEasyList; ++k) {
-    const auto kept = g.Layouts.Has(k) ? lists.find(g.Layouts[k].file) : lists.end();
-    if (kept != lists.end()) {
-      g.HallOfFame[k] = kept->second;
-    } else {
-      g.HallOfFame[k].Reset();
-      if (g.Layouts.Has(k)) g.LoadHallTableFor(k, true);  // a layout new to the menu may have had a list before
-    }
-  }
+  // The book knows each list by its layout's file, so only a layout new to it reads its list.
+  for (int k = 1; k <= g.Layouts.Count(); ++k)
+    if (!g.HallOfFame.Has(g.Layouts[k].file)) g.LoadHallTableFor(k, true);
   g.FillLayoutChooser();
   Survey();
 

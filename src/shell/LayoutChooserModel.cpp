@@ -122,7 +122,7 @@ void LayoutChooserModel::Fill(const LayoutLibrary& layouts, const HallOfFameBook
     row.layers = sketched.layers;
     row.sketch = &sketched.sketch;
     if (odds) row.clearable = odds->Of(info.Path());
-    const std::string& first = hall[k].entries[1];
+    const std::string& first = hall.Get(info.file).entries[1];
     if (!Contains(first, "--- ")) EntryTime(first, row.bestSeconds);
     row.won = stats.Of(info.file).Won;
     rows_.push_back(std::move(row));

@@ -12,6 +12,7 @@
 #include "board/LayoutShape.h"
 #include "fakes/FakePlatform.h"
 #include "layouts/LayoutFile.h"
+#include "shell/HallOfFameFile.h"
 #include "shell/TVelmor.h"
 
 namespace velmor::test {
@@ -58,6 +59,9 @@ class RecordingGame : public TVelmor {
   void FullRedraw() override { ++fullRedraws; }
   void RedrawTile(int tile) override { tileRedraws.push_back(tile); }
 };
+
+// The Hall of Fame list of the game's list number `number` (a menu entry or a flat game).
+inline HallList& HallOf(TVelmor& game, int number) { return game.HallOfFame[HallKeyOf(game.Layouts, number)]; }
 
 // Removes the tiles pair by pair in the given order, checking that each pair matches and is
 // free under the standard rule when it is taken. Returns the number of tiles removed.

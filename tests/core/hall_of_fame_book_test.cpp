@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <random>
 
+#include "layouts/LayoutLibrary.h"
 #include "modes/HallOfFame.h"
 #include "shell/HallOfFameFile.h"
 #include "shell/IniFile.h"
@@ -15,10 +16,10 @@ namespace {
 const char* const Names[] = {"Ann", "Alexandra", " Sam", "Zoe Q", "Bo", "  Li"};
 
 // A book with results in a few lists, the flat games' among them; the other lists stay empty.
-HallOfFameBook SomeRecords(uint32_t seed, const std::vector<int>& lists) {
+HallOfFameBook SomeRecords(uint32_t seed, const std::vector<std::string>& lists) {
   std::mt19937 random(seed);
   HallOfFameBook book;
-  for (int list : lists)
+  for (const std::string& list : lists)
     for (int k = 0; k < 14; ++k)
       book[list].Add(Names[random() % std::size(Names)], static_cast<int>(random() % 900),
                      20 * static_cast<int>(random() % 4));
@@ -28,46 +29,56 @@ HallOfFameBook SomeRecords(uint32_t seed, const std::vector<int>& lists) {
 }  // namespace
 
 TEST(HallOfFameBook, EveryListSurvivesTheFileAndEmptyLayoutListsLeaveNoSection) {
-  const std::vector<std::string> layouts = {"Big Dragon", "Wide", "Two Step", "Fortress"};
+  // Keyed by file, named by record name; "Old.lay" is not listed now.
+  const std::vector<HallLayout> layouts = {{"Big Dragon.lay", "Big Dragon"},
+                                           {"Wide.lay", "Wide"},
+                                           {"Two Step.lay", "Two Step"},
+                                           {"Fortress.shp", "Fortress.shp"}};
   IniFile ini;
-  // "Wide" had records once; a player's own section is none of the game's business.
-  ASSERT_TRUE(ini.LoadText("[Wide]\r\nRank1=Old       100    0\r\n[Notes]\r\nkeep=this\r\n"));
-  const HallOfFameBook book = SomeRecords(11, {1, 3, RiversHardList});
+  // "Wide" had records once; a layout not listed keeps its section; a player's own section is
+  // none of the game's business.
+  ASSERT_TRUE(
+      ini.LoadText("[Wide]\r\nRank1=Old       100    0\r\n[Old]\r\nRank1=Gone      100    0\r\n"
+                   "[Notes]\r\nkeep=this\r\n"));
+  const HallOfFameBook book = SomeRecords(11, {"Big Dragon.lay", "Two Step.lay", RiversHardHall, "Old.lay"});
   WriteHallLists(book, layouts, ini);
   const std::string text = ini.Text();
   EXPECT_NE(text.find("[BigDragon]\r\nRank1="), std::string::npos);
   EXPECT_NE(text.find("[TwoStep]"), std::string::npos);
   EXPECT_EQ(text.find("[Wide]"), std::string::npos);
-  EXPECT_EQ(text.find("[Fortress]"), std::string::npos);
+  EXPECT_EQ(text.find("[Fortress.shp]"), std::string::npos);
+  EXPECT_NE(text.find("[Old]\r\nRank1=Gone"), std::string::npos);
   EXPECT_NE(text.find("[Rivers]\r\nRank1=" + FillerEntry(1)), std::string::npos);  // the flat games always
   EXPECT_NE(text.find("[Notes]\r\nkeep=this"), std::string::npos);
 
   IniFile reread;
   ASSERT_TRUE(reread.LoadText(text));
   HallOfFameBook back;
-  for (int list = 1; list <= RiversHardList; ++list) {
-    if (list > static_cast<int>(layouts.size()) && list < RiversEasyList) continue;
-    const std::string section = HallOfFameBook::Section(list, list < RiversEasyList ? layouts[list - 1] : "");
-    EXPECT_EQ(ReadHallList(reread, section, list, true, back), "") << list;
+  std::vector<std::pair<std::string, std::string>> lists = {{RiversEasyHall, RiversEasyHall},
+                                                            {RiversHardHall, RiversHardHall}};
+  for (const HallLayout& layout : layouts) lists.push_back({layout.key, HallOfFameBook::Section(layout.recordName)});
+  for (const auto& [key, section] : lists) {
+    EXPECT_EQ(ReadHallList(reread, section, key, true, back), "") << key;
     for (int r = 1; r <= HallRanks; ++r) {
       // The file's reader trims a name's leading blanks; they come back as hyphens.
-      std::string expected = book[list].entries[static_cast<size_t>(r)];
+      std::string expected = book.Get(key).entries[static_cast<size_t>(r)];
       std::replace(expected.begin(), expected.begin() + static_cast<long>(expected.find_first_not_of(' ')), ' ', '-');
-      EXPECT_EQ(back[list].entries[static_cast<size_t>(r)], expected) << list << " rank " << r;
+      EXPECT_EQ(back.Get(key).entries[static_cast<size_t>(r)], expected) << key << " rank " << r;
     }
   }
   WriteHallLists(back, layouts, reread);
   IniFile again;
   ASSERT_TRUE(again.LoadText(reread.Text()));
   HallOfFameBook third;
-  ReadHallList(again, "BigDragon", 1, true, third);
-  EXPECT_EQ(third[1].entries, back[1].entries);  // hyphens are ordinary characters the second time
+  ReadHallList(again, "BigDragon", "Big Dragon.lay", true, third);
+  EXPECT_EQ(third.Get("Big Dragon.lay").entries,
+            back.Get("Big Dragon.lay").entries);  // hyphens are ordinary the second time
 }
 
 TEST(HallOfFameBook, ListsStaySortedAndOnlyATimeBelowTheTenthEnters) {
   std::mt19937 random(5);
   HallOfFameBook book;
-  const int list = RiversEasyList;
+  const std::string list = RiversEasyHall;
   for (int k = 0; k < 400; ++k) {
     const int tenth = book.TenthTime(list);
     const int total = static_cast<int>(random() % 1000), malus = 20 * static_cast<int>(random() % 3);
@@ -94,20 +105,22 @@ TEST(HallOfFameBook, ListsStaySortedAndOnlyATimeBelowTheTenthEnters) {
       previous = time;
     }
   }
-  EXPECT_TRUE(book[1].IsEmpty());  // the other lists are untouched
-  EXPECT_EQ(book.Enter(0, "Nobody", 1, 0), 0);
-  EXPECT_EQ(book.TenthTime(0), 0);
-  EXPECT_EQ(book.TenthTime(RiversHardList + 1), 0);
+  EXPECT_FALSE(book.Has("Pyramid.lay"));  // the other lists are untouched
+  EXPECT_TRUE(book.Get("Pyramid.lay").IsEmpty());
+  EXPECT_EQ(book.Enter("", "Nobody", 1, 0), 0);
+  EXPECT_EQ(book.TenthTime(""), 0);
+  EXPECT_FALSE(book.Has(""));
 }
 
 TEST(HallOfFameBook, SectionsAndTheListAGameRecordsTo) {
-  EXPECT_EQ(HallOfFameBook::Section(1, " Big  Dragon "), "BigDragon");
-  EXPECT_EQ(HallOfFameBook::Section(99, "Wide"), "Wide");
-  EXPECT_EQ(HallOfFameBook::Section(RiversEasyList, "ignored"), "Rivers");
-  EXPECT_EQ(HallOfFameBook::Section(RiversHardList, ""), "Rivers2");
-  HallOfFameBook book;
-  EXPECT_EQ(&book.ListOf(7), &book[7]);
-  EXPECT_EQ(&book.ListOf(RiversHardList), &book[RiversHardList]);
-  EXPECT_EQ(&book.ListOf(0), &book[1]);  // no game yet: layout 1's list
-  EXPECT_EQ(&book.ListOf(RiversHardList + 1), &book[1]);
+  EXPECT_EQ(HallOfFameBook::Section(" Big  Dragon "), "BigDragon");
+  EXPECT_EQ(HallOfFameBook::Section("Spiral.shp"), "Spiral.shp");
+  LayoutLibrary layouts;
+  layouts.Add({"Wide", "Wide.lay", "/shipped/", false});
+  layouts.Add({"Spiral", "Spiral.shp", "/shipped/", true});
+  EXPECT_EQ(HallKeyOf(layouts, 1), "Wide.lay");
+  EXPECT_EQ(HallKeyOf(layouts, 2), "Spiral.shp");
+  EXPECT_EQ(HallKeyOf(layouts, RiversEasyList), RiversEasyHall);
+  EXPECT_EQ(HallKeyOf(layouts, RiversHardList), RiversHardHall);
+  for (int none : {0, 3, 99, RiversHardList + 1}) EXPECT_EQ(HallKeyOf(layouts, none), "") << none;
 }

@@ -91,7 +91,7 @@ TEST_F(Ending, AWinWithoutTimeTrackingIsCongratulatedAndStops) {
   EXPECT_EQ(game.Status.Message, "Congratulations !! You WON !");
   EXPECT_EQ(game.Play.Number(), ModeStopped);
   EXPECT_EQ(platform.helpShown, 0);
-  EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
+  EXPECT_TRUE(HallOf(game, 1).IsEmpty());
 }
 
 TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
@@ -108,7 +108,7 @@ TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
   EXPECT_EQ(platform.helpShown, 1);
   EXPECT_TRUE(labelSeen);
   EXPECT_EQ(game.Play.Number(), ModeGameOver);  // the help window's resume lands on the game's end
-  EXPECT_EQ(game.HallOfFame[1].entries[1], "Zoe Q     125    0");
+  EXPECT_EQ(HallOf(game, 1).entries[1], "Zoe Q     125    0");
   EXPECT_EQ(game.ReachedRank, 1);
   // The record is on disk already, under the layout's name without spaces.
   const std::string file = HallFile();
@@ -122,7 +122,7 @@ TEST_F(Ending, ATimeEqualToTheTenthIsNotRecorded) {
   WinAfter(840);
   EXPECT_EQ(game.Status.Message, "You WON ! Your time is : 14:00");
   EXPECT_EQ(platform.helpShown, 0);
-  EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
+  EXPECT_TRUE(HallOf(game, 1).IsEmpty());
   ASSERT_TRUE(game.LayoutEntries.Entry(1)->Checked());
   game.LayoutEntries.Entry(1)->Click();
   WinAfter(839);
@@ -152,7 +152,7 @@ TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
   game.Temps();
   EXPECT_EQ(game.Status.Message, "Player 2 WON ! Congratulations !");
   EXPECT_EQ(game.Play.Number(), ModeGameOver);
-  EXPECT_TRUE(game.HallOfFame[2].IsEmpty());  // two-player games are not recorded
+  EXPECT_TRUE(HallOf(game, 2).IsEmpty());  // two-player games are not recorded
   EXPECT_EQ(platform.helpShown, 0);
 }
 
@@ -190,7 +190,7 @@ TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   WinAfter(100);
   ASSERT_NE(HallFile().find("[TwoStep]"), std::string::npos);
   game.DeleteHighscoresClick(0);  // confirmed
-  EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
+  EXPECT_TRUE(HallOf(game, 1).IsEmpty());
   EXPECT_EQ(platform.questions.back().caption, "Please confirm...");
   EXPECT_TRUE(game.RefreshHallPanel);
   game.DeleteHighscoresClick(game.Layouts.Count());  // the easy flat game's list
@@ -206,7 +206,7 @@ TEST_F(Ending, EntriesAreReadBackAndRepairedWhenSpoilt) {
             "[TwoStep]\r\nRank1= Sam      100    0\r\nRank2=Broken entry!!\r\nRank3=Liz       abc    0\r\n"
             "[Unrelated]\r\nkeep=this\r\n");
   game.LoadHallOfFame();
-  const HallList& list = game.HallOfFame[1];
+  const HallList& list = HallOf(game, 1);
   EXPECT_EQ(list.entries[1], "-Sam      100    0");  // the trimmed leading space comes back as '-'
   EXPECT_EQ(list.entries[2], FillerEntry(2));
   EXPECT_EQ(list.entries[3], FillerEntry(3));
@@ -217,7 +217,7 @@ TEST_F(Ending, EntriesAreReadBackAndRepairedWhenSpoilt) {
 }
 
 TEST_F(Ending, ThePanelListsTheCurrentLayout) {
-  game.HallOfFame[1].Add("Mia", 61, 0);
+  HallOf(game, 1).Add("Mia", 61, 0);
   platform.texts.clear();
   game.ShowPanelHOF();
   ASSERT_GE(platform.texts.size(), 22u);

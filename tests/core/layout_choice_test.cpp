@@ -73,8 +73,8 @@ TEST_F(LayoutChoosing, RowsFollowTheMenuWithLayersRecordsAndAFilterThatIgnoresCa
   dir.Write("Layouts/Pyramid.lay", FormatLayFile("Pyramid", ShapeOf({{2, 2, 1}, {2, 2, 2}, {4, 2, 1}, {2, 2, 4}})));
   dir.Write("Layouts/Tower.lay", "Another program 1.0\r\nTower\r\n");  // lends its name only
   dir.Write("Layouts/Bridge.lay", "Velmor 3.0\r\nBridge\r\n0101\r\n");
-  game.HallOfFame[2].Add("Kim", 95, 0);
-  game.HallOfFame[2].Add("Lee", 80, 0);
+  HallOf(game, 2).Add("Kim", 95, 0);
+  HallOf(game, 2).Add("Lee", 80, 0);
   Statistics figures;
   figures.Set("Pyramid.lay", {3, 2});
   LayoutChooserModel model;
@@ -110,7 +110,7 @@ TEST_F(LayoutChoosing, FilesAreSketchedOnceUntilTheyChange) {
 }
 
 TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirRecordsKept) {
-  game.HallOfFame[3].Add("Kim", 95, 0);  // Tower's, in play
+  HallOf(game, 3).Add("Kim", 95, 0);  // Tower's, in play
   platform.openAnswers.push_back(dir.Write("elsewhere/mix.map", Maps));
   platform.confirmAnswers.push_back(false);  // keep the shipped Bridge
   game.ImportLayout1.Click();
@@ -134,8 +134,8 @@ TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirReco
   EXPECT_EQ(game.BoardNumber, 4);
   EXPECT_TRUE(game.LayoutEntries.Entry(4)->Checked());
   EXPECT_FALSE(game.LayoutEntries.Entry(3)->Checked());
-  EXPECT_EQ(game.HallOfFame[4].entries[1].substr(0, 3), "Kim");
-  EXPECT_TRUE(game.HallOfFame[1].IsEmpty());
+  EXPECT_EQ(HallOf(game, 4).entries[1].substr(0, 3), "Kim");
+  EXPECT_TRUE(HallOf(game, 1).IsEmpty());
 
   // The new entry plays the imported heap.
   game.LayoutEntries.Entry(1)->Click();

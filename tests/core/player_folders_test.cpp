@@ -218,7 +218,7 @@ TEST_F(PlayerFolders, AnOwnFolderThatCannotBeMadeFailsTheSaveCleanly) {
 TEST_F(PlayerFolders, SettingsAndRecordsAreWrittenToTheConfigFolderOnly) {
   const auto before = FilesUnder(shipped);
   ASSERT_TRUE(game.BuildLayoutList());
-  game.HallOfFame[1].Add("Mia", 61, 0);
+  HallOf(game, 1).Add("Mia", 61, 0);
   game.FormCloseQuery();
   EXPECT_TRUE(platform.errors.empty());
   EXPECT_TRUE(fs::is_regular_file(config + "Velmor.ini"));

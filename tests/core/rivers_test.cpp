@@ -92,10 +92,10 @@ TEST_F(Rivers, EmptyingTheBoardRecordsIntoTheRightList) {
     Click(1);
     Click(2);
     game.Temps();
-    EXPECT_EQ(game.HallOfFame[static_cast<size_t>(game.BoardNumber)].entries[1].substr(9, 4), " 200") << hard;
+    EXPECT_EQ(HallOf(game, game.BoardNumber).entries[1].substr(9, 4), " 200") << hard;
   }
-  EXPECT_FALSE(game.HallOfFame[RiversEasyList].IsEmpty());
-  EXPECT_FALSE(game.HallOfFame[RiversHardList].IsEmpty());
+  EXPECT_FALSE(game.HallOfFame[RiversEasyHall].IsEmpty());
+  EXPECT_FALSE(game.HallOfFame[RiversHardHall].IsEmpty());
 }
 
 TEST_F(Rivers, TheLayoutNumberSurvivesAFlatGame) {

@@ -452,7 +452,7 @@ class Session {
       // A record: it went into the game's list, and the help window showed it.
       ++records;
       const int total = game.Clock.ElapsedSeconds + penalty, rank = game.ReachedRank;
-      const HallList& list = game.HallOfFame[static_cast<size_t>(game.BoardNumber)];
+      const HallList& list = HallOf(game, game.BoardNumber);
       if (rank < 1 || rank > HallRanks ||
           list.entries[static_cast<size_t>(rank)] != MakeHallEntry(game.CurrentPlayer, total, penalty))
         Broken("end", "the record of " + MinSec(total) + " is not at rank " + std::to_string(rank));

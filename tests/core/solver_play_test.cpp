@@ -142,7 +142,7 @@ TEST_F(SolverInPlay, TheDemoPlaysToTheEndAndAnyClickStopsIt) {
   EXPECT_LT(game.Board.TilesLeft, left);
   EXPECT_EQ(game.Play.Number(), ModeGameOver);
   EXPECT_EQ(game.Status.Message, "The demo cleared the board.");
-  EXPECT_TRUE(game.HallOfFame.ListOf(game.BoardNumber).IsEmpty());
+  EXPECT_TRUE(HallOf(game, game.BoardNumber).IsEmpty());
 }
 
 // Stuck with the watch on, the notice says how far back the game can be won, and it can.

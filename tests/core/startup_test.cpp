@@ -407,7 +407,7 @@ TEST_F(Startup, AFailedShutdownWriteKeepsTheOldFilesWholeAndSaysSo) {
   dir.Write("Velmor.ini", settings);
   dir.Write("Hallfame.ini", records);
   ASSERT_TRUE(Start());
-  game->HallOfFame[RiversEasyList].Add("New", 10, 0);
+  game->HallOfFame[RiversEasyHall].Add("New", 10, 0);
   const size_t before = platform.errors.size();
   WithFullDisk([&] { game->FormCloseQuery(); });
   EXPECT_EQ(platform.errors.size(), before + 2);  // the settings and the records
@@ -430,7 +430,7 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
   EXPECT_TRUE(platform.errors.empty());
   EXPECT_EQ(game->LayoutName, "Traditional");
   EXPECT_EQ(game->HighlightMode, 3);
-  EXPECT_EQ(game->HallOfFame[1].entries[1], FillerEntry(1));
+  EXPECT_EQ(HallOf(*game, 1).entries[1], FillerEntry(1));
 
   // Choosing an empty layout says so and keeps the heap in play.
   const std::string before = game->LayoutPath;

@@ -12,6 +12,7 @@
 
 #include "WindowFixture.h"
 #include "platform/HelpWindow.h"
+#include "shell/HallOfFameFile.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -81,7 +82,7 @@ TEST_F(GameWindow, TheHelpWindowFitsTheScreenAndKeepsTheSizeItWasGiven) {
 
 TEST_F(GameWindow, HallOfFamePageListsTheCurrentLayout) {
   ASSERT_TRUE(Start());
-  game->HallOfFame[static_cast<size_t>(game->BoardNumber)].Add("Kim", 95, 40);
+  game->HallOfFame[HallKeyOf(game->Layouts, game->BoardNumber)].Add("Kim", 95, 40);
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
     EXPECT_EQ(help.Pages()->currentIndex(), 6);
     EXPECT_EQ(help.Scores()->item(0, 1)->text(), "Kim     ");
@@ -130,7 +131,7 @@ TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
   QTest::qWait(300);  // the heartbeat ends the game and opens the page
   EXPECT_TRUE(checked);
   EXPECT_EQ(game->Play.Number(), ModeGameOver);
-  EXPECT_EQ(game->HallOfFame[static_cast<size_t>(game->BoardNumber)].entries[1].substr(0, 8), "Ada     ");
+  EXPECT_EQ(game->HallOfFame[HallKeyOf(game->Layouts, game->BoardNumber)].entries[1].substr(0, 8), "Ada     ");
   EXPECT_EQ(game->CurrentPlayer, "Ada");
 }
 
@@ -189,7 +190,7 @@ TEST_F(GameWindow, TheLastOfManyLayoutsPlaysFromItsMenuEntryAndKeepsItsOwnRecord
   EXPECT_EQ(game->LayoutPath, game->Layouts[static_cast<size_t>(count)].Path());
   EXPECT_EQ(game->Board.TilesLeft, 144);
 
-  game->HallOfFame[static_cast<size_t>(count)].Add("Kim", 95, 40);
+  game->HallOfFame[HallKeyOf(game->Layouts, count)].Add("Kim", 95, 40);
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
     EXPECT_EQ(help.Chooser()->count(), count + 2);  // and the two flat-game lists
     EXPECT_EQ(help.Chooser()->currentIndex(), count - 1);

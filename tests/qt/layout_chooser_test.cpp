@@ -6,6 +6,7 @@
 
 #include "WindowFixture.h"
 #include "platform/LayoutChooser.h"
+#include "shell/HallOfFameFile.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -39,7 +40,7 @@ void SavePicture(LayoutChooser& chooser, const char* name) {
 TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft) {
   ASSERT_TRUE(Start());
   const int before = game->BoardNumber;
-  game->HallOfFame[before].Add("Kim", 95, 0);
+  game->HallOfFame[HallKeyOf(game->Layouts, before)].Add("Kim", 95, 0);
   QElapsedTimer opening;
   qint64 openedIn = -1;
   size_t shownAtFirst = 0;
