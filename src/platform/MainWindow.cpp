@@ -29,6 +29,7 @@
 #include "platform/DeadEndPanel.h"
 #include "platform/HelpWindow.h"
 #include "platform/LayoutChooser.h"
+#include "shell/Commands.h"
 
 namespace velmor {
 
@@ -127,20 +128,9 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     }
   }
   // Menu entries that do what a toolbar button does show that button's picture.
-  const std::pair<MenuItem*, MenuItem*> pictures[] = {{&game_.RandomSolitaireGame1, &game_.ExplorerButton1},
-                                                      {&game_.TwoPlayerGame1, &game_.ExplorerButton1},
-                                                      {&game_.RiversEasy1, &game_.ExplorerButton1},
-                                                      {&game_.RiversHard1, &game_.ExplorerButton1},
-                                                      {&game_.Undo1, &game_.ExplorerButton2},
-                                                      {&game_.Redo1, &game_.RedoButton},
-                                                      {&game_.GiveHint, &game_.ExplorerButton3},
-                                                      {&game_.Shuffle1, &game_.ShuffleButton},
-                                                      {&game_.Pause1, &game_.PauseButton},
-                                                      {&game_.About1, &game_.AboutButton},
-                                                      {&game_.Halloffame1, &game_.HallFameButton},
-                                                      {&game_.Exit1, &game_.ExitButton}};
-  for (auto [entry, button] : pictures)
-    if (QAction* action = ActionOf(*entry)) action->setIcon(buttons_[button]->icon());
+  for (const Command& command : Commands())
+    if (QAction* action = command.picture ? ActionOf(game_.*command.item) : nullptr)
+      action->setIcon(buttons_[&(game_.*command.picture)]->icon());
   // "Show Toolbar" also shows and hides the editor's panel, so its key must work while the editor
   // menu replaces the main one: the window itself carries the action too.
   if (QAction* toolbar = ActionOf(game_.Toolbar1)) addAction(toolbar);

@@ -2,7 +2,6 @@
 #include "base/Say.h"
 #include "board/Deal.h"
 #include "modes/FlatGame.h"
-#include "modes/PlayCommands.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -16,18 +15,6 @@ void TVelmor::AfterMove() {
   DeadEnds.Check();
   Solver.PositionChanged();
   UpdateCommands();
-}
-
-void TVelmor::UpdateCommands() {
-  const PlayCommands can = CommandsFor(*this);
-  for (auto [items, on] : {std::pair{std::pair{&Undo1, &ExplorerButton2}, can.back},
-                           {{&Redo1, &RedoButton}, can.redo},
-                           {{&Restart1, &Restart1}, can.restart},
-                           {{&GiveHint, &ExplorerButton3}, can.hint},
-                           {{&Shuffle1, &ShuffleButton}, can.shuffle}}) {
-    items.first->SetEnabled(on);
-    items.second->SetEnabled(on);
-  }
 }
 
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
