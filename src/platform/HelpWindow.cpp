@@ -84,7 +84,7 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
   // The pages were laid out for this size; the player may make the window larger.
   setMinimumSize(616, 438);
-  background_.load(Text(game_.AppFolder + "orange.jpg"));
+  background_.load(Text(game_.Folders.AppFolder + "orange.jpg"));
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(4, 4, 4, 4);

@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
   velmor::QtPlatform platform;
   velmor::TVelmor game(platform, folders.app);
   game.Asked = command.start;
-  game.UsePlayerFolders(folders.config, folders.userLayouts);
+  game.Folders.UsePlayerFolders(folders.config, folders.userLayouts);
   velmor::MainWindow window(game);
   platform.SetWindow(&window);
   CloseOnTerminate(window);
@@ -114,7 +114,8 @@ int main(int argc, char** argv) {
   windowUp = true;
 
   window.StartTimer();
-  window.ShowAsSaved(game.SavedWidth, game.SavedHeight, game.SavedMaximized, game.FirstStart);
+  window.ShowAsSaved(game.Window.SavedWidth, game.Window.SavedHeight, game.Window.SavedMaximized,
+                     game.Window.FirstStart);
   splash->finish(&window);
   delete splash;
   // Start-up decoded pictures into temporary buffers; give those pages back to the system.

@@ -21,10 +21,10 @@ void GameKeeper::Keep() {
   std::string error;
   if (!MakeSavedGame(g, g, g.Vertical.Checked(), g.platform.TickCount(), saved)) {
     // A game that has ended, or none at all: the next start deals a new one.
-    RemoveFile(g.ResumePath());
+    RemoveFile(g.Folders.ResumePath());
     return;
   }
-  if (!MakeFolder(g.ConfigFolder, error) || !WriteSavedGame(g.ResumePath(), saved, error)) {
+  if (!MakeFolder(g.Folders.ConfigFolder, error) || !WriteSavedGame(g.Folders.ResumePath(), saved, error)) {
     // Once per session is enough: the game goes on either way.
     if (!keepFailed_) g.ShowStatus(Fill(VELMOR_TEXT("The game in progress could not be kept: %1."), error));
     keepFailed_ = true;
@@ -35,7 +35,7 @@ bool GameKeeper::Resume() {
   TVelmor& g = game_;
   SavedGame saved;
   std::string error;
-  switch (ReadSavedGame(g.ResumePath(), saved, error)) {
+  switch (ReadSavedGame(g.Folders.ResumePath(), saved, error)) {
     case SavedGameRead::Missing:
       return false;
     case SavedGameRead::Unreadable:
@@ -51,7 +51,7 @@ bool GameKeeper::Resume() {
       break;
   }
   std::string movedTo, moveError;
-  if (MoveAside(g.ResumePath(), movedTo, moveError))
+  if (MoveAside(g.Folders.ResumePath(), movedTo, moveError))
     g.platform.ShowError(
         Fill(VELMOR_TEXT("The game in progress cannot be continued: %1. It was kept as \"%2\". A new game starts."),
              error, movedTo));
@@ -72,7 +72,7 @@ void GameKeeper::SaveAs() {
     return;
   }
   const auto chosen =
-      g.platform.SaveFileDialog({VELMOR_TEXT("Save Game"), SavedGameFilter, DialogFolder(), {g.ResumePath()}});
+      g.platform.SaveFileDialog({VELMOR_TEXT("Save Game"), SavedGameFilter, DialogFolder(), {g.Folders.ResumePath()}});
   if (!chosen || chosen->empty()) return;
   std::string path = *chosen;
   if (LowerCase(ExtensionOf(path)) != SavedGameExtension) path += SavedGameExtension;
@@ -88,7 +88,7 @@ void GameKeeper::SaveAs() {
 void GameKeeper::Load() {
   TVelmor& g = game_;
   const auto chosen =
-      g.platform.OpenFileDialog({VELMOR_TEXT("Load Game"), SavedGameFilter, DialogFolder(), {g.ResumePath()}});
+      g.platform.OpenFileDialog({VELMOR_TEXT("Load Game"), SavedGameFilter, DialogFolder(), {g.Folders.ResumePath()}});
   if (!chosen || chosen->empty()) return;
   SavedGame saved, current;
   std::string error;

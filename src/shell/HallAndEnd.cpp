@@ -136,7 +136,7 @@ void TVelmor::LoadHallTableFor(int list, bool padShortValues) {
   if (key.empty()) return;
   IniFile ini;
   std::string error;
-  if (!ini.Load(HallPath(), error)) {
+  if (!ini.Load(Folders.HallPath(), error)) {
     platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame could not be read: %1."), error));
     return;
   }
@@ -155,14 +155,14 @@ void TVelmor::LoadHallOfFame() {
 bool TVelmor::SaveHallOfFame() {
   IniFile ini;
   std::string error;
-  if (!ini.Load(HallPath(), error)) {
+  if (!ini.Load(Folders.HallPath(), error)) {
     platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
     return false;
   }
   std::vector<HallLayout> listed;
   for (int k = 1; k <= Layouts.Count(); ++k) listed.push_back({Layouts[k].file, Layouts[k].RecordName()});
   WriteHallLists(HallOfFame, listed, ini);
-  if (!MakeFolder(ConfigFolder, error) || !ini.Save(error)) {
+  if (!MakeFolder(Folders.ConfigFolder, error) || !ini.Save(error)) {
     platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
     return false;
   }

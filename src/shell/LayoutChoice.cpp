@@ -51,7 +51,7 @@ void LayoutChoice::Import() {
     return;
   }
 
-  const std::string folder = g.SaveLayoutsFolder();
+  const std::string folder = g.Folders.SaveLayoutsFolder();
   std::vector<std::string> imported, refused, kept, written;
   for (const ImportedHeap& heap : heaps) {
     if (!heap.imported) {
@@ -108,7 +108,7 @@ std::vector<std::string> LayoutChoice::Relist() {
   const int inPlay = flat ? g.SavedLayoutNumber : g.BoardNumber;
   const std::string inPlayFile = g.Layouts.Has(inPlay) ? g.Layouts[inPlay].file : std::string();
   std::vector<std::string> leftOut;
-  g.Layouts.Scan(g.LayoutsFolder(), g.UserLayoutsFolder, leftOut);
+  g.Layouts.Scan(g.Folders.LayoutsFolder(), g.Folders.UserLayoutsFolder, leftOut);
   if (MenuItem* first = g.LayoutEntries.Entry(1)) g.Layout1.RemoveFrom(g.Layout1.IndexOf(*first));
   g.LayoutEntries.Clear();
   g.AddLayoutEntries(1);
@@ -126,6 +126,6 @@ std::vector<std::string> LayoutChoice::Relist() {
   return leftOut;
 }
 
-void LayoutChoice::Survey() { odds_.Survey(game_.Layouts, game_.UserLayoutsFolder); }
+void LayoutChoice::Survey() { odds_.Survey(game_.Layouts, game_.Folders.UserLayoutsFolder); }
 
 }  // namespace velmor

@@ -118,7 +118,7 @@ void TVelmor::LoadShplayoutClick(MenuItem& entry) {
 
 bool TVelmor::BuildLayoutList() {
   std::vector<std::string> leftOut;
-  Layouts.Scan(LayoutsFolder(), UserLayoutsFolder, leftOut);
+  Layouts.Scan(Folders.LayoutsFolder(), Folders.UserLayoutsFolder, leftOut);
   if (BoardNumber < -1) BoardNumber = -1;
   if (BoardNumber == -1) BoardNumber = std::max(1, Layouts.FindFile("Traditional.lay"));
   LayoutEntries.Clear();
@@ -129,7 +129,7 @@ bool TVelmor::BuildLayoutList() {
     platform.ShowError(
         Fill(VELMOR_TEXT("No layout was found in \"%1\". Velmor needs at least one layout file (.lay or .shp) there "
                          "to play."),
-             LayoutsFolder()));
+             Folders.LayoutsFolder()));
     return false;
   }
   if (!leftOut.empty()) {
@@ -169,16 +169,17 @@ bool TVelmor::SaveLayout() {
   SaveFailed = false;
   const std::string oldPath = LayoutPath;
   if (LayoutPath.empty()) {
-    const auto chosen = platform.SaveFileDialog({VELMOR_TEXT("Please choose a name for your layout file"),
-                                                 VELMOR_TEXT("LAY Layout files (*.lay)|*.lay"), SaveLayoutsFolder()});
+    const auto chosen =
+        platform.SaveFileDialog({VELMOR_TEXT("Please choose a name for your layout file"),
+                                 VELMOR_TEXT("LAY Layout files (*.lay)|*.lay"), Folders.SaveLayoutsFolder()});
     if (!chosen) return false;
     LayoutPath = *chosen;
   }
   const std::string confirmed = LayoutPath;  // the name the player saw (a dialog asked about it)
   LayoutPath = LayFilePathFor(LayoutPath);
   // The shipped layouts are shared and may be read-only: a changed one becomes the player's own.
-  if (!UserLayoutsFolder.empty() && SamePath(FolderOf(LayoutPath), FolderOf(LayoutsFolder())))
-    LayoutPath = UserLayoutsFolder + FileNamePart(LayoutPath);
+  if (!Folders.UserLayoutsFolder.empty() && SamePath(FolderOf(LayoutPath), FolderOf(Folders.LayoutsFolder())))
+    LayoutPath = Folders.UserLayoutsFolder + FileNamePart(LayoutPath);
   if (LayoutPath != confirmed && Exists(LayoutPath) &&
       !platform.Confirm(VELMOR_TEXT("Save layout"),
                         Fill(VELMOR_TEXT("The layout file \"%1\" already exists. Do you want to replace it?"),
@@ -190,9 +191,10 @@ bool TVelmor::SaveLayout() {
   }
 
   // The player's own folder does not exist until the first layout is kept there.
-  const bool playersFolder = !UserLayoutsFolder.empty() && SamePath(FolderOf(LayoutPath), FolderOf(UserLayoutsFolder));
+  const bool playersFolder =
+      !Folders.UserLayoutsFolder.empty() && SamePath(FolderOf(LayoutPath), FolderOf(Folders.UserLayoutsFolder));
   std::string error;
-  if ((playersFolder && !MakeFolder(UserLayoutsFolder, error)) ||
+  if ((playersFolder && !MakeFolder(Folders.UserLayoutsFolder, error)) ||
       !WriteFileAtomically(LayoutPath, FormatLayFile(LayoutName, Shape), error)) {
     platform.ShowError(Fill(VELMOR_TEXT("The layout was not saved: %1."), error));
     LayoutPath = oldPath;

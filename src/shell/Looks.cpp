@@ -35,7 +35,7 @@ LookChoice::Loaders TVelmor::LookLoaders(std::function<void(Picture&, const std:
 }
 
 LookChoice TVelmor::TilesetChoice() {
-  return LookChoice(AppFolder, Load1,
+  return LookChoice(Folders.AppFolder, Load1,
                     {{&MahJongg1, "Tilesets/pai.bmp"},
                      {&MahJongg2, "Tilesets/darkpai.bmp"},
                      {&MahJongg3, "Tilesets/bluepai.bmp"},
@@ -54,7 +54,7 @@ LookChoice TVelmor::TilesetChoice() {
 }
 
 LookChoice TVelmor::BackgroundChoice() {
-  return LookChoice(AppFolder, LoadBackground,
+  return LookChoice(Folders.AppFolder, LoadBackground,
                     {{&None1, ""},
                      {&Dragons1, "Backgrounds/dragons.bmp"},
                      {&Andromeda, "Backgrounds/andromeda.jpg"},

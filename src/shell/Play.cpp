@@ -7,7 +7,7 @@
 namespace velmor {
 
 void TVelmor::PlaySound(const std::string& name) {
-  if (PlaySounds.Checked()) platform.PlayWave(AppFolder + name + ".wav");
+  if (PlaySounds.Checked()) platform.PlayWave(Folders.AppFolder + name + ".wav");
 }
 
 void TVelmor::AfterMove() {

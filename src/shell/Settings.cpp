@@ -184,21 +184,23 @@ SettingsTable VelmorSettings(TVelmor& g) {
   t.Number("RandomSeed", g.GameNumber, 0);
   // The window's place is used again only on a screen of the same width; its size is never read.
   t.Number(
-      "XPos", placement(0), [&g](int v) { g.SavedLeft = v; }, 0);
+      "XPos", placement(0), [&g](int v) { g.Window.SavedLeft = v; }, 0);
   t.Number(
-      "YPos", placement(1), [&g](int v) { g.SavedTop = v; }, 0);
+      "YPos", placement(1), [&g](int v) { g.Window.SavedTop = v; }, 0);
   t.Number("WPos", placement(2), nullptr, 0);
   t.Number("HPos", placement(3), nullptr, 0);
   t.Number(
-      "PreviousRes", [&g] { return g.platform.ScreenWidth(); }, [&g](int v) { g.PreviousRes = v; },
+      "PreviousRes", [&g] { return g.platform.ScreenWidth(); }, [&g](int v) { g.Window.PreviousRes = v; },
       g.platform.ScreenWidth());
   t.Number(
-      "WindowWidth", [&g] { return g.platform.CurrentWindowShape().width; }, [&g](int v) { g.SavedWidth = v; }, 0);
+      "WindowWidth", [&g] { return g.platform.CurrentWindowShape().width; }, [&g](int v) { g.Window.SavedWidth = v; },
+      0);
   t.Number(
-      "WindowHeight", [&g] { return g.platform.CurrentWindowShape().height; }, [&g](int v) { g.SavedHeight = v; }, 0);
+      "WindowHeight", [&g] { return g.platform.CurrentWindowShape().height; },
+      [&g](int v) { g.Window.SavedHeight = v; }, 0);
   t.Number(
       "WindowMaximized", [&g] { return g.platform.CurrentWindowShape().maximized ? 1 : 0; },
-      [&g](int v) { g.SavedMaximized = v != 0; }, 0);
+      [&g](int v) { g.Window.SavedMaximized = v != 0; }, 0);
   t.Flag("FullScreen", g.FullScreen, false);
   t.Flag("ResumeLastGame", g.ResumeLastGame, true);
   t.Flag("WatchWinnability", g.WatchWinnability, false);

@@ -37,9 +37,9 @@ bool TVelmor::Init() {
 
   std::string error;
   Picture panel;
-  if (IsFile(AppFolder + "hof.bmp") && !platform.LoadBitmap(AppFolder + "hof.bmp", panel, error))
+  if (IsFile(Folders.AppFolder + "hof.bmp") && !platform.LoadBitmap(Folders.AppFolder + "hof.bmp", panel, error))
     panel = Picture();  // the panel stays plain, as with no picture at all
-  HofSource = panel.empty() ? LookSource{} : LookSource{panel, AppFolder + "hof.bmp"};
+  HofSource = panel.empty() ? LookSource{} : LookSource{panel, Folders.AppFolder + "hof.bmp"};
   // The window may have chosen its scale already (a HiDPI screen): the panel is made for it.
   HofPic = PanelAtScale(HofSource, HofWidth, Scale, platform.KeptLooks());
   HofBox.SetVisible(false);
@@ -51,8 +51,8 @@ bool TVelmor::Init() {
   // Settings come first: they decide the screen mode, the window and the layout. "PreviousRes"
   // defaults to the screen width found before any switch to 800x600.
   IniFile ini;
-  FirstStart = !IsFile(IniPath());
-  if (!ini.Load(IniPath(), error))
+  Window.FirstStart = !IsFile(Folders.IniPath());
+  if (!ini.Load(Folders.IniPath(), error))
     platform.ShowError(Fill(VELMOR_TEXT("The settings could not be read: %1. The defaults apply."), error));
   VelmorSettings(*this).Read(ini);
   // The language first: the help texts are read in it.
@@ -69,9 +69,10 @@ bool TVelmor::Init() {
   if (!ReadHelpTexts()) return false;
 
   if (Res800.Checked()) {
-    DisplayModeChanged = false;
+    Window.DisplayModeChanged = false;
     if (platform.ScreenWidth() != 800 || platform.ScreenHeight() != 600) {
-      DisplayModeChanged = platform.ChangeDisplayMode(800, 600, true) && platform.ChangeDisplayMode(800, 600, false);
+      Window.DisplayModeChanged =
+          platform.ChangeDisplayMode(800, 600, true) && platform.ChangeDisplayMode(800, 600, false);
     }
   }
 
@@ -80,9 +81,9 @@ bool TVelmor::Init() {
   BoardOriginY = screen >= RoomyScreenWidth ? BoardOriginTop : SmallScreenOriginTop;
 
   int left, top;
-  if (screen == PreviousRes) {
-    left = SavedLeft;
-    top = SavedTop;
+  if (screen == Window.PreviousRes) {
+    left = Window.SavedLeft;
+    top = Window.SavedTop;
   } else if (screen == 640) {
     ShowHallFame.SetChecked(false);
     Toolbar1.SetChecked(false);
@@ -128,8 +129,8 @@ bool TVelmor::Init() {
 bool TVelmor::ReadHelpTexts() {
   for (auto [english, html] :
        {std::pair{"velmor.rtf", &Help.HelpHtml}, std::pair{"whatsnew.rtf", &Help.WhatsNewHtml}}) {
-    const std::string local = LanguageChoice::LocalFile(english, Languages.Spoken(),
-                                                        [this](const std::string& f) { return IsFile(AppFolder + f); });
+    const std::string local = LanguageChoice::LocalFile(
+        english, Languages.Spoken(), [this](const std::string& f) { return IsFile(Folders.AppFolder + f); });
     // A translated text that cannot be read gives way to the English one.
     std::string text, error;
     RtfDocument doc;
@@ -137,12 +138,12 @@ bool TVelmor::ReadHelpTexts() {
     for (const std::string& file : {local, std::string(english)}) {
       text.clear();
       doc = RtfDocument();
-      if ((read = ReadWholeFile(AppFolder + file, text, error) && ReadRtf(text, doc, error))) break;
+      if ((read = ReadWholeFile(Folders.AppFolder + file, text, error) && ReadRtf(text, doc, error))) break;
     }
     if (!read) {
       platform.ShowError(
           Fill(VELMOR_TEXT("The help text \"%1\" could not be read: %2. Velmor cannot start without it."),
-               AppFolder + english, error));
+               Folders.AppFolder + english, error));
       return false;
     }
     *html = RtfToHtml(doc);
@@ -151,7 +152,7 @@ bool TVelmor::ReadHelpTexts() {
 }
 
 bool TVelmor::LoadFiles() {
-  if (!Tunes.BuildTuneList(AppFolder + "Musics/")) return false;
+  if (!Tunes.BuildTuneList(Folders.AppFolder + "Musics/")) return false;
   if (!BuildLayoutList()) return false;
   LoadHallOfFame();
   Records.Load();
@@ -179,16 +180,16 @@ void TVelmor::FormCloseQuery() {
   IniFile ini;
   std::string error;
   // A file we cannot read is not overwritten: the player's other sections live there too.
-  bool saved = ini.Load(IniPath(), error);
+  bool saved = ini.Load(Folders.IniPath(), error);
   if (saved) {
     VelmorSettings(*this).Write(ini);
-    saved = MakeFolder(ConfigFolder, error) && ini.Save(error);
+    saved = MakeFolder(Folders.ConfigFolder, error) && ini.Save(error);
   }
   if (!saved) platform.ShowError(Fill(VELMOR_TEXT("The settings were not saved: %1."), error));
 
   SaveHallOfFame();
   Keeper.Keep();
-  if (DisplayModeChanged && platform.ChangeDisplayMode(0, 0, true)) platform.RestoreDisplayMode();
+  if (Window.DisplayModeChanged && platform.ChangeDisplayMode(0, 0, true)) platform.RestoreDisplayMode();
 }
 
 void TVelmor::Toolbar1Click() {

@@ -5,8 +5,8 @@
 namespace velmor {
 
 TVelmor::TVelmor(Platform& p, std::string appFolder) : platform(p) {
-  AppFolder = FolderWithSlash(appFolder);
-  ConfigFolder = AppFolder;
+  Folders.AppFolder = FolderWithSlash(appFolder);
+  Folders.ConfigFolder = Folders.AppFolder;
 
   BuildMenus();
 }

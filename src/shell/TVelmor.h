@@ -35,12 +35,7 @@ namespace velmor {
 
 // The menus, the game in progress and the board's pictures are models of their own; the game object keeps their names,
 // wires what the menus do and runs the handlers.
-class TVelmor : public GameMenus,
-                public GameState,
-                public LayoutInPlay,
-                public BoardPictures,
-                public WindowState,
-                public FolderPaths {
+class TVelmor : public GameMenus, public GameState, public LayoutInPlay, public BoardPictures {
  public:
   VELMOR_SPEAKS(velmor)
 
@@ -49,6 +44,9 @@ class TVelmor : public GameMenus,
   TVelmor& operator=(const TVelmor&) = delete;
 
   Platform& platform;
+  // Where the game's files are, and where the window stood; first, as the parts below read them.
+  FolderPaths Folders;
+  WindowState Window;
   // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
   void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------
@@ -79,12 +77,12 @@ class TVelmor : public GameMenus,
   void PlaySound(const std::string& name);
   // The game in progress on disk, the player's statistics, and the board that offers no move.
   GameKeeper Keeper{*this};
-  GameRecords Records{platform, [this] { return ConfigFolder + StatisticsFileName; }};
+  GameRecords Records{platform, [this] { return Folders.ConfigFolder + StatisticsFileName; }};
   DeadEnd DeadEnds{*this};
   SolverPlay Solver{*this};
   KeyboardPlay Keys{*this};
   // The language the window speaks, and the help texts in it.
-  LanguageChoice Languages{platform, AppFolder, Language1, /*radioGroup=*/9};
+  LanguageChoice Languages{platform, Folders.AppFolder, Language1, /*radioGroup=*/9};
   // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
   void AfterMove();
   // A matching pair of free tiles leaves the board, as a click on the second one does it.

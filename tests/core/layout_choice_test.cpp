@@ -27,7 +27,7 @@ class LayoutChoosing : public ::testing::Test {
   void SetUp() override {
     for (const char* name : {"Bridge", "Pyramid", "Tower"})
       dir.Write(std::string("Layouts/") + name + ".lay", FormatLayFile(name, RowShape(8)));
-    game.UsePlayerFolders(dir.path() + "config", dir.path() + "mine");
+    game.Folders.UsePlayerFolders(dir.path() + "config", dir.path() + "mine");
     game.BoardNumber = 3;  // Tower
     ASSERT_TRUE(game.BuildLayoutList());
   }

@@ -130,7 +130,7 @@ class PlayerFolders : public ::testing::Test {
   void SetUp() override {
     for (const char* name : {"Bridge", "Traditional"})
       dir.Write("share/velmor/Layouts/" + std::string(name) + ".lay", FormatLayFile(name, RowShape(8)));
-    game.UsePlayerFolders(config, mine);
+    game.Folders.UsePlayerFolders(config, mine);
   }
   void AddMine(const std::string& name, int tiles) {
     dir.Write("home/.local/share/velmor/Layouts/" + name + ".lay", FormatLayFile(name + " (mine)", RowShape(tiles)));
@@ -198,7 +198,7 @@ TEST_F(PlayerFolders, ANewLayoutIsOfferedThePlayersFolderAndListed) {
 
   // The next start finds it again.
   RecordingGame next(platform, shipped);
-  next.UsePlayerFolders(config, mine);
+  next.Folders.UsePlayerFolders(config, mine);
   ASSERT_TRUE(next.BuildLayoutList());
   EXPECT_EQ(next.Layouts[next.Layouts.Count()].name, "Zigzag");
 }
@@ -251,5 +251,5 @@ TEST(DialogFolders, LoadGameOpensInTheDocumentsAndHidesTheResumeFile) {
   game.LoadGame1.Click();
   ASSERT_EQ(platform.openDialogs.size(), 1u);
   EXPECT_EQ(platform.openDialogs[0].initialFolder, platform.documents);
-  EXPECT_EQ(platform.openDialogs[0].hidden, std::vector<std::string>{game.ResumePath()});
+  EXPECT_EQ(platform.openDialogs[0].hidden, std::vector<std::string>{game.Folders.ResumePath()});
 }

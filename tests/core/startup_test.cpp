@@ -323,7 +323,7 @@ TEST_F(Startup, OddValuesAreSettled) {
   EXPECT_TRUE(game->MahJongg2.Checked());  // unknown tileset: dark borders
   EXPECT_TRUE(game->None1.Checked());      // unknown background: none
   EXPECT_TRUE(game->LastLoadedTileset.empty());
-  EXPECT_FALSE(game->DisplayModeChanged);  // no mode switch on this system
+  EXPECT_FALSE(game->Window.DisplayModeChanged);  // no mode switch on this system
   EXPECT_EQ(platform.modeChanges, 0);
 }
 
@@ -331,7 +331,7 @@ TEST_F(Startup, TheScreenModeIsRestoredOnlyWhenItWasChanged) {
   dir.Write("Velmor.ini", "[Velmor]\r\nSetRes800=1\r\n");
   platform.displayModeAvailable = true;
   ASSERT_TRUE(Start());
-  EXPECT_TRUE(game->DisplayModeChanged);
+  EXPECT_TRUE(game->Window.DisplayModeChanged);
   EXPECT_EQ(platform.modeChanges, 1);
   game->FormCloseQuery();
   EXPECT_EQ(platform.modeRestores, 1);
@@ -339,7 +339,7 @@ TEST_F(Startup, TheScreenModeIsRestoredOnlyWhenItWasChanged) {
   platform.screenWidth = 800;
   platform.screenHeight = 600;
   ASSERT_TRUE(Start());
-  EXPECT_FALSE(game->DisplayModeChanged);
+  EXPECT_FALSE(game->Window.DisplayModeChanged);
   game->FormCloseQuery();
   EXPECT_EQ(platform.modeRestores, 1);
 }
@@ -660,7 +660,7 @@ TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
   ASSERT_TRUE(Start());
   ASSERT_TRUE(game->Records.Figures().Of("Traditional.lay").Unfinished);
   game->FormCloseQuery();
-  ASSERT_TRUE(std::filesystem::exists(game->ResumePath()));
+  ASSERT_TRUE(std::filesystem::exists(game->Folders.ResumePath()));
 
   ASSERT_TRUE(Start({.game = 12, .layout = "pYRAMID"}));
   EXPECT_EQ(game->BoardNumber, game->Layouts.FindFile("Pyramid.lay"));
