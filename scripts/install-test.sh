@@ -34,7 +34,7 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 
 expected=(
-  bin/velmor bin/velmor-cli
+  games/velmor games/velmor-cli
   share/velmor/Layouts/Traditional.lay share/velmor/Tilesets/pai.bmp share/velmor/Backgrounds/kanji.bmp
   share/velmor/Musics/Night.mid share/velmor/hof.bmp share/velmor/orange.jpg share/velmor/select.wav
   share/velmor/velmor.rtf share/velmor/whatsnew.rtf
@@ -44,6 +44,7 @@ expected=(
   share/metainfo/org.velmor.Velmor.metainfo.xml
   share/icons/hicolor/scalable/apps/velmor.svg
   share/man/man6/velmor.6.gz share/man/man1/velmor-cli.1.gz
+  share/doc/velmor/copyright share/doc/velmor/changelog.gz
 )
 for size in 16 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/velmor.png")
@@ -52,7 +53,7 @@ for file in "${expected[@]}"; do
   [ -s "$prefix/$file" ] || fail "not installed: $file"
 done
 for program in velmor velmor-cli; do
-  [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
+  [ -x "$prefix/games/$program" ] || fail "games/$program is not executable"
 done
 # Every file of data/ is the game's, and the compiled catalogues beside it; the installed data
 # must be exactly that tree.
@@ -71,13 +72,24 @@ echo "install-test: ${#expected[@]} expected files installed"
 desktop-file-validate "$prefix/share/applications/org.velmor.Velmor.desktop" || fail "desktop-file-validate"
 grep -qx "Icon=velmor" "$prefix/share/applications/org.velmor.Velmor.desktop" || fail "the desktop entry names another icon"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.velmor.Velmor.metainfo.xml" || fail "appstreamcli validate"
+# Both are written from the catalogues in packaging/po/: each language must have reached both.
+for language in $(cat packaging/po/LINGUAS); do
+  for key in GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=" "$prefix/share/applications/org.velmor.Velmor.desktop" \
+      || fail "the desktop entry has no $key[$language]"
+  done
+  for element in summary p caption li; do
+    grep -q "<$element xml:lang=\"$language\">" "$prefix/share/metainfo/org.velmor.Velmor.metainfo.xml" \
+      || fail "the metainfo has no <$element xml:lang=\"$language\">"
+  done
+done
 for page in man6/velmor.6.gz man1/velmor-cli.1.gz; do
   warnings=$(zcat "$prefix/share/man/$page" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1)
   [ -z "$warnings" ] || fail "groff warns about $page: $warnings"
 done
 echo "install-test: desktop entry, metainfo and man pages validate"
 
-cli=$prefix/bin/velmor-cli
+cli=$prefix/games/velmor-cli
 layout=$prefix/share/velmor/Layouts/Traditional.lay
 "$cli" layout "$layout" >"$work/layout.txt" || fail "velmor-cli layout failed"
 grep -qx "tiles: 144" "$work/layout.txt" || fail "velmor-cli layout: $(head -2 "$work/layout.txt")"

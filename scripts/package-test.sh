@@ -70,27 +70,32 @@ for wanted in qt6-wayland qt6-translations-l10n fonts-dejavu-core; do
   [[ ", $recommends," == *", $wanted"[\ ,]* ]] || fail "Recommends lacks $wanted: $recommends"
 done
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents.txt"
-for file in ./usr/bin/velmor ./usr/bin/velmor-cli ./usr/share/velmor/Layouts/Traditional.lay \
+for file in ./usr/games/velmor ./usr/games/velmor-cli ./usr/share/velmor/Layouts/Traditional.lay \
   ./usr/share/velmor/Tilesets/pai.bmp ./usr/share/velmor/velmor.rtf \
   ./usr/share/applications/org.velmor.Velmor.desktop ./usr/share/metainfo/org.velmor.Velmor.metainfo.xml \
   ./usr/share/icons/hicolor/scalable/apps/velmor.svg ./usr/share/icons/hicolor/48x48/apps/velmor.png \
-  ./usr/share/man/man6/velmor.6.gz ./usr/share/man/man1/velmor-cli.1.gz; do
+  ./usr/share/man/man6/velmor.6.gz ./usr/share/man/man1/velmor-cli.1.gz \
+  ./usr/share/doc/velmor/copyright ./usr/share/doc/velmor/changelog.gz; do
   grep -qxF "$file" "$work/contents.txt" || fail "the package lacks $file"
 done
 if grep -E '/(Velmor|Hallfame)\.ini$|^\./usr/local/' "$work/contents.txt"; then
   fail "the package holds files that belong elsewhere"
 fi
 echo "package-test: contents and dependencies as expected"
+# Debian's own checks of a package; any error fails the test, warnings are shown.
+lintian --fail-on error --info "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log" >&2; fail "lintian found errors"; }
+sed 's/^/lintian: /' "$work/lintian.log"
+echo "package-test: lintian finds no errors"
 
 installed_by_us=1
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$deb" \
   >"$work/install.log" 2>&1 || { cat "$work/install.log" >&2; fail "apt-get install failed"; }
 dpkg -L velmor >"$work/listed.txt"
-for file in /usr/bin/velmor /usr/bin/velmor-cli /usr/share/velmor/Layouts/Traditional.lay \
+for file in /usr/games/velmor /usr/games/velmor-cli /usr/share/velmor/Layouts/Traditional.lay \
   /usr/share/applications/org.velmor.Velmor.desktop /usr/share/man/man6/velmor.6.gz; do
   grep -qxF "$file" "$work/listed.txt" || fail "dpkg -L velmor does not list $file"
 done
-/usr/bin/velmor-cli layout /usr/share/velmor/Layouts/Traditional.lay | grep -qx "tiles: 144" \
+/usr/games/velmor-cli layout /usr/share/velmor/Layouts/Traditional.lay | grep -qx "tiles: 144" \
   || fail "the packaged velmor-cli cannot read a packaged layout"
 echo "package-test: installed with apt; the packaged velmor-cli works"
 

@@ -6,7 +6,7 @@
 # shared data folder must then be read-only to it.
 set -euo pipefail
 prefix=$(realpath "${1:?usage: scripts/run-installed-game.sh PREFIX}")
-game=$prefix/bin/velmor
+game=$prefix/games/velmor
 share=$prefix/share/velmor
 startup_s=3
 stop_s=20
@@ -80,7 +80,7 @@ pid=
 [ -s "$config/velmor/Velmor.ini" ] || fail "no Velmor.ini in \$XDG_CONFIG_HOME/velmor/ ($(find "$home" -name '*.ini' | tr '\n' ' '))"
 [ "$(listing "$share")" = "$before" ] || fail "the game changed $share: $(diff <(echo "$before") <(listing "$share") | head -5)"
 for name in Velmor.ini Hallfame.ini; do
-  [ ! -e "$prefix/bin/$name" ] || fail "the game wrote $prefix/bin/$name"
+  [ ! -e "$prefix/games/$name" ] || fail "the game wrote $prefix/games/$name"
 done
 echo "run-installed-game: $game started as $(if ((${#as_player[@]})); then echo nobody; else id -un; fi)," \
   "stopped by SIGTERM with status 0, settings in \$XDG_CONFIG_HOME/velmor/"

@@ -10,17 +10,19 @@ packages=(
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core
+  # msgfmt writes the desktop entry and the metainfo in every language, from appstream's rules for the latter.
+  gettext appstream
 )
 
 # The full check (scripts/test.sh --full): libFuzzer and the formatter come with clang; the package and install
-# tests build a .deb and validate the desktop files and man pages. ImageMagick lays out the contact sheet of the
+# tests build a .deb, check it with lintian and validate the desktop files and man pages. ImageMagick lays out the contact sheet of the
 # layouts (scripts/contact-sheet.sh); the accessibility bus and its Python client let scripts/a11y-tree.sh read the
 # window as a screen reader does. FluidSynth's player and SoX measure the tunes' levels (scripts/sound-levels.sh).
 # Xvfb, xdotool, a headless weston and Qt's Wayland plugin show the same deal under X11 and Wayland
 # (scripts/display-test.sh).
 dev_packages=(
   clang libclang-rt-14-dev clang-format
-  dpkg-dev desktop-file-utils appstream groff-base file procps
+  dpkg-dev lintian desktop-file-utils groff-base file procps
   imagemagick fluidsynth sox
   at-spi2-core python3-pyatspi
   xvfb xdotool weston qt6-wayland
