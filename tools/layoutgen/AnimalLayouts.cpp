@@ -11,7 +11,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A cat sitting up with pricked ears and its tail curled along the floor. The ears and the tail
 // tip come away first; the head and the haunches are low domes that open from their rims.
-{VELMOR_TEXT("Cat"), FileKind::Lay, {
+{VELMOR_TEXT("Cat"), FileKind::Lay, Symmetry::None, {
 {1, R"(
 
      /\          /\
@@ -114,7 +114,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A fish swimming left: a round body, an open eye, a forked tail and fins above and below. The
 // tail fork and the fins are loose ends from the start; the body is a low dome.
-{VELMOR_TEXT("Fish"), FileKind::Lay, {
+{VELMOR_TEXT("Fish"), FileKind::Lay, Symmetry::None, {
 {1, R"(
 
           /\/\
@@ -198,45 +198,48 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 )"}}},
 
 // Two pairs of wings spread from a slim body, the upper pair larger, with antennae above the
-// head. Each wing is a small heap of its own, so the game runs as four games that meet at the body.
-{VELMOR_TEXT("Butterfly"), FileKind::Lay, {
+// head. The wings meet the body along its length, so the heap reads as one animal; the wing tips,
+// the antennae and the notch between the wings give the open ends.
+{VELMOR_TEXT("Butterfly"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
   /\/\/\      /\  /\      /\/\/\
   \/\/\/      \/  \/      \/\/\/
- /\/\/\/\/\    /\/\    /\/\/\/\/\
- \/\/\/\/\/    \/\/    \/\/\/\/\/
- /\/\/\/\/\/\  /\/\  /\/\/\/\/\/\
- \/\/\/\/\/\/  \/\/  \/\/\/\/\/\/
-   /\/\/\/\/\  /\/\  /\/\/\/\/\
-   \/\/\/\/\/  \/\/  \/\/\/\/\/
-     /\/\/\/\  /\/\  /\/\/\/\
-     \/\/\/\/  \/\/  \/\/\/\/
-     /\/\/\/\  /\/\  /\/\/\/\
-     \/\/\/\/  \/\/  \/\/\/\/
-   /\/\/\/\/\  /\/\  /\/\/\/\/\
-   \/\/\/\/\/  \/\/  \/\/\/\/\/
-   /\/\/\/\    /\/\    /\/\/\/\
-   \/\/\/\/    \/\/    \/\/\/\/
-     /\/\              /\/\
-     \/\/              \/\/
+  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
+  \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
+    /\/\/\/\/\/\/\/\/\/\/\/\/\
+    \/\/\/\/\/\/\/\/\/\/\/\/\/
+      /\/\/\/\/\/\/\/\/\/\/\
+      \/\/\/\/\/\/\/\/\/\/\/
+          /\/\/\/\/\/\/\
+          \/\/\/\/\/\/\/
+      /\/\/\/\/\/\/\/\/\/\/\
+      \/\/\/\/\/\/\/\/\/\/\/
+    /\/\/\/\/\/\/\/\/\/\/\/\/\
+    \/\/\/\/\/\/\/\/\/\/\/\/\/
+      /\/\/\/\  /\  /\/\/\/\
+      \/\/\/\/  \/  \/\/\/\/
+        /\/\          /\/\
+        \/\/          \/\/
 )"},
 {2, R"(
 
 
 
-   /\/\/\                /\/\/\
-   \/\/\/                \/\/\/
-   /\/\/\/\    /\/\    /\/\/\/\
-   \/\/\/\/    \/\/    \/\/\/\/
-     /\/\/\    /\/\    /\/\/\
-     \/\/\/    \/\/    \/\/\/
-
-
-       /\/\    /\/\    /\/\
-       \/\/    \/\/    \/\/
-     /\/\/\    /\/\    /\/\/\
-     \/\/\/    \/\/    \/\/\/
+    /\/\/\/\/\  /\  /\/\/\/\/\
+    \/\/\/\/\/  \/  \/\/\/\/\/
+      /\/\/\/\  /\  /\/\/\/\
+      \/\/\/\/  \/  \/\/\/\/
+        /\/\/\  /\  /\/\/\
+        \/\/\/  \/  \/\/\/
+                /\
+                \/
+        /\/\/\  /\  /\/\/\
+        \/\/\/  \/  \/\/\/
+      /\/\/\/\  /\  /\/\/\/\
+      \/\/\/\/  \/  \/\/\/\/
+                /\
+                \/
 )"},
 {3, R"(
 
@@ -244,21 +247,19 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
-     /\/\       /\       /\/\
-     \/\/       \/       \/\/
-      /\/\      /\      /\/\
-      \/\/      \/      \/\/
-
-
-
-
-      /\/\              /\/\
-      \/\/              \/\/
+        /\/\    /\    /\/\
+        \/\/    \/    \/\/
+                /\
+                \/
+                /\
+                \/
+                /\
+                \/
 )"}}},
 
 // An owl on a branch: ear tufts, folded wings and two great round eyes, each a ring on the top
 // layer around an open centre. The rings come down first and the body opens from its sides.
-{VELMOR_TEXT("Owl"), FileKind::Lay, {
+{VELMOR_TEXT("Owl"), FileKind::Lay, Symmetry::None, {
 {1, R"(
 
        /\/\          /\/\
@@ -313,7 +314,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A turtle seen from above: head, four flippers and a short tail around a high domed shell.
 // The limbs are the first pickings; the shell is taken from its rim up to the top plate.
-{VELMOR_TEXT("Turtle"), FileKind::Lay, {
+{VELMOR_TEXT("Turtle"), FileKind::Lay, Symmetry::TopBottom, {
 {1, R"(
 
         /\/\            /\/\
@@ -398,7 +399,7 @@ void AddAnimalLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A snail creeping right with its horns up: a tall round shell on a long low foot. The foot
 // and the horns give many open ends; the shell is a dome taken from its rim.
-{VELMOR_TEXT("Snail"), FileKind::Lay, {
+{VELMOR_TEXT("Snail"), FileKind::Lay, Symmetry::None, {
 {1, R"(
 
      /\/\/\/\/\            /\  /\

@@ -11,7 +11,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A castle front: two corner towers and a keep between them, all crenellated, joined by a wall
 // with a gateway cut to the ground. The gateway's sides and the tower tops open the game.
-{VELMOR_TEXT("Castle"), FileKind::Lay, {
+{VELMOR_TEXT("Castle"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
      /\  /\  /\    /\  /\  /\
@@ -60,7 +60,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A temple front: a pediment on a row of six columns above a stepped base. The columns stand
 // apart, so every one of them is open from the start; the roof comes off from its ends.
-{VELMOR_TEXT("Temple"), FileKind::Lay, {
+{VELMOR_TEXT("Temple"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
                /\/\
@@ -71,12 +71,12 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
        \/\/\/\/\/\/\/\/\/\/
    /\/\/\/\/\/\/\/\/\/\/\/\/\/\
    \/\/\/\/\/\/\/\/\/\/\/\/\/\/
-    /\   /\   /\   /\   /\   /\
-    \/   \/   \/   \/   \/   \/
-    /\   /\   /\   /\   /\   /\
-    \/   \/   \/   \/   \/   \/
-    /\   /\   /\   /\   /\   /\
-    \/   \/   \/   \/   \/   \/
+    /\   /\   /\  /\   /\   /\
+    \/   \/   \/  \/   \/   \/
+    /\   /\   /\  /\   /\   /\
+    \/   \/   \/  \/   \/   \/
+    /\   /\   /\  /\   /\   /\
+    \/   \/   \/  \/   \/   \/
    /\/\/\/\/\/\/\/\/\/\/\/\/\/\
    \/\/\/\/\/\/\/\/\/\/\/\/\/\/
  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
@@ -92,12 +92,12 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
         \/\/\/\/\/\/\/\/\/
     /\/\/\/\/\/\/\/\/\/\/\/\/\
     \/\/\/\/\/\/\/\/\/\/\/\/\/
-    /\   /\   /\   /\   /\   /\
-    \/   \/   \/   \/   \/   \/
-    /\   /\   /\   /\   /\   /\
-    \/   \/   \/   \/   \/   \/
-    /\   /\   /\   /\   /\   /\
-    \/   \/   \/   \/   \/   \/
+    /\   /\   /\  /\   /\   /\
+    \/   \/   \/  \/   \/   \/
+    /\   /\   /\  /\   /\   /\
+    \/   \/   \/  \/   \/   \/
+    /\   /\   /\  /\   /\   /\
+    \/   \/   \/  \/   \/   \/
 
 
    /\/\/\/\/\/\/\/\/\/\/\/\/\/\
@@ -115,7 +115,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A lighthouse on its rock: the lamp throws three beams to each side, the tower widens down to
 // the rocks and the sea runs along the bottom. The beams and the sea open the game.
-{VELMOR_TEXT("Lighthouse"), FileKind::Lay, {
+{VELMOR_TEXT("Lighthouse"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
    /\/\      /\/\/\/\      /\/\
@@ -185,7 +185,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A broad arch on two legs, thick at the crown with a keystone on top. The legs are tall
 // stacks taken from the top; the span opens from its ends inwards.
-{VELMOR_TEXT("Arch"), FileKind::Lay, {
+{VELMOR_TEXT("Arch"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
        /\/\/\/\/\/\/\/\/\/\
@@ -245,7 +245,7 @@ void AddBuildingLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A pagoda of four roofs, each narrower than the one below with its eaves turned up, and a spire
 // five tiles high. The eave tips are free from the start; the spire is the deepest stack.
-{VELMOR_TEXT("Pagoda"), FileKind::Lay, {
+{VELMOR_TEXT("Pagoda"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
                /\/\

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "LayoutGen.h"
 #include "board/Deal.h"
@@ -38,6 +39,27 @@ void ForEachTile(const LayoutShape& shape, Visit&& visit) {
 bool Holds(const LayoutShape& shape, int c, int r, int l) {
   return c >= 1 && c <= AnchorColumns && r >= 1 && r <= AnchorRows && l >= 1 && l <= AnchorLayers &&
          shape.at(l, r - 1, c - 1);
+}
+
+// The outermost anchors of a heap, over all its layers.
+struct Extent {
+  int left = AnchorColumns, right = 1, top = AnchorRows, bottom = 1;
+  // A tile covers its anchor's cell and the next, so the image of anchor c is left + right - c:
+  // its two cells are the images of c's two.
+  std::pair<int, int> Mirrored(Symmetry mirror, int c, int r) const {
+    return {mirror == Symmetry::TopBottom ? c : left + right - c, mirror == Symmetry::LeftRight ? r : top + bottom - r};
+  }
+};
+
+Extent ExtentOf(const LayoutShape& shape) {
+  Extent e;
+  ForEachTile(shape, [&](int c, int r, int) {
+    e.left = std::min(e.left, c);
+    e.right = std::max(e.right, c);
+    e.top = std::min(e.top, r);
+    e.bottom = std::max(e.bottom, r);
+  });
+  return e;
 }
 
 }  // namespace
@@ -122,6 +144,59 @@ bool CheckShape(const LayoutShape& shape, std::string& error) {
     return false;
   }
   return true;
+}
+
+Symmetry MeasureSymmetry(const LayoutShape& shape) {
+  const Extent e = ExtentOf(shape);
+  const auto imageHeld = [&](Symmetry mirror, int c, int r, int l) {
+    const auto [mc, mr] = e.Mirrored(mirror, c, r);
+    return Holds(shape, mc, mr, l);
+  };
+  bool sideways = true, upDown = true;
+  ForEachTile(shape, [&](int c, int r, int l) {
+    sideways = sideways && imageHeld(Symmetry::LeftRight, c, r, l);
+    upDown = upDown && imageHeld(Symmetry::TopBottom, c, r, l);
+  });
+  if (sideways && upDown) return Symmetry::Both;
+  if (sideways) return Symmetry::LeftRight;
+  if (upDown) return Symmetry::TopBottom;
+  return Symmetry::None;
+}
+
+const char* SymmetryText(Symmetry symmetry) {
+  switch (symmetry) {
+    case Symmetry::LeftRight:
+      return "left-right";
+    case Symmetry::TopBottom:
+      return "top-bottom";
+    case Symmetry::Both:
+      return "left-right and top-bottom";
+    case Symmetry::None:
+      break;
+  }
+  return "none";
+}
+
+bool CheckSymmetry(const LayoutShape& shape, Symmetry declared, std::string& error) {
+  const Symmetry found = MeasureSymmetry(shape);
+  if (found == declared) return true;
+  const auto has = [](Symmetry s, Symmetry mirror) { return s == mirror || s == Symmetry::Both; };
+  const Extent e = ExtentOf(shape);
+  for (const Symmetry mirror : {Symmetry::LeftRight, Symmetry::TopBottom}) {
+    if (!has(declared, mirror) || has(found, mirror)) continue;
+    std::string first;
+    ForEachTile(shape, [&](int c, int r, int l) {
+      const auto [mc, mr] = e.Mirrored(mirror, c, r);
+      if (first.empty() && !Holds(shape, mc, mr, l))
+        first = PlaceText(c, r, l) + " has no tile at its image, column " + std::to_string(mc) + ", row " +
+                std::to_string(mr);
+    });
+    error = std::string("it is drawn to be symmetric ") + SymmetryText(mirror) + ", but " + first;
+    return false;
+  }
+  error = std::string("it is symmetric ") + SymmetryText(found) + " but declared symmetric " + SymmetryText(declared) +
+          "; declare what it is";
+  return false;
 }
 
 bool CheckDeals(const LayoutShape& shape, int games, std::string& error) {

@@ -26,9 +26,15 @@ struct LayerDrawing {
 
 enum class FileKind { Lay, Shp };
 
+// The mirrors a heap is drawn to be its own image in. Left-right turns column about the heap's
+// middle and keeps row and layer; top-bottom does the same for rows.
+enum class Symmetry { None, LeftRight, TopBottom, Both };
+
 struct LayoutDrawing {
   std::string_view name;  // the name line of a .lay and the file's name
   FileKind kind;
+  // Declared beside the drawing, so a slip of half a tile in one half cannot pass unseen.
+  Symmetry symmetry;
   std::vector<LayerDrawing> layers;
 };
 
@@ -61,6 +67,16 @@ LayoutFigures Measure(const LayoutShape& shape);
 // tiles of a layer overlapping, every raised tile supported, the heap roughly centred and enough
 // tiles free to give the opening some choice. The first broken rule goes to `error`.
 bool CheckShape(const LayoutShape& shape, std::string& error);
+
+// The mirrors `shape` is its own image in, each taken about the middle of the heap's outermost
+// anchors (the only line a mirror-image heap can be turned about).
+Symmetry MeasureSymmetry(const LayoutShape& shape);
+const char* SymmetryText(Symmetry symmetry);
+
+// False when the heap is not exactly its own image in each declared mirror (`error` names the
+// first tile whose image is empty), or when it is also symmetric in a mirror left undeclared,
+// so the declarations stay true to the drawings.
+bool CheckSymmetry(const LayoutShape& shape, Symmetry declared, std::string& error);
 
 // Deals games 1..games with the winnable construction and replays each recorded removal order,
 // pair by pair, under the standard free rule.

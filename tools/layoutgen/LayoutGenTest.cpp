@@ -12,7 +12,7 @@ namespace {
 LayoutShape Read(std::vector<LayerDrawing> layers, std::string* errorOut = nullptr) {
   LayoutShape shape;
   std::string error;
-  const bool ok = ReadDrawing(LayoutDrawing{"Test", FileKind::Lay, std::move(layers)}, shape, error);
+  const bool ok = ReadDrawing(LayoutDrawing{"Test", FileKind::Lay, Symmetry::None, std::move(layers)}, shape, error);
   if (errorOut)
     *errorOut = ok ? std::string() : error;
   else
@@ -152,6 +152,56 @@ TEST(CheckShape, RefusesEachBrokenRule) {
     for (int r = 5; r <= 15; r += 2)
       for (int c = 12; c <= 22; c += 2) Put(buried, c, r, l);
   EXPECT_NE(ShapeError(buried).find("only 12 tiles are free"), std::string::npos);
+}
+
+// Mirrors are taken about the heap's own middle with each tile's two columns in mind, so a heap
+// drawn evenly is symmetric wherever it stands and one half a tile out of true is not.
+TEST(CheckSymmetry, FindsTheMirrorsAHeapHasAndRefusesAWrongDeclaration) {
+  // The sound heap's block stands half a tile left of the table's middle: its mirror is top-bottom
+  // only. Moved half a tile right, it is even.
+  const LayoutShape sound = SoundHeap();
+  EXPECT_EQ(MeasureSymmetry(sound), Symmetry::TopBottom);
+  LayoutShape even = sound;
+  for (int r = 5; r <= 15; r += 2)
+    for (int c = 13; c <= 19; c += 2) {
+      even.at(2, r - 1, c - 1) = 0;
+      Put(even, c + 1, r, 2);
+    }
+  EXPECT_EQ(MeasureSymmetry(even), Symmetry::Both);
+  LayoutShape moved;
+  for (int l = 1; l <= 2; ++l)
+    for (int r = 0; r + 1 < AnchorRows; ++r)
+      for (int c = 0; c + 1 < AnchorColumns; ++c)
+        if (even.at(l, r, c)) moved.at(l, r + 1, c + 1) = 1;
+  EXPECT_EQ(MeasureSymmetry(moved), Symmetry::Both);
+
+  // The block's top and bottom right-hand tiles half a tile further right spoil the left-right
+  // mirror only; the bottom one alone half a tile right and down spoils both.
+  LayoutShape sideways = even, diagonal = even;
+  for (int r : {5, 15}) {
+    sideways.at(2, r - 1, 19) = 0;
+    Put(sideways, 21, r, 2);
+  }
+  diagonal.at(2, 14, 19) = 0;
+  Put(diagonal, 21, 16, 2);
+  EXPECT_EQ(MeasureSymmetry(sideways), Symmetry::TopBottom);
+  EXPECT_EQ(MeasureSymmetry(diagonal), Symmetry::None);
+
+  std::string error;
+  EXPECT_TRUE(CheckSymmetry(sideways, Symmetry::TopBottom, error)) << error;
+  EXPECT_FALSE(CheckSymmetry(sideways, Symmetry::Both, error));
+  EXPECT_NE(
+      error.find("left-right, but the tile at column 14, row 5, layer 2 has no tile at its image, column 20, row 5"),
+      std::string::npos)
+      << error;
+  EXPECT_FALSE(CheckSymmetry(diagonal, Symmetry::TopBottom, error));
+  EXPECT_NE(
+      error.find("top-bottom, but the tile at column 20, row 5, layer 2 has no tile at its image, column 20, row 15"),
+      std::string::npos)
+      << error;
+  // A mirror the heap has but its drawing does not declare is refused too.
+  EXPECT_FALSE(CheckSymmetry(even, Symmetry::LeftRight, error));
+  EXPECT_NE(error.find("declare what it is"), std::string::npos) << error;
 }
 
 TEST(CheckDeals, PassesASoundHeapAndCatchesOneThatDeadEnds) {

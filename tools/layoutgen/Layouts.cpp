@@ -13,7 +13,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // The classic heap: a stepped base, a square tower on it, a single cap, and the three end tiles
 // that keep the middle rows of the base shut until they are taken.
-{VELMOR_TEXT("Traditional"), FileKind::Lay, {
+{VELMOR_TEXT("Traditional"), FileKind::Lay, Symmetry::TopBottom, {
 {1, R"(
 
 
@@ -98,7 +98,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // Each layer steps in a whole tile at the sides, so the ends of every course stay open, but only
 // half a tile at the top and bottom, which keeps the faces climbing in a tight slope.
-{VELMOR_TEXT("Pyramid"), FileKind::Lay, {
+{VELMOR_TEXT("Pyramid"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
 
@@ -185,7 +185,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 // A suspension bridge: the road runs half a row above the deck and locks it in place, the towers
 // rise to the top, and the cables are single tiles that open the game up. Deck and road break with
 // half-tile joints at the towers' inner faces, so a span opens there and not only at the banks.
-{VELMOR_TEXT("Bridge"), FileKind::Lay, {
+{VELMOR_TEXT("Bridge"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
 
@@ -269,7 +269,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 // Walls topped with merlons, four square corner towers, a gatehouse and a keep rising to the top,
 // every layer square on the one below. Half-tile joints part the walls from the towers and break
 // them between, so the long sides open in many places and do not jam.
-{VELMOR_TEXT("Fortress"), FileKind::Lay, {
+{VELMOR_TEXT("Fortress"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
 
@@ -360,7 +360,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 // Raised pincers, eyes on stalks and three legs a side around a domed shell. The legs and the
 // pincer tips are the easy pickings; the shell comes apart from its rim inwards, each course of the
 // dome standing straight on the one below.
-{VELMOR_TEXT("Crab"), FileKind::Lay, {
+{VELMOR_TEXT("Crab"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
 
@@ -447,7 +447,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // Seven islands over the whole table, only two layers deep: every island has open ends, so the
 // game is about choosing well among many free tiles rather than digging.
-{VELMOR_TEXT("Archipelago"), FileKind::Lay, {
+{VELMOR_TEXT("Archipelago"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
 /\/\/\/\    /\/\/\/\/\    /\/\/\/\
@@ -492,7 +492,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // Most tiles stand well above the table: seven stacks, the corner ones five high, each taken
 // strictly from the top, so choosing which stack to open next is most of the game.
-{VELMOR_TEXT("Towers"), FileKind::Lay, {
+{VELMOR_TEXT("Towers"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
 
@@ -596,7 +596,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 
 // A wall laid in staggered courses, each half a tile along from the one below, with two windows
 // and a door whose ragged edges free tiles the straight rows would keep shut.
-{VELMOR_TEXT("Brickwork"), FileKind::Lay, {
+{VELMOR_TEXT("Brickwork"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
 
@@ -657,7 +657,7 @@ const std::vector<LayoutDrawing>& ShippedLayouts() {
 // One path winding inwards and climbing as it goes, shipped in the external format to show it
 // off: the outer arm is the way in, the centre stands five high. Two half-tile joints run across
 // the whole spiral, so each long stretch of the path opens at them as well as at its ends.
-{VELMOR_TEXT("Spiral"), FileKind::Shp, {
+{VELMOR_TEXT("Spiral"), FileKind::Shp, Symmetry::None, {
 {1, R"(
 
  /\/\/\/\/\ /\/\/\/\ /\/\/\/\/\/\

@@ -13,7 +13,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 // Nearly the whole table in one layer, the courses laid half a tile apart like a lawn of
 // paving, with a few stones on top. Little height: a game of spotting pairs. Each course is broken
 // once, the joints half a tile apart, so no course waits on its two far ends alone.
-{VELMOR_TEXT("Meadow"), FileKind::Lay, {
+{VELMOR_TEXT("Meadow"), FileKind::Lay, Symmetry::TopBottom, {
 {1, R"(
 
 /\/\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
@@ -55,7 +55,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Twelve flower beds in three rows of four, each two tiles deep with paths between them. Every
 // bed opens at both ends, so a first game never runs short of moves.
-{VELMOR_TEXT("Garden"), FileKind::Lay, {
+{VELMOR_TEXT("Garden"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
 
@@ -99,7 +99,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Stepping stones: short rows of three with a tile on the middle one, each row set half a tile
 // along from the last. Most tiles are free from the first move, the gentlest heap we ship.
-{VELMOR_TEXT("Stones"), FileKind::Lay, {
+{VELMOR_TEXT("Stones"), FileKind::Lay, Symmetry::TopBottom, {
 {1, R"(
 
  /\/\/\  /\/\/\  /\/\/\  /\/\/\
@@ -146,7 +146,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 // Cells of a comb: every other course half a tile along, two hexagonal cells left empty and a
 // few tiles on the outer walls. With half-tile steps everywhere, neighbours lock each other in
 // unexpected ways.
-{VELMOR_TEXT("Honeycomb"), FileKind::Lay, {
+{VELMOR_TEXT("Honeycomb"), FileKind::Lay, Symmetry::TopBottom, {
 {1, R"(
 
  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
@@ -192,7 +192,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Swell after swell: each course is pushed sideways by a half tile more or less than the one
 // below, so the rows ripple across the table, with crests riding on top.
-{VELMOR_TEXT("Waves"), FileKind::Lay, {
+{VELMOR_TEXT("Waves"), FileKind::Lay, Symmetry::None, {
 {1, R"(
 
    /\/\/\/\/\/\/\/\/\/\/\/\
@@ -238,7 +238,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Short dominoes two layers high set out like a chequerboard, each course a domino along from
 // the one below. Every domino stands on its own, so the top of each is free from the start.
-{VELMOR_TEXT("Checkers"), FileKind::Lay, {
+{VELMOR_TEXT("Checkers"), FileKind::Lay, Symmetry::TopBottom, {
 {1, R"(
 
  /\/\    /\/\    /\/\    /\/\
@@ -285,7 +285,7 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 // Upright columns of tiles, every other one half a tile lower, like the scales of a fish. A
 // tile touches four neighbours at its corners, so each course runs in a zigzag; half-tile gaps cut
 // the table into three bands so no zigzag runs more than six tiles.
-{VELMOR_TEXT("Scales"), FileKind::Lay, {
+{VELMOR_TEXT("Scales"), FileKind::Lay, Symmetry::None, {
 {1, R"(
 
 /\  /\  /\   /\  /\  /\   /\  /\

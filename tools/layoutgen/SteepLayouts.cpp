@@ -13,7 +13,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 // A strongroom: two layers of courses laid like brickwork, the two layers square on each other.
 // Each course is broken once, the breaks alternating, so a course opens at its break as well as at
 // its ends; unbroken, the long courses locked most random deals.
-{VELMOR_TEXT("Vault"), FileKind::Lay, {
+{VELMOR_TEXT("Vault"), FileKind::Lay, Symmetry::None, {
 {1, R"(
 
 
@@ -58,7 +58,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 // A narrow slab three layers deep standing in the middle of the table, jointed like cut stone:
 // each course is broken once, the joints alternating, so every column of three can be reached from
 // a joint as well as from the slab's sides and fewer deals bury a match under its own column.
-{VELMOR_TEXT("Monolith"), FileKind::Lay, {
+{VELMOR_TEXT("Monolith"), FileKind::Lay, Symmetry::None, {
 {1, R"(
 
 
@@ -123,7 +123,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 // A tall, narrow needle of stone five layers high, tapering in whole-tile steps from its base to
 // a capstone row. A tall heap with a deep middle; each layer stands square on the one below, so no
 // tile rests across two columns and a deal seldom buries a match beyond reach.
-{VELMOR_TEXT("Obelisk"), FileKind::Lay, {
+{VELMOR_TEXT("Obelisk"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
             /\/\/\/\/\
@@ -232,7 +232,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A stepped temple mound of five layers, each terrace set in from the one below, the top two
 // laid half a row off the others around a single summit tile.
-{VELMOR_TEXT("Ziggurat"), FileKind::Lay, {
+{VELMOR_TEXT("Ziggurat"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
 
@@ -315,7 +315,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 // A volcano: round slopes rising through all five layers to a rim around an open crater. The
 // rim and the foot of the slopes are free at the start; the cone comes down ring by ring. Two
 // ravines, half-tile joints down its flanks, open the long rows of every ring on both sides.
-{VELMOR_TEXT("Volcano"), FileKind::Lay, {
+{VELMOR_TEXT("Volcano"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
 
@@ -402,7 +402,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Three tall pillars, each two tiles wide down the whole table and two layers deep, with a
 // ridge one tile wide along the top that rises to a fourth layer at mid height.
-{VELMOR_TEXT("Columns"), FileKind::Lay, {
+{VELMOR_TEXT("Columns"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
      /\/\      /\/\      /\/\
@@ -485,7 +485,7 @@ void AddSteepLayouts(std::vector<LayoutDrawing>& layouts) {
 // A mountain rising through all five layers in rings, broad at the foot and with a single
 // summit. Each ring stands straight on the one below and steps in a whole tile at its ends, so the
 // slopes stay free at every ring's ends without tiles resting across two rows.
-{VELMOR_TEXT("Mountain"), FileKind::Lay, {
+{VELMOR_TEXT("Mountain"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
 

@@ -13,7 +13,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 // The letter X: two strokes three tiles wide crossing in the middle, each row a tile and a half
 // along from the last, with a ridge up to five high on each stroke. Every layer stands square on
 // the one below, so a raised tile holds down only the tile under it.
-{VELMOR_TEXT("X"), FileKind::Lay, {
+{VELMOR_TEXT("X"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
  /\/\/\                    /\/\/\
@@ -122,7 +122,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // The letter H: two upright bars joined by a crossbar at mid height. The bars are three layers
 // deep with a knob on each, the crossbar is low and opens from its ends at the start.
-{VELMOR_TEXT("H"), FileKind::Lay, {
+{VELMOR_TEXT("H"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
      /\/\/\            /\/\/\
@@ -200,7 +200,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A heart with two round lobes over a point, built up as a cushion in three layers. The lobes'
 // outer edges and the point open the game; the cushion comes down from its rim.
-{VELMOR_TEXT("Heart"), FileKind::Lay, {
+{VELMOR_TEXT("Heart"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
       /\/\/\/\      /\/\/\/\
@@ -254,7 +254,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 // A five-pointed star: a point up, arms wide to each side and two legs apart below, raised
 // towards its middle. The five points are the open ends; half-tile joints where the arms meet the
 // middle open the long row of the arms there too.
-{VELMOR_TEXT("Star"), FileKind::Lay, {
+{VELMOR_TEXT("Star"), FileKind::Lay, Symmetry::LeftRight, {
 {1, R"(
 
 
@@ -270,10 +270,10 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
          \/\/\/\/\/\/\/\/
        /\/\/\/\/\/\/\/\/\/\
        \/\/\/\/\/\/\/\/\/\/
-     /\/\/\/\      /\/\/\/\
-     \/\/\/\/      \/\/\/\/
-   /\/\/\              /\/\/\
-   \/\/\/              \/\/\/
+     /\/\/\/\        /\/\/\/\
+     \/\/\/\/        \/\/\/\/
+   /\/\/\                /\/\/\
+   \/\/\/                \/\/\/
 )"},
 {2, R"(
 
@@ -290,10 +290,10 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
            \/\/\/\/\/\/
          /\/\/\/\/\/\/\/\
          \/\/\/\/\/\/\/\/
-       /\/\          /\/\
-       \/\/          \/\/
-     /\                  /\
-     \/                  \/
+       /\/\            /\/\
+       \/\/            \/\/
+     /\                    /\
+     \/                    \/
 )"},
 {3, R"(
 
@@ -315,7 +315,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 // A cross of two equal bars. The arm ends are free at the start; the middle, where the bars
 // meet, is the highest ground. Half-tile joints part the side arms from the middle, so the long
 // bar opens at the joints as well as at its far ends.
-{VELMOR_TEXT("Cross"), FileKind::Lay, {
+{VELMOR_TEXT("Cross"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
              /\/\/\/\
@@ -390,7 +390,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 // An arrow pointing right: a feathered tail, a long shaft and a broad head. The feathers and
 // the head's barbs open the game; half-tile joints part the shaft from the tail and the head, so
 // the shaft is a ridge taken from both joints and not only from the arrow's two ends.
-{VELMOR_TEXT("Arrow"), FileKind::Lay, {
+{VELMOR_TEXT("Arrow"), FileKind::Lay, Symmetry::TopBottom, {
 {1, R"(
 
                       /\/\
@@ -464,7 +464,7 @@ void AddSymbolLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // A ring around an empty middle, three layers at its thickest and narrowing towards the top
 // layer. Both its rims give open ends.
-{VELMOR_TEXT("Ring"), FileKind::Lay, {
+{VELMOR_TEXT("Ring"), FileKind::Lay, Symmetry::TopBottom, {
 {1, R"(
 
            /\/\/\/\/\/\

@@ -111,7 +111,11 @@ bool Produce(const LayoutDrawing& drawing, Options& options) {
               f.tiles, f.perLayer[0], f.perLayer[1], f.perLayer[2], f.perLayer[3], f.perLayer[4], f.freeAtStart,
               f.marginLeft, f.marginRight, f.marginTop, f.marginBottom);
 
+  std::printf("%-18s symmetric %s; declared %s\n", file.c_str(), SymmetryText(MeasureSymmetry(shape)),
+              SymmetryText(drawing.symmetry));
+
   if (!CheckShape(shape, error)) return refuse(error);
+  if (!CheckSymmetry(shape, drawing.symmetry, error)) return refuse(error);
   if (!CheckDeals(shape, options.games, error)) return refuse(error);
   const std::optional<ClearableCount> clearable = Clearable(file, shape, options);
   if (!clearable) return refuse("its random deals could not be counted");
