@@ -9,14 +9,14 @@ void TVelmor::EnterEditor(bool create) {
   Play.Start(GameKind::Editor);
   UpdateCommands();
   GhostBox = NoBox;
-  EditorStartedEmpty = create;
-  LayoutEditor(Shape, Board, TilesToPlace).Start(create);
+  Layout.EditorStartedEmpty = create;
+  LayoutEditor(Layout.Shape, Board, Layout.TilesToPlace).Start(create);
   VO.SetVisible(false);
   EditorMenu.SetVisible(true);
   Tools.SetVisible(false);
-  if (create) LayoutName = VELMOR_TEXT("New Layout");
-  Edit1.SetCaption(LayoutName);
-  Label40.SetCaption(std::to_string(TilesToPlace));
+  if (create) Layout.LayoutName = VELMOR_TEXT("New Layout");
+  Edit1.SetCaption(Layout.LayoutName);
+  Label40.SetCaption(std::to_string(Layout.TilesToPlace));
   EditorPanel.SetVisible(true);
   ShowStatus("      ");
   RandomSolitaireGame1Click();
@@ -24,36 +24,36 @@ void TVelmor::EnterEditor(bool create) {
 
 void TVelmor::EditorClick(Button button, int x, int y, int column, int row) {
   if (column > AnchorColumns || row > AnchorRows) return;
-  LayoutEditor editor(Shape, Board, TilesToPlace);
+  LayoutEditor editor(Layout.Shape, Board, Layout.TilesToPlace);
   const bool changed = button == Button::Primary     ? editor.Add(x, y).has_value()
                        : button == Button::Secondary ? editor.Remove(x, y).has_value()
                                                      : false;
   if (!changed) return;
   FullRedraw();
-  Label40.SetCaption(std::to_string(TilesToPlace));
+  Label40.SetCaption(std::to_string(Layout.TilesToPlace));
 }
 
 void TVelmor::MoveBoard(int dc, int dr) {
-  if (!LayoutEditor(Shape, Board, TilesToPlace).Move(dc, dr)) return;
+  if (!LayoutEditor(Layout.Shape, Board, Layout.TilesToPlace).Move(dc, dr)) return;
   FullRedraw();
   AnimationStep(0);
 }
 
 void TVelmor::SaveandexitClick(MenuItem& sender) {
-  LayoutEditor(Shape, Board, TilesToPlace).Recount();
-  Label40.SetCaption(std::to_string(TilesToPlace));
-  if (TilesToPlace != 0) {
+  LayoutEditor(Layout.Shape, Board, Layout.TilesToPlace).Recount();
+  Label40.SetCaption(std::to_string(Layout.TilesToPlace));
+  if (Layout.TilesToPlace != 0) {
     platform.ShowMessage(VELMOR_TEXT("You haven't finished building the layout yet !"));
     return;
   }
-  LayoutName = Edit1.Caption();
+  Layout.LayoutName = Edit1.Caption();
   // A new layout never overwrites the layout that was current before it: its first "Save"
   // asks for a name, as "Save as..." does.
-  if (&sender == &SaveAs1 || (&sender == &Save1 && EditorStartedEmpty)) LayoutPath.clear();
+  if (&sender == &SaveAs1 || (&sender == &Save1 && Layout.EditorStartedEmpty)) Layout.LayoutPath.clear();
   if (&sender == &Save1 || &sender == &SaveAs1) {
     const bool saved = SaveLayout();
-    if (!saved && SaveFailed) return;  // the player was told; the layout stays in the editor
-    if (saved) EditorStartedEmpty = false;
+    if (!saved && Layout.SaveFailed) return;  // the player was told; the layout stays in the editor
+    if (saved) Layout.EditorStartedEmpty = false;
   }
   VO.SetVisible(true);
   EditorMenu.SetVisible(false);
@@ -71,7 +71,7 @@ void TVelmor::Cancel2Click() {
   Tools.SetVisible(true);
   VO.SetVisible(true);
   EditorMenu.SetVisible(false);
-  if (BoardNumber > Layouts.Count()) BoardNumber = Layouts.Count();
+  if (Layout.BoardNumber > Layouts.Count()) Layout.BoardNumber = Layouts.Count();
   ResolveLayoutPath();
   Play.Start(GameKind::OnePlayer);
   UpdateCommands();

@@ -15,9 +15,9 @@ bool TVelmor::Dispo(int tile) const { return TileFreeIn(Play, Board, tile, false
 bool TVelmor::Dispo_Vertical(int tile) const { return TileFreeIn(Play, Board, tile, true); }
 
 void TVelmor::LayoutFromCheckedEntry() {
-  if (BoardNumber < 100) return;
+  if (Layout.BoardNumber < 100) return;
   for (int k = 1; k <= Layouts.Count(); ++k)
-    if (MenuItem* entry = LayoutEntries.Entry(k); entry && entry->Checked()) BoardNumber = k;
+    if (MenuItem* entry = LayoutEntries.Entry(k); entry && entry->Checked()) Layout.BoardNumber = k;
 }
 
 void TVelmor::EndPauseForNewGame() {
@@ -72,7 +72,7 @@ void TVelmor::ReseedFromClock() { Gen.Reseed(platform.UtcMillisecondOfDay()); }
 bool TVelmor::AnimatedDeal() const { return Animate.Checked() && Play.Underway() && !RandomSeed1.Checked(); }
 
 void TVelmor::DealLayout() {
-  const int n = MarkLayoutPositions(Board.BoardGrid, Shape);
+  const int n = MarkLayoutPositions(Board.BoardGrid, Layout.Shape);
   Board.TilesLeft = n;
   Board.TileCount = TileTotal;
   for (auto& p : Board.TilePlace) p = Place{};
@@ -89,7 +89,7 @@ void TVelmor::DealLayout() {
     Board.TilesLeft = 0;
     platform.ShowError(
         Fill(VELMOR_TEXT("The layout \"%1\" has %2 tiles; a layout needs an even number of tiles from 2 to 144."),
-             LayoutName, n));
+             Layout.LayoutName, n));
     return;
   }
 
@@ -120,7 +120,7 @@ void TVelmor::DealLayout() {
   }
   // A shape that keeps running into dead ends cannot be dealt winnable at all.
   if (!DealShape(
-          Board, Shape, Winnable.Checked(), Gen, hooks, [this] { ReseedFromClock(); }, &RemovalOrder))
+          Board, Layout.Shape, Winnable.Checked(), Gen, hooks, [this] { ReseedFromClock(); }, &RemovalOrder))
     ShowStatus(VELMOR_TEXT("This layout cannot be dealt winnable: dealt at random."));
 }
 
@@ -160,21 +160,21 @@ void TVelmor::BeginGame() {
   if (Status.Pos <= 1) ShowStatus(VELMOR_TEXT("New game started."));
   Clock.StartTick = platform.TickCount();
   UpdateWindowTitle();
-  if (Play.Is(GameKind::OnePlayer)) Records.Started(StatisticsKey(*this));
+  if (Play.Is(GameKind::OnePlayer)) Records.Started(StatisticsKey(Layout));
   AfterMove();
 }
 
 void TVelmor::UpdateWindowTitle() {
   // Only a numbered deal on a layout names its number; the flat games never have one.
-  const bool numbered = GameNumber > 0 && RandomSeed1.Checked() && BoardNumber < RiversEasyList;
+  const bool numbered = GameNumber > 0 && RandomSeed1.Checked() && Layout.BoardNumber < RiversEasyList;
   std::string title;
-  if (BoardNumber == RiversHardList)
+  if (Layout.BoardNumber == RiversHardList)
     title = Fill(VELMOR_TEXT("Velmor %1 - Voverizo Dadazu (Hard)"), VELMOR_VERSION);
-  else if (BoardNumber == RiversEasyList)
+  else if (Layout.BoardNumber == RiversEasyList)
     title = Fill(VELMOR_TEXT("Velmor %1 - Voverizo Dadazu (Easy)"), VELMOR_VERSION);
-  else if (!LayoutName.empty())
-    title = numbered ? Fill(VELMOR_TEXT("Velmor %1 - %2 - game %3"), VELMOR_VERSION, LayoutName, GameNumber)
-                     : Fill(VELMOR_TEXT("Velmor %1 - %2"), VELMOR_VERSION, LayoutName);
+  else if (!Layout.LayoutName.empty())
+    title = numbered ? Fill(VELMOR_TEXT("Velmor %1 - %2 - game %3"), VELMOR_VERSION, Layout.LayoutName, GameNumber)
+                     : Fill(VELMOR_TEXT("Velmor %1 - %2"), VELMOR_VERSION, Layout.LayoutName);
   else
     title = numbered ? Fill(VELMOR_TEXT("Velmor %1 - game %2"), VELMOR_VERSION, GameNumber)
                      : Fill(VELMOR_TEXT("Velmor %1"), VELMOR_VERSION);
@@ -214,8 +214,8 @@ void TVelmor::NewSpecificGame1Click() {
 }
 
 void TVelmor::NewGame() {
-  if (Play.Is(GameKind::Flat) || BoardNumber == 100 || BoardNumber == 101)
-    FourRivers(BoardNumber == RiversHardList);  // the variant last played
+  if (Play.Is(GameKind::Flat) || Layout.BoardNumber == 100 || Layout.BoardNumber == 101)
+    FourRivers(Layout.BoardNumber == RiversHardList);  // the variant last played
   else if (Play.Is(GameKind::TwoPlayers))
     TwoPlayers();
   else

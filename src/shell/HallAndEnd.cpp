@@ -63,13 +63,13 @@ void TVelmor::GameOver() {
     WriteScore();
     Stop();
     const int total = Clock.Total();
-    Records.Won(StatisticsKey(*this), total);
+    Records.Won(StatisticsKey(Layout), total);
     std::string message = VELMOR_TEXT("Congratulations !! You WON !");
     if (EnableHall.Checked()) {
       message = Fill(VELMOR_TEXT("You WON ! Your time is : %1"), FormatMinSec(total));
       Play.End();
       UpdateCommands();
-      if (HallOfFame.TenthTime(HallKeyOf(Layouts, BoardNumber)) > total) {
+      if (HallOfFame.TenthTime(HallKeyOf(Layouts, Layout.BoardNumber)) > total) {
         AddHall();
         ShowPanelHOF();
         NewRecordShowing = true;
@@ -124,7 +124,7 @@ void TVelmor::RefreshTwoPlayerPanel() {
 
 void TVelmor::AddHall() {
   const int rank =
-      HallOfFame.Enter(HallKeyOf(Layouts, BoardNumber), CurrentPlayer, Clock.Total(), Clock.PenaltySeconds);
+      HallOfFame.Enter(HallKeyOf(Layouts, Layout.BoardNumber), CurrentPlayer, Clock.Total(), Clock.PenaltySeconds);
   if (rank == 0) return;
   ReachedRank = rank;
   // A record is kept on disk at once: a crash later in the session must not lose it.
@@ -185,7 +185,8 @@ void TVelmor::ShowPanelHOF() {
   PanelText(21, 50 - dy, VELMOR_TEXT("HALL OF"), {"Comic Sans MS", 10, true, false}, Yellow);
   PanelText(31, 70 - dy, VELMOR_TEXT("FAME"), {"Comic Sans MS", 10, true, false}, Yellow);
   // Before any game, the first layout's list.
-  const HallList& list = HallOfFame.Get(HallKeyOf(Layouts, HallOfFameBook::IsList(BoardNumber) ? BoardNumber : 1));
+  const HallList& list =
+      HallOfFame.Get(HallKeyOf(Layouts, HallOfFameBook::IsList(Layout.BoardNumber) ? Layout.BoardNumber : 1));
   for (int i = 1; i <= HallRanks; ++i) {
     const std::string& entry = list.entries[static_cast<size_t>(i)];
     const Platform::TextStyle style{"Verdana", 9, true, i == ReachedRank};

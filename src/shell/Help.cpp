@@ -32,7 +32,7 @@ void TVelmor::FillLayoutChooser() {
     Help.LayoutChooser.push_back(Fill(VELMOR_TEXT("%1 Layout"), Layouts[k].name));
   Help.LayoutChooser.push_back(VELMOR_TEXT("Voverizo Dadazu (Easy)"));
   Help.LayoutChooser.push_back(VELMOR_TEXT("Voverizo Dadazu (Hard)"));
-  Help.ChooserIndex = BoardNumber >= 100 ? Layouts.Count() + BoardNumber - 100 : BoardNumber - 1;
+  Help.ChooserIndex = Layout.BoardNumber >= 100 ? Layouts.Count() + Layout.BoardNumber - 100 : Layout.BoardNumber - 1;
 }
 
 void TVelmor::CallHelp(HelpPage page) {
@@ -63,7 +63,7 @@ void TVelmor::CallHelp(HelpPage page) {
   };
   for (const Caption& c : FamilyCaptions) platform.DrawText(Help.Pai, c.x, c.y, c.text, {"Arial", 9, true, false}, 0);
 
-  GenerateList(BoardNumber);
+  GenerateList(Layout.BoardNumber);
   Help.Statistics = StatisticsRows(Records.Figures());
   Help.HallEdit1 = CurrentPlayer;
   Help.NewRecordLook = NewRecordShowing;
@@ -125,9 +125,9 @@ void TVelmor::HallEdit1Change(const std::string& text) {
     std::string name = CurrentPlayer;
     if (!name.empty() && name[0] == ' ') name[0] = '-';
     // The record on disk carries its owner's name at once.
-    const std::string key = HallKeyOf(Layouts, BoardNumber);
+    const std::string key = HallKeyOf(Layouts, Layout.BoardNumber);
     if (!key.empty() && HallOfFame[key].Rename(ReachedRank, name)) SaveHallOfFame();
-    GenerateList(BoardNumber);
+    GenerateList(Layout.BoardNumber);
   }
   ShowPanelHOF();
 }

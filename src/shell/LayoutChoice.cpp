@@ -26,7 +26,7 @@ std::string Joined(const std::vector<std::string>& parts, const std::string& bet
 
 void LayoutChoice::Choose() {
   TVelmor& g = game_;
-  const int inPlay = g.BoardNumber >= RiversEasyList ? g.SavedLayoutNumber : g.BoardNumber;
+  const int inPlay = g.Layout.BoardNumber >= RiversEasyList ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber;
   model_.Fill(g.Layouts, g.HallOfFame, g.Records.Figures(), inPlay, &odds_);
   // Looking through the layouts takes no time off the clock.
   const bool paused = g.Play.Solo();
@@ -104,8 +104,8 @@ void LayoutChoice::Import() {
 
 std::vector<std::string> LayoutChoice::Relist() {
   TVelmor& g = game_;
-  const bool flat = g.BoardNumber >= RiversEasyList;
-  const int inPlay = flat ? g.SavedLayoutNumber : g.BoardNumber;
+  const bool flat = g.Layout.BoardNumber >= RiversEasyList;
+  const int inPlay = flat ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber;
   const std::string inPlayFile = g.Layouts.Has(inPlay) ? g.Layouts[inPlay].file : std::string();
   std::vector<std::string> leftOut;
   g.Layouts.Scan(g.Folders.LayoutsFolder(), g.Folders.UserLayoutsFolder, leftOut);
@@ -121,7 +121,7 @@ std::vector<std::string> LayoutChoice::Relist() {
 
   int number = g.Layouts.FindFile(inPlayFile);
   if (number == 0) number = std::clamp(inPlay, 1, std::max(1, g.Layouts.Count()));
-  (flat ? g.SavedLayoutNumber : g.BoardNumber) = number;
+  (flat ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber) = number;
   g.LayoutEntries.CheckOnly(number);
   return leftOut;
 }

@@ -22,7 +22,7 @@ void TVelmor::AfterLayoutRead() {
              VELMOR_VERSION));
     return;
   }
-  ShowStatus(Fill(VELMOR_TEXT("Layout %1 selected."), UpperCase(LayoutName)));
+  ShowStatus(Fill(VELMOR_TEXT("Layout %1 selected."), UpperCase(Layout.LayoutName)));
   BeginGame();
 }
 
@@ -30,7 +30,7 @@ void TVelmor::AfterLayoutRead() {
 // starts from that shape; a ".shp" file always brings a whole shape. A refusal is shown to the
 // player, or handed back in `refusal` when the caller has more to say.
 bool TVelmor::PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal) {
-  LayoutShape shape = shp ? LayoutShape{} : Shape;
+  LayoutShape shape = shp ? LayoutShape{} : Layout.Shape;
   std::string name;
   LayoutRefusal refused;
   if (!ReadPlayableLayout(path, shp, shape, name, refused)) {
@@ -41,8 +41,8 @@ bool TVelmor::PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* r
                                               : refused.reason);
     return false;
   }
-  Shape = shape;
-  LayoutName = name;
+  Layout.Shape = shape;
+  Layout.LayoutName = name;
   AfterLayoutRead();
   return true;
 }
@@ -50,23 +50,27 @@ bool TVelmor::PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* r
 bool TVelmor::RunLayout(const std::string& path) { return PlayLayoutFile(path, false); }
 bool TVelmor::RunShpLayout(const std::string& path) { return PlayLayoutFile(path, true); }
 
-bool TVelmor::LoadCurrentLayout() { return IsShpPath(LayoutPath) ? RunShpLayout(LayoutPath) : RunLayout(LayoutPath); }
+bool TVelmor::LoadCurrentLayout() {
+  return IsShpPath(Layout.LayoutPath) ? RunShpLayout(Layout.LayoutPath) : RunLayout(Layout.LayoutPath);
+}
 
 // A remembered layout that has become unreadable must not keep the game from starting: the
 // player is told which file was refused and why, and "Traditional" (or else the first readable
 // entry) is played instead.
 bool TVelmor::LoadStartLayout() {
-  auto read = [this](LayoutRefusal& refusal) { return PlayLayoutFile(LayoutPath, IsShpPath(LayoutPath), &refusal); };
+  auto read = [this](LayoutRefusal& refusal) {
+    return PlayLayoutFile(Layout.LayoutPath, IsShpPath(Layout.LayoutPath), &refusal);
+  };
   LayoutRefusal refused;
   if (read(refused)) return true;
-  const int failed = BoardNumber;
+  const int failed = Layout.BoardNumber;
   std::vector<int> order;
   if (const int traditional = Layouts.FindFile("Traditional.lay")) order.push_back(traditional);
   for (int k = 1; k <= Layouts.Count(); ++k) order.push_back(k);
   for (int k : order) {
     if (k == failed) continue;
-    BoardNumber = k;
-    LayoutPath = Layouts[k].Path();
+    Layout.BoardNumber = k;
+    Layout.LayoutPath = Layouts[k].Path();
     LayoutRefusal ignored;
     if (!read(ignored)) continue;
     LayoutEntries.CheckOnly(k);
@@ -95,15 +99,15 @@ void TVelmor::AddLayoutEntries(int from) {
 }
 
 void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
-  const std::string oldPath = LayoutPath;
-  const int oldNumber = BoardNumber;
-  LayoutPath = path;
-  BoardNumber = LayoutEntries.NumberOf(entry);
-  LayoutEntries.CheckOnly(BoardNumber);
+  const std::string oldPath = Layout.LayoutPath;
+  const int oldNumber = Layout.BoardNumber;
+  Layout.LayoutPath = path;
+  Layout.BoardNumber = LayoutEntries.NumberOf(entry);
+  LayoutEntries.CheckOnly(Layout.BoardNumber);
   if (!(shp ? RunShpLayout(path) : RunLayout(path))) {
     // The previous layout stays current, and so does its menu entry.
-    LayoutPath = oldPath;
-    BoardNumber = oldNumber;
+    Layout.LayoutPath = oldPath;
+    Layout.BoardNumber = oldNumber;
     LayoutEntries.CheckOnly(oldNumber);
   }
 }
@@ -119,8 +123,8 @@ void TVelmor::LoadShplayoutClick(MenuItem& entry) {
 bool TVelmor::BuildLayoutList() {
   std::vector<std::string> leftOut;
   Layouts.Scan(Folders.LayoutsFolder(), Folders.UserLayoutsFolder, leftOut);
-  if (BoardNumber < -1) BoardNumber = -1;
-  if (BoardNumber == -1) BoardNumber = std::max(1, Layouts.FindFile("Traditional.lay"));
+  if (Layout.BoardNumber < -1) Layout.BoardNumber = -1;
+  if (Layout.BoardNumber == -1) Layout.BoardNumber = std::max(1, Layouts.FindFile("Traditional.lay"));
   LayoutEntries.Clear();
   AddLayoutEntries(1);
   Choice.Survey();
@@ -139,91 +143,91 @@ bool TVelmor::BuildLayoutList() {
     platform.ShowMessage(Fill(VELMOR_TEXT("The Layout menu holds 99 layouts at most; %1 more were left out: %2."),
                               leftOut.size(), list));
   }
-  if (BoardNumber > Layouts.Count()) BoardNumber = Layouts.Count();
+  if (Layout.BoardNumber > Layouts.Count()) Layout.BoardNumber = Layouts.Count();
   // The remembered file wins over the remembered position, which a newly saved layout that
   // sorts before it would shift; the layout the command line names wins over both.
-  if (!RememberedLayoutFile.empty())
-    if (const int k = Layouts.FindFile(RememberedLayoutFile)) BoardNumber = k;
-  if (const int k = Asked.LayoutNumber(Layouts)) BoardNumber = k;
+  if (!Layout.RememberedLayoutFile.empty())
+    if (const int k = Layouts.FindFile(Layout.RememberedLayoutFile)) Layout.BoardNumber = k;
+  if (const int k = Asked.LayoutNumber(Layouts)) Layout.BoardNumber = k;
   ResolveLayoutPath();
-  LayoutEntries.CheckOnly(BoardNumber);
+  LayoutEntries.CheckOnly(Layout.BoardNumber);
   return true;
 }
 
 void TVelmor::ResolveLayoutPath() {
   auto firstEntryPath = [this] { return Layouts[1].Path(); };
-  if (!Layouts.Has(BoardNumber)) {
-    BoardNumber = 1;
-    LayoutPath = firstEntryPath();
+  if (!Layouts.Has(Layout.BoardNumber)) {
+    Layout.BoardNumber = 1;
+    Layout.LayoutPath = firstEntryPath();
     return;
   }
   // The entry's own file: a name can stand for a ".lay" and a ".shp" file at once.
-  LayoutPath = Layouts[BoardNumber].Path();
-  if (!Exists(LayoutPath)) {
-    BoardNumber = 1;
-    LayoutPath = firstEntryPath();
+  Layout.LayoutPath = Layouts[Layout.BoardNumber].Path();
+  if (!Exists(Layout.LayoutPath)) {
+    Layout.BoardNumber = 1;
+    Layout.LayoutPath = firstEntryPath();
   }
 }
 
 bool TVelmor::SaveLayout() {
-  SaveFailed = false;
-  const std::string oldPath = LayoutPath;
-  if (LayoutPath.empty()) {
+  Layout.SaveFailed = false;
+  const std::string oldPath = Layout.LayoutPath;
+  if (Layout.LayoutPath.empty()) {
     const auto chosen =
         platform.SaveFileDialog({VELMOR_TEXT("Please choose a name for your layout file"),
                                  VELMOR_TEXT("LAY Layout files (*.lay)|*.lay"), Folders.SaveLayoutsFolder()});
     if (!chosen) return false;
-    LayoutPath = *chosen;
+    Layout.LayoutPath = *chosen;
   }
-  const std::string confirmed = LayoutPath;  // the name the player saw (a dialog asked about it)
-  LayoutPath = LayFilePathFor(LayoutPath);
+  const std::string confirmed = Layout.LayoutPath;  // the name the player saw (a dialog asked about it)
+  Layout.LayoutPath = LayFilePathFor(Layout.LayoutPath);
   // The shipped layouts are shared and may be read-only: a changed one becomes the player's own.
-  if (!Folders.UserLayoutsFolder.empty() && SamePath(FolderOf(LayoutPath), FolderOf(Folders.LayoutsFolder())))
-    LayoutPath = Folders.UserLayoutsFolder + FileNamePart(LayoutPath);
-  if (LayoutPath != confirmed && Exists(LayoutPath) &&
+  if (!Folders.UserLayoutsFolder.empty() && SamePath(FolderOf(Layout.LayoutPath), FolderOf(Folders.LayoutsFolder())))
+    Layout.LayoutPath = Folders.UserLayoutsFolder + FileNamePart(Layout.LayoutPath);
+  if (Layout.LayoutPath != confirmed && Exists(Layout.LayoutPath) &&
       !platform.Confirm(VELMOR_TEXT("Save layout"),
                         Fill(VELMOR_TEXT("The layout file \"%1\" already exists. Do you want to replace it?"),
-                             FileNamePart(LayoutPath)))) {
+                             FileNamePart(Layout.LayoutPath)))) {
     // Declined: nothing is written and the layout stays in the editor.
-    LayoutPath = oldPath;
-    SaveFailed = true;
+    Layout.LayoutPath = oldPath;
+    Layout.SaveFailed = true;
     return false;
   }
 
   // The player's own folder does not exist until the first layout is kept there.
   const bool playersFolder =
-      !Folders.UserLayoutsFolder.empty() && SamePath(FolderOf(LayoutPath), FolderOf(Folders.UserLayoutsFolder));
+      !Folders.UserLayoutsFolder.empty() && SamePath(FolderOf(Layout.LayoutPath), FolderOf(Folders.UserLayoutsFolder));
   std::string error;
   if ((playersFolder && !MakeFolder(Folders.UserLayoutsFolder, error)) ||
-      !WriteFileAtomically(LayoutPath, FormatLayFile(LayoutName, Shape), error)) {
+      !WriteFileAtomically(Layout.LayoutPath, FormatLayFile(Layout.LayoutName, Layout.Shape), error)) {
     platform.ShowError(Fill(VELMOR_TEXT("The layout was not saved: %1."), error));
-    LayoutPath = oldPath;
-    SaveFailed = true;
+    Layout.LayoutPath = oldPath;
+    Layout.SaveFailed = true;
     return false;
   }
   Play.Clear();
   UpdateCommands();
 
-  const std::string file = FileNamePart(LayoutPath);
+  const std::string file = FileNamePart(Layout.LayoutPath);
   const std::string entryName = file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
-  const int oldNumber = BoardNumber;
-  const std::string savedFolder = FolderOf(LayoutPath) + "/";
-  BoardNumber = Layouts.FindFile(file);
-  if (BoardNumber != 0) Layouts[BoardNumber].folder = savedFolder;
+  const int oldNumber = Layout.BoardNumber;
+  const std::string savedFolder = FolderOf(Layout.LayoutPath) + "/";
+  Layout.BoardNumber = Layouts.FindFile(file);
+  if (Layout.BoardNumber != 0) Layouts[Layout.BoardNumber].folder = savedFolder;
 
-  if (BoardNumber == 0) {
+  if (Layout.BoardNumber == 0) {
     if (Layouts.Count() >= LayoutLibrary::MaxEntries) {
-      BoardNumber = oldNumber;
+      Layout.BoardNumber = oldNumber;
       platform.ShowMessage(
           VELMOR_TEXT("The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed."));
       return true;
     }
-    BoardNumber = Layouts.Add({entryName, file, savedFolder, false});
-    AddLayoutEntries(BoardNumber);
-    LoadHallTableFor(BoardNumber);
+    Layout.BoardNumber = Layouts.Add({entryName, file, savedFolder, false});
+    AddLayoutEntries(Layout.BoardNumber);
+    LoadHallTableFor(Layout.BoardNumber);
   }
   // The check mark always names the current layout, also when an existing file was overwritten.
-  LayoutEntries.CheckOnly(BoardNumber);
+  LayoutEntries.CheckOnly(Layout.BoardNumber);
   return true;
 }
 

@@ -9,8 +9,8 @@ namespace velmor {
 
 void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   ColorHighlight();
-  if (BoardNumber < 100) SavedLayoutNumber = BoardNumber;
-  BoardNumber = hard ? RiversHardList : RiversEasyList;
+  if (Layout.BoardNumber < 100) Layout.SavedLayoutNumber = Layout.BoardNumber;
+  Layout.BoardNumber = hard ? RiversHardList : RiversEasyList;
   if (state)
     Gen.GeneratorState = *state;
   else
@@ -26,7 +26,7 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   FullRedraw();
   ShowPanelHOF();
   UpdateWindowTitle();
-  Records.Started(StatisticsKey(*this));
+  Records.Started(StatisticsKey(Layout));
   AfterMove();
 }
 

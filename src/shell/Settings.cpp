@@ -109,7 +109,7 @@ SettingsTable VelmorSettings(TVelmor& g) {
   const Choices backgrounds{&g.Kanji1, &g.Dragons1, &g.None1, &g.LoadBackground, &g.Andromeda, &g.Catpats};
   const Choices tilesets{&g.Load1, &g.MahJongg1, &g.MahJongg2, &g.MahJongg3, &g.Lowcolor1};
   // A flat game has no layout of its own: the layout played before it is the one remembered.
-  auto layout = [&g] { return g.BoardNumber >= 100 ? g.SavedLayoutNumber : g.BoardNumber; };
+  auto layout = [&g] { return g.Layout.BoardNumber >= 100 ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber; };
   auto placement = [&g](int part) {
     return [&g, part] {
       int box[4];
@@ -136,7 +136,7 @@ SettingsTable VelmorSettings(TVelmor& g) {
       "Background", [backgrounds] { return CheckedChoice(backgrounds, 3); },
       [backgrounds](int v) { CheckChoice(backgrounds, v); }, 4);
   t.Number(
-      "BoardNumber", layout, [&g](int v) { g.BoardNumber = v; }, -1);
+      "BoardNumber", layout, [&g](int v) { g.Layout.BoardNumber = v; }, -1);
   // The file name finds the layout again when other layouts have shifted the numbers.
   t.Text(
       "LayoutFile",
@@ -144,7 +144,7 @@ SettingsTable VelmorSettings(TVelmor& g) {
         const int n = layout();
         return g.Layouts.Has(n) ? g.Layouts[n].file : std::string();
       },
-      [&g](const std::string& v) { g.RememberedLayoutFile = v; }, "");
+      [&g](const std::string& v) { g.Layout.RememberedLayoutFile = v; }, "");
   t.Number("MidiNumber", g.Tunes.Number, -1);
   t.Number(
       "Tileset", [tilesets] { return CheckedChoice(tilesets, 4); }, [tilesets](int v) { CheckChoice(tilesets, v); }, 3);

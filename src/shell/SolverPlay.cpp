@@ -105,7 +105,7 @@ void SolverPlay::StartDemo() {
   TVelmor& g = game_;
   if (!g.Play.Is(GameKind::OnePlayer) || g.Board.TilesLeft == 0 || demo_) return;
   demo_ = demoPlayed_ = true;
-  g.Records.Withdrawn(StatisticsKey(g));
+  g.Records.Withdrawn(StatisticsKey(g.Layout));
   plan_.clear();
   planned_ = 0;
   if (known_ && known_->result == SolveResult::Winnable) {

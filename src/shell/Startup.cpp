@@ -109,7 +109,7 @@ bool TVelmor::Init() {
   Board = BoardState{};
   ResetForNewGame(NewGameKind::Solitaire);
   ReachedRank = 0;
-  LayoutName = VELMOR_TEXT("External Layout");
+  Layout.LayoutName = VELMOR_TEXT("External Layout");
 
   StartingUp = true;
   const bool layoutRead = LoadStartLayout();

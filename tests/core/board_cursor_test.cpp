@@ -26,7 +26,7 @@ class KeyboardGame : public ::testing::Test {
   ScratchFolder dir;
   TVelmor game{platform, dir.path()};
   void SetUp() override {
-    game.Shape = TraditionalShape();
+    game.Layout.Shape = TraditionalShape();
     game.RandomSeed1.SetChecked(true);
     game.GameNumber = 12;
     game.BeginGame();
@@ -115,16 +115,16 @@ TEST_F(KeyboardGame, TheEditorPlacesAndTakesAwayTilesWithKeys) {
   using Key = KeyboardPlay::Key;
   game.EnterEditor(true);
   ASSERT_EQ(game.Play.Number(), ModeEditor);
-  const int toPlace = game.TilesToPlace;
+  const int toPlace = game.Layout.TilesToPlace;
   game.Keys.Press(Key::Activate);
-  EXPECT_EQ(game.TilesToPlace, toPlace - 1);
+  EXPECT_EQ(game.Layout.TilesToPlace, toPlace - 1);
   for (int k = 0; k < 2; ++k) game.Keys.Press(Key::Right);  // a tile's width along
   game.Keys.Press(Key::Activate);
   game.Keys.Press(Key::Left);  // half a tile back: on both, so the upper layer is allowed
   game.Keys.Press(Key::PageUp);
   game.Keys.Press(Key::Activate);
-  EXPECT_EQ(game.TilesToPlace, toPlace - 3);
+  EXPECT_EQ(game.Layout.TilesToPlace, toPlace - 3);
   EXPECT_EQ(game.EditorGhost.layer, 3);  // the place shown is where the next tile would go: on it
   game.Keys.Press(Key::Delete);
-  EXPECT_EQ(game.TilesToPlace, toPlace - 2);
+  EXPECT_EQ(game.Layout.TilesToPlace, toPlace - 2);
 }

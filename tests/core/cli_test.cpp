@@ -67,7 +67,7 @@ TEST(Cli, DealMatchesTheGameAndListsFreeTilesAndMoves) {
 
   FakePlatform platform;
   TVelmor game(platform, DataDir());
-  game.Shape = TraditionalShape();
+  game.Layout.Shape = TraditionalShape();
   game.Winnable.SetChecked(true);
   game.GameNumber = 1;
   game.NewSpecificGame1Click();

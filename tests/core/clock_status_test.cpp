@@ -14,7 +14,7 @@ class Clock : public ::testing::Test {
   FakePlatform platform;
   TVelmor game{platform, "/nonexistent/"};
   void SetUp() override {
-    game.Shape = RowShape(8);
+    game.Layout.Shape = RowShape(8);
     game.Winnable.SetChecked(true);
     game.RandomSolitaireGame1Click();
   }

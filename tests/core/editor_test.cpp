@@ -54,7 +54,7 @@ class Editor : public ::testing::Test {
 TEST_F(Editor, CreateStartsEmptyAndCountsDownAndUp) {
   game.CreateLayout1.Click();
   EXPECT_EQ(game.Play.Number(), ModeEditor);
-  EXPECT_EQ(game.LayoutName, "New Layout");
+  EXPECT_EQ(game.Layout.LayoutName, "New Layout");
   EXPECT_EQ(game.Edit1.Caption(), "New Layout");
   EXPECT_EQ(Left(), 144);
   EXPECT_FALSE(game.VO.Visible());
@@ -75,7 +75,7 @@ TEST_F(Editor, CreateStartsEmptyAndCountsDownAndUp) {
   EXPECT_EQ(Left(), 0);
   ClickPlace({5, 3, 2});  // a 145th tile is refused
   EXPECT_EQ(Left(), 0);
-  EXPECT_EQ(game.Shape.Count(), 144);
+  EXPECT_EQ(game.Layout.Shape.Count(), 144);
 }
 
 // The rules themselves are the model's (layout_editor_test.cpp); here, that each entry moves the
@@ -92,7 +92,7 @@ TEST_F(Editor, MoveEntriesShiftTheHeapAndRedrawOnlyWhenItMoves) {
   game.Movetoright1.Click();
   EXPECT_EQ(game.Board.BoardGrid.at(3, 4, 1), before.at(2, 4, 1));
   EXPECT_EQ(game.Board.BoardGrid.at(2, 8, 1), before.at(1, 8, 1));
-  EXPECT_EQ(game.Shape.at(1, 3, 2), 1);  // shape row 3, column 2 = anchor (3, 4)
+  EXPECT_EQ(game.Layout.Shape.at(1, 3, 2), 1);  // shape row 3, column 2 = anchor (3, 4)
   EXPECT_FALSE(platform.presented.empty());
   game.Movetotop1.Click();
   EXPECT_EQ(game.Board.BoardGrid.at(3, 3, 1), before.at(2, 4, 1));
@@ -102,7 +102,7 @@ TEST_F(Editor, MoveEntriesShiftTheHeapAndRedrawOnlyWhenItMoves) {
 }
 
 TEST_F(Editor, ExitRestoresTheFileAndTryItKeepsTheChanges) {
-  const LayoutShape traditional = game.Shape;
+  const LayoutShape traditional = game.Layout.Shape;
   game.Editlayout1.Click();
   EXPECT_EQ(Left(), 0);
   int capTile = 0;
@@ -116,7 +116,7 @@ TEST_F(Editor, ExitRestoresTheFileAndTryItKeepsTheChanges) {
   EXPECT_EQ(platform.messages.back(), "You haven't finished building the layout yet !");
   game.Cancel2.Click();
   EXPECT_EQ(game.Play.Number(), ModeSolitaire);
-  EXPECT_TRUE(game.Shape == traditional);
+  EXPECT_TRUE(game.Layout.Shape == traditional);
   EXPECT_TRUE(game.VO.Visible());
   EXPECT_TRUE(game.Tools.Visible());
 
@@ -127,7 +127,7 @@ TEST_F(Editor, ExitRestoresTheFileAndTryItKeepsTheChanges) {
   game.TryIt1.Click();
   EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Board.TilesLeft, 144);
-  EXPECT_FALSE(game.Shape == traditional);
+  EXPECT_FALSE(game.Layout.Shape == traditional);
   game.Editlayout1.Click();
   EXPECT_EQ(game.Board.BoardGrid.at(2, 18, 1) != 0, true);  // the changes are still there
   std::string text, error;
@@ -145,9 +145,9 @@ TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Flat.lay"));
   EXPECT_EQ(game.Layouts.Count(), 2);
   EXPECT_EQ(game.Layouts[2].name, "Flat");
-  EXPECT_EQ(game.BoardNumber, 2);
+  EXPECT_EQ(game.Layout.BoardNumber, 2);
   EXPECT_TRUE(game.LayoutEntries.Entry(2)->Checked());
-  EXPECT_EQ(game.LayoutName, "Flat Lands");
+  EXPECT_EQ(game.Layout.LayoutName, "Flat Lands");
   EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Board.TilesLeft, 144);
 
@@ -157,7 +157,7 @@ TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
   game.Save1.Click();
   EXPECT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_EQ(game.Layouts.Count(), 2);
-  EXPECT_EQ(game.BoardNumber, 2);
+  EXPECT_EQ(game.Layout.BoardNumber, 2);
 }
 
 TEST_F(Editor, AFailedSaveKeepsTheEditorOpen) {
@@ -167,7 +167,7 @@ TEST_F(Editor, AFailedSaveKeepsTheEditorOpen) {
   game.SaveAs1.Click();
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_EQ(game.Play.Number(), ModeEditor);
-  EXPECT_EQ(game.Shape.Count(), 144);
+  EXPECT_EQ(game.Layout.Shape.Count(), 144);
   EXPECT_FALSE(game.VO.Visible());
 }
 

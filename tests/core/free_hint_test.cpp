@@ -137,7 +137,7 @@ class VerticalOption : public ::testing::Test {
  protected:
   FakePlatform platform;
   RecordingGame game{platform, "/nonexistent/"};
-  void SetUp() override { game.Shape = RowShape(8); }
+  void SetUp() override { game.Layout.Shape = RowShape(8); }
 };
 
 TEST_F(VerticalOption, CancelKeepsTheGameAndTheOption) {

@@ -28,7 +28,7 @@ class LayoutChoosing : public ::testing::Test {
     for (const char* name : {"Bridge", "Pyramid", "Tower"})
       dir.Write(std::string("Layouts/") + name + ".lay", FormatLayFile(name, RowShape(8)));
     game.Folders.UsePlayerFolders(dir.path() + "config", dir.path() + "mine");
-    game.BoardNumber = 3;  // Tower
+    game.Layout.BoardNumber = 3;  // Tower
     ASSERT_TRUE(game.BuildLayoutList());
   }
   std::vector<std::string> Names(const LayoutChooserModel& model, const std::vector<int>& rows) {
@@ -131,7 +131,7 @@ TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirReco
   EXPECT_EQ(game.LayoutEntries.Entry(1)->Caption(), "Alpha");
   EXPECT_EQ(game.Layout1.Items().size(), 6u + 4u);
   // The layout in play moved down one place; its check mark and its Hall of Fame list went with it.
-  EXPECT_EQ(game.BoardNumber, 4);
+  EXPECT_EQ(game.Layout.BoardNumber, 4);
   EXPECT_TRUE(game.LayoutEntries.Entry(4)->Checked());
   EXPECT_FALSE(game.LayoutEntries.Entry(3)->Checked());
   EXPECT_EQ(HallOf(game, 4).entries[1].substr(0, 3), "Kim");
@@ -139,8 +139,8 @@ TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirReco
 
   // The new entry plays the imported heap.
   game.LayoutEntries.Entry(1)->Click();
-  EXPECT_EQ(game.LayoutName, "Alpha");
-  EXPECT_EQ(game.Shape.Count(), 144);
+  EXPECT_EQ(game.Layout.LayoutName, "Alpha");
+  EXPECT_EQ(game.Layout.Shape.Count(), 144);
 }
 
 TEST_F(LayoutChoosing, AFileThatIsNoLayoutIsRefusedAndNothingChanges) {

@@ -96,8 +96,8 @@ class LoadLayout : public ::testing::Test {
     return dir.Write("Layouts/" + file, FormatLayFile(name, shape));
   }
   void StartWith(const LayoutShape& shape) {
-    game.Shape = shape;
-    game.LayoutName = "Before";
+    game.Layout.Shape = shape;
+    game.Layout.LayoutName = "Before";
     game.BeginGame();
   }
 };
@@ -106,8 +106,8 @@ class LoadLayout : public ::testing::Test {
 TEST_F(LoadLayout, GoodFileBecomesTheShapeAndIsDealt) {
   const std::string path = Lay("Wall.lay", "Great wall", RowShape(12));
   ASSERT_TRUE(game.RunLayout(path));
-  EXPECT_EQ(game.LayoutName, "Great wall");
-  EXPECT_TRUE(game.Shape == RowShape(12));
+  EXPECT_EQ(game.Layout.LayoutName, "Great wall");
+  EXPECT_TRUE(game.Layout.Shape == RowShape(12));
   EXPECT_EQ(game.Board.TilesLeft, 12);
   EXPECT_EQ(game.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Status.Message, "Layout GREAT WALL selected.");
@@ -127,8 +127,8 @@ TEST_F(LoadLayout, LineFeedOnlyFileKeepsTheShapeButTakesAnEmptyName) {
   StartWith(RowShape(6));
   const std::string path = dir.Write("Layouts/Unix.lay", "Velmor 3.0\nUnix\n" + std::string(3400, '1') + "\n");
   ASSERT_TRUE(game.RunLayout(path));
-  EXPECT_TRUE(game.Shape == RowShape(6));
-  EXPECT_EQ(game.LayoutName, "");
+  EXPECT_TRUE(game.Layout.Shape == RowShape(6));
+  EXPECT_EQ(game.Layout.LayoutName, "");
   EXPECT_EQ(game.Status.Message, "Layout  selected.");
   EXPECT_TRUE(platform.errors.empty());
 }
@@ -161,8 +161,8 @@ TEST_F(LoadLayout, BadFilesLeaveEverythingAsItWas) {
     const bool ok = Contains(file, ".shp") ? game.RunShpLayout(file) : game.RunLayout(file);
     EXPECT_FALSE(ok) << file;
     EXPECT_EQ(platform.errors.size(), 1u) << file;
-    EXPECT_TRUE(game.Shape == RowShape(6)) << file;
-    EXPECT_EQ(game.LayoutName, "Before") << file;
+    EXPECT_TRUE(game.Layout.Shape == RowShape(6)) << file;
+    EXPECT_EQ(game.Layout.LayoutName, "Before") << file;
     EXPECT_TRUE(game.Board.BoardGrid == board) << file;
   }
 }
@@ -177,8 +177,8 @@ TEST_F(LoadLayout, ShpFileNameBecomesTheLayoutName) {
   }
   const std::string path = dir.Write("Layouts/Flat.shp", text);
   ASSERT_TRUE(game.RunShpLayout(path)) << (platform.errors.empty() ? "" : platform.errors[0]);
-  EXPECT_EQ(game.LayoutName, "Flat");
-  EXPECT_EQ(game.Shape.Count(), 144);
+  EXPECT_EQ(game.Layout.LayoutName, "Flat");
+  EXPECT_EQ(game.Layout.Shape.Count(), 144);
   EXPECT_EQ(game.Status.Message, "Layout FLAT selected.");
   game.Editlayout1.Click();
   EXPECT_EQ(game.Edit1.Caption(), "Flat");

@@ -65,8 +65,8 @@ TEST_F(LayoutList, SortedWithoutCaseThenShpFilesAndTraditionalFirstChoice) {
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Bridge", "castle", "pyramid", "Traditional", "Spiral"}));
   EXPECT_EQ(game.Layouts.Count(), 5);
   EXPECT_EQ(game.Layouts[5].name, "Spiral");
-  EXPECT_EQ(game.BoardNumber, 4);
-  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/Traditional.lay");
+  EXPECT_EQ(game.Layout.BoardNumber, 4);
+  EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/Traditional.lay");
   EXPECT_EQ(CheckedEntry(), 4);
 }
 
@@ -74,17 +74,17 @@ TEST_F(LayoutList, SavedBoardNumberIsHonouredAndClamped) {
   AddLay("A");
   AddLay("B");
   AddShp("C.shp");
-  game.BoardNumber = -1;  // no Traditional: the first
+  game.Layout.BoardNumber = -1;  // no Traditional: the first
   ASSERT_TRUE(game.BuildLayoutList());
-  EXPECT_EQ(game.BoardNumber, 1);
+  EXPECT_EQ(game.Layout.BoardNumber, 1);
 
   for (auto [saved, expected, path] : {std::tuple{2, 2, "B.lay"}, std::tuple{3, 3, "C.shp"}, std::tuple{57, 3, "C.shp"},
                                        std::tuple{0, 1, "A.lay"}, std::tuple{-7, 1, "A.lay"}}) {
     RecordingGame fresh(platform, dir.path());
-    fresh.BoardNumber = saved;
+    fresh.Layout.BoardNumber = saved;
     ASSERT_TRUE(fresh.BuildLayoutList());
-    EXPECT_EQ(fresh.BoardNumber, expected) << saved;
-    EXPECT_EQ(fresh.LayoutPath, dir.path() + "Layouts/" + path) << saved;
+    EXPECT_EQ(fresh.Layout.BoardNumber, expected) << saved;
+    EXPECT_EQ(fresh.Layout.LayoutPath, dir.path() + "Layouts/" + path) << saved;
   }
 }
 
@@ -99,10 +99,10 @@ TEST_F(LayoutList, NoLayoutIsReportedAndFails) {
 TEST_F(LayoutList, AtMostNinetyNineEntriesAndOneReport) {
   for (int i = 0; i < 101; ++i) AddLay("L" + std::to_string(1000 + i));
   AddShp("Z.shp");
-  game.BoardNumber = 150;
+  game.Layout.BoardNumber = 150;
   ASSERT_TRUE(game.BuildLayoutList());
   EXPECT_EQ(game.Layouts.Count(), 99);
-  EXPECT_EQ(game.BoardNumber, 99);
+  EXPECT_EQ(game.Layout.BoardNumber, 99);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].find("3 more"), std::string::npos);
   EXPECT_NE(platform.messages[0].find("Z.shp"), std::string::npos);
@@ -111,12 +111,12 @@ TEST_F(LayoutList, AtMostNinetyNineEntriesAndOneReport) {
 TEST_F(LayoutList, ResolveFallsBackToTheFirstEntryWhenTheFileIsGone) {
   AddLay("A");
   AddLay("B");
-  game.BoardNumber = 2;
+  game.Layout.BoardNumber = 2;
   ASSERT_TRUE(game.BuildLayoutList());
   std::filesystem::remove(dir.path() + "Layouts/B.lay");
   game.ResolveLayoutPath();
-  EXPECT_EQ(game.BoardNumber, 1);
-  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/A.lay");
+  EXPECT_EQ(game.Layout.BoardNumber, 1);
+  EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
 }
 
 TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
@@ -125,14 +125,14 @@ TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
   AddShp("C.shp");
   ASSERT_TRUE(game.BuildLayoutList());
   game.LayoutEntries.Entry(2)->Click();
-  EXPECT_EQ(game.BoardNumber, 2);
-  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/B.lay");
-  EXPECT_EQ(game.LayoutName, "B heap");
+  EXPECT_EQ(game.Layout.BoardNumber, 2);
+  EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/B.lay");
+  EXPECT_EQ(game.Layout.LayoutName, "B heap");
   EXPECT_EQ(game.Board.TilesLeft, 10);
   EXPECT_EQ(CheckedEntry(), 2);
   game.LayoutEntries.Entry(3)->Click();
-  EXPECT_EQ(game.BoardNumber, 3);
-  EXPECT_EQ(game.LayoutName, "C");
+  EXPECT_EQ(game.Layout.BoardNumber, 3);
+  EXPECT_EQ(game.Layout.LayoutName, "C");
   EXPECT_EQ(game.Board.TilesLeft, 144);
   EXPECT_EQ(CheckedEntry(), 3);
 }
@@ -142,12 +142,12 @@ TEST_F(LayoutList, ABrokenEntryKeepsThePreviousLayoutAndItsMark) {
   dir.Write("Layouts/Broken.lay", "Velmor 3.0\r\nBroken\r\n0101\r\n");
   ASSERT_TRUE(game.BuildLayoutList());
   game.LayoutEntries.Entry(1)->Click();
-  ASSERT_EQ(game.LayoutName, "A heap");
+  ASSERT_EQ(game.Layout.LayoutName, "A heap");
   game.LayoutEntries.Entry(2)->Click();
   EXPECT_EQ(platform.errors.size(), 1u);
-  EXPECT_EQ(game.BoardNumber, 1);
-  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/A.lay");
-  EXPECT_EQ(game.LayoutName, "A heap");
+  EXPECT_EQ(game.Layout.BoardNumber, 1);
+  EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
+  EXPECT_EQ(game.Layout.LayoutName, "A heap");
   EXPECT_EQ(CheckedEntry(), 1);
 }
 
@@ -155,9 +155,9 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   AddLay("B");
   AddShp("C.shp");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.Shape = RowShape(144 / 2);
-  game.LayoutName = "Fresh";
-  game.LayoutPath.clear();
+  game.Layout.Shape = RowShape(144 / 2);
+  game.Layout.LayoutName = "Fresh";
+  game.Layout.LayoutPath.clear();
   SetMode(game, ModeEditor);
   platform.saveAnswers = {dir.path() + "Layouts/A"};
   ASSERT_TRUE(game.SaveLayout());
@@ -165,20 +165,20 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   EXPECT_EQ(platform.saveDialogs[0].title, "Please choose a name for your layout file");
   EXPECT_EQ(platform.saveDialogs[0].filter, "LAY Layout files (*.lay)|*.lay");
   EXPECT_EQ(platform.saveDialogs[0].initialFolder, dir.path() + "Layouts/");
-  EXPECT_EQ(game.LayoutPath, dir.path() + "Layouts/A.lay");
+  EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
   EXPECT_EQ(game.Play.Number(), ModeNoGame);
   EXPECT_EQ(Captions().back(), "A");  // after the .shp entry, not in sorted place
   EXPECT_EQ(game.Layouts.Count(), 3);
-  EXPECT_EQ(game.BoardNumber, 3);
+  EXPECT_EQ(game.Layout.BoardNumber, 3);
   EXPECT_EQ(CheckedEntry(), 3);
 
   std::string text, error;
-  ASSERT_TRUE(ReadWholeFile(game.LayoutPath, text, error));
+  ASSERT_TRUE(ReadWholeFile(game.Layout.LayoutPath, text, error));
   EXPECT_EQ(text, FormatLayFile("Fresh", RowShape(72)));
 
   // The new entry loads like any other.
   game.LayoutEntries.Entry(3)->Click();
-  EXPECT_EQ(game.LayoutName, "Fresh");
+  EXPECT_EQ(game.Layout.LayoutName, "Fresh");
   EXPECT_EQ(game.Board.TilesLeft, 72);
 }
 
@@ -187,12 +187,12 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
   AddLay("B");
   ASSERT_TRUE(game.BuildLayoutList());
   game.LayoutEntries.Entry(1)->Click();
-  game.Shape = RowShape(4);
-  game.LayoutPath = dir.path() + "Layouts/B.lay";
+  game.Layout.Shape = RowShape(4);
+  game.Layout.LayoutPath = dir.path() + "Layouts/B.lay";
   ASSERT_TRUE(game.SaveLayout());
   EXPECT_TRUE(platform.saveDialogs.empty());
   EXPECT_EQ(game.Layouts.Count(), 2);
-  EXPECT_EQ(game.BoardNumber, 2);
+  EXPECT_EQ(game.Layout.BoardNumber, 2);
   EXPECT_EQ(CheckedEntry(), 2);
   game.LayoutEntries.Entry(2)->Click();
   EXPECT_EQ(game.Board.TilesLeft, 4);
@@ -201,10 +201,10 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
 TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   AddLay("A");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutPath.clear();
+  game.Layout.LayoutPath.clear();
   SetMode(game, ModeEditor);
   EXPECT_FALSE(game.SaveLayout());  // the dialog is cancelled
-  EXPECT_TRUE(game.LayoutPath.empty());
+  EXPECT_TRUE(game.Layout.LayoutPath.empty());
   EXPECT_EQ(game.Play.Number(), ModeEditor);
   EXPECT_TRUE(platform.errors.empty());
 
@@ -212,7 +212,7 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   platform.saveAnswers = {dir.path() + "my.layouts/new"};
   EXPECT_FALSE(game.SaveLayout());
   EXPECT_EQ(platform.errors.size(), 1u);
-  EXPECT_TRUE(game.LayoutPath.empty());
+  EXPECT_TRUE(game.Layout.LayoutPath.empty());
   EXPECT_EQ(game.Play.Number(), ModeEditor);
   EXPECT_EQ(game.Layouts.Count(), 1);
 
@@ -225,8 +225,8 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
 TEST_F(LayoutList, AFailedSaveKeepsTheOldFileWhole) {
   AddLay("A", 8);
   ASSERT_TRUE(game.BuildLayoutList());
-  game.Shape = RowShape(4);
-  game.LayoutPath = dir.path() + "Layouts/A.lay";
+  game.Layout.Shape = RowShape(4);
+  game.Layout.LayoutPath = dir.path() + "Layouts/A.lay";
   {
     // A disk that fills up mid-write: files may not grow beyond 1000 bytes.
     struct rlimit saved;
@@ -254,12 +254,12 @@ TEST_F(LayoutList, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
   const std::string pyramid = dir.path() + "Layouts/Pyramid.lay";
   std::string before, error;
   ASSERT_TRUE(ReadWholeFile(pyramid, before, error));
-  game.Shape = RowShape(12);
-  game.LayoutName = "Mine";
+  game.Layout.Shape = RowShape(12);
+  game.Layout.LayoutName = "Mine";
   SetMode(game, ModeEditor);
   // Typed without ".lay": the dialog saw no file of that name, so the game asks.
   for (bool replace : {false, true}) {
-    game.LayoutPath.clear();
+    game.Layout.LayoutPath.clear();
     platform.saveAnswers = {dir.path() + "Layouts/Pyramid"};
     platform.confirmAnswers = {replace};
     const size_t asked = platform.questions.size();
@@ -269,10 +269,10 @@ TEST_F(LayoutList, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
     std::string now;
     ASSERT_TRUE(ReadWholeFile(pyramid, now, error));
     EXPECT_EQ(now == before, !replace);
-    EXPECT_EQ(game.SaveFailed, !replace);  // declined: the layout stays in the editor
+    EXPECT_EQ(game.Layout.SaveFailed, !replace);  // declined: the layout stays in the editor
   }
   // The name the dialog itself confirmed is not asked about twice.
-  game.LayoutPath.clear();
+  game.Layout.LayoutPath.clear();
   platform.saveAnswers = {pyramid};
   const size_t asked = platform.questions.size();
   EXPECT_TRUE(game.SaveLayout());

@@ -11,7 +11,7 @@ class NewGame : public ::testing::Test {
  protected:
   FakePlatform platform;
   RecordingGame game{platform, "/nonexistent/"};
-  void SetUp() override { game.Shape = TraditionalShape(); }
+  void SetUp() override { game.Layout.Shape = TraditionalShape(); }
 };
 }  // namespace
 
@@ -78,7 +78,7 @@ TEST_F(NewGame, SpecificGamesRepeatAndAnnounceTheirNumber) {
 
 // The title bar names the layout, and the deal's number when it has one.
 TEST_F(NewGame, TheWindowTitleNamesTheLayoutAndTheGameNumber) {
-  game.LayoutName = "Traditional";
+  game.Layout.LayoutName = "Traditional";
   game.GameNumber = 12345;
   game.NewSpecificGame1Click();
   EXPECT_EQ(platform.title, "Velmor 5.21 - Traditional - game 12345");
@@ -155,7 +155,7 @@ TEST_F(NewGame, NoAnimationBeforeTheFirstGameOrAfterAStop) {
 }
 
 TEST_F(NewGame, WinnableDealsHaveAMoveWhereRandomOnesMayNot) {
-  game.Shape = RowShape(8);  // only the two end tiles are free at the start
+  game.Layout.Shape = RowShape(8);  // only the two end tiles are free at the start
   int stuck = 0;
   for (int number = 1; number <= 40; ++number) {
     game.GameNumber = number;
@@ -172,7 +172,7 @@ TEST_F(NewGame, WinnableDealsHaveAMoveWhereRandomOnesMayNot) {
 }
 
 TEST_F(NewGame, UndealableWinnableShapeFallsBackToARandomDeal) {
-  game.Shape = ShapeOf({{5, 5, 1}, {5, 5, 2}});
+  game.Layout.Shape = ShapeOf({{5, 5, 1}, {5, 5, 2}});
   game.Winnable.SetChecked(true);
   game.RandomSolitaireGame1Click();
   EXPECT_EQ(game.Board.TilesLeft, 2);

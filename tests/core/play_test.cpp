@@ -163,7 +163,7 @@ class Undo : public ::testing::Test {
   std::vector<Place> order;
 
   void SetUp() override {
-    game.Shape = TraditionalShape();
+    game.Layout.Shape = TraditionalShape();
     game.Winnable.SetChecked(true);
     game.GameNumber = 42;
     game.NewSpecificGame1Click();
@@ -399,7 +399,7 @@ TEST(Shuffle, MessagesForOneMoveAndForNone) {
 TEST(Stop, HidesTheBoardAndEndsAPause) {
   FakePlatform platform;
   TVelmor game(platform, "/app/");
-  game.Shape = RowShape(8);
+  game.Layout.Shape = RowShape(8);
   game.RandomSolitaireGame1Click();
   game.PauseClick();
   game.Stoppe.Click();

@@ -149,16 +149,16 @@ TEST_F(PlayerFolders, TheListMergesShippedAndOwnLayoutsAndOwnOnesReplaceShippedN
   AddMine("Traditional", 6);
   ASSERT_TRUE(game.BuildLayoutList());
   EXPECT_EQ(Entries(), (std::vector<std::string>{"Arch", "Bridge", "Traditional"}));
-  EXPECT_EQ(game.BoardNumber, 3);
-  EXPECT_EQ(game.LayoutPath, mine + "Traditional.lay");
+  EXPECT_EQ(game.Layout.BoardNumber, 3);
+  EXPECT_EQ(game.Layout.LayoutPath, mine + "Traditional.lay");
 
   game.LayoutEntries.Entry(1)->Click();
-  EXPECT_EQ(game.LayoutName, "Arch (mine)");
+  EXPECT_EQ(game.Layout.LayoutName, "Arch (mine)");
   game.LayoutEntries.Entry(2)->Click();
-  EXPECT_EQ(game.LayoutPath, shipped + "Layouts/Bridge.lay");
+  EXPECT_EQ(game.Layout.LayoutPath, shipped + "Layouts/Bridge.lay");
   EXPECT_EQ(game.Board.TilesLeft, 8);
   game.LayoutEntries.Entry(3)->Click();
-  EXPECT_EQ(game.LayoutName, "Traditional (mine)");
+  EXPECT_EQ(game.Layout.LayoutName, "Traditional (mine)");
   EXPECT_EQ(game.Board.TilesLeft, 6);
 }
 
@@ -172,13 +172,13 @@ TEST_F(PlayerFolders, ChangingAShippedLayoutSavesItAsThePlayersOwn) {
   const auto before = FilesUnder(shipped);
   ASSERT_TRUE(game.BuildLayoutList());
   game.LayoutEntries.Entry(1)->Click();  // Bridge, shipped
-  game.Shape = RowShape(4);
+  game.Layout.Shape = RowShape(4);
   ASSERT_TRUE(game.SaveLayout());
   EXPECT_TRUE(platform.saveDialogs.empty());
-  EXPECT_EQ(game.LayoutPath, mine + "Bridge.lay");
+  EXPECT_EQ(game.Layout.LayoutPath, mine + "Bridge.lay");
   EXPECT_EQ(FilesUnder(shipped), before);
   EXPECT_EQ(game.Layouts.Count(), 2);
-  EXPECT_EQ(game.BoardNumber, 1);
+  EXPECT_EQ(game.Layout.BoardNumber, 1);
   game.LayoutEntries.Entry(2)->Click();
   game.LayoutEntries.Entry(1)->Click();  // the entry now reads the player's copy
   EXPECT_EQ(game.Board.TilesLeft, 4);
@@ -186,8 +186,8 @@ TEST_F(PlayerFolders, ChangingAShippedLayoutSavesItAsThePlayersOwn) {
 
 TEST_F(PlayerFolders, ANewLayoutIsOfferedThePlayersFolderAndListed) {
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutPath.clear();
-  game.Shape = RowShape(6);
+  game.Layout.LayoutPath.clear();
+  game.Layout.Shape = RowShape(6);
   platform.saveAnswers = {mine + "Zigzag"};
   ASSERT_TRUE(game.SaveLayout());
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
@@ -207,12 +207,12 @@ TEST_F(PlayerFolders, AnOwnFolderThatCannotBeMadeFailsTheSaveCleanly) {
   dir.Write("home/.local/share/velmor", "a file where the folder should be");
   ASSERT_TRUE(game.BuildLayoutList());
   game.LayoutEntries.Entry(2)->Click();
-  const std::string before = game.LayoutPath;
-  game.Shape = RowShape(4);
+  const std::string before = game.Layout.LayoutPath;
+  game.Layout.Shape = RowShape(4);
   EXPECT_FALSE(game.SaveLayout());
   ASSERT_EQ(platform.errors.size(), 1u);
   EXPECT_NE(platform.errors[0].find("The layout was not saved"), std::string::npos);
-  EXPECT_EQ(game.LayoutPath, before);
+  EXPECT_EQ(game.Layout.LayoutPath, before);
 }
 
 TEST_F(PlayerFolders, SettingsAndRecordsAreWrittenToTheConfigFolderOnly) {

@@ -117,12 +117,12 @@ TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
 
 TEST_F(Pointer, RightClicksInTheEditorGoToTheEditor) {
   SetMode(game, ModeEditor);
-  game.TilesToPlace = 144 - 8;
+  game.Layout.TilesToPlace = 144 - 8;
   MoveTo(1, 26, 40);
   game.ButtonDown(TVelmor::Button::Secondary, game.BoardOriginX + TileLeft(4, 1) + 26,
                   game.BoardOriginY + TileTop(4, 1) + 40);
   EXPECT_TRUE(game.Board.TilePlace[1].empty());  // taken away, not a dropped selection
-  EXPECT_EQ(game.TilesToPlace, 144 - 7);
+  EXPECT_EQ(game.Layout.TilesToPlace, 144 - 7);
 }
 
 TEST_F(Pointer, NewButtonPopupAndTheCoolMouse) {

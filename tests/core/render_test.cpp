@@ -62,7 +62,7 @@ class Render : public ::testing::Test {
   uint32_t At(int x, int y) const { return game.FrameBuffer.at(x, y); }
   // A whole winnable heap, drawn with its shadows.
   void DealWithShadows() {
-    game.Shape = TraditionalShape();
+    game.Layout.Shape = TraditionalShape();
     game.Winnable.SetChecked(true);
     game.GameNumber = 8;
     game.NewSpecificGame1Click();

@@ -38,7 +38,7 @@ TEST_F(Rivers, EitherDealStartsTheFlatGame) {
   for (bool hard : {false, true}) {
     game.FourRivers(hard, 7u);
     EXPECT_EQ(game.Play.Number(), ModeRivers);
-    EXPECT_EQ(game.BoardNumber, hard ? RiversHardList : RiversEasyList);
+    EXPECT_EQ(game.Layout.BoardNumber, hard ? RiversHardList : RiversEasyList);
     EXPECT_EQ(game.Board.TilesLeft, hard ? 144 : 84);
     EXPECT_EQ(game.Status.Message, "Voverizo Dadazu started.");
   }
@@ -85,30 +85,30 @@ TEST_F(Rivers, AnUnreachablePairMakesTheSecondTileTheSelection) {
 TEST_F(Rivers, EmptyingTheBoardRecordsIntoTheRightList) {
   for (bool hard : {false, true}) {
     EmptyBoard();
-    game.BoardNumber = hard ? RiversHardList : RiversEasyList;
+    game.Layout.BoardNumber = hard ? RiversHardList : RiversEasyList;
     Put(1, 10, 9);
     Put(2, 12, 9);
     platform.tick += 200'000;
     Click(1);
     Click(2);
     game.Temps();
-    EXPECT_EQ(HallOf(game, game.BoardNumber).entries[1].substr(9, 4), " 200") << hard;
+    EXPECT_EQ(HallOf(game, game.Layout.BoardNumber).entries[1].substr(9, 4), " 200") << hard;
   }
   EXPECT_FALSE(game.HallOfFame[RiversEasyHall].IsEmpty());
   EXPECT_FALSE(game.HallOfFame[RiversHardHall].IsEmpty());
 }
 
 TEST_F(Rivers, TheLayoutNumberSurvivesAFlatGame) {
-  game.BoardNumber = 3;
+  game.Layout.BoardNumber = 3;
   game.FourRivers(true, 1u);
-  EXPECT_EQ(game.SavedLayoutNumber, 3);
+  EXPECT_EQ(game.Layout.SavedLayoutNumber, 3);
   game.FourRivers(false, 2u);
-  EXPECT_EQ(game.SavedLayoutNumber, 3);
+  EXPECT_EQ(game.Layout.SavedLayoutNumber, 3);
   game.ExplorerButton1.Click();  // New: the flat game again, the variant last played
-  EXPECT_EQ(game.BoardNumber, RiversEasyList);
+  EXPECT_EQ(game.Layout.BoardNumber, RiversEasyList);
   EXPECT_EQ(game.Play.Number(), ModeRivers);
   game.MJRiversHard1.Click();
-  EXPECT_EQ(game.BoardNumber, RiversHardList);
+  EXPECT_EQ(game.Layout.BoardNumber, RiversHardList);
 }
 
 // A board with tiles left and no move: the notice comes a moment after the status line, the flat

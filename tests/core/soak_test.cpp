@@ -452,7 +452,7 @@ class Session {
       // A record: it went into the game's list, and the help window showed it.
       ++records;
       const int total = game.Clock.ElapsedSeconds + penalty, rank = game.ReachedRank;
-      const HallList& list = HallOf(game, game.BoardNumber);
+      const HallList& list = HallOf(game, game.Layout.BoardNumber);
       if (rank < 1 || rank > HallRanks ||
           list.entries[static_cast<size_t>(rank)] != MakeHallEntry(game.CurrentPlayer, total, penalty))
         Broken("end", "the record of " + MinSec(total) + " is not at rank " + std::to_string(rank));
@@ -547,7 +547,7 @@ class Solitaire : public Session {
     game.EnableHall.SetChecked(dice.PerMille(800));
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));
 
-    if (layout != game.BoardNumber) {
+    if (layout != game.Layout.BoardNumber) {
       game.LayoutEntries.Entry(layout)->Click();
     } else {
       switch (dice.Below(3)) {
@@ -568,18 +568,18 @@ class Solitaire : public Session {
       game.VerticalClick();
       if (Vertical() == vertical) Broken("deal", "the vertical variation did not switch in a game");
     }
-    where = "deal " + std::to_string(index) + " (" + game.LayoutName + (winnable ? ", winnable" : ", random") +
+    where = "deal " + std::to_string(index) + " (" + game.Layout.LayoutName + (winnable ? ", winnable" : ", random") +
             (Vertical() ? ", vertical)" : ")");
     winnableDeals += winnable;
     verticalDeals += Vertical();
 
-    if (game.Play.Number() != ModeSolitaire || game.BoardNumber != layout || game.Board.TilesLeft != 144 ||
+    if (game.Play.Number() != ModeSolitaire || game.Layout.BoardNumber != layout || game.Board.TilesLeft != 144 ||
         game.History.Count != 0 || game.HintIndex != 0)
       Broken("deal", "not a fresh game");
     for (int c = 1; c <= AnchorColumns; ++c)
       for (int r = 1; r <= AnchorRows; ++r)
         for (int l = 1; l <= AnchorLayers; ++l)
-          if ((game.Board.BoardGrid.at(c, r, l) != 0) != (game.Shape.at(l, r - 1, c - 1) == 1))
+          if ((game.Board.BoardGrid.at(c, r, l) != 0) != (game.Layout.Shape.at(l, r - 1, c - 1) == 1))
             Broken("deal", "the tiles do not lie on the layout at " + Str({c, r, l}));
     RecordDeal();
     planValid = false;
@@ -758,7 +758,7 @@ class Rivers : public Session {
             (game.AnimateTileRivers.Checked() ? ", sliding)" : ")");
     const int tiles = hard ? 144 : 84;
     if (game.Play.Number() != ModeRivers || game.Board.TilesLeft != tiles || game.History.Count != 0 ||
-        game.BoardNumber != (hard ? RiversHardList : RiversEasyList))
+        game.Layout.BoardNumber != (hard ? RiversHardList : RiversEasyList))
       Broken("deal", "not a fresh flat game");
     for (int t = 1; t <= tiles; ++t) {
       const Place& p = game.Board.TilePlace[t];
@@ -854,7 +854,7 @@ class Rivers : public Session {
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));
     game.Shuffle1Click();
     // Pairs are only ever joined on one layer, so a tile must never change layers.
-    const bool hard = game.BoardNumber == RiversHardList;
+    const bool hard = game.Layout.BoardNumber == RiversHardList;
     for (int t = 1; t <= 144; ++t)
       if (OnBoard(t) && game.Board.TilePlace[t].layer != (hard && t > 72 ? 2 : 1))
         Broken("shuffle",
@@ -936,7 +936,7 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
   ScratchFolder dir;
   QuietPlatform platform;
   TVelmor game{platform, dir.path()};
-  game.Shape = RowShape(4);  // a small heap keeps the recount of every tick cheap
+  game.Layout.Shape = RowShape(4);  // a small heap keeps the recount of every tick cheap
   game.Winnable.SetChecked(true);
   Dice dice(4242);
 

@@ -41,7 +41,7 @@ class SolverInPlay : public ::testing::Test {
   ScratchFolder dir;
   TVelmor game{platform, dir.path()};
   void SetUp() override {
-    game.Shape = TraditionalShape();
+    game.Layout.Shape = TraditionalShape();
     game.Winnable.SetChecked(true);
     game.RandomSeed1.SetChecked(true);
     game.GameNumber = 4242;
@@ -142,7 +142,7 @@ TEST_F(SolverInPlay, TheDemoPlaysToTheEndAndAnyClickStopsIt) {
   EXPECT_LT(game.Board.TilesLeft, left);
   EXPECT_EQ(game.Play.Number(), ModeGameOver);
   EXPECT_EQ(game.Status.Message, "The demo cleared the board.");
-  EXPECT_TRUE(HallOf(game, game.BoardNumber).IsEmpty());
+  EXPECT_TRUE(HallOf(game, game.Layout.BoardNumber).IsEmpty());
 }
 
 // Stuck with the watch on, the notice says how far back the game can be won, and it can.

@@ -53,7 +53,7 @@ class Startup : public ::testing::Test {
 TEST_F(Startup, FirstStartTakesTheDefaultsAndDealsTraditional) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->Play.Number(), ModeSolitaire);  // "Begin game directly at startup" is on
-  EXPECT_EQ(game->LayoutName, "Traditional");
+  EXPECT_EQ(game->Layout.LayoutName, "Traditional");
   EXPECT_EQ(game->Tunes.Number, 2);  // "Night"
   EXPECT_TRUE(game->Tunes.Entry(2)->Checked());
   EXPECT_EQ(game->Tunes.Current, dir.path() + "Musics/Night.mid");
@@ -205,8 +205,8 @@ TEST_F(Startup, EveryOptionRoundTrips) {
   EXPECT_TRUE(second.MahJongg2.Checked());
   EXPECT_EQ(second.CurrentPlayer, "Ann Lee");
   EXPECT_EQ(second.GameNumber, 2147483647);
-  EXPECT_EQ(second.BoardNumber, 1);
-  EXPECT_EQ(second.LayoutName, "Pyramid");
+  EXPECT_EQ(second.Layout.BoardNumber, 1);
+  EXPECT_EQ(second.Layout.LayoutName, "Pyramid");
   EXPECT_EQ(second.Tunes.Number, 3);
   EXPECT_EQ(again.window.left, 40);  // same screen width: the saved place
   EXPECT_EQ(again.window.top, 50);
@@ -316,9 +316,9 @@ TEST_F(Startup, OddValuesAreSettled) {
             "[Velmor]\r\nBoardNumber=-9\r\nMidiNumber=99\r\nHighlight=7\r\nTileset=11\r\nBackground=-1\r\n"
             "LastLoadedTileset=/no/such/file.bmp\r\nSetRes800=1\r\n");
   ASSERT_TRUE(Start());
-  EXPECT_EQ(game->LayoutName, "Traditional");  // below -1 counts as none saved
-  EXPECT_EQ(game->Tunes.Number, 3);            // too large: the last tune
-  EXPECT_EQ(game->HighlightMode, 7);           // no item checked, the value stays
+  EXPECT_EQ(game->Layout.LayoutName, "Traditional");  // below -1 counts as none saved
+  EXPECT_EQ(game->Tunes.Number, 3);                   // too large: the last tune
+  EXPECT_EQ(game->HighlightMode, 7);                  // no item checked, the value stays
   for (MenuItem* item : game->HighlightMenu.Items()) EXPECT_FALSE(item->Checked());
   EXPECT_TRUE(game->MahJongg2.Checked());  // unknown tileset: dark borders
   EXPECT_TRUE(game->None1.Checked());      // unknown background: none
@@ -428,19 +428,19 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
   dir.Write("Layouts/Empty.shp", "");
   ASSERT_TRUE(Start());
   EXPECT_TRUE(platform.errors.empty());
-  EXPECT_EQ(game->LayoutName, "Traditional");
+  EXPECT_EQ(game->Layout.LayoutName, "Traditional");
   EXPECT_EQ(game->HighlightMode, 3);
   EXPECT_EQ(HallOf(*game, 1).entries[1], FillerEntry(1));
 
   // Choosing an empty layout says so and keeps the heap in play.
-  const std::string before = game->LayoutPath;
+  const std::string before = game->Layout.LayoutPath;
   for (int k = 1; k <= game->Layouts.Count(); ++k)
     if (game->Layouts[static_cast<size_t>(k)].name.rfind("Empty", 0) == 0) {
       const size_t errors = platform.errors.size() + platform.messages.size();
       game->LayoutEntries.Entry(k)->Click();
       EXPECT_GT(platform.errors.size() + platform.messages.size(), errors)
           << game->Layouts[static_cast<size_t>(k)].name;
-      EXPECT_EQ(game->LayoutPath, before);
+      EXPECT_EQ(game->Layout.LayoutPath, before);
       EXPECT_EQ(game->Board.TilesLeft, 144);
     }
   game->FormCloseQuery();
@@ -470,7 +470,7 @@ TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   ASSERT_TRUE(Start());
   for (int k = 1; k <= game->Layouts.Count(); ++k)
     if (game->Layouts[static_cast<size_t>(k)].file == "Spiral.shp") game->LayoutEntries.Entry(k)->Click();
-  ASSERT_TRUE(game->LayoutPath.ends_with("Spiral.shp"));
+  ASSERT_TRUE(game->Layout.LayoutPath.ends_with("Spiral.shp"));
   game->Editlayout1.Click();
   game->SaveandexitClick(game->Save1);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Spiral.lay"));
@@ -481,7 +481,7 @@ TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   game->FormCloseQuery();
   ASSERT_TRUE(Start());
   EXPECT_TRUE(platform.errors.empty());
-  EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Spiral.lay");
+  EXPECT_EQ(game->Layout.LayoutPath, dir.path() + "Layouts/Spiral.lay");
   EXPECT_EQ(game->Board.TilesLeft, 144);
 }
 
@@ -491,21 +491,21 @@ TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditio
   dir.Write("Velmor.ini", "[Velmor]\r\nResumeLastGame=0\r\nBoardNumber=1\r\nLayoutFile=Spiral.shp.lay\r\n");
   ASSERT_TRUE(Start());
   EXPECT_TRUE(platform.errors.empty());
-  EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Spiral.shp.lay");
-  EXPECT_EQ(game->LayoutName, "Pyramid");
+  EXPECT_EQ(game->Layout.LayoutPath, dir.path() + "Layouts/Spiral.shp.lay");
+  EXPECT_EQ(game->Layout.LayoutName, "Pyramid");
 
   // A layout that sorts first shifts every position; the file name still finds Pyramid.
   dir.Write("Velmor.ini", "[Velmor]\r\nResumeLastGame=0\r\nBoardNumber=1\r\nLayoutFile=Pyramid.lay\r\n");
   dir.Write("Layouts/Aardvark.lay", FormatLayFile("Aardvark", RowShape(8)));
   ASSERT_TRUE(Start());
-  EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Pyramid.lay");
-  EXPECT_TRUE(game->LayoutEntries.Entry(game->BoardNumber)->Checked());
+  EXPECT_EQ(game->Layout.LayoutPath, dir.path() + "Layouts/Pyramid.lay");
+  EXPECT_TRUE(game->LayoutEntries.Entry(game->Layout.BoardNumber)->Checked());
   game->FormCloseQuery();
   EXPECT_NE(Ini().find("\r\nLayoutFile=Pyramid.lay\r\n"), std::string::npos);
   // Old settings without the key keep choosing by position.
   dir.Write("Velmor.ini", "[Velmor]\r\nResumeLastGame=0\r\nBoardNumber=1\r\n");
   ASSERT_TRUE(Start());
-  EXPECT_EQ(game->LayoutPath, dir.path() + "Layouts/Aardvark.lay");
+  EXPECT_EQ(game->Layout.LayoutPath, dir.path() + "Layouts/Aardvark.lay");
 
   // Remembered but damaged: the start goes on with Traditional and says which file and why.
   dir.Write("Layouts/Aardvark.lay", "Velmor 3.0\r\nAardvark\r\n01\r\n");
@@ -514,8 +514,8 @@ TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditio
   ASSERT_EQ(platform.errors.size(), 1u);
   EXPECT_NE(platform.errors[0].find("Aardvark.lay\" is damaged"), std::string::npos) << platform.errors[0];
   EXPECT_NE(platform.errors[0].find("starts with the layout \"Traditional\""), std::string::npos);
-  EXPECT_EQ(game->LayoutName, "Traditional");
-  EXPECT_TRUE(game->LayoutEntries.Entry(game->BoardNumber)->Checked());
+  EXPECT_EQ(game->Layout.LayoutName, "Traditional");
+  EXPECT_TRUE(game->LayoutEntries.Entry(game->Layout.BoardNumber)->Checked());
   game->FormShow();
   EXPECT_EQ(game->Board.TilesLeft, 144);
 }
@@ -663,9 +663,9 @@ TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
   ASSERT_TRUE(std::filesystem::exists(game->Folders.ResumePath()));
 
   ASSERT_TRUE(Start({.game = 12, .layout = "pYRAMID"}));
-  EXPECT_EQ(game->BoardNumber, game->Layouts.FindFile("Pyramid.lay"));
+  EXPECT_EQ(game->Layout.BoardNumber, game->Layouts.FindFile("Pyramid.lay"));
   EXPECT_EQ(game->Play.Number(), ModeSolitaire);
-  EXPECT_EQ(platform.title, "Velmor 5.21 - " + game->LayoutName + " - game 12");
+  EXPECT_EQ(platform.title, "Velmor 5.21 - " + game->Layout.LayoutName + " - game 12");
   // Counted as New Game counts it: the unfinished game lost, the new one under way.
   const StatisticsEntry left = game->Records.Figures().Of("Traditional.lay");
   EXPECT_FALSE(left.Unfinished);
@@ -680,8 +680,9 @@ TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
   flat.rivers = StartRequest::Rivers::Hard;
   ASSERT_TRUE(Start(flat));
   EXPECT_EQ(game->Play.Number(), ModeRivers);
-  EXPECT_EQ(game->BoardNumber, RiversHardList);
-  EXPECT_EQ(game->SavedLayoutNumber, game->Layouts.FindFile("Pyramid.lay"));  // remembered, as the menu leaves it
+  EXPECT_EQ(game->Layout.BoardNumber, RiversHardList);
+  EXPECT_EQ(game->Layout.SavedLayoutNumber,
+            game->Layouts.FindFile("Pyramid.lay"));  // remembered, as the menu leaves it
 }
 
 TEST_F(Startup, ASavedGameLoadsBackAfterAskingAndABrokenOneChangesNothing) {
@@ -739,7 +740,7 @@ TEST_F(Startup, StatisticsCountGamesWinsAndStreaksAndOutliveTheProgram) {
   EXPECT_EQ(traditional.Won, 1);
   EXPECT_EQ(traditional.BestSeconds, 90);
   EXPECT_EQ(traditional.CurrentStreak, 1);
-  EXPECT_EQ(game->Records.Figures().Of(StatisticsKey(*game)).Started, 1);
+  EXPECT_EQ(game->Records.Figures().Of(StatisticsKey(game->Layout)).Started, 1);
   game->FormCloseQuery();
   game.reset();
 

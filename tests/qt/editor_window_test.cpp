@@ -78,7 +78,7 @@ TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
   EXPECT_TRUE(layouts->actions().last()->isChecked());
   layouts->actions().last()->trigger();
   EXPECT_EQ(game->Board.TilesLeft, 144);
-  EXPECT_EQ(game->LayoutName, "New Layout");
+  EXPECT_EQ(game->Layout.LayoutName, "New Layout");
 }
 
 TEST_F(GameWindow, CtrlTHidesAndShowsTheEditorPanel) {
@@ -101,7 +101,7 @@ TEST_F(GameWindow, ADialogsReturnIsTheDialogsWhileTheEditorIsOpen) {
   ASSERT_TRUE(Start());
   window->ActionOf(game->CreateLayout1)->trigger();
   ASSERT_EQ(game->Play.Number(), ModeEditor);
-  const int toPlace = game->TilesToPlace;
+  const int toPlace = game->Layout.TilesToPlace;
   QDialog dialog(window.get());
   auto* button = new QPushButton("OK", &dialog);
   button->setDefault(true);
@@ -110,5 +110,5 @@ TEST_F(GameWindow, ADialogsReturnIsTheDialogsWhileTheEditorIsOpen) {
   QApplication::setActiveWindow(window.get());  // the main window still active, as a slow start leaves it
   QTest::keyClick(button, Qt::Key_Return);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(game->TilesToPlace, toPlace);  // no tile was placed by the dialog's key
+  EXPECT_EQ(game->Layout.TilesToPlace, toPlace);  // no tile was placed by the dialog's key
 }

@@ -39,7 +39,7 @@ void SavePicture(LayoutChooser& chooser, const char* name) {
 
 TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft) {
   ASSERT_TRUE(Start());
-  const int before = game->BoardNumber;
+  const int before = game->Layout.BoardNumber;
   game->HallOfFame[HallKeyOf(game->Layouts, before)].Add("Kim", 95, 0);
   QElapsedTimer opening;
   qint64 openedIn = -1;
@@ -56,7 +56,7 @@ TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft)
   window->ActionOf(game->ChooseLayout1)->trigger();
   EXPECT_LT(openedIn, 500);
   EXPECT_EQ(shownAtFirst, static_cast<size_t>(game->Layouts.Count()));
-  EXPECT_EQ(game->BoardNumber, before);
+  EXPECT_EQ(game->Layout.BoardNumber, before);
   EXPECT_EQ(game->Play.Number(), ModeSolitaire);
 
   std::vector<std::string> filtered;
@@ -68,9 +68,9 @@ TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft)
   });
   window->ActionOf(game->ChooseLayout1)->trigger();
   EXPECT_EQ(filtered, std::vector<std::string>{"Pyramid"});
-  EXPECT_EQ(game->LayoutName, "Pyramid");
-  EXPECT_EQ(game->Layouts[game->BoardNumber].name, "Pyramid");
-  EXPECT_TRUE(window->ActionOf(*game->LayoutEntries.Entry(game->BoardNumber))->isChecked());
+  EXPECT_EQ(game->Layout.LayoutName, "Pyramid");
+  EXPECT_EQ(game->Layouts[game->Layout.BoardNumber].name, "Pyramid");
+  EXPECT_TRUE(window->ActionOf(*game->LayoutEntries.Entry(game->Layout.BoardNumber))->isChecked());
   EXPECT_FALSE(window->ActionOf(*game->LayoutEntries.Entry(before))->isChecked());
   EXPECT_EQ(game->Play.Number(), ModeSolitaire);
   EXPECT_EQ(game->Board.TileCount, 144);

@@ -25,7 +25,7 @@ TEST_F(GameWindow, StartsWithADealtTraditionalBoardAndWritesSettingsWhenClosed) 
   ASSERT_FALSE(std::filesystem::exists(folder / "Velmor.ini"));
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game->LayoutName, "Traditional");
+  EXPECT_EQ(game->Layout.LayoutName, "Traditional");
   EXPECT_EQ(game->Board.TilesLeft, 144);
   EXPECT_GT(TilePixelsOnScreen(), 100000);  // tiles cover a good part of the picture
 
@@ -89,7 +89,7 @@ TEST_F(GameWindow, MenusMirrorTheGameObject) {
   ASSERT_NE(hint, nullptr);
   EXPECT_EQ(hint->shortcut(), QKeySequence("Ctrl+H"));
   // The layout entries follow the fixed ones, the checked one being the current layout.
-  QAction* traditional = window->ActionOf(*game->LayoutEntries.Entry(game->BoardNumber));
+  QAction* traditional = window->ActionOf(*game->LayoutEntries.Entry(game->Layout.BoardNumber));
   ASSERT_NE(traditional, nullptr);
   EXPECT_EQ(traditional->text(), "Traditional");
   EXPECT_TRUE(traditional->isChecked());
