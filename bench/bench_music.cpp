@@ -102,8 +102,8 @@ void BM_ClickWhileTheMusicStarts(benchmark::State& state) {
     PictureView* board = w->window->Board();
     const Place p = w->game->RemovalOrder.front();
     const double f = board->Scale() / board->devicePixelRatioF();
-    const QPoint face(static_cast<int>((w->game->BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
-                      static_cast<int>((w->game->BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
+    const QPoint face(static_cast<int>((w->game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
+                      static_cast<int>((w->game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
     w->game->Tunes.FirstPending = true;
     state.ResumeTiming();
     const auto start = Clock::now();

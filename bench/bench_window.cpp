@@ -94,8 +94,8 @@ void ClickAt(benchmark::State& state, QSize size, bool solving = false) {
   PictureView* board = w.window->Board();
   const Place p = w.game->RemovalOrder.front();
   const double f = board->Scale() / board->devicePixelRatioF();
-  const QPoint face(static_cast<int>((w.game->BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
-                    static_cast<int>((w.game->BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
+  const QPoint face(static_cast<int>((w.game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
+                    static_cast<int>((w.game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
   for (auto _ : state) {
     // Asked again before every click, the watch's worker searches the whole time.
     if (solving) w.game->Solver.PositionChanged();
@@ -119,8 +119,8 @@ void PairAt(benchmark::State& state, QSize size) {
   PictureView* board = w.window->Board();
   const double f = board->Scale() / board->devicePixelRatioF();
   auto faceOf = [&](const Place& p) {
-    return QPoint(static_cast<int>((w.game->BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
-                  static_cast<int>((w.game->BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
+    return QPoint(static_cast<int>((w.game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
+                  static_cast<int>((w.game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
   };
   // A winnable deal is built in reverse, so its first two places in removal order are a free pair.
   const Place a = w.game->RemovalOrder[0], b = w.game->RemovalOrder[1];

@@ -68,8 +68,8 @@ class TileAccessible : public QAccessibleInterface {
     const BoardView* view = board_->View();
     const Place& p = g.Board.TilePlace[static_cast<size_t>(tile_)];
     const double f = view->Scale() / view->devicePixelRatioF();  // logical pixels per 1x pixel
-    const QRectF face((g.BoardOriginX + FaceLeft(p.column, p.layer)) * f,
-                      (g.BoardOriginY + TileTop(p.row, p.layer)) * f, FaceWidth * f, FaceHeight * f);
+    const QRectF face((g.Pictures.BoardOriginX + FaceLeft(p.column, p.layer)) * f,
+                      (g.Pictures.BoardOriginY + TileTop(p.row, p.layer)) * f, FaceWidth * f, FaceHeight * f);
     return QRect(view->mapToGlobal(face.topLeft().toPoint()), face.size().toSize());
   }
 
@@ -156,8 +156,8 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
   const QPoint local = view_->mapFromGlobal(QPoint(x, y));
   const double f = view_->devicePixelRatioF() / view_->Scale();  // 1x pixels per logical pixel
   const TVelmor& g = Game();
-  const int tile = WhatTileThere(g.Board.BoardGrid, static_cast<int>(local.x() * f) - g.BoardOriginX,
-                                 static_cast<int>(local.y() * f) - g.BoardOriginY);
+  const int tile = WhatTileThere(g.Board.BoardGrid, static_cast<int>(local.x() * f) - g.Pictures.BoardOriginX,
+                                 static_cast<int>(local.y() * f) - g.Pictures.BoardOriginY);
   return tile > 0 && FacesShown(g) ? Tile(tile) : nullptr;
 }
 

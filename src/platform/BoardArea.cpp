@@ -171,7 +171,7 @@ BoardArea::BoardArea(TVelmor& game, QWidget* parent) : QWidget(parent), game_(ga
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   board_ = new BoardView(game, this);
-  panel_ = new PictureView(TVelmor::HofWidth, BoardPictureHeight, this);
+  panel_ = new PictureView(BoardPictures::HofWidth, BoardPictureHeight, this);
   panel_->setAccessibleName(Say(VELMOR_TEXT("Hall of Fame")));
 }
 
@@ -179,7 +179,7 @@ QSize BoardArea::sizeHint() const { return SizeFor(shownScale_ > 0 ? shownScale_
 
 QSize BoardArea::SizeFor(double scale) const {
   const double dpr = devicePixelRatioF();
-  const int width = BoardPictureWidth + (game_.HofBox.Visible() ? TVelmor::HofWidth : 0);
+  const int width = BoardPictureWidth + (game_.HofBox.Visible() ? BoardPictures::HofWidth : 0);
   return {static_cast<int>(std::lround(width * scale / dpr)),
           static_cast<int>(std::lround(BoardPictureHeight * scale / dpr))};
 }
@@ -187,7 +187,7 @@ QSize BoardArea::SizeFor(double scale) const {
 void BoardArea::Fit() {
   const double dpr = devicePixelRatioF();
   const bool panel = game_.HofBox.Visible();
-  const int width1x = BoardPictureWidth + (panel ? TVelmor::HofWidth : 0);
+  const int width1x = BoardPictureWidth + (panel ? BoardPictures::HofWidth : 0);
   // Device pixels per 1x pixel; a size within half a pixel of a whole scale is that scale, so the
   // natural window shows the pictures 1:1.
   double scale = std::min(width() * dpr / width1x, height() * dpr / BoardPictureHeight);
@@ -208,14 +208,14 @@ void BoardArea::Fit() {
 void BoardArea::resizeEvent(QResizeEvent*) { Fit(); }
 
 void BoardArea::FollowBackground() {
-  if (surroundOf_ != game_.BackgroundGeneration) update();
+  if (surroundOf_ != game_.Pictures.BackgroundGeneration) update();
 }
 
 void BoardArea::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   // The background around the pictures continues the board's own, at the board's size: the
   // game's picture itself, stretched by the brush, so no copy of it is kept at the window's size.
-  const Picture& back = game_.BackgroundImage;
+  const Picture& back = game_.Pictures.BackgroundImage;
   if (back.empty()) {
     p.fillRect(e->rect(), Qt::black);
   } else {
@@ -250,7 +250,7 @@ void BoardArea::paintEvent(QPaintEvent* e) {
       p.restore();
     }
   }
-  surroundOf_ = game_.BackgroundGeneration;
+  surroundOf_ = game_.Pictures.BackgroundGeneration;
   MakeOpaque(p, e->rect());
 }
 

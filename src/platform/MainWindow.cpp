@@ -454,7 +454,7 @@ void MainWindow::ShowDeadEnd(bool shown) {
   if (!deadEnd_ && !shown) return;
   // The board's pictures are drawn at a whole scale for the screen's pixels; the notice, laid
   // out in the window's own units, takes the part of it that is the window's size.
-  const int scale = std::max(1, static_cast<int>(std::lround(game_.Scale / Board()->devicePixelRatioF())));
+  const int scale = std::max(1, static_cast<int>(std::lround(game_.Pictures.Scale / Board()->devicePixelRatioF())));
   if (deadEnd_ && shown && deadEnd_->Scale() != scale) {
     deadEnd_->deleteLater();
     deadEnd_ = nullptr;

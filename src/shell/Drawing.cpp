@@ -7,8 +7,8 @@
 namespace velmor {
 
 BoardRenderer TVelmor::Renderer() const {
-  return BoardRenderer({TilesetPicture, TileSheet, BackgroundImage, Shadows.Checked()}, BoardOriginX, BoardOriginY,
-                       Scale);
+  return BoardRenderer({Pictures.TilesetPicture, Pictures.TileSheet, Pictures.BackgroundImage, Shadows.Checked()},
+                       Pictures.BoardOriginX, Pictures.BoardOriginY, Pictures.Scale);
 }
 
 BoardMarks TVelmor::Marks() const {
@@ -19,27 +19,27 @@ BoardMarks TVelmor::Marks() const {
   marks.hintB = HintTileB;
   marks.hover = HoverTile;
   marks.cursor = Keys.Tile();
-  marks.highlight = HighlightMode;
-  marks.pen = PenColor;
+  marks.highlight = Pictures.HighlightMode;
+  marks.pen = Pictures.PenColor;
   marks.invert = Invert.Checked();
   marks.editing = Play.Editing();
-  marks.ghost = EditorGhost;
-  marks.slideInProgress = PathFound;
+  marks.ghost = Pictures.EditorGhost;
+  marks.slideInProgress = Pictures.PathFound;
   return marks;
 }
 
 Rect TVelmor::TileBox(const Place& p) const { return Renderer().TileBox(p); }
 
 void TVelmor::FullRedraw() {
-  RedrawBox = NoBox;
+  Pictures.RedrawBox = Pictures.NoBox;
   Redraw();
 }
 
 void TVelmor::RedrawTile(int tile) {
   if (tile < 0 || tile > TileTotal) return;
-  RedrawBox = TileBox(Board.TilePlace[static_cast<size_t>(tile)]);
+  Pictures.RedrawBox = TileBox(Board.TilePlace[static_cast<size_t>(tile)]);
   Redraw();
-  RedrawBox = NoBox;
+  Pictures.RedrawBox = Pictures.NoBox;
 }
 
 void TVelmor::RedrawTaken(const Place& a, const Place& b) {
@@ -55,11 +55,11 @@ void TVelmor::RedrawTaken(const Place& a, const Place& b) {
     const Rect own = renderer.TileBox(p);
     const Rect first = renderer.TileBox({p.column - 1, p.row - 1, p.layer - 1});
     const Rect last = renderer.TileBox({p.column + 2, p.row + 2, p.layer - 1});
-    RedrawBox = {std::min({own.left, first.left}), std::min({own.top, first.top}), std::max({own.right, last.right}),
-                 std::max({own.bottom, last.bottom})};
+    Pictures.RedrawBox = {std::min({own.left, first.left}), std::min({own.top, first.top}),
+                          std::max({own.right, last.right}), std::max({own.bottom, last.bottom})};
     Redraw();
   }
-  RedrawBox = NoBox;
+  Pictures.RedrawBox = Pictures.NoBox;
 }
 
 void TVelmor::Redraw() {
@@ -71,36 +71,38 @@ void TVelmor::Redraw() {
   }
   // A partial redraw draws the overlapping tiles only inside the box, so FrameBuffer always
   // holds exactly what a full redraw would: the window can show it as it is.
-  const bool partial = RedrawBox.bottom != -1;
+  const bool partial = Pictures.RedrawBox.bottom != -1;
   if (partial) {
-    Renderer().Compose(FrameBuffer, Board.BoardGrid, Marks(), RedrawBox);
-    platform.PresentBoard(FrameBuffer, RedrawBox);
+    Renderer().Compose(Pictures.FrameBuffer, Board.BoardGrid, Marks(), Pictures.RedrawBox);
+    platform.PresentBoard(Pictures.FrameBuffer, Pictures.RedrawBox);
   } else {
-    Renderer().Compose(FrameBuffer, Board.BoardGrid, Marks());
-    platform.PresentBoard(FrameBuffer, {0, 0, FrameBuffer.width(), FrameBuffer.height()});
+    Renderer().Compose(Pictures.FrameBuffer, Board.BoardGrid, Marks());
+    platform.PresentBoard(Pictures.FrameBuffer, {0, 0, Pictures.FrameBuffer.width(), Pictures.FrameBuffer.height()});
   }
 }
 
 void TVelmor::ShowIt(int c, int r, int l, int v) {
-  Renderer().DrawTile(FrameBuffer, Board.BoardGrid, Marks(), c, r, l, v, RedrawBox.bottom != -1 ? &RedrawBox : nullptr);
+  Renderer().DrawTile(Pictures.FrameBuffer, Board.BoardGrid, Marks(), c, r, l, v,
+                      Pictures.RedrawBox.bottom != -1 ? &Pictures.RedrawBox : nullptr);
 }
 
 void TVelmor::ShowFond() {
-  platform.PresentBoard(BackgroundImage, {0, 0, BackgroundImage.width(), BackgroundImage.height()});
+  platform.PresentBoard(Pictures.BackgroundImage,
+                        {0, 0, Pictures.BackgroundImage.width(), Pictures.BackgroundImage.height()});
 }
 
 void TVelmor::ColorHighlight() {
   if (Highlight2.Checked()) {
-    HighlightMode = HighlightRedFrame;
-    PenColor = RedPen;
+    Pictures.HighlightMode = HighlightRedFrame;
+    Pictures.PenColor = RedPen;
   }
   if (Highlight4.Checked()) {
-    HighlightMode = HighlightGreenFrame;
-    PenColor = GreenPen;
+    Pictures.HighlightMode = HighlightGreenFrame;
+    Pictures.PenColor = GreenPen;
   }
   if (Highlight5.Checked()) {
-    HighlightMode = HighlightBlueFrame;
-    PenColor = BluePen;
+    Pictures.HighlightMode = HighlightBlueFrame;
+    Pictures.PenColor = BluePen;
   }
 }
 
@@ -112,7 +114,7 @@ void TVelmor::ClearHover() {
 
 void TVelmor::Highlight1Click() {
   ClearHover();
-  HighlightMode = HighlightNone;
+  Pictures.HighlightMode = HighlightNone;
   for (MenuItem* item : {&Highlight1, &Highlight2, &Highlight3, &Highlight4, &Highlight5})
     item->SetChecked(item == &Highlight1);
 }
@@ -127,7 +129,7 @@ void TVelmor::Highlight2Click(MenuItem& sender) {
 
 void TVelmor::Highlight3Click() {
   ClearHover();
-  HighlightMode = HighlightColoredTile;
+  Pictures.HighlightMode = HighlightColoredTile;
   for (MenuItem* item : {&Highlight1, &Highlight2, &Highlight3, &Highlight4, &Highlight5})
     item->SetChecked(item == &Highlight3);
 }

@@ -8,7 +8,7 @@ namespace velmor {
 void TVelmor::EnterEditor(bool create) {
   Play.Start(GameKind::Editor);
   UpdateCommands();
-  GhostBox = NoBox;
+  Pictures.GhostBox = Pictures.NoBox;
   Layout.EditorStartedEmpty = create;
   LayoutEditor(Layout.Shape, Board, Layout.TilesToPlace).Start(create);
   VO.SetVisible(false);
@@ -59,14 +59,14 @@ void TVelmor::SaveandexitClick(MenuItem& sender) {
   EditorMenu.SetVisible(false);
   Play.Clear();
   UpdateCommands();
-  EditorGhost = Place{-1, -1, -1};
+  Pictures.EditorGhost = Place{-1, -1, -1};
   EditorPanel.SetVisible(false);
   Tools.SetVisible(true);
   BeginGame();
 }
 
 void TVelmor::Cancel2Click() {
-  EditorGhost = Place{-1, -1, -1};
+  Pictures.EditorGhost = Place{-1, -1, -1};
   EditorPanel.SetVisible(false);
   Tools.SetVisible(true);
   VO.SetVisible(true);

@@ -109,13 +109,13 @@ void TVelmor::DealLayout() {
       hooks.redrawStart = [this] { FullRedraw(); };
       hooks.redrawPair = [this] {
         FullRedraw();
-        AnimationStep(2 * DealTileMs);
+        AnimationStep(2 * Pictures.DealTileMs);
       };
     }
   } else if (Animate.Checked() && !Play.Editing() && !RandomSeed1.Checked()) {
     hooks.redrawTile = [this](int tile) {
       RedrawTile(tile);
-      AnimationStep(DealTileMs);
+      AnimationStep(Pictures.DealTileMs);
     };
   }
   // A shape that keeps running into dead ends cannot be dealt winnable at all.
@@ -132,7 +132,7 @@ bool TVelmor::ShuffleBoard() {
   if (Animate.Checked() && Play.Underway())
     hooks.redrawPair = [this] {
       FullRedraw();
-      AnimationStep(2 * DealTileMs);
+      AnimationStep(2 * Pictures.DealTileMs);
     };
   if (!Play.Is(GameKind::Flat)) return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
   return ShuffleFlatLayers(Board, Gen, hooks.seed, RemovalOrder);
@@ -142,7 +142,7 @@ void TVelmor::BeginGame() {
   ColorHighlight();
   Pause1.SetCaption(VELMOR_TEXT("&Pause"));
   PauseButton.SetCaption(VELMOR_TEXT("Pause"));
-  FrameBuffer = BackgroundImage;
+  Pictures.FrameBuffer = Pictures.BackgroundImage;
   LayoutFromCheckedEntry();
   DealLayout();
 

@@ -88,7 +88,7 @@ void TVelmor::GameOver() {
 
 void TVelmor::TwoPlayers() {
   ColorHighlight();
-  FrameBuffer = BackgroundImage;
+  Pictures.FrameBuffer = Pictures.BackgroundImage;
   LayoutFromCheckedEntry();
   DealLayout();
   ResetForNewGame(NewGameKind::TwoPlayers);
@@ -108,8 +108,9 @@ void TVelmor::TwoPlayers() {
 }
 
 void TVelmor::RefreshTwoPlayerPanel() {
-  const Rect area = Rect{0, 380, HofWidth, 468}.Scaled(Scale);
-  BitBlt(SaveHof, area.left, area.top, area.width(), area.height(), HofPic, area.left, area.top, RasterOp::SRCCOPY);
+  const Rect area = Rect{0, 380, Pictures.HofWidth, 468}.Scaled(Pictures.Scale);
+  BitBlt(Pictures.SaveHof, area.left, area.top, area.width(), area.height(), Pictures.HofPic, area.left, area.top,
+         RasterOp::SRCCOPY);
   const uint32_t now = platform.TickCount();
   const bool secondHalf = now % 1000 > 500;
   const Platform::TextStyle big{"Arial", 18, true, false}, small{"Arial", 10, true, false};
@@ -117,7 +118,7 @@ void TVelmor::RefreshTwoPlayerPanel() {
   if (!Turns.Player2Turn || secondHalf) PanelText(4, 422, VELMOR_TEXT("PLAY 2"), big, Aqua);
   PanelText(30, 402, FormatMinSec(Turns.Running(false, now) / 1000), small, White);
   PanelText(30, 444, FormatMinSec(Turns.Running(true, now) / 1000), small, White);
-  platform.PresentPanel(SaveHof, area);
+  platform.PresentPanel(Pictures.SaveHof, area);
 }
 
 // ---- Hall of Fame --------------------------------------------------------------------------
@@ -170,14 +171,14 @@ bool TVelmor::SaveHallOfFame() {
 }
 
 void TVelmor::PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour) {
-  style.pointSize *= Scale;
-  platform.DrawText(SaveHof, x * Scale, y * Scale, text, style, colour);
+  style.pointSize *= Pictures.Scale;
+  platform.DrawText(Pictures.SaveHof, x * Pictures.Scale, y * Pictures.Scale, text, style, colour);
 }
 
 void TVelmor::ShowPanelHOF() {
   if (!ShowHallFame.Checked()) return;
   const int dy = Play.Is(GameKind::TwoPlayers) ? 20 : ShowCurrentTile.Checked() ? 10 : -20;
-  SaveHof = HofPic;
+  Pictures.SaveHof = Pictures.HofPic;
   if (Play.Editing()) {
     RedrawHOF();
     return;
@@ -204,12 +205,12 @@ void TVelmor::ShowHallPanel() {
   platform.WindowPlacement(left, top, width, height);
   if (ShowHallFame.Checked()) {
     HofBox.SetVisible(true);
-    platform.PlaceWindow(left, top, width + HofWidth, height);
+    platform.PlaceWindow(left, top, width + Pictures.HofWidth, height);
     ShowPanelHOF();
     RefreshHallPanel = true;
   } else {
     // On a 640-pixel screen the window keeps its width.
-    if (platform.ScreenWidth() > 640) platform.PlaceWindow(left, top, width - HofWidth, height);
+    if (platform.ScreenWidth() > 640) platform.PlaceWindow(left, top, width - Pictures.HofWidth, height);
     HofBox.SetVisible(false);
   }
   FullRedraw();

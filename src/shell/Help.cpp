@@ -50,7 +50,7 @@ void TVelmor::CallHelp(HelpPage page) {
     for (int face = f.first; face <= f.last; ++face) {
       const SheetCell cell = FaceCell(face);
       const int x = f.left + f.step * (face - f.first);
-      BitBlt(Help.Pai, x, f.top, FaceWidth, FaceHeight, TileSheet, TileBoxWidth * cell.column + EdgeWidth,
+      BitBlt(Help.Pai, x, f.top, FaceWidth, FaceHeight, Pictures.TileSheet, TileBoxWidth * cell.column + EdgeWidth,
              TileBoxHeight * cell.row + 1, RasterOp::SRCCOPY);
     }
   Help.Pai.Fill({424, 0, 425, Help.Pai.height()}, Rgb(0, 0, 0));

@@ -17,7 +17,7 @@ bool KeyboardPlay::Press(Key key) {
   // Escape after a pick made with the mouse drops it, and the hand stays on the mouse: the
   // cursor would only stand on some other tile.
   if (!shown_ && key == Key::Cancel) {
-    g.ButtonDown(TVelmor::Button::Secondary, g.BoardOriginX, g.BoardOriginY);
+    g.ButtonDown(TVelmor::Button::Secondary, g.Pictures.BoardOriginX, g.Pictures.BoardOriginY);
     return true;
   }
   if (!shown_ || !onBoard) {
@@ -52,11 +52,11 @@ bool KeyboardPlay::Press(Key key) {
     case Key::Activate:
       // Exactly a click on a point of the tile that shows, so every rule and sound is the click's.
       if (VisiblePoint(g.Board, tile_, x, y))
-        g.ButtonDown(TVelmor::Button::Primary, g.BoardOriginX + x, g.BoardOriginY + y);
+        g.ButtonDown(TVelmor::Button::Primary, g.Pictures.BoardOriginX + x, g.Pictures.BoardOriginY + y);
       if (g.Board.TilePlace[static_cast<size_t>(tile_)].empty()) MoveTo(FirstFreeTile(g.Board, selectable));
       break;
     case Key::Cancel:
-      g.ButtonDown(TVelmor::Button::Secondary, g.BoardOriginX, g.BoardOriginY);
+      g.ButtonDown(TVelmor::Button::Secondary, g.Pictures.BoardOriginX, g.Pictures.BoardOriginY);
       break;
     default:
       return false;
@@ -96,7 +96,7 @@ bool KeyboardPlay::EditorPress(Key key) {
   if (key == Key::Activate || key == Key::Delete)
     g.EditorClick(key == Key::Activate ? TVelmor::Button::Primary : TVelmor::Button::Secondary, x, y, x / CellWidth,
                   y / CellHeight);
-  g.FormMouseMove(g.BoardOriginX + x, g.BoardOriginY + y);  // the ghost shows where a tile would go
+  g.FormMouseMove(g.Pictures.BoardOriginX + x, g.Pictures.BoardOriginY + y);  // the ghost shows where a tile would go
   return true;
 }
 

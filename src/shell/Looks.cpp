@@ -46,8 +46,9 @@ LookChoice TVelmor::TilesetChoice() {
                     LookLoaders(
                         [this](Picture& picture, const std::string& path) {
                           PadTilesetPicture(picture);
-                          TilesetSource = {std::move(picture), path};
-                          MakeTilesetAtScale(TilesetSource, Scale, TilesetPicture, TileSheet, platform.KeptLooks());
+                          Pictures.TilesetSource = {std::move(picture), path};
+                          MakeTilesetAtScale(Pictures.TilesetSource, Pictures.Scale, Pictures.TilesetPicture,
+                                             Pictures.TileSheet, platform.KeptLooks());
                           MakeLooksAhead();
                         },
                         [this] { BuiltInTilesetClick(MahJongg3); }));
@@ -64,7 +65,7 @@ LookChoice TVelmor::BackgroundChoice() {
                      VELMOR_TEXT("Background files (*.bmp; *.jpg)|*.bmp;*.jpg"), "Backgrounds/"},
                     LookLoaders(
                         [this](Picture& picture, const std::string& path) {
-                          BackgroundSource = {std::move(picture), path};
+                          Pictures.BackgroundSource = {std::move(picture), path};
                           NewBackground();
                         },
                         // Plain teal when even the default picture cannot be read.
@@ -83,7 +84,7 @@ void TVelmor::BuiltInBackgroundClick(MenuItem& item) { backgrounds_.Choose(item)
 
 void TVelmor::None1Click() {
   backgrounds_.Use(None1);
-  BackgroundSource = {};
+  Pictures.BackgroundSource = {};
   NewBackground();
   if (!Play.Idle()) FullRedraw();
 }
@@ -97,8 +98,8 @@ void TVelmor::ActiveTilesetBackground() {
 // ---- The looks at the board's scale -----------------------------------------------------------
 
 void TVelmor::NewBackground() {
-  ++BackgroundGeneration;
-  MakeBackgroundAtScale(BackgroundSource, Scale, BackgroundImage, platform.KeptLooks());
+  ++Pictures.BackgroundGeneration;
+  MakeBackgroundAtScale(Pictures.BackgroundSource, Pictures.Scale, Pictures.BackgroundImage, platform.KeptLooks());
   MakeLooksAhead();
 }
 
@@ -108,36 +109,37 @@ void TVelmor::MakeLooksAhead() {
   ArtworkStore* store = platform.KeptLooks();
   if (!store) return;
   const double ratio = platform.ScreenPixelRatio();
-  const std::vector<int> scales = ScalesAhead(Scale, static_cast<int>(std::lround(platform.ScreenWidth() * ratio)),
-                                              static_cast<int>(std::lround(platform.ScreenHeight() * ratio)));
+  const std::vector<int> scales =
+      ScalesAhead(Pictures.Scale, static_cast<int>(std::lround(platform.ScreenWidth() * ratio)),
+                  static_cast<int>(std::lround(platform.ScreenHeight() * ratio)));
   if (scales.empty()) return;
-  store->MakeAhead([tileset = TilesetSource, background = BackgroundSource, panel = HofSource, scales,
-                    store](const std::atomic<bool>& stopping) {
-    KeepLooksAhead(tileset, background, panel, HofWidth, scales, *store, stopping);
+  store->MakeAhead([tileset = Pictures.TilesetSource, background = Pictures.BackgroundSource,
+                    panel = Pictures.HofSource, scales, store](const std::atomic<bool>& stopping) {
+    KeepLooksAhead(tileset, background, panel, BoardPictures::HofWidth, scales, *store, stopping);
   });
 }
 
 void TVelmor::SetBoardScale(int scale) {
   scale = std::clamp(scale, 1, MaxScale);
-  if (scale == Scale) return;
-  Scale = scale;
-  LooksAtScale looks =
-      MakeLooksAtScale(TilesetSource, BackgroundSource, HofSource, HofWidth, Scale, platform.KeptLooks());
-  TilesetPicture = std::move(looks.tilesetPicture);
-  TileSheet = std::move(looks.tileSheet);
-  ++BackgroundGeneration;
-  BackgroundImage = std::move(looks.background);
-  HofPic = std::move(looks.panel);
-  FrameBuffer = BackgroundImage;
-  RedrawBox = NoBox;
-  GhostBox = NoBox;
+  if (scale == Pictures.Scale) return;
+  Pictures.Scale = scale;
+  LooksAtScale looks = MakeLooksAtScale(Pictures.TilesetSource, Pictures.BackgroundSource, Pictures.HofSource,
+                                        Pictures.HofWidth, Pictures.Scale, platform.KeptLooks());
+  Pictures.TilesetPicture = std::move(looks.tilesetPicture);
+  Pictures.TileSheet = std::move(looks.tileSheet);
+  ++Pictures.BackgroundGeneration;
+  Pictures.BackgroundImage = std::move(looks.background);
+  Pictures.HofPic = std::move(looks.panel);
+  Pictures.FrameBuffer = Pictures.BackgroundImage;
+  Pictures.RedrawBox = Pictures.NoBox;
+  Pictures.GhostBox = Pictures.NoBox;
   // What was on the board is shown again: the background alone once a game is stopped or over.
   if (Play.Stopped() || Play.Over())
     ShowFond();
   else if (!Play.Idle())
     Redraw();
   ShowPanelHOF();
-  if (!ShowHallFame.Checked()) SaveHof = HofPic;
+  if (!ShowHallFame.Checked()) Pictures.SaveHof = Pictures.HofPic;
 }
 
 }  // namespace velmor

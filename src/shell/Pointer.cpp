@@ -6,26 +6,26 @@ namespace velmor {
 
 void TVelmor::FormMouseMove(int X, int Y) {
   Keys.PointerMoved();
-  if (HighlightMode == HighlightNone && !Play.Editing()) return;
+  if (Pictures.HighlightMode == HighlightNone && !Play.Editing()) return;
   if (!Play.Live()) return;
-  const int x = X - BoardOriginX, y = Y - BoardOriginY;
+  const int x = X - Pictures.BoardOriginX, y = Y - Pictures.BoardOriginY;
   const int column = x / CellWidth, row = y / CellHeight;
   const bool onBoard = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
 
   if (Play.Editing() && onBoard) {
-    EditorGhost = Place{-1, -1, -1};
+    Pictures.EditorGhost = Place{-1, -1, -1};
     const Place p = WhatAdd(Board.BoardGrid, x, y);
     if (p.layer == 0) return;
     const Rect box = TileBox(p);
-    if (box.left == GhostBox.left && box.top == GhostBox.top) return;
-    RedrawBox = GhostBox;
+    if (box.left == Pictures.GhostBox.left && box.top == Pictures.GhostBox.top) return;
+    Pictures.RedrawBox = Pictures.GhostBox;
     Redraw();
-    RedrawBox = NoBox;
-    EditorGhost = p;
-    GhostBox = box;
-    RedrawBox = box;
+    Pictures.RedrawBox = Pictures.NoBox;
+    Pictures.EditorGhost = p;
+    Pictures.GhostBox = box;
+    Pictures.RedrawBox = box;
     Redraw();
-    RedrawBox = NoBox;
+    Pictures.RedrawBox = Pictures.NoBox;
     return;
   }
 
@@ -59,7 +59,7 @@ void TVelmor::FormMouseMove(int X, int Y) {
 void TVelmor::ButtonDown(Button button, int X, int Y) {
   if (!Play.Live()) return;
   if (Solver.DemoRunning()) return Solver.StopDemo();  // the click takes the game back, nothing more
-  const int x = X - BoardOriginX, y = Y - BoardOriginY;
+  const int x = X - Pictures.BoardOriginX, y = Y - Pictures.BoardOriginY;
   if (button == Button::Secondary && !Play.Editing()) {
     HintTileA = HintTileB = 0;
     Selection::Clear();
@@ -85,20 +85,24 @@ void TVelmor::ShowTileInPreview(int tile) {
     ClearPreview();  // a tile lies exactly on it: its face must stay hidden
     return;
   }
-  const Rect area = CurrentTilePreview.Scaled(Scale), mask = tileset::TileMask.Scaled(Scale);
+  const Rect area = Pictures.CurrentTilePreview.Scaled(Pictures.Scale), mask = tileset::TileMask.Scaled(Pictures.Scale);
   const SheetCell cell = FaceCell(FaceOfTile(tile));
-  const int w = TileBoxWidth * Scale, h = TileBoxHeight * Scale;
-  BitBlt(SaveHof, area.left, area.top, w, h, TilesetPicture, mask.left, mask.top, RasterOp::SRCAND);
-  BitBlt(SaveHof, area.left, area.top, w, h, TileSheet, w * cell.column, h * cell.row, RasterOp::SRCPAINT);
+  const int w = TileBoxWidth * Pictures.Scale, h = TileBoxHeight * Pictures.Scale;
+  BitBlt(Pictures.SaveHof, area.left, area.top, w, h, Pictures.TilesetPicture, mask.left, mask.top, RasterOp::SRCAND);
+  BitBlt(Pictures.SaveHof, area.left, area.top, w, h, Pictures.TileSheet, w * cell.column, h * cell.row,
+         RasterOp::SRCPAINT);
   RedrawHOF();
 }
 
 void TVelmor::ClearPreview() {
-  const Rect area = CurrentTilePreview.Scaled(Scale);
-  BitBlt(SaveHof, area.left, area.top, area.width(), area.height(), HofPic, area.left, area.top, RasterOp::SRCCOPY);
+  const Rect area = Pictures.CurrentTilePreview.Scaled(Pictures.Scale);
+  BitBlt(Pictures.SaveHof, area.left, area.top, area.width(), area.height(), Pictures.HofPic, area.left, area.top,
+         RasterOp::SRCCOPY);
   RedrawHOF();
 }
 
-void TVelmor::RedrawHOF() { platform.PresentPanel(SaveHof, {0, 0, SaveHof.width(), SaveHof.height()}); }
+void TVelmor::RedrawHOF() {
+  platform.PresentPanel(Pictures.SaveHof, {0, 0, Pictures.SaveHof.width(), Pictures.SaveHof.height()});
+}
 
 }  // namespace velmor

@@ -31,7 +31,7 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
 }
 
 bool TVelmor::CanBeReached(int a, int b) {
-  PathFound = false;
+  Pictures.PathFound = false;
   const RiverPath path =
       FindRiverPath(Board.BoardGrid, Board.TilePlace[static_cast<size_t>(a)], Board.TilePlace[static_cast<size_t>(b)]);
   if (!path.found) return false;
@@ -41,23 +41,23 @@ bool TVelmor::CanBeReached(int a, int b) {
 
 void TVelmor::SlideRiverTile(const std::vector<Place>& cells) {
   // No picked or hinted marks while the tile travels: it would drag them along the path.
-  PathFound = true;
+  Pictures.PathFound = true;
   const Place& start = cells.front();
-  MovingTile = {Board.BoardGrid.at(start), start.column, start.row};
+  Pictures.MovingTile = {Board.BoardGrid.at(start), start.column, start.row};
   for (const Place& p : cells) MoveRiverTiles(p.column, p.row, p.layer);
-  PathFound = false;
+  Pictures.PathFound = false;
 }
 
 void TVelmor::MoveRiverTiles(int column, int row, int layer) {
   if (!AnimateTileRivers.Checked()) return;
-  const int tile = MovingTile.tile;
-  Board.BoardGrid.set(MovingTile.column, MovingTile.row, layer, 0);
-  MovingTile.column = column;
-  MovingTile.row = row;
+  const int tile = Pictures.MovingTile.tile;
+  Board.BoardGrid.set(Pictures.MovingTile.column, Pictures.MovingTile.row, layer, 0);
+  Pictures.MovingTile.column = column;
+  Pictures.MovingTile.row = row;
   RedrawTile(tile);  // still drawn at its old place: this erases it there
   Board.PutTile(tile, {column, row, layer});
   RedrawTile(tile);
-  AnimationStep(RiverSlideMs);
+  AnimationStep(Pictures.RiverSlideMs);
 }
 
 void TVelmor::RiversHint() {
@@ -79,17 +79,17 @@ void TVelmor::RiversHint() {
     const Rect box = TileBox(p);
     return std::pair{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
   };
-  const int half = 2 * Scale;
+  const int half = 2 * Pictures.Scale;
   constexpr uint32_t PathColour = Rgb(255, 214, 0);
   for (size_t k = 1; k < cells.size(); ++k) {
     const auto [x1, y1] = centre(cells[k - 1]);
     const auto [x2, y2] = centre(cells[k]);
-    FrameBuffer.Fill(
+    Pictures.FrameBuffer.Fill(
         {std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half + 1, std::max(y1, y2) + half + 1},
         PathColour);
   }
-  platform.PresentBoard(FrameBuffer, {0, 0, FrameBuffer.width(), FrameBuffer.height()});
-  AnimationStep(HintPathMs);
+  platform.PresentBoard(Pictures.FrameBuffer, {0, 0, Pictures.FrameBuffer.width(), Pictures.FrameBuffer.height()});
+  AnimationStep(Pictures.HintPathMs);
   FullRedraw();
 }
 

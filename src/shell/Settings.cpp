@@ -121,9 +121,9 @@ SettingsTable VelmorSettings(TVelmor& g) {
   SettingsTable t("Velmor");
   // A highlight number without a menu entry is kept as it is, with no entry checked.
   t.Number(
-      "Highlight", [&g] { return g.HighlightMode; },
+      "Highlight", [&g] { return g.Pictures.HighlightMode; },
       [&g, highlights](int v) {
-        g.HighlightMode = v;
+        g.Pictures.HighlightMode = v;
         CheckChoice(highlights, v);
       },
       3);

@@ -24,7 +24,7 @@ void PlayAsked(TVelmor& g, const StartRequest& asked) {
 
 }  // namespace
 
-int TVelmor::WindowContentWidth() const { return BoardPictureWidth + (ShowHallFame.Checked() ? HofWidth : 0); }
+int TVelmor::WindowContentWidth() const { return BoardPictureWidth + (ShowHallFame.Checked() ? Pictures.HofWidth : 0); }
 
 int TVelmor::WindowContentHeight() const {
   return BoardPictureHeight + (Toolbar1.Checked() ? platform.ToolbarHeight() : 0) +
@@ -39,13 +39,13 @@ bool TVelmor::Init() {
   Picture panel;
   if (IsFile(Folders.AppFolder + "hof.bmp") && !platform.LoadBitmap(Folders.AppFolder + "hof.bmp", panel, error))
     panel = Picture();  // the panel stays plain, as with no picture at all
-  HofSource = panel.empty() ? LookSource{} : LookSource{panel, Folders.AppFolder + "hof.bmp"};
+  Pictures.HofSource = panel.empty() ? LookSource{} : LookSource{panel, Folders.AppFolder + "hof.bmp"};
   // The window may have chosen its scale already (a HiDPI screen): the panel is made for it.
-  HofPic = PanelAtScale(HofSource, HofWidth, Scale, platform.KeptLooks());
+  Pictures.HofPic = PanelAtScale(Pictures.HofSource, Pictures.HofWidth, Pictures.Scale, platform.KeptLooks());
   HofBox.SetVisible(false);
-  SaveHof = HofPic;
-  EditorGhost = Place{-1, -1, -1};
-  RedrawBox = NoBox;
+  Pictures.SaveHof = Pictures.HofPic;
+  Pictures.EditorGhost = Place{-1, -1, -1};
+  Pictures.RedrawBox = Pictures.NoBox;
   StatusText.SetCaption(" ");
 
   // Settings come first: they decide the screen mode, the window and the layout. "PreviousRes"
@@ -77,8 +77,8 @@ bool TVelmor::Init() {
   }
 
   const int screen = platform.ScreenWidth();
-  BoardOriginX = screen >= RoomyScreenWidth ? BoardOriginLeft : SmallScreenOriginLeft;
-  BoardOriginY = screen >= RoomyScreenWidth ? BoardOriginTop : SmallScreenOriginTop;
+  Pictures.BoardOriginX = screen >= RoomyScreenWidth ? BoardOriginLeft : SmallScreenOriginLeft;
+  Pictures.BoardOriginY = screen >= RoomyScreenWidth ? BoardOriginTop : SmallScreenOriginTop;
 
   int left, top;
   if (screen == Window.PreviousRes) {

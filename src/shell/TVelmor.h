@@ -35,7 +35,7 @@ namespace velmor {
 
 // The menus, the game in progress and the board's pictures are models of their own; the game object keeps their names,
 // wires what the menus do and runs the handlers.
-class TVelmor : public GameMenus, public GameState, public BoardPictures {
+class TVelmor : public GameMenus, public GameState {
  public:
   VELMOR_SPEAKS(velmor)
 
@@ -47,7 +47,8 @@ class TVelmor : public GameMenus, public GameState, public BoardPictures {
   // Where the game's files are, and where the window stood; first, as the parts below read them.
   FolderPaths Folders;
   WindowState Window;
-  LayoutInPlay Layout;  // the layout the board is dealt from
+  LayoutInPlay Layout;     // the layout the board is dealt from
+  BoardPictures Pictures;  // the board's pictures and where it stands in the window
   // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
   void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------

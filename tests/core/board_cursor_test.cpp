@@ -101,7 +101,7 @@ TEST_F(KeyboardGame, EscapeAfterAMousePickDropsItWithoutBringingOutTheCursor) {
   using Key = KeyboardPlay::Key;
   const int tile = FirstFreeTile(game.Board, [&](int t) { return game.IsPlayable(t); });
   const Centre c = FaceCentreOf(game.Board, tile);
-  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + c.x, game.BoardOriginY + c.y);
+  game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + c.x, game.Pictures.BoardOriginY + c.y);
   ASSERT_EQ(game.FirstTile, tile);
   EXPECT_TRUE(game.Keys.Press(Key::Cancel));
   EXPECT_EQ(game.FirstTile, 0);
@@ -124,7 +124,7 @@ TEST_F(KeyboardGame, TheEditorPlacesAndTakesAwayTilesWithKeys) {
   game.Keys.Press(Key::PageUp);
   game.Keys.Press(Key::Activate);
   EXPECT_EQ(game.Layout.TilesToPlace, toPlace - 3);
-  EXPECT_EQ(game.EditorGhost.layer, 3);  // the place shown is where the next tile would go: on it
+  EXPECT_EQ(game.Pictures.EditorGhost.layer, 3);  // the place shown is where the next tile would go: on it
   game.Keys.Press(Key::Delete);
   EXPECT_EQ(game.Layout.TilesToPlace, toPlace - 2);
 }

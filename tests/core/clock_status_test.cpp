@@ -88,7 +88,7 @@ TEST_F(Clock, StopsTheGameAtOneHundredMinutes) {
   EXPECT_EQ(game.Play.Number(), ModeStopped);
   EXPECT_EQ(game.TimeLine.Caption(), "");
   ASSERT_FALSE(platform.presented.empty());  // the background hides the board
-  EXPECT_EQ(platform.screen, game.BackgroundImage);
+  EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
 }
 
 TEST_F(Clock, PauseOnlyInSolitaireAndRivers) {

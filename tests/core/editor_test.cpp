@@ -34,7 +34,7 @@ class Editor : public ::testing::Test {
         const bool hit =
             button == TVelmor::Button::Primary ? WhatAdd(g, x, y) == p : tile != 0 && WhatTileThere(g, x, y) == tile;
         if (hit) {
-          game.ButtonDown(button, game.BoardOriginX + x, game.BoardOriginY + y);
+          game.ButtonDown(button, game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
           return;
         }
       }

@@ -65,8 +65,8 @@ class Ending : public ::testing::Test {
   }
   void ClickTile(int tile) {
     const Place& p = game.Board.TilePlace[tile];
-    game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                    game.BoardOriginY + TileTop(p.row, p.layer) + 25);
+    game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                    game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
   }
   // Plays the only pair after `seconds` and lets the heartbeat notice the empty board.
   void WinAfter(int seconds) {
@@ -142,8 +142,8 @@ TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
     platform.tick += static_cast<uint32_t>(thinking[k]) * 1000;
     for (int i = 0; i < 2; ++i) {
       const Place& p = order[static_cast<size_t>(2 * k + i)];
-      game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                      game.BoardOriginY + TileTop(p.row, p.layer) + 25);
+      game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                      game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
     }
     EXPECT_EQ(game.Turns.Player2Turn, k % 2 == 0) << k;  // each pair hands the turn over
   }
@@ -260,13 +260,13 @@ TEST_F(Ending, HelpPausesTheGameAndTakesATypedGameNumber) {
 }
 
 TEST_F(Ending, TogglingThePanelWhilePausedKeepsTheBoardHidden) {
-  game.BackgroundImage.Fill({0, 0, 704, 468}, Rgb(0, 128, 128));
+  game.Pictures.BackgroundImage.Fill({0, 0, 704, 468}, Rgb(0, 128, 128));
   game.PauseClick();
   game.ShowHallFame.Click();
-  EXPECT_EQ(platform.screen, game.BackgroundImage);
+  EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
   game.ShowHallFame.Click();
-  EXPECT_EQ(platform.screen, game.BackgroundImage);
+  EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
   game.PauseClick();
   EXPECT_EQ(game.Play.Number(), ModeSolitaire);
-  EXPECT_FALSE(platform.screen == game.BackgroundImage);
+  EXPECT_FALSE(platform.screen == game.Pictures.BackgroundImage);
 }

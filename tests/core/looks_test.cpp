@@ -42,7 +42,7 @@ class Looks : public ::testing::Test {
     Bitmap("Backgrounds/kanji.bmp", Picture(100, 100, Rgb(0, 1, 0)));
     Bitmap("Backgrounds/dragons.bmp", Picture(100, 100, Rgb(0, 2, 0)));
   }
-  uint32_t TilesetColour() const { return game.TilesetPicture.at(5, 5); }
+  uint32_t TilesetColour() const { return game.Pictures.TilesetPicture.at(5, 5); }
   std::vector<std::string> CheckedTilesets() {
     std::vector<std::string> out;
     for (MenuItem* item : game.Tileset1.Items())
@@ -104,7 +104,7 @@ TEST_F(Looks, BuiltInTilesetsCheckOneItemAndRebuildTheSheet) {
   game.MahJongg1.Click();
   EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
-  EXPECT_EQ(game.TileSheet.at(10, 10), Rgb(1, 0, 0));  // the blank tile of a uniform picture
+  EXPECT_EQ(game.Pictures.TileSheet.at(10, 10), Rgb(1, 0, 0));  // the blank tile of a uniform picture
   game.Lowcolor1.Click();
   EXPECT_EQ(TilesetColour(), Rgb(4, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Few Colors"});
@@ -153,11 +153,11 @@ TEST_F(Looks, ATilesetSmallerThanItsLayoutReadsAsBlackWhereItEnds) {
   const std::string tiny = Bitmap("tiny.bmp", Picture(100, 60, Rgb(50, 60, 70)));
   platform.openAnswers = {tiny};
   game.Load1.Click();
-  EXPECT_EQ(game.TilesetPicture.width(), tileset::MinWidth);
-  EXPECT_EQ(game.TilesetPicture.at(10, 10), Rgb(50, 60, 70));
-  EXPECT_EQ(game.TilesetPicture.at(300, 400), 0u);
+  EXPECT_EQ(game.Pictures.TilesetPicture.width(), tileset::MinWidth);
+  EXPECT_EQ(game.Pictures.TilesetPicture.at(10, 10), Rgb(50, 60, 70));
+  EXPECT_EQ(game.Pictures.TilesetPicture.at(300, 400), 0u);
   // Every ready-made tile is built from the blank tile at y 256: black, not the old tileset.
-  EXPECT_EQ(game.TileSheet.at(2, 30), 0u);
+  EXPECT_EQ(game.Pictures.TileSheet.at(2, 30), 0u);
   game.Board.PutTile(1, {30, 18, 5});  // a tile reaching the picture's far corner draws safely
   SetMode(game, ModeSolitaire);
   game.FullRedraw();
@@ -189,23 +189,23 @@ TEST_F(Looks, AnUnreadableTilesetKeepsTheOldLookAndItsMark) {
 TEST_F(Looks, BackgroundsFromBitmapsAndJpegsAndTheirFailures) {
   ShipBuiltIns();
   game.Kanji1.Click();
-  EXPECT_EQ(game.BackgroundImage.at(650, 450), Rgb(0, 1, 0));
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(650, 450), Rgb(0, 1, 0));
   // ".JPG" in capitals is not a JPEG name here: the bitmap loader reads it.
   const std::string upper = Bitmap("pics/photo.JPG", Picture(800, 600, Rgb(5, 5, 5)));
   platform.openAnswers = {upper};
   game.LoadBackground.Click();
-  EXPECT_EQ(game.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
   // A damaged ".jpg" leaves the previous background and its check mark.
   const std::string broken = dir.Write("pics/broken.jpg", "\xff\xd8\xff\xe0 definitely not a jpeg");
   platform.openAnswers = {broken};
   game.LoadBackground.Click();
   EXPECT_EQ(platform.errors.size(), 1u);
-  EXPECT_EQ(game.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
   EXPECT_EQ(game.LastLoadedBackground, upper);  // the picture in use stays the remembered one
   game.None1.Click();
-  EXPECT_EQ(game.BackgroundImage.at(10, 10), Rgb(0, 128, 128));
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(0, 128, 128));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"None"});
 }
 
@@ -218,7 +218,7 @@ TEST_F(Looks, StartUpAppliesTheRememberedChoices) {
   game.Dragons1.SetChecked(true);
   game.ActiveTilesetBackground();
   EXPECT_EQ(TilesetColour(), Rgb(2, 0, 0));
-  EXPECT_EQ(game.BackgroundImage.at(5, 5), Rgb(0, 2, 0));
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(5, 5), Rgb(0, 2, 0));
   EXPECT_TRUE(platform.openDialogs.empty());
   EXPECT_TRUE(platform.presented.empty());
 }
@@ -235,7 +235,7 @@ TEST_F(Looks, StartUpWithoutARememberedFileAsksAndFallsBackOnCancel) {
   EXPECT_EQ(TilesetColour(), Rgb(3, 0, 0));  // the default "Blue borders"
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Blue borders"});
   // The default background file is missing here, so the fallback ends on plain teal.
-  EXPECT_EQ(game.BackgroundImage.at(5, 5), Rgb(0, 128, 128));
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(5, 5), Rgb(0, 128, 128));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"None"});
 }
 
@@ -247,7 +247,7 @@ TEST_F(Looks, StartUpReloadsARememberedFileWithoutADialog) {
   game.LoadBackground.SetChecked(true);
   game.ActiveTilesetBackground();
   EXPECT_TRUE(platform.openDialogs.empty());
-  EXPECT_EQ(game.BackgroundImage.at(100, 100), Rgb(6, 6, 6));
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(100, 100), Rgb(6, 6, 6));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
 }
 
@@ -271,20 +271,20 @@ TEST_F(Looks, AJpegTilesetFromDiskIsDecodedAsAJpeg) {
 TEST_F(Looks, AtEveryScaleLooksWithoutLargerArtworkGiveTheOneXPictureRepeated) {
   game.LoadTileset(Bitmap("mine/tiles.bmp", Noise(tileset::MinWidth, tileset::MinHeight, 7)));
   game.NouveauFond(Bitmap("mine/back.bmp", Noise(90, 70, 8)));
-  game.HofSource = {Noise(TVelmor::HofWidth, BoardPictureHeight, 9), dir.path() + "mine/panel.bmp"};
-  game.HofPic = game.HofSource.picture;
+  game.Pictures.HofSource = {Noise(BoardPictures::HofWidth, BoardPictureHeight, 9), dir.path() + "mine/panel.bmp"};
+  game.Pictures.HofPic = game.Pictures.HofSource.picture;
   SetMode(game, ModeSolitaire);
   for (int t = 1; t <= 40; ++t) game.Board.PutTile(t, {2 + 3 * (t % 10), 2 + 3 * (t / 10), 1 + t % 3});
   game.Board.TilesLeft = 40;
   game.FirstTile = 3;
   game.HoverTile = 12;
   game.FullRedraw();
-  const Picture board1 = game.FrameBuffer, panel1 = game.HofPic;
+  const Picture board1 = game.Pictures.FrameBuffer, panel1 = game.Pictures.HofPic;
   for (int k : {2, 3, 1}) {
     game.SetBoardScale(k);
-    EXPECT_TRUE(game.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
-    EXPECT_TRUE(game.HofPic == EnlargeByRepetition(panel1, k)) << k;
+    EXPECT_TRUE(game.Pictures.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
+    EXPECT_TRUE(game.Pictures.HofPic == EnlargeByRepetition(panel1, k)) << k;
     game.RedrawTile(12);  // a partial redraw at K keeps the picture whole
-    EXPECT_TRUE(game.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
+    EXPECT_TRUE(game.Pictures.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
   }
 }

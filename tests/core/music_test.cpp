@@ -118,12 +118,12 @@ TEST_F(Music, NoEffectIsPlayedWhileSoundsAreOff) {
   game.Board.TilesLeft = 1;
   game.PlaySounds.Click();
   ASSERT_FALSE(game.PlaySounds.Checked());
-  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(4, 1) + 26,
-                  game.BoardOriginY + TileTop(4, 1) + 25);
+  game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(4, 1) + 26,
+                  game.Pictures.BoardOriginY + TileTop(4, 1) + 25);
   EXPECT_EQ(game.FirstTile, 1);
   EXPECT_TRUE(platform.sounds.empty());
   game.PlaySounds.Click();
-  game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(4, 1) + 26,
-                  game.BoardOriginY + TileTop(4, 1) + 25);
+  game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(4, 1) + 26,
+                  game.Pictures.BoardOriginY + TileTop(4, 1) + 25);
   EXPECT_EQ(platform.sounds, std::vector<std::string>{"select.wav"});
 }

@@ -30,8 +30,8 @@ class Clicks : public ::testing::Test {
   // A click at (dx, dy) inside the tile's picture: (2, 52) reaches a tile covered from above.
   void ClickAt(int tile, int dx, int dy, TVelmor::Button button = TVelmor::Button::Primary) {
     const Place& p = game.Board.TilePlace[tile];
-    game.ButtonDown(button, game.BoardOriginX + TileLeft(p.column, p.layer) + dx,
-                    game.BoardOriginY + TileTop(p.row, p.layer) + dy);
+    game.ButtonDown(button, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + dx,
+                    game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + dy);
   }
   std::vector<std::string> Sounds() {
     auto s = platform.sounds;
@@ -173,8 +173,8 @@ class Undo : public ::testing::Test {
     for (int k = 0; k < pairs; ++k) {
       for (int i = 0; i < 2; ++i) {
         const Place& p = order[static_cast<size_t>(2 * removed + i)];
-        game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                        game.BoardOriginY + TileTop(p.row, p.layer) + 25);
+        game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                        game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
       }
       ++removed;
     }
@@ -405,5 +405,5 @@ TEST(Stop, HidesTheBoardAndEndsAPause) {
   game.Stoppe.Click();
   EXPECT_EQ(game.Play.Number(), ModeStopped);
   EXPECT_EQ(game.PauseButton.Caption(), "Pause");
-  EXPECT_EQ(platform.screen, game.BackgroundImage);
+  EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
 }

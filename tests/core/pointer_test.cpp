@@ -24,15 +24,16 @@ class Pointer : public ::testing::Test {
     game.Board.PutTile(6, {26, 4, 1});
     game.Board.PutTile(7, {27, 5, 2});  // half on 6
     game.Board.TilesLeft = 8;
-    game.SaveHof = Picture(92, 468, Rgb(9, 9, 9));
-    game.HofPic = game.SaveHof;
-    game.TilesetPicture = Picture(369, 567, 0);  // an opaque tile mask everywhere
-    game.TileSheet.Fill({0, 0, game.TileSheet.width(), game.TileSheet.height()}, Rgb(200, 100, 50));
+    game.Pictures.SaveHof = Picture(92, 468, Rgb(9, 9, 9));
+    game.Pictures.HofPic = game.Pictures.SaveHof;
+    game.Pictures.TilesetPicture = Picture(369, 567, 0);  // an opaque tile mask everywhere
+    game.Pictures.TileSheet.Fill({0, 0, game.Pictures.TileSheet.width(), game.Pictures.TileSheet.height()},
+                                 Rgb(200, 100, 50));
   }
   void MoveTo(int tile, int dx = 26, int dy = 25) {
     const Place& p = game.Board.TilePlace[tile];
-    game.FormMouseMove(game.BoardOriginX + TileLeft(p.column, p.layer) + dx,
-                       game.BoardOriginY + TileTop(p.row, p.layer) + dy);
+    game.FormMouseMove(game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + dx,
+                       game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + dy);
   }
   size_t Presents() const { return platform.presented.size(); }
   bool Previewed() const { return platform.panel.at(30, 400) == Rgb(200, 100, 50); }
@@ -52,8 +53,8 @@ TEST_F(Pointer, HoverFollowsTheTileAndStaysWhenThePointerLeavesTheBoard) {
   EXPECT_EQ(Presents(), before);
   MoveTo(5);
   EXPECT_EQ(game.HoverTile, 5);
-  EXPECT_EQ(Presents(), before + 2);                                    // old box cleared, new one marked
-  game.FormMouseMove(game.BoardOriginX + 680, game.BoardOriginY + 10);  // on the board, no tile
+  EXPECT_EQ(Presents(), before + 2);  // old box cleared, new one marked
+  game.FormMouseMove(game.Pictures.BoardOriginX + 680, game.Pictures.BoardOriginY + 10);  // on the board, no tile
   EXPECT_EQ(game.HoverTile, 0);
   EXPECT_EQ(game.PointedTile, 0);
 }
@@ -100,27 +101,27 @@ TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
 TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
   game.Highlight1Click();
   SetMode(game, ModeEditor);
-  game.GhostBox = TVelmor::NoBox;  // a freshly started editor
+  game.Pictures.GhostBox = BoardPictures::NoBox;  // a freshly started editor
   platform.presented.clear();
-  game.FormMouseMove(game.BoardOriginX + 300, game.BoardOriginY + 300);
-  ASSERT_NE(game.EditorGhost.layer, -1);
+  game.FormMouseMove(game.Pictures.BoardOriginX + 300, game.Pictures.BoardOriginY + 300);
+  ASSERT_NE(game.Pictures.EditorGhost.layer, -1);
   ASSERT_EQ(platform.presented.size(), 2u);
   EXPECT_EQ(platform.presented[0], (Rect{0, 0, 704, 468}));  // the first move: a full redraw
-  const Place first = game.EditorGhost;
-  game.FormMouseMove(game.BoardOriginX + 301, game.BoardOriginY + 301);  // same add place
+  const Place first = game.Pictures.EditorGhost;
+  game.FormMouseMove(game.Pictures.BoardOriginX + 301, game.Pictures.BoardOriginY + 301);  // same add place
   EXPECT_EQ(platform.presented.size(), 2u);
-  game.FormMouseMove(game.BoardOriginX + 400, game.BoardOriginY + 300);
+  game.FormMouseMove(game.Pictures.BoardOriginX + 400, game.Pictures.BoardOriginY + 300);
   ASSERT_EQ(platform.presented.size(), 4u);  // the old box and the new one
   EXPECT_EQ(platform.presented[2], game.TileBox(first));
-  EXPECT_EQ(platform.presented[3], game.TileBox(game.EditorGhost));
+  EXPECT_EQ(platform.presented[3], game.TileBox(game.Pictures.EditorGhost));
 }
 
 TEST_F(Pointer, RightClicksInTheEditorGoToTheEditor) {
   SetMode(game, ModeEditor);
   game.Layout.TilesToPlace = 144 - 8;
   MoveTo(1, 26, 40);
-  game.ButtonDown(TVelmor::Button::Secondary, game.BoardOriginX + TileLeft(4, 1) + 26,
-                  game.BoardOriginY + TileTop(4, 1) + 40);
+  game.ButtonDown(TVelmor::Button::Secondary, game.Pictures.BoardOriginX + TileLeft(4, 1) + 26,
+                  game.Pictures.BoardOriginY + TileTop(4, 1) + 40);
   EXPECT_TRUE(game.Board.TilePlace[1].empty());  // taken away, not a dropped selection
   EXPECT_EQ(game.Layout.TilesToPlace, 144 - 7);
 }

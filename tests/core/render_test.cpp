@@ -47,11 +47,11 @@ class Render : public ::testing::Test {
   TVelmor game{platform, "/nonexistent/"};
 
   void SetUp() override {
-    game.TilesetPicture = SyntheticTileset();
-    ChangeTexture(game.TilesetPicture, game.TileSheet);
-    game.BackgroundImage.Fill({0, 0, 704, 468}, Back);
-    game.BoardOriginX = 36;
-    game.BoardOriginY = 25;
+    game.Pictures.TilesetPicture = SyntheticTileset();
+    ChangeTexture(game.Pictures.TilesetPicture, game.Pictures.TileSheet);
+    game.Pictures.BackgroundImage.Fill({0, 0, 704, 468}, Back);
+    game.Pictures.BoardOriginX = 36;
+    game.Pictures.BoardOriginY = 25;
     game.Shadows.SetChecked(false);
     SetMode(game, ModeSolitaire);
     game.Board.TilesLeft = 144;
@@ -59,7 +59,7 @@ class Render : public ::testing::Test {
   // Face top-left of a tile at (c, r, l).
   static int X(int c, int l) { return 36 + 20 * c + 6 * l - 46; }
   static int Y(int r, int l) { return 25 + 25 * r - 6 * l - 59; }
-  uint32_t At(int x, int y) const { return game.FrameBuffer.at(x, y); }
+  uint32_t At(int x, int y) const { return game.Pictures.FrameBuffer.at(x, y); }
   // A whole winnable heap, drawn with its shadows.
   void DealWithShadows() {
     game.Layout.Shape = TraditionalShape();
@@ -81,11 +81,11 @@ TEST_F(Render, TileSheetHoldsEveryFaceOnTheBlankTile) {
   for (int f = 1; f <= FaceTotal; ++f) {
     const SheetCell cell = FaceCell(f);
     const int sx = 46 * cell.column, sy = 56 * cell.row;
-    EXPECT_EQ(game.TileSheet.at(sx + 6, sy + 10), FaceColour(cell.column, cell.row)) << f;
-    EXPECT_EQ(game.TileSheet.at(sx + 45, sy + 10), Ground) << f;
-    EXPECT_EQ(game.TileSheet.at(sx + 2, sy + 30), Side) << f;
-    EXPECT_EQ(game.TileSheet.at(sx + 20, sy + 53), Lower) << f;
-    EXPECT_EQ(game.TileSheet.at(sx + 1, sy + 1), Black) << f;
+    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 6, sy + 10), FaceColour(cell.column, cell.row)) << f;
+    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 45, sy + 10), Ground) << f;
+    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 2, sy + 30), Side) << f;
+    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 20, sy + 53), Lower) << f;
+    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 1, sy + 1), Black) << f;
   }
 }
 
@@ -102,7 +102,7 @@ TEST_F(Render, ATileIsDrawnThroughItsMaskAtItsPlace) {
   EXPECT_EQ(At(x - 7, y + 30), Back);  // nothing outside the box
   EXPECT_EQ(At(x + 40, y + 30), Back);
   // The whole picture reached the screen.
-  EXPECT_EQ(platform.screen, game.FrameBuffer);
+  EXPECT_EQ(platform.screen, game.Pictures.FrameBuffer);
   EXPECT_EQ(platform.presented.back(), (Rect{0, 0, 704, 468}));
 }
 
@@ -138,7 +138,7 @@ TEST_F(Render, PickedHintedAndColoredHoverMarks) {
   game.FirstTile = 1;
   game.HintTileA = 2;
   game.HoverTile = 5;
-  game.HighlightMode = 2;
+  game.Pictures.HighlightMode = 2;
   game.FullRedraw();
   EXPECT_EQ(At(X(4, 1) + 30, Y(4, 1) + 20), Picked);
   EXPECT_EQ(At(X(4, 1) + 3, Y(4, 1) + 20), FaceOf(1));  // the face stands on the coloured ground
@@ -153,7 +153,7 @@ TEST_F(Render, InvertXorsTheWholeFace) {
   game.Board.PutTile(5, {10, 4, 1});
   game.FirstTile = 1;
   game.HoverTile = 5;
-  game.HighlightMode = 2;
+  game.Pictures.HighlightMode = 2;
   game.Invert.SetChecked(true);
   game.FullRedraw();
   EXPECT_EQ(At(X(4, 1) + 30, Y(4, 1) + 20), Ground ^ White);
@@ -168,7 +168,7 @@ TEST_F(Render, HoverRectangleIsThreePixelsWideInThePenColour) {
   game.HoverTile = 1;
   game.Highlight4.SetChecked(true);
   game.ColorHighlight();
-  ASSERT_EQ(game.HighlightMode, 3);
+  ASSERT_EQ(game.Pictures.HighlightMode, 3);
   game.FullRedraw();
   const int x = X(4, 1), y = Y(4, 1);
   const uint32_t green = Rgb(0, 128, 0);
@@ -185,36 +185,36 @@ TEST_F(Render, HoverRectangleIsThreePixelsWideInThePenColour) {
 
 TEST_F(Render, HighlightHandlersSetModeAndPen) {
   game.Highlight2Click(game.Highlight2);
-  EXPECT_EQ(game.HighlightMode, 1);
-  EXPECT_EQ(game.PenColor, Rgb(255, 0, 0));
+  EXPECT_EQ(game.Pictures.HighlightMode, 1);
+  EXPECT_EQ(game.Pictures.PenColor, Rgb(255, 0, 0));
   EXPECT_TRUE(game.Highlight2.Checked());
   EXPECT_FALSE(game.Highlight4.Checked());
   game.Highlight2Click(game.Highlight5);
-  EXPECT_EQ(game.HighlightMode, 4);
-  EXPECT_EQ(game.PenColor, Rgb(0, 0, 255));
+  EXPECT_EQ(game.Pictures.HighlightMode, 4);
+  EXPECT_EQ(game.Pictures.PenColor, Rgb(0, 0, 255));
   game.Board.PutTile(1, {4, 4, 1});
   game.HoverTile = 1;
   platform.presented.clear();
   game.Highlight3Click();
-  EXPECT_EQ(game.HighlightMode, 2);
+  EXPECT_EQ(game.Pictures.HighlightMode, 2);
   EXPECT_EQ(game.HoverTile, 0);
   ASSERT_EQ(platform.presented.size(), 1u);  // the unhovered tile was redrawn alone
   EXPECT_EQ(platform.presented[0], game.TileBox({4, 4, 1}));
   game.Highlight1Click();
-  EXPECT_EQ(game.HighlightMode, 0);
+  EXPECT_EQ(game.Pictures.HighlightMode, 0);
   EXPECT_TRUE(game.Highlight1.Checked());
   EXPECT_FALSE(game.Highlight3.Checked());
-  game.HighlightMode = 9;  // an odd settings value: none of the rectangles is checked
+  game.Pictures.HighlightMode = 9;  // an odd settings value: none of the rectangles is checked
   game.Highlight1.SetChecked(false);
   game.ColorHighlight();
-  EXPECT_EQ(game.HighlightMode, 9);
+  EXPECT_EQ(game.Pictures.HighlightMode, 9);
 }
 
 TEST_F(Render, EditorDrawsBlankTilesAndTheGhostOnAnEmptyCell) {
   SetMode(game, ModeEditor);
   game.Board.PutTile(1, {10, 6, 1});
   game.FirstTile = 1;  // no marks in the editor
-  game.EditorGhost = {11, 8, 1};
+  game.Pictures.EditorGhost = {11, 8, 1};
   game.FullRedraw();
   EXPECT_EQ(At(X(10, 1) + 3, Y(6, 1) + 20), Ground);
   EXPECT_EQ(At(X(11, 1) + 3, Y(8, 1) + 20), Picked);
@@ -231,7 +231,7 @@ TEST_F(Render, PartialRedrawTouchesOnlyTheTileBox) {
   ASSERT_EQ(platform.presented.size(), 1u);
   EXPECT_EQ(platform.presented[0], (Rect{X(10, 1) - 6, Y(6, 1), X(10, 1) + 40, Y(6, 1) + 56}));
   EXPECT_EQ(platform.screen.at(X(10, 1) + 30, Y(6, 1) + 20), Picked);
-  EXPECT_EQ(game.RedrawBox, TVelmor::NoBox);
+  EXPECT_EQ(game.Pictures.RedrawBox, BoardPictures::NoBox);
 }
 
 TEST_F(Render, PartialRedrawLeavesTheSamePictureAsAFullOne) {
@@ -241,9 +241,9 @@ TEST_F(Render, PartialRedrawLeavesTheSamePictureAsAFullOne) {
     game.HoverTile = static_cast<uint8_t>(tile % 144 + 1);
     game.RedrawTile(tile);
     game.RedrawTile(game.HoverTile);
-    const Picture partial = game.FrameBuffer;
+    const Picture partial = game.Pictures.FrameBuffer;
     game.FullRedraw();
-    EXPECT_TRUE(partial == game.FrameBuffer) << tile;
+    EXPECT_TRUE(partial == game.Pictures.FrameBuffer) << tile;
     game.FirstTile = 0;  // and unmarked again
     game.HoverTile = 0;
     game.RedrawTile(tile);
@@ -270,10 +270,11 @@ TEST_F(Render, ATakenPairLeavesTheSamePictureAsAFullRedraw) {
     game.TakePair(a, placeA, b);
     if (game.Board.TilesLeft == 0) break;
     for (const Rect& shown : platform.presented)
-      EXPECT_LT(shown.width() * shown.height(), game.FrameBuffer.width() * game.FrameBuffer.height() / 8);
-    const Picture partial = game.FrameBuffer;
+      EXPECT_LT(shown.width() * shown.height(),
+                game.Pictures.FrameBuffer.width() * game.Pictures.FrameBuffer.height() / 8);
+    const Picture partial = game.Pictures.FrameBuffer;
     game.FullRedraw();
-    ASSERT_TRUE(partial == game.FrameBuffer) << pairs;
+    ASSERT_TRUE(partial == game.Pictures.FrameBuffer) << pairs;
   }
 }
 
@@ -338,12 +339,12 @@ TEST_F(Render, EachShadowRuleCastsItsPieces) {
     game.Board = BoardState{};
     game.Board.PutTile(1, {10, 10, 1});
     game.Board.PutTile(2, {10 + k.dc, 10 + k.dr, 2});
-    game.FrameBuffer.Fill({0, 0, 704, 468}, Back);
+    game.Pictures.FrameBuffer.Fill({0, 0, 704, 468}, Back);
     game.ShowIt(10, 10, 1, 1);  // the lower tile alone, so the upper one hides nothing
     int expected = k.grey;
     for (const auto& e : extra)
       if (e[0] == k.dc && e[1] == k.dr) expected += e[2];
-    EXPECT_EQ(GreyIn(game.FrameBuffer, {0, 0, 704, 468}), expected);
+    EXPECT_EQ(GreyIn(game.Pictures.FrameBuffer, {0, 0, 704, 468}), expected);
     EXPECT_EQ(At(X(10, 1) + k.firstDx, Y(10, 1) + k.firstDy), Grey);
   }
 }
@@ -355,22 +356,22 @@ TEST_F(Render, NoShadowsOnTheTopLayerTheFirstColumnOrTheFirstRowOrWhenOff) {
     game.Board = BoardState{};
     game.Board.PutTile(1, p);
     game.Board.BoardGrid.set(p.column, p.row - 1, p.layer + 1, 2);
-    game.FrameBuffer.Fill({0, 0, 704, 468}, Back);
+    game.Pictures.FrameBuffer.Fill({0, 0, 704, 468}, Back);
     game.ShowIt(p.column, p.row, p.layer, 1);
-    EXPECT_EQ(GreyIn(game.FrameBuffer, {0, 0, 704, 468}), 0) << p.column << "," << p.row << "," << p.layer;
+    EXPECT_EQ(GreyIn(game.Pictures.FrameBuffer, {0, 0, 704, 468}), 0) << p.column << "," << p.row << "," << p.layer;
   }
   game.Shadows.SetChecked(false);
   game.Board = BoardState{};
   game.Board.PutTile(1, {10, 10, 1});
   game.Board.PutTile(2, {10, 9, 2});
-  game.FrameBuffer.Fill({0, 0, 704, 468}, Back);
+  game.Pictures.FrameBuffer.Fill({0, 0, 704, 468}, Back);
   game.ShowIt(10, 10, 1, 1);
-  EXPECT_EQ(GreyIn(game.FrameBuffer, {0, 0, 704, 468}), 0);
+  EXPECT_EQ(GreyIn(game.Pictures.FrameBuffer, {0, 0, 704, 468}), 0);
 }
 
 TEST_F(Render, TilesBeyondThePictureAreCutOff) {
   game.Board.PutTile(1, {34, 20, 5});
   game.FullRedraw();  // must not write outside the 704 x 468 picture
-  EXPECT_EQ(game.FrameBuffer.width(), 704);
+  EXPECT_EQ(game.Pictures.FrameBuffer.width(), 704);
   EXPECT_EQ(At(703, 467), FaceOf(1));  // the face reaches the corner and stops there
 }

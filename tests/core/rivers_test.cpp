@@ -27,8 +27,8 @@ class Rivers : public ::testing::Test {
   }
   void Click(int tile) {
     const Place& p = game.Board.TilePlace[tile];
-    game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                    game.BoardOriginY + TileTop(p.row, p.layer) + 25);
+    game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                    game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
   }
 };
 
@@ -58,8 +58,8 @@ TEST_F(Rivers, ThePairGoesAndUndoPutsTheSlidTileBack) {
   EXPECT_EQ(game.Board.TilesLeft, 2);
   EXPECT_EQ(game.FirstTile, 0);
   EXPECT_EQ(platform.sounds.back(), "done.wav");
-  EXPECT_EQ(platform.pacedMs, TVelmor::RiverSlideMs * static_cast<int>(path.slide.size()));  // one step a cell
-  EXPECT_FALSE(game.PathFound);
+  EXPECT_EQ(platform.pacedMs, BoardPictures::RiverSlideMs * static_cast<int>(path.slide.size()));  // one step a cell
+  EXPECT_FALSE(game.Pictures.PathFound);
   ASSERT_EQ(game.History.Count, 2);
   EXPECT_EQ(game.History.Entries[0].tile, 1);
   EXPECT_EQ(game.History.Entries[0].column, 6);     // where it stood before the slide
@@ -172,6 +172,6 @@ TEST_F(Rivers, HintOffersAJoinablePairAndMovesLeftCountsThem) {
       EXPECT_EQ((std::pair{game.HintTileA, game.HintTileB}), pairs[k]);  // each hint the next pair
     }
     EXPECT_EQ(game.Clock.PenaltySeconds, 40 * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
-    EXPECT_EQ(platform.pacedMs, TVelmor::HintPathMs * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
+    EXPECT_EQ(platform.pacedMs, BoardPictures::HintPathMs * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
   }
 }

@@ -340,7 +340,7 @@ class Session {
     for (const auto& s : spots) {
       const int x = TileLeft(p.column, p.layer) + s[0], y = TileTop(p.row, p.layer) + s[1];
       if (WhatTileThere(game.Board.BoardGrid, x, y) == tile) {
-        game.ButtonDown(button, game.BoardOriginX + x, game.BoardOriginY + y);
+        game.ButtonDown(button, game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
         return;
       }
     }
@@ -696,14 +696,14 @@ class Solitaire : public Session {
     const Place p = game.Board.TilePlace[q];
     const int x = TileLeft(p.column, p.layer) + 26, y = TileTop(p.row, p.layer) + 25;
     const int shown = WhatTileThere(game.Board.BoardGrid, x, y);
-    game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + x, game.BoardOriginY + y);
+    game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
     const bool free = Playable(shown);
     if (game.FirstTile != (free ? shown : 0) || platform.lastSound != (free ? "select.wav" : "noway.wav"))
       Broken("stray click", "tile " + std::to_string(shown) + (free ? " (free)" : " (not free)") + " gave selection " +
                                 std::to_string(game.FirstTile));
     Step("stray click");
     if (free && dice.PerMille(500)) {
-      game.ButtonDown(TVelmor::Button::Primary, game.BoardOriginX + x, game.BoardOriginY + y);
+      game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
       if (game.FirstTile != 0) Broken("stray click", "clicking the selected tile again kept it");
       Step("deselect");
     } else {

@@ -57,8 +57,8 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndDealsTraditional) {
   EXPECT_EQ(game->Tunes.Number, 2);  // "Night"
   EXPECT_TRUE(game->Tunes.Entry(2)->Checked());
   EXPECT_EQ(game->Tunes.Current, dir.path() + "Musics/Night.mid");
-  EXPECT_EQ(game->HighlightMode, 3);
-  EXPECT_EQ(game->PenColor, Rgb(0, 128, 0));
+  EXPECT_EQ(game->Pictures.HighlightMode, 3);
+  EXPECT_EQ(game->Pictures.PenColor, Rgb(0, 128, 0));
   EXPECT_TRUE(game->Highlight4.Checked());
   EXPECT_TRUE(game->MahJongg3.Checked());  // blue borders
   // Andromeda is the default background; it is not in this folder, so the player is asked, and
@@ -69,7 +69,7 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndDealsTraditional) {
   EXPECT_EQ(platform.window.width, 704 + 92);
   EXPECT_EQ(platform.window.height, 468 + 33 + 19);
   EXPECT_EQ(platform.cursor, 21);
-  EXPECT_EQ(game->BoardOriginX, 36);
+  EXPECT_EQ(game->Pictures.BoardOriginX, 36);
   EXPECT_TRUE(game->SetMusic.Enabled());
   EXPECT_TRUE(platform.errors.empty());
 }
@@ -77,7 +77,7 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndDealsTraditional) {
 TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
   dir.Write("Velmor.ini", "; my notes\r\n[Other]\r\nkeep=me\r\n[Velmor]\r\nUnknownKey=42\r\nHighlight=1\r\n");
   ASSERT_TRUE(Start());
-  EXPECT_EQ(game->HighlightMode, 1);
+  EXPECT_EQ(game->Pictures.HighlightMode, 1);
   EXPECT_TRUE(game->Highlight2.Checked());
   platform.window = {17, 23, 800, 560};
   game->FormCloseQuery();
@@ -199,7 +199,7 @@ TEST_F(Startup, EveryOptionRoundTrips) {
                                                               {&game->FullScreen, &second.FullScreen},
                                                               {&game->WatchWinnability, &second.WatchWinnability}})
     EXPECT_EQ(a->Checked(), b->Checked()) << a->Caption();
-  EXPECT_EQ(second.HighlightMode, 2);
+  EXPECT_EQ(second.Pictures.HighlightMode, 2);
   EXPECT_TRUE(second.Highlight3.Checked());
   EXPECT_TRUE(second.Kanji1.Checked());
   EXPECT_TRUE(second.MahJongg2.Checked());
@@ -276,12 +276,12 @@ TEST_F(Startup, HighContrastTilesAreKeptUnderTheirOwnKeyAndWinAtStartUp) {
     dir.Write("Velmor.ini", "[Velmor]\r\nTileset=0\r\nLastLoadedTileset=" + mine + "\r\n" + highContrast);
     ASSERT_TRUE(Start());
     const bool set = *highContrast != 0;
-    EXPECT_EQ(game->TilesetPicture.at(5, 5), set ? Rgb(9, 9, 9) : Rgb(7, 7, 7));
+    EXPECT_EQ(game->Pictures.TilesetPicture.at(5, 5), set ? Rgb(9, 9, 9) : Rgb(7, 7, 7));
     EXPECT_EQ(checkedTilesets(*game), std::vector<std::string>{set ? "High Contrast" : "Load from disk"});
   }
   game->MahJongg3.Click();
   game->HighContrast1.Click();
-  EXPECT_EQ(game->TilesetPicture.at(5, 5), Rgb(9, 9, 9));
+  EXPECT_EQ(game->Pictures.TilesetPicture.at(5, 5), Rgb(9, 9, 9));
   game->FormCloseQuery();
   EXPECT_NE(Ini().find("\r\nHighContrastTiles=1\r\n"), std::string::npos);
   ASSERT_TRUE(Start());
@@ -307,8 +307,8 @@ TEST_F(Startup, AnotherScreenWidthCentresTheWindowAndSmallScreensShrinkIt) {
   EXPECT_EQ(platform.window.height, 480 - 19);
   EXPECT_FALSE(game->ShowHallFame.Checked());
   EXPECT_FALSE(game->Toolbar1.Checked());
-  EXPECT_EQ(game->BoardOriginX, -5);
-  EXPECT_EQ(game->BoardOriginY, 0);
+  EXPECT_EQ(game->Pictures.BoardOriginX, -5);
+  EXPECT_EQ(game->Pictures.BoardOriginY, 0);
 }
 
 TEST_F(Startup, OddValuesAreSettled) {
@@ -318,7 +318,7 @@ TEST_F(Startup, OddValuesAreSettled) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->Layout.LayoutName, "Traditional");  // below -1 counts as none saved
   EXPECT_EQ(game->Tunes.Number, 3);                   // too large: the last tune
-  EXPECT_EQ(game->HighlightMode, 7);                  // no item checked, the value stays
+  EXPECT_EQ(game->Pictures.HighlightMode, 7);         // no item checked, the value stays
   for (MenuItem* item : game->HighlightMenu.Items()) EXPECT_FALSE(item->Checked());
   EXPECT_TRUE(game->MahJongg2.Checked());  // unknown tileset: dark borders
   EXPECT_TRUE(game->None1.Checked());      // unknown background: none
@@ -429,7 +429,7 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
   ASSERT_TRUE(Start());
   EXPECT_TRUE(platform.errors.empty());
   EXPECT_EQ(game->Layout.LayoutName, "Traditional");
-  EXPECT_EQ(game->HighlightMode, 3);
+  EXPECT_EQ(game->Pictures.HighlightMode, 3);
   EXPECT_EQ(HallOf(*game, 1).entries[1], FillerEntry(1));
 
   // Choosing an empty layout says so and keeps the heap in play.
@@ -621,8 +621,9 @@ TEST_F(Startup, TheGameInProgressIsResumedAndADamagedOneMovedAside) {
   game->NewSpecificGame1Click();
   const std::vector<Place> order = game->RemovalOrder;
   for (size_t k = 0; k < 6; ++k)
-    game->ButtonDown(TVelmor::Button::Primary, game->BoardOriginX + TileLeft(order[k].column, order[k].layer) + 26,
-                     game->BoardOriginY + TileTop(order[k].row, order[k].layer) + 25);
+    game->ButtonDown(TVelmor::Button::Primary,
+                     game->Pictures.BoardOriginX + TileLeft(order[k].column, order[k].layer) + 26,
+                     game->Pictures.BoardOriginY + TileTop(order[k].row, order[k].layer) + 25);
   ASSERT_EQ(game->Board.TilesLeft, 138);
   platform.tick += 65000;
   game->Clock.Update(platform.tick);
@@ -692,8 +693,9 @@ TEST_F(Startup, ASavedGameLoadsBackAfterAskingAndABrokenOneChangesNothing) {
   game->NewSpecificGame1Click();
   const std::vector<Place> order = game->RemovalOrder;
   auto take = [&](size_t k) {
-    game->ButtonDown(TVelmor::Button::Primary, game->BoardOriginX + TileLeft(order[k].column, order[k].layer) + 26,
-                     game->BoardOriginY + TileTop(order[k].row, order[k].layer) + 25);
+    game->ButtonDown(TVelmor::Button::Primary,
+                     game->Pictures.BoardOriginX + TileLeft(order[k].column, order[k].layer) + 26,
+                     game->Pictures.BoardOriginY + TileTop(order[k].row, order[k].layer) + 25);
   };
   for (size_t k = 0; k < 4; ++k) take(k);
   const BoardState saved = game->Board;
@@ -731,8 +733,8 @@ TEST_F(Startup, StatisticsCountGamesWinsAndStreaksAndOutliveTheProgram) {
   const std::vector<Place> order = game->RemovalOrder;
   platform.tick += 90000;
   for (const Place& p : order)
-    game->ButtonDown(TVelmor::Button::Primary, game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                     game->BoardOriginY + TileTop(p.row, p.layer) + 25);
+    game->ButtonDown(TVelmor::Button::Primary, game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                     game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
   ASSERT_EQ(game->Board.TilesLeft, 0);
   game->RiversHard1.Click();
   const StatisticsEntry traditional = game->Records.Figures().Of("Traditional.lay");
@@ -851,15 +853,15 @@ TEST_F(Startup, HelpTextsFollowTheLanguageAndFallBackToEnglish) {
 TEST_F(Startup, PicturesAreMadeAtTheScaleTheWindowChoseBeforeStartUp) {
   for (bool panelPicture : {true, false}) {
     if (panelPicture)
-      platform.bitmaps[dir.Write("hof.bmp", "BM")] = Picture(TVelmor::HofWidth, BoardPictureHeight, Rgb(9, 8, 7));
+      platform.bitmaps[dir.Write("hof.bmp", "BM")] = Picture(BoardPictures::HofWidth, BoardPictureHeight, Rgb(9, 8, 7));
     game = std::make_unique<TVelmor>(platform, dir.path());
     game->SetBoardScale(2);
     ASSERT_TRUE(game->Init());
     game->FormShow();
-    EXPECT_EQ(game->HofPic.width(), TVelmor::HofWidth * 2) << panelPicture;
-    EXPECT_EQ(game->HofPic.height(), BoardPictureHeight * 2) << panelPicture;
-    EXPECT_EQ(game->FrameBuffer.width(), BoardPictureWidth * 2) << panelPicture;
-    if (panelPicture) EXPECT_EQ(game->HofPic.at(3, 3), Rgb(9, 8, 7));
+    EXPECT_EQ(game->Pictures.HofPic.width(), BoardPictures::HofWidth * 2) << panelPicture;
+    EXPECT_EQ(game->Pictures.HofPic.height(), BoardPictureHeight * 2) << panelPicture;
+    EXPECT_EQ(game->Pictures.FrameBuffer.width(), BoardPictureWidth * 2) << panelPicture;
+    if (panelPicture) EXPECT_EQ(game->Pictures.HofPic.at(3, 3), Rgb(9, 8, 7));
     game->FormCloseQuery();
     std::filesystem::remove(dir.path() + "hof.bmp");
   }

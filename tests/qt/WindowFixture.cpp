@@ -46,7 +46,7 @@ int GameWindow::TilePixelsOnScreen() {
   int differing = 0;
   for (int y = 0; y < shown.height(); ++y) {
     const auto* line = reinterpret_cast<const uint32_t*>(shown.constScanLine(y));
-    const uint32_t* bg = game->BackgroundImage.row(y);
+    const uint32_t* bg = game->Pictures.BackgroundImage.row(y);
     for (int x = 0; x < shown.width(); ++x) differing += (line[x] & 0xFFFFFF) != bg[x];
   }
   return differing;

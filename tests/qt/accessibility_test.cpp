@@ -79,7 +79,7 @@ TEST_F(ReadOutWindow, TheBoardListsTheTilesThatShowWithTheirStates) {
     int x = 0, y = 0;
     ASSERT_TRUE(VisiblePoint(game->Board, tile, x, y));
     QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(game->BoardOriginX + x, game->BoardOriginY + y));
+                      QPoint(game->Pictures.BoardOriginX + x, game->Pictures.BoardOriginY + y));
   };
   auto* tiles = dynamic_cast<BoardAccessible*>(board);
   ASSERT_NE(tiles, nullptr);

@@ -21,7 +21,7 @@ bool AddPoint(const TVelmor& game, const Place& p, QPoint& at) {
       const int x = TileLeft(p.column, p.layer) + dx, y = TileTop(p.row, p.layer) + dy;
       if (x < 0 || y < 0) continue;
       if (WhatAdd(game.Board.BoardGrid, x, y) == p) {
-        at = QPoint(game.BoardOriginX + x, game.BoardOriginY + y);
+        at = QPoint(game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
         return true;
       }
     }
@@ -49,7 +49,7 @@ TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
   EXPECT_EQ(window->LabelOf(game->Label40)->text(), "0");
   if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty()) {
     QTest::mouseMove(board, QPoint(300, 200));
-    QTest::mouseMove(board, QPoint(game->BoardOriginX + 260, game->BoardOriginY + 110));
+    QTest::mouseMove(board, QPoint(game->Pictures.BoardOriginX + 260, game->Pictures.BoardOriginY + 110));
     window->grab().save(QString("%1/editor.png").arg(QString(dir)));
   }
 

@@ -125,8 +125,8 @@ TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
   });
   for (const Place& p : order)
     QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                             game->BoardOriginY + TileTop(p.row, p.layer) + 25));
+                      QPoint(game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                             game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25));
   ASSERT_EQ(game->Board.TilesLeft, 0);
   QTest::qWait(300);  // the heartbeat ends the game and opens the page
   EXPECT_TRUE(checked);

@@ -21,8 +21,8 @@ TEST_F(GameWindow, AWinnableDealIsClearedByClickingItsPairs) {
   PictureView* board = window->Board();
   for (size_t k = 0; k < order.size(); ++k) {
     const Place& p = order[k];
-    const QPoint face(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                      game->BoardOriginY + TileTop(p.row, p.layer) + 25);
+    const QPoint face(game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                      game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
     QTest::mouseMove(board, face);
     QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);
     if (k % 2 == 1) ASSERT_EQ(game->Board.TilesLeft, 144 - static_cast<int>(k) - 1) << "pair " << k / 2 + 1;
@@ -57,8 +57,8 @@ TEST_F(GameWindow, ADeadEndShowsItsNoticeUntilAButtonOpensAMoveAgain) {
     while (game->Free.MovesLeft > 0 && game->Free.NthMove(1, a, b)) {
       for (int tile : {a, b}) {
         const Place& p = game->Board.TilePlace[static_cast<size_t>(tile)];
-        const QPoint face(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                          game->BoardOriginY + TileTop(p.row, p.layer) + 25);
+        const QPoint face(game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                          game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
         QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier, face);
       }
       game->IsItFree();
@@ -125,8 +125,8 @@ TEST_F(GameWindow, APairTakenIsPaintedWithinTheClick) {
   board->installEventFilter(&count);
   auto click = [&](const Place& p) {
     QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                             game->BoardOriginY + TileTop(p.row, p.layer) + 25));
+                      QPoint(game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                             game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25));
   };
   click(game->RemovalOrder[0]);
   QApplication::processEvents();

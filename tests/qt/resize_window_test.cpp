@@ -23,7 +23,7 @@ TEST_F(GameWindow, AtEverySizeTheBoardFitsAndAClickOnAFaceTakesThatTile) {
     window->resize(size);
     QApplication::processEvents();
     const double scale = board->Scale();
-    EXPECT_EQ(game->Scale, std::clamp(static_cast<int>(std::ceil(scale - 1e-9)), 1, 4));
+    EXPECT_EQ(game->Pictures.Scale, std::clamp(static_cast<int>(std::ceil(scale - 1e-9)), 1, 4));
     EXPECT_NEAR(board->width() * 468.0, board->height() * 704.0, 704.0);  // the shape is kept
     const BoardArea* area = window->Area();
     const int room =
@@ -34,8 +34,8 @@ TEST_F(GameWindow, AtEverySizeTheBoardFitsAndAClickOnAFaceTakesThatTile) {
     // Two pairs clicked through their faces' centres, mapped as the picture is.
     for (int k = 0; k < 4; ++k, ++next) {
       const Place& p = order[next];
-      const double x1 = game->BoardOriginX + TileLeft(p.column, p.layer) + 26.5,
-                   y1 = game->BoardOriginY + TileTop(p.row, p.layer) + 25.5;
+      const double x1 = game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26.5,
+                   y1 = game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25.5;
       const QPoint face(static_cast<int>(x1 * scale / board->devicePixelRatioF()),
                         static_cast<int>(y1 * scale / board->devicePixelRatioF()));
       QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);

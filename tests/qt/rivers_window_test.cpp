@@ -16,8 +16,8 @@ TEST_F(GameWindow, AnEasyFlatGameIsPlayedToItsEndByClicks) {
   PictureView* board = window->Board();
   auto click = [&](int tile) {
     const Place& p = game->Board.TilePlace[tile];
-    const QPoint face(game->BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                      game->BoardOriginY + TileTop(p.row, p.layer) + 25);
+    const QPoint face(game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                      game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
     QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);
   };
   for (int round = 0; round < 400 && game->Board.TilesLeft > 0; ++round) {

@@ -95,7 +95,7 @@ TEST_F(GameWindow, MenusMirrorTheGameObject) {
   EXPECT_TRUE(traditional->isChecked());
   QAction* none = window->ActionOf(game->Highlight1);
   none->trigger();
-  EXPECT_EQ(game->HighlightMode, 0);
+  EXPECT_EQ(game->Pictures.HighlightMode, 0);
   EXPECT_TRUE(none->isChecked());
   EXPECT_FALSE(window->ActionOf(game->Highlight4)->isChecked());
 }

@@ -43,7 +43,8 @@ bool Save(QWidget& widget, const fs::path& out, const char* name) {
 }
 
 QPoint FaceOf(const TVelmor& game, const Place& p) {
-  return {game.BoardOriginX + TileLeft(p.column, p.layer) + 26, game.BoardOriginY + TileTop(p.row, p.layer) + 25};
+  return {game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+          game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25};
 }
 
 void Click(MainWindow& window, const TVelmor& game, const Place& p) {
