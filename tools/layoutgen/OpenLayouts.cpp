@@ -12,26 +12,27 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 // Nearly the whole table in one layer, the courses laid half a tile apart like a lawn of
 // paving, with a few stones on top. Little height: a game of spotting pairs. Each course is broken
-// once, the joints half a tile apart, so no course waits on its two far ends alone.
-{VELMOR_TEXT("Meadow"), FileKind::Lay, Symmetry::TopBottom, {
+// once down the middle, so no course waits on its two far ends alone; the courses set half a tile
+// in leave the wider gap, since a half-tile offset cannot mirror onto itself across a narrow one.
+{VELMOR_TEXT("Meadow"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
 /\/\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
 \/\/\/\/\/\/\/\/ \/\/\/\/\/\/\/\/
- /\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/ \/\/\/\/\/\/\/\/
+ /\/\/\/\/\/\/\   /\/\/\/\/\/\/\
+ \/\/\/\/\/\/\/   \/\/\/\/\/\/\/
 /\/\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
 \/\/\/\/\/\/\/\/ \/\/\/\/\/\/\/\/
- /\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/ \/\/\/\/\/\/\/\/
+ /\/\/\/\/\/\/\   /\/\/\/\/\/\/\
+ \/\/\/\/\/\/\/   \/\/\/\/\/\/\/
 /\/\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
 \/\/\/\/\/\/\/\/ \/\/\/\/\/\/\/\/
- /\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/ \/\/\/\/\/\/\/\/
+ /\/\/\/\/\/\/\   /\/\/\/\/\/\/\
+ \/\/\/\/\/\/\/   \/\/\/\/\/\/\/
 /\/\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
 \/\/\/\/\/\/\/\/ \/\/\/\/\/\/\/\/
- /\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
- \/\/\/\/\/\/\/ \/\/\/\/\/\/\/\/
+ /\/\/\/\/\/\/\   /\/\/\/\/\/\/\
+ \/\/\/\/\/\/\/   \/\/\/\/\/\/\/
 /\/\/\/\/\/\/\/\ /\/\/\/\/\/\/\/\
 \/\/\/\/\/\/\/\/ \/\/\/\/\/\/\/\/
 )"},
@@ -45,8 +46,8 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
         \/             \/
 
 
-
-
+        /\    /\ /\    /\
+        \/    \/ \/    \/
 
 
         /\             /\
@@ -146,23 +147,23 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 // Cells of a comb: every other course half a tile along, two hexagonal cells left empty and a
 // few tiles on the outer walls. With half-tile steps everywhere, neighbours lock each other in
 // unexpected ways.
-{VELMOR_TEXT("Honeycomb"), FileKind::Lay, Symmetry::TopBottom, {
+{VELMOR_TEXT("Honeycomb"), FileKind::Lay, Symmetry::Both, {
 {1, R"(
 
  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
  \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
   /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
   \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
- /\/\/\    /\/\/\/\/\    /\/\/\/\
- \/\/\/    \/\/\/\/\/    \/\/\/\/
-  /\/\/\  /\/\/\/\/\/\  /\/\/\/\
-  \/\/\/  \/\/\/\/\/\/  \/\/\/\/
- /\/\/\    /\/\/\/\/\    /\/\/\/\
- \/\/\/    \/\/\/\/\/    \/\/\/\/
-  /\/\/\  /\/\/\/\/\/\  /\/\/\/\
-  \/\/\/  \/\/\/\/\/\/  \/\/\/\/
- /\/\/\    /\/\/\/\/\    /\/\/\/\
- \/\/\/    \/\/\/\/\/    \/\/\/\/
+ /\/\/\/\    /\/\/\/\    /\/\/\/\
+ \/\/\/\/    \/\/\/\/    \/\/\/\/
+  /\/\/\/\  /\/\/\/\/\  /\/\/\/\
+  \/\/\/\/  \/\/\/\/\/  \/\/\/\/
+ /\/\/\/\    /\/\/\/\    /\/\/\/\
+ \/\/\/\/    \/\/\/\/    \/\/\/\/
+  /\/\/\/\  /\/\/\/\/\  /\/\/\/\
+  \/\/\/\/  \/\/\/\/\/  \/\/\/\/
+ /\/\/\/\    /\/\/\/\    /\/\/\/\
+ \/\/\/\/    \/\/\/\/    \/\/\/\/
   /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
   \/\/\/\/\/\/\/\/\/\/\/\/\/\/\/
  /\/\/\/\/\/\/\/\/\/\/\/\/\/\/\/\
@@ -170,8 +171,8 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 )"},
 {2, R"(
 
- /\  /\  /\  /\  /\  /\  /\  /\
- \/  \/  \/  \/  \/  \/  \/  \/
+ /\  /\  /\  /\    /\  /\  /\  /\
+ \/  \/  \/  \/    \/  \/  \/  \/
 
 
 
@@ -186,8 +187,8 @@ void AddOpenLayouts(std::vector<LayoutDrawing>& layouts) {
 
 
 
- /\  /\  /\  /\  /\  /\  /\  /\
- \/  \/  \/  \/  \/  \/  \/  \/
+ /\  /\  /\  /\    /\  /\  /\  /\
+ \/  \/  \/  \/    \/  \/  \/  \/
 )"}}},
 
 // Swell after swell: each course is pushed sideways by a half tile more or less than the one
