@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="111"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Externes Layout</translation>
     </message>
@@ -721,13 +721,13 @@
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="68"/>
-        <location filename="../src/shell/Help.cpp" line="32"/>
+        <location filename="../src/shell/Help.cpp" line="33"/>
         <source>Voverizo Dadazu (Easy)</source>
         <translation>Voverizo Dadazu (leicht)</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="70"/>
-        <location filename="../src/shell/Help.cpp" line="33"/>
+        <location filename="../src/shell/Help.cpp" line="34"/>
         <source>Voverizo Dadazu (Hard)</source>
         <translation>Voverizo Dadazu (schwer)</translation>
     </message>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,200 +763,199 @@
         <translation>Keine Züge mehr</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="62"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Mah-Jongg-Solitär und Voverizo Dadazu für den Linux-Desktop.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Steine, Hintergründe, Layouts, Melodien und Klänge wurden für dieses Spiel von seinen eigenen Generatoren erzeugt.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Danke an alle, die frühere Versionen gespielt und Ideen und Layouts geschickt haben.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="68"/>
         <source>More layouts</source>
         <translation>Weitere Layouts</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="84"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Was ist neu</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>French</source>
         <translation>Französisch</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Steine</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="119"/>
         <source>Player Name</source>
         <translation>Spielername</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <source>Your name</source>
         <translation>Ihr Name</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="128"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Spielnummer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="131"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Wählen Sie eine bestimmte Spielnummer (von 1 bis 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Starten Sie das Spiel mit Datei -&gt; Mah-Jongg-Solitär: Neues Spiel mit Nummer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Rk</source>
         <translation>Pl.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="162"/>
         <source>Reset High Scores</source>
         <translation>Bestenliste zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Layout</source>
         <translation>Layout</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Started</source>
         <translation>Begonnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Best</source>
         <translation>Bestzeit</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Average</source>
         <translation>Schnitt</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Streak</source>
         <translation>Serie</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Longest</source>
         <translation>Längste</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="199"/>
         <source>No game has been counted yet.</source>
         <translation>Es wurde noch kein Spiel gezählt.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
         <source>Reset Statistics</source>
         <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="211"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="213"/>
         <source>Return to Velmor</source>
         <translation>Zurück zu Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
-        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>%1 • in play</source>
         <translation>%1 • im Spiel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="103"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Layout wählen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="108"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="110"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Teil eines Layout-Namens eingeben</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="172"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Doppelklicken Sie auf ein Layout oder drücken Sie die Eingabetaste, um es zu spielen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="175"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Spielen</translation>
     </message>
@@ -966,23 +965,23 @@
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="226"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Kein Layout-Name enthält „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="209"/>
+        <location filename="../src/platform/MainWindow.cpp" line="199"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Steine übrig</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="218"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Layout-Name</translation>
@@ -993,29 +992,29 @@
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>Restart</source>
         <translation>Neu starten</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="173"/>
         <source>No preview</source>
         <translation>Keine Vorschau</translation>
     </message>
@@ -1050,8 +1049,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="31"/>
-        <location filename="../src/shell/GameCommands.cpp" line="191"/>
+        <location filename="../src/shell/GameCommands.cpp" line="26"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pause</translation>
@@ -1059,80 +1058,80 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="25"/>
+        <location filename="../src/shell/GameCommands.cpp" line="143"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="17"/>
+        <location filename="../src/shell/Editor.cpp" line="19"/>
         <source>New Layout</source>
         <translation>Neues Layout</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="46"/>
+        <location filename="../src/shell/Editor.cpp" line="48"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>Das Layout ist noch nicht fertig gebaut!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="59"/>
         <source>Vertical variation</source>
         <translation>Vertikale Variante</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="60"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Um die Spielart zu wechseln, müssen Sie Ihr Spiel neu beginnen. Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="102"/>
+        <location filename="../src/shell/GameCommands.cpp" line="91"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>Das Layout „%1“ hat %2 Steine; ein Layout braucht eine gerade Anzahl von 2 bis 144 Steinen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="135"/>
+        <location filename="../src/shell/GameCommands.cpp" line="124"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Dieses Layout lässt sich nicht lösbar verteilen: zufällig verteilt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="204"/>
+        <location filename="../src/shell/GameCommands.cpp" line="157"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Spiel mit Nummer gestartet. Spielnummer #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="207"/>
+        <location filename="../src/shell/GameCommands.cpp" line="160"/>
         <source>New game started.</source>
         <translation>Neues Spiel gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <location filename="../src/shell/GameCommands.cpp" line="172"/>
         <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor %1 - Voverizo Dadazu (schwer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <location filename="../src/shell/GameCommands.cpp" line="174"/>
         <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor %1 - Voverizo Dadazu (leicht)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="223"/>
+        <location filename="../src/shell/GameCommands.cpp" line="176"/>
         <source>Velmor %1 - %2 - game %3</source>
         <translation>Velmor %1 - %2 - Spiel %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <location filename="../src/shell/GameCommands.cpp" line="177"/>
         <source>Velmor %1 - %2</source>
         <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="179"/>
         <source>Velmor %1 - game %2</source>
         <translation>Velmor %1 - Spiel %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="180"/>
         <source>Velmor %1</source>
         <translation>Velmor %1</translation>
     </message>
@@ -1789,7 +1788,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Please confirm...</source>
         <translation>Bitte bestätigen...</translation>
     </message>
@@ -1849,83 +1848,83 @@
         <translation>SPIELER 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="140"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>Die Bestenliste konnte nicht gelesen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="159"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="166"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>Die Bestenliste wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>HALL OF</source>
         <translation>BESTEN-</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="186"/>
         <source>FAME</source>
         <translation>LISTE</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="18"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
         <source>The Hall of Fame of &quot;%1&quot; held 1 unreadable entry; it was replaced by empty places.</source>
         <translation>Die Bestenliste von „%1“ enthielt 1 unlesbaren Eintrag; er wurde durch einen leeren Platz ersetzt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="20"/>
         <source>The Hall of Fame of &quot;%1&quot; held %2 unreadable entries; they were replaced by empty places.</source>
         <translation>Die Bestenliste von „%1“ enthielt %2 unlesbare Einträge; sie wurden durch leere Plätze ersetzt.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="31"/>
+        <location filename="../src/shell/Help.cpp" line="32"/>
         <source>%1 Layout</source>
         <translation>Layout %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Craks (4 times each)</source>
         <translation>Zeichen (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bambus (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Dots (4 times each)</source>
         <translation>Kreise (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Flowers (once each)</source>
         <translation>Blumen (je einmal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Seasons (once each)</source>
         <translation>Jahreszeiten (je einmal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Winds (4 times each)</source>
         <translation>Winde (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="61"/>
+        <location filename="../src/shell/Help.cpp" line="62"/>
         <source>Dragons (4 times each)</source>
         <translation>Drachen (je 4-mal)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="69"/>
+        <location filename="../src/shell/Help.cpp" line="70"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>Sie haben Platz #%1 erreicht, %2!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="113"/>
+        <location filename="../src/shell/Help.cpp" line="114"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>Wollen Sie die Einträge der Bestenliste für dieses Layout wirklich löschen?</translation>
     </message>
@@ -1951,12 +1950,37 @@
         <translation>es wurde keine Einstellungsdatei gelesen, also kann auch keine geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="39"/>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
+        <source>Greensleeves</source>
+        <translation>Greensleeves</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Jasmine</source>
+        <translation>Jasmin</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Lanterns</source>
+        <translation>Laternen</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Sakura</source>
+        <translation>Sakura</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="45"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>In „%1“ wurde keine Melodie gefunden. Velmor braucht dort seine Melodien (.mid-Dateien).</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="68"/>
+        <location filename="../src/shell/Jukebox.cpp" line="74"/>
         <source>No music: %1.</source>
         <translation>Keine Musik: %1.</translation>
     </message>
@@ -1971,72 +1995,72 @@
         <translation>Velmor kann diese Sprache nicht sprechen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="16"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="17"/>
         <source>Layouts from other games (*.layout *.map)|*.layout;*.map</source>
         <translation>Layouts aus anderen Spielen (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>Import Layout</source>
         <translation>Layout importieren</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="50"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Es wurde kein Layout importiert.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="58"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="76"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="71"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Das Layout „%1“ existiert bereits. Wollen Sie es ersetzen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="84"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Aus „%1“:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="86"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Ins Menü Layout importiert: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="91"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Abgelehnt: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="93"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Unverändert belassen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Es wurde kein Layout importiert.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="100"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2133,57 +2157,57 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Das Menü Layout fasst höchstens 99 Layouts; %1 weitere wurden weggelassen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Bitte wählen Sie einen Namen für Ihre Layout-Datei</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>LAY-Layout-Dateien (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>Save layout</source>
         <translation>Layout speichern</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Die Layout-Datei „%1“ existiert bereits. Wollen Sie sie ersetzen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="199"/>
         <source>The layout was not saved: %1.</source>
         <translation>Das Layout wurde nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Das Layout wurde gespeichert, aber das Menü Layout fasst höchstens 99 Layouts, daher erscheint es dort nicht.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="24"/>
+        <location filename="../src/shell/Looks.cpp" line="18"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>Das Bild „%1“ konnte nicht geladen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="50"/>
+        <location filename="../src/shell/Looks.cpp" line="44"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Bitte wählen Sie eine Bilddatei für den Steinsatz</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="51"/>
+        <location filename="../src/shell/Looks.cpp" line="45"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Steinsatz-Bilder (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="69"/>
+        <location filename="../src/shell/Looks.cpp" line="63"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Bitte wählen Sie eine Bilddatei für den Hintergrund</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="64"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Hintergrundbilder (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2193,22 +2217,22 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>auf diesem System gibt es keinen Ton</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="126"/>
+        <location filename="../src/shell/Play.cpp" line="115"/>
         <source>Game restarted.</source>
         <translation>Spiel neu gestartet.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="168"/>
+        <location filename="../src/shell/Play.cpp" line="142"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Steine gemischt. %1 neue Züge gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="170"/>
+        <location filename="../src/shell/Play.cpp" line="144"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Steine gemischt. 1 neuer Zug gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="172"/>
+        <location filename="../src/shell/Play.cpp" line="146"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>Keine Züge gefunden. Drücken Sie ein paarmal auf Zurück.</translation>
     </message>
@@ -2378,17 +2402,17 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Die Einstellungen konnten nicht gelesen werden: %1. Es gelten die Standardwerte.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="117"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor kann ohne lesbares Layout nicht starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="144"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Der Hilfetext „%1“ konnte nicht gelesen werden: %2. Ohne ihn kann Velmor nicht starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="187"/>
+        <location filename="../src/shell/Startup.cpp" line="188"/>
         <source>The settings were not saved: %1.</source>
         <translation>Die Einstellungen wurden nicht gespeichert: %1.</translation>
     </message>
@@ -2413,22 +2437,22 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Fisch</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="203"/>
         <source>Butterfly</source>
         <translation>Schmetterling</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="261"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="262"/>
         <source>Owl</source>
         <translation>Eule</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="316"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="317"/>
         <source>Turtle</source>
         <translation>Schildkröte</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="401"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="402"/>
         <source>Snail</source>
         <translation>Schnecke</translation>
     </message>
@@ -2508,6 +2532,7 @@ Das Menü Layout fasst höchstens %2 Layouts; %3 wurden weggelassen: %4.</transl
         <translation>Wiese</translation>
     </message>
     <message>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Garten</translation>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="111"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Disposición externa</translation>
     </message>
@@ -721,13 +721,13 @@
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="68"/>
-        <location filename="../src/shell/Help.cpp" line="32"/>
+        <location filename="../src/shell/Help.cpp" line="33"/>
         <source>Voverizo Dadazu (Easy)</source>
         <translation>Voverizo Dadazu (fácil)</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="70"/>
-        <location filename="../src/shell/Help.cpp" line="33"/>
+        <location filename="../src/shell/Help.cpp" line="34"/>
         <source>Voverizo Dadazu (Hard)</source>
         <translation>Voverizo Dadazu (difícil)</translation>
     </message>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,200 +763,199 @@
         <translation>No quedan movimientos</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="62"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Solitario Mah-Jongg y Voverizo Dadazu para el escritorio Linux.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Las fichas, los fondos, las disposiciones, las melodías y los sonidos se crearon para este juego con sus propios generadores.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Gracias a todos los que jugaron a las versiones anteriores y enviaron ideas y disposiciones.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="68"/>
         <source>More layouts</source>
         <translation>Más disposiciones</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="84"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Ayuda</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Novedades</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>French</source>
         <translation>Francés</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Fichas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="119"/>
         <source>Player Name</source>
         <translation>Nombre del jugador</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <source>Your name</source>
         <translation>Tu nombre</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="128"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Semilla aleatoria</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="131"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Elige un número de partida concreto (de 1 a 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Empieza la partida haciendo clic en Archivo -&gt; Solitario Mah-Jongg: Nueva partida específica</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Options</source>
         <translation>Opciones</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Rk</source>
         <translation>Pos.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="162"/>
         <source>Reset High Scores</source>
         <translation>Borrar récords</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Layout</source>
         <translation>Disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Started</source>
         <translation>Empezadas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Won</source>
         <translation>Ganadas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Best</source>
         <translation>Mejor</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Average</source>
         <translation>Media</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Streak</source>
         <translation>Racha</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Longest</source>
         <translation>Más larga</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="199"/>
         <source>No game has been counted yet.</source>
         <translation>Todavía no se ha contado ninguna partida.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
         <source>Reset Statistics</source>
         <translation>Borrar estadísticas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="211"/>
         <source>Statistics</source>
         <translation>Estadísticas</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="213"/>
         <source>Return to Velmor</source>
         <translation>Volver a Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
-        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>%1 • in play</source>
         <translation>%1 • en juego</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="103"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Elegir disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="108"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="110"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Escribe parte del nombre de una disposición</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="172"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Haz doble clic en una disposición o pulsa Intro para jugarla.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="175"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Jugar</translation>
     </message>
@@ -966,23 +965,23 @@
         <translation>&amp;Partida</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="226"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Ningún nombre de disposición contiene «%1».</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="209"/>
+        <location filename="../src/platform/MainWindow.cpp" line="199"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Fichas restantes</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="218"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Nombre de la disposición</translation>
@@ -993,29 +992,29 @@
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mezclar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>Restart</source>
         <translation>Reiniciar</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>New Game</source>
         <translation>Nueva partida</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="173"/>
         <source>No preview</source>
         <translation>Sin vista previa</translation>
     </message>
@@ -1050,8 +1049,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="31"/>
-        <location filename="../src/shell/GameCommands.cpp" line="191"/>
+        <location filename="../src/shell/GameCommands.cpp" line="26"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pausa</translation>
@@ -1059,80 +1058,80 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="25"/>
+        <location filename="../src/shell/GameCommands.cpp" line="143"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="17"/>
+        <location filename="../src/shell/Editor.cpp" line="19"/>
         <source>New Layout</source>
         <translation>Nueva disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="46"/>
+        <location filename="../src/shell/Editor.cpp" line="48"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>¡Todavía no has terminado de construir la disposición!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="59"/>
         <source>Vertical variation</source>
         <translation>Variante vertical</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="60"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Para cambiar el modo de juego tendrás que reiniciar la partida. ¿Quieres continuar?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="102"/>
+        <location filename="../src/shell/GameCommands.cpp" line="91"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>La disposición &quot;%1&quot; tiene %2 fichas; una disposición necesita un número par de fichas entre 2 y 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="135"/>
+        <location filename="../src/shell/GameCommands.cpp" line="124"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Esta disposición no se puede repartir con solución: se ha repartido al azar.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="204"/>
+        <location filename="../src/shell/GameCommands.cpp" line="157"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partida específica iniciada. Semilla aleatoria n.º %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="207"/>
+        <location filename="../src/shell/GameCommands.cpp" line="160"/>
         <source>New game started.</source>
         <translation>Nueva partida iniciada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <location filename="../src/shell/GameCommands.cpp" line="172"/>
         <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor %1 - Voverizo Dadazu (difícil)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <location filename="../src/shell/GameCommands.cpp" line="174"/>
         <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor %1 - Voverizo Dadazu (fácil)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="223"/>
+        <location filename="../src/shell/GameCommands.cpp" line="176"/>
         <source>Velmor %1 - %2 - game %3</source>
         <translation>Velmor %1 - %2 - partida %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <location filename="../src/shell/GameCommands.cpp" line="177"/>
         <source>Velmor %1 - %2</source>
         <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="179"/>
         <source>Velmor %1 - game %2</source>
         <translation>Velmor %1 - partida %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="180"/>
         <source>Velmor %1</source>
         <translation>Velmor %1</translation>
     </message>
@@ -1789,7 +1788,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Please confirm...</source>
         <translation>Confirma, por favor...</translation>
     </message>
@@ -1849,83 +1848,83 @@
         <translation>JUG. 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="140"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>No se ha podido leer el Salón de la Fama: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="159"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="166"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>No se ha guardado el Salón de la Fama: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>HALL OF</source>
         <translation>SALÓN DE</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="186"/>
         <source>FAME</source>
         <translation>LA FAMA</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="18"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
         <source>The Hall of Fame of &quot;%1&quot; held 1 unreadable entry; it was replaced by empty places.</source>
         <translation>El Salón de la Fama de &quot;%1&quot; tenía 1 entrada ilegible; se ha sustituido por un puesto vacío.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="20"/>
         <source>The Hall of Fame of &quot;%1&quot; held %2 unreadable entries; they were replaced by empty places.</source>
         <translation>El Salón de la Fama de &quot;%1&quot; tenía %2 entradas ilegibles; se han sustituido por puestos vacíos.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="31"/>
+        <location filename="../src/shell/Help.cpp" line="32"/>
         <source>%1 Layout</source>
         <translation>Disposición %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Craks (4 times each)</source>
         <translation>Caracteres (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bambúes (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Dots (4 times each)</source>
         <translation>Círculos (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Flowers (once each)</source>
         <translation>Flores (una vez cada una)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Seasons (once each)</source>
         <translation>Estaciones (una vez cada una)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Winds (4 times each)</source>
         <translation>Vientos (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="61"/>
+        <location filename="../src/shell/Help.cpp" line="62"/>
         <source>Dragons (4 times each)</source>
         <translation>Dragones (4 veces cada uno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="69"/>
+        <location filename="../src/shell/Help.cpp" line="70"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>¡Has alcanzado el puesto n.º %1, %2!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="113"/>
+        <location filename="../src/shell/Help.cpp" line="114"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>¿Seguro que quieres borrar las entradas del Salón de la Fama de esta disposición?</translation>
     </message>
@@ -1951,12 +1950,37 @@
         <translation>no se ha leído ningún archivo de configuración, así que no se puede escribir ninguno</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="39"/>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
+        <source>Greensleeves</source>
+        <translation>Greensleeves</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Jasmine</source>
+        <translation>Jazmín</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Lanterns</source>
+        <translation>Farolillos</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Night</source>
+        <translation>Noche</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Sakura</source>
+        <translation>Sakura</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="45"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>No se ha encontrado ninguna melodía en &quot;%1&quot;. Velmor necesita ahí sus melodías (archivos .mid).</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="68"/>
+        <location filename="../src/shell/Jukebox.cpp" line="74"/>
         <source>No music: %1.</source>
         <translation>Sin música: %1.</translation>
     </message>
@@ -1971,72 +1995,72 @@
         <translation>Velmor no puede usar este idioma: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="16"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="17"/>
         <source>Layouts from other games (*.layout *.map)|*.layout;*.map</source>
         <translation>Disposiciones de otros juegos (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>Import Layout</source>
         <translation>Importar disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="50"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. No se ha importado ninguna disposición.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="58"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="76"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="71"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>La disposición &quot;%1&quot; ya existe. ¿Quieres reemplazarla?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="84"/>
         <source>From &quot;%1&quot;:</source>
         <translation>De &quot;%1&quot;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="86"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Importadas al menú Disposición: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="91"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Rechazadas: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="93"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Conservadas sin cambios: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 No se ha importado ninguna disposición.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="100"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2133,57 +2157,57 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>El menú Disposición admite como máximo 99 disposiciones; se han quedado fuera %1 más: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Elige un nombre para tu archivo de disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>Archivos de disposición LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>Save layout</source>
         <translation>Guardar disposición</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>El archivo de disposición &quot;%1&quot; ya existe. ¿Quieres reemplazarlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="199"/>
         <source>The layout was not saved: %1.</source>
         <translation>No se ha guardado la disposición: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Se ha guardado la disposición, pero el menú Disposición admite como máximo 99 disposiciones, así que no aparece en él.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="24"/>
+        <location filename="../src/shell/Looks.cpp" line="18"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>No se ha podido cargar la imagen &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="50"/>
+        <location filename="../src/shell/Looks.cpp" line="44"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Elige un archivo de imagen para el juego de fichas</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="51"/>
+        <location filename="../src/shell/Looks.cpp" line="45"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Archivos de juego de fichas (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="69"/>
+        <location filename="../src/shell/Looks.cpp" line="63"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Elige un archivo de imagen para el fondo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="64"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Archivos de fondo (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2193,22 +2217,22 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>no hay sonido disponible</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="126"/>
+        <location filename="../src/shell/Play.cpp" line="115"/>
         <source>Game restarted.</source>
         <translation>Partida reiniciada.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="168"/>
+        <location filename="../src/shell/Play.cpp" line="142"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Fichas mezcladas. Se han encontrado %1 movimientos nuevos.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="170"/>
+        <location filename="../src/shell/Play.cpp" line="144"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Fichas mezcladas. Se ha encontrado 1 movimiento nuevo.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="172"/>
+        <location filename="../src/shell/Play.cpp" line="146"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>No se han encontrado movimientos. Prueba a pulsar Deshacer unas cuantas veces.</translation>
     </message>
@@ -2378,17 +2402,17 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>No se ha podido leer la configuración: %1. Se aplican los valores predeterminados.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="117"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor no puede arrancar sin una disposición legible.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="144"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>No se ha podido leer el texto de ayuda &quot;%1&quot;: %2. Velmor no puede arrancar sin él.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="187"/>
+        <location filename="../src/shell/Startup.cpp" line="188"/>
         <source>The settings were not saved: %1.</source>
         <translation>No se ha guardado la configuración: %1.</translation>
     </message>
@@ -2413,22 +2437,22 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>Pez</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="203"/>
         <source>Butterfly</source>
         <translation>Mariposa</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="261"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="262"/>
         <source>Owl</source>
         <translation>Búho</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="316"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="317"/>
         <source>Turtle</source>
         <translation>Tortuga</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="401"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="402"/>
         <source>Snail</source>
         <translation>Caracol</translation>
     </message>
@@ -2508,6 +2532,7 @@ El menú Disposición admite como máximo %2 disposiciones; se han quedado fuera
         <translation>Pradera</translation>
     </message>
     <message>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Jardín</translation>

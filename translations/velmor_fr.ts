@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="111"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Disposition externe</translation>
     </message>
@@ -721,13 +721,13 @@
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="68"/>
-        <location filename="../src/shell/Help.cpp" line="32"/>
+        <location filename="../src/shell/Help.cpp" line="33"/>
         <source>Voverizo Dadazu (Easy)</source>
         <translation>Voverizo Dadazu (facile)</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="70"/>
-        <location filename="../src/shell/Help.cpp" line="33"/>
+        <location filename="../src/shell/Help.cpp" line="34"/>
         <source>Voverizo Dadazu (Hard)</source>
         <translation>Voverizo Dadazu (difficile)</translation>
     </message>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,200 +763,199 @@
         <translation>Plus aucun coup</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="62"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Le Mah-Jongg solitaire et Voverizo Dadazu pour le bureau Linux.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Tuiles, fonds, dispositions, mélodies et sons ont été créés pour ce jeu par ses propres générateurs.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Merci à tous ceux qui ont joué aux versions précédentes et envoyé des idées et des dispositions.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="68"/>
         <source>More layouts</source>
         <translation>Plus de dispositions</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="84"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Aide</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Nouveautés</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>French</source>
         <translation>Français</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Tuiles</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="119"/>
         <source>Player Name</source>
         <translation>Nom du joueur</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <source>Your name</source>
         <translation>Votre nom</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="128"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Numéro de partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="131"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Choisissez un numéro de partie précis (de 1 à 2 147 483 647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Lancez la partie par Fichier -&gt; Mah-Jongg Solitaire&#xa0;: Nouvelle partie par numéro</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Rk</source>
         <translation>Rg</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Temps</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="162"/>
         <source>Reset High Scores</source>
         <translation>Effacer les records</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Layout</source>
         <translation>Disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Started</source>
         <translation>Jouées</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Won</source>
         <translation>Gagnées</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Best</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Average</source>
         <translation>Moyenne</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Streak</source>
         <translation>Série</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Longest</source>
         <translation>Plus longue</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="199"/>
         <source>No game has been counted yet.</source>
         <translation>Aucune partie n&apos;a encore été comptée.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
         <source>Reset Statistics</source>
         <translation>Effacer les statistiques</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="211"/>
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="213"/>
         <source>Return to Velmor</source>
         <translation>Retour à Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
-        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>%1 • in play</source>
         <translation>%1 • en cours</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="103"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Choisir une disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="108"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtre&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="110"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Tapez une partie du nom d&apos;une disposition</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="172"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Double-cliquez sur une disposition ou appuyez sur Entrée pour y jouer.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="175"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Jouer</translation>
     </message>
@@ -966,23 +965,23 @@
         <translation>&amp;Partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="226"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Aucun nom de disposition ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="209"/>
+        <location filename="../src/platform/MainWindow.cpp" line="199"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Tuiles restantes</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="218"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Nom de la disposition</translation>
@@ -993,29 +992,29 @@
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mélanger</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>Restart</source>
         <translation>Recommencer</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="173"/>
         <source>No preview</source>
         <translation>Pas d&apos;aperçu</translation>
     </message>
@@ -1050,8 +1049,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="31"/>
-        <location filename="../src/shell/GameCommands.cpp" line="191"/>
+        <location filename="../src/shell/GameCommands.cpp" line="26"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pause</translation>
@@ -1059,80 +1058,80 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="25"/>
+        <location filename="../src/shell/GameCommands.cpp" line="143"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="17"/>
+        <location filename="../src/shell/Editor.cpp" line="19"/>
         <source>New Layout</source>
         <translation>Nouvelle disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="46"/>
+        <location filename="../src/shell/Editor.cpp" line="48"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>Vous n&apos;avez pas fini de construire la disposition&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="59"/>
         <source>Vertical variation</source>
         <translation>Variante verticale</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="60"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Pour changer de mode de jeu, vous devez recommencer votre partie. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="102"/>
+        <location filename="../src/shell/GameCommands.cpp" line="91"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>La disposition «&#xa0;%1&#xa0;» compte %2 tuiles&#xa0;; une disposition demande un nombre pair de tuiles, de 2 à 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="135"/>
+        <location filename="../src/shell/GameCommands.cpp" line="124"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Cette disposition ne permet pas de donne gagnable&#xa0;: donne au hasard.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="204"/>
+        <location filename="../src/shell/GameCommands.cpp" line="157"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partie numérotée lancée. Numéro de partie #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="207"/>
+        <location filename="../src/shell/GameCommands.cpp" line="160"/>
         <source>New game started.</source>
         <translation>Nouvelle partie lancée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <location filename="../src/shell/GameCommands.cpp" line="172"/>
         <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor %1 - Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <location filename="../src/shell/GameCommands.cpp" line="174"/>
         <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor %1 - Voverizo Dadazu (facile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="223"/>
+        <location filename="../src/shell/GameCommands.cpp" line="176"/>
         <source>Velmor %1 - %2 - game %3</source>
         <translation>Velmor %1 - %2 - partie %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <location filename="../src/shell/GameCommands.cpp" line="177"/>
         <source>Velmor %1 - %2</source>
         <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="179"/>
         <source>Velmor %1 - game %2</source>
         <translation>Velmor %1 - partie %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="180"/>
         <source>Velmor %1</source>
         <translation>Velmor %1</translation>
     </message>
@@ -1789,7 +1788,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Please confirm...</source>
         <translation>Veuillez confirmer...</translation>
     </message>
@@ -1849,83 +1848,83 @@
         <translation>JOUEUR 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="140"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>Le tableau d&apos;honneur n&apos;a pas pu être lu&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="159"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="166"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>Le tableau d&apos;honneur n&apos;a pas été enregistré&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>HALL OF</source>
         <translation>LES</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="186"/>
         <source>FAME</source>
         <translation>RECORDS</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="18"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
         <source>The Hall of Fame of &quot;%1&quot; held 1 unreadable entry; it was replaced by empty places.</source>
         <translation>Le tableau d&apos;honneur de «&#xa0;%1&#xa0;» contenait 1 entrée illisible&#xa0;; elle a été remplacée par une place vide.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="20"/>
         <source>The Hall of Fame of &quot;%1&quot; held %2 unreadable entries; they were replaced by empty places.</source>
         <translation>Le tableau d&apos;honneur de «&#xa0;%1&#xa0;» contenait %2 entrées illisibles&#xa0;; elles ont été remplacées par des places vides.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="31"/>
+        <location filename="../src/shell/Help.cpp" line="32"/>
         <source>%1 Layout</source>
         <translation>Disposition %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Craks (4 times each)</source>
         <translation>Caractères (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bambous (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Dots (4 times each)</source>
         <translation>Cercles (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Flowers (once each)</source>
         <translation>Fleurs (une fois chacune)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Seasons (once each)</source>
         <translation>Saisons (une fois chacune)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Winds (4 times each)</source>
         <translation>Vents (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="61"/>
+        <location filename="../src/shell/Help.cpp" line="62"/>
         <source>Dragons (4 times each)</source>
         <translation>Dragons (4 fois chacun)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="69"/>
+        <location filename="../src/shell/Help.cpp" line="70"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>Vous avez atteint le rang #%1, %2&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="113"/>
+        <location filename="../src/shell/Help.cpp" line="114"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>Voulez-vous vraiment effacer le tableau d&apos;honneur de cette disposition&#xa0;?</translation>
     </message>
@@ -1951,12 +1950,37 @@
         <translation>aucun fichier de réglages n&apos;a été lu, donc aucun ne peut être écrit</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="39"/>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
+        <source>Greensleeves</source>
+        <translation>Greensleeves</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Jasmine</source>
+        <translation>Jasmin</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Lanterns</source>
+        <translation>Lanternes</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Night</source>
+        <translation>Nuit</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Sakura</source>
+        <translation>Sakura</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="45"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>Aucune mélodie n&apos;a été trouvée dans «&#xa0;%1&#xa0;». Velmor a besoin de ses mélodies (fichiers .mid) à cet endroit.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="68"/>
+        <location filename="../src/shell/Jukebox.cpp" line="74"/>
         <source>No music: %1.</source>
         <translation>Pas de musique&#xa0;: %1.</translation>
     </message>
@@ -1971,72 +1995,72 @@
         <translation>Velmor ne sait pas parler cette langue&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="16"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="17"/>
         <source>Layouts from other games (*.layout *.map)|*.layout;*.map</source>
         <translation>Dispositions d&apos;autres jeux (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>Import Layout</source>
         <translation>Importer une disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="50"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Aucune disposition n&apos;a été importée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="58"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="76"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="71"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>La disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="84"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Depuis «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="86"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Importées dans le menu Disposition&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1; %2</source>
         <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="91"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Refusées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="93"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Conservées telles quelles&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Aucune disposition n&apos;a été importée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="100"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2133,57 +2157,57 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Le menu Disposition contient au plus 99 dispositions&#xa0;; %1 autres ont été laissées de côté&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Veuillez choisir un nom pour votre fichier de disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>Fichiers de disposition LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>Save layout</source>
         <translation>Enregistrer la disposition</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Le fichier de disposition «&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="199"/>
         <source>The layout was not saved: %1.</source>
         <translation>La disposition n&apos;a pas été enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>La disposition a été enregistrée, mais le menu Disposition contient au plus 99 dispositions&#xa0;: elle n&apos;y figure donc pas.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="24"/>
+        <location filename="../src/shell/Looks.cpp" line="18"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être chargée&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="50"/>
+        <location filename="../src/shell/Looks.cpp" line="44"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Veuillez choisir une image de jeu de tuiles</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="51"/>
+        <location filename="../src/shell/Looks.cpp" line="45"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Fichiers de jeu de tuiles (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="69"/>
+        <location filename="../src/shell/Looks.cpp" line="63"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Veuillez choisir une image de fond</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="64"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Fichiers de fond (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2193,22 +2217,22 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>aucun son n&apos;est disponible ici</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="126"/>
+        <location filename="../src/shell/Play.cpp" line="115"/>
         <source>Game restarted.</source>
         <translation>Partie recommencée.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="168"/>
+        <location filename="../src/shell/Play.cpp" line="142"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Tuiles mélangées. %1 nouveaux coups trouvés.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="170"/>
+        <location filename="../src/shell/Play.cpp" line="144"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Tuiles mélangées. 1 nouveau coup trouvé.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="172"/>
+        <location filename="../src/shell/Play.cpp" line="146"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>Aucun coup trouvé. Essayez d&apos;appuyer plusieurs fois sur Annuler.</translation>
     </message>
@@ -2378,17 +2402,17 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Les réglages n&apos;ont pas pu être lus&#xa0;: %1. Les valeurs par défaut s&apos;appliquent.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="117"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor ne peut pas démarrer sans disposition lisible.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="144"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Le texte d&apos;aide «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2. Velmor ne peut pas démarrer sans lui.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="187"/>
+        <location filename="../src/shell/Startup.cpp" line="188"/>
         <source>The settings were not saved: %1.</source>
         <translation>Les réglages n&apos;ont pas été enregistrés&#xa0;: %1.</translation>
     </message>
@@ -2413,22 +2437,22 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Poisson</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="203"/>
         <source>Butterfly</source>
         <translation>Papillon</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="261"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="262"/>
         <source>Owl</source>
         <translation>Hibou</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="316"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="317"/>
         <source>Turtle</source>
         <translation>Tortue</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="401"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="402"/>
         <source>Snail</source>
         <translation>Escargot</translation>
     </message>
@@ -2508,6 +2532,7 @@ Le menu Disposition contient au plus %2 dispositions&#xa0;; %3 ont été laissé
         <translation>Prairie</translation>
     </message>
     <message>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Jardin</translation>

@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="111"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Schema esterno</translation>
     </message>
@@ -721,13 +721,13 @@
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="68"/>
-        <location filename="../src/shell/Help.cpp" line="32"/>
+        <location filename="../src/shell/Help.cpp" line="33"/>
         <source>Voverizo Dadazu (Easy)</source>
         <translation>Voverizo Dadazu (facile)</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="70"/>
-        <location filename="../src/shell/Help.cpp" line="33"/>
+        <location filename="../src/shell/Help.cpp" line="34"/>
         <source>Voverizo Dadazu (Hard)</source>
         <translation>Voverizo Dadazu (difficile)</translation>
     </message>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,200 +763,199 @@
         <translation>Nessuna mossa possibile</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="62"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Solitario Mah-Jongg e Voverizo Dadazu per il desktop Linux.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Tessere, sfondi, schemi, brani e suoni sono stati creati per questo gioco dai suoi stessi generatori.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Grazie a tutti quelli che hanno giocato alle versioni precedenti e hanno inviato idee e schemi.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="68"/>
         <source>More layouts</source>
         <translation>Altri schemi</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="84"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Aiuto</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Aiuto</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Novità</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>French</source>
         <translation>Francese</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Tessere</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="119"/>
         <source>Player Name</source>
         <translation>Nome del giocatore</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <source>Your name</source>
         <translation>Il tuo nome</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="128"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Seme casuale</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="131"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Scegli un numero di partita specifico (da 1 a 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Avvia la partita facendo clic su File -&gt; Solitario Mah-Jongg: Nuova partita specifica</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Options</source>
         <translation>Opzioni</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Rk</source>
         <translation>Pos.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Tempo</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="162"/>
         <source>Reset High Scores</source>
         <translation>Azzera record</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Layout</source>
         <translation>Schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Started</source>
         <translation>Iniziate</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Won</source>
         <translation>Vinte</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Best</source>
         <translation>Migliore</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Average</source>
         <translation>Media</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Streak</source>
         <translation>Serie</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Longest</source>
         <translation>Serie più lunga</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="199"/>
         <source>No game has been counted yet.</source>
         <translation>Nessuna partita ancora conteggiata.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
         <source>Reset Statistics</source>
         <translation>Azzera statistiche</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="211"/>
         <source>Statistics</source>
         <translation>Statistiche</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="213"/>
         <source>Return to Velmor</source>
         <translation>Torna a Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
-        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>%1 • in play</source>
         <translation>%1 • in gioco</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="103"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Scegli schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="108"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="110"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Scrivi parte del nome di uno schema</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="172"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Fai doppio clic su uno schema o premi Invio per giocarci.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="175"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Gioca</translation>
     </message>
@@ -966,23 +965,23 @@
         <translation>&amp;Partita</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="226"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Nessuno schema ha “%1” nel nome.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="209"/>
+        <location filename="../src/platform/MainWindow.cpp" line="199"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Tessere rimaste</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="218"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Nome dello schema</translation>
@@ -993,29 +992,29 @@
         <translation>Ripeti</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Mescola</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>Restart</source>
         <translation>Ricomincia</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>New Game</source>
         <translation>Nuova partita</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="173"/>
         <source>No preview</source>
         <translation>Nessuna anteprima</translation>
     </message>
@@ -1050,8 +1049,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="31"/>
-        <location filename="../src/shell/GameCommands.cpp" line="191"/>
+        <location filename="../src/shell/GameCommands.cpp" line="26"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pausa</translation>
@@ -1059,80 +1058,80 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="25"/>
+        <location filename="../src/shell/GameCommands.cpp" line="143"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pausa</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="17"/>
+        <location filename="../src/shell/Editor.cpp" line="19"/>
         <source>New Layout</source>
         <translation>Nuovo schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="46"/>
+        <location filename="../src/shell/Editor.cpp" line="48"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>Non hai ancora finito di costruire lo schema!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="59"/>
         <source>Vertical variation</source>
         <translation>Variante verticale</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="60"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Per cambiare modalità di gioco devi ricominciare la partita. Vuoi continuare?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="102"/>
+        <location filename="../src/shell/GameCommands.cpp" line="91"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>Lo schema &quot;%1&quot; ha %2 tessere; uno schema richiede un numero pari di tessere da 2 a 144.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="135"/>
+        <location filename="../src/shell/GameCommands.cpp" line="124"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Questo schema non ammette una distribuzione risolvibile: distribuito a caso.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="204"/>
+        <location filename="../src/shell/GameCommands.cpp" line="157"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Partita specifica avviata. Seme casuale n. %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="207"/>
+        <location filename="../src/shell/GameCommands.cpp" line="160"/>
         <source>New game started.</source>
         <translation>Nuova partita avviata.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <location filename="../src/shell/GameCommands.cpp" line="172"/>
         <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor %1 - Voverizo Dadazu (difficile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <location filename="../src/shell/GameCommands.cpp" line="174"/>
         <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor %1 - Voverizo Dadazu (facile)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="223"/>
+        <location filename="../src/shell/GameCommands.cpp" line="176"/>
         <source>Velmor %1 - %2 - game %3</source>
         <translation>Velmor %1 - %2 - partita %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <location filename="../src/shell/GameCommands.cpp" line="177"/>
         <source>Velmor %1 - %2</source>
         <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="179"/>
         <source>Velmor %1 - game %2</source>
         <translation>Velmor %1 - partita %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="180"/>
         <source>Velmor %1</source>
         <translation>Velmor %1</translation>
     </message>
@@ -1789,7 +1788,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Please confirm...</source>
         <translation>Conferma...</translation>
     </message>
@@ -1849,83 +1848,83 @@
         <translation>GIOC. 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="140"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>Impossibile leggere l&apos;Albo d&apos;oro: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="159"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="166"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>L&apos;Albo d&apos;oro non è stato salvato: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>HALL OF</source>
         <translation>ALBO</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="186"/>
         <source>FAME</source>
         <translation>D&apos;ORO</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="18"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
         <source>The Hall of Fame of &quot;%1&quot; held 1 unreadable entry; it was replaced by empty places.</source>
         <translation>L&apos;Albo d&apos;oro di &quot;%1&quot; conteneva 1 voce illeggibile; è stata sostituita da un posto vuoto.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="20"/>
         <source>The Hall of Fame of &quot;%1&quot; held %2 unreadable entries; they were replaced by empty places.</source>
         <translation>L&apos;Albo d&apos;oro di &quot;%1&quot; conteneva %2 voci illeggibili; sono state sostituite da posti vuoti.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="31"/>
+        <location filename="../src/shell/Help.cpp" line="32"/>
         <source>%1 Layout</source>
         <translation>Schema %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Craks (4 times each)</source>
         <translation>Caratteri (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bambù (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Dots (4 times each)</source>
         <translation>Cerchi (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Flowers (once each)</source>
         <translation>Fiori (1 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Seasons (once each)</source>
         <translation>Stagioni (1 ciascuna)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Winds (4 times each)</source>
         <translation>Venti (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="61"/>
+        <location filename="../src/shell/Help.cpp" line="62"/>
         <source>Dragons (4 times each)</source>
         <translation>Draghi (4 ciascuno)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="69"/>
+        <location filename="../src/shell/Help.cpp" line="70"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>Hai raggiunto la posizione n. %1, %2!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="113"/>
+        <location filename="../src/shell/Help.cpp" line="114"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>Vuoi davvero cancellare le voci dell&apos;Albo d&apos;oro per questo schema?</translation>
     </message>
@@ -1951,12 +1950,37 @@
         <translation>non è stato letto nessun file di impostazioni, quindi non se ne può scrivere nessuno</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="39"/>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
+        <source>Greensleeves</source>
+        <translation>Greensleeves</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Jasmine</source>
+        <translation>Gelsomino</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Lanterns</source>
+        <translation>Lanterne</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Night</source>
+        <translation>Notte</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Sakura</source>
+        <translation>Sakura</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="45"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>Nessun brano trovato in &quot;%1&quot;. Velmor ha bisogno dei suoi brani (file .mid) in quella cartella.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="68"/>
+        <location filename="../src/shell/Jukebox.cpp" line="74"/>
         <source>No music: %1.</source>
         <translation>Niente musica: %1.</translation>
     </message>
@@ -1971,72 +1995,72 @@
         <translation>Velmor non può usare questa lingua: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="16"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="17"/>
         <source>Layouts from other games (*.layout *.map)|*.layout;*.map</source>
         <translation>Schemi di altri giochi (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>Import Layout</source>
         <translation>Importa schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="50"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Nessuno schema è stato importato.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="58"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="76"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="71"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Lo schema &quot;%1&quot; esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="84"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Da &quot;%1&quot;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="86"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Importati nel menu Schema: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="91"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Rifiutati: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="93"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Lasciati invariati: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Nessuno schema è stato importato.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="100"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2133,57 +2157,57 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Il menu Schema contiene al massimo 99 schemi; ne sono stati esclusi altri %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Scegli un nome per il file del tuo schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>File di schema LAY (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>Save layout</source>
         <translation>Salva schema</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Il file di schema &quot;%1&quot; esiste già. Vuoi sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="199"/>
         <source>The layout was not saved: %1.</source>
         <translation>Lo schema non è stato salvato: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>Lo schema è stato salvato, ma il menu Schema contiene al massimo 99 schemi, quindi non compare nell&apos;elenco.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="24"/>
+        <location filename="../src/shell/Looks.cpp" line="18"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>Impossibile caricare l&apos;immagine &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="50"/>
+        <location filename="../src/shell/Looks.cpp" line="44"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Scegli un file bitmap per il set di tessere</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="51"/>
+        <location filename="../src/shell/Looks.cpp" line="45"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>File di set di tessere (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="69"/>
+        <location filename="../src/shell/Looks.cpp" line="63"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Scegli un file bitmap per lo sfondo</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="64"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>File di sfondo (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2193,22 +2217,22 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>nessun dispositivo audio disponibile</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="126"/>
+        <location filename="../src/shell/Play.cpp" line="115"/>
         <source>Game restarted.</source>
         <translation>Partita ricominciata.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="168"/>
+        <location filename="../src/shell/Play.cpp" line="142"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Tessere mescolate. Trovate %1 nuove mosse.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="170"/>
+        <location filename="../src/shell/Play.cpp" line="144"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Tessere mescolate. Trovata 1 nuova mossa.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="172"/>
+        <location filename="../src/shell/Play.cpp" line="146"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>Nessuna mossa trovata. Prova a premere Annulla qualche volta.</translation>
     </message>
@@ -2378,17 +2402,17 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Impossibile leggere le impostazioni: %1. Si usano i valori predefiniti.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="117"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor non può avviarsi senza uno schema leggibile.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="144"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>Impossibile leggere il testo di aiuto &quot;%1&quot;: %2. Velmor non può avviarsi senza.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="187"/>
+        <location filename="../src/shell/Startup.cpp" line="188"/>
         <source>The settings were not saved: %1.</source>
         <translation>Le impostazioni non sono state salvate: %1.</translation>
     </message>
@@ -2413,22 +2437,22 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Pesce</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="203"/>
         <source>Butterfly</source>
         <translation>Farfalla</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="261"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="262"/>
         <source>Owl</source>
         <translation>Gufo</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="316"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="317"/>
         <source>Turtle</source>
         <translation>Tartaruga</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="401"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="402"/>
         <source>Snail</source>
         <translation>Lumaca</translation>
     </message>
@@ -2508,6 +2532,7 @@ Il menu Schema contiene al massimo %2 schemi; ne sono stati esclusi %3: %4.</tra
         <translation>Prato</translation>
     </message>
     <message>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Giardino</translation>

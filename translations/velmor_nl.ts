@@ -583,7 +583,7 @@
     </message>
     <message>
         <location filename="../src/layouts/LayoutInPlay.h" line="13"/>
-        <location filename="../src/shell/Startup.cpp" line="111"/>
+        <location filename="../src/shell/Startup.cpp" line="112"/>
         <source>External Layout</source>
         <translation>Externe opstelling</translation>
     </message>
@@ -721,13 +721,13 @@
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="68"/>
-        <location filename="../src/shell/Help.cpp" line="32"/>
+        <location filename="../src/shell/Help.cpp" line="33"/>
         <source>Voverizo Dadazu (Easy)</source>
         <translation>Voverizo Dadazu (makkelijk)</translation>
     </message>
     <message>
         <location filename="../src/modes/Statistics.cpp" line="70"/>
-        <location filename="../src/shell/Help.cpp" line="33"/>
+        <location filename="../src/shell/Help.cpp" line="34"/>
         <source>Voverizo Dadazu (Hard)</source>
         <translation>Voverizo Dadazu (moeilijk)</translation>
     </message>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <location filename="../src/platform/BoardArea.cpp" line="175"/>
-        <location filename="../src/platform/HelpWindow.cpp" line="178"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="141"/>
         <location filename="../src/shell/GameMenus.cpp" line="97"/>
         <location filename="../src/shell/GameMenus.h" line="127"/>
@@ -763,200 +763,199 @@
         <translation>Geen zetten meer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="60"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="62"/>
         <source>Mah-Jongg solitaire and Voverizo Dadazu for the Linux desktop.</source>
         <translation>Mah-Jongg solitaire en Voverizo Dadazu voor de Linux-desktop.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="61"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="63"/>
         <source>Tiles, backgrounds, layouts, tunes and sounds were made for this game by its own generators.</source>
         <translation>Stenen, achtergronden, opstellingen, melodieën en geluiden zijn voor dit spel gemaakt door zijn eigen generatoren.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="64"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
         <source>Thanks to everyone who played the earlier versions and sent ideas and layouts.</source>
         <translation>Dank aan iedereen die de eerdere versies speelde en ideeën en opstellingen instuurde.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="66"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="68"/>
         <source>More layouts</source>
         <translation>Meer opstellingen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="82"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="84"/>
         <source>Velmor - Help</source>
         <translation>Velmor - Help</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="105"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="111"/>
         <location filename="../src/shell/GameMenus.cpp" line="95"/>
         <location filename="../src/shell/GameMenus.h" line="125"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="106"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="112"/>
         <location filename="../src/shell/GameMenus.h" line="115"/>
         <source>What&apos;s New</source>
         <translation>Wat is er nieuw</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="107"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
         <location filename="../src/shell/GameMenus.h" line="126"/>
         <source>About</source>
         <translation>Over</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="108"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="114"/>
         <source>French</source>
         <translation>Frans</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="109"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
         <location filename="../src/shell/GameMenus.h" line="25"/>
         <source>Tiles</source>
         <translation>Stenen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="113"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="119"/>
         <source>Player Name</source>
         <translation>Spelersnaam</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="115"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="121"/>
         <source>Your name</source>
         <translation>Je naam</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="122"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="128"/>
         <location filename="../src/shell/GameMenus.h" line="58"/>
         <source>Random Seed</source>
         <translation>Spelnummer</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="125"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="131"/>
         <source>Choose a specific game number (from 1 to 2,147,483,647)</source>
         <translation>Kies een bepaald spelnummer (van 1 tot 2.147.483.647)</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="130"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
         <source>Activate the game by clicking File -&gt; Mah-Jongg Solitaire : New Specific Game</source>
         <translation>Start het spel met Bestand -&gt; Mah-Jongg Solitaire : Nieuw genummerd spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="136"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
         <source>Options</source>
         <translation>Opties</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Rk</source>
         <translation>Pl.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <location filename="../src/shell/GameMenus.h" line="29"/>
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="142"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="148"/>
         <source>Malus</source>
         <translation>Malus</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="156"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="162"/>
         <source>Reset High Scores</source>
         <translation>Scores wissen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Layout</source>
         <translation>Opstelling</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Started</source>
         <translation>Gestart</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="184"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="190"/>
         <source>Best</source>
         <translation>Beste</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Average</source>
         <translation>Gemiddeld</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Streak</source>
         <translation>Reeks</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="185"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="191"/>
         <source>Longest</source>
         <translation>Langste</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="193"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="199"/>
         <source>No game has been counted yet.</source>
         <translation>Er is nog geen spel geteld.</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="197"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="203"/>
         <source>Reset Statistics</source>
         <translation>Statistieken wissen</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="205"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="211"/>
         <source>Statistics</source>
         <translation>Statistieken</translation>
     </message>
     <message>
-        <location filename="../src/platform/HelpWindow.cpp" line="207"/>
+        <location filename="../src/platform/HelpWindow.cpp" line="213"/>
         <source>Return to Velmor</source>
         <translation>Terug naar Velmor</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="79"/>
-        <location filename="../src/platform/LayoutChooser.cpp" line="148"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="94"/>
         <source>%1 • in play</source>
         <translation>%1 • in spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="99"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="103"/>
         <source>Velmor - Choose Layout</source>
         <translation>Velmor - Opstelling kiezen</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="104"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="108"/>
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="106"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="110"/>
         <source>Type part of a layout&apos;s name</source>
         <translation>Typ een deel van de naam van een opstelling</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="174"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="172"/>
         <source>Double-click a layout or press Return to play it.</source>
         <translation>Dubbelklik op een opstelling of druk op Enter om die te spelen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="175"/>
         <source>&amp;Play Layout</source>
         <translation>&amp;Spelen</translation>
     </message>
@@ -966,23 +965,23 @@
         <translation>&amp;Spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="179"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="177"/>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/platform/LayoutChooser.cpp" line="228"/>
+        <location filename="../src/platform/LayoutChooser.cpp" line="226"/>
         <source>No layout&apos;s name holds “%1”.</source>
         <translation>Geen enkele opstellingsnaam bevat “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="209"/>
+        <location filename="../src/platform/MainWindow.cpp" line="199"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="123"/>
         <source>Tiles left</source>
         <translation>Stenen over</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="218"/>
+        <location filename="../src/platform/MainWindow.cpp" line="208"/>
         <location filename="../src/platform/MainWindowMenus.cpp" line="124"/>
         <source>Layout Name</source>
         <translation>Naam opstelling</translation>
@@ -993,29 +992,29 @@
         <translation>Herhalen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="122"/>
         <source>Back</source>
         <translation>Terug</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="478"/>
+        <location filename="../src/platform/MainWindow.cpp" line="468"/>
         <location filename="../src/shell/GameMenus.h" line="124"/>
         <source>Shuffle</source>
         <translation>Schudden</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>Restart</source>
         <translation>Opnieuw beginnen</translation>
     </message>
     <message>
-        <location filename="../src/platform/MainWindow.cpp" line="479"/>
+        <location filename="../src/platform/MainWindow.cpp" line="469"/>
         <source>New Game</source>
         <translation>Nieuw spel</translation>
     </message>
     <message>
-        <location filename="../src/platform/QtPlatform.cpp" line="170"/>
+        <location filename="../src/platform/QtPlatform.cpp" line="173"/>
         <source>No preview</source>
         <translation>Geen voorbeeld</translation>
     </message>
@@ -1050,8 +1049,8 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="107"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="135"/>
-        <location filename="../src/shell/GameCommands.cpp" line="31"/>
-        <location filename="../src/shell/GameCommands.cpp" line="191"/>
+        <location filename="../src/shell/GameCommands.cpp" line="26"/>
+        <location filename="../src/shell/GameCommands.cpp" line="144"/>
         <location filename="../src/shell/GameMenus.h" line="64"/>
         <source>Pause</source>
         <translation>Pauze</translation>
@@ -1059,80 +1058,80 @@
     <message>
         <location filename="../src/shell/ClockAndStatus.cpp" line="108"/>
         <location filename="../src/shell/ClockAndStatus.cpp" line="136"/>
-        <location filename="../src/shell/GameCommands.cpp" line="30"/>
-        <location filename="../src/shell/GameCommands.cpp" line="190"/>
+        <location filename="../src/shell/GameCommands.cpp" line="25"/>
+        <location filename="../src/shell/GameCommands.cpp" line="143"/>
         <location filename="../src/shell/GameMenus.h" line="63"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pauze</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="17"/>
+        <location filename="../src/shell/Editor.cpp" line="19"/>
         <source>New Layout</source>
         <translation>Nieuwe opstelling</translation>
     </message>
     <message>
-        <location filename="../src/shell/Editor.cpp" line="46"/>
+        <location filename="../src/shell/Editor.cpp" line="48"/>
         <source>You haven&apos;t finished building the layout yet !</source>
         <translation>De opstelling is nog niet af!</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="70"/>
+        <location filename="../src/shell/GameCommands.cpp" line="59"/>
         <source>Vertical variation</source>
         <translation>Verticale variant</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="71"/>
+        <location filename="../src/shell/GameCommands.cpp" line="60"/>
         <source>If you want to change the game mode, you&apos;ll have to restart your game. Do you wish to continue ?</source>
         <translation>Als je de spelvorm wilt wijzigen, moet je je spel opnieuw beginnen. Wil je doorgaan?</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="102"/>
+        <location filename="../src/shell/GameCommands.cpp" line="91"/>
         <source>The layout &quot;%1&quot; has %2 tiles; a layout needs an even number of tiles from 2 to 144.</source>
         <translation>De opstelling &quot;%1&quot; heeft %2 stenen; een opstelling heeft een even aantal stenen van 2 tot 144 nodig.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="135"/>
+        <location filename="../src/shell/GameCommands.cpp" line="124"/>
         <source>This layout cannot be dealt winnable: dealt at random.</source>
         <translation>Deze opstelling kan niet winbaar worden gedeeld; er is willekeurig gedeeld.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="204"/>
+        <location filename="../src/shell/GameCommands.cpp" line="157"/>
         <location filename="../src/shell/HallAndEnd.cpp" line="100"/>
         <source>Specific Board started. Random Seed #%1</source>
         <translation>Genummerd spel gestart. Spelnummer #%1</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="207"/>
+        <location filename="../src/shell/GameCommands.cpp" line="160"/>
         <source>New game started.</source>
         <translation>Nieuw spel gestart.</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="219"/>
+        <location filename="../src/shell/GameCommands.cpp" line="172"/>
         <source>Velmor %1 - Voverizo Dadazu (Hard)</source>
         <translation>Velmor %1 - Voverizo Dadazu (moeilijk)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="221"/>
+        <location filename="../src/shell/GameCommands.cpp" line="174"/>
         <source>Velmor %1 - Voverizo Dadazu (Easy)</source>
         <translation>Velmor %1 - Voverizo Dadazu (makkelijk)</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="223"/>
+        <location filename="../src/shell/GameCommands.cpp" line="176"/>
         <source>Velmor %1 - %2 - game %3</source>
         <translation>Velmor %1 - %2 - spel %3</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="224"/>
+        <location filename="../src/shell/GameCommands.cpp" line="177"/>
         <source>Velmor %1 - %2</source>
         <translation>Velmor %1 - %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="226"/>
+        <location filename="../src/shell/GameCommands.cpp" line="179"/>
         <source>Velmor %1 - game %2</source>
         <translation>Velmor %1 - spel %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/GameCommands.cpp" line="227"/>
+        <location filename="../src/shell/GameCommands.cpp" line="180"/>
         <source>Velmor %1</source>
         <translation>Velmor %1</translation>
     </message>
@@ -1789,7 +1788,7 @@
     </message>
     <message>
         <location filename="../src/shell/GameRecords.cpp" line="44"/>
-        <location filename="../src/shell/Help.cpp" line="112"/>
+        <location filename="../src/shell/Help.cpp" line="113"/>
         <source>Please confirm...</source>
         <translation>Bevestigen...</translation>
     </message>
@@ -1849,83 +1848,83 @@
         <translation>SPELER 2</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="138"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="140"/>
         <source>The Hall of Fame could not be read: %1.</source>
         <translation>De eregalerij kon niet worden gelezen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="158"/>
-        <location filename="../src/shell/HallAndEnd.cpp" line="165"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="159"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="166"/>
         <source>The Hall of Fame was not saved: %1.</source>
         <translation>De eregalerij is niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="184"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
         <source>HALL OF</source>
         <translation>ERE-</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallAndEnd.cpp" line="185"/>
+        <location filename="../src/shell/HallAndEnd.cpp" line="186"/>
         <source>FAME</source>
         <translation>GALERIJ</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="18"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
         <source>The Hall of Fame of &quot;%1&quot; held 1 unreadable entry; it was replaced by empty places.</source>
         <translation>De eregalerij van &quot;%1&quot; bevatte 1 onleesbare vermelding; die is vervangen door een lege plaats.</translation>
     </message>
     <message>
-        <location filename="../src/shell/HallOfFameFile.cpp" line="19"/>
+        <location filename="../src/shell/HallOfFameFile.cpp" line="20"/>
         <source>The Hall of Fame of &quot;%1&quot; held %2 unreadable entries; they were replaced by empty places.</source>
         <translation>De eregalerij van &quot;%1&quot; bevatte %2 onleesbare vermeldingen; die zijn vervangen door lege plaatsen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="31"/>
+        <location filename="../src/shell/Help.cpp" line="32"/>
         <source>%1 Layout</source>
         <translation>Opstelling %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Craks (4 times each)</source>
         <translation>Karakters (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="58"/>
+        <location filename="../src/shell/Help.cpp" line="59"/>
         <source>Bamboos (4 times each)</source>
         <translation>Bamboes (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Dots (4 times each)</source>
         <translation>Cirkels (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="59"/>
+        <location filename="../src/shell/Help.cpp" line="60"/>
         <source>Flowers (once each)</source>
         <translation>Bloemen (elk één keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Seasons (once each)</source>
         <translation>Seizoenen (elk één keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="60"/>
+        <location filename="../src/shell/Help.cpp" line="61"/>
         <source>Winds (4 times each)</source>
         <translation>Winden (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="61"/>
+        <location filename="../src/shell/Help.cpp" line="62"/>
         <source>Dragons (4 times each)</source>
         <translation>Draken (elk 4 keer)</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="69"/>
+        <location filename="../src/shell/Help.cpp" line="70"/>
         <source>You reached rank #%1, %2 !</source>
         <translation>Je staat op plaats #%1, %2!</translation>
     </message>
     <message>
-        <location filename="../src/shell/Help.cpp" line="113"/>
+        <location filename="../src/shell/Help.cpp" line="114"/>
         <source>Do you really want to remove the Hall of Fame entries for this layout ?</source>
         <translation>Wil je de eregalerij van deze opstelling echt wissen?</translation>
     </message>
@@ -1951,12 +1950,37 @@
         <translation>er is geen instellingenbestand gelezen, dus er kan er ook geen worden geschreven</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="39"/>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
+        <source>Greensleeves</source>
+        <translation>Greensleeves</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Jasmine</source>
+        <translation>Jasmijn</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="16"/>
+        <source>Lanterns</source>
+        <translation>Lantaarns</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="17"/>
+        <source>Sakura</source>
+        <translation>Sakura</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/Jukebox.cpp" line="45"/>
         <source>No tune was found in &quot;%1&quot;. Velmor needs its tunes (.mid files) there.</source>
         <translation>In &quot;%1&quot; is geen melodie gevonden. Velmor heeft daar zijn melodieën (.mid-bestanden) nodig.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Jukebox.cpp" line="68"/>
+        <location filename="../src/shell/Jukebox.cpp" line="74"/>
         <source>No music: %1.</source>
         <translation>Geen muziek: %1.</translation>
     </message>
@@ -1971,72 +1995,72 @@
         <translation>Velmor kan deze taal niet spreken: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="16"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="17"/>
         <source>Layouts from other games (*.layout *.map)|*.layout;*.map</source>
         <translation>Opstellingen uit andere spellen (*.layout *.map)|*.layout;*.map</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="41"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="69"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="42"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
         <source>Import Layout</source>
         <translation>Opstelling importeren</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="49"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="50"/>
         <source>%1. No layout was imported.</source>
         <translation>%1. Er is geen opstelling geïmporteerd.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="57"/>
-        <location filename="../src/shell/LayoutChoice.cpp" line="75"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="58"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="76"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="70"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="71"/>
         <source>The layout &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>De opstelling &quot;%1&quot; bestaat al. Wil je die vervangen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="83"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="84"/>
         <source>From &quot;%1&quot;:</source>
         <translation>Uit &quot;%1&quot;:</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="85"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="86"/>
         <source>%1
 Imported into the Layout menu: %2.</source>
         <translation>%1
 Geïmporteerd in het menu Opstelling: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="89"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="90"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="91"/>
         <source>%1
 Refused: %2.</source>
         <translation>%1
 Geweigerd: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="92"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="93"/>
         <source>%1
 Kept as they were: %2.</source>
         <translation>%1
 Ongewijzigd gelaten: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="94"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="95"/>
         <source>%1
 No layout was imported.</source>
         <translation>%1
 Er is geen opstelling geïmporteerd.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutChoice.cpp" line="99"/>
+        <location filename="../src/shell/LayoutChoice.cpp" line="100"/>
         <source>%1
 The Layout menu holds %2 layouts at most; %3 were left out: %4.</source>
         <translation>%1
@@ -2133,57 +2157,57 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Het menu Opstelling bevat hoogstens 99 opstellingen; er zijn er nog %1 weggelaten: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="172"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
         <source>Please choose a name for your layout file</source>
         <translation>Kies een naam voor je opstellingsbestand</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="173"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="174"/>
         <source>LAY Layout files (*.lay)|*.lay</source>
         <translation>LAY-opstellingsbestanden (*.lay)|*.lay</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="183"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
         <source>Save layout</source>
         <translation>Opstelling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="184"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="185"/>
         <source>The layout file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Het opstellingsbestand &quot;%1&quot; bestaat al. Wil je het vervangen?</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="197"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="199"/>
         <source>The layout was not saved: %1.</source>
         <translation>De opstelling is niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <location filename="../src/shell/LayoutCommands.cpp" line="216"/>
+        <location filename="../src/shell/LayoutCommands.cpp" line="218"/>
         <source>The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed.</source>
         <translation>De opstelling is opgeslagen, maar het menu Opstelling bevat hoogstens 99 opstellingen, dus ze staat er niet in.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="24"/>
+        <location filename="../src/shell/Looks.cpp" line="18"/>
         <source>The picture &quot;%1&quot; could not be loaded: %2.</source>
         <translation>De afbeelding &quot;%1&quot; kon niet worden geladen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="50"/>
+        <location filename="../src/shell/Looks.cpp" line="44"/>
         <source>Please choose a Tileset bitmap file</source>
         <translation>Kies een bitmapbestand voor de stenenset</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="51"/>
+        <location filename="../src/shell/Looks.cpp" line="45"/>
         <source>Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Stenensetbestanden (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="69"/>
+        <location filename="../src/shell/Looks.cpp" line="63"/>
         <source>Please choose a Background bitmap file</source>
         <translation>Kies een bitmapbestand voor de achtergrond</translation>
     </message>
     <message>
-        <location filename="../src/shell/Looks.cpp" line="70"/>
+        <location filename="../src/shell/Looks.cpp" line="64"/>
         <source>Background files (*.bmp; *.jpg)|*.bmp;*.jpg</source>
         <translation>Achtergrondbestanden (*.bmp; *.jpg)|*.bmp;*.jpg</translation>
     </message>
@@ -2193,22 +2217,22 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>er is hier geen geluid</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="126"/>
+        <location filename="../src/shell/Play.cpp" line="115"/>
         <source>Game restarted.</source>
         <translation>Spel opnieuw begonnen.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="168"/>
+        <location filename="../src/shell/Play.cpp" line="142"/>
         <source>Tiles shuffled. %1 new moves found.</source>
         <translation>Stenen geschud. %1 nieuwe zetten gevonden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="170"/>
+        <location filename="../src/shell/Play.cpp" line="144"/>
         <source>Tiles shuffled. 1 new move found.</source>
         <translation>Stenen geschud. 1 nieuwe zet gevonden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Play.cpp" line="172"/>
+        <location filename="../src/shell/Play.cpp" line="146"/>
         <source>No moves found. Try to press Back a few times.</source>
         <translation>Geen zetten gevonden. Druk een paar keer op Terug.</translation>
     </message>
@@ -2378,17 +2402,17 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>De instellingen konden niet worden gelezen: %1. De standaardinstellingen gelden.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="117"/>
+        <location filename="../src/shell/Startup.cpp" line="118"/>
         <source>Velmor cannot start without a readable layout.</source>
         <translation>Velmor kan niet starten zonder een leesbare opstelling.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="144"/>
+        <location filename="../src/shell/Startup.cpp" line="145"/>
         <source>The help text &quot;%1&quot; could not be read: %2. Velmor cannot start without it.</source>
         <translation>De helptekst &quot;%1&quot; kon niet worden gelezen: %2. Velmor kan niet zonder starten.</translation>
     </message>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="187"/>
+        <location filename="../src/shell/Startup.cpp" line="188"/>
         <source>The settings were not saved: %1.</source>
         <translation>De instellingen zijn niet opgeslagen: %1.</translation>
     </message>
@@ -2413,22 +2437,22 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Vis</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="202"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="203"/>
         <source>Butterfly</source>
         <translation>Vlinder</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="261"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="262"/>
         <source>Owl</source>
         <translation>Uil</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="316"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="317"/>
         <source>Turtle</source>
         <translation>Schildpad</translation>
     </message>
     <message>
-        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="401"/>
+        <location filename="../tools/layoutgen/AnimalLayouts.cpp" line="402"/>
         <source>Snail</source>
         <translation>Slak</translation>
     </message>
@@ -2508,6 +2532,7 @@ Het menu Opstelling bevat hoogstens %2 opstellingen; %3 zijn weggelaten: %4.</tr
         <translation>Weide</translation>
     </message>
     <message>
+        <location filename="../src/shell/Jukebox.cpp" line="15"/>
         <location filename="../tools/layoutgen/OpenLayouts.cpp" line="58"/>
         <source>Garden</source>
         <translation>Tuin</translation>

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -89,6 +90,10 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(4, 4, 4, 4);
   pages_ = new QTabWidget(this);
+  // Every tab in sight, however long its name in the language spoken: no tab behind scroll
+  // arrows, none shortened; the window is made wide enough for them instead.
+  pages_->tabBar()->setUsesScrollButtons(false);
+  pages_->tabBar()->setElideMode(Qt::ElideNone);
   column->addWidget(pages_);
 
   auto textPage = [this](const std::string& html) {
@@ -213,6 +218,8 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   bottom->addWidget(back);
   bottom->addStretch(1);
   column->addLayout(bottom);
+  // A wordier language may need more than that size: the tabs and the pages' lines whole.
+  setMinimumSize(minimumSize().expandedTo(column->minimumSize()));
 }
 
 QWidget* HelpWindow::PicturePage(const QString& html, bool withTiles) {

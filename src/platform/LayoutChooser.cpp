@@ -25,11 +25,9 @@ namespace velmor {
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
-
 enum Role { NumberRole = Qt::UserRole, LayersRole, RecordRole, ClearableRole, InPlayRole, RowRole };
 
-constexpr int CardWidth = 172, CardHeight = 194, CardGap = 8;
+constexpr int CardWidth = 172, CardHeight = 194, CardGap = 8, CardInset = 10;
 
 // A card per layout: the sketch, the name under it, then its layers, the player's record and how
 // many of its deals can be cleared.
@@ -70,30 +68,34 @@ class CardDelegate : public QStyledItemDelegate {
     p->drawPixmap(picture.topLeft(), sketch);
     p->setClipping(false);
 
-    QRect line(option.rect.left() + 10, picture.bottom() + 5, option.rect.width() - 20, 18);
-    QFont name = option.font;
-    name.setBold(true);
-    p->setFont(name);
-    p->setPen(pal.color(QPalette::Text));
-    QString title = index.data(Qt::DisplayRole).toString();
-    if (index.data(InPlayRole).toBool()) title = Say(Fill(VELMOR_TEXT("%1 \u2022 in play"), title.toStdString()));
-    p->drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
-                QFontMetrics(name).elidedText(title, Qt::ElideRight, line.width()));
-
-    QFont small = option.font;
-    small.setPointSizeF(option.font.pointSizeF() * 0.9);
-    p->setFont(small);
-    p->setPen(pal.color(QPalette::PlaceholderText));
-    for (int role : {LayersRole, RecordRole, ClearableRole}) {
-      line.translate(0, line.height() - 2);
+    QRect line(option.rect.left() + CardInset, picture.bottom() + 5, LayoutChooser::CardTextWidth(option.rect), 18);
+    bool first = true;
+    for (const LayoutChooser::CardLine& text : LayoutChooser::CardLines(index, option.font)) {
+      if (!first) line.translate(0, line.height() - 2);
+      p->setFont(text.font);
+      p->setPen(first ? pal.color(QPalette::Text) : pal.color(QPalette::PlaceholderText));
       p->drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
-                  QFontMetrics(small).elidedText(index.data(role).toString(), Qt::ElideRight, line.width()));
+                  QFontMetrics(text.font).elidedText(text.text, Qt::ElideRight, line.width()));
+      first = false;
     }
     p->restore();
   }
 };
 
 }  // namespace
+
+std::vector<LayoutChooser::CardLine> LayoutChooser::CardLines(const QModelIndex& index, const QFont& font) {
+  QFont name = font, small = font;
+  name.setBold(true);
+  small.setPointSizeF(font.pointSizeF() * 0.9);
+  QString title = index.data(Qt::DisplayRole).toString();
+  if (index.data(InPlayRole).toBool()) title = Say(Fill(VELMOR_TEXT("%1 \u2022 in play"), title.toStdString()));
+  std::vector<CardLine> lines{{title, name}};
+  for (int role : {LayersRole, RecordRole, ClearableRole}) lines.push_back({index.data(role).toString(), small});
+  return lines;
+}
+
+int LayoutChooser::CardTextWidth(const QRect& card) { return card.width() - 2 * CardInset; }
 
 LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) : QDialog(parent), model_(model) {
   setWindowTitle(Say(VELMOR_TEXT("Velmor - Choose Layout")));
@@ -137,18 +139,8 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
       return collator.compare(Say(model_.Rows()[a].name), Say(model_.Rows()[b].name)) < 0;
     });
   }
-  QFont bold = list_->font(), small = list_->font();
-  bold.setBold(true);
-  small.setPointSizeF(small.pointSizeF() * 0.9);
-  int widest = 0;
   for (size_t k : order) {
     const LayoutChoiceRow& row = model_.Rows()[k];
-    widest = std::max(
-        widest, QFontMetrics(bold).horizontalAdvance(Say(
-                    row.number == model_.Current() ? Fill(VELMOR_TEXT("%1 \u2022 in play"), Say(row.name).toStdString())
-                                                   : row.name)));
-    for (const std::string& text : {row.LayersText(), row.RecordText(), row.ClearableText()})
-      widest = std::max(widest, QFontMetrics(small).horizontalAdvance(Say(text)));
     auto* item = new QListWidgetItem(Say(row.name), list_);
     item->setData(RowRole, static_cast<int>(k));
     const Picture& sketch = *row.sketch;
@@ -161,7 +153,11 @@ LayoutChooser::LayoutChooser(const LayoutChooserModel& model, QWidget* parent) :
     item->setToolTip(Say(row.name));
     if (row.number == model_.Current()) inPlay = item;
   }
-  cards->width = std::clamp(widest + 24, CardWidth, 2 * CardWidth);
+  int widest = 0;
+  for (int i = 0; i < list_->count(); ++i)
+    for (const CardLine& line : CardLines(list_->model()->index(i, 0), list_->font()))
+      widest = std::max(widest, QFontMetrics(line.font).horizontalAdvance(line.text));
+  cards->width = std::clamp(widest + 2 * CardInset + 4, CardWidth, 2 * CardWidth);
   list_->setGridSize(QSize(cards->width + CardGap, CardHeight + CardGap));
   column->addWidget(list_, 1);
 

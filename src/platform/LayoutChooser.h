@@ -3,11 +3,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
+#include <vector>
 
 #include "base/Say.h"
 #include "shell/LayoutChooserModel.h"
 
 class QLabel;
+class QModelIndex;
+class QRect;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -23,6 +27,15 @@ class LayoutChooser : public QDialog {
   int Chosen() const { return chosen_; }
   QLineEdit* Filter() const { return filter_; }
   QListWidget* Pictures() const { return list_; }
+
+  // The lines of text under a card's sketch, each in its font, from the view's font; and the
+  // width they have on a card that takes `card` in the view.
+  struct CardLine {
+    QString text;
+    QFont font;
+  };
+  static std::vector<CardLine> CardLines(const QModelIndex& index, const QFont& font);
+  static int CardTextWidth(const QRect& card);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

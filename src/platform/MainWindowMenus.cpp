@@ -139,6 +139,8 @@ void MainWindow::Retranslate() {
   }
   if (Board()) Board()->setAccessibleName(Say(VELMOR_TEXT("Board")));
   if (HallPanel()) HallPanel()->setAccessibleName(Say(VELMOR_TEXT("Hall of Fame")));
+  // The toolbar's captions are wider or narrower in the new language: the window follows them.
+  FitContent();
 }
 
 void MainWindow::Popup(MenuItem& menu, const MenuItem& below) {

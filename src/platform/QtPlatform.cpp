@@ -47,9 +47,12 @@ QElapsedTimer& Clock() {
 
 QString QtFilter(const std::string& filter) {
   const QStringList parts = Text(filter).split('|');
+  // The catalogues hold a filter whole, patterns included; only the descriptions are taken from
+  // the translation, so that a translator's slip in a pattern cannot hide the files.
+  const QStringList said = Say(filter).split('|');
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString description = Say(parts[i].toStdString());
+    QString description = said.size() == parts.size() ? said[i] : Say(parts[i].toStdString());
     const int paren = description.indexOf('(');
     if (paren > 0) description = description.left(paren).trimmed();
     QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);

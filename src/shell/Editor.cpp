@@ -14,7 +14,9 @@ void TVelmor::EnterEditor(bool create) {
   VO.SetVisible(false);
   EditorMenu.SetVisible(true);
   Tools.SetVisible(false);
-  if (create) Layout.LayoutName = VELMOR_TEXT("New Layout");
+  // The default name is only the name box's first text: the player meets it, and saves it if
+  // kept, in the language spoken.
+  if (create) Layout.LayoutName = platform.Translate(VELMOR_TEXT("New Layout"));
   Edit1.SetCaption(Layout.LayoutName);
   Label40.SetCaption(std::to_string(Layout.TilesToPlace));
   EditorPanel.SetVisible(true);

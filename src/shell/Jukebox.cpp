@@ -10,6 +10,12 @@ namespace velmor {
 
 namespace {
 
+// The Music menu names each tune by its file, translated when the catalogues know the name (as the
+// layouts' names are); the shipped tunes are marked here so that the catalogues hold them all.
+[[maybe_unused]] constexpr const char* ShippedTunes[] = {VELMOR_TEXT("Garden"),  VELMOR_TEXT("Greensleeves"),
+                                                         VELMOR_TEXT("Jasmine"), VELMOR_TEXT("Lanterns"),
+                                                         VELMOR_TEXT("Night"),   VELMOR_TEXT("Sakura")};
+
 std::vector<std::string> TuneNames(const std::string& folder) {
   std::vector<std::string> names;
   for (const std::string& file : FilesIn(folder))

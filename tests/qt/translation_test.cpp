@@ -2,11 +2,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QXmlStreamReader>
@@ -16,6 +21,8 @@
 
 #include "WindowFixture.h"
 #include "base/Say.h"
+#include "platform/HelpWindow.h"
+#include "platform/LayoutChooser.h"
 #include "platform/Translation.h"
 #include "shell/LanguageChoice.h"
 
@@ -64,6 +71,58 @@ std::multiset<QString> Holes(const QString& text) {
   return holes;
 }
 
+// The texts shown in and under `root` that do not fit the place they are given: cut, elided,
+// behind scroll arrows or pushed out of the menu bar. Each is named by where it is and what it says.
+void FindCut(QWidget* root, std::vector<std::string>& cut) {
+  QList<QWidget*> widgets = root->findChildren<QWidget*>();
+  widgets.prepend(root);
+  auto tell = [&](const QWidget* w, const QString& text) {
+    cut.push_back(std::string(w->metaObject()->className()) + " \"" + text.toStdString() + "\"");
+  };
+  for (QWidget* w : widgets) {
+    if (!w->isVisible()) continue;
+    const QFontMetrics metrics(w->font());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      const QString text = label->text();
+      const bool rich =
+          label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+      if (text.trimmed().isEmpty() || rich) continue;
+      const int inset = 2 * label->margin() + std::max(label->indent(), 0);
+      const int room = label->contentsRect().width() - inset;
+      if (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                            : metrics.size(label->buddy() ? Qt::TextShowMnemonic : 0, text).width() > room)
+        tell(label, text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      if (!button->text().isEmpty() && button->sizeHint().width() > button->width()) tell(button, button->text());
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+      if (metrics.size(Qt::TextShowMnemonic, box->title()).width() > box->width()) tell(box, box->title());
+    } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+      // A tab bar that needs its scroll arrows hides some tabs behind them.
+      if (tabs->sizeHint().width() > tabs->width())
+        for (int i = 0; i < tabs->count(); ++i)
+          if (!tabs->rect().contains(tabs->tabRect(i))) tell(tabs, tabs->tabText(i));
+    } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+      // What does not fit goes into the bar's extension menu, out of sight.
+      for (QAction* a : bar->actions())
+        if (a->isVisible() && !a->isSeparator() && !bar->rect().contains(bar->actionGeometry(a))) tell(bar, a->text());
+    } else if (auto* header = qobject_cast<QHeaderView*>(w)) {
+      const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+      for (int i = 0; i < header->count(); ++i) {
+        const QString text = header->model()->headerData(i, header->orientation()).toString();
+        if (!header->isSectionHidden(i) && header->orientation() == Qt::Horizontal &&
+            metrics.horizontalAdvance(text) + margin > header->sectionSize(i))
+          tell(header, text);
+      }
+    } else if (auto* list = qobject_cast<QListWidget*>(w); list && dynamic_cast<LayoutChooser*>(root)) {
+      for (int i = 0; i < list->count(); ++i)
+        for (const LayoutChooser::CardLine& line : LayoutChooser::CardLines(list->model()->index(i, 0), list->font()))
+          if (QFontMetrics(line.font).horizontalAdvance(line.text) >
+              LayoutChooser::CardTextWidth(list->visualItemRect(list->item(i))))
+            tell(list, line.text);
+    }
+  }
+}
+
 // Every catalogue holds exactly the texts the sources mark today, each translated, in the one
 // context the window looks in, with the same holes as the English.
 TEST(Catalogues, AreCompleteCurrentAndKeepEveryHole) {
@@ -80,6 +139,11 @@ TEST(Catalogues, AreCompleteCurrentAndKeepEveryHole) {
   std::set<QString> marked;
   for (const Entry& e : ReadCatalogue(fresh)) marked.insert(e.source);
   ASSERT_GT(marked.size(), 300u);
+  // The Music menu names the shipped tunes: every one is marked, so that none stays English.
+  for (const auto& tune : std::filesystem::directory_iterator(VELMOR_DATA_DIR "/Musics"))
+    if (tune.path().extension() == ".mid") {
+      EXPECT_TRUE(marked.count(QString::fromStdString(tune.path().stem().string()))) << tune.path();
+    }
 
   for (const std::string& language : Languages()) {
     SCOPED_TRACE(language);
@@ -178,6 +242,55 @@ TEST_F(TranslatedWindow, AGermanLocaleTranslatesMenusStatusAndMessages) {
       Catalogue("The saved game cannot be loaded: %1.").replace("%1", Catalogue("the file is empty"));
   EXPECT_EQ(boxText, expected);
   EXPECT_NE(game->Help.HelpHtml.find("Die Regeln"), std::string::npos);
+
+  // The file dialogs' filters keep their patterns under a German description.
+  const char* saved = VELMOR_TEXT("Velmor saved games (*.vsave)|*.vsave");
+  EXPECT_EQ(QtFilter(saved), Catalogue(saved).section('|', 0, 0));
+  EXPECT_NE(Catalogue(saved), saved);
+  // Every tune in the Music menu by its German name.
+  ASSERT_GT(game->Tunes.Count(), 0);
+  for (int k = 1; k <= game->Tunes.Count(); ++k) {
+    const std::string& tune = game->Tunes.Entry(k)->Caption();
+    EXPECT_EQ(Plain(window->ActionOf(*game->Tunes.Entry(k))->text()), Plain(Catalogue(tune.c_str()))) << tune;
+  }
+  // A new layout is offered a German name.
+  window->ActionOf(game->CreateLayout1)->trigger();
+  EXPECT_EQ(QString::fromStdString(game->Edit1.Caption()), Catalogue("New Layout"));
+  EXPECT_NE(game->Edit1.Caption(), "New Layout");
+}
+
+// In every language the window, each page of the help window and the layout chooser show every
+// text whole.
+TEST_F(TranslatedWindow, EveryTextFitsItsPlaceInEveryLanguage) {
+  ASSERT_TRUE(Start());
+  std::string error;
+  for (const LanguageChoice::Language& language : LanguageChoice::Languages()) {
+    SCOPED_TRACE(language.code);
+    ASSERT_TRUE(Translation::Current().Use(language.code, (folder / "translations/").string(), error)) << error;
+    window->Retranslate();
+    QTest::qWait(50);
+    std::vector<std::string> cut;
+    FindCut(window.get(), cut);
+    QTimer::singleShot(50, [&] {
+      HelpWindow* help = window->Help();
+      if (!help) return ADD_FAILURE() << "the help window is not open";
+      for (int i = 0; i < help->Pages()->count(); ++i) {
+        help->Pages()->setCurrentIndex(i);
+        QApplication::processEvents();
+        FindCut(help, cut);
+      }
+      help->accept();
+    });
+    window->ActionOf(game->Contents1)->trigger();
+    QTimer::singleShot(50, [&] {
+      LayoutChooser* chooser = window->Chooser();
+      if (!chooser) return ADD_FAILURE() << "the chooser is not open";
+      FindCut(chooser, cut);
+      chooser->reject();
+    });
+    window->ActionOf(game->ChooseLayout1)->trigger();
+    for (const std::string& text : cut) ADD_FAILURE() << language.code << ": " << text;
+  }
 }
 
 }  // namespace
