@@ -45,10 +45,7 @@ void TVelmor::Hint() {
   } else {
     HintTileA = HintTileB = 0;
     IsItFree();
-    int a = 0, b = 0;
-    if (!Free.NextHint(HintIndex, a, b)) return;
-    HintTileA = a;
-    HintTileB = b;
+    if (!Free.NextHint(HintIndex, HintTileA, HintTileB)) return;
   }
   Clock.ChargeHint();
   FullRedraw();

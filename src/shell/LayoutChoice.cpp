@@ -1,7 +1,6 @@
 #include "shell/LayoutChoice.h"
 
 #include <algorithm>
-#include <map>
 
 #include "base/Files.h"
 #include "base/Say.h"
