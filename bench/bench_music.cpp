@@ -76,10 +76,10 @@ struct Window {
     window = std::make_unique<MainWindow>(*game);
     platform->SetWindow(window.get());
     if (!game->Init()) std::abort();
-    game->PlayMusic.SetChecked(true);
+    game->Menus.PlayMusic.SetChecked(true);
     window->show();
-    game->Winnable.SetChecked(true);
-    game->GameNumber = 3;
+    game->Menus.Winnable.SetChecked(true);
+    game->Current.GameNumber = 3;
     game->NewSpecificGame1Click();
     QApplication::processEvents();
   }
@@ -100,7 +100,7 @@ void BM_ClickWhileTheMusicStarts(benchmark::State& state) {
     state.PauseTiming();
     auto w = std::make_unique<Window>();
     PictureView* board = w->window->Board();
-    const Place p = w->game->RemovalOrder.front();
+    const Place p = w->game->Current.RemovalOrder.front();
     const double f = board->Scale() / board->devicePixelRatioF();
     const QPoint face(static_cast<int>((w->game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
                       static_cast<int>((w->game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25) * f));

@@ -30,11 +30,11 @@ struct Window {
     game = std::make_unique<TVelmor>(platform, folder.string() + "/");
     window = std::make_unique<MainWindow>(*game);
     platform.SetWindow(window.get());
-    game->PlayMusic.SetChecked(false);
+    game->Menus.PlayMusic.SetChecked(false);
     if (!game->Init()) std::abort();
     window->show();
-    game->Winnable.SetChecked(true);
-    game->GameNumber = 3;
+    game->Menus.Winnable.SetChecked(true);
+    game->Current.GameNumber = 3;
     game->NewSpecificGame1Click();
     QApplication::processEvents();
   }
@@ -88,11 +88,11 @@ BENCHMARK(BM_ResizeToSettled)
 // A pick and its undo at 2700 x 1500 (the board drawn at 3x and reduced), then at the natural size.
 void ClickAt(benchmark::State& state, QSize size, bool solving = false) {
   Window w;
-  w.game->WatchWinnability.SetChecked(solving);
+  w.game->Menus.WatchWinnability.SetChecked(solving);
   if (!size.isEmpty()) w.window->resize(size);
   Settle(*w.window);
   PictureView* board = w.window->Board();
-  const Place p = w.game->RemovalOrder.front();
+  const Place p = w.game->Current.RemovalOrder.front();
   const double f = board->Scale() / board->devicePixelRatioF();
   const QPoint face(static_cast<int>((w.game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26) * f),
                     static_cast<int>((w.game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
@@ -123,7 +123,7 @@ void PairAt(benchmark::State& state, QSize size) {
                   static_cast<int>((w.game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25) * f));
   };
   // A winnable deal is built in reverse, so its first two places in removal order are a free pair.
-  const Place a = w.game->RemovalOrder[0], b = w.game->RemovalOrder[1];
+  const Place a = w.game->Current.RemovalOrder[0], b = w.game->Current.RemovalOrder[1];
   for (auto _ : state) {
     state.PauseTiming();
     QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, faceOf(a));
@@ -132,7 +132,7 @@ void PairAt(benchmark::State& state, QSize size) {
     QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, faceOf(b));
     Settle(*w.window);
     state.PauseTiming();
-    if (w.game->Board.TilesLeft != 142) state.SkipWithError("the two places were not a free pair");
+    if (w.game->Current.Board.TilesLeft != 142) state.SkipWithError("the two places were not a free pair");
     w.game->Back();
     Settle(*w.window);
     state.ResumeTiming();

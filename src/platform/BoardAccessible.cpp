@@ -15,12 +15,12 @@ namespace velmor {
 namespace {
 
 bool OnBoard(const TVelmor& g, int tile) {
-  return tile >= 1 && tile <= TileTotal && !g.Board.TilePlace[static_cast<size_t>(tile)].empty();
+  return tile >= 1 && tile <= TileTotal && !g.Current.Board.TilePlace[static_cast<size_t>(tile)].empty();
 }
 
 // The reader hears what the picture shows: no faces in the editor, none while the game is paused
 // or stopped (the background alone), and no board before the first game.
-bool FacesShown(const TVelmor& g) { return g.Play.Playing() || g.Play.Over(); }
+bool FacesShown(const TVelmor& g) { return g.Current.Play.Playing() || g.Current.Play.Over(); }
 
 // One tile: it has no widget of its own, so it lives as long as the board's interface and answers
 // from the game's state at each question.
@@ -44,7 +44,7 @@ class TileAccessible : public QAccessibleInterface {
     const TVelmor& g = board_->Game();
     if (t == QAccessible::Name) return Say(TileName(tile_));
     if (t != QAccessible::Description) return {};
-    return Say(TileDescription(Facts(g), g.Board.TilePlace[static_cast<size_t>(tile_)]));
+    return Say(TileDescription(Facts(g), g.Current.Board.TilePlace[static_cast<size_t>(tile_)]));
   }
 
   QAccessible::State state() const override {
@@ -66,7 +66,7 @@ class TileAccessible : public QAccessibleInterface {
     if (!isValid()) return {};
     const TVelmor& g = board_->Game();
     const BoardView* view = board_->View();
-    const Place& p = g.Board.TilePlace[static_cast<size_t>(tile_)];
+    const Place& p = g.Current.Board.TilePlace[static_cast<size_t>(tile_)];
     const double f = view->Scale() / view->devicePixelRatioF();  // logical pixels per 1x pixel
     const QRectF face((g.Pictures.BoardOriginX + FaceLeft(p.column, p.layer)) * f,
                       (g.Pictures.BoardOriginY + TileTop(p.row, p.layer)) * f, FaceWidth * f, FaceHeight * f);
@@ -76,9 +76,9 @@ class TileAccessible : public QAccessibleInterface {
  private:
   TileState Facts(const TVelmor& g) const {
     // As the keyboard's Tab sees it: in the flat game every tile may be tried.
-    return {.free = g.Play.Is(GameKind::Flat) || g.IsPlayable(tile_),
-            .picked = g.FirstTile == tile_ || g.SecondTile == tile_,
-            .hinted = g.HintTileA == tile_ || g.HintTileB == tile_};
+    return {.free = g.Current.Play.Is(GameKind::Flat) || g.IsPlayable(tile_),
+            .picked = g.Current.FirstTile == tile_ || g.Current.SecondTile == tile_,
+            .hinted = g.Current.HintTileA == tile_ || g.Current.HintTileB == tile_};
   }
   const BoardAccessible* board_;
   int tile_;
@@ -99,14 +99,14 @@ BoardAccessible::~BoardAccessible() {
 
 QString BoardAccessible::text(QAccessible::Text t) const {
   if (t == QAccessible::Description) {
-    const int left = Game().Board.TilesLeft;
+    const int left = Game().Current.Board.TilesLeft;
     return Say(Fill(left == 1 ? VELMOR_TEXT("%1 tile left") : VELMOR_TEXT("%1 tiles left"), left));
   }
   return QAccessibleWidget::text(t);
 }
 
 std::vector<int> BoardAccessible::Shown() const {
-  const BoardState& board = Game().Board;
+  const BoardState& board = Game().Current.Board;
   std::vector<int> tiles;
   if (!FacesShown(Game())) return tiles;
   for (int t = 1; t <= TileTotal; ++t)
@@ -156,7 +156,7 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
   const QPoint local = view_->mapFromGlobal(QPoint(x, y));
   const double f = view_->devicePixelRatioF() / view_->Scale();  // 1x pixels per logical pixel
   const TVelmor& g = Game();
-  const int tile = WhatTileThere(g.Board.BoardGrid, static_cast<int>(local.x() * f) - g.Pictures.BoardOriginX,
+  const int tile = WhatTileThere(g.Current.Board.BoardGrid, static_cast<int>(local.x() * f) - g.Pictures.BoardOriginX,
                                  static_cast<int>(local.y() * f) - g.Pictures.BoardOriginY);
   return tile > 0 && FacesShown(g) ? Tile(tile) : nullptr;
 }
@@ -185,7 +185,7 @@ void AnnounceCursor(BoardView* view, int tile) {
 void NoteBoardPresented(BoardView* view) {
   // Nobody listens: nothing to work out.
   if (!QAccessible::isActive()) return;
-  const BoardState& board = view->Game().Board;
+  const BoardState& board = view->Game().Current.Board;
   size_t seen = 0;
   for (const Place& p : board.TilePlace)
     seen = seen * 1000003 + static_cast<size_t>(p.column * 4096 + p.row * 8 + p.layer);

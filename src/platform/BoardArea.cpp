@@ -179,14 +179,14 @@ QSize BoardArea::sizeHint() const { return SizeFor(shownScale_ > 0 ? shownScale_
 
 QSize BoardArea::SizeFor(double scale) const {
   const double dpr = devicePixelRatioF();
-  const int width = BoardPictureWidth + (game_.HofBox.Visible() ? BoardPictures::HofWidth : 0);
+  const int width = BoardPictureWidth + (game_.Menus.HofBox.Visible() ? BoardPictures::HofWidth : 0);
   return {static_cast<int>(std::lround(width * scale / dpr)),
           static_cast<int>(std::lround(BoardPictureHeight * scale / dpr))};
 }
 
 void BoardArea::Fit() {
   const double dpr = devicePixelRatioF();
-  const bool panel = game_.HofBox.Visible();
+  const bool panel = game_.Menus.HofBox.Visible();
   const int width1x = BoardPictureWidth + (panel ? BoardPictures::HofWidth : 0);
   // Device pixels per 1x pixel; a size within half a pixel of a whole scale is that scale, so the
   // natural window shows the pictures 1:1.

@@ -64,7 +64,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   auto* buttons = new QHBoxLayout(tools_);
   buttons->setContentsMargins(2, 1, 2, 1);
   buttons->setSpacing(1);
-  for (MenuItem* item : game_.Tools.Items()) {
+  for (MenuItem* item : game_.Menus.Tools.Items()) {
     auto* button = new QToolButton(tools_);
     button->setIcon(ToolbarIcon(Text(item->Name())));
     button->setIconSize(QSize(20, 20));
@@ -78,7 +78,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     button->setPalette(dimmed);
     MenuItem* model = item;
     connect(button, &QToolButton::clicked, this, [model] { model->Click(); });
-    if (item == &game_.ExplorerButton1) button->installEventFilter(this);  // its right button
+    if (item == &game_.Menus.ExplorerButton1) button->installEventFilter(this);  // its right button
     buttons_[item] = button;
     buttons->addWidget(button);
     Sync(*item);
@@ -105,20 +105,20 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
 
   status_ = statusBar();
   status_->setSizeGripEnabled(false);
-  for (MenuItem* panel : game_.LigneStatus.Items()) {
+  for (MenuItem* panel : game_.Menus.LigneStatus.Items()) {
     auto* label = new ClickLabel(status_);
-    const bool value = panel->Name().find("Line") != std::string::npos || panel == &game_.StatusText;
+    const bool value = panel->Name().find("Line") != std::string::npos || panel == &game_.Menus.StatusText;
     label->setFrameStyle(value ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-    label->setMinimumWidth(panel == &game_.StatusText ? 120 : value ? 44 : 0);
-    label->setAlignment(panel == &game_.StatusText ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    label->setMinimumWidth(panel == &game_.Menus.StatusText ? 120 : value ? 44 : 0);
+    label->setAlignment(panel == &game_.Menus.StatusText ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
     MenuItem* model = panel;
     label->onClick = [model] { model->Click(); };
     labels_[panel] = label;
-    status_->addWidget(label, panel == &game_.StatusText ? 1 : 0);
+    status_->addWidget(label, panel == &game_.Menus.StatusText ? 1 : 0);
     Sync(*panel);
   }
 
-  for (MenuItem* root : {&game_.VO, &game_.EditorMenu}) {
+  for (MenuItem* root : {&game_.Menus.VO, &game_.Menus.EditorMenu}) {
     const std::vector<QString> captions = SayCaptions(*root);
     for (size_t k = 0; k < root->Items().size(); ++k) {
       MenuItem* menu = root->Items()[k];
@@ -129,11 +129,11 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   }
   // Menu entries that do what a toolbar button does show that button's picture.
   for (const Command& command : Commands())
-    if (QAction* action = command.picture ? ActionOf(game_.*command.item) : nullptr)
-      action->setIcon(buttons_[&(game_.*command.picture)]->icon());
+    if (QAction* action = command.picture ? ActionOf(game_.Menus.*command.item) : nullptr)
+      action->setIcon(buttons_[&(game_.Menus.*command.picture)]->icon());
   // "Show Toolbar" also shows and hides the editor's panel, so its key must work while the editor
   // menu replaces the main one: the window itself carries the action too.
-  if (QAction* toolbar = ActionOf(game_.Toolbar1)) addAction(toolbar);
+  if (QAction* toolbar = ActionOf(game_.Menus.Toolbar1)) addAction(toolbar);
 
   auto observe = [this](MenuItem& item, MenuItem::Change change) {
     if (change == MenuItem::Change::Children)
@@ -141,12 +141,12 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     else
       Sync(item);
   };
-  for (MenuItem* root : {&game_.VO, &game_.Tools, &game_.LigneStatus, &game_.HofBox, &game_.NewPopup, &game_.EditorMenu,
-                         &game_.EditorPanel})
+  for (MenuItem* root : {&game_.Menus.VO, &game_.Menus.Tools, &game_.Menus.LigneStatus, &game_.Menus.HofBox,
+                         &game_.Menus.NewPopup, &game_.Menus.EditorMenu, &game_.Menus.EditorPanel})
     root->SetObserver(observe);
-  ShowMenuBarOf(game_.VO, game_.VO.Visible());
-  ShowMenuBarOf(game_.EditorMenu, game_.EditorMenu.Visible());
-  Sync(game_.EditorPanel);
+  ShowMenuBarOf(game_.Menus.VO, game_.Menus.VO.Visible());
+  ShowMenuBarOf(game_.Menus.EditorMenu, game_.Menus.EditorMenu.Visible());
+  Sync(game_.Menus.EditorPanel);
 
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] {
@@ -173,9 +173,9 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
       game_.FormDeactivate();
     WakeHeartbeat(50);
   });
-  Sync(game_.Tools);
-  Sync(game_.LigneStatus);
-  Sync(game_.HofBox);
+  Sync(game_.Menus.Tools);
+  Sync(game_.Menus.LigneStatus);
+  Sync(game_.Menus.HofBox);
   ApplyToolbarLook();
 }
 
@@ -201,8 +201,8 @@ void MainWindow::BuildEditorPanel() {
   auto* counter = new QLabel(editorPanel_);
   counter->setMinimumWidth(40);
   counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  labels_[&game_.Label40] = counter;
-  Sync(game_.Label40);
+  labels_[&game_.Menus.Label40] = counter;
+  Sync(game_.Menus.Label40);
   panelRow->addWidget(counter);
   panelRow->addSpacing(20);
   layoutNameLabel_ = new QLabel(Say(VELMOR_TEXT("Layout Name")), editorPanel_);
@@ -210,9 +210,9 @@ void MainWindow::BuildEditorPanel() {
   layoutName_ = new QLineEdit(editorPanel_);
   panelRow->addWidget(layoutName_, 1);
   connect(layoutName_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { game_.Edit1.SetCaption(text.toStdString()); });
+          [this](const QString& text) { game_.Menus.Edit1.SetCaption(text.toStdString()); });
   column_->insertWidget(column_->indexOf(tools_) + 1, editorPanel_);
-  Sync(game_.Edit1);
+  Sync(game_.Menus.Edit1);
 }
 
 void MainWindow::Sync(const MenuItem& item) {
@@ -231,40 +231,40 @@ void MainWindow::Sync(const MenuItem& item) {
     b->second->setText(Say(item.Caption()));
     b->second->setToolTip(Say(item.Hint()));
     // The winnability mark shows a sign alone: it is read out by what the sign means.
-    b->second->setAccessibleName(&item == &game_.WinnableMark ? Say(item.Hint()) : QString());
+    b->second->setAccessibleName(&item == &game_.Menus.WinnableMark ? Say(item.Hint()) : QString());
     b->second->setEnabled(item.Enabled());
     if (b->second->isHidden() == item.Visible()) b->second->setVisible(item.Visible());
   }
   if (const auto l = labels_.find(&item); l != labels_.end()) {
     // The status line scrolls or bounces its message a character at a time; a screen reader is
     // given the whole message once, as it comes ("No more moves", a result): a new name tells it.
-    if (const QString whole = Text(game_.Status.Message);
-        &item == &game_.StatusText && !whole.trimmed().isEmpty() && l->second->accessibleName() != whole)
+    if (const QString whole = Text(game_.Current.Status.Message);
+        &item == &game_.Menus.StatusText && !whole.trimmed().isEmpty() && l->second->accessibleName() != whole)
       l->second->setAccessibleName(whole);
     // The core shapes the status line's frames from a message it was given translated.
-    l->second->setText(&item == &game_.StatusText ? Text(item.Caption()) : Say(item.Caption()));
+    l->second->setText(&item == &game_.Menus.StatusText ? Text(item.Caption()) : Say(item.Caption()));
   }
-  if (&item == &game_.Tools || &item == &game_.LigneStatus || &item == &game_.HofBox) {
-    tools_->setVisible(game_.Tools.Visible());
-    status_->setVisible(game_.LigneStatus.Visible());
-    HallPanel()->setVisible(game_.HofBox.Visible());
+  if (&item == &game_.Menus.Tools || &item == &game_.Menus.LigneStatus || &item == &game_.Menus.HofBox) {
+    tools_->setVisible(game_.Menus.Tools.Visible());
+    status_->setVisible(game_.Menus.LigneStatus.Visible());
+    HallPanel()->setVisible(game_.Menus.HofBox.Visible());
     FitContent();
   }
-  if (&item == &game_.CoolToolbar || &item == &game_.FlatButtons) ApplyToolbarLook();
-  if (&item == &game_.VO || &item == &game_.EditorMenu) ShowMenuBarOf(item, item.Visible());
-  if (&item == &game_.EditorPanel) {
+  if (&item == &game_.Menus.CoolToolbar || &item == &game_.Menus.FlatButtons) ApplyToolbarLook();
+  if (&item == &game_.Menus.VO || &item == &game_.Menus.EditorMenu) ShowMenuBarOf(item, item.Visible());
+  if (&item == &game_.Menus.EditorPanel) {
     if (!editorPanel_ && item.Visible()) BuildEditorPanel();
     if (editorPanel_) editorPanel_->setVisible(item.Visible());
     FitContent();
   }
-  if (&item == &game_.Edit1 && layoutName_ && layoutName_->text() != Text(item.Caption()))
+  if (&item == &game_.Menus.Edit1 && layoutName_ && layoutName_->text() != Text(item.Caption()))
     layoutName_->setText(Text(item.Caption()));
 }
 
 void MainWindow::ApplyToolbarLook() {
   const int scale = static_cast<int>(std::lround(devicePixelRatioF()));
-  tools_->SetWallpaper(game_.CoolToolbar.Checked() ? MakeToolBitmap(scale) : QPixmap());
-  for (auto& [item, button] : buttons_) button->setAutoRaise(game_.FlatButtons.Checked());
+  tools_->SetWallpaper(game_.Menus.CoolToolbar.Checked() ? MakeToolBitmap(scale) : QPixmap());
+  for (auto& [item, button] : buttons_) button->setAutoRaise(game_.Menus.FlatButtons.Checked());
 }
 
 int MainWindow::ToolbarHeight() const { return tools_->height(); }
@@ -318,7 +318,7 @@ void MainWindow::ShowAsSaved(int width, int height, bool maximized, bool firstSt
     if (at != pos()) move(at);
   }
   wasMaximized_ = maximized;
-  if (game_.FullScreen.Checked())
+  if (game_.Menus.FullScreen.Checked())
     showFullScreen();
   else if (maximized)
     showMaximized();
@@ -339,7 +339,7 @@ Platform::WindowShape MainWindow::Shape() const {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && isFullScreen()) {
-    game_.FullScreen.Click();
+    game_.Menus.FullScreen.Click();
     return;
   }
   QMainWindow::keyPressEvent(event);
@@ -383,7 +383,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   // The board's keys, wherever the focus is in the main window, before Tab moves the focus.
   if (type == QEvent::KeyPress && BoardKey(watched, static_cast<QKeyEvent*>(event))) return true;
-  if (event->type() == QEvent::MouseButtonRelease && watched == ButtonOf(game_.ExplorerButton1)) {
+  if (event->type() == QEvent::MouseButtonRelease && watched == ButtonOf(game_.Menus.ExplorerButton1)) {
     const auto* release = static_cast<QMouseEvent*>(event);
     if (release->button() == Qt::RightButton) {
       game_.ExplorerButton1MouseUp(TVelmor::Button::Secondary);
@@ -465,8 +465,8 @@ void MainWindow::ShowDeadEnd(bool shown) {
     };
     deadEnd_ = new DeadEndPanel(
         Board(),
-        {way(VELMOR_TEXT("Back"), game_.Undo1), way(VELMOR_TEXT("Shuffle"), game_.Shuffle1),
-         way(VELMOR_TEXT("Restart"), game_.Restart1), way(VELMOR_TEXT("New Game"), game_.ExplorerButton1)},
+        {way(VELMOR_TEXT("Back"), game_.Menus.Undo1), way(VELMOR_TEXT("Shuffle"), game_.Menus.Shuffle1),
+         way(VELMOR_TEXT("Restart"), game_.Menus.Restart1), way(VELMOR_TEXT("New Game"), game_.Menus.ExplorerButton1)},
         scale);
   }
   const bool appearing = shown && deadEnd_->isHidden();
@@ -506,8 +506,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   // The window manager may end full screen itself; the menu's check mark follows.
-  if (event->type() == QEvent::WindowStateChange && game_.FullScreen.Checked() != isFullScreen())
-    game_.FullScreen.SetChecked(isFullScreen());
+  if (event->type() == QEvent::WindowStateChange && game_.Menus.FullScreen.Checked() != isFullScreen())
+    game_.Menus.FullScreen.SetChecked(isFullScreen());
 }
 
 }  // namespace velmor

@@ -95,7 +95,7 @@ void MainWindow::Rebuild(MenuItem& menuModel) {
 void MainWindow::ShowMenuBarOf(const MenuItem& root, bool shown) {
   std::function<void(const MenuItem&)> walk = [&](const MenuItem& menu) {
     for (MenuItem* item : menu.Items()) {
-      if (QAction* action = ActionOf(*item); action && item != &game_.Toolbar1)
+      if (QAction* action = ActionOf(*item); action && item != &game_.Menus.Toolbar1)
         action->setShortcuts(shown ? Keys(*item) : QList<QKeySequence>());
       walk(*item);
     }
@@ -116,7 +116,7 @@ void MainWindow::Reletter(const MenuItem& menu) {
 }
 
 void MainWindow::Retranslate() {
-  for (const MenuItem* root : {&game_.VO, &game_.EditorMenu}) Reletter(*root);
+  for (const MenuItem* root : {&game_.Menus.VO, &game_.Menus.EditorMenu}) Reletter(*root);
   for (const auto& [menu, shown] : menus_) Reletter(*menu);
   for (const auto& [item, button] : buttons_) Sync(*item);
   for (const auto& [item, label] : labels_) Sync(*item);

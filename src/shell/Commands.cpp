@@ -144,15 +144,15 @@ std::span<const Command> Commands() { return CommandRows; }
 
 void TVelmor::BuildMenus() {
   for (const Command& command : Commands())
-    (this->*command.item).OnClick([this, run = command.run](MenuItem& item) { run(*this, item); });
+    (Menus.*command.item).OnClick([this, run = command.run](MenuItem& item) { run(*this, item); });
   // The defaults of a first start, before any settings are read.
   VelmorSettings(*this).ApplyDefaults();
 }
 
 void TVelmor::UpdateCommands() {
-  const PlayCommands can = CommandsFor(*this);
+  const PlayCommands can = CommandsFor(Current);
   for (const Command& command : Commands())
-    if (command.enabled) (this->*command.item).SetEnabled(can.*command.enabled);
+    if (command.enabled) (Menus.*command.item).SetEnabled(can.*command.enabled);
 }
 
 }  // namespace velmor

@@ -10,24 +10,24 @@ void DeadEnd::Check() {
   TVelmor& g = game_;
   const uint32_t now = g.platform.TickCount();
   bool stuck = false;
-  flatMoves_ = g.Play.Is(GameKind::Flat) ? CountReachablePairs(g.Board) : 0;
-  if (g.Board.TilesLeft > 0 && !g.BoardCleared) {
-    if (g.Play.Is(GameKind::OnePlayer)) {
+  flatMoves_ = g.Current.Play.Is(GameKind::Flat) ? CountReachablePairs(g.Current.Board) : 0;
+  if (g.Current.Board.TilesLeft > 0 && !g.Current.BoardCleared) {
+    if (g.Current.Play.Is(GameKind::OnePlayer)) {
       g.IsItFree();
-      stuck = g.Free.MovesLeft == 0;
-    } else if (g.Play.Is(GameKind::Flat)) {
+      stuck = g.Current.Free.MovesLeft == 0;
+    } else if (g.Current.Play.Is(GameKind::Flat)) {
       stuck = flatMoves_ == 0;
     }
   }
   if (stuck == stuck_) return;
   stuck_ = stuck;
   since_ = now;
-  if (stuck && g.Play.Is(GameKind::Flat)) {
-    g.Clock.Hold(now);
-    g.Status.StartBounce(g.platform.Translate(VELMOR_TEXT("      SORRY, NO MORE MOVES !!")));
+  if (stuck && g.Current.Play.Is(GameKind::Flat)) {
+    g.Current.Clock.Hold(now);
+    g.Current.Status.StartBounce(g.platform.Translate(VELMOR_TEXT("      SORRY, NO MORE MOVES !!")));
   }
   if (!stuck) {
-    g.Clock.Release(now);
+    g.Current.Clock.Release(now);
     Tick();
   }
 }
@@ -35,11 +35,11 @@ void DeadEnd::Check() {
 void DeadEnd::Tick() {
   TVelmor& g = game_;
   const uint32_t now = g.platform.TickCount();
-  const bool playing = g.Play.Solo();
-  if (stuck_ && !playing && !g.Play.Paused()) {
+  const bool playing = g.Current.Play.Solo();
+  if (stuck_ && !playing && !g.Current.Play.Paused()) {
     // A new board, the editor or the end of the game came some other way than a move.
     stuck_ = false;
-    g.Clock.Release(now);
+    g.Current.Clock.Release(now);
   }
   const bool show = stuck_ && playing && now - since_ >= NoticeDelayMs;
   // The watch's answer may come after the notice: shown again, the notice takes its word.

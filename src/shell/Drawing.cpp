@@ -7,22 +7,22 @@
 namespace velmor {
 
 BoardRenderer TVelmor::Renderer() const {
-  return BoardRenderer({Pictures.TilesetPicture, Pictures.TileSheet, Pictures.BackgroundImage, Shadows.Checked()},
+  return BoardRenderer({Pictures.TilesetPicture, Pictures.TileSheet, Pictures.BackgroundImage, Menus.Shadows.Checked()},
                        Pictures.BoardOriginX, Pictures.BoardOriginY, Pictures.Scale);
 }
 
 BoardMarks TVelmor::Marks() const {
   BoardMarks marks;
-  marks.picked1 = FirstTile;
-  marks.picked2 = SecondTile;
-  marks.hintA = HintTileA;
-  marks.hintB = HintTileB;
-  marks.hover = HoverTile;
+  marks.picked1 = Current.FirstTile;
+  marks.picked2 = Current.SecondTile;
+  marks.hintA = Current.HintTileA;
+  marks.hintB = Current.HintTileB;
+  marks.hover = Current.HoverTile;
   marks.cursor = Keys.Tile();
   marks.highlight = Pictures.HighlightMode;
   marks.pen = Pictures.PenColor;
-  marks.invert = Invert.Checked();
-  marks.editing = Play.Editing();
+  marks.invert = Menus.Invert.Checked();
+  marks.editing = Current.Play.Editing();
   marks.ghost = Pictures.EditorGhost;
   marks.slideInProgress = Pictures.PathFound;
   return marks;
@@ -37,14 +37,14 @@ void TVelmor::FullRedraw() {
 
 void TVelmor::RedrawTile(int tile) {
   if (tile < 0 || tile > TileTotal) return;
-  Pictures.RedrawBox = TileBox(Board.TilePlace[static_cast<size_t>(tile)]);
+  Pictures.RedrawBox = TileBox(Current.Board.TilePlace[static_cast<size_t>(tile)]);
   Redraw();
   Pictures.RedrawBox = Pictures.NoBox;
 }
 
 void TVelmor::RedrawTaken(const Place& a, const Place& b) {
   // The flat game's slide and the last pair (the board is cleared) change more than two places.
-  if (Play.Is(GameKind::Flat) || Board.TilesLeft == 0) {
+  if (Current.Play.Is(GameKind::Flat) || Current.Board.TilesLeft == 0) {
     FullRedraw();
     return;
   }
@@ -65,7 +65,7 @@ void TVelmor::RedrawTaken(const Place& a, const Place& b) {
 void TVelmor::Redraw() {
   if (RefreshHallPanel) ShowPanelHOF();
   // A paused or finished game shows the bare background, never its tiles.
-  if (BoardCleared || Play.Paused()) {
+  if (Current.BoardCleared || Current.Play.Paused()) {
     ShowFond();
     return;
   }
@@ -73,16 +73,16 @@ void TVelmor::Redraw() {
   // holds exactly what a full redraw would: the window can show it as it is.
   const bool partial = Pictures.RedrawBox.bottom != -1;
   if (partial) {
-    Renderer().Compose(Pictures.FrameBuffer, Board.BoardGrid, Marks(), Pictures.RedrawBox);
+    Renderer().Compose(Pictures.FrameBuffer, Current.Board.BoardGrid, Marks(), Pictures.RedrawBox);
     platform.PresentBoard(Pictures.FrameBuffer, Pictures.RedrawBox);
   } else {
-    Renderer().Compose(Pictures.FrameBuffer, Board.BoardGrid, Marks());
+    Renderer().Compose(Pictures.FrameBuffer, Current.Board.BoardGrid, Marks());
     platform.PresentBoard(Pictures.FrameBuffer, {0, 0, Pictures.FrameBuffer.width(), Pictures.FrameBuffer.height()});
   }
 }
 
 void TVelmor::ShowIt(int c, int r, int l, int v) {
-  Renderer().DrawTile(Pictures.FrameBuffer, Board.BoardGrid, Marks(), c, r, l, v,
+  Renderer().DrawTile(Pictures.FrameBuffer, Current.Board.BoardGrid, Marks(), c, r, l, v,
                       Pictures.RedrawBox.bottom != -1 ? &Pictures.RedrawBox : nullptr);
 }
 
@@ -92,50 +92,51 @@ void TVelmor::ShowFond() {
 }
 
 void TVelmor::ColorHighlight() {
-  if (Highlight2.Checked()) {
+  if (Menus.Highlight2.Checked()) {
     Pictures.HighlightMode = HighlightRedFrame;
     Pictures.PenColor = RedPen;
   }
-  if (Highlight4.Checked()) {
+  if (Menus.Highlight4.Checked()) {
     Pictures.HighlightMode = HighlightGreenFrame;
     Pictures.PenColor = GreenPen;
   }
-  if (Highlight5.Checked()) {
+  if (Menus.Highlight5.Checked()) {
     Pictures.HighlightMode = HighlightBlueFrame;
     Pictures.PenColor = BluePen;
   }
 }
 
 void TVelmor::ClearHover() {
-  const int hovered = HoverTile;
-  HoverTile = 0;
+  const int hovered = Current.HoverTile;
+  Current.HoverTile = 0;
   if (hovered) RedrawTile(hovered);
 }
 
 void TVelmor::Highlight1Click() {
   ClearHover();
   Pictures.HighlightMode = HighlightNone;
-  for (MenuItem* item : {&Highlight1, &Highlight2, &Highlight3, &Highlight4, &Highlight5})
-    item->SetChecked(item == &Highlight1);
+  for (MenuItem* item : {&Menus.Highlight1, &Menus.Highlight2, &Menus.Highlight3, &Menus.Highlight4, &Menus.Highlight5})
+    item->SetChecked(item == &Menus.Highlight1);
 }
 
 void TVelmor::Highlight2Click(MenuItem& sender) {
   ClearHover();
-  Highlight1.SetChecked(false);
-  Highlight3.SetChecked(false);
-  for (MenuItem* item : {&Highlight2, &Highlight4, &Highlight5}) item->SetChecked(item->Caption() == sender.Caption());
+  Menus.Highlight1.SetChecked(false);
+  Menus.Highlight3.SetChecked(false);
+  for (MenuItem* item : {&Menus.Highlight2, &Menus.Highlight4, &Menus.Highlight5})
+    item->SetChecked(item->Caption() == sender.Caption());
   ColorHighlight();
 }
 
 void TVelmor::Highlight3Click() {
   ClearHover();
   Pictures.HighlightMode = HighlightColoredTile;
-  for (MenuItem* item : {&Highlight1, &Highlight2, &Highlight3, &Highlight4, &Highlight5})
-    item->SetChecked(item == &Highlight3);
+  for (MenuItem* item : {&Menus.Highlight1, &Menus.Highlight2, &Menus.Highlight3, &Menus.Highlight4, &Menus.Highlight5})
+    item->SetChecked(item == &Menus.Highlight3);
 }
 
 void TVelmor::ShadowsClick() {
-  Shadows.Toggle();
+  Menus.Shadows.Toggle();
   FullRedraw();
 }
 

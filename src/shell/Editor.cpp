@@ -6,76 +6,76 @@
 namespace velmor {
 
 void TVelmor::EnterEditor(bool create) {
-  Play.Start(GameKind::Editor);
+  Current.Play.Start(GameKind::Editor);
   UpdateCommands();
   Pictures.GhostBox = Pictures.NoBox;
   Layout.EditorStartedEmpty = create;
-  LayoutEditor(Layout.Shape, Board, Layout.TilesToPlace).Start(create);
-  VO.SetVisible(false);
-  EditorMenu.SetVisible(true);
-  Tools.SetVisible(false);
+  LayoutEditor(Layout.Shape, Current.Board, Layout.TilesToPlace).Start(create);
+  Menus.VO.SetVisible(false);
+  Menus.EditorMenu.SetVisible(true);
+  Menus.Tools.SetVisible(false);
   // The default name is only the name box's first text: the player meets it, and saves it if
   // kept, in the language spoken.
   if (create) Layout.LayoutName = platform.Translate(VELMOR_TEXT("New Layout"));
-  Edit1.SetCaption(Layout.LayoutName);
-  Label40.SetCaption(std::to_string(Layout.TilesToPlace));
-  EditorPanel.SetVisible(true);
+  Menus.Edit1.SetCaption(Layout.LayoutName);
+  Menus.Label40.SetCaption(std::to_string(Layout.TilesToPlace));
+  Menus.EditorPanel.SetVisible(true);
   ShowStatus("      ");
   RandomSolitaireGame1Click();
 }
 
 void TVelmor::EditorClick(Button button, int x, int y, int column, int row) {
   if (column > AnchorColumns || row > AnchorRows) return;
-  LayoutEditor editor(Layout.Shape, Board, Layout.TilesToPlace);
+  LayoutEditor editor(Layout.Shape, Current.Board, Layout.TilesToPlace);
   const bool changed = button == Button::Primary     ? editor.Add(x, y).has_value()
                        : button == Button::Secondary ? editor.Remove(x, y).has_value()
                                                      : false;
   if (!changed) return;
   FullRedraw();
-  Label40.SetCaption(std::to_string(Layout.TilesToPlace));
+  Menus.Label40.SetCaption(std::to_string(Layout.TilesToPlace));
 }
 
 void TVelmor::MoveBoard(int dc, int dr) {
-  if (!LayoutEditor(Layout.Shape, Board, Layout.TilesToPlace).Move(dc, dr)) return;
+  if (!LayoutEditor(Layout.Shape, Current.Board, Layout.TilesToPlace).Move(dc, dr)) return;
   FullRedraw();
   AnimationStep(0);
 }
 
 void TVelmor::SaveandexitClick(MenuItem& sender) {
-  LayoutEditor(Layout.Shape, Board, Layout.TilesToPlace).Recount();
-  Label40.SetCaption(std::to_string(Layout.TilesToPlace));
+  LayoutEditor(Layout.Shape, Current.Board, Layout.TilesToPlace).Recount();
+  Menus.Label40.SetCaption(std::to_string(Layout.TilesToPlace));
   if (Layout.TilesToPlace != 0) {
     platform.ShowMessage(VELMOR_TEXT("You haven't finished building the layout yet !"));
     return;
   }
-  Layout.LayoutName = Edit1.Caption();
+  Layout.LayoutName = Menus.Edit1.Caption();
   // A new layout never overwrites the layout that was current before it: its first "Save"
   // asks for a name, as "Save as..." does.
-  if (&sender == &SaveAs1 || (&sender == &Save1 && Layout.EditorStartedEmpty)) Layout.LayoutPath.clear();
-  if (&sender == &Save1 || &sender == &SaveAs1) {
+  if (&sender == &Menus.SaveAs1 || (&sender == &Menus.Save1 && Layout.EditorStartedEmpty)) Layout.LayoutPath.clear();
+  if (&sender == &Menus.Save1 || &sender == &Menus.SaveAs1) {
     const bool saved = SaveLayout();
     if (!saved && Layout.SaveFailed) return;  // the player was told; the layout stays in the editor
     if (saved) Layout.EditorStartedEmpty = false;
   }
-  VO.SetVisible(true);
-  EditorMenu.SetVisible(false);
-  Play.Clear();
+  Menus.VO.SetVisible(true);
+  Menus.EditorMenu.SetVisible(false);
+  Current.Play.Clear();
   UpdateCommands();
   Pictures.EditorGhost = Place{-1, -1, -1};
-  EditorPanel.SetVisible(false);
-  Tools.SetVisible(true);
+  Menus.EditorPanel.SetVisible(false);
+  Menus.Tools.SetVisible(true);
   BeginGame();
 }
 
 void TVelmor::Cancel2Click() {
   Pictures.EditorGhost = Place{-1, -1, -1};
-  EditorPanel.SetVisible(false);
-  Tools.SetVisible(true);
-  VO.SetVisible(true);
-  EditorMenu.SetVisible(false);
+  Menus.EditorPanel.SetVisible(false);
+  Menus.Tools.SetVisible(true);
+  Menus.VO.SetVisible(true);
+  Menus.EditorMenu.SetVisible(false);
   if (Layout.BoardNumber > Layouts.Count()) Layout.BoardNumber = Layouts.Count();
   ResolveLayoutPath();
-  Play.Start(GameKind::OnePlayer);
+  Current.Play.Start(GameKind::OnePlayer);
   UpdateCommands();
   LoadCurrentLayout();
 }

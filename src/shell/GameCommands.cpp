@@ -11,8 +11,8 @@
 
 namespace velmor {
 
-bool TVelmor::Dispo(int tile) const { return TileFreeIn(Play, Board, tile, false); }
-bool TVelmor::Dispo_Vertical(int tile) const { return TileFreeIn(Play, Board, tile, true); }
+bool TVelmor::Dispo(int tile) const { return TileFreeIn(Current.Play, Current.Board, tile, false); }
+bool TVelmor::Dispo_Vertical(int tile) const { return TileFreeIn(Current.Play, Current.Board, tile, true); }
 
 void TVelmor::LayoutFromCheckedEntry() {
   if (Layout.BoardNumber < 100) return;
@@ -21,69 +21,71 @@ void TVelmor::LayoutFromCheckedEntry() {
 }
 
 void TVelmor::EndPauseForNewGame() {
-  if (!Play.Paused()) return;
-  Pause1.SetCaption(VELMOR_TEXT("&Pause"));
-  PauseButton.SetCaption(VELMOR_TEXT("Pause"));
-  Pause1.SetEnabled(true);
+  if (!Current.Play.Paused()) return;
+  Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
+  Menus.PauseButton.SetCaption(VELMOR_TEXT("Pause"));
+  Menus.Pause1.SetEnabled(true);
   StatusGivesWay();
 }
 
 void TVelmor::IsItFree() {
-  if (!Play.Is(GameKind::OnePlayer) && !Play.Is(GameKind::TwoPlayers)) return;
-  if (Vertical.Checked())
-    Free.Recount(Board.TileCount, [this](int t) { return Dispo_Vertical(t); });
+  if (!Current.Play.Is(GameKind::OnePlayer) && !Current.Play.Is(GameKind::TwoPlayers)) return;
+  if (Menus.Vertical.Checked())
+    Current.Free.Recount(Current.Board.TileCount, [this](int t) { return Dispo_Vertical(t); });
   else
-    Free.Recount(Board.TileCount, [this](int t) { return Dispo(t); });
+    Current.Free.Recount(Current.Board.TileCount, [this](int t) { return Dispo(t); });
 }
 
 void TVelmor::Hint() {
-  if (Play.Is(GameKind::Flat)) return RiversHint();
-  if (!Play.Is(GameKind::OnePlayer) || Free.MovesLeft == 0) return;
+  if (Current.Play.Is(GameKind::Flat)) return RiversHint();
+  if (!Current.Play.Is(GameKind::OnePlayer) || Current.Free.MovesLeft == 0) return;
   // Watching winnability, the hint is a pair the solver's way to the end takes.
   if (const auto keep = Solver.KeepingPair()) {
-    std::tie(HintTileA, HintTileB) = *keep;
+    std::tie(Current.HintTileA, Current.HintTileB) = *keep;
   } else {
-    HintTileA = HintTileB = 0;
+    Current.HintTileA = Current.HintTileB = 0;
     IsItFree();
-    if (!Free.NextHint(HintIndex, HintTileA, HintTileB)) return;
+    if (!Current.Free.NextHint(Current.HintIndex, Current.HintTileA, Current.HintTileB)) return;
   }
-  Clock.ChargeHint();
+  Current.Clock.ChargeHint();
   FullRedraw();
 }
 
 void TVelmor::VerticalClick() {
-  if (Play.Is(GameKind::OnePlayer)) {
+  if (Current.Play.Is(GameKind::OnePlayer)) {
     if (platform.Confirm(VELMOR_TEXT("Vertical variation"),
                          VELMOR_TEXT("If you want to change the game mode, you'll have to restart your "
                                      "game. Do you wish to continue ?"))) {
       BeginGame();
-      Vertical.Toggle();
+      Menus.Vertical.Toggle();
     }
-  } else if (Play.Idle() || Play.Over() || Play.Stopped()) {
-    Vertical.Toggle();
+  } else if (Current.Play.Idle() || Current.Play.Over() || Current.Play.Stopped()) {
+    Menus.Vertical.Toggle();
   }
 }
 
-void TVelmor::ReseedFromClock() { Gen.Reseed(platform.UtcMillisecondOfDay()); }
+void TVelmor::ReseedFromClock() { Current.Gen.Reseed(platform.UtcMillisecondOfDay()); }
 
-bool TVelmor::AnimatedDeal() const { return Animate.Checked() && Play.Underway() && !RandomSeed1.Checked(); }
+bool TVelmor::AnimatedDeal() const {
+  return Menus.Animate.Checked() && Current.Play.Underway() && !Menus.RandomSeed1.Checked();
+}
 
 void TVelmor::DealLayout() {
-  const int n = MarkLayoutPositions(Board.BoardGrid, Layout.Shape);
-  Board.TilesLeft = n;
-  Board.TileCount = TileTotal;
-  for (auto& p : Board.TilePlace) p = Place{};
-  if (Play.Editing()) {
+  const int n = MarkLayoutPositions(Current.Board.BoardGrid, Layout.Shape);
+  Current.Board.TilesLeft = n;
+  Current.Board.TileCount = TileTotal;
+  for (auto& p : Current.Board.TilePlace) p = Place{};
+  if (Current.Play.Editing()) {
     // The editor's heap is unfinished by nature (any count, odd too): its tiles are only
     // numbered, never dealt, and all look blank.
     int t = 0;
-    for (const Place& p : BuildPositionList(Board.BoardGrid)) Board.PutTile(++t, p);
+    for (const Place& p : BuildPositionList(Current.Board.BoardGrid)) Current.Board.PutTile(++t, p);
     return;
   }
   if (!IsDealableCount(n)) {
     // Layout readers refuse such shapes; this only guards against a shape built some other way.
-    MarkLayoutPositions(Board.BoardGrid, LayoutShape{});
-    Board.TilesLeft = 0;
+    MarkLayoutPositions(Current.Board.BoardGrid, LayoutShape{});
+    Current.Board.TilesLeft = 0;
     platform.ShowError(
         Fill(VELMOR_TEXT("The layout \"%1\" has %2 tiles; a layout needs an even number of tiles from 2 to 144."),
              Layout.LayoutName, n));
@@ -95,13 +97,13 @@ void TVelmor::DealLayout() {
 
   DealHooks hooks;
   hooks.seed = [this] {
-    if (RandomSeed1.Checked() && GameNumber > 0)
-      Gen.GeneratorState = static_cast<uint32_t>(GameNumber);
+    if (Menus.RandomSeed1.Checked() && Current.GameNumber > 0)
+      Current.Gen.GeneratorState = static_cast<uint32_t>(Current.GameNumber);
     else
       ReseedFromClock();
   };
 
-  if (Winnable.Checked()) {
+  if (Menus.Winnable.Checked()) {
     if (animated) {
       hooks.redrawStart = [this] { FullRedraw(); };
       hooks.redrawPair = [this] {
@@ -109,7 +111,7 @@ void TVelmor::DealLayout() {
         AnimationStep(2 * Pictures.DealTileMs);
       };
     }
-  } else if (Animate.Checked() && !Play.Editing() && !RandomSeed1.Checked()) {
+  } else if (Menus.Animate.Checked() && !Current.Play.Editing() && !Menus.RandomSeed1.Checked()) {
     hooks.redrawTile = [this](int tile) {
       RedrawTile(tile);
       AnimationStep(Pictures.DealTileMs);
@@ -117,28 +119,30 @@ void TVelmor::DealLayout() {
   }
   // A shape that keeps running into dead ends cannot be dealt winnable at all.
   if (!DealShape(
-          Board, Layout.Shape, Winnable.Checked(), Gen, hooks, [this] { ReseedFromClock(); }, &RemovalOrder))
+          Current.Board, Layout.Shape, Menus.Winnable.Checked(), Current.Gen, hooks, [this] { ReseedFromClock(); },
+          &Current.RemovalOrder))
     ShowStatus(VELMOR_TEXT("This layout cannot be dealt winnable: dealt at random."));
 }
 
 bool TVelmor::ShuffleBoard() {
-  const bool playing = Play.Playing();
+  const bool playing = Current.Play.Playing();
   DealHooks hooks;
   hooks.seed = [this] { ReseedFromClock(); };
-  if (Animate.Checked() && playing && !RandomSeed1.Checked()) hooks.redrawStart = [this] { FullRedraw(); };
-  if (Animate.Checked() && Play.Underway())
+  if (Menus.Animate.Checked() && playing && !Menus.RandomSeed1.Checked()) hooks.redrawStart = [this] { FullRedraw(); };
+  if (Menus.Animate.Checked() && Current.Play.Underway())
     hooks.redrawPair = [this] {
       FullRedraw();
       AnimationStep(2 * Pictures.DealTileMs);
     };
-  if (!Play.Is(GameKind::Flat)) return velmor::ShuffleBoard(Board, Gen, hooks, &RemovalOrder);
-  return ShuffleFlatLayers(Board, Gen, hooks.seed, RemovalOrder);
+  if (!Current.Play.Is(GameKind::Flat))
+    return velmor::ShuffleBoard(Current.Board, Current.Gen, hooks, &Current.RemovalOrder);
+  return ShuffleFlatLayers(Current.Board, Current.Gen, hooks.seed, Current.RemovalOrder);
 }
 
 void TVelmor::BeginGame() {
   ColorHighlight();
-  Pause1.SetCaption(VELMOR_TEXT("&Pause"));
-  PauseButton.SetCaption(VELMOR_TEXT("Pause"));
+  Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
+  Menus.PauseButton.SetCaption(VELMOR_TEXT("Pause"));
   Pictures.FrameBuffer = Pictures.BackgroundImage;
   LayoutFromCheckedEntry();
   DealLayout();
@@ -146,34 +150,35 @@ void TVelmor::BeginGame() {
   ResetForNewGame(NewGameKind::Solitaire);
 
   EndPauseForNewGame();
-  if (!Play.Editing()) {
-    Play.Start(GameKind::OnePlayer);
+  if (!Current.Play.Editing()) {
+    Current.Play.Start(GameKind::OnePlayer);
     UpdateCommands();
   }
-  if (GameNumber > 0 && RandomSeed1.Checked())
-    ShowStatus(Fill(VELMOR_TEXT("Specific Board started. Random Seed #%1"), GameNumber));
+  if (Current.GameNumber > 0 && Menus.RandomSeed1.Checked())
+    ShowStatus(Fill(VELMOR_TEXT("Specific Board started. Random Seed #%1"), Current.GameNumber));
   ShowPanelHOF();
   FullRedraw();
-  if (Status.Pos <= 1) ShowStatus(VELMOR_TEXT("New game started."));
-  Clock.StartTick = platform.TickCount();
+  if (Current.Status.Pos <= 1) ShowStatus(VELMOR_TEXT("New game started."));
+  Current.Clock.StartTick = platform.TickCount();
   UpdateWindowTitle();
-  if (Play.Is(GameKind::OnePlayer)) Records.Started(StatisticsKey(Layout));
+  if (Current.Play.Is(GameKind::OnePlayer)) Records.Started(StatisticsKey(Layout));
   AfterMove();
 }
 
 void TVelmor::UpdateWindowTitle() {
   // Only a numbered deal on a layout names its number; the flat games never have one.
-  const bool numbered = GameNumber > 0 && RandomSeed1.Checked() && Layout.BoardNumber < RiversEasyList;
+  const bool numbered = Current.GameNumber > 0 && Menus.RandomSeed1.Checked() && Layout.BoardNumber < RiversEasyList;
   std::string title;
   if (Layout.BoardNumber == RiversHardList)
     title = Fill(VELMOR_TEXT("Velmor %1 - Voverizo Dadazu (Hard)"), VELMOR_VERSION);
   else if (Layout.BoardNumber == RiversEasyList)
     title = Fill(VELMOR_TEXT("Velmor %1 - Voverizo Dadazu (Easy)"), VELMOR_VERSION);
   else if (!Layout.LayoutName.empty())
-    title = numbered ? Fill(VELMOR_TEXT("Velmor %1 - %2 - game %3"), VELMOR_VERSION, Layout.LayoutName, GameNumber)
-                     : Fill(VELMOR_TEXT("Velmor %1 - %2"), VELMOR_VERSION, Layout.LayoutName);
+    title = numbered
+                ? Fill(VELMOR_TEXT("Velmor %1 - %2 - game %3"), VELMOR_VERSION, Layout.LayoutName, Current.GameNumber)
+                : Fill(VELMOR_TEXT("Velmor %1 - %2"), VELMOR_VERSION, Layout.LayoutName);
   else
-    title = numbered ? Fill(VELMOR_TEXT("Velmor %1 - game %2"), VELMOR_VERSION, GameNumber)
+    title = numbered ? Fill(VELMOR_TEXT("Velmor %1 - game %2"), VELMOR_VERSION, Current.GameNumber)
                      : Fill(VELMOR_TEXT("Velmor %1"), VELMOR_VERSION);
   platform.SetWindowTitle(title);
 }
@@ -182,38 +187,38 @@ void TVelmor::UpdateWindowTitle() {
 // the game before left it: hints are not offered and shuffles cost nothing there, so the only
 // use it has is the 100-minute limit, which still counts what that game owed.
 void TVelmor::ResetForNewGame(NewGameKind kind) {
-  BoardCleared = ResultShown = Status.Bounce = false;
+  Current.BoardCleared = Current.ResultShown = Current.Status.Bounce = false;
   Solver.NewBoard();
-  HintIndex = HintTileA = HintTileB = 0;
-  Selection::Clear();
-  HoverTile = 0;
-  History.Clear();
-  const int32_t penalty = Clock.PenaltySeconds;
-  Clock.Clear();
-  if (kind == NewGameKind::TwoPlayers) Clock.PenaltySeconds = penalty;
+  Current.HintIndex = Current.HintTileA = Current.HintTileB = 0;
+  Current.Clear();
+  Current.HoverTile = 0;
+  Current.History.Clear();
+  const int32_t penalty = Current.Clock.PenaltySeconds;
+  Current.Clock.Clear();
+  if (kind == NewGameKind::TwoPlayers) Current.Clock.PenaltySeconds = penalty;
 }
 
 void TVelmor::RandomSolitaireGame1Click() {
-  RandomSeed1.SetChecked(false);
+  Menus.RandomSeed1.SetChecked(false);
   BeginGame();
 }
 
 void TVelmor::NewRandomSpecificGame1Click() {
-  RandomSeed1.SetChecked(true);
+  Menus.RandomSeed1.SetChecked(true);
   ReseedFromClock();
-  GameNumber = RandomBelow(2147483647);
+  Current.GameNumber = RandomBelow(2147483647);
   BeginGame();
 }
 
 void TVelmor::NewSpecificGame1Click() {
-  RandomSeed1.SetChecked(true);
+  Menus.RandomSeed1.SetChecked(true);
   BeginGame();
 }
 
 void TVelmor::NewGame() {
-  if (Play.Is(GameKind::Flat) || Layout.BoardNumber == 100 || Layout.BoardNumber == 101)
+  if (Current.Play.Is(GameKind::Flat) || Layout.BoardNumber == 100 || Layout.BoardNumber == 101)
     FourRivers(Layout.BoardNumber == RiversHardList);  // the variant last played
-  else if (Play.Is(GameKind::TwoPlayers))
+  else if (Current.Play.Is(GameKind::TwoPlayers))
     TwoPlayers();
   else
     RandomSolitaireGame1Click();

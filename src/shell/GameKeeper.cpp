@@ -16,10 +16,10 @@ constexpr const char* SavedGameFilter = VELMOR_TEXT("Velmor saved games (*.vsave
 
 void GameKeeper::Keep() {
   TVelmor& g = game_;
-  if (!g.ResumeLastGame.Checked() || !Active) return;
+  if (!g.Menus.ResumeLastGame.Checked() || !Active) return;
   SavedGame saved;
   std::string error;
-  if (!MakeSavedGame(g, g.Layout, g.Vertical.Checked(), g.platform.TickCount(), saved)) {
+  if (!MakeSavedGame(g.Current, g.Layout, g.Menus.Vertical.Checked(), g.platform.TickCount(), saved)) {
     // A game that has ended, or none at all: the next start deals a new one.
     RemoveFile(g.Folders.ResumePath());
     return;
@@ -67,7 +67,7 @@ std::string GameKeeper::DialogFolder() const {
 void GameKeeper::SaveAs() {
   TVelmor& g = game_;
   SavedGame saved;
-  if (!MakeSavedGame(g, g.Layout, g.Vertical.Checked(), g.platform.TickCount(), saved)) {
+  if (!MakeSavedGame(g.Current, g.Layout, g.Menus.Vertical.Checked(), g.platform.TickCount(), saved)) {
     g.platform.ShowMessage(VELMOR_TEXT("There is no game in progress to save."));
     return;
   }
@@ -97,7 +97,7 @@ void GameKeeper::Load() {
     g.platform.ShowError(Fill(VELMOR_TEXT("The saved game cannot be loaded: %1."), error));
     return;
   }
-  if (MakeSavedGame(g, g.Layout, g.Vertical.Checked(), g.platform.TickCount(), current) &&
+  if (MakeSavedGame(g.Current, g.Layout, g.Menus.Vertical.Checked(), g.platform.TickCount(), current) &&
       !g.platform.Confirm(VELMOR_TEXT("Load Game"),
                           Fill(VELMOR_TEXT("A game is in progress. Leave it and load \"%1\"?"), FileNamePart(*chosen))))
     return;
@@ -125,16 +125,16 @@ bool GameKeeper::Continue(const SavedGame& saved, std::string& error) {
   g.ResetForNewGame(saved.Kind == SavedGameKind::TwoPlayers ? TVelmor::NewGameKind::TwoPlayers
                                                             : TVelmor::NewGameKind::Solitaire);
   g.EndPauseForNewGame();
-  ApplySavedGame(saved, g, g.Layout, g.platform.TickCount());
+  ApplySavedGame(saved, g.Current, g.Layout, g.platform.TickCount());
   if (!saved.Flat()) {
     g.Layout.BoardNumber = layout;
     g.Layout.LayoutPath = g.Layouts[layout].Path();
   }
   g.LayoutEntries.CheckOnly(saved.Flat() ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber);
-  g.Vertical.SetChecked(saved.Vertical);
-  if (g.Play.Paused()) {
-    g.Pause1.SetCaption(VELMOR_TEXT("&Continue"));
-    g.PauseButton.SetCaption(VELMOR_TEXT("Play"));
+  g.Menus.Vertical.SetChecked(saved.Vertical);
+  if (g.Current.Play.Paused()) {
+    g.Menus.Pause1.SetCaption(VELMOR_TEXT("&Continue"));
+    g.Menus.PauseButton.SetCaption(VELMOR_TEXT("Play"));
   }
   g.ColorHighlight();
   g.IsItFree();

@@ -20,8 +20,9 @@ constexpr uint32_t Yellow = Rgb(255, 255, 0), Aqua = Rgb(0, 255, 255), White = R
 // The one place that decides a game is over: the board is empty and the clock has run. Called
 // after every pair taken and by the heartbeat; GameOver then tells the player.
 bool TVelmor::CheckGameEnd() {
-  if (Board.TilesLeft == 0 && !Play.Editing() && Clock.ElapsedSeconds > 0) BoardCleared = true;
-  if (!BoardCleared) return false;
+  if (Current.Board.TilesLeft == 0 && !Current.Play.Editing() && Current.Clock.ElapsedSeconds > 0)
+    Current.BoardCleared = true;
+  if (!Current.BoardCleared) return false;
   GameOver();
   return true;
 }
@@ -29,11 +30,11 @@ bool TVelmor::CheckGameEnd() {
 void TVelmor::GameOver() {
   ShowFond();
   bool ended = false;
-  if (Play.Is(GameKind::TwoPlayers)) {
-    ResultShown = true;
+  if (Current.Play.Is(GameKind::TwoPlayers)) {
+    Current.ResultShown = true;
     WriteScore();
     Stop();
-    switch (Turns.Outcome()) {
+    switch (Current.Turns.Outcome()) {
       case TwoPlayerClock::Result::Player2Won:
         ShowStatus(VELMOR_TEXT("Player 2 WON ! Congratulations !"));
         break;
@@ -44,30 +45,30 @@ void TVelmor::GameOver() {
         ShowStatus(VELMOR_TEXT("Player 1 WON ! Congratulations !"));
         break;
     }
-    Play.End();
+    Current.Play.End();
     UpdateCommands();
     ended = true;
   }
-  if (BoardCleared && !ResultShown && Solver.DemoPlayed()) {
+  if (Current.BoardCleared && !Current.ResultShown && Solver.DemoPlayed()) {
     // The demo's game is nobody's record.
-    ResultShown = true;
+    Current.ResultShown = true;
     WriteScore();
     Stop();
-    Play.End();
+    Current.Play.End();
     UpdateCommands();
     ShowStatus(VELMOR_TEXT("The demo cleared the board."));
     ended = true;
   }
-  if (BoardCleared && !ResultShown) {
-    ResultShown = true;
+  if (Current.BoardCleared && !Current.ResultShown) {
+    Current.ResultShown = true;
     WriteScore();
     Stop();
-    const int total = Clock.Total();
+    const int total = Current.Clock.Total();
     Records.Won(StatisticsKey(Layout), total);
     std::string message = VELMOR_TEXT("Congratulations !! You WON !");
-    if (EnableHall.Checked()) {
+    if (Menus.EnableHall.Checked()) {
       message = Fill(VELMOR_TEXT("You WON ! Your time is : %1"), FormatMinSec(total));
-      Play.End();
+      Current.Play.End();
       UpdateCommands();
       if (HallOfFame.TenthTime(HallKeyOf(Layouts, Layout.BoardNumber)) > total) {
         AddHall();
@@ -81,7 +82,7 @@ void TVelmor::GameOver() {
     ended = true;
   }
   // Without the hall the won game stays stopped, yet the help window's resume lands on its end.
-  if (ended) Play.EndStopped();
+  if (ended) Current.Play.EndStopped();
 }
 
 // ---- Two players ---------------------------------------------------------------------------
@@ -94,15 +95,15 @@ void TVelmor::TwoPlayers() {
   ResetForNewGame(NewGameKind::TwoPlayers);
   EndPauseForNewGame();
   ShowStatus(VELMOR_TEXT("Two-Player Solitaire started."));
-  Play.Start(GameKind::TwoPlayers);
+  Current.Play.Start(GameKind::TwoPlayers);
   UpdateCommands();
-  if (GameNumber > 0 && RandomSeed1.Checked())
-    ShowStatus(Fill(VELMOR_TEXT("Specific Board started. Random Seed #%1"), GameNumber));
+  if (Current.GameNumber > 0 && Menus.RandomSeed1.Checked())
+    ShowStatus(Fill(VELMOR_TEXT("Specific Board started. Random Seed #%1"), Current.GameNumber));
   ShowPanelHOF();
   FullRedraw();
   const uint32_t now = platform.TickCount();
-  Clock.StartTick = now;
-  Turns.Start(now);
+  Current.Clock.StartTick = now;
+  Current.Turns.Start(now);
   UpdateWindowTitle();
   AfterMove();
 }
@@ -114,18 +115,18 @@ void TVelmor::RefreshTwoPlayerPanel() {
   const uint32_t now = platform.TickCount();
   const bool secondHalf = now % 1000 > 500;
   const Platform::TextStyle big{"Arial", 18, true, false}, small{"Arial", 10, true, false};
-  if (Turns.Player2Turn || secondHalf) PanelText(4, 380, VELMOR_TEXT("PLAY 1"), big, Yellow);
-  if (!Turns.Player2Turn || secondHalf) PanelText(4, 422, VELMOR_TEXT("PLAY 2"), big, Aqua);
-  PanelText(30, 402, FormatMinSec(Turns.Running(false, now) / 1000), small, White);
-  PanelText(30, 444, FormatMinSec(Turns.Running(true, now) / 1000), small, White);
+  if (Current.Turns.Player2Turn || secondHalf) PanelText(4, 380, VELMOR_TEXT("PLAY 1"), big, Yellow);
+  if (!Current.Turns.Player2Turn || secondHalf) PanelText(4, 422, VELMOR_TEXT("PLAY 2"), big, Aqua);
+  PanelText(30, 402, FormatMinSec(Current.Turns.Running(false, now) / 1000), small, White);
+  PanelText(30, 444, FormatMinSec(Current.Turns.Running(true, now) / 1000), small, White);
   platform.PresentPanel(Pictures.SaveHof, area);
 }
 
 // ---- Hall of Fame --------------------------------------------------------------------------
 
 void TVelmor::AddHall() {
-  const int rank =
-      HallOfFame.Enter(HallKeyOf(Layouts, Layout.BoardNumber), CurrentPlayer, Clock.Total(), Clock.PenaltySeconds);
+  const int rank = HallOfFame.Enter(HallKeyOf(Layouts, Layout.BoardNumber), CurrentPlayer, Current.Clock.Total(),
+                                    Current.Clock.PenaltySeconds);
   if (rank == 0) return;
   ReachedRank = rank;
   // A record is kept on disk at once: a crash later in the session must not lose it.
@@ -176,10 +177,10 @@ void TVelmor::PanelText(int x, int y, const std::string& text, Platform::TextSty
 }
 
 void TVelmor::ShowPanelHOF() {
-  if (!ShowHallFame.Checked()) return;
-  const int dy = Play.Is(GameKind::TwoPlayers) ? 20 : ShowCurrentTile.Checked() ? 10 : -20;
+  if (!Menus.ShowHallFame.Checked()) return;
+  const int dy = Current.Play.Is(GameKind::TwoPlayers) ? 20 : Menus.ShowCurrentTile.Checked() ? 10 : -20;
   Pictures.SaveHof = Pictures.HofPic;
-  if (Play.Editing()) {
+  if (Current.Play.Editing()) {
     RedrawHOF();
     return;
   }
@@ -200,18 +201,18 @@ void TVelmor::ShowPanelHOF() {
 }
 
 void TVelmor::ShowHallPanel() {
-  ShowHallFame.Toggle();
+  Menus.ShowHallFame.Toggle();
   int left, top, width, height;
   platform.WindowPlacement(left, top, width, height);
-  if (ShowHallFame.Checked()) {
-    HofBox.SetVisible(true);
+  if (Menus.ShowHallFame.Checked()) {
+    Menus.HofBox.SetVisible(true);
     platform.PlaceWindow(left, top, width + Pictures.HofWidth, height);
     ShowPanelHOF();
     RefreshHallPanel = true;
   } else {
     // On a 640-pixel screen the window keeps its width.
     if (platform.ScreenWidth() > 640) platform.PlaceWindow(left, top, width - Pictures.HofWidth, height);
-    HofBox.SetVisible(false);
+    Menus.HofBox.SetVisible(false);
   }
   FullRedraw();
 }

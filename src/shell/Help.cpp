@@ -36,13 +36,13 @@ void TVelmor::FillLayoutChooser() {
 }
 
 void TVelmor::CallHelp(HelpPage page) {
-  if (Play.Is(GameKind::TwoPlayers)) return;
-  if (!Play.Paused()) PauseClick();
-  Play.Hold();
+  if (Current.Play.Is(GameKind::TwoPlayers)) return;
+  if (!Current.Play.Paused()) PauseClick();
+  Current.Play.Hold();
   UpdateCommands();
   Help.ActivePage = page;
   Help.PlayerName = CurrentPlayer;
-  Help.RandomSeed = std::to_string(GameNumber);
+  Help.RandomSeed = std::to_string(Current.GameNumber);
 
   // The faces of the tileset in use, on a white page with the divider line.
   Help.Pai = Picture(600, 340, Rgb(255, 255, 255));
@@ -73,8 +73,9 @@ void TVelmor::CallHelp(HelpPage page) {
 
   // A game number typed on the options page is the one "New Specific Game" deals next.
   long long typed = 0;
-  if (ParseInt(Help.RandomSeed, typed) && typed >= 1 && typed <= 2147483647) GameNumber = static_cast<int32_t>(typed);
-  if (Play.Paused()) PauseClick();
+  if (ParseInt(Help.RandomSeed, typed) && typed >= 1 && typed <= 2147483647)
+    Current.GameNumber = static_cast<int32_t>(typed);
+  if (Current.Play.Paused()) PauseClick();
 }
 
 void TVelmor::GenerateList(int list) {

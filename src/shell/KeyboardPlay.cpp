@@ -9,11 +9,12 @@ namespace velmor {
 
 bool KeyboardPlay::Press(Key key) {
   TVelmor& g = game_;
-  if (g.Play.Editing()) return EditorPress(key);
-  const bool flat = g.Play.Is(GameKind::Flat);
-  if (!g.Play.Playing()) return false;
+  if (g.Current.Play.Editing()) return EditorPress(key);
+  const bool flat = g.Current.Play.Is(GameKind::Flat);
+  if (!g.Current.Play.Playing()) return false;
   const Selectable selectable = [&g, flat](int t) { return flat || g.IsPlayable(t); };
-  const bool onBoard = tile_ >= 1 && tile_ <= TileTotal && !g.Board.TilePlace[static_cast<size_t>(tile_)].empty();
+  const bool onBoard =
+      tile_ >= 1 && tile_ <= TileTotal && !g.Current.Board.TilePlace[static_cast<size_t>(tile_)].empty();
   // Escape after a pick made with the mouse drops it, and the hand stays on the mouse: the
   // cursor would only stand on some other tile.
   if (!shown_ && key == Key::Cancel) {
@@ -23,37 +24,38 @@ bool KeyboardPlay::Press(Key key) {
   if (!shown_ || !onBoard) {
     // The first key that moves the cursor brings it out, where the player can see it.
     shown_ = true;
-    MoveTo(onBoard && TileVisible(g.Board, tile_) ? tile_ : FirstFreeTile(g.Board, selectable));
+    MoveTo(onBoard && TileVisible(g.Current.Board, tile_) ? tile_ : FirstFreeTile(g.Current.Board, selectable));
     if (key != Key::Cancel) return true;
   }
   int x = 0, y = 0;
   switch (key) {
     case Key::Left:
-      MoveTo(CursorMove(g.Board, tile_, CursorStep::Left, selectable));
+      MoveTo(CursorMove(g.Current.Board, tile_, CursorStep::Left, selectable));
       break;
     case Key::Right:
-      MoveTo(CursorMove(g.Board, tile_, CursorStep::Right, selectable));
+      MoveTo(CursorMove(g.Current.Board, tile_, CursorStep::Right, selectable));
       break;
     case Key::Up:
-      MoveTo(CursorMove(g.Board, tile_, CursorStep::Up, selectable));
+      MoveTo(CursorMove(g.Current.Board, tile_, CursorStep::Up, selectable));
       break;
     case Key::Down:
-      MoveTo(CursorMove(g.Board, tile_, CursorStep::Down, selectable));
+      MoveTo(CursorMove(g.Current.Board, tile_, CursorStep::Down, selectable));
       break;
     case Key::Tab:
-      MoveTo(CursorNextFree(g.Board, tile_, false, selectable));
+      MoveTo(CursorNextFree(g.Current.Board, tile_, false, selectable));
       break;
     case Key::BackTab:
-      MoveTo(CursorNextFree(g.Board, tile_, true, selectable));
+      MoveTo(CursorNextFree(g.Current.Board, tile_, true, selectable));
       break;
     case Key::Home:
-      MoveTo(FirstFreeTile(g.Board, selectable));
+      MoveTo(FirstFreeTile(g.Current.Board, selectable));
       break;
     case Key::Activate:
       // Exactly a click on a point of the tile that shows, so every rule and sound is the click's.
-      if (VisiblePoint(g.Board, tile_, x, y))
+      if (VisiblePoint(g.Current.Board, tile_, x, y))
         g.ButtonDown(TVelmor::Button::Primary, g.Pictures.BoardOriginX + x, g.Pictures.BoardOriginY + y);
-      if (g.Board.TilePlace[static_cast<size_t>(tile_)].empty()) MoveTo(FirstFreeTile(g.Board, selectable));
+      if (g.Current.Board.TilePlace[static_cast<size_t>(tile_)].empty())
+        MoveTo(FirstFreeTile(g.Current.Board, selectable));
       break;
     case Key::Cancel:
       g.ButtonDown(TVelmor::Button::Secondary, g.Pictures.BoardOriginX, g.Pictures.BoardOriginY);

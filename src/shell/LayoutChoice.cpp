@@ -28,12 +28,12 @@ void LayoutChoice::Choose() {
   const int inPlay = g.Layout.BoardNumber >= RiversEasyList ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber;
   model_.Fill(g.Layouts, g.HallOfFame, g.Records.Figures(), inPlay, &odds_);
   // Looking through the layouts takes no time off the clock.
-  const bool paused = g.Play.Solo();
+  const bool paused = g.Current.Play.Solo();
   if (paused) g.PauseClick();
   const int chosen = g.platform.ChooseLayout(model_);
   if (MenuItem* entry = g.LayoutEntries.Entry(chosen)) entry->Click();
   // Nothing chosen, or a file that was refused: the game goes on where it was.
-  if (paused && g.Play.Paused()) g.PauseClick();
+  if (paused && g.Current.Play.Paused()) g.PauseClick();
 }
 
 void LayoutChoice::Import() {
@@ -108,7 +108,7 @@ std::vector<std::string> LayoutChoice::Relist() {
   const std::string inPlayFile = g.Layouts.Has(inPlay) ? g.Layouts[inPlay].file : std::string();
   std::vector<std::string> leftOut;
   g.Layouts.Scan(g.Folders.LayoutsFolder(), g.Folders.UserLayoutsFolder, leftOut);
-  if (MenuItem* first = g.LayoutEntries.Entry(1)) g.Layout1.RemoveFrom(g.Layout1.IndexOf(*first));
+  if (MenuItem* first = g.LayoutEntries.Entry(1)) g.Menus.Layout1.RemoveFrom(g.Menus.Layout1.IndexOf(*first));
   g.LayoutEntries.Clear();
   g.AddLayoutEntries(1);
 

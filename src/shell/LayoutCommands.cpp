@@ -17,7 +17,7 @@ namespace velmor {
 void TVelmor::AfterLayoutRead() {
   ReachedRank = 0;
   if (StartingUp) {
-    Status.ShowUntilMove(
+    Current.Status.ShowUntilMove(
         Fill(platform.Translate(VELMOR_TEXT("Welcome to Velmor %1 : Mah-Jongg solitaire for Linux. Have fun !")),
              VELMOR_VERSION));
     return;
@@ -95,7 +95,7 @@ void TVelmor::AddLayoutEntries(int from) {
     LayoutEntries.Set(number, *entry);
     entries.push_back(std::move(entry));
   }
-  Layout1.AddOwned(std::move(entries));
+  Menus.Layout1.AddOwned(std::move(entries));
 }
 
 void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
@@ -205,7 +205,7 @@ bool TVelmor::SaveLayout() {
     Layout.SaveFailed = true;
     return false;
   }
-  Play.Clear();
+  Current.Play.Clear();
   UpdateCommands();
 
   const std::string file = FileNamePart(Layout.LayoutPath);

@@ -28,19 +28,19 @@ LookChoice::Loaders TVelmor::LookLoaders(std::function<void(Picture&, const std:
             // The dialog offers .jpg tilesets too; they go through the same JPEG reader as backgrounds.
             if (!LoadPicture(path, Contains(path, ".jpg"), picture)) return false;
             use(picture, path);
-            if (!Play.Idle()) FullRedraw();
+            if (!Current.Play.Idle()) FullRedraw();
             return true;
           },
           std::move(fallBack)};
 }
 
 LookChoice TVelmor::TilesetChoice() {
-  return LookChoice(Folders.AppFolder, Load1,
-                    {{&MahJongg1, "Tilesets/pai.bmp"},
-                     {&MahJongg2, "Tilesets/darkpai.bmp"},
-                     {&MahJongg3, "Tilesets/bluepai.bmp"},
-                     {&Lowcolor1, "Tilesets/pai256.bmp"},
-                     {&HighContrast1, "Tilesets/contrast.bmp"}},
+  return LookChoice(Folders.AppFolder, Menus.Load1,
+                    {{&Menus.MahJongg1, "Tilesets/pai.bmp"},
+                     {&Menus.MahJongg2, "Tilesets/darkpai.bmp"},
+                     {&Menus.MahJongg3, "Tilesets/bluepai.bmp"},
+                     {&Menus.Lowcolor1, "Tilesets/pai256.bmp"},
+                     {&Menus.HighContrast1, "Tilesets/contrast.bmp"}},
                     {VELMOR_TEXT("Please choose a Tileset bitmap file"),
                      VELMOR_TEXT("Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg"), "Tilesets/"},
                     LookLoaders(
@@ -51,16 +51,16 @@ LookChoice TVelmor::TilesetChoice() {
                                              Pictures.TileSheet, platform.KeptLooks());
                           MakeLooksAhead();
                         },
-                        [this] { BuiltInTilesetClick(MahJongg3); }));
+                        [this] { BuiltInTilesetClick(Menus.MahJongg3); }));
 }
 
 LookChoice TVelmor::BackgroundChoice() {
-  return LookChoice(Folders.AppFolder, LoadBackground,
-                    {{&None1, ""},
-                     {&Dragons1, "Backgrounds/dragons.bmp"},
-                     {&Andromeda, "Backgrounds/andromeda.jpg"},
-                     {&Kanji1, "Backgrounds/kanji.bmp"},
-                     {&Catpats, "Backgrounds/catpats.jpg"}},
+  return LookChoice(Folders.AppFolder, Menus.LoadBackground,
+                    {{&Menus.None1, ""},
+                     {&Menus.Dragons1, "Backgrounds/dragons.bmp"},
+                     {&Menus.Andromeda, "Backgrounds/andromeda.jpg"},
+                     {&Menus.Kanji1, "Backgrounds/kanji.bmp"},
+                     {&Menus.Catpats, "Backgrounds/catpats.jpg"}},
                     {VELMOR_TEXT("Please choose a Background bitmap file"),
                      VELMOR_TEXT("Background files (*.bmp; *.jpg)|*.bmp;*.jpg"), "Backgrounds/"},
                     LookLoaders(
@@ -70,7 +70,7 @@ LookChoice TVelmor::BackgroundChoice() {
                         },
                         // Plain teal when even the default picture cannot be read.
                         [this] {
-                          BuiltInBackgroundClick(Andromeda);
+                          BuiltInBackgroundClick(Menus.Andromeda);
                           if (!backgrounds_.InUse()) None1Click();
                         }));
 }
@@ -83,16 +83,17 @@ void TVelmor::BuiltInTilesetClick(MenuItem& item) { tilesets_.Choose(item); }
 void TVelmor::BuiltInBackgroundClick(MenuItem& item) { backgrounds_.Choose(item); }
 
 void TVelmor::None1Click() {
-  backgrounds_.Use(None1);
+  backgrounds_.Use(Menus.None1);
   Pictures.BackgroundSource = {};
   NewBackground();
-  if (!Play.Idle()) FullRedraw();
+  if (!Current.Play.Idle()) FullRedraw();
 }
 
 // The check marks read from the settings name the looks to take, clicked as the player would.
 void TVelmor::ActiveTilesetBackground() {
-  backgrounds_.StartUpChoice({&Kanji1, &Dragons1, &Andromeda, &Catpats}, None1).Click();
-  tilesets_.StartUpChoice({&HighContrast1, &MahJongg1, &Lowcolor1, &MahJongg3}, MahJongg2).Click();
+  backgrounds_.StartUpChoice({&Menus.Kanji1, &Menus.Dragons1, &Menus.Andromeda, &Menus.Catpats}, Menus.None1).Click();
+  tilesets_.StartUpChoice({&Menus.HighContrast1, &Menus.MahJongg1, &Menus.Lowcolor1, &Menus.MahJongg3}, Menus.MahJongg2)
+      .Click();
 }
 
 // ---- The looks at the board's scale -----------------------------------------------------------
@@ -134,12 +135,12 @@ void TVelmor::SetBoardScale(int scale) {
   Pictures.RedrawBox = Pictures.NoBox;
   Pictures.GhostBox = Pictures.NoBox;
   // What was on the board is shown again: the background alone once a game is stopped or over.
-  if (Play.Stopped() || Play.Over())
+  if (Current.Play.Stopped() || Current.Play.Over())
     ShowFond();
-  else if (!Play.Idle())
+  else if (!Current.Play.Idle())
     Redraw();
   ShowPanelHOF();
-  if (!ShowHallFame.Checked()) Pictures.SaveHof = Pictures.HofPic;
+  if (!Menus.ShowHallFame.Checked()) Pictures.SaveHof = Pictures.HofPic;
 }
 
 }  // namespace velmor

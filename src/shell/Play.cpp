@@ -7,7 +7,7 @@
 namespace velmor {
 
 void TVelmor::PlaySound(const std::string& name) {
-  if (PlaySounds.Checked()) platform.PlayWave(Folders.AppFolder + name + ".wav");
+  if (Menus.PlaySounds.Checked()) platform.PlayWave(Folders.AppFolder + name + ".wav");
 }
 
 void TVelmor::AfterMove() {
@@ -20,14 +20,14 @@ void TVelmor::AfterMove() {
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const bool inside = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
   RefreshHallPanel = false;
-  if (Play.Editing()) {
+  if (Current.Play.Editing()) {
     if (inside) EditorClick(button, x, y, column, row);
     return;
   }
-  const int q = WhatTileThere(Board.BoardGrid, x, y);
+  const int q = WhatTileThere(Current.Board.BoardGrid, x, y);
   if (!inside || q <= 0) return;
 
-  Selection::Result picked = Selection::Click(q, IsPlayable(q));
+  Selection::Result picked = Current.Click(q, IsPlayable(q));
   switch (picked.outcome) {
     case Selection::Outcome::Refused:
       PlaySound("noway");
@@ -45,11 +45,11 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
       RedrawTile(q);
       break;
   }
-  const int a = FirstTile, b = SecondTile;
+  const int a = Current.FirstTile, b = Current.SecondTile;
   // In the flat game the path search may slide the first tile; its history entry keeps where it was.
-  const Place placeA = Board.TilePlace[static_cast<size_t>(a)];
-  if (picked.outcome == Selection::Outcome::Pair && Play.Is(GameKind::Flat) && !CanBeReached(b, a))
-    picked = Selection::Repick();
+  const Place placeA = Current.Board.TilePlace[static_cast<size_t>(a)];
+  if (picked.outcome == Selection::Outcome::Pair && Current.Play.Is(GameKind::Flat) && !CanBeReached(b, a))
+    picked = Current.Repick();
   if (picked.outcome == Selection::Outcome::Repicked) {
     RedrawTile(picked.released);
     PlaySound("select");
@@ -60,91 +60,91 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
 
 void TVelmor::TakePair(int a, Place placeA, int b) {
   StatusGivesWay();
-  Selection::Clear();
-  const Place placeB = Board.TilePlace[static_cast<size_t>(b)];
-  History.TakePair(Board, a, placeA, b);
+  Current.Clear();
+  const Place placeB = Current.Board.TilePlace[static_cast<size_t>(b)];
+  Current.History.TakePair(Current.Board, a, placeA, b);
   RedrawTaken(placeA, placeB);
   platform.ShowPresented();
   PlaySound("done");
-  if (Play.Is(GameKind::TwoPlayers)) TurnChange();
+  if (Current.Play.Is(GameKind::TwoPlayers)) TurnChange();
   // The win is timed at the pair that cleared the board.
-  Clock.Update(platform.TickCount());
+  Current.Clock.Update(platform.TickCount());
   CheckGameEnd();
   AfterMove();
 }
 
 void TVelmor::Back() {
-  if (!Play.Solo()) return;
-  if (Board.TilesLeft == 0 || History.Empty()) return;
+  if (!Current.Play.Solo()) return;
+  if (Current.Board.TilesLeft == 0 || Current.History.Empty()) return;
   GoBack();
 }
 
 void TVelmor::GoBack() {
-  if (!Play.Solo()) return;
+  if (!Current.Play.Solo()) return;
   BackHistory();
   FullRedraw();
   AfterMove();
 }
 
 void TVelmor::BackHistory() {
-  if (History.Empty()) return;
-  Selection::Clear();
-  HintTileA = HintTileB = 0;
-  History.TakeBackPair(Board);
+  if (Current.History.Empty()) return;
+  Current.Clear();
+  Current.HintTileA = Current.HintTileB = 0;
+  Current.History.TakeBackPair(Current.Board);
 }
 
 void TVelmor::Redo() {
-  if (!Play.Solo()) return;
-  Selection::Clear();
-  HintTileA = HintTileB = 0;
-  if (!History.RedoPair(Board)) return;
+  if (!Current.Play.Solo()) return;
+  Current.Clear();
+  Current.HintTileA = Current.HintTileB = 0;
+  if (!Current.History.RedoPair(Current.Board)) return;
   FullRedraw();
   PlaySound("done");
-  Clock.Update(platform.TickCount());
+  Current.Clock.Update(platform.TickCount());
   CheckGameEnd();
   AfterMove();
 }
 
 void TVelmor::Restart() {
-  if (Board.TilesLeft == 0 || History.Empty()) return;
-  if (!Play.Solo()) return;
-  while (!History.Empty()) GoBack();
-  History.ClearRedo();
-  Clock.Start(platform.TickCount());
-  HoverTile = 0;
+  if (Current.Board.TilesLeft == 0 || Current.History.Empty()) return;
+  if (!Current.Play.Solo()) return;
+  while (!Current.History.Empty()) GoBack();
+  Current.History.ClearRedo();
+  Current.Clock.Start(platform.TickCount());
+  Current.HoverTile = 0;
   ShowStatus(VELMOR_TEXT("Game restarted."));
   AfterMove();
 }
 
 void TVelmor::Shuffle1Click() {
-  if (BoardCleared) return;
-  if (!Play.Playing()) return;
-  HintTileA = HintTileB = 0;
-  Selection::Clear();
-  History.ClearRedo();  // the pairs taken back no longer stand where they were taken
+  if (Current.BoardCleared) return;
+  if (!Current.Play.Playing()) return;
+  Current.HintTileA = Current.HintTileB = 0;
+  Current.Clear();
+  Current.History.ClearRedo();  // the pairs taken back no longer stand where they were taken
 
-  if (Shuffable.Checked()) {
+  if (Menus.Shuffable.Checked()) {
     ShuffleBoard();
-  } else if (Play.Is(GameKind::Flat)) {
+  } else if (Current.Play.Is(GameKind::Flat)) {
     // A pair is only ever joined on its own layer (see ShuffleFlatLayers).
-    PlainShuffle(Board, Gen, /*sameLayer=*/true, [this] { return CountReachablePairs(Board); });
+    PlainShuffle(Current.Board, Current.Gen, /*sameLayer=*/true, [this] { return CountReachablePairs(Current.Board); });
   } else {
-    PlainShuffle(Board, Gen, /*sameLayer=*/false, [this] {
+    PlainShuffle(Current.Board, Current.Gen, /*sameLayer=*/false, [this] {
       IsItFree();
-      return Free.MovesLeft;
+      return Current.Free.MovesLeft;
     });
   }
 
-  if (!Play.Is(GameKind::Flat)) {
+  if (!Current.Play.Is(GameKind::Flat)) {
     IsItFree();
-    const int n = Free.MovesLeft;
+    const int n = Current.Free.MovesLeft;
     if (n >= 2)
       ShowStatus(Fill(VELMOR_TEXT("Tiles shuffled. %1 new moves found."), n));
     else if (n == 1)
       ShowStatus(VELMOR_TEXT("Tiles shuffled. 1 new move found."));
     else
       ShowStatus(VELMOR_TEXT("No moves found. Try to press Back a few times."));
-    if (!Play.Is(GameKind::TwoPlayers)) Clock.ChargeShuffle(n);
+    if (!Current.Play.Is(GameKind::TwoPlayers)) Current.Clock.ChargeShuffle(n);
   }
   FullRedraw();
   AfterMove();

@@ -6,15 +6,15 @@ namespace velmor {
 
 void TVelmor::FormMouseMove(int X, int Y) {
   Keys.PointerMoved();
-  if (Pictures.HighlightMode == HighlightNone && !Play.Editing()) return;
-  if (!Play.Live()) return;
+  if (Pictures.HighlightMode == HighlightNone && !Current.Play.Editing()) return;
+  if (!Current.Play.Live()) return;
   const int x = X - Pictures.BoardOriginX, y = Y - Pictures.BoardOriginY;
   const int column = x / CellWidth, row = y / CellHeight;
   const bool onBoard = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
 
-  if (Play.Editing() && onBoard) {
+  if (Current.Play.Editing() && onBoard) {
     Pictures.EditorGhost = Place{-1, -1, -1};
-    const Place p = WhatAdd(Board.BoardGrid, x, y);
+    const Place p = WhatAdd(Current.Board.BoardGrid, x, y);
     if (p.layer == 0) return;
     const Rect box = TileBox(p);
     if (box.left == Pictures.GhostBox.left && box.top == Pictures.GhostBox.top) return;
@@ -29,40 +29,40 @@ void TVelmor::FormMouseMove(int X, int Y) {
     return;
   }
 
-  PrevPointedTile = PointedTile;
-  if (!onBoard || Play.Editing()) return;
-  const int t = WhatTileThere(Board.BoardGrid, x, y);
-  const bool eligible = t > 0 && (!OnlyPossibleMoves.Checked() || Dispo(t));
+  Current.PrevPointedTile = Current.PointedTile;
+  if (!onBoard || Current.Play.Editing()) return;
+  const int t = WhatTileThere(Current.Board.BoardGrid, x, y);
+  const bool eligible = t > 0 && (!Menus.OnlyPossibleMoves.Checked() || Dispo(t));
   if (eligible) {
-    PointedTile = t;
-    if (ShowCurrentTile.Checked() && !Play.Is(GameKind::TwoPlayers)) ShowTileInPreview(t);
-    if (PrevPointedTile == PointedTile) return;
-    if (PrevPointedTile != 0) {
-      const int h = HoverTile;
-      HoverTile = 0;
+    Current.PointedTile = t;
+    if (Menus.ShowCurrentTile.Checked() && !Current.Play.Is(GameKind::TwoPlayers)) ShowTileInPreview(t);
+    if (Current.PrevPointedTile == Current.PointedTile) return;
+    if (Current.PrevPointedTile != 0) {
+      const int h = Current.HoverTile;
+      Current.HoverTile = 0;
       RedrawTile(h);
     }
-    HoverTile = static_cast<uint8_t>(t);
+    Current.HoverTile = static_cast<uint8_t>(t);
     RedrawTile(t);
     return;
   }
-  if (!Play.Is(GameKind::TwoPlayers) && ShowCurrentTile.Checked()) ClearPreview();
-  if (HoverTile != 0) {
-    const int h = HoverTile;
-    HoverTile = 0;
+  if (!Current.Play.Is(GameKind::TwoPlayers) && Menus.ShowCurrentTile.Checked()) ClearPreview();
+  if (Current.HoverTile != 0) {
+    const int h = Current.HoverTile;
+    Current.HoverTile = 0;
     RedrawTile(h);
   }
-  PointedTile = 0;
-  PrevPointedTile = 0;
+  Current.PointedTile = 0;
+  Current.PrevPointedTile = 0;
 }
 
 void TVelmor::ButtonDown(Button button, int X, int Y) {
-  if (!Play.Live()) return;
+  if (!Current.Play.Live()) return;
   if (Solver.DemoRunning()) return Solver.StopDemo();  // the click takes the game back, nothing more
   const int x = X - Pictures.BoardOriginX, y = Y - Pictures.BoardOriginY;
-  if (button == Button::Secondary && !Play.Editing()) {
-    HintTileA = HintTileB = 0;
-    Selection::Clear();
+  if (button == Button::Secondary && !Current.Play.Editing()) {
+    Current.HintTileA = Current.HintTileB = 0;
+    Current.Clear();
     FullRedraw();
     RedrawHOF();
     return;
@@ -71,17 +71,17 @@ void TVelmor::ButtonDown(Button button, int X, int Y) {
 }
 
 void TVelmor::ExplorerButton1MouseUp(Button button) {
-  if (button == Button::Secondary) platform.PopupMenu(NewPopup, ExplorerButton1);
+  if (button == Button::Secondary) platform.PopupMenu(Menus.NewPopup, Menus.ExplorerButton1);
 }
 
 void TVelmor::ShowCurrentTileClick() {
-  ShowCurrentTile.Toggle();
+  Menus.ShowCurrentTile.Toggle();
   ShowPanelHOF();
 }
 
 void TVelmor::ShowTileInPreview(int tile) {
-  const Place& p = Board.TilePlace[static_cast<size_t>(tile)];
-  if (p.layer != 5 && Board.BoardGrid.at(p.column, p.row, p.layer + 1) != 0) {
+  const Place& p = Current.Board.TilePlace[static_cast<size_t>(tile)];
+  if (p.layer != 5 && Current.Board.BoardGrid.at(p.column, p.row, p.layer + 1) != 0) {
     ClearPreview();  // a tile lies exactly on it: its face must stay hidden
     return;
   }

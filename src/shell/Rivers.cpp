@@ -12,16 +12,16 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   if (Layout.BoardNumber < 100) Layout.SavedLayoutNumber = Layout.BoardNumber;
   Layout.BoardNumber = hard ? RiversHardList : RiversEasyList;
   if (state)
-    Gen.GeneratorState = *state;
+    Current.Gen.GeneratorState = *state;
   else
     ReseedFromClock();
-  DealRivers(Board, Gen, hard);
+  DealRivers(Current.Board, Current.Gen, hard);
 
   ResetForNewGame(NewGameKind::Rivers);
-  Clock.StartTick = platform.TickCount();
+  Current.Clock.StartTick = platform.TickCount();
   EndPauseForNewGame();
   ShowStatus(VELMOR_TEXT("Voverizo Dadazu started."));
-  Play.Start(GameKind::Flat);
+  Current.Play.Start(GameKind::Flat);
   UpdateCommands();
   FullRedraw();
   ShowPanelHOF();
@@ -32,8 +32,8 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
 
 bool TVelmor::CanBeReached(int a, int b) {
   Pictures.PathFound = false;
-  const RiverPath path =
-      FindRiverPath(Board.BoardGrid, Board.TilePlace[static_cast<size_t>(a)], Board.TilePlace[static_cast<size_t>(b)]);
+  const RiverPath path = FindRiverPath(Current.Board.BoardGrid, Current.Board.TilePlace[static_cast<size_t>(a)],
+                                       Current.Board.TilePlace[static_cast<size_t>(b)]);
   if (!path.found) return false;
   SlideRiverTile(path.slide);
   return true;
@@ -43,36 +43,36 @@ void TVelmor::SlideRiverTile(const std::vector<Place>& cells) {
   // No picked or hinted marks while the tile travels: it would drag them along the path.
   Pictures.PathFound = true;
   const Place& start = cells.front();
-  Pictures.MovingTile = {Board.BoardGrid.at(start), start.column, start.row};
+  Pictures.MovingTile = {Current.Board.BoardGrid.at(start), start.column, start.row};
   for (const Place& p : cells) MoveRiverTiles(p.column, p.row, p.layer);
   Pictures.PathFound = false;
 }
 
 void TVelmor::MoveRiverTiles(int column, int row, int layer) {
-  if (!AnimateTileRivers.Checked()) return;
+  if (!Menus.AnimateTileRivers.Checked()) return;
   const int tile = Pictures.MovingTile.tile;
-  Board.BoardGrid.set(Pictures.MovingTile.column, Pictures.MovingTile.row, layer, 0);
+  Current.Board.BoardGrid.set(Pictures.MovingTile.column, Pictures.MovingTile.row, layer, 0);
   Pictures.MovingTile.column = column;
   Pictures.MovingTile.row = row;
   RedrawTile(tile);  // still drawn at its old place: this erases it there
-  Board.PutTile(tile, {column, row, layer});
+  Current.Board.PutTile(tile, {column, row, layer});
   RedrawTile(tile);
   AnimationStep(Pictures.RiverSlideMs);
 }
 
 void TVelmor::RiversHint() {
-  const auto pair = NextFlatHint(Board, HintIndex);
+  const auto pair = NextFlatHint(Current.Board, Current.HintIndex);
   if (!pair) return;
-  Selection::Clear();
+  Current.Clear();
   const auto [a, b] = *pair;
-  HintTileA = a;
-  HintTileB = b;
-  Clock.ChargeHint();
+  Current.HintTileA = a;
+  Current.HintTileB = b;
+  Current.Clock.ChargeHint();
   FullRedraw();
 
   // The path from one tile's face to the other's, through the middle of every cell it crosses.
-  const Place& from = Board.TilePlace[static_cast<size_t>(a)];
-  const RiverPath path = FindRiverPath(Board.BoardGrid, from, Board.TilePlace[static_cast<size_t>(b)]);
+  const Place& from = Current.Board.TilePlace[static_cast<size_t>(a)];
+  const RiverPath path = FindRiverPath(Current.Board.BoardGrid, from, Current.Board.TilePlace[static_cast<size_t>(b)]);
   std::vector<Place> cells = path.slide;
   cells.push_back(from);
   auto centre = [this](const Place& p) {

@@ -105,9 +105,12 @@ void CheckChoice(const Choices& choices, int value) {
 }  // namespace
 
 SettingsTable VelmorSettings(TVelmor& g) {
-  const Choices highlights{&g.Highlight1, &g.Highlight2, &g.Highlight3, &g.Highlight4, &g.Highlight5};
-  const Choices backgrounds{&g.Kanji1, &g.Dragons1, &g.None1, &g.LoadBackground, &g.Andromeda, &g.Catpats};
-  const Choices tilesets{&g.Load1, &g.MahJongg1, &g.MahJongg2, &g.MahJongg3, &g.Lowcolor1};
+  const Choices highlights{&g.Menus.Highlight1, &g.Menus.Highlight2, &g.Menus.Highlight3, &g.Menus.Highlight4,
+                           &g.Menus.Highlight5};
+  const Choices backgrounds{&g.Menus.Kanji1,         &g.Menus.Dragons1,  &g.Menus.None1,
+                            &g.Menus.LoadBackground, &g.Menus.Andromeda, &g.Menus.Catpats};
+  const Choices tilesets{&g.Menus.Load1, &g.Menus.MahJongg1, &g.Menus.MahJongg2, &g.Menus.MahJongg3,
+                         &g.Menus.Lowcolor1};
   // A flat game has no layout of its own: the layout played before it is the one remembered.
   auto layout = [&g] { return g.Layout.BoardNumber >= 100 ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber; };
   auto placement = [&g](int part) {
@@ -127,10 +130,10 @@ SettingsTable VelmorSettings(TVelmor& g) {
         CheckChoice(highlights, v);
       },
       3);
-  t.Flag("Invert", g.Invert, false);
-  t.Flag("ShowMoves", g.Moves, true);
-  t.Flag("PlayMusic", g.PlayMusic, true);
-  t.Flag("PlaySounds", g.PlaySounds, true);
+  t.Flag("Invert", g.Menus.Invert, false);
+  t.Flag("ShowMoves", g.Menus.Moves, true);
+  t.Flag("PlayMusic", g.Menus.PlayMusic, true);
+  t.Flag("PlaySounds", g.Menus.PlaySounds, true);
   t.Text("CurrentPlayer1", g.CurrentPlayer, "Player1");
   t.Number(
       "Background", [backgrounds] { return CheckedChoice(backgrounds, 3); },
@@ -151,37 +154,37 @@ SettingsTable VelmorSettings(TVelmor& g) {
   // A key of its own, read after "Tileset", so that settings files from before the high contrast
   // tiles read as they always did and, when set, it is the one taken at start-up.
   t.Number(
-      "HighContrastTiles", [&g] { return g.HighContrast1.Checked() ? 1 : 0; },
+      "HighContrastTiles", [&g] { return g.Menus.HighContrast1.Checked() ? 1 : 0; },
       [&g, tilesets](int v) {
         if (v != 0) CheckChoice(tilesets, -1);
-        g.HighContrast1.SetChecked(v != 0);
+        g.Menus.HighContrast1.SetChecked(v != 0);
       },
       0);
-  t.Flag("SetRes800", g.Res800, false);
+  t.Flag("SetRes800", g.Menus.Res800, false);
   t.Text("LastLoadedTileset", g.LastLoadedTileset, "");
   t.Text("LastLoadedBackground", g.LastLoadedBackground, "");
-  t.Flag("StartDirectly", g.StartDirectly, true);
-  t.Flag("StartMusic", g.StartMusic, true);
-  t.Flag("ShowHallOfFame", g.ShowHallFame, true);
-  t.Flag("ShowToolbar", g.Toolbar1, true);
-  t.Flag("ShowStatus", g.ShowTitle, true);
-  t.Flag("CoolMenu", g.CoolMenu1, true);
-  t.Flag("CoolMouse", g.CoolMouse, true);
-  t.Flag("CoolStatus", g.CoolStatus, true);
-  t.Flag("CoolToolbar", g.CoolToolbar, true);
-  t.Flag("TileRivers", g.AnimateTileRivers, true);
-  t.Flag("ShowTime", g.ShowTime, true);
-  t.Flag("FlatButtons", g.FlatButtons, true);
-  t.Flag("EnableHall", g.EnableHall, true);
-  t.Flag("Shadows", g.Shadows, true);
-  t.Flag("Vertical", g.Vertical, false);
-  t.Flag("Winnable", g.Winnable, false);
-  t.Flag("Shuffable", g.Shuffable, true);
-  t.Flag("Animate", g.Animate, false);
-  t.Flag("ShowTile", g.ShowCurrentTile, false);
-  t.Flag("OnlyPossible", g.OnlyPossibleMoves, false);
-  t.Flag("RandomMusic", g.RandomMusic, false);
-  t.Number("RandomSeed", g.GameNumber, 0);
+  t.Flag("StartDirectly", g.Menus.StartDirectly, true);
+  t.Flag("StartMusic", g.Menus.StartMusic, true);
+  t.Flag("ShowHallOfFame", g.Menus.ShowHallFame, true);
+  t.Flag("ShowToolbar", g.Menus.Toolbar1, true);
+  t.Flag("ShowStatus", g.Menus.ShowTitle, true);
+  t.Flag("CoolMenu", g.Menus.CoolMenu1, true);
+  t.Flag("CoolMouse", g.Menus.CoolMouse, true);
+  t.Flag("CoolStatus", g.Menus.CoolStatus, true);
+  t.Flag("CoolToolbar", g.Menus.CoolToolbar, true);
+  t.Flag("TileRivers", g.Menus.AnimateTileRivers, true);
+  t.Flag("ShowTime", g.Menus.ShowTime, true);
+  t.Flag("FlatButtons", g.Menus.FlatButtons, true);
+  t.Flag("EnableHall", g.Menus.EnableHall, true);
+  t.Flag("Shadows", g.Menus.Shadows, true);
+  t.Flag("Vertical", g.Menus.Vertical, false);
+  t.Flag("Winnable", g.Menus.Winnable, false);
+  t.Flag("Shuffable", g.Menus.Shuffable, true);
+  t.Flag("Animate", g.Menus.Animate, false);
+  t.Flag("ShowTile", g.Menus.ShowCurrentTile, false);
+  t.Flag("OnlyPossible", g.Menus.OnlyPossibleMoves, false);
+  t.Flag("RandomMusic", g.Menus.RandomMusic, false);
+  t.Number("RandomSeed", g.Current.GameNumber, 0);
   // The window's place is used again only on a screen of the same width; its size is never read.
   t.Number(
       "XPos", placement(0), [&g](int v) { g.Window.SavedLeft = v; }, 0);
@@ -201,9 +204,9 @@ SettingsTable VelmorSettings(TVelmor& g) {
   t.Number(
       "WindowMaximized", [&g] { return g.platform.CurrentWindowShape().maximized ? 1 : 0; },
       [&g](int v) { g.Window.SavedMaximized = v != 0; }, 0);
-  t.Flag("FullScreen", g.FullScreen, false);
-  t.Flag("ResumeLastGame", g.ResumeLastGame, true);
-  t.Flag("WatchWinnability", g.WatchWinnability, false);
+  t.Flag("FullScreen", g.Menus.FullScreen, false);
+  t.Flag("ResumeLastGame", g.Menus.ResumeLastGame, true);
+  t.Flag("WatchWinnability", g.Menus.WatchWinnability, false);
   t.Number(
       "MusicVolume", [&g] { return g.Volumes.Music(); }, [&g](int v) { g.Volumes.SetMusic(v); }, SoundLevels::Full);
   t.Number(

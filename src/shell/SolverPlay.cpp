@@ -8,18 +8,21 @@
 
 namespace velmor {
 
-bool SolverPlay::Watching() const { return game_.WatchWinnability.Checked() && game_.Play.Is(GameKind::OnePlayer); }
+bool SolverPlay::Watching() const {
+  return game_.Menus.WatchWinnability.Checked() && game_.Current.Play.Is(GameKind::OnePlayer);
+}
 
 void SolverPlay::CanIStillWin() {
   TVelmor& g = game_;
-  if (!g.Play.Is(GameKind::OnePlayer)) {
+  if (!g.Current.Play.Is(GameKind::OnePlayer)) {
     g.ShowStatus(VELMOR_TEXT("The solver answers in a one-player game."));
     return;
   }
   announce_ = true;
   if (known_) return Tell(*known_);
   g.ShowStatus(VELMOR_TEXT("Looking for a way to clear the board..."));
-  if (!watch_.Busy() || !Watching()) question_ = watch_.Ask(g.Board, &g.History, g.Vertical.Checked());
+  if (!watch_.Busy() || !Watching())
+    question_ = watch_.Ask(g.Current.Board, &g.Current.History, g.Menus.Vertical.Checked());
 }
 
 void SolverPlay::PositionChanged() {
@@ -27,12 +30,12 @@ void SolverPlay::PositionChanged() {
   known_.reset();
   announce_ = false;
   if (demo_) return;  // the demo plays on its own plan; the watch waits until it stops
-  if (!Watching() || g.Board.TilesLeft == 0) {
+  if (!Watching() || g.Current.Board.TilesLeft == 0) {
     watch_.Cancel();
     SetMark("", "");
     return;
   }
-  question_ = watch_.Ask(g.Board, &g.History, g.Vertical.Checked());
+  question_ = watch_.Ask(g.Current.Board, &g.Current.History, g.Menus.Vertical.Checked());
   SetMark("\u2026", VELMOR_TEXT("Looking for a way to clear the board"));
 }
 
@@ -53,7 +56,7 @@ void SolverPlay::Tick() {
       Tell(*known_);
     }
   }
-  if (!game_.WatchWinnability.Checked()) SetMark("", "");
+  if (!game_.Menus.WatchWinnability.Checked()) SetMark("", "");
   if (demo_ && !planAsked_ && game_.platform.TickCount() - lastStep_ >= DemoStepMs) DemoStep();
 }
 
@@ -84,8 +87,8 @@ void SolverPlay::Tell(const WinnabilityAnswer& answer) {
 }
 
 void SolverPlay::SetMark(const char* caption, const char* hint) {
-  MenuItem& mark = game_.WinnableMark;
-  const bool shown = game_.WatchWinnability.Checked() && *caption != '\0';
+  MenuItem& mark = game_.Menus.WinnableMark;
+  const bool shown = game_.Menus.WatchWinnability.Checked() && *caption != '\0';
   if (mark.Caption() != caption) mark.SetCaption(caption);
   if (mark.Hint() != hint) mark.SetHint(hint);
   if (mark.Visible() != shown) mark.SetVisible(shown);
@@ -103,7 +106,7 @@ int SolverPlay::PairsBackToWin() const {
 
 void SolverPlay::StartDemo() {
   TVelmor& g = game_;
-  if (!g.Play.Is(GameKind::OnePlayer) || g.Board.TilesLeft == 0 || demo_) return;
+  if (!g.Current.Play.Is(GameKind::OnePlayer) || g.Current.Board.TilesLeft == 0 || demo_) return;
   demo_ = demoPlayed_ = true;
   g.Records.Withdrawn(StatisticsKey(g.Layout));
   plan_.clear();
@@ -112,10 +115,10 @@ void SolverPlay::StartDemo() {
     plan_ = known_->moves;
   } else {
     planAsked_ = true;
-    question_ = watch_.Ask(g.Board, nullptr, g.Vertical.Checked());
+    question_ = watch_.Ask(g.Current.Board, nullptr, g.Menus.Vertical.Checked());
   }
-  g.Selection::Clear();
-  g.HintTileA = g.HintTileB = 0;
+  g.Current.Clear();
+  g.Current.HintTileA = g.Current.HintTileB = 0;
   lastStep_ = g.platform.TickCount() - DemoStepMs;
   g.ShowStatus(VELMOR_TEXT("Demo: the game plays itself. Click or press a key to take over."));
 }
@@ -130,21 +133,21 @@ void SolverPlay::StopDemo() {
 
 void SolverPlay::DemoStep() {
   TVelmor& g = game_;
-  if (!g.Play.Is(GameKind::OnePlayer) || g.Board.TilesLeft == 0) {
+  if (!g.Current.Play.Is(GameKind::OnePlayer) || g.Current.Board.TilesLeft == 0) {
     demo_ = false;
     return;
   }
   lastStep_ = g.platform.TickCount();
   int a = 0, b = 0;
   auto standing = [&g](int t) {
-    return t > 0 && !g.Board.TilePlace[static_cast<size_t>(t)].empty() && g.IsPlayable(t);
+    return t > 0 && !g.Current.Board.TilePlace[static_cast<size_t>(t)].empty() && g.IsPlayable(t);
   };
   if (planned_ < plan_.size() && standing(plan_[planned_].first) && standing(plan_[planned_].second)) {
     std::tie(a, b) = plan_[planned_++];
   } else {
     // Without a way to the end the demo still shows the moves there are, to the last one.
     g.IsItFree();
-    if (!g.Free.NthMove(1, a, b)) {
+    if (!g.Current.Free.NthMove(1, a, b)) {
       demo_ = false;
       g.ShowStatus(VELMOR_TEXT("Demo: no move is left."));
       PositionChanged();  // the watch, silent while the demo played, answers for where it stopped
@@ -152,8 +155,8 @@ void SolverPlay::DemoStep() {
     }
     plan_.clear();
   }
-  g.TakePair(a, g.Board.TilePlace[static_cast<size_t>(a)], b);
-  if (g.Board.TilesLeft == 0) {
+  g.TakePair(a, g.Current.Board.TilePlace[static_cast<size_t>(a)], b);
+  if (g.Current.Board.TilesLeft == 0) {
     demo_ = false;
     PositionChanged();  // nothing left to watch: the mark goes
   }

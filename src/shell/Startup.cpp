@@ -18,21 +18,23 @@ namespace {
 void PlayAsked(TVelmor& g, const StartRequest& asked) {
   if (asked.rivers != StartRequest::Rivers::No) return g.FourRivers(asked.rivers == StartRequest::Rivers::Hard);
   if (!asked.game) return g.RandomSolitaireGame1Click();
-  g.GameNumber = asked.game;
+  g.Current.GameNumber = asked.game;
   g.NewSpecificGame1Click();
 }
 
 }  // namespace
 
-int TVelmor::WindowContentWidth() const { return BoardPictureWidth + (ShowHallFame.Checked() ? Pictures.HofWidth : 0); }
+int TVelmor::WindowContentWidth() const {
+  return BoardPictureWidth + (Menus.ShowHallFame.Checked() ? Pictures.HofWidth : 0);
+}
 
 int TVelmor::WindowContentHeight() const {
-  return BoardPictureHeight + (Toolbar1.Checked() ? platform.ToolbarHeight() : 0) +
-         (ShowTitle.Checked() ? platform.StatusBarHeight() : 0);
+  return BoardPictureHeight + (Menus.Toolbar1.Checked() ? platform.ToolbarHeight() : 0) +
+         (Menus.ShowTitle.Checked() ? platform.StatusBarHeight() : 0);
 }
 
 bool TVelmor::Init() {
-  Play.Clear();
+  Current.Play.Clear();
   UpdateCommands();
 
   std::string error;
@@ -42,11 +44,11 @@ bool TVelmor::Init() {
   Pictures.HofSource = panel.empty() ? LookSource{} : LookSource{panel, Folders.AppFolder + "hof.bmp"};
   // The window may have chosen its scale already (a HiDPI screen): the panel is made for it.
   Pictures.HofPic = PanelAtScale(Pictures.HofSource, Pictures.HofWidth, Pictures.Scale, platform.KeptLooks());
-  HofBox.SetVisible(false);
+  Menus.HofBox.SetVisible(false);
   Pictures.SaveHof = Pictures.HofPic;
   Pictures.EditorGhost = Place{-1, -1, -1};
   Pictures.RedrawBox = Pictures.NoBox;
-  StatusText.SetCaption(" ");
+  Menus.StatusText.SetCaption(" ");
 
   // Settings come first: they decide the screen mode, the window and the layout. "PreviousRes"
   // defaults to the screen width found before any switch to 800x600.
@@ -61,14 +63,14 @@ bool TVelmor::Init() {
     ReadHelpTexts();
     UpdateWindowTitle();
     // The side panel's words are drawn into its picture.
-    if (Play.Is(GameKind::TwoPlayers))
+    if (Current.Play.Is(GameKind::TwoPlayers))
       RefreshTwoPlayerPanel();
     else
       ShowPanelHOF();
   };
   if (!ReadHelpTexts()) return false;
 
-  if (Res800.Checked()) {
+  if (Menus.Res800.Checked()) {
     Window.DisplayModeChanged = false;
     if (platform.ScreenWidth() != 800 || platform.ScreenHeight() != 600) {
       Window.DisplayModeChanged =
@@ -85,17 +87,17 @@ bool TVelmor::Init() {
     left = Window.SavedLeft;
     top = Window.SavedTop;
   } else if (screen == 640) {
-    ShowHallFame.SetChecked(false);
-    Toolbar1.SetChecked(false);
+    Menus.ShowHallFame.SetChecked(false);
+    Menus.Toolbar1.SetChecked(false);
     left = 0;
     top = 0;
   } else {
     left = (screen - WindowContentWidth()) / 2;
     top = (platform.ScreenHeight() - WindowContentHeight()) / 2;
   }
-  LigneStatus.SetVisible(ShowTitle.Checked());
-  Tools.SetVisible(Toolbar1.Checked());
-  HofBox.SetVisible(ShowHallFame.Checked());
+  Menus.LigneStatus.SetVisible(Menus.ShowTitle.Checked());
+  Menus.Tools.SetVisible(Menus.Toolbar1.Checked());
+  Menus.HofBox.SetVisible(Menus.ShowHallFame.Checked());
   if (screen == 640)
     platform.PlaceWindow(0, 0, 640, 480 - platform.StatusBarHeight());
   else
@@ -103,10 +105,10 @@ bool TVelmor::Init() {
 
   if (!LoadFiles()) return false;
 
-  platform.SetCursor(CoolMouse.Checked() ? 21 : 0);
-  if (ShowHallFame.Checked()) ShowPanelHOF();
+  platform.SetCursor(Menus.CoolMouse.Checked() ? 21 : 0);
+  if (Menus.ShowHallFame.Checked()) ShowPanelHOF();
 
-  Board = BoardState{};
+  Current.Board = BoardState{};
   ResetForNewGame(NewGameKind::Solitaire);
   ReachedRank = 0;
   Layout.LayoutName = VELMOR_TEXT("External Layout");
@@ -119,7 +121,7 @@ bool TVelmor::Init() {
     return false;
   }
 
-  SetMusic.SetEnabled(PlayMusic.Checked());
+  Menus.SetMusic.SetEnabled(Menus.PlayMusic.Checked());
 
   ActiveTilesetBackground();
   ColorHighlight();
@@ -162,18 +164,18 @@ bool TVelmor::LoadFiles() {
 }
 
 void TVelmor::FormShow() {
-  if (!Play.Idle()) return;
+  if (!Current.Play.Idle()) return;
   // The current tune starts with the first heartbeat after the window shows, and the effects'
   // device opens then too (not on the first click): opening either would only delay the first
   // picture.
   Tunes.FirstPending = true;
-  Play.Stop();
+  Current.Play.Stop();
   UpdateCommands();
   Keeper.Active = Records.Active = true;
   // A game asked for on the command line wins; the unfinished one counts as New Game counts it.
   if (Asked.Any()) return PlayAsked(*this, Asked);
-  if (ResumeLastGame.Checked() && Keeper.Resume()) return;
-  if (StartDirectly.Checked()) NewGame();
+  if (Menus.ResumeLastGame.Checked() && Keeper.Resume()) return;
+  if (Menus.StartDirectly.Checked()) NewGame();
 }
 
 void TVelmor::FormCloseQuery() {
@@ -193,16 +195,16 @@ void TVelmor::FormCloseQuery() {
 }
 
 void TVelmor::Toolbar1Click() {
-  Toolbar1.Toggle();
-  (Play.Editing() ? EditorPanel : Tools).SetVisible(Toolbar1.Checked());
-  GrowWindow((Toolbar1.Checked() ? 1 : -1) * platform.ToolbarHeight());
+  Menus.Toolbar1.Toggle();
+  (Current.Play.Editing() ? Menus.EditorPanel : Menus.Tools).SetVisible(Menus.Toolbar1.Checked());
+  GrowWindow((Menus.Toolbar1.Checked() ? 1 : -1) * platform.ToolbarHeight());
   FullRedraw();
 }
 
 void TVelmor::ShowTitleClick() {
-  ShowTitle.Toggle();
-  LigneStatus.SetVisible(ShowTitle.Checked());
-  GrowWindow((ShowTitle.Checked() ? 1 : -1) * platform.StatusBarHeight());
+  Menus.ShowTitle.Toggle();
+  Menus.LigneStatus.SetVisible(Menus.ShowTitle.Checked());
+  GrowWindow((Menus.ShowTitle.Checked() ? 1 : -1) * platform.StatusBarHeight());
 }
 
 void TVelmor::GrowWindow(int extraHeight) {
@@ -212,8 +214,8 @@ void TVelmor::GrowWindow(int extraHeight) {
 }
 
 void TVelmor::CoolMouseClick() {
-  CoolMouse.Toggle();
-  platform.SetCursor(CoolMouse.Checked() ? 21 : 0);
+  Menus.CoolMouse.Toggle();
+  platform.SetCursor(Menus.CoolMouse.Checked() ? 21 : 0);
 }
 
 }  // namespace velmor

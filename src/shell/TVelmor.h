@@ -33,9 +33,9 @@
 
 namespace velmor {
 
-// The menus, the game in progress and the board's pictures are models of their own; the game object keeps their names,
+// The menus, the game in progress and the board's pictures are models of their own; the game object
 // wires what the menus do and runs the handlers.
-class TVelmor : public GameMenus, public GameState {
+class TVelmor {
  public:
   VELMOR_SPEAKS(velmor)
 
@@ -44,6 +44,8 @@ class TVelmor : public GameMenus, public GameState {
   TVelmor& operator=(const TVelmor&) = delete;
 
   Platform& platform;
+  GameMenus Menus;    // first: the parts below are given its items
+  GameState Current;  // the game in progress
   // Where the game's files are, and where the window stood; first, as the parts below read them.
   FolderPaths Folders;
   WindowState Window;
@@ -55,12 +57,12 @@ class TVelmor : public GameMenus, public GameState {
   bool Dispo(int tile) const;
   bool Dispo_Vertical(int tile) const;
   // The play-time test: the vertical variation when it is checked.
-  bool IsPlayable(int tile) const { return Vertical.Checked() ? Dispo_Vertical(tile) : Dispo(tile); }
+  bool IsPlayable(int tile) const { return Menus.Vertical.Checked() ? Dispo_Vertical(tile) : Dispo(tile); }
   void IsItFree();
   void Hint();
   void VerticalClick();
   // ---- Deals and game numbers --------------------------------------------------------------
-  int RandomBelow(int n) { return Gen.RandomBelow(n); }
+  int RandomBelow(int n) { return Current.Gen.RandomBelow(n); }
   void ReseedFromClock();
   void DealLayout();
   bool ShuffleBoard();
@@ -84,7 +86,7 @@ class TVelmor : public GameMenus, public GameState {
   SolverPlay Solver{*this};
   KeyboardPlay Keys{*this};
   // The language the window speaks, and the help texts in it.
-  LanguageChoice Languages{platform, Folders.AppFolder, Language1, /*radioGroup=*/9};
+  LanguageChoice Languages{platform, Folders.AppFolder, Menus.Language1, /*radioGroup=*/9};
   // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
   void AfterMove();
   // A matching pair of free tiles leaves the board, as a click on the second one does it.
@@ -163,10 +165,10 @@ class TVelmor : public GameMenus, public GameState {
   int WindowContentHeight() const;
   // ---- Tunes ----------------------------------------------------------------------------------
   Jukebox Tunes{platform,
-                {Music, PlayMusic, RandomMusic, SetMusic},
+                {Menus.Music, Menus.PlayMusic, Menus.RandomMusic, Menus.SetMusic},
                 [this](int n) { return RandomBelow(n); },
                 [this](const std::string& message) { ShowStatus(message); }};
-  SoundLevels Volumes{platform, MusicVolume, EffectsVolume};
+  SoundLevels Volumes{platform, Menus.MusicVolume, Menus.EffectsVolume};
   // ---- Board pictures and drawing -----------------------------------------------------------
   bool RefreshHallPanel = false;
 
@@ -221,7 +223,7 @@ class TVelmor : public GameMenus, public GameState {
   bool CheckGameEnd();  // true when the game has just ended or had ended before
   void GameOver();
   void TwoPlayers();
-  void TurnChange() { Turns.TurnChange(platform.TickCount()); }
+  void TurnChange() { Current.Turns.TurnChange(platform.TickCount()); }
   void RefreshTwoPlayerPanel();
   void AddHall();
   void ShowPanelHOF();

@@ -18,8 +18,8 @@
 namespace velmor::test {
 
 // Puts the game in the old mode `mode` directly, keeping what a pause returns to where it can.
-inline void SetMode(GameState& game, uint8_t mode) {
-  game.Play = PlayState::FromNumbers(mode, game.Play.ResumeNumber());
+inline void SetMode(TVelmor& game, uint8_t mode) {
+  game.Current.Play = PlayState::FromNumbers(mode, game.Current.Play.ResumeNumber());
 }
 
 // A picture of random colours: every pixel differs from its neighbours, so any misplaced copy shows.

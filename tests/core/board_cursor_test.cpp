@@ -27,8 +27,8 @@ class KeyboardGame : public ::testing::Test {
   TVelmor game{platform, dir.path()};
   void SetUp() override {
     game.Layout.Shape = TraditionalShape();
-    game.RandomSeed1.SetChecked(true);
-    game.GameNumber = 12;
+    game.Menus.RandomSeed1.SetChecked(true);
+    game.Current.GameNumber = 12;
     game.BeginGame();
   }
 };
@@ -38,7 +38,7 @@ class KeyboardGame : public ::testing::Test {
 // Over whole deals: every arrow lands on a visible tile that lies that way (or stays), and Tab
 // visits every free tile once, in reading order, before it comes round again.
 TEST_F(KeyboardGame, ArrowsGoToVisibleTilesThatWayAndTabVisitsEveryFreeTileOnce) {
-  const BoardState& board = game.Board;
+  const BoardState& board = game.Current.Board;
   const Selectable free = [&](int t) { return IsTileFree(board, t, false); };
   for (int t = 1; t <= TileTotal; ++t) {
     if (!TileVisible(board, t)) continue;
@@ -75,21 +75,21 @@ TEST_F(KeyboardGame, SpaceReturnAndEscapeDoWhatTheMouseButtonsDo) {
   ASSERT_GT(first, 0);
   EXPECT_EQ(game.Marks().cursor, first);
   game.Keys.Press(Key::Activate);
-  EXPECT_EQ(game.FirstTile, first);
+  EXPECT_EQ(game.Current.FirstTile, first);
   EXPECT_EQ(platform.sounds.back(), "select.wav");
   game.Keys.Press(Key::Cancel);
-  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.Current.FirstTile, 0);
 
   // A pair taken with keys alone: the cursor walks the free tiles to the first one's partner.
   int a = 0, b = 0;
   game.IsItFree();
-  ASSERT_TRUE(game.Free.NthMove(1, a, b));
+  ASSERT_TRUE(game.Current.Free.NthMove(1, a, b));
   for (int target : {a, b}) {
     for (int k = 0; k < 150 && game.Keys.Tile() != target; ++k) game.Keys.Press(Key::Tab);
     ASSERT_EQ(game.Keys.Tile(), target);
     game.Keys.Press(Key::Activate);
   }
-  EXPECT_EQ(game.Board.TilesLeft, 142);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 142);
   EXPECT_EQ(platform.sounds.back(), "done.wav");
   game.FormMouseMove(100, 100);  // the pointer over the board hides the cursor
   EXPECT_EQ(game.Keys.Tile(), 0);
@@ -99,12 +99,12 @@ TEST_F(KeyboardGame, SpaceReturnAndEscapeDoWhatTheMouseButtonsDo) {
 
 TEST_F(KeyboardGame, EscapeAfterAMousePickDropsItWithoutBringingOutTheCursor) {
   using Key = KeyboardPlay::Key;
-  const int tile = FirstFreeTile(game.Board, [&](int t) { return game.IsPlayable(t); });
-  const Centre c = FaceCentreOf(game.Board, tile);
+  const int tile = FirstFreeTile(game.Current.Board, [&](int t) { return game.IsPlayable(t); });
+  const Centre c = FaceCentreOf(game.Current.Board, tile);
   game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + c.x, game.Pictures.BoardOriginY + c.y);
-  ASSERT_EQ(game.FirstTile, tile);
+  ASSERT_EQ(game.Current.FirstTile, tile);
   EXPECT_TRUE(game.Keys.Press(Key::Cancel));
-  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.Current.FirstTile, 0);
   EXPECT_EQ(game.Keys.Tile(), 0);
   EXPECT_EQ(game.Marks().cursor, 0);
   game.Keys.Press(Key::Right);  // a key that moves the cursor still brings it out
@@ -114,7 +114,7 @@ TEST_F(KeyboardGame, EscapeAfterAMousePickDropsItWithoutBringingOutTheCursor) {
 TEST_F(KeyboardGame, TheEditorPlacesAndTakesAwayTilesWithKeys) {
   using Key = KeyboardPlay::Key;
   game.EnterEditor(true);
-  ASSERT_EQ(game.Play.Number(), ModeEditor);
+  ASSERT_EQ(game.Current.Play.Number(), ModeEditor);
   const int toPlace = game.Layout.TilesToPlace;
   game.Keys.Press(Key::Activate);
   EXPECT_EQ(game.Layout.TilesToPlace, toPlace - 1);

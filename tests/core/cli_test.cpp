@@ -68,20 +68,20 @@ TEST(Cli, DealMatchesTheGameAndListsFreeTilesAndMoves) {
   FakePlatform platform;
   TVelmor game(platform, DataDir());
   game.Layout.Shape = TraditionalShape();
-  game.Winnable.SetChecked(true);
-  game.GameNumber = 1;
+  game.Menus.Winnable.SetChecked(true);
+  game.Current.GameNumber = 1;
   game.NewSpecificGame1Click();
   game.IsItFree();
   for (int t = 1; t <= 144; ++t) {
-    const Place& p = game.Board.TilePlace[t];
+    const Place& p = game.Current.Board.TilePlace[t];
     EXPECT_EQ(lines[static_cast<size_t>(t - 1)], std::to_string(t) + " " + std::to_string(p.column) + " " +
                                                      std::to_string(p.row) + " " + std::to_string(p.layer));
   }
   std::string free = "free:";
-  for (int k = 1; k <= game.Free.FreeCount; ++k) free += " " + std::to_string(game.Free.FreeList[k]);
+  for (int k = 1; k <= game.Current.Free.FreeCount; ++k) free += " " + std::to_string(game.Current.Free.FreeList[k]);
   EXPECT_EQ(lines[144], free);
-  EXPECT_EQ(lines[145], "moves: " + std::to_string(game.Free.MovesLeft));
-  EXPECT_GT(game.Free.MovesLeft, 0);
+  EXPECT_EQ(lines[145], "moves: " + std::to_string(game.Current.Free.MovesLeft));
+  EXPECT_GT(game.Current.Free.MovesLeft, 0);
 
   const CliRun vertical = Cli("deal " + path + " --game 1 --winnable --vertical");
   ASSERT_EQ(vertical.status, 0);

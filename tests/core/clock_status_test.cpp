@@ -15,7 +15,7 @@ class Clock : public ::testing::Test {
   TVelmor game{platform, "/nonexistent/"};
   void SetUp() override {
     game.Layout.Shape = RowShape(8);
-    game.Winnable.SetChecked(true);
+    game.Menus.Winnable.SetChecked(true);
     game.RandomSolitaireGame1Click();
   }
   void Advance(uint32_t ms) {
@@ -27,66 +27,66 @@ class Clock : public ::testing::Test {
 
 TEST_F(Clock, ShowsMinutesAndSecondsWithPenalties) {
   Advance(59'900);
-  EXPECT_EQ(game.TimeLine.Caption(), "00:59");
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:59");
   Advance(100);
-  EXPECT_EQ(game.TimeLine.Caption(), "01:00");
-  game.Clock.PenaltySeconds = 40;
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "01:00");
+  game.Current.Clock.PenaltySeconds = 40;
   Advance(0);
-  EXPECT_EQ(game.TimeLine.Caption(), "01:40");
-  EXPECT_EQ(game.TilesLeftLine.Caption(), "8");
-  EXPECT_EQ(game.MovesLeftLine.Caption(), std::to_string(game.Free.MovesLeft));
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "01:40");
+  EXPECT_EQ(game.Menus.TilesLeftLine.Caption(), "8");
+  EXPECT_EQ(game.Menus.MovesLeftLine.Caption(), std::to_string(game.Current.Free.MovesLeft));
 }
 
 TEST_F(Clock, SurvivesTheTickCounterWrapping) {
   platform.tick = 0xFFFFFFFFu - 2'000;
   game.RandomSolitaireGame1Click();
   Advance(65'000);  // the counter wrapped past zero meanwhile
-  EXPECT_EQ(game.Clock.ElapsedSeconds, 65);
-  EXPECT_EQ(game.TimeLine.Caption(), "01:05");
+  EXPECT_EQ(game.Current.Clock.ElapsedSeconds, 65);
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "01:05");
 }
 
 TEST_F(Clock, PausedTimeDoesNotCount) {
   Advance(30'000);
   game.PauseClick();
-  EXPECT_EQ(game.Play.Number(), ModePaused);
-  EXPECT_EQ(game.Pause1.Caption(), "&Continue");
-  EXPECT_EQ(game.PauseButton.Caption(), "Play");
+  EXPECT_EQ(game.Current.Play.Number(), ModePaused);
+  EXPECT_EQ(game.Menus.Pause1.Caption(), "&Continue");
+  EXPECT_EQ(game.Menus.PauseButton.Caption(), "Play");
   Advance(600'000);
-  EXPECT_EQ(game.TimeLine.Caption(), "");  // blank while paused
-  EXPECT_EQ(game.TilesLeftLine.Caption(), "8");
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "");  // blank while paused
+  EXPECT_EQ(game.Menus.TilesLeftLine.Caption(), "8");
   game.PauseClick();
-  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game.Pause1.Caption(), "&Pause");
+  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game.Menus.Pause1.Caption(), "&Pause");
   Advance(0);
-  EXPECT_EQ(game.TimeLine.Caption(), "00:30");
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:30");
 }
 
 // However the status line moves its messages, a paused game says so until it goes on.
 TEST_F(Clock, ThePausedGameSaysSoOnTheStatusLineUntilItGoesOn) {
   for (bool scrolling : {true, false}) {
-    game.CoolStatus.SetChecked(scrolling);
+    game.Menus.CoolStatus.SetChecked(scrolling);
     game.PauseClick();
     for (int beat = 0; beat < 200; ++beat) Advance(50);
-    EXPECT_EQ(game.StatusText.Caption(), "Game paused: press F12 or click Play to go on.") << scrolling;
+    EXPECT_EQ(game.Menus.StatusText.Caption(), "Game paused: press F12 or click Play to go on.") << scrolling;
     EXPECT_EQ(game.HeartbeatDelay(), 0) << "the held message needs no beat";
     game.PauseClick();
     Advance(50);
-    EXPECT_EQ(game.StatusText.Caption(), " ") << scrolling;
+    EXPECT_EQ(game.Menus.StatusText.Caption(), " ") << scrolling;
   }
   game.PauseClick();
   game.Stop();  // a stopped game is no longer paused either
-  EXPECT_EQ(game.StatusText.Caption(), " ");
+  EXPECT_EQ(game.Menus.StatusText.Caption(), " ");
 }
 
 TEST_F(Clock, StopsTheGameAtOneHundredMinutes) {
-  game.Clock.PenaltySeconds = 40;
+  game.Current.Clock.PenaltySeconds = 40;
   Advance(5'959'000);
-  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game.TimeLine.Caption(), "99:59");
+  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "99:59");
   platform.presented.clear();
   Advance(1'000);
-  EXPECT_EQ(game.Play.Number(), ModeStopped);
-  EXPECT_EQ(game.TimeLine.Caption(), "");
+  EXPECT_EQ(game.Current.Play.Number(), ModeStopped);
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "");
   ASSERT_FALSE(platform.presented.empty());  // the background hides the board
   EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
 }
@@ -95,7 +95,7 @@ TEST_F(Clock, PauseOnlyInSolitaireAndRivers) {
   for (uint8_t mode : {ModeTwoPlayers, ModeEditor, ModeNoGame, ModeGameOver, ModeStopped}) {
     SetMode(game, mode);
     game.PauseClick();
-    EXPECT_EQ(game.Play.Number(), mode);
+    EXPECT_EQ(game.Current.Play.Number(), mode);
   }
 }
 
@@ -103,15 +103,15 @@ TEST_F(Clock, FocusLossPausesAndFocusResumesWithTheClockUnchanged) {
   SetMode(game, ModeRivers);
   Advance(12'000);
   game.FormDeactivate();
-  EXPECT_EQ(game.Play.Number(), ModePaused);
-  EXPECT_EQ(game.Play.ResumeNumber(), ModeRivers);
+  EXPECT_EQ(game.Current.Play.Number(), ModePaused);
+  EXPECT_EQ(game.Current.Play.ResumeNumber(), ModeRivers);
   Advance(90'000);
   game.FormDeactivate();  // already paused: nothing
-  EXPECT_EQ(game.Play.Number(), ModePaused);
+  EXPECT_EQ(game.Current.Play.Number(), ModePaused);
   game.FormActivate();
-  EXPECT_EQ(game.Play.Number(), ModeRivers);
+  EXPECT_EQ(game.Current.Play.Number(), ModeRivers);
   Advance(0);
-  EXPECT_EQ(game.TimeLine.Caption(), "00:12");
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:12");
 }
 
 TEST_F(Clock, StopWhilePausedResetsThePauseCaptions) {
@@ -119,30 +119,30 @@ TEST_F(Clock, StopWhilePausedResetsThePauseCaptions) {
   game.PauseClick();
   Advance(5'000);
   game.Stop();
-  EXPECT_EQ(game.Play.Number(), ModeStopped);
-  EXPECT_EQ(game.Pause1.Caption(), "&Pause");
-  EXPECT_EQ(game.PauseButton.Caption(), "Pause");
-  EXPECT_EQ(platform.tick - game.Clock.StartTick, 10'000u);
+  EXPECT_EQ(game.Current.Play.Number(), ModeStopped);
+  EXPECT_EQ(game.Menus.Pause1.Caption(), "&Pause");
+  EXPECT_EQ(game.Menus.PauseButton.Caption(), "Pause");
+  EXPECT_EQ(platform.tick - game.Current.Clock.StartTick, 10'000u);
 }
 
 TEST_F(Clock, CoolStatusSlidesTheMessageIn) {
-  game.Status.Bounce = false;
+  game.Current.Status.Bounce = false;
   game.ShowStatus("New game started.");
   game.Temps();
-  EXPECT_EQ(game.StatusText.Caption(), "d.");
+  EXPECT_EQ(game.Menus.StatusText.Caption(), "d.");
   game.Temps();
-  EXPECT_EQ(game.StatusText.Caption(), "ed.");
+  EXPECT_EQ(game.Menus.StatusText.Caption(), "ed.");
   for (int i = 3; i <= 16; ++i) game.Temps();
-  EXPECT_EQ(game.StatusText.Caption(), "New game started.");
-  EXPECT_EQ(game.Status.Message, "New game started.");
+  EXPECT_EQ(game.Menus.StatusText.Caption(), "New game started.");
+  EXPECT_EQ(game.Current.Status.Message, "New game started.");
   game.Temps();
-  EXPECT_EQ(game.Status.Message, " ");
-  EXPECT_EQ(game.StatusText.Caption(), "New game started.");
+  EXPECT_EQ(game.Current.Status.Message, " ");
+  EXPECT_EQ(game.Menus.StatusText.Caption(), "New game started.");
 }
 
 // A message in another language slides in a letter at a time, never showing half a letter.
 TEST_F(Clock, ATranslatedMessageSlidesInByLetters) {
-  game.Status.Bounce = false;
+  game.Current.Status.Bounce = false;
   const std::string message =
       "Neues Spiel: \xC3\x9C"
       "berall gr\xC3\xBC\xC3\x9F"
@@ -153,78 +153,78 @@ TEST_F(Clock, ATranslatedMessageSlidesInByLetters) {
   };
   for (int shown = 2; shown <= 28; ++shown) {
     game.Temps();
-    const std::string frame = game.StatusText.Caption();
+    const std::string frame = game.Menus.StatusText.Caption();
     EXPECT_EQ(letters(frame), shown);
     EXPECT_EQ(message.substr(message.size() - frame.size()), frame);
   }
-  EXPECT_EQ(game.StatusText.Caption(), message);
+  EXPECT_EQ(game.Menus.StatusText.Caption(), message);
 }
 
 TEST_F(Clock, PlainStatusShowsTheWholeMessageAtOnce) {
-  game.CoolStatus.Click();
-  EXPECT_FALSE(game.CoolStatus.Checked());
+  game.Menus.CoolStatus.Click();
+  EXPECT_FALSE(game.Menus.CoolStatus.Checked());
   game.ShowStatus("Game restarted.");
   game.Temps();
-  EXPECT_EQ(game.StatusText.Caption(), "Game restarted.");
+  EXPECT_EQ(game.Menus.StatusText.Caption(), "Game restarted.");
 }
 
 TEST_F(Clock, NoMoreMovesIsRaisedOncePerSituation) {
   // Two tiles of different groups: no move at all.
-  game.Board = BoardState{};
-  game.Board.PutTile(1, {4, 4, 1});
-  game.Board.PutTile(5, {10, 4, 1});
-  game.Board.TilesLeft = 2;
+  game.Current.Board = BoardState{};
+  game.Current.Board.PutTile(1, {4, 4, 1});
+  game.Current.Board.PutTile(5, {10, 4, 1});
+  game.Current.Board.TilesLeft = 2;
   game.ShowStatus(" ");
   game.Temps();
-  EXPECT_TRUE(game.Status.Bounce);
-  EXPECT_EQ(game.Status.Message, "      SORRY, NO MORE MOVES !!");
+  EXPECT_TRUE(game.Current.Status.Bounce);
+  EXPECT_EQ(game.Current.Status.Message, "      SORRY, NO MORE MOVES !!");
   for (int i = 0; i < 100; ++i) game.Temps();
-  EXPECT_TRUE(game.Status.Bounce);
-  EXPECT_NE(game.Status.Message, "      SORRY, NO MORE MOVES !!");  // not raised again
+  EXPECT_TRUE(game.Current.Status.Bounce);
+  EXPECT_NE(game.Current.Status.Message, "      SORRY, NO MORE MOVES !!");  // not raised again
   // A move appears (as after an undo): the flag drops and can be raised again later.
-  game.Board.PutTile(2, {16, 4, 1});
-  game.Board.TilesLeft = 3;
+  game.Current.Board.PutTile(2, {16, 4, 1});
+  game.Current.Board.TilesLeft = 3;
   game.Temps();
-  EXPECT_FALSE(game.Status.Bounce);
-  game.Board.TakeTile(2);
+  EXPECT_FALSE(game.Current.Status.Bounce);
+  game.Current.Board.TakeTile(2);
   game.Temps();
-  EXPECT_TRUE(game.Status.Bounce);
-  EXPECT_EQ(game.Status.Message, "      SORRY, NO MORE MOVES !!");
+  EXPECT_TRUE(game.Current.Status.Bounce);
+  EXPECT_EQ(game.Current.Status.Message, "      SORRY, NO MORE MOVES !!");
 }
 
 TEST_F(Clock, ValuePanelsFollowTheirOptions) {
   Advance(3'000);
-  ASSERT_NE(game.MovesLeftLine.Caption(), "");
-  game.Moves.Click();
-  EXPECT_EQ(game.MovesLeftLine.Caption(), "");
-  game.ShowTime.Click();
-  EXPECT_EQ(game.TimeLine.Caption(), "");
-  game.Moves.Click();
-  game.ShowTime.Click();
-  EXPECT_EQ(game.TimeLine.Caption(), "");  // shown again from the next tick
+  ASSERT_NE(game.Menus.MovesLeftLine.Caption(), "");
+  game.Menus.Moves.Click();
+  EXPECT_EQ(game.Menus.MovesLeftLine.Caption(), "");
+  game.Menus.ShowTime.Click();
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "");
+  game.Menus.Moves.Click();
+  game.Menus.ShowTime.Click();
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "");  // shown again from the next tick
   Advance(0);
-  EXPECT_EQ(game.TimeLine.Caption(), "00:03");
-  EXPECT_NE(game.MovesLeftLine.Caption(), "");
-  game.MovesLeftPanel.Click();  // the caption panels act like their menu entries
-  EXPECT_FALSE(game.Moves.Checked());
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:03");
+  EXPECT_NE(game.Menus.MovesLeftLine.Caption(), "");
+  game.Menus.MovesLeftPanel.Click();  // the caption panels act like their menu entries
+  EXPECT_FALSE(game.Menus.Moves.Checked());
 }
 
 TEST_F(Clock, NoGameMeansBlankCounters) {
   SetMode(game, ModeStopped);
   Advance(1'000);
-  EXPECT_EQ(game.TilesLeftLine.Caption(), "");
-  EXPECT_EQ(game.MovesLeftLine.Caption(), "");
-  EXPECT_EQ(game.TimeLine.Caption(), "");
+  EXPECT_EQ(game.Menus.TilesLeftLine.Caption(), "");
+  EXPECT_EQ(game.Menus.MovesLeftLine.Caption(), "");
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "");
 }
 
 // With or without the side panel, the status line shows both players' clocks and whose turn it is.
 TEST_F(Clock, TwoPlayersSeeBothClocksAndTheTurnOnTheStatusLine) {
   game.TwoPlayers();
   Advance(65000);
-  EXPECT_EQ(game.TimeLine.Caption(), "\u25B6 Player 1 01:05  \u00B7  Player 2 00:00");
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "\u25B6 Player 1 01:05  \u00B7  Player 2 00:00");
   game.TurnChange();
   Advance(3000);
-  EXPECT_EQ(game.TimeLine.Caption(), "Player 1 01:05  \u00B7  \u25B6 Player 2 00:03");
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "Player 1 01:05  \u00B7  \u25B6 Player 2 00:03");
 }
 
 // The window sleeps for HeartbeatDelay() between beats, or for good at 0. Beating every 50 ms
@@ -232,8 +232,9 @@ TEST_F(Clock, TwoPlayersSeeBothClocksAndTheTurnOnTheStatusLine) {
 // line, the counters or the mode comes no later than one beat after the window would wake.
 TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
   auto shown = [&] {
-    return game.StatusText.Caption() + "|" + game.TimeLine.Caption() + "|" + game.MovesLeftLine.Caption() + "|" +
-           game.TilesLeftLine.Caption() + "|" + std::to_string(game.Play.Number());
+    return game.Menus.StatusText.Caption() + "|" + game.Menus.TimeLine.Caption() + "|" +
+           game.Menus.MovesLeftLine.Caption() + "|" + game.Menus.TilesLeftLine.Caption() + "|" +
+           std::to_string(game.Current.Play.Number());
   };
   constexpr uint64_t Never = ~uint64_t{0};
   uint64_t now = 0, due = 0;
@@ -252,8 +253,8 @@ TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
       }
     }
   };
-  auto poke = [&] { due = now; };    // the player's hand wakes the window
-  game.PlayMusic.SetChecked(false);  // a tune's end is looked for on every beat
+  auto poke = [&] { due = now; };          // the player's hand wakes the window
+  game.Menus.PlayMusic.SetChecked(false);  // a tune's end is looked for on every beat
   game.ShowStatus("A message that scrolls away");
   run(6'000);
   EXPECT_GT(game.HeartbeatDelay(), 50) << "a running clock alone beats once a second";
@@ -275,7 +276,7 @@ TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
   poke();  // the window asks before it sleeps again
   run(3'000);
   EXPECT_EQ(game.HeartbeatDelay(), 0);
-  game.PlayMusic.SetChecked(true);
+  game.Menus.PlayMusic.SetChecked(true);
   EXPECT_EQ(game.HeartbeatDelay(), 0) << "music on, but no tune to watch";
   std::string error;
   ASSERT_TRUE(platform.media.Open("/tunes/Night.mid", error));
@@ -284,10 +285,10 @@ TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
 
 // A dead end starts its bounce on the beat after the move, and the bounce keeps the beat.
 TEST_F(Clock, ADeadEndKeepsTheHeartbeat) {
-  game.Board = BoardState{};
-  game.Board.PutTile(1, {4, 4, 1});
-  game.Board.PutTile(5, {10, 4, 1});
-  game.Board.TilesLeft = 2;
+  game.Current.Board = BoardState{};
+  game.Current.Board.PutTile(1, {4, 4, 1});
+  game.Current.Board.PutTile(5, {10, 4, 1});
+  game.Current.Board.TilesLeft = 2;
   game.Temps();
   for (int i = 0; i < 40; ++i) {
     EXPECT_EQ(game.HeartbeatDelay(), 50);

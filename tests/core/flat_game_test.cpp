@@ -122,9 +122,9 @@ TEST(RiverDeal, FillsItsRectanglesAndIsTheGamesDeal) {
       EXPECT_EQ(board.TilePlace[1], (Place{column, 2 * first.RandomBelow(6) + 5, 1}));
 
       game.FourRivers(hard, state);
-      EXPECT_TRUE(game.Board.BoardGrid == board.BoardGrid) << state << (hard ? " hard" : " easy");
-      EXPECT_EQ(game.Board.TilePlace, board.TilePlace);
-      EXPECT_EQ(game.Board.TilesLeft, tiles);
+      EXPECT_TRUE(game.Current.Board.BoardGrid == board.BoardGrid) << state << (hard ? " hard" : " easy");
+      EXPECT_EQ(game.Current.Board.TilePlace, board.TilePlace);
+      EXPECT_EQ(game.Current.Board.TilesLeft, tiles);
     }
 }
 

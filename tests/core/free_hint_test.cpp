@@ -13,13 +13,13 @@ class Play : public ::testing::Test {
   RecordingGame game{platform, "/nonexistent/"};
   void SetUp() override {
     SetMode(game, ModeSolitaire);
-    game.Board.TileCount = 144;
+    game.Current.Board.TileCount = 144;
   }
   // Tiles in a row on layer 1, each with its own row so none blocks another's sides.
   void LoneTiles(std::initializer_list<int> tiles) {
     int row = 2;
     for (int t : tiles) {
-      game.Board.PutTile(t, {10, row, 1});
+      game.Current.Board.PutTile(t, {10, row, 1});
       row += 2;
     }
   }
@@ -29,55 +29,55 @@ class Play : public ::testing::Test {
 TEST_F(Play, CountsFreeTilesAndNeighbourMoves) {
   LoneTiles({1, 2, 3, 4});
   game.IsItFree();
-  EXPECT_EQ(game.Free.FreeCount, 4);
-  EXPECT_EQ(game.Free.MovesLeft, 3);  // four free tiles of a group count three moves
+  EXPECT_EQ(game.Current.Free.FreeCount, 4);
+  EXPECT_EQ(game.Current.Free.MovesLeft, 3);  // four free tiles of a group count three moves
 }
 
 TEST_F(Play, FlowersCountAsOneMoveAndGroupBordersAsNone) {
   LoneTiles({109, 112, 4, 5});
-  game.Board.PutTile(110, {20, 4, 1});  // flowers 110 and 111 are blocked on both sides
-  game.Board.PutTile(111, {24, 4, 1});
-  game.Board.PutTile(57, {18, 4, 1});
-  game.Board.PutTile(58, {22, 4, 1});
-  game.Board.PutTile(59, {26, 4, 1});
+  game.Current.Board.PutTile(110, {20, 4, 1});  // flowers 110 and 111 are blocked on both sides
+  game.Current.Board.PutTile(111, {24, 4, 1});
+  game.Current.Board.PutTile(57, {18, 4, 1});
+  game.Current.Board.PutTile(58, {22, 4, 1});
+  game.Current.Board.PutTile(59, {26, 4, 1});
   game.IsItFree();
-  ASSERT_EQ(game.Free.FreeCount, 6);  // 4, 5, 57, 59, 109, 112
-  EXPECT_EQ(game.Free.FreeList[1], 4);
-  EXPECT_EQ(game.Free.FreeList[5], 109);
-  EXPECT_EQ(game.Free.FreeList[6], 112);
-  EXPECT_EQ(game.Free.MovesLeft, 2);  // 57-59 (group 14) and 109-112; 4 and 5 differ
+  ASSERT_EQ(game.Current.Free.FreeCount, 6);  // 4, 5, 57, 59, 109, 112
+  EXPECT_EQ(game.Current.Free.FreeList[1], 4);
+  EXPECT_EQ(game.Current.Free.FreeList[5], 109);
+  EXPECT_EQ(game.Current.Free.FreeList[6], 112);
+  EXPECT_EQ(game.Current.Free.MovesLeft, 2);  // 57-59 (group 14) and 109-112; 4 and 5 differ
 }
 
 TEST_F(Play, IsItFreeUsesTheVerticalRuleWhenChecked) {
-  game.Board.PutTile(1, {10, 6, 1});
-  game.Board.PutTile(2, {8, 6, 1});
-  game.Board.PutTile(3, {12, 6, 1});
+  game.Current.Board.PutTile(1, {10, 6, 1});
+  game.Current.Board.PutTile(2, {8, 6, 1});
+  game.Current.Board.PutTile(3, {12, 6, 1});
   game.IsItFree();
-  EXPECT_EQ(game.Free.FreeCount, 2);  // the middle tile is boxed in
-  game.Vertical.SetChecked(true);
+  EXPECT_EQ(game.Current.Free.FreeCount, 2);  // the middle tile is boxed in
+  game.Menus.Vertical.SetChecked(true);
   game.IsItFree();
-  EXPECT_EQ(game.Free.FreeCount, 3);
-  EXPECT_EQ(game.Free.MovesLeft, 2);
+  EXPECT_EQ(game.Current.Free.FreeCount, 3);
+  EXPECT_EQ(game.Current.Free.MovesLeft, 2);
 }
 
 TEST_F(Play, IsItFreeKeepsTheLastCountOutsideSolitaireGames) {
   LoneTiles({1, 2});
   game.IsItFree();
-  ASSERT_EQ(game.Free.MovesLeft, 1);
-  game.Board.TakeTile(2);
+  ASSERT_EQ(game.Current.Free.MovesLeft, 1);
+  game.Current.Board.TakeTile(2);
   for (uint8_t mode : {ModeNoGame, ModeRivers, ModeEditor, ModeGameOver, ModeStopped, ModePaused}) {
     SetMode(game, mode);
     game.IsItFree();
-    EXPECT_EQ(game.Free.MovesLeft, 1) << int(mode);
+    EXPECT_EQ(game.Current.Free.MovesLeft, 1) << int(mode);
   }
   SetMode(game, ModeTwoPlayers);
   game.IsItFree();
-  EXPECT_EQ(game.Free.MovesLeft, 0);
+  EXPECT_EQ(game.Current.Free.MovesLeft, 0);
 }
 
 TEST_F(Play, DispoAcceptsEverythingInRiversAndEditorButNotRemovedTiles) {
-  game.Board.PutTile(1, {10, 6, 1});
-  game.Board.PutTile(2, {10, 6, 2});  // covers tile 1
+  game.Current.Board.PutTile(1, {10, 6, 1});
+  game.Current.Board.PutTile(2, {10, 6, 2});  // covers tile 1
   EXPECT_FALSE(game.Dispo(1));
   EXPECT_FALSE(game.Dispo(50));  // never on the board
   EXPECT_FALSE(game.Dispo_Vertical(50));
@@ -98,12 +98,12 @@ TEST_F(Play, HintsCycleThroughMovesAndCostFortySecondsEach) {
     const int redraws = game.fullRedraws;
     game.Hint();
     penalty += 40;
-    EXPECT_EQ(game.HintTileA, a);
-    EXPECT_EQ(game.HintTileB, b);
-    EXPECT_EQ(game.Clock.PenaltySeconds, penalty);
+    EXPECT_EQ(game.Current.HintTileA, a);
+    EXPECT_EQ(game.Current.HintTileB, b);
+    EXPECT_EQ(game.Current.Clock.PenaltySeconds, penalty);
     EXPECT_EQ(game.fullRedraws, redraws + 1);
   }
-  EXPECT_EQ(game.HintIndex, 1);
+  EXPECT_EQ(game.Current.HintIndex, 1);
 }
 
 TEST_F(Play, HintsDoNothingOutsideTheOnePlayerGamesOrWithoutMoves) {
@@ -112,25 +112,25 @@ TEST_F(Play, HintsDoNothingOutsideTheOnePlayerGamesOrWithoutMoves) {
   for (uint8_t mode : {ModeTwoPlayers, ModeEditor, ModePaused}) {
     SetMode(game, mode);
     game.Hint();
-    EXPECT_EQ(game.HintTileA, 0) << int(mode);
-    EXPECT_EQ(game.Clock.PenaltySeconds, 0) << int(mode);
+    EXPECT_EQ(game.Current.HintTileA, 0) << int(mode);
+    EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0) << int(mode);
   }
   SetMode(game, ModeSolitaire);
-  game.Board.TakeTile(2);
+  game.Current.Board.TakeTile(2);
   game.IsItFree();  // the last count found no move
   game.Hint();
-  EXPECT_EQ(game.HintTileA, 0);
-  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
+  EXPECT_EQ(game.Current.HintTileA, 0);
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
 }
 
 TEST_F(Play, HintRecountsBeforeShowingAndStopsWhenTheBoardChanged) {
   LoneTiles({1, 2});
   game.IsItFree();
-  game.Board.TakeTile(1);  // the count still says one move; the board has none
+  game.Current.Board.TakeTile(1);  // the count still says one move; the board has none
   game.Hint();
-  EXPECT_EQ(game.HintTileA, 0);
-  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
-  EXPECT_EQ(game.Free.MovesLeft, 0);
+  EXPECT_EQ(game.Current.HintTileA, 0);
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
+  EXPECT_EQ(game.Current.Free.MovesLeft, 0);
 }
 
 class VerticalOption : public ::testing::Test {
@@ -142,7 +142,7 @@ class VerticalOption : public ::testing::Test {
 
 TEST_F(VerticalOption, CancelKeepsTheGameAndTheOption) {
   game.BeginGame();
-  const Grid before = game.Board.BoardGrid;
+  const Grid before = game.Current.Board.BoardGrid;
   platform.confirmAnswers = {false};
   game.VerticalClick();
   ASSERT_EQ(platform.questions.size(), 1u);
@@ -150,32 +150,32 @@ TEST_F(VerticalOption, CancelKeepsTheGameAndTheOption) {
   EXPECT_EQ(platform.questions[0].text,
             "If you want to change the game mode, you'll have to restart your game. Do you wish "
             "to continue ?");
-  EXPECT_FALSE(game.Vertical.Checked());
-  EXPECT_TRUE(game.Board.BoardGrid == before);
+  EXPECT_FALSE(game.Menus.Vertical.Checked());
+  EXPECT_TRUE(game.Current.Board.BoardGrid == before);
 }
 
 TEST_F(VerticalOption, OkDealsANewGameThenToggles) {
   game.BeginGame();
-  game.Clock.PenaltySeconds = 80;
+  game.Current.Clock.PenaltySeconds = 80;
   platform.timeOfDay += 1;  // a different clock seed gives a different deal
   game.VerticalClick();
-  EXPECT_TRUE(game.Vertical.Checked());
-  EXPECT_EQ(game.Clock.PenaltySeconds, 0);  // a new game was dealt
-  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
+  EXPECT_TRUE(game.Menus.Vertical.Checked());
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);  // a new game was dealt
+  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
 }
 
 TEST_F(VerticalOption, TogglesAtOnceWithoutAGameAndIgnoresOtherModes) {
   for (uint8_t mode : {ModeNoGame, ModeGameOver, ModeStopped}) {
     SetMode(game, mode);
-    const bool before = game.Vertical.Checked();
+    const bool before = game.Menus.Vertical.Checked();
     game.VerticalClick();
-    EXPECT_NE(game.Vertical.Checked(), before) << int(mode);
+    EXPECT_NE(game.Menus.Vertical.Checked(), before) << int(mode);
   }
   for (uint8_t mode : {ModeTwoPlayers, ModeRivers, ModeEditor, ModePaused}) {
     SetMode(game, mode);
-    const bool before = game.Vertical.Checked();
+    const bool before = game.Menus.Vertical.Checked();
     game.VerticalClick();
-    EXPECT_EQ(game.Vertical.Checked(), before) << int(mode);
+    EXPECT_EQ(game.Menus.Vertical.Checked(), before) << int(mode);
   }
   EXPECT_TRUE(platform.questions.empty());
 }

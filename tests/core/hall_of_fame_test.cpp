@@ -61,10 +61,10 @@ class Ending : public ::testing::Test {
     ASSERT_TRUE(game.BuildLayoutList());
     game.LoadHallOfFame();
     game.LayoutEntries.Entry(1)->Click();
-    ASSERT_EQ(game.Board.TilesLeft, 2);
+    ASSERT_EQ(game.Current.Board.TilesLeft, 2);
   }
   void ClickTile(int tile) {
-    const Place& p = game.Board.TilePlace[tile];
+    const Place& p = game.Current.Board.TilePlace[tile];
     game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
                     game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
   }
@@ -73,7 +73,7 @@ class Ending : public ::testing::Test {
     platform.tick += static_cast<uint32_t>(seconds) * 1000;
     ClickTile(1);
     ClickTile(2);
-    ASSERT_EQ(game.Board.TilesLeft, 0);
+    ASSERT_EQ(game.Current.Board.TilesLeft, 0);
     game.Temps();
   }
   std::string HallFile() {
@@ -86,17 +86,17 @@ class Ending : public ::testing::Test {
 }  // namespace
 
 TEST_F(Ending, AWinWithoutTimeTrackingIsCongratulatedAndStops) {
-  game.EnableHall.SetChecked(false);
+  game.Menus.EnableHall.SetChecked(false);
   WinAfter(425);
-  EXPECT_EQ(game.Status.Message, "Congratulations !! You WON !");
-  EXPECT_EQ(game.Play.Number(), ModeStopped);
+  EXPECT_EQ(game.Current.Status.Message, "Congratulations !! You WON !");
+  EXPECT_EQ(game.Current.Play.Number(), ModeStopped);
   EXPECT_EQ(platform.helpShown, 0);
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
 }
 
 TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
   game.CurrentPlayer = "Zoe";
-  game.Clock.PenaltySeconds = 0;
+  game.Current.Clock.PenaltySeconds = 0;
   bool labelSeen = false;
   platform.onHelp = [&] {
     labelSeen = game.Help.HallLabel1 == "You reached rank #1, Zoe !" && game.Help.NewRecordLook &&
@@ -104,10 +104,10 @@ TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
     game.HallEdit1Change("Zoe Q");  // the player corrects the name on the page
   };
   WinAfter(125);
-  EXPECT_EQ(game.Status.Message, "You WON ! Your time is : 02:05");
+  EXPECT_EQ(game.Current.Status.Message, "You WON ! Your time is : 02:05");
   EXPECT_EQ(platform.helpShown, 1);
   EXPECT_TRUE(labelSeen);
-  EXPECT_EQ(game.Play.Number(), ModeGameOver);  // the help window's resume lands on the game's end
+  EXPECT_EQ(game.Current.Play.Number(), ModeGameOver);  // the help window's resume lands on the game's end
   EXPECT_EQ(HallOf(game, 1).entries[1], "Zoe Q     125    0");
   EXPECT_EQ(game.ReachedRank, 1);
   // The record is on disk already, under the layout's name without spaces.
@@ -120,7 +120,7 @@ TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
 
 TEST_F(Ending, ATimeEqualToTheTenthIsNotRecorded) {
   WinAfter(840);
-  EXPECT_EQ(game.Status.Message, "You WON ! Your time is : 14:00");
+  EXPECT_EQ(game.Current.Status.Message, "You WON ! Your time is : 14:00");
   EXPECT_EQ(platform.helpShown, 0);
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
   ASSERT_TRUE(game.LayoutEntries.Entry(1)->Checked());
@@ -132,11 +132,11 @@ TEST_F(Ending, ATimeEqualToTheTenthIsNotRecorded) {
 
 TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
   game.LayoutEntries.Entry(2)->Click();  // eight tiles in a row: four pairs
-  game.Winnable.SetChecked(true);
-  game.TwoPlayerGame1.Click();
-  ASSERT_EQ(game.Play.Number(), ModeTwoPlayers);
-  EXPECT_EQ(game.Status.Message, "Two-Player Solitaire started.");
-  const std::vector<Place> order = game.RemovalOrder;
+  game.Menus.Winnable.SetChecked(true);
+  game.Menus.TwoPlayerGame1.Click();
+  ASSERT_EQ(game.Current.Play.Number(), ModeTwoPlayers);
+  EXPECT_EQ(game.Current.Status.Message, "Two-Player Solitaire started.");
+  const std::vector<Place> order = game.Current.RemovalOrder;
   const int thinking[] = {10, 8, 12, 9};  // player 1, 2, 1, 2
   for (int k = 0; k < 4; ++k) {
     platform.tick += static_cast<uint32_t>(thinking[k]) * 1000;
@@ -145,13 +145,13 @@ TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
       game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
                       game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
     }
-    EXPECT_EQ(game.Turns.Player2Turn, k % 2 == 0) << k;  // each pair hands the turn over
+    EXPECT_EQ(game.Current.Turns.Player2Turn, k % 2 == 0) << k;  // each pair hands the turn over
   }
-  EXPECT_EQ(game.Turns.Player1Millis, 22000);
-  EXPECT_EQ(game.Turns.Player2Millis, 17000);
+  EXPECT_EQ(game.Current.Turns.Player1Millis, 22000);
+  EXPECT_EQ(game.Current.Turns.Player2Millis, 17000);
   game.Temps();
-  EXPECT_EQ(game.Status.Message, "Player 2 WON ! Congratulations !");
-  EXPECT_EQ(game.Play.Number(), ModeGameOver);
+  EXPECT_EQ(game.Current.Status.Message, "Player 2 WON ! Congratulations !");
+  EXPECT_EQ(game.Current.Play.Number(), ModeGameOver);
   EXPECT_TRUE(HallOf(game, 2).IsEmpty());  // two-player games are not recorded
   EXPECT_EQ(platform.helpShown, 0);
 }
@@ -162,9 +162,9 @@ TEST_F(Ending, EqualThinkingTimesAreADraw) {
   game.TurnChange();
   platform.tick += 5000;
   game.TurnChange();
-  game.Board.TilesLeft = 0;
+  game.Current.Board.TilesLeft = 0;
   game.GameOver();
-  EXPECT_EQ(game.Status.Message, "Same score for both players !");
+  EXPECT_EQ(game.Current.Status.Message, "Same score for both players !");
 }
 
 TEST_F(Ending, TheTwoPlayerPanelBlinksThePlayerToMove) {
@@ -226,7 +226,7 @@ TEST_F(Ending, ThePanelListsTheCurrentLayout) {
   EXPECT_EQ(platform.texts[2].text, "Mia     ");
   EXPECT_EQ(platform.texts[3].text, "01:01");
   EXPECT_EQ(platform.texts[3].colour, Rgb(0, 255, 255));
-  game.ShowHallFame.SetChecked(false);
+  game.Menus.ShowHallFame.SetChecked(false);
   platform.texts.clear();
   game.ShowPanelHOF();
   EXPECT_TRUE(platform.texts.empty());
@@ -236,37 +236,37 @@ TEST_F(Ending, HelpPausesTheGameAndTakesATypedGameNumber) {
   platform.tick += 30'000;
   game.Temps();
   platform.onHelp = [&] {
-    EXPECT_EQ(game.Play.Number(), ModePaused);
+    EXPECT_EQ(game.Current.Play.Number(), ModePaused);
     platform.tick += 600'000;  // ten minutes reading
     game.RandomSeedChange("777");
   };
-  game.Contents1.Click();
-  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game.GameNumber, 777);
+  game.Menus.Contents1.Click();
+  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game.Current.GameNumber, 777);
   game.Temps();
-  EXPECT_EQ(game.TimeLine.Caption(), "00:30");
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:30");
   platform.onHelp = [&] { game.RandomSeedChange("0"); };  // not a game number: ignored
-  game.RandomSeed1.Click();
-  EXPECT_EQ(game.GameNumber, 777);
+  game.Menus.RandomSeed1.Click();
+  EXPECT_EQ(game.Current.GameNumber, 777);
   EXPECT_EQ(game.Help.ActivePage, TVelmor::HelpPage::GoOptions);
 
   game.TwoPlayers();
   const int shown = platform.helpShown;
-  game.Contents1.Click();  // not during a two-player game
+  game.Menus.Contents1.Click();  // not during a two-player game
   EXPECT_EQ(platform.helpShown, shown);
   game.Stop();
-  game.About1.Click();
-  EXPECT_EQ(game.Play.Number(), ModeStopped);  // closing the help window does not revive a stopped game
+  game.Menus.About1.Click();
+  EXPECT_EQ(game.Current.Play.Number(), ModeStopped);  // closing the help window does not revive a stopped game
 }
 
 TEST_F(Ending, TogglingThePanelWhilePausedKeepsTheBoardHidden) {
   game.Pictures.BackgroundImage.Fill({0, 0, 704, 468}, Rgb(0, 128, 128));
   game.PauseClick();
-  game.ShowHallFame.Click();
+  game.Menus.ShowHallFame.Click();
   EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
-  game.ShowHallFame.Click();
+  game.Menus.ShowHallFame.Click();
   EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
   game.PauseClick();
-  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
   EXPECT_FALSE(platform.screen == game.Pictures.BackgroundImage);
 }

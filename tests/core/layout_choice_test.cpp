@@ -113,7 +113,7 @@ TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirReco
   HallOf(game, 3).Add("Kim", 95, 0);  // Tower's, in play
   platform.openAnswers.push_back(dir.Write("elsewhere/mix.map", Maps));
   platform.confirmAnswers.push_back(false);  // keep the shipped Bridge
-  game.ImportLayout1.Click();
+  game.Menus.ImportLayout1.Click();
 
   ASSERT_EQ(platform.openDialogs.size(), 1u);
   EXPECT_EQ(platform.openDialogs[0].filter, "Layouts from other games (*.layout *.map)|*.layout;*.map");
@@ -129,7 +129,7 @@ TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirReco
   ASSERT_EQ(game.Layouts.Count(), 4);
   EXPECT_EQ(game.Layouts[1].name, "Alpha");
   EXPECT_EQ(game.LayoutEntries.Entry(1)->Caption(), "Alpha");
-  EXPECT_EQ(game.Layout1.Items().size(), 6u + 4u);
+  EXPECT_EQ(game.Menus.Layout1.Items().size(), 6u + 4u);
   // The layout in play moved down one place; its check mark and its Hall of Fame list went with it.
   EXPECT_EQ(game.Layout.BoardNumber, 4);
   EXPECT_TRUE(game.LayoutEntries.Entry(4)->Checked());
@@ -147,7 +147,7 @@ TEST_F(LayoutChoosing, AFileThatIsNoLayoutIsRefusedAndNothingChanges) {
   for (const std::string& text : {std::string("just some words\n"), std::string("<mahjongg><map name=\"A\">")}) {
     platform.errors.clear();
     platform.openAnswers.push_back(dir.Write("elsewhere/odd.layout", text));
-    game.ImportLayout1.Click();
+    game.Menus.ImportLayout1.Click();
     ASSERT_EQ(platform.errors.size(), 1u);
     EXPECT_NE(platform.errors[0].find("odd.layout"), std::string::npos) << platform.errors[0];
     EXPECT_NE(platform.errors[0].find("No layout was imported."), std::string::npos) << platform.errors[0];
@@ -155,5 +155,5 @@ TEST_F(LayoutChoosing, AFileThatIsNoLayoutIsRefusedAndNothingChanges) {
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "mine"));
   EXPECT_EQ(game.Layouts.Count(), 3);
-  EXPECT_EQ(game.Layout1.Items().size(), 6u + 3u);
+  EXPECT_EQ(game.Menus.Layout1.Items().size(), 6u + 3u);
 }

@@ -108,9 +108,9 @@ TEST_F(LoadLayout, GoodFileBecomesTheShapeAndIsDealt) {
   ASSERT_TRUE(game.RunLayout(path));
   EXPECT_EQ(game.Layout.LayoutName, "Great wall");
   EXPECT_TRUE(game.Layout.Shape == RowShape(12));
-  EXPECT_EQ(game.Board.TilesLeft, 12);
-  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game.Status.Message, "Layout GREAT WALL selected.");
+  EXPECT_EQ(game.Current.Board.TilesLeft, 12);
+  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game.Current.Status.Message, "Layout GREAT WALL selected.");
   EXPECT_EQ(game.ReachedRank, 0);
 }
 
@@ -118,9 +118,9 @@ TEST_F(LoadLayout, StartingUpShowsTheCreditLineAndDealsNothing) {
   const std::string path = Lay("Wall.lay", "Wall", RowShape(12));
   game.StartingUp = true;
   ASSERT_TRUE(game.RunLayout(path));
-  EXPECT_EQ(game.Play.Number(), ModeNoGame);
-  EXPECT_EQ(game.Board.TilesLeft, 144);  // untouched
-  EXPECT_NE(game.Status.Message.find("Velmor"), std::string::npos);
+  EXPECT_EQ(game.Current.Play.Number(), ModeNoGame);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 144);  // untouched
+  EXPECT_NE(game.Current.Status.Message.find("Velmor"), std::string::npos);
 }
 
 TEST_F(LoadLayout, LineFeedOnlyFileKeepsTheShapeButTakesAnEmptyName) {
@@ -129,13 +129,13 @@ TEST_F(LoadLayout, LineFeedOnlyFileKeepsTheShapeButTakesAnEmptyName) {
   ASSERT_TRUE(game.RunLayout(path));
   EXPECT_TRUE(game.Layout.Shape == RowShape(6));
   EXPECT_EQ(game.Layout.LayoutName, "");
-  EXPECT_EQ(game.Status.Message, "Layout  selected.");
+  EXPECT_EQ(game.Current.Status.Message, "Layout  selected.");
   EXPECT_TRUE(platform.errors.empty());
 }
 
 TEST_F(LoadLayout, BadFilesLeaveEverythingAsItWas) {
   StartWith(RowShape(6));
-  const Grid board = game.Board.BoardGrid;
+  const Grid board = game.Current.Board.BoardGrid;
   LayoutShape odd = RowShape(7);
   LayoutShape big;
   for (int i = 0; i < 146; ++i) big.cells[static_cast<size_t>(i * 20)] = 1;
@@ -163,7 +163,7 @@ TEST_F(LoadLayout, BadFilesLeaveEverythingAsItWas) {
     EXPECT_EQ(platform.errors.size(), 1u) << file;
     EXPECT_TRUE(game.Layout.Shape == RowShape(6)) << file;
     EXPECT_EQ(game.Layout.LayoutName, "Before") << file;
-    EXPECT_TRUE(game.Board.BoardGrid == board) << file;
+    EXPECT_TRUE(game.Current.Board.BoardGrid == board) << file;
   }
 }
 
@@ -179,7 +179,7 @@ TEST_F(LoadLayout, ShpFileNameBecomesTheLayoutName) {
   ASSERT_TRUE(game.RunShpLayout(path)) << (platform.errors.empty() ? "" : platform.errors[0]);
   EXPECT_EQ(game.Layout.LayoutName, "Flat");
   EXPECT_EQ(game.Layout.Shape.Count(), 144);
-  EXPECT_EQ(game.Status.Message, "Layout FLAT selected.");
-  game.Editlayout1.Click();
-  EXPECT_EQ(game.Edit1.Caption(), "Flat");
+  EXPECT_EQ(game.Current.Status.Message, "Layout FLAT selected.");
+  game.Menus.Editlayout1.Click();
+  EXPECT_EQ(game.Menus.Edit1.Caption(), "Flat");
 }

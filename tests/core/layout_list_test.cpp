@@ -33,7 +33,7 @@ class LayoutList : public ::testing::Test {
   // The entries of the layout files: what follows the menu's last separator.
   std::vector<std::string> Captions() {
     std::vector<std::string> out;
-    for (MenuItem* item : game.Layout1.Items())
+    for (MenuItem* item : game.Menus.Layout1.Items())
       if (item->IsSeparator())
         out.clear();
       else
@@ -128,12 +128,12 @@ TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
   EXPECT_EQ(game.Layout.BoardNumber, 2);
   EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/B.lay");
   EXPECT_EQ(game.Layout.LayoutName, "B heap");
-  EXPECT_EQ(game.Board.TilesLeft, 10);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 10);
   EXPECT_EQ(CheckedEntry(), 2);
   game.LayoutEntries.Entry(3)->Click();
   EXPECT_EQ(game.Layout.BoardNumber, 3);
   EXPECT_EQ(game.Layout.LayoutName, "C");
-  EXPECT_EQ(game.Board.TilesLeft, 144);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
   EXPECT_EQ(CheckedEntry(), 3);
 }
 
@@ -166,7 +166,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   EXPECT_EQ(platform.saveDialogs[0].filter, "LAY Layout files (*.lay)|*.lay");
   EXPECT_EQ(platform.saveDialogs[0].initialFolder, dir.path() + "Layouts/");
   EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
-  EXPECT_EQ(game.Play.Number(), ModeNoGame);
+  EXPECT_EQ(game.Current.Play.Number(), ModeNoGame);
   EXPECT_EQ(Captions().back(), "A");  // after the .shp entry, not in sorted place
   EXPECT_EQ(game.Layouts.Count(), 3);
   EXPECT_EQ(game.Layout.BoardNumber, 3);
@@ -179,7 +179,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   // The new entry loads like any other.
   game.LayoutEntries.Entry(3)->Click();
   EXPECT_EQ(game.Layout.LayoutName, "Fresh");
-  EXPECT_EQ(game.Board.TilesLeft, 72);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 72);
 }
 
 TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
@@ -195,7 +195,7 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
   EXPECT_EQ(game.Layout.BoardNumber, 2);
   EXPECT_EQ(CheckedEntry(), 2);
   game.LayoutEntries.Entry(2)->Click();
-  EXPECT_EQ(game.Board.TilesLeft, 4);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 4);
 }
 
 TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
@@ -205,7 +205,7 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   SetMode(game, ModeEditor);
   EXPECT_FALSE(game.SaveLayout());  // the dialog is cancelled
   EXPECT_TRUE(game.Layout.LayoutPath.empty());
-  EXPECT_EQ(game.Play.Number(), ModeEditor);
+  EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
   EXPECT_TRUE(platform.errors.empty());
 
   // A folder name holding ".lay" gets no extension appended; a missing folder fails cleanly.
@@ -213,7 +213,7 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   EXPECT_FALSE(game.SaveLayout());
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_TRUE(game.Layout.LayoutPath.empty());
-  EXPECT_EQ(game.Play.Number(), ModeEditor);
+  EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
   EXPECT_EQ(game.Layouts.Count(), 1);
 
   std::filesystem::create_directories(dir.path() + "my.layouts");

@@ -45,14 +45,14 @@ class Looks : public ::testing::Test {
   uint32_t TilesetColour() const { return game.Pictures.TilesetPicture.at(5, 5); }
   std::vector<std::string> CheckedTilesets() {
     std::vector<std::string> out;
-    for (MenuItem* item : game.Tileset1.Items())
-      if (item->Checked()) out.push_back(item->Caption() + (item == &game.Load1 ? "(disk)" : ""));
+    for (MenuItem* item : game.Menus.Tileset1.Items())
+      if (item->Checked()) out.push_back(item->Caption() + (item == &game.Menus.Load1 ? "(disk)" : ""));
     return out;
   }
   std::vector<std::string> CheckedBackgrounds() {
     std::vector<std::string> out;
-    for (MenuItem* item : game.Background1.Items())
-      if (item->Checked()) out.push_back(item->Caption() + (item == &game.LoadBackground ? "(disk)" : ""));
+    for (MenuItem* item : game.Menus.Background1.Items())
+      if (item->Checked()) out.push_back(item->Caption() + (item == &game.Menus.LoadBackground ? "(disk)" : ""));
     return out;
   }
 };
@@ -101,24 +101,24 @@ TEST(Background, AtOneXALookMadeForTheBoardIsKeptOnceNotTwice) {
 
 TEST_F(Looks, BuiltInTilesetsCheckOneItemAndRebuildTheSheet) {
   ShipBuiltIns();
-  game.MahJongg1.Click();
+  game.Menus.MahJongg1.Click();
   EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
   EXPECT_EQ(game.Pictures.TileSheet.at(10, 10), Rgb(1, 0, 0));  // the blank tile of a uniform picture
-  game.Lowcolor1.Click();
+  game.Menus.Lowcolor1.Click();
   EXPECT_EQ(TilesetColour(), Rgb(4, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Few Colors"});
   EXPECT_TRUE(platform.presented.empty());  // no game yet: nothing redrawn
   SetMode(game, ModeSolitaire);
-  game.MahJongg2.Click();
+  game.Menus.MahJongg2.Click();
   EXPECT_FALSE(platform.presented.empty());
 }
 
 TEST_F(Looks, MissingBuiltInAsksForAFileAndCancelKeepsTheTilesetInUse) {
   ShipBuiltIns();
-  game.MahJongg1.Click();
+  game.Menus.MahJongg1.Click();
   std::filesystem::remove(dir.path() + "Tilesets/darkpai.bmp");
-  game.MahJongg2.Click();  // the dialog opens and is cancelled
+  game.Menus.MahJongg2.Click();  // the dialog opens and is cancelled
   ASSERT_EQ(platform.openDialogs.size(), 1u);
   EXPECT_EQ(platform.openDialogs[0].title, "Please choose a Tileset bitmap file");
   EXPECT_EQ(platform.openDialogs[0].filter, "Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg");
@@ -130,18 +130,18 @@ TEST_F(Looks, MissingBuiltInAsksForAFileAndCancelKeepsTheTilesetInUse) {
 
 TEST_F(Looks, LoadFromDiskRemembersTheFileAndReloadsItWithoutADialog) {
   ShipBuiltIns();
-  game.MahJongg3.Click();
+  game.Menus.MahJongg3.Click();
   const std::string mine = Bitmap("elsewhere/mine.bmp", PlainTileset(Rgb(7, 7, 7)));
   platform.openAnswers = {mine};
-  game.Load1.Click();
+  game.Menus.Load1.Click();
   EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
   EXPECT_EQ(game.LastLoadedTileset, mine);
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
-  game.MahJongg3.Click();
-  game.Load1.Click();  // not checked, file remembered: no dialog
+  game.Menus.MahJongg3.Click();
+  game.Menus.Load1.Click();  // not checked, file remembered: no dialog
   EXPECT_EQ(platform.openDialogs.size(), 1u);
   EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
-  game.Load1.Click();  // checked already: asks for another file; cancelled keeps it
+  game.Menus.Load1.Click();  // checked already: asks for another file; cancelled keeps it
   EXPECT_EQ(platform.openDialogs.size(), 2u);
   EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
@@ -149,37 +149,37 @@ TEST_F(Looks, LoadFromDiskRemembersTheFileAndReloadsItWithoutADialog) {
 
 TEST_F(Looks, ATilesetSmallerThanItsLayoutReadsAsBlackWhereItEnds) {
   ShipBuiltIns();
-  game.MahJongg1.Click();  // a full picture first, so leftovers would show
+  game.Menus.MahJongg1.Click();  // a full picture first, so leftovers would show
   const std::string tiny = Bitmap("tiny.bmp", Picture(100, 60, Rgb(50, 60, 70)));
   platform.openAnswers = {tiny};
-  game.Load1.Click();
+  game.Menus.Load1.Click();
   EXPECT_EQ(game.Pictures.TilesetPicture.width(), tileset::MinWidth);
   EXPECT_EQ(game.Pictures.TilesetPicture.at(10, 10), Rgb(50, 60, 70));
   EXPECT_EQ(game.Pictures.TilesetPicture.at(300, 400), 0u);
   // Every ready-made tile is built from the blank tile at y 256: black, not the old tileset.
   EXPECT_EQ(game.Pictures.TileSheet.at(2, 30), 0u);
-  game.Board.PutTile(1, {30, 18, 5});  // a tile reaching the picture's far corner draws safely
+  game.Current.Board.PutTile(1, {30, 18, 5});  // a tile reaching the picture's far corner draws safely
   SetMode(game, ModeSolitaire);
   game.FullRedraw();
 }
 
 TEST_F(Looks, AnUnreadableTilesetKeepsTheOldLookAndItsMark) {
   ShipBuiltIns();
-  game.MahJongg1.Click();
+  game.Menus.MahJongg1.Click();
   const std::string junk = dir.Write("junk.bmp", "not a picture");
   platform.openAnswers = {junk};
-  game.Load1.Click();
+  game.Menus.Load1.Click();
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
   // The unreadable file is not remembered: the next click asks again instead of re-reading it.
   EXPECT_EQ(game.LastLoadedTileset, "");
-  game.Load1.Click();
+  game.Menus.Load1.Click();
   EXPECT_EQ(platform.openDialogs.size(), 2u);
   EXPECT_EQ(platform.errors.size(), 1u);
   // A remembered file that has become unreadable is forgotten when it fails, also at start-up.
   game.LastLoadedTileset = junk;
-  game.Load1.Click();
+  game.Menus.Load1.Click();
   EXPECT_EQ(platform.openDialogs.size(), 2u);
   EXPECT_EQ(platform.errors.size(), 2u);
   EXPECT_EQ(game.LastLoadedTileset, "");
@@ -188,23 +188,23 @@ TEST_F(Looks, AnUnreadableTilesetKeepsTheOldLookAndItsMark) {
 
 TEST_F(Looks, BackgroundsFromBitmapsAndJpegsAndTheirFailures) {
   ShipBuiltIns();
-  game.Kanji1.Click();
+  game.Menus.Kanji1.Click();
   EXPECT_EQ(game.Pictures.BackgroundImage.at(650, 450), Rgb(0, 1, 0));
   // ".JPG" in capitals is not a JPEG name here: the bitmap loader reads it.
   const std::string upper = Bitmap("pics/photo.JPG", Picture(800, 600, Rgb(5, 5, 5)));
   platform.openAnswers = {upper};
-  game.LoadBackground.Click();
+  game.Menus.LoadBackground.Click();
   EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
   // A damaged ".jpg" leaves the previous background and its check mark.
   const std::string broken = dir.Write("pics/broken.jpg", "\xff\xd8\xff\xe0 definitely not a jpeg");
   platform.openAnswers = {broken};
-  game.LoadBackground.Click();
+  game.Menus.LoadBackground.Click();
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
   EXPECT_EQ(game.LastLoadedBackground, upper);  // the picture in use stays the remembered one
-  game.None1.Click();
+  game.Menus.None1.Click();
   EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(0, 128, 128));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"None"});
 }
@@ -212,10 +212,10 @@ TEST_F(Looks, BackgroundsFromBitmapsAndJpegsAndTheirFailures) {
 TEST_F(Looks, StartUpAppliesTheRememberedChoices) {
   ShipBuiltIns();
   // Tileset 2 (or anything unknown) checks nothing the start-up looks for: dark borders.
-  game.MahJongg3.SetChecked(false);
-  game.MahJongg2.SetChecked(true);
-  game.Andromeda.SetChecked(false);
-  game.Dragons1.SetChecked(true);
+  game.Menus.MahJongg3.SetChecked(false);
+  game.Menus.MahJongg2.SetChecked(true);
+  game.Menus.Andromeda.SetChecked(false);
+  game.Menus.Dragons1.SetChecked(true);
   game.ActiveTilesetBackground();
   EXPECT_EQ(TilesetColour(), Rgb(2, 0, 0));
   EXPECT_EQ(game.Pictures.BackgroundImage.at(5, 5), Rgb(0, 2, 0));
@@ -225,10 +225,10 @@ TEST_F(Looks, StartUpAppliesTheRememberedChoices) {
 
 TEST_F(Looks, StartUpWithoutARememberedFileAsksAndFallsBackOnCancel) {
   ShipBuiltIns();
-  game.MahJongg3.SetChecked(false);
-  game.Load1.SetChecked(true);  // "Tileset" = 0 with no remembered path
-  game.Andromeda.SetChecked(false);
-  game.LoadBackground.SetChecked(true);
+  game.Menus.MahJongg3.SetChecked(false);
+  game.Menus.Load1.SetChecked(true);  // "Tileset" = 0 with no remembered path
+  game.Menus.Andromeda.SetChecked(false);
+  game.Menus.LoadBackground.SetChecked(true);
   game.ActiveTilesetBackground();
   // Background: the dialog, then once more for the missing default picture; tileset: once.
   EXPECT_EQ(platform.openDialogs.size(), 3u);
@@ -243,8 +243,8 @@ TEST_F(Looks, StartUpReloadsARememberedFileWithoutADialog) {
   ShipBuiltIns();
   const std::string mine = Bitmap("mine.bmp", Picture(704, 468, Rgb(6, 6, 6)));
   game.LastLoadedBackground = mine;
-  game.Andromeda.SetChecked(false);
-  game.LoadBackground.SetChecked(true);
+  game.Menus.Andromeda.SetChecked(false);
+  game.Menus.LoadBackground.SetChecked(true);
   game.ActiveTilesetBackground();
   EXPECT_TRUE(platform.openDialogs.empty());
   EXPECT_EQ(game.Pictures.BackgroundImage.at(100, 100), Rgb(6, 6, 6));
@@ -253,13 +253,13 @@ TEST_F(Looks, StartUpReloadsARememberedFileWithoutADialog) {
 
 TEST_F(Looks, AJpegTilesetFromDiskIsDecodedAsAJpeg) {
   ShipBuiltIns();
-  game.MahJongg1.Click();
+  game.Menus.MahJongg1.Click();
   // A real JPEG, never handed to the bitmap loader (which knows nothing of it here).
   const std::string mine = dir.path() + "elsewhere/mine.jpg";
   std::filesystem::create_directories(dir.path() + "elsewhere");
   std::filesystem::copy_file(DataDir() + "/Backgrounds/andromeda.jpg", mine);
   platform.openAnswers = {mine};
-  game.Load1.Click();
+  game.Menus.Load1.Click();
   EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
   EXPECT_EQ(game.LastLoadedTileset, mine);
   EXPECT_NE(TilesetColour(), Rgb(1, 0, 0));
@@ -274,10 +274,10 @@ TEST_F(Looks, AtEveryScaleLooksWithoutLargerArtworkGiveTheOneXPictureRepeated) {
   game.Pictures.HofSource = {Noise(BoardPictures::HofWidth, BoardPictureHeight, 9), dir.path() + "mine/panel.bmp"};
   game.Pictures.HofPic = game.Pictures.HofSource.picture;
   SetMode(game, ModeSolitaire);
-  for (int t = 1; t <= 40; ++t) game.Board.PutTile(t, {2 + 3 * (t % 10), 2 + 3 * (t / 10), 1 + t % 3});
-  game.Board.TilesLeft = 40;
-  game.FirstTile = 3;
-  game.HoverTile = 12;
+  for (int t = 1; t <= 40; ++t) game.Current.Board.PutTile(t, {2 + 3 * (t % 10), 2 + 3 * (t / 10), 1 + t % 3});
+  game.Current.Board.TilesLeft = 40;
+  game.Current.FirstTile = 3;
+  game.Current.HoverTile = 12;
   game.FullRedraw();
   const Picture board1 = game.Pictures.FrameBuffer, panel1 = game.Pictures.HofPic;
   for (int k : {2, 3, 1}) {

@@ -38,7 +38,7 @@ TEST_F(Music, TheCurrentTuneLoopsWhenItEnds) {
 }
 
 TEST_F(Music, RandomMusicPicksAnotherTuneAtTheEndAndAtOnce) {
-  game.RandomMusic.Click();  // switching it on changes the tune at once
+  game.Menus.RandomMusic.Click();  // switching it on changes the tune at once
   ASSERT_FALSE(media().log.empty());
   EXPECT_EQ(media().log[0], "close");
   EXPECT_EQ(media().log[1].substr(0, 5), "open ");
@@ -55,27 +55,27 @@ TEST_F(Music, RandomMusicPicksAnotherTuneAtTheEndAndAtOnce) {
 
 TEST_F(Music, PlayMusicStopsAndStartsTheCurrentTuneFromItsBeginning) {
   media().position = 500;
-  game.PlayMusic.Click();
-  EXPECT_FALSE(game.PlayMusic.Checked());
+  game.Menus.PlayMusic.Click();
+  EXPECT_FALSE(game.Menus.PlayMusic.Checked());
   EXPECT_FALSE(media().playing);
-  EXPECT_FALSE(game.SetMusic.Enabled());
-  game.PlayMusic.Click();
+  EXPECT_FALSE(game.Menus.SetMusic.Enabled());
+  game.Menus.PlayMusic.Click();
   EXPECT_TRUE(media().playing);
   EXPECT_EQ(media().position, 0);
-  EXPECT_TRUE(game.SetMusic.Enabled());
-  game.SetMusic.Click();
+  EXPECT_TRUE(game.Menus.SetMusic.Enabled());
+  game.Menus.SetMusic.Click();
   EXPECT_FALSE(media().playing);
-  game.SetMusic.Click();
+  game.Menus.SetMusic.Click();
   EXPECT_TRUE(media().playing);
 }
 
 TEST_F(Music, ATuneThatCannotPlayIsReportedOnce) {
   media().failOpen = true;
   game.Tunes.Entry(1)->Click();
-  EXPECT_EQ(game.Status.Message, "No music: no tune device.");
+  EXPECT_EQ(game.Current.Status.Message, "No music: no tune device.");
   game.ShowStatus("x");
   game.Tunes.Entry(2)->Click();
-  EXPECT_EQ(game.Status.Message, "x");
+  EXPECT_EQ(game.Current.Status.Message, "x");
   EXPECT_EQ(game.Tunes.Number, 2);  // the choice moves all the same
   media().position = 5000;
   game.Tunes.MusicSupervision();  // nothing open: nothing to restart
@@ -87,7 +87,7 @@ TEST_F(Music, ATuneRefusedAfterOpeningIsReportedAtTheNextHeartbeat) {
   media().opened.clear();
   media().failOpen = true;
   game.Tunes.MusicSupervision();
-  EXPECT_EQ(game.Status.Message, "No music: no tune device.");
+  EXPECT_EQ(game.Current.Status.Message, "No music: no tune device.");
   const size_t calls = media().log.size();
   game.Tunes.MusicSupervision();
   EXPECT_EQ(media().log.size(), calls) << "asked once, not at every heartbeat";
@@ -98,7 +98,7 @@ TEST_F(Music, AMachineWithoutSoundStaysQuietAboutIt) {
   media().noDevice = true;
   game.ShowStatus("before");
   game.Tunes.Entry(1)->Click();
-  EXPECT_EQ(game.Status.Message, "before");
+  EXPECT_EQ(game.Current.Status.Message, "before");
   EXPECT_TRUE(platform.errors.empty());
 }
 
@@ -114,15 +114,15 @@ TEST_F(Music, WithoutNightTheFirstTuneIsCurrent) {
 
 TEST_F(Music, NoEffectIsPlayedWhileSoundsAreOff) {
   SetMode(game, ModeSolitaire);
-  game.Board.PutTile(1, {4, 4, 1});
-  game.Board.TilesLeft = 1;
-  game.PlaySounds.Click();
-  ASSERT_FALSE(game.PlaySounds.Checked());
+  game.Current.Board.PutTile(1, {4, 4, 1});
+  game.Current.Board.TilesLeft = 1;
+  game.Menus.PlaySounds.Click();
+  ASSERT_FALSE(game.Menus.PlaySounds.Checked());
   game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(4, 1) + 26,
                   game.Pictures.BoardOriginY + TileTop(4, 1) + 25);
-  EXPECT_EQ(game.FirstTile, 1);
+  EXPECT_EQ(game.Current.FirstTile, 1);
   EXPECT_TRUE(platform.sounds.empty());
-  game.PlaySounds.Click();
+  game.Menus.PlaySounds.Click();
   game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(4, 1) + 26,
                   game.Pictures.BoardOriginY + TileTop(4, 1) + 25);
   EXPECT_EQ(platform.sounds, std::vector<std::string>{"select.wav"});

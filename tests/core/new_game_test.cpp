@@ -17,69 +17,69 @@ class NewGame : public ::testing::Test {
 
 TEST_F(NewGame, BeginGameResetsTheGameAndStartsTheClock) {
   SetMode(game, ModeStopped);
-  game.HintIndex = 3;
-  game.HintTileA = 5;
-  game.FirstTile = 7;
-  game.Clock.PenaltySeconds = 120;
-  game.Clock.ElapsedSeconds = 50;
-  game.BoardCleared = true;
-  game.HoverTile = 9;
+  game.Current.HintIndex = 3;
+  game.Current.HintTileA = 5;
+  game.Current.FirstTile = 7;
+  game.Current.Clock.PenaltySeconds = 120;
+  game.Current.Clock.ElapsedSeconds = 50;
+  game.Current.BoardCleared = true;
+  game.Current.HoverTile = 9;
   platform.tick = 424242;
   game.BeginGame();
-  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game.Board.TilesLeft, 144);
-  EXPECT_EQ(game.Board.TileCount, 144);
-  EXPECT_EQ(game.HintIndex, 0);
-  EXPECT_EQ(game.HintTileA, 0);
-  EXPECT_EQ(game.FirstTile, 0);
-  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
-  EXPECT_EQ(game.Clock.ElapsedSeconds, 0);
-  EXPECT_FALSE(game.BoardCleared);
-  EXPECT_EQ(game.HoverTile, 0);
-  EXPECT_EQ(game.Clock.StartTick, 424242u);
-  EXPECT_EQ(game.Status.Message, "New game started.");
+  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
+  EXPECT_EQ(game.Current.Board.TileCount, 144);
+  EXPECT_EQ(game.Current.HintIndex, 0);
+  EXPECT_EQ(game.Current.HintTileA, 0);
+  EXPECT_EQ(game.Current.FirstTile, 0);
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
+  EXPECT_EQ(game.Current.Clock.ElapsedSeconds, 0);
+  EXPECT_FALSE(game.Current.BoardCleared);
+  EXPECT_EQ(game.Current.HoverTile, 0);
+  EXPECT_EQ(game.Current.Clock.StartTick, 424242u);
+  EXPECT_EQ(game.Current.Status.Message, "New game started.");
   EXPECT_GE(game.fullRedraws, 1);
   for (int l = 1; l <= 5; ++l)  // no place marker survives a deal
     for (int r = 1; r <= 20; ++r)
-      for (int c = 1; c <= 34; ++c) ASSERT_NE(game.Board.BoardGrid.at(c, r, l), PlaceMarker);
+      for (int c = 1; c <= 34; ++c) ASSERT_NE(game.Current.Board.BoardGrid.at(c, r, l), PlaceMarker);
 }
 
 TEST_F(NewGame, BeginGameKeepsTheEditorModeAndEndsAPause) {
   SetMode(game, ModeEditor);
   game.BeginGame();
-  EXPECT_EQ(game.Play.Number(), ModeEditor);
+  EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
   SetMode(game, ModePaused);
-  game.Pause1.SetCaption("&Continue");
-  game.PauseButton.SetCaption("Play");
-  game.Pause1.SetEnabled(false);
+  game.Menus.Pause1.SetCaption("&Continue");
+  game.Menus.PauseButton.SetCaption("Play");
+  game.Menus.Pause1.SetEnabled(false);
   game.BeginGame();
-  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game.Pause1.Caption(), "&Pause");
-  EXPECT_EQ(game.PauseButton.Caption(), "Pause");
-  EXPECT_TRUE(game.Pause1.Enabled());
+  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game.Menus.Pause1.Caption(), "&Pause");
+  EXPECT_EQ(game.Menus.PauseButton.Caption(), "Pause");
+  EXPECT_TRUE(game.Menus.Pause1.Enabled());
 }
 
 TEST_F(NewGame, SpecificGamesRepeatAndAnnounceTheirNumber) {
-  game.GameNumber = 31337;
+  game.Current.GameNumber = 31337;
   game.NewSpecificGame1Click();
-  EXPECT_TRUE(game.RandomSeed1.Checked());
-  EXPECT_EQ(game.Status.Message, "Specific Board started. Random Seed #31337");
-  const Grid first = game.Board.BoardGrid;
+  EXPECT_TRUE(game.Menus.RandomSeed1.Checked());
+  EXPECT_EQ(game.Current.Status.Message, "Specific Board started. Random Seed #31337");
+  const Grid first = game.Current.Board.BoardGrid;
   platform.timeOfDay += 999;  // the clock must not matter
   game.NewSpecificGame1Click();
-  EXPECT_TRUE(game.Board.BoardGrid == first);
-  game.Winnable.SetChecked(true);
+  EXPECT_TRUE(game.Current.Board.BoardGrid == first);
+  game.Menus.Winnable.SetChecked(true);
   game.NewSpecificGame1Click();
-  const Grid winnable = game.Board.BoardGrid;
+  const Grid winnable = game.Current.Board.BoardGrid;
   EXPECT_FALSE(winnable == first);
   game.NewSpecificGame1Click();
-  EXPECT_TRUE(game.Board.BoardGrid == winnable);
+  EXPECT_TRUE(game.Current.Board.BoardGrid == winnable);
 }
 
 // The title bar names the layout, and the deal's number when it has one.
 TEST_F(NewGame, TheWindowTitleNamesTheLayoutAndTheGameNumber) {
   game.Layout.LayoutName = "Traditional";
-  game.GameNumber = 12345;
+  game.Current.GameNumber = 12345;
   game.NewSpecificGame1Click();
   EXPECT_EQ(platform.title, "Velmor 5.21 - Traditional - game 12345");
   game.RandomSolitaireGame1Click();
@@ -89,27 +89,27 @@ TEST_F(NewGame, TheWindowTitleNamesTheLayoutAndTheGameNumber) {
 }
 
 TEST_F(NewGame, RandomGamesAreSeededFromTheClock) {
-  game.RandomSeed1.SetChecked(true);
-  game.GameNumber = 5;
+  game.Menus.RandomSeed1.SetChecked(true);
+  game.Current.GameNumber = 5;
   game.RandomSolitaireGame1Click();
-  EXPECT_FALSE(game.RandomSeed1.Checked());
-  EXPECT_EQ(game.Status.Message, "New game started.");
-  const Grid first = game.Board.BoardGrid;
+  EXPECT_FALSE(game.Menus.RandomSeed1.Checked());
+  EXPECT_EQ(game.Current.Status.Message, "New game started.");
+  const Grid first = game.Current.Board.BoardGrid;
   game.RandomSolitaireGame1Click();
-  EXPECT_TRUE(game.Board.BoardGrid == first);  // same clock reading, same deal
+  EXPECT_TRUE(game.Current.Board.BoardGrid == first);  // same clock reading, same deal
   platform.timeOfDay += 1;
   game.RandomSolitaireGame1Click();
-  EXPECT_FALSE(game.Board.BoardGrid == first);
+  EXPECT_FALSE(game.Current.Board.BoardGrid == first);
 }
 
 TEST_F(NewGame, SpecificSwitchWithGameNumberZeroFallsBackToTheClock) {
-  game.GameNumber = 0;
+  game.Current.GameNumber = 0;
   game.NewSpecificGame1Click();
-  EXPECT_EQ(game.Status.Message, "New game started.");
-  const Grid first = game.Board.BoardGrid;
+  EXPECT_EQ(game.Current.Status.Message, "New game started.");
+  const Grid first = game.Current.Board.BoardGrid;
   platform.timeOfDay += 1;
   game.NewSpecificGame1Click();
-  EXPECT_FALSE(game.Board.BoardGrid == first);
+  EXPECT_FALSE(game.Current.Board.BoardGrid == first);
 }
 
 TEST_F(NewGame, RandomSpecificGameDrawsItsNumberFromTheClock) {
@@ -117,15 +117,15 @@ TEST_F(NewGame, RandomSpecificGameDrawsItsNumberFromTheClock) {
   game.NewRandomSpecificGame1Click();
   Generator expected;
   expected.GeneratorState = 1;
-  EXPECT_EQ(game.GameNumber, expected.RandomBelow(2147483647));
-  EXPECT_TRUE(game.RandomSeed1.Checked());
-  const Grid dealt = game.Board.BoardGrid;
+  EXPECT_EQ(game.Current.GameNumber, expected.RandomBelow(2147483647));
+  EXPECT_TRUE(game.Menus.RandomSeed1.Checked());
+  const Grid dealt = game.Current.Board.BoardGrid;
   game.NewSpecificGame1Click();  // replays the number just drawn
-  EXPECT_TRUE(game.Board.BoardGrid == dealt);
+  EXPECT_TRUE(game.Current.Board.BoardGrid == dealt);
 }
 
 TEST_F(NewGame, AnimationDrawsEachTileButNeverASpecificGame) {
-  game.Animate.SetChecked(true);
+  game.Menus.Animate.SetChecked(true);
   SetMode(game, ModeSolitaire);
   game.RandomSolitaireGame1Click();
   EXPECT_EQ(game.tileRedraws.size(), 144u);
@@ -133,21 +133,21 @@ TEST_F(NewGame, AnimationDrawsEachTileButNeverASpecificGame) {
 
   game.tileRedraws.clear();
   const int redraws = game.fullRedraws;
-  game.GameNumber = 12;
+  game.Current.GameNumber = 12;
   game.NewSpecificGame1Click();
   EXPECT_TRUE(game.tileRedraws.empty());
   EXPECT_EQ(game.fullRedraws, redraws + 1);  // only the final picture
 
-  game.Winnable.SetChecked(true);
+  game.Menus.Winnable.SetChecked(true);
   game.RandomSolitaireGame1Click();  // winnable and animated: a picture per pair, and two more
   EXPECT_EQ(game.fullRedraws, redraws + 1 + 72 + 3);
 }
 
 TEST_F(NewGame, NoAnimationBeforeTheFirstGameOrAfterAStop) {
-  game.Animate.SetChecked(true);
+  game.Menus.Animate.SetChecked(true);
   for (uint8_t mode : {ModeNoGame, ModeStopped, ModeGameOver}) {
     SetMode(game, mode);
-    game.Winnable.SetChecked(true);
+    game.Menus.Winnable.SetChecked(true);
     const int redraws = game.fullRedraws;
     game.RandomSolitaireGame1Click();
     EXPECT_EQ(game.fullRedraws, redraws + 1) << int(mode);
@@ -158,33 +158,33 @@ TEST_F(NewGame, WinnableDealsHaveAMoveWhereRandomOnesMayNot) {
   game.Layout.Shape = RowShape(8);  // only the two end tiles are free at the start
   int stuck = 0;
   for (int number = 1; number <= 40; ++number) {
-    game.GameNumber = number;
-    game.Winnable.SetChecked(false);
+    game.Current.GameNumber = number;
+    game.Menus.Winnable.SetChecked(false);
     game.NewSpecificGame1Click();
     game.IsItFree();
-    stuck += game.Free.MovesLeft == 0;
-    game.Winnable.SetChecked(true);
+    stuck += game.Current.Free.MovesLeft == 0;
+    game.Menus.Winnable.SetChecked(true);
     game.NewSpecificGame1Click();
     game.IsItFree();
-    EXPECT_EQ(game.Free.MovesLeft, 1) << "game " << number;
+    EXPECT_EQ(game.Current.Free.MovesLeft, 1) << "game " << number;
   }
   EXPECT_GT(stuck, 0);
 }
 
 TEST_F(NewGame, UndealableWinnableShapeFallsBackToARandomDeal) {
   game.Layout.Shape = ShapeOf({{5, 5, 1}, {5, 5, 2}});
-  game.Winnable.SetChecked(true);
+  game.Menus.Winnable.SetChecked(true);
   game.RandomSolitaireGame1Click();
-  EXPECT_EQ(game.Board.TilesLeft, 2);
-  EXPECT_FALSE(game.Board.TilePlace[1].empty());
-  EXPECT_FALSE(game.Board.TilePlace[2].empty());
-  EXPECT_EQ(game.Status.Message, "This layout cannot be dealt winnable: dealt at random.");
+  EXPECT_EQ(game.Current.Board.TilesLeft, 2);
+  EXPECT_FALSE(game.Current.Board.TilePlace[1].empty());
+  EXPECT_FALSE(game.Current.Board.TilePlace[2].empty());
+  EXPECT_EQ(game.Current.Status.Message, "This layout cannot be dealt winnable: dealt at random.");
 }
 
 TEST_F(NewGame, NewGameStartsTheKindLastPlayed) {
   SetMode(game, ModeStopped);
-  game.RandomSeed1.SetChecked(true);
+  game.Menus.RandomSeed1.SetChecked(true);
   game.NewGame();
-  EXPECT_EQ(game.Play.Number(), ModeSolitaire);
-  EXPECT_FALSE(game.RandomSeed1.Checked());
+  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
+  EXPECT_FALSE(game.Menus.RandomSeed1.Checked());
 }

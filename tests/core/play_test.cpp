@@ -19,17 +19,17 @@ class Clicks : public ::testing::Test {
 
   void SetUp() override {
     SetMode(game, ModeSolitaire);
-    game.Board.TilesLeft = 0;
+    game.Current.Board.TilesLeft = 0;
   }
   void Put(int tile, Place p) {
-    game.Board.PutTile(tile, p);
-    ++game.Board.TilesLeft;
+    game.Current.Board.PutTile(tile, p);
+    ++game.Current.Board.TilesLeft;
   }
   // A click in the middle of the tile's face, as the window reports it.
   void Click(int tile, TVelmor::Button button = TVelmor::Button::Primary) { ClickAt(tile, 26, 25, button); }
   // A click at (dx, dy) inside the tile's picture: (2, 52) reaches a tile covered from above.
   void ClickAt(int tile, int dx, int dy, TVelmor::Button button = TVelmor::Button::Primary) {
-    const Place& p = game.Board.TilePlace[tile];
+    const Place& p = game.Current.Board.TilePlace[tile];
     game.ButtonDown(button, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + dx,
                     game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + dy);
   }
@@ -51,32 +51,32 @@ TEST_F(Clicks, SelectionTableRowByRow) {
   Put(10, {22, 4, 2});  // lies on tile 9: 9 is not free
 
   ClickAt(9, 2, 52);  // nothing selected, not free
-  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.Current.FirstTile, 0);
   EXPECT_EQ(Sounds(), S{"noway.wav"});
   Click(1);  // nothing selected, free
-  EXPECT_EQ(game.FirstTile, 1);
+  EXPECT_EQ(game.Current.FirstTile, 1);
   EXPECT_EQ(Sounds(), S{"select.wav"});
   ClickAt(9, 2, 52);  // selected, other tile not free: the selection stays
-  EXPECT_EQ(game.FirstTile, 1);
-  EXPECT_EQ(game.SecondTile, 0);
+  EXPECT_EQ(game.Current.FirstTile, 1);
+  EXPECT_EQ(game.Current.SecondTile, 0);
   EXPECT_EQ(Sounds(), S{"noway.wav"});
   Click(1);  // the selected tile again: dropped
-  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.Current.FirstTile, 0);
   EXPECT_EQ(Sounds(), S{"select.wav"});
   Click(1);
   Sounds();
   Click(5);  // free, another group: it becomes the selection
-  EXPECT_EQ(game.FirstTile, 5);
-  EXPECT_EQ(game.SecondTile, 0);
+  EXPECT_EQ(game.Current.FirstTile, 5);
+  EXPECT_EQ(game.Current.SecondTile, 0);
   EXPECT_EQ(Sounds(), S{"select.wav"});
   Click(1);
   Click(2);  // free and matching: the pair goes
   EXPECT_EQ(Sounds(), (S{"select.wav", "done.wav"}));
-  EXPECT_EQ(game.FirstTile, 0);
-  EXPECT_TRUE(game.Board.TilePlace[1].empty());
-  EXPECT_TRUE(game.Board.TilePlace[2].empty());
-  EXPECT_EQ(game.Board.BoardGrid.at(4, 4, 1), 0);
-  EXPECT_EQ(game.Board.TilesLeft, 3);
+  EXPECT_EQ(game.Current.FirstTile, 0);
+  EXPECT_TRUE(game.Current.Board.TilePlace[1].empty());
+  EXPECT_TRUE(game.Current.Board.TilePlace[2].empty());
+  EXPECT_EQ(game.Current.Board.BoardGrid.at(4, 4, 1), 0);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 3);
 }
 
 TEST_F(Clicks, FlowersMatchEachOtherAndTheHistoryKeepsTheOrderOfClicks) {
@@ -88,54 +88,54 @@ TEST_F(Clicks, FlowersMatchEachOtherAndTheHistoryKeepsTheOrderOfClicks) {
   Click(109);
   Click(3);
   Click(1);
-  ASSERT_EQ(game.History.Count, 4);
-  EXPECT_EQ(game.History.Entries[0].tile, 111);  // the tile selected first comes first
-  EXPECT_EQ(game.History.Entries[1].tile, 109);
-  EXPECT_EQ(game.History.Entries[1].column, 10);
-  EXPECT_EQ(game.History.Entries[2].tile, 3);
-  EXPECT_EQ(game.History.Entries[3].tile, 1);
-  EXPECT_EQ(game.Board.TilesLeft, 0);
+  ASSERT_EQ(game.Current.History.Count, 4);
+  EXPECT_EQ(game.Current.History.Entries[0].tile, 111);  // the tile selected first comes first
+  EXPECT_EQ(game.Current.History.Entries[1].tile, 109);
+  EXPECT_EQ(game.Current.History.Entries[1].column, 10);
+  EXPECT_EQ(game.Current.History.Entries[2].tile, 3);
+  EXPECT_EQ(game.Current.History.Entries[3].tile, 1);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 0);
 }
 
 TEST_F(Clicks, ClicksAreIgnoredOffTilesOutsideGamesAndWhileWaiting) {
   Put(1, {4, 4, 1});
   game.ButtonDown(TVelmor::Button::Primary, 700, 460);  // no tile there
-  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.Current.FirstTile, 0);
   EXPECT_TRUE(Sounds().empty());
   for (uint8_t mode : {ModeNoGame, ModeGameOver, ModeStopped, ModePaused}) {
     SetMode(game, mode);
     Click(1);
-    EXPECT_EQ(game.FirstTile, 0) << int(mode);
+    EXPECT_EQ(game.Current.FirstTile, 0) << int(mode);
   }
   EXPECT_TRUE(Sounds().empty());
 }
 
 TEST_F(Clicks, TheBoardAreaReachesAColumnAndARowBeforeTheOrigin) {
   // Division truncates toward zero: up to 19 pixels left and 24 above the origin still count.
-  game.Board.PutTile(1, {1, 2, 1});  // its picture starts 26 pixels left of the origin
+  game.Current.Board.PutTile(1, {1, 2, 1});  // its picture starts 26 pixels left of the origin
   game.ChoisitPai(-19, 5, -19 / 20, 5 / 25, TVelmor::Button::Primary);
-  EXPECT_EQ(game.FirstTile, 1);
-  game.FirstTile = 0;
+  EXPECT_EQ(game.Current.FirstTile, 1);
+  game.Current.FirstTile = 0;
   game.ChoisitPai(-21, 5, -21 / 20 - 1, 0, TVelmor::Button::Primary);  // what the window passes
-  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.Current.FirstTile, 0);
 }
 
 TEST_F(Clicks, SecondaryClickDropsPicksAndHintsEvenOffTiles) {
   Put(1, {4, 4, 1});
   Put(2, {10, 4, 1});
   Click(1);
-  game.HintTileA = 1;
-  game.HintTileB = 2;
+  game.Current.HintTileA = 1;
+  game.Current.HintTileB = 2;
   game.ButtonDown(TVelmor::Button::Secondary, 700, 460);
-  EXPECT_EQ(game.FirstTile, 0);
-  EXPECT_EQ(game.HintTileA, 0);
-  EXPECT_EQ(game.HintTileB, 0);
+  EXPECT_EQ(game.Current.FirstTile, 0);
+  EXPECT_EQ(game.Current.HintTileA, 0);
+  EXPECT_EQ(game.Current.HintTileB, 0);
 }
 
 TEST_F(Clicks, MiddleClicksSelectLikePrimaryOnes) {
   Put(1, {4, 4, 1});
   Click(1, TVelmor::Button::Middle);
-  EXPECT_EQ(game.FirstTile, 1);
+  EXPECT_EQ(game.Current.FirstTile, 1);
 }
 
 TEST_F(Clicks, VerticalVariationDecidesWhichTilesMayBeTaken) {
@@ -145,13 +145,13 @@ TEST_F(Clicks, VerticalVariationDecidesWhichTilesMayBeTaken) {
   Put(13, {10, 4, 1});
   Put(17, {10, 8, 1});
   Click(1);
-  EXPECT_EQ(game.FirstTile, 0);  // neighbours on both sides
-  game.Vertical.SetChecked(true);
+  EXPECT_EQ(game.Current.FirstTile, 0);  // neighbours on both sides
+  game.Menus.Vertical.SetChecked(true);
   Click(1);
-  EXPECT_EQ(game.FirstTile, 0);  // neighbours above and below
-  game.Board.TakeTile(13);
+  EXPECT_EQ(game.Current.FirstTile, 0);  // neighbours above and below
+  game.Current.Board.TakeTile(13);
   Click(1);
-  EXPECT_EQ(game.FirstTile, 1);  // free above, whatever lies beside it
+  EXPECT_EQ(game.Current.FirstTile, 1);  // free above, whatever lies beside it
 }
 
 namespace {
@@ -164,10 +164,10 @@ class Undo : public ::testing::Test {
 
   void SetUp() override {
     game.Layout.Shape = TraditionalShape();
-    game.Winnable.SetChecked(true);
-    game.GameNumber = 42;
+    game.Menus.Winnable.SetChecked(true);
+    game.Current.GameNumber = 42;
     game.NewSpecificGame1Click();
-    order = game.RemovalOrder;
+    order = game.Current.RemovalOrder;
   }
   void RemovePairs(int pairs) {
     for (int k = 0; k < pairs; ++k) {
@@ -184,66 +184,66 @@ class Undo : public ::testing::Test {
 }  // namespace
 
 TEST_F(Undo, BackTakesPairsBackOneByOneUntilTheDeal) {
-  const Grid dealt = game.Board.BoardGrid;
+  const Grid dealt = game.Current.Board.BoardGrid;
   game.Back();  // nothing removed yet
-  EXPECT_TRUE(game.Board.BoardGrid == dealt);
+  EXPECT_TRUE(game.Current.Board.BoardGrid == dealt);
   RemovePairs(3);
-  ASSERT_EQ(game.Board.TilesLeft, 138);
-  ASSERT_EQ(game.History.Count, 6);
-  game.FirstTile = 5;
-  game.HintTileA = 7;
-  for (int k = 0; k < 3; ++k) game.Undo1.Click();
-  EXPECT_TRUE(game.Board.BoardGrid == dealt);
-  EXPECT_EQ(game.Board.TilesLeft, 144);
-  EXPECT_EQ(game.FirstTile, 0);
-  EXPECT_EQ(game.HintTileA, 0);
-  for (int t = 1; t <= 144; ++t) EXPECT_EQ(game.Board.BoardGrid.at(game.Board.TilePlace[t]), t);
+  ASSERT_EQ(game.Current.Board.TilesLeft, 138);
+  ASSERT_EQ(game.Current.History.Count, 6);
+  game.Current.FirstTile = 5;
+  game.Current.HintTileA = 7;
+  for (int k = 0; k < 3; ++k) game.Menus.Undo1.Click();
+  EXPECT_TRUE(game.Current.Board.BoardGrid == dealt);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
+  EXPECT_EQ(game.Current.FirstTile, 0);
+  EXPECT_EQ(game.Current.HintTileA, 0);
+  for (int t = 1; t <= 144; ++t) EXPECT_EQ(game.Current.Board.BoardGrid.at(game.Current.Board.TilePlace[t]), t);
   game.Back();
-  EXPECT_EQ(game.Board.TilesLeft, 144);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
 }
 
 // Redo takes the pairs taken back again, in turn, with the sound of a pair, until another pair is
 // taken; the last pair of the game, taken again, wins it.
 TEST_F(Undo, RedoTakesAgainWhatBackGaveBackUntilAnotherMove) {
   RemovePairs(3);
-  const Grid afterThree = game.Board.BoardGrid;
-  for (int k = 0; k < 3; ++k) game.Undo1.Click();
+  const Grid afterThree = game.Current.Board.BoardGrid;
+  for (int k = 0; k < 3; ++k) game.Menus.Undo1.Click();
   platform.sounds.clear();
-  for (int k = 0; k < 3; ++k) game.Redo1.Click();
-  EXPECT_TRUE(game.Board.BoardGrid == afterThree);
+  for (int k = 0; k < 3; ++k) game.Menus.Redo1.Click();
+  EXPECT_TRUE(game.Current.Board.BoardGrid == afterThree);
   EXPECT_EQ(platform.sounds.size(), 3u);
-  game.Redo1.Click();  // nothing more to take again
-  EXPECT_EQ(game.Board.TilesLeft, 138);
+  game.Menus.Redo1.Click();  // nothing more to take again
+  EXPECT_EQ(game.Current.Board.TilesLeft, 138);
 
-  game.Undo1.Click();
-  game.Undo1.Click();
+  game.Menus.Undo1.Click();
+  game.Menus.Undo1.Click();
   removed = 1;
   RemovePairs(1);  // the same pair again: the redo of the next one stays
-  game.RedoButton.Click();
-  EXPECT_TRUE(game.Board.BoardGrid == afterThree);
+  game.Menus.RedoButton.Click();
+  EXPECT_TRUE(game.Current.Board.BoardGrid == afterThree);
 
   // A won game cannot be taken back, so the last pair is put back by hand, as an older position
   // would hold it: taken again, it wins the game.
   removed = 3;
   RemovePairs(69);
-  ASSERT_EQ(game.Board.TilesLeft, 0);
-  ASSERT_TRUE(game.History.TakeBackPair(game.Board));
-  game.BoardCleared = game.ResultShown = false;
+  ASSERT_EQ(game.Current.Board.TilesLeft, 0);
+  ASSERT_TRUE(game.Current.History.TakeBackPair(game.Current.Board));
+  game.Current.BoardCleared = game.Current.ResultShown = false;
   SetMode(game, ModeSolitaire);
   platform.tick += 5000;
-  game.Redo1.Click();
-  EXPECT_EQ(game.Board.TilesLeft, 0);
-  EXPECT_TRUE(game.BoardCleared);
+  game.Menus.Redo1.Click();
+  EXPECT_EQ(game.Current.Board.TilesLeft, 0);
+  EXPECT_TRUE(game.Current.BoardCleared);
 }
 
 // The menu and the toolbar offer only the commands that would act; one run anyway (its key is
 // not blocked) changes nothing.
 TEST_F(Undo, OnlyTheCommandsThatCanActAreEnabledInTheMenuAndOnTheToolbar) {
-  const std::pair<MenuItem*, MenuItem*> commands[] = {{&game.Undo1, &game.ExplorerButton2},
-                                                      {&game.Redo1, &game.RedoButton},
-                                                      {&game.Restart1, &game.Restart1},
-                                                      {&game.GiveHint, &game.ExplorerButton3},
-                                                      {&game.Shuffle1, &game.ShuffleButton}};
+  const std::pair<MenuItem*, MenuItem*> commands[] = {{&game.Menus.Undo1, &game.Menus.ExplorerButton2},
+                                                      {&game.Menus.Redo1, &game.Menus.RedoButton},
+                                                      {&game.Menus.Restart1, &game.Menus.Restart1},
+                                                      {&game.Menus.GiveHint, &game.Menus.ExplorerButton3},
+                                                      {&game.Menus.Shuffle1, &game.Menus.ShuffleButton}};
   auto offered = [&] {
     std::string on;
     for (auto [entry, button] : commands) {
@@ -251,12 +251,12 @@ TEST_F(Undo, OnlyTheCommandsThatCanActAreEnabledInTheMenuAndOnTheToolbar) {
       if (entry->Enabled())
         on += (on.empty() ? "" : " ") + entry->Name();
       else {
-        const Grid grid = game.Board.BoardGrid;
-        const int count = game.History.Count, redoEnd = game.History.RedoEnd;
+        const Grid grid = game.Current.Board.BoardGrid;
+        const int count = game.Current.History.Count, redoEnd = game.Current.History.RedoEnd;
         entry->Click();
-        EXPECT_TRUE(game.Board.BoardGrid == grid) << entry->Name();
-        EXPECT_EQ(game.History.Count, count) << entry->Name();
-        EXPECT_EQ(game.History.RedoEnd, redoEnd) << entry->Name();
+        EXPECT_TRUE(game.Current.Board.BoardGrid == grid) << entry->Name();
+        EXPECT_EQ(game.Current.History.Count, count) << entry->Name();
+        EXPECT_EQ(game.Current.History.RedoEnd, redoEnd) << entry->Name();
       }
     }
     return on;
@@ -264,16 +264,16 @@ TEST_F(Undo, OnlyTheCommandsThatCanActAreEnabledInTheMenuAndOnTheToolbar) {
   EXPECT_EQ(offered(), "GiveHint Shuffle1") << "after the deal";
   RemovePairs(1);
   EXPECT_EQ(offered(), "Undo1 Restart1 GiveHint Shuffle1") << "after a pair";
-  game.Undo1.Click();
+  game.Menus.Undo1.Click();
   EXPECT_EQ(offered(), "Redo1 GiveHint Shuffle1") << "after Back";
-  game.Redo1.Click();
+  game.Menus.Redo1.Click();
   EXPECT_EQ(offered(), "Undo1 Restart1 GiveHint Shuffle1") << "after Redo";
-  game.Pause1.Click();
+  game.Menus.Pause1.Click();
   EXPECT_EQ(offered(), "") << "while paused";
-  game.Pause1.Click();
+  game.Menus.Pause1.Click();
   platform.tick += 5000;
   RemovePairs(71);
-  ASSERT_EQ(game.Board.TilesLeft, 0);
+  ASSERT_EQ(game.Current.Board.TilesLeft, 0);
   EXPECT_EQ(offered(), "") << "once the game is won";
 }
 
@@ -283,11 +283,11 @@ TEST_F(Undo, AShuffleARestartOrANewDealEndRedo) {
     removed = 0;
     game.NewSpecificGame1Click();
     RemovePairs(2);
-    game.Undo1.Click();
+    game.Menus.Undo1.Click();
     end(game);
-    const Grid before = game.Board.BoardGrid;
-    game.Redo1.Click();
-    EXPECT_TRUE(game.Board.BoardGrid == before);
+    const Grid before = game.Current.Board.BoardGrid;
+    game.Menus.Redo1.Click();
+    EXPECT_TRUE(game.Current.Board.BoardGrid == before);
   }
 }
 
@@ -295,33 +295,33 @@ TEST_F(Undo, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
   RemovePairs(2);
   SetMode(game, ModeTwoPlayers);
   game.Back();
-  EXPECT_EQ(game.Board.TilesLeft, 140);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 140);
   SetMode(game, ModeRivers);  // the flat game has undo
   game.Back();
-  EXPECT_EQ(game.Board.TilesLeft, 142);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 142);
   SetMode(game, ModeSolitaire);
   removed = 1;
   RemovePairs(71);
-  ASSERT_EQ(game.Board.TilesLeft, 0);
+  ASSERT_EQ(game.Current.Board.TilesLeft, 0);
   game.Back();
   game.Restart();
-  EXPECT_EQ(game.Board.TilesLeft, 0);  // a won game cannot be taken back
+  EXPECT_EQ(game.Current.Board.TilesLeft, 0);  // a won game cannot be taken back
 }
 
 TEST_F(Undo, RestartPutsEveryPairBackAndResetsTheClock) {
   RemovePairs(5);
-  game.Clock.PenaltySeconds = 80;
+  game.Current.Clock.PenaltySeconds = 80;
   platform.tick += 61'000;
   game.Temps();
-  ASSERT_EQ(game.TimeLine.Caption(), "02:21");
-  game.Restart1.Click();
-  EXPECT_EQ(game.Board.TilesLeft, 144);
-  EXPECT_EQ(game.History.Count, 0);
-  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
-  EXPECT_EQ(game.Clock.StartTick, platform.tick);
-  EXPECT_EQ(game.Status.Message, "Game restarted.");
+  ASSERT_EQ(game.Menus.TimeLine.Caption(), "02:21");
+  game.Menus.Restart1.Click();
+  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
+  EXPECT_EQ(game.Current.History.Count, 0);
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
+  EXPECT_EQ(game.Current.Clock.StartTick, platform.tick);
+  EXPECT_EQ(game.Current.Status.Message, "Game restarted.");
   game.Temps();
-  EXPECT_EQ(game.TimeLine.Caption(), "00:00");
+  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:00");
 }
 
 namespace {
@@ -335,65 +335,65 @@ std::multiset<int> Tiles(const BoardState& b) {
 
 TEST_F(Undo, BothShufflesKeepTilesAndPlacesAndUndoStillWorks) {
   RemovePairs(4);
-  const auto places = BuildPositionList(game.Board.BoardGrid);
-  const auto tiles = Tiles(game.Board);
-  const HistoryEntry last = game.History.Entries[7];
+  const auto places = BuildPositionList(game.Current.Board.BoardGrid);
+  const auto tiles = Tiles(game.Current.Board);
+  const HistoryEntry last = game.Current.History.Entries[7];
   for (bool winnable : {true, false}) {
-    game.Shuffable.SetChecked(winnable);
-    game.ShuffleButton.Click();
-    EXPECT_EQ(BuildPositionList(game.Board.BoardGrid), places) << winnable;
-    EXPECT_EQ(Tiles(game.Board), tiles) << winnable;
-    for (int t : tiles) EXPECT_EQ(game.Board.BoardGrid.at(game.Board.TilePlace[t]), t);
+    game.Menus.Shuffable.SetChecked(winnable);
+    game.Menus.ShuffleButton.Click();
+    EXPECT_EQ(BuildPositionList(game.Current.Board.BoardGrid), places) << winnable;
+    EXPECT_EQ(Tiles(game.Current.Board), tiles) << winnable;
+    for (int t : tiles) EXPECT_EQ(game.Current.Board.BoardGrid.at(game.Current.Board.TilePlace[t]), t);
   }
   game.Back();  // the last pair returns to its old places, which nobody took
-  EXPECT_EQ(game.Board.BoardGrid.at(last.column, last.row, last.layer), last.tile);
-  EXPECT_EQ(game.Board.TilesLeft, 138);
+  EXPECT_EQ(game.Current.Board.BoardGrid.at(last.column, last.row, last.layer), last.tile);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 138);
 }
 
 TEST_F(Undo, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
   game.Shuffle1Click();
   game.IsItFree();
-  const int n = game.Free.MovesLeft;
+  const int n = game.Current.Free.MovesLeft;
   ASSERT_GE(n, 2);
-  EXPECT_EQ(game.Status.Message, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
-  EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);
-  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.Current.Status.Message, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10 * n);
+  EXPECT_EQ(game.Current.FirstTile, 0);
 
   SetMode(game, ModeTwoPlayers);
   game.Shuffle1Click();
-  EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);  // no charge with two players
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10 * n);  // no charge with two players
   SetMode(game, ModeRivers);
   game.ShowStatus("before");
   game.Shuffle1Click();
-  EXPECT_EQ(game.Status.Message, "before");  // nothing said in the flat game
-  EXPECT_EQ(game.Clock.PenaltySeconds, 10 * n);
+  EXPECT_EQ(game.Current.Status.Message, "before");  // nothing said in the flat game
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10 * n);
   SetMode(game, ModeSolitaire);
-  game.BoardCleared = true;
-  const Grid before = game.Board.BoardGrid;
+  game.Current.BoardCleared = true;
+  const Grid before = game.Current.Board.BoardGrid;
   game.Shuffle1Click();
-  EXPECT_TRUE(game.Board.BoardGrid == before);
+  EXPECT_TRUE(game.Current.Board.BoardGrid == before);
 }
 
 TEST(Shuffle, MessagesForOneMoveAndForNone) {
   FakePlatform platform;
   TVelmor game(platform, "/app/");
   SetMode(game, ModeSolitaire);
-  game.Board.PutTile(1, {4, 4, 1});
-  game.Board.PutTile(2, {4, 4, 2});  // stacked: no shuffle can help
-  game.Board.TilesLeft = 2;
+  game.Current.Board.PutTile(1, {4, 4, 1});
+  game.Current.Board.PutTile(2, {4, 4, 2});  // stacked: no shuffle can help
+  game.Current.Board.TilesLeft = 2;
   game.Shuffle1Click();
-  EXPECT_EQ(game.Status.Message, "No moves found. Try to press Back a few times.");
-  EXPECT_EQ(game.Clock.PenaltySeconds, 0);
-  game.Shuffable.SetChecked(false);  // random swaps try 101 passes, and cannot help either
+  EXPECT_EQ(game.Current.Status.Message, "No moves found. Try to press Back a few times.");
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
+  game.Menus.Shuffable.SetChecked(false);  // random swaps try 101 passes, and cannot help either
   game.Shuffle1Click();
-  EXPECT_EQ(game.Status.Message, "No moves found. Try to press Back a few times.");
-  game.Board = BoardState{};
-  game.Board.PutTile(1, {4, 4, 1});
-  game.Board.PutTile(2, {10, 4, 1});
-  game.Board.TilesLeft = 2;
+  EXPECT_EQ(game.Current.Status.Message, "No moves found. Try to press Back a few times.");
+  game.Current.Board = BoardState{};
+  game.Current.Board.PutTile(1, {4, 4, 1});
+  game.Current.Board.PutTile(2, {10, 4, 1});
+  game.Current.Board.TilesLeft = 2;
   game.Shuffle1Click();
-  EXPECT_EQ(game.Status.Message, "Tiles shuffled. 1 new move found.");
-  EXPECT_EQ(game.Clock.PenaltySeconds, 10);
+  EXPECT_EQ(game.Current.Status.Message, "Tiles shuffled. 1 new move found.");
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10);
 }
 
 TEST(Stop, HidesTheBoardAndEndsAPause) {
@@ -402,8 +402,8 @@ TEST(Stop, HidesTheBoardAndEndsAPause) {
   game.Layout.Shape = RowShape(8);
   game.RandomSolitaireGame1Click();
   game.PauseClick();
-  game.Stoppe.Click();
-  EXPECT_EQ(game.Play.Number(), ModeStopped);
-  EXPECT_EQ(game.PauseButton.Caption(), "Pause");
+  game.Menus.Stoppe.Click();
+  EXPECT_EQ(game.Current.Play.Number(), ModeStopped);
+  EXPECT_EQ(game.Menus.PauseButton.Caption(), "Pause");
   EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
 }

@@ -156,10 +156,10 @@ TEST_F(PlayerFolders, TheListMergesShippedAndOwnLayoutsAndOwnOnesReplaceShippedN
   EXPECT_EQ(game.Layout.LayoutName, "Arch (mine)");
   game.LayoutEntries.Entry(2)->Click();
   EXPECT_EQ(game.Layout.LayoutPath, shipped + "Layouts/Bridge.lay");
-  EXPECT_EQ(game.Board.TilesLeft, 8);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 8);
   game.LayoutEntries.Entry(3)->Click();
   EXPECT_EQ(game.Layout.LayoutName, "Traditional (mine)");
-  EXPECT_EQ(game.Board.TilesLeft, 6);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 6);
 }
 
 TEST_F(PlayerFolders, AMissingOwnFolderStillListsTheShippedLayouts) {
@@ -181,7 +181,7 @@ TEST_F(PlayerFolders, ChangingAShippedLayoutSavesItAsThePlayersOwn) {
   EXPECT_EQ(game.Layout.BoardNumber, 1);
   game.LayoutEntries.Entry(2)->Click();
   game.LayoutEntries.Entry(1)->Click();  // the entry now reads the player's copy
-  EXPECT_EQ(game.Board.TilesLeft, 4);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 4);
 }
 
 TEST_F(PlayerFolders, ANewLayoutIsOfferedThePlayersFolderAndListed) {
@@ -248,7 +248,7 @@ TEST(DialogFolders, LoadGameOpensInTheDocumentsAndHidesTheResumeFile) {
   platform.documents = "/home/p/Documents/";
   TVelmor game{platform, dir.path()};
   platform.openAnswers = {std::nullopt};
-  game.LoadGame1.Click();
+  game.Menus.LoadGame1.Click();
   ASSERT_EQ(platform.openDialogs.size(), 1u);
   EXPECT_EQ(platform.openDialogs[0].initialFolder, platform.documents);
   EXPECT_EQ(platform.openDialogs[0].hidden, std::vector<std::string>{game.Folders.ResumePath()});

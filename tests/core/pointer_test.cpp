@@ -15,15 +15,15 @@ class Pointer : public ::testing::Test {
 
   void SetUp() override {
     SetMode(game, ModeSolitaire);
-    game.Board.PutTile(1, {4, 4, 1});
-    game.Board.PutTile(5, {10, 4, 1});
-    game.Board.PutTile(9, {12, 4, 1});
-    game.Board.PutTile(13, {14, 4, 1});  // 9 sits between 5 and 13: blocked
-    game.Board.PutTile(2, {20, 4, 1});
-    game.Board.PutTile(3, {20, 4, 2});  // exactly on 2
-    game.Board.PutTile(6, {26, 4, 1});
-    game.Board.PutTile(7, {27, 5, 2});  // half on 6
-    game.Board.TilesLeft = 8;
+    game.Current.Board.PutTile(1, {4, 4, 1});
+    game.Current.Board.PutTile(5, {10, 4, 1});
+    game.Current.Board.PutTile(9, {12, 4, 1});
+    game.Current.Board.PutTile(13, {14, 4, 1});  // 9 sits between 5 and 13: blocked
+    game.Current.Board.PutTile(2, {20, 4, 1});
+    game.Current.Board.PutTile(3, {20, 4, 2});  // exactly on 2
+    game.Current.Board.PutTile(6, {26, 4, 1});
+    game.Current.Board.PutTile(7, {27, 5, 2});  // half on 6
+    game.Current.Board.TilesLeft = 8;
     game.Pictures.SaveHof = Picture(92, 468, Rgb(9, 9, 9));
     game.Pictures.HofPic = game.Pictures.SaveHof;
     game.Pictures.TilesetPicture = Picture(369, 567, 0);  // an opaque tile mask everywhere
@@ -31,7 +31,7 @@ class Pointer : public ::testing::Test {
                                  Rgb(200, 100, 50));
   }
   void MoveTo(int tile, int dx = 26, int dy = 25) {
-    const Place& p = game.Board.TilePlace[tile];
+    const Place& p = game.Current.Board.TilePlace[tile];
     game.FormMouseMove(game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + dx,
                        game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + dy);
   }
@@ -43,43 +43,43 @@ class Pointer : public ::testing::Test {
 
 TEST_F(Pointer, HoverFollowsTheTileAndStaysWhenThePointerLeavesTheBoard) {
   MoveTo(1);
-  EXPECT_EQ(game.HoverTile, 1);
+  EXPECT_EQ(game.Current.HoverTile, 1);
   const size_t before = Presents();
   MoveTo(1, 30, 30);  // same tile: nothing redrawn
   EXPECT_EQ(Presents(), before);
   game.FormMouseMove(2000, 2000);  // off the board
-  EXPECT_EQ(game.HoverTile, 1);
+  EXPECT_EQ(game.Current.HoverTile, 1);
   MoveTo(1);  // back on the same tile
   EXPECT_EQ(Presents(), before);
   MoveTo(5);
-  EXPECT_EQ(game.HoverTile, 5);
+  EXPECT_EQ(game.Current.HoverTile, 5);
   EXPECT_EQ(Presents(), before + 2);  // old box cleared, new one marked
   game.FormMouseMove(game.Pictures.BoardOriginX + 680, game.Pictures.BoardOriginY + 10);  // on the board, no tile
-  EXPECT_EQ(game.HoverTile, 0);
-  EXPECT_EQ(game.PointedTile, 0);
+  EXPECT_EQ(game.Current.HoverTile, 0);
+  EXPECT_EQ(game.Current.PointedTile, 0);
 }
 
 TEST_F(Pointer, OnlyPossibleMovesMarksFreeTilesOnlyExceptInTheFlatGame) {
-  game.OnlyPossibleMoves.Click();
-  game.ShowCurrentTile.SetChecked(true);
+  game.Menus.OnlyPossibleMoves.Click();
+  game.Menus.ShowCurrentTile.SetChecked(true);
   MoveTo(5);
-  ASSERT_EQ(game.HoverTile, 5);
+  ASSERT_EQ(game.Current.HoverTile, 5);
   EXPECT_TRUE(Previewed());
   MoveTo(9);  // blocked
-  EXPECT_EQ(game.HoverTile, 0);
+  EXPECT_EQ(game.Current.HoverTile, 0);
   EXPECT_FALSE(Previewed());
   SetMode(game, ModeRivers);
   MoveTo(9);
-  EXPECT_EQ(game.HoverTile, 9);
+  EXPECT_EQ(game.Current.HoverTile, 9);
 }
 
 TEST_F(Pointer, PreviewShowsVisibleFacesOnlyAndNeverWithTwoPlayers) {
-  game.ShowCurrentTile.SetChecked(true);
+  game.Menus.ShowCurrentTile.SetChecked(true);
   MoveTo(6, 2, 40);  // tile 6 is only half covered
-  ASSERT_EQ(game.PointedTile, 6);
+  ASSERT_EQ(game.Current.PointedTile, 6);
   EXPECT_TRUE(Previewed());
   MoveTo(2, 2, 52);  // reached through its edge, but a tile lies exactly on it
-  ASSERT_EQ(game.PointedTile, 2);
+  ASSERT_EQ(game.Current.PointedTile, 2);
   EXPECT_FALSE(Previewed());
   SetMode(game, ModeTwoPlayers);
   MoveTo(5);
@@ -89,12 +89,12 @@ TEST_F(Pointer, PreviewShowsVisibleFacesOnlyAndNeverWithTwoPlayers) {
 TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
   game.Highlight1Click();
   MoveTo(1);
-  EXPECT_EQ(game.HoverTile, 0);
+  EXPECT_EQ(game.Current.HoverTile, 0);
   game.Highlight3Click();
   SetMode(game, ModeStopped);
   const size_t before = Presents();
   MoveTo(1);
-  EXPECT_EQ(game.HoverTile, 0);
+  EXPECT_EQ(game.Current.HoverTile, 0);
   EXPECT_EQ(Presents(), before);
 }
 
@@ -122,7 +122,7 @@ TEST_F(Pointer, RightClicksInTheEditorGoToTheEditor) {
   MoveTo(1, 26, 40);
   game.ButtonDown(TVelmor::Button::Secondary, game.Pictures.BoardOriginX + TileLeft(4, 1) + 26,
                   game.Pictures.BoardOriginY + TileTop(4, 1) + 40);
-  EXPECT_TRUE(game.Board.TilePlace[1].empty());  // taken away, not a dropped selection
+  EXPECT_TRUE(game.Current.Board.TilePlace[1].empty());  // taken away, not a dropped selection
   EXPECT_EQ(game.Layout.TilesToPlace, 144 - 7);
 }
 
@@ -131,10 +131,10 @@ TEST_F(Pointer, NewButtonPopupAndTheCoolMouse) {
   EXPECT_TRUE(platform.popups.empty());
   game.ExplorerButton1MouseUp(TVelmor::Button::Secondary);
   EXPECT_EQ(platform.popups, std::vector<std::string>{"NewPopup"});
-  ASSERT_EQ(game.NewPopup.Items().size(), 4u);
-  EXPECT_EQ(game.NewPopup.Items()[0]->Caption(), "Solitaire (1-player)");
-  EXPECT_EQ(game.NewPopup.Items()[3]->Caption(), "MJ Rivers (Hard)");
-  game.CoolMouse.SetChecked(false);
-  game.CoolMouse.Click();
+  ASSERT_EQ(game.Menus.NewPopup.Items().size(), 4u);
+  EXPECT_EQ(game.Menus.NewPopup.Items()[0]->Caption(), "Solitaire (1-player)");
+  EXPECT_EQ(game.Menus.NewPopup.Items()[3]->Caption(), "MJ Rivers (Hard)");
+  game.Menus.CoolMouse.SetChecked(false);
+  game.Menus.CoolMouse.Click();
   EXPECT_EQ(platform.cursor, 21);
 }

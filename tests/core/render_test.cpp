@@ -52,9 +52,9 @@ class Render : public ::testing::Test {
     game.Pictures.BackgroundImage.Fill({0, 0, 704, 468}, Back);
     game.Pictures.BoardOriginX = 36;
     game.Pictures.BoardOriginY = 25;
-    game.Shadows.SetChecked(false);
+    game.Menus.Shadows.SetChecked(false);
     SetMode(game, ModeSolitaire);
-    game.Board.TilesLeft = 144;
+    game.Current.Board.TilesLeft = 144;
   }
   // Face top-left of a tile at (c, r, l).
   static int X(int c, int l) { return 36 + 20 * c + 6 * l - 46; }
@@ -63,10 +63,10 @@ class Render : public ::testing::Test {
   // A whole winnable heap, drawn with its shadows.
   void DealWithShadows() {
     game.Layout.Shape = TraditionalShape();
-    game.Winnable.SetChecked(true);
-    game.GameNumber = 8;
+    game.Menus.Winnable.SetChecked(true);
+    game.Current.GameNumber = 8;
     game.NewSpecificGame1Click();
-    game.Shadows.SetChecked(true);
+    game.Menus.Shadows.SetChecked(true);
     game.FullRedraw();
   }
   static uint32_t FaceOf(int tile) {
@@ -90,7 +90,7 @@ TEST_F(Render, TileSheetHoldsEveryFaceOnTheBlankTile) {
 }
 
 TEST_F(Render, ATileIsDrawnThroughItsMaskAtItsPlace) {
-  game.Board.PutTile(1, {10, 6, 1});
+  game.Current.Board.PutTile(1, {10, 6, 1});
   game.FullRedraw();
   const int x = X(10, 1), y = Y(6, 1);
   EXPECT_EQ(At(x, y), FaceOf(1));
@@ -107,10 +107,10 @@ TEST_F(Render, ATileIsDrawnThroughItsMaskAtItsPlace) {
 }
 
 TEST_F(Render, HigherLayersAndLeftColumnsAreDrawnLast) {
-  game.Board.PutTile(2, {20, 12, 1});
-  game.Board.PutTile(37, {20, 12, 2});  // exactly on top
-  game.Board.PutTile(1, {10, 6, 1});
-  game.Board.PutTile(73, {12, 6, 1});  // two columns right: its side edge lies under tile 1
+  game.Current.Board.PutTile(2, {20, 12, 1});
+  game.Current.Board.PutTile(37, {20, 12, 2});  // exactly on top
+  game.Current.Board.PutTile(1, {10, 6, 1});
+  game.Current.Board.PutTile(73, {12, 6, 1});  // two columns right: its side edge lies under tile 1
   game.FullRedraw();
   EXPECT_EQ(At(X(20, 2) + 1, Y(12, 2) + 1), FaceOf(37));
   EXPECT_EQ(At(X(20, 1) + 10, Y(12, 1) + 46), Lower);  // the upper tile's lower edge
@@ -119,11 +119,11 @@ TEST_F(Render, HigherLayersAndLeftColumnsAreDrawnLast) {
 }
 
 TEST_F(Render, LowerEdgeStopsShortOfTheFaceOfTheTileBelowRight) {
-  game.Board.PutTile(1, {10, 6, 1});
+  game.Current.Board.PutTile(1, {10, 6, 1});
   game.FullRedraw();
   const int x = X(10, 1), y = Y(6, 1);
-  EXPECT_EQ(At(x + 30, y + 52), Lower);  // full edge without the neighbour
-  game.Board.PutTile(73, {11, 8, 1});    // half a tile right, one tile lower
+  EXPECT_EQ(At(x + 30, y + 52), Lower);        // full edge without the neighbour
+  game.Current.Board.PutTile(73, {11, 8, 1});  // half a tile right, one tile lower
   game.FullRedraw();
   EXPECT_EQ(At(x + 10, y + 52), Lower);
   EXPECT_EQ(At(x + 30, y + 52), FaceOf(73));  // the neighbour's face stays visible
@@ -131,13 +131,13 @@ TEST_F(Render, LowerEdgeStopsShortOfTheFaceOfTheTileBelowRight) {
 }
 
 TEST_F(Render, PickedHintedAndColoredHoverMarks) {
-  game.Board.PutTile(1, {4, 4, 1});
-  game.Board.PutTile(2, {10, 4, 1});
-  game.Board.PutTile(5, {16, 4, 1});
-  game.Board.PutTile(9, {22, 4, 1});
-  game.FirstTile = 1;
-  game.HintTileA = 2;
-  game.HoverTile = 5;
+  game.Current.Board.PutTile(1, {4, 4, 1});
+  game.Current.Board.PutTile(2, {10, 4, 1});
+  game.Current.Board.PutTile(5, {16, 4, 1});
+  game.Current.Board.PutTile(9, {22, 4, 1});
+  game.Current.FirstTile = 1;
+  game.Current.HintTileA = 2;
+  game.Current.HoverTile = 5;
   game.Pictures.HighlightMode = 2;
   game.FullRedraw();
   EXPECT_EQ(At(X(4, 1) + 30, Y(4, 1) + 20), Picked);
@@ -149,12 +149,12 @@ TEST_F(Render, PickedHintedAndColoredHoverMarks) {
 }
 
 TEST_F(Render, InvertXorsTheWholeFace) {
-  game.Board.PutTile(1, {4, 4, 1});
-  game.Board.PutTile(5, {10, 4, 1});
-  game.FirstTile = 1;
-  game.HoverTile = 5;
+  game.Current.Board.PutTile(1, {4, 4, 1});
+  game.Current.Board.PutTile(5, {10, 4, 1});
+  game.Current.FirstTile = 1;
+  game.Current.HoverTile = 5;
   game.Pictures.HighlightMode = 2;
-  game.Invert.SetChecked(true);
+  game.Menus.Invert.SetChecked(true);
   game.FullRedraw();
   EXPECT_EQ(At(X(4, 1) + 30, Y(4, 1) + 20), Ground ^ White);
   EXPECT_EQ(At(X(4, 1) + 3, Y(4, 1) + 20), FaceOf(1) ^ White);
@@ -163,10 +163,10 @@ TEST_F(Render, InvertXorsTheWholeFace) {
 }
 
 TEST_F(Render, HoverRectangleIsThreePixelsWideInThePenColour) {
-  game.Board.PutTile(1, {4, 4, 1});
-  game.FirstTile = 1;
-  game.HoverTile = 1;
-  game.Highlight4.SetChecked(true);
+  game.Current.Board.PutTile(1, {4, 4, 1});
+  game.Current.FirstTile = 1;
+  game.Current.HoverTile = 1;
+  game.Menus.Highlight4.SetChecked(true);
   game.ColorHighlight();
   ASSERT_EQ(game.Pictures.HighlightMode, 3);
   game.FullRedraw();
@@ -184,36 +184,36 @@ TEST_F(Render, HoverRectangleIsThreePixelsWideInThePenColour) {
 }
 
 TEST_F(Render, HighlightHandlersSetModeAndPen) {
-  game.Highlight2Click(game.Highlight2);
+  game.Highlight2Click(game.Menus.Highlight2);
   EXPECT_EQ(game.Pictures.HighlightMode, 1);
   EXPECT_EQ(game.Pictures.PenColor, Rgb(255, 0, 0));
-  EXPECT_TRUE(game.Highlight2.Checked());
-  EXPECT_FALSE(game.Highlight4.Checked());
-  game.Highlight2Click(game.Highlight5);
+  EXPECT_TRUE(game.Menus.Highlight2.Checked());
+  EXPECT_FALSE(game.Menus.Highlight4.Checked());
+  game.Highlight2Click(game.Menus.Highlight5);
   EXPECT_EQ(game.Pictures.HighlightMode, 4);
   EXPECT_EQ(game.Pictures.PenColor, Rgb(0, 0, 255));
-  game.Board.PutTile(1, {4, 4, 1});
-  game.HoverTile = 1;
+  game.Current.Board.PutTile(1, {4, 4, 1});
+  game.Current.HoverTile = 1;
   platform.presented.clear();
   game.Highlight3Click();
   EXPECT_EQ(game.Pictures.HighlightMode, 2);
-  EXPECT_EQ(game.HoverTile, 0);
+  EXPECT_EQ(game.Current.HoverTile, 0);
   ASSERT_EQ(platform.presented.size(), 1u);  // the unhovered tile was redrawn alone
   EXPECT_EQ(platform.presented[0], game.TileBox({4, 4, 1}));
   game.Highlight1Click();
   EXPECT_EQ(game.Pictures.HighlightMode, 0);
-  EXPECT_TRUE(game.Highlight1.Checked());
-  EXPECT_FALSE(game.Highlight3.Checked());
+  EXPECT_TRUE(game.Menus.Highlight1.Checked());
+  EXPECT_FALSE(game.Menus.Highlight3.Checked());
   game.Pictures.HighlightMode = 9;  // an odd settings value: none of the rectangles is checked
-  game.Highlight1.SetChecked(false);
+  game.Menus.Highlight1.SetChecked(false);
   game.ColorHighlight();
   EXPECT_EQ(game.Pictures.HighlightMode, 9);
 }
 
 TEST_F(Render, EditorDrawsBlankTilesAndTheGhostOnAnEmptyCell) {
   SetMode(game, ModeEditor);
-  game.Board.PutTile(1, {10, 6, 1});
-  game.FirstTile = 1;  // no marks in the editor
+  game.Current.Board.PutTile(1, {10, 6, 1});
+  game.Current.FirstTile = 1;  // no marks in the editor
   game.Pictures.EditorGhost = {11, 8, 1};
   game.FullRedraw();
   EXPECT_EQ(At(X(10, 1) + 3, Y(6, 1) + 20), Ground);
@@ -222,11 +222,11 @@ TEST_F(Render, EditorDrawsBlankTilesAndTheGhostOnAnEmptyCell) {
 }
 
 TEST_F(Render, PartialRedrawTouchesOnlyTheTileBox) {
-  game.Board.PutTile(1, {10, 6, 1});
-  game.Board.PutTile(5, {20, 6, 1});
+  game.Current.Board.PutTile(1, {10, 6, 1});
+  game.Current.Board.PutTile(5, {20, 6, 1});
   game.FullRedraw();
   platform.presented.clear();
-  game.FirstTile = 1;
+  game.Current.FirstTile = 1;
   game.RedrawTile(1);
   ASSERT_EQ(platform.presented.size(), 1u);
   EXPECT_EQ(platform.presented[0], (Rect{X(10, 1) - 6, Y(6, 1), X(10, 1) + 40, Y(6, 1) + 56}));
@@ -237,15 +237,15 @@ TEST_F(Render, PartialRedrawTouchesOnlyTheTileBox) {
 TEST_F(Render, PartialRedrawLeavesTheSamePictureAsAFullOne) {
   DealWithShadows();
   for (int tile : {1, 37, 77, 100, 120, 144}) {
-    game.FirstTile = static_cast<uint8_t>(tile);
-    game.HoverTile = static_cast<uint8_t>(tile % 144 + 1);
+    game.Current.FirstTile = static_cast<uint8_t>(tile);
+    game.Current.HoverTile = static_cast<uint8_t>(tile % 144 + 1);
     game.RedrawTile(tile);
-    game.RedrawTile(game.HoverTile);
+    game.RedrawTile(game.Current.HoverTile);
     const Picture partial = game.Pictures.FrameBuffer;
     game.FullRedraw();
     EXPECT_TRUE(partial == game.Pictures.FrameBuffer) << tile;
-    game.FirstTile = 0;  // and unmarked again
-    game.HoverTile = 0;
+    game.Current.FirstTile = 0;  // and unmarked again
+    game.Current.HoverTile = 0;
     game.RedrawTile(tile);
     game.RedrawTile(tile % 144 + 1);
   }
@@ -260,15 +260,15 @@ TEST_F(Render, ATakenPairLeavesTheSamePictureAsAFullRedraw) {
     int a = 0, b = 0;
     for (int x = 1; x <= 144 && !b; ++x)
       for (int y = x + 1; y <= 144 && !b; ++y)
-        if (TilesMatch(x, y) && !game.Board.TilePlace[x].empty() && !game.Board.TilePlace[y].empty() &&
+        if (TilesMatch(x, y) && !game.Current.Board.TilePlace[x].empty() && !game.Current.Board.TilePlace[y].empty() &&
             game.IsPlayable(x) && game.IsPlayable(y))
           a = x, b = y;
     ASSERT_NE(b, 0) << pairs;  // a winnable deal always has one
-    game.HoverTile = static_cast<uint8_t>(b);
+    game.Current.HoverTile = static_cast<uint8_t>(b);
     platform.presented.clear();
-    const Place placeA = game.Board.TilePlace[a];
+    const Place placeA = game.Current.Board.TilePlace[a];
     game.TakePair(a, placeA, b);
-    if (game.Board.TilesLeft == 0) break;
+    if (game.Current.Board.TilesLeft == 0) break;
     for (const Rect& shown : platform.presented)
       EXPECT_LT(shown.width() * shown.height(),
                 game.Pictures.FrameBuffer.width() * game.Pictures.FrameBuffer.height() / 8);
@@ -279,13 +279,13 @@ TEST_F(Render, ATakenPairLeavesTheSamePictureAsAFullRedraw) {
 }
 
 TEST_F(Render, PlaceMarkersAreNotDrawn) {
-  game.Board.BoardGrid.set(10, 6, 1, PlaceMarker);
+  game.Current.Board.BoardGrid.set(10, 6, 1, PlaceMarker);
   game.FullRedraw();
   EXPECT_EQ(At(X(10, 1) + 10, Y(6, 1) + 10), Back);
 }
 
 TEST_F(Render, PausedOrClearedBoardsShowOnlyTheBackground) {
-  game.Board.PutTile(1, {10, 6, 1});
+  game.Current.Board.PutTile(1, {10, 6, 1});
   game.FullRedraw();
   SetMode(game, ModePaused);
   game.FullRedraw();
@@ -293,16 +293,16 @@ TEST_F(Render, PausedOrClearedBoardsShowOnlyTheBackground) {
   // Drawing decides nothing: an empty board is a won game only once the end is checked, and
   // not before a second of play.
   SetMode(game, ModeSolitaire);
-  game.Board.TakeTile(1);
-  game.Board.TilesLeft = 0;
-  game.Clock.ElapsedSeconds = 3;
+  game.Current.Board.TakeTile(1);
+  game.Current.Board.TilesLeft = 0;
+  game.Current.Clock.ElapsedSeconds = 3;
   game.FullRedraw();
-  EXPECT_FALSE(game.BoardCleared);
-  game.Clock.ElapsedSeconds = 0;
+  EXPECT_FALSE(game.Current.BoardCleared);
+  game.Current.Clock.ElapsedSeconds = 0;
   EXPECT_FALSE(game.CheckGameEnd());
-  game.Clock.ElapsedSeconds = 3;
+  game.Current.Clock.ElapsedSeconds = 3;
   EXPECT_TRUE(game.CheckGameEnd());
-  game.Board.PutTile(1, {10, 6, 1});  // even a tile put back stays hidden once the game is over
+  game.Current.Board.PutTile(1, {10, 6, 1});  // even a tile put back stays hidden once the game is over
   game.FullRedraw();
   EXPECT_EQ(platform.screen.at(X(10, 1) + 10, Y(6, 1) + 10), Back);
 }
@@ -333,12 +333,12 @@ TEST_F(Render, EachShadowRuleCastsItsPieces) {
   // a V3 and a V4 piece land on one spot they share their ten diagonal pixels.
   const int extra[][3] = {
       {-2, -1, 75 + 50 + 30 - 10}, {-2, -2, 30 - 10}, {-1, -1, 75 + 50 + 30 - 10}, {-1, -2, 30 - 10}};
-  game.Shadows.SetChecked(true);
+  game.Menus.Shadows.SetChecked(true);
   for (const Case& k : cases) {
     SCOPED_TRACE(std::to_string(k.dc) + "," + std::to_string(k.dr));
-    game.Board = BoardState{};
-    game.Board.PutTile(1, {10, 10, 1});
-    game.Board.PutTile(2, {10 + k.dc, 10 + k.dr, 2});
+    game.Current.Board = BoardState{};
+    game.Current.Board.PutTile(1, {10, 10, 1});
+    game.Current.Board.PutTile(2, {10 + k.dc, 10 + k.dr, 2});
     game.Pictures.FrameBuffer.Fill({0, 0, 704, 468}, Back);
     game.ShowIt(10, 10, 1, 1);  // the lower tile alone, so the upper one hides nothing
     int expected = k.grey;
@@ -350,27 +350,27 @@ TEST_F(Render, EachShadowRuleCastsItsPieces) {
 }
 
 TEST_F(Render, NoShadowsOnTheTopLayerTheFirstColumnOrTheFirstRowOrWhenOff) {
-  game.Shadows.SetChecked(true);
+  game.Menus.Shadows.SetChecked(true);
   const Place lower[] = {{10, 10, 5}, {1, 10, 1}, {10, 1, 1}};
   for (const Place& p : lower) {
-    game.Board = BoardState{};
-    game.Board.PutTile(1, p);
-    game.Board.BoardGrid.set(p.column, p.row - 1, p.layer + 1, 2);
+    game.Current.Board = BoardState{};
+    game.Current.Board.PutTile(1, p);
+    game.Current.Board.BoardGrid.set(p.column, p.row - 1, p.layer + 1, 2);
     game.Pictures.FrameBuffer.Fill({0, 0, 704, 468}, Back);
     game.ShowIt(p.column, p.row, p.layer, 1);
     EXPECT_EQ(GreyIn(game.Pictures.FrameBuffer, {0, 0, 704, 468}), 0) << p.column << "," << p.row << "," << p.layer;
   }
-  game.Shadows.SetChecked(false);
-  game.Board = BoardState{};
-  game.Board.PutTile(1, {10, 10, 1});
-  game.Board.PutTile(2, {10, 9, 2});
+  game.Menus.Shadows.SetChecked(false);
+  game.Current.Board = BoardState{};
+  game.Current.Board.PutTile(1, {10, 10, 1});
+  game.Current.Board.PutTile(2, {10, 9, 2});
   game.Pictures.FrameBuffer.Fill({0, 0, 704, 468}, Back);
   game.ShowIt(10, 10, 1, 1);
   EXPECT_EQ(GreyIn(game.Pictures.FrameBuffer, {0, 0, 704, 468}), 0);
 }
 
 TEST_F(Render, TilesBeyondThePictureAreCutOff) {
-  game.Board.PutTile(1, {34, 20, 5});
+  game.Current.Board.PutTile(1, {34, 20, 5});
   game.FullRedraw();  // must not write outside the 704 x 468 picture
   EXPECT_EQ(game.Pictures.FrameBuffer.width(), 704);
   EXPECT_EQ(At(703, 467), FaceOf(1));  // the face reaches the corner and stops there

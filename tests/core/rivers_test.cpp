@@ -18,15 +18,15 @@ class Rivers : public ::testing::Test {
   // An empty flat board in the flat game, to place tiles by hand.
   void EmptyBoard() {
     game.FourRivers(false, 1u);
-    game.Board = BoardState{};
-    game.Board.TilesLeft = 0;
+    game.Current.Board = BoardState{};
+    game.Current.Board.TilesLeft = 0;
   }
   void Put(int tile, int column, int row, int layer = 1) {
-    game.Board.PutTile(tile, {column, row, layer});
-    ++game.Board.TilesLeft;
+    game.Current.Board.PutTile(tile, {column, row, layer});
+    ++game.Current.Board.TilesLeft;
   }
   void Click(int tile) {
-    const Place& p = game.Board.TilePlace[tile];
+    const Place& p = game.Current.Board.TilePlace[tile];
     game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
                     game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
   }
@@ -37,49 +37,50 @@ class Rivers : public ::testing::Test {
 TEST_F(Rivers, EitherDealStartsTheFlatGame) {
   for (bool hard : {false, true}) {
     game.FourRivers(hard, 7u);
-    EXPECT_EQ(game.Play.Number(), ModeRivers);
+    EXPECT_EQ(game.Current.Play.Number(), ModeRivers);
     EXPECT_EQ(game.Layout.BoardNumber, hard ? RiversHardList : RiversEasyList);
-    EXPECT_EQ(game.Board.TilesLeft, hard ? 144 : 84);
-    EXPECT_EQ(game.Status.Message, "Voverizo Dadazu started.");
+    EXPECT_EQ(game.Current.Board.TilesLeft, hard ? 144 : 84);
+    EXPECT_EQ(game.Current.Status.Message, "Voverizo Dadazu started.");
   }
 }
 
 TEST_F(Rivers, ThePairGoesAndUndoPutsTheSlidTileBack) {
   EmptyBoard();
-  game.AnimateTileRivers.SetChecked(true);
+  game.Menus.AnimateTileRivers.SetChecked(true);
   Put(1, 6, 5);
   Put(2, 12, 5);
   Put(20, 8, 5);
   Put(21, 10, 5);
-  const RiverPath path = FindRiverPath(game.Board.BoardGrid, game.Board.TilePlace[2], game.Board.TilePlace[1]);
+  const RiverPath path =
+      FindRiverPath(game.Current.Board.BoardGrid, game.Current.Board.TilePlace[2], game.Current.Board.TilePlace[1]);
   platform.pacedMs = 0;
   Click(1);
   Click(2);  // over the top: the first tile slides along the path to the second one
-  EXPECT_EQ(game.Board.TilesLeft, 2);
-  EXPECT_EQ(game.FirstTile, 0);
+  EXPECT_EQ(game.Current.Board.TilesLeft, 2);
+  EXPECT_EQ(game.Current.FirstTile, 0);
   EXPECT_EQ(platform.sounds.back(), "done.wav");
   EXPECT_EQ(platform.pacedMs, BoardPictures::RiverSlideMs * static_cast<int>(path.slide.size()));  // one step a cell
   EXPECT_FALSE(game.Pictures.PathFound);
-  ASSERT_EQ(game.History.Count, 2);
-  EXPECT_EQ(game.History.Entries[0].tile, 1);
-  EXPECT_EQ(game.History.Entries[0].column, 6);     // where it stood before the slide
-  EXPECT_EQ(game.Board.BoardGrid.at(12, 3, 1), 0);  // nothing left on the path
+  ASSERT_EQ(game.Current.History.Count, 2);
+  EXPECT_EQ(game.Current.History.Entries[0].tile, 1);
+  EXPECT_EQ(game.Current.History.Entries[0].column, 6);     // where it stood before the slide
+  EXPECT_EQ(game.Current.Board.BoardGrid.at(12, 3, 1), 0);  // nothing left on the path
   game.Back();
-  EXPECT_EQ(game.Board.TilePlace[1], (Place{6, 5, 1}));
-  EXPECT_EQ(game.Board.TilePlace[2], (Place{12, 5, 1}));
-  EXPECT_EQ(game.Board.BoardGrid.at(6, 5, 1), 1);
+  EXPECT_EQ(game.Current.Board.TilePlace[1], (Place{6, 5, 1}));
+  EXPECT_EQ(game.Current.Board.TilePlace[2], (Place{12, 5, 1}));
+  EXPECT_EQ(game.Current.Board.BoardGrid.at(6, 5, 1), 1);
 }
 
 TEST_F(Rivers, AnUnreachablePairMakesTheSecondTileTheSelection) {
   EmptyBoard();
   Put(1, 4, 5);
   Put(2, 30, 15);
-  for (int c = 2; c <= 32; c += 2) game.Board.BoardGrid.set(c, 7, 1, 40);  // a wall across the board
+  for (int c = 2; c <= 32; c += 2) game.Current.Board.BoardGrid.set(c, 7, 1, 40);  // a wall across the board
   Click(1);
   Click(2);
-  EXPECT_EQ(game.FirstTile, 2);
+  EXPECT_EQ(game.Current.FirstTile, 2);
   EXPECT_EQ(platform.sounds.back(), "select.wav");
-  EXPECT_EQ(game.Board.TilePlace[1], (Place{4, 5, 1}));
+  EXPECT_EQ(game.Current.Board.TilePlace[1], (Place{4, 5, 1}));
 }
 
 TEST_F(Rivers, EmptyingTheBoardRecordsIntoTheRightList) {
@@ -104,10 +105,10 @@ TEST_F(Rivers, TheLayoutNumberSurvivesAFlatGame) {
   EXPECT_EQ(game.Layout.SavedLayoutNumber, 3);
   game.FourRivers(false, 2u);
   EXPECT_EQ(game.Layout.SavedLayoutNumber, 3);
-  game.ExplorerButton1.Click();  // New: the flat game again, the variant last played
+  game.Menus.ExplorerButton1.Click();  // New: the flat game again, the variant last played
   EXPECT_EQ(game.Layout.BoardNumber, RiversEasyList);
-  EXPECT_EQ(game.Play.Number(), ModeRivers);
-  game.MJRiversHard1.Click();
+  EXPECT_EQ(game.Current.Play.Number(), ModeRivers);
+  game.Menus.MJRiversHard1.Click();
   EXPECT_EQ(game.Layout.BoardNumber, RiversHardList);
 }
 
@@ -117,61 +118,61 @@ TEST_F(Rivers, ADeadEndIsNoticedHoldsTheFlatClockAndGoesWithBack) {
   EmptyBoard();
   Put(1, 4, 5);
   Put(2, 30, 15);
-  for (int c = 2; c <= 32; c += 2) game.Board.BoardGrid.set(c, 7, 1, 40);  // 1 and 2 can never meet
+  for (int c = 2; c <= 32; c += 2) game.Current.Board.BoardGrid.set(c, 7, 1, 40);  // 1 and 2 can never meet
   Put(5, 10, 11);
   Put(6, 16, 11);
   game.DeadEnds.Check();
   EXPECT_FALSE(game.DeadEnds.Stuck());
   Click(5);
   Click(6);
-  ASSERT_TRUE(RiversDeadEnd(game.Board));
+  ASSERT_TRUE(RiversDeadEnd(game.Current.Board));
   EXPECT_TRUE(game.DeadEnds.Stuck());
-  game.Clock.Update(platform.tick);
-  const int held = game.Clock.ElapsedSeconds;
+  game.Current.Clock.Update(platform.tick);
+  const int held = game.Current.Clock.ElapsedSeconds;
   game.Temps();
   EXPECT_FALSE(platform.deadEndShown);  // the status line speaks first
   platform.tick += 5000;
   game.Temps();
   EXPECT_TRUE(platform.deadEndShown);
-  EXPECT_EQ(game.Clock.ElapsedSeconds, held);
+  EXPECT_EQ(game.Current.Clock.ElapsedSeconds, held);
   game.Back();
   EXPECT_FALSE(game.DeadEnds.Stuck());
   EXPECT_FALSE(platform.deadEndShown);
   platform.tick += 3000;
   game.Temps();
-  EXPECT_EQ(game.Clock.ElapsedSeconds, held + 3);
+  EXPECT_EQ(game.Current.Clock.ElapsedSeconds, held + 3);
 
   // The same in the solitaire game: the last two tiles of a face stacked one on the other.
-  game.Board = BoardState{};
-  game.Board.TilesLeft = 0;
+  game.Current.Board = BoardState{};
+  game.Current.Board.TilesLeft = 0;
   Put(1, 10, 10, 1);
   Put(2, 10, 10, 2);
-  game.Play.Start(GameKind::OnePlayer);
+  game.Current.Play.Start(GameKind::OnePlayer);
   game.UpdateCommands();
   game.DeadEnds.Check();
   EXPECT_TRUE(game.DeadEnds.Stuck());
   platform.tick += 2000;
   game.Temps();
   EXPECT_TRUE(platform.deadEndShown);
-  game.Play.Stop();  // any way out of the game takes the notice away
+  game.Current.Play.Stop();  // any way out of the game takes the notice away
   game.UpdateCommands();
   game.Temps();
   EXPECT_FALSE(platform.deadEndShown);
 }
 
 TEST_F(Rivers, HintOffersAJoinablePairAndMovesLeftCountsThem) {
-  game.Moves.SetChecked(true);
+  game.Menus.Moves.SetChecked(true);
   for (bool hard : {false, true}) {
     game.FourRivers(hard, 11u);
-    const auto pairs = ReachablePairs(game.Board);
+    const auto pairs = ReachablePairs(game.Current.Board);
     game.WriteScore();
-    EXPECT_EQ(game.MovesLeftLine.Caption(), std::to_string(pairs.size()));
+    EXPECT_EQ(game.Menus.MovesLeftLine.Caption(), std::to_string(pairs.size()));
     platform.pacedMs = 0;
     for (size_t k = 0; k < std::min<size_t>(pairs.size(), 3); ++k) {
       game.Hint();
-      EXPECT_EQ((std::pair{game.HintTileA, game.HintTileB}), pairs[k]);  // each hint the next pair
+      EXPECT_EQ((std::pair{game.Current.HintTileA, game.Current.HintTileB}), pairs[k]);  // each hint the next pair
     }
-    EXPECT_EQ(game.Clock.PenaltySeconds, 40 * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
+    EXPECT_EQ(game.Current.Clock.PenaltySeconds, 40 * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
     EXPECT_EQ(platform.pacedMs, BoardPictures::HintPathMs * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
   }
 }

@@ -171,17 +171,20 @@ class Session {
   int dealtCount = 0;
   int helpsAtDeal = 0;
 
-  bool Running() const { return game.Play.Number() == ModeSolitaire || game.Play.Number() == ModeRivers; }
-  bool Vertical() const { return game.Vertical.Checked(); }
-  bool OnBoard(int t) const { return t >= 1 && t <= TileTotal && !game.Board.TilePlace[t].empty(); }
+  bool Running() const {
+    return game.Current.Play.Number() == ModeSolitaire || game.Current.Play.Number() == ModeRivers;
+  }
+  bool Vertical() const { return game.Menus.Vertical.Checked(); }
+  bool OnBoard(int t) const { return t >= 1 && t <= TileTotal && !game.Current.Board.TilePlace[t].empty(); }
   bool Playable(int t) const {
-    return OnBoard(t) && (game.Play.Number() == ModeRivers ||
-                          FreeUnderRule(game.Board.BoardGrid, game.Board.TilePlace[t], Vertical()));
+    return OnBoard(t) && (game.Current.Play.Number() == ModeRivers ||
+                          FreeUnderRule(game.Current.Board.BoardGrid, game.Current.Board.TilePlace[t], Vertical()));
   }
 
   void Tick(int ms) {
     // A flat board with no pair left to join holds the clock until a move opens again.
-    const bool held = game.Play.Number() == ModeRivers && game.Board.TilesLeft > 0 && RiversDeadEnd(game.Board);
+    const bool held = game.Current.Play.Number() == ModeRivers && game.Current.Board.TilesLeft > 0 &&
+                      RiversDeadEnd(game.Current.Board);
     if (Running() && !held) playedMs += ms;
     platform.tick += static_cast<uint32_t>(ms);
     game.Temps();
@@ -202,7 +205,7 @@ class Session {
     dealtCount = 0;
     for (int t = 1; t <= TileTotal; ++t)
       if (OnBoard(t)) {
-        const Place& p = game.Board.TilePlace[t];
+        const Place& p = game.Current.Board.TilePlace[t];
         dealt[p.column][p.row][p.layer] = 1;
         ++dealtCount;
       }
@@ -220,7 +223,7 @@ class Session {
     Count n;
     int perGroup[36] = {};
     for (int t = 1; t <= TileTotal; ++t)
-      if (OnBoard(t) && FreeUnderRule(game.Board.BoardGrid, game.Board.TilePlace[t], Vertical())) {
+      if (OnBoard(t) && FreeUnderRule(game.Current.Board.BoardGrid, game.Current.Board.TilePlace[t], Vertical())) {
         n.free.push_back(t);
         ++perGroup[MatchGroup(t)];
       }
@@ -230,7 +233,7 @@ class Session {
 
   void Check(const std::string& what) {
     ++steps;
-    const BoardState& b = game.Board;
+    const BoardState& b = game.Current.Board;
     const Grid& g = b.BoardGrid;
     if (b.TileCount != TileTotal) Broken(what, "TileCount is " + std::to_string(b.TileCount));
 
@@ -269,12 +272,12 @@ class Session {
              "TilesLeft is " + std::to_string(b.TilesLeft) + " with " + std::to_string(onBoard) + " on the board");
     if (b.TilesLeft % 2) Broken(what, "an odd number of tiles");
 
-    if (game.History.Count != dealtCount - b.TilesLeft || game.History.Count % 2)
-      Broken(what, "HistoryCount " + std::to_string(game.History.Count) + " with " + std::to_string(b.TilesLeft) +
-                       " tiles left");
+    if (game.Current.History.Count != dealtCount - b.TilesLeft || game.Current.History.Count % 2)
+      Broken(what, "HistoryCount " + std::to_string(game.Current.History.Count) + " with " +
+                       std::to_string(b.TilesLeft) + " tiles left");
     bool removed[TileTotal + 1] = {};
-    for (int k = 0; k < game.History.Count; ++k) {
-      const auto& e = game.History.Entries[static_cast<size_t>(k)];
+    for (int k = 0; k < game.Current.History.Count; ++k) {
+      const auto& e = game.Current.History.Entries[static_cast<size_t>(k)];
       const Place p{e.column, e.row, e.layer};
       if (e.tile < 1 || e.tile > dealtCount || removed[e.tile] || OnBoard(e.tile))
         Broken(what, "history entry " + std::to_string(k) + " names tile " + std::to_string(e.tile));
@@ -284,26 +287,26 @@ class Session {
         Broken(what, "history entry " + std::to_string(k) + " keeps " + Str(p) + ", not an empty place dealt");
       marks[p.column][p.row][p.layer] = 2;
       if (k % 2) {
-        const int first = game.History.Entries[static_cast<size_t>(k - 1)].tile;
+        const int first = game.Current.History.Entries[static_cast<size_t>(k - 1)].tile;
         if (!TilesMatch(first, e.tile) || !PicturesPair(first, e.tile))
           Broken(what, "removed pair " + std::to_string(first) + "-" + std::to_string(e.tile) + " does not match");
       }
     }
 
-    if (game.SecondTile != 0) Broken(what, "SecondTile is set between clicks");
-    if (game.FirstTile != 0 && !Playable(game.FirstTile))
-      Broken(what, "the selected tile " + std::to_string(game.FirstTile) + " cannot be taken");
-    if (game.HintTileA || game.HintTileB) {
-      const int ha = game.HintTileA, hb = game.HintTileB;
+    if (game.Current.SecondTile != 0) Broken(what, "SecondTile is set between clicks");
+    if (game.Current.FirstTile != 0 && !Playable(game.Current.FirstTile))
+      Broken(what, "the selected tile " + std::to_string(game.Current.FirstTile) + " cannot be taken");
+    if (game.Current.HintTileA || game.Current.HintTileB) {
+      const int ha = game.Current.HintTileA, hb = game.Current.HintTileB;
       // Removing tiles never covers one: a hinted tile stays free until it is taken.
       if (!TilesMatch(ha, hb) || (OnBoard(ha) && !Playable(ha)) || (OnBoard(hb) && !Playable(hb)))
         Broken(what, "hint " + std::to_string(ha) + "-" + std::to_string(hb));
     }
 
-    const bool shown = !game.BoardCleared && (Running() || game.Play.Number() == ModePaused);
-    if (game.Play.Number() == ModeSolitaire && !game.BoardCleared) {
+    const bool shown = !game.Current.BoardCleared && (Running() || game.Current.Play.Number() == ModePaused);
+    if (game.Current.Play.Number() == ModeSolitaire && !game.Current.BoardCleared) {
       const Count n = Recount();
-      const auto& f = game.Free;
+      const auto& f = game.Current.Free;
       bool same = f.FreeCount == static_cast<int>(n.free.size());
       for (int k = 0; same && k < f.FreeCount; ++k)
         same = f.FreeList[static_cast<size_t>(k) + 1] == n.free[static_cast<size_t>(k)];
@@ -312,34 +315,35 @@ class Session {
                          " expected");
       if (f.MovesLeft != n.moves)
         Broken(what, "MovesLeft " + std::to_string(f.MovesLeft) + ", expected " + std::to_string(n.moves));
-      if (game.Moves.Checked() && game.MovesLeftLine.Caption() != std::to_string(n.moves))
-        Broken(what, "moves shown as \"" + game.MovesLeftLine.Caption() + "\"");
-      if (b.TilesLeft > 0 && game.Status.Bounce != (n.moves == 0))
+      if (game.Menus.Moves.Checked() && game.Menus.MovesLeftLine.Caption() != std::to_string(n.moves))
+        Broken(what, "moves shown as \"" + game.Menus.MovesLeftLine.Caption() + "\"");
+      if (b.TilesLeft > 0 && game.Current.Status.Bounce != (n.moves == 0))
         Broken(what, "the no-more-moves message does not follow the moves count");
     }
-    if (game.Play.Number() == ModeRivers && game.Moves.Checked() &&
-        game.MovesLeftLine.Caption() != std::to_string(CountReachablePairs(game.Board)))
+    if (game.Current.Play.Number() == ModeRivers && game.Menus.Moves.Checked() &&
+        game.Menus.MovesLeftLine.Caption() != std::to_string(CountReachablePairs(game.Current.Board)))
       Broken(what, "a flat game's moves count is not the pairs a path joins");
     if (shown) {
-      if (game.Clock.ElapsedSeconds != playedMs / 1000 || game.Clock.PenaltySeconds != penalty)
-        Broken(what, "clock at " + std::to_string(game.Clock.ElapsedSeconds) + "+" +
-                         std::to_string(game.Clock.PenaltySeconds) + " s, expected " + std::to_string(playedMs / 1000) +
-                         "+" + std::to_string(penalty));
-      const std::string time = Running() && game.ShowTime.Checked() ? MinSec(game.Clock.ElapsedSeconds + penalty) : "";
-      if (game.TimeLine.Caption() != time)
-        Broken(what, "time shown as \"" + game.TimeLine.Caption() + "\", expected \"" + time + "\"");
-      if (game.TilesLeftLine.Caption() != std::to_string(b.TilesLeft))
-        Broken(what, "tiles shown as \"" + game.TilesLeftLine.Caption() + "\"");
+      if (game.Current.Clock.ElapsedSeconds != playedMs / 1000 || game.Current.Clock.PenaltySeconds != penalty)
+        Broken(what, "clock at " + std::to_string(game.Current.Clock.ElapsedSeconds) + "+" +
+                         std::to_string(game.Current.Clock.PenaltySeconds) + " s, expected " +
+                         std::to_string(playedMs / 1000) + "+" + std::to_string(penalty));
+      const std::string time =
+          Running() && game.Menus.ShowTime.Checked() ? MinSec(game.Current.Clock.ElapsedSeconds + penalty) : "";
+      if (game.Menus.TimeLine.Caption() != time)
+        Broken(what, "time shown as \"" + game.Menus.TimeLine.Caption() + "\", expected \"" + time + "\"");
+      if (game.Menus.TilesLeftLine.Caption() != std::to_string(b.TilesLeft))
+        Broken(what, "tiles shown as \"" + game.Menus.TilesLeftLine.Caption() + "\"");
     }
   }
 
   // A click where the tile shows: its face, else its bottom or left edge.
   void Click(int tile, TVelmor::Button button = TVelmor::Button::Primary) {
-    const Place p = game.Board.TilePlace[static_cast<size_t>(tile)];
+    const Place p = game.Current.Board.TilePlace[static_cast<size_t>(tile)];
     static constexpr int spots[][2] = {{26, 25}, {26, 53}, {2, 25}, {2, 53}, {44, 2}};
     for (const auto& s : spots) {
       const int x = TileLeft(p.column, p.layer) + s[0], y = TileTop(p.row, p.layer) + s[1];
-      if (WhatTileThere(game.Board.BoardGrid, x, y) == tile) {
+      if (WhatTileThere(game.Current.Board.BoardGrid, x, y) == tile) {
         game.ButtonDown(button, game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
         return;
       }
@@ -349,7 +353,8 @@ class Session {
 
   void RightClick() {
     game.ButtonDown(TVelmor::Button::Secondary, 700, 460);
-    if (game.FirstTile || game.HintTileA || game.HintTileB) Broken("right click", "picks or hints kept");
+    if (game.Current.FirstTile || game.Current.HintTileA || game.Current.HintTileB)
+      Broken("right click", "picks or hints kept");
     Step("right click");
   }
 
@@ -357,16 +362,17 @@ class Session {
   void TakePair(int a, int b, const std::string& why) {
     if (!TilesMatch(a, b) || !Playable(a) || !Playable(b))
       Broken(why, "the test's own pair " + std::to_string(a) + "-" + std::to_string(b) + " cannot be taken");
-    const Place pa = game.Board.TilePlace[static_cast<size_t>(a)], pb = game.Board.TilePlace[static_cast<size_t>(b)];
-    const int r = game.History.Count;
+    const Place pa = game.Current.Board.TilePlace[static_cast<size_t>(a)],
+                pb = game.Current.Board.TilePlace[static_cast<size_t>(b)];
+    const int r = game.Current.History.Count;
     Click(a);
-    if (game.FirstTile != a || platform.lastSound != "select.wav")
+    if (game.Current.FirstTile != a || platform.lastSound != "select.wav")
       Broken(why, "tile " + std::to_string(a) + " not selected");
     Step(why + ", first tile");
     Click(b);
-    const auto& h0 = game.History.Entries[static_cast<size_t>(r)];
-    const auto& h1 = game.History.Entries[static_cast<size_t>(r) + 1];
-    if (game.History.Count != r + 2 || OnBoard(a) || OnBoard(b) || game.FirstTile != 0 ||
+    const auto& h0 = game.Current.History.Entries[static_cast<size_t>(r)];
+    const auto& h1 = game.Current.History.Entries[static_cast<size_t>(r) + 1];
+    if (game.Current.History.Count != r + 2 || OnBoard(a) || OnBoard(b) || game.Current.FirstTile != 0 ||
         platform.lastSound != "done.wav")
       Broken(why, "pair " + std::to_string(a) + "-" + std::to_string(b) + " was not removed");
     if (h0.tile != a || !(Place{h0.column, h0.row, h0.layer} == pa) || h1.tile != b ||
@@ -377,26 +383,28 @@ class Session {
 
   // Takes back `pairs` pairs and plays them again, as a player who regrets and then doesn't.
   void UndoAndRedo(int pairs) {
-    pairs = std::min(pairs, game.History.Count / 2);
+    pairs = std::min(pairs, game.Current.History.Count / 2);
     if (pairs == 0) {
-      const Grid before = game.Board.BoardGrid;
+      const Grid before = game.Current.Board.BoardGrid;
       game.Back();
-      if (!(game.Board.BoardGrid == before)) Broken("undo", "undo with nothing removed changed the board");
+      if (!(game.Current.Board.BoardGrid == before)) Broken("undo", "undo with nothing removed changed the board");
       Step("undo with nothing to undo");
       return;
     }
-    const int from = game.History.Count - 2 * pairs;
-    std::vector<HistoryEntry> taken(game.History.Entries.begin() + from,
-                                    game.History.Entries.begin() + game.History.Count);
+    const int from = game.Current.History.Count - 2 * pairs;
+    std::vector<HistoryEntry> taken(game.Current.History.Entries.begin() + from,
+                                    game.Current.History.Entries.begin() + game.Current.History.Count);
     for (int k = pairs - 1; k >= 0; --k) {
       game.Back();
-      if (game.History.Count != from + 2 * k) Broken("undo", "HistoryCount " + std::to_string(game.History.Count));
+      if (game.Current.History.Count != from + 2 * k)
+        Broken("undo", "HistoryCount " + std::to_string(game.Current.History.Count));
       for (int j : {2 * k, 2 * k + 1}) {
         const auto& e = taken[static_cast<size_t>(j)];
-        if (!(game.Board.TilePlace[e.tile] == Place{e.column, e.row, e.layer}))
+        if (!(game.Current.Board.TilePlace[e.tile] == Place{e.column, e.row, e.layer}))
           Broken("undo", "tile " + std::to_string(e.tile) + " not back on " + Str({e.column, e.row, e.layer}));
       }
-      if (game.FirstTile || game.HintTileA || game.HintTileB) Broken("undo", "picks or hints kept");
+      if (game.Current.FirstTile || game.Current.HintTileA || game.Current.HintTileB)
+        Broken("undo", "picks or hints kept");
       Step("undo");
     }
     for (int k = 0; k < pairs; ++k) TakePair(taken[2 * k].tile, taken[2 * k + 1].tile, "redo");
@@ -404,16 +412,17 @@ class Session {
 
   // Pauses (by hand or by leaving the window), waits, tries to play while paused, resumes.
   void PauseAndResume() {
-    const uint8_t mode = game.Play.Number();
+    const uint8_t mode = game.Current.Play.Number();
     const bool byFocus = dice.PerMille(400);
     if (byFocus)
       game.FormDeactivate();
     else
       game.PauseClick();
-    if (game.Play.Number() != ModePaused || game.Play.ResumeNumber() != mode || game.Pause1.Caption() != "&Continue")
+    if (game.Current.Play.Number() != ModePaused || game.Current.Play.ResumeNumber() != mode ||
+        game.Menus.Pause1.Caption() != "&Continue")
       Broken("pause", "not paused");
     Step("pause");
-    const Grid board = game.Board.BoardGrid;
+    const Grid board = game.Current.Board.BoardGrid;
     for (int k = dice.Below(4); k > 0; --k) {
       switch (dice.Below(4)) {
         case 0:
@@ -429,7 +438,8 @@ class Session {
           game.ButtonDown(TVelmor::Button::Primary, 360, 240);
           break;
       }
-      if (!(game.Board.BoardGrid == board) || game.FirstTile) Broken("paused", "the board changed while paused");
+      if (!(game.Current.Board.BoardGrid == board) || game.Current.FirstTile)
+        Broken("paused", "the board changed while paused");
       Tick(dice.Below(600'000));
       Check("paused");
     }
@@ -437,37 +447,39 @@ class Session {
       game.FormActivate();
     else
       game.PauseClick();
-    if (game.Play.Number() != mode || game.Pause1.Caption() != "&Pause") Broken("resume", "not resumed");
+    if (game.Current.Play.Number() != mode || game.Menus.Pause1.Caption() != "&Pause") Broken("resume", "not resumed");
     Step("resume");
   }
 
   // After the last pair: the heartbeat notices the empty board and ends the game.
   void FinishGame() {
-    for (int k = 0; !game.BoardCleared; ++k) {
+    for (int k = 0; !game.Current.BoardCleared; ++k) {
       if (k > 40) Broken("end", "the cleared board did not end the game");
       Tick(50);
     }
-    if (!game.ResultShown) Broken("end", "no result shown");
+    if (!game.Current.ResultShown) Broken("end", "no result shown");
     if (platform.helpShown > helpsAtDeal) {
       // A record: it went into the game's list, and the help window showed it.
       ++records;
-      const int total = game.Clock.ElapsedSeconds + penalty, rank = game.ReachedRank;
+      const int total = game.Current.Clock.ElapsedSeconds + penalty, rank = game.ReachedRank;
       const HallList& list = HallOf(game, game.Layout.BoardNumber);
       if (rank < 1 || rank > HallRanks ||
           list.entries[static_cast<size_t>(rank)] != MakeHallEntry(game.CurrentPlayer, total, penalty))
         Broken("end", "the record of " + MinSec(total) + " is not at rank " + std::to_string(rank));
     }
-    const bool tracked = game.EnableHall.Checked();
-    if (game.Play.Number() != (tracked ? ModeGameOver : ModeStopped))
-      Broken("end", "mode " + std::to_string(game.Play.Number()) + " after the board was cleared");
-    const std::string verdict = tracked ? "You WON ! Your time is : " + MinSec(game.Clock.ElapsedSeconds + penalty)
-                                        : "Congratulations !! You WON !";
-    if (game.Status.Message != verdict) Broken("end", "status \"" + game.Status.Message + "\"");
-    if (game.Clock.ElapsedSeconds != playedMs / 1000 || game.Clock.PenaltySeconds != penalty)
+    const bool tracked = game.Menus.EnableHall.Checked();
+    if (game.Current.Play.Number() != (tracked ? ModeGameOver : ModeStopped))
+      Broken("end", "mode " + std::to_string(game.Current.Play.Number()) + " after the board was cleared");
+    const std::string verdict = tracked
+                                    ? "You WON ! Your time is : " + MinSec(game.Current.Clock.ElapsedSeconds + penalty)
+                                    : "Congratulations !! You WON !";
+    if (game.Current.Status.Message != verdict) Broken("end", "status \"" + game.Current.Status.Message + "\"");
+    if (game.Current.Clock.ElapsedSeconds != playedMs / 1000 || game.Current.Clock.PenaltySeconds != penalty)
       Broken("end", "the final time is off");
     game.Back();  // a won game cannot be taken back
     game.Shuffle1Click();
-    if (game.Board.TilesLeft != 0 || game.History.Count != dealtCount) Broken("end", "a cleared board was changed");
+    if (game.Current.Board.TilesLeft != 0 || game.Current.History.Count != dealtCount)
+      Broken("end", "a cleared board was changed");
     Check("game over");
   }
 };
@@ -483,10 +495,11 @@ class Solitaire : public Session {
   void PlayDeal(int index) {
     Deal(index);
     int stuckInARow = 0, rescues = 0;
-    for (int actions = 0; game.Board.TilesLeft > 0; ++actions) {
+    for (int actions = 0; game.Current.Board.TilesLeft > 0; ++actions) {
       if (actions > 20'000) Broken("play", "the deal does not end");
       // Shuffles and hints cost time; a restart gives the clock back before the limit stops the game.
-      if (game.Clock.ElapsedSeconds + game.Clock.PenaltySeconds > 5000 && game.History.Count > 0) {
+      if (game.Current.Clock.ElapsedSeconds + game.Current.Clock.PenaltySeconds > 5000 &&
+          game.Current.History.Count > 0) {
         RestartAndReplay();
         continue;
       }
@@ -512,12 +525,12 @@ class Solitaire : public Session {
         // Shuffling twice is worth a try; after that pairs taken back and a shuffle open the
         // board, more pairs each time the same end comes back. A fresh deal without any move only
         // has shuffles, and the winnable one always finds a way.
-        if (++stuckInARow > 4) game.Shuffable.SetChecked(true);
-        if (stuckInARow <= 2 || game.History.Count == 0) {
+        if (++stuckInARow > 4) game.Menus.Shuffable.SetChecked(true);
+        if (stuckInARow <= 2 || game.Current.History.Count == 0) {
           Shuffle();
         } else {
           stuckInARow = 0;
-          for (int k = 1 + rescues++ / 4; k > 0 && game.History.Count > 0; --k) {
+          for (int k = 1 + rescues++ / 4; k > 0 && game.Current.History.Count > 0; --k) {
             game.Back();
             Step("undo when stuck");
           }
@@ -542,9 +555,9 @@ class Solitaire : public Session {
     // Options change between games, where the menu handlers do not ask to deal again.
     if (Vertical() != vertical) game.VerticalClick();
     if (Vertical() != vertical) Broken("deal", "the vertical variation did not switch between games");
-    game.Winnable.SetChecked(winnable);
-    game.Shuffable.SetChecked(dice.PerMille(500));
-    game.EnableHall.SetChecked(dice.PerMille(800));
+    game.Menus.Winnable.SetChecked(winnable);
+    game.Menus.Shuffable.SetChecked(dice.PerMille(500));
+    game.Menus.EnableHall.SetChecked(dice.PerMille(800));
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));
 
     if (layout != game.Layout.BoardNumber) {
@@ -555,7 +568,7 @@ class Solitaire : public Session {
           game.RandomSolitaireGame1Click();
           break;
         case 1:
-          game.GameNumber = 1 + dice.Below(2'000'000'000);
+          game.Current.GameNumber = 1 + dice.Below(2'000'000'000);
           game.NewSpecificGame1Click();
           break;
         default:
@@ -573,21 +586,21 @@ class Solitaire : public Session {
     winnableDeals += winnable;
     verticalDeals += Vertical();
 
-    if (game.Play.Number() != ModeSolitaire || game.Layout.BoardNumber != layout || game.Board.TilesLeft != 144 ||
-        game.History.Count != 0 || game.HintIndex != 0)
+    if (game.Current.Play.Number() != ModeSolitaire || game.Layout.BoardNumber != layout ||
+        game.Current.Board.TilesLeft != 144 || game.Current.History.Count != 0 || game.Current.HintIndex != 0)
       Broken("deal", "not a fresh game");
     for (int c = 1; c <= AnchorColumns; ++c)
       for (int r = 1; r <= AnchorRows; ++r)
         for (int l = 1; l <= AnchorLayers; ++l)
-          if ((game.Board.BoardGrid.at(c, r, l) != 0) != (game.Layout.Shape.at(l, r - 1, c - 1) == 1))
+          if ((game.Current.Board.BoardGrid.at(c, r, l) != 0) != (game.Layout.Shape.at(l, r - 1, c - 1) == 1))
             Broken("deal", "the tiles do not lie on the layout at " + Str({c, r, l}));
     RecordDeal();
     planValid = false;
     if (winnable) {
-      plan = game.RemovalOrder;
+      plan = game.Current.RemovalOrder;
       planPos = 0;
       std::string why;
-      if (plan.size() != 144 || ReplayRemovals(game.Board, plan, &why) != 144)
+      if (plan.size() != 144 || ReplayRemovals(game.Current.Board, plan, &why) != 144)
         Broken("deal", "the winnable deal's own solution fails: " + why);
       planValid = !Vertical();  // the solution is made with the standard rule
     }
@@ -597,8 +610,8 @@ class Solitaire : public Session {
   bool TakeNextPair() {
     int a = 0, b = 0;
     if (planValid && planPos + 1 < plan.size()) {
-      a = game.Board.BoardGrid.at(plan[planPos]);
-      b = game.Board.BoardGrid.at(plan[planPos + 1]);
+      a = game.Current.Board.BoardGrid.at(plan[planPos]);
+      b = game.Current.Board.BoardGrid.at(plan[planPos + 1]);
     } else {
       planValid = false;
       const Count n = Recount();
@@ -621,10 +634,10 @@ class Solitaire : public Session {
   void AskHint() {
     ++hints;
     const Count n = Recount();
-    const int index = game.HintIndex;
+    const int index = game.Current.HintIndex;
     game.Hint();
     if (n.moves == 0) {
-      if (game.Clock.PenaltySeconds != penalty) Broken("hint", "a hint with no move cost time");
+      if (game.Current.Clock.PenaltySeconds != penalty) Broken("hint", "a hint with no move cost time");
       Step("hint without moves");
       return;
     }
@@ -636,13 +649,14 @@ class Solitaire : public Session {
         a = n.free[k];
         b = n.free[k + 1];
       }
-    if (game.HintIndex != expectedIndex || game.HintTileA != a || game.HintTileB != b)
-      Broken("hint", "hint " + std::to_string(game.HintTileA) + "-" + std::to_string(game.HintTileB) + ", expected " +
-                         std::to_string(a) + "-" + std::to_string(b));
+    if (game.Current.HintIndex != expectedIndex || game.Current.HintTileA != a || game.Current.HintTileB != b)
+      Broken("hint", "hint " + std::to_string(game.Current.HintTileA) + "-" + std::to_string(game.Current.HintTileB) +
+                         ", expected " + std::to_string(a) + "-" + std::to_string(b));
     Step("hint");
     // Sometimes the player follows the hint instead of the plan.
     if (dice.PerMille(300)) {
-      if (planValid && !(game.Board.TilePlace[a] == plan[planPos] && game.Board.TilePlace[b] == plan[planPos + 1]))
+      if (planValid &&
+          !(game.Current.Board.TilePlace[a] == plan[planPos] && game.Current.Board.TilePlace[b] == plan[planPos + 1]))
         planValid = false;
       TakePair(a, b, "hinted pair");
       if (planValid) planPos += 2;
@@ -652,35 +666,37 @@ class Solitaire : public Session {
   void Shuffle() {
     ++shuffles;
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));  // the winnable one seeds from it
-    const Grid before = game.Board.BoardGrid;
-    const int left = game.Board.TilesLeft, history = game.History.Count;
+    const Grid before = game.Current.Board.BoardGrid;
+    const int left = game.Current.Board.TilesLeft, history = game.Current.History.Count;
     bool tiles[TileTotal + 1];
     for (int t = 0; t <= TileTotal; ++t) tiles[t] = OnBoard(t);
     game.Shuffle1Click();
-    if (game.FirstTile || game.HintTileA || game.HintTileB) Broken("shuffle", "picks or hints kept");
-    if (game.Board.TilesLeft != left || game.History.Count != history) Broken("shuffle", "counters changed");
+    if (game.Current.FirstTile || game.Current.HintTileA || game.Current.HintTileB)
+      Broken("shuffle", "picks or hints kept");
+    if (game.Current.Board.TilesLeft != left || game.Current.History.Count != history)
+      Broken("shuffle", "counters changed");
     for (int t = 1; t <= TileTotal; ++t)
       if (tiles[t] != OnBoard(t)) Broken("shuffle", "tile " + std::to_string(t) + " came or went");
     for (int c = 0; c < GridColumns; ++c)
       for (int r = 0; r < GridRows; ++r)
         for (int l = 0; l < GridLayers; ++l)
-          if ((before.at(c, r, l) != 0) != (game.Board.BoardGrid.at(c, r, l) != 0))
+          if ((before.at(c, r, l) != 0) != (game.Current.Board.BoardGrid.at(c, r, l) != 0))
             Broken("shuffle", "the occupied places changed at " + Str({c, r, l}));
     const int moves = Recount().moves;
-    if (game.Free.MovesLeft != moves) Broken("shuffle", "moves counted wrong after the shuffle");
+    if (game.Current.Free.MovesLeft != moves) Broken("shuffle", "moves counted wrong after the shuffle");
     const std::string status = moves >= 2   ? "Tiles shuffled. " + std::to_string(moves) + " new moves found."
                                : moves == 1 ? "Tiles shuffled. 1 new move found."
                                             : "No moves found. Try to press Back a few times.";
-    if (game.Status.Message != status) Broken("shuffle", "status \"" + game.Status.Message + "\"");
+    if (game.Current.Status.Message != status) Broken("shuffle", "status \"" + game.Current.Status.Message + "\"");
     penalty += 10 * moves;
 
-    if (!(game.Board.BoardGrid == before)) {
+    if (!(game.Current.Board.BoardGrid == before)) {
       planValid = false;
-      if (game.Shuffable.Checked()) {
-        plan = game.RemovalOrder;
+      if (game.Menus.Shuffable.Checked()) {
+        plan = game.Current.RemovalOrder;
         planPos = 0;
         std::string why;
-        if (static_cast<int>(plan.size()) != left || ReplayRemovals(game.Board, plan, &why) != left)
+        if (static_cast<int>(plan.size()) != left || ReplayRemovals(game.Current.Board, plan, &why) != left)
           Broken("shuffle", "the winnable shuffle's own solution fails: " + why);
         planValid = !Vertical();
       }
@@ -693,18 +709,18 @@ class Solitaire : public Session {
   void StrayClicks() {
     const int q = 1 + dice.Below(TileTotal);
     if (!OnBoard(q)) return;
-    const Place p = game.Board.TilePlace[q];
+    const Place p = game.Current.Board.TilePlace[q];
     const int x = TileLeft(p.column, p.layer) + 26, y = TileTop(p.row, p.layer) + 25;
-    const int shown = WhatTileThere(game.Board.BoardGrid, x, y);
+    const int shown = WhatTileThere(game.Current.Board.BoardGrid, x, y);
     game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
     const bool free = Playable(shown);
-    if (game.FirstTile != (free ? shown : 0) || platform.lastSound != (free ? "select.wav" : "noway.wav"))
+    if (game.Current.FirstTile != (free ? shown : 0) || platform.lastSound != (free ? "select.wav" : "noway.wav"))
       Broken("stray click", "tile " + std::to_string(shown) + (free ? " (free)" : " (not free)") + " gave selection " +
-                                std::to_string(game.FirstTile));
+                                std::to_string(game.Current.FirstTile));
     Step("stray click");
     if (free && dice.PerMille(500)) {
       game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
-      if (game.FirstTile != 0) Broken("stray click", "clicking the selected tile again kept it");
+      if (game.Current.FirstTile != 0) Broken("stray click", "clicking the selected tile again kept it");
       Step("deselect");
     } else {
       RightClick();
@@ -712,22 +728,23 @@ class Solitaire : public Session {
   }
 
   void RestartAndReplay() {
-    if (game.History.Count == 0) {
-      const Grid before = game.Board.BoardGrid;
-      const std::string status = game.Status.Message;
+    if (game.Current.History.Count == 0) {
+      const Grid before = game.Current.Board.BoardGrid;
+      const std::string status = game.Current.Status.Message;
       game.Restart();
-      if (!(game.Board.BoardGrid == before) || game.Status.Message != status)
+      if (!(game.Current.Board.BoardGrid == before) || game.Current.Status.Message != status)
         Broken("restart", "a restart with nothing removed did something");
       Step("restart with nothing to take back");
       return;
     }
     ++restarts;
-    const std::vector<HistoryEntry> taken(game.History.Entries.begin(),
-                                          game.History.Entries.begin() + game.History.Count);
+    const std::vector<HistoryEntry> taken(game.Current.History.Entries.begin(),
+                                          game.Current.History.Entries.begin() + game.Current.History.Count);
     game.Restart();
     playedMs = 0;
     penalty = 0;
-    if (game.History.Count != 0 || game.Board.TilesLeft != dealtCount || game.Status.Message != "Game restarted.")
+    if (game.Current.History.Count != 0 || game.Current.Board.TilesLeft != dealtCount ||
+        game.Current.Status.Message != "Game restarted.")
       Broken("restart", "the board did not go back to the deal");
     Step("restart");
     // Playing the same pairs again leads back to where the game was, solution and all.
@@ -746,22 +763,22 @@ class Rivers : public Session {
     const bool hard = index % 2 == 1;
     ++games;
     hardGames += hard;
-    if (dice.PerMille(500) != game.AnimateTileRivers.Checked()) game.AnimateTileRivers.Click();
-    game.Shuffable.SetChecked(dice.PerMille(500));
-    game.EnableHall.SetChecked(dice.PerMille(800));
+    if (dice.PerMille(500) != game.Menus.AnimateTileRivers.Checked()) game.Menus.AnimateTileRivers.Click();
+    game.Menus.Shuffable.SetChecked(dice.PerMille(500));
+    game.Menus.EnableHall.SetChecked(dice.PerMille(800));
     game.drawForReal = index % 100 == 3;
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));
-    MenuItem& item = hard ? (dice.PerMille(500) ? game.RiversHard1 : game.MJRiversHard1)
-                          : (dice.PerMille(500) ? game.RiversEasy1 : game.MJRiversEasy1);
+    MenuItem& item = hard ? (dice.PerMille(500) ? game.Menus.RiversHard1 : game.Menus.MJRiversHard1)
+                          : (dice.PerMille(500) ? game.Menus.RiversEasy1 : game.Menus.MJRiversEasy1);
     item.Click();
     where = std::string("flat game ") + std::to_string(index) + (hard ? " (hard" : " (easy") +
-            (game.AnimateTileRivers.Checked() ? ", sliding)" : ")");
+            (game.Menus.AnimateTileRivers.Checked() ? ", sliding)" : ")");
     const int tiles = hard ? 144 : 84;
-    if (game.Play.Number() != ModeRivers || game.Board.TilesLeft != tiles || game.History.Count != 0 ||
-        game.Layout.BoardNumber != (hard ? RiversHardList : RiversEasyList))
+    if (game.Current.Play.Number() != ModeRivers || game.Current.Board.TilesLeft != tiles ||
+        game.Current.History.Count != 0 || game.Layout.BoardNumber != (hard ? RiversHardList : RiversEasyList))
       Broken("deal", "not a fresh flat game");
     for (int t = 1; t <= tiles; ++t) {
-      const Place& p = game.Board.TilePlace[t];
+      const Place& p = game.Current.Board.TilePlace[t];
       const bool inside = hard ? p.column >= 6 && p.column <= 28 && p.layer == (t <= 72 ? 1 : 2)
                                : p.column >= 4 && p.column <= 30 && p.layer == 1;
       if (!inside || p.column % 2 || p.row < 5 || p.row > 15 || p.row % 2 == 0)
@@ -771,7 +788,7 @@ class Rivers : public Session {
     Step("deal");
 
     int stuckInARow = 0, rescues = 0;
-    for (int actions = 0; game.Board.TilesLeft > 0; ++actions) {
+    for (int actions = 0; game.Current.Board.TilesLeft > 0; ++actions) {
       if (actions > 20'000) Broken("play", "the game does not end");
       const int roll = dice.Below(1000);
       if (roll < 30) {
@@ -786,11 +803,11 @@ class Rivers : public Session {
         stuckInARow = 0;
       } else {
         ++stuck;
-        if (++stuckInARow <= 3 || game.History.Count == 0) {
+        if (++stuckInARow <= 3 || game.Current.History.Count == 0) {
           Shuffle();
         } else {
           stuckInARow = 0;
-          for (int k = 1 + rescues++ / 4; k > 0 && game.History.Count > 0; --k) {
+          for (int k = 1 + rescues++ / 4; k > 0 && game.Current.History.Count > 0; --k) {
             game.Back();
             Step("undo when stuck");
           }
@@ -804,8 +821,8 @@ class Rivers : public Session {
  private:
   // A tile the player can point at: nothing lies on it.
   bool Uncovered(int t) const {
-    const Place& p = game.Board.TilePlace[static_cast<size_t>(t)];
-    return OnBoard(t) && (p.layer == 2 || game.Board.BoardGrid.at(p.column, p.row, 2) == 0);
+    const Place& p = game.Current.Board.TilePlace[static_cast<size_t>(t)];
+    return OnBoard(t) && (p.layer == 2 || game.Current.Board.BoardGrid.at(p.column, p.row, 2) == 0);
   }
 
   // Takes a pair joined by a path. With `tryRefused`, the first pair of one group met on the way
@@ -817,11 +834,11 @@ class Rivers : public Session {
         for (int b = a + 1; b <= 4 * group + 4; ++b)
           if (Uncovered(a) && Uncovered(b)) pairs.push_back({a, b});
     dice.Shuffle(pairs);
-    const Grid& g = game.Board.BoardGrid;
+    const Grid& g = game.Current.Board.BoardGrid;
     bool refusedDone = !tryRefused;
     for (auto [a, b] : pairs) {
       if (dice.PerMille(500)) std::swap(a, b);
-      const bool joined = Joined(g, game.Board.TilePlace[a], game.Board.TilePlace[b]);
+      const bool joined = Joined(g, game.Current.Board.TilePlace[a], game.Current.Board.TilePlace[b]);
       if (joined) {
         TakePair(a, b, "joined pair");
         return true;
@@ -836,11 +853,11 @@ class Rivers : public Session {
 
   void ClickRefusedPair(int a, int b) {
     ++refused;
-    const Grid before = game.Board.BoardGrid;
+    const Grid before = game.Current.Board.BoardGrid;
     Click(a);
     Step("unjoined pair, first tile");
     Click(b);
-    if (!(game.Board.BoardGrid == before) || game.FirstTile != b || platform.lastSound != "select.wav")
+    if (!(game.Current.Board.BoardGrid == before) || game.Current.FirstTile != b || platform.lastSound != "select.wav")
       Broken("unjoined pair", std::to_string(a) + "-" + std::to_string(b) + " was not refused");
     Step("unjoined pair, second tile");
     RightClick();
@@ -848,23 +865,24 @@ class Rivers : public Session {
 
   void Shuffle() {
     ++shuffles;
-    const Grid before = game.Board.BoardGrid;
-    const int left = game.Board.TilesLeft;
-    const std::string status = game.Status.Message;
+    const Grid before = game.Current.Board.BoardGrid;
+    const int left = game.Current.Board.TilesLeft;
+    const std::string status = game.Current.Status.Message;
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));
     game.Shuffle1Click();
     // Pairs are only ever joined on one layer, so a tile must never change layers.
     const bool hard = game.Layout.BoardNumber == RiversHardList;
     for (int t = 1; t <= 144; ++t)
-      if (OnBoard(t) && game.Board.TilePlace[t].layer != (hard && t > 72 ? 2 : 1))
-        Broken("shuffle",
-               "tile " + std::to_string(t) + " moved to layer " + std::to_string(game.Board.TilePlace[t].layer));
+      if (OnBoard(t) && game.Current.Board.TilePlace[t].layer != (hard && t > 72 ? 2 : 1))
+        Broken("shuffle", "tile " + std::to_string(t) + " moved to layer " +
+                              std::to_string(game.Current.Board.TilePlace[t].layer));
     for (int c = 0; c < GridColumns; ++c)
       for (int r = 0; r < GridRows; ++r)
         for (int l = 0; l < GridLayers; ++l)
-          if ((before.at(c, r, l) != 0) != (game.Board.BoardGrid.at(c, r, l) != 0))
+          if ((before.at(c, r, l) != 0) != (game.Current.Board.BoardGrid.at(c, r, l) != 0))
             Broken("shuffle", "the occupied places changed at " + Str({c, r, l}));
-    if (game.Board.TilesLeft != left || game.Clock.PenaltySeconds != 0 || game.Status.Message != status)
+    if (game.Current.Board.TilesLeft != left || game.Current.Clock.PenaltySeconds != 0 ||
+        game.Current.Status.Message != status)
       Broken("shuffle", "a flat game's shuffle counted, cost or said something");
     Step("shuffle");
   }
@@ -937,7 +955,7 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
   QuietPlatform platform;
   TVelmor game{platform, dir.path()};
   game.Layout.Shape = RowShape(4);  // a small heap keeps the recount of every tick cheap
-  game.Winnable.SetChecked(true);
+  game.Menus.Winnable.SetChecked(true);
   Dice dice(4242);
 
   constexpr uint64_t Minute = 60'000, Day = 1440 * Minute, Span = 50 * Day, Beat = 50;
@@ -964,9 +982,9 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
       if (games % 2) {
         game.RandomSolitaireGame1Click();
         penalty = 10 * dice.Below(300);  // as after hints and shuffles
-        game.Clock.PenaltySeconds = penalty;
+        game.Current.Clock.PenaltySeconds = penalty;
       } else {
-        game.RiversEasy1.Click();
+        game.Menus.RiversEasy1.Click();
         penalty = 0;
       }
       playedMs = 0;
@@ -979,7 +997,7 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
         game.PauseClick();
       else
         game.FormDeactivate();
-      ASSERT_EQ(int{game.Play.Number()}, int{ModePaused}) << now;
+      ASSERT_EQ(int{game.Current.Play.Number()}, int{ModePaused}) << now;
       phase = Phase::Paused;
       phaseEnd = games == 1 && pauses == 1 ? 8 * Minute : now + somePause();
     } else if (phase == Phase::Paused && (now >= phaseEnd || nearWrap2(now))) {
@@ -987,8 +1005,8 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
         game.PauseClick();
       else
         game.FormActivate();
-      ASSERT_TRUE(game.Play.Number() == ModeSolitaire || game.Play.Number() == ModeRivers)
-          << int{game.Play.Number()} << " at " << now;
+      ASSERT_TRUE(game.Current.Play.Number() == ModeSolitaire || game.Current.Play.Number() == ModeRivers)
+          << int{game.Current.Play.Number()} << " at " << now;
       phase = Phase::Playing;
       phaseEnd = now + someStretch();
     }
@@ -1006,27 +1024,27 @@ TEST(LongPlay, TheClockKeepsTimeForFiftyDaysAcrossTheTickCounterWrap) {
     const int elapsed = static_cast<int>(playedMs / 1000);
     if (phase == Phase::Playing) {
       if (elapsed + penalty >= 6000) {  // the limit: the game stops and the board hides
-        ASSERT_EQ(int{game.Play.Number()}, int{ModeStopped})
+        ASSERT_EQ(int{game.Current.Play.Number()}, int{ModeStopped})
             << "at " << now << " ms, " << elapsed << "+" << penalty << " s";
-        ASSERT_EQ(game.TimeLine.Caption(), "");
+        ASSERT_EQ(game.Menus.TimeLine.Caption(), "");
         ++stops;
         phase = Phase::Idle;
         phaseEnd = now + somePause();
         continue;
       }
-      ASSERT_EQ(game.Clock.ElapsedSeconds, elapsed) << "at " << now << " ms, tick " << platform.tick;
+      ASSERT_EQ(game.Current.Clock.ElapsedSeconds, elapsed) << "at " << now << " ms, tick " << platform.tick;
       if (elapsed + penalty != shown) {
         ASSERT_GT(elapsed + penalty, shown) << "the shown time went back at " << now << " ms";
         shown = elapsed + penalty;
         expected = MinSec(shown);
       }
-      ASSERT_EQ(game.TimeLine.Caption(), expected) << "at " << now << " ms, tick " << platform.tick;
+      ASSERT_EQ(game.Menus.TimeLine.Caption(), expected) << "at " << now << " ms, tick " << platform.tick;
     } else if (phase == Phase::Paused) {
-      ASSERT_EQ(int{game.Play.Number()}, int{ModePaused}) << now;
-      ASSERT_EQ(game.Clock.ElapsedSeconds, elapsed) << "at " << now << " ms";
-      ASSERT_EQ(game.TimeLine.Caption(), "");
+      ASSERT_EQ(int{game.Current.Play.Number()}, int{ModePaused}) << now;
+      ASSERT_EQ(game.Current.Clock.ElapsedSeconds, elapsed) << "at " << now << " ms";
+      ASSERT_EQ(game.Menus.TimeLine.Caption(), "");
     } else {
-      ASSERT_EQ(int{game.Play.Number()}, int{ModeStopped}) << now;
+      ASSERT_EQ(int{game.Current.Play.Number()}, int{ModeStopped}) << now;
     }
   }
   EXPECT_TRUE(pausedOverWrap1);

@@ -42,9 +42,9 @@ class SolverInPlay : public ::testing::Test {
   TVelmor game{platform, dir.path()};
   void SetUp() override {
     game.Layout.Shape = TraditionalShape();
-    game.Winnable.SetChecked(true);
-    game.RandomSeed1.SetChecked(true);
-    game.GameNumber = 4242;
+    game.Menus.Winnable.SetChecked(true);
+    game.Menus.RandomSeed1.SetChecked(true);
+    game.Current.GameNumber = 4242;
     game.BeginGame();
   }
   // Heartbeats until the watch's answer is in; a walk back through a long history may take the
@@ -53,7 +53,7 @@ class SolverInPlay : public ::testing::Test {
     return WaitFor(
         [&] {
           game.Temps();
-          return game.WinnableMark.Caption() != "\u2026";
+          return game.Menus.WinnableMark.Caption() != "\u2026";
         },
         tries);
   }
@@ -82,20 +82,20 @@ TEST(WinnabilityWatch, OnlyTheLastQuestionIsAnsweredAndALostGameSaysHowFarBack) 
 }
 
 TEST_F(SolverInPlay, TheWatchMarksTheToolbarAndHintsFollowItsWay) {
-  game.WatchWinnability.Click();
+  game.Menus.WatchWinnability.Click();
   ASSERT_TRUE(Answered());
-  EXPECT_EQ(game.WinnableMark.Caption(), "\u2714");
-  EXPECT_TRUE(game.WinnableMark.Visible());
-  EXPECT_EQ(game.Status.Message, "Still winnable.");
+  EXPECT_EQ(game.Menus.WinnableMark.Caption(), "\u2714");
+  EXPECT_TRUE(game.Menus.WinnableMark.Visible());
+  EXPECT_EQ(game.Current.Status.Message, "Still winnable.");
   const auto keep = game.Solver.KeepingPair();
   ASSERT_TRUE(keep);
   game.Hint();
-  EXPECT_EQ((std::pair{game.HintTileA, game.HintTileB}), *keep);
-  EXPECT_EQ(game.Clock.PenaltySeconds, 40);
+  EXPECT_EQ((std::pair{game.Current.HintTileA, game.Current.HintTileB}), *keep);
+  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 40);
 
-  game.WatchWinnability.Click();  // off: the mark goes and hints are as they always were
+  game.Menus.WatchWinnability.Click();  // off: the mark goes and hints are as they always were
   game.Temps();
-  EXPECT_FALSE(game.WinnableMark.Visible());
+  EXPECT_FALSE(game.Menus.WinnableMark.Visible());
   EXPECT_FALSE(game.Solver.KeepingPair());
 }
 
@@ -103,18 +103,20 @@ TEST_F(SolverInPlay, TheWatchMarksTheToolbarAndHintsFollowItsWay) {
 // its tooltip and its spoken name as they are now, never the tooltip of the answer before.
 TEST_F(SolverInPlay, TheMarksWindowMirrorAlwaysHasTheLastAnswersTooltip) {
   std::string shownCaption, shownHint;
-  game.Tools.SetObserver([&](MenuItem& item, MenuItem::Change) {
-    if (&item == &game.WinnableMark) shownCaption = item.Caption(), shownHint = item.Hint();
+  game.Menus.Tools.SetObserver([&](MenuItem& item, MenuItem::Change) {
+    if (&item == &game.Menus.WinnableMark) shownCaption = item.Caption(), shownHint = item.Hint();
   });
-  auto mirrored = [&] { return shownCaption == game.WinnableMark.Caption() && shownHint == game.WinnableMark.Hint(); };
-  game.WatchWinnability.Click();
+  auto mirrored = [&] {
+    return shownCaption == game.Menus.WinnableMark.Caption() && shownHint == game.Menus.WinnableMark.Hint();
+  };
+  game.Menus.WatchWinnability.Click();
   EXPECT_TRUE(mirrored());
   ASSERT_TRUE(Answered());
   EXPECT_EQ(shownCaption, "\u2714");
   EXPECT_EQ(shownHint, "Still winnable");
   const auto keep = game.Solver.KeepingPair();
   ASSERT_TRUE(keep);
-  game.TakePair(keep->first, game.Board.TilePlace[static_cast<size_t>(keep->first)], keep->second);
+  game.TakePair(keep->first, game.Current.Board.TilePlace[static_cast<size_t>(keep->first)], keep->second);
   EXPECT_EQ(shownHint, "Looking for a way to clear the board");
   ASSERT_TRUE(Answered());
   EXPECT_TRUE(mirrored());
@@ -122,51 +124,51 @@ TEST_F(SolverInPlay, TheMarksWindowMirrorAlwaysHasTheLastAnswersTooltip) {
 }
 
 TEST_F(SolverInPlay, TheDemoPlaysToTheEndAndAnyClickStopsIt) {
-  game.Demo1.Click();
+  game.Menus.Demo1.Click();
   ASSERT_TRUE(game.Solver.DemoRunning());
   platform.tick += 100;
   game.Temps();
-  const int left = game.Board.TilesLeft;
+  const int left = game.Current.Board.TilesLeft;
   game.ButtonDown(TVelmor::Button::Primary, 1, 1);
   EXPECT_FALSE(game.Solver.DemoRunning());
-  EXPECT_EQ(game.FirstTile, 0);  // the click only took the game back
+  EXPECT_EQ(game.Current.FirstTile, 0);  // the click only took the game back
 
-  game.EnableHall.SetChecked(true);
-  game.Demo1.Click();
+  game.Menus.EnableHall.SetChecked(true);
+  game.Menus.Demo1.Click();
   platform.tick += 1000;  // a game long enough to be a record
   ASSERT_TRUE(WaitFor([&] {
     platform.tick += SolverPlay::DemoStepMs;
     game.Temps();
-    return game.Board.TilesLeft == 0;
+    return game.Current.Board.TilesLeft == 0;
   }));
-  EXPECT_LT(game.Board.TilesLeft, left);
-  EXPECT_EQ(game.Play.Number(), ModeGameOver);
-  EXPECT_EQ(game.Status.Message, "The demo cleared the board.");
+  EXPECT_LT(game.Current.Board.TilesLeft, left);
+  EXPECT_EQ(game.Current.Play.Number(), ModeGameOver);
+  EXPECT_EQ(game.Current.Status.Message, "The demo cleared the board.");
   EXPECT_TRUE(HallOf(game, game.Layout.BoardNumber).IsEmpty());
 }
 
 // Stuck with the watch on, the notice says how far back the game can be won, and it can.
 TEST_F(SolverInPlay, TheDeadEndNoticeSaysHowManyPairsBackTheGameCanBeWonAgain) {
-  game.Winnable.SetChecked(false);
+  game.Menus.Winnable.SetChecked(false);
   for (int number = 1; number < 50 && !game.DeadEnds.Stuck(); ++number) {
-    game.GameNumber = number;
+    game.Current.GameNumber = number;
     game.NewSpecificGame1Click();
     int a = 0, b = 0;
-    while (game.Free.MovesLeft > 0 && game.Free.NthMove(1, a, b))  // the first move offered, every time
-      game.TakePair(a, game.Board.TilePlace[static_cast<size_t>(a)], b);
+    while (game.Current.Free.MovesLeft > 0 && game.Current.Free.NthMove(1, a, b))  // the first move offered, every time
+      game.TakePair(a, game.Current.Board.TilePlace[static_cast<size_t>(a)], b);
   }
   ASSERT_TRUE(game.DeadEnds.Stuck());
   platform.tick += DeadEnd::NoticeDelayMs;
   game.Temps();
   ASSERT_TRUE(platform.deadEndShown);
   EXPECT_EQ(game.DeadEnds.Advice(), "") << "no watch, no word on the way back";
-  game.WatchWinnability.Click();
+  game.Menus.WatchWinnability.Click();
   ASSERT_TRUE(Answered(6000));
   const int back = game.Solver.PairsBackToWin();
   // The way back is searched within a time budget: on a busy machine it may run out, and then the
   // notice must promise nothing.
   if (back == 0) {
-    EXPECT_EQ(game.Status.Message, "No longer winnable.");
+    EXPECT_EQ(game.Current.Status.Message, "No longer winnable.");
     EXPECT_EQ(game.DeadEnds.Advice(), "");
     return;
   }
@@ -174,6 +176,6 @@ TEST_F(SolverInPlay, TheDeadEndNoticeSaysHowManyPairsBackTheGameCanBeWonAgain) {
             back == 1 ? "Back 1 pair and it can be won" : "Back " + std::to_string(back) + " pairs and it can be won");
   for (int k = 0; k < back; ++k) game.Back();
   ASSERT_TRUE(Answered(6000));
-  EXPECT_EQ(game.Status.Message, "Still winnable.");
+  EXPECT_EQ(game.Current.Status.Message, "Still winnable.");
   EXPECT_EQ(game.DeadEnds.Advice(), "");
 }

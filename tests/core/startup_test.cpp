@@ -52,25 +52,25 @@ class Startup : public ::testing::Test {
 
 TEST_F(Startup, FirstStartTakesTheDefaultsAndDealsTraditional) {
   ASSERT_TRUE(Start());
-  EXPECT_EQ(game->Play.Number(), ModeSolitaire);  // "Begin game directly at startup" is on
+  EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);  // "Begin game directly at startup" is on
   EXPECT_EQ(game->Layout.LayoutName, "Traditional");
   EXPECT_EQ(game->Tunes.Number, 2);  // "Night"
   EXPECT_TRUE(game->Tunes.Entry(2)->Checked());
   EXPECT_EQ(game->Tunes.Current, dir.path() + "Musics/Night.mid");
   EXPECT_EQ(game->Pictures.HighlightMode, 3);
   EXPECT_EQ(game->Pictures.PenColor, Rgb(0, 128, 0));
-  EXPECT_TRUE(game->Highlight4.Checked());
-  EXPECT_TRUE(game->MahJongg3.Checked());  // blue borders
+  EXPECT_TRUE(game->Menus.Highlight4.Checked());
+  EXPECT_TRUE(game->Menus.MahJongg3.Checked());  // blue borders
   // Andromeda is the default background; it is not in this folder, so the player is asked, and
   // cancelling ends on plain teal.
-  EXPECT_TRUE(game->None1.Checked());
+  EXPECT_TRUE(game->Menus.None1.Checked());
   EXPECT_EQ(platform.window.left, 0);
   EXPECT_EQ(platform.window.top, 0);
   EXPECT_EQ(platform.window.width, 704 + 92);
   EXPECT_EQ(platform.window.height, 468 + 33 + 19);
   EXPECT_EQ(platform.cursor, 21);
   EXPECT_EQ(game->Pictures.BoardOriginX, 36);
-  EXPECT_TRUE(game->SetMusic.Enabled());
+  EXPECT_TRUE(game->Menus.SetMusic.Enabled());
   EXPECT_TRUE(platform.errors.empty());
 }
 
@@ -78,7 +78,7 @@ TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
   dir.Write("Velmor.ini", "; my notes\r\n[Other]\r\nkeep=me\r\n[Velmor]\r\nUnknownKey=42\r\nHighlight=1\r\n");
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->Pictures.HighlightMode, 1);
-  EXPECT_TRUE(game->Highlight2.Checked());
+  EXPECT_TRUE(game->Menus.Highlight2.Checked());
   platform.window = {17, 23, 800, 560};
   game->FormCloseQuery();
   const std::string ini = Ini();
@@ -145,20 +145,23 @@ TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
 TEST_F(Startup, EveryOptionRoundTrips) {
   ASSERT_TRUE(Start());
   // Flip every option away from its default, as a player would from the menus.
-  for (MenuItem* item : {&game->Invert,      &game->Moves,          &game->PlayMusic,         &game->PlaySounds,
-                         &game->Res800,      &game->StartDirectly,  &game->StartMusic,        &game->ShowHallFame,
-                         &game->Toolbar1,    &game->ShowTitle,      &game->CoolMenu1,         &game->CoolMouse,
-                         &game->CoolStatus,  &game->CoolToolbar,    &game->AnimateTileRivers, &game->ShowTime,
-                         &game->FlatButtons, &game->EnableHall,     &game->Shadows,           &game->Winnable,
-                         &game->Shuffable,   &game->Animate,        &game->ShowCurrentTile,   &game->OnlyPossibleMoves,
-                         &game->RandomMusic, &game->ResumeLastGame, &game->FullScreen,        &game->WatchWinnability})
+  for (MenuItem* item : {&game->Menus.Invert,          &game->Menus.Moves,           &game->Menus.PlayMusic,
+                         &game->Menus.PlaySounds,      &game->Menus.Res800,          &game->Menus.StartDirectly,
+                         &game->Menus.StartMusic,      &game->Menus.ShowHallFame,    &game->Menus.Toolbar1,
+                         &game->Menus.ShowTitle,       &game->Menus.CoolMenu1,       &game->Menus.CoolMouse,
+                         &game->Menus.CoolStatus,      &game->Menus.CoolToolbar,     &game->Menus.AnimateTileRivers,
+                         &game->Menus.ShowTime,        &game->Menus.FlatButtons,     &game->Menus.EnableHall,
+                         &game->Menus.Shadows,         &game->Menus.Winnable,        &game->Menus.Shuffable,
+                         &game->Menus.Animate,         &game->Menus.ShowCurrentTile, &game->Menus.OnlyPossibleMoves,
+                         &game->Menus.RandomMusic,     &game->Menus.ResumeLastGame,  &game->Menus.FullScreen,
+                         &game->Menus.WatchWinnability})
     item->Toggle();
-  game->Vertical.Toggle();
+  game->Menus.Vertical.Toggle();
   game->Highlight3Click();
-  game->Kanji1.Click();
-  game->MahJongg2.Click();
+  game->Menus.Kanji1.Click();
+  game->Menus.MahJongg2.Click();
   game->CurrentPlayer = "Ann Lee";
-  game->GameNumber = 2147483647;
+  game->Current.GameNumber = 2147483647;
   game->LayoutEntries.Entry(1)->Click();  // Pyramid sorts first
   game->Tunes.Entry(3)->Click();
   platform.window = {40, 50, 704, 468};
@@ -168,51 +171,51 @@ TEST_F(Startup, EveryOptionRoundTrips) {
   again.bitmaps = platform.bitmaps;
   TVelmor second(again, dir.path());
   ASSERT_TRUE(second.Init());
-  for (auto [a, b] :
-       std::initializer_list<std::pair<MenuItem*, MenuItem*>>{{&game->Invert, &second.Invert},
-                                                              {&game->Moves, &second.Moves},
-                                                              {&game->PlayMusic, &second.PlayMusic},
-                                                              {&game->PlaySounds, &second.PlaySounds},
-                                                              {&game->Res800, &second.Res800},
-                                                              {&game->StartDirectly, &second.StartDirectly},
-                                                              {&game->StartMusic, &second.StartMusic},
-                                                              {&game->ShowHallFame, &second.ShowHallFame},
-                                                              {&game->Toolbar1, &second.Toolbar1},
-                                                              {&game->ShowTitle, &second.ShowTitle},
-                                                              {&game->CoolMenu1, &second.CoolMenu1},
-                                                              {&game->CoolMouse, &second.CoolMouse},
-                                                              {&game->CoolStatus, &second.CoolStatus},
-                                                              {&game->CoolToolbar, &second.CoolToolbar},
-                                                              {&game->AnimateTileRivers, &second.AnimateTileRivers},
-                                                              {&game->ShowTime, &second.ShowTime},
-                                                              {&game->FlatButtons, &second.FlatButtons},
-                                                              {&game->EnableHall, &second.EnableHall},
-                                                              {&game->Shadows, &second.Shadows},
-                                                              {&game->Vertical, &second.Vertical},
-                                                              {&game->Winnable, &second.Winnable},
-                                                              {&game->Shuffable, &second.Shuffable},
-                                                              {&game->Animate, &second.Animate},
-                                                              {&game->ShowCurrentTile, &second.ShowCurrentTile},
-                                                              {&game->OnlyPossibleMoves, &second.OnlyPossibleMoves},
-                                                              {&game->RandomMusic, &second.RandomMusic},
-                                                              {&game->ResumeLastGame, &second.ResumeLastGame},
-                                                              {&game->FullScreen, &second.FullScreen},
-                                                              {&game->WatchWinnability, &second.WatchWinnability}})
+  for (auto [a, b] : std::initializer_list<std::pair<MenuItem*, MenuItem*>>{
+           {&game->Menus.Invert, &second.Menus.Invert},
+           {&game->Menus.Moves, &second.Menus.Moves},
+           {&game->Menus.PlayMusic, &second.Menus.PlayMusic},
+           {&game->Menus.PlaySounds, &second.Menus.PlaySounds},
+           {&game->Menus.Res800, &second.Menus.Res800},
+           {&game->Menus.StartDirectly, &second.Menus.StartDirectly},
+           {&game->Menus.StartMusic, &second.Menus.StartMusic},
+           {&game->Menus.ShowHallFame, &second.Menus.ShowHallFame},
+           {&game->Menus.Toolbar1, &second.Menus.Toolbar1},
+           {&game->Menus.ShowTitle, &second.Menus.ShowTitle},
+           {&game->Menus.CoolMenu1, &second.Menus.CoolMenu1},
+           {&game->Menus.CoolMouse, &second.Menus.CoolMouse},
+           {&game->Menus.CoolStatus, &second.Menus.CoolStatus},
+           {&game->Menus.CoolToolbar, &second.Menus.CoolToolbar},
+           {&game->Menus.AnimateTileRivers, &second.Menus.AnimateTileRivers},
+           {&game->Menus.ShowTime, &second.Menus.ShowTime},
+           {&game->Menus.FlatButtons, &second.Menus.FlatButtons},
+           {&game->Menus.EnableHall, &second.Menus.EnableHall},
+           {&game->Menus.Shadows, &second.Menus.Shadows},
+           {&game->Menus.Vertical, &second.Menus.Vertical},
+           {&game->Menus.Winnable, &second.Menus.Winnable},
+           {&game->Menus.Shuffable, &second.Menus.Shuffable},
+           {&game->Menus.Animate, &second.Menus.Animate},
+           {&game->Menus.ShowCurrentTile, &second.Menus.ShowCurrentTile},
+           {&game->Menus.OnlyPossibleMoves, &second.Menus.OnlyPossibleMoves},
+           {&game->Menus.RandomMusic, &second.Menus.RandomMusic},
+           {&game->Menus.ResumeLastGame, &second.Menus.ResumeLastGame},
+           {&game->Menus.FullScreen, &second.Menus.FullScreen},
+           {&game->Menus.WatchWinnability, &second.Menus.WatchWinnability}})
     EXPECT_EQ(a->Checked(), b->Checked()) << a->Caption();
   EXPECT_EQ(second.Pictures.HighlightMode, 2);
-  EXPECT_TRUE(second.Highlight3.Checked());
-  EXPECT_TRUE(second.Kanji1.Checked());
-  EXPECT_TRUE(second.MahJongg2.Checked());
+  EXPECT_TRUE(second.Menus.Highlight3.Checked());
+  EXPECT_TRUE(second.Menus.Kanji1.Checked());
+  EXPECT_TRUE(second.Menus.MahJongg2.Checked());
   EXPECT_EQ(second.CurrentPlayer, "Ann Lee");
-  EXPECT_EQ(second.GameNumber, 2147483647);
+  EXPECT_EQ(second.Current.GameNumber, 2147483647);
   EXPECT_EQ(second.Layout.BoardNumber, 1);
   EXPECT_EQ(second.Layout.LayoutName, "Pyramid");
   EXPECT_EQ(second.Tunes.Number, 3);
   EXPECT_EQ(again.window.left, 40);  // same screen width: the saved place
   EXPECT_EQ(again.window.top, 50);
-  EXPECT_EQ(second.Play.Number(), ModeNoGame);
+  EXPECT_EQ(second.Current.Play.Number(), ModeNoGame);
   second.FormShow();
-  EXPECT_EQ(second.Play.Number(), ModeStopped);  // "Begin game directly" was switched off
+  EXPECT_EQ(second.Current.Play.Number(), ModeStopped);  // "Begin game directly" was switched off
 }
 
 // The volume steps: each is applied to its player at once, the steps rise from silence to the
@@ -222,7 +225,7 @@ TEST_F(Startup, AVolumeStepIsAppliedAtOnceAndComesBackAtTheNextStart) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(platform.media.volume, 1.0);
   EXPECT_EQ(platform.effectsVolume, 1.0);
-  auto step = [](TVelmor& g, const char* menu, int level) { return g.FindItem(menu + std::to_string(level)); };
+  auto step = [](TVelmor& g, const char* menu, int level) { return g.Menus.FindItem(menu + std::to_string(level)); };
   double music = -1, effects = 2;
   for (int level = 0; level <= SoundLevels::Full; ++level) {
     step(*game, "MusicVolume", level)->Click();
@@ -243,8 +246,8 @@ TEST_F(Startup, AVolumeStepIsAppliedAtOnceAndComesBackAtTheNextStart) {
   const double chosen = platform.media.volume;
   EXPECT_GT(chosen, 0.0);
   EXPECT_LT(chosen, 1.0);
-  EXPECT_TRUE(game->PlaySounds.Checked());
-  EXPECT_TRUE(game->PlayMusic.Checked());
+  EXPECT_TRUE(game->Menus.PlaySounds.Checked());
+  EXPECT_TRUE(game->Menus.PlayMusic.Checked());
   EXPECT_TRUE(platform.media.playing);
   game->FormCloseQuery();
 
@@ -266,7 +269,7 @@ TEST_F(Startup, HighContrastTilesAreKeptUnderTheirOwnKeyAndWinAtStartUp) {
   platform.bitmaps[mine] = Picture(400, 600, Rgb(7, 7, 7));
   auto checkedTilesets = [](TVelmor& g) {
     std::vector<std::string> checked;
-    for (MenuItem* item : g.Tileset1.Items())
+    for (MenuItem* item : g.Menus.Tileset1.Items())
       if (item->Checked()) checked.push_back(item->Caption());
     return checked;
   };
@@ -279,14 +282,14 @@ TEST_F(Startup, HighContrastTilesAreKeptUnderTheirOwnKeyAndWinAtStartUp) {
     EXPECT_EQ(game->Pictures.TilesetPicture.at(5, 5), set ? Rgb(9, 9, 9) : Rgb(7, 7, 7));
     EXPECT_EQ(checkedTilesets(*game), std::vector<std::string>{set ? "High Contrast" : "Load from disk"});
   }
-  game->MahJongg3.Click();
-  game->HighContrast1.Click();
+  game->Menus.MahJongg3.Click();
+  game->Menus.HighContrast1.Click();
   EXPECT_EQ(game->Pictures.TilesetPicture.at(5, 5), Rgb(9, 9, 9));
   game->FormCloseQuery();
   EXPECT_NE(Ini().find("\r\nHighContrastTiles=1\r\n"), std::string::npos);
   ASSERT_TRUE(Start());
   EXPECT_EQ(checkedTilesets(*game), std::vector<std::string>{"High Contrast"});
-  game->MahJongg3.Click();
+  game->Menus.MahJongg3.Click();
   game->FormCloseQuery();
   const std::string ini = Ini();
   EXPECT_NE(ini.find("\r\nTileset=3\r\n"), std::string::npos);
@@ -305,8 +308,8 @@ TEST_F(Startup, AnotherScreenWidthCentresTheWindowAndSmallScreensShrinkIt) {
   EXPECT_EQ(platform.window.left, 0);
   EXPECT_EQ(platform.window.width, 640);
   EXPECT_EQ(platform.window.height, 480 - 19);
-  EXPECT_FALSE(game->ShowHallFame.Checked());
-  EXPECT_FALSE(game->Toolbar1.Checked());
+  EXPECT_FALSE(game->Menus.ShowHallFame.Checked());
+  EXPECT_FALSE(game->Menus.Toolbar1.Checked());
   EXPECT_EQ(game->Pictures.BoardOriginX, -5);
   EXPECT_EQ(game->Pictures.BoardOriginY, 0);
 }
@@ -319,9 +322,9 @@ TEST_F(Startup, OddValuesAreSettled) {
   EXPECT_EQ(game->Layout.LayoutName, "Traditional");  // below -1 counts as none saved
   EXPECT_EQ(game->Tunes.Number, 3);                   // too large: the last tune
   EXPECT_EQ(game->Pictures.HighlightMode, 7);         // no item checked, the value stays
-  for (MenuItem* item : game->HighlightMenu.Items()) EXPECT_FALSE(item->Checked());
-  EXPECT_TRUE(game->MahJongg2.Checked());  // unknown tileset: dark borders
-  EXPECT_TRUE(game->None1.Checked());      // unknown background: none
+  for (MenuItem* item : game->Menus.HighlightMenu.Items()) EXPECT_FALSE(item->Checked());
+  EXPECT_TRUE(game->Menus.MahJongg2.Checked());  // unknown tileset: dark borders
+  EXPECT_TRUE(game->Menus.None1.Checked());      // unknown background: none
   EXPECT_TRUE(game->LastLoadedTileset.empty());
   EXPECT_FALSE(game->Window.DisplayModeChanged);  // no mode switch on this system
   EXPECT_EQ(platform.modeChanges, 0);
@@ -370,18 +373,18 @@ TEST_F(Startup, ASettingsFileThatCannotBeReadIsNotOverwritten) {
 TEST_F(Startup, ViewTogglesResizeTheWindow) {
   ASSERT_TRUE(Start());
   const int height = platform.window.height;
-  game->Toolbar1.Click();
-  EXPECT_FALSE(game->Tools.Visible());
+  game->Menus.Toolbar1.Click();
+  EXPECT_FALSE(game->Menus.Tools.Visible());
   EXPECT_EQ(platform.window.height, height - 33);
-  game->ShowTitle.Click();
-  EXPECT_FALSE(game->LigneStatus.Visible());
+  game->Menus.ShowTitle.Click();
+  EXPECT_FALSE(game->Menus.LigneStatus.Visible());
   EXPECT_EQ(platform.window.height, height - 33 - 19);
-  game->Toolbar1.Click();
-  game->ShowTitle.Click();
+  game->Menus.Toolbar1.Click();
+  game->Menus.ShowTitle.Click();
   EXPECT_EQ(platform.window.height, height);
-  game->CoolMouse.Click();
+  game->Menus.CoolMouse.Click();
   EXPECT_EQ(platform.cursor, 0);
-  game->Exit1.Click();
+  game->Menus.Exit1.Click();
   EXPECT_TRUE(platform.closed);
 }
 
@@ -441,7 +444,7 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
       EXPECT_GT(platform.errors.size() + platform.messages.size(), errors)
           << game->Layouts[static_cast<size_t>(k)].name;
       EXPECT_EQ(game->Layout.LayoutPath, before);
-      EXPECT_EQ(game->Board.TilesLeft, 144);
+      EXPECT_EQ(game->Current.Board.TilesLeft, 144);
     }
   game->FormCloseQuery();
   EXPECT_NE(Ini().find("[Velmor]\r\nHighlight=3\r\n"), std::string::npos);
@@ -456,14 +459,14 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
 
 TEST_F(Startup, TheWelcomeGivesWayAtTheFirstPairWhereMessagesStay) {
   ASSERT_TRUE(Start());
-  game->CoolStatus.SetChecked(false);
+  game->Menus.CoolStatus.SetChecked(false);
   for (int beat = 0; beat < 5; ++beat) game->Temps();
-  EXPECT_EQ(game->StatusText.Caption().rfind("Welcome to Velmor", 0), 0u) << game->StatusText.Caption();
+  EXPECT_EQ(game->Menus.StatusText.Caption().rfind("Welcome to Velmor", 0), 0u) << game->Menus.StatusText.Caption();
   int a = 0, b = 0;
   game->IsItFree();
-  ASSERT_TRUE(game->Free.NthMove(1, a, b));
-  game->TakePair(a, game->Board.TilePlace[static_cast<size_t>(a)], b);
-  EXPECT_EQ(game->StatusText.Caption(), " ");
+  ASSERT_TRUE(game->Current.Free.NthMove(1, a, b));
+  game->TakePair(a, game->Current.Board.TilePlace[static_cast<size_t>(a)], b);
+  EXPECT_EQ(game->Menus.StatusText.Caption(), " ");
 }
 
 TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
@@ -471,8 +474,8 @@ TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   for (int k = 1; k <= game->Layouts.Count(); ++k)
     if (game->Layouts[static_cast<size_t>(k)].file == "Spiral.shp") game->LayoutEntries.Entry(k)->Click();
   ASSERT_TRUE(game->Layout.LayoutPath.ends_with("Spiral.shp"));
-  game->Editlayout1.Click();
-  game->SaveandexitClick(game->Save1);
+  game->Menus.Editlayout1.Click();
+  game->SaveandexitClick(game->Menus.Save1);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Spiral.lay"));
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "Layouts/Spiral.shp.lay"));
   std::string saved, error;
@@ -482,7 +485,7 @@ TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   ASSERT_TRUE(Start());
   EXPECT_TRUE(platform.errors.empty());
   EXPECT_EQ(game->Layout.LayoutPath, dir.path() + "Layouts/Spiral.lay");
-  EXPECT_EQ(game->Board.TilesLeft, 144);
+  EXPECT_EQ(game->Current.Board.TilesLeft, 144);
 }
 
 TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditional) {
@@ -517,7 +520,7 @@ TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditio
   EXPECT_EQ(game->Layout.LayoutName, "Traditional");
   EXPECT_TRUE(game->LayoutEntries.Entry(game->Layout.BoardNumber)->Checked());
   game->FormShow();
-  EXPECT_EQ(game->Board.TilesLeft, 144);
+  EXPECT_EQ(game->Current.Board.TilesLeft, 144);
 }
 
 // The file a player carries between versions: for the same settings, the same bytes.
@@ -543,29 +546,51 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
        "MusicVolume=5\r\nEffectsVolume=5\r\nLanguage=System\r\nHelpWidth=0\r\nHelpHeight=0\r\n"},
       {"every option flipped", 1280, 1024, nullptr,
        [](TVelmor& g) {
-         for (MenuItem* item :
-              {&g.Invert,        &g.Moves,       &g.PlayMusic,      &g.PlaySounds,      &g.Res800,
-               &g.StartDirectly, &g.StartMusic,  &g.ShowHallFame,   &g.Toolbar1,        &g.ShowTitle,
-               &g.CoolMenu1,     &g.CoolMouse,   &g.CoolStatus,     &g.CoolToolbar,     &g.AnimateTileRivers,
-               &g.ShowTime,      &g.FlatButtons, &g.EnableHall,     &g.Shadows,         &g.Vertical,
-               &g.Winnable,      &g.Shuffable,   &g.Animate,        &g.ShowCurrentTile, &g.OnlyPossibleMoves,
-               &g.RandomMusic,   &g.FullScreen,  &g.ResumeLastGame, &g.WatchWinnability})
+         for (MenuItem* item : {&g.Menus.Invert,
+                                &g.Menus.Moves,
+                                &g.Menus.PlayMusic,
+                                &g.Menus.PlaySounds,
+                                &g.Menus.Res800,
+                                &g.Menus.StartDirectly,
+                                &g.Menus.StartMusic,
+                                &g.Menus.ShowHallFame,
+                                &g.Menus.Toolbar1,
+                                &g.Menus.ShowTitle,
+                                &g.Menus.CoolMenu1,
+                                &g.Menus.CoolMouse,
+                                &g.Menus.CoolStatus,
+                                &g.Menus.CoolToolbar,
+                                &g.Menus.AnimateTileRivers,
+                                &g.Menus.ShowTime,
+                                &g.Menus.FlatButtons,
+                                &g.Menus.EnableHall,
+                                &g.Menus.Shadows,
+                                &g.Menus.Vertical,
+                                &g.Menus.Winnable,
+                                &g.Menus.Shuffable,
+                                &g.Menus.Animate,
+                                &g.Menus.ShowCurrentTile,
+                                &g.Menus.OnlyPossibleMoves,
+                                &g.Menus.RandomMusic,
+                                &g.Menus.FullScreen,
+                                &g.Menus.ResumeLastGame,
+                                &g.Menus.WatchWinnability})
            item->Toggle();
          static_cast<FakePlatform&>(g.platform).shape = {1200, 800, true};  // a maximised window
          g.Highlight3Click();
-         g.Kanji1.Click();
-         g.MahJongg2.Click();
+         g.Menus.Kanji1.Click();
+         g.Menus.MahJongg2.Click();
          g.CurrentPlayer = "Ann Lee";
-         g.GameNumber = 2147483647;
+         g.Current.GameNumber = 2147483647;
          g.LastLoadedTileset = "/home/ann/My Tiles/pai.bmp";
          g.LastLoadedBackground = "/home/ann/sky.jpg";
          g.LayoutEntries.Entry(1)->Click();  // Pyramid, remembered through the flat game that follows
          g.Tunes.Entry(3)->Click();
          g.FourRivers(false, 1u);
          g.platform.PlaceWindow(40, 50, 704, 468);
-         g.FindItem("MusicVolume1")->Click();
-         g.FindItem("EffectsVolume0")->Click();
-         g.FindItem("Language_pt_BR")->Click();
+         g.Menus.FindItem("MusicVolume1")->Click();
+         g.Menus.FindItem("EffectsVolume0")->Click();
+         g.Menus.FindItem("Language_pt_BR")->Click();
        },
        "[Velmor]\r\nHighlight=2\r\nInvert=1\r\nShowMoves=0\r\nPlayMusic=0\r\nPlaySounds=0\r\n"
        "CurrentPlayer1=Ann Lee\r\nBackground=0\r\nBoardNumber=1\r\nLayoutFile=Pyramid.lay\r\nMidiNumber=3\r\n"
@@ -616,36 +641,36 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
 // starts.
 TEST_F(Startup, TheGameInProgressIsResumedAndADamagedOneMovedAside) {
   ASSERT_TRUE(Start());
-  game->Winnable.SetChecked(true);
-  game->GameNumber = 31;
+  game->Menus.Winnable.SetChecked(true);
+  game->Current.GameNumber = 31;
   game->NewSpecificGame1Click();
-  const std::vector<Place> order = game->RemovalOrder;
+  const std::vector<Place> order = game->Current.RemovalOrder;
   for (size_t k = 0; k < 6; ++k)
     game->ButtonDown(TVelmor::Button::Primary,
                      game->Pictures.BoardOriginX + TileLeft(order[k].column, order[k].layer) + 26,
                      game->Pictures.BoardOriginY + TileTop(order[k].row, order[k].layer) + 25);
-  ASSERT_EQ(game->Board.TilesLeft, 138);
+  ASSERT_EQ(game->Current.Board.TilesLeft, 138);
   platform.tick += 65000;
-  game->Clock.Update(platform.tick);
-  game->Undo1.Click();  // and taken again by Redo after the restart
-  const BoardState board = game->Board;
-  const int elapsed = game->Clock.ElapsedSeconds;
+  game->Current.Clock.Update(platform.tick);
+  game->Menus.Undo1.Click();  // and taken again by Redo after the restart
+  const BoardState board = game->Current.Board;
+  const int elapsed = game->Current.Clock.ElapsedSeconds;
   game->FormCloseQuery();
   game.reset();
 
   platform.tick = 500;  // a new run: the counter starts afresh
   ASSERT_TRUE(Start());
-  EXPECT_TRUE(game->Board.BoardGrid == board.BoardGrid);
-  EXPECT_EQ(game->Board.TilesLeft, 140);
-  EXPECT_EQ(game->GameNumber, 31);
-  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
-  game->Clock.Update(platform.tick);
-  EXPECT_EQ(game->Clock.ElapsedSeconds, elapsed);
-  game->Redo1.Click();
-  EXPECT_EQ(game->Board.TilesLeft, 138);
-  game->Undo1.Click();
-  game->Undo1.Click();
-  EXPECT_EQ(game->Board.TilesLeft, 142);
+  EXPECT_TRUE(game->Current.Board.BoardGrid == board.BoardGrid);
+  EXPECT_EQ(game->Current.Board.TilesLeft, 140);
+  EXPECT_EQ(game->Current.GameNumber, 31);
+  EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
+  game->Current.Clock.Update(platform.tick);
+  EXPECT_EQ(game->Current.Clock.ElapsedSeconds, elapsed);
+  game->Menus.Redo1.Click();
+  EXPECT_EQ(game->Current.Board.TilesLeft, 138);
+  game->Menus.Undo1.Click();
+  game->Menus.Undo1.Click();
+  EXPECT_EQ(game->Current.Board.TilesLeft, 142);
   game.reset();
 
   dir.Write("Resume.vsave", "Velmor saved game 1\nnot really\n");
@@ -654,7 +679,7 @@ TEST_F(Startup, TheGameInProgressIsResumedAndADamagedOneMovedAside) {
   ASSERT_EQ(platform.errors.size(), 1u);
   EXPECT_NE(platform.errors[0].find("cannot be continued"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Resume.vsave.damaged"));
-  EXPECT_EQ(game->Board.TilesLeft, 144);  // a new game ("Begin game directly" is on)
+  EXPECT_EQ(game->Current.Board.TilesLeft, 144);  // a new game ("Begin game directly" is on)
 }
 
 TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
@@ -665,22 +690,22 @@ TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
 
   ASSERT_TRUE(Start({.game = 12, .layout = "pYRAMID"}));
   EXPECT_EQ(game->Layout.BoardNumber, game->Layouts.FindFile("Pyramid.lay"));
-  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
   EXPECT_EQ(platform.title, "Velmor 5.21 - " + game->Layout.LayoutName + " - game 12");
   // Counted as New Game counts it: the unfinished game lost, the new one under way.
   const StatisticsEntry left = game->Records.Figures().Of("Traditional.lay");
   EXPECT_FALSE(left.Unfinished);
   EXPECT_EQ(left.Started, 1);
   EXPECT_TRUE(game->Records.Figures().Of("Pyramid.lay").Unfinished);
-  const BoardState asked = game->Board;
+  const BoardState asked = game->Current.Board;
   game->NewSpecificGame1Click();
-  EXPECT_TRUE(game->Board.BoardGrid == asked.BoardGrid);
+  EXPECT_TRUE(game->Current.Board.BoardGrid == asked.BoardGrid);
   game->FormCloseQuery();
 
   StartRequest flat;
   flat.rivers = StartRequest::Rivers::Hard;
   ASSERT_TRUE(Start(flat));
-  EXPECT_EQ(game->Play.Number(), ModeRivers);
+  EXPECT_EQ(game->Current.Play.Number(), ModeRivers);
   EXPECT_EQ(game->Layout.BoardNumber, RiversHardList);
   EXPECT_EQ(game->Layout.SavedLayoutNumber,
             game->Layouts.FindFile("Pyramid.lay"));  // remembered, as the menu leaves it
@@ -688,55 +713,55 @@ TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
 
 TEST_F(Startup, ASavedGameLoadsBackAfterAskingAndABrokenOneChangesNothing) {
   ASSERT_TRUE(Start());
-  game->Winnable.SetChecked(true);
-  game->GameNumber = 77;
+  game->Menus.Winnable.SetChecked(true);
+  game->Current.GameNumber = 77;
   game->NewSpecificGame1Click();
-  const std::vector<Place> order = game->RemovalOrder;
+  const std::vector<Place> order = game->Current.RemovalOrder;
   auto take = [&](size_t k) {
     game->ButtonDown(TVelmor::Button::Primary,
                      game->Pictures.BoardOriginX + TileLeft(order[k].column, order[k].layer) + 26,
                      game->Pictures.BoardOriginY + TileTop(order[k].row, order[k].layer) + 25);
   };
   for (size_t k = 0; k < 4; ++k) take(k);
-  const BoardState saved = game->Board;
+  const BoardState saved = game->Current.Board;
   platform.saveAnswers.push_back(dir.path() + "mine");
-  game->SaveGame1.Click();
+  game->Menus.SaveGame1.Click();
   ASSERT_TRUE(std::filesystem::exists(dir.path() + "mine.vsave"));
   take(4);
   take(5);
 
   platform.openAnswers.push_back(dir.path() + "mine.vsave");
   platform.confirmAnswers.push_back(false);  // the game in progress is kept
-  game->LoadGame1.Click();
-  EXPECT_EQ(game->Board.TilesLeft, 138);
+  game->Menus.LoadGame1.Click();
+  EXPECT_EQ(game->Current.Board.TilesLeft, 138);
   platform.openAnswers.push_back(dir.path() + "mine.vsave");
-  game->LoadGame1.Click();
-  EXPECT_TRUE(game->Board.BoardGrid == saved.BoardGrid);
-  EXPECT_EQ(game->History.Count, 4);
+  game->Menus.LoadGame1.Click();
+  EXPECT_TRUE(game->Current.Board.BoardGrid == saved.BoardGrid);
+  EXPECT_EQ(game->Current.History.Count, 4);
   EXPECT_EQ(platform.questions.size(), 2u);
 
   dir.Write("broken.vsave", "Velmor saved game 1\nBoard=\n");
   platform.openAnswers.push_back(dir.path() + "broken.vsave");
   platform.errors.clear();
-  game->LoadGame1.Click();
+  game->Menus.LoadGame1.Click();
   ASSERT_EQ(platform.errors.size(), 1u);
   EXPECT_NE(platform.errors[0].find("cannot be loaded"), std::string::npos);
-  EXPECT_TRUE(game->Board.BoardGrid == saved.BoardGrid);
+  EXPECT_TRUE(game->Current.Board.BoardGrid == saved.BoardGrid);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "broken.vsave"));  // the player's file stays
 }
 
 TEST_F(Startup, StatisticsCountGamesWinsAndStreaksAndOutliveTheProgram) {
   ASSERT_TRUE(Start());  // "Begin game directly": one Traditional game under way
-  game->Winnable.SetChecked(true);
-  game->GameNumber = 5;
+  game->Menus.Winnable.SetChecked(true);
+  game->Current.GameNumber = 5;
   game->NewSpecificGame1Click();  // the first is left: a loss
-  const std::vector<Place> order = game->RemovalOrder;
+  const std::vector<Place> order = game->Current.RemovalOrder;
   platform.tick += 90000;
   for (const Place& p : order)
     game->ButtonDown(TVelmor::Button::Primary, game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
                      game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
-  ASSERT_EQ(game->Board.TilesLeft, 0);
-  game->RiversHard1.Click();
+  ASSERT_EQ(game->Current.Board.TilesLeft, 0);
+  game->Menus.RiversHard1.Click();
   const StatisticsEntry traditional = game->Records.Figures().Of("Traditional.lay");
   EXPECT_EQ(traditional.Started, 2);
   EXPECT_EQ(traditional.Won, 1);
@@ -748,7 +773,7 @@ TEST_F(Startup, StatisticsCountGamesWinsAndStreaksAndOutliveTheProgram) {
 
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->Records.Figures().Of("Traditional.lay"), traditional);
-  game->Statistics1.Click();
+  game->Menus.Statistics1.Click();
   ASSERT_EQ(game->Help.Statistics.size(), 2u);
   EXPECT_EQ(game->Help.Statistics[0].name, "Traditional");
   EXPECT_EQ(game->Help.Statistics[0].best, "01:30");
@@ -782,7 +807,7 @@ TEST_F(Startup, EveryMenuEntryHasAnAcceleratorOfItsOwn) {
     for (const MenuItem* item : menu.Items())
       if (item && !item->Items().empty()) check(*item);
   };
-  for (const MenuItem* root : {&game->VO, &game->EditorMenu, &game->NewPopup}) check(*root);
+  for (const MenuItem* root : {&game->Menus.VO, &game->Menus.EditorMenu, &game->Menus.NewPopup}) check(*root);
 }
 
 // The effects' device is readied with the first heartbeat after the window shows, and again when
@@ -795,17 +820,17 @@ TEST_F(Startup, TheEffectsDeviceIsReadiedOnlyForEffectsThatWillSound) {
   game->Temps();
   game->Temps();
   EXPECT_EQ(platform.soundsPrepared, 1);
-  game->PlaySounds.Click();
-  EXPECT_FALSE(game->PlaySounds.Checked());
+  game->Menus.PlaySounds.Click();
+  EXPECT_FALSE(game->Menus.PlaySounds.Checked());
   EXPECT_EQ(platform.soundsPrepared, 1);
-  game->PlaySounds.Click();
-  EXPECT_TRUE(game->PlaySounds.Checked());
+  game->Menus.PlaySounds.Click();
+  EXPECT_TRUE(game->Menus.PlaySounds.Checked());
   EXPECT_EQ(platform.soundsPrepared, 2);
-  game->PlaySounds.Click();
+  game->Menus.PlaySounds.Click();
   game->FormCloseQuery();
   platform.soundsPrepared = 0;
   ASSERT_TRUE(Start());  // with effects off, as the settings now say
-  EXPECT_FALSE(game->PlaySounds.Checked());
+  EXPECT_FALSE(game->Menus.PlaySounds.Checked());
   EXPECT_EQ(platform.soundsPrepared, 0);
 }
 
@@ -813,17 +838,17 @@ TEST_F(Startup, TheEffectsDeviceIsReadiedOnlyForEffectsThatWillSound) {
 TEST_F(Startup, TheLayoutMenuIsFilledInOneChange) {
   game = std::make_unique<TVelmor>(platform, dir.path());
   std::map<const MenuItem*, int> changes;
-  game->VO.SetObserver([&](MenuItem& item, MenuItem::Change change) {
+  game->Menus.VO.SetObserver([&](MenuItem& item, MenuItem::Change change) {
     if (change == MenuItem::Change::Children) ++changes[&item];
   });
   ASSERT_TRUE(game->Init());
-  EXPECT_EQ(changes[&game->Layout1], 1);
+  EXPECT_EQ(changes[&game->Menus.Layout1], 1);
   ASSERT_GT(game->Layouts.Count(), 1);
-  int position = game->Layout1.IndexOf(*game->LayoutEntries.Entry(1));
+  int position = game->Menus.Layout1.IndexOf(*game->LayoutEntries.Entry(1));
   for (int k = 1; k <= game->Layouts.Count(); ++k, ++position) {
-    ASSERT_EQ(game->Layout1.Items().at(static_cast<size_t>(position)), game->LayoutEntries.Entry(k));
+    ASSERT_EQ(game->Menus.Layout1.Items().at(static_cast<size_t>(position)), game->LayoutEntries.Entry(k));
     EXPECT_EQ(game->LayoutEntries.Entry(k)->Caption(), game->Layouts[k].name);
-    EXPECT_EQ(game->LayoutEntries.Entry(k)->Parent(), &game->Layout1);
+    EXPECT_EQ(game->LayoutEntries.Entry(k)->Parent(), &game->Menus.Layout1);
   }
 }
 
@@ -840,10 +865,10 @@ TEST_F(Startup, HelpTextsFollowTheLanguageAndFallBackToEnglish) {
   EXPECT_NE(game->Help.WhatsNewHtml.find("Version 5.21."), std::string::npos);
   EXPECT_TRUE(platform.errors.empty());
 
-  game->FindItem("Language_fr")->Click();
+  game->Menus.FindItem("Language_fr")->Click();
   EXPECT_EQ(platform.languages.back(), "fr");
   EXPECT_NE(game->Help.HelpHtml.find("Les r\xC3\xA8gles."), std::string::npos);
-  game->FindItem("Language_it")->Click();
+  game->Menus.FindItem("Language_it")->Click();
   EXPECT_NE(game->Help.HelpHtml.find("The rules."), std::string::npos);
   EXPECT_TRUE(platform.errors.empty());
 }

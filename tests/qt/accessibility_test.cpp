@@ -32,7 +32,7 @@ class ReadOutWindow : public GameWindow {
 
   void Deal() {
     ASSERT_TRUE(Start());
-    game->GameNumber = 77;
+    game->Current.GameNumber = 77;
     game->NewSpecificGame1Click();
     // Reached from the window, as a reader walks to it.
     board = Find(QAccessible::queryAccessibleInterface(window.get()), [](QAccessibleInterface* i) {
@@ -48,7 +48,7 @@ TEST_F(ReadOutWindow, TheBoardListsTheTilesThatShowWithTheirStates) {
     std::vector<std::string> expected, listed;
     int free = 0, listedFree = 0;
     for (int t = 1; t <= TileTotal; ++t)
-      if (TileVisible(game->Board, t)) {
+      if (TileVisible(game->Current.Board, t)) {
         expected.push_back(TileName(t));
         free += game->IsPlayable(t);
       }
@@ -74,10 +74,10 @@ TEST_F(ReadOutWindow, TheBoardListsTheTilesThatShowWithTheirStates) {
   check("after the deal");
 
   int a = 0, b = 0;
-  ASSERT_TRUE(game->Free.NthMove(1, a, b));
+  ASSERT_TRUE(game->Current.Free.NthMove(1, a, b));
   auto click = [&](int tile) {
     int x = 0, y = 0;
-    ASSERT_TRUE(VisiblePoint(game->Board, tile, x, y));
+    ASSERT_TRUE(VisiblePoint(game->Current.Board, tile, x, y));
     QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(game->Pictures.BoardOriginX + x, game->Pictures.BoardOriginY + y));
   };
@@ -114,12 +114,13 @@ TEST_F(ReadOutWindow, TheFocusFollowsTheCursorAndTheDrawnPartsHaveNames) {
   EXPECT_GT(board->childCount(), 0);
 
   // The line scrolls its message in a character at a time; the reader gets it whole at once.
-  game->CoolStatus.SetChecked(true);
+  game->Menus.CoolStatus.SetChecked(true);
   game->ShowStatus("No more moves");
   game->Temps();
-  EXPECT_NE(window->LabelOf(game->StatusText)->text(), "No more moves");
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->LabelOf(game->StatusText))->text(QAccessible::Name),
+  EXPECT_NE(window->LabelOf(game->Menus.StatusText)->text(), "No more moves");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->LabelOf(game->Menus.StatusText))->text(QAccessible::Name),
             "No more moves");
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->ButtonOf(game->RedoButton))->text(QAccessible::Name), "Redo");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->ButtonOf(game->Menus.RedoButton))->text(QAccessible::Name),
+            "Redo");
   EXPECT_EQ(QAccessible::queryAccessibleInterface(window->HallPanel())->text(QAccessible::Name), "Hall of Fame");
 }

@@ -20,7 +20,7 @@ bool AddPoint(const TVelmor& game, const Place& p, QPoint& at) {
     for (int dx = 0; dx < TileBoxWidth; ++dx) {
       const int x = TileLeft(p.column, p.layer) + dx, y = TileTop(p.row, p.layer) + dy;
       if (x < 0 || y < 0) continue;
-      if (WhatAdd(game.Board.BoardGrid, x, y) == p) {
+      if (WhatAdd(game.Current.Board.BoardGrid, x, y) == p) {
         at = QPoint(game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
         return true;
       }
@@ -31,10 +31,10 @@ bool AddPoint(const TVelmor& game, const Place& p, QPoint& at) {
 
 TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
   ASSERT_TRUE(Start());
-  window->ActionOf(game->CreateLayout1)->trigger();
-  ASSERT_EQ(game->Play.Number(), ModeEditor);
-  EXPECT_TRUE(window->LabelOf(game->Label40)->isVisible());
-  EXPECT_EQ(window->LabelOf(game->Label40)->text(), "144");
+  window->ActionOf(game->Menus.CreateLayout1)->trigger();
+  ASSERT_EQ(game->Current.Play.Number(), ModeEditor);
+  EXPECT_TRUE(window->LabelOf(game->Menus.Label40)->isVisible());
+  EXPECT_EQ(window->LabelOf(game->Menus.Label40)->text(), "144");
 
   // 12 x 6 on the table and 12 x 6 on top of it, a tile's width apart.
   PictureView* board = window->Board();
@@ -46,7 +46,7 @@ TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
         QTest::mouseMove(board, at);
         QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, at);
       }
-  EXPECT_EQ(window->LabelOf(game->Label40)->text(), "0");
+  EXPECT_EQ(window->LabelOf(game->Menus.Label40)->text(), "0");
   if (const QByteArray dir = qgetenv("VELMOR_SCREENSHOT_DIR"); !dir.isEmpty()) {
     QTest::mouseMove(board, QPoint(300, 200));
     QTest::mouseMove(board, QPoint(game->Pictures.BoardOriginX + 260, game->Pictures.BoardOriginY + 110));
@@ -67,8 +67,8 @@ TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
       }
   });
   answer.start(50);
-  window->ActionOf(game->Save1)->trigger();
-  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
+  window->ActionOf(game->Menus.Save1)->trigger();
+  EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
   EXPECT_TRUE(std::filesystem::exists(file + ".lay"));
   QMenu* layouts = nullptr;
   for (QAction* a : window->menuBar()->actions())
@@ -77,30 +77,30 @@ TEST_F(GameWindow, ALayoutBuiltByClicksIsSavedListedAndDealt) {
   EXPECT_EQ(layouts->actions().last()->text(), "Twin Decks");
   EXPECT_TRUE(layouts->actions().last()->isChecked());
   layouts->actions().last()->trigger();
-  EXPECT_EQ(game->Board.TilesLeft, 144);
+  EXPECT_EQ(game->Current.Board.TilesLeft, 144);
   EXPECT_EQ(game->Layout.LayoutName, "New Layout");
 }
 
 TEST_F(GameWindow, CtrlTHidesAndShowsTheEditorPanel) {
   ASSERT_TRUE(Start());
-  window->ActionOf(game->CreateLayout1)->trigger();
-  ASSERT_EQ(game->Play.Number(), ModeEditor);
+  window->ActionOf(game->Menus.CreateLayout1)->trigger();
+  ASSERT_EQ(game->Current.Play.Number(), ModeEditor);
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  ASSERT_TRUE(game->EditorPanel.Visible());
+  ASSERT_TRUE(game->Menus.EditorPanel.Visible());
   QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
-  EXPECT_FALSE(game->EditorPanel.Visible());
-  EXPECT_FALSE(game->Tools.Visible());
+  EXPECT_FALSE(game->Menus.EditorPanel.Visible());
+  EXPECT_FALSE(game->Menus.Tools.Visible());
   QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
-  EXPECT_TRUE(game->EditorPanel.Visible());
-  EXPECT_FALSE(game->Tools.Visible());
+  EXPECT_TRUE(game->Menus.EditorPanel.Visible());
+  EXPECT_FALSE(game->Menus.Tools.Visible());
 }
 
 // A dialog over the editor keeps its own Return: the board's cursor never takes a dialog's key.
 TEST_F(GameWindow, ADialogsReturnIsTheDialogsWhileTheEditorIsOpen) {
   ASSERT_TRUE(Start());
-  window->ActionOf(game->CreateLayout1)->trigger();
-  ASSERT_EQ(game->Play.Number(), ModeEditor);
+  window->ActionOf(game->Menus.CreateLayout1)->trigger();
+  ASSERT_EQ(game->Current.Play.Number(), ModeEditor);
   const int toPlace = game->Layout.TilesToPlace;
   QDialog dialog(window.get());
   auto* button = new QPushButton("OK", &dialog);

@@ -44,16 +44,16 @@ TEST_F(GameWindow, HelpOpensOnItsPageAndTheGameWaits) {
   uint8_t modeWhileOpen = 0;
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
     pageShown = help.Pages()->currentIndex();
-    modeWhileOpen = game->Play.Number();
+    modeWhileOpen = game->Current.Play.Number();
     EXPECT_EQ(help.windowTitle(), "Velmor - Help");
     EXPECT_EQ(help.Pages()->count(), 8);
     EXPECT_EQ(help.Pages()->tabText(7), "Statistics");
     EXPECT_EQ(help.Pages()->tabText(6), "Hall of Fame");
   });
-  window->ActionOf(game->ViewTiles1)->trigger();
+  window->ActionOf(game->Menus.ViewTiles1)->trigger();
   EXPECT_EQ(pageShown, 4);
   EXPECT_EQ(modeWhileOpen, ModePaused);
-  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
 }
 
 // The manual opens on a good part of the screen, never beyond it, and comes back at the size the
@@ -66,17 +66,17 @@ TEST_F(GameWindow, TheHelpWindowFitsTheScreenAndKeepsTheSizeItWasGiven) {
     first = help.size();
     help.resize(700, 520);
   });
-  window->ActionOf(game->Contents1)->trigger();
+  window->ActionOf(game->Menus.Contents1)->trigger();
   EXPECT_LE(first.width(), std::max(screen.width(), 616));
   EXPECT_GE(first.width(), std::min(screen.width() / 2, 616));
   QSize again;
   WhileHelpIsOpen(*window, [&](HelpWindow& help) { again = help.size(); });
-  window->ActionOf(game->Contents1)->trigger();
+  window->ActionOf(game->Menus.Contents1)->trigger();
   EXPECT_EQ(again, QSize(700, 520));
   window->close();
   ASSERT_TRUE(Start());
   WhileHelpIsOpen(*window, [&](HelpWindow& help) { again = help.size(); });
-  window->ActionOf(game->Contents1)->trigger();
+  window->ActionOf(game->Menus.Contents1)->trigger();
   EXPECT_EQ(again, QSize(700, 520)) << "at the next start too";
 }
 
@@ -94,15 +94,15 @@ TEST_F(GameWindow, HallOfFamePageListsTheCurrentLayout) {
     help.Chooser()->setCurrentIndex(game->Layouts.Count());  // the easy flat game's list
     EXPECT_EQ(help.Scores()->item(0, 1)->text(), "---     ");
   });
-  QTest::mouseClick(window->ButtonOf(game->HallFameButton), Qt::LeftButton);
+  QTest::mouseClick(window->ButtonOf(game->Menus.HallFameButton), Qt::LeftButton);
 }
 
 TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
   ASSERT_TRUE(Start());
-  game->Winnable.SetChecked(true);
-  game->GameNumber = 99;
+  game->Menus.Winnable.SetChecked(true);
+  game->Current.GameNumber = 99;
   game->NewSpecificGame1Click();
-  const std::vector<Place> order = game->RemovalOrder;
+  const std::vector<Place> order = game->Current.RemovalOrder;
   QTest::qWait(1100);  // at least a second of play
   bool checked = false;
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
@@ -127,18 +127,18 @@ TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
     QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
                              game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25));
-  ASSERT_EQ(game->Board.TilesLeft, 0);
+  ASSERT_EQ(game->Current.Board.TilesLeft, 0);
   QTest::qWait(300);  // the heartbeat ends the game and opens the page
   EXPECT_TRUE(checked);
-  EXPECT_EQ(game->Play.Number(), ModeGameOver);
+  EXPECT_EQ(game->Current.Play.Number(), ModeGameOver);
   EXPECT_EQ(game->HallOfFame[HallKeyOf(game->Layouts, game->Layout.BoardNumber)].entries[1].substr(0, 8), "Ada     ");
   EXPECT_EQ(game->CurrentPlayer, "Ada");
 }
 
 TEST_F(GameWindow, TheTwoPlayerPanelShowsBothClocks) {
   ASSERT_TRUE(Start());
-  window->ActionOf(game->TwoPlayerGame1)->trigger();
-  ASSERT_EQ(game->Play.Number(), ModeTwoPlayers);
+  window->ActionOf(game->Menus.TwoPlayerGame1)->trigger();
+  ASSERT_EQ(game->Current.Play.Number(), ModeTwoPlayers);
   QTest::qWait(700);
   const QImage panel = window->HallPanel()->Shown();
   // Yellow "PLAY 1" or aqua "PLAY 2" text stands in the lower part of the panel.
@@ -161,7 +161,7 @@ TEST_F(GameWindow, TheOptionsPageNamesARealFileMenuEntry) {
     for (QLabel* label : help.findChildren<QLabel*>())
       if (label->text().startsWith(lead)) named = label->text().mid(lead.size());
   });
-  window->ActionOf(game->ViewTiles1)->trigger();
+  window->ActionOf(game->Menus.ViewTiles1)->trigger();
   ASSERT_FALSE(named.isEmpty());
   QStringList fileEntries;
   for (QAction* menu : window->menuBar()->actions())
@@ -188,7 +188,7 @@ TEST_F(GameWindow, TheLastOfManyLayoutsPlaysFromItsMenuEntryAndKeepsItsOwnRecord
   EXPECT_TRUE(last->isChecked());
   EXPECT_EQ(game->Layout.BoardNumber, count);
   EXPECT_EQ(game->Layout.LayoutPath, game->Layouts[static_cast<size_t>(count)].Path());
-  EXPECT_EQ(game->Board.TilesLeft, 144);
+  EXPECT_EQ(game->Current.Board.TilesLeft, 144);
 
   game->HallOfFame[HallKeyOf(game->Layouts, count)].Add("Kim", 95, 40);
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
@@ -199,5 +199,5 @@ TEST_F(GameWindow, TheLastOfManyLayoutsPlaysFromItsMenuEntryAndKeepsItsOwnRecord
     help.Chooser()->setCurrentIndex(count - 2);
     EXPECT_EQ(help.Scores()->item(0, 1)->text(), "---     ");
   });
-  QTest::mouseClick(window->ButtonOf(game->HallFameButton), Qt::LeftButton);
+  QTest::mouseClick(window->ButtonOf(game->Menus.HallFameButton), Qt::LeftButton);
 }

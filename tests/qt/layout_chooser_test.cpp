@@ -48,16 +48,16 @@ TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft)
     openedIn = opening.elapsed();
     shownAtFirst = Shown(chooser).size();
     EXPECT_EQ(chooser.Pictures()->currentItem()->text().toStdString(), game->Layouts[before].name);
-    EXPECT_EQ(game->Play.Number(), ModePaused);
+    EXPECT_EQ(game->Current.Play.Number(), ModePaused);
     SavePicture(chooser, "layout-chooser");
     QTest::keyClick(chooser.Filter(), Qt::Key_Escape);
   });
   opening.start();
-  window->ActionOf(game->ChooseLayout1)->trigger();
+  window->ActionOf(game->Menus.ChooseLayout1)->trigger();
   EXPECT_LT(openedIn, 500);
   EXPECT_EQ(shownAtFirst, static_cast<size_t>(game->Layouts.Count()));
   EXPECT_EQ(game->Layout.BoardNumber, before);
-  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
 
   std::vector<std::string> filtered;
   WhileChooserIsOpen(*window, [&](LayoutChooser& chooser) {
@@ -66,12 +66,12 @@ TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft)
     SavePicture(chooser, "layout-chooser-filtered");
     QTest::keyClick(chooser.Filter(), Qt::Key_Return);
   });
-  window->ActionOf(game->ChooseLayout1)->trigger();
+  window->ActionOf(game->Menus.ChooseLayout1)->trigger();
   EXPECT_EQ(filtered, std::vector<std::string>{"Pyramid"});
   EXPECT_EQ(game->Layout.LayoutName, "Pyramid");
   EXPECT_EQ(game->Layouts[game->Layout.BoardNumber].name, "Pyramid");
   EXPECT_TRUE(window->ActionOf(*game->LayoutEntries.Entry(game->Layout.BoardNumber))->isChecked());
   EXPECT_FALSE(window->ActionOf(*game->LayoutEntries.Entry(before))->isChecked());
-  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game->Board.TileCount, 144);
+  EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game->Current.Board.TileCount, 144);
 }

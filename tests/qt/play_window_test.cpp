@@ -12,11 +12,11 @@ using namespace velmor::test;
 TEST_F(GameWindow, AWinnableDealIsClearedByClickingItsPairs) {
   ASSERT_TRUE(Start());
   // A slow machine could make this a record, whose window waits for a name nobody types.
-  game->EnableHall.SetChecked(false);
-  game->Winnable.SetChecked(true);
-  game->GameNumber = 2024;
+  game->Menus.EnableHall.SetChecked(false);
+  game->Menus.Winnable.SetChecked(true);
+  game->Current.GameNumber = 2024;
   game->NewSpecificGame1Click();
-  const std::vector<Place> order = game->RemovalOrder;
+  const std::vector<Place> order = game->Current.RemovalOrder;
   ASSERT_EQ(order.size(), 144u);
   PictureView* board = window->Board();
   for (size_t k = 0; k < order.size(); ++k) {
@@ -25,15 +25,15 @@ TEST_F(GameWindow, AWinnableDealIsClearedByClickingItsPairs) {
                       game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
     QTest::mouseMove(board, face);
     QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);
-    if (k % 2 == 1) ASSERT_EQ(game->Board.TilesLeft, 144 - static_cast<int>(k) - 1) << "pair " << k / 2 + 1;
+    if (k % 2 == 1) ASSERT_EQ(game->Current.Board.TilesLeft, 144 - static_cast<int>(k) - 1) << "pair " << k / 2 + 1;
   }
-  EXPECT_EQ(game->Board.TilesLeft, 0);
-  EXPECT_EQ(game->History.Count, 144);
+  EXPECT_EQ(game->Current.Board.TilesLeft, 0);
+  EXPECT_EQ(game->Current.History.Count, 144);
 }
 
 TEST_F(GameWindow, RightClickOnNewOpensTheGamePopupBelowTheButton) {
   ASSERT_TRUE(Start());
-  QToolButton* button = window->ButtonOf(game->ExplorerButton1);
+  QToolButton* button = window->ButtonOf(game->Menus.ExplorerButton1);
   ASSERT_NE(button, nullptr);
   QTest::mouseClick(button, Qt::RightButton);
   QMenu* popup = window->PopupShown();
@@ -48,15 +48,15 @@ TEST_F(GameWindow, RightClickOnNewOpensTheGamePopupBelowTheButton) {
 // own commands.
 TEST_F(GameWindow, ADeadEndShowsItsNoticeUntilAButtonOpensAMoveAgain) {
   ASSERT_TRUE(Start());
-  game->Winnable.SetChecked(false);
+  game->Menus.Winnable.SetChecked(false);
   for (int number = 1; number < 50 && !game->DeadEnds.Stuck(); ++number) {
-    game->GameNumber = number;
+    game->Current.GameNumber = number;
     game->NewSpecificGame1Click();
     int a = 0, b = 0;
     // The first move offered, every time, until none is left.
-    while (game->Free.MovesLeft > 0 && game->Free.NthMove(1, a, b)) {
+    while (game->Current.Free.MovesLeft > 0 && game->Current.Free.NthMove(1, a, b)) {
       for (int tile : {a, b}) {
-        const Place& p = game->Board.TilePlace[static_cast<size_t>(tile)];
+        const Place& p = game->Current.Board.TilePlace[static_cast<size_t>(tile)];
         const QPoint face(game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
                           game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
         QTest::mouseClick(window->Board(), Qt::LeftButton, Qt::NoModifier, face);
@@ -81,38 +81,38 @@ TEST_F(GameWindow, ADeadEndShowsItsNoticeUntilAButtonOpensAMoveAgain) {
   QTest::keyClick(window.get(), Qt::Key_Left);
   QTest::keyClick(window.get(), Qt::Key_Left);
   EXPECT_EQ(QApplication::focusWidget(), notice->Buttons()[0]);
-  const int left = game->Board.TilesLeft;
+  const int left = game->Current.Board.TilesLeft;
   QTest::keyClick(window.get(), Qt::Key_Return);  // Back
-  EXPECT_EQ(game->Board.TilesLeft, left + 2);
+  EXPECT_EQ(game->Current.Board.TilesLeft, left + 2);
   EXPECT_FALSE(notice->isVisible());
 }
 
 // A whole game won with the keyboard alone: Tab walks the free tiles, Return takes them.
 TEST_F(GameWindow, AWinnableDealIsClearedWithKeysOnly) {
   ASSERT_TRUE(Start());
-  game->EnableHall.SetChecked(false);
-  game->Winnable.SetChecked(true);
-  game->GameNumber = 77;
+  game->Menus.EnableHall.SetChecked(false);
+  game->Menus.Winnable.SetChecked(true);
+  game->Current.GameNumber = 77;
   game->NewSpecificGame1Click();
   window->activateWindow();
   QApplication::setActiveWindow(window.get());
-  const std::vector<Place> order = game->RemovalOrder;
+  const std::vector<Place> order = game->Current.RemovalOrder;
   QTest::keyClick(window.get(), Qt::Key_Home);  // the cursor comes out
   for (const Place& p : order) {
-    const int tile = game->Board.BoardGrid.at(p);
+    const int tile = game->Current.Board.BoardGrid.at(p);
     for (int k = 0; k < 150 && game->Keys.Tile() != tile; ++k) QTest::keyClick(window.get(), Qt::Key_Tab);
     ASSERT_EQ(game->Keys.Tile(), tile);
     QTest::keyClick(window.get(), Qt::Key_Return);
   }
-  EXPECT_EQ(game->Board.TilesLeft, 0);
+  EXPECT_EQ(game->Current.Board.TilesLeft, 0);
 }
 
 // A pair taken is on the screen before the click's handler goes on to its sound, its save and
 // its checks: the board is painted within the click itself, not at the next turn of the loop.
 TEST_F(GameWindow, APairTakenIsPaintedWithinTheClick) {
   ASSERT_TRUE(Start());
-  game->Winnable.SetChecked(true);
-  game->GameNumber = 7;
+  game->Menus.Winnable.SetChecked(true);
+  game->Current.GameNumber = 7;
   game->NewSpecificGame1Click();
   PictureView* board = window->Board();
   struct PaintCount : QObject {
@@ -128,11 +128,11 @@ TEST_F(GameWindow, APairTakenIsPaintedWithinTheClick) {
                       QPoint(game->Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
                              game->Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25));
   };
-  click(game->RemovalOrder[0]);
+  click(game->Current.RemovalOrder[0]);
   QApplication::processEvents();
   count.paints = 0;
-  click(game->RemovalOrder[1]);
-  EXPECT_EQ(game->Board.TilesLeft, 142);
+  click(game->Current.RemovalOrder[1]);
+  EXPECT_EQ(game->Current.Board.TilesLeft, 142);
   EXPECT_GE(count.paints, 1);
   board->removeEventFilter(&count);
 }

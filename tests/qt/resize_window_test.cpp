@@ -11,10 +11,10 @@ using namespace velmor::test;
 
 TEST_F(GameWindow, AtEverySizeTheBoardFitsAndAClickOnAFaceTakesThatTile) {
   ASSERT_TRUE(Start());
-  game->Winnable.SetChecked(true);
-  game->GameNumber = 77;
+  game->Menus.Winnable.SetChecked(true);
+  game->Current.GameNumber = 77;
   game->NewSpecificGame1Click();
-  const std::vector<Place> order = game->RemovalOrder;
+  const std::vector<Place> order = game->Current.RemovalOrder;
   PictureView* board = window->Board();
   const QSize natural = window->size();
   size_t next = 0;
@@ -39,7 +39,7 @@ TEST_F(GameWindow, AtEverySizeTheBoardFitsAndAClickOnAFaceTakesThatTile) {
       const QPoint face(static_cast<int>(x1 * scale / board->devicePixelRatioF()),
                         static_cast<int>(y1 * scale / board->devicePixelRatioF()));
       QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, face);
-      ASSERT_EQ(game->Board.TilesLeft, 144 - static_cast<int>(next) - (k % 2 == 1 ? 1 : 0)) << "tile " << next;
+      ASSERT_EQ(game->Current.Board.TilesLeft, 144 - static_cast<int>(next) - (k % 2 == 1 ? 1 : 0)) << "tile " << next;
     }
   }
 }
@@ -59,18 +59,18 @@ TEST_F(GameWindow, TheMarginAroundTheBoardFollowsTheBackground) {
     return window->screen()->grabWindow(window->winId()).toImage().pixelColor(margin * window->devicePixelRatioF());
   };
   EXPECT_NE(shown(), QColor(0, 128, 128));
-  game->None1.Click();  // teal in a thin black frame
+  game->Menus.None1.Click();  // teal in a thin black frame
   EXPECT_EQ(shown(), QColor(0, 128, 128));
 }
 
 TEST_F(GameWindow, FullScreenComesAndGoesWithItsItemAndEscape) {
   ASSERT_TRUE(Start());
-  game->FullScreen.Click();
+  game->Menus.FullScreen.Click();
   QApplication::processEvents();
   EXPECT_TRUE(window->isFullScreen());
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(window.get(), &escape);
   QApplication::processEvents();
   EXPECT_FALSE(window->isFullScreen());
-  EXPECT_FALSE(game->FullScreen.Checked());
+  EXPECT_FALSE(game->Menus.FullScreen.Checked());
 }

@@ -254,9 +254,9 @@ TEST_F(TranslatedWindow, AGermanLocaleTranslatesMenusStatusAndMessages) {
     EXPECT_EQ(Plain(window->ActionOf(*game->Tunes.Entry(k))->text()), Plain(Catalogue(tune.c_str()))) << tune;
   }
   // A new layout is offered a German name.
-  window->ActionOf(game->CreateLayout1)->trigger();
-  EXPECT_EQ(QString::fromStdString(game->Edit1.Caption()), Catalogue("New Layout"));
-  EXPECT_NE(game->Edit1.Caption(), "New Layout");
+  window->ActionOf(game->Menus.CreateLayout1)->trigger();
+  EXPECT_EQ(QString::fromStdString(game->Menus.Edit1.Caption()), Catalogue("New Layout"));
+  EXPECT_NE(game->Menus.Edit1.Caption(), "New Layout");
 }
 
 // In every language the window, each page of the help window and the layout chooser show every
@@ -281,14 +281,14 @@ TEST_F(TranslatedWindow, EveryTextFitsItsPlaceInEveryLanguage) {
       }
       help->accept();
     });
-    window->ActionOf(game->Contents1)->trigger();
+    window->ActionOf(game->Menus.Contents1)->trigger();
     QTimer::singleShot(50, [&] {
       LayoutChooser* chooser = window->Chooser();
       if (!chooser) return ADD_FAILURE() << "the chooser is not open";
       FindCut(chooser, cut);
       chooser->reject();
     });
-    window->ActionOf(game->ChooseLayout1)->trigger();
+    window->ActionOf(game->Menus.ChooseLayout1)->trigger();
     for (const std::string& text : cut) ADD_FAILURE() << language.code << ": " << text;
   }
 }

@@ -24,15 +24,15 @@ std::string Read(const std::filesystem::path& file) {
 TEST_F(GameWindow, StartsWithADealtTraditionalBoardAndWritesSettingsWhenClosed) {
   ASSERT_FALSE(std::filesystem::exists(folder / "Velmor.ini"));
   ASSERT_TRUE(Start());
-  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game->Layout.LayoutName, "Traditional");
-  EXPECT_EQ(game->Board.TilesLeft, 144);
+  EXPECT_EQ(game->Current.Board.TilesLeft, 144);
   EXPECT_GT(TilePixelsOnScreen(), 100000);  // tiles cover a good part of the picture
 
   QTest::qWait(1200);  // the heartbeat runs: counters and clock
-  EXPECT_EQ(window->LabelOf(game->TilesLeftLine)->text(), "144");
-  EXPECT_FALSE(window->LabelOf(game->MovesLeftLine)->text().isEmpty());
-  EXPECT_EQ(window->LabelOf(game->TimeLine)->text().left(3), "00:");
+  EXPECT_EQ(window->LabelOf(game->Menus.TilesLeftLine)->text(), "144");
+  EXPECT_FALSE(window->LabelOf(game->Menus.MovesLeftLine)->text().isEmpty());
+  EXPECT_EQ(window->LabelOf(game->Menus.TimeLine)->text().left(3), "00:");
 
   window->close();
   const std::string ini = Read(folder / "Velmor.ini");
@@ -45,15 +45,15 @@ TEST_F(GameWindow, StartsWithADealtTraditionalBoardAndWritesSettingsWhenClosed) 
 
 TEST_F(GameWindow, PauseHidesTheBoardAndResumeShowsItAgain) {
   ASSERT_TRUE(Start());
-  QToolButton* pause = window->ButtonOf(game->PauseButton);
+  QToolButton* pause = window->ButtonOf(game->Menus.PauseButton);
   ASSERT_NE(pause, nullptr);
   QTest::mouseClick(pause, Qt::LeftButton);
   QApplication::processEvents();
-  EXPECT_EQ(game->Play.Number(), ModePaused);
+  EXPECT_EQ(game->Current.Play.Number(), ModePaused);
   EXPECT_EQ(pause->text(), "Play");
   EXPECT_EQ(TilePixelsOnScreen(), 0);
   QTest::mouseClick(pause, Qt::LeftButton);
-  EXPECT_EQ(game->Play.Number(), ModeSolitaire);
+  EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
   EXPECT_GT(TilePixelsOnScreen(), 100000);
 }
 
@@ -67,25 +67,25 @@ TEST_F(GameWindow, HeartbeatSleepsWhileNothingMovesAndWakesForAMessage) {
     loop.exec();
   };
   ASSERT_TRUE(Start());
-  game->PlayMusic.SetChecked(false);
+  game->Menus.PlayMusic.SetChecked(false);
   game->PauseClick();
   for (int i = 0; i < 300 && window->HeartbeatRunning(); ++i) idle(50);  // the solver may still be thinking
   EXPECT_FALSE(window->HeartbeatRunning());
   game->ShowStatus("Moving again");
-  QLabel* status = window->LabelOf(game->StatusText);
+  QLabel* status = window->LabelOf(game->Menus.StatusText);
   for (int i = 0; i < 40 && !status->text().contains("again"); ++i) idle(50);
   EXPECT_TRUE(status->text().contains("again"));
 }
 
 TEST_F(GameWindow, MenusMirrorTheGameObject) {
   ASSERT_TRUE(Start());
-  QAction* shadows = window->ActionOf(game->Shadows);
+  QAction* shadows = window->ActionOf(game->Menus.Shadows);
   ASSERT_NE(shadows, nullptr);
   EXPECT_TRUE(shadows->isChecked());
   shadows->trigger();
-  EXPECT_FALSE(game->Shadows.Checked());
+  EXPECT_FALSE(game->Menus.Shadows.Checked());
   EXPECT_FALSE(shadows->isChecked());
-  QAction* hint = window->ActionOf(game->GiveHint);
+  QAction* hint = window->ActionOf(game->Menus.GiveHint);
   ASSERT_NE(hint, nullptr);
   EXPECT_EQ(hint->shortcut(), QKeySequence("Ctrl+H"));
   // The layout entries follow the fixed ones, the checked one being the current layout.
@@ -93,26 +93,26 @@ TEST_F(GameWindow, MenusMirrorTheGameObject) {
   ASSERT_NE(traditional, nullptr);
   EXPECT_EQ(traditional->text(), "Traditional");
   EXPECT_TRUE(traditional->isChecked());
-  QAction* none = window->ActionOf(game->Highlight1);
+  QAction* none = window->ActionOf(game->Menus.Highlight1);
   none->trigger();
   EXPECT_EQ(game->Pictures.HighlightMode, 0);
   EXPECT_TRUE(none->isChecked());
-  EXPECT_FALSE(window->ActionOf(game->Highlight4)->isChecked());
+  EXPECT_FALSE(window->ActionOf(game->Menus.Highlight4)->isChecked());
 }
 
 TEST_F(GameWindow, SettingsComeBackAtTheNextStart) {
   ASSERT_TRUE(Start());
-  window->ActionOf(game->Kanji1)->trigger();
-  window->ActionOf(game->MahJongg1)->trigger();
-  window->ActionOf(game->Winnable)->trigger();
-  window->ActionOf(game->Toolbar1)->trigger();
+  window->ActionOf(game->Menus.Kanji1)->trigger();
+  window->ActionOf(game->Menus.MahJongg1)->trigger();
+  window->ActionOf(game->Menus.Winnable)->trigger();
+  window->ActionOf(game->Menus.Toolbar1)->trigger();
   Close();
   ASSERT_TRUE(Start());
-  EXPECT_TRUE(game->Kanji1.Checked());
-  EXPECT_TRUE(game->MahJongg1.Checked());
-  EXPECT_TRUE(game->Winnable.Checked());
-  EXPECT_FALSE(game->Toolbar1.Checked());
-  EXPECT_FALSE(game->Tools.Visible());
+  EXPECT_TRUE(game->Menus.Kanji1.Checked());
+  EXPECT_TRUE(game->Menus.MahJongg1.Checked());
+  EXPECT_TRUE(game->Menus.Winnable.Checked());
+  EXPECT_FALSE(game->Menus.Toolbar1.Checked());
+  EXPECT_FALSE(game->Menus.Tools.Visible());
 }
 
 TEST_F(GameWindow, MissingTunesOrLayoutsEndTheStartWithAMessage) {
@@ -140,8 +140,8 @@ TEST_F(GameWindow, CancellingLoadFromDiskKeepsTheLookInUseChecked) {
         out << QString(action->text()).remove(QChar('&'));
     return out;
   };
-  window->ActionOf(game->Load1)->trigger();
-  EXPECT_EQ(checked(game->Tileset1), QStringList{"Blue borders"});
-  window->ActionOf(game->LoadBackground)->trigger();
-  EXPECT_EQ(checked(game->Background1), QStringList{"Andromeda"});
+  window->ActionOf(game->Menus.Load1)->trigger();
+  EXPECT_EQ(checked(game->Menus.Tileset1), QStringList{"Blue borders"});
+  window->ActionOf(game->Menus.LoadBackground)->trigger();
+  EXPECT_EQ(checked(game->Menus.Background1), QStringList{"Andromeda"});
 }

@@ -78,33 +78,33 @@ int main(int argc, char** argv) {
     MainWindow window(game);
     platform.SetWindow(&window);
     if (!game.Init()) return 1;
-    game.Animate.SetChecked(false);
-    game.PlayMusic.SetChecked(false);
-    game.PlaySounds.SetChecked(false);
+    game.Menus.Animate.SetChecked(false);
+    game.Menus.PlayMusic.SetChecked(false);
+    game.Menus.PlaySounds.SetChecked(false);
     window.StartTimer();
     window.show();
     Settle();
 
     // A numbered, winnable deal a few minutes in, one tile picked and another under the mouse.
-    game.Winnable.SetChecked(true);
-    game.GameNumber = 2026;
+    game.Menus.Winnable.SetChecked(true);
+    game.Current.GameNumber = 2026;
     game.NewSpecificGame1Click();
-    const std::vector<Place> order = game.RemovalOrder;
+    const std::vector<Place> order = game.Current.RemovalOrder;
     for (size_t k = 0; k < 47 && k < order.size(); ++k) Click(window, game, order[k]);
     if (order.size() > 60) QTest::mouseMove(window.Board(), FaceOf(game, order[60]));
     Settle(1200);
     failures += !Save(window, out, "game.png");
 
     // The flat game with some pairs gone.
-    game.AnimateTileRivers.SetChecked(false);
+    game.Menus.AnimateTileRivers.SetChecked(false);
     game.FourRivers(false, 2026);  // a fixed deal, so the picture only changes when the game does
     Settle();
     for (int taken = 0, a = 1; a <= 84 && taken < 9; ++a)
       for (int b = a + 1; b <= 84; ++b) {
-        if (MatchGroup(a) != MatchGroup(b) || game.Board.TilePlace[a].empty() || game.Board.TilePlace[b].empty() ||
-            !game.CanBeReached(b, a))
+        if (MatchGroup(a) != MatchGroup(b) || game.Current.Board.TilePlace[a].empty() ||
+            game.Current.Board.TilePlace[b].empty() || !game.CanBeReached(b, a))
           continue;
-        const Place pa = game.Board.TilePlace[a], pb = game.Board.TilePlace[b];
+        const Place pa = game.Current.Board.TilePlace[a], pb = game.Current.Board.TilePlace[b];
         Click(window, game, pa);
         Click(window, game, pb);
         Settle(30);
@@ -116,10 +116,10 @@ int main(int argc, char** argv) {
 
     // The editor on the current heap, ready to change it.
     game.Stop();
-    window.ActionOf(game.Editlayout1)->trigger();
+    window.ActionOf(game.Menus.Editlayout1)->trigger();
     Settle(600);
     failures += !Save(window, out, "editor.png");
-    window.ActionOf(game.CreateLayout1)->trigger();  // leave without saving anything
+    window.ActionOf(game.Menus.CreateLayout1)->trigger();  // leave without saving anything
     game.Stop();
 
     // The help window on its first page.
