@@ -86,6 +86,17 @@ void TVelmor::ShowIt(int c, int r, int l, int v) {
                       Pictures.RedrawBox.bottom != -1 ? &Pictures.RedrawBox : nullptr);
 }
 
+void TVelmor::SetBoardScale(int scale) {
+  if (!Looks.SetScale(scale)) return;
+  // What was on the board is shown again: the background alone once a game is stopped or over.
+  if (Current.Play.Stopped() || Current.Play.Over())
+    ShowFond();
+  else if (!Current.Play.Idle())
+    Redraw();
+  ShowPanelHOF();
+  if (!Menus.ShowHallFame.Checked()) Pictures.SaveHof = Pictures.HofPic;
+}
+
 void TVelmor::ShowFond() {
   platform.PresentBoard(Pictures.BackgroundImage,
                         {0, 0, Pictures.BackgroundImage.width(), Pictures.BackgroundImage.height()});

@@ -161,8 +161,8 @@ SettingsTable VelmorSettings(TVelmor& g) {
       },
       0);
   t.Flag("SetRes800", g.Menus.Res800, false);
-  t.Text("LastLoadedTileset", g.LastLoadedTileset, "");
-  t.Text("LastLoadedBackground", g.LastLoadedBackground, "");
+  t.Text("LastLoadedTileset", g.Looks.LastLoadedTileset, "");
+  t.Text("LastLoadedBackground", g.Looks.LastLoadedBackground, "");
   t.Flag("StartDirectly", g.Menus.StartDirectly, true);
   t.Flag("StartMusic", g.Menus.StartMusic, true);
   t.Flag("ShowHallOfFame", g.Menus.ShowHallFame, true);

@@ -123,7 +123,7 @@ bool TVelmor::Init() {
 
   Menus.SetMusic.SetEnabled(Menus.PlayMusic.Checked());
 
-  ActiveTilesetBackground();
+  Looks.ActiveTilesetBackground();
   ColorHighlight();
   return true;
 }
@@ -158,8 +158,8 @@ bool TVelmor::LoadFiles() {
   if (!BuildLayoutList()) return false;
   LoadHallOfFame();
   Records.Load();
-  if (!IsFile(LastLoadedTileset)) LastLoadedTileset.clear();
-  if (!IsFile(LastLoadedBackground)) LastLoadedBackground.clear();
+  if (!IsFile(Looks.LastLoadedTileset)) Looks.LastLoadedTileset.clear();
+  if (!IsFile(Looks.LastLoadedBackground)) Looks.LastLoadedBackground.clear();
   return true;
 }
 

@@ -26,6 +26,7 @@
 #include "shell/LanguageChoice.h"
 #include "shell/LayoutChoice.h"
 #include "shell/LookChoice.h"
+#include "shell/LookMenus.h"
 #include "shell/SolverPlay.h"
 #include "shell/SoundLevels.h"
 #include "shell/StatisticsFile.h"
@@ -189,34 +190,9 @@ class TVelmor {
   void Highlight3Click();
   void ShadowsClick();
   // ---- Tilesets and backgrounds --------------------------------------------------------------
- private:
-  // Each menu's rules; built before the names below that refer into them. They read AppFolder at
-  // each use, so the slash the constructor adds to it still counts.
-  LookChoice::Loaders LookLoaders(std::function<void(Picture&, const std::string&)> use,
-                                  std::function<void()> fallBack);
-  LookChoice TilesetChoice();
-  LookChoice BackgroundChoice();
-  LookChoice tilesets_ = TilesetChoice();
-  LookChoice backgrounds_ = BackgroundChoice();
-
- public:
-  // The files "Load from disk" reloads, under the names the settings keep them by.
-  std::string& LastLoadedTileset = tilesets_.remembered;
-  std::string& LastLoadedBackground = backgrounds_.remembered;
-  // Both say whether the picture is now in use (a missing file hands over to the dialog).
-  bool LoadTileset(const std::string& path);
-  bool NouveauFond(const std::string& path);
-  void Load1Click();
-  void LoadBackgroundClick();
-  void None1Click();
-  void ActiveTilesetBackground();
-  // Built-in choices: tileset items 1-4 and background items with a file.
-  void BuiltInTilesetClick(MenuItem& item);
-  void BuiltInBackgroundClick(MenuItem& item);
+  LookMenus Looks{platform, Folders.AppFolder, Menus, Pictures, Current.Play, [this] { FullRedraw(); }};
   // The window shows the board at another whole scale: every picture is made again at it.
   void SetBoardScale(int scale);
-  void NewBackground();   // BackgroundImage made again from its source at the scale
-  void MakeLooksAhead();  // the looks at the screen's other scales, made and kept in the background
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
   HallOfFameBook HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;

@@ -125,7 +125,7 @@ TEST_F(Looks, MissingBuiltInAsksForAFileAndCancelKeepsTheTilesetInUse) {
   EXPECT_EQ(platform.openDialogs[0].initialFolder, dir.path() + "Tilesets/");
   EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
-  EXPECT_TRUE(game.LastLoadedTileset.empty());
+  EXPECT_TRUE(game.Looks.LastLoadedTileset.empty());
 }
 
 TEST_F(Looks, LoadFromDiskRemembersTheFileAndReloadsItWithoutADialog) {
@@ -135,7 +135,7 @@ TEST_F(Looks, LoadFromDiskRemembersTheFileAndReloadsItWithoutADialog) {
   platform.openAnswers = {mine};
   game.Menus.Load1.Click();
   EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
-  EXPECT_EQ(game.LastLoadedTileset, mine);
+  EXPECT_EQ(game.Looks.LastLoadedTileset, mine);
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
   game.Menus.MahJongg3.Click();
   game.Menus.Load1.Click();  // not checked, file remembered: no dialog
@@ -173,16 +173,16 @@ TEST_F(Looks, AnUnreadableTilesetKeepsTheOldLookAndItsMark) {
   EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
   // The unreadable file is not remembered: the next click asks again instead of re-reading it.
-  EXPECT_EQ(game.LastLoadedTileset, "");
+  EXPECT_EQ(game.Looks.LastLoadedTileset, "");
   game.Menus.Load1.Click();
   EXPECT_EQ(platform.openDialogs.size(), 2u);
   EXPECT_EQ(platform.errors.size(), 1u);
   // A remembered file that has become unreadable is forgotten when it fails, also at start-up.
-  game.LastLoadedTileset = junk;
+  game.Looks.LastLoadedTileset = junk;
   game.Menus.Load1.Click();
   EXPECT_EQ(platform.openDialogs.size(), 2u);
   EXPECT_EQ(platform.errors.size(), 2u);
-  EXPECT_EQ(game.LastLoadedTileset, "");
+  EXPECT_EQ(game.Looks.LastLoadedTileset, "");
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
 }
 
@@ -203,7 +203,7 @@ TEST_F(Looks, BackgroundsFromBitmapsAndJpegsAndTheirFailures) {
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
-  EXPECT_EQ(game.LastLoadedBackground, upper);  // the picture in use stays the remembered one
+  EXPECT_EQ(game.Looks.LastLoadedBackground, upper);  // the picture in use stays the remembered one
   game.Menus.None1.Click();
   EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(0, 128, 128));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"None"});
@@ -216,7 +216,7 @@ TEST_F(Looks, StartUpAppliesTheRememberedChoices) {
   game.Menus.MahJongg2.SetChecked(true);
   game.Menus.Andromeda.SetChecked(false);
   game.Menus.Dragons1.SetChecked(true);
-  game.ActiveTilesetBackground();
+  game.Looks.ActiveTilesetBackground();
   EXPECT_EQ(TilesetColour(), Rgb(2, 0, 0));
   EXPECT_EQ(game.Pictures.BackgroundImage.at(5, 5), Rgb(0, 2, 0));
   EXPECT_TRUE(platform.openDialogs.empty());
@@ -229,7 +229,7 @@ TEST_F(Looks, StartUpWithoutARememberedFileAsksAndFallsBackOnCancel) {
   game.Menus.Load1.SetChecked(true);  // "Tileset" = 0 with no remembered path
   game.Menus.Andromeda.SetChecked(false);
   game.Menus.LoadBackground.SetChecked(true);
-  game.ActiveTilesetBackground();
+  game.Looks.ActiveTilesetBackground();
   // Background: the dialog, then once more for the missing default picture; tileset: once.
   EXPECT_EQ(platform.openDialogs.size(), 3u);
   EXPECT_EQ(TilesetColour(), Rgb(3, 0, 0));  // the default "Blue borders"
@@ -242,10 +242,10 @@ TEST_F(Looks, StartUpWithoutARememberedFileAsksAndFallsBackOnCancel) {
 TEST_F(Looks, StartUpReloadsARememberedFileWithoutADialog) {
   ShipBuiltIns();
   const std::string mine = Bitmap("mine.bmp", Picture(704, 468, Rgb(6, 6, 6)));
-  game.LastLoadedBackground = mine;
+  game.Looks.LastLoadedBackground = mine;
   game.Menus.Andromeda.SetChecked(false);
   game.Menus.LoadBackground.SetChecked(true);
-  game.ActiveTilesetBackground();
+  game.Looks.ActiveTilesetBackground();
   EXPECT_TRUE(platform.openDialogs.empty());
   EXPECT_EQ(game.Pictures.BackgroundImage.at(100, 100), Rgb(6, 6, 6));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
@@ -261,7 +261,7 @@ TEST_F(Looks, AJpegTilesetFromDiskIsDecodedAsAJpeg) {
   platform.openAnswers = {mine};
   game.Menus.Load1.Click();
   EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
-  EXPECT_EQ(game.LastLoadedTileset, mine);
+  EXPECT_EQ(game.Looks.LastLoadedTileset, mine);
   EXPECT_NE(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
 }
@@ -269,8 +269,8 @@ TEST_F(Looks, AJpegTilesetFromDiskIsDecodedAsAJpeg) {
 // Looks without larger artwork (the player's own files) are enlarged by repeating pixels, and so
 // the board and the panel at scale K are the 1x ones repeated; back at 1x nothing has changed.
 TEST_F(Looks, AtEveryScaleLooksWithoutLargerArtworkGiveTheOneXPictureRepeated) {
-  game.LoadTileset(Bitmap("mine/tiles.bmp", Noise(tileset::MinWidth, tileset::MinHeight, 7)));
-  game.NouveauFond(Bitmap("mine/back.bmp", Noise(90, 70, 8)));
+  game.Looks.LoadTileset(Bitmap("mine/tiles.bmp", Noise(tileset::MinWidth, tileset::MinHeight, 7)));
+  game.Looks.NouveauFond(Bitmap("mine/back.bmp", Noise(90, 70, 8)));
   game.Pictures.HofSource = {Noise(BoardPictures::HofWidth, BoardPictureHeight, 9), dir.path() + "mine/panel.bmp"};
   game.Pictures.HofPic = game.Pictures.HofSource.picture;
   SetMode(game, ModeSolitaire);

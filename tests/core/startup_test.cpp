@@ -130,7 +130,9 @@ TEST_F(Startup, ShutdownWritesEveryKeyInOrderAndKeepsTheRest) {
   for (const char* key : keys) {
     const size_t at = ini.find(std::string("\r\n") + key + "=");
     ASSERT_NE(at, std::string::npos) << key;
-    if (std::string(key) != "Highlight") EXPECT_GT(at, last) << key;  // Highlight kept its old place
+    if (std::string(key) != "Highlight") {  // Highlight kept its old place
+      EXPECT_GT(at, last) << key;
+    }
     last = at;
   }
   IniFile file;
@@ -325,7 +327,7 @@ TEST_F(Startup, OddValuesAreSettled) {
   for (MenuItem* item : game->Menus.HighlightMenu.Items()) EXPECT_FALSE(item->Checked());
   EXPECT_TRUE(game->Menus.MahJongg2.Checked());  // unknown tileset: dark borders
   EXPECT_TRUE(game->Menus.None1.Checked());      // unknown background: none
-  EXPECT_TRUE(game->LastLoadedTileset.empty());
+  EXPECT_TRUE(game->Looks.LastLoadedTileset.empty());
   EXPECT_FALSE(game->Window.DisplayModeChanged);  // no mode switch on this system
   EXPECT_EQ(platform.modeChanges, 0);
 }
@@ -582,8 +584,8 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
          g.Menus.MahJongg2.Click();
          g.CurrentPlayer = "Ann Lee";
          g.Current.GameNumber = 2147483647;
-         g.LastLoadedTileset = "/home/ann/My Tiles/pai.bmp";
-         g.LastLoadedBackground = "/home/ann/sky.jpg";
+         g.Looks.LastLoadedTileset = "/home/ann/My Tiles/pai.bmp";
+         g.Looks.LastLoadedBackground = "/home/ann/sky.jpg";
          g.LayoutEntries.Entry(1)->Click();  // Pyramid, remembered through the flat game that follows
          g.Tunes.Entry(3)->Click();
          g.FourRivers(false, 1u);
@@ -886,7 +888,9 @@ TEST_F(Startup, PicturesAreMadeAtTheScaleTheWindowChoseBeforeStartUp) {
     EXPECT_EQ(game->Pictures.HofPic.width(), BoardPictures::HofWidth * 2) << panelPicture;
     EXPECT_EQ(game->Pictures.HofPic.height(), BoardPictureHeight * 2) << panelPicture;
     EXPECT_EQ(game->Pictures.FrameBuffer.width(), BoardPictureWidth * 2) << panelPicture;
-    if (panelPicture) EXPECT_EQ(game->Pictures.HofPic.at(3, 3), Rgb(9, 8, 7));
+    if (panelPicture) {
+      EXPECT_EQ(game->Pictures.HofPic.at(3, 3), Rgb(9, 8, 7));
+    }
     game->FormCloseQuery();
     std::filesystem::remove(dir.path() + "hof.bmp");
   }
