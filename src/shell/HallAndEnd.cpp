@@ -70,8 +70,10 @@ void TVelmor::GameOver() {
       message = Fill(VELMOR_TEXT("You WON ! Your time is : %1"), FormatMinSec(total));
       Current.Play.End();
       UpdateCommands();
-      if (HallOfFame.TenthTime(HallKeyOf(Layouts, Layout.BoardNumber)) > total) {
-        AddHall();
+      if (Hall.Book.TenthTime(HallKeyOf(Layouts, Layout.BoardNumber)) > total) {
+        const int rank =
+            Hall.Enter(Layout.BoardNumber, CurrentPlayer, Current.Clock.Total(), Current.Clock.PenaltySeconds);
+        if (rank != 0) ReachedRank = rank;
         ShowPanelHOF();
         NewRecordShowing = true;
         CallHelp(HelpPage::GoHall);
@@ -124,53 +126,6 @@ void TVelmor::RefreshTwoPlayerPanel() {
 
 // ---- Hall of Fame --------------------------------------------------------------------------
 
-void TVelmor::AddHall() {
-  const int rank = HallOfFame.Enter(HallKeyOf(Layouts, Layout.BoardNumber), CurrentPlayer, Current.Clock.Total(),
-                                    Current.Clock.PenaltySeconds);
-  if (rank == 0) return;
-  ReachedRank = rank;
-  // A record is kept on disk at once: a crash later in the session must not lose it.
-  SaveHallOfFame();
-}
-
-void TVelmor::LoadHallTableFor(int list, bool padShortValues) {
-  const std::string key = HallKeyOf(Layouts, list);
-  if (key.empty()) return;
-  IniFile ini;
-  std::string error;
-  if (!ini.Load(Folders.HallPath(), error)) {
-    platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame could not be read: %1."), error));
-    return;
-  }
-  const std::string section = Layouts.Has(list) ? HallOfFameBook::Section(Layouts[list].RecordName()) : key;
-  const std::string repaired = ReadHallList(ini, section, key, padShortValues, HallOfFame);
-  if (!repaired.empty()) platform.ShowMessage(repaired);
-}
-
-void TVelmor::LoadHallOfFame() {
-  for (int k = 1; k <= Layouts.Count(); ++k) LoadHallTableFor(k, true);
-  LoadHallTableFor(RiversEasyList, true);
-  LoadHallTableFor(RiversHardList, true);
-  FillLayoutChooser();
-}
-
-bool TVelmor::SaveHallOfFame() {
-  IniFile ini;
-  std::string error;
-  if (!ini.Load(Folders.HallPath(), error)) {
-    platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
-    return false;
-  }
-  std::vector<HallLayout> listed;
-  for (int k = 1; k <= Layouts.Count(); ++k) listed.push_back({Layouts[k].file, Layouts[k].RecordName()});
-  WriteHallLists(HallOfFame, listed, ini);
-  if (!MakeFolder(Folders.ConfigFolder, error) || !ini.Save(error)) {
-    platform.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
-    return false;
-  }
-  return true;
-}
-
 void TVelmor::PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour) {
   style.pointSize *= Pictures.Scale;
   platform.DrawText(Pictures.SaveHof, x * Pictures.Scale, y * Pictures.Scale, text, style, colour);
@@ -187,8 +142,7 @@ void TVelmor::ShowPanelHOF() {
   PanelText(21, 50 - dy, VELMOR_TEXT("HALL OF"), {"Comic Sans MS", 10, true, false}, Yellow);
   PanelText(31, 70 - dy, VELMOR_TEXT("FAME"), {"Comic Sans MS", 10, true, false}, Yellow);
   // Before any game, the first layout's list.
-  const HallList& list =
-      HallOfFame.Get(HallKeyOf(Layouts, HallOfFameBook::IsList(Layout.BoardNumber) ? Layout.BoardNumber : 1));
+  const HallList& list = Hall.Of(HallOfFameBook::IsList(Layout.BoardNumber) ? Layout.BoardNumber : 1);
   for (int i = 1; i <= HallRanks; ++i) {
     const std::string& entry = list.entries[static_cast<size_t>(i)];
     const Platform::TextStyle style{"Verdana", 9, true, i == ReachedRank};

@@ -1,8 +1,12 @@
 #include "shell/HallOfFameFile.h"
 
+#include "base/Files.h"
 #include "base/Say.h"
+#include "base/Text.h"
 #include "layouts/LayoutLibrary.h"
+#include "shell/GameFolders.h"
 #include "shell/IniFile.h"
+#include "shell/Platform.h"
 
 namespace velmor {
 
@@ -58,6 +62,63 @@ void WriteHallLists(const HallOfFameBook& book, const std::vector<HallLayout>& l
   }
   WriteList(book.Get(RiversEasyHall), RiversEasyHall, ini);
   WriteList(book.Get(RiversHardHall), RiversHardHall, ini);
+}
+
+const HallList& HallRecords::Of(int list) const { return Book.Get(HallKeyOf(layouts_, list)); }
+
+void HallRecords::LoadList(int list, bool padShortValues) {
+  const std::string key = HallKeyOf(layouts_, list);
+  if (key.empty()) return;
+  IniFile ini;
+  std::string error;
+  if (!ini.Load(folders_.HallPath(), error)) {
+    platform_.ShowError(Fill(VELMOR_TEXT("The Hall of Fame could not be read: %1."), error));
+    return;
+  }
+  const std::string section = layouts_.Has(list) ? HallOfFameBook::Section(layouts_[list].RecordName()) : key;
+  const std::string repaired = ReadHallList(ini, section, key, padShortValues, Book);
+  if (!repaired.empty()) platform_.ShowMessage(repaired);
+}
+
+void HallRecords::Load() {
+  for (int k = 1; k <= layouts_.Count(); ++k) LoadList(k, true);
+  LoadList(RiversEasyList, true);
+  LoadList(RiversHardList, true);
+}
+
+bool HallRecords::Save() {
+  IniFile ini;
+  std::string error;
+  if (!ini.Load(folders_.HallPath(), error)) {
+    platform_.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
+    return false;
+  }
+  std::vector<HallLayout> listed;
+  for (int k = 1; k <= layouts_.Count(); ++k) listed.push_back({layouts_[k].file, layouts_[k].RecordName()});
+  WriteHallLists(Book, listed, ini);
+  if (!MakeFolder(folders_.ConfigFolder, error) || !ini.Save(error)) {
+    platform_.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
+    return false;
+  }
+  return true;
+}
+
+int HallRecords::Enter(int list, const std::string& player, int total, int malus) {
+  const int rank = Book.Enter(HallKeyOf(layouts_, list), player, total, malus);
+  if (rank != 0) Save();
+  return rank;
+}
+
+bool HallRecords::Reset(int list) {
+  const std::string key = HallKeyOf(layouts_, list);
+  if (key.empty()) return false;
+  Book[key].Reset();
+  return true;
+}
+
+bool HallRecords::Rename(int list, int rank, const std::string& name) {
+  const std::string key = HallKeyOf(layouts_, list);
+  return !key.empty() && Book[key].Rename(rank, name);
 }
 
 }  // namespace velmor

@@ -84,7 +84,7 @@ void TVelmor::GenerateList(int list) {
                       : list == RiversHardList ? Layouts.Count() + 1
                                                : list - 1;
   Help.Scores.clear();
-  const HallList& table = HallOfFame.Get(HallKeyOf(Layouts, list));
+  const HallList& table = Hall.Of(list);
   for (int r = 1; r <= HallRanks; ++r) {
     const std::string& entry = table.entries[static_cast<size_t>(r)];
     int time = 0, malus = 0;
@@ -113,7 +113,7 @@ void TVelmor::DeleteHighscoresClick(int index) {
   if (!list) return;
   if (platform.Confirm(VELMOR_TEXT("Please confirm..."),
                        VELMOR_TEXT("Do you really want to remove the Hall of Fame entries for this layout ?")))
-    if (const std::string key = HallKeyOf(Layouts, list); !key.empty()) HallOfFame[key].Reset();
+    Hall.Reset(list);
   ShowPanelHOF();
   GenerateList(list);
   RefreshHallPanel = true;
@@ -126,8 +126,7 @@ void TVelmor::HallEdit1Change(const std::string& text) {
     std::string name = CurrentPlayer;
     if (!name.empty() && name[0] == ' ') name[0] = '-';
     // The record on disk carries its owner's name at once.
-    const std::string key = HallKeyOf(Layouts, Layout.BoardNumber);
-    if (!key.empty() && HallOfFame[key].Rename(ReachedRank, name)) SaveHallOfFame();
+    if (Hall.Rename(Layout.BoardNumber, ReachedRank, name)) Hall.Save();
     GenerateList(Layout.BoardNumber);
   }
   ShowPanelHOF();

@@ -26,7 +26,7 @@ std::string Joined(const std::vector<std::string>& parts, const std::string& bet
 void LayoutChoice::Choose() {
   TVelmor& g = game_;
   const int inPlay = g.Layout.BoardNumber >= RiversEasyList ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber;
-  model_.Fill(g.Layouts, g.HallOfFame, g.Records.Figures(), inPlay, &odds_);
+  model_.Fill(g.Layouts, g.Hall.Book, g.Records.Figures(), inPlay, &odds_);
   // Looking through the layouts takes no time off the clock.
   const bool paused = g.Current.Play.Solo();
   if (paused) g.PauseClick();
@@ -114,7 +114,7 @@ std::vector<std::string> LayoutChoice::Relist() {
 
   // The book knows each list by its layout's file, so only a layout new to it reads its list.
   for (int k = 1; k <= g.Layouts.Count(); ++k)
-    if (!g.HallOfFame.Has(g.Layouts[k].file)) g.LoadHallTableFor(k, true);
+    if (!g.Hall.Book.Has(g.Layouts[k].file)) g.Hall.LoadList(k, true);
   g.FillLayoutChooser();
   Survey();
 

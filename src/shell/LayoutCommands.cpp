@@ -224,7 +224,7 @@ bool TVelmor::SaveLayout() {
     }
     Layout.BoardNumber = Layouts.Add({entryName, file, savedFolder, false});
     AddLayoutEntries(Layout.BoardNumber);
-    LoadHallTableFor(Layout.BoardNumber);
+    Hall.LoadList(Layout.BoardNumber, false);
   }
   // The check mark always names the current layout, also when an existing file was overwritten.
   LayoutEntries.CheckOnly(Layout.BoardNumber);

@@ -20,7 +20,7 @@ class LookMenus {
 
   // `appFolder` is read at each use, so the slash the game adds to it at start-up still counts.
   LookMenus(Platform& platform, const std::string& appFolder, GameMenus& menus, BoardPictures& pictures,
-             const PlayState& play, std::function<void()> fullRedraw);
+            const PlayState& play, std::function<void()> fullRedraw);
   LookMenus(const LookMenus&) = delete;
   LookMenus& operator=(const LookMenus&) = delete;
 

@@ -156,7 +156,8 @@ bool TVelmor::ReadHelpTexts() {
 bool TVelmor::LoadFiles() {
   if (!Tunes.BuildTuneList(Folders.AppFolder + "Musics/")) return false;
   if (!BuildLayoutList()) return false;
-  LoadHallOfFame();
+  Hall.Load();
+  FillLayoutChooser();
   Records.Load();
   if (!IsFile(Looks.LastLoadedTileset)) Looks.LastLoadedTileset.clear();
   if (!IsFile(Looks.LastLoadedBackground)) Looks.LastLoadedBackground.clear();
@@ -189,7 +190,7 @@ void TVelmor::FormCloseQuery() {
   }
   if (!saved) platform.ShowError(Fill(VELMOR_TEXT("The settings were not saved: %1."), error));
 
-  SaveHallOfFame();
+  Hall.Save();
   Keeper.Keep();
   if (Window.DisplayModeChanged && platform.ChangeDisplayMode(0, 0, true)) platform.RestoreDisplayMode();
 }

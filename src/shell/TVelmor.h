@@ -13,13 +13,13 @@
 #include "layouts/LayoutInPlay.h"
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
-#include "modes/HallOfFame.h"
 #include "shell/CommandLine.h"
 #include "shell/DeadEnd.h"
 #include "shell/GameFolders.h"
 #include "shell/GameKeeper.h"
 #include "shell/GameMenus.h"
 #include "shell/GameRecords.h"
+#include "shell/HallOfFameFile.h"
 #include "shell/HelpState.h"
 #include "shell/Jukebox.h"
 #include "shell/KeyboardPlay.h"
@@ -194,18 +194,15 @@ class TVelmor {
   // The window shows the board at another whole scale: every picture is made again at it.
   void SetBoardScale(int scale);
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
-  HallOfFameBook HallOfFame;  // lists 1..99: layouts; 100, 101: flat games
+  HallRecords Hall{platform, Folders, Layouts};  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
   bool CheckGameEnd();  // true when the game has just ended or had ended before
   void GameOver();
   void TwoPlayers();
   void TurnChange() { Current.Turns.TurnChange(platform.TickCount()); }
   void RefreshTwoPlayerPanel();
-  void AddHall();
   void ShowPanelHOF();
   void ShowHallPanel();
-  void LoadHallOfFame();
-  bool SaveHallOfFame();
   // ---- Layout editor ------------------------------------------------------------------------
   void EnterEditor(bool create);
   void EditorClick(Button button, int x, int y, int column, int row);
@@ -242,14 +239,12 @@ class TVelmor {
  private:
   friend class GameKeeper;
   friend class LayoutChoice;
-  void LoadHallTableFor(int boardNumber, bool padShortValues = false);
   // Text on the side panel, placed and sized in 1x panel pixels.
   void PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour);
   bool AnimatedDeal() const;
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
   void ClearHover();
-  bool LoadPicture(const std::string& path, bool jpeg, Picture& out);
   void AfterLayoutRead();
   void AddLayoutEntries(int from);  // the menu entries of Layouts[from] on, appended
   void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);

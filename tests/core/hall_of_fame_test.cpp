@@ -59,7 +59,7 @@ class Ending : public ::testing::Test {
     dir.Write("Layouts/Two Step.lay", FormatLayFile("Two Step", ShapeOf({{4, 4, 1}, {10, 4, 1}})));
     dir.Write("Layouts/Wide.lay", FormatLayFile("Wide", RowShape(8)));
     ASSERT_TRUE(game.BuildLayoutList());
-    game.LoadHallOfFame();
+    game.Hall.Load();
     game.LayoutEntries.Entry(1)->Click();
     ASSERT_EQ(game.Current.Board.TilesLeft, 2);
   }
@@ -194,7 +194,7 @@ TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   EXPECT_EQ(platform.questions.back().caption, "Please confirm...");
   EXPECT_TRUE(game.RefreshHallPanel);
   game.DeleteHighscoresClick(game.Layouts.Count());  // the easy flat game's list
-  ASSERT_TRUE(game.SaveHallOfFame());
+  ASSERT_TRUE(game.Hall.Save());
   const std::string file = HallFile();
   EXPECT_EQ(file.find("[TwoStep]"), std::string::npos);
   EXPECT_NE(file.find("[Rivers]\r\nRank1=---       300    0"), std::string::npos);
@@ -205,14 +205,14 @@ TEST_F(Ending, EntriesAreReadBackAndRepairedWhenSpoilt) {
   dir.Write("Hallfame.ini",
             "[TwoStep]\r\nRank1= Sam      100    0\r\nRank2=Broken entry!!\r\nRank3=Liz       abc    0\r\n"
             "[Unrelated]\r\nkeep=this\r\n");
-  game.LoadHallOfFame();
+  game.Hall.Load();
   const HallList& list = HallOf(game, 1);
   EXPECT_EQ(list.entries[1], "-Sam      100    0");  // the trimmed leading space comes back as '-'
   EXPECT_EQ(list.entries[2], FillerEntry(2));
   EXPECT_EQ(list.entries[3], FillerEntry(3));
   ASSERT_EQ(platform.messages.size(), 1u);  // said once for the list
   EXPECT_NE(platform.messages[0].find("2 unreadable entries"), std::string::npos);
-  ASSERT_TRUE(game.SaveHallOfFame());
+  ASSERT_TRUE(game.Hall.Save());
   EXPECT_NE(HallFile().find("[Unrelated]\r\nkeep=this"), std::string::npos);
 }
 

@@ -78,7 +78,7 @@ TEST_F(LayoutChoosing, RowsFollowTheMenuWithLayersRecordsAndAFilterThatIgnoresCa
   Statistics figures;
   figures.Set("Pyramid.lay", {3, 2});
   LayoutChooserModel model;
-  model.Fill(game.Layouts, game.HallOfFame, figures, 3);
+  model.Fill(game.Layouts, game.Hall.Book, figures, 3);
 
   ASSERT_EQ(model.Rows().size(), 3u);
   EXPECT_EQ(model.Current(), 3);
@@ -99,12 +99,12 @@ TEST_F(LayoutChoosing, RowsFollowTheMenuWithLayersRecordsAndAFilterThatIgnoresCa
 
 TEST_F(LayoutChoosing, FilesAreSketchedOnceUntilTheyChange) {
   LayoutChooserModel model;
-  model.Fill(game.Layouts, game.HallOfFame, Statistics{}, 1);
+  model.Fill(game.Layouts, game.Hall.Book, Statistics{}, 1);
   const Picture before = *model.Rows()[1].sketch;
-  model.Fill(game.Layouts, game.HallOfFame, Statistics{}, 1);
+  model.Fill(game.Layouts, game.Hall.Book, Statistics{}, 1);
   EXPECT_EQ(model.FilesRead(), 3);
   dir.Write("Layouts/Pyramid.lay", FormatLayFile("Pyramid", RowShape(12)));
-  model.Fill(game.Layouts, game.HallOfFame, Statistics{}, 1);
+  model.Fill(game.Layouts, game.Hall.Book, Statistics{}, 1);
   EXPECT_EQ(model.FilesRead(), 4);
   EXPECT_NE(*model.Rows()[1].sketch, before);
 }

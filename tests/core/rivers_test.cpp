@@ -95,8 +95,8 @@ TEST_F(Rivers, EmptyingTheBoardRecordsIntoTheRightList) {
     game.Temps();
     EXPECT_EQ(HallOf(game, game.Layout.BoardNumber).entries[1].substr(9, 4), " 200") << hard;
   }
-  EXPECT_FALSE(game.HallOfFame[RiversEasyHall].IsEmpty());
-  EXPECT_FALSE(game.HallOfFame[RiversHardHall].IsEmpty());
+  EXPECT_FALSE(game.Hall.Book[RiversEasyHall].IsEmpty());
+  EXPECT_FALSE(game.Hall.Book[RiversHardHall].IsEmpty());
 }
 
 TEST_F(Rivers, TheLayoutNumberSurvivesAFlatGame) {

@@ -412,7 +412,7 @@ TEST_F(Startup, AFailedShutdownWriteKeepsTheOldFilesWholeAndSaysSo) {
   dir.Write("Velmor.ini", settings);
   dir.Write("Hallfame.ini", records);
   ASSERT_TRUE(Start());
-  game->HallOfFame[RiversEasyHall].Add("New", 10, 0);
+  game->Hall.Book[RiversEasyHall].Add("New", 10, 0);
   const size_t before = platform.errors.size();
   WithFullDisk([&] { game->FormCloseQuery(); });
   EXPECT_EQ(platform.errors.size(), before + 2);  // the settings and the records

@@ -82,7 +82,7 @@ TEST_F(GameWindow, TheHelpWindowFitsTheScreenAndKeepsTheSizeItWasGiven) {
 
 TEST_F(GameWindow, HallOfFamePageListsTheCurrentLayout) {
   ASSERT_TRUE(Start());
-  game->HallOfFame[HallKeyOf(game->Layouts, game->Layout.BoardNumber)].Add("Kim", 95, 40);
+  game->Hall.Book[HallKeyOf(game->Layouts, game->Layout.BoardNumber)].Add("Kim", 95, 40);
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
     EXPECT_EQ(help.Pages()->currentIndex(), 6);
     EXPECT_EQ(help.Scores()->item(0, 1)->text(), "Kim     ");
@@ -131,7 +131,7 @@ TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
   QTest::qWait(300);  // the heartbeat ends the game and opens the page
   EXPECT_TRUE(checked);
   EXPECT_EQ(game->Current.Play.Number(), ModeGameOver);
-  EXPECT_EQ(game->HallOfFame[HallKeyOf(game->Layouts, game->Layout.BoardNumber)].entries[1].substr(0, 8), "Ada     ");
+  EXPECT_EQ(game->Hall.Book[HallKeyOf(game->Layouts, game->Layout.BoardNumber)].entries[1].substr(0, 8), "Ada     ");
   EXPECT_EQ(game->CurrentPlayer, "Ada");
 }
 
@@ -190,7 +190,7 @@ TEST_F(GameWindow, TheLastOfManyLayoutsPlaysFromItsMenuEntryAndKeepsItsOwnRecord
   EXPECT_EQ(game->Layout.LayoutPath, game->Layouts[static_cast<size_t>(count)].Path());
   EXPECT_EQ(game->Current.Board.TilesLeft, 144);
 
-  game->HallOfFame[HallKeyOf(game->Layouts, count)].Add("Kim", 95, 40);
+  game->Hall.Book[HallKeyOf(game->Layouts, count)].Add("Kim", 95, 40);
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
     EXPECT_EQ(help.Chooser()->count(), count + 2);  // and the two flat-game lists
     EXPECT_EQ(help.Chooser()->currentIndex(), count - 1);

@@ -40,7 +40,7 @@ void SavePicture(LayoutChooser& chooser, const char* name) {
 TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft) {
   ASSERT_TRUE(Start());
   const int before = game->Layout.BoardNumber;
-  game->HallOfFame[HallKeyOf(game->Layouts, before)].Add("Kim", 95, 0);
+  game->Hall.Book[HallKeyOf(game->Layouts, before)].Add("Kim", 95, 0);
   QElapsedTimer opening;
   qint64 openedIn = -1;
   size_t shownAtFirst = 0;
