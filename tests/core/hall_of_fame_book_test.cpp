@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <random>
 
+#include "TestSupport.h"
 #include "layouts/LayoutLibrary.h"
 #include "modes/HallOfFame.h"
 #include "shell/HallOfFameFile.h"
@@ -123,4 +124,32 @@ TEST(HallOfFameBook, SectionsAndTheListAGameRecordsTo) {
   EXPECT_EQ(HallKeyOf(layouts, RiversEasyList), RiversEasyHall);
   EXPECT_EQ(HallKeyOf(layouts, RiversHardList), RiversHardHall);
   for (int none : {0, 3, 99, RiversHardList + 1}) EXPECT_EQ(HallKeyOf(layouts, none), "") << none;
+}
+
+// On disk: a spoilt entry is replaced and said once for its list, a name that began with a space
+// comes back with a hyphen, and writing keeps the sections the game does not know.
+TEST(HallRecords, ReadsBackRepairsOnceAndKeepsOtherSections) {
+  FakePlatform platform;
+  test::ScratchFolder dir;
+  FolderPaths folders;
+  folders.ConfigFolder = dir.path();
+  LayoutLibrary layouts;
+  layouts.Add({"Two Step", "Two Step.lay", dir.path()});
+  HallRecords hall{platform, folders, layouts};
+  dir.Write("Hallfame.ini",
+            "[TwoStep]\r\nRank1= Sam      100    0\r\nRank2=Broken entry!!\r\nRank3=Liz       abc    0\r\n"
+            "[Unrelated]\r\nkeep=this\r\n");
+  hall.Load();
+  const HallList& list = hall.Of(1);
+  EXPECT_EQ(list.entries[1], "-Sam      100    0");
+  EXPECT_EQ(list.entries[2], FillerEntry(2));
+  EXPECT_EQ(list.entries[3], FillerEntry(3));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("2 unreadable entries"), std::string::npos);
+  EXPECT_EQ(hall.Enter(1, "Ann", 90, 0), 1);  // kept on disk at once
+  std::string text, error;
+  ASSERT_TRUE(ReadWholeFile(dir.path() + "Hallfame.ini", text, error));
+  EXPECT_NE(text.find("Ann        90    0"), std::string::npos);
+  EXPECT_NE(text.find("[Unrelated]\r\nkeep=this"), std::string::npos);
+  EXPECT_LT(text.find("[TwoStep]"), text.find("Ann        90    0"));
 }

@@ -201,21 +201,6 @@ TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   EXPECT_NE(file.find("[Rivers2]"), std::string::npos);
 }
 
-TEST_F(Ending, EntriesAreReadBackAndRepairedWhenSpoilt) {
-  dir.Write("Hallfame.ini",
-            "[TwoStep]\r\nRank1= Sam      100    0\r\nRank2=Broken entry!!\r\nRank3=Liz       abc    0\r\n"
-            "[Unrelated]\r\nkeep=this\r\n");
-  game.Hall.Load();
-  const HallList& list = HallOf(game, 1);
-  EXPECT_EQ(list.entries[1], "-Sam      100    0");  // the trimmed leading space comes back as '-'
-  EXPECT_EQ(list.entries[2], FillerEntry(2));
-  EXPECT_EQ(list.entries[3], FillerEntry(3));
-  ASSERT_EQ(platform.messages.size(), 1u);  // said once for the list
-  EXPECT_NE(platform.messages[0].find("2 unreadable entries"), std::string::npos);
-  ASSERT_TRUE(game.Hall.Save());
-  EXPECT_NE(HallFile().find("[Unrelated]\r\nkeep=this"), std::string::npos);
-}
-
 TEST_F(Ending, ThePanelListsTheCurrentLayout) {
   HallOf(game, 1).Add("Mia", 61, 0);
   platform.texts.clear();
