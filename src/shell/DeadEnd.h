@@ -4,20 +4,27 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/Say.h"
+#include "modes/GameState.h"
+#include "shell/Platform.h"
 
 namespace velmor {
-
-class TVelmor;
 
 class DeadEnd {
  public:
   VELMOR_SPEAKS(velmor)
   static constexpr uint32_t NoticeDelayMs = 1500;  // the status line's message is read first
 
-  explicit DeadEnd(TVelmor& game) : game_(game) {}
+  // `recountMoves` brings the heap's free tiles and moves up to date under the rule in force;
+  // `pairsBackToWin` is the winnability watch's answer (0 or less: none yet).
+  DeadEnd(Platform& platform, GameState& game, std::function<void()> recountMoves, std::function<int()> pairsBackToWin)
+      : platform_(platform),
+        game_(game),
+        recountMoves_(std::move(recountMoves)),
+        pairsBackToWin_(std::move(pairsBackToWin)) {}
   DeadEnd(const DeadEnd&) = delete;
   DeadEnd& operator=(const DeadEnd&) = delete;
 
@@ -35,7 +42,10 @@ class DeadEnd {
   std::string Advice() const;
 
  private:
-  TVelmor& game_;
+  Platform& platform_;
+  GameState& game_;
+  std::function<void()> recountMoves_;
+  std::function<int()> pairsBackToWin_;
   bool stuck_ = false, shown_ = false;
   uint32_t since_ = 0;
   int flatMoves_ = 0;

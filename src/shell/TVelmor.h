@@ -83,7 +83,7 @@ class TVelmor {
   // The game in progress on disk, the player's statistics, and the board that offers no move.
   GameKeeper Keeper{*this};
   GameRecords Records{platform, [this] { return Folders.ConfigFolder + StatisticsFileName; }};
-  DeadEnd DeadEnds{*this};
+  DeadEnd DeadEnds{platform, Current, [this] { IsItFree(); }, [this] { return Solver.PairsBackToWin(); }};
   SolverPlay Solver{*this};
   KeyboardPlay Keys{*this};
   // The language the window speaks, and the help texts in it.
