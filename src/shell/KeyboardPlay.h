@@ -5,15 +5,27 @@
 // Delete takes one away, as the mouse buttons do there.
 #pragma once
 
-namespace velmor {
+#include <functional>
 
-class TVelmor;
+#include "modes/GameState.h"
+#include "shell/Platform.h"
+
+namespace velmor {
 
 class KeyboardPlay {
  public:
   enum class Key { Left, Right, Up, Down, Tab, BackTab, Home, Activate, Cancel, PageUp, PageDown, Delete };
 
-  explicit KeyboardPlay(TVelmor& game) : game_(game) {}
+  // What a key does, as the mouse would do it. Points are in board pixels, from the board's origin.
+  struct Hands {
+    std::function<bool(int tile)> playable;  // the free-tile rule in force
+    std::function<void(bool primary, int x, int y)> click;
+    std::function<void(bool primary, int x, int y)> editorClick;
+    std::function<void(int x, int y)> point;  // the pointer over the board
+    std::function<void(int tile)> redraw;
+  };
+  KeyboardPlay(Platform& platform, const GameState& game, Hands hands)
+      : platform_(platform), game_(game), hands_(std::move(hands)) {}
   KeyboardPlay(const KeyboardPlay&) = delete;
   KeyboardPlay& operator=(const KeyboardPlay&) = delete;
 
@@ -26,7 +38,9 @@ class KeyboardPlay {
  private:
   void MoveTo(int tile);
   bool EditorPress(Key key);
-  TVelmor& game_;
+  Platform& platform_;
+  const GameState& game_;
+  Hands hands_;
   int column_ = 17, row_ = 10, layer_ = 1;  // the editor's place
   int tile_ = 0;
   bool shown_ = false;

@@ -85,7 +85,7 @@ class TVelmor {
   GameRecords Records{platform, [this] { return Folders.ConfigFolder + StatisticsFileName; }};
   DeadEnd DeadEnds{platform, Current, [this] { IsItFree(); }, [this] { return Solver.PairsBackToWin(); }};
   SolverPlay Solver{*this};
-  KeyboardPlay Keys{*this};
+  KeyboardPlay Keys{platform, Current, KeyHands()};
   // The language the window speaks, and the help texts in it.
   LanguageChoice Languages{platform, Folders.AppFolder, Menus.Language1, /*radioGroup=*/9};
   // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
@@ -245,6 +245,7 @@ class TVelmor {
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
   void ClearHover();
+  KeyboardPlay::Hands KeyHands();  // the keys do what the mouse does
   void AfterLayoutRead();
   void AddLayoutEntries(int from);  // the menu entries of Layouts[from] on, appended
   void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);
