@@ -15,9 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string error;
   velmor::ReadKMahjonggLayout(text, "Fuzz", heaps, error);
   velmor::ReadGnomeMahjonggMaps(text, heaps, error);
-  velmor::ImportLayoutText(text, "fuzz.layout", heaps, error);
-  for (const velmor::ImportedHeap& heap : heaps) {
-    const std::string file = velmor::ImportedLayFileName(heap.name);
+  velmor::ImportLayoutText(text, "fuzz.layout", heaps, error, text);  // the bytes as its ".desktop" too
+  const std::vector<velmor::ImportedLayout> layouts = velmor::ImportedLayouts(heaps);
+  for (size_t i = 0; i < heaps.size(); ++i) {
+    const velmor::ImportedHeap& heap = heaps[i];
+    const std::string& file = layouts[i].file;
     if (file.find('/') != std::string::npos || file[0] == '.' || file.size() > 255) __builtin_trap();
     if (!heap.imported) continue;
     if (heap.shape.Count() != 144) __builtin_trap();

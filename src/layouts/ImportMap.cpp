@@ -311,6 +311,7 @@ int64_t LayerOf(const Tag& tag) {
 }  // namespace
 
 bool ReadGnomeMahjonggMaps(std::string_view text, std::vector<ImportedHeap>& heaps, std::string& error) {
+  const size_t first = heaps.size();
   MarkupReader reader(SkipByteOrderMark(text));
   bool inMap = false, sawMap = false;
   std::string name, problem;
@@ -355,6 +356,7 @@ bool ReadGnomeMahjonggMaps(std::string_view text, std::vector<ImportedHeap>& hea
     error = broken.empty() ? VELMOR_TEXT("it is not a GNOME Mahjongg map file: it holds no <map>") : broken;
     return false;
   }
+  for (size_t i = first; i < heaps.size(); ++i) heaps[i].origin = ImportOrigin::GnomeMahjongg;
   return true;
 }
 

@@ -51,31 +51,31 @@ void LayoutChoice::Import() {
   }
 
   const std::string folder = g.Folders.SaveLayoutsFolder();
-  std::vector<std::string> imported, refused, kept, written;
-  for (const ImportedHeap& heap : heaps) {
+  const std::vector<ImportedLayout> layouts = ImportedLayouts(heaps);
+  std::vector<std::string> imported, refused, kept;
+  for (size_t i = 0; i < heaps.size(); ++i) {
+    const ImportedHeap& heap = heaps[i];
+    const auto& [name, file] = layouts[i];
     if (!heap.imported) {
       refused.push_back(Fill(VELMOR_TEXT("%1 (%2)"), heap.name, heap.refusal));
       continue;
     }
-    // Two maps of one name in a file both come in, the second numbered.
-    std::string file = ImportedLayFileName(heap.name);
-    const std::string stem = file.substr(0, file.size() - 4);
-    for (int copy = 2; std::find(written.begin(), written.end(), file) != written.end(); ++copy)
-      file = stem + " (" + std::to_string(copy) + ").lay";
-    const std::string name = file.substr(0, file.size() - 4);
-    // A shipped layout of the name is not overwritten, but the player's file would take its place.
+    // A layout of the name is replaced only when the player agrees, unless its file holds this
+    // very heap already: the same file imported again.
+    std::string before, unread;
+    const bool same =
+        IsFile(folder + file) && ReadWholeFile(folder + file, before, unread) && before == ImportedLayText(name, heap);
     const bool exists = Exists(folder + file) || g.Layouts.FindFile(file) != 0;
-    if (exists &&
+    if (exists && !same &&
         !g.platform.Confirm(VELMOR_TEXT("Import Layout"),
                             Fill(VELMOR_TEXT("The layout \"%1\" already exists. Do you want to replace it?"), name))) {
       kept.push_back(name);
       continue;
     }
-    if (!MakeFolder(folder, error) || !SaveImportedHeap(folder + file, heap, error)) {
+    if (!MakeFolder(folder, error) || !SaveImportedHeap(folder + file, name, heap, error)) {
       refused.push_back(Fill(VELMOR_TEXT("%1 (%2)"), heap.name, error));
       continue;
     }
-    written.push_back(file);
     imported.push_back(name);
   }
 

@@ -6,6 +6,7 @@
 
 #include "TestSupport.h"
 #include "layouts/ImportLayout.h"
+#include "shell/CommandLine.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -270,7 +271,7 @@ TEST(ImportLayout, FileNamesAreSafeAndSavedHeapsPlay) {
   const ImportedHeap heap = Import(KMahjonggText(TraditionalShape(), false, 32, 16, 0, 0)).at(0);
   const std::string path = dir.path() + ImportedLayFileName(heap.name);
   std::string error;
-  ASSERT_TRUE(SaveImportedHeap(path, heap, error)) << error;
+  ASSERT_TRUE(SaveImportedHeap(path, heap.name, heap, error)) << error;
   LayoutShape shape;
   std::string name;
   LayoutRefusal refusal;
@@ -279,6 +280,74 @@ TEST(ImportLayout, FileNamesAreSafeAndSavedHeapsPlay) {
   EXPECT_TRUE(shape == heap.shape);
   ImportedHeap refused = heap;
   refused.imported = false;
-  EXPECT_FALSE(SaveImportedHeap(dir.path() + "No.lay", refused, error));
+  EXPECT_FALSE(SaveImportedHeap(dir.path() + "No.lay", "No", refused, error));
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "No.lay"));
+}
+
+TEST(ImportLayout, AKMahjonggLayoutIsNamedByTheDesktopFileBesideItElseByItsFileNameAsWords) {
+  ScratchFolder dir;
+  const std::string layout = KMahjonggText(TraditionalShape(), false, 32, 16, 0, 0);
+  dir.Write("kmj/lantern_hall.desktop",
+            "# written for this test\n[Elsewhere]\nName=Not this group\n\n[KMahjonggLayout]\n"
+            "Name[de]=Laternenhalle\nName = Lantern\\sHall\r\nFileName=lantern_hall.layout\n");
+  dir.Write("kmj/nameless.desktop", "[KMahjonggLayout]\nName[de]=Namenlos\nFileName=nameless.layout\n");
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"lantern_hall.layout", "Lantern Hall"},  // the untranslated name of the right group
+      {"nameless.layout", "Nameless"},          // a .desktop without a name of its own
+      {"old__tower_2.layout", "Old Tower 2"},   // none at all
+      {"up&down.layout", "Up&down"}};
+  for (const auto& [file, name] : cases) {
+    std::vector<ImportedHeap> heaps;
+    std::string error;
+    ASSERT_TRUE(ImportLayoutFile(dir.Write("kmj/" + file, layout), heaps, error)) << error;
+    ASSERT_EQ(heaps.size(), 1u);
+    EXPECT_EQ(heaps[0].name, name);
+    EXPECT_EQ(heaps[0].origin, ImportOrigin::KMahjongg);
+  }
+  // A GNOME Mahjongg map keeps its map's name.
+  EXPECT_EQ(Import("<mahjongg><map name='lantern_hall'/></mahjongg>", dir.path() + "kmj/x.map").at(0).name,
+            "lantern_hall");
+}
+
+TEST(ImportLayout, AHeapWithAShippedLayoutsNameIsToldApartByItsOriginEverywhereItIsNamed) {
+  for (const auto& entry : std::filesystem::directory_iterator(DataDir() + "/Layouts"))
+    if (entry.path().extension() == ".lay" || entry.path().extension() == ".shp")
+      EXPECT_TRUE(IsShippedLayoutName(entry.path().stem().string())) << entry.path();
+  EXPECT_FALSE(IsShippedLayoutName("Inner Circle"));
+
+  auto heap = [](std::string name, ImportOrigin origin) {
+    return ImportedHeap{std::move(name), origin, true, TraditionalShape(), ""};
+  };
+  std::vector<ImportedHeap> heaps = {
+      heap("Crab", ImportOrigin::KMahjongg),        heap("crab", ImportOrigin::GnomeMahjongg),
+      heap(".Spiral", ImportOrigin::GnomeMahjongg), heap("Inner Circle", ImportOrigin::KMahjongg),
+      heap("Easy", ImportOrigin::GnomeMahjongg),    heap("easy", ImportOrigin::GnomeMahjongg),
+      heap("Easy", ImportOrigin::GnomeMahjongg)};
+  heaps[4].imported = false;  // a refused heap takes no name from the next
+  const std::vector<ImportedLayout> layouts = ImportedLayouts(heaps);
+  std::vector<std::string> names;
+  for (const ImportedLayout& l : layouts) {
+    names.push_back(l.name);
+    EXPECT_EQ(l.file, l.name + ".lay");
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"Crab (KMahjongg)", "crab (GNOME Mahjongg)", "Spiral (GNOME Mahjongg)",
+                                             "Inner Circle", "Easy", "easy", "Easy (2)"}));
+
+  // Saved, it is listed, kept in the Hall of Fame and played under that name, beside the shipped one.
+  ScratchFolder dir;
+  std::string error;
+  ASSERT_TRUE(SaveImportedHeap(dir.path() + layouts[0].file, layouts[0].name, heaps[0], error)) << error;
+  LayoutLibrary library;
+  std::vector<std::string> leftOut;
+  library.Scan(DataDir() + "/Layouts/", dir.path(), leftOut);
+  const int number = StartRequest{.layout = "crab (kmahjongg)"}.LayoutNumber(library);
+  ASSERT_NE(number, 0);
+  EXPECT_EQ(library[number].name, "Crab (KMahjongg)");
+  EXPECT_EQ(HallKeyOf(library, number), "Crab (KMahjongg).lay");
+  EXPECT_EQ(library[StartRequest{.layout = "Crab"}.LayoutNumber(library)].folder, DataDir() + "/Layouts/");
+  LayoutShape shape;
+  std::string name;
+  LayoutRefusal refusal;
+  ASSERT_TRUE(ReadPlayableLayout(library[number].Path(), false, shape, name, refusal)) << refusal.reason;
+  EXPECT_EQ(name, "Crab (KMahjongg)");
 }

@@ -42,7 +42,7 @@ class LayoutChoosing : public ::testing::Test {
 const char* const Maps = R"(<mahjongg>
   <map name="Alpha"><block left="0" right="11" top="0" bottom="5" z="0"/><block left="0" right="11" top="0" bottom="5" z="1"/></map>
   <map name="Small"><block left="0" right="9" top="0" bottom="5" z="0"/></map>
-  <map name="Bridge"><block left="0" right="11" top="0" bottom="5" z="0"/><block left="1" right="10" top="0" bottom="5" z="1"/><block left="4" right="7" top="1" bottom="3" z="2"/></map>
+  <map name="Tower"><block left="0" right="11" top="0" bottom="5" z="0"/><block left="1" right="10" top="0" bottom="5" z="1"/><block left="4" right="7" top="1" bottom="3" z="2"/></map>
 </mahjongg>
 )";
 
@@ -112,19 +112,19 @@ TEST_F(LayoutChoosing, FilesAreSketchedOnceUntilTheyChange) {
 TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirRecordsKept) {
   HallOf(game, 3).Add("Kim", 95, 0);  // Tower's, in play
   platform.openAnswers.push_back(dir.Write("elsewhere/mix.map", Maps));
-  platform.confirmAnswers.push_back(false);  // keep the shipped Bridge
+  platform.confirmAnswers.push_back(false);  // keep the listed Tower
   game.Menus.ImportLayout1.Click();
 
   ASSERT_EQ(platform.openDialogs.size(), 1u);
   EXPECT_EQ(platform.openDialogs[0].filter, "Layouts from other games (*.layout *.map)|*.layout;*.map");
   ASSERT_EQ(platform.questions.size(), 1u);
-  EXPECT_EQ(platform.questions[0].text, "The layout \"Bridge\" already exists. Do you want to replace it?");
+  EXPECT_EQ(platform.questions[0].text, "The layout \"Tower\" already exists. Do you want to replace it?");
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0],
             "From \"mix.map\":\nImported into the Layout menu: Alpha.\n"
-            "Refused: Small (it has 60 tiles; a heap needs exactly 144).\nKept as they were: Bridge.");
+            "Refused: Small (it has 60 tiles; a heap needs exactly 144).\nKept as they were: Tower.");
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "mine/Alpha.lay"));
-  EXPECT_FALSE(std::filesystem::exists(dir.path() + "mine/Bridge.lay"));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "mine/Tower.lay"));
 
   ASSERT_EQ(game.Layouts.Count(), 4);
   EXPECT_EQ(game.Layouts[1].name, "Alpha");
@@ -141,6 +141,39 @@ TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirReco
   game.LayoutEntries.Entry(1)->Click();
   EXPECT_EQ(game.Layout.LayoutName, "Alpha");
   EXPECT_EQ(game.Layout.Shape.Count(), 144);
+}
+
+TEST_F(LayoutChoosing, ImportingAFileAgainReplacesItsLayoutsWithTheirRecordsAndAsksOnlyWhenTheyChanged) {
+  // "Bridge" is a shipped layout's name: the heap comes in beside the listed Bridge.
+  auto map = [](char z) {
+    return std::string("<mahjongg><map name='Bridge'><block left='0' right='11' top='0' bottom='5' z='0'/>") +
+           "<block left='0' right='11' top='0' bottom='5' z='" + z + "'/></map></mahjongg>";
+  };
+  const std::string file = dir.Write("elsewhere/bridge.map", map('1'));
+  platform.openAnswers.push_back(file);
+  game.Menus.ImportLayout1.Click();
+  const int number = game.Layouts.FindName("Bridge (GNOME Mahjongg)");
+  ASSERT_NE(number, 0);
+  HallOf(game, number).Add("Kim", 95, 0);
+
+  platform.openAnswers.push_back(file);
+  game.Menus.ImportLayout1.Click();
+  EXPECT_TRUE(platform.questions.empty());
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1], "From \"bridge.map\":\nImported into the Layout menu: Bridge (GNOME Mahjongg).");
+  EXPECT_EQ(game.Layouts.Count(), 4);
+  EXPECT_EQ(game.Layouts.FindName("Bridge (GNOME Mahjongg)"), number);
+  EXPECT_EQ(game.LayoutEntries.Entry(number)->Caption(), "Bridge (GNOME Mahjongg)");
+  EXPECT_EQ(HallOf(game, number).entries[1].substr(0, 3), "Kim");
+
+  // A changed heap replaces the one before only when the player agrees.
+  platform.openAnswers.push_back(dir.Write("elsewhere/bridge.map", map('2')));
+  platform.confirmAnswers.push_back(false);
+  game.Menus.ImportLayout1.Click();
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.errors.back(),
+            "From \"bridge.map\":\nKept as they were: Bridge (GNOME Mahjongg).\nNo layout was imported.");
+  EXPECT_EQ(game.Layouts.Count(), 4);
 }
 
 TEST_F(LayoutChoosing, AFileThatIsNoLayoutIsRefusedAndNothingChanges) {

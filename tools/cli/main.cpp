@@ -92,21 +92,19 @@ int ImportCommand(const std::vector<std::string>& args) {
   std::filesystem::create_directories(outDir, ec);
   if (!std::filesystem::is_directory(outDir, ec)) return Fail("cannot make the folder \"" + outDir + "\"");
   int imported = 0;
-  std::vector<std::string> written;  // two maps of one name in a file both arrive, the second numbered
-  for (const ImportedHeap& heap : heaps) {
+  // Named as the game names them: two maps of one name in a file both arrive, the second numbered.
+  const std::vector<ImportedLayout> layouts = ImportedLayouts(heaps);
+  for (size_t i = 0; i < heaps.size(); ++i) {
+    const ImportedHeap& heap = heaps[i];
     if (!heap.imported) {
       std::cout << "refused: " << heap.name << ": " << heap.refusal << '\n';
       continue;
     }
-    std::string file = ImportedLayFileName(heap.name);
-    const std::string stem = file.substr(0, file.size() - 4);
-    for (int copy = 2; std::find(written.begin(), written.end(), file) != written.end(); ++copy)
-      file = stem + " (" + std::to_string(copy) + ").lay";
-    if (!SaveImportedHeap((std::filesystem::path(outDir) / file).string(), heap, error)) {
+    const auto& [name, file] = layouts[i];
+    if (!SaveImportedHeap((std::filesystem::path(outDir) / file).string(), name, heap, error)) {
       Fail(error);
       continue;
     }
-    written.push_back(file);
     std::cout << "imported: " << heap.name << " -> " << file << '\n';
     ++imported;
   }
