@@ -30,11 +30,11 @@ void Check(std::string_view text) {
   velmor::ApplySavedGame(saved, game, layout, now);
   velmor::SavedGame back;
   if (!velmor::MakeSavedGame(game, layout, saved.Vertical, now, back) || !(back == saved)) __builtin_trap();
-  while (game.Current.History.RedoPair(game.Current.Board)) {
+  while (game.History.RedoPair(game.Board)) {
   }
-  while (game.Current.History.TakeBackPair(game.Current.Board)) {
+  while (game.History.TakeBackPair(game.Board)) {
   }
-  if (game.Current.Board.TilesLeft != saved.Board.TilesLeft + saved.History.Count) __builtin_trap();
+  if (game.Board.TilesLeft != saved.Board.TilesLeft + saved.History.Count) __builtin_trap();
 }
 
 }  // namespace
