@@ -60,6 +60,7 @@ class QtPlatform : public Platform {
   void ShowHelp() override;
   MediaPlayer& Media() override { return audio_; }
   ArtworkStore* KeptLooks() override { return &keptLooks_; }
+  bool WritesInBackground() override { return true; }
   std::string SystemLanguage() override;
   bool UseLanguage(const std::string& code, const std::string& folder, std::string& error) override;
   std::string Translate(const std::string& english) override;

@@ -16,6 +16,7 @@ void TVelmor::StatusGivesWay() {
 
 void TVelmor::Temps() {
   ++TickCount;
+  Writer.DeliverFailures();
 
   if (const auto shown = Current.Status.Advance(TickCount, Menus.CoolStatus.Checked()))
     Menus.StatusText.SetCaption(*shown);
@@ -46,7 +47,7 @@ void TVelmor::Temps() {
 int TVelmor::HeartbeatDelay() const {
   constexpr int Beat = 50;
   if (Tunes.FirstPending || (Menus.PlayMusic.Checked() && Tunes.Listening()) || !Current.Status.Still() ||
-      !Solver.Idle() || DeadEnds.Pending())
+      !Solver.Idle() || DeadEnds.Pending() || !Writer.Idle())
     return Beat;
   if (Current.Play.Is(GameKind::TwoPlayers)) return Beat;  // the turn's name blinks
   if (!Current.Play.Playing()) return 0;

@@ -21,14 +21,14 @@ void GameKeeper::Keep() {
   std::string error;
   if (!MakeSavedGame(g.Current, g.Layout, g.Menus.Vertical.Checked(), g.platform.TickCount(), saved)) {
     // A game that has ended, or none at all: the next start deals a new one.
-    RemoveFile(g.Folders.ResumePath());
+    g.Writer.Remove(g.Folders.ResumePath());
     return;
   }
-  if (!MakeFolder(g.Folders.ConfigFolder, error) || !WriteSavedGame(g.Folders.ResumePath(), saved, error)) {
+  g.Writer.Put(g.Folders.ResumePath(), SerializeSavedGame(saved), [this](const std::string& why) {
     // Once per session is enough: the game goes on either way.
-    if (!keepFailed_) g.ShowStatus(Fill(VELMOR_TEXT("The game in progress could not be kept: %1."), error));
+    if (!keepFailed_) game_.ShowStatus(Fill(VELMOR_TEXT("The game in progress could not be kept: %1."), why));
     keepFailed_ = true;
-  }
+  });
 }
 
 bool GameKeeper::Resume() {

@@ -53,13 +53,11 @@ bool GameRecords::AskAndReset() {
 
 void GameRecords::Save() {
   if (unreadable_) return;
-  const std::string path = path_();
-  const std::string folder = path.substr(0, path.rfind('/') + 1);
-  std::string error;
-  if (MakeFolder(folder, error) && SaveStatistics(path, stats_, error)) return;
-  // Once a session: the game goes on, and the next count tries again.
-  if (!saveFailed_) platform_.ShowError(Fill(VELMOR_TEXT("The statistics were not saved: %1."), error));
-  saveFailed_ = true;
+  writer_.Put(path_(), FormatStatistics(stats_), [this](const std::string& error) {
+    // Once a session: the game goes on, and the next count tries again.
+    if (!saveFailed_) platform_.ShowError(Fill(VELMOR_TEXT("The statistics were not saved: %1."), error));
+    saveFailed_ = true;
+  });
 }
 
 }  // namespace velmor

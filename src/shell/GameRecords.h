@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "base/BackgroundWriter.h"
 #include "base/Say.h"
 #include "modes/Statistics.h"
 #include "shell/Platform.h"
@@ -14,7 +15,8 @@ namespace velmor {
 class GameRecords {
  public:
   VELMOR_SPEAKS(velmor)
-  GameRecords(Platform& platform, std::function<std::string()> path) : platform_(platform), path_(std::move(path)) {}
+  GameRecords(Platform& platform, BackgroundWriter& writer, std::function<std::string()> path)
+      : platform_(platform), writer_(writer), path_(std::move(path)) {}
 
   // Off until the window first shows, so that building a game object writes nothing.
   bool Active = false;
@@ -31,6 +33,7 @@ class GameRecords {
  private:
   void Save();
   Platform& platform_;
+  BackgroundWriter& writer_;
   std::function<std::string()> path_;
   Statistics stats_;
   bool saveFailed_ = false, unreadable_ = false;

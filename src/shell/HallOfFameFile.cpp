@@ -71,7 +71,7 @@ void HallRecords::LoadList(int list, bool padShortValues) {
   if (key.empty()) return;
   IniFile ini;
   std::string error;
-  if (!ini.Load(folders_.HallPath(), error)) {
+  if (!ini.Load(folders_.HallPath(), writer_, error)) {
     platform_.ShowError(Fill(VELMOR_TEXT("The Hall of Fame could not be read: %1."), error));
     return;
   }
@@ -96,10 +96,9 @@ bool HallRecords::Save() {
   std::vector<HallLayout> listed;
   for (int k = 1; k <= layouts_.Count(); ++k) listed.push_back({layouts_[k].file, layouts_[k].RecordName()});
   WriteHallLists(Book, listed, ini);
-  if (!MakeFolder(folders_.ConfigFolder, error) || !ini.Save(error)) {
-    platform_.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), error));
-    return false;
-  }
+  writer_.Put(ini.Path(), ini.Text(), [this](const std::string& why) {
+    platform_.ShowError(Fill(VELMOR_TEXT("The Hall of Fame was not saved: %1."), why));
+  });
   return true;
 }
 

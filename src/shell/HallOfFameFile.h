@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/BackgroundWriter.h"
 #include "base/Say.h"
 #include "modes/HallOfFame.h"
 
@@ -42,8 +43,8 @@ void WriteHallLists(const HallOfFameBook& book, const std::vector<HallLayout>& l
 class HallRecords {
  public:
   VELMOR_SPEAKS(velmor)
-  HallRecords(Platform& platform, const FolderPaths& folders, const LayoutLibrary& layouts)
-      : platform_(platform), folders_(folders), layouts_(layouts) {}
+  HallRecords(Platform& platform, BackgroundWriter& writer, const FolderPaths& folders, const LayoutLibrary& layouts)
+      : platform_(platform), writer_(writer), folders_(folders), layouts_(layouts) {}
 
   HallOfFameBook Book;  // keyed by layout file; the flat games by their sections' names
 
@@ -62,6 +63,7 @@ class HallRecords {
 
  private:
   Platform& platform_;
+  BackgroundWriter& writer_;
   const FolderPaths& folders_;
   const LayoutLibrary& layouts_;
 };

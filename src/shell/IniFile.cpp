@@ -295,6 +295,15 @@ void IniFile::EraseSection(std::string_view section) {
   marks_.swap(marks);
 }
 
+bool IniFile::Load(const std::string& path, const BackgroundWriter& writer, std::string& error) {
+  const auto pending = writer.Pending(path);
+  if (!pending) return Load(path, error);
+  path_ = path;
+  // Only this program puts a settings file, and never one too large to read back.
+  LoadText(pending->value_or(""));
+  return true;
+}
+
 bool IniFile::Save(std::string& error) const {
   if (path_.empty()) {
     error = VELMOR_TEXT("no settings file was read, so none can be written");

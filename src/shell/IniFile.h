@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/BackgroundWriter.h"
 #include "base/Say.h"
 
 namespace velmor {
@@ -18,6 +19,8 @@ class IniFile {
   // a reason for a file that exists but cannot be read; the document is then empty and Save
   // refuses, so an unreadable file is never overwritten with defaults.
   bool Load(const std::string& path, std::string& error);
+  // The same, but the text that `writer` has still to write there counts as the file's.
+  bool Load(const std::string& path, const BackgroundWriter& writer, std::string& error);
   // Replaces the document with `text`, as if it had been read from a file; the path stays.
   // False, leaving an empty document, for text too large to be a settings file.
   bool LoadText(std::string_view text);

@@ -170,6 +170,9 @@ class Platform {
   // A text in the language the window speaks, for what the core shapes itself (the status line
   // scrolls its message a character at a time).
   virtual std::string Translate(const std::string& english) { return english; }
+  // Whether the files the game keeps as it goes are written on a thread of their own; a test's
+  // platform writes them at once, where it can look at them.
+  virtual bool WritesInBackground() { return false; }
   // Where pictures made from artwork at a large scale are kept between runs; none: made each time.
   virtual ArtworkStore* KeptLooks() { return nullptr; }
 };

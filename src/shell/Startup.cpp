@@ -183,15 +183,19 @@ void TVelmor::FormCloseQuery() {
   IniFile ini;
   std::string error;
   // A file we cannot read is not overwritten: the player's other sections live there too.
-  bool saved = ini.Load(Folders.IniPath(), error);
-  if (saved) {
+  if (ini.Load(Folders.IniPath(), Writer, error)) {
     VelmorSettings(*this).Write(ini);
-    saved = MakeFolder(Folders.ConfigFolder, error) && ini.Save(error);
+    Writer.Put(ini.Path(), ini.Text(), [this](const std::string& why) {
+      platform.ShowError(Fill(VELMOR_TEXT("The settings were not saved: %1."), why));
+    });
+  } else {
+    platform.ShowError(Fill(VELMOR_TEXT("The settings were not saved: %1."), error));
   }
-  if (!saved) platform.ShowError(Fill(VELMOR_TEXT("The settings were not saved: %1."), error));
-
   Hall.Save();
   Keeper.Keep();
+  // Everything is on disk before the window goes, and what could not be written is told.
+  Writer.Flush();
+  Writer.DeliverFailures();
   if (Window.DisplayModeChanged && platform.ChangeDisplayMode(0, 0, true)) platform.RestoreDisplayMode();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/BackgroundWriter.h"
 #include "base/Say.h"
 #include "display/BoardPictures.h"
 #include "display/BoardRenderer.h"
@@ -45,6 +46,8 @@ class TVelmor {
   TVelmor& operator=(const TVelmor&) = delete;
 
   Platform& platform;
+  // First of the parts that keep files, and so the last to go: what they put is written at the end.
+  BackgroundWriter Writer{platform.WritesInBackground()};
   GameMenus Menus;    // first: the parts below are given its items
   GameState Current;  // the game in progress
   // Where the game's files are, and where the window stood; first, as the parts below read them.
@@ -82,7 +85,7 @@ class TVelmor {
   void PlaySound(const std::string& name);
   // The game in progress on disk, the player's statistics, and the board that offers no move.
   GameKeeper Keeper{*this};
-  GameRecords Records{platform, [this] { return Folders.ConfigFolder + StatisticsFileName; }};
+  GameRecords Records{platform, Writer, [this] { return Folders.ConfigFolder + StatisticsFileName; }};
   DeadEnd DeadEnds{platform, Current, [this] { IsItFree(); }, [this] { return Solver.PairsBackToWin(); }};
   SolverPlay Solver{*this};
   KeyboardPlay Keys{platform, Current, KeyHands()};
@@ -194,7 +197,7 @@ class TVelmor {
   // The window shows the board at another whole scale: every picture is made again at it.
   void SetBoardScale(int scale);
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
-  HallRecords Hall{platform, Folders, Layouts};  // lists 1..99: layouts; 100, 101: flat games
+  HallRecords Hall{platform, Writer, Folders, Layouts};  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
   bool CheckGameEnd();  // true when the game has just ended or had ended before
   void GameOver();

@@ -135,7 +135,8 @@ TEST(HallRecords, ReadsBackRepairsOnceAndKeepsOtherSections) {
   folders.ConfigFolder = dir.path();
   LayoutLibrary layouts;
   layouts.Add({"Two Step", "Two Step.lay", dir.path()});
-  HallRecords hall{platform, folders, layouts};
+  BackgroundWriter writer(false);
+  HallRecords hall{platform, writer, folders, layouts};
   dir.Write("Hallfame.ini",
             "[TwoStep]\r\nRank1= Sam      100    0\r\nRank2=Broken entry!!\r\nRank3=Liz       abc    0\r\n"
             "[Unrelated]\r\nkeep=this\r\n");
