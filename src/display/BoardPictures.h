@@ -48,6 +48,9 @@ struct BoardPictures {
   static constexpr Rect CurrentTilePreview{24, 390, 70, 446};  // the pointed tile, shown in the panel
   Picture HofPic;
   Picture SaveHof;
+  // The board on screen is the bare background, as a paused or stopped game shows it: the beat
+  // need not present it again.
+  bool BackgroundShown = false;
 };
 
 }  // namespace velmor

@@ -39,7 +39,9 @@ void TVelmor::Temps() {
     if (Current.Clock.Total() >= GameClock::TimeLimitSeconds) Stop();
   }
   WriteScore();
-  if (Current.Play.Stopped() || Current.Play.Paused()) ShowFond();
+  // Only when something else was presented meanwhile: a whole board every beat cost a paused game
+  // with music more than a running one.
+  if ((Current.Play.Stopped() || Current.Play.Paused()) && !Pictures.BackgroundShown) ShowFond();
 }
 
 // The window sleeps between heartbeats while nothing moves: a still status line, no worker answer

@@ -72,6 +72,7 @@ void TVelmor::Redraw() {
   // A partial redraw draws the overlapping tiles only inside the box, so FrameBuffer always
   // holds exactly what a full redraw would: the window can show it as it is.
   const bool partial = Pictures.RedrawBox.bottom != -1;
+  Pictures.BackgroundShown = false;
   if (partial) {
     Renderer().Compose(Pictures.FrameBuffer, Current.Board.BoardGrid, Marks(), Pictures.RedrawBox);
     platform.PresentBoard(Pictures.FrameBuffer, Pictures.RedrawBox);
@@ -98,6 +99,7 @@ void TVelmor::SetBoardScale(int scale) {
 }
 
 void TVelmor::ShowFond() {
+  Pictures.BackgroundShown = true;
   platform.PresentBoard(Pictures.BackgroundImage,
                         {0, 0, Pictures.BackgroundImage.width(), Pictures.BackgroundImage.height()});
 }

@@ -88,6 +88,7 @@ void TVelmor::RiversHint() {
         {std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half + 1, std::max(y1, y2) + half + 1},
         PathColour);
   }
+  Pictures.BackgroundShown = false;
   platform.PresentBoard(Pictures.FrameBuffer, {0, 0, Pictures.FrameBuffer.width(), Pictures.FrameBuffer.height()});
   AnimationStep(Pictures.HintPathMs);
   FullRedraw();
