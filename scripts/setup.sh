@@ -16,15 +16,15 @@ packages=(
 
 # The full check (scripts/test.sh --full): libFuzzer and the formatter come with clang; the package and install
 # tests build a .deb, check it with lintian and validate the desktop files and man pages. ImageMagick lays out the contact sheet of the
-# layouts (scripts/contact-sheet.sh); the accessibility bus and its Python client let scripts/a11y-tree.sh read the
-# window as a screen reader does. FluidSynth's player and SoX measure the tunes' levels (scripts/sound-levels.sh).
+# layouts (scripts/contact-sheet.sh); the accessibility bus, its Python client and a private session bus let
+# scripts/a11y-tree.sh and scripts/a11y-events.sh read and hear the window as a screen reader does. FluidSynth's player and SoX measure the tunes' levels (scripts/sound-levels.sh).
 # Xvfb, xdotool, a headless weston and Qt's Wayland plugin show the same deal under X11 and Wayland
 # (scripts/display-test.sh).
 dev_packages=(
   clang libclang-rt-14-dev clang-format
   dpkg-dev lintian desktop-file-utils groff-base file procps
   imagemagick fluidsynth sox
-  at-spi2-core python3-pyatspi
+  at-spi2-core python3-pyatspi dbus-daemon
   xvfb xdotool weston qt6-wayland
 )
 if [ "${1:-}" = "--dev" ]; then

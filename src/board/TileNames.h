@@ -17,6 +17,7 @@ struct TileState {
   bool free = false;
   bool picked = false;
   bool hinted = false;
+  friend bool operator==(const TileState&, const TileState&) = default;
 };
 
 // "free, picked, layer 2, row 5, column 11": the state first, since that decides the move; the

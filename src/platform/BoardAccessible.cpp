@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 #include "board/TileNames.h"
 #include "modes/BoardCursor.h"
@@ -28,7 +29,9 @@ class TileAccessible : public QAccessibleInterface {
  public:
   TileAccessible(const BoardAccessible* board, int tile) : board_(board), tile_(tile) {}
 
-  bool isValid() const override { return board_->isValid() && OnBoard(board_->Game(), tile_); }
+  bool isValid() const override {
+    return board_->isValid() && (OnBoard(board_->Game(), tile_) || board_->Leaving(tile_));
+  }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return board_->window(); }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -42,19 +45,20 @@ class TileAccessible : public QAccessibleInterface {
   QString text(QAccessible::Text t) const override {
     if (!isValid()) return {};
     const TVelmor& g = board_->Game();
+    // A tile taken a moment ago still has its name, for the word that it left.
     if (t == QAccessible::Name) return Say(TileName(tile_));
-    if (t != QAccessible::Description) return {};
-    return Say(TileDescription(Facts(g), g.Current.Board.TilePlace[static_cast<size_t>(tile_)]));
+    if (t != QAccessible::Description || !OnBoard(g, tile_)) return {};
+    return Say(TileDescription(board_->Facts(tile_), g.Current.Board.TilePlace[static_cast<size_t>(tile_)]));
   }
 
   QAccessible::State state() const override {
     QAccessible::State s;
-    if (!isValid()) {
+    if (!isValid() || !OnBoard(board_->Game(), tile_)) {
       s.invalid = true;
       return s;
     }
     const TVelmor& g = board_->Game();
-    const TileState facts = Facts(g);
+    const TileState facts = board_->Facts(tile_);
     s.focusable = s.selectable = true;
     s.disabled = !facts.free;
     s.selected = facts.picked;
@@ -63,7 +67,7 @@ class TileAccessible : public QAccessibleInterface {
   }
 
   QRect rect() const override {
-    if (!isValid()) return {};
+    if (!isValid() || !OnBoard(board_->Game(), tile_)) return {};
     const TVelmor& g = board_->Game();
     const BoardView* view = board_->View();
     const Place& p = g.Current.Board.TilePlace[static_cast<size_t>(tile_)];
@@ -74,12 +78,6 @@ class TileAccessible : public QAccessibleInterface {
   }
 
  private:
-  TileState Facts(const TVelmor& g) const {
-    // As the keyboard's Tab sees it: in the flat game every tile may be tried.
-    return {.free = g.Current.Play.Is(GameKind::Flat) || g.IsPlayable(tile_),
-            .picked = g.Current.FirstTile == tile_ || g.Current.SecondTile == tile_,
-            .hinted = g.Current.HintTileA == tile_ || g.Current.HintTileB == tile_};
-  }
   const BoardAccessible* board_;
   int tile_;
 };
@@ -91,7 +89,12 @@ QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-BoardAccessible::BoardAccessible(BoardView* view) : QAccessibleWidget(view, QAccessible::List), view_(view) {}
+BoardAccessible::BoardAccessible(BoardView* view) : QAccessibleWidget(view, QAccessible::List), view_(view) {
+  // A reader that asks for the board now reads it as it stands: only later changes are news.
+  for (int t : Shown()) told_[t] = {Game().Current.Board.TilePlace[static_cast<size_t>(t)], Facts(t)};
+  for (int t : {Game().Current.FirstTile, Game().Current.SecondTile})
+    if (told_.contains(t)) picked_.push_back(t);
+}
 
 BoardAccessible::~BoardAccessible() {
   for (const auto& [tile, id] : tiles_) QAccessible::deleteAccessibleInterface(id);
@@ -147,6 +150,75 @@ QAccessibleInterface* BoardAccessible::Tile(int tile) const {
   return made;
 }
 
+TileState BoardAccessible::Facts(int tile) const {
+  const TVelmor& g = Game();
+  // As the keyboard's Tab sees it: in the flat game every tile may be tried.
+  return {.free = g.Current.Play.Is(GameKind::Flat) || g.IsPlayable(tile),
+          .picked = g.Current.FirstTile == tile || g.Current.SecondTile == tile,
+          .hinted = g.Current.HintTileA == tile || g.Current.HintTileB == tile};
+}
+
+void BoardAccessible::Tell(int tile, QAccessible::Event type) const {
+  // The tile's interface even once it has left the board, which Tile() no longer gives.
+  const auto it = tiles_.find(tile);
+  QAccessibleInterface* iface = it != tiles_.end() ? QAccessible::accessibleInterface(it->second) : Tile(tile);
+  if (!iface) return;
+  QAccessibleEvent event(iface, type);
+  QAccessible::updateAccessibility(&event);
+}
+
+// Qt 6.4's bridge sends ObjectReorder as one children-changed per child with the child's path as a
+// string where the protocol wants a variant holding an object reference: readers drop every one
+// of them as malformed. Created and destroyed children it marshals right, so each tile that comes
+// or goes is told on its own. (It passes a destruction on only to readers that listen to state
+// changes too, as screen readers do, and only while the child still answers: hence Leaving().)
+void BoardAccessible::TellChanges() {
+  const BoardState& board = Game().Current.Board;
+  std::map<int, Place> now;
+  for (int t : Shown()) now[t] = board.TilePlace[static_cast<size_t>(t)];
+  telling_ = true;
+  for (auto it = told_.begin(); it != told_.end();) {
+    const auto there = now.find(it->first);
+    if (there != now.end() && there->second == it->second.place) {
+      ++it;
+      continue;
+    }
+    // Gone, or moved (a shuffle): a moved tile leaves its place in the list and comes back at its new one.
+    Tell(it->first, QAccessible::ObjectDestroyed);
+    std::erase(picked_, it->first);
+    it = told_.erase(it);
+  }
+  telling_ = false;
+  for (const auto& [tile, place] : now) {
+    const TileState facts = Facts(tile);
+    if (const auto it = told_.find(tile); it != told_.end()) {
+      // A reader keeps what it read of a tile until it hears that it changed.
+      const TileState was = std::exchange(it->second.facts, facts);
+      if (was.free != facts.free) {
+        QAccessible::State changed;
+        changed.disabled = true;
+        QAccessibleStateChangeEvent event(Tile(tile), changed);
+        QAccessible::updateAccessibility(&event);
+      }
+      if (was != facts) Tell(tile, QAccessible::DescriptionChanged);
+      continue;
+    }
+    told_[tile] = {place, facts};
+    Tell(tile, QAccessible::ObjectCreated);
+  }
+}
+
+void BoardAccessible::TellPicks() {
+  std::vector<int> now;
+  for (int t : {Game().Current.FirstTile, Game().Current.SecondTile})
+    if (told_.contains(t) && OnBoard(Game(), t)) now.push_back(t);
+  for (int t : picked_)
+    if (std::find(now.begin(), now.end(), t) == now.end() && OnBoard(Game(), t)) Tell(t, QAccessible::SelectionRemove);
+  for (int t : now)
+    if (std::find(picked_.begin(), picked_.end(), t) == picked_.end()) Tell(t, QAccessible::SelectionAdd);
+  picked_ = std::move(now);
+}
+
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
   // The widget's own lookup would go through the tiles as children; only widgets are wanted here.
   for (int i = 0; i < QAccessibleWidget::childCount(); ++i)
@@ -185,18 +257,24 @@ void AnnounceCursor(BoardView* view, int tile) {
 void NoteBoardPresented(BoardView* view) {
   // Nobody listens: nothing to work out.
   if (!QAccessible::isActive()) return;
-  const BoardState& board = view->Game().Current.Board;
-  size_t seen = 0;
-  for (const Place& p : board.TilePlace)
+  auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(view));
+  if (!board) return;
+  // A pick is heard as the player makes it.
+  board->TellPicks();
+  const auto& g = view->Game().Current;
+  size_t seen = FacesShown(view->Game()) ? 1 : 2;
+  for (const Place& p : g.Board.TilePlace)
     seen = seen * 1000003 + static_cast<size_t>(p.column * 4096 + p.row * 8 + p.layer);
+  for (const int t : std::initializer_list<int>{g.FirstTile, g.SecondTile, g.HintTileA, g.HintTileB})
+    seen = seen * 1000003 + static_cast<size_t>(t);
   if (seen == view->shownTiles) return;
   view->shownTiles = seen;
   if (!view->settling) {
     view->settling = new QTimer(view);
     view->settling->setSingleShot(true);
     QObject::connect(view->settling, &QTimer::timeout, view, [view] {
-      QAccessibleEvent event(view, QAccessible::ObjectReorder);
-      QAccessible::updateAccessibility(&event);
+      if (auto* settled = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(view)))
+        settled->TellChanges();
     });
   }
   // A deal or a shuffle changes the board step by step for a while: one word when it has settled.

@@ -69,7 +69,8 @@ class BoardView : public PictureView {
  public:
   BoardView(TVelmor& game, QWidget* parent);
   TVelmor& Game() const { return game_; }
-  // Which tiles stood where when the view last looked, and the wait before a screen reader is told.
+  // What the board showed when the view last looked (tiles, picks, hint), and the wait before a
+  // screen reader is told.
   size_t shownTiles = 0;
   QTimer* settling = nullptr;
 

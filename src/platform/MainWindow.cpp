@@ -26,6 +26,7 @@
 
 #include "chrome/Artwork.h"
 #include "platform/BoardAccessible.h"
+#include "platform/ClockAccessible.h"
 #include "platform/DeadEndPanel.h"
 #include "platform/HelpWindow.h"
 #include "platform/LayoutChooser.h"
@@ -241,6 +242,8 @@ void MainWindow::Sync(const MenuItem& item) {
     if (const QString whole = Text(game_.Current.Status.Message);
         &item == &game_.Menus.StatusText && !whole.trimmed().isEmpty() && l->second->accessibleName() != whole)
       l->second->setAccessibleName(whole);
+    // The clock is read when asked for, not heard at every tick: it keeps the name of its caption.
+    if (&item == &game_.Menus.TimeLine) MakeReadableClock(l->second, Say(game_.Menus.TimePanel.Caption()));
     // The core shapes the status line's frames from a message it was given translated.
     l->second->setText(&item == &game_.Menus.StatusText ? Text(item.Caption()) : Say(item.Caption()));
   }

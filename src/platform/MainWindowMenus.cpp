@@ -139,6 +139,7 @@ void MainWindow::Retranslate() {
   }
   if (Board()) Board()->setAccessibleName(Say(VELMOR_TEXT("Board")));
   if (HallPanel()) HallPanel()->setAccessibleName(Say(VELMOR_TEXT("Hall of Fame")));
+  Sync(game_.Menus.TimeLine);
   // The toolbar's captions are wider or narrower in the new language: the window follows them.
   FitContent();
 }

@@ -1,6 +1,6 @@
 // What a screen reader gets from the window: the board as a list of the tiles that show, the
 // cursor's tile as the focus, and names for what is only drawn. (Qt drops its change events
-// while no reader listens, so they are seen in scripts/a11y-tree.sh, not here.)
+// while no reader listens, so they are checked by scripts/a11y-events.sh, not here.)
 #include <QAccessible>
 #include <algorithm>
 #include <functional>
