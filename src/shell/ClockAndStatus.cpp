@@ -47,9 +47,17 @@ void TVelmor::Temps() {
 // The window sleeps between heartbeats while nothing moves: a still status line, no worker answer
 // to collect, no demo, no music to watch. A running clock needs a beat only when its second turns.
 int TVelmor::HeartbeatDelay() const {
+  // A tune is watched only for its end: a quarter of a second later is no gap a player hears, and
+  // twenty beats a second would wake the program more than the music itself does.
+  constexpr int MusicBeat = 250;
+  const int delay = GameHeartbeatDelay();
+  if (!Menus.PlayMusic.Checked() || !Tunes.Listening()) return delay;
+  return delay == 0 ? MusicBeat : std::min(delay, MusicBeat);
+}
+
+int TVelmor::GameHeartbeatDelay() const {
   constexpr int Beat = 50;
-  if (Tunes.FirstPending || (Menus.PlayMusic.Checked() && Tunes.Listening()) || !Current.Status.Still() ||
-      !Solver.Idle() || DeadEnds.Pending() || !Writer.Idle())
+  if (Tunes.FirstPending || !Current.Status.Still() || !Solver.Idle() || DeadEnds.Pending() || !Writer.Idle())
     return Beat;
   if (Current.Play.Is(GameKind::TwoPlayers)) return Beat;  // the turn's name blinks
   if (!Current.Play.Playing()) return 0;

@@ -240,6 +240,7 @@ class TVelmor {
   void AnimationStep(int milliseconds) { platform.Pace(milliseconds); }
 
  private:
+  int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
   friend class GameKeeper;
   friend class LayoutChoice;
   // Text on the side panel, placed and sized in 1x panel pixels.

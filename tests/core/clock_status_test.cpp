@@ -280,7 +280,9 @@ TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
   EXPECT_EQ(game.HeartbeatDelay(), 0) << "music on, but no tune to watch";
   std::string error;
   ASSERT_TRUE(platform.media.Open("/tunes/Night.mid", error));
-  EXPECT_EQ(game.HeartbeatDelay(), 50);
+  EXPECT_EQ(game.HeartbeatDelay(), 250) << "a tune's end is watched for, at a slower beat";
+  game.ShowStatus("And again");
+  EXPECT_EQ(game.HeartbeatDelay(), 50) << "a moving message keeps its own beat beside a tune";
 }
 
 // A dead end starts its bounce on the beat after the move, and the bounce keeps the beat.
