@@ -117,6 +117,12 @@ BackgroundWriter::~BackgroundWriter() {
 }
 
 void BackgroundWriter::Put(const std::string& path, std::string data, Report onFailure) {
+  Queue(path, std::move(data), std::move(onFailure));
+}
+
+void BackgroundWriter::Remove(const std::string& path) { Queue(path, std::nullopt, {}); }
+
+void BackgroundWriter::Queue(const std::string& path, std::optional<std::string> data, Report onFailure) {
   {
     std::lock_guard lock(state_->mutex);
     state_->RetryFailed();
@@ -128,29 +134,12 @@ void BackgroundWriter::Put(const std::string& path, std::string data, Report onF
   }
   if (state_->background) {
     state_->wake.notify_one();
-  } else {
-    std::unique_lock lock(state_->mutex);
-    state_->WriteReady(lock);
-    lock.unlock();
-    DeliverFailures();
+    return;
   }
-}
-
-void BackgroundWriter::Remove(const std::string& path) {
-  {
-    std::lock_guard lock(state_->mutex);
-    auto& entry = state_->waiting[path];
-    entry.data.reset();
-    entry.report = {};
-    entry.version = ++state_->nextVersion;
-    entry.failed = entry.reported = false;
-  }
-  if (state_->background) {
-    state_->wake.notify_one();
-  } else {
-    std::unique_lock lock(state_->mutex);
-    state_->WriteReady(lock);
-  }
+  std::unique_lock lock(state_->mutex);
+  state_->WriteReady(lock);
+  lock.unlock();
+  DeliverFailures();
 }
 
 std::optional<std::optional<std::string>> BackgroundWriter::Pending(const std::string& path) const {

@@ -45,6 +45,8 @@ class BackgroundWriter {
   bool Idle() const;
 
  private:
+  // A text to write, or none to remove the file.
+  void Queue(const std::string& path, std::optional<std::string> data, Report onFailure);
   struct State;
   std::shared_ptr<State> state_;
 };
