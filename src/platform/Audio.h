@@ -1,6 +1,6 @@
-// The sound device: MIDI tunes through a General MIDI synthesizer, and one wave effect at a
-// time on top. Nothing is opened before the first sound is asked for, so start-up stays quick
-// and a game that stays mute never touches the device.
+// The sound: MIDI tunes through a General MIDI synthesizer, and one wave effect at a time on top.
+// Nothing is opened before the first sound is asked for, so start-up stays quick and a game that
+// stays mute never touches a device.
 #pragma once
 
 #include <memory>
@@ -10,7 +10,11 @@
 
 namespace velmor {
 
-// Owns the one audio device of the process; make a single instance.
+// Owns the process's sound devices; make a single instance. The music plays on a device with long
+// periods, opened with the first tune; the effects on one of their own with short periods, opened
+// by their own thread for each burst of effects and closed a second after, so that a game that
+// is quiet, or plays only music, is woken seldom. Where the driver takes one stream at a time
+// the effects play on the music's device.
 //
 // The music has a thread of its own: it makes the one synthesizer, reads the soundfont and hands
 // it each tune, so no call here waits for them. Open reads and checks the tune and answers at
@@ -51,11 +55,12 @@ class Audio : public MediaPlayer {
   // Takes effect from the next block the synthesizer renders, whatever its thread is doing.
   void SetVolume(double volume) override;
 
-  // Starts a wave file and returns at once; it cuts off the effect still sounding. False with a
-  // reason when the file cannot be read or is not a wave the mixer knows.
+  // Hands a wave file to the effects' thread and returns at once; it cuts off the effect still
+  // sounding. False with a reason when the file cannot be read or is not a wave file; a wave SDL
+  // cannot decode is said once on standard error. Each file is read once.
   bool PlayWave(const std::string& path, std::string& error);
-  // Opens the sound libraries on the music's thread, so that the first effect does not wait for
-  // them on the caller's. The device itself opens with the first sound.
+  // Opens the sound libraries on the music's thread, so that the first sound does not wait for
+  // them. The devices open with the first sound.
   void Prepare();
   // Whether the sound libraries have been opened in this process.
   static bool LibrariesOpen();

@@ -1,13 +1,18 @@
-// What the three parts of the sound device share: the device itself (AudioDevice.cpp), the
-// music's thread (AudioMusic.cpp) and the effects (AudioEffects.cpp). Only they include it.
+// What the three parts of the sound share: the sound system and the music's device
+// (AudioDevice.cpp), the music's thread (AudioMusic.cpp) and the effects with their own device
+// and thread (AudioEffects.cpp). Only they include it.
 #pragma once
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <map>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,8 +24,14 @@
 namespace velmor {
 
 inline constexpr int MixerRate = 44100;
-inline constexpr int MixerChunkFrames = 1024;  // about 23 ms: a click's effect still feels immediate
-inline constexpr int EffectChannel = 0;
+// An open device wakes its thread every period, sounding or not. The music needs no quick answer,
+// so it takes long periods (about 93 ms); the effects have a device of their own with short ones
+// (about 12 ms, so that a click is heard at once), open only while they sound and a little after.
+inline constexpr int MusicChunkFrames = 4096;
+inline constexpr int MusicRenderFrames = 1024;  // what the synthesizer is asked for at a time
+inline constexpr int EffectChunkFrames = 512;
+inline constexpr auto EffectsDeviceKept = std::chrono::seconds(1);
+inline constexpr int EffectChannel = 0;  // on the music's device, where the effects must share it
 
 // The tunes are made to come out of this soundfont equally loud, about -39.5 dBFS RMS at
 // FluidSynth's default gain of 0.2. This lifts them by 17 dB, to about -22.5 dBFS: some 3 dB
@@ -45,26 +56,54 @@ struct Audio::Impl {
   std::string soundFont;
   std::string tuneFont;  // empty: every tune plays from `soundFont`
 
-  // ---- The device: opened by whichever thread needs it first (an effect, or the music) ----
+  // ---- The sound system (the libraries and SDL's audio), started by whichever thread needs a
+  // sound first: the music's or the effects'. `deviceLock` also keeps their devices' opens and
+  // closes apart, which SDL does not.
   enum Device { Untried, Ready, Missing };
   std::mutex deviceLock;
   std::atomic<int> device{Untried};
-  std::atomic<bool> opening{false};  // a thread is opening the device now
-  std::mutex effectLock;             // the effect channel, played from the window's thread or this one
-  std::string deviceProblem;         // written before `device` turns Missing
+  std::string deviceProblem;   // written before `device` turns Missing
+  bool systemStarted = false;  // SDL's audio, to be stopped at the end
+  bool musicDeviceOpen = false;
   int rate = MixerRate;
-  Mix_Chunk* effect = nullptr;  // the last effect started; freed when the next one replaces it
+
+  // ---- The effects: the window hands over the latest one and never waits for the device ----
+  struct Effect {
+    std::string path;
+    std::shared_ptr<const std::vector<unsigned char>> wave;  // the file, read and checked
+  };
+  std::map<std::string, std::shared_ptr<const std::vector<unsigned char>>> waves;  // the window's
   std::atomic<int> effectsVolume{MIX_MAX_VOLUME};
+  std::thread effectsWorker;
+  std::mutex effectsLock;  // guards the three below
+  std::condition_variable effectsWake;
+  std::optional<Effect> nextEffect;  // only the latest: an effect cuts off the one before
+  bool effectsQuitting = false;
+  // Under `deviceLock`: the effects' own device, and whether they play on the music's instead.
+  // Some drivers (SDL's dummy and disk writers, a sound card without a software mixer) take one
+  // stream at a time; there the effects share the music's device, on a mixer channel.
+  std::atomic<SDL_AudioDeviceID> effectsDevice{0};
+  bool effectsShareMusic = false;
+  // The effects' thread's own.
+  std::chrono::steady_clock::time_point effectsQuietAt;  // when the open device may close
+  struct Decoded {
+    std::vector<Uint8> pcm;      // at the devices' format; empty: undecodable
+    Mix_Chunk* chunk = nullptr;  // the same samples for the music's mixer, made when first needed
+  };
+  std::map<std::string, Decoded> decoded;
 
   // ---- The music's thread: it alone creates the synthesizer and hands it tunes ----
   // A tune's start (the synthesizer, its soundfont, the player) takes tens of milliseconds; the
   // window only queues what it wants and reads what this thread and the renderer publish.
   struct Command {
-    enum Kind { Prepare, Effect, Open, Close, Play, Stop, Rewind } kind;
+    enum Kind { Prepare, Open, Close, Play, Stop, Rewind } kind = Prepare;
     uint32_t generation = 0;
     std::string path;
     std::vector<unsigned char> tune;
     long long length = 0;
+
+    Command() = default;
+    Command(Kind what, uint32_t of = 0) : kind(what), generation(of) {}  // NOLINT: Send({Command::Stop})
   };
   std::thread worker;
   std::mutex queueLock;
@@ -106,8 +145,14 @@ struct Audio::Impl {
   bool soundFontChecked = false;
 
   ~Impl();
-  bool EnsureDevice();
-  bool PlayEffect(const std::vector<unsigned char>& wave, const std::string& path, std::string& error);
+  bool EnsureSystem();
+  bool EnsureMusicDevice();
+  void NoSound(const std::string& problem);
+  void RunEffects();
+  void StartEffect(const Effect& effect);
+  bool QueueEffect(Decoded& sound);
+  void CloseEffectsDevice();
+  void StopEffects();
   const std::string& FontFor(const std::vector<unsigned char>& tune);
   bool UseFont(const std::string& font, std::string& error);
   void Send(Command command);

@@ -160,11 +160,6 @@ void Audio::Impl::Fail(const Command& command, const std::string& reason) {
 }
 
 void Audio::Impl::Run(Command& command) {
-  if (command.kind == Command::Effect) {
-    std::string unheard;  // the window was told all it could be before handing the effect over
-    if (EnsureDevice()) PlayEffect(command.tune, command.path, unheard);
-    return;
-  }
   if (command.kind == Command::Prepare) {
     // The libraries only: an open device keeps SDL's thread waking every period, silence or not.
     std::string unused;
@@ -172,7 +167,7 @@ void Audio::Impl::Run(Command& command) {
     return;
   }
   if (command.kind == Command::Open) {
-    if (!EnsureDevice()) return;  // the window learns it from NoDevice
+    if (!EnsureMusicDevice()) return;  // the window learns it from NoDevice
     std::string error;
     const std::string& font = FontFor(command.tune);
     if (font != loadedFont) {
@@ -185,7 +180,6 @@ void Audio::Impl::Run(Command& command) {
   std::lock_guard guard(synthLock);
   switch (command.kind) {
     case Command::Prepare:
-    case Command::Effect:
       break;
     case Command::Open:
       DropPlayer();
@@ -284,7 +278,12 @@ void SDLCALL Audio::Impl::MixMusic(void* data, Uint8* stream, int bytes) {
     fluid_synth_set_gain(self.synth, gain);
     self.appliedGain = gain;
   }
-  fluid_synth_write_s16(self.synth, bytes / 4, stream, 0, 2, stream, 1, 2);
+  // The synthesizer frees finished voices at the end of each call, and which voice a note gets
+  // changes how the voices sum: rendered in pieces of the length the tunes were tuned with,
+  // every tune comes out sample for sample the same whatever the device's period.
+  auto* samples = reinterpret_cast<int16_t*>(stream);
+  for (int frames = bytes / 4; frames > 0; frames -= MusicRenderFrames, samples += 2 * MusicRenderFrames)
+    fluid_synth_write_s16(self.synth, std::min(frames, MusicRenderFrames), samples, 0, 2, samples, 1, 2);
   self.Publish();
 }
 
@@ -314,7 +313,7 @@ bool Audio::Open(const std::string& path, std::string& error) {
     m.soundFontChecked = true;
     if (::access(m.soundFont.c_str(), R_OK) != 0 && (m.tuneFont.empty() || ::access(m.tuneFont.c_str(), R_OK) != 0)) {
       // Said at once, and only on a machine that has a device to play it on.
-      if (!m.EnsureDevice()) {
+      if (!m.EnsureMusicDevice()) {
         error = "no sound device (" + m.deviceProblem + ")";
         return false;
       }

@@ -19,16 +19,25 @@
   X(SDL_GetError) \
   X(SDL_RWFromConstMem) \
   X(SDL_TLSCleanup) \
+  X(SDL_OpenAudioDevice) \
+  X(SDL_CloseAudioDevice) \
+  X(SDL_PauseAudioDevice) \
+  X(SDL_QueueAudio) \
+  X(SDL_ClearQueuedAudio) \
+  X(SDL_LoadWAV_RW) \
+  X(SDL_FreeWAV) \
+  X(SDL_BuildAudioCVT) \
+  X(SDL_ConvertAudio) \
   X(Mix_OpenAudioDevice) \
   X(Mix_AllocateChannels) \
   X(Mix_QuerySpec) \
   X(Mix_HookMusic) \
-  X(Mix_HaltChannel) \
-  X(Mix_FreeChunk) \
   X(Mix_CloseAudio) \
+  X(Mix_QuickLoad_RAW) \
   X(Mix_Volume) \
   X(Mix_PlayChannel) \
-  X(Mix_LoadWAV_RW) \
+  X(Mix_HaltChannel) \
+  X(Mix_FreeChunk) \
   X(fluid_set_log_function) \
   X(new_fluid_settings) \
   X(delete_fluid_settings) \

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -462,6 +463,56 @@ TEST(Effects, EveryShippedEffectPlaysAndCutsOffTheOneBefore) {
       if (round % 5 == 0) std::this_thread::sleep_for(30ms);
     }
   EXPECT_TRUE(WaitFor([&] { return audio.Position() > 0; })) << "the music plays under the effects";
+}
+
+// The first click can come before the sound has started: the effect it asks for is handed to the
+// effects' thread, which opens the libraries and a device of its own and plays it whole, sample
+// for sample at the volume asked (the mono wave on both sides).
+TEST(Effects, AnEffectAskedForBeforeTheSoundStartsIsHeardWholeAtItsVolume) {
+  const std::string wave = (DataDir / "select.wav").string();
+  if (IsChild()) {
+    Audio audio;
+    audio.SetEffectsVolume(0.5);
+    std::string error;
+    ASSERT_TRUE(audio.PlayWave(wave, error)) << error;
+    std::this_thread::sleep_for(500ms);  // the disk driver plays many times faster than real time
+    return;
+  }
+  Scratch scratch;
+  const std::string output = scratch.Path("effects.raw");
+  ASSERT_EQ(RunInChild({{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", output}, {"SDL_DISKAUDIODELAY", "1"}}), "");
+
+  std::ifstream file(wave, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+  const size_t data = bytes.find("data");
+  ASSERT_NE(data, std::string::npos);
+  std::vector<int16_t> expected((bytes.size() - data - 8) / 2);
+  std::memcpy(expected.data(), bytes.data() + data + 8, expected.size() * 2);
+  std::ifstream in(output, std::ios::binary);
+  std::vector<int16_t> heard;
+  for (int16_t s; in.read(reinterpret_cast<char*>(&s), sizeof s);) heard.push_back(s);
+  const auto first = std::find_if(heard.begin(), heard.end(), [](int16_t v) { return v != 0; });
+  const auto start = std::find_if(expected.begin(), expected.end(), [](int16_t v) { return v / 2 != 0; });
+  ASSERT_NE(start, expected.end());
+  ASSERT_GE(heard.end() - first, 2 * (expected.end() - start)) << "the effect was cut short or never heard";
+  for (auto e = start, h = first; e != expected.end(); ++e, h += 2) {
+    ASSERT_NEAR(h[0], *e / 2, 1) << "at sample " << (e - start);
+    ASSERT_EQ(h[0], h[1]) << "at sample " << (e - start);
+  }
+}
+
+// SDL's dummy driver, like a sound card without a software mixer, takes one stream at a time:
+// the effects' device gives way to the music's, and the effects go on over the music.
+TEST(Effects, WhereTheDriverTakesOneStreamTheMusicStillStartsAfterAnEffect) {
+  Audio audio;
+  std::string error;
+  ASSERT_TRUE(audio.PlayWave((DataDir / "select.wav").string(), error)) << error;
+  std::this_thread::sleep_for(100ms);  // the effects' thread has opened its device
+  ASSERT_TRUE(audio.Open(ShippedTunes().front(), error)) << error;
+  audio.Play();
+  EXPECT_TRUE(WaitFor([&] { return audio.Position() > 0; }));
+  EXPECT_FALSE(audio.NoDevice());
+  EXPECT_TRUE(audio.PlayWave((DataDir / "done.wav").string(), error)) << error;
 }
 
 // ---- Files that cannot be played ----
