@@ -59,8 +59,8 @@ class Audio : public MediaPlayer {
   // sounding. False with a reason when the file cannot be read or is not a wave file; a wave SDL
   // cannot decode is said once on standard error. Each file is read once.
   bool PlayWave(const std::string& path, std::string& error);
-  // Opens the sound libraries on the music's thread, so that the first sound does not wait for
-  // them. The devices open with the first sound.
+  // Opens the sound libraries and starts SDL's audio on the music's thread, so that the first
+  // sound does not wait for them. The devices open with the first sound.
   void Prepare();
   // Whether the sound libraries have been opened in this process.
   static bool LibrariesOpen();

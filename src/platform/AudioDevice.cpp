@@ -128,7 +128,7 @@ Audio::~Audio() = default;
 bool Audio::LibrariesOpen() { return SoundLibrariesOpen(); }
 
 void Audio::Prepare() {
-  if (impl_->device == Impl::Untried && !SoundLibrariesOpen()) impl_->Send({Impl::Command::Prepare});
+  if (impl_->device == Impl::Untried) impl_->Send({Impl::Command::Prepare});
 }
 
 bool Audio::NoDevice() const { return impl_->device == Impl::Missing; }

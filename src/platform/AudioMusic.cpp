@@ -161,9 +161,9 @@ void Audio::Impl::Fail(const Command& command, const std::string& reason) {
 
 void Audio::Impl::Run(Command& command) {
   if (command.kind == Command::Prepare) {
-    // The libraries only: an open device keeps SDL's thread waking every period, silence or not.
-    std::string unused;
-    OpenSoundLibraries(unused);
+    // The libraries and SDL's audio, which meets the sound server, but no device: an open one
+    // keeps SDL's thread waking every period, silence or not.
+    EnsureSystem();
     return;
   }
   if (command.kind == Command::Open) {
