@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QSocketNotifier>
 #include <QSplashScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
@@ -66,6 +68,35 @@ void CloseOnTerminate(QWidget& window) {
   sigaction(SIGHUP, &action, nullptr);
 }
 
+// The splash gives way once the window is on the screen, so that nothing flickers between the two.
+// QSplashScreen::finish waits for that in sleeps of 10 ms, which the window's first frame would
+// wait for too; here the window's own exposure closes it, and a second at most.
+void CloseSplashWhenShown(QSplashScreen* splash, QWidget& window) {
+  QWindow* shown = window.windowHandle();
+  if (shown == nullptr || shown->isExposed()) {
+    delete splash;
+    return;
+  }
+  struct Watch : QObject {
+    QSplashScreen* splash;
+    explicit Watch(QSplashScreen* s, QObject* parent) : QObject(parent), splash(s) {}
+    void Close() {
+      if (splash == nullptr) return;
+      splash->close();
+      splash->deleteLater();
+      splash = nullptr;
+      deleteLater();
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) Close();
+      return false;
+    }
+  };
+  auto* watch = new Watch(splash, shown);
+  shown->installEventFilter(watch);
+  QTimer::singleShot(1000, watch, [watch] { watch->Close(); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,8 +147,7 @@ int main(int argc, char** argv) {
   window.StartTimer();
   window.ShowAsSaved(game.Window.SavedWidth, game.Window.SavedHeight, game.Window.SavedMaximized,
                      game.Window.FirstStart);
-  splash->finish(&window);
-  delete splash;
+  CloseSplashWhenShown(splash, window);
   // Start-up decoded pictures into temporary buffers; give those pages back to the system.
   malloc_trim(0);
   return app.exec();
