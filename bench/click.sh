@@ -5,13 +5,10 @@
 #    on the root window, damage thinner than 32 pixels left out), for the first click after the game
 #    has shown and settled (a pick), the next two (a drop, a pick again) and, in Velmor, the pair
 #    taken by the next click and a pair taken again after Back;
-#  - click to sound, in Velmor with its music off, when pulseaudio and parec are installed: a private
-#    PulseAudio server with a null sink, from the click to the first loud sample its monitor hands
-#    back, for the first effect of a start and for one a moment later.
 # Velmor is measured with its music on and off. It plays deal 7 of its default layout; its tiles are
 # the pair its hint shows in a start before the rounds. A peer's tile is the one under the middle of
-# its window. For the clicks every game runs at real-time priority (chrt), so that a busy machine
-# disturbs it less; for the sound at the normal one, as the sound server does.
+# its window. Every game runs at real-time priority (chrt), so that a busy machine disturbs it less.
+# bench/effect.sh times the click's sound.
 # Usage: bench/click.sh [build/bin] [rounds]   CLICK_DISPLAY=:95 picks another display;
 #        CLICK_BEFORE=other/build/bin adds an earlier Velmor build to the same rounds.
 set -euo pipefail
@@ -28,10 +25,9 @@ done
 scratch=$(mktemp -d)
 dw=$scratch/damage-watch
 cc -O2 "$here/damage-watch.c" -o "$dw" -lX11 -lXdamage || { echo "install libxdamage-dev" >&2; exit 1; }
-export DISPLAY=$display XDG_RUNTIME_DIR=$scratch/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-xvfb='' wm='' pulse='' bus='' pid=''
-trap 'kill $pid $wm $pulse $bus $xvfb 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$scratch"' EXIT
+export DISPLAY=$display
+xvfb='' wm='' bus='' pid=''
+trap 'kill $pid $wm $bus $xvfb 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$scratch"' EXIT
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 200); do timeout 2 xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
@@ -42,13 +38,6 @@ if command -v dbus-daemon >/dev/null; then
 fi
 XDG_CONFIG_HOME=$scratch/wm openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
-sound=
-if command -v pulseaudio >/dev/null && command -v parec >/dev/null; then
-  pulseaudio -n --daemonize=no --exit-idle-time=-1 --load=module-null-sink --load=module-native-protocol-unix \
-    >/dev/null 2>&1 &
-  pulse=$!
-  for _ in $(seq 100); do pactl info >/dev/null 2>&1 && sound=1 && break; sleep 0.05; done
-fi
 sleep 0.5
 
 PATH=$PATH:/usr/games
@@ -57,12 +46,8 @@ games=(velmor velmor-music-off)
 for peer in kshisen kmahjongg; do command -v $peer >/dev/null && games+=("$peer"); done
 
 # Starts a game as a returning player (its settings kept in the scratch folder); sets pid and win.
-# `launch game normal` starts it at the normal priority, for the sound, whose server has it too, and
-# off the session bus: with a session bus and no system bus (no RealtimeKit), as here, a stream's
-# start sometimes stalls for up to a second, in the earlier builds too.
 launch() {
-  local game=$1 home=$scratch/home-$1 program=$1 args=() query priority=(chrt -f 10)
-  [ "${2:-}" != normal ] || priority=(env -u DBUS_SESSION_BUS_ADDRESS)
+  local game=$1 home=$scratch/home-$1 program=$1 args=() query
   mkdir -p "$home"
   if [[ $game == velmor* ]]; then
     local from=$bin
@@ -73,7 +58,7 @@ launch() {
     program=$home/bin/velmor args=(--game 7) query=(--name "^Velmor [0-9.]+ - ")
   fi
   XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache \
-    "${priority[@]}" "$program" "${args[@]}" >/dev/null 2>&1 &
+    chrt -f 10 "$program" "${args[@]}" >/dev/null 2>&1 &
   pid=$!
   [[ $game == velmor* ]] || query=(--pid "$pid")
   win=
@@ -83,35 +68,11 @@ launch() {
     sleep 0.02
   done
   [ -n "$win" ] || { echo "  $game showed no window" >&2; return 1; }
-  timeout 5 xdotool windowmove $win 0 0 || true
   "$dw" -q 1000 -t 15000 -m 32 || true
 }
 finish() { kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true; pid=; sleep 0.5; }
 # Milliseconds from a click where the pointer is to the first damage it causes.
 clicked() { local t; t=$(chrt -f 10 "$dw" -q 300 -t 3000 -m 32 -- xdotool click 1) && awk -v t="${t% *}" 'BEGIN {printf "%.1f", t / 1000}'; }
-# Milliseconds from a click to the first loud sample on the null sink.
-heard() {
-  python3 - "$@" <<'EOF'
-import struct, subprocess, sys, threading, time
-record = subprocess.Popen(["parec", "--latency-msec=2", "--raw", "--format=s16le", "--rate=44100", "--channels=2",
-                           "-d", "null.monitor"], stdout=subprocess.PIPE)
-clicked, heard = [None], [None]
-def listen():
-    while heard[0] is None:
-        block = record.stdout.read(256)
-        if not block: return
-        if clicked[0] and any(abs(v) > 200 for v in struct.unpack("<%dh" % (len(block) // 2), block)):
-            heard[0] = time.time()
-listener = threading.Thread(target=listen, daemon=True)
-listener.start()
-time.sleep(0.8)
-clicked[0] = time.time()
-subprocess.run(["xdotool", "click", "1"])
-listener.join(2)
-record.kill()
-print("%.1f" % ((heard[0] - clicked[0]) * 1000) if heard[0] else "none")
-EOF
-}
 # The two tiles Velmor's hint shows, as "x1 y1 x2 y2" on the screen.
 hinted_pair() {
   import -window root "$scratch/before.png"
@@ -148,13 +109,6 @@ for round in $(seq "$rounds"); do
       xdotool mousemove $bx $by; sleep 0.3
       add "later pair" "$(clicked)"
       finish
-      if [ -n "$sound" ] && [[ $game == *music-off ]]; then
-        launch "$game" normal || continue
-        xdotool mousemove $ax $ay; sleep 0.3
-        add "first effect heard" "$(heard)"; sleep 0.5
-        add "later effect heard" "$(heard)"
-        finish
-      fi
     else
       read -r w h < <(xdotool getwindowgeometry $win | awk '/Geometry/ {split($2, g, "x"); print g[1], g[2]}')
       xdotool mousemove --window $win $((w / 2)) $((h / 2)); sleep 0.3
@@ -166,7 +120,7 @@ for round in $(seq "$rounds"); do
   done
 done
 median() { printf '%s\n' "$@" | grep -v none | sort -n | awk '{v[NR] = $1} END {print NR ? (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) : "n/a"}'; }
-measures=("first click" "later click" "first pair" "later pair" "first effect heard" "later effect heard")
+measures=("first click" "later click" "first pair" "later pair")
 printf '%-24s' "median (ms)"; printf ' %24s' "${games[@]}"; echo
 for m in "${measures[@]}"; do
   printf '%-24s' "$m"

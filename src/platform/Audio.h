@@ -12,7 +12,7 @@ namespace velmor {
 
 // Owns the process's sound devices; make a single instance. The music plays on a device with long
 // periods, opened with the first tune; the effects on one of their own with short periods, opened
-// by their own thread for each burst of effects and closed a second after, so that a game that
+// by their own thread when an effect is wanted and closed ten quiet seconds later, so that a game that
 // is quiet, or plays only music, is woken seldom. Where the driver takes one stream at a time
 // the effects play on the music's device.
 //

@@ -26,11 +26,13 @@ namespace velmor {
 inline constexpr int MixerRate = 44100;
 // An open device wakes its thread every period, sounding or not. The music needs no quick answer,
 // so it takes long periods (about 93 ms); the effects have a device of their own with short ones
-// (about 12 ms, so that a click is heard at once), open only while they sound and a little after.
+// (about 12 ms, so that a click is heard at once), open while the player is clicking: a sound
+// server can take long to start a new stream (up to a second, seen with an idle null sink), so
+// it is kept for the pauses between moves and closed only after ten quiet seconds.
 inline constexpr int MusicChunkFrames = 4096;
 inline constexpr int MusicRenderFrames = 1024;  // what the synthesizer is asked for at a time
 inline constexpr int EffectChunkFrames = 512;
-inline constexpr auto EffectsDeviceKept = std::chrono::seconds(1);
+inline constexpr auto EffectsDeviceKept = std::chrono::seconds(10);
 inline constexpr int EffectChannel = 0;  // on the music's device, where the effects must share it
 
 // The tunes are made to come out of this soundfont equally loud, about -39.5 dBFS RMS at
