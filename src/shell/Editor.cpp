@@ -73,8 +73,8 @@ void TVelmor::Cancel2Click() {
   Menus.Tools.SetVisible(true);
   Menus.VO.SetVisible(true);
   Menus.EditorMenu.SetVisible(false);
-  if (Layout.BoardNumber > Layouts.Count()) Layout.BoardNumber = Layouts.Count();
-  ResolveLayoutPath();
+  if (Layout.BoardNumber > Listed.Layouts.Count()) Layout.BoardNumber = Listed.Layouts.Count();
+  Listed.ResolvePath();
   Current.Play.Start(GameKind::OnePlayer);
   UpdateCommands();
   LoadCurrentLayout();

@@ -14,12 +14,6 @@ namespace velmor {
 bool TVelmor::Dispo(int tile) const { return TileFreeIn(Current.Play, Current.Board, tile, false); }
 bool TVelmor::Dispo_Vertical(int tile) const { return TileFreeIn(Current.Play, Current.Board, tile, true); }
 
-void TVelmor::LayoutFromCheckedEntry() {
-  if (Layout.BoardNumber < 100) return;
-  for (int k = 1; k <= Layouts.Count(); ++k)
-    if (MenuItem* entry = LayoutEntries.Entry(k); entry && entry->Checked()) Layout.BoardNumber = k;
-}
-
 void TVelmor::EndPauseForNewGame() {
   if (!Current.Play.Paused()) return;
   Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
@@ -144,7 +138,7 @@ void TVelmor::BeginGame() {
   Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
   Menus.PauseButton.SetCaption(VELMOR_TEXT("Pause"));
   Pictures.FrameBuffer = Pictures.BackgroundImage;
-  LayoutFromCheckedEntry();
+  Listed.FromCheckedEntry();
   DealLayout();
 
   ResetForNewGame(NewGameKind::Solitaire);

@@ -70,7 +70,7 @@ void TVelmor::GameOver() {
       message = Fill(VELMOR_TEXT("You WON ! Your time is : %1"), FormatMinSec(total));
       Current.Play.End();
       UpdateCommands();
-      if (Hall.Book.TenthTime(HallKeyOf(Layouts, Layout.BoardNumber)) > total) {
+      if (Hall.Book.TenthTime(HallKeyOf(Listed.Layouts, Layout.BoardNumber)) > total) {
         const int rank =
             Hall.Enter(Layout.BoardNumber, CurrentPlayer, Current.Clock.Total(), Current.Clock.PenaltySeconds);
         if (rank != 0) ReachedRank = rank;
@@ -92,7 +92,7 @@ void TVelmor::GameOver() {
 void TVelmor::TwoPlayers() {
   ColorHighlight();
   Pictures.FrameBuffer = Pictures.BackgroundImage;
-  LayoutFromCheckedEntry();
+  Listed.FromCheckedEntry();
   DealLayout();
   ResetForNewGame(NewGameKind::TwoPlayers);
   EndPauseForNewGame();

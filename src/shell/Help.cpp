@@ -28,11 +28,12 @@ struct Caption {
 
 void TVelmor::FillLayoutChooser() {
   Help.LayoutChooser.clear();
-  for (int k = 1; k <= Layouts.Count(); ++k)
-    Help.LayoutChooser.push_back(Fill(VELMOR_TEXT("%1 Layout"), Layouts[k].name));
+  for (int k = 1; k <= Listed.Layouts.Count(); ++k)
+    Help.LayoutChooser.push_back(Fill(VELMOR_TEXT("%1 Layout"), Listed.Layouts[k].name));
   Help.LayoutChooser.push_back(VELMOR_TEXT("Voverizo Dadazu (Easy)"));
   Help.LayoutChooser.push_back(VELMOR_TEXT("Voverizo Dadazu (Hard)"));
-  Help.ChooserIndex = Layout.BoardNumber >= 100 ? Layouts.Count() + Layout.BoardNumber - 100 : Layout.BoardNumber - 1;
+  Help.ChooserIndex =
+      Layout.BoardNumber >= 100 ? Listed.Layouts.Count() + Layout.BoardNumber - 100 : Layout.BoardNumber - 1;
 }
 
 void TVelmor::CallHelp(HelpPage page) {
@@ -80,8 +81,8 @@ void TVelmor::CallHelp(HelpPage page) {
 
 void TVelmor::GenerateList(int list) {
   if (!HallOfFameBook::IsList(list)) return;
-  Help.ChooserIndex = list == RiversEasyList   ? Layouts.Count()
-                      : list == RiversHardList ? Layouts.Count() + 1
+  Help.ChooserIndex = list == RiversEasyList   ? Listed.Layouts.Count()
+                      : list == RiversHardList ? Listed.Layouts.Count() + 1
                                                : list - 1;
   Help.Scores.clear();
   const HallList& table = Hall.Of(list);
@@ -104,12 +105,12 @@ int ListOfChooserIndex(int index, int layoutCount) {
 }  // namespace
 
 void TVelmor::LayoutComboBoxChange(int index) {
-  const int list = ListOfChooserIndex(index, Layouts.Count());
+  const int list = ListOfChooserIndex(index, Listed.Layouts.Count());
   if (list) GenerateList(list);
 }
 
 void TVelmor::DeleteHighscoresClick(int index) {
-  const int list = ListOfChooserIndex(index, Layouts.Count());
+  const int list = ListOfChooserIndex(index, Listed.Layouts.Count());
   if (!list) return;
   if (platform.Confirm(VELMOR_TEXT("Please confirm..."),
                        VELMOR_TEXT("Do you really want to remove the Hall of Fame entries for this layout ?")))

@@ -65,108 +65,27 @@ bool TVelmor::LoadStartLayout() {
   if (read(refused)) return true;
   const int failed = Layout.BoardNumber;
   std::vector<int> order;
-  if (const int traditional = Layouts.FindFile("Traditional.lay")) order.push_back(traditional);
-  for (int k = 1; k <= Layouts.Count(); ++k) order.push_back(k);
+  if (const int traditional = Listed.Layouts.FindFile("Traditional.lay")) order.push_back(traditional);
+  for (int k = 1; k <= Listed.Layouts.Count(); ++k) order.push_back(k);
   for (int k : order) {
     if (k == failed) continue;
     Layout.BoardNumber = k;
-    Layout.LayoutPath = Layouts[k].Path();
+    Layout.LayoutPath = Listed.Layouts[k].Path();
     LayoutRefusal ignored;
     if (!read(ignored)) continue;
-    LayoutEntries.CheckOnly(k);
+    Listed.Entries.CheckOnly(k);
     platform.ShowError(
-        Fill(VELMOR_TEXT("%1 Velmor starts with the layout \"%2\" instead."), refused.reason, Layouts[k].name));
+        Fill(VELMOR_TEXT("%1 Velmor starts with the layout \"%2\" instead."), refused.reason, Listed.Layouts[k].name));
     return true;
   }
   platform.ShowError(refused.reason);
   return false;
 }
 
-void TVelmor::AddLayoutEntries(int from) {
-  std::vector<std::unique_ptr<MenuItem>> entries;
-  for (int number = from; number <= Layouts.Count(); ++number) {
-    const LayoutInfo& info = Layouts[number];
-    auto entry = std::make_unique<MenuItem>("", info.name);
-    entry->SetCheckable();
-    if (info.shp)
-      entry->OnClick([this](MenuItem& item) { LoadShplayoutClick(item); });
-    else
-      entry->OnClick([this](MenuItem& item) { LoadlayoutClick(item); });
-    LayoutEntries.Set(number, *entry);
-    entries.push_back(std::move(entry));
-  }
-  Menus.Layout1.AddOwned(std::move(entries));
-}
-
-void TVelmor::ChooseLayout(MenuItem& entry, const std::string& path, bool shp) {
-  const std::string oldPath = Layout.LayoutPath;
-  const int oldNumber = Layout.BoardNumber;
-  Layout.LayoutPath = path;
-  Layout.BoardNumber = LayoutEntries.NumberOf(entry);
-  LayoutEntries.CheckOnly(Layout.BoardNumber);
-  if (!(shp ? RunShpLayout(path) : RunLayout(path))) {
-    // The previous layout stays current, and so does its menu entry.
-    Layout.LayoutPath = oldPath;
-    Layout.BoardNumber = oldNumber;
-    LayoutEntries.CheckOnly(oldNumber);
-  }
-}
-
-void TVelmor::LoadlayoutClick(MenuItem& entry) {
-  if (const int k = LayoutEntries.NumberOf(entry)) ChooseLayout(entry, Layouts[k].Path(), false);
-}
-
-void TVelmor::LoadShplayoutClick(MenuItem& entry) {
-  if (const int k = LayoutEntries.NumberOf(entry)) ChooseLayout(entry, Layouts[k].Path(), true);
-}
-
 bool TVelmor::BuildLayoutList() {
-  std::vector<std::string> leftOut;
-  Layouts.Scan(Folders.LayoutsFolder(), Folders.UserLayoutsFolder, leftOut);
-  if (Layout.BoardNumber < -1) Layout.BoardNumber = -1;
-  if (Layout.BoardNumber == -1) Layout.BoardNumber = std::max(1, Layouts.FindFile("Traditional.lay"));
-  LayoutEntries.Clear();
-  AddLayoutEntries(1);
+  const bool listed = Listed.Build(Asked);
   Choice.Survey();
-
-  if (Layouts.Count() == 0) {
-    platform.ShowError(
-        Fill(VELMOR_TEXT("No layout was found in \"%1\". Velmor needs at least one layout file (.lay or .shp) there "
-                         "to play."),
-             Folders.LayoutsFolder()));
-    return false;
-  }
-  if (!leftOut.empty()) {
-    std::string list;
-    for (size_t i = 0; i < leftOut.size() && i < 10; ++i) list += (i ? ", " : "") + leftOut[i];
-    if (leftOut.size() > 10) list += ", ...";
-    platform.ShowMessage(Fill(VELMOR_TEXT("The Layout menu holds 99 layouts at most; %1 more were left out: %2."),
-                              leftOut.size(), list));
-  }
-  if (Layout.BoardNumber > Layouts.Count()) Layout.BoardNumber = Layouts.Count();
-  // The remembered file wins over the remembered position, which a newly saved layout that
-  // sorts before it would shift; the layout the command line names wins over both.
-  if (!Layout.RememberedLayoutFile.empty())
-    if (const int k = Layouts.FindFile(Layout.RememberedLayoutFile)) Layout.BoardNumber = k;
-  if (const int k = Asked.LayoutNumber(Layouts)) Layout.BoardNumber = k;
-  ResolveLayoutPath();
-  LayoutEntries.CheckOnly(Layout.BoardNumber);
-  return true;
-}
-
-void TVelmor::ResolveLayoutPath() {
-  auto firstEntryPath = [this] { return Layouts[1].Path(); };
-  if (!Layouts.Has(Layout.BoardNumber)) {
-    Layout.BoardNumber = 1;
-    Layout.LayoutPath = firstEntryPath();
-    return;
-  }
-  // The entry's own file: a name can stand for a ".lay" and a ".shp" file at once.
-  Layout.LayoutPath = Layouts[Layout.BoardNumber].Path();
-  if (!Exists(Layout.LayoutPath)) {
-    Layout.BoardNumber = 1;
-    Layout.LayoutPath = firstEntryPath();
-  }
+  return listed;
 }
 
 bool TVelmor::SaveLayout() {
@@ -212,22 +131,22 @@ bool TVelmor::SaveLayout() {
   const std::string entryName = file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
   const int oldNumber = Layout.BoardNumber;
   const std::string savedFolder = FolderOf(Layout.LayoutPath) + "/";
-  Layout.BoardNumber = Layouts.FindFile(file);
-  if (Layout.BoardNumber != 0) Layouts[Layout.BoardNumber].folder = savedFolder;
+  Layout.BoardNumber = Listed.Layouts.FindFile(file);
+  if (Layout.BoardNumber != 0) Listed.Layouts[Layout.BoardNumber].folder = savedFolder;
 
   if (Layout.BoardNumber == 0) {
-    if (Layouts.Count() >= LayoutLibrary::MaxEntries) {
+    if (Listed.Layouts.Count() >= LayoutLibrary::MaxEntries) {
       Layout.BoardNumber = oldNumber;
       platform.ShowMessage(
           VELMOR_TEXT("The layout was saved, but the Layout menu holds 99 layouts at most, so it is not listed."));
       return true;
     }
-    Layout.BoardNumber = Layouts.Add({entryName, file, savedFolder, false});
-    AddLayoutEntries(Layout.BoardNumber);
+    Layout.BoardNumber = Listed.Layouts.Add({entryName, file, savedFolder, false});
+    Listed.AddEntries(Layout.BoardNumber);
     Hall.LoadList(Layout.BoardNumber, false);
   }
   // The check mark always names the current layout, also when an existing file was overwritten.
-  LayoutEntries.CheckOnly(Layout.BoardNumber);
+  Listed.Entries.CheckOnly(Layout.BoardNumber);
   return true;
 }
 

@@ -11,4 +11,32 @@ TVelmor::TVelmor(Platform& p, std::string appFolder) : platform(p) {
   BuildMenus();
 }
 
+GameKeeper::Hooks TVelmor::KeeperHooks() {
+  return {[this](const std::string& message) { ShowStatus(message); },
+          [this](bool twoPlayers) {
+            ResetForNewGame(twoPlayers ? NewGameKind::TwoPlayers : NewGameKind::Solitaire);
+            EndPauseForNewGame();
+          },
+          [this] {
+            ColorHighlight();
+            IsItFree();
+            FullRedraw();
+            ShowPanelHOF();
+            UpdateWindowTitle();
+            DeadEnds.Check();
+            Solver.PositionChanged();
+          }};
+}
+
+SolverPlay::Hands TVelmor::SolverHands() {
+  return {[this](const std::string& message) { ShowStatus(message); }, [this](int tile) { return IsPlayable(tile); },
+          [this] { IsItFree(); },
+          [this](int a, int b) { TakePair(a, Current.Board.TilePlace[static_cast<size_t>(a)], b); },
+          [this] { Records.Withdrawn(StatisticsKey(Layout)); }};
+}
+
+LayoutChoice::Hooks TVelmor::ChoiceHooks() {
+  return {[this] { PauseClick(); }, [this] { FillLayoutChooser(); }};
+}
+
 }  // namespace velmor

@@ -26,6 +26,7 @@
 #include "shell/KeyboardPlay.h"
 #include "shell/LanguageChoice.h"
 #include "shell/LayoutChoice.h"
+#include "shell/LayoutMenu.h"
 #include "shell/LookChoice.h"
 #include "shell/LookMenus.h"
 #include "shell/SolverPlay.h"
@@ -55,6 +56,8 @@ class TVelmor {
   WindowState Window;
   LayoutInPlay Layout;     // the layout the board is dealt from
   BoardPictures Pictures;  // the board's pictures and where it stands in the window
+  LayoutMenu Listed{platform, Folders, Layout, Menus.Layout1,
+                    [this](const std::string& path, bool shp) { return PlayLayoutFile(path, shp); }};
   // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
   void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------
@@ -83,11 +86,13 @@ class TVelmor {
   enum class Button { Primary, Secondary, Middle };
   void ChoisitPai(int x, int y, int column, int row, Button button);
   void PlaySound(const std::string& name);
-  // The game in progress on disk, the player's statistics, and the board that offers no move.
-  GameKeeper Keeper{*this};
+  // The player's statistics and records, the game in progress on disk, and the board that offers
+  // no move.
   GameRecords Records{platform, Writer, [this] { return Folders.ConfigFolder + StatisticsFileName; }};
+  HallRecords Hall{platform, Writer, Folders, Listed.Layouts};  // lists 1..99: layouts; 100, 101: flat games
+  GameKeeper Keeper{platform, Writer, Folders, Menus, Current, Layout, Listed, Records, KeeperHooks()};
   DeadEnd DeadEnds{platform, Current, [this] { IsItFree(); }, [this] { return Solver.PairsBackToWin(); }};
-  SolverPlay Solver{*this};
+  SolverPlay Solver{platform, Menus, Current, SolverHands()};
   KeyboardPlay Keys{platform, Current, KeyHands()};
   // The language the window speaks, and the help texts in it.
   LanguageChoice Languages{platform, Folders.AppFolder, Menus.Language1, /*radioGroup=*/9};
@@ -131,26 +136,19 @@ class TVelmor {
   void ShowTimeClick();
   void Stop();
   // ---- Layouts -----------------------------------------------------------------------------
-  LayoutLibrary Layouts;  // the Layout menu's entries, in its order
   bool StartingUp = false;
   int32_t ReachedRank = 0;
 
   bool RunLayout(const std::string& path);
   bool RunShpLayout(const std::string& path);
   bool SaveLayout();
-  void LoadlayoutClick(MenuItem& entry);
-  void LoadShplayoutClick(MenuItem& entry);
-  // Builds Layouts and the "&Layout" entries from AppFolder + "Layouts/" and the player's
-  // own layouts folder, where a layout of the same name replaces the shipped one. False (after
-  // telling the player) when there is no layout at all.
+  // Lists the layouts (see LayoutMenu::Build) and has the chooser count them.
   bool BuildLayoutList();
-  void ResolveLayoutPath();
   // Loads LayoutPath with the reader its extension calls for.
   bool LoadCurrentLayout();
   // The same at start-up, falling back to another layout when the remembered one is refused.
   bool LoadStartLayout();
-  NumberedEntries LayoutEntries;  // beside Layouts
-  LayoutChoice Choice{*this};     // the chooser and the importer
+  LayoutChoice Choice{platform, Folders, Current, Listed, Hall, Records, ChoiceHooks()};  // the chooser, the importer
   // ---- Start-up, settings and shutdown --------------------------------------------------------
   std::string CurrentPlayer = "Player1";
   // The first game the command line asked for, played instead of the remembered one.
@@ -197,7 +195,6 @@ class TVelmor {
   // The window shows the board at another whole scale: every picture is made again at it.
   void SetBoardScale(int scale);
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
-  HallRecords Hall{platform, Writer, Folders, Layouts};  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
   bool CheckGameEnd();  // true when the game has just ended or had ended before
   void GameOver();
@@ -241,8 +238,9 @@ class TVelmor {
 
  private:
   int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
-  friend class GameKeeper;
-  friend class LayoutChoice;
+  GameKeeper::Hooks KeeperHooks();
+  SolverPlay::Hands SolverHands();
+  LayoutChoice::Hooks ChoiceHooks();
   // Text on the side panel, placed and sized in 1x panel pixels.
   void PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour);
   bool AnimatedDeal() const;
@@ -251,11 +249,7 @@ class TVelmor {
   void ClearHover();
   KeyboardPlay::Hands KeyHands();  // the keys do what the mouse does
   void AfterLayoutRead();
-  void AddLayoutEntries(int from);  // the menu entries of Layouts[from] on, appended
-  void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);
   void BuildMenus();
-  // After a flat game, BoardNumber names the layout whose menu entry is still checked.
-  void LayoutFromCheckedEntry();
   // A new game started while paused restores the pause captions.
   void EndPauseForNewGame();
 };

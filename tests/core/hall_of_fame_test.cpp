@@ -60,7 +60,7 @@ class Ending : public ::testing::Test {
     dir.Write("Layouts/Wide.lay", FormatLayFile("Wide", RowShape(8)));
     ASSERT_TRUE(game.BuildLayoutList());
     game.Hall.Load();
-    game.LayoutEntries.Entry(1)->Click();
+    game.Listed.Entries.Entry(1)->Click();
     ASSERT_EQ(game.Current.Board.TilesLeft, 2);
   }
   void ClickTile(int tile) {
@@ -123,15 +123,15 @@ TEST_F(Ending, ATimeEqualToTheTenthIsNotRecorded) {
   EXPECT_EQ(game.Current.Status.Message, "You WON ! Your time is : 14:00");
   EXPECT_EQ(platform.helpShown, 0);
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
-  ASSERT_TRUE(game.LayoutEntries.Entry(1)->Checked());
-  game.LayoutEntries.Entry(1)->Click();
+  ASSERT_TRUE(game.Listed.Entries.Entry(1)->Checked());
+  game.Listed.Entries.Entry(1)->Click();
   WinAfter(839);
   EXPECT_EQ(platform.helpShown, 1);
   EXPECT_EQ(game.ReachedRank, 10);
 }
 
 TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
-  game.LayoutEntries.Entry(2)->Click();  // eight tiles in a row: four pairs
+  game.Listed.Entries.Entry(2)->Click();  // eight tiles in a row: four pairs
   game.Menus.Winnable.SetChecked(true);
   game.Menus.TwoPlayerGame1.Click();
   ASSERT_EQ(game.Current.Play.Number(), ModeTwoPlayers);
@@ -193,7 +193,7 @@ TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
   EXPECT_EQ(platform.questions.back().caption, "Please confirm...");
   EXPECT_TRUE(game.RefreshHallPanel);
-  game.DeleteHighscoresClick(game.Layouts.Count());  // the easy flat game's list
+  game.DeleteHighscoresClick(game.Listed.Layouts.Count());  // the easy flat game's list
   ASSERT_TRUE(game.Hall.Save());
   const std::string file = HallFile();
   EXPECT_EQ(file.find("[TwoStep]"), std::string::npos);

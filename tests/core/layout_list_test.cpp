@@ -42,8 +42,8 @@ class LayoutList : public ::testing::Test {
   }
   int CheckedEntry() {
     int found = 0;
-    for (int k = 1; k <= game.Layouts.Count(); ++k)
-      if (game.LayoutEntries.Entry(k)->Checked()) {
+    for (int k = 1; k <= game.Listed.Layouts.Count(); ++k)
+      if (game.Listed.Entries.Entry(k)->Checked()) {
         EXPECT_EQ(found, 0) << "two entries checked";
         found = k;
       }
@@ -63,8 +63,8 @@ TEST_F(LayoutList, SortedWithoutCaseThenShpFilesAndTraditionalFirstChoice) {
   std::filesystem::create_directories(dir.path() + "Layouts/folder.lay");
   ASSERT_TRUE(game.BuildLayoutList());
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Bridge", "castle", "pyramid", "Traditional", "Spiral"}));
-  EXPECT_EQ(game.Layouts.Count(), 5);
-  EXPECT_EQ(game.Layouts[5].name, "Spiral");
+  EXPECT_EQ(game.Listed.Layouts.Count(), 5);
+  EXPECT_EQ(game.Listed.Layouts[5].name, "Spiral");
   EXPECT_EQ(game.Layout.BoardNumber, 4);
   EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/Traditional.lay");
   EXPECT_EQ(CheckedEntry(), 4);
@@ -101,7 +101,7 @@ TEST_F(LayoutList, AtMostNinetyNineEntriesAndOneReport) {
   AddShp("Z.shp");
   game.Layout.BoardNumber = 150;
   ASSERT_TRUE(game.BuildLayoutList());
-  EXPECT_EQ(game.Layouts.Count(), 99);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 99);
   EXPECT_EQ(game.Layout.BoardNumber, 99);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].find("3 more"), std::string::npos);
@@ -114,7 +114,7 @@ TEST_F(LayoutList, ResolveFallsBackToTheFirstEntryWhenTheFileIsGone) {
   game.Layout.BoardNumber = 2;
   ASSERT_TRUE(game.BuildLayoutList());
   std::filesystem::remove(dir.path() + "Layouts/B.lay");
-  game.ResolveLayoutPath();
+  game.Listed.ResolvePath();
   EXPECT_EQ(game.Layout.BoardNumber, 1);
   EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
 }
@@ -124,13 +124,13 @@ TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
   AddLay("B", 10);
   AddShp("C.shp");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntries.Entry(2)->Click();
+  game.Listed.Entries.Entry(2)->Click();
   EXPECT_EQ(game.Layout.BoardNumber, 2);
   EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/B.lay");
   EXPECT_EQ(game.Layout.LayoutName, "B heap");
   EXPECT_EQ(game.Current.Board.TilesLeft, 10);
   EXPECT_EQ(CheckedEntry(), 2);
-  game.LayoutEntries.Entry(3)->Click();
+  game.Listed.Entries.Entry(3)->Click();
   EXPECT_EQ(game.Layout.BoardNumber, 3);
   EXPECT_EQ(game.Layout.LayoutName, "C");
   EXPECT_EQ(game.Current.Board.TilesLeft, 144);
@@ -141,9 +141,9 @@ TEST_F(LayoutList, ABrokenEntryKeepsThePreviousLayoutAndItsMark) {
   AddLay("A", 6);
   dir.Write("Layouts/Broken.lay", "Velmor 3.0\r\nBroken\r\n0101\r\n");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntries.Entry(1)->Click();
+  game.Listed.Entries.Entry(1)->Click();
   ASSERT_EQ(game.Layout.LayoutName, "A heap");
-  game.LayoutEntries.Entry(2)->Click();
+  game.Listed.Entries.Entry(2)->Click();
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_EQ(game.Layout.BoardNumber, 1);
   EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
@@ -168,7 +168,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
   EXPECT_EQ(game.Current.Play.Number(), ModeNoGame);
   EXPECT_EQ(Captions().back(), "A");  // after the .shp entry, not in sorted place
-  EXPECT_EQ(game.Layouts.Count(), 3);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 3);
   EXPECT_EQ(game.Layout.BoardNumber, 3);
   EXPECT_EQ(CheckedEntry(), 3);
 
@@ -177,7 +177,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   EXPECT_EQ(text, FormatLayFile("Fresh", RowShape(72)));
 
   // The new entry loads like any other.
-  game.LayoutEntries.Entry(3)->Click();
+  game.Listed.Entries.Entry(3)->Click();
   EXPECT_EQ(game.Layout.LayoutName, "Fresh");
   EXPECT_EQ(game.Current.Board.TilesLeft, 72);
 }
@@ -186,15 +186,15 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
   AddLay("A");
   AddLay("B");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntries.Entry(1)->Click();
+  game.Listed.Entries.Entry(1)->Click();
   game.Layout.Shape = RowShape(4);
   game.Layout.LayoutPath = dir.path() + "Layouts/B.lay";
   ASSERT_TRUE(game.SaveLayout());
   EXPECT_TRUE(platform.saveDialogs.empty());
-  EXPECT_EQ(game.Layouts.Count(), 2);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 2);
   EXPECT_EQ(game.Layout.BoardNumber, 2);
   EXPECT_EQ(CheckedEntry(), 2);
-  game.LayoutEntries.Entry(2)->Click();
+  game.Listed.Entries.Entry(2)->Click();
   EXPECT_EQ(game.Current.Board.TilesLeft, 4);
 }
 
@@ -214,7 +214,7 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_TRUE(game.Layout.LayoutPath.empty());
   EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
-  EXPECT_EQ(game.Layouts.Count(), 1);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 1);
 
   std::filesystem::create_directories(dir.path() + "my.layouts");
   platform.saveAnswers = {dir.path() + "my.layouts/new"};
