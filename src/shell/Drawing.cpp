@@ -63,7 +63,7 @@ void TVelmor::RedrawTaken(const Place& a, const Place& b) {
 }
 
 void TVelmor::Redraw() {
-  if (RefreshHallPanel) ShowPanelHOF();
+  if (Panel.Stale) ShowPanelHOF();
   // A paused or finished game shows the bare background, never its tiles.
   if (Current.BoardCleared || Current.Play.Paused()) {
     ShowFond();

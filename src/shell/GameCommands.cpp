@@ -31,7 +31,7 @@ void TVelmor::IsItFree() {
 }
 
 void TVelmor::Hint() {
-  if (Current.Play.Is(GameKind::Flat)) return RiversHint();
+  if (Current.Play.Is(GameKind::Flat)) return Flat.Hint();
   if (!Current.Play.Is(GameKind::OnePlayer) || Current.Free.MovesLeft == 0) return;
   // Watching winnability, the hint is a pair the solver's way to the end takes.
   if (const auto keep = Solver.KeepingPair()) {

@@ -117,7 +117,7 @@ void TVelmor::DeleteHighscoresClick(int index) {
     Hall.Reset(list);
   ShowPanelHOF();
   GenerateList(list);
-  RefreshHallPanel = true;
+  Panel.Stale = true;
 }
 
 void TVelmor::HallEdit1Change(const std::string& text) {

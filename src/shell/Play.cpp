@@ -19,7 +19,7 @@ void TVelmor::AfterMove() {
 
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const bool inside = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
-  RefreshHallPanel = false;
+  Panel.Stale = false;
   if (Current.Play.Editing()) {
     if (inside) EditorClick(button, x, y, column, row);
     return;
@@ -48,7 +48,7 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const int a = Current.FirstTile, b = Current.SecondTile;
   // In the flat game the path search may slide the first tile; its history entry keeps where it was.
   const Place placeA = Current.Board.TilePlace[static_cast<size_t>(a)];
-  if (picked.outcome == Selection::Outcome::Pair && Current.Play.Is(GameKind::Flat) && !CanBeReached(b, a))
+  if (picked.outcome == Selection::Outcome::Pair && Current.Play.Is(GameKind::Flat) && !Flat.Reach(b, a))
     picked = Current.Repick();
   if (picked.outcome == Selection::Outcome::Repicked) {
     RedrawTile(picked.released);

@@ -16,6 +16,7 @@
 #include "modes/GameState.h"
 #include "shell/CommandLine.h"
 #include "shell/DeadEnd.h"
+#include "shell/FlatPlay.h"
 #include "shell/GameFolders.h"
 #include "shell/GameKeeper.h"
 #include "shell/GameMenus.h"
@@ -29,6 +30,7 @@
 #include "shell/LayoutMenu.h"
 #include "shell/LookChoice.h"
 #include "shell/LookMenus.h"
+#include "shell/SidePanel.h"
 #include "shell/SolverPlay.h"
 #include "shell/SoundLevels.h"
 #include "shell/StatisticsFile.h"
@@ -115,9 +117,6 @@ class TVelmor {
   void ButtonDown(Button button, int X, int Y);
   void ExplorerButton1MouseUp(Button button);
   void ShowCurrentTileClick();
-  void ShowTileInPreview(int tile);
-  void ClearPreview();
-  void RedrawHOF();
   // ---- Clock, pause and status line -------------------------------------------------------
   uint32_t TickCount = 0;  // timer ticks since start-up
 
@@ -172,8 +171,6 @@ class TVelmor {
                 [this](const std::string& message) { ShowStatus(message); }};
   SoundLevels Volumes{platform, Menus.MusicVolume, Menus.EffectsVolume};
   // ---- Board pictures and drawing -----------------------------------------------------------
-  bool RefreshHallPanel = false;
-
   // Screen rectangle of the whole picture of a tile anchored at `p`.
   Rect TileBox(const Place& p) const;
   // The renderer over the current looks and board origin, and the marks of the game in progress.
@@ -200,8 +197,9 @@ class TVelmor {
   void GameOver();
   void TwoPlayers();
   void TurnChange() { Current.Turns.TurnChange(platform.TickCount()); }
-  void RefreshTwoPlayerPanel();
-  void ShowPanelHOF();
+  SidePanel Panel{platform, Menus, Current, Pictures, Layout, Hall};
+  void RefreshTwoPlayerPanel() { Panel.ShowTurns(); }
+  void ShowPanelHOF() { Panel.ShowHall(ReachedRank); }
   void ShowHallPanel();
   // ---- Layout editor ------------------------------------------------------------------------
   void EnterEditor(bool create);
@@ -212,13 +210,12 @@ class TVelmor {
   // ---- Voverizo Dadazu -------------------------------------------------------------------------
   // Deals the flat game; `state` replaces the clock seed (for velmor-cli).
   void FourRivers(bool hard, std::optional<uint32_t> state = std::nullopt);
-  // Whether a path of at most two bends joins a to b; if so, b slides along it to a's side.
-  bool CanBeReached(int a, int b);
-  // Slides the tile standing on the first cell through the cells in turn, a shown step each.
-  void SlideRiverTile(const std::vector<Place>& cells);
-  void MoveRiverTiles(int column, int row, int layer);
-  // Marks a pair a path joins now and shows the path for a moment, at a hint's cost.
-  void RiversHint();
+  FlatPlay Flat{platform,
+                Menus,
+                Current,
+                Pictures,
+                {[this](int tile) { RedrawTile(tile); }, [this] { FullRedraw(); },
+                 [this](const Place& p) { return TileBox(p); }}};
   // ---- Help window ----------------------------------------------------------------------------
   using HelpPage = velmor::HelpPage;
   using HelpWindowState = velmor::HelpWindowState;
@@ -241,8 +238,6 @@ class TVelmor {
   GameKeeper::Hooks KeeperHooks();
   SolverPlay::Hands SolverHands();
   LayoutChoice::Hooks ChoiceHooks();
-  // Text on the side panel, placed and sized in 1x panel pixels.
-  void PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour);
   bool AnimatedDeal() const;
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);

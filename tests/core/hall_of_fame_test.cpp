@@ -192,7 +192,7 @@ TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   game.DeleteHighscoresClick(0);  // confirmed
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
   EXPECT_EQ(platform.questions.back().caption, "Please confirm...");
-  EXPECT_TRUE(game.RefreshHallPanel);
+  EXPECT_TRUE(game.Panel.Stale);
   game.DeleteHighscoresClick(game.Listed.Layouts.Count());  // the easy flat game's list
   ASSERT_TRUE(game.Hall.Save());
   const std::string file = HallFile();
