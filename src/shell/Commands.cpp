@@ -127,16 +127,16 @@ const Command CommandRows[] = {
     {&GameMenus::ChooseLayout1, [](TVelmor& g, MenuItem&) { g.Choice.Choose(); }},
     {&GameMenus::ImportLayout1, [](TVelmor& g, MenuItem&) { g.Choice.Import(); }},
     // The layout editor.
-    {&GameMenus::CreateLayout1, [](TVelmor& g, MenuItem&) { g.EnterEditor(true); }},
-    {&GameMenus::Editlayout1, [](TVelmor& g, MenuItem&) { g.EnterEditor(false); }},
-    {&GameMenus::Save1, [](TVelmor& g, MenuItem& i) { g.SaveandexitClick(i); }},
-    {&GameMenus::SaveAs1, [](TVelmor& g, MenuItem& i) { g.SaveandexitClick(i); }},
-    {&GameMenus::TryIt1, [](TVelmor& g, MenuItem& i) { g.SaveandexitClick(i); }},
-    {&GameMenus::Cancel2, [](TVelmor& g, MenuItem&) { g.Cancel2Click(); }},
-    {&GameMenus::Movetoleft1, [](TVelmor& g, MenuItem&) { g.MoveBoard(-1, 0); }},
-    {&GameMenus::Movetoright1, [](TVelmor& g, MenuItem&) { g.MoveBoard(1, 0); }},
-    {&GameMenus::Movetotop1, [](TVelmor& g, MenuItem&) { g.MoveBoard(0, -1); }},
-    {&GameMenus::Movetobottom1, [](TVelmor& g, MenuItem&) { g.MoveBoard(0, 1); }},
+    {&GameMenus::CreateLayout1, [](TVelmor& g, MenuItem&) { g.Editor.Enter(true); }},
+    {&GameMenus::Editlayout1, [](TVelmor& g, MenuItem&) { g.Editor.Enter(false); }},
+    {&GameMenus::Save1, [](TVelmor& g, MenuItem& i) { g.Editor.SaveAndExit(i); }},
+    {&GameMenus::SaveAs1, [](TVelmor& g, MenuItem& i) { g.Editor.SaveAndExit(i); }},
+    {&GameMenus::TryIt1, [](TVelmor& g, MenuItem& i) { g.Editor.SaveAndExit(i); }},
+    {&GameMenus::Cancel2, [](TVelmor& g, MenuItem&) { g.Editor.Cancel(); }},
+    {&GameMenus::Movetoleft1, [](TVelmor& g, MenuItem&) { g.Editor.Move(-1, 0); }},
+    {&GameMenus::Movetoright1, [](TVelmor& g, MenuItem&) { g.Editor.Move(1, 0); }},
+    {&GameMenus::Movetotop1, [](TVelmor& g, MenuItem&) { g.Editor.Move(0, -1); }},
+    {&GameMenus::Movetobottom1, [](TVelmor& g, MenuItem&) { g.Editor.Move(0, 1); }},
 };
 }  // namespace
 

@@ -21,7 +21,7 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const bool inside = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
   Panel.Stale = false;
   if (Current.Play.Editing()) {
-    if (inside) EditorClick(button, x, y, column, row);
+    if (inside && button != Button::Middle) Editor.Click(button == Button::Primary, x, y, column, row);
     return;
   }
   const int q = WhatTileThere(Current.Board.BoardGrid, x, y);

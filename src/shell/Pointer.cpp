@@ -81,14 +81,13 @@ void TVelmor::ShowCurrentTileClick() {
 
 KeyboardPlay::Hands TVelmor::KeyHands() {
   const auto button = [](bool primary) { return primary ? Button::Primary : Button::Secondary; };
-  return {
-      [this](int tile) { return IsPlayable(tile); },
-      [this, button](bool primary, int x, int y) {
-        ButtonDown(button(primary), Pictures.BoardOriginX + x, Pictures.BoardOriginY + y);
-      },
-      [this, button](bool primary, int x, int y) { EditorClick(button(primary), x, y, x / CellWidth, y / CellHeight); },
-      [this](int x, int y) { FormMouseMove(Pictures.BoardOriginX + x, Pictures.BoardOriginY + y); },
-      [this](int tile) { RedrawTile(tile); }};
+  return {[this](int tile) { return IsPlayable(tile); },
+          [this, button](bool primary, int x, int y) {
+            ButtonDown(button(primary), Pictures.BoardOriginX + x, Pictures.BoardOriginY + y);
+          },
+          [this](bool primary, int x, int y) { Editor.Click(primary, x, y, x / CellWidth, y / CellHeight); },
+          [this](int x, int y) { FormMouseMove(Pictures.BoardOriginX + x, Pictures.BoardOriginY + y); },
+          [this](int tile) { RedrawTile(tile); }};
 }
 
 }  // namespace velmor

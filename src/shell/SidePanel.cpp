@@ -63,8 +63,7 @@ void SidePanel::ShowTile(int tile) {
              mask = tileset::TileMask.Scaled(pictures_.Scale);
   const SheetCell cell = FaceCell(FaceOfTile(tile));
   const int w = TileBoxWidth * pictures_.Scale, h = TileBoxHeight * pictures_.Scale;
-  BitBlt(pictures_.SaveHof, area.left, area.top, w, h, pictures_.TilesetPicture, mask.left, mask.top,
-         RasterOp::SRCAND);
+  BitBlt(pictures_.SaveHof, area.left, area.top, w, h, pictures_.TilesetPicture, mask.left, mask.top, RasterOp::SRCAND);
   BitBlt(pictures_.SaveHof, area.left, area.top, w, h, pictures_.TileSheet, w * cell.column, h * cell.row,
          RasterOp::SRCPAINT);
   Present();

@@ -35,6 +35,20 @@ SolverPlay::Hands TVelmor::SolverHands() {
           [this] { Records.Withdrawn(StatisticsKey(Layout)); }};
 }
 
+FlatPlay::Hooks TVelmor::FlatHooks() {
+  return {[this](int tile) { RedrawTile(tile); }, [this] { FullRedraw(); },
+          [this](const Place& p) { return TileBox(p); }};
+}
+
+EditorPlay::Hooks TVelmor::EditorHooks() {
+  return {[this] { UpdateCommands(); },
+          [this] { FullRedraw(); },
+          [this](const std::string& message) { ShowStatus(message); },
+          [this] { RandomSolitaireGame1Click(); },
+          [this] { BeginGame(); },
+          [this] { return LoadCurrentLayout(); }};
+}
+
 LayoutChoice::Hooks TVelmor::ChoiceHooks() {
   return {[this] { PauseClick(); }, [this] { FillLayoutChooser(); }};
 }

@@ -16,6 +16,7 @@
 #include "modes/GameState.h"
 #include "shell/CommandLine.h"
 #include "shell/DeadEnd.h"
+#include "shell/EditorPlay.h"
 #include "shell/FlatPlay.h"
 #include "shell/GameFolders.h"
 #include "shell/GameKeeper.h"
@@ -140,7 +141,6 @@ class TVelmor {
 
   bool RunLayout(const std::string& path);
   bool RunShpLayout(const std::string& path);
-  bool SaveLayout();
   // Lists the layouts (see LayoutMenu::Build) and has the chooser count them.
   bool BuildLayoutList();
   // Loads LayoutPath with the reader its extension calls for.
@@ -201,21 +201,11 @@ class TVelmor {
   void RefreshTwoPlayerPanel() { Panel.ShowTurns(); }
   void ShowPanelHOF() { Panel.ShowHall(ReachedRank); }
   void ShowHallPanel();
-  // ---- Layout editor ------------------------------------------------------------------------
-  void EnterEditor(bool create);
-  void EditorClick(Button button, int x, int y, int column, int row);
-  void SaveandexitClick(MenuItem& sender);
-  void Cancel2Click();
-  void MoveBoard(int dc, int dr);
+  EditorPlay Editor{platform, Folders, Menus, Current, Layout, Pictures, Listed, Hall, EditorHooks()};
   // ---- Voverizo Dadazu -------------------------------------------------------------------------
   // Deals the flat game; `state` replaces the clock seed (for velmor-cli).
   void FourRivers(bool hard, std::optional<uint32_t> state = std::nullopt);
-  FlatPlay Flat{platform,
-                Menus,
-                Current,
-                Pictures,
-                {[this](int tile) { RedrawTile(tile); }, [this] { FullRedraw(); },
-                 [this](const Place& p) { return TileBox(p); }}};
+  FlatPlay Flat{platform, Menus, Current, Pictures, FlatHooks()};
   // ---- Help window ----------------------------------------------------------------------------
   using HelpPage = velmor::HelpPage;
   using HelpWindowState = velmor::HelpWindowState;
@@ -238,6 +228,8 @@ class TVelmor {
   GameKeeper::Hooks KeeperHooks();
   SolverPlay::Hands SolverHands();
   LayoutChoice::Hooks ChoiceHooks();
+  FlatPlay::Hooks FlatHooks();
+  EditorPlay::Hooks EditorHooks();
   bool AnimatedDeal() const;
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);

@@ -113,7 +113,7 @@ TEST_F(KeyboardGame, EscapeAfterAMousePickDropsItWithoutBringingOutTheCursor) {
 
 TEST_F(KeyboardGame, TheEditorPlacesAndTakesAwayTilesWithKeys) {
   using Key = KeyboardPlay::Key;
-  game.EnterEditor(true);
+  game.Editor.Enter(true);
   ASSERT_EQ(game.Current.Play.Number(), ModeEditor);
   const int toPlace = game.Layout.TilesToPlace;
   game.Keys.Press(Key::Activate);

@@ -160,7 +160,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   game.Layout.LayoutPath.clear();
   SetMode(game, ModeEditor);
   platform.saveAnswers = {dir.path() + "Layouts/A"};
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_EQ(platform.saveDialogs[0].title, "Please choose a name for your layout file");
   EXPECT_EQ(platform.saveDialogs[0].filter, "LAY Layout files (*.lay)|*.lay");
@@ -189,7 +189,7 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
   game.Listed.Entries.Entry(1)->Click();
   game.Layout.Shape = RowShape(4);
   game.Layout.LayoutPath = dir.path() + "Layouts/B.lay";
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   EXPECT_TRUE(platform.saveDialogs.empty());
   EXPECT_EQ(game.Listed.Layouts.Count(), 2);
   EXPECT_EQ(game.Layout.BoardNumber, 2);
@@ -203,14 +203,14 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   ASSERT_TRUE(game.BuildLayoutList());
   game.Layout.LayoutPath.clear();
   SetMode(game, ModeEditor);
-  EXPECT_FALSE(game.SaveLayout());  // the dialog is cancelled
+  EXPECT_FALSE(game.Editor.Save());  // the dialog is cancelled
   EXPECT_TRUE(game.Layout.LayoutPath.empty());
   EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
   EXPECT_TRUE(platform.errors.empty());
 
   // A folder name holding ".lay" gets no extension appended; a missing folder fails cleanly.
   platform.saveAnswers = {dir.path() + "my.layouts/new"};
-  EXPECT_FALSE(game.SaveLayout());
+  EXPECT_FALSE(game.Editor.Save());
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_TRUE(game.Layout.LayoutPath.empty());
   EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
@@ -218,7 +218,7 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
 
   std::filesystem::create_directories(dir.path() + "my.layouts");
   platform.saveAnswers = {dir.path() + "my.layouts/new"};
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "my.layouts/new"));
 }
 
@@ -235,7 +235,7 @@ TEST_F(LayoutList, AFailedSaveKeepsTheOldFileWhole) {
     struct rlimit tiny = saved;
     tiny.rlim_cur = 1000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool saved_ok = game.SaveLayout();
+    const bool saved_ok = game.Editor.Save();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved_ok);
@@ -263,7 +263,7 @@ TEST_F(LayoutList, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
     platform.saveAnswers = {dir.path() + "Layouts/Pyramid"};
     platform.confirmAnswers = {replace};
     const size_t asked = platform.questions.size();
-    EXPECT_EQ(game.SaveLayout(), replace);
+    EXPECT_EQ(game.Editor.Save(), replace);
     ASSERT_EQ(platform.questions.size(), asked + 1);
     EXPECT_NE(platform.questions.back().text.find("\"Pyramid.lay\" already exists"), std::string::npos);
     std::string now;
@@ -275,6 +275,6 @@ TEST_F(LayoutList, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
   game.Layout.LayoutPath.clear();
   platform.saveAnswers = {pyramid};
   const size_t asked = platform.questions.size();
-  EXPECT_TRUE(game.SaveLayout());
+  EXPECT_TRUE(game.Editor.Save());
   EXPECT_EQ(platform.questions.size(), asked);
 }

@@ -173,7 +173,7 @@ TEST_F(PlayerFolders, ChangingAShippedLayoutSavesItAsThePlayersOwn) {
   ASSERT_TRUE(game.BuildLayoutList());
   game.Listed.Entries.Entry(1)->Click();  // Bridge, shipped
   game.Layout.Shape = RowShape(4);
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   EXPECT_TRUE(platform.saveDialogs.empty());
   EXPECT_EQ(game.Layout.LayoutPath, mine + "Bridge.lay");
   EXPECT_EQ(FilesUnder(shipped), before);
@@ -189,7 +189,7 @@ TEST_F(PlayerFolders, ANewLayoutIsOfferedThePlayersFolderAndListed) {
   game.Layout.LayoutPath.clear();
   game.Layout.Shape = RowShape(6);
   platform.saveAnswers = {mine + "Zigzag"};
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_EQ(platform.saveDialogs[0].initialFolder, mine);
   EXPECT_TRUE(fs::is_regular_file(mine + "Zigzag.lay"));
@@ -209,7 +209,7 @@ TEST_F(PlayerFolders, AnOwnFolderThatCannotBeMadeFailsTheSaveCleanly) {
   game.Listed.Entries.Entry(2)->Click();
   const std::string before = game.Layout.LayoutPath;
   game.Layout.Shape = RowShape(4);
-  EXPECT_FALSE(game.SaveLayout());
+  EXPECT_FALSE(game.Editor.Save());
   ASSERT_EQ(platform.errors.size(), 1u);
   EXPECT_NE(platform.errors[0].find("The layout was not saved"), std::string::npos);
   EXPECT_EQ(game.Layout.LayoutPath, before);

@@ -477,7 +477,7 @@ TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
     if (game->Listed.Layouts[static_cast<size_t>(k)].file == "Spiral.shp") game->Listed.Entries.Entry(k)->Click();
   ASSERT_TRUE(game->Layout.LayoutPath.ends_with("Spiral.shp"));
   game->Menus.Editlayout1.Click();
-  game->SaveandexitClick(game->Menus.Save1);
+  game->Editor.SaveAndExit(game->Menus.Save1);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Spiral.lay"));
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "Layouts/Spiral.shp.lay"));
   std::string saved, error;
