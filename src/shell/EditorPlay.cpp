@@ -52,7 +52,8 @@ void EditorPlay::SaveAndExit(MenuItem& sender) {
   layout_.LayoutName = menus_.Edit1.Caption();
   // A new layout never overwrites the layout that was current before it: its first "Save"
   // asks for a name, as "Save as..." does.
-  if (&sender == &menus_.SaveAs1 || (&sender == &menus_.Save1 && layout_.EditorStartedEmpty)) layout_.LayoutPath.clear();
+  if (&sender == &menus_.SaveAs1 || (&sender == &menus_.Save1 && layout_.EditorStartedEmpty))
+    layout_.LayoutPath.clear();
   if (&sender == &menus_.Save1 || &sender == &menus_.SaveAs1) {
     const bool saved = Save();
     if (!saved && layout_.SaveFailed) return;  // the player was told; the layout stays in the editor
@@ -87,7 +88,7 @@ bool EditorPlay::Save() {
   if (layout_.LayoutPath.empty()) {
     const auto chosen =
         platform_.SaveFileDialog({VELMOR_TEXT("Please choose a name for your layout file"),
-                                 VELMOR_TEXT("LAY Layout files (*.lay)|*.lay"), folders_.SaveLayoutsFolder()});
+                                  VELMOR_TEXT("LAY Layout files (*.lay)|*.lay"), folders_.SaveLayoutsFolder()});
     if (!chosen) return false;
     layout_.LayoutPath = *chosen;
   }
@@ -98,8 +99,8 @@ bool EditorPlay::Save() {
     layout_.LayoutPath = folders_.UserLayoutsFolder + FileNamePart(layout_.LayoutPath);
   if (layout_.LayoutPath != confirmed && Exists(layout_.LayoutPath) &&
       !platform_.Confirm(VELMOR_TEXT("Save layout"),
-                        Fill(VELMOR_TEXT("The layout file \"%1\" already exists. Do you want to replace it?"),
-                             FileNamePart(layout_.LayoutPath)))) {
+                         Fill(VELMOR_TEXT("The layout file \"%1\" already exists. Do you want to replace it?"),
+                              FileNamePart(layout_.LayoutPath)))) {
     // Declined: nothing is written and the layout stays in the editor.
     layout_.LayoutPath = oldPath;
     layout_.SaveFailed = true;
@@ -107,8 +108,8 @@ bool EditorPlay::Save() {
   }
 
   // The player's own folder does not exist until the first layout is kept there.
-  const bool playersFolder =
-      !folders_.UserLayoutsFolder.empty() && SamePath(FolderOf(layout_.LayoutPath), FolderOf(folders_.UserLayoutsFolder));
+  const bool playersFolder = !folders_.UserLayoutsFolder.empty() &&
+                             SamePath(FolderOf(layout_.LayoutPath), FolderOf(folders_.UserLayoutsFolder));
   std::string error;
   if ((playersFolder && !MakeFolder(folders_.UserLayoutsFolder, error)) ||
       !WriteFileAtomically(layout_.LayoutPath, FormatLayFile(layout_.LayoutName, layout_.Shape), error)) {

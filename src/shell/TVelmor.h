@@ -23,6 +23,7 @@
 #include "shell/GameMenus.h"
 #include "shell/GameRecords.h"
 #include "shell/HallOfFameFile.h"
+#include "shell/HallPage.h"
 #include "shell/HelpState.h"
 #include "shell/Jukebox.h"
 #include "shell/KeyboardPlay.h"
@@ -210,14 +211,11 @@ class TVelmor {
   using HelpPage = velmor::HelpPage;
   using HelpWindowState = velmor::HelpWindowState;
   HelpWindowState Help;
+  HallPage HallTab{platform, Help, Listed, Layout, Hall, Panel, CurrentPlayer, ReachedRank};
   void CallHelp(HelpPage page);
-  void GenerateList(int list);
-  void LayoutComboBoxChange(int index);
-  void DeleteHighscoresClick(int index);
-  void HallEdit1Change(const std::string& text);
   void PlayerNameChange(const std::string& text) { CurrentPlayer = text; }
   void RandomSeedChange(const std::string& text) { Help.RandomSeed = text; }
-  void FillLayoutChooser();
+  void FillLayoutChooser() { HallTab.FillChooser(); }
   bool ReadHelpTexts();
 
   // One step of an animation: shown at once, then a short wait so the eye can follow it.

@@ -101,7 +101,7 @@ TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
   platform.onHelp = [&] {
     labelSeen = game.Help.HallLabel1 == "You reached rank #1, Zoe !" && game.Help.NewRecordLook &&
                 game.Help.ActivePage == TVelmor::HelpPage::GoHall;
-    game.HallEdit1Change("Zoe Q");  // the player corrects the name on the page
+    game.HallTab.NameChange("Zoe Q");  // the player corrects the name on the page
   };
   WinAfter(125);
   EXPECT_EQ(game.Current.Status.Message, "You WON ! Your time is : 02:05");
@@ -189,11 +189,11 @@ TEST_F(Ending, TheTwoPlayerPanelBlinksThePlayerToMove) {
 TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   WinAfter(100);
   ASSERT_NE(HallFile().find("[TwoStep]"), std::string::npos);
-  game.DeleteHighscoresClick(0);  // confirmed
+  game.HallTab.ResetClick(0);  // confirmed
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
   EXPECT_EQ(platform.questions.back().caption, "Please confirm...");
   EXPECT_TRUE(game.Panel.Stale);
-  game.DeleteHighscoresClick(game.Listed.Layouts.Count());  // the easy flat game's list
+  game.HallTab.ResetClick(game.Listed.Layouts.Count());  // the easy flat game's list
   ASSERT_TRUE(game.Hall.Save());
   const std::string file = HallFile();
   EXPECT_EQ(file.find("[TwoStep]"), std::string::npos);
