@@ -18,8 +18,8 @@ void HallPage::FillChooser() {
 void HallPage::Show(int list) {
   if (!HallOfFameBook::IsList(list)) return;
   help_.ChooserIndex = list == RiversEasyList   ? listed_.Layouts.Count()
-                      : list == RiversHardList ? listed_.Layouts.Count() + 1
-                                               : list - 1;
+                       : list == RiversHardList ? listed_.Layouts.Count() + 1
+                                                : list - 1;
   help_.Scores.clear();
   const HallList& table = hall_.Of(list);
   for (int r = 1; r <= HallRanks; ++r) {
@@ -49,7 +49,7 @@ void HallPage::ResetClick(int index) {
   const int list = ListOfChooserIndex(index, listed_.Layouts.Count());
   if (!list) return;
   if (platform_.Confirm(VELMOR_TEXT("Please confirm..."),
-                       VELMOR_TEXT("Do you really want to remove the Hall of Fame entries for this layout ?")))
+                        VELMOR_TEXT("Do you really want to remove the Hall of Fame entries for this layout ?")))
     hall_.Reset(list);
   panel_.ShowHall(reachedRank_);
   Show(list);
