@@ -278,7 +278,7 @@ void HelpWindow::FillStatistics() {
 }
 
 void HelpWindow::Refresh() {
-  const TVelmor::HelpWindowState& h = game_.Help;
+  const HelpWindowState& h = game_.Help;
   pages_->setCurrentIndex(static_cast<int>(h.ActivePage));
   playerName_->setText(Text(h.PlayerName));
   randomSeed_->setText(Text(h.RandomSeed));

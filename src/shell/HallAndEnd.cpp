@@ -89,7 +89,7 @@ void TVelmor::TwoPlayers() {
   ColorHighlight();
   Pictures.FrameBuffer = Pictures.BackgroundImage;
   Listed.FromCheckedEntry();
-  DealLayout();
+  Deals.Deal();
   ResetForNewGame(NewGameKind::TwoPlayers);
   EndPauseForNewGame();
   ShowStatus(VELMOR_TEXT("Two-Player Solitaire started."));

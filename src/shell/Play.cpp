@@ -124,7 +124,7 @@ void TVelmor::Shuffle1Click() {
   Current.History.ClearRedo();  // the pairs taken back no longer stand where they were taken
 
   if (Menus.Shuffable.Checked()) {
-    ShuffleBoard();
+    Deals.Shuffle();
   } else if (Current.Play.Is(GameKind::Flat)) {
     // A pair is only ever joined on its own layer (see ShuffleFlatLayers).
     PlainShuffle(Current.Board, Current.Gen, /*sameLayer=*/true, [this] { return CountReachablePairs(Current.Board); });

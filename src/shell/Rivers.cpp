@@ -12,7 +12,7 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
   if (state)
     Current.Gen.GeneratorState = *state;
   else
-    ReseedFromClock();
+    Deals.ReseedFromClock();
   DealRivers(Current.Board, Current.Gen, hard);
 
   ResetForNewGame(NewGameKind::Rivers);

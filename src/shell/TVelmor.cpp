@@ -49,6 +49,11 @@ EditorPlay::Hooks TVelmor::EditorHooks() {
           [this] { return LoadCurrentLayout(); }};
 }
 
+Dealer::Hooks TVelmor::DealerHooks() {
+  return {[this] { FullRedraw(); }, [this](int tile) { RedrawTile(tile); },
+          [this](const std::string& message) { ShowStatus(message); }};
+}
+
 LayoutChoice::Hooks TVelmor::ChoiceHooks() {
   return {[this] { PauseClick(); }, [this] { FillLayoutChooser(); }};
 }

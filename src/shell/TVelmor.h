@@ -16,6 +16,7 @@
 #include "modes/GameState.h"
 #include "shell/CommandLine.h"
 #include "shell/DeadEnd.h"
+#include "shell/Dealer.h"
 #include "shell/EditorPlay.h"
 #include "shell/FlatPlay.h"
 #include "shell/GameFolders.h"
@@ -74,9 +75,7 @@ class TVelmor {
   void VerticalClick();
   // ---- Deals and game numbers --------------------------------------------------------------
   int RandomBelow(int n) { return Current.Gen.RandomBelow(n); }
-  void ReseedFromClock();
-  void DealLayout();
-  bool ShuffleBoard();
+  Dealer Deals{platform, Menus, Current, Layout, Pictures, DealerHooks()};
   void BeginGame();
   void RandomSolitaireGame1Click();
   void NewRandomSpecificGame1Click();
@@ -208,8 +207,6 @@ class TVelmor {
   void FourRivers(bool hard, std::optional<uint32_t> state = std::nullopt);
   FlatPlay Flat{platform, Menus, Current, Pictures, FlatHooks()};
   // ---- Help window ----------------------------------------------------------------------------
-  using HelpPage = velmor::HelpPage;
-  using HelpWindowState = velmor::HelpWindowState;
   HelpWindowState Help;
   HallPage HallTab{platform, Help, Listed, Layout, Hall, Panel, CurrentPlayer, ReachedRank};
   void CallHelp(HelpPage page);
@@ -218,9 +215,6 @@ class TVelmor {
   void FillLayoutChooser() { HallTab.FillChooser(); }
   bool ReadHelpTexts();
 
-  // One step of an animation: shown at once, then a short wait so the eye can follow it.
-  void AnimationStep(int milliseconds) { platform.Pace(milliseconds); }
-
  private:
   int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
   GameKeeper::Hooks KeeperHooks();
@@ -228,7 +222,7 @@ class TVelmor {
   LayoutChoice::Hooks ChoiceHooks();
   FlatPlay::Hooks FlatHooks();
   EditorPlay::Hooks EditorHooks();
-  bool AnimatedDeal() const;
+  Dealer::Hooks DealerHooks();
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
   void ClearHover();

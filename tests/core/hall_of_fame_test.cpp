@@ -100,7 +100,7 @@ TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
   bool labelSeen = false;
   platform.onHelp = [&] {
     labelSeen = game.Help.HallLabel1 == "You reached rank #1, Zoe !" && game.Help.NewRecordLook &&
-                game.Help.ActivePage == TVelmor::HelpPage::GoHall;
+                game.Help.ActivePage == HelpPage::GoHall;
     game.HallTab.NameChange("Zoe Q");  // the player corrects the name on the page
   };
   WinAfter(125);
@@ -233,7 +233,7 @@ TEST_F(Ending, HelpPausesTheGameAndTakesATypedGameNumber) {
   platform.onHelp = [&] { game.RandomSeedChange("0"); };  // not a game number: ignored
   game.Menus.RandomSeed1.Click();
   EXPECT_EQ(game.Current.GameNumber, 777);
-  EXPECT_EQ(game.Help.ActivePage, TVelmor::HelpPage::GoOptions);
+  EXPECT_EQ(game.Help.ActivePage, HelpPage::GoOptions);
 
   game.TwoPlayers();
   const int shown = platform.helpShown;
