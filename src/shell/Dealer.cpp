@@ -70,14 +70,14 @@ bool Dealer::Shuffle() {
   const bool playing = game_.Play.Playing();
   DealHooks hooks;
   hooks.seed = [this] { ReseedFromClock(); };
-  if (menus_.Animate.Checked() && playing && !menus_.RandomSeed1.Checked()) hooks.redrawStart = [this] { hooks_.fullRedraw(); };
+  if (menus_.Animate.Checked() && playing && !menus_.RandomSeed1.Checked())
+    hooks.redrawStart = [this] { hooks_.fullRedraw(); };
   if (menus_.Animate.Checked() && game_.Play.Underway())
     hooks.redrawPair = [this] {
       hooks_.fullRedraw();
       Step(2 * pictures_.DealTileMs);
     };
-  if (!game_.Play.Is(GameKind::Flat))
-    return velmor::ShuffleBoard(game_.Board, game_.Gen, hooks, &game_.RemovalOrder);
+  if (!game_.Play.Is(GameKind::Flat)) return velmor::ShuffleBoard(game_.Board, game_.Gen, hooks, &game_.RemovalOrder);
   return ShuffleFlatLayers(game_.Board, game_.Gen, hooks.seed, game_.RemovalOrder);
 }
 

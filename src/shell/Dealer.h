@@ -24,7 +24,12 @@ class Dealer {
   };
   Dealer(Platform& platform, const GameMenus& menus, GameState& game, const LayoutInPlay& layout,
          const BoardPictures& pictures, Hooks hooks)
-      : platform_(platform), menus_(menus), game_(game), layout_(layout), pictures_(pictures), hooks_(std::move(hooks)) {}
+      : platform_(platform),
+        menus_(menus),
+        game_(game),
+        layout_(layout),
+        pictures_(pictures),
+        hooks_(std::move(hooks)) {}
   Dealer(const Dealer&) = delete;
   Dealer& operator=(const Dealer&) = delete;
 

@@ -1,5 +1,4 @@
-// Redrawing the board: the marks of the game in progress handed to the renderer, and the
-// highlight options.
+// Redrawing the board: the marks of the game in progress handed to the renderer.
 #include <algorithm>
 
 #include "shell/TVelmor.h"
@@ -102,50 +101,6 @@ void TVelmor::ShowFond() {
   Pictures.BackgroundShown = true;
   platform.PresentBoard(Pictures.BackgroundImage,
                         {0, 0, Pictures.BackgroundImage.width(), Pictures.BackgroundImage.height()});
-}
-
-void TVelmor::ColorHighlight() {
-  if (Menus.Highlight2.Checked()) {
-    Pictures.HighlightMode = HighlightRedFrame;
-    Pictures.PenColor = RedPen;
-  }
-  if (Menus.Highlight4.Checked()) {
-    Pictures.HighlightMode = HighlightGreenFrame;
-    Pictures.PenColor = GreenPen;
-  }
-  if (Menus.Highlight5.Checked()) {
-    Pictures.HighlightMode = HighlightBlueFrame;
-    Pictures.PenColor = BluePen;
-  }
-}
-
-void TVelmor::ClearHover() {
-  const int hovered = Current.HoverTile;
-  Current.HoverTile = 0;
-  if (hovered) RedrawTile(hovered);
-}
-
-void TVelmor::Highlight1Click() {
-  ClearHover();
-  Pictures.HighlightMode = HighlightNone;
-  for (MenuItem* item : {&Menus.Highlight1, &Menus.Highlight2, &Menus.Highlight3, &Menus.Highlight4, &Menus.Highlight5})
-    item->SetChecked(item == &Menus.Highlight1);
-}
-
-void TVelmor::Highlight2Click(MenuItem& sender) {
-  ClearHover();
-  Menus.Highlight1.SetChecked(false);
-  Menus.Highlight3.SetChecked(false);
-  for (MenuItem* item : {&Menus.Highlight2, &Menus.Highlight4, &Menus.Highlight5})
-    item->SetChecked(item->Caption() == sender.Caption());
-  ColorHighlight();
-}
-
-void TVelmor::Highlight3Click() {
-  ClearHover();
-  Pictures.HighlightMode = HighlightColoredTile;
-  for (MenuItem* item : {&Menus.Highlight1, &Menus.Highlight2, &Menus.Highlight3, &Menus.Highlight4, &Menus.Highlight5})
-    item->SetChecked(item == &Menus.Highlight3);
 }
 
 void TVelmor::ShadowsClick() {

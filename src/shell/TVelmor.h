@@ -26,6 +26,7 @@
 #include "shell/HallOfFameFile.h"
 #include "shell/HallPage.h"
 #include "shell/HelpState.h"
+#include "shell/HighlightChoice.h"
 #include "shell/Jukebox.h"
 #include "shell/KeyboardPlay.h"
 #include "shell/LanguageChoice.h"
@@ -182,10 +183,8 @@ class TVelmor {
   void Redraw();
   void ShowIt(int c, int r, int l, int v);
   void ShowFond();
-  void ColorHighlight();
-  void Highlight1Click();
-  void Highlight2Click(MenuItem& sender);
-  void Highlight3Click();
+  HighlightChoice Highlights{Menus, Pictures, Current, [this](int tile) { RedrawTile(tile); }};
+  void ColorHighlight() { Highlights.Apply(); }
   void ShadowsClick();
   // ---- Tilesets and backgrounds --------------------------------------------------------------
   LookMenus Looks{platform, Folders.AppFolder, Menus, Pictures, Current.Play, [this] { FullRedraw(); }};
@@ -225,7 +224,6 @@ class TVelmor {
   Dealer::Hooks DealerHooks();
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
-  void ClearHover();
   KeyboardPlay::Hands KeyHands();  // the keys do what the mouse does
   void AfterLayoutRead();
   void BuildMenus();

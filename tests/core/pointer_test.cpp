@@ -87,10 +87,10 @@ TEST_F(Pointer, PreviewShowsVisibleFacesOnlyAndNeverWithTwoPlayers) {
 }
 
 TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
-  game.Highlight1Click();
+  game.Highlights.None();
   MoveTo(1);
   EXPECT_EQ(game.Current.HoverTile, 0);
-  game.Highlight3Click();
+  game.Highlights.ColouredTile();
   SetMode(game, ModeStopped);
   const size_t before = Presents();
   MoveTo(1);
@@ -99,7 +99,7 @@ TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
 }
 
 TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
-  game.Highlight1Click();
+  game.Highlights.None();
   SetMode(game, ModeEditor);
   game.Pictures.GhostBox = BoardPictures::NoBox;  // a freshly started editor
   platform.presented.clear();

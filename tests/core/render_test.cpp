@@ -249,23 +249,23 @@ TEST_F(RenderInGame, HighlightHandlersSetModeAndPen) {
   EXPECT_EQ(game.Pictures.HighlightMode, 3);
   EXPECT_EQ(game.Pictures.PenColor, GreenPen);
   game.Menus.Highlight4.SetChecked(false);
-  game.Highlight2Click(game.Menus.Highlight2);
+  game.Highlights.Frame(game.Menus.Highlight2);
   EXPECT_EQ(game.Pictures.HighlightMode, 1);
   EXPECT_EQ(game.Pictures.PenColor, Rgb(255, 0, 0));
   EXPECT_TRUE(game.Menus.Highlight2.Checked());
   EXPECT_FALSE(game.Menus.Highlight4.Checked());
-  game.Highlight2Click(game.Menus.Highlight5);
+  game.Highlights.Frame(game.Menus.Highlight5);
   EXPECT_EQ(game.Pictures.HighlightMode, 4);
   EXPECT_EQ(game.Pictures.PenColor, Rgb(0, 0, 255));
   game.Current.Board.PutTile(1, {4, 4, 1});
   game.Current.HoverTile = 1;
   platform.presented.clear();
-  game.Highlight3Click();
+  game.Highlights.ColouredTile();
   EXPECT_EQ(game.Pictures.HighlightMode, 2);
   EXPECT_EQ(game.Current.HoverTile, 0);
   ASSERT_EQ(platform.presented.size(), 1u);  // the unhovered tile was redrawn alone
   EXPECT_EQ(platform.presented[0], game.TileBox({4, 4, 1}));
-  game.Highlight1Click();
+  game.Highlights.None();
   EXPECT_EQ(game.Pictures.HighlightMode, 0);
   EXPECT_TRUE(game.Menus.Highlight1.Checked());
   EXPECT_FALSE(game.Menus.Highlight3.Checked());

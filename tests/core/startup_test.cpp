@@ -159,7 +159,7 @@ TEST_F(Startup, EveryOptionRoundTrips) {
                          &game->Menus.WatchWinnability})
     item->Toggle();
   game->Menus.Vertical.Toggle();
-  game->Highlight3Click();
+  game->Highlights.ColouredTile();
   game->Menus.Kanji1.Click();
   game->Menus.MahJongg2.Click();
   game->CurrentPlayer = "Ann Lee";
@@ -579,7 +579,7 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
                                 &g.Menus.WatchWinnability})
            item->Toggle();
          static_cast<FakePlatform&>(g.platform).shape = {1200, 800, true};  // a maximised window
-         g.Highlight3Click();
+         g.Highlights.ColouredTile();
          g.Menus.Kanji1.Click();
          g.Menus.MahJongg2.Click();
          g.CurrentPlayer = "Ann Lee";
