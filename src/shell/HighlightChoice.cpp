@@ -26,7 +26,8 @@ void HighlightChoice::ClearHover() {
 void HighlightChoice::None() {
   ClearHover();
   pictures_.HighlightMode = HighlightNone;
-  for (MenuItem* item : {&menus_.Highlight1, &menus_.Highlight2, &menus_.Highlight3, &menus_.Highlight4, &menus_.Highlight5})
+  for (MenuItem* item :
+       {&menus_.Highlight1, &menus_.Highlight2, &menus_.Highlight3, &menus_.Highlight4, &menus_.Highlight5})
     item->SetChecked(item == &menus_.Highlight1);
 }
 
@@ -42,7 +43,8 @@ void HighlightChoice::Frame(MenuItem& sender) {
 void HighlightChoice::ColouredTile() {
   ClearHover();
   pictures_.HighlightMode = HighlightColoredTile;
-  for (MenuItem* item : {&menus_.Highlight1, &menus_.Highlight2, &menus_.Highlight3, &menus_.Highlight4, &menus_.Highlight5})
+  for (MenuItem* item :
+       {&menus_.Highlight1, &menus_.Highlight2, &menus_.Highlight3, &menus_.Highlight4, &menus_.Highlight5})
     item->SetChecked(item == &menus_.Highlight3);
 }
 

@@ -1,4 +1,4 @@
-// Clicks on tiles: selecting, refusing and removing pairs; undo, restart and shuffle.
+// Clicks on tiles: selecting, refusing and removing pairs; the shuffle.
 #include "base/Say.h"
 #include "board/Deal.h"
 #include "modes/FlatGame.h"
@@ -70,49 +70,6 @@ void TVelmor::TakePair(int a, Place placeA, int b) {
   // The win is timed at the pair that cleared the board.
   Current.Clock.Update(platform.TickCount());
   CheckGameEnd();
-  AfterMove();
-}
-
-void TVelmor::Back() {
-  if (!Current.Play.Solo()) return;
-  if (Current.Board.TilesLeft == 0 || Current.History.Empty()) return;
-  GoBack();
-}
-
-void TVelmor::GoBack() {
-  if (!Current.Play.Solo()) return;
-  BackHistory();
-  FullRedraw();
-  AfterMove();
-}
-
-void TVelmor::BackHistory() {
-  if (Current.History.Empty()) return;
-  Current.Clear();
-  Current.HintTileA = Current.HintTileB = 0;
-  Current.History.TakeBackPair(Current.Board);
-}
-
-void TVelmor::Redo() {
-  if (!Current.Play.Solo()) return;
-  Current.Clear();
-  Current.HintTileA = Current.HintTileB = 0;
-  if (!Current.History.RedoPair(Current.Board)) return;
-  FullRedraw();
-  PlaySound("done");
-  Current.Clock.Update(platform.TickCount());
-  CheckGameEnd();
-  AfterMove();
-}
-
-void TVelmor::Restart() {
-  if (Current.Board.TilesLeft == 0 || Current.History.Empty()) return;
-  if (!Current.Play.Solo()) return;
-  while (!Current.History.Empty()) GoBack();
-  Current.History.ClearRedo();
-  Current.Clock.Start(platform.TickCount());
-  Current.HoverTile = 0;
-  ShowStatus(VELMOR_TEXT("Game restarted."));
   AfterMove();
 }
 

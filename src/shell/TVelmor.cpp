@@ -54,6 +54,11 @@ Dealer::Hooks TVelmor::DealerHooks() {
           [this](const std::string& message) { ShowStatus(message); }};
 }
 
+UndoPlay::Hooks TVelmor::UndoHooks() {
+  return {[this] { FullRedraw(); }, [this] { PlaySound("done"); }, [this] { CheckGameEnd(); }, [this] { AfterMove(); },
+          [this](const std::string& message) { ShowStatus(message); }};
+}
+
 LayoutChoice::Hooks TVelmor::ChoiceHooks() {
   return {[this] { PauseClick(); }, [this] { FillLayoutChooser(); }};
 }

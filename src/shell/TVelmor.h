@@ -38,6 +38,7 @@
 #include "shell/SolverPlay.h"
 #include "shell/SoundLevels.h"
 #include "shell/StatisticsFile.h"
+#include "shell/UndoPlay.h"
 #include "shell/WindowState.h"
 
 namespace velmor {
@@ -107,12 +108,8 @@ class TVelmor {
   void TakePair(int a, Place placeA, int b);
   // After a pair has left the board: redraws what the two places change.
   void RedrawTaken(const Place& a, const Place& b);
-  void Back();
-  // Takes again the pairs taken back, in turn, until another pair is taken.
-  void Redo();
-  void GoBack();
-  void BackHistory();
-  void Restart();
+  UndoPlay Undo{platform, Current, UndoHooks()};  // Back, Redo and Restart
+  void Back() { Undo.Back(); }
   void Shuffle1Click();
   // ---- Pointer ----------------------------------------------------------------------------
   void FormMouseMove(int X, int Y);
@@ -222,6 +219,7 @@ class TVelmor {
   FlatPlay::Hooks FlatHooks();
   EditorPlay::Hooks EditorHooks();
   Dealer::Hooks DealerHooks();
+  UndoPlay::Hooks UndoHooks();
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
   KeyboardPlay::Hands KeyHands();  // the keys do what the mouse does

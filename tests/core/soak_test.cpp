@@ -731,7 +731,7 @@ class Solitaire : public Session {
     if (game.Current.History.Count == 0) {
       const Grid before = game.Current.Board.BoardGrid;
       const std::string status = game.Current.Status.Message;
-      game.Restart();
+      game.Undo.Restart();
       if (!(game.Current.Board.BoardGrid == before) || game.Current.Status.Message != status)
         Broken("restart", "a restart with nothing removed did something");
       Step("restart with nothing to take back");
@@ -740,7 +740,7 @@ class Solitaire : public Session {
     ++restarts;
     const std::vector<HistoryEntry> taken(game.Current.History.Entries.begin(),
                                           game.Current.History.Entries.begin() + game.Current.History.Count);
-    game.Restart();
+    game.Undo.Restart();
     playedMs = 0;
     penalty = 0;
     if (game.Current.History.Count != 0 || game.Current.Board.TilesLeft != dealtCount ||
