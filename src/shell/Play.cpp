@@ -63,7 +63,7 @@ void TVelmor::TakePair(int a, Place placeA, int b) {
   Current.Clear();
   const Place placeB = Current.Board.TilePlace[static_cast<size_t>(b)];
   Current.History.TakePair(Current.Board, a, placeA, b);
-  RedrawTaken(placeA, placeB);
+  View.RedrawTaken(placeA, placeB);
   platform.ShowPresented();
   PlaySound("done");
   if (Current.Play.Is(GameKind::TwoPlayers)) TurnChange();

@@ -16,15 +16,15 @@ void TVelmor::FormMouseMove(int X, int Y) {
     Pictures.EditorGhost = Place{-1, -1, -1};
     const Place p = WhatAdd(Current.Board.BoardGrid, x, y);
     if (p.layer == 0) return;
-    const Rect box = TileBox(p);
+    const Rect box = View.TileBox(p);
     if (box.left == Pictures.GhostBox.left && box.top == Pictures.GhostBox.top) return;
     Pictures.RedrawBox = Pictures.GhostBox;
-    Redraw();
+    View.Redraw();
     Pictures.RedrawBox = Pictures.NoBox;
     Pictures.EditorGhost = p;
     Pictures.GhostBox = box;
     Pictures.RedrawBox = box;
-    Redraw();
+    View.Redraw();
     Pictures.RedrawBox = Pictures.NoBox;
     return;
   }

@@ -37,7 +37,7 @@ SolverPlay::Hands TVelmor::SolverHands() {
 
 FlatPlay::Hooks TVelmor::FlatHooks() {
   return {[this](int tile) { RedrawTile(tile); }, [this] { FullRedraw(); },
-          [this](const Place& p) { return TileBox(p); }};
+          [this](const Place& p) { return View.TileBox(p); }};
 }
 
 EditorPlay::Hooks TVelmor::EditorHooks() {
@@ -57,6 +57,13 @@ Dealer::Hooks TVelmor::DealerHooks() {
 UndoPlay::Hooks TVelmor::UndoHooks() {
   return {[this] { FullRedraw(); }, [this] { PlaySound("done"); }, [this] { CheckGameEnd(); }, [this] { AfterMove(); },
           [this](const std::string& message) { ShowStatus(message); }};
+}
+
+BoardDrawing::Hooks TVelmor::ViewHooks() {
+  return {[this] {
+            if (Panel.Stale) ShowPanelHOF();
+          },
+          [this] { FullRedraw(); }};
 }
 
 LayoutChoice::Hooks TVelmor::ChoiceHooks() {

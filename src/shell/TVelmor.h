@@ -14,6 +14,7 @@
 #include "layouts/LayoutInPlay.h"
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
+#include "shell/BoardDrawing.h"
 #include "shell/CommandLine.h"
 #include "shell/DeadEnd.h"
 #include "shell/Dealer.h"
@@ -106,8 +107,6 @@ class TVelmor {
   // A matching pair of free tiles leaves the board, as a click on the second one does it.
   // `placeA` by value: callers may name the very entry of TilePlace that the pair clears.
   void TakePair(int a, Place placeA, int b);
-  // After a pair has left the board: redraws what the two places change.
-  void RedrawTaken(const Place& a, const Place& b);
   UndoPlay Undo{platform, Current, UndoHooks()};  // Back, Redo and Restart
   void Back() { Undo.Back(); }
   void Shuffle1Click();
@@ -169,17 +168,11 @@ class TVelmor {
                 [this](const std::string& message) { ShowStatus(message); }};
   SoundLevels Volumes{platform, Menus.MusicVolume, Menus.EffectsVolume};
   // ---- Board pictures and drawing -----------------------------------------------------------
-  // Screen rectangle of the whole picture of a tile anchored at `p`.
-  Rect TileBox(const Place& p) const;
-  // The renderer over the current looks and board origin, and the marks of the game in progress.
-  BoardRenderer Renderer() const;
-  BoardMarks Marks() const;
+  BoardDrawing View{platform, Menus, Current, Pictures, Keys, ViewHooks()};
   virtual ~TVelmor() = default;
   virtual void FullRedraw();
   virtual void RedrawTile(int tile);
-  void Redraw();
-  void ShowIt(int c, int r, int l, int v);
-  void ShowFond();
+  void ShowFond() { View.ShowBackground(); }
   HighlightChoice Highlights{Menus, Pictures, Current, [this](int tile) { RedrawTile(tile); }};
   void ColorHighlight() { Highlights.Apply(); }
   void ShadowsClick();
@@ -220,6 +213,7 @@ class TVelmor {
   EditorPlay::Hooks EditorHooks();
   Dealer::Hooks DealerHooks();
   UndoPlay::Hooks UndoHooks();
+  BoardDrawing::Hooks ViewHooks();
   // Reads a layout and starts a deal on it (or shows the credit line at start-up).
   bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
   KeyboardPlay::Hands KeyHands();  // the keys do what the mouse does

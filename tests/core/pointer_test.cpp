@@ -112,8 +112,8 @@ TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
   EXPECT_EQ(platform.presented.size(), 2u);
   game.FormMouseMove(game.Pictures.BoardOriginX + 400, game.Pictures.BoardOriginY + 300);
   ASSERT_EQ(platform.presented.size(), 4u);  // the old box and the new one
-  EXPECT_EQ(platform.presented[2], game.TileBox(first));
-  EXPECT_EQ(platform.presented[3], game.TileBox(game.Pictures.EditorGhost));
+  EXPECT_EQ(platform.presented[2], game.View.TileBox(first));
+  EXPECT_EQ(platform.presented[3], game.View.TileBox(game.Pictures.EditorGhost));
 }
 
 TEST_F(Pointer, RightClicksInTheEditorGoToTheEditor) {

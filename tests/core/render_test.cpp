@@ -151,7 +151,7 @@ TEST_F(RenderInGame, TheMarksAreThoseOfTheGameInProgress) {
   game.Pictures.EditorGhost = {11, 8, 1};
   game.Pictures.PathFound = true;
   game.Menus.Invert.SetChecked(true);
-  BoardMarks marks = game.Marks();
+  BoardMarks marks = game.View.Marks();
   EXPECT_EQ(marks.picked1, 1);
   EXPECT_EQ(marks.picked2, 3);
   EXPECT_EQ(marks.hintA, 2);
@@ -164,7 +164,7 @@ TEST_F(RenderInGame, TheMarksAreThoseOfTheGameInProgress) {
   EXPECT_EQ(marks.ghost, (Place{11, 8, 1}));
   EXPECT_FALSE(marks.editing);
   SetMode(game, ModeEditor);
-  EXPECT_TRUE(game.Marks().editing);
+  EXPECT_TRUE(game.View.Marks().editing);
 }
 
 TEST_F(Render, HigherLayersAndLeftColumnsAreDrawnLast) {
@@ -264,7 +264,7 @@ TEST_F(RenderInGame, HighlightHandlersSetModeAndPen) {
   EXPECT_EQ(game.Pictures.HighlightMode, 2);
   EXPECT_EQ(game.Current.HoverTile, 0);
   ASSERT_EQ(platform.presented.size(), 1u);  // the unhovered tile was redrawn alone
-  EXPECT_EQ(platform.presented[0], game.TileBox({4, 4, 1}));
+  EXPECT_EQ(platform.presented[0], game.View.TileBox({4, 4, 1}));
   game.Highlights.None();
   EXPECT_EQ(game.Pictures.HighlightMode, 0);
   EXPECT_TRUE(game.Menus.Highlight1.Checked());
