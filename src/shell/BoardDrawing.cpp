@@ -5,8 +5,9 @@
 namespace velmor {
 
 BoardRenderer BoardDrawing::Renderer() const {
-  return BoardRenderer({pictures_.TilesetPicture, pictures_.TileSheet, pictures_.BackgroundImage, menus_.Shadows.Checked()},
-                       pictures_.BoardOriginX, pictures_.BoardOriginY, pictures_.Scale);
+  return BoardRenderer(
+      {pictures_.TilesetPicture, pictures_.TileSheet, pictures_.BackgroundImage, menus_.Shadows.Checked()},
+      pictures_.BoardOriginX, pictures_.BoardOriginY, pictures_.Scale);
 }
 
 BoardMarks BoardDrawing::Marks() const {
@@ -42,7 +43,7 @@ void BoardDrawing::RedrawTaken(const Place& a, const Place& b) {
     const Rect first = renderer.TileBox({p.column - 1, p.row - 1, p.layer - 1});
     const Rect last = renderer.TileBox({p.column + 2, p.row + 2, p.layer - 1});
     pictures_.RedrawBox = {std::min({own.left, first.left}), std::min({own.top, first.top}),
-                          std::max({own.right, last.right}), std::max({own.bottom, last.bottom})};
+                           std::max({own.right, last.right}), std::max({own.bottom, last.bottom})};
     Redraw();
   }
   pictures_.RedrawBox = pictures_.NoBox;
@@ -64,14 +65,15 @@ void BoardDrawing::Redraw() {
     platform_.PresentBoard(pictures_.FrameBuffer, pictures_.RedrawBox);
   } else {
     Renderer().Compose(pictures_.FrameBuffer, game_.Board.BoardGrid, Marks());
-    platform_.PresentBoard(pictures_.FrameBuffer, {0, 0, pictures_.FrameBuffer.width(), pictures_.FrameBuffer.height()});
+    platform_.PresentBoard(pictures_.FrameBuffer,
+                           {0, 0, pictures_.FrameBuffer.width(), pictures_.FrameBuffer.height()});
   }
 }
 
 void BoardDrawing::ShowBackground() {
   pictures_.BackgroundShown = true;
   platform_.PresentBoard(pictures_.BackgroundImage,
-                        {0, 0, pictures_.BackgroundImage.width(), pictures_.BackgroundImage.height()});
+                         {0, 0, pictures_.BackgroundImage.width(), pictures_.BackgroundImage.height()});
 }
 
 }  // namespace velmor

@@ -21,7 +21,7 @@ class BoardDrawing {
     std::function<void()> fullRedraw;
   };
   BoardDrawing(Platform& platform, const GameMenus& menus, const GameState& game, BoardPictures& pictures,
-            const KeyboardPlay& keys, Hooks hooks)
+               const KeyboardPlay& keys, Hooks hooks)
       : platform_(platform), menus_(menus), game_(game), pictures_(pictures), keys_(keys), hooks_(std::move(hooks)) {}
   BoardDrawing(const BoardDrawing&) = delete;
   BoardDrawing& operator=(const BoardDrawing&) = delete;

@@ -5,6 +5,7 @@
 
 #include "base/Files.h"
 #include "base/Text.h"
+#include "layouts/LayoutFile.h"
 #include "modes/HallOfFame.h"
 
 namespace velmor {
@@ -85,7 +86,7 @@ void LayoutMenu::Choose(MenuItem& entry, bool shp) {
   layout_.LayoutPath = path;
   layout_.BoardNumber = k;
   Entries.CheckOnly(layout_.BoardNumber);
-  if (!play_(path, shp)) {
+  if (!Play(path, shp)) {
     // The previous layout stays current, and so does its menu entry.
     layout_.LayoutPath = oldPath;
     layout_.BoardNumber = oldNumber;
@@ -112,6 +113,57 @@ void LayoutMenu::FromCheckedEntry() {
   if (layout_.BoardNumber < 100) return;
   for (int k = 1; k <= Layouts.Count(); ++k)
     if (MenuItem* entry = Entries.Entry(k); entry && entry->Checked()) layout_.BoardNumber = k;
+}
+
+// A ".lay" file with another first line only lends its name to the shape in use, so the reader
+// starts from that shape; a ".shp" file always brings a whole shape. A refusal is shown to the
+// player, or handed back in `refusal` when the caller has more to say.
+bool LayoutMenu::Play(const std::string& path, bool shp, LayoutRefusal* refusal) {
+  LayoutShape shape = shp ? LayoutShape{} : layout_.Shape;
+  std::string name;
+  LayoutRefusal refused;
+  if (!ReadPlayableLayout(path, shp, shape, name, refused)) {
+    if (refusal)
+      *refusal = refused;
+    else
+      platform_.ShowError(refused.currentStays ? Fill(VELMOR_TEXT("%1 The current layout stays."), refused.reason)
+                                               : refused.reason);
+    return false;
+  }
+  layout_.Shape = shape;
+  layout_.LayoutName = name;
+  read_();
+  return true;
+}
+
+bool LayoutMenu::LoadCurrent() { return Play(layout_.LayoutPath, IsShpPath(layout_.LayoutPath)); }
+
+// A remembered layout that has become unreadable must not keep the game from starting: the
+// player is told which file was refused and why, and "Traditional" (or else the first readable
+// entry) is played instead.
+bool LayoutMenu::LoadStart() {
+  auto read = [this](LayoutRefusal& refusal) {
+    return Play(layout_.LayoutPath, IsShpPath(layout_.LayoutPath), &refusal);
+  };
+  LayoutRefusal refused;
+  if (read(refused)) return true;
+  const int failed = layout_.BoardNumber;
+  std::vector<int> order;
+  if (const int traditional = Layouts.FindFile("Traditional.lay")) order.push_back(traditional);
+  for (int k = 1; k <= Layouts.Count(); ++k) order.push_back(k);
+  for (int k : order) {
+    if (k == failed) continue;
+    layout_.BoardNumber = k;
+    layout_.LayoutPath = Layouts[k].Path();
+    LayoutRefusal ignored;
+    if (!read(ignored)) continue;
+    Entries.CheckOnly(k);
+    platform_.ShowError(
+        Fill(VELMOR_TEXT("%1 Velmor starts with the layout \"%2\" instead."), refused.reason, Layouts[k].name));
+    return true;
+  }
+  platform_.ShowError(refused.reason);
+  return false;
 }
 
 }  // namespace velmor

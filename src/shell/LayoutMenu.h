@@ -1,5 +1,6 @@
 // The Layout menu's layouts, in its order, and their entries in it: the shipped layouts and the
-// player's own, where a layout of the same name replaces the shipped one.
+// player's own, where a layout of the same name replaces the shipped one; and the reading of the
+// layout an entry names.
 #pragma once
 
 #include <functional>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "base/Say.h"
+#include "layouts/LayoutFile.h"
 #include "layouts/LayoutInPlay.h"
 #include "layouts/LayoutLibrary.h"
 #include "shell/CommandLine.h"
@@ -19,11 +21,10 @@ namespace velmor {
 class LayoutMenu {
  public:
   VELMOR_SPEAKS(velmor)
-  // Reads the layout at `path` (a whole ".shp" shape when `shp`) and deals on it; false when it was
-  // refused, the player told why.
-  using Play = std::function<bool(const std::string& path, bool shp)>;
-  LayoutMenu(Platform& platform, const FolderPaths& folders, LayoutInPlay& layout, MenuItem& menu, Play play)
-      : platform_(platform), folders_(folders), layout_(layout), menu_(menu), play_(std::move(play)) {}
+  // `read` follows every layout read: a deal on it, or the greeting at start-up.
+  LayoutMenu(Platform& platform, const FolderPaths& folders, LayoutInPlay& layout, MenuItem& menu,
+             std::function<void()> read)
+      : platform_(platform), folders_(folders), layout_(layout), menu_(menu), read_(std::move(read)) {}
   LayoutMenu(const LayoutMenu&) = delete;
   LayoutMenu& operator=(const LayoutMenu&) = delete;
 
@@ -44,6 +45,13 @@ class LayoutMenu {
   void FromCheckedEntry();
   // The layout a flat game returns to, or the one in play.
   int InPlay() const;
+  // Reads the layout at `path` (a whole ".shp" shape when `shp`) into the layout in play; false
+  // when it was refused: the player is told why, or `refusal` is, when given.
+  bool Play(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
+  // LayoutPath, with the reader its extension calls for.
+  bool LoadCurrent();
+  // The same at start-up, falling back to another layout when the remembered one is refused.
+  bool LoadStart();
 
  private:
   void Choose(MenuItem& entry, bool shp);
@@ -51,7 +59,7 @@ class LayoutMenu {
   const FolderPaths& folders_;
   LayoutInPlay& layout_;
   MenuItem& menu_;
-  Play play_;
+  std::function<void()> read_;
 };
 
 }  // namespace velmor

@@ -46,7 +46,7 @@ EditorPlay::Hooks TVelmor::EditorHooks() {
           [this](const std::string& message) { ShowStatus(message); },
           [this] { RandomSolitaireGame1Click(); },
           [this] { BeginGame(); },
-          [this] { return LoadCurrentLayout(); }};
+          [this] { return Listed.LoadCurrent(); }};
 }
 
 Dealer::Hooks TVelmor::DealerHooks() {

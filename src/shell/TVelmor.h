@@ -64,8 +64,7 @@ class TVelmor {
   WindowState Window;
   LayoutInPlay Layout;     // the layout the board is dealt from
   BoardPictures Pictures;  // the board's pictures and where it stands in the window
-  LayoutMenu Listed{platform, Folders, Layout, Menus.Layout1,
-                    [this](const std::string& path, bool shp) { return PlayLayoutFile(path, shp); }};
+  LayoutMenu Listed{platform, Folders, Layout, Menus.Layout1, [this] { AfterLayoutRead(); }};
   // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
   void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------
@@ -136,14 +135,11 @@ class TVelmor {
   bool StartingUp = false;
   int32_t ReachedRank = 0;
 
-  bool RunLayout(const std::string& path);
-  bool RunShpLayout(const std::string& path);
+  bool RunLayout(const std::string& path) { return Listed.Play(path, false); }
+  bool RunShpLayout(const std::string& path) { return Listed.Play(path, true); }
   // Lists the layouts (see LayoutMenu::Build) and has the chooser count them.
   bool BuildLayoutList();
-  // Loads LayoutPath with the reader its extension calls for.
-  bool LoadCurrentLayout();
-  // The same at start-up, falling back to another layout when the remembered one is refused.
-  bool LoadStartLayout();
+  bool LoadStartLayout() { return Listed.LoadStart(); }
   LayoutChoice Choice{platform, Folders, Current, Listed, Hall, Records, ChoiceHooks()};  // the chooser, the importer
   // ---- Start-up, settings and shutdown --------------------------------------------------------
   std::string CurrentPlayer = "Player1";
@@ -214,9 +210,8 @@ class TVelmor {
   Dealer::Hooks DealerHooks();
   UndoPlay::Hooks UndoHooks();
   BoardDrawing::Hooks ViewHooks();
-  // Reads a layout and starts a deal on it (or shows the credit line at start-up).
-  bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
   KeyboardPlay::Hands KeyHands();  // the keys do what the mouse does
+  // A layout was read: a deal starts on it (or the credit line shows, at start-up).
   void AfterLayoutRead();
   void BuildMenus();
   // A new game started while paused restores the pause captions.

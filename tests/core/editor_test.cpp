@@ -20,7 +20,7 @@ class Editor : public ::testing::Test {
     std::filesystem::create_directories(dir.path() + "Layouts");
     std::filesystem::copy_file(DataDir() + "/Layouts/Traditional.lay", dir.path() + "Layouts/Traditional.lay");
     ASSERT_TRUE(game.BuildLayoutList());
-    ASSERT_TRUE(game.LoadCurrentLayout());
+    ASSERT_TRUE(game.Listed.LoadCurrent());
   }
   // A left click where the ghost would show place `p`, or a right click on the tile at `p`: the
   // first point of the place's picture where the game sees that place.

@@ -59,7 +59,7 @@ class LayoutListing : public LayoutFiles {
   FolderPaths folders;
   LayoutInPlay layout;
   MenuItem menu{"Layout1", "&Layout"};
-  LayoutMenu listed{platform, folders, layout, menu, [](const std::string&, bool) { return true; }};
+  LayoutMenu listed{platform, folders, layout, menu, [] {}};
   void SetUp() override { folders.AppFolder = folders.ConfigFolder = dir.path(); }
   std::vector<std::string> Captions() const { return EntryCaptions(menu); }
   int CheckedEntry() const { return CheckedEntryOf(listed); }
@@ -104,7 +104,7 @@ TEST_F(LayoutListing, SavedBoardNumberIsHonouredAndClamped) {
                                        std::tuple{0, 1, "A.lay"}, std::tuple{-7, 1, "A.lay"}}) {
     LayoutInPlay fresh;
     MenuItem freshMenu;
-    LayoutMenu freshList(platform, folders, fresh, freshMenu, [](const std::string&, bool) { return true; });
+    LayoutMenu freshList(platform, folders, fresh, freshMenu, [] {});
     fresh.BoardNumber = saved;
     ASSERT_TRUE(freshList.Build({}));
     EXPECT_EQ(fresh.BoardNumber, expected) << saved;

@@ -904,7 +904,7 @@ TEST(LongPlay, TenThousandDealsPlayedOutWithEveryCommandInBetween) {
   ASSERT_TRUE(game.BuildLayoutList());
   ASSERT_GE(game.Listed.Layouts.Count(), 9);
   game.StartingUp = true;  // as at start-up: the current layout is read but not dealt
-  ASSERT_TRUE(game.LoadCurrentLayout());
+  ASSERT_TRUE(game.Listed.LoadCurrent());
   game.StartingUp = false;
   Dice dice(20240611);
   Solitaire play(game, platform, dice);
