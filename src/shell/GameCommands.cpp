@@ -125,7 +125,7 @@ void TVelmor::RandomSolitaireGame1Click() {
 void TVelmor::NewRandomSpecificGame1Click() {
   Menus.RandomSeed1.SetChecked(true);
   Deals.ReseedFromClock();
-  Current.GameNumber = RandomBelow(2147483647);
+  Current.GameNumber = Current.Gen.RandomBelow(2147483647);
   BeginGame();
 }
 

@@ -76,7 +76,6 @@ class TVelmor {
   void Hint();
   void VerticalClick();
   // ---- Deals and game numbers --------------------------------------------------------------
-  int RandomBelow(int n) { return Current.Gen.RandomBelow(n); }
   Dealer Deals{platform, Menus, Current, Layout, Pictures, DealerHooks()};
   void BeginGame();
   void RandomSolitaireGame1Click();
@@ -160,7 +159,7 @@ class TVelmor {
   // ---- Tunes ----------------------------------------------------------------------------------
   Jukebox Tunes{platform,
                 {Menus.Music, Menus.PlayMusic, Menus.RandomMusic, Menus.SetMusic},
-                [this](int n) { return RandomBelow(n); },
+                [this](int n) { return Current.Gen.RandomBelow(n); },
                 [this](const std::string& message) { ShowStatus(message); }};
   SoundLevels Volumes{platform, Menus.MusicVolume, Menus.EffectsVolume};
   // ---- Board pictures and drawing -----------------------------------------------------------
