@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "modes/HallOfFame.h"
 #include "shell/IniFile.h"
+#include "shell/SidePanel.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -201,19 +202,32 @@ TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   EXPECT_NE(file.find("[Rivers2]"), std::string::npos);
 }
 
-TEST_F(Ending, ThePanelListsTheCurrentLayout) {
-  HallOf(game, 1).Add("Mia", 61, 0);
-  platform.texts.clear();
-  game.ShowPanelHOF();
+// The side panel on its own, over the menus, the game, the pictures, the layout and the records.
+TEST(SidePanelHall, ListsTheLayoutInPlayWhenShown) {
+  FakePlatform platform;
+  BackgroundWriter writer(false);
+  FolderPaths folders;
+  LayoutLibrary layouts;
+  layouts.Add({"Two Step", "Two Step.lay", "/nowhere/", false});
+  HallRecords hall(platform, writer, folders, layouts);
+  GameMenus menus;
+  GameState game;
+  BoardPictures pictures;
+  LayoutInPlay layout;
+  layout.BoardNumber = 1;
+  SidePanel panel(platform, menus, game, pictures, layout, hall);
+  menus.ShowHallFame.SetChecked(true);
+  hall.Book[HallKeyOf(layouts, 1)].Add("Mia", 61, 0);
+  panel.ShowHall(0);
   ASSERT_GE(platform.texts.size(), 22u);
   EXPECT_EQ(platform.texts[0].text, "HALL OF");
   EXPECT_EQ(platform.texts[0].y, 70);  // 50 - (-20)
   EXPECT_EQ(platform.texts[2].text, "Mia     ");
   EXPECT_EQ(platform.texts[3].text, "01:01");
   EXPECT_EQ(platform.texts[3].colour, Rgb(0, 255, 255));
-  game.Menus.ShowHallFame.SetChecked(false);
+  menus.ShowHallFame.SetChecked(false);
   platform.texts.clear();
-  game.ShowPanelHOF();
+  panel.ShowHall(0);
   EXPECT_TRUE(platform.texts.empty());
 }
 
