@@ -161,17 +161,17 @@ TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
   EXPECT_EQ(CheckedEntry(), 3);
 }
 
-TEST_F(LayoutList, ABrokenEntryKeepsThePreviousLayoutAndItsMark) {
+TEST_F(LayoutListing, ABrokenEntryKeepsThePreviousLayoutAndItsMark) {
   AddLay("A", 6);
   dir.Write("Layouts/Broken.lay", "Velmor 3.0\r\nBroken\r\n0101\r\n");
-  ASSERT_TRUE(game.BuildLayoutList());
-  game.Listed.Entries.Entry(1)->Click();
-  ASSERT_EQ(game.Layout.LayoutName, "A heap");
-  game.Listed.Entries.Entry(2)->Click();
+  ASSERT_TRUE(listed.Build({}));
+  listed.Entries.Entry(1)->Click();
+  ASSERT_EQ(layout.LayoutName, "A heap");
+  listed.Entries.Entry(2)->Click();
   EXPECT_EQ(platform.errors.size(), 1u);
-  EXPECT_EQ(game.Layout.BoardNumber, 1);
-  EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
-  EXPECT_EQ(game.Layout.LayoutName, "A heap");
+  EXPECT_EQ(layout.BoardNumber, 1);
+  EXPECT_EQ(layout.LayoutPath, dir.path() + "Layouts/A.lay");
+  EXPECT_EQ(layout.LayoutName, "A heap");
   EXPECT_EQ(CheckedEntry(), 1);
 }
 
