@@ -136,6 +136,7 @@ TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirReco
   EXPECT_FALSE(game.Listed.Entries.Entry(3)->Checked());
   EXPECT_EQ(HallOf(game, 4).entries[1].substr(0, 3), "Kim");
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
+  EXPECT_EQ(game.Help.ChooserIndex, 3);  // the Hall of Fame page's chooser names it under its new number
 
   // The new entry plays the imported heap.
   game.Listed.Entries.Entry(1)->Click();
