@@ -170,15 +170,15 @@ HelpWindow::HelpWindow(TVelmor& game, QWidget* parent) : QDialog(parent), game_(
   hallColumn->addLayout(hallRow);
   connect(chooser_, &QComboBox::currentIndexChanged, this, [this](int i) {
     if (filling_) return;
-    game_.LayoutComboBoxChange(i);
+    game_.HallTab.ChooserChange(i);
     FillScores();
   });
   connect(reset_, &QPushButton::clicked, this, [this] {
-    game_.DeleteHighscoresClick(chooser_->currentIndex());
+    game_.HallTab.ResetClick(chooser_->currentIndex());
     FillScores();
   });
   connect(hallEdit_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    game_.HallEdit1Change(t.toStdString());
+    game_.HallTab.NameChange(t.toStdString());
     FillScores();
   });
   pages_->addTab(hall, Say(VELMOR_TEXT("Hall of Fame")));
@@ -278,7 +278,7 @@ void HelpWindow::FillStatistics() {
 }
 
 void HelpWindow::Refresh() {
-  const TVelmor::HelpWindowState& h = game_.Help;
+  const HelpWindowState& h = game_.Help;
   pages_->setCurrentIndex(static_cast<int>(h.ActivePage));
   playerName_->setText(Text(h.PlayerName));
   randomSeed_->setText(Text(h.RandomSeed));

@@ -1,90 +1,18 @@
-// Redrawing the board: the marks of the game in progress handed to the renderer, and the
-// highlight options.
-#include <algorithm>
-
+// Redrawing the board: the marks of the game in progress handed to the renderer.
 #include "shell/TVelmor.h"
 
 namespace velmor {
 
-BoardRenderer TVelmor::Renderer() const {
-  return BoardRenderer({Pictures.TilesetPicture, Pictures.TileSheet, Pictures.BackgroundImage, Menus.Shadows.Checked()},
-                       Pictures.BoardOriginX, Pictures.BoardOriginY, Pictures.Scale);
-}
-
-BoardMarks TVelmor::Marks() const {
-  BoardMarks marks;
-  marks.picked1 = Current.FirstTile;
-  marks.picked2 = Current.SecondTile;
-  marks.hintA = Current.HintTileA;
-  marks.hintB = Current.HintTileB;
-  marks.hover = Current.HoverTile;
-  marks.cursor = Keys.Tile();
-  marks.highlight = Pictures.HighlightMode;
-  marks.pen = Pictures.PenColor;
-  marks.invert = Menus.Invert.Checked();
-  marks.editing = Current.Play.Editing();
-  marks.ghost = Pictures.EditorGhost;
-  marks.slideInProgress = Pictures.PathFound;
-  return marks;
-}
-
-Rect TVelmor::TileBox(const Place& p) const { return Renderer().TileBox(p); }
-
 void TVelmor::FullRedraw() {
   Pictures.RedrawBox = Pictures.NoBox;
-  Redraw();
+  View.Redraw();
 }
 
 void TVelmor::RedrawTile(int tile) {
   if (tile < 0 || tile > TileTotal) return;
-  Pictures.RedrawBox = TileBox(Current.Board.TilePlace[static_cast<size_t>(tile)]);
-  Redraw();
+  Pictures.RedrawBox = View.TileBox(Current.Board.TilePlace[static_cast<size_t>(tile)]);
+  View.Redraw();
   Pictures.RedrawBox = Pictures.NoBox;
-}
-
-void TVelmor::RedrawTaken(const Place& a, const Place& b) {
-  // The flat game's slide and the last pair (the board is cleared) change more than two places.
-  if (Current.Play.Is(GameKind::Flat) || Current.Board.TilesLeft == 0) {
-    FullRedraw();
-    return;
-  }
-  // Only the two places change, and the shadows they cast on the faces of the layer below: at a
-  // large size a whole board redrawn (and brought to the window's scale) costs many times more.
-  const BoardRenderer renderer = Renderer();
-  for (const Place& p : {a, b}) {
-    const Rect own = renderer.TileBox(p);
-    const Rect first = renderer.TileBox({p.column - 1, p.row - 1, p.layer - 1});
-    const Rect last = renderer.TileBox({p.column + 2, p.row + 2, p.layer - 1});
-    Pictures.RedrawBox = {std::min({own.left, first.left}), std::min({own.top, first.top}),
-                          std::max({own.right, last.right}), std::max({own.bottom, last.bottom})};
-    Redraw();
-  }
-  Pictures.RedrawBox = Pictures.NoBox;
-}
-
-void TVelmor::Redraw() {
-  if (RefreshHallPanel) ShowPanelHOF();
-  // A paused or finished game shows the bare background, never its tiles.
-  if (Current.BoardCleared || Current.Play.Paused()) {
-    ShowFond();
-    return;
-  }
-  // A partial redraw draws the overlapping tiles only inside the box, so FrameBuffer always
-  // holds exactly what a full redraw would: the window can show it as it is.
-  const bool partial = Pictures.RedrawBox.bottom != -1;
-  Pictures.BackgroundShown = false;
-  if (partial) {
-    Renderer().Compose(Pictures.FrameBuffer, Current.Board.BoardGrid, Marks(), Pictures.RedrawBox);
-    platform.PresentBoard(Pictures.FrameBuffer, Pictures.RedrawBox);
-  } else {
-    Renderer().Compose(Pictures.FrameBuffer, Current.Board.BoardGrid, Marks());
-    platform.PresentBoard(Pictures.FrameBuffer, {0, 0, Pictures.FrameBuffer.width(), Pictures.FrameBuffer.height()});
-  }
-}
-
-void TVelmor::ShowIt(int c, int r, int l, int v) {
-  Renderer().DrawTile(Pictures.FrameBuffer, Current.Board.BoardGrid, Marks(), c, r, l, v,
-                      Pictures.RedrawBox.bottom != -1 ? &Pictures.RedrawBox : nullptr);
 }
 
 void TVelmor::SetBoardScale(int scale) {
@@ -93,59 +21,9 @@ void TVelmor::SetBoardScale(int scale) {
   if (Current.Play.Stopped() || Current.Play.Over())
     ShowFond();
   else if (!Current.Play.Idle())
-    Redraw();
+    View.Redraw();
   ShowPanelHOF();
   if (!Menus.ShowHallFame.Checked()) Pictures.SaveHof = Pictures.HofPic;
-}
-
-void TVelmor::ShowFond() {
-  Pictures.BackgroundShown = true;
-  platform.PresentBoard(Pictures.BackgroundImage,
-                        {0, 0, Pictures.BackgroundImage.width(), Pictures.BackgroundImage.height()});
-}
-
-void TVelmor::ColorHighlight() {
-  if (Menus.Highlight2.Checked()) {
-    Pictures.HighlightMode = HighlightRedFrame;
-    Pictures.PenColor = RedPen;
-  }
-  if (Menus.Highlight4.Checked()) {
-    Pictures.HighlightMode = HighlightGreenFrame;
-    Pictures.PenColor = GreenPen;
-  }
-  if (Menus.Highlight5.Checked()) {
-    Pictures.HighlightMode = HighlightBlueFrame;
-    Pictures.PenColor = BluePen;
-  }
-}
-
-void TVelmor::ClearHover() {
-  const int hovered = Current.HoverTile;
-  Current.HoverTile = 0;
-  if (hovered) RedrawTile(hovered);
-}
-
-void TVelmor::Highlight1Click() {
-  ClearHover();
-  Pictures.HighlightMode = HighlightNone;
-  for (MenuItem* item : {&Menus.Highlight1, &Menus.Highlight2, &Menus.Highlight3, &Menus.Highlight4, &Menus.Highlight5})
-    item->SetChecked(item == &Menus.Highlight1);
-}
-
-void TVelmor::Highlight2Click(MenuItem& sender) {
-  ClearHover();
-  Menus.Highlight1.SetChecked(false);
-  Menus.Highlight3.SetChecked(false);
-  for (MenuItem* item : {&Menus.Highlight2, &Menus.Highlight4, &Menus.Highlight5})
-    item->SetChecked(item->Caption() == sender.Caption());
-  ColorHighlight();
-}
-
-void TVelmor::Highlight3Click() {
-  ClearHover();
-  Pictures.HighlightMode = HighlightColoredTile;
-  for (MenuItem* item : {&Menus.Highlight1, &Menus.Highlight2, &Menus.Highlight3, &Menus.Highlight4, &Menus.Highlight5})
-    item->SetChecked(item == &Menus.Highlight3);
 }
 
 void TVelmor::ShadowsClick() {

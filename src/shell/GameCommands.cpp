@@ -14,12 +14,6 @@ namespace velmor {
 bool TVelmor::Dispo(int tile) const { return TileFreeIn(Current.Play, Current.Board, tile, false); }
 bool TVelmor::Dispo_Vertical(int tile) const { return TileFreeIn(Current.Play, Current.Board, tile, true); }
 
-void TVelmor::LayoutFromCheckedEntry() {
-  if (Layout.BoardNumber < 100) return;
-  for (int k = 1; k <= Layouts.Count(); ++k)
-    if (MenuItem* entry = LayoutEntries.Entry(k); entry && entry->Checked()) Layout.BoardNumber = k;
-}
-
 void TVelmor::EndPauseForNewGame() {
   if (!Current.Play.Paused()) return;
   Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
@@ -37,7 +31,7 @@ void TVelmor::IsItFree() {
 }
 
 void TVelmor::Hint() {
-  if (Current.Play.Is(GameKind::Flat)) return RiversHint();
+  if (Current.Play.Is(GameKind::Flat)) return Flat.Hint();
   if (!Current.Play.Is(GameKind::OnePlayer) || Current.Free.MovesLeft == 0) return;
   // Watching winnability, the hint is a pair the solver's way to the end takes.
   if (const auto keep = Solver.KeepingPair()) {
@@ -64,88 +58,13 @@ void TVelmor::VerticalClick() {
   }
 }
 
-void TVelmor::ReseedFromClock() { Current.Gen.Reseed(platform.UtcMillisecondOfDay()); }
-
-bool TVelmor::AnimatedDeal() const {
-  return Menus.Animate.Checked() && Current.Play.Underway() && !Menus.RandomSeed1.Checked();
-}
-
-void TVelmor::DealLayout() {
-  const int n = MarkLayoutPositions(Current.Board.BoardGrid, Layout.Shape);
-  Current.Board.TilesLeft = n;
-  Current.Board.TileCount = TileTotal;
-  for (auto& p : Current.Board.TilePlace) p = Place{};
-  if (Current.Play.Editing()) {
-    // The editor's heap is unfinished by nature (any count, odd too): its tiles are only
-    // numbered, never dealt, and all look blank.
-    int t = 0;
-    for (const Place& p : BuildPositionList(Current.Board.BoardGrid)) Current.Board.PutTile(++t, p);
-    return;
-  }
-  if (!IsDealableCount(n)) {
-    // Layout readers refuse such shapes; this only guards against a shape built some other way.
-    MarkLayoutPositions(Current.Board.BoardGrid, LayoutShape{});
-    Current.Board.TilesLeft = 0;
-    platform.ShowError(
-        Fill(VELMOR_TEXT("The layout \"%1\" has %2 tiles; a layout needs an even number of tiles from 2 to 144."),
-             Layout.LayoutName, n));
-    return;
-  }
-
-  const bool animated = AnimatedDeal();
-  if (animated) FullRedraw();
-
-  DealHooks hooks;
-  hooks.seed = [this] {
-    if (Menus.RandomSeed1.Checked() && Current.GameNumber > 0)
-      Current.Gen.GeneratorState = static_cast<uint32_t>(Current.GameNumber);
-    else
-      ReseedFromClock();
-  };
-
-  if (Menus.Winnable.Checked()) {
-    if (animated) {
-      hooks.redrawStart = [this] { FullRedraw(); };
-      hooks.redrawPair = [this] {
-        FullRedraw();
-        AnimationStep(2 * Pictures.DealTileMs);
-      };
-    }
-  } else if (Menus.Animate.Checked() && !Current.Play.Editing() && !Menus.RandomSeed1.Checked()) {
-    hooks.redrawTile = [this](int tile) {
-      RedrawTile(tile);
-      AnimationStep(Pictures.DealTileMs);
-    };
-  }
-  // A shape that keeps running into dead ends cannot be dealt winnable at all.
-  if (!DealShape(
-          Current.Board, Layout.Shape, Menus.Winnable.Checked(), Current.Gen, hooks, [this] { ReseedFromClock(); },
-          &Current.RemovalOrder))
-    ShowStatus(VELMOR_TEXT("This layout cannot be dealt winnable: dealt at random."));
-}
-
-bool TVelmor::ShuffleBoard() {
-  const bool playing = Current.Play.Playing();
-  DealHooks hooks;
-  hooks.seed = [this] { ReseedFromClock(); };
-  if (Menus.Animate.Checked() && playing && !Menus.RandomSeed1.Checked()) hooks.redrawStart = [this] { FullRedraw(); };
-  if (Menus.Animate.Checked() && Current.Play.Underway())
-    hooks.redrawPair = [this] {
-      FullRedraw();
-      AnimationStep(2 * Pictures.DealTileMs);
-    };
-  if (!Current.Play.Is(GameKind::Flat))
-    return velmor::ShuffleBoard(Current.Board, Current.Gen, hooks, &Current.RemovalOrder);
-  return ShuffleFlatLayers(Current.Board, Current.Gen, hooks.seed, Current.RemovalOrder);
-}
-
 void TVelmor::BeginGame() {
   ColorHighlight();
   Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
   Menus.PauseButton.SetCaption(VELMOR_TEXT("Pause"));
   Pictures.FrameBuffer = Pictures.BackgroundImage;
-  LayoutFromCheckedEntry();
-  DealLayout();
+  Listed.FromCheckedEntry();
+  Deals.Deal();
 
   ResetForNewGame(NewGameKind::Solitaire);
 
@@ -205,8 +124,8 @@ void TVelmor::RandomSolitaireGame1Click() {
 
 void TVelmor::NewRandomSpecificGame1Click() {
   Menus.RandomSeed1.SetChecked(true);
-  ReseedFromClock();
-  Current.GameNumber = RandomBelow(2147483647);
+  Deals.ReseedFromClock();
+  Current.GameNumber = Current.Gen.RandomBelow(2147483647);
   BeginGame();
 }
 

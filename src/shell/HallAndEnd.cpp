@@ -11,10 +11,6 @@
 
 namespace velmor {
 
-namespace {
-constexpr uint32_t Yellow = Rgb(255, 255, 0), Aqua = Rgb(0, 255, 255), White = Rgb(255, 255, 255);
-}  // namespace
-
 // ---- End of game --------------------------------------------------------------------------
 
 // The one place that decides a game is over: the board is empty and the clock has run. Called
@@ -70,7 +66,7 @@ void TVelmor::GameOver() {
       message = Fill(VELMOR_TEXT("You WON ! Your time is : %1"), FormatMinSec(total));
       Current.Play.End();
       UpdateCommands();
-      if (Hall.Book.TenthTime(HallKeyOf(Layouts, Layout.BoardNumber)) > total) {
+      if (Hall.Book.TenthTime(HallKeyOf(Listed.Layouts, Layout.BoardNumber)) > total) {
         const int rank =
             Hall.Enter(Layout.BoardNumber, CurrentPlayer, Current.Clock.Total(), Current.Clock.PenaltySeconds);
         if (rank != 0) ReachedRank = rank;
@@ -92,8 +88,8 @@ void TVelmor::GameOver() {
 void TVelmor::TwoPlayers() {
   ColorHighlight();
   Pictures.FrameBuffer = Pictures.BackgroundImage;
-  LayoutFromCheckedEntry();
-  DealLayout();
+  Listed.FromCheckedEntry();
+  Deals.Deal();
   ResetForNewGame(NewGameKind::TwoPlayers);
   EndPauseForNewGame();
   ShowStatus(VELMOR_TEXT("Two-Player Solitaire started."));
@@ -110,49 +106,7 @@ void TVelmor::TwoPlayers() {
   AfterMove();
 }
 
-void TVelmor::RefreshTwoPlayerPanel() {
-  const Rect area = Rect{0, 380, Pictures.HofWidth, 468}.Scaled(Pictures.Scale);
-  BitBlt(Pictures.SaveHof, area.left, area.top, area.width(), area.height(), Pictures.HofPic, area.left, area.top,
-         RasterOp::SRCCOPY);
-  const uint32_t now = platform.TickCount();
-  const bool secondHalf = now % 1000 > 500;
-  const Platform::TextStyle big{"Arial", 18, true, false}, small{"Arial", 10, true, false};
-  if (Current.Turns.Player2Turn || secondHalf) PanelText(4, 380, VELMOR_TEXT("PLAY 1"), big, Yellow);
-  if (!Current.Turns.Player2Turn || secondHalf) PanelText(4, 422, VELMOR_TEXT("PLAY 2"), big, Aqua);
-  PanelText(30, 402, FormatMinSec(Current.Turns.Running(false, now) / 1000), small, White);
-  PanelText(30, 444, FormatMinSec(Current.Turns.Running(true, now) / 1000), small, White);
-  platform.PresentPanel(Pictures.SaveHof, area);
-}
-
 // ---- Hall of Fame --------------------------------------------------------------------------
-
-void TVelmor::PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour) {
-  style.pointSize *= Pictures.Scale;
-  platform.DrawText(Pictures.SaveHof, x * Pictures.Scale, y * Pictures.Scale, text, style, colour);
-}
-
-void TVelmor::ShowPanelHOF() {
-  if (!Menus.ShowHallFame.Checked()) return;
-  const int dy = Current.Play.Is(GameKind::TwoPlayers) ? 20 : Menus.ShowCurrentTile.Checked() ? 10 : -20;
-  Pictures.SaveHof = Pictures.HofPic;
-  if (Current.Play.Editing()) {
-    RedrawHOF();
-    return;
-  }
-  PanelText(21, 50 - dy, VELMOR_TEXT("HALL OF"), {"Comic Sans MS", 10, true, false}, Yellow);
-  PanelText(31, 70 - dy, VELMOR_TEXT("FAME"), {"Comic Sans MS", 10, true, false}, Yellow);
-  // Before any game, the first layout's list.
-  const HallList& list = Hall.Of(HallOfFameBook::IsList(Layout.BoardNumber) ? Layout.BoardNumber : 1);
-  for (int i = 1; i <= HallRanks; ++i) {
-    const std::string& entry = list.entries[static_cast<size_t>(i)];
-    const Platform::TextStyle style{"Verdana", 9, true, i == ReachedRank};
-    int time = 0;
-    EntryTime(entry, time);
-    PanelText(15, 27 * i - dy + 81, entry.substr(0, 8), style, White);
-    PanelText(39, 27 * i - dy + 94, FormatMinSec(time), style, Aqua);
-  }
-  RedrawHOF();
-}
 
 void TVelmor::ShowHallPanel() {
   Menus.ShowHallFame.Toggle();
@@ -162,7 +116,7 @@ void TVelmor::ShowHallPanel() {
     Menus.HofBox.SetVisible(true);
     platform.PlaceWindow(left, top, width + Pictures.HofWidth, height);
     ShowPanelHOF();
-    RefreshHallPanel = true;
+    Panel.Stale = true;
   } else {
     // On a 640-pixel screen the window keeps its width.
     if (platform.ScreenWidth() > 640) platform.PlaceWindow(left, top, width - Pictures.HofWidth, height);

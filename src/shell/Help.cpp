@@ -26,15 +26,6 @@ struct Caption {
 
 }  // namespace
 
-void TVelmor::FillLayoutChooser() {
-  Help.LayoutChooser.clear();
-  for (int k = 1; k <= Layouts.Count(); ++k)
-    Help.LayoutChooser.push_back(Fill(VELMOR_TEXT("%1 Layout"), Layouts[k].name));
-  Help.LayoutChooser.push_back(VELMOR_TEXT("Voverizo Dadazu (Easy)"));
-  Help.LayoutChooser.push_back(VELMOR_TEXT("Voverizo Dadazu (Hard)"));
-  Help.ChooserIndex = Layout.BoardNumber >= 100 ? Layouts.Count() + Layout.BoardNumber - 100 : Layout.BoardNumber - 1;
-}
-
 void TVelmor::CallHelp(HelpPage page) {
   if (Current.Play.Is(GameKind::TwoPlayers)) return;
   if (!Current.Play.Paused()) PauseClick();
@@ -63,7 +54,7 @@ void TVelmor::CallHelp(HelpPage page) {
   };
   for (const Caption& c : FamilyCaptions) platform.DrawText(Help.Pai, c.x, c.y, c.text, {"Arial", 9, true, false}, 0);
 
-  GenerateList(Layout.BoardNumber);
+  HallTab.Show(Layout.BoardNumber);
   Help.Statistics = StatisticsRows(Records.Figures());
   Help.HallEdit1 = CurrentPlayer;
   Help.NewRecordLook = NewRecordShowing;
@@ -76,60 +67,6 @@ void TVelmor::CallHelp(HelpPage page) {
   if (ParseInt(Help.RandomSeed, typed) && typed >= 1 && typed <= 2147483647)
     Current.GameNumber = static_cast<int32_t>(typed);
   if (Current.Play.Paused()) PauseClick();
-}
-
-void TVelmor::GenerateList(int list) {
-  if (!HallOfFameBook::IsList(list)) return;
-  Help.ChooserIndex = list == RiversEasyList   ? Layouts.Count()
-                      : list == RiversHardList ? Layouts.Count() + 1
-                                               : list - 1;
-  Help.Scores.clear();
-  const HallList& table = Hall.Of(list);
-  for (int r = 1; r <= HallRanks; ++r) {
-    const std::string& entry = table.entries[static_cast<size_t>(r)];
-    int time = 0, malus = 0;
-    EntryTime(entry, time);
-    EntryMalus(entry, malus);
-    Help.Scores.push_back({std::to_string(r), entry.substr(0, 8), FormatMinSec(time), FormatMinSec(malus)});
-  }
-}
-
-namespace {
-int ListOfChooserIndex(int index, int layoutCount) {
-  if (index < 0) return 0;
-  if (index == layoutCount) return RiversEasyList;
-  if (index == layoutCount + 1) return RiversHardList;
-  return index + 1;
-}
-}  // namespace
-
-void TVelmor::LayoutComboBoxChange(int index) {
-  const int list = ListOfChooserIndex(index, Layouts.Count());
-  if (list) GenerateList(list);
-}
-
-void TVelmor::DeleteHighscoresClick(int index) {
-  const int list = ListOfChooserIndex(index, Layouts.Count());
-  if (!list) return;
-  if (platform.Confirm(VELMOR_TEXT("Please confirm..."),
-                       VELMOR_TEXT("Do you really want to remove the Hall of Fame entries for this layout ?")))
-    Hall.Reset(list);
-  ShowPanelHOF();
-  GenerateList(list);
-  RefreshHallPanel = true;
-}
-
-void TVelmor::HallEdit1Change(const std::string& text) {
-  Help.HallEdit1 = text;
-  if (text != CurrentPlayer) {
-    CurrentPlayer = text.empty() ? "-" : text;
-    std::string name = CurrentPlayer;
-    if (!name.empty() && name[0] == ' ') name[0] = '-';
-    // The record on disk carries its owner's name at once.
-    if (Hall.Rename(Layout.BoardNumber, ReachedRank, name)) Hall.Save();
-    GenerateList(Layout.BoardNumber);
-  }
-  ShowPanelHOF();
 }
 
 }  // namespace velmor

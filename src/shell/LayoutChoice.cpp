@@ -7,7 +7,6 @@
 #include "base/Text.h"
 #include "layouts/ImportLayout.h"
 #include "shell/HallOfFameFile.h"
-#include "shell/TVelmor.h"
 
 namespace velmor {
 
@@ -24,33 +23,30 @@ std::string Joined(const std::vector<std::string>& parts, const std::string& bet
 }  // namespace
 
 void LayoutChoice::Choose() {
-  TVelmor& g = game_;
-  const int inPlay = g.Layout.BoardNumber >= RiversEasyList ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber;
-  model_.Fill(g.Layouts, g.Hall.Book, g.Records.Figures(), inPlay, &odds_);
+  model_.Fill(listed_.Layouts, hall_.Book, records_.Figures(), listed_.InPlay(), &odds_);
   // Looking through the layouts takes no time off the clock.
-  const bool paused = g.Current.Play.Solo();
-  if (paused) g.PauseClick();
-  const int chosen = g.platform.ChooseLayout(model_);
-  if (MenuItem* entry = g.LayoutEntries.Entry(chosen)) entry->Click();
+  const bool paused = game_.Play.Solo();
+  if (paused) hooks_.pause();
+  const int chosen = platform_.ChooseLayout(model_);
+  if (MenuItem* entry = listed_.Entries.Entry(chosen)) entry->Click();
   // Nothing chosen, or a file that was refused: the game goes on where it was.
-  if (paused && g.Current.Play.Paused()) g.PauseClick();
+  if (paused && game_.Play.Paused()) hooks_.pause();
 }
 
 void LayoutChoice::Import() {
-  TVelmor& g = game_;
-  const auto chosen = g.platform.OpenFileDialog({VELMOR_TEXT("Import Layout"), ImportFilter,
-                                                 ImportDialogFolder(lastFolder_, g.platform.DocumentsFolder(),
-                                                                    [](const std::string& f) { return IsFolder(f); })});
+  const auto chosen = platform_.OpenFileDialog(
+      {VELMOR_TEXT("Import Layout"), ImportFilter,
+       ImportDialogFolder(lastFolder_, platform_.DocumentsFolder(), [](const std::string& f) { return IsFolder(f); })});
   if (!chosen || chosen->empty()) return;
   lastFolder_ = FolderOf(*chosen) + "/";
   std::vector<ImportedHeap> heaps;
   std::string error;
   if (!ImportLayoutFile(*chosen, heaps, error)) {
-    g.platform.ShowError(Fill(VELMOR_TEXT("%1. No layout was imported."), error));
+    platform_.ShowError(Fill(VELMOR_TEXT("%1. No layout was imported."), error));
     return;
   }
 
-  const std::string folder = g.Folders.SaveLayoutsFolder();
+  const std::string folder = folders_.SaveLayoutsFolder();
   const std::vector<ImportedLayout> layouts = ImportedLayouts(heaps);
   std::vector<std::string> imported, refused, kept;
   for (size_t i = 0; i < heaps.size(); ++i) {
@@ -65,10 +61,10 @@ void LayoutChoice::Import() {
     std::string before, unread;
     const bool same =
         IsFile(folder + file) && ReadWholeFile(folder + file, before, unread) && before == ImportedLayText(name, heap);
-    const bool exists = Exists(folder + file) || g.Layouts.FindFile(file) != 0;
+    const bool exists = Exists(folder + file) || listed_.Layouts.FindFile(file) != 0;
     if (exists && !same &&
-        !g.platform.Confirm(VELMOR_TEXT("Import Layout"),
-                            Fill(VELMOR_TEXT("The layout \"%1\" already exists. Do you want to replace it?"), name))) {
+        !platform_.Confirm(VELMOR_TEXT("Import Layout"),
+                           Fill(VELMOR_TEXT("The layout \"%1\" already exists. Do you want to replace it?"), name))) {
       kept.push_back(name);
       continue;
     }
@@ -91,40 +87,26 @@ void LayoutChoice::Import() {
   }
   if (!kept.empty()) report = Fill(VELMOR_TEXT("%1\nKept as they were: %2."), report, Joined(kept, ", "));
   if (imported.empty()) {
-    g.platform.ShowError(Fill(VELMOR_TEXT("%1\nNo layout was imported."), report));
+    platform_.ShowError(Fill(VELMOR_TEXT("%1\nNo layout was imported."), report));
     return;
   }
   const std::vector<std::string> leftOut = Relist();
   if (!leftOut.empty())
     report = Fill(VELMOR_TEXT("%1\nThe Layout menu holds %2 layouts at most; %3 were left out: %4."), report,
                   LayoutLibrary::MaxEntries, leftOut.size(), Joined(leftOut, ", "));
-  g.platform.ShowMessage(report);
+  platform_.ShowMessage(report);
 }
 
 std::vector<std::string> LayoutChoice::Relist() {
-  TVelmor& g = game_;
-  const bool flat = g.Layout.BoardNumber >= RiversEasyList;
-  const int inPlay = flat ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber;
-  const std::string inPlayFile = g.Layouts.Has(inPlay) ? g.Layouts[inPlay].file : std::string();
-  std::vector<std::string> leftOut;
-  g.Layouts.Scan(g.Folders.LayoutsFolder(), g.Folders.UserLayoutsFolder, leftOut);
-  if (MenuItem* first = g.LayoutEntries.Entry(1)) g.Menus.Layout1.RemoveFrom(g.Menus.Layout1.IndexOf(*first));
-  g.LayoutEntries.Clear();
-  g.AddLayoutEntries(1);
-
+  const std::vector<std::string> leftOut = listed_.Relist();
   // The book knows each list by its layout's file, so only a layout new to it reads its list.
-  for (int k = 1; k <= g.Layouts.Count(); ++k)
-    if (!g.Hall.Book.Has(g.Layouts[k].file)) g.Hall.LoadList(k, true);
-  g.FillLayoutChooser();
+  for (int k = 1; k <= listed_.Layouts.Count(); ++k)
+    if (!hall_.Book.Has(listed_.Layouts[k].file)) hall_.LoadList(k, true);
+  hooks_.fillHallChooser();
   Survey();
-
-  int number = g.Layouts.FindFile(inPlayFile);
-  if (number == 0) number = std::clamp(inPlay, 1, std::max(1, g.Layouts.Count()));
-  (flat ? g.Layout.SavedLayoutNumber : g.Layout.BoardNumber) = number;
-  g.LayoutEntries.CheckOnly(number);
   return leftOut;
 }
 
-void LayoutChoice::Survey() { odds_.Survey(game_.Layouts, game_.Folders.UserLayoutsFolder); }
+void LayoutChoice::Survey() { odds_.Survey(listed_.Layouts, folders_.UserLayoutsFolder); }
 
 }  // namespace velmor

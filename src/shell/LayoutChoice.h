@@ -2,20 +2,37 @@
 // all, and bringing in the heaps of other Mah-Jongg games as the player's own layouts.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/Say.h"
+#include "modes/GameState.h"
+#include "shell/GameFolders.h"
+#include "shell/GameRecords.h"
+#include "shell/HallOfFameFile.h"
 #include "shell/LayoutChooserModel.h"
+#include "shell/LayoutMenu.h"
+#include "shell/Platform.h"
 
 namespace velmor {
-
-class TVelmor;
 
 class LayoutChoice {
  public:
   VELMOR_SPEAKS(velmor)
-  explicit LayoutChoice(TVelmor& game) : game_(game) {}
+  struct Hooks {
+    std::function<void()> pause;  // pauses the game, or goes on with a paused one
+    std::function<void()> fillHallChooser;
+  };
+  LayoutChoice(Platform& platform, const FolderPaths& folders, const GameState& game, LayoutMenu& listed,
+               HallRecords& hall, const GameRecords& records, Hooks hooks)
+      : platform_(platform),
+        folders_(folders),
+        game_(game),
+        listed_(listed),
+        hall_(hall),
+        records_(records),
+        hooks_(std::move(hooks)) {}
   LayoutChoice(const LayoutChoice&) = delete;
   LayoutChoice& operator=(const LayoutChoice&) = delete;
 
@@ -35,7 +52,13 @@ class LayoutChoice {
   void Survey();
 
  private:
-  TVelmor& game_;
+  Platform& platform_;
+  const FolderPaths& folders_;
+  const GameState& game_;
+  LayoutMenu& listed_;
+  HallRecords& hall_;
+  const GameRecords& records_;
+  Hooks hooks_;
   LayoutChooserModel model_;
   ClearableSurvey odds_;
   std::string lastFolder_;  // where the player last imported from

@@ -1,4 +1,4 @@
-// Clicks on tiles: selecting, refusing and removing pairs; undo, restart and shuffle.
+// Clicks on tiles: selecting, refusing and removing pairs; the shuffle.
 #include "base/Say.h"
 #include "board/Deal.h"
 #include "modes/FlatGame.h"
@@ -19,9 +19,9 @@ void TVelmor::AfterMove() {
 
 void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const bool inside = column >= 0 && column <= AnchorColumns && row >= 0 && row <= AnchorRows;
-  RefreshHallPanel = false;
+  Panel.Stale = false;
   if (Current.Play.Editing()) {
-    if (inside) EditorClick(button, x, y, column, row);
+    if (inside && button != Button::Middle) Editor.Click(button == Button::Primary, x, y, column, row);
     return;
   }
   const int q = WhatTileThere(Current.Board.BoardGrid, x, y);
@@ -48,7 +48,7 @@ void TVelmor::ChoisitPai(int x, int y, int column, int row, Button button) {
   const int a = Current.FirstTile, b = Current.SecondTile;
   // In the flat game the path search may slide the first tile; its history entry keeps where it was.
   const Place placeA = Current.Board.TilePlace[static_cast<size_t>(a)];
-  if (picked.outcome == Selection::Outcome::Pair && Current.Play.Is(GameKind::Flat) && !CanBeReached(b, a))
+  if (picked.outcome == Selection::Outcome::Pair && Current.Play.Is(GameKind::Flat) && !Flat.Reach(b, a))
     picked = Current.Repick();
   if (picked.outcome == Selection::Outcome::Repicked) {
     RedrawTile(picked.released);
@@ -63,56 +63,13 @@ void TVelmor::TakePair(int a, Place placeA, int b) {
   Current.Clear();
   const Place placeB = Current.Board.TilePlace[static_cast<size_t>(b)];
   Current.History.TakePair(Current.Board, a, placeA, b);
-  RedrawTaken(placeA, placeB);
+  View.RedrawTaken(placeA, placeB);
   platform.ShowPresented();
   PlaySound("done");
   if (Current.Play.Is(GameKind::TwoPlayers)) TurnChange();
   // The win is timed at the pair that cleared the board.
   Current.Clock.Update(platform.TickCount());
   CheckGameEnd();
-  AfterMove();
-}
-
-void TVelmor::Back() {
-  if (!Current.Play.Solo()) return;
-  if (Current.Board.TilesLeft == 0 || Current.History.Empty()) return;
-  GoBack();
-}
-
-void TVelmor::GoBack() {
-  if (!Current.Play.Solo()) return;
-  BackHistory();
-  FullRedraw();
-  AfterMove();
-}
-
-void TVelmor::BackHistory() {
-  if (Current.History.Empty()) return;
-  Current.Clear();
-  Current.HintTileA = Current.HintTileB = 0;
-  Current.History.TakeBackPair(Current.Board);
-}
-
-void TVelmor::Redo() {
-  if (!Current.Play.Solo()) return;
-  Current.Clear();
-  Current.HintTileA = Current.HintTileB = 0;
-  if (!Current.History.RedoPair(Current.Board)) return;
-  FullRedraw();
-  PlaySound("done");
-  Current.Clock.Update(platform.TickCount());
-  CheckGameEnd();
-  AfterMove();
-}
-
-void TVelmor::Restart() {
-  if (Current.Board.TilesLeft == 0 || Current.History.Empty()) return;
-  if (!Current.Play.Solo()) return;
-  while (!Current.History.Empty()) GoBack();
-  Current.History.ClearRedo();
-  Current.Clock.Start(platform.TickCount());
-  Current.HoverTile = 0;
-  ShowStatus(VELMOR_TEXT("Game restarted."));
   AfterMove();
 }
 
@@ -124,7 +81,7 @@ void TVelmor::Shuffle1Click() {
   Current.History.ClearRedo();  // the pairs taken back no longer stand where they were taken
 
   if (Menus.Shuffable.Checked()) {
-    ShuffleBoard();
+    Deals.Shuffle();
   } else if (Current.Play.Is(GameKind::Flat)) {
     // A pair is only ever joined on its own layer (see ShuffleFlatLayers).
     PlainShuffle(Current.Board, Current.Gen, /*sameLayer=*/true, [this] { return CountReachablePairs(Current.Board); });

@@ -16,15 +16,15 @@ void TVelmor::FormMouseMove(int X, int Y) {
     Pictures.EditorGhost = Place{-1, -1, -1};
     const Place p = WhatAdd(Current.Board.BoardGrid, x, y);
     if (p.layer == 0) return;
-    const Rect box = TileBox(p);
+    const Rect box = View.TileBox(p);
     if (box.left == Pictures.GhostBox.left && box.top == Pictures.GhostBox.top) return;
     Pictures.RedrawBox = Pictures.GhostBox;
-    Redraw();
+    View.Redraw();
     Pictures.RedrawBox = Pictures.NoBox;
     Pictures.EditorGhost = p;
     Pictures.GhostBox = box;
     Pictures.RedrawBox = box;
-    Redraw();
+    View.Redraw();
     Pictures.RedrawBox = Pictures.NoBox;
     return;
   }
@@ -35,7 +35,7 @@ void TVelmor::FormMouseMove(int X, int Y) {
   const bool eligible = t > 0 && (!Menus.OnlyPossibleMoves.Checked() || Dispo(t));
   if (eligible) {
     Current.PointedTile = t;
-    if (Menus.ShowCurrentTile.Checked() && !Current.Play.Is(GameKind::TwoPlayers)) ShowTileInPreview(t);
+    if (Menus.ShowCurrentTile.Checked() && !Current.Play.Is(GameKind::TwoPlayers)) Panel.ShowTile(t);
     if (Current.PrevPointedTile == Current.PointedTile) return;
     if (Current.PrevPointedTile != 0) {
       const int h = Current.HoverTile;
@@ -46,7 +46,7 @@ void TVelmor::FormMouseMove(int X, int Y) {
     RedrawTile(t);
     return;
   }
-  if (!Current.Play.Is(GameKind::TwoPlayers) && Menus.ShowCurrentTile.Checked()) ClearPreview();
+  if (!Current.Play.Is(GameKind::TwoPlayers) && Menus.ShowCurrentTile.Checked()) Panel.ClearTile();
   if (Current.HoverTile != 0) {
     const int h = Current.HoverTile;
     Current.HoverTile = 0;
@@ -64,7 +64,7 @@ void TVelmor::ButtonDown(Button button, int X, int Y) {
     Current.HintTileA = Current.HintTileB = 0;
     Current.Clear();
     FullRedraw();
-    RedrawHOF();
+    Panel.Present();
     return;
   }
   ChoisitPai(x, y, x / CellWidth, y / CellHeight, button);
@@ -79,42 +79,15 @@ void TVelmor::ShowCurrentTileClick() {
   ShowPanelHOF();
 }
 
-void TVelmor::ShowTileInPreview(int tile) {
-  const Place& p = Current.Board.TilePlace[static_cast<size_t>(tile)];
-  if (p.layer != 5 && Current.Board.BoardGrid.at(p.column, p.row, p.layer + 1) != 0) {
-    ClearPreview();  // a tile lies exactly on it: its face must stay hidden
-    return;
-  }
-  const Rect area = Pictures.CurrentTilePreview.Scaled(Pictures.Scale), mask = tileset::TileMask.Scaled(Pictures.Scale);
-  const SheetCell cell = FaceCell(FaceOfTile(tile));
-  const int w = TileBoxWidth * Pictures.Scale, h = TileBoxHeight * Pictures.Scale;
-  BitBlt(Pictures.SaveHof, area.left, area.top, w, h, Pictures.TilesetPicture, mask.left, mask.top, RasterOp::SRCAND);
-  BitBlt(Pictures.SaveHof, area.left, area.top, w, h, Pictures.TileSheet, w * cell.column, h * cell.row,
-         RasterOp::SRCPAINT);
-  RedrawHOF();
-}
-
-void TVelmor::ClearPreview() {
-  const Rect area = Pictures.CurrentTilePreview.Scaled(Pictures.Scale);
-  BitBlt(Pictures.SaveHof, area.left, area.top, area.width(), area.height(), Pictures.HofPic, area.left, area.top,
-         RasterOp::SRCCOPY);
-  RedrawHOF();
-}
-
-void TVelmor::RedrawHOF() {
-  platform.PresentPanel(Pictures.SaveHof, {0, 0, Pictures.SaveHof.width(), Pictures.SaveHof.height()});
-}
-
 KeyboardPlay::Hands TVelmor::KeyHands() {
   const auto button = [](bool primary) { return primary ? Button::Primary : Button::Secondary; };
-  return {
-      [this](int tile) { return IsPlayable(tile); },
-      [this, button](bool primary, int x, int y) {
-        ButtonDown(button(primary), Pictures.BoardOriginX + x, Pictures.BoardOriginY + y);
-      },
-      [this, button](bool primary, int x, int y) { EditorClick(button(primary), x, y, x / CellWidth, y / CellHeight); },
-      [this](int x, int y) { FormMouseMove(Pictures.BoardOriginX + x, Pictures.BoardOriginY + y); },
-      [this](int tile) { RedrawTile(tile); }};
+  return {[this](int tile) { return IsPlayable(tile); },
+          [this, button](bool primary, int x, int y) {
+            ButtonDown(button(primary), Pictures.BoardOriginX + x, Pictures.BoardOriginY + y);
+          },
+          [this](bool primary, int x, int y) { Editor.Click(primary, x, y, x / CellWidth, y / CellHeight); },
+          [this](int x, int y) { FormMouseMove(Pictures.BoardOriginX + x, Pictures.BoardOriginY + y); },
+          [this](int tile) { RedrawTile(tile); }};
 }
 
 }  // namespace velmor

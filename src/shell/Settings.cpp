@@ -145,7 +145,7 @@ SettingsTable VelmorSettings(TVelmor& g) {
       "LayoutFile",
       [&g, layout] {
         const int n = layout();
-        return g.Layouts.Has(n) ? g.Layouts[n].file : std::string();
+        return g.Listed.Layouts.Has(n) ? g.Listed.Layouts[n].file : std::string();
       },
       [&g](const std::string& v) { g.Layout.RememberedLayoutFile = v; }, "");
   t.Number("MidiNumber", g.Tunes.Number, -1);

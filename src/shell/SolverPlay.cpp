@@ -4,38 +4,32 @@
 
 #include "base/Say.h"
 #include "board/Tiles.h"
-#include "shell/TVelmor.h"
 
 namespace velmor {
 
-bool SolverPlay::Watching() const {
-  return game_.Menus.WatchWinnability.Checked() && game_.Current.Play.Is(GameKind::OnePlayer);
-}
+bool SolverPlay::Watching() const { return menus_.WatchWinnability.Checked() && game_.Play.Is(GameKind::OnePlayer); }
 
 void SolverPlay::CanIStillWin() {
-  TVelmor& g = game_;
-  if (!g.Current.Play.Is(GameKind::OnePlayer)) {
-    g.ShowStatus(VELMOR_TEXT("The solver answers in a one-player game."));
+  if (!game_.Play.Is(GameKind::OnePlayer)) {
+    hands_.status(VELMOR_TEXT("The solver answers in a one-player game."));
     return;
   }
   announce_ = true;
   if (known_) return Tell(*known_);
-  g.ShowStatus(VELMOR_TEXT("Looking for a way to clear the board..."));
-  if (!watch_.Busy() || !Watching())
-    question_ = watch_.Ask(g.Current.Board, &g.Current.History, g.Menus.Vertical.Checked());
+  hands_.status(VELMOR_TEXT("Looking for a way to clear the board..."));
+  if (!watch_.Busy() || !Watching()) question_ = watch_.Ask(game_.Board, &game_.History, menus_.Vertical.Checked());
 }
 
 void SolverPlay::PositionChanged() {
-  TVelmor& g = game_;
   known_.reset();
   announce_ = false;
   if (demo_) return;  // the demo plays on its own plan; the watch waits until it stops
-  if (!Watching() || g.Current.Board.TilesLeft == 0) {
+  if (!Watching() || game_.Board.TilesLeft == 0) {
     watch_.Cancel();
     SetMark("", "");
     return;
   }
-  question_ = watch_.Ask(g.Current.Board, &g.Current.History, g.Menus.Vertical.Checked());
+  question_ = watch_.Ask(game_.Board, &game_.History, menus_.Vertical.Checked());
   SetMark("\u2026", VELMOR_TEXT("Looking for a way to clear the board"));
 }
 
@@ -56,12 +50,11 @@ void SolverPlay::Tick() {
       Tell(*known_);
     }
   }
-  if (!game_.Menus.WatchWinnability.Checked()) SetMark("", "");
-  if (demo_ && !planAsked_ && game_.platform.TickCount() - lastStep_ >= DemoStepMs) DemoStep();
+  if (!menus_.WatchWinnability.Checked()) SetMark("", "");
+  if (demo_ && !planAsked_ && platform_.TickCount() - lastStep_ >= DemoStepMs) DemoStep();
 }
 
 void SolverPlay::Tell(const WinnabilityAnswer& answer) {
-  TVelmor& g = game_;
   std::string text;
   switch (answer.result) {
     case SolveResult::Winnable:
@@ -82,13 +75,13 @@ void SolverPlay::Tell(const WinnabilityAnswer& answer) {
       SetMark("?", VELMOR_TEXT("Not known whether the game can still be won"));
       break;
   }
-  if (announce_ || Watching()) g.ShowStatus(text);
+  if (announce_ || Watching()) hands_.status(text);
   announce_ = false;
 }
 
 void SolverPlay::SetMark(const char* caption, const char* hint) {
-  MenuItem& mark = game_.Menus.WinnableMark;
-  const bool shown = game_.Menus.WatchWinnability.Checked() && *caption != '\0';
+  MenuItem& mark = menus_.WinnableMark;
+  const bool shown = menus_.WatchWinnability.Checked() && *caption != '\0';
   if (mark.Caption() != caption) mark.SetCaption(caption);
   if (mark.Hint() != hint) mark.SetHint(hint);
   if (mark.Visible() != shown) mark.SetVisible(shown);
@@ -105,58 +98,56 @@ int SolverPlay::PairsBackToWin() const {
 }
 
 void SolverPlay::StartDemo() {
-  TVelmor& g = game_;
-  if (!g.Current.Play.Is(GameKind::OnePlayer) || g.Current.Board.TilesLeft == 0 || demo_) return;
+  if (!game_.Play.Is(GameKind::OnePlayer) || game_.Board.TilesLeft == 0 || demo_) return;
   demo_ = demoPlayed_ = true;
-  g.Records.Withdrawn(StatisticsKey(g.Layout));
+  hands_.withdrawn();
   plan_.clear();
   planned_ = 0;
   if (known_ && known_->result == SolveResult::Winnable) {
     plan_ = known_->moves;
   } else {
     planAsked_ = true;
-    question_ = watch_.Ask(g.Current.Board, nullptr, g.Menus.Vertical.Checked());
+    question_ = watch_.Ask(game_.Board, nullptr, menus_.Vertical.Checked());
   }
-  g.Current.Clear();
-  g.Current.HintTileA = g.Current.HintTileB = 0;
-  lastStep_ = g.platform.TickCount() - DemoStepMs;
-  g.ShowStatus(VELMOR_TEXT("Demo: the game plays itself. Click or press a key to take over."));
+  game_.Clear();
+  game_.HintTileA = game_.HintTileB = 0;
+  lastStep_ = platform_.TickCount() - DemoStepMs;
+  hands_.status(VELMOR_TEXT("Demo: the game plays itself. Click or press a key to take over."));
 }
 
 void SolverPlay::StopDemo() {
   if (!demo_) return;
   demo_ = planAsked_ = false;
   plan_.clear();
-  game_.ShowStatus(VELMOR_TEXT("Demo stopped."));
+  hands_.status(VELMOR_TEXT("Demo stopped."));
   PositionChanged();
 }
 
 void SolverPlay::DemoStep() {
-  TVelmor& g = game_;
-  if (!g.Current.Play.Is(GameKind::OnePlayer) || g.Current.Board.TilesLeft == 0) {
+  if (!game_.Play.Is(GameKind::OnePlayer) || game_.Board.TilesLeft == 0) {
     demo_ = false;
     return;
   }
-  lastStep_ = g.platform.TickCount();
+  lastStep_ = platform_.TickCount();
   int a = 0, b = 0;
-  auto standing = [&g](int t) {
-    return t > 0 && !g.Current.Board.TilePlace[static_cast<size_t>(t)].empty() && g.IsPlayable(t);
+  auto standing = [this](int t) {
+    return t > 0 && !game_.Board.TilePlace[static_cast<size_t>(t)].empty() && hands_.playable(t);
   };
   if (planned_ < plan_.size() && standing(plan_[planned_].first) && standing(plan_[planned_].second)) {
     std::tie(a, b) = plan_[planned_++];
   } else {
     // Without a way to the end the demo still shows the moves there are, to the last one.
-    g.IsItFree();
-    if (!g.Current.Free.NthMove(1, a, b)) {
+    hands_.recountMoves();
+    if (!game_.Free.NthMove(1, a, b)) {
       demo_ = false;
-      g.ShowStatus(VELMOR_TEXT("Demo: no move is left."));
+      hands_.status(VELMOR_TEXT("Demo: no move is left."));
       PositionChanged();  // the watch, silent while the demo played, answers for where it stopped
       return;
     }
     plan_.clear();
   }
-  g.TakePair(a, g.Current.Board.TilePlace[static_cast<size_t>(a)], b);
-  if (g.Current.Board.TilesLeft == 0) {
+  hands_.takePair(a, b);
+  if (game_.Board.TilesLeft == 0) {
     demo_ = false;
     PositionChanged();  // nothing left to watch: the mark goes
   }

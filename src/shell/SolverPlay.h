@@ -4,23 +4,35 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "base/Say.h"
+#include "modes/GameState.h"
 #include "modes/WinnabilityWatch.h"
+#include "shell/GameMenus.h"
+#include "shell/Platform.h"
 
 namespace velmor {
-
-class TVelmor;
 
 class SolverPlay {
  public:
   VELMOR_SPEAKS(velmor)
   static constexpr uint32_t DemoStepMs = 500;
 
-  explicit SolverPlay(TVelmor& game, WinnabilityWatch::Budget budget = {}) : game_(game), watch_(budget) {}
+  // What the demo does with the board, as the player would do it.
+  struct Hands {
+    std::function<void(const std::string& message)> status;
+    std::function<bool(int tile)> playable;  // the free-tile rule in force
+    std::function<void()> recountMoves;      // the free tiles and moves brought up to date
+    std::function<void(int a, int b)> takePair;
+    std::function<void()> withdrawn;  // the game counts for no record any more
+  };
+  SolverPlay(Platform& platform, GameMenus& menus, GameState& game, Hands hands, WinnabilityWatch::Budget budget = {})
+      : platform_(platform), menus_(menus), game_(game), hands_(std::move(hands)), watch_(budget) {}
   SolverPlay(const SolverPlay&) = delete;
   SolverPlay& operator=(const SolverPlay&) = delete;
 
@@ -52,7 +64,10 @@ class SolverPlay {
   void DemoStep();
   void SetMark(const char* caption, const char* hint);
 
-  TVelmor& game_;
+  Platform& platform_;
+  GameMenus& menus_;
+  GameState& game_;
+  Hands hands_;
   WinnabilityWatch watch_;
   uint64_t question_ = 0;
   bool announce_ = false;                   // the player asked: the answer goes to the status line

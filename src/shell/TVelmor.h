@@ -14,23 +14,32 @@
 #include "layouts/LayoutInPlay.h"
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
+#include "shell/BoardDrawing.h"
 #include "shell/CommandLine.h"
 #include "shell/DeadEnd.h"
+#include "shell/Dealer.h"
+#include "shell/EditorPlay.h"
+#include "shell/FlatPlay.h"
 #include "shell/GameFolders.h"
 #include "shell/GameKeeper.h"
 #include "shell/GameMenus.h"
 #include "shell/GameRecords.h"
 #include "shell/HallOfFameFile.h"
+#include "shell/HallPage.h"
 #include "shell/HelpState.h"
+#include "shell/HighlightChoice.h"
 #include "shell/Jukebox.h"
 #include "shell/KeyboardPlay.h"
 #include "shell/LanguageChoice.h"
 #include "shell/LayoutChoice.h"
+#include "shell/LayoutMenu.h"
 #include "shell/LookChoice.h"
 #include "shell/LookMenus.h"
+#include "shell/SidePanel.h"
 #include "shell/SolverPlay.h"
 #include "shell/SoundLevels.h"
 #include "shell/StatisticsFile.h"
+#include "shell/UndoPlay.h"
 #include "shell/WindowState.h"
 
 namespace velmor {
@@ -55,6 +64,7 @@ class TVelmor {
   WindowState Window;
   LayoutInPlay Layout;     // the layout the board is dealt from
   BoardPictures Pictures;  // the board's pictures and where it stands in the window
+  LayoutMenu Listed{platform, Folders, Layout, Menus.Layout1, [this] { AfterLayoutRead(); }};
   // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
   void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------
@@ -66,10 +76,7 @@ class TVelmor {
   void Hint();
   void VerticalClick();
   // ---- Deals and game numbers --------------------------------------------------------------
-  int RandomBelow(int n) { return Current.Gen.RandomBelow(n); }
-  void ReseedFromClock();
-  void DealLayout();
-  bool ShuffleBoard();
+  Dealer Deals{platform, Menus, Current, Layout, Pictures, DealerHooks()};
   void BeginGame();
   void RandomSolitaireGame1Click();
   void NewRandomSpecificGame1Click();
@@ -83,11 +90,13 @@ class TVelmor {
   enum class Button { Primary, Secondary, Middle };
   void ChoisitPai(int x, int y, int column, int row, Button button);
   void PlaySound(const std::string& name);
-  // The game in progress on disk, the player's statistics, and the board that offers no move.
-  GameKeeper Keeper{*this};
+  // The player's statistics and records, the game in progress on disk, and the board that offers
+  // no move.
   GameRecords Records{platform, Writer, [this] { return Folders.ConfigFolder + StatisticsFileName; }};
+  HallRecords Hall{platform, Writer, Folders, Listed.Layouts};  // lists 1..99: layouts; 100, 101: flat games
+  GameKeeper Keeper{platform, Writer, Folders, Menus, Current, Layout, Listed, Records, KeeperHooks()};
   DeadEnd DeadEnds{platform, Current, [this] { IsItFree(); }, [this] { return Solver.PairsBackToWin(); }};
-  SolverPlay Solver{*this};
+  SolverPlay Solver{platform, Menus, Current, SolverHands()};
   KeyboardPlay Keys{platform, Current, KeyHands()};
   // The language the window speaks, and the help texts in it.
   LanguageChoice Languages{platform, Folders.AppFolder, Menus.Language1, /*radioGroup=*/9};
@@ -96,23 +105,14 @@ class TVelmor {
   // A matching pair of free tiles leaves the board, as a click on the second one does it.
   // `placeA` by value: callers may name the very entry of TilePlace that the pair clears.
   void TakePair(int a, Place placeA, int b);
-  // After a pair has left the board: redraws what the two places change.
-  void RedrawTaken(const Place& a, const Place& b);
-  void Back();
-  // Takes again the pairs taken back, in turn, until another pair is taken.
-  void Redo();
-  void GoBack();
-  void BackHistory();
-  void Restart();
+  UndoPlay Undo{platform, Current, UndoHooks()};  // Back, Redo and Restart
+  void Back() { Undo.Back(); }
   void Shuffle1Click();
   // ---- Pointer ----------------------------------------------------------------------------
   void FormMouseMove(int X, int Y);
   void ButtonDown(Button button, int X, int Y);
   void ExplorerButton1MouseUp(Button button);
   void ShowCurrentTileClick();
-  void ShowTileInPreview(int tile);
-  void ClearPreview();
-  void RedrawHOF();
   // ---- Clock, pause and status line -------------------------------------------------------
   uint32_t TickCount = 0;  // timer ticks since start-up
 
@@ -131,26 +131,15 @@ class TVelmor {
   void ShowTimeClick();
   void Stop();
   // ---- Layouts -----------------------------------------------------------------------------
-  LayoutLibrary Layouts;  // the Layout menu's entries, in its order
   bool StartingUp = false;
   int32_t ReachedRank = 0;
 
-  bool RunLayout(const std::string& path);
-  bool RunShpLayout(const std::string& path);
-  bool SaveLayout();
-  void LoadlayoutClick(MenuItem& entry);
-  void LoadShplayoutClick(MenuItem& entry);
-  // Builds Layouts and the "&Layout" entries from AppFolder + "Layouts/" and the player's
-  // own layouts folder, where a layout of the same name replaces the shipped one. False (after
-  // telling the player) when there is no layout at all.
+  bool RunLayout(const std::string& path) { return Listed.Play(path, false); }
+  bool RunShpLayout(const std::string& path) { return Listed.Play(path, true); }
+  // Lists the layouts (see LayoutMenu::Build) and has the chooser count them.
   bool BuildLayoutList();
-  void ResolveLayoutPath();
-  // Loads LayoutPath with the reader its extension calls for.
-  bool LoadCurrentLayout();
-  // The same at start-up, falling back to another layout when the remembered one is refused.
-  bool LoadStartLayout();
-  NumberedEntries LayoutEntries;  // beside Layouts
-  LayoutChoice Choice{*this};     // the chooser and the importer
+  bool LoadStartLayout() { return Listed.LoadStart(); }
+  LayoutChoice Choice{platform, Folders, Current, Listed, Hall, Records, ChoiceHooks()};  // the chooser, the importer
   // ---- Start-up, settings and shutdown --------------------------------------------------------
   std::string CurrentPlayer = "Player1";
   // The first game the command line asked for, played instead of the remembered one.
@@ -170,92 +159,60 @@ class TVelmor {
   // ---- Tunes ----------------------------------------------------------------------------------
   Jukebox Tunes{platform,
                 {Menus.Music, Menus.PlayMusic, Menus.RandomMusic, Menus.SetMusic},
-                [this](int n) { return RandomBelow(n); },
+                [this](int n) { return Current.Gen.RandomBelow(n); },
                 [this](const std::string& message) { ShowStatus(message); }};
   SoundLevels Volumes{platform, Menus.MusicVolume, Menus.EffectsVolume};
   // ---- Board pictures and drawing -----------------------------------------------------------
-  bool RefreshHallPanel = false;
-
-  // Screen rectangle of the whole picture of a tile anchored at `p`.
-  Rect TileBox(const Place& p) const;
-  // The renderer over the current looks and board origin, and the marks of the game in progress.
-  BoardRenderer Renderer() const;
-  BoardMarks Marks() const;
+  BoardDrawing View{platform, Menus, Current, Pictures, Keys, ViewHooks()};
   virtual ~TVelmor() = default;
   virtual void FullRedraw();
   virtual void RedrawTile(int tile);
-  void Redraw();
-  void ShowIt(int c, int r, int l, int v);
-  void ShowFond();
-  void ColorHighlight();
-  void Highlight1Click();
-  void Highlight2Click(MenuItem& sender);
-  void Highlight3Click();
+  void ShowFond() { View.ShowBackground(); }
+  HighlightChoice Highlights{Menus, Pictures, Current, [this](int tile) { RedrawTile(tile); }};
+  void ColorHighlight() { Highlights.Apply(); }
   void ShadowsClick();
   // ---- Tilesets and backgrounds --------------------------------------------------------------
   LookMenus Looks{platform, Folders.AppFolder, Menus, Pictures, Current.Play, [this] { FullRedraw(); }};
   // The window shows the board at another whole scale: every picture is made again at it.
   void SetBoardScale(int scale);
   // ---- End of game, two players, Hall of Fame ------------------------------------------------
-  HallRecords Hall{platform, Writer, Folders, Layouts};  // lists 1..99: layouts; 100, 101: flat games
   bool NewRecordShowing = false;
   bool CheckGameEnd();  // true when the game has just ended or had ended before
   void GameOver();
   void TwoPlayers();
   void TurnChange() { Current.Turns.TurnChange(platform.TickCount()); }
-  void RefreshTwoPlayerPanel();
-  void ShowPanelHOF();
+  SidePanel Panel{platform, Menus, Current, Pictures, Layout, Hall};
+  void RefreshTwoPlayerPanel() { Panel.ShowTurns(); }
+  void ShowPanelHOF() { Panel.ShowHall(ReachedRank); }
   void ShowHallPanel();
-  // ---- Layout editor ------------------------------------------------------------------------
-  void EnterEditor(bool create);
-  void EditorClick(Button button, int x, int y, int column, int row);
-  void SaveandexitClick(MenuItem& sender);
-  void Cancel2Click();
-  void MoveBoard(int dc, int dr);
+  EditorPlay Editor{platform, Folders, Menus, Current, Layout, Pictures, Listed, Hall, EditorHooks()};
   // ---- Voverizo Dadazu -------------------------------------------------------------------------
   // Deals the flat game; `state` replaces the clock seed (for velmor-cli).
   void FourRivers(bool hard, std::optional<uint32_t> state = std::nullopt);
-  // Whether a path of at most two bends joins a to b; if so, b slides along it to a's side.
-  bool CanBeReached(int a, int b);
-  // Slides the tile standing on the first cell through the cells in turn, a shown step each.
-  void SlideRiverTile(const std::vector<Place>& cells);
-  void MoveRiverTiles(int column, int row, int layer);
-  // Marks a pair a path joins now and shows the path for a moment, at a hint's cost.
-  void RiversHint();
+  FlatPlay Flat{platform, Menus, Current, Pictures, FlatHooks()};
   // ---- Help window ----------------------------------------------------------------------------
-  using HelpPage = velmor::HelpPage;
-  using HelpWindowState = velmor::HelpWindowState;
   HelpWindowState Help;
+  HallPage HallTab{platform, Help, Listed, Layout, Hall, Panel, CurrentPlayer, ReachedRank};
   void CallHelp(HelpPage page);
-  void GenerateList(int list);
-  void LayoutComboBoxChange(int index);
-  void DeleteHighscoresClick(int index);
-  void HallEdit1Change(const std::string& text);
   void PlayerNameChange(const std::string& text) { CurrentPlayer = text; }
   void RandomSeedChange(const std::string& text) { Help.RandomSeed = text; }
-  void FillLayoutChooser();
+  void FillLayoutChooser() { HallTab.FillChooser(); }
   bool ReadHelpTexts();
-
-  // One step of an animation: shown at once, then a short wait so the eye can follow it.
-  void AnimationStep(int milliseconds) { platform.Pace(milliseconds); }
 
  private:
   int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
-  friend class GameKeeper;
-  friend class LayoutChoice;
-  // Text on the side panel, placed and sized in 1x panel pixels.
-  void PanelText(int x, int y, const std::string& text, Platform::TextStyle style, uint32_t colour);
-  bool AnimatedDeal() const;
-  // Reads a layout and starts a deal on it (or shows the credit line at start-up).
-  bool PlayLayoutFile(const std::string& path, bool shp, LayoutRefusal* refusal = nullptr);
-  void ClearHover();
+  GameKeeper::Hooks KeeperHooks();
+  SolverPlay::Hands SolverHands();
+  LayoutChoice::Hooks ChoiceHooks();
+  FlatPlay::Hooks FlatHooks();
+  EditorPlay::Hooks EditorHooks();
+  Dealer::Hooks DealerHooks();
+  UndoPlay::Hooks UndoHooks();
+  BoardDrawing::Hooks ViewHooks();
   KeyboardPlay::Hands KeyHands();  // the keys do what the mouse does
+  // A layout was read: a deal starts on it (or the credit line shows, at start-up).
   void AfterLayoutRead();
-  void AddLayoutEntries(int from);  // the menu entries of Layouts[from] on, appended
-  void ChooseLayout(MenuItem& entry, const std::string& path, bool shp);
   void BuildMenus();
-  // After a flat game, BoardNumber names the layout whose menu entry is still checked.
-  void LayoutFromCheckedEntry();
   // A new game started while paused restores the pause captions.
   void EndPauseForNewGame();
 };

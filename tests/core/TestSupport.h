@@ -61,7 +61,7 @@ class RecordingGame : public TVelmor {
 };
 
 // The Hall of Fame list of the game's list number `number` (a menu entry or a flat game).
-inline HallList& HallOf(TVelmor& game, int number) { return game.Hall.Book[HallKeyOf(game.Layouts, number)]; }
+inline HallList& HallOf(TVelmor& game, int number) { return game.Hall.Book[HallKeyOf(game.Listed.Layouts, number)]; }
 
 // Removes the tiles pair by pair in the given order, checking that each pair matches and is
 // free under the standard rule when it is taken. Returns the number of tiles removed.

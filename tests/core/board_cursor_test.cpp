@@ -73,7 +73,7 @@ TEST_F(KeyboardGame, SpaceReturnAndEscapeDoWhatTheMouseButtonsDo) {
   EXPECT_TRUE(game.Keys.Press(Key::Home));  // the first key shows the cursor
   const int first = game.Keys.Tile();
   ASSERT_GT(first, 0);
-  EXPECT_EQ(game.Marks().cursor, first);
+  EXPECT_EQ(game.View.Marks().cursor, first);
   game.Keys.Press(Key::Activate);
   EXPECT_EQ(game.Current.FirstTile, first);
   EXPECT_EQ(platform.sounds.back(), "select.wav");
@@ -106,14 +106,14 @@ TEST_F(KeyboardGame, EscapeAfterAMousePickDropsItWithoutBringingOutTheCursor) {
   EXPECT_TRUE(game.Keys.Press(Key::Cancel));
   EXPECT_EQ(game.Current.FirstTile, 0);
   EXPECT_EQ(game.Keys.Tile(), 0);
-  EXPECT_EQ(game.Marks().cursor, 0);
+  EXPECT_EQ(game.View.Marks().cursor, 0);
   game.Keys.Press(Key::Right);  // a key that moves the cursor still brings it out
   EXPECT_GT(game.Keys.Tile(), 0);
 }
 
 TEST_F(KeyboardGame, TheEditorPlacesAndTakesAwayTilesWithKeys) {
   using Key = KeyboardPlay::Key;
-  game.EnterEditor(true);
+  game.Editor.Enter(true);
   ASSERT_EQ(game.Current.Play.Number(), ModeEditor);
   const int toPlace = game.Layout.TilesToPlace;
   game.Keys.Press(Key::Activate);

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "TestSupport.h"
+#include "modes/StatusLine.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -125,42 +128,49 @@ TEST_F(Clock, StopWhilePausedResetsThePauseCaptions) {
   EXPECT_EQ(platform.tick - game.Current.Clock.StartTick, 10'000u);
 }
 
-TEST_F(Clock, CoolStatusSlidesTheMessageIn) {
-  game.Current.Status.Bounce = false;
-  game.ShowStatus("New game started.");
-  game.Temps();
-  EXPECT_EQ(game.Menus.StatusText.Caption(), "d.");
-  game.Temps();
-  EXPECT_EQ(game.Menus.StatusText.Caption(), "ed.");
-  for (int i = 3; i <= 16; ++i) game.Temps();
-  EXPECT_EQ(game.Menus.StatusText.Caption(), "New game started.");
-  EXPECT_EQ(game.Current.Status.Message, "New game started.");
-  game.Temps();
-  EXPECT_EQ(game.Current.Status.Message, " ");
-  EXPECT_EQ(game.Menus.StatusText.Caption(), "New game started.");
+// The status line's own rule, one heartbeat at a time: the game shows each caption it hands back.
+TEST(StatusLineScroll, AMessageSlidesInFromItsEndThenStays) {
+  StatusLine line;
+  line.Show("New game started.");
+  uint32_t tick = 0;
+  EXPECT_EQ(line.Advance(++tick, true), "d.");
+  EXPECT_EQ(line.Advance(++tick, true), "ed.");
+  std::optional<std::string> shown;
+  for (int i = 3; i <= 16; ++i) shown = line.Advance(++tick, true);
+  EXPECT_EQ(shown, "New game started.");
+  EXPECT_EQ(line.Message, "New game started.");
+  EXPECT_EQ(line.Advance(++tick, true), std::nullopt);  // the caption stays as it is
+  EXPECT_EQ(line.Message, " ");
 }
 
 // A message in another language slides in a letter at a time, never showing half a letter.
-TEST_F(Clock, ATranslatedMessageSlidesInByLetters) {
-  game.Current.Status.Bounce = false;
+TEST(StatusLineScroll, ATranslatedMessageSlidesInByLetters) {
+  StatusLine line;
   const std::string message =
       "Neues Spiel: \xC3\x9C"
       "berall gr\xC3\xBC\xC3\x9F"
       "er.";  // 28 letters, 31 bytes
-  game.ShowStatus(message);
+  line.Show(message);
   auto letters = [](const std::string& s) {
     return std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
   };
+  std::string frame;
   for (int shown = 2; shown <= 28; ++shown) {
-    game.Temps();
-    const std::string frame = game.Menus.StatusText.Caption();
+    const auto next = line.Advance(static_cast<uint32_t>(shown), true);
+    ASSERT_TRUE(next.has_value());
+    frame = *next;
     EXPECT_EQ(letters(frame), shown);
     EXPECT_EQ(message.substr(message.size() - frame.size()), frame);
   }
-  EXPECT_EQ(game.Menus.StatusText.Caption(), message);
+  EXPECT_EQ(frame, message);
 }
 
-TEST_F(Clock, PlainStatusShowsTheWholeMessageAtOnce) {
+// The heartbeat hands the status line the scrolling option and shows what it answers.
+TEST_F(Clock, TheStatusTextFollowsTheScrollingOption) {
+  game.Current.Status.Bounce = false;
+  game.ShowStatus("New game started.");
+  game.Temps();
+  EXPECT_EQ(game.Menus.StatusText.Caption(), "d.");
   game.Menus.CoolStatus.Click();
   EXPECT_FALSE(game.Menus.CoolStatus.Checked());
   game.ShowStatus("Game restarted.");

@@ -20,7 +20,7 @@ class Editor : public ::testing::Test {
     std::filesystem::create_directories(dir.path() + "Layouts");
     std::filesystem::copy_file(DataDir() + "/Layouts/Traditional.lay", dir.path() + "Layouts/Traditional.lay");
     ASSERT_TRUE(game.BuildLayoutList());
-    ASSERT_TRUE(game.LoadCurrentLayout());
+    ASSERT_TRUE(game.Listed.LoadCurrent());
   }
   // A left click where the ghost would show place `p`, or a right click on the tile at `p`: the
   // first point of the place's picture where the game sees that place.
@@ -144,10 +144,10 @@ TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
   game.Menus.Save1.Click();  // a new layout: asks, never overwrites Traditional
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Flat.lay"));
-  EXPECT_EQ(game.Layouts.Count(), 2);
-  EXPECT_EQ(game.Layouts[2].name, "Flat");
+  EXPECT_EQ(game.Listed.Layouts.Count(), 2);
+  EXPECT_EQ(game.Listed.Layouts[2].name, "Flat");
   EXPECT_EQ(game.Layout.BoardNumber, 2);
-  EXPECT_TRUE(game.LayoutEntries.Entry(2)->Checked());
+  EXPECT_TRUE(game.Listed.Entries.Entry(2)->Checked());
   EXPECT_EQ(game.Layout.LayoutName, "Flat Lands");
   EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game.Current.Board.TilesLeft, 144);
@@ -157,7 +157,7 @@ TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
   ClickPlace({3, 3, 2});
   game.Menus.Save1.Click();
   EXPECT_EQ(platform.saveDialogs.size(), 1u);
-  EXPECT_EQ(game.Layouts.Count(), 2);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 2);
   EXPECT_EQ(game.Layout.BoardNumber, 2);
 }
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "board/FreeTiles.h"
+#include "modes/FlatGame.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -24,29 +26,64 @@ class Play : public ::testing::Test {
     }
   }
 };
-}  // namespace
 
-TEST_F(Play, CountsFreeTilesAndNeighbourMoves) {
+// The free-tile rule and the move count on a board of their own, in the one-player game.
+class FreeTileCount : public ::testing::Test {
+ protected:
+  BoardState board;
+  PlayState play = PlayState::FromNumbers(ModeSolitaire, ModeSolitaire);
+  FreeTiles free;
+  void SetUp() override { board.TileCount = 144; }
+  void LoneTiles(std::initializer_list<int> tiles) {
+    int row = 2;
+    for (int t : tiles) {
+      board.PutTile(t, {10, row, 1});
+      row += 2;
+    }
+  }
+  bool Free(int tile, bool vertical = false) const { return TileFreeIn(play, board, tile, vertical); }
+  void Recount() {
+    free.Recount(board.TileCount, [this](int t) { return Free(t); });
+  }
+};
+
+TEST_F(FreeTileCount, CountsFreeTilesAndNeighbourMoves) {
   LoneTiles({1, 2, 3, 4});
-  game.IsItFree();
-  EXPECT_EQ(game.Current.Free.FreeCount, 4);
-  EXPECT_EQ(game.Current.Free.MovesLeft, 3);  // four free tiles of a group count three moves
+  Recount();
+  EXPECT_EQ(free.FreeCount, 4);
+  EXPECT_EQ(free.MovesLeft, 3);  // four free tiles of a group count three moves
 }
 
-TEST_F(Play, FlowersCountAsOneMoveAndGroupBordersAsNone) {
+TEST_F(FreeTileCount, FlowersCountAsOneMoveAndGroupBordersAsNone) {
   LoneTiles({109, 112, 4, 5});
-  game.Current.Board.PutTile(110, {20, 4, 1});  // flowers 110 and 111 are blocked on both sides
-  game.Current.Board.PutTile(111, {24, 4, 1});
-  game.Current.Board.PutTile(57, {18, 4, 1});
-  game.Current.Board.PutTile(58, {22, 4, 1});
-  game.Current.Board.PutTile(59, {26, 4, 1});
-  game.IsItFree();
-  ASSERT_EQ(game.Current.Free.FreeCount, 6);  // 4, 5, 57, 59, 109, 112
-  EXPECT_EQ(game.Current.Free.FreeList[1], 4);
-  EXPECT_EQ(game.Current.Free.FreeList[5], 109);
-  EXPECT_EQ(game.Current.Free.FreeList[6], 112);
-  EXPECT_EQ(game.Current.Free.MovesLeft, 2);  // 57-59 (group 14) and 109-112; 4 and 5 differ
+  board.PutTile(110, {20, 4, 1});  // flowers 110 and 111 are blocked on both sides
+  board.PutTile(111, {24, 4, 1});
+  board.PutTile(57, {18, 4, 1});
+  board.PutTile(58, {22, 4, 1});
+  board.PutTile(59, {26, 4, 1});
+  Recount();
+  ASSERT_EQ(free.FreeCount, 6);  // 4, 5, 57, 59, 109, 112
+  EXPECT_EQ(free.FreeList[1], 4);
+  EXPECT_EQ(free.FreeList[5], 109);
+  EXPECT_EQ(free.FreeList[6], 112);
+  EXPECT_EQ(free.MovesLeft, 2);  // 57-59 (group 14) and 109-112; 4 and 5 differ
 }
+
+TEST_F(FreeTileCount, EverythingIsFreeInRiversAndEditorButNotRemovedTiles) {
+  board.PutTile(1, {10, 6, 1});
+  board.PutTile(2, {10, 6, 2});  // covers tile 1
+  EXPECT_FALSE(Free(1));
+  EXPECT_FALSE(Free(50));  // never on the board
+  EXPECT_FALSE(Free(50, true));
+  play = PlayState::FromNumbers(ModeRivers, ModeRivers);
+  EXPECT_TRUE(Free(1));
+  EXPECT_TRUE(Free(1, true));
+  play = PlayState::FromNumbers(ModeEditor, ModeEditor);
+  EXPECT_TRUE(Free(1));
+  EXPECT_TRUE(Free(50));
+}
+
+}  // namespace
 
 TEST_F(Play, IsItFreeUsesTheVerticalRuleWhenChecked) {
   game.Current.Board.PutTile(1, {10, 6, 1});
@@ -75,18 +112,15 @@ TEST_F(Play, IsItFreeKeepsTheLastCountOutsideSolitaireGames) {
   EXPECT_EQ(game.Current.Free.MovesLeft, 0);
 }
 
-TEST_F(Play, DispoAcceptsEverythingInRiversAndEditorButNotRemovedTiles) {
+// The game's Dispo and Dispo_Vertical are the rule above for the game in progress.
+TEST_F(Play, DispoIsTheFreeTileRuleOfTheGameInProgress) {
   game.Current.Board.PutTile(1, {10, 6, 1});
   game.Current.Board.PutTile(2, {10, 6, 2});  // covers tile 1
   EXPECT_FALSE(game.Dispo(1));
-  EXPECT_FALSE(game.Dispo(50));  // never on the board
-  EXPECT_FALSE(game.Dispo_Vertical(50));
-  SetMode(game, ModeRivers);
-  EXPECT_TRUE(game.Dispo(1));
-  EXPECT_TRUE(game.Dispo_Vertical(1));
+  EXPECT_TRUE(game.Dispo(2));
+  EXPECT_FALSE(game.Dispo_Vertical(1));
   SetMode(game, ModeEditor);
   EXPECT_TRUE(game.Dispo(1));
-  EXPECT_TRUE(game.Dispo(50));
 }
 
 TEST_F(Play, HintsCycleThroughMovesAndCostFortySecondsEach) {

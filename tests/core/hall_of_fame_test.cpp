@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "modes/HallOfFame.h"
 #include "shell/IniFile.h"
+#include "shell/SidePanel.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -60,7 +61,7 @@ class Ending : public ::testing::Test {
     dir.Write("Layouts/Wide.lay", FormatLayFile("Wide", RowShape(8)));
     ASSERT_TRUE(game.BuildLayoutList());
     game.Hall.Load();
-    game.LayoutEntries.Entry(1)->Click();
+    game.Listed.Entries.Entry(1)->Click();
     ASSERT_EQ(game.Current.Board.TilesLeft, 2);
   }
   void ClickTile(int tile) {
@@ -100,8 +101,8 @@ TEST_F(Ending, AFastWinEntersTheHallOfFameAndOpensItsPage) {
   bool labelSeen = false;
   platform.onHelp = [&] {
     labelSeen = game.Help.HallLabel1 == "You reached rank #1, Zoe !" && game.Help.NewRecordLook &&
-                game.Help.ActivePage == TVelmor::HelpPage::GoHall;
-    game.HallEdit1Change("Zoe Q");  // the player corrects the name on the page
+                game.Help.ActivePage == HelpPage::GoHall;
+    game.HallTab.NameChange("Zoe Q");  // the player corrects the name on the page
   };
   WinAfter(125);
   EXPECT_EQ(game.Current.Status.Message, "You WON ! Your time is : 02:05");
@@ -123,15 +124,15 @@ TEST_F(Ending, ATimeEqualToTheTenthIsNotRecorded) {
   EXPECT_EQ(game.Current.Status.Message, "You WON ! Your time is : 14:00");
   EXPECT_EQ(platform.helpShown, 0);
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
-  ASSERT_TRUE(game.LayoutEntries.Entry(1)->Checked());
-  game.LayoutEntries.Entry(1)->Click();
+  ASSERT_TRUE(game.Listed.Entries.Entry(1)->Checked());
+  game.Listed.Entries.Entry(1)->Click();
   WinAfter(839);
   EXPECT_EQ(platform.helpShown, 1);
   EXPECT_EQ(game.ReachedRank, 10);
 }
 
 TEST_F(Ending, TwoPlayersAreTimedPairByPairAndTheFasterWins) {
-  game.LayoutEntries.Entry(2)->Click();  // eight tiles in a row: four pairs
+  game.Listed.Entries.Entry(2)->Click();  // eight tiles in a row: four pairs
   game.Menus.Winnable.SetChecked(true);
   game.Menus.TwoPlayerGame1.Click();
   ASSERT_EQ(game.Current.Play.Number(), ModeTwoPlayers);
@@ -189,11 +190,11 @@ TEST_F(Ending, TheTwoPlayerPanelBlinksThePlayerToMove) {
 TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   WinAfter(100);
   ASSERT_NE(HallFile().find("[TwoStep]"), std::string::npos);
-  game.DeleteHighscoresClick(0);  // confirmed
+  game.HallTab.ResetClick(0);  // confirmed
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
   EXPECT_EQ(platform.questions.back().caption, "Please confirm...");
-  EXPECT_TRUE(game.RefreshHallPanel);
-  game.DeleteHighscoresClick(game.Layouts.Count());  // the easy flat game's list
+  EXPECT_TRUE(game.Panel.Stale);
+  game.HallTab.ResetClick(game.Listed.Layouts.Count());  // the easy flat game's list
   ASSERT_TRUE(game.Hall.Save());
   const std::string file = HallFile();
   EXPECT_EQ(file.find("[TwoStep]"), std::string::npos);
@@ -201,19 +202,32 @@ TEST_F(Ending, ResettingAListErasesItsSectionAtShutdownButRiversAlwaysStay) {
   EXPECT_NE(file.find("[Rivers2]"), std::string::npos);
 }
 
-TEST_F(Ending, ThePanelListsTheCurrentLayout) {
-  HallOf(game, 1).Add("Mia", 61, 0);
-  platform.texts.clear();
-  game.ShowPanelHOF();
+// The side panel on its own, over the menus, the game, the pictures, the layout and the records.
+TEST(SidePanelHall, ListsTheLayoutInPlayWhenShown) {
+  FakePlatform platform;
+  BackgroundWriter writer(false);
+  FolderPaths folders;
+  LayoutLibrary layouts;
+  layouts.Add({"Two Step", "Two Step.lay", "/nowhere/", false});
+  HallRecords hall(platform, writer, folders, layouts);
+  GameMenus menus;
+  GameState game;
+  BoardPictures pictures;
+  LayoutInPlay layout;
+  layout.BoardNumber = 1;
+  SidePanel panel(platform, menus, game, pictures, layout, hall);
+  menus.ShowHallFame.SetChecked(true);
+  hall.Book[HallKeyOf(layouts, 1)].Add("Mia", 61, 0);
+  panel.ShowHall(0);
   ASSERT_GE(platform.texts.size(), 22u);
   EXPECT_EQ(platform.texts[0].text, "HALL OF");
   EXPECT_EQ(platform.texts[0].y, 70);  // 50 - (-20)
   EXPECT_EQ(platform.texts[2].text, "Mia     ");
   EXPECT_EQ(platform.texts[3].text, "01:01");
   EXPECT_EQ(platform.texts[3].colour, Rgb(0, 255, 255));
-  game.Menus.ShowHallFame.SetChecked(false);
+  menus.ShowHallFame.SetChecked(false);
   platform.texts.clear();
-  game.ShowPanelHOF();
+  panel.ShowHall(0);
   EXPECT_TRUE(platform.texts.empty());
 }
 
@@ -233,7 +247,7 @@ TEST_F(Ending, HelpPausesTheGameAndTakesATypedGameNumber) {
   platform.onHelp = [&] { game.RandomSeedChange("0"); };  // not a game number: ignored
   game.Menus.RandomSeed1.Click();
   EXPECT_EQ(game.Current.GameNumber, 777);
-  EXPECT_EQ(game.Help.ActivePage, TVelmor::HelpPage::GoOptions);
+  EXPECT_EQ(game.Help.ActivePage, HelpPage::GoOptions);
 
   game.TwoPlayers();
   const int shown = platform.helpShown;

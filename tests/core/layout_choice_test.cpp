@@ -78,7 +78,7 @@ TEST_F(LayoutChoosing, RowsFollowTheMenuWithLayersRecordsAndAFilterThatIgnoresCa
   Statistics figures;
   figures.Set("Pyramid.lay", {3, 2});
   LayoutChooserModel model;
-  model.Fill(game.Layouts, game.Hall.Book, figures, 3);
+  model.Fill(game.Listed.Layouts, game.Hall.Book, figures, 3);
 
   ASSERT_EQ(model.Rows().size(), 3u);
   EXPECT_EQ(model.Current(), 3);
@@ -99,12 +99,12 @@ TEST_F(LayoutChoosing, RowsFollowTheMenuWithLayersRecordsAndAFilterThatIgnoresCa
 
 TEST_F(LayoutChoosing, FilesAreSketchedOnceUntilTheyChange) {
   LayoutChooserModel model;
-  model.Fill(game.Layouts, game.Hall.Book, Statistics{}, 1);
+  model.Fill(game.Listed.Layouts, game.Hall.Book, Statistics{}, 1);
   const Picture before = *model.Rows()[1].sketch;
-  model.Fill(game.Layouts, game.Hall.Book, Statistics{}, 1);
+  model.Fill(game.Listed.Layouts, game.Hall.Book, Statistics{}, 1);
   EXPECT_EQ(model.FilesRead(), 3);
   dir.Write("Layouts/Pyramid.lay", FormatLayFile("Pyramid", RowShape(12)));
-  model.Fill(game.Layouts, game.Hall.Book, Statistics{}, 1);
+  model.Fill(game.Listed.Layouts, game.Hall.Book, Statistics{}, 1);
   EXPECT_EQ(model.FilesRead(), 4);
   EXPECT_NE(*model.Rows()[1].sketch, before);
 }
@@ -126,19 +126,20 @@ TEST_F(LayoutChoosing, ImportSavesEveryHeapItMayAndTheMenuListsThemWithTheirReco
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "mine/Alpha.lay"));
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "mine/Tower.lay"));
 
-  ASSERT_EQ(game.Layouts.Count(), 4);
-  EXPECT_EQ(game.Layouts[1].name, "Alpha");
-  EXPECT_EQ(game.LayoutEntries.Entry(1)->Caption(), "Alpha");
+  ASSERT_EQ(game.Listed.Layouts.Count(), 4);
+  EXPECT_EQ(game.Listed.Layouts[1].name, "Alpha");
+  EXPECT_EQ(game.Listed.Entries.Entry(1)->Caption(), "Alpha");
   EXPECT_EQ(game.Menus.Layout1.Items().size(), 6u + 4u);
   // The layout in play moved down one place; its check mark and its Hall of Fame list went with it.
   EXPECT_EQ(game.Layout.BoardNumber, 4);
-  EXPECT_TRUE(game.LayoutEntries.Entry(4)->Checked());
-  EXPECT_FALSE(game.LayoutEntries.Entry(3)->Checked());
+  EXPECT_TRUE(game.Listed.Entries.Entry(4)->Checked());
+  EXPECT_FALSE(game.Listed.Entries.Entry(3)->Checked());
   EXPECT_EQ(HallOf(game, 4).entries[1].substr(0, 3), "Kim");
   EXPECT_TRUE(HallOf(game, 1).IsEmpty());
+  EXPECT_EQ(game.Help.ChooserIndex, 3);  // the Hall of Fame page's chooser names it under its new number
 
   // The new entry plays the imported heap.
-  game.LayoutEntries.Entry(1)->Click();
+  game.Listed.Entries.Entry(1)->Click();
   EXPECT_EQ(game.Layout.LayoutName, "Alpha");
   EXPECT_EQ(game.Layout.Shape.Count(), 144);
 }
@@ -152,7 +153,7 @@ TEST_F(LayoutChoosing, ImportingAFileAgainReplacesItsLayoutsWithTheirRecordsAndA
   const std::string file = dir.Write("elsewhere/bridge.map", map('1'));
   platform.openAnswers.push_back(file);
   game.Menus.ImportLayout1.Click();
-  const int number = game.Layouts.FindName("Bridge (GNOME Mahjongg)");
+  const int number = game.Listed.Layouts.FindName("Bridge (GNOME Mahjongg)");
   ASSERT_NE(number, 0);
   HallOf(game, number).Add("Kim", 95, 0);
 
@@ -161,9 +162,9 @@ TEST_F(LayoutChoosing, ImportingAFileAgainReplacesItsLayoutsWithTheirRecordsAndA
   EXPECT_TRUE(platform.questions.empty());
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[1], "From \"bridge.map\":\nImported into the Layout menu: Bridge (GNOME Mahjongg).");
-  EXPECT_EQ(game.Layouts.Count(), 4);
-  EXPECT_EQ(game.Layouts.FindName("Bridge (GNOME Mahjongg)"), number);
-  EXPECT_EQ(game.LayoutEntries.Entry(number)->Caption(), "Bridge (GNOME Mahjongg)");
+  EXPECT_EQ(game.Listed.Layouts.Count(), 4);
+  EXPECT_EQ(game.Listed.Layouts.FindName("Bridge (GNOME Mahjongg)"), number);
+  EXPECT_EQ(game.Listed.Entries.Entry(number)->Caption(), "Bridge (GNOME Mahjongg)");
   EXPECT_EQ(HallOf(game, number).entries[1].substr(0, 3), "Kim");
 
   // A changed heap replaces the one before only when the player agrees.
@@ -173,7 +174,7 @@ TEST_F(LayoutChoosing, ImportingAFileAgainReplacesItsLayoutsWithTheirRecordsAndA
   ASSERT_EQ(platform.questions.size(), 1u);
   EXPECT_EQ(platform.errors.back(),
             "From \"bridge.map\":\nKept as they were: Bridge (GNOME Mahjongg).\nNo layout was imported.");
-  EXPECT_EQ(game.Layouts.Count(), 4);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 4);
 }
 
 TEST_F(LayoutChoosing, AFileThatIsNoLayoutIsRefusedAndNothingChanges) {
@@ -187,6 +188,6 @@ TEST_F(LayoutChoosing, AFileThatIsNoLayoutIsRefusedAndNothingChanges) {
   }
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "mine"));
-  EXPECT_EQ(game.Layouts.Count(), 3);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 3);
   EXPECT_EQ(game.Menus.Layout1.Items().size(), 6u + 3u);
 }

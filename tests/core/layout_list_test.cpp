@@ -7,16 +7,37 @@
 #include <sys/resource.h>
 
 #include "TestSupport.h"
+#include "shell/LayoutMenu.h"
 
 using namespace velmor;
 using namespace velmor::test;
 
 namespace {
-class LayoutList : public ::testing::Test {
+
+// The entries of the layout files: what follows the menu's last separator.
+std::vector<std::string> EntryCaptions(const MenuItem& menu) {
+  std::vector<std::string> out;
+  for (MenuItem* item : menu.Items())
+    if (item->IsSeparator())
+      out.clear();
+    else
+      out.push_back(item->Caption());
+  return out;
+}
+int CheckedEntryOf(const LayoutMenu& listed) {
+  int found = 0;
+  for (int k = 1; k <= listed.Layouts.Count(); ++k)
+    if (listed.Entries.Entry(k)->Checked()) {
+      EXPECT_EQ(found, 0) << "two entries checked";
+      found = k;
+    }
+  return found;
+}
+
+class LayoutFiles : public ::testing::Test {
  protected:
   ScratchFolder dir;
   FakePlatform platform;
-  RecordingGame game{platform, dir.path()};
 
   void AddLay(const std::string& name, int tiles = 8) {
     dir.Write("Layouts/" + name + ".lay", FormatLayFile(name + " heap", RowShape(tiles)));
@@ -30,29 +51,30 @@ class LayoutList : public ::testing::Test {
     }
     dir.Write("Layouts/" + file, text);
   }
-  // The entries of the layout files: what follows the menu's last separator.
-  std::vector<std::string> Captions() {
-    std::vector<std::string> out;
-    for (MenuItem* item : game.Menus.Layout1.Items())
-      if (item->IsSeparator())
-        out.clear();
-      else
-        out.push_back(item->Caption());
-    return out;
-  }
-  int CheckedEntry() {
-    int found = 0;
-    for (int k = 1; k <= game.Layouts.Count(); ++k)
-      if (game.LayoutEntries.Entry(k)->Checked()) {
-        EXPECT_EQ(found, 0) << "two entries checked";
-        found = k;
-      }
-    return found;
-  }
+};
+
+// The list and its entries on their own, over the game's folders, the layout in play and a menu.
+class LayoutListing : public LayoutFiles {
+ protected:
+  FolderPaths folders;
+  LayoutInPlay layout;
+  MenuItem menu{"Layout1", "&Layout"};
+  LayoutMenu listed{platform, folders, layout, menu, [] {}};
+  void SetUp() override { folders.AppFolder = folders.ConfigFolder = dir.path(); }
+  std::vector<std::string> Captions() const { return EntryCaptions(menu); }
+  int CheckedEntry() const { return CheckedEntryOf(listed); }
+};
+
+// Choosing and saving layouts in the game.
+class LayoutList : public LayoutFiles {
+ protected:
+  RecordingGame game{platform, dir.path()};
+  std::vector<std::string> Captions() const { return EntryCaptions(game.Menus.Layout1); }
+  int CheckedEntry() const { return CheckedEntryOf(game.Listed); }
 };
 }  // namespace
 
-TEST_F(LayoutList, SortedWithoutCaseThenShpFilesAndTraditionalFirstChoice) {
+TEST_F(LayoutListing, SortedWithoutCaseThenShpFilesAndTraditionalFirstChoice) {
   AddLay("pyramid");
   AddLay("Bridge");
   AddLay("Traditional");
@@ -61,62 +83,64 @@ TEST_F(LayoutList, SortedWithoutCaseThenShpFilesAndTraditionalFirstChoice) {
   dir.Write("Layouts/notes.txt", "not a layout");
   dir.Write("Layouts/noextension", "x");
   std::filesystem::create_directories(dir.path() + "Layouts/folder.lay");
-  ASSERT_TRUE(game.BuildLayoutList());
+  ASSERT_TRUE(listed.Build({}));
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Bridge", "castle", "pyramid", "Traditional", "Spiral"}));
-  EXPECT_EQ(game.Layouts.Count(), 5);
-  EXPECT_EQ(game.Layouts[5].name, "Spiral");
-  EXPECT_EQ(game.Layout.BoardNumber, 4);
-  EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/Traditional.lay");
+  EXPECT_EQ(listed.Layouts.Count(), 5);
+  EXPECT_EQ(listed.Layouts[5].name, "Spiral");
+  EXPECT_EQ(layout.BoardNumber, 4);
+  EXPECT_EQ(layout.LayoutPath, dir.path() + "Layouts/Traditional.lay");
   EXPECT_EQ(CheckedEntry(), 4);
 }
 
-TEST_F(LayoutList, SavedBoardNumberIsHonouredAndClamped) {
+TEST_F(LayoutListing, SavedBoardNumberIsHonouredAndClamped) {
   AddLay("A");
   AddLay("B");
   AddShp("C.shp");
-  game.Layout.BoardNumber = -1;  // no Traditional: the first
-  ASSERT_TRUE(game.BuildLayoutList());
-  EXPECT_EQ(game.Layout.BoardNumber, 1);
+  layout.BoardNumber = -1;  // no Traditional: the first
+  ASSERT_TRUE(listed.Build({}));
+  EXPECT_EQ(layout.BoardNumber, 1);
 
   for (auto [saved, expected, path] : {std::tuple{2, 2, "B.lay"}, std::tuple{3, 3, "C.shp"}, std::tuple{57, 3, "C.shp"},
                                        std::tuple{0, 1, "A.lay"}, std::tuple{-7, 1, "A.lay"}}) {
-    RecordingGame fresh(platform, dir.path());
-    fresh.Layout.BoardNumber = saved;
-    ASSERT_TRUE(fresh.BuildLayoutList());
-    EXPECT_EQ(fresh.Layout.BoardNumber, expected) << saved;
-    EXPECT_EQ(fresh.Layout.LayoutPath, dir.path() + "Layouts/" + path) << saved;
+    LayoutInPlay fresh;
+    MenuItem freshMenu;
+    LayoutMenu freshList(platform, folders, fresh, freshMenu, [] {});
+    fresh.BoardNumber = saved;
+    ASSERT_TRUE(freshList.Build({}));
+    EXPECT_EQ(fresh.BoardNumber, expected) << saved;
+    EXPECT_EQ(fresh.LayoutPath, dir.path() + "Layouts/" + path) << saved;
   }
 }
 
-TEST_F(LayoutList, NoLayoutIsReportedAndFails) {
-  EXPECT_FALSE(game.BuildLayoutList());  // no folder at all
+TEST_F(LayoutListing, NoLayoutIsReportedAndFails) {
+  EXPECT_FALSE(listed.Build({}));  // no folder at all
   ASSERT_EQ(platform.errors.size(), 1u);
   EXPECT_NE(platform.errors[0].find("Layouts/"), std::string::npos);
   std::filesystem::create_directories(dir.path() + "Layouts");
-  EXPECT_FALSE(game.BuildLayoutList());
+  EXPECT_FALSE(listed.Build({}));
 }
 
-TEST_F(LayoutList, AtMostNinetyNineEntriesAndOneReport) {
+TEST_F(LayoutListing, AtMostNinetyNineEntriesAndOneReport) {
   for (int i = 0; i < 101; ++i) AddLay("L" + std::to_string(1000 + i));
   AddShp("Z.shp");
-  game.Layout.BoardNumber = 150;
-  ASSERT_TRUE(game.BuildLayoutList());
-  EXPECT_EQ(game.Layouts.Count(), 99);
-  EXPECT_EQ(game.Layout.BoardNumber, 99);
+  layout.BoardNumber = 150;
+  ASSERT_TRUE(listed.Build({}));
+  EXPECT_EQ(listed.Layouts.Count(), 99);
+  EXPECT_EQ(layout.BoardNumber, 99);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].find("3 more"), std::string::npos);
   EXPECT_NE(platform.messages[0].find("Z.shp"), std::string::npos);
 }
 
-TEST_F(LayoutList, ResolveFallsBackToTheFirstEntryWhenTheFileIsGone) {
+TEST_F(LayoutListing, ResolveFallsBackToTheFirstEntryWhenTheFileIsGone) {
   AddLay("A");
   AddLay("B");
-  game.Layout.BoardNumber = 2;
-  ASSERT_TRUE(game.BuildLayoutList());
+  layout.BoardNumber = 2;
+  ASSERT_TRUE(listed.Build({}));
   std::filesystem::remove(dir.path() + "Layouts/B.lay");
-  game.ResolveLayoutPath();
-  EXPECT_EQ(game.Layout.BoardNumber, 1);
-  EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
+  listed.ResolvePath();
+  EXPECT_EQ(layout.BoardNumber, 1);
+  EXPECT_EQ(layout.LayoutPath, dir.path() + "Layouts/A.lay");
 }
 
 TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
@@ -124,30 +148,30 @@ TEST_F(LayoutList, ChoosingAnEntryLoadsAndDealsIt) {
   AddLay("B", 10);
   AddShp("C.shp");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntries.Entry(2)->Click();
+  game.Listed.Entries.Entry(2)->Click();
   EXPECT_EQ(game.Layout.BoardNumber, 2);
   EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/B.lay");
   EXPECT_EQ(game.Layout.LayoutName, "B heap");
   EXPECT_EQ(game.Current.Board.TilesLeft, 10);
   EXPECT_EQ(CheckedEntry(), 2);
-  game.LayoutEntries.Entry(3)->Click();
+  game.Listed.Entries.Entry(3)->Click();
   EXPECT_EQ(game.Layout.BoardNumber, 3);
   EXPECT_EQ(game.Layout.LayoutName, "C");
   EXPECT_EQ(game.Current.Board.TilesLeft, 144);
   EXPECT_EQ(CheckedEntry(), 3);
 }
 
-TEST_F(LayoutList, ABrokenEntryKeepsThePreviousLayoutAndItsMark) {
+TEST_F(LayoutListing, ABrokenEntryKeepsThePreviousLayoutAndItsMark) {
   AddLay("A", 6);
   dir.Write("Layouts/Broken.lay", "Velmor 3.0\r\nBroken\r\n0101\r\n");
-  ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntries.Entry(1)->Click();
-  ASSERT_EQ(game.Layout.LayoutName, "A heap");
-  game.LayoutEntries.Entry(2)->Click();
+  ASSERT_TRUE(listed.Build({}));
+  listed.Entries.Entry(1)->Click();
+  ASSERT_EQ(layout.LayoutName, "A heap");
+  listed.Entries.Entry(2)->Click();
   EXPECT_EQ(platform.errors.size(), 1u);
-  EXPECT_EQ(game.Layout.BoardNumber, 1);
-  EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
-  EXPECT_EQ(game.Layout.LayoutName, "A heap");
+  EXPECT_EQ(layout.BoardNumber, 1);
+  EXPECT_EQ(layout.LayoutPath, dir.path() + "Layouts/A.lay");
+  EXPECT_EQ(layout.LayoutName, "A heap");
   EXPECT_EQ(CheckedEntry(), 1);
 }
 
@@ -160,7 +184,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   game.Layout.LayoutPath.clear();
   SetMode(game, ModeEditor);
   platform.saveAnswers = {dir.path() + "Layouts/A"};
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_EQ(platform.saveDialogs[0].title, "Please choose a name for your layout file");
   EXPECT_EQ(platform.saveDialogs[0].filter, "LAY Layout files (*.lay)|*.lay");
@@ -168,7 +192,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   EXPECT_EQ(game.Layout.LayoutPath, dir.path() + "Layouts/A.lay");
   EXPECT_EQ(game.Current.Play.Number(), ModeNoGame);
   EXPECT_EQ(Captions().back(), "A");  // after the .shp entry, not in sorted place
-  EXPECT_EQ(game.Layouts.Count(), 3);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 3);
   EXPECT_EQ(game.Layout.BoardNumber, 3);
   EXPECT_EQ(CheckedEntry(), 3);
 
@@ -177,7 +201,7 @@ TEST_F(LayoutList, SavingANewNameAppendsAnEntryAtTheEnd) {
   EXPECT_EQ(text, FormatLayFile("Fresh", RowShape(72)));
 
   // The new entry loads like any other.
-  game.LayoutEntries.Entry(3)->Click();
+  game.Listed.Entries.Entry(3)->Click();
   EXPECT_EQ(game.Layout.LayoutName, "Fresh");
   EXPECT_EQ(game.Current.Board.TilesLeft, 72);
 }
@@ -186,15 +210,15 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
   AddLay("A");
   AddLay("B");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntries.Entry(1)->Click();
+  game.Listed.Entries.Entry(1)->Click();
   game.Layout.Shape = RowShape(4);
   game.Layout.LayoutPath = dir.path() + "Layouts/B.lay";
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   EXPECT_TRUE(platform.saveDialogs.empty());
-  EXPECT_EQ(game.Layouts.Count(), 2);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 2);
   EXPECT_EQ(game.Layout.BoardNumber, 2);
   EXPECT_EQ(CheckedEntry(), 2);
-  game.LayoutEntries.Entry(2)->Click();
+  game.Listed.Entries.Entry(2)->Click();
   EXPECT_EQ(game.Current.Board.TilesLeft, 4);
 }
 
@@ -203,22 +227,22 @@ TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
   ASSERT_TRUE(game.BuildLayoutList());
   game.Layout.LayoutPath.clear();
   SetMode(game, ModeEditor);
-  EXPECT_FALSE(game.SaveLayout());  // the dialog is cancelled
+  EXPECT_FALSE(game.Editor.Save());  // the dialog is cancelled
   EXPECT_TRUE(game.Layout.LayoutPath.empty());
   EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
   EXPECT_TRUE(platform.errors.empty());
 
   // A folder name holding ".lay" gets no extension appended; a missing folder fails cleanly.
   platform.saveAnswers = {dir.path() + "my.layouts/new"};
-  EXPECT_FALSE(game.SaveLayout());
+  EXPECT_FALSE(game.Editor.Save());
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_TRUE(game.Layout.LayoutPath.empty());
   EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
-  EXPECT_EQ(game.Layouts.Count(), 1);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 1);
 
   std::filesystem::create_directories(dir.path() + "my.layouts");
   platform.saveAnswers = {dir.path() + "my.layouts/new"};
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "my.layouts/new"));
 }
 
@@ -235,7 +259,7 @@ TEST_F(LayoutList, AFailedSaveKeepsTheOldFileWhole) {
     struct rlimit tiny = saved;
     tiny.rlim_cur = 1000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool saved_ok = game.SaveLayout();
+    const bool saved_ok = game.Editor.Save();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved_ok);
@@ -263,7 +287,7 @@ TEST_F(LayoutList, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
     platform.saveAnswers = {dir.path() + "Layouts/Pyramid"};
     platform.confirmAnswers = {replace};
     const size_t asked = platform.questions.size();
-    EXPECT_EQ(game.SaveLayout(), replace);
+    EXPECT_EQ(game.Editor.Save(), replace);
     ASSERT_EQ(platform.questions.size(), asked + 1);
     EXPECT_NE(platform.questions.back().text.find("\"Pyramid.lay\" already exists"), std::string::npos);
     std::string now;
@@ -275,6 +299,6 @@ TEST_F(LayoutList, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
   game.Layout.LayoutPath.clear();
   platform.saveAnswers = {pyramid};
   const size_t asked = platform.questions.size();
-  EXPECT_TRUE(game.SaveLayout());
+  EXPECT_TRUE(game.Editor.Save());
   EXPECT_EQ(platform.questions.size(), asked);
 }

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "display/BoardRenderer.h"
 #include "display/Scale.h"
 #include "display/Tileset.h"
+#include "shell/LookMenus.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -22,11 +24,24 @@ Picture PlainTileset(uint32_t colour) {
   return t;
 }
 
-class Looks : public ::testing::Test {
+std::vector<std::string> TilesetsChecked(const GameMenus& menus) {
+  std::vector<std::string> out;
+  for (MenuItem* item : menus.Tileset1.Items())
+    if (item->Checked()) out.push_back(item->Caption() + (item == &menus.Load1 ? "(disk)" : ""));
+  return out;
+}
+std::vector<std::string> BackgroundsChecked(const GameMenus& menus) {
+  std::vector<std::string> out;
+  for (MenuItem* item : menus.Background1.Items())
+    if (item->Checked()) out.push_back(item->Caption() + (item == &menus.LoadBackground ? "(disk)" : ""));
+  return out;
+}
+
+// The player's files and the shipped pictures, as the fake loader knows them.
+class LookFiles : public ::testing::Test {
  protected:
   ScratchFolder dir;
   FakePlatform platform;
-  TVelmor game{platform, dir.path()};
 
   // A bitmap the fake loader knows, with a file on disk so that existence checks pass.
   std::string Bitmap(const std::string& relative, const Picture& picture) {
@@ -42,19 +57,36 @@ class Looks : public ::testing::Test {
     Bitmap("Backgrounds/kanji.bmp", Picture(100, 100, Rgb(0, 1, 0)));
     Bitmap("Backgrounds/dragons.bmp", Picture(100, 100, Rgb(0, 2, 0)));
   }
+};
+
+// The tileset and background menus on their own, over the menus' items and the pictures; the
+// redraws they ask for are counted.
+class Looks : public LookFiles {
+ protected:
+  std::string appFolder = dir.path();
+  GameMenus menus;
+  BoardPictures pictures;
+  PlayState play;  // no game on the board
+  int redraws = 0;
+  LookMenus looks{platform, appFolder, menus, pictures, play, [this] { ++redraws; }};
+
+  void SetUp() override {
+    // The first start's choices, as the settings give them.
+    menus.MahJongg3.SetChecked(true);
+    menus.Andromeda.SetChecked(true);
+  }
+  uint32_t TilesetColour() const { return pictures.TilesetPicture.at(5, 5); }
+  std::vector<std::string> CheckedTilesets() const { return TilesetsChecked(menus); }
+  std::vector<std::string> CheckedBackgrounds() const { return BackgroundsChecked(menus); }
+};
+
+// The looks within the game: its menu items, its redraws and its scales.
+class LooksInGame : public LookFiles {
+ protected:
+  TVelmor game{platform, dir.path()};
   uint32_t TilesetColour() const { return game.Pictures.TilesetPicture.at(5, 5); }
-  std::vector<std::string> CheckedTilesets() {
-    std::vector<std::string> out;
-    for (MenuItem* item : game.Menus.Tileset1.Items())
-      if (item->Checked()) out.push_back(item->Caption() + (item == &game.Menus.Load1 ? "(disk)" : ""));
-    return out;
-  }
-  std::vector<std::string> CheckedBackgrounds() {
-    std::vector<std::string> out;
-    for (MenuItem* item : game.Menus.Background1.Items())
-      if (item->Checked()) out.push_back(item->Caption() + (item == &game.Menus.LoadBackground ? "(disk)" : ""));
-    return out;
-  }
+  std::vector<std::string> CheckedTilesets() const { return TilesetsChecked(game.Menus); }
+  std::vector<std::string> CheckedBackgrounds() const { return BackgroundsChecked(game.Menus); }
 };
 
 }  // namespace
@@ -101,47 +133,47 @@ TEST(Background, AtOneXALookMadeForTheBoardIsKeptOnceNotTwice) {
 
 TEST_F(Looks, BuiltInTilesetsCheckOneItemAndRebuildTheSheet) {
   ShipBuiltIns();
-  game.Menus.MahJongg1.Click();
+  looks.BuiltInTilesetClick(menus.MahJongg1);
   EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
-  EXPECT_EQ(game.Pictures.TileSheet.at(10, 10), Rgb(1, 0, 0));  // the blank tile of a uniform picture
-  game.Menus.Lowcolor1.Click();
+  EXPECT_EQ(pictures.TileSheet.at(10, 10), Rgb(1, 0, 0));  // the blank tile of a uniform picture
+  looks.BuiltInTilesetClick(menus.Lowcolor1);
   EXPECT_EQ(TilesetColour(), Rgb(4, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Few Colors"});
-  EXPECT_TRUE(platform.presented.empty());  // no game yet: nothing redrawn
-  SetMode(game, ModeSolitaire);
-  game.Menus.MahJongg2.Click();
-  EXPECT_FALSE(platform.presented.empty());
+  EXPECT_EQ(redraws, 0);  // no game yet: nothing redrawn
+  play = PlayState::FromNumbers(ModeSolitaire, ModeSolitaire);
+  looks.BuiltInTilesetClick(menus.MahJongg2);
+  EXPECT_EQ(redraws, 1);
 }
 
 TEST_F(Looks, MissingBuiltInAsksForAFileAndCancelKeepsTheTilesetInUse) {
   ShipBuiltIns();
-  game.Menus.MahJongg1.Click();
+  looks.BuiltInTilesetClick(menus.MahJongg1);
   std::filesystem::remove(dir.path() + "Tilesets/darkpai.bmp");
-  game.Menus.MahJongg2.Click();  // the dialog opens and is cancelled
+  looks.BuiltInTilesetClick(menus.MahJongg2);  // the dialog opens and is cancelled
   ASSERT_EQ(platform.openDialogs.size(), 1u);
   EXPECT_EQ(platform.openDialogs[0].title, "Please choose a Tileset bitmap file");
   EXPECT_EQ(platform.openDialogs[0].filter, "Tileset files (*.bmp; *.jpg)|*.bmp;*.jpg");
   EXPECT_EQ(platform.openDialogs[0].initialFolder, dir.path() + "Tilesets/");
   EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
-  EXPECT_TRUE(game.Looks.LastLoadedTileset.empty());
+  EXPECT_TRUE(looks.LastLoadedTileset.empty());
 }
 
 TEST_F(Looks, LoadFromDiskRemembersTheFileAndReloadsItWithoutADialog) {
   ShipBuiltIns();
-  game.Menus.MahJongg3.Click();
+  looks.BuiltInTilesetClick(menus.MahJongg3);
   const std::string mine = Bitmap("elsewhere/mine.bmp", PlainTileset(Rgb(7, 7, 7)));
   platform.openAnswers = {mine};
-  game.Menus.Load1.Click();
+  looks.Load1Click();
   EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
-  EXPECT_EQ(game.Looks.LastLoadedTileset, mine);
+  EXPECT_EQ(looks.LastLoadedTileset, mine);
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
-  game.Menus.MahJongg3.Click();
-  game.Menus.Load1.Click();  // not checked, file remembered: no dialog
+  looks.BuiltInTilesetClick(menus.MahJongg3);
+  looks.Load1Click();  // not checked, file remembered: no dialog
   EXPECT_EQ(platform.openDialogs.size(), 1u);
   EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
-  game.Menus.Load1.Click();  // checked already: asks for another file; cancelled keeps it
+  looks.Load1Click();  // checked already: asks for another file; cancelled keeps it
   EXPECT_EQ(platform.openDialogs.size(), 2u);
   EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
@@ -149,67 +181,69 @@ TEST_F(Looks, LoadFromDiskRemembersTheFileAndReloadsItWithoutADialog) {
 
 TEST_F(Looks, ATilesetSmallerThanItsLayoutReadsAsBlackWhereItEnds) {
   ShipBuiltIns();
-  game.Menus.MahJongg1.Click();  // a full picture first, so leftovers would show
+  looks.BuiltInTilesetClick(menus.MahJongg1);  // a full picture first, so leftovers would show
   const std::string tiny = Bitmap("tiny.bmp", Picture(100, 60, Rgb(50, 60, 70)));
   platform.openAnswers = {tiny};
-  game.Menus.Load1.Click();
-  EXPECT_EQ(game.Pictures.TilesetPicture.width(), tileset::MinWidth);
-  EXPECT_EQ(game.Pictures.TilesetPicture.at(10, 10), Rgb(50, 60, 70));
-  EXPECT_EQ(game.Pictures.TilesetPicture.at(300, 400), 0u);
+  looks.Load1Click();
+  EXPECT_EQ(pictures.TilesetPicture.width(), tileset::MinWidth);
+  EXPECT_EQ(pictures.TilesetPicture.at(10, 10), Rgb(50, 60, 70));
+  EXPECT_EQ(pictures.TilesetPicture.at(300, 400), 0u);
   // Every ready-made tile is built from the blank tile at y 256: black, not the old tileset.
-  EXPECT_EQ(game.Pictures.TileSheet.at(2, 30), 0u);
-  game.Current.Board.PutTile(1, {30, 18, 5});  // a tile reaching the picture's far corner draws safely
-  SetMode(game, ModeSolitaire);
-  game.FullRedraw();
+  EXPECT_EQ(pictures.TileSheet.at(2, 30), 0u);
+  BoardState board;
+  board.PutTile(1, {30, 18, 5});  // a tile reaching the picture's far corner draws safely
+  BoardRenderer({pictures.TilesetPicture, pictures.TileSheet, pictures.BackgroundImage, true}, pictures.BoardOriginX,
+                pictures.BoardOriginY, pictures.Scale)
+      .Compose(pictures.FrameBuffer, board.BoardGrid, BoardMarks{});
 }
 
 TEST_F(Looks, AnUnreadableTilesetKeepsTheOldLookAndItsMark) {
   ShipBuiltIns();
-  game.Menus.MahJongg1.Click();
+  looks.BuiltInTilesetClick(menus.MahJongg1);
   const std::string junk = dir.Write("junk.bmp", "not a picture");
   platform.openAnswers = {junk};
-  game.Menus.Load1.Click();
+  looks.Load1Click();
   EXPECT_EQ(platform.errors.size(), 1u);
   EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
   // The unreadable file is not remembered: the next click asks again instead of re-reading it.
-  EXPECT_EQ(game.Looks.LastLoadedTileset, "");
-  game.Menus.Load1.Click();
+  EXPECT_EQ(looks.LastLoadedTileset, "");
+  looks.Load1Click();
   EXPECT_EQ(platform.openDialogs.size(), 2u);
   EXPECT_EQ(platform.errors.size(), 1u);
   // A remembered file that has become unreadable is forgotten when it fails, also at start-up.
-  game.Looks.LastLoadedTileset = junk;
-  game.Menus.Load1.Click();
+  looks.LastLoadedTileset = junk;
+  looks.Load1Click();
   EXPECT_EQ(platform.openDialogs.size(), 2u);
   EXPECT_EQ(platform.errors.size(), 2u);
-  EXPECT_EQ(game.Looks.LastLoadedTileset, "");
+  EXPECT_EQ(looks.LastLoadedTileset, "");
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Orange borders"});
 }
 
 TEST_F(Looks, BackgroundsFromBitmapsAndJpegsAndTheirFailures) {
   ShipBuiltIns();
-  game.Menus.Kanji1.Click();
-  EXPECT_EQ(game.Pictures.BackgroundImage.at(650, 450), Rgb(0, 1, 0));
+  looks.BuiltInBackgroundClick(menus.Kanji1);
+  EXPECT_EQ(pictures.BackgroundImage.at(650, 450), Rgb(0, 1, 0));
   // ".JPG" in capitals is not a JPEG name here: the bitmap loader reads it.
   const std::string upper = Bitmap("pics/photo.JPG", Picture(800, 600, Rgb(5, 5, 5)));
   platform.openAnswers = {upper};
-  game.Menus.LoadBackground.Click();
-  EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
+  looks.LoadBackgroundClick();
+  EXPECT_EQ(pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
   // A damaged ".jpg" leaves the previous background and its check mark.
   const std::string broken = dir.Write("pics/broken.jpg", "\xff\xd8\xff\xe0 definitely not a jpeg");
   platform.openAnswers = {broken};
-  game.Menus.LoadBackground.Click();
+  looks.LoadBackgroundClick();
   EXPECT_EQ(platform.errors.size(), 1u);
-  EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
+  EXPECT_EQ(pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"Load from disk(disk)"});
-  EXPECT_EQ(game.Looks.LastLoadedBackground, upper);  // the picture in use stays the remembered one
-  game.Menus.None1.Click();
-  EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(0, 128, 128));
+  EXPECT_EQ(looks.LastLoadedBackground, upper);  // the picture in use stays the remembered one
+  looks.None1Click();
+  EXPECT_EQ(pictures.BackgroundImage.at(10, 10), Rgb(0, 128, 128));
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"None"});
 }
 
-TEST_F(Looks, StartUpAppliesTheRememberedChoices) {
+TEST_F(LooksInGame, StartUpAppliesTheRememberedChoices) {
   ShipBuiltIns();
   // Tileset 2 (or anything unknown) checks nothing the start-up looks for: dark borders.
   game.Menus.MahJongg3.SetChecked(false);
@@ -223,7 +257,7 @@ TEST_F(Looks, StartUpAppliesTheRememberedChoices) {
   EXPECT_TRUE(platform.presented.empty());
 }
 
-TEST_F(Looks, StartUpWithoutARememberedFileAsksAndFallsBackOnCancel) {
+TEST_F(LooksInGame, StartUpWithoutARememberedFileAsksAndFallsBackOnCancel) {
   ShipBuiltIns();
   game.Menus.MahJongg3.SetChecked(false);
   game.Menus.Load1.SetChecked(true);  // "Tileset" = 0 with no remembered path
@@ -239,7 +273,7 @@ TEST_F(Looks, StartUpWithoutARememberedFileAsksAndFallsBackOnCancel) {
   EXPECT_EQ(CheckedBackgrounds(), std::vector<std::string>{"None"});
 }
 
-TEST_F(Looks, StartUpReloadsARememberedFileWithoutADialog) {
+TEST_F(LooksInGame, StartUpReloadsARememberedFileWithoutADialog) {
   ShipBuiltIns();
   const std::string mine = Bitmap("mine.bmp", Picture(704, 468, Rgb(6, 6, 6)));
   game.Looks.LastLoadedBackground = mine;
@@ -253,22 +287,50 @@ TEST_F(Looks, StartUpReloadsARememberedFileWithoutADialog) {
 
 TEST_F(Looks, AJpegTilesetFromDiskIsDecodedAsAJpeg) {
   ShipBuiltIns();
-  game.Menus.MahJongg1.Click();
+  looks.BuiltInTilesetClick(menus.MahJongg1);
   // A real JPEG, never handed to the bitmap loader (which knows nothing of it here).
   const std::string mine = dir.path() + "elsewhere/mine.jpg";
   std::filesystem::create_directories(dir.path() + "elsewhere");
   std::filesystem::copy_file(DataDir() + "/Backgrounds/andromeda.jpg", mine);
   platform.openAnswers = {mine};
-  game.Menus.Load1.Click();
+  looks.Load1Click();
   EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
-  EXPECT_EQ(game.Looks.LastLoadedTileset, mine);
+  EXPECT_EQ(looks.LastLoadedTileset, mine);
   EXPECT_NE(TilesetColour(), Rgb(1, 0, 0));
   EXPECT_EQ(CheckedTilesets(), std::vector<std::string>{"Load from disk(disk)"});
 }
 
+// Each item of the two menus reaches its look, and a new look during a game redraws the board.
+TEST_F(LooksInGame, TheMenuItemsChooseTheirLooksAndAGameIsDrawnAgain) {
+  ShipBuiltIns();
+  game.Menus.MahJongg1.Click();
+  EXPECT_EQ(TilesetColour(), Rgb(1, 0, 0));
+  game.Menus.Lowcolor1.Click();
+  EXPECT_EQ(TilesetColour(), Rgb(4, 0, 0));
+  EXPECT_TRUE(platform.presented.empty());  // no game yet: nothing redrawn
+  SetMode(game, ModeSolitaire);
+  game.Menus.MahJongg2.Click();
+  EXPECT_EQ(TilesetColour(), Rgb(2, 0, 0));
+  EXPECT_FALSE(platform.presented.empty());
+  game.Menus.MahJongg3.Click();
+  EXPECT_EQ(TilesetColour(), Rgb(3, 0, 0));
+  platform.openAnswers = {Bitmap("elsewhere/mine.bmp", PlainTileset(Rgb(7, 7, 7)))};
+  game.Menus.Load1.Click();
+  EXPECT_EQ(TilesetColour(), Rgb(7, 7, 7));
+  game.Menus.Kanji1.Click();
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(650, 450), Rgb(0, 1, 0));
+  game.Menus.Dragons1.Click();
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(650, 450), Rgb(0, 2, 0));
+  platform.openAnswers = {Bitmap("pics/photo.bmp", Picture(800, 600, Rgb(5, 5, 5)))};
+  game.Menus.LoadBackground.Click();
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(5, 5, 5));
+  game.Menus.None1.Click();
+  EXPECT_EQ(game.Pictures.BackgroundImage.at(10, 10), Rgb(0, 128, 128));
+}
+
 // Looks without larger artwork (the player's own files) are enlarged by repeating pixels, and so
 // the board and the panel at scale K are the 1x ones repeated; back at 1x nothing has changed.
-TEST_F(Looks, AtEveryScaleLooksWithoutLargerArtworkGiveTheOneXPictureRepeated) {
+TEST_F(LooksInGame, AtEveryScaleLooksWithoutLargerArtworkGiveTheOneXPictureRepeated) {
   game.Looks.LoadTileset(Bitmap("mine/tiles.bmp", Noise(tileset::MinWidth, tileset::MinHeight, 7)));
   game.Looks.NouveauFond(Bitmap("mine/back.bmp", Noise(90, 70, 8)));
   game.Pictures.HofSource = {Noise(BoardPictures::HofWidth, BoardPictureHeight, 9), dir.path() + "mine/panel.bmp"};

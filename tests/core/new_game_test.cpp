@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "modes/FlatGame.h"
+#include "shell/Dealer.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -154,19 +156,30 @@ TEST_F(NewGame, NoAnimationBeforeTheFirstGameOrAfterAStop) {
   }
 }
 
-TEST_F(NewGame, WinnableDealsHaveAMoveWhereRandomOnesMayNot) {
-  game.Layout.Shape = RowShape(8);  // only the two end tiles are free at the start
+// The dealer on its own, over the menus, a game state, the layout and the pictures.
+TEST(Dealing, WinnableDealsHaveAMoveWhereRandomOnesMayNot) {
+  FakePlatform platform;
+  GameMenus menus;
+  GameState game;
+  LayoutInPlay layout;
+  BoardPictures pictures;
+  Dealer dealer(platform, menus, game, layout, pictures, {[] {}, [](int) {}, [](const std::string&) {}});
+  layout.Shape = RowShape(8);  // only the two end tiles are free at the start
+  game.Play = PlayState::FromNumbers(ModeSolitaire, ModeSolitaire);
+  menus.RandomSeed1.SetChecked(true);
+  auto movesLeft = [&] {
+    game.Free.Recount(game.Board.TileCount, [&](int t) { return TileFreeIn(game.Play, game.Board, t, false); });
+    return game.Free.MovesLeft;
+  };
   int stuck = 0;
   for (int number = 1; number <= 40; ++number) {
-    game.Current.GameNumber = number;
-    game.Menus.Winnable.SetChecked(false);
-    game.NewSpecificGame1Click();
-    game.IsItFree();
-    stuck += game.Current.Free.MovesLeft == 0;
-    game.Menus.Winnable.SetChecked(true);
-    game.NewSpecificGame1Click();
-    game.IsItFree();
-    EXPECT_EQ(game.Current.Free.MovesLeft, 1) << "game " << number;
+    game.GameNumber = number;
+    menus.Winnable.SetChecked(false);
+    dealer.Deal();
+    stuck += movesLeft() == 0;
+    menus.Winnable.SetChecked(true);
+    dealer.Deal();
+    EXPECT_EQ(movesLeft(), 1) << "game " << number;
   }
   EXPECT_GT(stuck, 0);
 }

@@ -278,7 +278,7 @@ TEST_F(Undo, OnlyTheCommandsThatCanActAreEnabledInTheMenuAndOnTheToolbar) {
 }
 
 TEST_F(Undo, AShuffleARestartOrANewDealEndRedo) {
-  for (auto end : {+[](TVelmor& g) { g.Shuffle1Click(); }, +[](TVelmor& g) { g.Restart(); },
+  for (auto end : {+[](TVelmor& g) { g.Shuffle1Click(); }, +[](TVelmor& g) { g.Undo.Restart(); },
                    +[](TVelmor& g) { g.NewSpecificGame1Click(); }}) {
     removed = 0;
     game.NewSpecificGame1Click();
@@ -304,7 +304,7 @@ TEST_F(Undo, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
   RemovePairs(71);
   ASSERT_EQ(game.Current.Board.TilesLeft, 0);
   game.Back();
-  game.Restart();
+  game.Undo.Restart();
   EXPECT_EQ(game.Current.Board.TilesLeft, 0);  // a won game cannot be taken back
 }
 

@@ -137,7 +137,7 @@ class PlayerFolders : public ::testing::Test {
   }
   std::vector<std::string> Entries() {
     std::vector<std::string> names;
-    for (int k = 1; k <= game.Layouts.Count(); ++k) names.push_back(game.Layouts[k].name);
+    for (int k = 1; k <= game.Listed.Layouts.Count(); ++k) names.push_back(game.Listed.Layouts[k].name);
     return names;
   }
 };
@@ -152,12 +152,12 @@ TEST_F(PlayerFolders, TheListMergesShippedAndOwnLayoutsAndOwnOnesReplaceShippedN
   EXPECT_EQ(game.Layout.BoardNumber, 3);
   EXPECT_EQ(game.Layout.LayoutPath, mine + "Traditional.lay");
 
-  game.LayoutEntries.Entry(1)->Click();
+  game.Listed.Entries.Entry(1)->Click();
   EXPECT_EQ(game.Layout.LayoutName, "Arch (mine)");
-  game.LayoutEntries.Entry(2)->Click();
+  game.Listed.Entries.Entry(2)->Click();
   EXPECT_EQ(game.Layout.LayoutPath, shipped + "Layouts/Bridge.lay");
   EXPECT_EQ(game.Current.Board.TilesLeft, 8);
-  game.LayoutEntries.Entry(3)->Click();
+  game.Listed.Entries.Entry(3)->Click();
   EXPECT_EQ(game.Layout.LayoutName, "Traditional (mine)");
   EXPECT_EQ(game.Current.Board.TilesLeft, 6);
 }
@@ -171,16 +171,16 @@ TEST_F(PlayerFolders, AMissingOwnFolderStillListsTheShippedLayouts) {
 TEST_F(PlayerFolders, ChangingAShippedLayoutSavesItAsThePlayersOwn) {
   const auto before = FilesUnder(shipped);
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntries.Entry(1)->Click();  // Bridge, shipped
+  game.Listed.Entries.Entry(1)->Click();  // Bridge, shipped
   game.Layout.Shape = RowShape(4);
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   EXPECT_TRUE(platform.saveDialogs.empty());
   EXPECT_EQ(game.Layout.LayoutPath, mine + "Bridge.lay");
   EXPECT_EQ(FilesUnder(shipped), before);
-  EXPECT_EQ(game.Layouts.Count(), 2);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 2);
   EXPECT_EQ(game.Layout.BoardNumber, 1);
-  game.LayoutEntries.Entry(2)->Click();
-  game.LayoutEntries.Entry(1)->Click();  // the entry now reads the player's copy
+  game.Listed.Entries.Entry(2)->Click();
+  game.Listed.Entries.Entry(1)->Click();  // the entry now reads the player's copy
   EXPECT_EQ(game.Current.Board.TilesLeft, 4);
 }
 
@@ -189,27 +189,27 @@ TEST_F(PlayerFolders, ANewLayoutIsOfferedThePlayersFolderAndListed) {
   game.Layout.LayoutPath.clear();
   game.Layout.Shape = RowShape(6);
   platform.saveAnswers = {mine + "Zigzag"};
-  ASSERT_TRUE(game.SaveLayout());
+  ASSERT_TRUE(game.Editor.Save());
   ASSERT_EQ(platform.saveDialogs.size(), 1u);
   EXPECT_EQ(platform.saveDialogs[0].initialFolder, mine);
   EXPECT_TRUE(fs::is_regular_file(mine + "Zigzag.lay"));
-  EXPECT_EQ(game.Layouts.Count(), 3);
-  EXPECT_EQ(game.Layouts[3].folder, mine);
+  EXPECT_EQ(game.Listed.Layouts.Count(), 3);
+  EXPECT_EQ(game.Listed.Layouts[3].folder, mine);
 
   // The next start finds it again.
   RecordingGame next(platform, shipped);
   next.Folders.UsePlayerFolders(config, mine);
   ASSERT_TRUE(next.BuildLayoutList());
-  EXPECT_EQ(next.Layouts[next.Layouts.Count()].name, "Zigzag");
+  EXPECT_EQ(next.Listed.Layouts[next.Listed.Layouts.Count()].name, "Zigzag");
 }
 
 TEST_F(PlayerFolders, AnOwnFolderThatCannotBeMadeFailsTheSaveCleanly) {
   dir.Write("home/.local/share/velmor", "a file where the folder should be");
   ASSERT_TRUE(game.BuildLayoutList());
-  game.LayoutEntries.Entry(2)->Click();
+  game.Listed.Entries.Entry(2)->Click();
   const std::string before = game.Layout.LayoutPath;
   game.Layout.Shape = RowShape(4);
-  EXPECT_FALSE(game.SaveLayout());
+  EXPECT_FALSE(game.Editor.Save());
   ASSERT_EQ(platform.errors.size(), 1u);
   EXPECT_NE(platform.errors[0].find("The layout was not saved"), std::string::npos);
   EXPECT_EQ(game.Layout.LayoutPath, before);

@@ -87,10 +87,10 @@ TEST_F(Pointer, PreviewShowsVisibleFacesOnlyAndNeverWithTwoPlayers) {
 }
 
 TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
-  game.Highlight1Click();
+  game.Highlights.None();
   MoveTo(1);
   EXPECT_EQ(game.Current.HoverTile, 0);
-  game.Highlight3Click();
+  game.Highlights.ColouredTile();
   SetMode(game, ModeStopped);
   const size_t before = Presents();
   MoveTo(1);
@@ -99,7 +99,7 @@ TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
 }
 
 TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
-  game.Highlight1Click();
+  game.Highlights.None();
   SetMode(game, ModeEditor);
   game.Pictures.GhostBox = BoardPictures::NoBox;  // a freshly started editor
   platform.presented.clear();
@@ -112,8 +112,8 @@ TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
   EXPECT_EQ(platform.presented.size(), 2u);
   game.FormMouseMove(game.Pictures.BoardOriginX + 400, game.Pictures.BoardOriginY + 300);
   ASSERT_EQ(platform.presented.size(), 4u);  // the old box and the new one
-  EXPECT_EQ(platform.presented[2], game.TileBox(first));
-  EXPECT_EQ(platform.presented[3], game.TileBox(game.Pictures.EditorGhost));
+  EXPECT_EQ(platform.presented[2], game.View.TileBox(first));
+  EXPECT_EQ(platform.presented[3], game.View.TileBox(game.Pictures.EditorGhost));
 }
 
 TEST_F(Pointer, RightClicksInTheEditorGoToTheEditor) {

@@ -1,7 +1,9 @@
-// Board drawing, pixel by pixel, on a synthetic tileset whose regions have distinct colours.
+// Board drawing, pixel by pixel, on a synthetic tileset whose regions have distinct colours: the
+// renderer over a board and its marks, then the game's redraws and highlight choices.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "display/BoardRenderer.h"
 #include "display/Tileset.h"
 
 using namespace velmor;
@@ -41,7 +43,40 @@ Picture SyntheticTileset() {
   return t;
 }
 
+// Face top-left of a tile at (c, r, l), the board's origin at (36, 25).
+int X(int c, int l) { return 36 + 20 * c + 6 * l - 46; }
+int Y(int r, int l) { return 25 + 25 * r - 6 * l - 59; }
+uint32_t FaceOf(int tile) {
+  const SheetCell cell = FaceCell(FaceOfTile(tile));
+  return FaceColour(cell.column, cell.row);
+}
+
+// The renderer alone, with the marks the game gives it before any choice.
 class Render : public ::testing::Test {
+ protected:
+  Picture tiles = SyntheticTileset();
+  Picture sheet{TileSheetWidth, TileSheetHeight};
+  Picture background{BoardPictureWidth, BoardPictureHeight};
+  Picture frame{BoardPictureWidth, BoardPictureHeight};
+  BoardState board;
+  BoardMarks marks;
+  bool shadows = false;
+
+  void SetUp() override {
+    ChangeTexture(tiles, sheet);
+    background.Fill({0, 0, 704, 468}, Back);
+    marks.highlight = BoardPictures{}.HighlightMode;
+    marks.pen = BoardPictures{}.PenColor;
+  }
+  BoardRenderer Renderer() const { return BoardRenderer({tiles, sheet, background, shadows}, 36, 25); }
+  void Draw() { Renderer().Compose(frame, board.BoardGrid, marks); }
+  // The tile of value `v` alone over what the frame holds.
+  void DrawOne(int c, int r, int l, int v) { Renderer().DrawTile(frame, board.BoardGrid, marks, c, r, l, v); }
+  uint32_t At(int x, int y) const { return frame.at(x, y); }
+};
+
+// The game object's drawing: what it hands the renderer, and what reaches the screen.
+class RenderInGame : public ::testing::Test {
  protected:
   FakePlatform platform;
   TVelmor game{platform, "/nonexistent/"};
@@ -56,9 +91,6 @@ class Render : public ::testing::Test {
     SetMode(game, ModeSolitaire);
     game.Current.Board.TilesLeft = 144;
   }
-  // Face top-left of a tile at (c, r, l).
-  static int X(int c, int l) { return 36 + 20 * c + 6 * l - 46; }
-  static int Y(int r, int l) { return 25 + 25 * r - 6 * l - 59; }
   uint32_t At(int x, int y) const { return game.Pictures.FrameBuffer.at(x, y); }
   // A whole winnable heap, drawn with its shadows.
   void DealWithShadows() {
@@ -69,10 +101,6 @@ class Render : public ::testing::Test {
     game.Menus.Shadows.SetChecked(true);
     game.FullRedraw();
   }
-  static uint32_t FaceOf(int tile) {
-    const SheetCell cell = FaceCell(FaceOfTile(tile));
-    return FaceColour(cell.column, cell.row);
-  }
 };
 
 }  // namespace
@@ -81,17 +109,17 @@ TEST_F(Render, TileSheetHoldsEveryFaceOnTheBlankTile) {
   for (int f = 1; f <= FaceTotal; ++f) {
     const SheetCell cell = FaceCell(f);
     const int sx = 46 * cell.column, sy = 56 * cell.row;
-    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 6, sy + 10), FaceColour(cell.column, cell.row)) << f;
-    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 45, sy + 10), Ground) << f;
-    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 2, sy + 30), Side) << f;
-    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 20, sy + 53), Lower) << f;
-    EXPECT_EQ(game.Pictures.TileSheet.at(sx + 1, sy + 1), Black) << f;
+    EXPECT_EQ(sheet.at(sx + 6, sy + 10), FaceColour(cell.column, cell.row)) << f;
+    EXPECT_EQ(sheet.at(sx + 45, sy + 10), Ground) << f;
+    EXPECT_EQ(sheet.at(sx + 2, sy + 30), Side) << f;
+    EXPECT_EQ(sheet.at(sx + 20, sy + 53), Lower) << f;
+    EXPECT_EQ(sheet.at(sx + 1, sy + 1), Black) << f;
   }
 }
 
 TEST_F(Render, ATileIsDrawnThroughItsMaskAtItsPlace) {
-  game.Current.Board.PutTile(1, {10, 6, 1});
-  game.FullRedraw();
+  board.PutTile(1, {10, 6, 1});
+  Draw();
   const int x = X(10, 1), y = Y(6, 1);
   EXPECT_EQ(At(x, y), FaceOf(1));
   EXPECT_EQ(At(x + 39, y + 49), Ground);
@@ -101,17 +129,50 @@ TEST_F(Render, ATileIsDrawnThroughItsMaskAtItsPlace) {
   EXPECT_EQ(At(x + 39, y + 55), Back);
   EXPECT_EQ(At(x - 7, y + 30), Back);  // nothing outside the box
   EXPECT_EQ(At(x + 40, y + 30), Back);
-  // The whole picture reached the screen.
+}
+
+TEST_F(RenderInGame, AFullRedrawShowsTheWholePicture) {
+  game.Current.Board.PutTile(1, {10, 6, 1});
+  game.FullRedraw();
+  EXPECT_EQ(At(X(10, 1), Y(6, 1)), FaceOf(1));
   EXPECT_EQ(platform.screen, game.Pictures.FrameBuffer);
   EXPECT_EQ(platform.presented.back(), (Rect{0, 0, 704, 468}));
 }
 
+// Every mark the renderer draws comes from the game in progress, the pictures and the menus.
+TEST_F(RenderInGame, TheMarksAreThoseOfTheGameInProgress) {
+  game.Current.FirstTile = 1;
+  game.Current.SecondTile = 3;
+  game.Current.HintTileA = 2;
+  game.Current.HintTileB = 4;
+  game.Current.HoverTile = 5;
+  game.Pictures.HighlightMode = HighlightColoredTile;
+  game.Pictures.PenColor = BluePen;
+  game.Pictures.EditorGhost = {11, 8, 1};
+  game.Pictures.PathFound = true;
+  game.Menus.Invert.SetChecked(true);
+  BoardMarks marks = game.View.Marks();
+  EXPECT_EQ(marks.picked1, 1);
+  EXPECT_EQ(marks.picked2, 3);
+  EXPECT_EQ(marks.hintA, 2);
+  EXPECT_EQ(marks.hintB, 4);
+  EXPECT_EQ(marks.hover, 5);
+  EXPECT_EQ(marks.highlight, HighlightColoredTile);
+  EXPECT_EQ(marks.pen, BluePen);
+  EXPECT_TRUE(marks.invert);
+  EXPECT_TRUE(marks.slideInProgress);
+  EXPECT_EQ(marks.ghost, (Place{11, 8, 1}));
+  EXPECT_FALSE(marks.editing);
+  SetMode(game, ModeEditor);
+  EXPECT_TRUE(game.View.Marks().editing);
+}
+
 TEST_F(Render, HigherLayersAndLeftColumnsAreDrawnLast) {
-  game.Current.Board.PutTile(2, {20, 12, 1});
-  game.Current.Board.PutTile(37, {20, 12, 2});  // exactly on top
-  game.Current.Board.PutTile(1, {10, 6, 1});
-  game.Current.Board.PutTile(73, {12, 6, 1});  // two columns right: its side edge lies under tile 1
-  game.FullRedraw();
+  board.PutTile(2, {20, 12, 1});
+  board.PutTile(37, {20, 12, 2});  // exactly on top
+  board.PutTile(1, {10, 6, 1});
+  board.PutTile(73, {12, 6, 1});  // two columns right: its side edge lies under tile 1
+  Draw();
   EXPECT_EQ(At(X(20, 2) + 1, Y(12, 2) + 1), FaceOf(37));
   EXPECT_EQ(At(X(20, 1) + 10, Y(12, 1) + 46), Lower);  // the upper tile's lower edge
   EXPECT_EQ(At(X(12, 1) - 3, Y(6, 1) + 20), Ground);   // tile 1's face, not tile 73's edge
@@ -119,27 +180,27 @@ TEST_F(Render, HigherLayersAndLeftColumnsAreDrawnLast) {
 }
 
 TEST_F(Render, LowerEdgeStopsShortOfTheFaceOfTheTileBelowRight) {
-  game.Current.Board.PutTile(1, {10, 6, 1});
-  game.FullRedraw();
+  board.PutTile(1, {10, 6, 1});
+  Draw();
   const int x = X(10, 1), y = Y(6, 1);
-  EXPECT_EQ(At(x + 30, y + 52), Lower);        // full edge without the neighbour
-  game.Current.Board.PutTile(73, {11, 8, 1});  // half a tile right, one tile lower
-  game.FullRedraw();
+  EXPECT_EQ(At(x + 30, y + 52), Lower);  // full edge without the neighbour
+  board.PutTile(73, {11, 8, 1});         // half a tile right, one tile lower
+  Draw();
   EXPECT_EQ(At(x + 10, y + 52), Lower);
   EXPECT_EQ(At(x + 30, y + 52), FaceOf(73));  // the neighbour's face stays visible
   EXPECT_EQ(At(x + 14, y + 53), Lower);       // the copied part ends at x+15
 }
 
 TEST_F(Render, PickedHintedAndColoredHoverMarks) {
-  game.Current.Board.PutTile(1, {4, 4, 1});
-  game.Current.Board.PutTile(2, {10, 4, 1});
-  game.Current.Board.PutTile(5, {16, 4, 1});
-  game.Current.Board.PutTile(9, {22, 4, 1});
-  game.Current.FirstTile = 1;
-  game.Current.HintTileA = 2;
-  game.Current.HoverTile = 5;
-  game.Pictures.HighlightMode = 2;
-  game.FullRedraw();
+  board.PutTile(1, {4, 4, 1});
+  board.PutTile(2, {10, 4, 1});
+  board.PutTile(5, {16, 4, 1});
+  board.PutTile(9, {22, 4, 1});
+  marks.picked1 = 1;
+  marks.hintA = 2;
+  marks.hover = 5;
+  marks.highlight = 2;
+  Draw();
   EXPECT_EQ(At(X(4, 1) + 30, Y(4, 1) + 20), Picked);
   EXPECT_EQ(At(X(4, 1) + 3, Y(4, 1) + 20), FaceOf(1));  // the face stands on the coloured ground
   EXPECT_EQ(At(X(10, 1) + 30, Y(4, 1) + 20), Hinted);
@@ -149,13 +210,13 @@ TEST_F(Render, PickedHintedAndColoredHoverMarks) {
 }
 
 TEST_F(Render, InvertXorsTheWholeFace) {
-  game.Current.Board.PutTile(1, {4, 4, 1});
-  game.Current.Board.PutTile(5, {10, 4, 1});
-  game.Current.FirstTile = 1;
-  game.Current.HoverTile = 5;
-  game.Pictures.HighlightMode = 2;
-  game.Menus.Invert.SetChecked(true);
-  game.FullRedraw();
+  board.PutTile(1, {4, 4, 1});
+  board.PutTile(5, {10, 4, 1});
+  marks.picked1 = 1;
+  marks.hover = 5;
+  marks.highlight = 2;
+  marks.invert = true;
+  Draw();
   EXPECT_EQ(At(X(4, 1) + 30, Y(4, 1) + 20), Ground ^ White);
   EXPECT_EQ(At(X(4, 1) + 3, Y(4, 1) + 20), FaceOf(1) ^ White);
   EXPECT_EQ(At(X(10, 1) + 30, Y(4, 1) + 20), Ground ^ White);
@@ -163,13 +224,12 @@ TEST_F(Render, InvertXorsTheWholeFace) {
 }
 
 TEST_F(Render, HoverRectangleIsThreePixelsWideInThePenColour) {
-  game.Current.Board.PutTile(1, {4, 4, 1});
-  game.Current.FirstTile = 1;
-  game.Current.HoverTile = 1;
-  game.Menus.Highlight4.SetChecked(true);
-  game.ColorHighlight();
-  ASSERT_EQ(game.Pictures.HighlightMode, 3);
-  game.FullRedraw();
+  board.PutTile(1, {4, 4, 1});
+  marks.picked1 = 1;
+  marks.hover = 1;
+  marks.highlight = HighlightGreenFrame;
+  marks.pen = GreenPen;
+  Draw();
   const int x = X(4, 1), y = Y(4, 1);
   const uint32_t green = Rgb(0, 128, 0);
   for (int d = 0; d < 3; ++d) {
@@ -183,24 +243,29 @@ TEST_F(Render, HoverRectangleIsThreePixelsWideInThePenColour) {
   EXPECT_EQ(At(x - 1, y + 20), Side);
 }
 
-TEST_F(Render, HighlightHandlersSetModeAndPen) {
-  game.Highlight2Click(game.Menus.Highlight2);
+TEST_F(RenderInGame, HighlightHandlersSetModeAndPen) {
+  game.Menus.Highlight4.SetChecked(true);
+  game.ColorHighlight();
+  EXPECT_EQ(game.Pictures.HighlightMode, 3);
+  EXPECT_EQ(game.Pictures.PenColor, GreenPen);
+  game.Menus.Highlight4.SetChecked(false);
+  game.Highlights.Frame(game.Menus.Highlight2);
   EXPECT_EQ(game.Pictures.HighlightMode, 1);
   EXPECT_EQ(game.Pictures.PenColor, Rgb(255, 0, 0));
   EXPECT_TRUE(game.Menus.Highlight2.Checked());
   EXPECT_FALSE(game.Menus.Highlight4.Checked());
-  game.Highlight2Click(game.Menus.Highlight5);
+  game.Highlights.Frame(game.Menus.Highlight5);
   EXPECT_EQ(game.Pictures.HighlightMode, 4);
   EXPECT_EQ(game.Pictures.PenColor, Rgb(0, 0, 255));
   game.Current.Board.PutTile(1, {4, 4, 1});
   game.Current.HoverTile = 1;
   platform.presented.clear();
-  game.Highlight3Click();
+  game.Highlights.ColouredTile();
   EXPECT_EQ(game.Pictures.HighlightMode, 2);
   EXPECT_EQ(game.Current.HoverTile, 0);
   ASSERT_EQ(platform.presented.size(), 1u);  // the unhovered tile was redrawn alone
-  EXPECT_EQ(platform.presented[0], game.TileBox({4, 4, 1}));
-  game.Highlight1Click();
+  EXPECT_EQ(platform.presented[0], game.View.TileBox({4, 4, 1}));
+  game.Highlights.None();
   EXPECT_EQ(game.Pictures.HighlightMode, 0);
   EXPECT_TRUE(game.Menus.Highlight1.Checked());
   EXPECT_FALSE(game.Menus.Highlight3.Checked());
@@ -211,17 +276,17 @@ TEST_F(Render, HighlightHandlersSetModeAndPen) {
 }
 
 TEST_F(Render, EditorDrawsBlankTilesAndTheGhostOnAnEmptyCell) {
-  SetMode(game, ModeEditor);
-  game.Current.Board.PutTile(1, {10, 6, 1});
-  game.Current.FirstTile = 1;  // no marks in the editor
-  game.Pictures.EditorGhost = {11, 8, 1};
-  game.FullRedraw();
+  marks.editing = true;
+  board.PutTile(1, {10, 6, 1});
+  marks.picked1 = 1;  // no marks in the editor
+  marks.ghost = {11, 8, 1};
+  Draw();
   EXPECT_EQ(At(X(10, 1) + 3, Y(6, 1) + 20), Ground);
   EXPECT_EQ(At(X(11, 1) + 3, Y(8, 1) + 20), Picked);
   EXPECT_EQ(At(X(10, 1) + 30, Y(6, 1) + 52), Picked);  // short lower edge: the ghost counts
 }
 
-TEST_F(Render, PartialRedrawTouchesOnlyTheTileBox) {
+TEST_F(RenderInGame, PartialRedrawTouchesOnlyTheTileBox) {
   game.Current.Board.PutTile(1, {10, 6, 1});
   game.Current.Board.PutTile(5, {20, 6, 1});
   game.FullRedraw();
@@ -234,7 +299,7 @@ TEST_F(Render, PartialRedrawTouchesOnlyTheTileBox) {
   EXPECT_EQ(game.Pictures.RedrawBox, BoardPictures::NoBox);
 }
 
-TEST_F(Render, PartialRedrawLeavesTheSamePictureAsAFullOne) {
+TEST_F(RenderInGame, PartialRedrawLeavesTheSamePictureAsAFullOne) {
   DealWithShadows();
   for (int tile : {1, 37, 77, 100, 120, 144}) {
     game.Current.FirstTile = static_cast<uint8_t>(tile);
@@ -253,7 +318,7 @@ TEST_F(Render, PartialRedrawLeavesTheSamePictureAsAFullOne) {
 
 // A taken pair redraws only around its two places, shadows on the layer below included, and
 // leaves the picture a full redraw would make, at 1x and 2x, until the heap is gone.
-TEST_F(Render, ATakenPairLeavesTheSamePictureAsAFullRedraw) {
+TEST_F(RenderInGame, ATakenPairLeavesTheSamePictureAsAFullRedraw) {
   DealWithShadows();
   for (int pairs = 0; pairs < 72; ++pairs) {
     if (pairs == 36) game.SetBoardScale(2);
@@ -279,12 +344,12 @@ TEST_F(Render, ATakenPairLeavesTheSamePictureAsAFullRedraw) {
 }
 
 TEST_F(Render, PlaceMarkersAreNotDrawn) {
-  game.Current.Board.BoardGrid.set(10, 6, 1, PlaceMarker);
-  game.FullRedraw();
+  board.BoardGrid.set(10, 6, 1, PlaceMarker);
+  Draw();
   EXPECT_EQ(At(X(10, 1) + 10, Y(6, 1) + 10), Back);
 }
 
-TEST_F(Render, PausedOrClearedBoardsShowOnlyTheBackground) {
+TEST_F(RenderInGame, PausedOrClearedBoardsShowOnlyTheBackground) {
   game.Current.Board.PutTile(1, {10, 6, 1});
   game.FullRedraw();
   SetMode(game, ModePaused);
@@ -333,45 +398,45 @@ TEST_F(Render, EachShadowRuleCastsItsPieces) {
   // a V3 and a V4 piece land on one spot they share their ten diagonal pixels.
   const int extra[][3] = {
       {-2, -1, 75 + 50 + 30 - 10}, {-2, -2, 30 - 10}, {-1, -1, 75 + 50 + 30 - 10}, {-1, -2, 30 - 10}};
-  game.Menus.Shadows.SetChecked(true);
+  shadows = true;
   for (const Case& k : cases) {
     SCOPED_TRACE(std::to_string(k.dc) + "," + std::to_string(k.dr));
-    game.Current.Board = BoardState{};
-    game.Current.Board.PutTile(1, {10, 10, 1});
-    game.Current.Board.PutTile(2, {10 + k.dc, 10 + k.dr, 2});
-    game.Pictures.FrameBuffer.Fill({0, 0, 704, 468}, Back);
-    game.ShowIt(10, 10, 1, 1);  // the lower tile alone, so the upper one hides nothing
+    board = BoardState{};
+    board.PutTile(1, {10, 10, 1});
+    board.PutTile(2, {10 + k.dc, 10 + k.dr, 2});
+    frame.Fill({0, 0, 704, 468}, Back);
+    DrawOne(10, 10, 1, 1);  // the lower tile alone, so the upper one hides nothing
     int expected = k.grey;
     for (const auto& e : extra)
       if (e[0] == k.dc && e[1] == k.dr) expected += e[2];
-    EXPECT_EQ(GreyIn(game.Pictures.FrameBuffer, {0, 0, 704, 468}), expected);
+    EXPECT_EQ(GreyIn(frame, {0, 0, 704, 468}), expected);
     EXPECT_EQ(At(X(10, 1) + k.firstDx, Y(10, 1) + k.firstDy), Grey);
   }
 }
 
 TEST_F(Render, NoShadowsOnTheTopLayerTheFirstColumnOrTheFirstRowOrWhenOff) {
-  game.Menus.Shadows.SetChecked(true);
+  shadows = true;
   const Place lower[] = {{10, 10, 5}, {1, 10, 1}, {10, 1, 1}};
   for (const Place& p : lower) {
-    game.Current.Board = BoardState{};
-    game.Current.Board.PutTile(1, p);
-    game.Current.Board.BoardGrid.set(p.column, p.row - 1, p.layer + 1, 2);
-    game.Pictures.FrameBuffer.Fill({0, 0, 704, 468}, Back);
-    game.ShowIt(p.column, p.row, p.layer, 1);
-    EXPECT_EQ(GreyIn(game.Pictures.FrameBuffer, {0, 0, 704, 468}), 0) << p.column << "," << p.row << "," << p.layer;
+    board = BoardState{};
+    board.PutTile(1, p);
+    board.BoardGrid.set(p.column, p.row - 1, p.layer + 1, 2);
+    frame.Fill({0, 0, 704, 468}, Back);
+    DrawOne(p.column, p.row, p.layer, 1);
+    EXPECT_EQ(GreyIn(frame, {0, 0, 704, 468}), 0) << p.column << "," << p.row << "," << p.layer;
   }
-  game.Menus.Shadows.SetChecked(false);
-  game.Current.Board = BoardState{};
-  game.Current.Board.PutTile(1, {10, 10, 1});
-  game.Current.Board.PutTile(2, {10, 9, 2});
-  game.Pictures.FrameBuffer.Fill({0, 0, 704, 468}, Back);
-  game.ShowIt(10, 10, 1, 1);
-  EXPECT_EQ(GreyIn(game.Pictures.FrameBuffer, {0, 0, 704, 468}), 0);
+  shadows = false;
+  board = BoardState{};
+  board.PutTile(1, {10, 10, 1});
+  board.PutTile(2, {10, 9, 2});
+  frame.Fill({0, 0, 704, 468}, Back);
+  DrawOne(10, 10, 1, 1);
+  EXPECT_EQ(GreyIn(frame, {0, 0, 704, 468}), 0);
 }
 
 TEST_F(Render, TilesBeyondThePictureAreCutOff) {
-  game.Current.Board.PutTile(1, {34, 20, 5});
-  game.FullRedraw();  // must not write outside the 704 x 468 picture
-  EXPECT_EQ(game.Pictures.FrameBuffer.width(), 704);
+  board.PutTile(1, {34, 20, 5});
+  Draw();  // must not write outside the 704 x 468 picture
+  EXPECT_EQ(frame.width(), 704);
   EXPECT_EQ(At(703, 467), FaceOf(1));  // the face reaches the corner and stops there
 }

@@ -548,7 +548,7 @@ class Solitaire : public Session {
 
   void Deal(int index) {
     ++deals;
-    const int layout = dice.Below(game.Layouts.Count()) + 1;
+    const int layout = dice.Below(game.Listed.Layouts.Count()) + 1;
     const bool vertical = dice.PerMille(120);
     const bool winnable = dice.PerMille(550);
     game.drawForReal = index % 500 == 7;
@@ -561,7 +561,7 @@ class Solitaire : public Session {
     platform.timeOfDay = static_cast<uint32_t>(dice.Below(86'400'000));
 
     if (layout != game.Layout.BoardNumber) {
-      game.LayoutEntries.Entry(layout)->Click();
+      game.Listed.Entries.Entry(layout)->Click();
     } else {
       switch (dice.Below(3)) {
         case 0:
@@ -731,7 +731,7 @@ class Solitaire : public Session {
     if (game.Current.History.Count == 0) {
       const Grid before = game.Current.Board.BoardGrid;
       const std::string status = game.Current.Status.Message;
-      game.Restart();
+      game.Undo.Restart();
       if (!(game.Current.Board.BoardGrid == before) || game.Current.Status.Message != status)
         Broken("restart", "a restart with nothing removed did something");
       Step("restart with nothing to take back");
@@ -740,7 +740,7 @@ class Solitaire : public Session {
     ++restarts;
     const std::vector<HistoryEntry> taken(game.Current.History.Entries.begin(),
                                           game.Current.History.Entries.begin() + game.Current.History.Count);
-    game.Restart();
+    game.Undo.Restart();
     playedMs = 0;
     penalty = 0;
     if (game.Current.History.Count != 0 || game.Current.Board.TilesLeft != dealtCount ||
@@ -902,9 +902,9 @@ TEST(LongPlay, TenThousandDealsPlayedOutWithEveryCommandInBetween) {
   QuietPlatform platform;
   SoakGame game{platform, ScratchWithLayouts(dir)};
   ASSERT_TRUE(game.BuildLayoutList());
-  ASSERT_GE(game.Layouts.Count(), 9);
+  ASSERT_GE(game.Listed.Layouts.Count(), 9);
   game.StartingUp = true;  // as at start-up: the current layout is read but not dealt
-  ASSERT_TRUE(game.LoadCurrentLayout());
+  ASSERT_TRUE(game.Listed.LoadCurrent());
   game.StartingUp = false;
   Dice dice(20240611);
   Solitaire play(game, platform, dice);

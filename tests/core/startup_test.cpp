@@ -159,12 +159,12 @@ TEST_F(Startup, EveryOptionRoundTrips) {
                          &game->Menus.WatchWinnability})
     item->Toggle();
   game->Menus.Vertical.Toggle();
-  game->Highlight3Click();
+  game->Highlights.ColouredTile();
   game->Menus.Kanji1.Click();
   game->Menus.MahJongg2.Click();
   game->CurrentPlayer = "Ann Lee";
   game->Current.GameNumber = 2147483647;
-  game->LayoutEntries.Entry(1)->Click();  // Pyramid sorts first
+  game->Listed.Entries.Entry(1)->Click();  // Pyramid sorts first
   game->Tunes.Entry(3)->Click();
   platform.window = {40, 50, 704, 468};
   game->FormCloseQuery();
@@ -439,12 +439,12 @@ TEST_F(Startup, ZeroByteFilesOfEveryKindAreHandled) {
 
   // Choosing an empty layout says so and keeps the heap in play.
   const std::string before = game->Layout.LayoutPath;
-  for (int k = 1; k <= game->Layouts.Count(); ++k)
-    if (game->Layouts[static_cast<size_t>(k)].name.rfind("Empty", 0) == 0) {
+  for (int k = 1; k <= game->Listed.Layouts.Count(); ++k)
+    if (game->Listed.Layouts[static_cast<size_t>(k)].name.rfind("Empty", 0) == 0) {
       const size_t errors = platform.errors.size() + platform.messages.size();
-      game->LayoutEntries.Entry(k)->Click();
+      game->Listed.Entries.Entry(k)->Click();
       EXPECT_GT(platform.errors.size() + platform.messages.size(), errors)
-          << game->Layouts[static_cast<size_t>(k)].name;
+          << game->Listed.Layouts[static_cast<size_t>(k)].name;
       EXPECT_EQ(game->Layout.LayoutPath, before);
       EXPECT_EQ(game->Current.Board.TilesLeft, 144);
     }
@@ -473,11 +473,11 @@ TEST_F(Startup, TheWelcomeGivesWayAtTheFirstPairWhereMessagesStay) {
 
 TEST_F(Startup, AnEditedShpLayoutIsSavedAsItsOwnLayAndPlaysAtTheNextStart) {
   ASSERT_TRUE(Start());
-  for (int k = 1; k <= game->Layouts.Count(); ++k)
-    if (game->Layouts[static_cast<size_t>(k)].file == "Spiral.shp") game->LayoutEntries.Entry(k)->Click();
+  for (int k = 1; k <= game->Listed.Layouts.Count(); ++k)
+    if (game->Listed.Layouts[static_cast<size_t>(k)].file == "Spiral.shp") game->Listed.Entries.Entry(k)->Click();
   ASSERT_TRUE(game->Layout.LayoutPath.ends_with("Spiral.shp"));
   game->Menus.Editlayout1.Click();
-  game->SaveandexitClick(game->Menus.Save1);
+  game->Editor.SaveAndExit(game->Menus.Save1);
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "Layouts/Spiral.lay"));
   EXPECT_FALSE(std::filesystem::exists(dir.path() + "Layouts/Spiral.shp.lay"));
   std::string saved, error;
@@ -504,7 +504,7 @@ TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditio
   dir.Write("Layouts/Aardvark.lay", FormatLayFile("Aardvark", RowShape(8)));
   ASSERT_TRUE(Start());
   EXPECT_EQ(game->Layout.LayoutPath, dir.path() + "Layouts/Pyramid.lay");
-  EXPECT_TRUE(game->LayoutEntries.Entry(game->Layout.BoardNumber)->Checked());
+  EXPECT_TRUE(game->Listed.Entries.Entry(game->Layout.BoardNumber)->Checked());
   game->FormCloseQuery();
   EXPECT_NE(Ini().find("\r\nLayoutFile=Pyramid.lay\r\n"), std::string::npos);
   // Old settings without the key keep choosing by position.
@@ -520,7 +520,7 @@ TEST_F(Startup, TheRememberedLayoutFileWinsAndAnUnreadableOneFallsBackToTraditio
   EXPECT_NE(platform.errors[0].find("Aardvark.lay\" is damaged"), std::string::npos) << platform.errors[0];
   EXPECT_NE(platform.errors[0].find("starts with the layout \"Traditional\""), std::string::npos);
   EXPECT_EQ(game->Layout.LayoutName, "Traditional");
-  EXPECT_TRUE(game->LayoutEntries.Entry(game->Layout.BoardNumber)->Checked());
+  EXPECT_TRUE(game->Listed.Entries.Entry(game->Layout.BoardNumber)->Checked());
   game->FormShow();
   EXPECT_EQ(game->Current.Board.TilesLeft, 144);
 }
@@ -579,14 +579,14 @@ TEST_F(Startup, ShutdownWritesTheWholeSettingsFileByteForByte) {
                                 &g.Menus.WatchWinnability})
            item->Toggle();
          static_cast<FakePlatform&>(g.platform).shape = {1200, 800, true};  // a maximised window
-         g.Highlight3Click();
+         g.Highlights.ColouredTile();
          g.Menus.Kanji1.Click();
          g.Menus.MahJongg2.Click();
          g.CurrentPlayer = "Ann Lee";
          g.Current.GameNumber = 2147483647;
          g.Looks.LastLoadedTileset = "/home/ann/My Tiles/pai.bmp";
          g.Looks.LastLoadedBackground = "/home/ann/sky.jpg";
-         g.LayoutEntries.Entry(1)->Click();  // Pyramid, remembered through the flat game that follows
+         g.Listed.Entries.Entry(1)->Click();  // Pyramid, remembered through the flat game that follows
          g.Tunes.Entry(3)->Click();
          g.FourRivers(false, 1u);
          g.platform.PlaceWindow(40, 50, 704, 468);
@@ -691,7 +691,7 @@ TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
   ASSERT_TRUE(std::filesystem::exists(game->Folders.ResumePath()));
 
   ASSERT_TRUE(Start({.game = 12, .layout = "pYRAMID"}));
-  EXPECT_EQ(game->Layout.BoardNumber, game->Layouts.FindFile("Pyramid.lay"));
+  EXPECT_EQ(game->Layout.BoardNumber, game->Listed.Layouts.FindFile("Pyramid.lay"));
   EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
   EXPECT_EQ(platform.title, "Velmor 5.21 - " + game->Layout.LayoutName + " - game 12");
   // Counted as New Game counts it: the unfinished game lost, the new one under way.
@@ -710,7 +710,7 @@ TEST_F(Startup, AGameAskedOnTheCommandLineIsPlayedInsteadOfTheUnfinishedOne) {
   EXPECT_EQ(game->Current.Play.Number(), ModeRivers);
   EXPECT_EQ(game->Layout.BoardNumber, RiversHardList);
   EXPECT_EQ(game->Layout.SavedLayoutNumber,
-            game->Layouts.FindFile("Pyramid.lay"));  // remembered, as the menu leaves it
+            game->Listed.Layouts.FindFile("Pyramid.lay"));  // remembered, as the menu leaves it
 }
 
 TEST_F(Startup, ASavedGameLoadsBackAfterAskingAndABrokenOneChangesNothing) {
@@ -845,12 +845,12 @@ TEST_F(Startup, TheLayoutMenuIsFilledInOneChange) {
   });
   ASSERT_TRUE(game->Init());
   EXPECT_EQ(changes[&game->Menus.Layout1], 1);
-  ASSERT_GT(game->Layouts.Count(), 1);
-  int position = game->Menus.Layout1.IndexOf(*game->LayoutEntries.Entry(1));
-  for (int k = 1; k <= game->Layouts.Count(); ++k, ++position) {
-    ASSERT_EQ(game->Menus.Layout1.Items().at(static_cast<size_t>(position)), game->LayoutEntries.Entry(k));
-    EXPECT_EQ(game->LayoutEntries.Entry(k)->Caption(), game->Layouts[k].name);
-    EXPECT_EQ(game->LayoutEntries.Entry(k)->Parent(), &game->Menus.Layout1);
+  ASSERT_GT(game->Listed.Layouts.Count(), 1);
+  int position = game->Menus.Layout1.IndexOf(*game->Listed.Entries.Entry(1));
+  for (int k = 1; k <= game->Listed.Layouts.Count(); ++k, ++position) {
+    ASSERT_EQ(game->Menus.Layout1.Items().at(static_cast<size_t>(position)), game->Listed.Entries.Entry(k));
+    EXPECT_EQ(game->Listed.Entries.Entry(k)->Caption(), game->Listed.Layouts[k].name);
+    EXPECT_EQ(game->Listed.Entries.Entry(k)->Parent(), &game->Menus.Layout1);
   }
 }
 

@@ -82,7 +82,7 @@ TEST_F(GameWindow, TheHelpWindowFitsTheScreenAndKeepsTheSizeItWasGiven) {
 
 TEST_F(GameWindow, HallOfFamePageListsTheCurrentLayout) {
   ASSERT_TRUE(Start());
-  game->Hall.Book[HallKeyOf(game->Layouts, game->Layout.BoardNumber)].Add("Kim", 95, 40);
+  game->Hall.Book[HallKeyOf(game->Listed.Layouts, game->Layout.BoardNumber)].Add("Kim", 95, 40);
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
     EXPECT_EQ(help.Pages()->currentIndex(), 6);
     EXPECT_EQ(help.Scores()->item(0, 1)->text(), "Kim     ");
@@ -91,7 +91,7 @@ TEST_F(GameWindow, HallOfFamePageListsTheCurrentLayout) {
     EXPECT_EQ(help.Chooser()->currentText(), "Traditional Layout");
     EXPECT_TRUE(help.Chooser()->isVisible());
     EXPECT_FALSE(help.NameField()->isVisible());
-    help.Chooser()->setCurrentIndex(game->Layouts.Count());  // the easy flat game's list
+    help.Chooser()->setCurrentIndex(game->Listed.Layouts.Count());  // the easy flat game's list
     EXPECT_EQ(help.Scores()->item(0, 1)->text(), "---     ");
   });
   QTest::mouseClick(window->ButtonOf(game->Menus.HallFameButton), Qt::LeftButton);
@@ -131,7 +131,8 @@ TEST_F(GameWindow, AWonGameOpensTheHallOfFamePageWhereThePlayerSignsTheRecord) {
   QTest::qWait(300);  // the heartbeat ends the game and opens the page
   EXPECT_TRUE(checked);
   EXPECT_EQ(game->Current.Play.Number(), ModeGameOver);
-  EXPECT_EQ(game->Hall.Book[HallKeyOf(game->Layouts, game->Layout.BoardNumber)].entries[1].substr(0, 8), "Ada     ");
+  EXPECT_EQ(game->Hall.Book[HallKeyOf(game->Listed.Layouts, game->Layout.BoardNumber)].entries[1].substr(0, 8),
+            "Ada     ");
   EXPECT_EQ(game->CurrentPlayer, "Ada");
 }
 
@@ -175,22 +176,22 @@ TEST_F(GameWindow, TheOptionsPageNamesARealFileMenuEntry) {
 // list of its own; the last entry of a long menu is where a numbering slip would show.
 TEST_F(GameWindow, TheLastOfManyLayoutsPlaysFromItsMenuEntryAndKeepsItsOwnRecords) {
   ASSERT_TRUE(Start());
-  const int count = game->Layouts.Count();
+  const int count = game->Listed.Layouts.Count();
   const auto files = std::count_if(std::filesystem::directory_iterator(folder / "Layouts"), {}, [](const auto& entry) {
     return entry.path().extension() == ".lay" || entry.path().extension() == ".shp";
   });
   ASSERT_EQ(count, files);
   ASSERT_GE(count, 41);
-  for (int k = 1; k <= count; ++k) ASSERT_NE(window->ActionOf(*game->LayoutEntries.Entry(k)), nullptr) << k;
+  for (int k = 1; k <= count; ++k) ASSERT_NE(window->ActionOf(*game->Listed.Entries.Entry(k)), nullptr) << k;
 
-  QAction* last = window->ActionOf(*game->LayoutEntries.Entry(count));
+  QAction* last = window->ActionOf(*game->Listed.Entries.Entry(count));
   last->trigger();
   EXPECT_TRUE(last->isChecked());
   EXPECT_EQ(game->Layout.BoardNumber, count);
-  EXPECT_EQ(game->Layout.LayoutPath, game->Layouts[static_cast<size_t>(count)].Path());
+  EXPECT_EQ(game->Layout.LayoutPath, game->Listed.Layouts[static_cast<size_t>(count)].Path());
   EXPECT_EQ(game->Current.Board.TilesLeft, 144);
 
-  game->Hall.Book[HallKeyOf(game->Layouts, count)].Add("Kim", 95, 40);
+  game->Hall.Book[HallKeyOf(game->Listed.Layouts, count)].Add("Kim", 95, 40);
   WhileHelpIsOpen(*window, [&](HelpWindow& help) {
     EXPECT_EQ(help.Chooser()->count(), count + 2);  // and the two flat-game lists
     EXPECT_EQ(help.Chooser()->currentIndex(), count - 1);

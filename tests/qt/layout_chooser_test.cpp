@@ -40,14 +40,14 @@ void SavePicture(LayoutChooser& chooser, const char* name) {
 TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft) {
   ASSERT_TRUE(Start());
   const int before = game->Layout.BoardNumber;
-  game->Hall.Book[HallKeyOf(game->Layouts, before)].Add("Kim", 95, 0);
+  game->Hall.Book[HallKeyOf(game->Listed.Layouts, before)].Add("Kim", 95, 0);
   QElapsedTimer opening;
   qint64 openedIn = -1;
   size_t shownAtFirst = 0;
   WhileChooserIsOpen(*window, [&](LayoutChooser& chooser) {
     openedIn = opening.elapsed();
     shownAtFirst = Shown(chooser).size();
-    EXPECT_EQ(chooser.Pictures()->currentItem()->text().toStdString(), game->Layouts[before].name);
+    EXPECT_EQ(chooser.Pictures()->currentItem()->text().toStdString(), game->Listed.Layouts[before].name);
     EXPECT_EQ(game->Current.Play.Number(), ModePaused);
     SavePicture(chooser, "layout-chooser");
     QTest::keyClick(chooser.Filter(), Qt::Key_Escape);
@@ -55,7 +55,7 @@ TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft)
   opening.start();
   window->ActionOf(game->Menus.ChooseLayout1)->trigger();
   EXPECT_LT(openedIn, 500);
-  EXPECT_EQ(shownAtFirst, static_cast<size_t>(game->Layouts.Count()));
+  EXPECT_EQ(shownAtFirst, static_cast<size_t>(game->Listed.Layouts.Count()));
   EXPECT_EQ(game->Layout.BoardNumber, before);
   EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
 
@@ -69,9 +69,9 @@ TEST_F(GameWindow, ChooserShowsEveryLayoutFiltersByNameAndReturnPlaysTheOneLeft)
   window->ActionOf(game->Menus.ChooseLayout1)->trigger();
   EXPECT_EQ(filtered, std::vector<std::string>{"Pyramid"});
   EXPECT_EQ(game->Layout.LayoutName, "Pyramid");
-  EXPECT_EQ(game->Layouts[game->Layout.BoardNumber].name, "Pyramid");
-  EXPECT_TRUE(window->ActionOf(*game->LayoutEntries.Entry(game->Layout.BoardNumber))->isChecked());
-  EXPECT_FALSE(window->ActionOf(*game->LayoutEntries.Entry(before))->isChecked());
+  EXPECT_EQ(game->Listed.Layouts[game->Layout.BoardNumber].name, "Pyramid");
+  EXPECT_TRUE(window->ActionOf(*game->Listed.Entries.Entry(game->Layout.BoardNumber))->isChecked());
+  EXPECT_FALSE(window->ActionOf(*game->Listed.Entries.Entry(before))->isChecked());
   EXPECT_EQ(game->Current.Play.Number(), ModeSolitaire);
   EXPECT_EQ(game->Current.Board.TileCount, 144);
 }

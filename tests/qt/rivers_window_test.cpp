@@ -27,7 +27,7 @@ TEST_F(GameWindow, AnEasyFlatGameIsPlayedToItsEndByClicks) {
         if (MatchGroup(a) != MatchGroup(b) || game->Current.Board.TilePlace[a].empty() ||
             game->Current.Board.TilePlace[b].empty())
           continue;
-        if (!game->CanBeReached(b, a)) continue;
+        if (!game->Flat.Reach(b, a)) continue;
         const int before = game->Current.Board.TilesLeft;
         click(a);
         click(b);

@@ -89,7 +89,7 @@ TEST_F(GameWindow, MenusMirrorTheGameObject) {
   ASSERT_NE(hint, nullptr);
   EXPECT_EQ(hint->shortcut(), QKeySequence("Ctrl+H"));
   // The layout entries follow the fixed ones, the checked one being the current layout.
-  QAction* traditional = window->ActionOf(*game->LayoutEntries.Entry(game->Layout.BoardNumber));
+  QAction* traditional = window->ActionOf(*game->Listed.Entries.Entry(game->Layout.BoardNumber));
   ASSERT_NE(traditional, nullptr);
   EXPECT_EQ(traditional->text(), "Traditional");
   EXPECT_TRUE(traditional->isChecked());

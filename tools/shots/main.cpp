@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     for (int taken = 0, a = 1; a <= 84 && taken < 9; ++a)
       for (int b = a + 1; b <= 84; ++b) {
         if (MatchGroup(a) != MatchGroup(b) || game.Current.Board.TilePlace[a].empty() ||
-            game.Current.Board.TilePlace[b].empty() || !game.CanBeReached(b, a))
+            game.Current.Board.TilePlace[b].empty() || !game.Flat.Reach(b, a))
           continue;
         const Place pa = game.Current.Board.TilePlace[a], pb = game.Current.Board.TilePlace[b];
         Click(window, game, pa);
