@@ -52,11 +52,7 @@ void Audio::Impl::StopEffects() {
 }
 
 void Audio::Impl::RunEffects() {
-  struct ThreadStateCleanup {
-    ~ThreadStateCleanup() {
-      if (SoundLibrariesOpen()) SDL_TLSCleanup();
-    }
-  } cleanup;
+  SdlThreadCleanup cleanup;
   std::unique_lock guard(effectsLock);
   const auto asked = [this] { return effectsQuitting || nextEffect.has_value(); };
   for (;;) {
@@ -86,31 +82,28 @@ std::vector<Uint8> Decode(const std::string& path, const std::vector<unsigned ch
   SDL_AudioSpec spec;
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1, &spec, &samples, &length) ==
-      nullptr) {
-    std::fprintf(stderr, "velmor: cannot play %s (%s)\n", path.c_str(), SDL_GetError());
-    return {};
-  }
-  SDL_AudioCVT convert;
-  const int built = SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, MixerRate);
   std::vector<Uint8> out;
+  SDL_AudioCVT convert;
+  int built = -1;
+  if (SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1, &spec, &samples, &length) !=
+      nullptr) {
+    built = SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, MixerRate);
+    if (built >= 0) out.assign(samples, samples + length);
+    SDL_FreeWAV(samples);
+  }
+  if (built > 0) {
+    out.resize(size_t(length) * size_t(convert.len_mult));
+    convert.buf = out.data();
+    convert.len = static_cast<int>(length);
+    if (SDL_ConvertAudio(&convert) == 0)
+      out.resize(size_t(convert.len_cvt));
+    else
+      built = -1;
+  }
   if (built < 0) {
     std::fprintf(stderr, "velmor: cannot play %s (%s)\n", path.c_str(), SDL_GetError());
-  } else {
-    out.assign(samples, samples + length);
-    if (built > 0) {
-      out.resize(size_t(length) * size_t(convert.len_mult));
-      convert.buf = out.data();
-      convert.len = static_cast<int>(length);
-      if (SDL_ConvertAudio(&convert) == 0) {
-        out.resize(size_t(convert.len_cvt));
-      } else {
-        std::fprintf(stderr, "velmor: cannot play %s (%s)\n", path.c_str(), SDL_GetError());
-        out.clear();
-      }
-    }
+    out.clear();
   }
-  SDL_FreeWAV(samples);
   return out;
 }
 

@@ -54,6 +54,17 @@ inline uint64_t Pack(uint32_t generation, long long tick) {
   return uint64_t(generation & GenerationMask) << TickBits | (uint64_t(std::max(tick, 0LL)) & TickMask);
 }
 
+// SDL keeps per-thread state (its error text) for threads it did not start; the sound's own
+// threads free it as they end.
+struct SdlThreadCleanup {
+  SdlThreadCleanup() = default;
+  SdlThreadCleanup(const SdlThreadCleanup&) = delete;
+  SdlThreadCleanup& operator=(const SdlThreadCleanup&) = delete;
+  ~SdlThreadCleanup() {
+    if (SoundLibrariesOpen()) SDL_TLSCleanup();
+  }
+};
+
 struct Audio::Impl {
   std::string soundFont;
   std::string tuneFont;  // empty: every tune plays from `soundFont`

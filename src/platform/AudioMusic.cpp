@@ -131,12 +131,7 @@ void Audio::Impl::Send(Command command) {
 }
 
 void Audio::Impl::Work() {
-  // SDL keeps per-thread state (its error text) for threads it did not start; it is freed here.
-  struct ThreadStateCleanup {
-    ~ThreadStateCleanup() {
-      if (SoundLibrariesOpen()) SDL_TLSCleanup();
-    }
-  } cleanup;
+  SdlThreadCleanup cleanup;
   for (;;) {
     Command command;
     {
