@@ -85,6 +85,10 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
     Sync(*item);
   }
   buttons->addStretch(1);
+  // The buttons' captions must not hold the window wider than the screen: the toolbar still asks
+  // for its natural width, but gives way below it (FitToolbarButtons).
+  buttons->setSizeConstraint(QLayout::SetNoConstraint);
+  tools_->setMinimumWidth(1);
   column->addWidget(tools_);
 
   // The editor's panel takes the toolbar's place while a layout is being built; it is made the
@@ -229,7 +233,10 @@ void MainWindow::Sync(const MenuItem& item) {
     action->setVisible(item.Visible());
   }
   if (const auto b = buttons_.find(&item); b != buttons_.end()) {
-    b->second->setText(Say(item.Caption()));
+    if (const QString caption = Say(item.Caption()); b->second->text() != caption) {
+      b->second->setText(caption);
+      if (tools_->isVisible()) FitToolbarButtons();  // a translation may not fit where the English did
+    }
     b->second->setToolTip(Say(item.Hint()));
     // The winnability mark shows a sign alone: it is read out by what the sign means.
     b->second->setAccessibleName(&item == &game_.Menus.WinnableMark ? Say(item.Hint()) : QString());
@@ -276,12 +283,25 @@ int MainWindow::StatusBarHeight() const { return status_->sizeHint().height(); }
 void MainWindow::FitContent() {
   if (isMaximized() || isFullScreen()) {
     area_->Fit();
+    FitToolbarButtons();
     return;
   }
+  // The natural size is the one with every caption shown.
+  for (auto& [item, button] : buttons_) button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   centralWidget()->adjustSize();
   adjustSize();
   resize(sizeHint());
   area_->Fit();
+  FitToolbarButtons();
+}
+
+void MainWindow::FitToolbarButtons() {
+  const auto show = [this](Qt::ToolButtonStyle style) {
+    for (auto& [item, button] : buttons_)
+      if (button->toolButtonStyle() != style) button->setToolButtonStyle(style);
+  };
+  show(Qt::ToolButtonTextBesideIcon);
+  if (tools_->layout()->sizeHint().width() > tools_->width()) show(Qt::ToolButtonIconOnly);
 }
 
 void MainWindow::SetFullScreen(bool on) {
@@ -371,6 +391,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
       type == QEvent::MouseButtonDblClick || type == QEvent::Wheel || (type == QEvent::Resize && watched == this))
     WakeHeartbeat(50);
+  if (type == QEvent::Resize && watched == tools_) FitToolbarButtons();
   if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::MouseButtonPress) {
     if (game_.Solver.DemoRunning()) {
       game_.Solver.StopDemo();

@@ -86,6 +86,9 @@ class MainWindow : public QMainWindow {
   void Sync(const MenuItem& item);
   void Rebuild(MenuItem& menuModel);
   void ApplyToolbarLook();
+  // The buttons keep their captions while the toolbar has room for them, and show their pictures
+  // alone (their hints still name them) where it has not: a small screen at a large scale.
+  void FitToolbarButtons();
   // Arrows, Tab, Home, Space, Return and Escape for the board's cursor; false when not for it.
   bool BoardKey(QObject* receiver, QKeyEvent* event);
 

@@ -74,3 +74,23 @@ TEST_F(GameWindow, FullScreenComesAndGoesWithItsItemAndEscape) {
   EXPECT_FALSE(window->isFullScreen());
   EXPECT_FALSE(game->Menus.FullScreen.Checked());
 }
+
+// On a small screen at a large scale the window must fit: the toolbar's captions give way to its
+// pictures rather than hold the window wider than the screen, and come back when there is room.
+TEST_F(GameWindow, ANarrowWindowKeepsBoardAndPanelWholeAndItsButtonsShowPicturesAlone) {
+  ASSERT_TRUE(Start());
+  const QSize natural = window->size();
+  const QToolButton* hint = window->ButtonOf(game->Menus.ExplorerButton3);
+  ASSERT_NE(hint, nullptr);
+  EXPECT_EQ(hint->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+  window->resize(QSize(natural.width() * 2 / 3, natural.height()));
+  QApplication::processEvents();
+  EXPECT_EQ(window->width(), natural.width() * 2 / 3);
+  EXPECT_EQ(hint->toolButtonStyle(), Qt::ToolButtonIconOnly);
+  const BoardArea* area = window->Area();
+  EXPECT_LE(window->Board()->width() + window->HallPanel()->width(), area->width());
+  EXPECT_GE(window->Board()->x(), 0);
+  window->resize(natural);
+  QApplication::processEvents();
+  EXPECT_EQ(hint->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+}
