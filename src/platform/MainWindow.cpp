@@ -134,7 +134,7 @@ MainWindow::MainWindow(TVelmor& game) : game_(game) {
   }
   // Menu entries that do what a toolbar button does show that button's picture.
   for (const Command& command : Commands())
-    if (QAction* action = command.picture ? ActionOf(game_.Menus.*command.item) : nullptr)
+    if (QAction* action = command.picture ? ActionOf(game_.Menus.Of(command)) : nullptr)
       action->setIcon(buttons_[&(game_.Menus.*command.picture)]->icon());
   // "Show Toolbar" also shows and hides the editor's panel, so its key must work while the editor
   // menu replaces the main one: the window itself carries the action too.

@@ -1,7 +1,9 @@
-// Every command the player can give, one row each: the menu entry or toolbar button, what it
-// does, when it can do something, and the toolbar picture its menu entry shows. The game wires
-// its items from these rows, greys them out by them after every change, and the window gives
-// menu entries their pictures from them; a new command is one row here.
+// Every item of the menus, the toolbar, the status line and the editor's panel, one row each, in
+// the order they show: what it says and its keys, where it sits, what it does, when it can, and
+// the toolbar picture its menu entry shows. GameMenus makes its items from these rows, the game
+// wires and greys them out by them, and the window builds its widgets from those items. A new
+// command is one row in Commands.cpp; it needs a member of GameMenus only if other code reaches
+// for it by name.
 #pragma once
 
 #include <span>
@@ -14,13 +16,65 @@ namespace velmor {
 class TVelmor;
 
 struct Command {
-  MenuItem GameMenus::*item;
-  void (*run)(TVelmor& game, MenuItem& item);
+  using Item = MenuItem GameMenus::*;
+  using Run = void (*)(TVelmor& game, MenuItem& item);
+
+  // The member of GameMenus the row declares; null: an item the menus keep for this row alone,
+  // named `name`.
+  Item item = nullptr;
+  const char* name = "";
+  const char* caption = "";
+  const char* keys = "";  // '|' between keys that do the same
+  // The menu, bar or panel it sits in, a named one; null: it is one of those itself.
+  Item in = nullptr;
+  bool afterSeparator = false;
+  bool checkable = false;
+  int radioGroup = 0;  // one choice among the items of the group; 0: none
+  bool hidden = false;
+  // A separator ends what the rows put in this menu: entries listed at run time follow it.
+  bool listBelow = false;
+  const char* hint = "";
+  Run run = nullptr;  // null: a menu, a bar or a caption, which does nothing itself
   // The play command whose availability greys the item out; null: always available.
   bool PlayCommands::*enabled = nullptr;
   // The toolbar button whose picture the menu entry shows; null: none.
-  MenuItem GameMenus::*picture = nullptr;
+  Item picture = nullptr;
+
+  constexpr Command In(Item menu) const { return With(&Command::in, menu); }
+  constexpr Command AfterSeparator() const { return With(&Command::afterSeparator, true); }
+  constexpr Command Checkable() const { return With(&Command::checkable, true); }
+  constexpr Command Radio(int group) const { return With(&Command::radioGroup, group); }
+  constexpr Command Hidden() const { return With(&Command::hidden, true); }
+  constexpr Command ListBelow() const { return With(&Command::listBelow, true); }
+  constexpr Command Hint(const char* text) const { return With(&Command::hint, text); }
+  constexpr Command Does(Run handler) const { return With(&Command::run, handler); }
+  constexpr Command When(bool PlayCommands::*rule) const { return With(&Command::enabled, rule); }
+  constexpr Command Shows(Item button) const { return With(&Command::picture, button); }
+
+ private:
+  template <typename Field, typename Value>
+  constexpr Command With(Field Command::*field, Value value) const {
+    Command row = *this;
+    row.*field = value;
+    return row;
+  }
 };
+
+// A row for a member of GameMenus, or for an item of its own named `name`.
+constexpr Command Row(Command::Item item, const char* caption, const char* keys = "") {
+  Command row;
+  row.item = item;
+  row.caption = caption;
+  row.keys = keys;
+  return row;
+}
+constexpr Command Row(const char* name, const char* caption, const char* keys = "") {
+  Command row;
+  row.name = name;
+  row.caption = caption;
+  row.keys = keys;
+  return row;
+}
 
 std::span<const Command> Commands();
 

@@ -1,173 +1,181 @@
 // The menus, the toolbar, the status line and the editor panel as the window shows them: every
 // item's caption, shortcut and check mark (the check mark is the option), in the menus' order.
-// What an item does is wired by the game object; the window builds its widgets from this model.
+// Each item is declared by its row of the command table (Commands.h), which says where it sits and
+// what it does; the members here are the items other code reaches by name. The window builds its
+// widgets from this model.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
-#include "base/Say.h"
 #include "shell/MenuItem.h"
 
 namespace velmor {
 
-struct GameMenus {
-  VELMOR_SPEAKS(velmor)
+struct Command;
 
+struct GameMenus {
   GameMenus();
   GameMenus(const GameMenus&) = delete;
   GameMenus& operator=(const GameMenus&) = delete;
 
   // Every named item, for the window layer and for tests.
   MenuItem* FindItem(const std::string& name);
+  // The item a row of Commands() declares.
+  MenuItem& Of(const Command& row);
 
   // ---- The status line: four captions and four values, and its options -----------------------------
-  MenuItem LigneStatus{"LigneStatus", ""};
-  MenuItem TilesLeftPanel{"TilesLeftPanel", VELMOR_TEXT("Tiles")};
-  MenuItem TilesLeftLine{"TilesLeftLine", "--"};
-  MenuItem MovesLeftPanel{"MovesLeftPanel", VELMOR_TEXT("Moves left")};
-  MenuItem MovesLeftLine{"MovesLeftLine", "--"};
-  MenuItem TimePanel{"TimePanel", VELMOR_TEXT("Time")};
-  MenuItem TimeLine{"TimeLine", "--:--"};
-  MenuItem StatusPanel{"StatusPanel", VELMOR_TEXT("Status")};
-  MenuItem StatusText{"StatusText", " "};
-  MenuItem ShowTime{"ShowTime", VELMOR_TEXT("&Show Time Left"), "Ctrl+L"};
-  MenuItem Moves{"Moves", VELMOR_TEXT("Show &Moves Left"), "Ctrl+M"};
-  MenuItem CoolStatus{"CoolStatus", VELMOR_TEXT("Cool Status")};
+  MenuItem LigneStatus{"LigneStatus"};
+  MenuItem TilesLeftPanel{"TilesLeftPanel"};
+  MenuItem TilesLeftLine{"TilesLeftLine"};
+  MenuItem MovesLeftPanel{"MovesLeftPanel"};
+  MenuItem MovesLeftLine{"MovesLeftLine"};
+  MenuItem TimePanel{"TimePanel"};
+  MenuItem TimeLine{"TimeLine"};
+  MenuItem StatusPanel{"StatusPanel"};
+  MenuItem StatusText{"StatusText"};
+  MenuItem ShowTime{"ShowTime"};
+  MenuItem Moves{"Moves"};
+  MenuItem CoolStatus{"CoolStatus"};
 
   // ---- Music and sound -----------------------------------------------------------------------------
-  MenuItem Music{"Music", VELMOR_TEXT("M&usic")};
-  MenuItem RandomMusic{"RandomMusic", VELMOR_TEXT("Random Music")};
-  MenuItem PlayMusic{"PlayMusic", VELMOR_TEXT("Play music")};
-  MenuItem PlaySounds{"PlaySounds", VELMOR_TEXT("Play sound effects")};
-  MenuItem StartMusic{"StartMusic", VELMOR_TEXT("Run music automatically at startup")};
-  MenuItem SetMusic{"SetMusic", VELMOR_TEXT("Music")};
-  MenuItem MusicVolume{"MusicVolume", VELMOR_TEXT("Music &Volume")};  // its steps come with SoundLevels
-  MenuItem EffectsVolume{"EffectsVolume", VELMOR_TEXT("E&ffects Volume")};
+  MenuItem Music{"Music"};
+  MenuItem RandomMusic{"RandomMusic"};
+  MenuItem PlayMusic{"PlayMusic"};
+  MenuItem PlaySounds{"PlaySounds"};
+  MenuItem StartMusic{"StartMusic"};
+  MenuItem SetMusic{"SetMusic"};
+  MenuItem MusicVolume{"MusicVolume"};  // its steps come with SoundLevels
+  MenuItem EffectsVolume{"EffectsVolume"};
 
   // ---- New games, play and layouts -----------------------------------------------------------------
-  MenuItem RandomSolitaireGame1{"RandomSolitaireGame1", VELMOR_TEXT("Mah-Jongg Solitaire : New Fully Random Game"),
-                                "F2"};
-  MenuItem NewRandomSpecificGame1{"NewRandomSpecificGame1",
-                                  VELMOR_TEXT("Mah-Jongg Solitaire : New Random Specific Game")};
-  MenuItem NewSpecificGame1{"NewSpecificGame1", VELMOR_TEXT("Mah-Jongg Solitaire : New Specific Game")};
-  MenuItem Solitaire1player1{"Solitaire1player1", VELMOR_TEXT("Solitaire (1-player)")};
-  MenuItem ExplorerButton1{"ExplorerButton1", VELMOR_TEXT("New")};
-  MenuItem Winnable{"Winnable", VELMOR_TEXT("Winnable Layouts (in at least one way)")};
-  MenuItem Shuffable{"Shuffable", VELMOR_TEXT("Winnable Shuffles (in at least one way)")};
-  MenuItem Animate{"Animate", VELMOR_TEXT("Animate Board while building the tiles")};
-  MenuItem RandomSeed1{"RandomSeed1", VELMOR_TEXT("Random Seed")};
-  MenuItem Language1{"Language1", VELMOR_TEXT("Language")};
-  MenuItem Vertical{"Vertical", VELMOR_TEXT("Vertical Variation")};
-  MenuItem GiveHint{"GiveHint", VELMOR_TEXT("&Hint"), "Ctrl+H"};
-  MenuItem ExplorerButton3{"ExplorerButton3", VELMOR_TEXT("Hint")};
-  MenuItem Pause1{"Pause1", VELMOR_TEXT("&Pause"), "F12"};
-  MenuItem PauseButton{"PauseButton", VELMOR_TEXT("Pause")};
-  MenuItem Layout1{"Layout1", VELMOR_TEXT("&Layout")};
-  MenuItem ChooseLayout1{"ChooseLayout1", VELMOR_TEXT("&Choose Layout…"), "Ctrl+O"};
-  MenuItem ImportLayout1{"ImportLayout1", VELMOR_TEXT("&Import Layout…")};
-  MenuItem CreateLayout1{"CreateLayout1", VELMOR_TEXT("Create Layout")};
-  MenuItem Editlayout1{"Editlayout1", VELMOR_TEXT("Edit Layout")};
+  MenuItem RandomSolitaireGame1{"RandomSolitaireGame1"};
+  MenuItem NewRandomSpecificGame1{"NewRandomSpecificGame1"};
+  MenuItem NewSpecificGame1{"NewSpecificGame1"};
+  MenuItem Solitaire1player1{"Solitaire1player1"};
+  MenuItem ExplorerButton1{"ExplorerButton1"};
+  MenuItem Winnable{"Winnable"};
+  MenuItem Shuffable{"Shuffable"};
+  MenuItem Animate{"Animate"};
+  MenuItem RandomSeed1{"RandomSeed1"};
+  MenuItem Language1{"Language1"};
+  MenuItem Vertical{"Vertical"};
+  MenuItem GiveHint{"GiveHint"};
+  MenuItem ExplorerButton3{"ExplorerButton3"};
+  MenuItem Pause1{"Pause1"};
+  MenuItem PauseButton{"PauseButton"};
+  MenuItem Layout1{"Layout1"};
+  MenuItem ChooseLayout1{"ChooseLayout1"};
+  MenuItem ImportLayout1{"ImportLayout1"};
+  MenuItem CreateLayout1{"CreateLayout1"};
+  MenuItem Editlayout1{"Editlayout1"};
 
   // ---- The menu bar, the toolbar and the view options ----------------------------------------------
-  MenuItem VO{"VO", ""};  // the main menu bar
-  MenuItem File1{"File1", VELMOR_TEXT("&File")};
-  MenuItem Play1{"Play1", VELMOR_TEXT("&Play")};
-  MenuItem View1{"View1", VELMOR_TEXT("&View")};
-  MenuItem Configuration1{"Configuration1", VELMOR_TEXT("&Configuration")};
-  MenuItem HighlightMenu{"HighlightMenu", VELMOR_TEXT("Hi&ghlight")};
-  MenuItem Help1{"Help1", VELMOR_TEXT("&Help")};
-  MenuItem Tools{"Tools", ""};  // the toolbar
-  MenuItem NewPopup{"NewPopup", ""};
-  MenuItem TwoPlayerGame1{"TwoPlayerGame1", VELMOR_TEXT("Mah-Jongg Solitaire : New 2-Player Game"), "Shift+F2"};
-  MenuItem RiversEasy1{"RiversEasy1", VELMOR_TEXT("Mah-Jongg Rivers : New Game (Easy)"), "F3"};
-  MenuItem RiversHard1{"RiversHard1", VELMOR_TEXT("Mah-Jongg Rivers : New Game (Hard)")};
-  MenuItem Solitaire2player1{"Solitaire2player1", VELMOR_TEXT("Solitaire (2-player)")};
-  MenuItem MJRiversEasy1{"MJRiversEasy1", VELMOR_TEXT("MJ Rivers (Easy)")};
-  MenuItem MJRiversHard1{"MJRiversHard1", VELMOR_TEXT("MJ Rivers (Hard)")};
-  MenuItem SaveGame1{"SaveGame1", VELMOR_TEXT("&Save Game…")};
-  MenuItem LoadGame1{"LoadGame1", VELMOR_TEXT("&Load Game…")};
-  MenuItem Exit1{"Exit1", VELMOR_TEXT("E&xit")};
-  MenuItem Undo1{"Undo1", VELMOR_TEXT("&Back"), "Ctrl+Z"};
-  MenuItem Redo1{"Redo1", VELMOR_TEXT("R&edo"), "Ctrl+Shift+Z|Ctrl+Y"};  // '|' between keys that do the same
-  MenuItem Restart1{"Restart1", VELMOR_TEXT("&Restart"), "Ctrl+R"};
-  MenuItem CanIStillWin1{"CanIStillWin1", VELMOR_TEXT("Can I Still &Win?"), "Ctrl+W"};
-  MenuItem Demo1{"Demo1", VELMOR_TEXT("&Demo"), "F5"};
-  MenuItem WatchWinnability{"WatchWinnability", VELMOR_TEXT("Watch Winnability")};
-  MenuItem WinnableMark{"WinnableMark", ""};  // on the toolbar while the watch is on
-  MenuItem Stoppe{"Stoppe", VELMOR_TEXT("&Stop"), "Ctrl+X"};
-  MenuItem Shuffle1{"Shuffle1", VELMOR_TEXT("Shu&ffle"), "Ctrl+S"};
-  MenuItem Toolbar1{"Toolbar1", VELMOR_TEXT("Show &Toolbar"), "Ctrl+T"};
-  MenuItem ShowTitle{"ShowTitle", VELMOR_TEXT("Show Status Bar"), "Ctrl+B"};
-  MenuItem ShowHallFame{"ShowHallFame", VELMOR_TEXT("Show Hall of &Fame"), "Ctrl+F"};
-  MenuItem FullScreen{"FullScreen", VELMOR_TEXT("F&ull Screen"), "F11"};
-  MenuItem CoolToolbar{"CoolToolbar", VELMOR_TEXT("Cool Toolbar")};
-  MenuItem FlatButtons{"FlatButtons", VELMOR_TEXT("Cool Buttons")};
-  MenuItem CoolMenu1{"CoolMenu1", VELMOR_TEXT("Cool Menu")};
-  MenuItem CoolMouse{"CoolMouse", VELMOR_TEXT("Cool Mouse")};
-  MenuItem ShowCurrentTile{"ShowCurrentTile", VELMOR_TEXT("Show Current Tile")};
-  MenuItem OnlyPossibleMoves{"OnlyPossibleMoves", VELMOR_TEXT("Only Possible Moves")};
-  MenuItem Res800{"Res800", VELMOR_TEXT("Switch to 800x600 at startup")};
-  MenuItem StartDirectly{"StartDirectly", VELMOR_TEXT("Begin game directly at startup")};
-  MenuItem ResumeLastGame{"ResumeLastGame", VELMOR_TEXT("Resume Last Game")};
-  MenuItem EnableHall{"EnableHall", VELMOR_TEXT("Enable time tracking for the Hall of fame")};
-  MenuItem AnimateTileRivers{"AnimateTileRivers", VELMOR_TEXT("Animate Tile Rivers in Voverizo Dadazu")};
-  MenuItem Contents1{"Contents1", VELMOR_TEXT("&Contents"), "F1"};
-  MenuItem WhatsNew1{"WhatsNew1", VELMOR_TEXT("What's New")};
-  MenuItem French1{"French1", VELMOR_TEXT("French Help")};
-  MenuItem ViewTiles1{"ViewTiles1", VELMOR_TEXT("View Tiles")};
-  MenuItem Changeplayername{"Changeplayername", VELMOR_TEXT("&Player Name")};
-  MenuItem Halloffame1{"Halloffame1", VELMOR_TEXT("&Hall of Fame"), "F10"};
-  MenuItem Statistics1{"Statistics1", VELMOR_TEXT("&Statistics")};
-  MenuItem About1{"About1", VELMOR_TEXT("&About...")};  // F11 is the desktop's key for full screen
-  MenuItem ExplorerButton2{"ExplorerButton2", VELMOR_TEXT("Back")};
-  MenuItem RedoButton{"RedoButton", VELMOR_TEXT("Redo")};
-  MenuItem ShuffleButton{"ShuffleButton", VELMOR_TEXT("Shuffle")};
-  MenuItem HelpButton{"HelpButton", VELMOR_TEXT("Help")};
-  MenuItem AboutButton{"AboutButton", VELMOR_TEXT("About")};
-  MenuItem HallFameButton{"HallFameButton", VELMOR_TEXT("Hall of Fame")};
-  MenuItem ExitButton{"ExitButton", VELMOR_TEXT("Exit")};
-  MenuItem HofBox{"HofBox", ""};  // the Hall of Fame side panel (its visibility)
+  MenuItem VO{"VO"};  // the main menu bar
+  MenuItem File1{"File1"};
+  MenuItem Play1{"Play1"};
+  MenuItem View1{"View1"};
+  MenuItem Configuration1{"Configuration1"};
+  MenuItem HighlightMenu{"HighlightMenu"};
+  MenuItem Help1{"Help1"};
+  MenuItem Tools{"Tools"};  // the toolbar
+  MenuItem NewPopup{"NewPopup"};
+  MenuItem TwoPlayerGame1{"TwoPlayerGame1"};
+  MenuItem RiversEasy1{"RiversEasy1"};
+  MenuItem RiversHard1{"RiversHard1"};
+  MenuItem Solitaire2player1{"Solitaire2player1"};
+  MenuItem MJRiversEasy1{"MJRiversEasy1"};
+  MenuItem MJRiversHard1{"MJRiversHard1"};
+  MenuItem SaveGame1{"SaveGame1"};
+  MenuItem LoadGame1{"LoadGame1"};
+  MenuItem Exit1{"Exit1"};
+  MenuItem Undo1{"Undo1"};
+  MenuItem Redo1{"Redo1"};  // '|' between keys that do the same
+  MenuItem Restart1{"Restart1"};
+  MenuItem CanIStillWin1{"CanIStillWin1"};
+  MenuItem Demo1{"Demo1"};
+  MenuItem WatchWinnability{"WatchWinnability"};
+  MenuItem WinnableMark{"WinnableMark"};  // on the toolbar while the watch is on
+  MenuItem Stoppe{"Stoppe"};
+  MenuItem Shuffle1{"Shuffle1"};
+  MenuItem Toolbar1{"Toolbar1"};
+  MenuItem ShowTitle{"ShowTitle"};
+  MenuItem ShowHallFame{"ShowHallFame"};
+  MenuItem FullScreen{"FullScreen"};
+  MenuItem CoolToolbar{"CoolToolbar"};
+  MenuItem FlatButtons{"FlatButtons"};
+  MenuItem CoolMenu1{"CoolMenu1"};
+  MenuItem CoolMouse{"CoolMouse"};
+  MenuItem ShowCurrentTile{"ShowCurrentTile"};
+  MenuItem OnlyPossibleMoves{"OnlyPossibleMoves"};
+  MenuItem Res800{"Res800"};
+  MenuItem StartDirectly{"StartDirectly"};
+  MenuItem ResumeLastGame{"ResumeLastGame"};
+  MenuItem EnableHall{"EnableHall"};
+  MenuItem AnimateTileRivers{"AnimateTileRivers"};
+  MenuItem Contents1{"Contents1"};
+  MenuItem WhatsNew1{"WhatsNew1"};
+  MenuItem French1{"French1"};
+  MenuItem ViewTiles1{"ViewTiles1"};
+  MenuItem Changeplayername{"Changeplayername"};
+  MenuItem Halloffame1{"Halloffame1"};
+  MenuItem Statistics1{"Statistics1"};
+  MenuItem About1{"About1"};  // F11 is the desktop's key for full screen
+  MenuItem ExplorerButton2{"ExplorerButton2"};
+  MenuItem RedoButton{"RedoButton"};
+  MenuItem ShuffleButton{"ShuffleButton"};
+  MenuItem HelpButton{"HelpButton"};
+  MenuItem AboutButton{"AboutButton"};
+  MenuItem HallFameButton{"HallFameButton"};
+  MenuItem ExitButton{"ExitButton"};
+  MenuItem HofBox{"HofBox"};  // the Hall of Fame side panel (its visibility)
 
   // ---- Highlight and drawing options ---------------------------------------------------------------
-  MenuItem Highlight1{"Highlight1", VELMOR_TEXT("None")};
-  MenuItem Highlight2{"Highlight2", VELMOR_TEXT("Red Rectangle")};
-  MenuItem Highlight3{"Highlight3", VELMOR_TEXT("Colored Tile")};
-  MenuItem Highlight4{"Highlight4", VELMOR_TEXT("Green Rectangle")};
-  MenuItem Highlight5{"Highlight5", VELMOR_TEXT("Blue Rectangle")};
-  MenuItem Invert{"Invert", VELMOR_TEXT("&Invert selection")};
-  MenuItem Shadows{"Shadows", VELMOR_TEXT("Enable 3D shadows on tilesets")};
+  MenuItem Highlight1{"Highlight1"};
+  MenuItem Highlight2{"Highlight2"};
+  MenuItem Highlight3{"Highlight3"};
+  MenuItem Highlight4{"Highlight4"};
+  MenuItem Highlight5{"Highlight5"};
+  MenuItem Invert{"Invert"};
+  MenuItem Shadows{"Shadows"};
 
   // ---- Tilesets and backgrounds --------------------------------------------------------------------
-  MenuItem Tileset1{"Tileset1", VELMOR_TEXT("Tileset")};
-  MenuItem Load1{"Load1", VELMOR_TEXT("Load from disk")};
-  MenuItem MahJongg1{"MahJongg1", VELMOR_TEXT("Orange borders")};
-  MenuItem MahJongg2{"MahJongg2", VELMOR_TEXT("Dark borders")};
-  MenuItem MahJongg3{"MahJongg3", VELMOR_TEXT("Blue borders")};
-  MenuItem Lowcolor1{"Lowcolor1", VELMOR_TEXT("Few Colors")};
-  MenuItem HighContrast1{"HighContrast1", VELMOR_TEXT("High Contrast")};
-  MenuItem Background1{"Background1", VELMOR_TEXT("Background")};
-  MenuItem LoadBackground{"LoadBackground", VELMOR_TEXT("Load from disk")};
-  MenuItem None1{"None1", VELMOR_TEXT("None")};
-  MenuItem Dragons1{"Dragons1", VELMOR_TEXT("&Dragons")};
-  MenuItem Andromeda{"Andromeda", VELMOR_TEXT("Andromeda")};
-  MenuItem Kanji1{"Kanji1", VELMOR_TEXT("&Kanji (classic)")};
-  MenuItem Catpats{"Catpats", VELMOR_TEXT("Catpats")};
+  MenuItem Tileset1{"Tileset1"};
+  MenuItem Load1{"Load1"};
+  MenuItem MahJongg1{"MahJongg1"};
+  MenuItem MahJongg2{"MahJongg2"};
+  MenuItem MahJongg3{"MahJongg3"};
+  MenuItem Lowcolor1{"Lowcolor1"};
+  MenuItem HighContrast1{"HighContrast1"};
+  MenuItem Background1{"Background1"};
+  MenuItem LoadBackground{"LoadBackground"};
+  MenuItem None1{"None1"};
+  MenuItem Dragons1{"Dragons1"};
+  MenuItem Andromeda{"Andromeda"};
+  MenuItem Kanji1{"Kanji1"};
+  MenuItem Catpats{"Catpats"};
 
   // ---- The layout editor: its menu bar and panel ---------------------------------------------------
-  MenuItem EditorMenu{"EditorMenu", ""};  // shown in the menu bar instead of VO while editing
-  MenuItem EditorExit{"EditorExit", VELMOR_TEXT("Exit")};
-  MenuItem Save1{"Save1", VELMOR_TEXT("Save")};
-  MenuItem SaveAs1{"SaveAs1", VELMOR_TEXT("Save as...")};
-  MenuItem TryIt1{"TryIt1", VELMOR_TEXT("Try it")};
-  MenuItem Cancel2{"Cancel2", VELMOR_TEXT("Exit")};
-  MenuItem MoveBoard1{"MoveBoard1", VELMOR_TEXT("Move Board")};
-  MenuItem Movetoleft1{"Movetoleft1", VELMOR_TEXT("Move to left <"), "Ctrl+S"};
-  MenuItem Movetoright1{"Movetoright1", VELMOR_TEXT("Move to right >"), "Ctrl+D"};
-  MenuItem Movetotop1{"Movetotop1", VELMOR_TEXT("Move to top /\\"), "Ctrl+E"};
-  MenuItem Movetobottom1{"Movetobottom1", VELMOR_TEXT("Move to bottom \\/"), "Ctrl+X"};
-  MenuItem EditorPanel{"EditorPanel", ""};  // shown in place of the toolbar while editing
-  MenuItem Label40{"Label40", "144"};
-  MenuItem Edit1{"Edit1", ""};  // the layout's name, as typed
+  MenuItem EditorMenu{"EditorMenu"};  // shown in the menu bar instead of VO while editing
+  MenuItem EditorExit{"EditorExit"};
+  MenuItem Save1{"Save1"};
+  MenuItem SaveAs1{"SaveAs1"};
+  MenuItem TryIt1{"TryIt1"};
+  MenuItem Cancel2{"Cancel2"};
+  MenuItem MoveBoard1{"MoveBoard1"};
+  MenuItem Movetoleft1{"Movetoleft1"};
+  MenuItem Movetoright1{"Movetoright1"};
+  MenuItem Movetotop1{"Movetotop1"};
+  MenuItem Movetobottom1{"Movetobottom1"};
+  MenuItem EditorPanel{"EditorPanel"};  // shown in place of the toolbar while editing
+  MenuItem Label40{"Label40"};
+  MenuItem Edit1{"Edit1"};  // the layout's name, as typed
+
+ private:
+  std::vector<std::unique_ptr<MenuItem>> ownItems_;  // those of a row alone
+  std::vector<MenuItem*> rowItems_;                  // aligned with Commands()
+  std::vector<MenuItem*> roots_;                     // the bars, panels and pop-ups, in row order
 };
 
 }  // namespace velmor

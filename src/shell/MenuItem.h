@@ -15,7 +15,7 @@ class MenuItem {
   using Observer = std::function<void(MenuItem&, Change)>;
 
   MenuItem() = default;
-  MenuItem(std::string name, std::string caption, std::string shortcut = {})
+  explicit MenuItem(std::string name, std::string caption = {}, std::string shortcut = {})
       : name_(std::move(name)), caption_(std::move(caption)), shortcut_(std::move(shortcut)) {}
   MenuItem(const MenuItem&) = delete;
   MenuItem& operator=(const MenuItem&) = delete;
@@ -31,6 +31,13 @@ class MenuItem {
   bool IsSeparator() const { return separator_; }
   int RadioGroup() const { return radioGroup_; }
 
+  // The caption and keys its row of the command table gives it, before it joins a menu: no one is
+  // told, as no window mirrors it yet.
+  MenuItem& Declare(std::string caption, std::string shortcut) {
+    caption_ = std::move(caption);
+    shortcut_ = std::move(shortcut);
+    return *this;
+  }
   void SetCaption(std::string caption);
   void SetChecked(bool checked);
   void Toggle() { SetChecked(!checked_); }
