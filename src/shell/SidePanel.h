@@ -16,6 +16,8 @@ namespace velmor {
 
 class SidePanel {
  public:
+  VELMOR_SPEAKS(velmor)
+
   SidePanel(Platform& platform, const GameMenus& menus, const GameState& game, BoardPictures& pictures,
             const LayoutInPlay& layout, const HallRecords& hall)
       : platform_(platform), menus_(menus), game_(game), pictures_(pictures), layout_(layout), hall_(hall) {}
