@@ -32,7 +32,7 @@ void TVelmor::FormMouseMove(int X, int Y) {
   Current.PrevPointedTile = Current.PointedTile;
   if (!onBoard || Current.Play.Editing()) return;
   const int t = WhatTileThere(Current.Board.BoardGrid, x, y);
-  const bool eligible = t > 0 && (!Menus.OnlyPossibleMoves.Checked() || Dispo(t));
+  const bool eligible = t > 0 && (!Menus.OnlyPossibleMoves.Checked() || Moves.Free(t));
   if (eligible) {
     Current.PointedTile = t;
     if (Menus.ShowCurrentTile.Checked() && !Current.Play.Is(GameKind::TwoPlayers)) Panel.ShowTile(t);

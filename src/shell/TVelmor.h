@@ -20,6 +20,7 @@
 #include "shell/Dealer.h"
 #include "shell/EditorPlay.h"
 #include "shell/FlatPlay.h"
+#include "shell/FreeMoves.h"
 #include "shell/GameFolders.h"
 #include "shell/GameKeeper.h"
 #include "shell/GameMenus.h"
@@ -68,12 +69,10 @@ class TVelmor {
   // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
   void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------
-  bool Dispo(int tile) const;
-  bool Dispo_Vertical(int tile) const;
-  // The play-time test: the vertical variation when it is checked.
-  bool IsPlayable(int tile) const { return Menus.Vertical.Checked() ? Dispo_Vertical(tile) : Dispo(tile); }
-  void IsItFree();
-  void Hint();
+  FreeMoves Moves{Menus, Current, MovesHooks()};
+  bool IsPlayable(int tile) const { return Moves.Playable(tile); }
+  void IsItFree() { Moves.Recount(); }
+  void Hint() { Moves.Hint(); }
   void VerticalClick();
   // ---- Deals and game numbers --------------------------------------------------------------
   Dealer Deals{platform, Menus, Current, Layout, Pictures, DealerHooks()};
@@ -202,6 +201,7 @@ class TVelmor {
  private:
   int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
   GameKeeper::Hooks KeeperHooks();
+  FreeMoves::Hooks MovesHooks();
   SolverPlay::Hands SolverHands();
   LayoutChoice::Hooks ChoiceHooks();
   FlatPlay::Hooks FlatHooks();
