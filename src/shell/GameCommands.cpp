@@ -10,14 +10,6 @@
 
 namespace velmor {
 
-void TVelmor::EndPauseForNewGame() {
-  if (!Current.Play.Paused()) return;
-  Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
-  Menus.PauseButton.SetCaption(VELMOR_TEXT("Pause"));
-  Menus.Pause1.SetEnabled(true);
-  StatusGivesWay();
-}
-
 FreeMoves::Hooks TVelmor::MovesHooks() {
   return {[this] { FullRedraw(); }, [this] { return Solver.KeepingPair(); }, [this] { Flat.Hint(); }};
 }
@@ -45,7 +37,7 @@ void TVelmor::BeginGame() {
 
   ResetForNewGame(NewGameKind::Solitaire);
 
-  EndPauseForNewGame();
+  Clocks.EndPauseForNewGame();
   if (!Current.Play.Editing()) {
     Current.Play.Start(GameKind::OnePlayer);
     UpdateCommands();

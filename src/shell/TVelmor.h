@@ -36,6 +36,7 @@
 #include "shell/LayoutMenu.h"
 #include "shell/LookChoice.h"
 #include "shell/LookMenus.h"
+#include "shell/ScoreAndPause.h"
 #include "shell/SidePanel.h"
 #include "shell/SolverPlay.h"
 #include "shell/SoundLevels.h"
@@ -115,20 +116,19 @@ class TVelmor {
   // ---- Clock, pause and status line -------------------------------------------------------
   uint32_t TickCount = 0;  // timer ticks since start-up
 
-  void ShowStatus(const std::string& message);
-  // The game went on: the greeting or the pause's message leaves the status line.
-  void StatusGivesWay();
+  ScoreAndPause Clocks{platform, Menus, Current, Pictures, ClockHooks()};
+  void ShowStatus(const std::string& message) { Clocks.Say(message); }
+  void StatusGivesWay() { Clocks.GiveWay(); }
   void Temps();  // the 50 ms heartbeat
   // Milliseconds until the heartbeat has something to do again: 0 when nothing moves or counts.
   int HeartbeatDelay() const;
-  void WriteScore();
-  std::string TwoPlayerTimes() const;  // both clocks, the player on turn marked
-  void PauseClick();
-  void FormDeactivate();
-  void FormActivate();
-  void NStatus();
-  void ShowTimeClick();
-  void Stop();
+  void WriteScore() { Clocks.WriteScore(); }
+  void PauseClick() { Clocks.Pause(); }
+  void FormDeactivate() { Clocks.FocusLost(); }
+  void FormActivate() { Clocks.FocusBack(); }
+  void NStatus() { Clocks.ToggleMoves(); }
+  void ShowTimeClick() { Clocks.ToggleTime(); }
+  void Stop() { Clocks.Stop(); }
   // ---- Layouts -----------------------------------------------------------------------------
   bool StartingUp = false;
   int32_t ReachedRank = 0;
@@ -201,6 +201,7 @@ class TVelmor {
  private:
   int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
   GameKeeper::Hooks KeeperHooks();
+  ScoreAndPause::Hooks ClockHooks();
   FreeMoves::Hooks MovesHooks();
   SolverPlay::Hands SolverHands();
   LayoutChoice::Hooks ChoiceHooks();
@@ -213,8 +214,6 @@ class TVelmor {
   // A layout was read: a deal starts on it (or the credit line shows, at start-up).
   void AfterLayoutRead();
   void BuildMenus();
-  // A new game started while paused restores the pause captions.
-  void EndPauseForNewGame();
 };
 
 }  // namespace velmor

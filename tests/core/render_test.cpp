@@ -2,14 +2,12 @@
 // renderer over a board and its marks, then the board's redraws in the game and the highlight choices.
 #include <gtest/gtest.h>
 
+#include "BoardModels.h"
 #include "TestSupport.h"
 #include "display/BoardRenderer.h"
 #include "display/Tileset.h"
 #include "modes/FlatGame.h"
-#include "shell/BoardDrawing.h"
-#include "shell/Dealer.h"
 #include "shell/HighlightChoice.h"
-#include "shell/KeyboardPlay.h"
 #include "shell/LookMenus.h"
 
 using namespace velmor;
@@ -82,16 +80,9 @@ class Render : public ::testing::Test {
 };
 
 // The board's drawing in the game: what it hands the renderer, and what reaches the screen.
-class RenderInGame : public ::testing::Test {
+class RenderInGame : public BoardModels {
  protected:
-  FakePlatform platform;
-  GameMenus menus;
-  GameState current;
-  LayoutInPlay layout;
-  BoardPictures pictures;
   const std::string appFolder = "/nonexistent/";
-  KeyboardPlay keys{platform, current, {}};
-  BoardDrawing view{platform, menus, current, pictures, keys, {[] {}, [this] { view.RedrawAll(); }}};
   HighlightChoice highlights{menus, pictures, current, [this](int tile) { view.RedrawTile(tile); }};
   LookMenus looks{platform, appFolder, menus, pictures, current.Play, [this] { view.RedrawAll(); }};
 
@@ -105,7 +96,6 @@ class RenderInGame : public ::testing::Test {
     SetMode(ModeSolitaire);
     current.Board.TilesLeft = 144;
   }
-  void SetMode(uint8_t mode) { current.Play = PlayState::FromNumbers(mode, current.Play.ResumeNumber()); }
   uint32_t At(int x, int y) const { return pictures.FrameBuffer.at(x, y); }
   // A whole winnable heap, drawn with its shadows.
   void DealWithShadows() {
@@ -115,8 +105,7 @@ class RenderInGame : public ::testing::Test {
     current.GameNumber = 8;
     highlights.Apply();
     pictures.FrameBuffer = pictures.BackgroundImage;
-    Dealer deals{platform, menus, current, layout, pictures, {[] {}, [](int) {}, [](const std::string&) {}}};
-    deals.Deal();
+    DealLayout();
     menus.Shadows.SetChecked(true);
     view.RedrawAll();
   }
