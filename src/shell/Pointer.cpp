@@ -56,19 +56,7 @@ void TVelmor::FormMouseMove(int X, int Y) {
   Current.PrevPointedTile = 0;
 }
 
-void TVelmor::ButtonDown(Button button, int X, int Y) {
-  if (!Current.Play.Live()) return;
-  if (Solver.DemoRunning()) return Solver.StopDemo();  // the click takes the game back, nothing more
-  const int x = X - Pictures.BoardOriginX, y = Y - Pictures.BoardOriginY;
-  if (button == Button::Secondary && !Current.Play.Editing()) {
-    Current.HintTileA = Current.HintTileB = 0;
-    Current.Clear();
-    FullRedraw();
-    Panel.Present();
-    return;
-  }
-  ChoisitPai(x, y, x / CellWidth, y / CellHeight, button);
-}
+void TVelmor::ButtonDown(Button button, int X, int Y) { Picks.Press(button, X, Y); }
 
 void TVelmor::ExplorerButton1MouseUp(Button button) {
   if (button == Button::Secondary) platform.PopupMenu(Menus.NewPopup, Menus.ExplorerButton1);

@@ -58,7 +58,8 @@ std::string ScoreAndPause::TwoPlayerTimes() const {
   // The arrow marks the player on turn.
   return Fill(game_.Turns.Player2Turn ? VELMOR_TEXT("Player 1 %1  \u00B7  \u25B6 Player 2 %2")
                                       : VELMOR_TEXT("\u25B6 Player 1 %1  \u00B7  Player 2 %2"),
-              FormatMinSec(game_.Turns.Running(false, now) / 1000), FormatMinSec(game_.Turns.Running(true, now) / 1000));
+              FormatMinSec(game_.Turns.Running(false, now) / 1000),
+              FormatMinSec(game_.Turns.Running(true, now) / 1000));
 }
 
 void ScoreAndPause::Pause() {

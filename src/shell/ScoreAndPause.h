@@ -20,8 +20,8 @@ class ScoreAndPause {
     std::function<void()> updateCommands;
     std::function<void()> showBackground;  // the bare background hides the board
     std::function<void()> fullRedraw;
-    std::function<void()> keep;     // the game in progress kept on disk
-    std::function<void()> recount;  // free tiles and moves counted again
+    std::function<void()> keep;      // the game in progress kept on disk
+    std::function<void()> recount;   // free tiles and moves counted again
     std::function<int()> flatMoves;  // the pairs a path joins now, in the flat game
     std::function<bool()> checkGameEnd;
   };
@@ -41,7 +41,7 @@ class ScoreAndPause {
   void Beat();
   void WriteScore();
   std::string TwoPlayerTimes() const;  // both clocks, the player on turn marked
-  void Pause();  // pauses the game, or goes on with a paused one
+  void Pause();                        // pauses the game, or goes on with a paused one
   void FocusLost();
   void FocusBack();
   void ToggleMoves();

@@ -41,6 +41,7 @@
 #include "shell/SolverPlay.h"
 #include "shell/SoundLevels.h"
 #include "shell/StatisticsFile.h"
+#include "shell/TilePicking.h"
 #include "shell/UndoPlay.h"
 #include "shell/WindowState.h"
 
@@ -87,8 +88,8 @@ class TVelmor {
   // The window's title names the layout and, for a numbered deal, its number.
   void UpdateWindowTitle();
   // ---- Selection, matching, undo and shuffle -------------------------------------------------
-  enum class Button { Primary, Secondary, Middle };
-  void ChoisitPai(int x, int y, int column, int row, Button button);
+  using Button = TilePicking::Button;
+  TilePicking Picks{Current, Pictures, Moves, PickHooks()};
   void PlaySound(const std::string& name);
   // The player's statistics and records, the game in progress on disk, and the board that offers
   // no move.
@@ -103,8 +104,7 @@ class TVelmor {
   // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
   void AfterMove();
   // A matching pair of free tiles leaves the board, as a click on the second one does it.
-  // `placeA` by value: callers may name the very entry of TilePlace that the pair clears.
-  void TakePair(int a, Place placeA, int b);
+  void TakePair(int a, Place placeA, int b) { Picks.Take(a, placeA, b); }
   UndoPlay Undo{platform, Current, UndoHooks()};  // Back, Redo and Restart
   void Back() { Undo.Back(); }
   void Shuffle1Click();
@@ -201,6 +201,7 @@ class TVelmor {
  private:
   int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
   GameKeeper::Hooks KeeperHooks();
+  TilePicking::Hooks PickHooks();
   ScoreAndPause::Hooks ClockHooks();
   FreeMoves::Hooks MovesHooks();
   SolverPlay::Hands SolverHands();

@@ -1,41 +1,61 @@
 // Playing with the mouse: the selection table, removal and its history, undo, restart, shuffle.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "BoardModels.h"
 #include "TestSupport.h"
 #include "board/Deal.h"
+#include "shell/FreeMoves.h"
+#include "shell/TilePicking.h"
 
 using namespace velmor;
 using namespace velmor::test;
 
 namespace {
 
-class Clicks : public ::testing::Test {
+// Presses on the board, on the model that turns them into picks and pairs.
+class Clicks : public BoardModels {
  protected:
-  FakePlatform platform;
-  ScratchFolder dir;  // a won game writes its record
-  TVelmor game{platform, dir.path()};
+  FreeMoves moves{menus, current, {[] {}, [] { return std::optional<std::pair<int, int>>{}; }, [] {}}};
+  std::vector<std::string> sounds;
+  TilePicking picks{current, pictures, moves, Hooks()};
 
+  TilePicking::Hooks Hooks() {
+    TilePicking::Hooks hooks;
+    hooks.sound = [this](const std::string& name) { sounds.push_back(name + ".wav"); };
+    hooks.redrawTile = [this](int tile) { view.RedrawTile(tile); };
+    hooks.fullRedraw = [this] { view.RedrawAll(); };
+    hooks.boardSeen = hooks.presentPanel = hooks.goingOn = hooks.taken = [] {};
+    hooks.stopDemo = [] { return false; };
+    hooks.editorClick = [](bool, int, int, int, int) {};
+    hooks.flatReach = [](int, int) { return true; };
+    hooks.redrawTaken = [this](const Place& a, const Place& b) { view.RedrawTaken(a, b); };
+    return hooks;
+  }
   void SetUp() override {
-    SetMode(game, ModeSolitaire);
-    game.Current.Board.TilesLeft = 0;
+    SetMode(ModeSolitaire);
+    current.Board.TilesLeft = 0;
   }
   void Put(int tile, Place p) {
-    game.Current.Board.PutTile(tile, p);
-    ++game.Current.Board.TilesLeft;
+    current.Board.PutTile(tile, p);
+    ++current.Board.TilesLeft;
   }
   // A click in the middle of the tile's face, as the window reports it.
-  void Click(int tile, TVelmor::Button button = TVelmor::Button::Primary) { ClickAt(tile, 26, 25, button); }
+  void Click(int tile, TilePicking::Button button = TilePicking::Button::Primary) { ClickAt(tile, 26, 25, button); }
   // A click at (dx, dy) inside the tile's picture: (2, 52) reaches a tile covered from above.
-  void ClickAt(int tile, int dx, int dy, TVelmor::Button button = TVelmor::Button::Primary) {
-    const Place& p = game.Current.Board.TilePlace[tile];
-    game.ButtonDown(button, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + dx,
-                    game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + dy);
+  void ClickAt(int tile, int dx, int dy, TilePicking::Button button = TilePicking::Button::Primary) {
+    const Place& p = current.Board.TilePlace[tile];
+    picks.Press(button, pictures.BoardOriginX + TileLeft(p.column, p.layer) + dx,
+                pictures.BoardOriginY + TileTop(p.row, p.layer) + dy);
   }
   std::vector<std::string> Sounds() {
-    auto s = platform.sounds;
-    platform.sounds.clear();
+    auto s = sounds;
+    sounds.clear();
     return s;
   }
   using S = std::vector<std::string>;
@@ -51,32 +71,32 @@ TEST_F(Clicks, SelectionTableRowByRow) {
   Put(10, {22, 4, 2});  // lies on tile 9: 9 is not free
 
   ClickAt(9, 2, 52);  // nothing selected, not free
-  EXPECT_EQ(game.Current.FirstTile, 0);
+  EXPECT_EQ(current.FirstTile, 0);
   EXPECT_EQ(Sounds(), S{"noway.wav"});
   Click(1);  // nothing selected, free
-  EXPECT_EQ(game.Current.FirstTile, 1);
+  EXPECT_EQ(current.FirstTile, 1);
   EXPECT_EQ(Sounds(), S{"select.wav"});
   ClickAt(9, 2, 52);  // selected, other tile not free: the selection stays
-  EXPECT_EQ(game.Current.FirstTile, 1);
-  EXPECT_EQ(game.Current.SecondTile, 0);
+  EXPECT_EQ(current.FirstTile, 1);
+  EXPECT_EQ(current.SecondTile, 0);
   EXPECT_EQ(Sounds(), S{"noway.wav"});
   Click(1);  // the selected tile again: dropped
-  EXPECT_EQ(game.Current.FirstTile, 0);
+  EXPECT_EQ(current.FirstTile, 0);
   EXPECT_EQ(Sounds(), S{"select.wav"});
   Click(1);
   Sounds();
   Click(5);  // free, another group: it becomes the selection
-  EXPECT_EQ(game.Current.FirstTile, 5);
-  EXPECT_EQ(game.Current.SecondTile, 0);
+  EXPECT_EQ(current.FirstTile, 5);
+  EXPECT_EQ(current.SecondTile, 0);
   EXPECT_EQ(Sounds(), S{"select.wav"});
   Click(1);
   Click(2);  // free and matching: the pair goes
   EXPECT_EQ(Sounds(), (S{"select.wav", "done.wav"}));
-  EXPECT_EQ(game.Current.FirstTile, 0);
-  EXPECT_TRUE(game.Current.Board.TilePlace[1].empty());
-  EXPECT_TRUE(game.Current.Board.TilePlace[2].empty());
-  EXPECT_EQ(game.Current.Board.BoardGrid.at(4, 4, 1), 0);
-  EXPECT_EQ(game.Current.Board.TilesLeft, 3);
+  EXPECT_EQ(current.FirstTile, 0);
+  EXPECT_TRUE(current.Board.TilePlace[1].empty());
+  EXPECT_TRUE(current.Board.TilePlace[2].empty());
+  EXPECT_EQ(current.Board.BoardGrid.at(4, 4, 1), 0);
+  EXPECT_EQ(current.Board.TilesLeft, 3);
 }
 
 TEST_F(Clicks, FlowersMatchEachOtherAndTheHistoryKeepsTheOrderOfClicks) {
@@ -88,54 +108,54 @@ TEST_F(Clicks, FlowersMatchEachOtherAndTheHistoryKeepsTheOrderOfClicks) {
   Click(109);
   Click(3);
   Click(1);
-  ASSERT_EQ(game.Current.History.Count, 4);
-  EXPECT_EQ(game.Current.History.Entries[0].tile, 111);  // the tile selected first comes first
-  EXPECT_EQ(game.Current.History.Entries[1].tile, 109);
-  EXPECT_EQ(game.Current.History.Entries[1].column, 10);
-  EXPECT_EQ(game.Current.History.Entries[2].tile, 3);
-  EXPECT_EQ(game.Current.History.Entries[3].tile, 1);
-  EXPECT_EQ(game.Current.Board.TilesLeft, 0);
+  ASSERT_EQ(current.History.Count, 4);
+  EXPECT_EQ(current.History.Entries[0].tile, 111);  // the tile selected first comes first
+  EXPECT_EQ(current.History.Entries[1].tile, 109);
+  EXPECT_EQ(current.History.Entries[1].column, 10);
+  EXPECT_EQ(current.History.Entries[2].tile, 3);
+  EXPECT_EQ(current.History.Entries[3].tile, 1);
+  EXPECT_EQ(current.Board.TilesLeft, 0);
 }
 
 TEST_F(Clicks, ClicksAreIgnoredOffTilesOutsideGamesAndWhileWaiting) {
   Put(1, {4, 4, 1});
-  game.ButtonDown(TVelmor::Button::Primary, 700, 460);  // no tile there
-  EXPECT_EQ(game.Current.FirstTile, 0);
+  picks.Press(TilePicking::Button::Primary, 700, 460);  // no tile there
+  EXPECT_EQ(current.FirstTile, 0);
   EXPECT_TRUE(Sounds().empty());
   for (uint8_t mode : {ModeNoGame, ModeGameOver, ModeStopped, ModePaused}) {
-    SetMode(game, mode);
+    SetMode(mode);
     Click(1);
-    EXPECT_EQ(game.Current.FirstTile, 0) << int(mode);
+    EXPECT_EQ(current.FirstTile, 0) << int(mode);
   }
   EXPECT_TRUE(Sounds().empty());
 }
 
 TEST_F(Clicks, TheBoardAreaReachesAColumnAndARowBeforeTheOrigin) {
   // Division truncates toward zero: up to 19 pixels left and 24 above the origin still count.
-  game.Current.Board.PutTile(1, {1, 2, 1});  // its picture starts 26 pixels left of the origin
-  game.ChoisitPai(-19, 5, -19 / 20, 5 / 25, TVelmor::Button::Primary);
-  EXPECT_EQ(game.Current.FirstTile, 1);
-  game.Current.FirstTile = 0;
-  game.ChoisitPai(-21, 5, -21 / 20 - 1, 0, TVelmor::Button::Primary);  // what the window passes
-  EXPECT_EQ(game.Current.FirstTile, 0);
+  current.Board.PutTile(1, {1, 2, 1});  // its picture starts 26 pixels left of the origin
+  picks.Choose(-19, 5, -19 / 20, 5 / 25, TilePicking::Button::Primary);
+  EXPECT_EQ(current.FirstTile, 1);
+  current.FirstTile = 0;
+  picks.Choose(-21, 5, -21 / 20 - 1, 0, TilePicking::Button::Primary);  // what the window passes
+  EXPECT_EQ(current.FirstTile, 0);
 }
 
 TEST_F(Clicks, SecondaryClickDropsPicksAndHintsEvenOffTiles) {
   Put(1, {4, 4, 1});
   Put(2, {10, 4, 1});
   Click(1);
-  game.Current.HintTileA = 1;
-  game.Current.HintTileB = 2;
-  game.ButtonDown(TVelmor::Button::Secondary, 700, 460);
-  EXPECT_EQ(game.Current.FirstTile, 0);
-  EXPECT_EQ(game.Current.HintTileA, 0);
-  EXPECT_EQ(game.Current.HintTileB, 0);
+  current.HintTileA = 1;
+  current.HintTileB = 2;
+  picks.Press(TilePicking::Button::Secondary, 700, 460);
+  EXPECT_EQ(current.FirstTile, 0);
+  EXPECT_EQ(current.HintTileA, 0);
+  EXPECT_EQ(current.HintTileB, 0);
 }
 
 TEST_F(Clicks, MiddleClicksSelectLikePrimaryOnes) {
   Put(1, {4, 4, 1});
-  Click(1, TVelmor::Button::Middle);
-  EXPECT_EQ(game.Current.FirstTile, 1);
+  Click(1, TilePicking::Button::Middle);
+  EXPECT_EQ(current.FirstTile, 1);
 }
 
 TEST_F(Clicks, VerticalVariationDecidesWhichTilesMayBeTaken) {
@@ -145,13 +165,13 @@ TEST_F(Clicks, VerticalVariationDecidesWhichTilesMayBeTaken) {
   Put(13, {10, 4, 1});
   Put(17, {10, 8, 1});
   Click(1);
-  EXPECT_EQ(game.Current.FirstTile, 0);  // neighbours on both sides
-  game.Menus.Vertical.SetChecked(true);
+  EXPECT_EQ(current.FirstTile, 0);  // neighbours on both sides
+  menus.Vertical.SetChecked(true);
   Click(1);
-  EXPECT_EQ(game.Current.FirstTile, 0);  // neighbours above and below
-  game.Current.Board.TakeTile(13);
+  EXPECT_EQ(current.FirstTile, 0);  // neighbours above and below
+  current.Board.TakeTile(13);
   Click(1);
-  EXPECT_EQ(game.Current.FirstTile, 1);  // free above, whatever lies beside it
+  EXPECT_EQ(current.FirstTile, 1);  // free above, whatever lies beside it
 }
 
 namespace {
