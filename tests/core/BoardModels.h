@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "display/BoardPictures.h"
 #include "fakes/FakePlatform.h"
@@ -12,8 +15,10 @@
 #include "modes/GameState.h"
 #include "shell/BoardDrawing.h"
 #include "shell/Dealer.h"
+#include "shell/FreeMoves.h"
 #include "shell/GameMenus.h"
 #include "shell/KeyboardPlay.h"
+#include "shell/TilePicking.h"
 
 namespace velmor::test {
 
@@ -27,6 +32,25 @@ class BoardModels : public ::testing::Test {
   KeyboardPlay keys{platform, current, {}};
   BoardDrawing view{platform, menus, current, pictures, keys, {[] {}, [this] { view.RedrawAll(); }}};
 
+  // Free tiles and hints with no solver watching and no flat game's path to show.
+  FreeMoves moves{
+      menus, current, {[this] { view.RedrawAll(); }, [] { return std::optional<std::pair<int, int>>{}; }, [] {}}};
+  std::vector<std::string> sounds;  // the sounds a press asked for, by file name
+
+  // What a press sets going, over the board's drawing: the sounds recorded, no demo to stop, no
+  // editor, a path for every flat pair.
+  TilePicking::Hooks PickHooks() {
+    TilePicking::Hooks hooks;
+    hooks.sound = [this](const std::string& name) { sounds.push_back(name + ".wav"); };
+    hooks.redrawTile = [this](int tile) { view.RedrawTile(tile); };
+    hooks.fullRedraw = [this] { view.RedrawAll(); };
+    hooks.boardSeen = hooks.presentPanel = hooks.goingOn = hooks.taken = [] {};
+    hooks.stopDemo = [] { return false; };
+    hooks.editorClick = [](bool, int, int, int, int) {};
+    hooks.flatReach = [](int, int) { return true; };
+    hooks.redrawTaken = [this](const Place& a, const Place& b) { view.RedrawTaken(a, b); };
+    return hooks;
+  }
   // Puts the game in the old mode `mode` directly, keeping what a pause returns to.
   void SetMode(uint8_t mode) { current.Play = PlayState::FromNumbers(mode, current.Play.ResumeNumber()); }
   // The layout in play dealt onto the board, as the options in the menus ask.

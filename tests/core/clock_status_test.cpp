@@ -19,8 +19,6 @@ namespace {
 // The clock's own model, over a deal of a short row: the counters, the limit, the pause.
 class Clock : public BoardModels {
  protected:
-  FreeMoves moves{
-      menus, current, {[this] { view.RedrawAll(); }, [] { return std::optional<std::pair<int, int>>{}; }, [] {}}};
   ScoreAndPause clocks{platform,
                        menus,
                        current,

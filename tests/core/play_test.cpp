@@ -21,22 +21,8 @@ namespace {
 // Presses on the board, on the model that turns them into picks and pairs.
 class Clicks : public BoardModels {
  protected:
-  FreeMoves moves{menus, current, {[] {}, [] { return std::optional<std::pair<int, int>>{}; }, [] {}}};
-  std::vector<std::string> sounds;
-  TilePicking picks{current, pictures, moves, Hooks()};
+  TilePicking picks{current, pictures, moves, PickHooks()};
 
-  TilePicking::Hooks Hooks() {
-    TilePicking::Hooks hooks;
-    hooks.sound = [this](const std::string& name) { sounds.push_back(name + ".wav"); };
-    hooks.redrawTile = [this](int tile) { view.RedrawTile(tile); };
-    hooks.fullRedraw = [this] { view.RedrawAll(); };
-    hooks.boardSeen = hooks.presentPanel = hooks.goingOn = hooks.taken = [] {};
-    hooks.stopDemo = [] { return false; };
-    hooks.editorClick = [](bool, int, int, int, int) {};
-    hooks.flatReach = [](int, int) { return true; };
-    hooks.redrawTaken = [this](const Place& a, const Place& b) { view.RedrawTaken(a, b); };
-    return hooks;
-  }
   void SetUp() override {
     SetMode(ModeSolitaire);
     current.Board.TilesLeft = 0;
