@@ -1,7 +1,4 @@
-// What a pair taken sets going, and the shuffle.
-#include "base/Say.h"
-#include "board/Deal.h"
-#include "modes/FlatGame.h"
+// The sounds, what a pair taken sets going, and the shuffle's neighbours.
 #include "shell/TVelmor.h"
 
 namespace velmor {
@@ -46,39 +43,9 @@ TilePicking::Hooks TVelmor::PickHooks() {
   return hooks;
 }
 
-void TVelmor::Shuffle1Click() {
-  if (Current.BoardCleared) return;
-  if (!Current.Play.Playing()) return;
-  Current.HintTileA = Current.HintTileB = 0;
-  Current.Clear();
-  Current.History.ClearRedo();  // the pairs taken back no longer stand where they were taken
-
-  if (Menus.Shuffable.Checked()) {
-    Deals.Shuffle();
-  } else if (Current.Play.Is(GameKind::Flat)) {
-    // A pair is only ever joined on its own layer (see ShuffleFlatLayers).
-    PlainShuffle(Current.Board, Current.Gen, /*sameLayer=*/true, [this] { return CountReachablePairs(Current.Board); });
-  } else {
-    PlainShuffle(Current.Board, Current.Gen, /*sameLayer=*/false, [this] {
-      IsItFree();
-      return Current.Free.MovesLeft;
-    });
-  }
-
-  if (!Current.Play.Is(GameKind::Flat)) {
-    IsItFree();
-    const int n = Current.Free.MovesLeft;
-    if (n >= 2)
-      ShowStatus(Fill(VELMOR_TEXT("Tiles shuffled. %1 new moves found."), n));
-    else if (n == 1)
-      ShowStatus(VELMOR_TEXT("Tiles shuffled. 1 new move found."));
-    else
-      ShowStatus(VELMOR_TEXT("No moves found. Try to press Back a few times."));
-    if (!Current.Play.Is(GameKind::TwoPlayers)) Current.Clock.ChargeShuffle(n);
-  }
-  FullRedraw();
-  AfterMove();
-  platform.ProcessMessages();
+BoardShuffle::Hooks TVelmor::ShuffleHooks() {
+  return {[this](const std::string& message) { ShowStatus(message); }, [this] { FullRedraw(); },
+          [this] { AfterMove(); }};
 }
 
 }  // namespace velmor

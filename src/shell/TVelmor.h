@@ -15,6 +15,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
 #include "shell/BoardDrawing.h"
+#include "shell/BoardShuffle.h"
 #include "shell/CommandLine.h"
 #include "shell/DeadEnd.h"
 #include "shell/Dealer.h"
@@ -91,8 +92,7 @@ class TVelmor {
   using Button = TilePicking::Button;
   TilePicking Picks{Current, Pictures, Moves, PickHooks()};
   void PlaySound(const std::string& name);
-  // The player's statistics and records, the game in progress on disk, and the board that offers
-  // no move.
+  // The player's statistics and records, the game in progress on disk, the board with no move.
   GameRecords Records{platform, Writer, [this] { return Folders.ConfigFolder + StatisticsFileName; }};
   HallRecords Hall{platform, Writer, Folders, Listed.Layouts};  // lists 1..99: layouts; 100, 101: flat games
   GameKeeper Keeper{platform, Writer, Folders, Menus, Current, Layout, Listed, Records, KeeperHooks()};
@@ -103,11 +103,11 @@ class TVelmor {
   LanguageChoice Languages{platform, Folders.AppFolder, Menus.Language1, /*radioGroup=*/9};
   // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
   void AfterMove();
-  // A matching pair of free tiles leaves the board, as a click on the second one does it.
-  void TakePair(int a, Place placeA, int b) { Picks.Take(a, placeA, b); }
-  UndoPlay Undo{platform, Current, UndoHooks()};  // Back, Redo and Restart
+  void TakePair(int a, Place placeA, int b) { Picks.Take(a, placeA, b); }  // as a click takes it
+  UndoPlay Undo{platform, Current, UndoHooks()};                           // Back, Redo and Restart
   void Back() { Undo.Back(); }
-  void Shuffle1Click();
+  BoardShuffle Shuffles{platform, Menus, Current, Deals, Moves, ShuffleHooks()};
+  void Shuffle1Click() { Shuffles.Shuffle(); }
   // ---- Pointer ----------------------------------------------------------------------------
   void FormMouseMove(int X, int Y);
   void ButtonDown(Button button, int X, int Y);
@@ -115,7 +115,6 @@ class TVelmor {
   void ShowCurrentTileClick();
   // ---- Clock, pause and status line -------------------------------------------------------
   uint32_t TickCount = 0;  // timer ticks since start-up
-
   ScoreAndPause Clocks{platform, Menus, Current, Pictures, ClockHooks()};
   void ShowStatus(const std::string& message) { Clocks.Say(message); }
   void StatusGivesWay() { Clocks.GiveWay(); }
@@ -201,6 +200,7 @@ class TVelmor {
  private:
   int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
   GameKeeper::Hooks KeeperHooks();
+  BoardShuffle::Hooks ShuffleHooks();
   TilePicking::Hooks PickHooks();
   ScoreAndPause::Hooks ClockHooks();
   FreeMoves::Hooks MovesHooks();

@@ -58,6 +58,14 @@ class BoardModels : public ::testing::Test {
     Dealer deals{platform, menus, current, layout, pictures, {[] {}, [](int) {}, [](const std::string&) {}}};
     deals.Deal();
   }
+  // A winnable deal of `shape` by its number, as a new numbered game deals it.
+  void DealWinnable(LayoutShape shape, int32_t number) {
+    layout.Shape = std::move(shape);
+    menus.Winnable.SetChecked(true);
+    menus.RandomSeed1.SetChecked(true);
+    current.GameNumber = number;
+    DealLayout();
+  }
 };
 
 }  // namespace velmor::test

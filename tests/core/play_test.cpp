@@ -10,6 +10,7 @@
 #include "BoardModels.h"
 #include "TestSupport.h"
 #include "board/Deal.h"
+#include "shell/BoardShuffle.h"
 #include "shell/FreeMoves.h"
 #include "shell/TilePicking.h"
 
@@ -356,50 +357,65 @@ TEST_F(Undo, BothShufflesKeepTilesAndPlacesAndUndoStillWorks) {
   EXPECT_EQ(game.Current.Board.TilesLeft, 138);
 }
 
-TEST_F(Undo, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
-  game.Shuffle1Click();
-  game.IsItFree();
-  const int n = game.Current.Free.MovesLeft;
-  ASSERT_GE(n, 2);
-  EXPECT_EQ(game.Current.Status.Message, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10 * n);
-  EXPECT_EQ(game.Current.FirstTile, 0);
+namespace {
+// The shuffle on its own model, over the board's models and the dealer.
+class Shuffles : public BoardModels {
+ protected:
+  Dealer deals{platform, menus, current, layout, pictures, {[] {}, [](int) {}, [](const std::string&) {}}};
+  BoardShuffle shuffles{platform,
+                        menus,
+                        current,
+                        deals,
+                        moves,
+                        {[this](const std::string& message) { current.Status.Show(message); }, [this] { view.RedrawAll(); }, [] {}}};
+  void SetUp() override { menus.Shuffable.SetChecked(true); }  // as installed
+};
+}  // namespace
 
-  SetMode(game, ModeTwoPlayers);
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10 * n);  // no charge with two players
-  SetMode(game, ModeRivers);
-  game.ShowStatus("before");
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Status.Message, "before");  // nothing said in the flat game
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10 * n);
-  SetMode(game, ModeSolitaire);
-  game.Current.BoardCleared = true;
-  const Grid before = game.Current.Board.BoardGrid;
-  game.Shuffle1Click();
-  EXPECT_TRUE(game.Current.Board.BoardGrid == before);
+TEST_F(Shuffles, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
+  DealWinnable(TraditionalShape(), 42);  // the deal the undo tests play
+  current.Play.Start(GameKind::OnePlayer);
+  shuffles.Shuffle();
+  moves.Recount();
+  const int n = current.Free.MovesLeft;
+  ASSERT_GE(n, 2);
+  EXPECT_EQ(current.Status.Message, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
+  EXPECT_EQ(current.Clock.PenaltySeconds, 10 * n);
+  EXPECT_EQ(current.FirstTile, 0);
+
+  SetMode(ModeTwoPlayers);
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Clock.PenaltySeconds, 10 * n);  // no charge with two players
+  SetMode(ModeRivers);
+  current.Status.Show("before");
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Status.Message, "before");  // nothing said in the flat game
+  EXPECT_EQ(current.Clock.PenaltySeconds, 10 * n);
+  SetMode(ModeSolitaire);
+  current.BoardCleared = true;
+  const Grid before = current.Board.BoardGrid;
+  shuffles.Shuffle();
+  EXPECT_TRUE(current.Board.BoardGrid == before);
 }
 
-TEST(Shuffle, MessagesForOneMoveAndForNone) {
-  FakePlatform platform;
-  TVelmor game(platform, "/app/");
-  SetMode(game, ModeSolitaire);
-  game.Current.Board.PutTile(1, {4, 4, 1});
-  game.Current.Board.PutTile(2, {4, 4, 2});  // stacked: no shuffle can help
-  game.Current.Board.TilesLeft = 2;
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Status.Message, "No moves found. Try to press Back a few times.");
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
-  game.Menus.Shuffable.SetChecked(false);  // random swaps try 101 passes, and cannot help either
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Status.Message, "No moves found. Try to press Back a few times.");
-  game.Current.Board = BoardState{};
-  game.Current.Board.PutTile(1, {4, 4, 1});
-  game.Current.Board.PutTile(2, {10, 4, 1});
-  game.Current.Board.TilesLeft = 2;
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Status.Message, "Tiles shuffled. 1 new move found.");
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10);
+TEST_F(Shuffles, MessagesForOneMoveAndForNone) {
+  SetMode(ModeSolitaire);
+  current.Board.PutTile(1, {4, 4, 1});
+  current.Board.PutTile(2, {4, 4, 2});  // stacked: no shuffle can help
+  current.Board.TilesLeft = 2;
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Status.Message, "No moves found. Try to press Back a few times.");
+  EXPECT_EQ(current.Clock.PenaltySeconds, 0);
+  menus.Shuffable.SetChecked(false);  // random swaps try 101 passes, and cannot help either
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Status.Message, "No moves found. Try to press Back a few times.");
+  current.Board = BoardState{};
+  current.Board.PutTile(1, {4, 4, 1});
+  current.Board.PutTile(2, {10, 4, 1});
+  current.Board.TilesLeft = 2;
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Status.Message, "Tiles shuffled. 1 new move found.");
+  EXPECT_EQ(current.Clock.PenaltySeconds, 10);
 }
 
 TEST(Stop, HidesTheBoardAndEndsAPause) {

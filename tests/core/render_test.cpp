@@ -99,13 +99,9 @@ class RenderInGame : public BoardModels {
   uint32_t At(int x, int y) const { return pictures.FrameBuffer.at(x, y); }
   // A whole winnable heap, drawn with its shadows.
   void DealWithShadows() {
-    layout.Shape = TraditionalShape();
-    menus.Winnable.SetChecked(true);
-    menus.RandomSeed1.SetChecked(true);
-    current.GameNumber = 8;
     highlights.Apply();
     pictures.FrameBuffer = pictures.BackgroundImage;
-    DealLayout();
+    DealWinnable(TraditionalShape(), 8);
     menus.Shadows.SetChecked(true);
     view.RedrawAll();
   }
