@@ -37,6 +37,7 @@
 #include "shell/LayoutMenu.h"
 #include "shell/LookChoice.h"
 #include "shell/LookMenus.h"
+#include "shell/PointerHover.h"
 #include "shell/ScoreAndPause.h"
 #include "shell/SidePanel.h"
 #include "shell/SolverPlay.h"
@@ -88,7 +89,7 @@ class TVelmor {
   void ResetForNewGame(NewGameKind kind);
   // The window's title names the layout and, for a numbered deal, its number.
   void UpdateWindowTitle();
-  // ---- Selection, matching, undo and shuffle -------------------------------------------------
+  // ---- Presses, matching, undo and shuffle ---------------------------------------------------
   using Button = TilePicking::Button;
   TilePicking Picks{Current, Pictures, Moves, PickHooks()};
   void PlaySound(const std::string& name);
@@ -108,8 +109,7 @@ class TVelmor {
   void Back() { Undo.Back(); }
   BoardShuffle Shuffles{platform, Menus, Current, Deals, Moves, ShuffleHooks()};
   void Shuffle1Click() { Shuffles.Shuffle(); }
-  // ---- Pointer ----------------------------------------------------------------------------
-  void FormMouseMove(int X, int Y);
+  void FormMouseMove(int X, int Y) { Hover.Move(X, Y); }
   void ButtonDown(Button button, int X, int Y);
   void ExplorerButton1MouseUp(Button button);
   void ShowCurrentTileClick();
@@ -131,7 +131,6 @@ class TVelmor {
   // ---- Layouts -----------------------------------------------------------------------------
   bool StartingUp = false;
   int32_t ReachedRank = 0;
-
   bool RunLayout(const std::string& path) { return Listed.Play(path, false); }
   bool RunShpLayout(const std::string& path) { return Listed.Play(path, true); }
   // Lists the layouts (see LayoutMenu::Build) and has the chooser count them.
@@ -160,8 +159,9 @@ class TVelmor {
                 [this](int n) { return Current.Gen.RandomBelow(n); },
                 [this](const std::string& message) { ShowStatus(message); }};
   SoundLevels Volumes{platform, Menus.MusicVolume, Menus.EffectsVolume};
-  // ---- Board pictures and drawing -----------------------------------------------------------
+  // ---- Board pictures, drawing, the pointer, tilesets and backgrounds -------------------------
   BoardDrawing View{platform, Menus, Current, Pictures, Keys, ViewHooks()};
+  PointerHover Hover{Menus, Current, Pictures, Moves, View, HoverHooks()};  // the pointer over the board
   virtual ~TVelmor() = default;
   virtual void FullRedraw();
   virtual void RedrawTile(int tile);
@@ -169,7 +169,6 @@ class TVelmor {
   HighlightChoice Highlights{Menus, Pictures, Current, [this](int tile) { RedrawTile(tile); }};
   void ColorHighlight() { Highlights.Apply(); }
   void ShadowsClick();
-  // ---- Tilesets and backgrounds --------------------------------------------------------------
   LookMenus Looks{platform, Folders.AppFolder, Menus, Pictures, Current.Play, [this] { FullRedraw(); }};
   // The window shows the board at another whole scale: every picture is made again at it.
   void SetBoardScale(int scale);
@@ -200,6 +199,7 @@ class TVelmor {
  private:
   int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
   GameKeeper::Hooks KeeperHooks();
+  PointerHover::Hooks HoverHooks();
   BoardShuffle::Hooks ShuffleHooks();
   TilePicking::Hooks PickHooks();
   ScoreAndPause::Hooks ClockHooks();
