@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,6 +19,7 @@
 #include "shell/FreeMoves.h"
 #include "shell/GameMenus.h"
 #include "shell/KeyboardPlay.h"
+#include "shell/ScoreAndPause.h"
 #include "shell/TilePicking.h"
 
 namespace velmor::test {
@@ -50,6 +52,17 @@ class BoardModels : public ::testing::Test {
     hooks.flatReach = [](int, int) { return true; };
     hooks.redrawTaken = [this](const Place& a, const Place& b) { view.RedrawTaken(a, b); };
     return hooks;
+  }
+  // What the clock's model sets going, over the board's drawing and the free-tile rule: no commands
+  // to grey out, no game kept, no end to check; the flat game's count as `flatMoves` gives it.
+  ScoreAndPause::Hooks ClockHooks(std::function<int()> flatMoves = [] { return 0; }) {
+    return {[] {},
+            [this] { view.ShowBackground(); },
+            [this] { view.RedrawAll(); },
+            [] {},
+            [this] { moves.Recount(); },
+            std::move(flatMoves),
+            [] { return false; }};
   }
   // Puts the game in the old mode `mode` directly, keeping what a pause returns to.
   void SetMode(uint8_t mode) { current.Play = PlayState::FromNumbers(mode, current.Play.ResumeNumber()); }

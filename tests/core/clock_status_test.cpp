@@ -19,12 +19,7 @@ namespace {
 // The clock's own model, over a deal of a short row: the counters, the limit, the pause.
 class Clock : public BoardModels {
  protected:
-  ScoreAndPause clocks{platform,
-                       menus,
-                       current,
-                       pictures,
-                       {[] {}, [this] { view.ShowBackground(); }, [this] { view.RedrawAll(); }, [] {},
-                        [this] { moves.Recount(); }, [] { return 0; }, [] { return false; }}};
+  ScoreAndPause clocks{platform, menus, current, pictures, ClockHooks()};
   uint32_t beat = 0;
   void SetUp() override {
     for (MenuItem* shown : {&menus.Moves, &menus.ShowTime, &menus.CoolStatus}) shown->SetChecked(true);  // as installed

@@ -1,6 +1,7 @@
 // Playing with the mouse: the selection table, removal and its history, undo, restart, shuffle.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -12,7 +13,9 @@
 #include "board/Deal.h"
 #include "shell/BoardShuffle.h"
 #include "shell/FreeMoves.h"
+#include "shell/ScoreAndPause.h"
 #include "shell/TilePicking.h"
+#include "shell/UndoPlay.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -162,6 +165,17 @@ TEST_F(Clicks, VerticalVariationDecidesWhichTilesMayBeTaken) {
 }
 
 namespace {
+// Takes `pairs` more pairs of the deal's removal order, from pair `removed` on, by pressing the
+// middle of each tile's face in the board picture whose origin is (originX, originY).
+void PressPairs(const std::vector<Place>& order, int& removed, int pairs, int originX, int originY,
+                const std::function<void(int x, int y)>& press) {
+  for (int k = 0; k < pairs; ++k, ++removed)
+    for (int i = 0; i < 2; ++i) {
+      const Place& p = order[static_cast<size_t>(2 * removed + i)];
+      press(originX + TileLeft(p.column, p.layer) + 26, originY + TileTop(p.row, p.layer) + 25);
+    }
+}
+
 class Undo : public ::testing::Test {
  protected:
   FakePlatform platform;
@@ -177,36 +191,56 @@ class Undo : public ::testing::Test {
     order = game.Current.RemovalOrder;
   }
   void RemovePairs(int pairs) {
-    for (int k = 0; k < pairs; ++k) {
-      for (int i = 0; i < 2; ++i) {
-        const Place& p = order[static_cast<size_t>(2 * removed + i)];
-        game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                        game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
-      }
-      ++removed;
-    }
+    PressPairs(order, removed, pairs, game.Pictures.BoardOriginX, game.Pictures.BoardOriginY,
+               [this](int x, int y) { game.ButtonDown(TVelmor::Button::Primary, x, y); });
   }
   int removed = 0;
 };
+
+// Back and Restart on their own model, over the same winnable deal, its pairs taken by presses.
+class UndoModel : public BoardModels {
+ protected:
+  UndoPlay undo{platform,
+                current,
+                {[this] { view.RedrawAll(); }, [this] { sounds.push_back("done.wav"); }, [] {}, [] {},
+                 [this](const std::string& message) { current.Status.Show(message); }}};
+  ScoreAndPause clocks{platform, menus, current, pictures, ClockHooks()};
+  TilePicking picks{current, pictures, moves, PickHooks()};
+  std::vector<Place> order;
+  int removed = 0;
+
+  void SetUp() override {
+    menus.ShowTime.SetChecked(true);  // as installed
+    DealWinnable(TraditionalShape(), 42);
+    current.Play.Start(GameKind::OnePlayer);
+    current.Clock.StartTick = platform.TickCount();
+    order = current.RemovalOrder;
+  }
+  void SetMode(uint8_t mode) { current.Play = PlayState::FromNumbers(mode, current.Play.ResumeNumber()); }
+  void RemovePairs(int pairs) {
+    PressPairs(order, removed, pairs, pictures.BoardOriginX, pictures.BoardOriginY,
+               [this](int x, int y) { picks.Press(TilePicking::Button::Primary, x, y); });
+  }
+};
 }  // namespace
 
-TEST_F(Undo, BackTakesPairsBackOneByOneUntilTheDeal) {
-  const Grid dealt = game.Current.Board.BoardGrid;
-  game.Back();  // nothing removed yet
-  EXPECT_TRUE(game.Current.Board.BoardGrid == dealt);
+TEST_F(UndoModel, BackTakesPairsBackOneByOneUntilTheDeal) {
+  const Grid dealt = current.Board.BoardGrid;
+  undo.Back();  // nothing removed yet
+  EXPECT_TRUE(current.Board.BoardGrid == dealt);
   RemovePairs(3);
-  ASSERT_EQ(game.Current.Board.TilesLeft, 138);
-  ASSERT_EQ(game.Current.History.Count, 6);
-  game.Current.FirstTile = 5;
-  game.Current.HintTileA = 7;
-  for (int k = 0; k < 3; ++k) game.Menus.Undo1.Click();
-  EXPECT_TRUE(game.Current.Board.BoardGrid == dealt);
-  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
-  EXPECT_EQ(game.Current.FirstTile, 0);
-  EXPECT_EQ(game.Current.HintTileA, 0);
-  for (int t = 1; t <= 144; ++t) EXPECT_EQ(game.Current.Board.BoardGrid.at(game.Current.Board.TilePlace[t]), t);
-  game.Back();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
+  ASSERT_EQ(current.Board.TilesLeft, 138);
+  ASSERT_EQ(current.History.Count, 6);
+  current.FirstTile = 5;
+  current.HintTileA = 7;
+  for (int k = 0; k < 3; ++k) undo.Back();
+  EXPECT_TRUE(current.Board.BoardGrid == dealt);
+  EXPECT_EQ(current.Board.TilesLeft, 144);
+  EXPECT_EQ(current.FirstTile, 0);
+  EXPECT_EQ(current.HintTileA, 0);
+  for (int t = 1; t <= 144; ++t) EXPECT_EQ(current.Board.BoardGrid.at(current.Board.TilePlace[t]), t);
+  undo.Back();
+  EXPECT_EQ(current.Board.TilesLeft, 144);
 }
 
 // Redo takes the pairs taken back again, in turn, with the sound of a pair, until another pair is
@@ -298,37 +332,37 @@ TEST_F(Undo, AShuffleARestartOrANewDealEndRedo) {
   }
 }
 
-TEST_F(Undo, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
+TEST_F(UndoModel, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
   RemovePairs(2);
-  SetMode(game, ModeTwoPlayers);
-  game.Back();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 140);
-  SetMode(game, ModeRivers);  // the flat game has undo
-  game.Back();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 142);
-  SetMode(game, ModeSolitaire);
+  SetMode(ModeTwoPlayers);
+  undo.Back();
+  EXPECT_EQ(current.Board.TilesLeft, 140);
+  SetMode(ModeRivers);  // the flat game has undo
+  undo.Back();
+  EXPECT_EQ(current.Board.TilesLeft, 142);
+  SetMode(ModeSolitaire);
   removed = 1;
   RemovePairs(71);
-  ASSERT_EQ(game.Current.Board.TilesLeft, 0);
-  game.Back();
-  game.Undo.Restart();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 0);  // a won game cannot be taken back
+  ASSERT_EQ(current.Board.TilesLeft, 0);
+  undo.Back();
+  undo.Restart();
+  EXPECT_EQ(current.Board.TilesLeft, 0);  // a won game cannot be taken back
 }
 
-TEST_F(Undo, RestartPutsEveryPairBackAndResetsTheClock) {
+TEST_F(UndoModel, RestartPutsEveryPairBackAndResetsTheClock) {
   RemovePairs(5);
-  game.Current.Clock.PenaltySeconds = 80;
+  current.Clock.PenaltySeconds = 80;
   platform.tick += 61'000;
-  game.Temps();
-  ASSERT_EQ(game.Menus.TimeLine.Caption(), "02:21");
-  game.Menus.Restart1.Click();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
-  EXPECT_EQ(game.Current.History.Count, 0);
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
-  EXPECT_EQ(game.Current.Clock.StartTick, platform.tick);
-  EXPECT_EQ(game.Current.Status.Message, "Game restarted.");
-  game.Temps();
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:00");
+  clocks.Beat();
+  ASSERT_EQ(menus.TimeLine.Caption(), "02:21");
+  undo.Restart();
+  EXPECT_EQ(current.Board.TilesLeft, 144);
+  EXPECT_EQ(current.History.Count, 0);
+  EXPECT_EQ(current.Clock.PenaltySeconds, 0);
+  EXPECT_EQ(current.Clock.StartTick, platform.tick);
+  EXPECT_EQ(current.Status.Message, "Game restarted.");
+  clocks.Beat();
+  EXPECT_EQ(menus.TimeLine.Caption(), "00:00");
 }
 
 namespace {

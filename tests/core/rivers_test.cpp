@@ -55,12 +55,7 @@ class FlatModels : public BoardModels {
                 {[this](int tile) { view.RedrawTile(tile); }, [this] { view.RedrawAll(); },
                  [this](const Place& p) { return view.TileBox(p); }}};
   DeadEnd deadEnds{platform, current, [] {}, [] { return 0; }};
-  ScoreAndPause clocks{platform,
-                       menus,
-                       current,
-                       pictures,
-                       {[] {}, [this] { view.ShowBackground(); }, [this] { view.RedrawAll(); }, [] {}, [] {},
-                        [this] { return deadEnds.FlatMoves(); }, [] { return false; }}};
+  ScoreAndPause clocks{platform, menus, current, pictures, ClockHooks([this] { return deadEnds.FlatMoves(); })};
   UndoPlay undo{platform, current, {[this] { view.RedrawAll(); }, [] {}, [] {}, [] {}, [](const std::string&) {}}};
   TilePicking picks{current, pictures, moves, FlatHooks()};
 
