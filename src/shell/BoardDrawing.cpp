@@ -70,6 +70,18 @@ void BoardDrawing::Redraw() {
   }
 }
 
+void BoardDrawing::RedrawAll() {
+  pictures_.RedrawBox = pictures_.NoBox;
+  Redraw();
+}
+
+void BoardDrawing::RedrawTile(int tile) {
+  if (tile < 0 || tile > TileTotal) return;
+  pictures_.RedrawBox = TileBox(game_.Board.TilePlace[static_cast<size_t>(tile)]);
+  Redraw();
+  pictures_.RedrawBox = pictures_.NoBox;
+}
+
 void BoardDrawing::ShowBackground() {
   pictures_.BackgroundShown = true;
   platform_.PresentBoard(pictures_.BackgroundImage,

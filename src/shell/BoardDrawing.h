@@ -32,6 +32,9 @@ class BoardDrawing {
   Rect TileBox(const Place& p) const;
   // The board composed, inside RedrawBox when it is set, and shown.
   void Redraw();
+  // The whole board composed again; only the box of one tile's picture.
+  void RedrawAll();
+  void RedrawTile(int tile);
   // After a pair has left the board: redraws what the two places change.
   void RedrawTaken(const Place& a, const Place& b);
   void ShowBackground();

@@ -1,25 +1,14 @@
-// The heartbeat: game clock, status line, pause and the automatic pause on focus loss.
+// The heartbeat, and how long the window may sleep between beats.
 #include <algorithm>
 
-#include "base/Format.h"
-#include "base/Say.h"
 #include "shell/TVelmor.h"
 
 namespace velmor {
 
-// The status line scrolls its message itself, so it is given the message as the player reads it.
-void TVelmor::ShowStatus(const std::string& message) { Current.Status.Show(platform.Translate(message)); }
-
-void TVelmor::StatusGivesWay() {
-  if (const auto blank = Current.Status.GiveWay()) Menus.StatusText.SetCaption(*blank);
-}
-
 void TVelmor::Temps() {
   ++TickCount;
   Writer.DeliverFailures();
-
-  if (const auto shown = Current.Status.Advance(TickCount, Menus.CoolStatus.Checked()))
-    Menus.StatusText.SetCaption(*shown);
+  Clocks.ScrollStatus(TickCount);
 
   if (Tunes.FirstPending) {
     // The window is up: the sound's libraries and device open now, behind it, for the effects
@@ -33,15 +22,7 @@ void TVelmor::Temps() {
   DeadEnds.Tick();
   Solver.Tick();
   UpdateCommands();  // a dead end's move count or a mode set elsewhere is seen within a beat
-  if (Current.Play.Over()) return;
-  if (Current.Play.Playing()) {
-    Current.Clock.Update(platform.TickCount());
-    if (Current.Clock.Total() >= GameClock::TimeLimitSeconds) Stop();
-  }
-  WriteScore();
-  // Only when something else was presented meanwhile: a whole board every beat cost a paused game
-  // with music more than a running one.
-  if ((Current.Play.Stopped() || Current.Play.Paused()) && !Pictures.BackgroundShown) ShowFond();
+  Clocks.Beat();
 }
 
 // The window sleeps between heartbeats while nothing moves: a still status line, no worker answer
@@ -69,90 +50,10 @@ int TVelmor::GameHeartbeatDelay() const {
   return next == 0 ? 0 : static_cast<int>(next) + 2;
 }
 
-void TVelmor::WriteScore() {
-  if (!Current.Play.Underway() || Current.BoardCleared) {
-    Menus.MovesLeftLine.SetCaption("");
-    Menus.TilesLeftLine.SetCaption("");
-    Menus.TimeLine.SetCaption("");
-    return;
-  }
-  IsItFree();
-  Menus.TilesLeftLine.SetCaption(std::to_string(Current.Board.TilesLeft));
-  const bool solitaire = Current.Play.Is(GameKind::OnePlayer) || Current.Play.Is(GameKind::TwoPlayers);
-  // The flat game counts the pairs a path joins now; the count is taken after each move.
-  const bool counted = Current.Play.Playing();
-  const int moves = Current.Play.Is(GameKind::Flat) ? DeadEnds.FlatMoves() : Current.Free.MovesLeft;
-  Menus.MovesLeftLine.SetCaption(Menus.Moves.Checked() && counted ? std::to_string(moves) : "");
-  Menus.TimeLine.SetCaption(Current.Play.Solo() && Menus.ShowTime.Checked() ? FormatMinSec(Current.Clock.Total()) : "");
-  // Two players see both clocks and whose turn it is here too, with the side panel hidden.
-  if (Current.Play.Is(GameKind::TwoPlayers)) Menus.TimeLine.SetCaption(TwoPlayerTimes());
-  if (Current.Free.MovesLeft > 0) Current.Status.Bounce = false;
-  if (Current.Board.TilesLeft == 0) {
-    // A board cleared before the clock showed its first second ends on a later heartbeat.
-    if (!Current.ResultShown && !CheckGameEnd()) FullRedraw();
-  } else if (Current.Free.MovesLeft == 0 && solitaire && !Current.Status.Bounce) {
-    Current.Status.StartBounce(platform.Translate(VELMOR_TEXT("      SORRY, NO MORE MOVES !!")));
-  }
-}
-
-std::string TVelmor::TwoPlayerTimes() const {
-  const uint32_t now = platform.TickCount();
-  // The arrow marks the player on turn.
-  return Fill(Current.Turns.Player2Turn ? VELMOR_TEXT("Player 1 %1  \u00B7  \u25B6 Player 2 %2")
-                                        : VELMOR_TEXT("\u25B6 Player 1 %1  \u00B7  Player 2 %2"),
-              FormatMinSec(Current.Turns.Running(false, now) / 1000),
-              FormatMinSec(Current.Turns.Running(true, now) / 1000));
-}
-
-void TVelmor::PauseClick() {
-  if (Current.Play.Pause()) {
-    UpdateCommands();
-    Current.Clock.Pause(platform.TickCount());
-    Menus.Pause1.SetCaption(VELMOR_TEXT("&Continue"));
-    Menus.PauseButton.SetCaption(VELMOR_TEXT("Play"));
-    ShowFond();
-    Current.Status.Hold(platform.Translate(VELMOR_TEXT("Game paused: press F12 or click Play to go on.")));
-    Keeper.Keep();
-  } else if (Current.Play.Resume()) {
-    UpdateCommands();
-    StatusGivesWay();
-    Current.Clock.Resume(platform.TickCount());
-    Menus.PauseButton.SetCaption(VELMOR_TEXT("Pause"));
-    Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
-    FullRedraw();
-  }
-}
-
-void TVelmor::FormDeactivate() {
-  if (!Current.Play.Paused()) PauseClick();
-}
-
-void TVelmor::FormActivate() {
-  // The menu pictures are the toolbar's own icons, which never change here: nothing to refresh.
-  if (Current.Play.Paused()) PauseClick();
-}
-
-void TVelmor::NStatus() {
-  Menus.Moves.Toggle();
-  if (!Menus.Moves.Checked()) Menus.MovesLeftLine.SetCaption("");
-}
-
-void TVelmor::ShowTimeClick() {
-  Menus.ShowTime.Toggle();
-  if (!Menus.ShowTime.Checked()) Menus.TimeLine.SetCaption("");
-}
-
-void TVelmor::Stop() {
-  if (Current.Play.Paused()) {
-    Current.Clock.Resume(platform.TickCount());
-    Menus.PauseButton.SetCaption(VELMOR_TEXT("Pause"));
-    Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
-    StatusGivesWay();
-  }
-  // A later resume (the help window closing) must not bring a stopped game back.
-  Current.Play.Stop();
-  UpdateCommands();
-  ShowFond();
+ScoreAndPause::Hooks TVelmor::ClockHooks() {
+  return {[this] { UpdateCommands(); },     [this] { ShowFond(); }, [this] { FullRedraw(); },
+          [this] { Keeper.Keep(); },        [this] { IsItFree(); }, [this] { return DeadEnds.FlatMoves(); },
+          [this] { return CheckGameEnd(); }};
 }
 
 }  // namespace velmor

@@ -3,17 +3,9 @@
 
 namespace velmor {
 
-void TVelmor::FullRedraw() {
-  Pictures.RedrawBox = Pictures.NoBox;
-  View.Redraw();
-}
+void TVelmor::FullRedraw() { View.RedrawAll(); }
 
-void TVelmor::RedrawTile(int tile) {
-  if (tile < 0 || tile > TileTotal) return;
-  Pictures.RedrawBox = View.TileBox(Current.Board.TilePlace[static_cast<size_t>(tile)]);
-  View.Redraw();
-  Pictures.RedrawBox = Pictures.NoBox;
-}
+void TVelmor::RedrawTile(int tile) { View.RedrawTile(tile); }
 
 void TVelmor::SetBoardScale(int scale) {
   if (!Looks.SetScale(scale)) return;

@@ -1,7 +1,6 @@
 // Free tiles, hints, deals and the new-game commands.
 #include <algorithm>
 #include <string>
-#include <tuple>
 
 #include "base/Say.h"
 #include "base/Version.h"
@@ -11,38 +10,8 @@
 
 namespace velmor {
 
-bool TVelmor::Dispo(int tile) const { return TileFreeIn(Current.Play, Current.Board, tile, false); }
-bool TVelmor::Dispo_Vertical(int tile) const { return TileFreeIn(Current.Play, Current.Board, tile, true); }
-
-void TVelmor::EndPauseForNewGame() {
-  if (!Current.Play.Paused()) return;
-  Menus.Pause1.SetCaption(VELMOR_TEXT("&Pause"));
-  Menus.PauseButton.SetCaption(VELMOR_TEXT("Pause"));
-  Menus.Pause1.SetEnabled(true);
-  StatusGivesWay();
-}
-
-void TVelmor::IsItFree() {
-  if (!Current.Play.Is(GameKind::OnePlayer) && !Current.Play.Is(GameKind::TwoPlayers)) return;
-  if (Menus.Vertical.Checked())
-    Current.Free.Recount(Current.Board.TileCount, [this](int t) { return Dispo_Vertical(t); });
-  else
-    Current.Free.Recount(Current.Board.TileCount, [this](int t) { return Dispo(t); });
-}
-
-void TVelmor::Hint() {
-  if (Current.Play.Is(GameKind::Flat)) return Flat.Hint();
-  if (!Current.Play.Is(GameKind::OnePlayer) || Current.Free.MovesLeft == 0) return;
-  // Watching winnability, the hint is a pair the solver's way to the end takes.
-  if (const auto keep = Solver.KeepingPair()) {
-    std::tie(Current.HintTileA, Current.HintTileB) = *keep;
-  } else {
-    Current.HintTileA = Current.HintTileB = 0;
-    IsItFree();
-    if (!Current.Free.NextHint(Current.HintIndex, Current.HintTileA, Current.HintTileB)) return;
-  }
-  Current.Clock.ChargeHint();
-  FullRedraw();
+FreeMoves::Hooks TVelmor::MovesHooks() {
+  return {[this] { FullRedraw(); }, [this] { return Solver.KeepingPair(); }, [this] { Flat.Hint(); }};
 }
 
 void TVelmor::VerticalClick() {
@@ -68,7 +37,7 @@ void TVelmor::BeginGame() {
 
   ResetForNewGame(NewGameKind::Solitaire);
 
-  EndPauseForNewGame();
+  Clocks.EndPauseForNewGame();
   if (!Current.Play.Editing()) {
     Current.Play.Start(GameKind::OnePlayer);
     UpdateCommands();

@@ -91,7 +91,7 @@ void TVelmor::TwoPlayers() {
   Listed.FromCheckedEntry();
   Deals.Deal();
   ResetForNewGame(NewGameKind::TwoPlayers);
-  EndPauseForNewGame();
+  Clocks.EndPauseForNewGame();
   ShowStatus(VELMOR_TEXT("Two-Player Solitaire started."));
   Current.Play.Start(GameKind::TwoPlayers);
   UpdateCommands();

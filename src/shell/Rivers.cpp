@@ -17,7 +17,7 @@ void TVelmor::FourRivers(bool hard, std::optional<uint32_t> state) {
 
   ResetForNewGame(NewGameKind::Rivers);
   Current.Clock.StartTick = platform.TickCount();
-  EndPauseForNewGame();
+  Clocks.EndPauseForNewGame();
   ShowStatus(VELMOR_TEXT("Voverizo Dadazu started."));
   Current.Play.Start(GameKind::Flat);
   UpdateCommands();

@@ -15,7 +15,7 @@ GameKeeper::Hooks TVelmor::KeeperHooks() {
   return {[this](const std::string& message) { ShowStatus(message); },
           [this](bool twoPlayers) {
             ResetForNewGame(twoPlayers ? NewGameKind::TwoPlayers : NewGameKind::Solitaire);
-            EndPauseForNewGame();
+            Clocks.EndPauseForNewGame();
           },
           [this] {
             ColorHighlight();

@@ -15,11 +15,13 @@
 #include "layouts/LayoutLibrary.h"
 #include "modes/GameState.h"
 #include "shell/BoardDrawing.h"
+#include "shell/BoardShuffle.h"
 #include "shell/CommandLine.h"
 #include "shell/DeadEnd.h"
 #include "shell/Dealer.h"
 #include "shell/EditorPlay.h"
 #include "shell/FlatPlay.h"
+#include "shell/FreeMoves.h"
 #include "shell/GameFolders.h"
 #include "shell/GameKeeper.h"
 #include "shell/GameMenus.h"
@@ -35,10 +37,13 @@
 #include "shell/LayoutMenu.h"
 #include "shell/LookChoice.h"
 #include "shell/LookMenus.h"
+#include "shell/PointerHover.h"
+#include "shell/ScoreAndPause.h"
 #include "shell/SidePanel.h"
 #include "shell/SolverPlay.h"
 #include "shell/SoundLevels.h"
 #include "shell/StatisticsFile.h"
+#include "shell/TilePicking.h"
 #include "shell/UndoPlay.h"
 #include "shell/WindowState.h"
 
@@ -68,12 +73,10 @@ class TVelmor {
   // Greys out, in the menu and on the toolbar, the play commands that can do nothing now.
   void UpdateCommands();
   // ---- Free tiles, moves and hints ---------------------------------------------------------
-  bool Dispo(int tile) const;
-  bool Dispo_Vertical(int tile) const;
-  // The play-time test: the vertical variation when it is checked.
-  bool IsPlayable(int tile) const { return Menus.Vertical.Checked() ? Dispo_Vertical(tile) : Dispo(tile); }
-  void IsItFree();
-  void Hint();
+  FreeMoves Moves{Menus, Current, MovesHooks()};
+  bool IsPlayable(int tile) const { return Moves.Playable(tile); }
+  void IsItFree() { Moves.Recount(); }
+  void Hint() { Moves.Hint(); }
   void VerticalClick();
   // ---- Deals and game numbers --------------------------------------------------------------
   Dealer Deals{platform, Menus, Current, Layout, Pictures, DealerHooks()};
@@ -86,12 +89,11 @@ class TVelmor {
   void ResetForNewGame(NewGameKind kind);
   // The window's title names the layout and, for a numbered deal, its number.
   void UpdateWindowTitle();
-  // ---- Selection, matching, undo and shuffle -------------------------------------------------
-  enum class Button { Primary, Secondary, Middle };
-  void ChoisitPai(int x, int y, int column, int row, Button button);
+  // ---- Presses, matching, undo and shuffle ---------------------------------------------------
+  using Button = TilePicking::Button;
+  TilePicking Picks{Current, Pictures, Moves, PickHooks()};
   void PlaySound(const std::string& name);
-  // The player's statistics and records, the game in progress on disk, and the board that offers
-  // no move.
+  // The player's statistics and records, the game in progress on disk, the board with no move.
   GameRecords Records{platform, Writer, [this] { return Folders.ConfigFolder + StatisticsFileName; }};
   HallRecords Hall{platform, Writer, Folders, Listed.Layouts};  // lists 1..99: layouts; 100, 101: flat games
   GameKeeper Keeper{platform, Writer, Folders, Menus, Current, Layout, Listed, Records, KeeperHooks()};
@@ -102,38 +104,33 @@ class TVelmor {
   LanguageChoice Languages{platform, Folders.AppFolder, Menus.Language1, /*radioGroup=*/9};
   // What follows every move and every new board: the game kept, a dead end noticed, the solver told.
   void AfterMove();
-  // A matching pair of free tiles leaves the board, as a click on the second one does it.
-  // `placeA` by value: callers may name the very entry of TilePlace that the pair clears.
-  void TakePair(int a, Place placeA, int b);
-  UndoPlay Undo{platform, Current, UndoHooks()};  // Back, Redo and Restart
+  void TakePair(int a, Place placeA, int b) { Picks.Take(a, placeA, b); }  // as a click takes it
+  UndoPlay Undo{platform, Current, UndoHooks()};                           // Back, Redo and Restart
   void Back() { Undo.Back(); }
-  void Shuffle1Click();
-  // ---- Pointer ----------------------------------------------------------------------------
-  void FormMouseMove(int X, int Y);
+  BoardShuffle Shuffles{platform, Menus, Current, Deals, Moves, ShuffleHooks()};
+  void Shuffle1Click() { Shuffles.Shuffle(); }
+  void FormMouseMove(int X, int Y) { Hover.Move(X, Y); }
   void ButtonDown(Button button, int X, int Y);
   void ExplorerButton1MouseUp(Button button);
   void ShowCurrentTileClick();
   // ---- Clock, pause and status line -------------------------------------------------------
   uint32_t TickCount = 0;  // timer ticks since start-up
-
-  void ShowStatus(const std::string& message);
-  // The game went on: the greeting or the pause's message leaves the status line.
-  void StatusGivesWay();
+  ScoreAndPause Clocks{platform, Menus, Current, Pictures, ClockHooks()};
+  void ShowStatus(const std::string& message) { Clocks.Say(message); }
+  void StatusGivesWay() { Clocks.GiveWay(); }
   void Temps();  // the 50 ms heartbeat
   // Milliseconds until the heartbeat has something to do again: 0 when nothing moves or counts.
   int HeartbeatDelay() const;
-  void WriteScore();
-  std::string TwoPlayerTimes() const;  // both clocks, the player on turn marked
-  void PauseClick();
-  void FormDeactivate();
-  void FormActivate();
-  void NStatus();
-  void ShowTimeClick();
-  void Stop();
+  void WriteScore() { Clocks.WriteScore(); }
+  void PauseClick() { Clocks.Pause(); }
+  void FormDeactivate() { Clocks.FocusLost(); }
+  void FormActivate() { Clocks.FocusBack(); }
+  void NStatus() { Clocks.ToggleMoves(); }
+  void ShowTimeClick() { Clocks.ToggleTime(); }
+  void Stop() { Clocks.Stop(); }
   // ---- Layouts -----------------------------------------------------------------------------
   bool StartingUp = false;
   int32_t ReachedRank = 0;
-
   bool RunLayout(const std::string& path) { return Listed.Play(path, false); }
   bool RunShpLayout(const std::string& path) { return Listed.Play(path, true); }
   // Lists the layouts (see LayoutMenu::Build) and has the chooser count them.
@@ -162,8 +159,9 @@ class TVelmor {
                 [this](int n) { return Current.Gen.RandomBelow(n); },
                 [this](const std::string& message) { ShowStatus(message); }};
   SoundLevels Volumes{platform, Menus.MusicVolume, Menus.EffectsVolume};
-  // ---- Board pictures and drawing -----------------------------------------------------------
+  // ---- Board pictures, drawing, the pointer, tilesets and backgrounds -------------------------
   BoardDrawing View{platform, Menus, Current, Pictures, Keys, ViewHooks()};
+  PointerHover Hover{Menus, Current, Pictures, Moves, View, HoverHooks()};  // the pointer over the board
   virtual ~TVelmor() = default;
   virtual void FullRedraw();
   virtual void RedrawTile(int tile);
@@ -171,7 +169,6 @@ class TVelmor {
   HighlightChoice Highlights{Menus, Pictures, Current, [this](int tile) { RedrawTile(tile); }};
   void ColorHighlight() { Highlights.Apply(); }
   void ShadowsClick();
-  // ---- Tilesets and backgrounds --------------------------------------------------------------
   LookMenus Looks{platform, Folders.AppFolder, Menus, Pictures, Current.Play, [this] { FullRedraw(); }};
   // The window shows the board at another whole scale: every picture is made again at it.
   void SetBoardScale(int scale);
@@ -202,6 +199,11 @@ class TVelmor {
  private:
   int GameHeartbeatDelay() const;  // what the game itself needs, the music aside
   GameKeeper::Hooks KeeperHooks();
+  PointerHover::Hooks HoverHooks();
+  BoardShuffle::Hooks ShuffleHooks();
+  TilePicking::Hooks PickHooks();
+  ScoreAndPause::Hooks ClockHooks();
+  FreeMoves::Hooks MovesHooks();
   SolverPlay::Hands SolverHands();
   LayoutChoice::Hooks ChoiceHooks();
   FlatPlay::Hooks FlatHooks();
@@ -213,8 +215,6 @@ class TVelmor {
   // A layout was read: a deal starts on it (or the credit line shows, at start-up).
   void AfterLayoutRead();
   void BuildMenus();
-  // A new game started while paused restores the pause captions.
-  void EndPauseForNewGame();
 };
 
 }  // namespace velmor

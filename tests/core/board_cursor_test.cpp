@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "BoardModels.h"
 #include "TestSupport.h"
 #include "board/Deal.h"
 #include "modes/BoardCursor.h"
@@ -33,12 +34,23 @@ class KeyboardGame : public ::testing::Test {
   }
 };
 
+// A numbered deal of the Traditional heap on the board's models alone.
+class CursorBoard : public BoardModels {
+ protected:
+  void SetUp() override {
+    layout.Shape = TraditionalShape();
+    menus.RandomSeed1.SetChecked(true);
+    current.GameNumber = 12;
+    DealLayout();
+  }
+};
+
 }  // namespace
 
 // Over whole deals: every arrow lands on a visible tile that lies that way (or stays), and Tab
 // visits every free tile once, in reading order, before it comes round again.
-TEST_F(KeyboardGame, ArrowsGoToVisibleTilesThatWayAndTabVisitsEveryFreeTileOnce) {
-  const BoardState& board = game.Current.Board;
+TEST_F(CursorBoard, ArrowsGoToVisibleTilesThatWayAndTabVisitsEveryFreeTileOnce) {
+  const BoardState& board = current.Board;
   const Selectable free = [&](int t) { return IsTileFree(board, t, false); };
   for (int t = 1; t <= TileTotal; ++t) {
     if (!TileVisible(board, t)) continue;

@@ -4,15 +4,46 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "BoardModels.h"
 #include "TestSupport.h"
 #include "modes/StatusLine.h"
+#include "shell/FreeMoves.h"
+#include "shell/ScoreAndPause.h"
 
 using namespace velmor;
 using namespace velmor::test;
 
 namespace {
-class Clock : public ::testing::Test {
+// The clock's own model, over a deal of a short row: the counters, the limit, the pause.
+class Clock : public BoardModels {
+ protected:
+  ScoreAndPause clocks{platform, menus, current, pictures, ClockHooks()};
+  uint32_t beat = 0;
+  void SetUp() override {
+    for (MenuItem* shown : {&menus.Moves, &menus.ShowTime, &menus.CoolStatus}) shown->SetChecked(true);  // as installed
+    layout.Shape = RowShape(8);
+    menus.Winnable.SetChecked(true);
+    Deal();
+  }
+  // A new deal of the row, its clock started, as a new game starts it.
+  void Deal() {
+    DealLayout();
+    current.Clock.Clear();
+    current.Play.Start(GameKind::OnePlayer);
+    current.Clock.StartTick = platform.TickCount();
+  }
+  // A heartbeat, as far as the clock and the status line are concerned.
+  void Advance(uint32_t ms) {
+    platform.tick += ms;
+    clocks.ScrollStatus(++beat);
+    clocks.Beat();
+  }
+};
+
+// The whole heartbeat of the game: how long the window may sleep, and the options' commands.
+class ClockInGame : public ::testing::Test {
  protected:
   FakePlatform platform;
   TVelmor game{platform, "/nonexistent/"};
@@ -30,42 +61,42 @@ class Clock : public ::testing::Test {
 
 TEST_F(Clock, ShowsMinutesAndSecondsWithPenalties) {
   Advance(59'900);
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:59");
+  EXPECT_EQ(menus.TimeLine.Caption(), "00:59");
   Advance(100);
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "01:00");
-  game.Current.Clock.PenaltySeconds = 40;
+  EXPECT_EQ(menus.TimeLine.Caption(), "01:00");
+  current.Clock.PenaltySeconds = 40;
   Advance(0);
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "01:40");
-  EXPECT_EQ(game.Menus.TilesLeftLine.Caption(), "8");
-  EXPECT_EQ(game.Menus.MovesLeftLine.Caption(), std::to_string(game.Current.Free.MovesLeft));
+  EXPECT_EQ(menus.TimeLine.Caption(), "01:40");
+  EXPECT_EQ(menus.TilesLeftLine.Caption(), "8");
+  EXPECT_EQ(menus.MovesLeftLine.Caption(), std::to_string(current.Free.MovesLeft));
 }
 
 TEST_F(Clock, SurvivesTheTickCounterWrapping) {
   platform.tick = 0xFFFFFFFFu - 2'000;
-  game.RandomSolitaireGame1Click();
+  Deal();
   Advance(65'000);  // the counter wrapped past zero meanwhile
-  EXPECT_EQ(game.Current.Clock.ElapsedSeconds, 65);
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "01:05");
+  EXPECT_EQ(current.Clock.ElapsedSeconds, 65);
+  EXPECT_EQ(menus.TimeLine.Caption(), "01:05");
 }
 
 TEST_F(Clock, PausedTimeDoesNotCount) {
   Advance(30'000);
-  game.PauseClick();
-  EXPECT_EQ(game.Current.Play.Number(), ModePaused);
-  EXPECT_EQ(game.Menus.Pause1.Caption(), "&Continue");
-  EXPECT_EQ(game.Menus.PauseButton.Caption(), "Play");
+  clocks.Pause();
+  EXPECT_EQ(current.Play.Number(), ModePaused);
+  EXPECT_EQ(menus.Pause1.Caption(), "&Continue");
+  EXPECT_EQ(menus.PauseButton.Caption(), "Play");
   Advance(600'000);
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "");  // blank while paused
-  EXPECT_EQ(game.Menus.TilesLeftLine.Caption(), "8");
-  game.PauseClick();
-  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game.Menus.Pause1.Caption(), "&Pause");
+  EXPECT_EQ(menus.TimeLine.Caption(), "");  // blank while paused
+  EXPECT_EQ(menus.TilesLeftLine.Caption(), "8");
+  clocks.Pause();
+  EXPECT_EQ(current.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(menus.Pause1.Caption(), "&Pause");
   Advance(0);
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:30");
+  EXPECT_EQ(menus.TimeLine.Caption(), "00:30");
 }
 
 // However the status line moves its messages, a paused game says so until it goes on.
-TEST_F(Clock, ThePausedGameSaysSoOnTheStatusLineUntilItGoesOn) {
+TEST_F(ClockInGame, ThePausedGameSaysSoOnTheStatusLineUntilItGoesOn) {
   for (bool scrolling : {true, false}) {
     game.Menus.CoolStatus.SetChecked(scrolling);
     game.PauseClick();
@@ -82,50 +113,50 @@ TEST_F(Clock, ThePausedGameSaysSoOnTheStatusLineUntilItGoesOn) {
 }
 
 TEST_F(Clock, StopsTheGameAtOneHundredMinutes) {
-  game.Current.Clock.PenaltySeconds = 40;
+  current.Clock.PenaltySeconds = 40;
   Advance(5'959'000);
-  EXPECT_EQ(game.Current.Play.Number(), ModeSolitaire);
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "99:59");
+  EXPECT_EQ(current.Play.Number(), ModeSolitaire);
+  EXPECT_EQ(menus.TimeLine.Caption(), "99:59");
   platform.presented.clear();
   Advance(1'000);
-  EXPECT_EQ(game.Current.Play.Number(), ModeStopped);
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "");
+  EXPECT_EQ(current.Play.Number(), ModeStopped);
+  EXPECT_EQ(menus.TimeLine.Caption(), "");
   ASSERT_FALSE(platform.presented.empty());  // the background hides the board
-  EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
+  EXPECT_EQ(platform.screen, pictures.BackgroundImage);
 }
 
 TEST_F(Clock, PauseOnlyInSolitaireAndRivers) {
   for (uint8_t mode : {ModeTwoPlayers, ModeEditor, ModeNoGame, ModeGameOver, ModeStopped}) {
-    SetMode(game, mode);
-    game.PauseClick();
-    EXPECT_EQ(game.Current.Play.Number(), mode);
+    SetMode(mode);
+    clocks.Pause();
+    EXPECT_EQ(current.Play.Number(), mode);
   }
 }
 
 TEST_F(Clock, FocusLossPausesAndFocusResumesWithTheClockUnchanged) {
-  SetMode(game, ModeRivers);
+  SetMode(ModeRivers);
   Advance(12'000);
-  game.FormDeactivate();
-  EXPECT_EQ(game.Current.Play.Number(), ModePaused);
-  EXPECT_EQ(game.Current.Play.ResumeNumber(), ModeRivers);
+  clocks.FocusLost();
+  EXPECT_EQ(current.Play.Number(), ModePaused);
+  EXPECT_EQ(current.Play.ResumeNumber(), ModeRivers);
   Advance(90'000);
-  game.FormDeactivate();  // already paused: nothing
-  EXPECT_EQ(game.Current.Play.Number(), ModePaused);
-  game.FormActivate();
-  EXPECT_EQ(game.Current.Play.Number(), ModeRivers);
+  clocks.FocusLost();  // already paused: nothing
+  EXPECT_EQ(current.Play.Number(), ModePaused);
+  clocks.FocusBack();
+  EXPECT_EQ(current.Play.Number(), ModeRivers);
   Advance(0);
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:12");
+  EXPECT_EQ(menus.TimeLine.Caption(), "00:12");
 }
 
 TEST_F(Clock, StopWhilePausedResetsThePauseCaptions) {
   Advance(10'000);
-  game.PauseClick();
+  clocks.Pause();
   Advance(5'000);
-  game.Stop();
-  EXPECT_EQ(game.Current.Play.Number(), ModeStopped);
-  EXPECT_EQ(game.Menus.Pause1.Caption(), "&Pause");
-  EXPECT_EQ(game.Menus.PauseButton.Caption(), "Pause");
-  EXPECT_EQ(platform.tick - game.Current.Clock.StartTick, 10'000u);
+  clocks.Stop();
+  EXPECT_EQ(current.Play.Number(), ModeStopped);
+  EXPECT_EQ(menus.Pause1.Caption(), "&Pause");
+  EXPECT_EQ(menus.PauseButton.Caption(), "Pause");
+  EXPECT_EQ(platform.tick - current.Clock.StartTick, 10'000u);
 }
 
 // The status line's own rule, one heartbeat at a time: the game shows each caption it hands back.
@@ -166,7 +197,7 @@ TEST(StatusLineScroll, ATranslatedMessageSlidesInByLetters) {
 }
 
 // The heartbeat hands the status line the scrolling option and shows what it answers.
-TEST_F(Clock, TheStatusTextFollowsTheScrollingOption) {
+TEST_F(ClockInGame, TheStatusTextFollowsTheScrollingOption) {
   game.Current.Status.Bounce = false;
   game.ShowStatus("New game started.");
   game.Temps();
@@ -180,29 +211,29 @@ TEST_F(Clock, TheStatusTextFollowsTheScrollingOption) {
 
 TEST_F(Clock, NoMoreMovesIsRaisedOncePerSituation) {
   // Two tiles of different groups: no move at all.
-  game.Current.Board = BoardState{};
-  game.Current.Board.PutTile(1, {4, 4, 1});
-  game.Current.Board.PutTile(5, {10, 4, 1});
-  game.Current.Board.TilesLeft = 2;
-  game.ShowStatus(" ");
-  game.Temps();
-  EXPECT_TRUE(game.Current.Status.Bounce);
-  EXPECT_EQ(game.Current.Status.Message, "      SORRY, NO MORE MOVES !!");
-  for (int i = 0; i < 100; ++i) game.Temps();
-  EXPECT_TRUE(game.Current.Status.Bounce);
-  EXPECT_NE(game.Current.Status.Message, "      SORRY, NO MORE MOVES !!");  // not raised again
+  current.Board = BoardState{};
+  current.Board.PutTile(1, {4, 4, 1});
+  current.Board.PutTile(5, {10, 4, 1});
+  current.Board.TilesLeft = 2;
+  clocks.Say(" ");
+  Advance(0);
+  EXPECT_TRUE(current.Status.Bounce);
+  EXPECT_EQ(current.Status.Message, "      SORRY, NO MORE MOVES !!");
+  for (int i = 0; i < 100; ++i) Advance(0);
+  EXPECT_TRUE(current.Status.Bounce);
+  EXPECT_NE(current.Status.Message, "      SORRY, NO MORE MOVES !!");  // not raised again
   // A move appears (as after an undo): the flag drops and can be raised again later.
-  game.Current.Board.PutTile(2, {16, 4, 1});
-  game.Current.Board.TilesLeft = 3;
-  game.Temps();
-  EXPECT_FALSE(game.Current.Status.Bounce);
-  game.Current.Board.TakeTile(2);
-  game.Temps();
-  EXPECT_TRUE(game.Current.Status.Bounce);
-  EXPECT_EQ(game.Current.Status.Message, "      SORRY, NO MORE MOVES !!");
+  current.Board.PutTile(2, {16, 4, 1});
+  current.Board.TilesLeft = 3;
+  Advance(0);
+  EXPECT_FALSE(current.Status.Bounce);
+  current.Board.TakeTile(2);
+  Advance(0);
+  EXPECT_TRUE(current.Status.Bounce);
+  EXPECT_EQ(current.Status.Message, "      SORRY, NO MORE MOVES !!");
 }
 
-TEST_F(Clock, ValuePanelsFollowTheirOptions) {
+TEST_F(ClockInGame, ValuePanelsFollowTheirOptions) {
   Advance(3'000);
   ASSERT_NE(game.Menus.MovesLeftLine.Caption(), "");
   game.Menus.Moves.Click();
@@ -220,15 +251,15 @@ TEST_F(Clock, ValuePanelsFollowTheirOptions) {
 }
 
 TEST_F(Clock, NoGameMeansBlankCounters) {
-  SetMode(game, ModeStopped);
+  SetMode(ModeStopped);
   Advance(1'000);
-  EXPECT_EQ(game.Menus.TilesLeftLine.Caption(), "");
-  EXPECT_EQ(game.Menus.MovesLeftLine.Caption(), "");
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "");
+  EXPECT_EQ(menus.TilesLeftLine.Caption(), "");
+  EXPECT_EQ(menus.MovesLeftLine.Caption(), "");
+  EXPECT_EQ(menus.TimeLine.Caption(), "");
 }
 
 // With or without the side panel, the status line shows both players' clocks and whose turn it is.
-TEST_F(Clock, TwoPlayersSeeBothClocksAndTheTurnOnTheStatusLine) {
+TEST_F(ClockInGame, TwoPlayersSeeBothClocksAndTheTurnOnTheStatusLine) {
   game.TwoPlayers();
   Advance(65000);
   EXPECT_EQ(game.Menus.TimeLine.Caption(), "\u25B6 Player 1 01:05  \u00B7  Player 2 00:00");
@@ -240,7 +271,7 @@ TEST_F(Clock, TwoPlayersSeeBothClocksAndTheTurnOnTheStatusLine) {
 // The window sleeps for HeartbeatDelay() between beats, or for good at 0. Beating every 50 ms
 // instead must show nothing that a sleeping window would have missed: each change on the status
 // line, the counters or the mode comes no later than one beat after the window would wake.
-TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
+TEST_F(ClockInGame, SleepingBetweenBeatsMissesNothingShown) {
   auto shown = [&] {
     return game.Menus.StatusText.Caption() + "|" + game.Menus.TimeLine.Caption() + "|" +
            game.Menus.MovesLeftLine.Caption() + "|" + game.Menus.TilesLeftLine.Caption() + "|" +
@@ -296,7 +327,7 @@ TEST_F(Clock, SleepingBetweenBeatsMissesNothingShown) {
 }
 
 // A dead end starts its bounce on the beat after the move, and the bounce keeps the beat.
-TEST_F(Clock, ADeadEndKeepsTheHeartbeat) {
+TEST_F(ClockInGame, ADeadEndKeepsTheHeartbeat) {
   game.Current.Board = BoardState{};
   game.Current.Board.PutTile(1, {4, 4, 1});
   game.Current.Board.PutTile(5, {10, 4, 1});

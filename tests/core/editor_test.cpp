@@ -2,13 +2,38 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
+#include "BoardModels.h"
 #include "TestSupport.h"
+#include "shell/EditorPlay.h"
+#include "shell/HallOfFameFile.h"
+#include "shell/LayoutMenu.h"
+#include "shell/TilePicking.h"
 
 using namespace velmor;
 using namespace velmor::test;
 
 namespace {
+
+// A primary press where the ghost would show place `p`, or a secondary one on the tile at `p`: at
+// the first point of the place's picture where the board sees that place, in board pixels. False,
+// and no press, when no point leads there.
+bool PressPlace(const Grid& g, Place p, TilePicking::Button button, const std::function<void(int x, int y)>& press) {
+  const int tile = g.at(p);
+  for (int dy = 0; dy < TileBoxHeight; ++dy)
+    for (int dx = 0; dx < TileBoxWidth; ++dx) {
+      const int x = TileLeft(p.column, p.layer) + dx, y = TileTop(p.row, p.layer) + dy;
+      if (x / 20 < 0 || y / 25 < 0 || x / 20 > 34 || y / 25 > 20) continue;  // off the board area
+      const bool hit =
+          button == TilePicking::Button::Primary ? WhatAdd(g, x, y) == p : tile != 0 && WhatTileThere(g, x, y) == tile;
+      if (hit) {
+        press(x, y);
+        return true;
+      }
+    }
+  return false;
+}
 
 class Editor : public ::testing::Test {
  protected:
@@ -22,23 +47,11 @@ class Editor : public ::testing::Test {
     ASSERT_TRUE(game.BuildLayoutList());
     ASSERT_TRUE(game.Listed.LoadCurrent());
   }
-  // A left click where the ghost would show place `p`, or a right click on the tile at `p`: the
-  // first point of the place's picture where the game sees that place.
   void ClickPlace(Place p, TVelmor::Button button = TVelmor::Button::Primary) {
-    const Grid& g = game.Current.Board.BoardGrid;
-    const int tile = g.at(p);
-    for (int dy = 0; dy < TileBoxHeight; ++dy)
-      for (int dx = 0; dx < TileBoxWidth; ++dx) {
-        const int x = TileLeft(p.column, p.layer) + dx, y = TileTop(p.row, p.layer) + dy;
-        if (x / 20 < 0 || y / 25 < 0 || x / 20 > 34 || y / 25 > 20) continue;  // off the board area
-        const bool hit =
-            button == TVelmor::Button::Primary ? WhatAdd(g, x, y) == p : tile != 0 && WhatTileThere(g, x, y) == tile;
-        if (hit) {
+    if (!PressPlace(game.Current.Board.BoardGrid, p, button, [&](int x, int y) {
           game.ButtonDown(button, game.Pictures.BoardOriginX + x, game.Pictures.BoardOriginY + y);
-          return;
-        }
-      }
-    clicksMissed++;  // no point of the picture leads there: the click is not made
+        }))
+      clicksMissed++;  // no point of the picture leads there: the click is not made
   }
   int clicksMissed = 0;
   int Left() { return std::stoi(game.Menus.Label40.Caption()); }
@@ -49,56 +62,103 @@ class Editor : public ::testing::Test {
   }
 };
 
+// The editor on its own model, over the board's models and a layout list holding Traditional; a
+// press on the board reaches it as the game hands it on.
+class EditorModel : public BoardModels {
+ protected:
+  ScratchFolder dir;
+  FolderPaths folders;
+  MenuItem layoutMenu{"Layout1", "&Layout"};
+  LayoutMenu listed{platform, folders, layout, layoutMenu, [] {}};
+  BackgroundWriter writer{platform.WritesInBackground()};
+  HallRecords hall{platform, writer, folders, listed.Layouts};
+  EditorPlay editor{platform,
+                    folders,
+                    menus,
+                    current,
+                    layout,
+                    pictures,
+                    listed,
+                    hall,
+                    {[] {}, [this] { view.RedrawAll(); }, [](const std::string&) {}, [this] { DealLayout(); }, [] {},
+                     [this] { return listed.LoadCurrent(); }}};
+  TilePicking picks{current, pictures, moves, EditorHooks()};
+
+  TilePicking::Hooks EditorHooks() {
+    TilePicking::Hooks hooks = PickHooks();
+    hooks.editorClick = [this](bool add, int x, int y, int column, int row) { editor.Click(add, x, y, column, row); };
+    return hooks;
+  }
+  void SetUp() override {
+    folders.AppFolder = folders.ConfigFolder = dir.path();
+    std::filesystem::create_directories(dir.path() + "Layouts");
+    std::filesystem::copy_file(DataDir() + "/Layouts/Traditional.lay", dir.path() + "Layouts/Traditional.lay");
+    ASSERT_TRUE(listed.Build({}));
+    ASSERT_TRUE(listed.LoadCurrent());
+  }
+  void ClickPlace(Place p, TilePicking::Button button = TilePicking::Button::Primary) {
+    if (!PressPlace(current.Board.BoardGrid, p, button,
+                    [&](int x, int y) { picks.Press(button, pictures.BoardOriginX + x, pictures.BoardOriginY + y); }))
+      clicksMissed++;
+  }
+  int clicksMissed = 0;
+  int Left() { return std::stoi(menus.Label40.Caption()); }
+  void Fill(int count) {
+    for (int r = 2, placed = 0; r <= 18 && placed < count; r += 2)
+      for (int c = 2; c <= 32 && placed < count; c += 2, ++placed) ClickPlace({c, r, 1});
+  }
+};
+
 }  // namespace
 
-TEST_F(Editor, CreateStartsEmptyAndCountsDownAndUp) {
-  game.Menus.CreateLayout1.Click();
-  EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
-  EXPECT_EQ(game.Layout.LayoutName, "New Layout");
-  EXPECT_EQ(game.Menus.Edit1.Caption(), "New Layout");
+TEST_F(EditorModel, CreateStartsEmptyAndCountsDownAndUp) {
+  editor.Enter(true);
+  EXPECT_EQ(current.Play.Number(), ModeEditor);
+  EXPECT_EQ(layout.LayoutName, "New Layout");
+  EXPECT_EQ(menus.Edit1.Caption(), "New Layout");
   EXPECT_EQ(Left(), 144);
-  EXPECT_FALSE(game.Menus.VO.Visible());
-  EXPECT_TRUE(game.Menus.EditorMenu.Visible());
-  EXPECT_TRUE(game.Menus.EditorPanel.Visible());
-  EXPECT_FALSE(game.Menus.Tools.Visible());
+  EXPECT_FALSE(menus.VO.Visible());
+  EXPECT_TRUE(menus.EditorMenu.Visible());
+  EXPECT_TRUE(menus.EditorPanel.Visible());
+  EXPECT_FALSE(menus.Tools.Visible());
   EXPECT_TRUE(platform.errors.empty());
 
-  game.Menus.TryIt1.Click();  // nothing placed yet
+  editor.SaveAndExit(menus.TryIt1);  // nothing placed yet
   EXPECT_EQ(platform.messages.back(), "You haven't finished building the layout yet !");
-  EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
+  EXPECT_EQ(current.Play.Number(), ModeEditor);
 
   Fill(144);
   EXPECT_EQ(Left(), 0);
-  ClickPlace({2, 2, 1}, TVelmor::Button::Secondary);
+  ClickPlace({2, 2, 1}, TilePicking::Button::Secondary);
   EXPECT_EQ(Left(), 1);
   ClickPlace({2, 2, 1});
   EXPECT_EQ(Left(), 0);
   ClickPlace({5, 3, 2});  // a 145th tile is refused
   EXPECT_EQ(Left(), 0);
-  EXPECT_EQ(game.Layout.Shape.Count(), 144);
+  EXPECT_EQ(layout.Shape.Count(), 144);
 }
 
 // The rules themselves are the model's (layout_editor_test.cpp); here, that each entry moves the
 // heap its own way, and that the board is shown again only when the heap moved.
-TEST_F(Editor, MoveEntriesShiftTheHeapAndRedrawOnlyWhenItMoves) {
-  game.Menus.CreateLayout1.Click();
+TEST_F(EditorModel, MoveEntriesShiftTheHeapAndRedrawOnlyWhenItMoves) {
+  editor.Enter(true);
   ClickPlace({2, 4, 1});
   ClickPlace({1, 8, 1});  // on column 1
-  const Grid before = game.Current.Board.BoardGrid;
+  const Grid before = current.Board.BoardGrid;
   platform.presented.clear();
-  game.Menus.Movetoleft1.Click();
-  EXPECT_TRUE(game.Current.Board.BoardGrid == before);
+  editor.Move(-1, 0);
+  EXPECT_TRUE(current.Board.BoardGrid == before);
   EXPECT_TRUE(platform.presented.empty());
-  game.Menus.Movetoright1.Click();
-  EXPECT_EQ(game.Current.Board.BoardGrid.at(3, 4, 1), before.at(2, 4, 1));
-  EXPECT_EQ(game.Current.Board.BoardGrid.at(2, 8, 1), before.at(1, 8, 1));
-  EXPECT_EQ(game.Layout.Shape.at(1, 3, 2), 1);  // shape row 3, column 2 = anchor (3, 4)
+  editor.Move(1, 0);
+  EXPECT_EQ(current.Board.BoardGrid.at(3, 4, 1), before.at(2, 4, 1));
+  EXPECT_EQ(current.Board.BoardGrid.at(2, 8, 1), before.at(1, 8, 1));
+  EXPECT_EQ(layout.Shape.at(1, 3, 2), 1);  // shape row 3, column 2 = anchor (3, 4)
   EXPECT_FALSE(platform.presented.empty());
-  game.Menus.Movetotop1.Click();
-  EXPECT_EQ(game.Current.Board.BoardGrid.at(3, 3, 1), before.at(2, 4, 1));
-  game.Menus.Movetobottom1.Click();
-  game.Menus.Movetoleft1.Click();
-  EXPECT_TRUE(game.Current.Board.BoardGrid == before);
+  editor.Move(0, -1);
+  EXPECT_EQ(current.Board.BoardGrid.at(3, 3, 1), before.at(2, 4, 1));
+  editor.Move(0, 1);
+  editor.Move(-1, 0);
+  EXPECT_TRUE(current.Board.BoardGrid == before);
 }
 
 TEST_F(Editor, ExitRestoresTheFileAndTryItKeepsTheChanges) {
@@ -161,15 +221,15 @@ TEST_F(Editor, SavingANewLayoutAsksForANameAndAddsItsEntry) {
   EXPECT_EQ(game.Layout.BoardNumber, 2);
 }
 
-TEST_F(Editor, AFailedSaveKeepsTheEditorOpen) {
-  game.Menus.CreateLayout1.Click();
+TEST_F(EditorModel, AFailedSaveKeepsTheEditorOpen) {
+  editor.Enter(true);
   Fill(144);
   platform.saveAnswers = {dir.path() + "no/such/folder/X"};
-  game.Menus.SaveAs1.Click();
+  editor.SaveAndExit(menus.SaveAs1);
   EXPECT_EQ(platform.errors.size(), 1u);
-  EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
-  EXPECT_EQ(game.Layout.Shape.Count(), 144);
-  EXPECT_FALSE(game.Menus.VO.Visible());
+  EXPECT_EQ(current.Play.Number(), ModeEditor);
+  EXPECT_EQ(layout.Shape.Count(), 144);
+  EXPECT_FALSE(menus.VO.Visible());
 }
 
 TEST_F(Editor, TheToolbarEntryActsOnTheEditorPanelWhileEditing) {

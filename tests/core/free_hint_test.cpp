@@ -1,27 +1,37 @@
 // Free-tile tests on tile numbers, move counting, hints and the vertical variation option.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 #include "TestSupport.h"
 #include "board/FreeTiles.h"
 #include "modes/FlatGame.h"
+#include "shell/FreeMoves.h"
 
 using namespace velmor;
 using namespace velmor::test;
 
 namespace {
+// The free tiles, the move count and the hint of the game in progress, on the model that keeps them.
 class Play : public ::testing::Test {
  protected:
-  FakePlatform platform;
-  RecordingGame game{platform, "/nonexistent/"};
+  GameMenus menus;
+  GameState current;
+  int fullRedraws = 0;
+  std::optional<std::pair<int, int>> keeping;  // what the solver's watch would offer
+  int flatHints = 0;
+  FreeMoves moves{menus, current, {[this] { ++fullRedraws; }, [this] { return keeping; }, [this] { ++flatHints; }}};
   void SetUp() override {
-    SetMode(game, ModeSolitaire);
-    game.Current.Board.TileCount = 144;
+    SetMode(ModeSolitaire);
+    current.Board.TileCount = 144;
   }
+  void SetMode(uint8_t mode) { current.Play = PlayState::FromNumbers(mode, current.Play.ResumeNumber()); }
   // Tiles in a row on layer 1, each with its own row so none blocks another's sides.
   void LoneTiles(std::initializer_list<int> tiles) {
     int row = 2;
     for (int t : tiles) {
-      game.Current.Board.PutTile(t, {10, row, 1});
+      current.Board.PutTile(t, {10, row, 1});
       row += 2;
     }
   }
@@ -86,85 +96,85 @@ TEST_F(FreeTileCount, EverythingIsFreeInRiversAndEditorButNotRemovedTiles) {
 }  // namespace
 
 TEST_F(Play, IsItFreeUsesTheVerticalRuleWhenChecked) {
-  game.Current.Board.PutTile(1, {10, 6, 1});
-  game.Current.Board.PutTile(2, {8, 6, 1});
-  game.Current.Board.PutTile(3, {12, 6, 1});
-  game.IsItFree();
-  EXPECT_EQ(game.Current.Free.FreeCount, 2);  // the middle tile is boxed in
-  game.Menus.Vertical.SetChecked(true);
-  game.IsItFree();
-  EXPECT_EQ(game.Current.Free.FreeCount, 3);
-  EXPECT_EQ(game.Current.Free.MovesLeft, 2);
+  current.Board.PutTile(1, {10, 6, 1});
+  current.Board.PutTile(2, {8, 6, 1});
+  current.Board.PutTile(3, {12, 6, 1});
+  moves.Recount();
+  EXPECT_EQ(current.Free.FreeCount, 2);  // the middle tile is boxed in
+  menus.Vertical.SetChecked(true);
+  moves.Recount();
+  EXPECT_EQ(current.Free.FreeCount, 3);
+  EXPECT_EQ(current.Free.MovesLeft, 2);
 }
 
 TEST_F(Play, IsItFreeKeepsTheLastCountOutsideSolitaireGames) {
   LoneTiles({1, 2});
-  game.IsItFree();
-  ASSERT_EQ(game.Current.Free.MovesLeft, 1);
-  game.Current.Board.TakeTile(2);
+  moves.Recount();
+  ASSERT_EQ(current.Free.MovesLeft, 1);
+  current.Board.TakeTile(2);
   for (uint8_t mode : {ModeNoGame, ModeRivers, ModeEditor, ModeGameOver, ModeStopped, ModePaused}) {
-    SetMode(game, mode);
-    game.IsItFree();
-    EXPECT_EQ(game.Current.Free.MovesLeft, 1) << int(mode);
+    SetMode(mode);
+    moves.Recount();
+    EXPECT_EQ(current.Free.MovesLeft, 1) << int(mode);
   }
-  SetMode(game, ModeTwoPlayers);
-  game.IsItFree();
-  EXPECT_EQ(game.Current.Free.MovesLeft, 0);
+  SetMode(ModeTwoPlayers);
+  moves.Recount();
+  EXPECT_EQ(current.Free.MovesLeft, 0);
 }
 
-// The game's Dispo and Dispo_Vertical are the rule above for the game in progress.
+// The model's rules are the one above for the game in progress.
 TEST_F(Play, DispoIsTheFreeTileRuleOfTheGameInProgress) {
-  game.Current.Board.PutTile(1, {10, 6, 1});
-  game.Current.Board.PutTile(2, {10, 6, 2});  // covers tile 1
-  EXPECT_FALSE(game.Dispo(1));
-  EXPECT_TRUE(game.Dispo(2));
-  EXPECT_FALSE(game.Dispo_Vertical(1));
-  SetMode(game, ModeEditor);
-  EXPECT_TRUE(game.Dispo(1));
+  current.Board.PutTile(1, {10, 6, 1});
+  current.Board.PutTile(2, {10, 6, 2});  // covers tile 1
+  EXPECT_FALSE(moves.Free(1));
+  EXPECT_TRUE(moves.Free(2));
+  EXPECT_FALSE(moves.FreeVertical(1));
+  SetMode(ModeEditor);
+  EXPECT_TRUE(moves.Free(1));
 }
 
 TEST_F(Play, HintsCycleThroughMovesAndCostFortySecondsEach) {
   LoneTiles({1, 2, 3, 4});
-  game.IsItFree();
+  moves.Recount();
   const std::pair<int, int> expected[] = {{1, 2}, {2, 3}, {3, 4}, {1, 2}};
   int penalty = 0;
   for (auto [a, b] : expected) {
-    const int redraws = game.fullRedraws;
-    game.Hint();
+    const int redraws = fullRedraws;
+    moves.Hint();
     penalty += 40;
-    EXPECT_EQ(game.Current.HintTileA, a);
-    EXPECT_EQ(game.Current.HintTileB, b);
-    EXPECT_EQ(game.Current.Clock.PenaltySeconds, penalty);
-    EXPECT_EQ(game.fullRedraws, redraws + 1);
+    EXPECT_EQ(current.HintTileA, a);
+    EXPECT_EQ(current.HintTileB, b);
+    EXPECT_EQ(current.Clock.PenaltySeconds, penalty);
+    EXPECT_EQ(fullRedraws, redraws + 1);
   }
-  EXPECT_EQ(game.Current.HintIndex, 1);
+  EXPECT_EQ(current.HintIndex, 1);
 }
 
 TEST_F(Play, HintsDoNothingOutsideTheOnePlayerGamesOrWithoutMoves) {
   LoneTiles({1, 2});
-  game.IsItFree();
+  moves.Recount();
   for (uint8_t mode : {ModeTwoPlayers, ModeEditor, ModePaused}) {
-    SetMode(game, mode);
-    game.Hint();
-    EXPECT_EQ(game.Current.HintTileA, 0) << int(mode);
-    EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0) << int(mode);
+    SetMode(mode);
+    moves.Hint();
+    EXPECT_EQ(current.HintTileA, 0) << int(mode);
+    EXPECT_EQ(current.Clock.PenaltySeconds, 0) << int(mode);
   }
-  SetMode(game, ModeSolitaire);
-  game.Current.Board.TakeTile(2);
-  game.IsItFree();  // the last count found no move
-  game.Hint();
-  EXPECT_EQ(game.Current.HintTileA, 0);
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
+  SetMode(ModeSolitaire);
+  current.Board.TakeTile(2);
+  moves.Recount();  // the last count found no move
+  moves.Hint();
+  EXPECT_EQ(current.HintTileA, 0);
+  EXPECT_EQ(current.Clock.PenaltySeconds, 0);
 }
 
 TEST_F(Play, HintRecountsBeforeShowingAndStopsWhenTheBoardChanged) {
   LoneTiles({1, 2});
-  game.IsItFree();
-  game.Current.Board.TakeTile(1);  // the count still says one move; the board has none
-  game.Hint();
-  EXPECT_EQ(game.Current.HintTileA, 0);
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
-  EXPECT_EQ(game.Current.Free.MovesLeft, 0);
+  moves.Recount();
+  current.Board.TakeTile(1);  // the count still says one move; the board has none
+  moves.Hint();
+  EXPECT_EQ(current.HintTileA, 0);
+  EXPECT_EQ(current.Clock.PenaltySeconds, 0);
+  EXPECT_EQ(current.Free.MovesLeft, 0);
 }
 
 class VerticalOption : public ::testing::Test {

@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "base/Text.h"
+#include "shell/LayoutMenu.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -101,6 +102,21 @@ class LoadLayout : public ::testing::Test {
     game.BeginGame();
   }
 };
+// The layout list reading a file on its own, over the game's folders and the layout in play.
+class LayoutReading : public ::testing::Test {
+ protected:
+  ScratchFolder dir;
+  FakePlatform platform;
+  FolderPaths folders;
+  LayoutInPlay layout;
+  MenuItem menu{"Layout1", "&Layout"};
+  int reads = 0;  // layouts read, each of which the game would deal
+  LayoutMenu listed{platform, folders, layout, menu, [this] { ++reads; }};
+  void SetUp() override { folders.AppFolder = folders.ConfigFolder = dir.path(); }
+  std::string Lay(const std::string& file, const std::string& name, const LayoutShape& shape) {
+    return dir.Write("Layouts/" + file, FormatLayFile(name, shape));
+  }
+};
 }  // namespace
 
 TEST_F(LoadLayout, GoodFileBecomesTheShapeAndIsDealt) {
@@ -133,9 +149,26 @@ TEST_F(LoadLayout, LineFeedOnlyFileKeepsTheShapeButTakesAnEmptyName) {
   EXPECT_TRUE(platform.errors.empty());
 }
 
-TEST_F(LoadLayout, BadFilesLeaveEverythingAsItWas) {
-  StartWith(RowShape(6));
-  const Grid board = game.Current.Board.BoardGrid;
+// The name travels into the title, the editor and every ".lay" saved from it: no folder in it.
+TEST_F(LoadLayout, ShpFileNameBecomesTheLayoutName) {
+  std::string text;
+  for (int i = 0; i < 144; ++i) {
+    char line[16];
+    std::snprintf(line, sizeof line, "%03d%02X%02X00\r\n", i, 2 * (i % 16), 2 * (i / 16) % 18);
+    text += line;
+  }
+  const std::string path = dir.Write("Layouts/Flat.shp", text);
+  ASSERT_TRUE(game.RunShpLayout(path)) << (platform.errors.empty() ? "" : platform.errors[0]);
+  EXPECT_EQ(game.Layout.LayoutName, "Flat");
+  EXPECT_EQ(game.Layout.Shape.Count(), 144);
+  EXPECT_EQ(game.Current.Status.Message, "Layout FLAT selected.");
+  game.Menus.Editlayout1.Click();
+  EXPECT_EQ(game.Menus.Edit1.Caption(), "Flat");
+}
+
+TEST_F(LayoutReading, BadFilesLeaveEverythingAsItWas) {
+  layout.Shape = RowShape(6);
+  layout.LayoutName = "Before";
   LayoutShape odd = RowShape(7);
   LayoutShape big;
   for (int i = 0; i < 146; ++i) big.cells[static_cast<size_t>(i * 20)] = 1;
@@ -158,28 +191,11 @@ TEST_F(LoadLayout, BadFilesLeaveEverythingAsItWas) {
   };
   for (const std::string& file : files) {
     platform.errors.clear();
-    const bool ok = Contains(file, ".shp") ? game.RunShpLayout(file) : game.RunLayout(file);
+    const bool ok = Contains(file, ".shp") ? listed.Play(file, true) : listed.Play(file, false);
     EXPECT_FALSE(ok) << file;
     EXPECT_EQ(platform.errors.size(), 1u) << file;
-    EXPECT_TRUE(game.Layout.Shape == RowShape(6)) << file;
-    EXPECT_EQ(game.Layout.LayoutName, "Before") << file;
-    EXPECT_TRUE(game.Current.Board.BoardGrid == board) << file;
+    EXPECT_TRUE(layout.Shape == RowShape(6)) << file;
+    EXPECT_EQ(layout.LayoutName, "Before") << file;
+    EXPECT_EQ(reads, 0) << file;  // nothing read, so nothing dealt
   }
-}
-
-// The name travels into the title, the editor and every ".lay" saved from it: no folder in it.
-TEST_F(LoadLayout, ShpFileNameBecomesTheLayoutName) {
-  std::string text;
-  for (int i = 0; i < 144; ++i) {
-    char line[16];
-    std::snprintf(line, sizeof line, "%03d%02X%02X00\r\n", i, 2 * (i % 16), 2 * (i / 16) % 18);
-    text += line;
-  }
-  const std::string path = dir.Write("Layouts/Flat.shp", text);
-  ASSERT_TRUE(game.RunShpLayout(path)) << (platform.errors.empty() ? "" : platform.errors[0]);
-  EXPECT_EQ(game.Layout.LayoutName, "Flat");
-  EXPECT_EQ(game.Layout.Shape.Count(), 144);
-  EXPECT_EQ(game.Current.Status.Message, "Layout FLAT selected.");
-  game.Menus.Editlayout1.Click();
-  EXPECT_EQ(game.Menus.Edit1.Caption(), "Flat");
 }

@@ -7,6 +7,8 @@
 #include <sys/resource.h>
 
 #include "TestSupport.h"
+#include "shell/EditorPlay.h"
+#include "shell/HallOfFameFile.h"
 #include "shell/LayoutMenu.h"
 
 using namespace velmor;
@@ -63,6 +65,20 @@ class LayoutListing : public LayoutFiles {
   void SetUp() override { folders.AppFolder = folders.ConfigFolder = dir.path(); }
   std::vector<std::string> Captions() const { return EntryCaptions(menu); }
   int CheckedEntry() const { return CheckedEntryOf(listed); }
+};
+
+// Saving the editor's layout on the editor's own model, over the list above.
+class LayoutSaving : public LayoutListing {
+ protected:
+  GameMenus menus;
+  GameState current;
+  BoardPictures pictures;
+  BackgroundWriter writer{platform.WritesInBackground()};
+  HallRecords hall{platform, writer, folders, listed.Layouts};
+  EditorPlay editor{platform, folders, menus,
+                    current,  layout,  pictures,
+                    listed,   hall,    {[] {}, [] {}, [](const std::string&) {}, [] {}, [] {}, [] { return true; }}};
+  void SetMode(uint8_t mode) { current.Play = PlayState::FromNumbers(mode, current.Play.ResumeNumber()); }
 };
 
 // Choosing and saving layouts in the game.
@@ -222,35 +238,35 @@ TEST_F(LayoutList, SavingAnExistingNameOverwritesWithoutANewEntry) {
   EXPECT_EQ(game.Current.Board.TilesLeft, 4);
 }
 
-TEST_F(LayoutList, CancelledOrFailedSavesWriteNothing) {
+TEST_F(LayoutSaving, CancelledOrFailedSavesWriteNothing) {
   AddLay("A");
-  ASSERT_TRUE(game.BuildLayoutList());
-  game.Layout.LayoutPath.clear();
-  SetMode(game, ModeEditor);
-  EXPECT_FALSE(game.Editor.Save());  // the dialog is cancelled
-  EXPECT_TRUE(game.Layout.LayoutPath.empty());
-  EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
+  ASSERT_TRUE(listed.Build({}));
+  layout.LayoutPath.clear();
+  SetMode(ModeEditor);
+  EXPECT_FALSE(editor.Save());  // the dialog is cancelled
+  EXPECT_TRUE(layout.LayoutPath.empty());
+  EXPECT_EQ(current.Play.Number(), ModeEditor);
   EXPECT_TRUE(platform.errors.empty());
 
   // A folder name holding ".lay" gets no extension appended; a missing folder fails cleanly.
   platform.saveAnswers = {dir.path() + "my.layouts/new"};
-  EXPECT_FALSE(game.Editor.Save());
+  EXPECT_FALSE(editor.Save());
   EXPECT_EQ(platform.errors.size(), 1u);
-  EXPECT_TRUE(game.Layout.LayoutPath.empty());
-  EXPECT_EQ(game.Current.Play.Number(), ModeEditor);
-  EXPECT_EQ(game.Listed.Layouts.Count(), 1);
+  EXPECT_TRUE(layout.LayoutPath.empty());
+  EXPECT_EQ(current.Play.Number(), ModeEditor);
+  EXPECT_EQ(listed.Layouts.Count(), 1);
 
   std::filesystem::create_directories(dir.path() + "my.layouts");
   platform.saveAnswers = {dir.path() + "my.layouts/new"};
-  ASSERT_TRUE(game.Editor.Save());
+  ASSERT_TRUE(editor.Save());
   EXPECT_TRUE(std::filesystem::exists(dir.path() + "my.layouts/new"));
 }
 
-TEST_F(LayoutList, AFailedSaveKeepsTheOldFileWhole) {
+TEST_F(LayoutSaving, AFailedSaveKeepsTheOldFileWhole) {
   AddLay("A", 8);
-  ASSERT_TRUE(game.BuildLayoutList());
-  game.Layout.Shape = RowShape(4);
-  game.Layout.LayoutPath = dir.path() + "Layouts/A.lay";
+  ASSERT_TRUE(listed.Build({}));
+  layout.Shape = RowShape(4);
+  layout.LayoutPath = dir.path() + "Layouts/A.lay";
   {
     // A disk that fills up mid-write: files may not grow beyond 1000 bytes.
     struct rlimit saved;
@@ -259,7 +275,7 @@ TEST_F(LayoutList, AFailedSaveKeepsTheOldFileWhole) {
     struct rlimit tiny = saved;
     tiny.rlim_cur = 1000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool saved_ok = game.Editor.Save();
+    const bool saved_ok = editor.Save();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved_ok);
@@ -272,33 +288,33 @@ TEST_F(LayoutList, AFailedSaveKeepsTheOldFileWhole) {
     EXPECT_EQ(entry.path().filename(), "A.lay");  // no temporary file left behind
 }
 
-TEST_F(LayoutList, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
+TEST_F(LayoutSaving, ReplacingALayoutIsAskedForTheNameActuallyWritten) {
   AddLay("Pyramid");
-  ASSERT_TRUE(game.BuildLayoutList());
+  ASSERT_TRUE(listed.Build({}));
   const std::string pyramid = dir.path() + "Layouts/Pyramid.lay";
   std::string before, error;
   ASSERT_TRUE(ReadWholeFile(pyramid, before, error));
-  game.Layout.Shape = RowShape(12);
-  game.Layout.LayoutName = "Mine";
-  SetMode(game, ModeEditor);
+  layout.Shape = RowShape(12);
+  layout.LayoutName = "Mine";
+  SetMode(ModeEditor);
   // Typed without ".lay": the dialog saw no file of that name, so the game asks.
   for (bool replace : {false, true}) {
-    game.Layout.LayoutPath.clear();
+    layout.LayoutPath.clear();
     platform.saveAnswers = {dir.path() + "Layouts/Pyramid"};
     platform.confirmAnswers = {replace};
     const size_t asked = platform.questions.size();
-    EXPECT_EQ(game.Editor.Save(), replace);
+    EXPECT_EQ(editor.Save(), replace);
     ASSERT_EQ(platform.questions.size(), asked + 1);
     EXPECT_NE(platform.questions.back().text.find("\"Pyramid.lay\" already exists"), std::string::npos);
     std::string now;
     ASSERT_TRUE(ReadWholeFile(pyramid, now, error));
     EXPECT_EQ(now == before, !replace);
-    EXPECT_EQ(game.Layout.SaveFailed, !replace);  // declined: the layout stays in the editor
+    EXPECT_EQ(layout.SaveFailed, !replace);  // declined: the layout stays in the editor
   }
   // The name the dialog itself confirmed is not asked about twice.
-  game.Layout.LayoutPath.clear();
+  layout.LayoutPath.clear();
   platform.saveAnswers = {pyramid};
   const size_t asked = platform.questions.size();
-  EXPECT_TRUE(game.Editor.Save());
+  EXPECT_TRUE(editor.Save());
   EXPECT_EQ(platform.questions.size(), asked);
 }

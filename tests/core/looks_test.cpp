@@ -5,6 +5,8 @@
 #include "display/BoardRenderer.h"
 #include "display/Scale.h"
 #include "display/Tileset.h"
+#include "shell/BoardDrawing.h"
+#include "shell/KeyboardPlay.h"
 #include "shell/LookMenus.h"
 
 using namespace velmor;
@@ -80,7 +82,19 @@ class Looks : public LookFiles {
   std::vector<std::string> CheckedBackgrounds() const { return BackgroundsChecked(menus); }
 };
 
-// The looks within the game: its menu items, its redraws and its scales.
+// The looks under a game on the board, drawn at each scale.
+class LooksOnBoard : public LookFiles {
+ protected:
+  std::string appFolder = dir.path();
+  GameMenus menus;
+  GameState current;
+  BoardPictures pictures;
+  KeyboardPlay keys{platform, current, {}};
+  BoardDrawing view{platform, menus, current, pictures, keys, {[] {}, [this] { view.RedrawAll(); }}};
+  LookMenus looks{platform, appFolder, menus, pictures, current.Play, [this] { view.RedrawAll(); }};
+};
+
+// The looks within the game: its menu items and the redraws they ask for.
 class LooksInGame : public LookFiles {
  protected:
   TVelmor game{platform, dir.path()};
@@ -330,23 +344,24 @@ TEST_F(LooksInGame, TheMenuItemsChooseTheirLooksAndAGameIsDrawnAgain) {
 
 // Looks without larger artwork (the player's own files) are enlarged by repeating pixels, and so
 // the board and the panel at scale K are the 1x ones repeated; back at 1x nothing has changed.
-TEST_F(LooksInGame, AtEveryScaleLooksWithoutLargerArtworkGiveTheOneXPictureRepeated) {
-  game.Looks.LoadTileset(Bitmap("mine/tiles.bmp", Noise(tileset::MinWidth, tileset::MinHeight, 7)));
-  game.Looks.NouveauFond(Bitmap("mine/back.bmp", Noise(90, 70, 8)));
-  game.Pictures.HofSource = {Noise(BoardPictures::HofWidth, BoardPictureHeight, 9), dir.path() + "mine/panel.bmp"};
-  game.Pictures.HofPic = game.Pictures.HofSource.picture;
-  SetMode(game, ModeSolitaire);
-  for (int t = 1; t <= 40; ++t) game.Current.Board.PutTile(t, {2 + 3 * (t % 10), 2 + 3 * (t / 10), 1 + t % 3});
-  game.Current.Board.TilesLeft = 40;
-  game.Current.FirstTile = 3;
-  game.Current.HoverTile = 12;
-  game.FullRedraw();
-  const Picture board1 = game.Pictures.FrameBuffer, panel1 = game.Pictures.HofPic;
+TEST_F(LooksOnBoard, AtEveryScaleLooksWithoutLargerArtworkGiveTheOneXPictureRepeated) {
+  looks.LoadTileset(Bitmap("mine/tiles.bmp", Noise(tileset::MinWidth, tileset::MinHeight, 7)));
+  looks.NouveauFond(Bitmap("mine/back.bmp", Noise(90, 70, 8)));
+  pictures.HofSource = {Noise(BoardPictures::HofWidth, BoardPictureHeight, 9), dir.path() + "mine/panel.bmp"};
+  pictures.HofPic = pictures.HofSource.picture;
+  current.Play = PlayState::FromNumbers(ModeSolitaire, ModeSolitaire);
+  for (int t = 1; t <= 40; ++t) current.Board.PutTile(t, {2 + 3 * (t % 10), 2 + 3 * (t / 10), 1 + t % 3});
+  current.Board.TilesLeft = 40;
+  current.FirstTile = 3;
+  current.HoverTile = 12;
+  view.RedrawAll();
+  const Picture board1 = pictures.FrameBuffer, panel1 = pictures.HofPic;
   for (int k : {2, 3, 1}) {
-    game.SetBoardScale(k);
-    EXPECT_TRUE(game.Pictures.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
-    EXPECT_TRUE(game.Pictures.HofPic == EnlargeByRepetition(panel1, k)) << k;
-    game.RedrawTile(12);  // a partial redraw at K keeps the picture whole
-    EXPECT_TRUE(game.Pictures.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
+    ASSERT_TRUE(looks.SetScale(k));
+    view.Redraw();  // a game on the board is drawn again at its new scale
+    EXPECT_TRUE(pictures.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
+    EXPECT_TRUE(pictures.HofPic == EnlargeByRepetition(panel1, k)) << k;
+    view.RedrawTile(12);  // a partial redraw at K keeps the picture whole
+    EXPECT_TRUE(pictures.FrameBuffer == EnlargeByRepetition(board1, k)) << k;
   }
 }

@@ -184,14 +184,22 @@ TEST(Dealing, WinnableDealsHaveAMoveWhereRandomOnesMayNot) {
   EXPECT_GT(stuck, 0);
 }
 
-TEST_F(NewGame, UndealableWinnableShapeFallsBackToARandomDeal) {
-  game.Layout.Shape = ShapeOf({{5, 5, 1}, {5, 5, 2}});
-  game.Menus.Winnable.SetChecked(true);
-  game.RandomSolitaireGame1Click();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 2);
-  EXPECT_FALSE(game.Current.Board.TilePlace[1].empty());
-  EXPECT_FALSE(game.Current.Board.TilePlace[2].empty());
-  EXPECT_EQ(game.Current.Status.Message, "This layout cannot be dealt winnable: dealt at random.");
+TEST(Dealing, UndealableWinnableShapeFallsBackToARandomDeal) {
+  FakePlatform platform;
+  GameMenus menus;
+  GameState current;
+  LayoutInPlay layout;
+  BoardPictures pictures;
+  std::string said;
+  Dealer dealer(platform, menus, current, layout, pictures,
+                {[] {}, [](int) {}, [&](const std::string& message) { said = message; }});
+  layout.Shape = ShapeOf({{5, 5, 1}, {5, 5, 2}});
+  menus.Winnable.SetChecked(true);
+  dealer.Deal();
+  EXPECT_EQ(current.Board.TilesLeft, 2);
+  EXPECT_FALSE(current.Board.TilePlace[1].empty());
+  EXPECT_FALSE(current.Board.TilePlace[2].empty());
+  EXPECT_EQ(said, "This layout cannot be dealt winnable: dealt at random.");
 }
 
 TEST_F(NewGame, NewGameStartsTheKindLastPlayed) {

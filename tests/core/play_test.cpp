@@ -1,41 +1,51 @@
 // Playing with the mouse: the selection table, removal and its history, undo, restart, shuffle.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "BoardModels.h"
 #include "TestSupport.h"
 #include "board/Deal.h"
+#include "shell/BoardShuffle.h"
+#include "shell/FreeMoves.h"
+#include "shell/ScoreAndPause.h"
+#include "shell/TilePicking.h"
+#include "shell/UndoPlay.h"
 
 using namespace velmor;
 using namespace velmor::test;
 
 namespace {
 
-class Clicks : public ::testing::Test {
+// Presses on the board, on the model that turns them into picks and pairs.
+class Clicks : public BoardModels {
  protected:
-  FakePlatform platform;
-  ScratchFolder dir;  // a won game writes its record
-  TVelmor game{platform, dir.path()};
+  TilePicking picks{current, pictures, moves, PickHooks()};
 
   void SetUp() override {
-    SetMode(game, ModeSolitaire);
-    game.Current.Board.TilesLeft = 0;
+    SetMode(ModeSolitaire);
+    current.Board.TilesLeft = 0;
   }
   void Put(int tile, Place p) {
-    game.Current.Board.PutTile(tile, p);
-    ++game.Current.Board.TilesLeft;
+    current.Board.PutTile(tile, p);
+    ++current.Board.TilesLeft;
   }
   // A click in the middle of the tile's face, as the window reports it.
-  void Click(int tile, TVelmor::Button button = TVelmor::Button::Primary) { ClickAt(tile, 26, 25, button); }
+  void Click(int tile, TilePicking::Button button = TilePicking::Button::Primary) { ClickAt(tile, 26, 25, button); }
   // A click at (dx, dy) inside the tile's picture: (2, 52) reaches a tile covered from above.
-  void ClickAt(int tile, int dx, int dy, TVelmor::Button button = TVelmor::Button::Primary) {
-    const Place& p = game.Current.Board.TilePlace[tile];
-    game.ButtonDown(button, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + dx,
-                    game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + dy);
+  void ClickAt(int tile, int dx, int dy, TilePicking::Button button = TilePicking::Button::Primary) {
+    const Place& p = current.Board.TilePlace[tile];
+    picks.Press(button, pictures.BoardOriginX + TileLeft(p.column, p.layer) + dx,
+                pictures.BoardOriginY + TileTop(p.row, p.layer) + dy);
   }
   std::vector<std::string> Sounds() {
-    auto s = platform.sounds;
-    platform.sounds.clear();
+    auto s = sounds;
+    sounds.clear();
     return s;
   }
   using S = std::vector<std::string>;
@@ -51,32 +61,32 @@ TEST_F(Clicks, SelectionTableRowByRow) {
   Put(10, {22, 4, 2});  // lies on tile 9: 9 is not free
 
   ClickAt(9, 2, 52);  // nothing selected, not free
-  EXPECT_EQ(game.Current.FirstTile, 0);
+  EXPECT_EQ(current.FirstTile, 0);
   EXPECT_EQ(Sounds(), S{"noway.wav"});
   Click(1);  // nothing selected, free
-  EXPECT_EQ(game.Current.FirstTile, 1);
+  EXPECT_EQ(current.FirstTile, 1);
   EXPECT_EQ(Sounds(), S{"select.wav"});
   ClickAt(9, 2, 52);  // selected, other tile not free: the selection stays
-  EXPECT_EQ(game.Current.FirstTile, 1);
-  EXPECT_EQ(game.Current.SecondTile, 0);
+  EXPECT_EQ(current.FirstTile, 1);
+  EXPECT_EQ(current.SecondTile, 0);
   EXPECT_EQ(Sounds(), S{"noway.wav"});
   Click(1);  // the selected tile again: dropped
-  EXPECT_EQ(game.Current.FirstTile, 0);
+  EXPECT_EQ(current.FirstTile, 0);
   EXPECT_EQ(Sounds(), S{"select.wav"});
   Click(1);
   Sounds();
   Click(5);  // free, another group: it becomes the selection
-  EXPECT_EQ(game.Current.FirstTile, 5);
-  EXPECT_EQ(game.Current.SecondTile, 0);
+  EXPECT_EQ(current.FirstTile, 5);
+  EXPECT_EQ(current.SecondTile, 0);
   EXPECT_EQ(Sounds(), S{"select.wav"});
   Click(1);
   Click(2);  // free and matching: the pair goes
   EXPECT_EQ(Sounds(), (S{"select.wav", "done.wav"}));
-  EXPECT_EQ(game.Current.FirstTile, 0);
-  EXPECT_TRUE(game.Current.Board.TilePlace[1].empty());
-  EXPECT_TRUE(game.Current.Board.TilePlace[2].empty());
-  EXPECT_EQ(game.Current.Board.BoardGrid.at(4, 4, 1), 0);
-  EXPECT_EQ(game.Current.Board.TilesLeft, 3);
+  EXPECT_EQ(current.FirstTile, 0);
+  EXPECT_TRUE(current.Board.TilePlace[1].empty());
+  EXPECT_TRUE(current.Board.TilePlace[2].empty());
+  EXPECT_EQ(current.Board.BoardGrid.at(4, 4, 1), 0);
+  EXPECT_EQ(current.Board.TilesLeft, 3);
 }
 
 TEST_F(Clicks, FlowersMatchEachOtherAndTheHistoryKeepsTheOrderOfClicks) {
@@ -88,54 +98,54 @@ TEST_F(Clicks, FlowersMatchEachOtherAndTheHistoryKeepsTheOrderOfClicks) {
   Click(109);
   Click(3);
   Click(1);
-  ASSERT_EQ(game.Current.History.Count, 4);
-  EXPECT_EQ(game.Current.History.Entries[0].tile, 111);  // the tile selected first comes first
-  EXPECT_EQ(game.Current.History.Entries[1].tile, 109);
-  EXPECT_EQ(game.Current.History.Entries[1].column, 10);
-  EXPECT_EQ(game.Current.History.Entries[2].tile, 3);
-  EXPECT_EQ(game.Current.History.Entries[3].tile, 1);
-  EXPECT_EQ(game.Current.Board.TilesLeft, 0);
+  ASSERT_EQ(current.History.Count, 4);
+  EXPECT_EQ(current.History.Entries[0].tile, 111);  // the tile selected first comes first
+  EXPECT_EQ(current.History.Entries[1].tile, 109);
+  EXPECT_EQ(current.History.Entries[1].column, 10);
+  EXPECT_EQ(current.History.Entries[2].tile, 3);
+  EXPECT_EQ(current.History.Entries[3].tile, 1);
+  EXPECT_EQ(current.Board.TilesLeft, 0);
 }
 
 TEST_F(Clicks, ClicksAreIgnoredOffTilesOutsideGamesAndWhileWaiting) {
   Put(1, {4, 4, 1});
-  game.ButtonDown(TVelmor::Button::Primary, 700, 460);  // no tile there
-  EXPECT_EQ(game.Current.FirstTile, 0);
+  picks.Press(TilePicking::Button::Primary, 700, 460);  // no tile there
+  EXPECT_EQ(current.FirstTile, 0);
   EXPECT_TRUE(Sounds().empty());
   for (uint8_t mode : {ModeNoGame, ModeGameOver, ModeStopped, ModePaused}) {
-    SetMode(game, mode);
+    SetMode(mode);
     Click(1);
-    EXPECT_EQ(game.Current.FirstTile, 0) << int(mode);
+    EXPECT_EQ(current.FirstTile, 0) << int(mode);
   }
   EXPECT_TRUE(Sounds().empty());
 }
 
 TEST_F(Clicks, TheBoardAreaReachesAColumnAndARowBeforeTheOrigin) {
   // Division truncates toward zero: up to 19 pixels left and 24 above the origin still count.
-  game.Current.Board.PutTile(1, {1, 2, 1});  // its picture starts 26 pixels left of the origin
-  game.ChoisitPai(-19, 5, -19 / 20, 5 / 25, TVelmor::Button::Primary);
-  EXPECT_EQ(game.Current.FirstTile, 1);
-  game.Current.FirstTile = 0;
-  game.ChoisitPai(-21, 5, -21 / 20 - 1, 0, TVelmor::Button::Primary);  // what the window passes
-  EXPECT_EQ(game.Current.FirstTile, 0);
+  current.Board.PutTile(1, {1, 2, 1});  // its picture starts 26 pixels left of the origin
+  picks.Choose(-19, 5, -19 / 20, 5 / 25, TilePicking::Button::Primary);
+  EXPECT_EQ(current.FirstTile, 1);
+  current.FirstTile = 0;
+  picks.Choose(-21, 5, -21 / 20 - 1, 0, TilePicking::Button::Primary);  // what the window passes
+  EXPECT_EQ(current.FirstTile, 0);
 }
 
 TEST_F(Clicks, SecondaryClickDropsPicksAndHintsEvenOffTiles) {
   Put(1, {4, 4, 1});
   Put(2, {10, 4, 1});
   Click(1);
-  game.Current.HintTileA = 1;
-  game.Current.HintTileB = 2;
-  game.ButtonDown(TVelmor::Button::Secondary, 700, 460);
-  EXPECT_EQ(game.Current.FirstTile, 0);
-  EXPECT_EQ(game.Current.HintTileA, 0);
-  EXPECT_EQ(game.Current.HintTileB, 0);
+  current.HintTileA = 1;
+  current.HintTileB = 2;
+  picks.Press(TilePicking::Button::Secondary, 700, 460);
+  EXPECT_EQ(current.FirstTile, 0);
+  EXPECT_EQ(current.HintTileA, 0);
+  EXPECT_EQ(current.HintTileB, 0);
 }
 
 TEST_F(Clicks, MiddleClicksSelectLikePrimaryOnes) {
   Put(1, {4, 4, 1});
-  Click(1, TVelmor::Button::Middle);
-  EXPECT_EQ(game.Current.FirstTile, 1);
+  Click(1, TilePicking::Button::Middle);
+  EXPECT_EQ(current.FirstTile, 1);
 }
 
 TEST_F(Clicks, VerticalVariationDecidesWhichTilesMayBeTaken) {
@@ -145,16 +155,27 @@ TEST_F(Clicks, VerticalVariationDecidesWhichTilesMayBeTaken) {
   Put(13, {10, 4, 1});
   Put(17, {10, 8, 1});
   Click(1);
-  EXPECT_EQ(game.Current.FirstTile, 0);  // neighbours on both sides
-  game.Menus.Vertical.SetChecked(true);
+  EXPECT_EQ(current.FirstTile, 0);  // neighbours on both sides
+  menus.Vertical.SetChecked(true);
   Click(1);
-  EXPECT_EQ(game.Current.FirstTile, 0);  // neighbours above and below
-  game.Current.Board.TakeTile(13);
+  EXPECT_EQ(current.FirstTile, 0);  // neighbours above and below
+  current.Board.TakeTile(13);
   Click(1);
-  EXPECT_EQ(game.Current.FirstTile, 1);  // free above, whatever lies beside it
+  EXPECT_EQ(current.FirstTile, 1);  // free above, whatever lies beside it
 }
 
 namespace {
+// Takes `pairs` more pairs of the deal's removal order, from pair `removed` on, by pressing the
+// middle of each tile's face in the board picture whose origin is (originX, originY).
+void PressPairs(const std::vector<Place>& order, int& removed, int pairs, int originX, int originY,
+                const std::function<void(int x, int y)>& press) {
+  for (int k = 0; k < pairs; ++k, ++removed)
+    for (int i = 0; i < 2; ++i) {
+      const Place& p = order[static_cast<size_t>(2 * removed + i)];
+      press(originX + TileLeft(p.column, p.layer) + 26, originY + TileTop(p.row, p.layer) + 25);
+    }
+}
+
 class Undo : public ::testing::Test {
  protected:
   FakePlatform platform;
@@ -170,36 +191,56 @@ class Undo : public ::testing::Test {
     order = game.Current.RemovalOrder;
   }
   void RemovePairs(int pairs) {
-    for (int k = 0; k < pairs; ++k) {
-      for (int i = 0; i < 2; ++i) {
-        const Place& p = order[static_cast<size_t>(2 * removed + i)];
-        game.ButtonDown(TVelmor::Button::Primary, game.Pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
-                        game.Pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
-      }
-      ++removed;
-    }
+    PressPairs(order, removed, pairs, game.Pictures.BoardOriginX, game.Pictures.BoardOriginY,
+               [this](int x, int y) { game.ButtonDown(TVelmor::Button::Primary, x, y); });
   }
   int removed = 0;
 };
+
+// Back and Restart on their own model, over the same winnable deal, its pairs taken by presses.
+class UndoModel : public BoardModels {
+ protected:
+  UndoPlay undo{platform,
+                current,
+                {[this] { view.RedrawAll(); }, [this] { sounds.push_back("done.wav"); }, [] {}, [] {},
+                 [this](const std::string& message) { current.Status.Show(message); }}};
+  ScoreAndPause clocks{platform, menus, current, pictures, ClockHooks()};
+  TilePicking picks{current, pictures, moves, PickHooks()};
+  std::vector<Place> order;
+  int removed = 0;
+
+  void SetUp() override {
+    menus.ShowTime.SetChecked(true);  // as installed
+    DealWinnable(TraditionalShape(), 42);
+    current.Play.Start(GameKind::OnePlayer);
+    current.Clock.StartTick = platform.TickCount();
+    order = current.RemovalOrder;
+  }
+  void SetMode(uint8_t mode) { current.Play = PlayState::FromNumbers(mode, current.Play.ResumeNumber()); }
+  void RemovePairs(int pairs) {
+    PressPairs(order, removed, pairs, pictures.BoardOriginX, pictures.BoardOriginY,
+               [this](int x, int y) { picks.Press(TilePicking::Button::Primary, x, y); });
+  }
+};
 }  // namespace
 
-TEST_F(Undo, BackTakesPairsBackOneByOneUntilTheDeal) {
-  const Grid dealt = game.Current.Board.BoardGrid;
-  game.Back();  // nothing removed yet
-  EXPECT_TRUE(game.Current.Board.BoardGrid == dealt);
+TEST_F(UndoModel, BackTakesPairsBackOneByOneUntilTheDeal) {
+  const Grid dealt = current.Board.BoardGrid;
+  undo.Back();  // nothing removed yet
+  EXPECT_TRUE(current.Board.BoardGrid == dealt);
   RemovePairs(3);
-  ASSERT_EQ(game.Current.Board.TilesLeft, 138);
-  ASSERT_EQ(game.Current.History.Count, 6);
-  game.Current.FirstTile = 5;
-  game.Current.HintTileA = 7;
-  for (int k = 0; k < 3; ++k) game.Menus.Undo1.Click();
-  EXPECT_TRUE(game.Current.Board.BoardGrid == dealt);
-  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
-  EXPECT_EQ(game.Current.FirstTile, 0);
-  EXPECT_EQ(game.Current.HintTileA, 0);
-  for (int t = 1; t <= 144; ++t) EXPECT_EQ(game.Current.Board.BoardGrid.at(game.Current.Board.TilePlace[t]), t);
-  game.Back();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
+  ASSERT_EQ(current.Board.TilesLeft, 138);
+  ASSERT_EQ(current.History.Count, 6);
+  current.FirstTile = 5;
+  current.HintTileA = 7;
+  for (int k = 0; k < 3; ++k) undo.Back();
+  EXPECT_TRUE(current.Board.BoardGrid == dealt);
+  EXPECT_EQ(current.Board.TilesLeft, 144);
+  EXPECT_EQ(current.FirstTile, 0);
+  EXPECT_EQ(current.HintTileA, 0);
+  for (int t = 1; t <= 144; ++t) EXPECT_EQ(current.Board.BoardGrid.at(current.Board.TilePlace[t]), t);
+  undo.Back();
+  EXPECT_EQ(current.Board.TilesLeft, 144);
 }
 
 // Redo takes the pairs taken back again, in turn, with the sound of a pair, until another pair is
@@ -291,37 +332,37 @@ TEST_F(Undo, AShuffleARestartOrANewDealEndRedo) {
   }
 }
 
-TEST_F(Undo, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
+TEST_F(UndoModel, NoBackInTwoPlayerGamesOrOnAClearedBoard) {
   RemovePairs(2);
-  SetMode(game, ModeTwoPlayers);
-  game.Back();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 140);
-  SetMode(game, ModeRivers);  // the flat game has undo
-  game.Back();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 142);
-  SetMode(game, ModeSolitaire);
+  SetMode(ModeTwoPlayers);
+  undo.Back();
+  EXPECT_EQ(current.Board.TilesLeft, 140);
+  SetMode(ModeRivers);  // the flat game has undo
+  undo.Back();
+  EXPECT_EQ(current.Board.TilesLeft, 142);
+  SetMode(ModeSolitaire);
   removed = 1;
   RemovePairs(71);
-  ASSERT_EQ(game.Current.Board.TilesLeft, 0);
-  game.Back();
-  game.Undo.Restart();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 0);  // a won game cannot be taken back
+  ASSERT_EQ(current.Board.TilesLeft, 0);
+  undo.Back();
+  undo.Restart();
+  EXPECT_EQ(current.Board.TilesLeft, 0);  // a won game cannot be taken back
 }
 
-TEST_F(Undo, RestartPutsEveryPairBackAndResetsTheClock) {
+TEST_F(UndoModel, RestartPutsEveryPairBackAndResetsTheClock) {
   RemovePairs(5);
-  game.Current.Clock.PenaltySeconds = 80;
+  current.Clock.PenaltySeconds = 80;
   platform.tick += 61'000;
-  game.Temps();
-  ASSERT_EQ(game.Menus.TimeLine.Caption(), "02:21");
-  game.Menus.Restart1.Click();
-  EXPECT_EQ(game.Current.Board.TilesLeft, 144);
-  EXPECT_EQ(game.Current.History.Count, 0);
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
-  EXPECT_EQ(game.Current.Clock.StartTick, platform.tick);
-  EXPECT_EQ(game.Current.Status.Message, "Game restarted.");
-  game.Temps();
-  EXPECT_EQ(game.Menus.TimeLine.Caption(), "00:00");
+  clocks.Beat();
+  ASSERT_EQ(menus.TimeLine.Caption(), "02:21");
+  undo.Restart();
+  EXPECT_EQ(current.Board.TilesLeft, 144);
+  EXPECT_EQ(current.History.Count, 0);
+  EXPECT_EQ(current.Clock.PenaltySeconds, 0);
+  EXPECT_EQ(current.Clock.StartTick, platform.tick);
+  EXPECT_EQ(current.Status.Message, "Game restarted.");
+  clocks.Beat();
+  EXPECT_EQ(menus.TimeLine.Caption(), "00:00");
 }
 
 namespace {
@@ -350,50 +391,65 @@ TEST_F(Undo, BothShufflesKeepTilesAndPlacesAndUndoStillWorks) {
   EXPECT_EQ(game.Current.Board.TilesLeft, 138);
 }
 
-TEST_F(Undo, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
-  game.Shuffle1Click();
-  game.IsItFree();
-  const int n = game.Current.Free.MovesLeft;
-  ASSERT_GE(n, 2);
-  EXPECT_EQ(game.Current.Status.Message, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10 * n);
-  EXPECT_EQ(game.Current.FirstTile, 0);
+namespace {
+// The shuffle on its own model, over the board's models and the dealer.
+class Shuffles : public BoardModels {
+ protected:
+  Dealer deals{platform, menus, current, layout, pictures, {[] {}, [](int) {}, [](const std::string&) {}}};
+  BoardShuffle shuffles{platform,
+                        menus,
+                        current,
+                        deals,
+                        moves,
+                        {[this](const std::string& message) { current.Status.Show(message); }, [this] { view.RedrawAll(); }, [] {}}};
+  void SetUp() override { menus.Shuffable.SetChecked(true); }  // as installed
+};
+}  // namespace
 
-  SetMode(game, ModeTwoPlayers);
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10 * n);  // no charge with two players
-  SetMode(game, ModeRivers);
-  game.ShowStatus("before");
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Status.Message, "before");  // nothing said in the flat game
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10 * n);
-  SetMode(game, ModeSolitaire);
-  game.Current.BoardCleared = true;
-  const Grid before = game.Current.Board.BoardGrid;
-  game.Shuffle1Click();
-  EXPECT_TRUE(game.Current.Board.BoardGrid == before);
+TEST_F(Shuffles, ShuffleReportsTheMovesAndChargesTenSecondsEach) {
+  DealWinnable(TraditionalShape(), 42);  // the deal the undo tests play
+  current.Play.Start(GameKind::OnePlayer);
+  shuffles.Shuffle();
+  moves.Recount();
+  const int n = current.Free.MovesLeft;
+  ASSERT_GE(n, 2);
+  EXPECT_EQ(current.Status.Message, "Tiles shuffled. " + std::to_string(n) + " new moves found.");
+  EXPECT_EQ(current.Clock.PenaltySeconds, 10 * n);
+  EXPECT_EQ(current.FirstTile, 0);
+
+  SetMode(ModeTwoPlayers);
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Clock.PenaltySeconds, 10 * n);  // no charge with two players
+  SetMode(ModeRivers);
+  current.Status.Show("before");
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Status.Message, "before");  // nothing said in the flat game
+  EXPECT_EQ(current.Clock.PenaltySeconds, 10 * n);
+  SetMode(ModeSolitaire);
+  current.BoardCleared = true;
+  const Grid before = current.Board.BoardGrid;
+  shuffles.Shuffle();
+  EXPECT_TRUE(current.Board.BoardGrid == before);
 }
 
-TEST(Shuffle, MessagesForOneMoveAndForNone) {
-  FakePlatform platform;
-  TVelmor game(platform, "/app/");
-  SetMode(game, ModeSolitaire);
-  game.Current.Board.PutTile(1, {4, 4, 1});
-  game.Current.Board.PutTile(2, {4, 4, 2});  // stacked: no shuffle can help
-  game.Current.Board.TilesLeft = 2;
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Status.Message, "No moves found. Try to press Back a few times.");
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 0);
-  game.Menus.Shuffable.SetChecked(false);  // random swaps try 101 passes, and cannot help either
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Status.Message, "No moves found. Try to press Back a few times.");
-  game.Current.Board = BoardState{};
-  game.Current.Board.PutTile(1, {4, 4, 1});
-  game.Current.Board.PutTile(2, {10, 4, 1});
-  game.Current.Board.TilesLeft = 2;
-  game.Shuffle1Click();
-  EXPECT_EQ(game.Current.Status.Message, "Tiles shuffled. 1 new move found.");
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 10);
+TEST_F(Shuffles, MessagesForOneMoveAndForNone) {
+  SetMode(ModeSolitaire);
+  current.Board.PutTile(1, {4, 4, 1});
+  current.Board.PutTile(2, {4, 4, 2});  // stacked: no shuffle can help
+  current.Board.TilesLeft = 2;
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Status.Message, "No moves found. Try to press Back a few times.");
+  EXPECT_EQ(current.Clock.PenaltySeconds, 0);
+  menus.Shuffable.SetChecked(false);  // random swaps try 101 passes, and cannot help either
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Status.Message, "No moves found. Try to press Back a few times.");
+  current.Board = BoardState{};
+  current.Board.PutTile(1, {4, 4, 1});
+  current.Board.PutTile(2, {10, 4, 1});
+  current.Board.TilesLeft = 2;
+  shuffles.Shuffle();
+  EXPECT_EQ(current.Status.Message, "Tiles shuffled. 1 new move found.");
+  EXPECT_EQ(current.Clock.PenaltySeconds, 10);
 }
 
 TEST(Stop, HidesTheBoardAndEndsAPause) {

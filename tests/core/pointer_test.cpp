@@ -1,7 +1,10 @@
 // The pointer over the board: hover marks, the side-panel preview, the editor's ghost tile.
 #include <gtest/gtest.h>
 
+#include "BoardModels.h"
 #include "TestSupport.h"
+#include "shell/HighlightChoice.h"
+#include "shell/PointerHover.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -39,24 +42,46 @@ class Pointer : public ::testing::Test {
   bool Previewed() const { return platform.panel.at(30, 400) == Rgb(200, 100, 50); }
 };
 
+// The pointer's own model over the board's models, on the same board.
+class Hover : public BoardModels {
+ protected:
+  HighlightChoice highlights{menus, pictures, current, [this](int tile) { view.RedrawTile(tile); }};
+  PointerHover hover{menus, current, pictures,
+                     moves, view,    {[] {}, [this](int tile) { view.RedrawTile(tile); }, [](int) {}, [] {}}};
+
+  void SetUp() override {
+    SetMode(ModeSolitaire);
+    current.Board.PutTile(1, {4, 4, 1});
+    current.Board.PutTile(5, {10, 4, 1});
+    current.Board.TilesLeft = 2;
+    pictures.TilesetPicture = Picture(369, 567, 0);  // an opaque tile mask everywhere
+  }
+  void MoveTo(int tile, int dx = 26, int dy = 25) {
+    const Place& p = current.Board.TilePlace[tile];
+    hover.Move(pictures.BoardOriginX + TileLeft(p.column, p.layer) + dx,
+               pictures.BoardOriginY + TileTop(p.row, p.layer) + dy);
+  }
+  size_t Presents() const { return platform.presented.size(); }
+};
+
 }  // namespace
 
-TEST_F(Pointer, HoverFollowsTheTileAndStaysWhenThePointerLeavesTheBoard) {
+TEST_F(Hover, HoverFollowsTheTileAndStaysWhenThePointerLeavesTheBoard) {
   MoveTo(1);
-  EXPECT_EQ(game.Current.HoverTile, 1);
+  EXPECT_EQ(current.HoverTile, 1);
   const size_t before = Presents();
   MoveTo(1, 30, 30);  // same tile: nothing redrawn
   EXPECT_EQ(Presents(), before);
-  game.FormMouseMove(2000, 2000);  // off the board
-  EXPECT_EQ(game.Current.HoverTile, 1);
+  hover.Move(2000, 2000);  // off the board
+  EXPECT_EQ(current.HoverTile, 1);
   MoveTo(1);  // back on the same tile
   EXPECT_EQ(Presents(), before);
   MoveTo(5);
-  EXPECT_EQ(game.Current.HoverTile, 5);
-  EXPECT_EQ(Presents(), before + 2);  // old box cleared, new one marked
-  game.FormMouseMove(game.Pictures.BoardOriginX + 680, game.Pictures.BoardOriginY + 10);  // on the board, no tile
-  EXPECT_EQ(game.Current.HoverTile, 0);
-  EXPECT_EQ(game.Current.PointedTile, 0);
+  EXPECT_EQ(current.HoverTile, 5);
+  EXPECT_EQ(Presents(), before + 2);                                    // old box cleared, new one marked
+  hover.Move(pictures.BoardOriginX + 680, pictures.BoardOriginY + 10);  // on the board, no tile
+  EXPECT_EQ(current.HoverTile, 0);
+  EXPECT_EQ(current.PointedTile, 0);
 }
 
 TEST_F(Pointer, OnlyPossibleMovesMarksFreeTilesOnlyExceptInTheFlatGame) {
@@ -86,34 +111,34 @@ TEST_F(Pointer, PreviewShowsVisibleFacesOnlyAndNeverWithTwoPlayers) {
   EXPECT_FALSE(Previewed());
 }
 
-TEST_F(Pointer, NoFeedbackWithoutAStyleOrWithoutAGame) {
-  game.Highlights.None();
+TEST_F(Hover, NoFeedbackWithoutAStyleOrWithoutAGame) {
+  highlights.None();
   MoveTo(1);
-  EXPECT_EQ(game.Current.HoverTile, 0);
-  game.Highlights.ColouredTile();
-  SetMode(game, ModeStopped);
+  EXPECT_EQ(current.HoverTile, 0);
+  highlights.ColouredTile();
+  SetMode(ModeStopped);
   const size_t before = Presents();
   MoveTo(1);
-  EXPECT_EQ(game.Current.HoverTile, 0);
+  EXPECT_EQ(current.HoverTile, 0);
   EXPECT_EQ(Presents(), before);
 }
 
-TEST_F(Pointer, EditorGhostFollowsThePointerWhateverTheStyle) {
-  game.Highlights.None();
-  SetMode(game, ModeEditor);
-  game.Pictures.GhostBox = BoardPictures::NoBox;  // a freshly started editor
+TEST_F(Hover, EditorGhostFollowsThePointerWhateverTheStyle) {
+  highlights.None();
+  SetMode(ModeEditor);
+  pictures.GhostBox = BoardPictures::NoBox;  // a freshly started editor
   platform.presented.clear();
-  game.FormMouseMove(game.Pictures.BoardOriginX + 300, game.Pictures.BoardOriginY + 300);
-  ASSERT_NE(game.Pictures.EditorGhost.layer, -1);
+  hover.Move(pictures.BoardOriginX + 300, pictures.BoardOriginY + 300);
+  ASSERT_NE(pictures.EditorGhost.layer, -1);
   ASSERT_EQ(platform.presented.size(), 2u);
   EXPECT_EQ(platform.presented[0], (Rect{0, 0, 704, 468}));  // the first move: a full redraw
-  const Place first = game.Pictures.EditorGhost;
-  game.FormMouseMove(game.Pictures.BoardOriginX + 301, game.Pictures.BoardOriginY + 301);  // same add place
+  const Place first = pictures.EditorGhost;
+  hover.Move(pictures.BoardOriginX + 301, pictures.BoardOriginY + 301);  // same add place
   EXPECT_EQ(platform.presented.size(), 2u);
-  game.FormMouseMove(game.Pictures.BoardOriginX + 400, game.Pictures.BoardOriginY + 300);
+  hover.Move(pictures.BoardOriginX + 400, pictures.BoardOriginY + 300);
   ASSERT_EQ(platform.presented.size(), 4u);  // the old box and the new one
-  EXPECT_EQ(platform.presented[2], game.View.TileBox(first));
-  EXPECT_EQ(platform.presented[3], game.View.TileBox(game.Pictures.EditorGhost));
+  EXPECT_EQ(platform.presented[2], view.TileBox(first));
+  EXPECT_EQ(platform.presented[3], view.TileBox(pictures.EditorGhost));
 }
 
 TEST_F(Pointer, RightClicksInTheEditorGoToTheEditor) {

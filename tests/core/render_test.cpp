@@ -1,10 +1,14 @@
 // Board drawing, pixel by pixel, on a synthetic tileset whose regions have distinct colours: the
-// renderer over a board and its marks, then the game's redraws and highlight choices.
+// renderer over a board and its marks, then the board's redraws in the game and the highlight choices.
 #include <gtest/gtest.h>
 
+#include "BoardModels.h"
 #include "TestSupport.h"
 #include "display/BoardRenderer.h"
 #include "display/Tileset.h"
+#include "modes/FlatGame.h"
+#include "shell/HighlightChoice.h"
+#include "shell/LookMenus.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -75,31 +79,38 @@ class Render : public ::testing::Test {
   uint32_t At(int x, int y) const { return frame.at(x, y); }
 };
 
-// The game object's drawing: what it hands the renderer, and what reaches the screen.
-class RenderInGame : public ::testing::Test {
+// The board's drawing in the game: what it hands the renderer, and what reaches the screen.
+class RenderInGame : public BoardModels {
  protected:
-  FakePlatform platform;
-  TVelmor game{platform, "/nonexistent/"};
+  const std::string appFolder = "/nonexistent/";
+  HighlightChoice highlights{menus, pictures, current, [this](int tile) { view.RedrawTile(tile); }};
+  LookMenus looks{platform, appFolder, menus, pictures, current.Play, [this] { view.RedrawAll(); }};
 
   void SetUp() override {
-    game.Pictures.TilesetPicture = SyntheticTileset();
-    ChangeTexture(game.Pictures.TilesetPicture, game.Pictures.TileSheet);
-    game.Pictures.BackgroundImage.Fill({0, 0, 704, 468}, Back);
-    game.Pictures.BoardOriginX = 36;
-    game.Pictures.BoardOriginY = 25;
-    game.Menus.Shadows.SetChecked(false);
-    SetMode(game, ModeSolitaire);
-    game.Current.Board.TilesLeft = 144;
+    pictures.TilesetPicture = SyntheticTileset();
+    ChangeTexture(pictures.TilesetPicture, pictures.TileSheet);
+    pictures.BackgroundImage.Fill({0, 0, 704, 468}, Back);
+    pictures.BoardOriginX = 36;
+    pictures.BoardOriginY = 25;
+    menus.Shadows.SetChecked(false);
+    SetMode(ModeSolitaire);
+    current.Board.TilesLeft = 144;
   }
-  uint32_t At(int x, int y) const { return game.Pictures.FrameBuffer.at(x, y); }
+  uint32_t At(int x, int y) const { return pictures.FrameBuffer.at(x, y); }
   // A whole winnable heap, drawn with its shadows.
   void DealWithShadows() {
-    game.Layout.Shape = TraditionalShape();
-    game.Menus.Winnable.SetChecked(true);
-    game.Current.GameNumber = 8;
-    game.NewSpecificGame1Click();
-    game.Menus.Shadows.SetChecked(true);
-    game.FullRedraw();
+    highlights.Apply();
+    pictures.FrameBuffer = pictures.BackgroundImage;
+    DealWinnable(TraditionalShape(), 8);
+    menus.Shadows.SetChecked(true);
+    view.RedrawAll();
+  }
+  // A matching pair leaves the board as a click on its second tile takes it.
+  void TakePair(int a, int b) {
+    const Place placeA = current.Board.TilePlace[a], placeB = current.Board.TilePlace[b];
+    current.Clear();
+    current.History.TakePair(current.Board, a, placeA, b);
+    view.RedrawTaken(placeA, placeB);
   }
 };
 
@@ -132,26 +143,26 @@ TEST_F(Render, ATileIsDrawnThroughItsMaskAtItsPlace) {
 }
 
 TEST_F(RenderInGame, AFullRedrawShowsTheWholePicture) {
-  game.Current.Board.PutTile(1, {10, 6, 1});
-  game.FullRedraw();
+  current.Board.PutTile(1, {10, 6, 1});
+  view.RedrawAll();
   EXPECT_EQ(At(X(10, 1), Y(6, 1)), FaceOf(1));
-  EXPECT_EQ(platform.screen, game.Pictures.FrameBuffer);
+  EXPECT_EQ(platform.screen, pictures.FrameBuffer);
   EXPECT_EQ(platform.presented.back(), (Rect{0, 0, 704, 468}));
 }
 
 // Every mark the renderer draws comes from the game in progress, the pictures and the menus.
 TEST_F(RenderInGame, TheMarksAreThoseOfTheGameInProgress) {
-  game.Current.FirstTile = 1;
-  game.Current.SecondTile = 3;
-  game.Current.HintTileA = 2;
-  game.Current.HintTileB = 4;
-  game.Current.HoverTile = 5;
-  game.Pictures.HighlightMode = HighlightColoredTile;
-  game.Pictures.PenColor = BluePen;
-  game.Pictures.EditorGhost = {11, 8, 1};
-  game.Pictures.PathFound = true;
-  game.Menus.Invert.SetChecked(true);
-  BoardMarks marks = game.View.Marks();
+  current.FirstTile = 1;
+  current.SecondTile = 3;
+  current.HintTileA = 2;
+  current.HintTileB = 4;
+  current.HoverTile = 5;
+  pictures.HighlightMode = HighlightColoredTile;
+  pictures.PenColor = BluePen;
+  pictures.EditorGhost = {11, 8, 1};
+  pictures.PathFound = true;
+  menus.Invert.SetChecked(true);
+  BoardMarks marks = view.Marks();
   EXPECT_EQ(marks.picked1, 1);
   EXPECT_EQ(marks.picked2, 3);
   EXPECT_EQ(marks.hintA, 2);
@@ -163,8 +174,8 @@ TEST_F(RenderInGame, TheMarksAreThoseOfTheGameInProgress) {
   EXPECT_TRUE(marks.slideInProgress);
   EXPECT_EQ(marks.ghost, (Place{11, 8, 1}));
   EXPECT_FALSE(marks.editing);
-  SetMode(game, ModeEditor);
-  EXPECT_TRUE(game.View.Marks().editing);
+  SetMode(ModeEditor);
+  EXPECT_TRUE(view.Marks().editing);
 }
 
 TEST_F(Render, HigherLayersAndLeftColumnsAreDrawnLast) {
@@ -244,35 +255,35 @@ TEST_F(Render, HoverRectangleIsThreePixelsWideInThePenColour) {
 }
 
 TEST_F(RenderInGame, HighlightHandlersSetModeAndPen) {
-  game.Menus.Highlight4.SetChecked(true);
-  game.ColorHighlight();
-  EXPECT_EQ(game.Pictures.HighlightMode, 3);
-  EXPECT_EQ(game.Pictures.PenColor, GreenPen);
-  game.Menus.Highlight4.SetChecked(false);
-  game.Highlights.Frame(game.Menus.Highlight2);
-  EXPECT_EQ(game.Pictures.HighlightMode, 1);
-  EXPECT_EQ(game.Pictures.PenColor, Rgb(255, 0, 0));
-  EXPECT_TRUE(game.Menus.Highlight2.Checked());
-  EXPECT_FALSE(game.Menus.Highlight4.Checked());
-  game.Highlights.Frame(game.Menus.Highlight5);
-  EXPECT_EQ(game.Pictures.HighlightMode, 4);
-  EXPECT_EQ(game.Pictures.PenColor, Rgb(0, 0, 255));
-  game.Current.Board.PutTile(1, {4, 4, 1});
-  game.Current.HoverTile = 1;
+  menus.Highlight4.SetChecked(true);
+  highlights.Apply();
+  EXPECT_EQ(pictures.HighlightMode, 3);
+  EXPECT_EQ(pictures.PenColor, GreenPen);
+  menus.Highlight4.SetChecked(false);
+  highlights.Frame(menus.Highlight2);
+  EXPECT_EQ(pictures.HighlightMode, 1);
+  EXPECT_EQ(pictures.PenColor, Rgb(255, 0, 0));
+  EXPECT_TRUE(menus.Highlight2.Checked());
+  EXPECT_FALSE(menus.Highlight4.Checked());
+  highlights.Frame(menus.Highlight5);
+  EXPECT_EQ(pictures.HighlightMode, 4);
+  EXPECT_EQ(pictures.PenColor, Rgb(0, 0, 255));
+  current.Board.PutTile(1, {4, 4, 1});
+  current.HoverTile = 1;
   platform.presented.clear();
-  game.Highlights.ColouredTile();
-  EXPECT_EQ(game.Pictures.HighlightMode, 2);
-  EXPECT_EQ(game.Current.HoverTile, 0);
+  highlights.ColouredTile();
+  EXPECT_EQ(pictures.HighlightMode, 2);
+  EXPECT_EQ(current.HoverTile, 0);
   ASSERT_EQ(platform.presented.size(), 1u);  // the unhovered tile was redrawn alone
-  EXPECT_EQ(platform.presented[0], game.View.TileBox({4, 4, 1}));
-  game.Highlights.None();
-  EXPECT_EQ(game.Pictures.HighlightMode, 0);
-  EXPECT_TRUE(game.Menus.Highlight1.Checked());
-  EXPECT_FALSE(game.Menus.Highlight3.Checked());
-  game.Pictures.HighlightMode = 9;  // an odd settings value: none of the rectangles is checked
-  game.Menus.Highlight1.SetChecked(false);
-  game.ColorHighlight();
-  EXPECT_EQ(game.Pictures.HighlightMode, 9);
+  EXPECT_EQ(platform.presented[0], view.TileBox({4, 4, 1}));
+  highlights.None();
+  EXPECT_EQ(pictures.HighlightMode, 0);
+  EXPECT_TRUE(menus.Highlight1.Checked());
+  EXPECT_FALSE(menus.Highlight3.Checked());
+  pictures.HighlightMode = 9;  // an odd settings value: none of the rectangles is checked
+  menus.Highlight1.SetChecked(false);
+  highlights.Apply();
+  EXPECT_EQ(pictures.HighlightMode, 9);
 }
 
 TEST_F(Render, EditorDrawsBlankTilesAndTheGhostOnAnEmptyCell) {
@@ -287,32 +298,32 @@ TEST_F(Render, EditorDrawsBlankTilesAndTheGhostOnAnEmptyCell) {
 }
 
 TEST_F(RenderInGame, PartialRedrawTouchesOnlyTheTileBox) {
-  game.Current.Board.PutTile(1, {10, 6, 1});
-  game.Current.Board.PutTile(5, {20, 6, 1});
-  game.FullRedraw();
+  current.Board.PutTile(1, {10, 6, 1});
+  current.Board.PutTile(5, {20, 6, 1});
+  view.RedrawAll();
   platform.presented.clear();
-  game.Current.FirstTile = 1;
-  game.RedrawTile(1);
+  current.FirstTile = 1;
+  view.RedrawTile(1);
   ASSERT_EQ(platform.presented.size(), 1u);
   EXPECT_EQ(platform.presented[0], (Rect{X(10, 1) - 6, Y(6, 1), X(10, 1) + 40, Y(6, 1) + 56}));
   EXPECT_EQ(platform.screen.at(X(10, 1) + 30, Y(6, 1) + 20), Picked);
-  EXPECT_EQ(game.Pictures.RedrawBox, BoardPictures::NoBox);
+  EXPECT_EQ(pictures.RedrawBox, BoardPictures::NoBox);
 }
 
 TEST_F(RenderInGame, PartialRedrawLeavesTheSamePictureAsAFullOne) {
   DealWithShadows();
   for (int tile : {1, 37, 77, 100, 120, 144}) {
-    game.Current.FirstTile = static_cast<uint8_t>(tile);
-    game.Current.HoverTile = static_cast<uint8_t>(tile % 144 + 1);
-    game.RedrawTile(tile);
-    game.RedrawTile(game.Current.HoverTile);
-    const Picture partial = game.Pictures.FrameBuffer;
-    game.FullRedraw();
-    EXPECT_TRUE(partial == game.Pictures.FrameBuffer) << tile;
-    game.Current.FirstTile = 0;  // and unmarked again
-    game.Current.HoverTile = 0;
-    game.RedrawTile(tile);
-    game.RedrawTile(tile % 144 + 1);
+    current.FirstTile = static_cast<uint8_t>(tile);
+    current.HoverTile = static_cast<uint8_t>(tile % 144 + 1);
+    view.RedrawTile(tile);
+    view.RedrawTile(current.HoverTile);
+    const Picture partial = pictures.FrameBuffer;
+    view.RedrawAll();
+    EXPECT_TRUE(partial == pictures.FrameBuffer) << tile;
+    current.FirstTile = 0;  // and unmarked again
+    current.HoverTile = 0;
+    view.RedrawTile(tile);
+    view.RedrawTile(tile % 144 + 1);
   }
 }
 
@@ -321,25 +332,26 @@ TEST_F(RenderInGame, PartialRedrawLeavesTheSamePictureAsAFullOne) {
 TEST_F(RenderInGame, ATakenPairLeavesTheSamePictureAsAFullRedraw) {
   DealWithShadows();
   for (int pairs = 0; pairs < 72; ++pairs) {
-    if (pairs == 36) game.SetBoardScale(2);
+    if (pairs == 36) {
+      ASSERT_TRUE(looks.SetScale(2));
+      view.Redraw();
+    }
     int a = 0, b = 0;
     for (int x = 1; x <= 144 && !b; ++x)
       for (int y = x + 1; y <= 144 && !b; ++y)
-        if (TilesMatch(x, y) && !game.Current.Board.TilePlace[x].empty() && !game.Current.Board.TilePlace[y].empty() &&
-            game.IsPlayable(x) && game.IsPlayable(y))
+        if (TilesMatch(x, y) && !current.Board.TilePlace[x].empty() && !current.Board.TilePlace[y].empty() &&
+            TileFreeIn(current.Play, current.Board, x, false) && TileFreeIn(current.Play, current.Board, y, false))
           a = x, b = y;
     ASSERT_NE(b, 0) << pairs;  // a winnable deal always has one
-    game.Current.HoverTile = static_cast<uint8_t>(b);
+    current.HoverTile = static_cast<uint8_t>(b);
     platform.presented.clear();
-    const Place placeA = game.Current.Board.TilePlace[a];
-    game.TakePair(a, placeA, b);
-    if (game.Current.Board.TilesLeft == 0) break;
+    TakePair(a, b);
+    if (current.Board.TilesLeft == 0) break;
     for (const Rect& shown : platform.presented)
-      EXPECT_LT(shown.width() * shown.height(),
-                game.Pictures.FrameBuffer.width() * game.Pictures.FrameBuffer.height() / 8);
-    const Picture partial = game.Pictures.FrameBuffer;
-    game.FullRedraw();
-    ASSERT_TRUE(partial == game.Pictures.FrameBuffer) << pairs;
+      EXPECT_LT(shown.width() * shown.height(), pictures.FrameBuffer.width() * pictures.FrameBuffer.height() / 8);
+    const Picture partial = pictures.FrameBuffer;
+    view.RedrawAll();
+    ASSERT_TRUE(partial == pictures.FrameBuffer) << pairs;
   }
 }
 
@@ -350,26 +362,38 @@ TEST_F(Render, PlaceMarkersAreNotDrawn) {
 }
 
 TEST_F(RenderInGame, PausedOrClearedBoardsShowOnlyTheBackground) {
-  game.Current.Board.PutTile(1, {10, 6, 1});
-  game.FullRedraw();
-  SetMode(game, ModePaused);
-  game.FullRedraw();
+  current.Board.PutTile(1, {10, 6, 1});
+  view.RedrawAll();
+  SetMode(ModePaused);
+  view.RedrawAll();
   EXPECT_EQ(platform.screen.at(X(10, 1) + 10, Y(6, 1) + 10), Back);
   // Drawing decides nothing: an empty board is a won game only once the end is checked, and
   // not before a second of play.
+  SetMode(ModeSolitaire);
+  current.Board.TakeTile(1);
+  current.Board.TilesLeft = 0;
+  current.Clock.ElapsedSeconds = 3;
+  view.RedrawAll();
+  EXPECT_FALSE(current.BoardCleared);
+  current.BoardCleared = true;
+  current.Board.PutTile(1, {10, 6, 1});  // even a tile put back stays hidden once the game is over
+  view.RedrawAll();
+  EXPECT_EQ(platform.screen.at(X(10, 1) + 10, Y(6, 1) + 10), Back);
+}
+
+// The end is the game's to check: an empty board is a won game only after a second of play, and
+// then nothing put back on it shows.
+TEST(GameEnd, AnEmptyBoardIsWonOnlyAfterASecondOfPlay) {
+  FakePlatform platform;
+  TVelmor game{platform, "/nonexistent/"};
   SetMode(game, ModeSolitaire);
-  game.Current.Board.TakeTile(1);
   game.Current.Board.TilesLeft = 0;
-  game.Current.Clock.ElapsedSeconds = 3;
-  game.FullRedraw();
-  EXPECT_FALSE(game.Current.BoardCleared);
-  game.Current.Clock.ElapsedSeconds = 0;
   EXPECT_FALSE(game.CheckGameEnd());
   game.Current.Clock.ElapsedSeconds = 3;
   EXPECT_TRUE(game.CheckGameEnd());
-  game.Current.Board.PutTile(1, {10, 6, 1});  // even a tile put back stays hidden once the game is over
+  game.Current.Board.PutTile(1, {10, 6, 1});
   game.FullRedraw();
-  EXPECT_EQ(platform.screen.at(X(10, 1) + 10, Y(6, 1) + 10), Back);
+  EXPECT_EQ(platform.screen, game.Pictures.BackgroundImage);
 }
 
 namespace {

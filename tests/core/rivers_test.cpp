@@ -1,8 +1,20 @@
 // Voverizo Dadazu played: the deal starting the game, the slide, undo, the records and shuffles.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "BoardModels.h"
 #include "TestSupport.h"
 #include "modes/FlatGame.h"
+#include "shell/DeadEnd.h"
+#include "shell/FlatPlay.h"
+#include "shell/FreeMoves.h"
+#include "shell/ScoreAndPause.h"
+#include "shell/TilePicking.h"
+#include "shell/UndoPlay.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -32,6 +44,53 @@ class Rivers : public ::testing::Test {
   }
 };
 
+// The flat game's own models over a board of its own: the press, the path and its slide, the hint,
+// the move count and the undo.
+class FlatModels : public BoardModels {
+ protected:
+  FlatPlay flat{platform,
+                menus,
+                current,
+                pictures,
+                {[this](int tile) { view.RedrawTile(tile); }, [this] { view.RedrawAll(); },
+                 [this](const Place& p) { return view.TileBox(p); }}};
+  DeadEnd deadEnds{platform, current, [] {}, [] { return 0; }};
+  ScoreAndPause clocks{platform, menus, current, pictures, ClockHooks([this] { return deadEnds.FlatMoves(); })};
+  UndoPlay undo{platform, current, {[this] { view.RedrawAll(); }, [] {}, [] {}, [] {}, [](const std::string&) {}}};
+  TilePicking picks{current, pictures, moves, FlatHooks()};
+
+  TilePicking::Hooks FlatHooks() {
+    TilePicking::Hooks hooks = PickHooks();
+    hooks.taken = [this] { deadEnds.Check(); };
+    hooks.flatReach = [this](int b, int a) { return flat.Reach(b, a); };
+    return hooks;
+  }
+  // A deal of the flat game from generator state `state`, its counts taken.
+  void Deal(bool hard, uint32_t state) {
+    current.Gen.GeneratorState = state;
+    DealRivers(current.Board, current.Gen, hard);
+    current.Clock.Clear();
+    current.HintIndex = current.HintTileA = current.HintTileB = 0;
+    current.Play.Start(GameKind::Flat);
+    deadEnds.Check();
+  }
+  // An empty flat board in the flat game, to place tiles by hand.
+  void EmptyBoard() {
+    current.Play.Start(GameKind::Flat);
+    current.Board = BoardState{};
+    current.Board.TilesLeft = 0;
+  }
+  void Put(int tile, int column, int row, int layer = 1) {
+    current.Board.PutTile(tile, {column, row, layer});
+    ++current.Board.TilesLeft;
+  }
+  void Click(int tile) {
+    const Place& p = current.Board.TilePlace[tile];
+    picks.Press(TilePicking::Button::Primary, pictures.BoardOriginX + TileLeft(p.column, p.layer) + 26,
+                pictures.BoardOriginY + TileTop(p.row, p.layer) + 25);
+  }
+};
+
 }  // namespace
 
 TEST_F(Rivers, EitherDealStartsTheFlatGame) {
@@ -44,43 +103,42 @@ TEST_F(Rivers, EitherDealStartsTheFlatGame) {
   }
 }
 
-TEST_F(Rivers, ThePairGoesAndUndoPutsTheSlidTileBack) {
+TEST_F(FlatModels, ThePairGoesAndUndoPutsTheSlidTileBack) {
   EmptyBoard();
-  game.Menus.AnimateTileRivers.SetChecked(true);
+  menus.AnimateTileRivers.SetChecked(true);
   Put(1, 6, 5);
   Put(2, 12, 5);
   Put(20, 8, 5);
   Put(21, 10, 5);
-  const RiverPath path =
-      FindRiverPath(game.Current.Board.BoardGrid, game.Current.Board.TilePlace[2], game.Current.Board.TilePlace[1]);
+  const RiverPath path = FindRiverPath(current.Board.BoardGrid, current.Board.TilePlace[2], current.Board.TilePlace[1]);
   platform.pacedMs = 0;
   Click(1);
   Click(2);  // over the top: the first tile slides along the path to the second one
-  EXPECT_EQ(game.Current.Board.TilesLeft, 2);
-  EXPECT_EQ(game.Current.FirstTile, 0);
-  EXPECT_EQ(platform.sounds.back(), "done.wav");
+  EXPECT_EQ(current.Board.TilesLeft, 2);
+  EXPECT_EQ(current.FirstTile, 0);
+  EXPECT_EQ(sounds.back(), "done.wav");
   EXPECT_EQ(platform.pacedMs, BoardPictures::RiverSlideMs * static_cast<int>(path.slide.size()));  // one step a cell
-  EXPECT_FALSE(game.Pictures.PathFound);
-  ASSERT_EQ(game.Current.History.Count, 2);
-  EXPECT_EQ(game.Current.History.Entries[0].tile, 1);
-  EXPECT_EQ(game.Current.History.Entries[0].column, 6);     // where it stood before the slide
-  EXPECT_EQ(game.Current.Board.BoardGrid.at(12, 3, 1), 0);  // nothing left on the path
-  game.Back();
-  EXPECT_EQ(game.Current.Board.TilePlace[1], (Place{6, 5, 1}));
-  EXPECT_EQ(game.Current.Board.TilePlace[2], (Place{12, 5, 1}));
-  EXPECT_EQ(game.Current.Board.BoardGrid.at(6, 5, 1), 1);
+  EXPECT_FALSE(pictures.PathFound);
+  ASSERT_EQ(current.History.Count, 2);
+  EXPECT_EQ(current.History.Entries[0].tile, 1);
+  EXPECT_EQ(current.History.Entries[0].column, 6);     // where it stood before the slide
+  EXPECT_EQ(current.Board.BoardGrid.at(12, 3, 1), 0);  // nothing left on the path
+  undo.Back();
+  EXPECT_EQ(current.Board.TilePlace[1], (Place{6, 5, 1}));
+  EXPECT_EQ(current.Board.TilePlace[2], (Place{12, 5, 1}));
+  EXPECT_EQ(current.Board.BoardGrid.at(6, 5, 1), 1);
 }
 
-TEST_F(Rivers, AnUnreachablePairMakesTheSecondTileTheSelection) {
+TEST_F(FlatModels, AnUnreachablePairMakesTheSecondTileTheSelection) {
   EmptyBoard();
   Put(1, 4, 5);
   Put(2, 30, 15);
-  for (int c = 2; c <= 32; c += 2) game.Current.Board.BoardGrid.set(c, 7, 1, 40);  // a wall across the board
+  for (int c = 2; c <= 32; c += 2) current.Board.BoardGrid.set(c, 7, 1, 40);  // a wall across the board
   Click(1);
   Click(2);
-  EXPECT_EQ(game.Current.FirstTile, 2);
-  EXPECT_EQ(platform.sounds.back(), "select.wav");
-  EXPECT_EQ(game.Current.Board.TilePlace[1], (Place{4, 5, 1}));
+  EXPECT_EQ(current.FirstTile, 2);
+  EXPECT_EQ(sounds.back(), "select.wav");
+  EXPECT_EQ(current.Board.TilePlace[1], (Place{4, 5, 1}));
 }
 
 TEST_F(Rivers, EmptyingTheBoardRecordsIntoTheRightList) {
@@ -160,19 +218,19 @@ TEST_F(Rivers, ADeadEndIsNoticedHoldsTheFlatClockAndGoesWithBack) {
   EXPECT_FALSE(platform.deadEndShown);
 }
 
-TEST_F(Rivers, HintOffersAJoinablePairAndMovesLeftCountsThem) {
-  game.Menus.Moves.SetChecked(true);
+TEST_F(FlatModels, HintOffersAJoinablePairAndMovesLeftCountsThem) {
+  menus.Moves.SetChecked(true);
   for (bool hard : {false, true}) {
-    game.FourRivers(hard, 11u);
-    const auto pairs = ReachablePairs(game.Current.Board);
-    game.WriteScore();
-    EXPECT_EQ(game.Menus.MovesLeftLine.Caption(), std::to_string(pairs.size()));
+    Deal(hard, 11u);
+    const auto pairs = ReachablePairs(current.Board);
+    clocks.WriteScore();
+    EXPECT_EQ(menus.MovesLeftLine.Caption(), std::to_string(pairs.size()));
     platform.pacedMs = 0;
     for (size_t k = 0; k < std::min<size_t>(pairs.size(), 3); ++k) {
-      game.Hint();
-      EXPECT_EQ((std::pair{game.Current.HintTileA, game.Current.HintTileB}), pairs[k]);  // each hint the next pair
+      flat.Hint();
+      EXPECT_EQ((std::pair{current.HintTileA, current.HintTileB}), pairs[k]);  // each hint the next pair
     }
-    EXPECT_EQ(game.Current.Clock.PenaltySeconds, 40 * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
+    EXPECT_EQ(current.Clock.PenaltySeconds, 40 * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
     EXPECT_EQ(platform.pacedMs, BoardPictures::HintPathMs * static_cast<int>(std::min<size_t>(pairs.size(), 3)));
   }
 }

@@ -2,10 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <string>
 #include <thread>
 
+#include "BoardModels.h"
 #include "TestSupport.h"
 #include "modes/WinnabilityWatch.h"
+#include "shell/FreeMoves.h"
+#include "shell/SolverPlay.h"
+#include "shell/TilePicking.h"
 
 using namespace velmor;
 using namespace velmor::test;
@@ -59,6 +64,44 @@ class SolverInPlay : public ::testing::Test {
   }
 };
 
+// The solver in play on its own model, over the board's models: the watch, its mark and the hint
+// that follows its way.
+class SolverModel : public BoardModels {
+ protected:
+  SolverPlay solver{
+      platform,
+      menus,
+      current,
+      {[this](const std::string& message) { current.Status.Show(message); },
+       [this](int tile) { return moves.Playable(tile); }, [this] { moves.Recount(); },
+       [this](int a, int b) { picks.Take(a, current.Board.TilePlace[static_cast<size_t>(a)], b); }, [] {}}};
+  FreeMoves hints{menus, current, {[this] { view.RedrawAll(); }, [this] { return solver.KeepingPair(); }, [] {}}};
+  TilePicking picks{current, pictures, moves, Hooks()};
+  TilePicking::Hooks Hooks() {
+    TilePicking::Hooks hooks = PickHooks();
+    hooks.taken = [this] { solver.PositionChanged(); };
+    return hooks;
+  }
+  void SetUp() override {
+    DealWinnable(TraditionalShape(), 4242);
+    current.Play.Start(GameKind::OnePlayer);
+    hints.Recount();  // as the first heartbeat counts them
+  }
+  // The Watch Winnability entry, as its command toggles it.
+  void ToggleWatch() {
+    menus.WatchWinnability.Toggle();
+    solver.PositionChanged();
+  }
+  bool Answered(int tries = 1000) {
+    return WaitFor(
+        [&] {
+          solver.Tick();
+          return menus.WinnableMark.Caption() != "\u2026";
+        },
+        tries);
+  }
+};
+
 }  // namespace
 
 TEST(WinnabilityWatch, OnlyTheLastQuestionIsAnsweredAndALostGameSaysHowFarBack) {
@@ -81,42 +124,42 @@ TEST(WinnabilityWatch, OnlyTheLastQuestionIsAnsweredAndALostGameSaysHowFarBack) 
   EXPECT_FALSE(watch.Take().has_value());
 }
 
-TEST_F(SolverInPlay, TheWatchMarksTheToolbarAndHintsFollowItsWay) {
-  game.Menus.WatchWinnability.Click();
+TEST_F(SolverModel, TheWatchMarksTheToolbarAndHintsFollowItsWay) {
+  ToggleWatch();
   ASSERT_TRUE(Answered());
-  EXPECT_EQ(game.Menus.WinnableMark.Caption(), "\u2714");
-  EXPECT_TRUE(game.Menus.WinnableMark.Visible());
-  EXPECT_EQ(game.Current.Status.Message, "Still winnable.");
-  const auto keep = game.Solver.KeepingPair();
+  EXPECT_EQ(menus.WinnableMark.Caption(), "\u2714");
+  EXPECT_TRUE(menus.WinnableMark.Visible());
+  EXPECT_EQ(current.Status.Message, "Still winnable.");
+  const auto keep = solver.KeepingPair();
   ASSERT_TRUE(keep);
-  game.Hint();
-  EXPECT_EQ((std::pair{game.Current.HintTileA, game.Current.HintTileB}), *keep);
-  EXPECT_EQ(game.Current.Clock.PenaltySeconds, 40);
+  hints.Hint();
+  EXPECT_EQ((std::pair{current.HintTileA, current.HintTileB}), *keep);
+  EXPECT_EQ(current.Clock.PenaltySeconds, 40);
 
-  game.Menus.WatchWinnability.Click();  // off: the mark goes and hints are as they always were
-  game.Temps();
-  EXPECT_FALSE(game.Menus.WinnableMark.Visible());
-  EXPECT_FALSE(game.Solver.KeepingPair());
+  ToggleWatch();  // off: the mark goes and hints are as they always were
+  solver.Tick();
+  EXPECT_FALSE(menus.WinnableMark.Visible());
+  EXPECT_FALSE(solver.KeepingPair());
 }
 
 // The window mirrors the mark from its change notices alone; after each one it must show the mark,
 // its tooltip and its spoken name as they are now, never the tooltip of the answer before.
-TEST_F(SolverInPlay, TheMarksWindowMirrorAlwaysHasTheLastAnswersTooltip) {
+TEST_F(SolverModel, TheMarksWindowMirrorAlwaysHasTheLastAnswersTooltip) {
   std::string shownCaption, shownHint;
-  game.Menus.Tools.SetObserver([&](MenuItem& item, MenuItem::Change) {
-    if (&item == &game.Menus.WinnableMark) shownCaption = item.Caption(), shownHint = item.Hint();
+  menus.Tools.SetObserver([&](MenuItem& item, MenuItem::Change) {
+    if (&item == &menus.WinnableMark) shownCaption = item.Caption(), shownHint = item.Hint();
   });
   auto mirrored = [&] {
-    return shownCaption == game.Menus.WinnableMark.Caption() && shownHint == game.Menus.WinnableMark.Hint();
+    return shownCaption == menus.WinnableMark.Caption() && shownHint == menus.WinnableMark.Hint();
   };
-  game.Menus.WatchWinnability.Click();
+  ToggleWatch();
   EXPECT_TRUE(mirrored());
   ASSERT_TRUE(Answered());
   EXPECT_EQ(shownCaption, "\u2714");
   EXPECT_EQ(shownHint, "Still winnable");
-  const auto keep = game.Solver.KeepingPair();
+  const auto keep = solver.KeepingPair();
   ASSERT_TRUE(keep);
-  game.TakePair(keep->first, game.Current.Board.TilePlace[static_cast<size_t>(keep->first)], keep->second);
+  picks.Take(keep->first, current.Board.TilePlace[static_cast<size_t>(keep->first)], keep->second);
   EXPECT_EQ(shownHint, "Looking for a way to clear the board");
   ASSERT_TRUE(Answered());
   EXPECT_TRUE(mirrored());
