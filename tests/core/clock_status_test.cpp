@@ -285,7 +285,9 @@ TEST_F(ClockInGame, SleepingBetweenBeatsMissesNothingShown) {
       const std::string before = shown();
       Advance(50);
       now += 50;
-      if (shown() != before) EXPECT_LE(due, now + 50) << "changed to " << shown();
+      if (shown() != before) {
+        EXPECT_LE(due, now + 50) << "changed to " << shown();
+      }
       if (due <= now) {
         const int delay = game.HeartbeatDelay();
         ASSERT_GE(delay, 0);

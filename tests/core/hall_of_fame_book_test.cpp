@@ -90,7 +90,9 @@ TEST(HallOfFameBook, ListsStaySortedAndOnlyATimeBelowTheTenthEnters) {
       EXPECT_EQ(rank, 0) << total;
       EXPECT_EQ(book[list].entries, before);
       HallList copy = book[list];
-      if (total > tenth) EXPECT_EQ(copy.Add(name, total, malus), 0) << total;  // the list alone agrees
+      if (total > tenth) {
+        EXPECT_EQ(copy.Add(name, total, malus), 0) << total;  // the list alone agrees
+      }
     } else {
       ASSERT_GE(rank, 1);
       ASSERT_LE(rank, HallRanks);

@@ -35,7 +35,9 @@ TEST(PairHistory, TakingBackEveryPairInTurnRestoresEachEarlierBoard) {
     EXPECT_EQ(board.TilePlace, before.back().TilePlace);
     EXPECT_EQ(board.TilesLeft, before.back().TilesLeft);
     for (int t = 1; t <= 40; ++t)
-      if (!board.TilePlace[t].empty()) EXPECT_EQ(board.BoardGrid.at(board.TilePlace[t]), t);
+      if (!board.TilePlace[t].empty()) {
+        EXPECT_EQ(board.BoardGrid.at(board.TilePlace[t]), t);
+      }
     before.pop_back();
   }
   EXPECT_FALSE(history.TakeBackPair(board));

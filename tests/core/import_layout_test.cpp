@@ -311,8 +311,9 @@ TEST(ImportLayout, AKMahjonggLayoutIsNamedByTheDesktopFileBesideItElseByItsFileN
 
 TEST(ImportLayout, AHeapWithAShippedLayoutsNameIsToldApartByItsOriginEverywhereItIsNamed) {
   for (const auto& entry : std::filesystem::directory_iterator(DataDir() + "/Layouts"))
-    if (entry.path().extension() == ".lay" || entry.path().extension() == ".shp")
+    if (entry.path().extension() == ".lay" || entry.path().extension() == ".shp") {
       EXPECT_TRUE(IsShippedLayoutName(entry.path().stem().string())) << entry.path();
+    }
   EXPECT_FALSE(IsShippedLayoutName("Inner Circle"));
 
   auto heap = [](std::string name, ImportOrigin origin) {
