@@ -54,7 +54,11 @@ launch() {
     [[ $game != velmor-before* ]] || from=$before
     [ -d "$home/bin" ] || cp -r "$from" "$home/bin"
     rm -f "$home/bin/Resume.vsave"
-    [[ $game != *music-off ]] || [ -f "$home/bin/Velmor.ini" ] || printf '[Velmor]\nPlayMusic=0\nStartMusic=0\n' >"$home/bin/Velmor.ini"
+    # Without the music: the settings its first start wrote, the music turned off. (A settings file
+    # written beforehand would make that start a returning one, and the window would open elsewhere.)
+    if [[ $game == *music-off ]] && [ -f "$home/bin/Velmor.ini" ]; then
+      sed -i -e 's/^PlayMusic=.*/PlayMusic=0/' -e 's/^StartMusic=.*/StartMusic=0/' "$home/bin/Velmor.ini"
+    fi
     program=$home/bin/velmor args=(--game 7) query=(--name "^Velmor [0-9.]+ - ")
   fi
   XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache \
