@@ -11,7 +11,7 @@ fi
 keys=${1:-Home Tab Tab}
 display=:97
 home=$(mktemp -d)
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
+Xvfb $display -noreset -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!

@@ -50,7 +50,7 @@ for n in $(shuf -i 90-199); do
   [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }
 done
 [ -n "$display" ] || fail "no free X display number"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -noreset -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 wait_for 10 env DISPLAY="$display" xdotool getdisplaygeometry || fail "Xvfb did not start"
 mkdir -p "$work/x11"

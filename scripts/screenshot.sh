@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:?usage: scripts/screenshot.sh OUT.png [seconds]}")
 wait_s=${2:-2}
 display=:98
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
+Xvfb $display -noreset -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $game $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 100); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
