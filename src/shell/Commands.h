@@ -40,22 +40,54 @@ struct Command {
   // The toolbar button whose picture the menu entry shows; null: none.
   Item picture = nullptr;
 
-  constexpr Command In(Item menu) const { return With(&Command::in, menu); }
-  constexpr Command AfterSeparator() const { return With(&Command::afterSeparator, true); }
-  constexpr Command Checkable() const { return With(&Command::checkable, true); }
-  constexpr Command Radio(int group) const { return With(&Command::radioGroup, group); }
-  constexpr Command Hidden() const { return With(&Command::hidden, true); }
-  constexpr Command ListBelow() const { return With(&Command::listBelow, true); }
-  constexpr Command Hint(const char* text) const { return With(&Command::hint, text); }
-  constexpr Command Does(Run handler) const { return With(&Command::run, handler); }
-  constexpr Command When(bool PlayCommands::*rule) const { return With(&Command::enabled, rule); }
-  constexpr Command Shows(Item button) const { return With(&Command::picture, button); }
-
- private:
-  template <typename Field, typename Value>
-  constexpr Command With(Field Command::*field, Value value) const {
+  constexpr Command In(Item menu) const {
     Command row = *this;
-    row.*field = value;
+    row.in = menu;
+    return row;
+  }
+  constexpr Command AfterSeparator() const {
+    Command row = *this;
+    row.afterSeparator = true;
+    return row;
+  }
+  constexpr Command Checkable() const {
+    Command row = *this;
+    row.checkable = true;
+    return row;
+  }
+  constexpr Command Radio(int group) const {
+    Command row = *this;
+    row.radioGroup = group;
+    return row;
+  }
+  constexpr Command Hidden() const {
+    Command row = *this;
+    row.hidden = true;
+    return row;
+  }
+  constexpr Command ListBelow() const {
+    Command row = *this;
+    row.listBelow = true;
+    return row;
+  }
+  constexpr Command Hint(const char* text) const {
+    Command row = *this;
+    row.hint = text;
+    return row;
+  }
+  constexpr Command Does(Run handler) const {
+    Command row = *this;
+    row.run = handler;
+    return row;
+  }
+  constexpr Command When(bool PlayCommands::*rule) const {
+    Command row = *this;
+    row.enabled = rule;
+    return row;
+  }
+  constexpr Command Shows(Item button) const {
+    Command row = *this;
+    row.picture = button;
     return row;
   }
 };
